@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+// The application object of a test program: offscreen Qt for fonts and images, no windows.
+class HeadlessApp {
+public:
+    HeadlessApp(int& argc, char** argv);
+    ~HeadlessApp();
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
