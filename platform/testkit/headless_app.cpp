@@ -1,10 +1,32 @@
 #include "platform/testkit/headless_app.h"
 
+#include "platform/controls/modal_driver.h"
+#include "platform/messages/clock.h"
+#include "platform/messages/message_loop.h"
+#include "platform/testkit/testkit.h"
+
 #include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+// Every test starts with an empty script, no queued messages and no timers.
+class ResetBetweenTests : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        driver().reset();
+        TMessageLoop::Instance().Reset();
+    }
+};
+}  // namespace
 
 HeadlessApp::HeadlessApp(int& argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QApplication>(argc, argv);
+    SetClock(&fakeClock());
+    SetModalDriver(&driver());
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetBetweenTests);
 }
 
-HeadlessApp::~HeadlessApp() = default;
+HeadlessApp::~HeadlessApp() {
+    SetModalDriver(nullptr);
+    SetClock(nullptr);
+}

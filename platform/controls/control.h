@@ -1,0 +1,246 @@
+#pragma once
+
+#include "platform/core/component.h"
+#include "platform/core/events.h"
+#include "platform/graphics/graphics_objects.h"
+#include "platform/messages/messages.h"
+
+#include <QString>
+#include <vector>
+
+class TCanvas;
+class TWinControl;
+class TForm;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crHandPoint = -21;
+
+enum TControlStyleFlag : unsigned {
+    csClickEvents = 0x1,
+    csCaptureMouse = 0x2,
+    csOpaque = 0x4,
+    csDoubleClicks = 0x8,
+    csAcceptsControls = 0x10,
+};
+
+using TMouseEvent = TEvent<void(TObject*, TMouseButton, TShiftState, int, int)>;
+using TMouseMoveEvent = TEvent<void(TObject*, TShiftState, int, int)>;
+using TKeyEvent = TEvent<void(TObject*, uint16_t&, TShiftState)>;
+using TKeyPressEvent = TEvent<void(TObject*, QChar&)>;
+
+// A visual element with bounds, caption, font and colour. A plain TControl has no window of its
+// own: its parent paints it and hands it the mouse messages that fall on it.
+class TControl : public TComponent, public TMessageTarget {
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* AParent);
+    virtual bool IsWindowed() const { return false; }
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+    TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+    int ClientWidth() const { return width_; }
+    int ClientHeight() const { return height_; }
+    void SetClientWidth(int v) { SetWidth(v); }
+    void SetClientHeight(int v) { SetHeight(v); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible and every parent visible.
+    bool Showing() const;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& v);
+    QString Hint() const { return hint_; }
+    void SetHint(const QString& v) { hint_ = v; }
+    bool ShowHint = false;
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor v);
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor v);
+    TAlign Align = alNone;
+    unsigned ControlStyle = csClickEvents | csCaptureMouse | csDoubleClicks;
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TNotifyEvent OnResize;
+
+    intptr_t Perform(uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);
+    void WndProc(TMessage& Message) override;
+
+    virtual void Invalidate();
+    void Repaint() { Invalidate(); }
+
+    // The form this control stands on, or nullptr.
+    TForm* ParentForm() const;
+    // A point of this control's client area in the coordinates of ancestor.
+    TPoint ClientToParent(TPoint p, const TWinControl* ancestor) const;
+
+    bool MouseInControl() const { return mouseInControl_; }
+
+protected:
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void Resize();
+    virtual void Paint(TCanvas&) {}
+    virtual void FontChanged();
+    virtual void VisibleChanged();
+
+    // Set while the left button went down on this control and not yet up.
+    bool clicked_ = false;
+
+private:
+    friend class TWinControl;
+    void parentFontOrColorChanged();
+
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    bool parentFont_ = true;
+    bool parentColor_ = false;
+    bool mouseInControl_ = false;
+    QString caption_;
+    QString hint_;
+    TColor color_ = clBtnFace;
+    TFont font_;
+    TCursor cursor_ = crDefault;
+};
+
+// A control painted by its parent on the parent's canvas.
+class TGraphicControl : public TControl {
+public:
+    using TControl::TControl;
+    void WndProc(TMessage& Message) override;
+};
+
+class TWindowBackend;
+
+// A control with a window: children, a native handle made on demand, keyboard and focus.
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
+
+    bool IsWindowed() const override { return true; }
+
+    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+    // The visible, enabled graphic child under a client point, topmost first.
+    TControl* ControlAtPos(TPoint p) const;
+
+    bool HandleAllocated() const { return handleAllocated_; }
+    void HandleNeeded();
+    HWND Handle() {
+        HandleNeeded();
+        return this;
+    }
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void WndProc(TMessage& Message) override;
+    void Invalidate() override;
+    void InvalidateRect(const TRect& r);
+
+    bool TabStop = false;
+    bool Focused() const;
+    bool CanFocus() const;
+    virtual void SetFocus();
+
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    // Opaque data of the window backend (its native widget).
+    void* BackendData = nullptr;
+
+    // Paints this window and its graphic children on canvas (the WM_PAINT road).
+    void PaintHandler(TCanvas& canvas);
+
+protected:
+    virtual void CreateWnd();
+    virtual void DestroyWnd();
+    virtual void PaintWindow(TCanvas& canvas);
+    virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+    virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+    virtual void KeyPress(QChar& Key);
+    virtual void DoEnter();
+    virtual void DoExit();
+    void DestroyHandle();
+
+private:
+    friend class TControl;
+    void insertControl(TControl* c);
+    void removeControl(TControl* c);
+    void dispatchMouse(TMessage& Message);
+
+    std::vector<TControl*> controls_;
+    bool handleAllocated_ = false;
+    TControl* mouseControl_ = nullptr;
+};
+
+// A windowed control that paints itself on its own canvas.
+class TCustomControl : public TWinControl {
+public:
+    explicit TCustomControl(TComponent* AOwner);
+    ~TCustomControl() override;
+    // The canvas being painted on; outside painting, a canvas for measuring text.
+    TCanvas& Canvas();
+
+protected:
+    void PaintWindow(TCanvas& canvas) override;
+    void Paint(TCanvas& canvas) override;
+    virtual void Paint() {}
+
+private:
+    TCanvas* painting_ = nullptr;
+    struct Measure;
+    Measure* measure_ = nullptr;
+};
+
+// Shift state from the key state of a mouse message.
+TShiftState MouseShiftState(uintptr_t wParam);
+// Delivers a message the way native events arrive: exceptions that escape the window
+// procedure are shown by the application instead of ending the program.
+intptr_t DeliverMessage(TControl& control, uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);

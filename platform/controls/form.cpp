@@ -1,0 +1,136 @@
+#include "platform/controls/form.h"
+
+#include "platform/controls/application.h"
+#include "platform/controls/window_backend.h"
+
+namespace {
+TModalDriver* driver = nullptr;
+
+// Without an installed driver nothing can answer: modal windows close as cancelled and
+// boxes take their first button.
+class NoDriver : public TModalDriver {
+public:
+    void RunModal(TForm& form) override { form.SetModalResult(mrCancel); }
+    TModalResult MessageBox(const TMessageBoxRequest&) override { return mrCancel; }
+    bool FileDialog(TFileDialogRequest&) override { return false; }
+};
+}  // namespace
+
+TModalDriver& ModalDriver() {
+    static NoDriver none;
+    return driver ? *driver : none;
+}
+
+void SetModalDriver(TModalDriver* d) { driver = d; }
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
+    SetVisible(false);
+    Font().SetName("Tahoma");
+    Font().SetHeight(-11);
+}
+
+TForm::~TForm() { OnDestroy(this); }
+
+void TForm::Create() {
+    Loaded();
+    DoCreate();
+}
+
+void TForm::DoCreate() { OnCreate(this); }
+void TForm::DoShow() { OnShow(this); }
+void TForm::DoHide() { OnHide(this); }
+
+void TForm::VisibleChanged() {
+    if (Visible()) {
+        HandleNeeded();
+        DoShow();
+        WindowBackend().VisibleChanged(*this);
+    } else {
+        WindowBackend().VisibleChanged(*this);
+        DoHide();
+    }
+    TWinControl::VisibleChanged();
+}
+
+void TForm::SetModalResult(TModalResult v) {
+    modalResult_ = v;
+    if (v != mrNone && inModal_) ModalDriver().EndModal(*this);
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+bool TForm::closeModal() {
+    if (!CloseQuery()) return false;
+    TCloseAction action = caHide;
+    OnClose(this, action);
+    return action != caNone;
+}
+
+TModalResult TForm::ShowModal() {
+    modalResult_ = mrNone;
+    inModal_ = true;
+    Show();
+    try {
+        for (;;) {
+            ModalDriver().RunModal(*this);
+            if (modalResult_ == mrNone) modalResult_ = mrCancel;
+            if (closeModal()) break;
+            modalResult_ = mrNone;
+        }
+    } catch (...) {
+        inModal_ = false;
+        Hide();
+        throw;
+    }
+    inModal_ = false;
+    Hide();
+    return modalResult_;
+}
+
+void TForm::Close() {
+    if (inModal_) {
+        // The modal loop runs the close handlers when it ends.
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = caHide;
+    OnClose(this, action);
+    if (action == caNone) return;
+    Hide();
+    if (Application->MainForm == this) Application->Terminate();
+}
+
+void TForm::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_CLOSE:
+        Close();
+        return;
+    case CM_DIALOGKEY: {
+        // Offer the key to every control of the form, first taker wins.
+        std::vector<TWinControl*> pending{this};
+        while (!pending.empty() && !m.Result) {
+            TWinControl* w = pending.back();
+            pending.pop_back();
+            for (int i = 0; i < w->ControlCount() && !m.Result; ++i) {
+                TControl* c = w->Controls(i);
+                if (!c->Visible() || !c->Enabled()) continue;
+                if (c != this) {
+                    TMessage probe{CM_DIALOGKEY, m.WParam, m.LParam, 0};
+                    c->WndProc(probe);
+                    m.Result = probe.Result;
+                    if (auto* child = dynamic_cast<TWinControl*>(c)) pending.push_back(child);
+                }
+            }
+        }
+        return;
+    }
+    default:
+        break;
+    }
+    TWinControl::WndProc(m);
+}

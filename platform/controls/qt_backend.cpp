@@ -1,0 +1,343 @@
+#include "platform/controls/qt_backend.h"
+
+#include "platform/controls/form.h"
+#include "platform/graphics/canvas.h"
+#include "platform/messages/clock.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+#include <QToolTip>
+#include <QWidget>
+
+namespace {
+
+QWidget* widgetOf(const TWinControl& c) { return static_cast<QWidget*>(c.BackendData); }
+
+uintptr_t mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    uintptr_t w = 0;
+    if (buttons & Qt::LeftButton) w |= MK_LBUTTON;
+    if (buttons & Qt::RightButton) w |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton) w |= MK_MBUTTON;
+    if (mods & Qt::ShiftModifier) w |= MK_SHIFT;
+    if (mods & Qt::ControlModifier) w |= MK_CONTROL;
+    return w;
+}
+
+TShiftState keyShift(Qt::KeyboardModifiers mods) {
+    TShiftState s = 0;
+    if (mods & Qt::ShiftModifier) s |= ssShift;
+    if (mods & Qt::ControlModifier) s |= ssCtrl;
+    if (mods & Qt::AltModifier) s |= ssAlt;
+    return s;
+}
+
+uint16_t virtualKey(int key) {
+    switch (key) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Period: return VK_OEM_PERIOD;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
+    default: break;
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<uint16_t>(VK_F1 + (key - Qt::Key_F1));
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return static_cast<uint16_t>(key);
+    return 0;
+}
+
+Qt::CursorShape cursorShape(TCursor c) {
+    switch (c) {
+    case crHandPoint: return Qt::PointingHandCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crHourGlass: return Qt::WaitCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+// The native window of one windowed control: every event becomes a message to the control.
+class NativeWindow : public QWidget {
+public:
+    NativeWindow(TWinControl& control, QWidget* parent) : QWidget(parent), control_(control) {
+        setMouseTracking(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        if (control.TabStop) setFocusPolicy(Qt::StrongFocus);
+    }
+    bool syncing = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        TCanvas canvas(&painter);
+        DeliverMessage(control_, WM_PAINT, 0, reinterpret_cast<intptr_t>(&canvas));
+    }
+    void mousePressEvent(QMouseEvent* e) override { mouse(e, e->button() == Qt::RightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN); }
+    void mouseReleaseEvent(QMouseEvent* e) override { mouse(e, e->button() == Qt::RightButton ? WM_RBUTTONUP : WM_LBUTTONUP); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        mouse(e, e->button() == Qt::RightButton ? WM_RBUTTONDBLCLK : WM_LBUTTONDBLCLK);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override { mouse(e, WM_MOUSEMOVE); }
+    void enterEvent(QEnterEvent*) override { DeliverMessage(control_, CM_MOUSEENTER); }
+    void leaveEvent(QEvent*) override { DeliverMessage(control_, CM_MOUSELEAVE); }
+    void keyPressEvent(QKeyEvent* e) override {
+        const uint16_t vk = virtualKey(e->key());
+        if (vk) DeliverMessage(control_, WM_KEYDOWN, vk, keyShift(e->modifiers()));
+        for (QChar ch : e->text())
+            if (ch.unicode() >= 0x20 || ch == '\r' || ch == '\b') DeliverMessage(control_, WM_CHAR, ch.unicode());
+    }
+    void keyReleaseEvent(QKeyEvent* e) override {
+        const uint16_t vk = virtualKey(e->key());
+        if (vk) DeliverMessage(control_, WM_KEYUP, vk, keyShift(e->modifiers()));
+    }
+    void focusInEvent(QFocusEvent*) override {
+        if (!control_.Focused()) control_.SetFocus();
+    }
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        DeliverMessage(control_, WM_CLOSE);
+    }
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ToolTip) {
+            auto* help = static_cast<QHelpEvent*>(e);
+            TControl* c = control_.ControlAtPos({help->pos().x(), help->pos().y()});
+            if (!c) c = &control_;
+            if (c->ShowHint && !c->Hint().isEmpty()) QToolTip::showText(help->globalPos(), c->Hint(), this);
+            else QToolTip::hideText();
+            return true;
+        }
+        return QWidget::event(e);
+    }
+
+private:
+    void mouse(QMouseEvent* e, uint32_t msg) {
+        const QPoint p = e->position().toPoint();
+        DeliverMessage(control_, msg, mouseKeys(e->buttons() | e->button(), e->modifiers()), MakeLParam(p.x(), p.y()));
+    }
+    TWinControl& control_;
+};
+
+QString dialogCaption(TMsgDlgType type) {
+    switch (type) {
+    case mtWarning: return "Warning";
+    case mtError: return "Error";
+    case mtInformation: return "Information";
+    case mtConfirmation: return "Confirm";
+    default: return QCoreApplication::applicationName();
+    }
+}
+
+// "Text (*.a)|*.a|All|*.*" becomes Qt's "Text (*.a);;All (*.*)".
+QString qtFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString text = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        text.remove(QRegularExpression("\\s*\\([^()]*\\)\\s*$"));
+        out << QString("%1 (%2)").arg(text, patterns);
+    }
+    return out.join(";;");
+}
+
+}  // namespace
+
+QtBackend::QtBackend() = default;
+QtBackend::~QtBackend() = default;
+
+void QtBackend::Install() {
+    timer_ = std::make_unique<QTimer>();
+    timer_->setSingleShot(true);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] {
+        TMessageLoop::Instance().RunDueTimers(Clock().NowMs());
+        drain();
+        TimersChanged();
+    });
+    SetWindowBackend(this);
+    SetModalDriver(this);
+    TMessageLoop::Instance().SetPump(this);
+}
+
+void QtBackend::Uninstall() {
+    TMessageLoop::Instance().SetPump(nullptr);
+    SetModalDriver(nullptr);
+    SetWindowBackend(nullptr);
+    timer_.reset();
+}
+
+void QtBackend::CreateHandle(TWinControl& control) {
+    QWidget* parent = control.Parent() ? widgetOf(*control.Parent()) : nullptr;
+    auto* w = new NativeWindow(control, parent);
+    control.BackendData = w;
+    if (auto* form = dynamic_cast<TForm*>(&control)) {
+        Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        if (form->BorderIcons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
+        if (form->BorderIcons & biMaximize) flags |= Qt::WindowMaximizeButtonHint;
+        if (form->BorderStyle == bsDialog) flags |= Qt::Dialog;
+        w->setWindowFlags(flags);
+        if (form->BorderStyle != bsSizeable && form->BorderStyle != bsSizeToolWin)
+            w->setFixedSize(form->Width(), form->Height());
+    }
+    w->setEnabled(control.Enabled());
+    TextChanged(control);
+    BoundsChanged(control);
+    CursorChanged(control);
+    if (control.Parent()) w->setVisible(control.Visible());
+}
+
+void QtBackend::DestroyHandle(TWinControl& control) {
+    delete widgetOf(control);
+    control.BackendData = nullptr;
+}
+
+void QtBackend::BoundsChanged(TWinControl& control) {
+    auto* w = static_cast<NativeWindow*>(widgetOf(control));
+    if (!w) return;
+    if (dynamic_cast<TForm*>(&control)) {
+        auto* form = static_cast<TForm*>(&control);
+        if (form->BorderStyle != bsSizeable && form->BorderStyle != bsSizeToolWin)
+            w->setFixedSize(control.Width(), control.Height());
+        else
+            w->resize(control.Width(), control.Height());
+        if (form->Position == poScreenCenter || form->Position == poMainFormCenter) {
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                const QRect area = screen->availableGeometry();
+                w->move(area.center() - QPoint(control.Width() / 2, control.Height() / 2));
+            }
+        } else {
+            w->move(control.Left(), control.Top());
+        }
+        return;
+    }
+    w->setGeometry(control.Left(), control.Top(), control.Width(), control.Height());
+}
+
+void QtBackend::VisibleChanged(TWinControl& control) {
+    if (QWidget* w = widgetOf(control)) w->setVisible(control.Visible());
+}
+
+void QtBackend::TextChanged(TWinControl& control) {
+    if (QWidget* w = widgetOf(control); w && w->isWindow()) w->setWindowTitle(control.Caption());
+}
+
+void QtBackend::EnabledChanged(TWinControl& control) {
+    if (QWidget* w = widgetOf(control)) w->setEnabled(control.Enabled());
+}
+
+void QtBackend::CursorChanged(TWinControl& control) {
+    if (QWidget* w = widgetOf(control)) w->setCursor(cursorShape(control.Cursor()));
+}
+
+void QtBackend::Invalidate(TWinControl& control, const TRect& r) {
+    if (QWidget* w = widgetOf(control)) w->update(QRect(r.Left, r.Top, r.Width(), r.Height()));
+}
+
+void QtBackend::SetFocus(TWinControl& control) {
+    if (QWidget* w = widgetOf(control)) w->setFocus();
+}
+
+void QtBackend::RunModal(TForm& form) {
+    QWidget* w = widgetOf(form);
+    if (!w) {
+        form.SetModalResult(mrCancel);
+        return;
+    }
+    w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    QEventLoop loop;
+    modalLoops_[&form] = &loop;
+    if (form.ModalResult() == mrNone) loop.exec();
+    modalLoops_.erase(&form);
+    w->setWindowModality(Qt::NonModal);
+}
+
+void QtBackend::EndModal(TForm& form) {
+    auto it = modalLoops_.find(&form);
+    if (it != modalLoops_.end()) it->second->quit();
+}
+
+TModalResult QtBackend::MessageBox(const TMessageBoxRequest& request) {
+    QMessageBox box;
+    box.setWindowTitle(request.Caption.isEmpty() ? dialogCaption(request.Type) : request.Caption);
+    box.setText(request.Text);
+    switch (request.Type) {
+    case mtWarning: box.setIcon(QMessageBox::Warning); break;
+    case mtError: box.setIcon(QMessageBox::Critical); break;
+    case mtInformation: box.setIcon(QMessageBox::Information); break;
+    case mtConfirmation: box.setIcon(QMessageBox::Question); break;
+    default: break;
+    }
+    const std::pair<TMsgDlgBtn, std::pair<QMessageBox::StandardButton, TModalResult>> map[] = {
+        {mbYes, {QMessageBox::Yes, mrYes}},       {mbNo, {QMessageBox::No, mrNo}},
+        {mbOK, {QMessageBox::Ok, mrOk}},          {mbCancel, {QMessageBox::Cancel, mrCancel}},
+        {mbAbort, {QMessageBox::Abort, mrAbort}}, {mbRetry, {QMessageBox::Retry, mrRetry}},
+        {mbIgnore, {QMessageBox::Ignore, mrIgnore}},
+    };
+    QMessageBox::StandardButtons buttons;
+    for (const auto& [flag, pair] : map)
+        if (request.Buttons & flag) buttons |= pair.first;
+    box.setStandardButtons(buttons ? buttons : QMessageBox::Ok);
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const auto& [flag, pair] : map)
+        if (pair.first == chosen) return pair.second;
+    return mrCancel;
+}
+
+bool QtBackend::FileDialog(TFileDialogRequest& request) {
+    QString start = request.InitialDir;
+    if (!request.FileName.isEmpty()) start += "/" + request.FileName;
+    const QString filter = qtFilter(request.Filter);
+    const QString chosen = request.Save ? QFileDialog::getSaveFileName(nullptr, request.Title, start, filter)
+                                        : QFileDialog::getOpenFileName(nullptr, request.Title, start, filter);
+    if (chosen.isEmpty()) return false;
+    request.FileName = chosen;
+    return true;
+}
+
+void QtBackend::Wake() {
+    if (wakePending_.exchange(true)) return;
+    QMetaObject::invokeMethod(qApp, [this] { drain(); }, Qt::QueuedConnection);
+}
+
+void QtBackend::drain() {
+    wakePending_ = false;
+    while (TMessageLoop::Instance().ProcessPosted() > 0) {
+    }
+}
+
+void QtBackend::TimersChanged() {
+    if (!timer_) return;
+    const auto next = TMessageLoop::Instance().NextTimerDue();
+    if (!next) {
+        timer_->stop();
+        return;
+    }
+    const uint64_t now = Clock().NowMs();
+    const int wait = *next > now ? static_cast<int>(std::min<uint64_t>(*next - now, 1u << 30)) : 0;
+    // Called from the GUI thread only: SetTimer, KillTimer and the timer's own tick.
+    timer_->start(wait);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/controls/modal_driver.h"
+#include "platform/controls/window_backend.h"
+#include "platform/messages/message_loop.h"
+
+#include <atomic>
+#include <map>
+#include <memory>
+
+class QEventLoop;
+class QTimer;
+
+// The program's native side: Qt widgets behind windowed controls, real modal windows and
+// boxes, and the Qt event loop driving posted messages and timers.
+class QtBackend : public TWindowBackend, public TModalDriver, public TMessagePump {
+public:
+    QtBackend();
+    ~QtBackend() override;
+    void Install();
+    void Uninstall();
+
+    // TWindowBackend
+    void CreateHandle(TWinControl& control) override;
+    void DestroyHandle(TWinControl& control) override;
+    void BoundsChanged(TWinControl& control) override;
+    void VisibleChanged(TWinControl& control) override;
+    void TextChanged(TWinControl& control) override;
+    void EnabledChanged(TWinControl& control) override;
+    void CursorChanged(TWinControl& control) override;
+    void Invalidate(TWinControl& control, const TRect& r) override;
+    void SetFocus(TWinControl& control) override;
+
+    // TModalDriver
+    void RunModal(TForm& form) override;
+    void EndModal(TForm& form) override;
+    TModalResult MessageBox(const TMessageBoxRequest& request) override;
+    bool FileDialog(TFileDialogRequest& request) override;
+
+    // TMessagePump
+    void Wake() override;
+    void TimersChanged() override;
+
+private:
+    void drain();
+    std::map<TForm*, QEventLoop*> modalLoops_;
+    std::unique_ptr<QTimer> timer_;
+    std::atomic<bool> wakePending_{false};
+};

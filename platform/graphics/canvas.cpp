@@ -1,0 +1,265 @@
+#include "platform/graphics/canvas.h"
+
+#include "platform/graphics/graphic.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QStringList>
+#include <mutex>
+#include <unordered_map>
+
+namespace {
+
+QColor toQColor(TColor c) {
+    const TColor rgb = ColorToRGB(c);
+    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+QString resolveFamily(const QString& name) {
+    static std::mutex lock;
+    static std::unordered_map<QString, QString> cache;
+    std::lock_guard<std::mutex> guard(lock);
+    auto it = cache.find(name);
+    if (it != cache.end()) return it->second;
+    const QString family = QFontDatabase::hasFamily(name) ? name : QStringLiteral("DejaVu Sans");
+    cache.emplace(name, family);
+    return family;
+}
+
+struct Line {
+    QString text;
+    int width = 0;
+};
+
+// Cuts text so that it fits width with "..." at its end.
+QString ellipsize(const QFontMetrics& fm, const QString& text, int width) {
+    if (fm.horizontalAdvance(text) <= width) return text;
+    const QString dots = QStringLiteral("...");
+    QString cut = text;
+    while (!cut.isEmpty() && fm.horizontalAdvance(cut + dots) > width) cut.chop(1);
+    return cut + dots;
+}
+
+// Splits text into lines at line breaks and, with word breaking, at blanks so that each
+// line fits width; a word longer than the width stays whole on its own line.
+std::vector<Line> layoutLines(const QFontMetrics& fm, const QString& text, int width, unsigned flags) {
+    std::vector<Line> lines;
+    const bool single = flags & DT_SINGLELINE;
+    const QStringList paragraphs =
+        single ? QStringList{QString(text).replace('\r', ' ').replace('\n', ' ')} : text.split('\n');
+    for (QString paragraph : paragraphs) {
+        if (paragraph.endsWith('\r')) paragraph.chop(1);
+        if (single || !(flags & DT_WORDBREAK)) {
+            lines.push_back({paragraph, fm.horizontalAdvance(paragraph)});
+            continue;
+        }
+        const QStringList words = paragraph.split(' ');
+        QString current;
+        for (const QString& word : words) {
+            const QString candidate = current.isEmpty() ? word : current + ' ' + word;
+            if (!current.isEmpty() && fm.horizontalAdvance(candidate) > width) {
+                lines.push_back({current, fm.horizontalAdvance(current)});
+                current = word;
+            } else {
+                current = candidate;
+            }
+        }
+        lines.push_back({current, fm.horizontalAdvance(current)});
+    }
+    if (flags & DT_END_ELLIPSIS)
+        for (Line& line : lines) {
+            line.text = ellipsize(fm, line.text, width);
+            line.width = fm.horizontalAdvance(line.text);
+        }
+    return lines;
+}
+
+}  // namespace
+
+QFont ToQFont(const TFont& font) {
+    QFont f(resolveFamily(font.Name()));
+    f.setPixelSize(std::max(1, std::abs(font.Height())));
+    f.setBold(font.Style() & fsBold);
+    f.setItalic(font.Style() & fsItalic);
+    f.setUnderline(font.Style() & fsUnderline);
+    f.setStrikeOut(font.Style() & fsStrikeOut);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+TCanvas::TCanvas(QPainter* painter) : painter_(painter) {
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::FillRect(const TRect& r) {
+    if (r.IsEmpty() || Brush.Style == bsClear) return;
+    painter_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), toQColor(Brush.Color));
+}
+
+void TCanvas::FrameRect(const TRect& r) {
+    if (r.IsEmpty()) return;
+    const QColor c = toQColor(Brush.Color);
+    painter_->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
+    painter_->fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
+    painter_->fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
+    painter_->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
+}
+
+void TCanvas::Rectangle(const TRect& r) {
+    if (r.IsEmpty()) return;
+    const int w = Pen.Style == psClear ? 0 : std::max(1, Pen.Width);
+    if (Brush.Style != bsClear) {
+        const TRect inner{r.Left + w, r.Top + w, r.Right - w, r.Bottom - w};
+        FillRect(inner);
+    }
+    if (w == 0) return;
+    const QColor c = toQColor(Pen.Color);
+    for (int i = 0; i < w && r.Left + 2 * i < r.Right && r.Top + 2 * i < r.Bottom; ++i) {
+        const QRect q(r.Left + i, r.Top + i, r.Width() - 2 * i, r.Height() - 2 * i);
+        painter_->fillRect(QRect(q.left(), q.top(), q.width(), 1), c);
+        painter_->fillRect(QRect(q.left(), q.bottom(), q.width(), 1), c);
+        painter_->fillRect(QRect(q.left(), q.top(), 1, q.height()), c);
+        painter_->fillRect(QRect(q.right(), q.top(), 1, q.height()), c);
+    }
+}
+
+void TCanvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
+    if (r.IsEmpty()) return;
+    painter_->save();
+    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), 0));
+    painter_->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(toQColor(Brush.Color)));
+    painter_->drawRoundedRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1), cornerWidth / 2.0,
+                              cornerHeight / 2.0);
+    painter_->restore();
+}
+
+void TCanvas::Ellipse(const TRect& r) {
+    if (r.IsEmpty()) return;
+    painter_->save();
+    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), 0));
+    painter_->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(toQColor(Brush.Color)));
+    painter_->drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+    painter_->restore();
+}
+
+void TCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
+
+void TCanvas::LineTo(int x, int y) {
+    strokeLine(penPos_.X, penPos_.Y, x, y);
+    penPos_ = {x, y};
+}
+
+// Bresenham from (x1, y1) up to, not including, (x2, y2).
+void TCanvas::strokeLine(int x1, int y1, int x2, int y2) {
+    if (Pen.Style == psClear) return;
+    QPaintDevice* device = painter_->device();
+    QImage* image = device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+    const QColor c = toQColor(Pen.Color);
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    const QTransform& t = painter_->transform();
+    const bool plain = image && t.isIdentity() && !painter_->hasClipping();
+    while (!(x1 == x2 && y1 == y2)) {
+        if (plain) {
+            if (x1 >= 0 && y1 >= 0 && x1 < image->width() && y1 < image->height()) image->setPixelColor(x1, y1, c);
+        } else {
+            painter_->fillRect(QRect(x1, y1, 1, 1), c);
+        }
+        const int e2 = 2 * err;
+        if (e2 >= dy) { err += dy; x1 += sx; }
+        if (e2 <= dx) { err += dx; y1 += sy; }
+    }
+}
+
+void TCanvas::applyFont() {
+    painter_->setFont(ToQFont(Font));
+    painter_->setPen(toQColor(Font.Color()));
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    applyFont();
+    const QFontMetrics fm(painter_->font());
+    if (Brush.Style != bsClear)
+        painter_->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), toQColor(Brush.Color));
+    painter_->drawText(x, y + fm.ascent(), text);
+    penPos_ = {x + fm.horizontalAdvance(text), y};
+}
+
+void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
+    painter_->save();
+    painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+    if (Brush.Style != bsClear) FillRect(r);
+    const TBrushStyle keep = Brush.Style;
+    Brush.Style = bsClear;
+    TextOut(x, y, text);
+    Brush.Style = keep;
+    painter_->restore();
+}
+
+int TCanvas::TextWidth(const QString& text) { return QFontMetrics(ToQFont(Font)).horizontalAdvance(text); }
+
+int TCanvas::TextHeight(const QString& text) { return QFontMetrics(ToQFont(Font)).height(); }
+
+int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
+    applyFont();
+    const QFontMetrics fm(painter_->font());
+    const std::vector<Line> lines = layoutLines(fm, text, r.Width(), flags);
+    const int lineHeight = fm.height();
+    const int total = lineHeight * static_cast<int>(lines.size());
+    if (flags & DT_CALCRECT) {
+        int widest = 0;
+        for (const Line& line : lines) widest = std::max(widest, line.width);
+        r.Right = r.Left + widest;
+        r.Bottom = r.Top + total;
+        return total;
+    }
+    int y = r.Top;
+    if ((flags & DT_SINGLELINE) && (flags & DT_VCENTER)) y = r.Top + (r.Height() - lineHeight) / 2;
+    else if ((flags & DT_SINGLELINE) && (flags & DT_BOTTOM)) y = r.Bottom - lineHeight;
+    painter_->save();
+    if (!(flags & DT_NOCLIP)) painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+    for (const Line& line : lines) {
+        int x = r.Left;
+        if (flags & DT_CENTER) x = r.Left + (r.Width() - line.width) / 2;
+        else if (flags & DT_RIGHT) x = r.Right - line.width;
+        painter_->drawText(x, y + fm.ascent(), line.text);
+        y += lineHeight;
+    }
+    painter_->restore();
+    return total;
+}
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
+    if (graphic.Empty()) return;
+    painter_->drawImage(x, y, graphic.Image());
+}
+
+void TCanvas::StretchDraw(const TRect& r, const TGraphic& graphic) {
+    if (graphic.Empty() || r.IsEmpty()) return;
+    painter_->drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), graphic.Image());
+}
+
+TColor TCanvas::Pixel(int x, int y) const {
+    QPaintDevice* device = painter_->device();
+    if (!device || device->devType() != QInternal::Image) return clNone;
+    const QImage* image = static_cast<const QImage*>(device);
+    const QPoint p = painter_->transform().map(QPoint(x, y));
+    if (!image->rect().contains(p)) return clNone;
+    const QColor c = image->pixelColor(p);
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) { painter_->fillRect(QRect(x, y, 1, 1), toQColor(color)); }
+
+void TCanvas::SetClipRect(const TRect& r) {
+    painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+}
+
+void TCanvas::ResetClip() { painter_->setClipping(false); }

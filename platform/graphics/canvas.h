@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/graphics/graphics_objects.h"
+
+#include <QString>
+
+class QPainter;
+class QFont;
+class TGraphic;
+
+// DrawText flags: the layer's own layout of alignment, word breaks and ellipsis.
+enum : unsigned {
+    DT_LEFT = 0x0,
+    DT_CENTER = 0x1,
+    DT_RIGHT = 0x2,
+    DT_VCENTER = 0x4,
+    DT_BOTTOM = 0x8,
+    DT_WORDBREAK = 0x10,
+    DT_SINGLELINE = 0x20,
+    DT_NOCLIP = 0x100,
+    DT_CALCRECT = 0x400,
+    DT_NOPREFIX = 0x800,
+    DT_END_ELLIPSIS = 0x8000,
+};
+
+// Drawing surface with the classic pixel rules on a non-antialiased painter: a rectangle covers
+// Left..Right-1 with its pen inside, a line leaves out its end pixel, text is placed by its top.
+class TCanvas {
+public:
+    explicit TCanvas(QPainter* painter);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    TFont Font;
+    TPen Pen;
+    TBrush Brush;
+
+    void FillRect(const TRect& r);
+    void FrameRect(const TRect& r);  // one-pixel frame in the brush colour
+    void Rectangle(const TRect& r);
+    void Rectangle(int l, int t, int r, int b) { Rectangle(TRect{l, t, r, b}); }
+    void RoundRect(const TRect& r, int cornerWidth, int cornerHeight);
+    void Ellipse(const TRect& r);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    TPoint PenPos() const { return penPos_; }
+
+    void TextOut(int x, int y, const QString& text);
+    // Draws text clipped to r, its top-left at (x, y).
+    void TextRect(const TRect& r, int x, int y, const QString& text);
+    int TextWidth(const QString& text);
+    int TextHeight(const QString& text);
+    // Lays out text in r by the DT_ flags; returns the text height. With DT_CALCRECT only
+    // measures: r gets the extent of the laid-out text.
+    int DrawText(const QString& text, TRect& r, unsigned flags);
+
+    void Draw(int x, int y, const TGraphic& graphic);
+    void StretchDraw(const TRect& r, const TGraphic& graphic);
+
+    TColor Pixel(int x, int y) const;
+    void SetPixel(int x, int y, TColor color);
+
+    void SetClipRect(const TRect& r);
+    void ResetClip();
+
+    QPainter* Painter() const { return painter_; }
+
+private:
+    void applyFont();
+    void strokeLine(int x1, int y1, int x2, int y2);
+
+    QPainter* painter_;
+    TPoint penPos_;
+};
+
+// The Qt font for a TFont, with the fallback for families the machine lacks.
+QFont ToQFont(const TFont& font);

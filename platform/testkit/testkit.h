@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/controls/control.h"
+#include "platform/messages/message_ids.h"
+#include "platform/testkit/fake_clock.h"
+#include "platform/testkit/scripted_driver.h"
+
+#include <QImage>
+
+// The test program's driver of modal windows and boxes, reset before every test.
+ScriptedDriver& driver();
+FakeClock& fakeClock();
+
+// Moves the fake clock on by ms: timers fire in order of due time, each followed by the
+// messages it caused; then whatever is still posted runs.
+void advance(unsigned ms);
+// Runs every posted message and queued call, including those they post in turn.
+void processPosted();
+
+// Input as the native layer delivers it.
+void keyPress(TWinControl& control, uint16_t key, TShiftState shift = 0);
+void typeChar(TWinControl& control, QChar ch);
+void click(TControl& control, int x, int y);
+void mouseMove(TControl& control, int x, int y);
+// Asks the nearest window of control to route the message, as a native event would arrive.
+void mouseMessage(TControl& control, uint32_t msg, int x, int y, uintptr_t keys = 0);
+
+// Paints a control and its children into an image of its size.
+QImage renderToImage(TControl& control);
