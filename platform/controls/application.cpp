@@ -39,9 +39,14 @@ void TApplication::Run() {
         if (native_ && !terminated_) native_->app->exec();
     }
     // Forms go before the toolkit does.
+    DestroyForms();
+    if (native_) native_->backend->Uninstall();
+}
+
+void TApplication::DestroyForms() {
     DestroyComponents();
     MainForm = nullptr;
-    if (native_) native_->backend->Uninstall();
+    terminated_ = false;
 }
 
 void TApplication::Terminate() {

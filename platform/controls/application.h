@@ -27,6 +27,8 @@ public:
 
     // Shows the main form and runs until it closes; then destroys the forms.
     void Run();
+    // Destroys every form the application owns.
+    void DestroyForms();
     void Terminate();
     bool Terminated() const { return terminated_; }
     // Handles what is waiting now (native events in the program, posted messages in tests).

@@ -1,0 +1,203 @@
+#include "platform/system/regional.h"
+
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace {
+
+std::map<std::pair<QString, QString>, QString>& profileOverrides() {
+    static std::map<std::pair<QString, QString>, QString> overrides;
+    return overrides;
+}
+
+std::pair<QString, QString> profileKey(const QString& section, const QString& key) {
+    return {section.toLower(), key.toLower()};
+}
+
+QChar firstOr(const QString& text, QChar fallback) {
+    return text.isEmpty() ? fallback : text.at(0);
+}
+
+// The first character of a Qt date or time format that is neither a field letter nor quoted.
+QChar formatSeparator(const QString& format, QChar fallback) {
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (!quoted && !c.isLetter() && !c.isSpace()) {
+            return c;
+        }
+    }
+    return fallback;
+}
+
+// Qt's "dd.MM.yyyy" becomes "dd/mm/yyyy"; quoted literals are left out.
+QString classicDateFormat(const QString& format, QChar separator) {
+    QString out;
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (quoted) {
+            continue;
+        } else if (c == separator) {
+            out += u'/';
+        } else {
+            out += c.toLower();
+        }
+    }
+    return out;
+}
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+int hexValue(QChar c) {
+    if (isDigit(c)) return c.unicode() - u'0';
+    if (c >= u'a' && c <= u'f') return c.unicode() - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c.unicode() - u'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue) {
+    const auto& overrides = profileOverrides();
+    if (auto it = overrides.find(profileKey(section, key)); it != overrides.end()) return it->second;
+    if (section.compare(u"Intl", Qt::CaseInsensitive) == 0 && key.compare(u"sDecimal", Qt::CaseInsensitive) == 0)
+        return QLocale::system().decimalPoint();
+    return defaultValue;
+}
+
+void SetProfileStringForTests(const QString& section, const QString& key, std::optional<QString> value) {
+    auto& overrides = profileOverrides();
+    if (value)
+        overrides[profileKey(section, key)] = *value;
+    else
+        overrides.erase(profileKey(section, key));
+}
+
+TFormatSettings GetLocaleFormatSettings() {
+    const QLocale locale = QLocale::system();
+    TFormatSettings fs;
+    // Same source as the "sDecimal" answer, so the two never disagree.
+    fs.DecimalSeparator = firstOr(locale.decimalPoint(), u'.');
+    fs.ThousandSeparator = firstOr(locale.groupSeparator(), u',');
+    const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    fs.DateSeparator = formatSeparator(dateFormat, u'/');
+    fs.TimeSeparator = formatSeparator(locale.timeFormat(QLocale::ShortFormat), u':');
+    fs.ShortDateFormat = classicDateFormat(dateFormat, fs.DateSeparator);
+    return fs;
+}
+
+TFormatSettings FormatSettings = GetLocaleFormatSettings();
+
+bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs) {
+    qsizetype i = 0;
+    qsizetype end = text.size();
+    while (i < end && text.at(i) == u' ') ++i;
+    while (end > i && text.at(end - 1) == u' ') --end;
+
+    bool negative = false;
+    if (i < end && (text.at(i) == u'+' || text.at(i) == u'-')) {
+        negative = text.at(i) == u'-';
+        ++i;
+    }
+
+    // The number is rebuilt in ASCII for a locale-independent conversion.
+    std::string intDigits, fracDigits;
+    while (i < end && isDigit(text.at(i))) intDigits += char(text.at(i++).unicode());
+    if (i < end && text.at(i) == fs.DecimalSeparator) {
+        ++i;
+        while (i < end && isDigit(text.at(i))) fracDigits += char(text.at(i++).unicode());
+    }
+    if (intDigits.empty() && fracDigits.empty()) return false;
+
+    std::string expDigits;
+    bool expNegative = false;
+    if (i < end && (text.at(i) == u'e' || text.at(i) == u'E')) {
+        ++i;
+        if (i < end && (text.at(i) == u'+' || text.at(i) == u'-')) {
+            expNegative = text.at(i) == u'-';
+            ++i;
+        }
+        while (i < end && isDigit(text.at(i))) expDigits += char(text.at(i++).unicode());
+        if (expDigits.empty()) return false;
+    }
+    if (i != end) return false;
+
+    std::string ascii = intDigits.empty() ? "0" : intDigits;
+    if (!fracDigits.empty()) ascii += "." + fracDigits;
+    if (!expDigits.empty()) ascii += (expNegative ? "e-" : "e") + expDigits;
+
+    double result = 0.0;
+    const auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), result);
+    if (ec == std::errc::result_out_of_range) {
+        // Out of range either way: too small is zero, too large is an error.
+        int64_t order = 0;
+        const auto firstNonZero = intDigits.find_first_not_of('0');
+        if (firstNonZero != std::string::npos) {
+            order = int64_t(intDigits.size() - firstNonZero) - 1;
+        } else {
+            const auto fracNonZero = fracDigits.find_first_not_of('0');
+            if (fracNonZero == std::string::npos) return false;  // zero cannot overflow
+            order = -int64_t(fracNonZero) - 1;
+        }
+        int64_t exponent = 0;
+        for (char d : expDigits) {
+            exponent = exponent * 10 + (d - '0');
+            if (exponent > 100000) break;  // far beyond any double either way
+        }
+        order += expNegative ? -exponent : exponent;
+        if (order >= 0) return false;
+        result = 0.0;
+    } else if (ec != std::errc() || ptr != ascii.data() + ascii.size() || !std::isfinite(result)) {
+        return false;
+    }
+    value = negative ? -result : result;
+    return true;
+}
+
+bool TryStrToInt(const QString& text, int& value) {
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) {
+        negative = text.at(i) == u'-';
+        ++i;
+    }
+
+    int64_t magnitude = 0;
+    if (i < n && text.at(i) == u'$') {
+        ++i;
+    } else if (i + 1 < n && text.at(i) == u'0' && (text.at(i + 1) == u'x' || text.at(i + 1) == u'X')) {
+        i += 2;
+    } else {
+        if (i == n) return false;
+        for (; i < n; ++i) {
+            if (!isDigit(text.at(i))) return false;
+            magnitude = magnitude * 10 + (text.at(i).unicode() - u'0');
+            if (magnitude > int64_t(INT32_MAX) + 1) return false;
+        }
+        const int64_t signedValue = negative ? -magnitude : magnitude;
+        if (signedValue > INT32_MAX) return false;
+        value = int(signedValue);
+        return true;
+    }
+
+    // Hex: the 32-bit pattern, so "$FFFFFFFF" reads as -1.
+    if (i == n) return false;
+    for (; i < n; ++i) {
+        const int digit = hexValue(text.at(i));
+        if (digit < 0) return false;
+        magnitude = magnitude * 16 + digit;
+        if (magnitude > int64_t(UINT32_MAX)) return false;
+    }
+    const auto pattern = uint32_t(magnitude);
+    value = int(negative ? uint32_t(0) - pattern : pattern);
+    return true;
+}

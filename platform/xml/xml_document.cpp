@@ -1,0 +1,418 @@
+#include "platform/xml/xml_document.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <atomic>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <pugixml.hpp>
+#include <string>
+
+#include "platform/core/exception.h"
+
+// Handles carry pugixml's node pointer under an opaque type so the header stays free of it.
+struct XmlAccess {
+    static pugi::xml_node node(const IXMLNode& n) {
+        return pugi::xml_node(reinterpret_cast<pugi::xml_node_struct*>(n.node_));
+    }
+    static IXMLNode handle(pugi::xml_node n) { return IXMLNode(reinterpret_cast<TXMLNodeData*>(n.internal_object())); }
+    static pugi::xml_node parent(const TXMLNodeList& list) { return node(list.parent_); }
+    static TXMLNodeList list(pugi::xml_node parent) { return TXMLNodeList(handle(parent)); }
+};
+
+namespace {
+
+pugi::xml_node toPugi(const IXMLNode& n) { return XmlAccess::node(n); }
+IXMLNode toHandle(pugi::xml_node n) { return XmlAccess::handle(n); }
+
+QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
+
+// Bumped whenever nodes are freed (children replaced, document cleared, reloaded or destroyed),
+// so a remembered list position is never followed into freed memory. Appending frees nothing.
+std::atomic<uint64_t> treeEpoch{1};
+void nodesFreed() { treeEpoch.fetch_add(1); }
+
+// What a list remembers of one parent between calls.
+struct ChildCursor {
+    pugi::xml_node_struct* parent = nullptr;
+    uint64_t epoch = 0;
+    pugi::xml_node_struct* last = nullptr;  // the last child when counted
+    int count = 0;
+    pugi::xml_node_struct* at = nullptr;  // the node last returned by Nodes()
+    int index = 0;
+};
+
+// A few slots kept in order of use, so a loop over one parent that also walks each child's
+// children keeps the outer parent cached.
+constexpr int cursorSlots = 8;
+thread_local ChildCursor cursors[cursorSlots];
+
+ChildCursor& cursorFor(pugi::xml_node parent) {
+    const uint64_t epoch = treeEpoch.load();
+    pugi::xml_node_struct* key = parent.internal_object();
+    pugi::xml_node_struct* last = parent.last_child().internal_object();
+    int slot = 0;
+    while (slot < cursorSlots && !(cursors[slot].parent == key && cursors[slot].epoch == epoch)) ++slot;
+    if (slot == cursorSlots) {
+        --slot;  // evict the least recently used
+        cursors[slot] = ChildCursor{key, epoch, last, 0, nullptr, 0};
+        for (pugi::xml_node n = parent.first_child(); n; n = n.next_sibling()) ++cursors[slot].count;
+    }
+    std::rotate(cursors, cursors + slot, cursors + slot + 1);
+    ChildCursor& c = cursors[0];
+    if (c.last != last) {  // children were appended since
+        for (pugi::xml_node n = c.last ? pugi::xml_node(c.last).next_sibling() : parent.first_child(); n;
+             n = n.next_sibling())
+            ++c.count;
+        c.last = last;
+    }
+    return c;
+}
+
+// Bytes 0x80..0x9F of Windows-1252; the rest of the upper half is ISO-8859-1.
+constexpr char16_t cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t singleByteChar(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? cp1252High[b - 0x80] : char16_t(b); }
+
+// ISO-8859-1 read as Windows-1252, as browsers do: vendors' files labelled ISO-8859-1 often
+// hold "€" or "™" from Windows tools, and 0x80..0x9F are unused control codes otherwise.
+QByteArray singleByteToUtf8(const QByteArray& raw) {
+    qsizetype extra = 0;
+    for (const char ch : raw) {
+        const char16_t c = singleByteChar(static_cast<unsigned char>(ch));
+        extra += c < 0x80 ? 0 : c < 0x800 ? 1 : 2;
+    }
+    if (extra == 0) return raw;
+    QByteArray out(raw.size() + extra, Qt::Uninitialized);
+    char* o = out.data();
+    for (const char ch : raw) {
+        const char16_t c = singleByteChar(static_cast<unsigned char>(ch));
+        if (c < 0x80) {
+            *o++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *o++ = static_cast<char>(0xC0 | (c >> 6));
+            *o++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            *o++ = static_cast<char>(0xE0 | (c >> 12));
+            *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The encoding named by a leading "<?xml ... encoding='...'?>", lower case; "" when none.
+QByteArray declaredEncoding(const QByteArray& raw) {
+    if (!raw.startsWith("<?xml")) return QByteArray();
+    const qsizetype end = raw.indexOf("?>");
+    if (end < 0 || end > 512) return QByteArray();
+    const QByteArray decl = raw.left(end);
+    qsizetype i = decl.indexOf("encoding");
+    if (i < 0) return QByteArray();
+    i += 8;
+    while (i < decl.size() && (decl[i] == ' ' || decl[i] == '=' || decl[i] == '\t' || decl[i] == '\r' || decl[i] == '\n'))
+        ++i;
+    if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\'')) return QByteArray();
+    const qsizetype close = decl.indexOf(decl[i], i + 1);
+    return close < 0 ? QByteArray() : decl.mid(i + 1, close - i - 1).toLower();
+}
+
+QByteArray decodeWith(const QByteArray& raw, QStringConverter::Encoding encoding) {
+    QStringDecoder decoder(encoding);  // drops a leading byte-order mark
+    return QString(decoder(raw)).toUtf8();
+}
+
+// The file's bytes as UTF-8 without a byte-order mark.
+QByteArray toUtf8(const QByteArray& raw) {
+    const auto starts = [&raw](const char* sig, qsizetype n) {
+        return raw.size() >= n && std::memcmp(raw.constData(), sig, static_cast<size_t>(n)) == 0;
+    };
+    if (starts("\xEF\xBB\xBF", 3)) return raw.sliced(3);
+    if (starts("\xFF\xFE\0\0", 4)) return decodeWith(raw, QStringConverter::Utf32LE);
+    if (starts("\0\0\xFE\xFF", 4)) return decodeWith(raw, QStringConverter::Utf32BE);
+    if (starts("\xFF\xFE", 2) || starts("<\0?\0", 4)) return decodeWith(raw, QStringConverter::Utf16LE);
+    if (starts("\xFE\xFF", 2) || starts("\0<\0?", 4)) return decodeWith(raw, QStringConverter::Utf16BE);
+    static const QByteArray singleByte[] = {"iso-8859-1", "iso8859-1", "iso_8859-1", "latin1", "latin-1",
+                                            "l1",         "windows-1252", "cp1252", "us-ascii", "ascii"};
+    const QByteArray declared = declaredEncoding(raw);
+    for (const QByteArray& name : singleByte)
+        if (declared == name) return singleByteToUtf8(raw);
+    return raw;
+}
+
+// Line and column (1-based, counted in characters) of a byte offset into UTF-8 text.
+QString positionText(const QByteArray& utf8, ptrdiff_t offset) {
+    const qsizetype end = std::clamp<qsizetype>(offset, 0, utf8.size());
+    int line = 1, column = 1;
+    for (qsizetype i = 0; i < end; ++i) {
+        const char ch = utf8[i];
+        if (ch == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+}
+
+class ByteWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override {
+        out.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+    QByteArray out;
+};
+
+}  // namespace
+
+// ---- IXMLNode
+
+QString IXMLNode::NodeName() const {
+    const pugi::xml_node n = toPugi(*this);
+    switch (n.type()) {
+        case pugi::node_pcdata: return QStringLiteral("#text");
+        case pugi::node_cdata: return QStringLiteral("#cdata-section");
+        case pugi::node_comment: return QStringLiteral("#comment");
+        case pugi::node_document: return QStringLiteral("#document");
+        default: return fromUtf8(n.name());
+    }
+}
+
+TNodeType IXMLNode::NodeType() const {
+    switch (toPugi(*this).type()) {
+        case pugi::node_null: return ntReserved;
+        case pugi::node_document: return ntDocument;
+        case pugi::node_element: return ntElement;
+        case pugi::node_pcdata: return ntText;
+        case pugi::node_cdata: return ntCData;
+        case pugi::node_comment: return ntComment;
+        case pugi::node_pi:
+        case pugi::node_declaration: return ntProcessingInstr;
+        case pugi::node_doctype: return ntDocType;
+    }
+    return ntReserved;
+}
+
+QString IXMLNode::Text() const {
+    const pugi::xml_node n = toPugi(*this);
+    switch (n.type()) {
+        case pugi::node_element: {
+            QString text;
+            for (pugi::xml_node c = n.first_child(); c; c = c.next_sibling())
+                if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) text += fromUtf8(c.value());
+            return text;
+        }
+        case pugi::node_declaration: {
+            QString text;
+            for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+                if (!text.isEmpty()) text += QLatin1Char(' ');
+                text += fromUtf8(a.name()) + QLatin1String("=\"") + fromUtf8(a.value()) + QLatin1Char('"');
+            }
+            return text;
+        }
+        default: return fromUtf8(n.value());
+    }
+}
+
+void IXMLNode::SetText(const QString& text) {
+    pugi::xml_node n = toPugi(*this);
+    const QByteArray utf8 = text.toUtf8();
+    if (n.type() == pugi::node_element) {
+        if (n.first_child()) {
+            n.remove_children();
+            nodesFreed();
+        }
+        if (!text.isEmpty()) n.append_child(pugi::node_pcdata).set_value(utf8.constData());
+    } else {
+        n.set_value(utf8.constData());
+    }
+}
+
+bool IXMLNode::HasAttribute(const QString& name) const {
+    return static_cast<bool>(toPugi(*this).attribute(name.toUtf8().constData()));
+}
+
+QString IXMLNode::Attribute(const QString& name) const {
+    return fromUtf8(toPugi(*this).attribute(name.toUtf8().constData()).value());
+}
+
+void IXMLNode::SetAttribute(const QString& name, const QString& value) {
+    pugi::xml_node n = toPugi(*this);
+    const QByteArray key = name.toUtf8();
+    pugi::xml_attribute a = n.attribute(key.constData());
+    if (!a) a = n.append_attribute(key.constData());
+    a.set_value(value.toUtf8().constData());
+}
+
+TXMLNodeList IXMLNode::ChildNodes() const { return XmlAccess::list(toPugi(*this)); }
+
+IXMLNode IXMLNode::AddChild(const QString& name) {
+    pugi::xml_node child = toPugi(*this).append_child(pugi::node_element);
+    child.set_name(name.toUtf8().constData());
+    return toHandle(child);
+}
+
+IXMLNode IXMLNode::AddComment(const QString& text) {
+    pugi::xml_node child = toPugi(*this).append_child(pugi::node_comment);
+    child.set_value(text.toUtf8().constData());
+    return toHandle(child);
+}
+
+IXMLNode IXMLNode::ParentNode() const { return toHandle(toPugi(*this).parent()); }
+
+IXMLNode IXMLNode::NextSibling() const { return toHandle(toPugi(*this).next_sibling()); }
+
+// ---- TXMLNodeList
+
+TXMLNodeList::Iterator& TXMLNodeList::Iterator::operator++() {
+    node_ = node_.NextSibling();
+    return *this;
+}
+
+int TXMLNodeList::Count() const {
+    const pugi::xml_node parent = XmlAccess::parent(*this);
+    return parent ? cursorFor(parent).count : 0;
+}
+
+IXMLNode TXMLNodeList::Nodes(int index) const {
+    const pugi::xml_node parent = XmlAccess::parent(*this);
+    if (!parent || index < 0) return IXMLNode();
+    ChildCursor& c = cursorFor(parent);
+    if (index >= c.count) return IXMLNode();
+    // Walk from whichever known node is nearest: the first, the last or the one returned last.
+    const int fromFirst = index, fromLast = c.count - 1 - index, fromAt = c.at ? std::abs(index - c.index) : INT_MAX;
+    pugi::xml_node n;
+    int pos;
+    if (fromAt <= fromFirst && fromAt <= fromLast) {
+        n = pugi::xml_node(c.at);
+        pos = c.index;
+    } else if (fromFirst <= fromLast) {
+        n = parent.first_child();
+        pos = 0;
+    } else {
+        n = pugi::xml_node(c.last);
+        pos = c.count - 1;
+    }
+    for (; pos < index; ++pos) n = n.next_sibling();
+    for (; pos > index; --pos) n = n.previous_sibling();
+    c.at = n.internal_object();
+    c.index = index;
+    return toHandle(n);
+}
+
+IXMLNode TXMLNodeList::First() const { return toHandle(XmlAccess::parent(*this).first_child()); }
+
+IXMLNode TXMLNodeList::FindNode(const QString& name) const {
+    const QByteArray key = name.toUtf8();
+    for (pugi::xml_node n = XmlAccess::parent(*this).first_child(); n; n = n.next_sibling())
+        if (n.type() == pugi::node_element && std::strcmp(n.name(), key.constData()) == 0) return toHandle(n);
+    return IXMLNode();
+}
+
+TXMLNodeList::Iterator TXMLNodeList::begin() const { return Iterator(First()); }
+
+// ---- TXMLDocument
+
+struct TXMLDocument::Impl {
+    pugi::xml_document doc;
+
+    void reset() {
+        nodesFreed();
+        doc.reset();
+    }
+
+    QByteArray serialise() {
+        // The text is always UTF-8, so a loaded declaration must not name another encoding.
+        pugi::xml_attribute encoding;
+        std::string declared;
+        for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+            if (n.type() != pugi::node_declaration) continue;
+            encoding = n.attribute("encoding");
+            break;
+        }
+        const bool patch = encoding && QByteArray(encoding.value()).toLower() != "utf-8";
+        if (patch) {
+            declared = encoding.value();
+            encoding.set_value("UTF-8");
+        }
+        ByteWriter writer;
+        doc.save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+        if (patch) encoding.set_value(declared.c_str());
+        return writer.out;
+    }
+};
+
+TXMLDocument::TXMLDocument(TComponent* AOwner) : TComponent(AOwner), impl_(std::make_unique<Impl>()) {}
+
+TXMLDocument::~TXMLDocument() { nodesFreed(); }
+
+void TXMLDocument::SetActive(bool value) {
+    if (!value) impl_->reset();
+    active_ = value;
+}
+
+void TXMLDocument::LoadFromFile(const QString& path) {
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        SetActive(false);
+        throw Exception(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    }
+    load(toUtf8(bytes), path);
+}
+
+void TXMLDocument::LoadFromXML(const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    if (utf8.startsWith("\xEF\xBB\xBF")) utf8.remove(0, 3);
+    load(utf8, QString());
+}
+
+void TXMLDocument::load(const QByteArray& utf8, const QString& source) {
+    impl_->reset();
+    const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
+    // A copying parse keeps utf8 intact for locating an error.
+    const pugi::xml_parse_result result =
+        impl_->doc.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), options, pugi::encoding_utf8);
+    if (!result) {
+        SetActive(false);
+        QString message = QStringLiteral("%1 at %2").arg(fromUtf8(result.description()), positionText(utf8, result.offset));
+        if (!source.isEmpty()) message = source + QStringLiteral(": ") + message;
+        throw Exception(message);
+    }
+    active_ = true;
+}
+
+void TXMLDocument::Clear() { impl_->reset(); }
+
+IXMLNode TXMLDocument::documentNode() const { return toHandle(impl_->doc); }
+
+TXMLNodeList TXMLDocument::ChildNodes() const { return documentNode().ChildNodes(); }
+
+IXMLNode TXMLDocument::DocumentElement() const { return toHandle(impl_->doc.document_element()); }
+
+IXMLNode TXMLDocument::AddChild(const QString& name) {
+    active_ = true;
+    return documentNode().AddChild(name);
+}
+
+IXMLNode TXMLDocument::AddComment(const QString& text) {
+    active_ = true;
+    return documentNode().AddComment(text);
+}
+
+void TXMLDocument::SaveToFile(const QString& path) const {
+    const QByteArray bytes = impl_->serialise();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Exception(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+QString TXMLDocument::XML() const { return QString::fromUtf8(impl_->serialise()); }

@@ -1,0 +1,308 @@
+#include "platform/xml/xml_document.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/core/exception.h"
+#include "platform/testkit/temp_folder.h"
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString gsdml(const char* name) { return QStringLiteral(LW_SHARED_TESTDATA "/gsdml/") + name; }
+
+// Runs f, expecting an Exception, and returns its message.
+template <typename F>
+QString messageOf(F f) {
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.Message;
+    }
+    ADD_FAILURE() << "no exception";
+    return QString();
+}
+
+void expectEmpty(const TXMLDocument& doc) {
+    EXPECT_EQ(doc.ChildNodes().Count(), 0);
+    EXPECT_TRUE(doc.DocumentElement().IsNull());
+    EXPECT_EQ(doc.XML(), "");
+}
+
+TEST(XMLDocument, RoundTripThroughFile) {
+    TempFolder tmp;
+    TXMLDocument doc(nullptr);
+    IXMLNode root = doc.AddChild("Project");
+    doc.AddComment(" saved by test ");
+    root.SetAttribute("Name", QString::fromUtf8("Prüfstand & <A>"));
+    root.SetAttribute("Version", "1");
+    root.SetAttribute("Version", "2");
+    IXMLNode device = root.AddChild("Device");
+    device.SetAttribute("IP", "127.0.0.1");
+    root.AddComment("between");
+    root.AddChild("Note").SetText("a \"quoted\" text");
+    EXPECT_TRUE(doc.Active());
+
+    const QString path = tmp.file("project.xml");
+    doc.SaveToFile(path);
+    const QByteArray saved = readAll(path);
+    EXPECT_FALSE(saved.contains("<?xml"));
+    EXPECT_TRUE(saved.contains(QString::fromUtf8("Prüfstand").toUtf8()));
+    EXPECT_TRUE(saved.contains("\n  <Device"));
+    EXPECT_EQ(QString::fromUtf8(saved), doc.XML());
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"project.xml"});
+
+    TXMLDocument back(nullptr);
+    back.LoadFromFile(path);
+    ASSERT_EQ(back.ChildNodes().Count(), 2);
+    EXPECT_EQ(back.ChildNodes().Nodes(0), back.DocumentElement());
+    const IXMLNode comment = back.ChildNodes().Nodes(1);
+    EXPECT_EQ(comment.NodeType(), ntComment);
+    EXPECT_EQ(comment.Text(), " saved by test ");
+
+    const IXMLNode r = back.DocumentElement();
+    EXPECT_EQ(r.NodeName(), "Project");
+    EXPECT_EQ(r.Attribute("Name"), QString::fromUtf8("Prüfstand & <A>"));
+    EXPECT_EQ(r.Attribute("Version"), "2");
+    EXPECT_FALSE(r.HasAttribute("version"));
+    EXPECT_EQ(r.Attribute("Missing"), "");
+    EXPECT_EQ(r.ChildNodes().Count(), 3);
+    EXPECT_EQ(r.ChildNodes().FindNode("Device").Attribute("IP"), "127.0.0.1");
+    EXPECT_EQ(r.ChildNodes().FindNode("Note").Text(), "a \"quoted\" text");
+    EXPECT_EQ(r.ParentNode().NodeType(), ntDocument);
+    EXPECT_EQ(r.ChildNodes().First().NextSibling().NodeName(), "#comment");
+}
+
+TEST(XMLDocument, DeclarationIsTheFirstNode) {
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<!-- head -->\n<root a=\"1\"/>\n");
+    const TXMLNodeList top = doc.ChildNodes();
+    ASSERT_EQ(top.Count(), 3);
+    EXPECT_EQ(top.Nodes(0).NodeType(), ntProcessingInstr);
+    EXPECT_EQ(top.Nodes(0).NodeName(), "xml");
+    EXPECT_EQ(top.Nodes(1).NodeType(), ntComment);
+    EXPECT_EQ(doc.DocumentElement(), top.Nodes(2));
+    EXPECT_EQ(doc.DocumentElement().NodeName(), "root");
+
+    // Written as it was loaded, but the text is UTF-8 and the declaration says so.
+    EXPECT_TRUE(doc.XML().startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- head -->\n<root"));
+    EXPECT_EQ(top.Nodes(0).Attribute("encoding"), "iso-8859-1");
+}
+
+TEST(XMLDocument, MalformedXmlThrowsWithPositionAndLeavesDocumentEmpty) {
+    struct Case {
+        const char* xml;
+        const char* position;
+    };
+    const Case cases[] = {
+        {"<a>\n  <b>\n  </c>\n</a>", "line 3, column"},
+        {"<a x=\"1>\n</a>", "line"},
+        {"<?xml version=\"1.0\"?>\r\n<a>\r\n<b></b>\r\n", "line"},  // unclosed root
+        {"", "line 1, column 1"},                                    // no root element
+    };
+    for (const Case& c : cases) {
+        TXMLDocument doc(nullptr);
+        doc.LoadFromXML("<old/>");
+        const QString message = messageOf([&] { doc.LoadFromXML(c.xml); });
+        EXPECT_TRUE(message.contains(c.position)) << c.xml << " -> " << message.toStdString();
+        EXPECT_FALSE(doc.Active());
+        expectEmpty(doc);
+    }
+}
+
+TEST(XMLDocument, ErrorPositionCountsLinesOfAFile) {
+    TempFolder tmp;
+    const QString path = tmp.write("bad.xml", "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n"
+                                              "<r>\r\n<Name Value=\"\xFC\xFC\"/>\r\n<x>\xFC</y>\r\n</r>\r\n");
+    TXMLDocument doc(nullptr);
+    const QString message = messageOf([&] { doc.LoadFromFile(path); });
+    EXPECT_TRUE(message.startsWith(path)) << message.toStdString();
+    EXPECT_TRUE(message.contains("line 4, column ")) << message.toStdString();
+    expectEmpty(doc);
+}
+
+TEST(XMLDocument, MissingFileThrows) {
+    TempFolder tmp;
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML("<old/>");
+    const QString path = tmp.file("missing.xml");
+    EXPECT_TRUE(messageOf([&] { doc.LoadFromFile(path); }).contains(path));
+    expectEmpty(doc);
+    EXPECT_FALSE(messageOf([&] { doc.LoadFromFile(tmp.path()); }).isEmpty());  // a folder
+}
+
+TEST(XMLDocument, DecodesByByteOrderMarkOrDeclaration) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString value;
+    };
+    const auto declared = [](const char* encoding, const char* body) {
+        return QByteArray("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>" + body;
+    };
+    const QString text = QString::fromUtf8("Grüße €");
+    QByteArray utf16 = QByteArray("\xFF\xFE", 2);
+    for (QChar ch : QStringLiteral("<r v=\"") + text + QStringLiteral("\"/>"))
+        utf16.append(static_cast<char>(ch.unicode() & 0xFF)).append(static_cast<char>(ch.unicode() >> 8));
+    const Case cases[] = {
+        {"utf-8, no declaration", QByteArray("<r v=\"") + text.toUtf8() + "\"/>", text},
+        {"utf-8 with mark", QByteArray("\xEF\xBB\xBF<r v=\"") + text.toUtf8() + "\"/>", text},
+        {"utf-8 declared", declared("UTF-8", "<r v=\"Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\"/>"), text},
+        {"iso-8859-1", declared("ISO-8859-1", "<r v=\"Gr\xFC\xDF" "e\"/>"), QString::fromUtf8("Grüße")},
+        {"windows-1252", declared("windows-1252", "<r v=\"Gr\xFC\xDF" "e \x80\"/>"), text},
+        {"latin-1 label with a 1252 byte", declared("iso-8859-1", "<r v=\"\x99\"/>"), QString::fromUtf8("™")},
+        {"utf-16 with mark", utf16, text},
+    };
+    TempFolder tmp;
+    for (const Case& c : cases) {
+        TXMLDocument doc(nullptr);
+        doc.LoadFromFile(tmp.write("f.xml", c.bytes));
+        EXPECT_EQ(doc.DocumentElement().Attribute("v"), c.value) << c.what;
+    }
+}
+
+TEST(XMLNodeList, FindNodeAndIndexAreNullSafe) {
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML("<r><!--Item--><?Item x?>text<item/><Item n=\"1\"/><Item n=\"2\"/></r>");
+    const TXMLNodeList children = doc.DocumentElement().ChildNodes();
+    EXPECT_EQ(children.Count(), 6);
+    EXPECT_EQ(children.FindNode("Item").Attribute("n"), "1");
+    EXPECT_EQ(children.FindNode("item").Attribute("n"), "");
+    EXPECT_EQ(children.FindNode("item").NodeType(), ntElement);
+    EXPECT_TRUE(children.FindNode("Missing").IsNull());
+    EXPECT_EQ(children.Nodes(1).NodeType(), ntProcessingInstr);
+    EXPECT_EQ(children.Nodes(2).NodeType(), ntText);
+    EXPECT_TRUE(children.Nodes(-1).IsNull());
+    EXPECT_TRUE(children.Nodes(6).IsNull());
+
+    // A chain through missing nodes ends in empty values, never a crash.
+    IXMLNode none = children.FindNode("Missing").ChildNodes().FindNode("x");
+    EXPECT_FALSE(none);
+    EXPECT_EQ(none.NodeType(), ntReserved);
+    EXPECT_EQ(none.Attribute("a"), "");
+    EXPECT_EQ(none.Text(), "");
+    EXPECT_EQ(none.ChildNodes().Count(), 0);
+    EXPECT_TRUE(none.ChildNodes().Nodes(0).IsNull());
+    EXPECT_TRUE(none.AddChild("x").IsNull());
+    none.SetAttribute("a", "b");
+    none.SetText("t");
+    EXPECT_TRUE(none.ParentNode().IsNull());
+    int visited = 0;
+    for (IXMLNode n : none.ChildNodes()) visited += n ? 1 : 0;
+    EXPECT_EQ(visited, 0);
+}
+
+TEST(XMLNodeList, IndexAndIterationAgreeAndFollowChanges) {
+    TXMLDocument doc(nullptr);
+    IXMLNode root = doc.AddChild("r");
+    for (int i = 0; i < 300; ++i) root.AddChild("n").SetAttribute("i", QString::number(i));
+    const TXMLNodeList list = root.ChildNodes();
+
+    std::vector<IXMLNode> iterated(list.begin(), list.end());
+    ASSERT_EQ(iterated.size(), 300u);
+    for (int i = 0; i < list.Count(); ++i) EXPECT_EQ(list.Nodes(i), iterated[size_t(i)]) << i;
+    for (int i = 299; i >= 0; i -= 7) EXPECT_EQ(root.ChildNodes().Nodes(i).Attribute("i"), QString::number(i));
+
+    // Nested walks over more parents than are remembered at once.
+    int sum = 0;
+    for (int i = 0; i < list.Count(); ++i) {
+        IXMLNode n = list.Nodes(i);
+        if (i % 30 == 0) n.AddChild("c");
+        sum += n.ChildNodes().Count();
+    }
+    EXPECT_EQ(sum, 10);
+
+    root.AddComment("appended");
+    EXPECT_EQ(list.Count(), 301);
+    EXPECT_EQ(list.Nodes(300).NodeType(), ntComment);
+
+    root.SetText("only text");  // frees the 301 children
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Nodes(0).NodeType(), ntText);
+    EXPECT_TRUE(list.Nodes(1).IsNull());
+    EXPECT_EQ(root.Text(), "only text");
+    EXPECT_EQ(doc.XML(), "<r>only text</r>\n");
+}
+
+TEST(XMLNode, TextJoinsTextAndCData) {
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML("<a>one<![CDATA[ <two> ]]><b>skip</b>three &amp; four</a>");
+    const IXMLNode a = doc.DocumentElement();
+    EXPECT_EQ(a.Text(), "one <two> three & four");
+    EXPECT_EQ(a.ChildNodes().Nodes(1).NodeType(), ntCData);
+    EXPECT_EQ(a.ChildNodes().Nodes(1).Text(), " <two> ");
+}
+
+TEST(XMLDocument, ClearAndActive) {
+    TXMLDocument doc(nullptr);
+    EXPECT_FALSE(doc.Active());
+    doc.LoadFromXML("<a/>");
+    doc.Clear();
+    EXPECT_TRUE(doc.Active());
+    expectEmpty(doc);
+    doc.AddChild("b");
+    doc.SetActive(false);
+    EXPECT_FALSE(doc.Active());
+    expectEmpty(doc);
+}
+
+TEST(XMLDocument, LoadsSharedGsdmlFiles) {
+    for (const char* name : {"GSDML-V2.25-ABB-FENA-20130603.xml",
+                             "GSDML-V2.35-HILSCHER-NIOT-E-NPI3-51-EN-RE-20201005.xml",
+                             "GSDML-V2.41-LEUZE-BCL248i-20211213.xml"}) {
+        TXMLDocument doc(nullptr);
+        doc.LoadFromFile(gsdml(name));
+        EXPECT_EQ(doc.DocumentElement().NodeName(), "ISO15745Profile") << name;
+        EXPECT_EQ(doc.ChildNodes().Nodes(0).NodeType(), ntProcessingInstr) << name;
+    }
+}
+
+TEST(XMLDocument, Latin1GsdmlDecodesAndSurvivesSaving) {
+    const auto vendorName = [](const TXMLDocument& doc) {
+        return doc.DocumentElement()
+            .ChildNodes()
+            .FindNode("ProfileBody")
+            .ChildNodes()
+            .FindNode("DeviceIdentity")
+            .ChildNodes()
+            .FindNode("VendorName")
+            .Attribute("Value");
+    };
+    const QString expected = QString::fromUtf8("Hilscher Gesellschaft für Systemautomation mbH");
+    TXMLDocument doc(nullptr);
+    doc.LoadFromFile(gsdml("GSDML-V2.35-HILSCHER-NIOT-E-NPI3-51-EN-RE-20201005.xml"));
+    EXPECT_EQ(vendorName(doc), expected);
+
+    TempFolder tmp;
+    doc.SaveToFile(tmp.file("copy.xml"));
+    TXMLDocument back(nullptr);
+    back.LoadFromFile(tmp.file("copy.xml"));
+    EXPECT_EQ(vendorName(back), expected);
+}
+
+TEST(XMLDocument, FailedSaveLeavesNothingBehind) {
+    TempFolder tmp;
+    TXMLDocument doc(nullptr);
+    doc.AddChild("r");
+    const QString target = tmp.file("missing/out.xml");
+    EXPECT_TRUE(messageOf([&] { doc.SaveToFile(target); }).contains(target));
+    EXPECT_FALSE(QFileInfo::exists(tmp.file("missing")));
+
+    // A target that cannot be replaced fails without leaving a temporary file.
+    const QString existing = tmp.write("keep.xml", "<old/>");
+    ASSERT_TRUE(QDir().mkdir(tmp.file("folder.xml")));
+    EXPECT_FALSE(messageOf([&] { doc.SaveToFile(tmp.file("folder.xml")); }).isEmpty());
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"folder.xml", "keep.xml"}));
+    doc.SaveToFile(existing);
+    EXPECT_EQ(readAll(existing), "<r />\n");
+}
+
+}  // namespace

@@ -1,0 +1,3 @@
+#include "config/network/modules_def_form.h"
+
+TFPROFINET_Modules_Def* FPROFINET_Modules_Def = nullptr;

@@ -1,0 +1,77 @@
+#include "platform/system/thread.h"
+
+#include "platform/messages/message_loop.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace {
+std::thread::id mainThread = std::this_thread::get_id();
+}
+
+bool TThread::IsMainThread() { return std::this_thread::get_id() == mainThread; }
+void TThread::SetMainThread() { mainThread = std::this_thread::get_id(); }
+
+TThread::TThread(bool createSuspended) {
+    if (!createSuspended) Start();
+}
+
+TThread::~TThread() {
+    Terminate();
+    if (started_ && thread_.joinable()) {
+        WaitFor();
+        thread_.join();
+    }
+}
+
+void TThread::Start() {
+    if (started_) return;
+    started_ = true;
+    thread_ = std::thread([this] { run(); });
+}
+
+void TThread::run() {
+    try {
+        Execute();
+    } catch (...) {
+        // The body's error ends the thread; nothing waits for a result.
+    }
+    finished_ = true;
+    TMessageLoop::Instance().QueueCall([] {});
+}
+
+void TThread::WaitFor() {
+    if (!started_) return;
+    while (!finished_) {
+        if (IsMainThread() && TMessageLoop::Instance().ProcessPosted() > 0) continue;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void TThread::Synchronize(const std::function<void()>& method) {
+    if (IsMainThread()) {
+        method();
+        return;
+    }
+    struct Done {
+        std::mutex m;
+        std::condition_variable cv;
+        bool done = false;
+        std::exception_ptr error;
+    };
+    auto done = std::make_shared<Done>();
+    TMessageLoop::Instance().QueueCall([done, method] {
+        try {
+            method();
+        } catch (...) {
+            done->error = std::current_exception();
+        }
+        std::lock_guard<std::mutex> g(done->m);
+        done->done = true;
+        done->cv.notify_all();
+    });
+    std::unique_lock<std::mutex> lock(done->m);
+    done->cv.wait(lock, [&] { return done->done; });
+    if (done->error) std::rethrow_exception(done->error);
+}

@@ -1,0 +1,165 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <iterator>
+#include <memory>
+
+#include "platform/core/component.h"
+
+// An XML DOM with the original platform's names. Nodes are small value handles into a
+// document: a missing node is a null handle, and every call on a null handle does nothing or
+// returns an empty value. Handles are valid while their document holds the node.
+
+enum TNodeType {
+    ntReserved,  // a null handle
+    ntElement,
+    ntAttribute,
+    ntText,
+    ntCData,
+    ntEntityRef,
+    ntEntity,
+    ntProcessingInstr,  // also the "<?xml ...?>" declaration
+    ntComment,
+    ntDocument,
+    ntDocType,
+    ntDocFragment,
+    ntNotation
+};
+
+// The DOM's node behind a handle; defined by the implementation only.
+struct TXMLNodeData;
+
+class TXMLNodeList;
+
+class IXMLNode {
+public:
+    IXMLNode() = default;
+
+    bool IsNull() const { return node_ == nullptr; }
+    explicit operator bool() const { return node_ != nullptr; }
+    bool operator==(const IXMLNode& other) const = default;
+
+    // The element's or instruction's name; "#text", "#cdata-section", "#comment", "#document"
+    // for the others.
+    QString NodeName() const;
+    TNodeType NodeType() const;
+    // An element: its direct text and CDATA children joined. Text, CDATA, comment and
+    // instruction: their value. The declaration: its attributes as written.
+    QString Text() const;
+    // An element: replaces all its children by one text node. Others: sets their value.
+    void SetText(const QString& text);
+
+    bool HasAttribute(const QString& name) const;
+    // "" when missing.
+    QString Attribute(const QString& name) const;
+    // Adds the attribute or replaces its value (elements and the declaration only).
+    void SetAttribute(const QString& name, const QString& value);
+
+    TXMLNodeList ChildNodes() const;
+    // Appends a child element / comment; a null handle when this node cannot take one.
+    IXMLNode AddChild(const QString& name);
+    IXMLNode AddComment(const QString& text);
+
+    // The root element's parent is the document node (ntDocument).
+    IXMLNode ParentNode() const;
+    IXMLNode NextSibling() const;
+
+private:
+    friend struct XmlAccess;
+    explicit IXMLNode(TXMLNodeData* node) : node_(node) {}
+    TXMLNodeData* node_ = nullptr;
+};
+
+// The children of a node in document order, comments and instructions included. A live view:
+// children appended later are counted. Stepping Nodes(i) forwards or backwards is O(1) per
+// step (a small per-thread cache remembers the last position of the recent lists), so
+// "for (i = 0; i < n.ChildNodes().Count(); i++) n.ChildNodes().Nodes(i)" stays linear.
+class TXMLNodeList {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = IXMLNode;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = IXMLNode;
+
+        Iterator() = default;
+        IXMLNode operator*() const { return node_; }
+        Iterator& operator++();
+        Iterator operator++(int) {
+            Iterator old = *this;
+            ++*this;
+            return old;
+        }
+        bool operator==(const Iterator& other) const = default;
+
+    private:
+        friend class TXMLNodeList;
+        explicit Iterator(IXMLNode node) : node_(node) {}
+        IXMLNode node_;
+    };
+
+    TXMLNodeList() = default;
+
+    int Count() const;
+    // Null when index is out of range.
+    IXMLNode Nodes(int index) const;
+    IXMLNode First() const;
+    // The first child element named name (exact case); null when none.
+    IXMLNode FindNode(const QString& name) const;
+
+    Iterator begin() const;
+    Iterator end() const { return Iterator(); }
+
+private:
+    friend struct XmlAccess;
+    explicit TXMLNodeList(IXMLNode parent) : parent_(parent) {}
+    IXMLNode parent_;
+};
+
+// A whole XML file. An inactive document is empty; loading or adding nodes activates it.
+class TXMLDocument : public TComponent {
+public:
+    explicit TXMLDocument(TComponent* AOwner);
+    ~TXMLDocument() override;
+
+    bool Active() const { return active_; }
+    // Deactivating drops every node.
+    void SetActive(bool value);
+
+    // Reads and parses the file. The encoding comes from the byte-order mark or the
+    // declaration (UTF-8, UTF-16, UTF-32, ISO-8859-1, Windows-1252); otherwise UTF-8. Comments,
+    // the declaration and processing instructions are kept; whitespace-only text is dropped.
+    // Throws Exception for an unreadable file or malformed XML, with the parser's reason and
+    // the line and column; the document is then empty and inactive.
+    void LoadFromFile(const QString& path);
+    void LoadFromXML(const QString& text);
+
+    // Removes every node.
+    void Clear();
+
+    // The document-level nodes in order: declaration, comments, root element ...
+    TXMLNodeList ChildNodes() const;
+    // The first element at document level.
+    IXMLNode DocumentElement() const;
+    IXMLNode AddChild(const QString& name);
+    IXMLNode AddComment(const QString& text);
+
+    // Writes UTF-8 indented by two spaces. No declaration is added; a loaded one is written
+    // as it is, except that it names UTF-8. The text goes to a temporary file in the target's
+    // folder that then replaces the target, so a failed save leaves the old file intact.
+    // Throws Exception when the file cannot be written.
+    void SaveToFile(const QString& path) const;
+    // The text SaveToFile writes.
+    QString XML() const;
+
+private:
+    struct Impl;
+    void load(const QByteArray& bytes, const QString& source);
+    IXMLNode documentNode() const;
+
+    std::unique_ptr<Impl> impl_;
+    bool active_ = false;
+};

@@ -1,0 +1,3 @@
+#include "profinet/catalog/catalog_form.h"
+
+TFPROFINETCatalog* FPROFINETCatalog = nullptr;

@@ -1,0 +1,1 @@
+// The resource library needs one source of its own; the pictures come from the resource file.

@@ -1,0 +1,3 @@
+#include "shell/open_conf_form.h"
+
+TFOpenConf* FOpenConf = nullptr;

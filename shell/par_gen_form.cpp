@@ -1,0 +1,3 @@
+#include "shell/par_gen_form.h"
+
+TFParGen* FParGen = nullptr;

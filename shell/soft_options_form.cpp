@@ -1,0 +1,3 @@
+#include "shell/soft_options_form.h"
+
+TFSoftOptions* FSoftOptions = nullptr;

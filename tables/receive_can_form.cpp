@@ -1,0 +1,3 @@
+#include "tables/receive_can_form.h"
+
+TFReceiveCAN* FReceiveCAN = nullptr;

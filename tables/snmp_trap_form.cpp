@@ -1,0 +1,3 @@
+#include "tables/snmp_trap_form.h"
+
+TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;

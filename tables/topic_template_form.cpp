@@ -1,0 +1,3 @@
+#include "tables/topic_template_form.h"
+
+TFTopicTemplate* FTopicTemplate = nullptr;

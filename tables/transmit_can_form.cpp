@@ -1,0 +1,3 @@
+#include "tables/transmit_can_form.h"
+
+TFTransmitCAN* FTransmitCAN = nullptr;
