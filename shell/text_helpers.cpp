@@ -1,5 +1,6 @@
 #include "shell/text_helpers.h"
 
+#include "platform/system/conversions.h"
 #include "platform/system/regional.h"
 #include "platform/system/serial_ports.h"
 
@@ -7,15 +8,6 @@
 #include <cmath>
 
 namespace {
-
-// Blanks and control characters go from both ends.
-QString trimmed(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start).unicode() <= u' ') ++start;
-    while (end > start && text.at(end - 1).unicode() <= u' ') --end;
-    return text.mid(start, end - start);
-}
 
 int partValue(const QString& part, int notAnInteger) {
     int value = 0;
@@ -26,15 +18,15 @@ int partValue(const QString& part, int notAnInteger) {
 bool splitAtPoint(QString& rest, QString& head) {
     const qsizetype point = rest.indexOf(u'.');
     if (point < 0) return false;
-    head = trimmed(rest.left(point));
-    rest = trimmed(rest.mid(point + 1));
+    head = Trim(rest.left(point));
+    rest = Trim(rest.mid(point + 1));
     return true;
 }
 
 }  // namespace
 
 bool Split_IP_Address(const QString& Text, QString& P1, QString& P2, QString& P3, QString& P4) {
-    QString rest = trimmed(Text);
+    QString rest = Trim(Text);
     if (!splitAtPoint(rest, P1)) return false;
     if (!splitAtPoint(rest, P2)) return false;
     if (!splitAtPoint(rest, P3)) return false;
@@ -70,7 +62,7 @@ bool IP_To_Bytes(const QString& Text, uint8_t& B1, uint8_t& B2, uint8_t& B3, uin
 }
 
 bool Is_True_Text(const QString& Text) {
-    return trimmed(Text).compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
+    return Trim(Text).compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
 }
 
 QChar Get_Decimal_Separator() {

@@ -72,7 +72,8 @@ TEST(IP_To_Bytes, Cases) {
         {"1.2.3", true, {1, 2, 0, 3}},
         {"1", true, {0, 0, 0, 1}},
         {"1.2.3.4.5", true, {1, 2, 3, 0}},
-        {" 1.2.3.4", true, {0, 2, 3, 4}},  // no trimming
+        {" 1.2.3.4", false, {1, 2, 3, 4}},  // leading blanks are skipped by the integer conversion
+        {"1.2.3.4 ", true, {1, 2, 3, 0}},  // trailing ones are not
         {"1.2.3.-1", true, {1, 2, 3, 0}},
         {"a.b.c.d", true, {0, 0, 0, 0}},
         {"1..3.4", true, {1, 0, 3, 4}},

@@ -1,10 +1,15 @@
 #include "platform/system/regional.h"
 
+#include "platform/core/exception.h"
+
+#include <QHash>
 #include <QLocale>
+#include <iconv.h>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -165,39 +170,111 @@ bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs
 bool TryStrToInt(const QString& text, int& value) {
     const qsizetype n = text.size();
     qsizetype i = 0;
+    while (i < n && text.at(i) == u' ') ++i;
     bool negative = false;
     if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) {
         negative = text.at(i) == u'-';
         ++i;
     }
 
-    int64_t magnitude = 0;
-    if (i < n && text.at(i) == u'$') {
+    bool hex = false;
+    if (i < n && (text.at(i) == u'$' || text.at(i) == u'x' || text.at(i) == u'X')) {
+        hex = true;
         ++i;
     } else if (i + 1 < n && text.at(i) == u'0' && (text.at(i + 1) == u'x' || text.at(i + 1) == u'X')) {
+        hex = true;
         i += 2;
-    } else {
-        if (i == n) return false;
-        for (; i < n; ++i) {
-            if (!isDigit(text.at(i))) return false;
-            magnitude = magnitude * 10 + (text.at(i).unicode() - u'0');
-            if (magnitude > int64_t(INT32_MAX) + 1) return false;
-        }
-        const int64_t signedValue = negative ? -magnitude : magnitude;
-        if (signedValue > INT32_MAX) return false;
-        value = int(signedValue);
-        return true;
     }
-
-    // Hex: the 32-bit pattern, so "$FFFFFFFF" reads as -1.
     if (i == n) return false;
+
+    const int base = hex ? 16 : 10;
+    // Hex reads the 32-bit pattern; decimal allows one more for the negative end.
+    const int64_t limit = hex ? int64_t(UINT32_MAX) : int64_t(INT32_MAX) + (negative ? 1 : 0);
+    int64_t magnitude = 0;
     for (; i < n; ++i) {
         const int digit = hexValue(text.at(i));
-        if (digit < 0) return false;
-        magnitude = magnitude * 16 + digit;
-        if (magnitude > int64_t(UINT32_MAX)) return false;
+        if (digit < 0 || digit >= base) return false;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit) return false;
     }
-    const auto pattern = uint32_t(magnitude);
-    value = int(negative ? uint32_t(0) - pattern : pattern);
+    if (hex) {
+        const auto pattern = uint32_t(magnitude);
+        value = int(negative ? uint32_t(0) - pattern : pattern);
+    } else {
+        value = int(negative ? -magnitude : magnitude);
+    }
     return true;
+}
+
+int StrToInt(const QString& text) {
+    int value = 0;
+    if (!TryStrToInt(text, value))
+        throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+namespace {
+
+// The OEM code page as a table of its 256 characters and the way back.
+struct TOemTables {
+    QByteArray name;
+    char16_t toChar[256] = {};
+    QHash<char16_t, uchar> toOem;
+};
+
+std::mutex oemMutex;
+QByteArray oemName = "CP437";
+
+char16_t decodeOemByte(iconv_t cd, uchar byte) {
+    char in = char(byte);
+    char out[4] = {};
+    char* inPtr = &in;
+    char* outPtr = out;
+    size_t inLeft = 1;
+    size_t outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || outLeft != 2) return u'?';
+    return char16_t(uchar(out[0]) | uchar(out[1]) << 8);
+}
+
+// Built again whenever the code page changes; the caller holds oemMutex.
+const TOemTables& oemTables() {
+    static TOemTables tables;
+    if (!tables.name.isNull() && tables.name == oemName) return tables;
+    tables.name = oemName;
+    tables.toOem.clear();
+    const iconv_t cd = iconv_open("UTF-16LE", oemName.constData());
+    for (int byte = 0; byte < 256; ++byte) {
+        if (cd != iconv_t(-1))
+            tables.toChar[byte] = decodeOemByte(cd, uchar(byte));
+        else
+            tables.toChar[byte] = byte < 128 ? char16_t(byte) : u'?';
+    }
+    if (cd != iconv_t(-1)) iconv_close(cd);
+    for (int byte = 255; byte >= 0; --byte) tables.toOem.insert(tables.toChar[byte], uchar(byte));
+    return tables;
+}
+
+}  // namespace
+
+void SetOemCodePage(const QByteArray& name) {
+    const std::lock_guard lock(oemMutex);
+    oemName = name;
+}
+
+QString CharToOem(const QString& text) {
+    const std::lock_guard lock(oemMutex);
+    const TOemTables& tables = oemTables();
+    QString out(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = QChar(tables.toOem.value(text.at(i).unicode(), uchar('?')));
+    return out;
+}
+
+QString OemToChar(const QString& text) {
+    const std::lock_guard lock(oemMutex);
+    const TOemTables& tables = oemTables();
+    QString out(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) out[i] = QChar(tables.toChar[text.at(i).unicode() & 0xFF]);
+    return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <optional>
@@ -29,12 +30,29 @@ TFormatSettings GetLocaleFormatSettings();
 // Tests may assign it.
 extern TFormatSettings FormatSettings;
 
-// Blanks around the number, an optional sign, digits with at most one fs.DecimalSeparator
-// ("1." and ".5" are numbers), an optional exponent (E or e, optional sign, digits). No
-// thousand separators. A result beyond the range of double fails. On failure value is kept.
+// The runtime's float conversion: blanks (spaces) around the number, an optional sign, digits
+// with at most one fs.DecimalSeparator ("1." and ".5" are numbers), an optional exponent (E or
+// e, optional sign, digits). No thousand separators. A result beyond the range of double fails. On failure value is kept.
 bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs = FormatSettings);
 
-// An optional sign and decimal digits within the 32-bit range, or a hex number after "$" or
-// "0x" whose value fits 32 bits, taken as a bit pattern ("$FFFFFFFF" is -1). No blanks.
-// On failure value is kept.
+// The runtime's integer conversion, used by every reader and checker of the program: leading
+// blanks (spaces only) are skipped, then an optional sign, then decimal digits within the 32-bit
+// range, or after "$", "x", "X", "0x" or "0X" a hex number of at most eight significant digits,
+// taken as a bit pattern ("$FFFFFFFF" is -1) and negated after a "-". The whole rest must be
+// read: trailing blanks fail, and so do empty texts and a sign alone. On failure value is kept.
 bool TryStrToInt(const QString& text, int& value);
+
+// As TryStrToInt; a text that is not an integer raises Exception
+// "'<text>' is not a valid integer value".
+int StrToInt(const QString& text);
+
+// The OEM code page stands in for the platform's console code page; "CP437" until set. A name
+// the system cannot convert leaves the characters 0..127 only.
+void SetOemCodePage(const QByteArray& name);
+
+// Each character becomes its byte in the OEM code page, held as a character 0..255; a
+// character that the code page lacks becomes "?". The length stays the same.
+QString CharToOem(const QString& text);
+
+// Each character's low byte is read in the OEM code page. The length stays the same.
+QString OemToChar(const QString& text);
