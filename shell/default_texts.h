@@ -1,8 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <utility>
-#include <vector>
+#include <span>
 
-// The built-in English texts by id; ids not listed hold a single blank.
-const std::vector<std::pair<int, QString>>& Default_Texts();
+// One built-in English text of the text table.
+struct TDefaultText {
+    int Id;
+    const char* Text;  // UTF-8, blanks at either end belong to the text
+};
+
+// The built-in English texts in ascending id order, each id once. Every id of the table that is
+// not listed holds a single blank.
+std::span<const TDefaultText> Default_Texts();
