@@ -2,6 +2,7 @@
 
 #include "platform/controls/label.h"
 #include "shell/buttons/lb_button.h"
+#include "shell/buttons/lb_button_look.h"
 #include "shell/dialog_frame.h"
 #include "shell/program_state.h"
 
@@ -39,4 +40,6 @@ void TFAbout::Loaded() {
     LbButton1->SetCaption("OK");
     LbButton1->ModalResult = mrOk;
     LbButton1->Default = true;
+    Set_Window_Button_Look(*LbButton1);
+    Set_Button_Glyph(*LbButton1, "BTN_OK");
 }

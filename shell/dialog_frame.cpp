@@ -4,6 +4,7 @@
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
 #include "shell/buttons/lb_button.h"
+#include "shell/buttons/lb_button_look.h"
 
 TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, const char* fontName) {
     form.BorderStyle = bsSingle;
@@ -47,12 +48,15 @@ TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, 
     f.Btn_OK->Name = "Btn_OK";
     f.Btn_OK->SetParent(f.P_Button);
     f.Btn_OK->SetBounds(clientWidth - 200, 7, 90, 26);
-    f.Btn_OK->Default = true;
+    Set_Window_Button_Look(*f.Btn_OK);
+    Set_Button_Glyph(*f.Btn_OK, "BTN_OK");
 
     f.Btn_Cancel = new TLbButton(&form);
     f.Btn_Cancel->Name = "Btn_Cancel";
     f.Btn_Cancel->SetParent(f.P_Button);
     f.Btn_Cancel->SetBounds(clientWidth - 100, 7, 90, 26);
+    Set_Window_Button_Look(*f.Btn_Cancel);
+    Set_Button_Glyph(*f.Btn_Cancel, "BTN_CANCEL");
     f.Btn_Cancel->ModalResult = mrCancel;
     f.Btn_Cancel->Cancel = true;
     return f;

@@ -24,6 +24,7 @@
 #include "shell/about_form.h"
 #include "shell/boot_form.h"
 #include "shell/buttons/lb_button.h"
+#include "shell/buttons/lb_button_look.h"
 #include "shell/dialog_frame.h"
 #include "shell/language.h"
 #include "shell/new_project_form.h"
@@ -61,6 +62,7 @@ TLbButton* addButton(TForm& form, const char* name, int width, int height) {
     button->SetParent(&form);
     button->SetBounds(0, 0, width, height);
     button->ShowHint = true;
+    Set_Window_Button_Look(*button);
     return button;
 }
 
@@ -144,30 +146,35 @@ void TFLoomwrighteFirmWare::Build_Controls() {
     Btn_Info = addButton(*this, "Btn_Info", 50, 50);
     Btn_Opz = addButton(*this, "Btn_Opz", 50, 50);
     Btn_Close = addButton(*this, "Btn_Close", 50, 50);
+    Set_Button_Glyph(*Btn_Info, "BTN_INFO");
+    Set_Button_Glyph(*Btn_Opz, "BTN_OPTIONS");
+    Set_Button_Glyph(*Btn_Close, "BTN_CLOSE");
     struct Step {
         TLbButton** button;
         const char* name;
+        const char* glyph;  // none for the other builds' steps, which stay hidden
     };
     const Step stepButtons[] = {
-        {&Btn_New, "Btn_New"},
-        {&Btn_Open, "Btn_Open"},
-        {&Btn_Prm_Gen, "Btn_Prm_Gen"},
-        {&Btn_PROFINET_Master_Access, "Btn_PROFINET_Master_Access"},
-        {&Btn_IEC61850_Access, "Btn_IEC61850_Access"},
-        {&Btn_TLS_List_Certificates, "Btn_TLS_List_Certificates"},
-        {&Btn_CreateBin, "Btn_CreateBin"},
-        {&Btn_PROFIBUS_GSD, "Btn_PROFIBUS_GSD"},
-        {&Btn_SNMP_Trap, "Btn_SNMP_Trap"},
-        {&Btn_SNMP_MIB, "Btn_SNMP_MIB"},
-        {&Btn_MQTT_Set_Topic, "Btn_MQTT_Set_Topic"},
-        {&Btn_BACnet_SetAccess, "Btn_BACnet_SetAccess"},
-        {&Btn_BACnet_EDE_File, "Btn_BACnet_EDE_File"},
-        {&Btn_CAN_Rec_Frame, "Btn_CAN_Rec_Frame"},
-        {&Btn_CAN_Send_Frame, "Btn_CAN_Send_Frame"},
+        {&Btn_New, "Btn_New", "BTN_NEW"},
+        {&Btn_Open, "Btn_Open", "BTN_OPEN"},
+        {&Btn_Prm_Gen, "Btn_Prm_Gen", "BTN_PARAMETERS"},
+        {&Btn_PROFINET_Master_Access, "Btn_PROFINET_Master_Access", "BTN_NETWORK"},
+        {&Btn_IEC61850_Access, "Btn_IEC61850_Access", "BTN_VARIABLES"},
+        {&Btn_TLS_List_Certificates, "Btn_TLS_List_Certificates", "BTN_CERTIFICATES"},
+        {&Btn_CreateBin, "Btn_CreateBin", "BTN_UPDATE"},
+        {&Btn_PROFIBUS_GSD, "Btn_PROFIBUS_GSD", nullptr},
+        {&Btn_SNMP_Trap, "Btn_SNMP_Trap", nullptr},
+        {&Btn_SNMP_MIB, "Btn_SNMP_MIB", nullptr},
+        {&Btn_MQTT_Set_Topic, "Btn_MQTT_Set_Topic", nullptr},
+        {&Btn_BACnet_SetAccess, "Btn_BACnet_SetAccess", nullptr},
+        {&Btn_BACnet_EDE_File, "Btn_BACnet_EDE_File", nullptr},
+        {&Btn_CAN_Rec_Frame, "Btn_CAN_Rec_Frame", nullptr},
+        {&Btn_CAN_Send_Frame, "Btn_CAN_Send_Frame", nullptr},
     };
     for (const Step& s : stepButtons) {
         *s.button = addButton(*this, s.name, 170, 36);
-        (*s.button)->CaptionAlignment = taLeftJustify;
+        (*s.button)->SetAlignment(taLeftJustify);
+        if (s.glyph) Set_Button_Glyph(**s.button, s.glyph);
     }
     Btn_PROFIBUS_GSD->SetCaption("PROFIBUS GSD");
     for (TLbButton* b : {Btn_Info, Btn_Opz, Btn_Close})
@@ -404,33 +411,41 @@ void TFLoomwrighteFirmWare::Set_Lang() {
 void TFLoomwrighteFirmWare::Change_Language() {
     Set_Lang();
     // Creation order, but for the BACnet access window ahead of the unit picker.
-    TTextBlockForm* windows[] = {FNew_Project,
-                                 FOpenConf,
-                                 FSoftOptions,
-                                 FBoot,
-                                 FParGen,
-                                 FPROFINET_Master_Access,
-                                 FPROFINETCatalog,
-                                 FPROFINET_Network_Access,
-                                 FPROFINET_Modules_Def,
-                                 FSNMP_Trap_Access,
-                                 FMQTT_Set_Topic,
-                                 FTopicTemplate,
-                                 FBACnetSlaveSetAccess,
-                                 FBACnet_Eng_Unit,
-                                 FReceiveCAN,
-                                 FTransmitCAN,
-                                 FIEC61850_Variables,
-                                 FTLS_Server_Known_Cert};
-    for (TTextBlockForm* w : windows)
-        if (w) w->Set_Lang();
+    FNew_Project->Set_Lang();
+    FOpenConf->Set_Lang();
+    FSoftOptions->Set_Lang();
+    FBoot->Set_Lang();
+    FParGen->Set_Lang();
+    FPROFINET_Master_Access->Set_Lang();
+    FPROFINETCatalog->Set_Lang();
+    FPROFINET_Network_Access->Set_Lang();
+    FPROFINET_Modules_Def->Set_Lang();
+    FSNMP_Trap_Access->Set_Lang();
+    FMQTT_Set_Topic->Set_Lang();
+    FTopicTemplate->Set_Lang();
+    FBACnetSlaveSetAccess->Set_Lang();
+    FBACnet_Eng_Unit->Set_Lang();
+    FReceiveCAN->Set_Lang();
+    FTransmitCAN->Set_Lang();
+    FIEC61850_Variables->Set_Lang();
+    FTLS_Server_Known_Cert->Set_Lang();
 }
 
 void TFLoomwrighteFirmWare::Set_Files() { Set_Project_Files(); }
 
-void TFLoomwrighteFirmWare::Open_Project() { FOpenConf->ShowModal(); }
+void TFLoomwrighteFirmWare::Open_Project() {
+    if (FOpenConf->ShowModal() != mrOk) return;
+    Project_Name = FOpenConf->Name_Conf;
+    Project_Path = Project_Name.isEmpty() ? QString() : Projects_Dir + PathDelim + Project_Name;
+    Show_Configuration_State();
+    Set_Files();
+}
 
-void TFLoomwrighteFirmWare::Create_New_Project() { FNew_Project->ShowModal(); }
+void TFLoomwrighteFirmWare::Create_New_Project() {
+    // The dialog has set the state and the file paths when it returns OK.
+    if (FNew_Project->ShowModal() != mrOk) return;
+    Show_Configuration_State();
+}
 
 void TFLoomwrighteFirmWare::Save_Setting() { Write_Settings(*XML1); }
 

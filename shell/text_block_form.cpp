@@ -8,13 +8,7 @@ TTextBlockForm::TTextBlockForm(TComponent* AOwner, int firstTextId, int lastText
     : TForm(AOwner), firstId_(firstTextId), lastId_(lastTextId), fontName_(fontName) {}
 
 void TTextBlockForm::Loaded() {
-    const TDialogFrame frame = Build_Dialog_Frame(*this, 460, 300, fontName_);
-    P_Title = frame.P_Title;
-    L_SW_Code = frame.L_SW_Code;
-    L_SW_Desc = frame.L_SW_Desc;
-    P_Button = frame.P_Button;
-    Btn_OK = frame.Btn_OK;
-    Btn_Cancel = frame.Btn_Cancel;
+    static_cast<TDialogFrame&>(*this) = Build_Dialog_Frame(*this, 460, 300, fontName_);
     Btn_OK->ModalResult = mrOk;
     Btn_OK->SetCaption("OK");
     Btn_Cancel->SetCaption("Cancel");

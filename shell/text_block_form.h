@@ -7,20 +7,13 @@
 
 // A dialog that stands in its place in the program before its own controls are built: it has
 // the common frame, owns its block of text ids and applies them in Set_Lang.
-class TTextBlockForm : public TForm {
+class TTextBlockForm : public TForm, public TDialogFrame {
 public:
     TTextBlockForm(TComponent* AOwner, int firstTextId, int lastTextId, const char* fontName = "Verdana");
 
     virtual void Set_Lang();
     // The texts of the block as last applied.
     const QStringList& Block_Texts() const { return blockTexts_; }
-
-    TPanel* P_Title = nullptr;
-    TLabel* L_SW_Code = nullptr;
-    TLabel* L_SW_Desc = nullptr;
-    TPanel* P_Button = nullptr;
-    TLbButton* Btn_OK = nullptr;
-    TLbButton* Btn_Cancel = nullptr;
 
 protected:
     void Loaded() override;

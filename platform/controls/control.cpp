@@ -384,6 +384,16 @@ void TWinControl::WndProc(TMessage& m) {
             mouseControl_ = nullptr;
         }
         break;
+    // The native window mirrors what changed on the control.
+    case CM_TEXTCHANGED:
+        if (handleAllocated_) WindowBackend().TextChanged(*this);
+        break;
+    case CM_ENABLEDCHANGED:
+        if (handleAllocated_) WindowBackend().EnabledChanged(*this);
+        break;
+    case CM_VISIBLECHANGED:
+        if (handleAllocated_) WindowBackend().VisibleChanged(*this);
+        break;
     case WM_SETFOCUS:
         DoEnter();
         return;
@@ -400,7 +410,7 @@ void TWinControl::WndProc(TMessage& m) {
         if (key == VK_RETURN || key == VK_ESCAPE || key == VK_TAB) {
             // A control that does not want the key leaves it to the form's buttons.
             const intptr_t code = Perform(WM_GETDLGCODE, key);
-            if (!code && form) form->Perform(CM_DIALOGKEY, key, shift);
+            if (!code && form && form->Perform(CM_DIALOGKEY, key, shift)) key = 0;
         }
         m.Result = key == 0;
         return;

@@ -157,6 +157,9 @@ public:
 
 class TWindowBackend;
 
+// What kind of native window stands behind a windowed control in the program.
+enum TNativeKind { nkCustom, nkEdit, nkListBox };
+
 // A control with a window: children, a native handle made on demand, keyboard and focus.
 class TWinControl : public TControl {
 public:
@@ -164,6 +167,7 @@ public:
     ~TWinControl() override;
 
     bool IsWindowed() const override { return true; }
+    virtual TNativeKind NativeKind() const { return nkCustom; }
 
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }

@@ -1,6 +1,8 @@
 #include "platform/controls/qt_backend.h"
 
+#include "platform/controls/edit.h"
 #include "platform/controls/form.h"
+#include "platform/controls/list_box.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/clock.h"
 
@@ -10,6 +12,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -139,6 +144,47 @@ private:
     TWinControl& control_;
 };
 
+// Keys reach the control's window procedure first; what it leaves reaches the native editor.
+bool keyTakenByControl(TWinControl& control, QKeyEvent* e) {
+    const uint16_t vk = virtualKey(e->key());
+    if (vk && DeliverMessage(control, WM_KEYDOWN, vk, keyShift(e->modifiers())) != 0) return true;
+    for (QChar ch : e->text())
+        if ((ch.unicode() >= 0x20 || ch == '\r' || ch == '\b') && DeliverMessage(control, WM_CHAR, ch.unicode()) != 0)
+            return true;
+    return false;
+}
+
+class NativeEdit : public QLineEdit {
+public:
+    NativeEdit(TEdit& control, QWidget* parent) : QLineEdit(parent), control_(control) {
+        setFrame(true);
+        QObject::connect(this, &QLineEdit::textEdited, [this](const QString& text) { control_.TextEditedNatively(text); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!keyTakenByControl(control_, e)) QLineEdit::keyPressEvent(e);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        if (!control_.Focused()) control_.SetFocus();
+        QLineEdit::focusInEvent(e);
+    }
+
+private:
+    TEdit& control_;
+};
+
+class NativeList : public QListWidget {
+public:
+    NativeList(TListBox& control, QWidget* parent) : QListWidget(parent), control_(control) {
+        QObject::connect(this, &QListWidget::itemClicked,
+                         [this](QListWidgetItem* item) { control_.ItemSelectedNatively(row(item)); });
+    }
+
+private:
+    TListBox& control_;
+};
+
 QString dialogCaption(TMsgDlgType type) {
     switch (type) {
     case mtWarning: return "Warning";
@@ -189,8 +235,15 @@ void QtBackend::Uninstall() {
 
 void QtBackend::CreateHandle(TWinControl& control) {
     QWidget* parent = control.Parent() ? widgetOf(*control.Parent()) : nullptr;
-    auto* w = new NativeWindow(control, parent);
+    QWidget* w = nullptr;
+    switch (control.NativeKind()) {
+    case nkEdit: w = new NativeEdit(static_cast<TEdit&>(control), parent); break;
+    case nkListBox: w = new NativeList(static_cast<TListBox&>(control), parent); break;
+    default: w = new NativeWindow(control, parent); break;
+    }
     control.BackendData = w;
+    if (control.NativeKind() != nkCustom) w->setFont(ToQFont(control.Font()));
+    ItemsChanged(control);
     if (auto* form = dynamic_cast<TForm*>(&control)) {
         Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         if (form->BorderIcons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
@@ -239,8 +292,30 @@ void QtBackend::VisibleChanged(TWinControl& control) {
 }
 
 void QtBackend::TextChanged(TWinControl& control) {
-    if (QWidget* w = widgetOf(control); w && w->isWindow()) w->setWindowTitle(control.Caption());
+    QWidget* w = widgetOf(control);
+    if (!w) return;
+    if (w->isWindow()) w->setWindowTitle(control.Caption());
+    if (auto* edit = dynamic_cast<QLineEdit*>(w); edit && edit->text() != control.Caption()) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(control.Caption());
+    }
 }
+
+void QtBackend::ItemsChanged(TWinControl& control) {
+    auto* list = dynamic_cast<QListWidget*>(widgetOf(control));
+    auto* box = dynamic_cast<TListBox*>(&control);
+    if (!list || !box) return;
+    const QSignalBlocker quiet(list);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+    if (shown != box->Items()) {
+        list->clear();
+        list->addItems(box->Items());
+    }
+    list->setCurrentRow(box->ItemIndex());
+}
+
+bool QtBackend::NativeTextInput(const TWinControl& control) { return control.NativeKind() == nkEdit; }
 
 void QtBackend::EnabledChanged(TWinControl& control) {
     if (QWidget* w = widgetOf(control)) w->setEnabled(control.Enabled());

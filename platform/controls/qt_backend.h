@@ -30,6 +30,8 @@ public:
     void CursorChanged(TWinControl& control) override;
     void Invalidate(TWinControl& control, const TRect& r) override;
     void SetFocus(TWinControl& control) override;
+    void ItemsChanged(TWinControl& control) override;
+    bool NativeTextInput(const TWinControl& control) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;

@@ -18,6 +18,10 @@ public:
     virtual void CursorChanged(TWinControl&) {}
     virtual void Invalidate(TWinControl&, const TRect&) {}
     virtual void SetFocus(TWinControl&) {}
+    // A list's items or selection changed.
+    virtual void ItemsChanged(TWinControl&) {}
+    // True when a native editor takes the typed characters itself.
+    virtual bool NativeTextInput(const TWinControl&) { return false; }
 };
 
 TWindowBackend& WindowBackend();

@@ -1,5 +1,7 @@
 #include "platform/system/regional.h"
 
+#include "platform/core/exception.h"
+
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -108,6 +110,9 @@ TEST(TryStrToInt, Cases) {
         {"+7", 7},
         {"-12", -12},
         {"007", 7},
+        {" 12", 12},  // leading blanks are skipped
+        {"   -7", -7},
+        {"  $10", 16},
         {"2147483647", 2147483647},
         {"-2147483648", -2147483647 - 1},
         {"2147483648", std::nullopt},
@@ -117,21 +122,30 @@ TEST(TryStrToInt, Cases) {
         {"$ff", 255},
         {"0x1A", 26},
         {"0X1a", 26},
+        {"x1F", 31},
+        {"X1f", 31},
         {"-$10", -16},
         {"$FFFFFFFF", -1},
+        {"-$FFFFFFFF", 1},
+        {"$80000000", -2147483647 - 1},
+        {"$000000001", 1},  // leading zeros are not significant
         {"$100000000", std::nullopt},
         {"$", std::nullopt},
         {"0x", std::nullopt},
         {"$G", std::nullopt},
+        {"$1.5", std::nullopt},
         {"", std::nullopt},
+        {" ", std::nullopt},
         {"-", std::nullopt},
-        {" 12", std::nullopt},
-        {"12 ", std::nullopt},
+        {" +", std::nullopt},
+        {"- 7", std::nullopt},
+        {"12 ", std::nullopt},  // trailing blanks are not
+        {"\t12", std::nullopt},  // only blanks are skipped
         {"1.5", std::nullopt},
         {"1e3", std::nullopt},
         {"--1", std::nullopt},
         {"12a", std::nullopt},
-        {"\xd9\xa1", std::nullopt},
+        {"\xd9\xa1", std::nullopt},  // a non-ASCII digit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -139,6 +153,33 @@ TEST(TryStrToInt, Cases) {
         EXPECT_EQ(TryStrToInt(QString::fromUtf8(c.text), value), c.expected.has_value());
         EXPECT_EQ(value, c.expected.value_or(-99));
     }
+}
+
+TEST(StrToInt, RaisesTheClassicMessage) {
+    EXPECT_EQ(StrToInt(QStringLiteral(" $7F")), 127);
+    try {
+        StrToInt(QStringLiteral("12 "));
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, QStringLiteral("'12 ' is not a valid integer value"));
+    }
+}
+
+TEST(OemCodePage, ConvertsBothWaysWithTheChosenPage) {
+    const QString text = QString::fromUtf8("a\xc3\xa9\xc3\xbc\xe2\x82\xac~");  // a é ü € ~
+    SetOemCodePage("CP437");
+    const QString oem = CharToOem(text);
+    EXPECT_EQ(oem, QString::fromUtf16(u"a\u0082\u0081?~"));  // no euro sign in this page
+    EXPECT_EQ(OemToChar(oem), QString::fromUtf8("a\xc3\xa9\xc3\xbc?~"));
+    EXPECT_EQ(OemToChar(QString(QChar(0x9B))), QString::fromUtf8("\xc2\xa2"));  // ¢
+
+    SetOemCodePage("CP850");
+    EXPECT_EQ(OemToChar(QString(QChar(0x9B))), QString::fromUtf8("\xc3\xb8"));  // ø
+    EXPECT_EQ(CharToOem(QString::fromUtf8("\xc3\xb8")), QString(QChar(0x9B)));
+
+    SetOemCodePage("no such page");
+    EXPECT_EQ(CharToOem(text), QStringLiteral("a???~"));
+    SetOemCodePage("CP437");
 }
 
 TEST(GetProfileString, DecimalFromTheSystemLocaleAndOverrides) {

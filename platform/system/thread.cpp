@@ -3,8 +3,6 @@
 #include "platform/messages/message_loop.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 
 namespace {
 std::thread::id mainThread = std::this_thread::get_id();
@@ -28,7 +26,46 @@ TThread::~TThread() {
 void TThread::Start() {
     if (started_) return;
     started_ = true;
+    {
+        std::lock_guard<std::mutex> g(suspendLock_);
+        suspended_ = false;
+    }
+    if (terminated_) {
+        finished_ = true;
+        return;
+    }
     thread_ = std::thread([this] { run(); });
+}
+
+void TThread::Suspend() {
+    std::lock_guard<std::mutex> g(suspendLock_);
+    suspended_ = true;
+}
+
+void TThread::Resume() {
+    if (!started_) {
+        Start();
+        return;
+    }
+    std::lock_guard<std::mutex> g(suspendLock_);
+    suspended_ = false;
+    resumed_.notify_all();
+}
+
+bool TThread::Suspended() const {
+    std::lock_guard<std::mutex> g(suspendLock_);
+    return suspended_;
+}
+
+void TThread::Terminate() {
+    std::lock_guard<std::mutex> g(suspendLock_);
+    terminated_ = true;
+    resumed_.notify_all();
+}
+
+void TThread::WaitWhileSuspended() {
+    std::unique_lock<std::mutex> lock(suspendLock_);
+    resumed_.wait(lock, [this] { return !suspended_ || terminated_; });
 }
 
 void TThread::run() {

@@ -1,22 +1,31 @@
 #pragma once
 
+#include "platform/core/component.h"
+
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 // A worker thread: created suspended or running, it runs Execute once and hands work to the
 // GUI thread with Synchronize, which waits until the GUI thread has run it.
-class TThread {
+//
+// Suspension is cooperative: a thread created suspended starts on Start or Resume, and a running
+// body that was told to Suspend stops in its next WaitWhileSuspended until it is resumed or
+// asked to end. A thread asked to end before it ever started never runs its body.
+class TThread : public TObject {
 public:
     explicit TThread(bool createSuspended);
-    virtual ~TThread();
-    TThread(const TThread&) = delete;
-    TThread& operator=(const TThread&) = delete;
+    ~TThread() override;
 
     void Start();
-    // Asks the body to end; Execute looks at Terminated() where it can stop.
-    void Terminate() { terminated_ = true; }
+    void Suspend();
+    void Resume();
+    bool Suspended() const;
+    // Asks the body to end (waking it when suspended); Execute looks at Terminated() where it can stop.
+    void Terminate();
     bool Terminated() const { return terminated_; }
     bool Finished() const { return finished_; }
     // Waits until Execute has returned, running the GUI thread's queued work meanwhile when
@@ -30,6 +39,8 @@ public:
 protected:
     virtual void Execute() = 0;
     void Synchronize(const std::function<void()>& method);
+    // The body's suspension point: blocks while the thread is suspended and not terminated.
+    void WaitWhileSuspended();
 
 private:
     void run();
@@ -38,4 +49,7 @@ private:
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};
     bool started_ = false;
+    mutable std::mutex suspendLock_;
+    std::condition_variable resumed_;
+    bool suspended_ = true;
 };

@@ -1,8 +1,10 @@
 #include "platform/system/thread.h"
 
+#include "platform/messages/message_loop.h"
 #include "platform/testkit/testkit.h"
 
 #include <gtest/gtest.h>
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -37,6 +39,86 @@ TEST(Thread, SynchronizedCallsRunOnTheGuiThreadInOrder) {
 TEST(Thread, ASuspendedThreadThatNeverStartedIsDestroyedQuietly) {
     std::vector<int> log;
     { Worker worker(&log); }
+    EXPECT_TRUE(log.empty());
+}
+
+// Runs the GUI thread's queued work until done() holds; false when a worker never delivered.
+template <typename Done>
+bool serveUntil(Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (TMessageLoop::Instance().ProcessPosted() == 0) std::this_thread::yield();
+    }
+    return true;
+}
+
+// Hands a tick to the GUI thread after every suspension point, as a fade timer does; the tick
+// may suspend the thread from the GUI thread.
+class Ticker : public TThread {
+public:
+    explicit Ticker(std::function<void(Ticker&)> tick) : TThread(true), tick_(std::move(tick)) {}
+    ~Ticker() override {
+        Terminate();
+        WaitFor();
+    }
+
+protected:
+    void Execute() override {
+        while (!Terminated()) {
+            WaitWhileSuspended();
+            if (Terminated()) break;
+            Synchronize([this] { tick_(*this); });
+        }
+    }
+
+private:
+    std::function<void(Ticker&)> tick_;
+};
+
+TEST(Thread, ATickThatSuspendsItsThreadStopsItUntilResumed) {
+    int ticks = 0;
+    Ticker ticker([&](Ticker& t) {
+        if (++ticks % 3 == 0) t.Suspend();
+    });
+    EXPECT_TRUE(ticker.Suspended());
+    ticker.Resume();
+    ASSERT_TRUE(serveUntil([&] { return ticks == 3; }));
+    EXPECT_TRUE(ticker.Suspended());
+    // Suspended in its body: nothing more arrives however often the GUI thread looks.
+    for (int i = 0; i < 100; ++i) processPosted();
+    EXPECT_EQ(ticks, 3);
+
+    ticker.Resume();
+    ASSERT_TRUE(serveUntil([&] { return ticks == 6; }));
+    EXPECT_TRUE(ticker.Suspended());
+    ticker.Terminate();
+    ticker.WaitFor();
+    EXPECT_TRUE(ticker.Finished());
+    EXPECT_EQ(ticks, 6);
+}
+
+TEST(Thread, TerminateWakesASuspendedBodyAndWaitForServesItsLastHandOff) {
+    int ticks = 0;
+    Ticker ticker([&](Ticker&) { ++ticks; });
+    ticker.Resume();
+    ASSERT_TRUE(serveUntil([&] { return ticks >= 2; }));
+    ticker.Suspend();
+    ticker.Terminate();
+    // The worker may be waiting in a hand-off: WaitFor on the GUI thread serves it.
+    ticker.WaitFor();
+    EXPECT_TRUE(ticker.Finished());
+}
+
+TEST(Thread, AThreadAskedToEndBeforeItStartedNeverRunsItsBody) {
+    std::vector<int> log;
+    Worker worker(&log);
+    worker.Terminate();
+    worker.Resume();
+    EXPECT_FALSE(worker.Suspended());
+    worker.WaitFor();
+    EXPECT_TRUE(worker.Finished());
+    processPosted();
     EXPECT_TRUE(log.empty());
 }
 

@@ -1,0 +1,78 @@
+#include "platform/controls/edit.h"
+#include "platform/controls/form.h"
+#include "platform/controls/list_box.h"
+#include "platform/testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Edit, TypedCharactersPassKeyPressFirst) {
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+    edit->OnKeyPress = [](TObject*, QChar& key) {
+        if (key == '.') key = QChar();
+    };
+    for (QChar ch : QString("19.2x")) typeChar(*edit, ch);
+    EXPECT_EQ(edit->Text(), "192x");
+    typeChar(*edit, '\b');
+    EXPECT_EQ(edit->Text(), "192");
+    EXPECT_EQ(changes, 5);
+    edit->MaxLength = 3;
+    typeChar(*edit, '4');
+    EXPECT_EQ(edit->Text(), "192");
+    edit->SetText("");
+    typeChar(*edit, 'a');
+    EXPECT_EQ(edit->Text(), "a");
+}
+
+TEST(Edit, EnterNotTakenByTheEditReachesTheFormsDefaultKeyHandlers) {
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    int dialogKeys = 0;
+    form.OnKeyDown = [](TObject*, uint16_t&, TShiftState) {};
+    class Catcher : public TWinControl {
+    public:
+        using TWinControl::TWinControl;
+        int* count = nullptr;
+        void WndProc(TMessage& m) override {
+            if (m.Msg == CM_DIALOGKEY) {
+                ++*count;
+                m.Result = 1;
+                return;
+            }
+            TWinControl::WndProc(m);
+        }
+    };
+    auto* catcher = new Catcher(&form);
+    catcher->count = &dialogKeys;
+    catcher->SetParent(&form);
+    keyPress(*edit, VK_RETURN);
+    EXPECT_EQ(dialogKeys, 1);
+}
+
+TEST(ListBox, ClickSelectsTheItemUnderTheMouseAndFiresOnClick) {
+    TForm form(nullptr);
+    auto* list = new TListBox(&form);
+    list->SetParent(&form);
+    list->SetItems({"Plant A", "Plant B", "Plant C"});
+    EXPECT_EQ(list->ItemIndex(), -1);
+    QString clicked;
+    list->OnClick = [&](TObject*) { clicked = list->Items().value(list->ItemIndex()); };
+    click(*list, 10, list->ItemHeight() + 3);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(clicked, "Plant B");
+    clicked.clear();
+    click(*list, 10, list->ItemHeight() * 3 + 3);  // below the last item
+    EXPECT_EQ(list->ItemIndex(), 1);
+    list->SetItemIndex(2);
+    EXPECT_TRUE(clicked.isEmpty() || clicked == "Plant B");
+    list->SetItemIndex(7);
+    EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+}  // namespace
