@@ -80,22 +80,49 @@ constexpr char16_t cp1252High[32] = {
 
 char16_t singleByteChar(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? cp1252High[b - 0x80] : char16_t(b); }
 
+// Bytes below 0x80 are the same in UTF-8; texts are mostly such runs, which are skipped eight
+// bytes at a time.
+qsizetype asciiRun(const char* p, qsizetype n) {
+    qsizetype i = 0;
+    for (uint64_t word; i + 8 <= n; i += 8) {
+        std::memcpy(&word, p + i, 8);
+        if (word & 0x8080808080808080ull) break;
+    }
+    while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+    return i;
+}
+
+int utf8Length(char16_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : 3; }
+
 // ISO-8859-1 read as Windows-1252, as browsers do: vendors' files labelled ISO-8859-1 often
 // hold "€" or "™" from Windows tools, and 0x80..0x9F are unused control codes otherwise.
-QByteArray singleByteToUtf8(const QByteArray& raw) {
-    qsizetype extra = 0;
-    for (const char ch : raw) {
-        const char16_t c = singleByteChar(static_cast<unsigned char>(ch));
-        extra += c < 0x80 ? 0 : c < 0x800 ? 1 : 2;
+QByteArray singleByteToUtf8(QByteArray raw) {
+    const char* in = raw.constData();
+    const qsizetype n = raw.size();
+    // Bytes 0xA0..0xFF take two bytes in UTF-8; 0x80..0x9F, which are rare, are looked up.
+    qsizetype size = n;
+    qsizetype i = 0;
+    for (uint64_t word; i + 8 <= n; i += 8) {
+        std::memcpy(&word, in + i, 8);
+        const uint64_t high = word & 0x8080808080808080ull;
+        if (!(high & ~(word << 1) & ~(word << 2))) {
+            size += static_cast<qsizetype>(((high >> 7) * 0x0101010101010101ull) >> 56);  // high bytes
+            continue;
+        }
+        for (int k = 0; k < 8; ++k) size += utf8Length(singleByteChar(static_cast<unsigned char>(in[i + k]))) - 1;
     }
-    if (extra == 0) return raw;
-    QByteArray out(raw.size() + extra, Qt::Uninitialized);
+    for (; i < n; ++i) size += utf8Length(singleByteChar(static_cast<unsigned char>(in[i]))) - 1;
+    if (size == n) return raw;
+    QByteArray out(size, Qt::Uninitialized);
     char* o = out.data();
-    for (const char ch : raw) {
-        const char16_t c = singleByteChar(static_cast<unsigned char>(ch));
-        if (c < 0x80) {
-            *o++ = static_cast<char>(c);
-        } else if (c < 0x800) {
+    for (i = 0; i < n; ++i) {
+        const qsizetype run = asciiRun(in + i, n - i);
+        std::memcpy(o, in + i, static_cast<size_t>(run));
+        o += run;
+        i += run;
+        if (i == n) break;
+        const char16_t c = singleByteChar(static_cast<unsigned char>(in[i]));
+        if (c < 0x800) {
             *o++ = static_cast<char>(0xC0 | (c >> 6));
             *o++ = static_cast<char>(0x80 | (c & 0x3F));
         } else {
@@ -129,20 +156,28 @@ QByteArray decodeWith(const QByteArray& raw, QStringConverter::Encoding encoding
 }
 
 // The file's bytes as UTF-8 without a byte-order mark.
-QByteArray toUtf8(const QByteArray& raw) {
+QByteArray toUtf8(QByteArray raw) {
     const auto starts = [&raw](const char* sig, qsizetype n) {
         return raw.size() >= n && std::memcmp(raw.constData(), sig, static_cast<size_t>(n)) == 0;
     };
-    if (starts("\xEF\xBB\xBF", 3)) return raw.sliced(3);
+    if (starts("\xEF\xBB\xBF", 3)) return raw.remove(0, 3);
     if (starts("\xFF\xFE\0\0", 4)) return decodeWith(raw, QStringConverter::Utf32LE);
     if (starts("\0\0\xFE\xFF", 4)) return decodeWith(raw, QStringConverter::Utf32BE);
-    if (starts("\xFF\xFE", 2) || starts("<\0?\0", 4)) return decodeWith(raw, QStringConverter::Utf16LE);
-    if (starts("\xFE\xFF", 2) || starts("\0<\0?", 4)) return decodeWith(raw, QStringConverter::Utf16BE);
+    if (starts("\xFF\xFE", 2)) return decodeWith(raw, QStringConverter::Utf16LE);
+    if (starts("\xFE\xFF", 2)) return decodeWith(raw, QStringConverter::Utf16BE);
+    // Without a mark, the zero bytes around the first character ("<" or a blank, never zero in
+    // an 8-bit text) give the width and the byte order away.
+    const auto zero = [&raw](qsizetype i) { return raw.size() > i && raw[i] == '\0'; };
+    const auto nonZero = [&raw](qsizetype i) { return raw.size() > i && raw[i] != '\0'; };
+    if (nonZero(0) && zero(1) && zero(2) && zero(3)) return decodeWith(raw, QStringConverter::Utf32LE);
+    if (zero(0) && zero(1) && zero(2) && nonZero(3)) return decodeWith(raw, QStringConverter::Utf32BE);
+    if (nonZero(0) && zero(1)) return decodeWith(raw, QStringConverter::Utf16LE);
+    if (zero(0) && nonZero(1)) return decodeWith(raw, QStringConverter::Utf16BE);
     static const QByteArray singleByte[] = {"iso-8859-1", "iso8859-1", "iso_8859-1", "latin1", "latin-1",
                                             "l1",         "windows-1252", "cp1252", "us-ascii", "ascii"};
     const QByteArray declared = declaredEncoding(raw);
     for (const QByteArray& name : singleByte)
-        if (declared == name) return singleByteToUtf8(raw);
+        if (declared == name) return singleByteToUtf8(std::move(raw));
     return raw;
 }
 
@@ -235,9 +270,7 @@ void IXMLNode::SetText(const QString& text) {
     }
 }
 
-bool IXMLNode::HasAttribute(const QString& name) const {
-    return static_cast<bool>(toPugi(*this).attribute(name.toUtf8().constData()));
-}
+bool IXMLNode::HasAttribute(const QString& name) const { return FindAttribute(name.toUtf8().constData()) != nullptr; }
 
 QString IXMLNode::Attribute(const QString& name) const {
     return fromUtf8(toPugi(*this).attribute(name.toUtf8().constData()).value());
@@ -249,6 +282,16 @@ void IXMLNode::SetAttribute(const QString& name, const QString& value) {
     pugi::xml_attribute a = n.attribute(key.constData());
     if (!a) a = n.append_attribute(key.constData());
     a.set_value(value.toUtf8().constData());
+}
+
+bool IXMLNode::NameIs(const char* name) const {
+    const pugi::xml_node n = toPugi(*this);
+    return (n.type() == pugi::node_element || n.type() == pugi::node_pi) && std::strcmp(n.name(), name) == 0;
+}
+
+const char* IXMLNode::FindAttribute(const char* name) const {
+    const pugi::xml_attribute a = toPugi(*this).attribute(name);
+    return a ? a.value() : nullptr;
 }
 
 TXMLNodeList IXMLNode::ChildNodes() const { return XmlAccess::list(toPugi(*this)); }
@@ -309,10 +352,11 @@ IXMLNode TXMLNodeList::Nodes(int index) const {
 
 IXMLNode TXMLNodeList::First() const { return toHandle(XmlAccess::parent(*this).first_child()); }
 
-IXMLNode TXMLNodeList::FindNode(const QString& name) const {
-    const QByteArray key = name.toUtf8();
+IXMLNode TXMLNodeList::FindNode(const QString& name) const { return FindNode(name.toUtf8().constData()); }
+
+IXMLNode TXMLNodeList::FindNode(const char* name) const {
     for (pugi::xml_node n = XmlAccess::parent(*this).first_child(); n; n = n.next_sibling())
-        if (n.type() == pugi::node_element && std::strcmp(n.name(), key.constData()) == 0) return toHandle(n);
+        if (n.type() == pugi::node_element && std::strcmp(n.name(), name) == 0) return toHandle(n);
     return IXMLNode();
 }
 
@@ -322,10 +366,12 @@ TXMLNodeList::Iterator TXMLNodeList::begin() const { return Iterator(First()); }
 
 struct TXMLDocument::Impl {
     pugi::xml_document doc;
+    QByteArray buffer;  // the loaded text, which the nodes point into
 
     void reset() {
         nodesFreed();
         doc.reset();
+        buffer = QByteArray();
     }
 
     QByteArray serialise() {
@@ -358,32 +404,55 @@ void TXMLDocument::SetActive(bool value) {
     active_ = value;
 }
 
-void TXMLDocument::LoadFromFile(const QString& path) {
+namespace {
+
+// The whole file; false with the reason when it cannot be read.
+bool readFile(const QString& path, QByteArray& bytes, QString& error) {
     QFile file(path);
-    QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    if (file.isOpen() && file.error() == QFileDevice::NoError) return true;
+    error = file.errorString();
+    return false;
+}
+
+}  // namespace
+
+void TXMLDocument::LoadFromFile(const QString& path) {
+    QByteArray bytes;
+    QString error;
+    if (!readFile(path, bytes, error)) {
         SetActive(false);
-        throw Exception(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        throw Exception(QStringLiteral("Cannot read %1: %2").arg(path, error));
     }
-    load(toUtf8(bytes), path);
+    const auto original = [&path] {
+        QByteArray again;
+        QString ignored;
+        readFile(path, again, ignored);
+        return toUtf8(std::move(again));
+    };
+    load(toUtf8(std::move(bytes)), original, path);
 }
 
 void TXMLDocument::LoadFromXML(const QString& text) {
-    QByteArray utf8 = text.toUtf8();
-    if (utf8.startsWith("\xEF\xBB\xBF")) utf8.remove(0, 3);
-    load(utf8, QString());
+    const auto utf8 = [&text] {
+        QByteArray bytes = text.toUtf8();
+        return bytes.startsWith("\xEF\xBB\xBF") ? bytes.remove(0, 3) : bytes;
+    };
+    load(utf8(), utf8, QString());
 }
 
-void TXMLDocument::load(const QByteArray& utf8, const QString& source) {
+void TXMLDocument::load(QByteArray utf8, const std::function<QByteArray()>& original, const QString& source) {
     impl_->reset();
     const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
-    // A copying parse keeps utf8 intact for locating an error.
-    const pugi::xml_parse_result result =
-        impl_->doc.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), options, pugi::encoding_utf8);
+    // Parsed in place: the document keeps the buffer, and its nodes point into it.
+    impl_->buffer = std::move(utf8);
+    const pugi::xml_parse_result result = impl_->doc.load_buffer_inplace(
+        impl_->buffer.data(), static_cast<size_t>(impl_->buffer.size()), options, pugi::encoding_utf8);
     if (!result) {
         SetActive(false);
-        QString message = QStringLiteral("%1 at %2").arg(fromUtf8(result.description()), positionText(utf8, result.offset));
+        // The parse changed the buffer; the offset counts in the text as it was.
+        QString message =
+            QStringLiteral("%1 at %2").arg(fromUtf8(result.description()), positionText(original(), result.offset));
         if (!source.isEmpty()) message = source + QStringLiteral(": ") + message;
         throw Exception(message);
     }

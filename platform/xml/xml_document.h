@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -56,6 +57,12 @@ public:
     // Adds the attribute or replaces its value (elements and the declaration only).
     void SetAttribute(const QString& name, const QString& value);
 
+    // For readers of large documents: the name is UTF-8 and is neither converted nor copied.
+    // True when this element or instruction is named name, exactly.
+    bool NameIs(const char* name) const;
+    // The attribute's value as UTF-8, owned by the document; nullptr when it is missing.
+    const char* FindAttribute(const char* name) const;
+
     TXMLNodeList ChildNodes() const;
     // Appends a child element / comment; a null handle when this node cannot take one.
     IXMLNode AddChild(const QString& name);
@@ -109,6 +116,8 @@ public:
     IXMLNode First() const;
     // The first child element named name (exact case); null when none.
     IXMLNode FindNode(const QString& name) const;
+    // The same for a UTF-8 name, which is neither converted nor copied.
+    IXMLNode FindNode(const char* name) const;
 
     Iterator begin() const;
     Iterator end() const { return Iterator(); }
@@ -157,7 +166,8 @@ public:
 
 private:
     struct Impl;
-    void load(const QByteArray& bytes, const QString& source);
+    // Parses utf8; original() gives the same text again for locating an error.
+    void load(QByteArray utf8, const std::function<QByteArray()>& original, const QString& source);
     IXMLNode documentNode() const;
 
     std::unique_ptr<Impl> impl_;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 
 #include "platform/core/exception.h"
 #include "platform/testkit/temp_folder.h"
@@ -148,17 +149,33 @@ TEST(XMLDocument, DecodesByByteOrderMarkOrDeclaration) {
         return QByteArray("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>" + body;
     };
     const QString text = QString::fromUtf8("Grüße €");
-    QByteArray utf16 = QByteArray("\xFF\xFE", 2);
-    for (QChar ch : QStringLiteral("<r v=\"") + text + QStringLiteral("\"/>"))
-        utf16.append(static_cast<char>(ch.unicode() & 0xFF)).append(static_cast<char>(ch.unicode() >> 8));
+    // The document in a Unicode encoding after prolog, with or without a mark.
+    const auto unicode = [&text](QStringConverter::Encoding encoding, bool mark, const char* prolog) {
+        QStringEncoder encoder(encoding, mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+        return QByteArray(encoder(QString::fromUtf8(prolog) + "<!-- c --><r v=\"" + text + "\"/>"));
+    };
+    const char* utf16 = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n";
+    const char* utf32 = "<?xml version=\"1.0\" encoding=\"UTF-32\"?>\r\n";
+    // A long run of plain text, then the converted characters at every position of a word.
+    const QByteArray longLatin1 = QByteArray(1000, 'a') + "\xFC\x80" + QByteArray(13, 'b') + "\xE9";
+    const QString longText =
+        QString(1000, u'a') + QString::fromUtf8("ü€") + QString(13, u'b') + QString::fromUtf8("é");
     const Case cases[] = {
         {"utf-8, no declaration", QByteArray("<r v=\"") + text.toUtf8() + "\"/>", text},
         {"utf-8 with mark", QByteArray("\xEF\xBB\xBF<r v=\"") + text.toUtf8() + "\"/>", text},
         {"utf-8 declared", declared("UTF-8", "<r v=\"Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\"/>"), text},
         {"iso-8859-1", declared("ISO-8859-1", "<r v=\"Gr\xFC\xDF" "e\"/>"), QString::fromUtf8("Grüße")},
+        {"iso-8859-1, long", declared("ISO-8859-1", "<r v=\"" + longLatin1 + "\"/>"), longText},
         {"windows-1252", declared("windows-1252", "<r v=\"Gr\xFC\xDF" "e \x80\"/>"), text},
         {"latin-1 label with a 1252 byte", declared("iso-8859-1", "<r v=\"\x99\"/>"), QString::fromUtf8("™")},
-        {"utf-16 with mark", utf16, text},
+        {"utf-16le with mark", unicode(QStringConverter::Utf16LE, true, utf16), text},
+        {"utf-16le without mark", unicode(QStringConverter::Utf16LE, false, utf16), text},
+        {"utf-16be with mark", unicode(QStringConverter::Utf16BE, true, utf16), text},
+        {"utf-16be without mark", unicode(QStringConverter::Utf16BE, false, utf16), text},
+        {"utf-16le, no mark, no declaration", unicode(QStringConverter::Utf16LE, false, ""), text},
+        {"utf-16be, no mark, blank first", unicode(QStringConverter::Utf16BE, false, "\n"), text},
+        {"utf-32le with mark", unicode(QStringConverter::Utf32LE, true, utf32), text},
+        {"utf-32be without mark", unicode(QStringConverter::Utf32BE, false, utf32), text},
     };
     TempFolder tmp;
     for (const Case& c : cases) {
@@ -197,6 +214,38 @@ TEST(XMLNodeList, FindNodeAndIndexAreNullSafe) {
     int visited = 0;
     for (IXMLNode n : none.ChildNodes()) visited += n ? 1 : 0;
     EXPECT_EQ(visited, 0);
+}
+
+TEST(XMLNode, LooksUpUtf8NamesAsWritten) {
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML(QString::fromUtf8("<r a=\"1\" empty=\"\" xml:lang=\"de\" \u00fc=\"&lt;x&gt;\">"
+                                      "<!--Item--><?Item x?>Item<Item n=\"1\"/></r>"));
+    IXMLNode r = doc.DocumentElement();
+    EXPECT_STREQ(r.FindAttribute("a"), "1");
+    EXPECT_STREQ(r.FindAttribute("empty"), "");
+    EXPECT_STREQ(r.FindAttribute("xml:lang"), "de");
+    EXPECT_STREQ(r.FindAttribute("\xC3\xBC"), "<x>");
+    EXPECT_EQ(r.FindAttribute("A"), nullptr);
+    EXPECT_EQ(r.FindAttribute("lang"), nullptr);
+    EXPECT_EQ(IXMLNode().FindAttribute("a"), nullptr);
+
+    EXPECT_TRUE(r.NameIs("r"));
+    EXPECT_FALSE(r.NameIs("R"));
+    const TXMLNodeList children = r.ChildNodes();
+    EXPECT_FALSE(children.Nodes(0).NameIs("Item"));  // a comment
+    EXPECT_TRUE(children.Nodes(1).NameIs("Item"));   // an instruction, by its target
+    EXPECT_FALSE(children.Nodes(2).NameIs("Item"));  // text
+    EXPECT_FALSE(IXMLNode().NameIs(""));
+    EXPECT_EQ(children.FindNode("Item"), children.Nodes(3));
+
+    // Values of a loaded document can be replaced by longer ones.
+    r.SetAttribute("a", "a much longer value than before");
+    IXMLNode item = children.Nodes(3);
+    item.SetText("text");
+    const QString xml = doc.XML();
+    EXPECT_TRUE(xml.startsWith("<r a=\"a much longer value than before\" empty=\"\" xml:lang=\"de\""))
+        << xml.toStdString();
+    EXPECT_TRUE(xml.contains("<Item n=\"1\">text</Item>")) << xml.toStdString();
 }
 
 TEST(XMLNodeList, IndexAndIterationAgreeAndFollowChanges) {

@@ -1,0 +1,64 @@
+#include "profinet/gsdml/gsdml_reading.h"
+
+#include <iterator>
+
+#include "platform/system/regional.h"
+#include "shell/text_helpers.h"
+
+namespace {
+
+// Numbers and flags are short ASCII texts: widening them on the stack spares a string per
+// attribute. convert takes a QString that is valid during the call only.
+template <class F>
+auto withText(const char* utf8, F&& convert) {
+    char16_t wide[32];
+    qsizetype n = 0;
+    for (; utf8[n] != '\0' && n < qsizetype(std::size(wide)); ++n) {
+        if (static_cast<unsigned char>(utf8[n]) >= 0x80) break;
+        wide[n] = char16_t(utf8[n]);
+    }
+    if (utf8[n] != '\0') return convert(QString::fromUtf8(utf8));
+    return convert(QString::fromRawData(reinterpret_cast<const QChar*>(wide), n));
+}
+
+int toInteger(const char* utf8, int conversionDefault) {
+    return withText(utf8,
+                    [conversionDefault](const QString& text) { return GSDML_To_Integer(text, conversionDefault); });
+}
+
+}  // namespace
+
+int GSDML_To_Integer(const QString& text, int conversionDefault) {
+    int value = 0;
+    return TryStrToInt(text, value) ? value : conversionDefault;
+}
+
+void Read_Attribute(IXMLNode node, const char* name, QString& field) {
+    if (const char* value = node.FindAttribute(name)) field = QString::fromUtf8(value);
+}
+
+void Read_Attribute(IXMLNode node, const char* name, bool& field) {
+    if (const char* value = node.FindAttribute(name)) field = withText(value, Is_True_Text);
+}
+
+void Read_Attribute(IXMLNode node, const char* name, uint8_t& field, int conversionDefault) {
+    if (const char* value = node.FindAttribute(name)) field = static_cast<uint8_t>(toInteger(value, conversionDefault));
+}
+
+void Read_Attribute(IXMLNode node, const char* name, uint16_t& field, int conversionDefault) {
+    if (const char* value = node.FindAttribute(name))
+        field = static_cast<uint16_t>(toInteger(value, conversionDefault));
+}
+
+void Read_Attribute(IXMLNode node, const char* name, uint32_t& field, int conversionDefault) {
+    if (const char* value = node.FindAttribute(name))
+        field = static_cast<uint32_t>(toInteger(value, conversionDefault));
+}
+
+void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int conversionDefault) {
+    if (const char* value = node.FindAttribute(name)) field = toInteger(value, conversionDefault);
+}
+
+void Read_ChildText(IXMLNode node, const char* name, QString& field) {
+    if (const IXMLNode child = Child(node, name)) field = child.Text();
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <exception>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "platform/core/component.h"
+#include "platform/xml/xml_document.h"
+
+// What every GSDML element class shares: its attributes as typed fields, its item lists, and
+// the helpers its reader is made of. A reader looks names up exactly as written in the file
+// (case-sensitive), reads an attribute or child only when the element has it, and validates
+// and resolves nothing.
+
+// An attribute kept in the private field F<Name> behind the read/write property Name /
+// Set<Name>. The field's default follows the use: GSDML_PROPERTY(uint16_t, DeviceID) = 1;
+// Leaves the class in its private part.
+#define GSDML_PROPERTY(Type, Name)                                   \
+public:                                                              \
+    Type Name() const { return F##Name; }                            \
+    void Set##Name(Type value) { F##Name = std::move(value); }       \
+                                                                     \
+private:                                                             \
+    Type F##Name
+
+// The items of one list element, owned, in document order.
+template <class T>
+using TItemList = std::vector<std::unique_ptr<T>>;
+
+// ---- Attributes: a missing attribute leaves the field as it is.
+
+// The text exactly as it stands.
+void Read_Attribute(IXMLNode node, const char* name, QString& field);
+// True when the trimmed text is "TRUE" in any case.
+void Read_Attribute(IXMLNode node, const char* name, bool& field);
+// Integers convert to 32 bits (conversionDefault when the text is no number) and keep the
+// field's width: 70000 gives 4464 in a Word, -1 gives 4294967295 in a Cardinal.
+void Read_Attribute(IXMLNode node, const char* name, uint8_t& field, int conversionDefault = 0);
+void Read_Attribute(IXMLNode node, const char* name, uint16_t& field, int conversionDefault = 0);
+void Read_Attribute(IXMLNode node, const char* name, uint32_t& field, int conversionDefault = 0);
+void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int conversionDefault = 0);
+
+// The program's integer conversion, with conversionDefault for a text that is no number.
+int GSDML_To_Integer(const QString& text, int conversionDefault);
+
+// ---- Children
+
+// The first child element named name; a null handle when there is none.
+inline IXMLNode Child(IXMLNode node, const char* name) { return node.ChildNodes().FindNode(name); }
+
+// The text of the first child named name, into field when there is one.
+void Read_ChildText(IXMLNode node, const char* name, QString& field);
+
+// A child object that exists from construction is filled in place; one held by pointer is
+// created, stored and then read, so a failed read leaves the partly read object there.
+template <class T>
+bool Read_Child(IXMLNode child, T& object, bool (T::*read)(IXMLNode)) {
+    return (object.*read)(child);
+}
+template <class T>
+bool Read_Child(IXMLNode child, std::unique_ptr<T>& object, bool (T::*read)(IXMLNode)) {
+    object = std::make_unique<T>();
+    return ((*object).*read)(child);
+}
+
+// A missing required child fails the reader; a missing optional one reads as true.
+template <class Field, class T>
+bool Read_RequiredChild(IXMLNode node, const char* name, Field& object, bool (T::*read)(IXMLNode)) {
+    const IXMLNode child = Child(node, name);
+    return child && Read_Child(child, object, read);
+}
+template <class Field, class T>
+bool Read_OptionalChild(IXMLNode node, const char* name, Field& object, bool (T::*read)(IXMLNode)) {
+    const IXMLNode child = Child(node, name);
+    return !child || Read_Child(child, object, read);
+}
+
+// ---- Item lists
+
+// Hands every child of list named one of names to read(node, index of the name), in document
+// order; comments, text and other names are passed over. Stops at the first false.
+template <class F>
+bool Read_Items(IXMLNode list, std::initializer_list<const char*> names, F&& read) {
+    for (IXMLNode node = list.ChildNodes().First(); node; node = node.NextSibling()) {
+        if (node.NodeType() == ntComment) continue;
+        int index = 0;
+        for (const char* name : names) {
+            if (node.NameIs(name)) {
+                if (!read(node, index)) return false;
+                break;
+            }
+            ++index;
+        }
+    }
+    return true;
+}
+
+// One item: created and read; appended when its reader returns true, discarded otherwise.
+template <class TItem, class TBase>
+bool Read_Item(IXMLNode node, TItemList<TBase>& list, bool (TItem::*read)(IXMLNode)) {
+    auto item = std::make_unique<TItem>();
+    if (!((*item).*read)(node)) return false;
+    list.push_back(std::move(item));
+    return true;
+}
+
+// The common list: items of one name and class.
+template <class TItem>
+bool Read_ItemList(IXMLNode list, const char* name, TItemList<TItem>& items, bool (TItem::*read)(IXMLNode)) {
+    return Read_Items(list, {name}, [&](IXMLNode node, int) { return Read_Item(node, items, read); });
+}
+
+// ---- Guards
+
+// Runs read so that an error raised below it (a raising conversion, exhausted memory) makes
+// it false instead of passing on.
+template <class F>
+bool Guarded(F&& read) {
+    try {
+        return read();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
