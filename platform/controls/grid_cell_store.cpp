@@ -1,0 +1,79 @@
+#include "platform/controls/grid_cell_store.h"
+
+#include <algorithm>
+
+namespace {
+const QString emptyText;
+}  // namespace
+
+const TGridCellStore::Cell* TGridCellStore::find(int ACol, int ARow) const {
+    if (ARow < 0 || ACol < 0 || static_cast<size_t>(ARow) >= rows_.size()) return nullptr;
+    const Row& row = rows_[static_cast<size_t>(ARow)];
+    return static_cast<size_t>(ACol) < row.size() ? &row[static_cast<size_t>(ACol)] : nullptr;
+}
+
+TGridCellStore::Cell& TGridCellStore::cellFor(int ACol, int ARow) {
+    const auto r = static_cast<size_t>(ARow), c = static_cast<size_t>(ACol);
+    if (r >= rows_.size()) rows_.resize(r + 1);
+    Row& row = rows_[r];
+    if (c >= row.size()) {
+        // A new row takes the widest width seen at once, so filling does not regrow it cell by cell.
+        if (row.capacity() <= c) row.reserve(std::max(c + 1, width_));
+        row.resize(c + 1);
+        width_ = std::max(width_, c + 1);
+    }
+    return row[c];
+}
+
+const QString& TGridCellStore::Text(int ACol, int ARow) const {
+    const Cell* cell = find(ACol, ARow);
+    return cell ? cell->Text : emptyText;
+}
+
+TObject* TGridCellStore::Object(int ACol, int ARow) const {
+    const Cell* cell = find(ACol, ARow);
+    return cell ? cell->Object : nullptr;
+}
+
+void TGridCellStore::SetText(int ACol, int ARow, const QString& Value) {
+    // An empty text in a cell never written leaves the store as it is.
+    if (Value.isEmpty() && !find(ACol, ARow)) return;
+    cellFor(ACol, ARow).Text = Value;
+}
+
+void TGridCellStore::SetObject(int ACol, int ARow, TObject* Value) {
+    if (!Value && !find(ACol, ARow)) return;
+    cellFor(ACol, ARow).Object = Value;
+}
+
+int TGridCellStore::ColsStored(int ARow) const {
+    if (ARow < 0 || static_cast<size_t>(ARow) >= rows_.size()) return 0;
+    return static_cast<int>(rows_[static_cast<size_t>(ARow)].size());
+}
+
+void TGridCellStore::MoveRow(int FromIndex, int ToIndex) {
+    const auto from = static_cast<size_t>(FromIndex), to = static_cast<size_t>(ToIndex);
+    if (from == to || std::min(from, to) >= rows_.size()) return;
+    if (std::max(from, to) >= rows_.size()) rows_.resize(std::max(from, to) + 1);
+    MoveElement(rows_, from, to);
+}
+
+void TGridCellStore::MoveColumn(int FromIndex, int ToIndex) {
+    const auto from = static_cast<size_t>(FromIndex), to = static_cast<size_t>(ToIndex);
+    if (from == to) return;
+    for (Row& row : rows_) {
+        if (std::min(from, to) >= row.size()) continue;
+        if (std::max(from, to) >= row.size()) row.resize(std::max(from, to) + 1);
+        MoveElement(row, from, to);
+    }
+}
+
+void TGridCellStore::DeleteRow(int ARow) {
+    if (ARow >= 0 && static_cast<size_t>(ARow) < rows_.size()) rows_.erase(rows_.begin() + ARow);
+}
+
+void TGridCellStore::DeleteColumn(int ACol) {
+    if (ACol < 0) return;
+    for (Row& row : rows_)
+        if (static_cast<size_t>(ACol) < row.size()) row.erase(row.begin() + ACol);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <algorithm>
+#include <vector>
+
+class TObject;
+
+// Moves the element at from to position to, shifting those between by one towards from.
+template <class V>
+void MoveElement(V& v, size_t from, size_t to) {
+    if (from < to) std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
+    else if (to < from) std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
+}
+
+// The string grid's cells: a text and an object reference per cell, keyed by column and row
+// with no upper bound. Rows are a vector of row records, each a vector of cells, so that
+// filling, reading, moving and deleting rows stay linear however many rows there are. The
+// store knows nothing of the grid's counts: cells beyond them stay until overwritten, moved
+// or deleted. Objects are never owned.
+class TGridCellStore {
+public:
+    // Empty text and nullptr for cells never written; indexes must not be negative.
+    const QString& Text(int ACol, int ARow) const;
+    TObject* Object(int ACol, int ARow) const;
+    void SetText(int ACol, int ARow, const QString& Value);
+    void SetObject(int ACol, int ARow, TObject* Value);
+
+    // The extent actually stored: rows 0 .. RowsStored() - 1, and in row r the columns
+    // 0 .. ColsStored(r) - 1. Cells beyond it are empty.
+    int RowsStored() const { return static_cast<int>(rows_.size()); }
+    int ColsStored(int ARow) const;
+
+    // The row (column) at FromIndex goes to ToIndex; those between shift by one towards FromIndex.
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveColumn(int FromIndex, int ToIndex);
+    // The row (column) goes; those after it shift back by one.
+    void DeleteRow(int ARow);
+    void DeleteColumn(int ACol);
+
+private:
+    struct Cell {
+        QString Text;
+        TObject* Object = nullptr;
+    };
+    using Row = std::vector<Cell>;
+
+    Cell& cellFor(int ACol, int ARow);
+    const Cell* find(int ACol, int ARow) const;
+
+    std::vector<Row> rows_;
+    size_t width_ = 0;
+};

@@ -1,0 +1,219 @@
+#pragma once
+
+#include "platform/controls/control.h"
+#include "platform/controls/grid_cell_store.h"
+#include "platform/core/exception.h"
+
+#include <vector>
+
+// A cell position: X the column, Y the row.
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const TGridCoord&) const = default;
+};
+
+// A range of cells, both corners included.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool Contains(int ACol, int ARow) const { return ACol >= Left && ACol <= Right && ARow >= Top && ARow <= Bottom; }
+    bool operator==(const TGridRect&) const = default;
+};
+
+// How a cell is to be painted.
+enum TGridDrawStateFlag : uint8_t { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
+using TGridDrawState = uint8_t;
+
+// Grid options; the bits keep the positions of the classic option set, whose other members
+// arrive with the code that handles them.
+enum TGridOption : uint32_t {
+    goFixedVertLine = 1u << 0,
+    goFixedHorzLine = 1u << 1,
+    goVertLine = 1u << 2,
+    goHorzLine = 1u << 3,
+    goRangeSelect = 1u << 4,
+    goDrawFocusSelected = 1u << 5,
+    goRowSelect = 1u << 12,
+};
+using TGridOptions = uint32_t;
+
+constexpr TGridOptions DefaultGridOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+
+// Raised for indexes outside the grid and impossible fixed counts.
+class EInvalidGridOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
+using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+
+// The platform's string grid: a text and an object per cell, fixed and scrollable columns and
+// rows, a current cell with a selection, and painting through DrawCell.
+//
+// Layout. Columns lie left to right: the fixed ones from x = 0, then the scrollable ones from
+// LeftCol. Each column takes ColWidths[i] pixels followed by a line of GridLineWidth pixels;
+// rows likewise with RowHeights and TopRow. A cell is in view when it lies in a fixed column or
+// row or in LeftCol / TopRow (these always count as in view, even in a window too small to show
+// them), or when it follows them and begins inside the client area. VisibleColCount and
+// VisibleRowCount count the scrollable columns and rows from LeftCol / TopRow that fit whole
+// (the line may be cut off), at least 1; fixed and partly shown ones are not counted. LeftCol
+// and TopRow stay between the first scrollable index and the last page's first index: the
+// smallest one from which the last column (row) still fits whole.
+//
+// Cells. The store is unbounded: any column and row index from 0 keeps its text and object,
+// also beyond ColCount and RowCount, and shrinking a count never discards cells; growing it
+// again shows them. Objects are not owned. Writing a text repaints its cell. Reads of
+// ColWidths / RowHeights outside the counts give the default size.
+//
+// Current cell and selection. The selection runs from an anchor to the current cell (whole
+// rows of scrollable columns with goRowSelect). Moving the current cell asks SelectCell first
+// and changes nothing when refused. Setting Col or Row moves the anchor with it; Shift with
+// the arrow and paging keys or a Shift-click keep the anchor when goRangeSelect is on, and so
+// does dragging with the left button. Setting Selection makes its top-left the current cell
+// and its bottom-right the anchor, without asking SelectCell. Counts that shrink below the
+// current cell pull it back to the last index; a fixed count that rises over it pushes it to
+// the first scrollable index.
+//
+// Keys (after OnKeyDown, unless it cleared the key): arrows step one cell within the
+// scrollable cells; Home / End go to the first / last scrollable column, with Ctrl to the
+// first / last scrollable cell; Page Down moves TopRow and the current row on by
+// VisibleRowCount (each stopping at its limit: the last page, the last row), Page Up back by it
+// (stopping at the first scrollable row). The current cell is then scrolled into view. The
+// mouse wheel (WM_MOUSEWHEEL, delta in the high word of wParam) moves the current row one row
+// per message.
+//
+// Moving a row or column carries its size and cells, and the current cell and anchor follow
+// the row or column they stood in. Deleting one drops its cells and size, moves the following
+// ones back and lowers the count by one (a count of 1 stays, with the row or column emptied).
+class TStringGrid : public TCustomControl {
+public:
+    explicit TStringGrid(TComponent* AOwner);
+
+    QString Cells(int ACol, int ARow) const { return store_.Text(ACol, ARow); }
+    void SetCells(int ACol, int ARow, const QString& Value);
+    TObject* Objects(int ACol, int ARow) const { return store_.Object(ACol, ARow); }
+    void SetObjects(int ACol, int ARow, TObject* Value);
+
+    int ColCount() const { return colCount_; }
+    void SetColCount(int Value);
+    int RowCount() const { return rowCount_; }
+    void SetRowCount(int Value);
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int Value);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int Value);
+
+    // Setting a default size gives it to every column (row) as well.
+    int DefaultColWidth() const { return defaultColWidth_; }
+    void SetDefaultColWidth(int Value);
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultRowHeight(int Value);
+    int ColWidths(int Index) const;
+    void SetColWidths(int Index, int Value);
+    int RowHeights(int Index) const;
+    void SetRowHeights(int Index, int Value);
+
+    int GridLineWidth() const { return gridLineWidth_; }
+    void SetGridLineWidth(int Value);
+    // With default drawing the grid fills each cell's background and DrawCell writes its text.
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool Value);
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions Value);
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor Value);
+
+    int LeftCol() const { return leftCol_; }
+    void SetLeftCol(int Value);
+    int TopRow() const { return topRow_; }
+    void SetTopRow(int Value);
+    int VisibleColCount() const;
+    int VisibleRowCount() const;
+
+    int Col() const { return current_.X; }
+    void SetCol(int Value) { MoveColRow(Value, current_.Y, true, true); }
+    int Row() const { return current_.Y; }
+    void SetRow(int Value) { MoveColRow(current_.X, Value, true, true); }
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& Value);
+
+    // Rectangle of a cell in view, without its line; an empty rectangle for other cells.
+    TRect CellRect(int ACol, int ARow) const;
+    // The cell under a client point (its lines included), -1 where there is none.
+    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+    TGridCoord MouseCoord(int X, int Y) const;
+
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    virtual void DeleteColumn(int ACol);
+    virtual void DeleteRow(int ARow);
+
+    void InvalidateCell(int ACol, int ARow);
+    void InvalidateGrid() { Invalidate(); }
+
+    TSelectCellEvent OnSelectCell;
+
+protected:
+    // Paints one cell in view; the base writes its text when default drawing is on.
+    virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    // Asked before the current cell moves; the base asks OnSelectCell.
+    virtual bool SelectCell(int ACol, int ARow);
+    // After a move of the sizes; the base moves the cells.
+    virtual void ColumnMoved(int FromIndex, int ToIndex);
+    virtual void RowMoved(int FromIndex, int ToIndex);
+    // After LeftCol or TopRow changed.
+    virtual void TopLeftChanged() {}
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+
+    // The current cell goes to (ACol, ARow) when SelectCell allows it; MoveAnchor moves the
+    // anchor too (always so without goRangeSelect); Show scrolls the cell into view.
+    void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
+    void InvalidateGridRect(const TGridRect& ARect);
+
+    const TGridCellStore& CellStore() const { return store_; }
+
+    void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DoEnter() override;
+    void DoExit() override;
+
+private:
+    struct Axis;
+    Axis colAxis() const;
+    Axis rowAxis() const;
+
+    void setTopLeft(int ALeft, int ATop);
+    void scrollInView(int ACol, int ARow);
+    void checkCell(int ACol, int ARow) const;
+    void countsChanged();
+    TGridDrawState drawState(int ACol, int ARow) const;
+    void drawLines(TCanvas& canvas, const TRect& r, bool fixed);
+    void invalidateFocusCells();
+
+    TGridCellStore store_;
+    int colCount_ = 5;
+    int rowCount_ = 5;
+    int fixedCols_ = 1;
+    int fixedRows_ = 1;
+    int defaultColWidth_ = 64;
+    int defaultRowHeight_ = 24;
+    std::vector<int> colWidths_;
+    std::vector<int> rowHeights_;
+    int gridLineWidth_ = 1;
+    bool defaultDrawing_ = true;
+    TGridOptions options_ = DefaultGridOptions;
+    TColor fixedColor_ = clBtnFace;
+    int leftCol_ = 1;
+    int topRow_ = 1;
+    TGridCoord current_{1, 1};
+    TGridCoord anchor_{1, 1};
+    bool selecting_ = false;
+};
