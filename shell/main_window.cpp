@@ -77,7 +77,13 @@ void setStepLabel(TLabel* label, int top) {
 
 TFLoomwrighteFirmWare::TFLoomwrighteFirmWare(TComponent* AOwner) : TForm(AOwner) {}
 
-TFLoomwrighteFirmWare::~TFLoomwrighteFirmWare() { WaitForCatalog(); }
+TFLoomwrighteFirmWare::~TFLoomwrighteFirmWare() {
+    // Ending the loader stops it at its next file and waits for it while the loading picture
+    // it hides still exists; the catalog it fills goes only after it.
+    catalogLoader_.reset();
+    delete PROFINET_Catalog_Obj;
+    PROFINET_Catalog_Obj = nullptr;
+}
 
 void TFLoomwrighteFirmWare::Loaded() {
     BorderStyle = bsSingle;
@@ -311,6 +317,7 @@ void TFLoomwrighteFirmWare::Show_Configuration_State() {
 }
 
 void TFLoomwrighteFirmWare::FormShow(TObject*) {
+    // One loader for the run, filling the catalog that FormCreate made.
     if (catalogLoader_) return;
     catalogLoader_ = std::make_unique<TPROFINETCatLoad>(false, ILoadCat, LLoadCat);
 }
@@ -452,7 +459,7 @@ void TFLoomwrighteFirmWare::Save_Setting() { Write_Settings(*XML1); }
 void TFLoomwrighteFirmWare::Timer_UpdateTimer(TObject*) {}
 
 void TFLoomwrighteFirmWare::Update_Device() {
-    Create_Bin();
+    Create_Bin(*XML1);
     if (!Save_Bin()) return;
     FBoot->ShowModal();
 }

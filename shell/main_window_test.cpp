@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, WithNoConfigurationOnlyTheFreeStepsRun) {
 }
 
 TEST_F(MainWindowTest, SettingsNamingAnExistingConfigurationReopenIt) {
-    ForceDirectories(folder.file("PROJECTS/Plant A"));
+    ForceDirectories(folder.file("PROJECTS/Plant A/bin"));
     writeSettings("Plant A");
     start();
     EXPECT_EQ(Project_Name, "Plant A");

@@ -1,5 +1,30 @@
 #include "config/banks/bank_files.h"
 
-void Create_Bin() {}
+#include "config/banks/bank_buffers.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/system/files.h"
+#include "shell/program_state.h"
 
-bool Save_Bin() { return true; }
+QString Bank_File_Path(int Bank) {
+    return Project_Path + PathDelim + QStringLiteral("bin") + PathDelim + QStringLiteral("bank%1.bin").arg(Bank);
+}
+
+QString Write_Bin_Files() {
+    const struct {
+        const TBank_Buffer& buffer;
+        int32_t length;
+    } banks[] = {{Bank1_Buf, Bank1_Len}, {Bank2_Buf, Bank2_Len}, {Bank3_Buf, Bank3_Len}};
+    for (int i = 0; i < 3; ++i) {
+        const QString path = Bank_File_Path(i + 1);
+        if (!WriteFileAtomic(path, banks[i].buffer.Bytes(banks[i].length))) return path;
+    }
+    return QString();
+}
+
+bool Save_Bin() {
+    const QString failed = Write_Bin_Files();
+    if (failed.isEmpty()) return true;
+    MessageDlg(QStringLiteral("Error! The file %1 cannot be written. The device has not been updated.").arg(failed),
+               mtError, mbOK);
+    return false;
+}

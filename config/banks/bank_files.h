@@ -1,8 +1,19 @@
 #pragma once
 
-// Builds the three banks of the open configuration in memory. An error reading a project
-// file propagates, so that nothing is written and the update does not start.
-void Create_Bin();
-// Writes the banks built by Create_Bin into the project's bin folder; false when a bank
-// file could not be written, in which case the update must not go on.
+#include "config/banks/bank_builder.h"
+
+#include <QString>
+
+// The update step calls Create_Bin and then Save_Bin, and opens the device dialog only when
+// Save_Bin succeeds.
+
+// The path of bank file Bank (1..3) in the project's bin folder.
+QString Bank_File_Path(int Bank);
+
+// Writes each bank file whole or not at all, in the order 1, 2, 3, stopping at the first that
+// cannot be written; returns its path, or "" when all three were written.
+QString Write_Bin_Files();
+
+// Runs Write_Bin_Files; a file that cannot be written is reported in an error box and the
+// result is false.
 bool Save_Bin();

@@ -89,6 +89,16 @@ bool CopyFile(const QString& from, const QString& to, bool failIfExists) {
     return true;
 }
 
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    if (out.write(bytes) != bytes.size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
 bool DeleteFile(const QString& fileName) { return FileExists(fileName) && QFile::remove(fileName); }
 
 namespace {

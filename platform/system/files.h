@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <cstdint>
@@ -35,6 +36,10 @@ bool ForceDirectories(const QString& dir);
 // beside it and renamed over it, so a failed copy never leaves a half-written target. With
 // failIfExists an existing target is left alone and the call fails.
 bool CopyFile(const QString& from, const QString& to, bool failIfExists);
+// Writes bytes as the whole contents of a file, replacing it. The bytes go to a temporary file
+// beside the target that is then renamed over it, so the target is either complete or, when
+// the write fails, left as it was; no temporary file stays behind.
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
 // Deletes a file (not a folder).
 bool DeleteFile(const QString& fileName);
 
