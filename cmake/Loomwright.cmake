@@ -20,6 +20,7 @@ function(lw_tests name)
   target_compile_definitions(${name} PRIVATE
     LW_SHARED_TESTDATA="${LW_SHARED_TESTDATA}"
     LW_TESTDATA="${CMAKE_CURRENT_SOURCE_DIR}/testdata")
+  target_compile_options(${name} PRIVATE -include ${CMAKE_SOURCE_DIR}/platform/testkit/qt_printers.h)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -10,9 +10,6 @@
 
 #include "profinet/catalog/catalog.h"
 
-// Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 // The device descriptions of the shared test data, in the order a folder listing gives them.
 inline const QString Shared_GSDML_Folder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
 inline const QStringList Shared_GSDML_Files = {

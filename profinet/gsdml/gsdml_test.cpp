@@ -11,9 +11,6 @@
 #include "platform/core/exception.h"
 #include "platform/testkit/temp_folder.h"
 
-// Readable texts in failure messages.
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 namespace {
 
 const QString sharedFolder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
