@@ -105,6 +105,12 @@ constexpr TDefaultText Texts[] = {
 
     // General parameters
     {400, "Set Communication"},
+    // Not quoted anywhere; the dialog's frame would show blank without them.
+    {401, "Set the Communication Parameters"},
+    {402, "OK"},
+    {403, "Cancel"},
+    {404, "Confirm and save the parameters"},
+    {405, "Cancel the changes"},
     {406, "PROFINET Master"},
     {411, "IP Address"},
     {416, "SubNet Mask"},

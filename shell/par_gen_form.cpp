@@ -1,3 +1,389 @@
 #include "shell/par_gen_form.h"
 
+#include "platform/controls/category_panel_group.h"
+#include "platform/controls/check_box.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/label.h"
+#include "platform/controls/mouse.h"
+#include "platform/controls/panel.h"
+#include "platform/controls/rich_edit.h"
+#include "platform/controls/scroll_codes.h"
+#include "platform/core/exception.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/system/files.h"
+#include "platform/system/regional.h"
+#include "platform/xml/xml_document.h"
+#include "shell/buttons/lb_button.h"
+#include "shell/par_gen_file.h"
+#include "shell/program_state.h"
+
+#include <algorithm>
+
 TFParGen* FParGen = nullptr;
+
+namespace {
+
+constexpr int Form_Width = 460;
+constexpr int Form_Height = 700;
+
+// The grid of every panel: row k has its label at 12 + 28 k, its field three pixels higher
+// and to the right of the labels.
+constexpr int Label_Left = 14;
+constexpr int Field_Left = 191;
+constexpr int Field_Width = 238;
+constexpr int Edit_Height = 21;
+constexpr int Rich_Edit_Height = 23;
+constexpr int Check_Box_Height = 17;
+constexpr int rowTop(int row) { return 12 + 28 * row; }
+
+// A control of the form, named and placed on parent. Its bounds come first, as a window's
+// description gives them, so that stacked panels go where their Top puts them.
+template <typename T>
+T* place(TFParGen& form, TWinControl* parent, const char* name, int left, int top, int width, int height) {
+    auto* control = new T(&form);
+    control->Name = QString::fromLatin1(name);
+    control->SetBounds(left, top, width, height);
+    control->SetParent(parent);
+    return control;
+}
+
+TLabel* rowLabel(TFParGen& form, TWinControl* parent, const char* name, int row) {
+    return place<TLabel>(form, parent, name, Label_Left, rowTop(row), 0, 0);
+}
+
+// A field whose number the checks convert; text that is no whole number counts as -1.
+int fieldValue(const TEdit* field) {
+    int value = -1;
+    return TryStrToInt(field->Text(), value) ? value : -1;
+}
+
+QString errorText(const std::exception& e) {
+    const auto* ex = dynamic_cast<const Exception*>(&e);
+    return ex ? ex->Message : QString::fromUtf8(e.what());
+}
+
+}  // namespace
+
+void TFParGen::Loaded() {
+    static_cast<TDialogFrame&>(*this) = Build_Dialog_Frame(*this, Form_Width, Form_Height);
+    // Only the height may change; OK and Cancel decide themselves how the dialog closes.
+    BorderStyle = bsSizeable;
+    Btn_OK->ModalResult = mrNone;
+    Btn_Cancel->ModalResult = mrNone;
+
+    XML1 = new TXMLDocument(this);
+    XML1->Name = "XML1";
+
+    CPG = place<TCategoryPanelGroup>(*this, this, "CPG", 0, P_Title->Height(), Form_Width,
+                                     Form_Height - P_Title->Height() - P_Button->Height());
+    CPG->SetParentColor(true);
+    CPG->SetHeaderHeight(24);
+    Build_PROFINET_Master();
+    Build_IEC61850_Server();
+    Build_TLS_Server();
+    Build_Hidden_Panels();
+
+    for (TEdit* field : Address_Fields()) field->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+    for (TControl* control : Element_Controls()) {
+        control->ShowHint = true;
+        if (auto* field = dynamic_cast<TCustomEdit*>(control)) field->OnChange = [this](TObject* s) { On_Change(s); };
+        else control->OnClick = [this](TObject* s) { On_Click(s); };
+    }
+    Btn_OK->ShowHint = true;
+    Btn_Cancel->ShowHint = true;
+    Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+    Btn_Cancel->OnClick = [this](TObject* s) { Btn_CancelClick(s); };
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnShow = [this](TObject* s) { FormShow(s); };
+    OnResize = [this](TObject* s) { FormResize(s); };
+    OnMouseWheel = [this](TObject* s, TShiftState sh, int d, TPoint p, bool& h) { FormMouseWheel(s, sh, d, p, h); };
+}
+
+namespace {
+
+// A panel of the group, stacked below the panels made before it.
+TCategoryPanel* addPanel(TFParGen& form, const char* name, const QString& caption, int height) {
+    int top = 0;
+    for (int i = 0; i < form.CPG->ControlCount(); ++i) top += form.CPG->Controls(i)->Height();
+    auto* panel = place<TCategoryPanel>(form, form.CPG, name, 0, top, form.CPG->ClientWidth(), height);
+    panel->SetCaption(caption);
+    return panel;
+}
+
+// Four byte fields of a dotted address in one row, with the points between them.
+void addAddressRow(TFParGen& form, TWinControl* parent, const char* prefix, int row, std::array<TEdit**, 4> fields) {
+    constexpr int lefts[] = {191, 252, 313, 374};
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray name = QByteArray(prefix) + QByteArray::number(i + 1);
+        *fields[i] = place<TEdit>(form, parent, name.constData(), lefts[i], rowTop(row) - 3, 55, Edit_Height);
+        if (i == 0) continue;
+        auto* dot = place<TLabel>(form, parent, "", lefts[i] - 5, rowTop(row), 0, 0);
+        dot->SetCaption(QStringLiteral("."));
+    }
+}
+
+}  // namespace
+
+void TFParGen::Build_PROFINET_Master() {
+    CP_PROFINET_Master = addPanel(*this, "CP_PROFINET_Master", Lang(406), 150);
+    TWinControl* s = CP_PROFINET_Master->Surface();
+    L_PROFINET_Master_IP = rowLabel(*this, s, "L_PROFINET_Master_IP", 0);
+    addAddressRow(*this, s, "E_PROFINET_Master_IP", 0,
+                  {&E_PROFINET_Master_IP1, &E_PROFINET_Master_IP2, &E_PROFINET_Master_IP3, &E_PROFINET_Master_IP4});
+    L_PROFINET_Master_SM = rowLabel(*this, s, "L_PROFINET_Master_SM", 1);
+    addAddressRow(*this, s, "E_PROFINET_Master_SM", 1,
+                  {&E_PROFINET_Master_SM1, &E_PROFINET_Master_SM2, &E_PROFINET_Master_SM3, &E_PROFINET_Master_SM4});
+    CB_PROFINET_Master_GAT = place<TCheckBox>(*this, s, "CB_PROFINET_Master_GAT", Label_Left, rowTop(2), 170, Check_Box_Height);
+    addAddressRow(*this, s, "E_PROFINET_Master_GAT", 2,
+                  {&E_PROFINET_Master_GAT1, &E_PROFINET_Master_GAT2, &E_PROFINET_Master_GAT3, &E_PROFINET_Master_GAT4});
+    L_PROFINET_Master_NameStation = rowLabel(*this, s, "L_PROFINET_Master_NameStation", 3);
+    E_PROFINET_Master_NameStation = place<TEdit>(*this, s, "E_PROFINET_Master_NameStation", Field_Left, rowTop(3) - 3,
+                                                 Field_Width, Edit_Height);
+    E_PROFINET_Master_NameStation->MaxLength = 15;
+    E_PROFINET_Master_NameStation->CharCase = ecLowerCase;
+}
+
+void TFParGen::Build_IEC61850_Server() {
+    CP_IEC61850_Server = addPanel(*this, "CP_IEC61850_Server", Lang(1767), 94);
+    TWinControl* s = CP_IEC61850_Server->Surface();
+    L_IEC61850_Server_Port = rowLabel(*this, s, "L_IEC61850_Server_Port", 0);
+    E_IEC61850_Server_Port =
+        place<TEdit>(*this, s, "E_IEC61850_Server_Port", Field_Left, rowTop(0) - 3, Field_Width, Edit_Height);
+    L_IEC61850_Server_Password = rowLabel(*this, s, "L_IEC61850_Server_Password", 1);
+    E_IEC61850_Server_Password =
+        place<TEdit>(*this, s, "E_IEC61850_Server_Password", Field_Left, rowTop(1) - 3, Field_Width, Edit_Height);
+}
+
+void TFParGen::Build_TLS_Server() {
+    CP_TLS_Server = addPanel(*this, "CP_TLS_Server", Lang(1773), 205);
+    TWinControl* s = CP_TLS_Server->Surface();
+    // The rich edits of this panel stand five pixels above their labels.
+    const auto richEdit = [&](const char* name, int row) {
+        return place<TRichEdit>(*this, s, name, Field_Left, rowTop(row) - 5, Field_Width, Rich_Edit_Height);
+    };
+    CB_TLS_Server_Enable = place<TCheckBox>(*this, s, "CB_TLS_Server_Enable", Label_Left, rowTop(0), 300, Check_Box_Height);
+    L_TLS_Server_Key = rowLabel(*this, s, "L_TLS_Server_Key", 1);
+    E_TLS_Server_Key = richEdit("E_TLS_Server_Key", 1);
+    L_TLS_Server_Key_Pass = rowLabel(*this, s, "L_TLS_Server_Key_Pass", 2);
+    E_TLS_Server_Key_Pass =
+        place<TEdit>(*this, s, "E_TLS_Server_Key_Pass", Field_Left, rowTop(2) - 3, Field_Width, Edit_Height);
+    L_TLS_Server_Server_Cert = rowLabel(*this, s, "L_TLS_Server_Server_Cert", 3);
+    E_TLS_Server_Server_Cert = richEdit("E_TLS_Server_Server_Cert", 3);
+    L_TLS_Server_Root_Cert = rowLabel(*this, s, "L_TLS_Server_Root_Cert", 4);
+    E_TLS_Server_Root_Cert = richEdit("E_TLS_Server_Root_Cert", 4);
+    CB_TLS_Server_En_Known_Cert =
+        place<TCheckBox>(*this, s, "CB_TLS_Server_En_Known_Cert", Label_Left, rowTop(5), 300, Check_Box_Height);
+}
+
+void TFParGen::Build_Hidden_Panels() {
+    const std::pair<TCategoryPanel**, std::pair<const char*, QString>> panels[] = {
+        {&CP_Modbus_TCP_Slave, {"CP_Modbus_TCP_Slave", Lang(425)}},
+        {&CP_Modbus_Slave, {"CP_Modbus_Slave", Lang(470)}},
+        {&CP_Ethernet, {"CP_Ethernet", Lang(483)}},
+        {&CP_EtherNetIP, {"CP_EtherNetIP", QStringLiteral("2. EtherNet/IP")}},
+        {&CP_PROFIBUS, {"CP_PROFIBUS", Lang(572)}},
+        {&CP_SNMP_Agent, {"CP_SNMP_Agent", Lang(584)}},
+        {&CP_MQTT, {"CP_MQTT", Lang(635)}},
+        {&CP_WiFi, {"CP_WiFi", Lang(662)}},
+        {&CP_TLS, {"CP_TLS", Lang(738)}},
+        {&CP_NTP, {"CP_NTP", Lang(753)}},
+        {&CP_BACnet_Slave, {"CP_BACnet_Slave", Lang(1700)}},
+        {&CP_CAN, {"CP_CAN", Lang(1764)}},
+    };
+    for (const auto& [field, design] : panels) {
+        *field = addPanel(*this, design.first, design.second, 200);
+        (*field)->Hide();
+    }
+}
+
+std::array<TEdit*, 12> TFParGen::Address_Fields() const {
+    return {E_PROFINET_Master_IP1,  E_PROFINET_Master_IP2,  E_PROFINET_Master_IP3,  E_PROFINET_Master_IP4,
+            E_PROFINET_Master_SM1,  E_PROFINET_Master_SM2,  E_PROFINET_Master_SM3,  E_PROFINET_Master_SM4,
+            E_PROFINET_Master_GAT1, E_PROFINET_Master_GAT2, E_PROFINET_Master_GAT3, E_PROFINET_Master_GAT4};
+}
+
+std::array<TControl*, 22> TFParGen::Element_Controls() const {
+    return {E_PROFINET_Master_IP1,
+            E_PROFINET_Master_IP2,
+            E_PROFINET_Master_IP3,
+            E_PROFINET_Master_IP4,
+            E_PROFINET_Master_SM1,
+            E_PROFINET_Master_SM2,
+            E_PROFINET_Master_SM3,
+            E_PROFINET_Master_SM4,
+            E_PROFINET_Master_GAT1,
+            E_PROFINET_Master_GAT2,
+            E_PROFINET_Master_GAT3,
+            E_PROFINET_Master_GAT4,
+            CB_PROFINET_Master_GAT,
+            E_PROFINET_Master_NameStation,
+            E_IEC61850_Server_Port,
+            E_IEC61850_Server_Password,
+            CB_TLS_Server_Enable,
+            E_TLS_Server_Key,
+            E_TLS_Server_Key_Pass,
+            E_TLS_Server_Server_Cert,
+            E_TLS_Server_Root_Cert,
+            CB_TLS_Server_En_Known_Cert};
+}
+
+void TFParGen::FormCreate(TObject*) {
+    L_SW_Code->SetCaption(SW_Code);
+    SetClientWidth(Form_Width);
+    SetClientHeight(Form_Height);
+    Set_Lang();
+}
+
+IXMLNode TFParGen::Load_File() {
+    if (!FileExists(File_ParGen)) return {};
+    try {
+        XML1->SetActive(true);
+        XML1->LoadFromFile(File_ParGen);
+    } catch (const std::exception& e) {
+        MessageDlg(errorText(e), mtError, mbOK);
+        return {};
+    }
+    return XML1->ChildNodes().First();
+}
+
+void TFParGen::FormShow(TObject*) {
+    // Without a readable file every field takes its default, so that nothing of the
+    // configuration shown before stays in the fields.
+    const IXMLNode root = Load_File();
+    const std::array<TControl*, 22> controls = Element_Controls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const TParGen_Element& element = ParGen_Elements[i];
+        const IXMLNode node = root.ChildNodes().FindNode(element.Name);
+        if (auto* field = dynamic_cast<TCustomEdit*>(controls[i]))
+            field->SetText(node ? node.Text() : QString::fromLatin1(element.Default));
+        else if (auto* box = dynamic_cast<TCheckBox*>(controls[i]))
+            box->SetChecked(ParGen_Flag(element, !node.IsNull(), node.Text()));
+    }
+    XML1->SetActive(false);
+    Is_Change = false;
+}
+
+bool TFParGen::Check_Failed(int TextId) {
+    MessageDlg(Lang(TextId), mtError, mbOK);
+    return false;
+}
+
+bool TFParGen::Controllo_Dati() {
+    const std::array<TEdit*, 12> address = Address_Fields();
+    const auto isByte = [](const TEdit* field) { return fieldValue(field) >= 0 && fieldValue(field) <= 255; };
+    // Address, mask and, while the gateway is on, gateway bytes: texts 444, 448 and 452 on.
+    const size_t checked = CB_PROFINET_Master_GAT->Checked() ? 12 : 8;
+    for (size_t i = 0; i < checked; ++i)
+        if (!isByte(address[i])) return Check_Failed(444 + static_cast<int>(i));
+    const int port = fieldValue(E_IEC61850_Server_Port);
+    if (port < 0 || port > 65535 || port == 10000) return Check_Failed(1772);
+    return true;
+}
+
+void TFParGen::Save_File() {
+    XML1->SetActive(true);
+    XML1->Clear();
+    IXMLNode root = XML1->AddChild(QString::fromLatin1(ParGen_Root));
+    XML1->AddComment(QString::fromLatin1(ParGen_Version_Comment));
+    const std::array<TControl*, 22> controls = Element_Controls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        QString value;
+        if (auto* field = dynamic_cast<TCustomEdit*>(controls[i])) value = field->Text();
+        else if (auto* box = dynamic_cast<TCheckBox*>(controls[i])) value = box->Checked() ? "1" : "0";
+        root.AddChild(QString::fromLatin1(ParGen_Elements[i].Name)).SetText(value);
+    }
+    // Written whole or not at all: the document replaces the file only once it is complete.
+    XML1->SaveToFile(File_ParGen);
+}
+
+void TFParGen::Btn_OKClick(TObject*) {
+    if (!Controllo_Dati()) return;
+    try {
+        Save_File();
+    } catch (const std::exception& e) {
+        XML1->SetActive(false);
+        MessageDlg(errorText(e), mtError, mbOK);
+        return;
+    }
+    XML1->SetActive(false);
+    SetModalResult(mrOk);
+}
+
+void TFParGen::Btn_CancelClick(TObject*) {
+    if (Is_Change && MessageDlg(Lang(469), mtConfirmation, mbYes | mbNo) != mrYes) return;
+    SetModalResult(mrCancel);
+}
+
+void TFParGen::KeyPress(TObject* Sender, QChar& Key) {
+    if (Key != QChar('.')) return;
+    // A point never enters an address byte; it moves on to the next byte field.
+    Key = QChar();
+    const std::array<TEdit*, 12> fields = Address_Fields();
+    const auto it = std::find(fields.begin(), fields.end(), Sender);
+    if (it == fields.end() || it + 1 == fields.end()) return;
+    if (TEdit* next = *(it + 1); next->CanFocus()) next->SetFocus();
+}
+
+void TFParGen::On_Change(TObject*) { Is_Change = true; }
+
+void TFParGen::On_Click(TObject*) { Is_Change = true; }
+
+void TFParGen::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint MousePos, bool& Handled) {
+    const TPoint p = CPG->ScreenToClient(MousePos);
+    Handled = CPG->ClientRect().Contains(p);
+    if (!Handled) return;
+    const uint16_t code = WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int line = 0; line < Mouse.WheelScrollLines(); ++line) {
+        SendMessage(CPG->Handle(), WM_VSCROLL, code, 0);
+        SendMessage(CPG->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
+    }
+}
+
+void TFParGen::FormResize(TObject*) {
+    SetClientWidth(Form_Width);
+    // The button panel keeps to the bottom and the panel group fills what lies between.
+    P_Button->SetBounds(0, ClientHeight() - P_Button->Height(), Form_Width, P_Button->Height());
+    CPG->SetBounds(0, P_Title->Height(), Form_Width,
+                   std::max(0, ClientHeight() - P_Title->Height() - P_Button->Height()));
+}
+
+void TFParGen::Set_Lang() {
+    SetCaption(Lang(400));
+    L_SW_Desc->SetCaption(Lang(401));
+    Btn_OK->SetCaption(Lang(402));
+    Btn_Cancel->SetCaption(Lang(403));
+    Btn_OK->SetHint(Lang(404));
+    Btn_Cancel->SetHint(Lang(405));
+
+    // The address rows' hints run on through the byte fields: 407 .. 410, 412 .. 415, 419 .. 422.
+    const std::array<TEdit*, 12> address = Address_Fields();
+    for (int i = 0; i < 4; ++i) {
+        address[i]->SetHint(Lang(407 + i));
+        address[4 + i]->SetHint(Lang(412 + i));
+        address[8 + i]->SetHint(Lang(419 + i));
+    }
+    L_PROFINET_Master_IP->SetCaption(Lang(411));
+    L_PROFINET_Master_SM->SetCaption(Lang(416));
+    CB_PROFINET_Master_GAT->SetCaption(Lang(417));
+    CB_PROFINET_Master_GAT->SetHint(Lang(418));
+    L_PROFINET_Master_NameStation->SetCaption(Lang(423));
+    E_PROFINET_Master_NameStation->SetHint(Lang(424));
+
+    L_IEC61850_Server_Port->SetCaption(Lang(1768));
+    E_IEC61850_Server_Port->SetHint(Lang(1769));
+    L_IEC61850_Server_Password->SetCaption(Lang(1770));
+    E_IEC61850_Server_Password->SetHint(Lang(1771));
+
+    CB_TLS_Server_Enable->SetCaption(Lang(1774));
+    CB_TLS_Server_Enable->SetHint(Lang(1775));
+    L_TLS_Server_Key->SetCaption(Lang(1776));
+    E_TLS_Server_Key->SetHint(Lang(1777));
+    L_TLS_Server_Key_Pass->SetCaption(Lang(1778));
+    E_TLS_Server_Key_Pass->SetHint(Lang(1779));
+    L_TLS_Server_Server_Cert->SetCaption(Lang(1780));
+    E_TLS_Server_Server_Cert->SetHint(Lang(1781));
+    L_TLS_Server_Root_Cert->SetCaption(Lang(1782));
+    E_TLS_Server_Root_Cert->SetHint(Lang(1783));
+    CB_TLS_Server_En_Known_Cert->SetCaption(Lang(1784));
+    CB_TLS_Server_En_Known_Cert->SetHint(Lang(1785));
+}

@@ -102,12 +102,25 @@ void TControl::SetCaption(const QString& v) {
     Invalidate();
 }
 
+void TControl::SetHint(const QString& v) {
+    hint_ = v;
+    auto* w = dynamic_cast<TWinControl*>(this);
+    if (w && w->HandleAllocated()) WindowBackend().HintChanged(*w);
+}
+
 void TControl::SetColor(TColor v) {
     parentColor_ = false;
     if (color_ == v) return;
     color_ = v;
     Perform(CM_COLORCHANGED);
     Invalidate();
+    colorChangedForChildren();
+}
+
+void TControl::colorChangedForChildren() {
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (int i = 0; i < self->ControlCount(); ++i)
+            if (TControl* c = self->Controls(i); c->parentColor_) c->parentFontOrColorChanged();
 }
 
 void TControl::SetParentFont(bool v) {
@@ -134,6 +147,7 @@ void TControl::parentFontOrColorChanged() {
     if (parentColor_ && color_ != parent_->Color()) {
         color_ = parent_->Color();
         Invalidate();
+        colorChangedForChildren();
     }
 }
 
@@ -170,8 +184,38 @@ TPoint TControl::ClientToParent(TPoint p, const TWinControl* ancestor) const {
     return p;
 }
 
+TPoint TControl::ClientOrigin() const {
+    TPoint inTop;
+    const TControl* top = this;
+    for (; top->parent_; top = top->parent_) {
+        inTop.X += top->left_;
+        inTop.Y += top->top_;
+    }
+    // A top-level window stands where the native side put it; headless, at its bounds.
+    TPoint origin{top->left_, top->top_};
+    if (auto* window = dynamic_cast<const TWinControl*>(top); window && window->HandleAllocated())
+        WindowBackend().ScreenOrigin(*window, origin);
+    return {origin.X + inTop.X, origin.Y + inTop.Y};
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const {
+    const TPoint o = ClientOrigin();
+    return {p.X + o.X, p.Y + o.Y};
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const {
+    const TPoint o = ClientOrigin();
+    return {p.X - o.X, p.Y - o.Y};
+}
+
 void TControl::WndProc(TMessage& m) {
     switch (m.Msg) {
+    case WM_MOUSEWHEEL: {
+        const int delta = HiWordSigned(static_cast<intptr_t>(m.WParam));
+        if (DoMouseWheel(MouseShiftState(m.WParam & 0xFFFF), delta, messagePoint(m))) m.Result = 1;
+        else if (parent_) m.Result = parent_->Perform(WM_MOUSEWHEEL, m.WParam, m.LParam);
+        break;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const TPoint p = messagePoint(m);
@@ -230,6 +274,12 @@ void TControl::MouseDown(TMouseButton b, TShiftState s, int x, int y) { OnMouseD
 void TControl::MouseUp(TMouseButton b, TShiftState s, int x, int y) { OnMouseUp(this, b, s, x, y); }
 void TControl::MouseMove(TShiftState s, int x, int y) { OnMouseMove(this, s, x, y); }
 void TControl::Resize() { OnResize(this); }
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    bool handled = false;
+    OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    return handled;
+}
 
 // ---- TGraphicControl
 

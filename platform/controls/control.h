@@ -36,6 +36,9 @@ using TMouseEvent = TEvent<void(TObject*, TMouseButton, TShiftState, int, int)>;
 using TMouseMoveEvent = TEvent<void(TObject*, TShiftState, int, int)>;
 using TKeyEvent = TEvent<void(TObject*, uint16_t&, TShiftState)>;
 using TKeyPressEvent = TEvent<void(TObject*, QChar&)>;
+// Shift state, wheel delta (120 a notch, positive away from the user), pointer in screen
+// coordinates, Handled.
+using TMouseWheelEvent = TEvent<void(TObject*, TShiftState, int, TPoint, bool&)>;
 
 // A visual element with bounds, caption, font and colour. A plain TControl has no window of its
 // own: its parent paints it and hands it the mouse messages that fall on it.
@@ -77,7 +80,7 @@ public:
     QString Caption() const { return caption_; }
     void SetCaption(const QString& v);
     QString Hint() const { return hint_; }
-    void SetHint(const QString& v) { hint_ = v; }
+    void SetHint(const QString& v);
     bool ShowHint = false;
 
     TColor Color() const { return color_; }
@@ -102,6 +105,7 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TMouseWheelEvent OnMouseWheel;
 
     intptr_t Perform(uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);
     void WndProc(TMessage& Message) override;
@@ -113,6 +117,10 @@ public:
     TForm* ParentForm() const;
     // A point of this control's client area in the coordinates of ancestor.
     TPoint ClientToParent(TPoint p, const TWinControl* ancestor) const;
+    // Where the client area's top-left corner lies on the screen.
+    TPoint ClientOrigin() const;
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
 
     bool MouseInControl() const { return mouseInControl_; }
 
@@ -123,6 +131,8 @@ protected:
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void Resize();
+    // Fires OnMouseWheel; true when the wheel was handled here.
+    virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
     virtual void Paint(TCanvas&) {}
     virtual void FontChanged();
     virtual void VisibleChanged();
@@ -133,6 +143,8 @@ protected:
 private:
     friend class TWinControl;
     void parentFontOrColorChanged();
+    // Children that take their parent's colour follow a change of it.
+    void colorChangedForChildren();
 
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -148,6 +160,11 @@ private:
     TCursor cursor_ = crDefault;
 };
 
+// The mouse wheel: WM_MOUSEWHEEL carries the delta in the high word of wParam, the mouse-key
+// state in its low word and the pointer in screen coordinates in lParam. It reaches the control
+// under the pointer; a control that does not handle it (DoMouseWheel false) hands it to its
+// parent, up to the form. Result 1 when some control handled it.
+
 // A control painted by its parent on the parent's canvas.
 class TGraphicControl : public TControl {
 public:
@@ -158,7 +175,7 @@ public:
 class TWindowBackend;
 
 // What kind of native window stands behind a windowed control in the program.
-enum TNativeKind { nkCustom, nkEdit, nkListBox };
+enum TNativeKind { nkCustom, nkEdit, nkListBox, nkCheckBox, nkComboBox, nkRichEdit };
 
 // A control with a window: children, a native handle made on demand, keyboard and focus.
 class TWinControl : public TControl {

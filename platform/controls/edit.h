@@ -2,33 +2,56 @@
 
 #include "platform/controls/control.h"
 
-// A one-line text field. Typed characters go through KeyPress first, so a handler can
-// swallow them by setting the key to 0; the text changes only for characters left alone.
-class TEdit : public TWinControl {
-public:
-    explicit TEdit(TComponent* AOwner);
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
-    TNativeKind NativeKind() const override { return nkEdit; }
+// What one-line and multi-line text fields share. Typed characters go through KeyPress first,
+// so a handler can swallow them by setting the key to 0 or change them; CharCase then turns
+// typed letters to its case. MaxLength (0: no limit) limits what the user types or pastes:
+// an edit that would make the text longer than MaxLength keeps only as much of the inserted
+// text as fits, and none once the text is full. Text set by code is never cut or case-changed.
+class TCustomEdit : public TWinControl {
+public:
+    explicit TCustomEdit(TComponent* AOwner);
 
     QString Text() const { return Caption(); }
     void SetText(const QString& v) { SetCaption(v); }
     int MaxLength = 0;
     bool ReadOnly = false;
+    TEditCharCase CharCase = ecNormal;
     int SelStart() const { return selStart_; }
     void SetSelStart(int v);
+    int SelLength() const { return selLength_; }
     void SelectAll();
 
     TNotifyEvent OnChange;
 
     void WndProc(TMessage& Message) override;
-    // The native editor reports text the user typed.
+    // The native editor reports text the user typed or pasted; MaxLength applies to it.
     void TextEditedNatively(const QString& text);
 
 protected:
-    void PaintWindow(TCanvas& canvas) override;
+    // The character Enter types, or a null character when Enter is left to the form.
+    virtual QChar ReturnChar() const { return QChar(); }
 
 private:
     void typeChar(QChar ch);
+    // Takes the user's edit, cut to MaxLength, and fires OnChange when the text changed.
+    void userEdit(const QString& text);
     int selStart_ = 0;
     int selLength_ = 0;
 };
+
+// A one-line text field.
+class TEdit : public TCustomEdit {
+public:
+    explicit TEdit(TComponent* AOwner);
+    TNativeKind NativeKind() const override { return nkEdit; }
+
+protected:
+    void PaintWindow(TCanvas& canvas) override;
+};
+
+// The user's edit from Old to New with its inserted part cut so that the text holds at most
+// MaxLength characters (0: no limit); Caret receives the place after what was inserted. An
+// edit that can insert nothing of its text is refused whole: the result is Old.
+QString Limit_Typed_Text(const QString& Old, const QString& New, int MaxLength, int& Caret);

@@ -1,5 +1,7 @@
 #include "platform/controls/qt_backend.h"
 
+#include "platform/controls/check_box.h"
+#include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
 #include "platform/controls/list_box.h"
@@ -7,7 +9,9 @@
 #include "platform/messages/clock.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -17,12 +21,17 @@
 #include <QSignalBlocker>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -105,6 +114,22 @@ protected:
         mouse(e, e->button() == Qt::RightButton ? WM_RBUTTONDBLCLK : WM_LBUTTONDBLCLK);
     }
     void mouseMoveEvent(QMouseEvent* e) override { mouse(e, WM_MOUSEMOVE); }
+    void wheelEvent(QWheelEvent* e) override {
+        // The message climbs the controls' parents itself, so Qt must not pass it on too.
+        e->accept();
+        const int delta = std::clamp(e->angleDelta().y(), -0x8000, 0x7FFF);
+        if (delta == 0) return;
+        const QPoint g = e->globalPosition().toPoint();
+        const uintptr_t w = (static_cast<uintptr_t>(static_cast<uint16_t>(delta)) << 16) | mouseKeys(e->buttons(), e->modifiers());
+        DeliverMessage(control_, WM_MOUSEWHEEL, w, MakeLParam(g.x(), g.y()));
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        // A window the user resized; its control may answer by changing the size again.
+        const QSize size = e->size();
+        if (isWindow() && (size.width() != control_.Width() || size.height() != control_.Height()))
+            control_.SetBounds(control_.Left(), control_.Top(), size.width(), size.height());
+    }
     void enterEvent(QEnterEvent*) override { DeliverMessage(control_, CM_MOUSEENTER); }
     void leaveEvent(QEvent*) override { DeliverMessage(control_, CM_MOUSELEAVE); }
     void keyPressEvent(QKeyEvent* e) override {
@@ -154,24 +179,58 @@ bool keyTakenByControl(TWinControl& control, QKeyEvent* e) {
     return false;
 }
 
-class NativeEdit : public QLineEdit {
+// A native widget that takes the user's input itself: keys reach the control first, and the
+// control follows the widget's focus.
+template <typename Widget, typename Control>
+class NativeInput : public Widget {
 public:
-    NativeEdit(TEdit& control, QWidget* parent) : QLineEdit(parent), control_(control) {
-        setFrame(true);
-        QObject::connect(this, &QLineEdit::textEdited, [this](const QString& text) { control_.TextEditedNatively(text); });
-    }
+    NativeInput(Control& control, QWidget* parent) : Widget(parent), control_(control) {}
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (!keyTakenByControl(control_, e)) QLineEdit::keyPressEvent(e);
+        if (!keyTakenByControl(control_, e)) Widget::keyPressEvent(e);
     }
     void focusInEvent(QFocusEvent* e) override {
         if (!control_.Focused()) control_.SetFocus();
-        QLineEdit::focusInEvent(e);
+        Widget::focusInEvent(e);
     }
+    Control& control_;
+};
 
-private:
-    TEdit& control_;
+class NativeEdit : public NativeInput<QLineEdit, TCustomEdit> {
+public:
+    NativeEdit(TCustomEdit& control, QWidget* parent) : NativeInput(control, parent) {
+        setFrame(true);
+        QObject::connect(this, &QLineEdit::textEdited, [this](const QString& text) { control_.TextEditedNatively(text); });
+    }
+};
+
+class NativeRichEdit : public NativeInput<QPlainTextEdit, TCustomEdit> {
+public:
+    NativeRichEdit(TCustomEdit& control, QWidget* parent) : NativeInput(control, parent) {
+        setTabChangesFocus(true);
+        // Like the platform's rich edit without scroll bars: the text scrolls with the caret,
+        // and a field one line high shows its whole line.
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        document()->setDocumentMargin(1);
+        QObject::connect(this, &QPlainTextEdit::textChanged,
+                         [this] { control_.TextEditedNatively(toPlainText()); });
+    }
+};
+
+class NativeCheck : public NativeInput<QCheckBox, TCheckBox> {
+public:
+    NativeCheck(TCheckBox& control, QWidget* parent) : NativeInput(control, parent) {
+        QObject::connect(this, &QCheckBox::clicked, [this](bool checked) { control_.CheckedNatively(checked); });
+    }
+};
+
+class NativeCombo : public NativeInput<QComboBox, TComboBox> {
+public:
+    NativeCombo(TComboBox& control, QWidget* parent) : NativeInput(control, parent) {
+        QObject::connect(this, &QComboBox::activated, [this](int index) { control_.ItemSelectedNatively(index); });
+    }
 };
 
 class NativeList : public QListWidget {
@@ -184,6 +243,26 @@ public:
 private:
     TListBox& control_;
 };
+
+QStringList itemsOf(const QListWidget& list) {
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
+    return items;
+}
+
+QStringList itemsOf(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
+    return items;
+}
+
+// Shows the items in a native list or combo box unless it already holds them.
+template <typename Widget>
+void showItems(Widget& widget, const QStringList& items) {
+    if (itemsOf(widget) == items) return;
+    widget.clear();
+    widget.addItems(items);
+}
 
 QString dialogCaption(TMsgDlgType type) {
     switch (type) {
@@ -237,13 +316,18 @@ void QtBackend::CreateHandle(TWinControl& control) {
     QWidget* parent = control.Parent() ? widgetOf(*control.Parent()) : nullptr;
     QWidget* w = nullptr;
     switch (control.NativeKind()) {
-    case nkEdit: w = new NativeEdit(static_cast<TEdit&>(control), parent); break;
+    case nkEdit: w = new NativeEdit(static_cast<TCustomEdit&>(control), parent); break;
+    case nkRichEdit: w = new NativeRichEdit(static_cast<TCustomEdit&>(control), parent); break;
     case nkListBox: w = new NativeList(static_cast<TListBox&>(control), parent); break;
+    case nkCheckBox: w = new NativeCheck(static_cast<TCheckBox&>(control), parent); break;
+    case nkComboBox: w = new NativeCombo(static_cast<TComboBox&>(control), parent); break;
     default: w = new NativeWindow(control, parent); break;
     }
     control.BackendData = w;
     if (control.NativeKind() != nkCustom) w->setFont(ToQFont(control.Font()));
     ItemsChanged(control);
+    CheckedChanged(control);
+    HintChanged(control);
     if (auto* form = dynamic_cast<TForm*>(&control)) {
         Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         if (form->BorderIcons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
@@ -266,7 +350,7 @@ void QtBackend::DestroyHandle(TWinControl& control) {
 }
 
 void QtBackend::BoundsChanged(TWinControl& control) {
-    auto* w = static_cast<NativeWindow*>(widgetOf(control));
+    QWidget* w = widgetOf(control);
     if (!w) return;
     if (dynamic_cast<TForm*>(&control)) {
         auto* form = static_cast<TForm*>(&control);
@@ -275,7 +359,8 @@ void QtBackend::BoundsChanged(TWinControl& control) {
         else
             w->resize(control.Width(), control.Height());
         if (form->Position == poScreenCenter || form->Position == poMainFormCenter) {
-            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            // Centred when it opens; afterwards the user's place stays.
+            if (QScreen* screen = QGuiApplication::primaryScreen(); screen && !w->isVisible()) {
                 const QRect area = screen->availableGeometry();
                 w->move(area.center() - QPoint(control.Width() / 2, control.Height() / 2));
             }
@@ -295,27 +380,67 @@ void QtBackend::TextChanged(TWinControl& control) {
     QWidget* w = widgetOf(control);
     if (!w) return;
     if (w->isWindow()) w->setWindowTitle(control.Caption());
+    const auto* field = dynamic_cast<const TCustomEdit*>(&control);
     if (auto* edit = dynamic_cast<QLineEdit*>(w); edit && edit->text() != control.Caption()) {
         const QSignalBlocker quiet(edit);
         edit->setText(control.Caption());
+        if (field) edit->setCursorPosition(field->SelStart());
     }
+    if (auto* text = dynamic_cast<QPlainTextEdit*>(w); text && text->toPlainText() != control.Caption()) {
+        const QSignalBlocker quiet(text);
+        text->setPlainText(control.Caption());
+        QTextCursor cursor = text->textCursor();
+        cursor.setPosition(std::min(field ? field->SelStart() : 0, static_cast<int>(text->toPlainText().size())));
+        text->setTextCursor(cursor);
+    }
+    if (auto* button = dynamic_cast<QAbstractButton*>(w)) button->setText(control.Caption());
+}
+
+void QtBackend::HintChanged(TWinControl& control) {
+    // Custom windows look the hint up when Qt asks for a tool tip.
+    QWidget* w = widgetOf(control);
+    if (w && control.NativeKind() != nkCustom) w->setToolTip(control.ShowHint ? control.Hint() : QString());
 }
 
 void QtBackend::ItemsChanged(TWinControl& control) {
-    auto* list = dynamic_cast<QListWidget*>(widgetOf(control));
-    auto* box = dynamic_cast<TListBox*>(&control);
-    if (!list || !box) return;
-    const QSignalBlocker quiet(list);
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
-    if (shown != box->Items()) {
-        list->clear();
-        list->addItems(box->Items());
+    QWidget* w = widgetOf(control);
+    if (auto* list = dynamic_cast<QListWidget*>(w); list && dynamic_cast<TListBox*>(&control)) {
+        const auto& box = static_cast<TListBox&>(control);
+        const QSignalBlocker quiet(list);
+        showItems(*list, box.Items());
+        list->setCurrentRow(box.ItemIndex());
     }
-    list->setCurrentRow(box->ItemIndex());
+    if (auto* combo = dynamic_cast<QComboBox*>(w); combo && dynamic_cast<TComboBox*>(&control)) {
+        const auto& box = static_cast<TComboBox&>(control);
+        const QSignalBlocker quiet(combo);
+        showItems(*combo, box.Items());
+        combo->setCurrentIndex(box.ItemIndex());
+    }
 }
 
-bool QtBackend::NativeTextInput(const TWinControl& control) { return control.NativeKind() == nkEdit; }
+void QtBackend::CheckedChanged(TWinControl& control) {
+    auto* check = dynamic_cast<QCheckBox*>(widgetOf(control));
+    auto* box = dynamic_cast<TCheckBox*>(&control);
+    if (!check || !box || check->isChecked() == box->Checked()) return;
+    const QSignalBlocker quiet(check);
+    check->setChecked(box->Checked());
+}
+
+void QtBackend::ReplaceSelection(TWinControl& control, const QString& text) {
+    QWidget* w = widgetOf(control);
+    if (auto* edit = dynamic_cast<QLineEdit*>(w)) edit->insert(text);
+    if (auto* plain = dynamic_cast<QPlainTextEdit*>(w)) plain->insertPlainText(text);
+}
+
+bool QtBackend::ScreenOrigin(const TWinControl& control, TPoint& origin) {
+    const QWidget* w = widgetOf(control);
+    if (!w || !w->isWindow()) return false;
+    const QPoint g = w->mapToGlobal(QPoint(0, 0));
+    origin = {g.x(), g.y()};
+    return true;
+}
+
+bool QtBackend::NativeTextInput(const TWinControl& control) { return control.NativeKind() != nkCustom; }
 
 void QtBackend::EnabledChanged(TWinControl& control) {
     if (QWidget* w = widgetOf(control)) w->setEnabled(control.Enabled());

@@ -30,8 +30,12 @@ public:
     void CursorChanged(TWinControl& control) override;
     void Invalidate(TWinControl& control, const TRect& r) override;
     void SetFocus(TWinControl& control) override;
+    void HintChanged(TWinControl& control) override;
     void ItemsChanged(TWinControl& control) override;
+    void CheckedChanged(TWinControl& control) override;
     bool NativeTextInput(const TWinControl& control) override;
+    void ReplaceSelection(TWinControl& control, const QString& text) override;
+    bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;

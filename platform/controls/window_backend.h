@@ -2,6 +2,8 @@
 
 #include "platform/graphics/graphics_objects.h"
 
+#include <QString>
+
 class TWinControl;
 
 // What stands behind windowed controls: nothing in tests (the default), native Qt widgets in
@@ -18,10 +20,18 @@ public:
     virtual void CursorChanged(TWinControl&) {}
     virtual void Invalidate(TWinControl&, const TRect&) {}
     virtual void SetFocus(TWinControl&) {}
-    // A list's items or selection changed.
+    virtual void HintChanged(TWinControl&) {}
+    // A list's or combo box's items or selection changed.
     virtual void ItemsChanged(TWinControl&) {}
-    // True when a native editor takes the typed characters itself.
+    // A check box's state changed.
+    virtual void CheckedChanged(TWinControl&) {}
+    // True when a native widget takes the user's typing itself (edits, check boxes, combo boxes).
     virtual bool NativeTextInput(const TWinControl&) { return false; }
+    // Types text into a native editor in place of its selection, as if the user had typed it.
+    virtual void ReplaceSelection(TWinControl&, const QString&) {}
+    // Sets origin to where a top-level window's client area lies on the screen; false when
+    // the window stands at its bounds.
+    virtual bool ScreenOrigin(const TWinControl&, TPoint&) { return false; }
 };
 
 TWindowBackend& WindowBackend();

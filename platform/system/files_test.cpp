@@ -155,6 +155,25 @@ TEST(CopyFile, KeepsReadOnlyBit) {
     EXPECT_EQ(FindFiles(tmp.path(), "b.txt").at(0).Attr, faArchive | faReadOnly);
 }
 
+TEST(WriteFileAtomic, WritesWholeFilesAndLeavesTheOldOneOnFailure) {
+    TempFolder tmp;
+    const QString target = tmp.write("out/a.bin", "old contents that are longer");
+    EXPECT_TRUE(WriteFileAtomic(target, QByteArray("\x00\x01new", 5)));
+    EXPECT_EQ(readAll(target), QByteArray("\x00\x01new", 5));
+    EXPECT_TRUE(WriteFileAtomic(tmp.file("out/b.bin"), QByteArray()));
+    EXPECT_TRUE(FileExists(tmp.file("out/b.bin")));
+    EXPECT_EQ(readAll(tmp.file("out/b.bin")), QByteArray());
+
+    ASSERT_TRUE(CreateDir(tmp.file("out/dir.bin")));
+    EXPECT_FALSE(WriteFileAtomic(tmp.file("out/dir.bin"), "x"));  // a folder is no target
+    EXPECT_TRUE(DirectoryExists(tmp.file("out/dir.bin")));
+    EXPECT_FALSE(WriteFileAtomic(tmp.file("missing/a.bin"), "x"));
+    EXPECT_FALSE(DirectoryExists(tmp.file("missing")));
+    EXPECT_FALSE(WriteFileAtomic(tmp.file("out/a.bin/c.bin"), "x"));  // the folder is a file
+    EXPECT_EQ(readAll(target), QByteArray("\x00\x01new", 5));
+    EXPECT_EQ(names(FindFiles(tmp.file("out"), "*")), QStringList({"a.bin", "b.bin", "dir.bin"}));
+}
+
 TEST(DeleteFile, FilesOnly) {
     TempFolder tmp;
     const QString f = tmp.write("a.txt", "x");

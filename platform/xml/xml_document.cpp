@@ -443,7 +443,9 @@ void TXMLDocument::LoadFromXML(const QString& text) {
 
 void TXMLDocument::load(QByteArray utf8, const std::function<QByteArray()>& original, const QString& source) {
     impl_->reset();
-    const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
+    // A text of blanks only is a value (a password, say), not layout between elements.
+    const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi |
+                             pugi::parse_ws_pcdata_single;
     // Parsed in place: the document keeps the buffer, and its nodes point into it.
     impl_->buffer = std::move(utf8);
     const pugi::xml_parse_result result = impl_->doc.load_buffer_inplace(

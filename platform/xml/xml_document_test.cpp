@@ -289,6 +289,15 @@ TEST(XMLNode, TextJoinsTextAndCData) {
     EXPECT_EQ(a.ChildNodes().Nodes(1).Text(), " <two> ");
 }
 
+TEST(XMLNode, AValueOfBlanksOnlySurvivesAndLayoutDoesNot) {
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML("<root>\n  <password>   </password>\n  <empty></empty>\n</root>");
+    const IXMLNode root = doc.DocumentElement();
+    EXPECT_EQ(root.ChildNodes().Count(), 2);
+    EXPECT_EQ(root.ChildNodes().FindNode("password").Text(), "   ");
+    EXPECT_EQ(root.ChildNodes().FindNode("empty").Text(), "");
+}
+
 TEST(XMLDocument, ClearAndActive) {
     TXMLDocument doc(nullptr);
     EXPECT_FALSE(doc.Active());

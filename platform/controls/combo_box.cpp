@@ -1,0 +1,70 @@
+#include "platform/controls/combo_box.h"
+
+#include "platform/controls/window_backend.h"
+#include "platform/graphics/canvas.h"
+
+TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+    SetBounds(0, 0, 145, 22);
+    SetColor(clWindow);
+    TabStop = true;
+}
+
+void TComboBox::itemsChanged() {
+    if (HandleAllocated()) WindowBackend().ItemsChanged(*this);
+    Invalidate();
+}
+
+void TComboBox::SetItems(const QStringList& items) {
+    items_ = items;
+    itemIndex_ = -1;
+    itemsChanged();
+}
+
+void TComboBox::AddItem(const QString& item) {
+    items_.append(item);
+    itemsChanged();
+}
+
+void TComboBox::SetItemIndex(int index) {
+    const int next = index >= 0 && index < Count() ? index : -1;
+    if (next == itemIndex_) return;
+    itemIndex_ = next;
+    itemsChanged();
+}
+
+void TComboBox::ItemSelectedNatively(int index) {
+    if (index < 0 || index >= Count() || index == itemIndex_) return;
+    itemIndex_ = index;
+    itemsChanged();
+    Click();
+    OnChange(this);
+}
+
+void TComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
+    TWinControl::KeyDown(Key, Shift);
+    if (WindowBackend().NativeTextInput(*this)) return;
+    if (Key == VK_DOWN) ItemSelectedNatively(itemIndex_ + 1);
+    else if (Key == VK_UP && itemIndex_ > 0) ItemSelectedNatively(itemIndex_ - 1);
+}
+
+void TComboBox::PaintWindow(TCanvas& canvas) {
+    canvas.Brush.Color = Color();
+    canvas.Pen.Color = clBtnShadow;
+    canvas.Rectangle(ClientRect());
+    const int button = Height() - 2;
+    const TRect arrow{Width() - 1 - button, 1, Width() - 1, Height() - 1};
+    canvas.Brush.Color = clBtnFace;
+    canvas.FillRect(arrow);
+    canvas.Pen.Color = Enabled() ? clWindowText : clGrayText;
+    const int cx = (arrow.Left + arrow.Right) / 2;
+    const int cy = Height() / 2 - 1;
+    for (int i = 0; i < 4; ++i) {
+        canvas.MoveTo(cx - 3 + i, cy + i);
+        canvas.LineTo(cx + 4 - i, cy + i);
+    }
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Assign(Font());
+    if (!Enabled()) canvas.Font.SetColor(clGrayText);
+    TRect r{3, 0, arrow.Left, Height()};
+    canvas.DrawText(Text(), r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
