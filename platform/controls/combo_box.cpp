@@ -3,48 +3,22 @@
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 
-TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+TComboBox::TComboBox(TComponent* AOwner) : TCustomListControl(AOwner) {
     SetBounds(0, 0, 145, 22);
     SetColor(clWindow);
     TabStop = true;
 }
 
-void TComboBox::itemsChanged() {
-    if (HandleAllocated()) WindowBackend().ItemsChanged(*this);
-    Invalidate();
-}
-
-void TComboBox::SetItems(const QStringList& items) {
-    items_ = items;
-    itemIndex_ = -1;
-    itemsChanged();
-}
-
-void TComboBox::AddItem(const QString& item) {
-    items_.append(item);
-    itemsChanged();
-}
-
-void TComboBox::SetItemIndex(int index) {
-    const int next = index >= 0 && index < Count() ? index : -1;
-    if (next == itemIndex_) return;
-    itemIndex_ = next;
-    itemsChanged();
-}
-
-void TComboBox::ItemSelectedNatively(int index) {
-    if (index < 0 || index >= Count() || index == itemIndex_) return;
-    itemIndex_ = index;
-    itemsChanged();
+void TComboBox::ItemPicked() {
     Click();
     OnChange(this);
 }
 
 void TComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
-    TWinControl::KeyDown(Key, Shift);
+    TCustomListControl::KeyDown(Key, Shift);
     if (WindowBackend().NativeTextInput(*this)) return;
-    if (Key == VK_DOWN) ItemSelectedNatively(itemIndex_ + 1);
-    else if (Key == VK_UP && itemIndex_ > 0) ItemSelectedNatively(itemIndex_ - 1);
+    if (Key == VK_DOWN) ItemSelectedNatively(ItemIndex() + 1);
+    else if (Key == VK_UP && ItemIndex() > 0) ItemSelectedNatively(ItemIndex() - 1);
 }
 
 void TComboBox::PaintWindow(TCanvas& canvas) {

@@ -403,18 +403,17 @@ void QtBackend::HintChanged(TWinControl& control) {
 }
 
 void QtBackend::ItemsChanged(TWinControl& control) {
+    auto* items = dynamic_cast<TCustomListControl*>(&control);
+    if (!items) return;
     QWidget* w = widgetOf(control);
-    if (auto* list = dynamic_cast<QListWidget*>(w); list && dynamic_cast<TListBox*>(&control)) {
-        const auto& box = static_cast<TListBox&>(control);
+    if (auto* list = dynamic_cast<QListWidget*>(w)) {
         const QSignalBlocker quiet(list);
-        showItems(*list, box.Items());
-        list->setCurrentRow(box.ItemIndex());
-    }
-    if (auto* combo = dynamic_cast<QComboBox*>(w); combo && dynamic_cast<TComboBox*>(&control)) {
-        const auto& box = static_cast<TComboBox&>(control);
+        showItems(*list, items->Items());
+        list->setCurrentRow(items->ItemIndex());
+    } else if (auto* combo = dynamic_cast<QComboBox*>(w)) {
         const QSignalBlocker quiet(combo);
-        showItems(*combo, box.Items());
-        combo->setCurrentIndex(box.ItemIndex());
+        showItems(*combo, items->Items());
+        combo->setCurrentIndex(items->ItemIndex());
     }
 }
 

@@ -1,4 +1,5 @@
 #include "platform/xml/xml_document.h"
+#include "platform/testkit/exception_message.h"
 
 #include <gtest/gtest.h>
 
@@ -19,17 +20,6 @@ QByteArray readAll(const QString& path) {
 
 QString gsdml(const char* name) { return QStringLiteral(LW_SHARED_TESTDATA "/gsdml/") + name; }
 
-// Runs f, expecting an Exception, and returns its message.
-template <typename F>
-QString messageOf(F f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message;
-    }
-    ADD_FAILURE() << "no exception";
-    return QString();
-}
 
 void expectEmpty(const TXMLDocument& doc) {
     EXPECT_EQ(doc.ChildNodes().Count(), 0);

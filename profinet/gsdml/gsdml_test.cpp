@@ -1,4 +1,5 @@
 #include "profinet/gsdml/gsdml.h"
+#include "platform/testkit/exception_message.h"
 
 #include <gtest/gtest.h>
 
@@ -42,17 +43,6 @@ QStringList texts(const TItemList<TTextItem>& list) {
     return out;
 }
 
-// Runs f, expecting an Exception, and returns its message.
-template <typename F>
-QString messageOf(F f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message;
-    }
-    ADD_FAILURE() << "no exception";
-    return QString();
-}
 
 struct SharedFile {
     const char* name;
