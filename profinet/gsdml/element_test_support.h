@@ -46,18 +46,30 @@ public:
         return found.empty() ? IXMLNode() : found.front();
     }
 
-    // The child element name of the first submodule item (an element whose name ends with
-    // "SubmoduleItem") whose ID is id. A fixture that lacks it fails the test, so that a
-    // reader is never handed a null node by mistake.
+    // The first submodule item (an element whose name ends with "SubmoduleItem") whose ID is
+    // id. A fixture that lacks it fails the test, so that a reader is never handed a null node
+    // by mistake.
+    IXMLNode Submodule(const QString& id) const {
+        for (const IXMLNode& node : Elements(nullptr))
+            if (isSubmodule(node, id)) return node;
+        ADD_FAILURE() << "no submodule " << id.toStdString();
+        return IXMLNode();
+    }
+
+    // The child element name of the first submodule item whose ID is id, failing as above.
     IXMLNode SubmodulePart(const QString& id, const char* name) const {
         for (const IXMLNode& node : Elements(nullptr))
-            if (node.NodeName().endsWith(QLatin1String("SubmoduleItem")) && node.Attribute(QStringLiteral("ID")) == id)
+            if (isSubmodule(node, id))
                 if (const IXMLNode part = node.ChildNodes().FindNode(name)) return part;
         ADD_FAILURE() << "no " << name << " in submodule " << id.toStdString();
         return IXMLNode();
     }
 
 private:
+    static bool isSubmodule(const IXMLNode& node, const QString& id) {
+        return node.NodeName().endsWith(QLatin1String("SubmoduleItem")) && node.Attribute(QStringLiteral("ID")) == id;
+    }
+
     static void collect(IXMLNode node, const char* name, std::vector<IXMLNode>& found) {
         if (node.NodeType() != ntElement) return;
         if (!name || node.NameIs(name)) found.push_back(node);
