@@ -231,9 +231,13 @@ constexpr TDefaultText Texts[] = {
     {1016, "Firmware"},
     {1017, "Configuration"},
     {1018, "Read Back"},
+    // Not quoted anywhere; without it the button would show no caption.
+    {1019, "Cancel"},
     {1020, "Execute Update Firmware"},
     {1036, "Device Not Found!"},
     {1037, "Error!!! Check the Ip Address"},
+    {1038, "Error!!! Update program not started: "},
+    {1039, "Error!!! Update program ended with exit code "},
 
     // PROFINET network
     {1100, "PROFINET Network Access"},

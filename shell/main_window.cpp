@@ -6,15 +6,19 @@
 #include "config/network/network_access_form.h"
 #include "config/server/iec61850_variables_form.h"
 #include "config/server/tls_known_cert_form.h"
+#include "platform/controls/application.h"
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
 #include "platform/controls/link_label.h"
 #include "platform/controls/shape.h"
 #include "platform/controls/shell_execute.h"
 #include "platform/controls/timer.h"
+#include "platform/core/exception.h"
 #include "platform/dialogs/file_dialogs.h"
 #include "platform/dialogs/message_box.h"
+#include "platform/messages/clock.h"
 #include "platform/system/files.h"
+#include "platform/system/process.h"
 #include "platform/system/regional.h"
 #include "platform/system/resources.h"
 #include "platform/xml/xml_document.h"
@@ -47,6 +51,13 @@ TFLoomwrighteFirmWare* FLoomwrighteFirmWare = nullptr;
 const QString Maker_Web_Site = QStringLiteral("http://www.korvex.example");
 
 namespace {
+
+// Set while the update step runs (its dialog, echo test and updater): no step may start
+// meanwhile, least of all a second update rewriting the banks the updater is loading.
+bool Update_Running = false;
+
+constexpr uint64_t Updater_Wait_Ms = 150000;
+constexpr unsigned Updater_Poll_Ms = 10;
 
 TLabel* addLabel(TForm& form, const char* name, const QString& caption = {}) {
     auto* label = new TLabel(&form);
@@ -329,6 +340,7 @@ void TFLoomwrighteFirmWare::WaitForCatalog() {
 void TFLoomwrighteFirmWare::FormClose(TObject*, TCloseAction&) { Save_Setting(); }
 
 void TFLoomwrighteFirmWare::Btn_Click(TObject* Sender) {
+    if (Update_Running) return;
     if (Sender == Btn_New) return Create_New_Project();
     if (Sender == Btn_Open) return Open_Project();
     if (Sender == Btn_Close) return Close();
@@ -459,9 +471,34 @@ void TFLoomwrighteFirmWare::Save_Setting() { Write_Settings(*XML1); }
 void TFLoomwrighteFirmWare::Timer_UpdateTimer(TObject*) {}
 
 void TFLoomwrighteFirmWare::Update_Device() {
+    if (Update_Running) return;
+    struct Running {
+        Running() { Update_Running = true; }
+        ~Running() { Update_Running = false; }
+    } running;
     Create_Bin(*XML1);
     if (!Save_Bin()) return;
+    FBoot->Form_Type = 1;
     FBoot->ShowModal();
+}
+
+void TFLoomwrighteFirmWare::Start_Program(const QString& NomeSW, const QString& Parameter, uint8_t tipo) {
+    const auto notStarted = [&] { MessageDlg(Lang(1038) + NomeSW, mtError, mbOK); };
+    if (!FileExists(NomeSW)) return notStarted();
+    std::unique_ptr<TProcess> program;
+    try {
+        program = ProcessRunner().Start(NomeSW, Parameter, tipo != 0);
+    } catch (const Exception&) {
+        return notStarted();
+    }
+    const uint64_t start = Clock().NowMs();
+    while (!program->Ended()) {
+        // A program still running after the bound is left to itself.
+        if (Clock().NowMs() - start >= Updater_Wait_Ms) return;
+        program->Wait(Updater_Poll_Ms);
+        Application->ProcessMessages();
+    }
+    if (program->ExitCode() != 0) MessageDlg(Lang(1039) + QString::number(program->ExitCode()), mtError, mbOK);
 }
 
 void TFLoomwrighteFirmWare::BACnet_EDE_File() {

@@ -77,6 +77,10 @@ public:
     void Save_Setting();
     void Timer_UpdateTimer(TObject* Sender);
     void Update_Device();
+    // Runs the program file NomeSW with its parameter text (tipo 0: its window shown, else
+    // hidden) and waits for it to end, at most 150 s, keeping the program responsive; a program
+    // that is missing, does not start or ends with an error code is reported.
+    void Start_Program(const QString& NomeSW, const QString& Parameter, uint8_t tipo);
     void BACnet_EDE_File();
     int Get_Type_BACnet();
     void L_KorvexClick(TObject* Sender);

@@ -3,6 +3,7 @@
 #include "platform/controls/modal_driver.h"
 #include "platform/messages/clock.h"
 #include "platform/messages/message_loop.h"
+#include "platform/net/echo_client.h"
 #include "platform/testkit/testkit.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ HeadlessApp::HeadlessApp(int& argc, char** argv) {
     app_ = std::make_unique<QApplication>(argc, argv);
     SetClock(&fakeClock());
     SetModalDriver(&driver());
+    Restrict_Echo_To_Loopback(true);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetBetweenTests);
 }
 
