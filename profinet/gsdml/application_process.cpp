@@ -1,11 +1,20 @@
 #include "profinet/gsdml/application_process.h"
 
+#include "profinet/gsdml/device_access_point.h"
+#include "profinet/gsdml/module_list.h"
+#include "profinet/gsdml/submodule_list.h"
+
+TApplicationProcess::TApplicationProcess() = default;
+TApplicationProcess::~TApplicationProcess() = default;
+
 bool TApplicationProcess::Read_ApplicationProcess(IXMLNode node) {
     // Required first, then the optional lists in the order of the fields, each read only while
-    // the ones before succeeded; ModuleList and SubmoduleList go ahead of ValueList once their
-    // classes are there.
-    if (!Child(node, "DeviceAccessPointList")) return false;
-    return Read_OptionalChild(node, "ValueList", ValueList, &TValueList::Read_ValueList) &&
+    // the ones before succeeded.
+    return Read_RequiredChild(node, "DeviceAccessPointList", DeviceAccessPointList,
+                              &TDeviceAccessPointList::Read_DeviceAccessPointList) &&
+           Read_OptionalChild(node, "ModuleList", ModuleList, &TModuleList::Read_ModuleList) &&
+           Read_OptionalChild(node, "SubmoduleList", SubmoduleList, &TSubmoduleList::Read_SubModuleList) &&
+           Read_OptionalChild(node, "ValueList", ValueList, &TValueList::Read_ValueList) &&
            Read_OptionalChild(node, "ChannelDiagList", ChannelDiagList, &TChannelDiagList::Read_ChannelDiagList) &&
            Read_OptionalChild(node, "ChannelProcessAlarmList", ChannelProcessAlarmList,
                               &TChannelProcessAlarmList::Read_ChannelProcessAlarmList) &&

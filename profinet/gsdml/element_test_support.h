@@ -56,6 +56,14 @@ public:
         return IXMLNode();
     }
 
+    // The first element named name whose ID is id, failing as above.
+    IXMLNode Item(const char* name, const QString& id) const {
+        for (const IXMLNode& node : Elements(name))
+            if (node.Attribute(QStringLiteral("ID")) == id) return node;
+        ADD_FAILURE() << "no " << name << " " << id.toStdString();
+        return IXMLNode();
+    }
+
     // The child element name of the first submodule item whose ID is id, failing as above.
     IXMLNode SubmodulePart(const QString& id, const char* name) const {
         for (const IXMLNode& node : Elements(nullptr))

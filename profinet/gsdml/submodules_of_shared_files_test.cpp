@@ -8,7 +8,7 @@
 #include "profinet/gsdml/virtual_submodule.h"
 
 // The virtual, interface and port submodules of the shared device descriptions, found through
-// the XML layer until the access points read them in their place.
+// the XML layer and read by their own readers.
 
 namespace {
 
