@@ -74,13 +74,14 @@ TEST_F(ConfigurationsTest, EnterInTheNameFieldConfirms) {
 
 TEST_F(ConfigurationsTest, BadNamesAreRefusedAndNothingChanges) {
     ForceDirectories(project("Existing"));
+    folder.write("PROJECTS/AFile", "x");
     start();
     struct Case {
         QString name;
         int text;
     };
     for (const Case& c : {Case{"", 107}, Case{"Existing", 106}, Case{"../Escaped", 105}, Case{"a/b", 105},
-                          Case{"..", 105}, Case{".", 105}, Case{"x\\y", 105}}) {
+                          Case{"..", 105}, Case{".", 105}, Case{"x\\y", 105}, Case{"AFile", 105}}) {
         driver().reset();
         createNamed(c.name, true);
         ASSERT_EQ(driver().boxes().size(), 1u) << c.name.toStdString();
@@ -92,7 +93,7 @@ TEST_F(ConfigurationsTest, BadNamesAreRefusedAndNothingChanges) {
     EXPECT_FALSE(DirectoryExists(folder.file("Escaped")));
     EXPECT_FALSE(DirectoryExists(project("a")));
     EXPECT_EQ(QDir(folder.file("PROJECTS")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{"Existing"});
+              (QStringList{"AFile", "Existing"}));
 }
 
 TEST_F(ConfigurationsTest, OpenListsTheVisibleFoldersAndPreselectsTheOpenOne) {

@@ -22,6 +22,7 @@ TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, 
     f.P_Title->SetBounds(0, 0, clientWidth, 69);
     f.P_Title->BevelOuter = bvNone;
     f.P_Title->SetColor(Dialog_Background);
+    f.P_Title->Anchors = akLeft | akTop | akRight;
 
     f.L_SW_Code = new TLabel(&form);
     f.L_SW_Code->Name = "L_SW_Code";
@@ -43,11 +44,13 @@ TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, 
     f.P_Button->SetBounds(0, clientHeight - 40, clientWidth, 40);
     f.P_Button->BevelOuter = bvNone;
     f.P_Button->SetColor(Dialog_Background);
+    f.P_Button->Anchors = akLeft | akRight | akBottom;
 
     f.Btn_OK = new TLbButton(&form);
     f.Btn_OK->Name = "Btn_OK";
     f.Btn_OK->SetParent(f.P_Button);
     f.Btn_OK->SetBounds(clientWidth - 200, 7, 90, 26);
+    f.Btn_OK->Anchors = akTop | akRight;
     Set_Window_Button_Look(*f.Btn_OK);
     Set_Button_Glyph(*f.Btn_OK, "BTN_OK");
 
@@ -55,6 +58,7 @@ TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, 
     f.Btn_Cancel->Name = "Btn_Cancel";
     f.Btn_Cancel->SetParent(f.P_Button);
     f.Btn_Cancel->SetBounds(clientWidth - 100, 7, 90, 26);
+    f.Btn_Cancel->Anchors = akTop | akRight;
     Set_Window_Button_Look(*f.Btn_Cancel);
     Set_Button_Glyph(*f.Btn_Cancel, "BTN_CANCEL");
     f.Btn_Cancel->ModalResult = mrCancel;

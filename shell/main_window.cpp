@@ -337,7 +337,14 @@ void TFLoomwrighteFirmWare::WaitForCatalog() {
     if (catalogLoader_) catalogLoader_->WaitFor();
 }
 
-void TFLoomwrighteFirmWare::FormClose(TObject*, TCloseAction&) { Save_Setting(); }
+void TFLoomwrighteFirmWare::FormClose(TObject*, TCloseAction&) {
+    // A settings file that cannot be written must not keep the program from closing.
+    try {
+        Save_Setting();
+    } catch (const Exception& e) {
+        MessageDlg(e.Message, mtError, mbOK);
+    }
+}
 
 void TFLoomwrighteFirmWare::Btn_Click(TObject* Sender) {
     if (Update_Running) return;

@@ -155,6 +155,15 @@ TEST_F(MainWindowTest, AConfigurationWhoseFolderIsGoneIsForgotten) {
     EXPECT_TRUE(written.contains("<projectname"));
 }
 
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenDoesNotKeepTheProgramOpen) {
+    ForceDirectories(folder.file("Loomwright.xml"));  // a folder where the file should go
+    start();
+    w().Btn_Click(w().Btn_Close);
+    EXPECT_TRUE(Application->Terminated());
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_EQ(driver().boxes()[0].type, mtError);
+}
+
 TEST_F(MainWindowTest, ProfinetStepWaitsForTheCatalog) {
     ForceDirectories(folder.file("PROJECTS/P"));
     writeSettings("P");

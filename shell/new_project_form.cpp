@@ -60,7 +60,7 @@ void TFNew_Project::Btn_OKClick(TObject*) {
         MessageDlg(Lang(105), mtError, mbOK);
         return;
     }
-    if (DirectoryExists(folder) || FileExists(folder)) {
+    if (DirectoryExists(folder)) {
         MessageDlg(Lang(106), mtError, mbOK);
         return;
     }

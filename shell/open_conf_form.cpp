@@ -17,6 +17,7 @@ void TFOpenConf::Loaded() {
     ListBox1 = new TListBox(this);
     ListBox1->SetParent(this);
     ListBox1->SetBounds(16, 96, 345, 211);
+    ListBox1->Anchors = akLeft | akTop | akRight | akBottom;
     ListBox1->ShowHint = true;
     ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
     Btn_OK->ModalResult = mrOk;

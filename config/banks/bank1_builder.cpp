@@ -30,8 +30,11 @@ public:
     }
     // A decimal integer; the default when the element is missing or is not a number.
     int Number(const char* Name, int Default) const {
+        const QString text = Text(Name, QString());
+        // Hexadecimal forms are not numbers here.
+        if (text.contains(QLatin1Char('$')) || text.contains(QLatin1Char('x'), Qt::CaseInsensitive)) return Default;
         int value = Default;
-        if (!TryStrToInt(Text(Name, QString()), value)) value = Default;
+        if (!TryStrToInt(text, value)) value = Default;
         return value;
     }
     // Four elements Prefix1..Prefix4, each stored as its low 8 bits.

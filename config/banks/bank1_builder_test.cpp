@@ -84,6 +84,13 @@ TEST_F(Bank1Test, TheGeneralBlockFromParGen) {
              b = elementDefaults();
              put(b, 0x030, {10, 0, 0, 254});
          }},
+        {"hexadecimal forms are not numbers",
+         "",
+         {{"PROFINET_Master_IP1", "$0A"}, {"PROFINET_Master_IP2", "0x14"}, {"PROFINET_Master_IP3", " 7"}},
+         [](QByteArray& b) {
+             b = elementDefaults();
+             b[0x02A] = 7;  // leading blanks are allowed
+         }},
         {"gateway on without its address", "", {{"PROFINET_Master_EN_GAT", "1"}},
          [](QByteArray& b) {
              b = elementDefaults();

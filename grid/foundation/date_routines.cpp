@@ -108,7 +108,10 @@ TDateTime EUDateToDate(const QString& S) { return separatedDate(S, false); }
 bool IsDateText(const QString& S) {
     const QChar separator = FormatSettings.DateSeparator;
     const qsizetype first = S.indexOf(separator);
-    return first >= 1 && S.indexOf(separator, first + 2) >= 0;
+    if (first < 1) return false;
+    // The second separator is the next one, with at least one character before it.
+    const qsizetype second = S.indexOf(separator, first + 1);
+    return second > first + 1;
 }
 
 TDateTime IncrementDate(int Years, int Months, int Days, TDateTime Date, TDateTime Delta) {

@@ -107,7 +107,7 @@ using IsDateTextTest = FormatSettingsFixture;
 TEST_F(IsDateTextTest, TwoSeparatorsWithSomethingBetween) {
     Use(u'.', u',', u'/');
     for (const char* text : {"1/2/3", "12/1/", "1/2/", "a/b/c", "1/2//"}) EXPECT_TRUE(IsDateText(q(text))) << text;
-    for (const char* text : {"/1/2", "1//2", "1/2", "", "1.2.3"}) EXPECT_FALSE(IsDateText(q(text))) << text;
+    for (const char* text : {"/1/2", "1//2", "1//2/3", "1/2", "", "1.2.3"}) EXPECT_FALSE(IsDateText(q(text))) << text;
     Use(u'.', u',', u'.');
     EXPECT_TRUE(IsDateText(q("1.2.3")));
 }

@@ -66,13 +66,17 @@ void TControl::SetParent(TWinControl* AParent) {
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
     const bool resized = AWidth != width_ || AHeight != height_;
+    const int dw = AWidth - width_, dh = AHeight - height_;
     if (parent_ && visible_) parent_->InvalidateRect(BoundsRect());
     left_ = ALeft;
     top_ = ATop;
     width_ = AWidth;
     height_ = AHeight;
     if (parent_ && visible_) parent_->InvalidateRect(BoundsRect());
-    if (resized) Resize();
+    if (resized) {
+        if (auto* self = dynamic_cast<TWinControl*>(this)) self->anchorControls(dw, dh);
+        Resize();
+    }
 }
 
 void TControl::SetVisible(bool v) {
@@ -307,6 +311,19 @@ TWinControl::~TWinControl() {
     DestroyHandle();
 }
 
+// Children keep their distance to the anchored sides: anchored on both sides of an axis they
+// grow with the parent, anchored on the far side only they move with it.
+void TWinControl::anchorControls(int dw, int dh) {
+    for (TControl* c : controls_) {
+        const TAnchors a = c->Anchors;
+        if (a == (akLeft | akTop)) continue;
+        int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
+        if (a & akRight) (a & akLeft) ? width += dw : left += dw;
+        if (a & akBottom) (a & akTop) ? height += dh : top += dh;
+        c->SetBounds(left, top, std::max(0, width), std::max(0, height));
+    }
+}
+
 void TWinControl::insertControl(TControl* c) {
     controls_.push_back(c);
     c->parent_ = this;
@@ -434,6 +451,11 @@ void TWinControl::WndProc(TMessage& m) {
             mouseControl_ = nullptr;
         }
         break;
+    case CM_DIALOGKEY:
+        // Every child in turn, hidden and disabled ones too, each container's own children
+        // before the next sibling; the first that takes the key ends the round.
+        for (size_t i = 0; i < controls_.size() && !m.Result; ++i) controls_[i]->WndProc(m);
+        return;
     // The native window mirrors what changed on the control.
     case CM_TEXTCHANGED:
         if (handleAllocated_) WindowBackend().TextChanged(*this);

@@ -13,6 +13,8 @@ class TWinControl;
 class TForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = uint8_t;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
@@ -95,6 +97,8 @@ public:
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor v);
     TAlign Align = alNone;
+    // The sides of the parent whose distance the control keeps when the parent is resized.
+    TAnchors Anchors = akLeft | akTop;
     unsigned ControlStyle = csClickEvents | csCaptureMouse | csDoubleClicks;
 
     TNotifyEvent OnClick;
@@ -234,6 +238,7 @@ private:
     friend class TControl;
     void insertControl(TControl* c);
     void removeControl(TControl* c);
+    void anchorControls(int dw, int dh);
     void dispatchMouse(TMessage& Message);
 
     std::vector<TControl*> controls_;

@@ -110,25 +110,6 @@ void TForm::WndProc(TMessage& m) {
     case WM_CLOSE:
         Close();
         return;
-    case CM_DIALOGKEY: {
-        // Offer the key to every control of the form, first taker wins.
-        std::vector<TWinControl*> pending{this};
-        while (!pending.empty() && !m.Result) {
-            TWinControl* w = pending.back();
-            pending.pop_back();
-            for (int i = 0; i < w->ControlCount() && !m.Result; ++i) {
-                TControl* c = w->Controls(i);
-                if (!c->Visible() || !c->Enabled()) continue;
-                if (c != this) {
-                    TMessage probe{CM_DIALOGKEY, m.WParam, m.LParam, 0};
-                    c->WndProc(probe);
-                    m.Result = probe.Result;
-                    if (auto* child = dynamic_cast<TWinControl*>(c)) pending.push_back(child);
-                }
-            }
-        }
-        return;
-    }
     default:
         break;
     }

@@ -116,6 +116,10 @@ TEST(Form, KeysAControlDoesNotWantGoToTheFormsControls) {
     EXPECT_EQ(button->taken, 1);
     keyPress(*edit, VK_ESCAPE);
     EXPECT_EQ(button->taken, 1);
+    // Hidden and disabled controls are offered the key too; they decide what it means.
+    button->SetVisible(false);
+    keyPress(*edit, VK_RETURN);
+    EXPECT_EQ(button->taken, 2);
 }
 
 TEST(Application, ExceptionsEscapingAHandlerAreShownAsAnErrorBox) {

@@ -76,3 +76,23 @@ TEST(ListBox, ClickSelectsTheItemUnderTheMouseAndFiresOnClick) {
 }
 
 }  // namespace
+
+TEST(Anchors, ChildrenKeepTheirDistanceToTheAnchoredSides) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* stays = new TListBox(&form);
+    stays->SetParent(&form);
+    stays->SetBounds(10, 10, 50, 50);
+    auto* grows = new TListBox(&form);
+    grows->SetParent(&form);
+    grows->SetBounds(10, 70, 280, 90);
+    grows->Anchors = akLeft | akTop | akRight | akBottom;
+    auto* follows = new TListBox(&form);
+    follows->SetParent(&form);
+    follows->SetBounds(200, 170, 90, 20);
+    follows->Anchors = akRight | akBottom;
+    form.SetBounds(0, 0, 400, 260);
+    EXPECT_EQ(stays->BoundsRect(), Bounds(10, 10, 50, 50));
+    EXPECT_EQ(grows->BoundsRect(), Bounds(10, 70, 380, 150));
+    EXPECT_EQ(follows->BoundsRect(), Bounds(300, 230, 90, 20));
+}

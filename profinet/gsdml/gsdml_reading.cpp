@@ -41,22 +41,28 @@ void Read_Attribute(IXMLNode node, const char* name, bool& field) {
     if (const char* value = node.FindAttribute(name)) field = withText(value, Is_True_Text);
 }
 
+namespace {
+// Integers convert to 32 bits first and then keep the field's width.
+template <typename T>
+void readInteger(IXMLNode node, const char* name, T& field, int conversionDefault) {
+    if (const char* value = node.FindAttribute(name)) field = static_cast<T>(toInteger(value, conversionDefault));
+}
+}  // namespace
+
 void Read_Attribute(IXMLNode node, const char* name, uint8_t& field, int conversionDefault) {
-    if (const char* value = node.FindAttribute(name)) field = static_cast<uint8_t>(toInteger(value, conversionDefault));
+    readInteger(node, name, field, conversionDefault);
 }
 
 void Read_Attribute(IXMLNode node, const char* name, uint16_t& field, int conversionDefault) {
-    if (const char* value = node.FindAttribute(name))
-        field = static_cast<uint16_t>(toInteger(value, conversionDefault));
+    readInteger(node, name, field, conversionDefault);
 }
 
 void Read_Attribute(IXMLNode node, const char* name, uint32_t& field, int conversionDefault) {
-    if (const char* value = node.FindAttribute(name))
-        field = static_cast<uint32_t>(toInteger(value, conversionDefault));
+    readInteger(node, name, field, conversionDefault);
 }
 
 void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int conversionDefault) {
-    if (const char* value = node.FindAttribute(name)) field = toInteger(value, conversionDefault);
+    readInteger(node, name, field, conversionDefault);
 }
 
 void Read_ChildText(IXMLNode node, const char* name, QString& field) {
