@@ -30,17 +30,8 @@ constexpr uint64_t Echo_Test_Ms = 5000;
 constexpr int Good_Replies_Wanted = 2;
 constexpr unsigned Wait_Step_Ms = 10;
 
-template <typename T>
-T* place(TForm& form, TWinControl* parent, const char* name, int left, int top, int width, int height) {
-    auto* control = new T(&form);
-    control->Name = QString::fromLatin1(name);
-    control->SetBounds(left, top, width, height);
-    control->SetParent(parent);
-    return control;
-}
-
 TPanel* addPanel(TForm& form, const char* name, int height) {
-    auto* panel = place<TPanel>(form, &form, name, 0, 0, Form_Width, height);
+    auto* panel = Place_Control<TPanel>(form, &form, name, 0, 0, Form_Width, height);
     panel->BevelOuter = bvNone;
     panel->SetColor(Dialog_Background);
     panel->SetVisible(false);
@@ -48,7 +39,7 @@ TPanel* addPanel(TForm& form, const char* name, int height) {
 }
 
 TLbButton* addButton(TForm& form, TWinControl* parent, const char* name, int left, int top, int width, int height) {
-    auto* button = place<TLbButton>(form, parent, name, left, top, width, height);
+    auto* button = Place_Control<TLbButton>(form, parent, name, left, top, width, height);
     Set_Window_Button_Look(*button);
     button->ShowHint = true;
     return button;
@@ -60,23 +51,23 @@ void TFBoot::Loaded() {
     static_cast<TDialogFrame&>(*this) = Build_Dialog_Frame(*this, Form_Width, 230);
 
     P_IP_Address = addPanel(*this, "P_IP_Address", 49);
-    L_IP_Address = place<TLabel>(*this, P_IP_Address, "L_IP_Address", 16, 4, 0, 0);
+    L_IP_Address = Place_Control<TLabel>(*this, P_IP_Address, "L_IP_Address", 16, 4, 0, 0);
     TEdit** fields[] = {&E_IP1, &E_IP2, &E_IP3, &E_IP4};
     const char* fieldNames[] = {"E_IP1", "E_IP2", "E_IP3", "E_IP4"};
     const char* dotNames[] = {"L_Dot1", "L_Dot2", "L_Dot3"};
     for (int i = 0; i < 4; ++i) {
-        TEdit* field = place<TEdit>(*this, P_IP_Address, fieldNames[i], 16 + 54 * i, 20, 40, 21);
+        TEdit* field = Place_Control<TEdit>(*this, P_IP_Address, fieldNames[i], 16 + 54 * i, 20, 40, 21);
         field->SetText(QStringLiteral("0"));
         field->ShowHint = true;
         field->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
         *fields[i] = field;
-        if (i < 3) place<TLabel>(*this, P_IP_Address, dotNames[i], 60 + 54 * i, 24, 0, 0)->SetCaption(QStringLiteral("."));
+        if (i < 3) Place_Control<TLabel>(*this, P_IP_Address, dotNames[i], 60 + 54 * i, 24, 0, 0)->SetCaption(QStringLiteral("."));
     }
 
     P_Serial = addPanel(*this, "P_Serial", 51);
-    L_COM_Port = place<TLabel>(*this, P_Serial, "L_COM_Port", 16, 4, 0, 0);
+    L_COM_Port = Place_Control<TLabel>(*this, P_Serial, "L_COM_Port", 16, 4, 0, 0);
     L_COM_Port->SetCaption(QStringLiteral("Select the COM port for the Update"));
-    CB_COM_Port = place<TComboBox>(*this, P_Serial, "CB_COM_Port", 16, 20, 120, 21);
+    CB_COM_Port = Place_Control<TComboBox>(*this, P_Serial, "CB_COM_Port", 16, 20, 120, 21);
     CB_COM_Port->SetItems({QStringLiteral("COM1")});
     CB_COM_Port->SetItemIndex(0);
     Btn_COM_List = addButton(*this, P_Serial, "Btn_COM_List", 142, 19, 24, 24);
@@ -84,22 +75,22 @@ void TFBoot::Loaded() {
     Btn_COM_List->OnClick = [this](TObject* s) { Btn_COM_ListClick(s); };
 
     P_Eth_Search = addPanel(*this, "P_Eth_Search", 184);
-    L_List_Device = place<TLabel>(*this, P_Eth_Search, "L_List_Device", 16, 8, 0, 0);
+    L_List_Device = Place_Control<TLabel>(*this, P_Eth_Search, "L_List_Device", 16, 8, 0, 0);
     Btn_Search = addButton(*this, P_Eth_Search, "Btn_Search", 343, 2, 90, 26);
-    ACG_List_Devices = place<TStringGrid>(*this, P_Eth_Search, "ACG_List_Devices", 16, 32, 417, 122);
+    ACG_List_Devices = Place_Control<TStringGrid>(*this, P_Eth_Search, "ACG_List_Devices", 16, 32, 417, 122);
     ACG_List_Devices->SetColCount(2);
     ACG_List_Devices->SetRowCount(2);
     ACG_List_Devices->SetFixedCols(0);
     ACG_List_Devices->ShowHint = true;
-    CB_Find_All_KVX = place<TCheckBox>(*this, P_Eth_Search, "CB_Find_All_KVX", 16, 160, 250, 17);
+    CB_Find_All_KVX = Place_Control<TCheckBox>(*this, P_Eth_Search, "CB_Find_All_KVX", 16, 160, 250, 17);
     CB_Find_All_KVX->SetChecked(true);
     CB_Find_All_KVX->ShowHint = true;
 
     P_Options = addPanel(*this, "P_Options", 72);
-    L_Update_Option = place<TLabel>(*this, P_Options, "L_Update_Option", 16, 4, 0, 0);
-    CB_Update_Options = place<TComboBox>(*this, P_Options, "CB_Update_Options", 16, 20, 250, 21);
+    L_Update_Option = Place_Control<TLabel>(*this, P_Options, "L_Update_Option", 16, 4, 0, 0);
+    CB_Update_Options = Place_Control<TComboBox>(*this, P_Options, "CB_Update_Options", 16, 20, 250, 21);
     CB_Update_Options->ShowHint = true;
-    CB_Update_Option_Read_Back = place<TCheckBox>(*this, P_Options, "CB_Update_Option_Read_Back", 16, 48, 200, 17);
+    CB_Update_Option_Read_Back = Place_Control<TCheckBox>(*this, P_Options, "CB_Update_Option_Read_Back", 16, 48, 200, 17);
     CB_Update_Option_Read_Back->SetChecked(true);
     CB_Update_Option_Read_Back->ShowHint = true;
 

@@ -1,6 +1,7 @@
 #pragma once
 
-class TForm;
+#include "platform/controls/form.h"
+
 class TPanel;
 class TLabel;
 class TLbButton;
@@ -20,3 +21,14 @@ struct TDialogFrame {
 
 // Sets the dialog's look (background, font, border, centred) and builds its frame.
 TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, const char* fontName = "Verdana");
+
+// A control of form, named and placed on parent. Its bounds come first, as a window's
+// description gives them, so that stacked panels go where their Top puts them.
+template <typename T>
+T* Place_Control(TForm& form, TWinControl* parent, const char* name, int left, int top, int width, int height) {
+    auto* control = new T(&form);
+    control->Name = QString::fromLatin1(name);
+    control->SetBounds(left, top, width, height);
+    control->SetParent(parent);
+    return control;
+}

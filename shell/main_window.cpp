@@ -489,6 +489,8 @@ void TFLoomwrighteFirmWare::Update_Device() {
     FBoot->ShowModal();
 }
 
+// A missing updater, one that does not start and one that ends with an error are reported,
+// and the windows keep answering while it runs; the steps refuse to start anything meanwhile.
 void TFLoomwrighteFirmWare::Start_Program(const QString& NomeSW, const QString& Parameter, uint8_t tipo) {
     const auto notStarted = [&] { MessageDlg(Lang(1038) + NomeSW, mtError, mbOK); };
     if (!FileExists(NomeSW)) return notStarted();

@@ -1,5 +1,6 @@
 #include "shell/par_gen_form.h"
 
+#include "platform/controls/application.h"
 #include "platform/controls/category_panel_group.h"
 #include "platform/controls/check_box.h"
 #include "platform/controls/edit.h"
@@ -36,30 +37,14 @@ constexpr int Rich_Edit_Height = 23;
 constexpr int Check_Box_Height = 17;
 constexpr int rowTop(int row) { return 12 + 28 * row; }
 
-// A control of the form, named and placed on parent. Its bounds come first, as a window's
-// description gives them, so that stacked panels go where their Top puts them.
-template <typename T>
-T* place(TFParGen& form, TWinControl* parent, const char* name, int left, int top, int width, int height) {
-    auto* control = new T(&form);
-    control->Name = QString::fromLatin1(name);
-    control->SetBounds(left, top, width, height);
-    control->SetParent(parent);
-    return control;
-}
-
 TLabel* rowLabel(TFParGen& form, TWinControl* parent, const char* name, int row) {
-    return place<TLabel>(form, parent, name, Label_Left, rowTop(row), 0, 0);
+    return Place_Control<TLabel>(form, parent, name, Label_Left, rowTop(row), 0, 0);
 }
 
 // A field whose number the checks convert; text that is no whole number counts as -1.
 int fieldValue(const TEdit* field) {
     int value = -1;
     return TryStrToInt(field->Text(), value) ? value : -1;
-}
-
-QString errorText(const std::exception& e) {
-    const auto* ex = dynamic_cast<const Exception*>(&e);
-    return ex ? ex->Message : QString::fromUtf8(e.what());
 }
 
 }  // namespace
@@ -74,7 +59,7 @@ void TFParGen::Loaded() {
     XML1 = new TXMLDocument(this);
     XML1->Name = "XML1";
 
-    CPG = place<TCategoryPanelGroup>(*this, this, "CPG", 0, P_Title->Height(), Form_Width,
+    CPG = Place_Control<TCategoryPanelGroup>(*this, this, "CPG", 0, P_Title->Height(), Form_Width,
                                      Form_Height - P_Title->Height() - P_Button->Height());
     CPG->SetParentColor(true);
     CPG->SetHeaderHeight(24);
@@ -105,7 +90,7 @@ namespace {
 TCategoryPanel* addPanel(TFParGen& form, const char* name, const QString& caption, int height) {
     int top = 0;
     for (int i = 0; i < form.CPG->ControlCount(); ++i) top += form.CPG->Controls(i)->Height();
-    auto* panel = place<TCategoryPanel>(form, form.CPG, name, 0, top, form.CPG->ClientWidth(), height);
+    auto* panel = Place_Control<TCategoryPanel>(form, form.CPG, name, 0, top, form.CPG->ClientWidth(), height);
     panel->SetCaption(caption);
     return panel;
 }
@@ -115,9 +100,9 @@ void addAddressRow(TFParGen& form, TWinControl* parent, const char* prefix, int 
     constexpr int lefts[] = {191, 252, 313, 374};
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = QByteArray(prefix) + QByteArray::number(i + 1);
-        *fields[i] = place<TEdit>(form, parent, name.constData(), lefts[i], rowTop(row) - 3, 55, Edit_Height);
+        *fields[i] = Place_Control<TEdit>(form, parent, name.constData(), lefts[i], rowTop(row) - 3, 55, Edit_Height);
         if (i == 0) continue;
-        auto* dot = place<TLabel>(form, parent, "", lefts[i] - 5, rowTop(row), 0, 0);
+        auto* dot = Place_Control<TLabel>(form, parent, "", lefts[i] - 5, rowTop(row), 0, 0);
         dot->SetCaption(QStringLiteral("."));
     }
 }
@@ -133,11 +118,11 @@ void TFParGen::Build_PROFINET_Master() {
     L_PROFINET_Master_SM = rowLabel(*this, s, "L_PROFINET_Master_SM", 1);
     addAddressRow(*this, s, "E_PROFINET_Master_SM", 1,
                   {&E_PROFINET_Master_SM1, &E_PROFINET_Master_SM2, &E_PROFINET_Master_SM3, &E_PROFINET_Master_SM4});
-    CB_PROFINET_Master_GAT = place<TCheckBox>(*this, s, "CB_PROFINET_Master_GAT", Label_Left, rowTop(2), 170, Check_Box_Height);
+    CB_PROFINET_Master_GAT = Place_Control<TCheckBox>(*this, s, "CB_PROFINET_Master_GAT", Label_Left, rowTop(2), 170, Check_Box_Height);
     addAddressRow(*this, s, "E_PROFINET_Master_GAT", 2,
                   {&E_PROFINET_Master_GAT1, &E_PROFINET_Master_GAT2, &E_PROFINET_Master_GAT3, &E_PROFINET_Master_GAT4});
     L_PROFINET_Master_NameStation = rowLabel(*this, s, "L_PROFINET_Master_NameStation", 3);
-    E_PROFINET_Master_NameStation = place<TEdit>(*this, s, "E_PROFINET_Master_NameStation", Field_Left, rowTop(3) - 3,
+    E_PROFINET_Master_NameStation = Place_Control<TEdit>(*this, s, "E_PROFINET_Master_NameStation", Field_Left, rowTop(3) - 3,
                                                  Field_Width, Edit_Height);
     E_PROFINET_Master_NameStation->MaxLength = 15;
     E_PROFINET_Master_NameStation->CharCase = ecLowerCase;
@@ -148,10 +133,10 @@ void TFParGen::Build_IEC61850_Server() {
     TWinControl* s = CP_IEC61850_Server->Surface();
     L_IEC61850_Server_Port = rowLabel(*this, s, "L_IEC61850_Server_Port", 0);
     E_IEC61850_Server_Port =
-        place<TEdit>(*this, s, "E_IEC61850_Server_Port", Field_Left, rowTop(0) - 3, Field_Width, Edit_Height);
+        Place_Control<TEdit>(*this, s, "E_IEC61850_Server_Port", Field_Left, rowTop(0) - 3, Field_Width, Edit_Height);
     L_IEC61850_Server_Password = rowLabel(*this, s, "L_IEC61850_Server_Password", 1);
     E_IEC61850_Server_Password =
-        place<TEdit>(*this, s, "E_IEC61850_Server_Password", Field_Left, rowTop(1) - 3, Field_Width, Edit_Height);
+        Place_Control<TEdit>(*this, s, "E_IEC61850_Server_Password", Field_Left, rowTop(1) - 3, Field_Width, Edit_Height);
 }
 
 void TFParGen::Build_TLS_Server() {
@@ -159,20 +144,20 @@ void TFParGen::Build_TLS_Server() {
     TWinControl* s = CP_TLS_Server->Surface();
     // The rich edits of this panel stand five pixels above their labels.
     const auto richEdit = [&](const char* name, int row) {
-        return place<TRichEdit>(*this, s, name, Field_Left, rowTop(row) - 5, Field_Width, Rich_Edit_Height);
+        return Place_Control<TRichEdit>(*this, s, name, Field_Left, rowTop(row) - 5, Field_Width, Rich_Edit_Height);
     };
-    CB_TLS_Server_Enable = place<TCheckBox>(*this, s, "CB_TLS_Server_Enable", Label_Left, rowTop(0), 300, Check_Box_Height);
+    CB_TLS_Server_Enable = Place_Control<TCheckBox>(*this, s, "CB_TLS_Server_Enable", Label_Left, rowTop(0), 300, Check_Box_Height);
     L_TLS_Server_Key = rowLabel(*this, s, "L_TLS_Server_Key", 1);
     E_TLS_Server_Key = richEdit("E_TLS_Server_Key", 1);
     L_TLS_Server_Key_Pass = rowLabel(*this, s, "L_TLS_Server_Key_Pass", 2);
     E_TLS_Server_Key_Pass =
-        place<TEdit>(*this, s, "E_TLS_Server_Key_Pass", Field_Left, rowTop(2) - 3, Field_Width, Edit_Height);
+        Place_Control<TEdit>(*this, s, "E_TLS_Server_Key_Pass", Field_Left, rowTop(2) - 3, Field_Width, Edit_Height);
     L_TLS_Server_Server_Cert = rowLabel(*this, s, "L_TLS_Server_Server_Cert", 3);
     E_TLS_Server_Server_Cert = richEdit("E_TLS_Server_Server_Cert", 3);
     L_TLS_Server_Root_Cert = rowLabel(*this, s, "L_TLS_Server_Root_Cert", 4);
     E_TLS_Server_Root_Cert = richEdit("E_TLS_Server_Root_Cert", 4);
     CB_TLS_Server_En_Known_Cert =
-        place<TCheckBox>(*this, s, "CB_TLS_Server_En_Known_Cert", Label_Left, rowTop(5), 300, Check_Box_Height);
+        Place_Control<TCheckBox>(*this, s, "CB_TLS_Server_En_Known_Cert", Label_Left, rowTop(5), 300, Check_Box_Height);
 }
 
 void TFParGen::Build_Hidden_Panels() {
@@ -240,7 +225,7 @@ IXMLNode TFParGen::Load_File() {
         XML1->SetActive(true);
         XML1->LoadFromFile(File_ParGen);
     } catch (const std::exception& e) {
-        MessageDlg(errorText(e), mtError, mbOK);
+        Application->HandleException(e);
         return {};
     }
     return XML1->ChildNodes().First();
@@ -302,7 +287,7 @@ void TFParGen::Btn_OKClick(TObject*) {
         Save_File();
     } catch (const std::exception& e) {
         XML1->SetActive(false);
-        MessageDlg(errorText(e), mtError, mbOK);
+        Application->HandleException(e);
         return;
     }
     XML1->SetActive(false);

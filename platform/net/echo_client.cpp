@@ -151,7 +151,8 @@ TReplyStatus TIcmpSocketEchoClient::Echo(const TEchoRequest& Request) {
         if (left <= 0) break;
         pollfd waitFor{socket.Fd(), POLLIN, 0};
         const int ready = ::poll(&waitFor, 1, static_cast<int>(left));
-        if (ready < 0 && errno != EINTR) break;
+        if (ready < 0 && errno != EINTR)
+            throw Exception(QStringLiteral("Echo reply from %1 failed: %2").arg(Request.Host, systemError(errno)));
         if (ready <= 0) continue;
         sockaddr_in from{};
         socklen_t fromLength = sizeof from;
@@ -159,10 +160,13 @@ TReplyStatus TIcmpSocketEchoClient::Echo(const TEchoRequest& Request) {
                                      reinterpret_cast<sockaddr*>(&from), &fromLength);
         if (n < 0) {
             if (errno == EINTR || errno == EAGAIN) continue;
-            TReplyStatus failed;
-            failed.ReplyStatusType = rsError;
-            failed.SequenceId = sent.Sequence;
-            return failed;
+            // The network saying the device cannot be reached is an answer; anything else fails.
+            if (errno != EHOSTUNREACH && errno != ENETUNREACH && errno != ECONNREFUSED)
+                throw Exception(QStringLiteral("Echo reply from %1 failed: %2").arg(Request.Host, systemError(errno)));
+            TReplyStatus unreachable;
+            unreachable.ReplyStatusType = rsErrorUnreachable;
+            unreachable.SequenceId = sent.Sequence;
+            return unreachable;
         }
         const QByteArray received = buffer.left(static_cast<int>(n));
         // Some systems hand datagram sockets the IP header too.

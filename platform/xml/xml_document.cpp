@@ -389,7 +389,8 @@ struct TXMLDocument::Impl {
             encoding.set_value("UTF-8");
         }
         ByteWriter writer;
-        doc.save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+        // Written as the original DOM wrote it: no indentation, no added declaration.
+        doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
         if (patch) encoding.set_value(declared.c_str());
         return writer.out;
     }
