@@ -65,6 +65,11 @@ void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int convers
     readInteger(node, name, field, conversionDefault);
 }
 
+void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field) {
+    if (const char* value = node.FindAttribute(name))
+        field = static_cast<uint16_t>(StrToInt(QString::fromUtf8(value).trimmed()));
+}
+
 void Read_ChildText(IXMLNode node, const char* name, QString& field) {
     if (const IXMLNode child = Child(node, name)) field = child.Text();
 }

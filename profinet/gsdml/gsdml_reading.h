@@ -41,6 +41,9 @@ void Read_Attribute(IXMLNode node, const char* name, bool& field);
 // field's width: 70000 gives 4464 in a Word, -1 gives 4294967295 in a Cardinal.
 void Read_Attribute(IXMLNode node, const char* name, uint8_t& field, int conversionDefault = 0);
 void Read_Attribute(IXMLNode node, const char* name, uint16_t& field, int conversionDefault = 0);
+// An integer in any form the integer rule takes, blanks around it allowed, kept in 16 bits;
+// any other text raises instead of falling back to a default.
+void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field);
 void Read_Attribute(IXMLNode node, const char* name, uint32_t& field, int conversionDefault = 0);
 void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int conversionDefault = 0);
 

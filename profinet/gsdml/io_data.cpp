@@ -1,5 +1,7 @@
 #include "profinet/gsdml/io_data.h"
 
+#include "profinet/gsdml/item_reading.h"
+
 #include <QHash>
 #include <vector>
 
@@ -104,10 +106,8 @@ bool TInputOutput::Read_InputOutput(IXMLNode node) {
                Read_Attribute(node, "Consistency", FConsistency);
                return true;
            }) &&
-           Read_Items(node, {"DataItem", "Channel"}, [this](IXMLNode item, int index) {
-               return index == 0 ? Read_Item(item, DataItemList, &TDataItem::Read_DataItem)
-                                 : Read_Item(item, ChannelList, &TChannel::Read_Channel);
-           });
+           Read_ItemKinds(node, ItemKind("DataItem", DataItemList, &TDataItem::Read_DataItem),
+                          ItemKind("Channel", ChannelList, &TChannel::Read_Channel));
 }
 
 bool TIOData::Read_IOData(IXMLNode node) {

@@ -1,18 +1,5 @@
 #include "profinet/gsdml/port_submodule.h"
 
-#include "platform/system/regional.h"
-
-namespace {
-
-// An integer in any form the integer rule takes, blanks around it allowed; any other text
-// raises instead of falling back to 0.
-void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field) {
-    if (const char* value = node.FindAttribute(name))
-        field = static_cast<uint16_t>(StrToInt(QString::fromUtf8(value).trimmed()));
-}
-
-}  // namespace
-
 bool TMAUTypeItem::Read_MAUTypeItem(IXMLNode node) {
     return Guarded([&] {
         Read_Attribute(node, "Value", FValue);

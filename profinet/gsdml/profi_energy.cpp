@@ -51,8 +51,7 @@ bool TMeasurementValue::Read_MeasurementValue(IXMLNode node) {
 bool TMeasurementItem::Read_MeasurementItem(IXMLNode node) {
     // The number is converted strictly: a text that is no number fails the item.
     return Guarded([&] {
-               if (const char* number = node.FindAttribute("Number"))
-                   FNumber = static_cast<uint16_t>(StrToInt(QString::fromUtf8(number)));
+               Read_StrictAttribute(node, "Number", FNumber);
                return true;
            }) &&
            Guarded([&] {

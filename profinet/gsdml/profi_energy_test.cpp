@@ -141,7 +141,7 @@ TEST_F(PROFIenergy, AMeasurementNumberThatIsNoNumberFailsItsItemButNotTheElement
         bool ok;
         int value;
     } cases[] = {
-        {"0x10", true, 16}, {"70000", true, 4464}, {"", false, 0}, {"1.5", false, 0}, {"3 ", false, 0},
+        {"0x10", true, 16}, {"70000", true, 4464}, {"", false, 0}, {"1.5", false, 0}, {" 3 ", true, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
