@@ -17,6 +17,7 @@
 #include "platform/dialogs/file_dialogs.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/messages/clock.h"
+#include "platform/net/http_client.h"
 #include "platform/system/files.h"
 #include "platform/system/process.h"
 #include "platform/system/regional.h"
@@ -37,6 +38,7 @@
 #include "shell/program_state.h"
 #include "shell/settings.h"
 #include "shell/soft_options_form.h"
+#include "shell/version_check.h"
 #include "tables/bacnet_eng_unit_form.h"
 #include "tables/bacnet_slave_set_access_form.h"
 #include "tables/exports.h"
@@ -159,6 +161,9 @@ void TFLoomwrighteFirmWare::Build_Controls() {
     LL_Update->SetLeft(208);
     LL_Update->SetTop(19);
     LL_Update->SetVisible(false);
+    LL_Update->OnLinkClick = [this](TObject* s, const QString& link, TSysLinkType type) {
+        LL_UpdateLinkClick(s, link, type);
+    };
 
     Btn_Info = addButton(*this, "Btn_Info", 50, 50);
     Btn_Opz = addButton(*this, "Btn_Opz", 50, 50);
@@ -203,6 +208,10 @@ void TFLoomwrighteFirmWare::Build_Controls() {
     Timer_Update->SetEnabled(false);
     Timer_Update->SetInterval(60000);
     Timer_Update->OnTimer = [this](TObject* s) { Timer_UpdateTimer(s); };
+
+    HTTP1 = new THTTP(this);
+    HTTP1->Name = "HTTP1";
+    Set_Up_Version_Client(*HTTP1);
 
     XML1 = new TXMLDocument(this);
     XML1->Name = "XML1";
@@ -475,7 +484,21 @@ void TFLoomwrighteFirmWare::Create_New_Project() {
 
 void TFLoomwrighteFirmWare::Save_Setting() { Write_Settings(*XML1); }
 
-void TFLoomwrighteFirmWare::Timer_UpdateTimer(TObject*) {}
+// The first tick comes a minute after the timer is first switched on, every later one two
+// hours after the previous.
+void TFLoomwrighteFirmWare::Timer_UpdateTimer(TObject*) {
+    Timer_Update->SetEnabled(false);
+    if (FSoftOptions->Check_Version()) {
+        LL_Update->SetCaption(Update_Link_Caption(Lang(19)));
+        LL_Update->Show();
+    } else {
+        LL_Update->Hide();
+    }
+    Timer_Update->SetInterval(7200000);
+    Timer_Update->SetEnabled(true);
+}
+
+void TFLoomwrighteFirmWare::LL_UpdateLinkClick(TObject*, const QString& Link, TSysLinkType) { ShellOpenUrl(Link); }
 
 void TFLoomwrighteFirmWare::Update_Device() {
     if (Update_Running) return;

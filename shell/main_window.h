@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/form.h"
+#include "platform/controls/link_label.h"
 
 #include <memory>
 
@@ -13,6 +14,7 @@ class TLbButton;
 class TXMLDocument;
 class TSaveDialog;
 class TPROFINETCatLoad;
+class THTTP;
 
 // The main window: the numbered steps of this build, the program folders, settings and
 // texts, the open configuration, and the catalog loaded behind the loading picture.
@@ -61,6 +63,7 @@ public:
     TLbButton* Btn_CAN_Send_Frame = nullptr;
 
     TTimer* Timer_Update = nullptr;
+    THTTP* HTTP1 = nullptr;
     TXMLDocument* XML1 = nullptr;
     TSaveDialog* SD1 = nullptr;
     TSaveDialog* SaveMIB = nullptr;
@@ -76,6 +79,7 @@ public:
     void Create_New_Project();
     void Save_Setting();
     void Timer_UpdateTimer(TObject* Sender);
+    void LL_UpdateLinkClick(TObject* Sender, const QString& Link, TSysLinkType LinkType);
     void Update_Device();
     // Runs the program file NomeSW with its parameter text (tipo 0: its window shown, else
     // hidden) and waits for it to end, at most 150 s, keeping the program responsive; a program

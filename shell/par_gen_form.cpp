@@ -22,23 +22,15 @@
 
 TFParGen* FParGen = nullptr;
 
+using namespace ParGen_Grid;
+
 namespace {
 
 constexpr int Form_Width = 460;
 constexpr int Form_Height = 700;
 
-// The grid of every panel: row k has its label at 12 + 28 k, its field three pixels higher
-// and to the right of the labels.
-constexpr int Label_Left = 14;
-constexpr int Field_Left = 191;
-constexpr int Field_Width = 238;
-constexpr int Edit_Height = 21;
-constexpr int Rich_Edit_Height = 23;
-constexpr int Check_Box_Height = 17;
-constexpr int rowTop(int row) { return 12 + 28 * row; }
-
 TLabel* rowLabel(TFParGen& form, TWinControl* parent, const char* name, int row) {
-    return Place_Control<TLabel>(form, parent, name, Label_Left, rowTop(row), 0, 0);
+    return Place_Control<TLabel>(form, parent, name, Label_Left, Row_Top(row), 0, 0);
 }
 
 // A field whose number the checks convert; text that is no whole number counts as -1.
@@ -63,10 +55,10 @@ void TFParGen::Loaded() {
                                      Form_Height - P_Title->Height() - P_Button->Height());
     CPG->SetParentColor(true);
     CPG->SetHeaderHeight(24);
+    Build_Panels();
     Build_PROFINET_Master();
     Build_IEC61850_Server();
     Build_TLS_Server();
-    Build_Hidden_Panels();
 
     for (TEdit* field : Address_Fields()) field->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
     for (TControl* control : Element_Controls()) {
@@ -86,23 +78,14 @@ void TFParGen::Loaded() {
 
 namespace {
 
-// A panel of the group, stacked below the panels made before it.
-TCategoryPanel* addPanel(TFParGen& form, const char* name, const QString& caption, int height) {
-    int top = 0;
-    for (int i = 0; i < form.CPG->ControlCount(); ++i) top += form.CPG->Controls(i)->Height();
-    auto* panel = Place_Control<TCategoryPanel>(form, form.CPG, name, 0, top, form.CPG->ClientWidth(), height);
-    panel->SetCaption(caption);
-    return panel;
-}
-
 // Four byte fields of a dotted address in one row, with the points between them.
 void addAddressRow(TFParGen& form, TWinControl* parent, const char* prefix, int row, std::array<TEdit**, 4> fields) {
     constexpr int lefts[] = {191, 252, 313, 374};
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = QByteArray(prefix) + QByteArray::number(i + 1);
-        *fields[i] = Place_Control<TEdit>(form, parent, name.constData(), lefts[i], rowTop(row) - 3, 55, Edit_Height);
+        *fields[i] = Place_Control<TEdit>(form, parent, name.constData(), lefts[i], Field_Top(row), 55, Edit_Height);
         if (i == 0) continue;
-        auto* dot = Place_Control<TLabel>(form, parent, "", lefts[i] - 5, rowTop(row), 0, 0);
+        auto* dot = Place_Control<TLabel>(form, parent, "", lefts[i] - 5, Row_Top(row), 0, 0);
         dot->SetCaption(QStringLiteral("."));
     }
 }
@@ -110,7 +93,6 @@ void addAddressRow(TFParGen& form, TWinControl* parent, const char* prefix, int 
 }  // namespace
 
 void TFParGen::Build_PROFINET_Master() {
-    CP_PROFINET_Master = addPanel(*this, "CP_PROFINET_Master", Lang(406), 150);
     TWinControl* s = CP_PROFINET_Master->Surface();
     L_PROFINET_Master_IP = rowLabel(*this, s, "L_PROFINET_Master_IP", 0);
     addAddressRow(*this, s, "E_PROFINET_Master_IP", 0,
@@ -118,67 +100,44 @@ void TFParGen::Build_PROFINET_Master() {
     L_PROFINET_Master_SM = rowLabel(*this, s, "L_PROFINET_Master_SM", 1);
     addAddressRow(*this, s, "E_PROFINET_Master_SM", 1,
                   {&E_PROFINET_Master_SM1, &E_PROFINET_Master_SM2, &E_PROFINET_Master_SM3, &E_PROFINET_Master_SM4});
-    CB_PROFINET_Master_GAT = Place_Control<TCheckBox>(*this, s, "CB_PROFINET_Master_GAT", Label_Left, rowTop(2), 170, Check_Box_Height);
+    CB_PROFINET_Master_GAT = Place_Control<TCheckBox>(*this, s, "CB_PROFINET_Master_GAT", Label_Left, Row_Top(2), 170, Check_Box_Height);
     addAddressRow(*this, s, "E_PROFINET_Master_GAT", 2,
                   {&E_PROFINET_Master_GAT1, &E_PROFINET_Master_GAT2, &E_PROFINET_Master_GAT3, &E_PROFINET_Master_GAT4});
     L_PROFINET_Master_NameStation = rowLabel(*this, s, "L_PROFINET_Master_NameStation", 3);
-    E_PROFINET_Master_NameStation = Place_Control<TEdit>(*this, s, "E_PROFINET_Master_NameStation", Field_Left, rowTop(3) - 3,
+    E_PROFINET_Master_NameStation = Place_Control<TEdit>(*this, s, "E_PROFINET_Master_NameStation", Field_Left, Field_Top(3),
                                                  Field_Width, Edit_Height);
     E_PROFINET_Master_NameStation->MaxLength = 15;
     E_PROFINET_Master_NameStation->CharCase = ecLowerCase;
 }
 
 void TFParGen::Build_IEC61850_Server() {
-    CP_IEC61850_Server = addPanel(*this, "CP_IEC61850_Server", Lang(1767), 94);
     TWinControl* s = CP_IEC61850_Server->Surface();
     L_IEC61850_Server_Port = rowLabel(*this, s, "L_IEC61850_Server_Port", 0);
     E_IEC61850_Server_Port =
-        Place_Control<TEdit>(*this, s, "E_IEC61850_Server_Port", Field_Left, rowTop(0) - 3, Field_Width, Edit_Height);
+        Place_Control<TEdit>(*this, s, "E_IEC61850_Server_Port", Field_Left, Field_Top(0), Field_Width, Edit_Height);
     L_IEC61850_Server_Password = rowLabel(*this, s, "L_IEC61850_Server_Password", 1);
     E_IEC61850_Server_Password =
-        Place_Control<TEdit>(*this, s, "E_IEC61850_Server_Password", Field_Left, rowTop(1) - 3, Field_Width, Edit_Height);
+        Place_Control<TEdit>(*this, s, "E_IEC61850_Server_Password", Field_Left, Field_Top(1), Field_Width, Edit_Height);
 }
 
 void TFParGen::Build_TLS_Server() {
-    CP_TLS_Server = addPanel(*this, "CP_TLS_Server", Lang(1773), 205);
     TWinControl* s = CP_TLS_Server->Surface();
     // The rich edits of this panel stand five pixels above their labels.
     const auto richEdit = [&](const char* name, int row) {
-        return Place_Control<TRichEdit>(*this, s, name, Field_Left, rowTop(row) - 5, Field_Width, Rich_Edit_Height);
+        return Place_Control<TRichEdit>(*this, s, name, Field_Left, Row_Top(row) - 5, Field_Width, Rich_Edit_Height);
     };
-    CB_TLS_Server_Enable = Place_Control<TCheckBox>(*this, s, "CB_TLS_Server_Enable", Label_Left, rowTop(0), 300, Check_Box_Height);
+    CB_TLS_Server_Enable = Place_Control<TCheckBox>(*this, s, "CB_TLS_Server_Enable", Label_Left, Row_Top(0), 300, Check_Box_Height);
     L_TLS_Server_Key = rowLabel(*this, s, "L_TLS_Server_Key", 1);
     E_TLS_Server_Key = richEdit("E_TLS_Server_Key", 1);
     L_TLS_Server_Key_Pass = rowLabel(*this, s, "L_TLS_Server_Key_Pass", 2);
     E_TLS_Server_Key_Pass =
-        Place_Control<TEdit>(*this, s, "E_TLS_Server_Key_Pass", Field_Left, rowTop(2) - 3, Field_Width, Edit_Height);
+        Place_Control<TEdit>(*this, s, "E_TLS_Server_Key_Pass", Field_Left, Field_Top(2), Field_Width, Edit_Height);
     L_TLS_Server_Server_Cert = rowLabel(*this, s, "L_TLS_Server_Server_Cert", 3);
     E_TLS_Server_Server_Cert = richEdit("E_TLS_Server_Server_Cert", 3);
     L_TLS_Server_Root_Cert = rowLabel(*this, s, "L_TLS_Server_Root_Cert", 4);
     E_TLS_Server_Root_Cert = richEdit("E_TLS_Server_Root_Cert", 4);
     CB_TLS_Server_En_Known_Cert =
-        Place_Control<TCheckBox>(*this, s, "CB_TLS_Server_En_Known_Cert", Label_Left, rowTop(5), 300, Check_Box_Height);
-}
-
-void TFParGen::Build_Hidden_Panels() {
-    const std::pair<TCategoryPanel**, std::pair<const char*, QString>> panels[] = {
-        {&CP_Modbus_TCP_Slave, {"CP_Modbus_TCP_Slave", Lang(425)}},
-        {&CP_Modbus_Slave, {"CP_Modbus_Slave", Lang(470)}},
-        {&CP_Ethernet, {"CP_Ethernet", Lang(483)}},
-        {&CP_EtherNetIP, {"CP_EtherNetIP", QStringLiteral("2. EtherNet/IP")}},
-        {&CP_PROFIBUS, {"CP_PROFIBUS", Lang(572)}},
-        {&CP_SNMP_Agent, {"CP_SNMP_Agent", Lang(584)}},
-        {&CP_MQTT, {"CP_MQTT", Lang(635)}},
-        {&CP_WiFi, {"CP_WiFi", Lang(662)}},
-        {&CP_TLS, {"CP_TLS", Lang(738)}},
-        {&CP_NTP, {"CP_NTP", Lang(753)}},
-        {&CP_BACnet_Slave, {"CP_BACnet_Slave", Lang(1700)}},
-        {&CP_CAN, {"CP_CAN", Lang(1764)}},
-    };
-    for (const auto& [field, design] : panels) {
-        *field = addPanel(*this, design.first, design.second, 200);
-        (*field)->Hide();
-    }
+        Place_Control<TCheckBox>(*this, s, "CB_TLS_Server_En_Known_Cert", Label_Left, Row_Top(5), 300, Check_Box_Height);
 }
 
 std::array<TEdit*, 12> TFParGen::Address_Fields() const {
@@ -216,6 +175,9 @@ void TFParGen::FormCreate(TObject*) {
     L_SW_Code->SetCaption(SW_Code);
     SetClientWidth(Form_Width);
     SetClientHeight(Form_Height);
+    for (int i = 0; i < ParGen_Panel_Count; ++i) Panel(static_cast<TParGen_Panel>(i))->Hide();
+    Order_TAB_Panels();
+    Move_GroupBoxs();
     Set_Lang();
 }
 
@@ -246,6 +208,7 @@ void TFParGen::FormShow(TObject*) {
     }
     XML1->SetActive(false);
     Is_Change = false;
+    Move_GroupBoxs();
 }
 
 bool TFParGen::Check_Failed(int TextId) {
@@ -309,9 +272,15 @@ void TFParGen::KeyPress(TObject* Sender, QChar& Key) {
     if (TEdit* next = *(it + 1); next->CanFocus()) next->SetFocus();
 }
 
-void TFParGen::On_Change(TObject*) { Is_Change = true; }
+void TFParGen::On_Change(TObject* Sender) {
+    Is_Change = true;
+    if (Is_Layout_Sender(Sender)) Move_GroupBoxs();
+}
 
-void TFParGen::On_Click(TObject*) { Is_Change = true; }
+void TFParGen::On_Click(TObject* Sender) {
+    Is_Change = true;
+    if (Is_Layout_Sender(Sender)) Move_GroupBoxs();
+}
 
 void TFParGen::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint MousePos, bool& Handled) {
     const TPoint p = CPG->ScreenToClient(MousePos);

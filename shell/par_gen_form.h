@@ -2,6 +2,7 @@
 
 #include "platform/controls/form.h"
 #include "shell/dialog_frame.h"
+#include "shell/par_gen_layout.h"
 
 #include <array>
 
@@ -91,6 +92,16 @@ public:
     void FormResize(TObject* Sender);
     void Set_Lang();
 
+    // Shows, numbers and stacks the build's panels; once, when the form is created.
+    void Order_TAB_Panels();
+    // Sets each shown panel's height and the rows that follow their check boxes.
+    void Move_GroupBoxs();
+    // The same for any device of the family; the build calls them for its own alone.
+    void Order_TAB_Panels_Of(TDevice_Variant Variant);
+    void RePosition_Objects_Of(TDevice_Variant Variant);
+    void RePosition_Object(TParGen_Panel Which);
+    TCategoryPanel* Panel(TParGen_Panel Which) const;
+
 protected:
     using TForm::KeyPress;
     void Loaded() override;
@@ -105,10 +116,17 @@ private:
     void Save_File();
     bool Check_Failed(int TextId);
 
+    void Build_Panels();
     void Build_PROFINET_Master();
     void Build_IEC61850_Server();
     void Build_TLS_Server();
-    void Build_Hidden_Panels();
+
+    void RePosition_Object_TLS_Server();
+    // A panel as high as its header and its rows down to the last visible one, with a margin.
+    void Fit_Panel(TCategoryPanel* Target, int LastTop, int LastHeight);
+    void Fit_Panel(TCategoryPanel* Target, const TControl* Last);
+    // The check boxes and combo boxes whose changes lay the panels out again.
+    bool Is_Layout_Sender(const TObject* Sender) const;
 };
 
 extern TFParGen* FParGen;

@@ -456,7 +456,7 @@ TEST_F(ParGenFormTest, TheWindowKeepsItsWidthAndShowsTheBuildsPanelsInDesignOrde
     EXPECT_EQ(shown[0], form.CP_PROFINET_Master);
     EXPECT_EQ(shown[1], form.CP_IEC61850_Server);
     EXPECT_EQ(shown[2], form.CP_TLS_Server);
-    EXPECT_EQ(form.CP_PROFINET_Master->Caption(), "PROFINET Master");
+    EXPECT_EQ(form.CP_PROFINET_Master->Caption(), "1. PROFINET Master");
     EXPECT_EQ(form.CPG->HeaderHeight(), 24);
     EXPECT_EQ(form.Caption(), "Set Communication");
     EXPECT_EQ(form.L_PROFINET_Master_IP->Caption(), "IP Address");

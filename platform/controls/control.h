@@ -179,7 +179,7 @@ public:
 class TWindowBackend;
 
 // What kind of native window stands behind a windowed control in the program.
-enum TNativeKind { nkCustom, nkEdit, nkListBox, nkCheckBox, nkComboBox, nkRichEdit };
+enum TNativeKind { nkCustom, nkEdit, nkListBox, nkCheckBox, nkComboBox, nkRichEdit, nkTreeView };
 
 // A control with a window: children, a native handle made on demand, keyboard and focus.
 class TWinControl : public TControl {

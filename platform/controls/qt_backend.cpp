@@ -4,7 +4,9 @@
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
+#include "platform/controls/image_list.h"
 #include "platform/controls/list_box.h"
+#include "platform/controls/tree_view.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/clock.h"
 
@@ -15,12 +17,15 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,6 +33,7 @@
 #include <QScreen>
 #include <QTextCursor>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
@@ -244,6 +250,83 @@ private:
     TListBox& control_;
 };
 
+// A native tree mirroring the control's nodes. A change of the nodes' set rebuilds it; other
+// changes update the items in place. Changes made for the control run with signals blocked.
+class NativeTree : public NativeInput<QTreeWidget, TTreeView> {
+public:
+    NativeTree(TTreeView& control, QWidget* parent) : NativeInput(control, parent) {
+        setHeaderHidden(true);
+        setColumnCount(1);
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setSortingEnabled(false);
+        QObject::connect(this, &QTreeWidget::currentItemChanged, [this](QTreeWidgetItem* item, QTreeWidgetItem*) {
+            control_.NodeSelectedNatively(nodeOf(item));
+        });
+        QObject::connect(this, &QTreeWidget::itemClicked,
+                         [this](QTreeWidgetItem* item, int) { control_.NodeClickedNatively(nodeOf(item)); });
+        QObject::connect(this, &QTreeWidget::itemExpanded,
+                         [this](QTreeWidgetItem* item) { control_.NodeExpandedNatively(nodeOf(item), true); });
+        QObject::connect(this, &QTreeWidget::itemCollapsed,
+                         [this](QTreeWidgetItem* item) { control_.NodeExpandedNatively(nodeOf(item), false); });
+    }
+    ~NativeTree() override { blockSignals(true); }
+
+    void sync() {
+        const QSignalBlocker quiet(this);
+        setRootIsDecorated(control_.ShowRoot);
+        setIndentation(control_.Indent);
+        if (control_.Images) setIconSize(QSize(control_.Images->Width, control_.Images->Height));
+        if (!built_ || version_ != control_.StructureVersion()) {
+            clear();
+            items_.clear();
+            add(invisibleRootItem(), control_.Items().Root());
+            version_ = control_.StructureVersion();
+            built_ = true;
+        }
+        for (const auto& [node, item] : items_) {
+            item->setText(0, node->Text());
+            item->setIcon(0, iconOf(*node));
+            item->setExpanded(node->Expanded());
+        }
+        const auto selected = items_.find(control_.Selected());
+        setCurrentItem(selected == items_.end() ? nullptr : selected->second);
+    }
+
+private:
+    static TTreeNode* nodeOf(QTreeWidgetItem* item) {
+        return item ? reinterpret_cast<TTreeNode*>(item->data(0, Qt::UserRole).value<quintptr>()) : nullptr;
+    }
+    void add(QTreeWidgetItem* parent, const TTreeNode& node) {
+        for (int i = 0; i < node.Count(); ++i) {
+            TTreeNode* child = node.Item(i);
+            auto* item = new QTreeWidgetItem(parent);
+            item->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(child)));
+            items_[child] = item;
+            add(item, *child);
+        }
+    }
+    QIcon iconOf(const TTreeNode& node) const {
+        const TImageList* images = control_.Images;
+        if (!images) return {};
+        QIcon icon;
+        if (const QImage& normal = images->Image(node.ImageIndex()); !normal.isNull())
+            icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
+        if (const QImage& selected = images->Image(node.SelectedIndex()); !selected.isNull())
+            icon.addPixmap(QPixmap::fromImage(selected), QIcon::Selected);
+        return icon;
+    }
+
+    std::map<const TTreeNode*, QTreeWidgetItem*> items_;
+    unsigned version_ = 0;
+    bool built_ = false;
+};
+
+// Controls whose native widget takes the user's input itself.
+bool hasNativeWidget(const TWinControl& control) {
+    return control.NativeKind() != nkCustom;
+}
+
 QStringList itemsOf(const QListWidget& list) {
     QStringList items;
     for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
@@ -321,10 +404,11 @@ void QtBackend::CreateHandle(TWinControl& control) {
     case nkListBox: w = new NativeList(static_cast<TListBox&>(control), parent); break;
     case nkCheckBox: w = new NativeCheck(static_cast<TCheckBox&>(control), parent); break;
     case nkComboBox: w = new NativeCombo(static_cast<TComboBox&>(control), parent); break;
+    case nkTreeView: w = new NativeTree(static_cast<TTreeView&>(control), parent); break;
     default: w = new NativeWindow(control, parent); break;
     }
     control.BackendData = w;
-    if (control.NativeKind() != nkCustom) w->setFont(ToQFont(control.Font()));
+    if (hasNativeWidget(control)) w->setFont(ToQFont(control.Font()));
     ItemsChanged(control);
     CheckedChanged(control);
     HintChanged(control);
@@ -399,10 +483,14 @@ void QtBackend::TextChanged(TWinControl& control) {
 void QtBackend::HintChanged(TWinControl& control) {
     // Custom windows look the hint up when Qt asks for a tool tip.
     QWidget* w = widgetOf(control);
-    if (w && control.NativeKind() != nkCustom) w->setToolTip(control.ShowHint ? control.Hint() : QString());
+    if (w && hasNativeWidget(control)) w->setToolTip(control.ShowHint ? control.Hint() : QString());
 }
 
 void QtBackend::ItemsChanged(TWinControl& control) {
+    if (auto* tree = dynamic_cast<NativeTree*>(widgetOf(control))) {
+        tree->sync();
+        return;
+    }
     auto* items = dynamic_cast<TCustomListControl*>(&control);
     if (!items) return;
     QWidget* w = widgetOf(control);
@@ -439,7 +527,7 @@ bool QtBackend::ScreenOrigin(const TWinControl& control, TPoint& origin) {
     return true;
 }
 
-bool QtBackend::NativeTextInput(const TWinControl& control) { return control.NativeKind() != nkCustom; }
+bool QtBackend::NativeTextInput(const TWinControl& control) { return hasNativeWidget(control); }
 
 void QtBackend::EnabledChanged(TWinControl& control) {
     if (QWidget* w = widgetOf(control)) w->setEnabled(control.Enabled());

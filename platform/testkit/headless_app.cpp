@@ -4,6 +4,7 @@
 #include "platform/messages/clock.h"
 #include "platform/messages/message_loop.h"
 #include "platform/net/echo_client.h"
+#include "platform/net/http_client.h"
 #include "platform/testkit/testkit.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ HeadlessApp::HeadlessApp(int& argc, char** argv) {
     SetClock(&fakeClock());
     SetModalDriver(&driver());
     Restrict_Echo_To_Loopback(true);
+    Restrict_Http_To_Loopback(true);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetBetweenTests);
 }
 
