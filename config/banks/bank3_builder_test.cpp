@@ -47,7 +47,7 @@ TEST_F(Bank3Test, TlsMaterialFromParGenFollowsTheZeroByte) {
     EXPECT_EQ(bank.mid(54), QByteArray("\0K\xC3\xA9Y\0pw\0SRV1\0", 14));
 }
 
-// Tables filled in the record as their readers will fill them.
+// Tables filled in the record directly, as their readers fill them.
 TEST_F(Bank3Test, KnownCertificatesAndVariablesAreLaidOutAfterTheHead) {
     const auto fill = [](uint32_t tls) {
         Clear_IEC61850();
