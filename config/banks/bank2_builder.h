@@ -4,7 +4,11 @@
 
 #include <cstdint>
 
-// Builds the bank 2 tables from the network file and lays out their addresses from Base;
-// returns the number of devices decoded. Until devices are read into them, the tables
-// describe a network without devices: ten empty device slots.
-int Read_PROFINET_Network_Bin(uint32_t Base);
+class TXMLDocument;
+
+// Builds the bank 2 tables from the network file, read through XML, and the description copy
+// of each device in the project's GSDML folder, then lays out their addresses from Base;
+// returns the number of devices decoded. A device keeps the slot of its place in the file, so
+// a device left out (no name, no description copy, an unreadable copy) leaves its slot empty.
+// A file with more than ten devices, or a malformed one, raises Exception.
+int Read_PROFINET_Network_Bin(TXMLDocument& XML, uint32_t Base);

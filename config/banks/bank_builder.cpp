@@ -15,7 +15,7 @@ void Create_Bin_Data(TXMLDocument& XML) {
     Clear_IEC61850();
     Read_ParGen_Bin(XML);
     Write_U32_LE(Bank1_Block, Bank1_Field::Bank2_Address, Bank2_Base);
-    Write_U32_LE(Bank1_Block, Bank1_Field::Device_Count, uint32_t(Read_PROFINET_Network_Bin(Bank2_Base)));
+    Write_U32_LE(Bank1_Block, Bank1_Field::Device_Count, uint32_t(Read_PROFINET_Network_Bin(XML, Bank2_Base)));
     Write_U32_LE(Bank1_Block, Bank1_Field::Bank3_Address, Bank3_Base);
     Read_IEC61850_Variables_Bin(XML);
     Read_TLS_Known_Cert_Bin(XML);

@@ -1,0 +1,220 @@
+#include "config/banks/bank2_devices.h"
+
+#include "config/banks/bank_buffers.h"
+#include "platform/core/exception.h"
+#include "platform/system/regional.h"
+#include "shell/text_helpers.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+bool decimalText(const QString& Text, int64_t& Value) {
+    bool ok = false;
+    const qlonglong value = Text.trimmed().toLongLong(&ok, 10);
+    if (ok) Value = value;
+    return ok;
+}
+
+bool isYes(IXMLNode Node, const char* Name) { return Node.Attribute(QString::fromLatin1(Name)) == QLatin1String("Y"); }
+
+// Puts one byte into the record's data when Position lies inside it.
+void setByte(TData_Prm_Description& Record, int64_t Position, uint8_t Value) {
+    if (Position >= 0 && Position < Record.Data.size()) Record.Data[qsizetype(Position)] = char(Value);
+}
+
+void setBigEndian(TData_Prm_Description& Record, int64_t Position, uint64_t Value, int Width) {
+    for (int i = 0; i < Width; ++i) setByte(Record, Position + i, uint8_t(Value >> (8 * (Width - 1 - i))));
+}
+
+// Comma-separated decimal bytes from Position on; parts that are no byte value are passed over.
+void setOctets(const QString& Text, TData_Prm_Description& Record, int64_t Position) {
+    int64_t k = 0;
+    for (const QString& part : Text.split(QLatin1Char(','))) {
+        int64_t value = 0;
+        if (!decimalText(part, value) || value < 0 || value > 255) continue;
+        if (Position + k < 0 || Position + k >= Record.Data.size()) continue;
+        setByte(Record, Position + k, uint8_t(value));
+        ++k;
+    }
+}
+
+int integerWidth(const QString& Type) {
+    static const QStringList w1{"Integer8", "Unsigned8", "Boolean", "Unsigned8_S"};
+    static const QStringList w2{"Integer16", "Unsigned16", "Unsigned16_S", "Integer16_S"};
+    static const QStringList w4{"Integer32", "Unsigned32"};
+    static const QStringList w8{"Integer64", "Unsigned64"};
+    if (w1.contains(Type)) return 1;
+    if (w2.contains(Type)) return 2;
+    if (w4.contains(Type)) return 4;
+    if (w8.contains(Type)) return 8;
+    return 0;
+}
+
+// Quantities of one submodule's share of the input and of the output frame.
+void frameShares(int64_t LenIN, int64_t LenOUT, int32_t& QIn, int32_t& QOut) {
+    if (LenIN == 0 && LenOUT == 0) {
+        QIn = QOut = 1;
+        return;
+    }
+    QIn = int32_t((LenIN > 0 ? LenIN + 1 : 0) + (LenOUT > 0 ? 1 : 0));
+    QOut = int32_t((LenIN > 0 ? 1 : 0) + (LenOUT > 0 ? LenOUT + 1 : 0));
+}
+
+}  // namespace
+
+int64_t Bank2_Decimal(IXMLNode Node, const char* Name, int64_t Default) {
+    int64_t value = Default;
+    if (!decimalText(Node.Attribute(QString::fromLatin1(Name)), value)) return Default;
+    return value;
+}
+
+QString Bank2_Required_Text(IXMLNode Node, const char* Name) {
+    const QString name = QString::fromLatin1(Name);
+    if (!Node.HasAttribute(name))
+        throw Exception(
+            QStringLiteral("PROFINET network: the attribute %1 of %2 is missing").arg(name, Node.NodeName()));
+    return Node.Attribute(name);
+}
+
+int64_t Bank2_Required_Number(IXMLNode Node, const char* Name) {
+    const QString text = Bank2_Required_Text(Node, Name);
+    int64_t value = 0;
+    if (!decimalText(text, value))
+        throw Exception(QStringLiteral("PROFINET network: %1 \"%2\" is not a valid integer value")
+                            .arg(QString::fromLatin1(Name), text));
+    return value;
+}
+
+std::vector<IXMLNode> Bank2_Elements(IXMLNode Node) {
+    std::vector<IXMLNode> result;
+    for (IXMLNode child : Node.ChildNodes())
+        if (child.NodeType() == ntElement) result.push_back(child);
+    return result;
+}
+
+void Build_Device_Rule(IXMLNode Device, int Slot, int32_t& In_Offset, int32_t& Out_Offset) {
+    TPROFINET_Master_Rule& rule = Master_Rules[size_t(Slot)];
+    uint8_t ip[4] = {0, 0, 0, 0};
+    IP_To_Bytes(Bank2_Required_Text(Device, "IPAddress").trimmed(), ip[0], ip[1], ip[2], ip[3]);
+    std::memcpy(rule.IP_Address.data(), ip, 4);
+    const bool spi = Device.Attribute("NewSessionSPI") == QLatin1String("1");
+
+    int32_t lenIn = 0;
+    int32_t lenOut = 0;
+    for (IXMLNode slot : Bank2_Elements(Device.ChildNodes().FindNode("Slots"))) {
+        if (Bank2_Required_Text(slot, "Module_ID").trimmed().isEmpty()) continue;
+        const IXMLNode subslots = slot.ChildNodes().FindNode("Subslots");
+        if (!subslots) continue;
+        for (IXMLNode subslot : Bank2_Elements(subslots)) {
+            if (subslot.Attribute("Submodule_ID").trimmed().isEmpty()) continue;
+            const int64_t inLength = Bank2_Decimal(subslot, "Submodule_LenIN");
+            const int64_t outLength = Bank2_Decimal(subslot, "Submodule_LenOUT");
+            const int32_t options = (isYes(subslot, "Status") ? 1 : 0) + (isYes(subslot, "Word_Pos") ? 2 : 0);
+            int32_t qIn = 0;
+            int32_t qOut = 0;
+            frameShares(inLength, outLength, qIn, qOut);
+            rule.Pos_In_Arr.push_back({0, qIn, In_Offset, options});
+            In_Offset += qIn;
+            lenIn += qIn;
+            rule.Pos_Out_Arr.push_back({0, qOut, Out_Offset, options});
+            Out_Offset += qOut;
+            lenOut += qOut;
+        }
+    }
+
+    const QString station = Bank2_Required_Text(Device, "NameOfStation").trimmed().left(Bank2_Device_Name_Size);
+    for (qsizetype i = 0; i < station.size(); ++i) rule.PROFINET_Device_Name[size_t(i)] = uint8_t(station[i].unicode());
+    rule.PROFINET_Len_In = uint16_t(lenIn);
+    rule.PROFINET_Len_Out = uint16_t(lenOut);
+    rule.Time_Poll =
+        uint32_t(Bank2_Required_Number(Device, "ReductionRadio") * 65536 + Bank2_Required_Number(Device, "SendClock"));
+    rule.Options = spi ? 1 : 0;
+}
+
+void Build_Prm_Records(IXMLNode Device, int Slot) {
+    std::vector<TData_Prm_Description>& records = Prm_Tables[size_t(Slot)].Device_Data;
+    records.clear();
+    const IXMLNode slotNodes = Device.ChildNodes().FindNode("Slots");
+    if (!slotNodes) return;
+    for (IXMLNode slot : Bank2_Elements(slotNodes)) {
+        const int64_t slotNumber = Bank2_Required_Number(slot, "SlotNumber");
+        for (IXMLNode subslot : Bank2_Elements(slot.ChildNodes().FindNode("Subslots"))) {
+            const int64_t subslotNumber = Bank2_Required_Number(subslot, "SubslotNumber");
+            const int64_t api = Bank2_Decimal(subslot, "API");
+            for (IXMLNode group : Bank2_Elements(subslot.ChildNodes().FindNode("Parameters"))) {
+                const int64_t length = Bank2_Required_Number(group, "Length");
+                if (length < 0 || length > Bank2_Room)
+                    throw Exception(QStringLiteral("PROFINET network: record length %1 is out of range").arg(length));
+                TData_Prm_Description record;
+                record.Len = uint32_t(length);
+                record.API = uint32_t(api);
+                record.Slot = uint16_t(slotNumber);
+                record.Subslot = uint16_t(subslotNumber);
+                record.Index = uint16_t(Bank2_Required_Number(group, "Index"));
+                record.Data = QByteArray(qsizetype(length), '\0');
+                const QString constant = Bank2_Required_Text(group, "DataConst").trimmed();
+                if (!constant.isEmpty()) setOctets(constant, record, Bank2_Decimal(group, "DataByteOffset"));
+                for (IXMLNode param : Bank2_Elements(group)) Set_Prm_Ref_Value(param, record);
+                records.push_back(std::move(record));
+            }
+        }
+    }
+}
+
+void Set_Prm_Ref_Value(IXMLNode Param, TData_Prm_Description& Record) {
+    const QString type = Bank2_Required_Text(Param, "DataType");
+    QString value = Bank2_Required_Text(Param, "Value").trimmed();
+    if (value.isEmpty()) value = Param.Attribute("DefaultValue").trimmed();
+    if (value.isEmpty() || type.isEmpty()) return;
+    const int64_t position = Bank2_Required_Number(Param, "ByteOffset");
+
+    if (type == QLatin1String("BitArea") || type == QLatin1String("Bit")) {
+        const int64_t offset = Bank2_Required_Number(Param, "BitOffset");
+        const int64_t length = type == QLatin1String("Bit") ? 1 : Bank2_Required_Number(Param, "BitLength");
+        int64_t x = 0;
+        if (!decimalText(value, x) || position < 0 || position >= Record.Data.size()) return;
+        // Shifts beyond the byte leave nothing of the field in it.
+        const uint64_t mask = length >= 64 ? ~uint64_t(0) : (uint64_t(1) << std::max<int64_t>(length, 0)) - 1;
+        const int shift = int(std::clamp<int64_t>(offset, 0, 63));
+        const uint8_t old = uint8_t(Record.Data[qsizetype(position)]);
+        setByte(Record, position, uint8_t((old & ~uint8_t(mask << shift)) | uint8_t(uint64_t(x) << shift)));
+        return;
+    }
+    if (type == QLatin1String("OctetString") || type == QLatin1String("OctetString_S")) {
+        Set_Prm_Octets(value, Record, position);
+        return;
+    }
+    static const QStringList strings{"VisibleString", "UnicodeString8", "61131_STRING", "61131_WSTRING"};
+    if (strings.contains(type)) {
+        Set_Prm_String(value, Record, position);
+        return;
+    }
+    if (const int width = integerWidth(type)) {
+        bool ok = false;
+        uint64_t bits = uint64_t(value.toLongLong(&ok, 10));
+        if (!ok) bits = value.toULongLong(&ok, 10);
+        if (ok) setBigEndian(Record, position, bits, width);
+        return;
+    }
+    if (type == QLatin1String("Float32") || type == QLatin1String("Float64")) {
+        double number = 0;
+        if (!TryStrToFloat(value, number)) return;
+        if (type == QLatin1String("Float32"))
+            setBigEndian(Record, position, std::bit_cast<uint32_t>(float(number)), 4);
+        else
+            setBigEndian(Record, position, std::bit_cast<uint64_t>(number), 8);
+    }
+    // Other data types are not written: the record keeps its zero or constant bytes there.
+}
+
+void Set_Prm_Octets(const QString& Text, TData_Prm_Description& Record, int64_t Position) {
+    setOctets(Text, Record, Position);
+}
+
+void Set_Prm_String(const QString& Text, TData_Prm_Description& Record, int64_t Position) {
+    for (qsizetype i = 0; i < Text.size(); ++i) setByte(Record, Position + i, uint8_t(Text[i].unicode()));
+}
