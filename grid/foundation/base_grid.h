@@ -94,6 +94,21 @@ public:
     TPoint CellSize(int c, int r) const;
     void RepaintCell(int c, int r);
 
+    // ---- painting
+    // A whole cell on any canvas.
+    void PaintCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
+    // Background and lines only, in the rectangle given.
+    void PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
+    // The cell painter: background, lines and, when Draw, the content in the cell's whole range.
+    void DrawCellEx(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState, bool Draw);
+    int FixedColsWidth() const;
+    int FixedRowsHeight() const;
+    // Merged fixed cells in view, repainted whole after a scroll.
+    void RepaintFixedColMerges();
+    void RepaintFixedRowMerges();
+    // Puts the current cell on the base cell of its range.
+    void MoveToBaseCell();
+
     // Deleting a row or column frees the records of its cells first.
     void DeleteColumn(int ACol) override;
     void DeleteRow(int ARow) override;
@@ -162,6 +177,14 @@ public:
     virtual int TotalColCount() const { return ColCount(); }
 
 protected:
+    void Paint() override;
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    bool SelectCell(int ACol, int ARow) override;
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void TopLeftChanged() override;
+
     // Set by the floating footer while it shows the last row as footer.
     bool FHideLastRow = false;
     // Rows at or beyond it bypass the display-text hooks.
@@ -200,6 +223,14 @@ private:
     TPoint farCell(int c, int r) const;
     template <class T>
     void setAndInvalidate(T& field, T Value);
+    // Background of a cell: selection bar or gradient.
+    void paintBackground(TCanvas& ACanvas, int ACol, TRect ARect, TGridDrawState AState, TColor ColorTo,
+                         TColor MirrorColor, TColor MirrorColorTo, TCellGradientDirection GD);
+    void paintLines(TCanvas& ACanvas, int ACol, const TRect& ARect, TGridDrawState AState, TColor Background);
+    // Puts the cursor on the far (down) or near (up) row of its range before a wheel step.
+    void stepOutOfRange(bool down);
+    // RepaintCell of every merged cell in columns c1..c2 and rows r1..r2.
+    void repaintMerges(int c1, int r1, int c2, int r2);
 
     bool FDefaultDrawing = false;
     int FGridLineWidth = 1;
