@@ -1,4 +1,5 @@
 #include "config/banks/bank2_builder.h"
+#include "platform/testkit/exception_message.h"
 
 #include "config/banks/bank_buffers.h"
 #include "config/banks/bank_builder.h"
@@ -242,6 +243,18 @@ TEST_F(Bank2NetworkTest, ABankRunningPastBank3IsRefused) {
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message, Bank2_Buf.Overflow());
     }
+}
+
+// Lengths that no table can carry the same way, and a constant with no place, stop the build.
+TEST_F(Bank2NetworkTest, ImpossibleLengthsAndAMissingDataOffsetStopTheBuild) {
+    for (int length : {65536, -1}) {
+        SCOPED_TRACE(length);
+        writeNetwork({device(Fena, "a", fenaSlots(subslot(2, "ID_STD_STD_TGM1_1", 17, length, 4, 0)))});
+        EXPECT_TRUE(messageOf([&] { Create_Bin_Data(xml); }).contains("Submodule_LenIN"));
+    }
+    const QString group = "<ParamGroup Index=\"1\" Length=\"4\" DataConst=\"1, 2\"/>";
+    writeNetwork({device(Fena, "a", fenaSlots(subslot(2, "ID_STD_STD_TGM1_1", 17, 4, 4, 0, "", group)))});
+    EXPECT_TRUE(messageOf([&] { Create_Bin_Data(xml); }).contains("DataByteOffset"));
 }
 
 TEST_F(Bank2NetworkTest, AFileWithoutItsNetworkElementStopsTheBuild) {

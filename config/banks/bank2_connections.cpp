@@ -42,7 +42,7 @@ struct TLengths {
     int64_t In = 0;
     int64_t Out = 0;
     explicit TLengths(IXMLNode Subslot)
-        : In(Bank2_Decimal(Subslot, "Submodule_LenIN")), Out(Bank2_Decimal(Subslot, "Submodule_LenOUT")) {}
+        : In(Bank2_Submodule_Length(Subslot, "Submodule_LenIN")), Out(Bank2_Submodule_Length(Subslot, "Submodule_LenOUT")) {}
     bool Input() const { return In > 0; }
     bool Output() const { return Out > 0; }
     bool None() const { return !Input() && !Output(); }

@@ -89,6 +89,15 @@ int64_t Bank2_Required_Number(IXMLNode Node, const char* Name) {
     return value;
 }
 
+int64_t Bank2_Submodule_Length(IXMLNode Subslot, const char* Name) {
+    const int64_t length = Bank2_Decimal(Subslot, Name);
+    if (length < 0 || length > 0xFFFF)
+        throw Exception(QStringLiteral("PROFINET network: %1 %2 of a submodule is out of range")
+                            .arg(QString::fromLatin1(Name))
+                            .arg(length));
+    return length;
+}
+
 std::vector<IXMLNode> Bank2_Elements(IXMLNode Node) {
     std::vector<IXMLNode> result;
     for (IXMLNode child : Node.ChildNodes())
@@ -111,8 +120,8 @@ void Build_Device_Rule(IXMLNode Device, int Slot, int32_t& In_Offset, int32_t& O
         if (!subslots) continue;
         for (IXMLNode subslot : Bank2_Elements(subslots)) {
             if (subslot.Attribute("Submodule_ID").trimmed().isEmpty()) continue;
-            const int64_t inLength = Bank2_Decimal(subslot, "Submodule_LenIN");
-            const int64_t outLength = Bank2_Decimal(subslot, "Submodule_LenOUT");
+            const int64_t inLength = Bank2_Submodule_Length(subslot, "Submodule_LenIN");
+            const int64_t outLength = Bank2_Submodule_Length(subslot, "Submodule_LenOUT");
             const int32_t options = (isYes(subslot, "Status") ? 1 : 0) + (isYes(subslot, "Word_Pos") ? 2 : 0);
             int32_t qIn = 0;
             int32_t qOut = 0;
@@ -157,7 +166,7 @@ void Build_Prm_Records(IXMLNode Device, int Slot) {
                 record.Index = uint16_t(Bank2_Required_Number(group, "Index"));
                 record.Data = QByteArray(qsizetype(length), '\0');
                 const QString constant = Bank2_Required_Text(group, "DataConst").trimmed();
-                if (!constant.isEmpty()) setOctets(constant, record, Bank2_Decimal(group, "DataByteOffset"));
+                if (!constant.isEmpty()) setOctets(constant, record, Bank2_Required_Number(group, "DataByteOffset"));
                 for (IXMLNode param : Bank2_Elements(group)) Set_Prm_Ref_Value(param, record);
                 records.push_back(std::move(record));
             }

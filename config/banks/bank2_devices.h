@@ -14,6 +14,10 @@ int64_t Bank2_Decimal(IXMLNode Node, const char* Name, int64_t Default = 0);
 // integer, means the file was not written by it, and the build stops with Exception.
 int64_t Bank2_Required_Number(IXMLNode Node, const char* Name);
 QString Bank2_Required_Text(IXMLNode Node, const char* Name);
+// A submodule's cyclic data length (Submodule_LenIN or Submodule_LenOUT): absent or not a
+// number is 0; a value outside 0..65535 stops the build, so that every table carries the
+// same length.
+int64_t Bank2_Submodule_Length(IXMLNode Subslot, const char* Name);
 // The element children of Node, comments and text left out.
 std::vector<IXMLNode> Bank2_Elements(IXMLNode Node);
 
