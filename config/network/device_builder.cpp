@@ -30,14 +30,6 @@ TRef Entry_At(const std::vector<TRef>& List, int position) {
     return position >= 0 && position < static_cast<int>(List.size()) ? List[static_cast<size_t>(position)] : nullptr;
 }
 
-// Position of the first entry whose ID is ID; -1 when none.
-template <class TRef>
-int Index_By_ID(const std::vector<TRef>& List, const QString& ID) {
-    for (size_t i = 0; i < List.size(); ++i)
-        if (List[i]->FID == ID) return static_cast<int>(i);
-    return -1;
-}
-
 // A fixed subslot holding Submodule alone, selected, appended to the module's template.
 void Add_Fixed_Subslot(TPROFINET_Module& Module, int Number, const QString& Name, const TSubmoduleRef& Submodule) {
     auto subslot = std::make_unique<TPROFINET_Subslot>();
@@ -144,12 +136,15 @@ bool TPROFINET_Submodule::Get_ParametersGroup(TGSDML& GSDML, const TRecordDataLi
 
 // ---- Submodules
 
-void TPROFINET_Submodule::Read_SubmoduleItemBase(TGSDML& GSDML, const TSubmoduleItemBase& SubmoduleItem) {
+void TPROFINET_Submodule::Read_SubmoduleItemBase(TGSDML& GSDML, const TSubmoduleItemBase& SubmoduleItem,
+                                                 bool Virtual) {
     FID = SubmoduleItem.ID();
-    // Without module information nothing further is read.
-    if (!SubmoduleItem.ModuleInfo) return;
-    FName = GSDML.GetString_ExternalTextList(SubmoduleItem.ModuleInfo->Name());
-    FInfo = GSDML.GetString_ExternalTextList(SubmoduleItem.ModuleInfo->InfoText());
+    if (SubmoduleItem.ModuleInfo) {
+        FName = GSDML.GetString_ExternalTextList(SubmoduleItem.ModuleInfo->Name());
+        FInfo = GSDML.GetString_ExternalTextList(SubmoduleItem.ModuleInfo->InfoText());
+    } else if (!Virtual) {
+        return;
+    }
     FIdentNumber = SubmoduleItem.SubmoduleIdentNumber();
     FAPI = SubmoduleItem.API();
     FDataLenIn = SubmoduleItem.IOData.Get_Input();
@@ -172,7 +167,7 @@ void TPROFINET_Module::Add_VirtualSubmodule(TGSDML& GSDML, const TVirtualSubmodu
                                             const TDeviceAccessPointItem& DAP) {
     const int number = GSDML_To_Integer(Item.FixedInSubslots(), 1);
     auto submodule = std::make_shared<TPROFINET_Submodule>();
-    submodule->Read_SubmoduleItemBase(GSDML, Item);
+    submodule->Read_SubmoduleItemBase(GSDML, Item, true);
     Add_Fixed_Subslot(*this, number, GSDML.GetString_ExternalTextList(DAP.Get_SubslotName(number)), submodule);
 }
 
@@ -208,7 +203,7 @@ void TPROFINET_Module::Create_Subslots(const QString& PhysicalSubslots, const TS
 void TPROFINET_Module::Import_Submodule(const TSubmoduleItemRef& SubmoduleItemRef,
                                         const TSubmoduleRefList& SubmoduleList, TGSDML& GSDML,
                                         const TSubslotList* SubslotList) {
-    const int index = Index_By_ID(SubmoduleList, SubmoduleItemRef.SubmoduleItemTarget());
+    const int index = Index_Of_First(SubmoduleList, &TPROFINET_Submodule::FID, SubmoduleItemRef.SubmoduleItemTarget());
     if (index < 0) return;
     if (!SubmoduleItemRef.FixedInSubslots().isEmpty()) {
         Import_FixedinSubslot(index, SubmoduleItemRef.FixedInSubslots(), SubmoduleList, GSDML, SubslotList);
@@ -289,8 +284,9 @@ void TPROFINET_Device::ReadInfoFromGSDML() {
         system->InterfaceSubmoduleItem.ApplicationRelationsIntSubItem->TimingProperties) {
         const TTimingProperties& timing =
             *system->InterfaceSubmoduleItem.ApplicationRelationsIntSubItem->TimingProperties;
-        sendClockText = timing.SendClock().isEmpty() ? Default_SendClock : timing.SendClock();
-        reductionRatioText = timing.ReductionRatio().isEmpty() ? Default_ReductionRatio : timing.ReductionRatio();
+        // A list written empty offers nothing; only a missing one takes the default.
+        sendClockText = timing.HasSendClock() ? timing.SendClock() : Default_SendClock;
+        reductionRatioText = timing.HasReductionRatio() ? timing.ReductionRatio() : Default_ReductionRatio;
     }
     FMinDevInterval = dap->MinDeviceInterval();
 
@@ -358,7 +354,7 @@ void TPROFINET_Device::Create_Slots(const QString& PhysicalSlots, TGSDML& /*GSDM
 }
 
 void TPROFINET_Device::Import_Module(const TModulesItemRef& ModulesItemRef) {
-    const int index = Index_By_ID(ModulesList, ModulesItemRef.ModuleItemTarget());
+    const int index = Index_Of_First(ModulesList, &TPROFINET_Module::FID, ModulesItemRef.ModuleItemTarget());
     if (index < 0) return;
     if (!ModulesItemRef.FixedInSlots().isEmpty()) {
         Import_Module_FixedinSlot(index, ModulesItemRef.FixedInSlots());

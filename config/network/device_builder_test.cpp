@@ -233,6 +233,8 @@ TEST_F(DeviceBuilderTest, TimingAndTheChoiceOfAccessPoint) {
         {"Test Device", "", "DAP1", {8, 32}, {1, 2, 4}, {"0.25", "0.5", "1", "1", "2", "4"}},
         {"Test Device", "CAT_B", "DAP2", {32}, {2}, {"2"}},
         {"Odd Clock", "", "DAP3", {}, {1, 2, 4, 8, 16, 32, 64, 128, 256, 512}, {}},
+        // A ratio list written empty offers none: the device keeps its own.
+        {"Bare Head", "", "DAP4", {16}, {2}, {"1"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dap);
@@ -246,6 +248,23 @@ TEST_F(DeviceBuilderTest, TimingAndTheChoiceOfAccessPoint) {
         EXPECT_EQ(device->ReductionRadio(), 2);
         EXPECT_EQ(device->FUpdateTime, 0);
     }
+}
+
+TEST_F(DeviceBuilderTest, AVirtualSubmoduleWithoutModuleInfoKeepsAllButItsName) {
+    const auto device = Fixture_Device("Bare Head", "");
+    ASSERT_FALSE(device->SlotList.empty());
+    const TPROFINET_Module& dap = *device->SlotList[0]->Selected_Module;
+    ASSERT_FALSE(dap.SubslotsList.empty());
+    ASSERT_TRUE(dap.SubslotsList[0]->Selected_SubModule);
+    const TPROFINET_Submodule& bare = *dap.SubslotsList[0]->Selected_SubModule;
+    EXPECT_EQ(bare.FID, "VSM_BARE");
+    EXPECT_EQ(bare.FName, "");
+    EXPECT_EQ(bare.FIdentNumber, 0x20u);
+    EXPECT_EQ(bare.FAPI, 0x3A00u);
+    EXPECT_EQ(bare.FDataLenIn, 2);
+    ASSERT_EQ(bare.ParametersList.size(), 1u);
+    EXPECT_EQ(bare.ParametersList[0]->FInd, 7);
+    EXPECT_EQ(dap.SubslotsList[0]->ParametersList.size(), 1u);
 }
 
 TEST_F(DeviceBuilderTest, AnAccessPointThatIsNotThereLeavesTheDeviceEmpty) {

@@ -114,13 +114,6 @@ int Required_Integer(IXMLNode node, const char* name) {
     return value;
 }
 
-template <class TRef>
-TRef First_With_ID(const std::vector<TRef>& List, const QString& ID) {
-    for (const auto& entry : List)
-        if (entry->FID == ID) return entry;
-    return nullptr;
-}
-
 void Read_Values(IXMLNode node, TPROFINET_Subslot& subslot) {
     std::vector<IXMLNode> groups;
     if (!Matching_Elements(node, "Parameters", subslot.ParametersList.size(), groups)) return;
@@ -138,8 +131,8 @@ void Read_Values(IXMLNode node, TPROFINET_Subslot& subslot) {
 void Read_Subslot(IXMLNode node, TPROFINET_Subslot& subslot) {
     const QString id = node.Attribute("Submodule_ID");
     if (!id.isEmpty())
-        if (const TSubmoduleRef submodule = First_With_ID(subslot.SubmodulesList, id))
-            subslot.Select_Submodule(submodule);
+        if (const int index = Index_Of_First(subslot.SubmodulesList, &TPROFINET_Submodule::FID, id); index >= 0)
+            subslot.Select_Submodule(subslot.SubmodulesList[static_cast<size_t>(index)]);
     if (!subslot.Selected_SubModule) return;
     subslot.FStartAddIn = Required_Integer(node, "StartAddIn");
     subslot.FQuantityIn = Required_Integer(node, "QuantityIn");
@@ -156,8 +149,8 @@ void Read_Slot(IXMLNode node, TPROFINET_Slot& slot) {
     if (id.isEmpty()) {
         slot.Selected_Module = nullptr;
         slot.Clear_SubSlot_List();
-    } else if (const TModuleRef module = First_With_ID(slot.ModulesList, id)) {
-        slot.Select_Module(module);
+    } else if (const int index = Index_Of_First(slot.ModulesList, &TPROFINET_Module::FID, id); index >= 0) {
+        slot.Select_Module(slot.ModulesList[static_cast<size_t>(index)]);
     }
     std::vector<IXMLNode> subslots;
     if (!slot.Selected_Module || !Matching_Elements(node, "Subslots", slot.SubSlotList.size(), subslots)) return;
@@ -173,7 +166,8 @@ std::unique_ptr<TPROFINET_Device> Read_Device(IXMLNode node) {
     if (found.isEmpty() || !FileExists(found)) return nullptr;
     auto gsdml = std::make_shared<TGSDML>();
     try {
-        if (!gsdml->Decode_GSDML(folder, ExtractFileName(found))) return nullptr;
+        // The name may hold a folder: decode the file that was found, not its namesake.
+        if (!gsdml->Decode_GSDML(ExtractFilePath(found), ExtractFileName(found))) return nullptr;
     } catch (const Exception&) {
         return nullptr;
     }

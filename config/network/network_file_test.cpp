@@ -226,6 +226,20 @@ TEST_F(NetworkFileTest, DevicesWhoseDescriptionCopyIsMissingOrUnreadableAreDropp
     EXPECT_TRUE(driver().boxes().empty());
 }
 
+TEST_F(NetworkFileTest, AStoredNameWithAFolderDecodesTheFileInThatFolder) {
+    QByteArray text = Fixture_Network();
+    text.replace("GSDML_FileName=\"GSDML-V2.4-Test-Network.xml\"",
+                 "GSDML_FileName=\"Sub/GSDML-V2.4-Test-Network.xml\"");
+    Write_Network(text);
+    project_.write("GSDML/Sub/" + Fixture, Read_File(QStringLiteral(LW_TESTDATA "/") + Fixture));
+    // A namesake beside the folder must not be read in its place.
+    project_.write("GSDML/" + Fixture, "<ISO15745Profile><broken");
+    const TPROFINET_Device_List loaded = Load();
+    ASSERT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(loaded[0]->FNameOfStation, "press-1");
+    EXPECT_EQ(loaded[1]->FNameOfStation, "head-2");
+}
+
 TEST_F(NetworkFileTest, StoredListsOfAnotherSizeAreIgnoredAsAWhole) {
     // One slot fewer than the description gives: every stored slot of the device is ignored,
     // while its name, address and timing are restored.

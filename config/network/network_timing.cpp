@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include "config/network/profinet_device.h"
 #include "platform/system/regional.h"
 
@@ -20,7 +22,8 @@ bool Update_Time_Entry(const TPROFINET_Device& Device, int Index, int& SendClock
 
 bool TPROFINET_Device::CheckUpdateTime(int Index) {
     if (!Update_Time_Entry(*this, Index, FSendClock, FReductionRadio)) return false;
-    return FSendClock * FReductionRadio >= FMinDevInterval;
+    // Both values come from the description and may be large: multiply without overflow.
+    return static_cast<int64_t>(FSendClock) * FReductionRadio >= FMinDevInterval;
 }
 
 bool TPROFINET_Device::CheckAnswerTime(int Index, long double& AnsTime) const {
@@ -30,7 +33,8 @@ bool TPROFINET_Device::CheckAnswerTime(int Index, long double& AnsTime) const {
         AnsTime = 0;
         return false;
     }
-    AnsTime = static_cast<long double>(sendClock) * reductionRadio * Send_Clock_Unit_ms * (Index + 3);
+    AnsTime = static_cast<long double>(sendClock) * reductionRadio * Send_Clock_Unit_ms *
+              (static_cast<long double>(Index) + 3);
     return AnsTime <= Max_Answer_Time_ms;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/system/regional.h"
 
 namespace {
@@ -55,6 +57,7 @@ TEST_F(NetworkTimingTest, CheckUpdateTimeTakesTheEntryAndComparesWithTheMinimumI
         {{8, 32}, {1, 2, 4}, 32, 3, true, 32, 1},
         {{8, 32}, {1, 2, 4}, 64, 4, true, 32, 2},
         {{8, 32}, {1, 2, 4}, 64, 0, false, 8, 1},
+        {{65536}, {65536}, 64, 0, true, 65536, 65536},  // the product passes 32 bits
     };
     for (const Case& c : cases) {
         const auto device = Device_With(c.sendClocks, c.ratios, c.minInterval);
@@ -79,6 +82,7 @@ TEST_F(NetworkTimingTest, CheckAnswerTimeLimitsTheTimeOutTo1920ms) {
         {0, 0, true, 3},      // 1 ms x 3
         {5, 57, true, 1920},  // 32 ms x 60: the limit itself passes
         {5, 58, false, 1952},
+        {0, INT_MAX, false, 2147483650.0L},  // the count of answers passes 32 bits
     };
     for (const Case& c : cases) {
         const auto device = Device_With({32}, All_Ratios);

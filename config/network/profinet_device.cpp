@@ -2,18 +2,6 @@
 
 #include "profinet/gsdml/gsdml.h"
 
-namespace {
-
-// Position of the first entry whose name is Name exactly; -1 when none.
-template <class TRef>
-int Index_By_Name(const std::vector<TRef>& List, const QString& Name) {
-    for (size_t i = 0; i < List.size(); ++i)
-        if (List[i]->FName == Name) return static_cast<int>(i);
-    return -1;
-}
-
-}  // namespace
-
 // ---- TParam
 
 QString TParam::GetDiscreteByValue(int Value) const {
@@ -97,7 +85,7 @@ void TPROFINET_Submodule::CopySubmoduleParamGroupList(const TParamGroupList& PGL
 // ---- TPROFINET_Subslot
 
 int TPROFINET_Subslot::GetIndexSubmodule(const QString& NameSubmodule) const {
-    return Index_By_Name(SubmodulesList, NameSubmodule);
+    return Index_Of_First(SubmodulesList, &TPROFINET_Submodule::FName, NameSubmodule);
 }
 
 void TPROFINET_Subslot::Clear_SubmoduleParamGroup_List() {
@@ -135,7 +123,7 @@ TPROFINET_Subslot* TPROFINET_Module::Find_Subslot(int SubslotNum) const {
 // ---- TPROFINET_Slot
 
 int TPROFINET_Slot::GetIndexModule(const QString& NameModule) const {
-    return Index_By_Name(ModulesList, NameModule);
+    return Index_Of_First(ModulesList, &TPROFINET_Module::FName, NameModule);
 }
 
 void TPROFINET_Slot::Clear_SubSlot_List() {

@@ -32,6 +32,14 @@ class TPROFINET_Submodule;
 using TModuleRef = std::shared_ptr<TPROFINET_Module>;
 using TSubmoduleRef = std::shared_ptr<TPROFINET_Submodule>;
 
+// Position of the first entry of List whose Field equals Value exactly; -1 when none.
+template <class TRef, class TItem>
+int Index_Of_First(const std::vector<TRef>& List, QString TItem::*Field, const QString& Value) {
+    for (size_t i = 0; i < List.size(); ++i)
+        if ((*List[i]).*Field == Value) return static_cast<int>(i);
+    return -1;
+}
+
 // One allowed value of a parameter.
 class TDiscreteItem {
 public:
@@ -95,8 +103,9 @@ public:
 
     // One entry of the description's submodule list (a pluggable submodule or a port).
     void Read_SubmoduleItem(TGSDML& GSDML, const TObject* SubmoduleItem);
-    // The parts a virtual and a pluggable submodule share.
-    void Read_SubmoduleItemBase(TGSDML& GSDML, const TSubmoduleItemBase& SubmoduleItem);
+    // The parts a virtual and a pluggable submodule share. Without module information a
+    // pluggable entry keeps only its ID; a virtual one lacks only its name and info.
+    void Read_SubmoduleItemBase(TGSDML& GSDML, const TSubmoduleItemBase& SubmoduleItem, bool Virtual = false);
     bool Get_ParametersGroup(TGSDML& GSDML, const TRecordDataList& RecordDataList);
 
     QString FID;

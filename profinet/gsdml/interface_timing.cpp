@@ -6,6 +6,8 @@ bool TTimingProperties::Read_TimingProperties(IXMLNode node) {
         Read_Attribute(node, "ReductionRatio", FReductionRatio);
         Read_Attribute(node, "ReductionRatioPow2", FReductionRatioPow2);
         Read_Attribute(node, "PreferredSendClock", FPreferredSendClock);
+        FHasSendClock = node.FindAttribute("SendClock") != nullptr;
+        FHasReductionRatio = node.FindAttribute("ReductionRatio") != nullptr;
         return true;
     });
 }

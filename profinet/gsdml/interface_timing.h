@@ -15,6 +15,9 @@ public:
     GSDML_PROPERTY(QString, ReductionRatio);
     GSDML_PROPERTY(QString, ReductionRatioPow2);
     GSDML_PROPERTY(uint16_t, PreferredSendClock) = 0;
+    // Whether the lists are written at all: only a missing list takes the editor's default.
+    GSDML_PROPERTY(bool, HasSendClock) = false;
+    GSDML_PROPERTY(bool, HasReductionRatio) = false;
 };
 
 // The same for isochronous real-time traffic.
