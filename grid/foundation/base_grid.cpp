@@ -1,6 +1,7 @@
 #include "grid/foundation/base_grid.h"
 
 #include "grid/foundation/codings.h"
+#include "grid/foundation/grid_undo.h"
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
@@ -61,6 +62,19 @@ TBaseGrid::~TBaseGrid() {
     FDestroying = true;
     // Every stored cell, also those kept beyond the counts.
     if (FHasCellProps) freeRecords(0, 0, INT_MAX, INT_MAX);
+}
+
+void TBaseGrid::SetUndoRedo(TExGridUndoRedo* Value) {
+    FUndoRedo = Value;
+    if (!FUndoRedo) return;
+    // Either side's destruction then tells the other.
+    FreeNotification(FUndoRedo);
+    FUndoRedo->SetGrid(this);
+}
+
+void TBaseGrid::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opRemove && AComponent != nullptr && AComponent == FUndoRedo) FUndoRedo = nullptr;
+    TObjStringGrid::Notification(AComponent, Operation);
 }
 
 // ---- records

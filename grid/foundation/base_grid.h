@@ -7,6 +7,7 @@
 #include <QString>
 
 class TCanvas;
+class TExGridUndoRedo;
 
 // The step between the platform's string grid and the base grid; it adds nothing.
 class TObjStringGrid : public TStringGrid {
@@ -136,6 +137,9 @@ public:
     void SetActiveRowMirrorColorTo(TColor Value);
     TGridSelectionStyle SelectionStyle() const { return FSelectionStyle; }
     void SetSelectionStyle(TGridSelectionStyle Value);
+    // The linked undo component; linking also points its Grid at this grid.
+    TExGridUndoRedo* UndoRedo() const { return FUndoRedo; }
+    void SetUndoRedo(TExGridUndoRedo* Value);
 
     // Word wrap given to new cell records.
     bool WordWrap = true;
@@ -177,6 +181,7 @@ public:
     virtual int TotalColCount() const { return ColCount(); }
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void Paint() override;
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     bool SelectCell(int ACol, int ARow) override;
@@ -242,4 +247,5 @@ private:
     TColor FActiveRowMirrorColor = clNone;
     TColor FActiveRowMirrorColorTo = clNone;
     TGridSelectionStyle FSelectionStyle = ssDefault;
+    TExGridUndoRedo* FUndoRedo = nullptr;
 };

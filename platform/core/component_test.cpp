@@ -68,4 +68,15 @@ TEST(Events, UnassignedEventDoesNothingAndAssignedFires) {
     EXPECT_EQ(fired, 1);
 }
 
+TEST(Events, CopyingAnEventCopiesItsHandler) {
+    int fired = 0;
+    TNotifyEvent a, b;
+    a = b = [&](TObject*) { ++fired; };
+    TNotifyEvent c(a);
+    a(nullptr);
+    b(nullptr);
+    c(nullptr);
+    EXPECT_EQ(fired, 3);
+}
+
 }  // namespace

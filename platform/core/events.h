@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 class TObject;
@@ -13,10 +14,16 @@ template <typename... Args>
 class TEvent<void(Args...)> {
 public:
     TEvent() = default;
-    template <typename F>
+    TEvent(const TEvent&) = default;
+    TEvent(TEvent&&) noexcept = default;
+    TEvent& operator=(const TEvent&) = default;
+    TEvent& operator=(TEvent&&) noexcept = default;
+
+    // Any callable but another event (a non-const event would otherwise pick these).
+    template <typename F, typename = std::enable_if_t<!std::is_same_v<std::decay_t<F>, TEvent>>>
     TEvent(F&& f) : handler_(std::forward<F>(f)) {}
 
-    template <typename F>
+    template <typename F, typename = std::enable_if_t<!std::is_same_v<std::decay_t<F>, TEvent>>>
     TEvent& operator=(F&& f) {
         handler_ = std::function<void(Args...)>(std::forward<F>(f));
         return *this;
