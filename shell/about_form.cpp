@@ -26,13 +26,7 @@ TLabel* addLabel(TForm& form, const char* name, const QString& text, int left, i
 }  // namespace
 
 void TFAbout::Loaded() {
-    BorderStyle = bsSingle;
-    BorderIcons = biSystemMenu;
-    Position = poScreenCenter;
-    SetColor(Dialog_Background);
-    Font().SetName("Verdana");
-    Font().SetHeight(-11);
-    SetBounds(0, 0, Client_Width, Client_Height);
+    Set_Window_Look(*this, Client_Width, Client_Height);
     SetCaption("About");
 
     Image2 = Place_Control<TImage>(*this, this, "Image2", 12, 12, 81, 81);

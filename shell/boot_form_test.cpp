@@ -18,6 +18,7 @@
 #include "shell/main_window.h"
 #include "shell/program_state.h"
 #include "shell/update_job_file.h"
+#include "shell/program_test_fixture.h"
 
 #include <QFile>
 #include <functional>
@@ -27,23 +28,20 @@ namespace {
 
 // The dialog is driven through the main window's update step. Echo requests go to a scripted
 // client, which sends nothing; the updater is a stub script in the temporary program folder.
-class BootTest : public ::testing::Test {
+class BootTest : public TProgramTest {
 protected:
     void SetUp() override {
         ASSERT_EQ(&EchoClient(), &echo);
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
+        TProgramTest::SetUp();
         ForceDirectories(folder.file("PROJECTS/P/bin"));
         folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
         Create_Program_Windows();
     }
     void TearDown() override {
         for (const TEchoRequest& r : echo.requests()) EXPECT_TRUE(r.Host.startsWith("127.")) << r.Host.toStdString();
-        Application->DestroyForms();
-        SetProgramFolder({});
+        TProgramTest::TearDown();
     }
 
-    TFLoomwrighteFirmWare& w() { return *FLoomwrighteFirmWare; }
     TFBoot& boot() { return *FBoot; }
 
     // Runs the update step; inDialog is what the user does while the dialog is open.
@@ -83,7 +81,6 @@ protected:
     }
 
     TScriptedEchoClient echo;
-    TempFolder folder;
 };
 
 TEST_F(BootTest, TheUpdateStepWritesTheBanksAndOpensTheEthernetDialog) {

@@ -26,6 +26,7 @@
 #include "tables/snmp_trap_form.h"
 #include "tables/topic_template_form.h"
 #include "tables/transmit_can_form.h"
+#include "shell/program_test_fixture.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -38,16 +39,11 @@ struct Window {
     int first, last;
 };
 
-class ChangeLanguageTest : public ::testing::Test {
+class ChangeLanguageTest : public TProgramTest {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
+        TProgramTest::SetUp();
         Create_Program_Windows();
-    }
-    void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
     }
 
     // A language in which every text reads as its own id in brackets, "[15]".
@@ -93,8 +89,6 @@ protected:
         const auto* label = dynamic_cast<TLabel*>(form->FindComponent("L_SW_Desc"));
         return label ? label->Caption() : QString("no L_SW_Desc");
     }
-
-    TempFolder folder;
 };
 
 TEST_F(ChangeLanguageTest, EveryWindowShowsTheNewTextsAndEnglishAgainAfterwards) {

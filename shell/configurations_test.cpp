@@ -13,24 +13,15 @@
 #include "shell/open_conf_form.h"
 #include "shell/par_gen_form.h"
 #include "shell/program_state.h"
+#include "shell/program_test_fixture.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class ConfigurationsTest : public ::testing::Test {
+class ConfigurationsTest : public TProgramTest {
 protected:
-    void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
-    }
-    void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
-    }
-    void start() { Create_Program_Windows(); }
-    TFLoomwrighteFirmWare& w() { return *FLoomwrighteFirmWare; }
     QString project(const QString& name) const { return folder.file("PROJECTS/" + name); }
 
     // The New step with the name typed and OK pressed; further actions follow when it stays open.
@@ -42,8 +33,6 @@ protected:
         });
         w().Btn_Click(w().Btn_New);
     }
-
-    TempFolder folder;
 };
 
 TEST_F(ConfigurationsTest, ANewConfigurationGetsItsFoldersAndOpens) {

@@ -6,7 +6,7 @@
 #include "shell/buttons/lb_button.h"
 #include "shell/buttons/lb_button_look.h"
 
-TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, const char* fontName) {
+void Set_Window_Look(TForm& form, int clientWidth, int clientHeight, const char* fontName) {
     form.BorderStyle = bsSingle;
     form.BorderIcons = biSystemMenu;
     form.Position = poScreenCenter;
@@ -14,6 +14,10 @@ TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, 
     form.Font().SetName(QString::fromLatin1(fontName));
     form.Font().SetHeight(-11);
     form.SetBounds(0, 0, clientWidth, clientHeight);
+}
+
+TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, const char* fontName) {
+    Set_Window_Look(form, clientWidth, clientHeight, fontName);
 
     TDialogFrame f;
     f.P_Title = new TPanel(&form);

@@ -19,7 +19,11 @@ struct TDialogFrame {
     TLbButton* Btn_Cancel = nullptr;
 };
 
-// Sets the dialog's look (background, font, border, centred) and builds its frame.
+// The look of the program's windows: fixed single border with the system menu only, centred,
+// the common background and font, and the client size.
+void Set_Window_Look(TForm& form, int clientWidth, int clientHeight, const char* fontName = "Verdana");
+
+// Sets the dialog's look and builds its frame.
 TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, const char* fontName = "Verdana");
 
 // A control of form, named and placed on parent. Its bounds come first, as a window's

@@ -99,13 +99,7 @@ TFLoomwrighteFirmWare::~TFLoomwrighteFirmWare() {
 }
 
 void TFLoomwrighteFirmWare::Loaded() {
-    BorderStyle = bsSingle;
-    BorderIcons = biSystemMenu;
-    Position = poScreenCenter;
-    SetColor(Dialog_Background);
-    Font().SetName("Verdana");
-    Font().SetHeight(-11);
-    SetBounds(0, 0, 694, 484);
+    Set_Window_Look(*this, 694, 484);
     Build_Controls();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };

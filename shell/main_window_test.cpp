@@ -21,33 +21,25 @@
 #include "shell/par_gen_form.h"
 #include "shell/program_state.h"
 #include "shell/soft_options_form.h"
+#include "shell/program_test_fixture.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public TProgramTest {
 protected:
-    void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
-    }
     void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
+        TProgramTest::TearDown();
         SetUrlOpener({});
     }
-    void start() { Create_Program_Windows(); }
     void writeSettings(const QString& projectName) {
         folder.write("Loomwright.xml", QString("<Conf_Settings><lastproj><projectname>%1</projectname></lastproj>"
                                                "</Conf_Settings>")
                                            .arg(projectName)
                                            .toUtf8());
     }
-    TFLoomwrighteFirmWare& w() { return *FLoomwrighteFirmWare; }
-
-    TempFolder folder;
 };
 
 TEST_F(MainWindowTest, FirstStartMakesTheFoldersAndOpensNoConfiguration) {

@@ -16,6 +16,7 @@
 #include "shell/main_window.h"
 #include "shell/par_gen_form.h"
 #include "shell/program_state.h"
+#include "shell/program_test_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,18 +52,16 @@ const Elements Default_Elements = {
     {"TLS_Server_Enable_Known_Cert", "0"},
 };
 
-class ParGenFormTest : public ::testing::Test {
+class ParGenFormTest : public TProgramTest {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
+        TProgramTest::SetUp();
         Create_Program_Windows();
         openConfiguration("Demo");
     }
     void TearDown() override {
         Mouse.SetWheelScrollLines(-1);
-        Application->DestroyForms();
-        SetProgramFolder({});
+        TProgramTest::TearDown();
     }
 
     void openConfiguration(const QString& name) {
@@ -116,8 +115,6 @@ protected:
             if (n == name) return v;
         return QStringLiteral("<missing>");
     }
-
-    TempFolder folder;
 };
 
 TEST_F(ParGenFormTest, WithoutAFileTheDefaultsShowAndOkWritesTheTwentyTwoElements) {

@@ -13,22 +13,18 @@
 #include "shell/main_window.h"
 #include "shell/par_gen_form.h"
 #include "shell/program_state.h"
+#include "shell/program_test_fixture.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
 
-class ParGenLayoutTest : public ::testing::Test {
+class ParGenLayoutTest : public TProgramTest {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
+        TProgramTest::SetUp();
         Create_Program_Windows();
-    }
-    void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
     }
 
     TFParGen& f() { return *FParGen; }
@@ -53,8 +49,6 @@ protected:
     void expectTlsRowsVisible(bool visible) {
         for (TControl* row : tlsRows()) EXPECT_EQ(row->Visible(), visible) << row->Name.toStdString();
     }
-
-    TempFolder folder;
 };
 
 TEST_F(ParGenLayoutTest, TheBuildShowsItsThreePanelsNumberedInOrderAtTheirHeights) {

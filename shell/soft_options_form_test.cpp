@@ -18,6 +18,7 @@
 #include "shell/program_state.h"
 #include "shell/soft_options_form.h"
 #include "shell/version_check.h"
+#include "shell/program_test_fixture.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -46,11 +47,10 @@ QByteArray bmp(int width, int height) {
     return b;
 }
 
-class SoftOptionsTest : public ::testing::Test {
+class SoftOptionsTest : public TProgramTest {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
+        TProgramTest::SetUp();
         Restrict_Http_To_Loopback(true);
         SetUrlOpener([this](const QString& url) {
             opened.append(url);
@@ -58,11 +58,9 @@ protected:
         });
     }
     void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
+        TProgramTest::TearDown();
         SetUrlOpener({});
     }
-    void start() { Create_Program_Windows(); }
     void addLanguage(const QString& name, const QByteArray& lines = "STR15 = Neu\r\n") {
         folder.write("LANGUAGE/" + name + ".lng", lines);
     }
@@ -81,8 +79,6 @@ protected:
             if (label->Visible()) names.push_back(label->Caption());
         return names;
     }
-
-    TempFolder folder;
     TScriptedHttpClient http;
     QStringList opened;
 };

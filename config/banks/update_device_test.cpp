@@ -9,6 +9,7 @@
 #include "shell/main_block.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
+#include "shell/program_test_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,29 +18,21 @@
 namespace {
 
 // The update step with the configuration "P" open.
-class UpdateDeviceTest : public ::testing::Test {
+class UpdateDeviceTest : public TProgramTest {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
+        TProgramTest::SetUp();
         ForceDirectories(folder.file("PROJECTS/P/bin"));
         folder.write("Loomwright.xml",
                      "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
         Create_Program_Windows();
         ASSERT_EQ(Project_Path, folder.file("PROJECTS/P"));
     }
-    void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
-    }
-    TFLoomwrighteFirmWare& w() { return *FLoomwrighteFirmWare; }
     QString bin(const QString& name) const { return folder.file("PROJECTS/P/bin/" + name); }
     QByteArray read(const QString& path) const {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-
-    TempFolder folder;
 };
 
 TEST_F(UpdateDeviceTest, TheBanksAreWrittenBeforeTheDeviceDialogOpens) {

@@ -20,6 +20,7 @@
 #include "shell/buttons/lb_button.h"
 #include "shell/main_block.h"
 #include "shell/program_state.h"
+#include "shell/program_test_fixture.h"
 
 namespace {
 
@@ -55,18 +56,13 @@ QByteArray Dap_GSDML(const QString& family, const std::vector<Dap>& daps, const 
         .toUtf8();
 }
 
-class CatalogFormTest : public ::testing::Test {
+class CatalogFormTest : public TProgramTest {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
+        TProgramTest::SetUp();
         Create_Program_Windows();
         ASSERT_NE(FPROFINETCatalog, nullptr);
         ASSERT_NE(PROFINET_Catalog_Obj, nullptr);
-    }
-    void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
     }
     TFPROFINETCatalog& form() { return *FPROFINETCatalog; }
     TTreeView& tree() { return *form().TW_Catalog; }
@@ -128,8 +124,6 @@ protected:
                     if (TCat_GSDML* entry = p->SearchGSDML(name)) return entry->GSDML.get();
         return nullptr;
     }
-
-    TempFolder folder;
 };
 
 TEST_F(CatalogFormTest, TheWindowHasItsFrameTextsAndControls) {

@@ -16,26 +16,18 @@
 #include "shell/main_block.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
+#include "shell/program_test_fixture.h"
 
 namespace {
 
-class CatalogMainWindowTest : public ::testing::Test {
+class CatalogMainWindowTest : public TProgramTest {
 protected:
-    void SetUp() override {
-        Reset_Program_State();
-        SetProgramFolder(folder.path());
-    }
-    void TearDown() override {
-        Application->DestroyForms();
-        SetProgramFolder({});
-    }
     // Copies of each shared file in the catalog folder, each under a name of its own.
     void writeCatalog(int copies) {
         for (int i = 0; i < copies; ++i)
             for (const QString& name : Shared_GSDML_Files)
                 folder.write(QString("PROFINET_Catalog/GSDML-%1-%2").arg(i).arg(name.mid(6)), Shared_GSDML_Bytes(name));
     }
-    TFLoomwrighteFirmWare& w() { return *FLoomwrighteFirmWare; }
     bool animating() { return static_cast<TGIFImage*>(w().ILoadCat->Picture().Graphic())->Animate(); }
 
     // Runs the GUI thread's queued calls until the loader has started the animation.
@@ -47,8 +39,6 @@ protected:
         }
         return true;
     }
-
-    TempFolder folder;
 };
 
 TEST_F(CatalogMainWindowTest, TheFirstShowLoadsTheCatalogFolderBehindTheIndicator) {
