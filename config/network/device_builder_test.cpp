@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/network/network_test_support.h"
 #include "config/network/profinet_device.h"
 #include "platform/system/files.h"
 #include "platform/system/regional.h"
@@ -13,20 +14,6 @@ namespace {
 
 const QString Fixture = QStringLiteral("GSDML-V2.4-Test-Network.xml");
 
-std::shared_ptr<TGSDML> Decoded(const QString& folder, const QString& file) {
-    auto gsdml = std::make_shared<TGSDML>();
-    EXPECT_TRUE(gsdml->Decode_GSDML(folder, file)) << file.toStdString();
-    return gsdml;
-}
-
-std::unique_ptr<TPROFINET_Device> Built(std::shared_ptr<TGSDML> gsdml, const QString& name, const QString& category) {
-    auto device = std::make_unique<TPROFINET_Device>();
-    device->FDeviceName = name;
-    device->FDeviceCategoryRef = category;
-    device->SetGSDML(std::move(gsdml));
-    device->ReadInfoFromGSDML();
-    return device;
-}
 
 std::unique_ptr<TPROFINET_Device> Fixture_Device(const char* name, const char* category) {
     return Built(Decoded(QStringLiteral(LW_TESTDATA "/"), Fixture), QString::fromUtf8(name),

@@ -1,5 +1,7 @@
 #include "config/network/network_file.h"
 
+#include "config/network/network_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -40,14 +42,7 @@ protected:
     }
 
     std::unique_ptr<TPROFINET_Device> Device(const QString& file, const QString& name, const QString& category) {
-        auto gsdml = std::make_shared<TGSDML>();
-        EXPECT_TRUE(gsdml->Decode_GSDML(gsdmlFolder_, file));
-        auto device = std::make_unique<TPROFINET_Device>();
-        device->FDeviceName = name;
-        device->FDeviceCategoryRef = category;
-        device->SetGSDML(std::move(gsdml));
-        device->ReadInfoFromGSDML();
-        return device;
+        return Built(Decoded(gsdmlFolder_, file), name, category);
     }
 
     TPROFINET_Device_List Load() {
