@@ -1,5 +1,5 @@
 // How fast the loader fills the catalog from a folder of many GSDML files: the folder holds
-// copies of the shared device descriptions under names of their own, and "files/s" counts
+// copies of the vendor device descriptions under names of their own, and "files/s" counts
 // the files decoded and filed per second.
 #include <benchmark/benchmark.h>
 
@@ -10,27 +10,27 @@
 
 #include "profinet/catalog/catalog.h"
 #include "profinet/catalog/catalog_loader.h"
-#include "shell/program_state.h"
+#include "shell/common/program_state.h"
 
 namespace {
 
-const QString sharedFolder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
-const QStringList sharedFiles = {
+const QString vendorFolder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
+const QStringList vendorFiles = {
     "GSDML-V2.25-ABB-FENA-20130603.xml",
     "GSDML-V2.35-HILSCHER-NIOT-E-NPI3-51-EN-RE-20201005.xml",
     "GSDML-V2.41-LEUZE-BCL248i-20211213.xml",
 };
 
-// A catalog folder of copies of the shared files, removed with the object.
+// A catalog folder of copies of the vendor files, removed with the object.
 class CatalogFolder {
 public:
     explicit CatalogFolder(int copiesOfEach) {
         dir_.setAutoRemove(true);
-        for (const QString& name : sharedFiles) {
-            QFile in(sharedFolder + name);
+        for (const QString& name : vendorFiles) {
+            QFile in(vendorFolder + name);
             if (!in.open(QIODevice::ReadOnly)) continue;
             const QByteArray bytes = in.readAll();
-            // Written afresh rather than copied: the shared files are read-only, and the loader
+            // Written afresh rather than copied: the vendor files are read-only, and the loader
             // leaves read-only files out.
             for (int i = 0; i < copiesOfEach; ++i) {
                 QFile out(dir_.filePath(QString("GSDML-%1-%2").arg(i).arg(name.mid(6))));

@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString folder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
+const QString folder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
 const std::vector<QString> files = {
     "GSDML-V2.25-ABB-FENA-20130603.xml",
     "GSDML-V2.35-HILSCHER-NIOT-E-NPI3-51-EN-RE-20201005.xml",

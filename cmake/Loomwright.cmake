@@ -18,7 +18,7 @@ function(lw_tests name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} platform_testkit GTest::gtest)
   target_compile_definitions(${name} PRIVATE
-    LW_SHARED_TESTDATA="${LW_SHARED_TESTDATA}"
+    LW_VENDOR_TESTDATA="${LW_VENDOR_TESTDATA}"
     LW_TESTDATA="${CMAKE_CURRENT_SOURCE_DIR}/testdata")
   target_compile_options(${name} PRIVATE -include ${CMAKE_SOURCE_DIR}/platform/testkit/qt_printers.h)
   add_test(NAME ${name} COMMAND ${name})

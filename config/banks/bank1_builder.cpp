@@ -4,7 +4,7 @@
 #include "platform/system/files.h"
 #include "platform/system/regional.h"
 #include "platform/xml/xml_document.h"
-#include "shell/program_state.h"
+#include "shell/common/program_state.h"
 
 #include <array>
 

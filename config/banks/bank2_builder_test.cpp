@@ -57,7 +57,7 @@ QByteArray Hex(const char* Text) { return QByteArray::fromHex(Text).toHex(); }
 
 const QString Fena = QStringLiteral("GSDML-V2.25-ABB-FENA-20130603.xml");
 
-// A project whose GSDML folder holds a copy of a shared description, and network files written
+// A project whose GSDML folder holds a copy of a vendor description, and network files written
 // as the network window writes them.
 class Bank2NetworkTest : public TBankProject {
 protected:
@@ -65,7 +65,7 @@ protected:
         TBankProject::SetUp();
         gsdmlFolder = folder.path() + PathDelim + "GSDML" + PathDelim;
         ASSERT_TRUE(ForceDirectories(gsdmlFolder));
-        ASSERT_TRUE(CopyFile(QStringLiteral(LW_SHARED_TESTDATA "/gsdml/") + Fena, gsdmlFolder + Fena, false));
+        ASSERT_TRUE(CopyFile(QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/") + Fena, gsdmlFolder + Fena, false));
     }
 
     static QString subslot(int Number, const QString& ID, uint32_t Ident, int LenIN, int LenOUT, uint32_t API,

@@ -262,9 +262,9 @@ TEST_F(DeviceBuilderTest, AnAccessPointThatIsNotThereLeavesTheDeviceEmpty) {
     EXPECT_TRUE(device->UpdateTimeVal.isEmpty());
 }
 
-// Every access point of the shared descriptions builds a device whose lists agree.
+// Every access point of the vendor descriptions builds a device whose lists agree.
 TEST_F(DeviceBuilderTest, TheSharedDescriptionsBuildConsistentDevices) {
-    const QString folder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
+    const QString folder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
     int built = 0;
     for (const TSearchRec& file : FindFiles(folder, QStringLiteral("GSDML*.xml"))) {
         const auto gsdml = Decoded(folder, file.Name);

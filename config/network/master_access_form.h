@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/text_block_form.h"
+#include "shell/common/text_block_form.h"
 
 // The PROFINET slaves access table (PROFINET_Master.xml).
 class TFPROFINET_Master_Access : public TTextBlockForm {

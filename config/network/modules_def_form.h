@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/text_block_form.h"
+#include "shell/common/text_block_form.h"
 
 // The module definition of one PROFINET device.
 class TFPROFINET_Modules_Def : public TTextBlockForm {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/text_block_form.h"
+#include "shell/common/text_block_form.h"
 
 // The PROFINET network editor (PROFINET_Master_Network.xml).
 class TFPROFINET_Network_Access : public TTextBlockForm {

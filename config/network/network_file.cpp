@@ -8,7 +8,7 @@
 #include "platform/system/regional.h"
 #include "platform/xml/xml_document.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/program_state.h"
+#include "shell/common/program_state.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/xml/xml_document.h"
 #include "profinet/gsdml/device_access_point.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/program_state.h"
+#include "shell/common/program_state.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ protected:
         gsdmlFolder_ = project_.path() + PathDelim + "GSDML" + PathDelim;
         ForceDirectories(gsdmlFolder_);
         CopyFile(QStringLiteral(LW_TESTDATA "/") + Fixture, gsdmlFolder_ + Fixture, false);
-        shared_ = QStringLiteral("GSDML-V2.25-ABB-FENA-20130603.xml");
-        CopyFile(QStringLiteral(LW_SHARED_TESTDATA "/gsdml/") + shared_, gsdmlFolder_ + shared_, false);
+        vendor_ = QStringLiteral("GSDML-V2.25-ABB-FENA-20130603.xml");
+        CopyFile(QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/") + vendor_, gsdmlFolder_ + vendor_, false);
     }
     void TearDown() override {
         Project_Path = savedProject_;
@@ -65,7 +65,7 @@ protected:
     TempFolder project_;
     QString savedProject_;
     QString gsdmlFolder_;
-    QString shared_;
+    QString vendor_;
 };
 
 }  // namespace
@@ -95,7 +95,7 @@ TEST_F(NetworkFileTest, ANetworkSavedAndLoadedBackIsTheSame) {
     io.SubSlotList[1]->FWord_Pos = true;
     device.SlotList[3]->Selected_Module = nullptr;
     device.SlotList[3]->Clear_SubSlot_List();
-    devices.push_back(Device(shared_, "", ""));  // no such access point: a device without slots
+    devices.push_back(Device(vendor_, "", ""));  // no such access point: a device without slots
 
     const QByteArray saved = Save(devices);
     ASSERT_FALSE(saved.isEmpty());
@@ -128,12 +128,12 @@ TEST_F(NetworkFileTest, ANetworkSavedAndLoadedBackIsTheSame) {
     EXPECT_TRUE(loaded[1]->SlotList.empty());
 }
 
-// Every access point of the shared descriptions, with each slot set to its last allowed module.
+// Every access point of the vendor descriptions, with each slot set to its last allowed module.
 TEST_F(NetworkFileTest, DevicesOfTheSharedDescriptionsComeBackByteForByte) {
-    const QString shared = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
+    const QString vendor = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
     TPROFINET_Device_List devices;
-    for (const TSearchRec& file : FindFiles(shared, QStringLiteral("GSDML*.xml"))) {
-        CopyFile(shared + file.Name, gsdmlFolder_ + file.Name, false);
+    for (const TSearchRec& file : FindFiles(vendor, QStringLiteral("GSDML*.xml"))) {
+        CopyFile(vendor + file.Name, gsdmlFolder_ + file.Name, false);
         TGSDML gsdml;
         ASSERT_TRUE(gsdml.Decode_GSDML(gsdmlFolder_, file.Name));
         for (const auto& dap : gsdml.ProfileBody.ApplicationProcess.DeviceAccessPointList->DevAccPointItemList) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/text_block_form.h"
+#include "shell/common/text_block_form.h"
 
 // The IEC 61850 server variables table (IEC61850_Variables.xml).
 class TFIEC61850_Variables : public TTextBlockForm {

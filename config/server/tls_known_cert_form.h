@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/text_block_form.h"
+#include "shell/common/text_block_form.h"
 
 // The TLS certificates the server accepts (TLS_Known_Cert.xml).
 class TFTLS_Server_Known_Cert : public TTextBlockForm {

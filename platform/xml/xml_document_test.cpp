@@ -18,7 +18,7 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString gsdml(const char* name) { return QStringLiteral(LW_SHARED_TESTDATA "/gsdml/") + name; }
+QString gsdml(const char* name) { return QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/") + name; }
 
 
 void expectEmpty(const TXMLDocument& doc) {

@@ -13,7 +13,7 @@
 #include "profinet/gsdml/device_access_point.h"
 #include "shell/buttons/lb_button.h"
 #include "shell/buttons/lb_button_look.h"
-#include "shell/program_state.h"
+#include "shell/common/program_state.h"
 
 #include <memory>
 

@@ -15,7 +15,7 @@
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
 #include "profinet/catalog/catalog_test_files.h"
-#include "shell/program_state.h"
+#include "shell/common/program_state.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ protected:
 
     QString write(const QString& name, const QByteArray& bytes) { return folder.write("PROFINET_Catalog/" + name, bytes); }
     void writeSharedFiles() {
-        for (const QString& name : Shared_GSDML_Files) write(name, Shared_GSDML_Bytes(name));
+        for (const QString& name : Vendor_GSDML_Files) write(name, Vendor_GSDML_Bytes(name));
     }
     bool animating() const { return static_cast<TGIFImage*>(image->Picture().Graphic())->Animate(); }
     bool indicatorShown() const { return image->Visible() && label->Visible() && animating(); }

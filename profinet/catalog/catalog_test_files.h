@@ -10,16 +10,16 @@
 
 #include "profinet/catalog/catalog.h"
 
-// The device descriptions of the shared test data, in the order a folder listing gives them.
-inline const QString Shared_GSDML_Folder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
-inline const QStringList Shared_GSDML_Files = {
+// The device descriptions of the vendor test data, in the order a folder listing gives them.
+inline const QString Vendor_GSDML_Folder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
+inline const QStringList Vendor_GSDML_Files = {
     "GSDML-V2.25-ABB-FENA-20130603.xml",
     "GSDML-V2.35-HILSCHER-NIOT-E-NPI3-51-EN-RE-20201005.xml",
     "GSDML-V2.41-LEUZE-BCL248i-20211213.xml",
 };
 
-inline QByteArray Shared_GSDML_Bytes(const QString& name) {
-    QFile f(Shared_GSDML_Folder + name);
+inline QByteArray Vendor_GSDML_Bytes(const QString& name) {
+    QFile f(Vendor_GSDML_Folder + name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

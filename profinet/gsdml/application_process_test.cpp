@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString sharedFolder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
+const QString vendorFolder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
 
 // A fixture as text, byte for byte as Latin-1.
 QString fixtureText(const char* name) {
@@ -160,7 +160,7 @@ TEST(ApplicationProcess, DecodesTheListsOfTheSharedFiles) {
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
         TGSDML gsdml;
-        ASSERT_TRUE(gsdml.Decode_GSDML(sharedFolder, f.file));
+        ASSERT_TRUE(gsdml.Decode_GSDML(vendorFolder, f.file));
         const TApplicationProcess& process = gsdml.ProfileBody.ApplicationProcess;
         EXPECT_EQ(process.ValueList != nullptr, f.valueItems > 0);
         EXPECT_EQ(process.ChannelDiagList != nullptr, f.channelDiagItems + f.profileChannelDiagItems > 0);
@@ -194,7 +194,7 @@ TEST(ApplicationProcess, DecodesTheListsOfTheSharedFiles) {
 
 TEST(ApplicationProcess, SharedFileDiagnosisAndChoicesResolveToTheirTexts) {
     TGSDML abb;
-    ASSERT_TRUE(abb.Decode_GSDML(sharedFolder, "GSDML-V2.25-ABB-FENA-20130603.xml"));
+    ASSERT_TRUE(abb.Decode_GSDML(vendorFolder, "GSDML-V2.25-ABB-FENA-20130603.xml"));
     const TProfileChannelDiagItem& last =
         *abb.ProfileBody.ApplicationProcess.ChannelDiagList->ProfileChannelDiagItemList.back();
     EXPECT_EQ(last.API(), 14848u);
@@ -202,7 +202,7 @@ TEST(ApplicationProcess, SharedFileDiagnosisAndChoicesResolveToTheirTexts) {
     EXPECT_EQ(abb.GetString_ExternalTextList(last.Name()), "Other");
 
     TGSDML leuze;
-    ASSERT_TRUE(leuze.Decode_GSDML(sharedFolder, "GSDML-V2.41-LEUZE-BCL248i-20211213.xml"));
+    ASSERT_TRUE(leuze.Decode_GSDML(vendorFolder, "GSDML-V2.41-LEUZE-BCL248i-20211213.xml"));
     const TApplicationProcess& process = leuze.ProfileBody.ApplicationProcess;
     const TChannelDiagItem& diag = *process.ChannelDiagList->ChannelDiagItemList.at(0);
     EXPECT_EQ(diag.ErrorType(), 16);

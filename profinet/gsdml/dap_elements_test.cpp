@@ -201,7 +201,7 @@ TEST(DapElementsOfSharedFiles, DecodeWithTheirReaders) {
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
-        const TTestXml doc(TTestXml::File{SharedGsdmlPath(f.file)});
+        const TTestXml doc(TTestXml::File{VendorGsdmlPath(f.file)});
 
         std::vector<std::pair<int, int>> ioConfig;
         for (const IXMLNode& element : doc.Elements("IOConfigData")) {

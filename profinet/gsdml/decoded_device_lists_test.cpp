@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString sharedFolder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
+const QString vendorFolder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
 
 const QString moduleList = QStringLiteral(
     "<ModuleList>"
@@ -121,16 +121,16 @@ TCounts decoded(const TApplicationProcess& process) {
 }
 
 TEST(DecodedDeviceLists, EveryFileHoldsAllItsAccessPointsModulesAndSubmodules) {
-    const std::vector<TSearchRec> files = FindFiles(sharedFolder, "*.xml");
+    const std::vector<TSearchRec> files = FindFiles(vendorFolder, "*.xml");
     ASSERT_FALSE(files.empty());
     for (const TSearchRec& file : files) {
         SCOPED_TRACE(file.Name.toStdString());
         TGSDML gsdml;
-        ASSERT_TRUE(gsdml.Decode_GSDML(sharedFolder, file.Name));
+        ASSERT_TRUE(gsdml.Decode_GSDML(vendorFolder, file.Name));
         const TApplicationProcess& process = gsdml.ProfileBody.ApplicationProcess;
         ASSERT_NE(process.DeviceAccessPointList, nullptr);
         const TCounts counts = decoded(process);
-        EXPECT_EQ(counts, inFile(TTestXml::FromFile(sharedFolder + file.Name)));
+        EXPECT_EQ(counts, inFile(TTestXml::FromFile(vendorFolder + file.Name)));
         EXPECT_GT(counts.accessPoints, 0u);
 
         for (const auto& dap : process.DeviceAccessPointList->DevAccPointItemList) {
@@ -184,7 +184,7 @@ TEST(DecodedDeviceLists, AccessPointsAndModulesMatchTheirFiles) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         TGSDML gsdml;
-        ASSERT_TRUE(gsdml.Decode_GSDML(sharedFolder, c.file));
+        ASSERT_TRUE(gsdml.Decode_GSDML(vendorFolder, c.file));
         const TApplicationProcess& process = gsdml.ProfileBody.ApplicationProcess;
         const TDeviceAccessPointList& daps = *process.DeviceAccessPointList;
         QStringList accessPoints;

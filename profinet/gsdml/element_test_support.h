@@ -13,7 +13,7 @@
 #include "platform/xml/xml_document.h"
 
 inline QString FixturePath(const char* name) { return QStringLiteral(LW_TESTDATA "/") + name; }
-inline QString SharedGsdmlPath(const char* name) { return QStringLiteral(LW_SHARED_TESTDATA "/gsdml/") + name; }
+inline QString VendorGsdmlPath(const char* name) { return QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/") + name; }
 
 // A parsed XML text or file.
 class TTestXml {

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString sharedFolder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
+const QString vendorFolder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
 const QString fixtureFolder = QStringLiteral(LW_TESTDATA "/");
 const QString minimalName = QStringLiteral("GSDML-V2.4-Minimal.xml");
 
@@ -78,9 +78,9 @@ TEST(GSDML, DecodesTheSharedFiles) {
     for (const SharedFile& f : files) {
         SCOPED_TRACE(f.name);
         TGSDML gsdml;
-        ASSERT_TRUE(gsdml.Decode_GSDML(sharedFolder, f.name));
+        ASSERT_TRUE(gsdml.Decode_GSDML(vendorFolder, f.name));
         EXPECT_EQ(gsdml.GSDML_FileName(), f.name);
-        EXPECT_EQ(gsdml.GSDML_Path(), sharedFolder);
+        EXPECT_EQ(gsdml.GSDML_Path(), vendorFolder);
 
         const TProfileHeader& header = gsdml.ProfileHeader;
         EXPECT_EQ(header.ProfileIdentification(), "PROFINET Device Profile");
@@ -107,7 +107,7 @@ TEST(GSDML, DecodesTheSharedFiles) {
 
 TEST(GSDML, OtherLanguagesAreReadButNeverLookedUp) {
     TGSDML gsdml;
-    ASSERT_TRUE(gsdml.Decode_GSDML(sharedFolder, "GSDML-V2.41-LEUZE-BCL248i-20211213.xml"));
+    ASSERT_TRUE(gsdml.Decode_GSDML(vendorFolder, "GSDML-V2.41-LEUZE-BCL248i-20211213.xml"));
     const TLanguage& german = *gsdml.ProfileBody.ApplicationProcess.ExternalTextList->LanguageList.at(0);
     const auto text = std::find_if(german.TextList.begin(), german.TextList.end(),
                                    [](const auto& item) { return item->TextId() == "DeviceDescription"; });

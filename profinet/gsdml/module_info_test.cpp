@@ -104,7 +104,7 @@ TEST(ModuleInfo, ReadsEveryOneOfTheSharedFiles) {
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
-        const TTestXml doc(TTestXml::File{SharedGsdmlPath(f.file)});
+        const TTestXml doc(TTestXml::File{VendorGsdmlPath(f.file)});
         const std::vector<IXMLNode> elements = doc.Elements("ModuleInfo");
         ASSERT_EQ(elements.size(), f.count);
         for (const IXMLNode& element : elements) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString sharedFolder = QStringLiteral(LW_SHARED_TESTDATA "/gsdml/");
+const QString vendorFolder = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
 const QString abb = QStringLiteral("GSDML-V2.25-ABB-FENA-20130603.xml");
 const QString hilscher = QStringLiteral("GSDML-V2.35-HILSCHER-NIOT-E-NPI3-51-EN-RE-20201005.xml");
 const QString leuze = QStringLiteral("GSDML-V2.41-LEUZE-BCL248i-20211213.xml");
@@ -25,7 +25,7 @@ TEST(SubmoduleData, EveryIODataAndRecordListOfTheSharedFilesReads) {
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.file.toStdString());
-        const TTestXml fixture = TTestXml::FromFile(sharedFolder + f.file);
+        const TTestXml fixture = TTestXml::FromFile(vendorFolder + f.file);
         int ioData = 0, recordLists = 0, records = 0;
         for (const IXMLNode& node : fixture.Elements("IOData")) {
             TIOData io;
@@ -64,7 +64,7 @@ TEST(SubmoduleData, CyclicLengthsOfSharedSubmodules) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.submodule);
-        const TTestXml fixture = TTestXml::FromFile(sharedFolder + c.file);
+        const TTestXml fixture = TTestXml::FromFile(vendorFolder + c.file);
         TIOData io;
         ASSERT_TRUE(io.Read_IOData(fixture.SubmodulePart(c.submodule, "IOData")));
         EXPECT_EQ(io.Get_Input(), c.input);
@@ -73,7 +73,7 @@ TEST(SubmoduleData, CyclicLengthsOfSharedSubmodules) {
 }
 
 TEST(SubmoduleData, RecordsOfSharedSubmodules) {
-    const TTestXml fenaFile = TTestXml::FromFile(sharedFolder + abb);
+    const TTestXml fenaFile = TTestXml::FromFile(vendorFolder + abb);
     TRecordDataList fena;
     ASSERT_TRUE(fena.Read_RecordDataList(fenaFile.SubmodulePart("ID_STD_STD_TGM2_1", "RecordDataList")));
     ASSERT_EQ(fena.ParameterRecordDataItemList.size(), 1u);
@@ -90,7 +90,7 @@ TEST(SubmoduleData, RecordsOfSharedSubmodules) {
     EXPECT_EQ(speed.TextId(), "T_ID_STD_STD_TGM1_FS_NSOLLB");
     EXPECT_EQ(telegram.RecordDataReferenceList[0]->ValueItemTarget(), "VI_ID_STOP_ACTION_VALUE_SEL");
 
-    const TTestXml scannerFile = TTestXml::FromFile(sharedFolder + leuze);
+    const TTestXml scannerFile = TTestXml::FromFile(vendorFolder + leuze);
     TRecordDataList dap;
     ASSERT_TRUE(dap.Read_RecordDataList(scannerFile.SubmodulePart("DAP", "RecordDataList")));
     ASSERT_EQ(dap.ParameterRecordDataItemList.size(), 1u);

@@ -16,7 +16,7 @@ const char* const abb = "GSDML-V2.25-ABB-FENA-20130603.xml";
 const char* const hilscher = "GSDML-V2.35-HILSCHER-NIOT-E-NPI3-51-EN-RE-20201005.xml";
 const char* const leuze = "GSDML-V2.41-LEUZE-BCL248i-20211213.xml";
 
-TTestXml sharedFile(const char* name) { return TTestXml::FromFile(SharedGsdmlPath(name)); }
+TTestXml sharedFile(const char* name) { return TTestXml::FromFile(VendorGsdmlPath(name)); }
 
 TEST(SubmodulesOfSharedFiles, EveryListDecodes) {
     const struct {
