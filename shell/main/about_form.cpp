@@ -7,7 +7,7 @@
 #include "shell/buttons/lb_button.h"
 #include "shell/buttons/lb_button_look.h"
 #include "shell/common/dialog_frame.h"
-#include "shell/main/main_window.h"
+#include "shell/main/version_check.h"
 #include "shell/common/program_state.h"
 #include "shell/main/version_check.h"
 

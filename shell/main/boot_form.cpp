@@ -15,7 +15,6 @@
 #include "platform/xml/xml_document.h"
 #include "shell/buttons/lb_button.h"
 #include "shell/buttons/lb_button_look.h"
-#include "shell/main/main_window.h"
 #include "shell/common/program_state.h"
 #include "shell/common/text_helpers.h"
 #include "shell/main/update_job_file.h"
@@ -220,7 +219,7 @@ void TFBoot::Run_Ethernet_Update() {
         return;
     }
     Set_State(TUpdateState::Updater);
-    FLoomwrighteFirmWare->Start_Program(Updater_Program(), QString(), 0);
+    OnStartProgram(Updater_Program(), QString(), 0);
 }
 
 bool TFBoot::Send_Ping() {

@@ -46,6 +46,9 @@ public:
     TIdIcmpClient* Ping = nullptr;
     TXMLDocument* XML1 = nullptr;
 
+    // Runs the updater (program, parameter text, 0 to show its window) once the job file is written.
+    TEvent<void(const QString&, const QString&, uint8_t)> OnStartProgram;
+
     int Form_Type = 0;  // 0 serial, 1 Ethernet
     // 0 no reply yet, 1 the latest reply carried data, 2 it carried none (time-out or error).
     int ping_res = 0;

@@ -43,4 +43,11 @@ void Create_Program_Windows() {
     Application->CreateForm(FTransmitCAN);
     Application->CreateForm(FIEC61850_Variables);
     Application->CreateForm(FTLS_Server_Known_Cert);
+
+    // The dialogs report back to the main window through their events.
+    FSoftOptions->OnLanguageChange = [](TObject*) { FLoomwrighteFirmWare->Change_Language(); };
+    FSoftOptions->Version_Client = FLoomwrighteFirmWare->HTTP1;
+    FBoot->OnStartProgram = [](const QString& Program, const QString& Parameter, uint8_t Kind) {
+        FLoomwrighteFirmWare->Start_Program(Program, Parameter, Kind);
+    };
 }

@@ -50,8 +50,6 @@
 
 TFLoomwrighteFirmWare* FLoomwrighteFirmWare = nullptr;
 
-const QString Maker_Web_Site = QStringLiteral("http://www.korvex.example");
-
 namespace {
 
 // Set while the update step runs (its dialog, echo test and updater): no step may start

@@ -104,6 +104,3 @@ private:
 };
 
 extern TFLoomwrighteFirmWare* FLoomwrighteFirmWare;
-
-// The maker's web site behind the maker label.
-extern const QString Maker_Web_Site;

@@ -1,4 +1,5 @@
 #include "shell/main/main_window.h"
+#include "shell/main/version_check.h"
 
 #include "config/network/network_access_form.h"
 #include "config/server/iec61850_variables_form.h"

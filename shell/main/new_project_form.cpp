@@ -5,7 +5,6 @@
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
 #include "shell/buttons/lb_button.h"
-#include "shell/main/main_window.h"
 #include "shell/common/program_state.h"
 
 TFNew_Project* FNew_Project = nullptr;
@@ -71,7 +70,7 @@ void TFNew_Project::Btn_OKClick(TObject*) {
     ForceDirectories(folder + PathDelim + QStringLiteral("bin"));
     Project_Name = name;
     Project_Path = folder;
-    FLoomwrighteFirmWare->Set_Files();
+    Set_Project_Files();
     SetModalResult(mrOk);
 }
 

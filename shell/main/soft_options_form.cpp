@@ -12,7 +12,6 @@
 #include "shell/buttons/lb_button.h"
 #include "shell/buttons/lb_button_look.h"
 #include "shell/common/language.h"
-#include "shell/main/main_window.h"
 #include "shell/common/program_state.h"
 #include "shell/main/version_check.h"
 
@@ -213,7 +212,7 @@ void TFSoftOptions::LangClick(TObject* Sender) {
     Language_Name = name;
     Load_Language();
     Language_Name = stored;
-    FLoomwrighteFirmWare->Change_Language();
+    OnLanguageChange(this);
     L_Sel_Lang->SetCaption(Lang(304) + Language_In_Use);
 }
 
@@ -235,14 +234,13 @@ void TFSoftOptions::Btn_OKClick(TObject*) {
     Language_Name = Language_In_Use;
     Enable_Internet = CB_En_Con->Checked();
     Enable_Update = CB_Update->Checked();
-    FLoomwrighteFirmWare->Timer_Update->SetEnabled(Enable_Internet && Enable_Update);
     Enable_Jump_Field_Tables = CB_Soft_Set_Jump_Table->Checked();
     Double_Click_Auto_Size = CB_DoubleClick_Auto_Size->Checked();
     SetModalResult(mrOk);
 }
 
 bool TFSoftOptions::Check_Version() {
-    return Is_Newer_Version(Request_Newest_Version(*FLoomwrighteFirmWare->HTTP1));
+    return Version_Client && Is_Newer_Version(Request_Newest_Version(*Version_Client));
 }
 
 int TFSoftOptions::Conv_Version(const QString& Ver_str) { return ::Conv_Version(Ver_str); }

@@ -8,6 +8,7 @@
 #include <array>
 
 class TCheckBox;
+class THTTP;
 class TImage;
 class TPageControl;
 class TTabSheet;
@@ -36,6 +37,11 @@ public:
     TLinkLabel* LL_Check_Update = nullptr;
     TCheckBox* CB_Soft_Set_Jump_Table = nullptr;
     TCheckBox* CB_DoubleClick_Auto_Size = nullptr;
+
+    // Fired when a language is taken into use, so that every window shows its texts.
+    TNotifyEvent OnLanguageChange;
+    // The client of the version check; without one there is no newer version.
+    THTTP* Version_Client = nullptr;
 
     int Show_Page = 1;
     QStringList SL_Languages;  // language file names with their extension

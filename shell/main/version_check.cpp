@@ -3,7 +3,6 @@
 #include "platform/core/exception.h"
 #include "platform/net/http_client.h"
 #include "platform/system/regional.h"
-#include "shell/main/main_window.h"
 #include "shell/common/program_state.h"
 
 namespace {

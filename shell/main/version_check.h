@@ -4,6 +4,9 @@
 
 class THTTP;
 
+// The maker's web site behind the maker label.
+inline const QString Maker_Web_Site = QStringLiteral("http://www.korvex.example");
+
 // The version of this program, as the maker's version service compares it.
 inline const QString Software_Version = QStringLiteral("1.001");
 
