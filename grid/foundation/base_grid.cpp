@@ -6,30 +6,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <memory>
-#include <string>
-#include <typeinfo>
-#if defined(__GNUG__)
-#include <cxxabi.h>
-#endif
 
 namespace {
 // The string grid's own cell graphics are known by their class name, the one thing the cell
 // layer can know of a class declared above it.
-bool isCellGraphic(const TObject& object) {
-    const char* mangled = typeid(object).name();
-    std::string name = mangled;
-#if defined(__GNUG__)
-    int status = 0;
-    char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
-    if (status == 0 && demangled) name = demangled;
-    std::free(demangled);
-#endif
-    const size_t scope = name.rfind("::");
-    if (scope != std::string::npos) name.erase(0, scope + 2);
-    return name == "TCellGraphic";
-}
+bool isCellGraphic(const TObject& object) { return object.ClassName() == QLatin1String("TCellGraphic"); }
 
 TRect unionRect(const TRect& a, const TRect& b) {
     return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};

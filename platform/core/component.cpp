@@ -1,6 +1,26 @@
 #include "platform/core/component.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <typeinfo>
+#if defined(__GNUG__)
+#include <cxxabi.h>
+#endif
+
+QString TObject::ClassName() const {
+    const char* mangled = typeid(*this).name();
+    std::string name = mangled;
+#if defined(__GNUG__)
+    int status = 0;
+    char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
+    if (status == 0 && demangled) name = demangled;
+    std::free(demangled);
+#endif
+    const size_t scope = name.rfind("::");
+    if (scope != std::string::npos) name.erase(0, scope + 2);
+    return QString::fromStdString(name);
+}
 
 namespace {
 void eraseValue(std::vector<TComponent*>& list, TComponent* value) {

@@ -9,6 +9,9 @@ public:
     TObject(const TObject&) = delete;
     TObject& operator=(const TObject&) = delete;
     virtual ~TObject() = default;
+
+    // The name of the object's most derived class, without namespaces ("TCellGraphic").
+    QString ClassName() const;
 };
 
 enum TOperation { opInsert, opRemove };

@@ -23,7 +23,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -123,7 +122,8 @@ TEST(ConvVersion, TakesCharacters1345AfterTheFirstBlank) {
 TEST_F(SoftOptionsTest, SevenLanguagesMakeTwoPagesSortedWithoutRegardToCase) {
     for (const char* name : {"golf", "Alpha", "echo", "Bravo", "delta", "Foxtrot", "charlie"}) addLanguage(name);
     addLanguage("Readonly");
-    ::chmod(folder.file("LANGUAGE/Readonly.lng").toLocal8Bit().constData(), 0444);
+    QFile::setPermissions(folder.file("LANGUAGE/Readonly.lng"),
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     ForceDirectories(folder.file("LANGUAGE/Folder.lng"));
     folder.write("LANGUAGE/notes.txt", "");
     start();
