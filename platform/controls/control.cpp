@@ -328,6 +328,7 @@ void TWinControl::insertControl(TControl* c) {
     controls_.push_back(c);
     c->parent_ = this;
     auto* w = dynamic_cast<TWinControl*>(c);
+    if (w) tabList_.push_back(w);
     if (w && handleAllocated_) w->HandleNeeded();
     if (c->Visible()) InvalidateRect(c->BoundsRect());
 }
@@ -336,6 +337,7 @@ void TWinControl::removeControl(TControl* c) {
     if (mouseControl_ == c) mouseControl_ = nullptr;
     if (c->Visible()) InvalidateRect(c->BoundsRect());
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), c), tabList_.end());
     c->parent_ = nullptr;
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
 }
@@ -380,6 +382,52 @@ void TWinControl::Invalidate() { InvalidateRect(ClientRect()); }
 
 void TWinControl::InvalidateRect(const TRect& r) {
     if (handleAllocated_) WindowBackend().Invalidate(*this, r);
+}
+
+TWinControl* FocusedControl() { return focusedControl; }
+
+int TWinControl::TabOrder() const {
+    if (!Parent()) return -1;
+    const auto& list = Parent()->tabList_;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+    if (!Parent()) return;
+    auto& list = Parent()->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    const int at = std::clamp(Value, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + at, this);
+}
+
+std::vector<TWinControl*> TWinControl::TabOrderList() const {
+    std::vector<TWinControl*> list;
+    for (TWinControl* child : tabList_) {
+        list.push_back(child);
+        const std::vector<TWinControl*> inner = child->TabOrderList();
+        list.insert(list.end(), inner.begin(), inner.end());
+    }
+    return list;
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* Current, bool GoForward, bool CheckTabStop) const {
+    const std::vector<TWinControl*> list = TabOrderList();
+    const int count = static_cast<int>(list.size());
+    if (count == 0) return nullptr;
+    const int at = static_cast<int>(std::find(list.begin(), list.end(), Current) - list.begin());
+    // Without a current control in the list, forward starts at the first, backward at the last.
+    int i = at < count ? at : (GoForward ? count - 1 : 0);
+    for (int step = 0; step < count; ++step) {
+        i = GoForward ? (i + 1) % count : (i + count - 1) % count;
+        TWinControl* candidate = list[static_cast<size_t>(i)];
+        if (candidate == Current) break;
+        if ((!CheckTabStop || candidate->TabStop) && candidate->CanFocus()) return candidate;
+    }
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* Current, bool GoForward, bool CheckTabStop) {
+    if (TWinControl* next = FindNextControl(Current, GoForward, CheckTabStop)) next->SetFocus();
 }
 
 bool TWinControl::Focused() const { return focusedControl == this; }
@@ -452,10 +500,17 @@ void TWinControl::WndProc(TMessage& m) {
         }
         break;
     case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
         // Every child in turn, hidden and disabled ones too, each container's own children
         // before the next sibling; the first that takes the key ends the round.
         for (size_t i = 0; i < controls_.size() && !m.Result; ++i) controls_[i]->WndProc(m);
         return;
+    case WM_SYSCHAR: {
+        // A character typed with Alt goes to the window's accelerators.
+        TForm* form = ParentForm();
+        m.Result = form ? form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) : 0;
+        return;
+    }
     // The native window mirrors what changed on the control.
     case CM_TEXTCHANGED:
         if (handleAllocated_) WindowBackend().TextChanged(*this);

@@ -207,6 +207,18 @@ public:
     void InvalidateRect(const TRect& r);
 
     bool TabStop = false;
+    // The place among the parent's windowed children that Tab follows; a new child comes
+    // last. Setting it moves the control there, the others keeping their order.
+    int TabOrder() const;
+    void SetTabOrder(int Value);
+    // The windowed descendants in tab order: each child followed by its own children.
+    std::vector<TWinControl*> TabOrderList() const;
+    // The descendant after (or before) current in tab order that can take the focus, wrapping
+    // around; with CheckTabStop only tab stops count. nullptr when there is none.
+    TWinControl* FindNextControl(TWinControl* Current, bool GoForward, bool CheckTabStop) const;
+    // Moves the focus to FindNextControl's answer, when there is one.
+    void SelectNext(TWinControl* Current, bool GoForward, bool CheckTabStop);
+
     bool Focused() const;
     bool CanFocus() const;
     virtual void SetFocus();
@@ -242,6 +254,7 @@ private:
     void dispatchMouse(TMessage& Message);
 
     std::vector<TControl*> controls_;
+    std::vector<TWinControl*> tabList_;  // the windowed children in tab order
     bool handleAllocated_ = false;
     TControl* mouseControl_ = nullptr;
 };
@@ -267,6 +280,9 @@ private:
 
 // Shift state from the key state of a mouse message.
 TShiftState MouseShiftState(uintptr_t wParam);
+// The control that has the keyboard focus, or nullptr.
+TWinControl* FocusedControl();
+
 // Delivers a message the way native events arrive: exceptions that escape the window
 // procedure are shown by the application instead of ending the program.
 intptr_t DeliverMessage(TControl& control, uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);

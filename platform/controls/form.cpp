@@ -40,10 +40,16 @@ void TForm::DoCreate() { OnCreate(this); }
 void TForm::DoShow() { OnShow(this); }
 void TForm::DoHide() { OnHide(this); }
 
+TWinControl* TForm::ActiveControl() const {
+    TWinControl* focused = FocusedControl();
+    return focused && focused != this && focused->ParentForm() == this ? focused : nullptr;
+}
+
 void TForm::VisibleChanged() {
     if (Visible()) {
         HandleNeeded();
         DoShow();
+        if (!ActiveControl()) SelectNext(nullptr, true, true);
         WindowBackend().VisibleChanged(*this);
     } else {
         WindowBackend().VisibleChanged(*this);
@@ -110,6 +116,13 @@ void TForm::WndProc(TMessage& m) {
     case WM_CLOSE:
         Close();
         return;
+    case CM_DIALOGKEY:
+        if (m.WParam == VK_TAB && !(static_cast<TShiftState>(m.LParam) & (ssCtrl | ssAlt))) {
+            SelectNext(ActiveControl(), !(static_cast<TShiftState>(m.LParam) & ssShift), true);
+            m.Result = 1;
+            return;
+        }
+        break;
     default:
         break;
     }

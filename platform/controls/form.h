@@ -11,7 +11,9 @@ enum TBorderIcon : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 using TCloseEvent = TEvent<void(TObject*, TCloseAction&)>;
 using TCloseQueryEvent = TEvent<void(TObject*, bool&)>;
 
-// A top-level window. Its bounds are those of its client area. A form is created in two
+// A top-level window. Its bounds are those of its client area. Tab and Shift+Tab move the
+// focus through its enabled, visible tab stops in tab order; a form that is shown without
+// the focus on one of its controls gives it to the first of them. A form is created in two
 // steps: the constructor sets fields, Create() builds the controls (Loaded) and fires OnCreate.
 class TForm : public TWinControl {
 public:
@@ -30,6 +32,9 @@ public:
     TModalResult ShowModal();
     bool InModal() const { return inModal_; }
     void Close();
+
+    // The focused control when it stands on this form, else nullptr.
+    TWinControl* ActiveControl() const;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;

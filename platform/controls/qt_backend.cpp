@@ -5,6 +5,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image_list.h"
+#include "platform/controls/keyboard.h"
 #include "platform/controls/list_box.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/canvas.h"
@@ -89,6 +90,22 @@ uint16_t virtualKey(int key) {
     return 0;
 }
 
+bool deliverKeyDown(TWinControl& control, QKeyEvent* e) {
+    return DeliverKeyDown(control, virtualKey(e->key()), keyShift(e->modifiers()), e->text(), e->isAutoRepeat());
+}
+
+bool deliverKeyUp(TWinControl& control, QKeyEvent* e) {
+    if (e->isAutoRepeat()) return true;  // the repeat's press carries it
+    return DeliverKeyUp(control, virtualKey(e->key()), keyShift(e->modifiers()));
+}
+
+// Tab and Shift+Tab move the focus through the window's own tab order, not Qt's focus chain.
+bool isTabPress(QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
 Qt::CursorShape cursorShape(TCursor c) {
     switch (c) {
     case crHandPoint: return Qt::PointingHandCursor;
@@ -138,16 +155,8 @@ protected:
     }
     void enterEvent(QEnterEvent*) override { DeliverMessage(control_, CM_MOUSEENTER); }
     void leaveEvent(QEvent*) override { DeliverMessage(control_, CM_MOUSELEAVE); }
-    void keyPressEvent(QKeyEvent* e) override {
-        const uint16_t vk = virtualKey(e->key());
-        if (vk) DeliverMessage(control_, WM_KEYDOWN, vk, keyShift(e->modifiers()));
-        for (QChar ch : e->text())
-            if (ch.unicode() >= 0x20 || ch == '\r' || ch == '\b') DeliverMessage(control_, WM_CHAR, ch.unicode());
-    }
-    void keyReleaseEvent(QKeyEvent* e) override {
-        const uint16_t vk = virtualKey(e->key());
-        if (vk) DeliverMessage(control_, WM_KEYUP, vk, keyShift(e->modifiers()));
-    }
+    void keyPressEvent(QKeyEvent* e) override { deliverKeyDown(control_, e); }
+    void keyReleaseEvent(QKeyEvent* e) override { deliverKeyUp(control_, e); }
     void focusInEvent(QFocusEvent*) override {
         if (!control_.Focused()) control_.SetFocus();
     }
@@ -156,6 +165,10 @@ protected:
         DeliverMessage(control_, WM_CLOSE);
     }
     bool event(QEvent* e) override {
+        if (isTabPress(e)) {
+            deliverKeyDown(control_, static_cast<QKeyEvent*>(e));
+            return true;
+        }
         if (e->type() == QEvent::ToolTip) {
             auto* help = static_cast<QHelpEvent*>(e);
             TControl* c = control_.ControlAtPos({help->pos().x(), help->pos().y()});
@@ -176,14 +189,7 @@ private:
 };
 
 // Keys reach the control's window procedure first; what it leaves reaches the native editor.
-bool keyTakenByControl(TWinControl& control, QKeyEvent* e) {
-    const uint16_t vk = virtualKey(e->key());
-    if (vk && DeliverMessage(control, WM_KEYDOWN, vk, keyShift(e->modifiers())) != 0) return true;
-    for (QChar ch : e->text())
-        if ((ch.unicode() >= 0x20 || ch == '\r' || ch == '\b') && DeliverMessage(control, WM_CHAR, ch.unicode()) != 0)
-            return true;
-    return false;
-}
+bool keyTakenByControl(TWinControl& control, QKeyEvent* e) { return deliverKeyDown(control, e); }
 
 // A native widget that takes the user's input itself: keys reach the control first, and the
 // control follows the widget's focus.
@@ -193,8 +199,19 @@ public:
     NativeInput(Control& control, QWidget* parent) : Widget(parent), control_(control) {}
 
 protected:
+    bool event(QEvent* e) override {
+        // Tab is the window's, never the native widget's.
+        if (isTabPress(e)) {
+            deliverKeyDown(control_, static_cast<QKeyEvent*>(e));
+            return true;
+        }
+        return Widget::event(e);
+    }
     void keyPressEvent(QKeyEvent* e) override {
         if (!keyTakenByControl(control_, e)) Widget::keyPressEvent(e);
+    }
+    void keyReleaseEvent(QKeyEvent* e) override {
+        if (!deliverKeyUp(control_, e)) Widget::keyReleaseEvent(e);
     }
     void focusInEvent(QFocusEvent* e) override {
         if (!control_.Focused()) control_.SetFocus();

@@ -26,6 +26,7 @@ enum : uint32_t {
     WM_CHAR = 0x0102,
     WM_SYSKEYDOWN = 0x0104,
     WM_SYSKEYUP = 0x0105,
+    WM_SYSCHAR = 0x0106,
     WM_TIMER = 0x0113,
     WM_HSCROLL = 0x0114,
     WM_VSCROLL = 0x0115,

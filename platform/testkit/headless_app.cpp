@@ -1,5 +1,6 @@
 #include "platform/testkit/headless_app.h"
 
+#include "platform/controls/keyboard.h"
 #include "platform/controls/modal_driver.h"
 #include "platform/messages/clock.h"
 #include "platform/messages/message_loop.h"
@@ -15,6 +16,7 @@ namespace {
 class ResetBetweenTests : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         driver().reset();
+        ResetKeyboard();
         TMessageLoop::Instance().Reset();
     }
 };

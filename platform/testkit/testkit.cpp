@@ -1,6 +1,7 @@
 #include "platform/testkit/testkit.h"
 
 #include "platform/controls/control.h"
+#include "platform/controls/keyboard.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/message_loop.h"
 
@@ -35,9 +36,15 @@ void advance(unsigned ms) {
     processPosted();
 }
 
+void keyDown(TWinControl& control, uint16_t key, TShiftState shift, const QString& text) {
+    DeliverKeyDown(control, key, shift, text, false);
+}
+
+void keyUp(TWinControl& control, uint16_t key, TShiftState shift) { DeliverKeyUp(control, key, shift); }
+
 void keyPress(TWinControl& control, uint16_t key, TShiftState shift) {
-    DeliverMessage(control, WM_KEYDOWN, key, shift);
-    DeliverMessage(control, WM_KEYUP, key, shift);
+    keyDown(control, key, shift);
+    keyUp(control, key, shift);
 }
 
 void typeChar(TWinControl& control, QChar ch) { DeliverMessage(control, WM_CHAR, ch.unicode()); }

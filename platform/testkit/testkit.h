@@ -17,7 +17,11 @@ void advance(unsigned ms);
 // Runs every posted message and queued call, including those they post in turn.
 void processPosted();
 
-// Input as the native layer delivers it.
+// Input as the native layer delivers it. A key goes down (with the characters it types, Alt+
+// characters as accelerators) and up; the release may reach another control than the press,
+// as when the press closed the window it was typed in.
+void keyDown(TWinControl& control, uint16_t key, TShiftState shift = 0, const QString& text = QString());
+void keyUp(TWinControl& control, uint16_t key, TShiftState shift = 0);
 void keyPress(TWinControl& control, uint16_t key, TShiftState shift = 0);
 void typeChar(TWinControl& control, QChar ch);
 void click(TControl& control, int x, int y);

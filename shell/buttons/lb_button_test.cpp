@@ -247,10 +247,12 @@ TEST_F(LbButtonTest, EnterAndEscReachTheDefaultAndCancelButtonsUnlessAButtonHasT
         EXPECT_EQ(clicks, k.clicked) << k.focus->Name.toStdString() << " key " << k.key;
     }
 
-    // With no focused control the window's buttons take the keys.
+    // With no focused control the window's buttons take the keys (a button that is no tab stop
+    // does not take the focus when its window opens).
     auto* lone = new TForm(nullptr);
     auto* loneOk = new TLbButton(lone);
     loneOk->SetParent(lone);
+    loneOk->TabStop = false;
     loneOk->Default = true;
     int loneClicks = 0;
     loneOk->OnClick = [&](TObject*) { ++loneClicks; };

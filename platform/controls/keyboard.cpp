@@ -1,0 +1,67 @@
+#include "platform/controls/keyboard.h"
+
+#include "platform/controls/control.h"
+#include "platform/messages/message_ids.h"
+
+#include <map>
+
+namespace {
+
+// The top-level window of a control: only compared, never used after the key is released.
+const TControl* windowOf(const TControl& control) {
+    const TControl* top = &control;
+    while (top->Parent()) top = top->Parent();
+    return top;
+}
+
+// Held keys and the window each was pressed in.
+std::map<uint16_t, const TControl*>& heldKeys() {
+    static std::map<uint16_t, const TControl*> keys;
+    return keys;
+}
+
+// True when the press (or repeat) may reach control.
+bool admitPress(const TControl& control, uint16_t key, bool autoRepeat) {
+    auto& held = heldKeys();
+    const TControl* window = windowOf(control);
+    if (!autoRepeat) held.erase(key);
+    const auto it = held.find(key);
+    if (it != held.end()) return it->second == window;
+    if (autoRepeat) return false;  // the press went to a window this layer never saw
+    held[key] = window;
+    return true;
+}
+
+// True when the release may reach control; the key is no longer held either way.
+bool admitRelease(const TControl& control, uint16_t key) {
+    auto& held = heldKeys();
+    const auto it = held.find(key);
+    if (it == held.end()) return false;
+    const bool same = it->second == windowOf(control);
+    held.erase(it);
+    return same;
+}
+
+bool typedChar(QChar ch) { return ch.unicode() >= 0x20 || ch == QChar('\r') || ch == QChar('\b'); }
+
+}  // namespace
+
+bool DeliverKeyDown(TWinControl& control, uint16_t key, TShiftState shift, const QString& text, bool autoRepeat) {
+    if (key && !admitPress(control, key, autoRepeat)) return true;
+    if (key && DeliverMessage(control, WM_KEYDOWN, key, shift) != 0) return true;
+    const bool alt = (shift & ssAlt) && !(shift & ssCtrl);
+    for (QChar ch : text) {
+        if (!typedChar(ch)) continue;
+        if (DeliverMessage(control, alt ? WM_SYSCHAR : WM_CHAR, ch.unicode()) != 0) return true;
+    }
+    return false;
+}
+
+bool DeliverKeyUp(TWinControl& control, uint16_t key, TShiftState shift) {
+    if (!key) return false;
+    if (!admitRelease(control, key)) return true;
+    DeliverMessage(control, WM_KEYUP, key, shift);
+    return false;
+}
+
+void ResetKeyboard() { heldKeys().clear(); }
