@@ -176,6 +176,7 @@ void TFPROFINETCatalog::Loaded() {
     OD_GSDML->Name = "OD_GSDML";
     OD_GSDML->Filter = "GSDML File (*.xml)|*.xml|All File (*.*)|*.*";
 
+    Buttons_Last_In_Tab_Order();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
 }

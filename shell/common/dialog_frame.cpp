@@ -6,6 +6,8 @@
 #include "shell/buttons/lb_button.h"
 #include "shell/buttons/lb_button_look.h"
 
+#include <climits>
+
 void Set_Window_Look(TForm& form, int clientWidth, int clientHeight, const char* fontName) {
     form.BorderStyle = bsSingle;
     form.BorderIcons = biSystemMenu;
@@ -68,4 +70,11 @@ TDialogFrame Build_Dialog_Frame(TForm& form, int clientWidth, int clientHeight, 
     f.Btn_Cancel->ModalResult = mrCancel;
     f.Btn_Cancel->Cancel = true;
     return f;
+}
+
+void TDialogFrame::Buttons_Last_In_Tab_Order() const { P_Button->SetTabOrder(INT_MAX); }
+
+void Set_Tab_Order(std::initializer_list<TWinControl*> Controls) {
+    int order = 0;
+    for (TWinControl* control : Controls) control->SetTabOrder(order++);
 }

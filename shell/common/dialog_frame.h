@@ -2,6 +2,8 @@
 
 #include "platform/controls/form.h"
 
+#include <initializer_list>
+
 class TPanel;
 class TLabel;
 class TLbButton;
@@ -17,7 +19,14 @@ struct TDialogFrame {
     TPanel* P_Button = nullptr;
     TLbButton* Btn_OK = nullptr;
     TLbButton* Btn_Cancel = nullptr;
+
+    // The dialog's own controls stand between the title and the buttons, and Tab visits them
+    // in that order: called once they are built, it moves the buttons to the end.
+    void Buttons_Last_In_Tab_Order() const;
 };
+
+// Sets the tab order of controls (siblings) to 0, 1, 2 ... in the order given.
+void Set_Tab_Order(std::initializer_list<TWinControl*> Controls);
 
 // The look of the program's windows: fixed single border with the system menu only, centred,
 // the common background and font, and the client size.

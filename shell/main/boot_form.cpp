@@ -142,6 +142,7 @@ void TFBoot::FormShow(TObject*) {
         P_IP_Address->Show();
         P_Options->Show();
         Stack_Panels({P_IP_Address, P_Eth_Search, P_Options});
+        Set_Tab_Order({P_Title, P_IP_Address, P_Eth_Search, P_Options, P_Button, P_Serial});
         // A stored address that does not split leaves every field as it was.
         QString parts[4];
         if (!IP_Address_Device.isEmpty() && Split_IP_Address(IP_Address_Device, parts[0], parts[1], parts[2], parts[3])) {
@@ -154,6 +155,7 @@ void TFBoot::FormShow(TObject*) {
         P_Options->Show();
         P_Serial->Show();
         Stack_Panels({P_Serial, P_Options});
+        Set_Tab_Order({P_Title, P_Serial, P_Options, P_Button, P_IP_Address, P_Eth_Search});
         Select_Choices();
         update_ComPort();
         if (CB_COM_Port->CanFocus()) CB_COM_Port->SetFocus();

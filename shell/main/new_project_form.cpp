@@ -27,6 +27,7 @@ void TFNew_Project::Loaded() {
     E_New_Proj->ShowHint = true;
     E_New_Proj->OnKeyPress = [this](TObject* s, QChar& k) { E_New_ProjKeyPress(s, k); };
     Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+    Buttons_Last_In_Tab_Order();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
 }

@@ -21,6 +21,7 @@ void TFOpenConf::Loaded() {
     ListBox1->ShowHint = true;
     ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
     Btn_OK->ModalResult = mrOk;
+    Buttons_Last_In_Tab_Order();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
 }

@@ -70,6 +70,7 @@ void TFParGen::Loaded() {
     Btn_Cancel->ShowHint = true;
     Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
     Btn_Cancel->OnClick = [this](TObject* s) { Btn_CancelClick(s); };
+    Buttons_Last_In_Tab_Order();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
     OnResize = [this](TObject* s) { FormResize(s); };

@@ -126,6 +126,8 @@ void TFParGen::Order_TAB_Panels_Of(TDevice_Variant Variant) {
         panel->SetTop(previous ? previous->Top() + previous->Height() : 0);
         previous = panel;
     }
+    int order = 0;
+    for (TParGen_Panel which : panels) Panel(which)->SetTabOrder(order++);
     // The numbers are set once, in the language of the moment; Set_Lang leaves them alone.
     int number = 1;
     for (TParGen_Panel which : panels) {

@@ -64,6 +64,7 @@ void TFSoftOptions::Loaded() {
     Build_Settings_Page();
 
     Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+    Buttons_Last_In_Tab_Order();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
 }
