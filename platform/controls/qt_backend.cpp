@@ -385,11 +385,15 @@ void QtBackend::Install() {
     });
     SetWindowBackend(this);
     SetModalDriver(this);
+    SetThemeService(&themes_);
+    SetLayeredWindows(&layeredWindows_);
     TMessageLoop::Instance().SetPump(this);
 }
 
 void QtBackend::Uninstall() {
     TMessageLoop::Instance().SetPump(nullptr);
+    SetLayeredWindows(nullptr);
+    SetThemeService(nullptr);
     SetModalDriver(nullptr);
     SetWindowBackend(nullptr);
     timer_.reset();
