@@ -373,7 +373,11 @@ QString qtFilter(const QString& filter) {
 }  // namespace
 
 QtBackend::QtBackend() = default;
-QtBackend::~QtBackend() = default;
+QtBackend::~QtBackend() {
+    // Nothing may reach the services that go with the backend.
+    if (ThemeService() == &themes_) SetThemeService(nullptr);
+    if (LayeredWindows() == &layeredWindows_) SetLayeredWindows(nullptr);
+}
 
 void QtBackend::Install() {
     timer_ = std::make_unique<QTimer>();
