@@ -390,7 +390,11 @@ QString qtFilter(const QString& filter) {
 }  // namespace
 
 QtBackend::QtBackend() = default;
-QtBackend::~QtBackend() = default;
+QtBackend::~QtBackend() {
+    // Nothing may reach the services that go with the backend.
+    if (ThemeService() == &themes_) SetThemeService(nullptr);
+    if (LayeredWindows() == &layeredWindows_) SetLayeredWindows(nullptr);
+}
 
 void QtBackend::Install() {
     timer_ = std::make_unique<QTimer>();
@@ -402,11 +406,15 @@ void QtBackend::Install() {
     });
     SetWindowBackend(this);
     SetModalDriver(this);
+    SetThemeService(&themes_);
+    SetLayeredWindows(&layeredWindows_);
     TMessageLoop::Instance().SetPump(this);
 }
 
 void QtBackend::Uninstall() {
     TMessageLoop::Instance().SetPump(nullptr);
+    SetLayeredWindows(nullptr);
+    SetThemeService(nullptr);
     SetModalDriver(nullptr);
     SetWindowBackend(nullptr);
     timer_.reset();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/controls/layered_windows.h"
 #include "platform/controls/modal_driver.h"
+#include "platform/controls/style_theme_service.h"
 #include "platform/controls/window_backend.h"
 #include "platform/messages/message_loop.h"
 
@@ -52,4 +54,6 @@ private:
     std::map<TForm*, QEventLoop*> modalLoops_;
     std::unique_ptr<QTimer> timer_;
     std::atomic<bool> wakePending_{false};
+    TStyleThemeService themes_;
+    TWindowOpacity layeredWindows_;
 };

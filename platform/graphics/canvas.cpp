@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygon>
 #include <QStringList>
 #include <mutex>
 #include <unordered_map>
@@ -146,6 +147,26 @@ void TCanvas::Ellipse(const TRect& r) {
     painter_->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(toQColor(Brush.Color)));
     painter_->drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
     painter_->restore();
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points) {
+    if (points.empty()) return;
+    if (Brush.Style != bsClear) {
+        QPolygon shape;
+        for (const TPoint& p : points) shape << QPoint(p.X, p.Y);
+        painter_->save();
+        painter_->setPen(Qt::NoPen);
+        painter_->setBrush(toQColor(Brush.Color));
+        painter_->drawPolygon(shape, Qt::OddEvenFill);
+        painter_->restore();
+    }
+    // Each edge leaves out its end pixel, which the next edge starts with.
+    for (size_t i = 0; i < points.size(); ++i) {
+        const TPoint& from = points[i];
+        const TPoint& to = points[(i + 1) % points.size()];
+        if (points.size() > 1) strokeLine(from.X, from.Y, to.X, to.Y);
+        else if (Pen.Style != psClear) SetPixel(from.X, from.Y, Pen.Color);
+    }
 }
 
 void TCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }

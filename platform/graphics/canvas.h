@@ -3,6 +3,7 @@
 #include "platform/graphics/graphics_objects.h"
 
 #include <QString>
+#include <vector>
 
 class QPainter;
 class QFont;
@@ -42,6 +43,8 @@ public:
     void Rectangle(int l, int t, int r, int b) { Rectangle(TRect{l, t, r, b}); }
     void RoundRect(const TRect& r, int cornerWidth, int cornerHeight);
     void Ellipse(const TRect& r);
+    // A closed figure filled with the brush and outlined with the pen through every vertex.
+    void Polygon(const std::vector<TPoint>& points);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     TPoint PenPos() const { return penPos_; }

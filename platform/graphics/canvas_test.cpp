@@ -50,6 +50,25 @@ TEST_F(CanvasTest, LineLeavesOutItsEndPixel) {
     }
 }
 
+TEST_F(CanvasTest, PolygonIsOutlinedThroughEveryVertexAndFilledInside) {
+    canvas.Pen.Color = clRed;
+    canvas.Brush.Color = clBlue;
+    canvas.MoveTo(1, 1);
+    canvas.Polygon({{5, 8}, {11, 8}, {8, 11}});
+    for (int x = 5; x <= 11; ++x) EXPECT_EQ(at(x, 8), clRed) << x;
+    for (TPoint p : {TPoint{6, 9}, TPoint{10, 9}, TPoint{7, 10}, TPoint{9, 10}, TPoint{8, 11}})
+        EXPECT_EQ(at(p.X, p.Y), clRed) << p.X << "," << p.Y;
+    EXPECT_EQ(at(8, 9), clBlue);
+    for (TPoint p : {TPoint{4, 8}, TPoint{12, 8}, TPoint{5, 9}, TPoint{11, 9}, TPoint{8, 12}, TPoint{7, 11}})
+        EXPECT_EQ(at(p.X, p.Y), clWhite) << p.X << "," << p.Y;
+    EXPECT_EQ(canvas.PenPos(), (TPoint{1, 1}));
+
+    canvas.Brush.Style = bsClear;
+    canvas.Polygon({{1, 1}, {6, 1}, {6, 5}, {1, 5}});
+    EXPECT_EQ(at(6, 5), clRed);
+    EXPECT_EQ(at(3, 3), clWhite);
+}
+
 TEST(CanvasText, DrawTextAlignsAndMeasures) {
     TBitmap bitmap(200, 40);
     TCanvas& canvas = bitmap.Canvas();

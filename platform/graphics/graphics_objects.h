@@ -68,6 +68,12 @@ struct TPoint {
     bool operator==(const TPoint&) const = default;
 };
 
+struct TSize {
+    int cx = 0;
+    int cy = 0;
+    bool operator==(const TSize&) const = default;
+};
+
 // A rectangle covers Left..Right-1 and Top..Bottom-1.
 struct TRect {
     int Left = 0;

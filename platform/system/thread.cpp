@@ -72,7 +72,8 @@ void TThread::run() {
     try {
         Execute();
     } catch (...) {
-        // The body's error ends the thread; nothing waits for a result.
+        // The body's error ends the thread; it is kept for whoever looks.
+        fatal_ = std::current_exception();
     }
     finished_ = true;
     TMessageLoop::Instance().QueueCall([] {});

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -28,6 +29,8 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
     bool Finished() const { return finished_; }
+    // What ended the body, once it has finished with an error; nullptr otherwise.
+    std::exception_ptr FatalException() const { return finished_ ? fatal_ : nullptr; }
     // Waits until Execute has returned, running the GUI thread's queued work meanwhile when
     // called from the GUI thread.
     void WaitFor();
@@ -48,6 +51,7 @@ private:
     std::thread thread_;
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};
+    std::exception_ptr fatal_;
     bool started_ = false;
     mutable std::mutex suspendLock_;
     std::condition_variable resumed_;

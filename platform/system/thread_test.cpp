@@ -1,10 +1,8 @@
 #include "platform/system/thread.h"
 
-#include "platform/messages/message_loop.h"
 #include "platform/testkit/testkit.h"
 
 #include <gtest/gtest.h>
-#include <chrono>
 #include <vector>
 
 namespace {
@@ -40,17 +38,6 @@ TEST(Thread, ASuspendedThreadThatNeverStartedIsDestroyedQuietly) {
     std::vector<int> log;
     { Worker worker(&log); }
     EXPECT_TRUE(log.empty());
-}
-
-// Runs the GUI thread's queued work until done() holds; false when a worker never delivered.
-template <typename Done>
-bool serveUntil(Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        if (TMessageLoop::Instance().ProcessPosted() == 0) std::this_thread::yield();
-    }
-    return true;
 }
 
 // Hands a tick to the GUI thread after every suspension point, as a fade timer does; the tick

@@ -6,6 +6,8 @@
 #include "platform/messages/message_loop.h"
 
 #include <QPainter>
+#include <chrono>
+#include <thread>
 
 ScriptedDriver& driver() {
     static ScriptedDriver d;
@@ -20,6 +22,25 @@ FakeClock& fakeClock() {
 void processPosted() {
     while (TMessageLoop::Instance().ProcessPosted() > 0) {
     }
+}
+
+bool serveUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (TMessageLoop::Instance().ProcessPosted() == 0) std::this_thread::yield();
+    }
+    return true;
+}
+
+std::pair<int, int> paintedAround(const QImage& image, TColor paper, const TRect& r) {
+    int inside = 0, outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (RGB(c.red(), c.green(), c.blue()) != paper) ++(r.Contains({x, y}) ? inside : outside);
+        }
+    return {inside, outside};
 }
 
 void advance(unsigned ms) {

@@ -6,6 +6,8 @@
 #include "platform/testkit/scripted_driver.h"
 
 #include <QImage>
+#include <functional>
+#include <utility>
 
 // The test program's driver of modal windows and boxes, reset before every test.
 ScriptedDriver& driver();
@@ -16,6 +18,10 @@ FakeClock& fakeClock();
 void advance(unsigned ms);
 // Runs every posted message and queued call, including those they post in turn.
 void processPosted();
+
+// Runs the GUI thread's queued work until done() holds, for at most ten seconds of real time;
+// false when it never did (a worker thread never delivered).
+bool serveUntil(const std::function<bool()>& done);
 
 // Input as the native layer delivers it. A key goes down (with the characters it types, Alt+
 // characters as accelerators) and up; the release may reach another control than the press,
@@ -31,3 +37,6 @@ void mouseMessage(TControl& control, uint32_t msg, int x, int y, uintptr_t keys 
 
 // Paints a control and its children into an image of its size.
 QImage renderToImage(TControl& control);
+
+// The pixels of image that differ from paper: how many lie inside r and how many outside it.
+std::pair<int, int> paintedAround(const QImage& image, TColor paper, const TRect& r);
