@@ -21,7 +21,7 @@ protected:
         TData_Prm_Description record;
         record.Len = uint32_t(Data.size());
         record.Data = std::move(Data);
-        Set_Prm_Ref_Value(doc.DocumentElement(), record);
+        Set_Prm_Ref_Value(TNetwork_Param_Record::Read(doc.DocumentElement()), record);
         return record.Data;
     }
     TXMLDocument doc{nullptr};
