@@ -9,6 +9,19 @@
 
 namespace {
 
+// The description copy of a device; nullptr when it is missing or is no description. A copy
+// that cannot be read as XML would leave a configured station out of the banks: it ends the
+// build, naming the station and the file.
+std::shared_ptr<TGSDML> decodeDescription(const TNetwork_Device_Record& Device) {
+    try {
+        return Decode_GSDML_Copy(Device.GSDML_FileName.Text());
+    } catch (const Exception& e) {
+        throw Exception(QStringLiteral("Error! The GSDML file \"%1\" of the PROFINET device \"%2\" cannot be read: %3. "
+                                       "The device has not been updated.")
+                            .arg(Device.GSDML_FileName.Text(), Device.NameOfStation.Text(), e.Message));
+    }
+}
+
 int readDevices(TXMLDocument& XML) {
     const std::vector<TNetwork_Device_Record> devices = Read_Network_File(XML, File_PROFINET_Master_Network);
     if (devices.size() > size_t(Bank2_Device_Slots))
@@ -23,12 +36,7 @@ int readDevices(TXMLDocument& XML) {
         const TNetwork_Device_Record& device = devices[size_t(slot)];
         const QString& deviceName = device.DeviceName.Text();
         if (device.GSDML_FileName.Text().isEmpty() || deviceName.isEmpty()) continue;
-        std::shared_ptr<TGSDML> description;
-        try {
-            description = Decode_GSDML_Copy(device.GSDML_FileName.Text());
-        } catch (const Exception&) {
-            // A copy that is no XML is as unusable as one that is missing.
-        }
+        const std::shared_ptr<TGSDML> description = decodeDescription(device);
         if (!description) continue;
         ++count;
         Build_Device_Rule(device, slot, inOffset, outOffset);

@@ -253,6 +253,19 @@ TEST_F(Bank2NetworkTest, TheWindowAndTheBuilderFindTheSameDescriptionCopies) {
     }
 }
 
+// A description copy that is not well-formed XML would cost the device its configured
+// station: the build ends, naming the station and the file, and writes nothing.
+TEST_F(Bank2NetworkTest, ADescriptionCopyThatIsNoXmlEndsTheBuild) {
+    folder.write("GSDML/GSDML-V2.3-Broken.xml", "<ISO15745Profile><ProfileHeader>");
+    writeNetwork({device(Fena, "press-1", fenaSlots("")), device("gsdml-v2.3-broken.xml", "press-2", "")});
+    const QString message = messageOf([&] { Create_Bin_Data(xml); });
+    EXPECT_TRUE(message.startsWith("Error! The GSDML file \"gsdml-v2.3-broken.xml\" of the PROFINET device \"press-2\" "
+                                   "cannot be read: "))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains("GSDML-V2.3-Broken.xml")) << "the parser names the copy it read";
+    EXPECT_TRUE(message.endsWith("The device has not been updated.")) << message.toStdString();
+}
+
 TEST_F(Bank2NetworkTest, MoreThanTenDevicesAreRefused) {
     writeNetwork(QStringList(11, device(Fena, "a", "")));
     EXPECT_THROW(Create_Bin_Data(xml), Exception);

@@ -12,12 +12,9 @@
 
 namespace {
 
-bool decimalText(const QString& Text, int64_t& Value) {
-    bool ok = false;
-    const qlonglong value = Text.trimmed().toLongLong(&ok, 10);
-    if (ok) Value = value;
-    return ok;
-}
+// Descriptions write numbers in decimal or in hexadecimal ("0x1F"): the system's integer rule
+// reads both.
+bool integerText(const QString& Text, int64_t& Value) { return TryStrToInt64(Text.trimmed(), Value); }
 
 // Puts one byte into the record's data when Position lies inside it.
 void setByte(TData_Prm_Description& Record, int64_t Position, uint8_t Value) {
@@ -28,12 +25,12 @@ void setBigEndian(TData_Prm_Description& Record, int64_t Position, uint64_t Valu
     for (int i = 0; i < Width; ++i) setByte(Record, Position + i, uint8_t(Value >> (8 * (Width - 1 - i))));
 }
 
-// Comma-separated decimal bytes from Position on; parts that are no byte value are passed over.
+// Comma-separated bytes from Position on; parts that are no byte value are passed over.
 void setOctets(const QString& Text, TData_Prm_Description& Record, int64_t Position) {
     int64_t k = 0;
     for (const QString& part : Text.split(QLatin1Char(','))) {
         int64_t value = 0;
-        if (!decimalText(part, value) || value < 0 || value > 255) continue;
+        if (!integerText(part, value) || value < 0 || value > 255) continue;
         if (Position + k < 0 || Position + k >= Record.Data.size()) continue;
         setByte(Record, Position + k, uint8_t(value));
         ++k;
@@ -148,7 +145,7 @@ void Set_Prm_Ref_Value(const TNetwork_Param_Record& Param, TData_Prm_Description
         const int64_t offset = Param.BitOffset.Required_Number();
         const int64_t length = type == QLatin1String("Bit") ? 1 : Param.BitLength.Required_Number();
         int64_t x = 0;
-        if (!decimalText(value, x) || position < 0 || position >= Record.Data.size()) return;
+        if (!integerText(value, x) || position < 0 || position >= Record.Data.size()) return;
         // Shifts beyond the byte leave nothing of the field in it.
         const uint64_t mask = length >= 64 ? ~uint64_t(0) : (uint64_t(1) << std::max<int64_t>(length, 0)) - 1;
         const int shift = int(std::clamp<int64_t>(offset, 0, 63));
@@ -166,8 +163,10 @@ void Set_Prm_Ref_Value(const TNetwork_Param_Record& Param, TData_Prm_Description
         return;
     }
     if (const int width = integerWidth(type)) {
-        bool ok = false;
-        uint64_t bits = uint64_t(value.toLongLong(&ok, 10));
+        int64_t number = 0;
+        bool ok = integerText(value, number);
+        uint64_t bits = uint64_t(number);
+        // An Unsigned64 value beyond the signed range.
         if (!ok) bits = value.toULongLong(&ok, 10);
         if (ok) setBigEndian(Record, position, bits, width);
         return;
