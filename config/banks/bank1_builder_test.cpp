@@ -162,6 +162,14 @@ TEST_F(Bank1Test, TlsFieldsGoToTheBank3Record) {
         {"flags that are numbers or not",
          Elements{{"TLS_Server_Enable", "01"}, {"TLS_Server_Enable_Known_Cert", "yes"}},
          1, 0, "", "", "", "", 1, 1, 1},
+        // Flags are on or off, as the general parameters window shows them: only the whole
+        // number 1 (in any form the integer rule reads) is on.
+        {"flags of other numbers are off",
+         Elements{{"TLS_Server_Enable", "2"}, {"TLS_Server_Enable_Known_Cert", "-1"}},
+         0, 0, "", "", "", "", 1, 1, 1},
+        {"flags written in hexadecimal",
+         Elements{{"TLS_Server_Enable", "0x1"}, {"TLS_Server_Enable_Known_Cert", "$1"}},
+         1, 1, "", "", "", "", 1, 1, 1},
     };
     for (const Case& c : cases) {
         QFile::remove(File_ParGen);

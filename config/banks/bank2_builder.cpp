@@ -2,43 +2,28 @@
 
 #include "config/banks/bank2_connections.h"
 #include "config/banks/bank2_devices.h"
+#include "config/network/network_file_reader.h"
 #include "platform/core/exception.h"
-#include "platform/system/files.h"
-#include "platform/xml/xml_document.h"
 #include "profinet/gsdml/gsdml.h"
 #include "shell/common/program_state.h"
 
-#include <memory>
-
 namespace {
 
-IXMLNode networkOf(TXMLDocument& XML) {
-    const IXMLNode root = XML.ChildNodes().FindNode("PROFINET_Master_Network");
-    const IXMLNode network = root.ChildNodes().FindNode("Network");
-    if (!network)
-        throw Exception(QStringLiteral("PROFINET network: the file has no PROFINET_Master_Network/Network element"));
-    return network;
-}
-
-// The description copy of a device; nullptr when the device has none that decodes.
-std::unique_ptr<TGSDML> decodeDescription(const QString& FileName) {
-    const QString folder = Project_Path + PathDelim + "GSDML" + PathDelim;
-    if (!FileExists(folder + FileName)) return nullptr;
-    auto description = std::make_unique<TGSDML>();
+// The description copy of a device; nullptr when it is missing or is no description. A copy
+// that cannot be read as XML would leave a configured station out of the banks: it ends the
+// build, naming the station and the file.
+std::shared_ptr<TGSDML> decodeDescription(const TNetwork_Device_Record& Device) {
     try {
-        if (!description->Decode_GSDML(folder, FileName)) return nullptr;
-    } catch (const Exception&) {
-        // A copy that is no XML is as unusable as one that is missing.
-        return nullptr;
+        return Decode_GSDML_Copy(Device.GSDML_FileName.Text());
+    } catch (const Exception& e) {
+        throw Exception(QStringLiteral("Error! The GSDML file \"%1\" of the PROFINET device \"%2\" cannot be read: %3. "
+                                       "The device has not been updated.")
+                            .arg(Device.GSDML_FileName.Text(), Device.NameOfStation.Text(), e.Message));
     }
-    return description;
 }
 
 int readDevices(TXMLDocument& XML) {
-    if (!FileExists(File_PROFINET_Master_Network)) return 0;
-    XML.SetActive(true);
-    XML.LoadFromFile(File_PROFINET_Master_Network);
-    const std::vector<IXMLNode> devices = Bank2_Elements(networkOf(XML));
+    const std::vector<TNetwork_Device_Record> devices = Read_Network_File(XML, File_PROFINET_Master_Network);
     if (devices.size() > size_t(Bank2_Device_Slots))
         throw Exception(QStringLiteral("Error! The PROFINET network has %1 devices; the master takes at most %2.")
                             .arg(devices.size())
@@ -48,16 +33,14 @@ int readDevices(TXMLDocument& XML) {
     int32_t inOffset = 0;
     int32_t outOffset = 0;
     for (int slot = 0; slot < int(devices.size()); ++slot) {
-        const IXMLNode device = devices[size_t(slot)];
-        const QString fileName = device.Attribute("GSDML_FileName");
-        const QString deviceName = device.Attribute("DeviceName");
-        if (fileName.isEmpty() || deviceName.isEmpty()) continue;
-        const std::unique_ptr<TGSDML> description = decodeDescription(fileName);
+        const TNetwork_Device_Record& device = devices[size_t(slot)];
+        const QString& deviceName = device.DeviceName.Text();
+        if (device.GSDML_FileName.Text().isEmpty() || deviceName.isEmpty()) continue;
+        const std::shared_ptr<TGSDML> description = decodeDescription(device);
         if (!description) continue;
         ++count;
-        const IXMLNode slotNodes = device.ChildNodes().FindNode("Slots");
         Build_Device_Rule(device, slot, inOffset, outOffset);
-        Build_ESMB(*description, deviceName, device.Attribute("DeviceCategoryRef"), slotNodes, slot);
+        Build_ESMB(*description, deviceName, device.DeviceCategoryRef.Text(), device.Slots, slot);
         Build_IOCR(*description, slot, device);
         Build_Prm_Records(device, slot);
     }

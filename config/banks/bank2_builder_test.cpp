@@ -94,7 +94,8 @@ protected:
                           const QString& Name = "FENA PPO Types") {
         return QString(
                    "<Device GSDML_FileName=\"%1\" NameOfStation=\"%2\" DeviceName=\"%3\" DeviceCategoryRef=\"\" "
-                   "IPAddress=\" 10.0.0.7 \" NewSessionSPI=\"1\" SendClock=\"32\" ReductionRadio=\"4\">"
+                   "IPAddress=\" 10.0.0.7 \" NewSessionSPI=\"1\" UpdateTime=\"0\" SendClock=\"32\" ReductionRadio=\"4\" "
+                   "AnswerTime=\"0\">"
                    "<Slots>%4</Slots></Device>")
             .arg(File, Station, Name, Slots);
     }
@@ -223,6 +224,46 @@ TEST_F(Bank2NetworkTest, AnUnknownAccessPointAndNoSubmodulesGiveNoItems) {
     EXPECT_EQ(items(12, 0).size(), 2u);
     EXPECT_EQ(items(8, 1).size(), 1u);
     EXPECT_TRUE(items(12, 1).empty());
+}
+
+// The network window and the builder find a description copy the same way: its name may
+// differ in letter case from the one the network file stores.
+TEST_F(Bank2NetworkTest, TheWindowAndTheBuilderFindTheSameDescriptionCopies) {
+    ASSERT_TRUE(ForceDirectories(gsdmlFolder + "Sub"));
+    ASSERT_TRUE(CopyFile(gsdmlFolder + Fena, gsdmlFolder + "Sub" + PathDelim + Fena, false));
+    const struct {
+        const char* what;
+        QString stored;
+        bool found;
+    } cases[] = {
+        {"exact name", Fena, true},
+        {"upper case", Fena.toUpper(), true},
+        {"lower case in a folder", "sub/" + Fena.toLower(), true},
+        {"another name", "GSDML-V2.25-ABB-FENA.xml", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeNetwork({device(c.stored, "a", "")});
+        TXMLDocument doc(nullptr);
+        TPROFINET_Device_List devices;
+        Load_PROFINET_Network_Project(doc, devices);
+        EXPECT_EQ(devices.size(), c.found ? 1u : 0u);
+        Create_Bin_Data(xml);
+        EXPECT_EQ(U32(Bank1_Buf.Bytes(2048), 0x618), c.found ? 1u : 0u);
+    }
+}
+
+// A description copy that is not well-formed XML would cost the device its configured
+// station: the build ends, naming the station and the file, and writes nothing.
+TEST_F(Bank2NetworkTest, ADescriptionCopyThatIsNoXmlEndsTheBuild) {
+    folder.write("GSDML/GSDML-V2.3-Broken.xml", "<ISO15745Profile><ProfileHeader>");
+    writeNetwork({device(Fena, "press-1", fenaSlots("")), device("gsdml-v2.3-broken.xml", "press-2", "")});
+    const QString message = messageOf([&] { Create_Bin_Data(xml); });
+    EXPECT_TRUE(message.startsWith("Error! The GSDML file \"gsdml-v2.3-broken.xml\" of the PROFINET device \"press-2\" "
+                                   "cannot be read: "))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains("GSDML-V2.3-Broken.xml")) << "the parser names the copy it read";
+    EXPECT_TRUE(message.endsWith("The device has not been updated.")) << message.toStdString();
 }
 
 TEST_F(Bank2NetworkTest, MoreThanTenDevicesAreRefused) {

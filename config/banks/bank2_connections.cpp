@@ -20,29 +20,24 @@ std::vector<TSubModDef> Out_IOCS_List;
 namespace {
 
 // A subslot of the network file that the master expects and exchanges data with.
-bool qualifies(IXMLNode Subslot) {
-    return !Subslot.Attribute("Submodule_ID").trimmed().isEmpty() &&
-           Subslot.Attribute("ParameterizationDisallowed") != QLatin1String("true");
+bool qualifies(const TNetwork_Subslot_Record& Subslot) {
+    return !Subslot.Submodule_ID.Text().trimmed().isEmpty() && !Subslot.ParameterizationDisallowed.Is("true");
 }
 
-bool hasModule(IXMLNode Slot) { return !Bank2_Required_Text(Slot, "Module_ID").trimmed().isEmpty(); }
+bool hasModule(const TNetwork_Slot_Record& Slot) { return !Slot.Module_ID.Required_Text().trimmed().isEmpty(); }
 
-// The subslot elements of a slot; the network window writes none for a module without
-// subslots.
-std::vector<IXMLNode> subslotsOf(IXMLNode Slot) { return Bank2_Elements(Slot.ChildNodes().FindNode("Subslots")); }
-
-std::vector<IXMLNode> qualifyingSubslots(IXMLNode Slot) {
-    std::vector<IXMLNode> result;
-    for (IXMLNode subslot : subslotsOf(Slot))
-        if (qualifies(subslot)) result.push_back(subslot);
+std::vector<const TNetwork_Subslot_Record*> qualifyingSubslots(const TNetwork_Slot_Record& Slot) {
+    std::vector<const TNetwork_Subslot_Record*> result;
+    for (const TNetwork_Subslot_Record& subslot : Slot.Subslots)
+        if (qualifies(subslot)) result.push_back(&subslot);
     return result;
 }
 
 struct TLengths {
     int64_t In = 0;
     int64_t Out = 0;
-    explicit TLengths(IXMLNode Subslot)
-        : In(Bank2_Submodule_Length(Subslot, "Submodule_LenIN")), Out(Bank2_Submodule_Length(Subslot, "Submodule_LenOUT")) {}
+    explicit TLengths(const TNetwork_Subslot_Record& Subslot)
+        : In(Bank2_Submodule_Length(Subslot.Submodule_LenIN)), Out(Bank2_Submodule_Length(Subslot.Submodule_LenOUT)) {}
     bool Input() const { return In > 0; }
     bool Output() const { return Out > 0; }
     bool None() const { return !Input() && !Output(); }
@@ -57,17 +52,17 @@ uint16_t itemLength(const QByteArray& Data) {
 void clearAPIs() { API_List.clear(); }
 
 // The IO data objects and consumer-status entries of one CR; Input selects the frame.
-int buildCRObjects(bool Input, uint32_t API, int Frame, IXMLNode Slots, std::vector<TSubModDef>& IODO,
-                   std::vector<TSubModDef>& IOCS) {
+int buildCRObjects(bool Input, uint32_t API, int Frame, const std::vector<TNetwork_Slot_Record>& Slots,
+                   std::vector<TSubModDef>& IODO, std::vector<TSubModDef>& IOCS) {
     IODO.clear();
     IOCS.clear();
-    for (IXMLNode slot : Bank2_Elements(Slots)) {
+    for (const TNetwork_Slot_Record& slot : Slots) {
         if (!hasModule(slot)) continue;
-        for (IXMLNode subslot : subslotsOf(slot)) {
-            if (!qualifies(subslot) || uint32_t(Bank2_Decimal(subslot, "API")) != API) continue;
+        for (const TNetwork_Subslot_Record& subslot : slot.Subslots) {
+            if (!qualifies(subslot) || uint32_t(subslot.API.Number(0)) != API) continue;
             const TLengths length(subslot);
-            const int32_t slotNumber = int32_t(Bank2_Required_Number(slot, "SlotNumber"));
-            const int32_t subslotNumber = int32_t(Bank2_Required_Number(subslot, "SubslotNumber"));
+            const int32_t slotNumber = int32_t(slot.SlotNumber.Required_Number());
+            const int32_t subslotNumber = int32_t(subslot.SubslotNumber.Required_Number());
             // Inputs carry data in the input frame; a submodule without data carries its status there.
             const bool dataHere = Input ? (length.Input() || length.None()) : length.Output();
             const bool statusHere = Input ? length.Output() : (length.Input() || length.None());
@@ -114,16 +109,15 @@ int Count_Module_APIs(const TModuleItem* Module) {
     return count;
 }
 
-void Build_ESMB(const TGSDML& Description, const QString& DeviceName, const QString& DeviceCategoryRef, IXMLNode Slots,
-                int Slot) {
+void Build_ESMB(const TGSDML& Description, const QString& DeviceName, const QString& DeviceCategoryRef,
+                const std::vector<TNetwork_Slot_Record>& Slots, int Slot) {
     std::vector<TESMB_API_Description>& items = ESMB_Tables[size_t(Slot)].Device_ESMB;
     items.clear();
     const TApplicationProcess& process = Description.ProfileBody.ApplicationProcess;
-    const std::vector<IXMLNode> slotNodes = Bank2_Elements(Slots);
-    for (size_t k = 0; k < slotNodes.size(); ++k) {
-        const IXMLNode slot = slotNodes[k];
+    for (size_t k = 0; k < Slots.size(); ++k) {
+        const TNetwork_Slot_Record& slot = Slots[k];
         if (!hasModule(slot)) continue;
-        const std::vector<IXMLNode> subslots = qualifyingSubslots(slot);
+        const std::vector<const TNetwork_Subslot_Record*> subslots = qualifyingSubslots(slot);
         int apis = 0;
         uint16_t slotNumber = 0;
         uint32_t ident = 0;
@@ -142,29 +136,29 @@ void Build_ESMB(const TGSDML& Description, const QString& DeviceName, const QStr
             ident = accessPoint->ModuleIdentNumber();
         } else {
             const TModuleItem* module =
-                process.ModuleList ? process.ModuleList->Get_ModuleItem(slot.Attribute("Module_ID")) : nullptr;
+                process.ModuleList ? process.ModuleList->Get_ModuleItem(slot.Module_ID.Text()) : nullptr;
             apis = Count_Module_APIs(module);
             if (process.SubmoduleList && !subslots.empty())
-                for (IXMLNode subslot : subslotsOf(slot)) {
-                    if (!subslot.HasAttribute("Submodule_ID")) continue;
+                for (const TNetwork_Subslot_Record& subslot : slot.Subslots) {
+                    if (!subslot.Submodule_ID.Present()) continue;
                     // A port has no API.
                     if (const auto* submodule = dynamic_cast<const TSubmoduleItem*>(
-                            process.SubmoduleList->Get_SubmoduleItem(subslot.Attribute("Submodule_ID"))))
+                            process.SubmoduleList->Get_SubmoduleItem(subslot.Submodule_ID.Text())))
                         apis = Add_Submodule_API(*submodule, apis);
                 }
             if (apis == 0) apis = Add_API(0, apis);
-            slotNumber = uint16_t(Bank2_Required_Number(slot, "SlotNumber"));
-            ident = uint32_t(Bank2_Decimal(slot, "ModuleIdentNumber"));
+            slotNumber = uint16_t(slot.SlotNumber.Required_Number());
+            ident = uint32_t(slot.ModuleIdentNumber.Number(0));
         }
 
         TESMB_API_Description item;
         item.NumerofApi = uint16_t(apis);
         for (uint32_t api : API_List) {
             Append_ESMB_API(item.Data, api, slotNumber, ident, uint16_t(subslots.size()));
-            for (IXMLNode subslot : subslots) {
-                const TLengths length(subslot);
-                Append_ESMB_Submodule(item.Data, uint16_t(Bank2_Required_Number(subslot, "SubslotNumber")),
-                                      uint32_t(Bank2_Decimal(subslot, "Submodule_IdentNumber")), uint16_t(length.In),
+            for (const TNetwork_Subslot_Record* subslot : subslots) {
+                const TLengths length(*subslot);
+                Append_ESMB_Submodule(item.Data, uint16_t(subslot->SubslotNumber.Required_Number()),
+                                      uint32_t(subslot->Submodule_IdentNumber.Number(0)), uint16_t(length.In),
                                       uint16_t(length.Out));
             }
         }
@@ -173,28 +167,27 @@ void Build_ESMB(const TGSDML& Description, const QString& DeviceName, const QStr
     }
 }
 
-int Build_Input_CR_Objects(uint32_t API, int Frame, IXMLNode Slots) {
+int Build_Input_CR_Objects(uint32_t API, int Frame, const std::vector<TNetwork_Slot_Record>& Slots) {
     return buildCRObjects(true, API, Frame, Slots, In_IODO_List, In_IOCS_List);
 }
 
-int Build_Output_CR_Objects(uint32_t API, int Frame, IXMLNode Slots) {
+int Build_Output_CR_Objects(uint32_t API, int Frame, const std::vector<TNetwork_Slot_Record>& Slots) {
     return buildCRObjects(false, API, Frame, Slots, Out_IODO_List, Out_IOCS_List);
 }
 
-void Build_IOCR(const TGSDML& /*Description*/, int Slot, IXMLNode Device) {
+void Build_IOCR(const TGSDML& /*Description*/, int Slot, const TNetwork_Device_Record& Device) {
     std::vector<TIOCR_API_Description>& items = IOCR_Tables[size_t(Slot)].Device_IOCR;
     items.clear();
     clearAPIs();
-    const IXMLNode slotNodes = Device.ChildNodes().FindNode("Slots");
     int apis = 0;
-    for (IXMLNode slot : Bank2_Elements(slotNodes))
-        for (IXMLNode subslot : subslotsOf(slot))
-            if (qualifies(subslot)) apis = Add_API(uint32_t(Bank2_Decimal(subslot, "API")), apis);
+    for (const TNetwork_Slot_Record& slot : Device.Slots)
+        for (const TNetwork_Subslot_Record& subslot : slot.Subslots)
+            if (qualifies(subslot)) apis = Add_API(uint32_t(subslot.API.Number(0)), apis);
     if (apis == 0) return;
 
     TIOCR_API_Description cr;
-    cr.SendClockFactor = uint16_t(Bank2_Required_Number(Device, "SendClock"));
-    cr.ReductionRate = uint16_t(Bank2_Required_Number(Device, "ReductionRadio"));
+    cr.SendClockFactor = uint16_t(Device.SendClock.Required_Number());
+    cr.ReductionRate = uint16_t(Device.ReductionRadio.Required_Number());
     cr.WatchDogRatio = 3;
     cr.DataHoldFactor = 3;
     cr.IOCRTagHeader = 0xC000;
@@ -209,8 +202,8 @@ void Build_IOCR(const TGSDML& /*Description*/, int Slot, IXMLNode Device) {
     int inFrame = 0;
     int outFrame = 0;
     for (uint32_t api : API_List) {
-        inFrame = Build_Input_CR_Objects(api, inFrame, slotNodes);
-        outFrame = Build_Output_CR_Objects(api, outFrame, slotNodes);
+        inFrame = Build_Input_CR_Objects(api, inFrame, Device.Slots);
+        outFrame = Build_Output_CR_Objects(api, outFrame, Device.Slots);
         Append_IOCR_API(input.Data, api, In_IODO_List, In_IOCS_List);
         Append_IOCR_API(output.Data, api, Out_IODO_List, Out_IOCS_List);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/banks/bank2_format.h"
-#include "platform/xml/xml_document.h"
+#include "config/network/network_file_reader.h"
 
 #include <QString>
 #include <cstdint>
@@ -21,19 +21,19 @@ int Count_DAP_APIs(const TDeviceAccessPointItem& Access_Point);
 int Count_Module_APIs(const TModuleItem* Module);
 int Add_Submodule_API(const TSubmoduleItemBase& Submodule, int Count);
 
-// The expected submodules of a device: one item per configured slot of its Slots element; the
-// first slot holds the access point named DeviceName (and DeviceCategoryRef when given).
-void Build_ESMB(const TGSDML& Description, const QString& DeviceName, const QString& DeviceCategoryRef, IXMLNode Slots,
-                int Slot);
+// The expected submodules of a device: one item per configured slot of Slots; the first slot
+// holds the access point named DeviceName (and DeviceCategoryRef when given).
+void Build_ESMB(const TGSDML& Description, const QString& DeviceName, const QString& DeviceCategoryRef,
+                const std::vector<TNetwork_Slot_Record>& Slots, int Slot);
 
-// The input and the output communication relation of the device element Device; none when
-// no subslot of it takes part in the cyclic exchange.
-void Build_IOCR(const TGSDML& Description, int Slot, IXMLNode Device);
+// The input and the output communication relation of Device; none when no subslot of it
+// takes part in the cyclic exchange.
+void Build_IOCR(const TGSDML& Description, int Slot, const TNetwork_Device_Record& Device);
 
 // The IO data objects and consumer-status entries of one API in the input (resp. output)
 // frame from Frame on; each returns the frame offset after them.
-int Build_Input_CR_Objects(uint32_t API, int Frame, IXMLNode Slots);
-int Build_Output_CR_Objects(uint32_t API, int Frame, IXMLNode Slots);
+int Build_Input_CR_Objects(uint32_t API, int Frame, const std::vector<TNetwork_Slot_Record>& Slots);
+int Build_Output_CR_Objects(uint32_t API, int Frame, const std::vector<TNetwork_Slot_Record>& Slots);
 extern std::vector<TSubModDef> In_IODO_List;
 extern std::vector<TSubModDef> In_IOCS_List;
 extern std::vector<TSubModDef> Out_IODO_List;

@@ -12,14 +12,9 @@
 
 namespace {
 
-bool decimalText(const QString& Text, int64_t& Value) {
-    bool ok = false;
-    const qlonglong value = Text.trimmed().toLongLong(&ok, 10);
-    if (ok) Value = value;
-    return ok;
-}
-
-bool isYes(IXMLNode Node, const char* Name) { return Node.Attribute(QString::fromLatin1(Name)) == QLatin1String("Y"); }
+// Descriptions write numbers in decimal or in hexadecimal ("0x1F"): the system's integer rule
+// reads both.
+bool integerText(const QString& Text, int64_t& Value) { return TryStrToInt64(Text.trimmed(), Value); }
 
 // Puts one byte into the record's data when Position lies inside it.
 void setByte(TData_Prm_Description& Record, int64_t Position, uint8_t Value) {
@@ -30,12 +25,12 @@ void setBigEndian(TData_Prm_Description& Record, int64_t Position, uint64_t Valu
     for (int i = 0; i < Width; ++i) setByte(Record, Position + i, uint8_t(Value >> (8 * (Width - 1 - i))));
 }
 
-// Comma-separated decimal bytes from Position on; parts that are no byte value are passed over.
+// Comma-separated bytes from Position on; parts that are no byte value are passed over.
 void setOctets(const QString& Text, TData_Prm_Description& Record, int64_t Position) {
     int64_t k = 0;
     for (const QString& part : Text.split(QLatin1Char(','))) {
         int64_t value = 0;
-        if (!decimalText(part, value) || value < 0 || value > 255) continue;
+        if (!integerText(part, value) || value < 0 || value > 255) continue;
         if (Position + k < 0 || Position + k >= Record.Data.size()) continue;
         setByte(Record, Position + k, uint8_t(value));
         ++k;
@@ -66,63 +61,31 @@ void frameShares(int64_t LenIN, int64_t LenOUT, int32_t& QIn, int32_t& QOut) {
 
 }  // namespace
 
-int64_t Bank2_Decimal(IXMLNode Node, const char* Name, int64_t Default) {
-    int64_t value = Default;
-    if (!decimalText(Node.Attribute(QString::fromLatin1(Name)), value)) return Default;
-    return value;
-}
-
-QString Bank2_Required_Text(IXMLNode Node, const char* Name) {
-    const QString name = QString::fromLatin1(Name);
-    if (!Node.HasAttribute(name))
-        throw Exception(
-            QStringLiteral("PROFINET network: the attribute %1 of %2 is missing").arg(name, Node.NodeName()));
-    return Node.Attribute(name);
-}
-
-int64_t Bank2_Required_Number(IXMLNode Node, const char* Name) {
-    const QString text = Bank2_Required_Text(Node, Name);
-    int64_t value = 0;
-    if (!decimalText(text, value))
-        throw Exception(QStringLiteral("PROFINET network: %1 \"%2\" is not a valid integer value")
-                            .arg(QString::fromLatin1(Name), text));
-    return value;
-}
-
-int64_t Bank2_Submodule_Length(IXMLNode Subslot, const char* Name) {
-    const int64_t length = Bank2_Decimal(Subslot, Name);
+int64_t Bank2_Submodule_Length(const TNetwork_Attribute& Length) {
+    const int64_t length = Length.Number(0);
     if (length < 0 || length > 0xFFFF)
         throw Exception(QStringLiteral("PROFINET network: %1 %2 of a submodule is out of range")
-                            .arg(QString::fromLatin1(Name))
+                            .arg(QString::fromLatin1(Length.Name()))
                             .arg(length));
     return length;
 }
 
-std::vector<IXMLNode> Bank2_Elements(IXMLNode Node) {
-    std::vector<IXMLNode> result;
-    for (IXMLNode child : Node.ChildNodes())
-        if (child.NodeType() == ntElement) result.push_back(child);
-    return result;
-}
-
-void Build_Device_Rule(IXMLNode Device, int Slot, int32_t& In_Offset, int32_t& Out_Offset) {
+void Build_Device_Rule(const TNetwork_Device_Record& Device, int Slot, int32_t& In_Offset, int32_t& Out_Offset) {
     TPROFINET_Master_Rule& rule = Master_Rules[size_t(Slot)];
     uint8_t ip[4] = {0, 0, 0, 0};
-    IP_To_Bytes(Bank2_Required_Text(Device, "IPAddress").trimmed(), ip[0], ip[1], ip[2], ip[3]);
+    IP_To_Bytes(Device.IPAddress.Required_Text().trimmed(), ip[0], ip[1], ip[2], ip[3]);
     std::memcpy(rule.IP_Address.data(), ip, 4);
-    const bool spi = Device.Attribute("NewSessionSPI") == QLatin1String("1");
+    const bool spi = Device.NewSessionSPI.Is("1");
 
     int32_t lenIn = 0;
     int32_t lenOut = 0;
-    for (IXMLNode slot : Bank2_Elements(Device.ChildNodes().FindNode("Slots"))) {
-        if (Bank2_Required_Text(slot, "Module_ID").trimmed().isEmpty()) continue;
-        const IXMLNode subslots = slot.ChildNodes().FindNode("Subslots");
-        if (!subslots) continue;
-        for (IXMLNode subslot : Bank2_Elements(subslots)) {
-            if (subslot.Attribute("Submodule_ID").trimmed().isEmpty()) continue;
-            const int64_t inLength = Bank2_Submodule_Length(subslot, "Submodule_LenIN");
-            const int64_t outLength = Bank2_Submodule_Length(subslot, "Submodule_LenOUT");
-            const int32_t options = (isYes(subslot, "Status") ? 1 : 0) + (isYes(subslot, "Word_Pos") ? 2 : 0);
+    for (const TNetwork_Slot_Record& slot : Device.Slots) {
+        if (slot.Module_ID.Required_Text().trimmed().isEmpty()) continue;
+        for (const TNetwork_Subslot_Record& subslot : slot.Subslots) {
+            if (subslot.Submodule_ID.Text().trimmed().isEmpty()) continue;
+            const int64_t inLength = Bank2_Submodule_Length(subslot.Submodule_LenIN);
+            const int64_t outLength = Bank2_Submodule_Length(subslot.Submodule_LenOUT);
+            const int32_t options = (subslot.Status.Is("Y") ? 1 : 0) + (subslot.Word_Pos.Is("Y") ? 2 : 0);
             int32_t qIn = 0;
             int32_t qOut = 0;
             frameShares(inLength, outLength, qIn, qOut);
@@ -135,27 +98,24 @@ void Build_Device_Rule(IXMLNode Device, int Slot, int32_t& In_Offset, int32_t& O
         }
     }
 
-    const QString station = Bank2_Required_Text(Device, "NameOfStation").trimmed().left(Bank2_Device_Name_Size);
+    const QString station = Device.NameOfStation.Required_Text().trimmed().left(Bank2_Device_Name_Size);
     for (qsizetype i = 0; i < station.size(); ++i) rule.PROFINET_Device_Name[size_t(i)] = uint8_t(station[i].unicode());
     rule.PROFINET_Len_In = uint16_t(lenIn);
     rule.PROFINET_Len_Out = uint16_t(lenOut);
-    rule.Time_Poll =
-        uint32_t(Bank2_Required_Number(Device, "ReductionRadio") * 65536 + Bank2_Required_Number(Device, "SendClock"));
+    rule.Time_Poll = uint32_t(Device.ReductionRadio.Required_Number() * 65536 + Device.SendClock.Required_Number());
     rule.Options = spi ? 1 : 0;
 }
 
-void Build_Prm_Records(IXMLNode Device, int Slot) {
+void Build_Prm_Records(const TNetwork_Device_Record& Device, int Slot) {
     std::vector<TData_Prm_Description>& records = Prm_Tables[size_t(Slot)].Device_Data;
     records.clear();
-    const IXMLNode slotNodes = Device.ChildNodes().FindNode("Slots");
-    if (!slotNodes) return;
-    for (IXMLNode slot : Bank2_Elements(slotNodes)) {
-        const int64_t slotNumber = Bank2_Required_Number(slot, "SlotNumber");
-        for (IXMLNode subslot : Bank2_Elements(slot.ChildNodes().FindNode("Subslots"))) {
-            const int64_t subslotNumber = Bank2_Required_Number(subslot, "SubslotNumber");
-            const int64_t api = Bank2_Decimal(subslot, "API");
-            for (IXMLNode group : Bank2_Elements(subslot.ChildNodes().FindNode("Parameters"))) {
-                const int64_t length = Bank2_Required_Number(group, "Length");
+    for (const TNetwork_Slot_Record& slot : Device.Slots) {
+        const int64_t slotNumber = slot.SlotNumber.Required_Number();
+        for (const TNetwork_Subslot_Record& subslot : slot.Subslots) {
+            const int64_t subslotNumber = subslot.SubslotNumber.Required_Number();
+            const int64_t api = subslot.API.Number(0);
+            for (const TNetwork_Group_Record& group : subslot.Groups) {
+                const int64_t length = group.Length.Required_Number();
                 if (length < 0 || length > Bank2_Room)
                     throw Exception(QStringLiteral("PROFINET network: record length %1 is out of range").arg(length));
                 TData_Prm_Description record;
@@ -163,29 +123,29 @@ void Build_Prm_Records(IXMLNode Device, int Slot) {
                 record.API = uint32_t(api);
                 record.Slot = uint16_t(slotNumber);
                 record.Subslot = uint16_t(subslotNumber);
-                record.Index = uint16_t(Bank2_Required_Number(group, "Index"));
+                record.Index = uint16_t(group.Index.Required_Number());
                 record.Data = QByteArray(qsizetype(length), '\0');
-                const QString constant = Bank2_Required_Text(group, "DataConst").trimmed();
-                if (!constant.isEmpty()) setOctets(constant, record, Bank2_Required_Number(group, "DataByteOffset"));
-                for (IXMLNode param : Bank2_Elements(group)) Set_Prm_Ref_Value(param, record);
+                const QString constant = group.DataConst.Required_Text().trimmed();
+                if (!constant.isEmpty()) setOctets(constant, record, group.DataByteOffset.Required_Number());
+                for (const TNetwork_Param_Record& param : group.Params) Set_Prm_Ref_Value(param, record);
                 records.push_back(std::move(record));
             }
         }
     }
 }
 
-void Set_Prm_Ref_Value(IXMLNode Param, TData_Prm_Description& Record) {
-    const QString type = Bank2_Required_Text(Param, "DataType");
-    QString value = Bank2_Required_Text(Param, "Value").trimmed();
-    if (value.isEmpty()) value = Param.Attribute("DefaultValue").trimmed();
+void Set_Prm_Ref_Value(const TNetwork_Param_Record& Param, TData_Prm_Description& Record) {
+    const QString& type = Param.DataType.Required_Text();
+    QString value = Param.Value.Required_Text().trimmed();
+    if (value.isEmpty()) value = Param.DefaultValue.Text().trimmed();
     if (value.isEmpty() || type.isEmpty()) return;
-    const int64_t position = Bank2_Required_Number(Param, "ByteOffset");
+    const int64_t position = Param.ByteOffset.Required_Number();
 
     if (type == QLatin1String("BitArea") || type == QLatin1String("Bit")) {
-        const int64_t offset = Bank2_Required_Number(Param, "BitOffset");
-        const int64_t length = type == QLatin1String("Bit") ? 1 : Bank2_Required_Number(Param, "BitLength");
+        const int64_t offset = Param.BitOffset.Required_Number();
+        const int64_t length = type == QLatin1String("Bit") ? 1 : Param.BitLength.Required_Number();
         int64_t x = 0;
-        if (!decimalText(value, x) || position < 0 || position >= Record.Data.size()) return;
+        if (!integerText(value, x) || position < 0 || position >= Record.Data.size()) return;
         // Shifts beyond the byte leave nothing of the field in it.
         const uint64_t mask = length >= 64 ? ~uint64_t(0) : (uint64_t(1) << std::max<int64_t>(length, 0)) - 1;
         const int shift = int(std::clamp<int64_t>(offset, 0, 63));
@@ -203,8 +163,10 @@ void Set_Prm_Ref_Value(IXMLNode Param, TData_Prm_Description& Record) {
         return;
     }
     if (const int width = integerWidth(type)) {
-        bool ok = false;
-        uint64_t bits = uint64_t(value.toLongLong(&ok, 10));
+        int64_t number = 0;
+        bool ok = integerText(value, number);
+        uint64_t bits = uint64_t(number);
+        // An Unsigned64 value beyond the signed range.
         if (!ok) bits = value.toULongLong(&ok, 10);
         if (ok) setBigEndian(Record, position, bits, width);
         return;

@@ -21,7 +21,7 @@ protected:
         TData_Prm_Description record;
         record.Len = uint32_t(Data.size());
         record.Data = std::move(Data);
-        Set_Prm_Ref_Value(doc.DocumentElement(), record);
+        Set_Prm_Ref_Value(TNetwork_Param_Record::Read(doc.DocumentElement()), record);
         return record.Data;
     }
     TXMLDocument doc{nullptr};
@@ -49,6 +49,13 @@ TEST_F(ParamTest, ValuesAreStoredBigEndianInTheirTypesWidth) {
         {"Integer64", "1", 0, QByteArray::fromHex("00000000")},
         {"VisibleString", "abcdef", 2, QByteArray::fromHex("00006162")},
         {"OctetString", "1,2,3,4", 3, QByteArray::fromHex("00000001")},
+        // Descriptions write values in hexadecimal too.
+        {"Unsigned16", "0x0201", 0, QByteArray::fromHex("02010000")},
+        {"Unsigned8", "$FF", 3, QByteArray::fromHex("000000ff")},
+        {"Integer32", "0xFFFFFFFE", 0, QByteArray::fromHex("fffffffe")},
+        {"Integer16", "-0x2", 2, QByteArray::fromHex("0000fffe")},
+        {"OctetString", "0x01, 0xFF,2, 0x100", 1, QByteArray::fromHex("0001ff02")},
+        {"Unsigned8", "0x", 0, QByteArray(4, '\0')},
     };
     for (const Case& c : cases)
         EXPECT_EQ(apply(c.Type, c.Value, c.Offset, QByteArray(4, '\0')).toHex(), c.Expected.toHex())
@@ -68,8 +75,44 @@ TEST_F(ParamTest, BitFieldsReplaceTheirBitsAndKeepTheOthers) {
     EXPECT_EQ(apply("BitArea", "2", 0, QByteArray::fromHex("ff"), 2, 3).toHex(), QByteArray("eb"));
     // An empty value falls back to the default value.
     EXPECT_EQ(apply("Bit", "", 0, QByteArray::fromHex("00"), 3, 0, "1").toHex(), QByteArray("08"));
+    EXPECT_EQ(apply("Bit", "0x1", 0, QByteArray::fromHex("00"), 3).toHex(), QByteArray("08"));
+    EXPECT_EQ(apply("BitArea", "", 0, QByteArray::fromHex("00"), 4, 4, "0xA").toHex(), QByteArray("a0"));
+    EXPECT_EQ(apply("Unsigned16", "", 0, QByteArray(2, '\0'), 0, 0, "0x1234").toHex(), QByteArray("1234"));
     // A byte offset beyond the record writes nothing.
     EXPECT_EQ(apply("Bit", "1", 4, QByteArray::fromHex("00")).toHex(), QByteArray("00"));
+}
+
+// The constant data of a record, as description files write it, fills the bytes that no
+// parameter covers.
+TEST(ConstantDataTest, EachPartIsADecimalOrHexadecimalByte) {
+    struct Case {
+        const char* what;
+        const char* constant;
+        int offset;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"decimal", "1, 2, 3", 0, QByteArray::fromHex("010203000000000000")},
+        {"hexadecimal", "0x00,0x00,0x00,0x00,0x00,0x01,0xFF,0xFF,0xFF", 0, QByteArray::fromHex("0000000000" "01ffffff")},
+        {"mixed forms", "1,0x02, $03,x04,0X05", 0, QByteArray::fromHex("010203040500000000")},
+        {"blanks and empty parts", " 0x10 ,  7 , , 0x20 ", 0, QByteArray::fromHex("100720000000000000")},
+        {"out of range", "0x100, 256, -1, -0x01, 0xFF", 0, QByteArray::fromHex("ff0000000000000000")},
+        {"not numbers", "0xG1, abc, 1.5, 0x, 1 2, 9", 0, QByteArray::fromHex("090000000000000000")},
+        {"from an offset, cut at the end", "0x01,0x02,0x03", 7, QByteArray::fromHex("000000000000000102")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TXMLDocument doc(nullptr);
+        doc.LoadFromXML(QString("<Device><Slots><Slot SlotNumber=\"1\"><Subslots><Subslot SubslotNumber=\"1\">"
+                                "<Parameters><ParamGroup Index=\"128\" Length=\"9\" DataConst=\"%1\" "
+                                "DataByteOffset=\"%2\"/></Parameters></Subslot></Subslots></Slot></Slots></Device>")
+                            .arg(c.constant)
+                            .arg(c.offset));
+        Build_Prm_Records(TNetwork_Device_Record::Read(doc.DocumentElement()), 0);
+        ASSERT_EQ(Prm_Tables[0].Device_Data.size(), 1u);
+        EXPECT_EQ(Prm_Tables[0].Device_Data[0].Data.toHex(), c.expected.toHex());
+    }
+    Prm_Tables[0].Device_Data.clear();
 }
 
 }  // namespace

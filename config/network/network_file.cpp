@@ -1,11 +1,9 @@
 #include "config/network/network_file.h"
 
-#include <vector>
-
+#include "config/network/network_file_reader.h"
 #include "platform/core/exception.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
-#include "platform/system/regional.h"
 #include "platform/xml/xml_document.h"
 #include "profinet/gsdml/gsdml.h"
 #include "shell/common/program_state.h"
@@ -88,105 +86,72 @@ void Write_Device(IXMLNode node, const TPROFINET_Device& device) {
 
 // ---- Reading
 
-// The element children of node; whitespace, comments and instructions are no entries.
-std::vector<IXMLNode> Elements(IXMLNode node) {
-    std::vector<IXMLNode> result;
-    for (IXMLNode child : node.ChildNodes())
-        if (child.NodeType() == ntElement) result.push_back(child);
-    return result;
-}
-
-// The element children of node's child name, when it has that child and their count is
-// Count; otherwise none, and the stored part is ignored as a whole.
-bool Matching_Elements(IXMLNode node, const char* name, size_t Count, std::vector<IXMLNode>& result) {
-    const IXMLNode child = node.ChildNodes().FindNode(name);
-    if (!child) return false;
-    result = Elements(child);
-    return result.size() == Count;
-}
-
-int Required_Integer(IXMLNode node, const char* name) {
-    const QString attribute = QString::fromLatin1(name);
-    int value = 0;
-    if (!node.HasAttribute(attribute) || !TryStrToInt(node.Attribute(attribute), value))
-        throw Exception(QStringLiteral("PROFINET network: %1 \"%2\" is not a valid integer value")
-                            .arg(attribute, node.Attribute(attribute)));
-    return value;
-}
-
-void Read_Values(IXMLNode node, TPROFINET_Subslot& subslot) {
-    std::vector<IXMLNode> groups;
-    if (!Matching_Elements(node, "Parameters", subslot.ParametersList.size(), groups)) return;
-    for (size_t g = 0; g < groups.size(); ++g) {
+void Read_Values(const TNetwork_Subslot_Record& stored, TPROFINET_Subslot& subslot) {
+    if (stored.Groups.size() != subslot.ParametersList.size()) return;
+    for (size_t g = 0; g < stored.Groups.size(); ++g) {
         TParametersGroup& group = *subslot.ParametersList[g];
-        const std::vector<IXMLNode> params = Elements(groups[g]);
+        const std::vector<TNetwork_Param_Record>& params = stored.Groups[g].Params;
         if (params.size() != group.Parameters_List.size()) continue;
         for (size_t p = 0; p < params.size(); ++p) {
-            group.Parameters_List[p]->FValue = params[p].Attribute("Value");
-            group.Parameters_List[p]->FMnemonic = params[p].Attribute("Mnemonic");
+            group.Parameters_List[p]->FValue = params[p].Value.Text();
+            group.Parameters_List[p]->FMnemonic = params[p].Mnemonic.Text();
         }
     }
 }
 
-void Read_Subslot(IXMLNode node, TPROFINET_Subslot& subslot) {
-    const QString id = node.Attribute("Submodule_ID");
+void Read_Subslot(const TNetwork_Subslot_Record& stored, TPROFINET_Subslot& subslot) {
+    const QString& id = stored.Submodule_ID.Text();
     if (!id.isEmpty())
         if (const int index = Index_Of_First(subslot.SubmodulesList, &TPROFINET_Submodule::FID, id); index >= 0)
             subslot.Select_Submodule(subslot.SubmodulesList[static_cast<size_t>(index)]);
     if (!subslot.Selected_SubModule) return;
-    subslot.FStartAddIn = Required_Integer(node, "StartAddIn");
-    subslot.FQuantityIn = Required_Integer(node, "QuantityIn");
-    subslot.FStartAddOut = Required_Integer(node, "StartAddOut");
-    subslot.FQuantityOut = Required_Integer(node, "QuantityOut");
-    subslot.FStatus = node.Attribute("Status") == QLatin1String("Y");
-    subslot.FWord_Pos = node.Attribute("Word_Pos") == QLatin1String("Y");
-    subslot.FMnemonic = node.Attribute("Mnemonic");
-    Read_Values(node, subslot);
+    subslot.FStartAddIn = stored.StartAddIn.Required_Integer();
+    subslot.FQuantityIn = stored.QuantityIn.Required_Integer();
+    subslot.FStartAddOut = stored.StartAddOut.Required_Integer();
+    subslot.FQuantityOut = stored.QuantityOut.Required_Integer();
+    subslot.FStatus = stored.Status.Is("Y");
+    subslot.FWord_Pos = stored.Word_Pos.Is("Y");
+    subslot.FMnemonic = stored.Mnemonic.Text();
+    Read_Values(stored, subslot);
 }
 
-void Read_Slot(IXMLNode node, TPROFINET_Slot& slot) {
-    const QString id = node.Attribute("Module_ID");
+void Read_Slot(const TNetwork_Slot_Record& stored, TPROFINET_Slot& slot) {
+    const QString& id = stored.Module_ID.Text();
     if (id.isEmpty()) {
         slot.Selected_Module = nullptr;
         slot.Clear_SubSlot_List();
     } else if (const int index = Index_Of_First(slot.ModulesList, &TPROFINET_Module::FID, id); index >= 0) {
         slot.Select_Module(slot.ModulesList[static_cast<size_t>(index)]);
     }
-    std::vector<IXMLNode> subslots;
-    if (!slot.Selected_Module || !Matching_Elements(node, "Subslots", slot.SubSlotList.size(), subslots)) return;
-    for (size_t i = 0; i < subslots.size(); ++i) Read_Subslot(subslots[i], *slot.SubSlotList[i]);
+    // A stored list of another size than the rebuilt one is ignored as a whole.
+    if (!slot.Selected_Module || stored.Subslots.size() != slot.SubSlotList.size()) return;
+    for (size_t i = 0; i < stored.Subslots.size(); ++i) Read_Subslot(stored.Subslots[i], *slot.SubSlotList[i]);
 }
 
 // The device of one stored entry; nullptr when its description copy is missing or unreadable.
-std::unique_ptr<TPROFINET_Device> Read_Device(IXMLNode node) {
-    const QString folder = Project_Path + PathDelim + QStringLiteral("GSDML") + PathDelim;
-    const QString fileName = node.Attribute("GSDML_FileName");
-    if (fileName.isEmpty()) return nullptr;
-    const QString found = FindFileIgnoreCase(folder, fileName);
-    if (found.isEmpty() || !FileExists(found)) return nullptr;
-    auto gsdml = std::make_shared<TGSDML>();
+std::unique_ptr<TPROFINET_Device> Read_Device(const TNetwork_Device_Record& stored) {
+    std::shared_ptr<TGSDML> gsdml;
     try {
-        // The name may hold a folder: decode the file that was found, not its namesake.
-        if (!gsdml->Decode_GSDML(ExtractFilePath(found), ExtractFileName(found))) return nullptr;
+        gsdml = Decode_GSDML_Copy(stored.GSDML_FileName.Text());
     } catch (const Exception&) {
         return nullptr;
     }
+    if (!gsdml) return nullptr;
     auto device = std::make_unique<TPROFINET_Device>();
-    device->FDeviceName = node.Attribute("DeviceName");
-    device->FDeviceCategoryRef = node.Attribute("DeviceCategoryRef");
+    device->FDeviceName = stored.DeviceName.Text();
+    device->FDeviceCategoryRef = stored.DeviceCategoryRef.Text();
     device->SetGSDML(std::move(gsdml));
     device->ReadInfoFromGSDML();
-    device->FNameOfStation = node.Attribute("NameOfStation");
-    device->FIPAddress = node.Attribute("IPAddress");
-    device->FNewSessionSPI = node.Attribute("NewSessionSPI") == QLatin1String("1");
-    const int updateTime = Required_Integer(node, "UpdateTime");
-    const int sendClock = Required_Integer(node, "SendClock");
-    const int reductionRadio = Required_Integer(node, "ReductionRadio");
-    const int answerTime = Required_Integer(node, "AnswerTime");
+    device->FNameOfStation = stored.NameOfStation.Text();
+    device->FIPAddress = stored.IPAddress.Text();
+    device->FNewSessionSPI = stored.NewSessionSPI.Is("1");
+    const int updateTime = stored.UpdateTime.Required_Integer();
+    const int sendClock = stored.SendClock.Required_Integer();
+    const int reductionRadio = stored.ReductionRadio.Required_Integer();
+    const int answerTime = stored.AnswerTime.Required_Integer();
     device->Restore_Timing(updateTime, sendClock, reductionRadio, answerTime);
-    std::vector<IXMLNode> slotNodes;
-    if (Matching_Elements(node, "Slots", device->SlotList.size(), slotNodes))
-        for (size_t i = 0; i < slotNodes.size(); ++i) Read_Slot(slotNodes[i], *device->SlotList[i]);
+    if (stored.Slots.size() == device->SlotList.size())
+        for (size_t i = 0; i < stored.Slots.size(); ++i) Read_Slot(stored.Slots[i], *device->SlotList[i]);
     return device;
 }
 
@@ -202,15 +167,9 @@ void Save_PROFINET_Netword_Project(TXMLDocument& Doc, const TPROFINET_Device_Lis
 }
 
 void Load_PROFINET_Network_Project(TXMLDocument& Doc, TPROFINET_Device_List& Devices) {
-    if (!FileExists(File_PROFINET_Master_Network)) return;
     try {
-        Doc.LoadFromFile(File_PROFINET_Master_Network);
-        const IXMLNode root = Doc.DocumentElement();
-        const IXMLNode network =
-            root.NameIs("PROFINET_Master_Network") ? root.ChildNodes().FindNode("Network") : IXMLNode();
-        if (!network) throw Exception(QStringLiteral("PROFINET network: the file has no network"));
-        for (IXMLNode node : Elements(network))
-            if (auto device = Read_Device(node)) Devices.push_back(std::move(device));
+        for (const TNetwork_Device_Record& stored : Read_Network_File(Doc, File_PROFINET_Master_Network))
+            if (auto device = Read_Device(stored)) Devices.push_back(std::move(device));
     } catch (const Exception& e) {
         MessageDlg(e.Message, mtError, mbOK);
     }

@@ -282,6 +282,9 @@ TEST_F(NetworkFileTest, UnreadableFilesAndBadNumbersAreReported) {
         "NewSessionSPI=\"0\" UpdateTime=\"0\"",
         "NameOfStation=\"head-2\" DeviceName=\"Test Device\" DeviceCategoryRef=\"CAT_B\" IPAddress=\"192.168.2.11\" "
         "NewSessionSPI=\"0\" UpdateTime=\"fast\"");
+    // The file writes its numbers in decimal; the hexadecimal forms are not numbers there.
+    QByteArray hexClock = good;
+    hexClock.replace("SendClock=\"32\"", "SendClock=\"0x20\"");
     QByteArray missingAddress = good;
     missingAddress.replace("StartAddIn=\"10\" ", "");
     const struct {
@@ -293,6 +296,7 @@ TEST_F(NetworkFileTest, UnreadableFilesAndBadNumbersAreReported) {
         {"other root", "<Network><Device/></Network>", 0},
         {"no network", "<PROFINET_Master_Network><Devices/></PROFINET_Master_Network>", 0},
         {"non-numeric update time", badUpdate, 1},
+        {"hexadecimal send clock", hexClock, 0},
         {"missing address of a used subslot", missingAddress, 0},
     };
     for (const auto& c : cases) {

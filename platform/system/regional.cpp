@@ -167,7 +167,10 @@ bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs
     return true;
 }
 
-bool TryStrToInt(const QString& text, int& value) {
+namespace {
+
+// The integer rule of TryStrToInt for Bits of 32 or 64.
+bool parseInteger(const QString& text, int Bits, int64_t& value) {
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n && text.at(i) == u' ') ++i;
@@ -187,24 +190,32 @@ bool TryStrToInt(const QString& text, int& value) {
     }
     if (i == n) return false;
 
-    const int base = hex ? 16 : 10;
-    // Hex reads the 32-bit pattern; decimal allows one more for the negative end.
-    const int64_t limit = hex ? int64_t(UINT32_MAX) : int64_t(INT32_MAX) + (negative ? 1 : 0);
-    int64_t magnitude = 0;
+    const uint64_t base = hex ? 16 : 10;
+    const uint64_t signBit = uint64_t(1) << (Bits - 1);
+    // Hex reads the bit pattern of the width; decimal allows one more for the negative end.
+    const uint64_t limit = hex ? signBit - 1 + signBit : signBit - 1 + (negative ? 1 : 0);
+    uint64_t magnitude = 0;
     for (; i < n; ++i) {
         const int digit = hexValue(text.at(i));
-        if (digit < 0 || digit >= base) return false;
-        magnitude = magnitude * base + digit;
-        if (magnitude > limit) return false;
+        if (digit < 0 || uint64_t(digit) >= base) return false;
+        if (magnitude > (limit - uint64_t(digit)) / base) return false;
+        magnitude = magnitude * base + uint64_t(digit);
     }
-    if (hex) {
-        const auto pattern = uint32_t(magnitude);
-        value = int(negative ? uint32_t(0) - pattern : pattern);
-    } else {
-        value = int(negative ? -magnitude : magnitude);
-    }
+    const uint64_t pattern = negative ? uint64_t(0) - magnitude : magnitude;
+    value = Bits == 32 ? int64_t(int32_t(uint32_t(pattern))) : int64_t(pattern);
     return true;
 }
+
+}  // namespace
+
+bool TryStrToInt(const QString& text, int& value) {
+    int64_t result = 0;
+    if (!parseInteger(text, 32, result)) return false;
+    value = int(result);
+    return true;
+}
+
+bool TryStrToInt64(const QString& text, int64_t& value) { return parseInteger(text, 64, value); }
 
 int StrToInt(const QString& text) {
     int value = 0;

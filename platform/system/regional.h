@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 // The user's profile strings. Only "Intl" / "sDecimal" has an answer on this platform: the
@@ -41,6 +42,10 @@ bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs
 // taken as a bit pattern ("$FFFFFFFF" is -1) and negated after a "-". The whole rest must be
 // read: trailing blanks fail, and so do empty texts and a sign alone. On failure value is kept.
 bool TryStrToInt(const QString& text, int& value);
+
+// The same rule for 64-bit integers: decimal within the 64-bit range, hex of at most sixteen
+// significant digits taken as a bit pattern ("$FFFFFFFFFFFFFFFF" is -1).
+bool TryStrToInt64(const QString& text, int64_t& value);
 
 // As TryStrToInt; a text that is not an integer raises Exception
 // "'<text>' is not a valid integer value".

@@ -155,6 +155,35 @@ TEST(TryStrToInt, Cases) {
     }
 }
 
+TEST(TryStrToInt64, Cases) {
+    struct Case {
+        const char* text;
+        std::optional<int64_t> expected;
+    };
+    const Case cases[] = {
+        {" -12", -12},
+        {"0x1A", 26},
+        {"2147483648", 2147483648LL},
+        {"9223372036854775807", INT64_MAX},
+        {"-9223372036854775808", INT64_MIN},
+        {"9223372036854775808", std::nullopt},
+        {"-9223372036854775809", std::nullopt},
+        {"$FFFFFFFF", 0xFFFFFFFFLL},
+        {"$FFFFFFFFFFFFFFFF", -1},
+        {"-$10", -16},
+        {"$10000000000000000", std::nullopt},
+        {"0x", std::nullopt},
+        {"12 ", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        int64_t value = -99;
+        EXPECT_EQ(TryStrToInt64(QString::fromUtf8(c.text), value), c.expected.has_value());
+        EXPECT_EQ(value, c.expected.value_or(-99));
+    }
+}
+
 TEST(StrToInt, RaisesTheClassicMessage) {
     EXPECT_EQ(StrToInt(QStringLiteral(" $7F")), 127);
     try {

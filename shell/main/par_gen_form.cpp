@@ -33,10 +33,16 @@ TLabel* rowLabel(TFParGen& form, TWinControl* parent, const char* name, int row)
     return Place_Control<TLabel>(form, parent, name, Label_Left, Row_Top(row), 0, 0);
 }
 
-// A field whose number the checks convert; text that is no whole number counts as -1.
-int fieldValue(const TEdit* field) {
+// The port converts as a whole number; text that is none counts as -1.
+int portValue(const TEdit* field) {
     int value = -1;
     return TryStrToInt(field->Text(), value) ? value : -1;
+}
+
+// An address byte is decimal text, as the file holds it.
+bool isByte(const TEdit* field) {
+    int value = -1;
+    return ParGen_Decimal(field->Text(), value) && value >= 0 && value <= 255;
 }
 
 }  // namespace
@@ -147,7 +153,7 @@ std::array<TEdit*, 12> TFParGen::Address_Fields() const {
             E_PROFINET_Master_GAT1, E_PROFINET_Master_GAT2, E_PROFINET_Master_GAT3, E_PROFINET_Master_GAT4};
 }
 
-std::array<TControl*, 22> TFParGen::Element_Controls() const {
+std::array<TControl*, ParGen_Item_Count> TFParGen::Element_Controls() const {
     return {E_PROFINET_Master_IP1,
             E_PROFINET_Master_IP2,
             E_PROFINET_Master_IP3,
@@ -182,32 +188,27 @@ void TFParGen::FormCreate(TObject*) {
     Set_Lang();
 }
 
-IXMLNode TFParGen::Load_File() {
-    if (!FileExists(File_ParGen)) return {};
+TParGen_Values TFParGen::Load_File() {
+    TParGen_Values values;
     try {
-        XML1->SetActive(true);
-        XML1->LoadFromFile(File_ParGen);
+        values.Read(*XML1, File_ParGen);
     } catch (const std::exception& e) {
         Application->HandleException(e);
-        return {};
     }
-    return XML1->ChildNodes().First();
+    XML1->SetActive(false);
+    return values;
 }
 
 void TFParGen::FormShow(TObject*) {
     // Without a readable file every field takes its default, so that nothing of the
     // configuration shown before stays in the fields.
-    const IXMLNode root = Load_File();
-    const std::array<TControl*, 22> controls = Element_Controls();
+    const TParGen_Values values = Load_File();
+    const std::array<TControl*, ParGen_Item_Count> controls = Element_Controls();
     for (size_t i = 0; i < controls.size(); ++i) {
-        const TParGen_Element& element = ParGen_Elements[i];
-        const IXMLNode node = root.ChildNodes().FindNode(element.Name);
-        if (auto* field = dynamic_cast<TCustomEdit*>(controls[i]))
-            field->SetText(node ? node.Text() : QString::fromLatin1(element.Default));
-        else if (auto* box = dynamic_cast<TCheckBox*>(controls[i]))
-            box->SetChecked(ParGen_Flag(element, !node.IsNull(), node.Text()));
+        const auto item = static_cast<TParGen_Item>(i);
+        if (auto* field = dynamic_cast<TCustomEdit*>(controls[i])) field->SetText(values.Text(item));
+        else if (auto* box = dynamic_cast<TCheckBox*>(controls[i])) box->SetChecked(values.Flag(item));
     }
-    XML1->SetActive(false);
     Is_Change = false;
     Move_GroupBoxs();
 }
@@ -219,30 +220,24 @@ bool TFParGen::Check_Failed(int TextId) {
 
 bool TFParGen::Controllo_Dati() {
     const std::array<TEdit*, 12> address = Address_Fields();
-    const auto isByte = [](const TEdit* field) { return fieldValue(field) >= 0 && fieldValue(field) <= 255; };
     // Address, mask and, while the gateway is on, gateway bytes: texts 444, 448 and 452 on.
     const size_t checked = CB_PROFINET_Master_GAT->Checked() ? 12 : 8;
     for (size_t i = 0; i < checked; ++i)
         if (!isByte(address[i])) return Check_Failed(444 + static_cast<int>(i));
-    const int port = fieldValue(E_IEC61850_Server_Port);
+    const int port = portValue(E_IEC61850_Server_Port);
     if (port < 0 || port > 65535 || port == 10000) return Check_Failed(1772);
     return true;
 }
 
 void TFParGen::Save_File() {
-    XML1->SetActive(true);
-    XML1->Clear();
-    IXMLNode root = XML1->AddChild(QString::fromLatin1(ParGen_Root));
-    XML1->AddComment(QString::fromLatin1(ParGen_Version_Comment));
-    const std::array<TControl*, 22> controls = Element_Controls();
+    TParGen_Values values;
+    const std::array<TControl*, ParGen_Item_Count> controls = Element_Controls();
     for (size_t i = 0; i < controls.size(); ++i) {
-        QString value;
-        if (auto* field = dynamic_cast<TCustomEdit*>(controls[i])) value = field->Text();
-        else if (auto* box = dynamic_cast<TCheckBox*>(controls[i])) value = box->Checked() ? "1" : "0";
-        root.AddChild(QString::fromLatin1(ParGen_Elements[i].Name)).SetText(value);
+        const auto item = static_cast<TParGen_Item>(i);
+        if (auto* field = dynamic_cast<TCustomEdit*>(controls[i])) values.SetText(item, field->Text());
+        else if (auto* box = dynamic_cast<TCheckBox*>(controls[i])) values.SetFlag(item, box->Checked());
     }
-    // Written whole or not at all: the document replaces the file only once it is complete.
-    XML1->SaveToFile(File_ParGen);
+    values.Write(*XML1, File_ParGen);
 }
 
 void TFParGen::Btn_OKClick(TObject*) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "config/general/par_gen_file.h"
 #include "platform/controls/form.h"
 #include "shell/common/dialog_frame.h"
 #include "shell/main/par_gen_layout.h"
 
 #include <array>
 
-class IXMLNode;
 class TCategoryPanel;
 class TCategoryPanelGroup;
 class TCheckBox;
@@ -110,9 +110,9 @@ private:
     // The dotted-address fields in the order "." moves through them.
     std::array<TEdit*, 12> Address_Fields() const;
     // The control of each element of ParGen.xml, in the elements' order.
-    std::array<TControl*, 22> Element_Controls() const;
-    // The document's first node, or a null node when there is no file or it cannot be read.
-    IXMLNode Load_File();
+    std::array<TControl*, ParGen_Item_Count> Element_Controls() const;
+    // The file's values; every default when there is no file or it cannot be read.
+    TParGen_Values Load_File();
     void Save_File();
     bool Check_Failed(int TextId);
 

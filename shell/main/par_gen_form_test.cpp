@@ -231,6 +231,10 @@ TEST_F(ParGenFormTest, EachCheckStopsOkWithItsMessage) {
         {"address -1", [](TFParGen& f) { f.E_PROFINET_Master_IP3->SetText("-1"); }, 446},
         {"address 300", [](TFParGen& f) { f.E_PROFINET_Master_IP4->SetText("300"); }, 447},
         {"mask letter", [](TFParGen& f) { f.E_PROFINET_Master_SM1->SetText("a"); }, 448},
+        // Address bytes are decimal text: the bank builder reads no other form.
+        {"hexadecimal address byte", [](TFParGen& f) { f.E_PROFINET_Master_IP1->SetText("0x0A"); }, 444},
+        {"hexadecimal mask byte", [](TFParGen& f) { f.E_PROFINET_Master_SM2->SetText("$FF"); }, 449},
+        {"address byte after blanks", [](TFParGen& f) { f.E_PROFINET_Master_IP3->SetText(" 7"); }, 0},
         {"mask 256", [](TFParGen& f) { f.E_PROFINET_Master_SM4->SetText("256"); }, 451},
         {"first failure only",
          [](TFParGen& f) {

@@ -69,4 +69,24 @@ TEST_F(UpdateDeviceTest, AMalformedProjectFileShowsTheErrorAndWritesNoBank) {
     EXPECT_TRUE(FindFiles(bin(""), "*").empty());
 }
 
+// A device whose description copy is not well-formed XML ends the update before any bank
+// file is touched: the banks of the last update stay as they were.
+TEST_F(UpdateDeviceTest, ADeviceWithAMalformedDescriptionCopyEndsTheUpdateAndKeepsTheBanks) {
+    folder.write("PROJECTS/P/GSDML/GSDML-V2.3-Broken.xml", "<ISO15745Profile><ProfileHeader>");
+    folder.write("PROJECTS/P/PROFINET_Master_Network.xml",
+                 "<PROFINET_Master_Network><Network><Device GSDML_FileName=\"GSDML-V2.3-Broken.xml\" "
+                 "NameOfStation=\"press-2\" DeviceName=\"Press\" DeviceCategoryRef=\"\" IPAddress=\"10.0.0.2\" "
+                 "NewSessionSPI=\"0\" UpdateTime=\"0\" SendClock=\"32\" ReductionRadio=\"2\" AnswerTime=\"0\"/>"
+                 "</Network></PROFINET_Master_Network>");
+    for (int bank = 1; bank <= 3; ++bank) folder.write(QString("PROJECTS/P/bin/bank%1.bin").arg(bank), "last update");
+    click(*w().Btn_CreateBin, 5, 5);
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_EQ(driver().boxes()[0].type, mtError);
+    const QString text = driver().boxes()[0].text;
+    EXPECT_TRUE(text.contains("\"press-2\"") && text.contains("GSDML-V2.3-Broken.xml")) << text.toStdString();
+    EXPECT_TRUE(driver().modalForms().empty());
+    for (int bank = 1; bank <= 3; ++bank) EXPECT_EQ(read(bin(QString("bank%1.bin").arg(bank))), "last update") << bank;
+    EXPECT_EQ(FindFiles(bin(""), "*").size(), 3u);
+}
+
 }  // namespace
