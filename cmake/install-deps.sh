@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libpugixml-dev libcurl4-openssl-dev
+  libpugixml-dev libcurl4-openssl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
 )

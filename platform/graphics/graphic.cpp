@@ -1,6 +1,7 @@
 #include "platform/graphics/graphic.h"
 
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/image_decoder.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -72,8 +73,8 @@ void TBitmap::endPainting() const {
 }
 
 bool TBitmap::LoadFromData(const QByteArray& bytes) {
-    QImage loaded;
-    if (!loaded.loadFromData(bytes)) return false;
+    const QImage loaded = DecodeImage(bytes);
+    if (loaded.isNull()) return false;
     endPainting();
     *image_ = toArgb(loaded);
     OnChange(nullptr);
@@ -153,4 +154,17 @@ std::unique_ptr<TGraphic> LoadGraphic(const QByteArray& bytes) {
     auto bitmap = std::make_unique<TBitmap>();
     if (bitmap->LoadFromData(bytes)) return bitmap;
     return nullptr;
+}
+
+std::unique_ptr<TBitmap> DecodePicture(const QByteArray& bytes) {
+    QImage image = DecodeImage(bytes);
+    if (image.isNull()) return nullptr;
+    if (bytes.startsWith("GIF8")) {
+        const QRect frame = GifFirstImageRect(bytes).intersected(image.rect());
+        if (frame.isEmpty()) return nullptr;
+        image = image.copy(frame);
+    }
+    auto picture = std::make_unique<TBitmap>();
+    picture->MutableImage() = toArgb(image);
+    return picture;
 }

@@ -17,7 +17,7 @@ public:
     virtual ~TGraphic() = default;
     virtual int Width() const = 0;
     virtual int Height() const = 0;
-    bool Empty() const { return Width() == 0 || Height() == 0; }
+    virtual bool Empty() const { return Width() == 0 || Height() == 0; }
     // The image to draw now (for an animation, its current frame).
     virtual const QImage& Image() const = 0;
 
@@ -41,6 +41,7 @@ public:
     // A canvas drawing on the bitmap; it stays valid until the bitmap is resized or destroyed.
     TCanvas& Canvas();
 
+    // Any picture DecodeImage reads; false, with the bitmap unchanged, for anything else.
     bool LoadFromData(const QByteArray& bytes);
     bool LoadFromFile(const QString& path);
 
@@ -83,5 +84,9 @@ private:
     bool animate_ = false;
 };
 
-// Loads a picture file of any supported kind (BMP, PNG, GIF, ICO) by its content.
+// Loads a picture file of any supported kind (BMP, PNG, GIF, ICO, JPEG) by its content.
 std::unique_ptr<TGraphic> LoadGraphic(const QByteArray& bytes);
+
+// A picture at its own size, decoded by its content: a GIF gives its first image alone, without
+// the rest of its logical screen. Null for bytes that are no whole picture of a supported kind.
+std::unique_ptr<TBitmap> DecodePicture(const QByteArray& bytes);
