@@ -380,6 +380,11 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TWinControl::Invalidate() { InvalidateRect(ClientRect()); }
 
+void TWinControl::SetWindowRegion(const std::vector<TPoint>& Polygon) {
+    region_ = Polygon;
+    if (handleAllocated_) WindowBackend().RegionChanged(*this);
+}
+
 void TWinControl::InvalidateRect(const TRect& r) {
     if (handleAllocated_) WindowBackend().Invalidate(*this, r);
 }

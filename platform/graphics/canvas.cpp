@@ -133,7 +133,8 @@ void TCanvas::Rectangle(const TRect& r) {
 void TCanvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
     if (r.IsEmpty()) return;
     painter_->save();
-    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), 0));
+    // A wide pen is centred on the outline.
+    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), Pen.Width > 1 ? Pen.Width : 0));
     painter_->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(toQColor(Brush.Color)));
     painter_->drawRoundedRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1), cornerWidth / 2.0,
                               cornerHeight / 2.0);

@@ -165,6 +165,43 @@ TEST(CanvasText, AnOrientedFontTurnsTheTextUpwards) {
     EXPECT_LT(right, 40 + 20);
 }
 
+TEST(BitmapFormats, RowsHoldTheBytesOfThePixelFormatAndTheCanvasDrawsOnEach) {
+    TBitmap b(4, 3);
+    EXPECT_EQ(b.PixelFormat(), pfDevice);
+    b.Canvas().SetPixel(1, 1, RGB(10, 20, 30));
+    b.SetPixelFormat(pf24bit);
+    const uint8_t* row = b.ScanLine(1);
+    EXPECT_EQ(row[3], 30);  // blue, green, red
+    EXPECT_EQ(row[4], 20);
+    EXPECT_EQ(row[5], 10);
+    b.Canvas().Brush.Color = RGB(1, 2, 3);
+    b.Canvas().FillRect({2, 0, 3, 3});
+    EXPECT_EQ(b.ScanLine(2)[6], 3);
+    b.SetSize(6, 3);  // keeps its format and pixels
+    EXPECT_EQ(b.PixelFormat(), pf24bit);
+    EXPECT_EQ(b.Canvas().Pixel(1, 1), RGB(10, 20, 30));
+    EXPECT_EQ(b.ScanLine(3), nullptr);
+
+    b.SetPixelFormat(pf32bit);
+    EXPECT_EQ(b.ScanLine(1)[4 + 3], 255);  // alpha after blue, green, red
+    EXPECT_EQ(b.ScanLine(1)[4 + 2], 10);
+    TBitmap copy;
+    copy.Assign(b);
+    EXPECT_EQ(copy.PixelFormat(), pf32bit);
+    EXPECT_EQ(copy.Canvas().Pixel(2, 2), RGB(1, 2, 3));
+}
+
+TEST_F(CanvasTest, AWidePenIsCentredOnARoundedOutline) {
+    canvas.Brush.Style = bsClear;
+    canvas.Pen.Color = clRed;
+    canvas.Pen.Width = 4;
+    canvas.RoundRect(Rect(4, 4, 16, 16), 2, 2);
+    EXPECT_EQ(at(10, 1), clWhite);
+    for (int y = 2; y <= 5; ++y) EXPECT_EQ(at(10, y), clRed) << y;
+    EXPECT_EQ(at(10, 6), clWhite);
+    EXPECT_EQ(at(10, 10), clWhite);
+}
+
 TEST(Colors, SystemColorsResolveAndPlainColorsStay) {
     EXPECT_EQ(ColorToRGB(clBtnFace), RGB(240, 240, 240));
     EXPECT_EQ(ColorToRGB(0xEDF7F8), 0xEDF7F8);
