@@ -391,6 +391,19 @@ void TWinControl::InvalidateRect(const TRect& r) {
 
 TWinControl* FocusedControl() { return focusedControl; }
 
+TControl* GetCaptureControl() { return captureControl; }
+
+void PaintParentBackground(TWinControl& control, TCanvas& canvas) {
+    TWinControl* parent = control.Parent();
+    if (!parent) return;
+    QPainter* painter = canvas.Painter();
+    painter->save();
+    painter->translate(-control.Left(), -control.Top());
+    painter->setClipRect(0, 0, parent->Width(), parent->Height(), Qt::IntersectClip);
+    parent->PaintHandler(canvas);
+    painter->restore();
+}
+
 int TWinControl::TabOrder() const {
     if (!Parent()) return -1;
     const auto& list = Parent()->tabList_;

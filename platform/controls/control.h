@@ -304,6 +304,11 @@ private:
 TShiftState MouseShiftState(uintptr_t wParam);
 // The control that has the keyboard focus, or nullptr.
 TWinControl* FocusedControl();
+// The control that holds the mouse while its left button is down on it, or nullptr.
+TControl* GetCaptureControl();
+// Paints what lies under control on its parent (the parent's background and graphic children)
+// onto canvas, in the control's coordinates: how a transparent control shows through.
+void PaintParentBackground(TWinControl& control, TCanvas& canvas);
 
 // Delivers a message the way native events arrive: exceptions that escape the window
 // procedure are shown by the application instead of ending the program.

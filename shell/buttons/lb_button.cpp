@@ -56,19 +56,6 @@ const TColorPreset Presets[] = {
      bsQuicken},
 };
 
-// The caption's accelerator: the character after the first single "&".
-bool isAccel(QChar key, const QString& caption) {
-    for (int i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return caption[i + 1].toUpper() == key.toUpper();
-    }
-    return false;
-}
-
 TWinControl* focusedIn(const TWinControl& parent) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
         auto* child = dynamic_cast<TWinControl*>(parent.Controls(i));
@@ -331,7 +318,7 @@ void TLbButton::WndProc(TMessage& m) {
         DialogKey(m);
         return;
     case CM_DIALOGCHAR:
-        if (isAccel(QChar(static_cast<char16_t>(m.WParam)), Caption()) && Visible() && Enabled() && ParentShowing()) {
+        if (IsAccel(QChar(static_cast<char16_t>(m.WParam)), Caption()) && Visible() && Enabled() && ParentShowing()) {
             bDown = true;
             Click();
             m.Result = 1;
