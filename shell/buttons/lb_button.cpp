@@ -1,6 +1,7 @@
 #include "shell/buttons/lb_button.h"
 
 #include "platform/controls/form.h"
+#include "platform/controls/keyboard.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 #include "platform/messages/clock.h"
