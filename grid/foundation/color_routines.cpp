@@ -8,9 +8,9 @@
 #include <cmath>
 #include <utility>
 
+int NearestInt(double x) { return static_cast<int>(std::nearbyint(x)); }
+
 namespace {
-// Nearest integer, ties to even.
-int nearest(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 // Applies f to each channel of a resolved colour pair.
 template <class F>
@@ -48,14 +48,14 @@ TColor HalveColor(TColor Color) {
 
 TColor BrightenColor(TColor Color, int Percent) {
     const TColor c = ColorToRGB(Color);
-    return mixChannels(c, c, [Percent](int v, int) { return (v + nearest(v * Percent / 100.0)) & 0xFF; });
+    return mixChannels(c, c, [Percent](int v, int) { return (v + NearestInt(v * Percent / 100.0)) & 0xFF; });
 }
 
 TColor InterpolateColor(TColor FromColor, TColor ToColor, int MinValue, int MaxValue, int Position) {
     if (ToColor == clNone) return FromColor;
     const double span = MaxValue - MinValue;
     return mixChannels(ColorToRGB(FromColor), ColorToRGB(ToColor),
-                       [&](int f, int t) { return f + nearest((t - f) / span * Position); });
+                       [&](int f, int t) { return f + NearestInt((t - f) / span * Position); });
 }
 
 void GradientFillRect(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, TRect R, bool Horizontal) {
@@ -72,7 +72,7 @@ void GradientFillRect(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Ste
     const int bandSize = static_cast<int>(band + 1);
     for (int k = 0; k <= Steps; ++k) {
         const TColor color =
-            mixChannels(from, to, [&](int f, int t) { return f + nearest(k * (t - f) / double(Steps)); });
+            mixChannels(from, to, [&](int f, int t) { return f + NearestInt(k * (t - f) / double(Steps)); });
         const int offset = static_cast<int>(k * band);
         if (Horizontal)
             solidRect(Canvas, color, {R.Left + offset, R.Top, std::min(R.Right, R.Left + offset + bandSize), R.Bottom});

@@ -12,6 +12,9 @@ class TBitmap;
 // mirrored gradients and rounded selection bars. The painters leave the canvas's pen and
 // brush colours changed.
 
+// The nearest integer, ties to even: how the suite's painters round.
+int NearestInt(double x);
+
 // Each channel halved.
 TColor HalveColor(TColor Color);
 // Each channel c becomes c + c * Percent / 100, kept to 8 bits without clamping: callers

@@ -380,11 +380,29 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TWinControl::Invalidate() { InvalidateRect(ClientRect()); }
 
+void TWinControl::SetWindowRegion(const std::vector<TPoint>& Polygon) {
+    region_ = Polygon;
+    if (handleAllocated_) WindowBackend().RegionChanged(*this);
+}
+
 void TWinControl::InvalidateRect(const TRect& r) {
     if (handleAllocated_) WindowBackend().Invalidate(*this, r);
 }
 
 TWinControl* FocusedControl() { return focusedControl; }
+
+TControl* GetCaptureControl() { return captureControl; }
+
+void PaintParentBackground(TWinControl& control, TCanvas& canvas) {
+    TWinControl* parent = control.Parent();
+    if (!parent) return;
+    QPainter* painter = canvas.Painter();
+    painter->save();
+    painter->translate(-control.Left(), -control.Top());
+    painter->setClipRect(0, 0, parent->Width(), parent->Height(), Qt::IntersectClip);
+    parent->PaintHandler(canvas);
+    painter->restore();
+}
 
 int TWinControl::TabOrder() const {
     if (!Parent()) return -1;

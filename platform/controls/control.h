@@ -178,6 +178,18 @@ public:
 
 class TWindowBackend;
 
+// Styles of a native window, with the platform's numbers. A control without WS_POPUP gets the
+// usual window of its kind (a child window, or a form's frame). WS_POPUP makes a borderless
+// top-level window owned by the parent's window, placed in screen coordinates and never
+// taking the focus; WS_DISABLED keeps input from it; WS_EX_TOPMOST keeps it above other windows.
+enum : uint32_t { WS_POPUP = 0x80000000, WS_DISABLED = 0x08000000 };
+enum : uint32_t { WS_EX_TOPMOST = 0x00000008, WS_EX_TOOLWINDOW = 0x00000080 };
+
+struct TCreateParams {
+    uint32_t Style = 0;
+    uint32_t ExStyle = 0;
+};
+
 // What kind of native window stands behind a windowed control in the program.
 enum TNativeKind { nkCustom, nkEdit, nkListBox, nkCheckBox, nkComboBox, nkRichEdit, nkTreeView };
 
@@ -205,6 +217,13 @@ public:
     void WndProc(TMessage& Message) override;
     void Invalidate() override;
     void InvalidateRect(const TRect& r);
+
+    // The styles the window was (or will be) made with.
+    TCreateParams WindowParams() { TCreateParams p; CreateParams(p); return p; }
+    // The window's shape: a polygon in client coordinates filled by the winding rule; an empty
+    // one gives back the whole window.
+    void SetWindowRegion(const std::vector<TPoint>& Polygon);
+    const std::vector<TPoint>& WindowRegion() const { return region_; }
 
     bool TabStop = false;
     // The place among the parent's windowed children that Tab follows; a new child comes
@@ -236,6 +255,8 @@ public:
     void PaintHandler(TCanvas& canvas);
 
 protected:
+    // Sets the styles of the window to be made.
+    virtual void CreateParams(TCreateParams&) {}
     virtual void CreateWnd();
     virtual void DestroyWnd();
     virtual void PaintWindow(TCanvas& canvas);
@@ -255,6 +276,7 @@ private:
 
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;  // the windowed children in tab order
+    std::vector<TPoint> region_;
     bool handleAllocated_ = false;
     TControl* mouseControl_ = nullptr;
 };
@@ -282,6 +304,11 @@ private:
 TShiftState MouseShiftState(uintptr_t wParam);
 // The control that has the keyboard focus, or nullptr.
 TWinControl* FocusedControl();
+// The control that holds the mouse while its left button is down on it, or nullptr.
+TControl* GetCaptureControl();
+// Paints what lies under control on its parent (the parent's background and graphic children)
+// onto canvas, in the control's coordinates: how a transparent control shows through.
+void PaintParentBackground(TWinControl& control, TCanvas& canvas);
 
 // Delivers a message the way native events arrive: exceptions that escape the window
 // procedure are shown by the application instead of ending the program.

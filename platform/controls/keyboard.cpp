@@ -65,3 +65,15 @@ bool DeliverKeyUp(TWinControl& control, uint16_t key, TShiftState shift) {
 }
 
 void ResetKeyboard() { heldKeys().clear(); }
+
+bool IsAccel(QChar key, const QString& caption) {
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toUpper() == key.toUpper();
+    }
+    return false;
+}

@@ -23,5 +23,9 @@ bool DeliverKeyDown(TWinControl& control, uint16_t key, TShiftState shift, const
 // A key going up on control. True when the key was taken or dropped.
 bool DeliverKeyUp(TWinControl& control, uint16_t key, TShiftState shift);
 
+// True when key is the caption's accelerator: the character after its first single "&",
+// compared without case ("&&" stands for a plain "&").
+bool IsAccel(QChar key, const QString& caption);
+
 // Forgets every held key (the program lost the keyboard, a test starts).
 void ResetKeyboard();

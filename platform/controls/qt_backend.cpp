@@ -29,6 +29,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPolygon>
+#include <QRegion>
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QScreen>
@@ -446,7 +448,15 @@ void QtBackend::CreateHandle(TWinControl& control) {
         if (form->BorderStyle != bsSizeable && form->BorderStyle != bsSizeToolWin)
             w->setFixedSize(form->Width(), form->Height());
     }
-    w->setEnabled(control.Enabled());
+    const TCreateParams params = control.WindowParams();
+    if (params.Style & WS_POPUP) {
+        Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+        if (params.ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
+        w->setWindowFlags(flags);
+        w->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    EnabledChanged(control);
+    RegionChanged(control);
     TextChanged(control);
     BoundsChanged(control);
     CursorChanged(control);
@@ -555,7 +565,20 @@ bool QtBackend::ScreenOrigin(const TWinControl& control, TPoint& origin) {
 bool QtBackend::NativeTextInput(const TWinControl& control) { return hasNativeWidget(control); }
 
 void QtBackend::EnabledChanged(TWinControl& control) {
-    if (QWidget* w = widgetOf(control)) w->setEnabled(control.Enabled());
+    if (QWidget* w = widgetOf(control)) w->setEnabled(control.Enabled() && !(control.WindowParams().Style & WS_DISABLED));
+}
+
+void QtBackend::RegionChanged(TWinControl& control) {
+    QWidget* w = widgetOf(control);
+    if (!w) return;
+    const std::vector<TPoint>& region = control.WindowRegion();
+    if (region.empty()) {
+        w->clearMask();
+        return;
+    }
+    QPolygon polygon;
+    for (const TPoint& p : region) polygon << QPoint(p.X, p.Y);
+    w->setMask(QRegion(polygon, Qt::WindingFill));
 }
 
 void QtBackend::CursorChanged(TWinControl& control) {

@@ -35,6 +35,7 @@ public:
     void HintChanged(TWinControl& control) override;
     void ItemsChanged(TWinControl& control) override;
     void CheckedChanged(TWinControl& control) override;
+    void RegionChanged(TWinControl& control) override;
     bool NativeTextInput(const TWinControl& control) override;
     void ReplaceSelection(TWinControl& control, const QString& text) override;
     bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;

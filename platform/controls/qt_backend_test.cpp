@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +99,61 @@ TEST_F(QtBackendTest, NativeChoicesReportTheUsersPicksOnlyAndFollowTheCode) {
     native<QPlainTextEdit>(*memo)->moveCursor(QTextCursor::End);
     typeNatively(native<QPlainTextEdit>(*memo), "\rx");
     EXPECT_EQ(memo->Text(), "line 1\nline 2\nx");
+}
+
+// A window that asks for the given styles.
+class StyledWindow : public TCustomControl {
+public:
+    StyledWindow(TComponent* owner, TCreateParams params) : TCustomControl(owner), params_(params) {}
+
+protected:
+    void CreateParams(TCreateParams& p) override { p = params_; }
+
+private:
+    TCreateParams params_;
+};
+
+TEST_F(QtBackendTest, APopupIsABorderlessTopLevelWindowOwnedByItsParentsWindowAndPlacedOnTheScreen) {
+    form->HandleNeeded();
+    auto* popup = new StyledWindow(form, {WS_POPUP, 0});
+    popup->SetVisible(false);
+    popup->SetParent(form);
+    popup->SetBounds(400, 150, 9, 11);
+    auto* w = static_cast<QWidget*>(popup->BackendData);
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->isWindow());
+    EXPECT_EQ(w->parentWidget(), static_cast<QWidget*>(form->BackendData));
+    EXPECT_TRUE(w->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->geometry(), QRect(400, 150, 9, 11));
+
+    // Its shape follows the region, set before or after the window is made.
+    popup->SetWindowRegion({{0, 3}, {0, 7}, {8, 5}});
+    EXPECT_EQ(w->mask(), QRegion(QPolygon({QPoint(0, 3), QPoint(0, 7), QPoint(8, 5)}), Qt::WindingFill));
+    popup->SetWindowRegion({});
+    EXPECT_TRUE(w->mask().isEmpty());
+
+    auto* child = new StyledWindow(form, {});
+    child->SetParent(form);
+    EXPECT_FALSE(static_cast<QWidget*>(child->BackendData)->isWindow());
+}
+
+TEST_F(QtBackendTest, ADisabledTopmostPopupTakesNoInputAndStaysOnTopAndCanBeLayered) {
+    form->HandleNeeded();
+    auto* popup = new StyledWindow(form, {WS_POPUP | WS_DISABLED, WS_EX_TOPMOST | WS_EX_TOOLWINDOW});
+    popup->SetParent(form);
+    auto* w = static_cast<QWidget*>(popup->BackendData);
+    EXPECT_FALSE(w->isEnabled());
+    popup->SetEnabled(false);
+    popup->SetEnabled(true);
+    EXPECT_FALSE(w->isEnabled());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    TWindowOpacity layered;
+    EXPECT_TRUE(layered.SetLayeredWindowAttributes(popup->Handle(), clNone, 230, LWA_ALPHA));
+    EXPECT_NEAR(w->windowOpacity(), 230 / 255.0, 0.01);
 }
 
 }  // namespace

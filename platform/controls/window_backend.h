@@ -25,6 +25,8 @@ public:
     virtual void ItemsChanged(TWinControl&) {}
     // A check box's state changed.
     virtual void CheckedChanged(TWinControl&) {}
+    // The window's shape changed (TWinControl::WindowRegion).
+    virtual void RegionChanged(TWinControl&) {}
     // True when a native widget takes the user's typing itself (edits, check boxes, combo boxes).
     virtual bool NativeTextInput(const TWinControl&) { return false; }
     // Types text into a native editor in place of its selection, as if the user had typed it.

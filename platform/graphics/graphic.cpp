@@ -17,6 +17,14 @@ QByteArray readFile(const QString& path) {
 }
 
 QImage toArgb(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+
+QImage::Format qtFormat(TPixelFormat format) {
+    switch (format) {
+    case pf24bit: return QImage::Format_BGR888;
+    case pf32bit: return QImage::Format_ARGB32_Premultiplied;
+    default: return QImage::Format_ARGB32;
+    }
+}
 }  // namespace
 
 struct TBitmap::Painting {
@@ -36,7 +44,7 @@ int TBitmap::Height() const { return image_->height(); }
 void TBitmap::SetSize(int width, int height) {
     if (width == Width() && height == Height()) return;
     endPainting();
-    QImage next(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32);
+    QImage next(std::max(width, 0), std::max(height, 0), qtFormat(pixelFormat_));
     next.fill(Qt::white);
     if (!image_->isNull()) {
         QPainter p(&next);
@@ -49,6 +57,31 @@ void TBitmap::SetSize(int width, int height) {
 const QImage& TBitmap::Image() const {
     endPainting();
     return *image_;
+}
+
+void TBitmap::Assign(const TBitmap& other) {
+    if (&other == this) return;
+    endPainting();
+    other.endPainting();
+    *image_ = other.image_->copy();
+    pixelFormat_ = other.pixelFormat_;
+    TransparentColor = other.TransparentColor;
+    Transparent = other.Transparent;
+    OnChange(nullptr);
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+    if (format == pixelFormat_) return;
+    endPainting();
+    pixelFormat_ = format;
+    if (!image_->isNull()) *image_ = image_->convertToFormat(qtFormat(format));
+    OnChange(nullptr);
+}
+
+uint8_t* TBitmap::ScanLine(int y) {
+    endPainting();
+    if (y < 0 || y >= Height()) return nullptr;
+    return image_->scanLine(y);
 }
 
 QImage& TBitmap::MutableImage() {
@@ -77,6 +110,7 @@ bool TBitmap::LoadFromData(const QByteArray& bytes) {
     if (loaded.isNull()) return false;
     endPainting();
     *image_ = toArgb(loaded);
+    pixelFormat_ = pfDevice;
     OnChange(nullptr);
     return true;
 }

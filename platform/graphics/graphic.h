@@ -25,7 +25,12 @@ public:
     TNotifyEvent OnChange;
 };
 
-// A bitmap in memory with its own canvas; pixels are 32-bit.
+// How a bitmap keeps its pixels: pfDevice the screen's own kind (not device-independent),
+// pf24bit three bytes a pixel (blue, green, red), pf32bit four (blue, green, red and alpha, the
+// colours premultiplied by alpha as layered windows take them). Rows are 4-byte aligned.
+enum TPixelFormat { pfDevice, pf24bit, pf32bit };
+
+// A bitmap in memory with its own canvas.
 class TBitmap : public TGraphic {
 public:
     TBitmap();
@@ -36,6 +41,14 @@ public:
     int Height() const override;
     void SetSize(int width, int height);
     const QImage& Image() const override;
+    // A copy of other's pixels, size, pixel format and transparent colour.
+    virtual void Assign(const TBitmap& other);
+
+    TPixelFormat PixelFormat() const { return pixelFormat_; }
+    // Converts the pixels to the new format.
+    void SetPixelFormat(TPixelFormat format);
+    // The bytes of row y in the layout of the pixel format.
+    uint8_t* ScanLine(int y);
     QImage& MutableImage();
 
     // A canvas drawing on the bitmap; it stays valid until the bitmap is resized or destroyed.
@@ -51,6 +64,7 @@ private:
     void endPainting() const;
 
     std::unique_ptr<QImage> image_;
+    TPixelFormat pixelFormat_ = pfDevice;
     struct Painting;
     mutable std::unique_ptr<Painting> painting_;
 };

@@ -41,6 +41,7 @@ enum : uint32_t {
     WM_MBUTTONUP = 0x0208,
     WM_MOUSEWHEEL = 0x020A,
     WM_MOUSELEAVE = 0x02A3,
+    WM_THEMECHANGED = 0x031A,
     WM_USER = 0x0400,
     WM_APP = 0x8000,
 
@@ -58,6 +59,8 @@ enum : uint32_t {
     CM_DIALOGCHAR = CM_BASE + 24,
     CM_FOCUSCHANGED = CM_BASE + 25,
     CM_SHOWINGCHANGED = CM_BASE + 27,
+    // A button of a group went down: wParam the group index, lParam the button.
+    CM_BUTTONPRESSED = CM_BASE + 29,
 };
 
 // Virtual keys.

@@ -1,6 +1,7 @@
 #include "shell/buttons/lb_button.h"
 
 #include "platform/controls/form.h"
+#include "platform/controls/keyboard.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 #include "platform/messages/clock.h"
@@ -55,19 +56,6 @@ const TColorPreset Presets[] = {
     {RGB(0, 48, 96), RGB(192, 192, 192), RGB(192, 192, 192), RGB(41, 101, 173), RGB(156, 174, 206), false, clWhite,
      bsQuicken},
 };
-
-// The caption's accelerator: the character after the first single "&".
-bool isAccel(QChar key, const QString& caption) {
-    for (int i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return caption[i + 1].toUpper() == key.toUpper();
-    }
-    return false;
-}
 
 TWinControl* focusedIn(const TWinControl& parent) {
     for (int i = 0; i < parent.ControlCount(); ++i) {
@@ -331,7 +319,7 @@ void TLbButton::WndProc(TMessage& m) {
         DialogKey(m);
         return;
     case CM_DIALOGCHAR:
-        if (isAccel(QChar(static_cast<char16_t>(m.WParam)), Caption()) && Visible() && Enabled() && ParentShowing()) {
+        if (IsAccel(QChar(static_cast<char16_t>(m.WParam)), Caption()) && Visible() && Enabled() && ParentShowing()) {
             bDown = true;
             Click();
             m.Result = 1;

@@ -1,0 +1,54 @@
+#include "grid/foundation/arrow_and_focus_windows.h"
+
+#include "platform/graphics/canvas.h"
+
+namespace {
+
+std::array<TPoint, 7> arrowFor(TArrowDirection d) {
+    switch (d) {
+    case arrUp: return {{{5, 0}, {10, 5}, {7, 5}, {7, 9}, {3, 9}, {3, 5}, {0, 5}}};
+    case arrDown: return {{{3, 0}, {7, 0}, {7, 4}, {9, 4}, {5, 8}, {1, 4}, {3, 4}}};
+    case arrLeft: return {{{0, 3}, {0, 7}, {4, 7}, {4, 10}, {8, 5}, {4, 0}, {4, 3}}};
+    case arrRight: return {{{0, 5}, {4, 10}, {4, 7}, {8, 7}, {8, 3}, {4, 3}, {4, 0}}};
+    }
+    return {};
+}
+
+}  // namespace
+
+TArrowWindow::TArrowWindow(TComponent* AOwner) : TPanel(AOwner) {}
+
+void TArrowWindow::Init(TWinControl* AOwner, TArrowDirection Direction) {
+    Dir = Direction;
+    Arrow = arrowFor(Direction);
+    SetColor(clLime);
+    SetVisible(false);
+    SetParent(AOwner);
+}
+
+void TArrowWindow::CreateParams(TCreateParams& Params) {
+    Params.Style = WS_POPUP;
+    Params.ExStyle = 0;
+}
+
+void TArrowWindow::CreateWnd() {
+    TPanel::CreateWnd();
+    SetWindowRegion({Arrow.begin(), Arrow.end()});
+}
+
+void TArrowWindow::Paint() {
+    TCanvas& canvas = Canvas();
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = Color();
+    canvas.FillRect(ClientRect());
+}
+
+TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) {
+    SetBounds(Left(), Top(), 0, 0);
+    SetColor(clRed);
+}
+
+void TGridFocusWindow::CreateParams(TCreateParams& Params) {
+    Params.Style = WS_POPUP | WS_DISABLED;
+    Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+}

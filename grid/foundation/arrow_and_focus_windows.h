@@ -1,0 +1,35 @@
+#pragma once
+
+#include "grid/foundation/grid_types.h"
+#include "platform/controls/panel.h"
+
+#include <array>
+
+// Small borderless top-level windows of the string grid: the arrows that mark where a dragged
+// column or row lands, and the window of the glowing focus frame.
+
+// A lime arrow-shaped popup; the grid makes one per direction and moves and shows it itself.
+class TArrowWindow : public TPanel {
+public:
+    explicit TArrowWindow(TComponent* AOwner);
+    // Takes the direction, the panel colour and AOwner as its window's owner, hidden.
+    void Init(TWinControl* AOwner, TArrowDirection Direction);
+
+    TArrowDirection Dir = arrUp;
+    std::array<TPoint, 7> Arrow{};
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void Paint() override;
+};
+
+// The popup of the focus frame: disabled, topmost, a tool window; the grid gives it its shape
+// and its layered content.
+class TGridFocusWindow : public TCustomControl {
+public:
+    explicit TGridFocusWindow(TComponent* AOwner);
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+};
