@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 #include <QStringList>
 #include <mutex>
 #include <unordered_map>
@@ -284,3 +285,19 @@ void TCanvas::SetClipRect(const TRect& r) {
 }
 
 void TCanvas::ResetClip() { painter_->setClipping(false); }
+
+void TCanvas::IntersectClipRect(const TRect& r) {
+    painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+}
+
+void TCanvas::SaveDC() { painter_->save(); }
+void TCanvas::RestoreDC() { painter_->restore(); }
+
+void TCanvas::ExcludeClipRect(const TRect& r) {
+    QRegion area = painter_->clipRegion();
+    if (!painter_->hasClipping()) {
+        const QTransform toLogical = painter_->deviceTransform().inverted();
+        area = QRegion(toLogical.mapRect(painter_->device() ? QRect(0, 0, painter_->device()->width(), painter_->device()->height()) : QRect()));
+    }
+    painter_->setClipRegion(area.subtracted(QRegion(r.Left, r.Top, r.Width(), r.Height())));
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The text on the system clipboard.
+QString ClipboardText();
+void SetClipboardText(const QString& text);
