@@ -32,10 +32,9 @@ void TCustomMaskEdit::SetAlignment(TAlignment Value) {
     Invalidate();
 }
 
-TRect TCustomMaskEdit::DefaultEditRect() const {
-    const int border = borderStyle_ == bsNone ? 0 : (ctl3D_ ? 2 : 1);
-    return {border + 1, border + 1, ClientWidth() - border - 1, ClientHeight() - border};
-}
+int TCustomMaskEdit::BorderWidth() const { return borderStyle_ == bsNone ? 0 : (ctl3D_ ? 2 : 1); }
+
+TRect TCustomMaskEdit::DefaultEditRect() const { return {1, 1, InnerWidth() - 1, InnerHeight()}; }
 
 void TCustomMaskEdit::Resize() {
     if (!editRectSet_) editRect_ = DefaultEditRect();
@@ -136,11 +135,17 @@ void TCustomMaskEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
     }
 }
 
+TRect TCustomMaskEdit::textArea() const {
+    const int b = BorderWidth();
+    return {editRect_.Left + b, editRect_.Top + b, editRect_.Right + b, std::min(editRect_.Bottom + b, Height() - b)};
+}
+
 int TCustomMaskEdit::textLeft(int textWidth) const {
+    const TRect area = textArea();
     switch (alignment_) {
-    case taRightJustify: return editRect_.Right - textWidth;
-    case taCenter: return editRect_.Left + (editRect_.Width() - textWidth) / 2;
-    default: return editRect_.Left;
+    case taRightJustify: return area.Right - textWidth;
+    case taCenter: return area.Left + (area.Width() - textWidth) / 2;
+    default: return area.Left;
     }
 }
 
@@ -181,10 +186,11 @@ void TCustomMaskEdit::PaintWindow(TCanvas& Canvas) {
     const QString text = Text();
     const int width = Canvas.TextWidth(text);
     const int left = textLeft(width);
+    const TRect area = textArea();
     Canvas.SaveDC();
-    Canvas.IntersectClipRect(editRect_);
+    Canvas.IntersectClipRect(area);
     Canvas.Brush.Style = bsClear;
-    Canvas.TextOut(left, editRect_.Top, text);
+    Canvas.TextOut(left, area.Top, text);
     if (Focused()) {
         const int from = left + Canvas.TextWidth(text.left(SelStart()));
         const int to = left + Canvas.TextWidth(text.left(SelStart() + SelLength()));
@@ -192,14 +198,14 @@ void TCustomMaskEdit::PaintWindow(TCanvas& Canvas) {
         if (SelLength() > 0) {
             Canvas.Brush.Style = bsSolid;
             Canvas.Brush.Color = clHighlight;
-            Canvas.FillRect({from, editRect_.Top, to, editRect_.Top + height});
+            Canvas.FillRect({from, area.Top, to, area.Top + height});
             Canvas.Font.SetColor(clHighlightText);
             Canvas.Brush.Style = bsClear;
-            Canvas.TextOut(from, editRect_.Top, SelText());
+            Canvas.TextOut(from, area.Top, SelText());
         } else {
             Canvas.Brush.Style = bsSolid;
             Canvas.Brush.Color = clWindowText;
-            Canvas.FillRect({from, editRect_.Top, from + 1, editRect_.Top + height});
+            Canvas.FillRect({from, area.Top, from + 1, area.Top + height});
         }
     }
     Canvas.RestoreDC();

@@ -7,7 +7,8 @@
 using TBorderStyle = TFormBorderStyle;
 
 // A one-line text field that draws itself, with a formatting rectangle (EM_GETRECT and
-// EM_SETRECTNP with a TRect* in lParam) that children such as buttons can leave room beside.
+// EM_SETRECTNP with a TRect* in lParam, relative to the area inside the border) that children
+// such as buttons can leave room beside.
 // It keeps its own caret: Left, Right, Home and End move it (with Shift they select), Delete
 // removes the selection or the next character, Ctrl+C, Ctrl+X and Ctrl+V send WM_COPY, WM_CUT
 // and WM_PASTE. It holds no input mask: nothing here uses one.
@@ -24,7 +25,11 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment Value);
 
-    // The formatting rectangle in client coordinates.
+    // The client area as the original platform counted it lies inside the border: the
+    // formatting rectangle and the inner size are measured there.
+    int BorderWidth() const;
+    int InnerWidth() const { return Width() - 2 * BorderWidth(); }
+    int InnerHeight() const { return Height() - 2 * BorderWidth(); }
     TRect EditRect() const { return editRect_; }
 
     void WndProc(TMessage& Message) override;
@@ -39,6 +44,8 @@ protected:
 
 private:
     int caretFromX(int x) const;
+    // The formatting rectangle in the control's own coordinates.
+    TRect textArea() const;
     int textLeft(int textWidth) const;
     void moveCaret(int to, bool extend);
 

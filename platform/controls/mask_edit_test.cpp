@@ -57,8 +57,8 @@ TEST_F(MaskEditTest, TheFormattingRectangleIsSetAndReadAndTheTextStaysInIt) {
     edit->SetBounds(0, 0, 100, 21);
     TRect r;
     edit->Perform(EM_GETRECT, 0, reinterpret_cast<intptr_t>(&r));
-    EXPECT_EQ(r, (TRect{3, 3, 97, 19}));
-    const TRect narrow{3, 3, 40, 19};
+    EXPECT_EQ(r, (TRect{1, 1, 95, 17}));
+    const TRect narrow{1, 1, 38, 17};
     edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<intptr_t>(&narrow));
     edit->SetText("WWWWWWWWWWWWWWWWWW");
     edit->SetColor(clWhite);

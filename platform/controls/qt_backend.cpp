@@ -93,7 +93,9 @@ uint16_t virtualKey(int key) {
 }
 
 bool deliverKeyDown(TWinControl& control, QKeyEvent* e) {
-    return DeliverKeyDown(control, virtualKey(e->key()), keyShift(e->modifiers()), e->text(), e->isAutoRepeat());
+    uint16_t key = virtualKey(e->key());
+    if (e->key() == Qt::Key_Period && (e->modifiers() & Qt::KeypadModifier)) key = VK_DECIMAL;
+    return DeliverKeyDown(control, key, keyShift(e->modifiers()), e->text(), e->isAutoRepeat());
 }
 
 bool deliverKeyUp(TWinControl& control, QKeyEvent* e) {
