@@ -1,9 +1,8 @@
 #include "grid/editors/asg_spin_edit.h"
 
+#include "grid/editors/edit_button_layout.h"
 #include "platform/controls/message_beep.h"
 #include "platform/controls/system_metrics.h"
-#include "platform/graphics/canvas.h"
-#include "platform/graphics/graphic.h"
 #include "platform/system/date_time_text.h"
 
 #include <QDateTime>
@@ -325,13 +324,7 @@ void TAsgSpinEdit::KeyPress(QChar& Key) {
 // ---- layout
 
 int TAsgSpinEdit::MinHeight() {
-    TBitmap measure(1, 1);
-    TCanvas& canvas = measure.Canvas();
-    const int hs = canvas.TextHeight("Wg");  // the system font
-    canvas.Font.Assign(Font());
-    const int hf = canvas.TextHeight("Wg");
-    const int i = std::min(hs, hf);
-    return hf + i / 4 + 2 + (BorderStyle() == bsSingle ? 4 * GetSystemMetrics(SM_CYBORDER) : 0);
+    return EditMinHeight(*this, 2 + (BorderStyle() == bsSingle ? 4 * GetSystemMetrics(SM_CYBORDER) : 0));
 }
 
 void TAsgSpinEdit::Resize() {
@@ -342,12 +335,7 @@ void TAsgSpinEdit::Resize() {
         SetHeight(min);
         return;
     }
-    // The original client area lies inside the border: the button is placed there.
-    const int b = BorderWidth();
-    const int d = BorderStyle() == bsNone ? 1 : 5;
-    const int bw = button_->Width();
-    if (Ctl3D()) button_->SetBounds(b + Width() - bw - d, b, bw, Height() - d);
-    else button_->SetBounds(b + Width() - bw, b + 1, bw, Height() - 3);
+    PlaceRightButton(*this, *button_);
     SetEditRect();
 }
 
