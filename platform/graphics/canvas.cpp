@@ -296,7 +296,8 @@ void TCanvas::RestoreDC() { painter_->restore(); }
 void TCanvas::ExcludeClipRect(const TRect& r) {
     QRegion area = painter_->clipRegion();
     if (!painter_->hasClipping()) {
-        const QTransform toLogical = painter_->deviceTransform().inverted();
+        // The world transform only: a widget's painter may carry a redirection offset besides.
+        const QTransform toLogical = painter_->worldTransform().inverted();
         area = QRegion(toLogical.mapRect(painter_->device() ? QRect(0, 0, painter_->device()->width(), painter_->device()->height()) : QRect()));
     }
     painter_->setClipRegion(area.subtracted(QRegion(r.Left, r.Top, r.Width(), r.Height())));
