@@ -125,26 +125,11 @@ bool TAsgCustomCombo::Hot() const { return mouseInControl_ || Focused(); }
 bool TAsgCustomCombo::StylesActive() const { return isThemed_ && ExXPVS().IsThemeActive(); }
 
 TEditorLook TAsgCustomCombo::Look() const {
-    TEditorLook look;
-    look.Width = Width();
-    look.Height = Height();
-    look.ClientWidth = ClientWidth();
-    look.ClientHeight = ClientHeight();
-    look.ButtonWidth = buttonWidth_;
-    look.Enabled = Enabled();
-    look.IsThemed = isThemed_;
-    look.StylesActive = StylesActive();
-    look.DisabledBorder = DisabledBorder;
-    look.HasFocus = hasFocus_;
-    look.Hot = Hot();
-    look.FocusBorderShown = FocusBorder && Hot();
-    look.MouseOverButton = buttonHover_;
-    look.Dropped = DroppedDown();
-    look.BorderColor = borderColor_;
-    look.FocusBorderColor = FocusBorderColor;
-    look.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
-    look.Color = Color();
-    return look;
+    return WithControl({.ButtonWidth = buttonWidth_, .IsThemed = isThemed_, .StylesActive = StylesActive(),
+                        .DisabledBorder = DisabledBorder, .HasFocus = hasFocus_, .FocusBorderShown = FocusBorder && Hot(),
+                        .Hot = Hot(), .MouseOverButton = buttonHover_, .Dropped = DroppedDown(), .BorderColor = borderColor_,
+                        .FocusBorderColor = FocusBorderColor},
+                       *this);
 }
 
 bool TAsgCustomCombo::CustomPainting() const {
@@ -194,7 +179,7 @@ void TAsgCustomCombo::ncPaint(TCanvas& Canvas) {
 
 void TAsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
     TCustomComboBox::MouseMove(Shift, X, Y);
-    const bool hover = Width() - buttonWidth_ < X && X < Width();
+    const bool hover = OverButtonStrip(X, Width(), buttonWidth_);
     if (hover != buttonHover_) {
         buttonHover_ = hover;
         Invalidate();

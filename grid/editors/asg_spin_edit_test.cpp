@@ -1,5 +1,6 @@
 #include "grid/editors/asg_spin_edit.h"
 
+#include "grid/foundation/format_settings_fixture.h"
 #include "platform/controls/form.h"
 #include "platform/controls/message_beep.h"
 #include "platform/system/date_time_text.h"
@@ -9,21 +10,15 @@
 
 namespace {
 
-class AsgSpinEditTest : public ::testing::Test {
+class AsgSpinEditTest : public FormatSettingsFixture {
 protected:
     void SetUp() override {
-        saved = FormatSettings;
-        FormatSettings.DecimalSeparator = u',';
-        FormatSettings.ThousandSeparator = u'.';
-        FormatSettings.DateSeparator = u'/';
-        FormatSettings.TimeSeparator = u':';
-        FormatSettings.ShortDateFormat = "dd/mm/yyyy";
+        Use(u',', u'.');
         spin = new TAsgSpinEdit(&form);
         spin->SetParent(&form);
         spin->SetBounds(10, 10, 100, 21);
         spin->SetFocus();
     }
-    void TearDown() override { FormatSettings = saved; }
     // Types text at the end; returns how many characters were refused (each with a beep).
     int type(const QString& text) {
         const int before = BeepCount();
@@ -34,7 +29,6 @@ protected:
         spin->SetSelStart(pos);
     }
 
-    TFormatSettings saved;
     TForm form{nullptr};
     TAsgSpinEdit* spin = nullptr;
 };

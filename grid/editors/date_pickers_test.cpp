@@ -1,5 +1,6 @@
 #include "grid/editors/ex_date_time_picker.h"
 
+#include "grid/foundation/format_settings_fixture.h"
 #include "platform/controls/form.h"
 #include "platform/system/date_time_text.h"
 #include "platform/testkit/testkit.h"
@@ -9,17 +10,13 @@
 
 namespace {
 
-class DatePickersTest : public ::testing::Test {
+class DatePickersTest : public FormatSettingsFixture {
 protected:
     void SetUp() override {
-        saved = FormatSettings;
-        FormatSettings.DateSeparator = u'/';
-        FormatSettings.TimeSeparator = u':';
-        FormatSettings.ShortDateFormat = "dd/mm/yyyy";
+        Use(u'.', u',');
         form.SetBounds(0, 0, 400, 200);
         form.Show();
     }
-    void TearDown() override { FormatSettings = saved; }
     template <typename T>
     T* make() {
         auto* picker = new T(&form);
@@ -40,7 +37,6 @@ protected:
         return EncodeDate(y, mo, d) + time;
     }
 
-    TFormatSettings saved;
     TForm form{nullptr};
 };
 

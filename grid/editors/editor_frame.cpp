@@ -1,10 +1,22 @@
 #include "grid/editors/editor_frame.h"
 
 #include "grid/foundation/visual_styles.h"
+#include "platform/controls/control.h"
 #include "platform/controls/key_state.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/frame_control.h"
 #include "platform/graphics/theme_service.h"
+
+TEditorLook WithControl(TEditorLook Look, const TWinControl& Control) {
+    Look.Width = Control.Width();
+    Look.Height = Control.Height();
+    Look.ClientWidth = Control.ClientWidth();
+    Look.ClientHeight = Control.ClientHeight();
+    Look.Enabled = Control.Enabled();
+    Look.ParentColor = Control.Parent() ? Control.Parent()->Color() : clBtnFace;
+    Look.Color = Control.Color();
+    return Look;
+}
 
 bool AMouseButtonIsDown() { return GetAsyncKeyState(VK_LBUTTON) < 0 || GetAsyncKeyState(VK_RBUTTON) < 0; }
 

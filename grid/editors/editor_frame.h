@@ -38,6 +38,13 @@ struct TEditorLook {
     TColor Color = clWindow;
 };
 
+// Fills in the look's fields that come from the control itself: its sizes, enabled state and
+// colours.
+class TWinControl;
+TEditorLook WithControl(TEditorLook Look, const TWinControl& Control);
+// The mouse at X lies over the drop button strip of a control Width pixels wide.
+inline bool OverButtonStrip(int X, int Width, int ButtonWidth) { return Width - ButtonWidth < X && X < Width; }
+
 // The left or right mouse button is held at this moment.
 bool AMouseButtonIsDown();
 

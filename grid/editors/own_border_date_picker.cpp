@@ -46,26 +46,12 @@ void TOwnBorderDateTimePicker::SetMetroStyle(bool Value) {
 bool TOwnBorderDateTimePicker::StylesActive() const { return isThemed_ && ExXPVS().IsThemeActive(); }
 
 TEditorLook TOwnBorderDateTimePicker::Look() const {
-    TEditorLook look;
-    look.Width = Width();
-    look.Height = Height();
-    look.ClientWidth = ClientWidth();
-    look.ClientHeight = ClientHeight();
-    look.ButtonWidth = buttonWidth_;
-    look.Enabled = Enabled();
-    look.IsThemed = isThemed_;
-    look.StylesActive = StylesActive();
-    look.DisabledBorder = DisabledBorder;
-    look.HasFocus = hasFocus_;
-    look.Hot = mouseInControl_ || Focused();
-    look.FocusBorderShown = FocusBorder && look.Hot;
-    look.MouseOverButton = buttonHover_;
-    look.Dropped = DroppedDown();
-    look.BorderColor = borderColor_;
-    look.FocusBorderColor = FocusBorderColor;
-    look.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
-    look.Color = Color();
-    return look;
+    const bool hot = mouseInControl_ || Focused();
+    return WithControl({.ButtonWidth = buttonWidth_, .IsThemed = isThemed_, .StylesActive = StylesActive(),
+                        .DisabledBorder = DisabledBorder, .HasFocus = hasFocus_, .FocusBorderShown = FocusBorder && hot,
+                        .Hot = hot, .MouseOverButton = buttonHover_, .Dropped = DroppedDown(), .BorderColor = borderColor_,
+                        .FocusBorderColor = FocusBorderColor},
+                       *this);
 }
 
 void TOwnBorderDateTimePicker::DrawFrame(TCanvas& Canvas) {
@@ -130,7 +116,7 @@ void TOwnBorderDateTimePicker::ncPaint(TCanvas& Canvas) {
 
 void TOwnBorderDateTimePicker::MouseMove(TShiftState Shift, int X, int Y) {
     TDateTimePicker::MouseMove(Shift, X, Y);
-    const bool hover = Width() - buttonWidth_ < X && X < Width();
+    const bool hover = OverButtonStrip(X, Width(), buttonWidth_);
     if (hover != buttonHover_) {
         buttonHover_ = hover;
         Invalidate();
