@@ -179,11 +179,7 @@ void TAsgCustomCombo::ncPaint(TCanvas& Canvas) {
 
 void TAsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
     TCustomComboBox::MouseMove(Shift, X, Y);
-    const bool hover = OverButtonStrip(X, Width(), buttonWidth_);
-    if (hover != buttonHover_) {
-        buttonHover_ = hover;
-        Invalidate();
-    }
+    if (TrackButtonHover(buttonHover_, X, Width(), buttonWidth_)) Invalidate();
 }
 
 void TAsgCustomCombo::WndProc(TMessage& m) {

@@ -42,8 +42,14 @@ struct TEditorLook {
 // colours.
 class TWinControl;
 TEditorLook WithControl(TEditorLook Look, const TWinControl& Control);
-// The mouse at X lies over the drop button strip of a control Width pixels wide.
-inline bool OverButtonStrip(int X, int Width, int ButtonWidth) { return Width - ButtonWidth < X && X < Width; }
+// Hover becomes whether the mouse at X lies over the drop button strip of a control Width
+// pixels wide; true when that changed.
+inline bool TrackButtonHover(bool& Hover, int X, int Width, int ButtonWidth) {
+    const bool over = Width - ButtonWidth < X && X < Width;
+    const bool changed = over != Hover;
+    Hover = over;
+    return changed;
+}
 
 // The left or right mouse button is held at this moment.
 bool AMouseButtonIsDown();

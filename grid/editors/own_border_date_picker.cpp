@@ -116,11 +116,7 @@ void TOwnBorderDateTimePicker::ncPaint(TCanvas& Canvas) {
 
 void TOwnBorderDateTimePicker::MouseMove(TShiftState Shift, int X, int Y) {
     TDateTimePicker::MouseMove(Shift, X, Y);
-    const bool hover = OverButtonStrip(X, Width(), buttonWidth_);
-    if (hover != buttonHover_) {
-        buttonHover_ = hover;
-        Invalidate();
-    }
+    if (TrackButtonHover(buttonHover_, X, Width(), buttonWidth_)) Invalidate();
 }
 
 void TOwnBorderDateTimePicker::WndProc(TMessage& m) {
