@@ -272,6 +272,8 @@ void TControl::WndProc(TMessage& m) {
     }
 }
 
+bool TControl::MouseCapture() const { return captureControl == this; }
+
 void TControl::Click() { OnClick(this); }
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::MouseDown(TMouseButton b, TShiftState s, int x, int y) { OnMouseDown(this, b, s, x, y); }
@@ -476,6 +478,7 @@ void TWinControl::PaintHandler(TCanvas& canvas) {
         c->Perform(WM_PAINT, 0, reinterpret_cast<intptr_t>(&canvas));
         painter->restore();
     }
+    Perform(WM_NCPAINT, 0, reinterpret_cast<intptr_t>(&canvas));
 }
 
 void TWinControl::PaintWindow(TCanvas& canvas) {
@@ -540,9 +543,15 @@ void TWinControl::WndProc(TMessage& m) {
         if (handleAllocated_) WindowBackend().VisibleChanged(*this);
         break;
     case WM_SETFOCUS:
-        DoEnter();
+        Perform(CM_ENTER);
         return;
     case WM_KILLFOCUS:
+        Perform(CM_EXIT);
+        return;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
         DoExit();
         return;
     case WM_KEYDOWN:

@@ -127,6 +127,8 @@ public:
     TPoint ScreenToClient(TPoint p) const;
 
     bool MouseInControl() const { return mouseInControl_; }
+    // The control holds the mouse capture (the left button went down on it and is held).
+    bool MouseCapture() const;
 
 protected:
     virtual void Click();
@@ -251,7 +253,9 @@ public:
     // Opaque data of the window backend (its native widget).
     void* BackendData = nullptr;
 
-    // Paints this window and its graphic children on canvas (the WM_PAINT road).
+    // Paints this window and its graphic children on canvas (the WM_PAINT road). There is no
+    // non-client area: the window's frame is painted last on the same canvas, as WM_NCPAINT
+    // with the canvas in lParam.
     void PaintHandler(TCanvas& canvas);
 
 protected:

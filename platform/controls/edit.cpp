@@ -36,6 +36,17 @@ void TCustomEdit::SetSelStart(int v) {
     selLength_ = 0;
 }
 
+void TCustomEdit::SetSelLength(int v) {
+    selLength_ = std::clamp(v, 0, static_cast<int>(Text().size()) - selStart_);
+}
+
+void TCustomEdit::ReplaceSel(const QString& text) {
+    if (ReadOnly) return;
+    QString next = Text();
+    next.replace(selStart_, selLength_, text);
+    userEdit(next);
+}
+
 void TCustomEdit::SelectAll() {
     selStart_ = 0;
     selLength_ = static_cast<int>(Text().size());

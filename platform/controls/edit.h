@@ -21,7 +21,10 @@ public:
     int SelStart() const { return selStart_; }
     void SetSelStart(int v);
     int SelLength() const { return selLength_; }
+    // Selects SelLength characters from SelStart, no further than the end of the text.
+    void SetSelLength(int v);
     void SelectAll();
+    QString SelText() const { return Text().mid(selStart_, selLength_); }
 
     TNotifyEvent OnChange;
 
@@ -32,6 +35,8 @@ public:
 protected:
     // The character Enter types, or a null character when Enter is left to the form.
     virtual QChar ReturnChar() const { return QChar(); }
+    // Replaces the selection with text as the user's edit (MaxLength applies, OnChange fires).
+    void ReplaceSel(const QString& text);
 
 private:
     void typeChar(QChar ch);

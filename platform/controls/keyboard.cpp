@@ -52,7 +52,9 @@ bool DeliverKeyDown(TWinControl& control, uint16_t key, TShiftState shift, const
     const bool alt = (shift & ssAlt) && !(shift & ssCtrl);
     for (QChar ch : text) {
         if (!typedChar(ch)) continue;
-        if (DeliverMessage(control, alt ? WM_SYSCHAR : WM_CHAR, ch.unicode()) != 0) return true;
+        // The key data carries the scan code where it tells keys apart: the keypad's decimal key.
+        const intptr_t keyData = key == VK_DECIMAL ? intptr_t(0x53) << 16 : 0;
+        if (DeliverMessage(control, alt ? WM_SYSCHAR : WM_CHAR, ch.unicode(), keyData) != 0) return true;
     }
     return false;
 }

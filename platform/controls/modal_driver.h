@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class TForm;
@@ -44,6 +45,12 @@ struct TFileDialogRequest {
     QString FileName;  // in: proposed name; out: the chosen file
 };
 
+struct TPopupMenuRequest {
+    QStringList Items;
+    int X = 0;  // screen position of the menu's top-left corner
+    int Y = 0;
+};
+
 // The one road by which modal windows, message boxes and file dialogs reach the user: real
 // windows in the program, scripted answers in tests.
 class TModalDriver {
@@ -56,6 +63,8 @@ public:
     virtual TModalResult MessageBox(const TMessageBoxRequest& request) = 0;
     // True when the user chose a file (request.FileName holds it).
     virtual bool FileDialog(TFileDialogRequest& request) = 0;
+    // Shows a pop-up menu until the user chooses; the 1-based place of the chosen item, 0 for none.
+    virtual int PopupMenu(const TPopupMenuRequest&) { return 0; }
 };
 
 TModalDriver& ModalDriver();

@@ -5,6 +5,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image_list.h"
+#include "platform/controls/key_state.h"
 #include "platform/controls/keyboard.h"
 #include "platform/controls/list_box.h"
 #include "platform/controls/tree_view.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QMessageBox>
 #include <QPainter>
@@ -93,7 +95,9 @@ uint16_t virtualKey(int key) {
 }
 
 bool deliverKeyDown(TWinControl& control, QKeyEvent* e) {
-    return DeliverKeyDown(control, virtualKey(e->key()), keyShift(e->modifiers()), e->text(), e->isAutoRepeat());
+    uint16_t key = virtualKey(e->key());
+    if (e->key() == Qt::Key_Period && (e->modifiers() & Qt::KeypadModifier)) key = VK_DECIMAL;
+    return DeliverKeyDown(control, key, keyShift(e->modifiers()), e->text(), e->isAutoRepeat());
 }
 
 bool deliverKeyUp(TWinControl& control, QKeyEvent* e) {
@@ -184,6 +188,8 @@ protected:
 
 private:
     void mouse(QMouseEvent* e, uint32_t msg) {
+        SetAsyncKeyState(VK_LBUTTON, e->buttons() & Qt::LeftButton);
+        SetAsyncKeyState(VK_RBUTTON, e->buttons() & Qt::RightButton);
         const QPoint p = e->position().toPoint();
         DeliverMessage(control_, msg, mouseKeys(e->buttons() | e->button(), e->modifiers()), MakeLParam(p.x(), p.y()));
     }
@@ -563,6 +569,27 @@ bool QtBackend::ScreenOrigin(const TWinControl& control, TPoint& origin) {
 }
 
 bool QtBackend::NativeTextInput(const TWinControl& control) { return hasNativeWidget(control); }
+
+void QtBackend::Beep() { QApplication::beep(); }
+
+void QtBackend::PopupChanged(TWinControl& control, bool shown) {
+    QWidget* w = widgetOf(control);
+    if (!w || !w->isWindow()) return;
+    if (shown) {
+        w->setWindowFlags(Qt::Popup);
+        w->setGeometry(control.Left(), control.Top(), control.Width(), control.Height());
+        w->show();
+    } else {
+        w->hide();
+    }
+}
+
+int QtBackend::PopupMenu(const TPopupMenuRequest& request) {
+    QMenu menu;
+    for (const QString& item : request.Items) menu.addAction(item);
+    const QAction* chosen = menu.exec(QPoint(request.X, request.Y));
+    return chosen ? static_cast<int>(menu.actions().indexOf(const_cast<QAction*>(chosen))) + 1 : 0;
+}
 
 void QtBackend::EnabledChanged(TWinControl& control) {
     if (QWidget* w = widgetOf(control)) w->setEnabled(control.Enabled() && !(control.WindowParams().Style & WS_DISABLED));

@@ -39,12 +39,15 @@ public:
     bool NativeTextInput(const TWinControl& control) override;
     void ReplaceSelection(TWinControl& control, const QString& text) override;
     bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;
+    void Beep() override;
+    void PopupChanged(TWinControl& control, bool shown) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;
     void EndModal(TForm& form) override;
     TModalResult MessageBox(const TMessageBoxRequest& request) override;
     bool FileDialog(TFileDialogRequest& request) override;
+    int PopupMenu(const TPopupMenuRequest& request) override;
 
     // TMessagePump
     void Wake() override;

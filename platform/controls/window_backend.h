@@ -34,6 +34,11 @@ public:
     // Sets origin to where a top-level window's client area lies on the screen; false when
     // the window stands at its bounds.
     virtual bool ScreenOrigin(const TWinControl&, TPoint&) { return false; }
+    // Sounds the message beep.
+    virtual void Beep() {}
+    // Shows or hides a pop-up: a control without a parent whose bounds are in screen
+    // coordinates, above every window, closed (WM_CLOSE to it) when the user clicks elsewhere.
+    virtual void PopupChanged(TWinControl&, bool /*shown*/) {}
 };
 
 TWindowBackend& WindowBackend();

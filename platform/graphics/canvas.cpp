@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 #include <QStringList>
 #include <mutex>
 #include <unordered_map>
@@ -336,3 +337,20 @@ void TCanvas::SetClipRect(const TRect& r) {
 }
 
 void TCanvas::ResetClip() { painter_->setClipping(false); }
+
+void TCanvas::IntersectClipRect(const TRect& r) {
+    painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+}
+
+void TCanvas::SaveDC() { painter_->save(); }
+void TCanvas::RestoreDC() { painter_->restore(); }
+
+void TCanvas::ExcludeClipRect(const TRect& r) {
+    QRegion area = painter_->clipRegion();
+    if (!painter_->hasClipping()) {
+        // The world transform only: a widget's painter may carry a redirection offset besides.
+        const QTransform toLogical = painter_->worldTransform().inverted();
+        area = QRegion(toLogical.mapRect(painter_->device() ? QRect(0, 0, painter_->device()->width(), painter_->device()->height()) : QRect()));
+    }
+    painter_->setClipRegion(area.subtracted(QRegion(r.Left, r.Top, r.Width(), r.Height())));
+}

@@ -76,6 +76,13 @@ public:
 
     void SetClipRect(const TRect& r);
     void ResetClip();
+    // Leaves r out of what later drawing may touch.
+    void ExcludeClipRect(const TRect& r);
+    // Keeps later drawing inside r as well as inside the clipping so far.
+    void IntersectClipRect(const TRect& r);
+    // Saves the clipping, pens and brushes of the painter; RestoreDC returns to the last saved.
+    void SaveDC();
+    void RestoreDC();
 
     QPainter* Painter() const { return painter_; }
 

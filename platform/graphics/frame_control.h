@@ -11,6 +11,8 @@ enum : unsigned {
 
     DFCS_SCROLLUP = 0x0,
     DFCS_SCROLLDOWN = 0x1,
+    DFCS_SCROLLLEFT = 0x2,
+    DFCS_SCROLLRIGHT = 0x3,
     DFCS_SCROLLCOMBOBOX = 0x5,
     DFCS_BUTTONCHECK = 0x0,
     DFCS_BUTTONPUSH = 0x10,
@@ -18,6 +20,7 @@ enum : unsigned {
     DFCS_INACTIVE = 0x100,
     DFCS_PUSHED = 0x200,
     DFCS_CHECKED = 0x400,
+    DFCS_ADJUSTRECT = 0x2000,
     DFCS_HOT = 0x1000,
     DFCS_FLAT = 0x4000,
 };
@@ -35,8 +38,39 @@ enum : unsigned {
 //   edge (clBtnHighlight / clBtnShadow) instead; hot changes nothing on a raised face;
 // - scroll parts carry an arrow in clBtnText, centred, pointing up, or down for the down arrow
 //   and the combo-box glyph; inactive, the arrow is clGrayText over a clBtnHighlight copy one
-//   pixel right and down;
+//   pixel right and down; the left and right arrows lie on their side;
 // - check boxes: a sunken edge (clBtnShadow / clBtnHighlight outside, cl3DDkShadow / cl3DLight
 //   inside) around clWindow, clBtnFace when inactive; checked, a tick of three pixels' thickness
 //   in clWindowText, clGrayText when inactive.
-bool DrawFrameControl(TCanvas& canvas, const TRect& r, unsigned kind, unsigned state);
+// With DFCS_ADJUSTRECT r is shrunk by the two pixels of the raised (or pushed) edges.
+bool DrawFrameControl(TCanvas& canvas, TRect& r, unsigned kind, unsigned state);
+inline bool DrawFrameControl(TCanvas& canvas, const TRect& r, unsigned kind, unsigned state) {
+    TRect copy = r;
+    return DrawFrameControl(canvas, copy, kind, state);
+}
+
+// Edges and their sides, with the platform's numbers.
+enum : unsigned {
+    BDR_RAISEDOUTER = 0x1,
+    BDR_SUNKENOUTER = 0x2,
+    BDR_RAISEDINNER = 0x4,
+    BDR_SUNKENINNER = 0x8,
+    EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER,
+    EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER,
+
+    BF_LEFT = 0x1,
+    BF_TOP = 0x2,
+    BF_RIGHT = 0x4,
+    BF_BOTTOM = 0x8,
+    BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM,
+    BF_MIDDLE = 0x800,
+    BF_ADJUST = 0x2000,
+    BF_FLAT = 0x4000,
+};
+
+// Draws the edges of r on the given sides: an outer ring (raised: clBtnHighlight at the top and
+// left, cl3DDkShadow at the bottom and right; sunken: clBtnShadow / clBtnHighlight) and inside
+// it an inner ring (raised: cl3DLight / clBtnShadow; sunken: cl3DDkShadow / cl3DLight). BF_FLAT
+// draws each ring in clBtnShadow all round; BF_MIDDLE fills what lies inside with clBtnFace;
+// BF_ADJUST shrinks r by the rings drawn.
+void DrawEdge(TCanvas& canvas, TRect& r, unsigned edge, unsigned flags);

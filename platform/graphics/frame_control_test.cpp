@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr TColor Paper = 0x123456;
@@ -116,9 +118,43 @@ TEST_F(FrameControlTest, CheckBoxesAreSunkenWellsWithATickWhenChecked) {
     EXPECT_EQ(at(5, 5), rgb(clBtnFace));
 }
 
+TEST_F(FrameControlTest, SideArrowsPointLeftAndRight) {
+    // Columns of the glyph colour, left to right, as their heights.
+    const auto columns = [this] {
+        std::vector<int> heights;
+        for (int x = r.Left; x < r.Right; ++x) {
+            int n = 0;
+            for (int y = r.Top; y < r.Bottom; ++y) n += at(x, y) == rgb(clBtnText);
+            if (n) heights.push_back(n);
+        }
+        return heights;
+    };
+    ASSERT_TRUE(DrawFrameControl(canvas, r, DFC_SCROLL, DFCS_SCROLLLEFT));
+    const std::vector<int> left = columns();
+    ASSERT_GT(left.size(), 1u);
+    EXPECT_TRUE(std::is_sorted(left.begin(), left.end()));
+    EXPECT_EQ(left.front(), 1);
+    ASSERT_TRUE(DrawFrameControl(canvas, r, DFC_SCROLL, DFCS_SCROLLRIGHT));
+    std::vector<int> right = columns();
+    std::reverse(right.begin(), right.end());
+    EXPECT_EQ(right, left);
+}
+
+TEST_F(FrameControlTest, AdjustRectShrinksToTheFaceAndEdgesDrawTheirRings) {
+    TRect adjusted = r;
+    DrawFrameControl(canvas, adjusted, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT);
+    EXPECT_EQ(adjusted, (TRect{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2}));
+    TRect edged = r;
+    DrawEdge(canvas, edged, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    EXPECT_EQ(edged, adjusted);
+    EXPECT_EQ(at(r.Left, r.Top), rgb(clBtnShadow));
+    EXPECT_EQ(at(r.Right - 1, r.Bottom - 1), rgb(clBtnHighlight));
+    EXPECT_EQ(at(r.Left + 1, r.Top + 1), rgb(cl3DDkShadow));
+}
+
 TEST_F(FrameControlTest, UnknownKindsAndPartsDrawNothing) {
     EXPECT_FALSE(DrawFrameControl(canvas, r, 1, 0));
-    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_SCROLL, 2));
+    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_SCROLL, 8));  // the size grip
     EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_BUTTON, 0x4));
     EXPECT_FALSE(DrawFrameControl(canvas, TRect{5, 5, 5, 9}, DFC_BUTTON, DFCS_BUTTONPUSH));
     for (int y = 0; y < 40; ++y)

@@ -20,14 +20,21 @@ enum : uint32_t {
     WM_ERASEBKGND = 0x0014,
     WM_SHOWWINDOW = 0x0018,
     WM_SETCURSOR = 0x0020,
+    WM_NOTIFY = 0x004E,
+    WM_NCPAINT = 0x0085,
     WM_GETDLGCODE = 0x0087,
+    EM_GETRECT = 0x00B2,
+    EM_SETRECTNP = 0x00B4,
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,
     WM_SYSKEYDOWN = 0x0104,
     WM_SYSKEYUP = 0x0105,
     WM_SYSCHAR = 0x0106,
+    WM_COMMAND = 0x0111,
     WM_TIMER = 0x0113,
+    CB_GETDROPPEDWIDTH = 0x015F,
+    CB_SETDROPPEDWIDTH = 0x0160,
     WM_HSCROLL = 0x0114,
     WM_VSCROLL = 0x0115,
     WM_MOUSEMOVE = 0x0200,
@@ -42,7 +49,12 @@ enum : uint32_t {
     WM_MOUSEWHEEL = 0x020A,
     WM_MOUSELEAVE = 0x02A3,
     WM_THEMECHANGED = 0x031A,
+    WM_CUT = 0x0300,
+    WM_COPY = 0x0301,
+    WM_PASTE = 0x0302,
     WM_USER = 0x0400,
+    DTM_GETSYSTEMTIME = 0x1001,
+    DTM_SETSYSTEMTIME = 0x1002,
     WM_APP = 0x8000,
 
     // Control messages of the component framework.
@@ -61,7 +73,38 @@ enum : uint32_t {
     CM_SHOWINGCHANGED = CM_BASE + 27,
     // A button of a group went down: wParam the group index, lParam the button.
     CM_BUTTONPRESSED = CM_BASE + 29,
+    // The focus moved into (out of) the control; WM_SETFOCUS (WM_KILLFOCUS) sends it.
+    CM_ENTER = CM_BASE + 40,
+    CM_EXIT = CM_BASE + 41,
+    CM_CTL3DCHANGED = CM_BASE + 42,
+    CM_PARENTFONTCHANGED = CM_BASE + 43,
+
+    // Notifications a control sends itself where the original platform reflected them from
+    // its parent: CN_COMMAND carries the code in the high word of wParam, CN_NOTIFY a
+    // TNMHdr (or a record that starts with one) in lParam.
+    CN_BASE = 0xBC00,
+    CN_COMMAND = CN_BASE + WM_COMMAND,
+    CN_NOTIFY = CN_BASE + WM_NOTIFY,
 };
+
+// Notification codes.
+enum : uint32_t {
+    CBN_SELCHANGE = 1,
+    CBN_DROPDOWN = 7,
+    CBN_CLOSEUP = 8,
+    EN_CHANGE = 0x0300,
+};
+
+// The header of a CN_NOTIFY record.
+struct TNMHdr {
+    void* hwndFrom = nullptr;
+    uintptr_t idFrom = 0;
+    int code = 0;
+};
+
+constexpr uintptr_t MakeWParam(int lo, int hi) {
+    return static_cast<uintptr_t>(static_cast<uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
+}
 
 // Virtual keys.
 enum : uint16_t {
@@ -86,6 +129,11 @@ enum : uint16_t {
     VK_DECIMAL = 0x6E,
     VK_F1 = 0x70,
     VK_F2 = 0x71,
+    VK_F4 = 0x73,
+    VK_LBUTTON = 0x01,
+    VK_RBUTTON = 0x02,
+    VK_LMENU = 0xA4,
+    VK_RMENU = 0xA5,
     VK_OEM_PERIOD = 0xBE,
 };
 

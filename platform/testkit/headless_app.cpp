@@ -1,5 +1,6 @@
 #include "platform/testkit/headless_app.h"
 
+#include "platform/controls/key_state.h"
 #include "platform/controls/keyboard.h"
 #include "platform/controls/modal_driver.h"
 #include "platform/messages/clock.h"
@@ -17,6 +18,7 @@ class ResetBetweenTests : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         driver().reset();
         ResetKeyboard();
+        ResetAsyncKeyState();
         TMessageLoop::Instance().Reset();
     }
 };

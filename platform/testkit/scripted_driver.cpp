@@ -13,6 +13,16 @@ void ScriptedDriver::reset() {
     boxes_.clear();
     modalForms_.clear();
     fileDialogs_.clear();
+    menuScript_.clear();
+    menus_.clear();
+}
+
+int ScriptedDriver::PopupMenu(const TPopupMenuRequest& request) {
+    menus_.push_back(request);
+    if (menuScript_.empty()) return 0;
+    const int item = menuScript_.front();
+    menuScript_.pop_front();
+    return item;
 }
 
 void ScriptedDriver::RunModal(TForm& form) {

@@ -25,15 +25,19 @@ public:
     void answerNextBox(TModalResult result) { boxScript_.push_back(result); }
     // The file chosen in the next file dialog; nullopt cancels. Unscripted dialogs cancel.
     void answerNextFileDialog(std::optional<QString> file) { fileScript_.push_back(std::move(file)); }
+    // The 1-based item chosen in the next pop-up menu; unscripted menus choose nothing.
+    void answerNextMenu(int item) { menuScript_.push_back(item); }
 
     const std::vector<Box>& boxes() const { return boxes_; }
     const std::vector<TForm*>& modalForms() const { return modalForms_; }
     const std::vector<TFileDialogRequest>& fileDialogs() const { return fileDialogs_; }
+    const std::vector<TPopupMenuRequest>& menus() const { return menus_; }
     void reset();
 
     void RunModal(TForm& form) override;
     TModalResult MessageBox(const TMessageBoxRequest& request) override;
     bool FileDialog(TFileDialogRequest& request) override;
+    int PopupMenu(const TPopupMenuRequest& request) override;
 
 private:
     std::deque<std::function<void(TForm&)>> modalScript_;
@@ -42,4 +46,6 @@ private:
     std::vector<Box> boxes_;
     std::vector<TForm*> modalForms_;
     std::vector<TFileDialogRequest> fileDialogs_;
+    std::deque<int> menuScript_;
+    std::vector<TPopupMenuRequest> menus_;
 };

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "grid/editors/attached_label.h"
+#include "grid/editors/own_border_date_picker.h"
+
+enum TExDateTimeKind { dkDate, dkTime, dkDateTime };
+
+// Edits a date, a time or both: for both, a second picker of the time kind (the time part)
+// stands inside at the right, and the two make one value. It carries a caption label, moves
+// from the last date field into the time part while digits are typed (AutoTab), and keeps the
+// time part's enabled state with the check box.
+class TExDateTimePicker : public TCustomDateTimePicker {
+public:
+    explicit TExDateTimePicker(TComponent* AOwner);
+    ~TExDateTimePicker() override;
+
+    TExDateTimeKind Kind() const { return kind_; }
+    void SetKind(TExDateTimeKind Value);
+    // The date of the date fields with the time of the time part.
+    TDateTime DateTime();
+    virtual void SetDateTime(TDateTime Value);
+    TDateTime Date() const { return TDateTimePicker::Date(); }
+    // Keeps the time of day, without its milliseconds.
+    void SetDate(TDateTime Value);
+    TDateTime Time() const;
+    void SetTime(TDateTime Value);
+    QString TimeFormat() const { return timeFormat_; }
+    void SetTimeFormat(const QString& Value);
+    TCustomDateTimePicker* TimePart() const { return timePicker_; }
+    // 1.2.0.0; writes are ignored.
+    QString Version() const { return VersionText(0x01020000); }
+
+    void SetAutoTab(bool Value) override;
+    void SetBorderStyle(TBorderStyle Value) override;
+
+    QString LabelCaption() const { return label_.Caption(); }
+    void SetLabelCaption(const QString& Value);
+    TLabelPosition LabelPosition() const { return label_.Position; }
+    void SetLabelPosition(TLabelPosition Value);
+    void SetLabelMargin(int Value);
+    TLabel* PickerLabel() const { return label_.Label(); }
+    bool FocusLabel = false;
+
+    TNotifyEvent OnTimeChange;
+    TNotifyEvent OnLabelClick;
+
+    void Loaded();
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void AutoAdvance() override;
+    bool SkipOwnBorder() const override { return false; }
+    bool MsgSetDateTime(TDateTime Value) override;
+    void KeyPress(QChar& Key) override;
+    virtual void DoChange();
+    void Resize() override;
+
+private:
+    void createTimePart();
+    void layoutTimePart();
+    void syncTimePartEnabled();
+    void placeLabel();
+
+    TExDateTimeKind kind_ = dkDateTime;
+    QString timeFormat_;
+    uint16_t Fy = 0, Fm = 0, Fd = 0;
+    bool ignoreTimePickerCheck_ = false;
+    bool firstRun_ = true;
+    TCustomDateTimePicker* timePicker_ = nullptr;
+    TAttachedLabel label_;
+};

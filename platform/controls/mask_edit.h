@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/controls/edit.h"
+#include "platform/controls/form.h"
+
+// Border of an edit: none or a single line (sunken with Ctl3D).
+using TBorderStyle = TFormBorderStyle;
+
+// A one-line text field that draws itself, with a formatting rectangle (EM_GETRECT and
+// EM_SETRECTNP with a TRect* in lParam, relative to the area inside the border) that children
+// such as buttons can leave room beside.
+// It keeps its own caret: Left, Right, Home and End move it (with Shift they select), Delete
+// removes the selection or the next character, Ctrl+C, Ctrl+X and Ctrl+V send WM_COPY, WM_CUT
+// and WM_PASTE. It holds no input mask: nothing here uses one.
+class TCustomMaskEdit : public TCustomEdit {
+public:
+    explicit TCustomMaskEdit(TComponent* AOwner);
+
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle Value);
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool Value);
+    // The whole text is selected when the focus enters by keyboard.
+    bool AutoSelect = true;
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment Value);
+
+    // The client area as the original platform counted it lies inside the border: the
+    // formatting rectangle and the inner size are measured there.
+    int BorderWidth() const;
+    int InnerWidth() const { return Width() - 2 * BorderWidth(); }
+    int InnerHeight() const { return Height() - 2 * BorderWidth(); }
+    TRect EditRect() const { return editRect_; }
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void PaintWindow(TCanvas& Canvas) override;
+    void Resize() override;
+    // The formatting rectangle a fresh window gets: the client area inside the border.
+    TRect DefaultEditRect() const;
+
+private:
+    int caretFromX(int x) const;
+    // The formatting rectangle in the control's own coordinates.
+    TRect textArea() const;
+    int textLeft(int textWidth) const;
+    void moveCaret(int to, bool extend);
+
+    TBorderStyle borderStyle_ = bsSingle;
+    bool ctl3D_ = true;
+    TAlignment alignment_ = taLeftJustify;
+    TRect editRect_;
+    bool editRectSet_ = false;
+    int anchor_ = 0;
+};
