@@ -2,6 +2,7 @@
 
 #include "grid/foundation/codings.h"
 #include "grid/foundation/grid_undo.h"
+#include "platform/controls/grid_cell_store.h"
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>

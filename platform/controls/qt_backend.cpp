@@ -126,8 +126,10 @@ public:
     bool syncing = false;
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
         QPainter painter(this);
+        // Controls read the area to repaint from the canvas's clip.
+        painter.setClipRegion(e->region());
         TCanvas canvas(&painter);
         DeliverMessage(control_, WM_PAINT, 0, reinterpret_cast<intptr_t>(&canvas));
     }

@@ -66,6 +66,9 @@ public:
 
     void SetClipRect(const TRect& r);
     void ResetClip();
+    // The part of the surface that painting can change: the bounds of the clip region (in a
+    // window, the area to repaint), else the whole surface.
+    TRect ClipRect() const;
 
     QPainter* Painter() const { return painter_; }
 

@@ -1,0 +1,122 @@
+#include "platform/controls/grid_axis.h"
+
+#include "platform/controls/grid_cell_store.h"
+
+#include <algorithm>
+#include <climits>
+
+TGridAxis::TGridAxis(int ACount, int AFixed, int ADefaultSize)
+    : Count(ACount), Fixed(AFixed), DefaultSize(ADefaultSize), First(AFixed),
+      Sizes(static_cast<size_t>(ACount), ADefaultSize) {}
+
+void TGridAxis::SetHidden(int i, bool Value) {
+    if (i < 0 || i >= Count || IsHidden(i) == Value) return;
+    if (Hidden.empty()) Hidden.resize(static_cast<size_t>(Count), false);
+    Hidden[static_cast<size_t>(i)] = Value;
+    if (std::none_of(Hidden.begin(), Hidden.end(), [](bool h) { return h; })) Hidden.clear();
+}
+
+void TGridAxis::SetCount(int Value) {
+    Count = Value;
+    Sizes.resize(static_cast<size_t>(Value), DefaultSize);
+    if (!Hidden.empty()) Hidden.resize(static_cast<size_t>(Value), false);
+    Fixed = std::min(Fixed, Value - 1);
+}
+
+void TGridAxis::SetDefaultSize(int Value) {
+    DefaultSize = Value;
+    std::fill(Sizes.begin(), Sizes.end(), Value);
+}
+
+void TGridAxis::Move(int from, int to) {
+    MoveElement(Sizes, static_cast<size_t>(from), static_cast<size_t>(to));
+    if (!Hidden.empty()) MoveElement(Hidden, static_cast<size_t>(from), static_cast<size_t>(to));
+}
+
+void TGridAxis::Erase(int i) {
+    Sizes.erase(Sizes.begin() + i);
+    if (!Hidden.empty()) Hidden.erase(Hidden.begin() + i);
+    --Count;
+    Fixed = std::min(Fixed, Count - 1);
+}
+
+int TGridAxis::Shown(int i, int step, int lo, int hi) const {
+    for (; i >= lo && i <= hi; i += step)
+        if (!IsHidden(i)) return i;
+    return -1;
+}
+
+int TAxisLayout::FixedExtent() const {
+    int p = 0;
+    for (int i = 0; i < Axis.Fixed; ++i) p += Step(i);
+    return p;
+}
+
+int TAxisLayout::Position(int i) const {
+    if (i < 0 || i >= Axis.Count || (i >= Axis.Fixed && i < Axis.First)) return -1;
+    int found = -1;
+    ForEachInView([&](int j, int p) {
+        if (j == i) found = p;
+        return j != i;
+    });
+    return found;
+}
+
+int TAxisLayout::At(int pixel) const {
+    int found = -1;
+    ForEachInView([&](int i, int p) {
+        if (pixel >= p && pixel < p + Step(i)) found = i;
+        return found < 0 && p <= pixel;
+    });
+    return found;
+}
+
+int TAxisLayout::VisibleCount() const {
+    int p = FixedExtent(), n = 0;
+    bool any = false;
+    for (int i = Axis.First; i < Axis.Count; ++i) {
+        if (Axis.IsHidden(i)) continue;
+        any = true;
+        if (p + Axis.Size(i) > Client) break;
+        ++n;
+        p += Step(i);
+    }
+    return std::max(n, any ? 1 : 0);
+}
+
+int TAxisLayout::MaxFirst() const {
+    int total = FixedExtent() - Line, result = -1;
+    for (int i = Axis.Count - 1; i >= Axis.Fixed; --i) {
+        if (Axis.IsHidden(i)) continue;
+        total += Step(i);
+        if (result >= 0 && total > Client) break;
+        result = i;
+    }
+    return std::max(result, Axis.Fixed);
+}
+
+int TAxisLayout::FirstShowing(int i) const {
+    if (i < Axis.Fixed) return Axis.First;
+    if (i <= Axis.First) return i;
+    int total = FixedExtent() + Axis.Size(i), result = i;
+    for (int j = i - 1; j >= Axis.First; --j) {
+        if (Axis.IsHidden(j)) continue;
+        if (total + Step(j) > Client) break;
+        total += Step(j);
+        result = j;
+    }
+    return result;
+}
+
+bool TAxisLayout::Span(int lo, int hi, int& from, int& to) const {
+    from = INT_MAX;
+    to = INT_MIN;
+    ForEachInView([&](int i, int p) {
+        if (i >= lo && i <= hi) {
+            from = std::min(from, p);
+            to = std::max(to, p + Step(i));
+        }
+        return true;
+    });
+    return from < to;
+}
