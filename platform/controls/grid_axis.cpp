@@ -40,6 +40,28 @@ void TGridAxis::Erase(int i) {
     Fixed = std::min(Fixed, Count - 1);
 }
 
+void TGridAxis::Insert(int At, int Count) {
+    Sizes.insert(Sizes.begin() + At, static_cast<size_t>(Count), DefaultSize);
+    if (!Hidden.empty()) Hidden.insert(Hidden.begin() + At, static_cast<size_t>(Count), false);
+    this->Count += Count;
+}
+
+void TGridAxis::EraseList(const std::vector<int>& Indexes) {
+    // Index i of those kept moves to its place among them; a flag follows its size.
+    size_t to = 0, next = 0;
+    for (size_t i = 0; i < Sizes.size(); ++i) {
+        while (next < Indexes.size() && Indexes[next] < static_cast<int>(i)) ++next;
+        if (next < Indexes.size() && Indexes[next] == static_cast<int>(i)) continue;
+        Sizes[to] = Sizes[i];
+        if (!Hidden.empty()) Hidden[to] = Hidden[i];
+        ++to;
+    }
+    Sizes.resize(to);
+    if (!Hidden.empty()) Hidden.resize(to);
+    Count = static_cast<int>(to);
+    Fixed = std::min(Fixed, Count - 1);
+}
+
 int TGridAxis::Shown(int i, int step, int lo, int hi) const {
     for (; i >= lo && i <= hi; i += step)
         if (!IsHidden(i)) return i;

@@ -30,6 +30,10 @@ struct TGridAxis {
     // The index at from goes to to with its size and flag; those between shift towards from.
     void Move(int from, int to);
     void Erase(int i);
+    // Count indexes of the default size at At.
+    void Insert(int At, int Count);
+    // The indexes (ascending, distinct) go; the fixed count stays below the count.
+    void EraseList(const std::vector<int>& Indexes);
     // The index nearest to i in direction step (+1 or -1) from i itself that is not hidden,
     // within lo .. hi; -1 when there is none.
     int Shown(int i, int step, int lo, int hi) const;

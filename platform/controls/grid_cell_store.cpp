@@ -1,6 +1,7 @@
 #include "platform/controls/grid_cell_store.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString emptyText;
@@ -76,4 +77,33 @@ void TGridCellStore::DeleteColumn(int ACol) {
     if (ACol < 0) return;
     for (Row& row : rows_)
         if (static_cast<size_t>(ACol) < row.size()) row.erase(row.begin() + ACol);
+}
+
+void TGridCellStore::DeleteRows(const std::vector<int>& Rows) {
+    size_t to = 0, next = 0;
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        while (next < Rows.size() && Rows[next] < static_cast<int>(r)) ++next;
+        if (next < Rows.size() && Rows[next] == static_cast<int>(r)) continue;
+        if (to != r) rows_[to] = std::move(rows_[r]);
+        ++to;
+    }
+    rows_.resize(to);
+}
+
+void TGridCellStore::InsertRows(int At, int Count) {
+    if (At < 0 || Count <= 0 || static_cast<size_t>(At) >= rows_.size()) return;
+    rows_.insert(rows_.begin() + At, static_cast<size_t>(Count), Row());
+}
+
+TGridCellStore::Row TGridCellStore::TakeRow(int ARow) {
+    if (ARow < 0 || static_cast<size_t>(ARow) >= rows_.size()) return {};
+    return std::exchange(rows_[static_cast<size_t>(ARow)], Row());
+}
+
+void TGridCellStore::PutRow(int ARow, Row Cells) {
+    if (ARow < 0) return;
+    if (Cells.empty() && static_cast<size_t>(ARow) >= rows_.size()) return;
+    if (static_cast<size_t>(ARow) >= rows_.size()) rows_.resize(static_cast<size_t>(ARow) + 1);
+    width_ = std::max(width_, Cells.size());
+    rows_[static_cast<size_t>(ARow)] = std::move(Cells);
 }

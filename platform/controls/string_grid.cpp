@@ -287,6 +287,45 @@ void TStringGrid::deleteIndex(bool columns, int Index) {
     countsChanged();
 }
 
+// ---- whole rows
+
+void TStringGrid::InsertRowsAt(int At, int Count) {
+    TGridAxis& rows = d->Rows;
+    if (Count <= 0 || At < 0 || At > rows.Count) throw EInvalidGridOperation(indexOutOfRange);
+    rows.Insert(At, Count);
+    d->Store.InsertRows(At, Count);
+    for (TGridCoord* p : {&d->Current, &d->Anchor})
+        if (p->Y >= At) p->Y += Count;
+    countsChanged();
+}
+
+void TStringGrid::DeleteRowsAt(const std::vector<int>& Rows) {
+    TGridAxis& rows = d->Rows;
+    std::vector<int> dropped;
+    for (int r : Rows)
+        if (r >= 0 && r < rows.Count && (dropped.empty() || r > dropped.back())) dropped.push_back(r);
+    // At least one row stays.
+    if (static_cast<int>(dropped.size()) >= rows.Count) dropped.pop_back();
+    if (dropped.empty()) return;
+    d->Store.DeleteRows(dropped);
+    rows.EraseList(dropped);
+    for (TGridCoord* p : {&d->Current, &d->Anchor})
+        p->Y -= static_cast<int>(std::lower_bound(dropped.begin(), dropped.end(), p->Y) - dropped.begin());
+    countsChanged();
+}
+
+std::vector<TGridCellStore::Cell> TStringGrid::TakeRowCells(int ARow) { return d->Store.TakeRow(ARow); }
+
+void TStringGrid::PutRowCells(int ARow, std::vector<TGridCellStore::Cell> Cells) {
+    d->Store.PutRow(ARow, std::move(Cells));
+    InvalidateGridRect({0, ARow, d->Cols.Count - 1, ARow});
+}
+
+void TStringGrid::PlaceSelectionOutside() {
+    InvalidateGridRect(Selection());
+    d->Current = d->Anchor = {d->Cols.Count, d->Rows.Count};
+}
+
 // ---- invalidation
 
 void TStringGrid::InvalidateGridRect(const TGridRect& ARect) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/controls/control.h"
+#include "platform/controls/grid_cell_store.h"
 #include "platform/core/exception.h"
 
 #include <memory>
+#include <vector>
 
 // A cell position: X the column, Y the row.
 struct TGridCoord {
@@ -52,7 +54,6 @@ public:
 
 using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 
-class TGridCellStore;
 class TStringGridPrivate;
 struct TAxisLayout;
 
@@ -185,6 +186,21 @@ protected:
     // anchor too (always so without goRangeSelect); Show scrolls the cell into view.
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     void InvalidateGridRect(const TGridRect& ARect);
+
+    // Whole rows for a descendant that moves rows in and out of the grid (hiding, filtering),
+    // in time linear in the rows. Neither asks SelectCell nor reports a move; objects are not
+    // freed. InsertRowsAt puts Count empty rows of the default height at At (0 .. RowCount);
+    // DeleteRowsAt drops the rows listed (ascending, distinct), keeping at least one row. The
+    // current cell and the anchor stay on the rows they stood on, or on the row that takes
+    // the place of a dropped one.
+    void InsertRowsAt(int At, int Count);
+    void DeleteRowsAt(const std::vector<int>& Rows);
+    // The cells of a row, moved out (the row is left empty) or put in place of its cells.
+    std::vector<TGridCellStore::Cell> TakeRowCells(int ARow);
+    void PutRowCells(int ARow, std::vector<TGridCellStore::Cell> Cells);
+    // The current cell and the anchor go to (ColCount, RowCount), just outside the grid, so
+    // that nothing shows as selected.
+    void PlaceSelectionOutside();
 
     TGridState GridState() const;
     void SetGridState(TGridState Value);

@@ -20,6 +20,11 @@ public:
     using TStringGrid::MoveColRow;
     using TStringGrid::SetColHidden;
     using TStringGrid::SetRowHidden;
+    using TStringGrid::InsertRowsAt;
+    using TStringGrid::DeleteRowsAt;
+    using TStringGrid::TakeRowCells;
+    using TStringGrid::PutRowCells;
+    using TStringGrid::PlaceSelectionOutside;
 
     std::set<std::tuple<int, int, int>> drawn;  // column, row, state
     int topLeftChanges = 0;
@@ -371,6 +376,42 @@ TEST_F(StringGridTest, DraggingIsOneStateFromPressToRelease) {
     grid->SetOptions(DefaultGridOptions & ~goRangeSelect);
     mouseMessage(*grid, WM_LBUTTONDOWN, 70, 30, MK_LBUTTON);
     EXPECT_EQ(grid->GridState(), gsNormal);
+}
+
+TEST_F(StringGridTest, WholeRowsMoveInAndOutWithTheirHeightsAndTheCurrentCell) {
+    for (int r = 0; r < 10; ++r) grid->SetCells(1, r, QString::number(r));
+    grid->SetRowHeights(5, 40);
+    grid->SetRow(6);
+    grid->DeleteRowsAt({2, 4, 6});
+    EXPECT_EQ(grid->RowCount(), 7);
+    EXPECT_EQ(grid->Cells(1, 2), "3");
+    EXPECT_EQ(grid->RowHeights(3), 40);  // row 5 moved up two places
+    EXPECT_EQ(grid->Row(), 4);  // the row after the dropped one
+
+    grid->InsertRowsAt(2, 2);
+    EXPECT_EQ(grid->RowCount(), 9);
+    EXPECT_EQ(grid->Cells(1, 2), QString());
+    EXPECT_EQ(grid->Cells(1, 4), "3");
+    EXPECT_EQ(grid->RowHeights(2), 24);
+    EXPECT_EQ(grid->Row(), 6);
+    EXPECT_THROW(grid->InsertRowsAt(10, 1), EInvalidGridOperation);
+
+    auto cells = grid->TakeRowCells(4);
+    EXPECT_EQ(grid->Cells(1, 4), QString());
+    grid->PutRowCells(2, std::move(cells));
+    EXPECT_EQ(grid->Cells(1, 2), "3");
+
+    // A grid keeps one row, however many are dropped.
+    grid->DeleteRowsAt({0, 1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(grid->RowCount(), 1);
+}
+
+TEST_F(StringGridTest, ASelectionOutsideTheGridShowsNothingSelected) {
+    grid->SetSelection({1, 1, 2, 2});
+    grid->PlaceSelectionOutside();
+    EXPECT_EQ(grid->Selection(), (TGridRect{5, 10, 5, 10}));
+    renderToImage(*grid);
+    for (const auto& [c, r, s] : grid->drawn) EXPECT_FALSE(s & (gdSelected | gdFocused)) << c << "," << r;
 }
 
 }  // namespace
