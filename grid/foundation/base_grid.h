@@ -204,6 +204,9 @@ protected:
     // Up per MergeCells, down per SplitCells, whether or not cells changed.
     int FMergeCount = 0;
 
+    // Frees a record taken out of its cell (one a hidden row holds), with its cell graphic.
+    static void FreeDetachedCellProperties(TCellProperties* Props);
+
     // While set, graphic objects are no longer hung on cells. Descendants set it first thing in
     // their destructors; the base sets it in its own.
     bool FDestroying = false;

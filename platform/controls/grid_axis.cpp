@@ -40,10 +40,32 @@ void TGridAxis::Erase(int i) {
     Fixed = std::min(Fixed, Count - 1);
 }
 
-void TGridAxis::Insert(int At, int Count) {
-    Sizes.insert(Sizes.begin() + At, static_cast<size_t>(Count), DefaultSize);
-    if (!Hidden.empty()) Hidden.insert(Hidden.begin() + At, static_cast<size_t>(Count), false);
-    this->Count += Count;
+namespace {
+// The old elements in order with a filler at each of the new places.
+template <class V, class T>
+void insertAtPlaces(V& v, const std::vector<int>& places, T filler) {
+    V out;
+    out.reserve(v.size() + places.size());
+    size_t from = 0, next = 0;
+    while (from < v.size() || next < places.size()) {
+        if (next < places.size() && places[next] == static_cast<int>(out.size())) {
+            out.push_back(filler);
+            ++next;
+        } else if (from < v.size()) {
+            out.push_back(v[from++]);
+        } else {
+            out.push_back(filler);
+            ++next;
+        }
+    }
+    v.swap(out);
+}
+}  // namespace
+
+void TGridAxis::InsertList(const std::vector<int>& Indexes) {
+    insertAtPlaces(Sizes, Indexes, DefaultSize);
+    if (!Hidden.empty()) insertAtPlaces(Hidden, Indexes, false);
+    Count = static_cast<int>(Sizes.size());
 }
 
 void TGridAxis::EraseList(const std::vector<int>& Indexes) {

@@ -30,8 +30,8 @@ struct TGridAxis {
     // The index at from goes to to with its size and flag; those between shift towards from.
     void Move(int from, int to);
     void Erase(int i);
-    // Count indexes of the default size at At.
-    void Insert(int At, int Count);
+    // Indexes of the default size at the places they take once all are in (ascending, distinct).
+    void InsertList(const std::vector<int>& Indexes);
     // The indexes (ascending, distinct) go; the fixed count stays below the count.
     void EraseList(const std::vector<int>& Indexes);
     // The index nearest to i in direction step (+1 or -1) from i itself that is not hidden,

@@ -90,9 +90,19 @@ void TGridCellStore::DeleteRows(const std::vector<int>& Rows) {
     rows_.resize(to);
 }
 
-void TGridCellStore::InsertRows(int At, int Count) {
-    if (At < 0 || Count <= 0 || static_cast<size_t>(At) >= rows_.size()) return;
-    rows_.insert(rows_.begin() + At, static_cast<size_t>(Count), Row());
+void TGridCellStore::InsertRows(const std::vector<int>& Rows) {
+    std::vector<Row> out;
+    out.reserve(rows_.size() + Rows.size());
+    size_t from = 0, next = 0;
+    while (from < rows_.size()) {
+        if (next < Rows.size() && Rows[next] == static_cast<int>(out.size())) {
+            out.emplace_back();
+            ++next;
+        } else {
+            out.push_back(std::move(rows_[from++]));
+        }
+    }
+    rows_.swap(out);
 }
 
 TGridCellStore::Row TGridCellStore::TakeRow(int ARow) {

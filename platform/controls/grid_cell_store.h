@@ -47,8 +47,9 @@ public:
     // Whole rows at once, in time linear in the rows stored. The rows (ascending, distinct)
     // go and those after them move up.
     void DeleteRows(const std::vector<int>& Rows);
-    // Count empty rows before At; the rows from At move down.
-    void InsertRows(int At, int Count);
+    // Empty rows at the places they take once all are in (ascending, distinct); the rows
+    // stored from the first place on move down. Places beyond the stored rows need nothing.
+    void InsertRows(const std::vector<int>& Rows);
     // The cells of a row, moved out (the row is left empty) or put in place of its cells.
     Row TakeRow(int ARow);
     void PutRow(int ARow, Row Cells);

@@ -32,6 +32,7 @@
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidget>
@@ -552,6 +553,14 @@ bool QtBackend::ScreenOrigin(const TWinControl& control, TPoint& origin) {
     const QPoint g = w->mapToGlobal(QPoint(0, 0));
     origin = {g.x(), g.y()};
     return true;
+}
+
+int QtBackend::SystemMetric(int Index) {
+    switch (Index) {
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL: return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    default: return TWindowBackend::SystemMetric(Index);
+    }
 }
 
 bool QtBackend::NativeTextInput(const TWinControl& control) { return hasNativeWidget(control); }

@@ -38,6 +38,7 @@ public:
     bool NativeTextInput(const TWinControl& control) override;
     void ReplaceSelection(TWinControl& control, const QString& text) override;
     bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;
+    int SystemMetric(int Index) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;

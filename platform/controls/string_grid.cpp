@@ -290,12 +290,23 @@ void TStringGrid::deleteIndex(bool columns, int Index) {
 // ---- whole rows
 
 void TStringGrid::InsertRowsAt(int At, int Count) {
+    std::vector<int> rows;
+    for (int i = 0; i < Count; ++i) rows.push_back(At + i);
+    InsertRowsAt(rows);
+}
+
+void TStringGrid::InsertRowsAt(const std::vector<int>& Rows) {
     TGridAxis& rows = d->Rows;
-    if (Count <= 0 || At < 0 || At > rows.Count) throw EInvalidGridOperation(indexOutOfRange);
-    rows.Insert(At, Count);
-    d->Store.InsertRows(At, Count);
+    // Each new row's place lies within the rows there are by then.
+    for (size_t j = 0; j < Rows.size(); ++j)
+        if (Rows[j] < 0 || Rows[j] > rows.Count + static_cast<int>(j) || (j > 0 && Rows[j] <= Rows[j - 1]))
+            throw EInvalidGridOperation(indexOutOfRange);
+    if (Rows.empty()) return;
+    rows.InsertList(Rows);
+    d->Store.InsertRows(Rows);
     for (TGridCoord* p : {&d->Current, &d->Anchor})
-        if (p->Y >= At) p->Y += Count;
+        for (int r : Rows)
+            if (r <= p->Y) ++p->Y;
     countsChanged();
 }
 

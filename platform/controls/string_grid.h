@@ -37,6 +37,7 @@ enum TGridOption : uint32_t {
     goHorzLine = 1u << 3,
     goRangeSelect = 1u << 4,
     goDrawFocusSelected = 1u << 5,
+    goEditing = 1u << 10,
     goRowSelect = 1u << 12,
 };
 using TGridOptions = uint32_t;
@@ -108,20 +109,21 @@ public:
     TObject* Objects(int ACol, int ARow) const;
     void SetObjects(int ACol, int ARow, TObject* Value);
 
+    // A descendant that keeps state of its own in step with the counts overrides the setters.
     int ColCount() const;
-    void SetColCount(int Value);
+    virtual void SetColCount(int Value);
     int RowCount() const;
-    void SetRowCount(int Value);
+    virtual void SetRowCount(int Value);
     int FixedCols() const;
-    void SetFixedCols(int Value);
+    virtual void SetFixedCols(int Value);
     int FixedRows() const;
-    void SetFixedRows(int Value);
+    virtual void SetFixedRows(int Value);
 
     // Setting a default size gives it to every column (row) as well.
     int DefaultColWidth() const;
     void SetDefaultColWidth(int Value);
     int DefaultRowHeight() const;
-    void SetDefaultRowHeight(int Value);
+    virtual void SetDefaultRowHeight(int Value);
     int ColWidths(int Index) const;
     void SetColWidths(int Index, int Value);
     int RowHeights(int Index) const;
@@ -192,8 +194,10 @@ protected:
     // freed. InsertRowsAt puts Count empty rows of the default height at At (0 .. RowCount);
     // DeleteRowsAt drops the rows listed (ascending, distinct), keeping at least one row. The
     // current cell and the anchor stay on the rows they stood on, or on the row that takes
-    // the place of a dropped one.
+    // the place of a dropped one. The list form of InsertRowsAt takes the places the new rows
+    // have once all are in (ascending, distinct).
     void InsertRowsAt(int At, int Count);
+    void InsertRowsAt(const std::vector<int>& Rows);
     void DeleteRowsAt(const std::vector<int>& Rows);
     // The cells of a row, moved out (the row is left empty) or put in place of its cells.
     std::vector<TGridCellStore::Cell> TakeRowCells(int ARow);

@@ -32,7 +32,14 @@ public:
     // Sets origin to where a top-level window's client area lies on the screen; false when
     // the window stands at its bounds.
     virtual bool ScreenOrigin(const TWinControl&, TPoint&) { return false; }
+    // A size of the system's window parts (SM_*); headless, the classic sizes.
+    virtual int SystemMetric(int Index);
 };
+
+enum : int { SM_CXVSCROLL = 2, SM_CYHSCROLL = 3 };
+
+// The system's size of a window part, from the window backend.
+int GetSystemMetrics(int Index);
 
 TWindowBackend& WindowBackend();
 // Installs a backend (not owned); nullptr returns to the headless one.

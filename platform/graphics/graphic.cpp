@@ -45,6 +45,14 @@ void TBitmap::SetSize(int width, int height) {
     OnChange(nullptr);
 }
 
+void TBitmap::Assign(const TBitmap& Source) {
+    if (&Source == this) return;
+    MutableImage() = Source.Image();
+    TransparentColor = Source.TransparentColor;
+    Transparent = Source.Transparent;
+    OnChange(nullptr);
+}
+
 const QImage& TBitmap::Image() const {
     endPainting();
     return *image_;

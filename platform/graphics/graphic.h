@@ -35,6 +35,8 @@ public:
     int Width() const override;
     int Height() const override;
     void SetSize(int width, int height);
+    // Copies the other bitmap's pixels and transparent colour.
+    void Assign(const TBitmap& Source);
     const QImage& Image() const override;
     QImage& MutableImage();
 
