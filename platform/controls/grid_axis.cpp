@@ -41,37 +41,50 @@ void TGridAxis::Erase(int i) {
 }
 
 namespace {
-// The old elements in order with a filler at each of the new places.
+// The old elements in order with a filler at each of the new places; those before the first
+// place stay where they are.
 template <class V, class T>
 void insertAtPlaces(V& v, const std::vector<int>& places, T filler) {
-    V out;
-    out.reserve(v.size() + places.size());
+    if (places.size() == 1) {
+        v.insert(v.begin() + places.front(), filler);
+        return;
+    }
+    const size_t first = static_cast<size_t>(places.front());
+    V tail(v.begin() + static_cast<std::ptrdiff_t>(first), v.end());
+    v.resize(first);
     size_t from = 0, next = 0;
-    while (from < v.size() || next < places.size()) {
-        if (next < places.size() && places[next] == static_cast<int>(out.size())) {
-            out.push_back(filler);
+    while (from < tail.size() || next < places.size()) {
+        if (next < places.size() && (places[next] == static_cast<int>(v.size()) || from >= tail.size())) {
+            v.push_back(filler);
             ++next;
-        } else if (from < v.size()) {
-            out.push_back(v[from++]);
         } else {
-            out.push_back(filler);
-            ++next;
+            v.push_back(tail[from++]);
         }
     }
-    v.swap(out);
 }
 }  // namespace
 
 void TGridAxis::InsertList(const std::vector<int>& Indexes) {
+    if (Indexes.empty()) return;
     insertAtPlaces(Sizes, Indexes, DefaultSize);
     if (!Hidden.empty()) insertAtPlaces(Hidden, Indexes, false);
     Count = static_cast<int>(Sizes.size());
 }
 
 void TGridAxis::EraseList(const std::vector<int>& Indexes) {
-    // Index i of those kept moves to its place among them; a flag follows its size.
-    size_t to = 0, next = 0;
-    for (size_t i = 0; i < Sizes.size(); ++i) {
+    if (Indexes.empty() || static_cast<size_t>(Indexes.front()) >= Sizes.size()) return;
+    // A block of indexes in one move (the list holds indexes below the count only).
+    if (Indexes.back() - Indexes.front() + 1 == static_cast<int>(Indexes.size())) {
+        Sizes.erase(Sizes.begin() + Indexes.front(), Sizes.begin() + Indexes.back() + 1);
+        if (!Hidden.empty()) Hidden.erase(Hidden.begin() + Indexes.front(), Hidden.begin() + Indexes.back() + 1);
+        Count = static_cast<int>(Sizes.size());
+        Fixed = std::min(Fixed, Count - 1);
+        return;
+    }
+    // Index i of those kept moves to its place among them; a flag follows its size. Those
+    // before the first index listed stay.
+    size_t to = static_cast<size_t>(Indexes.front()), next = 0;
+    for (size_t i = to; i < Sizes.size(); ++i) {
         while (next < Indexes.size() && Indexes[next] < static_cast<int>(i)) ++next;
         if (next < Indexes.size() && Indexes[next] == static_cast<int>(i)) continue;
         Sizes[to] = Sizes[i];

@@ -80,8 +80,16 @@ void TGridCellStore::DeleteColumn(int ACol) {
 }
 
 void TGridCellStore::DeleteRows(const std::vector<int>& Rows) {
-    size_t to = 0, next = 0;
-    for (size_t r = 0; r < rows_.size(); ++r) {
+    if (Rows.empty() || static_cast<size_t>(Rows.front()) >= rows_.size()) return;
+    // A block of rows in one move.
+    if (Rows.back() - Rows.front() + 1 == static_cast<int>(Rows.size())) {
+        const auto first = rows_.begin() + Rows.front();
+        rows_.erase(first, first + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(Rows.size()), rows_.end() - first));
+        return;
+    }
+    // The rows before the first one listed stay where they are.
+    size_t to = static_cast<size_t>(Rows.front()), next = 0;
+    for (size_t r = to; r < rows_.size(); ++r) {
         while (next < Rows.size() && Rows[next] < static_cast<int>(r)) ++next;
         if (next < Rows.size() && Rows[next] == static_cast<int>(r)) continue;
         if (to != r) rows_[to] = std::move(rows_[r]);
@@ -91,18 +99,25 @@ void TGridCellStore::DeleteRows(const std::vector<int>& Rows) {
 }
 
 void TGridCellStore::InsertRows(const std::vector<int>& Rows) {
-    std::vector<Row> out;
-    out.reserve(rows_.size() + Rows.size());
+    if (Rows.empty() || static_cast<size_t>(Rows.front()) >= rows_.size()) return;
+    if (Rows.size() == 1) {
+        rows_.insert(rows_.begin() + Rows.front(), Row());
+        return;
+    }
+    // The rows before the first place stay where they are.
+    const size_t first = static_cast<size_t>(Rows.front());
+    std::vector<Row> tail(std::make_move_iterator(rows_.begin() + static_cast<std::ptrdiff_t>(first)),
+                          std::make_move_iterator(rows_.end()));
+    rows_.resize(first);
     size_t from = 0, next = 0;
-    while (from < rows_.size()) {
-        if (next < Rows.size() && Rows[next] == static_cast<int>(out.size())) {
-            out.emplace_back();
+    while (from < tail.size()) {
+        if (next < Rows.size() && Rows[next] == static_cast<int>(rows_.size())) {
+            rows_.emplace_back();
             ++next;
         } else {
-            out.push_back(std::move(rows_[from++]));
+            rows_.push_back(std::move(tail[from++]));
         }
     }
-    rows_.swap(out);
 }
 
 TGridCellStore::Row TGridCellStore::TakeRow(int ARow) {

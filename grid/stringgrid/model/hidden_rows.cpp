@@ -3,8 +3,11 @@
 #include <algorithm>
 
 void TGridItem::SetIdx(int Value) {
+    if (FCollection) {
+        FCollection->removed(FIdx);
+        FCollection->added(Value);
+    }
     FIdx = Value;
-    if (FCollection) FCollection->changed();
 }
 
 void TGridItem::SetItems(std::unique_ptr<TStringList> Value) {
@@ -16,30 +19,34 @@ TGridItem* THiddenRows::Insert(int Index) {
     auto item = std::make_unique<TGridItem>(this);
     TGridItem* p = item.get();
     items_.insert(items_.begin() + Index, std::move(item));
-    changed();
+    added(p->Idx());
     return p;
 }
 
 void THiddenRows::Delete(int Index) {
     if (Index < 0 || Index >= Count()) return;
+    removed(items_[static_cast<size_t>(Index)]->Idx());
     items_.erase(items_.begin() + Index);
-    changed();
 }
 
 void THiddenRows::Clear() {
     items_.clear();
-    changed();
+    sorted_.clear();
+    distinct_.clear();
 }
 
-void THiddenRows::refresh() const {
-    if (!dirty_) return;
-    sorted_.clear();
-    sorted_.reserve(items_.size());
-    for (const auto& item : items_) sorted_.push_back(item->Idx());
-    std::sort(sorted_.begin(), sorted_.end());
-    distinct_ = sorted_;
-    distinct_.erase(std::unique(distinct_.begin(), distinct_.end()), distinct_.end());
-    dirty_ = false;
+void THiddenRows::added(int Idx) {
+    sorted_.insert(std::upper_bound(sorted_.begin(), sorted_.end(), Idx), Idx);
+    const auto d = std::lower_bound(distinct_.begin(), distinct_.end(), Idx);
+    if (d == distinct_.end() || *d != Idx) distinct_.insert(d, Idx);
+}
+
+void THiddenRows::removed(int Idx) {
+    const auto s = std::lower_bound(sorted_.begin(), sorted_.end(), Idx);
+    if (s == sorted_.end() || *s != Idx) return;
+    sorted_.erase(s);
+    if (!std::binary_search(sorted_.begin(), sorted_.end(), Idx))
+        distinct_.erase(std::lower_bound(distinct_.begin(), distinct_.end(), Idx));
 }
 
 int THiddenRows::Find(int RealRow) const {
@@ -50,18 +57,15 @@ int THiddenRows::Find(int RealRow) const {
 }
 
 bool THiddenRows::IsHidden(int RealRow) const {
-    refresh();
     return std::binary_search(distinct_.begin(), distinct_.end(), RealRow);
 }
 
 int THiddenRows::CountBelow(int Row) const {
-    refresh();
     return static_cast<int>(std::lower_bound(sorted_.begin(), sorted_.end(), Row) - sorted_.begin());
 }
 
 int THiddenRows::DisplToReal(int DisplRow) const {
     if (items_.empty()) return DisplRow;
-    refresh();
     // With the distinct hidden rows h0 < h1 < ..., the answer is DisplRow plus the number of
     // them below it; hk lies below it exactly when hk - k <= DisplRow, which grows with k.
     int lo = 0, hi = static_cast<int>(distinct_.size());

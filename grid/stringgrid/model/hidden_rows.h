@@ -42,8 +42,8 @@ private:
 };
 
 // The collection of hidden rows with the mappings between real and display rows. The mappings
-// keep a sorted copy of the indexes, made again after a change, so that each answer costs
-// O(log n) in the number of hidden rows.
+// keep the indexes sorted beside the items, kept up to date with each change, so that each
+// answer costs O(log n) in the number of hidden rows.
 class THiddenRows {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
@@ -66,12 +66,11 @@ public:
 
 private:
     friend class TGridItem;
-    void changed() { dirty_ = true; }
-    void refresh() const;
+    void added(int Idx);
+    void removed(int Idx);
 
     std::vector<std::unique_ptr<TGridItem>> items_;
     // Every item's Idx in order, and the distinct ones.
-    mutable std::vector<int> sorted_;
-    mutable std::vector<int> distinct_;
-    mutable bool dirty_ = false;
+    std::vector<int> sorted_;
+    std::vector<int> distinct_;
 };

@@ -6,6 +6,15 @@ namespace {
 void padTo(TStringList& items, int i) {
     while (items.Count() <= i) items.Add(QString());
 }
+
+// Writes the held text when row j is hidden; false when it is shown.
+bool setHeldText(const TExStringGrid& grid, int i, int j, const QString& Value) {
+    TStringList* items = grid.GetHiddenRowItems(j);
+    if (!items) return false;
+    padTo(*items, i);
+    items->SetStrings(i, Value);
+    return true;
+}
 }  // namespace
 
 TStringList* TExStringGrid::GetHiddenRowItems(int j) const {
@@ -24,12 +33,7 @@ QString TExStringGrid::AllCells(int i, int j) {
 }
 
 void TExStringGrid::SetAllCells(int i, int j, const QString& Value) {
-    if (i < 0 || j < 0) return;
-    if (TStringList* items = GetHiddenRowItems(j)) {
-        padTo(*items, i);
-        items->SetStrings(i, Value);
-        return;
-    }
+    if (i < 0 || j < 0 || setHeldText(*this, i, j, Value)) return;
     const int d = DisplRowIndex(j);
     SetCellEx(i, d, Value);
     // The cell shows at its display column.
@@ -43,12 +47,7 @@ QString TExStringGrid::AllGridCells(int i, int j) const {
 }
 
 void TExStringGrid::SetAllGridCells(int i, int j, const QString& Value) {
-    if (i < 0 || j < 0) return;
-    if (TStringList* items = GetHiddenRowItems(j)) {
-        padTo(*items, i);
-        items->SetStrings(i, Value);
-        return;
-    }
+    if (i < 0 || j < 0 || setHeldText(*this, i, j, Value)) return;
     SetGridCell(i, DisplRowIndex(j), Value);
 }
 
