@@ -220,11 +220,12 @@ TEST_F(StringGridWiring, RelaysHandTheirEventsTheParametersInTheEventsOrder) {
 }
 
 TEST_F(StringGridWiring, AGridWithRecordsMergesAndHiddenCellsIsFreedWhole) {
+    ASSERT_TRUE(grid->HandleAllocated());
     grid->GetCellProperties(2, 2)->SetBrushColor(clYellow);
     grid->MergeCells(3, 3, 2, 2);
+    grid->GetCellProperties(5, 8)->SetFontSize(14);
     grid->HideColumn(4);
     grid->HideRows(8, 9);
-    grid->GetCellProperties(5, 6);
     TIntList list(0, 0);
     list.Insert(0, 1);
     grid->HideRowList(list);
