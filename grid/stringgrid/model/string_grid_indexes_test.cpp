@@ -113,6 +113,15 @@ TEST_F(HidingRows, RangesOverHiddenRowsKeepEachRowsOwnCellsAndHeight) {
     EXPECT_EQ(grid->RowHeights(7), 50);
 }
 
+TEST_F(HidingRows, TheFastRangeSkipsRowsHiddenAlready) {
+    grid->HideRow(6);
+    grid->HideRowsEx(6, 8);  // starts at a hidden row: nothing
+    EXPECT_EQ(grid->NumHiddenRows(), 1);
+    grid->HideRowsEx(5, 8);
+    EXPECT_EQ(displayColumn(0), "0 1 2 3 4 9 10 11");
+    for (int r = 5; r <= 8; ++r) EXPECT_EQ(grid->AllCells(0, r), text(0, r)) << r;
+}
+
 TEST_F(HidingRows, ShowingARangeBringsBackItsHiddenRowsInOrder) {
     grid->HideRow(5);
     grid->HideRow(7);
