@@ -4,7 +4,7 @@
 #include "grid/foundation/visual_styles.h"
 #include "platform/controls/form.h"
 #include "platform/controls/label.h"
-#include "platform/controls/system_metrics.h"
+#include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 
 TAsgCustomCombo::TAsgCustomCombo(TComponent* AOwner)

@@ -2,7 +2,7 @@
 
 #include "grid/editors/edit_button_layout.h"
 #include "platform/controls/message_beep.h"
-#include "platform/controls/system_metrics.h"
+#include "platform/controls/window_backend.h"
 #include "platform/system/date_time_text.h"
 
 #include <QDateTime>

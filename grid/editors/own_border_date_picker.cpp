@@ -2,7 +2,7 @@
 
 #include "grid/foundation/theme_detection.h"
 #include "grid/foundation/visual_styles.h"
-#include "platform/controls/system_metrics.h"
+#include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 #include "platform/system/date_time_text.h"
 #include "platform/system/platform_version.h"

@@ -2,6 +2,7 @@
 
 #include "grid/foundation/codings.h"
 #include "grid/foundation/grid_undo.h"
+#include "platform/controls/grid_cell_store.h"
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
@@ -114,9 +115,15 @@ void TBaseGrid::ResetCellProperties(int c, int r) { freeRecord(c, r, false); }
 void TBaseGrid::freeRecord(int c, int r, bool withGraphic) {
     TCellProperties* p = recordInSlot(c, r);
     if (!p) return;
-    if (withGraphic && p->FGraphicObject && isCellGraphic(*p->FGraphicObject)) delete p->FGraphicObject;
     SetObjects(c, r, nullptr);
-    delete p;
+    if (withGraphic) FreeDetachedCellProperties(p);
+    else delete p;
+}
+
+void TBaseGrid::FreeDetachedCellProperties(TCellProperties* Props) {
+    if (!Props) return;
+    if (Props->FGraphicObject && isCellGraphic(*Props->FGraphicObject)) delete Props->FGraphicObject;
+    delete Props;
 }
 
 void TBaseGrid::freeRecords(int c1, int r1, int c2, int r2) {

@@ -91,7 +91,7 @@ public:
     // The cell's rectangle from the sizes alone, valid out of view.
     TRect CalcCellRect(int ACol, int ARow) const;
     // A merged range as a whole, also out of view.
-    TRect CellRect(int c, int r) const;
+    TRect CellRect(int c, int r) const override;
     TPoint CellSize(int c, int r) const;
     void RepaintCell(int c, int r);
 
@@ -115,12 +115,12 @@ public:
     void DeleteRow(int ARow) override;
 
     // ---- properties
-    bool DefaultDrawing() const { return FDefaultDrawing; }
+    bool DefaultDrawing() const override { return FDefaultDrawing; }
     // Stored only: the grid paints its cells itself.
-    void SetDefaultDrawing(bool Value);
-    int GridLineWidth() const { return FGridLineWidth; }
+    void SetDefaultDrawing(bool Value) override;
+    int GridLineWidth() const override { return FGridLineWidth; }
     // The grid draws its lines itself, so the platform's lines stay at 0.
-    void SetGridLineWidth(int Value);
+    void SetGridLineWidth(int Value) override;
     TColor GridLineColor() const { return FGridLineColor; }
     void SetGridLineColor(TColor Value);
     TColor GridFixedLineColor() const { return FGridFixedLineColor; }
@@ -203,6 +203,9 @@ protected:
     bool FHasCellProps = false;
     // Up per MergeCells, down per SplitCells, whether or not cells changed.
     int FMergeCount = 0;
+
+    // Frees a record taken out of its cell (one a hidden row holds), with its cell graphic.
+    static void FreeDetachedCellProperties(TCellProperties* Props);
 
     // While set, graphic objects are no longer hung on cells. Descendants set it first thing in
     // their destructors; the base sets it in its own.

@@ -23,6 +23,17 @@ TPoint messagePoint(const TMessage& m) { return {LoWordSigned(m.LParam), HiWordS
 TWindowBackend& WindowBackend() { return *backend; }
 void SetWindowBackend(TWindowBackend* b) { backend = b ? b : &headless; }
 
+int TWindowBackend::SystemMetric(int Index) {
+    switch (Index) {
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL: return 17;
+    case SM_CYBORDER: return 1;
+    default: return 0;
+    }
+}
+
+int GetSystemMetrics(int Index) { return WindowBackend().SystemMetric(Index); }
+
 TShiftState MouseShiftState(uintptr_t w) {
     TShiftState s = 0;
     if (w & MK_SHIFT) s |= ssShift;

@@ -2,7 +2,7 @@
 
 #include "platform/controls/combo_drop_list.h"
 #include "platform/controls/popup.h"
-#include "platform/controls/system_metrics.h"
+#include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/frame_control.h"
 #include "platform/messages/clock.h"

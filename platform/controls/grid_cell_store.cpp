@@ -1,6 +1,7 @@
 #include "platform/controls/grid_cell_store.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString emptyText;
@@ -76,4 +77,58 @@ void TGridCellStore::DeleteColumn(int ACol) {
     if (ACol < 0) return;
     for (Row& row : rows_)
         if (static_cast<size_t>(ACol) < row.size()) row.erase(row.begin() + ACol);
+}
+
+void TGridCellStore::DeleteRows(const std::vector<int>& Rows) {
+    if (Rows.empty() || static_cast<size_t>(Rows.front()) >= rows_.size()) return;
+    // A block of rows in one move.
+    if (Rows.back() - Rows.front() + 1 == static_cast<int>(Rows.size())) {
+        const auto first = rows_.begin() + Rows.front();
+        rows_.erase(first, first + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(Rows.size()), rows_.end() - first));
+        return;
+    }
+    // The rows before the first one listed stay where they are.
+    size_t to = static_cast<size_t>(Rows.front()), next = 0;
+    for (size_t r = to; r < rows_.size(); ++r) {
+        while (next < Rows.size() && Rows[next] < static_cast<int>(r)) ++next;
+        if (next < Rows.size() && Rows[next] == static_cast<int>(r)) continue;
+        if (to != r) rows_[to] = std::move(rows_[r]);
+        ++to;
+    }
+    rows_.resize(to);
+}
+
+void TGridCellStore::InsertRows(const std::vector<int>& Rows) {
+    if (Rows.empty() || static_cast<size_t>(Rows.front()) >= rows_.size()) return;
+    if (Rows.size() == 1) {
+        rows_.insert(rows_.begin() + Rows.front(), Row());
+        return;
+    }
+    // The rows before the first place stay where they are.
+    const size_t first = static_cast<size_t>(Rows.front());
+    std::vector<Row> tail(std::make_move_iterator(rows_.begin() + static_cast<std::ptrdiff_t>(first)),
+                          std::make_move_iterator(rows_.end()));
+    rows_.resize(first);
+    size_t from = 0, next = 0;
+    while (from < tail.size()) {
+        if (next < Rows.size() && Rows[next] == static_cast<int>(rows_.size())) {
+            rows_.emplace_back();
+            ++next;
+        } else {
+            rows_.push_back(std::move(tail[from++]));
+        }
+    }
+}
+
+TGridCellStore::Row TGridCellStore::TakeRow(int ARow) {
+    if (ARow < 0 || static_cast<size_t>(ARow) >= rows_.size()) return {};
+    return std::exchange(rows_[static_cast<size_t>(ARow)], Row());
+}
+
+void TGridCellStore::PutRow(int ARow, Row Cells) {
+    if (ARow < 0) return;
+    if (Cells.empty() && static_cast<size_t>(ARow) >= rows_.size()) return;
+    if (static_cast<size_t>(ARow) >= rows_.size()) rows_.resize(static_cast<size_t>(ARow) + 1);
+    width_ = std::max(width_, Cells.size());
+    rows_[static_cast<size_t>(ARow)] = std::move(Cells);
 }

@@ -20,6 +20,12 @@ void MoveElement(V& v, size_t from, size_t to) {
 // or deleted. Objects are never owned.
 class TGridCellStore {
 public:
+    struct Cell {
+        QString Text;
+        TObject* Object = nullptr;
+    };
+    using Row = std::vector<Cell>;
+
     // Empty text and nullptr for cells never written; indexes must not be negative.
     const QString& Text(int ACol, int ARow) const;
     TObject* Object(int ACol, int ARow) const;
@@ -38,12 +44,17 @@ public:
     void DeleteRow(int ARow);
     void DeleteColumn(int ACol);
 
+    // Whole rows at once, in time linear in the rows stored. The rows (ascending, distinct)
+    // go and those after them move up.
+    void DeleteRows(const std::vector<int>& Rows);
+    // Empty rows at the places they take once all are in (ascending, distinct); the rows
+    // stored from the first place on move down. Places beyond the stored rows need nothing.
+    void InsertRows(const std::vector<int>& Rows);
+    // The cells of a row, moved out (the row is left empty) or put in place of its cells.
+    Row TakeRow(int ARow);
+    void PutRow(int ARow, Row Cells);
+
 private:
-    struct Cell {
-        QString Text;
-        TObject* Object = nullptr;
-    };
-    using Row = std::vector<Cell>;
 
     Cell& cellFor(int ACol, int ARow);
     const Cell* find(int ACol, int ARow) const;

@@ -82,4 +82,22 @@ TEST(GridCellStore, MovesCarryObjectsWithTexts) {
     EXPECT_EQ(s.Text(0, 2), "x");
 }
 
+TEST(GridCellStore, WholeRowsGoAndComeInOnePass) {
+    TGridCellStore s;
+    for (int r = 0; r < 6; ++r) s.SetText(0, r, QString(QChar('a' + r)));
+    s.DeleteRows({1, 3, 4, 9});
+    EXPECT_EQ(column0(s, 4), "acf-");
+    s.InsertRows({1, 2});
+    EXPECT_EQ(column0(s, 6), "a--cf-");
+    s.InsertRows({1, 4});  // places counted with the new rows in
+    EXPECT_EQ(column0(s, 7), "a----cf");
+    s.InsertRows({10});  // beyond the stored rows: nothing to move
+    EXPECT_EQ(s.RowsStored(), 7);
+
+    TGridCellStore::Row row = s.TakeRow(0);
+    EXPECT_EQ(s.Text(0, 0), QString());
+    s.PutRow(7, std::move(row));
+    EXPECT_EQ(s.Text(0, 7), "a");
+}
+
 }  // namespace

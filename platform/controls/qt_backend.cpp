@@ -36,6 +36,7 @@
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidget>
@@ -132,8 +133,10 @@ public:
     bool syncing = false;
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
         QPainter painter(this);
+        // Controls read the area to repaint from the canvas's clip.
+        painter.setClipRegion(e->region());
         TCanvas canvas(&painter);
         DeliverMessage(control_, WM_PAINT, 0, reinterpret_cast<intptr_t>(&canvas));
     }
@@ -566,6 +569,14 @@ bool QtBackend::ScreenOrigin(const TWinControl& control, TPoint& origin) {
     const QPoint g = w->mapToGlobal(QPoint(0, 0));
     origin = {g.x(), g.y()};
     return true;
+}
+
+int QtBackend::SystemMetric(int Index) {
+    switch (Index) {
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL: return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    default: return TWindowBackend::SystemMetric(Index);
+    }
 }
 
 bool QtBackend::NativeTextInput(const TWinControl& control) { return hasNativeWidget(control); }

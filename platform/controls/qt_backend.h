@@ -41,6 +41,7 @@ public:
     bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;
     void Beep() override;
     void PopupChanged(TWinControl& control, bool shown) override;
+    int SystemMetric(int Index) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;

@@ -4,6 +4,7 @@
 #include "platform/controls/grid_cell_store.h"
 #include "platform/core/exception.h"
 
+#include <memory>
 #include <vector>
 
 // A cell position: X the column, Y the row.
@@ -36,11 +37,15 @@ enum TGridOption : uint32_t {
     goHorzLine = 1u << 3,
     goRangeSelect = 1u << 4,
     goDrawFocusSelected = 1u << 5,
+    goEditing = 1u << 10,
     goRowSelect = 1u << 12,
 };
 using TGridOptions = uint32_t;
 
 constexpr TGridOptions DefaultGridOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+
+// What the user is doing with the grid: one state at a time.
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving, gsEditing };
 
 // Raised for indexes outside the grid and impossible fixed counts.
 class EInvalidGridOperation : public Exception {
@@ -49,6 +54,9 @@ public:
 };
 
 using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+
+class TStringGridPrivate;
+struct TAxisLayout;
 
 // The platform's string grid: a text and an object per cell, fixed and scrollable columns and
 // rows, a current cell with a selection, and painting through DrawCell.
@@ -61,7 +69,8 @@ using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& 
 // VisibleRowCount count the scrollable columns and rows from LeftCol / TopRow that fit whole
 // (the line may be cut off), at least 1; fixed and partly shown ones are not counted. LeftCol
 // and TopRow stay between the first scrollable index and the last page's first index: the
-// smallest one from which the last column (row) still fits whole.
+// smallest one from which the last column (row) still fits whole. A descendant may hide columns
+// and rows: they keep their size and cells but take no pixels, and the keys step over them.
 //
 // Cells. The store is unbounded: any column and row index from 0 keeps its text and object,
 // also beyond ColCount and RowCount, and shrinking a count never discards cells; growing it
@@ -85,63 +94,69 @@ using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& 
 // mouse wheel (WM_MOUSEWHEEL, delta in the high word of wParam) moves the current row one row
 // per message.
 //
+// Painting walks only the cells that meet the canvas's clip rectangle (the area to repaint).
+//
 // Moving a row or column carries its size and cells, and the current cell and anchor follow
 // the row or column they stood in. Deleting one drops its cells and size, moves the following
 // ones back and lowers the count by one (a count of 1 stays, with the row or column emptied).
 class TStringGrid : public TCustomControl {
 public:
     explicit TStringGrid(TComponent* AOwner);
+    ~TStringGrid() override;
 
-    QString Cells(int ACol, int ARow) const { return store_.Text(ACol, ARow); }
+    QString Cells(int ACol, int ARow) const;
     void SetCells(int ACol, int ARow, const QString& Value);
-    TObject* Objects(int ACol, int ARow) const { return store_.Object(ACol, ARow); }
+    TObject* Objects(int ACol, int ARow) const;
     void SetObjects(int ACol, int ARow, TObject* Value);
 
-    int ColCount() const { return colCount_; }
-    void SetColCount(int Value);
-    int RowCount() const { return rowCount_; }
-    void SetRowCount(int Value);
-    int FixedCols() const { return fixedCols_; }
-    void SetFixedCols(int Value);
-    int FixedRows() const { return fixedRows_; }
-    void SetFixedRows(int Value);
+    // A descendant that keeps state of its own in step with the counts overrides the setters.
+    int ColCount() const;
+    virtual void SetColCount(int Value);
+    int RowCount() const;
+    virtual void SetRowCount(int Value);
+    int FixedCols() const;
+    virtual void SetFixedCols(int Value);
+    int FixedRows() const;
+    virtual void SetFixedRows(int Value);
 
     // Setting a default size gives it to every column (row) as well.
-    int DefaultColWidth() const { return defaultColWidth_; }
+    int DefaultColWidth() const;
     void SetDefaultColWidth(int Value);
-    int DefaultRowHeight() const { return defaultRowHeight_; }
-    void SetDefaultRowHeight(int Value);
+    int DefaultRowHeight() const;
+    virtual void SetDefaultRowHeight(int Value);
     int ColWidths(int Index) const;
     void SetColWidths(int Index, int Value);
     int RowHeights(int Index) const;
     void SetRowHeights(int Index, int Value);
 
-    int GridLineWidth() const { return gridLineWidth_; }
-    void SetGridLineWidth(int Value);
+    // A descendant that draws its own lines and cells overrides these four and keeps the
+    // platform's own values at 0 and false.
+    virtual int GridLineWidth() const;
+    virtual void SetGridLineWidth(int Value);
     // With default drawing the grid fills each cell's background and DrawCell writes its text.
-    bool DefaultDrawing() const { return defaultDrawing_; }
-    void SetDefaultDrawing(bool Value);
-    TGridOptions Options() const { return options_; }
+    virtual bool DefaultDrawing() const;
+    virtual void SetDefaultDrawing(bool Value);
+    TGridOptions Options() const;
     void SetOptions(TGridOptions Value);
-    TColor FixedColor() const { return fixedColor_; }
+    TColor FixedColor() const;
     void SetFixedColor(TColor Value);
 
-    int LeftCol() const { return leftCol_; }
+    int LeftCol() const;
     void SetLeftCol(int Value);
-    int TopRow() const { return topRow_; }
+    int TopRow() const;
     void SetTopRow(int Value);
     int VisibleColCount() const;
     int VisibleRowCount() const;
 
-    int Col() const { return current_.X; }
-    void SetCol(int Value) { MoveColRow(Value, current_.Y, true, true); }
-    int Row() const { return current_.Y; }
-    void SetRow(int Value) { MoveColRow(current_.X, Value, true, true); }
+    int Col() const;
+    void SetCol(int Value);
+    int Row() const;
+    void SetRow(int Value);
     TGridRect Selection() const;
     void SetSelection(const TGridRect& Value);
 
     // Rectangle of a cell in view, without its line; an empty rectangle for other cells.
-    TRect CellRect(int ACol, int ARow) const;
+    virtual TRect CellRect(int ACol, int ARow) const;
     // The cell under a client point (its lines included), -1 where there is none.
     void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
     TGridCoord MouseCoord(int X, int Y) const;
@@ -174,7 +189,32 @@ protected:
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     void InvalidateGridRect(const TGridRect& ARect);
 
-    const TGridCellStore& CellStore() const { return store_; }
+    // Whole rows for a descendant that moves rows in and out of the grid (hiding, filtering),
+    // in time linear in the rows. Neither asks SelectCell nor reports a move; objects are not
+    // freed. InsertRowsAt puts Count empty rows of the default height at At (0 .. RowCount);
+    // DeleteRowsAt drops the rows listed (ascending, distinct), keeping at least one row. The
+    // current cell and the anchor stay on the rows they stood on, or on the row that takes
+    // the place of a dropped one. The list form of InsertRowsAt takes the places the new rows
+    // have once all are in (ascending, distinct).
+    void InsertRowsAt(int At, int Count);
+    void InsertRowsAt(const std::vector<int>& Rows);
+    void DeleteRowsAt(const std::vector<int>& Rows);
+    // The cells of a row, moved out (the row is left empty) or put in place of its cells.
+    std::vector<TGridCellStore::Cell> TakeRowCells(int ARow);
+    void PutRowCells(int ARow, std::vector<TGridCellStore::Cell> Cells);
+    // The current cell and the anchor go to (ColCount, RowCount), just outside the grid, so
+    // that nothing shows as selected.
+    void PlaceSelectionOutside();
+
+    TGridState GridState() const;
+    void SetGridState(TGridState Value);
+    bool ColHidden(int ACol) const;
+    void SetColHidden(int ACol, bool Value);
+    bool RowHidden(int ARow) const;
+    void SetRowHidden(int ARow, bool Value);
+
+    const TGridCellStore& CellStore() const;
+    TStringGridPrivate& Private() const { return *d; }
 
     void Paint() override;
     void WndProc(TMessage& Message) override;
@@ -186,34 +226,22 @@ protected:
     void DoExit() override;
 
 private:
-    struct Axis;
-    Axis colAxis() const;
-    Axis rowAxis() const;
+    TAxisLayout colLayout() const;
+    TAxisLayout rowLayout() const;
 
     void setTopLeft(int ALeft, int ATop);
     void scrollInView(int ACol, int ARow);
     void checkCell(int ACol, int ARow) const;
     void countsChanged();
+    void setCount(bool columns, int Value);
+    void setFixed(bool columns, int Value);
+    void setSize(bool columns, int Index, int Value);
+    void setHidden(bool columns, int Index, bool Value);
+    void moveIndex(bool columns, int FromIndex, int ToIndex);
+    void deleteIndex(bool columns, int Index);
     TGridDrawState drawState(int ACol, int ARow) const;
     void drawLines(TCanvas& canvas, const TRect& r, bool fixed);
     void invalidateFocusCells();
 
-    TGridCellStore store_;
-    int colCount_ = 5;
-    int rowCount_ = 5;
-    int fixedCols_ = 1;
-    int fixedRows_ = 1;
-    int defaultColWidth_ = 64;
-    int defaultRowHeight_ = 24;
-    std::vector<int> colWidths_;
-    std::vector<int> rowHeights_;
-    int gridLineWidth_ = 1;
-    bool defaultDrawing_ = true;
-    TGridOptions options_ = DefaultGridOptions;
-    TColor fixedColor_ = clBtnFace;
-    int leftCol_ = 1;
-    int topRow_ = 1;
-    TGridCoord current_{1, 1};
-    TGridCoord anchor_{1, 1};
-    bool selecting_ = false;
+    std::unique_ptr<TStringGridPrivate> d;
 };

@@ -1,8 +1,11 @@
 #include "platform/controls/string_grid.h"
 
 #include "platform/controls/invalidation_recorder.h"
+#include "platform/graphics/canvas.h"
 #include "platform/testkit/testkit.h"
 
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <set>
 #include <tuple>
@@ -13,7 +16,15 @@ namespace {
 class TRecordingGrid : public TStringGrid {
 public:
     using TStringGrid::TStringGrid;
+    using TStringGrid::GridState;
     using TStringGrid::MoveColRow;
+    using TStringGrid::SetColHidden;
+    using TStringGrid::SetRowHidden;
+    using TStringGrid::InsertRowsAt;
+    using TStringGrid::DeleteRowsAt;
+    using TStringGrid::TakeRowCells;
+    using TStringGrid::PutRowCells;
+    using TStringGrid::PlaceSelectionOutside;
 
     std::set<std::tuple<int, int, int>> drawn;  // column, row, state
     int topLeftChanges = 0;
@@ -313,6 +324,94 @@ TEST_F(StringGridTest, PaintingCallsDrawCellForEveryCellInViewWithItsState) {
     for (int x = 132; x < 190; ++x)
         for (int y = 27; y < 45; ++y) written |= image.pixelColor(x, y) != highlight;
     EXPECT_TRUE(written);
+}
+
+TEST_F(StringGridTest, PaintingWalksOnlyTheCellsInTheDirtyArea) {
+    QImage image(320, 120, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    painter.setClipRect(130, 50, 65, 25);  // exactly cell (2, 2) with its lines
+    TCanvas canvas(&painter);
+    grid->Perform(WM_PAINT, 0, reinterpret_cast<intptr_t>(&canvas));
+    std::set<std::pair<int, int>> cells;
+    for (const auto& [c, r, s] : grid->drawn) cells.insert({c, r});
+    EXPECT_EQ(cells, (std::set<std::pair<int, int>>{{2, 2}}));
+
+    grid->drawn.clear();
+    painter.setClipRect(60, 20, 10, 10);  // the corner where four cells meet
+    grid->Perform(WM_PAINT, 0, reinterpret_cast<intptr_t>(&canvas));
+    cells.clear();
+    for (const auto& [c, r, s] : grid->drawn) cells.insert({c, r});
+    EXPECT_EQ(cells, (std::set<std::pair<int, int>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
+}
+
+TEST_F(StringGridTest, HiddenColumnsAndRowsTakeNoPixelsAndTheKeysStepOverThem) {
+    grid->SetColHidden(2, true);
+    grid->SetRowHidden(2, true);
+    EXPECT_EQ(grid->CellRect(2, 1), TRect{});
+    EXPECT_EQ(grid->CellRect(3, 3), (TRect{130, 50, 194, 74}));
+    EXPECT_EQ(grid->MouseCoord(140, 55), (TGridCoord{3, 3}));
+    EXPECT_EQ(grid->ColWidths(2), 64);  // the size is kept
+
+    keyPress(*grid, VK_RIGHT);
+    EXPECT_EQ(current(), (TGridCoord{3, 1}));
+    keyPress(*grid, VK_DOWN);
+    EXPECT_EQ(current(), (TGridCoord{3, 3}));
+    keyPress(*grid, VK_LEFT);
+    keyPress(*grid, VK_UP);
+    EXPECT_EQ(current(), (TGridCoord{1, 1}));
+
+    // The first row in view is always a shown one.
+    grid->SetRowHidden(2, false);
+    grid->SetTopRow(2);
+    grid->SetRowHidden(2, true);
+    EXPECT_EQ(grid->TopRow(), 3);
+}
+
+TEST_F(StringGridTest, DraggingIsOneStateFromPressToRelease) {
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    mouseMessage(*grid, WM_LBUTTONDOWN, 70, 30, MK_LBUTTON);
+    EXPECT_EQ(grid->GridState(), gsSelecting);
+    mouseMessage(*grid, WM_LBUTTONUP, 70, 30);
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    grid->SetOptions(DefaultGridOptions & ~goRangeSelect);
+    mouseMessage(*grid, WM_LBUTTONDOWN, 70, 30, MK_LBUTTON);
+    EXPECT_EQ(grid->GridState(), gsNormal);
+}
+
+TEST_F(StringGridTest, WholeRowsMoveInAndOutWithTheirHeightsAndTheCurrentCell) {
+    for (int r = 0; r < 10; ++r) grid->SetCells(1, r, QString::number(r));
+    grid->SetRowHeights(5, 40);
+    grid->SetRow(6);
+    grid->DeleteRowsAt({2, 4, 6});
+    EXPECT_EQ(grid->RowCount(), 7);
+    EXPECT_EQ(grid->Cells(1, 2), "3");
+    EXPECT_EQ(grid->RowHeights(3), 40);  // row 5 moved up two places
+    EXPECT_EQ(grid->Row(), 4);  // the row after the dropped one
+
+    grid->InsertRowsAt(2, 2);
+    EXPECT_EQ(grid->RowCount(), 9);
+    EXPECT_EQ(grid->Cells(1, 2), QString());
+    EXPECT_EQ(grid->Cells(1, 4), "3");
+    EXPECT_EQ(grid->RowHeights(2), 24);
+    EXPECT_EQ(grid->Row(), 6);
+    EXPECT_THROW(grid->InsertRowsAt(10, 1), EInvalidGridOperation);
+
+    auto cells = grid->TakeRowCells(4);
+    EXPECT_EQ(grid->Cells(1, 4), QString());
+    grid->PutRowCells(2, std::move(cells));
+    EXPECT_EQ(grid->Cells(1, 2), "3");
+
+    // A grid keeps one row, however many are dropped.
+    grid->DeleteRowsAt({0, 1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(grid->RowCount(), 1);
+}
+
+TEST_F(StringGridTest, ASelectionOutsideTheGridShowsNothingSelected) {
+    grid->SetSelection({1, 1, 2, 2});
+    grid->PlaceSelectionOutside();
+    EXPECT_EQ(grid->Selection(), (TGridRect{5, 10, 5, 10}));
+    renderToImage(*grid);
+    for (const auto& [c, r, s] : grid->drawn) EXPECT_FALSE(s & (gdSelected | gdFocused)) << c << "," << r;
 }
 
 }  // namespace

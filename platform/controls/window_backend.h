@@ -39,7 +39,14 @@ public:
     // Shows or hides a pop-up: a control without a parent whose bounds are in screen
     // coordinates, above every window, closed (WM_CLOSE to it) when the user clicks elsewhere.
     virtual void PopupChanged(TWinControl&, bool /*shown*/) {}
+    // A size of the system's window parts (SM_*); headless, the classic sizes.
+    virtual int SystemMetric(int Index);
 };
+
+enum : int { SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYBORDER = 6 };
+
+// The system's size of a window part, from the window backend.
+int GetSystemMetrics(int Index);
 
 TWindowBackend& WindowBackend();
 // Installs a backend (not owned); nullptr returns to the headless one.

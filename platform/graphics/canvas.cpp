@@ -354,3 +354,13 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
     }
     painter_->setClipRegion(area.subtracted(QRegion(r.Left, r.Top, r.Width(), r.Height())));
 }
+
+TRect TCanvas::ClipRect() const {
+    QRect r;
+    if (painter_->hasClipping()) {
+        r = painter_->clipBoundingRect().toAlignedRect();
+    } else if (const QPaintDevice* device = painter_->device()) {
+        r = painter_->transform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    }
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}

@@ -83,6 +83,9 @@ public:
     // Saves the clipping, pens and brushes of the painter; RestoreDC returns to the last saved.
     void SaveDC();
     void RestoreDC();
+    // The part of the surface that painting can change: the bounds of the clip region (in a
+    // window, the area to repaint), else the whole surface.
+    TRect ClipRect() const;
 
     QPainter* Painter() const { return painter_; }
 

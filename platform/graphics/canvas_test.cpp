@@ -2,6 +2,7 @@
 #include "platform/graphics/graphic.h"
 
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,6 +68,16 @@ TEST_F(CanvasTest, PolygonIsOutlinedThroughEveryVertexAndFilledInside) {
     canvas.Polygon({{1, 1}, {6, 1}, {6, 5}, {1, 5}});
     EXPECT_EQ(at(6, 5), clRed);
     EXPECT_EQ(at(3, 3), clWhite);
+}
+
+TEST_F(CanvasTest, ClipRectIsTheClipBoundsOrTheWholeSurface) {
+    EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 20, 20));
+    canvas.SetClipRect(Rect(3, 4, 9, 12));
+    EXPECT_EQ(canvas.ClipRect(), Rect(3, 4, 9, 12));
+    canvas.ResetClip();
+    canvas.Painter()->translate(5, 5);
+    EXPECT_EQ(canvas.ClipRect(), Rect(-5, -5, 15, 15));
+    canvas.Painter()->resetTransform();
 }
 
 TEST(CanvasText, DrawTextAlignsAndMeasures) {

@@ -1,0 +1,55 @@
+#include "grid/stringgrid/model/cell_model_records.h"
+
+void TCellNode::Assign(const TCellNode& Source) {
+    Color = Source.Color;
+    ExpandOne = Source.ExpandOne;
+    NodeType = Source.NodeType;
+    NodeColor = Source.NodeColor;
+    NodeIndent = Source.NodeIndent;
+    ExpandGlyph.Assign(Source.ExpandGlyph);
+    ContractGlyph.Assign(Source.ContractGlyph);
+    ShowTree = Source.ShowTree;
+    ShowTreeFull = Source.ShowTreeFull;
+    TreeColor = Source.TreeColor;
+}
+
+void TColumnSize::Assign(const TColumnSize& Source) {
+    Rows = Source.Rows;
+    Save = Source.Save;
+    Key = Source.Key;
+    Section = Source.Section;
+    Stretch = Source.Stretch;
+    StretchColumn = Source.StretchColumn;
+    SynchWithGrid = Source.SynchWithGrid;
+    SynchNormalCellsOnly = Source.SynchNormalCellsOnly;
+    Location = Source.Location;
+}
+
+void TFilterData::Assign(const TFilterData& Source) {
+    Column = Source.Column;
+    Condition = Source.Condition;
+    CaseSensitive = Source.CaseSensitive;
+    Data = Source.Data;
+    Prefix = Source.Prefix;
+    Suffix = Source.Suffix;
+    Operation = Source.Operation;
+}
+
+TFilterData* TFilter::Add() {
+    items_.push_back(std::make_unique<TFilterData>());
+    return items_.back().get();
+}
+
+void TFilter::Delete(int Index) {
+    if (Index >= 0 && Index < Count()) items_.erase(items_.begin() + Index);
+}
+
+void TFilter::Assign(const TFilter& Source) {
+    if (&Source == this) return;
+    Clear();
+    for (const auto& item : Source.items_) {
+        TFilterData* copy = Add();
+        copy->Assign(*item);
+        copy->Method = item->Method;
+    }
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+// The plain records the string grid keeps beside its cells: node look, column size handling,
+// sizing while typing, filter conditions and the change notifier.
+
+#include "grid/stringgrid/model/string_grid_types.h"
+#include "platform/core/component.h"
+#include "platform/graphics/graphic.h"
+
+#include <memory>
+#include <vector>
+
+class TExStringGrid;
+
+enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+// The look of node (tree) cells.
+class TCellNode : public TObject {
+public:
+    explicit TCellNode(TExStringGrid* AOwner) : FOwner(AOwner) {}
+    void Assign(const TCellNode& Source);
+
+    TColor Color = 0xC0C0C0;
+    TNodeType NodeType = cnXP;
+    TColor NodeColor = clBlack;
+    TBitmap ExpandGlyph;
+    bool ExpandOne = false;
+    TBitmap ContractGlyph;
+    bool ShowTree = true;
+    bool ShowTreeFull = true;
+    int NodeIndent = 12;
+    TColor TreeColor = 0x808080;
+
+private:
+    TExStringGrid* FOwner;
+};
+
+enum TColumnSizeLocation { clRegistry, clIniFile };
+enum TAutoSizeRows { arAll, arNormal, arFixed };
+
+// Column width persistence and stretching.
+class TColumnSize : public TObject {
+public:
+    explicit TColumnSize(TComponent* AOwner) : FOwner(AOwner) {}
+    void Assign(const TColumnSize& Source);
+
+    bool Save = false;
+    QString Key;
+    QString Section;
+    bool Stretch = false;
+    int StretchColumn = -1;
+    bool SynchWithGrid = false;
+    bool SynchNormalCellsOnly = false;
+    TColumnSizeLocation Location = clRegistry;
+    TAutoSizeRows Rows = arAll;
+
+private:
+    TComponent* FOwner;
+};
+
+// Growing the row or the column while the editor's text grows.
+class TSizeWhileTyping : public TObject {
+public:
+    bool Height = false;
+    bool Width = false;
+};
+
+enum TFilterOperation { foSHORT, foNONE, foAND, foXOR, foOR };
+enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
+enum TFilterMethod { fmExpression, fmLiteral };
+
+// One filter condition.
+class TFilterData : public TObject {
+public:
+    // Copies everything but Method.
+    void Assign(const TFilterData& Source);
+
+    int16_t Column = 0;
+    QString Condition;
+    bool CaseSensitive = true;
+    QString Suffix;
+    QString Prefix;
+    TFilterOperation Operation = foSHORT;
+    TFilterCells Data = fcVirtual;
+    TFilterMethod Method = fmExpression;
+};
+
+// The grid's filter conditions.
+class TFilter : public TObject {
+public:
+    explicit TFilter(TExStringGrid* AOwner) : FOwner(AOwner) {}
+    void Assign(const TFilter& Source);
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    TFilterData* Items(int Index) const { return items_.at(static_cast<size_t>(Index)).get(); }
+    TFilterData* Add();
+    void Delete(int Index);
+    void Clear() { items_.clear(); }
+
+private:
+    TExStringGrid* FOwner;
+    std::vector<std::unique_ptr<TFilterData>> items_;
+};
+
+// A component outside code derives from to hear of changed cells.
+class TGridChangeNotifier : public TComponent {
+public:
+    using TComponent::TComponent;
+    virtual void CellsChanged(TRect R) {}
+};

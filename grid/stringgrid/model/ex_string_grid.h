@@ -1,0 +1,488 @@
+#pragma once
+
+#include "grid/foundation/base_grid.h"
+#include "grid/foundation/style_interfaces.h"
+#include "grid/stringgrid/model/string_grid_events.h"
+#include "grid/stringgrid/model/string_grid_options.h"
+#include "grid/stringgrid/model/string_grid_streaming.h"
+
+#include <memory>
+
+class TBackGround;
+class TBitmap;
+class TBalloonSettings;
+class TBands;
+class TCellGraphic;
+class TCellNode;
+class TColumnSize;
+class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TExStringGridCheck;
+class TExStringGridPrivate;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
+class TFocusHelper;
+class TGridProgressAppearance;
+class TGridItem;
+class TGrouping;
+class THTMLPictureCache;
+class THTMLSettings;
+class THiddenRows;
+class TIntList;
+class TMouseActions;
+class TNavigation;
+class TPrintSettings;
+class TSearchFooter;
+class TSearchPanel;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortIndexList;
+class TSortSettings;
+class TStringList;
+class TSyncGrid;
+
+// The grid control of the grid suite: cells with texts and per-cell properties, hidden rows
+// and columns, decorations, sorting, filtering, grouping, searching, footers, editors and
+// many looks. Its own files are split by concern: life cycle here and in ex_string_grid.cpp,
+// the published properties in string_grid_properties.cpp and their form-description streaming
+// in string_grid_streaming.cpp, the index model in string_grid_indexes.cpp, the real-index
+// cell access in string_grid_all_cells.cpp, and the virtual operations' default bodies in
+// string_grid_hooks.cpp. Its working state lives in ex_string_grid_p.h.
+//
+// Indexes. Every operation takes display indexes unless it says real. Hidden columns stay in
+// the cell store at their real index (ColCount counts the shown ones); hidden rows leave the
+// store for the hidden-row collection and the rows below move up. Cells are stored by real
+// column and display row.
+class TExStringGrid : public TBaseGrid, public TExStringGridEvents, public TExStringGridOptions,
+                      public IExStyle, public IExTones {
+public:
+    explicit TExStringGrid(TComponent* AOwner);
+    ~TExStringGrid() override;
+
+    // ---- life cycle
+    // Completes loading from a form description (or the program's own set-up in code).
+    virtual void Loaded();
+    // Copies the properties and then the cells of another string grid; nothing else.
+    virtual void Assign(const TObject& Source);
+    virtual void AssignCells(const TObject& Source);
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    bool IsLoading() const;
+    // Shows or hides the scroll bars of directions whose cells all fit, by ScrollBarAlways.
+    void ScrollBarAlwaysUpdate(bool Force);
+    // The control itself when it is a form, else the nearest form among its parents.
+    static TForm* FindParentForm(TControl* AControl);
+
+    virtual int GetVersionNr();
+    virtual QString GetVersionString();
+    QString Version() const;
+    // Ignored: the version is the grid's own.
+    void SetVersion(const QString&) {}
+
+    // ---- dimensions kept in step with the grid's own state
+    void SetColCount(int Value) override;
+    void SetRowCount(int Value) override;
+    void SetFixedCols(int Value) override;
+    void SetFixedRows(int Value) override;
+    void SetDefaultRowHeight(int Value) override;
+    int FixedColWidth() const;
+    void SetFixedColWidth(int Value);
+    int FixedRowHeight() const;
+    void SetFixedRowHeight(int Value);
+    int FixedFooters() const;
+    void SetFixedFooters(int Value);
+    int FixedRightCols() const;
+    void SetFixedRightCols(int Value);
+
+    // ---- real and display indexes
+    int RealColIndex(int ACol) const;
+    int DisplColIndex(int ACol) override;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int DisplToRealRow(int ARow) const { return RealRowIndex(ARow); }
+    int RealToDisplRow(int ARow) const { return DisplRowIndex(ARow); }
+    int DisplToRealCol(int ACol) const { return RealColIndex(ACol); }
+    int RealToDisplCol(int ACol) const;
+    int RealCol() const { return RealColIndex(Col()); }
+    int RealRow() const { return RealRowIndex(Row()); }
+    bool IsHiddenColumn(int Colindex) const;
+    int NumHiddenColumns() const;
+    int TotalColCount() const override;
+    int AllColCount() const { return TotalColCount(); }
+    bool IsHiddenRow(int Rowindex) const;
+    int NumHiddenRows() const;
+    int TotalRowCount() const;
+    int AllRowCount() const { return TotalRowCount(); }
+    bool IsIgnoredColumn(int ACol) const;
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+
+    // Hiding and showing take real indexes.
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    void HideRow(int Rowindex) { HideRows(Rowindex, Rowindex); }
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides display rows (ascending) as one more filter level.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRow(int Rowindex);
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Shows the rows of the newest filter level again; the level count is the caller's to lower.
+    void UnHideRowList();
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const;
+
+    // Column order.
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int APos);
+    int ColumnByHeader(const QString& AValue);
+    QString OriginalCells(int i, int j);
+    void SetOriginalCells(int i, int j, const QString& Value);
+
+    // Sort cross-reference.
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    QString UnSortedCells(int i, int j);
+    void SetUnSortedCells(int i, int j, const QString& Value);
+
+    // ---- cells by real column and real row
+    QString AllCells(int i, int j);
+    void SetAllCells(int i, int j, const QString& Value);
+    QString AllGridCells(int i, int j) const;
+    void SetAllGridCells(int i, int j, const QString& Value);
+    QString AllWideCells(int i, int j) { return AllCells(i, j); }
+    void SetAllWideCells(int i, int j, const QString& Value) { SetAllCells(i, j, Value); }
+    uintptr_t AllObjects(int i, int j) const;
+    void SetAllObjects(int i, int j, uintptr_t AObject);
+    TObject* GetGridObjectsEx(int i, int j) const;
+    // The held cells of a hidden row; nullptr for a shown row.
+    TStringList* GetHiddenRowItems(int j) const;
+
+    // ---- owned objects; writing one copies the given settings into it
+    TBalloonSettings& Balloon() const;
+    void SetBalloon(const TBalloonSettings& Value);
+    TBands& Bands() const;
+    TBackGround& BackGround() const;
+    void SetBackGround(const TBackGround& Value);
+    TCellNode& CellNode() const;
+    TStringList& ColumnHeaders() const;
+    TColumnSize& ColumnSize() const;
+    TControlLook& ControlLook() const;
+    TDragDropSettings& DragDropSettings() const;
+    TDragScrollOptions& DragScrollOptions() const;
+    void SetDragScrollOptions(const TDragScrollOptions& Value);
+    TFilter& Filter() const;
+    TFilterDropDown& FilterDropDown() const;
+    TFont& FixedFont() const;
+    TFloatingFooter& FloatingFooter() const;
+    TFocusHelper& FocusHelper() const;
+    void SetFocusHelper(const TFocusHelper& Value);
+    TGrouping& Grouping() const;
+    THTMLSettings& HTMLSettings() const;
+    TStringList& LookupItems() const;
+    TMouseActions& MouseActions() const;
+    TNavigation& Navigation() const;
+    TPrintSettings& PrintSettings() const;
+    TGridProgressAppearance& ProgressAppearance() const;
+    void SetProgressAppearance(const TGridProgressAppearance& Value);
+    TStringList& RowHeaders() const;
+    TBitmap& RowIndicator() const;
+    void SetRowIndicator(const TBitmap& Value);
+    TSearchFooter& SearchFooter() const;
+    TShowModified& ShowModified() const;
+    void SetShowModified(const TShowModified& Value);
+    TSizeWhileTyping& SizeWhileTyping() const;
+    TSortSettings& SortSettings() const;
+    void SetSortSettings(const TSortSettings& Value);
+    TSyncGrid& SyncGrid() const;
+    TFont& ActiveCellFont() const;
+    void SetActiveCellFont(const TFont& Value);
+    TStringList& FilterList() const;
+    TSortIndexList& SortIndexes() const;
+    TIntList& IgnoreColumns() const;
+    TIntList& MergedColumns() const;
+    // The scratch font returned by Fonts.
+    TFont& ScratchFont() const;
+    // The picture cache of HTML texts; nullptr until the HTML renderer supplies one.
+    THTMLPictureCache* ImageCache() const;
+    // The search bar; nullptr until the search panel is built.
+    TSearchPanel* SearchPanel() const;
+
+    // ---- published properties whose write does more than store
+    // The checker the grid lets go of when it is freed.
+    TExStringGridCheck* CellChecker() const;
+    void SetCellChecker(TExStringGridCheck* Value);
+    TColor HighlightColor() const;
+    void SetHighlightColor(TColor Value);
+    TColor HighlightTextColor() const;
+    void SetHighlightTextColor(TColor Value);
+    bool ActiveCellShow() const;
+    void SetActiveCellShow(bool Value);
+    TColor ActiveCellColor() const;
+    void SetActiveCellColor(TColor Value);
+    TColor ActiveCellColorTo() const;
+    void SetActiveCellColorTo(TColor Value);
+    bool AutoSize() const;
+    void SetAutoSize(bool Value);
+    bool AutoThemeAdapt() const;
+    void SetAutoThemeAdapt(bool Value);
+    TColor BorderColor() const;
+    void SetBorderColor(TColor Value);
+    TAlignment DefaultAlignment() const;
+    void SetDefaultAlignment(TAlignment Value);
+    bool Flat() const;
+    void SetFlat(bool Value);
+    int MaxEditLength() const;
+    void SetMaxEditLength(int Value);
+    TScrollBarAlways ScrollBarAlways() const;
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    TScrollStyle ScrollBars() const;
+    void SetScrollBars(TScrollStyle Value);
+    TColor ScrollColor() const;
+    void SetScrollColor(TColor Value);
+    TScrollType ScrollType() const;
+    void SetScrollType(TScrollType Value);
+    int ScrollWidth() const;
+    void SetScrollWidth(int Value);
+    TColor SelectionColor() const;
+    void SetSelectionColor(TColor Value);
+    TColor SelectionColorTo() const;
+    void SetSelectionColorTo(TColor Value);
+    bool SelectionColorMixer() const;
+    void SetSelectionColorMixer(bool Value);
+    // Kept within 0 .. 100.
+    int SelectionColorMixerFactor() const;
+    void SetSelectionColorMixerFactor(int Value);
+    TColor SelectionMirrorColor() const;
+    void SetSelectionMirrorColor(TColor Value);
+    TColor SelectionMirrorColorTo() const;
+    void SetSelectionMirrorColorTo(TColor Value);
+    bool SelectionRectangle() const;
+    void SetSelectionRectangle(bool Value);
+    bool SelectionResizer() const;
+    void SetSelectionResizer(bool Value);
+    bool SelectionRTFKeep() const;
+    void SetSelectionRTFKeep(bool Value);
+    TColor SelectionTextColor() const;
+    void SetSelectionTextColor(TColor Value);
+    bool ShowSelection() const { return FShowSel; }
+    void SetShowSelection(bool Value);
+    bool ShowDesignHelper() const;
+    void SetShowDesignHelper(bool Value);
+    TVAlignment VAlignment() const;
+    void SetVAlignment(TVAlignment Value);
+    // The base grid keeps the value; the grid also repaints.
+    void SetWordWrap(bool Value);
+    // Stored as RGB values, system colours resolved.
+    TColor DUDGradientFrom() const;
+    void SetDUDGradientFrom(TColor Value);
+    TColor DUDGradientTo() const;
+    void SetDUDGradientTo(TColor Value);
+    TColor DUDGradientMirrorFrom() const;
+    void SetDUDGradientMirrorFrom(TColor Value);
+    TColor DUDGradientMirrorTo() const;
+    void SetDUDGradientMirrorTo(TColor Value);
+
+    // ---- run-time properties of other state
+    bool IsThemed() const;
+    bool EditActive() const;
+    TEditorType CurrentEditor() const;
+    QString OriginalCellValue() const;
+    void SetOriginalCellValue(const QString& Value);
+    bool FindBusy() const;
+    int GroupColumn() const;
+    void SetGroupColumn(int Value);
+    int VersionNr() { return GetVersionNr(); }
+    QString VersionString() { return GetVersionString(); }
+
+    // ---- style interfaces
+    void SetComponentStyle(TExStyle AStyle) override;
+    void SetColorTones(const TColorTones& ATones) override;
+
+    // Sizes each column to its widest display text plus Padding.
+    void AutoSizeColumns(bool DoFixedCols, int Padding);
+
+    // ---- virtual operations introduced by the grid, in their order; descendants override them
+    virtual void CalcFooterCells(int ACol);
+    virtual void DoClickSort(int ACol);
+    virtual void DoF2Key() {}
+    virtual void CommitEditValue(int ACol, int ARow, const QString& Value);
+    virtual void KeySelectAll(TGridRect& ARect) {}
+    virtual void PasteCell(int ACol, int ARow, const QString& Value);
+    virtual QString GetCurrentCell();
+    virtual void SetCurrentCell(const QString& Value);
+    virtual QString GetCurrentCellEx();
+    virtual void SetCurrentEditText(const QString& Value);
+    virtual void RestoreEditCell();
+    virtual void ToggleCheck(int ACol, int ARow, bool FromEdit);
+    virtual void SelectRadioButton(int ACol, int ARow);
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    virtual QString GetColumnFloatFormat(int ACol);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+    virtual TPoint GetCellGraphicSizeEx(int ACol, int ARow, TPoint Size, int Kind);
+    virtual TPoint GetCellGraphicPrintSize(int ACol, int ARow, TPoint Size, int Kind);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
+    virtual void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values);
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void EditorKeyUp(const QString& Text, TPoint Caret, int SelStart) {}
+    virtual void AutoInsertRow(int ARow);
+    virtual void AutoDeleteRow(int ARow);
+    virtual void DoFilterDone();
+    virtual void UpdateColumnSize(int ACol, int& AWidth);
+    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
+    virtual void ColumnHeadersChanged() {}
+    virtual void DoEllipsClick(int ACol, int ARow, QString& S);
+    virtual bool MatchFilter(int ARow);
+    virtual void BeginPaste() {}
+    virtual void EndPaste() {}
+    virtual void CellsPasted(TGridCoord From, TGridRect Target, int LastOperation);
+    virtual QString GetCalculatedCell(int ACol, int ARow);
+    virtual QString SaveCell(int ACol, int ARow);
+    virtual void LoadCell(int ACol, int ARow, const QString& Value);
+    virtual void ColumnChanged(int ACol);
+    virtual void SaveCellState(int ACol, int ARow);
+    virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void CellsChanged(TRect R);
+    virtual void AllCellsChanged();
+    virtual void GetGridHint(int ACol, int ARow, QString& hintstr);
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+    virtual void GetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders);
+    virtual void GetCellAlign(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetColumnFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix);
+    virtual void QueryEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    virtual void IsFixedCell(int ACol, int ARow, bool& IsFixed);
+    virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual bool HasComboBox(int ACol, int ARow);
+    virtual bool HasSpinEdit(int ACol, int ARow);
+    virtual void GetCheckTrue(int ACol, int ARow, QString& Value);
+    virtual void GetCheckFalse(int ACol, int ARow, QString& Value);
+    virtual bool GetFilterValues(int ACol);
+    virtual TGridRect GetUsedCells();
+    virtual void RemoveRowsInternal(int ARow, int ACount);
+    virtual void DoCanAddRow(bool& Allow);
+    virtual void DoCanInsertRow(int ARow, bool& Allow);
+    virtual void WheelScroll() {}
+    virtual void AppendRow();
+    virtual void CellSelectorClick(int ACol, int ARow) {}
+    virtual void EditorFormulaState(bool Formula) {}
+    virtual void MouseSelectAll(TGridRect& ARect) {}
+    virtual void MouseActionsChanged(TObject* Sender) {}
+    virtual bool MouseActionsIsDesigning(TObject* Sender);
+    virtual void MouseActionsInvalidate(TObject* Sender);
+    virtual void MouseActionsDisableEdit(TObject* Sender);
+    virtual void EditorKeyDown(uint16_t& Key, TShiftState Shift) {}
+    virtual void EditorWMKeyDown(TMessage& Message) {}
+    virtual void NavigationChanged(TObject* Sender) {}
+    virtual void WrapToFirstRow();
+    virtual bool AllowFormattedPaste();
+    virtual void FilterDropDownSelect(TObject* Sender);
+    virtual void FilterCheckListSelect(TObject* Sender);
+    virtual void PaintDesignHelper() {}
+    virtual void DesignHelperClick(int X, int Y) {}
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    virtual void ColorDropDownSelect(TObject* Sender);
+    virtual void ImageDropDownSelect(TObject* Sender);
+    virtual void DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow);
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    virtual bool CanShowFixedDropDown(int ACol);
+    virtual void DoStartBlockFocus();
+    virtual void DoEndBlockFocus();
+    virtual TCustomImageList* GetGridImages();
+    virtual void ExportNotification(TGridExportState AState, int ARow) {}
+    virtual void ImportNotification(TGridImportState AState, int ARow) {}
+    // AssignCells, GetVersionNr and GetVersionString above take their places here.
+    virtual bool ValidateCell(const QString& NewValue);
+    virtual bool ValidateCellWide(const QString& NewValue);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void SaveColPositions() {}
+    virtual void LoadColPositions() {}
+    virtual void SetStyle(TExGridStyle AStyle);
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    virtual void CalcFooter(int ACol) { CalcFooterCells(ACol); }
+
+    // ---- base grid operations the grid answers
+    bool IsFixed(int ACol, int ARow) override;
+    void GetDisplText(int ACol, int ARow, QString& Value) override;
+
+    // Notifications with no property.
+    TNotifyEvent FOnStartBlockFocus;
+    TNotifyEvent FOnEndBlockFocus;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void CreateWnd() override;
+    void Resize() override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+
+    // The editing half's entry: leaves edit mode, committing nothing yet.
+    void HideInplaceEdit();
+    // Repositions the controls placed in cells.
+    void CellControlsUpdate(bool Rebuild);
+    // The owner form's resize, answered before the form's own handler.
+    void OwnerFormResize(TObject* Sender);
+    void SearchFooterChanged(TObject* Sender);
+
+    // The number of row lists hidden by filtering and not shown again.
+    int FilterLevel() const;
+    void SetFilterLevel(int Value);
+
+    TExStringGridPrivate& Private() const { return *p; }
+
+private:
+    friend class TExStringGridPrivate;
+    friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
+    void createOwnedObjects();
+    void showColumnHeaders();
+    void showRowHeaders();
+    // Moves whole display rows out of the store into hidden-row items.
+    void holdRow(TGridItem& Item, int DisplRow);
+    void restoreRow(TGridItem& Item, int DisplRow);
+    // The display rows were inserted or removed: the grid's own counts follow.
+    void rowsChanged();
+    void repaintIfNotUpdating();
+    template <class T>
+    void setAndRepaint(T& field, T Value);
+
+    std::unique_ptr<TExStringGridPrivate> p;
+};

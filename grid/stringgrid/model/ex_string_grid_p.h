@@ -1,0 +1,197 @@
+#pragma once
+
+// The working state of the string grid: owned objects, hidden rows and columns, counts and the
+// flags of editing, sizing and loading. The grid's own files and its descendants include it.
+
+#include "grid/foundation/grid_lists.h"
+#include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/model/cell_model_records.h"
+#include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/stringgrid/model/exchange_settings.h"
+#include "grid/stringgrid/model/hidden_columns.h"
+#include "grid/stringgrid/model/hidden_rows.h"
+#include "grid/stringgrid/model/owned_settings.h"
+#include "platform/core/string_list.h"
+
+#include <memory>
+#include <vector>
+
+class TArrowWindow;
+class TControlCombo;
+class TControlEdit;
+class TDropCheckList;
+class TDropList;
+class TFooterPanel;
+class TGridButton;
+class TGridCheckBox;
+class TGridCombo;
+class TGridEditBtn;
+class TGridFocusWindow;
+class TGridTransCombo;
+class TGridTransEdit;
+class TGridUnitEditBtn;
+class THTMLHintWindow;
+class THeaderDragButton;
+class TScrollBar;
+
+class TExStringGridPrivate {
+public:
+    explicit TExStringGridPrivate(TExStringGrid& grid);
+
+    // ---- owned objects, in the order they are made
+    std::unique_ptr<TFont> cf;
+    std::unique_ptr<TFocusHelper> FocusHelper;
+    std::unique_ptr<TSearchFooter> SearchFooter;
+    std::unique_ptr<TFloatingFooter> FloatingFooter;
+    std::unique_ptr<TPrintSettings> PrintSettings;
+    std::unique_ptr<THTMLSettings> HTMLSettings;
+    std::unique_ptr<TSortSettings> SortSettings;
+    std::unique_ptr<TDragDropSettings> DragDropSettings;
+    std::unique_ptr<TDragScrollOptions> DragScrollOptions;
+    std::unique_ptr<TControlLook> ControlLook;
+    std::unique_ptr<TNavigation> Navigation;
+    std::unique_ptr<TColumnSize> ColumnSize;
+    std::unique_ptr<TCellNode> CellNode;
+    std::unique_ptr<TBands> Bands;
+    std::unique_ptr<TSizeWhileTyping> SizeWhileTyping;
+    std::unique_ptr<TMouseActions> MouseActions;
+    std::unique_ptr<TGrouping> Grouping;
+    std::unique_ptr<TStringList> ColumnHeaders;
+    std::unique_ptr<TIntList> FOrigColSizes;
+    std::unique_ptr<TFont> FixedFont;
+    std::unique_ptr<TFont> ActiveCellFont;
+    std::unique_ptr<TStringList> RowHeaders;
+    std::unique_ptr<TStringList> Sortlist;
+    std::unique_ptr<TStringList> LookupItems;
+    std::vector<bool> FRowSelect, FColSelect;
+    std::unique_ptr<TSortIndexList> SortIndexes;
+    std::unique_ptr<TIntList> FSortRowXRef, FUnSortRowXRef, FMergedColumns, FSelectedCells, FSelectedRows,
+        FModifiedRows, FEnabledRows;
+    std::unique_ptr<TBitmap> RowIndicator;
+    std::unique_ptr<TBackGround> BackGround;
+    std::unique_ptr<TControlList> FControlList;
+    std::unique_ptr<TGridProgressAppearance> ProgressAppearance;
+    std::unique_ptr<TSyncGrid> SyncGrid;
+    THiddenRows FGridItems;
+    std::unique_ptr<TFilter> Filter;
+    std::unique_ptr<TBalloonSettings> Balloon;
+    std::unique_ptr<TShowModified> ShowModified;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TIntList> IgnoreColumns;
+    std::unique_ptr<TFilterDropDown> FilterDropDown;
+    std::unique_ptr<TStringList> FilterList;
+
+    // Parts of the grid built by other pieces of the suite: the search bar and footer panel,
+    // the HTML picture cache and hint window, the shared row check-box record, the filter
+    // drop-down lists, the focus and arrow windows, and the editors. Each stays nullptr until
+    // its piece makes it here; the grid owns what is made.
+    TFooterPanel* FFooterPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
+    THTMLPictureCache* ImageCache = nullptr;
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    TCellGraphic* FCellGraphic = nullptr;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    TGridFocusWindow* FFocusWindow = nullptr;
+    TArrowWindow *ArwU = nullptr, *ArwD = nullptr, *ArwL = nullptr, *ArwR = nullptr;
+    TGridCombo* EditCombo = nullptr;
+    TGridTransEdit* EditTrans = nullptr;
+    TGridTransCombo* ComboTrans = nullptr;
+    TGridCheckBox* EditCheck = nullptr;
+    TGridEditBtn* EditBtn = nullptr;
+    TGridUnitEditBtn* UnitEditBtn = nullptr;
+    TGridButton* GridButton = nullptr;
+    THeaderDragButton* MoveButton = nullptr;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TScrollBar *FScrollBar = nullptr, *FPaintScrollBar = nullptr;
+
+    // ---- hidden columns and rows, column order, selection hiding
+    THiddenColumns FHiddenCols;
+    int FFilterLevel = 0;
+    int FGroupColumn = -1;
+    TGridRect FOldSelection;
+    bool FSelHidden = false;
+
+    // ---- counts and limits
+    int FNumNodes = 0;
+    int FUpdateCount = 0;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    int FFixedRowHeight = 22;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+
+    // ---- editing
+    TEditorType EditControl = edNormal;
+    bool EditMode = false;
+    bool FEditing = false;
+    bool FEditActive = false;
+    bool FEditChange = false;
+    QString FOldCellText, FNewCellText, FCellCache;
+    int FComboIdx = -1;
+    int FMaxEditLength = 0;
+
+    // ---- mouse sizing and moving
+    int Colclicked = -1, Rowclicked = -1;
+    bool Colclickedsize = false, Rowclickedsize = false;
+    bool ColSized = false, Rowsized = false;
+    bool ColchgFlg = true;
+    bool FIsColChanging = false;
+
+    // ---- owner form
+    TNotifyEvent FOnResize;
+    bool ResizeAssigned = false;
+    int PrevSizeX = 0, PrevSizeY = 0;
+
+    // ---- platform flags measured at construction
+    bool FIsWinXP = true, FIsWin7 = true, FIsWinVista = true, FIsComCtl6 = true;
+
+    // ---- published values with effects
+    TExStringGridCheck* CellChecker = nullptr;
+    TColor HighlightColor = clHighlight;
+    TColor HighlightTextColor = clHighlightText;
+    bool ActiveCellShow = false;
+    TColor ActiveCellColor = 0x808080;
+    TColor ActiveCellColorTo = clNone;
+    bool AutoSize = false;
+    bool AutoThemeAdapt = false;
+    TColor BorderColor = 0xB99D7F;
+    TAlignment DefaultAlignment = taLeftJustify;
+    bool Flat = false;
+    TScrollBarAlways ScrollBarAlways = saNone;
+    TScrollStyle ScrollBars = ssBoth;
+    TColor ScrollColor = clNone;
+    TScrollType ScrollType = ssNormal;
+    int ScrollWidth = 17;
+    TColor SelectionColor = 0xEACAB6;
+    TColor SelectionColorTo = clNone;
+    bool SelectionColorMixer = false;
+    int SelectionColorMixerFactor = 50;
+    TColor SelectionMirrorColor = clNone;
+    TColor SelectionMirrorColorTo = clNone;
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool SelectionRTFKeep = false;
+    TColor SelectionTextColor = clBlack;
+    bool ShowDesignHelper = true;
+    TVAlignment VAlignment = vtaTop;
+    unsigned FVAlign = 0;
+    TColor DUDGradientFrom = clWhite;
+    TColor DUDGradientTo = clNone;
+    TColor DUDGradientMirrorFrom = clNone;
+    TColor DUDGradientMirrorTo = clNone;
+    TExStyle FStyle = tsWindowsXP;
+    TColorTones FTones;
+
+    // ---- loading and windows
+    bool FLoaded = false;
+    bool FLoading = false;
+    TCursor FRecordedCursor = crDefault;
+    int FGridTimerID = 0;
+    int FWheelScrollLines = 3;
+    bool FFindBusy = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+// The settings of the grid's data exchange: printing, HTML export, OLE drag and drop and
+// scrolling while dragging. The exchange code completes them.
+
+#include "platform/core/component.h"
+#include "platform/graphics/graphics_objects.h"
+
+#include <QString>
+
+class TPrintSettings : public TObject {
+public:
+    explicit TPrintSettings(TComponent* AOwner) {}
+    void Assign(const TPrintSettings& Source);
+
+    QString Title;
+    bool UseDisplayFont = true;
+    TFont Font;
+    TFont FixedFont;
+};
+
+class THTMLSettings : public TObject {
+public:
+    void Assign(const THTMLSettings& Source);
+
+    int Width = 100;
+    bool SaveColor = true;
+    bool SaveFonts = true;
+};
+
+class TDragDropSettings : public TObject {
+public:
+    explicit TDragDropSettings(TComponent* AOwner) {}
+    void Assign(const TDragDropSettings& Source);
+
+    bool OleAcceptText = true;
+    bool OleAcceptFiles = true;
+    bool OleAcceptURLs = true;
+    bool OleDropTarget = false;
+    bool OleDropSource = false;
+    bool OleEntireRows = false;
+};
+
+// Scrolling while something is dragged near the grid's edges.
+class TDragScrollOptions : public TObject {
+public:
+    void Assign(const TDragScrollOptions& Source);
+
+    bool Active = false;
+    int InitialDelay = 1000;
+    int RepeatDelay = 250;
+    int TopMargin = 50;
+    int BottomMargin = 50;
+    int LeftMargin = 50;
+    int RightMargin = 50;
+};

@@ -1,0 +1,78 @@
+#include "grid/stringgrid/model/hidden_rows.h"
+
+#include <algorithm>
+
+void TGridItem::SetIdx(int Value) {
+    if (FCollection) {
+        FCollection->removed(FIdx);
+        FCollection->added(Value);
+    }
+    FIdx = Value;
+}
+
+void TGridItem::SetItems(std::unique_ptr<TStringList> Value) {
+    if (Value) FItems = std::move(Value);
+}
+
+TGridItem* THiddenRows::Insert(int Index) {
+    Index = std::clamp(Index, 0, Count());
+    auto item = std::make_unique<TGridItem>(this);
+    TGridItem* p = item.get();
+    items_.insert(items_.begin() + Index, std::move(item));
+    added(p->Idx());
+    return p;
+}
+
+void THiddenRows::Delete(int Index) {
+    if (Index < 0 || Index >= Count()) return;
+    removed(items_[static_cast<size_t>(Index)]->Idx());
+    items_.erase(items_.begin() + Index);
+}
+
+void THiddenRows::Clear() {
+    items_.clear();
+    sorted_.clear();
+    distinct_.clear();
+}
+
+void THiddenRows::added(int Idx) {
+    sorted_.insert(std::upper_bound(sorted_.begin(), sorted_.end(), Idx), Idx);
+    const auto d = std::lower_bound(distinct_.begin(), distinct_.end(), Idx);
+    if (d == distinct_.end() || *d != Idx) distinct_.insert(d, Idx);
+}
+
+void THiddenRows::removed(int Idx) {
+    const auto s = std::lower_bound(sorted_.begin(), sorted_.end(), Idx);
+    if (s == sorted_.end() || *s != Idx) return;
+    sorted_.erase(s);
+    if (!std::binary_search(sorted_.begin(), sorted_.end(), Idx))
+        distinct_.erase(std::lower_bound(distinct_.begin(), distinct_.end(), Idx));
+}
+
+int THiddenRows::Find(int RealRow) const {
+    if (!IsHidden(RealRow)) return -1;
+    for (int i = 0; i < Count(); ++i)
+        if (items_[static_cast<size_t>(i)]->Idx() == RealRow) return i;
+    return -1;
+}
+
+bool THiddenRows::IsHidden(int RealRow) const {
+    return std::binary_search(distinct_.begin(), distinct_.end(), RealRow);
+}
+
+int THiddenRows::CountBelow(int Row) const {
+    return static_cast<int>(std::lower_bound(sorted_.begin(), sorted_.end(), Row) - sorted_.begin());
+}
+
+int THiddenRows::DisplToReal(int DisplRow) const {
+    if (items_.empty()) return DisplRow;
+    // With the distinct hidden rows h0 < h1 < ..., the answer is DisplRow plus the number of
+    // them below it; hk lies below it exactly when hk - k <= DisplRow, which grows with k.
+    int lo = 0, hi = static_cast<int>(distinct_.size());
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (distinct_[static_cast<size_t>(mid)] - mid <= DisplRow) lo = mid + 1;
+        else hi = mid;
+    }
+    return DisplRow + lo;
+}

@@ -1,0 +1,88 @@
+#include "grid/stringgrid/model/owned_settings.h"
+
+void TControlLook::Assign(const TControlLook& Source) {
+    ControlStyle = Source.ControlStyle;
+    CheckSize = Source.CheckSize;
+    RadioSize = Source.RadioSize;
+    DropDownAlwaysVisible = Source.DropDownAlwaysVisible;
+    SpinButtonsAlwaysVisible = Source.SpinButtonsAlwaysVisible;
+}
+
+void TBackGround::Assign(const TBackGround& Source) {
+    Display = Source.Display;
+    Cells = Source.Cells;
+    Color = Source.Color;
+    ColorTo = Source.ColorTo;
+    Top = Source.Top;
+    Left = Source.Left;
+    Bitmap.Assign(Source.Bitmap);
+}
+
+void TGridProgressAppearance::Assign(const TGridProgressAppearance& Source) {
+    CompleteColor = Source.CompleteColor;
+    CompleteFontColor = Source.CompleteFontColor;
+    UnCompleteColor = Source.UnCompleteColor;
+    UnCompleteFontColor = Source.UnCompleteFontColor;
+    Level1Perc = Source.Level1Perc;
+    Level2Perc = Source.Level2Perc;
+    ShowPercentage = Source.ShowPercentage;
+    OnChange(this);
+}
+
+void TBalloonSettings::Assign(const TBalloonSettings& Source) {
+    BackgroundColor = Source.BackgroundColor;
+    TextColor = Source.TextColor;
+    ReshowDelay = Source.ReshowDelay;
+    InitialDelay = Source.InitialDelay;
+    AutoHideDelay = Source.AutoHideDelay;
+    Transparency = Source.Transparency;
+    SetEnable(Source.FEnable);
+}
+
+void TBalloonSettings::SetEnable(bool Value) {
+    FEnable = Value;
+    OnEnableChange(this);
+}
+
+void TShowModified::Assign(const TShowModified& Source) {
+    FColor = Source.FColor;
+    Enabled = Source.Enabled;
+}
+
+void TShowModified::SetColor(TColor Value) {
+    FColor = Value;
+    OnChange(this);
+}
+
+void TFilterDropDown::Assign(const TFilterDropDown& Source) {
+    Color = Source.Color;
+    Font.Assign(Source.Font);
+    AutoSize = Source.AutoSize;
+    ColumnWidth = Source.ColumnWidth;
+    Width = Source.Width;
+    Height = Source.Height;
+}
+
+void TSortSettings::Assign(const TSortSettings& Source) {
+    Show = Source.Show;
+    IndexShow = Source.IndexShow;
+    AutoColumnMerge = Source.AutoColumnMerge;
+    Column = Source.Column;
+    Row = Source.Row;
+    Direction = Source.Direction;
+}
+
+void TGrouping::Assign(const TGrouping& Source) {
+    Summary = Source.Summary;
+    MergeHeader = Source.MergeHeader;
+    ShowGroupCount = Source.ShowGroupCount;
+}
+
+void TFloatingFooter::Assign(const TFloatingFooter& Source) {
+    Visible = Source.Visible;
+    Height = Source.Height;
+    Color = Source.Color;
+    FooterStyle = Source.FooterStyle;
+    Column = Source.Column;
+    CalculateHiddenRows = Source.CalculateHiddenRows;
+}

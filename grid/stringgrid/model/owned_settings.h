@@ -1,0 +1,163 @@
+#pragma once
+
+// The settings objects the string grid owns besides the grid suite's option records. Each holds
+// what the grid reads of it so far; the Parts that use a setting complete its object. A change
+// that needs a repaint or a new layout fires OnChange, which the grid answers.
+
+#include "grid/stringgrid/model/string_grid_types.h"
+#include "platform/graphics/graphic.h"
+
+class TExStringGrid;
+
+// How check boxes, radio buttons and progress bars in cells are drawn.
+enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csDUD, csGlyph, csTheme };
+
+// The look of the controls drawn in cells.
+class TControlLook : public TObject {
+public:
+    explicit TControlLook(TExStringGrid* AOwner) : FOwner(AOwner) {}
+    void Assign(const TControlLook& Source);
+
+    TControlStyle ControlStyle = csTheme;
+    int CheckSize = 15;
+    int RadioSize = 10;
+    bool DropDownAlwaysVisible = false;
+    bool SpinButtonsAlwaysVisible = false;
+
+private:
+    TExStringGrid* FOwner;
+};
+
+enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
+enum TBackGroundCells { bcNormal, bcFixed, bcAll };
+
+// The picture or gradient behind the cells.
+class TBackGround : public TObject {
+public:
+    explicit TBackGround(TExStringGrid* AGrid) : FGrid(AGrid) {}
+    void Assign(const TBackGround& Source);
+
+    TBackGroundDisplay Display = bdTile;
+    TBackGroundCells Cells = bcNormal;
+    TColor Color = clWindow;
+    TColor ColorTo = clBtnFace;
+    int Top = 0;
+    int Left = 0;
+    TBitmap Bitmap;
+
+private:
+    TExStringGrid* FGrid;
+};
+
+// The look of appearance-driven progress cells.
+class TGridProgressAppearance : public TObject {
+public:
+    // Copies every value and keeps this object's OnChange; fires it once.
+    void Assign(const TGridProgressAppearance& Source);
+
+    TColor CompleteColor = clRed;
+    TColor CompleteFontColor = clBlue;
+    TColor UnCompleteColor = clNone;
+    TColor UnCompleteFontColor = clWindowText;
+    int Level1Perc = 70;
+    int Level2Perc = 90;
+    bool ShowPercentage = true;
+    TNotifyEvent OnChange;
+};
+
+// Balloon tool-tips on cells.
+class TBalloonSettings : public TObject {
+public:
+    void Assign(const TBalloonSettings& Source);
+
+    bool Enable() const { return FEnable; }
+    // Stores the value and fires OnEnableChange.
+    void SetEnable(bool Value);
+
+    TColor BackgroundColor = clNone;
+    TColor TextColor = clNone;
+    int ReshowDelay = -1;
+    int InitialDelay = -1;
+    int AutoHideDelay = -1;
+    uint8_t Transparency = 0;
+    TNotifyEvent OnEnableChange;
+
+private:
+    bool FEnable = false;
+};
+
+// The mark of rows with edited cells.
+class TShowModified : public TObject {
+public:
+    void Assign(const TShowModified& Source);
+
+    TColor Color() const { return FColor; }
+    // Fires OnChange.
+    void SetColor(TColor Value);
+
+    bool Enabled = false;
+    TNotifyEvent OnChange;
+
+private:
+    TColor FColor = clYellow;
+};
+
+// The look of the filter drop-down list.
+class TFilterDropDown : public TObject {
+public:
+    void Assign(const TFilterDropDown& Source);
+
+    TColor Color = clWindow;
+    TFont Font;
+    bool AutoSize = false;
+    bool ColumnWidth = false;
+    int Width = 100;
+    int Height = 200;
+    TNotifyEvent OnChange;
+};
+
+// Sort options.
+class TSortSettings : public TObject {
+public:
+    explicit TSortSettings(TExStringGrid* AOwner) : FOwner(AOwner) {}
+    void Assign(const TSortSettings& Source);
+
+    bool Show = false;
+    bool IndexShow = false;
+    bool AutoColumnMerge = false;
+    int Column = -1;
+    int Row = 0;
+    TSortDirection Direction = sdAscending;
+
+private:
+    TExStringGrid* FOwner;
+};
+
+// Grouping options.
+class TGrouping : public TObject {
+public:
+    void Assign(const TGrouping& Source);
+
+    bool Summary = false;
+    bool MergeHeader = false;
+    bool ShowGroupCount = false;
+};
+
+enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview };
+
+// The footer row under the grid.
+class TFloatingFooter : public TObject {
+public:
+    explicit TFloatingFooter(TExStringGrid* AOwner) : FOwner(AOwner) {}
+    void Assign(const TFloatingFooter& Source);
+
+    bool Visible = false;
+    int Height = 22;
+    TColor Color = clBtnFace;
+    TFooterStyle FooterStyle = fsFixedLastRow;
+    int Column = 0;
+    bool CalculateHiddenRows = true;
+
+private:
+    TExStringGrid* FOwner;
+};

@@ -1,0 +1,327 @@
+// The default bodies of the grid's virtual operations: the event each one relays, or the least
+// answer until the piece of the grid that does the work overrides or fills it.
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+void TExStringGrid::CalcFooterCells(int) {}
+void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
+void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) { SetCellEx(RealColIndex(ACol), ARow, Value); }
+void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
+
+QString TExStringGrid::GetCurrentCell() {
+    const TPoint b = BaseCell(RealCol(), Row());
+    return GetGridCell(b.X, b.Y);
+}
+
+void TExStringGrid::SetCurrentCell(const QString& Value) {
+    const TPoint b = BaseCell(RealCol(), Row());
+    SetCellEx(b.X, b.Y, Value);
+}
+
+QString TExStringGrid::GetCurrentCellEx() {
+    const TPoint b = BaseCell(RealCol(), Row());
+    return GetCellEx(b.X, b.Y);
+}
+
+void TExStringGrid::SetCurrentEditText(const QString& Value) { SetCurrentCell(Value); }
+void TExStringGrid::RestoreEditCell() { SetCurrentCell(p->FOldCellText); }
+void TExStringGrid::ToggleCheck(int, int, bool) {}
+void TExStringGrid::SelectRadioButton(int, int) {}
+QString TExStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+QString TExStringGrid::GetColumnFloatFormat(int) { return FloatFormat; }
+TCellType TExStringGrid::GetCellType(int, int) { return ctEmpty; }
+TCellGraphic* TExStringGrid::GetCellGraphic(int, int) { return nullptr; }
+TPoint TExStringGrid::GetCellGraphicSize(int, int) { return {}; }
+TPoint TExStringGrid::GetCellGraphicSizeEx(int, int, TPoint, int) { return {}; }
+TPoint TExStringGrid::GetCellGraphicPrintSize(int, int, TPoint, int) { return {}; }
+
+void TExStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {
+    OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
+}
+
+void TExStringGrid::DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink) {
+    OnGetEditorProp(this, ACol, ARow, AEditLink);
+    OnGetEditorPropInt(this, ARow, ACol);
+}
+
+void TExStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State) { OnCheckBoxClick(this, ACol, ARow, State); }
+
+void TExStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values) {
+    OnFixedEdit(this, ACol, ARow, AEditor, Values);
+}
+
+void TExStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
+    OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
+}
+
+void TExStringGrid::AutoInsertRow(int ARow) { OnAutoInsertRow(this, ARow); }
+void TExStringGrid::AutoDeleteRow(int ARow) { OnAutoDeleteRow(this, ARow); }
+void TExStringGrid::DoFilterDone() { OnFilterDone(this); }
+void TExStringGrid::UpdateColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
+void TExStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
+void TExStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { OnEllipsClick(this, ACol, ARow, S); }
+bool TExStringGrid::MatchFilter(int) { return true; }
+void TExStringGrid::CellsPasted(TGridCoord, TGridRect, int) {}
+QString TExStringGrid::GetCalculatedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+
+QString TExStringGrid::SaveCell(int ACol, int ARow) {
+    QString value = GetGridCell(ACol, ARow);
+    OnSaveCell(this, ACol, ARow, value);
+    return value;
+}
+
+void TExStringGrid::LoadCell(int ACol, int ARow, const QString& Value) {
+    QString value = Value;
+    OnLoadCell(this, ACol, ARow, value);
+    SetGridCell(ACol, ARow, value);
+}
+
+void TExStringGrid::ColumnChanged(int ACol) { CalcFooterCells(ACol); }
+void TExStringGrid::SaveCellState(int ACol, int ARow) { p->FOldCellText = GetGridCell(ACol, ARow); }
+void TExStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) { OnCanEditCell(this, ARow, ACol, CanEdit); }
+
+void TExStringGrid::DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction) {
+    OnSearchFooterAction(this, Value, ACol, ARow, SearchAction);
+}
+
+void TExStringGrid::DoButtonClick(int ACol, int ARow) { OnButtonClick(this, ACol, ARow); }
+void TExStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded) { OnExpandClick(this, ACol, ARow, Expanded); }
+void TExStringGrid::DoComboCloseUp(int ARow, int ACol) { OnComboCloseUp(this, ARow, ACol); }
+void TExStringGrid::DoComboDropDown(int ARow, int ACol) { OnComboDropDown(this, ARow, ACol); }
+
+void TExStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y) {
+    if (!OnGetCellCursor) return;
+    TCursor cursor = Cursor();
+    OnGetCellCursor(this, ACol, ARow, X, Y, cursor);
+    SetCursor(cursor);
+}
+
+void TExStringGrid::CellsChanged(TRect R) {
+    for (TGridChangeNotifier* notifier : p->FNotifierList) notifier->CellsChanged(R);
+    OnCellsChanged(this, R);
+}
+
+void TExStringGrid::AllCellsChanged() { CalcFooter(-1); }
+
+void TExStringGrid::GetGridHint(int ACol, int ARow, QString& hintstr) {
+    OnGridHint(this, ARow, ACol, hintstr);
+    QString wide;
+    OnGridWideHint(this, ARow, ACol, wide);
+    if (!wide.isEmpty()) hintstr = wide;
+}
+
+void TExStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
+    OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
+}
+
+void TExStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
+    OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
+}
+
+void TExStringGrid::GetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) {
+    OnGetCellBorder(this, ARow, ACol, APen, Borders);
+}
+
+void TExStringGrid::GetCellPrintBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) {
+    OnGetCellPrintBorder(this, ARow, ACol, APen, Borders);
+}
+
+void TExStringGrid::GetCellAlign(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) {
+    OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
+}
+
+void TExStringGrid::GetColumnFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix) {
+    OnGetFormat(this, ACol, AStyle, aPrefix, aSuffix);
+}
+
+void TExStringGrid::QueryEditorType(int ACol, int ARow, TEditorType& AEditor) { OnGetEditorType(this, ACol, ARow, AEditor); }
+void TExStringGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) { OnGetEditorType(this, ACol, ARow, AEditor); }
+
+bool TExStringGrid::HasNoEditor(int ACol, int ARow) {
+    if (!OnGetEditorType) return false;
+    TEditorType editor = edNormal;
+    OnGetEditorType(this, ACol, ARow, editor);
+    return editor == edNone;
+}
+
+void TExStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed) {
+    IsFixed = IsFixed || ACol < FixedCols() || ARow < FixedRows() ||
+              (FixedRowAlways && ARow <= p->FFixedRowsMin && RowCount() == p->FFixedRowsMin) ||
+              (FixedColAlways && ACol < p->FFixedColsMin && ColCount() == p->FFixedColsMin);
+    if (!IsFixed) OnIsFixedCell(this, ARow, ACol, IsFixed);
+}
+
+void TExStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) { DoCanEditCell(ACol, ARow, CanEdit); }
+void TExStringGrid::IsPasswordCell(int ACol, int ARow, bool& IsPassword) { OnIsPasswordCell(this, ARow, ACol, IsPassword); }
+void TExStringGrid::GetCellWordWrap(int ACol, int ARow, bool& AWordWrap) { OnGetWordWrap(this, ACol, ARow, AWordWrap); }
+
+bool TExStringGrid::HasComboBox(int ACol, int ARow) {
+    bool has = false;
+    if (OnHasComboBox) {
+        OnHasComboBox(this, ACol, ARow, has);
+    } else if (p->ControlLook->DropDownAlwaysVisible) {
+        TEditorType editor = DefaultEditor;
+        GetCellEditor(ACol, ARow, editor);
+        has = editor == edComboEdit || editor == edComboList;
+    }
+    return has;
+}
+
+bool TExStringGrid::HasSpinEdit(int ACol, int ARow) {
+    if (ACol < FixedCols() || ARow < FixedRows()) return false;
+    bool has = false;
+    if (OnHasSpinEdit) {
+        OnHasSpinEdit(this, ACol, ARow, has);
+    } else if (p->ControlLook->SpinButtonsAlwaysVisible) {
+        TEditorType editor = DefaultEditor;
+        QueryEditorType(ACol, ARow, editor);
+        has = editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit || editor == edDateSpinEdit;
+    }
+    return has;
+}
+
+void TExStringGrid::GetCheckTrue(int ACol, int ARow, QString& Value) {
+    Value = CheckTrue;
+    OnGetCheckTrue(this, ACol, ARow, Value);
+}
+
+void TExStringGrid::GetCheckFalse(int ACol, int ARow, QString& Value) {
+    Value = CheckFalse;
+    OnGetCheckFalse(this, ACol, ARow, Value);
+}
+
+bool TExStringGrid::GetFilterValues(int) { return false; }
+
+TGridRect TExStringGrid::GetUsedCells() {
+    TGridRect used{-1, -1, -1, -1};
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c) {
+            if (GetCellEx(c, r).isEmpty()) continue;
+            if (used.Left < 0) used = {c, r, c, r};
+            used = {std::min(used.Left, c), std::min(used.Top, r), std::max(used.Right, c), std::max(used.Bottom, r)};
+        }
+    return used.Left < 0 ? TGridRect{} : used;
+}
+
+void TExStringGrid::RemoveRowsInternal(int ARow, int ACount) {
+    FreeCellProperties(0, ARow, TotalColCount() - 1, ARow + ACount - 1);
+    RemoveRowsEx(ARow, ACount);
+}
+
+void TExStringGrid::DoCanAddRow(bool& Allow) { OnCanAddRow(this, Allow); }
+void TExStringGrid::DoCanInsertRow(int ARow, bool& Allow) { OnCanInsertRow(this, ARow, Allow); }
+void TExStringGrid::AppendRow() { SetRowCount(RowCount() + 1); }
+bool TExStringGrid::MouseActionsIsDesigning(TObject*) { return false; }
+void TExStringGrid::MouseActionsInvalidate(TObject*) { TBaseGrid::Invalidate(); }
+void TExStringGrid::MouseActionsDisableEdit(TObject*) { SetOptions(Options() & ~goEditing); }
+void TExStringGrid::WrapToFirstRow() { SetRow(FixedRows()); }
+bool TExStringGrid::AllowFormattedPaste() { return p->Navigation->AllowFmtClipboard; }
+void TExStringGrid::FilterDropDownSelect(TObject*) {}
+void TExStringGrid::FilterCheckListSelect(TObject*) {}
+void TExStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) { OnCheckBoxChange(this, ACol, ARow, State); }
+
+bool TExStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate) {
+    bool allow = true;
+    OnRatingChange(this, ACol, ARow, NewRate, allow);
+    return allow;
+}
+
+void TExStringGrid::ColorDropDownSelect(TObject*) {}
+void TExStringGrid::ImageDropDownSelect(TObject*) {}
+
+void TExStringGrid::DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow) {
+    if (OldRow != NewRow) OnRowChanging(this, OldRow, NewRow, Allow);
+    if (OldCol != NewCol) OnColChanging(this, OldCol, NewCol, Allow);
+    OnCellChanging(this, OldRow, OldCol, NewRow, NewCol, Allow);
+}
+
+void TExStringGrid::DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax) {
+    OnScrollCell(this, ACol, ARow, ScrollPosition, ScrollMin, ScrollMax);
+}
+
+bool TExStringGrid::CanShowFixedDropDown(int ACol) {
+    bool canShow = true;
+    OnCanShowFixedDropDown(this, ACol, canShow);
+    return canShow;
+}
+
+void TExStringGrid::DoStartBlockFocus() { FOnStartBlockFocus(this); }
+void TExStringGrid::DoEndBlockFocus() { FOnEndBlockFocus(this); }
+TCustomImageList* TExStringGrid::GetGridImages() { return GridImages; }
+
+bool TExStringGrid::ValidateCell(const QString& NewValue) {
+    QString value = NewValue;
+    bool valid = true;
+    OnCellValidate(this, RealCol(), Row(), value, valid);
+    if (valid) SetCurrentCell(value);
+    return valid;
+}
+
+bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
+    QString value = NewValue;
+    bool valid = true;
+    OnCellValidateWide(this, RealCol(), Row(), value, valid);
+    if (valid) SetCurrentCell(value);
+    return valid;
+}
+
+void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
+    std::vector<int> rows;
+    for (int r = RowIndex; r < RowIndex + RCount; ++r) rows.push_back(r);
+    DeleteRowsAt(rows);
+    rowsChanged();
+}
+
+void TExStringGrid::RemoveRows(int RowIndex, int RCount) { RemoveRowsInternal(RowIndex, RCount); }
+
+void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls) {
+    if (RCount <= 0) return;
+    InsertRowsAt(RowIndex, RCount);
+    rowsChanged();
+    if (UpdateCellControls) CellControlsUpdate(false);
+}
+
+void TExStringGrid::RemoveCols(int ColIndex, int CCount) {
+    for (int i = 0; i < CCount; ++i) DeleteColumn(ColIndex);
+}
+
+void TExStringGrid::InsertCols(int ColIndex, int CCount) {
+    for (int i = 0; i < CCount; ++i) {
+        SetColCount(ColCount() + 1);
+        MoveColumn(ColCount() - 1, ColIndex);
+    }
+}
+
+void TExStringGrid::SubGroup(int) {}
+void TExStringGrid::SubUnGroup(int) {}
+void TExStringGrid::Group(int) {}
+void TExStringGrid::UnGroup() {}
+
+void TExStringGrid::SortSwapRows(int ARow1, int ARow2) {
+    auto first = TakeRowCells(ARow1);
+    PutRowCells(ARow1, TakeRowCells(ARow2));
+    PutRowCells(ARow2, std::move(first));
+}
+
+void TExStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
+    FreeCellProperties(ACol1, ARow1, ACol2, ARow2);
+    for (int r = ARow1; r <= ARow2; ++r)
+        for (int c = ACol1; c <= ACol2; ++c) SetGridCell(c, r, QString());
+}
+
+void TExStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
+    for (int r = ARow1; r <= ARow2; ++r)
+        for (int c = ACol1; c <= ACol2; ++c) SetCellEx(c, r, GetCellEx(c, r).trimmed());
+}
+
+void TExStringGrid::SetStyle(TExGridStyle) {}
+void TExStringGrid::QSort() {}
+void TExStringGrid::QSortIndexed() {}
+void TExStringGrid::QSortGroup() {}
+void TExStringGrid::QSortGroupIndexed() {}
+void TExStringGrid::QUnSort() {}
+
+bool TExStringGrid::IsFixed(int ACol, int ARow) {
+    return ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols;
+}
+
+void TExStringGrid::GetDisplText(int ACol, int ARow, QString& Value) { TBaseGrid::GetDisplText(ACol, ARow, Value); }

@@ -1,0 +1,265 @@
+// The published and run-time properties of the string grid whose write does more than store.
+#include "grid/foundation/cell_checker.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+#include <algorithm>
+
+// ---- owned objects
+
+TBalloonSettings& TExStringGrid::Balloon() const { return *p->Balloon; }
+void TExStringGrid::SetBalloon(const TBalloonSettings& Value) { p->Balloon->Assign(Value); }
+TBands& TExStringGrid::Bands() const { return *p->Bands; }
+TBackGround& TExStringGrid::BackGround() const { return *p->BackGround; }
+
+void TExStringGrid::SetBackGround(const TBackGround& Value) {
+    p->BackGround->Assign(Value);
+    TBaseGrid::Invalidate();
+}
+
+TCellNode& TExStringGrid::CellNode() const { return *p->CellNode; }
+TStringList& TExStringGrid::ColumnHeaders() const { return *p->ColumnHeaders; }
+TColumnSize& TExStringGrid::ColumnSize() const { return *p->ColumnSize; }
+TControlLook& TExStringGrid::ControlLook() const { return *p->ControlLook; }
+TDragDropSettings& TExStringGrid::DragDropSettings() const { return *p->DragDropSettings; }
+TDragScrollOptions& TExStringGrid::DragScrollOptions() const { return *p->DragScrollOptions; }
+void TExStringGrid::SetDragScrollOptions(const TDragScrollOptions& Value) { p->DragScrollOptions->Assign(Value); }
+TFilter& TExStringGrid::Filter() const { return *p->Filter; }
+TFilterDropDown& TExStringGrid::FilterDropDown() const { return *p->FilterDropDown; }
+TFont& TExStringGrid::FixedFont() const { return *p->FixedFont; }
+TFloatingFooter& TExStringGrid::FloatingFooter() const { return *p->FloatingFooter; }
+TFocusHelper& TExStringGrid::FocusHelper() const { return *p->FocusHelper; }
+void TExStringGrid::SetFocusHelper(const TFocusHelper& Value) { p->FocusHelper->Assign(Value); }
+TGrouping& TExStringGrid::Grouping() const { return *p->Grouping; }
+THTMLSettings& TExStringGrid::HTMLSettings() const { return *p->HTMLSettings; }
+TStringList& TExStringGrid::LookupItems() const { return *p->LookupItems; }
+TMouseActions& TExStringGrid::MouseActions() const { return *p->MouseActions; }
+TNavigation& TExStringGrid::Navigation() const { return *p->Navigation; }
+TPrintSettings& TExStringGrid::PrintSettings() const { return *p->PrintSettings; }
+TGridProgressAppearance& TExStringGrid::ProgressAppearance() const { return *p->ProgressAppearance; }
+void TExStringGrid::SetProgressAppearance(const TGridProgressAppearance& Value) { p->ProgressAppearance->Assign(Value); }
+TStringList& TExStringGrid::RowHeaders() const { return *p->RowHeaders; }
+TBitmap& TExStringGrid::RowIndicator() const { return *p->RowIndicator; }
+
+void TExStringGrid::SetRowIndicator(const TBitmap& Value) {
+    p->RowIndicator->Assign(Value);
+    RepaintCell(0, Row());
+}
+
+TSearchFooter& TExStringGrid::SearchFooter() const { return *p->SearchFooter; }
+TShowModified& TExStringGrid::ShowModified() const { return *p->ShowModified; }
+void TExStringGrid::SetShowModified(const TShowModified& Value) { p->ShowModified->Assign(Value); }
+TSizeWhileTyping& TExStringGrid::SizeWhileTyping() const { return *p->SizeWhileTyping; }
+TSortSettings& TExStringGrid::SortSettings() const { return *p->SortSettings; }
+void TExStringGrid::SetSortSettings(const TSortSettings& Value) { p->SortSettings->Assign(Value); }
+TSyncGrid& TExStringGrid::SyncGrid() const { return *p->SyncGrid; }
+TFont& TExStringGrid::ActiveCellFont() const { return *p->ActiveCellFont; }
+void TExStringGrid::SetActiveCellFont(const TFont& Value) { p->ActiveCellFont->Assign(Value); }
+TStringList& TExStringGrid::FilterList() const { return *p->FilterList; }
+TSortIndexList& TExStringGrid::SortIndexes() const { return *p->SortIndexes; }
+TIntList& TExStringGrid::IgnoreColumns() const { return *p->IgnoreColumns; }
+TIntList& TExStringGrid::MergedColumns() const { return *p->FMergedColumns; }
+TFont& TExStringGrid::ScratchFont() const { return *p->cf; }
+THTMLPictureCache* TExStringGrid::ImageCache() const { return p->ImageCache; }
+TSearchPanel* TExStringGrid::SearchPanel() const { return p->FSearchPanel; }
+
+TExStringGridCheck* TExStringGrid::CellChecker() const { return p->CellChecker; }
+
+void TExStringGrid::SetCellChecker(TExStringGridCheck* Value) {
+    if (p->CellChecker == Value) return;
+    if (p->CellChecker) RemoveFreeNotification(p->CellChecker);
+    p->CellChecker = Value;
+    if (Value) FreeNotification(Value);
+}
+
+// ---- values that repaint
+
+void TExStringGrid::repaintIfNotUpdating() {
+    if (p->FUpdateCount == 0) TBaseGrid::Invalidate();
+}
+
+template <class T>
+void TExStringGrid::setAndRepaint(T& field, T Value) {
+    if (field == Value) return;
+    field = Value;
+    TBaseGrid::Invalidate();
+}
+
+TColor TExStringGrid::HighlightColor() const { return p->HighlightColor; }
+void TExStringGrid::SetHighlightColor(TColor Value) { setAndRepaint(p->HighlightColor, Value); }
+TColor TExStringGrid::HighlightTextColor() const { return p->HighlightTextColor; }
+void TExStringGrid::SetHighlightTextColor(TColor Value) { setAndRepaint(p->HighlightTextColor, Value); }
+bool TExStringGrid::ActiveCellShow() const { return p->ActiveCellShow; }
+void TExStringGrid::SetActiveCellShow(bool Value) { setAndRepaint(p->ActiveCellShow, Value); }
+TColor TExStringGrid::ActiveCellColor() const { return p->ActiveCellColor; }
+void TExStringGrid::SetActiveCellColor(TColor Value) { setAndRepaint(p->ActiveCellColor, Value); }
+TColor TExStringGrid::ActiveCellColorTo() const { return p->ActiveCellColorTo; }
+void TExStringGrid::SetActiveCellColorTo(TColor Value) { setAndRepaint(p->ActiveCellColorTo, Value); }
+bool TExStringGrid::AutoSize() const { return p->AutoSize; }
+
+void TExStringGrid::SetAutoSize(bool Value) {
+    p->AutoSize = Value;
+    if (Value && !IsLoading()) AutoSizeColumns(false, 10);
+}
+
+bool TExStringGrid::AutoThemeAdapt() const { return p->AutoThemeAdapt; }
+void TExStringGrid::SetAutoThemeAdapt(bool Value) { p->AutoThemeAdapt = Value; }
+TColor TExStringGrid::BorderColor() const { return p->BorderColor; }
+void TExStringGrid::SetBorderColor(TColor Value) { setAndRepaint(p->BorderColor, Value); }
+TAlignment TExStringGrid::DefaultAlignment() const { return p->DefaultAlignment; }
+void TExStringGrid::SetDefaultAlignment(TAlignment Value) { setAndRepaint(p->DefaultAlignment, Value); }
+bool TExStringGrid::Flat() const { return p->Flat; }
+
+void TExStringGrid::SetFlat(bool Value) {
+    p->Flat = Value;
+    if (!IsLoading()) TBaseGrid::Invalidate();
+}
+
+int TExStringGrid::MaxEditLength() const { return p->FMaxEditLength; }
+void TExStringGrid::SetMaxEditLength(int Value) { p->FMaxEditLength = Value; }
+TScrollBarAlways TExStringGrid::ScrollBarAlways() const { return p->ScrollBarAlways; }
+
+void TExStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
+    p->ScrollBarAlways = Value;
+    ScrollBarAlwaysUpdate(true);
+}
+
+TScrollStyle TExStringGrid::ScrollBars() const { return p->ScrollBars; }
+void TExStringGrid::SetScrollBars(TScrollStyle Value) { p->ScrollBars = Value; }
+TColor TExStringGrid::ScrollColor() const { return p->ScrollColor; }
+void TExStringGrid::SetScrollColor(TColor Value) { p->ScrollColor = Value; }
+TScrollType TExStringGrid::ScrollType() const { return p->ScrollType; }
+void TExStringGrid::SetScrollType(TScrollType Value) { p->ScrollType = Value; }
+int TExStringGrid::ScrollWidth() const { return p->ScrollWidth; }
+void TExStringGrid::SetScrollWidth(int Value) { p->ScrollWidth = Value; }
+TColor TExStringGrid::SelectionColor() const { return p->SelectionColor; }
+void TExStringGrid::SetSelectionColor(TColor Value) { setAndRepaint(p->SelectionColor, Value); }
+TColor TExStringGrid::SelectionColorTo() const { return p->SelectionColorTo; }
+void TExStringGrid::SetSelectionColorTo(TColor Value) { setAndRepaint(p->SelectionColorTo, Value); }
+bool TExStringGrid::SelectionColorMixer() const { return p->SelectionColorMixer; }
+void TExStringGrid::SetSelectionColorMixer(bool Value) { setAndRepaint(p->SelectionColorMixer, Value); }
+int TExStringGrid::SelectionColorMixerFactor() const { return p->SelectionColorMixerFactor; }
+
+void TExStringGrid::SetSelectionColorMixerFactor(int Value) {
+    setAndRepaint(p->SelectionColorMixerFactor, std::clamp(Value, 0, 100));
+}
+
+TColor TExStringGrid::SelectionMirrorColor() const { return p->SelectionMirrorColor; }
+void TExStringGrid::SetSelectionMirrorColor(TColor Value) { setAndRepaint(p->SelectionMirrorColor, Value); }
+TColor TExStringGrid::SelectionMirrorColorTo() const { return p->SelectionMirrorColorTo; }
+void TExStringGrid::SetSelectionMirrorColorTo(TColor Value) { setAndRepaint(p->SelectionMirrorColorTo, Value); }
+bool TExStringGrid::SelectionRectangle() const { return p->SelectionRectangle; }
+void TExStringGrid::SetSelectionRectangle(bool Value) { setAndRepaint(p->SelectionRectangle, Value); }
+bool TExStringGrid::SelectionResizer() const { return p->SelectionResizer; }
+void TExStringGrid::SetSelectionResizer(bool Value) { setAndRepaint(p->SelectionResizer, Value); }
+bool TExStringGrid::SelectionRTFKeep() const { return p->SelectionRTFKeep; }
+void TExStringGrid::SetSelectionRTFKeep(bool Value) { setAndRepaint(p->SelectionRTFKeep, Value); }
+TColor TExStringGrid::SelectionTextColor() const { return p->SelectionTextColor; }
+void TExStringGrid::SetSelectionTextColor(TColor Value) { setAndRepaint(p->SelectionTextColor, Value); }
+
+void TExStringGrid::SetShowSelection(bool Value) {
+    FShowSel = Value;
+    TBaseGrid::Invalidate();
+}
+
+bool TExStringGrid::ShowDesignHelper() const { return p->ShowDesignHelper; }
+void TExStringGrid::SetShowDesignHelper(bool Value) { setAndRepaint(p->ShowDesignHelper, Value); }
+TVAlignment TExStringGrid::VAlignment() const { return p->VAlignment; }
+
+void TExStringGrid::SetVAlignment(TVAlignment Value) {
+    p->VAlignment = Value;
+    // The text flags of a top, centred or bottom line.
+    static constexpr unsigned flags[] = {0, 4, 8};
+    p->FVAlign = flags[Value];
+    repaintIfNotUpdating();
+}
+
+void TExStringGrid::SetWordWrap(bool Value) {
+    WordWrap = Value;
+    repaintIfNotUpdating();
+}
+
+TColor TExStringGrid::DUDGradientFrom() const { return p->DUDGradientFrom; }
+void TExStringGrid::SetDUDGradientFrom(TColor Value) { setAndRepaint(p->DUDGradientFrom, ColorToRGB(Value)); }
+TColor TExStringGrid::DUDGradientTo() const { return p->DUDGradientTo; }
+void TExStringGrid::SetDUDGradientTo(TColor Value) { setAndRepaint(p->DUDGradientTo, ColorToRGB(Value)); }
+TColor TExStringGrid::DUDGradientMirrorFrom() const { return p->DUDGradientMirrorFrom; }
+void TExStringGrid::SetDUDGradientMirrorFrom(TColor Value) { setAndRepaint(p->DUDGradientMirrorFrom, ColorToRGB(Value)); }
+TColor TExStringGrid::DUDGradientMirrorTo() const { return p->DUDGradientMirrorTo; }
+void TExStringGrid::SetDUDGradientMirrorTo(TColor Value) { setAndRepaint(p->DUDGradientMirrorTo, ColorToRGB(Value)); }
+
+// ---- run time
+
+bool TExStringGrid::IsThemed() const { return p->FIsComCtl6; }
+bool TExStringGrid::EditActive() const { return p->FEditActive; }
+TEditorType TExStringGrid::CurrentEditor() const { return p->EditControl; }
+QString TExStringGrid::OriginalCellValue() const { return p->FOldCellText; }
+void TExStringGrid::SetOriginalCellValue(const QString& Value) { p->FOldCellText = Value; }
+bool TExStringGrid::FindBusy() const { return p->FFindBusy; }
+int TExStringGrid::GroupColumn() const { return p->FGroupColumn; }
+void TExStringGrid::SetGroupColumn(int Value) { p->FGroupColumn = Value; }
+int TExStringGrid::FilterLevel() const { return p->FFilterLevel; }
+void TExStringGrid::SetFilterLevel(int Value) { p->FFilterLevel = std::max(0, Value); }
+
+void TExStringGrid::SetComponentStyle(TExStyle AStyle) { p->FStyle = AStyle; }
+void TExStringGrid::SetColorTones(const TColorTones& ATones) { p->FTones = ATones; }
+
+// ---- dimensions
+
+void TExStringGrid::SetColCount(int Value) {
+    TBaseGrid::SetColCount(Value);
+    if (p->FFixedColsMin < ColCount() && FixedColAlways && FixedCols() != p->FFixedColsMin)
+        TBaseGrid::SetFixedCols(p->FFixedColsMin);
+    p->FMaxColCount = std::max(p->FMaxColCount, ColCount());
+    ScrollBarAlwaysUpdate(false);
+}
+
+void TExStringGrid::SetRowCount(int Value) {
+    if (RowCount() == FixedRows() && FixedRowAlways && p->FSelHidden) UnHideSelection();
+    TBaseGrid::SetRowCount(Value);
+    if (p->FFixedRowsMin < RowCount() && FixedRowAlways && FixedRows() != p->FFixedRowsMin)
+        TBaseGrid::SetFixedRows(p->FFixedRowsMin);
+    rowsChanged();
+    ScrollBarAlwaysUpdate(false);
+}
+
+void TExStringGrid::rowsChanged() {
+    p->FMaxRowCount = std::max(p->FMaxRowCount, RowCount());
+    FNormalRowCount = RowCount();
+}
+
+void TExStringGrid::SetFixedCols(int Value) {
+    TBaseGrid::SetFixedCols(Value >= ColCount() && FixedColAlways ? ColCount() - 1 : Value);
+    if (!IsLoading()) p->FFixedColsMin = Value;
+}
+
+void TExStringGrid::SetFixedRows(int Value) {
+    TBaseGrid::SetFixedRows(Value >= RowCount() && FixedRowAlways ? RowCount() - 1 : Value);
+    if (!IsLoading()) p->FFixedRowsMin = Value;
+}
+
+void TExStringGrid::SetDefaultRowHeight(int Value) {
+    TBaseGrid::SetDefaultRowHeight(Value);
+    p->FloatingFooter->Height = Value;
+}
+
+int TExStringGrid::FixedColWidth() const { return ColWidths(0); }
+
+void TExStringGrid::SetFixedColWidth(int Value) {
+    if (IsLoading() || Value == DefaultColWidth()) return;
+    for (int c = 0; c < FixedCols(); ++c) SetColWidths(c, Value);
+}
+
+int TExStringGrid::FixedRowHeight() const { return p->FFixedRowHeight; }
+
+void TExStringGrid::SetFixedRowHeight(int Value) {
+    p->FFixedRowHeight = Value;
+    if (IsLoading()) return;
+    if (Value == DefaultRowHeight()) SetDefaultRowHeight(Value);
+    else
+        for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
+}
+
+int TExStringGrid::FixedFooters() const { return p->FFixedFooters; }
+void TExStringGrid::SetFixedFooters(int Value) { setAndRepaint(p->FFixedFooters, Value); }
+int TExStringGrid::FixedRightCols() const { return p->FFixedRightCols; }
+void TExStringGrid::SetFixedRightCols(int Value) { setAndRepaint(p->FFixedRightCols, Value); }

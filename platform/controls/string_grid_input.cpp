@@ -1,0 +1,116 @@
+// Keys, wheel, mouse and focus of the platform's string grid.
+#include "platform/controls/string_grid.h"
+
+#include "platform/controls/string_grid_p.h"
+
+#include <algorithm>
+
+void TStringGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
+    TCustomControl::KeyDown(Key, Shift);
+    if (!Key) return;
+    const bool ctrl = Shift & ssCtrl;
+    const TGridAxis &cols = d->Cols, &rows = d->Rows;
+    const int lastCol = cols.Count - 1, lastRow = rows.Count - 1;
+    TGridCoord to = d->Current;
+    // The nearest shown index from i on in direction step; the current one when there is none.
+    auto shown = [](const TGridAxis& axis, int i, int step, int current) {
+        const int found = axis.Shown(i, step, axis.Fixed, axis.Count - 1);
+        return found >= 0 ? found : current;
+    };
+    switch (Key) {
+    case VK_LEFT: to.X = shown(cols, to.X - 1, -1, to.X); break;
+    case VK_RIGHT: to.X = shown(cols, to.X + 1, 1, to.X); break;
+    case VK_UP: to.Y = shown(rows, to.Y - 1, -1, to.Y); break;
+    case VK_DOWN: to.Y = shown(rows, to.Y + 1, 1, to.Y); break;
+    case VK_HOME:
+        to.X = shown(cols, cols.Fixed, 1, to.X);
+        if (ctrl) to.Y = shown(rows, rows.Fixed, 1, to.Y);
+        break;
+    case VK_END:
+        to.X = shown(cols, lastCol, -1, to.X);
+        if (ctrl) to.Y = shown(rows, lastRow, -1, to.Y);
+        break;
+    case VK_NEXT:
+    case VK_PRIOR: {
+        const int step = Key == VK_NEXT ? VisibleRowCount() : -VisibleRowCount();
+        setTopLeft(cols.First, rows.First + step);
+        to.Y = std::clamp(to.Y + step, rows.Fixed, lastRow);
+        to.Y = shown(rows, to.Y, step > 0 ? 1 : -1, to.Y);
+        break;
+    }
+    default: return;
+    }
+    to.X = std::clamp(to.X, cols.Fixed, lastCol);
+    to.Y = std::clamp(to.Y, rows.Fixed, lastRow);
+    const bool keepAnchor = (Shift & ssShift) && (d->Options & goRangeSelect);
+    if (to != d->Current) MoveColRow(to.X, to.Y, !keepAnchor, true);
+}
+
+void TStringGrid::WndProc(TMessage& m) {
+    if (m.Msg == WM_MOUSEWHEEL) {
+        const int delta = HiWordSigned(static_cast<intptr_t>(m.WParam));
+        const TShiftState shift = MouseShiftState(m.WParam & 0xFFFF);
+        const TPoint pos{LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
+        bool handled = false;
+        if (delta < 0) handled = DoMouseWheelDown(shift, pos);
+        else if (delta > 0) handled = DoMouseWheelUp(shift, pos);
+        m.Result = handled ? 1 : 0;
+        return;
+    }
+    TCustomControl::WndProc(m);
+}
+
+bool TStringGrid::DoMouseWheelDown(TShiftState, TPoint) {
+    const int to = d->Rows.Shown(d->Current.Y + 1, 1, d->Rows.Fixed, d->Rows.Count - 1);
+    if (to >= 0) MoveColRow(d->Current.X, to, true, true);
+    return true;
+}
+
+bool TStringGrid::DoMouseWheelUp(TShiftState, TPoint) {
+    const int to = d->Rows.Shown(d->Current.Y - 1, -1, d->Rows.Fixed, d->Rows.Count - 1);
+    if (to >= 0) MoveColRow(d->Current.X, to, true, true);
+    return true;
+}
+
+void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (Button == mbLeft) {
+        if (CanFocus()) SetFocus();
+        const TGridCoord cell = MouseCoord(X, Y);
+        if (cell.X >= d->Cols.Fixed && cell.Y >= d->Rows.Fixed) {
+            const bool extend = (Shift & ssShift) && (d->Options & goRangeSelect);
+            MoveColRow(cell.X, cell.Y, !extend, true);
+            if (d->Options & goRangeSelect) d->State = gsSelecting;
+        }
+    }
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+    if (d->State == gsSelecting && (Shift & ssLeft)) {
+        const TGridCoord cell = MouseCoord(X, Y);
+        if (cell.X >= d->Cols.Fixed && cell.Y >= d->Rows.Fixed && cell != d->Current)
+            MoveColRow(cell.X, cell.Y, false, true);
+    }
+    TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (d->State == gsSelecting) d->State = gsNormal;
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+// The focus changes how the current cell and the selection look.
+void TStringGrid::invalidateFocusCells() {
+    InvalidateGridRect(Selection());
+    InvalidateCell(d->Current.X, d->Current.Y);
+}
+
+void TStringGrid::DoEnter() {
+    invalidateFocusCells();
+    TCustomControl::DoEnter();
+}
+
+void TStringGrid::DoExit() {
+    invalidateFocusCells();
+    TCustomControl::DoExit();
+}
