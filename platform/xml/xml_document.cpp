@@ -12,13 +12,16 @@
 #include <string>
 
 #include "platform/core/exception.h"
+#include "platform/xml/node_records.h"
+#include "platform/xml/shared_text.h"
 
 // Handles carry pugixml's node pointer under an opaque type so the header stays free of it.
 struct XmlAccess {
-    static pugi::xml_node node(const IXMLNode& n) {
-        return pugi::xml_node(reinterpret_cast<pugi::xml_node_struct*>(n.node_));
-    }
-    static IXMLNode handle(pugi::xml_node n) { return IXMLNode(reinterpret_cast<TXMLNodeData*>(n.internal_object())); }
+    static pugi::xml_node_struct* record(const IXMLNode& n) { return reinterpret_cast<pugi::xml_node_struct*>(n.node_); }
+    static IXMLNode handle(pugi::xml_node_struct* n) { return IXMLNode(reinterpret_cast<TXMLNodeData*>(n)); }
+    static pugi::xml_node node(const IXMLNode& n) { return pugi::xml_node(record(n)); }
+    static IXMLNode handle(pugi::xml_node n) { return handle(n.internal_object()); }
+    static pugi::xml_node_struct* parentRecord(const TXMLNodeList& list) { return record(list.parent_); }
     static pugi::xml_node parent(const TXMLNodeList& list) { return node(list.parent_); }
     static TXMLNodeList list(pugi::xml_node parent) { return TXMLNodeList(handle(parent)); }
 };
@@ -27,8 +30,24 @@ namespace {
 
 pugi::xml_node toPugi(const IXMLNode& n) { return XmlAccess::node(n); }
 IXMLNode toHandle(pugi::xml_node n) { return XmlAccess::handle(n); }
+// The same without a call into the library, for the readers' hot paths.
+pugi::xml_node_struct* toRecord(const IXMLNode& n) { return XmlAccess::record(n); }
+IXMLNode toHandle(pugi::xml_node_struct* n) { return XmlAccess::handle(n); }
 
-QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
+qsizetype asciiRun(const char* p, qsizetype n);
+
+// Most texts of a document are short and ASCII, which Latin-1 decoding takes in one step.
+QString fromUtf8(const char* s) {
+    const auto n = static_cast<qsizetype>(std::strlen(s));
+    return asciiRun(s, n) == n ? QString::fromLatin1(s, n) : QString::fromUtf8(s, n);
+}
+
+// Names are short and mostly differ in their first character, where this stops.
+bool sameName(const char* a, const char* b) {
+    for (; *a == *b; ++a, ++b)
+        if (*a == '\0') return true;
+    return false;
+}
 
 // Bumped whenever nodes are freed (children replaced, document cleared, reloaded or destroyed),
 // so a remembered list position is never followed into freed memory. Appending frees nothing.
@@ -84,6 +103,10 @@ char16_t singleByteChar(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? cp12
 // bytes at a time.
 qsizetype asciiRun(const char* p, qsizetype n) {
     qsizetype i = 0;
+    for (uint64_t words[4]; i + 32 <= n; i += 32) {
+        std::memcpy(words, p + i, 32);
+        if ((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080ull) break;
+    }
     for (uint64_t word; i + 8 <= n; i += 8) {
         std::memcpy(&word, p + i, 8);
         if (word & 0x8080808080808080ull) break;
@@ -100,8 +123,9 @@ QByteArray singleByteToUtf8(QByteArray raw) {
     const char* in = raw.constData();
     const qsizetype n = raw.size();
     // Bytes 0xA0..0xFF take two bytes in UTF-8; 0x80..0x9F, which are rare, are looked up.
+    qsizetype i = asciiRun(in, n);
+    if (i == n) return raw;
     qsizetype size = n;
-    qsizetype i = 0;
     for (uint64_t word; i + 8 <= n; i += 8) {
         std::memcpy(&word, in + i, 8);
         const uint64_t high = word & 0x8080808080808080ull;
@@ -285,13 +309,32 @@ void IXMLNode::SetAttribute(const QString& name, const QString& value) {
 }
 
 bool IXMLNode::NameIs(const char* name) const {
-    const pugi::xml_node n = toPugi(*this);
-    return (n.type() == pugi::node_element || n.type() == pugi::node_pi) && std::strcmp(n.name(), name) == 0;
+    pugi::xml_node_struct* n = toRecord(*this);
+    if (!node_records::Direct()) {
+        const pugi::xml_node node(n);
+        return (node.type() == pugi::node_element || node.type() == pugi::node_pi) && sameName(node.name(), name);
+    }
+    if (!n || !sameName(node_records::Name(n), name)) return false;
+    const pugi::xml_node_type type = node_records::Type(n);
+    return type == pugi::node_element || type == pugi::node_pi;
 }
 
 const char* IXMLNode::FindAttribute(const char* name) const {
-    const pugi::xml_attribute a = toPugi(*this).attribute(name);
-    return a ? a.value() : nullptr;
+    pugi::xml_node_struct* n = toRecord(*this);
+    if (!node_records::Direct()) {
+        const pugi::xml_attribute a = pugi::xml_node(n).attribute(name);
+        return a ? a.value() : nullptr;
+    }
+    if (!n) return nullptr;
+    for (const node_records::Attribute* a = node_records::FirstAttribute(n); a; a = a->next)
+        if (sameName(node_records::orEmpty(a->name), name)) return node_records::orEmpty(a->value);
+    return nullptr;
+}
+
+bool IXMLNode::ReadAttribute(const char* name, QString& value) const {
+    const char* text = FindAttribute(name);
+    if (text) value = SharedText(text);
+    return text != nullptr;
 }
 
 TXMLNodeList IXMLNode::ChildNodes() const { return XmlAccess::list(toPugi(*this)); }
@@ -310,7 +353,11 @@ IXMLNode IXMLNode::AddComment(const QString& text) {
 
 IXMLNode IXMLNode::ParentNode() const { return toHandle(toPugi(*this).parent()); }
 
-IXMLNode IXMLNode::NextSibling() const { return toHandle(toPugi(*this).next_sibling()); }
+IXMLNode IXMLNode::NextSibling() const {
+    pugi::xml_node_struct* n = toRecord(*this);
+    if (!node_records::Direct()) return toHandle(pugi::xml_node(n).next_sibling());
+    return n ? toHandle(node_records::NextSibling(n)) : IXMLNode();
+}
 
 // ---- TXMLNodeList
 
@@ -350,13 +397,24 @@ IXMLNode TXMLNodeList::Nodes(int index) const {
     return toHandle(n);
 }
 
-IXMLNode TXMLNodeList::First() const { return toHandle(XmlAccess::parent(*this).first_child()); }
+IXMLNode TXMLNodeList::First() const {
+    pugi::xml_node_struct* parent = XmlAccess::parentRecord(*this);
+    if (!node_records::Direct()) return toHandle(pugi::xml_node(parent).first_child());
+    return parent ? toHandle(node_records::FirstChild(parent)) : IXMLNode();
+}
 
 IXMLNode TXMLNodeList::FindNode(const QString& name) const { return FindNode(name.toUtf8().constData()); }
 
 IXMLNode TXMLNodeList::FindNode(const char* name) const {
-    for (pugi::xml_node n = XmlAccess::parent(*this).first_child(); n; n = n.next_sibling())
-        if (n.type() == pugi::node_element && std::strcmp(n.name(), name) == 0) return toHandle(n);
+    pugi::xml_node_struct* parent = XmlAccess::parentRecord(*this);
+    if (!node_records::Direct()) {
+        for (pugi::xml_node n = pugi::xml_node(parent).first_child(); n; n = n.next_sibling())
+            if (n.type() == pugi::node_element && sameName(n.name(), name)) return toHandle(n);
+        return IXMLNode();
+    }
+    if (!parent) return IXMLNode();
+    for (pugi::xml_node_struct* n = node_records::FirstChild(parent); n; n = node_records::NextSibling(n))
+        if (sameName(node_records::Name(n), name) && node_records::Type(n) == pugi::node_element) return toHandle(n);
     return IXMLNode();
 }
 

@@ -62,6 +62,8 @@ public:
     bool NameIs(const char* name) const;
     // The attribute's value as UTF-8, owned by the document; nullptr when it is missing.
     const char* FindAttribute(const char* name) const;
+    // The attribute's value into value when the element has it; false, value unchanged, when not.
+    bool ReadAttribute(const char* name, QString& value) const;
 
     TXMLNodeList ChildNodes() const;
     // Appends a child element / comment; a null handle when this node cannot take one.
