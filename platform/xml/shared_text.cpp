@@ -7,12 +7,47 @@ namespace {
 
 using TextData = QTypedArrayData<char16_t>;
 
-// Texts longer than this, and texts that are not ASCII, get memory of their own: they are
-// rare, and a long one would keep a block alive for little gain.
-constexpr qsizetype longestShared = 255;
-constexpr qsizetype blockChars = 4096;
+// Texts longer than this get memory of their own: a long one would keep a block alive for
+// little gain.
+constexpr qsizetype longestShared = 1024;
+constexpr qsizetype blockChars = 8192;
 // Every text takes at least two characters with its terminating zero.
 constexpr int mostTexts = blockChars / 2;
+
+bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// Decodes n bytes of well-formed UTF-8 into out, as many characters as the bytes or fewer;
+// -1 for anything else (bad or overlong sequences, surrogates) and for a leading byte-order
+// mark, which Qt drops: both are left to Qt.
+qsizetype decodeUtf8(const unsigned char* in, qsizetype n, char16_t* out) {
+    qsizetype o = 0;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char b = in[i];
+        if (b < 0x80) {
+            out[o++] = b;
+            i += 1;
+        } else if (b >= 0xC2 && b < 0xE0 && i + 1 < n && isContinuation(in[i + 1])) {
+            out[o++] = char16_t(((b & 0x1F) << 6) | (in[i + 1] & 0x3F));
+            i += 2;
+        } else if (b >= 0xE0 && b < 0xF0 && i + 2 < n && isContinuation(in[i + 1]) && isContinuation(in[i + 2])) {
+            const char32_t c = ((b & 0x0F) << 12) | ((in[i + 1] & 0x3F) << 6) | (in[i + 2] & 0x3F);
+            if (c < 0x800 || (c >= 0xD800 && c < 0xE000) || (c == 0xFEFF && i == 0)) return -1;
+            out[o++] = char16_t(c);
+            i += 3;
+        } else if (b >= 0xF0 && b < 0xF5 && i + 3 < n && isContinuation(in[i + 1]) && isContinuation(in[i + 2]) &&
+                   isContinuation(in[i + 3])) {
+            const char32_t c =
+                ((b & 0x07) << 18) | ((in[i + 1] & 0x3F) << 12) | ((in[i + 2] & 0x3F) << 6) | (in[i + 3] & 0x3F);
+            if (c < 0x10000 || c > 0x10FFFF) return -1;
+            out[o++] = char16_t(0xD800 + ((c - 0x10000) >> 10));
+            out[o++] = char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
+            i += 4;
+        } else {
+            return -1;
+        }
+    }
+    return o;
+}
 
 // The block texts are being copied into. Each text holds a reference to it, and the block
 // holds the references not yet handed out, taken all at once so that making a text needs no
@@ -26,21 +61,23 @@ public:
         const auto n = static_cast<qsizetype>(std::strlen(utf8));
         if (n == 0 || n > longestShared) return QString::fromUtf8(utf8, n);
         if (room_ <= n) renew();
-        // Widened before checking, so that the loop runs on whole words; a text that is not
-        // ASCII is made apart, and what was written of it is overwritten by the next.
+        // Most texts are ASCII: widened first in a loop the compiler runs on whole words, and
+        // decoded again only when a byte turns out not to be. What was written of a text made
+        // apart is overwritten by the next.
         char16_t* text = next_;
+        const auto* in = reinterpret_cast<const unsigned char*>(utf8);
         unsigned char high = 0;
         for (qsizetype i = 0; i < n; ++i) {
-            const auto c = static_cast<unsigned char>(utf8[i]);
-            high |= c;
-            text[i] = c;
+            high |= in[i];
+            text[i] = in[i];
         }
-        if (high >= 0x80) return QString::fromUtf8(utf8, n);
-        text[n] = u'\0';  // as QString keeps it
-        next_ += n + 1;
-        room_ -= n + 1;
+        qsizetype size = n;
+        if (high >= 0x80 && (size = decodeUtf8(in, n, text)) < 0) return QString::fromUtf8(utf8, n);
+        text[size] = u'\0';  // as QString keeps it
+        next_ += size + 1;
+        room_ -= size + 1;
         --unclaimed_;
-        return QString(QString::DataPointer(block_, text, n));
+        return QString(QString::DataPointer(block_, text, size));
     }
 
 private:
