@@ -16,12 +16,15 @@ constexpr int mostTexts = blockChars / 2;
 
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// Decodes n bytes of well-formed UTF-8 into out, as many characters as the bytes or fewer;
-// -1 for anything else (bad or overlong sequences, surrogates) and for a leading byte-order
-// mark, which Qt drops: both are left to Qt.
+// Decodes n bytes of well-formed UTF-8 into out, as many characters as the bytes or fewer,
+// where out already holds the bytes widened one by one, which is right up to the first byte
+// beyond ASCII. -1 for anything else (bad or overlong sequences, surrogates) and for a leading
+// byte-order mark, which Qt drops: both are left to Qt.
 qsizetype decodeUtf8(const unsigned char* in, qsizetype n, char16_t* out) {
-    qsizetype o = 0;
-    for (qsizetype i = 0; i < n;) {
+    qsizetype i = 0;
+    while (in[i] < 0x80) ++i;  // there is a byte beyond ASCII
+    qsizetype o = i;
+    while (i < n) {
         const unsigned char b = in[i];
         if (b < 0x80) {
             out[o++] = b;

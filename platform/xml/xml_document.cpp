@@ -104,17 +104,20 @@ constexpr char16_t cp1252High[32] = {
 
 char16_t singleByteChar(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? cp1252High[b - 0x80] : char16_t(b); }
 
-// Bytes below 0x80 are the same in UTF-8; texts are mostly such runs, which are skipped eight
+// The top bit of each byte of a word read from a text.
+constexpr uint64_t highBits = 0x8080808080808080ull;
+
+// Bytes below 0x80 are the same in UTF-8; texts are mostly such runs, which are skipped many
 // bytes at a time.
 qsizetype asciiRun(const char* p, qsizetype n) {
     qsizetype i = 0;
     for (uint64_t words[4]; i + 32 <= n; i += 32) {
         std::memcpy(words, p + i, 32);
-        if ((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080ull) break;
+        if ((words[0] | words[1] | words[2] | words[3]) & highBits) break;
     }
     for (uint64_t word; i + 8 <= n; i += 8) {
         std::memcpy(&word, p + i, 8);
-        if (word & 0x8080808080808080ull) break;
+        if (word & highBits) break;
     }
     while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
     return i;
@@ -132,16 +135,23 @@ QByteArray singleByteToUtf8(QByteArray text) {
     // Bytes 0xA0..0xFF take two bytes in UTF-8; 0x80..0x9F, which are rare, are looked up.
     qsizetype size = n;
     qsizetype i = first;
-    for (uint64_t word; i + 8 <= n; i += 8) {
-        std::memcpy(&word, text.constData() + i, 8);
-        const uint64_t high = word & 0x8080808080808080ull;
+    const auto countWord = [&size, &text](qsizetype at) {
+        uint64_t word;
+        std::memcpy(&word, text.constData() + at, 8);
+        const uint64_t high = word & highBits;
         if (!(high & ~(word << 1) & ~(word << 2))) {
             size += static_cast<qsizetype>(((high >> 7) * 0x0101010101010101ull) >> 56);  // high bytes
-            continue;
+            return;
         }
         for (int k = 0; k < 8; ++k)
-            size += utf8Length(singleByteChar(static_cast<unsigned char>(text[i + k]))) - 1;
+            size += utf8Length(singleByteChar(static_cast<unsigned char>(text[at + k]))) - 1;
+    };
+    for (uint64_t words[4]; i + 32 <= n; i += 32) {  // high bytes are rare: skipped 32 at a time
+        std::memcpy(words, text.constData() + i, 32);
+        if ((words[0] | words[1] | words[2] | words[3]) & highBits)
+            for (int k = 0; k < 4; ++k) countWord(i + 8 * k);
     }
+    for (; i + 8 <= n; i += 8) countWord(i);
     for (; i < n; ++i) size += utf8Length(singleByteChar(static_cast<unsigned char>(text[i]))) - 1;
     text.resize(size);
     // From the end backwards, so that nothing is overwritten before it is read: ASCII runs
@@ -150,9 +160,13 @@ QByteArray singleByteToUtf8(QByteArray text) {
     qsizetype in = n, out = size;
     while (in > first) {
         qsizetype run = in;
+        for (uint64_t words[4]; run - 32 >= first; run -= 32) {
+            std::memcpy(words, d + run - 32, 32);
+            if ((words[0] | words[1] | words[2] | words[3]) & highBits) break;
+        }
         for (uint64_t word; run - 8 >= first; run -= 8) {
             std::memcpy(&word, d + run - 8, 8);
-            if (word & 0x8080808080808080ull) break;
+            if (word & highBits) break;
         }
         while (static_cast<unsigned char>(d[run - 1]) < 0x80) --run;  // d[first] is high
         out -= in - run;
