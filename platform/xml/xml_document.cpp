@@ -107,14 +107,21 @@ char16_t singleByteChar(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? cp12
 // The top bit of each byte of a word read from a text.
 constexpr uint64_t highBits = 0x8080808080808080ull;
 
+// Whether any of the 32 bytes at p is beyond ASCII.
+bool anyHigh32(const char* p) {
+    uint64_t a, b, c, d;
+    std::memcpy(&a, p, 8);
+    std::memcpy(&b, p + 8, 8);
+    std::memcpy(&c, p + 16, 8);
+    std::memcpy(&d, p + 24, 8);
+    return ((a | b) | (c | d)) & highBits;
+}
+
 // Bytes below 0x80 are the same in UTF-8; texts are mostly such runs, which are skipped many
 // bytes at a time.
 qsizetype asciiRun(const char* p, qsizetype n) {
     qsizetype i = 0;
-    for (uint64_t words[4]; i + 32 <= n; i += 32) {
-        std::memcpy(words, p + i, 32);
-        if ((words[0] | words[1] | words[2] | words[3]) & highBits) break;
-    }
+    while (i + 32 <= n && !anyHigh32(p + i)) i += 32;
     for (uint64_t word; i + 8 <= n; i += 8) {
         std::memcpy(&word, p + i, 8);
         if (word & highBits) break;
@@ -146,11 +153,9 @@ QByteArray singleByteToUtf8(QByteArray text) {
         for (int k = 0; k < 8; ++k)
             size += utf8Length(singleByteChar(static_cast<unsigned char>(text[at + k]))) - 1;
     };
-    for (uint64_t words[4]; i + 32 <= n; i += 32) {  // high bytes are rare: skipped 32 at a time
-        std::memcpy(words, text.constData() + i, 32);
-        if ((words[0] | words[1] | words[2] | words[3]) & highBits)
+    for (; i + 32 <= n; i += 32)  // high bytes are rare: skipped 32 at a time
+        if (anyHigh32(text.constData() + i))
             for (int k = 0; k < 4; ++k) countWord(i + 8 * k);
-    }
     for (; i + 8 <= n; i += 8) countWord(i);
     for (; i < n; ++i) size += utf8Length(singleByteChar(static_cast<unsigned char>(text[i]))) - 1;
     text.resize(size);
@@ -160,10 +165,7 @@ QByteArray singleByteToUtf8(QByteArray text) {
     qsizetype in = n, out = size;
     while (in > first) {
         qsizetype run = in;
-        for (uint64_t words[4]; run - 32 >= first; run -= 32) {
-            std::memcpy(words, d + run - 32, 32);
-            if ((words[0] | words[1] | words[2] | words[3]) & highBits) break;
-        }
+        while (run - 32 >= first && !anyHigh32(d + run - 32)) run -= 32;
         for (uint64_t word; run - 8 >= first; run -= 8) {
             std::memcpy(&word, d + run - 8, 8);
             if (word & highBits) break;
