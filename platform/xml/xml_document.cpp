@@ -39,13 +39,7 @@ IXMLNode toHandle(pugi::xml_node n) { return XmlAccess::handle(n); }
 pugi::xml_node_struct* toRecord(const IXMLNode& n) { return XmlAccess::record(n); }
 IXMLNode toHandle(pugi::xml_node_struct* n) { return XmlAccess::handle(n); }
 
-qsizetype asciiRun(const char* p, qsizetype n);
-
-// Most texts of a document are short and ASCII, which Latin-1 decoding takes in one step.
-QString fromUtf8(const char* s) {
-    const auto n = static_cast<qsizetype>(std::strlen(s));
-    return asciiRun(s, n) == n ? QString::fromLatin1(s, n) : QString::fromUtf8(s, n);
-}
+QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
 
 // Names are short and mostly differ in their first character, where this stops.
 bool sameName(const char* a, const char* b) {
