@@ -1,6 +1,8 @@
 #include "platform/xml/shared_text.h"
 
 #include <QArrayData>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -52,6 +54,34 @@ qsizetype decodeUtf8(const unsigned char* in, qsizetype n, char16_t* out) {
     return o;
 }
 
+// Widens n bytes into out one by one; false when one of them is beyond ASCII. Eight at a time
+// where bytes and characters are little-endian, as texts are short and too many for the
+// compiler's own vector loops to start up.
+bool widen(const unsigned char* in, qsizetype n, char16_t* out) {
+    uint64_t high = 0;
+    qsizetype i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Spreads four bytes into four 16-bit lanes.
+        const auto spread = [](uint64_t x) {
+            x = (x | (x << 16)) & 0x0000FFFF0000FFFFull;
+            return (x | (x << 8)) & 0x00FF00FF00FF00FFull;
+        };
+        for (uint64_t word, lanes; i + 8 <= n; i += 8) {
+            std::memcpy(&word, in + i, 8);
+            high |= word;
+            lanes = spread(word & 0xFFFFFFFFu);
+            std::memcpy(out + i, &lanes, 8);
+            lanes = spread(word >> 32);
+            std::memcpy(out + i + 4, &lanes, 8);
+        }
+    }
+    for (; i < n; ++i) {
+        high |= in[i];
+        out[i] = in[i];
+    }
+    return !(high & 0x8080808080808080ull);
+}
+
 // The block texts are being copied into. Each text holds a reference to it, and the block
 // holds the references not yet handed out, taken all at once so that making a text needs no
 // atomic step. One of them is never handed out: it keeps the block until it is full or the
@@ -64,18 +94,12 @@ public:
         const auto n = static_cast<qsizetype>(std::strlen(utf8));
         if (n == 0 || n > longestShared) return QString::fromUtf8(utf8, n);
         if (room_ <= n) renew();
-        // Most texts are ASCII: widened first in a loop the compiler runs on whole words, and
-        // decoded again only when a byte turns out not to be. What was written of a text made
-        // apart is overwritten by the next.
+        // Most texts are ASCII: widened first, and decoded again only when a byte turns out not
+        // to be. What was written of a text made apart is overwritten by the next.
         char16_t* text = next_;
         const auto* in = reinterpret_cast<const unsigned char*>(utf8);
-        unsigned char high = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            high |= in[i];
-            text[i] = in[i];
-        }
         qsizetype size = n;
-        if (high >= 0x80 && (size = decodeUtf8(in, n, text)) < 0) return QString::fromUtf8(utf8, n);
+        if (!widen(in, n, text) && (size = decodeUtf8(in, n, text)) < 0) return QString::fromUtf8(utf8, n);
         text[size] = u'\0';  // as QString keeps it
         next_ += size + 1;
         room_ -= size + 1;

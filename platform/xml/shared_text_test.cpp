@@ -30,12 +30,20 @@ TEST(SharedText, EqualsQtsOwnDecoding) {
         longAscii.constData(),
         longUmlauts.constData(),
     };
-    for (const char* text : texts) {
-        const QString shared = SharedText(text);
+    const auto expectSame = [](const QByteArray& text) {
+        const QString shared = SharedText(text.constData());
         const QString expected = QString::fromUtf8(text);
-        EXPECT_EQ(shared, expected) << text;
-        EXPECT_EQ(shared.isNull(), expected.isNull()) << text;
-        EXPECT_EQ(shared.utf16()[shared.size()], u'\0') << text;
+        EXPECT_EQ(shared, expected) << text.toStdString();
+        EXPECT_EQ(shared.isNull(), expected.isNull()) << text.toStdString();
+        EXPECT_EQ(shared.utf16()[shared.size()], u'\0') << text.toStdString();
+    };
+    for (const char* text : texts) expectSame(text);
+    // Every length around the words the texts are widened in, plain and with an umlaut at each
+    // place.
+    const QByteArray letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN";
+    for (qsizetype length = 1; length <= letters.size(); ++length) {
+        expectSame(letters.left(length));
+        for (qsizetype at = 0; at < length; ++at) expectSame(letters.left(length).replace(at, 1, "\xC3\xBC"));
     }
 }
 
