@@ -5,30 +5,48 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <pugixml.hpp>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/core/exception.h"
+#include "platform/xml/node_records.h"
+#include "platform/xml/shared_text.h"
 
 // Handles carry pugixml's node pointer under an opaque type so the header stays free of it.
 struct XmlAccess {
-    static pugi::xml_node node(const IXMLNode& n) {
-        return pugi::xml_node(reinterpret_cast<pugi::xml_node_struct*>(n.node_));
-    }
-    static IXMLNode handle(pugi::xml_node n) { return IXMLNode(reinterpret_cast<TXMLNodeData*>(n.internal_object())); }
+    static pugi::xml_node_struct* record(const IXMLNode& n) { return reinterpret_cast<pugi::xml_node_struct*>(n.node_); }
+    static IXMLNode handle(pugi::xml_node_struct* n) { return IXMLNode(reinterpret_cast<TXMLNodeData*>(n)); }
+    static pugi::xml_node node(const IXMLNode& n) { return pugi::xml_node(record(n)); }
+    static IXMLNode handle(pugi::xml_node n) { return handle(n.internal_object()); }
+    static pugi::xml_node_struct* parentRecord(const TXMLNodeList& list) { return record(list.parent_); }
     static pugi::xml_node parent(const TXMLNodeList& list) { return node(list.parent_); }
-    static TXMLNodeList list(pugi::xml_node parent) { return TXMLNodeList(handle(parent)); }
+    static TXMLNodeList list(const IXMLNode& parent) { return TXMLNodeList(parent); }
 };
 
 namespace {
 
 pugi::xml_node toPugi(const IXMLNode& n) { return XmlAccess::node(n); }
 IXMLNode toHandle(pugi::xml_node n) { return XmlAccess::handle(n); }
+// The same without a call into the library, for the readers' hot paths.
+pugi::xml_node_struct* toRecord(const IXMLNode& n) { return XmlAccess::record(n); }
+IXMLNode toHandle(pugi::xml_node_struct* n) { return XmlAccess::handle(n); }
 
 QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
+
+// Names are short and mostly differ in their first character, where this stops.
+bool sameName(const char* a, const char* b) {
+    for (; *a == *b; ++a, ++b)
+        if (*a == '\0') return true;
+    return false;
+}
 
 // Bumped whenever nodes are freed (children replaced, document cleared, reloaded or destroyed),
 // so a remembered list position is never followed into freed memory. Appending frees nothing.
@@ -80,13 +98,27 @@ constexpr char16_t cp1252High[32] = {
 
 char16_t singleByteChar(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? cp1252High[b - 0x80] : char16_t(b); }
 
-// Bytes below 0x80 are the same in UTF-8; texts are mostly such runs, which are skipped eight
+// The top bit of each byte of a word read from a text.
+constexpr uint64_t highBits = 0x8080808080808080ull;
+
+// Whether any of the 32 bytes at p is beyond ASCII.
+bool anyHigh32(const char* p) {
+    uint64_t a, b, c, d;
+    std::memcpy(&a, p, 8);
+    std::memcpy(&b, p + 8, 8);
+    std::memcpy(&c, p + 16, 8);
+    std::memcpy(&d, p + 24, 8);
+    return ((a | b) | (c | d)) & highBits;
+}
+
+// Bytes below 0x80 are the same in UTF-8; texts are mostly such runs, which are skipped many
 // bytes at a time.
 qsizetype asciiRun(const char* p, qsizetype n) {
     qsizetype i = 0;
+    while (i + 32 <= n && !anyHigh32(p + i)) i += 32;
     for (uint64_t word; i + 8 <= n; i += 8) {
         std::memcpy(&word, p + i, 8);
-        if (word & 0x8080808080808080ull) break;
+        if (word & highBits) break;
     }
     while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
     return i;
@@ -96,42 +128,57 @@ int utf8Length(char16_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : 3; }
 
 // ISO-8859-1 read as Windows-1252, as browsers do: vendors' files labelled ISO-8859-1 often
 // hold "€" or "™" from Windows tools, and 0x80..0x9F are unused control codes otherwise.
-QByteArray singleByteToUtf8(QByteArray raw) {
-    const char* in = raw.constData();
-    const qsizetype n = raw.size();
+// Converted in place, in the room the file was read with where there is enough.
+QByteArray singleByteToUtf8(QByteArray text) {
+    const qsizetype n = text.size();
+    const qsizetype first = asciiRun(text.constData(), n);
+    if (first == n) return text;
     // Bytes 0xA0..0xFF take two bytes in UTF-8; 0x80..0x9F, which are rare, are looked up.
     qsizetype size = n;
-    qsizetype i = 0;
-    for (uint64_t word; i + 8 <= n; i += 8) {
-        std::memcpy(&word, in + i, 8);
-        const uint64_t high = word & 0x8080808080808080ull;
+    qsizetype i = first;
+    const auto countWord = [&size, &text](qsizetype at) {
+        uint64_t word;
+        std::memcpy(&word, text.constData() + at, 8);
+        const uint64_t high = word & highBits;
         if (!(high & ~(word << 1) & ~(word << 2))) {
             size += static_cast<qsizetype>(((high >> 7) * 0x0101010101010101ull) >> 56);  // high bytes
-            continue;
+            return;
         }
-        for (int k = 0; k < 8; ++k) size += utf8Length(singleByteChar(static_cast<unsigned char>(in[i + k]))) - 1;
-    }
-    for (; i < n; ++i) size += utf8Length(singleByteChar(static_cast<unsigned char>(in[i]))) - 1;
-    if (size == n) return raw;
-    QByteArray out(size, Qt::Uninitialized);
-    char* o = out.data();
-    for (i = 0; i < n; ++i) {
-        const qsizetype run = asciiRun(in + i, n - i);
-        std::memcpy(o, in + i, static_cast<size_t>(run));
-        o += run;
-        i += run;
-        if (i == n) break;
-        const char16_t c = singleByteChar(static_cast<unsigned char>(in[i]));
+        for (int k = 0; k < 8; ++k)
+            size += utf8Length(singleByteChar(static_cast<unsigned char>(text[at + k]))) - 1;
+    };
+    for (; i + 32 <= n; i += 32)  // high bytes are rare: skipped 32 at a time
+        if (anyHigh32(text.constData() + i))
+            for (int k = 0; k < 4; ++k) countWord(i + 8 * k);
+    for (; i + 8 <= n; i += 8) countWord(i);
+    for (; i < n; ++i) size += utf8Length(singleByteChar(static_cast<unsigned char>(text[i]))) - 1;
+    text.resize(size);
+    // From the end backwards, so that nothing is overwritten before it is read: ASCII runs
+    // move as a whole, each high byte becomes its two or three bytes.
+    char* d = text.data();
+    qsizetype in = n, out = size;
+    while (in > first) {
+        qsizetype run = in;
+        while (run - 32 >= first && !anyHigh32(d + run - 32)) run -= 32;
+        for (uint64_t word; run - 8 >= first; run -= 8) {
+            std::memcpy(&word, d + run - 8, 8);
+            if (word & highBits) break;
+        }
+        while (static_cast<unsigned char>(d[run - 1]) < 0x80) --run;  // d[first] is high
+        out -= in - run;
+        std::memmove(d + out, d + run, static_cast<size_t>(in - run));
+        in = run - 1;
+        const char16_t c = singleByteChar(static_cast<unsigned char>(d[in]));
         if (c < 0x800) {
-            *o++ = static_cast<char>(0xC0 | (c >> 6));
-            *o++ = static_cast<char>(0x80 | (c & 0x3F));
+            d[--out] = static_cast<char>(0x80 | (c & 0x3F));
+            d[--out] = static_cast<char>(0xC0 | (c >> 6));
         } else {
-            *o++ = static_cast<char>(0xE0 | (c >> 12));
-            *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *o++ = static_cast<char>(0x80 | (c & 0x3F));
+            d[--out] = static_cast<char>(0x80 | (c & 0x3F));
+            d[--out] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            d[--out] = static_cast<char>(0xE0 | (c >> 12));
         }
     }
-    return out;
+    return text;
 }
 
 // The encoding named by a leading "<?xml ... encoding='...'?>", lower case; "" when none.
@@ -285,16 +332,35 @@ void IXMLNode::SetAttribute(const QString& name, const QString& value) {
 }
 
 bool IXMLNode::NameIs(const char* name) const {
-    const pugi::xml_node n = toPugi(*this);
-    return (n.type() == pugi::node_element || n.type() == pugi::node_pi) && std::strcmp(n.name(), name) == 0;
+    pugi::xml_node_struct* n = toRecord(*this);
+    if (!node_records::Direct()) {
+        const pugi::xml_node node(n);
+        return (node.type() == pugi::node_element || node.type() == pugi::node_pi) && sameName(node.name(), name);
+    }
+    if (!n || !sameName(node_records::Name(n), name)) return false;
+    const pugi::xml_node_type type = node_records::Type(n);
+    return type == pugi::node_element || type == pugi::node_pi;
 }
 
 const char* IXMLNode::FindAttribute(const char* name) const {
-    const pugi::xml_attribute a = toPugi(*this).attribute(name);
-    return a ? a.value() : nullptr;
+    pugi::xml_node_struct* n = toRecord(*this);
+    if (!node_records::Direct()) {
+        const pugi::xml_attribute a = pugi::xml_node(n).attribute(name);
+        return a ? a.value() : nullptr;
+    }
+    if (!n) return nullptr;
+    for (const node_records::Attribute* a = node_records::FirstAttribute(n); a; a = a->next)
+        if (sameName(node_records::orEmpty(a->name), name)) return node_records::orEmpty(a->value);
+    return nullptr;
 }
 
-TXMLNodeList IXMLNode::ChildNodes() const { return XmlAccess::list(toPugi(*this)); }
+bool IXMLNode::ReadAttribute(const char* name, QString& value) const {
+    const char* text = FindAttribute(name);
+    if (text) value = SharedText(text);
+    return text != nullptr;
+}
+
+TXMLNodeList IXMLNode::ChildNodes() const { return XmlAccess::list(*this); }
 
 IXMLNode IXMLNode::AddChild(const QString& name) {
     pugi::xml_node child = toPugi(*this).append_child(pugi::node_element);
@@ -310,7 +376,11 @@ IXMLNode IXMLNode::AddComment(const QString& text) {
 
 IXMLNode IXMLNode::ParentNode() const { return toHandle(toPugi(*this).parent()); }
 
-IXMLNode IXMLNode::NextSibling() const { return toHandle(toPugi(*this).next_sibling()); }
+IXMLNode IXMLNode::NextSibling() const {
+    pugi::xml_node_struct* n = toRecord(*this);
+    if (!node_records::Direct()) return toHandle(pugi::xml_node(n).next_sibling());
+    return n ? toHandle(node_records::NextSibling(n)) : IXMLNode();
+}
 
 // ---- TXMLNodeList
 
@@ -350,13 +420,24 @@ IXMLNode TXMLNodeList::Nodes(int index) const {
     return toHandle(n);
 }
 
-IXMLNode TXMLNodeList::First() const { return toHandle(XmlAccess::parent(*this).first_child()); }
+IXMLNode TXMLNodeList::First() const {
+    pugi::xml_node_struct* parent = XmlAccess::parentRecord(*this);
+    if (!node_records::Direct()) return toHandle(pugi::xml_node(parent).first_child());
+    return parent ? toHandle(node_records::FirstChild(parent)) : IXMLNode();
+}
 
 IXMLNode TXMLNodeList::FindNode(const QString& name) const { return FindNode(name.toUtf8().constData()); }
 
 IXMLNode TXMLNodeList::FindNode(const char* name) const {
-    for (pugi::xml_node n = XmlAccess::parent(*this).first_child(); n; n = n.next_sibling())
-        if (n.type() == pugi::node_element && std::strcmp(n.name(), name) == 0) return toHandle(n);
+    pugi::xml_node_struct* parent = XmlAccess::parentRecord(*this);
+    if (!node_records::Direct()) {
+        for (pugi::xml_node n = pugi::xml_node(parent).first_child(); n; n = n.next_sibling())
+            if (n.type() == pugi::node_element && sameName(n.name(), name)) return toHandle(n);
+        return IXMLNode();
+    }
+    if (!parent) return IXMLNode();
+    for (pugi::xml_node_struct* n = node_records::FirstChild(parent); n; n = node_records::NextSibling(n))
+        if (sameName(node_records::Name(n), name) && node_records::Type(n) == pugi::node_element) return toHandle(n);
     return IXMLNode();
 }
 
@@ -407,8 +488,35 @@ void TXMLDocument::SetActive(bool value) {
 
 namespace {
 
-// The whole file; false with the reason when it cannot be read.
+// The whole file, with room behind it to convert single-byte text to UTF-8 in place; false
+// with the reason when it cannot be read. Read with the system's calls, which take a
+// fraction of the time of QFile's for the many small files of a catalog; anything unusual is
+// left to QFile, which also words the reason.
 bool readFile(const QString& path, QByteArray& bytes, QString& error) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    bool read = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    if (read) {
+        const auto size = static_cast<qsizetype>(status.st_size);
+        bytes.reserve(size + size / 16 + 64);
+        bytes.resize(size);
+        qsizetype done = 0;
+        char more[4096];
+        for (;;) {
+            char* at = done < size ? bytes.data() + done : more;
+            const ssize_t got = ::read(fd, at, done < size ? size_t(size - done) : sizeof more);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) {
+                read = got == 0;
+                break;
+            }
+            if (at == more) bytes.append(more, got);  // the file grew
+            done += got;
+        }
+        bytes.resize(done);
+    }
+    if (fd >= 0) ::close(fd);
+    if (read) return true;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     if (file.isOpen() && file.error() == QFileDevice::NoError) return true;

@@ -62,6 +62,10 @@ public:
     bool NameIs(const char* name) const;
     // The attribute's value as UTF-8, owned by the document; nullptr when it is missing.
     const char* FindAttribute(const char* name) const;
+    // The attribute's value into value when the element has it; false, value unchanged, when not.
+    // Made for reading documents whole: the values share blocks of memory, cheap to make and to
+    // free in great numbers, and a value kept long after the others keeps its block.
+    bool ReadAttribute(const char* name, QString& value) const;
 
     TXMLNodeList ChildNodes() const;
     // Appends a child element / comment; a null handle when this node cannot take one.

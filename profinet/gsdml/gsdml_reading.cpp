@@ -33,9 +33,7 @@ int GSDML_To_Integer(const QString& text, int conversionDefault) {
     return TryStrToInt(text, value) ? value : conversionDefault;
 }
 
-void Read_Attribute(IXMLNode node, const char* name, QString& field) {
-    if (const char* value = node.FindAttribute(name)) field = QString::fromUtf8(value);
-}
+void Read_Attribute(IXMLNode node, const char* name, QString& field) { node.ReadAttribute(name, field); }
 
 void Read_Attribute(IXMLNode node, const char* name, bool& field) {
     if (const char* value = node.FindAttribute(name)) field = withText(value, Is_True_Text);

@@ -88,8 +88,8 @@ bool Read_OptionalChild(IXMLNode node, const char* name, Field& object, bool (T:
 // order; comments, text and other names are passed over. Stops at the first false.
 template <class F>
 bool Read_Items(IXMLNode list, std::initializer_list<const char*> names, F&& read) {
+    // Comments, like text, never carry an element's name.
     for (IXMLNode node = list.ChildNodes().First(); node; node = node.NextSibling()) {
-        if (node.NodeType() == ntComment) continue;
         int index = 0;
         for (const char* name : names) {
             if (node.NameIs(name)) {
