@@ -133,7 +133,8 @@ void TCanvas::Rectangle(const TRect& r) {
 void TCanvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
     if (r.IsEmpty()) return;
     painter_->save();
-    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), 0));
+    // A wide pen is centred on the outline.
+    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), Pen.Width > 1 ? Pen.Width : 0));
     painter_->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(toQColor(Brush.Color)));
     painter_->drawRoundedRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1), cornerWidth / 2.0,
                               cornerHeight / 2.0);
@@ -207,9 +208,14 @@ void TCanvas::applyFont() {
 void TCanvas::TextOut(int x, int y, const QString& text) {
     applyFont();
     const QFontMetrics fm(painter_->font());
+    const int turned = Font.Orientation();
+    painter_->save();
+    painter_->translate(x, y);
+    if (turned) painter_->rotate(-turned / 10.0);
     if (Brush.Style != bsClear)
-        painter_->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), toQColor(Brush.Color));
-    painter_->drawText(x, y + fm.ascent(), text);
+        painter_->fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), toQColor(Brush.Color));
+    painter_->drawText(0, fm.ascent(), text);
+    painter_->restore();
     penPos_ = {x + fm.horizontalAdvance(text), y};
 }
 
@@ -278,6 +284,52 @@ TColor TCanvas::Pixel(int x, int y) const {
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) { painter_->fillRect(QRect(x, y, 1, 1), toQColor(color)); }
+
+namespace {
+QImage* imageOf(QPainter* painter) {
+    QPaintDevice* device = painter->device();
+    return device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+}
+}  // namespace
+
+void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
+    QImage* image = imageOf(painter_);
+    if (!image || Brush.Style == bsClear) return;
+    const QRgb target = toQColor(color).rgb() & RGB_MASK;
+    const QRgb fill = toQColor(Brush.Color).rgb();
+    const auto fillable = [&](int px, int py) {
+        if (!image->valid(px, py)) return false;
+        const QRgb here = image->pixel(px, py);
+        const bool matches = (here & RGB_MASK) == target;
+        return (style == fsBorder ? !matches : matches) && here != fill;
+    };
+    const QPoint start = painter_->transform().map(QPoint(x, y));
+    if (!fillable(start.x(), start.y())) return;
+    std::vector<QPoint> pending{start};
+    while (!pending.empty()) {
+        const QPoint p = pending.back();
+        pending.pop_back();
+        if (!fillable(p.x(), p.y())) continue;
+        image->setPixel(p, fill);
+        pending.insert(pending.end(), {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}});
+    }
+}
+
+void TCanvas::DrawFocusRect(const TRect& r) {
+    if (r.IsEmpty()) return;
+    painter_->save();
+    painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QColor white(Qt::white);
+    int i = 0;
+    const auto dot = [&](int px, int py) {
+        if (i++ % 2 == 0) painter_->fillRect(QRect(px, py, 1, 1), white);
+    };
+    for (int px = r.Left; px < r.Right; ++px) dot(px, r.Top);
+    for (int py = r.Top + 1; py < r.Bottom; ++py) dot(r.Right - 1, py);
+    for (int px = r.Right - 2; px >= r.Left && r.Bottom - 1 > r.Top; --px) dot(px, r.Bottom - 1);
+    for (int py = r.Bottom - 2; py > r.Top && r.Right - 1 > r.Left; --py) dot(r.Left, py);
+    painter_->restore();
+}
 
 void TCanvas::SetClipRect(const TRect& r) {
     painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));

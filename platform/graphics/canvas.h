@@ -24,6 +24,8 @@ enum : unsigned {
     DT_END_ELLIPSIS = 0x8000,
 };
 
+enum TFillStyle { fsSurface, fsBorder };
+
 // Drawing surface with the classic pixel rules on a non-antialiased painter: a rectangle covers
 // Left..Right-1 with its pen inside, a line leaves out its end pixel, text is placed by its top.
 class TCanvas {
@@ -49,6 +51,7 @@ public:
     void LineTo(int x, int y);
     TPoint PenPos() const { return penPos_; }
 
+    // A font with an Orientation turns the text counter-clockwise about (x, y).
     void TextOut(int x, int y, const QString& text);
     // Draws text clipped to r, its top-left at (x, y).
     void TextRect(const TRect& r, int x, int y, const QString& text);
@@ -63,6 +66,13 @@ public:
 
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
+
+    // Fills with the brush the 4-connected area around (x, y): with fsBorder up to pixels of
+    // color, with fsSurface over pixels of color. Only on bitmaps; the clip is not consulted.
+    void FloodFill(int x, int y, TColor color, TFillStyle style);
+    // The dotted frame of a focused item: every other pixel of r's outline inverted, so that
+    // drawing it twice takes it away.
+    void DrawFocusRect(const TRect& r);
 
     void SetClipRect(const TRect& r);
     void ResetClip();

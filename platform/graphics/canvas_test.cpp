@@ -106,6 +106,102 @@ TEST(CanvasText, EllipsisCutsTextToTheWidth) {
     EXPECT_LE(r.Width(), 60);
 }
 
+TEST_F(CanvasTest, FloodFillStopsAtTheBorderColourOrStaysOnTheSurfaceColour) {
+    canvas.Pen.Color = clGray;
+    canvas.Brush.Style = bsClear;
+    canvas.Rectangle(2, 2, 10, 10);
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clRed;
+    canvas.FloodFill(5, 5, clGray, fsBorder);
+    EXPECT_EQ(at(3, 3), clRed);
+    EXPECT_EQ(at(8, 8), clRed);
+    EXPECT_EQ(at(2, 5), clGray);
+    EXPECT_EQ(at(12, 5), clWhite);
+    // On the surface colour: the white outside, around the frame, but not inside it.
+    canvas.Brush.Color = clBlue;
+    canvas.FloodFill(0, 0, clWhite, fsSurface);
+    EXPECT_EQ(at(19, 19), clBlue);
+    EXPECT_EQ(at(5, 5), clRed);
+    EXPECT_EQ(at(2, 2), clGray);
+    // A start on the border fills nothing.
+    canvas.Brush.Color = clGreen;
+    canvas.FloodFill(2, 2, clGray, fsBorder);
+    EXPECT_EQ(at(5, 5), clRed);
+}
+
+TEST_F(CanvasTest, AFocusRectangleIsDottedAndDrawnTwiceItIsGone) {
+    canvas.DrawFocusRect(Rect(2, 2, 8, 6));
+    EXPECT_EQ(at(2, 2), clBlack);
+    EXPECT_EQ(at(3, 2), clWhite);
+    EXPECT_EQ(at(4, 2), clBlack);
+    EXPECT_EQ(at(4, 4), clWhite);  // inside
+    int dots = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) dots += at(x, y) == clBlack;
+    EXPECT_EQ(dots, 8);  // half of the 16 outline pixels
+    canvas.DrawFocusRect(Rect(2, 2, 8, 6));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(at(x, y), clWhite) << x << "," << y;
+}
+
+TEST(CanvasText, AnOrientedFontTurnsTheTextUpwards) {
+    TBitmap bitmap(120, 120);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush.Style = bsClear;
+    canvas.Font.SetColor(clBlack);
+    canvas.Font.SetHeight(-14);
+    canvas.Font.SetOrientation(900);
+    canvas.TextOut(40, 100, "WWWWWW");
+    int left = 120, right = -1, top = 120, bottom = -1;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (canvas.Pixel(x, y) == clBlack) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    EXPECT_GT(bottom - top, 2 * (right - left));  // taller than wide
+    EXPECT_LE(bottom, 100);                        // runs up from the start point
+    EXPECT_GE(left, 40);                           // the top of the glyphs faces left of x + height
+    EXPECT_LT(right, 40 + 20);
+}
+
+TEST(BitmapFormats, RowsHoldTheBytesOfThePixelFormatAndTheCanvasDrawsOnEach) {
+    TBitmap b(4, 3);
+    EXPECT_EQ(b.PixelFormat(), pfDevice);
+    b.Canvas().SetPixel(1, 1, RGB(10, 20, 30));
+    b.SetPixelFormat(pf24bit);
+    const uint8_t* row = b.ScanLine(1);
+    EXPECT_EQ(row[3], 30);  // blue, green, red
+    EXPECT_EQ(row[4], 20);
+    EXPECT_EQ(row[5], 10);
+    b.Canvas().Brush.Color = RGB(1, 2, 3);
+    b.Canvas().FillRect({2, 0, 3, 3});
+    EXPECT_EQ(b.ScanLine(2)[6], 3);
+    b.SetSize(6, 3);  // keeps its format and pixels
+    EXPECT_EQ(b.PixelFormat(), pf24bit);
+    EXPECT_EQ(b.Canvas().Pixel(1, 1), RGB(10, 20, 30));
+    EXPECT_EQ(b.ScanLine(3), nullptr);
+
+    b.SetPixelFormat(pf32bit);
+    EXPECT_EQ(b.ScanLine(1)[4 + 3], 255);  // alpha after blue, green, red
+    EXPECT_EQ(b.ScanLine(1)[4 + 2], 10);
+    TBitmap copy;
+    copy.Assign(b);
+    EXPECT_EQ(copy.PixelFormat(), pf32bit);
+    EXPECT_EQ(copy.Canvas().Pixel(2, 2), RGB(1, 2, 3));
+}
+
+TEST_F(CanvasTest, AWidePenIsCentredOnARoundedOutline) {
+    canvas.Brush.Style = bsClear;
+    canvas.Pen.Color = clRed;
+    canvas.Pen.Width = 4;
+    canvas.RoundRect(Rect(4, 4, 16, 16), 2, 2);
+    EXPECT_EQ(at(10, 1), clWhite);
+    for (int y = 2; y <= 5; ++y) EXPECT_EQ(at(10, y), clRed) << y;
+    EXPECT_EQ(at(10, 6), clWhite);
+    EXPECT_EQ(at(10, 10), clWhite);
+}
+
 TEST(Colors, SystemColorsResolveAndPlainColorsStay) {
     EXPECT_EQ(ColorToRGB(clBtnFace), RGB(240, 240, 240));
     EXPECT_EQ(ColorToRGB(0xEDF7F8), 0xEDF7F8);

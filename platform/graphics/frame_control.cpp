@@ -50,6 +50,21 @@ void arrow(TCanvas& canvas, const TRect& r, bool up, TColor color) {
     }
 }
 
+// A check box: the sunken frame, its well and, when checked, the tick.
+void checkBox(TCanvas& canvas, const TRect& r, unsigned state) {
+    edge(canvas, r, clBtnShadow, clBtnHighlight);
+    edge(canvas, inset(r), cl3DDkShadow, cl3DLight);
+    const TRect well = inset(inset(r));
+    canvas.Brush.Color = (state & DFCS_INACTIVE) ? clBtnFace : clWindow;
+    canvas.FillRect(well);
+    if (!(state & DFCS_CHECKED) || well.Width() < 7 || well.Height() < 7) return;
+    // Down from the left for three columns, then up for four, each column three pixels high.
+    canvas.Brush.Color = (state & DFCS_INACTIVE) ? clGrayText : clWindowText;
+    const int x0 = well.Left + (well.Width() - 7) / 2, y0 = well.Top + (well.Height() - 7) / 2;
+    const int drops[7] = {2, 3, 4, 3, 2, 1, 0};
+    for (int i = 0; i < 7; ++i) canvas.FillRect({x0 + i, y0 + drops[i], x0 + i + 1, y0 + drops[i] + 3});
+}
+
 }  // namespace
 
 bool DrawFrameControl(TCanvas& canvas, const TRect& r, unsigned kind, unsigned state) {
@@ -57,7 +72,12 @@ bool DrawFrameControl(TCanvas& canvas, const TRect& r, unsigned kind, unsigned s
     const bool scrollPart =
         kind == DFC_SCROLL && (part == DFCS_SCROLLUP || part == DFCS_SCROLLDOWN || part == DFCS_SCROLLCOMBOBOX);
     const bool pushButton = kind == DFC_BUTTON && part == DFCS_BUTTONPUSH;
-    if (!(scrollPart || pushButton) || r.IsEmpty()) return false;
+    const bool checkButton = kind == DFC_BUTTON && part == DFCS_BUTTONCHECK;
+    if (!(scrollPart || pushButton || checkButton) || r.IsEmpty()) return false;
+    if (checkButton) {
+        checkBox(canvas, r, state);
+        return true;
+    }
     TRect glyph = face(canvas, r, state);
     // Too small a face for an arrow and its inactive shadow to stay inside.
     if (!scrollPart || glyph.Width() < 4 || glyph.Height() < 4) return true;

@@ -12,10 +12,12 @@ enum : unsigned {
     DFCS_SCROLLUP = 0x0,
     DFCS_SCROLLDOWN = 0x1,
     DFCS_SCROLLCOMBOBOX = 0x5,
+    DFCS_BUTTONCHECK = 0x0,
     DFCS_BUTTONPUSH = 0x10,
 
     DFCS_INACTIVE = 0x100,
     DFCS_PUSHED = 0x200,
+    DFCS_CHECKED = 0x400,
     DFCS_HOT = 0x1000,
     DFCS_FLAT = 0x4000,
 };
@@ -33,5 +35,8 @@ enum : unsigned {
 //   edge (clBtnHighlight / clBtnShadow) instead; hot changes nothing on a raised face;
 // - scroll parts carry an arrow in clBtnText, centred, pointing up, or down for the down arrow
 //   and the combo-box glyph; inactive, the arrow is clGrayText over a clBtnHighlight copy one
-//   pixel right and down.
+//   pixel right and down;
+// - check boxes: a sunken edge (clBtnShadow / clBtnHighlight outside, cl3DDkShadow / cl3DLight
+//   inside) around clWindow, clBtnFace when inactive; checked, a tick of three pixels' thickness
+//   in clWindowText, clGrayText when inactive.
 bool DrawFrameControl(TCanvas& canvas, const TRect& r, unsigned kind, unsigned state);

@@ -98,10 +98,28 @@ TEST_F(FrameControlTest, PushedArrowsMoveAndInactiveOnesAreGrey) {
     EXPECT_EQ(at(r.Left + 9, r.Top + tip + 1), rgb(clBtnHighlight));  // the etched shadow
 }
 
+TEST_F(FrameControlTest, CheckBoxesAreSunkenWellsWithATickWhenChecked) {
+    const TRect box{2, 2, 15, 15};
+    ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTONCHECK));
+    EXPECT_EQ(at(2, 2), rgb(clBtnShadow));
+    EXPECT_EQ(at(14, 14), rgb(clBtnHighlight));
+    EXPECT_EQ(at(3, 3), rgb(cl3DDkShadow));
+    EXPECT_EQ(at(13, 13), rgb(cl3DLight));
+    EXPECT_EQ(glyphRows(box, clWindowText).size(), 0u);
+    EXPECT_EQ(at(8, 8), rgb(clWindow));
+    EXPECT_EQ(at(15, 8), Paper);
+
+    ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
+    EXPECT_EQ(glyphRows(box, clWindowText), (std::vector<int>{1, 2, 4, 5, 5, 3, 1}));
+    ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE));
+    EXPECT_EQ(glyphRows(box, clGrayText), (std::vector<int>{1, 2, 4, 5, 5, 3, 1}));
+    EXPECT_EQ(at(5, 5), rgb(clBtnFace));
+}
+
 TEST_F(FrameControlTest, UnknownKindsAndPartsDrawNothing) {
     EXPECT_FALSE(DrawFrameControl(canvas, r, 1, 0));
     EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_SCROLL, 2));
-    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_BUTTON, 0));
+    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_BUTTON, 0x4));
     EXPECT_FALSE(DrawFrameControl(canvas, TRect{5, 5, 5, 9}, DFC_BUTTON, DFCS_BUTTONPUSH));
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) ASSERT_EQ(at(x, y), Paper) << x << "," << y;
