@@ -58,6 +58,8 @@ void drawControl(THTMLCall& call, const THTMLControlTag& t, const ControlBox& b)
     const TColor penColor = canvas.Pen.Color;
     canvas.Pen.Color = call.Themed ? TColor(0xB99D7F) : TColor(0x808080);
     canvas.Pen.Width = 1;
+    // The platform's faces fill with the brush, whatever the runs' background is.
+    canvas.Brush.Style = bsSolid;
     const bool ticked = t.Value.toUpper() == QLatin1StringView("TRUE");
     if (t.Type == "EDIT" || t.Type == "MASK") {
         drawEditBox(call, b, t.Value, b.left + 2, b.left + b.width);

@@ -33,9 +33,9 @@ const Entity* entityAt(QStringView text, qsizetype i) {
     return nullptr;
 }
 
-// Entities decoded until none is left. Entities never overlap and a decoded one can only bring
-// another about through the "&" that "&amp;" leaves, so one pass that looks again after that
-// "&" gives what repeated sweeps would.
+// Entities of the text decoded until none is left. Entities never overlap and a decoded one can
+// only bring another about through the "&" that "&amp;" leaves, so one pass that looks again
+// after that "&" gives what repeated sweeps would.
 QString decodeEntities(const QString& text) {
     if (!text.contains('&')) return text;
     QString out;
@@ -45,6 +45,14 @@ QString decodeEntities(const QString& text) {
     for (;;) {
         if (!ampersand) {
             if (i >= text.size()) break;
+            if (text[i] == '<' && i + 1 < text.size() && text[i + 1] != '#') {
+                // Tags keep their entities: their values are decoded where they are read.
+                const qsizetype close = text.indexOf('>', i);
+                const qsizetype end = close < 0 ? text.size() : close + 1;
+                out += QStringView(text).mid(i, end - i);
+                i = end;
+                continue;
+            }
             if (text[i] != '&') {
                 out += text[i++];
                 continue;

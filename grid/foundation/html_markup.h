@@ -7,10 +7,11 @@
 // numbers of its tags. Nothing here raises, and every routine takes time in proportion to its
 // text, however the markup is broken.
 
-// The text as it is laid out: "&amp;" becomes "&&" (a shown "&"), "&quot;", "&sect;",
-// "&permil;", "&reg;", "&copy;", "&para;", "&trade;" and "&euro;" (any case) their characters,
-// also where decoding brings one together; "<#" up to the next ">" loses its brackets (only the
-// "<" without a ">"); a carriage return becomes "<BR>" and a line feed goes.
+// The text as it is laid out. Outside tags "&amp;" becomes "&&" (a shown "&"), and "&quot;",
+// "&sect;", "&permil;", "&reg;", "&copy;", "&para;", "&trade;" and "&euro;" (any case) their
+// characters, also where decoding brings one together; inside tags they stay, so that a quote
+// written as "&quot;" in a value does not end it. "<#" up to the next ">" loses its brackets
+// (only the "<" without a ">"); a carriage return becomes "<BR>" and a line feed goes.
 QString PrepareHTMLMarkup(const QString& Text);
 
 // Whether Name occurs in Tag, in any case (names are found anywhere in the tag).
