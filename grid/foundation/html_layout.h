@@ -62,7 +62,9 @@ struct THTMLCall {
 
     void SetBrush(TColor color);
     bool RightToLeft() const;
-    int GhHeight() { return Canvas.TextHeight(QStringLiteral("gh")); }
+    // The width and height of a text set as a run in the canvas's current font.
+    TSize TextExtent(const QString& text);
+    int GhHeight() { return TextExtent(QStringLiteral("gh")).cy; }
 };
 
 // Values of one line, shared by its two passes.

@@ -26,8 +26,8 @@ void drawErrorZigzag(TCanvas& canvas, int left, int right, int bottom) {
     canvas.Pen.Width = penWidth;
 }
 
-// Draws a run in the run rectangle and moves that on; the run's width.
-int drawRun(THTMLCall& call, const THTMLLine& line, THTMLPass& p, const QString& run) {
+// Draws a run of the given width in the run rectangle and moves that on.
+void drawRun(THTMLCall& call, const THTMLLine& line, THTMLPass& p, const QString& run, int width) {
     TCanvas& canvas = call.Canvas;
     TRect r = p.Run;
     if (call.S.Subscript) r.Bottom += line.SubRoom;
@@ -43,9 +43,6 @@ int drawRun(THTMLCall& call, const THTMLLine& line, THTMLPass& p, const QString&
     }
     TRect drawn = r;
     DrawTextLine(canvas, run, drawn, call.RunFlags);
-    TRect extent = r;
-    DrawTextLine(canvas, run, extent, call.RunFlags | DT_CALCRECT);
-    const int width = extent.Width();
     if (call.S.InAnchor && call.O.FocusAnchor >= 0 && call.S.AnchorCounter - 1 == call.O.FocusAnchor)
         call.R.FocusHref = call.S.Href;
     if (call.ErrorMark) drawErrorZigzag(canvas, r.Left, r.Left + width, p.TextBottom);
@@ -55,7 +52,6 @@ int drawRun(THTMLCall& call, const THTMLLine& line, THTMLPass& p, const QString&
         p.Run.Left = AddPixels(r.Left, width);
         p.Run.Right = p.LineRect.Right;
     }
-    return width;
 }
 
 // The text up to the next tag, or with word wrapping up to and including the next space.
@@ -72,9 +68,9 @@ qsizetype runEnd(const THTMLCall& call, const THTMLPass& p) {
 
 // One run: measured or drawn, and joined to the line when it fits.
 void placeRun(THTMLCall& call, THTMLLine& line, THTMLPass& p, qsizetype end) {
-    TCanvas& canvas = call.Canvas;
     const QString run = DecodeRunEntities(QStringView(*p.Text).mid(p.Pos, end - p.Pos));
-    const int height = canvas.TextHeight(run);
+    const TSize extent = call.TextExtent(run);
+    const int height = extent.cy, width = extent.cx;
     if (call.S.Subscript) line.SubRoom = std::max(line.SubRoom, height / 4);
     if (call.S.Superscript) line.SuperRoom = std::max(line.SuperRoom, height / 4);
     line.Height = std::max(line.Height, height);
@@ -83,17 +79,9 @@ void placeRun(THTMLCall& call, THTMLLine& line, THTMLPass& p, qsizetype end) {
         p.Pos = end;
         return;
     }
-    int width;
-    if (p.Draws) {
-        width = drawRun(call, line, p, run);
-        p.X = AddPixels(p.X, width);
-    } else {
-        TRect extent = p.LineRect;
-        DrawTextLine(canvas, run, extent, call.RunFlags | DT_CALCRECT);
-        width = extent.Width();
-        p.X = AddPixels(p.X, width);
-        HitTestHTMLRun(call, p, width);
-    }
+    p.X = AddPixels(p.X, width);
+    if (p.Draws) drawRun(call, line, p, run, width);
+    else HitTestHTMLRun(call, p, width);
     const int lineWidth = p.LineWidth();
     const bool fits = p.X < lineWidth || width >= lineWidth;
     // A word that a tag splits stays together.
@@ -108,7 +96,7 @@ void placeRun(THTMLCall& call, THTMLLine& line, THTMLPass& p, qsizetype end) {
     if (p.Decides && !fits && !call.O.WordWrap && !p.Visible.isEmpty()) p.EndsText = true;
     p.Pos = end;
     p.Visible += run;
-    p.TrailingSpace = run.endsWith(' ') ? canvas.TextWidth(QStringLiteral(" ")) : 0;
+    p.TrailingSpace = run.endsWith(' ') ? call.TextExtent(QStringLiteral(" ")).cx : 0;
 }
 
 }  // namespace

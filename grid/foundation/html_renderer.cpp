@@ -82,6 +82,13 @@ void THTMLCall::SetBrush(TColor color) {
     if (color != clNone) Canvas.Brush.Color = color;
 }
 
+TSize THTMLCall::TextExtent(const QString& text) {
+    // The font's own height, as the canvas reports a text height, leading left out.
+    TRect r{0, 0, 0, 0};
+    DrawTextLine(Canvas, text, r, (RunFlags & ~unsigned(DT_EXTERNALLEADING)) | DT_CALCRECT);
+    return {r.Width(), r.Height()};
+}
+
 bool THTMLCall::RightToLeft() const { return RunFlags & DT_RTLREADING; }
 
 int ClampedPixels(long long value) {

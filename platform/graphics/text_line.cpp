@@ -5,7 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextOption>
-#include <optional>
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -15,22 +16,27 @@ QColor qColor(TColor c) {
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
-// The metrics of the last font asked for: runs of formatted text come in long series of one font.
-struct FontCache {
-    std::optional<TFont> font;
+// The metrics of the last fonts asked for: formatted text switches among a few fonts, run by run.
+struct CachedFont {
+    TFont font;
     QFont qfont;
-    std::optional<QFontMetrics> metrics;
+    QFontMetrics metrics;
 };
 
-const FontCache& fontOf(const TCanvas& canvas) {
-    thread_local FontCache cache;
-    if (!cache.font || !(*cache.font == canvas.Font)) {
-        cache.font.emplace();
-        cache.font->Assign(canvas.Font);
-        cache.qfont = ToQFont(canvas.Font);
-        cache.metrics.emplace(cache.qfont);
-    }
-    return cache;
+const CachedFont& fontOf(const TCanvas& canvas) {
+    thread_local std::vector<std::unique_ptr<CachedFont>> cache;
+    for (size_t i = 0; i < cache.size(); ++i)
+        if (cache[i]->font == canvas.Font) {
+            // The most recent first, so a run of one font finds it at once.
+            if (i > 0) std::rotate(cache.begin(), cache.begin() + static_cast<std::ptrdiff_t>(i), cache.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return *cache.front();
+        }
+    const QFont qfont = ToQFont(canvas.Font);
+    auto entry = std::make_unique<CachedFont>(CachedFont{TFont(), qfont, QFontMetrics(qfont)});
+    entry->font.Assign(canvas.Font);
+    if (cache.size() == 8) cache.pop_back();
+    cache.insert(cache.begin(), std::move(entry));
+    return *cache.front();
 }
 
 // The characters shown and which of them carry the mnemonic underline.
@@ -79,8 +85,8 @@ QString ellipsized(const QFontMetrics& fm, const QString& text, int width) {
 }  // namespace
 
 int DrawTextLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags) {
-    const FontCache& font = fontOf(canvas);
-    const QFontMetrics& fm = *font.metrics;
+    const CachedFont& font = fontOf(canvas);
+    const QFontMetrics& fm = font.metrics;
     ShownText shown = shownText(text, flags);
     const int height = fm.height() + ((flags & DT_EXTERNALLEADING) ? std::max(0, fm.leading()) : 0);
     int width = fm.horizontalAdvance(shown.text);
