@@ -116,10 +116,14 @@ int DrawTextLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags)
     painter->setFont(font.qfont);
     const QColor color = qColor(canvas.Font.Color());
     painter->setPen(color);
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection((flags & DT_RTLREADING) ? Qt::RightToLeft : Qt::LeftToRight);
-    painter->drawText(QRectF(0, 0, width + 1, height), shown.text, option);
+    if (flags & DT_RTLREADING) {
+        QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(Qt::RightToLeft);
+        painter->drawText(QRectF(0, 0, width + 1, height), shown.text, option);
+    } else {
+        painter->drawText(0, fm.ascent(), shown.text);
+    }
     for (const int i : shown.underlined) {
         if (i >= shown.text.size()) continue;
         const int left = fm.horizontalAdvance(shown.text.left(i));
