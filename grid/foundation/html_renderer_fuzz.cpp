@@ -36,6 +36,7 @@ struct Surroundings {
     }
 };
 
+TApplication* application = nullptr;
 Surroundings* surroundings = nullptr;
 
 }  // namespace
@@ -43,7 +44,7 @@ Surroundings* surroundings = nullptr;
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Left alive at exit: the toolkit's own statics go first.
-    auto* application = new TApplication;
+    application = new TApplication;
     application->Initialize(*argc, *argv);
     surroundings = new Surroundings;
     return 0;
