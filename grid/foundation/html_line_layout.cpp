@@ -45,7 +45,8 @@ void drawRun(THTMLCall& call, const THTMLLine& line, THTMLPass& p, const QString
     DrawTextLine(canvas, run, drawn, call.RunFlags);
     if (call.S.InAnchor && call.O.FocusAnchor >= 0 && call.S.AnchorCounter - 1 == call.O.FocusAnchor)
         call.R.FocusHref = call.S.Href;
-    if (call.ErrorMark) drawErrorZigzag(canvas, r.Left, r.Left + width, p.TextBottom);
+    // Past the line's right edge the zigzag would not be seen.
+    if (call.ErrorMark) drawErrorZigzag(canvas, r.Left, std::min(AddPixels(r.Left, width), p.LineRect.Right), p.TextBottom);
     if (call.RightToLeft()) {
         p.Run.Right -= width;
     } else {
