@@ -55,16 +55,16 @@ void drawRun(THTMLCall& call, const THTMLLine& line, THTMLPass& p, const QString
     }
 }
 
-// The text up to the next tag, or with word wrapping up to and including the next space.
+// The text up to the next tag, or with word wrapping up to and including the next space. The
+// scan stops there, so a long text is read once however many runs it holds.
 qsizetype runEnd(const THTMLCall& call, const THTMLPass& p) {
     const QString& text = *p.Text;
-    qsizetype end = text.indexOf('<', p.Pos);
-    if (end < 0 || end > p.End) end = p.End;
-    if (call.O.WordWrap) {
-        const qsizetype space = text.indexOf(' ', p.Pos);
-        if (space >= 0 && space < end) end = space + 1;
+    const bool wrap = call.O.WordWrap;
+    for (qsizetype i = p.Pos; i < p.End; ++i) {
+        if (text[i] == '<') return i;
+        if (wrap && text[i] == ' ') return i + 1;
     }
-    return end;
+    return p.End;
 }
 
 // One run: measured or drawn, and joined to the line when it fits.

@@ -207,7 +207,10 @@ TEST_F(HTMLRenderTest, AHugeTextIsLaidOutInLinearTime) {
     QElapsedTimer timer;
     timer.start();
     const THTMLDrawResults r = measure(text);
-    EXPECT_EQ(r.TotalHeight, 30000 * gh());  // the last <BR> starts no line
+    EXPECT_EQ(r.TotalHeight, 30000 * gh());
+    // Long stretches without tags, wrapped at every word.
+    const THTMLDrawResults words = measure(QString("word ").repeated(100000), {0, 0, 100, 200});
+    EXPECT_GT(words.TotalHeight, 10000 * gh());  // the last <BR> starts no line
     // A quadratic layout would take minutes here.
     EXPECT_LT(timer.elapsed(), 60000);
 }
