@@ -3,6 +3,7 @@
 #include "grid/foundation/gif_frames.h"
 #include "platform/core/exception.h"
 #include "platform/graphics/canvas.h"
+#include "platform/system/files.h"
 #include "platform/system/resources.h"
 
 #include <exception>
@@ -92,7 +93,13 @@ void THTMLPicture::LoadFromURL(const QString& url) {
         if (url.size() > 6) LoadFromResourceName(url.mid(6));
     } else if (upper.startsWith(QLatin1String("FILE://"))) {
         FID = url;
-        if (url.size() > 7) LoadFromFile(url.mid(7));
+        // The markup upper-cases its sources, so the file is found regardless of case; only a
+        // regular file is read (a device such as /dev/zero would never end).
+        if (url.size() > 7) {
+            const QString path = ExistingPathIgnoreCase(url.mid(7));
+            if (FileExists(path)) LoadFromFile(path);
+            else makeEmpty();
+        }
     } else if (!Asynch) {
         FURL = url;
         FID = url;

@@ -49,7 +49,8 @@ public:
     void LoadFromResourceName(const QString& ResName);
     // The program's resource named by the number; raises when there is none.
     void LoadFromResourceID(int ResID);
-    // "RES://name" and "FILE://path" (prefixes in any case) load at once and become the ID. Any
+    // "RES://name" and "FILE://path" (prefixes in any case; the file found regardless of case,
+    // and read only when it is a regular file) load at once and become the ID. Any
     // other address is only noted: with Asynch it marks the picture busy for good, without it
     // becomes the ID.
     void LoadFromURL(const QString& url);

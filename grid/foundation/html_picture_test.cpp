@@ -203,6 +203,13 @@ TEST(HTMLPicture, LoadsFromResourcesFilesAndNotesOtherAddresses) {
     file.LoadFromURL("File://" + path);
     EXPECT_EQ(file.ID(), "File://" + path);
     EXPECT_EQ(file.Width(), 3);
+    // Found in any case, as the markup asks for it; a device is never read.
+    THTMLPicture upper;
+    upper.LoadFromURL("FILE://" + path.toUpper());
+    EXPECT_EQ(upper.Width(), 3);
+    THTMLPicture device;
+    device.LoadFromURL("FILE:///dev/zero");
+    EXPECT_TRUE(device.Empty());
 
     for (const char* url : {"res://NOSUCH", "res://", "file://"}) {
         THTMLPicture p;

@@ -30,3 +30,7 @@ const QImage& TImageList::Image(int index) const {
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
     if (index >= 0 && index < Count()) canvas.Draw(x, y, *images_[static_cast<size_t>(index)]);
 }
+
+void TImageList::StretchDraw(TCanvas& canvas, const TRect& r, int index) const {
+    if (index >= 0 && index < Count()) canvas.StretchDraw(r, *images_[static_cast<size_t>(index)]);
+}

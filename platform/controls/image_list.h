@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/component.h"
+#include "platform/graphics/graphics_objects.h"
 
 #include <memory>
 #include <vector>
@@ -27,6 +28,8 @@ public:
     // Draws the picture at index with its top-left corner at x, y; nothing for an index
     // outside the list.
     void Draw(TCanvas& canvas, int x, int y, int index) const;
+    // Draws the picture at index stretched into r; nothing for an index outside the list.
+    void StretchDraw(TCanvas& canvas, const TRect& r, int index) const;
 
 private:
     std::vector<std::unique_ptr<TBitmap>> images_;

@@ -83,7 +83,8 @@ std::vector<Line> layoutLines(const QFontMetrics& fm, const QString& text, int w
 
 QFont ToQFont(const TFont& font) {
     QFont f(resolveFamily(font.Name()));
-    f.setPixelSize(std::max(1, std::abs(font.Height())));
+    // Height 0 asks for the default size, as the platform's font mapper answers it.
+    f.setPixelSize(font.Height() == 0 ? DefaultFontPixelHeight : std::max(1, std::abs(font.Height())));
     f.setBold(font.Style() & fsBold);
     f.setItalic(font.Style() & fsItalic);
     f.setUnderline(font.Style() & fsUnderline);

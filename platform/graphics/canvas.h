@@ -97,5 +97,8 @@ private:
     TPoint penPos_;
 };
 
+// The pixel height of a font whose Height is 0.
+constexpr int DefaultFontPixelHeight = 16;
+
 // The Qt font for a TFont, with the fallback for families the machine lacks.
 QFont ToQFont(const TFont& font);

@@ -188,6 +188,12 @@ QString FindFileIgnoreCase(const QString& folder, const QString& name) {
     return path;
 }
 
+QString ExistingPathIgnoreCase(const QString& path) {
+    if (path.isEmpty()) return QString();
+    if (QFileInfo::exists(path)) return path;
+    return path.startsWith(PathDelim) ? FindFileIgnoreCase(QString(PathDelim), path) : FindFileIgnoreCase(".", path);
+}
+
 namespace {
 std::mutex programFolderMutex;
 QString programFolderOverride;

@@ -75,6 +75,10 @@ std::vector<TSearchRec> FindFiles(const QString& folder, const QString& pattern)
 // first; "" when there is none. A name with '/' is looked up one level at a time.
 QString FindFileIgnoreCase(const QString& folder, const QString& name);
 
+// The path itself when it exists, else the entry it names regardless of case (a relative path
+// from the current folder), as the original platform found files; "" when there is none.
+QString ExistingPathIgnoreCase(const QString& path);
+
 // The folder of the executable, without a trailing delimiter.
 QString ProgramFolder();
 // Overrides ProgramFolder (tests point it at a temporary folder); "" returns to the real one.

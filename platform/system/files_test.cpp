@@ -203,6 +203,16 @@ TEST(FindFileIgnoreCase, PrefersExactCaseAndWalksSubfolders) {
     EXPECT_EQ(FindFileIgnoreCase(tmp.file("missing"), "x"), "");
 }
 
+TEST(ExistingPathIgnoreCase, GivesThePathOrTheEntryItNamesInAnyCase) {
+    TempFolder tmp;
+    tmp.write("Bin/Bank1.bin", "");
+    EXPECT_EQ(ExistingPathIgnoreCase(tmp.file("Bin/Bank1.bin")), tmp.file("Bin/Bank1.bin"));
+    EXPECT_EQ(ExistingPathIgnoreCase(tmp.path().toUpper() + "/BIN/BANK1.BIN"), tmp.file("Bin/Bank1.bin"));
+    EXPECT_EQ(ExistingPathIgnoreCase(tmp.path() + "/bin"), tmp.file("Bin"));
+    EXPECT_EQ(ExistingPathIgnoreCase(tmp.path() + "/BIN/missing"), "");
+    EXPECT_EQ(ExistingPathIgnoreCase(""), "");
+}
+
 TEST(ProgramFolder, OverriddenAndRestored) {
     EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());
     TempFolder tmp;
