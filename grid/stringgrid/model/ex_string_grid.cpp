@@ -2,6 +2,7 @@
 #include "grid/stringgrid/model/ex_string_grid.h"
 
 #include "grid/foundation/cell_checker.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/foundation/theme_detection.h"
 #include "grid/foundation/visual_styles.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
@@ -46,6 +47,13 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner), p(std::mak
 
     SetDefaultRowHeight(22);
     p->FFixedRowHeight = DefaultRowHeight();
+
+    p->FFocusWindow = new TGridFocusWindow(this);
+    TArrowWindow** arrows[] = {&p->ArwU, &p->ArwD, &p->ArwL, &p->ArwR};
+    for (TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight}) {
+        *arrows[d] = new TArrowWindow(this);
+        (*arrows[d])->Init(this, d);
+    }
 }
 
 void TExStringGrid::createOwnedObjects() {
@@ -81,6 +89,7 @@ void TExStringGrid::createOwnedObjects() {
         ColumnHeadersChanged();
         showColumnHeaders();
     };
+    d.ImageCache = std::make_unique<THTMLPictureCache>();
     d.FOrigColSizes = std::make_unique<TIntList>(0, 0);
     d.FixedFont = std::make_unique<TFont>();
     d.FixedFont->SetName(QStringLiteral("Tahoma"));
@@ -133,6 +142,12 @@ TExStringGrid::~TExStringGrid() {
         TStringList& items = p->FGridItems.Items(i)->Items();
         for (int c = 0; c < items.Count(); ++c) FreeDetachedCellProperties(static_cast<TCellProperties*>(items.Objects(c)));
     }
+    for (TArrowWindow** arrow : {&p->ArwU, &p->ArwD, &p->ArwL, &p->ArwR}) {
+        delete *arrow;
+        *arrow = nullptr;
+    }
+    delete p->FFocusWindow;
+    p->FFocusWindow = nullptr;
     // The base grid frees every record left in the store.
 }
 
@@ -172,6 +187,7 @@ void TExStringGrid::Loaded() {
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent) {
         if (AComponent == p->CellChecker) p->CellChecker = nullptr;
+        if (AComponent == p->PictureContainer) p->PictureContainer = nullptr;
         if (!FDestroying && p->SyncGrid && p->SyncGrid->Grid() == AComponent)
             p->SyncGrid->SetGrid(nullptr);
     }

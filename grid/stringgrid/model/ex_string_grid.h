@@ -21,6 +21,7 @@ class TDragScrollOptions;
 class TExStringGridCheck;
 class TExStringGridPrivate;
 class TFilter;
+class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
@@ -33,6 +34,7 @@ class THiddenRows;
 class TIntList;
 class TMouseActions;
 class TNavigation;
+class TPictureContainer;
 class TPrintSettings;
 class TSearchFooter;
 class TSearchPanel;
@@ -167,6 +169,10 @@ public:
     // The held cells of a hidden row; nullptr for a shown row.
     TStringList* GetHiddenRowItems(int j) const;
 
+    // ---- cells by real column and display row
+    // The display text as plain text: line breaks for BR and HR, no other tags.
+    QString StrippedCells(int i, int j);
+
     // ---- owned objects; writing one copies the given settings into it
     TBalloonSettings& Balloon() const;
     void SetBalloon(const TBalloonSettings& Value);
@@ -212,7 +218,7 @@ public:
     TIntList& MergedColumns() const;
     // The scratch font returned by Fonts.
     TFont& ScratchFont() const;
-    // The picture cache of HTML texts; nullptr until the HTML renderer supplies one.
+    // The pictures the grid's HTML texts loaded themselves.
     THTMLPictureCache* ImageCache() const;
     // The search bar; nullptr until the search panel is built.
     TSearchPanel* SearchPanel() const;
@@ -221,6 +227,9 @@ public:
     // The checker the grid lets go of when it is freed.
     TExStringGridCheck* CellChecker() const;
     void SetCellChecker(TExStringGridCheck* Value);
+    // The named pictures of the HTML texts; the grid lets go of it when it is freed.
+    TPictureContainer* PictureContainer() const;
+    void SetPictureContainer(TPictureContainer* Value);
     TColor HighlightColor() const;
     void SetHighlightColor(TColor Value);
     TColor HighlightTextColor() const;
@@ -473,6 +482,8 @@ private:
     friend class TExStringGridPrivate;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
+    // The text a filter condition tests in a row.
+    QString filterText(const TFilterData& Item, int ARow);
     void showColumnHeaders();
     void showRowHeaders();
     // Moves whole display rows out of the store into hidden-row items.

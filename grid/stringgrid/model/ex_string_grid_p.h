@@ -3,8 +3,10 @@
 // The working state of the string grid: owned objects, hidden rows and columns, counts and the
 // flags of editing, sizing and loading. The grid's own files and its descendants include it.
 
+#include "grid/foundation/arrow_and_focus_windows.h"
 #include "grid/foundation/grid_lists.h"
 #include "grid/foundation/grid_options.h"
+#include "grid/foundation/picture_cache.h"
 #include "grid/stringgrid/model/cell_model_records.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/exchange_settings.h"
@@ -16,7 +18,6 @@
 #include <memory>
 #include <vector>
 
-class TArrowWindow;
 class TControlCombo;
 class TControlEdit;
 class TDropCheckList;
@@ -26,7 +27,6 @@ class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
-class TGridFocusWindow;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
@@ -81,20 +81,22 @@ public:
     std::unique_ptr<TIntList> IgnoreColumns;
     std::unique_ptr<TFilterDropDown> FilterDropDown;
     std::unique_ptr<TStringList> FilterList;
+    std::unique_ptr<THTMLPictureCache> ImageCache;
+
+    // The focus frame and the arrows shown while moving columns or rows: components of the
+    // grid, freed by its destructor.
+    TGridFocusWindow* FFocusWindow = nullptr;
+    TArrowWindow *ArwU = nullptr, *ArwD = nullptr, *ArwL = nullptr, *ArwR = nullptr;
 
     // Parts of the grid built by other pieces of the suite: the search bar and footer panel,
-    // the HTML picture cache and hint window, the shared row check-box record, the filter
-    // drop-down lists, the focus and arrow windows, and the editors. Each stays nullptr until
-    // its piece makes it here; the grid owns what is made.
+    // the hint window, the shared row check-box record, the filter drop-down lists and the
+    // editors. Each stays nullptr until its piece makes it here; the grid owns what is made.
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* FSearchPanel = nullptr;
-    THTMLPictureCache* ImageCache = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
     TCellGraphic* FCellGraphic = nullptr;
     TDropList* FDropList = nullptr;
     TDropCheckList* FDropCheckList = nullptr;
-    TGridFocusWindow* FFocusWindow = nullptr;
-    TArrowWindow *ArwU = nullptr, *ArwD = nullptr, *ArwL = nullptr, *ArwR = nullptr;
     TGridCombo* EditCombo = nullptr;
     TGridTransEdit* EditTrans = nullptr;
     TGridTransCombo* ComboTrans = nullptr;
@@ -152,6 +154,7 @@ public:
 
     // ---- published values with effects
     TExStringGridCheck* CellChecker = nullptr;
+    TPictureContainer* PictureContainer = nullptr;
     TColor HighlightColor = clHighlight;
     TColor HighlightTextColor = clHighlightText;
     bool ActiveCellShow = false;

@@ -59,7 +59,6 @@ void TExStringGrid::DoFilterDone() { OnFilterDone(this); }
 void TExStringGrid::UpdateColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
 void TExStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
 void TExStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { OnEllipsClick(this, ACol, ARow, S); }
-bool TExStringGrid::MatchFilter(int) { return true; }
 void TExStringGrid::CellsPasted(TGridCoord, TGridRect, int) {}
 QString TExStringGrid::GetCalculatedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 

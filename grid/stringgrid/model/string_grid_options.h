@@ -8,7 +8,6 @@
 
 class TCustomImageList;
 class TEditLink;
-class TPictureContainer;
 class TPopupMenu;
 
 struct TExStringGridOptions {
@@ -73,7 +72,6 @@ struct TExStringGridOptions {
     // Components the grid refers to but does not own.
     TPopupMenu* FixedDropDownMenu = nullptr;
     TCustomImageList* GridImages = nullptr;
-    TPictureContainer* PictureContainer = nullptr;
 
     // ---- run time
     bool IsPrintPreview = false;

@@ -1,8 +1,20 @@
 // The published and run-time properties of the string grid whose write does more than store.
 #include "grid/foundation/cell_checker.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <algorithm>
+
+namespace {
+// A component the grid refers to and lets go of when it is freed.
+template <class T>
+void refer(TComponent& grid, T*& field, T* Value) {
+    if (field == Value) return;
+    if (field) grid.RemoveFreeNotification(field);
+    field = Value;
+    if (Value) grid.FreeNotification(Value);
+}
+}  // namespace
 
 // ---- owned objects
 
@@ -59,17 +71,16 @@ TSortIndexList& TExStringGrid::SortIndexes() const { return *p->SortIndexes; }
 TIntList& TExStringGrid::IgnoreColumns() const { return *p->IgnoreColumns; }
 TIntList& TExStringGrid::MergedColumns() const { return *p->FMergedColumns; }
 TFont& TExStringGrid::ScratchFont() const { return *p->cf; }
-THTMLPictureCache* TExStringGrid::ImageCache() const { return p->ImageCache; }
+THTMLPictureCache* TExStringGrid::ImageCache() const { return p->ImageCache.get(); }
 TSearchPanel* TExStringGrid::SearchPanel() const { return p->FSearchPanel; }
 
 TExStringGridCheck* TExStringGrid::CellChecker() const { return p->CellChecker; }
 
-void TExStringGrid::SetCellChecker(TExStringGridCheck* Value) {
-    if (p->CellChecker == Value) return;
-    if (p->CellChecker) RemoveFreeNotification(p->CellChecker);
-    p->CellChecker = Value;
-    if (Value) FreeNotification(Value);
-}
+void TExStringGrid::SetCellChecker(TExStringGridCheck* Value) { refer(*this, p->CellChecker, Value); }
+
+TPictureContainer* TExStringGrid::PictureContainer() const { return p->PictureContainer; }
+
+void TExStringGrid::SetPictureContainer(TPictureContainer* Value) { refer(*this, p->PictureContainer, Value); }
 
 // ---- values that repaint
 
