@@ -87,9 +87,11 @@ void TExStringGrid::createOwnedObjects() {
     d.ColumnHeaders = std::make_unique<TStringList>();
     d.ColumnHeaders->OnChange = [this](TObject*) {
         ColumnHeadersChanged();
-        showColumnHeaders();
+        ShowColumnHeaders();
     };
     d.ImageCache = std::make_unique<THTMLPictureCache>();
+    d.FCellGraphic = std::make_unique<TCellGraphic>();
+    d.FCellGraphic->CellType = ctRowCheckBox;
     d.FOrigColSizes = std::make_unique<TIntList>(0, 0);
     d.FixedFont = std::make_unique<TFont>();
     d.FixedFont->SetName(QStringLiteral("Tahoma"));
@@ -99,7 +101,7 @@ void TExStringGrid::createOwnedObjects() {
     d.ActiveCellFont->SetStyle(fsBold);
     d.ActiveCellFont->OnChange = repaint;
     d.RowHeaders = std::make_unique<TStringList>();
-    d.RowHeaders->OnChange = [this](TObject*) { showRowHeaders(); };
+    d.RowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
     d.Sortlist = std::make_unique<TStringList>();
     d.LookupItems = std::make_unique<TStringList>();
     d.SortIndexes = std::make_unique<TSortIndexList>();
@@ -165,8 +167,8 @@ void TExStringGrid::CreateWnd() {
 
 void TExStringGrid::Loaded() {
     p->FRecordedCursor = Cursor();
-    showColumnHeaders();
-    showRowHeaders();
+    ShowColumnHeaders();
+    ShowRowHeaders();
     if (p->AutoSize) AutoSizeColumns(false, 4);
     p->FFixedRowsMin = FixedRows();
     p->FFixedColsMin = FixedCols();
@@ -338,18 +340,6 @@ void TExStringGrid::HideInplaceEdit() {
 }
 
 void TExStringGrid::CellControlsUpdate(bool) {}
-
-void TExStringGrid::showColumnHeaders() {
-    if (FixedRows() <= 0) return;
-    const TStringList& headers = *p->ColumnHeaders;
-    for (int i = 0; i < headers.Count() && i < TotalColCount(); ++i) SetCellEx(i, 0, headers.Strings(i));
-}
-
-void TExStringGrid::showRowHeaders() {
-    if (FixedCols() <= 0) return;
-    const TStringList& headers = *p->RowHeaders;
-    for (int i = 0; i < headers.Count() && i < RowCount(); ++i) SetCellEx(0, i, headers.Strings(i));
-}
 
 void TExStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
     TCanvas& canvas = Canvas();

@@ -7,6 +7,7 @@
 #include "grid/foundation/grid_lists.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/picture_cache.h"
+#include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/cell_model_records.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/exchange_settings.h"
@@ -15,6 +16,8 @@
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/core/string_list.h"
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -82,6 +85,8 @@ public:
     std::unique_ptr<TFilterDropDown> FilterDropDown;
     std::unique_ptr<TStringList> FilterList;
     std::unique_ptr<THTMLPictureCache> ImageCache;
+    // The one record every column-0 cell answers with HotmailRowSelect on.
+    std::unique_ptr<TCellGraphic> FCellGraphic;
 
     // The focus frame and the arrows shown while moving columns or rows: components of the
     // grid, freed by its destructor.
@@ -94,7 +99,6 @@ public:
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* FSearchPanel = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
-    TCellGraphic* FCellGraphic = nullptr;
     TDropList* FDropList = nullptr;
     TDropCheckList* FDropCheckList = nullptr;
     TGridCombo* EditCombo = nullptr;
@@ -118,6 +122,7 @@ public:
 
     // ---- counts and limits
     int FNumNodes = 0;
+    int FNumCellControls = 0;
     int FUpdateCount = 0;
     int FMaxRowCount = 0;
     int FMaxColCount = 0;
@@ -135,6 +140,8 @@ public:
     bool FEditChange = false;
     QString FOldCellText, FNewCellText, FCellCache;
     int FComboIdx = -1;
+    // Editing allowed beyond goEditing.
+    bool FEditDisable = false;
     int FMaxEditLength = 0;
 
     // ---- mouse sizing and moving
@@ -197,4 +204,10 @@ public:
     int FGridTimerID = 0;
     int FWheelScrollLines = 3;
     bool FFindBusy = false;
+    // The row OnRowUpdate last reported.
+    int FOldRowSel = -1;
+
+    // ---- the print engine's layout: printed width and left offset of columns 0 .. 512
+    std::array<int, 513> FPrintColWidth{};
+    std::array<int, 513> FPrintColOffset{};
 };

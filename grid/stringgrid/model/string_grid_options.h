@@ -6,7 +6,7 @@
 
 #include "grid/stringgrid/model/string_grid_types.h"
 
-class TCustomImageList;
+class TImageList;
 class TEditLink;
 class TPopupMenu;
 
@@ -71,7 +71,7 @@ struct TExStringGridOptions {
     QString ValidChars;
     // Components the grid refers to but does not own.
     TPopupMenu* FixedDropDownMenu = nullptr;
-    TCustomImageList* GridImages = nullptr;
+    TImageList* GridImages = nullptr;
 
     // ---- run time
     bool IsPrintPreview = false;
