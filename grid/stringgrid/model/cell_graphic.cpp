@@ -95,9 +95,9 @@ void TCellGraphic::SetMultiImage(int Col, int Row, int dir, TCellHAlign hal, TCe
     CellCreated = true;
 }
 
-void TCellGraphic::SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int padding,
-                              TCellHAlign hal, TCellVAlign val) {
-    CellType = ctPicture;
+void TCellGraphic::setPicture(TCellType Kind, TCellObject APicture, bool Transparent, TStretchMode StretchMode,
+                              int padding, TCellHAlign hal, TCellVAlign val) {
+    CellType = Kind;
     setAlignments(hal, val);
     CellBitmap = APicture;
     CellTransparent = Transparent;
@@ -105,14 +105,14 @@ void TCellGraphic::SetPicture(TPicture* APicture, bool Transparent, TStretchMode
     CellIndex = padding;
 }
 
+void TCellGraphic::SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                              TCellHAlign hal, TCellVAlign val) {
+    setPicture(ctPicture, APicture, Transparent, StretchMode, padding, hal, val);
+}
+
 void TCellGraphic::SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode stretchmode, int padding,
                                   TCellHAlign hal, TCellVAlign val) {
-    CellType = ctFilePicture;
-    setAlignments(hal, val);
-    CellBitmap = APicture;
-    CellTransparent = Transparent;
-    CellAngle = stretchmode;
-    CellIndex = padding;
+    setPicture(ctFilePicture, APicture, Transparent, stretchmode, padding, hal, val);
 }
 
 void TCellGraphic::SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val) {

@@ -102,6 +102,8 @@ public:
     TCheckBoxState CellCheckBoxState = cbUnchecked;
 
 private:
+    void setPicture(TCellType Kind, TCellObject APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                    TCellHAlign hal, TCellVAlign val);
     void setAlignments(TCellHAlign hal, TCellVAlign val) {
         CellHAlign = hal;
         CellVAlign = val;

@@ -643,7 +643,9 @@ private:
     // The decoration's own extent, before a full alignment widens it.
     TPoint decorationExtent(int ACol, int ARow, const TCellGraphic& g, int Margin);
     const TCellProperties* lookRecord(int i, int j) const;
-    void repaintLook(int i, int j, bool whileUpdating);
+    template <class T, class V>
+    void setLook(int i, int j, void (TCellProperties::*Set)(T), V Value, bool whileUpdating);
+    void shiftCellControls(bool Columns, int FromIndex, int ToIndex);
     void colourRow(int ARow, TColor AColor, void (TCellProperties::*Set)(TColor),
                    const std::function<bool(int)>& mayDrop);
     // Moves whole display rows out of the store into hidden-row items.

@@ -7,56 +7,25 @@ const TCellProperties* TExStringGrid::lookRecord(int i, int j) const {
     return HasCellProperties(i, j) ? static_cast<const TCellProperties*>(GetGridObject(i, j)) : nullptr;
 }
 
-void TExStringGrid::repaintLook(int i, int j, bool whileUpdating) {
-    if (whileUpdating || p->FUpdateCount == 0) RepaintCell(DisplColIndex(i), j);
-}
-
+namespace {
 // A cell without a record reads as the look a record starts from when nothing is set.
-TColor TExStringGrid::Colors(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->BrushColor() : clNone;
+template <class T>
+T lookOr(const TCellProperties* record, T (TCellProperties::*Get)() const, T None) {
+    return record ? (record->*Get)() : None;
 }
+}  // namespace
 
-TColor TExStringGrid::ColorsTo(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->BrushColorTo() : clNone;
-}
-
-TColor TExStringGrid::FontColors(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->FontColor() : clNone;
-}
-
-TFontStyles TExStringGrid::FontStyles(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->FontStyle() : TFontStyles{};
-}
-
-int TExStringGrid::FontSizes(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->FontSize() : 0;
-}
-
-QString TExStringGrid::FontNames(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->FontName() : QString();
-}
-
-TAlignment TExStringGrid::Alignments(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->Alignment() : taLeftJustify;
-}
-
+TColor TExStringGrid::Colors(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::BrushColor, TColor(clNone)); }
+TColor TExStringGrid::ColorsTo(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::BrushColorTo, TColor(clNone)); }
+TColor TExStringGrid::FontColors(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::FontColor, TColor(clNone)); }
+TFontStyles TExStringGrid::FontStyles(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::FontStyle, TFontStyles(0)); }
+int TExStringGrid::FontSizes(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::FontSize, 0); }
+QString TExStringGrid::FontNames(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::FontName, QString()); }
+TAlignment TExStringGrid::Alignments(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::Alignment, taLeftJustify); }
 TCellGradientDirection TExStringGrid::Gradients(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c ? c->GradientDirection() : GradientVertical;
+    return lookOr(lookRecord(i, j), &TCellProperties::GradientDirection, GradientVertical);
 }
-
-bool TExStringGrid::ReadOnly(int i, int j) const {
-    const TCellProperties* c = lookRecord(i, j);
-    return c && c->ReadOnly();
-}
-
+bool TExStringGrid::ReadOnly(int i, int j) const { return lookOr(lookRecord(i, j), &TCellProperties::ReadOnly, false); }
 bool TExStringGrid::WordWraps(int i, int j) { return GetCellProperties(i, j)->WordWrap(); }
 
 TFont& TExStringGrid::Fonts(int i, int j) {
@@ -70,63 +39,35 @@ TFont& TExStringGrid::Fonts(int i, int j) {
     return font;
 }
 
-void TExStringGrid::SetColors(int i, int j, TColor Value) {
-    GetCellProperties(i, j)->SetBrushColor(Value);
-    repaintLook(i, j, false);
+// Writes make the record when it is missing and repaint the cell where it shows; the colour and
+// the font repaint only while no update is pending.
+template <class T, class V>
+void TExStringGrid::setLook(int i, int j, void (TCellProperties::*Set)(T), V Value, bool whileUpdating) {
+    (GetCellProperties(i, j)->*Set)(Value);
+    if (whileUpdating || p->FUpdateCount == 0) RepaintCell(DisplColIndex(i), j);
 }
 
-void TExStringGrid::SetColorsTo(int i, int j, TColor Value) {
-    GetCellProperties(i, j)->SetBrushColorTo(Value);
-    repaintLook(i, j, true);
-}
-
+void TExStringGrid::SetColors(int i, int j, TColor Value) { setLook(i, j, &TCellProperties::SetBrushColor, Value, false); }
+void TExStringGrid::SetColorsTo(int i, int j, TColor Value) { setLook(i, j, &TCellProperties::SetBrushColorTo, Value, true); }
 void TExStringGrid::SetGradients(int i, int j, TCellGradientDirection Value) {
-    GetCellProperties(i, j)->SetGradientDirection(Value);
-    repaintLook(i, j, true);
+    setLook(i, j, &TCellProperties::SetGradientDirection, Value, true);
 }
-
-void TExStringGrid::SetReadOnly(int i, int j, bool Value) {
-    GetCellProperties(i, j)->SetReadOnly(Value);
-    repaintLook(i, j, true);
-}
-
-void TExStringGrid::SetWordWraps(int i, int j, bool Value) {
-    GetCellProperties(i, j)->SetWordWrap(Value);
-    repaintLook(i, j, true);
-}
-
-void TExStringGrid::SetFontColors(int i, int j, TColor Value) {
-    GetCellProperties(i, j)->SetFontColor(Value);
-    repaintLook(i, j, true);
-}
-
-void TExStringGrid::SetFontStyles(int i, int j, TFontStyles Value) {
-    GetCellProperties(i, j)->SetFontStyle(Value);
-    repaintLook(i, j, true);
-}
-
-void TExStringGrid::SetFontSizes(int i, int j, int Value) {
-    GetCellProperties(i, j)->SetFontSize(Value);
-    repaintLook(i, j, true);
-}
-
+void TExStringGrid::SetReadOnly(int i, int j, bool Value) { setLook(i, j, &TCellProperties::SetReadOnly, Value, true); }
+void TExStringGrid::SetWordWraps(int i, int j, bool Value) { setLook(i, j, &TCellProperties::SetWordWrap, Value, true); }
+void TExStringGrid::SetFontColors(int i, int j, TColor Value) { setLook(i, j, &TCellProperties::SetFontColor, Value, true); }
+void TExStringGrid::SetFontStyles(int i, int j, TFontStyles Value) { setLook(i, j, &TCellProperties::SetFontStyle, Value, true); }
+void TExStringGrid::SetFontSizes(int i, int j, int Value) { setLook(i, j, &TCellProperties::SetFontSize, Value, true); }
 void TExStringGrid::SetFontNames(int i, int j, const QString& Value) {
-    GetCellProperties(i, j)->SetFontName(Value);
-    repaintLook(i, j, true);
+    setLook(i, j, &TCellProperties::SetFontName, Value, true);
 }
-
-void TExStringGrid::SetAlignments(int i, int j, TAlignment Value) {
-    GetCellProperties(i, j)->SetAlignment(Value);
-    repaintLook(i, j, true);
-}
+void TExStringGrid::SetAlignments(int i, int j, TAlignment Value) { setLook(i, j, &TCellProperties::SetAlignment, Value, true); }
 
 void TExStringGrid::SetFonts(int i, int j, const TFont& Value) {
     TCellProperties& props = *GetCellProperties(i, j);
     props.SetFontName(Value.Name());
     props.SetFontSize(Value.Size());
     props.SetFontStyle(Value.Style());
-    props.SetFontColor(Value.Color());
-    repaintLook(i, j, false);
+    setLook(i, j, &TCellProperties::SetFontColor, Value.Color(), false);
 }
 
 // ---- rows

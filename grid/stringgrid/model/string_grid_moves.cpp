@@ -12,27 +12,26 @@ int shifted(int index, int From, int To) {
 }
 }  // namespace
 
-void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
-    if (p->FColumnOrder->Count() == 0) SetColumnOrder();
-    TBaseGrid::MoveColumn(FromIndex, ToIndex);
+void TExStringGrid::shiftCellControls(bool Columns, int FromIndex, int ToIndex) {
     TControlList& controls = *p->FControlList;
     if (controls.Count() == 0) return;
     for (int i = 0; i < controls.Count(); ++i) {
         TControlItem* item = controls.GetControl(i);
-        item->SetX(shifted(item->X(), FromIndex, ToIndex));
+        if (Columns) item->SetX(shifted(item->X(), FromIndex, ToIndex));
+        else item->SetY(shifted(item->Y(), FromIndex, ToIndex));
     }
     CellControlsUpdate(false);
 }
 
+void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
+    if (p->FColumnOrder->Count() == 0) SetColumnOrder();
+    TBaseGrid::MoveColumn(FromIndex, ToIndex);
+    shiftCellControls(true, FromIndex, ToIndex);
+}
+
 void TExStringGrid::MoveRow(int FromIndex, int ToIndex) {
     TBaseGrid::MoveRow(FromIndex, ToIndex);
-    TControlList& controls = *p->FControlList;
-    if (controls.Count() == 0) return;
-    for (int i = 0; i < controls.Count(); ++i) {
-        TControlItem* item = controls.GetControl(i);
-        item->SetY(shifted(item->Y(), FromIndex, ToIndex));
-    }
-    CellControlsUpdate(false);
+    shiftCellControls(false, FromIndex, ToIndex);
 }
 
 void TExStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
