@@ -51,8 +51,13 @@ class TSyncGrid;
 // many looks. Its own files are split by concern: life cycle here and in ex_string_grid.cpp,
 // the published properties in string_grid_properties.cpp and their form-description streaming
 // in string_grid_streaming.cpp, the index model in string_grid_indexes.cpp, the real-index
-// cell access in string_grid_all_cells.cpp, and the virtual operations' default bodies in
-// string_grid_hooks.cpp. Its working state lives in ex_string_grid_p.h.
+// cell access in string_grid_all_cells.cpp, counts and moves in string_grid_dimensions.cpp and
+// string_grid_moves.cpp, cell looks, texts and selections in string_grid_cell_*.cpp and
+// string_grid_selected_cells.cpp, decoration records in string_grid_cell_graphics.cpp, the
+// per-cell queries in string_grid_cell_queries.cpp and string_grid_data_queries.cpp, and the
+// other virtual operations' default bodies in string_grid_hooks.cpp; typed access, decoration
+// sizes, display texts and header lists live in grid/stringgrid/cells/. Its working state
+// lives in ex_string_grid_p.h.
 //
 // Indexes. Every operation takes display indexes unless it says real. Hidden columns stay in
 // the cell store at their real index (ColCount counts the shown ones); hidden rows leave the
