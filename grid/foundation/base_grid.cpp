@@ -10,10 +10,6 @@
 #include <memory>
 
 namespace {
-// The string grid's own cell graphics are known by their class name, the one thing the cell
-// layer can know of a class declared above it.
-bool isCellGraphic(const TObject& object) { return object.ClassName() == QLatin1String("TCellGraphic"); }
-
 TRect unionRect(const TRect& a, const TRect& b) {
     return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
 }
@@ -122,7 +118,7 @@ void TBaseGrid::freeRecord(int c, int r, bool withGraphic) {
 
 void TBaseGrid::FreeDetachedCellProperties(TCellProperties* Props) {
     if (!Props) return;
-    if (Props->FGraphicObject && isCellGraphic(*Props->FGraphicObject)) delete Props->FGraphicObject;
+    if (Props->FOwnsGraphicObject) delete Props->FGraphicObject;
     delete Props;
 }
 
@@ -222,9 +218,18 @@ void TBaseGrid::SetObjectEx(int c, int r, uintptr_t Value) {
     withBlankText(c, r, [&] { GetCellProperties(c, r)->FObject = Value; });
 }
 
-void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value) {
+void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value, bool Owned) {
     if (FDestroying) return;
-    withBlankText(c, r, [&] { GetCellProperties(c, r)->FGraphicObject = Value; });
+    withBlankText(c, r, [&] {
+        TCellProperties* p = GetCellProperties(c, r);
+        p->FGraphicObject = Value;
+        p->FOwnsGraphicObject = Owned && Value;
+    });
+}
+
+bool TBaseGrid::OwnsGraphicObject(int c, int r) const {
+    const TCellProperties* p = record(c, r);
+    return p && p->FOwnsGraphicObject;
 }
 
 // ---- merged cells

@@ -51,9 +51,10 @@ public:
     TCellProperties* GetCellProperties(int c, int r);
     // Frees the record in the slot and stores Value, which the grid then owns.
     void SetCellProperties(int c, int r, TCellProperties* Value);
-    // Frees the record (not its graphic object) so that the next use starts from the defaults.
+    // Frees the record so that the next use starts from the defaults; its graphic object, owned
+    // or not, is the caller's then.
     void ResetCellProperties(int c, int r);
-    // Frees the records of the range with their cell graphics.
+    // Frees the records of the range with the graphic objects they own.
     void FreeCellProperties(int ACol1, int ARow1, int ACol2, int ARow2);
     void FreeAllCellProperties();
 
@@ -62,7 +63,11 @@ public:
     TObject* GetGraphicObjectEx(int c, int r) const;
     TObject* GraphicObjectOf(const TCellProperties* Props) const { return Props->FGraphicObject; }
     void SetObjectEx(int c, int r, uintptr_t Value);
-    void SetGraphicObjectEx(int c, int r, TObject* Value);
+    // An Owned graphic object is the grid's from then on: it is freed with the cell's record and
+    // goes with the record wherever the cell moves. Any other stays whoever set it. Setting
+    // another object (or none) hands an owned one back to the caller unfreed.
+    void SetGraphicObjectEx(int c, int r, TObject* Value, bool Owned = false);
+    bool OwnsGraphicObject(int c, int r) const;
 
     // ---- merged cells
     virtual void MergeCells(int c, int r, int spanx, int spany);
@@ -204,7 +209,7 @@ protected:
     // Up per MergeCells, down per SplitCells, whether or not cells changed.
     int FMergeCount = 0;
 
-    // Frees a record taken out of its cell (one a hidden row holds), with its cell graphic.
+    // Frees a record taken out of its cell (one a hidden row holds), with the graphic it owns.
     static void FreeDetachedCellProperties(TCellProperties* Props);
 
     // While set, graphic objects are no longer hung on cells. Descendants set it first thing in

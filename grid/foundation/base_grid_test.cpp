@@ -14,7 +14,7 @@ namespace {
 int cellGraphicsFreed = 0;
 int otherGraphicsFreed = 0;
 
-// The grid frees graphic objects of this class name with their records, and no others.
+// Given to the grid as owned: freed with its record.
 class TCellGraphic : public TObject {
 public:
     ~TCellGraphic() override { ++cellGraphicsFreed; }
@@ -285,10 +285,12 @@ TEST_F(BaseGridTest, CellObjectsKeepTheCellTextAsItWas) {
     EXPECT_EQ(otherGraphicsFreed, 0);
 }
 
-TEST_F(BaseGridTest, FreeingRecordsFreesOnlyTheGridsOwnCellGraphics) {
+TEST_F(BaseGridTest, FreeingRecordsFreesOnlyTheGraphicsTheyOwn) {
     TOtherGraphic other;
+    TCellGraphic sameClassNotOwned;
+    grid->SetGraphicObjectEx(3, 1, &sameClassNotOwned);
     auto* own = new TCellGraphic;
-    grid->SetGraphicObjectEx(1, 1, own);
+    grid->SetGraphicObjectEx(1, 1, own, true);
     grid->SetGraphicObjectEx(2, 1, &other);
     grid->FreeCellProperties(0, 0, 5, 5);
     EXPECT_EQ(cellGraphicsFreed, 1);
@@ -297,9 +299,10 @@ TEST_F(BaseGridTest, FreeingRecordsFreesOnlyTheGridsOwnCellGraphics) {
 
     // Resetting a record or putting another in its place leaves the graphic alone.
     auto* kept = new TCellGraphic;
-    grid->SetGraphicObjectEx(3, 3, kept);
+    grid->SetGraphicObjectEx(3, 3, kept, true);
+    EXPECT_TRUE(grid->OwnsGraphicObject(3, 3));
     grid->ResetCellProperties(3, 3);
-    grid->SetGraphicObjectEx(3, 4, kept);
+    grid->SetGraphicObjectEx(3, 4, kept, true);
     grid->SetCellProperties(3, 4, new TCellProperties(grid, 3, 4));
     EXPECT_EQ(grid->GetGraphicObjectEx(3, 4), nullptr);
     EXPECT_EQ(cellGraphicsFreed, 1);
@@ -329,7 +332,7 @@ TEST_F(BaseGridTest, CountsThatShrinkKeepCellsAndRecordsIncludingHiddenColumns) 
 }
 
 TEST_F(BaseGridTest, DeletedRowsFreeTheirRecordsAndMovedRowsCarryThem) {
-    grid->SetGraphicObjectEx(1, 2, new TCellGraphic);
+    grid->SetGraphicObjectEx(1, 2, new TCellGraphic, true);
     grid->GetCellProperties(1, 5)->SetBrushColor(clRed);
     grid->DeleteRow(2);
     EXPECT_EQ(cellGraphicsFreed, 1);
@@ -341,7 +344,7 @@ TEST_F(BaseGridTest, DeletedRowsFreeTheirRecordsAndMovedRowsCarryThem) {
     ASSERT_TRUE(grid->HasCellProperties(1, 1));
     EXPECT_EQ(grid->GetCellProperties(1, 1)->BrushColor(), clRed);
 
-    grid->SetGraphicObjectEx(1, 3, new TCellGraphic);
+    grid->SetGraphicObjectEx(1, 3, new TCellGraphic, true);
     grid->DeleteColumn(1);
     EXPECT_EQ(cellGraphicsFreed, 2);
     EXPECT_EQ(records(), 0);
@@ -352,8 +355,8 @@ TEST(BaseGridLifetime, TheGridFreesEveryRecordItKeeps) {
     {
         TTestGrid grid(nullptr);
         grid.SetRowCount(10);
-        grid.SetGraphicObjectEx(2, 8, new TCellGraphic);
-        grid.SetGraphicObjectEx(1, 1, new TCellGraphic);
+        grid.SetGraphicObjectEx(2, 8, new TCellGraphic, true);
+        grid.SetGraphicObjectEx(1, 1, new TCellGraphic, true);
         grid.SetRowCount(3);  // row 8 lies beyond the count now
     }
     EXPECT_EQ(cellGraphicsFreed, 2);
@@ -430,7 +433,7 @@ TEST_F(BaseGridTest, AssignCopiesTheCellsLooksButNotItsGraphicOrGradient) {
     source->SetCalcType(acSUM);
     source->SetGradientDirection(GradientHorizontal);
     source->SetCellObject(9);
-    grid->SetGraphicObjectEx(1, 1, new TCellGraphic);
+    grid->SetGraphicObjectEx(1, 1, new TCellGraphic, true);
     TCellProperties target(grid, 4, 4);
     target.Assign(*source);
     EXPECT_EQ(target.FontName(), "Verdana");

@@ -87,8 +87,9 @@ private:
     int FOwnerCol;
     int FOwnerRow;
     uintptr_t FObject = 0;
-    // Belongs to whoever set it, but for the grid's own cell graphics (see TBaseGrid).
+    // Belongs to whoever set it, unless FOwnsGraphicObject (see TBaseGrid).
     TObject* FGraphicObject = nullptr;
+    bool FOwnsGraphicObject = false;
     TBrushStyle FBrushStyle = bsSolid;
     TColor FBrushColor = clNone;
     TColor FBrushColorTo = clNone;

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "grid/foundation/char_set.h"
+
 #include <QChar>
 #include <QString>
-#include <vector>
 
 // The filter and search conditions of the grid: comparisons (">", ">=", "<", "<="), negation
 // "!", wildcards "*" and "?", double-quoted operands, ";", "^" and "|" for or, "&" for and, and
 // parenthesised groups, evaluated strictly from left to right. Numbers and dates compare as
 // such when both sides read as one, everything else as text. Malformed input does not match.
 // Positions are 1-based.
-
-using TCharSet = std::vector<QChar>;
 
 // True when Value passes the condition Expr.
 bool MatchFilter(const QString& Expr, const QString& Value, bool CaseSensitive);

@@ -1,16 +1,22 @@
 #include "grid/stringgrid/model/cell_model_records.h"
 
+#include "grid/stringgrid/model/ex_string_grid.h"
+
 void TCellNode::Assign(const TCellNode& Source) {
     Color = Source.Color;
     ExpandOne = Source.ExpandOne;
-    NodeType = Source.NodeType;
+    FNodeType = Source.FNodeType;
     NodeColor = Source.NodeColor;
-    NodeIndent = Source.NodeIndent;
-    ExpandGlyph.Assign(Source.ExpandGlyph);
-    ContractGlyph.Assign(Source.ContractGlyph);
-    ShowTree = Source.ShowTree;
-    ShowTreeFull = Source.ShowTreeFull;
-    TreeColor = Source.TreeColor;
+    FNodeIndent = Source.FNodeIndent;
+    FExpandGlyph.Assign(Source.FExpandGlyph);
+    FContractGlyph.Assign(Source.FContractGlyph);
+    FShowTree = Source.FShowTree;
+    FShowTreeFull = Source.FShowTreeFull;
+    FTreeColor = Source.FTreeColor;
+}
+
+void TCellNode::repaintGrid() {
+    if (FOwner) FOwner->Invalidate();
 }
 
 void TColumnSize::Assign(const TColumnSize& Source) {

@@ -14,25 +14,49 @@ class TExStringGrid;
 
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
-// The look of node (tree) cells.
+// The look of node (tree) cells. Writing the tree's shape or colours repaints the grid.
 class TCellNode : public TObject {
 public:
     explicit TCellNode(TExStringGrid* AOwner) : FOwner(AOwner) {}
     void Assign(const TCellNode& Source);
 
+    TNodeType NodeType() const { return FNodeType; }
+    void SetNodeType(TNodeType Value) { setAndRepaint(FNodeType, Value); }
+    bool ShowTree() const { return FShowTree; }
+    void SetShowTree(bool Value) { setAndRepaint(FShowTree, Value); }
+    bool ShowTreeFull() const { return FShowTreeFull; }
+    void SetShowTreeFull(bool Value) { setAndRepaint(FShowTreeFull, Value); }
+    TColor TreeColor() const { return FTreeColor; }
+    void SetTreeColor(TColor Value) { setAndRepaint(FTreeColor, Value); }
+    int NodeIndent() const { return FNodeIndent; }
+    void SetNodeIndent(int Value) { setAndRepaint(FNodeIndent, Value); }
+    // Writing a glyph copies the bitmap.
+    TBitmap& ExpandGlyph() { return FExpandGlyph; }
+    void SetExpandGlyph(const TBitmap& Value) { FExpandGlyph.Assign(Value); }
+    TBitmap& ContractGlyph() { return FContractGlyph; }
+    void SetContractGlyph(const TBitmap& Value) { FContractGlyph.Assign(Value); }
+
     TColor Color = 0xC0C0C0;
-    TNodeType NodeType = cnXP;
     TColor NodeColor = clBlack;
-    TBitmap ExpandGlyph;
     bool ExpandOne = false;
-    TBitmap ContractGlyph;
-    bool ShowTree = true;
-    bool ShowTreeFull = true;
-    int NodeIndent = 12;
-    TColor TreeColor = 0x808080;
 
 private:
+    template <class T>
+    void setAndRepaint(T& field, T Value) {
+        if (field == Value) return;
+        field = Value;
+        repaintGrid();
+    }
+    void repaintGrid();
+
     TExStringGrid* FOwner;
+    TNodeType FNodeType = cnXP;
+    TBitmap FExpandGlyph;
+    TBitmap FContractGlyph;
+    bool FShowTree = true;
+    bool FShowTreeFull = true;
+    int FNodeIndent = 12;
+    TColor FTreeColor = 0x808080;
 };
 
 enum TColumnSizeLocation { clRegistry, clIniFile };
@@ -100,6 +124,13 @@ public:
 private:
     TExStringGrid* FOwner;
     std::vector<std::unique_ptr<TFilterData>> items_;
+};
+
+// What outside code implements to hear of every cell selected: the current column and the new row.
+class ITExStringGridSelect {
+public:
+    virtual ~ITExStringGridSelect() = default;
+    virtual void CellSelected(int ACol, int ARow) = 0;
 };
 
 // A component outside code derives from to hear of changed cells.

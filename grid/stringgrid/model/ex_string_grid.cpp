@@ -2,6 +2,7 @@
 #include "grid/stringgrid/model/ex_string_grid.h"
 
 #include "grid/foundation/cell_checker.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/foundation/theme_detection.h"
 #include "grid/foundation/visual_styles.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
@@ -46,6 +47,13 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner), p(std::mak
 
     SetDefaultRowHeight(22);
     p->FFixedRowHeight = DefaultRowHeight();
+
+    p->FFocusWindow = new TGridFocusWindow(this);
+    TArrowWindow** arrows[] = {&p->ArwU, &p->ArwD, &p->ArwL, &p->ArwR};
+    for (TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight}) {
+        *arrows[d] = new TArrowWindow(this);
+        (*arrows[d])->Init(this, d);
+    }
 }
 
 void TExStringGrid::createOwnedObjects() {
@@ -79,8 +87,11 @@ void TExStringGrid::createOwnedObjects() {
     d.ColumnHeaders = std::make_unique<TStringList>();
     d.ColumnHeaders->OnChange = [this](TObject*) {
         ColumnHeadersChanged();
-        showColumnHeaders();
+        ShowColumnHeaders();
     };
+    d.ImageCache = std::make_unique<THTMLPictureCache>();
+    d.FCellGraphic = std::make_unique<TCellGraphic>();
+    d.FCellGraphic->CellType = ctRowCheckBox;
     d.FOrigColSizes = std::make_unique<TIntList>(0, 0);
     d.FixedFont = std::make_unique<TFont>();
     d.FixedFont->SetName(QStringLiteral("Tahoma"));
@@ -90,7 +101,7 @@ void TExStringGrid::createOwnedObjects() {
     d.ActiveCellFont->SetStyle(fsBold);
     d.ActiveCellFont->OnChange = repaint;
     d.RowHeaders = std::make_unique<TStringList>();
-    d.RowHeaders->OnChange = [this](TObject*) { showRowHeaders(); };
+    d.RowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
     d.Sortlist = std::make_unique<TStringList>();
     d.LookupItems = std::make_unique<TStringList>();
     d.SortIndexes = std::make_unique<TSortIndexList>();
@@ -133,6 +144,12 @@ TExStringGrid::~TExStringGrid() {
         TStringList& items = p->FGridItems.Items(i)->Items();
         for (int c = 0; c < items.Count(); ++c) FreeDetachedCellProperties(static_cast<TCellProperties*>(items.Objects(c)));
     }
+    for (TArrowWindow** arrow : {&p->ArwU, &p->ArwD, &p->ArwL, &p->ArwR}) {
+        delete *arrow;
+        *arrow = nullptr;
+    }
+    delete p->FFocusWindow;
+    p->FFocusWindow = nullptr;
     // The base grid frees every record left in the store.
 }
 
@@ -150,8 +167,8 @@ void TExStringGrid::CreateWnd() {
 
 void TExStringGrid::Loaded() {
     p->FRecordedCursor = Cursor();
-    showColumnHeaders();
-    showRowHeaders();
+    ShowColumnHeaders();
+    ShowRowHeaders();
     if (p->AutoSize) AutoSizeColumns(false, 4);
     p->FFixedRowsMin = FixedRows();
     p->FFixedColsMin = FixedCols();
@@ -172,6 +189,7 @@ void TExStringGrid::Loaded() {
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent) {
         if (AComponent == p->CellChecker) p->CellChecker = nullptr;
+        if (AComponent == p->PictureContainer) p->PictureContainer = nullptr;
         if (!FDestroying && p->SyncGrid && p->SyncGrid->Grid() == AComponent)
             p->SyncGrid->SetGrid(nullptr);
     }
@@ -322,18 +340,6 @@ void TExStringGrid::HideInplaceEdit() {
 }
 
 void TExStringGrid::CellControlsUpdate(bool) {}
-
-void TExStringGrid::showColumnHeaders() {
-    if (FixedRows() <= 0) return;
-    const TStringList& headers = *p->ColumnHeaders;
-    for (int i = 0; i < headers.Count() && i < TotalColCount(); ++i) SetCellEx(i, 0, headers.Strings(i));
-}
-
-void TExStringGrid::showRowHeaders() {
-    if (FixedCols() <= 0) return;
-    const TStringList& headers = *p->RowHeaders;
-    for (int i = 0; i < headers.Count() && i < RowCount(); ++i) SetCellEx(0, i, headers.Strings(i));
-}
 
 void TExStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
     TCanvas& canvas = Canvas();

@@ -6,6 +6,7 @@
 #include "grid/stringgrid/model/string_grid_options.h"
 #include "grid/stringgrid/model/string_grid_streaming.h"
 
+#include <functional>
 #include <memory>
 
 class TBackGround;
@@ -21,6 +22,7 @@ class TDragScrollOptions;
 class TExStringGridCheck;
 class TExStringGridPrivate;
 class TFilter;
+class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
@@ -33,6 +35,7 @@ class THiddenRows;
 class TIntList;
 class TMouseActions;
 class TNavigation;
+class TPictureContainer;
 class TPrintSettings;
 class TSearchFooter;
 class TSearchPanel;
@@ -48,8 +51,13 @@ class TSyncGrid;
 // many looks. Its own files are split by concern: life cycle here and in ex_string_grid.cpp,
 // the published properties in string_grid_properties.cpp and their form-description streaming
 // in string_grid_streaming.cpp, the index model in string_grid_indexes.cpp, the real-index
-// cell access in string_grid_all_cells.cpp, and the virtual operations' default bodies in
-// string_grid_hooks.cpp. Its working state lives in ex_string_grid_p.h.
+// cell access in string_grid_all_cells.cpp, counts and moves in string_grid_dimensions.cpp and
+// string_grid_moves.cpp, cell looks, texts and selections in string_grid_cell_*.cpp and
+// string_grid_selected_cells.cpp, decoration records in string_grid_cell_graphics.cpp, the
+// per-cell queries in string_grid_cell_queries.cpp and string_grid_data_queries.cpp, and the
+// other virtual operations' default bodies in string_grid_hooks.cpp; typed access, decoration
+// sizes, display texts and header lists live in grid/stringgrid/cells/. Its working state
+// lives in ex_string_grid_p.h.
 //
 // Indexes. Every operation takes display indexes unless it says real. Hidden columns stay in
 // the cell store at their real index (ColCount counts the shown ones); hidden rows leave the
@@ -83,7 +91,11 @@ public:
 
     // ---- dimensions kept in step with the grid's own state
     void SetColCount(int Value) override;
+    // With a visible floating footer its row moves to the new last row.
     void SetRowCount(int Value) override;
+    // At least 1 while FixedColAlways (FixedRowAlways) is on.
+    int FixedCols() const;
+    int FixedRows() const;
     void SetFixedCols(int Value) override;
     void SetFixedRows(int Value) override;
     void SetDefaultRowHeight(int Value) override;
@@ -95,6 +107,35 @@ public:
     void SetFixedFooters(int Value);
     int FixedRightCols() const;
     void SetFixedRightCols(int Value);
+
+    // ---- current cell, top row, selection; a synchronised grid follows the current cell
+    void SetCol(int Value);
+    // Reports a changed row through OnRowUpdate.
+    void SetRow(int Value);
+    // Only rows FixedRows .. RowCount - 1 are taken.
+    void SetTopRow(int Value);
+    void SetSelection(const TGridRect& Value);
+    // Asks SelectCell for the current cell again.
+    void UpdateEditMode();
+    // Makes the cell current and centres it when it lies out of view.
+    void ScrollInView(int ColIndex, int RowIndex);
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
+    TGridRect UsedCells() { return GetUsedCells(); }
+    using TBaseGrid::InvalidateGridRect;
+    // The cells the exporters write: the fixed ones only with SaveFixedCells, SaveFixedCols or
+    // SaveFixedRows.
+    int SaveStartCol() const;
+    int SaveEndCol() const;
+    int SaveColCount() const;
+    int SaveStartRow() const;
+    int SaveEndRow() const;
+    int SaveRowCount() const;
+
+    // ---- moves, with the cells' records and the controls placed in cells
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    // Moves Count rows from FromIndex to before the row that stood at ToIndex.
+    void MoveRows(int FromIndex, int ToIndex, int Count);
 
     // ---- real and display indexes
     int RealColIndex(int ACol) const;
@@ -167,6 +208,107 @@ public:
     // The held cells of a hidden row; nullptr for a shown row.
     TStringList* GetHiddenRowItems(int j) const;
 
+    // ---- cells by real column and display row
+    // The display text as plain text: line breaks for BR and HR, no other tags.
+    QString StrippedCells(int i, int j);
+    int LinesInCell(int i, int j);
+    QString WideCells(int i, int j) { return GetCellEx(i, j); }
+    void SetWideCells(int i, int j, const QString& Value) { SetCellEx(i, j, Value); }
+
+    // The look kept in a cell's record; a cell without one reads as unset and gets one when
+    // written. Fonts answers the grid's font, or one scratch font loaded with the cell's.
+    TColor Colors(int i, int j) const;
+    void SetColors(int i, int j, TColor Value);
+    TColor ColorsTo(int i, int j) const;
+    void SetColorsTo(int i, int j, TColor Value);
+    TCellGradientDirection Gradients(int i, int j) const;
+    void SetGradients(int i, int j, TCellGradientDirection Value);
+    TColor FontColors(int i, int j) const;
+    void SetFontColors(int i, int j, TColor Value);
+    TFontStyles FontStyles(int i, int j) const;
+    void SetFontStyles(int i, int j, TFontStyles Value);
+    int FontSizes(int i, int j) const;
+    void SetFontSizes(int i, int j, int Value);
+    QString FontNames(int i, int j) const;
+    void SetFontNames(int i, int j, const QString& Value);
+    TFont& Fonts(int i, int j);
+    void SetFonts(int i, int j, const TFont& Value);
+    TAlignment Alignments(int i, int j) const;
+    void SetAlignments(int i, int j, TAlignment Value);
+    bool ReadOnly(int i, int j) const;
+    void SetReadOnly(int i, int j, bool Value);
+    bool WordWraps(int i, int j);
+    void SetWordWraps(int i, int j, bool Value);
+    // The colours of every normal cell of a row. clNone clears them: a record that then holds
+    // nothing else goes.
+    void SetRowColor(int ARow, TColor AColor);
+    void SetRowColorTo(int ARow, TColor AColor);
+    void SetRowFontColor(int ARow, TColor AColor);
+    // A control placed on a cell; the grid becomes its parent.
+    TControl* CellControls(int i, int j) const;
+    void SetCellControls(int i, int j, TControl* AControl);
+    int NumCellControls() const;
+
+    // ---- selection: disjunct cells, rows and columns, or the selection rectangle
+    bool SelectedCells(int i, int j) const;
+    void SetSelectedCells(int i, int j, bool Value);
+    TGridCoord SelectedCell(int Index) const;
+    // Without disjunct cell selection, lists the rectangle's cells first, column by column.
+    int SelectedCellsCount();
+    int SelectedRowCount();
+    int SelectedColCount();
+    // -1 beyond the selected rows.
+    int SelectedRow(int Index);
+    void ClearSelectedCells();
+    void ClearModifiedRows();
+
+    // ---- cell graphics: the decoration record of a cell, owned by the cell's record
+    TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
+    TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
+    TPoint CellGraphicSize(int ACol, int ARow) { return GetCellGraphicSize(ACol, ARow); }
+    // A new empty record in place of the cell's own one, which is freed.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    // False when the cell has no record.
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType);
+    // Column 0 of the row is a node (a summary).
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+    // The image indexes of an images cell; nullptr for any other.
+    TIntList* GetCellImages(int ACol, int ARow);
+    // What sorting compares of a decoration: the bitmap or icon, or the image index; -1 else.
+    intptr_t GetCellGraphicSortKey(int ACol, int ARow);
+
+    // ---- check boxes of three states
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked);
+    // Raises "Invalid cell" for a cell outside the grid, hidden rows and columns counted.
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    // False for a cell without a check box. With rows hidden, ARow is a real row.
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+
+    // ---- typed views of a cell; Ints and Floats read the text without its tags, the All forms
+    // the text of the real row as it is
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    // Formatted with the column's float format.
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    // Formatted with FloatFormat.
+    void SetAllFloats(int ACol, int ARow, double Value);
+    // Regional short date and time; a text that is none raises the conversion error.
+    TDateTime Dates(int ACol, int ARow);
+    // A date of 0 or less is written empty unless ShowNullDates.
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+    // Columns 0 .. 511 of the print layout; others raise.
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
+
     // ---- owned objects; writing one copies the given settings into it
     TBalloonSettings& Balloon() const;
     void SetBalloon(const TBalloonSettings& Value);
@@ -175,6 +317,13 @@ public:
     void SetBackGround(const TBackGround& Value);
     TCellNode& CellNode() const;
     TStringList& ColumnHeaders() const;
+    // Header texts of row 0 (a "\n" in a line breaks it) and of column 0.
+    void SetColumnHeaders(const TStringList& Value);
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void SetRowHeaders(const TStringList& Value);
+    void ClearRowHeaders();
+    void ShowRowHeaders();
     TColumnSize& ColumnSize() const;
     TControlLook& ControlLook() const;
     TDragDropSettings& DragDropSettings() const;
@@ -183,12 +332,14 @@ public:
     TFilter& Filter() const;
     TFilterDropDown& FilterDropDown() const;
     TFont& FixedFont() const;
+    void SetFixedFont(const TFont& Value);
     TFloatingFooter& FloatingFooter() const;
     TFocusHelper& FocusHelper() const;
     void SetFocusHelper(const TFocusHelper& Value);
     TGrouping& Grouping() const;
     THTMLSettings& HTMLSettings() const;
     TStringList& LookupItems() const;
+    void SetLookupItems(const TStringList& Value);
     TMouseActions& MouseActions() const;
     TNavigation& Navigation() const;
     TPrintSettings& PrintSettings() const;
@@ -212,7 +363,7 @@ public:
     TIntList& MergedColumns() const;
     // The scratch font returned by Fonts.
     TFont& ScratchFont() const;
-    // The picture cache of HTML texts; nullptr until the HTML renderer supplies one.
+    // The pictures the grid's HTML texts loaded themselves.
     THTMLPictureCache* ImageCache() const;
     // The search bar; nullptr until the search panel is built.
     TSearchPanel* SearchPanel() const;
@@ -221,6 +372,9 @@ public:
     // The checker the grid lets go of when it is freed.
     TExStringGridCheck* CellChecker() const;
     void SetCellChecker(TExStringGridCheck* Value);
+    // The named pictures of the HTML texts; the grid lets go of it when it is freed.
+    TPictureContainer* PictureContainer() const;
+    void SetPictureContainer(TPictureContainer* Value);
     TColor HighlightColor() const;
     void SetHighlightColor(TColor Value);
     TColor HighlightTextColor() const;
@@ -326,12 +480,14 @@ public:
     virtual void ToggleCheck(int ACol, int ARow, bool FromEdit);
     virtual void SelectRadioButton(int ACol, int ARow);
     virtual QString GetFormattedCell(int ACol, int ARow);
-    virtual QString GetColumnFloatFormat(int ACol);
+    virtual QString GetColumnFloatFormat(int ACol, int ARow);
     virtual TCellType GetCellType(int ACol, int ARow);
     virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
     virtual TPoint GetCellGraphicSize(int ACol, int ARow);
-    virtual TPoint GetCellGraphicSizeEx(int ACol, int ARow, TPoint Size, int Kind);
-    virtual TPoint GetCellGraphicPrintSize(int ACol, int ARow, TPoint Size, int Kind);
+    // The space the decoration takes on screen; Margin is kept off the height of pictures.
+    virtual void GetCellGraphicSizeEx(int ACol, int ARow, TPoint& Size, int Margin);
+    // The same in a printed cell of CW x CH at the printer's Scale.
+    virtual void GetCellGraphicPrintSize(int ACol, int ARow, int CW, int CH, TPoint& Size, double Scale);
     virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
     virtual void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
     virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
@@ -363,7 +519,8 @@ public:
     virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
     virtual void CellsChanged(TRect R);
     virtual void AllCellsChanged();
-    virtual void GetGridHint(int ACol, int ARow, QString& hintstr);
+    // A wide hint replaces hintstr in the wide-text coding.
+    virtual void GetGridHint(int ACol, int ARow, QString& hintstr, QString& widehint);
     virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
     virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
     virtual void GetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders);
@@ -376,6 +533,8 @@ public:
     virtual void IsFixedCell(int ACol, int ARow, bool& IsFixed);
     virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    bool IsPassword(int ACol, int ARow);
+    QString GetEditMask(int ACol, int ARow);
     virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
     virtual bool HasComboBox(int ACol, int ARow);
     virtual bool HasSpinEdit(int ACol, int ARow);
@@ -413,7 +572,7 @@ public:
     virtual bool CanShowFixedDropDown(int ACol);
     virtual void DoStartBlockFocus();
     virtual void DoEndBlockFocus();
-    virtual TCustomImageList* GetGridImages();
+    virtual TImageList* GetGridImages();
     virtual void ExportNotification(TGridExportState AState, int ARow) {}
     virtual void ImportNotification(TGridImportState AState, int ARow) {}
     // AssignCells, GetVersionNr and GetVersionString above take their places here.
@@ -443,7 +602,12 @@ public:
 
     // ---- base grid operations the grid answers
     bool IsFixed(int ACol, int ARow) override;
+    // Links the first address of a text with URLShowInText.
     void GetDisplText(int ACol, int ARow, QString& Value) override;
+    // The look a record made on demand starts from; no background where the grid paints its own.
+    void GetDefaultVisualProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
+                                    TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
+                                    bool& WW, TCellGradientDirection& GD) override;
 
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
@@ -473,8 +637,22 @@ private:
     friend class TExStringGridPrivate;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
-    void showColumnHeaders();
-    void showRowHeaders();
+    // The text a filter condition tests in a row.
+    QString filterText(const TFilterData& Item, int ARow);
+    // The cell's own graphic record, nullptr without.
+    TCellGraphic* ownCellGraphic(int ACol, int ARow) const;
+    // Column 0 answers the shared row check box with HotmailRowSelect.
+    bool answersRowCheckBox(int ACol, int ARow) const;
+    bool rowSelected(int ARow) const;
+    void moveFooterRow(int From, int To);
+    // The decoration's own extent, before a full alignment widens it.
+    TPoint decorationExtent(int ACol, int ARow, const TCellGraphic& g, int Margin);
+    const TCellProperties* lookRecord(int i, int j) const;
+    template <class T, class V>
+    void setLook(int i, int j, void (TCellProperties::*Set)(T), V Value, bool whileUpdating);
+    void shiftCellControls(bool Columns, int FromIndex, int ToIndex);
+    void colourRow(int ARow, TColor AColor, void (TCellProperties::*Set)(TColor),
+                   const std::function<bool(int)>& mayDrop);
     // Moves whole display rows out of the store into hidden-row items.
     void holdRow(TGridItem& Item, int DisplRow);
     void restoreRow(TGridItem& Item, int DisplRow);

@@ -3,8 +3,11 @@
 // The working state of the string grid: owned objects, hidden rows and columns, counts and the
 // flags of editing, sizing and loading. The grid's own files and its descendants include it.
 
+#include "grid/foundation/arrow_and_focus_windows.h"
 #include "grid/foundation/grid_lists.h"
 #include "grid/foundation/grid_options.h"
+#include "grid/foundation/picture_cache.h"
+#include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/cell_model_records.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/exchange_settings.h"
@@ -13,10 +16,11 @@
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/core/string_list.h"
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
-class TArrowWindow;
 class TControlCombo;
 class TControlEdit;
 class TDropCheckList;
@@ -26,7 +30,6 @@ class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
-class TGridFocusWindow;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
@@ -81,20 +84,23 @@ public:
     std::unique_ptr<TIntList> IgnoreColumns;
     std::unique_ptr<TFilterDropDown> FilterDropDown;
     std::unique_ptr<TStringList> FilterList;
+    std::unique_ptr<THTMLPictureCache> ImageCache;
+    // The one record every column-0 cell answers with HotmailRowSelect on.
+    std::unique_ptr<TCellGraphic> FCellGraphic;
 
-    // Parts of the grid built by other pieces of the suite: the search bar and footer panel,
-    // the HTML picture cache and hint window, the shared row check-box record, the filter
-    // drop-down lists, the focus and arrow windows, and the editors. Each stays nullptr until
-    // its piece makes it here; the grid owns what is made.
-    TFooterPanel* FFooterPanel = nullptr;
-    TSearchPanel* FSearchPanel = nullptr;
-    THTMLPictureCache* ImageCache = nullptr;
-    THTMLHintWindow* FScrollHintWnd = nullptr;
-    TCellGraphic* FCellGraphic = nullptr;
-    TDropList* FDropList = nullptr;
-    TDropCheckList* FDropCheckList = nullptr;
+    // The focus frame and the arrows shown while moving columns or rows: components of the
+    // grid, freed by its destructor.
     TGridFocusWindow* FFocusWindow = nullptr;
     TArrowWindow *ArwU = nullptr, *ArwD = nullptr, *ArwL = nullptr, *ArwR = nullptr;
+
+    // Parts of the grid built by other pieces of the suite: the search bar and footer panel,
+    // the hint window, the shared row check-box record, the filter drop-down lists and the
+    // editors. Each stays nullptr until its piece makes it here; the grid owns what is made.
+    TFooterPanel* FFooterPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
     TGridCombo* EditCombo = nullptr;
     TGridTransEdit* EditTrans = nullptr;
     TGridTransCombo* ComboTrans = nullptr;
@@ -116,6 +122,7 @@ public:
 
     // ---- counts and limits
     int FNumNodes = 0;
+    int FNumCellControls = 0;
     int FUpdateCount = 0;
     int FMaxRowCount = 0;
     int FMaxColCount = 0;
@@ -133,6 +140,8 @@ public:
     bool FEditChange = false;
     QString FOldCellText, FNewCellText, FCellCache;
     int FComboIdx = -1;
+    // Editing allowed beyond goEditing.
+    bool FEditDisable = false;
     int FMaxEditLength = 0;
 
     // ---- mouse sizing and moving
@@ -152,6 +161,7 @@ public:
 
     // ---- published values with effects
     TExStringGridCheck* CellChecker = nullptr;
+    TPictureContainer* PictureContainer = nullptr;
     TColor HighlightColor = clHighlight;
     TColor HighlightTextColor = clHighlightText;
     bool ActiveCellShow = false;
@@ -194,4 +204,10 @@ public:
     int FGridTimerID = 0;
     int FWheelScrollLines = 3;
     bool FFindBusy = false;
+    // The row OnRowUpdate last reported.
+    int FOldRowSel = -1;
+
+    // ---- the print engine's layout: printed width and left offset of columns 0 .. 512
+    std::array<int, 513> FPrintColWidth{};
+    std::array<int, 513> FPrintColOffset{};
 };

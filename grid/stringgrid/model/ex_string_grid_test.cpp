@@ -1,4 +1,5 @@
 #include "grid/foundation/cell_checker.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "platform/controls/invalidation_recorder.h"
 #include "platform/core/exception.h"
@@ -160,13 +161,35 @@ TEST(StringGridClass, AssignCopiesSettingsSizesAndThenTheCells) {
     EXPECT_EQ(target.ColCount(), 3);
 }
 
-TEST(StringGridClass, TheGridLetsGoOfAFreedChecker) {
+TEST(StringGridClass, TheGridLetsGoOfAFreedCheckerOrPictureContainer) {
     TExStringGrid grid(nullptr);
     auto* checker = new TExStringGridCheck(nullptr);
+    auto* pictures = new TPictureContainer(nullptr);
     grid.SetCellChecker(checker);
+    grid.SetPictureContainer(pictures);
     EXPECT_EQ(grid.CellChecker(), checker);
+    EXPECT_EQ(grid.PictureContainer(), pictures);
     delete checker;
+    delete pictures;
     EXPECT_EQ(grid.CellChecker(), nullptr);
+    EXPECT_EQ(grid.PictureContainer(), nullptr);
+    ASSERT_NE(grid.ImageCache(), nullptr);
+    EXPECT_EQ(grid.ImageCache()->Count(), 0);
+}
+
+TEST(StringGridClass, TheFocusFrameAndTheFourArrowsAreTheGridsOwnHiddenWindows) {
+    TTestStringGrid grid(nullptr);
+    const TExStringGridPrivate& d = grid.Private();
+    ASSERT_NE(d.FFocusWindow, nullptr);
+    EXPECT_EQ(d.FFocusWindow->Owner(), &grid);
+    TArrowWindow* arrows[] = {d.ArwU, d.ArwD, d.ArwL, d.ArwR};
+    for (TArrowDirection dir : {arrUp, arrDown, arrLeft, arrRight}) {
+        ASSERT_NE(arrows[dir], nullptr);
+        EXPECT_EQ(arrows[dir]->Dir, dir);
+        EXPECT_EQ(arrows[dir]->Owner(), &grid);
+        EXPECT_EQ(arrows[dir]->Parent(), &grid);
+        EXPECT_FALSE(arrows[dir]->Visible());
+    }
 }
 
 using StringGridWiring = StringGridFixture;

@@ -76,6 +76,8 @@ void TGrouping::Assign(const TGrouping& Source) {
     Summary = Source.Summary;
     MergeHeader = Source.MergeHeader;
     ShowGroupCount = Source.ShowGroupCount;
+    HeaderUnderline = Source.HeaderUnderline;
+    SummaryLine = Source.SummaryLine;
 }
 
 void TFloatingFooter::Assign(const TFloatingFooter& Source) {

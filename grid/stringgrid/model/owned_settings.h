@@ -4,6 +4,7 @@
 // what the grid reads of it so far; the Parts that use a setting complete its object. A change
 // that needs a repaint or a new layout fires OnChange, which the grid answers.
 
+#include "grid/stringgrid/model/string_grid_events.h"
 #include "grid/stringgrid/model/string_grid_types.h"
 #include "platform/graphics/graphic.h"
 
@@ -141,6 +142,13 @@ public:
     bool Summary = false;
     bool MergeHeader = false;
     bool ShowGroupCount = false;
+    // Lines under header rows and over summary rows, in every column but the first.
+    bool HeaderUnderline = false;
+    TColor HeaderLineColor = clBlue;
+    int HeaderLineWidth = 2;
+    bool SummaryLine = false;
+    TColor SummaryLineColor = clBlue;
+    int SummaryLineWidth = 2;
 };
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview };
@@ -157,6 +165,9 @@ public:
     TFooterStyle FooterStyle = fsFixedLastRow;
     int Column = 0;
     bool CalculateHiddenRows = true;
+    bool EnableCalculation = true;
+    // The text of custom footer cells when the grid's OnFooterCalc is not set.
+    TCalcFooterEvent OnCalcFooter;
 
 private:
     TExStringGrid* FOwner;

@@ -2,7 +2,6 @@
 // answer until the piece of the grid that does the work overrides or fills it.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
-void TExStringGrid::CalcFooterCells(int) {}
 void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
 void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) { SetCellEx(RealColIndex(ACol), ARow, Value); }
 void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
@@ -27,12 +26,6 @@ void TExStringGrid::RestoreEditCell() { SetCurrentCell(p->FOldCellText); }
 void TExStringGrid::ToggleCheck(int, int, bool) {}
 void TExStringGrid::SelectRadioButton(int, int) {}
 QString TExStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-QString TExStringGrid::GetColumnFloatFormat(int) { return FloatFormat; }
-TCellType TExStringGrid::GetCellType(int, int) { return ctEmpty; }
-TCellGraphic* TExStringGrid::GetCellGraphic(int, int) { return nullptr; }
-TPoint TExStringGrid::GetCellGraphicSize(int, int) { return {}; }
-TPoint TExStringGrid::GetCellGraphicSizeEx(int, int, TPoint, int) { return {}; }
-TPoint TExStringGrid::GetCellGraphicPrintSize(int, int, TPoint, int) { return {}; }
 
 void TExStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {
     OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
@@ -53,13 +46,10 @@ void TExStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABot
     OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 
-void TExStringGrid::AutoInsertRow(int ARow) { OnAutoInsertRow(this, ARow); }
-void TExStringGrid::AutoDeleteRow(int ARow) { OnAutoDeleteRow(this, ARow); }
 void TExStringGrid::DoFilterDone() { OnFilterDone(this); }
 void TExStringGrid::UpdateColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
 void TExStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
 void TExStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { OnEllipsClick(this, ACol, ARow, S); }
-bool TExStringGrid::MatchFilter(int) { return true; }
 void TExStringGrid::CellsPasted(TGridCoord, TGridRect, int) {}
 QString TExStringGrid::GetCalculatedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 
@@ -67,12 +57,6 @@ QString TExStringGrid::SaveCell(int ACol, int ARow) {
     QString value = GetGridCell(ACol, ARow);
     OnSaveCell(this, ACol, ARow, value);
     return value;
-}
-
-void TExStringGrid::LoadCell(int ACol, int ARow, const QString& Value) {
-    QString value = Value;
-    OnLoadCell(this, ACol, ARow, value);
-    SetGridCell(ACol, ARow, value);
 }
 
 void TExStringGrid::ColumnChanged(int ACol) { CalcFooterCells(ACol); }
@@ -102,31 +86,12 @@ void TExStringGrid::CellsChanged(TRect R) {
 
 void TExStringGrid::AllCellsChanged() { CalcFooter(-1); }
 
-void TExStringGrid::GetGridHint(int ACol, int ARow, QString& hintstr) {
-    OnGridHint(this, ARow, ACol, hintstr);
-    QString wide;
-    OnGridWideHint(this, ARow, ACol, wide);
-    if (!wide.isEmpty()) hintstr = wide;
-}
-
-void TExStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
-    OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
-}
-
 void TExStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
     OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 
-void TExStringGrid::GetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) {
-    OnGetCellBorder(this, ARow, ACol, APen, Borders);
-}
-
 void TExStringGrid::GetCellPrintBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders) {
     OnGetCellPrintBorder(this, ARow, ACol, APen, Borders);
-}
-
-void TExStringGrid::GetCellAlign(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) {
-    OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
 }
 
 void TExStringGrid::GetColumnFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix) {
@@ -136,72 +101,7 @@ void TExStringGrid::GetColumnFormat(int ACol, TSortStyle& AStyle, QString& aPref
 void TExStringGrid::QueryEditorType(int ACol, int ARow, TEditorType& AEditor) { OnGetEditorType(this, ACol, ARow, AEditor); }
 void TExStringGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) { OnGetEditorType(this, ACol, ARow, AEditor); }
 
-bool TExStringGrid::HasNoEditor(int ACol, int ARow) {
-    if (!OnGetEditorType) return false;
-    TEditorType editor = edNormal;
-    OnGetEditorType(this, ACol, ARow, editor);
-    return editor == edNone;
-}
-
-void TExStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed) {
-    IsFixed = IsFixed || ACol < FixedCols() || ARow < FixedRows() ||
-              (FixedRowAlways && ARow <= p->FFixedRowsMin && RowCount() == p->FFixedRowsMin) ||
-              (FixedColAlways && ACol < p->FFixedColsMin && ColCount() == p->FFixedColsMin);
-    if (!IsFixed) OnIsFixedCell(this, ARow, ACol, IsFixed);
-}
-
-void TExStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) { DoCanEditCell(ACol, ARow, CanEdit); }
 void TExStringGrid::IsPasswordCell(int ACol, int ARow, bool& IsPassword) { OnIsPasswordCell(this, ARow, ACol, IsPassword); }
-void TExStringGrid::GetCellWordWrap(int ACol, int ARow, bool& AWordWrap) { OnGetWordWrap(this, ACol, ARow, AWordWrap); }
-
-bool TExStringGrid::HasComboBox(int ACol, int ARow) {
-    bool has = false;
-    if (OnHasComboBox) {
-        OnHasComboBox(this, ACol, ARow, has);
-    } else if (p->ControlLook->DropDownAlwaysVisible) {
-        TEditorType editor = DefaultEditor;
-        GetCellEditor(ACol, ARow, editor);
-        has = editor == edComboEdit || editor == edComboList;
-    }
-    return has;
-}
-
-bool TExStringGrid::HasSpinEdit(int ACol, int ARow) {
-    if (ACol < FixedCols() || ARow < FixedRows()) return false;
-    bool has = false;
-    if (OnHasSpinEdit) {
-        OnHasSpinEdit(this, ACol, ARow, has);
-    } else if (p->ControlLook->SpinButtonsAlwaysVisible) {
-        TEditorType editor = DefaultEditor;
-        QueryEditorType(ACol, ARow, editor);
-        has = editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit || editor == edDateSpinEdit;
-    }
-    return has;
-}
-
-void TExStringGrid::GetCheckTrue(int ACol, int ARow, QString& Value) {
-    Value = CheckTrue;
-    OnGetCheckTrue(this, ACol, ARow, Value);
-}
-
-void TExStringGrid::GetCheckFalse(int ACol, int ARow, QString& Value) {
-    Value = CheckFalse;
-    OnGetCheckFalse(this, ACol, ARow, Value);
-}
-
-bool TExStringGrid::GetFilterValues(int) { return false; }
-
-TGridRect TExStringGrid::GetUsedCells() {
-    TGridRect used{-1, -1, -1, -1};
-    for (int r = 0; r < RowCount(); ++r)
-        for (int c = 0; c < ColCount(); ++c) {
-            if (GetCellEx(c, r).isEmpty()) continue;
-            if (used.Left < 0) used = {c, r, c, r};
-            used = {std::min(used.Left, c), std::min(used.Top, r), std::max(used.Right, c), std::max(used.Bottom, r)};
-        }
-    return used.Left < 0 ? TGridRect{} : used;
-}
-
 void TExStringGrid::RemoveRowsInternal(int ARow, int ACount) {
     FreeCellProperties(0, ARow, TotalColCount() - 1, ARow + ACount - 1);
     RemoveRowsEx(ARow, ACount);
@@ -246,7 +146,7 @@ bool TExStringGrid::CanShowFixedDropDown(int ACol) {
 
 void TExStringGrid::DoStartBlockFocus() { FOnStartBlockFocus(this); }
 void TExStringGrid::DoEndBlockFocus() { FOnEndBlockFocus(this); }
-TCustomImageList* TExStringGrid::GetGridImages() { return GridImages; }
+TImageList* TExStringGrid::GetGridImages() { return GridImages; }
 
 bool TExStringGrid::ValidateCell(const QString& NewValue) {
     QString value = NewValue;
@@ -324,4 +224,3 @@ bool TExStringGrid::IsFixed(int ACol, int ARow) {
     return ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols;
 }
 
-void TExStringGrid::GetDisplText(int ACol, int ARow, QString& Value) { TBaseGrid::GetDisplText(ACol, ARow, Value); }

@@ -6,9 +6,8 @@
 
 #include "grid/stringgrid/model/string_grid_types.h"
 
-class TCustomImageList;
+class TImageList;
 class TEditLink;
-class TPictureContainer;
 class TPopupMenu;
 
 struct TExStringGridOptions {
@@ -72,8 +71,7 @@ struct TExStringGridOptions {
     QString ValidChars;
     // Components the grid refers to but does not own.
     TPopupMenu* FixedDropDownMenu = nullptr;
-    TCustomImageList* GridImages = nullptr;
-    TPictureContainer* PictureContainer = nullptr;
+    TImageList* GridImages = nullptr;
 
     // ---- run time
     bool IsPrintPreview = false;

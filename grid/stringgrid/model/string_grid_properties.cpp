@@ -1,8 +1,20 @@
 // The published and run-time properties of the string grid whose write does more than store.
 #include "grid/foundation/cell_checker.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <algorithm>
+
+namespace {
+// A component the grid refers to and lets go of when it is freed.
+template <class T>
+void refer(TComponent& grid, T*& field, T* Value) {
+    if (field == Value) return;
+    if (field) grid.RemoveFreeNotification(field);
+    field = Value;
+    if (Value) grid.FreeNotification(Value);
+}
+}  // namespace
 
 // ---- owned objects
 
@@ -59,17 +71,16 @@ TSortIndexList& TExStringGrid::SortIndexes() const { return *p->SortIndexes; }
 TIntList& TExStringGrid::IgnoreColumns() const { return *p->IgnoreColumns; }
 TIntList& TExStringGrid::MergedColumns() const { return *p->FMergedColumns; }
 TFont& TExStringGrid::ScratchFont() const { return *p->cf; }
-THTMLPictureCache* TExStringGrid::ImageCache() const { return p->ImageCache; }
+THTMLPictureCache* TExStringGrid::ImageCache() const { return p->ImageCache.get(); }
 TSearchPanel* TExStringGrid::SearchPanel() const { return p->FSearchPanel; }
 
 TExStringGridCheck* TExStringGrid::CellChecker() const { return p->CellChecker; }
 
-void TExStringGrid::SetCellChecker(TExStringGridCheck* Value) {
-    if (p->CellChecker == Value) return;
-    if (p->CellChecker) RemoveFreeNotification(p->CellChecker);
-    p->CellChecker = Value;
-    if (Value) FreeNotification(Value);
-}
+void TExStringGrid::SetCellChecker(TExStringGridCheck* Value) { refer(*this, p->CellChecker, Value); }
+
+TPictureContainer* TExStringGrid::PictureContainer() const { return p->PictureContainer; }
+
+void TExStringGrid::SetPictureContainer(TPictureContainer* Value) { refer(*this, p->PictureContainer, Value); }
 
 // ---- values that repaint
 
@@ -202,64 +213,3 @@ void TExStringGrid::SetFilterLevel(int Value) { p->FFilterLevel = std::max(0, Va
 
 void TExStringGrid::SetComponentStyle(TExStyle AStyle) { p->FStyle = AStyle; }
 void TExStringGrid::SetColorTones(const TColorTones& ATones) { p->FTones = ATones; }
-
-// ---- dimensions
-
-void TExStringGrid::SetColCount(int Value) {
-    TBaseGrid::SetColCount(Value);
-    if (p->FFixedColsMin < ColCount() && FixedColAlways && FixedCols() != p->FFixedColsMin)
-        TBaseGrid::SetFixedCols(p->FFixedColsMin);
-    p->FMaxColCount = std::max(p->FMaxColCount, ColCount());
-    ScrollBarAlwaysUpdate(false);
-}
-
-void TExStringGrid::SetRowCount(int Value) {
-    if (RowCount() == FixedRows() && FixedRowAlways && p->FSelHidden) UnHideSelection();
-    TBaseGrid::SetRowCount(Value);
-    if (p->FFixedRowsMin < RowCount() && FixedRowAlways && FixedRows() != p->FFixedRowsMin)
-        TBaseGrid::SetFixedRows(p->FFixedRowsMin);
-    rowsChanged();
-    ScrollBarAlwaysUpdate(false);
-}
-
-void TExStringGrid::rowsChanged() {
-    p->FMaxRowCount = std::max(p->FMaxRowCount, RowCount());
-    FNormalRowCount = RowCount();
-}
-
-void TExStringGrid::SetFixedCols(int Value) {
-    TBaseGrid::SetFixedCols(Value >= ColCount() && FixedColAlways ? ColCount() - 1 : Value);
-    if (!IsLoading()) p->FFixedColsMin = Value;
-}
-
-void TExStringGrid::SetFixedRows(int Value) {
-    TBaseGrid::SetFixedRows(Value >= RowCount() && FixedRowAlways ? RowCount() - 1 : Value);
-    if (!IsLoading()) p->FFixedRowsMin = Value;
-}
-
-void TExStringGrid::SetDefaultRowHeight(int Value) {
-    TBaseGrid::SetDefaultRowHeight(Value);
-    p->FloatingFooter->Height = Value;
-}
-
-int TExStringGrid::FixedColWidth() const { return ColWidths(0); }
-
-void TExStringGrid::SetFixedColWidth(int Value) {
-    if (IsLoading() || Value == DefaultColWidth()) return;
-    for (int c = 0; c < FixedCols(); ++c) SetColWidths(c, Value);
-}
-
-int TExStringGrid::FixedRowHeight() const { return p->FFixedRowHeight; }
-
-void TExStringGrid::SetFixedRowHeight(int Value) {
-    p->FFixedRowHeight = Value;
-    if (IsLoading()) return;
-    if (Value == DefaultRowHeight()) SetDefaultRowHeight(Value);
-    else
-        for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
-}
-
-int TExStringGrid::FixedFooters() const { return p->FFixedFooters; }
-void TExStringGrid::SetFixedFooters(int Value) { setAndRepaint(p->FFixedFooters, Value); }
-int TExStringGrid::FixedRightCols() const { return p->FFixedRightCols; }
-void TExStringGrid::SetFixedRightCols(int Value) { setAndRepaint(p->FFixedRightCols, Value); }

@@ -3,6 +3,7 @@
 // The enumerations of the string grid. Forms store them by ordinal, so every value keeps its
 // position.
 
+#include "grid/foundation/char_set.h"
 #include "grid/foundation/grid_types.h"
 
 enum TGridLook { glStandard, glSoft, glClassic, glDUD, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
@@ -38,5 +39,3 @@ enum TExGridStyle {
     gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black,
 };
 
-// Characters an editor accepts.
-using TCharSet = QString;

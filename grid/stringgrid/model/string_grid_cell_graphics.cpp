@@ -1,0 +1,57 @@
+// The graphic records of cells: made, removed and asked for their kind.
+#include "grid/stringgrid/model/cell_graphic.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+TCellGraphic* TExStringGrid::ownCellGraphic(int ACol, int ARow) const {
+    return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+}
+
+bool TExStringGrid::answersRowCheckBox(int ACol, int ARow) const {
+    if (ACol != 0 || !p->MouseActions->HotmailRowSelect()) return false;
+    // A graphic object of another kind keeps the cell its own.
+    const TObject* object = GetGraphicObjectEx(ACol, ARow);
+    return !object || dynamic_cast<const TCellGraphic*>(object);
+}
+
+TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow) {
+    if (answersRowCheckBox(ACol, ARow)) return p->FCellGraphic.get();
+    return ownCellGraphic(ACol, ARow);
+}
+
+TCellType TExStringGrid::GetCellType(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0) return ctEmpty;
+    if (answersRowCheckBox(ACol, ARow)) return ctRowCheckBox;
+    const TCellGraphic* graphic = ownCellGraphic(ACol, ARow);
+    return graphic ? graphic->CellType : ctEmpty;
+}
+
+bool TExStringGrid::IsNode(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
+bool TExStringGrid::IsSummary(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
+
+TCellGraphic* TExStringGrid::CreateCellGraphic(int ACol, int ARow) {
+    if (FDestroying) return nullptr;
+    if (OwnsGraphicObject(ACol, ARow)) {
+        TObject* old = GetGraphicObjectEx(ACol, ARow);
+        SetGraphicObjectEx(ACol, ARow, nullptr);
+        delete old;
+    }
+    auto* graphic = new TCellGraphic;
+    SetGraphicObjectEx(ACol, ARow, graphic, true);
+    if (NumHiddenColumns() > 0) RepaintCell(DisplColIndex(ACol), ARow);
+    return graphic;
+}
+
+bool TExStringGrid::RemoveCellGraphic(int ACol, int ARow) {
+    TCellGraphic* graphic = ownCellGraphic(ACol, ARow);
+    if (!graphic) return false;
+    // Shared records (the virtual and row check boxes) are never the cell's own.
+    const bool owned = OwnsGraphicObject(ACol, ARow);
+    SetGraphicObjectEx(ACol, ARow, nullptr);
+    if (owned) delete graphic;
+    if (!FDestroying) RepaintCell(ACol, ARow);
+    return true;
+}
+
+bool TExStringGrid::RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType) {
+    return GetCellType(ACol, ARow) == CellType && RemoveCellGraphic(ACol, ARow);
+}

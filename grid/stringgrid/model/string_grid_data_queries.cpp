@@ -1,0 +1,66 @@
+// What importing, the filter drop-down, the floating footer and the Insert and Delete keys ask
+// of the grid.
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+void TExStringGrid::LoadCell(int ACol, int ARow, const QString& Value) {
+    QString value = Value;
+    OnLoadCell(this, ACol, ARow, value);
+    SetGridCell(ACol, ARow, value);
+}
+
+void TExStringGrid::AutoInsertRow(int ARow) { InsertRows(ARow, 1, true); }
+
+void TExStringGrid::AutoDeleteRow(int ARow) {
+    // The last normal row is emptied rather than removed, unless fixed rows are kept anyway.
+    if (RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways) ClearRect(0, ARow, TotalColCount() - 1, ARow);
+    else RemoveRowsInternal(ARow, 1);
+    OnAutoDeleteRow(this, ARow);
+}
+
+namespace {
+// A value with a blank is offered under its own name with a quoted condition.
+QString filterEntry(const QString& text) {
+    return text.contains(QLatin1Char(' ')) ? QStringLiteral("%1=\"%1\"").arg(text) : text;
+}
+}  // namespace
+
+bool TExStringGrid::GetFilterValues(int ACol) {
+    TStringList& list = *p->FilterList;
+    list.Clear();
+    if (FilterDropDownAuto && (ACol >= FixedCols() || FilterDropDownColumns == fdAll)) {
+        list.SetSorted(true);
+        for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r) list.Add(filterEntry(GetCellEx(ACol, r).trimmed()));
+        if (!FilterIncremental)
+            for (int i = 0; i < p->FGridItems.Count(); ++i) {
+                const TStringList& held = p->FGridItems.Items(i)->Items();
+                if (ACol < held.Count()) list.Add(filterEntry(held.Strings(ACol)));
+            }
+        list.SetSorted(false);
+        if (!FilterDropDownClear.isEmpty()) list.Insert(0, FilterDropDownClear);
+    }
+    OnGetColumnFilter(this, ACol, &list);
+    return list.Count() > 0;
+}
+
+void TExStringGrid::CalcFooterCells(int ACol) {
+    const TFloatingFooter& footer = *p->FloatingFooter;
+    if (!footer.Visible || footer.FooterStyle != fsFixedLastRow || !footer.EnableCalculation) return;
+    const int last = RowCount() - 1;
+    const int hidden = footer.CalculateHiddenRows ? NumHiddenRows() : 0;
+    const int from = ACol < 0 ? 0 : ACol, to = ACol < 0 ? AllColCount() - 1 : ACol;
+    for (int c = from; c <= to; ++c) {
+        if (!HasCellProperties(c, last)) continue;
+        switch (GetCellProperties(c, last)->CalcType()) {
+        case acCOUNT: SetInts(c, last, RowCount() - FixedRows() - 1 + hidden); break;
+        case acCUSTOM: {
+            QString value;
+            if (OnFooterCalc) OnFooterCalc(this, c, last + hidden, value);
+            else footer.OnCalcFooter(this, c, last + hidden, value);
+            SetCellEx(c, last, value);
+            break;
+        }
+        // The column calculations fill the others; a spread cell is left alone.
+        default: break;
+        }
+    }
+}

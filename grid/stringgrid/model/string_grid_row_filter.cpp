@@ -1,0 +1,73 @@
+// Whether a row passes the grid's filter conditions.
+#include "grid/foundation/codings.h"
+#include "grid/foundation/filter_matching.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+namespace {
+QString asciiUpper(QString s) {
+    for (QChar& ch : s)
+        if (ch >= QLatin1Char('a') && ch <= QLatin1Char('z')) ch = QChar(ch.unicode() - 'a' + 'A');
+    return s;
+}
+
+// The prefix at the start and the suffix that ends the text, taken off.
+QString withoutAffixes(QString text, const TFilterData& item) {
+    if (!item.Prefix.isEmpty() && text.startsWith(item.Prefix)) text.remove(0, item.Prefix.size());
+    if (!item.Suffix.isEmpty()) {
+        const qsizetype at = text.indexOf(item.Suffix);
+        if (at >= 0 && at + item.Suffix.size() == text.size()) text.truncate(at);
+    }
+    return text;
+}
+
+bool combine(TFilterOperation op, bool result, bool match) {
+    switch (op) {
+    case foAND: return result && match;
+    case foOR: return result || match;
+    case foXOR: return result != match;
+    default: return match;
+    }
+}
+}  // namespace
+
+QString TExStringGrid::filterText(const TFilterData& Item, int ARow) {
+    QString text;
+    switch (Item.Data) {
+    case fcVirtual: text = GetCellEx(Item.Column, ARow); break;
+    case fcNormal: text = GetGridCell(Item.Column, ARow); break;
+    case fcStripHTML: text = StrippedCells(Item.Column, ARow); break;
+    case fcCalculated: text = GetCalculatedCell(Item.Column, ARow); break;
+    case fcRow:
+        for (int c = 0; c < ColCount(); ++c) text += GetGridCell(RealColIndex(c), ARow) + QStringLiteral("\r\n");
+        break;
+    }
+    text = text.trimmed();
+    return text.contains(QStringLiteral("|\\")) ? DecodeWideText(text) : text;
+}
+
+bool TExStringGrid::MatchFilter(int ARow) {
+    bool result = true;
+    for (int i = 0; i < p->Filter->Count(); ++i) {
+        const TFilterData& item = *p->Filter->Items(i);
+        const QString text = filterText(item, ARow);
+        bool match = false;
+        if (item.Data == fcRow) {
+            match = asciiUpper(text).contains(asciiUpper(item.Condition));
+        } else if (item.Condition.isEmpty()) {
+            match = true;
+        } else {
+            const QString value = withoutAffixes(text, item);
+            // A condition the matcher cannot take counts as no match.
+            try {
+                match = item.Method == fmLiteral ? item.Condition == value
+                                                 : ::MatchFilter(item.Condition, value, item.CaseSensitive);
+            } catch (...) {
+                match = false;
+            }
+        }
+        result = combine(item.Operation, result, match);
+        if (item.Operation == foSHORT && !match) break;
+    }
+    OnCustomFilter(this, ARow, result);
+    return result;
+}
