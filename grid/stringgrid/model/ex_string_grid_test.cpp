@@ -1,4 +1,5 @@
 #include "grid/foundation/cell_checker.h"
+#include "grid/foundation/html_renderer.h"
 #include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "platform/controls/invalidation_recorder.h"
@@ -175,6 +176,16 @@ TEST(StringGridClass, TheGridLetsGoOfAFreedCheckerOrPictureContainer) {
     EXPECT_EQ(grid.PictureContainer(), nullptr);
     ASSERT_NE(grid.ImageCache(), nullptr);
     EXPECT_EQ(grid.ImageCache()->Count(), 0);
+}
+
+TEST(StringGridClass, HighlightColoursAreTheMarkupsForEveryGrid) {
+    TExStringGrid grid(nullptr);
+    grid.SetHighlightColor(clYellow);
+    EXPECT_EQ(HilightBackColor(), clYellow);
+    EXPECT_EQ(HilightTextColor(), clHighlightText);
+    grid.SetHighlightTextColor(clRed);
+    EXPECT_EQ(HilightTextColor(), clRed);
+    SetHTMLHilightColors(clHighlight, clHighlightText);
 }
 
 TEST(StringGridClass, TheFocusFrameAndTheFourArrowsAreTheGridsOwnHiddenWindows) {

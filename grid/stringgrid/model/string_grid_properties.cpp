@@ -1,5 +1,6 @@
 // The published and run-time properties of the string grid whose write does more than store.
 #include "grid/foundation/cell_checker.h"
+#include "grid/foundation/html_renderer.h"
 #include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
@@ -96,9 +97,20 @@ void TExStringGrid::setAndRepaint(T& field, T Value) {
 }
 
 TColor TExStringGrid::HighlightColor() const { return p->HighlightColor; }
-void TExStringGrid::SetHighlightColor(TColor Value) { setAndRepaint(p->HighlightColor, Value); }
+void TExStringGrid::SetHighlightColor(TColor Value) {
+    if (Value == p->HighlightColor) return;
+    p->HighlightColor = Value;
+    // The markup's highlight colours are shared by every grid of the program.
+    SetHTMLHilightColors(p->HighlightColor, p->HighlightTextColor);
+    TBaseGrid::Invalidate();
+}
 TColor TExStringGrid::HighlightTextColor() const { return p->HighlightTextColor; }
-void TExStringGrid::SetHighlightTextColor(TColor Value) { setAndRepaint(p->HighlightTextColor, Value); }
+void TExStringGrid::SetHighlightTextColor(TColor Value) {
+    if (Value == p->HighlightTextColor) return;
+    p->HighlightTextColor = Value;
+    SetHTMLHilightColors(p->HighlightColor, p->HighlightTextColor);
+    TBaseGrid::Invalidate();
+}
 bool TExStringGrid::ActiveCellShow() const { return p->ActiveCellShow; }
 void TExStringGrid::SetActiveCellShow(bool Value) { setAndRepaint(p->ActiveCellShow, Value); }
 TColor TExStringGrid::ActiveCellColor() const { return p->ActiveCellColor; }
