@@ -24,6 +24,9 @@ public:
     bool AutoSelect = true;
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment Value);
+    // Set: every character is shown as this one (a password).
+    QChar PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(QChar Value);
 
     // The client area as the original platform counted it lies inside the border: the
     // formatting rectangle and the inner size are measured there.
@@ -44,6 +47,8 @@ protected:
 
 private:
     int caretFromX(int x) const;
+    // The text as shown.
+    QString displayText() const;
     // The formatting rectangle in the control's own coordinates.
     TRect textArea() const;
     int textLeft(int textWidth) const;
@@ -52,6 +57,7 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool ctl3D_ = true;
     TAlignment alignment_ = taLeftJustify;
+    QChar passwordChar_;
     TRect editRect_;
     bool editRectSet_ = false;
     int anchor_ = 0;

@@ -41,6 +41,7 @@ public:
     bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;
     void Beep() override;
     void PopupChanged(TWinControl& control, bool shown) override;
+    void BeginUserSizing(TWinControl& control) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;

@@ -39,6 +39,8 @@ public:
     // Shows or hides a pop-up: a control without a parent whose bounds are in screen
     // coordinates, above every window, closed (WM_CLOSE to it) when the user clicks elsewhere.
     virtual void PopupChanged(TWinControl&, bool /*shown*/) {}
+    // The user starts sizing a top-level window by its bottom-right corner with the mouse.
+    virtual void BeginUserSizing(TWinControl&) {}
 };
 
 TWindowBackend& WindowBackend();
