@@ -158,7 +158,7 @@ int TCustomMaskEdit::textLeft(int textWidth) const {
     }
 }
 
-int TCustomMaskEdit::caretFromX(int x) const {
+int TCustomMaskEdit::CharFromPos(int x) const {
     const QFontMetrics metrics(ToQFont(Font()));
     const QString text = displayText();
     const int left = textLeft(metrics.horizontalAdvance(text));
@@ -172,7 +172,7 @@ int TCustomMaskEdit::caretFromX(int x) const {
 void TCustomMaskEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Button == mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
-        moveCaret(caretFromX(X), Shift & ssShift);
+        moveCaret(CharFromPos(X), Shift & ssShift);
     }
     TCustomEdit::MouseDown(Button, Shift, X, Y);
 }

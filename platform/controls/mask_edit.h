@@ -34,6 +34,8 @@ public:
     int InnerWidth() const { return Width() - 2 * BorderWidth(); }
     int InnerHeight() const { return Height() - 2 * BorderWidth(); }
     TRect EditRect() const { return editRect_; }
+    // The caret position (0..length) nearest X, in the control's coordinates.
+    int CharFromPos(int X) const;
 
     void WndProc(TMessage& Message) override;
 
@@ -46,7 +48,6 @@ protected:
     TRect DefaultEditRect() const;
 
 private:
-    int caretFromX(int x) const;
     // The text as shown.
     QString displayText() const;
     // The formatting rectangle in the control's own coordinates.

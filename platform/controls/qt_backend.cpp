@@ -118,6 +118,7 @@ bool isTabPress(QEvent* e) {
 Qt::CursorShape cursorShape(TCursor c) {
     switch (c) {
     case crHandPoint: return Qt::PointingHandCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
     case crIBeam: return Qt::IBeamCursor;
     case crHourGlass: return Qt::WaitCursor;
     default: return Qt::ArrowCursor;

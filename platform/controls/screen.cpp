@@ -15,7 +15,7 @@ public:
         const QScreen* screen = primary();
         return screen ? TSize{screen->geometry().width(), screen->geometry().height()} : TSize{1024, 768};
     }
-    bool MonitorWorkArea(TPoint P, TRect& Area) override {
+    bool MonitorAt(TPoint P, TRect& Bounds, TRect& WorkArea) override {
         if (!qGuiApp) return false;
         const QPoint p(P.X, P.Y);
         const QScreen* nearest = QGuiApplication::screenAt(p);
@@ -32,7 +32,8 @@ public:
             }
         }
         if (!nearest) return false;
-        Area = toRect(nearest->availableGeometry());
+        Bounds = toRect(nearest->geometry());
+        WorkArea = toRect(nearest->availableGeometry());
         return true;
     }
     TRect SystemWorkArea() override {

@@ -10,9 +10,9 @@ public:
     virtual ~TScreenGeometry() = default;
     // The size of the primary screen (SM_CXSCREEN, SM_CYSCREEN).
     virtual TSize ScreenSize() = 0;
-    // The work area (the screen less its task bars) of the monitor nearest P; false when no
-    // monitor answers.
-    virtual bool MonitorWorkArea(TPoint P, TRect& Area) = 0;
+    // The bounds and the work area (the bounds less the task bars) of the monitor nearest P;
+    // false when no monitor answers.
+    virtual bool MonitorAt(TPoint P, TRect& Bounds, TRect& WorkArea) = 0;
     // The primary screen's work area (SPI_GETWORKAREA).
     virtual TRect SystemWorkArea() = 0;
 };

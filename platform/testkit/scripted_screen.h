@@ -24,7 +24,7 @@ public:
     std::vector<Monitor> Monitors;
 
     TSize ScreenSize() override { return Size; }
-    bool MonitorWorkArea(TPoint P, TRect& Area) override {
+    bool MonitorAt(TPoint P, TRect& Bounds, TRect& Area) override {
         const Monitor* nearest = nullptr;
         long best = -1;
         for (const Monitor& m : Monitors) {
@@ -36,6 +36,7 @@ public:
             }
         }
         if (!nearest) return false;
+        Bounds = nearest->Bounds;
         Area = nearest->WorkArea;
         return true;
     }
