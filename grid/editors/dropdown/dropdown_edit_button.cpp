@@ -1,6 +1,7 @@
 #include "grid/editors/dropdown/dropdown_edit_button.h"
 
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
+#include "grid/editors/dropdown/watched_reference.h"
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/theme_detection.h"
 #include "grid/foundation/visual_styles.h"
@@ -59,14 +60,14 @@ void TExDropDownSpeedButton::paintArrow(TCanvas& Canvas) {
     const TRect r = ClientRect();
     const TExCustomDropDown* dropDown = dropDownOf(holder_);
     const bool down = pressed();
-    if (holder_.ButtonColor != clNone) {
-        FillRectColor(Canvas, r, down ? holder_.ButtonColorDown : hot_ ? holder_.ButtonColorHot : holder_.ButtonColor);
+    if (holder_.Colors.ButtonColor != clNone) {
+        FillRectColor(Canvas, r, down ? holder_.Colors.ButtonColorDown : hot_ ? holder_.Colors.ButtonColorHot : holder_.Colors.ButtonColor);
         if (dropDown && dropDown->BorderColor() != clNone) {
             Canvas.Pen.Color = dropDown->BorderColor();
             Canvas.MoveTo(r.Left, r.Top);
             Canvas.LineTo(r.Left, r.Bottom);
         }
-        TColor arrow = down ? holder_.ButtonTextColorDown : hot_ ? holder_.ButtonTextColorHot : holder_.ButtonTextColor;
+        TColor arrow = down ? holder_.Colors.ButtonTextColorDown : hot_ ? holder_.Colors.ButtonTextColorHot : holder_.Colors.ButtonTextColor;
         // The framework never sets the arrow colours: an unset one is black.
         if (arrow == clNone) arrow = clBlack;
         DrawDownTriangle(Canvas, 8, 7, arrow);
@@ -189,9 +190,7 @@ void TDropDownEditButton::SetButtonWidth(int Value) {
 }
 
 void TDropDownEditButton::SetFocusControl(TWinControl* Value) {
-    if (focusControl_) focusControl_->RemoveFreeNotification(this);
-    focusControl_ = Value;
-    if (Value) Value->FreeNotification(this);
+    SetWatched(*this, focusControl_, Value);
 }
 
 void TDropDownEditButton::Notification(TComponent* AComponent, TOperation Operation) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/editors/editor_frame.h"
 #include "platform/controls/speed_button.h"
 
 class TDropDownEditButton;
@@ -64,13 +65,7 @@ public:
     void SetButtonWidth(int Value);
 
     // Set by colour tones; while ButtonColor is clNone the button looks as the platform does.
-    TColor ButtonColorDown = clNone;
-    TColor ButtonBorderColor = clNone;
-    TColor ButtonTextColor = clNone;
-    TColor ButtonTextColorHot = clNone;
-    TColor ButtonColor = clNone;
-    TColor ButtonColorHot = clNone;
-    TColor ButtonTextColorDown = clNone;
+    TDropButtonColors Colors;
 
     TNotifyEvent OnClick;
 

@@ -1,11 +1,12 @@
 #include "grid/editors/dropdown/dropdown_colors.h"
 #include "grid/editors/dropdown/dropdown_fixture.h"
+#include "grid/editors/dropdown/dropdown_text.h"
 #include "grid/editors/dropdown/ex_button.h"
 #include "grid/editors/dropdown/ex_button_appearance.h"
 #include "grid/editors/dropdown/ex_strips.h"
-#include "grid/editors/dropdown/dropdown_text.h"
 #include "platform/controls/activation.h"
 #include "platform/controls/panel.h"
+#include "platform/controls/window_backend.h"
 #include "platform/core/exception.h"
 
 #include "platform/graphics/canvas.h"
@@ -187,6 +188,31 @@ TEST_F(DropDownStrips, AFooterWithoutSizingShowsNoGrip) {
     dd->ShowDropDown();
     EXPECT_TRUE(footer().HasSizeGrip());
     EXPECT_EQ(footer().ButtonArea().Right, footer().Width() - 14);
+}
+
+// Records where the user starts sizing a window with the mouse.
+class SizingRecorder : public TWindowBackend {
+public:
+    SizingRecorder() { SetWindowBackend(this); }
+    ~SizingRecorder() override { SetWindowBackend(nullptr); }
+    void BeginUserSizing(TWinControl& window) override { sized = &window; }
+    TWinControl* sized = nullptr;
+};
+
+TEST_F(DropDownStrips, TheFootersGripSizesThePopup) {
+    SizingRecorder recorder;
+    dd->ShowDropDown();
+    TExFooter& grip = footer();
+    const int right = grip.Width() - 1, bottom = grip.Height() - 1;
+    mouseMove(grip, right - 3, bottom - 3);
+    EXPECT_EQ(grip.Cursor(), crSizeNWSE);
+    mouseMove(grip, 5, 5);
+    EXPECT_EQ(grip.Cursor(), crDefault);
+    mouseMessage(grip, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    mouseMessage(grip, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(recorder.sized, nullptr);
+    mouseMessage(grip, WM_LBUTTONDOWN, right - 3, bottom - 3, MK_LBUTTON);
+    EXPECT_EQ(recorder.sized, &popup());
 }
 
 TEST_F(DropDownStrips, TheHeadersBorderLineIsBelowALightInnerOutline) {

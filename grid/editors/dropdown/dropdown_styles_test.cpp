@@ -69,10 +69,10 @@ TEST_F(DropDownStyles, ColourTonesColourTheDropButtonAndTheFrameOnly) {
     tones.Hover = {0x444444, 0, 0};
     tones.Selected = {0x555555, 0, 0};
     dd.SetColorTones(tones);
-    EXPECT_EQ(dd.Button()->ButtonColor, 0x111111);
-    EXPECT_EQ(dd.Button()->ButtonColorHot, 0x444444);
-    EXPECT_EQ(dd.Button()->ButtonColorDown, 0x555555);
-    EXPECT_EQ(dd.Button()->ButtonBorderColor, 0x222222);
+    EXPECT_EQ(dd.Button()->Colors.ButtonColor, 0x111111);
+    EXPECT_EQ(dd.Button()->Colors.ButtonColorHot, 0x444444);
+    EXPECT_EQ(dd.Button()->Colors.ButtonColorDown, 0x555555);
+    EXPECT_EQ(dd.Button()->Colors.ButtonBorderColor, 0x222222);
     EXPECT_EQ(dd.BorderColor(), 0x222222);
     EXPECT_EQ(dd.DropDownHeader().Color, headerColor);
     EXPECT_EQ(dd.GetComponentStyle(), tsOffice2007Luna);

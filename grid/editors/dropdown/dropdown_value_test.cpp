@@ -94,6 +94,16 @@ TEST_F(DropDownValue, ValidCharsAndTheLengthLimit) {
     EXPECT_EQ(dd->Text(), "123.95");
 }
 
+TEST_F(DropDownValue, TheSeparatorTypedAgainJumpsToTheDecimals) {
+    dd->SetEditType(etMoney);
+    dd->SetPrecision(2);
+    dd->SetText("1234.5");
+    dd->SetSelStart(0);
+    type(".");
+    EXPECT_EQ(dd->Text(), "1,234.50");
+    EXPECT_EQ(dd->SelStart(), 6);
+}
+
 TEST_F(DropDownValue, TheKeypadDecimalKeyTypesTheRegionalSeparator) {
     Use(u',', u'.');
     dd->SetEditType(etFloat);

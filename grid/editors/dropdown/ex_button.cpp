@@ -4,6 +4,7 @@
 #include "grid/editors/dropdown/dropdown_text.h"
 #include "grid/editors/dropdown/ex_button_appearance.h"
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
+#include "grid/editors/dropdown/watched_reference.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/keyboard.h"
@@ -40,9 +41,7 @@ void TExButton::SetAppearance(TExButtonAppearance* Value) {
 }
 
 void TExButton::SetImages(TImageList* Value) {
-    if (images_) images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (Value) Value->FreeNotification(this);
+    SetWatched(*this, images_, Value);
     Invalidate();
 }
 

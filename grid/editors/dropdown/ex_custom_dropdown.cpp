@@ -4,6 +4,7 @@
 #include "grid/editors/dropdown/dropdown_edit_button.h"
 #include "grid/editors/dropdown/dropdown_form.h"
 #include "grid/editors/dropdown/dropdown_styles.h"
+#include "grid/editors/dropdown/watched_reference.h"
 #include "grid/foundation/color_routines.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/label.h"
@@ -103,16 +104,12 @@ void TExCustomDropDown::SetDropDownHeight(int Value) {
 }
 
 void TExCustomDropDown::SetImages(TImageList* Value) {
-    if (images_) images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (Value) Value->FreeNotification(this);
+    SetWatched(*this, images_, Value);
 }
 
 void TExCustomDropDown::SetControl(TControl* Value) {
     if (control_ == Value) return;
-    if (control_) control_->RemoveFreeNotification(this);
-    control_ = Value;
-    if (Value) Value->FreeNotification(this);
+    SetWatched(*this, control_, Value);
     PlaceDropDownControl();
 }
 
@@ -253,10 +250,10 @@ void TExCustomDropDown::SetComponentStyle(TExStyle AStyle) {
 }
 
 void TExCustomDropDown::SetColorTones(const TColorTones& ATones) {
-    button_->ButtonColor = ATones.Background.BrushColor;
-    button_->ButtonColorHot = ATones.Hover.BrushColor;
-    button_->ButtonColorDown = ATones.Selected.BrushColor;
-    button_->ButtonBorderColor = ATones.Background.BorderColor;
+    button_->Colors.ButtonColor = ATones.Background.BrushColor;
+    button_->Colors.ButtonColorHot = ATones.Hover.BrushColor;
+    button_->Colors.ButtonColorDown = ATones.Selected.BrushColor;
+    button_->Colors.ButtonBorderColor = ATones.Background.BorderColor;
     SetBorderColor(ATones.Background.BorderColor);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "grid/editors/attached_label.h"
 #include "grid/editors/dropdown/alive_flag.h"
 #include "grid/editors/dropdown/dropdown_types.h"
 #include "grid/editors/dropdown/ex_button_appearance.h"
 #include "grid/editors/dropdown/strip_appearance.h"
-#include "grid/editors/attached_label.h"
 #include "grid/foundation/style_interfaces.h"
 #include "platform/controls/mask_edit.h"
 

@@ -5,6 +5,7 @@
 #include "grid/editors/dropdown/dropdown_text.h"
 #include "grid/editors/dropdown/ex_button.h"
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
+#include "grid/editors/dropdown/watched_reference.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image_list.h"
 #include "platform/graphics/canvas.h"
@@ -26,9 +27,7 @@ void TExStrip::lookChanged() {
 }
 
 void TExStrip::SetImages(TImageList* Value) {
-    if (images_) images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (Value) Value->FreeNotification(this);
+    SetWatched(*this, images_, Value);
     Invalidate();
 }
 
@@ -40,9 +39,7 @@ void TExStrip::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TExStrip::Attach(TExCustomDropDown* DropDown) {
-    if (dropDown_) dropDown_->RemoveFreeNotification(this);
-    dropDown_ = DropDown;
-    if (DropDown) DropDown->FreeNotification(this);
+    SetWatched(*this, dropDown_, DropDown);
     SetImages(DropDown ? DropDown->Images() : nullptr);
     if (!DropDown) return;
     copyAppearance();
