@@ -33,6 +33,8 @@ void PlaceLabel(TLabel& Label, const TControl& Control, TLabelPosition Position,
     case lpRightTop: top = T; left = L + W + Margin; break;
     case lpRightCenter: top = middle; left = L + W + Margin; break;
     case lpRighBottom: top = T + H - LH; left = L + W + Margin; break;
+    case lpTopRight: top = T - LH - Margin; left = L + W - LW; break;
+    case lpBottomRight: top = T + H + Margin; left = L + W - LW; break;
     }
     Label.SetTop(top);
     Label.SetLeft(left);

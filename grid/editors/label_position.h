@@ -18,6 +18,8 @@ enum TLabelPosition {
     lpRightTop,
     lpRightCenter,
     lpRighBottom,
+    lpTopRight,
+    lpBottomRight,
 };
 
 // The width of the label's caption as its font draws it.

@@ -1,5 +1,6 @@
 #include "platform/controls/control.h"
 
+#include "platform/controls/activation.h"
 #include "platform/controls/application.h"
 #include "platform/controls/form.h"
 #include "platform/controls/window_backend.h"
@@ -314,6 +315,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
     if (focusedControl == this) focusedControl = nullptr;
+    ForgetActiveWindow(this);
     // Children go with their parent window, last first.
     while (!controls_.empty()) {
         TControl* c = controls_.back();

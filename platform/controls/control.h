@@ -23,6 +23,7 @@ using TCursor = int;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
 constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHandPoint = -21;
 

@@ -66,7 +66,7 @@ void TCustomEdit::userEdit(const QString& text) {
     if (changed) TControl::SetCaption(kept);
     // The native editor holds what the user typed; it must show what was kept.
     else if (kept != text && HandleAllocated()) WindowBackend().TextChanged(*this);
-    if (changed) OnChange(this);
+    if (changed) Change();
 }
 
 void TCustomEdit::typeChar(QChar ch) {

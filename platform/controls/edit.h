@@ -37,6 +37,8 @@ protected:
     virtual QChar ReturnChar() const { return QChar(); }
     // Replaces the selection with text as the user's edit (MaxLength applies, OnChange fires).
     void ReplaceSel(const QString& text);
+    // The user changed the text: fires OnChange. Text set by code does not come here.
+    virtual void Change() { OnChange(this); }
 
 private:
     void typeChar(QChar ch);

@@ -116,6 +116,9 @@ void TForm::WndProc(TMessage& m) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_NCLBUTTONDOWN:
+        if (static_cast<int>(m.WParam) == HTBOTTOMRIGHT) WindowBackend().BeginUserSizing(*this);
+        return;
     case CM_DIALOGKEY:
         if (m.WParam == VK_TAB && !(static_cast<TShiftState>(m.LParam) & (ssCtrl | ssAlt))) {
             SelectNext(ActiveControl(), !(static_cast<TShiftState>(m.LParam) & ssShift), true);

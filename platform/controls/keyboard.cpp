@@ -42,12 +42,25 @@ bool admitRelease(const TControl& control, uint16_t key) {
     return same;
 }
 
+// The shift state of the key being delivered.
+TShiftState delivering = 0;
+
+class DeliveringShift {
+public:
+    explicit DeliveringShift(TShiftState shift) : saved_(delivering) { delivering = shift; }
+    ~DeliveringShift() { delivering = saved_; }
+
+private:
+    TShiftState saved_;
+};
+
 bool typedChar(QChar ch) { return ch.unicode() >= 0x20 || ch == QChar('\r') || ch == QChar('\b'); }
 
 }  // namespace
 
 bool DeliverKeyDown(TWinControl& control, uint16_t key, TShiftState shift, const QString& text, bool autoRepeat) {
     if (key && !admitPress(control, key, autoRepeat)) return true;
+    const DeliveringShift state(shift);
     if (key && DeliverMessage(control, WM_KEYDOWN, key, shift) != 0) return true;
     const bool alt = (shift & ssAlt) && !(shift & ssCtrl);
     for (QChar ch : text) {
@@ -62,11 +75,24 @@ bool DeliverKeyDown(TWinControl& control, uint16_t key, TShiftState shift, const
 bool DeliverKeyUp(TWinControl& control, uint16_t key, TShiftState shift) {
     if (!key) return false;
     if (!admitRelease(control, key)) return true;
+    const DeliveringShift state(shift);
     DeliverMessage(control, WM_KEYUP, key, shift);
     return false;
 }
 
 void ResetKeyboard() { heldKeys().clear(); }
+
+int16_t GetKeyState(int vKey) {
+    TShiftState flag = 0;
+    switch (vKey) {
+    case VK_SHIFT: flag = ssShift; break;
+    case VK_CONTROL: flag = ssCtrl; break;
+    case VK_MENU: flag = ssAlt; break;
+    default: break;
+    }
+    const bool held = (delivering & flag) || heldKeys().count(static_cast<uint16_t>(vKey));
+    return held ? static_cast<int16_t>(0x8000) : 0;
+}
 
 bool IsAccel(QChar key, const QString& caption) {
     for (int i = 0; i + 1 < caption.size(); ++i) {

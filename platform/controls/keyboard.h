@@ -3,6 +3,7 @@
 #include "platform/messages/messages.h"
 
 #include <QString>
+#include <cstdint>
 
 class TWinControl;
 
@@ -26,6 +27,10 @@ bool DeliverKeyUp(TWinControl& control, uint16_t key, TShiftState shift);
 // True when key is the caption's accelerator: the character after its first single "&",
 // compared without case ("&&" stands for a plain "&").
 bool IsAccel(QChar key, const QString& caption);
+
+// The state of a key as the window procedures see it: bit 15 set (a negative answer) while it
+// is held. Shift, Ctrl and Alt also count as held while a key pressed with them is delivered.
+int16_t GetKeyState(int vKey);
 
 // Forgets every held key (the program lost the keyboard, a test starts).
 void ResetKeyboard();

@@ -164,4 +164,20 @@ TEST_F(TabOrderTest, CtrlTabIsNotTheWindows) {
     EXPECT_EQ(focused(), "a");
 }
 
+TEST(KeyState, ModifiersCountAsHeldWhileAKeyPressedWithThemIsDelivered) {
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    std::vector<int16_t> seen;
+    edit->OnKeyPress = [&](TObject*, QChar&) { seen.push_back(GetKeyState(VK_CONTROL)); };
+    keyDown(*edit, VK_RETURN, ssCtrl, "\r");
+    keyUp(*edit, VK_RETURN, ssCtrl);
+    keyDown(*edit, 'A', 0, "a");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_LT(seen[0], 0);
+    EXPECT_EQ(seen[1], 0);
+    EXPECT_LT(GetKeyState('A'), 0);  // still held
+    EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
+}
+
 }  // namespace

@@ -32,6 +32,15 @@ void TCustomMaskEdit::SetAlignment(TAlignment Value) {
     Invalidate();
 }
 
+void TCustomMaskEdit::SetPasswordChar(QChar Value) {
+    passwordChar_ = Value;
+    Invalidate();
+}
+
+QString TCustomMaskEdit::displayText() const {
+    return passwordChar_.isNull() ? Text() : QString(Text().size(), passwordChar_);
+}
+
 int TCustomMaskEdit::BorderWidth() const { return borderStyle_ == bsNone ? 0 : (ctl3D_ ? 2 : 1); }
 
 TRect TCustomMaskEdit::DefaultEditRect() const { return {1, 1, InnerWidth() - 1, InnerHeight()}; }
@@ -149,9 +158,9 @@ int TCustomMaskEdit::textLeft(int textWidth) const {
     }
 }
 
-int TCustomMaskEdit::caretFromX(int x) const {
+int TCustomMaskEdit::CharFromPos(int x) const {
     const QFontMetrics metrics(ToQFont(Font()));
-    const QString text = Text();
+    const QString text = displayText();
     const int left = textLeft(metrics.horizontalAdvance(text));
     for (int i = 0; i < text.size(); ++i) {
         const int mid = left + (metrics.horizontalAdvance(text.left(i)) + metrics.horizontalAdvance(text.left(i + 1))) / 2;
@@ -163,7 +172,7 @@ int TCustomMaskEdit::caretFromX(int x) const {
 void TCustomMaskEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Button == mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
-        moveCaret(caretFromX(X), Shift & ssShift);
+        moveCaret(CharFromPos(X), Shift & ssShift);
     }
     TCustomEdit::MouseDown(Button, Shift, X, Y);
 }
@@ -183,7 +192,7 @@ void TCustomMaskEdit::PaintWindow(TCanvas& Canvas) {
     }
     Canvas.Font.Assign(Font());
     if (!Enabled()) Canvas.Font.SetColor(clGrayText);
-    const QString text = Text();
+    const QString text = displayText();
     const int width = Canvas.TextWidth(text);
     const int left = textLeft(width);
     const TRect area = textArea();
@@ -201,7 +210,7 @@ void TCustomMaskEdit::PaintWindow(TCanvas& Canvas) {
             Canvas.FillRect({from, area.Top, to, area.Top + height});
             Canvas.Font.SetColor(clHighlightText);
             Canvas.Brush.Style = bsClear;
-            Canvas.TextOut(from, area.Top, SelText());
+            Canvas.TextOut(from, area.Top, text.mid(SelStart(), SelLength()));
         } else {
             Canvas.Brush.Style = bsSolid;
             Canvas.Brush.Color = clWindowText;

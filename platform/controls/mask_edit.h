@@ -24,6 +24,9 @@ public:
     bool AutoSelect = true;
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment Value);
+    // Set: every character is shown as this one (a password).
+    QChar PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(QChar Value);
 
     // The client area as the original platform counted it lies inside the border: the
     // formatting rectangle and the inner size are measured there.
@@ -31,6 +34,8 @@ public:
     int InnerWidth() const { return Width() - 2 * BorderWidth(); }
     int InnerHeight() const { return Height() - 2 * BorderWidth(); }
     TRect EditRect() const { return editRect_; }
+    // The caret position (0..length) nearest X, in the control's coordinates.
+    int CharFromPos(int X) const;
 
     void WndProc(TMessage& Message) override;
 
@@ -43,7 +48,8 @@ protected:
     TRect DefaultEditRect() const;
 
 private:
-    int caretFromX(int x) const;
+    // The text as shown.
+    QString displayText() const;
     // The formatting rectangle in the control's own coordinates.
     TRect textArea() const;
     int textLeft(int textWidth) const;
@@ -52,6 +58,7 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool ctl3D_ = true;
     TAlignment alignment_ = taLeftJustify;
+    QChar passwordChar_;
     TRect editRect_;
     bool editRectSet_ = false;
     int anchor_ = 0;

@@ -1,5 +1,7 @@
 #include "platform/controls/qt_backend.h"
 
+#include "platform/controls/activation.h"
+
 #include "platform/controls/check_box.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
@@ -43,6 +45,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -116,6 +119,7 @@ bool isTabPress(QEvent* e) {
 Qt::CursorShape cursorShape(TCursor c) {
     switch (c) {
     case crHandPoint: return Qt::PointingHandCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
     case crIBeam: return Qt::IBeamCursor;
     case crHourGlass: return Qt::WaitCursor;
     default: return Qt::ArrowCursor;
@@ -171,9 +175,16 @@ protected:
     }
     void closeEvent(QCloseEvent* e) override {
         e->ignore();
+        // A pop-up that had activated itself closes because the user clicked elsewhere: the
+        // activation goes back to the window the toolkit keeps active.
+        if (windowType() == Qt::Popup && ActiveWindow() == &control_) {
+            auto* other = dynamic_cast<NativeWindow*>(QApplication::activeWindow());
+            ActivateWindow(other && other != this ? &other->control_ : nullptr);
+        }
         DeliverMessage(control_, WM_CLOSE);
     }
     bool event(QEvent* e) override {
+        if (e->type() == QEvent::WindowActivate && isWindow()) ActivateWindow(&control_);
         if (isTabPress(e)) {
             deliverKeyDown(control_, static_cast<QKeyEvent*>(e));
             return true;
@@ -593,6 +604,11 @@ void QtBackend::PopupChanged(TWinControl& control, bool shown) {
     } else {
         w->hide();
     }
+}
+
+void QtBackend::BeginUserSizing(TWinControl& control) {
+    QWidget* w = widgetOf(control);
+    if (w && w->isWindow() && w->windowHandle()) w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
 }
 
 int QtBackend::PopupMenu(const TPopupMenuRequest& request) {

@@ -42,6 +42,7 @@ public:
     void Beep() override;
     void PopupChanged(TWinControl& control, bool shown) override;
     int SystemMetric(int Index) override;
+    void BeginUserSizing(TWinControl& control) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;

@@ -41,6 +41,8 @@ public:
     virtual void PopupChanged(TWinControl&, bool /*shown*/) {}
     // A size of the system's window parts (SM_*); headless, the classic sizes.
     virtual int SystemMetric(int Index);
+    // The user starts sizing a top-level window by its bottom-right corner with the mouse.
+    virtual void BeginUserSizing(TWinControl&) {}
 };
 
 enum : int { SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYBORDER = 6 };

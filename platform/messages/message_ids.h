@@ -21,8 +21,11 @@ enum : uint32_t {
     WM_SHOWWINDOW = 0x0018,
     WM_SETCURSOR = 0x0020,
     WM_NOTIFY = 0x004E,
+    WM_NCHITTEST = 0x0084,
     WM_NCPAINT = 0x0085,
+    WM_NCACTIVATE = 0x0086,
     WM_GETDLGCODE = 0x0087,
+    WM_NCLBUTTONDOWN = 0x00A1,
     EM_GETRECT = 0x00B2,
     EM_SETRECTNP = 0x00B4,
     WM_KEYDOWN = 0x0100,
@@ -47,6 +50,7 @@ enum : uint32_t {
     WM_MBUTTONDOWN = 0x0207,
     WM_MBUTTONUP = 0x0208,
     WM_MOUSEWHEEL = 0x020A,
+    WM_SIZING = 0x0214,
     WM_MOUSELEAVE = 0x02A3,
     WM_THEMECHANGED = 0x031A,
     WM_CUT = 0x0300,
@@ -86,6 +90,13 @@ enum : uint32_t {
     CN_COMMAND = CN_BASE + WM_COMMAND,
     CN_NOTIFY = CN_BASE + WM_NOTIFY,
 };
+
+// WM_ACTIVATE's wParam: the window lost or gained activation; lParam is the other window.
+enum : uint32_t { WA_INACTIVE = 0, WA_ACTIVE = 1 };
+// Hit-test codes of WM_NCHITTEST and WM_NCLBUTTONDOWN.
+enum : int { HTNOWHERE = 0, HTBOTTOMRIGHT = 17 };
+// WM_GETDLGCODE answers.
+enum : uint32_t { DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 0x4 };
 
 // Notification codes.
 enum : uint32_t {

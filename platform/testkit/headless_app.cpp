@@ -1,5 +1,6 @@
 #include "platform/testkit/headless_app.h"
 
+#include "platform/controls/activation.h"
 #include "platform/controls/key_state.h"
 #include "platform/controls/keyboard.h"
 #include "platform/controls/modal_driver.h"
@@ -19,6 +20,7 @@ class ResetBetweenTests : public ::testing::EmptyTestEventListener {
         driver().reset();
         ResetKeyboard();
         ResetAsyncKeyState();
+        ActivateWindow(nullptr);
         TMessageLoop::Instance().Reset();
     }
 };

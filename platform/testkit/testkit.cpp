@@ -1,5 +1,6 @@
 #include "platform/testkit/testkit.h"
 
+#include "platform/controls/activation.h"
 #include "platform/controls/control.h"
 #include "platform/controls/keyboard.h"
 #include "platform/graphics/canvas.h"
@@ -77,6 +78,14 @@ void mouseMessage(TControl& control, uint32_t msg, int x, int y, uintptr_t keys)
     if (!control.IsWindowed() && control.Parent()) {
         target = control.Parent();
         p = {x + control.Left(), y + control.Top()};
+    }
+    // A press activates the window it lands in, as the native layer does; pop-ups are never
+    // activated by a click.
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
+        const TControl* top = target;
+        while (top->Parent()) top = top->Parent();
+        auto* window = const_cast<TWinControl*>(dynamic_cast<const TWinControl*>(top));
+        if (window && !(window->WindowParams().Style & WS_POPUP)) ActivateWindow(window);
     }
     DeliverMessage(*target, msg, keys, MakeLParam(p.X, p.Y));
 }

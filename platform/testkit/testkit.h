@@ -32,7 +32,8 @@ void keyPress(TWinControl& control, uint16_t key, TShiftState shift = 0);
 void typeChar(TWinControl& control, QChar ch);
 void click(TControl& control, int x, int y);
 void mouseMove(TControl& control, int x, int y);
-// Asks the nearest window of control to route the message, as a native event would arrive.
+// Asks the nearest window of control to route the message, as a native event would arrive;
+// a button press first activates the top-level window it lands in (ActivateWindow).
 void mouseMessage(TControl& control, uint32_t msg, int x, int y, uintptr_t keys = 0);
 
 // Paints a control and its children into an image of its size.
