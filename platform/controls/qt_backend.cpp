@@ -596,6 +596,12 @@ void QtBackend::CheckedChanged(TWinControl& control) {
     check->setChecked(box->Checked());
 }
 
+void QtBackend::SelectionChanged(TWinControl& control) {
+    const auto* field = dynamic_cast<const TCustomEdit*>(&control);
+    auto* edit = dynamic_cast<QLineEdit*>(widgetOf(control));
+    if (field && edit) edit->setSelection(field->SelStart(), field->SelLength());
+}
+
 void QtBackend::ReplaceSelection(TWinControl& control, const QString& text) {
     QWidget* w = widgetOf(control);
     if (auto* edit = dynamic_cast<QLineEdit*>(w)) edit->insert(text);

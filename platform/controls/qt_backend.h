@@ -40,6 +40,7 @@ public:
     void CheckedChanged(TWinControl& control) override;
     void RegionChanged(TWinControl& control) override;
     bool NativeTextInput(const TWinControl& control) override;
+    void SelectionChanged(TWinControl& control) override;
     void ReplaceSelection(TWinControl& control, const QString& text) override;
     bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;
     void Beep() override;

@@ -77,6 +77,21 @@ TEST_F(QtBackendTest, ANativeEditTypesWhatTheControlLetsThroughAndIgnoresTextSet
     EXPECT_EQ(changes, 5);
 }
 
+TEST_F(QtBackendTest, AFieldTheFocusMovesToShowsItsTextSelectedSoTypingReplacesIt) {
+    auto* first = new TEdit(form);
+    first->SetParent(form);
+    auto* next = new TEdit(form);
+    next->SetParent(form);
+    next->SetText("168");
+    form->HandleNeeded();
+    first->SetFocus();
+    next->SetFocus();
+    QLineEdit* line = native<QLineEdit>(*next);
+    EXPECT_EQ(line->selectedText(), "168");
+    typeNatively(line, "0");
+    EXPECT_EQ(next->Text(), "0");
+}
+
 TEST_F(QtBackendTest, NativeChoicesReportTheUsersPicksOnlyAndFollowTheCode) {
     auto* box = new TCheckBox(form);
     box->SetParent(form);
