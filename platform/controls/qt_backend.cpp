@@ -535,6 +535,16 @@ void QtBackend::VisibleChanged(TWinControl& control) {
         w->setVisible(true);
         return;
     }
+    // Hidden under the mouse, a window hears no leave: its controls lose the mouse with it, or
+    // a button would show itself lit when the window opens again.
+    QList<QWidget*> underMouse = w->findChildren<QWidget*>();
+    underMouse.prepend(w);
+    for (QWidget* widget : underMouse) {
+        if (!widget->underMouse()) continue;
+        widget->setAttribute(Qt::WA_UnderMouse, false);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(widget, &leave);
+    }
     w->setVisible(false);
     if (w->windowModality() != Qt::NonModal) w->setWindowModality(Qt::NonModal);
     if (auto owner = owners_.find(form); owner != owners_.end()) {

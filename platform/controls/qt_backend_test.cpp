@@ -173,6 +173,31 @@ TEST_F(QtBackendTest, AModalFormBlocksTheOtherWindowsAndGivesTheKeyboardBackWhen
     EXPECT_TRUE(owner->isActiveWindow());
 }
 
+// A window that counts the mouse leaving it.
+class LeaveCounter : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    int leaves = 0;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == CM_MOUSELEAVE) ++leaves;
+        TCustomControl::WndProc(m);
+    }
+};
+
+TEST_F(QtBackendTest, AWindowHiddenUnderTheMouseTellsItsControlsThatTheMouseLeft) {
+    auto* button = new LeaveCounter(form);
+    button->SetParent(form);
+    auto* elsewhere = new LeaveCounter(form);
+    elsewhere->SetParent(form);
+    form->Show();
+    auto* native = static_cast<QWidget*>(button->BackendData);
+    native->setAttribute(Qt::WA_UnderMouse);  // as Qt marks it when the mouse enters
+    form->Hide();
+    EXPECT_EQ(button->leaves, 1);
+    EXPECT_EQ(elsewhere->leaves, 0);
+    EXPECT_FALSE(native->underMouse());
+}
+
 // A window that asks for the given styles.
 class StyledWindow : public TCustomControl {
 public:
