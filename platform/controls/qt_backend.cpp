@@ -351,7 +351,6 @@ private:
     bool built_ = false;
 };
 
-// Controls whose native widget takes the user's input itself.
 // The window that was active before a modal window or box opened gets the keyboard back when
 // it closes, as the owner of a modal window does on other platforms, also with no window
 // manager to hand it on.
@@ -369,6 +368,7 @@ private:
     QPointer<QWidget> owner_;
 };
 
+// Controls whose native widget takes the user's input itself.
 bool hasNativeWidget(const TWinControl& control) {
     return control.NativeKind() != nkCustom;
 }
@@ -491,6 +491,7 @@ void QtBackend::CreateHandle(TWinControl& control) {
 }
 
 void QtBackend::DestroyHandle(TWinControl& control) {
+    if (auto* form = dynamic_cast<TForm*>(&control)) owners_.erase(form);
     delete widgetOf(control);
     control.BackendData = nullptr;
 }
