@@ -50,6 +50,7 @@ void TCustomEdit::ReplaceSel(const QString& text) {
 void TCustomEdit::SelectAll() {
     selStart_ = 0;
     selLength_ = static_cast<int>(Text().size());
+    if (HandleAllocated()) WindowBackend().SelectionChanged(*this);
 }
 
 void TCustomEdit::TextEditedNatively(const QString& text) {
@@ -126,6 +127,11 @@ void TCustomEdit::WndProc(TMessage& m) {
 // ---- TEdit
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) { SetBounds(0, 0, 121, 21); }
+
+void TEdit::WndProc(TMessage& m) {
+    if (m.Msg == CM_ENTER && AutoSelect && !MouseCapture()) SelectAll();
+    TCustomEdit::WndProc(m);
+}
 
 void TEdit::PaintWindow(TCanvas& canvas) {
     canvas.Brush.Color = Color();

@@ -54,6 +54,12 @@ public:
     explicit TEdit(TComponent* AOwner);
     TNativeKind NativeKind() const override { return nkEdit; }
 
+    // The whole text is selected when the focus enters other than by a click, so that what
+    // the user types next replaces it.
+    bool AutoSelect = true;
+
+    void WndProc(TMessage& Message) override;
+
 protected:
     void PaintWindow(TCanvas& canvas) override;
 };

@@ -4,10 +4,31 @@
 #include "platform/graphics/graphic.h"
 
 #include <QFile>
+#include <QImage>
 
 namespace {
 constexpr uintptr_t kFrameTimer = 1;
-}
+
+// A bitmap as a transparent image shows it: the pixels of the colour of its bottom-left pixel
+// are left out.
+class TKeyedPicture : public TGraphic {
+public:
+    explicit TKeyedPicture(const QImage& image) : image_(image.convertToFormat(QImage::Format_ARGB32)) {
+        const QRgb key = image_.pixel(0, image_.height() - 1);
+        for (int y = 0; y < image_.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            for (int x = 0; x < image_.width(); ++x)
+                if (row[x] == key) row[x] = 0;
+        }
+    }
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+    const QImage& Image() const override { return image_; }
+
+private:
+    QImage image_;
+};
+}  // namespace
 
 void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
     graphic_ = std::move(graphic);
@@ -67,6 +88,12 @@ void TImage::WndProc(TMessage& m) {
 void TImage::Paint(TCanvas& canvas) {
     const TGraphic* g = picture_.Graphic();
     if (!g || g->Empty()) return;
+    // An animation keeps its own transparency.
+    std::unique_ptr<TKeyedPicture> keyed;
+    if (Transparent && dynamic_cast<const TBitmap*>(g)) {
+        keyed = std::make_unique<TKeyedPicture>(g->Image());
+        g = keyed.get();
+    }
     if (Stretch) {
         canvas.StretchDraw(ClientRect(), *g);
         return;

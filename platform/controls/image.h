@@ -28,6 +28,7 @@ public:
     TPicture& Picture() { return picture_; }
     bool Stretch = false;
     bool Center = false;
+    // Leaves out the pixels of a bitmap that have the colour of its bottom-left pixel.
     bool Transparent = false;
 
     void WndProc(TMessage& Message) override;

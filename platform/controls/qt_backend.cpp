@@ -32,6 +32,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QPolygon>
 #include <QRegion>
@@ -281,8 +282,8 @@ public:
 class NativeList : public QListWidget {
 public:
     NativeList(TListBox& control, QWidget* parent) : QListWidget(parent), control_(control) {
-        QObject::connect(this, &QListWidget::itemClicked,
-                         [this](QListWidgetItem* item) { control_.ItemSelectedNatively(row(item)); });
+        // The user picks with the mouse or the keys; the code's own changes come with signals blocked.
+        QObject::connect(this, &QListWidget::currentRowChanged, [this](int row) { control_.ItemSelectedNatively(row); });
     }
 
 private:
@@ -359,6 +360,23 @@ private:
     std::map<const TTreeNode*, QTreeWidgetItem*> items_;
     unsigned version_ = 0;
     bool built_ = false;
+};
+
+// The window that was active before a modal window or box opened gets the keyboard back when
+// it closes, as the owner of a modal window does on other platforms, also with no window
+// manager to hand it on.
+void ReactivateWindow(const QPointer<QWidget>& window) {
+    if (window && window->isVisible() && !window->isActiveWindow()) window->activateWindow();
+}
+
+// Gives the keyboard back to the window active at its making when it goes.
+class KeyboardGivenBack {
+public:
+    KeyboardGivenBack() : owner_(QApplication::activeWindow()) {}
+    ~KeyboardGivenBack() { ReactivateWindow(owner_); }
+
+private:
+    QPointer<QWidget> owner_;
 };
 
 // Controls whose native widget takes the user's input itself.
@@ -484,6 +502,7 @@ void QtBackend::CreateHandle(TWinControl& control) {
 }
 
 void QtBackend::DestroyHandle(TWinControl& control) {
+    if (auto* form = dynamic_cast<TForm*>(&control)) owners_.erase(form);
     delete widgetOf(control);
     control.BackendData = nullptr;
 }
@@ -512,7 +531,38 @@ void QtBackend::BoundsChanged(TWinControl& control) {
 }
 
 void QtBackend::VisibleChanged(TWinControl& control) {
-    if (QWidget* w = widgetOf(control)) w->setVisible(control.Visible());
+    QWidget* w = widgetOf(control);
+    if (!w) return;
+    auto* form = dynamic_cast<TForm*>(&control);
+    if (!form || !w->isWindow()) {
+        w->setVisible(control.Visible());
+        return;
+    }
+    if (control.Visible()) {
+        // Qt takes a window's modality only when it is shown: set later, it blocks nothing.
+        if (form->InModal() && !w->isVisible()) {
+            owners_[form] = QApplication::activeWindow();
+            w->setWindowModality(Qt::ApplicationModal);
+        }
+        w->setVisible(true);
+        return;
+    }
+    // Hidden under the mouse, a window hears no leave: its controls lose the mouse with it, or
+    // a button would show itself lit when the window opens again.
+    QList<QWidget*> underMouse = w->findChildren<QWidget*>();
+    underMouse.prepend(w);
+    for (QWidget* widget : underMouse) {
+        if (!widget->underMouse()) continue;
+        widget->setAttribute(Qt::WA_UnderMouse, false);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(widget, &leave);
+    }
+    w->setVisible(false);
+    if (w->windowModality() != Qt::NonModal) w->setWindowModality(Qt::NonModal);
+    if (auto owner = owners_.find(form); owner != owners_.end()) {
+        ReactivateWindow(owner->second);
+        owners_.erase(owner);
+    }
 }
 
 void QtBackend::TextChanged(TWinControl& control) {
@@ -566,6 +616,12 @@ void QtBackend::CheckedChanged(TWinControl& control) {
     if (!check || !box || check->isChecked() == box->Checked()) return;
     const QSignalBlocker quiet(check);
     check->setChecked(box->Checked());
+}
+
+void QtBackend::SelectionChanged(TWinControl& control) {
+    const auto* field = dynamic_cast<const TCustomEdit*>(&control);
+    auto* edit = dynamic_cast<QLineEdit*>(widgetOf(control));
+    if (field && edit) edit->setSelection(field->SelStart(), field->SelLength());
 }
 
 void QtBackend::ReplaceSelection(TWinControl& control, const QString& text) {
@@ -653,7 +709,7 @@ void QtBackend::RunModal(TForm& form) {
         form.SetModalResult(mrCancel);
         return;
     }
-    w->setWindowModality(Qt::ApplicationModal);
+    // The form was made modal when it was shown; it stays so until it is hidden.
     w->show();
     w->raise();
     w->activateWindow();
@@ -661,7 +717,6 @@ void QtBackend::RunModal(TForm& form) {
     modalLoops_[&form] = &loop;
     if (form.ModalResult() == mrNone) loop.exec();
     modalLoops_.erase(&form);
-    w->setWindowModality(Qt::NonModal);
 }
 
 void QtBackend::EndModal(TForm& form) {
@@ -670,6 +725,7 @@ void QtBackend::EndModal(TForm& form) {
 }
 
 TModalResult QtBackend::MessageBox(const TMessageBoxRequest& request) {
+    const KeyboardGivenBack giveBack;
     QMessageBox box;
     box.setWindowTitle(request.Caption.isEmpty() ? dialogCaption(request.Type) : request.Caption);
     box.setText(request.Text);
@@ -697,6 +753,7 @@ TModalResult QtBackend::MessageBox(const TMessageBoxRequest& request) {
 }
 
 bool QtBackend::FileDialog(TFileDialogRequest& request) {
+    const KeyboardGivenBack giveBack;
     QString start = request.InitialDir;
     if (!request.FileName.isEmpty()) start += "/" + request.FileName;
     const QString filter = qtFilter(request.Filter);

@@ -10,7 +10,10 @@
 #include <map>
 #include <memory>
 
+#include <QPointer>
+
 class QEventLoop;
+class QWidget;
 class QTimer;
 
 // The program's native side: Qt widgets behind windowed controls, real modal windows and
@@ -37,6 +40,7 @@ public:
     void CheckedChanged(TWinControl& control) override;
     void RegionChanged(TWinControl& control) override;
     bool NativeTextInput(const TWinControl& control) override;
+    void SelectionChanged(TWinControl& control) override;
     void ReplaceSelection(TWinControl& control, const QString& text) override;
     bool ScreenOrigin(const TWinControl& control, TPoint& origin) override;
     void Beep() override;
@@ -58,6 +62,8 @@ public:
 private:
     void drain();
     std::map<TForm*, QEventLoop*> modalLoops_;
+    // The window that was active when each modal form opened.
+    std::map<TForm*, QPointer<QWidget>> owners_;
     std::unique_ptr<QTimer> timer_;
     std::atomic<bool> wakePending_{false};
     TStyleThemeService themes_;

@@ -2,6 +2,7 @@
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
+#include "platform/controls/list_box.h"
 #include "platform/controls/qt_backend.h"
 #include "platform/controls/rich_edit.h"
 
@@ -10,9 +11,13 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRegion>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include "platform/testkit/testkit.h"
 
 namespace {
 
@@ -72,6 +77,21 @@ TEST_F(QtBackendTest, ANativeEditTypesWhatTheControlLetsThroughAndIgnoresTextSet
     EXPECT_EQ(changes, 5);
 }
 
+TEST_F(QtBackendTest, AFieldTheFocusMovesToShowsItsTextSelectedSoTypingReplacesIt) {
+    auto* first = new TEdit(form);
+    first->SetParent(form);
+    auto* next = new TEdit(form);
+    next->SetParent(form);
+    next->SetText("168");
+    form->HandleNeeded();
+    first->SetFocus();
+    next->SetFocus();
+    QLineEdit* line = native<QLineEdit>(*next);
+    EXPECT_EQ(line->selectedText(), "168");
+    typeNatively(line, "0");
+    EXPECT_EQ(next->Text(), "0");
+}
+
 TEST_F(QtBackendTest, NativeChoicesReportTheUsersPicksOnlyAndFollowTheCode) {
     auto* box = new TCheckBox(form);
     box->SetParent(form);
@@ -99,6 +119,83 @@ TEST_F(QtBackendTest, NativeChoicesReportTheUsersPicksOnlyAndFollowTheCode) {
     native<QPlainTextEdit>(*memo)->moveCursor(QTextCursor::End);
     typeNatively(native<QPlainTextEdit>(*memo), "\rx");
     EXPECT_EQ(memo->Text(), "line 1\nline 2\nx");
+}
+
+TEST_F(QtBackendTest, ANativeListReportsAPickByTheKeysAsByTheMouseButNotTheCodesChanges) {
+    auto* list = new TListBox(form);
+    list->SetParent(form);
+    QStringList picks;
+    list->OnClick = [&](TObject*) { picks << list->Items().value(list->ItemIndex()); };
+    form->HandleNeeded();
+    list->SetItems({"Line 2", "Plant A", "Plant B"});
+    list->SetItemIndex(0);
+    auto* native = QtBackendTest::native<QListWidget>(*list);
+    ASSERT_NE(native, nullptr);
+    EXPECT_EQ(native->currentRow(), 0);
+
+    for (int key : {int(Qt::Key_Down), int(Qt::Key_End), int(Qt::Key_Up)}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(native, &press);
+    }
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(picks, (QStringList{"Plant A", "Plant B", "Plant A"}));
+    native->setCurrentRow(0);  // as a click on the first item does
+    EXPECT_EQ(picks.last(), "Line 2");
+    list->SetItemIndex(2);
+    list->SetItems({"Line 2"});
+    EXPECT_EQ(picks.size(), 4);
+}
+
+// A modal form blocks the other windows while it is open, and the window that was active
+// before it gets the keyboard back when it closes.
+TEST_F(QtBackendTest, AModalFormBlocksTheOtherWindowsAndGivesTheKeyboardBackWhenItCloses) {
+    SetModalDriver(&backend);
+    const struct Restore {
+        ~Restore() { SetModalDriver(&driver()); }
+    } restore;
+    form->Show();
+    auto* owner = static_cast<QWidget*>(form->BackendData);
+    owner->activateWindow();
+    for (int i = 0; i < 20 && !owner->isActiveWindow(); ++i) QApplication::processEvents();
+    ASSERT_TRUE(owner->isActiveWindow());
+
+    TForm dialog(nullptr);
+    dialog.SetBounds(20, 20, 200, 100);
+    const QWidget* blocking = nullptr;
+    QTimer::singleShot(0, [&] {
+        blocking = QApplication::activeModalWidget();
+        dialog.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(blocking, static_cast<QWidget*>(dialog.BackendData));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    for (int i = 0; i < 20 && !owner->isActiveWindow(); ++i) QApplication::processEvents();
+    EXPECT_TRUE(owner->isActiveWindow());
+}
+
+// A window that counts the mouse leaving it.
+class LeaveCounter : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    int leaves = 0;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == CM_MOUSELEAVE) ++leaves;
+        TCustomControl::WndProc(m);
+    }
+};
+
+TEST_F(QtBackendTest, AWindowHiddenUnderTheMouseTellsItsControlsThatTheMouseLeft) {
+    auto* button = new LeaveCounter(form);
+    button->SetParent(form);
+    auto* elsewhere = new LeaveCounter(form);
+    elsewhere->SetParent(form);
+    form->Show();
+    auto* native = static_cast<QWidget*>(button->BackendData);
+    native->setAttribute(Qt::WA_UnderMouse);  // as Qt marks it when the mouse enters
+    form->Hide();
+    EXPECT_EQ(button->leaves, 1);
+    EXPECT_EQ(elsewhere->leaves, 0);
+    EXPECT_FALSE(native->underMouse());
 }
 
 // A window that asks for the given styles.

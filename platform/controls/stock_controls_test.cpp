@@ -1,8 +1,11 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
+#include "platform/controls/image.h"
+#include "platform/graphics/graphic.h"
 #include "platform/controls/list_box.h"
 #include "platform/testkit/testkit.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +79,29 @@ TEST(ListBox, ClickSelectsTheItemUnderTheMouseAndFiresOnClick) {
 }
 
 }  // namespace
+
+TEST(Image, ATransparentImageLeavesOutTheColourOfTheBitmapsBottomLeftPixel) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 40, 20);
+    form.SetColor(clWhite);
+    TImage* shown[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        auto bitmap = std::make_unique<TBitmap>(4, 4);
+        bitmap->MutableImage().fill(QColor(255, 0, 255));
+        bitmap->MutableImage().setPixelColor(1, 1, Qt::blue);
+        shown[i] = new TImage(&form);
+        shown[i]->SetParent(&form);
+        shown[i]->SetBounds(i * 20, 0, 8, 8);
+        shown[i]->Stretch = true;
+        shown[i]->Transparent = i == 1;
+        shown[i]->Picture().SetGraphic(std::move(bitmap));
+    }
+    const QImage image = renderToImage(form);
+    EXPECT_EQ(image.pixelColor(0, 7), QColor(255, 0, 255));
+    EXPECT_EQ(image.pixelColor(20, 7), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(27, 0), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(22, 2), QColor(Qt::blue));
+}
 
 TEST(Anchors, ChildrenKeepTheirDistanceToTheAnchoredSides) {
     TForm form(nullptr);

@@ -29,6 +29,8 @@ public:
     virtual void RegionChanged(TWinControl&) {}
     // True when a native widget takes the user's typing itself (edits, check boxes, combo boxes).
     virtual bool NativeTextInput(const TWinControl&) { return false; }
+    // An edit's selection was set by code (TCustomEdit::SelectAll).
+    virtual void SelectionChanged(TWinControl&) {}
     // Types text into a native editor in place of its selection, as if the user had typed it.
     virtual void ReplaceSelection(TWinControl&, const QString&) {}
     // Sets origin to where a top-level window's client area lies on the screen; false when

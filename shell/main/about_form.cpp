@@ -7,7 +7,6 @@
 #include "shell/buttons/lb_button.h"
 #include "shell/buttons/lb_button_look.h"
 #include "shell/common/dialog_frame.h"
-#include "shell/main/version_check.h"
 #include "shell/common/program_state.h"
 #include "shell/main/version_check.h"
 
@@ -31,6 +30,7 @@ void TFAbout::Loaded() {
 
     Image2 = Place_Control<TImage>(*this, this, "Image2", 12, 12, 81, 81);
     Image2->Stretch = true;
+    Image2->Transparent = true;
     Image2->SetCursor(crHandPoint);
     Image2->Picture().LoadFromData(LoadResourceData("BTN_INFO"));
     Label1 = addLabel(*this, "Label1", "Software Loomwright ", 110, 12, true);

@@ -179,12 +179,19 @@ QString TFBoot::Address_Text() const {
 bool TFBoot::Closing() const { return !InModal() || ModalResult() != mrNone; }
 
 void TFBoot::Set_State(TUpdateState State) {
+    if (state_ == TUpdateState::Idle && State != TUpdateState::Idle) focusBeforeStep_ = ActiveControl();
     state_ = State;
     // The address and the choices stay as tested and written while a step runs.
     const bool idle = State == TUpdateState::Idle;
     for (TControl* input : std::initializer_list<TControl*>{E_IP1, E_IP2, E_IP3, E_IP4, CB_Update_Options,
                                                            CB_Update_Option_Read_Back, Btn_Update})
         input->SetEnabled(idle);
+    // The native side moves the focus off a control that is disabled; it goes back to where
+    // the user left it, not to Cancel, where Enter would close the dialog.
+    if (idle && focusBeforeStep_) {
+        if (!Closing() && focusBeforeStep_->CanFocus()) focusBeforeStep_->SetFocus();
+        focusBeforeStep_ = nullptr;
+    }
 }
 
 void TFBoot::Btn_UpdateClick(TObject*) {

@@ -88,6 +88,8 @@ private:
     void Run_Ethernet_Update();
 
     TUpdateState state_ = TUpdateState::Idle;
+    // The focused control when the running step began.
+    TWinControl* focusBeforeStep_ = nullptr;
 };
 
 extern TFBoot* FBoot;

@@ -187,6 +187,24 @@ TEST_F(BootTest, TheEchoTestDecidesWhetherTheUpdateGoesOn) {
     }
 }
 
+TEST_F(BootTest, AfterAnAttemptTheFocusIsBackOnTheUpdateButton) {
+    QString during, after;
+    // The native side moves the focus off the disabled button to Cancel while the test runs.
+    echo.onRequest = [&](const TEchoRequest&) {
+        if (boot().Btn_Cancel->CanFocus()) boot().Btn_Cancel->SetFocus();
+        during = FocusedControl() ? FocusedControl()->Name : QString();
+    };
+    updateStep([&] {
+        pressUpdate();
+        after = FocusedControl() ? FocusedControl()->Name : QString();
+        boot().Btn_Cancel->Click();
+    });
+    echo.onRequest = nullptr;
+    EXPECT_EQ(during, "Btn_Cancel");
+    EXPECT_EQ(boxTexts(), QStringList{"Device Not Found!"});
+    EXPECT_EQ(after, "Btn_Update");
+}
+
 TEST_F(BootTest, ASuccessfulUpdateStoresItsChoicesForTheNextOpening) {
     writeStub(0);
     echo.reply();

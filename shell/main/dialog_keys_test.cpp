@@ -86,6 +86,36 @@ TEST_F(DialogKeysTest, KeysHeldWhenTheUpdateDialogClosesStayThere) {
     EXPECT_EQ(FBoot->ModalResult(), mrCancel);
 }
 
+// Each point moves to the next byte field, whose text is selected so that the typing replaces it.
+TEST_F(DialogKeysTest, AnAddressTypedWithPointsFillsTheByteFieldsInTurn) {
+    ForceDirectories(folder.file("PROJECTS/P/bin"));
+    folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    start();
+    const auto typeHere = [](const QString& text) {
+        for (QChar ch : text) typeChar(*FocusedControl(), ch);
+    };
+    QStringList master, device;
+    driver().onNextModal([&](TForm&) {
+        const TFParGen& f = *FParGen;
+        typeHere("10.0.0.7.255.255.0.0");
+        for (const TEdit* e : {f.E_PROFINET_Master_IP1, f.E_PROFINET_Master_IP2, f.E_PROFINET_Master_IP3,
+                               f.E_PROFINET_Master_IP4, f.E_PROFINET_Master_SM1, f.E_PROFINET_Master_SM2,
+                               f.E_PROFINET_Master_SM3, f.E_PROFINET_Master_SM4})
+            master << e->Text();
+        driver().answerNextBox(mrYes);  // leave without saving
+        keyDown(*FocusedControl(), VK_ESCAPE);
+    });
+    w().Btn_Click(w().Btn_Prm_Gen);
+    driver().onNextModal([&](TForm&) {
+        typeHere("127.0.0.1");
+        for (const TEdit* e : {FBoot->E_IP1, FBoot->E_IP2, FBoot->E_IP3, FBoot->E_IP4}) device << e->Text();
+        keyDown(*FocusedControl(), VK_ESCAPE);
+    });
+    w().Btn_Click(w().Btn_CreateBin);
+    EXPECT_EQ(master, (QStringList{"10", "0", "0", "7", "255", "255", "0", "0"}));
+    EXPECT_EQ(device, (QStringList{"127", "0", "0", "1"}));
+}
+
 TEST_F(DialogKeysTest, TabWalksTheUpdateDialogFromTheAddressFields) {
     ForceDirectories(folder.file("PROJECTS/P/bin"));
     folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
