@@ -95,6 +95,8 @@ void TExStringGrid::setAndRepaint(T& field, T Value) {
     field = Value;
     TBaseGrid::Invalidate();
 }
+// Other files of the class use it too; an optimised build inlines the uses here away.
+template void TExStringGrid::setAndRepaint<int>(int&, int);
 
 TColor TExStringGrid::HighlightColor() const { return p->HighlightColor; }
 void TExStringGrid::SetHighlightColor(TColor Value) {
