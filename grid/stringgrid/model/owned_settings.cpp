@@ -1,13 +1,5 @@
 #include "grid/stringgrid/model/owned_settings.h"
 
-void TControlLook::Assign(const TControlLook& Source) {
-    ControlStyle = Source.ControlStyle;
-    CheckSize = Source.CheckSize;
-    RadioSize = Source.RadioSize;
-    DropDownAlwaysVisible = Source.DropDownAlwaysVisible;
-    SpinButtonsAlwaysVisible = Source.SpinButtonsAlwaysVisible;
-}
-
 void TBackGround::Assign(const TBackGround& Source) {
     Display = Source.Display;
     Cells = Source.Cells;

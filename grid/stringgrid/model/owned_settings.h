@@ -6,28 +6,10 @@
 
 #include "grid/stringgrid/model/string_grid_events.h"
 #include "grid/stringgrid/model/string_grid_types.h"
+#include "grid/stringgrid/paint/control_look.h"
 #include "platform/graphics/graphic.h"
 
 class TExStringGrid;
-
-// How check boxes, radio buttons and progress bars in cells are drawn.
-enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csDUD, csGlyph, csTheme };
-
-// The look of the controls drawn in cells.
-class TControlLook : public TObject {
-public:
-    explicit TControlLook(TExStringGrid* AOwner) : FOwner(AOwner) {}
-    void Assign(const TControlLook& Source);
-
-    TControlStyle ControlStyle = csTheme;
-    int CheckSize = 15;
-    int RadioSize = 10;
-    bool DropDownAlwaysVisible = false;
-    bool SpinButtonsAlwaysVisible = false;
-
-private:
-    TExStringGrid* FOwner;
-};
 
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };

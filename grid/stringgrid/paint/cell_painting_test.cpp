@@ -160,6 +160,17 @@ TEST_F(CellPainting, FixedCellsShowTheLookGradient) {
     EXPECT_EQ(colorAt(paint(), r.Right - 6, r.Top + r.Height() / 2), ColorToRGB(grid->FixedColor()));
 }
 
+TEST_F(CellPainting, AFixedGradientWithoutEndOrMirrorIsOneColour) {
+    grid->Look = glXP;
+    grid->SetDUDGradientFrom(0x00C000);
+    grid->SetDUDGradientTo(clNone);
+    grid->SetDUDGradientMirrorFrom(clNone);
+    grid->SetDUDGradientMirrorTo(clNone);
+    const QImage image = paint();
+    const TRect r = cell(2, 0);
+    EXPECT_EQ(colorAt(image, r.Left + 6, r.Bottom - 5), 0x00C000) << "no black end colour";
+}
+
 TEST_F(CellPainting, SelectedCellsShowTheSelectionColours) {
     grid->SetSelectionTextColor(0xFFFFFF);
     grid->SetCells(2, 2, QStringLiteral("Sel"));
