@@ -624,6 +624,13 @@ public:
     // The margin a cell keeps around its text.
     int GetTotalXOffset() const;
     int GetTotalYOffset() const;
+    // The size of a real cell's text as painted: VS wraps it in the cell's width, SB keeps room
+    // for a combo button.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    void CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool SB, TSize& Size);
+    // The longest export line of a column, in characters.
+    int GetMaxColTextLen(int ACol);
+    int GetMaxLinesInRow(int ARow);
 
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
