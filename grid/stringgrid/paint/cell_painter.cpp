@@ -46,6 +46,7 @@ void TCellPainter::Paint() {
                           canvas.Font, HA, VA, WW, GD);
     if ((AState & gdSelected) && !(AState & gdFocused) && d.SelectionColor == clNone) canvas.Brush.Color = clHighlight;
     if (g.ZoomFactor != 0) canvas.Font.SetSize(canvas.Font.Size() + g.ZoomFactor);
+    takeGraphicExtent();
     SavedBrush = canvas.Brush.Color;
     SavedFontColor = canvas.Font.Color();
 
@@ -53,13 +54,17 @@ void TCellPainter::Paint() {
     g.OnCustomCellBkgDraw(&g, canvas, RealCol, ARow, AState, ARect, false);
 
     const bool hidesText = g.NoDefaultDraw && static_cast<bool>(g.OnCustomCellDraw);
-    if (!hidesText) drawCellText(Rect);
+    if (!hidesText && TextToo && !(Graphic && g.NoImageAndText)) drawCellText(Rect);
 
     canvas.Brush.Color = SavedBrush;
     canvas.Font.SetColor(SavedFontColor);
     Rect = {Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1};
     drawCellBorders();
     if (FixedLook && !d.Flat) drawLookEdges();
+    if (Graphic) {
+        if (FixedLook) ++Rect.Top;
+        drawCellGraphic();
+    }
 
     g.OnCustomCellDraw(&g, canvas, RealCol, ARow, AState, Rect, false);
     drawFocusRect();

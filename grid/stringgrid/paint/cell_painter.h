@@ -18,6 +18,10 @@ private:
     void drawCellBorders();
     void drawLookEdges();
     void drawFocusRect();
+    // Decorations (cell_decorations.cpp).
+    void takeGraphicExtent();
+    void drawCellGraphic();
+    void drawProgress(const TCellGraphic& Graphic, TRect R);
 
     TExStringGrid& g;
     TExStringGridPrivate& d;
@@ -36,4 +40,7 @@ private:
     // Anchors and URLs: the grid's colour, the selection text colour on selected cells.
     TColor urlColor = clBlue;
     bool FixedLook;
+    TCellGraphic* Graphic = nullptr;
+    // False for decorations that replace the cell's text.
+    bool TextToo = true;
 };

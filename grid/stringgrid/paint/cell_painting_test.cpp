@@ -200,3 +200,38 @@ TEST_F(CellPainting, TheFocusRectangleFramesTheCurrentCellOfAFocusedGrid) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CellPainting, ACommentMarkSitsInTheTopRightCornerUnlessItsColourIsNone) {
+    grid->CreateCellGraphic(2, 2)->CellType = ctComment;
+    grid->CellGraphics(2, 2)->CellAngle = clNone;
+    const TRect r = cell(2, 2);
+    QImage image = paint();
+    EXPECT_EQ(colorAt(image, r.Right - 4, r.Top + 1), ColorToRGB(clRed));
+    EXPECT_EQ(colorAt(image, r.Right - 12, r.Top + 1), Paper);
+    grid->ControlLook().SetCommentColor(clNone);
+    EXPECT_EQ(colorAt(paint(), r.Right - 4, r.Top + 1), Paper);
+}
+
+TEST_F(CellPainting, AnAppearanceProgressBarReplacesTheTextAndShowsItsShare) {
+    grid->SetCells(2, 2, QStringLiteral("50"));
+    TCellGraphic& bar = *grid->CreateCellGraphic(2, 2);
+    bar.CellType = ctXPProgress;
+    bar.CellErrFrom = 0;
+    bar.CellErrLen = 100;
+    TGridProgressAppearance& a = grid->ProgressAppearance();
+    a.SetShowPercentage(false);
+    a.SetShowGradient(false);
+    a.SetLevel0Color(0x00C000);
+    a.SetLevel0ColorTo(0x00C000);
+    a.SetUnCompleteColor(0xC0C0C0);
+    const QImage image = paint();
+    const TRect r = cell(2, 2);
+    const int y = r.Top + r.Height() / 2;
+    EXPECT_EQ(colorAt(image, r.Left + r.Width() / 4, y), 0x00C000);
+    EXPECT_EQ(colorAt(image, r.Left + 3 * r.Width() / 4, y), 0xC0C0C0);
+    EXPECT_TRUE(empty(inkBox(image, r))) << "no cell text beside the bar";
+}
+
+}  // namespace
