@@ -166,6 +166,12 @@ void TCellPainter::drawPlainText(QString Text, TRect TR) {
     if (WW || g.Multilinecells) flags |= DT_WORDBREAK;
     else flags |= DT_SINGLELINE;
     canvas.Brush.Style = bsClear;
+    if (Graphic) {
+        // Decorations beside the text are placed by its width.
+        TRect measured = TR;
+        canvas.DrawText(Text, measured, flags | unsigned(DT_CALCRECT));
+        TextWidth = measured.Width() + 2;
+    }
     canvas.DrawText(Text, TR, flags);
     canvas.Brush.Style = bsSolid;
     if (url) canvas.Font.SetStyle(style);

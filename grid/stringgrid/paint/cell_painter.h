@@ -22,6 +22,8 @@ private:
     void takeGraphicExtent();
     void drawCellGraphic();
     void drawProgress(const TCellGraphic& Graphic, TRect R);
+    void drawCheckKind(const TCellGraphic& Graphic, TRect R);
+    void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
 
     TExStringGrid& g;
     TExStringGridPrivate& d;
@@ -43,4 +45,6 @@ private:
     TCellGraphic* Graphic = nullptr;
     // False for decorations that replace the cell's text.
     bool TextToo = true;
+    // Width of the drawn text plus 2; 0 while no text is drawn.
+    int TextWidth = 0;
 };

@@ -235,3 +235,33 @@ TEST_F(CellPainting, AnAppearanceProgressBarReplacesTheTextAndShowsItsShare) {
 }
 
 }  // namespace
+
+namespace {
+
+int darkPixels(const QImage& image, const TRect& r) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x) {
+            const QRgb c = image.pixel(x, y);
+            n += qRed(c) < 0x80 && qGreen(c) < 0x80 && qBlue(c) < 0x80;
+        }
+    return n;
+}
+
+TEST_F(CellPainting, ADataCheckBoxIsCheckedByItsTextAndShowsNoText) {
+    grid->ControlLook().ControlStyle = csClassic;
+    TCellGraphic& box = *grid->CreateCellGraphic(2, 2);
+    box.CellType = ctDataCheckBox;
+    const TRect r = cell(2, 2);
+    grid->SetCells(2, 2, QStringLiteral("N"));
+    const QImage unchecked = paint();
+    grid->SetCells(2, 2, QStringLiteral("Y"));
+    const QImage checked = paint();
+    EXPECT_GT(darkPixels(checked, r), darkPixels(unchecked, r) + 5) << "a tick";
+    const TRect ink = inkBox(unchecked, r);
+    ASSERT_FALSE(empty(ink)) << "the box's frame";
+    EXPECT_LE(ink.Right - ink.Left, grid->ControlLook().CheckSize);
+    EXPECT_LT(ink.Left, r.Left + 6) << "left-aligned like the text";
+}
+
+}  // namespace
