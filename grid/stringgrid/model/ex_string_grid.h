@@ -609,6 +609,29 @@ public:
                                     TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
                                     bool& WW, TCellGradientDirection& GD) override;
 
+    // ---- cell looks and painting (grid/stringgrid/paint/)
+    // Font, brush, gradient, wrap and alignment of a cell for painting and printing; ACol is a
+    // display column, taken as real unless Remap.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    // The lighter form for measuring: font and brush only.
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState AState, TFont& AFont, TBrush& ABrush,
+                           bool Remap);
+    // The effective alignment of a real cell.
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+    // The margin a cell keeps around its text.
+    int GetTotalXOffset() const;
+    int GetTotalYOffset() const;
+    // The size of a real cell's text as painted: VS wraps it in the cell's width, SB keeps room
+    // for a combo button.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    void CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool SB, TSize& Size);
+    // The longest export line of a column, in characters.
+    int GetMaxColTextLen(int ACol);
+    int GetMaxLinesInRow(int ARow);
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -618,6 +641,7 @@ protected:
     void CreateWnd() override;
     void Resize() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
 
     // The editing half's entry: leaves edit mode, committing nothing yet.
     void HideInplaceEdit();
@@ -635,6 +659,7 @@ protected:
 
 private:
     friend class TExStringGridPrivate;
+    friend class TCellPainter;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
     // The text a filter condition tests in a row.

@@ -194,6 +194,8 @@ public:
     TColor DUDGradientTo = clNone;
     TColor DUDGradientMirrorFrom = clNone;
     TColor DUDGradientMirrorTo = clNone;
+    // Set by the mouse handling while a button is held on the cells.
+    bool FMouseDown = false;
     TExStyle FStyle = tsWindowsXP;
     TColorTones FTones;
 

@@ -1,34 +1,5 @@
 #include "grid/stringgrid/model/owned_settings.h"
 
-void TControlLook::Assign(const TControlLook& Source) {
-    ControlStyle = Source.ControlStyle;
-    CheckSize = Source.CheckSize;
-    RadioSize = Source.RadioSize;
-    DropDownAlwaysVisible = Source.DropDownAlwaysVisible;
-    SpinButtonsAlwaysVisible = Source.SpinButtonsAlwaysVisible;
-}
-
-void TBackGround::Assign(const TBackGround& Source) {
-    Display = Source.Display;
-    Cells = Source.Cells;
-    Color = Source.Color;
-    ColorTo = Source.ColorTo;
-    Top = Source.Top;
-    Left = Source.Left;
-    Bitmap.Assign(Source.Bitmap);
-}
-
-void TGridProgressAppearance::Assign(const TGridProgressAppearance& Source) {
-    CompleteColor = Source.CompleteColor;
-    CompleteFontColor = Source.CompleteFontColor;
-    UnCompleteColor = Source.UnCompleteColor;
-    UnCompleteFontColor = Source.UnCompleteFontColor;
-    Level1Perc = Source.Level1Perc;
-    Level2Perc = Source.Level2Perc;
-    ShowPercentage = Source.ShowPercentage;
-    OnChange(this);
-}
-
 void TBalloonSettings::Assign(const TBalloonSettings& Source) {
     BackgroundColor = Source.BackgroundColor;
     TextColor = Source.TextColor;

@@ -6,65 +6,11 @@
 
 #include "grid/stringgrid/model/string_grid_events.h"
 #include "grid/stringgrid/model/string_grid_types.h"
+#include "grid/stringgrid/paint/control_look.h"
+#include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/graphics/graphic.h"
 
 class TExStringGrid;
-
-// How check boxes, radio buttons and progress bars in cells are drawn.
-enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csDUD, csGlyph, csTheme };
-
-// The look of the controls drawn in cells.
-class TControlLook : public TObject {
-public:
-    explicit TControlLook(TExStringGrid* AOwner) : FOwner(AOwner) {}
-    void Assign(const TControlLook& Source);
-
-    TControlStyle ControlStyle = csTheme;
-    int CheckSize = 15;
-    int RadioSize = 10;
-    bool DropDownAlwaysVisible = false;
-    bool SpinButtonsAlwaysVisible = false;
-
-private:
-    TExStringGrid* FOwner;
-};
-
-enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
-enum TBackGroundCells { bcNormal, bcFixed, bcAll };
-
-// The picture or gradient behind the cells.
-class TBackGround : public TObject {
-public:
-    explicit TBackGround(TExStringGrid* AGrid) : FGrid(AGrid) {}
-    void Assign(const TBackGround& Source);
-
-    TBackGroundDisplay Display = bdTile;
-    TBackGroundCells Cells = bcNormal;
-    TColor Color = clWindow;
-    TColor ColorTo = clBtnFace;
-    int Top = 0;
-    int Left = 0;
-    TBitmap Bitmap;
-
-private:
-    TExStringGrid* FGrid;
-};
-
-// The look of appearance-driven progress cells.
-class TGridProgressAppearance : public TObject {
-public:
-    // Copies every value and keeps this object's OnChange; fires it once.
-    void Assign(const TGridProgressAppearance& Source);
-
-    TColor CompleteColor = clRed;
-    TColor CompleteFontColor = clBlue;
-    TColor UnCompleteColor = clNone;
-    TColor UnCompleteFontColor = clWindowText;
-    int Level1Perc = 70;
-    int Level2Perc = 90;
-    bool ShowPercentage = true;
-    TNotifyEvent OnChange;
-};
 
 // Balloon tool-tips on cells.
 class TBalloonSettings : public TObject {

@@ -25,7 +25,6 @@ void TExStringGrid::SetCurrentEditText(const QString& Value) { SetCurrentCell(Va
 void TExStringGrid::RestoreEditCell() { SetCurrentCell(p->FOldCellText); }
 void TExStringGrid::ToggleCheck(int, int, bool) {}
 void TExStringGrid::SelectRadioButton(int, int) {}
-QString TExStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 
 void TExStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {
     OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
@@ -53,11 +52,6 @@ void TExStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { OnEllipsClic
 void TExStringGrid::CellsPasted(TGridCoord, TGridRect, int) {}
 QString TExStringGrid::GetCalculatedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 
-QString TExStringGrid::SaveCell(int ACol, int ARow) {
-    QString value = GetGridCell(ACol, ARow);
-    OnSaveCell(this, ACol, ARow, value);
-    return value;
-}
 
 void TExStringGrid::ColumnChanged(int ACol) { CalcFooterCells(ACol); }
 void TExStringGrid::SaveCellState(int ACol, int ARow) { p->FOldCellText = GetGridCell(ACol, ARow); }

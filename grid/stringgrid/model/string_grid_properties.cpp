@@ -95,6 +95,8 @@ void TExStringGrid::setAndRepaint(T& field, T Value) {
     field = Value;
     TBaseGrid::Invalidate();
 }
+// Other files of the class use it too; an optimised build inlines the uses here away.
+template void TExStringGrid::setAndRepaint<int>(int&, int);
 
 TColor TExStringGrid::HighlightColor() const { return p->HighlightColor; }
 void TExStringGrid::SetHighlightColor(TColor Value) {
@@ -202,13 +204,18 @@ void TExStringGrid::SetWordWrap(bool Value) {
 }
 
 TColor TExStringGrid::DUDGradientFrom() const { return p->DUDGradientFrom; }
-void TExStringGrid::SetDUDGradientFrom(TColor Value) { setAndRepaint(p->DUDGradientFrom, ColorToRGB(Value)); }
+namespace {
+// clNone stays "no colour": resolved, it would paint the gradient end black.
+TColor lookColour(TColor Value) { return Value == clNone ? clNone : ColorToRGB(Value); }
+}  // namespace
+
+void TExStringGrid::SetDUDGradientFrom(TColor Value) { setAndRepaint(p->DUDGradientFrom, lookColour(Value)); }
 TColor TExStringGrid::DUDGradientTo() const { return p->DUDGradientTo; }
-void TExStringGrid::SetDUDGradientTo(TColor Value) { setAndRepaint(p->DUDGradientTo, ColorToRGB(Value)); }
+void TExStringGrid::SetDUDGradientTo(TColor Value) { setAndRepaint(p->DUDGradientTo, lookColour(Value)); }
 TColor TExStringGrid::DUDGradientMirrorFrom() const { return p->DUDGradientMirrorFrom; }
-void TExStringGrid::SetDUDGradientMirrorFrom(TColor Value) { setAndRepaint(p->DUDGradientMirrorFrom, ColorToRGB(Value)); }
+void TExStringGrid::SetDUDGradientMirrorFrom(TColor Value) { setAndRepaint(p->DUDGradientMirrorFrom, lookColour(Value)); }
 TColor TExStringGrid::DUDGradientMirrorTo() const { return p->DUDGradientMirrorTo; }
-void TExStringGrid::SetDUDGradientMirrorTo(TColor Value) { setAndRepaint(p->DUDGradientMirrorTo, ColorToRGB(Value)); }
+void TExStringGrid::SetDUDGradientMirrorTo(TColor Value) { setAndRepaint(p->DUDGradientMirrorTo, lookColour(Value)); }
 
 // ---- run time
 

@@ -1,0 +1,244 @@
+#include "grid/stringgrid/paint/cell_painter.h"
+
+#include "grid/foundation/codings.h"
+#include "grid/foundation/color_routines.h"
+#include "grid/foundation/html_renderer.h"
+#include "grid/foundation/link_routines.h"
+#include "grid/foundation/number_routines.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/text_line.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int TextTypeHTML = 1, TextTypeFormula = 3;
+
+unsigned horizontalFlag(TAlignment HA) {
+    switch (HA) {
+    case taRightJustify: return DT_RIGHT;
+    case taCenter: return DT_CENTER;
+    default: return DT_LEFT;
+    }
+}
+
+unsigned verticalFlag(TVAlignment VA) {
+    switch (VA) {
+    case vtaCenter: return DT_VCENTER;
+    case vtaBottom: return DT_BOTTOM;
+    default: return 0;
+    }
+}
+}  // namespace
+
+void TExStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+    TCellPainter(*this, ACanvas, ACol, ARow, ARect, AState).Paint();
+}
+
+TCellPainter::TCellPainter(TExStringGrid& Grid, TCanvas& Canvas, int Col, int Row, TRect R, TGridDrawState State)
+    : g(Grid), d(Grid.Private()), canvas(Canvas), ACol(Col), ARow(Row), ARect(R), AState(State), Rect(R),
+      RealCol(Grid.DisplToRealCol(Col)), WW(Grid.WordWrap) {
+    FixedLook = g.IsFixed(ACol, ARow) || ACol < g.FixedCols() || ARow < g.FixedRows();
+    if (ARow == g.FHoverRowIdx && g.HoverRowCells.Contains(hcFixed)) FixedLook = false;
+}
+
+void TCellPainter::Paint() {
+    g.GetVisualProperties(ACol, ARow, AState, false, false, true, canvas.Brush, ColorTo, MirrorColor, MirrorColorTo,
+                          canvas.Font, HA, VA, WW, GD);
+    if ((AState & gdSelected) && !(AState & gdFocused) && d.SelectionColor == clNone) canvas.Brush.Color = clHighlight;
+    if (g.ZoomFactor != 0) canvas.Font.SetSize(canvas.Font.Size() + g.ZoomFactor);
+    takeGraphicExtent();
+    SavedBrush = canvas.Brush.Color;
+    SavedFontColor = canvas.Font.Color();
+
+    if (FixedLook) drawFixedBackground();
+    g.OnCustomCellBkgDraw(&g, canvas, RealCol, ARow, AState, ARect, false);
+
+    const bool hidesText = g.NoDefaultDraw && static_cast<bool>(g.OnCustomCellDraw);
+    if (!hidesText && TextToo && !(Graphic && g.NoImageAndText)) drawCellText(Rect);
+
+    canvas.Brush.Color = SavedBrush;
+    canvas.Font.SetColor(SavedFontColor);
+    Rect = {Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1};
+    drawCellBorders();
+    if (FixedLook && !d.Flat) drawLookEdges();
+    if (Graphic) {
+        if (FixedLook) ++Rect.Top;
+        drawCellGraphic();
+    }
+
+    g.OnCustomCellDraw(&g, canvas, RealCol, ARow, AState, Rect, false);
+    drawFocusRect();
+}
+
+// The looks from glDUD on paint fixed cells as a vertical gradient over the base background.
+void TCellPainter::drawFixedBackground() {
+    const TGridLook look = g.Look;
+    if (look != glDUD && look != glXP && look != glVista && look != glWin7 && look != glOffice2007) return;
+    if (d.ActiveCellShow) {
+        const int d0 = ACol;
+        if ((ARow == g.Row() && d0 == g.FixedCols() - 1 && g.FixedCols() > 0) ||
+            (d0 == g.Col() && ARow == g.FixedRows() - 1 && g.FixedRows() > 0)) {
+            DrawMirroredGradient(canvas, Rect, d.ActiveCellColor, d.ActiveCellColorTo, clNone, clNone, true, clNone,
+                                 false, true);
+            return;
+        }
+    }
+    if (d.Flat) return;
+    DrawMirroredGradient(canvas, Rect, canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo, true,
+                         look == glVista ? clWhite : clNone, true, true);
+}
+
+void TCellPainter::drawCellText(TRect TR) {
+    const bool fixedCell = g.IsFixed(RealCol, ARow) || (AState & gdFixed);
+    urlColor = g.URLColor;
+    const bool rowSelected = (g.Options() & goRowSelect) && ARow == g.Row() && ACol >= g.FixedCols() &&
+                             ACol < g.ColCount() - g.FixedRightCols();
+    if (((AState & gdSelected) || rowSelected) && !fixedCell) {
+        if (g.ShowSelection()) {
+            if (d.SelectionColor != clNone) canvas.Brush.Color = d.SelectionColor;
+            if (d.SelectionTextColor != clNone && g.Enabled()) canvas.Font.SetColor(d.SelectionTextColor);
+            urlColor = d.SelectionTextColor;
+        } else if (!g.Focused()) {
+            canvas.Brush.Color = SavedBrush;
+            canvas.Font.SetColor(SavedFontColor);
+        }
+    }
+
+    QString text = g.GetFormattedCell(RealCol, ARow);
+    int type = TextType(text, g.EnableHTML);
+    if (type == TextTypeFormula) {
+        text = g.GetCalculatedCell(RealCol, ARow);
+        type = TextType(text, g.EnableHTML);
+    }
+    bool password = false;
+    g.IsPasswordCell(RealCol, ARow, password);
+    if (password) text = QString(text.size(), g.PasswordChar);
+
+    if (fixedCell) {
+        TR.Left += g.GridLineWidth();
+        TR.Top += g.GridLineWidth();
+    }
+    if (!g.XYOffsetTopLeftOnly) TR.Right -= g.XYOffset.X;
+    TR.Left += g.XYOffset.X;
+    TR.Top += g.XYOffset.Y;
+    if (RealCol == 0 && g.HasNodes() && !g.IsNode(ARow)) TR.Left += g.GetRowIndent(ARow);
+
+    if (type == TextTypeHTML) drawMarkupText(text, TR);
+    else drawPlainText(text, TR);
+}
+
+void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
+    TR.Left -= 1;
+    THTMLDrawOptions options;
+    options.Images = g.GetGridImages();
+    options.PictureCache = g.ImageCache();
+    options.PictureContainer = d.PictureContainer;
+    options.ShadowColor = clGray;
+    options.URLColor = urlColor;
+    options.WordWrap = !g.EnhTextSize;
+    options.HoverOnly = g.URLUnderlineOnHover;
+    options.HitX = TR.Left;
+    options.HitY = TR.Top;
+    THTMLDrawResults results;
+    canvas.Brush.Style = bsClear;
+    DrawHTMLText(canvas, Text, TR, options, results);
+    canvas.Brush.Style = bsSolid;
+}
+
+void TCellPainter::drawPlainText(QString Text, TRect TR) {
+    const bool url = g.URLShow && IsURL(Text);
+    const TFontStyles style = canvas.Font.Style();
+    if (url) {
+        if (!g.URLFull) StripURLProtocol(Text);
+        canvas.Font.SetStyle(style | fsUnderline);
+        canvas.Font.SetColor(urlColor);
+    }
+    unsigned flags = unsigned(DT_EXPANDTABS) | unsigned(DT_NOPREFIX) | horizontalFlag(HA) | verticalFlag(VA);
+    d.FVAlign = verticalFlag(VA);
+    if (LineCount(Text, g.Multilinecells) == 1 && !WW) {
+        QString rest = Text;
+        Text = GetNextLine(rest, false);
+        flags |= DT_SINGLELINE;
+        if (g.EnhTextSize) flags |= DT_END_ELLIPSIS;
+    } else if (WW && !g.Multilinecells && g.EnhTextSize) {
+        flags |= DT_END_ELLIPSIS;
+    }
+    if (WW || g.Multilinecells) flags |= DT_WORDBREAK;
+    else flags |= DT_SINGLELINE;
+    canvas.Brush.Style = bsClear;
+    if (Graphic) {
+        // Decorations beside the text are placed by its width.
+        TRect measured = TR;
+        canvas.DrawText(Text, measured, flags | unsigned(DT_CALCRECT));
+        TextWidth = measured.Width() + 2;
+    }
+    canvas.DrawText(Text, TR, flags);
+    canvas.Brush.Style = bsSolid;
+    if (url) canvas.Font.SetStyle(style);
+}
+
+void TCellPainter::drawCellBorders() {
+    TPen saved = canvas.Pen;
+    TCellBorders borders;
+    g.GetCellBorder(RealCol, ARow, canvas.Pen, borders);
+    if (borders.Empty()) {
+        canvas.Pen = saved;
+        return;
+    }
+    TPen left = canvas.Pen, top = canvas.Pen, right = canvas.Pen, bottom = canvas.Pen;
+    g.OnGetCellBorderProp(&g, ARow, RealCol, left, top, right, bottom);
+    const int e = (canvas.Pen.Width + 1) / 2;
+    const int h = (g.Options() & goVertLine) ? e : 0, v = (g.Options() & goHorzLine) ? e : 0;
+    const int topBefore = Rect.Top;
+    TRect r{Rect.Left + h, Rect.Top + v, Rect.Right - h, Rect.Bottom - v};
+    const int lw = g.GridLineWidth();
+    if (borders.Contains(cbLeft)) {
+        canvas.Pen = left;
+        canvas.MoveTo(std::max(0, r.Left), topBefore - v);
+        canvas.LineTo(std::max(0, r.Left), r.Bottom);
+    }
+    if (borders.Contains(cbRight)) {
+        canvas.Pen = right;
+        canvas.MoveTo(r.Right - 1, topBefore - v);
+        canvas.LineTo(r.Right - 1, r.Bottom);
+    }
+    if (borders.Contains(cbTop)) {
+        canvas.Pen = top;
+        const int y = lw == 0 ? r.Top + 1 : std::max(0, r.Top - lw);
+        canvas.MoveTo(r.Left, y);
+        canvas.LineTo(r.Right, y);
+    }
+    if (borders.Contains(cbBottom)) {
+        canvas.Pen = bottom;
+        canvas.MoveTo(r.Left - lw - 1, r.Bottom - 1);
+        canvas.LineTo(r.Right, r.Bottom - 1);
+    }
+    canvas.Pen = saved;
+}
+
+void TCellPainter::drawLookEdges() {
+    if (g.Look != glDUD && g.Look != glXP) return;
+    const TRect r{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1};
+    const TPen saved = canvas.Pen;
+    canvas.Pen.Width = 1;
+    if (g.Options() & goFixedHorzLine) {
+        canvas.Pen.Color = HalveColor(g.FixedColor());
+        canvas.MoveTo(r.Left, r.Bottom - 1);
+        canvas.LineTo(r.Right - 1, r.Bottom - 1);
+    }
+    canvas.Pen.Color = clWhite;
+    canvas.MoveTo(r.Right - 2, r.Top + 1);
+    canvas.LineTo(r.Left + 1, r.Top + 1);
+    canvas.LineTo(r.Left + 1, r.Bottom - 1);
+    canvas.Pen = saved;
+}
+
+void TCellPainter::drawFocusRect() {
+    if (g.HideFocusRect || !g.Focused() || (g.Options() & goRowSelect)) return;
+    int bc = ACol, br = ARow;
+    g.ResolveBaseCell(ACol, ARow, bc, br);
+    if (bc != g.Col() || br != g.Row() || g.IsFixed(g.Col(), g.Row())) return;
+    const int grow = g.GridLineWidth() - 1;
+    TRect r{Rect.Left - grow, Rect.Top - grow, Rect.Right + grow - 1, Rect.Bottom + grow - 1};
+    canvas.DrawFocusRect(r);
+}

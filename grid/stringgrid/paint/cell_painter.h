@@ -1,0 +1,50 @@
+#pragma once
+
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+// Paints one cell's content on top of the base grid's background and lines: fixed-cell looks,
+// the text (plain or markup, wrapped, cut with an ellipsis, URLs), borders, look edges, the user
+// draw events and the focus rectangle. Made for one call and thrown away.
+class TCellPainter {
+public:
+    TCellPainter(TExStringGrid& Grid, TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
+    void Paint();
+
+private:
+    void drawFixedBackground();
+    void drawCellText(TRect TR);
+    void drawMarkupText(const QString& Text, TRect TR);
+    void drawPlainText(QString Text, TRect TR);
+    void drawCellBorders();
+    void drawLookEdges();
+    void drawFocusRect();
+    // Decorations (cell_decorations.cpp).
+    void takeGraphicExtent();
+    void drawCellGraphic();
+    void drawProgress(const TCellGraphic& Graphic, TRect R);
+    void drawCheckKind(const TCellGraphic& Graphic, TRect R);
+    void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
+
+    TExStringGrid& g;
+    TExStringGridPrivate& d;
+    TCanvas& canvas;
+    const int ACol, ARow;
+    const TRect ARect;
+    TGridDrawState AState;
+    TRect Rect;
+    int RealCol;
+    TAlignment HA = taLeftJustify;
+    TVAlignment VA = vtaTop;
+    bool WW;
+    TCellGradientDirection GD = GradientVertical;
+    TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
+    TColor SavedBrush = clNone, SavedFontColor = clNone;
+    // Anchors and URLs: the grid's colour, the selection text colour on selected cells.
+    TColor urlColor = clBlue;
+    bool FixedLook;
+    TCellGraphic* Graphic = nullptr;
+    // False for decorations that replace the cell's text.
+    bool TextToo = true;
+    // Width of the drawn text plus 2; 0 while no text is drawn.
+    int TextWidth = 0;
+};
