@@ -124,6 +124,9 @@ public:
     int FNumNodes = 0;
     int FNumCellControls = 0;
     int FUpdateCount = 0;
+    bool FSelChange = false;
+    bool UseEnabledRows = false;
+    int FOldSize = 0;
     int FMaxRowCount = 0;
     int FMaxColCount = 0;
     int FFixedRowsMin = 1;

@@ -6,6 +6,8 @@ void TControlLook::Assign(const TControlLook& Source) {
     RadioSize = Source.RadioSize;
     DropDownAlwaysVisible = Source.DropDownAlwaysVisible;
     SpinButtonsAlwaysVisible = Source.SpinButtonsAlwaysVisible;
+    CheckAlwaysActive = Source.CheckAlwaysActive;
+    RadioAlwaysActive = Source.RadioAlwaysActive;
 }
 
 void TBackGround::Assign(const TBackGround& Source) {
@@ -78,6 +80,7 @@ void TGrouping::Assign(const TGrouping& Source) {
     ShowGroupCount = Source.ShowGroupCount;
     HeaderUnderline = Source.HeaderUnderline;
     SummaryLine = Source.SummaryLine;
+    AutoCheckGroup = Source.AutoCheckGroup;
 }
 
 void TFloatingFooter::Assign(const TFloatingFooter& Source) {

@@ -24,6 +24,9 @@ public:
     int RadioSize = 10;
     bool DropDownAlwaysVisible = false;
     bool SpinButtonsAlwaysVisible = false;
+    // Check boxes and radio groups toggle also in cells the user may not edit.
+    bool CheckAlwaysActive = false;
+    bool RadioAlwaysActive = false;
 
 private:
     TExStringGrid* FOwner;
@@ -149,6 +152,8 @@ public:
     bool SummaryLine = false;
     TColor SummaryLineColor = clBlue;
     int SummaryLineWidth = 2;
+    // Checking a node checks its children; the children's states set the node's three-state box.
+    bool AutoCheckGroup = false;
 };
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview };

@@ -23,8 +23,6 @@ QString TExStringGrid::GetCurrentCellEx() {
 
 void TExStringGrid::SetCurrentEditText(const QString& Value) { SetCurrentCell(Value); }
 void TExStringGrid::RestoreEditCell() { SetCurrentCell(p->FOldCellText); }
-void TExStringGrid::ToggleCheck(int, int, bool) {}
-void TExStringGrid::SelectRadioButton(int, int) {}
 QString TExStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 
 void TExStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {

@@ -1,0 +1,68 @@
+// Update locking, the stretched column and the change subscribers of the grid.
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/application.h"
+#include "platform/core/exception.h"
+
+#include <algorithm>
+
+// The count runs also while the grid is hidden, so a grid hidden between the two calls does not
+// keep a lock nobody releases.
+void TExStringGrid::BeginUpdate() {
+    if (p->FUpdateCount++ == 0) Perform(WM_SETREDRAW, 0);
+}
+
+void TExStringGrid::StartUpdate() { ++p->FUpdateCount; }
+
+void TExStringGrid::EndUpdate() {
+    if (p->FUpdateCount > 0) --p->FUpdateCount;
+    if (FDestroying || p->FUpdateCount > 0) return;
+    p->FSelChange = false;
+    Perform(WM_SETREDRAW, 1);
+    TBaseGrid::Invalidate();
+}
+
+void TExStringGrid::ResetUpdate() { p->FUpdateCount = 0; }
+
+bool TExStringGrid::LockUpdate() const { return p->FUpdateCount > 0; }
+
+void TExStringGrid::SetLockUpdate(bool Value) {
+    if (Value) BeginUpdate();
+    else EndUpdate();
+}
+
+void TExStringGrid::StretchColumn(int Index) {
+    if (IsLoading() || FDestroying || (Application && Application->Terminated())) return;
+    if (Index == -1) Index = ColCount() - 1;
+    if (Index >= ColCount()) throw Exception(QStringLiteral("Stretch column index out of range"));
+    if (ColCount() == 0 || Index < 0 || !p->ColumnSize->Stretch || p->FIsColChanging) return;
+    p->FIsColChanging = true;
+    p->ColchgFlg = false;
+    if (ColCount() == 1) {
+        SetColWidths(Index, ClientRect().Right);
+    } else {
+        int others = 0;
+        for (int c = 0; c < ColCount(); ++c)
+            if (c != Index) others += ColWidths(c);
+        if (others < ClientWidth()) SetColWidths(Index, ClientWidth() - others - 1);
+        else if (LeftCol() == FixedCols()) SetColWidths(Index, DefaultColWidth());
+    }
+    p->ColchgFlg = true;
+    p->FIsColChanging = false;
+}
+
+void TExStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier) {
+    auto& list = p->FNotifierList;
+    if (ANotifier && std::find(list.begin(), list.end(), ANotifier) == list.end()) list.push_back(ANotifier);
+}
+
+void TExStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier) {
+    auto& list = p->FNotifierList;
+    list.erase(std::remove(list.begin(), list.end(), ANotifier), list.end());
+}
+
+void TExStringGrid::InitOrigColSizes() {
+    TIntList& sizes = *p->FOrigColSizes;
+    sizes.Clear();
+    for (int c = 0; c < ColCount(); ++c) sizes.Add(ColWidths(c));
+    p->FOldSize = Width();
+}

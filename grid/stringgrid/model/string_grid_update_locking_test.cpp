@@ -1,0 +1,73 @@
+#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/invalidation_recorder.h"
+#include "platform/core/exception.h"
+
+namespace {
+
+using UpdateLocking = StringGridFixture;
+
+TEST_F(UpdateLocking, NestedLocksRepaintOnceAtTheOutermostEnd) {
+    TInvalidationRecorder recorder;
+    grid->BeginUpdate();
+    grid->BeginUpdate();
+    EXPECT_TRUE(grid->LockUpdate());
+    grid->SetCells(2, 2, "x");
+    grid->SetColors(3, 3, clRed);
+    grid->Invalidate();
+    grid->EndUpdate();
+    EXPECT_TRUE(recorder.Rects.empty());
+    grid->EndUpdate();
+    ASSERT_EQ(recorder.Rects.size(), 1u);
+    EXPECT_EQ(recorder.Rects[0], grid->ClientRect());
+    EXPECT_FALSE(grid->LockUpdate());
+}
+
+TEST_F(UpdateLocking, AnUnmatchedEndRedrawsAndAResetDropsTheCount) {
+    TInvalidationRecorder recorder;
+    grid->EndUpdate();
+    EXPECT_EQ(recorder.Rects.size(), 1u);
+    grid->StartUpdate();
+    grid->StartUpdate();
+    grid->ResetUpdate();
+    EXPECT_FALSE(grid->LockUpdate());
+}
+
+TEST_F(UpdateLocking, AnInvisibleGridStillBalancesItsLock) {
+    grid->SetVisible(false);
+    grid->BeginUpdate();
+    grid->SetVisible(true);
+    TInvalidationRecorder recorder;
+    grid->EndUpdate();
+    EXPECT_FALSE(grid->LockUpdate());
+    EXPECT_EQ(recorder.Rects.size(), 1u);
+}
+
+TEST_F(UpdateLocking, StretchColumnFillsTheClientWidth) {
+    grid->SetBounds(0, 0, 500, 300);
+    grid->SetColCount(3);
+    for (int c = 0; c < 3; ++c) grid->SetColWidths(c, 100);
+    grid->ColumnSize().Stretch = true;
+    grid->StretchColumn(-1);
+    EXPECT_EQ(grid->ColWidths(2), 299);
+    EXPECT_THROW(grid->StretchColumn(3), Exception);
+    for (int c = 0; c < 2; ++c) grid->SetColWidths(c, 400);
+    grid->StretchColumn(2);
+    EXPECT_EQ(grid->ColWidths(2), grid->DefaultColWidth());
+}
+
+TEST_F(UpdateLocking, ANotifierRegisteredTwiceIsToldOnce) {
+    struct Counter : TGridChangeNotifier {
+        using TGridChangeNotifier::TGridChangeNotifier;
+        void CellsChanged(TRect) override { ++calls; }
+        int calls = 0;
+    } counter(nullptr);
+    grid->RegisterNotifier(&counter);
+    grid->RegisterNotifier(&counter);
+    grid->CellsChanged(TRect{0, 0, 1, 1});
+    EXPECT_EQ(counter.calls, 1);
+    grid->UnRegisterNotifier(&counter);
+    grid->CellsChanged(TRect{0, 0, 1, 1});
+    EXPECT_EQ(counter.calls, 1);
+}
+
+}  // namespace
