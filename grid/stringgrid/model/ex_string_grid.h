@@ -593,8 +593,25 @@ public:
     void SetComponentStyle(TExStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;
 
-    // Sizes each column to its widest display text plus Padding.
+    // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
+    // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.
     void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void AutoSizeCol(int ACol, int Padding);
+    virtual void AutoSizeColWidth(int ACol, bool GrowOnly);
+    void AutoSizeRow(int ARow, int Padding);
+    virtual void AutoSizeRowHeight(int ARow, bool GrowOnly, int Margin);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    // Height of Lines text lines plus Extra.
+    void SetRowHeightLines(int ARow, int Lines, int Extra);
+    // Columns and rows together; rows only grow.
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    bool IsSortIndicatorCell(int ACol, int ARow);
 
     // ---- virtual operations introduced by the grid, in their order; descendants override them
     virtual void CalcFooterCells(int ACol);

@@ -41,6 +41,10 @@ class TExStringGridPrivate {
 public:
     explicit TExStringGridPrivate(TExStringGrid& grid);
 
+    // The text margins, left and right (top and bottom) unless XYOffsetTopLeftOnly.
+    static int horizontalMargin(const TExStringGrid& grid);
+    static int verticalMargin(const TExStringGrid& grid);
+
     // ---- owned objects, in the order they are made
     std::unique_ptr<TFont> cf;
     std::unique_ptr<TFocusHelper> FocusHelper;
