@@ -1,5 +1,5 @@
 // Check boxes, radio buttons and radio groups in cells: made, removed, read, written and toggled.
-#include "grid/stringgrid/cells/real_row_graphic.h"
+#include "grid/stringgrid/cells/cell_lookup.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/core/exception.h"
 #include "platform/graphics/canvas.h"

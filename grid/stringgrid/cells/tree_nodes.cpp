@@ -1,6 +1,6 @@
 // Tree nodes: a node row in column 0 covers the rows of its span; contracting moves them into the
 // hidden rows and expanding brings them back. Also the expand cells.
-#include "grid/stringgrid/cells/real_row_graphic.h"
+#include "grid/stringgrid/cells/cell_lookup.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <algorithm>
@@ -9,11 +9,6 @@ namespace {
 TCellGraphic* nodeByRealRow(TExStringGrid& grid, int ARow) {
     TCellGraphic* graphic = GraphicByRealRow(grid, 0, ARow);
     return graphic && graphic->CellType == ctNode ? graphic : nullptr;
-}
-
-int levelOf(const TExStringGrid& grid, int ARow) {
-    const auto* props = dynamic_cast<const TCellProperties*>(grid.GetGridObject(0, ARow));
-    return props ? props->NodeLevel() : 0;
 }
 
 // The real rows a node covers, its own row included: a span of 0 or less runs to the next node.
@@ -81,7 +76,7 @@ void TExStringGrid::SetNodeState(int ARow, bool Value) {
     else ExpandNode(RealRowIndex(ARow));
 }
 
-int TExStringGrid::GetNodeLevel(int ARow) { return IsNode(ARow) ? levelOf(*this, ARow) : -1; }
+int TExStringGrid::GetNodeLevel(int ARow) { return IsNode(ARow) ? NodeLevelOf(*this, ARow) : -1; }
 
 int TExStringGrid::GetNodeSpan(int ARow) {
     const TCellGraphic* graphic = GetCellGraphic(0, ARow);
@@ -208,14 +203,14 @@ int TExStringGrid::GetParentRow(int ARow) {
 int TExStringGrid::GetNodeSpanType(int ARow) {
     if (IsNode(ARow)) return 0;
     if (ARow >= RowCount() - FixedFooters() - 1 || !HasCellProperties(0, ARow + 1) ||
-        levelOf(*this, ARow + 1) < levelOf(*this, ARow))
+        NodeLevelOf(*this, ARow + 1) < NodeLevelOf(*this, ARow))
         return 1;
     return 2;
 }
 
 bool TExStringGrid::IsInNodeButton(int ARow, int X) {
     if (!p->MouseActions->PreciseNodeClick) return true;
-    const int lv = levelOf(*this, ARow);
+    const int lv = NodeLevelOf(*this, ARow);
     TCellNode& settings = *p->CellNode;
     const int indent = settings.NodeIndent();
     int w = 4, m = 4;
@@ -235,7 +230,7 @@ bool TExStringGrid::IsInNodeButton(int ARow, int X) {
 
 int TExStringGrid::GetRowIndent(int ARow) {
     if (!HasNodes() || ARow < 0 || !HasCellProperties(0, ARow)) return 0;
-    return levelOf(*this, ARow) * p->CellNode->NodeIndent();
+    return NodeLevelOf(*this, ARow) * p->CellNode->NodeIndent();
 }
 
 // ---- expand cells

@@ -96,6 +96,40 @@ TEST_F(TreeNodes, ExpandCellsKeepTwoHeights) {
     EXPECT_EQ(r.Right - r.Left, 11);
 }
 
+TEST_F(TreeNodes, AChildRowInsertedAtANodeTakesOverItsTexts) {
+    grid->AddNode(2, 3);
+    grid->InsertChildRow(2, 0);
+    EXPECT_EQ(grid->GetNodeSpan(2), 4);
+    EXPECT_EQ(grid->GetSubNodeCount(2), 1);
+    EXPECT_EQ(grid->Cells(1, 2), "");
+    EXPECT_EQ(grid->Cells(1, 3), "1:2");
+    EXPECT_TRUE(grid->IsNode(2));
+    EXPECT_EQ(grid->GetParentRow(3), 2);
+}
+
+TEST_F(TreeNodes, InsertingAndRemovingAChildTwoDeepRestoresEverySpan) {
+    grid->AddNode(1, 9);   // rows 1 .. 9
+    grid->AddNode(2, 5);   // rows 2 .. 6
+    grid->AddNode(3, 3);   // rows 3 .. 5
+    grid->AddNode(10, 2);  // rows 10 .. 11, contracted below the change
+    grid->ContractNode(10);
+    auto spans = [&] {
+        return QStringLiteral("%1 %2 %3 %4 %5 %6").arg(grid->GetNodeSpan(1)).arg(grid->GetNodeSpan(2))
+            .arg(grid->GetNodeSpan(3)).arg(grid->GetSubNodeCount(1)).arg(grid->GetSubNodeCount(2))
+            .arg(grid->GetSubNodeCount(3));
+    };
+    const QString before = spans();
+    grid->InsertChildRow(4, 1);  // after row 4, inside the innermost node
+    EXPECT_EQ(spans(), "10 6 4 1 1 1");
+    EXPECT_EQ(grid->Cells(1, 5), "");
+    EXPECT_EQ(grid->GetParentRow(5), 3);
+    grid->RemoveChildRow(5);
+    EXPECT_EQ(spans(), before);
+    EXPECT_EQ(displayColumn(1), "0 1 2 3 4 5 6 7 8 9 10");
+    grid->ExpandNode(10);
+    EXPECT_EQ(displayColumn(1), "0 1 2 3 4 5 6 7 8 9 10 11");
+}
+
 // A random tree of a few hundred rows, contracted and expanded at random, against a model of
 // which rows each node hides.
 struct TreeModel {

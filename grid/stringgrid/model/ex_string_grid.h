@@ -403,6 +403,12 @@ public:
     void ExpandAll();
     void ContractAll();
     int GetParentRow(int ARow);
+    // Real rows; the hidden rows below keep their places.
+    void InsertNormalRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    // A display row.
+    void RemoveNormalRow(int ARow);
     // 0 node row, 1 last row of its branch, 2 a row with a sibling below.
     int GetNodeSpanType(int ARow);
     bool IsInNodeButton(int ARow, int X);

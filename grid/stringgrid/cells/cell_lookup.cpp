@@ -1,4 +1,4 @@
-#include "grid/stringgrid/cells/real_row_graphic.h"
+#include "grid/stringgrid/cells/cell_lookup.h"
 
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
@@ -10,4 +10,9 @@ TCellGraphic* GraphicByRealRow(TExStringGrid& Grid, int ACol, int ARow) {
     }
     const int d = Grid.DisplRowIndex(ARow);
     return d < Grid.RowCount() ? Grid.GetCellGraphic(ACol, d) : nullptr;
+}
+
+int NodeLevelOf(const TExStringGrid& Grid, int ARow) {
+    const auto* props = dynamic_cast<const TCellProperties*>(Grid.GetGridObject(0, ARow));
+    return props ? props->NodeLevel() : 0;
 }
