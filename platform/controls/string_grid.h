@@ -37,6 +37,8 @@ enum TGridOption : uint32_t {
     goHorzLine = 1u << 3,
     goRangeSelect = 1u << 4,
     goDrawFocusSelected = 1u << 5,
+    goRowSizing = 1u << 6,
+    goColSizing = 1u << 7,
     goEditing = 1u << 10,
     goRowSelect = 1u << 12,
 };

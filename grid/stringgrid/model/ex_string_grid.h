@@ -21,6 +21,7 @@ class TDragDropSettings;
 class TDragScrollOptions;
 class TExStringGridCheck;
 class TExStringGridPrivate;
+class ITExStringGridSelect;
 class TGridChangeNotifier;
 class TFilter;
 class TFilterData;
@@ -383,6 +384,12 @@ public:
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
     void InitOrigColSizes();
+    // One listener at a time hears of the selected cells; a new one replaces it.
+    void RegisterSelListener(ITExStringGridSelect* AListener);
+    // Drops the held listener, whichever is passed.
+    void UnRegisterSelListener(ITExStringGridSelect* AListener);
+    // Whether the point lies on an edge the user may drag to size a column or row.
+    bool IsSizingPosition(int X, int Y);
 
     // ---- tree nodes: a node row in column 0 covers its span; contracting hides the rows below
     void AddNode(int ARow, int Span);

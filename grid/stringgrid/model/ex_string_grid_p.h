@@ -129,6 +129,7 @@ public:
     int FNumCellControls = 0;
     int FUpdateCount = 0;
     bool FSelChange = false;
+    ITExStringGridSelect* FISelect = nullptr;
     bool UseEnabledRows = false;
     int FOldSize = 0;
     int FMaxRowCount = 0;

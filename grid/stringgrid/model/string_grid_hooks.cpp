@@ -41,6 +41,9 @@ void TExStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdito
 }
 
 void TExStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
+    // These looks paint the selection's frame apart from the cells.
+    if (Look == glVista || Look == glWin7 || Look == glOffice2007) InvalidateGridRect(Selection());
+    p->FSelChange = true;
     OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 

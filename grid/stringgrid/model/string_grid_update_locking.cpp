@@ -66,3 +66,15 @@ void TExStringGrid::InitOrigColSizes() {
     for (int c = 0; c < ColCount(); ++c) sizes.Add(ColWidths(c));
     p->FOldSize = Width();
 }
+
+void TExStringGrid::RegisterSelListener(ITExStringGridSelect* AListener) { p->FISelect = AListener; }
+
+void TExStringGrid::UnRegisterSelListener(ITExStringGridSelect*) { p->FISelect = nullptr; }
+
+bool TExStringGrid::IsSizingPosition(int X, int Y) {
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X < 0 || cell.Y < 0) return false;
+    const TRect r = CellRect(cell.X, cell.Y);
+    if (cell.Y <= FixedRows() && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4)) return true;
+    return cell.X <= FixedCols() && (Options() & goRowSizing) && (Y - r.Top < 4 || r.Bottom - Y < 4);
+}

@@ -70,4 +70,15 @@ TEST_F(UpdateLocking, ANotifierRegisteredTwiceIsToldOnce) {
     EXPECT_EQ(counter.calls, 1);
 }
 
+TEST_F(UpdateLocking, SizingPositionsLieNearTheEdgesOfTheHeaderCells) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    const TRect header = grid->CellRect(2, 0);
+    EXPECT_TRUE(grid->IsSizingPosition(header.Right - 2, header.Top + 5));
+    EXPECT_FALSE(grid->IsSizingPosition(header.Left + 10, header.Top + 5));
+    const TRect below = grid->CellRect(2, 3);
+    EXPECT_FALSE(grid->IsSizingPosition(below.Right - 2, below.Top + 5));
+    grid->SetOptions(grid->Options() & ~goColSizing);
+    EXPECT_FALSE(grid->IsSizingPosition(header.Right - 2, header.Top + 5));
+}
+
 }  // namespace
