@@ -1,4 +1,5 @@
 // Check boxes, radio buttons and radio groups in cells: made, removed, read, written and toggled.
+#include "grid/foundation/grid_undo.h"
 #include "grid/stringgrid/cells/cell_lookup.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/core/exception.h"
@@ -275,6 +276,13 @@ bool TExStringGrid::ToggleCheck(int ACol, int ARow, bool UserAction) {
             mixed = mixed || state != reference;
         }
         SetCheckBoxState(ACol, RealRowIndex(parentRow), mixed ? cbGrayed : reference ? cbChecked : cbUnchecked);
+    }
+    if (TExGridUndoRedo* undo = UndoRedo()) {
+        // By the new state: a data check box keeps its state in the text, not in CellBoolean.
+        QString checked, unchecked;
+        GetCheckTrue(ACol, ARow, checked);
+        GetCheckFalse(ACol, ARow, unchecked);
+        undo->RegisterChange(ACol, ARow, newState ? unchecked : checked, newState ? checked : unchecked);
     }
     return true;
 }

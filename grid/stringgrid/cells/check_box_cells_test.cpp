@@ -1,4 +1,5 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/foundation/grid_undo.h"
 #include "platform/core/exception.h"
 
 #include <vector>
@@ -78,6 +79,18 @@ TEST_F(CheckBoxCells, StateOfAHiddenRowIsReadAndWrittenByRealRow) {
     grid->UnHideRowsAll();
     EXPECT_EQ(grid->Cells(2, 5), "Y");
     EXPECT_TRUE(grid->IsChecked(1, 5));
+}
+
+TEST_F(CheckBoxCells, ATogglingIsRegisteredForUndoByItsNewState) {
+    TExGridUndoRedo undo(nullptr);
+    grid->SetUndoRedo(&undo);
+    grid->SetCells(2, 3, "N");
+    grid->AddCheckBox(2, 3, true, true);  // the text says unchecked
+    grid->ToggleCheckBox(2, 3);
+    EXPECT_EQ(grid->Cells(2, 3), "Y");
+    undo.Undo();
+    EXPECT_EQ(grid->Cells(2, 3), "N");
+    grid->SetUndoRedo(nullptr);
 }
 
 TEST_F(CheckBoxCells, CheckAllFiresOnlyForChangedRows) {
