@@ -183,6 +183,10 @@ protected:
     virtual void RowMoved(int FromIndex, int ToIndex);
     // After LeftCol or TopRow changed.
     virtual void TopLeftChanged() {}
+    // After a column width or row height was set, and after the counts changed.
+    virtual void ColWidthsChanged() {}
+    virtual void RowHeightsChanged() {}
+    virtual void SizeChanged(int OldColCount, int OldRowCount) {}
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
 

@@ -779,6 +779,10 @@ protected:
     void CreateWnd() override;
     void Resize() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    // A stretched column follows; a user sizing that just ended is reported and may size all.
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
 
     // The editing half's entry: leaves edit mode, committing nothing yet.
     void HideInplaceEdit();

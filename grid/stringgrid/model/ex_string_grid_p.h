@@ -154,7 +154,8 @@ public:
 
     // ---- mouse sizing and moving
     int Colclicked = -1, Rowclicked = -1;
-    bool Colclickedsize = false, Rowclickedsize = false;
+    // The width (height) of the sized column (row) when the sizing started.
+    int Colclickedsize = 0, Rowclickedsize = 0;
     bool ColSized = false, Rowsized = false;
     bool ColchgFlg = true;
     bool FIsColChanging = false;

@@ -4,6 +4,7 @@
 #include "platform/core/exception.h"
 
 #include <algorithm>
+#include <cmath>
 
 // The count runs also while the grid is hidden, so a grid hidden between the two calls does not
 // keep a lock nobody releases.
@@ -77,4 +78,51 @@ bool TExStringGrid::IsSizingPosition(int X, int Y) {
     const TRect r = CellRect(cell.X, cell.Y);
     if (cell.Y <= FixedRows() && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4)) return true;
     return cell.X <= FixedCols() && (Options() & goRowSizing) && (Y - r.Top < 4 || r.Bottom - Y < 4);
+}
+
+// The other normal sizes follow the one the user changed, by the same factor.
+static void scaleOthers(int Count, int First, int Sized, double Factor, const std::function<int(int)>& Get,
+                        const std::function<void(int, int)>& Set) {
+    for (int i = First; i < Count; ++i)
+        if (i != Sized) Set(i, static_cast<int>(std::nearbyint(Get(i) * Factor)));
+}
+
+void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
+    if (!Parent() || IsLoading() || (Application && Application->Terminated())) return;
+    if (p->ColumnSize->Stretch) StretchColumn(p->ColumnSize->StretchColumn);
+}
+
+void TExStringGrid::ColWidthsChanged() {
+    if (p->ColchgFlg && p->ColumnSize->Stretch) StretchColumn(p->ColumnSize->StretchColumn);
+    const int sized = p->Colclicked;
+    if (p->ColSized && sized >= 0 && sized < ColCount()) {
+        // Cleared first: the widths set here are no user sizing.
+        p->ColSized = false;
+        if (p->MouseActions->AllColumnSize && p->Colclickedsize > 0) {
+            const bool reacting = p->ColchgFlg;
+            p->ColchgFlg = false;
+            scaleOthers(ColCount(), FixedCols(), sized, static_cast<double>(ColWidths(sized)) / p->Colclickedsize,
+                        [this](int c) { return ColWidths(c); }, [this](int c, int w) { SetColWidths(c, w); });
+            p->ColchgFlg = reacting;
+        }
+        OnEndColumnSize(this, sized);
+        int width = ColWidths(sized);
+        UpdateColumnSize(sized, width);
+        if (width != ColWidths(sized)) SetColWidths(sized, width);
+        p->Colclicked = p->Rowclicked = -1;
+    }
+    p->ColSized = false;
+}
+
+void TExStringGrid::RowHeightsChanged() {
+    const int sized = p->Rowclicked;
+    if (p->Rowsized && sized >= 0 && sized < RowCount()) {
+        p->Rowsized = false;
+        if (p->MouseActions->AllRowSize && p->Rowclickedsize > 0)
+            scaleOthers(RowCount(), FixedRows(), sized, static_cast<double>(RowHeights(sized)) / p->Rowclickedsize,
+                        [this](int r) { return RowHeights(r); }, [this](int r, int h) { SetRowHeights(r, h); });
+        OnEndRowSize(this, sized);
+        p->Colclicked = p->Rowclicked = -1;
+    }
+    p->Rowsized = false;
 }

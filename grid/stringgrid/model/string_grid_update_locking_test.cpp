@@ -81,4 +81,31 @@ TEST_F(UpdateLocking, SizingPositionsLieNearTheEdgesOfTheHeaderCells) {
     EXPECT_FALSE(grid->IsSizingPosition(header.Right - 2, header.Top + 5));
 }
 
+TEST_F(UpdateLocking, AStretchedColumnFollowsOtherWidthsAndCounts) {
+    grid->SetBounds(0, 0, 500, 300);
+    grid->SetColCount(3);
+    grid->ColumnSize().Stretch = true;
+    grid->SetColWidths(0, 100);
+    grid->SetColWidths(1, 150);
+    EXPECT_EQ(grid->ColWidths(2), 249);
+    grid->SetColCount(2);
+    EXPECT_EQ(grid->ColWidths(1), 399);
+}
+
+TEST_F(UpdateLocking, AllColumnSizeScalesTheOtherColumnsAfterAUserSizing) {
+    for (int c = 0; c < 10; ++c) grid->SetColWidths(c, 80);
+    grid->MouseActions().AllColumnSize = true;
+    int ended = -1;
+    grid->OnEndColumnSize = [&](TObject*, int ACol) { ended = ACol; };
+    auto& d = grid->Private();
+    d.Colclicked = 2;
+    d.Colclickedsize = 80;
+    d.ColSized = true;
+    grid->SetColWidths(2, 120);
+    EXPECT_EQ(ended, 2);
+    EXPECT_EQ(grid->ColWidths(0), 80);  // fixed
+    for (int c : {1, 3, 9}) EXPECT_EQ(grid->ColWidths(c), 120);
+    EXPECT_EQ(d.Colclicked, -1);
+}
+
 }  // namespace
