@@ -401,7 +401,7 @@ void TWinControl::SetWindowRegion(const std::vector<TPoint>& Polygon) {
 }
 
 void TWinControl::InvalidateRect(const TRect& r) {
-    if (handleAllocated_) WindowBackend().Invalidate(*this, r);
+    if (handleAllocated_ && redraw_) WindowBackend().Invalidate(*this, r);
 }
 
 TWinControl* FocusedControl() { return focusedControl; }
@@ -526,6 +526,10 @@ void TWinControl::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT:
         PaintHandler(*reinterpret_cast<TCanvas*>(m.LParam));
+        return;
+    case WM_SETREDRAW:
+        // While off, the window asks for no repaints.
+        redraw_ = m.WParam != 0;
         return;
     case CM_MOUSELEAVE:
         if (mouseControl_) {

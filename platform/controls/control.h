@@ -283,6 +283,8 @@ private:
     std::vector<TWinControl*> tabList_;  // the windowed children in tab order
     std::vector<TPoint> region_;
     bool handleAllocated_ = false;
+    // WM_SETREDRAW: false stops the requests for repaints.
+    bool redraw_ = true;
     TControl* mouseControl_ = nullptr;
 };
 

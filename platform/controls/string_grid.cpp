@@ -60,8 +60,10 @@ void TStringGrid::setCount(bool columns, int Value) {
     TGridAxis& axis = columns ? d->Cols : d->Rows;
     Value = std::max(1, Value);
     if (Value == axis.Count) return;
+    const int oldCols = d->Cols.Count, oldRows = d->Rows.Count;
     axis.SetCount(Value);
     countsChanged();
+    SizeChanged(oldCols, oldRows);
 }
 
 void TStringGrid::setFixed(bool columns, int Value) {
@@ -106,6 +108,8 @@ void TStringGrid::setSize(bool columns, int Index, int Value) {
     if (Index < 0 || Index >= axis.Count) throw EInvalidGridOperation(indexOutOfRange);
     axis.Sizes[static_cast<size_t>(Index)] = std::max(0, Value);
     Invalidate();
+    if (columns) ColWidthsChanged();
+    else RowHeightsChanged();
 }
 
 bool TStringGrid::ColHidden(int ACol) const { return d->Cols.IsHidden(ACol); }

@@ -37,6 +37,8 @@ enum TGridOption : uint32_t {
     goHorzLine = 1u << 3,
     goRangeSelect = 1u << 4,
     goDrawFocusSelected = 1u << 5,
+    goRowSizing = 1u << 6,
+    goColSizing = 1u << 7,
     goEditing = 1u << 10,
     goRowSelect = 1u << 12,
 };
@@ -181,6 +183,10 @@ protected:
     virtual void RowMoved(int FromIndex, int ToIndex);
     // After LeftCol or TopRow changed.
     virtual void TopLeftChanged() {}
+    // After a column width or row height was set, and after the counts changed.
+    virtual void ColWidthsChanged() {}
+    virtual void RowHeightsChanged() {}
+    virtual void SizeChanged(int OldColCount, int OldRowCount) {}
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
 

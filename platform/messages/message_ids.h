@@ -13,6 +13,7 @@ enum : uint32_t {
     WM_SETFOCUS = 0x0007,
     WM_KILLFOCUS = 0x0008,
     WM_ENABLE = 0x000A,
+    WM_SETREDRAW = 0x000B,
     WM_SETTEXT = 0x000C,
     WM_GETTEXT = 0x000D,
     WM_PAINT = 0x000F,

@@ -341,11 +341,3 @@ void TExStringGrid::HideInplaceEdit() {
 
 void TExStringGrid::CellControlsUpdate(bool) {}
 
-void TExStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
-    TCanvas& canvas = Canvas();
-    for (int c = DoFixedCols ? 0 : FixedCols(); c < ColCount(); ++c) {
-        int widest = 0;
-        for (int r = 0; r < RowCount(); ++r) widest = std::max(widest, canvas.TextWidth(GetCellEx(RealColIndex(c), r)));
-        if (widest > 0) SetColWidths(c, widest + Padding);
-    }
-}

@@ -21,6 +21,8 @@ class TDragDropSettings;
 class TDragScrollOptions;
 class TExStringGridCheck;
 class TExStringGridPrivate;
+class ITExStringGridSelect;
+class TGridChangeNotifier;
 class TFilter;
 class TFilterData;
 class TFilterDropDown;
@@ -287,6 +289,148 @@ public:
     // False for a cell without a check box. With rows hidden, ARow is a real row.
     bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
 
+    // ---- check boxes and radio buttons. Columns are real; the real-row operations read a hidden
+    // row's record from its held cells, the others take display rows.
+    // Raises "Invalid cell" as the three-state form does. A data check box whose text is neither
+    // CheckTrue nor CheckFalse gets the text of State.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    // Node rows get an unchecked three-state box, summary rows none.
+    void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+    // Plain, data and three-state check boxes only.
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    void AddRadioButton(int ACol, int ARow, bool State);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    void RemoveRadioButton(int ACol, int ARow);
+    // A radio group over the caller's option list; the Create form's list is the record's.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
+    TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    void RemoveRadio(int ACol, int ARow);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    // Cells that open no text editor.
+    bool IsControlCell(int ACol, int ARow);
+    // Real row; State is left alone for a cell that is no check box of two states.
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool IsChecked(int ACol, int ARow);
+    // Real row; no notification.
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    // Real row; three-state check boxes only.
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    // Display row; OnCheckBoxChange when the state changed.
+    bool SetCellCheckState(int ACol, int ARow, bool Value);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+    // Whether a client point hits the check box of the cell.
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    // Checks the radio button of row Index alone; -1 unchecks them all.
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    // -1 also empties the cell.
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStringList* GetRadioStrings(int ACol, int ARow);
+    virtual void SelectNextRadio(int ACol, int ARow, bool UserAction);
+
+    // ---- disjunct row and column selection, modified and disabled rows. The flags are kept by
+    // real row with RowSelectPersistent, by display row otherwise.
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    void FocusCell(int ACol, int ARow);
+    int RowSelectCount();
+    int ColSelectCount();
+    // Copies the selection rectangle into the row (column) flags.
+    virtual void UpdateRowSelect(bool Exclusive);
+    virtual void UpdateColSelect(bool Exclusive);
+    bool IsSelected(int ACol, int ARow);
+    // The selected cells, tab between cells and a line break between rows.
+    QString SelectedText();
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const;
+    bool RowEnabled(int ARow) const;
+    // Disabling the current row moves to the first other enabled row.
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const;
+
+    // ---- update locking: repaints wait for the outermost EndUpdate
+    void BeginUpdate();
+    // Counts without stopping the window's redrawing.
+    void StartUpdate();
+    void EndUpdate();
+    void ResetUpdate();
+    bool LockUpdate() const;
+    void SetLockUpdate(bool Value);
+    // Widens column Index (-1 the last) to fill the client width; raises for a column beyond.
+    void StretchColumn(int Index);
+    void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+    // Outside code told of changed cells; a notifier is listed once.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    void InitOrigColSizes();
+    // One listener at a time hears of the selected cells; a new one replaces it.
+    void RegisterSelListener(ITExStringGridSelect* AListener);
+    // Drops the held listener, whichever is passed.
+    void UnRegisterSelListener(ITExStringGridSelect* AListener);
+    // Whether the point lies on an edge the user may drag to size a column or row.
+    bool IsSizingPosition(int X, int Y);
+
+    // ---- tree nodes: a node row in column 0 covers its span; contracting hides the rows below
+    void AddNode(int ARow, int Span);
+    void SetSummaryRow(int ARow);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool GetNodeState(int ARow);
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // Real rows.
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow);
+    // Real rows; the hidden rows below keep their places.
+    void InsertNormalRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    // A display row.
+    void RemoveNormalRow(int ARow);
+    // 0 node row, 1 last row of its branch, 2 a row with a sibling below.
+    int GetNodeSpanType(int ARow);
+    bool IsInNodeButton(int ARow, int X);
+    bool HasNodes() override;
+    int GetRowIndent(int ARow) override;
+    int NumNodes() const;
+    // Expand cells: a toggle with a normal and an expanded row height.
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool HasExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    void GetExpandButtonRect(int ACol, int ARow, TRect& R);
+
     // ---- typed views of a cell; Ints and Floats read the text without its tags, the All forms
     // the text of the real row as it is
     int Ints(int ACol, int ARow);
@@ -462,8 +606,25 @@ public:
     void SetComponentStyle(TExStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;
 
-    // Sizes each column to its widest display text plus Padding.
+    // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
+    // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.
     void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void AutoSizeCol(int ACol, int Padding);
+    virtual void AutoSizeColWidth(int ACol, bool GrowOnly);
+    void AutoSizeRow(int ARow, int Padding);
+    virtual void AutoSizeRowHeight(int ARow, bool GrowOnly, int Margin);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    // Height of Lines text lines plus Extra.
+    void SetRowHeightLines(int ARow, int Lines, int Extra);
+    // Columns and rows together; rows only grow.
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    bool IsSortIndicatorCell(int ACol, int ARow);
 
     // ---- virtual operations introduced by the grid, in their order; descendants override them
     virtual void CalcFooterCells(int ACol);
@@ -477,8 +638,8 @@ public:
     virtual QString GetCurrentCellEx();
     virtual void SetCurrentEditText(const QString& Value);
     virtual void RestoreEditCell();
-    virtual void ToggleCheck(int ACol, int ARow, bool FromEdit);
-    virtual void SelectRadioButton(int ACol, int ARow);
+    virtual bool ToggleCheck(int ACol, int ARow, bool UserAction);
+    virtual bool SelectRadioButton(int ACol, int ARow, bool UserAction);
     virtual QString GetFormattedCell(int ACol, int ARow);
     virtual QString GetColumnFloatFormat(int ACol, int ARow);
     virtual TCellType GetCellType(int ACol, int ARow);
@@ -642,6 +803,10 @@ protected:
     void Resize() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+    // A stretched column follows; a user sizing that just ended is reported and may size all.
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
 
     // The editing half's entry: leaves edit mode, committing nothing yet.
     void HideInplaceEdit();
@@ -684,6 +849,8 @@ private:
     // The display rows were inserted or removed: the grid's own counts follow.
     void rowsChanged();
     void repaintIfNotUpdating();
+    // Expands one node, without closing the others.
+    void expandNodeOnly(int ARow);
     template <class T>
     void setAndRepaint(T& field, T Value);
 

@@ -41,6 +41,10 @@ class TExStringGridPrivate {
 public:
     explicit TExStringGridPrivate(TExStringGrid& grid);
 
+    // The text margins, left and right (top and bottom) unless XYOffsetTopLeftOnly.
+    static int horizontalMargin(const TExStringGrid& grid);
+    static int verticalMargin(const TExStringGrid& grid);
+
     // ---- owned objects, in the order they are made
     std::unique_ptr<TFont> cf;
     std::unique_ptr<TFocusHelper> FocusHelper;
@@ -124,6 +128,10 @@ public:
     int FNumNodes = 0;
     int FNumCellControls = 0;
     int FUpdateCount = 0;
+    bool FSelChange = false;
+    ITExStringGridSelect* FISelect = nullptr;
+    bool UseEnabledRows = false;
+    int FOldSize = 0;
     int FMaxRowCount = 0;
     int FMaxColCount = 0;
     int FFixedRowsMin = 1;
@@ -146,7 +154,8 @@ public:
 
     // ---- mouse sizing and moving
     int Colclicked = -1, Rowclicked = -1;
-    bool Colclickedsize = false, Rowclickedsize = false;
+    // The width (height) of the sized column (row) when the sizing started.
+    int Colclickedsize = 0, Rowclickedsize = 0;
     bool ColSized = false, Rowsized = false;
     bool ColchgFlg = true;
     bool FIsColChanging = false;

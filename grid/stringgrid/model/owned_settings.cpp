@@ -49,6 +49,7 @@ void TGrouping::Assign(const TGrouping& Source) {
     ShowGroupCount = Source.ShowGroupCount;
     HeaderUnderline = Source.HeaderUnderline;
     SummaryLine = Source.SummaryLine;
+    AutoCheckGroup = Source.AutoCheckGroup;
 }
 
 void TFloatingFooter::Assign(const TFloatingFooter& Source) {

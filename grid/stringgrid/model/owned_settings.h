@@ -95,6 +95,8 @@ public:
     bool SummaryLine = false;
     TColor SummaryLineColor = clBlue;
     int SummaryLineWidth = 2;
+    // Checking a node checks its children; the children's states set the node's three-state box.
+    bool AutoCheckGroup = false;
 };
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview };

@@ -23,8 +23,6 @@ QString TExStringGrid::GetCurrentCellEx() {
 
 void TExStringGrid::SetCurrentEditText(const QString& Value) { SetCurrentCell(Value); }
 void TExStringGrid::RestoreEditCell() { SetCurrentCell(p->FOldCellText); }
-void TExStringGrid::ToggleCheck(int, int, bool) {}
-void TExStringGrid::SelectRadioButton(int, int) {}
 
 void TExStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {
     OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
@@ -42,6 +40,9 @@ void TExStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdito
 }
 
 void TExStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
+    // These looks paint the selection's frame apart from the cells.
+    if (Look == glVista || Look == glWin7 || Look == glOffice2007) InvalidateGridRect(Selection());
+    p->FSelChange = true;
     OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 

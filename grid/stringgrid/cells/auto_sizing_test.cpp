@@ -1,0 +1,77 @@
+#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/graphics/canvas.h"
+
+namespace {
+
+class AutoSizing : public StringGridFixture {
+protected:
+    QString column(int c, int from, int to) {
+        QStringList out;
+        for (int r = from; r <= to; ++r) out << grid->Cells(c, r);
+        return out.join(' ');
+    }
+};
+
+TEST_F(AutoSizing, NumbersTheNormalRowsEitherWay) {
+    grid->SetRowCount(6);
+    grid->AutoNumberCol(2);
+    EXPECT_EQ(column(2, 1, 5), "1 2 3 4 5");
+    grid->AutoNumberDirection = sdDescending;
+    grid->AutoNumberCol(3);
+    EXPECT_EQ(column(3, 1, 5), "5 4 3 2 1");
+    grid->AutoNumberDirection = sdAscending;
+    grid->AutoNumberStart = 2;
+    grid->AutoNumberCol(4);
+    EXPECT_EQ(column(4, 1, 5), "4:1 4:2 3 4 5");
+}
+
+TEST_F(AutoSizing, ColumnsFollowTheirTextWithinTheLimits) {
+    grid->SetCells(2, 3, "a much longer text than the others");
+    grid->AutoSizeCol(2, 0);
+    const int fitted = grid->ColWidths(2);
+    EXPECT_GT(fitted, grid->Canvas().TextWidth("a much longer text than the others"));
+    grid->SetCells(2, 3, "x");
+    grid->SizeGrowOnly = true;
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), fitted);
+    grid->SizeGrowOnly = false;
+    grid->MinColWidth = 40;
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), 40);
+    // Equal limits are no limit.
+    grid->MinColWidth = grid->MaxColWidth = 50;
+    grid->AutoSizeCol(2, 0);
+    EXPECT_LT(grid->ColWidths(2), 50);
+}
+
+TEST_F(AutoSizing, TheSortIndicatorColumnIsTenPixelsWider) {
+    for (int r = 0; r < grid->RowCount(); ++r) grid->SetCells(2, r, "ab");
+    grid->AutoSizeCol(2, 0);
+    const int plain = grid->ColWidths(2);
+    grid->SortSettings().Show = true;
+    grid->SortSettings().Column = 2;
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), plain + 10);
+}
+
+TEST_F(AutoSizing, RowsWithoutWordWrapTakeWholeLines) {
+    grid->WordWrap = false;
+    grid->SetCells(3, 4, "one\r\ntwo\r\nthree");
+    grid->AutoSizeRows(false, 0);
+    EXPECT_EQ(grid->RowHeights(4), 3 * grid->RowHeights(5));
+}
+
+TEST_F(AutoSizing, FittingColumnsThatFillTheWidthChangesNothing) {
+    grid->SetBounds(0, 0, 400, 600);
+    grid->SetColCount(4);
+    for (int c = 0; c < 4; ++c) grid->SetColWidths(c, 100);
+    grid->AutoFitColumns(true);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(grid->ColWidths(c), 100);
+    grid->SetBounds(0, 0, 600, 600);
+    grid->AutoFitColumns(true);
+    int sum = 0;
+    for (int c = 0; c < 4; ++c) sum += grid->ColWidths(c);
+    EXPECT_EQ(sum, 600);
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/foundation/grid_undo.h"
+#include "platform/core/exception.h"
+
+#include <vector>
+
+namespace {
+
+struct Change {
+    int col, row;
+    bool state;
+    bool operator==(const Change&) const = default;
+};
+
+class CheckBoxCells : public StringGridFixture {
+protected:
+    void SetUp() override {
+        StringGridFixture::SetUp();
+        grid->OnCheckBoxChange = [this](TObject*, int c, int r, bool s) { changes.push_back({c, r, s}); };
+    }
+    bool read(int c, int r) {
+        bool state = false;
+        EXPECT_TRUE(grid->GetCheckBoxState(c, r, state));
+        return state;
+    }
+    std::vector<Change> changes;
+};
+
+TEST_F(CheckBoxCells, DataCheckBoxesReadTheirTextExactlyAndKeepAKnownOne) {
+    const char* texts[] = {"Y", "N", "", "y"};
+    for (int r = 1; r <= 4; ++r) grid->SetCells(2, r, texts[r - 1]);
+    grid->AddCheckBoxColumn(2, false, true);
+    // "y" and the empty text are no check text: they take the state given.
+    EXPECT_EQ(QStringList({grid->Cells(2, 1), grid->Cells(2, 2), grid->Cells(2, 3), grid->Cells(2, 4)}),
+              QStringList({"Y", "N", "N", "N"}));
+    grid->SetCells(2, 4, "y");
+    EXPECT_EQ(std::vector<bool>({read(2, 1), read(2, 2), read(2, 4)}), std::vector<bool>({true, false, false}));
+    grid->AddCheckBox(2, 3, true, true);
+    EXPECT_EQ(grid->Cells(2, 3), "N");  // a check text stays
+    grid->SetCells(2, 5, "x");
+    grid->AddCheckBox(2, 5, true, true);
+    EXPECT_EQ(grid->Cells(2, 5), "Y");
+}
+
+TEST_F(CheckBoxCells, PerCellCheckTextsDecideReadingAndToggling) {
+    grid->OnGetCheckTrue = [](TObject*, int c, int, QString& v) {
+        if (c == 2) v = "1";
+    };
+    grid->OnGetCheckFalse = [](TObject*, int c, int, QString& v) {
+        if (c == 2) v = "0";
+    };
+    grid->SetCells(2, 3, "Y");
+    grid->AddCheckBox(2, 3, false, true);
+    EXPECT_FALSE(read(2, 3));
+    EXPECT_TRUE(grid->ToggleCheckBox(2, 3));
+    EXPECT_EQ(grid->Cells(2, 3), "1");
+    EXPECT_EQ(changes, std::vector<Change>({{2, 3, true}}));
+}
+
+TEST_F(CheckBoxCells, PlainCheckBoxStateIsStoredAndWrittenWithoutEvent) {
+    grid->AddCheckBox(1, 2, false, false);
+    EXPECT_TRUE(grid->ToggleCheckBox(1, 2));
+    EXPECT_TRUE(grid->IsChecked(1, 2));
+    EXPECT_EQ(grid->Cells(1, 2), "1:2");  // the text is the cell's own
+    EXPECT_TRUE(grid->SetCheckBoxState(1, 2, false));
+    EXPECT_FALSE(grid->IsChecked(1, 2));
+    EXPECT_EQ(changes.size(), 1u);
+    EXPECT_FALSE(grid->SetCheckBoxState(1, 3, true));  // no check box there
+    EXPECT_FALSE(grid->ToggleCheckBox(1, 3));
+}
+
+TEST_F(CheckBoxCells, StateOfAHiddenRowIsReadAndWrittenByRealRow) {
+    grid->AddCheckBox(1, 5, true, false);
+    grid->AddCheckBox(2, 5, false, true);
+    grid->HideRows(3, 5);
+    EXPECT_TRUE(read(1, 5));
+    EXPECT_TRUE(grid->SetCheckBoxState(2, 5, true));
+    EXPECT_EQ(grid->AllCells(2, 5), "Y");
+    grid->UnHideRowsAll();
+    EXPECT_EQ(grid->Cells(2, 5), "Y");
+    EXPECT_TRUE(grid->IsChecked(1, 5));
+}
+
+TEST_F(CheckBoxCells, ATogglingIsRegisteredForUndoByItsNewState) {
+    TExGridUndoRedo undo(nullptr);
+    grid->SetUndoRedo(&undo);
+    grid->SetCells(2, 3, "N");
+    grid->AddCheckBox(2, 3, true, true);  // the text says unchecked
+    grid->ToggleCheckBox(2, 3);
+    EXPECT_EQ(grid->Cells(2, 3), "Y");
+    undo.Undo();
+    EXPECT_EQ(grid->Cells(2, 3), "N");
+    grid->SetUndoRedo(nullptr);
+}
+
+TEST_F(CheckBoxCells, CheckAllFiresOnlyForChangedRows) {
+    grid->SetRowCount(5);
+    grid->AddCheckBoxColumn(3, true, true);
+    grid->CheckAll(3);
+    EXPECT_TRUE(changes.empty());
+    grid->UnCheckAll(3);
+    EXPECT_EQ(changes, std::vector<Change>({{3, 1, false}, {3, 2, false}, {3, 3, false}, {3, 4, false}}));
+}
+
+TEST_F(CheckBoxCells, UserTogglingAsksWhetherTheCellMayBeEdited) {
+    grid->AddCheckBox(1, 2, false, false);
+    grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+    EXPECT_FALSE(grid->ToggleCheck(1, 2, true));
+    EXPECT_FALSE(grid->IsChecked(1, 2));
+    EXPECT_TRUE(grid->ToggleCheckBox(1, 2));
+    grid->ControlLook().CheckAlwaysActive = true;
+    EXPECT_TRUE(grid->ToggleCheck(1, 2, true));
+    EXPECT_FALSE(grid->IsChecked(1, 2));
+}
+
+TEST_F(CheckBoxCells, ThreeStateBoxCyclesAndReportsOnlyChecked) {
+    grid->AddCheckBox(1, 2, cbUnchecked);
+    std::vector<TCheckBoxState> seen;
+    for (int i = 0; i < 3; ++i) {
+        grid->ToggleCheckBox(1, 2);
+        TCheckBoxState s = cbUnchecked;
+        grid->GetCheckBoxState(1, 2, s);
+        seen.push_back(s);
+    }
+    EXPECT_EQ(seen, std::vector<TCheckBoxState>({cbGrayed, cbChecked, cbUnchecked}));
+    EXPECT_EQ(changes, std::vector<Change>({{1, 2, false}, {1, 2, true}, {1, 2, false}}));
+}
+
+TEST_F(CheckBoxCells, AutoCheckGroupSetsChildrenAndTheNodeBox) {
+    grid->Grouping().AutoCheckGroup = true;
+    grid->AddNode(2, 4);  // rows 3 .. 5 are its children
+    grid->AddCheckBoxColumn(1, false, false);
+    grid->ToggleCheckBox(1, 2);
+    EXPECT_TRUE(grid->IsChecked(1, 3) && grid->IsChecked(1, 4) && grid->IsChecked(1, 5));
+    auto nodeState = [&] {
+        TCheckBoxState s = cbUnchecked;
+        grid->GetCheckBoxState(1, 2, s);
+        return s;
+    };
+    EXPECT_EQ(nodeState(), cbChecked);
+    grid->ToggleCheckBox(1, 4);
+    EXPECT_EQ(nodeState(), cbGrayed);
+    grid->ToggleCheckBox(1, 4);
+    EXPECT_EQ(nodeState(), cbChecked);
+}
+
+TEST_F(CheckBoxCells, AddingOutsideTheGridRaisesAndCreatesNothing) {
+    grid->HideColumn(9);
+    EXPECT_NO_THROW(grid->AddCheckBox(9, 11, true, false));
+    EXPECT_THROW(grid->AddCheckBox(10, 1, true, false), Exception);
+    EXPECT_THROW(grid->AddRadioButton(1, 12, true), Exception);
+    EXPECT_THROW(grid->AddCheckBox(1, -1, cbChecked), Exception);
+}
+
+TEST_F(CheckBoxCells, RadioButtonsOfAColumnExcludeEachOther) {
+    grid->AddRadioButtonColumn(4);
+    EXPECT_TRUE(grid->SelectRadioButton(4, 3, false));
+    EXPECT_TRUE(grid->SelectRadioButton(4, 6, false));
+    EXPECT_EQ(grid->GetRadioButtonColumnIndex(4), 6);
+    EXPECT_FALSE(grid->IsRadioButtonChecked(4, 3));
+    grid->SetRadioButtonColumnIndex(4, 8);
+    EXPECT_EQ(grid->GetRadioButtonColumnIndex(4), 8);
+    grid->SetRadioButtonColumnIndex(4, -1);
+    EXPECT_EQ(grid->GetRadioButtonColumnIndex(4), -1);
+    EXPECT_FALSE(grid->SelectRadioButton(5, 3, false));
+    grid->RemoveRadioButtonColumn(4);
+    EXPECT_FALSE(grid->HasRadioButton(4, 3));
+}
+
+TEST_F(CheckBoxCells, RadioGroupMovesToTheNextOptionAndWraps) {
+    TStringList* options = grid->CreateRadio(2, 2, 0, -1);
+    ASSERT_NE(options, nullptr);
+    for (const char* o : {"A", "B", "C"}) options->Add(o);
+    grid->SetCells(2, 2, "B");
+    grid->SelectNextRadio(2, 2, false);
+    int idx = 0;
+    EXPECT_TRUE(grid->GetRadioIdx(2, 2, idx));
+    EXPECT_EQ(idx, 2);
+    EXPECT_EQ(grid->Cells(2, 2), "C");
+    grid->SelectNextRadio(2, 2, false);
+    EXPECT_EQ(grid->Cells(2, 2), "A");
+    // Below -1 the text alone carries the choice.
+    grid->SetRadioIdx(2, 2, -2);
+    grid->SetCells(2, 2, "C");
+    grid->SelectNextRadio(2, 2, false);
+    EXPECT_EQ(grid->Cells(2, 2), "A");
+    grid->GetRadioIdx(2, 2, idx);
+    EXPECT_EQ(idx, -2);
+    EXPECT_TRUE(grid->SetRadioIdx(2, 2, -1));
+    EXPECT_EQ(grid->Cells(2, 2), "");
+}
+
+TEST_F(CheckBoxCells, RowCheckBoxesShareOneRecordThatRemovalKeeps) {
+    grid->MouseActions().SetHotmailRowSelect(true);
+    TCellGraphic* shared = grid->GetCellGraphic(0, 3);
+    EXPECT_EQ(grid->GetCellGraphic(0, 7), shared);
+    grid->RemoveCheckBox(0, 3);
+    EXPECT_EQ(grid->GetCellGraphic(0, 3), shared);
+    EXPECT_TRUE(grid->SetCellCheckState(0, 3, true));
+    EXPECT_TRUE(grid->RowSelect(3));
+    EXPECT_TRUE(grid->IsChecked(0, 3));
+    EXPECT_EQ(changes, std::vector<Change>({{0, 3, true}}));
+}
+
+TEST_F(CheckBoxCells, PreciseHitTestUsesTheCheckSizeSquare) {
+    grid->AddCheckBox(1, 2, false, false);
+    const TRect r = grid->CellRect(1, 2);
+    EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Right - 1, r.Bottom - 1));
+    grid->MouseActions().PreciseCheckBoxCheck = true;
+    EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Left + 2, r.Top + 2));
+    EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Left + 16, r.Top + 16));
+    EXPECT_FALSE(grid->IsInCheckBox(1, 2, r.Left + 17, r.Top + 2));
+    EXPECT_FALSE(grid->IsInCheckBox(1, 3, r.Left + 2, r.Top + 2 + r.Height()));
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/invalidation_recorder.h"
+#include "platform/core/exception.h"
+
+namespace {
+
+using UpdateLocking = StringGridFixture;
+
+TEST_F(UpdateLocking, NestedLocksRepaintOnceAtTheOutermostEnd) {
+    TInvalidationRecorder recorder;
+    grid->BeginUpdate();
+    grid->BeginUpdate();
+    EXPECT_TRUE(grid->LockUpdate());
+    grid->SetCells(2, 2, "x");
+    grid->SetColors(3, 3, clRed);
+    grid->Invalidate();
+    grid->EndUpdate();
+    EXPECT_TRUE(recorder.Rects.empty());
+    grid->EndUpdate();
+    ASSERT_EQ(recorder.Rects.size(), 1u);
+    EXPECT_EQ(recorder.Rects[0], grid->ClientRect());
+    EXPECT_FALSE(grid->LockUpdate());
+}
+
+TEST_F(UpdateLocking, AnUnmatchedEndRedrawsAndAResetDropsTheCount) {
+    TInvalidationRecorder recorder;
+    grid->EndUpdate();
+    EXPECT_EQ(recorder.Rects.size(), 1u);
+    grid->StartUpdate();
+    grid->StartUpdate();
+    grid->ResetUpdate();
+    EXPECT_FALSE(grid->LockUpdate());
+}
+
+TEST_F(UpdateLocking, AnInvisibleGridStillBalancesItsLock) {
+    grid->SetVisible(false);
+    grid->BeginUpdate();
+    grid->SetVisible(true);
+    TInvalidationRecorder recorder;
+    grid->EndUpdate();
+    EXPECT_FALSE(grid->LockUpdate());
+    EXPECT_EQ(recorder.Rects.size(), 1u);
+}
+
+TEST_F(UpdateLocking, StretchColumnFillsTheClientWidth) {
+    grid->SetBounds(0, 0, 500, 300);
+    grid->SetColCount(3);
+    for (int c = 0; c < 3; ++c) grid->SetColWidths(c, 100);
+    grid->ColumnSize().Stretch = true;
+    grid->StretchColumn(-1);
+    EXPECT_EQ(grid->ColWidths(2), 299);
+    EXPECT_THROW(grid->StretchColumn(3), Exception);
+    for (int c = 0; c < 2; ++c) grid->SetColWidths(c, 400);
+    grid->StretchColumn(2);
+    EXPECT_EQ(grid->ColWidths(2), grid->DefaultColWidth());
+}
+
+TEST_F(UpdateLocking, ANotifierRegisteredTwiceIsToldOnce) {
+    struct Counter : TGridChangeNotifier {
+        using TGridChangeNotifier::TGridChangeNotifier;
+        void CellsChanged(TRect) override { ++calls; }
+        int calls = 0;
+    } counter(nullptr);
+    grid->RegisterNotifier(&counter);
+    grid->RegisterNotifier(&counter);
+    grid->CellsChanged(TRect{0, 0, 1, 1});
+    EXPECT_EQ(counter.calls, 1);
+    grid->UnRegisterNotifier(&counter);
+    grid->CellsChanged(TRect{0, 0, 1, 1});
+    EXPECT_EQ(counter.calls, 1);
+}
+
+TEST_F(UpdateLocking, SizingPositionsLieNearTheEdgesOfTheHeaderCells) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    const TRect header = grid->CellRect(2, 0);
+    EXPECT_TRUE(grid->IsSizingPosition(header.Right - 2, header.Top + 5));
+    EXPECT_FALSE(grid->IsSizingPosition(header.Left + 10, header.Top + 5));
+    const TRect below = grid->CellRect(2, 3);
+    EXPECT_FALSE(grid->IsSizingPosition(below.Right - 2, below.Top + 5));
+    grid->SetOptions(grid->Options() & ~goColSizing);
+    EXPECT_FALSE(grid->IsSizingPosition(header.Right - 2, header.Top + 5));
+}
+
+TEST_F(UpdateLocking, AStretchedColumnFollowsOtherWidthsAndCounts) {
+    grid->SetBounds(0, 0, 500, 300);
+    grid->SetColCount(3);
+    grid->ColumnSize().Stretch = true;
+    grid->SetColWidths(0, 100);
+    grid->SetColWidths(1, 150);
+    EXPECT_EQ(grid->ColWidths(2), 249);
+    grid->SetColCount(2);
+    EXPECT_EQ(grid->ColWidths(1), 399);
+}
+
+TEST_F(UpdateLocking, AllColumnSizeScalesTheOtherColumnsAfterAUserSizing) {
+    for (int c = 0; c < 10; ++c) grid->SetColWidths(c, 80);
+    grid->MouseActions().AllColumnSize = true;
+    int ended = -1;
+    grid->OnEndColumnSize = [&](TObject*, int ACol) { ended = ACol; };
+    auto& d = grid->Private();
+    d.Colclicked = 2;
+    d.Colclickedsize = 80;
+    d.ColSized = true;
+    grid->SetColWidths(2, 120);
+    EXPECT_EQ(ended, 2);
+    EXPECT_EQ(grid->ColWidths(0), 80);  // fixed
+    for (int c : {1, 3, 9}) EXPECT_EQ(grid->ColWidths(c), 120);
+    EXPECT_EQ(d.Colclicked, -1);
+}
+
+}  // namespace
