@@ -1,12 +1,15 @@
-// The decoration a cell's graphic record asks for, placed beside or around the text. Check
-// boxes, the comment mark and the appearance-driven progress bar are drawn here so far; the other
-// kinds keep their place (and hide the text where they replace it) but draw nothing yet.
+// The decoration a cell's graphic record asks for, placed beside or around the text. Radio
+// buttons and groups, rotated text, node glyphs, buttons and interfaced cells keep their place
+// (and hide the text where they replace it) but draw nothing yet.
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/visual_styles.h"
 #include "grid/stringgrid/paint/cell_painter.h"
 #include "platform/graphics/canvas.h"
+#include "platform/controls/image.h"
+#include "platform/controls/image_list.h"
 #include "platform/graphics/frame_control.h"
+#include "platform/graphics/graphic.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +25,43 @@ bool drawsNoText(TCellType type) {
 }
 
 int limitPercent(int x) { return std::clamp(x, 0, 100); }
+
+int widthOf(const TGraphic* graphic) { return graphic ? graphic->Width() : 0; }
+int heightOf(const TGraphic* graphic) { return graphic ? graphic->Height() : 0; }
 }  // namespace
+
+// Width and height the decoration takes in its cell; 0 x 0 for the kinds that fill the cell.
+static TPoint graphicExtent(TExStringGrid& g, const TControlLook& look, int ACol, int ARow, const TCellGraphic& G) {
+    const TImageList* images = g.GetGridImages();
+    const int iw = images ? images->Width : 0, ih = images ? images->Height : 0;
+    switch (G.CellType) {
+    case ctBitmap: return {widthOf(G.Held<TBitmap>()), heightOf(G.Held<TBitmap>())};
+    case ctIcon: return {widthOf(G.CellIcon), heightOf(G.CellIcon)};
+    case ctImageList: case ctDataImage: return {iw, ih};
+    case ctCheckBox: case ctTriStateCheckBox: case ctDataCheckBox: case ctVirtCheckBox: case ctRowCheckBox:
+        return {look.CheckSize, look.CheckSize};
+    case ctImages: {
+        const TIntList* list = G.Held<TIntList>();
+        const int n = list ? list->Count() : 0;
+        return G.CellBoolean ? TPoint{n * iw, ih} : TPoint{iw, n * ih};
+    }
+    case ctPicture: case ctFilePicture: {
+        const TPoint cell = g.CellSize(ACol, ARow);
+        return G.GetPictureSize(cell.X - g.XYOffset.X - 1, cell.Y - g.XYOffset.Y - 1,
+                                !g.GetCellEx(ACol, ARow).isEmpty());
+    }
+    case ctButton: case ctBitButton:
+        return {G.CellIndex & 0xFFFF, int(static_cast<uint32_t>(G.CellIndex) >> 16)};
+    case ctProgressPie: return {20, 20};
+    case ctRadioButton: return {look.RadioSize + 4, look.RadioSize + 4};
+    case ctShape: {
+        const int side = g.RowHeights(ARow) - 2 * g.XYOffset.Y;
+        return {side, side};
+    }
+    case ctRating: return {G.CellAngle * 18, 16};
+    default: return {};
+    }
+}
 
 void TCellPainter::takeGraphicExtent() {
     Graphic = g.GetCellGraphic(RealCol, ARow);
@@ -31,12 +70,65 @@ void TCellPainter::takeGraphicExtent() {
         return;
     }
     TextToo = !drawsNoText(Graphic->CellType) && !(Graphic->CellType == ctDataImage && g.GetGridImages());
+    const TPoint extent = graphicExtent(g, *d.ControlLook, RealCol, ARow, *Graphic);
+    GW = extent.X;
+    GH = extent.Y;
+}
+
+// Where the decoration goes in R by the record's placement; beside the text it is placed by the
+// text's alignment and width.
+TRect TCellPainter::placeGraphic(TRect R) const {
+    const int tw = TextWidth > 0 ? TextWidth + 2 : 0;
+    TRect P = R;
+    auto fromLeft = [&](int left) {
+        P.Right = left + GW;
+        P.Left = left < R.Left ? R.Left + 1 : left;
+    };
+    switch (Graphic->CellHAlign) {
+    case haLeft: fromLeft(R.Left + 1); break;
+    case haRight:
+        P.Right = R.Right - 1;
+        P.Left = P.Right - GW;
+        break;
+    case haCenter: fromLeft(GW < R.Width() ? R.Left + (R.Width() - GW) / 2 : R.Left + 1); break;
+    case haBeforeText:
+        fromLeft(HA == taRightJustify ? R.Right - tw - GW
+                 : HA == taCenter     ? R.Left + (R.Width() - tw - GW) / 2
+                                      : R.Left + 1);
+        break;
+    case haAfterText:
+        if (HA == taRightJustify) {
+            P.Right = R.Right - 1;
+            P.Left = P.Right - GW;
+        } else {
+            fromLeft(HA == taCenter ? R.Left + tw + (R.Width() - tw - GW) / 2 : R.Left + tw);
+        }
+        break;
+    case haFull: break;
+    }
+    switch (Graphic->CellVAlign) {
+    case vaTop: case vaAboveText: P.Top = R.Top + 1; P.Bottom = P.Top + GH; break;
+    case vaBottom: P.Bottom = R.Bottom - 1; P.Top = P.Bottom - GH; break;
+    case vaCenter:
+        P.Top = GH < R.Height() ? R.Top + (R.Height() - GH) / 2 : R.Top + 1;
+        P.Bottom = P.Top + GH;
+        break;
+    case vaUnderText: P.Top = R.Bottom - GH; P.Bottom = R.Bottom; break;
+    case vaFull: break;
+    }
+    return P;
 }
 
 void TCellPainter::drawCellGraphic() {
     const TRect outer = Rect;
     const TControlLook& look = *d.ControlLook;
-    switch (Graphic->CellType) {
+    const TCellType type = Graphic->CellType;
+    const bool fillsCell = type == ctNode || type == ctProgress || type == ctRangeIndicator || type == ctXPProgress;
+    const TRect R = fillsCell ? Rect
+                              : TRect{Rect.Left + g.XYOffset.X - 1, Rect.Top + g.XYOffset.Y - 1,
+                                      Rect.Right - g.XYOffset.X + 1, Rect.Bottom - g.XYOffset.Y + 1};
+    const TRect P = placeGraphic(R);
+    switch (type) {
     case ctComment: {
         if (look.CommentColor == clNone) break;
         const TColor colour = Graphic->CellAngle != clNone ? TColor(Graphic->CellIndex) : look.CommentColor;
@@ -46,13 +138,129 @@ void TCellPainter::drawCellGraphic() {
         canvas.Brush.Color = g.Color();
         break;
     }
-    case ctXPProgress: drawProgress(*Graphic, Rect); break;
+    case ctXPProgress: drawProgress(*Graphic, R); break;
+    case ctProgress: drawClassicProgress(*Graphic, R); break;
     case ctCheckBox: case ctDataCheckBox: case ctVirtCheckBox: case ctRowCheckBox: case ctTriStateCheckBox:
-        drawCheckKind(*Graphic, {Rect.Left + g.XYOffset.X - 1, Rect.Top + g.XYOffset.Y - 1,
-                                 Rect.Right - g.XYOffset.X + 1, Rect.Bottom - g.XYOffset.Y + 1});
+        drawCheckKind(*Graphic, R);
         break;
+    case ctBitmap: case ctIcon: case ctImageList: case ctDataImage: case ctImages: case ctPicture:
+    case ctFilePicture:
+        drawImage(*Graphic, P);
+        break;
+    case ctProgressPie:
+        DrawProgressPie(canvas, {P.Left, P.Top, P.Left + 20, P.Top + 20}, Graphic->CellColor,
+                        limitPercent(Graphic->CellAngle), false);
+        break;
+    case ctRangeIndicator: {
+        int value = 0;
+        try {
+            value = g.Ints(RealCol, ARow);
+        } catch (const std::exception&) {
+        }
+        DrawRangeIndicator(canvas,
+                           {R.Left + look.ProgressMarginX, R.Top + look.ProgressMarginY,
+                            R.Right - look.ProgressMarginX, R.Bottom - look.ProgressMarginY},
+                           value, Graphic->CellIndex, Graphic->CellBoolean, Graphic->CellColor, Graphic->CellIconColor);
+        break;
+    }
+    case ctShape:
+        DrawShape(canvas, P.Left, P.Top, P.Width() - 1, P.Height() - 1, Graphic->CellAngle, TColor(Graphic->CellIndex),
+                  Graphic->CellColor);
+        break;
+    case ctRating: drawRating(*Graphic, P); break;
     default: break;
     }
+}
+
+// Bitmaps, icons, image-list images and pictures at the placement's top-left; a missing
+// picture or an image index beyond the list draws nothing.
+void TCellPainter::drawImage(const TCellGraphic& G, TRect P) {
+    const TImageList* images = g.GetGridImages();
+    auto drawImageAt = [&](int x, int y, int index) {
+        if (images && index >= 0 && index < images->Count()) images->Draw(canvas, x, y, index);
+    };
+    switch (G.CellType) {
+    case ctBitmap: {
+        TBitmap* bitmap = G.Held<TBitmap>();
+        if (!bitmap || bitmap->Empty()) break;
+        if (G.CellTransparent)
+            DrawTransparentBitmap(canvas, *bitmap, canvas.Brush.Color,
+                                  {P.Left, P.Top, P.Left + bitmap->Width(), P.Top + bitmap->Height()});
+        else
+            canvas.Draw(P.Left, P.Top, *bitmap);
+        break;
+    }
+    case ctIcon:
+        if (G.CellIcon && !G.CellIcon->Empty()) canvas.Draw(P.Left, P.Top, *G.CellIcon);
+        break;
+    case ctImageList: drawImageAt(P.Left, P.Top, G.CellIndex); break;
+    case ctDataImage: {
+        int base = 0;
+        try {
+            base = g.Ints(RealCol, ARow);
+        } catch (const std::exception&) {
+            break;
+        }
+        drawImageAt(P.Left, P.Top, base + G.CellIndex);
+        break;
+    }
+    case ctImages: {
+        const TIntList* list = G.Held<TIntList>();
+        if (!list || !images) break;
+        for (int i = 0; i < list->Count(); ++i) {
+            drawImageAt(P.Left, P.Top, list->GetInteger(i));
+            if (G.CellBoolean) P.Left += images->Width;
+            else P.Top += images->Height;
+        }
+        break;
+    }
+    case ctPicture: {
+        const TPicture* picture = G.Held<TPicture>();
+        const TGraphic* graphic = picture ? picture->Graphic() : nullptr;
+        if (!graphic || graphic->Empty()) break;
+        if (TStretchMode(G.CellAngle) != noStretch) canvas.StretchDraw(P, *graphic);
+        else canvas.Draw(P.Left, P.Top, *graphic);
+        break;
+    }
+    default: break;
+    }
+}
+
+// Stars filled up to the cell's number rounded to halves; a half star over an empty one.
+void TCellPainter::drawRating(const TCellGraphic& G, TRect P) {
+    double value = 0;
+    try {
+        value = g.Floats(RealCol, ARow);
+    } catch (const std::exception&) {
+    }
+    const double v = std::nearbyint(2 * value) / 2;
+    const TColor fill = TColor(G.CellIndex);
+    for (int i = 0; i < G.CellAngle; ++i) {
+        const int x = P.Left + 18 * i;
+        if (i + 1 <= v) {
+            DrawShape(canvas, x, P.Top, 16, 16, csStar, fill, fill);
+        } else {
+            DrawShape(canvas, x, P.Top, 16, 16, csStar, G.CellColor, G.CellColor);
+            if (i < v) DrawShape(canvas, x, P.Top, 16, 16, csHalfStar, fill, fill);
+        }
+    }
+}
+
+// The two-colour bar with its value text; text colours of the record's own, or each the
+// complement of the bar colour under it.
+void TCellPainter::drawClassicProgress(const TCellGraphic& G, TRect R) {
+    const TControlLook& look = *d.ControlLook;
+    double value = 0;
+    try {
+        value = g.Floats(RealCol, ARow);
+    } catch (const std::exception&) {
+    }
+    R = {R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2};
+    const TColor complete = G.CellColor, incomplete = G.CellIconColor;
+    const TColor completeText = G.CellBoolean ? TColor(G.CellIndex) : TColor(ColorToRGB(complete) ^ 0xFFFFFF);
+    const TColor incompleteText = G.CellBoolean ? TColor(G.CellAngle) : TColor(ColorToRGB(incomplete) ^ 0xFFFFFF);
+    DrawProgressBar(canvas, R, complete, completeText, incomplete, incompleteText, value, look.ProgressMarginX,
+                    look.ProgressMarginY, G.CellErrFrom, G.CellErrLen, G.CellText, look.ProgressBorderColor, false);
 }
 
 void TCellPainter::drawProgress(const TCellGraphic& G, TRect R) {

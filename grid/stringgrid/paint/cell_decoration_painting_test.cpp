@@ -1,0 +1,169 @@
+#include "grid/foundation/decoration_painters.h"
+#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/image_list.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphic.h"
+#include "platform/testkit/testkit.h"
+
+#include <QImage>
+#include <functional>
+
+namespace {
+
+constexpr TColor Paper = 0xFFFFFF;
+constexpr TColor Red = 0x0000FF, Green = 0x00C000, Blue = 0xFF0000, Silver = 0xC0C0C0;
+
+TColor colorAt(const QImage& image, int x, int y) {
+    const QRgb c = image.pixel(x, y);
+    return TColor(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
+}
+
+// One decorated cell (2, 2) of 80 x 24 in a white grid.
+class DecorationPainting : public StringGridFixture {
+protected:
+    void SetUp() override {
+        StringGridFixture::SetUp();
+        grid->SetBounds(0, 0, 420, 140);
+        grid->SetColCount(5);
+        grid->SetRowCount(5);
+        grid->SetDefaultColWidth(80);
+        grid->SetDefaultRowHeight(24);
+        grid->SetColor(Paper);
+        grid->Look = glClassic;
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 5; ++c) grid->SetCells(c, r, QString());
+        grid->SetCol(4);
+        grid->SetRow(4);
+    }
+    TCellGraphic& decorate(TCellType type) {
+        TCellGraphic& G = *grid->CreateCellGraphic(2, 2);
+        G.CellType = type;
+        return G;
+    }
+    // The neighbouring cells (inside their grid lines) are left blank.
+    bool cleanAround(const QImage& image) {
+        for (const TPoint n : {TPoint{1, 2}, TPoint{3, 2}, TPoint{2, 1}, TPoint{2, 3}}) {
+            const TRect r = grid->CellRect(n.X, n.Y);
+            for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
+                for (int x = r.Left + 1; x < r.Right - 1; ++x)
+                    if (colorAt(image, x, y) != Paper) return false;
+        }
+        return true;
+    }
+};
+
+struct Probe {
+    int dx, dy;  // from the cell's top-left; negative from its right or bottom
+    TColor colour;
+};
+
+struct DecorationCase {
+    const char* name;
+    std::function<void(TExStringGrid&, TCellGraphic&)> make;
+    std::vector<Probe> probes;
+};
+
+TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
+    TBitmap redSquare(10, 10);
+    redSquare.Canvas().Brush.Color = Red;
+    redSquare.Canvas().FillRect({0, 0, 10, 10});
+    const std::vector<DecorationCase> cases = {
+        {"classic progress at half, no text colours of its own",
+         [](auto& grid, auto& G) {
+             grid.SetCells(2, 2, QStringLiteral("50"));
+             G.CellType = ctProgress;
+             G.CellErrLen = 100;
+             G.CellColor = Green;
+             G.CellIconColor = Silver;
+         },
+         {{12, 12, Green}, {-12, 12, Silver}}},
+        {"pie full, left and top",
+         [](auto&, auto& G) {
+             G.CellType = ctProgressPie;
+             G.CellAngle = 100;
+             G.CellColor = Red;
+             G.CellHAlign = haLeft;
+         },
+         {{11, 11, Red}, {40, 11, Paper}}},
+        {"range indicator, positive half",
+         [](auto& grid, auto& G) {
+             grid.SetCells(2, 2, QStringLiteral("50"));
+             G.CellType = ctRangeIndicator;
+             G.CellIndex = 100;
+             G.CellColor = Red;
+             G.CellIconColor = Green;
+         },
+         {{55, 12, Green}, {25, 12, Paper}}},
+        {"square shape at the bottom right, the row's height less the offsets",
+         [](auto&, auto& G) {
+             G.CellType = ctShape;
+             G.CellAngle = csRectangle;
+             G.CellIndex = Blue;
+             G.CellColor = Blue;
+             G.CellHAlign = haRight;
+             G.CellVAlign = vaBottom;
+         },
+         {{-6, -6, Blue}, {-18, -18, Blue}, {-26, -6, Paper}, {6, 6, Paper}}},
+        {"bitmap centred",
+         [&redSquare](auto&, auto& G) {
+             G.CellType = ctBitmap;
+             G.CellBitmap = &redSquare;
+             G.CellHAlign = haCenter;
+             G.CellVAlign = vaCenter;
+         },
+         {{40, 12, Red}, {33, 12, Paper}, {47, 12, Paper}}},
+    };
+    const TRect r = grid->CellRect(2, 2);
+    for (const DecorationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCellGraphic& G = decorate(ctNone);
+        c.make(*grid, G);
+        const QImage image = renderToImage(*grid);
+        for (const Probe& p : c.probes) {
+            const int x = p.dx >= 0 ? r.Left + p.dx : r.Right + p.dx;
+            const int y = p.dy >= 0 ? r.Top + p.dy : r.Bottom + p.dy;
+            EXPECT_EQ(colorAt(image, x, y), p.colour) << "at " << p.dx << ", " << p.dy;
+        }
+        EXPECT_TRUE(cleanAround(image));
+        G.CellBitmap = std::monostate{};
+        grid->SetCells(2, 2, QString());
+    }
+}
+
+TEST_F(DecorationPainting, ARatingRoundsToHalvesAndFillsStarsUpToTheValue) {
+    grid->SetCells(2, 2, QStringLiteral("2.3"));
+    TCellGraphic& G = decorate(ctRating);
+    G.CellAngle = 4;
+    G.CellIndex = Red;
+    G.CellColor = Silver;
+    G.CellHAlign = haLeft;
+    const QImage image = renderToImage(*grid);
+    const TRect r = grid->CellRect(2, 2);
+    const int y = r.Top + 10;
+    auto star = [&](int i, int dx) { return colorAt(image, r.Left + 2 + 18 * i + dx, y); };
+    EXPECT_EQ(star(0, 8), Red);
+    EXPECT_EQ(star(1, 8), Red);
+    EXPECT_EQ(star(2, 5), Red) << "the half star over the empty one";
+    EXPECT_EQ(star(2, 11), Silver);
+    EXPECT_EQ(star(3, 8), Silver);
+    EXPECT_EQ(colorAt(image, r.Left + 2 + 18 * 4 + 2, y), Paper) << "no fifth star";
+}
+
+TEST_F(DecorationPainting, AnImageIndexBeyondTheListDrawsNothing) {
+    TImageList images(nullptr);
+    images.Width = images.Height = 10;
+    TBitmap red(10, 10);
+    red.Canvas().Brush.Color = Red;
+    red.Canvas().FillRect({0, 0, 10, 10});
+    images.Add(red);
+    grid->GridImages = &images;
+    TCellGraphic& G = decorate(ctImageList);
+    G.CellVAlign = vaCenter;
+    const TRect r = grid->CellRect(2, 2);
+    EXPECT_EQ(colorAt(renderToImage(*grid), r.Left + 6, r.Top + 12), Red);
+    G.CellIndex = 1;
+    EXPECT_EQ(colorAt(renderToImage(*grid), r.Left + 6, r.Top + 12), Paper);
+    grid->GridImages = nullptr;
+}
+
+}  // namespace
