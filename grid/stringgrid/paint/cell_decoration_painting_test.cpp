@@ -1,40 +1,18 @@
 #include "grid/foundation/decoration_painters.h"
-#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/stringgrid/paint/cell_painting_fixture.h"
 #include "platform/controls/image_list.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
-#include "platform/testkit/testkit.h"
 
-#include <QImage>
 #include <functional>
 
 namespace {
 
-constexpr TColor Paper = 0xFFFFFF;
 constexpr TColor Red = 0x0000FF, Green = 0x00C000, Blue = 0xFF0000, Silver = 0xC0C0C0;
 
-TColor colorAt(const QImage& image, int x, int y) {
-    const QRgb c = image.pixel(x, y);
-    return TColor(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
-}
-
 // One decorated cell (2, 2) of 80 x 24 in a white grid.
-class DecorationPainting : public StringGridFixture {
+class DecorationPainting : public CellPaintingFixture {
 protected:
-    void SetUp() override {
-        StringGridFixture::SetUp();
-        grid->SetBounds(0, 0, 420, 140);
-        grid->SetColCount(5);
-        grid->SetRowCount(5);
-        grid->SetDefaultColWidth(80);
-        grid->SetDefaultRowHeight(24);
-        grid->SetColor(Paper);
-        grid->Look = glClassic;
-        for (int r = 0; r < 5; ++r)
-            for (int c = 0; c < 5; ++c) grid->SetCells(c, r, QString());
-        grid->SetCol(4);
-        grid->SetRow(4);
-    }
     TCellGraphic& decorate(TCellType type) {
         TCellGraphic& G = *grid->CreateCellGraphic(2, 2);
         G.CellType = type;

@@ -24,6 +24,16 @@ bool drawsNoText(TCellType type) {
     }
 }
 
+// The cell's number, 0 for a text that is none.
+template <class Read>
+auto numberOrZero(Read read) -> decltype(read()) {
+    try {
+        return read();
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
 int limitPercent(int x) { return std::clamp(x, 0, 100); }
 
 int widthOf(const TGraphic* graphic) { return graphic ? graphic->Width() : 0; }
@@ -152,11 +162,7 @@ void TCellPainter::drawCellGraphic() {
                         limitPercent(Graphic->CellAngle), false);
         break;
     case ctRangeIndicator: {
-        int value = 0;
-        try {
-            value = g.Ints(RealCol, ARow);
-        } catch (const std::exception&) {
-        }
+        const int value = numberOrZero([&] { return g.Ints(RealCol, ARow); });
         DrawRangeIndicator(canvas,
                            {R.Left + look.ProgressMarginX, R.Top + look.ProgressMarginY,
                             R.Right - look.ProgressMarginX, R.Bottom - look.ProgressMarginY},
@@ -228,11 +234,7 @@ void TCellPainter::drawImage(const TCellGraphic& G, TRect P) {
 
 // Stars filled up to the cell's number rounded to halves; a half star over an empty one.
 void TCellPainter::drawRating(const TCellGraphic& G, TRect P) {
-    double value = 0;
-    try {
-        value = g.Floats(RealCol, ARow);
-    } catch (const std::exception&) {
-    }
+    const double value = numberOrZero([&] { return g.Floats(RealCol, ARow); });
     const double v = std::nearbyint(2 * value) / 2;
     const TColor fill = TColor(G.CellIndex);
     for (int i = 0; i < G.CellAngle; ++i) {
@@ -250,11 +252,7 @@ void TCellPainter::drawRating(const TCellGraphic& G, TRect P) {
 // complement of the bar colour under it.
 void TCellPainter::drawClassicProgress(const TCellGraphic& G, TRect R) {
     const TControlLook& look = *d.ControlLook;
-    double value = 0;
-    try {
-        value = g.Floats(RealCol, ARow);
-    } catch (const std::exception&) {
-    }
+    const double value = numberOrZero([&] { return g.Floats(RealCol, ARow); });
     R = {R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2};
     const TColor complete = G.CellColor, incomplete = G.CellIconColor;
     const TColor completeText = G.CellBoolean ? TColor(G.CellIndex) : TColor(ColorToRGB(complete) ^ 0xFFFFFF);
@@ -265,11 +263,7 @@ void TCellPainter::drawClassicProgress(const TCellGraphic& G, TRect R) {
 
 void TCellPainter::drawProgress(const TCellGraphic& G, TRect R) {
     const TControlLook& look = *d.ControlLook;
-    double value = 0;
-    try {
-        value = g.Floats(RealCol, ARow);
-    } catch (const std::exception&) {
-    }
+    const double value = numberOrZero([&] { return g.Floats(RealCol, ARow); });
     const TGridProgressAppearance& a = g.ProgressAppearance();
     TProgressDrawInfo info;
     info.Level0Color = a.Level0Color;
