@@ -145,3 +145,52 @@ TEST_F(DecorationPainting, AnImageIndexBeyondTheListDrawsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The box of the non-paper pixels inside r.
+TRect inkIn(const QImage& image, const TRect& r) {
+    TRect box{r.Right, r.Bottom, r.Left, r.Top};
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            if (colorAt(image, x, y) != Paper) {
+                box.Left = std::min(box.Left, x);
+                box.Top = std::min(box.Top, y);
+                box.Right = std::max(box.Right, x + 1);
+                box.Bottom = std::max(box.Bottom, y + 1);
+            }
+    return box;
+}
+
+TEST_F(DecorationPainting, RotatedTextTurnsUpwardsFromItsAlignedOrigin) {
+    grid->SetRowHeights(2, 60);
+    grid->SetCells(2, 2, QStringLiteral("Hi"));
+    decorate(ctRotated).CellAngle = 90;
+    const TRect r = grid->CellRect(2, 2);
+    struct Case {
+        TAlignment ha;
+        TVAlignment va;
+    };
+    for (const Case c : {Case{taLeftJustify, vtaBottom}, Case{taRightJustify, vtaTop}}) {
+        SCOPED_TRACE(int(c.ha));
+        grid->OnGetAlignment = [c](TObject*, int, int, TAlignment& h, TVAlignment& v) {
+            h = c.ha;
+            v = c.va;
+        };
+        const QImage image = renderToImage(*grid);
+        const TRect ink = inkIn(image, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
+        ASSERT_LT(ink.Left, ink.Right);
+        EXPECT_GT(ink.Height(), ink.Width()) << "the text runs upwards";
+        if (c.ha == taLeftJustify) {
+            EXPECT_GE(ink.Left, r.Left + 2);
+            EXPECT_LT(ink.Left, r.Left + 8);
+            EXPECT_GT(ink.Bottom, r.Bottom - 8);
+        } else {
+            EXPECT_GT(ink.Right, r.Right - 8);
+            EXPECT_LT(ink.Top, r.Top + 12);
+        }
+        EXPECT_TRUE(cleanAround(image));
+    }
+}
+
+}  // namespace

@@ -1,10 +1,11 @@
 // The decoration a cell's graphic record asks for, placed beside or around the text. Radio
-// buttons and groups, rotated text, node glyphs, buttons and interfaced cells keep their place
+// buttons and groups, node glyphs, buttons and interfaced cells keep their place
 // (and hide the text where they replace it) but draw nothing yet.
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/visual_styles.h"
 #include "grid/stringgrid/paint/cell_painter.h"
+#include "grid/stringgrid/paint/rotated_text.h"
 #include "platform/graphics/canvas.h"
 #include "platform/controls/image.h"
 #include "platform/controls/image_list.h"
@@ -174,6 +175,7 @@ void TCellPainter::drawCellGraphic() {
                   Graphic->CellColor);
         break;
     case ctRating: drawRating(*Graphic, P); break;
+    case ctRotated: drawRotatedText(*Graphic, R); break;
     default: break;
     }
 }
@@ -246,6 +248,19 @@ void TCellPainter::drawRating(const TCellGraphic& G, TRect P) {
             if (i < v) DrawShape(canvas, x, P.Top, 16, 16, csHalfStar, fill, fill);
         }
     }
+}
+
+// The cell text turned by the record's angle about its aligned origin, clipped to the cell.
+void TCellPainter::drawRotatedText(const TCellGraphic& G, TRect R) {
+    const QString text = g.GetCellEx(RealCol, ARow);
+    const TPoint origin = RotatedTextOrigin(canvas, R, G.CellAngle, VA, HA, text);
+    const TFont saved = canvas.Font;
+    canvas.Font.SetOrientation(10 * G.CellAngle);
+    R = {R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2};
+    canvas.Brush.Style = bsClear;
+    canvas.TextRect(R, origin.X, origin.Y, text);
+    canvas.Brush.Style = bsSolid;
+    canvas.Font = saved;
 }
 
 // The two-colour bar with its value text; text colours of the record's own, or each the

@@ -26,6 +26,7 @@ private:
     void drawClassicProgress(const TCellGraphic& Graphic, TRect R);
     void drawImage(const TCellGraphic& Graphic, TRect P);
     void drawRating(const TCellGraphic& Graphic, TRect P);
+    void drawRotatedText(const TCellGraphic& Graphic, TRect R);
     void drawCheckKind(const TCellGraphic& Graphic, TRect R);
     void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
 
