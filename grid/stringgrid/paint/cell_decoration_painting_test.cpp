@@ -194,3 +194,37 @@ TEST_F(DecorationPainting, RotatedTextTurnsUpwardsFromItsAlignedOrigin) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DecorationPainting, AButtonFaceSitsAtItsPlacementAndKeepsItsOffsetForTheMouse) {
+    grid->SetCells(2, 2, QStringLiteral("x"));
+    TCellGraphic& G = decorate(ctButton);
+    G.CellIndex = (16 << 16) | 30;
+    G.CellHAlign = haRight;
+    G.CellVAlign = vaCenter;
+    const TRect r = grid->CellRect(2, 2);
+    const QImage image = renderToImage(*grid);
+    // The face ends 1 inside the content, which lies 1 inside the cell's lines; 30 x 16 centred
+    // in the content's 22 rows; the offset counts from the cell's corner.
+    const int left = r.Right - 2 - 30, top = r.Top + 1 + 3;
+    EXPECT_EQ(int(G.CellValue), (top - r.Top) * 65536 + (left - r.Left));
+    EXPECT_EQ(colorAt(image, r.Right - 28, r.Top + 12), ColorToRGB(clBtnFace));
+    EXPECT_EQ(colorAt(image, r.Right - 36, r.Top + 12), Paper);
+    EXPECT_TRUE(cleanAround(image));
+}
+
+TEST_F(DecorationPainting, AnExpandButtonShowsItsChevronByItsState) {
+    TCellGraphic& G = decorate(ctExpand);
+    // The 13 x 13 button's corner: 1 inside the cell's lines at the top right.
+    const TRect cellRect = grid->CellRect(2, 2);
+    const int right = cellRect.Right - 1, top = cellRect.Top + 1;
+    for (const bool open : {false, true}) {
+        G.CellVar = open;
+        const QImage image = renderToImage(*grid);
+        EXPECT_EQ(colorAt(image, right - 7, top + (open ? 5 : 8)), clBlack) << open;
+        EXPECT_NE(colorAt(image, right - 7, top + (open ? 8 : 5)), clBlack) << open;
+    }
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 // (and hide the text where they replace it) but draw nothing yet.
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/decoration_painters.h"
+#include "grid/foundation/themed_buttons.h"
 #include "grid/foundation/visual_styles.h"
 #include "grid/stringgrid/paint/cell_painter.h"
 #include "grid/stringgrid/paint/rotated_text.h"
@@ -176,6 +177,9 @@ void TCellPainter::drawCellGraphic() {
         break;
     case ctRating: drawRating(*Graphic, P); break;
     case ctRotated: drawRotatedText(*Graphic, R); break;
+    case ctButton: case ctBitButton: case ctExpand:
+        drawButton(*Graphic, type == ctExpand ? TRect{R.Right - 13, R.Top, R.Right, R.Top + 13} : P);
+        break;
     default: break;
     }
 }
@@ -261,6 +265,59 @@ void TCellPainter::drawRotatedText(const TCellGraphic& G, TRect R) {
     canvas.TextRect(R, origin.X, origin.Y, text);
     canvas.Brush.Style = bsSolid;
     canvas.Font = saved;
+}
+
+// A push-button face with its caption (or, for an expand button, a chevron); the record keeps
+// the button's offset in the cell for the mouse to hit it.
+void TCellPainter::drawButton(TCellGraphic& G, TRect P) {
+    const TControlLook& look = *d.ControlLook;
+    G.CellValue = (P.Top - Rect.Top) * 65536 + ((P.Left - Rect.Left) & 0xFFFF);
+    bool enabled = true;
+    g.CanEditCell(RealCol, ARow, enabled);
+    if (look.NoDisabledButtonLook) enabled = true;
+    const bool tonesSet = d.FTones.Background.BrushColor != TColorTone{}.BrushColor &&
+                          d.FTones.Background.BrushColor != clNone;
+    const uint8_t style = d.Flat && tonesSet ? 3 : look.FlatButton ? 2 : ExXPVS().IsThemeActive() ? 0 : 1;
+    uint8_t state = G.CellBoolean ? 2 : 0;
+    if (!enabled && G.CellType != ctExpand) state = 3;
+    DrawPushButton(canvas, g.Handle(), P, style, state, d.FTones);
+    if (G.CellBoolean) P = {P.Left + 1, P.Top + 1, P.Right + 1, P.Bottom + 1};
+
+    TBitmap* glyph = G.CellType == ctBitButton ? G.Held<TBitmap>() : nullptr;
+    if (glyph && !glyph->Empty()) {
+        const int top = glyph->Height() < P.Height() ? (P.Height() - glyph->Height()) / 2 : 3;
+        int left = P.Left + (P.Width() - glyph->Width()) / 2;
+        if (!G.CellText.isEmpty() || P.Width() <= glyph->Width()) {
+            left = P.Left + 3;
+            P.Left += glyph->Width() + 4;
+        }
+        DrawTransparentBitmap(canvas, *glyph, canvas.Brush.Color,
+                              {left, P.Top + top, left + glyph->Width(), P.Top + top + glyph->Height()});
+    }
+    ++P.Left;
+    const TColor savedFont = canvas.Font.Color();
+    if (style == 3) {
+        const TColorTone& tone = state == 1   ? d.FTones.Hover
+                                 : state == 2 ? d.FTones.Selected
+                                 : state == 3 ? d.FTones.Disabled
+                                              : d.FTones.Background;
+        canvas.Font.SetColor(tone.TextColor);
+    }
+    if (G.CellType == ctExpand) {
+        canvas.Pen.Color = clBlack;
+        canvas.Pen.Width = 1;
+        const bool open = G.CellVar.toBool();
+        canvas.MoveTo(P.Right - 10, P.Top + (open ? 8 : 5));
+        canvas.LineTo(P.Right - 7, P.Top + (open ? 5 : 8));
+        canvas.LineTo(P.Right - 3, P.Top + (open ? 9 : 4));
+    } else {
+        canvas.Brush.Style = bsClear;
+        unsigned flags = DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS;
+        flags |= G.CellText.contains(QLatin1Char('\r')) ? unsigned(DT_WORDBREAK) : unsigned(DT_SINGLELINE);
+        canvas.DrawText(G.CellText, P, flags);
+        canvas.Brush.Style = bsSolid;
+    }
+    canvas.Font.SetColor(savedFont);
 }
 
 // The two-colour bar with its value text; text colours of the record's own, or each the

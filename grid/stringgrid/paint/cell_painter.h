@@ -27,6 +27,7 @@ private:
     void drawImage(const TCellGraphic& Graphic, TRect P);
     void drawRating(const TCellGraphic& Graphic, TRect P);
     void drawRotatedText(const TCellGraphic& Graphic, TRect R);
+    void drawButton(TCellGraphic& Graphic, TRect P);
     void drawCheckKind(const TCellGraphic& Graphic, TRect R);
     void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
 
