@@ -1,6 +1,7 @@
 #include "grid/foundation/decoration_painters.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
 #include "platform/controls/image_list.h"
+#include "platform/core/string_list.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 
@@ -225,6 +226,42 @@ TEST_F(DecorationPainting, AnExpandButtonShowsItsChevronByItsState) {
         EXPECT_EQ(colorAt(image, right - 7, top + (open ? 5 : 8)), clBlack) << open;
         EXPECT_NE(colorAt(image, right - 7, top + (open ? 8 : 5)), clBlack) << open;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DecorationPainting, ARadioGroupChecksTheOptionEqualToTheCellText) {
+    grid->SetRowHeights(2, 60);
+    grid->SetCells(2, 2, QStringLiteral("B"));
+    TStringList options;
+    options.Add(QStringLiteral("A"));
+    options.Add(QStringLiteral("B"));
+    grid->ControlLook().RadioAlwaysActive = true;  // the grid is not editable
+    TCellGraphic& G = decorate(ctRadio);
+    G.CellBitmap = &options;
+    G.CellIndex = -1;
+    const TRect r = grid->CellRect(2, 2);
+    const int S = grid->ControlLook().RadioSize, lineHeight = 16;
+    // Options run down from 2 inside the content (1 inside the cell's lines), one text line apart.
+    const int left = r.Left + 1 + 2, firstTop = r.Top + 1 + 2;
+    const int middle = S / 2;
+    // The first row with a dot in the column through the options' middles; -1 for none.
+    auto dotRow = [&](const QImage& image, int from, int to) {
+        for (int y = from; y < to; ++y)
+            if (colorAt(image, left + middle, y) == ColorToRGB(clWindowText)) return y;
+        return -1;
+    };
+    QImage image = renderToImage(*grid);
+    EXPECT_EQ(dotRow(image, firstTop, firstTop + S), -1) << "A unchecked";
+    EXPECT_GE(dotRow(image, firstTop + lineHeight / 2, r.Bottom), firstTop + lineHeight / 2) << "B checked";
+    G.CellIndex = 0;
+    image = renderToImage(*grid);
+    EXPECT_GE(dotRow(image, firstTop, firstTop + S), firstTop) << "index 0 checks A";
+    EXPECT_EQ(dotRow(image, firstTop + S, r.Bottom), -1);
+    EXPECT_TRUE(cleanAround(image));
+    G.CellBitmap = std::monostate{};
 }
 
 }  // namespace

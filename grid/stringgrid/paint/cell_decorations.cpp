@@ -1,6 +1,6 @@
-// The decoration a cell's graphic record asks for, placed beside or around the text. Radio
-// buttons and groups, node glyphs, buttons and interfaced cells keep their place
-// (and hide the text where they replace it) but draw nothing yet.
+// The decoration a cell's graphic record asks for, placed beside or around the text. Node glyphs
+// and interfaced cells keep their place (and hide the text where they replace it) but draw
+// nothing yet.
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/themed_buttons.h"
@@ -10,6 +10,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/controls/image.h"
 #include "platform/controls/image_list.h"
+#include "platform/core/string_list.h"
 #include "platform/graphics/frame_control.h"
 #include "platform/graphics/graphic.h"
 
@@ -177,6 +178,24 @@ void TCellPainter::drawCellGraphic() {
         break;
     case ctRating: drawRating(*Graphic, P); break;
     case ctRotated: drawRotatedText(*Graphic, R); break;
+    case ctRadioButton: {
+        const int size = look.RadioSize;
+        TRect box = placeCheckKind(*Graphic, R, size + 4);
+        box.Left += g.XYOffset.X;
+        box = {box.Left, box.Top, box.Left + size, box.Top + size};
+        bool enabled = true;
+        g.CanEditCell(RealCol, ARow, enabled);
+        drawRadioGroup(box, 1, Graphic->CellBoolean ? 0 : -1, false, !enabled, nullptr, false);
+        break;
+    }
+    case ctRadio: {
+        const TStringList* options = Graphic->Held<TStringList>();
+        bool enabled = true;
+        g.CanEditCell(RealCol, ARow, enabled);
+        drawRadioGroup(R, options ? options->Count() : 0, Graphic->CellIndex, Graphic->CellBoolean, !enabled, options,
+                       AState & gdSelected);
+        break;
+    }
     case ctButton: case ctBitButton: case ctExpand:
         drawButton(*Graphic, type == ctExpand ? TRect{R.Right - 13, R.Top, R.Right, R.Top + 13} : P);
         break;
@@ -366,10 +385,9 @@ void TCellPainter::drawProgress(const TCellGraphic& G, TRect R) {
     DrawExProgressBar(canvas, R, limitPercent(percent), info);
 }
 
-// A check box placed by the text's alignment beside the text, vertically by the record's
-// placement (or the cell's alignment where it differs from the grid's).
-void TCellPainter::drawCheckKind(const TCellGraphic& G, TRect R) {
-    const int size = d.ControlLook->CheckSize;
+// Check boxes and radio buttons go beside the text by the text's alignment, vertically by the
+// record's placement (or the cell's alignment where it differs from the grid's).
+TRect TCellPainter::placeCheckKind(const TCellGraphic& G, TRect R, int size) const {
     const bool noText = G.CellType == ctDataCheckBox || G.CellType == ctVirtCheckBox || G.CellType == ctRowCheckBox;
     const int tw = TextWidth > 0 ? TextWidth + 2 : 0;
     int left = R.Left + 1;
@@ -385,7 +403,11 @@ void TCellPainter::drawCheckKind(const TCellGraphic& G, TRect R) {
     else if (valign == vaCenter) top = size < R.Height() ? R.Top + (R.Height() - size) / 2 : R.Top + 1;
     else if (valign == vaUnderText) top = R.Bottom - size;
     else if (valign == vaFull) top = R.Top;
+    return {left, top, left + size, top + size};
+}
 
+void TCellPainter::drawCheckKind(const TCellGraphic& G, TRect R) {
+    const TRect box = placeCheckKind(G, R, d.ControlLook->CheckSize);
     bool enabled = true;
     g.CanEditCell(RealCol, ARow, enabled);
     bool checked = G.CellBoolean, grayed = G.CellAngle > 0;
@@ -398,7 +420,50 @@ void TCellPainter::drawCheckKind(const TCellGraphic& G, TRect R) {
         checked = G.CellCheckBoxState == cbChecked;
         grayed = G.CellCheckBoxState == cbGrayed || G.CellAngle > 0;
     }
-    drawCheckBox({left, top, left + size, top + size}, checked, enabled, grayed);
+    drawCheckBox(box, checked, enabled, grayed);
+}
+
+// Radio options with their texts, across or downwards; CheckedIndex -1 checks the option whose
+// text is the cell's. Styles other than flat are drawn as the classic frame control here.
+void TCellPainter::drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
+                                  const TStringList* Options, bool Selected) {
+    const TControlLook& look = *d.ControlLook;
+    if (look.NoDisabledCheckRadioLook || look.RadioAlwaysActive) Disabled = false;
+    const TColor savedFont = canvas.Font.Color();
+    if (Selected && g.ShowSelection()) canvas.Font.SetColor(g.SelectionTextColor());
+    canvas.Brush.Style = bsClear;
+    const QString cellText = g.GetCellEx(RealCol, ARow);
+    const int S = look.RadioSize, LH = canvas.TextHeight(QStringLiteral("gh"));
+    const bool flat = look.ControlStyle == csFlat;
+    int W = 0;
+    for (int i = 1; i <= Count; ++i) {
+        const QString text = Options ? Options->Strings(i - 1) : QString();
+        const bool checked = CheckedIndex == -1 ? text == cellText : i == CheckedIndex + 1;
+        int L, T;
+        TPoint textAt;
+        if (Horizontal) {
+            L = R.Left + 2 + (i - 1) * S + W;
+            T = R.Top + (R.Height() - S) / 2;
+            textAt = {L + S, T - 2};
+            W += canvas.TextWidth(text);
+        } else {
+            T = R.Top + LH * (i - 1) + 2;
+            L = Options ? R.Left + 2 : R.Left + (R.Width() - S) / 2;
+            textAt = {L + S + 4, T - 2};
+        }
+        unsigned state = DFCS_BUTTONRADIO;
+        if (checked) state |= DFCS_CHECKED;
+        if (flat) state |= DFCS_FLAT;
+        if (Disabled) state |= DFCS_INACTIVE;
+        const int side = flat ? S + 2 : S;
+        DrawFrameControl(canvas, TRect{L, T, L + side, T + side}, DFC_BUTTON, state);
+        if (!text.isEmpty()) {
+            canvas.Brush.Style = bsClear;
+            canvas.TextOut(textAt.X, textAt.Y, text);
+        }
+    }
+    canvas.Brush.Style = bsSolid;
+    canvas.Font.SetColor(savedFont);
 }
 
 // Styles without a picture of their own on this platform (the bitmap styles) and the themed

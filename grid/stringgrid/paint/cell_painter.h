@@ -28,7 +28,10 @@ private:
     void drawRating(const TCellGraphic& Graphic, TRect P);
     void drawRotatedText(const TCellGraphic& Graphic, TRect R);
     void drawButton(TCellGraphic& Graphic, TRect P);
+    TRect placeCheckKind(const TCellGraphic& Graphic, TRect R, int Size) const;
     void drawCheckKind(const TCellGraphic& Graphic, TRect R);
+    void drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
+                        const TStringList* Options, bool Selected);
     void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
 
     TExStringGrid& g;
