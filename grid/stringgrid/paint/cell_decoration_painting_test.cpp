@@ -1,10 +1,13 @@
 #include "grid/foundation/decoration_painters.h"
+#include "grid/foundation/file_picture.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
 #include "platform/controls/image_list.h"
 #include "platform/core/string_list.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <functional>
 
 namespace {
@@ -261,6 +264,32 @@ TEST_F(DecorationPainting, ARadioGroupChecksTheOptionEqualToTheCellText) {
     EXPECT_GE(dotRow(image, firstTop, firstTop + S), firstTop) << "index 0 checks A";
     EXPECT_EQ(dotRow(image, firstTop + S, r.Bottom), -1);
     EXPECT_TRUE(cleanAround(image));
+    G.CellBitmap = std::monostate{};
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DecorationPainting, AFilePictureGoneSinceItWasAddedDrawsNothing) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("red.png"));
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(QColor(0xFF, 0, 0));
+    ASSERT_TRUE(red.save(path));
+    TFilePicture picture;
+    picture.SetFilename(path);
+    grid->SetCells(2, 2, QString());
+    TCellGraphic& G = decorate(ctFilePicture);
+    G.CellBitmap = &picture;
+    G.CellAngle = noStretch;
+    const TRect r = grid->CellRect(2, 2);
+    const TPoint inside{r.Left + 5, r.Top + 5};
+    EXPECT_EQ(colorAt(renderToImage(*grid), inside.X, inside.Y), Red);
+    ASSERT_TRUE(QFile::remove(path));
+    QImage image;
+    EXPECT_NO_THROW(image = renderToImage(*grid));
+    EXPECT_EQ(colorAt(image, inside.X, inside.Y), Paper);
     G.CellBitmap = std::monostate{};
 }
 

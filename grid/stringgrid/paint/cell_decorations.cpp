@@ -3,6 +3,7 @@
 // nothing yet.
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/decoration_painters.h"
+#include "grid/foundation/file_picture.h"
 #include "grid/foundation/themed_buttons.h"
 #include "grid/foundation/visual_styles.h"
 #include "grid/stringgrid/paint/cell_painter.h"
@@ -242,6 +243,16 @@ void TCellPainter::drawImage(const TCellGraphic& G, TRect P) {
             drawImageAt(P.Left, P.Top, list->GetInteger(i));
             if (G.CellBoolean) P.Left += images->Width;
             else P.Top += images->Height;
+        }
+        break;
+    }
+    case ctFilePicture: {
+        const TFilePicture* picture = G.Held<TFilePicture>();
+        if (!picture) break;
+        // The file is read at every paint; one gone since it was added draws nothing.
+        try {
+            picture->DrawPicture(canvas, P);
+        } catch (const std::exception&) {
         }
         break;
     }
