@@ -15,7 +15,7 @@
 class TBaseGrid;
 class TCanvas;
 
-// A set of enumeration values, one bit per ordinal.
+// A set of enumeration values, one bit per ordinal (up to 64 of them).
 template <typename E>
 class TSet {
 public:
@@ -30,8 +30,8 @@ public:
     constexpr bool operator==(const TSet&) const = default;
 
 private:
-    static constexpr uint32_t bit(E v) { return uint32_t{1} << static_cast<unsigned>(v); }
-    uint32_t bits_ = 0;
+    static constexpr uint64_t bit(E v) { return uint64_t{1} << static_cast<unsigned>(v); }
+    uint64_t bits_ = 0;
 };
 
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };

@@ -19,4 +19,18 @@ TEST(GridTypes, SetsHoldValuesByOrdinal) {
     EXPECT_TRUE(TCellBorders{}.Empty());
 }
 
+// Cell kinds run past 32 ordinals.
+enum WideKind { wk0, wk31 = 31, wk32, wk40 = 40 };
+
+TEST(GridTypes, SetsHoldOrdinalsPastThirtyTwo) {
+    TSet<WideKind> set{wk32};
+    EXPECT_TRUE(set.Contains(wk32));
+    EXPECT_FALSE(set.Contains(wk0));
+    EXPECT_FALSE(set.Contains(wk40));
+    set.Include(wk40);
+    set.Exclude(wk32);
+    EXPECT_TRUE(set.Contains(wk40));
+    EXPECT_FALSE(set.Contains(wk32));
+}
+
 }  // namespace

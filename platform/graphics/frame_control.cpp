@@ -90,6 +90,19 @@ void checkBox(TCanvas& canvas, const TRect& r, unsigned state) {
     for (int i = 0; i < 7; ++i) canvas.FillRect({x0 + i, y0 + drops[i], x0 + i + 1, y0 + drops[i] + 3});
 }
 
+void radioButton(TCanvas& canvas, const TRect& r, unsigned state) {
+    const bool inactive = state & DFCS_INACTIVE;
+    canvas.Pen.Color = clBtnShadow;
+    canvas.Brush.Color = inactive ? clBtnFace : clWindow;
+    canvas.Ellipse(r);
+    if (!(state & DFCS_CHECKED)) return;
+    const int dx = r.Width() / 3, dy = r.Height() / 3;
+    const TColor dot = inactive ? clGrayText : clWindowText;
+    canvas.Pen.Color = dot;
+    canvas.Brush.Color = dot;
+    canvas.Ellipse({r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy});
+}
+
 }  // namespace
 
 bool DrawFrameControl(TCanvas& canvas, TRect& r, unsigned kind, unsigned state) {
@@ -97,7 +110,12 @@ bool DrawFrameControl(TCanvas& canvas, TRect& r, unsigned kind, unsigned state) 
     const bool scrollPart = kind == DFC_SCROLL && (part <= DFCS_SCROLLRIGHT || part == DFCS_SCROLLCOMBOBOX);
     const bool pushButton = kind == DFC_BUTTON && part == DFCS_BUTTONPUSH;
     const bool checkButton = kind == DFC_BUTTON && part == DFCS_BUTTONCHECK;
-    if (!(scrollPart || pushButton || checkButton) || r.IsEmpty()) return false;
+    const bool radioButton = kind == DFC_BUTTON && part == DFCS_BUTTONRADIO;
+    if (!(scrollPart || pushButton || checkButton || radioButton) || r.IsEmpty()) return false;
+    if (radioButton) {
+        ::radioButton(canvas, r, state);
+        return true;
+    }
     if (checkButton) {
         checkBox(canvas, r, state);
         return true;

@@ -15,6 +15,7 @@ enum : unsigned {
     DFCS_SCROLLRIGHT = 0x3,
     DFCS_SCROLLCOMBOBOX = 0x5,
     DFCS_BUTTONCHECK = 0x0,
+    DFCS_BUTTONRADIO = 0x4,
     DFCS_BUTTONPUSH = 0x10,
 
     DFCS_INACTIVE = 0x100,
@@ -42,6 +43,8 @@ enum : unsigned {
 // - check boxes: a sunken edge (clBtnShadow / clBtnHighlight outside, cl3DDkShadow / cl3DLight
 //   inside) around clWindow, clBtnFace when inactive; checked, a tick of three pixels' thickness
 //   in clWindowText, clGrayText when inactive.
+// - radio buttons: a round clBtnShadow outline around clWindow, clBtnFace when inactive;
+//   checked, a dot of a third of the size in clWindowText, clGrayText when inactive.
 // With DFCS_ADJUSTRECT r is shrunk by the two pixels of the raised (or pushed) edges.
 bool DrawFrameControl(TCanvas& canvas, TRect& r, unsigned kind, unsigned state);
 inline bool DrawFrameControl(TCanvas& canvas, const TRect& r, unsigned kind, unsigned state) {

@@ -152,10 +152,24 @@ TEST_F(FrameControlTest, AdjustRectShrinksToTheFaceAndEdgesDrawTheirRings) {
     EXPECT_EQ(at(r.Left + 1, r.Top + 1), rgb(cl3DDkShadow));
 }
 
+TEST_F(FrameControlTest, RadioButtonsAreRoundWellsWithADotWhenChecked) {
+    const TRect box{2, 2, 14, 14};
+    ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTONRADIO));
+    EXPECT_EQ(at(8, 8), rgb(clWindow));
+    EXPECT_EQ(at(2, 2), Paper) << "round: the corners stay";
+    EXPECT_EQ(at(14, 8), Paper);
+    ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED));
+    EXPECT_EQ(at(8, 8), rgb(clWindowText));
+    EXPECT_EQ(at(4, 8), rgb(clWindow));
+    ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED | DFCS_INACTIVE));
+    EXPECT_EQ(at(8, 8), rgb(clGrayText));
+    EXPECT_EQ(at(4, 8), rgb(clBtnFace));
+}
+
 TEST_F(FrameControlTest, UnknownKindsAndPartsDrawNothing) {
     EXPECT_FALSE(DrawFrameControl(canvas, r, 1, 0));
     EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_SCROLL, 8));  // the size grip
-    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_BUTTON, 0x4));
+    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_BUTTON, 0x8));
     EXPECT_FALSE(DrawFrameControl(canvas, TRect{5, 5, 5, 9}, DFC_BUTTON, DFCS_BUTTONPUSH));
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) ASSERT_EQ(at(x, y), Paper) << x << "," << y;

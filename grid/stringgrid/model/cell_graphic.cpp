@@ -56,6 +56,8 @@ void TCellGraphic::Assign(const TCellGraphic& Source) {
     CellErrFrom = Source.CellErrFrom;
     CellErrLen = Source.CellErrLen;
     CellText = Source.CellText;
+    CellColor = Source.CellColor;
+    CellIconColor = Source.CellIconColor;
     CellCreated = Source.CellCreated;
 }
 

@@ -100,6 +100,10 @@ public:
     QString CellText;
     QVariant CellVar;
     TCheckBoxState CellCheckBoxState = cbUnchecked;
+    // Colours of the drawn kinds, beside the object and icon fields: progress complete and
+    // incomplete, range negative and positive, pie colour, shape line colour, rating empty colour.
+    TColor CellColor = clNone;
+    TColor CellIconColor = clNone;
 
 private:
     void setPicture(TCellType Kind, TCellObject APicture, bool Transparent, TStretchMode StretchMode, int padding,

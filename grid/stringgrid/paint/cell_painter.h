@@ -21,8 +21,17 @@ private:
     // Decorations (cell_decorations.cpp).
     void takeGraphicExtent();
     void drawCellGraphic();
+    TRect placeGraphic(TRect R) const;
     void drawProgress(const TCellGraphic& Graphic, TRect R);
+    void drawClassicProgress(const TCellGraphic& Graphic, TRect R);
+    void drawImage(const TCellGraphic& Graphic, TRect P);
+    void drawRating(const TCellGraphic& Graphic, TRect P);
+    void drawRotatedText(const TCellGraphic& Graphic, TRect R);
+    void drawButton(TCellGraphic& Graphic, TRect P);
+    TRect placeCheckKind(const TCellGraphic& Graphic, TRect R, int Size) const;
     void drawCheckKind(const TCellGraphic& Graphic, TRect R);
+    void drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
+                        const TStringList* Options, bool Selected);
     void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
 
     TExStringGrid& g;
@@ -45,6 +54,8 @@ private:
     TCellGraphic* Graphic = nullptr;
     // False for decorations that replace the cell's text.
     bool TextToo = true;
+    // The decoration's extent.
+    int GW = 0, GH = 0;
     // Width of the drawn text plus 2; 0 while no text is drawn.
     int TextWidth = 0;
 };

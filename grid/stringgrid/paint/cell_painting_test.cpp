@@ -1,16 +1,6 @@
-#include "grid/stringgrid/model/string_grid_test_fixture.h"
-#include "platform/testkit/testkit.h"
-
-#include <QImage>
+#include "grid/stringgrid/paint/cell_painting_fixture.h"
 
 namespace {
-
-constexpr TColor Paper = 0xFFFFFF;
-
-TColor colorAt(const QImage& image, int x, int y) {
-    const QRgb c = image.pixel(x, y);
-    return TColor(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
-}
 
 // The box of the dark (text) pixels inside r; empty when there are none.
 TRect inkBox(const QImage& image, const TRect& r) {
@@ -30,26 +20,8 @@ TRect inkBox(const QImage& image, const TRect& r) {
 
 bool empty(const TRect& r) { return r.Right <= r.Left; }
 
-// A grid of 5 x 5 cells of 80 x 24 on white, one fixed row and column, no texts.
-class CellPainting : public StringGridFixture {
+class CellPainting : public CellPaintingFixture {
 protected:
-    void SetUp() override {
-        StringGridFixture::SetUp();
-        grid->SetBounds(0, 0, 420, 140);
-        grid->SetColCount(5);
-        grid->SetRowCount(5);
-        grid->SetDefaultColWidth(80);
-        grid->SetDefaultRowHeight(24);
-        grid->SetColor(Paper);
-        grid->SetSelectionColor(0xC08040);
-        grid->Look = glClassic;
-        for (int r = 0; r < 5; ++r)
-            for (int c = 0; c < 5; ++c) grid->SetCells(c, r, QString());
-        grid->SetCol(4);
-        grid->SetRow(4);
-    }
-    QImage paint() { return renderToImage(*grid); }
-    TRect cell(int c, int r) const { return grid->CellRect(c, r); }
     // Dark pixels in the cells around (c, r) and in the fixed cells.
     bool inkAround(const QImage& image, int c, int r) {
         for (int rr = 1; rr < 5; ++rr)

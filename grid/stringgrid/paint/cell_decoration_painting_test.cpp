@@ -1,0 +1,296 @@
+#include "grid/foundation/decoration_painters.h"
+#include "grid/foundation/file_picture.h"
+#include "grid/stringgrid/paint/cell_painting_fixture.h"
+#include "platform/controls/image_list.h"
+#include "platform/core/string_list.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphic.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace {
+
+constexpr TColor Red = 0x0000FF, Green = 0x00C000, Blue = 0xFF0000, Silver = 0xC0C0C0;
+
+// One decorated cell (2, 2) of 80 x 24 in a white grid.
+class DecorationPainting : public CellPaintingFixture {
+protected:
+    TCellGraphic& decorate(TCellType type) {
+        TCellGraphic& G = *grid->CreateCellGraphic(2, 2);
+        G.CellType = type;
+        return G;
+    }
+    // The neighbouring cells (inside their grid lines) are left blank.
+    bool cleanAround(const QImage& image) {
+        for (const TPoint n : {TPoint{1, 2}, TPoint{3, 2}, TPoint{2, 1}, TPoint{2, 3}}) {
+            const TRect r = grid->CellRect(n.X, n.Y);
+            for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
+                for (int x = r.Left + 1; x < r.Right - 1; ++x)
+                    if (colorAt(image, x, y) != Paper) return false;
+        }
+        return true;
+    }
+};
+
+struct Probe {
+    int dx, dy;  // from the cell's top-left; negative from its right or bottom
+    TColor colour;
+};
+
+struct DecorationCase {
+    const char* name;
+    std::function<void(TExStringGrid&, TCellGraphic&)> make;
+    std::vector<Probe> probes;
+};
+
+TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
+    TBitmap redSquare(10, 10);
+    redSquare.Canvas().Brush.Color = Red;
+    redSquare.Canvas().FillRect({0, 0, 10, 10});
+    const std::vector<DecorationCase> cases = {
+        {"classic progress at half, no text colours of its own",
+         [](auto& grid, auto& G) {
+             grid.SetCells(2, 2, QStringLiteral("50"));
+             G.CellType = ctProgress;
+             G.CellErrLen = 100;
+             G.CellColor = Green;
+             G.CellIconColor = Silver;
+         },
+         {{12, 12, Green}, {-12, 12, Silver}}},
+        {"pie full, left and top",
+         [](auto&, auto& G) {
+             G.CellType = ctProgressPie;
+             G.CellAngle = 100;
+             G.CellColor = Red;
+             G.CellHAlign = haLeft;
+         },
+         {{11, 11, Red}, {40, 11, Paper}}},
+        {"range indicator, positive half",
+         [](auto& grid, auto& G) {
+             grid.SetCells(2, 2, QStringLiteral("50"));
+             G.CellType = ctRangeIndicator;
+             G.CellIndex = 100;
+             G.CellColor = Red;
+             G.CellIconColor = Green;
+         },
+         {{55, 12, Green}, {25, 12, Paper}}},
+        {"square shape at the bottom right, the row's height less the offsets",
+         [](auto&, auto& G) {
+             G.CellType = ctShape;
+             G.CellAngle = csRectangle;
+             G.CellIndex = Blue;
+             G.CellColor = Blue;
+             G.CellHAlign = haRight;
+             G.CellVAlign = vaBottom;
+         },
+         {{-6, -6, Blue}, {-18, -18, Blue}, {-26, -6, Paper}, {6, 6, Paper}}},
+        {"bitmap centred",
+         [&redSquare](auto&, auto& G) {
+             G.CellType = ctBitmap;
+             G.CellBitmap = &redSquare;
+             G.CellHAlign = haCenter;
+             G.CellVAlign = vaCenter;
+         },
+         {{40, 12, Red}, {33, 12, Paper}, {47, 12, Paper}}},
+    };
+    const TRect r = grid->CellRect(2, 2);
+    for (const DecorationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCellGraphic& G = decorate(ctNone);
+        c.make(*grid, G);
+        const QImage image = renderToImage(*grid);
+        for (const Probe& p : c.probes) {
+            const int x = p.dx >= 0 ? r.Left + p.dx : r.Right + p.dx;
+            const int y = p.dy >= 0 ? r.Top + p.dy : r.Bottom + p.dy;
+            EXPECT_EQ(colorAt(image, x, y), p.colour) << "at " << p.dx << ", " << p.dy;
+        }
+        EXPECT_TRUE(cleanAround(image));
+        G.CellBitmap = std::monostate{};
+        grid->SetCells(2, 2, QString());
+    }
+}
+
+TEST_F(DecorationPainting, ARatingRoundsToHalvesAndFillsStarsUpToTheValue) {
+    grid->SetCells(2, 2, QStringLiteral("2.3"));
+    TCellGraphic& G = decorate(ctRating);
+    G.CellAngle = 4;
+    G.CellIndex = Red;
+    G.CellColor = Silver;
+    G.CellHAlign = haLeft;
+    const QImage image = renderToImage(*grid);
+    const TRect r = grid->CellRect(2, 2);
+    const int y = r.Top + 10;
+    auto star = [&](int i, int dx) { return colorAt(image, r.Left + 2 + 18 * i + dx, y); };
+    EXPECT_EQ(star(0, 8), Red);
+    EXPECT_EQ(star(1, 8), Red);
+    EXPECT_EQ(star(2, 5), Red) << "the half star over the empty one";
+    EXPECT_EQ(star(2, 11), Silver);
+    EXPECT_EQ(star(3, 8), Silver);
+    EXPECT_EQ(colorAt(image, r.Left + 2 + 18 * 4 + 2, y), Paper) << "no fifth star";
+}
+
+TEST_F(DecorationPainting, AnImageIndexBeyondTheListDrawsNothing) {
+    TImageList images(nullptr);
+    images.Width = images.Height = 10;
+    TBitmap red(10, 10);
+    red.Canvas().Brush.Color = Red;
+    red.Canvas().FillRect({0, 0, 10, 10});
+    images.Add(red);
+    grid->GridImages = &images;
+    TCellGraphic& G = decorate(ctImageList);
+    G.CellVAlign = vaCenter;
+    const TRect r = grid->CellRect(2, 2);
+    EXPECT_EQ(colorAt(renderToImage(*grid), r.Left + 6, r.Top + 12), Red);
+    G.CellIndex = 1;
+    EXPECT_EQ(colorAt(renderToImage(*grid), r.Left + 6, r.Top + 12), Paper);
+    grid->GridImages = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The box of the non-paper pixels inside r.
+TRect inkIn(const QImage& image, const TRect& r) {
+    TRect box{r.Right, r.Bottom, r.Left, r.Top};
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            if (colorAt(image, x, y) != Paper) {
+                box.Left = std::min(box.Left, x);
+                box.Top = std::min(box.Top, y);
+                box.Right = std::max(box.Right, x + 1);
+                box.Bottom = std::max(box.Bottom, y + 1);
+            }
+    return box;
+}
+
+TEST_F(DecorationPainting, RotatedTextTurnsUpwardsFromItsAlignedOrigin) {
+    grid->SetRowHeights(2, 60);
+    grid->SetCells(2, 2, QStringLiteral("Hi"));
+    decorate(ctRotated).CellAngle = 90;
+    const TRect r = grid->CellRect(2, 2);
+    struct Case {
+        TAlignment ha;
+        TVAlignment va;
+    };
+    for (const Case c : {Case{taLeftJustify, vtaBottom}, Case{taRightJustify, vtaTop}}) {
+        SCOPED_TRACE(int(c.ha));
+        grid->OnGetAlignment = [c](TObject*, int, int, TAlignment& h, TVAlignment& v) {
+            h = c.ha;
+            v = c.va;
+        };
+        const QImage image = renderToImage(*grid);
+        const TRect ink = inkIn(image, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
+        ASSERT_LT(ink.Left, ink.Right);
+        EXPECT_GT(ink.Height(), ink.Width()) << "the text runs upwards";
+        if (c.ha == taLeftJustify) {
+            EXPECT_GE(ink.Left, r.Left + 2);
+            EXPECT_LT(ink.Left, r.Left + 8);
+            EXPECT_GT(ink.Bottom, r.Bottom - 8);
+        } else {
+            EXPECT_GT(ink.Right, r.Right - 8);
+            EXPECT_LT(ink.Top, r.Top + 12);
+        }
+        EXPECT_TRUE(cleanAround(image));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DecorationPainting, AButtonFaceSitsAtItsPlacementAndKeepsItsOffsetForTheMouse) {
+    grid->SetCells(2, 2, QStringLiteral("x"));
+    TCellGraphic& G = decorate(ctButton);
+    G.CellIndex = (16 << 16) | 30;
+    G.CellHAlign = haRight;
+    G.CellVAlign = vaCenter;
+    const TRect r = grid->CellRect(2, 2);
+    const QImage image = renderToImage(*grid);
+    // The face ends 1 inside the content, which lies 1 inside the cell's lines; 30 x 16 centred
+    // in the content's 22 rows; the offset counts from the cell's corner.
+    const int left = r.Right - 2 - 30, top = r.Top + 1 + 3;
+    EXPECT_EQ(int(G.CellValue), (top - r.Top) * 65536 + (left - r.Left));
+    EXPECT_EQ(colorAt(image, r.Right - 28, r.Top + 12), ColorToRGB(clBtnFace));
+    EXPECT_EQ(colorAt(image, r.Right - 36, r.Top + 12), Paper);
+    EXPECT_TRUE(cleanAround(image));
+}
+
+TEST_F(DecorationPainting, AnExpandButtonShowsItsChevronByItsState) {
+    TCellGraphic& G = decorate(ctExpand);
+    // The 13 x 13 button's corner: 1 inside the cell's lines at the top right.
+    const TRect cellRect = grid->CellRect(2, 2);
+    const int right = cellRect.Right - 1, top = cellRect.Top + 1;
+    for (const bool open : {false, true}) {
+        G.CellVar = open;
+        const QImage image = renderToImage(*grid);
+        EXPECT_EQ(colorAt(image, right - 7, top + (open ? 5 : 8)), clBlack) << open;
+        EXPECT_NE(colorAt(image, right - 7, top + (open ? 8 : 5)), clBlack) << open;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DecorationPainting, ARadioGroupChecksTheOptionEqualToTheCellText) {
+    grid->SetRowHeights(2, 60);
+    grid->SetCells(2, 2, QStringLiteral("B"));
+    TStringList options;
+    options.Add(QStringLiteral("A"));
+    options.Add(QStringLiteral("B"));
+    grid->ControlLook().RadioAlwaysActive = true;  // the grid is not editable
+    TCellGraphic& G = decorate(ctRadio);
+    G.CellBitmap = &options;
+    G.CellIndex = -1;
+    const TRect r = grid->CellRect(2, 2);
+    const int S = grid->ControlLook().RadioSize, lineHeight = 16;
+    // Options run down from 2 inside the content (1 inside the cell's lines), one text line apart.
+    const int left = r.Left + 1 + 2, firstTop = r.Top + 1 + 2;
+    const int middle = S / 2;
+    // The first row with a dot in the column through the options' middles; -1 for none.
+    auto dotRow = [&](const QImage& image, int from, int to) {
+        for (int y = from; y < to; ++y)
+            if (colorAt(image, left + middle, y) == ColorToRGB(clWindowText)) return y;
+        return -1;
+    };
+    QImage image = renderToImage(*grid);
+    EXPECT_EQ(dotRow(image, firstTop, firstTop + S), -1) << "A unchecked";
+    EXPECT_GE(dotRow(image, firstTop + lineHeight / 2, r.Bottom), firstTop + lineHeight / 2) << "B checked";
+    G.CellIndex = 0;
+    image = renderToImage(*grid);
+    EXPECT_GE(dotRow(image, firstTop, firstTop + S), firstTop) << "index 0 checks A";
+    EXPECT_EQ(dotRow(image, firstTop + S, r.Bottom), -1);
+    EXPECT_TRUE(cleanAround(image));
+    G.CellBitmap = std::monostate{};
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DecorationPainting, AFilePictureGoneSinceItWasAddedDrawsNothing) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("red.png"));
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(QColor(0xFF, 0, 0));
+    ASSERT_TRUE(red.save(path));
+    TFilePicture picture;
+    picture.SetFilename(path);
+    grid->SetCells(2, 2, QString());
+    TCellGraphic& G = decorate(ctFilePicture);
+    G.CellBitmap = &picture;
+    G.CellAngle = noStretch;
+    const TRect r = grid->CellRect(2, 2);
+    const TPoint inside{r.Left + 5, r.Top + 5};
+    EXPECT_EQ(colorAt(renderToImage(*grid), inside.X, inside.Y), Red);
+    ASSERT_TRUE(QFile::remove(path));
+    QImage image;
+    EXPECT_NO_THROW(image = renderToImage(*grid));
+    EXPECT_EQ(colorAt(image, inside.X, inside.Y), Paper);
+    G.CellBitmap = std::monostate{};
+}
+
+}  // namespace

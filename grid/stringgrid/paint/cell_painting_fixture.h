@@ -1,0 +1,35 @@
+#pragma once
+
+#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/testkit/testkit.h"
+
+#include <QImage>
+
+constexpr TColor Paper = 0xFFFFFF;
+
+inline TColor colorAt(const QImage& image, int x, int y) {
+    const QRgb c = image.pixel(x, y);
+    return TColor(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
+}
+
+// A grid of 5 x 5 cells of 80 x 24 on white, one fixed row and column, no texts.
+class CellPaintingFixture : public StringGridFixture {
+protected:
+    void SetUp() override {
+        StringGridFixture::SetUp();
+        grid->SetBounds(0, 0, 420, 140);
+        grid->SetColCount(5);
+        grid->SetRowCount(5);
+        grid->SetDefaultColWidth(80);
+        grid->SetDefaultRowHeight(24);
+        grid->SetColor(Paper);
+        grid->SetSelectionColor(0xC08040);
+        grid->Look = glClassic;
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 5; ++c) grid->SetCells(c, r, QString());
+        grid->SetCol(4);
+        grid->SetRow(4);
+    }
+    QImage paint() { return renderToImage(*grid); }
+    TRect cell(int c, int r) const { return grid->CellRect(c, r); }
+};
