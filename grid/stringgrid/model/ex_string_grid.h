@@ -197,6 +197,26 @@ public:
     QString UnSortedCells(int i, int j);
     void SetUnSortedCells(int i, int j, const QString& Value);
 
+    // ---- whole rows and columns: adding, removing, clearing, trimming, finding
+    void AddRow();
+    void AddColumn();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // Keeps the first row of each text of the display column; DoCase tells case apart.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    // The second column's text joins the first's (trimmed) and the second column goes.
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+    void TrimColumn(int ACol);
+    void TrimRow(int ARow);
+    void TrimAll();
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    bool IsWideCell(int ACol, int ARow);
+    // The first cell, row by row, whose stored text equals SubStr.
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+
     // ---- cells by real column and real row
     QString AllCells(int i, int j);
     void SetAllCells(int i, int j, const QString& Value);
@@ -848,6 +868,10 @@ private:
     void restoreRow(TGridItem& Item, int DisplRow);
     // The display rows were inserted or removed: the grid's own counts follow.
     void rowsChanged();
+    // Removes the rows listed (ascending, distinct) with their cell properties.
+    void removeRowList(const std::vector<int>& Rows);
+    // ClearRect of the part of the rectangle the grid stores.
+    void clearClipped(int ACol1, int ARow1, int ACol2, int ARow2);
     void repaintIfNotUpdating();
     // Expands one node, without closing the others.
     void expandNodeOnly(int ARow);

@@ -2,6 +2,8 @@
 // answer until the piece of the grid that does the work overrides or fills it.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
+#include <algorithm>
+
 void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
 void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) { SetCellEx(RealColIndex(ACol), ARow, Value); }
 void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
@@ -166,7 +168,11 @@ void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
     rowsChanged();
 }
 
-void TExStringGrid::RemoveRows(int RowIndex, int RCount) { RemoveRowsInternal(RowIndex, RCount); }
+void TExStringGrid::RemoveRows(int RowIndex, int RCount) {
+    // Rows past the end or a count of none remove nothing.
+    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
+    RemoveRowsInternal(RowIndex, std::min(RCount, RowCount() - RowIndex));
+}
 
 void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls) {
     if (RCount <= 0) return;
@@ -176,6 +182,9 @@ void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls
 }
 
 void TExStringGrid::RemoveCols(int ColIndex, int CCount) {
+    // Only the stored columns from ColIndex on can go.
+    if (ColIndex < 0) return;
+    CCount = std::min(CCount, TotalColCount() - ColIndex);
     for (int i = 0; i < CCount; ++i) DeleteColumn(ColIndex);
 }
 
