@@ -605,6 +605,13 @@ public:
     // ---- style interfaces
     void SetComponentStyle(TExStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;
+    // The look as a whole: fixed-cell gradient, selection, line and footer colours.
+    void SetLook(TGridLook Value);
+    // The look's stored name and the name shown to a user; empty for glCustom.
+    static QString LookToString(TGridLook Value);
+    static QString LookToDisplayName(TGridLook Value);
+    // The look's border line, drawn over the grid's outer pixels.
+    void PaintBorder(TCanvas& Canvas);
 
     // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
     // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.
@@ -798,6 +805,7 @@ public:
     TNotifyEvent FOnEndBlockFocus;
 
 protected:
+    void WndProc(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void CreateWnd() override;
     void Resize() override;
