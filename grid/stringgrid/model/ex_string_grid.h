@@ -612,6 +612,8 @@ public:
     static QString LookToDisplayName(TGridLook Value);
     // The look's border line, drawn over the grid's outer pixels.
     void PaintBorder(TCanvas& Canvas);
+    // A gradient background in the area right of the last column and below the last row.
+    void PaintBackgroundArea(TCanvas& ACanvas);
 
     // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
     // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.
@@ -806,6 +808,7 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    void Paint() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void CreateWnd() override;
     void Resize() override;

@@ -1,6 +1,7 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/paint/control_look.h"
+#include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/testkit/testkit.h"
 
 #include <QImage>
@@ -173,6 +174,29 @@ TEST_F(GridLooks, TheBorderFollowsTheLook) {
         EXPECT_EQ(colorAt(image, 1, y), c.Inner == Cell ? own : c.Inner) << std::hex << colorAt(image, 1, y);
         delete &g;
     }
+}
+
+TEST_F(GridLooks, TheGradientBackgroundFillsOnlyTheAreaNoCellCovers) {
+    constexpr TColor green = 0x00C000;
+    TTestStringGrid& g = *makeGrid(); // 400 x 120 of cells in 420 x 140
+    g.BackGround().SetDisplay(bdGradientVert);
+    g.BackGround().SetColor(green);
+    g.BackGround().SetColorTo(green);
+    QImage image = renderToImage(g);
+    EXPECT_EQ(colorAt(image, 410, 60), green) << "right of the last column";
+    EXPECT_EQ(colorAt(image, 200, 130), green) << "below the last row";
+    EXPECT_EQ(colorAt(image, cell(g, 3, 3).Left + 4, cell(g, 3, 3).Top + 4), Paper);
+
+    g.BackGround().SetColorTo(clNone);
+    EXPECT_NE(colorAt(renderToImage(g), 410, 60), green) << "no gradient without an end colour";
+
+    g.BackGround().SetColorTo(green);
+    g.SetColCount(20);
+    g.SetRowCount(20);
+    image = renderToImage(g);
+    EXPECT_NE(colorAt(image, 410, 60), green) << "neither the last row nor the last column in view";
+    EXPECT_NE(colorAt(image, 200, 130), green);
+    delete &g;
 }
 
 TEST_F(GridLooks, LookNames) {
