@@ -612,6 +612,8 @@ public:
     static QString LookToDisplayName(TGridLook Value);
     // The look's border line, drawn over the grid's outer pixels.
     void PaintBorder(TCanvas& Canvas);
+    // With AutoThemeAdapt: takes the component style of the office theme when that has changed.
+    void AdaptToOfficeTheme();
     // A gradient background in the area right of the last column and below the last row.
     void PaintBackgroundArea(TCanvas& ACanvas);
 

@@ -1,5 +1,6 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "grid/foundation/grid_options.h"
+#include "grid/foundation/scripted_theme_service.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/testkit/testkit.h"
@@ -197,6 +198,18 @@ TEST_F(GridLooks, TheGradientBackgroundFillsOnlyTheAreaNoCellCovers) {
     EXPECT_NE(colorAt(image, 410, 60), green) << "neither the last row nor the last column in view";
     EXPECT_NE(colorAt(image, 200, 130), green);
     delete &g;
+}
+
+TEST_F(GridLooks, AdaptingToAnUnchangedOfficeThemeKeepsTheUsersColours) {
+    TScriptedThemeService olive(QStringLiteral("HomeStead"));
+    grid->AdaptToOfficeTheme();
+    EXPECT_EQ(grid->DUDGradientFrom(), clWhite) << "off without AutoThemeAdapt";
+    grid->SetAutoThemeAdapt(true);
+    grid->AdaptToOfficeTheme();
+    EXPECT_EQ(grid->DUDGradientFrom(), 0xCFF0EA);
+    grid->SetSelectionColor(0x123456);
+    grid->AdaptToOfficeTheme();
+    EXPECT_EQ(grid->SelectionColor(), 0x123456);
 }
 
 TEST_F(GridLooks, LookNames) {

@@ -1,10 +1,12 @@
 // Component styles: each style resets the selection and the control look, takes the look it
 // names, then writes its own colour table.
 #include "grid/foundation/grid_options.h"
-#include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/foundation/theme_detection.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/paint/fixed_cell_gradients.h"
 
+#include <map>
 #include <optional>
 
 namespace {
@@ -208,4 +210,19 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle) {
         SearchFooter().SetColorTo(DUDGradientMirrorTo());
     }
     Invalidate();
+}
+
+void TExStringGrid::AdaptToOfficeTheme() {
+    if (!AutoThemeAdapt()) return;
+    const TOfficeTheme theme = GetOfficeTheme();
+    if (theme == p->FOfficeTheme) return; // the user's own colours stay
+    static const std::map<TOfficeTheme, TExStyle> styles = {
+        {ot2003Blue, tsOffice2003Blue},       {ot2003Silver, tsOffice2003Silver},
+        {ot2003Olive, tsOffice2003Olive},     {ot2003Classic, tsOffice2003Classic},
+        {ot2007Blue, tsOffice2007Luna},       {ot2007Silver, tsOffice2007Silver},
+        {ot2007Black, tsOffice2007Obsidian},  {ot2010Blue, tsOffice2010Blue},
+        {ot2010Silver, tsOffice2010Silver},   {ot2010Black, tsOffice2010Black},
+    };
+    if (const auto it = styles.find(theme); it != styles.end()) SetComponentStyle(it->second);
+    p->FOfficeTheme = theme;
 }
