@@ -614,6 +614,8 @@ public:
     void PaintBorder(TCanvas& Canvas);
     // With AutoThemeAdapt: takes the component style of the office theme when that has changed.
     void AdaptToOfficeTheme();
+    // The older colour schemes: fixed gradient, active cell and search footer colours.
+    void SetTheme(TXPColorScheme Scheme);
     // A gradient background in the area right of the last column and below the last row.
     void PaintBackgroundArea(TCanvas& ACanvas);
 

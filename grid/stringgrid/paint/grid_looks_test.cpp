@@ -212,6 +212,21 @@ TEST_F(GridLooks, AdaptingToAnUnchangedOfficeThemeKeepsTheUsersColours) {
     EXPECT_EQ(grid->SelectionColor(), 0x123456);
 }
 
+TEST_F(GridLooks, ColourSchemesWriteTheFixedGradientAndTheActiveCell) {
+    grid->SetTheme(vistaAero);
+    EXPECT_EQ(grid->DUDGradientTo(), clWhite);
+    EXPECT_EQ(grid->DUDGradientMirrorTo(), 0xF4F2F1);
+    EXPECT_EQ(grid->ControlLook().FixedGradientFrom(), clWhite);
+    grid->SetTheme(xpGreen);
+    EXPECT_EQ(grid->DUDGradientFrom(), 0xCFF0EA);
+    EXPECT_EQ(grid->DUDGradientMirrorTo(), clNone) << "the earlier mirror goes";
+    EXPECT_EQ(grid->ActiveCellColorTo(), 0x1595EE);
+    grid->SetTheme(xpNone);
+    EXPECT_EQ(grid->DUDGradientTo(), ColorToRGB(clBtnFace));
+    EXPECT_EQ(grid->ControlLook().FixedGradientFrom(), clNone) << "look cleared";
+    EXPECT_EQ(grid->SearchFooter().ColorTo(), 0xFFD9B3);
+}
+
 TEST_F(GridLooks, LookNames) {
     EXPECT_EQ(TExStringGrid::LookToString(glWin7), QStringLiteral("glWin7"));
     EXPECT_EQ(TExStringGrid::LookToDisplayName(glXP), QStringLiteral("Windows XP"));
