@@ -625,6 +625,19 @@ public:
     // ---- style interfaces
     void SetComponentStyle(TExStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;
+    // The look as a whole: fixed-cell gradient, selection, line and footer colours.
+    void SetLook(TGridLook Value);
+    // The look's stored name and the name shown to a user; empty for glCustom.
+    static QString LookToString(TGridLook Value);
+    static QString LookToDisplayName(TGridLook Value);
+    // The look's border line, drawn over the grid's outer pixels.
+    void PaintBorder(TCanvas& Canvas);
+    // With AutoThemeAdapt: takes the component style of the office theme when that has changed.
+    void AdaptToOfficeTheme();
+    // The older colour schemes: fixed gradient, active cell and search footer colours.
+    void SetTheme(TXPColorScheme Scheme);
+    // A gradient background in the area right of the last column and below the last row.
+    void PaintBackgroundArea(TCanvas& ACanvas);
 
     // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
     // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.
@@ -818,6 +831,8 @@ public:
     TNotifyEvent FOnEndBlockFocus;
 
 protected:
+    void WndProc(TMessage& Message) override;
+    void Paint() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void CreateWnd() override;
     void Resize() override;

@@ -206,6 +206,8 @@ public:
     // Set by the mouse handling while a button is held on the cells.
     bool FMouseDown = false;
     TExStyle FStyle = tsWindowsXP;
+    // The office theme last followed with AutoThemeAdapt.
+    TOfficeTheme FOfficeTheme = otUnknown;
     TColorTones FTones;
 
     // ---- loading and windows

@@ -217,7 +217,6 @@ void TExStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
         for (int c = ACol1; c <= ACol2; ++c) SetCellEx(c, r, GetCellEx(c, r).trimmed());
 }
 
-void TExStringGrid::SetStyle(TExGridStyle) {}
 void TExStringGrid::QSort() {}
 void TExStringGrid::QSortIndexed() {}
 void TExStringGrid::QSortGroup() {}

@@ -230,5 +230,9 @@ void TExStringGrid::SetGroupColumn(int Value) { p->FGroupColumn = Value; }
 int TExStringGrid::FilterLevel() const { return p->FFilterLevel; }
 void TExStringGrid::SetFilterLevel(int Value) { p->FFilterLevel = std::max(0, Value); }
 
-void TExStringGrid::SetComponentStyle(TExStyle AStyle) { p->FStyle = AStyle; }
+void TExStringGrid::SetComponentStyle(TExStyle AStyle) {
+    p->FStyle = AStyle;
+    SetStyle(TExGridStyle(AStyle));
+    if (AStyle != tsCustom && ScrollType() == ssMetro) SetScrollType(ssNormal);
+}
 void TExStringGrid::SetColorTones(const TColorTones& ATones) { p->FTones = ATones; }

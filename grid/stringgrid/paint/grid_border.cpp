@@ -1,0 +1,47 @@
+// The look's border around the grid, painted after the cells on the window's frame.
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/graphics/canvas.h"
+
+namespace {
+
+bool looksHaveBorder(TGridLook look) {
+    switch (look) {
+    case glSoft:
+    case glDUD:
+    case glXP:
+    case glListView:
+    case glVista:
+    case glWin7:
+    case glOffice2007: return true;
+    default: return false;
+    }
+}
+
+void outline(TCanvas& canvas, TColor color, int left, int top, int right, int bottom) {
+    canvas.Pen.Color = color;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = 1;
+    canvas.MoveTo(left, bottom);
+    canvas.LineTo(left, top);
+    canvas.LineTo(right, top);
+    canvas.LineTo(right, bottom);
+    canvas.LineTo(left, bottom);
+}
+
+} // namespace
+
+void TExStringGrid::PaintBorder(TCanvas& Canvas) {
+    if (!looksHaveBorder(Look) || BorderColor() == clNone || Flat()) return;
+    const int w = Width(), h = Height();
+    if (FitCellsInGrid) {
+        outline(Canvas, BorderColor(), 1, 1, w - 2, h - 2);
+        if (Parent()) outline(Canvas, Parent()->Color(), 0, 0, w - 1, h - 1);
+    } else if (p->FIsComCtl6) {
+        outline(Canvas, BorderColor(), 0, 0, w - 1, h - 1);
+    }
+}
+
+void TExStringGrid::WndProc(TMessage& Message) {
+    TBaseGrid::WndProc(Message);
+    if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));
+}
