@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "grid/stringgrid/model/ex_string_grid.h"
-#include "platform/controls/application.h"
 #include "platform/controls/form.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
@@ -55,14 +54,3 @@ void BM_RepaintMarkup(benchmark::State& state) {
 BENCHMARK(BM_RepaintMarkup)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Fonts need the toolkit; it is left alive at exit, as its own statics go first.
-    auto* application = new TApplication;
-    application->Initialize(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/html_text.h"
-#include "platform/controls/application.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 
@@ -98,14 +97,3 @@ BENCHMARK(BM_MeasureLongText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawLongText)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Fonts need the toolkit; it is left alive at exit, as its own statics go first.
-    auto* application = new TApplication;
-    application->Initialize(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
