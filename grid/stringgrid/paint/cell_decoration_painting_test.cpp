@@ -152,20 +152,6 @@ TEST_F(DecorationPainting, AnImageIndexBeyondTheListDrawsNothing) {
 
 namespace {
 
-// The box of the non-paper pixels inside r.
-TRect inkIn(const QImage& image, const TRect& r) {
-    TRect box{r.Right, r.Bottom, r.Left, r.Top};
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            if (colorAt(image, x, y) != Paper) {
-                box.Left = std::min(box.Left, x);
-                box.Top = std::min(box.Top, y);
-                box.Right = std::max(box.Right, x + 1);
-                box.Bottom = std::max(box.Bottom, y + 1);
-            }
-    return box;
-}
-
 TEST_F(DecorationPainting, RotatedTextTurnsUpwardsFromItsAlignedOrigin) {
     grid->SetRowHeights(2, 60);
     grid->SetCells(2, 2, QStringLiteral("Hi"));

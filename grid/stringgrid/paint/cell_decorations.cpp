@@ -1,6 +1,5 @@
-// The decoration a cell's graphic record asks for, placed beside or around the text. Node glyphs
-// and interfaced cells keep their place (and hide the text where they replace it) but draw
-// nothing yet.
+// The decoration a cell's graphic record asks for, placed beside or around the text. Interfaced
+// cells keep their place (and hide the text where they replace it) but draw nothing yet.
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/file_picture.h"
@@ -179,6 +178,7 @@ void TCellPainter::drawCellGraphic() {
         break;
     case ctRating: drawRating(*Graphic, P); break;
     case ctRotated: drawRotatedText(*Graphic, R); break;
+    case ctNode: drawNodeGlyph(*Graphic, R); break;
     case ctRadioButton: {
         const int size = look.RadioSize;
         TRect box = placeCheckKind(*Graphic, R, size + 4);

@@ -33,6 +33,11 @@ private:
     void drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
                         const TStringList* Options, bool Selected);
     void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
+    // Node rows (cell_node_glyph.cpp).
+    void drawNodeGlyph(const TCellGraphic& Graphic, TRect R);
+    void drawTreeLines(TRect R, int Indent);
+    void drawNodeBox(bool Collapsed, int L, TRect R);
+    TColor nodeBackground() const;
 
     TExStringGrid& g;
     TExStringGridPrivate& d;

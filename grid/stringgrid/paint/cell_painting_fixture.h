@@ -5,11 +5,27 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 constexpr TColor Paper = 0xFFFFFF;
 
 inline TColor colorAt(const QImage& image, int x, int y) {
     const QRgb c = image.pixel(x, y);
     return TColor(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
+}
+
+// The box of the non-paper pixels inside r.
+inline TRect inkIn(const QImage& image, const TRect& r) {
+    TRect box{r.Right, r.Bottom, r.Left, r.Top};
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            if (colorAt(image, x, y) != Paper) {
+                box.Left = std::min(box.Left, x);
+                box.Top = std::min(box.Top, y);
+                box.Right = std::max(box.Right, x + 1);
+                box.Bottom = std::max(box.Bottom, y + 1);
+            }
+    return box;
 }
 
 // A grid of 5 x 5 cells of 80 x 24 on white, one fixed row and column, no texts.
