@@ -7,7 +7,6 @@
 #include "platform/messages/clock.h"
 #include "platform/system/resources.h"
 
-#include <typeinfo>
 
 namespace {
 
@@ -289,7 +288,7 @@ bool TLbButton::FocusedControlIsButton() const {
     for (TComponent* c = Owner(); c && !form; c = c->Owner()) form = dynamic_cast<TForm*>(c);
     const TWinControl* active = form ? focusedIn(*form) : nullptr;
     if (!active) return false;
-    const QString name = QString::fromLatin1(typeid(*active).name()).toUpper();
+    const QString name = active->ClassName().toUpper();
     return name.contains("BUTTON") && !name.contains("RADIOBUTTON");
 }
 
