@@ -305,9 +305,7 @@ void TCellPainter::drawButton(TCellGraphic& G, TRect P) {
     bool enabled = true;
     g.CanEditCell(RealCol, ARow, enabled);
     if (look.NoDisabledButtonLook) enabled = true;
-    const bool tonesSet = d.FTones.Background.BrushColor != TColorTone{}.BrushColor &&
-                          d.FTones.Background.BrushColor != clNone;
-    const uint8_t style = d.Flat && tonesSet ? 3 : look.FlatButton ? 2 : ExXPVS().IsThemeActive() ? 0 : 1;
+    const uint8_t style = buttonStyle();
     uint8_t state = G.CellBoolean ? 2 : 0;
     if (!enabled && G.CellType != ctExpand) state = 3;
     DrawPushButton(canvas, g.Handle(), P, style, state, d.FTones);
