@@ -638,6 +638,10 @@ public:
     void SetTheme(TXPColorScheme Scheme);
     // A gradient background in the area right of the last column and below the last row.
     void PaintBackgroundArea(TCanvas& ACanvas);
+    // The background picture placed once at its position / tiled from R's top-left less 1,
+    // clipped to R.
+    void DrawBackgroundBitmapAt(TCanvas& ACanvas, TRect R);
+    void TileBackgroundBitmap(TCanvas& ACanvas, TRect R);
 
     // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
     // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.

@@ -21,7 +21,7 @@ void TCellPainter::drawBackgroundPicture(TRect TR) {
     if (!back.Bitmap.Empty() && g.Colors(RealCol, ARow) == clNone && (!selected || !g.ShowSelection())) {
         const TRect r{TR.Left - lw + 1, TR.Top - lw + 1, TR.Right, TR.Bottom};
         if (back.Display == bdTile) drawBackgroundTiled(r);
-        else drawBackgroundFixed(r);
+        else g.DrawBackgroundBitmapAt(canvas, r);
     }
     const bool gradient = back.Display == bdGradientHorz || back.Display == bdGradientVert;
     if (!gradient) return;
@@ -31,16 +31,6 @@ void TCellPainter::drawBackgroundPicture(TRect TR) {
     const bool selectionHidden = (!selected || focused) && (!focused || !(g.Options() & goDrawFocusSelected));
     if ((g.Colors(RealCol, ARow) == clNone || controlCell) && (selectionHidden || !g.ShowSelection()))
         drawBackgroundGradient({TR.Left - 1, TR.Top - lw, TR.Right, TR.Bottom + lw - 1});
-}
-
-void TCellPainter::drawBackgroundFixed(TRect R) {
-    const TBackGround& back = g.BackGround();
-    const TRect picture{back.Left, back.Top, back.Left + back.Bitmap.Width(), back.Top + back.Bitmap.Height()};
-    if (picture.Right <= R.Left || picture.Left >= R.Right || picture.Bottom <= R.Top || picture.Top >= R.Bottom) return;
-    canvas.SaveDC();
-    canvas.IntersectClipRect(R);
-    canvas.Draw(picture.Left, picture.Top, back.Bitmap);
-    canvas.RestoreDC();
 }
 
 // The tiles run on from column to column as if one picture covered the whole grid.
@@ -53,10 +43,10 @@ void TCellPainter::drawBackgroundTiled(TRect R) {
     for (int r = normalOnly ? g.FixedRows() : 0; r < ARow; ++r) phaseY += g.RowHeights(r);
     phaseX %= w;
     phaseY %= h;
+    // The tiling of the whole grid, shifted so that this cell continues it.
     canvas.SaveDC();
     canvas.IntersectClipRect(R);
-    for (int y = R.Top - 1 - phaseY; y < R.Bottom; y += h)
-        for (int x = R.Left - 1 - phaseX; x < R.Right; x += w) canvas.Draw(x, y, bitmap);
+    g.TileBackgroundBitmap(canvas, {R.Left - phaseX, R.Top - phaseY, R.Right, R.Bottom});
     canvas.RestoreDC();
 }
 

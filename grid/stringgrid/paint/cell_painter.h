@@ -30,7 +30,6 @@ private:
     // What lies under the text (cell_background_picture.cpp).
     void drawBackgroundPicture(TRect TR);
     void drawBackgroundTiled(TRect R);
-    void drawBackgroundFixed(TRect R);
     void drawBackgroundGradient(TRect R);
     void drawSelectionRectangle(TRect TR);
     // Decorations (cell_decorations.cpp).
