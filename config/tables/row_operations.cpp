@@ -1,6 +1,6 @@
 #include "config/tables/row_operations.h"
 
-#include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/columngrid/ex_column_grid.h"
 #include "platform/dialogs/message_box.h"
 #include "shell/common/program_state.h"
 
@@ -81,11 +81,14 @@ void Grid_Copy_Row(TExStringGrid& Grid, int Row) {
     for (int c = 1; c <= dataColumns(Grid); ++c) Row_Clipboard.append(Grid.GetCellEx(c, Row));
 }
 
-void Grid_Paste_Row(TExStringGrid& Grid, int Row, bool Copied, const std::function<bool(int)>& Is_Check_Column) {
+void Grid_Paste_Row(TExColumnGrid& Grid, int Row, bool Copied) {
     if (!pasteAllowed(Grid, Copied)) return;
     const int n = dataColumns(Grid);
+    const auto isCheckColumn = [&](int c) {
+        return c < Grid.Columns().Count() && Grid.Columns().Items(c)->Editor() == edDataCheckBox;
+    };
     bool used = false;
-    for (int c = 1; c <= n && !used; ++c) used = !Is_Check_Column(c) && !Grid.GetCellEx(c, Row).trimmed().isEmpty();
+    for (int c = 1; c <= n && !used; ++c) used = !isCheckColumn(c) && !Grid.GetCellEx(c, Row).trimmed().isEmpty();
     if (!mayOverwrite(used)) return;
     for (int c = 1; c <= n; ++c) Grid.SetCellEx(c, Row, Row_Clipboard[c - 1]);
 }

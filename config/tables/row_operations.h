@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QChar>
-#include <functional>
 
+class TExColumnGrid;
 class TExStringGrid;
 
 // The four row buttons, the Enter key and the header double click of every table window. A
@@ -21,8 +21,8 @@ void Grid_Insert_Row(int Row, TExStringGrid& Grid, bool Set_Enable);
 void Grid_Copy_Row(TExStringGrid& Grid, int Row);
 // Writes the copied row into Row after checking that one was copied in this window (Copied)
 // and that it is as wide as this table, and asking before overwriting a used row. A row whose
-// only texts stand in columns where Is_Check_Column holds counts as free.
-void Grid_Paste_Row(TExStringGrid& Grid, int Row, bool Copied, const std::function<bool(int)>& Is_Check_Column);
+// only texts stand in check-box columns (edDataCheckBox) counts as free.
+void Grid_Paste_Row(TExColumnGrid& Grid, int Row, bool Copied);
 
 // The _Check family: for string grids whose cells carry check-box objects, whose states move
 // apart from the texts.

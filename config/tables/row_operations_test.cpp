@@ -1,6 +1,6 @@
 #include "config/tables/row_operations.h"
 
-#include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/columngrid/ex_column_grid.h"
 #include "platform/controls/form.h"
 #include "platform/testkit/testkit.h"
 #include "shell/common/language.h"
@@ -14,8 +14,8 @@ const QString No_Copy = "Error!!! Copy a valid row before Paste it";
 const QString Copy_Width = "Error in the Copy values!!! Copy a valid row before Paste it";
 const QString Row_Used = "Row Already used. Do you want to overwrite the values?";
 
-// A table of 4 data rows and 4 data columns, the last one hidden; row r holds "<c><r>" in
-// column c ("a1" .. "d4") and its number in column 0.
+// A table of 4 data rows and 4 data columns, the last one hidden, column 1 a check-box column;
+// row r holds "<c><r>" in column c ("a1" .. "d4") and its number in column 0.
 class RowOperations : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -23,9 +23,10 @@ protected:
         Load_Default_Texts();
         form = new TForm(nullptr);
         form->SetBounds(0, 0, 600, 400);
-        grid = new TExStringGrid(form);
+        grid = new TExColumnGrid(form);
         grid->SetParent(form);
         grid->SetColCount(5);
+        grid->Columns().Items(1)->SetEditor(edDataCheckBox);
         grid->SetRowCount(5);
         for (int r = 1; r < 5; ++r) {
             grid->SetCellEx(0, r, QString::number(r));
@@ -73,7 +74,7 @@ protected:
     }
 
     TForm* form = nullptr;
-    TExStringGrid* grid = nullptr;
+    TExColumnGrid* grid = nullptr;
 };
 
 TEST_F(RowOperations, DeleteAndInsertKeepTheRowCountAndMoveHiddenColumnsToo) {
@@ -103,23 +104,21 @@ TEST_F(RowOperations, DeleteAndInsertKeepTheRowCountAndMoveHiddenColumnsToo) {
 TEST_F(RowOperations, PasteRefusesWithoutACopyOrOfAnotherWidth) {
     Grid_Copy_Row(*grid, 1);
     EXPECT_EQ(Row_Clipboard, QStringList({"a1", "b1", "c1", "d1"}));
-    const auto never = [](int) { return false; };
-    Grid_Paste_Row(*grid, 3, false, never);
+    Grid_Paste_Row(*grid, 3, false);
     Row_Clipboard.removeLast();
-    Grid_Paste_Row(*grid, 3, true, never);
+    Grid_Paste_Row(*grid, 3, true);
     EXPECT_EQ(boxTexts(), QStringList({No_Copy, Copy_Width}));
     EXPECT_EQ(row(3), "3,a3,b3,c3,d3");
 }
 
 TEST_F(RowOperations, PasteAsksBeforeOverwritingAUsedRow) {
-    const auto column1IsCheck = [](int c) { return c == 1; };
     Grid_Copy_Row(*grid, 1);
 
     driver().answerNextBox(mrNo);
-    Grid_Paste_Row(*grid, 2, true, column1IsCheck);
+    Grid_Paste_Row(*grid, 2, true);
     EXPECT_EQ(row(2), "2,a2,b2,c2,d2");
     driver().answerNextBox(mrYes);
-    Grid_Paste_Row(*grid, 2, true, column1IsCheck);
+    Grid_Paste_Row(*grid, 2, true);
     EXPECT_EQ(row(2), "2,a1,b1,c1,d1");
     EXPECT_EQ(boxTexts(), QStringList({Row_Used, Row_Used}));
 
@@ -127,7 +126,7 @@ TEST_F(RowOperations, PasteAsksBeforeOverwritingAUsedRow) {
     driver().reset();
     for (int c = 2; c < 5; ++c) grid->SetCellEx(c, 3, "  ");
     grid->SetCellEx(1, 3, "Y");
-    Grid_Paste_Row(*grid, 3, true, column1IsCheck);
+    Grid_Paste_Row(*grid, 3, true);
     EXPECT_TRUE(driver().boxes().empty());
     EXPECT_EQ(row(3), "3,a1,b1,c1,d1");
 }
