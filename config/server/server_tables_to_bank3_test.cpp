@@ -2,19 +2,13 @@
 #include "config/banks/bank_builder.h"
 #include "config/banks/bank_files.h"
 #include "config/server/iec61850_variables_form.h"
+#include "config/server/table_window_fixture.h"
 #include "config/server/tls_known_cert_form.h"
 #include "grid/columngrid/ex_column_grid.h"
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
-#include "shell/buttons/lb_button.h"
-#include "shell/common/language.h"
-#include "shell/common/program_state.h"
-#include "platform/testkit/temp_folder.h"
-#include "platform/testkit/testkit.h"
 
-#include <QFile>
 #include <bit>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -39,29 +33,24 @@ struct Bytes {
     }
 };
 
-class ServerTablesToBank3 : public ::testing::Test {
+class ServerTablesToBank3 : public ServerProjectFixture {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        Load_Default_Texts();
-        Project_Path = folder.path();
-        Set_Project_Files();
+        ServerProjectFixture::SetUp();
         ASSERT_TRUE(ForceDirectories(folder.file("bin")));
         variables.Create();
         certificates.Create();
     }
-    void TearDown() override { Reset_Program_State(); }
 
     template <typename TWindow>
     void enterAndConfirm(TWindow& window, const std::function<void()>& enter) {
-        driver().onNextModal([&](TForm&) {
+        const TModalResult result = show<TWindow>(window, [&](TWindow& w) {
             enter();
-            click(*window.Btn_OK, 5, 5);
+            press(w.Btn_OK);
         });
-        ASSERT_EQ(window.ShowModal(), mrOk);
+        ASSERT_EQ(result, mrOk);
     }
 
-    TempFolder folder;
     TFIEC61850_Variables variables{nullptr};
     TFTLS_Server_Known_Cert certificates{nullptr};
     TXMLDocument xml{nullptr};
@@ -90,8 +79,6 @@ TEST_F(ServerTablesToBank3, VariablesAndCertificatesEnteredInTheWindowsAreLaidOu
 
     Create_Bin(xml);
     ASSERT_TRUE(Save_Bin());
-    QFile bank3(folder.file("bin/bank3.bin"));
-    ASSERT_TRUE(bank3.open(QIODevice::ReadOnly));
 
     // Head 54, two certificates of 8 bytes, two variables of 32, the zero byte at 134, then the
     // certificates and the names.
@@ -102,7 +89,7 @@ TEST_F(ServerTablesToBank3, VariablesAndCertificatesEnteredInTheWindowsAreLaidOu
     expected.variable(A + 151, 2, 7, 3, 1, 1, 2.5f, 1, 3);
     expected.variable(A + 154, 6, 1437, 0, 4, 0, 1.0f, 0, 0);
     expected.b.append(QByteArray("\0" "0123456789\0" "\xC3\xA9\nX\0" "V1\0" "Temp\0", 25));
-    EXPECT_EQ(bank3.readAll().toHex(' '), expected.b.toHex(' '));
+    EXPECT_EQ(fileBytes("bin/bank3.bin").toHex(' '), expected.b.toHex(' '));
 }
 
 }  // namespace

@@ -12,27 +12,22 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A table window of an open configuration in a fresh folder, with the English texts.
-template <typename TWindow>
-class TableWindowFixture : public ::testing::Test {
+// An open configuration in a fresh folder, with the English texts.
+class ServerProjectFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         Reset_Program_State();
         Load_Default_Texts();
         Project_Path = folder.path();
         Set_Project_Files();
-        window = std::make_unique<TWindow>(nullptr);
-        window->Create();
     }
-    void TearDown() override {
-        window.reset();
-        Reset_Program_State();
-    }
+    void TearDown() override { Reset_Program_State(); }
 
-    // Shows the window modally and runs inside while it is open; the modal result.
-    TModalResult show(const std::function<void(TWindow&)>& inside) {
-        driver().onNextModal([&](TForm&) { inside(*window); });
-        return window->ShowModal();
+    // Shows window modally and runs inside while it is open; the modal result.
+    template <typename TWindow>
+    static TModalResult show(TWindow& window, const std::function<void(TWindow&)>& inside) {
+        driver().onNextModal([&](TForm&) { inside(window); });
+        return window.ShowModal();
     }
     static void press(TLbButton* button) { click(*button, 5, 5); }
 
@@ -40,12 +35,29 @@ protected:
         QFile f(folder.file(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-    QStringList boxTexts() const {
+    static QStringList boxTexts() {
         QStringList out;
         for (const ScriptedDriver::Box& b : driver().boxes()) out << b.text;
         return out;
     }
 
     TempFolder folder;
+};
+
+// One table window of such a configuration.
+template <typename TWindow>
+class TableWindowFixture : public ServerProjectFixture {
+protected:
+    void SetUp() override {
+        ServerProjectFixture::SetUp();
+        window = std::make_unique<TWindow>(nullptr);
+        window->Create();
+    }
+    void TearDown() override {
+        window.reset();
+        ServerProjectFixture::TearDown();
+    }
+    TModalResult show(const std::function<void(TWindow&)>& inside) { return ServerProjectFixture::show(*window, inside); }
+
     std::unique_ptr<TWindow> window;
 };
