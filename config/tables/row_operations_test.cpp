@@ -168,6 +168,13 @@ TEST_F(RowOperations, CheckFamilyCopiesBoxesAsYAndNAndCountsBlanksAsUsed) {
 
     Grid_Paste_Row_Check(*grid, 3, false);
     EXPECT_EQ(boxTexts().last(), No_Copy);
+
+    // A row copied by the plain family carries no box flags: its entries are texts.
+    Grid_Copy_Row(*grid, 4);
+    Row_Clipboard_Is_Check.clear();
+    driver().answerNextBox(mrYes);
+    Grid_Paste_Row_Check(*grid, 3, true);
+    EXPECT_EQ(row(3), "3,,b4,c4,d4");
 }
 
 TEST_F(RowOperations, EnterJumpsThroughTheVisibleCellsAndWrapsWhenTheOptionIsOn) {
