@@ -39,6 +39,11 @@ TEST_F(TlsKnownCertWindow, TheTableHasTenNumberedRowsOfCertificatesUnderItsHeade
     EXPECT_EQ(hint, "Insert the TLS Certificate");
     window->GridHint(nullptr, 1, 2, hint);
     EXPECT_EQ(hint, "");
+    // A click on a row number selects the row, elsewhere it does not.
+    window->ClickCell(nullptr, 4, 2);
+    EXPECT_FALSE(grid().IsSelected(3, 4));
+    window->ClickCell(nullptr, 4, 0);
+    EXPECT_TRUE(grid().IsSelected(3, 4));
 }
 
 TEST_F(TlsKnownCertWindow, OkWritesTheRowsUpToTheFirstBlankCertificate) {
