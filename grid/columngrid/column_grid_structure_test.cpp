@@ -134,3 +134,41 @@ TEST_F(ColumnGridStructure, GroupingKeepsTheGroupedColumnsDefinition) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ColumnGridFixture, ColumnPopupEventFollowsButtonAndPopupType) {
+    // The menu is only handed on, never used, in these tests.
+    int menuStandIn = 0;
+    auto* menu = reinterpret_cast<TPopupMenu*>(&menuStandIn);
+    item(Plain).ColumnPopup = menu;
+    int fired = 0;
+    TPopupMenu* given = nullptr;
+    grid->OnColumnPopup = [&](TObject*, int ACol, int ARow, TPopupMenu* PopupMenu) {
+        ++fired;
+        given = PopupMenu;
+        EXPECT_EQ(ACol, Plain);
+    };
+    const TRect data = grid->CellRect(Plain, 2);
+    struct Case {
+        TColumnPopupType type;
+        TMouseButton button;
+        bool fires;
+    } cases[] = {{cpFixedCellsRClick, mbRight, true}, {cpFixedCellsRClick, mbLeft, false},
+                 {cpNormalCellsLClick, mbLeft, true}, {cpAllCellsLClick, mbRight, false},
+                 {cpAllCellsRClick, mbMiddle, false}};
+    for (const Case& c : cases) {
+        item(Plain).ColumnPopupType = c.type;
+        fired = 0;
+        grid->MouseDown(c.button, 0, data.Left + 2, data.Top + 2);
+        EXPECT_EQ(fired, c.fires ? 1 : 0) << c.type << " " << c.button;
+    }
+    EXPECT_EQ(given, menu);
+    // Columns without a menu stay quiet.
+    fired = 0;
+    const TRect other = grid->CellRect(Combo, 2);
+    grid->MouseDown(mbRight, 0, other.Left + 2, other.Top + 2);
+    EXPECT_EQ(fired, 0);
+}
+
+}  // namespace

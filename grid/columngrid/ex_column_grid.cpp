@@ -36,7 +36,9 @@ TGridColumnItem* TExColumnGrid::itemOf(int ACol) const {
 
 void TExColumnGrid::Loaded() {
     TExStringGrid::Loaded();
-    SyncColumns();
+    // Quietly: a change told while items are still missing would shrink the grid to them
+    // and drop the cells of the columns beyond.
+    syncQuietly();
     FColumns->SetOrganization();
 }
 
