@@ -144,7 +144,7 @@ void TExColumnGrid::ColumnMoved(int FromIndex, int ToIndex) {
     BeginUpdate();
     FColumnMoving = true;
     // The item itself moves: its whole definition goes with the column.
-    FColumns->Move(from, to);
+    if (from < FColumns->Count() && to < FColumns->Count()) FColumns->Move(from, to);
     SetTopRow(top);
     FColumnMoving = false;
     EndUpdate();
