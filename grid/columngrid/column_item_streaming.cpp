@@ -6,7 +6,6 @@
 #include <QVariantList>
 #include <algorithm>
 #include <functional>
-#include <type_traits>
 #include <vector>
 
 namespace {
@@ -68,32 +67,18 @@ bool emptyText(const QVariant& v) { return v.toString().isEmpty(); }
 bool emptyList(const QVariant& v) { return v.toStringList().isEmpty(); }
 bool isTrue(const QVariant& v) { return v.toBool(); }
 
-template <class T>
-QVariant toVariant(T v) {
-    if constexpr (std::is_enum_v<T>) return QVariant(static_cast<int>(v));
-    else if constexpr (std::is_same_v<T, TColor>) return QVariant(static_cast<qlonglong>(v));
-    else return QVariant::fromValue(v);
-}
-
-template <class T>
-T fromVariant(const QVariant& v) {
-    if constexpr (std::is_enum_v<T>) return static_cast<T>(v.toInt());
-    else if constexpr (std::is_same_v<T, TColor>) return static_cast<TColor>(v.toLongLong());
-    else return v.value<T>();
-}
-
 // A value that only stores.
 template <class T>
 TPublished field(const char* name, T I::*member, bool (*isDefault)(const QVariant&) = never) {
-    return {QString::fromLatin1(name), isDefault, [member](const I& i) { return toVariant<T>(i.*member); },
-            [member](I& i, const QVariant& v) { i.*member = fromVariant<T>(v); }};
+    return {QString::fromLatin1(name), isDefault, [member](const I& i) { return ToStreamedValue<T>(i.*member); },
+            [member](I& i, const QVariant& v) { i.*member = FromStreamedValue<T>(v); }};
 }
 
 // A value written through its setter.
 template <class T, class Get, class Set>
 TPublished property(const char* name, Get get, Set set, bool (*isDefault)(const QVariant&) = never) {
-    return {QString::fromLatin1(name), isDefault, [get](const I& i) { return toVariant<T>(get(i)); },
-            [set](I& i, const QVariant& v) { set(i, fromVariant<T>(v)); }};
+    return {QString::fromLatin1(name), isDefault, [get](const I& i) { return ToStreamedValue<T>(get(i)); },
+            [set](I& i, const QVariant& v) { set(i, FromStreamedValue<T>(v)); }};
 }
 
 #define LW_PROPERTY(T, Name, ...) \

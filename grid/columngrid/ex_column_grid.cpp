@@ -36,7 +36,9 @@ TGridColumnItem* TExColumnGrid::itemOf(int ACol) const {
 
 void TExColumnGrid::Loaded() {
     TExStringGrid::Loaded();
-    SyncColumns();
+    // Quietly: a change told while items are still missing would shrink the grid to them
+    // and drop the cells of the columns beyond.
+    syncQuietly();
     FColumns->SetOrganization();
 }
 
@@ -142,7 +144,7 @@ void TExColumnGrid::ColumnMoved(int FromIndex, int ToIndex) {
     BeginUpdate();
     FColumnMoving = true;
     // The item itself moves: its whole definition goes with the column.
-    FColumns->Move(from, to);
+    if (from < FColumns->Count() && to < FColumns->Count()) FColumns->Move(from, to);
     SetTopRow(top);
     FColumnMoving = false;
     EndUpdate();
