@@ -157,11 +157,14 @@ void TFPROFINET_Modules_Def::Write_Subslot_Row(int Row, const TPROFINET_Slot& Sl
     Write_Cell(scMnemonic, Row, has ? Subslot.FMnemonic : QString(), false, Mnemonic_Color);
 }
 
-void TFPROFINET_Modules_Def::Write_Empty_Slot_Row(int Row, const TPROFINET_Slot& Slot) {
+void TFPROFINET_Modules_Def::Write_Slot_Only_Row(int Row, const TPROFINET_Slot& Slot) {
     Write_Cell(scSlot, Row, QString::number(Slot.FSlotNum), true, Slot_Color);
     Write_Cell(scSubslot, Row, QString(), true, Slot_Color);
-    Write_Cell(scModule, Row, QString(), Slot.FFixed, Module_Color);
-    for (int c = scModuleDesc; c <= scSubmoduleDesc; ++c) Write_Cell(c, Row, QString(), true, Module_Color);
+    // A module without subslots still shows in its slot's row, where it can be changed.
+    const TPROFINET_Module* module = Slot.Selected_Module.get();
+    Write_Cell(scModule, Row, module ? module->FName : QString(), Slot.FFixed, Module_Color);
+    Write_Cell(scModuleDesc, Row, module ? module->FInfo : QString(), true, Module_Color);
+    for (int c = scSubmodule; c <= scSubmoduleDesc; ++c) Write_Cell(c, Row, QString(), true, Module_Color);
     for (int c = scAddressIn; c <= scQuantityOut; ++c) Write_Cell(c, Row, QString(), true, Mapping_Color);
     for (int c : {int(scMapOnlyData), int(scDifferentWord)}) {
         Write_Cell(c, Row, QString(), false, Mapping_Color);
@@ -177,12 +180,12 @@ void TFPROFINET_Modules_Def::Compile_Def_Val_Table() {
     if (SlotList.empty()) return;
     int rows = 0;
     for (const auto& slot : SlotList)
-        rows += slot->Selected_Module ? static_cast<int>(slot->SubSlotList.size()) : 1;
+        rows += std::max<int>(1, slot->Selected_Module ? static_cast<int>(slot->SubSlotList.size()) : 0);
     ASG_SlotModule->SetRowCount(rows + 1);
     int row = 1;
     for (const auto& slot : SlotList) {
-        if (!slot->Selected_Module) {
-            Write_Empty_Slot_Row(row++, *slot);
+        if (!slot->Selected_Module || slot->SubSlotList.empty()) {
+            Write_Slot_Only_Row(row++, *slot);
             continue;
         }
         for (const auto& subslot : slot->SubSlotList) Write_Subslot_Row(row++, *slot, *subslot);
@@ -316,9 +319,10 @@ void TFPROFINET_Modules_Def::Show_Submodule_Parameters(TPROFINET_Subslot* SubSlo
         grid.SetCellEx(0, r, group->FGroupName);
         ++r;
         for (const auto& param : group->Parameters_List) {
-            const QString value = param->DiscreteList.empty()
-                                      ? param->FValue
-                                      : param->GetDiscreteByValue(Number_Or(param->FValue, 0));
+            // A parameter not set yet takes its default, so its text is the default's.
+            const QString& stored = param->FValue.isEmpty() ? param->FDefaultValue : param->FValue;
+            const QString value =
+                param->DiscreteList.empty() ? param->FValue : param->GetDiscreteByValue(Number_Or(stored, 0));
             const QString texts[] = {param->FName, value, param->FAllowedValues, param->FDefaultValue,
                                      param->FMnemonic};
             const bool readOnly[] = {true, false, true, true, false};

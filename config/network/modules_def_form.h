@@ -73,7 +73,8 @@ protected:
 
 private:
     void Write_Subslot_Row(int Row, const TPROFINET_Slot& Slot, const TPROFINET_Subslot& Subslot);
-    void Write_Empty_Slot_Row(int Row, const TPROFINET_Slot& Slot);
+    // The one row of a slot without module, or with a module without subslots.
+    void Write_Slot_Only_Row(int Row, const TPROFINET_Slot& Slot);
     void Write_Cell(int Col, int Row, const QString& Text, bool ReadOnly, TColor Color);
 };
 

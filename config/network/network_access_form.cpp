@@ -260,8 +260,8 @@ void TFPROFINET_Network_Access::Name_Of_Station_Exit() {
     TPROFINET_Device* device = Selected_Device();
     if (!device) return;
     const QString text = E_Dev_DevProp_NameStation->Text();
-    const QString fault = Name_Of_Station_Fault(text);
-    if (!fault.isEmpty()) return Refuse(fault, E_Dev_DevProp_NameStation);
+    QString fault;
+    if (Name_Of_Station_Fault(text, fault)) return Refuse(fault, E_Dev_DevProp_NameStation);
     device->FNameOfStation = text;
 }
 
@@ -269,8 +269,8 @@ void TFPROFINET_Network_Access::IP_Address_Exit() {
     TPROFINET_Device* device = Selected_Device();
     if (!device) return;
     const QString text = E_Dev_DevProp_IPAddress->Text();
-    const QString fault = IP_Address_Fault(text, Subnet, List_PROFINET_Device, device);
-    if (!fault.isEmpty()) return Refuse(fault, E_Dev_DevProp_IPAddress);
+    QString fault;
+    if (IP_Address_Fault(text, Subnet, List_PROFINET_Device, device, fault)) return Refuse(fault, E_Dev_DevProp_IPAddress);
     device->FIPAddress = text;
 }
 

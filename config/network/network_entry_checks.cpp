@@ -20,6 +20,11 @@ bool Is_Label_Char(QChar c) {
            c == QLatin1Char('-');
 }
 
+bool Refused(QString& Message, const QString& Text) {
+    Message = Text;
+    return true;
+}
+
 // The bytes of a dotted address that Split_IP_Address takes.
 bool Parse_Address(const QString& Text, TAddress& Address) {
     QString p[4];
@@ -58,25 +63,27 @@ TMaster_Subnet Read_Master_Subnet() {
     return subnet;
 }
 
-QString Name_Of_Station_Fault(const QString& Name) {
-    if (Name.size() >= 32) return Lang(1131);
-    if (Name.isEmpty()) return QString();
+bool Name_Of_Station_Fault(const QString& Name, QString& Message) {
+    if (Name.size() >= 32) return Refused(Message, Lang(1131));
+    if (Name.isEmpty()) return false;
     const QString rule = QStringLiteral(
         "PROFINET Name of Station may hold only the letters a to z, the digits 0 to 9, '-' and '.', "
         "in parts separated by '.' that neither are empty nor start or end with '-'");
     for (const QString& label : Name.split(QLatin1Char('.'))) {
-        if (label.isEmpty() || label.startsWith(QLatin1Char('-')) || label.endsWith(QLatin1Char('-'))) return rule;
+        if (label.isEmpty() || label.startsWith(QLatin1Char('-')) || label.endsWith(QLatin1Char('-')))
+            return Refused(Message, rule);
         for (const QChar c : label)
-            if (!Is_Label_Char(c)) return rule;
+            if (!Is_Label_Char(c)) return Refused(Message, rule);
     }
-    if (Looks_Like_Address(Name)) return QStringLiteral("PROFINET Name of Station cannot have the form of an IP Address");
-    return QString();
+    if (Looks_Like_Address(Name))
+        return Refused(Message, QStringLiteral("PROFINET Name of Station cannot have the form of an IP Address"));
+    return false;
 }
 
-QString IP_Address_Fault(const QString& Text, const TMaster_Subnet& Subnet, const TPROFINET_Device_List& Devices,
-                         const TPROFINET_Device* Self) {
+bool IP_Address_Fault(const QString& Text, const TMaster_Subnet& Subnet, const TPROFINET_Device_List& Devices,
+                      const TPROFINET_Device* Self, QString& Message) {
     TAddress address{};
-    if (!Parse_Address(Text, address)) return Lang(1132);
+    if (!Parse_Address(Text, address)) return Refused(Message, Lang(1132));
     bool inSubnet = true;
     bool hostZero = true;
     bool hostOnes = true;
@@ -87,16 +94,17 @@ QString IP_Address_Fault(const QString& Text, const TMaster_Subnet& Subnet, cons
         hostOnes = hostOnes && (address[i] | mask) == 0xFF;
     }
     if (!inSubnet)
-        return QStringLiteral("IP Address must be in the subnet of the PROFINET Master (%1, mask %2)")
-            .arg(Dotted(Subnet.Address), Dotted(Subnet.Mask));
+        return Refused(Message, QStringLiteral("IP Address must be in the subnet of the PROFINET Master (%1, mask %2)")
+                                    .arg(Dotted(Subnet.Address), Dotted(Subnet.Mask)));
     if (hostZero || hostOnes)
-        return QStringLiteral("IP Address cannot be the first or the last address of the subnet");
-    if (address == Subnet.Address) return QStringLiteral("IP Address is the address of the PROFINET Master");
+        return Refused(Message, QStringLiteral("IP Address cannot be the first or the last address of the subnet"));
+    if (address == Subnet.Address)
+        return Refused(Message, QStringLiteral("IP Address is the address of the PROFINET Master"));
     for (size_t i = 0; i < Devices.size(); ++i) {
         if (Devices[i].get() == Self) continue;
         TAddress other{};
         if (Parse_Address(Devices[i]->FIPAddress, other) && other == address)
-            return QStringLiteral("IP Address is already used by Device # %1").arg(i);
+            return Refused(Message, QStringLiteral("IP Address is already used by Device # %1").arg(i));
     }
-    return QString();
+    return false;
 }
