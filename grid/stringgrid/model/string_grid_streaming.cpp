@@ -16,35 +16,21 @@ struct TPublished {
     std::function<void(G&, const QVariant&)> Set;
 };
 
-template <class T>
-QVariant toVariant(T v) {
-    if constexpr (std::is_enum_v<T>) return QVariant(static_cast<int>(v));
-    else if constexpr (std::is_same_v<T, TColor>) return QVariant(static_cast<qlonglong>(v));
-    else return QVariant::fromValue(v);
-}
-
-template <class T>
-T fromVariant(const QVariant& v) {
-    if constexpr (std::is_enum_v<T>) return static_cast<T>(v.toInt());
-    else if constexpr (std::is_same_v<T, TColor>) return static_cast<TColor>(v.toLongLong());
-    else return v.value<T>();
-}
-
 // A plain option stored in its field.
 template <class T>
 TPublished field(const char* name, T TExStringGridOptions::*member) {
     const TExStringGridOptions defaults;
-    return {QString::fromLatin1(name), toVariant<T>(defaults.*member),
-            [member](const G& g) { return toVariant<T>(g.*member); },
-            [member](G& g, const QVariant& v) { g.*member = fromVariant<T>(v); }};
+    return {QString::fromLatin1(name), ToStreamedValue<T>(defaults.*member),
+            [member](const G& g) { return ToStreamedValue<T>(g.*member); },
+            [member](G& g, const QVariant& v) { g.*member = FromStreamedValue<T>(v); }};
 }
 
 // A property read and written through the grid.
 template <class T, class Get, class Set>
 TPublished property(const char* name, T storedDefault, Get get, Set set) {
-    return {QString::fromLatin1(name), toVariant<T>(storedDefault),
-            [get](const G& g) { return toVariant<T>(get(g)); },
-            [set](G& g, const QVariant& v) { set(g, fromVariant<T>(v)); }};
+    return {QString::fromLatin1(name), ToStreamedValue<T>(storedDefault),
+            [get](const G& g) { return ToStreamedValue<T>(get(g)); },
+            [set](G& g, const QVariant& v) { set(g, FromStreamedValue<T>(v)); }};
 }
 
 #define LW_FIELD(Name) field(#Name, &TExStringGridOptions::Name)

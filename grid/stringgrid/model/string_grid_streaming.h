@@ -4,8 +4,11 @@
 // order of declaration. A value equal to its stored default is left out. The stored default is
 // the value after construction but for FixedRowHeight (21) and ScrollWidth (17).
 
+#include "platform/graphics/color.h"
+
 #include <QString>
 #include <QVariant>
+#include <type_traits>
 #include <vector>
 
 class TExStringGrid;
@@ -16,6 +19,21 @@ struct TStreamedProperty {
     bool operator==(const TStreamedProperty&) const = default;
 };
 using TFormProperties = std::vector<TStreamedProperty>;
+
+// How a published value is held in a description: enumerations by ordinal, colours as numbers.
+template <class T>
+QVariant ToStreamedValue(T v) {
+    if constexpr (std::is_enum_v<T>) return QVariant(static_cast<int>(v));
+    else if constexpr (std::is_same_v<T, TColor>) return QVariant(static_cast<qlonglong>(v));
+    else return QVariant::fromValue(v);
+}
+
+template <class T>
+T FromStreamedValue(const QVariant& v) {
+    if constexpr (std::is_enum_v<T>) return static_cast<T>(v.toInt());
+    else if constexpr (std::is_same_v<T, TColor>) return static_cast<TColor>(v.toLongLong());
+    else return v.value<T>();
+}
 
 // The published values that differ from their stored defaults.
 TFormProperties WriteGridProperties(const TExStringGrid& Grid);

@@ -1,0 +1,136 @@
+#include "grid/columngrid/column_grid_fixture.h"
+
+namespace {
+
+// What a column answers in a data row, by the definition it carries.
+struct Answers {
+    QString header;
+    TEditorType editor;
+    bool editable;
+    bool operator==(const Answers&) const = default;
+};
+
+class ColumnGridStructure : public ColumnGridFixture {
+protected:
+    // The answers of real column c (cells are stored by real column).
+    Answers answers(int c) const { return {grid->Cells(c, 0), editorOf(c, 2), canEdit(c, 2)}; }
+
+    const Answers plain{"Name", edNormal, true}, combo{"Mode", edComboList, true}, check{"Enabled", edDataCheckBox, true},
+        spin{"Count", edSpinEdit, true}, readOnly{"Status", edNormal, false};
+};
+
+TEST_F(ColumnGridStructure, MovingAColumnMovesItsDefinition) {
+    item(Check).ColumnPopupType = cpAllCellsLClick;
+    item(Check).PrintFontCustom = false;
+    int from = -1, to = -1;
+    grid->OnAfterColumnMoved = [&](TObject*, int F, int T) {
+        from = F;
+        to = T;
+    };
+    grid->MoveColumn(Check, Plain);
+    EXPECT_EQ(from, Check);
+    EXPECT_EQ(to, Plain);
+    EXPECT_EQ(answers(Plain), check);
+    EXPECT_EQ(answers(Combo), plain);
+    EXPECT_EQ(answers(Check), combo);
+    EXPECT_EQ(answers(Spin), spin);
+    EXPECT_EQ(item(Check).ComboItems().ToStringList(), (QStringList{"Off", "On", "Auto"}));
+    // The whole definition goes along, not only what a copy would take.
+    EXPECT_EQ(item(Plain).ColumnPopupType, cpAllCellsLClick);
+    EXPECT_FALSE(item(Plain).PrintFontCustom);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount);
+}
+
+TEST_F(ColumnGridStructure, HiddenColumnsKeepTheirDefinitions) {
+    grid->HideColumn(Combo);
+    EXPECT_EQ(grid->ColCount(), ColumnCount - 1);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount);
+    // Real columns answer as before, the hidden one too.
+    EXPECT_EQ(answers(Combo), combo);
+    EXPECT_EQ(answers(Check), check);
+    EXPECT_EQ(answers(ReadOnly), readOnly);
+    EXPECT_EQ(grid->RealColIndex(Combo), Check);
+
+    // Moving while a column is hidden maps display to real indexes.
+    int from = -1, to = -1;
+    grid->OnAfterColumnMoved = [&](TObject*, int F, int T) {
+        from = F;
+        to = T;
+    };
+    grid->MoveColumn(Combo, Plain);
+    EXPECT_EQ(from, Check);
+    EXPECT_EQ(to, Plain);
+    grid->UnHideColumnsAll();
+    EXPECT_EQ(grid->ColCount(), ColumnCount);
+    EXPECT_EQ(answers(Plain), check);
+    EXPECT_EQ(answers(Check), combo);
+    EXPECT_EQ(answers(ReadOnly), readOnly);
+}
+
+TEST_F(ColumnGridStructure, ColumnCountChangesKeepOneItemPerColumn) {
+    grid->SetColCount(ColumnCount + 2);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount + 2);
+    // New columns look and edit like the last one.
+    EXPECT_TRUE(item(ColumnCount + 1).ReadOnly);
+    grid->SetColCount(3);
+    EXPECT_EQ(grid->Columns().Count(), 3);
+    EXPECT_EQ(answers(Combo), combo);
+}
+
+TEST_F(ColumnGridStructure, InsertedColumnsGetNewItemsInPlace) {
+    grid->InsertCols(Plain, 2);
+    EXPECT_EQ(grid->ColCount(), ColumnCount + 2);
+    ASSERT_EQ(grid->Columns().Count(), ColumnCount + 2);
+    EXPECT_EQ(item(Plain).Header(), "");
+    EXPECT_EQ(item(Plain + 1).Editor(), edNormal);
+    EXPECT_EQ(item(Plain + 2).Header(), "Name");
+    EXPECT_EQ(answers(Combo + 2), combo);
+    EXPECT_EQ(answers(ReadOnly + 2), readOnly);
+
+    grid->RemoveCols(Plain, 2);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount);
+    EXPECT_EQ(answers(Plain), plain);
+    EXPECT_EQ(answers(Spin), spin);
+}
+
+TEST_F(ColumnGridStructure, HeaderListLinesBecomeItemHeaders) {
+    TStringList headers;
+    headers.Assign(QStringList{"#", "A", "B"});
+    grid->SetColumnHeaders(headers);
+    EXPECT_EQ(item(Fixed).Header(), "#");
+    EXPECT_EQ(item(Plain).Header(), "A");
+    EXPECT_EQ(item(Combo).Header(), "B");
+    EXPECT_EQ(item(Check).Header(), "Enabled");
+    EXPECT_EQ(grid->Cells(Combo, 0), "B");
+}
+
+TEST_F(ColumnGridStructure, WidthsScaleAndLookupsFollowTheGrid) {
+    grid->SetColWidths(Combo, 77);
+    EXPECT_EQ(item(Combo).Width(), 77);
+    EXPECT_EQ(item(Combo).StoredWidth(), 77);
+    item(Spin).SetWidth(40);
+    EXPECT_EQ(grid->ColWidths(Spin), 40);
+
+    item(Plain).Name = "name";
+    EXPECT_EQ(grid->GetColumnByName("name"), &item(Plain));
+    EXPECT_EQ(grid->GetColumnByName("Name"), nullptr);
+
+    item(Plain).Font().SetSize(8);
+    item(Plain).PrintFont().SetSize(8);
+    grid->ChangeScale(3, 2);
+    EXPECT_EQ(item(Plain).Font().Size(), 12);
+    EXPECT_EQ(item(Plain).PrintFont().Size(), 8);
+    EXPECT_EQ(grid->GetVersionString(), "3.1.3.1 Aug, 2012");
+}
+
+TEST_F(ColumnGridStructure, GroupingKeepsTheGroupedColumnsDefinition) {
+    grid->Group(Combo);
+    item(Combo).SetEditor(edNormal);
+    item(Combo).ComboItems().Clear();
+    grid->SetGroupColumn(Combo);
+    grid->UnGroup();
+    EXPECT_EQ(item(Combo).Editor(), edComboList);
+    EXPECT_EQ(item(Combo).ComboItems().Count(), 3);
+}
+
+}  // namespace
