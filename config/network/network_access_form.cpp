@@ -2,7 +2,7 @@
 
 #include "config/network/modules_def_form.h"
 #include "config/network/network_file.h"
-#include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/columngrid/ex_column_grid.h"
 #include "platform/controls/check_box.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
@@ -50,14 +50,18 @@ void TFPROFINET_Network_Access::Loaded() {
     const int top = P_Title->Height();
     P_Device = Place_Control<TPanel>(*this, this, "P_Device", 0, top, Client_Width, Device_Panel_Height);
     P_Device->BevelOuter = bvNone;
-    ACG_ListDevice = Place_Control<TExStringGrid>(*this, P_Device, "ACG_ListDevice", 0, 0, Client_Width,
+    ACG_ListDevice = Place_Control<TExColumnGrid>(*this, P_Device, "ACG_ListDevice", 0, 0, Client_Width,
                                                   Device_Panel_Height - Button_Row_Height);
     ACG_ListDevice->SetColCount(6);
     ACG_ListDevice->SetRowCount(2);
     ACG_ListDevice->SetFixedCols(0);
     ACG_ListDevice->SetFixedRows(1);
     ACG_ListDevice->SetOptions((ACG_ListDevice->Options() | goRowSelect) & ~goEditing);
-    for (int c = 0; c < 6; ++c) ACG_ListDevice->SetColWidths(c, Column_Widths[c]);
+    for (int c = 0; c < 6; ++c) {
+        TGridColumnItem* column = ACG_ListDevice->Columns().Items(c);
+        column->SetWidth(Column_Widths[c]);
+        column->ReadOnly = true;
+    }
     ACG_ListDevice->OnClickCell = [this](TObject* s, int r, int c) { ACG_ListDeviceClickCell(s, r, c); };
     ACG_ListDevice->OnDblClickCell = [this](TObject* s, int r, int c) { ACG_ListDeviceDblClickCell(s, r, c); };
 
@@ -144,7 +148,7 @@ void TFPROFINET_Network_Access::FormShow(TObject*) {
 void TFPROFINET_Network_Access::Set_Lang() {
     SetCaption(Lang(1100));
     L_SW_Desc->SetCaption(Lang(1101));
-    for (int c = 0; c < 6; ++c) ACG_ListDevice->SetCells(c, 0, Lang(1102 + c));
+    for (int c = 0; c < 6; ++c) ACG_ListDevice->Columns().Items(c)->SetHeader(Lang(1102 + c));
     Btn_Add_Catalog->SetCaption(Lang(1108));
     Btn_Add_Catalog->SetHint(Lang(1109));
     Btn_Delete_Device->SetCaption(Lang(1110));

@@ -10,7 +10,7 @@
 class TCheckBox;
 class TComboBox;
 class TEdit;
-class TExStringGrid;
+class TExColumnGrid;
 class TLabel;
 class TXMLDocument;
 
@@ -25,7 +25,7 @@ public:
     static constexpr int Max_Devices = 10;
 
     TPanel* P_Device = nullptr;
-    TExStringGrid* ACG_ListDevice = nullptr;
+    TExColumnGrid* ACG_ListDevice = nullptr;
     TPanel* P_Device_Buttons = nullptr;
     TLbButton* Btn_Add_Catalog = nullptr;
     TLbButton* Btn_Delete_Device = nullptr;

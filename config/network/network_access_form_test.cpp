@@ -10,6 +10,8 @@ namespace {
 TEST_F(NetworkWindowTest, DevicesAreAddedEditedAndDeletedThroughTheCatalog) {
     open([&] {
         EXPECT_EQ(list().RowCount(), 2);
+        EXPECT_EQ(list().GetCellEx(2, 0), "Product Family");
+        EXPECT_TRUE(list().Columns().Items(5)->ReadOnly);
         EXPECT_EQ(w().E_Dev_DevProp_NameStation->Text(), "");
         addFena();
         addLeuze();

@@ -2,7 +2,7 @@
 
 #include "config/network/modules_def_form.h"
 #include "config/network/network_access_form.h"
-#include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/columngrid/ex_column_grid.h"
 #include "platform/controls/application.h"
 #include "platform/controls/check_box.h"
 #include "platform/controls/combo_box.h"
@@ -51,7 +51,7 @@ protected:
 
     TFPROFINET_Network_Access& w() { return *FPROFINET_Network_Access; }
     TFPROFINET_Modules_Def& m() { return *FPROFINET_Modules_Def; }
-    TExStringGrid& list() { return *w().ACG_ListDevice; }
+    TExColumnGrid& list() { return *w().ACG_ListDevice; }
 
     // Opens the network window; while it is open, action runs, then the window closes as
     // action left it, or with Cancel.
