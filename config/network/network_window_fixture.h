@@ -106,3 +106,51 @@ protected:
     TempFolder folder;
     std::vector<std::unique_ptr<TGSDML>> catalogFiles;
 };
+
+using TSlotColumn = TFPROFINET_Modules_Def::TSlotColumn;
+
+// The module definition window of the selected device, driven through its grids' events as
+// the grids report them.
+class ModulesWindowTest : public NetworkWindowTest {
+protected:
+    TExStringGrid& slots_() { return *m().ASG_SlotModule; }
+    TExStringGrid& params() { return *m().ASG_ModProp; }
+
+    // Opens the module definition of the device in row with a double click; action runs while
+    // it is open, and then the window closes as action left it, or with Cancel.
+    void defineModules(int row, const std::function<void()>& action) {
+        driver().onNextModal([&](TForm&) { action(); });
+        list().OnDblClickCell(&list(), row, 1);
+    }
+    QStringList editorItems(TExStringGrid& grid, int col, int row) {
+        TEditorType editor = edNormal;
+        grid.OnGetEditorType(&grid, col, row, editor);
+        EXPECT_EQ(editor, edComboList);
+        return m().Combo_Items;
+    }
+    void choose(TExStringGrid& grid, int col, int row, const QString& text) {
+        grid.OnComboChange(&grid, col, row, 0, text);
+    }
+    void type(TExStringGrid& grid, int col, int row, const QString& text) {
+        grid.SetCellEx(col, row, text);
+        grid.OnEditCellDone(&grid, col, row);
+    }
+    void clickSlotRow(int row) {
+        slots_().SetRow(row);
+        slots_().OnClickCell(&slots_(), row, 0);
+    }
+    // The slot grid row whose slot and subslot cells start with these numbers.
+    int slotRow(int slot, int subslot = -1) {
+        for (int r = 1; r < slots_().RowCount(); ++r)
+            if (slots_().GetCellEx(0, r) == QString::number(slot) &&
+                (subslot < 0 || slots_().GetCellEx(1, r).section(' ', 0, 0) == QString::number(subslot)))
+                return r;
+        ADD_FAILURE() << "no row for slot " << slot << " subslot " << subslot;
+        return 1;
+    }
+    QStringList rowTexts(int row) {
+        QStringList texts;
+        for (int c = 0; c < TFPROFINET_Modules_Def::scCount; ++c) texts << slots_().GetCellEx(c, row);
+        return texts;
+    }
+};
