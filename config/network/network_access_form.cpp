@@ -256,26 +256,16 @@ void TFPROFINET_Network_Access::Refuse(const QString& Text, TWinControl* Control
 }
 
 void TFPROFINET_Network_Access::E_Dev_DevProp_Exit(TObject* Sender) {
-    if (Sender == E_Dev_DevProp_NameStation) Name_Of_Station_Exit();
-    else if (Sender == E_Dev_DevProp_IPAddress) IP_Address_Exit();
-}
-
-void TFPROFINET_Network_Access::Name_Of_Station_Exit() {
     TPROFINET_Device* device = Selected_Device();
     if (!device) return;
-    const QString text = E_Dev_DevProp_NameStation->Text();
+    auto* edit = static_cast<TEdit*>(Sender);
+    const QString text = edit->Text();
+    const bool isName = edit == E_Dev_DevProp_NameStation;
     QString fault;
-    if (Name_Of_Station_Fault(text, fault)) return Refuse(fault, E_Dev_DevProp_NameStation);
-    device->FNameOfStation = text;
-}
-
-void TFPROFINET_Network_Access::IP_Address_Exit() {
-    TPROFINET_Device* device = Selected_Device();
-    if (!device) return;
-    const QString text = E_Dev_DevProp_IPAddress->Text();
-    QString fault;
-    if (IP_Address_Fault(text, Subnet, List_PROFINET_Device, device, fault)) return Refuse(fault, E_Dev_DevProp_IPAddress);
-    device->FIPAddress = text;
+    if (isName ? Name_Of_Station_Fault(text, fault)
+               : IP_Address_Fault(text, Subnet, List_PROFINET_Device, device, fault))
+        return Refuse(fault, edit);
+    (isName ? device->FNameOfStation : device->FIPAddress) = text;
 }
 
 void TFPROFINET_Network_Access::CB_Dev_DevProp_New_Session_SPIClick(TObject*) {

@@ -84,8 +84,6 @@ protected:
     void Loaded() override;
 
 private:
-    void Name_Of_Station_Exit();
-    void IP_Address_Exit();
     void Update_Time_Change();
     void Answer_Time_Change();
     // Shows the answer time-out of answer entry Index at the device's update time; true when
