@@ -89,7 +89,12 @@ void TFPROFINET_Modules_Def::FormCreate(TObject*) {
     Init_Table();
 }
 
-void TFPROFINET_Modules_Def::FormShow(TObject*) { Compile_Def_Val_Table(); }
+void TFPROFINET_Modules_Def::FormShow(TObject*) {
+    Compile_Def_Val_Table();
+    // The parameter grid's handlers find their subslot through the slot grid's selected row:
+    // what it shows must be that subslot's records, not those of the device shown before.
+    Show_Submodule_Parameters(Shown_Subslot());
+}
 
 void TFPROFINET_Modules_Def::Set_Lang() {
     SetCaption(Lang(1200));
@@ -262,11 +267,12 @@ void TFPROFINET_Modules_Def::ASG_SlotModuleComboChange(TObject*, int ACol, int A
             } else {
                 subslot->Select_Submodule(subslot->SubmodulesList[size_t(position)]);
             }
-            Show_Submodule_Parameters(subslot);
         }
     }
     Compile_Def_Val_Table();
     ASG_SlotModule->SetRow(std::clamp(ARow, 1, ASG_SlotModule->RowCount() - 1));
+    // A new module replaces the records the parameter grid may have shown, and the rows move.
+    Show_Submodule_Parameters(Shown_Subslot());
 }
 
 void TFPROFINET_Modules_Def::ASG_SlotModuleCheckBoxChange(TObject*, int ACol, int ARow, bool State) {

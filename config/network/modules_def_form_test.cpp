@@ -79,6 +79,31 @@ TEST_F(ModulesWindowTest, ModulesAndSubmodulesArePlacedByTheDescriptionsRules) {
     });
 }
 
+// Its handlers find the parameter through the slot grid's selected row, so the parameter grid
+// never shows the records of another subslot, device or module than that row's.
+TEST_F(ModulesWindowTest, TheParameterGridAlwaysShowsTheSelectedRowsRecords) {
+    open([&] {
+        addFena();
+        addOwn();
+        defineModules(2, [&] {
+            clickSlotRow(slotRow(0, 2));
+            EXPECT_EQ(params().RowCount(), 4);
+            // Another module in the selected row's slot: its own subslot's records.
+            choose(slots_(), TSlotColumn::scModule, slotRow(1), "Fixed Module");
+            EXPECT_EQ(params().RowCount(), 2);
+            EXPECT_EQ(params().GetCellEx(0, 1), "");
+            clickSlotRow(slotRow(0, 2));
+        });
+        clickRow(1);
+        defineModules(1, [&] {
+            const TPROFINET_Subslot* shown = m().Shown_Subslot();
+            const bool records = shown && !shown->ParametersList.empty();
+            EXPECT_EQ(params().GetCellEx(0, 1), records ? shown->ParametersList[0]->FGroupName : QString());
+            EXPECT_NE(params().GetCellEx(0, 1), "Settings");
+        });
+    });
+}
+
 TEST_F(ModulesWindowTest, FlagsAddressesAndMnemonicsAreStoredForEveryRow) {
     open([&] {
         addOwn();
