@@ -1,9 +1,9 @@
 #include "config/network/master_access_form.h"
 
+#include "config/network/window_colors.h"
 #include "config/tables/row_operations.h"
 #include "grid/columngrid/ex_column_grid.h"
 #include "platform/dialogs/message_box.h"
-#include "platform/graphics/color.h"
 #include "platform/system/regional.h"
 #include "shell/common/program_state.h"
 #include "shell/common/text_helpers.h"
@@ -31,10 +31,10 @@ namespace {
 constexpr int Data_Rows = 10;
 constexpr int Byte_Limit = 1438;
 
-constexpr TColor Orange = RGB(255, 216, 176);
-constexpr TColor Cyan = RGB(224, 250, 254);
+constexpr TColor Orange = Number_Color;
+constexpr TColor Cyan = Address_Color;
 constexpr TColor Yellow = RGB(255, 255, 168);
-constexpr TColor Pink = RGB(252, 214, 244);
+constexpr TColor Pink = Mapping_Color;
 constexpr TColor Green = RGB(168, 255, 168);
 constexpr TColor Lilac = RGB(213, 213, 255);
 

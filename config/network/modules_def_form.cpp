@@ -1,11 +1,11 @@
 #include "config/network/modules_def_form.h"
 
 #include "config/network/param_value_checks.h"
+#include "config/network/window_colors.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
 #include "platform/dialogs/message_box.h"
-#include "platform/graphics/color.h"
 #include "platform/system/regional.h"
 #include "shell/buttons/lb_button.h"
 #include "shell/common/program_state.h"
@@ -20,9 +20,8 @@ constexpr int Client_Width = 1150;
 constexpr int Client_Height = 589;
 constexpr int Slot_Grid_Height = 280;
 
-constexpr TColor Slot_Color = RGB(255, 216, 176);
-constexpr TColor Module_Color = RGB(224, 250, 254);
-constexpr TColor Mapping_Color = RGB(252, 214, 244);
+constexpr TColor Slot_Color = Number_Color;
+constexpr TColor Module_Color = Address_Color;
 constexpr TColor Length_Color = RGB(202, 255, 202);
 constexpr TColor Mnemonic_Color = clWhite;
 constexpr TColor Group_Color = RGB(255, 255, 0);
