@@ -49,6 +49,11 @@ TEST_F(ModulesWindowTest, ModulesAndSubmodulesArePlacedByTheDescriptionsRules) {
             EXPECT_EQ(params().GetCellEx(1, 2), "On");
             EXPECT_EQ(editorItems(params(), 1, 2), QStringList({"Off", "On", "Bad"}));
             choose(params(), 1, 2, "Off");
+            const TParam& mode = *m().Shown_Subslot()->ParametersList[0]->Parameters_List[0];
+            EXPECT_EQ(mode.FValue, "0");
+            // A text of no list entry keeps the value: -1 is no value of the list.
+            choose(params(), 1, 2, "Not listed");
+            EXPECT_EQ(mode.FValue, "0");
             type(params(), 1, 3, "1");
             type(params(), 4, 3, "flag of B");
 

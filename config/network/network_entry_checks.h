@@ -9,10 +9,11 @@
 // The checks of what the user types for a device of the network. Each answers true when it
 // refuses the entry, with the message to show in Message.
 
-// The address and mask of the PROFINET master, from the general parameters.
+// The address and mask of the PROFINET master, from the general parameters; until they are
+// read, a mask of 0 takes every address.
 struct TMaster_Subnet {
-    std::array<uint8_t, 4> Address{192, 168, 2, 205};
-    std::array<uint8_t, 4> Mask{255, 255, 255, 0};
+    std::array<uint8_t, 4> Address{};
+    std::array<uint8_t, 4> Mask{};
 };
 
 // The master's address and mask as ParGen.xml of the open configuration holds them; the
