@@ -181,7 +181,15 @@ void TFPROFINET_Modules_Def::Write_Slot_Only_Row(int Row, const TPROFINET_Slot& 
 }
 
 void TFPROFINET_Modules_Def::Compile_Def_Val_Table() {
-    if (SlotList.empty()) return;
+    if (SlotList.empty()) {
+        // A device without slots: one empty row, not the rows of the device shown before.
+        ASG_SlotModule->SetRowCount(2);
+        for (int c = 0; c < scCount; ++c) {
+            if (ASG_SlotModule->HasCheckBox(c, 1)) ASG_SlotModule->RemoveCheckBox(c, 1);
+            Write_Cell(c, 1, QString(), true, clWhite);
+        }
+        return;
+    }
     int rows = 0;
     for (const auto& slot : SlotList)
         rows += std::max<int>(1, slot->Selected_Module ? static_cast<int>(slot->SubSlotList.size()) : 0);

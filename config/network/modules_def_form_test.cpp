@@ -109,6 +109,23 @@ TEST_F(ModulesWindowTest, TheParameterGridAlwaysShowsTheSelectedRowsRecords) {
     });
 }
 
+TEST_F(ModulesWindowTest, ADeviceWithoutSlotsShowsOneEmptyRow) {
+    open([&] {
+        addOwn();
+        defineModules(1, [] {});
+        addFromCatalog(Own_Folder, Own_File, "Test Device", "CAT_C");
+        ASSERT_TRUE(device(1).SlotList.empty());
+        defineModules(2, [&] {
+            EXPECT_EQ(slots_().RowCount(), 2);
+            EXPECT_EQ(slots_().GetCellEx(TSlotColumn::scSlot, 1), "");
+            EXPECT_FALSE(slots_().HasCheckBox(TSlotColumn::scMapOnlyData, 1));
+            type(slots_(), TSlotColumn::scMnemonic, 1, "x");
+            click(*m().Btn_OK, 5, 5);
+        });
+        EXPECT_TRUE(device(1).SlotList.empty());
+    });
+}
+
 TEST_F(ModulesWindowTest, FlagsAddressesAndMnemonicsAreStoredForEveryRow) {
     open([&] {
         addOwn();
