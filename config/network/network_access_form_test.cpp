@@ -285,4 +285,25 @@ TEST_F(NetworkWindowTest, ADescriptionThatDoesNotDecodeAddsNothing) {
     });
 }
 
+// Files that cannot be written are reported, and nothing is taken as if it had been.
+TEST_F(NetworkWindowTest, AFolderOrFileThatCannotBeWrittenIsReported) {
+    folder.write("GSDML", "a file where the folder should be");
+    open([&] {
+        addOwn();
+        EXPECT_TRUE(w().List_PROFINET_Device.empty());
+        ASSERT_EQ(boxTexts().size(), 1);
+        EXPECT_TRUE(boxTexts()[0].startsWith("The GSDML file cannot be copied into the configuration: "));
+    });
+    QFile::remove(folder.file("GSDML"));
+    ForceDirectories(File_PROFINET_Master_Network);  // a folder where the file should go
+    driver().reset();
+    open([&] {
+        addOwn();
+        click(*w().Btn_OK, 5, 5);
+        EXPECT_EQ(w().ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts().size(), 1);
+        click(*w().Btn_Cancel, 5, 5);
+    });
+}
+
 }  // namespace
