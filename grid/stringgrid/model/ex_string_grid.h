@@ -19,6 +19,8 @@ class TColumnSize;
 class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
+class TDropCheckList;
+class TDropList;
 class TExStringGridCheck;
 class TExStringGridPrivate;
 class ITExStringGridSelect;
@@ -28,6 +30,7 @@ class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
+class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
 class TGrouping;
@@ -659,6 +662,34 @@ public:
     void AutoNumberRow(int ARow);
     bool IsSortIndicatorCell(int ACol, int ARow);
 
+    // ---- filtering and the floating footer (grid/stringgrid/filter/)
+    // Hides the normal rows that do not pass Filter, all as one new filter level.
+    void ApplyFilter();
+    // Hides the display row when it does not pass.
+    void FilterRow(int ARow);
+    // On applies the filter as one level, off shows that level again; either way the footer
+    // is recalculated.
+    void SetFilterActive(bool Value);
+    // Shows the newest filter level again; true while a level is left.
+    bool RemoveLastFilter();
+    // Shows every filter level again; with none, clears Filter instead.
+    void RemoveAllFilters();
+    // Type-ahead narrowing, one filter level per character; AColumn -1 searches whole rows.
+    void NarrowDown(const QString& ACondition, int AColumn);
+    void SetFilterDropDownAuto(bool Value);
+    // Only a fixed row is taken.
+    void SetFilterDropDownRow(int Value);
+    // The column whose filter drop-down is open, -1 when none.
+    int FilterColumn() const;
+    void SetFilterColumn(int Value);
+    // The two filter drop-down lists, hidden children made on first use.
+    TDropList& FilterDropList();
+    TDropCheckList& FilterCheckList();
+    // The strip under the cells that shows the floating footer, made on first use.
+    TFooterPanel& FooterPanel();
+    // The footer's Visible and FooterStyle applied: footer row count, last row, panel height.
+    void FloatingFooterChanged();
+
     // ---- virtual operations introduced by the grid, in their order; descendants override them
     virtual void CalcFooterCells(int ACol);
     virtual void DoClickSort(int ACol);
@@ -753,8 +784,9 @@ public:
     virtual void NavigationChanged(TObject* Sender) {}
     virtual void WrapToFirstRow();
     virtual bool AllowFormattedPaste();
-    virtual void FilterDropDownSelect(TObject* Sender);
-    virtual void FilterCheckListSelect(TObject* Sender);
+    // The pick ItemIndex of the filter drop-down list, and a check mark toggled in the check list.
+    virtual void FilterDropDownSelect(TObject* Sender, int ItemIndex);
+    virtual void FilterCheckListSelect(TObject* Sender, int ItemIndex);
     virtual void PaintDesignHelper() {}
     virtual void DesignHelperClick(int X, int Y) {}
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
@@ -860,10 +892,13 @@ protected:
 private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
+    friend class TFooterPanel;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
     // The text a filter condition tests in a row.
     QString filterText(const TFilterData& Item, int ARow);
+    // Shows the newest filter level again, with the fixed rows and selection of before.
+    void popFilterLevel();
     // The cell's own graphic record, nullptr without.
     TCellGraphic* ownCellGraphic(int ACol, int ARow) const;
     // Column 0 answers the shared row check box with HotmailRowSelect.

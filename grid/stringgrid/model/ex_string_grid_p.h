@@ -124,6 +124,14 @@ public:
     TGridRect FOldSelection;
     bool FSelHidden = false;
 
+    // ---- filtering (grid/stringgrid/filter/)
+    // The column whose drop-down is open, -1 when none.
+    int FFilterCol = -1;
+    // FixedRows when the filter was last applied; -1 before the first time.
+    int FFilterFixedRows = -1;
+    // The condition NarrowDown had last.
+    QString FLastFilter;
+
     // ---- counts and limits
     int FNumNodes = 0;
     int FNumCellControls = 0;

@@ -15,8 +15,7 @@ class TGridItem : public TObject {
 public:
     explicit TGridItem(THiddenRows* ACollection) : FCollection(ACollection), FItems(std::make_unique<TStringList>()) {}
 
-    // The real row it had when hidden; for a row hidden by a row list, its display row at that
-    // filter level.
+    // The real row it had when hidden.
     int Idx() const { return FIdx; }
     void SetIdx(int Value);
     int Height() const { return FHeight; }

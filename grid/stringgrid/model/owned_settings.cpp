@@ -28,10 +28,21 @@ void TShowModified::SetColor(TColor Value) {
 void TFilterDropDown::Assign(const TFilterDropDown& Source) {
     Color = Source.Color;
     Font.Assign(Source.Font);
-    AutoSize = Source.AutoSize;
     ColumnWidth = Source.ColumnWidth;
     Width = Source.Width;
     Height = Source.Height;
+    FGlyph.Assign(Source.FGlyph);
+    FGlyphActive.Assign(Source.FGlyphActive);
+}
+
+void TFilterDropDown::SetGlyph(const TBitmap& Value) {
+    FGlyph.Assign(Value);
+    OnChange(this);
+}
+
+void TFilterDropDown::SetGlyphActive(const TBitmap& Value) {
+    FGlyphActive.Assign(Value);
+    OnChange(this);
 }
 
 void TSortSettings::Assign(const TSortSettings& Source) {
@@ -50,13 +61,4 @@ void TGrouping::Assign(const TGrouping& Source) {
     HeaderUnderline = Source.HeaderUnderline;
     SummaryLine = Source.SummaryLine;
     AutoCheckGroup = Source.AutoCheckGroup;
-}
-
-void TFloatingFooter::Assign(const TFloatingFooter& Source) {
-    Visible = Source.Visible;
-    Height = Source.Height;
-    Color = Source.Color;
-    FooterStyle = Source.FooterStyle;
-    Column = Source.Column;
-    CalculateHiddenRows = Source.CalculateHiddenRows;
 }

@@ -52,15 +52,29 @@ private:
 // The look of the filter drop-down list.
 class TFilterDropDown : public TObject {
 public:
+    // Copies everything but AutoSize.
     void Assign(const TFilterDropDown& Source);
+
+    // The filter button's glyph of a column without and with a condition; empty draws the
+    // built-in one. Setting copies and fires OnChange.
+    const TBitmap& Glyph() const { return FGlyph; }
+    void SetGlyph(const TBitmap& Value);
+    const TBitmap& GlyphActive() const { return FGlyphActive; }
+    void SetGlyphActive(const TBitmap& Value);
 
     TColor Color = clWindow;
     TFont Font;
+    // Sized to the widest entry.
     bool AutoSize = false;
+    // As wide as the column.
     bool ColumnWidth = false;
-    int Width = 100;
-    int Height = 200;
+    int Width = 150;
+    int Height = 150;
     TNotifyEvent OnChange;
+
+private:
+    TBitmap FGlyph;
+    TBitmap FGlyphActive;
 };
 
 // Sort options.
@@ -99,23 +113,46 @@ public:
     bool AutoCheckGroup = false;
 };
 
-enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview };
+enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
-// The footer row under the grid.
+// The footer under the grid's cells: the grid's last row with per-column calculations, or a
+// preview of the current row. The fields read as the properties; the setters apply a change
+// to the grid and its footer panel (grid/stringgrid/filter/).
 class TFloatingFooter : public TObject {
 public:
     explicit TFloatingFooter(TExStringGrid* AOwner) : FOwner(AOwner) {}
+    // Copies CalculateHiddenRows, Color, Column, CustomTemplate, FooterStyle, Visible and ShowHint.
     void Assign(const TFloatingFooter& Source);
+
+    // A value above 0 sizes the panel to it less one pixel.
+    void SetHeight(int Value);
+    void SetVisible(bool Value);
+    void SetColor(TColor Value);
+    void SetFooterStyle(TFooterStyle Value);
+    void SetColumn(int Value);
+    void SetCustomTemplate(const QString& Value);
+    void SetShowHint(bool Value);
+    void SetBorderColor(TColor Value);
+    // The calc type of column c's footer cell; setting it recalculates the column's footer.
+    TColumnCalcType GetColumnCalc(int c) const;
+    void SetColumnCalc(int c, TColumnCalcType Value);
+    // Repaints the panel.
+    void Invalidate();
 
     bool Visible = false;
     int Height = 22;
     TColor Color = clBtnFace;
     TFooterStyle FooterStyle = fsFixedLastRow;
     int Column = 0;
-    bool CalculateHiddenRows = true;
-    bool EnableCalculation = true;
     // The text of custom footer cells when the grid's OnFooterCalc is not set.
     TCalcFooterEvent OnCalcFooter;
+    // "<#n>" stands for the display text of column n of the current row.
+    QString CustomTemplate;
+    bool CalculateHiddenRows = true;
+    bool EnableCalculation = true;
+    bool ShowHint = false;
+    // A line along the top of the footer; clNone draws none.
+    TColor BorderColor = clNone;
 
 private:
     TExStringGrid* FOwner;

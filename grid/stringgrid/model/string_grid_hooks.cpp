@@ -112,8 +112,6 @@ void TExStringGrid::MouseActionsInvalidate(TObject*) { TBaseGrid::Invalidate(); 
 void TExStringGrid::MouseActionsDisableEdit(TObject*) { SetOptions(Options() & ~goEditing); }
 void TExStringGrid::WrapToFirstRow() { SetRow(FixedRows()); }
 bool TExStringGrid::AllowFormattedPaste() { return p->Navigation->AllowFmtClipboard; }
-void TExStringGrid::FilterDropDownSelect(TObject*) {}
-void TExStringGrid::FilterCheckListSelect(TObject*) {}
 void TExStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) { OnCheckBoxChange(this, ACol, ARow, State); }
 
 bool TExStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate) {
