@@ -33,6 +33,7 @@ public:
     bool FromRowList = false;
 
 private:
+    friend class THiddenRows;
     THiddenRows* FCollection;
     int FIdx = 0;
     int FHeight = 0;
@@ -52,6 +53,10 @@ public:
     // Frees the item; the objects in its list are the caller's.
     void Delete(int Index);
     void Clear();
+    // Appends one item per Idx (ascending), in time linear in the items.
+    void AddRange(const std::vector<int>& Idxs);
+    // Frees the items at the indexes (ascending, distinct), in time linear in the items.
+    void DeleteRange(const std::vector<int>& Indexes);
 
     // The item of a hidden row (the first with that Idx), -1 when the row is shown.
     int Find(int RealRow) const;

@@ -195,10 +195,12 @@ void TExStringGrid::HideRowList(const TIntList& RowList) {
     std::vector<int> reals;
     reals.reserve(rows.size());
     for (int r : rows) reals.push_back(RealRowIndex(r));
+    THiddenRows& items = p->FGridItems;
+    const int first = items.Count();
+    items.AddRange(reals);
     for (size_t k = 0; k < rows.size(); ++k) {
-        TGridItem* item = p->FGridItems.Add();
+        TGridItem* item = items.Items(first + static_cast<int>(k));
         holdRow(*item, rows[k]);
-        item->SetIdx(reals[k]);
         item->SetLevel(p->FFilterLevel);
         item->FromRowList = true;
     }
@@ -225,7 +227,7 @@ void TExStringGrid::UnHideRowList() {
     InsertRowsAt(places);
     for (size_t j = 0; j < found.size(); ++j) restoreRow(*items.Items(found[j]), places[j]);
     // Only the rows put back go: an item of another level still holds a row of the grid.
-    for (auto i = found.rbegin(); i != found.rend(); ++i) items.Delete(*i);
+    items.DeleteRange(found);
     rowsChanged();
     CellControlsUpdate(false);
 }
