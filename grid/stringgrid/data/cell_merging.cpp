@@ -1,26 +1,34 @@
 // Merging runs of equal texts into one cell, and splitting merged cells again.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
-void TExStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
-    const int first = FixedRows(), end = RowCount() - FixedFooters();
+#include <functional>
+
+namespace {
+// Runs of equal texts among the indexes first .. end - 1 that may join are merged, two or more.
+void mergeRuns(int first, int end, const std::function<QString(int)>& text, const std::function<bool(int, int)>& mayJoin,
+               const std::function<void(int, int)>& merge) {
     for (int start = first; start < end;) {
-        const QString text = GetCellEx(ColIndex, start);
+        const QString value = text(start);
         int next = start + 1;
-        while (next < end && GetCellEx(ColIndex, next) == text && (MainMerge || RowSpanIdentical(next - 1, next))) ++next;
-        if (next - start > 1) MergeCells(ColIndex, start, 1, next - start);
+        while (next < end && text(next) == value && mayJoin(next - 1, next)) ++next;
+        if (next - start > 1) merge(start, next - start);
         start = next;
     }
 }
+}  // namespace
+
+void TExStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
+    mergeRuns(
+        FixedRows(), RowCount() - FixedFooters(), [&](int r) { return GetCellEx(ColIndex, r); },
+        [&](int a, int b) { return MainMerge || RowSpanIdentical(a, b); },
+        [&](int start, int count) { MergeCells(ColIndex, start, 1, count); });
+}
 
 void TExStringGrid::MergeRowCells(int RowIndex, bool MainMerge) {
-    const int first = FixedCols(), end = ColCount() - FixedRightCols();
-    for (int start = first; start < end;) {
-        const QString text = GetCellEx(start, RowIndex);
-        int next = start + 1;
-        while (next < end && GetCellEx(next, RowIndex) == text && (MainMerge || ColSpanIdentical(next - 1, next))) ++next;
-        if (next - start > 1) MergeCells(start, RowIndex, next - start, 1);
-        start = next;
-    }
+    mergeRuns(
+        FixedCols(), ColCount() - FixedRightCols(), [&](int c) { return GetCellEx(c, RowIndex); },
+        [&](int a, int b) { return MainMerge || ColSpanIdentical(a, b); },
+        [&](int start, int count) { MergeCells(start, RowIndex, count, 1); });
 }
 
 void TExStringGrid::SplitColumnCells(int ColIndex) {

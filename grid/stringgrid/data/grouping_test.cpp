@@ -92,6 +92,17 @@ TEST_F(Grouping, GroupCalculationsWriteIntoHeadersOrSummaries) {
     EXPECT_EQ(layout(3), "H 1 2 S203.00 H 3 S606.00 H 4 5 6 S911.00");
 }
 
+TEST_F(Grouping, HeadersShowTheirMemberCount) {
+    grid->Grouping().ShowGroupCount = true;
+    grid->Group(2);
+    grid->SubGroup(2);
+    EXPECT_EQ(grid->GetCellEx(1, 1), "A (2)");
+    EXPECT_EQ(grid->Cells(1, 1), "A");
+    EXPECT_EQ(grid->GetCellEx(2, 1), QString());
+    grid->Grouping().GroupCountFormat = "A[%d]";
+    EXPECT_EQ(grid->GetCellEx(1, 9), "CA[3]");
+}
+
 TEST_F(Grouping, NodeRowsCountInAnUngroupedGrid) {
     grid->AddNode(1, 3);
     grid->SetCells(4, 1, "10");

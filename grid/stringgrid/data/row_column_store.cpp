@@ -55,6 +55,24 @@ void insertEntries(std::vector<bool>& Flags, int At, int Count) {
     Flags.insert(Flags.begin() + At, static_cast<size_t>(Count), false);
 }
 
+// The controls in the removed rows (columns) go; those after them follow their cells.
+void dropControls(TExStringGridPrivate& p, bool Columns, const std::vector<int>& Removed) {
+    TControlList& controls = *p.FControlList;
+    for (int i = controls.Count() - 1; i >= 0; --i) {
+        TControlItem* item = controls.GetControl(i);
+        const int at = Columns ? item->X() : item->Y();
+        if (listed(Removed, at)) {
+            if (item->Control()) item->Control()->Hide();
+            controls.RemoveControl(i);
+            p.FNumCellControls = std::max(0, p.FNumCellControls - 1);
+        } else if (Columns) {
+            item->SetX(at - countBelow(Removed, at));
+        } else {
+            item->SetY(at - countBelow(Removed, at));
+        }
+    }
+}
+
 // The width and visibility of every real column.
 struct TRealColumns {
     std::vector<int> Width;
@@ -77,17 +95,7 @@ void TGridRowColumnStore::RemoveRows(TExStringGrid& Grid, std::vector<int> Rows,
     for (int r : Rows) reals.push_back(Grid.RealRowIndex(r));
 
     if (How.AdjustControls) {
-        TControlList& controls = *p.FControlList;
-        for (int i = controls.Count() - 1; i >= 0; --i) {
-            TControlItem* item = controls.GetControl(i);
-            if (listed(reals, item->Y())) {
-                if (item->Control()) item->Control()->Hide();
-                controls.RemoveControl(i);
-                p.FNumCellControls = std::max(0, p.FNumCellControls - 1);
-            } else {
-                item->SetY(item->Y() - countBelow(reals, item->Y()));
-            }
-        }
+        dropControls(p, false, reals);
         for (int i = 0; i < p.FGridItems.Count(); ++i) {
             TGridItem* item = p.FGridItems.Items(i);
             if (const int below = countBelow(reals, item->Idx())) item->SetIdx(item->Idx() - below);
@@ -226,17 +234,7 @@ void TGridRowColumnStore::RemoveCols(TExStringGrid& Grid, int From, int Count) {
     }
     applyRealColumns(Grid, p.FHiddenCols, std::move(cols));
 
-    TControlList& controls = *p.FControlList;
-    for (int i = controls.Count() - 1; i >= 0; --i) {
-        TControlItem* item = controls.GetControl(i);
-        if (listed(reals, item->X())) {
-            if (item->Control()) item->Control()->Hide();
-            controls.RemoveControl(i);
-            p.FNumCellControls = std::max(0, p.FNumCellControls - 1);
-        } else {
-            item->SetX(item->X() - countBelow(reals, item->X()));
-        }
-    }
+    dropControls(p, true, reals);
     eraseEntries(p.FColSelect, displayed);
     if (!Grid.FDestroying) Grid.CellsChanged(TRect{From, 0, From + Count, Grid.RowCount() - 1});
 }
