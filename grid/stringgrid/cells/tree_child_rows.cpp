@@ -20,10 +20,8 @@ void TExStringGrid::InsertNormalRow(int ARow) {
 
 void TExStringGrid::RemoveNormalRow(int ARow) {
     if (ARow < 0 || ARow >= RowCount()) return;
-    const int real = RealRowIndex(ARow);
+    // The hidden rows below follow the rows that move up.
     RemoveRows(ARow, 1);
-    // The hidden rows below follow the rows that moved up.
-    shiftHiddenRows(p->FGridItems, real + 1, -1);
     --p->FMaxRowCount;
 }
 
@@ -92,9 +90,8 @@ void TExStringGrid::RemoveChildRow(int ARow) {
             a = up;
         }
     }
-    const int real = RealRowIndex(d);
+    // The hidden rows below follow the rows that move up.
     RemoveRowsInternal(d, 1);
-    shiftHiddenRows(p->FGridItems, real + 1, -1);
     --p->FMaxRowCount;
     CellControlsUpdate(false);
 }

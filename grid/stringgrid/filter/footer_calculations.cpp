@@ -12,6 +12,12 @@ void TExStringGrid::CalcFooterCells(int ACol) {
     for (int c = first; c <= end; ++c) {
         if (!HasCellProperties(c, last)) continue;
         switch (GetCellProperties(c, last)->CalcType()) {
+        case acSUM: SetFloats(c, last, ColumnSum(c, from, to)); break;
+        case acAVG: SetFloats(c, last, ColumnAvg(c, from, to)); break;
+        case acMIN: SetFloats(c, last, ColumnMin(c, from, to)); break;
+        case acMAX: SetFloats(c, last, ColumnMax(c, from, to)); break;
+        case acDISTINCT: SetFloats(c, last, ColumnDistinct(c, from, to)); break;
+        case acSTDDEV: SetFloats(c, last, ColumnStdDev(c, from, to)); break;
         case acCOUNT: SetInts(c, last, RowCount() - FixedRows() - 1 + hidden); break;
         case acCUSTOM: {
             QString value;

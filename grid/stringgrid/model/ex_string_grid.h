@@ -220,6 +220,55 @@ public:
     // The first cell, row by row, whose stored text equals SubStr.
     bool IsCell(const QString& SubStr, int& ACol, int& ARow);
 
+    // ---- rows and columns by selection, clearing, merging by content, calculations and
+    // grouping calculations (grid/stringgrid/data/)
+    // Removes rows with their cells and per-row state; AdjustControls also drops the controls
+    // placed in them and keeps the hidden rows in step.
+    void DeleteRowRange(int ARow, int ACount, bool AdjustControls);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void ClearNormalCells();
+    void ClearSelection();
+    void Clear();
+    // Clear, and the texts held by hidden rows too.
+    void ClearAll();
+    // Runs of equal display texts become merged cells; without MainMerge a run also follows the
+    // merges already present in the other direction.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    // FromRow or ToRow -1 takes the normal rows. A ToRow beyond the shown rows counts the hidden
+    // rows too (real rows then). Cells that are no number are skipped; a text without one is 0.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int fromCol, int toCol);
+    double RowAvg(int ARow, int fromCol, int toCol);
+    double RowMin(int ARow, int fromCol, int toCol);
+    double RowMax(int ARow, int fromCol, int toCol);
+    // Writes a result per expanded group into its header row, or its summary row with Summary:
+    // method 1 sum, 2 average, 3 minimum, 4 maximum, 5 member count, 6 OnGroupCalc, 7 distinct
+    // texts, 8 standard deviation.
+    void GroupCalc(int Colindex, int method);
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
+    void GroupCustomCalc(int Colindex);
+    void GroupDistinct(int Colindex);
+    void GroupStdDev(int Colindex);
+
     // ---- cells by real column and real row
     QString AllCells(int i, int j);
     void SetAllCells(int i, int j, const QString& Value);
@@ -893,6 +942,8 @@ private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
     friend class TFooterPanel;
+    // The row and column store operations and grouping of grid/stringgrid/data/.
+    friend class TGridRowColumnStore;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
     // The text a filter condition tests in a row.

@@ -228,6 +228,15 @@ public:
     // The row OnRowUpdate last reported.
     int FOldRowSel = -1;
 
+    // ---- row and column operations and grouping (grid/stringgrid/data/)
+    // Clearing drops cell objects without freeing them while scratch rows share them.
+    bool FClearObjectsOnly = false;
+    // The grouped column's width, header caption and footer text, put back by UnGroup.
+    int FGroupWidth = 0;
+    QString FGroupCaption, FGroupFooter;
+    // Set while Group or UnGroup runs.
+    bool FIsGrouping = false;
+
     // ---- the print engine's layout: printed width and left offset of columns 0 .. 512
     std::array<int, 513> FPrintColWidth{};
     std::array<int, 513> FPrintColOffset{};

@@ -52,13 +52,23 @@ void TSortSettings::Assign(const TSortSettings& Source) {
     Column = Source.Column;
     Row = Source.Row;
     Direction = Source.Direction;
+    AutoSortForGrouping = Source.AutoSortForGrouping;
 }
 
+// Summary and the line colours and widths stay.
 void TGrouping::Assign(const TGrouping& Source) {
-    Summary = Source.Summary;
-    MergeHeader = Source.MergeHeader;
-    ShowGroupCount = Source.ShowGroupCount;
+    GroupCountFormat = Source.GroupCountFormat;
+    HeaderColor = Source.HeaderColor;
+    HeaderColorTo = Source.HeaderColorTo;
+    HeaderTextColor = Source.HeaderTextColor;
     HeaderUnderline = Source.HeaderUnderline;
+    MergeHeader = Source.MergeHeader;
+    MergeSummary = Source.MergeSummary;
+    ShowGroupCount = Source.ShowGroupCount;
+    SummaryColor = Source.SummaryColor;
+    SummaryColorTo = Source.SummaryColorTo;
+    SummaryTextColor = Source.SummaryTextColor;
     SummaryLine = Source.SummaryLine;
     AutoCheckGroup = Source.AutoCheckGroup;
+    AutoSelectGroup = Source.AutoSelectGroup;
 }

@@ -89,6 +89,8 @@ public:
     int Column = -1;
     int Row = 0;
     TSortDirection Direction = sdAscending;
+    // Grouping sorts on the grouped column first.
+    bool AutoSortForGrouping = true;
 
 private:
     TExStringGrid* FOwner;
@@ -111,6 +113,17 @@ public:
     int SummaryLineWidth = 2;
     // Checking a node checks its children; the children's states set the node's three-state box.
     bool AutoCheckGroup = false;
+    // The looks of header and summary rows (clNone: not applied), the merged summary row, the
+    // format of the member count and selecting a group's rows by clicking its header.
+    bool MergeSummary = false;
+    TColor HeaderColor = clNone;
+    TColor HeaderColorTo = clNone;
+    TColor HeaderTextColor = clNone;
+    TColor SummaryColor = clNone;
+    TColor SummaryColorTo = clNone;
+    TColor SummaryTextColor = clNone;
+    QString GroupCountFormat;
+    bool AutoSelectGroup = false;
 };
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
