@@ -26,12 +26,15 @@ protected:
 };
 
 TEST_F(FloatingFooter, VisibleAndStyleDecideTheFooterRow) {
+    int created = 0;
+    grid->OnCreatedFloatingFooter = [&](TObject*) { ++created; };
     EXPECT_EQ(grid->FixedFooters(), 0);
     footer().SetFooterStyle(fsColumnPreview);
     footer().SetVisible(true);
     EXPECT_EQ(grid->FixedFooters(), 0);  // the last row stays an ordinary row
     EXPECT_TRUE(grid->FooterPanel().Visible());
     EXPECT_EQ(grid->FooterPanel().Height(), 21);
+    EXPECT_EQ(created, 1);  // the panel's window was made
 
     footer().SetFooterStyle(fsFixedLastRow);
     EXPECT_EQ(grid->FixedFooters(), 1);
@@ -158,6 +161,10 @@ TEST_F(FloatingFooter, ClicksAndHintsFindTheColumnUnderTheMouse) {
     footer().SetShowHint(true);
     EXPECT_TRUE(panel.GetHint({5, 5}, asked));
     EXPECT_EQ(panel.HintColumn(), 0);
+    mouseMove(panel, 130, 5);  // another column takes over the hint
+    EXPECT_EQ(panel.HintColumn(), 6);
+    panel.Perform(CM_MOUSELEAVE, 0);
+    EXPECT_EQ(panel.HintColumn(), -1);
 }
 
 TEST_F(FloatingFooter, PaintsTheFooterRowAndTheBorderLine) {
