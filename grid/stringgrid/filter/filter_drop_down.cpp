@@ -26,25 +26,29 @@ void TExStringGrid::SetFilterDropDownRow(int Value) {
     TBaseGrid::Invalidate();
 }
 
+namespace {
+// A drop-down list as a hidden child of the grid, of size 0 until it is shown.
+template <class List>
+List* hiddenList(TExStringGrid* grid, const TDropListSelectEvent& onSelect) {
+    auto* list = new List(grid);
+    list->SetVisible(false);
+    list->SetBounds(0, 0, 0, 0);
+    list->SetParent(grid);
+    list->OnSelect = onSelect;
+    return list;
+}
+}  // namespace
+
 TDropList& TExStringGrid::FilterDropList() {
-    if (!p->FDropList) {
-        p->FDropList = new TDropList(this);
-        p->FDropList->SetVisible(false);
-        p->FDropList->SetBounds(0, 0, 0, 0);
-        p->FDropList->SetParent(this);
-        p->FDropList->OnSelect = [this](TObject* Sender, int ItemIndex) { FilterDropDownSelect(Sender, ItemIndex); };
-    }
+    if (!p->FDropList)
+        p->FDropList = hiddenList<TDropList>(this, [this](TObject* Sender, int ItemIndex) { FilterDropDownSelect(Sender, ItemIndex); });
     return *p->FDropList;
 }
 
 TDropCheckList& TExStringGrid::FilterCheckList() {
-    if (!p->FDropCheckList) {
-        p->FDropCheckList = new TDropCheckList(this);
-        p->FDropCheckList->SetVisible(false);
-        p->FDropCheckList->SetBounds(0, 0, 0, 0);
-        p->FDropCheckList->SetParent(this);
-        p->FDropCheckList->OnSelect = [this](TObject* Sender, int ItemIndex) { FilterCheckListSelect(Sender, ItemIndex); };
-    }
+    if (!p->FDropCheckList)
+        p->FDropCheckList =
+            hiddenList<TDropCheckList>(this, [this](TObject* Sender, int ItemIndex) { FilterCheckListSelect(Sender, ItemIndex); });
     return *p->FDropCheckList;
 }
 

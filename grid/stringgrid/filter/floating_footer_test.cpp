@@ -36,6 +36,10 @@ TEST_F(FloatingFooter, VisibleAndStyleDecideTheFooterRow) {
     EXPECT_EQ(grid->FooterPanel().Height(), 21);
     EXPECT_EQ(created, 1);  // the panel's window was made
 
+    grid->SetBounds(0, 0, 300, 150);  // docked under the cells
+    EXPECT_EQ(grid->FooterPanel().Top() + grid->FooterPanel().Height(), grid->ClientRect().Bottom);
+    EXPECT_EQ(grid->FooterPanel().Width(), grid->ClientRect().Right);
+
     footer().SetFooterStyle(fsFixedLastRow);
     EXPECT_EQ(grid->FixedFooters(), 1);
     footer().SetHeight(30);
