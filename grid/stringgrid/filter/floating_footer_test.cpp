@@ -85,6 +85,14 @@ TEST_F(FloatingFooter, CalculatedCellsFollowTheirCalcType) {
     EXPECT_EQ(footerCell(3), "own");
 }
 
+TEST_F(FloatingFooter, ChangedCellsRecalculateTheFooter) {
+    footer().SetVisible(true);
+    footer().SetColumnCalc(3, acCOUNT);
+    grid->InsertRows(2, 2, true);
+    EXPECT_EQ(grid->RowCount(), 7);
+    EXPECT_EQ(footerCell(3), "5");
+}
+
 TEST_F(FloatingFooter, NothingIsCalculatedUnlessTheFooterRowShows) {
     footer().SetColumnCalc(2, acSUM);
     EXPECT_EQ(footerCell(2), "");

@@ -79,6 +79,7 @@ void TExStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y) {
 void TExStringGrid::CellsChanged(TRect R) {
     for (TGridChangeNotifier* notifier : p->FNotifierList) notifier->CellsChanged(R);
     OnCellsChanged(this, R);
+    CalcFooter(-1);
 }
 
 void TExStringGrid::AllCellsChanged() { CalcFooter(-1); }
