@@ -53,6 +53,20 @@ TEST_F(FloatingFooter, VisibleAndStyleDecideTheFooterRow) {
     EXPECT_EQ(grid->FooterPanel().Height(), 0);
 }
 
+TEST_F(FloatingFooter, AssignShowsTheFooterThroughItsSetter) {
+    auto* other = new TTestStringGrid(form);
+    other->SetParent(form);
+    TFloatingFooter& source = other->FloatingFooter();
+    source.SetVisible(true);
+    source.CustomTemplate = "<#1>";
+    source.Height = 40;
+    footer().Assign(source);
+    EXPECT_EQ(grid->FixedFooters(), 1);
+    EXPECT_TRUE(grid->FooterPanel().Visible());
+    EXPECT_EQ(footer().CustomTemplate, "<#1>");
+    EXPECT_EQ(footer().Height, 22);  // not copied
+}
+
 TEST_F(FloatingFooter, CalculatedCellsFollowTheirCalcType) {
     footer().SetVisible(true);
     grid->OnFooterCalc = [](TObject*, int ACol, int ARow, QString& Value) { Value = QStringLiteral("c%1 r%2").arg(ACol).arg(ARow); };
