@@ -67,6 +67,22 @@ TEST_F(RowColumnInsertion, HiddenRowsKeepTheirPlacesAcrossRemovals) {
     grid->RemoveRows(6, 1);
     grid->UnHideRowsAll();
     EXPECT_EQ(rows(), "0 1 2 4 5 6 7 9 10 11");
+    // A hidden row between two removed ones moves up by one, not by both.
+    grid->HideRow(4);
+    grid->RemoveRows(3, 2);
+    grid->UnHideRowsAll();
+    EXPECT_EQ(rows(), "0 1 2 5 7 9 10 11");
+}
+
+// The grid frees the records a hidden row brings back after the whole grid was cleared.
+TEST_F(RowColumnInsertion, ClearingEverythingKeepsHiddenRecordsFreeable) {
+    grid->SetColors(2, 5, clRed);
+    grid->HideRow(5);
+    grid->ClearRect(0, 0, grid->TotalColCount() - 1, grid->RowCount() - 1);
+    grid->UnHideRow(5);
+    EXPECT_EQ(grid->Colors(2, 5), clRed);
+    grid->RemoveRows(5, 1);
+    EXPECT_EQ(grid->Colors(2, 5), clNone);
 }
 
 TEST_F(RowColumnInsertion, CurrentRowAfterRemoval) {
