@@ -34,15 +34,6 @@ void TFilterDropDown::Assign(const TFilterDropDown& Source) {
     Height = Source.Height;
 }
 
-void TSortSettings::Assign(const TSortSettings& Source) {
-    Show = Source.Show;
-    IndexShow = Source.IndexShow;
-    AutoColumnMerge = Source.AutoColumnMerge;
-    Column = Source.Column;
-    Row = Source.Row;
-    Direction = Source.Direction;
-}
-
 void TGrouping::Assign(const TGrouping& Source) {
     Summary = Source.Summary;
     MergeHeader = Source.MergeHeader;

@@ -200,12 +200,6 @@ void TExStringGrid::SubUnGroup(int) {}
 void TExStringGrid::Group(int) {}
 void TExStringGrid::UnGroup() {}
 
-void TExStringGrid::SortSwapRows(int ARow1, int ARow2) {
-    auto first = TakeRowCells(ARow1);
-    PutRowCells(ARow1, TakeRowCells(ARow2));
-    PutRowCells(ARow2, std::move(first));
-}
-
 void TExStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
     FreeCellProperties(ACol1, ARow1, ACol2, ARow2);
     for (int r = ARow1; r <= ARow2; ++r)
@@ -217,11 +211,6 @@ void TExStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
         for (int c = ACol1; c <= ACol2; ++c) SetCellEx(c, r, GetCellEx(c, r).trimmed());
 }
 
-void TExStringGrid::QSort() {}
-void TExStringGrid::QSortIndexed() {}
-void TExStringGrid::QSortGroup() {}
-void TExStringGrid::QSortGroupIndexed() {}
-void TExStringGrid::QUnSort() {}
 
 bool TExStringGrid::IsFixed(int ACol, int ARow) {
     return ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols;
