@@ -34,16 +34,6 @@ void TFilterDropDown::Assign(const TFilterDropDown& Source) {
     Height = Source.Height;
 }
 
-void TSortSettings::Assign(const TSortSettings& Source) {
-    Show = Source.Show;
-    IndexShow = Source.IndexShow;
-    AutoColumnMerge = Source.AutoColumnMerge;
-    Column = Source.Column;
-    Row = Source.Row;
-    Direction = Source.Direction;
-    AutoSortForGrouping = Source.AutoSortForGrouping;
-}
-
 // Summary and the line colours and widths stay.
 void TGrouping::Assign(const TGrouping& Source) {
     GroupCountFormat = Source.GroupCountFormat;
