@@ -72,6 +72,12 @@ TEST_F(RowColumnInsertion, HiddenRowsKeepTheirPlacesAcrossRemovals) {
     grid->RemoveRows(3, 2);
     grid->UnHideRowsAll();
     EXPECT_EQ(rows(), "0 1 2 5 7 9 10 11");
+    // Rows put in above a hidden row push it down with the rows around it.
+    grid->HideRow(4);
+    grid->InsertRows(1, 2, true);
+    grid->AddRow();
+    grid->UnHideRowsAll();
+    EXPECT_EQ(rows(), "0   1 2 5 7 9 10 11 ");
 }
 
 // The grid frees the records a hidden row brings back after the whole grid was cleared.

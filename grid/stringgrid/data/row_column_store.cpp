@@ -94,13 +94,12 @@ void TGridRowColumnStore::RemoveRows(TExStringGrid& Grid, std::vector<int> Rows,
     reals.reserve(Rows.size());
     for (int r : Rows) reals.push_back(Grid.RealRowIndex(r));
 
-    if (How.AdjustControls) {
-        dropControls(p, false, reals);
+    if (How.AdjustControls) dropControls(p, false, reals);
+    if (How.AdjustHiddenRows)
         for (int i = 0; i < p.FGridItems.Count(); ++i) {
             TGridItem* item = p.FGridItems.Items(i);
             if (const int below = countBelow(reals, item->Idx())) item->SetIdx(item->Idx() - below);
         }
-    }
 
     eraseEntries(*p.FModifiedRows, Rows);
     eraseEntries(*p.FEnabledRows, Rows);
@@ -143,6 +142,8 @@ void TGridRowColumnStore::InsertRows(TExStringGrid& Grid, int At, int Count, boo
     for (int i = 0; i < selected.Count(); ++i)
         if (selected.GetInteger(i) >= selectionKey) selected.SetInteger(i, selected.GetInteger(i) + Count);
 
+    for (int i = 0; i < p.FGridItems.Count(); ++i)
+        if (TGridItem* item = p.FGridItems.Items(i); item->Idx() >= real) item->SetIdx(item->Idx() + Count);
     Grid.InsertRowsAt(At, Count);
     Grid.rowsChanged();
     if (UpdateCellControls) {
