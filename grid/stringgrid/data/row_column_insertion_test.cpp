@@ -207,6 +207,24 @@ TEST_F(RowColumnInsertion, ClearingKeepsWhatItIsToldTo) {
     EXPECT_EQ(grid->AllCells(3, 8), QString());
 }
 
+TEST_F(RowColumnInsertion, RangesOutsideTheGridAreClippedOrIgnored) {
+    grid->SetCells(1, 1, " x ");
+    EXPECT_NO_THROW(grid->TrimRect(-2, -2, 40, 40));
+    EXPECT_EQ(grid->Cells(1, 1), "x");
+    EXPECT_NO_THROW(grid->ColorRect(-1, -1, 0, 0, clRed));
+    EXPECT_EQ(grid->Colors(0, 0), clRed);
+    EXPECT_NO_THROW(grid->ClearRect(-3, -3, 0, 1));
+    EXPECT_EQ(grid->Cells(0, 1), QString());
+    EXPECT_EQ(grid->Cells(1, 1), "x");
+    EXPECT_NO_THROW(grid->MergeColumnCells(-1, true));
+    EXPECT_NO_THROW(grid->MergeRowCells(40, true));
+    EXPECT_NO_THROW(grid->GroupCalc(-1, 1));
+    EXPECT_NO_THROW(grid->RemoveCols(-1, 2));
+    EXPECT_NO_THROW(grid->InsertRows(-5, 1, true));
+    EXPECT_EQ(grid->Cells(1, 0), QString());
+    EXPECT_EQ(grid->ColCount(), 10);
+}
+
 TEST_F(RowColumnInsertion, MergingByContentAndSplitting) {
     const QStringList texts{"A", "A", "B", "B", "B", "C"};
     for (int i = 0; i < texts.size(); ++i) grid->SetCells(2, i + 1, texts[i]);

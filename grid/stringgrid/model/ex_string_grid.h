@@ -955,8 +955,6 @@ private:
     void rowsChanged();
     // Removes the rows listed (ascending, distinct) with their cell properties.
     void removeRowList(const std::vector<int>& Rows);
-    // ClearRect of the part of the rectangle the grid stores.
-    void clearClipped(int ACol1, int ARow1, int ACol2, int ARow2);
     void repaintIfNotUpdating();
     // Expands one node, without closing the others.
     void expandNodeOnly(int ARow);
