@@ -144,6 +144,13 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
     grid->UnHideColumnsAll();
     EXPECT_EQ(grid->ColWidths(2), 33);
     EXPECT_EQ(grid->Cells(2, 5), "3:5");
+
+    // Removing every shown column leaves a hidden one to show.
+    grid->HideColumn(4);
+    grid->RemoveCols(0, grid->ColCount());
+    EXPECT_EQ(grid->ColCount(), 1);
+    EXPECT_EQ(grid->TotalColCount(), 1);
+    EXPECT_EQ(grid->Cells(0, 5), "5:5");
 }
 
 TEST_F(RowColumnInsertion, RemovingAndHidingBySelection) {

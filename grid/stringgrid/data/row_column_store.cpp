@@ -87,6 +87,8 @@ void TGridRowColumnStore::RemoveRows(TExStringGrid& Grid, std::vector<int> Rows,
     // The floating footer's row stays last.
     const int limit = p.FloatingFooter->Visible ? Grid.RowCount() - 1 : Grid.RowCount();
     std::erase_if(Rows, [&](int r) { return r < 0 || r >= limit; });
+    std::sort(Rows.begin(), Rows.end());
+    Rows.erase(std::unique(Rows.begin(), Rows.end()), Rows.end());
     if (Rows.empty()) return;
     TGridUpdateLock lock(Grid);
     const int n = static_cast<int>(Rows.size());
@@ -174,6 +176,8 @@ void applyRealColumns(TExStringGrid& Grid, THiddenColumns& Hidden, TRealColumns 
         Cols.Hidden.push_back(false);
     }
     const int total = static_cast<int>(Cols.Width.size());
+    // A grid shows one column at least.
+    if (std::find(Cols.Hidden.begin(), Cols.Hidden.end(), false) == Cols.Hidden.end()) Cols.Hidden.front() = false;
     int shown = 0;
     for (int c = 0; c < THiddenColumns::MaxColumns; ++c) {
         const bool hide = c < total && Cols.Hidden[static_cast<size_t>(c)];

@@ -20,7 +20,7 @@ struct TRowRemoval {
 
 class TGridRowColumnStore {
 public:
-    // Removes the display rows listed (ascending, distinct); a shown floating footer row stays.
+    // Removes the display rows listed; a shown floating footer row stays.
     static void RemoveRows(TExStringGrid& Grid, std::vector<int> Rows, TRowRemoval How);
     // Hidden rows after the new ones move down.
     static void InsertRows(TExStringGrid& Grid, int At, int Count, bool UpdateCellControls);
