@@ -1,22 +1,8 @@
-#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/stringgrid/data/row_column_fixture.h"
 
 namespace {
 
-class RowColumnInsertion : public StringGridFixture {
-protected:
-    QString rows() const { return displayColumn(1); }
-    // Row 1 of every stored column, the column numbers of the texts joined.
-    QString realColumns() const {
-        QStringList out;
-        for (int c = 0; c < grid->TotalColCount(); ++c) out << grid->AllCells(c, 1).section(':', 0, 0);
-        return out.join(' ');
-    }
-    // A fresh grid for the next case of a table.
-    void reset() {
-        TearDown();
-        SetUp();
-    }
-};
+class RowColumnInsertion : public RowColumnFixture {};
 
 // Each row's height, flags, records and hidden neighbours travel with it.
 TEST_F(RowColumnInsertion, RowStateTravelsWithItsRow) {
@@ -125,7 +111,7 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
     grid->MouseActions().SetDisjunctColSelect(true);
     grid->SetColSelect(5, true);
     grid->InsertCols(2, 2);
-    EXPECT_EQ(realColumns(), "0 1   2 3 4 5 6 7 8 9");
+    EXPECT_EQ(columns(), "0 1   2 3 4 5 6 7 8 9");
     EXPECT_EQ(grid->ColCount(), 11);
     EXPECT_TRUE(grid->IsHiddenColumn(5));
     EXPECT_EQ(grid->AllColWidths(5), 33);
@@ -135,7 +121,7 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
     EXPECT_TRUE(grid->ColSelect(7));
 
     grid->RemoveCols(1, 3);
-    EXPECT_EQ(realColumns(), "0 2 3 4 5 6 7 8 9");
+    EXPECT_EQ(columns(), "0 2 3 4 5 6 7 8 9");
     EXPECT_TRUE(grid->IsHiddenColumn(2));
     EXPECT_EQ(grid->ColCount(), 8);
     EXPECT_EQ(grid->ColWidths(1), 32);
@@ -178,10 +164,10 @@ TEST_F(RowColumnInsertion, RemovingAndHidingBySelection) {
     EXPECT_EQ(rows(), "0 6");
     grid->SetSelection({3, 1, 4, 1});
     grid->RemoveUnSelectedCols();
-    EXPECT_EQ(realColumns(), "0 3 4");
+    EXPECT_EQ(columns(), "0 3 4");
     grid->SetSelection({1, 1, 1, 1});
     grid->RemoveSelectedCols();
-    EXPECT_EQ(realColumns(), "0 4");
+    EXPECT_EQ(columns(), "0 4");
 }
 
 TEST_F(RowColumnInsertion, ClearingKeepsWhatItIsToldTo) {
