@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/stringgrid/model/owned_settings.h"
 
 namespace {
 
@@ -35,20 +36,20 @@ std::unique_ptr<TExStringGrid> filledGrid() {
     return grid;
 }
 
-// Runs work once per iteration; "per_row" is the time per row inserted and removed.
+// Runs work once per iteration; "per_row" is the time per row of the Rows it handles.
 template <class F>
-void perRow(benchmark::State& state, F&& work) {
+void perRow(benchmark::State& state, int Rows, F&& work) {
     for (auto _ : state) work();
-    state.SetItemsProcessed(state.iterations() * int64_t(kChanged));
+    state.SetItemsProcessed(state.iterations() * int64_t(Rows));
     state.counters["per_row"] =
-        benchmark::Counter(kChanged, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        benchmark::Counter(Rows, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // InsertRows of 1,000 rows in the middle, then RemoveRows of the same rows.
 void BM_InsertAndRemoveThousandRowsInTheMiddle(benchmark::State& state) {
     auto grid = filledGrid();
     const int middle = kRows / 2;
-    perRow(state, [&] {
+    perRow(state, kChanged, [&] {
         grid->InsertRows(middle, kChanged, true);
         grid->RemoveRows(middle, kChanged);
         benchmark::DoNotOptimize(grid->RowCount());
@@ -60,13 +61,27 @@ BENCHMARK(BM_InsertAndRemoveThousandRowsInTheMiddle)->Unit(benchmark::kMilliseco
 void BM_InsertAndRemoveThousandRowsOneByOne(benchmark::State& state) {
     auto grid = filledGrid();
     const int middle = kRows / 2;
-    perRow(state, [&] {
+    perRow(state, kChanged, [&] {
         for (int i = 0; i < kChanged; ++i) grid->InsertRows(middle, 1, true);
         for (int i = 0; i < kChanged; ++i) grid->RemoveRows(middle, 1);
         benchmark::DoNotOptimize(grid->RowCount());
     });
 }
 BENCHMARK(BM_InsertAndRemoveThousandRowsOneByOne)->Unit(benchmark::kMillisecond);
+
+// Grouping 1,000 groups of 100 rows each with a summary row per group, and ungrouping again.
+void BM_GroupAndUnGroup(benchmark::State& state) {
+    auto grid = filledGrid();
+    for (int r = 1; r <= kRows; ++r) grid->SetCells(2, r, QString::number(r / 100));
+    grid->Grouping().Summary = true;
+    grid->SortSettings().AutoSortForGrouping = false;
+    perRow(state, kRows, [&] {
+        grid->Group(2);
+        grid->UnGroup();
+        benchmark::DoNotOptimize(grid->RowCount());
+    });
+}
+BENCHMARK(BM_GroupAndUnGroup)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -18,6 +18,7 @@ void mergeRuns(int first, int end, const std::function<QString(int)>& text, cons
 }  // namespace
 
 void TExStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
+    if (ColIndex < 0 || ColIndex >= TotalColCount()) return;
     mergeRuns(
         FixedRows(), RowCount() - FixedFooters(), [&](int r) { return GetCellEx(ColIndex, r); },
         [&](int a, int b) { return MainMerge || RowSpanIdentical(a, b); },
@@ -25,6 +26,7 @@ void TExStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
 }
 
 void TExStringGrid::MergeRowCells(int RowIndex, bool MainMerge) {
+    if (RowIndex < 0 || RowIndex >= RowCount()) return;
     mergeRuns(
         FixedCols(), ColCount() - FixedRightCols(), [&](int c) { return GetCellEx(c, RowIndex); },
         [&](int a, int b) { return MainMerge || ColSpanIdentical(a, b); },

@@ -75,6 +75,31 @@ TEST_F(ColumnCalculations, VisibleAndAllRowsMatchADirectSum) {
     EXPECT_NEAR(grid->ColumnSum(2, 1, grid->TotalRowCount() - 1), all, 1e-9);
 }
 
+// A grid that writes down the progress its calculations announce.
+class TRecordingGrid : public TExStringGrid {
+public:
+    using TExStringGrid::TExStringGrid;
+    void ExportNotification(TGridExportState AState, int ARow) override {
+        static const char* const names[] = {"start", "new", "done", "sel", "fail", "next"};
+        log << QStringLiteral("%1 %2").arg(names[AState]).arg(ARow);
+    }
+    QStringList log;
+};
+
+TEST_F(ColumnCalculations, ProgressNamesTheCountedRows) {
+    TRecordingGrid recording(form);
+    recording.SetColCount(3);
+    recording.SetRowCount(5);
+    for (int r = 1; r < 5; ++r) recording.SetCells(1, r, QString::number(r));
+    recording.MergeCells(1, 2, 1, 2);
+    EXPECT_DOUBLE_EQ(recording.ColumnSum(1, -1, -1), 1 + 2 + 4);
+    EXPECT_EQ(recording.log.join(", "), "start 1, next 1, next 2, next 4, done -1");
+    recording.log.clear();
+    recording.SetCells(1, 4, "1-2");
+    EXPECT_THROW(recording.ColumnStdDev(1, 1, 4), VEriRodiVizev);
+    EXPECT_EQ(recording.log.last(), "done -1");
+}
+
 TEST_F(ColumnCalculations, RowsCountTheBaseCellOfAMergedRangeOnce) {
     for (int c = 1; c < 6; ++c) grid->SetCells(c, 3, QString::number(c));
     grid->SetCells(6, 3, "x");

@@ -206,6 +206,7 @@ void TExStringGrid::SubUnGroup(int Colindex) {
 // ---- calculations per group
 
 void TExStringGrid::GroupCalc(int Colindex, int method) {
+    if (Colindex < 0 || Colindex >= TotalColCount()) return;
     for (int r = FixedRows(); r < RowCount();) {
         // Contracted groups keep what they show.
         if (!IsNode(r) || GetNodeState(r)) {

@@ -59,6 +59,16 @@ TEST_F(Grouping, GroupAndUnGroupRestoreTheGrid) {
     }
 }
 
+TEST_F(Grouping, GroupingSortsOnTheColumnFirst) {
+    grid->SortSettings().AutoSortForGrouping = true;
+    grid->SetRowCount(4);
+    for (const auto& [r, value] : {std::pair{1, "A"}, {2, "B"}, {3, "A"}}) grid->SetCells(2, r, value);
+    grid->Group(2);
+    EXPECT_EQ(layout(1), "HA 1:1 1:3 HB 1:2");
+    EXPECT_EQ(grid->GetNodeSpan(1), 3);
+    EXPECT_EQ(grid->GetNodeSpan(4), 2);
+}
+
 TEST_F(Grouping, GroupingOnColumnOneShowsTheValueInColumnOne) {
     for (int r = 1; r < 7; ++r) grid->SetCells(1, r, r < 4 ? "P" : "Q");
     grid->Group(1);
@@ -121,6 +131,8 @@ TEST_F(Grouping, MergedHeadersAndColouredSummariesGoAgain) {
     EXPECT_EQ(grid->Colors(1, 1), clRed);
     EXPECT_EQ(grid->Colors(3, 4), clYellow);
     EXPECT_EQ(grid->Colors(3, 2), clNone);
+    // Summary rows go whatever the setting says by now.
+    grouping.Summary = false;
     grid->UnGroup();
     EXPECT_EQ(snapshot(), before);
     // Column 0 keeps the records the tree levels were kept in, with the default look.

@@ -27,14 +27,15 @@ void TExStringGrid::RemoveRowsInternal(int ARow, int ACount) { DeleteRowRange(AR
 void TExStringGrid::DeleteRowRange(int ARow, int ACount, bool AdjustControls) {
     if (ARow < 0 || ARow >= RowCount() || ACount <= 0) return;
     ACount = std::min(ACount, RowCount() - ARow);
-    TGridRowColumnStore::RemoveRows(*this, rowRange(ARow, ACount), {true, AdjustControls});
+    TGridRowColumnStore::RemoveRows(*this, rowRange(ARow, ACount), {true, AdjustControls, AdjustControls});
 }
 
-// The rows' records stay alive: the caller holds them elsewhere.
+// The rows' records and controls stay: the caller holds the rows elsewhere, and puts them back
+// with InsertRows, which moves the hidden rows down again.
 void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
     RCount = std::min(RCount, RowCount() - RowIndex);
-    TGridRowColumnStore::RemoveRows(*this, rowRange(RowIndex, RCount), {false, false});
+    TGridRowColumnStore::RemoveRows(*this, rowRange(RowIndex, RCount), {false, false, true});
 }
 
 void TExStringGrid::removeRowList(const std::vector<int>& Rows) {

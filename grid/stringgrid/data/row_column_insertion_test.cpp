@@ -1,22 +1,8 @@
-#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/stringgrid/data/row_column_fixture.h"
 
 namespace {
 
-class RowColumnInsertion : public StringGridFixture {
-protected:
-    QString rows() const { return displayColumn(1); }
-    // Row 1 of every stored column, the column numbers of the texts joined.
-    QString realColumns() const {
-        QStringList out;
-        for (int c = 0; c < grid->TotalColCount(); ++c) out << grid->AllCells(c, 1).section(':', 0, 0);
-        return out.join(' ');
-    }
-    // A fresh grid for the next case of a table.
-    void reset() {
-        TearDown();
-        SetUp();
-    }
-};
+class RowColumnInsertion : public RowColumnFixture {};
 
 // Each row's height, flags, records and hidden neighbours travel with it.
 TEST_F(RowColumnInsertion, RowStateTravelsWithItsRow) {
@@ -67,6 +53,28 @@ TEST_F(RowColumnInsertion, HiddenRowsKeepTheirPlacesAcrossRemovals) {
     grid->RemoveRows(6, 1);
     grid->UnHideRowsAll();
     EXPECT_EQ(rows(), "0 1 2 4 5 6 7 9 10 11");
+    // A hidden row between two removed ones moves up by one, not by both.
+    grid->HideRow(4);
+    grid->RemoveRows(3, 2);
+    grid->UnHideRowsAll();
+    EXPECT_EQ(rows(), "0 1 2 5 7 9 10 11");
+    // Rows put in above a hidden row push it down with the rows around it.
+    grid->HideRow(4);
+    grid->InsertRows(1, 2, true);
+    grid->AddRow();
+    grid->UnHideRowsAll();
+    EXPECT_EQ(rows(), "0   1 2 5 7 9 10 11 ");
+}
+
+// The grid frees the records a hidden row brings back after the whole grid was cleared.
+TEST_F(RowColumnInsertion, ClearingEverythingKeepsHiddenRecordsFreeable) {
+    grid->SetColors(2, 5, clRed);
+    grid->HideRow(5);
+    grid->ClearRect(0, 0, grid->TotalColCount() - 1, grid->RowCount() - 1);
+    grid->UnHideRow(5);
+    EXPECT_EQ(grid->Colors(2, 5), clRed);
+    grid->RemoveRows(5, 1);
+    EXPECT_EQ(grid->Colors(2, 5), clNone);
 }
 
 TEST_F(RowColumnInsertion, CurrentRowAfterRemoval) {
@@ -103,7 +111,7 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
     grid->MouseActions().SetDisjunctColSelect(true);
     grid->SetColSelect(5, true);
     grid->InsertCols(2, 2);
-    EXPECT_EQ(realColumns(), "0 1   2 3 4 5 6 7 8 9");
+    EXPECT_EQ(columns(), "0 1   2 3 4 5 6 7 8 9");
     EXPECT_EQ(grid->ColCount(), 11);
     EXPECT_TRUE(grid->IsHiddenColumn(5));
     EXPECT_EQ(grid->AllColWidths(5), 33);
@@ -113,7 +121,7 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
     EXPECT_TRUE(grid->ColSelect(7));
 
     grid->RemoveCols(1, 3);
-    EXPECT_EQ(realColumns(), "0 2 3 4 5 6 7 8 9");
+    EXPECT_EQ(columns(), "0 2 3 4 5 6 7 8 9");
     EXPECT_TRUE(grid->IsHiddenColumn(2));
     EXPECT_EQ(grid->ColCount(), 8);
     EXPECT_EQ(grid->ColWidths(1), 32);
@@ -122,6 +130,13 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
     grid->UnHideColumnsAll();
     EXPECT_EQ(grid->ColWidths(2), 33);
     EXPECT_EQ(grid->Cells(2, 5), "3:5");
+
+    // Removing every shown column leaves a hidden one to show.
+    grid->HideColumn(4);
+    grid->RemoveCols(0, grid->ColCount());
+    EXPECT_EQ(grid->ColCount(), 1);
+    EXPECT_EQ(grid->TotalColCount(), 1);
+    EXPECT_EQ(grid->Cells(0, 5), "5:5");
 }
 
 TEST_F(RowColumnInsertion, RemovingAndHidingBySelection) {
@@ -149,10 +164,10 @@ TEST_F(RowColumnInsertion, RemovingAndHidingBySelection) {
     EXPECT_EQ(rows(), "0 6");
     grid->SetSelection({3, 1, 4, 1});
     grid->RemoveUnSelectedCols();
-    EXPECT_EQ(realColumns(), "0 3 4");
+    EXPECT_EQ(columns(), "0 3 4");
     grid->SetSelection({1, 1, 1, 1});
     grid->RemoveSelectedCols();
-    EXPECT_EQ(realColumns(), "0 4");
+    EXPECT_EQ(columns(), "0 4");
 }
 
 TEST_F(RowColumnInsertion, ClearingKeepsWhatItIsToldTo) {
@@ -183,6 +198,24 @@ TEST_F(RowColumnInsertion, ClearingKeepsWhatItIsToldTo) {
     EXPECT_EQ(grid->AllCells(3, 8), "3:8");
     grid->ClearAll();
     EXPECT_EQ(grid->AllCells(3, 8), QString());
+}
+
+TEST_F(RowColumnInsertion, RangesOutsideTheGridAreClippedOrIgnored) {
+    grid->SetCells(1, 1, " x ");
+    EXPECT_NO_THROW(grid->TrimRect(-2, -2, 40, 40));
+    EXPECT_EQ(grid->Cells(1, 1), "x");
+    EXPECT_NO_THROW(grid->ColorRect(-1, -1, 0, 0, clRed));
+    EXPECT_EQ(grid->Colors(0, 0), clRed);
+    EXPECT_NO_THROW(grid->ClearRect(-3, -3, 0, 1));
+    EXPECT_EQ(grid->Cells(0, 1), QString());
+    EXPECT_EQ(grid->Cells(1, 1), "x");
+    EXPECT_NO_THROW(grid->MergeColumnCells(-1, true));
+    EXPECT_NO_THROW(grid->MergeRowCells(40, true));
+    EXPECT_NO_THROW(grid->GroupCalc(-1, 1));
+    EXPECT_NO_THROW(grid->RemoveCols(-1, 2));
+    EXPECT_NO_THROW(grid->InsertRows(-5, 1, true));
+    EXPECT_EQ(grid->Cells(1, 0), QString());
+    EXPECT_EQ(grid->ColCount(), 10);
 }
 
 TEST_F(RowColumnInsertion, MergingByContentAndSplitting) {

@@ -1,5 +1,4 @@
-// Adding whole rows and columns, removing rows by content, joining columns, colouring ranges and
-// finding cells.
+// Adding whole rows and columns, removing rows by content, joining columns and finding cells.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 
@@ -46,11 +45,6 @@ void TExStringGrid::MergeCols(int ColIndex1, int ColIndex2, const QString& Separ
     for (int r = FixedRows(); r < RowCount(); ++r)
         SetCells(ColIndex1, r, (Cells(ColIndex1, r) + Separator + Cells(ColIndex2, r)).trimmed());
     RemoveCols(ColIndex2, 1);
-}
-
-void TExStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor) {
-    for (int r = ARow1; r <= ARow2; ++r)
-        for (int c = ACol1; c <= ACol2; ++c) SetColors(c, r, AColor);
 }
 
 bool TExStringGrid::IsWideCell(int ACol, int ARow) { return GetCellEx(ACol, ARow).startsWith(wideTextMarker); }

@@ -87,6 +87,8 @@ void TGridRowColumnStore::RemoveRows(TExStringGrid& Grid, std::vector<int> Rows,
     // The floating footer's row stays last.
     const int limit = p.FloatingFooter->Visible ? Grid.RowCount() - 1 : Grid.RowCount();
     std::erase_if(Rows, [&](int r) { return r < 0 || r >= limit; });
+    std::sort(Rows.begin(), Rows.end());
+    Rows.erase(std::unique(Rows.begin(), Rows.end()), Rows.end());
     if (Rows.empty()) return;
     TGridUpdateLock lock(Grid);
     const int n = static_cast<int>(Rows.size());
@@ -94,13 +96,12 @@ void TGridRowColumnStore::RemoveRows(TExStringGrid& Grid, std::vector<int> Rows,
     reals.reserve(Rows.size());
     for (int r : Rows) reals.push_back(Grid.RealRowIndex(r));
 
-    if (How.AdjustControls) {
-        dropControls(p, false, reals);
+    if (How.AdjustControls) dropControls(p, false, reals);
+    if (How.AdjustHiddenRows)
         for (int i = 0; i < p.FGridItems.Count(); ++i) {
             TGridItem* item = p.FGridItems.Items(i);
             if (const int below = countBelow(reals, item->Idx())) item->SetIdx(item->Idx() - below);
         }
-    }
 
     eraseEntries(*p.FModifiedRows, Rows);
     eraseEntries(*p.FEnabledRows, Rows);
@@ -143,6 +144,8 @@ void TGridRowColumnStore::InsertRows(TExStringGrid& Grid, int At, int Count, boo
     for (int i = 0; i < selected.Count(); ++i)
         if (selected.GetInteger(i) >= selectionKey) selected.SetInteger(i, selected.GetInteger(i) + Count);
 
+    for (int i = 0; i < p.FGridItems.Count(); ++i)
+        if (TGridItem* item = p.FGridItems.Items(i); item->Idx() >= real) item->SetIdx(item->Idx() + Count);
     Grid.InsertRowsAt(At, Count);
     Grid.rowsChanged();
     if (UpdateCellControls) {
@@ -173,6 +176,8 @@ void applyRealColumns(TExStringGrid& Grid, THiddenColumns& Hidden, TRealColumns 
         Cols.Hidden.push_back(false);
     }
     const int total = static_cast<int>(Cols.Width.size());
+    // A grid shows one column at least.
+    if (std::find(Cols.Hidden.begin(), Cols.Hidden.end(), false) == Cols.Hidden.end()) Cols.Hidden.front() = false;
     int shown = 0;
     for (int c = 0; c < THiddenColumns::MaxColumns; ++c) {
         const bool hide = c < total && Cols.Hidden[static_cast<size_t>(c)];

@@ -12,15 +12,17 @@ class TExStringGrid;
 struct TRowRemoval {
     // Frees the cell records of the rows; otherwise the caller keeps them elsewhere.
     bool FreeRecords = true;
-    // Drops the controls placed in the rows and moves those below up; hidden rows after the
-    // removed ones move up too.
+    // Drops the controls placed in the rows and moves those below up.
     bool AdjustControls = true;
+    // Hidden rows after the removed ones move up too.
+    bool AdjustHiddenRows = true;
 };
 
 class TGridRowColumnStore {
 public:
-    // Removes the display rows listed (ascending, distinct); a shown floating footer row stays.
+    // Removes the display rows listed; a shown floating footer row stays.
     static void RemoveRows(TExStringGrid& Grid, std::vector<int> Rows, TRowRemoval How);
+    // Hidden rows after the new ones move down.
     static void InsertRows(TExStringGrid& Grid, int At, int Count, bool UpdateCellControls);
     // Display columns; hidden columns keep their cells, widths and places among the real ones.
     static void InsertCols(TExStringGrid& Grid, int At, int Count);

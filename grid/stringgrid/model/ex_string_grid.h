@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TBackGround;
 class TBitmap;
@@ -199,6 +200,24 @@ public:
     int UnSortedRowIndex(int ARow) const;
     QString UnSortedCells(int i, int j);
     void SetUnSortedCells(int i, int j, const QString& Value);
+
+    // ---- sorting (grid/stringgrid/sort/). QSort and its kin take the normal rows, FixedRows ..
+    // RowCount - FixedFooters - 1, on the options of SortSettings; the range forms take rows
+    // of the store.
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // From column Col rightwards: exchanges the rows and answers true when they are out of order
+    // in the last range sort's direction.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // -1, 0 or +1: +1 when the cell of ARow1 sorts after that of ARow2 ascending. Direction only
+    // places blank cells with IgnoreBlanks.
+    int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    // Cell comparisons and row exchanges of all sorts so far.
+    int Compares() const;
+    int Swaps() const;
 
     // ---- whole rows and columns: adding, removing, clearing, trimming, finding
     void AddRow();
@@ -971,13 +990,16 @@ private:
     void rowsChanged();
     // Removes the rows listed (ascending, distinct) with their cell properties.
     void removeRowList(const std::vector<int>& Rows);
-    // ClearRect of the part of the rectangle the grid stores.
-    void clearClipped(int ACol1, int ARow1, int ACol2, int ARow2);
     void repaintIfNotUpdating();
     // Expands one node, without closing the others.
     void expandNodeOnly(int ARow);
     template <class T>
     void setAndRepaint(T& field, T Value);
+
+    // Sorting: row Rows[k] takes the row that stood at Rows[From[k]], as row exchanges would.
+    void moveSortedRows(const std::vector<int>& Rows, const std::vector<int>& From);
+    // A sort of the normal rows with the work around it: column 0, update lock, current row.
+    void sortNormalRows(bool Indexed, const std::function<void(int First, int Last)>& SortRows);
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

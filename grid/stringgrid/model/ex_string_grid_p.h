@@ -237,6 +237,13 @@ public:
     // Set while Group or UnGroup runs.
     bool FIsGrouping = false;
 
+    // ---- sorting: the last range sort's direction (+1 or -1), the row that was current when the
+    // sort began (it follows its row), and the counters of comparisons and row exchanges
+    int SortDir = 1;
+    int SortRow = 0;
+    int Compares = 0;
+    int Swaps = 0;
+
     // ---- the print engine's layout: printed width and left offset of columns 0 .. 512
     std::array<int, 513> FPrintColWidth{};
     std::array<int, 513> FPrintColOffset{};

@@ -45,16 +45,6 @@ void TFilterDropDown::SetGlyphActive(const TBitmap& Value) {
     OnChange(this);
 }
 
-void TSortSettings::Assign(const TSortSettings& Source) {
-    Show = Source.Show;
-    IndexShow = Source.IndexShow;
-    AutoColumnMerge = Source.AutoColumnMerge;
-    Column = Source.Column;
-    Row = Source.Row;
-    Direction = Source.Direction;
-    AutoSortForGrouping = Source.AutoSortForGrouping;
-}
-
 // Summary and the line colours and widths stay.
 void TGrouping::Assign(const TGrouping& Source) {
     GroupCountFormat = Source.GroupCountFormat;

@@ -10,6 +10,8 @@
 #include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/graphics/graphic.h"
 
+#include <memory>
+
 class TExStringGrid;
 
 // Balloon tool-tips on cells.
@@ -77,23 +79,86 @@ private:
     TBitmap FGlyphActive;
 };
 
-// Sort options.
+// Sort options and the sort state as a short text. The plain fields are read and written as
+// they stand; the setters below do what a change needs (repaint, checks).
+enum TSortBlankPosition { blFirst, blLast };
+enum TIndexSortKey { ikShift, ikCtrl };
+
 class TSortSettings : public TObject {
 public:
-    explicit TSortSettings(TExStringGrid* AOwner) : FOwner(AOwner) {}
+    explicit TSortSettings(TExStringGrid* AOwner);
+    ~TSortSettings() override;
+    // Copies every option but IgnoreCase and SortOnVirtualCells.
     void Assign(const TSortSettings& Source);
+
+    // "u3" / "d3" for a sort on column 3, "i;u2;d0" for an index list with IndexShow.
+    void SaveToString(QString& Value) const;
+    // Takes the state of a saved text and sorts by it; nothing for an empty text. Raises
+    // "Invalid sort settings specifier" for a text of one character.
+    void LoadFromString(const QString& Value);
+    // No sort column and no index list.
+    void Remove();
+    void ToggleDirection();
+
+    // Repaints the grid when the value changes.
+    void SetShow(bool Value);
+    // Raises "Sort row should be smaller than number of fixed rows" and keeps the old value.
+    void SetRow(int Value);
+    // The sorted column's header; a change repaints the last fixed row.
+    TColor HeaderColor() const { return FHeaderColor; }
+    void SetHeaderColor(TColor Value);
+    TColor HeaderColorTo() const { return FHeaderColorTo; }
+    void SetHeaderColorTo(TColor Value);
+    TColor HeaderMirrorColor() const { return FHeaderMirrorColor; }
+    void SetHeaderMirrorColor(TColor Value);
+    TColor HeaderMirrorColorTo() const { return FHeaderMirrorColorTo; }
+    void SetHeaderMirrorColorTo(TColor Value);
+    // The header glyphs; setting copies the bitmap.
+    TBitmap& UpGlyph() const { return *FSortUpGlyph; }
+    void SetUpGlyph(const TBitmap& Value) { FSortUpGlyph->Assign(Value); }
+    TBitmap& DownGlyph() const { return *FSortDownGlyph; }
+    void SetDownGlyph(const TBitmap& Value) { FSortDownGlyph->Assign(Value); }
+    TBitmap& IndexUpGlyph() const { return *FIndexUpGlyph; }
+    void SetIndexUpGlyph(const TBitmap& Value) { FIndexUpGlyph->Assign(Value); }
+    TBitmap& IndexDownGlyph() const { return *FIndexDownGlyph; }
+    void SetIndexDownGlyph(const TBitmap& Value) { FIndexDownGlyph->Assign(Value); }
 
     bool Show = false;
     bool IndexShow = false;
-    bool AutoColumnMerge = false;
+    // Ties on a column are broken by the columns to its right (by the next index entries).
+    bool Full = true;
+    // Only the sort column's cells move.
+    bool SingleColumn = false;
+    // Blank cells go where BlankPos says, whatever the direction.
+    bool IgnoreBlanks = false;
+    TSortBlankPosition BlankPos = blFirst;
+    // Columns start from automatic detection of their sort style.
+    bool AutoFormat = true;
+    TSortDirection Direction = sdAscending;
+    // With fixed columns the texts of column 0 stay in place.
+    bool NormalCellsOnly = false;
+    bool FixedCols = false;
     int Column = -1;
     int Row = 0;
-    TSortDirection Direction = sdAscending;
-    // Grouping sorts on the grouped column first.
+    bool AutoColumnMerge = false;
+    TColor IndexColor = clYellow;
+    TSortDirection InitSortDirection = sdAscending;
+    bool UndoSort = false;
     bool AutoSortForGrouping = true;
+    // Compare the display texts rather than the stored ones.
+    bool SortOnVirtualCells = true;
+    bool IgnoreCase = false;
+    TIndexSortKey IndexSortKey = ikShift;
 
 private:
+    void setHeader(TColor& Field, TColor Value);
+
     TExStringGrid* FOwner;
+    std::unique_ptr<TBitmap> FSortUpGlyph, FSortDownGlyph, FIndexUpGlyph, FIndexDownGlyph;
+    TColor FHeaderColor = clNone;
+    TColor FHeaderColorTo = clNone;
+    TColor FHeaderMirrorColor = clNone;
+    TColor FHeaderMirrorColorTo = clNone;
 };
 
 // Grouping options.

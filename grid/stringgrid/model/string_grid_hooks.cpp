@@ -155,17 +155,6 @@ bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
     return valid;
 }
 
-void TExStringGrid::SortSwapRows(int ARow1, int ARow2) {
-    auto first = TakeRowCells(ARow1);
-    PutRowCells(ARow1, TakeRowCells(ARow2));
-    PutRowCells(ARow2, std::move(first));
-}
-
-void TExStringGrid::QSort() {}
-void TExStringGrid::QSortIndexed() {}
-void TExStringGrid::QSortGroup() {}
-void TExStringGrid::QSortGroupIndexed() {}
-void TExStringGrid::QUnSort() {}
 
 bool TExStringGrid::IsFixed(int ACol, int ARow) {
     return ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols;
