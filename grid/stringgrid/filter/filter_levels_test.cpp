@@ -148,6 +148,17 @@ TEST_F(Filtering, RowsHiddenByRangeStayHiddenAcrossFilterLevels) {
     EXPECT_EQ(grid->Cells(1, 4), "date");
 }
 
+TEST_F(Filtering, RowsInsertedAndRemovedWhileFilteredKeepTheOrder) {
+    condition(3, "!*fruit");
+    grid->ApplyFilter();
+    EXPECT_EQ(shown(), "2 3 4 5 6 8");
+    grid->InsertRows(2, 1, true);  // before cherry
+    grid->SetCells(0, 2, "new");
+    grid->RemoveRows(5, 1);  // Apricot
+    grid->RemoveLastFilter();
+    EXPECT_EQ(shown(), "1 2 new 3 4 6 7 8");
+}
+
 TEST_F(Filtering, ProgressCustomFilterAndFilterRow) {
     std::vector<int> progress;
     grid->OnFilterProgress = [&](TObject*, int16_t percent) { progress.push_back(percent); };
