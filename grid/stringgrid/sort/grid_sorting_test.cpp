@@ -105,28 +105,33 @@ void referenceSort(TExStringGrid& g, int col, int left, int right, int scratch, 
 }
 
 TEST_F(GridSortingTest, OrderAndTiesAreThoseOfTheRowByRowQuickSort) {
-    // Mixed texts, numbers and dates with many ties, so that the unstable order of equal rows
-    // and the first-cell detection both show.
+    // Columns of mixed texts, numbers and dates, of numbers only and of texts only, each with
+    // many ties, so that the unstable order of equal rows and the first-cell detection show;
+    // the last column tells the rows apart.
     QRandomGenerator random(7);
     QStringList rows;
-    const QStringList words = {"alpha", "Beta", "gamma", "12kg", "7", "3/4/2020", "10:30", ""};
+    const QStringList mixed = {"alpha", "Beta", "gamma", "12kg", "7", "3/4/2020", "10:30", ""};
+    const QStringList words = {"pear", "Apple", "fig"};
     for (int r = 0; r < 300; ++r)
-        rows << QStringLiteral("%1|%2|%3")
-                    .arg(words[random.bounded(words.size())], QString::number(random.bounded(5)))
+        rows << QStringLiteral("%1|%2|%3|%4")
+                    .arg(mixed[random.bounded(mixed.size())], QString::number(random.bounded(5)),
+                         words[random.bounded(words.size())])
                     .arg(r);
-    for (bool full : {true, false}) {
-        for (int dir : {1, -1}) {
-            fill(rows);
-            grid->SortSettings().Full = full;
-            grid->SortSettings().Direction = dir < 0 ? sdDescending : sdAscending;
-            grid->SetRowCount(grid->RowCount() + 1);
-            const int last = grid->RowCount() - 2;
-            referenceSort(*grid, 0, 1, last, last + 1, dir);
-            const QString expected = column(2, 1, last);
+    for (int col : {0, 1, 2}) {
+        for (bool full : {true, false}) {
+            for (int dir : {1, -1}) {
+                fill(rows);
+                grid->SortSettings().Full = full;
+                grid->SortSettings().Direction = dir < 0 ? sdDescending : sdAscending;
+                grid->SetRowCount(grid->RowCount() + 1);
+                const int last = grid->RowCount() - 2;
+                referenceSort(*grid, col, 1, last, last + 1, dir);
+                const QString expected = column(3, 1, last);
 
-            fill(rows);
-            grid->Sort(0, dir < 0 ? sdDescending : sdAscending);
-            EXPECT_EQ(column(2), expected) << "full " << full << " direction " << dir;
+                fill(rows);
+                grid->Sort(col, dir < 0 ? sdDescending : sdAscending);
+                EXPECT_EQ(column(3), expected) << "column " << col << " full " << full << " direction " << dir;
+            }
         }
     }
 }

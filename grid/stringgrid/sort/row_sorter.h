@@ -28,13 +28,20 @@ public:
     int Swaps() const { return swaps_; }
 
 private:
-    template <class Compare>
-    void quickSort(int Lo, int Hi, const Compare& compare, int Target, bool SkipEqual);
+    // The partitions over any items that carry a row offset in Id; Order is taken from them.
+    template <class Item, class Compare>
+    void quickSort(std::vector<Item>& Items, int Lo, int Hi, const Compare& compare, int Target, bool SkipEqual);
+    template <class Item, class Compare>
+    void sortItems(std::vector<Item> Items, const Compare& compare, int Target, bool SkipEqual);
+    // The sort column's own comparison on keys held in the items, the next columns on ties.
+    template <class Item, class Primary>
+    void sortOnUniformColumn(int ACol, std::vector<Item> Items, const Primary& primary, int Target);
     int compareCells(int ACol, int A, int B, TSortDirection Direction);
     int compareRows(int ACol, int A, int B);
     int compareIndexed(int A, int B);
     bool ignored(int ACol);
-    TSortColumn& column(int ACol);
+    // The column with its style and its keys, all read at once or each when first compared.
+    TSortColumn& column(int ACol, bool ReadAll);
 
     TExStringGrid& grid_;
     int left_;

@@ -13,12 +13,8 @@
 
 namespace {
 
-template <class T>
-int sign(T a, T b) {
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-int sign(int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+// A text that is no number goes after every number.
+constexpr double noNumber = std::numeric_limits<double>::infinity();
 
 QString foldAscii(const QString& S) {
     QString out = S;
@@ -131,10 +127,89 @@ TSortColumn::TSortColumn(TExStringGrid& Grid, int ACol) : grid_(Grid), col_(ACol
     }
 }
 
+void TSortColumn::Prepare(int First, int Count) {
+    prepared_ = true;
+    first_ = First;
+    keys_.assign(static_cast<size_t>(Count), TSortCellKey());
+    made_.assign(static_cast<size_t>(Count), false);
+}
+
+const TSortCellKey& TSortColumn::key(int Offset) {
+    const size_t k = static_cast<size_t>(Offset);
+    if (!made_.empty() && !made_[k]) {
+        keys_[k] = MakeKey(first_ + Offset);
+        made_[k] = true;
+    }
+    return keys_[k];
+}
+
 void TSortColumn::Read(int First, int Count) {
+    prepared_ = true;
+    first_ = First;
     keys_.clear();
     keys_.reserve(static_cast<size_t>(Count));
     for (int k = 0; k < Count; ++k) keys_.push_back(MakeKey(First + k));
+    makeUniform();
+    if (uniform_ == Uniform::None && needKind_)
+        for (int k = 0; k < Count; ++k) completeKey(keys_[static_cast<size_t>(k)], First + k);
+}
+
+void TSortColumn::makeUniform() {
+    // Blanks placed apart need the whole key.
+    if (grid_.SortSettings().IgnoreBlanks || keys_.empty()) return;
+    const TSortCellKey& first = keys_.front();
+    // The style every pair compares in, when there is one.
+    TSortStyle style = style_;
+    if (style_ == ssAutomatic) {
+        for (const TSortCellKey& k : keys_)
+            if (k.Kind != first.Kind) return;
+        switch (first.Kind) {
+        case TSortKind::CheckBox: style = ssCheckBox; break;
+        case TSortKind::Number: style = ssNumeric; break;
+        case TSortKind::Text: style = grid_.SortSettings().IgnoreCase ? ssAlphaNoCase : ssAlphabetic; break;
+        default: return;
+        }
+    } else if (style_ == ssAlphaNumeric || style_ == ssAlphaNumericNoCase) {
+        for (const TSortCellKey& k : keys_)
+            if (k.IsNumber != first.IsNumber) return;
+        style = first.IsNumber ? ssNumeric : (style_ == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase);
+    }
+
+    auto values = [&](auto&& value) {
+        values_.reserve(keys_.size());
+        for (const TSortCellKey& k : keys_) values_.push_back(value(k));
+        uniform_ = Uniform::Values;
+    };
+    auto texts = [&](bool folded) {
+        texts_.reserve(keys_.size());
+        prefixes_.reserve(keys_.size());
+        for (const TSortCellKey& k : keys_) {
+            const QString& t = folded ? k.Folded : k.Text;
+            uint64_t prefix = 0;
+            for (qsizetype i = 0; i < 4; ++i) prefix = (prefix << 16) | (i < t.size() ? t.at(i).unicode() : 0u);
+            texts_.push_back(t);
+            prefixes_.push_back(prefix);
+        }
+        uniform_ = Uniform::Texts;
+    };
+    switch (style) {
+    case ssNumeric:
+    case ssFinancial: values([](const TSortCellKey& k) { return k.NumberValid ? k.Number : noNumber; }); break;
+    case ssDate:
+    case ssDateTime:
+    case ssShortDateEU:
+    case ssShortDateUS: values([](const TSortCellKey& k) { return k.Date; }); break;
+    case ssTime: values([](const TSortCellKey& k) { return k.Time; }); break;
+    case ssImages:
+    case ssCheckBox: values([](const TSortCellKey& k) { return static_cast<double>(k.State); }); break;
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssHTML: texts(false); break;
+    case ssAlphaNoCase: texts(true); break;
+    default: return;
+    }
+    keys_.clear();
+    keys_.shrink_to_fit();
 }
 
 void TSortColumn::readNumber(TSortCellKey& Key, int ARow) const {
@@ -168,34 +243,31 @@ void TSortColumn::readNumber(TSortCellKey& Key, int ARow) const {
 }
 
 TSortCellKey TSortColumn::MakeKey(int ARow) const {
+    TSortCellKey key = lightKey(ARow);
+    if (needKind_) completeKey(key, ARow);
+    return key;
+}
+
+TSortCellKey TSortColumn::lightKey(int ARow) const {
     TSortCellKey key;
-    const TFormatSettings& fs = FormatSettings;
     if (style_ == ssHTML) key.Text = grid_.StrippedCells(col_, ARow);
     else if (grid_.SortSettings().SortOnVirtualCells) key.Text = grid_.GetCellEx(col_, ARow);
     else key.Text = grid_.GetGridCell(col_, ARow);
     if (needFolded_) key.Folded = foldAscii(key.Text);
-    if (needNumber_) readNumber(key, ARow);
     if (needKind_ || style_ == ssAlphaNumeric || style_ == ssAlphaNumericNoCase) key.IsNumber = NumericType(key.Text) != 2;
+    // Automatic detection reads a number only of a number until the column proves mixed.
+    if (needNumber_ && (!needKind_ || key.IsNumber)) readNumber(key, ARow);
 
-    auto checkState = [&] {
-        bool state = false;
-        grid_.GetCheckBoxState(col_, grid_.RealRowIndex(ARow), state);
-        return static_cast<intptr_t>(state ? 1 : 0);
-    };
     switch (style_) {
     case ssAutomatic:
         if (isCheckType(grid_.GetCellType(col_, ARow))) {
             key.Kind = TSortKind::CheckBox;
-            key.State = checkState();
+            key.State = checkState(ARow);
         } else if (key.IsNumber) {
             key.Kind = TSortKind::Number;
         } else {
-            key.Kind = textKind(key.Text, fs);
+            key.Kind = textKind(key.Text, FormatSettings);
         }
-        key.HasDateSeparator = key.Text.contains(fs.DateSeparator);
-        key.HasTimeSeparator = key.Text.contains(fs.TimeSeparator);
-        if (key.HasDateSeparator && !TextToDateTime(key.Text, key.Date)) key.Date = 0;
-        if (key.HasTimeSeparator && !TryStrToTime(key.Text, key.Time)) key.Time = 0;
         break;
     case ssDate:
     case ssDateTime:
@@ -214,12 +286,28 @@ TSortCellKey TSortColumn::MakeKey(int ARow) const {
         key.State = grid_.GetCellGraphicSortKey(col_, ARow);
         break;
     case ssCheckBox:
-        key.State = checkState();
+        key.State = checkState(ARow);
         break;
     default:
         break;
     }
     return key;
+}
+
+// What automatic detection needs of a cell when it is the second of a comparison.
+void TSortColumn::completeKey(TSortCellKey& Key, int ARow) const {
+    const TFormatSettings& fs = FormatSettings;
+    if (!Key.IsNumber) readNumber(Key, ARow);
+    Key.HasDateSeparator = Key.Text.contains(fs.DateSeparator);
+    Key.HasTimeSeparator = Key.Text.contains(fs.TimeSeparator);
+    if (Key.HasDateSeparator && !TextToDateTime(Key.Text, Key.Date)) Key.Date = 0;
+    if (Key.HasTimeSeparator && !TryStrToTime(Key.Text, Key.Time)) Key.Time = 0;
+}
+
+intptr_t TSortColumn::checkState(int ARow) const {
+    bool state = false;
+    grid_.GetCheckBoxState(col_, grid_.RealRowIndex(ARow), state);
+    return state ? 1 : 0;
 }
 
 TSortStyle TSortColumn::styleOf(const TSortCellKey& A, const TSortCellKey& B) const {
@@ -255,9 +343,7 @@ int TSortColumn::compareByStyle(TSortStyle Style, const TSortCellKey& A, const T
     case ssNumeric:
     case ssFinancial: {
         if (!A.NumberValid && !B.NumberValid) return 0;
-        // A text that is no number goes after every number.
-        constexpr double none = std::numeric_limits<double>::infinity();
-        return sign(A.NumberValid ? A.Number : none, B.NumberValid ? B.Number : none);
+        return sign(A.NumberValid ? A.Number : noNumber, B.NumberValid ? B.Number : noNumber);
     }
     case ssDate:
     case ssDateTime:
