@@ -4,6 +4,7 @@
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/owned_settings.h"
 
+#include <algorithm>
 #include <numeric>
 #include <type_traits>
 
@@ -58,15 +59,22 @@ void TRowSorter::SortOnColumn(int ACol, TSortDirection Direction) {
     sortItems(std::vector<RowItem>(order_.size()), compare, target, true);
 }
 
+// Every pair of the column compares in one style, so its comparison is a proper order and any
+// sort finds the order the quick sort finds, but for rows equal on every compared column, which
+// that sort leaves in no particular order: here they keep the order they had.
 template <class Item, class Primary>
 void TRowSorter::sortOnUniformColumn(int ACol, std::vector<Item> Items, const Primary& primary, int Target) {
     const bool tail = full_ && ACol <= totalCols_ - 2;
-    const auto compare = [&](const Item& A, const Item& B) {
+    std::stable_sort(Items.begin(), Items.end(), [&](const Item& A, const Item& B) {
         ++compares_;
-        const int result = primary(A, B);
-        return result != 0 || !tail ? result : compareRows(ACol + 1, A.Id, B.Id);
-    };
-    sortItems(std::move(Items), compare, Target, true);
+        int result = primary(A, B);
+        if (result == 0 && tail) result = compareRows(ACol + 1, A.Id, B.Id);
+        return result == -Target;
+    });
+    for (size_t k = 0; k < Items.size(); ++k) {
+        swaps_ += Items[k].Id != static_cast<int>(k);
+        order_[k] = Items[k].Id;
+    }
 }
 
 void TRowSorter::SortIndexed(const TSortIndexList& Indexes) {

@@ -9,10 +9,12 @@
 class TExStringGrid;
 class TSortIndexList;
 
-// Orders a range of rows exactly as the grid's quick sort does (the same partitions, the same
-// exchanges, so equal rows end where that sort leaves them), but on cell keys read once per
-// column and on a list of row positions: the rows stay where they are until the caller moves
-// them by Order. Columns that break ties are read only when a tie first needs them.
+// Orders a range of rows as the grid's quick sort does, on cell keys read once and on a list of
+// row positions: the rows stay where they are until the caller moves them by Order. Where
+// automatic detection or an event may compare inconsistently, the partitions and exchanges are
+// those of that sort, since the order then depends on them. A column whose cells all compare in
+// one style is sorted stably on its values or texts held side by side. Columns that break ties
+// are read row by row as ties first need them.
 class TRowSorter {
 public:
     TRowSorter(TExStringGrid& Grid, int Left, int Right);

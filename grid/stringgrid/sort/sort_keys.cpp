@@ -27,6 +27,23 @@ bool isCheckType(TCellType t) {
     return t == ctCheckBox || t == ctDataCheckBox || t == ctVirtCheckBox || t == ctRowCheckBox;
 }
 
+// NumericType's verdict, without its per-character work for the usual decimal numbers: an
+// optional "-", digits, and a fraction after the decimal point when that is ".".
+bool isNumber(const QString& S) {
+    const qsizetype n = S.size();
+    qsizetype i = n > 0 && S.at(0) == u'-' ? 1 : 0;
+    const qsizetype digitsFrom = i;
+    while (i < n && S.at(i) >= u'0' && S.at(i) <= u'9') ++i;
+    if (i > digitsFrom && FormatSettings.DecimalSeparator == u'.' && i < n && S.at(i) == u'.') {
+        const qsizetype fractionFrom = ++i;
+        while (i < n && S.at(i) >= u'0' && S.at(i) <= u'9') ++i;
+        if (i == n && i > fractionFrom) return true;
+    } else if (i == n && i > digitsFrom) {
+        return true;
+    }
+    return NumericType(S) != 2;
+}
+
 bool isDigitAt(const QString& S, qsizetype i) { return i >= 0 && i < S.size() && S.at(i).isDigit(); }
 
 // The separator's first position counted from 1 lies at 2 or 3 and not at the end, between two
@@ -74,27 +91,38 @@ bool ParseSortNumber(const QString& S, double& Value) {
         buffer[len++] = static_cast<char>(c.unicode());
         return true;
     };
+    bool negative = false;
     if (i < n && (S.at(i) == u'-' || S.at(i) == u'+')) {
-        if (S.at(i) == u'-' && !put(S.at(i))) return false;
+        negative = S.at(i) == u'-';
+        if (negative && !put(S.at(i))) return false;
         ++i;
     }
     int digits = 0;
-    auto readDigits = [&] {
+    // The digits as an integer while it stays exact, and the count of them after the point.
+    uint64_t mantissa = 0;
+    int fraction = 0;
+    bool exact = true;
+    auto readDigits = [&](bool afterPoint) {
         while (i < n && S.at(i) >= u'0' && S.at(i) <= u'9') {
             if (!put(S.at(i))) return false;
+            mantissa = mantissa * 10 + (S.at(i).unicode() - u'0');
+            exact = exact && mantissa < (uint64_t(1) << 53) / 10;
+            fraction += afterPoint;
             ++i;
             ++digits;
         }
         return true;
     };
-    if (!readDigits()) return false;
+    if (!readDigits(false)) return false;
     if (i < n && S.at(i) == u'.') {
         if (!put(S.at(i))) return false;
         ++i;
-        if (!readDigits()) return false;
+        if (!readDigits(true)) return false;
     }
     if (digits == 0) return false;
+    bool exponent = false;
     if (i < n && (S.at(i) == u'e' || S.at(i) == u'E')) {
+        exponent = true;
         if (!put(u'e')) return false;
         ++i;
         if (i < n && (S.at(i) == u'-' || S.at(i) == u'+')) {
@@ -102,10 +130,18 @@ bool ParseSortNumber(const QString& S, double& Value) {
             ++i;
         }
         const int before = digits;
-        if (!readDigits()) return false;
+        if (!readDigits(false)) return false;
         if (digits == before) return false;
     }
     if (i != n) return false;
+    // Both operands exact, so the one division rounds correctly.
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (exact && !exponent && fraction <= 22) {
+        const double v = static_cast<double>(mantissa) / powers[fraction];
+        Value = negative ? -v : v;
+        return true;
+    }
     double v = 0;
     const auto result = std::from_chars(buffer, buffer + len, v);
     if (result.ec != std::errc()) return false;
@@ -148,7 +184,7 @@ void TSortColumn::Read(int First, int Count) {
     first_ = First;
     keys_.clear();
     keys_.reserve(static_cast<size_t>(Count));
-    for (int k = 0; k < Count; ++k) keys_.push_back(MakeKey(First + k));
+    for (int k = 0; k < Count; ++k) keys_.push_back(lightKey(First + k));
     makeUniform();
     if (uniform_ == Uniform::None && needKind_)
         for (int k = 0; k < Count; ++k) completeKey(keys_[static_cast<size_t>(k)], First + k);
@@ -216,19 +252,21 @@ void TSortColumn::readNumber(TSortCellKey& Key, int ARow) const {
     const TFormatSettings& fs = FormatSettings;
     const bool financial = style_ == ssFinancial;
     const bool reshape = !prefix_.isEmpty() || !suffix_.isEmpty() || financial || fs.DecimalSeparator != u'.';
-    QString s = Key.Text;
+    QString reshaped;
     if (reshape) {
+        reshaped = Key.Text;
         for (const QString* affix : {&suffix_, &prefix_}) {
             if (affix->isEmpty()) continue;
-            const qsizetype at = s.indexOf(*affix);
-            if (at >= 0) s.remove(at, affix->size());
+            const qsizetype at = reshaped.indexOf(*affix);
+            if (at >= 0) reshaped.remove(at, affix->size());
         }
-        if (financial) s.remove(fs.ThousandSeparator);
+        if (financial) reshaped.remove(fs.ThousandSeparator);
         if (fs.DecimalSeparator != u'.') {
-            const qsizetype at = s.indexOf(fs.DecimalSeparator);
-            if (at >= 0) s[at] = u'.';
+            const qsizetype at = reshaped.indexOf(fs.DecimalSeparator);
+            if (at >= 0) reshaped[at] = u'.';
         }
     }
+    const QString& s = reshape ? reshaped : Key.Text;
     Key.NumberBlank = s.isEmpty();
     Key.NumberValid = ParseSortNumber(s, Key.Number);
     if (!Key.NumberValid) {
@@ -254,7 +292,7 @@ TSortCellKey TSortColumn::lightKey(int ARow) const {
     else if (grid_.SortSettings().SortOnVirtualCells) key.Text = grid_.GetCellEx(col_, ARow);
     else key.Text = grid_.GetGridCell(col_, ARow);
     if (needFolded_) key.Folded = foldAscii(key.Text);
-    if (needKind_ || style_ == ssAlphaNumeric || style_ == ssAlphaNumericNoCase) key.IsNumber = NumericType(key.Text) != 2;
+    if (needKind_ || style_ == ssAlphaNumeric || style_ == ssAlphaNumericNoCase) key.IsNumber = isNumber(key.Text);
     // Automatic detection reads a number only of a number until the column proves mixed.
     if (needNumber_ && (!needKind_ || key.IsNumber)) readNumber(key, ARow);
 
