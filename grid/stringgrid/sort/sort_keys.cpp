@@ -166,17 +166,19 @@ TSortColumn::TSortColumn(TExStringGrid& Grid, int ACol) : grid_(Grid), col_(ACol
 void TSortColumn::Prepare(int First, int Count) {
     prepared_ = true;
     first_ = First;
-    keys_.assign(static_cast<size_t>(Count), TSortCellKey());
-    made_.assign(static_cast<size_t>(Count), false);
+    keys_.clear();
+    made_.clear();
+    slots_.assign(static_cast<size_t>(Count), -1);
 }
 
 const TSortCellKey& TSortColumn::key(int Offset) {
-    const size_t k = static_cast<size_t>(Offset);
-    if (!made_.empty() && !made_[k]) {
-        keys_[k] = MakeKey(first_ + Offset);
-        made_[k] = true;
+    if (slots_.empty()) return keys_[static_cast<size_t>(Offset)];
+    int& slot = slots_[static_cast<size_t>(Offset)];
+    if (slot < 0) {
+        slot = static_cast<int>(made_.size());
+        made_.push_back(MakeKey(first_ + Offset));
     }
-    return keys_[k];
+    return made_[static_cast<size_t>(slot)];
 }
 
 void TSortColumn::Read(int First, int Count) {

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -110,8 +111,10 @@ private:
 
     int first_ = 0;
     bool prepared_ = false;
-    // With Prepare: which keys are made.
-    std::vector<bool> made_;
+    // With Prepare: the keys made so far (a deque, so a key stays where it is while the next one
+    // is made) and where each row's key is, -1 until it is made.
+    std::deque<TSortCellKey> made_;
+    std::vector<int> slots_;
     Uniform uniform_ = Uniform::None;
     std::vector<double> values_;
     std::vector<QString> texts_;
