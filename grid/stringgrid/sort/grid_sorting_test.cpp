@@ -41,6 +41,11 @@ protected:
         for (int r = from; r <= to; ++r) out << grid->Cells(c, r);
         return out.join(' ');
     }
+    QStringList cells(int c) const {
+        QStringList out;
+        for (int r = 1; r < grid->RowCount(); ++r) out << grid->Cells(c, r);
+        return out;
+    }
     TIntList& xref() const { return *grid->Private().FSortRowXRef; }
 
     std::unique_ptr<TForm> form;
@@ -62,6 +67,56 @@ TEST_F(GridSortingTest, SortsNumbersAsNumbersBothWaysAndKeepsTheCrossReference) 
     EXPECT_EQ(column(0), "100 10 9 -2");
     EXPECT_EQ(grid->UnSortedRowIndex(3), 1);
     EXPECT_EQ(xref().GetInteger(0), 0);
+}
+
+TEST_F(GridSortingTest, EachFormatSortsAColumn) {
+    // Cells are split at ";" so that a date and a time can share one.
+    const struct {
+        const char* name;
+        TSortStyle style;
+        QChar decimal;
+        const char* cells;
+        const char* ascending;
+    } cases[] = {
+        {"detected numbers", ssAutomatic, u'.', "10;9;100;-2", "-2;9;10;100"},
+        {"detected dates", ssAutomatic, u'.', "31/12/2019;1/2/2020;15/1/2020", "31/12/2019;15/1/2020;1/2/2020"},
+        {"detected times", ssAutomatic, u'.', "10:30;9:05;23:59", "9:05;10:30;23:59"},
+        {"numbers with a decimal point", ssNumeric, u'.', "10.5;9.25;-1.5", "-1.5;9.25;10.5"},
+        {"numbers with a decimal comma", ssNumeric, u',', "10,5;9,25;-1,5", "-1,5;9,25;10,5"},
+        {"financial", ssFinancial, u'.', "1,000;-2,500;30", "-2,500;30;1,000"},
+        {"date and time", ssDateTime, u'.', "1/2/2020 10:00;1/2/2020 9:00;31/1/2020 23:00",
+         "31/1/2020 23:00;1/2/2020 9:00;1/2/2020 10:00"},
+        {"case counts", ssAlphabetic, u'.', "a;B;c", "B;a;c"},
+        {"case ignored", ssAlphaNoCase, u'.', "c;B;a", "a;B;c"},
+        {"tags ignored", ssHTML, u'.', "<b>b</b>;a;<i>c</i>", "a;<b>b</b>;<i>c</i>"},
+    };
+    for (const auto& c : cases) {
+        Use(c.decimal, c.decimal == u'.' ? u',' : u'.');
+        fill(QString(c.cells).split(';'));
+        const TSortStyle style = c.style;
+        grid->OnGetFormat = [style](TObject*, int, TSortStyle& s, QString&, QString&) {
+            if (style != ssAutomatic) s = style;
+        };
+        QStringList expected = QString(c.ascending).split(';');
+        grid->Sort(0, sdAscending);
+        EXPECT_EQ(cells(0), expected) << c.name;
+        grid->Sort(0, sdDescending);
+        std::reverse(expected.begin(), expected.end());
+        EXPECT_EQ(cells(0), expected) << c.name;
+    }
+}
+
+TEST_F(GridSortingTest, IgnoredBlanksEndLastInBothDirections) {
+    fill(QStringList{"b", "", "c", "a", ""});
+    grid->SortSettings().IgnoreBlanks = true;
+    grid->SortSettings().BlankPos = blLast;
+    grid->Sort(0, sdAscending);
+    EXPECT_EQ(cells(0), QStringList({"a", "b", "c", "", ""}));
+    grid->Sort(0, sdDescending);
+    EXPECT_EQ(cells(0), QStringList({"c", "b", "a", "", ""}));
+    grid->SortSettings().IgnoreBlanks = false;
+    grid->Sort(0, sdAscending);
+    EXPECT_EQ(cells(0), QStringList({"", "", "a", "b", "c"}));
 }
 
 TEST_F(GridSortingTest, FullBreaksTiesOnTheColumnsToTheRight) {
