@@ -35,6 +35,20 @@ void permute(const std::vector<int>& Rows, const std::vector<int>& From, Read&& 
     }
 }
 
+// With NormalCellsOnly and fixed columns the texts of column 0 (the row headers) stay in place:
+// kept before the rows move and written back after.
+std::vector<QString> keptColumn0(TExStringGrid& Grid) {
+    std::vector<QString> texts;
+    if (Grid.SortSettings().NormalCellsOnly && Grid.FixedCols() > 0)
+        for (int r = 0; r < Grid.RowCount(); ++r) texts.push_back(Grid.GetGridCell(0, r));
+    return texts;
+}
+
+void restoreColumn0(TExStringGrid& Grid, const std::vector<QString>& Texts) {
+    for (int r = 0; r < static_cast<int>(Texts.size()) && r < Grid.RowCount(); ++r)
+        if (Grid.GetGridCell(0, r) != Texts[static_cast<size_t>(r)]) Grid.SetGridCell(0, r, Texts[static_cast<size_t>(r)]);
+}
+
 }  // namespace
 
 // ---- the cross-reference and counters
@@ -168,19 +182,13 @@ void TExStringGrid::QuickSortIndexed(int Left, int Right) {
 // ---- sorts of the normal rows
 
 void TExStringGrid::sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows) {
-    const TSortSettings& s = *p->SortSettings;
     if (p->FSortRowXRef->Count() != RowCount()) InitSortXRef();
-    // Row headers in column 0 keep their places.
-    const bool keepColumn0 = s.NormalCellsOnly && FixedCols() > 0;
-    std::vector<QString> column0;
-    if (keepColumn0)
-        for (int r = 0; r < RowCount(); ++r) column0.push_back(GetGridCell(0, r));
+    const std::vector<QString> column0 = keptColumn0(*this);
     const int topRow = TopRow();
     const int oldRow = Row();
     BeginUpdate();
     const auto restore = [&] {
-        for (int r = 0; r < static_cast<int>(column0.size()) && r < RowCount(); ++r)
-            if (GetGridCell(0, r) != column0[static_cast<size_t>(r)]) SetGridCell(0, r, column0[static_cast<size_t>(r)]);
+        restoreColumn0(*this, column0);
         if (p->Navigation->KeepScrollOnSort) SetTopRow(topRow);
         EndUpdate();
     };
@@ -260,21 +268,21 @@ void TExStringGrid::QUnSort() {
     // Only rows the cross-reference covers can go back.
     const int count = std::min(RowCount(), x.Count());
     if (count < 2) return;
+    std::vector<int> values(static_cast<size_t>(count));
+    for (int r = 0; r < count; ++r) values[static_cast<size_t>(r)] = copy.GetInteger(r);
     std::vector<int> order = rowRange(0, count);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return copy.GetInteger(a) < copy.GetInteger(b); });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return values[static_cast<size_t>(a)] < values[static_cast<size_t>(b)]; });
     if (isIdentity(order)) return;
 
-    const bool keepColumn0 = p->SortSettings->NormalCellsOnly && FixedCols() > 0;
-    std::vector<QString> column0;
-    if (keepColumn0)
-        for (int r = 0; r < RowCount(); ++r) column0.push_back(GetGridCell(0, r));
+    const std::vector<QString> column0 = keptColumn0(*this);
     BeginUpdate();
     try {
         moveSortedRows(rowRange(0, count), order);
     } catch (...) {
+        restoreColumn0(*this, column0);
         EndUpdate();
         throw;
     }
-    for (int r = 0; r < static_cast<int>(column0.size()); ++r) SetGridCell(0, r, column0[static_cast<size_t>(r)]);
+    restoreColumn0(*this, column0);
     EndUpdate();
 }
