@@ -137,6 +137,7 @@ void TExStringGrid::SortSwapRows(int ARow1, int ARow2) {
 
 int TExStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
     ++p->Compares;
+    if (ACol < 0 || ARow1 < 0 || ARow2 < 0) return 0;
     TSortColumn column(*this, ACol);
     return column.Compare(column.MakeKey(ARow1), column.MakeKey(ARow2), ARow1, ARow2, Direction);
 }
@@ -144,6 +145,7 @@ int TExStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection D
 bool TExStringGrid::SortLine(int Col, int ARow1, int ARow2) {
     const TSortDirection direction = p->SortSettings->Direction;
     for (int c = Col;; ++c) {
+        if (c < 0) return false;
         const int result = IsIgnoredColumn(c) ? 0 : CompareCells(c, ARow1, ARow2, direction);
         if (result == p->SortDir) {
             SortSwapRows(ARow1, ARow2);
@@ -160,7 +162,7 @@ void TExStringGrid::QuickSort(int Col, int Left, int Right) {
     p->SortDir = direction == sdDescending ? -1 : 1;
     Left = std::max(Left, 0);
     Right = std::min(Right, RowCount() - 1);
-    if (Left >= Right) return;
+    if (Col < 0 || Left >= Right) return;
     TRowSorter sorter(*this, Left, Right);
     sorter.SortOnColumn(Col, direction);
     p->Compares += sorter.Compares();
@@ -194,7 +196,11 @@ void TExStringGrid::sortNormalRows(bool Plain, const std::function<void(int Firs
     };
     try {
         p->SortRow = oldRow;
-        SortRows(FixedRows(), RowCount() - FixedFooters() - 1);
+        int last = RowCount() - FixedFooters() - 1;
+        // The floating footer's row stays last, also before it counts as a fixed footer.
+        const TFloatingFooter& footer = *p->FloatingFooter;
+        if (FixedFooters() == 0 && footer.Visible && footer.FooterStyle == fsFixedLastRow) --last;
+        SortRows(FixedRows(), last);
         const bool moveRow = p->Navigation->MoveRowOnSort;
         if ((!Plain || !p->MouseActions->DisjunctRowSelect()) && moveRow && p->SortRow != Row())
             TBaseGrid::SetRow(p->SortRow);

@@ -275,6 +275,12 @@ TEST_F(GridSortingTest, FooterRowsAndRowHeadersStayInPlace) {
     grid->Sort(1, sdAscending);
     EXPECT_EQ(column(1), "1 2 3 6");
     EXPECT_EQ(column(0), "r1 r2 r3 sum");
+
+    // The floating footer shows the last row: it stays last whatever FixedFooters says.
+    grid->SetFixedFooters(0);
+    grid->FloatingFooter().Visible = true;
+    grid->Sort(1, sdDescending);
+    EXPECT_EQ(column(1), "3 2 1 6");
 }
 
 TEST_F(GridSortingTest, SingleColumnMovesOnlyTheStoredTextsOfTheSortColumn) {

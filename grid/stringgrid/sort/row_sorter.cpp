@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <type_traits>
 
 TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right)
     : grid_(Grid), left_(Left), count_(std::max(Right - Left + 1, 0)), totalCols_(Grid.TotalColCount()),
@@ -15,9 +14,6 @@ TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right)
 }
 
 namespace {
-struct RowItem {
-    int Id;
-};
 struct ValueItem {
     double Value;
     int Id;
@@ -55,8 +51,7 @@ void TRowSorter::SortOnColumn(int ACol, TSortDirection Direction) {
             return;
         }
     }
-    const auto compare = [this, ACol](RowItem A, RowItem B) { return compareRows(ACol, A.Id, B.Id); };
-    sortItems(std::vector<RowItem>(order_.size()), compare, target, true);
+    quickSort(0, count_ - 1, [this, ACol](int A, int B) { return compareRows(ACol, A, B); }, target, true);
 }
 
 // Every pair of the column compares in one style, so its comparison is a proper order and any
@@ -79,34 +74,24 @@ void TRowSorter::sortOnUniformColumn(int ACol, std::vector<Item> Items, const Pr
 
 void TRowSorter::SortIndexed(const TSortIndexList& Indexes) {
     indexes_ = &Indexes;
-    const auto compare = [this](RowItem A, RowItem B) { return compareIndexed(A.Id, B.Id); };
-    sortItems(std::vector<RowItem>(order_.size()), compare, 1, false);
-}
-
-template <class Item, class Compare>
-void TRowSorter::sortItems(std::vector<Item> Items, const Compare& compare, int Target, bool SkipEqual) {
-    if constexpr (std::is_same_v<Item, RowItem>)
-        for (size_t k = 0; k < Items.size(); ++k) Items[k].Id = static_cast<int>(k);
-    quickSort(Items, 0, count_ - 1, compare, Target, SkipEqual);
-    for (size_t k = 0; k < Items.size(); ++k) order_[k] = Items[k].Id;
+    quickSort(0, count_ - 1, [this](int A, int B) { return compareIndexed(A, B); }, 1, false);
 }
 
 // The partition scheme of the grid's sort: the middle row as pivot, both scans bounded by the
 // range (so no comparison, however inconsistent, leads outside it), rows exchanged where the
 // scans stop. The smaller part is sorted first and the larger one in the loop, which keeps the
 // depth logarithmic and leaves the result as the plain recursion would.
-template <class Item, class Compare>
-void TRowSorter::quickSort(std::vector<Item>& Items, int Lo, int Hi, const Compare& compare, int Target,
-                           bool SkipEqual) {
+template <class Compare>
+void TRowSorter::quickSort(int Lo, int Hi, const Compare& compare, int Target, bool SkipEqual) {
     while (Lo < Hi) {
-        const Item pivot = Items[static_cast<size_t>((Lo + Hi) / 2)];
+        const int pivot = order_[static_cast<size_t>((Lo + Hi) / 2)];
         int i = Lo, j = Hi;
         do {
-            while (compare(pivot, Items[static_cast<size_t>(i)]) == Target && i < Hi) ++i;
-            while (compare(Items[static_cast<size_t>(j)], pivot) == Target && Lo < j) --j;
+            while (compare(pivot, order_[static_cast<size_t>(i)]) == Target && i < Hi) ++i;
+            while (compare(order_[static_cast<size_t>(j)], pivot) == Target && Lo < j) --j;
             if (j >= i) {
-                Item& a = Items[static_cast<size_t>(i)];
-                Item& b = Items[static_cast<size_t>(j)];
+                int& a = order_[static_cast<size_t>(i)];
+                int& b = order_[static_cast<size_t>(j)];
                 if (i != j && (!SkipEqual || compare(a, b) != 0)) {
                     std::swap(a, b);
                     ++swaps_;
@@ -116,10 +101,10 @@ void TRowSorter::quickSort(std::vector<Item>& Items, int Lo, int Hi, const Compa
             }
         } while (j >= i);
         if (j - Lo < Hi - i) {
-            if (Lo < j) quickSort(Items, Lo, j, compare, Target, SkipEqual);
+            if (Lo < j) quickSort(Lo, j, compare, Target, SkipEqual);
             Lo = i;
         } else {
-            if (i < Hi) quickSort(Items, i, Hi, compare, Target, SkipEqual);
+            if (i < Hi) quickSort(i, Hi, compare, Target, SkipEqual);
             Hi = j;
         }
     }

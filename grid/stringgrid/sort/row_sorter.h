@@ -30,11 +30,9 @@ public:
     int Swaps() const { return swaps_; }
 
 private:
-    // The partitions over any items that carry a row offset in Id; Order is taken from them.
-    template <class Item, class Compare>
-    void quickSort(std::vector<Item>& Items, int Lo, int Hi, const Compare& compare, int Target, bool SkipEqual);
-    template <class Item, class Compare>
-    void sortItems(std::vector<Item> Items, const Compare& compare, int Target, bool SkipEqual);
+    // The grid's quick sort on Order, comparing row offsets.
+    template <class Compare>
+    void quickSort(int Lo, int Hi, const Compare& compare, int Target, bool SkipEqual);
     // The sort column's own comparison on keys held in the items, the next columns on ties.
     template <class Item, class Primary>
     void sortOnUniformColumn(int ACol, std::vector<Item> Items, const Primary& primary, int Target);

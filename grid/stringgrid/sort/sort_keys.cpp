@@ -164,7 +164,6 @@ TSortColumn::TSortColumn(TExStringGrid& Grid, int ACol) : grid_(Grid), col_(ACol
 }
 
 void TSortColumn::Prepare(int First, int Count) {
-    prepared_ = true;
     first_ = First;
     keys_.clear();
     made_.clear();
@@ -182,7 +181,6 @@ const TSortCellKey& TSortColumn::key(int Offset) {
 }
 
 void TSortColumn::Read(int First, int Count) {
-    prepared_ = true;
     first_ = First;
     keys_.clear();
     keys_.reserve(static_cast<size_t>(Count));

@@ -13,7 +13,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -54,7 +53,6 @@ public:
     // that only break ties).
     void Read(int First, int Count);
     void Prepare(int First, int Count);
-    bool IsPrepared() const { return prepared_; }
     TSortCellKey MakeKey(int ARow) const;
     // Whether two reads of one cell always compare equal (no event decides).
     bool ComparesItselfEqual() const { return style_ != ssCustom && style_ != ssRaw; }
@@ -90,6 +88,7 @@ private:
         return a < b ? -1 : (b < a ? 1 : 0);
     }
     void makeUniform();
+    const TSortCellKey& key(int Offset);
 
     TSortStyle styleOf(const TSortCellKey& A, const TSortCellKey& B) const;
     int compareByStyle(TSortStyle Style, const TSortCellKey& A, const TSortCellKey& B, int ARow1, int ARow2) const;
@@ -107,10 +106,7 @@ private:
     bool needFolded_ = false, needNumber_ = false, needKind_ = false;
     std::optional<QCollator> collator_;
     std::vector<TSortCellKey> keys_;
-    const TSortCellKey& key(int Offset);
-
     int first_ = 0;
-    bool prepared_ = false;
     // With Prepare: the keys made so far (a deque, so a key stays where it is while the next one
     // is made) and where each row's key is, -1 until it is made.
     std::deque<TSortCellKey> made_;
