@@ -98,6 +98,12 @@ void TExStringGrid::Group(int Colindex) {
         }
         AddNode(RealRowIndex(header), run.Count + 1);
     }
+    // Hidden rows are not grouped; their texts of the column wait for UnGroup.
+    p->FGroupHeldTexts.clear();
+    for (int i = 0; i < p->FGridItems.Count(); ++i) {
+        const TGridItem* item = p->FGridItems.Items(i);
+        p->FGroupHeldTexts.emplace_back(item, col < item->Items().Count() ? item->Items().Strings(col) : QString());
+    }
     RemoveCols(Colindex, 1);
 
     if (grouping.MergeHeader)
@@ -125,6 +131,10 @@ void TExStringGrid::UnGroup() {
     const int col = RealColIndex(group);
     if (FixedRows() > 0) SetGridCell(col, 0, p->FGroupCaption);
     if (FixedFooters() > 0) SetGridCell(col, RowCount() - 1, p->FGroupFooter);
+    for (const auto& [item, text] : p->FGroupHeldTexts)
+        for (int i = 0; i < p->FGridItems.Count(); ++i)
+            if (p->FGridItems.Items(i) == item && col < item->Items().Count()) p->FGridItems.Items(i)->Items().SetStrings(col, text);
+    p->FGroupHeldTexts.clear();
     const int valueCol = RealColIndex(group == 1 ? 2 : 1);
 
     TFlagScope busy(p->FIsGrouping, true);
@@ -135,12 +145,13 @@ void TExStringGrid::UnGroup() {
             ++r;
             continue;
         }
-        // The summary row and the header go with their looks and records.
+        // The summary row and the header go with their looks and records; rows still hidden
+        // keep their places among the others.
         const int summary = r + GetNodeSpan(r);
-        if (summary < RowCount() - FixedFooters() && IsSummary(summary)) DeleteRowRange(summary, 1, false);
+        if (summary < RowCount() - FixedFooters() && IsSummary(summary)) DeleteRowRange(summary, 1, true);
         value = GetGridCell(valueCol, r);
         RemoveNode(RealRowIndex(r));
-        DeleteRowRange(r, 1, false);
+        DeleteRowRange(r, 1, true);
     }
     p->FGroupColumn = -1;
     TBaseGrid::Invalidate();

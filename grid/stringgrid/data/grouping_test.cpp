@@ -69,6 +69,16 @@ TEST_F(Grouping, GroupingSortsOnTheColumnFirst) {
     EXPECT_EQ(grid->GetNodeSpan(4), 2);
 }
 
+TEST_F(Grouping, RowsHiddenWhileGroupedKeepTheirValue) {
+    const QStringList before = snapshot();
+    grid->HideRow(3);
+    grid->Group(2);
+    EXPECT_EQ(layout(1), "HA 1:1 1:2 HC 1:4 1:5 1:6");
+    grid->UnGroup();
+    grid->UnHideRow(3);
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST_F(Grouping, GroupingOnColumnOneShowsTheValueInColumnOne) {
     for (int r = 1; r < 7; ++r) grid->SetCells(1, r, r < 4 ? "P" : "Q");
     grid->Group(1);

@@ -139,6 +139,22 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
     EXPECT_EQ(grid->Cells(0, 5), "5:5");
 }
 
+TEST_F(RowColumnInsertion, HiddenRowsFollowInsertedAndRemovedColumns) {
+    grid->SetColors(3, 5, clRed);
+    grid->SetColors(2, 5, clBlue);
+    grid->HideRow(5);
+    grid->RemoveCols(2, 1);
+    grid->UnHideRow(5);
+    EXPECT_EQ(grid->Cells(2, 5), "3:5");
+    EXPECT_EQ(grid->Colors(2, 5), clRed);
+    grid->HideRow(6);
+    grid->InsertCols(1, 1);
+    grid->UnHideRow(6);
+    EXPECT_EQ(grid->Cells(1, 6), QString());
+    EXPECT_EQ(grid->Cells(2, 6), "1:6");
+    EXPECT_EQ(grid->Cells(2, 5), "1:5");
+}
+
 TEST_F(RowColumnInsertion, RemovingAndHidingBySelection) {
     grid->MouseActions().SetDisjunctRowSelect(true);
     for (int r : {2, 5, 6}) grid->SetRowSelect(r, true);

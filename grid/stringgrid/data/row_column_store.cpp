@@ -73,6 +73,26 @@ void dropControls(TExStringGridPrivate& p, bool Columns, const std::vector<int>&
     }
 }
 
+// The cells hidden rows hold follow the columns: new ones empty, removed ones gone with their
+// records.
+void insertHeldCells(THiddenRows& Items, int At, int Count) {
+    for (int i = 0; i < Items.Count(); ++i) {
+        TStringList& cells = Items.Items(i)->Items();
+        for (int k = 0; k < Count && At <= cells.Count(); ++k) cells.Insert(At, QString());
+    }
+}
+
+void removeHeldCells(THiddenRows& Items, const std::vector<int>& Removed, void (*FreeRecord)(TCellProperties*)) {
+    for (int i = 0; i < Items.Count(); ++i) {
+        TStringList& cells = Items.Items(i)->Items();
+        for (auto it = Removed.rbegin(); it != Removed.rend(); ++it) {
+            if (*it >= cells.Count()) continue;
+            FreeRecord(static_cast<TCellProperties*>(cells.Objects(*it)));
+            cells.Delete(*it);
+        }
+    }
+}
+
 // The width and visibility of every real column.
 struct TRealColumns {
     std::vector<int> Width;
@@ -212,6 +232,7 @@ void TGridRowColumnStore::InsertCols(TExStringGrid& Grid, int At, int Count) {
     cols.Width.insert(cols.Width.begin() + real, static_cast<size_t>(Count), Grid.DefaultColWidth());
     cols.Hidden.insert(cols.Hidden.begin() + real, static_cast<size_t>(Count), false);
     applyRealColumns(Grid, p.FHiddenCols, std::move(cols));
+    insertHeldCells(p.FGridItems, real, Count);
 
     TControlList& controls = *p.FControlList;
     for (int i = 0; i < controls.Count(); ++i)
@@ -238,6 +259,7 @@ void TGridRowColumnStore::RemoveCols(TExStringGrid& Grid, int From, int Count) {
         cols.Hidden.erase(cols.Hidden.begin() + *it);
     }
     applyRealColumns(Grid, p.FHiddenCols, std::move(cols));
+    removeHeldCells(p.FGridItems, reals, &TExStringGrid::FreeDetachedCellProperties);
 
     dropControls(p, true, reals);
     eraseEntries(p.FColSelect, displayed);

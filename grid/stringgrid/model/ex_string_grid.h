@@ -1003,7 +1003,9 @@ private:
     // Sorting: row Rows[k] takes the row that stood at Rows[From[k]], as row exchanges would.
     void moveSortedRows(const std::vector<int>& Rows, const std::vector<int>& From);
     // A sort of the normal rows with the work around it: column 0, update lock, current row.
-    void sortNormalRows(bool Indexed, const std::function<void(int First, int Last)>& SortRows);
+    // Plain (the column sort) leaves the current row alone under disjunct row selection and
+    // reports it through OnRowUpdate.
+    void sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows);
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

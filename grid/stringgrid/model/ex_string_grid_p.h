@@ -236,6 +236,8 @@ public:
     QString FGroupCaption, FGroupFooter;
     // Set while Group or UnGroup runs.
     bool FIsGrouping = false;
+    // The grouped column's texts of the rows hidden while grouping, put back if still hidden.
+    std::vector<std::pair<const TGridItem*, QString>> FGroupHeldTexts;
 
     // ---- sorting: the last range sort's direction (+1 or -1), the row that was current when the
     // sort began (it follows its row), and the counters of comparisons and row exchanges

@@ -35,6 +35,20 @@ void permute(const std::vector<int>& Rows, const std::vector<int>& From, Read&& 
     }
 }
 
+// With NormalCellsOnly and fixed columns the texts of column 0 (the row headers) stay in place:
+// kept before the rows move and written back after.
+std::vector<QString> keptColumn0(TExStringGrid& Grid) {
+    std::vector<QString> texts;
+    if (Grid.SortSettings().NormalCellsOnly && Grid.FixedCols() > 0)
+        for (int r = 0; r < Grid.RowCount(); ++r) texts.push_back(Grid.GetGridCell(0, r));
+    return texts;
+}
+
+void restoreColumn0(TExStringGrid& Grid, const std::vector<QString>& Texts) {
+    for (int r = 0; r < static_cast<int>(Texts.size()) && r < Grid.RowCount(); ++r)
+        if (Grid.GetGridCell(0, r) != Texts[static_cast<size_t>(r)]) Grid.SetGridCell(0, r, Texts[static_cast<size_t>(r)]);
+}
+
 }  // namespace
 
 // ---- the cross-reference and counters
@@ -123,6 +137,7 @@ void TExStringGrid::SortSwapRows(int ARow1, int ARow2) {
 
 int TExStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
     ++p->Compares;
+    if (ACol < 0 || ARow1 < 0 || ARow2 < 0) return 0;
     TSortColumn column(*this, ACol);
     return column.Compare(column.MakeKey(ARow1), column.MakeKey(ARow2), ARow1, ARow2, Direction);
 }
@@ -130,6 +145,7 @@ int TExStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection D
 bool TExStringGrid::SortLine(int Col, int ARow1, int ARow2) {
     const TSortDirection direction = p->SortSettings->Direction;
     for (int c = Col;; ++c) {
+        if (c < 0) return false;
         const int result = IsIgnoredColumn(c) ? 0 : CompareCells(c, ARow1, ARow2, direction);
         if (result == p->SortDir) {
             SortSwapRows(ARow1, ARow2);
@@ -146,7 +162,7 @@ void TExStringGrid::QuickSort(int Col, int Left, int Right) {
     p->SortDir = direction == sdDescending ? -1 : 1;
     Left = std::max(Left, 0);
     Right = std::min(Right, RowCount() - 1);
-    if (Left >= Right) return;
+    if (Col < 0 || Left >= Right) return;
     TRowSorter sorter(*this, Left, Right);
     sorter.SortOnColumn(Col, direction);
     p->Compares += sorter.Compares();
@@ -168,25 +184,23 @@ void TExStringGrid::QuickSortIndexed(int Left, int Right) {
 // ---- sorts of the normal rows
 
 void TExStringGrid::sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows) {
-    const TSortSettings& s = *p->SortSettings;
     if (p->FSortRowXRef->Count() != RowCount()) InitSortXRef();
-    // Row headers in column 0 keep their places.
-    const bool keepColumn0 = s.NormalCellsOnly && FixedCols() > 0;
-    std::vector<QString> column0;
-    if (keepColumn0)
-        for (int r = 0; r < RowCount(); ++r) column0.push_back(GetGridCell(0, r));
+    const std::vector<QString> column0 = keptColumn0(*this);
     const int topRow = TopRow();
     const int oldRow = Row();
     BeginUpdate();
     const auto restore = [&] {
-        for (int r = 0; r < static_cast<int>(column0.size()) && r < RowCount(); ++r)
-            if (GetGridCell(0, r) != column0[static_cast<size_t>(r)]) SetGridCell(0, r, column0[static_cast<size_t>(r)]);
+        restoreColumn0(*this, column0);
         if (p->Navigation->KeepScrollOnSort) SetTopRow(topRow);
         EndUpdate();
     };
     try {
         p->SortRow = oldRow;
-        SortRows(FixedRows(), RowCount() - FixedFooters() - 1);
+        int last = RowCount() - FixedFooters() - 1;
+        // The floating footer's row stays last, also before it counts as a fixed footer.
+        const TFloatingFooter& footer = *p->FloatingFooter;
+        if (FixedFooters() == 0 && footer.Visible && footer.FooterStyle == fsFixedLastRow) --last;
+        SortRows(FixedRows(), last);
         const bool moveRow = p->Navigation->MoveRowOnSort;
         if ((!Plain || !p->MouseActions->DisjunctRowSelect()) && moveRow && p->SortRow != Row())
             TBaseGrid::SetRow(p->SortRow);
@@ -260,21 +274,21 @@ void TExStringGrid::QUnSort() {
     // Only rows the cross-reference covers can go back.
     const int count = std::min(RowCount(), x.Count());
     if (count < 2) return;
+    std::vector<int> values(static_cast<size_t>(count));
+    for (int r = 0; r < count; ++r) values[static_cast<size_t>(r)] = copy.GetInteger(r);
     std::vector<int> order = rowRange(0, count);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return copy.GetInteger(a) < copy.GetInteger(b); });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return values[static_cast<size_t>(a)] < values[static_cast<size_t>(b)]; });
     if (isIdentity(order)) return;
 
-    const bool keepColumn0 = p->SortSettings->NormalCellsOnly && FixedCols() > 0;
-    std::vector<QString> column0;
-    if (keepColumn0)
-        for (int r = 0; r < RowCount(); ++r) column0.push_back(GetGridCell(0, r));
+    const std::vector<QString> column0 = keptColumn0(*this);
     BeginUpdate();
     try {
         moveSortedRows(rowRange(0, count), order);
     } catch (...) {
+        restoreColumn0(*this, column0);
         EndUpdate();
         throw;
     }
-    for (int r = 0; r < static_cast<int>(column0.size()); ++r) SetGridCell(0, r, column0[static_cast<size_t>(r)]);
+    restoreColumn0(*this, column0);
     EndUpdate();
 }

@@ -6,7 +6,9 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <functional>
+#include <numeric>
 #include <memory>
 
 namespace {
@@ -39,6 +41,11 @@ protected:
         for (int r = from; r <= to; ++r) out << grid->Cells(c, r);
         return out.join(' ');
     }
+    QStringList cells(int c) const {
+        QStringList out;
+        for (int r = 1; r < grid->RowCount(); ++r) out << grid->Cells(c, r);
+        return out;
+    }
     TIntList& xref() const { return *grid->Private().FSortRowXRef; }
 
     std::unique_ptr<TForm> form;
@@ -60,6 +67,56 @@ TEST_F(GridSortingTest, SortsNumbersAsNumbersBothWaysAndKeepsTheCrossReference) 
     EXPECT_EQ(column(0), "100 10 9 -2");
     EXPECT_EQ(grid->UnSortedRowIndex(3), 1);
     EXPECT_EQ(xref().GetInteger(0), 0);
+}
+
+TEST_F(GridSortingTest, EachFormatSortsAColumn) {
+    // Cells are split at ";" so that a date and a time can share one.
+    const struct {
+        const char* name;
+        TSortStyle style;
+        QChar decimal;
+        const char* cells;
+        const char* ascending;
+    } cases[] = {
+        {"detected numbers", ssAutomatic, u'.', "10;9;100;-2", "-2;9;10;100"},
+        {"detected dates", ssAutomatic, u'.', "31/12/2019;1/2/2020;15/1/2020", "31/12/2019;15/1/2020;1/2/2020"},
+        {"detected times", ssAutomatic, u'.', "10:30;9:05;23:59", "9:05;10:30;23:59"},
+        {"numbers with a decimal point", ssNumeric, u'.', "10.5;9.25;-1.5", "-1.5;9.25;10.5"},
+        {"numbers with a decimal comma", ssNumeric, u',', "10,5;9,25;-1,5", "-1,5;9,25;10,5"},
+        {"financial", ssFinancial, u'.', "1,000;-2,500;30", "-2,500;30;1,000"},
+        {"date and time", ssDateTime, u'.', "1/2/2020 10:00;1/2/2020 9:00;31/1/2020 23:00",
+         "31/1/2020 23:00;1/2/2020 9:00;1/2/2020 10:00"},
+        {"case counts", ssAlphabetic, u'.', "a;B;c", "B;a;c"},
+        {"case ignored", ssAlphaNoCase, u'.', "c;B;a", "a;B;c"},
+        {"tags ignored", ssHTML, u'.', "<b>b</b>;a;<i>c</i>", "a;<b>b</b>;<i>c</i>"},
+    };
+    for (const auto& c : cases) {
+        Use(c.decimal, c.decimal == u'.' ? u',' : u'.');
+        fill(QString(c.cells).split(';'));
+        const TSortStyle style = c.style;
+        grid->OnGetFormat = [style](TObject*, int, TSortStyle& s, QString&, QString&) {
+            if (style != ssAutomatic) s = style;
+        };
+        QStringList expected = QString(c.ascending).split(';');
+        grid->Sort(0, sdAscending);
+        EXPECT_EQ(cells(0), expected) << c.name;
+        grid->Sort(0, sdDescending);
+        std::reverse(expected.begin(), expected.end());
+        EXPECT_EQ(cells(0), expected) << c.name;
+    }
+}
+
+TEST_F(GridSortingTest, IgnoredBlanksEndLastInBothDirections) {
+    fill(QStringList{"b", "", "c", "a", ""});
+    grid->SortSettings().IgnoreBlanks = true;
+    grid->SortSettings().BlankPos = blLast;
+    grid->Sort(0, sdAscending);
+    EXPECT_EQ(cells(0), QStringList({"a", "b", "c", "", ""}));
+    grid->Sort(0, sdDescending);
+    EXPECT_EQ(cells(0), QStringList({"c", "b", "a", "", ""}));
+    grid->SortSettings().IgnoreBlanks = false;
+    grid->Sort(0, sdAscending);
+    EXPECT_EQ(cells(0), QStringList({"", "", "a", "b", "c"}));
 }
 
 TEST_F(GridSortingTest, FullBreaksTiesOnTheColumnsToTheRight) {
@@ -104,29 +161,50 @@ void referenceSort(TExStringGrid& g, int col, int left, int right, int scratch, 
     if (i < right) referenceSort(g, col, i, right, scratch, dir);
 }
 
+// The rows in the order a stable sort on CompareCells gives: equal rows keep their order.
+QString stableOrder(TExStringGrid& g, int col, int dir, int idCol) {
+    std::vector<int> rows(static_cast<size_t>(g.RowCount() - 1));
+    std::iota(rows.begin(), rows.end(), 1);
+    const TSortDirection direction = dir < 0 ? sdDescending : sdAscending;
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return g.CompareCells(col, a, b, direction) == -dir; });
+    QStringList ids;
+    for (int r : rows) ids << g.Cells(idCol, r);
+    return ids.join(' ');
+}
+
 TEST_F(GridSortingTest, OrderAndTiesAreThoseOfTheRowByRowQuickSort) {
-    // Mixed texts, numbers and dates with many ties, so that the unstable order of equal rows
-    // and the first-cell detection both show.
+    // Columns of mixed texts, numbers and dates, of numbers only and of texts only, each with
+    // many ties; the last column tells the rows apart. In the mixed column only the first cell
+    // of a comparison decides its style, so the order depends on which rows the sort compares.
     QRandomGenerator random(7);
     QStringList rows;
-    const QStringList words = {"alpha", "Beta", "gamma", "12kg", "7", "3/4/2020", "10:30", ""};
+    const QStringList mixed = {"alpha", "Beta", "gamma", "12kg", "7", "3/4/2020", "10:30", ""};
+    const QStringList words = {"pear", "Apple", "fig"};
     for (int r = 0; r < 300; ++r)
-        rows << QStringLiteral("%1|%2|%3")
-                    .arg(words[random.bounded(words.size())], QString::number(random.bounded(5)))
+        rows << QStringLiteral("%1|%2|%3|%4")
+                    .arg(mixed[random.bounded(mixed.size())], QString::number(random.bounded(5)),
+                         words[random.bounded(words.size())])
                     .arg(r);
-    for (bool full : {true, false}) {
-        for (int dir : {1, -1}) {
-            fill(rows);
-            grid->SortSettings().Full = full;
-            grid->SortSettings().Direction = dir < 0 ? sdDescending : sdAscending;
-            grid->SetRowCount(grid->RowCount() + 1);
-            const int last = grid->RowCount() - 2;
-            referenceSort(*grid, 0, 1, last, last + 1, dir);
-            const QString expected = column(2, 1, last);
-
-            fill(rows);
-            grid->Sort(0, dir < 0 ? sdDescending : sdAscending);
-            EXPECT_EQ(column(2), expected) << "full " << full << " direction " << dir;
+    for (int col : {0, 1, 2}) {
+        for (bool full : {true, false}) {
+            for (int dir : {1, -1}) {
+                fill(rows);
+                grid->SortSettings().Full = full;
+                grid->SortSettings().Direction = dir < 0 ? sdDescending : sdAscending;
+                QString expected;
+                if (col > 0 && !full) {
+                    // Rows equal on a column of one kind keep their order.
+                    expected = stableOrder(*grid, col, dir, 3);
+                } else {
+                    grid->SetRowCount(grid->RowCount() + 1);
+                    const int last = grid->RowCount() - 2;
+                    referenceSort(*grid, col, 1, last, last + 1, dir);
+                    expected = column(3, 1, last);
+                    fill(rows);
+                }
+                grid->Sort(col, dir < 0 ? sdDescending : sdAscending);
+                EXPECT_EQ(column(3), expected) << "column " << col << " full " << full << " direction " << dir;
+            }
         }
     }
 }
@@ -197,6 +275,12 @@ TEST_F(GridSortingTest, FooterRowsAndRowHeadersStayInPlace) {
     grid->Sort(1, sdAscending);
     EXPECT_EQ(column(1), "1 2 3 6");
     EXPECT_EQ(column(0), "r1 r2 r3 sum");
+
+    // The floating footer shows the last row: it stays last whatever FixedFooters says.
+    grid->SetFixedFooters(0);
+    grid->FloatingFooter().Visible = true;
+    grid->Sort(1, sdDescending);
+    EXPECT_EQ(column(1), "3 2 1 6");
 }
 
 TEST_F(GridSortingTest, SingleColumnMovesOnlyTheStoredTextsOfTheSortColumn) {

@@ -9,10 +9,12 @@
 class TExStringGrid;
 class TSortIndexList;
 
-// Orders a range of rows exactly as the grid's quick sort does (the same partitions, the same
-// exchanges, so equal rows end where that sort leaves them), but on cell keys read once per
-// column and on a list of row positions: the rows stay where they are until the caller moves
-// them by Order. Columns that break ties are read only when a tie first needs them.
+// Orders a range of rows as the grid's quick sort does, on cell keys read once and on a list of
+// row positions: the rows stay where they are until the caller moves them by Order. Where
+// automatic detection or an event may compare inconsistently, the partitions and exchanges are
+// those of that sort, since the order then depends on them. A column whose cells all compare in
+// one style is sorted stably on its values or texts held side by side. Columns that break ties
+// are read row by row as ties first need them.
 class TRowSorter {
 public:
     TRowSorter(TExStringGrid& Grid, int Left, int Right);
@@ -28,13 +30,18 @@ public:
     int Swaps() const { return swaps_; }
 
 private:
+    // The grid's quick sort on Order, comparing row offsets.
     template <class Compare>
     void quickSort(int Lo, int Hi, const Compare& compare, int Target, bool SkipEqual);
+    // The sort column's own comparison on keys held in the items, the next columns on ties.
+    template <class Item, class Primary>
+    void sortOnUniformColumn(int ACol, std::vector<Item> Items, const Primary& primary, int Target);
     int compareCells(int ACol, int A, int B, TSortDirection Direction);
     int compareRows(int ACol, int A, int B);
     int compareIndexed(int A, int B);
     bool ignored(int ACol);
-    TSortColumn& column(int ACol);
+    // The column with its style and its keys, all read at once or each when first compared.
+    TSortColumn& column(int ACol, bool ReadAll);
 
     TExStringGrid& grid_;
     int left_;
