@@ -207,6 +207,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     if (key == VK_TAB && grid.WantsTabFromEditor()) {
         if (!grid.ValidateCell(Text())) {
             refused(false, oldCellText);
+            m.Result = 1;
             return false;
         }
         grid.HideInplaceEdit();
@@ -226,6 +227,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
         p.FValidating = false;
         if (!grid.ValidateCell(Text())) {
             refused(true, oldCellText);
+            m.Result = 1;
             return false;
         }
         grid.HideInplaceEdit();
@@ -240,6 +242,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
         p.FValidating = false;
         if (!grid.ValidateCell(Text())) {
             refused(true, oldCellText);
+            m.Result = 1;
             return false;
         }
         moved = true;
@@ -247,6 +250,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     if (key == VK_RETURN && !nav.LineFeedOnEnter && !ctrl) {
         if (!grid.ValidateCell(Text())) {
             refused(false, oldCellText);
+            m.Result = 1;
             return false;
         }
     }

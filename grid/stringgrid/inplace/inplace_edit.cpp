@@ -23,24 +23,7 @@ void TInplaceEdit::BoundsChanged() {
 }
 
 void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
-    const bool plain = !(Shift & (ssShift | ssCtrl | ssAlt)) && SelLength() == 0;
-    bool toGrid = false;
-    switch (Key) {
-    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_ESCAPE:
-        toGrid = true;
-        break;
-    case VK_TAB:
-        toGrid = !(Shift & ssAlt);
-        break;
-    case VK_LEFT:
-        toGrid = plain && SelStart() == 0;
-        break;
-    case VK_RIGHT:
-        toGrid = plain && SelStart() == Text().size();
-        break;
-    default:
-        break;
-    }
+    const bool toGrid = Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT || Key == VK_ESCAPE;
     if (toGrid && FInplaceGrid) {
         TCustomEdit::KeyDown(Key, Shift);
         if (Key) FInplaceGrid->KeyDown(Key, Shift);

@@ -7,10 +7,8 @@ class TExStringGrid;
 // The grid's plain in-place text editor: a border-less edit over the current cell that hands
 // the navigation keys and the typed characters to its grid.
 //
-// Keys: Up, Down, Page Up, Page Down, Escape and Tab (without Alt) go to the grid's KeyDown;
-// so do Left with the caret at the start and Right with the caret at the end of the text,
-// when nothing is selected and Shift is not held. Characters go to the grid's KeyPress first;
-// Tab, Escape and Enter then type nothing.
+// Keys: Up, Down, Page Up, Page Down and Escape go to the grid's KeyDown; the others stay in
+// the edit. Characters go to the grid's KeyPress first; Tab, Escape and Enter then type nothing.
 class TInplaceEdit : public TCustomMaskEdit {
 public:
     explicit TInplaceEdit(TComponent* AOwner);
