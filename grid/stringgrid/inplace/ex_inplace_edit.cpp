@@ -178,6 +178,18 @@ void TExInplaceEdit::refused(bool Repaint, const QString& OldCellText) {
     p.FOldCellText = OldCellText;
 }
 
+bool TExInplaceEdit::storeAndValidate(TMessage& m, const QString& OldCellText) {
+    TExStringGrid& grid = *FInplaceGrid;
+    TExStringGridPrivate& p = grid.Private();
+    p.FValidating = true;
+    grid.SetCurrentCell(Text());
+    p.FValidating = false;
+    if (grid.ValidateCell(Text())) return true;
+    refused(true, OldCellText);
+    m.Result = 1;
+    return false;
+}
+
 bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     TExStringGrid& grid = *FInplaceGrid;
     TExStringGridPrivate& p = grid.Private();
@@ -222,14 +234,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     const bool atStart = key == VK_LEFT && SelStart() == 0;
     const bool atEnd = key == VK_RIGHT && SelStart() == length;
     if ((atStart || atEnd) && (shift & ssShift) && nav.CursorWalkEditor) {
-        p.FValidating = true;
-        grid.SetCurrentCell(Text());
-        p.FValidating = false;
-        if (!grid.ValidateCell(Text())) {
-            refused(true, oldCellText);
-            m.Result = 1;
-            return false;
-        }
+        if (!storeAndValidate(m, oldCellText)) return false;
         grid.HideInplaceEdit();
         grid.SetFocus();
         return false;
@@ -237,14 +242,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     const bool upOut = key == VK_UP && lineOf(SelStart()) == 0;
     const bool downOut = key == VK_DOWN && lineOf(SelStart()) == lineOf(length);
     if (upOut || downOut) {
-        p.FValidating = true;
-        grid.SetCurrentCell(Text());
-        p.FValidating = false;
-        if (!grid.ValidateCell(Text())) {
-            refused(true, oldCellText);
-            m.Result = 1;
-            return false;
-        }
+        if (!storeAndValidate(m, oldCellText)) return false;
         moved = true;
     }
     if (key == VK_RETURN && !nav.LineFeedOnEnter && !ctrl) {
