@@ -33,10 +33,14 @@ protected:
 
     // Opens the text editor of the kind on the cell, loaded with Text, caret at the end.
     TExInplaceEdit& open(TEditorType Kind, int ACol = 2, int ARow = 3, const QString& Text = QString()) {
+        // Stepping off the cell first closes an edit still open.
+        grid->SetRow(ARow == 1 ? 2 : 1);
         if (!Text.isNull()) grid->SetCells(ACol, ARow, Text);
         grid->SetCol(ACol);
         grid->SetRow(ARow);
+        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
         state().EditControl = Kind;
+        grid->SetFocus();
         grid->ShowEditor();
         TExInplaceEdit& edit = *grid->NormalEdit();
         edit.SetSelStart(static_cast<int>(edit.Text().size()));
