@@ -100,6 +100,13 @@ TEST_F(EditLinkTest, InPlaceEditorIsCreatedPlacedLoadedFocusedAndFollowsItsCell)
     EXPECT_EQ(link->edit->Text(), "4:5");
 }
 
+TEST_F(EditLinkTest, AFreedLinkIsNoLongerTheGridsLink) {
+    show(2, 3);
+    link->HideInGrid();
+    link.reset();
+    EXPECT_EQ(grid->EditLink, nullptr);
+}
+
 TEST_F(EditLinkTest, StartingCharacterIsPostedToTheEditor) {
     beginEdit(edCustom, 2, 3);
     link->ShowInGrid(*grid, 2, 3, clWhite, grid->Font(), QChar('x'));

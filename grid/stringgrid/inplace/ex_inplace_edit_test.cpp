@@ -66,6 +66,23 @@ TEST_F(TextEditorTest, EditorIsPlacedOnTheCellAndLoadedWithItsText) {
     EXPECT_EQ(edit.Left(), grid->CellRect(2, 3).Left);
 }
 
+TEST_F(TextEditorTest, PasswordCellsHideTheirCharactersOnlyWhileTheyAreEdited) {
+    grid->PasswordChar = QChar('#');
+    EXPECT_EQ(open(edPassword).PasswordChar(), QChar('#'));
+    EXPECT_TRUE(open(edNormal, 3, 4).PasswordChar().isNull());
+}
+
+TEST_F(TextEditorTest, TabWithGoTabsValidatesAndMovesOnBothWays) {
+    grid->SetOptions(grid->Options() | goTabs);
+    int validations = 0;
+    grid->OnCellValidate = [&](TObject*, int, int, QString&, bool&) { ++validations; };
+    keyDown(open(edNormal, 2, 3), VK_TAB);
+    EXPECT_EQ(validations, 1);
+    EXPECT_EQ(grid->Col(), 3);
+    keyDown(open(edNormal, 2, 3), VK_TAB, ssShift);
+    EXPECT_EQ(grid->Col(), 1);
+}
+
 TEST_F(TextEditorTest, TypingThroughTheEditorFiltersByKindAndBeepsForRefusedCharacters) {
     struct Case {
         const char* name;
