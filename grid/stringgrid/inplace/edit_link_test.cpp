@@ -163,6 +163,21 @@ TEST_F(EditLinkTest, KeyRuleDecidesWhichKeysLeaveTheEditor) {
     }
 }
 
+TEST_F(EditLinkTest, TabToNextAtEndCommitsMovesOnAndAsksForTheNextEditor) {
+    grid->Navigation().TabToNextAtEnd = true;
+    int f2 = 0;
+    grid->OnKeyDown = [&](TObject*, uint16_t& Key, TShiftState) { f2 += Key == VK_F2; };
+    show(2, 3);
+    link->edit->SetText("tabbed");
+    uint16_t key = VK_TAB;
+    link->EditKeyDown(link->edit, key, 0);
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(grid->Cells(2, 3), "tabbed");
+    EXPECT_EQ(grid->Col(), 3);
+    processPosted();
+    EXPECT_EQ(f2, 1);
+}
+
 TEST_F(EditLinkTest, EscapeRestoresTheCellTextFromTheStartOfTheEditAndStays) {
     show(2, 3);
     link->edit->SetText("typed");

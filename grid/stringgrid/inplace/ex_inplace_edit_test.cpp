@@ -191,6 +191,16 @@ TEST_F(TextEditorTest, PasteFollowsTheKindTheLimitAndTheEvents) {
     EXPECT_EQ(edit.Text(), "942");
 }
 
+TEST_F(TextEditorTest, ThousandSeparatorIsNeverTypedButMayBePasted) {
+    TExInplaceEdit& edit = open(edFloat, 2, 3, "1");
+    typeChar(edit, QChar(','));
+    EXPECT_EQ(edit.Text(), "1");
+    edit.SelectAll();
+    clipboard.text = "1,234.5";
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), "1,234.5");
+}
+
 TEST_F(TextEditorTest, PasteKeepsEarlierLineBreaksAndRespectsTheLengthLimit) {
     TExInplaceEdit& edit = open(edNormal, 2, 3, "");
     clipboard.text = "a\r\nb\r\n";
