@@ -4,6 +4,7 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/application.h"
 #include "platform/controls/keyboard.h"
+#include "platform/messages/message_loop.h"
 
 // ---- TEditLinkPopupForm
 
@@ -88,7 +89,7 @@ void TEditLink::EditKeyDown(TObject*, uint16_t& Key, TShiftState Shift) {
     const uint16_t key = Key;
     focusGrid();
     grid.HideEditControl(grid.Col(), grid.Row());
-    if (EditStyle == esPopup) EditExit(this);
+    if (EditStyle == esPopup) exitPopupAfterKey();
     p.EditMode = false;
     grid.SelectCell(grid.Col(), grid.Row());
     if (!p.FLastValidation) {
@@ -132,6 +133,20 @@ void TEditLink::EditExit(TObject*) {
         DestroyEditor();
         FPopupForm->Hide();
     }
+}
+
+void TEditLink::exitPopupAfterKey() {
+    HideEditor();
+    if (!FPopupForm) return;
+    FPopupForm->Hide();
+    // The key is still being handled by the control: freeing it now would pull it from under
+    // its own window procedure.
+    const std::weak_ptr<bool> alive = FAlive;
+    const int shown = FShowCount;
+    TMessageLoop::Instance().QueueCall([this, alive, shown] {
+        if (alive.expired() || FShowCount != shown) return;
+        DestroyEditor();
+    });
 }
 
 void TEditLink::HideEditor() {
@@ -223,6 +238,7 @@ void TEditLink::makePopupForm(const TRect& CellRect) {
 }
 
 void TEditLink::ShowInGrid(TExStringGrid& AGrid, int ACol, int ARow, TColor AColor, TFont& AFont, QChar Start) {
+    ++FShowCount;
     FOwner = &AGrid;
     FEditCell = TPoint{AGrid.RealColIndex(ACol), ARow};
     TExStringGridPrivate& p = AGrid.Private();
