@@ -22,9 +22,9 @@ void TEditLinkPopupForm::CreateParams(TCreateParams& Params) {
 
 TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
+// The free notifications the link asked for stay until it goes: a derived link may watch the
+// same components, and the pair has one registration.
 TEditLink::~TEditLink() {
-    if (FPopupForm) FPopupForm->RemoveFreeNotification(this);
-    if (FSubClassedControl) FSubClassedControl->RemoveFreeNotification(this);
     // The grid that last showed the link must not reach for it any more.
     if (FOwner && FOwner->EditLink == this) FOwner->EditLink = nullptr;
 }
@@ -32,6 +32,7 @@ TEditLink::~TEditLink() {
 void TEditLink::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupForm) FPopupForm = nullptr;
+    if (Operation == opRemove && AComponent == FOwner) FOwner = nullptr;
     if (Operation == opRemove && AComponent == FSubClassedControl) {
         FSubClassedControl = nullptr;
         FSubClassed = false;
@@ -202,7 +203,6 @@ void TEditLink::SetFocus(bool Value) {
 void TEditLink::RestoreWinProc() {
     if (EditStyle != esInplace || !FSubClassedControl) return;
     FSubClassedControl->WindowProc = nullptr;
-    FSubClassedControl->RemoveFreeNotification(this);
     FSubClassedControl->SetVisible(false);
     FSubClassedControl = nullptr;
     FSubClassed = false;
@@ -239,6 +239,7 @@ void TEditLink::makePopupForm(const TRect& CellRect) {
 
 void TEditLink::ShowInGrid(TExStringGrid& AGrid, int ACol, int ARow, TColor AColor, TFont& AFont, QChar Start) {
     ++FShowCount;
+    AGrid.FreeNotification(this);
     FOwner = &AGrid;
     FEditCell = TPoint{AGrid.RealColIndex(ACol), ARow};
     TExStringGridPrivate& p = AGrid.Private();

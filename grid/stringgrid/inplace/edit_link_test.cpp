@@ -107,6 +107,14 @@ TEST_F(EditLinkTest, AFreedLinkIsNoLongerTheGridsLink) {
     EXPECT_EQ(grid->EditLink, nullptr);
 }
 
+TEST_F(EditLinkTest, ALinkOutlivesTheGridThatShowedIt) {
+    show(2, 3);
+    link->HideInGrid();
+    delete form;
+    form = nullptr;
+    EXPECT_EQ(link->Grid(), nullptr);
+}
+
 TEST_F(EditLinkTest, StartingCharacterIsPostedToTheEditor) {
     beginEdit(edCustom, 2, 3);
     link->ShowInGrid(*grid, 2, 3, clWhite, grid->Font(), QChar('x'));
