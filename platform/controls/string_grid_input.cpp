@@ -88,7 +88,7 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         const TGridCoord cell = MouseCoord(X, Y);
         if (cell.X >= d->Cols.Fixed && cell.Y >= d->Rows.Fixed) {
             // A press on the cell that is already current opens its editor.
-            if (cell == d->Current && (d->Options & goEditing) && !(Shift & (ssShift | ssDouble))) {
+            if (cell == d->Current && (d->Options & goEditing) && !(Shift & ssShift)) {
                 ShowEditor();
                 if (d->Editor && d->Editor->Visible()) {
                     TCustomControl::MouseDown(Button, Shift, X, Y);

@@ -826,6 +826,32 @@ public:
     int GetMaxColTextLen(int ACol);
     int GetMaxLinesInRow(int ARow);
 
+    // ---- editing life cycle and editor controls (grid/stringgrid/editing/); columns are display
+    // columns unless said real
+    // Whether the user may edit the cell now (goEditing, RangeSelectAndEdit or a read-only cell
+    // left), and CellEditable.
+    bool IsEditable(int ACol, int ARow);
+    // The base cell may be edited (CanEditCell) and is not fixed.
+    bool CellEditable(int ACol, int ARow);
+    // Shows the control of the open edit's kind over the cell, loaded with its edit text.
+    void ShowEditControl(int ACol, int ARow);
+    // Commits the value of the open edit's control into the cell and hides the control.
+    void HideEditControl(int ACol, int ARow);
+    // OnEditingDone now, OnEditCellDone (real column) once the posted "GridEditDone" arrives.
+    void DoEditingDone(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void HideCellEdit();
+    void ShowCellEdit();
+    bool WantsTabFromEditor();
+    int GetEditLimit();
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    void EditorTextChanged() override;
+    bool EditMode() const;
+    TEditorType EditControl() const;
+    // The control of the open edit; nullptr for the text editor and when none is open.
+    TWinControl* EditCtrl() const;
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -843,8 +869,20 @@ protected:
     void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
 
-    // The editing half's entry: leaves edit mode, committing nothing yet.
+    // Closes the open edit: the text editor or the control commits its value, then the current
+    // cell is validated through SelectCell.
     void HideInplaceEdit();
+    bool CanEditShow() override;
+    bool SelectCell(int ACol, int ARow) override;
+    // Typing notes the character that starts an edit for the control it opens.
+    void KeyPress(QChar& Key) override;
+    // The text editor closed by the platform's own keys ends the edit as its focus loss would.
+    void EditorHidden() override;
+    // The editor control follows its cell while the grid scrolls or sizes.
+    void UpdateEditorPlace() override;
+    void PlaceEditControl(int ACol, int ARow);
+    // "GridEditDone" reaches the grid's window.
+    void GridEditDone(const TMessage& Message);
     // Repositions the controls placed in cells.
     void CellControlsUpdate(bool Rebuild);
     // The owner form's resize, answered before the form's own handler.
@@ -892,6 +930,8 @@ private:
     void expandNodeOnly(int ARow);
     template <class T>
     void setAndRepaint(T& field, T Value);
+    // The edit permission of a cell the current cell moves to (grid/stringgrid/editing/).
+    bool allowEditOnTarget(int ACol, int ARow, QString& TargetText);
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

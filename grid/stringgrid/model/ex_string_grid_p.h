@@ -152,6 +152,19 @@ public:
     bool FEditDisable = false;
     int FMaxEditLength = 0;
 
+    // ---- editing life cycle (grid/stringgrid/editing/)
+    TWinControl* EditCtrl = nullptr;
+    bool FSpecialEditor = false;
+    bool FShowEditProcess = false;
+    bool FEntered = false;
+    bool FBlockKill = false;
+    bool FValidating = false;
+    bool FNoEditChange = false;
+    bool FLastValidation = true;
+    bool FSpinUpClick = false, FSpinDnClick = false;
+    QChar FStartEditChar;
+    QString FEditText;
+
     // ---- mouse sizing and moving
     int Colclicked = -1, Rowclicked = -1;
     // The width (height) of the sized column (row) when the sizing started.
