@@ -10,7 +10,8 @@ class TStringGrid;
 // Loading (UpdateContents) takes the grid's edit text of its current cell. Keys: Up, Down,
 // Page Up, Page Down, Enter and F2 go on to the grid's key handling (which moves the current
 // cell or switches editing off); Escape puts the loaded text back and closes the editor, so
-// the cell keeps the text it had; every other key stays in the editor. Each change the user makes is handed
+// the cell keeps the text it had; every other key stays in the editor. Typed characters go to
+// the grid's KeyPress first (OnKeyPress may change or drop them). Each change the user makes is handed
 // to the grid at once (TStringGrid::EditorTextChanged).
 class TInplaceEdit : public TCustomMaskEdit {
 public:

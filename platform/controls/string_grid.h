@@ -199,8 +199,9 @@ public:
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
     // The editor's text changed by the user.
     virtual void EditorTextChanged();
-    // Keys the editor hands on: the grid's own key handling.
+    // Keys and characters the editor hands on: the grid's own key handling.
     void KeyFromEditor(uint16_t& Key, TShiftState Shift) { KeyDown(Key, Shift); }
+    void CharFromEditor(QChar& Key) { KeyPress(Key); }
 
     TSelectCellEvent OnSelectCell;
 
@@ -268,7 +269,6 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void KeyPress(QChar& Key) override;
     void Resize() override;
     void DoEnter() override;
     void DoExit() override;
@@ -280,6 +280,8 @@ private:
     void setTopLeft(int ALeft, int ATop);
     void scrollInView(int ACol, int ARow);
     void checkCell(int ACol, int ARow) const;
+    // WM_CHAR: typing starts an edit.
+    void WndProcChar(TMessage& Message);
     void countsChanged();
     void setCount(bool columns, int Value);
     void setFixed(bool columns, int Value);

@@ -72,17 +72,16 @@ void TStringGrid::UpdateEditorPlace() {
     if (d->Editor && d->Editor->Visible()) d->Editor->BoundsChanged();
 }
 
-void TStringGrid::KeyPress(QChar& Key) {
-    TCustomControl::KeyPress(Key);
-    if (Key.isNull() || !(d->Options & goEditing)) return;
-    if (Key == QChar('\r')) {
-        Key = QChar();
+void TStringGrid::WndProcChar(TMessage& Message) {
+    QChar ch(static_cast<char16_t>(Message.WParam));
+    const bool typing = ch == QChar('\b') || ch.unicode() >= 0x20;
+    if (!(d->Options & goEditing) || !typing || (d->Editor && d->Editor->Visible())) {
+        TCustomControl::WndProc(Message);
         return;
     }
-    if (Key == QChar('\b') || Key.unicode() >= 0x20) {
-        ShowEditorChar(Key);
-        Key = QChar();
-    }
+    // A typed character starts an edit, after OnKeyPress had its say.
+    KeyPress(ch);
+    if (!ch.isNull()) ShowEditorChar(ch);
 }
 
 void TStringGrid::Resize() {

@@ -67,6 +67,10 @@ void TStringGrid::WndProc(TMessage& m) {
         m.Result = handled ? 1 : 0;
         return;
     }
+    if (m.Msg == WM_CHAR) {
+        WndProcChar(m);
+        return;
+    }
     TCustomControl::WndProc(m);
 }
 

@@ -75,10 +75,10 @@ void TExStringGrid::EditorTextChanged() {
 }
 
 void TExStringGrid::KeyPress(QChar& Key) {
-    const bool starts = (Options() & goEditing) && !p->EditMode && Key != QChar('\t') &&
-                        (Key == QChar('\b') || Key.unicode() >= 0x20);
-    if (starts) p->FStartEditChar = Key;
     TBaseGrid::KeyPress(Key);
+    // The character that starts an edit is typed into the control the edit opens.
+    const bool starts = (Options() & goEditing) && !p->EditMode && (Key == QChar('\b') || Key.unicode() >= 0x20);
+    if (starts) p->FStartEditChar = Key;
 }
 
 void TExStringGrid::DoEditingDone(int ACol, int ARow) {
