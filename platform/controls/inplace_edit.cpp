@@ -53,8 +53,8 @@ void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
 void TInplaceEdit::KeyPress(QChar& Key) {
     TCustomMaskEdit::KeyPress(Key);
     if (grid_ && !Key.isNull()) grid_->CharFromEditor(Key);
-    // Enter and Escape are keys of the grid, not characters of the text.
-    if (Key == QChar('\r') || Key == QChar(0x1B)) Key = QChar();
+    // Tab, Enter and Escape are keys of the grid, not characters of the text.
+    if (Key == QChar('\t') || Key == QChar('\r') || Key == QChar(0x1B)) Key = QChar();
 }
 
 void TInplaceEdit::Change() {

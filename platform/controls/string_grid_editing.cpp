@@ -43,6 +43,7 @@ void TStringGrid::ShowEditor() {
     }
     d->Editor->UpdateContents();
     d->Editor->BoundsChanged();
+    d->Editor->SetVisible(true);
     d->State = gsEditing;
     if (Focused()) d->Editor->SetFocus();
 }

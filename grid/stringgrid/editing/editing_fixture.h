@@ -18,6 +18,8 @@ protected:
         grid->SetColCount(6);
         grid->SetRowCount(8);
         grid->SetOptions(grid->Options() | goEditing);
+        // The caret at the end of an opened editor: what is typed adds to the text.
+        grid->Navigation().EditSelectAll = false;
         grid->OnCanEditCell = [this](TObject*, int ARow, int ACol, bool&) { note("CanEdit", ACol, ARow); };
         grid->OnGetEditorType = [this](TObject*, int ACol, int ARow, TEditorType& AEditor) {
             note("GetEditorType", ACol, ARow);

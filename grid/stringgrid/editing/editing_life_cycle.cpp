@@ -24,12 +24,6 @@ bool TExStringGrid::CellEditable(int ACol, int ARow) {
     return canEdit && !fixed;
 }
 
-bool TExStringGrid::WantsTabFromEditor() {
-    return (Options() & goTabs) || OnCellValidate || OnCellValidateWide;
-}
-
-int TExStringGrid::GetEditLimit() { return p->FMaxEditLength; }
-
 bool TExStringGrid::CanEditShow() {
     if (p->FValidating) return false;
     bool answer = TBaseGrid::CanEditShow();

@@ -16,8 +16,6 @@ bool IsLiveTextKind(TEditorType Kind) {
     }
 }
 
-bool IsTextEditorKind(TEditorType Kind) { return IsLiveTextKind(Kind) || Kind == edValidChars; }
-
 bool IsSpinKind(TEditorType Kind) {
     return Kind == edSpinEdit || Kind == edFloatSpinEdit || Kind == edTimeSpinEdit || Kind == edDateSpinEdit;
 }

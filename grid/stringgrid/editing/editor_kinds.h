@@ -1,11 +1,10 @@
 #pragma once
 
-#include "grid/foundation/grid_types.h"
+#include "grid/stringgrid/inplace/typing_filter.h"
 
 // The groups of editor kinds the editing life cycle tells apart.
 
-// Kinds edited in the grid's own text editor.
-bool IsTextEditorKind(TEditorType Kind);
+// Kinds edited in the grid's own text editor: IsTextEditorKind of the typing filter.
 // Text kinds whose editor text follows into the cell while typing (edValidChars does not).
 bool IsLiveTextKind(TEditorType Kind);
 bool IsSpinKind(TEditorType Kind);

@@ -20,6 +20,11 @@ class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TExStringGridCheck;
+class TExInplaceEdit;
+class TGridCheckBox;
+class TGridCombo;
+class TGridSpin;
+class TInplaceEdit;
 class TExStringGridPrivate;
 class ITExStringGridSelect;
 class TGridChangeNotifier;
@@ -852,6 +857,24 @@ public:
     // The control of the open edit; nullptr for the text editor and when none is open.
     TWinControl* EditCtrl() const;
 
+    // ---- in-place editing as the in-place editors (grid/stringgrid/inplace/) call it
+    // The grid's text editor, nullptr until it is first shown.
+    TExInplaceEdit* NormalEdit() const;
+    TExInplaceEdit* GetNormalEdit() const { return NormalEdit(); }
+    // The public combo editor the windows fill in OnGetEditorType; the spin editor.
+    TGridCombo* Combobox();
+    TGridSpin* SpinEdit();
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    // False when no item equals S.
+    bool RemoveComboString(const QString& S);
+    // The navigation after an edit.
+    void DoneInplaceEdit(uint16_t& Key, TShiftState Shift);
+    void AdvanceCell(int ACol, int ARow, bool Edit, bool Recursive, bool Forward, bool FromEditor, bool ByTab);
+    // One Tab step; false when the Tab went on to the parent control.
+    bool TabNavigate(bool Backward);
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -873,6 +896,8 @@ protected:
     // cell is validated through SelectCell.
     void HideInplaceEdit();
     bool CanEditShow() override;
+    // The grid's own text editor (NormalEdit).
+    TInplaceEdit* CreateEditor() override;
     bool SelectCell(int ACol, int ARow) override;
     // Typing notes the character that starts an edit for the control it opens.
     void KeyPress(QChar& Key) override;
@@ -898,6 +923,13 @@ protected:
 private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
+    // The in-place editors work on the grid's edit state.
+    friend class TInplaceEdit;
+    friend class TExInplaceEdit;
+    friend class TEditLink;
+    friend class TGridCheckBox;
+    friend class TGridSpin;
+    friend class TGridCombo;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
     // The text a filter condition tests in a row.
@@ -932,6 +964,8 @@ private:
     void setAndRepaint(T& field, T Value);
     // The edit permission of a cell the current cell moves to (grid/stringgrid/editing/).
     bool allowEditOnTarget(int ACol, int ARow, QString& TargetText);
+    // The check box editor, made on first use.
+    TGridCheckBox* checkEditor();
 
     std::unique_ptr<TExStringGridPrivate> p;
 };
