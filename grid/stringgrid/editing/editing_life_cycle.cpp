@@ -35,6 +35,7 @@ bool TExStringGrid::CanEditShow() {
         p->EditControl = DefaultEditor;
         GetCellEditor(base.X, base.Y, p->EditControl);
         if (p->EditControl == edNone) return false;
+        p->EditControl = AvailableEditorKind(p->EditControl);
         p->EditMode = true;
         if (IsTextEditorKind(p->EditControl)) {
             p->FShowEditProcess = true;
@@ -124,10 +125,12 @@ void TExStringGrid::UpdateEditorPlace() {
     TBaseGrid::UpdateEditorPlace();
     // An editor control stays on its cell; once the cell is scrolled out of view the edit is
     // committed rather than left open on no cell.
-    if (!p->EditCtrl || !p->EditCtrl->Visible()) return;
-    const TRect r = CellRect(Col(), Row());
-    if (r.Right <= r.Left || r.Bottom <= r.Top) HideInplaceEdit();
-    else PlaceEditControl(Col(), Row());
+    TWinControl* control = shownEditControl();
+    if (!control || !control->Visible()) return;
+    const bool rowInView = Row() < FixedRows() || (Row() >= TopRow() && Row() <= TopRow() + VisibleRowCount());
+    const bool colInView = Col() < FixedCols() || (Col() >= LeftCol() && Col() <= LeftCol() + VisibleColCount());
+    if (rowInView && colInView) PlaceEditControl(Col(), Row());
+    else HideInplaceEdit();
 }
 
 // Switches goEditing as the target cell of a move asks and closes a running edit first;

@@ -856,6 +856,9 @@ public:
     TEditorType EditControl() const;
     // The control of the open edit; nullptr for the text editor and when none is open.
     TWinControl* EditCtrl() const;
+    // The item the next combo edit selects; false for an index or text not in the list.
+    bool SetComboSelection(int Index);
+    bool SetComboSelectionString(const QString& S);
 
     // ---- in-place editing as the in-place editors (grid/stringgrid/inplace/) call it
     // The grid's text editor, nullptr until it is first shown.
@@ -966,6 +969,8 @@ private:
     bool allowEditOnTarget(int ACol, int ARow, QString& TargetText);
     // The check box editor, made on first use.
     TGridCheckBox* checkEditor();
+    // The control of the open edit, the check box editor included; nullptr for none.
+    TWinControl* shownEditControl() const;
 
     std::unique_ptr<TExStringGridPrivate> p;
 };
