@@ -224,6 +224,12 @@ void TExStringGrid::QSortGroupIndexed() {}
 void TExStringGrid::QUnSort() {}
 
 bool TExStringGrid::IsFixed(int ACol, int ARow) {
-    return ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols;
+    if (ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols) return true;
+    if (ACol < 0 || ARow < 0) return false;
+    // Fixed rows and columns, the kept header, and what OnIsFixedCell says of the base cell.
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    bool fixed = false;
+    IsFixedCell(RealToDisplCol(base.X), base.Y, fixed);
+    return fixed;
 }
 
