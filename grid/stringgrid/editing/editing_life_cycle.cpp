@@ -223,11 +223,3 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
     p->FCellCache = targetText;
     return answer;
 }
-
-void TExStringGrid::EditorHidden() {
-    if (!p->EditMode || !IsTextEditorKind(p->EditControl)) return;
-    const TPoint cell = InplaceEditor()->EditCell();
-    p->FEditing = false;
-    p->FShowEditProcess = false;
-    DoEditingDone(RealColIndex(cell.X), cell.Y);
-}

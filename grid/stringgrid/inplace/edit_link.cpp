@@ -23,6 +23,9 @@ TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
 TEditLink::~TEditLink() {
     if (FPopupForm) FPopupForm->RemoveFreeNotification(this);
+    if (FSubClassedControl) FSubClassedControl->RemoveFreeNotification(this);
+    // The grid that last showed the link must not reach for it any more.
+    if (FOwner && FOwner->EditLink == this) FOwner->EditLink = nullptr;
 }
 
 void TEditLink::Notification(TComponent* AComponent, TOperation Operation) {

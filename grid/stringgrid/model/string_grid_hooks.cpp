@@ -144,6 +144,8 @@ void TExStringGrid::DoEndBlockFocus() { FOnEndBlockFocus(this); }
 TImageList* TExStringGrid::GetGridImages() { return GridImages; }
 
 bool TExStringGrid::ValidateCell(const QString& NewValue) {
+    // Validation ends the editing of the cell.
+    p->FEditing = false;
     QString value = NewValue;
     bool valid = true;
     OnCellValidate(this, RealCol(), Row(), value, valid);
@@ -154,6 +156,7 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
 }
 
 bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
+    p->FEditing = false;
     QString value = NewValue;
     bool valid = true;
     OnCellValidateWide(this, RealCol(), Row(), value, valid);
