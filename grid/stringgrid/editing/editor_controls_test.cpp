@@ -112,6 +112,7 @@ TEST_F(EditorControls, EscapeKeepsTheCellText) {
         {edComboEdit, "2:3", 'x'},
         {edComboList, "not an item", 'b'},
         {edSpinEdit, "7", '9'},
+        {edCheckBox, "2:3", ' '},
     };
     for (const Case& c : cases) {
         grid->SetCells(2, 3, c.cell);
@@ -289,6 +290,12 @@ TEST_F(EditorControls, ACustomEditLinkIsPlacedMovedAndCommitted) {
     EXPECT_FALSE(link.edit->Visible());
     EXPECT_EQ(grid->Cells(2, 2), "2:2+");
     EXPECT_TRUE(log.contains("EditCellDone 2,2"));
+    // Escape takes the editor back to the text the cell had when the edit began.
+    keyPress(*grid, VK_F2);
+    typeChar(*link.edit, '-');
+    keyPress(*link.edit, VK_ESCAPE);
+    EXPECT_FALSE(link.edit->Visible());
+    EXPECT_EQ(grid->Cells(2, 2), "2:2+");
     grid->EditLink = nullptr;
 }
 
