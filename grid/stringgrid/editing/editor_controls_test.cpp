@@ -130,6 +130,34 @@ TEST_F(EditorControls, EscapeKeepsTheCellText) {
     }
 }
 
+TEST_F(EditorControls, WaysToStartAControlEdit) {
+    struct Case {
+        const char* name;
+        std::function<void()> start;
+    };
+    const Case cases[] = {
+        {"F2", [this]() { keyPress(*grid, VK_F2); }},
+        {"Enter", [this]() { keyPress(*grid, VK_RETURN); }},
+        {"typing", [this]() { typeChar(*grid, 'g'); }},
+        {"a press on the current cell", [this]() { clickCell(2, 3); }},
+        {"EditorMode", [this]() { grid->SetEditorMode(true); }},
+    };
+    for (const Case& c : cases) {
+        editorOf[{2, 3}] = edComboEdit;
+        grid->SetCol(2);
+        grid->SetRow(3);
+        c.start();
+        processPosted();
+        TGridCombo& combo = *grid->Combobox();
+        EXPECT_TRUE(combo.Visible()) << c.name;
+        EXPECT_TRUE(combo.Focused()) << c.name;
+        EXPECT_TRUE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->EditCtrl(), &combo) << c.name;
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(EditorControls, TheStartingKeyIsTheFirstCharacterOfTheControl) {
     editorOf[{1, 1}] = edComboEdit;
     typeChar(*grid, 'k');
