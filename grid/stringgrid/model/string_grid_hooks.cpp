@@ -5,7 +5,6 @@
 #include <algorithm>
 
 void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
-void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) { SetCellEx(RealColIndex(ACol), ARow, Value); }
 void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
 
 QString TExStringGrid::GetCurrentCell() {
@@ -24,7 +23,6 @@ QString TExStringGrid::GetCurrentCellEx() {
 }
 
 void TExStringGrid::SetCurrentEditText(const QString& Value) { SetCurrentCell(Value); }
-void TExStringGrid::RestoreEditCell() { SetCurrentCell(p->FOldCellText); }
 
 void TExStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {
     OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
@@ -140,6 +138,8 @@ void TExStringGrid::DoEndBlockFocus() { FOnEndBlockFocus(this); }
 TImageList* TExStringGrid::GetGridImages() { return GridImages; }
 
 bool TExStringGrid::ValidateCell(const QString& NewValue) {
+    // Validation ends the editing of the cell.
+    p->FEditing = false;
     QString value = NewValue;
     bool valid = true;
     OnCellValidate(this, RealCol(), Row(), value, valid);
@@ -150,6 +150,7 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
 }
 
 bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
+    p->FEditing = false;
     QString value = NewValue;
     bool valid = true;
     OnCellValidateWide(this, RealCol(), Row(), value, valid);
@@ -159,6 +160,12 @@ bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
 
 
 bool TExStringGrid::IsFixed(int ACol, int ARow) {
-    return ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols;
+    if (ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols) return true;
+    if (ACol < 0 || ARow < 0) return false;
+    // Fixed rows and columns, the kept header, and what OnIsFixedCell says of the base cell.
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    bool fixed = false;
+    IsFixedCell(RealToDisplCol(base.X), base.Y, fixed);
+    return fixed;
 }
 
