@@ -718,6 +718,8 @@ public:
     // clipped to R.
     void DrawBackgroundBitmapAt(TCanvas& ACanvas, TRect R);
     void TileBackgroundBitmap(TCanvas& ACanvas, TRect R);
+    // The direction mark of a sorted column, or its position in the sort index list, at (X, Y).
+    void DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y);
 
     // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
     // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.

@@ -47,6 +47,7 @@ void TCellPainter::Paint() {
     if ((AState & gdSelected) && !(AState & gdFocused) && d.SelectionColor == clNone) canvas.Brush.Color = clHighlight;
     if (g.ZoomFactor != 0) canvas.Font.SetSize(canvas.Font.Size() + g.ZoomFactor);
     takeGraphicExtent();
+    FilterGlyph = filterGlyphWanted();
     SavedBrush = canvas.Brush.Color;
     SavedFontColor = canvas.Font.Color();
 
@@ -91,7 +92,7 @@ void TCellPainter::drawFixedBackground() {
             return;
         }
     }
-    if (d.Flat) return;
+    if (drawSortedHeaderBackground() || d.Flat) return;
     DrawMirroredGradient(canvas, Rect, canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo, true,
                          look == glVista ? clWhite : clNone, true, true);
 }
@@ -136,6 +137,7 @@ void TCellPainter::drawCellText(TRect TR) {
         TR.Left += g.GridLineWidth();
         TR.Top += g.GridLineWidth();
     }
+    if (FilterGlyph) drawFilterGlyph();
     if (!g.XYOffsetTopLeftOnly) TR.Right -= g.XYOffset.X;
     TR.Left += g.XYOffset.X;
     TR.Top += g.XYOffset.Y;
@@ -146,7 +148,10 @@ void TCellPainter::drawCellText(TRect TR) {
 }
 
 void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
+    const bool sortHeader = isSortHeaderCell();
+    if (FilterGlyph) TR.Right -= 18;
     TR.Left -= 1;
+    if (sortHeader) TR.Right -= 10;
     THTMLDrawOptions options;
     options.Images = g.GetGridImages();
     options.PictureCache = g.ImageCache();
@@ -161,6 +166,7 @@ void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
     canvas.Brush.Style = bsClear;
     DrawHTMLText(canvas, Text, TR, options, results);
     canvas.Brush.Style = bsSolid;
+    if (sortHeader && sortIndicatorShown()) g.DrawSortIndicator(canvas, RealCol, TR.Right + 2, sortIndicatorY());
 }
 
 void TCellPainter::drawPlainText(QString Text, TRect TR) {
@@ -183,6 +189,9 @@ void TCellPainter::drawPlainText(QString Text, TRect TR) {
     }
     if (WW || g.Multilinecells) flags |= DT_WORDBREAK;
     else flags |= DT_SINGLELINE;
+    const bool sortHeader = isSortHeaderCell();
+    if (sortHeader && HA == taCenter) TR.Left += 10;
+    if (FilterGlyph) TR.Right -= 16;
     canvas.Brush.Style = bsClear;
     if (Graphic) {
         // Decorations beside the text are placed by its width.
@@ -192,7 +201,25 @@ void TCellPainter::drawPlainText(QString Text, TRect TR) {
     }
     canvas.DrawText(Text, TR, flags);
     canvas.Brush.Style = bsSolid;
+    if (sortHeader && sortIndicatorShown()) drawPlainSortIndicator(Text, flags);
     if (url) canvas.Font.SetStyle(style);
+}
+
+// Beside the text: after it when left-aligned, before it when right-aligned, at the left when
+// centred.
+void TCellPainter::drawPlainSortIndicator(const QString& Text, unsigned Flags) {
+    TRect cell = Rect;
+    if (FilterGlyph) cell.Right -= 16;
+    TRect measured = cell;
+    canvas.DrawText(Text, measured, Flags | unsigned(DT_CALCRECT));
+    const int q = std::max(0, std::min(cell.Width() - 16, measured.Width()));
+    const bool graphicFirst =
+        Graphic && (Graphic->CellHAlign == haLeft || (Graphic->CellHAlign == haBeforeText && HA == taLeftJustify));
+    const int G = graphicFirst ? GW : 0;
+    int x = cell.Left + q + G + 10;
+    if (HA == taRightJustify) x = cell.Right - q - 10;
+    else if (HA == taCenter) x = cell.Left + 8;
+    g.DrawSortIndicator(canvas, RealCol, x, sortIndicatorY());
 }
 
 void TCellPainter::drawCellBorders() {
