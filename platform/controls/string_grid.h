@@ -40,6 +40,7 @@ enum TGridOption : uint32_t {
     goRowSizing = 1u << 6,
     goColSizing = 1u << 7,
     goEditing = 1u << 10,
+    goTabs = 1u << 11,
     goRowSelect = 1u << 12,
 };
 using TGridOptions = uint32_t;

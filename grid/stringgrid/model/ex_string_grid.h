@@ -20,6 +20,9 @@ class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TExStringGridCheck;
+class TExInplaceEdit;
+class TGridCombo;
+class TGridSpin;
 class TExStringGridPrivate;
 class ITExStringGridSelect;
 class TGridChangeNotifier;
@@ -826,6 +829,31 @@ public:
     int GetMaxColTextLen(int ACol);
     int GetMaxLinesInRow(int ARow);
 
+    // ---- in-place editing as the in-place editors (grid/stringgrid/inplace/) call it
+    // The grid's text editor, nullptr until it is first shown.
+    TExInplaceEdit* NormalEdit() const;
+    TExInplaceEdit* GetNormalEdit() const { return NormalEdit(); }
+    // The public combo editor the windows fill in OnGetEditorType; the spin editor.
+    TGridCombo* Combobox();
+    TGridSpin* SpinEdit();
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    // False when no item equals S.
+    bool RemoveComboString(const QString& S);
+    // The edit life cycle and the navigation after an edit.
+    void ShowEditControl(int ACol, int ARow);
+    void HideEditControl(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void ShowEditor();
+    void DoEditingDone(int ACol, int ARow);
+    bool WantsTabFromEditor();
+    int GetEditLimit();
+    void DoneInplaceEdit(uint16_t& Key, TShiftState Shift);
+    void AdvanceCell(int ACol, int ARow, bool Edit, bool Recursive, bool Forward, bool FromEditor, bool ByTab);
+    // One Tab step; false when the Tab went on to the parent control.
+    bool TabNavigate(bool Backward);
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -860,6 +888,13 @@ protected:
 private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
+    // The in-place editors work on the grid's edit state.
+    friend class TInplaceEdit;
+    friend class TExInplaceEdit;
+    friend class TEditLink;
+    friend class TGridCheckBox;
+    friend class TGridSpin;
+    friend class TGridCombo;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
     // The text a filter condition tests in a row.

@@ -25,11 +25,13 @@ class TControlCombo;
 class TControlEdit;
 class TDropCheckList;
 class TDropList;
+class TExInplaceEdit;
 class TFooterPanel;
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
+class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
@@ -151,6 +153,19 @@ public:
     // Editing allowed beyond goEditing.
     bool FEditDisable = false;
     int FMaxEditLength = 0;
+
+    // ---- in-place editing state shared with the editors
+    TExInplaceEdit* FNormalEdit = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    bool FValidating = false;
+    bool FNoEditChange = false;
+    bool FNoAutoAdvance = false;
+    bool FLastValidation = true;
+    bool InvokedFocusChange = false;
+    // Editing was started by a mouse click: the editor puts its caret under the pointer.
+    bool LButFlg = false;
+    TPoint FClickPos;
+    QChar FStartEditChar;
 
     // ---- mouse sizing and moving
     int Colclicked = -1, Rowclicked = -1;

@@ -149,6 +149,8 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
     QString value = NewValue;
     bool valid = true;
     OnCellValidate(this, RealCol(), Row(), value, valid);
+    // The editors show this text after the answer, accepted or refused.
+    p->FNewCellText = value;
     if (valid) SetCurrentCell(value);
     return valid;
 }
