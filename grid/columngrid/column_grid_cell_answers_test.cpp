@@ -1,5 +1,7 @@
 #include "grid/columngrid/column_grid_fixture.h"
 #include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/exchange_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
@@ -28,10 +30,26 @@ TEST_F(ColumnGridFixture, EachColumnAnswersItsEditorEditabilityComboAndCheckBox)
         EXPECT_FALSE(canEdit(e.col, 0));
         EXPECT_FALSE(grid->HasComboBox(e.col, 0));
     }
-    // The definitions the editors are set up from.
-    EXPECT_EQ(item(Combo).ComboItems().ToStringList(), (QStringList{"Off", "On", "Auto"}));
-    EXPECT_EQ(item(Spin).SpinMin, 1);
-    EXPECT_EQ(item(Spin).SpinMax, 10);
+}
+
+TEST_F(ColumnGridFixture, EditorAnswerSetsUpTheGridsEditorsFromTheColumn) {
+    item(Combo).DropDownCount = 3;
+    editorOf(Combo, 2);
+    EXPECT_EQ(grid->Combobox()->Items(), (QStringList{"Off", "On", "Auto"}));
+    EXPECT_EQ(grid->Combobox()->DropDownCount, 3);
+    EXPECT_EQ(grid->ControlLook().DropDownCount, 3);
+
+    item(Spin).SpinStep = 2;
+    editorOf(Spin, 3);
+    EXPECT_EQ(grid->SpinEdit()->MinValue, 1);
+    EXPECT_EQ(grid->SpinEdit()->MaxValue, 10);
+    EXPECT_EQ(grid->SpinEdit()->Increment, 2);
+
+    // Another column brings its own (empty) items; a header cell sets nothing up.
+    editorOf(Plain, 2);
+    EXPECT_TRUE(grid->Combobox()->Items().isEmpty());
+    editorOf(Combo, 0);
+    EXPECT_TRUE(grid->Combobox()->Items().isEmpty());
 }
 
 TEST_F(ColumnGridFixture, EditabilityIgnoresGoEditingButHonoursCellsAndTheEvent) {
@@ -232,9 +250,9 @@ TEST_F(ColumnGridFixture, SortFormatPasswordAndEditLimitsComeFromTheColumn) {
     item(Plain).EditMask = "999";
     grid->SetCol(Plain);
     EXPECT_EQ(grid->GetEditLimit(), 12);
-    EXPECT_EQ(grid->GetColumnEditMask(Plain, 2), "999");
+    EXPECT_EQ(grid->GetEditMask(Plain, 2), "999");
     grid->EditMask = "AAA";
-    EXPECT_EQ(grid->GetColumnEditMask(Plain, 2), "AAA");
+    EXPECT_EQ(grid->GetEditMask(Plain, 2), "AAA");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // insertion, removal, moves, grouping, widths, headers and scaling.
 #include "grid/columngrid/ex_column_grid.h"
 
+#include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
@@ -188,11 +189,12 @@ void TExColumnGrid::ChangeScale(int M, int D) {
 void TExColumnGrid::Notification(TComponent* AComponent, TOperation Operation) {
     TExStringGrid::Notification(AComponent, Operation);
     if (Operation != opRemove || !AComponent || !FColumns) return;
-    const void* gone = AComponent;
     for (int i = 0; i < FColumns->Count(); ++i) {
         TGridColumnItem* item = FColumns->Items(i);
-        if (static_cast<const void*>(item->EditLink) == gone) item->EditLink = nullptr;
-        if (static_cast<const void*>(item->ColumnPopup) == gone) item->ColumnPopup = nullptr;
+        if (item->EditLink == AComponent) item->EditLink = nullptr;
+        // The popup menu is known by address only: this platform has no menu component yet.
+        if (static_cast<const void*>(item->ColumnPopup) == static_cast<const void*>(AComponent))
+            item->ColumnPopup = nullptr;
     }
 }
 

@@ -731,7 +731,8 @@ public:
     virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
     bool IsPassword(int ACol, int ARow);
-    QString GetEditMask(int ACol, int ARow);
+    // The text editor asks with the real column; a column grid answers its column's mask.
+    virtual QString GetEditMask(int ACol, int ARow);
     virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
     virtual bool HasComboBox(int ACol, int ARow);
     virtual bool HasSpinEdit(int ACol, int ARow);
@@ -848,7 +849,8 @@ public:
     void ShowEditor();
     void DoEditingDone(int ACol, int ARow);
     bool WantsTabFromEditor();
-    int GetEditLimit();
+    // A column grid answers its column's edit length.
+    virtual int GetEditLimit();
     void DoneInplaceEdit(uint16_t& Key, TShiftState Shift);
     void AdvanceCell(int ACol, int ARow, bool Edit, bool Recursive, bool Forward, bool FromEditor, bool ByTab);
     // One Tab step; false when the Tab went on to the parent control.
