@@ -28,7 +28,8 @@ void withoutColumnSynch(TExStringGrid& grid, F&& f) {
 
 }  // namespace
 
-TExInplaceEdit::TExInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner) {}
+TExInplaceEdit::TExInplaceEdit(TComponent* AOwner)
+    : TInplaceEdit(AOwner), FInplaceGrid(dynamic_cast<TExStringGrid*>(AOwner)) {}
 
 void TExInplaceEdit::SetVAlign(bool Value) {
     FValign = Value;

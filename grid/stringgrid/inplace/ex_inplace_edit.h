@@ -1,6 +1,8 @@
 #pragma once
 
-#include "grid/stringgrid/inplace/inplace_edit.h"
+#include "platform/controls/inplace_edit.h"
+
+class TExStringGrid;
 
 // The grid's own text editor (property NormalEdit): filters what is typed and pasted by the
 // cell's editor kind, completes from the grid's lookup list, validates before a key leaves the
@@ -27,6 +29,8 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    // Enter types a line break (the grid decides when it may).
+    QChar ReturnChar() const override { return QChar('\r'); }
     void CreateWnd() override;
     void Change() override;
     void DblClick() override;
@@ -54,6 +58,8 @@ private:
     int lineOf(int Pos) const;
     int lineCount() const;
 
+    // The owner grid.
+    TExStringGrid* FInplaceGrid = nullptr;
     int FSelKeyDown = 0;
     int FOldSelStart = 0;
     int16_t FLengthLimit = 0;

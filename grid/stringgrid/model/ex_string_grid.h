@@ -21,8 +21,10 @@ class TDragDropSettings;
 class TDragScrollOptions;
 class TExStringGridCheck;
 class TExInplaceEdit;
+class TGridCheckBox;
 class TGridCombo;
 class TGridSpin;
+class TInplaceEdit;
 class TExStringGridPrivate;
 class ITExStringGridSelect;
 class TGridChangeNotifier;
@@ -830,6 +832,33 @@ public:
     int GetMaxColTextLen(int ACol);
     int GetMaxLinesInRow(int ARow);
 
+    // ---- editing life cycle and editor controls (grid/stringgrid/editing/); columns are display
+    // columns unless said real
+    // Whether the user may edit the cell now (goEditing, RangeSelectAndEdit or a read-only cell
+    // left), and CellEditable.
+    bool IsEditable(int ACol, int ARow);
+    // The base cell may be edited (CanEditCell) and is not fixed.
+    bool CellEditable(int ACol, int ARow);
+    // Shows the control of the open edit's kind over the cell, loaded with its edit text.
+    void ShowEditControl(int ACol, int ARow);
+    // Commits the value of the open edit's control into the cell and hides the control.
+    void HideEditControl(int ACol, int ARow);
+    // OnEditingDone now, OnEditCellDone (real column) once the posted "GridEditDone" arrives.
+    void DoEditingDone(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void HideCellEdit();
+    void ShowCellEdit();
+    bool WantsTabFromEditor();
+    // A column grid answers its column's edit length.
+    virtual int GetEditLimit();
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    void EditorTextChanged() override;
+    bool EditMode() const;
+    TEditorType EditControl() const;
+    // The control of the open edit; nullptr for the text editor and when none is open.
+    TWinControl* EditCtrl() const;
+
     // ---- in-place editing as the in-place editors (grid/stringgrid/inplace/) call it
     // The grid's text editor, nullptr until it is first shown.
     TExInplaceEdit* NormalEdit() const;
@@ -842,15 +871,7 @@ public:
     void AddComboStringObject(const QString& S, TObject* AObject);
     // False when no item equals S.
     bool RemoveComboString(const QString& S);
-    // The edit life cycle and the navigation after an edit.
-    void ShowEditControl(int ACol, int ARow);
-    void HideEditControl(int ACol, int ARow);
-    void ShowInplaceEdit();
-    void ShowEditor();
-    void DoEditingDone(int ACol, int ARow);
-    bool WantsTabFromEditor();
-    // A column grid answers its column's edit length.
-    virtual int GetEditLimit();
+    // The navigation after an edit.
     void DoneInplaceEdit(uint16_t& Key, TShiftState Shift);
     void AdvanceCell(int ACol, int ARow, bool Edit, bool Recursive, bool Forward, bool FromEditor, bool ByTab);
     // One Tab step; false when the Tab went on to the parent control.
@@ -873,8 +894,22 @@ protected:
     void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
 
-    // The editing half's entry: leaves edit mode, committing nothing yet.
+    // Closes the open edit: the text editor or the control commits its value, then the current
+    // cell is validated through SelectCell.
     void HideInplaceEdit();
+    bool CanEditShow() override;
+    // The grid's own text editor (NormalEdit).
+    TInplaceEdit* CreateEditor() override;
+    bool SelectCell(int ACol, int ARow) override;
+    // Typing notes the character that starts an edit for the control it opens.
+    void KeyPress(QChar& Key) override;
+    // The text editor closed by the platform's own keys ends the edit as its focus loss would.
+    void EditorHidden() override;
+    // The editor control follows its cell while the grid scrolls or sizes.
+    void UpdateEditorPlace() override;
+    void PlaceEditControl(int ACol, int ARow);
+    // "GridEditDone" reaches the grid's window.
+    void GridEditDone(const TMessage& Message);
     // Repositions the controls placed in cells.
     void CellControlsUpdate(bool Rebuild);
     // The owner form's resize, answered before the form's own handler.
@@ -929,6 +964,10 @@ private:
     void expandNodeOnly(int ARow);
     template <class T>
     void setAndRepaint(T& field, T Value);
+    // The edit permission of a cell the current cell moves to (grid/stringgrid/editing/).
+    bool allowEditOnTarget(int ACol, int ARow, QString& TargetText);
+    // The check box editor, made on first use.
+    TGridCheckBox* checkEditor();
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

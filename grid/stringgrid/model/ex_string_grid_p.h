@@ -154,18 +154,26 @@ public:
     bool FEditDisable = false;
     int FMaxEditLength = 0;
 
-    // ---- in-place editing state shared with the editors
-    TExInplaceEdit* FNormalEdit = nullptr;
-    TGridSpin* FEditSpin = nullptr;
+    // ---- editing life cycle (grid/stringgrid/editing/)
+    TWinControl* EditCtrl = nullptr;
+    bool FSpecialEditor = false;
+    bool FShowEditProcess = false;
+    bool FEntered = false;
+    bool FBlockKill = false;
     bool FValidating = false;
     bool FNoEditChange = false;
-    bool FNoAutoAdvance = false;
     bool FLastValidation = true;
+    bool FSpinUpClick = false, FSpinDnClick = false;
+    QChar FStartEditChar;
+    QString FEditText;
+    // ---- in-place editing state shared with the editors (grid/stringgrid/inplace/)
+    TExInplaceEdit* FNormalEdit = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    bool FNoAutoAdvance = false;
     bool InvokedFocusChange = false;
     // Editing was started by a mouse click: the editor puts its caret under the pointer.
     bool LButFlg = false;
     TPoint FClickPos;
-    QChar FStartEditChar;
 
     // ---- mouse sizing and moving
     int Colclicked = -1, Rowclicked = -1;
