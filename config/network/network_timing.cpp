@@ -41,8 +41,12 @@ bool TPROFINET_Device::CheckAnswerTime(int Index, long double& AnsTime) const {
 void TPROFINET_Device::Fill_UpdateTimeVal() {
     for (const int sendClock : Values_SendClock)
         for (const int reductionRadio : Values_ReductionRadio) {
-            const double ms = static_cast<double>(sendClock * Send_Clock_Unit_ms * reductionRadio);
-            UpdateTimeVal.append(
-                QString::number(ms, 'g', 12).replace(QLatin1Char('.'), FormatSettings.DecimalSeparator));
+            UpdateTimeVal.append(Milliseconds_Text(sendClock * Send_Clock_Unit_ms * reductionRadio));
         }
 }
+
+QString Milliseconds_Text(long double ms) {
+    return QString::number(static_cast<double>(ms), 'g', 12).replace(QLatin1Char('.'), FormatSettings.DecimalSeparator);
+}
+
+long double Send_Clock_Units_ms(int Units) { return Units * Send_Clock_Unit_ms; }

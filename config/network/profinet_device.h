@@ -279,3 +279,9 @@ private:
 };
 
 using TPROFINET_Device_List = TOwnedList<TPROFINET_Device>;
+
+// A time in milliseconds as the windows show it: general format, 12 significant digits, the
+// user's decimal separator.
+QString Milliseconds_Text(long double ms);
+// Units send clock units of 31.25 us in milliseconds.
+long double Send_Clock_Units_ms(int Units);

@@ -275,6 +275,21 @@ void TCanvas::StretchDraw(const TRect& r, const TGraphic& graphic) {
     painter_->drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), graphic.Image());
 }
 
+void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap) {
+    if (bitmap.Empty()) return;
+    QImage image = bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+    const TColor c = ColorToRGB(bitmap.TransparentColor);
+    const QRgb key = bitmap.TransparentColor == clNone ? image.pixel(0, image.height() - 1)
+                                                        : qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+    const uint32_t keyRgb = key & 0xFFFFFF;
+    for (int row = 0; row < image.height(); ++row) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int col = 0; col < image.width(); ++col)
+            if ((line[col] & 0xFFFFFF) == keyRgb) line[col] = 0;
+    }
+    painter_->drawImage(x, y, image);
+}
+
 TColor TCanvas::Pixel(int x, int y) const {
     QPaintDevice* device = painter_->device();
     if (!device || device->devType() != QInternal::Image) return clNone;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+class TBitmap;
+
 class QPainter;
 class QFont;
 class TGraphic;
@@ -63,6 +65,9 @@ public:
 
     void Draw(int x, int y, const TGraphic& graphic);
     void StretchDraw(const TRect& r, const TGraphic& graphic);
+    // Draws bitmap with the pixels of its transparent colour left out: TransparentColor, or the
+    // colour of its bottom-left pixel when that is clNone.
+    void DrawTransparent(int x, int y, const TBitmap& bitmap);
 
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);

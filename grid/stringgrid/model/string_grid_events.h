@@ -20,6 +20,8 @@ using TBeforeCellPasteEvent = TEvent<void(TObject* Sender, int ACol, int ARow, Q
 using TBeforeCellPasteWideEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
 using TCalcFooterEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TCanClickCellEvent = TEvent<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+// The cell's content is drawn; Rect is the cell less its lines.
+using TDrawCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
 using TCanShowFixedDropDownEvent = TEvent<void(TObject* Sender, int ACol, bool& CanShow)>;
 using TCellChangingEvent = TEvent<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
 using TCellComboControlEvent =
@@ -155,6 +157,7 @@ struct TExStringGridEvents {
     TComboChangeEvent OnComboChange;
     TComboObjectChangeEvent OnComboObjectChange;
     TCustomCellDrawEvent OnCustomCellBkgDraw, OnCustomCellDraw;
+    TDrawCellEvent OnDrawCell;
     TCustomCellSizeEvent OnCustomCellSize;
     TCustomCompareEvent OnCustomCompare;
     TCustomFilterEvent OnCustomFilter;

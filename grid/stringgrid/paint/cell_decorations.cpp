@@ -305,9 +305,7 @@ void TCellPainter::drawButton(TCellGraphic& G, TRect P) {
     bool enabled = true;
     g.CanEditCell(RealCol, ARow, enabled);
     if (look.NoDisabledButtonLook) enabled = true;
-    const bool tonesSet = d.FTones.Background.BrushColor != TColorTone{}.BrushColor &&
-                          d.FTones.Background.BrushColor != clNone;
-    const uint8_t style = d.Flat && tonesSet ? 3 : look.FlatButton ? 2 : ExXPVS().IsThemeActive() ? 0 : 1;
+    const uint8_t style = buttonStyle();
     uint8_t state = G.CellBoolean ? 2 : 0;
     if (!enabled && G.CellType != ctExpand) state = 3;
     DrawPushButton(canvas, g.Handle(), P, style, state, d.FTones);
@@ -435,7 +433,8 @@ void TCellPainter::drawCheckKind(const TCellGraphic& G, TRect R) {
 }
 
 // Radio options with their texts, across or downwards; CheckedIndex -1 checks the option whose
-// text is the cell's. Styles other than flat are drawn as the classic frame control here.
+// text is the cell's. The classic and flat styles size the glyph by RadioSize, the others take
+// a 16-pixel glyph (cell_check_styles.cpp).
 void TCellPainter::drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
                                   const TStringList* Options, bool Selected) {
     const TControlLook& look = *d.ControlLook;
@@ -444,30 +443,40 @@ void TCellPainter::drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Hor
     if (Selected && g.ShowSelection()) canvas.Font.SetColor(g.SelectionTextColor());
     canvas.Brush.Style = bsClear;
     const QString cellText = g.GetCellEx(RealCol, ARow);
-    const int S = look.RadioSize, LH = canvas.TextHeight(QStringLiteral("gh"));
-    const bool flat = look.ControlStyle == csFlat;
+    const TControlStyle style = look.ControlStyle;
+    const bool sized = style == csClassic || style == csFlat || (style == csTheme && !ExXPVS().IsThemeActive());
+    const bool bitmapStyle = style == csWinXP || style == csDUD || style == csGlyph;
+    const int S = sized ? look.RadioSize : 16, LH = canvas.TextHeight(QStringLiteral("gh"));
+    const int lineHeight = sized ? LH : std::max(16, LH);
+    const bool flat = style == csFlat;
     int W = 0;
     for (int i = 1; i <= Count; ++i) {
         const QString text = Options ? Options->Strings(i - 1) : QString();
-        const bool checked = CheckedIndex == -1 ? text == cellText : i == CheckedIndex + 1;
+        // Without options there is no text to match: a lone unchecked button stays unchecked
+        // in an empty cell.
+        const bool checked = CheckedIndex == -1 ? Options && text == cellText : i == CheckedIndex + 1;
         int L, T;
         TPoint textAt;
         if (Horizontal) {
-            L = R.Left + 2 + (i - 1) * S + W;
+            L = sized ? R.Left + 2 + (i - 1) * S + W : R.Left + 16 * i - 14 + W;
             T = R.Top + (R.Height() - S) / 2;
-            textAt = {L + S, T - 2};
+            textAt = {L + S, bitmapStyle ? T + 1 : T - 2};
             W += canvas.TextWidth(text);
         } else {
-            T = R.Top + LH * (i - 1) + 2;
+            T = R.Top + lineHeight * (i - 1) + 2;
             L = Options ? R.Left + 2 : R.Left + (R.Width() - S) / 2;
-            textAt = {L + S + 4, T - 2};
+            textAt = sized ? TPoint{L + S + 4, T - 2} : bitmapStyle ? TPoint{R.Left + 18, T + 1} : TPoint{R.Left + 20, T - 2};
         }
-        unsigned state = DFCS_BUTTONRADIO;
-        if (checked) state |= DFCS_CHECKED;
-        if (flat) state |= DFCS_FLAT;
-        if (Disabled) state |= DFCS_INACTIVE;
-        const int side = flat ? S + 2 : S;
-        DrawFrameControl(canvas, TRect{L, T, L + side, T + side}, DFC_BUTTON, state);
+        if (sized) {
+            unsigned state = DFCS_BUTTONRADIO;
+            if (checked) state |= DFCS_CHECKED;
+            if (flat) state |= DFCS_FLAT;
+            if (Disabled) state |= DFCS_INACTIVE;
+            const int side = flat ? S + 2 : S;
+            DrawFrameControl(canvas, TRect{L, T, L + side, T + side}, DFC_BUTTON, state);
+        } else {
+            drawStyledRadio(L, T, checked, !Disabled);
+        }
         if (!text.isEmpty()) {
             canvas.Brush.Style = bsClear;
             canvas.TextOut(textAt.X, textAt.Y, text);
@@ -477,12 +486,19 @@ void TCellPainter::drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Hor
     canvas.Font.SetColor(savedFont);
 }
 
-// Styles without a picture of their own on this platform (the bitmap styles) and the themed
-// style without visual styles are drawn as the classic frame control.
+// The themed style without visual styles is drawn as the classic frame control.
 void TCellPainter::drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed) {
     const TControlLook& look = *d.ControlLook;
     if (look.NoDisabledCheckRadioLook || look.CheckAlwaysActive) Enabled = true;
     const TControlStyle style = look.ControlStyle;
+    if (style == csWinXP || style == csDUD) {
+        drawBitmapCheck(R, Checked, Enabled);
+        return;
+    }
+    if (style == csBorland) {
+        drawBorlandCheck(R, Checked, Enabled);
+        return;
+    }
     if (style == csGlyph) {
         TBitmap glyph;
         glyph.Assign(Checked ? look.CheckedGlyph() : look.UnCheckedGlyph());

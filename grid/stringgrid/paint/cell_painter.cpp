@@ -51,21 +51,29 @@ void TCellPainter::Paint() {
     SavedFontColor = canvas.Font.Color();
 
     if (FixedLook) drawFixedBackground();
+    const int indicatorWidth = drawRowIndicator();
+    drawModifiedMark();
     g.OnCustomCellBkgDraw(&g, canvas, RealCol, ARow, AState, ARect, false);
 
-    const bool hidesText = g.NoDefaultDraw && static_cast<bool>(g.OnCustomCellDraw);
-    if (!hidesText && TextToo && !(Graphic && g.NoImageAndText)) drawCellText(Rect);
+    const int rightBeforeButtons = Rect.Right;
+    drawAlwaysVisibleButtons();
+    const bool hidesText = g.NoDefaultDraw && (static_cast<bool>(g.OnCustomCellDraw) || static_cast<bool>(g.OnDrawCell));
+    if (!hidesText && !(Graphic && g.NoImageAndText)) drawCellText(Rect);
+    Rect.Right = rightBeforeButtons;
+    Rect.Left -= indicatorWidth;
 
     canvas.Brush.Color = SavedBrush;
     canvas.Font.SetColor(SavedFontColor);
     Rect = {Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1};
     drawCellBorders();
     if (FixedLook && !d.Flat) drawLookEdges();
+    drawRightFixedLines();
     if (Graphic) {
         if (FixedLook) ++Rect.Top;
         drawCellGraphic();
     }
 
+    fireDrawCell();
     g.OnCustomCellDraw(&g, canvas, RealCol, ARow, AState, Rect, false);
     drawFocusRect();
 }
@@ -86,6 +94,12 @@ void TCellPainter::drawFixedBackground() {
     if (d.Flat) return;
     DrawMirroredGradient(canvas, Rect, canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo, true,
                          look == glVista ? clWhite : clNone, true, true);
+}
+
+void TCellPainter::fireDrawCell() {
+    if (!g.OnDrawCell) return;
+    const int lw = g.GridLineWidth();
+    g.OnDrawCell(&g, RealCol, ARow, {Rect.Left + 1, Rect.Top + 1, Rect.Right - lw, Rect.Bottom - lw}, AState);
 }
 
 void TCellPainter::drawCellText(TRect TR) {
@@ -114,6 +128,10 @@ void TCellPainter::drawCellText(TRect TR) {
     g.IsPasswordCell(RealCol, ARow, password);
     if (password) text = QString(text.size(), g.PasswordChar);
 
+    drawBackgroundPicture(TR);
+    drawSelectionRectangle(TR);
+    // Decorations that replace the text (data check boxes and the like) still get the above.
+    if (!TextToo) return;
     if (fixedCell) {
         TR.Left += g.GridLineWidth();
         TR.Top += g.GridLineWidth();
@@ -213,23 +231,6 @@ void TCellPainter::drawCellBorders() {
         canvas.MoveTo(r.Left - lw - 1, r.Bottom - 1);
         canvas.LineTo(r.Right, r.Bottom - 1);
     }
-    canvas.Pen = saved;
-}
-
-void TCellPainter::drawLookEdges() {
-    if (g.Look != glDUD && g.Look != glXP) return;
-    const TRect r{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1};
-    const TPen saved = canvas.Pen;
-    canvas.Pen.Width = 1;
-    if (g.Options() & goFixedHorzLine) {
-        canvas.Pen.Color = HalveColor(g.FixedColor());
-        canvas.MoveTo(r.Left, r.Bottom - 1);
-        canvas.LineTo(r.Right - 1, r.Bottom - 1);
-    }
-    canvas.Pen.Color = clWhite;
-    canvas.MoveTo(r.Right - 2, r.Top + 1);
-    canvas.LineTo(r.Left + 1, r.Top + 1);
-    canvas.LineTo(r.Left + 1, r.Bottom - 1);
     canvas.Pen = saved;
 }
 

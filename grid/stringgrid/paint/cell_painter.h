@@ -3,8 +3,10 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 // Paints one cell's content on top of the base grid's background and lines: fixed-cell looks,
-// the text (plain or markup, wrapped, cut with an ellipsis, URLs), borders, look edges, the user
-// draw events and the focus rectangle. Made for one call and thrown away.
+// the row indicator and modified mark, always-visible buttons, background pictures, the
+// selection rectangle, the text (plain or markup, wrapped, cut with an ellipsis, URLs), borders,
+// look edges, decorations, the user draw events and the focus rectangle. Made for one call and
+// thrown away.
 class TCellPainter {
 public:
     TCellPainter(TExStringGrid& Grid, TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
@@ -18,6 +20,18 @@ private:
     void drawCellBorders();
     void drawLookEdges();
     void drawFocusRect();
+    void fireDrawCell();
+    // Marks and buttons around the text (cell_painter_marks.cpp).
+    int drawRowIndicator();
+    void drawModifiedMark();
+    void drawAlwaysVisibleButtons();
+    void drawRightFixedLines();
+    uint8_t buttonStyle() const;
+    // What lies under the text (cell_background_picture.cpp).
+    void drawBackgroundPicture(TRect TR);
+    void drawBackgroundTiled(TRect R);
+    void drawBackgroundGradient(TRect R);
+    void drawSelectionRectangle(TRect TR);
     // Decorations (cell_decorations.cpp).
     void takeGraphicExtent();
     void drawCellGraphic();
@@ -33,6 +47,10 @@ private:
     void drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
                         const TStringList* Options, bool Selected);
     void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
+    // The bitmap and drawn control styles (cell_check_styles.cpp).
+    void drawBitmapCheck(TRect R, bool Checked, bool Enabled);
+    void drawBorlandCheck(TRect R, bool Checked, bool Enabled);
+    void drawStyledRadio(int L, int T, bool Checked, bool Enabled);
     // Node rows (cell_node_glyph.cpp).
     void drawNodeGlyph(const TCellGraphic& Graphic, TRect R);
     void drawTreeLines(TRect R, int Indent);

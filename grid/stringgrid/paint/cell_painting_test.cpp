@@ -22,11 +22,16 @@ bool empty(const TRect& r) { return r.Right <= r.Left; }
 
 class CellPainting : public CellPaintingFixture {
 protected:
-    // Dark pixels in the cells around (c, r) and in the fixed cells.
+    // Cells out of view have rectangles that may reach into the fixed cells and their edges.
+    TRect normalPart(TRect R) const {
+        const TRect first = cell(1, 1);
+        return {std::max(R.Left, first.Left), std::max(R.Top, first.Top), R.Right, R.Bottom};
+    }
+    // Dark pixels in the normal cells around (c, r).
     bool inkAround(const QImage& image, int c, int r) {
         for (int rr = 1; rr < 5; ++rr)
             for (int cc = 1; cc < 5; ++cc)
-                if ((cc != c || rr != r) && !empty(inkBox(image, cell(cc, rr)))) return true;
+                if ((cc != c || rr != r) && !empty(inkBox(image, normalPart(cell(cc, rr))))) return true;
         return false;
     }
 };

@@ -3,6 +3,7 @@
 #include "grid/foundation/scripted_theme_service.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/paint/progress_and_background.h"
+#include "platform/graphics/canvas.h"
 #include "platform/testkit/testkit.h"
 
 #include <QImage>
@@ -165,6 +166,7 @@ TEST_F(GridLooks, TheBorderFollowsTheLook) {
         SCOPED_TRACE(TExStringGrid::LookToString(c.Look).toStdString() + (c.Flat ? " flat" : "") +
                      (c.FitCells ? "" : " not fitting"));
         TTestStringGrid& g = *makeGrid();
+        g.SetFixedCols(0);  // the classic look's fixed cells carry their own edges
         g.SetLook(c.Look);
         g.SetFlat(c.Flat);
         g.FitCellsInGrid = c.FitCells;
@@ -181,6 +183,7 @@ TEST_F(GridLooks, TheGradientBackgroundFillsOnlyTheAreaNoCellCovers) {
     constexpr TColor green = 0x00C000;
     TTestStringGrid& g = *makeGrid(); // 400 x 120 of cells in 420 x 140
     g.BackGround().SetDisplay(bdGradientVert);
+    g.BackGround().SetCells(bcFixed);  // normal cells keep their colour
     g.BackGround().SetColor(green);
     g.BackGround().SetColorTo(green);
     QImage image = renderToImage(g);
@@ -234,4 +237,24 @@ TEST_F(GridLooks, LookNames) {
     EXPECT_TRUE(TExStringGrid::LookToDisplayName(glCustom).isEmpty());
 }
 
-} // namespace
+
+TEST_F(GridLooks, TheBackgroundPictureContinuesPastTheLastCell) {
+    constexpr TColor green = 0x00C000;
+    TBitmap picture(420, 140);
+    picture.Canvas().Brush.Color = green;
+    picture.Canvas().FillRect({0, 0, 420, 140});
+    for (TBackGroundDisplay display : {bdFixed, bdTile}) {
+        SCOPED_TRACE(int(display));
+        TTestStringGrid& g = *makeGrid();  // 400 x 120 of cells in 420 x 140
+        g.BackGround().SetBitmap(picture);
+        g.BackGround().SetDisplay(display);
+        const QImage image = renderToImage(g);
+        EXPECT_EQ(colorAt(image, 410, 60), green) << "right of the last column";
+        EXPECT_EQ(colorAt(image, 200, 130), green) << "below the last row";
+        g.BackGround().SetCells(bcFixed);
+        EXPECT_EQ(colorAt(renderToImage(g), 410, 60) == green, display == bdFixed) << "tiles only for normal cells";
+        delete &g;
+    }
+}
+
+}  // namespace

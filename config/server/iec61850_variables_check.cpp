@@ -1,0 +1,42 @@
+#include "config/server/iec61850_variables_check.h"
+
+#include "platform/system/regional.h"
+#include "shell/common/text_helpers.h"
+
+namespace {
+
+constexpr int Text_Position = 2430;
+constexpr int Text_Start_Bit = 2438;
+constexpr int Text_Conversion = 2439;
+constexpr int Text_Factor = 2440;
+constexpr int Text_Length = 2441;
+
+// A cell that is no number reads -1, which fails every range.
+int number(const QString& Cell) {
+    int value = -1;
+    return TryStrToInt(Cell, value) ? value : -1;
+}
+
+}  // namespace
+
+std::optional<TRow_Fault> Check_IEC61850_Variables(const TTable_Rows& Rows, int NByte_IN) {
+    const QChar separator = Get_Decimal_Separator();
+    for (size_t i = 0; i < Rows.size(); ++i) {
+        const QStringList& row = Rows[i];
+        const auto cell = [&](TIEC61850_Column c) { return row.value(c - 1); };
+        const int r = int(i) + 1;
+        if (cell(icEnable).trimmed() != QLatin1String("Y")) continue;
+
+        const int length = number(cell(icLength));
+        if (length < 1 || length > 4) return TRow_Fault{r, Text_Length, {}};
+        const int position = number(cell(icPosition));
+        if (position < 0 || position > NByte_IN - 1) return TRow_Fault{r, Text_Position, QString::number(NByte_IN - 1)};
+        if (cell(icType) == QLatin1String("Digital (Bit)") && cell(icStartBit).trimmed().isEmpty())
+            return TRow_Fault{r, Text_Start_Bit, {}};
+        if (cell(icConversion).trimmed().isEmpty()) return TRow_Fault{r, Text_Conversion, {}};
+        float factor = 1.0f;
+        if (cell(icFactor).trimmed().toUpper() != QLatin1String("NONE") && !Text_To_Float(cell(icFactor), separator, factor))
+            return TRow_Fault{r, Text_Factor, {}};
+    }
+    return std::nullopt;
+}

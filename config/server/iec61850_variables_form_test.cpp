@@ -1,0 +1,155 @@
+#include "config/server/iec61850_variables_form.h"
+
+#include "config/server/iec61850_variables_check.h"
+#include "config/server/table_window_fixture.h"
+#include "grid/columngrid/ex_column_grid.h"
+
+namespace {
+
+const char File[] = "IEC61850_Variables.xml";
+
+// A row element with the attributes in column order.
+QByteArray rowXml(const QStringList& cells) {
+    QByteArray xml = "<row";
+    for (int c = 0; c < cells.size(); ++c)
+        xml += " " + QByteArray(IEC61850_Variables_File.Columns[size_t(c)].Attribute) + "=\"" + cells[c].toUtf8() + "\"";
+    return xml + "/>";
+}
+QByteArray document(const std::vector<QStringList>& rows) {
+    QByteArray xml = "<IEC61850_Variables>";
+    for (const QStringList& row : rows) xml += rowXml(row);
+    return xml + "</IEC61850_Variables><!--SW_VERSION = 1.001-->";
+}
+
+const QStringList Valid{"Y", "Temp", "Float", "4", "N", "10", "", "Int to Float", "1,5", "Y", "N", "Boiler"};
+
+class IEC61850VariablesWindow : public TableWindowFixture<TFIEC61850_Variables> {
+protected:
+    TExColumnGrid& grid() { return *window->ACG; }
+    void fill(int r, const QStringList& cells) {
+        for (int c = 0; c < cells.size(); ++c) grid().SetCellEx(c + 1, r, cells[c]);
+    }
+    QStringList cells(int r) {
+        QStringList out;
+        for (int c = 1; c <= icMnemonic; ++c) out << grid().GetCellEx(c, r);
+        return out;
+    }
+};
+
+TEST_F(IEC61850VariablesWindow, TheTableHasFiftyRowsOfTwelveColumnsWithTheirEditors) {
+    EXPECT_EQ(grid().ColCount(), 13);
+    EXPECT_EQ(grid().RowCount(), 51);
+    const TGridColumnCollection& columns = grid().Columns();
+    EXPECT_EQ(columns.Items(icSwapWord)->Header(), "Swap Word");
+    EXPECT_EQ(grid().GetCellEx(icStartBit, 0), "Start Bit");
+    EXPECT_EQ(columns.Items(icReadOnly)->Editor(), edDataCheckBox);
+    EXPECT_EQ(columns.Items(icConversion)->Editor(), edComboList);
+    EXPECT_EQ(columns.Items(icConversion)->ComboItems().Strings(2), "Float to Int");
+    EXPECT_EQ(columns.Items(icFactor)->Editor(), edComboEdit);
+    QString hint;
+    window->GridHint(nullptr, 0, icStartBit, hint);
+    EXPECT_EQ(hint, "Select the bit to set in the Internal Data Array (Valid only for Digital (Bit))");
+    EXPECT_EQ(window->Caption(), "Set Variables Access for IEC61850");
+}
+
+TEST_F(IEC61850VariablesWindow, OkWritesTheRowsUpToTheFirstEmptyNameAndChecksOnlyThose) {
+    const QStringList disabled{"N", " Spare ", "Int", "0", "", "", "", "", "", "", "", ""};
+    const QStringList digital{"Y", "Alarm", "Digital (Bit)", "1", "Y", "1437", "7", "None", "NONE", "N", "Y", ""};
+    const TModalResult result = show([&](TFIEC61850_Variables& w) {
+        EXPECT_EQ(cells(1), QStringList({"Y", "", "", "", "", "", "", "", "", "", "", ""}));
+        EXPECT_EQ(grid().GetCellEx(0, 50), "50");
+        fill(1, Valid);
+        fill(2, disabled);
+        fill(3, digital);
+        fill(4, {"Y", "   ", "Int", "9"});
+        fill(5, {"Y", "Never", "Int", "9"});  // beyond the end: neither checked nor saved
+        press(w.Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_TRUE(driver().boxes().empty());
+    EXPECT_EQ(fileBytes(File), document({Valid, disabled, digital}));
+}
+
+TEST_F(IEC61850VariablesWindow, AnInvalidRowIsReportedWithItsNumberAndNothingIsWritten) {
+    struct Case {
+        int column;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {icLength, "5", "Error row 2!! Length must be between 1 and 4"},
+        {icPosition, "1438", "Error row 2!! Position must be between 0 and 1437"},
+        {icStartBit, "", "Error row 2!! Start Bit must be Selected "},
+        {icConversion, " ", "Error row 2!! Conversion must be Selected "},
+        {icFactor, "abc", "Error row 2!! Molt. Factor must be a valid Float"},
+    };
+    for (const Case& c : cases) {
+        driver().reset();
+        QStringList bad{"Y", "Bit", "Digital (Bit)", "1", "N", "0", "3", "None", "None", "N", "N", ""};
+        bad[c.column - 1] = c.text;
+        show([&](TFIEC61850_Variables& w) {
+            fill(1, Valid);
+            fill(2, bad);
+            press(w.Btn_OK);
+            EXPECT_EQ(w.ModalResult(), mrNone) << c.message;
+        });
+        ASSERT_EQ(driver().boxes().size(), 1u) << c.message;
+        EXPECT_EQ(driver().boxes()[0].text, c.message);
+        EXPECT_EQ(driver().boxes()[0].type, mtError);
+        EXPECT_EQ(fileBytes(File), "<missing>") << c.message;
+    }
+}
+
+TEST_F(IEC61850VariablesWindow, LoadingAndOkGiveTheSameFileBackAndMissingAttributesTakeTheirDefaults) {
+    const QByteArray original = document({Valid, {"N", " two blanks  ", "Int", "2", "N", "0", "", "None", "None", "N", "N", ""}});
+    folder.write(File, original);
+    show([&](TFIEC61850_Variables& w) {
+        EXPECT_EQ(cells(1), Valid);
+        press(w.Btn_OK);
+    });
+    EXPECT_EQ(fileBytes(File), original);
+
+    folder.write(File, "<IEC61850_Variables><row Name=\"Only\"/></IEC61850_Variables>");
+    show([&](TFIEC61850_Variables&) {
+        EXPECT_EQ(cells(1), QStringList({"Y", "Only", "", "", "N", "", "", "", "", "N", "N", ""}));
+        EXPECT_EQ(cells(2), QStringList({"Y", "", "", "", "", "", "", "", "", "", "", ""}));
+    });
+}
+
+TEST_F(IEC61850VariablesWindow, RowButtonsWorkOnTheCurrentRow) {
+    show([&](TFIEC61850_Variables& w) {
+        fill(1, Valid);
+        grid().SetRow(1);
+        press(w.Btn_InsRow);
+        EXPECT_EQ(cells(1)[0], "Y");
+        EXPECT_EQ(cells(2), Valid);
+
+        grid().SetRow(2);
+        press(w.Btn_CopyRow);
+        EXPECT_TRUE(w.Do_Copy);
+        // Row 1 holds only its Enable box: free, pasted without a question.
+        grid().SetRow(1);
+        press(w.Btn_PasteRow);
+        EXPECT_TRUE(driver().boxes().empty());
+        EXPECT_EQ(cells(1), Valid);
+
+        driver().answerNextBox(mrNo);
+        press(w.Btn_DelRow);
+        EXPECT_EQ(boxTexts(), QStringList({"Are you sure to delete the Row number 1"}));
+        EXPECT_EQ(cells(2), Valid);
+    });
+    show([&](TFIEC61850_Variables& w) { EXPECT_FALSE(w.Do_Copy); });
+}
+
+TEST_F(IEC61850VariablesWindow, EnterMovesToTheNextCellWhenTheOptionIsOn) {
+    show([&](TFIEC61850_Variables&) {
+        grid().SetCol(icName);
+        grid().SetRow(1);
+        typeChar(grid(), QChar(13));
+        EXPECT_EQ(grid().Col(), icName);
+        Enable_Jump_Field_Tables = true;
+        typeChar(grid(), QChar(13));
+        EXPECT_EQ(grid().Col(), icType);
+    });
+}
+
+}  // namespace

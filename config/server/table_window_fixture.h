@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/controls/form.h"
+#include "platform/testkit/temp_folder.h"
+#include "platform/testkit/testkit.h"
+#include "shell/buttons/lb_button.h"
+#include "shell/common/language.h"
+#include "shell/common/program_state.h"
+
+#include <QFile>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+// An open configuration in a fresh folder, with the English texts.
+class ServerProjectFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Reset_Program_State();
+        Load_Default_Texts();
+        Project_Path = folder.path();
+        Set_Project_Files();
+    }
+    void TearDown() override { Reset_Program_State(); }
+
+    // Shows window modally and runs inside while it is open; the modal result.
+    template <typename TWindow>
+    static TModalResult show(TWindow& window, const std::function<void(TWindow&)>& inside) {
+        driver().onNextModal([&](TForm&) { inside(window); });
+        return window.ShowModal();
+    }
+    static void press(TLbButton* button) { click(*button, 5, 5); }
+
+    QByteArray fileBytes(const QString& name) const {
+        QFile f(folder.file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static QStringList boxTexts() {
+        QStringList out;
+        for (const ScriptedDriver::Box& b : driver().boxes()) out << b.text;
+        return out;
+    }
+
+    TempFolder folder;
+};
+
+// One table window of such a configuration.
+template <typename TWindow>
+class TableWindowFixture : public ServerProjectFixture {
+protected:
+    void SetUp() override {
+        ServerProjectFixture::SetUp();
+        window = std::make_unique<TWindow>(nullptr);
+        window->Create();
+    }
+    void TearDown() override {
+        window.reset();
+        ServerProjectFixture::TearDown();
+    }
+    TModalResult show(const std::function<void(TWindow&)>& inside) { return ServerProjectFixture::show(*window, inside); }
+
+    std::unique_ptr<TWindow> window;
+};

@@ -1,0 +1,148 @@
+#include "config/server/tls_known_cert_form.h"
+
+#include "config/server/table_window_fixture.h"
+#include "grid/stringgrid/model/ex_string_grid.h"
+
+namespace {
+
+const char File[] = "TLS_Known_Cert.xml";
+const QString Pem = "-----BEGIN CERTIFICATE-----\nMIIBszCCAVmgAwIBAgIU\n-----END CERTIFICATE-----";
+
+class TlsKnownCertWindow : public TableWindowFixture<TFTLS_Server_Known_Cert> {
+protected:
+    TExStringGrid& grid() { return *window->ASG; }
+    // Enable box, certificate and mnemonic of a row as "X|cert|mnemonic" ("o" unchecked).
+    QString row(int r) {
+        bool checked = false;
+        const QString box = !grid().GetCheckBoxState(1, r, checked) ? "-" : checked ? "X" : "o";
+        return box + "|" + grid().GetCellEx(2, r) + "|" + grid().GetCellEx(3, r);
+    }
+    void fill(int r, bool enabled, const QString& certificate, const QString& mnemonic) {
+        grid().SetCheckBoxState(1, r, enabled);
+        grid().SetCellEx(2, r, certificate);
+        grid().SetCellEx(3, r, mnemonic);
+    }
+};
+
+TEST_F(TlsKnownCertWindow, TheTableHasTenNumberedRowsOfCertificatesUnderItsHeaders) {
+    EXPECT_EQ(grid().ColCount(), 4);
+    EXPECT_EQ(grid().RowCount(), 11);
+    EXPECT_EQ(QStringList({grid().GetCellEx(0, 0), grid().GetCellEx(1, 0), grid().GetCellEx(2, 0), grid().GetCellEx(3, 0)}),
+              QStringList({"N", "Enable", "Certificate", "Mnemonic"}));
+    EXPECT_EQ(grid().ColWidths(2), 500);
+    EXPECT_EQ(grid().RowHeights(10), 60);
+    EXPECT_EQ(grid().GetCellEx(0, 10), "10");
+    EXPECT_EQ(window->Btn_PasteRow->Caption(), "Paste Row");
+    EXPECT_EQ(window->Btn_DelRow->Hint(), "Delete the selected Row in the table");
+    QString hint;
+    window->GridHint(nullptr, 0, 2, hint);
+    EXPECT_EQ(hint, "Insert the TLS Certificate");
+    window->GridHint(nullptr, 1, 2, hint);
+    EXPECT_EQ(hint, "");
+    // A click on a row number selects the row, elsewhere it does not.
+    window->ClickCell(nullptr, 4, 2);
+    EXPECT_FALSE(grid().IsSelected(3, 4));
+    window->ClickCell(nullptr, 4, 0);
+    EXPECT_TRUE(grid().IsSelected(3, 4));
+}
+
+TEST_F(TlsKnownCertWindow, OkWritesTheRowsUpToTheFirstBlankCertificate) {
+    const TModalResult result = show([&](TFTLS_Server_Known_Cert& w) {
+        EXPECT_EQ(row(1), "X||");
+        fill(1, true, Pem, "");
+        fill(2, false, "  second  ", "Mine");
+        fill(3, true, "   ", "ends here");
+        fill(4, true, "never saved", "");
+        press(w.Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(fileBytes(File),
+              "<TLS_Server_Known_Cert>"
+              "<row Enable=\"Y\" Certificate=\"-----BEGIN CERTIFICATE-----&#10;MIIBszCCAVmgAwIBAgIU&#10;-----END CERTIFICATE-----\" Mnemonic=\"\"/>"
+              "<row Enable=\"N\" Certificate=\"  second  \" Mnemonic=\"Mine\"/>"
+              "</TLS_Server_Known_Cert><!--SW_VERSION = 1.001-->");
+}
+
+TEST_F(TlsKnownCertWindow, OnlyAnUpperCaseNUnchecksAndLoadingThenOkGivesTheSameFileBack) {
+    const QByteArray original =
+        "<TLS_Server_Known_Cert>"
+        "<row Enable=\"n\" Certificate=\"a\" Mnemonic=\"1\"/>"
+        "<row Enable=\"0\" Certificate=\"b\" Mnemonic=\"\"/>"
+        "<row Enable=\"N\" Certificate=\" c \" Mnemonic=\"3\"/>"
+        "<row Certificate=\"d\"/>"
+        "</TLS_Server_Known_Cert><!--SW_VERSION = 1.001-->";
+    folder.write(File, original);
+    show([&](TFTLS_Server_Known_Cert&) {
+        EXPECT_EQ(QStringList({row(1), row(2), row(3), row(4), row(5)}),
+                  QStringList({"X|a|1", "X|b|", "o| c |3", "X|d|", "X||"}));
+    });
+    EXPECT_EQ(fileBytes(File), original);  // Cancel writes nothing
+
+    const QByteArray written =
+        "<TLS_Server_Known_Cert>"
+        "<row Enable=\"Y\" Certificate=\"a\" Mnemonic=\"1\"/>"
+        "<row Enable=\"N\" Certificate=\" c \" Mnemonic=\"3\"/>"
+        "</TLS_Server_Known_Cert><!--SW_VERSION = 1.001-->";
+    folder.write(File, written);
+    show([&](TFTLS_Server_Known_Cert& w) { press(w.Btn_OK); });
+    EXPECT_EQ(fileBytes(File), written);
+}
+
+TEST_F(TlsKnownCertWindow, FileRowsBeyondTheTableAreLeftOut) {
+    QByteArray xml = "<TLS_Server_Known_Cert>";
+    for (int i = 1; i <= 12; ++i) xml += "<row Enable=\"Y\" Certificate=\"c" + QByteArray::number(i) + "\" Mnemonic=\"\"/>";
+    folder.write(File, xml + "</TLS_Server_Known_Cert>");
+    show([&](TFTLS_Server_Known_Cert& w) {
+        EXPECT_EQ(row(10), "X|c10|");
+        EXPECT_EQ(w.Used_Rows().size(), 10u);
+    });
+}
+
+TEST_F(TlsKnownCertWindow, ADamagedFileIsReportedAndOpensAnEmptyTable) {
+    folder.write(File, "<TLS_Server_Known_Cert><row Certificate=\"a\"></TLS_Server_Known_Cert>");
+    show([&](TFTLS_Server_Known_Cert&) {
+        ASSERT_EQ(driver().boxes().size(), 1u);
+        EXPECT_EQ(driver().boxes()[0].type, mtError);
+        EXPECT_EQ(row(1), "X||");
+    });
+}
+
+TEST_F(TlsKnownCertWindow, AFailedSaveIsReportedAndKeepsTheWindowOpen) {
+    File_TLS_Known_Cert = folder.file("gone/TLS_Known_Cert.xml");
+    const TModalResult result = show([&](TFTLS_Server_Known_Cert& w) {
+        fill(1, true, "a", "");
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        EXPECT_EQ(driver().boxes().size(), 1u);
+    });
+    EXPECT_EQ(result, mrCancel);
+}
+
+TEST_F(TlsKnownCertWindow, RowButtonsMoveBoxesAndTextsAndPasteNeedsACopyInThisShowing) {
+    show([&](TFTLS_Server_Known_Cert& w) {
+        fill(1, false, "a", "1");
+        fill(2, true, "b", "2");
+        grid().SetRow(1);
+        press(w.Btn_CopyRow);
+        grid().SetRow(3);
+        press(w.Btn_PasteRow);
+        EXPECT_EQ(row(3), "o|a|1");
+
+        grid().SetRow(1);
+        driver().answerNextBox(mrYes);
+        press(w.Btn_DelRow);
+        EXPECT_EQ(boxTexts(), QStringList({"Are you sure to delete the Row number 1"}));
+        EXPECT_EQ(QStringList({row(1), row(2), row(10)}), QStringList({"X|b|2", "o|a|1", "X||"}));
+
+        grid().SetRow(2);
+        press(w.Btn_InsRow);
+        EXPECT_EQ(QStringList({row(2), row(3)}), QStringList({"X||", "o|a|1"}));
+    });
+    driver().reset();
+    show([&](TFTLS_Server_Known_Cert& w) {
+        press(w.Btn_PasteRow);
+        EXPECT_EQ(boxTexts(), QStringList({"Error!!! Copy a valid row before Paste it"}));
+    });
+}
+
+}  // namespace

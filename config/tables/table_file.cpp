@@ -1,0 +1,45 @@
+#include "config/tables/table_file.h"
+
+#include "platform/xml/xml_document.h"
+
+namespace {
+
+// Leaves XML empty whatever happens, so no node outlives the operation.
+struct TInactiveAfter {
+    TXMLDocument& XML;
+    ~TInactiveAfter() { XML.SetActive(false); }
+};
+
+}  // namespace
+
+TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, int Max_Rows) {
+    TInactiveAfter inactive{XML};
+    XML.SetActive(true);
+    XML.LoadFromFile(File);
+    TTable_Rows rows;
+    for (const IXMLNode node : XML.ChildNodes().First().ChildNodes()) {
+        if (int(rows.size()) >= Max_Rows) break;
+        if (node.NodeType() != ntElement) continue;
+        QStringList cells;
+        for (const TTable_Column& column : Shape.Columns) {
+            const QString name = QString::fromLatin1(column.Attribute);
+            cells << (node.HasAttribute(name) ? node.Attribute(name) : QString::fromLatin1(column.Default));
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+void Write_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, const TTable_Rows& Rows) {
+    TInactiveAfter inactive{XML};
+    XML.SetActive(true);
+    XML.Clear();
+    IXMLNode root = XML.AddChild(QString::fromLatin1(Shape.Root));
+    XML.AddComment(QString::fromLatin1(Shape.Version));
+    for (const QStringList& cells : Rows) {
+        IXMLNode row = root.AddChild(QStringLiteral("row"));
+        for (size_t c = 0; c < Shape.Columns.size(); ++c)
+            row.SetAttribute(QString::fromLatin1(Shape.Columns[c].Attribute), cells.value(int(c)));
+    }
+    XML.SaveToFile(File);
+}

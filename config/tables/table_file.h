@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class TXMLDocument;
+
+// The file of a table window: the root element, then a version comment at document level, and
+// one "row" element per table row below the root with one attribute per data column, in
+// column order, holding the cell text exactly (untrimmed).
+
+struct TTable_Column {
+    const char* Attribute;
+    // The cell's text when a row of the file lacks the attribute.
+    const char* Default;
+};
+
+struct TTable_File {
+    const char* Root;
+    const char* Version;
+    std::vector<TTable_Column> Columns;
+};
+
+using TTable_Rows = std::vector<QStringList>;
+
+// The rows of File, at most Max_Rows, each with one text per column. The root is the
+// document's first node, as the bank builder takes it; its child elements are the rows in
+// order, other nodes are skipped. Throws Exception for a file that cannot be read or parsed.
+// XML is left inactive.
+TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, int Max_Rows);
+
+// Writes Rows (one text per column each) as the whole new content of File, or nothing when it
+// cannot: the old file then stays as it was and Exception is thrown. XML is left inactive.
+void Write_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, const TTable_Rows& Rows);

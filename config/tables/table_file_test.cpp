@@ -1,0 +1,59 @@
+#include "config/tables/table_file.h"
+
+#include "platform/testkit/exception_message.h"
+#include "platform/testkit/temp_folder.h"
+#include "platform/xml/xml_document.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+const TTable_File Shape{"Things", "SW_VERSION = 1.001", {{"Enable", "Y"}, {"Name", ""}, {"Swap", "N"}}};
+
+class TableFile : public ::testing::Test {
+protected:
+    QString read() const {
+        QFile f(folder.file("t.xml"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    TempFolder folder;
+    QString file = folder.file("t.xml");
+    TXMLDocument xml{nullptr};
+};
+
+TEST_F(TableFile, WritesTheRootTheVersionCommentAndOneRowPerTableRow) {
+    Write_Table_File(xml, file, Shape, {{"Y", "A & B", ""}, {"N", "x", "Y"}});
+    EXPECT_EQ(read(),
+              "<Things><row Enable=\"Y\" Name=\"A &amp; B\" Swap=\"\"/><row Enable=\"N\" Name=\"x\" Swap=\"Y\"/>"
+              "</Things><!--SW_VERSION = 1.001-->");
+    EXPECT_FALSE(xml.Active());
+}
+
+TEST_F(TableFile, ReadsBackEveryTextExactly) {
+    const TTable_Rows rows{{"Y", "  two blanks  ", "N"}, {"N", "-----BEGIN-----\nAB\r\n\tCD\n-----END-----", ""}};
+    Write_Table_File(xml, file, Shape, rows);
+    EXPECT_EQ(Read_Table_File(xml, file, Shape, 10), rows);
+}
+
+TEST_F(TableFile, MissingAttributesTakeTheirDefaultsAndOnlyElementsBelowTheFirstNodeAreRows) {
+    folder.write("t.xml",
+                 "<Things><row Name=\"a\"/><!--note--><row Enable=\"N\" Other=\"1\"/>text<row/><row/></Things>"
+                 "<Other><row Name=\"never\"/></Other>");
+    EXPECT_EQ(Read_Table_File(xml, file, Shape, 3),
+              TTable_Rows({{"Y", "a", "N"}, {"N", "", "N"}, {"Y", "", "N"}}));
+    EXPECT_FALSE(xml.Active());
+}
+
+TEST_F(TableFile, ADamagedFileRaisesAndAFailedWriteKeepsTheOldFile) {
+    folder.write("t.xml", "<Things><row Name=\"a\"></Things>");
+    EXPECT_FALSE(messageOf([&] { Read_Table_File(xml, file, Shape, 10); }).isEmpty());
+    EXPECT_FALSE(xml.Active());
+
+    Write_Table_File(xml, file, Shape, {{"Y", "kept", "N"}});
+    const QString before = read();
+    EXPECT_FALSE(messageOf([&] { Write_Table_File(xml, folder.file("missing/t.xml"), Shape, {}); }).isEmpty());
+    EXPECT_EQ(read(), before);
+}
+
+}  // namespace
