@@ -249,17 +249,3 @@ QString TExColumnGrid::GetEditMask(int ACol, int ARow) {
     const QString own = TExStringGrid::GetEditMask(ACol, ARow);
     return own.isEmpty() ? mask : own;
 }
-
-// ---- filter drop-down
-
-bool TExColumnGrid::GetFilterValues(int ACol) {
-    TStringList& list = FilterList();
-    list.SetSorted(false);
-    const bool own = TExStringGrid::GetFilterValues(ACol);
-    const TGridColumnItem* item = itemOf(ACol);
-    // A column without entries of its own offers the string grid's values.
-    if (!item || item->Filter().Count() == 0) return own;
-    list.Clear();
-    for (int i = 0; i < item->Filter().Count(); ++i) list.Add(item->Filter().Strings(i).section(QLatin1Char('='), 0, 0));
-    return true;
-}

@@ -3,6 +3,7 @@
 #include "grid/stringgrid/inplace/grid_combo.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/cell_graphic.h"
+#include "grid/stringgrid/model/cell_model_records.h"
 #include "grid/stringgrid/model/exchange_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
 
@@ -224,6 +225,23 @@ TEST_F(ColumnGridFixture, FilterEntriesOfAColumnReplaceTheGridsValues) {
     item(Combo).Filter().Assign(QStringList{"Small=<10", "Big=>100", "Exact"});
     EXPECT_TRUE(grid->GetFilterValues(Combo));
     EXPECT_EQ(grid->FilterList().ToStringList(), (QStringList{"Small", "Big", "Exact"}));
+
+    // Choosing an entry filters on its condition and names the column after it.
+    const char* values[] = {"5", "150", "50", "200"};
+    for (int r = 1; r < 5; ++r) grid->SetCells(Combo, r, values[r - 1]);
+    grid->AutoFilterDisplay = true;
+    QString selected;
+    grid->OnFilterSelect = [&](TObject*, int, int, QString Name, QString&) { selected = Name; };
+    grid->SetFilterColumn(Combo);
+    grid->FilterDropDownSelect(nullptr, 1);
+    EXPECT_EQ(selected, "Big");
+    EXPECT_EQ(item(Combo).Header(), "Big");
+    EXPECT_EQ(grid->Cells(Combo, 0), "Big");
+    EXPECT_EQ(grid->Filter().GetColFilter(Combo)->Condition, ">100");
+    EXPECT_TRUE(grid->FilterActive);
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->FilterColumn(), -1);
+    grid->SetFilterActive(false);
 
     // A column without entries offers the string grid's own values.
     grid->FilterDropDownAuto = true;

@@ -118,14 +118,38 @@ TEST_F(ColumnGridStructure, WidthsScaleAndLookupsFollowTheGrid) {
     EXPECT_EQ(grid->GetVersionString(), "3.1.3.1 Aug, 2012");
 }
 
-TEST_F(ColumnGridStructure, GroupingKeepsTheGroupedColumnsDefinition) {
+TEST_F(ColumnGridStructure, GroupingTakesTheColumnsDefinitionOutAndBack) {
+    const char* values[] = {"Off", "Off", "On", "Auto"};
+    for (int r = 1; r < 5; ++r) grid->SetCells(Combo, r, values[r - 1]);
+    item(Combo).DropDownCount = 5;
     grid->Group(Combo);
-    item(Combo).SetEditor(edNormal);
-    item(Combo).ComboItems().Clear();
-    grid->SetGroupColumn(Combo);
+    ASSERT_EQ(grid->ColCount(), ColumnCount - 1);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount - 1);
+    EXPECT_EQ(item(Combo).Editor(), edDataCheckBox);
+    EXPECT_EQ(item(ReadOnly - 1).Header(), "Status");
+
     grid->UnGroup();
+    ASSERT_EQ(grid->Columns().Count(), ColumnCount);
     EXPECT_EQ(item(Combo).Editor(), edComboList);
     EXPECT_EQ(item(Combo).ComboItems().Count(), 3);
+    EXPECT_EQ(item(Combo).DropDownCount, 5);
+    EXPECT_EQ(answers(Check), check);
+    EXPECT_EQ(answers(ReadOnly), readOnly);
+}
+
+TEST_F(ColumnGridStructure, InsertionAndRemovalBehindAHiddenColumnKeepRealPlaces) {
+    grid->HideColumn(Plain);
+    // Display column 1 is real column 2 now: the new item goes before the combo column.
+    grid->InsertCols(Plain, 1);
+    ASSERT_EQ(grid->Columns().Count(), ColumnCount + 1);
+    EXPECT_EQ(item(Plain).Header(), "Name");
+    EXPECT_EQ(item(Combo).Header(), "");
+    EXPECT_EQ(answers(Combo + 1), combo);
+    grid->RemoveCols(Plain, 1);
+    ASSERT_EQ(grid->Columns().Count(), ColumnCount);
+    EXPECT_EQ(answers(Combo), combo);
+    grid->UnHideColumnsAll();
+    EXPECT_EQ(answers(Plain), plain);
 }
 
 }  // namespace

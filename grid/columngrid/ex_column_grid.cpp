@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 TExColumnGrid::TExColumnGrid(TComponent* AOwner)
     : TExStringGrid(AOwner), FColumns(std::make_unique<TGridColumnCollection>(this)),
@@ -100,22 +101,33 @@ void TExColumnGrid::ColumnHeadersChanged() {
 
 // ---- structure
 
+// The items follow the real columns: with columns hidden, display and real places differ.
 void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
+    const int at = ColIndex >= 0 && ColIndex < ColCount() ? RealColIndex(ColIndex) : FColumns->Count();
+    const int before = TotalColCount();
     FRearranging = true;
     TExStringGrid::InsertCols(ColIndex, CCount);
     FRearranging = false;
     FColumns->NoRecursion = true;
-    for (int i = 0; i < CCount; ++i) FColumns->Insert(ColIndex);
+    for (int i = 0; i < TotalColCount() - before; ++i) FColumns->Insert(at);
+    // Whatever else the string grid did to the count, one item per column stays.
+    SyncColumns();
     FColumns->NoRecursion = false;
 }
 
 void TExColumnGrid::RemoveCols(int ColIndex, int CCount) {
+    std::vector<int> reals;
+    for (int d = ColIndex; d < ColIndex + CCount && d >= 0 && d < ColCount(); ++d) reals.push_back(RealColIndex(d));
+    std::sort(reals.begin(), reals.end());
+    const int before = TotalColCount();
     FRearranging = true;
     TExStringGrid::RemoveCols(ColIndex, CCount);
     FRearranging = false;
     FColumns->NoRecursion = true;
-    for (int i = 0; i < CCount && ColIndex >= 0 && ColIndex < FColumns->Count(); ++i) FColumns->Delete(ColIndex);
-    // A grid keeps one column even when all were removed; its definition stays with it.
+    // Only as many as the string grid removed (it keeps one column at the least).
+    const int removed = before - TotalColCount();
+    for (int i = static_cast<int>(reals.size()) - 1, n = 0; i >= 0 && n < removed; --i, ++n)
+        if (reals[static_cast<size_t>(i)] < FColumns->Count()) FColumns->Delete(reals[static_cast<size_t>(i)]);
     SyncColumns();
     FColumns->NoRecursion = false;
 }

@@ -83,6 +83,9 @@ public:
     void GetCheckTrue(int ACol, int ARow, QString& Value) override;
     void GetCheckFalse(int ACol, int ARow, QString& Value) override;
     bool GetFilterValues(int ACol) override;
+    // A column with filter entries of its own applies the chosen entry (and with
+    // AutoFilterDisplay shows its name as the header); other columns take the string grid's way.
+    void FilterDropDownSelect(TObject* Sender, int ItemIndex) override;
     // The edit length of the current column's definition; 0: no limit.
     int GetEditLimit() override;
     // The mask of real column ACol (the text editor asks with the real column), unless the
