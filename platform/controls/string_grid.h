@@ -228,8 +228,6 @@ protected:
     virtual TInplaceEdit* CreateEditor();
     // The editor is placed again over its cell (scrolling, sizes).
     virtual void UpdateEditorPlace();
-    // The editor was closed, its text written.
-    virtual void EditorHidden() {}
 
     // The current cell goes to (ACol, ARow) when SelectCell allows it; MoveAnchor moves the
     // anchor too (always so without goRangeSelect); Show scrolls the cell into view.

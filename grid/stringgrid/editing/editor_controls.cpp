@@ -73,6 +73,17 @@ TGridCheckBox* TExStringGrid::checkEditor() {
     return p->EditCheck;
 }
 
+bool TExStringGrid::SetComboSelection(int Index) {
+    if (Index < -1 || Index >= Combobox()->Count()) return false;
+    p->FComboIdx = Index;
+    return true;
+}
+
+bool TExStringGrid::SetComboSelectionString(const QString& S) {
+    const int index = static_cast<int>(Combobox()->Items().indexOf(S));
+    return index >= 0 && SetComboSelection(index);
+}
+
 void TExStringGrid::ShowEditControl(int ACol, int ARow) {
     p->FEditing = p->FSpecialEditor = p->FEditActive = true;
     const TRect r = controlRect(*this, ACol, ARow);
@@ -108,9 +119,12 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
                 index = p->FComboIdx;
             }
             combo.SetItemIndex(index < combo.Count() ? index : -1);
+            // The preset serves one edit.
+            p->FComboIdx = -1;
         } else {
             combo.SetText(editText);
             if (p->FComboIdx != -1 && combo.ItemIndex() < 0) combo.SetItemIndex(p->FComboIdx);
+            p->FComboIdx = -1;
             combo.MaxLength = MaxComboLength;
         }
         const bool flat = Look == glSoft || Look == glDUD || Look == glXP || Look == glListView || Look == glVista ||
@@ -188,14 +202,24 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
     p->FStartEditChar = QChar();
 }
 
+TWinControl* TExStringGrid::shownEditControl() const {
+    if (!p->EditMode) return nullptr;
+    if (IsComboKind(p->EditControl)) return p->EditCombo;
+    if (IsSpinKind(p->EditControl)) return p->FEditSpin;
+    if (p->EditControl == edCheckBox) return p->EditCheck;
+    if (p->EditControl == edCustom && EditLink) return EditLink->GetEditControl();
+    return nullptr;
+}
+
 void TExStringGrid::PlaceEditControl(int ACol, int ARow) {
     if (p->EditControl == edCustom && EditLink) {
         EditLink->PlaceOnCell();
         return;
     }
-    if (!p->EditCtrl) return;
+    TWinControl* control = shownEditControl();
+    if (!control) return;
     const TRect r = controlRect(*this, ACol, ARow);
-    p->EditCtrl->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+    control->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
 }
 
 void TExStringGrid::HideEditControl(int ACol, int ARow) {
@@ -224,7 +248,10 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
     case edComboList:
         if (!p->EditMode || !p->EditCombo) break;
         p->EditMode = false;
-        CommitEditValue(realCol, ARow, p->EditCombo->Text());
+        // A list with no item selected (Escape took the combo back to a cell text that is no
+        // item) holds no value: the cell keeps its text rather than being emptied.
+        if (p->EditControl == edComboEdit || p->EditCombo->ItemIndex() >= 0)
+            CommitEditValue(realCol, ARow, p->EditCombo->Text());
         putAway(*p->EditCombo);
         break;
     case edCheckBox:

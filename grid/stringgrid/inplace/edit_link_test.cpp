@@ -2,11 +2,11 @@
 
 #include "grid/stringgrid/inplace/inplace_test_fixture.h"
 #include "platform/controls/application.h"
-#include "platform/controls/edit.h"
+#include "platform/controls/mask_edit.h"
 
 namespace {
 
-// A link that puts a plain edit into the cell, as an application's custom editor would.
+// A link that puts an edit of its own into the cell, as an application's custom editor would.
 class TTestLink : public TEditLink {
 public:
     using TEditLink::TEditLink;
@@ -14,7 +14,7 @@ public:
 
     void CreateEditor(TWinControl* AParent) override {
         if (!edit) {
-            edit = new TEdit(nullptr);
+            edit = new TCustomMaskEdit(nullptr);
             edit->OnKeyDown = [this](TObject* Sender, uint16_t& Key, TShiftState Shift) {
                 EditKeyDown(Sender, Key, Shift);
             };
@@ -39,7 +39,7 @@ public:
         if (Operation == opRemove && AComponent == edit) edit = nullptr;
     }
 
-    TEdit* edit = nullptr;
+    TCustomMaskEdit* edit = nullptr;
     int created = 0;
     int destroyed = 0;
 };
@@ -100,6 +100,21 @@ TEST_F(EditLinkTest, InPlaceEditorIsCreatedPlacedLoadedFocusedAndFollowsItsCell)
     EXPECT_EQ(link->edit->Text(), "4:5");
 }
 
+TEST_F(EditLinkTest, AFreedLinkIsNoLongerTheGridsLink) {
+    show(2, 3);
+    link->HideInGrid();
+    link.reset();
+    EXPECT_EQ(grid->EditLink, nullptr);
+}
+
+TEST_F(EditLinkTest, ALinkOutlivesTheGridThatShowedIt) {
+    show(2, 3);
+    link->HideInGrid();
+    delete form;
+    form = nullptr;
+    EXPECT_EQ(link->Grid(), nullptr);
+}
+
 TEST_F(EditLinkTest, StartingCharacterIsPostedToTheEditor) {
     beginEdit(edCustom, 2, 3);
     link->ShowInGrid(*grid, 2, 3, clWhite, grid->Font(), QChar('x'));
@@ -154,6 +169,21 @@ TEST_F(EditLinkTest, KeyRuleDecidesWhichKeysLeaveTheEditor) {
         EXPECT_EQ(grid->Focused(), c.leaves);
         EXPECT_EQ(state().EditMode, !c.leaves);
     }
+}
+
+TEST_F(EditLinkTest, TabToNextAtEndCommitsMovesOnAndAsksForTheNextEditor) {
+    grid->Navigation().TabToNextAtEnd = true;
+    int f2 = 0;
+    grid->OnKeyDown = [&](TObject*, uint16_t& Key, TShiftState) { f2 += Key == VK_F2; };
+    show(2, 3);
+    link->edit->SetText("tabbed");
+    uint16_t key = VK_TAB;
+    link->EditKeyDown(link->edit, key, 0);
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(grid->Cells(2, 3), "tabbed");
+    EXPECT_EQ(grid->Col(), 3);
+    processPosted();
+    EXPECT_EQ(f2, 1);
 }
 
 TEST_F(EditLinkTest, EscapeRestoresTheCellTextFromTheStartOfTheEditAndStays) {
@@ -238,13 +268,35 @@ TEST_F(PopupLinkTest, LeavingByKeyCommitsDestroysTheEditorAndHidesTheFormForReus
     link->edit->SetText("popped");
     keyDown(*link->edit, VK_RETURN);
     EXPECT_EQ(grid->Cells(2, 3), "popped");
+    EXPECT_FALSE(form->Visible());
+    // The editor goes once its own key handling is over.
+    processPosted();
     EXPECT_EQ(link->edit, nullptr);
     EXPECT_EQ(link->destroyed, 1);
-    EXPECT_FALSE(form->Visible());
 
     show(3, 3);
     EXPECT_EQ(link->PopupForm(), form);
     EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(link->edit->Text(), "3:3");
+}
+
+TEST_F(PopupLinkTest, AnArrowKeyLeavesWithoutFreeingTheEditorUnderItsOwnKeyHandling) {
+    show(2, 3);
+    link->edit->SetText("down");
+    keyDown(*link->edit, VK_DOWN);
+    processPosted();
+    EXPECT_EQ(grid->Cells(2, 3), "down");
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(link->edit, nullptr);
+}
+
+TEST_F(PopupLinkTest, AnEditorShownAgainBeforeTheDeferredExitStays) {
+    show(2, 3);
+    keyDown(*link->edit, VK_ESCAPE);
+    show(3, 3);
+    processPosted();
+    ASSERT_NE(link->edit, nullptr);
+    EXPECT_EQ(link->destroyed, 0);
     EXPECT_EQ(link->edit->Text(), "3:3");
 }
 

@@ -60,8 +60,6 @@ void TExInplaceEdit::CreateWnd() {
     Workmode = true;
     if (!FInplaceGrid) return;
     FWordWrap = FInplaceGrid->WordWrap;
-    const bool password = FInplaceGrid->Private().EditControl == edPassword;
-    SetPasswordChar(password ? FInplaceGrid->PasswordChar : QChar());
     FLengthLimit = static_cast<int16_t>(FInplaceGrid->GetEditLimit());
 }
 
@@ -69,6 +67,8 @@ void TExInplaceEdit::UpdateContents() {
     if (!FInplaceGrid) return;
     TExStringGrid& grid = *FInplaceGrid;
     grid.Private().FNoEditChange = true;
+    // The kind may differ from the last edit's: a password cell hides its characters.
+    SetPasswordChar(grid.Private().EditControl == edPassword ? grid.PasswordChar : QChar());
     TInplaceEdit::UpdateContents();
     TGridDrawState state = 0;
     TBrush brush;

@@ -33,10 +33,14 @@ protected:
 
     // Opens the text editor of the kind on the cell, loaded with Text, caret at the end.
     TExInplaceEdit& open(TEditorType Kind, int ACol = 2, int ARow = 3, const QString& Text = QString()) {
+        // Stepping off the cell first closes an edit still open.
+        grid->SetRow(ARow == 1 ? 2 : 1);
         if (!Text.isNull()) grid->SetCells(ACol, ARow, Text);
         grid->SetCol(ACol);
         grid->SetRow(ARow);
+        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
         state().EditControl = Kind;
+        grid->SetFocus();
         grid->ShowEditor();
         TExInplaceEdit& edit = *grid->NormalEdit();
         edit.SetSelStart(static_cast<int>(edit.Text().size()));
@@ -60,6 +64,23 @@ TEST_F(TextEditorTest, EditorIsPlacedOnTheCellAndLoadedWithItsText) {
     grid->SetColWidths(1, 120);
     edit.BoundsChanged();
     EXPECT_EQ(edit.Left(), grid->CellRect(2, 3).Left);
+}
+
+TEST_F(TextEditorTest, PasswordCellsHideTheirCharactersOnlyWhileTheyAreEdited) {
+    grid->PasswordChar = QChar('#');
+    EXPECT_EQ(open(edPassword).PasswordChar(), QChar('#'));
+    EXPECT_TRUE(open(edNormal, 3, 4).PasswordChar().isNull());
+}
+
+TEST_F(TextEditorTest, TabWithGoTabsValidatesAndMovesOnBothWays) {
+    grid->SetOptions(grid->Options() | goTabs);
+    int validations = 0;
+    grid->OnCellValidate = [&](TObject*, int, int, QString&, bool&) { ++validations; };
+    keyDown(open(edNormal, 2, 3), VK_TAB);
+    EXPECT_EQ(validations, 1);
+    EXPECT_EQ(grid->Col(), 3);
+    keyDown(open(edNormal, 2, 3), VK_TAB, ssShift);
+    EXPECT_EQ(grid->Col(), 1);
 }
 
 TEST_F(TextEditorTest, TypingThroughTheEditorFiltersByKindAndBeepsForRefusedCharacters) {
@@ -168,6 +189,16 @@ TEST_F(TextEditorTest, PasteFollowsTheKindTheLimitAndTheEvents) {
     grid->OnClipboardPaste = [](TObject*, bool& Allow) { Allow = false; };
     edit.Perform(WM_PASTE);
     EXPECT_EQ(edit.Text(), "942");
+}
+
+TEST_F(TextEditorTest, ThousandSeparatorIsNeverTypedButMayBePasted) {
+    TExInplaceEdit& edit = open(edFloat, 2, 3, "1");
+    typeChar(edit, QChar(','));
+    EXPECT_EQ(edit.Text(), "1");
+    edit.SelectAll();
+    clipboard.text = "1,234.5";
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), "1,234.5");
 }
 
 TEST_F(TextEditorTest, PasteKeepsEarlierLineBreaksAndRespectsTheLengthLimit) {

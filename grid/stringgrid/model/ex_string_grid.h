@@ -962,6 +962,9 @@ public:
     TEditorType EditControl() const;
     // The control of the open edit; nullptr for the text editor and when none is open.
     TWinControl* EditCtrl() const;
+    // The item the next combo edit selects; false for an index or text not in the list.
+    bool SetComboSelection(int Index);
+    bool SetComboSelectionString(const QString& S);
 
     // ---- in-place editing as the in-place editors (grid/stringgrid/inplace/) call it
     // The grid's text editor, nullptr until it is first shown.
@@ -1007,8 +1010,6 @@ protected:
     bool SelectCell(int ACol, int ARow) override;
     // Typing notes the character that starts an edit for the control it opens.
     void KeyPress(QChar& Key) override;
-    // The text editor closed by the platform's own keys ends the edit as its focus loss would.
-    void EditorHidden() override;
     // The editor control follows its cell while the grid scrolls or sizes.
     void UpdateEditorPlace() override;
     void PlaceEditControl(int ACol, int ARow);
@@ -1075,6 +1076,8 @@ private:
     bool allowEditOnTarget(int ACol, int ARow, QString& TargetText);
     // The check box editor, made on first use.
     TGridCheckBox* checkEditor();
+    // The control of the open edit, the check box editor included; nullptr for none.
+    TWinControl* shownEditControl() const;
 
     // Sorting: row Rows[k] takes the row that stood at Rows[From[k]], as row exchanges would.
     void moveSortedRows(const std::vector<int>& Rows, const std::vector<int>& From);
