@@ -191,3 +191,22 @@ TEST_F(ColumnGridFixture, ColumnPopupEventFollowsButtonAndPopupType) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ColumnGridFixture, LoadingFillsMissingDefinitionsAndKeepsTheColumns) {
+    grid->Columns().NoRecursion = true;
+    grid->Columns().Delete(ReadOnly);
+    grid->Columns().Delete(Spin);
+    grid->Columns().NoRecursion = false;
+    grid->SetCells(ReadOnly, 2, "kept");
+    grid->SetColWidths(ReadOnly, 123);
+    grid->Loaded();
+    EXPECT_EQ(grid->ColCount(), ColumnCount);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount);
+    EXPECT_EQ(grid->Cells(ReadOnly, 2), "kept");
+    EXPECT_EQ(grid->ColWidths(ReadOnly), 123);
+    EXPECT_EQ(item(ReadOnly).DefIdx, ReadOnly);
+}
+
+}  // namespace

@@ -38,8 +38,8 @@ TGridColumnItem* TExColumnGrid::itemOf(int ACol) const {
 
 void TExColumnGrid::Loaded() {
     TExStringGrid::Loaded();
-    // Quietly: a change told while items are still missing would shrink the grid to them
-    // and drop the cells of the columns beyond.
+    // Quietly: a change told while items are still missing would shrink the grid to them and
+    // grow it back, and the columns beyond would lose their widths.
     syncQuietly();
     FColumns->SetOrganization();
 }
