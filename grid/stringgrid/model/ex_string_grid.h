@@ -838,7 +838,8 @@ public:
     virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
     bool IsPassword(int ACol, int ARow);
-    QString GetEditMask(int ACol, int ARow);
+    // The text editor asks with the real column; a column grid answers its column's mask.
+    virtual QString GetEditMask(int ACol, int ARow);
     virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
     virtual bool HasComboBox(int ACol, int ARow);
     virtual bool HasSpinEdit(int ACol, int ARow);
@@ -954,7 +955,8 @@ public:
     void HideCellEdit();
     void ShowCellEdit();
     bool WantsTabFromEditor();
-    int GetEditLimit();
+    // A column grid answers its column's edit length.
+    virtual int GetEditLimit();
     QString GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     void EditorTextChanged() override;
@@ -1030,9 +1032,6 @@ protected:
 private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
-    friend class TFooterPanel;
-    // The row and column store operations and grouping of grid/stringgrid/data/.
-    friend class TGridRowColumnStore;
     // The in-place editors work on the grid's edit state.
     friend class TInplaceEdit;
     friend class TExInplaceEdit;
@@ -1040,6 +1039,9 @@ private:
     friend class TGridCheckBox;
     friend class TGridSpin;
     friend class TGridCombo;
+    friend class TFooterPanel;
+    // The row and column store operations and grouping of grid/stringgrid/data/.
+    friend class TGridRowColumnStore;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
     // The text a filter condition tests in a row.
