@@ -160,22 +160,20 @@ bool TExStringGrid::SortLine(int Col, int ARow1, int ARow2) {
 void TExStringGrid::QuickSort(int Col, int Left, int Right) {
     const TSortDirection direction = p->SortSettings->Direction;
     p->SortDir = direction == sdDescending ? -1 : 1;
-    Left = std::max(Left, 0);
-    Right = std::min(Right, RowCount() - 1);
-    if (Col < 0 || Left >= Right) return;
-    TRowSorter sorter(*this, Left, Right);
-    sorter.SortOnColumn(Col, direction);
-    p->Compares += sorter.Compares();
-    p->Swaps += sorter.Swaps();
-    if (!isIdentity(sorter.Order())) moveSortedRows(rowRange(Left, Right - Left + 1), sorter.Order());
+    if (Col < 0) return;
+    sortRange(Left, Right, [&](TRowSorter& Sorter) { Sorter.SortOnColumn(Col, direction); });
 }
 
 void TExStringGrid::QuickSortIndexed(int Left, int Right) {
+    sortRange(Left, Right, [&](TRowSorter& Sorter) { Sorter.SortIndexed(*p->SortIndexes); });
+}
+
+void TExStringGrid::sortRange(int Left, int Right, const std::function<void(TRowSorter&)>& Sort) {
     Left = std::max(Left, 0);
     Right = std::min(Right, RowCount() - 1);
     if (Left >= Right) return;
     TRowSorter sorter(*this, Left, Right);
-    sorter.SortIndexed(*p->SortIndexes);
+    Sort(sorter);
     p->Compares += sorter.Compares();
     p->Swaps += sorter.Swaps();
     if (!isIdentity(sorter.Order())) moveSortedRows(rowRange(Left, Right - Left + 1), sorter.Order());
