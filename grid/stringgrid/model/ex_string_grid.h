@@ -48,6 +48,7 @@ class TMouseActions;
 class TNavigation;
 class TPictureContainer;
 class TPrintSettings;
+class TRowSorter;
 class TSearchFooter;
 class TSearchPanel;
 class TShowModified;
@@ -1081,6 +1082,8 @@ private:
     // The control of the open edit, the check box editor included; nullptr for none.
     TWinControl* shownEditControl() const;
 
+    // Sorting: orders rows Left .. Right (clipped to the rows) by Sort and moves them.
+    void sortRange(int Left, int Right, const std::function<void(TRowSorter&)>& Sort);
     // Sorting: row Rows[k] takes the row that stood at Rows[From[k]], as row exchanges would.
     void moveSortedRows(const std::vector<int>& Rows, const std::vector<int>& From);
     // A sort of the normal rows with the work around it: column 0, update lock, current row.
