@@ -1044,6 +1044,7 @@ private:
     // The row and column store operations and grouping of grid/stringgrid/data/.
     friend class TGridRowColumnStore;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
+    void paintEditFrame(TCanvas& ACanvas);
     void createOwnedObjects();
     // The text a filter condition tests in a row.
     QString filterText(const TFilterData& Item, int ARow);
