@@ -1045,6 +1045,7 @@ private:
     friend class TGridRowColumnStore;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void paintEditFrame(TCanvas& ACanvas);
+    void setSortHeaderColours(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
     void createOwnedObjects();
     // The text a filter condition tests in a row.
     QString filterText(const TFilterData& Item, int ARow);

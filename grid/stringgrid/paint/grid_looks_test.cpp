@@ -2,6 +2,7 @@
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/scripted_theme_service.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/graphics/canvas.h"
@@ -132,11 +133,13 @@ TEST_F(GridLooks, StylesTakeTheirLookAndSelectionStyle) {
     EXPECT_EQ(grid->DUDGradientMirrorTo(), 0xF7E9DD);
     EXPECT_EQ(grid->ControlLook().FixedGradientFrom(), clNone) << "look cleared, the grid keeps them";
     EXPECT_EQ(grid->SearchFooter().ColorTo(), 0xF7E9DD);
+    EXPECT_EQ(grid->SortSettings().HeaderMirrorColorTo(), 0xF6ECD8);
 
     grid->SetActiveCellColor(0x111111);
     grid->SetStyle(gsCustom);
     EXPECT_EQ(grid->Look, glWin7);
     EXPECT_EQ(grid->SelectionColor(), clHighlight);
+    EXPECT_EQ(grid->SortSettings().HeaderColor(), clNone) << "sort header colours are reset too";
     EXPECT_EQ(grid->ActiveCellColor(), 0x111111) << "gsCustom only resets the selection and the control look";
 }
 
