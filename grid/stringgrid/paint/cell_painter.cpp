@@ -2,8 +2,10 @@
 
 #include "grid/foundation/codings.h"
 #include "grid/foundation/color_routines.h"
+#include "grid/foundation/grid_options.h"
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/link_routines.h"
+#include "grid/foundation/visual_styles.h"
 #include "grid/foundation/number_routines.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/text_line.h"
@@ -53,6 +55,7 @@ void TCellPainter::Paint() {
 
     if (FixedLook) drawFixedBackground();
     const int indicatorWidth = drawRowIndicator();
+    if (FixedLook && g.Look == glListView && !d.Flat) drawListViewHeader();
     drawModifiedMark();
     g.OnCustomCellBkgDraw(&g, canvas, RealCol, ARow, AState, ARect, false);
 
@@ -103,6 +106,45 @@ void TCellPainter::fireDrawCell() {
     g.OnDrawCell(&g, RealCol, ARow, {Rect.Left + 1, Rect.Top + 1, Rect.Right - lw, Rect.Bottom - lw}, AState);
 }
 
+// A list-view header is the platform's header item, or without visual styles a plain face
+// with a light edge.
+void TCellPainter::drawListViewHeader() {
+    if (ExXPVS().IsThemeActive()) {
+        if (HTHEME theme = ExXPVS().OpenThemeData(g.Handle(), QStringLiteral("header"))) {
+            // The hover and pressed states follow the mouse, which this painter is not told of yet.
+            ExXPVS().DrawThemeBackground(theme, canvas, 3, 1, {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1}, nullptr);
+            ExXPVS().CloseThemeData(theme);
+            const TPen savedPen = canvas.Pen;
+            canvas.Pen.Color = clWhite;
+            canvas.MoveTo(Rect.Left, Rect.Top);
+            canvas.LineTo(Rect.Right, Rect.Top);
+            canvas.Pen = savedPen;
+            return;
+        }
+    }
+    const TPen savedPen = canvas.Pen;
+    canvas.Brush.Color = clBtnFace;
+    canvas.Pen.Color = clWhite;
+    canvas.Pen.Width = 1;
+    canvas.Rectangle({Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1});
+    canvas.Pen = savedPen;
+}
+
+// With disjunct row or column selection the base grid's selection is not what the user chose:
+// cells of rows (columns) outside the chosen set are painted as unselected.
+void TCellPainter::unselectOutsideDisjunctSelection() {
+    const TMouseActions& mouse = g.MouseActions();
+    const int selRow = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? g.DisplToRealRow(ARow) : ARow;
+    const bool outside = (mouse.DisjunctRowSelect() && !g.RowSelect(selRow)) ||
+                         (mouse.DisjunctColSelect() && !g.ColSelect(ACol));
+    if (!outside) return;
+    urlColor = g.URLColor;
+    canvas.Brush.Color = g.Color();
+    canvas.Font.SetColor(g.Font().Color());
+    g.GetCellColor(RealCol, ARow, AState, canvas.Brush, canvas.Font);
+    if (g.ZoomFactor != 0) canvas.Font.SetSize(canvas.Font.Size() + g.ZoomFactor);
+}
+
 void TCellPainter::drawCellText(TRect TR) {
     const bool fixedCell = g.IsFixed(RealCol, ARow) || (AState & gdFixed);
     urlColor = g.URLColor;
@@ -129,6 +171,7 @@ void TCellPainter::drawCellText(TRect TR) {
     g.IsPasswordCell(RealCol, ARow, password);
     if (password) text = QString(text.size(), g.PasswordChar);
 
+    if (!fixedCell && ARow >= g.FixedRows() && !d.FMouseDown) unselectOutsideDisjunctSelection();
     drawBackgroundPicture(TR);
     drawSelectionRectangle(TR);
     // Decorations that replace the text (data check boxes and the like) still get the above.

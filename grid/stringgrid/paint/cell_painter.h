@@ -21,6 +21,8 @@ private:
     void drawLookEdges();
     void drawFocusRect();
     void fireDrawCell();
+    void drawListViewHeader();
+    void unselectOutsideDisjunctSelection();
     // Marks and buttons around the text (cell_painter_marks.cpp).
     int drawRowIndicator();
     void drawModifiedMark();

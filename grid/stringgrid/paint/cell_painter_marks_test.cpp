@@ -1,3 +1,4 @@
+#include "grid/foundation/grid_options.h"
 #include "grid/foundation/grid_lists.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
@@ -156,6 +157,31 @@ TEST_F(CellMarks, FilterRowCellsWithValuesShowTheFilterButton) {
                          FunnelInk),
               0)
         << "fixed columns offer no filter";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CellMarks, OnlyTheChosenRowsOfADisjunctSelectionLookSelected) {
+    grid->SetSelectionTextColor(Mark);
+    for (int r = 1; r < 4; ++r) grid->SetCells(2, r, QStringLiteral("WWW"));
+    grid->SetSelection({1, 1, 4, 3});
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->SetRowSelect(2, true);
+    const QImage image = paint();
+    EXPECT_GT(countColor(image, cell(2, 2), Mark), 5) << "chosen row";
+    EXPECT_EQ(countColor(image, cell(2, 1), Mark), 0) << "inside the selection, not chosen";
+    EXPECT_EQ(countColor(image, cell(2, 3), Mark), 0);
+}
+
+TEST_F(CellMarks, ListViewHeadersAreAPlainFaceWithALightEdge) {
+    grid->Look = glListView;
+    const QImage image = paint();
+    // Row 1's fixed cell: the control's border covers the top of row 0.
+    const TRect r = cell(0, 1);
+    EXPECT_EQ(colorAt(image, r.Left + 10, r.Top + 10), ColorToRGB(clBtnFace));
+    EXPECT_EQ(colorAt(image, r.Left + 10, r.Top), clWhite);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST_F(GridLooks, EachLookPaintsItsHeaderSelectionAndLineColours) {
     const TColor face = ColorToRGB(clBtnFace), highlight = ColorToRGB(clHighlight);
     const LookPixels cases[] = {
         {glStandard, face, highlight},   {glSoft, face, highlight},     {glClassic, face, highlight},
-        {glListView, Paper, highlight},  {glDUD, Paper, 0xEACAB6},      {glXP, Paper, 0xEACAB6},
+        {glListView, face, highlight},   {glDUD, Paper, 0xEACAB6},      {glXP, Paper, 0xEACAB6},
         {glVista, Paper, clNone},        {glWin7, 0xFDFCFA, clNone},    {glOffice2007, 0xFBF9F6, clNone},
     };
     for (const LookPixels& c : cases) {
