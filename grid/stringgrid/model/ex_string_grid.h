@@ -982,6 +982,12 @@ public:
     // One Tab step; false when the Tab went on to the parent control.
     bool TabNavigate(bool Backward);
 
+    // ---- navigation after editing, validation and focus (grid/stringgrid/navigation/)
+    // A left click 2 pixels inside the cell's top-left corner that moves without editing logic.
+    void SimulateCellClick(int ACol, int ARow);
+    // The grid's answers to focus messages; false for any other message.
+    bool FocusMessage(TMessage& Message);
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -1006,8 +1012,12 @@ protected:
     // The grid's own text editor (NormalEdit).
     TInplaceEdit* CreateEditor() override;
     bool SelectCell(int ACol, int ARow) override;
-    // Typing notes the character that starts an edit for the control it opens.
+    // Escape restores the edited cell, Enter advances, typing jumps to a sorted row, and the
+    // character that starts an edit is noted for the control it opens.
     void KeyPress(QChar& Key) override;
+    void Click() override;
+    void DoEnter() override;
+    void DoExit() override;
     // The editor control follows its cell while the grid scrolls or sizes.
     void UpdateEditorPlace() override;
     void PlaceEditControl(int ACol, int ARow);

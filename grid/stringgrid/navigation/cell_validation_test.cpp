@@ -1,0 +1,1 @@
+#include "grid/stringgrid/editing/editing_fixture.h"
