@@ -203,6 +203,10 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
         if (IsFixed(ACol, ARow) || !allow)
             answer = (allow && (Options() & goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
         else answer = TBaseGrid::SelectCell(ACol, ARow);
+    } else if (p->EditMode && p->EditCtrl && p->EditCtrl->Visible()) {
+        // A control is open again after its value was refused: the move waits for its commit.
+        answer = false;
+        targetText = GetCurrentCell();
     } else {
         // The edit of a control ended: its committed value is validated before the move.
         const bool valid = ValidateCell(GetCurrentCell());

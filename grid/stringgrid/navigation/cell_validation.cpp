@@ -5,6 +5,7 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/navigation/invalid_entry_balloon.h"
+#include "platform/controls/inplace_edit.h"
 
 namespace {
 
@@ -42,16 +43,23 @@ private:
 }  // namespace
 
 // The refused value's cell gets Text, the current cell goes back to the edited cell and the
-// editor opens there again showing Text.
+// edit goes on there: an editor still open stays open with what was typed (hiding it would
+// commit the refused text), a closed one opens again showing Text.
 static void reopenOnRefusal(TExStringGrid& Grid, TExStringGridPrivate& p, int ACol, int ARow, const QString& Text,
                             const std::function<void(int, int, const QString&)>& Store) {
-    // An open text editor stays open with what was typed: hiding it would write the refused
-    // text and end the edit.
     Store(ACol, ARow, Text);
     if (Grid.Col() != p.FOldCol || Grid.Row() != p.FOldRow) Grid.FocusCell(p.FOldCol, p.FOldRow);
     p.FValidating = false;
+    TInplaceEdit* textEditor = Grid.InplaceEditor();
+    const bool textOpen = textEditor && textEditor->Visible();
+    const bool controlOpen = p.EditMode && p.EditCtrl && p.EditCtrl->Visible();
+    if (!textOpen && !controlOpen) {
+        // The editor opens only on a focused grid; the control being left may hold the focus.
+        if (!Grid.Focused()) Grid.SetFocus();
+        p.FEditing = true;
+        Grid.ShowInplaceEdit();
+    }
     p.FEditing = true;
-    Grid.ShowInplaceEdit();
 }
 
 bool TExStringGrid::ValidateCell(const QString& NewValue) {
