@@ -193,6 +193,23 @@ TEST_F(AdvanceCell, ARowAddedWithNothingEditableEndsTheAdvanceOnTheOldCell) {
     EXPECT_EQ(current(), (TPoint{1, 7}));
 }
 
+TEST_F(AdvanceCell, ControlCellsAreClickedWhenReachedAndLeftByEnter) {
+    grid->AddCheckBox(3, 3, false, false);
+    QStringList presses;
+    grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int X, int Y) {
+        presses << QStringLiteral("%1,%2").arg(X).arg(Y);
+    };
+    editAndEnter(2, 3);
+    EXPECT_EQ(current(), (TPoint{3, 3}));
+    const TRect box = grid->CellRect(3, 3);
+    EXPECT_EQ(presses, QStringList{QStringLiteral("%1,%2").arg(box.Left + 2).arg(box.Top + 2)});
+    EXPECT_FALSE(textEditorOpen());
+
+    // Enter typed on the check box cell moves on.
+    typeChar(*grid, '\r');
+    EXPECT_EQ(current(), (TPoint{4, 3}));
+}
+
 // A spin editor leaves by DoneInplaceEdit.
 class AdvanceFromControl : public AdvanceCell {
 protected:

@@ -47,6 +47,14 @@ TEST_F(CellValidation, AnAcceptedEditRunsItsEventsInOrder) {
     EXPECT_TRUE(grid->Modified);
 }
 
+TEST_F(CellValidation, AnAcceptedReplacementIsWhatTheCellKeeps) {
+    validate = [](QString& Value, bool&) { Value = Value.trimmed(); };
+    editAndEnter(2, 3, "  ");
+    EXPECT_EQ(grid->Cells(2, 3), "2:3");
+    editAndEnter(2, 3, "y ");
+    EXPECT_EQ(grid->Cells(2, 3), "2:3y");
+}
+
 TEST_F(CellValidation, AnUnchangedValueIsValidatedOnlyWithAlwaysValidate) {
     editAndEnter(2, 3, "");
     EXPECT_TRUE(log.filter("Validate").isEmpty());
@@ -153,14 +161,16 @@ TEST_F(CellValidation, TheBalloonGoesToAnEditableComboButNotToADropDownList) {
         grid->ClearComboString();
         grid->AddComboString("one");
         grid->AddComboString("two");
-        BalloonRecorder combo(*grid->Combobox());
-        grid->SetCol(2);
-        grid->SetRow(3);
-        keyPress(*grid, VK_F2);
-        grid->Combobox()->SetItemIndex(1);
-        grid->Combobox()->SetText("two");
-        clickCell(4, 5);
-        EXPECT_EQ(combo.tips.size(), kind == edComboEdit ? 1 : 0) << kind;
+        {
+            BalloonRecorder combo(*grid->Combobox());
+            grid->SetCol(2);
+            grid->SetRow(3);
+            keyPress(*grid, VK_F2);
+            grid->Combobox()->SetItemIndex(1);
+            grid->Combobox()->SetText("two");
+            clickCell(4, 5);
+            EXPECT_EQ(combo.tips.size(), kind == edComboEdit ? 1 : 0) << kind;
+        }
         TearDown();
         SetUp();
         grid->InvalidEntryTitle = "Wrong";
