@@ -178,7 +178,8 @@ void TControl::VisibleChanged() { Perform(CM_VISIBLECHANGED, visible_ ? 1 : 0); 
 
 intptr_t TControl::Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
     TMessage m{msg, wParam, lParam, 0};
-    WndProc(m);
+    if (WindowProc) WindowProc(m);
+    else WndProc(m);
     return m.Result;
 }
 

@@ -114,6 +114,9 @@ public:
 
     intptr_t Perform(uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);
     void WndProc(TMessage& Message) override;
+    // Set: the window procedure is replaced (the control is subclassed). Perform hands every
+    // message to it, and it passes on to WndProc what it does not answer itself.
+    std::function<void(TMessage&)> WindowProc;
 
     virtual void Invalidate();
     void Repaint() { Invalidate(); }

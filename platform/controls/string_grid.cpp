@@ -108,6 +108,7 @@ void TStringGrid::setSize(bool columns, int Index, int Value) {
     if (Index < 0 || Index >= axis.Count) throw EInvalidGridOperation(indexOutOfRange);
     axis.Sizes[static_cast<size_t>(Index)] = std::max(0, Value);
     Invalidate();
+    UpdateEditorPlace();
     if (columns) ColWidthsChanged();
     else RowHeightsChanged();
 }
@@ -173,6 +174,7 @@ void TStringGrid::setTopLeft(int ALeft, int ATop) {
     d->Cols.First = left;
     d->Rows.First = top;
     Invalidate();
+    UpdateEditorPlace();
     TopLeftChanged();
 }
 
@@ -223,6 +225,8 @@ bool TStringGrid::SelectCell(int ACol, int ARow) {
 void TStringGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
     checkCell(ACol, ARow);
     if (!SelectCell(ACol, ARow)) return;
+    const bool reopen = (d->Options & goAlwaysShowEditor) && d->EditorMode;
+    if (TGridCoord{ACol, ARow} != d->Current) HideEditor();
     const TGridRect oldSelection = Selection();
     const TGridCoord oldCurrent = d->Current;
     d->Current = {ACol, ARow};
@@ -231,6 +235,7 @@ void TStringGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
     InvalidateGridRect(oldSelection);
     InvalidateCell(oldCurrent.X, oldCurrent.Y);
     InvalidateGridRect(Selection());
+    if (reopen) ShowEditor();
 }
 
 // ---- geometry

@@ -40,7 +40,9 @@ enum TGridOption : uint32_t {
     goRowSizing = 1u << 6,
     goColSizing = 1u << 7,
     goEditing = 1u << 10,
+    goTabs = 1u << 11,
     goRowSelect = 1u << 12,
+    goAlwaysShowEditor = 1u << 13,
 };
 using TGridOptions = uint32_t;
 
@@ -58,6 +60,7 @@ public:
 using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 
 class TStringGridPrivate;
+class TInplaceEdit;
 struct TAxisLayout;
 
 // The platform's string grid: a text and an object per cell, fixed and scrollable columns and
@@ -97,6 +100,15 @@ struct TAxisLayout;
 // per message.
 //
 // Painting walks only the cells that meet the canvas's clip rectangle (the area to repaint).
+//
+// Editing. With goEditing the current cell is edited in place by a text editor (TInplaceEdit)
+// that the grid makes on first use: F2, Enter (which switches editing off again when the editor
+// is open), a typed character (which replaces the cell's text) or a press on the cell that is
+// already current open it, each only when CanEditShow allows. The editor is loaded with
+// GetEditText, hands every change to EditorTextChanged (the base writes it through SetEditText
+// at once) and writes its text once more when it closes. It closes before the current cell
+// moves (after SelectCell allowed the move) and opens again in the new cell with
+// goAlwaysShowEditor; it follows its cell while the grid scrolls or the sizes change.
 //
 // Moving a row or column carries its size and cells, and the current cell and anchor follow
 // the row or column they stood in. Deleting one drops its cells and size, moves the following
@@ -171,6 +183,26 @@ public:
     void InvalidateCell(int ACol, int ARow);
     void InvalidateGrid() { Invalidate(); }
 
+    // ---- in-place editing
+    bool EditorMode() const;
+    // True opens the editor on the current cell (when CanEditShow allows), false closes it.
+    void SetEditorMode(bool Value);
+    // The text editor; nullptr until first shown.
+    TInplaceEdit* InplaceEditor() const;
+    void ShowEditor();
+    // Opens the editor and types Ch into it, in place of the cell's text.
+    void ShowEditorChar(QChar Ch);
+    // Writes the editor's text into its cell and closes it; the grid takes the focus it had.
+    void HideEditor();
+    // The text the editor is loaded with, and where its text goes.
+    virtual QString GetEditText(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const QString& Value);
+    // The editor's text changed by the user.
+    virtual void EditorTextChanged();
+    // Keys and characters the editor hands on: the grid's own key handling.
+    void KeyFromEditor(uint16_t& Key, TShiftState Shift) { KeyDown(Key, Shift); }
+    void CharFromEditor(QChar& Key) { KeyPress(Key); }
+
     TSelectCellEvent OnSelectCell;
 
 protected:
@@ -189,6 +221,15 @@ protected:
     virtual void SizeChanged(int OldColCount, int OldRowCount) {}
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    // Whether the editor may open now: goEditing without goRowSelect, and the grid focused or
+    // goAlwaysShowEditor.
+    virtual bool CanEditShow();
+    // The text editor the grid uses; made once.
+    virtual TInplaceEdit* CreateEditor();
+    // The editor is placed again over its cell (scrolling, sizes).
+    virtual void UpdateEditorPlace();
+    // The editor was closed, its text written.
+    virtual void EditorHidden() {}
 
     // The current cell goes to (ACol, ARow) when SelectCell allows it; MoveAnchor moves the
     // anchor too (always so without goRangeSelect); Show scrolls the cell into view.
@@ -228,6 +269,7 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void Resize() override;
     void DoEnter() override;
     void DoExit() override;
 
@@ -238,6 +280,8 @@ private:
     void setTopLeft(int ALeft, int ATop);
     void scrollInView(int ACol, int ARow);
     void checkCell(int ACol, int ARow) const;
+    // WM_CHAR: typing starts an edit.
+    void WndProcChar(TMessage& Message);
     void countsChanged();
     void setCount(bool columns, int Value);
     void setFixed(bool columns, int Value);

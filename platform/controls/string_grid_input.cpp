@@ -1,6 +1,7 @@
 // Keys, wheel, mouse and focus of the platform's string grid.
 #include "platform/controls/string_grid.h"
 
+#include "platform/controls/inplace_edit.h"
 #include "platform/controls/string_grid_p.h"
 
 #include <algorithm>
@@ -30,6 +31,15 @@ void TStringGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
         to.X = shown(cols, lastCol, -1, to.X);
         if (ctrl) to.Y = shown(rows, lastRow, -1, to.Y);
         break;
+    case VK_F2:
+        SetEditorMode(true);
+        return;
+    case VK_RETURN:
+        // Enter switches editing on, or off again when the editor is open.
+        if (!(d->Options & goEditing) || (d->Options & goAlwaysShowEditor)) return;
+        SetEditorMode(!(d->Editor && d->Editor->Visible()));
+        Key = 0;
+        return;
     case VK_NEXT:
     case VK_PRIOR: {
         const int step = Key == VK_NEXT ? VisibleRowCount() : -VisibleRowCount();
@@ -57,6 +67,10 @@ void TStringGrid::WndProc(TMessage& m) {
         m.Result = handled ? 1 : 0;
         return;
     }
+    if (m.Msg == WM_CHAR) {
+        WndProcChar(m);
+        return;
+    }
     TCustomControl::WndProc(m);
 }
 
@@ -77,6 +91,14 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         if (CanFocus()) SetFocus();
         const TGridCoord cell = MouseCoord(X, Y);
         if (cell.X >= d->Cols.Fixed && cell.Y >= d->Rows.Fixed) {
+            // A press on the cell that is already current opens its editor.
+            if (cell == d->Current && (d->Options & goEditing) && !(Shift & ssShift)) {
+                ShowEditor();
+                if (d->Editor && d->Editor->Visible()) {
+                    TCustomControl::MouseDown(Button, Shift, X, Y);
+                    return;
+                }
+            }
             const bool extend = (Shift & ssShift) && (d->Options & goRangeSelect);
             MoveColRow(cell.X, cell.Y, !extend, true);
             if (d->Options & goRangeSelect) d->State = gsSelecting;

@@ -19,6 +19,8 @@ public:
     TGridCoord Current{1, 1};
     TGridCoord Anchor{1, 1};
     TGridState State = gsNormal;
+    TInplaceEdit* Editor = nullptr;
+    bool EditorMode = false;
 
     // The axis of columns or rows with the coordinate that runs along it.
     struct AxisRef {

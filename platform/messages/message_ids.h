@@ -97,7 +97,7 @@ enum : uint32_t { WA_INACTIVE = 0, WA_ACTIVE = 1 };
 // Hit-test codes of WM_NCHITTEST and WM_NCLBUTTONDOWN.
 enum : int { HTNOWHERE = 0, HTBOTTOMRIGHT = 17 };
 // WM_GETDLGCODE answers.
-enum : uint32_t { DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 0x4 };
+enum : uint32_t { DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 0x4, DLGC_WANTCHARS = 0x80 };
 
 // Notification codes.
 enum : uint32_t {

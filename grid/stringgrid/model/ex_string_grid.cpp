@@ -131,6 +131,8 @@ void TExStringGrid::createOwnedObjects() {
 }
 
 TExStringGrid::~TExStringGrid() {
+    // What the user typed into an open editor reaches its cell before the grid goes.
+    if (p->EditMode) HideInplaceEdit();
     FDestroying = true;
     if (HandleAllocated()) KillTimer(this, GridTimerID);
     // Give the owner form its own resize handler back, unless the form is already going.
@@ -333,11 +335,6 @@ void TExStringGrid::OwnerFormResize(TObject* Sender) {
 }
 
 void TExStringGrid::SearchFooterChanged(TObject*) {}
-
-void TExStringGrid::HideInplaceEdit() {
-    if (GridState() == gsEditing) SetGridState(gsNormal);
-    p->EditMode = false;
-}
 
 void TExStringGrid::CellControlsUpdate(bool) {}
 

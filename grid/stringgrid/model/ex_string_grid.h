@@ -20,6 +20,11 @@ class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TExStringGridCheck;
+class TExInplaceEdit;
+class TGridCheckBox;
+class TGridCombo;
+class TGridSpin;
+class TInplaceEdit;
 class TExStringGridPrivate;
 class ITExStringGridSelect;
 class TGridChangeNotifier;
@@ -830,6 +835,53 @@ public:
     int GetMaxColTextLen(int ACol);
     int GetMaxLinesInRow(int ARow);
 
+    // ---- editing life cycle and editor controls (grid/stringgrid/editing/); columns are display
+    // columns unless said real
+    // Whether the user may edit the cell now (goEditing, RangeSelectAndEdit or a read-only cell
+    // left), and CellEditable.
+    bool IsEditable(int ACol, int ARow);
+    // The base cell may be edited (CanEditCell) and is not fixed.
+    bool CellEditable(int ACol, int ARow);
+    // Shows the control of the open edit's kind over the cell, loaded with its edit text.
+    void ShowEditControl(int ACol, int ARow);
+    // Commits the value of the open edit's control into the cell and hides the control.
+    void HideEditControl(int ACol, int ARow);
+    // OnEditingDone now, OnEditCellDone (real column) once the posted "GridEditDone" arrives.
+    void DoEditingDone(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void HideCellEdit();
+    void ShowCellEdit();
+    bool WantsTabFromEditor();
+    int GetEditLimit();
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    void EditorTextChanged() override;
+    bool EditMode() const;
+    TEditorType EditControl() const;
+    // The control of the open edit; nullptr for the text editor and when none is open.
+    TWinControl* EditCtrl() const;
+    // The item the next combo edit selects; false for an index or text not in the list.
+    bool SetComboSelection(int Index);
+    bool SetComboSelectionString(const QString& S);
+
+    // ---- in-place editing as the in-place editors (grid/stringgrid/inplace/) call it
+    // The grid's text editor, nullptr until it is first shown.
+    TExInplaceEdit* NormalEdit() const;
+    TExInplaceEdit* GetNormalEdit() const { return NormalEdit(); }
+    // The public combo editor the windows fill in OnGetEditorType; the spin editor.
+    TGridCombo* Combobox();
+    TGridSpin* SpinEdit();
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    // False when no item equals S.
+    bool RemoveComboString(const QString& S);
+    // The navigation after an edit.
+    void DoneInplaceEdit(uint16_t& Key, TShiftState Shift);
+    void AdvanceCell(int ACol, int ARow, bool Edit, bool Recursive, bool Forward, bool FromEditor, bool ByTab);
+    // One Tab step; false when the Tab went on to the parent control.
+    bool TabNavigate(bool Backward);
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -847,8 +899,22 @@ protected:
     void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
 
-    // The editing half's entry: leaves edit mode, committing nothing yet.
+    // Closes the open edit: the text editor or the control commits its value, then the current
+    // cell is validated through SelectCell.
     void HideInplaceEdit();
+    bool CanEditShow() override;
+    // The grid's own text editor (NormalEdit).
+    TInplaceEdit* CreateEditor() override;
+    bool SelectCell(int ACol, int ARow) override;
+    // Typing notes the character that starts an edit for the control it opens.
+    void KeyPress(QChar& Key) override;
+    // The text editor closed by the platform's own keys ends the edit as its focus loss would.
+    void EditorHidden() override;
+    // The editor control follows its cell while the grid scrolls or sizes.
+    void UpdateEditorPlace() override;
+    void PlaceEditControl(int ACol, int ARow);
+    // "GridEditDone" reaches the grid's window.
+    void GridEditDone(const TMessage& Message);
     // Repositions the controls placed in cells.
     void CellControlsUpdate(bool Rebuild);
     // The owner form's resize, answered before the form's own handler.
@@ -864,6 +930,13 @@ protected:
 private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
+    // The in-place editors work on the grid's edit state.
+    friend class TInplaceEdit;
+    friend class TExInplaceEdit;
+    friend class TEditLink;
+    friend class TGridCheckBox;
+    friend class TGridSpin;
+    friend class TGridCombo;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void createOwnedObjects();
     // The text a filter condition tests in a row.
@@ -896,6 +969,12 @@ private:
     void expandNodeOnly(int ARow);
     template <class T>
     void setAndRepaint(T& field, T Value);
+    // The edit permission of a cell the current cell moves to (grid/stringgrid/editing/).
+    bool allowEditOnTarget(int ACol, int ARow, QString& TargetText);
+    // The check box editor, made on first use.
+    TGridCheckBox* checkEditor();
+    // The control of the open edit, the check box editor included; nullptr for none.
+    TWinControl* shownEditControl() const;
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

@@ -25,11 +25,13 @@ class TControlCombo;
 class TControlEdit;
 class TDropCheckList;
 class TDropList;
+class TExInplaceEdit;
 class TFooterPanel;
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
+class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
@@ -151,6 +153,27 @@ public:
     // Editing allowed beyond goEditing.
     bool FEditDisable = false;
     int FMaxEditLength = 0;
+
+    // ---- editing life cycle (grid/stringgrid/editing/)
+    TWinControl* EditCtrl = nullptr;
+    bool FSpecialEditor = false;
+    bool FShowEditProcess = false;
+    bool FEntered = false;
+    bool FBlockKill = false;
+    bool FValidating = false;
+    bool FNoEditChange = false;
+    bool FLastValidation = true;
+    bool FSpinUpClick = false, FSpinDnClick = false;
+    QChar FStartEditChar;
+    QString FEditText;
+    // ---- in-place editing state shared with the editors (grid/stringgrid/inplace/)
+    TExInplaceEdit* FNormalEdit = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    bool FNoAutoAdvance = false;
+    bool InvokedFocusChange = false;
+    // Editing was started by a mouse click: the editor puts its caret under the pointer.
+    bool LButFlg = false;
+    TPoint FClickPos;
 
     // ---- mouse sizing and moving
     int Colclicked = -1, Rowclicked = -1;

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
-void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) { SetCellEx(RealColIndex(ACol), ARow, Value); }
 void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
 
 QString TExStringGrid::GetCurrentCell() {
@@ -24,7 +23,6 @@ QString TExStringGrid::GetCurrentCellEx() {
 }
 
 void TExStringGrid::SetCurrentEditText(const QString& Value) { SetCurrentCell(Value); }
-void TExStringGrid::RestoreEditCell() { SetCurrentCell(p->FOldCellText); }
 
 void TExStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString) {
     OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
@@ -149,6 +147,8 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
     QString value = NewValue;
     bool valid = true;
     OnCellValidate(this, RealCol(), Row(), value, valid);
+    // The editors show this text after the answer, accepted or refused.
+    p->FNewCellText = value;
     if (valid) SetCurrentCell(value);
     return valid;
 }

@@ -1,5 +1,6 @@
 // The look's border around the grid, painted after the cells on the window's frame.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/model/string_grid_unit.h"
 #include "platform/graphics/canvas.h"
 
 namespace {
@@ -42,6 +43,10 @@ void TExStringGrid::PaintBorder(TCanvas& Canvas) {
 }
 
 void TExStringGrid::WndProc(TMessage& Message) {
+    if (Message.Msg == GridEditDoneMessage()) {
+        GridEditDone(Message);
+        return;
+    }
     TBaseGrid::WndProc(Message);
     if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));
 }

@@ -1,0 +1,232 @@
+// When a cell of the string grid may be edited, how an edit opens and ends, and whether the
+// current cell may move meanwhile.
+#include "grid/foundation/html_text.h"
+#include "grid/stringgrid/editing/editor_kinds.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/model/string_grid_unit.h"
+#include "platform/controls/inplace_edit.h"
+
+bool TExStringGrid::EditMode() const { return p->EditMode; }
+TEditorType TExStringGrid::EditControl() const { return p->EditControl; }
+TWinControl* TExStringGrid::EditCtrl() const { return p->EditCtrl; }
+
+bool TExStringGrid::IsEditable(int ACol, int ARow) {
+    const bool mayEdit = (Options() & goEditing) || p->MouseActions->RangeSelectAndEdit || p->FEditDisable;
+    return mayEdit && CellEditable(ACol, ARow);
+}
+
+bool TExStringGrid::CellEditable(int ACol, int ARow) {
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    bool canEdit = true;
+    CanEditCell(base.X, base.Y, canEdit);
+    bool fixed = false;
+    IsFixedCell(base.X, base.Y, fixed);
+    return canEdit && !fixed;
+}
+
+bool TExStringGrid::CanEditShow() {
+    if (p->FValidating) return false;
+    bool answer = TBaseGrid::CanEditShow();
+    const TPoint base = BaseCell(RealCol(), Row());
+    if (answer && !p->EditMode && IsControlCell(base.X, base.Y)) return false;
+    if (answer && !p->EditMode) {
+        p->FNoEditChange = true;
+        p->FCellCache = GetCurrentCell();
+        p->EditControl = DefaultEditor;
+        GetCellEditor(base.X, base.Y, p->EditControl);
+        if (p->EditControl == edNone) return false;
+        p->EditControl = AvailableEditorKind(p->EditControl);
+        p->EditMode = true;
+        if (IsTextEditorKind(p->EditControl)) {
+            p->FShowEditProcess = true;
+        } else {
+            ShowEditControl(RealToDisplCol(base.X), base.Y);
+            p->FEntered = true;
+            answer = false;
+        }
+    }
+    if (answer) {
+        p->FEntered = true;
+        p->FEditing = true;
+    }
+    return answer;
+}
+
+QString TExStringGrid::GetEditText(int ACol, int ARow) {
+    p->FNoEditChange = true;
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    const QString text = TBaseGrid::GetEditText(base.X, base.Y);
+    return EditWithTags ? text : HTMLToPlainText(text);
+}
+
+void TExStringGrid::SetEditText(int ACol, int ARow, const QString& Value) {
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    TBaseGrid::SetEditText(base.X, base.Y, Value);
+}
+
+void TExStringGrid::EditorTextChanged() {
+    // Live update: the cell follows the typing for the text kinds that take any text.
+    if (p->FShowEditProcess && p->EditMode && IsLiveTextKind(p->EditControl)) TBaseGrid::EditorTextChanged();
+}
+
+void TExStringGrid::KeyPress(QChar& Key) {
+    TBaseGrid::KeyPress(Key);
+    // The character that starts an edit is typed into the control the edit opens.
+    const bool starts = (Options() & goEditing) && !p->EditMode && (Key == QChar('\b') || Key.unicode() >= 0x20);
+    if (starts) p->FStartEditChar = Key;
+}
+
+void TExStringGrid::DoEditingDone(int ACol, int ARow) {
+    OnEditingDone(this);
+    p->EditMode = false;
+    PostMessage(this, GridEditDoneMessage(), static_cast<uintptr_t>(ACol), ARow);
+}
+
+void TExStringGrid::GridEditDone(const TMessage& Message) {
+    OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+    if (!p->MouseActions->EditOnDblClickOnly()) return;
+    HideEditor();
+    p->EditMode = false;
+    SetOptions(Options() & ~goEditing);
+}
+
+void TExStringGrid::ShowInplaceEdit() {
+    if (IsControlCell(RealCol(), Row())) return;
+    if (Row() < TopRow()) SetTopRow(Row());
+    if (Col() < LeftCol()) SetLeftCol(Col());
+    p->FEditText = GetCurrentCell();
+    ShowEditor();
+}
+
+void TExStringGrid::HideInplaceEdit() {
+    if (!p->EditMode) return;
+    HideEditor();
+    HideEditControl(Col(), Row());
+    p->EditMode = false;
+    if (GridState() == gsEditing) SetGridState(gsNormal);
+    SelectCell(Col(), Row());
+}
+
+void TExStringGrid::HideCellEdit() { HideEditControl(Col(), Row()); }
+
+void TExStringGrid::ShowCellEdit() { Perform(WM_KEYDOWN, VK_F2); }
+
+void TExStringGrid::RestoreEditCell() {
+    SetCellEx(RealCol(), Row(), p->FCellCache);
+    SetCellEx(RealCol(), Row(), GetCellEx(RealCol(), Row()));
+}
+
+void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) {
+    SetEditText(RealToDisplCol(ACol), ARow, Value);
+    SetCells(ACol, ARow, Value);
+}
+
+void TExStringGrid::UpdateEditorPlace() {
+    TBaseGrid::UpdateEditorPlace();
+    // An editor control stays on its cell; once the cell is scrolled out of view the edit is
+    // committed rather than left open on no cell.
+    TWinControl* control = shownEditControl();
+    if (!control || !control->Visible()) return;
+    const bool rowInView = Row() < FixedRows() || (Row() >= TopRow() && Row() <= TopRow() + VisibleRowCount());
+    const bool colInView = Col() < FixedCols() || (Col() >= LeftCol() && Col() <= LeftCol() + VisibleColCount());
+    if (rowInView && colInView) PlaceEditControl(Col(), Row());
+    else HideInplaceEdit();
+}
+
+// Switches goEditing as the target cell of a move asks and closes a running edit first;
+// answers whether the cell may be edited.
+bool TExStringGrid::allowEditOnTarget(int ACol, int ARow, QString& TargetText) {
+    const int realCol = RealColIndex(ACol);
+    const bool editing = Options() & goEditing;
+    bool allow = true;
+    if (IsControlCell(realCol, ARow)) {
+        CanEditCell(realCol, ARow, allow);
+        if (!p->FEditDisable) p->FEditDisable = !allow && (editing || p->MouseActions->RangeSelectAndEdit);
+        if (!editing && !(Options() & goRowSelect) && allow) {
+            p->FEditChange = true;
+            SetOptions(Options() | goEditing);
+        }
+        return allow;
+    }
+    allow = editing || p->FEditDisable;
+    CanEditCell(realCol, ARow, allow);
+    if (p->MouseActions->DirectEdit && allow && HasNoEditor(realCol, ARow)) allow = false;
+    if (p->MouseActions->EditOnDblClickOnly()) allow = false;
+    if (allow) {
+        p->FEditDisable = false;
+        if (!(Options() & goEditing)) {
+            p->FEditChange = true;
+            if (!p->EditMode) SaveCellState(realCol, ARow);
+            if (p->MouseActions->RangeSelectAndEdit) SetOptions(Options() & ~goRowSelect);
+            SetOptions(Options() | goEditing);
+        }
+        if (p->EditMode) HideInplaceEdit();
+    } else {
+        if (p->EditMode) HideInplaceEdit();
+        if (Options() & goEditing) {
+            p->EditMode = false;
+            p->FEditDisable = true;
+            p->FEditChange = true;
+            SetOptions(Options() & ~goEditing);
+            TBaseGrid::HideEditor();
+        }
+    }
+    TargetText = GetCellEx(realCol, ARow);
+    return allow;
+}
+
+bool TExStringGrid::SelectCell(int ACol, int ARow) {
+    if (!Parent()) return TBaseGrid::SelectCell(ACol, ARow);
+    if (ACol < 0 || ARow < 0) return false;
+    p->FEditText = GetCellEx(RealColIndex(ACol), ARow);
+    // The footer row of a fixed-last-row floating footer takes no selection.
+    if (p->FloatingFooter->Visible && p->FloatingFooter->FooterStyle == fsFixedLastRow && ARow == RowCount() - 1)
+        return false;
+    const int realCol = RealColIndex(ACol);
+    if (IsMergedCell(realCol, ARow) && !IsBaseCell(realCol, ARow) && !(Options() & goRangeSelect)) {
+        const TPoint base = BaseCell(realCol, ARow);
+        FocusCell(RealToDisplCol(base.X), base.Y);
+        RepaintCell(RealToDisplCol(base.X), base.Y);
+        if (p->MouseActions->DirectEdit || (p->ControlLook->DropDownAlwaysVisible && HasComboBox(base.X, base.Y)))
+            ShowInplaceEdit();
+        return false;
+    }
+    if (ACol == 0 && p->FNumNodes > 0 && !(Options() & goRowSelect)) return false;
+    if (UseEnabledRows() && p->Navigation->SkipDisabledRows && !RowEnabled(ARow)) return false;
+
+    // An editor control open on the old cell: its value is committed before the move.
+    const bool controlRunning = p->FEditing && p->FSpecialEditor;
+    TInplaceEdit* textEditor = InplaceEditor();
+    const bool textFocused = textEditor && textEditor->Focused();
+    QString targetText;
+    allowEditOnTarget(ACol, ARow, targetText);
+    bool answer = false;
+    if (!p->FEditing || textFocused || !controlRunning) {
+        bool allow = true;
+        DoCellChanging(Row(), Col(), ARow, ACol, allow);
+        if (IsFixed(ACol, ARow) || !allow)
+            answer = (allow && (Options() & goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
+        else answer = TBaseGrid::SelectCell(ACol, ARow);
+    } else {
+        p->FEditing = false;
+        const bool valid = ValidateCell(GetCurrentCell());
+        bool changing = true;
+        DoCellChanging(Row(), Col(), ARow, ACol, changing);
+        answer = valid && changing && TBaseGrid::SelectCell(ACol, ARow);
+        if (!answer) targetText = GetCurrentCell();
+    }
+    if (!IsLoading() && ARow != p->FOldRowSel && OnRowUpdate) {
+        OnRowUpdate(this, p->FOldRowSel, ARow);
+        p->FOldRowSel = ARow;
+    }
+    p->FCellCache = targetText;
+    return answer;
+}
+
+void TExStringGrid::EditorHidden() {
+    if (!p->EditMode || !IsTextEditorKind(p->EditControl)) return;
+    const TPoint cell = InplaceEditor()->EditCell();
+    p->FEditing = false;
+    p->FShowEditProcess = false;
+    DoEditingDone(RealColIndex(cell.X), cell.Y);
+}

@@ -1,0 +1,271 @@
+#include "grid/stringgrid/editing/editing_fixture.h"
+#include "grid/stringgrid/inplace/edit_link.h"
+#include "grid/stringgrid/inplace/grid_check_box_editor.h"
+#include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_spin.h"
+
+namespace {
+
+// Column 2 is a combo list of "red", "green", "blue" that the grid asks for as the windows do:
+// OnGetEditorType sets the kind and fills the public combo.
+class EditorControls : public EditingFixture {
+protected:
+    void SetUp() override {
+        EditingFixture::SetUp();
+        grid->OnGetEditorType = [this](TObject*, int ACol, int ARow, TEditorType& AEditor) {
+            note("GetEditorType", ACol, ARow);
+            const auto kind = editorOf.find({ACol, ARow});
+            if (kind != editorOf.end()) AEditor = kind->second;
+            if (AEditor == edComboList || AEditor == edComboEdit) {
+                grid->ClearComboString();
+                for (const char* item : {"red", "green", "blue"}) grid->AddComboString(item);
+            }
+        };
+        grid->OnGetEditorProp = [this](TObject*, int ACol, int ARow, TEditLink*) { note("GetEditorProp", ACol, ARow); };
+        grid->OnComboChange = [this](TObject*, int ACol, int ARow, int AItemIndex, QString ASelection) {
+            log << QStringLiteral("ComboChange %1,%2 %3 %4").arg(ACol).arg(ARow).arg(AItemIndex).arg(ASelection);
+        };
+    }
+    // Opens the editor of cell (ACol, ARow) of the given kind with F2.
+    void openWith(TEditorType kind, int ACol = 1, int ARow = 1) {
+        editorOf[{ACol, ARow}] = kind;
+        grid->SetCol(ACol);
+        grid->SetRow(ARow);
+        log.clear();
+        keyPress(*grid, VK_F2);
+        processPosted();
+    }
+    TRect insideCell(int ACol, int ARow) const {
+        const TRect r = grid->CellRect(ACol, ARow);
+        return {r.Left, r.Top, r.Right - 1, r.Bottom - 1};
+    }
+};
+
+TEST_F(EditorControls, AnUnmatchedComboListShowsItsFirstItemAndCommitsOnEnter) {
+    openWith(edComboList, 2, 3);
+    TGridCombo& combo = *grid->Combobox();
+    ASSERT_TRUE(combo.Visible());
+    EXPECT_TRUE(combo.Focused());
+    EXPECT_EQ(combo.Text(), "red");
+    EXPECT_EQ(grid->Cells(2, 3), "2:3");  // nothing written before the edit ends
+    keyPress(combo, VK_DOWN, ssAlt);
+    keyPress(combo, VK_RETURN);
+    processPosted();
+    EXPECT_FALSE(combo.Visible());
+    EXPECT_EQ(grid->Cells(2, 3), "red");
+    // The commit validates the current cell again through the cell selection, which asks
+    // OnCanEditCell.
+    EXPECT_EQ(log, QStringList({"GetEditorType 2,3", "GetEditorProp 2,3", "ComboChange 2,3 0 red",
+                                "EditingDone red", "CanEdit 2,3", "EditCellDone 2,3"}));
+}
+
+TEST_F(EditorControls, ComboListSelection) {
+    struct Case {
+        const char* name;
+        QString cell;
+        int preset;  // SetComboSelection before the edit, -1 none
+        QString shown;
+        bool reports;
+    };
+    const Case cases[] = {
+        {"cell text among the items", "blue", -1, "blue", false},
+        {"preset item", "nothing", 1, "green", false},
+        {"neither", "nothing", -1, "red", true},
+    };
+    for (const Case& c : cases) {
+        grid->SetCells(2, 3, c.cell);
+        if (c.preset >= 0) {
+            grid->ClearComboString();
+            for (const char* item : {"red", "green", "blue"}) grid->AddComboString(item);
+            ASSERT_TRUE(grid->SetComboSelection(c.preset));
+        }
+        openWith(edComboList, 2, 3);
+        EXPECT_EQ(grid->Combobox()->Text(), c.shown) << c.name;
+        EXPECT_EQ(log.filter("ComboChange").size(), c.reports ? 1 : 0) << c.name;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(EditorControls, ComboReportsTheRealColumnWhenColumnsAreHidden) {
+    grid->HideColumn(1);
+    // Display column 1 shows real column 2.
+    editorOf[{2, 3}] = edComboList;
+    grid->SetRow(3);
+    grid->SetCol(1);
+    log.clear();
+    keyPress(*grid, VK_F2);
+    EXPECT_TRUE(log.contains("ComboChange 2,3 0 red"));
+    keyPress(*grid->Combobox(), VK_RETURN);
+    processPosted();
+    EXPECT_EQ(grid->AllCells(2, 3), "red");
+    EXPECT_EQ(log.last(), "EditCellDone 2,3");
+}
+
+TEST_F(EditorControls, EscapeInAComboEditKeepsTheCellText) {
+    openWith(edComboEdit, 2, 3);
+    TGridCombo& combo = *grid->Combobox();
+    EXPECT_EQ(combo.Text(), "2:3");
+    typeChar(combo, 'x');
+    keyPress(combo, VK_ESCAPE);
+    EXPECT_FALSE(combo.Visible());
+    EXPECT_EQ(grid->Cells(2, 3), "2:3");
+    EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(EditorControls, TheStartingKeyIsTheFirstCharacterOfTheControl) {
+    editorOf[{1, 1}] = edComboEdit;
+    typeChar(*grid, 'k');
+    processPosted();
+    EXPECT_TRUE(grid->Combobox()->Text().endsWith('k'));
+    // The check box takes no starting key.
+    TearDown();
+    SetUp();
+    editorOf[{1, 1}] = edCheckBox;
+    typeChar(*grid, 'k');
+    processPosted();
+    EXPECT_EQ(grid->Cells(1, 1), "1:1");
+}
+
+TEST_F(EditorControls, SpinKindsLoadAndCommitTheirValue) {
+    grid->SetCells(1, 1, "5");
+    openWith(edSpinEdit);
+    TGridSpin& spin = *grid->SpinEdit();
+    ASSERT_TRUE(spin.Visible());
+    EXPECT_EQ(spin.SpinType(), sptNormal);
+    EXPECT_EQ(spin.Value(), 5);
+    keyPress(spin, VK_PRIOR);
+    keyPress(spin, VK_RETURN);
+    processPosted();
+    EXPECT_FALSE(spin.Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "6");
+    EXPECT_EQ(log.filter("EditingDone"), QStringList{"EditingDone 6"});
+
+    grid->SetCells(1, 2, "abc 2.5");
+    openWith(edFloatSpinEdit, 1, 2);
+    EXPECT_EQ(spin.SpinType(), sptFloat);
+    EXPECT_DOUBLE_EQ(spin.FloatValue(), 2.5);
+}
+
+TEST_F(EditorControls, TheCheckBoxEditorShowsTheCellTextAndWritesNothing) {
+    openWith(edCheckBox);
+    TGridCheckBox& check = *grid->Private().EditCheck;
+    ASSERT_TRUE(check.Visible());
+    EXPECT_EQ(check.Caption(), "1:1");
+    EXPECT_FALSE(check.Checked());
+    keyPress(check, VK_SPACE);
+    EXPECT_TRUE(check.Checked());
+    keyPress(check, VK_RETURN);
+    processPosted();
+    EXPECT_FALSE(check.Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "1:1");
+    EXPECT_TRUE(log.contains("EditCellDone 1,1"));
+}
+
+TEST_F(EditorControls, ControlsAreMadeOnFirstUseAndReused) {
+    EXPECT_FALSE(grid->Private().FEditSpin);
+    EXPECT_FALSE(grid->Private().EditCheck);
+    openWith(edSpinEdit);
+    TGridSpin* spin = grid->SpinEdit();
+    keyPress(*spin, VK_RETURN);
+    openWith(edSpinEdit, 1, 2);
+    EXPECT_EQ(grid->SpinEdit(), spin);
+    EXPECT_TRUE(spin->Visible());
+}
+
+TEST_F(EditorControls, ControlsCoverTheirCellAndFollowItAsTheGridScrollsAndSizes) {
+    for (TEditorType kind : {edComboEdit, edSpinEdit, edCheckBox}) {
+        openWith(kind, 2, 2);
+        TWinControl& control = *FocusedControl();
+        EXPECT_EQ(control.BoundsRect(), insideCell(2, 2)) << kind;
+        grid->SetColWidths(1, 100);
+        EXPECT_EQ(control.BoundsRect(), insideCell(2, 2)) << kind;
+        grid->SetRowHeights(1, 40);
+        EXPECT_EQ(control.BoundsRect(), insideCell(2, 2)) << kind;
+        grid->SetRowCount(60);
+        grid->SetTopRow(2);
+        EXPECT_EQ(control.BoundsRect(), insideCell(2, 2)) << kind;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(EditorControls, ScrollingTheCellOutOfViewCommitsTheEdit) {
+    grid->SetRowCount(60);
+    openWith(edComboEdit, 2, 2);
+    typeChar(*grid->Combobox(), '!');
+    grid->SetTopRow(30);
+    EXPECT_FALSE(grid->Combobox()->Visible());
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "2:2!");
+}
+
+TEST_F(EditorControls, AGridDestroyedDuringAControlEditKeepsTheValue) {
+    openWith(edComboEdit, 2, 2);
+    typeChar(*grid->Combobox(), '?');
+    QString written;
+    grid->OnEditingDone = [&](TObject*) { written = grid->Cells(2, 2); };
+    delete grid;
+    grid = nullptr;
+    EXPECT_EQ(written, "2:2?");
+}
+
+TEST_F(EditorControls, KindsWithoutTheirControlInThisBuild) {
+    struct Case {
+        TEditorType kind;
+        bool textEditor;
+    };
+    const Case cases[] = {
+        {edEditBtn, true}, {edNumericUnitEditBtn, true}, {edMemoDropDown, true},
+        {edDateEdit, false}, {edRichEdit, false}, {edDataCheckBox, false}, {edCustom, false},
+    };
+    for (const Case& c : cases) {
+        openWith(c.kind);
+        EXPECT_EQ(textEditorOpen(), c.textEditor) << c.kind;
+        EXPECT_TRUE(grid->EditMode()) << c.kind;
+        TearDown();
+        SetUp();
+    }
+}
+
+// A link whose editor is a plain edit.
+class TTestLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    ~TTestLink() override { delete edit; }
+    TWinControl* GetEditControl() override { return edit; }
+    void CreateEditor(TWinControl* AParent) override {
+        if (!edit) edit = new TEdit(nullptr);
+        edit->AutoSelect = false;
+        edit->SetParent(AParent);
+        edit->OnKeyDown = [this](TObject* Sender, uint16_t& Key, TShiftState Shift) { EditKeyDown(Sender, Key, Shift); };
+    }
+    QString GetEditorValue() override { return edit->Text(); }
+    void SetEditorValue(const QString& s) override {
+        edit->SetText(s);
+        edit->SetSelStart(static_cast<int>(s.size()));
+    }
+    TEdit* edit = nullptr;
+};
+
+TEST_F(EditorControls, ACustomEditLinkIsPlacedMovedAndCommitted) {
+    TTestLink link(nullptr);
+    grid->EditLink = &link;
+    openWith(edCustom, 2, 2);
+    ASSERT_TRUE(link.edit);
+    EXPECT_TRUE(link.edit->Visible());
+    EXPECT_EQ(link.edit->Text(), "2:2");
+    const TRect cell = grid->CellRect(2, 2);
+    EXPECT_EQ(link.edit->Left(), cell.Left);
+    grid->SetColWidths(1, 90);
+    EXPECT_EQ(link.edit->Left(), grid->CellRect(2, 2).Left);
+    typeChar(*link.edit, '+');
+    keyPress(*link.edit, VK_RETURN);
+    processPosted();
+    EXPECT_FALSE(link.edit->Visible());
+    EXPECT_EQ(grid->Cells(2, 2), "2:2+");
+    EXPECT_TRUE(log.contains("EditCellDone 2,2"));
+    grid->EditLink = nullptr;
+}
+
+} // namespace

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "grid/stringgrid/inplace/typing_filter.h"
+
+// The groups of editor kinds the editing life cycle tells apart.
+
+// Kinds edited in the grid's own text editor: IsTextEditorKind of the typing filter.
+// Text kinds whose editor text follows into the cell while typing (edValidChars does not).
+bool IsLiveTextKind(TEditorType Kind);
+bool IsSpinKind(TEditorType Kind);
+bool IsComboKind(TEditorType Kind);
+// Kinds whose editor controls this build does not have: the kind the edit opens with instead.
+// Edit-with-button and value-and-unit editors fall back to the text editor of the same typing
+// rules, the plain drop-downs to the text editor; date, time, rich-text, button, colour and
+// image kinds open without a control (nothing is written), as with no date pickers.
+TEditorType AvailableEditorKind(TEditorType Kind);

@@ -1,0 +1,46 @@
+// The grid's editor controls as its public properties give them: each made on first use, owned
+// by the grid and reused for every edit.
+#include "grid/stringgrid/inplace/ex_inplace_edit.h"
+#include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_spin.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+TExInplaceEdit* TExStringGrid::NormalEdit() const { return p->FNormalEdit; }
+
+TGridCombo* TExStringGrid::Combobox() {
+    if (!p->EditCombo) {
+        p->EditCombo = new TGridCombo(this);
+        p->EditCombo->SetVisible(false);
+        p->EditCombo->SetEnabled(false);
+        p->EditCombo->SetParent(this);
+    }
+    return p->EditCombo;
+}
+
+TGridSpin* TExStringGrid::SpinEdit() {
+    if (!p->FEditSpin) {
+        p->FEditSpin = new TGridSpin(this);
+        p->FEditSpin->SetParent(this);
+        p->FEditSpin->SetEnabled(false);
+        p->FEditSpin->SetVisible(false);
+        p->FEditSpin->SetBorderStyle(bsNone);
+    }
+    return p->FEditSpin;
+}
+
+void TExStringGrid::ClearComboString() { Combobox()->ClearItems(); }
+void TExStringGrid::AddComboString(const QString& S) { Combobox()->AddItem(S); }
+void TExStringGrid::AddComboStringObject(const QString& S, TObject* AObject) { Combobox()->AddItemObject(S, AObject); }
+
+bool TExStringGrid::RemoveComboString(const QString& S) {
+    const int i = static_cast<int>(Combobox()->Items().indexOf(S));
+    if (i < 0) return false;
+    Combobox()->DeleteItem(i);
+    return true;
+}
+
+int TExStringGrid::GetEditLimit() { return MaxEditLength(); }
+
+bool TExStringGrid::WantsTabFromEditor() {
+    return (Options() & goTabs) || OnCellValidate || OnCellValidateWide;
+}
