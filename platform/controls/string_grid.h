@@ -103,8 +103,9 @@ struct TAxisLayout;
 //
 // Editing. With goEditing the current cell is edited in place by a text editor (TInplaceEdit)
 // that the grid makes on first use: F2, Enter (which switches editing off again when the editor
-// is open), a typed character (which replaces the cell's text) or a press on the cell that is
-// already current open it, each only when CanEditShow allows. The editor is loaded with
+// is open), a character typed to the grid (WM_CHAR, after KeyPress; it replaces the cell's
+// text) or a press on the cell that is already current open it, each only when CanEditShow
+// allows. The editor is loaded with
 // GetEditText, hands every change to EditorTextChanged (the base writes it through SetEditText
 // at once) and writes its text once more when it closes. It closes before the current cell
 // moves (after SelectCell allowed the move) and opens again in the new cell with
@@ -228,8 +229,6 @@ protected:
     virtual TInplaceEdit* CreateEditor();
     // The editor is placed again over its cell (scrolling, sizes).
     virtual void UpdateEditorPlace();
-    // The editor was closed, its text written.
-    virtual void EditorHidden() {}
 
     // The current cell goes to (ACol, ARow) when SelectCell allows it; MoveAnchor moves the
     // anchor too (always so without goRangeSelect); Show scrolls the cell into view.

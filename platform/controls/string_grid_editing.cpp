@@ -66,7 +66,6 @@ void TStringGrid::HideEditor() {
     d->Editor->SetVisible(false);
     if (d->State == gsEditing) d->State = gsNormal;
     if (hadFocus) SetFocus();
-    EditorHidden();
 }
 
 void TStringGrid::UpdateEditorPlace() {

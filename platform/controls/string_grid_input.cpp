@@ -91,17 +91,19 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         if (CanFocus()) SetFocus();
         const TGridCoord cell = MouseCoord(X, Y);
         if (cell.X >= d->Cols.Fixed && cell.Y >= d->Rows.Fixed) {
-            // A press on the cell that is already current opens its editor.
-            if (cell == d->Current && (d->Options & goEditing) && !(Shift & ssShift)) {
-                ShowEditor();
-                if (d->Editor && d->Editor->Visible()) {
-                    TCustomControl::MouseDown(Button, Shift, X, Y);
-                    return;
+            if (cell == d->Current && !(Shift & ssShift)) {
+                // A press on the cell that is already current leaves it current (no new
+                // SelectCell) and opens its editor.
+                if (d->Anchor != d->Current) {
+                    InvalidateGridRect(Selection());
+                    d->Anchor = d->Current;
                 }
+                if (d->Options & goEditing) ShowEditor();
+            } else {
+                const bool extend = (Shift & ssShift) && (d->Options & goRangeSelect);
+                MoveColRow(cell.X, cell.Y, !extend, true);
             }
-            const bool extend = (Shift & ssShift) && (d->Options & goRangeSelect);
-            MoveColRow(cell.X, cell.Y, !extend, true);
-            if (d->Options & goRangeSelect) d->State = gsSelecting;
+            if ((d->Options & goRangeSelect) && d->State == gsNormal) d->State = gsSelecting;
         }
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);

@@ -123,14 +123,16 @@ void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) {
 
 void TExStringGrid::UpdateEditorPlace() {
     TBaseGrid::UpdateEditorPlace();
-    // An editor control stays on its cell; once the cell is scrolled out of view the edit is
+    // An open editor stays on its cell; once the cell is scrolled out of view the edit is
     // committed rather than left open on no cell.
     TWinControl* control = shownEditControl();
-    if (!control || !control->Visible()) return;
+    TInplaceEdit* text = InplaceEditor();
+    const bool textOpen = p->EditMode && text && text->Visible();
+    if (!textOpen && (!control || !control->Visible())) return;
     const bool rowInView = Row() < FixedRows() || (Row() >= TopRow() && Row() <= TopRow() + VisibleRowCount());
     const bool colInView = Col() < FixedCols() || (Col() >= LeftCol() && Col() <= LeftCol() + VisibleColCount());
-    if (rowInView && colInView) PlaceEditControl(Col(), Row());
-    else HideInplaceEdit();
+    if (!rowInView || !colInView) HideInplaceEdit();
+    else if (!textOpen) PlaceEditControl(Col(), Row());
 }
 
 // Switches goEditing as the target cell of a move asks and closes a running edit first;
@@ -194,20 +196,19 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
     if (ACol == 0 && p->FNumNodes > 0 && !(Options() & goRowSelect)) return false;
     if (UseEnabledRows() && p->Navigation->SkipDisabledRows && !RowEnabled(ARow)) return false;
 
-    // An editor control open on the old cell: its value is committed before the move.
-    const bool controlRunning = p->FEditing && p->FSpecialEditor;
     TInplaceEdit* textEditor = InplaceEditor();
     const bool textFocused = textEditor && textEditor->Focused();
     QString targetText;
     allowEditOnTarget(ACol, ARow, targetText);
     bool answer = false;
-    if (!p->FEditing || textFocused || !controlRunning) {
+    if (!p->FEditing || textFocused) {
         bool allow = true;
         DoCellChanging(Row(), Col(), ARow, ACol, allow);
         if (IsFixed(ACol, ARow) || !allow)
             answer = (allow && (Options() & goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
         else answer = TBaseGrid::SelectCell(ACol, ARow);
     } else {
+        // The edit of a control ended: its committed value is validated before the move.
         p->FEditing = false;
         const bool valid = ValidateCell(GetCurrentCell());
         bool changing = true;
@@ -221,12 +222,4 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
     }
     p->FCellCache = targetText;
     return answer;
-}
-
-void TExStringGrid::EditorHidden() {
-    if (!p->EditMode || !IsTextEditorKind(p->EditControl)) return;
-    const TPoint cell = InplaceEditor()->EditCell();
-    p->FEditing = false;
-    p->FShowEditProcess = false;
-    DoEditingDone(RealColIndex(cell.X), cell.Y);
 }

@@ -102,6 +102,11 @@ TEST_F(EditingLifeCycle, MovesTheGridRefusesOrRedirects) {
     grid->SetRow(grid->RowCount() - 1);
     EXPECT_EQ(grid->Row(), 1);
     grid->FloatingFooter().Visible = false;
+    // A cell the application calls fixed is not entered.
+    grid->OnIsFixedCell = [](TObject*, int ARow, int ACol, bool& IsFixed) { IsFixed = ACol == 3 && ARow == 1; };
+    grid->SetCol(3);
+    EXPECT_EQ(grid->Col(), 1);
+    grid->OnIsFixedCell = nullptr;
     // Column 0 of a grid with nodes belongs to the nodes.
     grid->SetFixedCols(0);
     grid->AddNode(2, 2);

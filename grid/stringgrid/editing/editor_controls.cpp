@@ -248,7 +248,10 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
     case edComboList:
         if (!p->EditMode || !p->EditCombo) break;
         p->EditMode = false;
-        CommitEditValue(realCol, ARow, p->EditCombo->Text());
+        // A list with no item selected (Escape took the combo back to a cell text that is no
+        // item) holds no value: the cell keeps its text rather than being emptied.
+        if (p->EditControl == edComboEdit || p->EditCombo->ItemIndex() >= 0)
+            CommitEditValue(realCol, ARow, p->EditCombo->Text());
         putAway(*p->EditCombo);
         break;
     case edCheckBox:

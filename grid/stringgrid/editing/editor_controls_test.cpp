@@ -102,15 +102,60 @@ TEST_F(EditorControls, ComboReportsTheRealColumnWhenColumnsAreHidden) {
     EXPECT_EQ(log.last(), "EditCellDone 2,3");
 }
 
-TEST_F(EditorControls, EscapeInAComboEditKeepsTheCellText) {
-    openWith(edComboEdit, 2, 3);
-    TGridCombo& combo = *grid->Combobox();
-    EXPECT_EQ(combo.Text(), "2:3");
-    typeChar(combo, 'x');
-    keyPress(combo, VK_ESCAPE);
-    EXPECT_FALSE(combo.Visible());
-    EXPECT_EQ(grid->Cells(2, 3), "2:3");
-    EXPECT_TRUE(grid->Focused());
+TEST_F(EditorControls, EscapeKeepsTheCellText) {
+    struct Case {
+        TEditorType kind;
+        QString cell;
+        QChar typed;
+    };
+    const Case cases[] = {
+        {edComboEdit, "2:3", 'x'},
+        {edComboList, "not an item", 'b'},
+        {edSpinEdit, "7", '9'},
+        {edCheckBox, "2:3", ' '},
+    };
+    for (const Case& c : cases) {
+        grid->SetCells(2, 3, c.cell);
+        openWith(c.kind, 2, 3);
+        TWinControl& control = focused();
+        typeChar(control, c.typed);
+        keyPress(control, VK_ESCAPE);
+        processPosted();
+        EXPECT_FALSE(control.Visible()) << c.kind;
+        EXPECT_FALSE(grid->EditMode()) << c.kind;
+        EXPECT_EQ(grid->Cells(2, 3), c.cell) << c.kind;
+        EXPECT_TRUE(grid->Focused()) << c.kind;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(EditorControls, WaysToStartAControlEdit) {
+    struct Case {
+        const char* name;
+        std::function<void()> start;
+    };
+    const Case cases[] = {
+        {"F2", [this]() { keyPress(*grid, VK_F2); }},
+        {"Enter", [this]() { keyPress(*grid, VK_RETURN); }},
+        {"typing", [this]() { typeChar(*grid, 'g'); }},
+        {"a press on the current cell", [this]() { clickCell(2, 3); }},
+        {"EditorMode", [this]() { grid->SetEditorMode(true); }},
+    };
+    for (const Case& c : cases) {
+        editorOf[{2, 3}] = edComboEdit;
+        grid->SetCol(2);
+        grid->SetRow(3);
+        c.start();
+        processPosted();
+        TGridCombo& combo = *grid->Combobox();
+        EXPECT_TRUE(combo.Visible()) << c.name;
+        EXPECT_TRUE(combo.Focused()) << c.name;
+        EXPECT_TRUE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->EditCtrl(), &combo) << c.name;
+        TearDown();
+        SetUp();
+    }
 }
 
 TEST_F(EditorControls, TheStartingKeyIsTheFirstCharacterOfTheControl) {
@@ -191,13 +236,21 @@ TEST_F(EditorControls, ControlsCoverTheirCellAndFollowItAsTheGridScrollsAndSizes
 }
 
 TEST_F(EditorControls, ScrollingTheCellOutOfViewCommitsTheEdit) {
-    grid->SetRowCount(60);
-    openWith(edComboEdit, 2, 2);
-    typeChar(*grid->Combobox(), '!');
-    grid->SetTopRow(30);
-    EXPECT_FALSE(grid->Combobox()->Visible());
-    EXPECT_FALSE(grid->EditMode());
-    EXPECT_EQ(grid->Cells(2, 2), "2:2!");
+    // The combo, and edValidChars, whose text reaches the cell only when the edit ends.
+    grid->ValidChars = "!";
+    for (TEditorType kind : {edComboEdit, edValidChars}) {
+        grid->SetRowCount(60);
+        openWith(kind, 2, 2);
+        typeChar(focused(), '!');
+        grid->SetTopRow(30);
+        EXPECT_FALSE(focused().Visible() && &focused() != grid) << kind;
+        EXPECT_FALSE(grid->EditMode()) << kind;
+        EXPECT_EQ(grid->Cells(2, 2), "2:2!") << kind;
+        EXPECT_TRUE(log.contains("EditingDone 2:2!")) << kind;
+        TearDown();
+        SetUp();
+        grid->ValidChars = "!";
+    }
 }
 
 TEST_F(EditorControls, AGridDestroyedDuringAControlEditKeepsTheValue) {
@@ -265,6 +318,12 @@ TEST_F(EditorControls, ACustomEditLinkIsPlacedMovedAndCommitted) {
     EXPECT_FALSE(link.edit->Visible());
     EXPECT_EQ(grid->Cells(2, 2), "2:2+");
     EXPECT_TRUE(log.contains("EditCellDone 2,2"));
+    // Escape takes the editor back to the text the cell had when the edit began.
+    keyPress(*grid, VK_F2);
+    typeChar(*link.edit, '-');
+    keyPress(*link.edit, VK_ESCAPE);
+    EXPECT_FALSE(link.edit->Visible());
+    EXPECT_EQ(grid->Cells(2, 2), "2:2+");
     grid->EditLink = nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/application.h"
 #include "platform/controls/keyboard.h"
+#include "platform/messages/message_loop.h"
 
 // ---- TEditLinkPopupForm
 
@@ -21,13 +22,17 @@ void TEditLinkPopupForm::CreateParams(TCreateParams& Params) {
 
 TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
+// The free notifications the link asked for stay until it goes: a derived link may watch the
+// same components, and the pair has one registration.
 TEditLink::~TEditLink() {
-    if (FPopupForm) FPopupForm->RemoveFreeNotification(this);
+    // The grid that last showed the link must not reach for it any more.
+    if (FOwner && FOwner->EditLink == this) FOwner->EditLink = nullptr;
 }
 
 void TEditLink::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupForm) FPopupForm = nullptr;
+    if (Operation == opRemove && AComponent == FOwner) FOwner = nullptr;
     if (Operation == opRemove && AComponent == FSubClassedControl) {
         FSubClassedControl = nullptr;
         FSubClassed = false;
@@ -85,7 +90,7 @@ void TEditLink::EditKeyDown(TObject*, uint16_t& Key, TShiftState Shift) {
     const uint16_t key = Key;
     focusGrid();
     grid.HideEditControl(grid.Col(), grid.Row());
-    if (EditStyle == esPopup) EditExit(this);
+    if (EditStyle == esPopup) exitPopupAfterKey();
     p.EditMode = false;
     grid.SelectCell(grid.Col(), grid.Row());
     if (!p.FLastValidation) {
@@ -129,6 +134,20 @@ void TEditLink::EditExit(TObject*) {
         DestroyEditor();
         FPopupForm->Hide();
     }
+}
+
+void TEditLink::exitPopupAfterKey() {
+    HideEditor();
+    if (!FPopupForm) return;
+    FPopupForm->Hide();
+    // The key is still being handled by the control: freeing it now would pull it from under
+    // its own window procedure.
+    const std::weak_ptr<bool> alive = FAlive;
+    const int shown = FShowCount;
+    TMessageLoop::Instance().QueueCall([this, alive, shown] {
+        if (alive.expired() || FShowCount != shown) return;
+        DestroyEditor();
+    });
 }
 
 void TEditLink::HideEditor() {
@@ -184,7 +203,6 @@ void TEditLink::SetFocus(bool Value) {
 void TEditLink::RestoreWinProc() {
     if (EditStyle != esInplace || !FSubClassedControl) return;
     FSubClassedControl->WindowProc = nullptr;
-    FSubClassedControl->RemoveFreeNotification(this);
     FSubClassedControl->SetVisible(false);
     FSubClassedControl = nullptr;
     FSubClassed = false;
@@ -220,6 +238,8 @@ void TEditLink::makePopupForm(const TRect& CellRect) {
 }
 
 void TEditLink::ShowInGrid(TExStringGrid& AGrid, int ACol, int ARow, TColor AColor, TFont& AFont, QChar Start) {
+    ++FShowCount;
+    AGrid.FreeNotification(this);
     FOwner = &AGrid;
     FEditCell = TPoint{AGrid.RealColIndex(ACol), ARow};
     TExStringGridPrivate& p = AGrid.Private();

@@ -2,6 +2,8 @@
 
 #include "platform/controls/form.h"
 
+#include <memory>
+
 class TExStringGrid;
 class TFont;
 
@@ -98,6 +100,9 @@ private:
     // The link moves the focus to the grid itself.
     void focusGrid();
     void makePopupForm(const TRect& CellRect);
+    // EditExit for a key that left the editor: the control is freed once its own key handling
+    // is over, unless the editor was shown again meanwhile.
+    void exitPopupAfterKey();
 
     TExStringGrid* FOwner = nullptr;
     TEditLinkPopupForm* FPopupForm = nullptr;
@@ -106,4 +111,8 @@ private:
     bool FSubClassed = false;
     // The control whose window procedure the grid replaced.
     TWinControl* FSubClassedControl = nullptr;
+    // Counts the shows; a deferred exit is dropped when the editor was shown again.
+    int FShowCount = 0;
+    // Expires with the link: a deferred exit does nothing then.
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -60,8 +60,6 @@ void TExInplaceEdit::CreateWnd() {
     Workmode = true;
     if (!FInplaceGrid) return;
     FWordWrap = FInplaceGrid->WordWrap;
-    const bool password = FInplaceGrid->Private().EditControl == edPassword;
-    SetPasswordChar(password ? FInplaceGrid->PasswordChar : QChar());
     FLengthLimit = static_cast<int16_t>(FInplaceGrid->GetEditLimit());
 }
 
@@ -69,6 +67,8 @@ void TExInplaceEdit::UpdateContents() {
     if (!FInplaceGrid) return;
     TExStringGrid& grid = *FInplaceGrid;
     grid.Private().FNoEditChange = true;
+    // The kind may differ from the last edit's: a password cell hides its characters.
+    SetPasswordChar(grid.Private().EditControl == edPassword ? grid.PasswordChar : QChar());
     TInplaceEdit::UpdateContents();
     TGridDrawState state = 0;
     TBrush brush;
@@ -179,6 +179,18 @@ void TExInplaceEdit::refused(bool Repaint, const QString& OldCellText) {
     p.FOldCellText = OldCellText;
 }
 
+bool TExInplaceEdit::storeAndValidate(TMessage& m, const QString& OldCellText) {
+    TExStringGrid& grid = *FInplaceGrid;
+    TExStringGridPrivate& p = grid.Private();
+    p.FValidating = true;
+    grid.SetCurrentCell(Text());
+    p.FValidating = false;
+    if (grid.ValidateCell(Text())) return true;
+    refused(true, OldCellText);
+    m.Result = 1;
+    return false;
+}
+
 bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     TExStringGrid& grid = *FInplaceGrid;
     TExStringGridPrivate& p = grid.Private();
@@ -208,6 +220,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     if (key == VK_TAB && grid.WantsTabFromEditor()) {
         if (!grid.ValidateCell(Text())) {
             refused(false, oldCellText);
+            m.Result = 1;
             return false;
         }
         grid.HideInplaceEdit();
@@ -222,13 +235,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     const bool atStart = key == VK_LEFT && SelStart() == 0;
     const bool atEnd = key == VK_RIGHT && SelStart() == length;
     if ((atStart || atEnd) && (shift & ssShift) && nav.CursorWalkEditor) {
-        p.FValidating = true;
-        grid.SetCurrentCell(Text());
-        p.FValidating = false;
-        if (!grid.ValidateCell(Text())) {
-            refused(true, oldCellText);
-            return false;
-        }
+        if (!storeAndValidate(m, oldCellText)) return false;
         grid.HideInplaceEdit();
         grid.SetFocus();
         return false;
@@ -236,18 +243,13 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     const bool upOut = key == VK_UP && lineOf(SelStart()) == 0;
     const bool downOut = key == VK_DOWN && lineOf(SelStart()) == lineOf(length);
     if (upOut || downOut) {
-        p.FValidating = true;
-        grid.SetCurrentCell(Text());
-        p.FValidating = false;
-        if (!grid.ValidateCell(Text())) {
-            refused(true, oldCellText);
-            return false;
-        }
+        if (!storeAndValidate(m, oldCellText)) return false;
         moved = true;
     }
     if (key == VK_RETURN && !nav.LineFeedOnEnter && !ctrl) {
         if (!grid.ValidateCell(Text())) {
             refused(false, oldCellText);
+            m.Result = 1;
             return false;
         }
     }

@@ -48,6 +48,8 @@ private:
     void wmKillFocus(TMessage& Message);
     // A refused validation: the editor shows the validator's text and keeps the focus.
     void refused(bool Repaint, const QString& OldCellText);
+    // Writes the text into the cell and validates it; a refusal ends the key-down message.
+    bool storeAndValidate(TMessage& Message, const QString& OldCellText);
     // The cursor walk of the key-up; true when the key walked.
     bool walk(uint16_t& Key, TShiftState Shift);
     // Completes the text from the grid's lookup items.

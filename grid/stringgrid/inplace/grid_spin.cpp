@@ -3,6 +3,23 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/keyboard.h"
 
+namespace {
+
+// The value a paging key gives: Page Up and Page Down step unless the step would cross a
+// limit, End goes to the minimum and Home to the maximum.
+template <class T>
+T paged(uint16_t Key, T Value, T Step, T Min, T Max) {
+    switch (Key) {
+    case VK_PRIOR: return Value + Step <= Max ? Value + Step : Value;
+    case VK_NEXT: return Value - Step >= Min ? Value - Step : Value;
+    case VK_END: return Min;
+    case VK_HOME: return Max;
+    default: return Value;
+    }
+}
+
+}  // namespace
+
 TGridSpin::TGridSpin(TComponent* AOwner) : TAsgSpinEdit(AOwner) {
     FGrid = dynamic_cast<TExStringGrid*>(AOwner);
     MaxValue = 100;
@@ -42,22 +59,12 @@ void TGridSpin::WndProc(TMessage& m) {
 void TGridSpin::page(uint16_t Key) {
     if (SpinType() == sptNormal) {
         const int value = Value();
-        switch (Key) {
-        case VK_PRIOR: if (value + Increment <= MaxValue) SetValue(value + Increment); break;
-        case VK_NEXT: if (value - Increment >= MinValue) SetValue(value - Increment); break;
-        case VK_END: SetValue(MinValue); break;
-        case VK_HOME: SetValue(MaxValue); break;
-        default: break;
-        }
+        const int next = paged(Key, value, Increment, MinValue, MaxValue);
+        if (next != value) SetValue(next);
     } else if (SpinType() == sptFloat) {
         const double value = FloatValue();
-        switch (Key) {
-        case VK_PRIOR: if (value + IncrementFloat <= MaxFloatValue) SetFloatValue(value + IncrementFloat); break;
-        case VK_NEXT: if (value - IncrementFloat >= MinFloatValue) SetFloatValue(value - IncrementFloat); break;
-        case VK_END: SetFloatValue(MinFloatValue); break;
-        case VK_HOME: SetFloatValue(MaxFloatValue); break;
-        default: break;
-        }
+        const double next = paged(Key, value, IncrementFloat, MinFloatValue, MaxFloatValue);
+        if (next != value) SetFloatValue(next);
     } else if (Key == VK_PRIOR) {
         IncreaseValue(true);
     } else if (Key == VK_NEXT) {

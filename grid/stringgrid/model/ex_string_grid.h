@@ -908,8 +908,6 @@ protected:
     bool SelectCell(int ACol, int ARow) override;
     // Typing notes the character that starts an edit for the control it opens.
     void KeyPress(QChar& Key) override;
-    // The text editor closed by the platform's own keys ends the edit as its focus loss would.
-    void EditorHidden() override;
     // The editor control follows its cell while the grid scrolls or sizes.
     void UpdateEditorPlace() override;
     void PlaceEditControl(int ACol, int ARow);

@@ -144,6 +144,8 @@ void TExStringGrid::DoEndBlockFocus() { FOnEndBlockFocus(this); }
 TImageList* TExStringGrid::GetGridImages() { return GridImages; }
 
 bool TExStringGrid::ValidateCell(const QString& NewValue) {
+    // Validation ends the editing of the cell.
+    p->FEditing = false;
     QString value = NewValue;
     bool valid = true;
     OnCellValidate(this, RealCol(), Row(), value, valid);
@@ -154,6 +156,7 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
 }
 
 bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
+    p->FEditing = false;
     QString value = NewValue;
     bool valid = true;
     OnCellValidateWide(this, RealCol(), Row(), value, valid);
@@ -224,6 +227,12 @@ void TExStringGrid::QSortGroupIndexed() {}
 void TExStringGrid::QUnSort() {}
 
 bool TExStringGrid::IsFixed(int ACol, int ARow) {
-    return ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols;
+    if (ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols) return true;
+    if (ACol < 0 || ARow < 0) return false;
+    // Fixed rows and columns, the kept header, and what OnIsFixedCell says of the base cell.
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    bool fixed = false;
+    IsFixedCell(RealToDisplCol(base.X), base.Y, fixed);
+    return fixed;
 }
 
