@@ -127,7 +127,6 @@ TEST_F(ColumnGridStructure, GroupingKeepsTheGroupedColumnsDefinition) {
     grid->Group(Combo);
     item(Combo).SetEditor(edNormal);
     item(Combo).ComboItems().Clear();
-    grid->SetGroupColumn(Combo);
     grid->UnGroup();
     EXPECT_EQ(item(Combo).Editor(), edComboList);
     EXPECT_EQ(item(Combo).ComboItems().Count(), 3);

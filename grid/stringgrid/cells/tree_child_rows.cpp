@@ -4,26 +4,15 @@
 
 #include <algorithm>
 
-namespace {
-// The hidden rows from real row From on move by Delta.
-void shiftHiddenRows(THiddenRows& items, int From, int Delta) {
-    for (int i = 0; i < items.Count(); ++i)
-        if (TGridItem* item = items.Items(i); item->Idx() >= From) item->SetIdx(item->Idx() + Delta);
-}
-}  // namespace
-
 void TExStringGrid::InsertNormalRow(int ARow) {
-    const int d = DisplRowIndex(ARow);
-    shiftHiddenRows(p->FGridItems, ARow, 1);
-    InsertRows(d, 1, true);
+    // The hidden rows below follow the rows that move down.
+    InsertRows(DisplRowIndex(ARow), 1, true);
 }
 
 void TExStringGrid::RemoveNormalRow(int ARow) {
     if (ARow < 0 || ARow >= RowCount()) return;
-    const int real = RealRowIndex(ARow);
+    // The hidden rows below follow the rows that move up.
     RemoveRows(ARow, 1);
-    // The hidden rows below follow the rows that moved up.
-    shiftHiddenRows(p->FGridItems, real + 1, -1);
     --p->FMaxRowCount;
 }
 
@@ -52,8 +41,6 @@ void TExStringGrid::InsertChildRow(int ARow, int InsertAt) {
         level = NodeLevelOf(*this, parent);
     }
     const int at = nodeRow && InsertAt == 0 ? d + 1 : d + InsertAt;
-    const int real = at < RowCount() ? RealRowIndex(at) : TotalRowCount();
-    shiftHiddenRows(p->FGridItems, real, 1);
     InsertRows(at, 1, true);
     if (nodeRow && InsertAt == 0) {
         // The node row's content becomes its first child's; the node keeps its record.
@@ -92,9 +79,8 @@ void TExStringGrid::RemoveChildRow(int ARow) {
             a = up;
         }
     }
-    const int real = RealRowIndex(d);
+    // The hidden rows below follow the rows that move up.
     RemoveRowsInternal(d, 1);
-    shiftHiddenRows(p->FGridItems, real + 1, -1);
     --p->FMaxRowCount;
     CellControlsUpdate(false);
 }

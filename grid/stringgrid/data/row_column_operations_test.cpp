@@ -1,18 +1,8 @@
-#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/stringgrid/data/row_column_fixture.h"
 
 namespace {
 
-class RowColumnOperations : public StringGridFixture {
-protected:
-    // Column 1 of the rows, the row numbers of the texts joined.
-    QString rows() const { return displayColumn(1); }
-    // Row 1 of the columns, the column numbers of the texts joined.
-    QString columns() const {
-        QStringList out;
-        for (int c = 0; c < grid->ColCount(); ++c) out << grid->Cells(c, 1).section(':', 0, 0);
-        return out.join(' ');
-    }
-};
+class RowColumnOperations : public RowColumnFixture {};
 
 TEST_F(RowColumnOperations, RemovingRowsOutOfRangeChangesNothingAndClipsAtTheEnd) {
     grid->RemoveRows(12, 1);

@@ -43,6 +43,7 @@ void TFilterData::Assign(const TFilterData& Source) {
 
 TFilterData* TFilter::Add() {
     items_.push_back(std::make_unique<TFilterData>());
+    items_.back()->Operation = items_.size() == 1 ? foNONE : foAND;
     return items_.back().get();
 }
 

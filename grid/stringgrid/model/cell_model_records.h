@@ -117,9 +117,18 @@ public:
 
     int Count() const { return static_cast<int>(items_.size()); }
     TFilterData* Items(int Index) const { return items_.at(static_cast<size_t>(Index)).get(); }
+    // The new last item: foNONE when it is the only one, else foAND.
     TFilterData* Add();
     void Delete(int Index);
     void Clear() { items_.clear(); }
+    // A new last item whose operation stays foSHORT; Index is not used.
+    TFilterData* Insert(int Index);
+    TExStringGrid* GetOwner() const { return FOwner; }
+    // The first item on real column Col, added (as by Add) when there is none.
+    TFilterData* GetColFilter(int Col);
+    bool HasFilter(int Col) const;
+    // Deletes every item on the column and repaints its header cell.
+    void RemoveColumnFilter(int Col);
 
 private:
     TExStringGrid* FOwner;

@@ -286,6 +286,8 @@ void TExStringGrid::Resize() {
         TBaseGrid::Invalidate();
     ScrollBarAlwaysUpdate(false);
     CellControlsUpdate(false);
+    // The footer strip stays docked under the cells.
+    if (p->FFooterPanel) FloatingFooterChanged();
 }
 
 void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

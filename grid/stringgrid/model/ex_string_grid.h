@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TBackGround;
 class TBitmap;
@@ -19,6 +20,8 @@ class TColumnSize;
 class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
+class TDropCheckList;
+class TDropList;
 class TExStringGridCheck;
 class TExInplaceEdit;
 class TGridCheckBox;
@@ -33,6 +36,7 @@ class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
+class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
 class TGrouping;
@@ -202,6 +206,24 @@ public:
     QString UnSortedCells(int i, int j);
     void SetUnSortedCells(int i, int j, const QString& Value);
 
+    // ---- sorting (grid/stringgrid/sort/). QSort and its kin take the normal rows, FixedRows ..
+    // RowCount - FixedFooters - 1, on the options of SortSettings; the range forms take rows
+    // of the store.
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // From column Col rightwards: exchanges the rows and answers true when they are out of order
+    // in the last range sort's direction.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // -1, 0 or +1: +1 when the cell of ARow1 sorts after that of ARow2 ascending. Direction only
+    // places blank cells with IgnoreBlanks.
+    int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    // Cell comparisons and row exchanges of all sorts so far.
+    int Compares() const;
+    int Swaps() const;
+
     // ---- whole rows and columns: adding, removing, clearing, trimming, finding
     void AddRow();
     void AddColumn();
@@ -221,6 +243,55 @@ public:
     bool IsWideCell(int ACol, int ARow);
     // The first cell, row by row, whose stored text equals SubStr.
     bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+
+    // ---- rows and columns by selection, clearing, merging by content, calculations and
+    // grouping calculations (grid/stringgrid/data/)
+    // Removes rows with their cells and per-row state; AdjustControls also drops the controls
+    // placed in them and keeps the hidden rows in step.
+    void DeleteRowRange(int ARow, int ACount, bool AdjustControls);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void ClearNormalCells();
+    void ClearSelection();
+    void Clear();
+    // Clear, and the texts held by hidden rows too.
+    void ClearAll();
+    // Runs of equal display texts become merged cells; without MainMerge a run also follows the
+    // merges already present in the other direction.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    // FromRow or ToRow -1 takes the normal rows. A ToRow beyond the shown rows counts the hidden
+    // rows too (real rows then). Cells that are no number are skipped; a text without one is 0.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int fromCol, int toCol);
+    double RowAvg(int ARow, int fromCol, int toCol);
+    double RowMin(int ARow, int fromCol, int toCol);
+    double RowMax(int ARow, int fromCol, int toCol);
+    // Writes a result per expanded group into its header row, or its summary row with Summary:
+    // method 1 sum, 2 average, 3 minimum, 4 maximum, 5 member count, 6 OnGroupCalc, 7 distinct
+    // texts, 8 standard deviation.
+    void GroupCalc(int Colindex, int method);
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
+    void GroupCustomCalc(int Colindex);
+    void GroupDistinct(int Colindex);
+    void GroupStdDev(int Colindex);
 
     // ---- cells by real column and real row
     QString AllCells(int i, int j);
@@ -668,6 +739,34 @@ public:
     void AutoNumberRow(int ARow);
     bool IsSortIndicatorCell(int ACol, int ARow);
 
+    // ---- filtering and the floating footer (grid/stringgrid/filter/)
+    // Hides the normal rows that do not pass Filter, all as one new filter level.
+    void ApplyFilter();
+    // Hides the display row when it does not pass.
+    void FilterRow(int ARow);
+    // On applies the filter as one level, off shows that level again; either way the footer
+    // is recalculated.
+    void SetFilterActive(bool Value);
+    // Shows the newest filter level again; true while a level is left.
+    bool RemoveLastFilter();
+    // Shows every filter level again; with none, clears Filter instead.
+    void RemoveAllFilters();
+    // Type-ahead narrowing, one filter level per character; AColumn -1 searches whole rows.
+    void NarrowDown(const QString& ACondition, int AColumn);
+    void SetFilterDropDownAuto(bool Value);
+    // Only a fixed row is taken.
+    void SetFilterDropDownRow(int Value);
+    // The column whose filter drop-down is open, -1 when none.
+    int FilterColumn() const;
+    void SetFilterColumn(int Value);
+    // The two filter drop-down lists, hidden children made on first use.
+    TDropList& FilterDropList();
+    TDropCheckList& FilterCheckList();
+    // The strip under the cells that shows the floating footer, made on first use.
+    TFooterPanel& FooterPanel();
+    // The footer's Visible and FooterStyle applied: footer row count, last row, panel height.
+    void FloatingFooterChanged();
+
     // ---- virtual operations introduced by the grid, in their order; descendants override them
     virtual void CalcFooterCells(int ACol);
     virtual void DoClickSort(int ACol);
@@ -762,8 +861,9 @@ public:
     virtual void NavigationChanged(TObject* Sender) {}
     virtual void WrapToFirstRow();
     virtual bool AllowFormattedPaste();
-    virtual void FilterDropDownSelect(TObject* Sender);
-    virtual void FilterCheckListSelect(TObject* Sender);
+    // The pick ItemIndex of the filter drop-down list, and a check mark toggled in the check list.
+    virtual void FilterDropDownSelect(TObject* Sender, int ItemIndex);
+    virtual void FilterCheckListSelect(TObject* Sender, int ItemIndex);
     virtual void PaintDesignHelper() {}
     virtual void DesignHelperClick(int X, int Y) {}
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
@@ -928,6 +1028,9 @@ protected:
 private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
+    friend class TFooterPanel;
+    // The row and column store operations and grouping of grid/stringgrid/data/.
+    friend class TGridRowColumnStore;
     // The in-place editors work on the grid's edit state.
     friend class TInplaceEdit;
     friend class TExInplaceEdit;
@@ -939,6 +1042,8 @@ private:
     void createOwnedObjects();
     // The text a filter condition tests in a row.
     QString filterText(const TFilterData& Item, int ARow);
+    // Shows the newest filter level again, with the fixed rows and selection of before.
+    void popFilterLevel();
     // The cell's own graphic record, nullptr without.
     TCellGraphic* ownCellGraphic(int ACol, int ARow) const;
     // Column 0 answers the shared row check box with HotmailRowSelect.
@@ -960,8 +1065,6 @@ private:
     void rowsChanged();
     // Removes the rows listed (ascending, distinct) with their cell properties.
     void removeRowList(const std::vector<int>& Rows);
-    // ClearRect of the part of the rectangle the grid stores.
-    void clearClipped(int ACol1, int ARow1, int ACol2, int ARow2);
     void repaintIfNotUpdating();
     // Expands one node, without closing the others.
     void expandNodeOnly(int ARow);
@@ -973,6 +1076,13 @@ private:
     TGridCheckBox* checkEditor();
     // The control of the open edit, the check box editor included; nullptr for none.
     TWinControl* shownEditControl() const;
+
+    // Sorting: row Rows[k] takes the row that stood at Rows[From[k]], as row exchanges would.
+    void moveSortedRows(const std::vector<int>& Rows, const std::vector<int>& From);
+    // A sort of the normal rows with the work around it: column 0, update lock, current row.
+    // Plain (the column sort) leaves the current row alone under disjunct row selection and
+    // reports it through OnRowUpdate.
+    void sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows);
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

@@ -126,6 +126,14 @@ public:
     TGridRect FOldSelection;
     bool FSelHidden = false;
 
+    // ---- filtering (grid/stringgrid/filter/)
+    // The column whose drop-down is open, -1 when none.
+    int FFilterCol = -1;
+    // FixedRows when the filter was last applied; -1 before the first time.
+    int FFilterFixedRows = -1;
+    // The condition NarrowDown had last.
+    QString FLastFilter;
+
     // ---- counts and limits
     int FNumNodes = 0;
     int FNumCellControls = 0;
@@ -242,6 +250,24 @@ public:
     bool FFindBusy = false;
     // The row OnRowUpdate last reported.
     int FOldRowSel = -1;
+
+    // ---- row and column operations and grouping (grid/stringgrid/data/)
+    // Clearing drops cell objects without freeing them while scratch rows share them.
+    bool FClearObjectsOnly = false;
+    // The grouped column's width, header caption and footer text, put back by UnGroup.
+    int FGroupWidth = 0;
+    QString FGroupCaption, FGroupFooter;
+    // Set while Group or UnGroup runs.
+    bool FIsGrouping = false;
+    // The grouped column's texts of the rows hidden while grouping, put back if still hidden.
+    std::vector<std::pair<const TGridItem*, QString>> FGroupHeldTexts;
+
+    // ---- sorting: the last range sort's direction (+1 or -1), the row that was current when the
+    // sort began (it follows its row), and the counters of comparisons and row exchanges
+    int SortDir = 1;
+    int SortRow = 0;
+    int Compares = 0;
+    int Swaps = 0;
 
     // ---- the print engine's layout: printed width and left offset of columns 0 .. 512
     std::array<int, 513> FPrintColWidth{};

@@ -1,6 +1,7 @@
 #include "grid/stringgrid/model/hidden_rows.h"
 
 #include <algorithm>
+#include <iterator>
 
 void TGridItem::SetIdx(int Value) {
     if (FCollection) {
@@ -27,6 +28,42 @@ void THiddenRows::Delete(int Index) {
     if (Index < 0 || Index >= Count()) return;
     removed(items_[static_cast<size_t>(Index)]->Idx());
     items_.erase(items_.begin() + Index);
+}
+
+void THiddenRows::AddRange(const std::vector<int>& Idxs) {
+    const size_t oldCount = sorted_.size();
+    for (int idx : Idxs) {
+        items_.push_back(std::make_unique<TGridItem>(nullptr));
+        items_.back()->SetIdx(idx);
+        items_.back()->FCollection = this;
+        sorted_.push_back(idx);
+    }
+    std::inplace_merge(sorted_.begin(), sorted_.begin() + static_cast<std::ptrdiff_t>(oldCount), sorted_.end());
+    distinct_ = sorted_;
+    distinct_.erase(std::unique(distinct_.begin(), distinct_.end()), distinct_.end());
+}
+
+void THiddenRows::DeleteRange(const std::vector<int>& Indexes) {
+    std::vector<int> gone;
+    gone.reserve(Indexes.size());
+    size_t next = 0, kept = 0;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (next < Indexes.size() && static_cast<size_t>(Indexes[next]) == i) {
+            gone.push_back(items_[i]->Idx());
+            ++next;
+            continue;
+        }
+        items_[kept++] = std::move(items_[i]);
+    }
+    items_.resize(kept);
+    // What is left of the sorted indexes: the multiset difference.
+    std::sort(gone.begin(), gone.end());
+    std::vector<int> left;
+    left.reserve(sorted_.size() - std::min(sorted_.size(), gone.size()));
+    std::set_difference(sorted_.begin(), sorted_.end(), gone.begin(), gone.end(), std::back_inserter(left));
+    sorted_ = std::move(left);
+    distinct_ = sorted_;
+    distinct_.erase(std::unique(distinct_.begin(), distinct_.end()), distinct_.end());
 }
 
 void THiddenRows::Clear() {

@@ -15,8 +15,7 @@ class TGridItem : public TObject {
 public:
     explicit TGridItem(THiddenRows* ACollection) : FCollection(ACollection), FItems(std::make_unique<TStringList>()) {}
 
-    // The real row it had when hidden; for a row hidden by a row list, its display row at that
-    // filter level.
+    // The real row it had when hidden.
     int Idx() const { return FIdx; }
     void SetIdx(int Value);
     int Height() const { return FHeight; }
@@ -34,6 +33,7 @@ public:
     bool FromRowList = false;
 
 private:
+    friend class THiddenRows;
     THiddenRows* FCollection;
     int FIdx = 0;
     int FHeight = 0;
@@ -53,6 +53,10 @@ public:
     // Frees the item; the objects in its list are the caller's.
     void Delete(int Index);
     void Clear();
+    // Appends one item per Idx (ascending), in time linear in the items.
+    void AddRange(const std::vector<int>& Idxs);
+    // Frees the items at the indexes (ascending, distinct), in time linear in the items.
+    void DeleteRange(const std::vector<int>& Indexes);
 
     // The item of a hidden row (the first with that Idx), -1 when the row is shown.
     int Find(int RealRow) const;

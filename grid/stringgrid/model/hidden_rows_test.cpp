@@ -62,3 +62,33 @@ TEST(HiddenRows, ChangesToItemsReachTheMappings) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HiddenRows, RangesComeAndGoInOnePass) {
+    THiddenRows rows;
+    std::multiset<int> hidden;
+    for (int idx : {4, 9}) {
+        rows.Add()->SetIdx(idx);
+        hidden.insert(idx);
+    }
+    rows.AddRange({1, 5, 7, 20});
+    hidden.insert({1, 5, 7, 20});
+    ASSERT_EQ(rows.Count(), 6);
+    EXPECT_EQ(rows.Items(3)->Idx(), 5);
+    for (int r = 0; r < 30; ++r) ASSERT_EQ(rows.DisplToReal(r), displToRealByWalk(hidden, r));
+
+    rows.DeleteRange({0, 3, 5});  // 4, 5 and 20
+    for (int idx : {4, 5, 20}) hidden.erase(hidden.find(idx));
+    ASSERT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Items(0)->Idx(), 9);
+    for (int r = 0; r < 30; ++r) {
+        ASSERT_EQ(rows.DisplToReal(r), displToRealByWalk(hidden, r));
+        ASSERT_EQ(rows.IsHidden(r), hidden.count(r) > 0);
+    }
+    rows.Items(0)->SetIdx(3);  // items added in a range follow later changes
+    EXPECT_TRUE(rows.IsHidden(3));
+    EXPECT_FALSE(rows.IsHidden(9));
+}
+
+}  // namespace

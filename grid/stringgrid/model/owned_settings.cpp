@@ -28,35 +28,37 @@ void TShowModified::SetColor(TColor Value) {
 void TFilterDropDown::Assign(const TFilterDropDown& Source) {
     Color = Source.Color;
     Font.Assign(Source.Font);
-    AutoSize = Source.AutoSize;
     ColumnWidth = Source.ColumnWidth;
     Width = Source.Width;
     Height = Source.Height;
+    FGlyph.Assign(Source.FGlyph);
+    FGlyphActive.Assign(Source.FGlyphActive);
 }
 
-void TSortSettings::Assign(const TSortSettings& Source) {
-    Show = Source.Show;
-    IndexShow = Source.IndexShow;
-    AutoColumnMerge = Source.AutoColumnMerge;
-    Column = Source.Column;
-    Row = Source.Row;
-    Direction = Source.Direction;
+void TFilterDropDown::SetGlyph(const TBitmap& Value) {
+    FGlyph.Assign(Value);
+    OnChange(this);
 }
 
+void TFilterDropDown::SetGlyphActive(const TBitmap& Value) {
+    FGlyphActive.Assign(Value);
+    OnChange(this);
+}
+
+// Summary and the line colours and widths stay.
 void TGrouping::Assign(const TGrouping& Source) {
-    Summary = Source.Summary;
-    MergeHeader = Source.MergeHeader;
-    ShowGroupCount = Source.ShowGroupCount;
+    GroupCountFormat = Source.GroupCountFormat;
+    HeaderColor = Source.HeaderColor;
+    HeaderColorTo = Source.HeaderColorTo;
+    HeaderTextColor = Source.HeaderTextColor;
     HeaderUnderline = Source.HeaderUnderline;
+    MergeHeader = Source.MergeHeader;
+    MergeSummary = Source.MergeSummary;
+    ShowGroupCount = Source.ShowGroupCount;
+    SummaryColor = Source.SummaryColor;
+    SummaryColorTo = Source.SummaryColorTo;
+    SummaryTextColor = Source.SummaryTextColor;
     SummaryLine = Source.SummaryLine;
     AutoCheckGroup = Source.AutoCheckGroup;
-}
-
-void TFloatingFooter::Assign(const TFloatingFooter& Source) {
-    Visible = Source.Visible;
-    Height = Source.Height;
-    Color = Source.Color;
-    FooterStyle = Source.FooterStyle;
-    Column = Source.Column;
-    CalculateHiddenRows = Source.CalculateHiddenRows;
+    AutoSelectGroup = Source.AutoSelectGroup;
 }

@@ -1,5 +1,4 @@
-// What importing, the filter drop-down, the floating footer and the Insert and Delete keys ask
-// of the grid.
+// What importing, the filter drop-down and the Insert and Delete keys ask of the grid.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 void TExStringGrid::LoadCell(int ACol, int ARow, const QString& Value) {
@@ -40,27 +39,4 @@ bool TExStringGrid::GetFilterValues(int ACol) {
     }
     OnGetColumnFilter(this, ACol, &list);
     return list.Count() > 0;
-}
-
-void TExStringGrid::CalcFooterCells(int ACol) {
-    const TFloatingFooter& footer = *p->FloatingFooter;
-    if (!footer.Visible || footer.FooterStyle != fsFixedLastRow || !footer.EnableCalculation) return;
-    const int last = RowCount() - 1;
-    const int hidden = footer.CalculateHiddenRows ? NumHiddenRows() : 0;
-    const int from = ACol < 0 ? 0 : ACol, to = ACol < 0 ? AllColCount() - 1 : ACol;
-    for (int c = from; c <= to; ++c) {
-        if (!HasCellProperties(c, last)) continue;
-        switch (GetCellProperties(c, last)->CalcType()) {
-        case acCOUNT: SetInts(c, last, RowCount() - FixedRows() - 1 + hidden); break;
-        case acCUSTOM: {
-            QString value;
-            if (OnFooterCalc) OnFooterCalc(this, c, last + hidden, value);
-            else footer.OnCalcFooter(this, c, last + hidden, value);
-            SetCellEx(c, last, value);
-            break;
-        }
-        // The column calculations fill the others; a spread cell is left alone.
-        default: break;
-        }
-    }
 }

@@ -66,7 +66,7 @@ void TExStringGrid::SetFixedRows(int Value) {
 
 void TExStringGrid::SetDefaultRowHeight(int Value) {
     TBaseGrid::SetDefaultRowHeight(Value);
-    p->FloatingFooter->Height = Value;
+    p->FloatingFooter->SetHeight(Value);
 }
 
 int TExStringGrid::FixedColWidth() const { return ColWidths(0); }

@@ -77,6 +77,7 @@ void TExStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y) {
 void TExStringGrid::CellsChanged(TRect R) {
     for (TGridChangeNotifier* notifier : p->FNotifierList) notifier->CellsChanged(R);
     OnCellsChanged(this, R);
+    CalcFooter(-1);
 }
 
 void TExStringGrid::AllCellsChanged() { CalcFooter(-1); }
@@ -97,11 +98,6 @@ void TExStringGrid::QueryEditorType(int ACol, int ARow, TEditorType& AEditor) { 
 void TExStringGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) { OnGetEditorType(this, ACol, ARow, AEditor); }
 
 void TExStringGrid::IsPasswordCell(int ACol, int ARow, bool& IsPassword) { OnIsPasswordCell(this, ARow, ACol, IsPassword); }
-void TExStringGrid::RemoveRowsInternal(int ARow, int ACount) {
-    FreeCellProperties(0, ARow, TotalColCount() - 1, ARow + ACount - 1);
-    RemoveRowsEx(ARow, ACount);
-}
-
 void TExStringGrid::DoCanAddRow(bool& Allow) { OnCanAddRow(this, Allow); }
 void TExStringGrid::DoCanInsertRow(int ARow, bool& Allow) { OnCanInsertRow(this, ARow, Allow); }
 void TExStringGrid::AppendRow() { SetRowCount(RowCount() + 1); }
@@ -110,8 +106,6 @@ void TExStringGrid::MouseActionsInvalidate(TObject*) { TBaseGrid::Invalidate(); 
 void TExStringGrid::MouseActionsDisableEdit(TObject*) { SetOptions(Options() & ~goEditing); }
 void TExStringGrid::WrapToFirstRow() { SetRow(FixedRows()); }
 bool TExStringGrid::AllowFormattedPaste() { return p->Navigation->AllowFmtClipboard; }
-void TExStringGrid::FilterDropDownSelect(TObject*) {}
-void TExStringGrid::FilterCheckListSelect(TObject*) {}
 void TExStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) { OnCheckBoxChange(this, ACol, ARow, State); }
 
 bool TExStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate) {
@@ -164,67 +158,6 @@ bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
     return valid;
 }
 
-void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
-    std::vector<int> rows;
-    for (int r = RowIndex; r < RowIndex + RCount; ++r) rows.push_back(r);
-    DeleteRowsAt(rows);
-    rowsChanged();
-}
-
-void TExStringGrid::RemoveRows(int RowIndex, int RCount) {
-    // Rows past the end or a count of none remove nothing.
-    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
-    RemoveRowsInternal(RowIndex, std::min(RCount, RowCount() - RowIndex));
-}
-
-void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls) {
-    if (RCount <= 0) return;
-    InsertRowsAt(RowIndex, RCount);
-    rowsChanged();
-    if (UpdateCellControls) CellControlsUpdate(false);
-}
-
-void TExStringGrid::RemoveCols(int ColIndex, int CCount) {
-    // Only the stored columns from ColIndex on can go.
-    if (ColIndex < 0) return;
-    CCount = std::min(CCount, TotalColCount() - ColIndex);
-    for (int i = 0; i < CCount; ++i) DeleteColumn(ColIndex);
-}
-
-void TExStringGrid::InsertCols(int ColIndex, int CCount) {
-    for (int i = 0; i < CCount; ++i) {
-        SetColCount(ColCount() + 1);
-        MoveColumn(ColCount() - 1, ColIndex);
-    }
-}
-
-void TExStringGrid::SubGroup(int) {}
-void TExStringGrid::SubUnGroup(int) {}
-void TExStringGrid::Group(int) {}
-void TExStringGrid::UnGroup() {}
-
-void TExStringGrid::SortSwapRows(int ARow1, int ARow2) {
-    auto first = TakeRowCells(ARow1);
-    PutRowCells(ARow1, TakeRowCells(ARow2));
-    PutRowCells(ARow2, std::move(first));
-}
-
-void TExStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-    FreeCellProperties(ACol1, ARow1, ACol2, ARow2);
-    for (int r = ARow1; r <= ARow2; ++r)
-        for (int c = ACol1; c <= ACol2; ++c) SetGridCell(c, r, QString());
-}
-
-void TExStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-    for (int r = ARow1; r <= ARow2; ++r)
-        for (int c = ACol1; c <= ACol2; ++c) SetCellEx(c, r, GetCellEx(c, r).trimmed());
-}
-
-void TExStringGrid::QSort() {}
-void TExStringGrid::QSortIndexed() {}
-void TExStringGrid::QSortGroup() {}
-void TExStringGrid::QSortGroupIndexed() {}
-void TExStringGrid::QUnSort() {}
 
 bool TExStringGrid::IsFixed(int ACol, int ARow) {
     if (ARow >= RowCount() - p->FFixedFooters || ACol >= ColCount() - p->FFixedRightCols) return true;

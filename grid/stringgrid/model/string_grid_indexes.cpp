@@ -3,7 +3,7 @@
 //
 // Rows hidden by range (HideRows and its kin) and rows hidden by row lists (filter levels) are
 // kept apart: UnHideRows and UnHideRowsAll show the first kind, UnHideRowList the newest level
-// of the second. The mappings count both kinds alike.
+// of the second. Both kinds keep real indexes, so the mappings count them alike.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <algorithm>
@@ -190,10 +190,17 @@ void TExStringGrid::HideRowList(const TIntList& RowList) {
         if (r >= 0 && r < RowCount() && (rows.empty() || r > rows.back())) rows.push_back(r);
     }
     keepOneRow(rows, RowCount());
-    for (int r : rows) {
-        TGridItem* item = p->FGridItems.Add();
-        holdRow(*item, r);
-        item->SetIdx(r);
+    // Each item keeps the row's real index, so that rows of every level and rows hidden by
+    // range share one numbering and each comes back in its own place.
+    std::vector<int> reals;
+    reals.reserve(rows.size());
+    for (int r : rows) reals.push_back(RealRowIndex(r));
+    THiddenRows& items = p->FGridItems;
+    const int first = items.Count();
+    items.AddRange(reals);
+    for (size_t k = 0; k < rows.size(); ++k) {
+        TGridItem* item = items.Items(first + static_cast<int>(k));
+        holdRow(*item, rows[k]);
         item->SetLevel(p->FFilterLevel);
         item->FromRowList = true;
     }
@@ -211,21 +218,16 @@ void TExStringGrid::UnHideRowList() {
         if (items.Items(i)->FromRowList && items.Items(i)->Level() == level) found.push_back(i);
     if (level < 0 || found.empty()) return;
     if (Row() >= RowCount()) MoveColRow(FixedCols(), FixedRows(), true, true);
-    // The rows of the level go back to the places they had at that level.
+    // Each row of the level comes back at its real index less the rows that stay hidden below it.
     std::vector<int> places;
     for (size_t j = 0; j < found.size(); ++j) {
-        const int limit = RowCount() + static_cast<int>(j);
-        int place = std::min(items.Items(found[j])->Idx(), limit);
-        if (!places.empty()) place = std::max(place, places.back() + 1);
-        places.push_back(std::min(place, limit));
+        const int idx = items.Items(found[j])->Idx();
+        places.push_back(idx - (items.CountBelow(idx) - static_cast<int>(j)));
     }
     InsertRowsAt(places);
     for (size_t j = 0; j < found.size(); ++j) restoreRow(*items.Items(found[j]), places[j]);
-    // With the last level gone, no row list is left over.
-    for (int i = items.Count() - 1; i >= 0; --i) {
-        const TGridItem* item = items.Items(i);
-        if (item->FromRowList && (item->Level() == level || p->FFilterLevel < 2)) items.Delete(i);
-    }
+    // Only the rows put back go: an item of another level still holds a row of the grid.
+    items.DeleteRange(found);
     rowsChanged();
     CellControlsUpdate(false);
 }

@@ -179,6 +179,20 @@ TEST_F(HidingRows, RowListsStackAsFilterLevels) {
     EXPECT_EQ(grid->RowCount(), 12);
 }
 
+TEST_F(HidingRows, ALevelComingBackFreesOnlyItsOwnRows) {
+    TIntList first(0, 0), second(0, 0);
+    first.Insert(0, 2);
+    second.Insert(0, 6);
+    grid->HideRowList(first);
+    grid->HideRowList(second);
+    grid->SetFilterLevel(1);  // a level count that fell behind
+    grid->UnHideRowList();
+    EXPECT_EQ(grid->NumHiddenRows(), 1);  // the other level's row is still held, not lost
+    grid->SetFilterLevel(2);
+    grid->UnHideRowList();
+    EXPECT_EQ(displayColumn(0), "0 1 2 3 4 5 6 7 8 9 10 11");
+}
+
 TEST_F(HidingRows, ALevelComingBackLeavesRowsHiddenByRange) {
     grid->HideRow(9);
     TIntList list(0, 0);

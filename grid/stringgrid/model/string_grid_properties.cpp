@@ -226,7 +226,6 @@ QString TExStringGrid::OriginalCellValue() const { return p->FOldCellText; }
 void TExStringGrid::SetOriginalCellValue(const QString& Value) { p->FOldCellText = Value; }
 bool TExStringGrid::FindBusy() const { return p->FFindBusy; }
 int TExStringGrid::GroupColumn() const { return p->FGroupColumn; }
-void TExStringGrid::SetGroupColumn(int Value) { p->FGroupColumn = Value; }
 int TExStringGrid::FilterLevel() const { return p->FFilterLevel; }
 void TExStringGrid::SetFilterLevel(int Value) { p->FFilterLevel = std::max(0, Value); }
 

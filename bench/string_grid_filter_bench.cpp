@@ -1,0 +1,102 @@
+// Filtering a string grid of 100,000 rows of 5 columns (a number, a text, a price, a date and a
+// tag): a filter that keeps every tenth row applied as one level and that level taken off again,
+// each beside one plain pass of the same matcher over the same texts ("x_plain" is the ratio).
+#include <benchmark/benchmark.h>
+
+#include <QDate>
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+#include "grid/foundation/filter_matching.h"
+#include "grid/stringgrid/model/cell_model_records.h"
+#include "grid/stringgrid/model/ex_string_grid.h"
+
+namespace {
+
+constexpr int kRows = 100000;
+constexpr int kTagColumn = 4;
+// Every tenth row carries the tag "tag3".
+const QString kCondition = QStringLiteral("*3");
+
+using Clock = std::chrono::steady_clock;
+double msSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+
+std::unique_ptr<TExStringGrid> filledGrid() {
+    auto grid = std::make_unique<TExStringGrid>(nullptr);
+    grid->SetColCount(5);
+    grid->SetRowCount(kRows + 1);
+    const QDate first(2020, 1, 1);
+    for (int r = 1; r <= kRows; ++r) {
+        grid->SetCells(0, r, QString::number(r));
+        grid->SetCells(1, r, QStringLiteral("item %1 of batch %2").arg(r).arg(r / 100));
+        grid->SetCells(2, r, QString::number((r * 37 % 100000) / 100.0, 'f', 2));
+        grid->SetCells(3, r, first.addDays(r % 3650).toString(QStringLiteral("dd/MM/yyyy")));
+        grid->SetCells(kTagColumn, r, QStringLiteral("tag%1").arg(r % 10));
+    }
+    TFilterData& item = *grid->Filter().Add();
+    item.Column = kTagColumn;
+    item.Condition = kCondition;
+    return grid;
+}
+
+// The fastest of a few plain passes of the matcher over the tag texts.
+double plainPassMs(TExStringGrid& grid) {
+    QStringList texts;
+    for (int r = 1; r <= kRows; ++r) texts << grid.Cells(kTagColumn, r);
+    double best = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        const Clock::time_point start = Clock::now();
+        int kept = 0;
+        for (const QString& text : texts) kept += MatchFilter(kCondition, text.trimmed(), true) ? 1 : 0;
+        benchmark::DoNotOptimize(kept);
+        best = std::min(best, msSince(start));
+    }
+    return best;
+}
+
+void report(benchmark::State& state, double totalMs, double plainMs) {
+    const double perRun = totalMs / double(state.iterations());
+    state.counters["ms"] = perRun;
+    state.counters["plain_ms"] = plainMs;
+    state.counters["x_plain"] = perRun / plainMs;
+}
+
+void BM_FilterKeepingATenth(benchmark::State& state) {
+    auto grid = filledGrid();
+    const double plain = plainPassMs(*grid);
+    double total = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        grid->ApplyFilter();
+        total += msSince(start);
+        state.PauseTiming();
+        if (grid->RowCount() != kRows / 10 + 1) state.SkipWithError("the filter kept the wrong rows");
+        grid->RemoveLastFilter();
+        state.ResumeTiming();
+    }
+    report(state, total, plain);
+}
+BENCHMARK(BM_FilterKeepingATenth)->Unit(benchmark::kMillisecond);
+
+void BM_FilterRemoval(benchmark::State& state) {
+    auto grid = filledGrid();
+    const double plain = plainPassMs(*grid);
+    double total = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid->ApplyFilter();
+        state.ResumeTiming();
+        const Clock::time_point start = Clock::now();
+        grid->RemoveLastFilter();
+        total += msSince(start);
+        if (grid->RowCount() != kRows + 1) state.SkipWithError("the removal lost rows");
+    }
+    report(state, total, plain);
+}
+BENCHMARK(BM_FilterRemoval)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
