@@ -44,9 +44,3 @@ void TExStringGrid::AdvanceCell(int ACol, int ARow, bool Edit, bool, bool Forwar
     SetRow(r);
     if (Edit && FromEditor && nav.AdvanceAutoEdit) ShowInplaceEdit();
 }
-
-bool TExStringGrid::TabNavigate(bool Backward) {
-    const int c = Col(), r = Row();
-    AdvanceCell(c, r, false, false, !Backward, false, true);
-    return c != Col() || r != Row();
-}
