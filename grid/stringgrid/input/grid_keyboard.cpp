@@ -77,7 +77,12 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
         uint16_t k = key;
         OnKeyDown(this, k, shift);
     };
+    // A key the grid takes for itself; Enter still reaches the form's default button, which
+    // sees dialog keys before the grid would have.
     auto consume = [&] {
+        if (key == VK_RETURN)
+            if (TForm* form = FindParentForm(this); form && form != static_cast<TControl*>(this))
+                form->Perform(CM_DIALOGKEY, key, shift);
         m.WParam = 0;
         m.Result = 1;
     };

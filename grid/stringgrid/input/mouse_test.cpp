@@ -228,3 +228,57 @@ TEST_F(GridMouse, CellHintsComeFromOnGridHintBelowTheCell) {
 }
 
 }  // namespace
+
+namespace {
+
+class GridDrags : public GridMouse {
+protected:
+    void drag(int X1, int Y1, int X2, int Y2) {
+        mouseMessage(*grid, WM_MOUSEMOVE, X1, Y1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, X1, Y1, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, (X1 + X2) / 2, (Y1 + Y2) / 2, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, X2, Y2, MK_LBUTTON);
+        mouseMessage(*grid, WM_LBUTTONUP, X2, Y2);
+    }
+};
+
+TEST_F(GridDrags, DraggingAHeaderBorderSizesTheColumnWithoutSortingOrClicking) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    grid->SortSettings().Show = true;
+    QList<int> sizing;
+    grid->OnColumnSizing = [&](TObject*, int ACol, int Size) { sizing << ACol << Size; };
+    const TRect h = grid->CellRect(2, 0);
+    drag(h.Right, 10, h.Right + 40, 10);
+    EXPECT_EQ(grid->ColWidths(2), 100);
+    EXPECT_EQ(grid->ColWidths(3), 60);
+    EXPECT_EQ(grid->SortSettings().Column, -1);
+    EXPECT_TRUE(log.isEmpty());
+    ASSERT_GE(sizing.size(), 2);
+    EXPECT_EQ(sizing.first(), 2);
+}
+
+TEST_F(GridDrags, DraggingARowBorderInTheFixedColumnSizesTheRow) {
+    grid->SetOptions(grid->Options() | goRowSizing);
+    const TRect r = grid->CellRect(0, 3);
+    drag(20, r.Bottom, 20, r.Bottom + 15);
+    EXPECT_EQ(grid->RowHeights(3), 35);
+}
+
+TEST_F(GridDrags, DraggingAHeaderMovesTheColumnAndTheSortFollows) {
+    grid->SetOptions(grid->Options() | goColMoving);
+    grid->SortSettings().Show = true;
+    grid->SortSettings().Column = 2;
+    const TPoint from = middle(2, 0), to = middle(4, 0);
+    drag(from.X, from.Y, to.X, to.Y);
+    EXPECT_EQ(grid->Cells(4, 3), "2:3");
+    EXPECT_EQ(grid->Cells(2, 3), "3:3");
+    EXPECT_EQ(grid->SortSettings().Column, 4);
+    EXPECT_EQ(grid->Cells(1, 1), "1:1") << "a move does not sort";
+
+    // A column moved over the sorted one pushes it back.
+    const TPoint first = middle(1, 0), last = middle(5, 0);
+    drag(first.X, first.Y, last.X, last.Y);
+    EXPECT_EQ(grid->SortSettings().Column, 3);
+}
+
+}  // namespace
