@@ -119,8 +119,10 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
         SetOptions(Options() | goEditing);
         ShowInplaceEdit();
     }
+    // Asked once: nothing below changes it before the key is handled.
+    const bool editable = (key == VK_RETURN || key == VK_F2) ? currentEditable() : true;
     if (editKey) {
-        if ((Options() & goEditing) && !currentEditable()) {
+        if ((Options() & goEditing) && !editable) {
             ownEvent();
             consume();
             return;
@@ -132,7 +134,7 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
             return;
         }
     }
-    if (key == VK_RETURN && !currentEditable()) {
+    if (key == VK_RETURN && !editable) {
         TForm* form = FindParentForm(this);
         if (form && form != static_cast<TControl*>(this) && form->KeyPreview) {
             TBaseGrid::WndProc(m);

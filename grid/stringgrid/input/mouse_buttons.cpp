@@ -140,11 +140,14 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     }
 
     // The press on a check box or radio button toggles it without OnClickCell.
-    bool editable = (Options() & goEditing) || mouse.RangeSelectAndEdit;
-    CanEditCell(realCol, row, editable);
     const bool radio = HasRadioButton(realCol, row);
-    const bool boxActive = editable || p->ControlLook->CheckAlwaysActive || (col == 0 && mouse.HotmailRowSelect());
-    if (boxActive && (HasCheckBox(realCol, row) || radio) && IsInCheckBox(realCol, row, X, Y)) {
+    // Only a box or button asks whether its cell may be edited.
+    auto boxActive = [&] {
+        bool editable = (Options() & goEditing) || mouse.RangeSelectAndEdit;
+        CanEditCell(realCol, row, editable);
+        return editable || p->ControlLook->CheckAlwaysActive || (col == 0 && mouse.HotmailRowSelect());
+    };
+    if ((HasCheckBox(realCol, row) || radio) && boxActive() && IsInCheckBox(realCol, row, X, Y)) {
         HideInplaceEdit();
         if (CanFocus()) SetFocus();
         const int realRow = RealRowIndex(row);
@@ -326,6 +329,7 @@ void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     const TGridRect before = Selection();
     const bool report = before != TGridRect{0, 0, 0, 0} &&
                         (Button == mbLeft || (Button == mbRight && p->MouseActions->SelectOnRightClick));
+    if (!filterButtonRelease(X, Y)) closeFilterDropDown();
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (report && Selection() != p->FMoveSelection) {
         const TGridRect s = Selection();

@@ -1,5 +1,6 @@
 #include "grid/stringgrid/input/input_fixture.h"
 #include "grid/stringgrid/model/owned_settings.h"
+#include "grid/stringgrid/filter/drop_lists.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 
 namespace {
@@ -279,6 +280,24 @@ TEST_F(GridDrags, DraggingAHeaderMovesTheColumnAndTheSortFollows) {
     const TPoint first = middle(1, 0), last = middle(5, 0);
     drag(first.X, first.Y, last.X, last.Y);
     EXPECT_EQ(grid->SortSettings().Column, 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HeaderSorting, TheFilterButtonOpensTheValueListAndClosesItAgain) {
+    grid->SetFilterDropDownAuto(true);
+    const TRect h = grid->CellRect(1, 0);
+    click(*grid, h.Right - 8, h.Top + 5);
+    TDropList& list = grid->FilterDropList();
+    ASSERT_TRUE(list.Visible());
+    EXPECT_EQ(list.Items(), (QStringList{"(All)", "a", "b", "c", "d", "e", "f", "g"}));
+    EXPECT_EQ(grid->FilterColumn(), 1);
+    EXPECT_EQ(column1(), "c a d b f e g") << "the filter button does not sort";
+    click(*grid, h.Right - 8, h.Top + 5);
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(grid->FilterColumn(), -1);
 }
 
 }  // namespace

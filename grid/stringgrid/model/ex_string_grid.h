@@ -1063,6 +1063,9 @@ protected:
     void tabPastLastRow();
     void headerClickSort(int ACol, int ARow, int X);
     bool fitColumnOnDblClick(int ACol);
+    bool filterButtonRelease(int X, int Y);
+    void openFilterDropDown(int ACol, int RealCol);
+    void closeFilterDropDown();
 
     TExStringGridPrivate& Private() const { return *p; }
 
