@@ -1033,6 +1033,50 @@ protected:
     int FilterLevel() const;
     void SetFilterLevel(int Value);
 
+    // ---- keyboard and mouse (grid/stringgrid/input/)
+    // Routes the key and mouse messages to the handlers below; false for any other message.
+    bool InputMessage(TMessage& Message);
+    void WMKeyDown(TMessage& Message);
+    void WMChar(TMessage& Message);
+    void WMLButtonDown(TMessage& Message);
+    void WMLButtonUp(TMessage& Message);
+    void WMLButtonDblClk(TMessage& Message);
+    void WMRButtonDown(TMessage& Message);
+    void WMRButtonUp(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void AppendRowOnArrowDown();
+
+public:
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    // The hint of the cell under the client point Pos: its text, where it shows (client
+    // coordinates) and its colour; false when no cell lies there.
+    bool PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPos, TColor& HintColorOut);
+
+protected:
+    int FirstNormalCol();
+    bool CanTabToCell(int ACol, int ARow);
+    int FirstTabCellInRow(int ARow);
+    int LastTabCellInRow(int ARow);
+    // Helpers of the keys and the mouse.
+    void reportSelection();
+    bool homeEndKey(uint16_t key, TShiftState shift);
+    bool skipFixedCells(uint16_t key);
+    void insertRowByKey();
+    bool deleteRowByKey();
+    void selectAllByKey();
+    bool tabStep(bool Backward, bool& Again);
+    void tabToNextRow(int ARow);
+    void tabPastLastRow();
+    void headerClickSort(int ACol, int ARow, int X);
+    bool fitColumnOnDblClick(int ACol);
+    bool filterButtonRelease(int X, int Y);
+    void openFilterDropDown(int ACol, int RealCol);
+    void closeFilterDropDown();
+
     TExStringGridPrivate& Private() const { return *p; }
 
 private:

@@ -188,8 +188,6 @@ public:
     int FAECol = 0, FAERow = 0;
     // OnCellChanging is not fired while an advance moves the current cell itself.
     bool FDisableChange = false;
-    // A simulated click moves without the editing logic of SelectCell.
-    bool FForceSel = false;
     // An editor control is handing the focus back to the grid.
     bool FBlockFocus = false;
     // The incremental search text and its age in timer ticks.
@@ -253,6 +251,23 @@ public:
     TColor DUDGradientTo = clNone;
     TColor DUDGradientMirrorFrom = clNone;
     TColor DUDGradientMirrorTo = clNone;
+    // ---- keyboard and mouse (grid/stringgrid/input/)
+    TGridRect FMoveSelection;
+    TPoint FLastKeyCell;
+    int FLastTabCol = -1, FLastTabRow = -1;
+    bool FForceSel = false;
+    bool FGridModified = false;
+    bool FDoOnClick = false, FMouseKeepDown = false, FMouseDownMove = false;
+    int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
+    TPoint FPushedCellButton{-1, -1};
+    bool ColMoveFlg = false, ColSizeFlg = false;
+    bool FDblClk = false;
+    bool FDeselectState = false;
+    int FHoverFixedX = -1, FHoverFixedY = -1;
+    bool FNoMouseLeave = false;
+    TPoint FLastHintPos{-1, -1};
+    // Milliseconds the last header-click sort took.
+    int SortTime = 0;
     // Set by the mouse handling while a button is held on the cells.
     bool FMouseDown = false;
     TExStyle FStyle = tsWindowsXP;

@@ -1,23 +1,12 @@
 // An editor control closed by one of its exit keys hands the key to the grid.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
-// Down in the last normal row adds an empty row below it, before any footer.
-static void appendRowBelow(TExStringGrid& Grid) {
-    bool canAdd = true;
-    Grid.OnCanAddRow(&Grid, canAdd);
-    if (!canAdd) return;
-    const int floating = Grid.FloatingFooter().Visible ? 1 : 0;
-    Grid.InsertRows(Grid.RowCount() - Grid.FixedFooters() - floating, 1, true);
-    if (floating) Grid.CalcFooter(-1);
-    Grid.OnAutoAddRow(&Grid, Grid.RowCount() - Grid.FixedFooters() - 1);
-}
-
 void TExStringGrid::DoneInplaceEdit(uint16_t& Key, TShiftState Shift) {
     p->FBlockFocus = true;
     p->FEditing = false;
     HideInplaceEdit();
     const int lastRow = RowCount() - FixedFooters() - 1 - (p->FloatingFooter->Visible ? 1 : 0);
-    if (p->Navigation->AppendOnArrowDown && Key == VK_DOWN && Row() == lastRow) appendRowBelow(*this);
+    if (p->Navigation->AppendOnArrowDown && Key == VK_DOWN && Row() == lastRow) AppendRowOnArrowDown();
     if (Key == VK_TAB || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN) KeyDown(Key, Shift);
     TNavigation& nav = Navigation();
     const bool alwaysEdit = nav.AlwaysEdit;
