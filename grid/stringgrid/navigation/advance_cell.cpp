@@ -17,11 +17,9 @@ int firstDataCol(TExStringGrid& Grid) {
 int lastNormalRow(TExStringGrid& Grid) { return Grid.RowCount() - Grid.FixedFooters() - 1; }
 int lastNormalCol(TExStringGrid& Grid) { return Grid.ColCount() - Grid.FixedRightCols() - 1; }
 
-}  // namespace
-
 // One forward or backward step from (c, r) by the advance direction; rows and columns may be
 // added at the end of the grid.
-static TStep advanceStep(TExStringGrid& Grid, int& c, int& r, bool Forward) {
+TStep advanceStep(TExStringGrid& Grid, int& c, int& r, bool Forward) {
     TNavigation& nav = Grid.Navigation();
     const TAdvanceDirection dir = nav.AdvanceDirection();
     const int first = firstDataCol(Grid);
@@ -103,6 +101,8 @@ static TStep advanceStep(TExStringGrid& Grid, int& c, int& r, bool Forward) {
     Grid.Invalidate();
     return TStep::Moved;
 }
+
+}  // namespace
 
 void TExStringGrid::AdvanceCell(int ACol, int ARow, bool Edit, bool Recursive, bool Forward, bool FromEditor,
                                 bool ByTab) {

@@ -203,11 +203,25 @@ TEST_F(AdvanceCell, ControlCellsAreClickedWhenReachedAndLeftByEnter) {
     EXPECT_EQ(current(), (TPoint{3, 3}));
     const TRect box = grid->CellRect(3, 3);
     EXPECT_EQ(presses, QStringList{QStringLiteral("%1,%2").arg(box.Left + 2).arg(box.Top + 2)});
+    EXPECT_TRUE(grid->IsChecked(3, 3));
     EXPECT_FALSE(textEditorOpen());
 
     // Enter typed on the check box cell moves on.
     typeChar(*grid, '\r');
     EXPECT_EQ(current(), (TPoint{4, 3}));
+}
+
+TEST_F(AdvanceCell, ASimulatedClickMovesWithoutTheMouseEvents) {
+    int presses = 0;
+    grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++presses; };
+    grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++presses; };
+    // The selection logic would refuse this cell; the simulated click is not asked.
+    grid->OnSelectCell = [](TObject*, int, int, bool& CanSelect) { CanSelect = false; };
+    grid->SimulateCellClick(4, 5);
+    EXPECT_EQ(current(), (TPoint{4, 5}));
+    EXPECT_EQ(presses, 0);
+    EXPECT_FALSE(grid->Private().FForceSel);
+    EXPECT_TRUE(static_cast<bool>(grid->OnMouseDown));
 }
 
 // A spin editor leaves by DoneInplaceEdit.
