@@ -39,6 +39,8 @@ enum TGridOption : uint32_t {
     goDrawFocusSelected = 1u << 5,
     goRowSizing = 1u << 6,
     goColSizing = 1u << 7,
+    goRowMoving = 1u << 8,
+    goColMoving = 1u << 9,
     goEditing = 1u << 10,
     goTabs = 1u << 11,
     goRowSelect = 1u << 12,
@@ -99,12 +101,21 @@ struct TAxisLayout;
 // mouse wheel (WM_MOUSEWHEEL, delta in the high word of wParam) moves the current row one row
 // per message.
 //
+// Sizing and moving with the mouse. With goColSizing a left press on a fixed-row cell within
+// 2 pixels of a column's right line (the line included) starts gsColSizing: the column's width
+// follows the pointer (X minus the column's left edge, at least 0) until the release. Rows
+// likewise with goRowSizing on fixed-column cells. With goColMoving a left press on another
+// spot of a fixed-row cell of a scrollable column starts gsColMoving; a release on another
+// scrollable column moves the pressed column there (MoveColumn). Rows likewise with
+// goRowMoving on fixed-column cells.
+//
 // Painting walks only the cells that meet the canvas's clip rectangle (the area to repaint).
 //
 // Editing. With goEditing the current cell is edited in place by a text editor (TInplaceEdit)
 // that the grid makes on first use: F2, Enter (which switches editing off again when the editor
-// is open), a typed character (which replaces the cell's text) or a press on the cell that is
-// already current open it, each only when CanEditShow allows. The editor is loaded with
+// is open), a character typed to the grid (WM_CHAR, after KeyPress; it replaces the cell's
+// text) or a press on the cell that is already current open it, each only when CanEditShow
+// allows. The editor is loaded with
 // GetEditText, hands every change to EditorTextChanged (the base writes it through SetEditText
 // at once) and writes its text once more when it closes. It closes before the current cell
 // moves (after SelectCell allowed the move) and opens again in the new cell with
@@ -280,6 +291,10 @@ private:
     void checkCell(int ACol, int ARow) const;
     // WM_CHAR: typing starts an edit.
     void WndProcChar(TMessage& Message);
+    // A sizing or moving press on the fixed cells; false for any other press.
+    bool startSizingOrMoving(int X, int Y);
+    // The index whose line lies within 2 pixels of pixel along the axis, -1 for none.
+    int sizingLineAt(bool columns, int pixel) const;
     void countsChanged();
     void setCount(bool columns, int Value);
     void setFixed(bool columns, int Value);

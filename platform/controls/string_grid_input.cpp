@@ -86,8 +86,56 @@ bool TStringGrid::DoMouseWheelUp(TShiftState, TPoint) {
     return true;
 }
 
+int TStringGrid::sizingLineAt(bool columns, int pixel) const {
+    const TAxisLayout layout = columns ? colLayout() : rowLayout();
+    int found = -1;
+    layout.ForEachInView([&](int i, int start) {
+        const int lineStart = start + layout.Axis.Size(i);
+        if (pixel >= lineStart - 2 && pixel <= lineStart + layout.Line + 1) found = i;
+        return found < 0;
+    });
+    return found;
+}
+
+bool TStringGrid::startSizingOrMoving(int X, int Y) {
+    const TGridCoord cell = MouseCoord(X, Y);
+    const bool inFixedRow = cell.Y >= 0 && cell.Y < d->Rows.Fixed;
+    const bool inFixedCol = cell.X >= 0 && cell.X < d->Cols.Fixed;
+    if (inFixedRow && (d->Options & goColSizing)) {
+        const int c = sizingLineAt(true, X);
+        if (c >= 0) {
+            d->State = gsColSizing;
+            d->DragIndex = c;
+            d->DragStart = colLayout().Position(c);
+            return true;
+        }
+    }
+    if (inFixedCol && (d->Options & goRowSizing)) {
+        const int r = sizingLineAt(false, Y);
+        if (r >= 0) {
+            d->State = gsRowSizing;
+            d->DragIndex = r;
+            d->DragStart = rowLayout().Position(r);
+            return true;
+        }
+    }
+    if (inFixedRow && cell.X >= d->Cols.Fixed && (d->Options & goColMoving)) {
+        d->State = gsColMoving;
+        d->DragIndex = cell.X;
+        return true;
+    }
+    if (inFixedCol && cell.Y >= d->Rows.Fixed && (d->Options & goRowMoving)) {
+        d->State = gsRowMoving;
+        d->DragIndex = cell.Y;
+        return true;
+    }
+    return false;
+}
+
 void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button == mbLeft) {
+    if (Button == mbLeft && startSizingOrMoving(X, Y)) {
+        if (CanFocus()) SetFocus();
+    } else if (Button == mbLeft) {
         if (CanFocus()) SetFocus();
         const TGridCoord cell = MouseCoord(X, Y);
         if (cell.X >= d->Cols.Fixed && cell.Y >= d->Rows.Fixed) {
@@ -110,6 +158,8 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+    if (d->State == gsColSizing && d->DragStart >= 0) SetColWidths(d->DragIndex, std::max(0, X - d->DragStart));
+    if (d->State == gsRowSizing && d->DragStart >= 0) SetRowHeights(d->DragIndex, std::max(0, Y - d->DragStart));
     if (d->State == gsSelecting && (Shift & ssLeft)) {
         const TGridCoord cell = MouseCoord(X, Y);
         if (cell.X >= d->Cols.Fixed && cell.Y >= d->Rows.Fixed && cell != d->Current)
@@ -119,7 +169,13 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (d->State == gsSelecting) d->State = gsNormal;
+    const TGridCoord cell = MouseCoord(X, Y);
+    const TGridState state = d->State;
+    const int from = d->DragIndex;
+    if (state != gsNormal && state != gsEditing) d->State = gsNormal;
+    d->DragIndex = -1;
+    if (state == gsColMoving && cell.X >= d->Cols.Fixed && cell.X != from) MoveColumn(from, cell.X);
+    if (state == gsRowMoving && cell.Y >= d->Rows.Fixed && cell.Y != from) MoveRow(from, cell.Y);
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 

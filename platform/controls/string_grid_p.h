@@ -21,6 +21,9 @@ public:
     TGridState State = gsNormal;
     TInplaceEdit* Editor = nullptr;
     bool EditorMode = false;
+    // The column or row being sized or moved, and where a sized one starts.
+    int DragIndex = -1;
+    int DragStart = 0;
 
     // The axis of columns or rows with the coordinate that runs along it.
     struct AxisRef {

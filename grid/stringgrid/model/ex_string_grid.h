@@ -987,6 +987,12 @@ public:
     // One Tab step; false when the Tab went on to the parent control.
     bool TabNavigate(bool Backward);
 
+    // ---- navigation after editing, validation and focus (grid/stringgrid/navigation/)
+    // A left click 2 pixels inside the cell's top-left corner that moves without editing logic.
+    void SimulateCellClick(int ACol, int ARow);
+    // The grid's answers to focus messages; false for any other message.
+    bool FocusMessage(TMessage& Message);
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -1011,8 +1017,12 @@ protected:
     // The grid's own text editor (NormalEdit).
     TInplaceEdit* CreateEditor() override;
     bool SelectCell(int ACol, int ARow) override;
-    // Typing notes the character that starts an edit for the control it opens.
+    // Escape restores the edited cell, Enter advances, typing jumps to a sorted row, and the
+    // character that starts an edit is noted for the control it opens.
     void KeyPress(QChar& Key) override;
+    void Click() override;
+    void DoEnter() override;
+    void DoExit() override;
     // The editor control follows its cell while the grid scrolls or sizes.
     void UpdateEditorPlace() override;
     void PlaceEditControl(int ACol, int ARow);
@@ -1027,6 +1037,50 @@ protected:
     // The number of row lists hidden by filtering and not shown again.
     int FilterLevel() const;
     void SetFilterLevel(int Value);
+
+    // ---- keyboard and mouse (grid/stringgrid/input/)
+    // Routes the key and mouse messages to the handlers below; false for any other message.
+    bool InputMessage(TMessage& Message);
+    void WMKeyDown(TMessage& Message);
+    void WMChar(TMessage& Message);
+    void WMLButtonDown(TMessage& Message);
+    void WMLButtonUp(TMessage& Message);
+    void WMLButtonDblClk(TMessage& Message);
+    void WMRButtonDown(TMessage& Message);
+    void WMRButtonUp(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void AppendRowOnArrowDown();
+
+public:
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    // The hint of the cell under the client point Pos: its text, where it shows (client
+    // coordinates) and its colour; false when no cell lies there.
+    bool PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPos, TColor& HintColorOut);
+
+protected:
+    int FirstNormalCol();
+    bool CanTabToCell(int ACol, int ARow);
+    int FirstTabCellInRow(int ARow);
+    int LastTabCellInRow(int ARow);
+    // Helpers of the keys and the mouse.
+    void reportSelection();
+    bool homeEndKey(uint16_t key, TShiftState shift);
+    bool skipFixedCells(uint16_t key);
+    void insertRowByKey();
+    bool deleteRowByKey();
+    void selectAllByKey();
+    bool tabStep(bool Backward, bool& Again);
+    void tabToNextRow(int ARow);
+    void tabPastLastRow();
+    void headerClickSort(int ACol, int ARow, int X);
+    bool fitColumnOnDblClick(int ACol);
+    bool filterButtonRelease(int X, int Y);
+    void openFilterDropDown(int ACol, int RealCol);
+    void closeFilterDropDown();
 
     TExStringGridPrivate& Private() const { return *p; }
 

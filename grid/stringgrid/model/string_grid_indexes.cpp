@@ -5,6 +5,7 @@
 // kept apart: UnHideRows and UnHideRowsAll show the first kind, UnHideRowList the newest level
 // of the second. Both kinds keep real indexes, so the mappings count them alike.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/model/owned_settings.h"
 
 #include <algorithm>
 
@@ -275,7 +276,13 @@ void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
         order.Insert(to, entry);
     }
     if (NumHiddenColumns() > 0) p->FHiddenCols.Move(from, to);
+    if (EnhRowColMove) p->ColMoveFlg = true;
     TBaseGrid::ColumnMoved(from, to);
+    // The sort stays on the column it was on.
+    int& sorted = p->SortSettings->Column;
+    if (sorted == from) sorted = to;
+    else if (from < sorted && sorted <= to) --sorted;
+    else if (to <= sorted && sorted < from) ++sorted;
 }
 
 int TExStringGrid::ColumnPosition(int ACol) const {

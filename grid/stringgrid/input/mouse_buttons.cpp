@@ -1,0 +1,339 @@
+// The left mouse button on the string grid: what a press hits and what its release finishes,
+// header clicks that sort included.
+#include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/model/owned_settings.h"
+#include "platform/controls/keyboard.h"
+
+#include <QElapsedTimer>
+#include <cstdlib>
+
+namespace {
+
+TPoint messagePos(const TMessage& m) { return {LoWordSigned(m.LParam), HiWordSigned(m.LParam)}; }
+
+// The modifiers of a mouse message, with Alt from the keyboard.
+TShiftState mouseShift(const TMessage& m) {
+    TShiftState s = MouseShiftState(m.WParam);
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
+
+} // namespace
+
+bool TExStringGrid::InputMessage(TMessage& m) {
+    switch (m.Msg) {
+    case WM_KEYDOWN: WMKeyDown(m); return true;
+    case WM_CHAR: WMChar(m); return true;
+    case WM_LBUTTONDOWN: WMLButtonDown(m); return true;
+    case WM_LBUTTONUP: WMLButtonUp(m); return true;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClk(m); return true;
+    case WM_RBUTTONDOWN: WMRButtonDown(m); return true;
+    case WM_RBUTTONUP: WMRButtonUp(m); return true;
+    case CM_MOUSELEAVE: CMMouseLeave(m); return true;
+    default: return false;
+    }
+}
+
+void TExStringGrid::WMLButtonDown(TMessage& m) {
+    const TPoint pt = messagePos(m);
+    const int X = pt.X, Y = pt.Y;
+    TMouseActions& mouse = *p->MouseActions;
+    p->FDoOnClick = p->FMouseKeepDown = p->FMouseDownMove = true;
+    p->FSpinUpClick = p->FSpinDnClick = false;
+    int col = -1, row = -1;
+    MouseToCell(X, Y, col, row);
+
+    // Range select and edit: a press off the selection selects instead of editing.
+    if ((Options() & goEditing) && mouse.RangeSelectAndEdit) {
+        const TGridRect s = Selection();
+        if (!(col >= s.Left && col < s.Right && row >= s.Top && row < s.Bottom))
+            SetOptions(Options() & ~goEditing);
+    }
+    bool allow = true;
+    OnCanClickCell(this, row, col, allow);
+    if (!allow) return;
+
+    const TShiftState shift = mouseShift(m);
+    p->FPushedCellButton = {-1, -1};
+    // The cell whose border a sizing drag would take.
+    int refCol = -1, refRow = -1;
+    if (row != 0 && col != 0) MouseToCell(X - 5, Y - 4, refCol, refRow);
+    else if (row != 0) MouseToCell(X, Y - 4, refCol, refRow);
+    else MouseToCell(X - 5, Y, refCol, refRow);
+    p->Colclicked = refCol;
+    p->Rowclicked = refRow;
+    if (refCol >= 0 && refRow >= 0) {
+        p->Colclickedsize = ColWidths(refCol);
+        p->Rowclickedsize = RowHeights(refRow);
+    }
+    p->Clickposx = X;
+    p->Clickposy = Y;
+
+    if (col < 0 || row < 0) {
+        HideInplaceEdit();
+        if (!FixedRowAlways) TBaseGrid::WndProc(m);
+        return;
+    }
+    const int realCol = RealColIndex(col);
+    const TPoint base = BaseCell(realCol, row);
+    const int baseCol = RealToDisplCol(base.X), baseRow = base.Y;
+    if (mouse.CaretPositioning) p->LButFlg = true;
+    const bool fixedArea = col < FixedCols() || row < FixedRows();
+    if (fixedArea || IsFixed(col, row)) HideInplaceEdit();
+
+    // The node button of a normal row opens or closes its node.
+    if (col == 0 && row >= FixedRows() && IsNode(row) && IsInNodeButton(row, X)) {
+        OnMouseDown(this, mbLeft, shift, X, Y);
+        OnClickCell(this, row, col);
+        const int realRow = DisplToRealRow(row);
+        bool allowNode = true;
+        if (GetNodeState(row)) {
+            OnBeforeExpandNode(this, row, realRow, allowNode);
+            if (allowNode) {
+                ExpandNode(realRow);
+                OnExpandNode(this, row, realRow);
+            }
+        } else {
+            OnBeforeContractNode(this, row, realRow, allowNode);
+            if (allowNode) {
+                ContractNode(realRow);
+                OnContractNode(this, row, realRow);
+            }
+        }
+        if (mouse.MoveRowOnNodeClick) SetRow(row);
+        return;
+    }
+    if (col == 0 && row >= FixedRows() && NumNodes() > 0 && !mouse.RowSelect && !(Options() & goRowSizing)) {
+        OnMouseDown(this, mbLeft, shift, X, Y);
+        OnClickCell(this, row, col);
+        return;
+    }
+    if (col >= ColCount() || row >= RowCount()) {
+        TBaseGrid::WndProc(m);
+        return;
+    }
+    if (refCol >= 0 && refRow >= 0) {
+        const TRect ref = CellRect(refCol, refRow);
+        p->Clickposdx = X - ref.Right;
+        p->Clickposdy = Y - ref.Bottom;
+    } else {
+        p->Clickposdx = p->Clickposdy = 0;
+    }
+
+    // Disjunct row selection keeps its marks for the release.
+    if (mouse.DisjunctRowSelect() && row >= FixedRows() && !(col == 0 && mouse.HotmailRowSelect())) {
+        if (shift & ssShift) {
+            const TGridRect before = Selection();
+            TBaseGrid::WndProc(m);
+            SetSelection({std::min(col, before.Left), std::min(row, before.Top), std::max(col, before.Left),
+                          std::max(row, before.Top)});
+            return;
+        }
+        const int markRow = mouse.RowSelectPersistent ? DisplToRealRow(row) : row;
+        if ((shift & ssCtrl) || mouse.DisjunctRowSelectNoCtrl) {
+            if (RowSelect(markRow)) p->FDeselectState = true;
+        } else {
+            p->FMouseDown = true;
+            if (!(shift & ssAlt)) ClearRowSelect();
+        }
+    }
+
+    // The press on a check box or radio button toggles it without OnClickCell.
+    const bool radio = HasRadioButton(realCol, row);
+    // Only a box or button asks whether its cell may be edited.
+    auto boxActive = [&] {
+        bool editable = (Options() & goEditing) || mouse.RangeSelectAndEdit;
+        CanEditCell(realCol, row, editable);
+        return editable || p->ControlLook->CheckAlwaysActive || (col == 0 && mouse.HotmailRowSelect());
+    };
+    if ((HasCheckBox(realCol, row) || radio) && boxActive() && IsInCheckBox(realCol, row, X, Y)) {
+        HideInplaceEdit();
+        if (CanFocus()) SetFocus();
+        const int realRow = RealRowIndex(row);
+        if (radio) {
+            SelectRadioButton(realCol, row, true);
+            OnRadioButtonClick(this, realCol, row);
+        } else {
+            ToggleCheck(realCol, row, true);
+        }
+        if (p->ShowModified->Enabled) {
+            SetRowModified(row, true);
+            RepaintCell(0, row);
+        }
+        bool state = false;
+        GetCheckBoxState(realCol, realRow, state);
+        if (!p->Navigation->AlwaysEdit && !fixedArea) MoveColRow(col, row, true, true);
+        DoCheckBoxClick(col, row, state);
+        if (row < FixedRows() && mouse.CheckAllCheck) {
+            for (int r = FixedRows(); r < RowCount(); ++r) {
+                if (mouse.HotmailRowSelect()) SetRowSelect(RealRowIndex(r), state);
+                else SetCheckBoxState(realCol, r, state);
+            }
+            Invalidate();
+        }
+        OnMouseDown(this, mbLeft, shift, X, Y);
+        Click();
+        return;
+    }
+
+    const bool fixedOutside = !fixedArea && IsFixed(col, row);
+    if (fixedOutside) {
+        const bool footerRow = p->FloatingFooter->Visible && p->FloatingFooter->FooterStyle == fsFixedLastRow &&
+                               row == RowCount() - 1;
+        if (!footerRow) OnClickCell(this, row, col);
+        return;
+    }
+
+    const bool keepHoriz = (Options() & goRowSelect) && p->Navigation->KeepHorizScroll;
+    const int leftCol = LeftCol();
+    if (keepHoriz) BeginUpdate();
+    if (!p->FSelHidden) {
+        const bool alwaysEdit = p->Navigation->AlwaysEdit;
+        p->Navigation->AlwaysEdit = false;
+        TBaseGrid::WndProc(m);
+        p->Navigation->AlwaysEdit = alwaysEdit;
+    }
+    // A press on a header cell's side border grabs the border for sizing, not the cell.
+    const TRect r = CellRect(col, row);
+    const bool sizingGrab = row < FixedRows() && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4);
+    if (!sizingGrab) OnClickCell(this, row, col);
+    if (OnCellValidate) {
+        p->FEntered = false;
+        SaveCellState(RealCol(), Row());
+    }
+    const bool onSelection = Selection() == TGridRect{baseCol, baseRow, baseCol, baseRow};
+    if (IsMergedCell(realCol, row) && (onSelection || mouse.DirectEdit) && IsEditable(col, row) && !fixedArea)
+        ShowInplaceEdit();
+    if (mouse.DirectEdit && !fixedArea && X - r.Left > 3 && r.Right - X > 3 && IsEditable(col, row) &&
+        !IsControlCell(realCol, row) && Col() == baseCol && Row() == baseRow) {
+        SaveCellState(base.X, baseRow);
+        ShowEditor();
+    }
+    if (keepHoriz) {
+        SetLeftCol(leftCol);
+        EndUpdate();
+    }
+}
+
+void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    const TGridCoord cell = MouseCoord(X, Y);
+    TMouseActions& mouse = *p->MouseActions;
+    if (mouse.RangeSelectAndEdit && Button == mbLeft && !mouse.EditOnDblClickOnly()) {
+        if (cell.X == Col() && cell.Y == Row() && !(Options() & goEditing) && IsEditable(cell.X, cell.Y)) {
+            SetOptions(Options() | goEditing);
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            ShowInplaceEdit();
+            return;
+        }
+        if ((cell.X != Col() || cell.Y != Row()) && (Options() & goEditing) && (Shift & ssShift)) {
+            SetOptions(Options() & ~goEditing);
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            return;
+        }
+    }
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+}
+
+void TExStringGrid::WMLButtonUp(TMessage& m) {
+    const TPoint pt = messagePos(m);
+    TMouseActions& mouse = *p->MouseActions;
+    p->ColMoveFlg = p->ColSizeFlg = false;
+    p->FMouseDown = p->FMouseKeepDown = p->FMouseDownMove = false;
+    bool deselected = false;
+    int col = -1, row = -1;
+    MouseToCell(pt.X, pt.Y, col, row);
+    const bool wasSizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+
+    if (mouse.DisjunctRowSelect() && col >= 0 && !(col == 0 && IsNode(row))) {
+        if (!(col == 0 && mouse.HotmailRowSelect())) UpdateRowSelect(false);
+        if (row >= FixedRows() && row < RowCount() - FixedFooters() && p->FDeselectState) {
+            SetRowSelect(mouse.RowSelectPersistent ? DisplToRealRow(row) : row, false);
+            deselected = true;
+        }
+    }
+    p->FDeselectState = false;
+
+    TBaseGrid::WndProc(m);
+    if (deselected) p->FSelChange = false;
+    if (GridState() == gsSelecting) SetGridState(gsNormal);
+
+    if (p->ColMoveFlg || p->ColSizeFlg || wasSizing || col < 0 || row < 0) return;
+    if (col >= FixedCols() || p->SortSettings->FixedCols) {
+        const int realCol = RealColIndex(col);
+        bool state = false;
+        if (HasCheckBox(realCol, row) && GetCheckBoxState(realCol, row, state))
+            OnCheckBoxMouseUp(this, realCol, row, state);
+        int idx = -1;
+        if (IsRadio(realCol, row) && GetRadioIdx(realCol, row, idx)) OnRadioMouseUp(this, realCol, row, idx);
+        headerClickSort(col, row, pt.X);
+    }
+}
+
+// A release on the sort row's header cell sorts on its column.
+void TExStringGrid::headerClickSort(int ACol, int ARow, int X) {
+    TSortSettings& ss = *p->SortSettings;
+    if (p->FDblClk) {
+        p->FDblClk = false;
+        return;
+    }
+    const TRect r = CellRect(ACol, ARow);
+    if (ARow == 0 && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4)) return;
+    int pressCol = -1, pressRow = -1;
+    MouseToCell(p->Clickposx, p->Clickposy, pressCol, pressRow);
+    const int realCol = RealColIndex(ACol);
+    if (X > r.Right - 16 &&
+        ((p->ControlLook->FixedDropDownButton && CanShowFixedDropDown(realCol)) || GetFilterValues(realCol)))
+        return;
+    const bool sortable = ARow == ss.Row && pressRow == ss.Row && FixedRows() > 0 &&
+                          !IsInCheckBox(realCol, ARow, X, p->Clickposy) && ss.Show && RowCount() > 2;
+    if (!sortable) return;
+    bool doSort = !IsIgnoredColumn(realCol);
+    OnCanSort(this, realCol, doSort);
+    if (!doSort) {
+        RepaintCell(ACol, ss.Row);
+        return;
+    }
+    HideInplaceEdit();
+    if (p->FSortRowXRef->Count() != RowCount()) InitSortXRef();
+    QElapsedTimer timer;
+    timer.start();
+    const bool keepHoriz = (Options() & goRowSelect) && p->Navigation->KeepHorizScroll;
+    const int leftCol = LeftCol();
+    if (keepHoriz) BeginUpdate();
+    bool undo = false;
+    if (ss.Column == realCol) {
+        undo = ss.Direction != ss.InitSortDirection && ss.UndoSort;
+        ss.ToggleDirection();
+    } else {
+        ss.Direction = ss.InitSortDirection;
+        ss.Column = realCol;
+    }
+    if (HasNodes()) {
+        QSortGroup();
+    } else if (undo) {
+        QUnSort();
+        ss.Column = -1;
+    } else {
+        QSort();
+    }
+    if (keepHoriz) {
+        SetLeftCol(leftCol);
+        EndUpdate();
+    }
+    p->SortTime = static_cast<int>(timer.elapsed());
+    DoClickSort(ss.Column);
+}
+
+void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    const TGridRect before = Selection();
+    const bool report = before != TGridRect{0, 0, 0, 0} &&
+                        (Button == mbLeft || (Button == mbRight && p->MouseActions->SelectOnRightClick));
+    if (!filterButtonRelease(X, Y)) closeFilterDropDown();
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    if (report && Selection() != p->FMoveSelection) {
+        const TGridRect s = Selection();
+        p->FMoveSelection = s;
+        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    }
+}

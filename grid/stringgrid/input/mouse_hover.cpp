@@ -1,0 +1,95 @@
+// The mouse moving over the string grid: hovered fixed cells, the hint of the cell under the
+// pointer, and the selection a drag leaves.
+#include "grid/foundation/html_text.h"
+#include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+bool TExStringGrid::IsHoverFixedCell(int ACol, int ARow) const {
+    switch (HoverFixedCells) {
+    case hfAll: return ACol < FixedCols() || ARow < FixedRows();
+    case hfFixedRows: return ARow < FixedRows();
+    case hfFixedColumns: return ACol < FixedCols();
+    default: return false;
+    }
+}
+
+void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+    TMouseActions& mouse = *p->MouseActions;
+    // Dragging with range select and edit selects a range instead of editing.
+    if (p->FMouseDownMove && mouse.RangeSelectAndEdit && (Options() & goEditing) && !EditMode())
+        SetOptions(Options() & ~goEditing);
+    const TGridRect before = Selection();
+    int col = -1, row = -1;
+    MouseToCell(X, Y, col, row);
+
+    if (HoverFixedCells != hfNone && !p->FNoMouseLeave && (col != p->FHoverFixedX || row != p->FHoverFixedY)) {
+        const int oldX = p->FHoverFixedX, oldY = p->FHoverFixedY;
+        p->FHoverFixedX = col;
+        p->FHoverFixedY = row;
+        if (oldX >= 0 && oldY >= 0 && (oldX < FixedCols() || oldY < FixedRows())) RepaintCell(oldX, oldY);
+        if (col >= 0 && row >= 0 && (col < FixedCols() || row < FixedRows())) RepaintCell(col, row);
+    }
+
+    // A hint shown for one cell goes when the pointer reaches another base cell.
+    if (p->FLastHintPos.X >= 0 && col >= 0 && row >= 0) {
+        int bc = col, br = row;
+        ResolveBaseCell(col, row, bc, br);
+        if (bc != p->FLastHintPos.X || br != p->FLastHintPos.Y) p->FLastHintPos = {-1, -1};
+    }
+
+    if (GridState() == gsColSizing) p->ColSized = true;
+    if (GridState() == gsRowSizing) p->Rowsized = true;
+    if (GridState() == gsColSizing && p->Colclicked >= 0 && p->Rowclicked >= 0) {
+        const TRect ref = CellRect(p->Colclicked, p->Rowclicked);
+        OnColumnSizing(this, p->Colclicked, X - ref.Left - p->Clickposdx);
+    }
+    TBaseGrid::MouseMove(Shift, X, Y);
+    if (Selection() != before) {
+        const TGridRect s = Selection();
+        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    }
+}
+
+void TExStringGrid::CMMouseLeave(TMessage& m) {
+    TBaseGrid::WndProc(m);
+    if (!p->FNoMouseLeave && HoverFixedCells != hfNone && p->FHoverFixedX >= 0) {
+        const int x = p->FHoverFixedX, y = p->FHoverFixedY;
+        p->FHoverFixedX = p->FHoverFixedY = -1;
+        if (y >= 0) RepaintCell(x, y);
+    }
+}
+
+bool TExStringGrid::PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPos, TColor& HintColorOut) {
+    HintColorOut = HintColor;
+    int col = -1, row = -1;
+    MouseToCell(Pos.X, Pos.Y, col, row);
+    if (col < 0 || row < 0) return false;
+    int bc = col, br = row;
+    ResolveBaseCell(col, row, bc, br);
+    col = bc;
+    row = br;
+    p->FLastHintPos = {col, row};
+    const TRect r = CellRect(col, row);
+    const int realCol = RealColIndex(col);
+    HintPos = {Pos.X, r.Bottom + 6};
+    const QString text = Cells(realCol, row);
+    const bool normal = col >= FixedCols() && col < ColCount() - FixedRightCols() && row >= FixedRows() &&
+                        row < RowCount() - FixedFooters();
+    if (HintShowCells && normal) {
+        HintPos.Y = r.Top;
+        HintStr = HTMLHint ? text : StripHTMLTags(text);
+    }
+    if (HintShowLargeText) {
+        const TSize size = GetCellTextSize(realCol, row, false, false);
+        if (size.cx > r.Width() || size.cy > r.Height()) {
+            if (HintShowLargeTextPos == hpCell) HintPos = {r.Left, r.Top};
+            HintStr = HTMLHint ? text : StripHTMLTags(text);
+        }
+    }
+    const bool footerRow = p->FloatingFooter->Visible && row == RowCount() - 1;
+    if (!footerRow) {
+        QString wide;
+        GetGridHint(col, row, HintStr, wide);
+    }
+    return true;
+}

@@ -1,0 +1,303 @@
+#include "grid/stringgrid/input/input_fixture.h"
+#include "grid/stringgrid/model/owned_settings.h"
+#include "grid/stringgrid/filter/drop_lists.h"
+#include "grid/stringgrid/model/cell_graphic.h"
+
+namespace {
+
+class GridMouse : public InputFixture {
+protected:
+    void SetUp() override {
+        InputFixture::SetUp();
+        grid->OnClickCell = [this](TObject*, int ARow, int ACol) { note(QStringLiteral("ClickCell %1,%2").arg(ACol).arg(ARow)); };
+    }
+    void doubleClick(int X, int Y) {
+        mouseMessage(*grid, WM_LBUTTONDOWN, X, Y, MK_LBUTTON);
+        mouseMessage(*grid, WM_LBUTTONUP, X, Y);
+        mouseMessage(*grid, WM_LBUTTONDBLCLK, X, Y, MK_LBUTTON);
+        mouseMessage(*grid, WM_LBUTTONUP, X, Y);
+    }
+    void rightClick(int X, int Y) {
+        mouseMessage(*grid, WM_RBUTTONDOWN, X, Y, MK_RBUTTON);
+        mouseMessage(*grid, WM_RBUTTONUP, X, Y);
+    }
+    // Column 1 of the normal rows, top to bottom.
+    QString column1() const {
+        QStringList out;
+        for (int r = 1; r < grid->RowCount(); ++r) out << grid->Cells(1, r);
+        return out.join(' ');
+    }
+};
+
+TEST_F(GridMouse, AClickSelectsTheCellAndReportsIt) {
+    clickCell(3, 4);
+    EXPECT_EQ(cell(), "3,4");
+    EXPECT_EQ(log, QStringList{"ClickCell 3,4"});
+}
+
+TEST_F(GridMouse, ARefusedClickDoesNothing) {
+    grid->OnCanClickCell = [](TObject*, int, int, bool& Allow) { Allow = false; };
+    grid->FocusCell(1, 1);
+    clickCell(3, 4);
+    EXPECT_EQ(cell(), "1,1");
+    EXPECT_TRUE(log.isEmpty());
+}
+
+TEST_F(GridMouse, ACheckBoxTogglesOnAPressWhereItMayBeEdited) {
+    grid->AddCheckBox(2, 3, false, false);
+    grid->OnCheckBoxChange = [this](TObject*, int, int, bool State) { note(QStringLiteral("Change %1").arg(State)); };
+    grid->OnCheckBoxClick = [this](TObject*, int ACol, int ARow, bool State) {
+        note(QStringLiteral("CheckClick %1,%2 %3").arg(ACol).arg(ARow).arg(State));
+    };
+    grid->OnCheckBoxMouseUp = [this](TObject*, int, int, bool State) { note(QStringLiteral("MouseUp %1").arg(State)); };
+    grid->OnClick = [this](TObject*) { note("Click"); };
+
+    clickCell(2, 3);
+    bool state = true;
+    grid->GetCheckBoxState(2, 3, state);
+    EXPECT_FALSE(state) << "a grid without editing leaves the box alone";
+
+    log.clear();
+    grid->SetOptions(grid->Options() | goEditing);
+    clickCell(2, 3);
+    grid->GetCheckBoxState(2, 3, state);
+    EXPECT_TRUE(state);
+    EXPECT_EQ(cell(), "2,3");
+    EXPECT_EQ(log, (QStringList{"Change 1", "CheckClick 2,3 1", "Click", "MouseUp 1"}));
+
+    grid->SetOptions(grid->Options() & ~goEditing);
+    grid->ControlLook().CheckAlwaysActive = true;
+    clickCell(2, 3);
+    grid->GetCheckBoxState(2, 3, state);
+    EXPECT_FALSE(state);
+}
+
+TEST_F(GridMouse, ARadioButtonPressChecksItAlone) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddRadioButtonColumn(2);
+    int clicked = -1;
+    grid->OnRadioButtonClick = [&](TObject*, int, int ARow) { clicked = ARow; };
+    clickCell(2, 4);
+    clickCell(2, 5);
+    EXPECT_EQ(clicked, 5);
+    EXPECT_FALSE(grid->IsRadioButtonChecked(2, 4));
+    EXPECT_TRUE(grid->IsRadioButtonChecked(2, 5));
+}
+
+class HeaderSorting : public GridMouse {
+protected:
+    void SetUp() override {
+        GridMouse::SetUp();
+        const char* values[] = {"c", "a", "d", "b", "f", "e", "g"};
+        for (int r = 1; r < 8; ++r) grid->SetCells(1, r, values[r - 1]);
+        grid->SortSettings().Show = true;
+        grid->OnClickSort = [this](TObject*, int ACol) { note(QStringLiteral("Sort %1").arg(ACol)); };
+    }
+};
+
+TEST_F(HeaderSorting, ClicksSortUpThenDownAndUndoRestores) {
+    grid->SortSettings().UndoSort = true;
+    clickCell(1, 0);
+    EXPECT_EQ(column1(), "a b c d e f g");
+    clickCell(1, 0);
+    EXPECT_EQ(column1(), "g f e d c b a");
+    clickCell(1, 0);
+    EXPECT_EQ(column1(), "c a d b f e g");
+    EXPECT_EQ(grid->SortSettings().Column, -1);
+    EXPECT_EQ(log.filter("Sort"), (QStringList{"Sort 1", "Sort 1", "Sort -1"}));
+}
+
+TEST_F(HeaderSorting, ClicksThatDoNotSort) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    const TRect h = grid->CellRect(1, 0);
+    click(*grid, h.Right - 2, 10);
+    EXPECT_EQ(column1(), "c a d b f e g") << "a click on the border sizes";
+
+    grid->IgnoreColumns().Add(1);
+    clickCell(1, 0);
+    EXPECT_EQ(column1(), "c a d b f e g");
+    grid->IgnoreColumns().Clear();
+
+    bool allow = false;
+    grid->OnCanSort = [&](TObject*, int, bool& DoSort) { DoSort = allow; };
+    clickCell(1, 0);
+    EXPECT_EQ(column1(), "c a d b f e g");
+
+    grid->SetRowCount(2);
+    allow = true;
+    clickCell(1, 0);
+    EXPECT_EQ(grid->Cells(1, 1), "c") << "two rows never sort";
+}
+
+TEST_F(HeaderSorting, DoubleClickOnAHeaderBorderFitsTheColumnWithoutSorting) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    grid->SetCells(2, 3, "a text far wider than sixty pixels");
+    grid->OnColumnSize = [this](TObject*, int ACol, bool&) { note(QStringLiteral("Size %1").arg(ACol)); };
+    grid->OnEndColumnSize = [this](TObject*, int ACol) { note(QStringLiteral("EndSize %1").arg(ACol)); };
+    const TRect h = grid->CellRect(2, 0);
+    doubleClick(h.Right, 10);
+    EXPECT_GT(grid->ColWidths(2), 60);
+    EXPECT_EQ(log.filter("Size"), (QStringList{"Size 2", "EndSize 2"}));
+    EXPECT_TRUE(log.filter("Sort").isEmpty());
+
+    log.clear();
+    grid->SetColWidths(2, 60);
+    grid->OnColumnSize = [](TObject*, int, bool& Allow) { Allow = false; };
+    doubleClick(h.Right, 10);
+    EXPECT_EQ(grid->ColWidths(2), 60);
+    EXPECT_TRUE(log.filter("EndSize").isEmpty());
+}
+
+TEST_F(GridMouse, DoubleClickOnACellReportsItAfterOnDblClick) {
+    grid->OnDblClick = [this](TObject*) { note("DblClick"); };
+    grid->OnDblClickCell = [this](TObject*, int ARow, int ACol) { note(QStringLiteral("DblClickCell %1,%2").arg(ACol).arg(ARow)); };
+    const TPoint p = middle(3, 2);
+    doubleClick(p.X, p.Y);
+    EXPECT_EQ(log.filter("Dbl"), (QStringList{"DblClick", "DblClickCell 3,2"}));
+}
+
+TEST_F(GridMouse, RightClickSelectsWithSelectOnRightClick) {
+    QStringList right;
+    grid->FocusCell(1, 1);
+    const TPoint p = middle(4, 5);
+    rightClick(p.X, p.Y);
+    EXPECT_EQ(cell(), "1,1");
+
+    grid->MouseActions().SelectOnRightClick = true;
+    rightClick(p.X, p.Y);
+    EXPECT_EQ(cell(), "4,5");
+
+    grid->OnRightClickCell = [&](TObject*, int ARow, int ACol) { right << QStringLiteral("%1,%2").arg(ACol).arg(ARow); };
+    const TPoint q = middle(2, 3);
+    rightClick(q.X, q.Y);
+    EXPECT_EQ(cell(), "2,3");
+    EXPECT_TRUE(log.isEmpty());
+    rightClick(490, 290);
+    EXPECT_EQ(right, (QStringList{"2,3", "-1,-1"}));
+}
+
+TEST_F(GridMouse, HoveredFixedCellsFollowThePointerAndClearOnLeaving) {
+    struct Case {
+        THoverFixedCells mode;
+        bool header, rowHeader, normal;
+    };
+    const Case cases[] = {
+        {hfNone, false, false, false},
+        {hfAll, true, true, false},
+        {hfFixedRows, true, false, false},
+        {hfFixedColumns, false, true, false},
+    };
+    for (const Case& c : cases) {
+        grid->HoverFixedCells = c.mode;
+        EXPECT_EQ(grid->IsHoverFixedCell(2, 0), c.header);
+        EXPECT_EQ(grid->IsHoverFixedCell(0, 2), c.rowHeader);
+        EXPECT_EQ(grid->IsHoverFixedCell(2, 2), c.normal);
+    }
+    grid->HoverFixedCells = hfFixedRows;
+    const TPoint p = middle(2, 0);
+    mouseMove(*grid, p.X, p.Y);
+    EXPECT_EQ(grid->Private().FHoverFixedX, 2);
+    EXPECT_EQ(grid->Private().FHoverFixedY, 0);
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(grid->Private().FHoverFixedX, -1);
+}
+
+TEST_F(GridMouse, CellHintsComeFromOnGridHintBelowTheCell) {
+    grid->OnGridHint = [](TObject*, int ARow, int ACol, QString& hint) { hint = QStringLiteral("hint %1,%2").arg(ACol).arg(ARow); };
+    const TPoint p = middle(3, 2);
+    QString hint;
+    TPoint at;
+    TColor color = clNone;
+    ASSERT_TRUE(grid->PrepareCellHint(p, hint, at, color));
+    EXPECT_EQ(hint, "hint 3,2");
+    EXPECT_EQ(at.X, p.X);
+    EXPECT_EQ(at.Y, grid->CellRect(3, 2).Bottom + 6);
+    EXPECT_EQ(color, grid->HintColor);
+
+    // A merged cell answers with its base cell.
+    grid->MergeCells(3, 4, 2, 1);
+    ASSERT_TRUE(grid->PrepareCellHint(middle(4, 4), hint, at, color));
+    EXPECT_EQ(hint, "hint 3,4");
+
+    grid->HintShowLargeText = true;
+    grid->OnGridHint = nullptr;
+    grid->SetCells(2, 6, "a text much wider than its column of sixty pixels");
+    hint.clear();
+    ASSERT_TRUE(grid->PrepareCellHint(middle(2, 6), hint, at, color));
+    EXPECT_EQ(hint, "a text much wider than its column of sixty pixels");
+    EXPECT_EQ(at.X, grid->CellRect(2, 6).Left);
+}
+
+}  // namespace
+
+namespace {
+
+class GridDrags : public GridMouse {
+protected:
+    void drag(int X1, int Y1, int X2, int Y2) {
+        mouseMessage(*grid, WM_MOUSEMOVE, X1, Y1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, X1, Y1, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, (X1 + X2) / 2, (Y1 + Y2) / 2, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, X2, Y2, MK_LBUTTON);
+        mouseMessage(*grid, WM_LBUTTONUP, X2, Y2);
+    }
+};
+
+TEST_F(GridDrags, DraggingAHeaderBorderSizesTheColumnWithoutSortingOrClicking) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    grid->SortSettings().Show = true;
+    QList<int> sizing;
+    grid->OnColumnSizing = [&](TObject*, int ACol, int Size) { sizing << ACol << Size; };
+    const TRect h = grid->CellRect(2, 0);
+    drag(h.Right, 10, h.Right + 40, 10);
+    EXPECT_EQ(grid->ColWidths(2), 100);
+    EXPECT_EQ(grid->ColWidths(3), 60);
+    EXPECT_EQ(grid->SortSettings().Column, -1);
+    EXPECT_TRUE(log.isEmpty());
+    ASSERT_GE(sizing.size(), 2);
+    EXPECT_EQ(sizing.first(), 2);
+}
+
+TEST_F(GridDrags, DraggingARowBorderInTheFixedColumnSizesTheRow) {
+    grid->SetOptions(grid->Options() | goRowSizing);
+    const TRect r = grid->CellRect(0, 3);
+    drag(20, r.Bottom, 20, r.Bottom + 15);
+    EXPECT_EQ(grid->RowHeights(3), 35);
+}
+
+TEST_F(GridDrags, DraggingAHeaderMovesTheColumnAndTheSortFollows) {
+    grid->SetOptions(grid->Options() | goColMoving);
+    grid->SortSettings().Show = true;
+    grid->SortSettings().Column = 2;
+    const TPoint from = middle(2, 0), to = middle(4, 0);
+    drag(from.X, from.Y, to.X, to.Y);
+    EXPECT_EQ(grid->Cells(4, 3), "2:3");
+    EXPECT_EQ(grid->Cells(2, 3), "3:3");
+    EXPECT_EQ(grid->SortSettings().Column, 4);
+    EXPECT_EQ(grid->Cells(1, 1), "1:1") << "a move does not sort";
+
+    // A column moved over the sorted one pushes it back.
+    const TPoint first = middle(1, 0), last = middle(5, 0);
+    drag(first.X, first.Y, last.X, last.Y);
+    EXPECT_EQ(grid->SortSettings().Column, 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HeaderSorting, TheFilterButtonOpensTheValueListAndClosesItAgain) {
+    grid->SetFilterDropDownAuto(true);
+    const TRect h = grid->CellRect(1, 0);
+    click(*grid, h.Right - 8, h.Top + 5);
+    TDropList& list = grid->FilterDropList();
+    ASSERT_TRUE(list.Visible());
+    EXPECT_EQ(list.Items(), (QStringList{"(All)", "a", "b", "c", "d", "e", "f", "g"}));
+    EXPECT_EQ(grid->FilterColumn(), 1);
+    EXPECT_EQ(column1(), "c a d b f e g") << "the filter button does not sort";
+    click(*grid, h.Right - 8, h.Top + 5);
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(grid->FilterColumn(), -1);
+}
+
+}  // namespace
