@@ -16,6 +16,13 @@ TWindowBackend headless;
 TWindowBackend* backend = &headless;
 TWinControl* focusedControl = nullptr;
 TControl* captureControl = nullptr;
+// Controls whose focus went to another window: their window still counts them as its active
+// control, so they neither leave nor enter when the focus comes back to them.
+std::vector<TWinControl*> awayFromTheirWindow;
+
+bool sameWindow(const TWinControl* a, const TWinControl* b) {
+    return a && b && a->ParentForm() == b->ParentForm();
+}
 
 bool isMouseMessage(uint32_t msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL; }
 TPoint messagePoint(const TMessage& m) { return {LoWordSigned(m.LParam), HiWordSigned(m.LParam)}; }
@@ -316,6 +323,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
     if (focusedControl == this) focusedControl = nullptr;
+    std::erase(awayFromTheirWindow, this);
     ForgetActiveWindow(this);
     // Children go with their parent window, last first.
     while (!controls_.empty()) {
@@ -561,12 +569,31 @@ void TWinControl::WndProc(TMessage& m) {
     case CM_VISIBLECHANGED:
         if (handleAllocated_) WindowBackend().VisibleChanged(*this);
         break;
-    case WM_SETFOCUS:
+    // Entering and leaving are moves between the controls of one window: a focus that goes to
+    // another window (a message box, say) and comes back changes nothing for the control.
+    case WM_SETFOCUS: {
+        const auto* previous = reinterpret_cast<TWinControl*>(m.WParam);
+        if (sameWindow(previous, this)) {
+            Perform(CM_ENTER);
+            return;
+        }
+        const auto away = std::find_if(awayFromTheirWindow.begin(), awayFromTheirWindow.end(),
+                                       [this](TWinControl* c) { return sameWindow(c, this); });
+        if (away != awayFromTheirWindow.end()) {
+            TWinControl* left = *away;
+            awayFromTheirWindow.erase(away);
+            if (left == this) return;
+            left->Perform(CM_EXIT);
+        }
         Perform(CM_ENTER);
         return;
-    case WM_KILLFOCUS:
-        Perform(CM_EXIT);
+    }
+    case WM_KILLFOCUS: {
+        auto* next = reinterpret_cast<TWinControl*>(m.WParam);
+        if (!next || sameWindow(next, this)) Perform(CM_EXIT);
+        else awayFromTheirWindow.push_back(this);
         return;
+    }
     case CM_ENTER:
         DoEnter();
         return;

@@ -122,6 +122,32 @@ TEST(Form, KeysAControlDoesNotWantGoToTheFormsControls) {
     EXPECT_EQ(button->taken, 2);
 }
 
+// A message box shown when a field is left takes the focus to another window and gives it
+// back: the field must not be left (or entered) again, or the box comes back for ever.
+TEST(Form, FocusVisitingAnotherWindowNeitherLeavesNorEntersTheControl) {
+    TForm main(nullptr), box(nullptr);
+    auto* field = new TWinControl(&main);
+    field->SetParent(&main);
+    auto* other = new TWinControl(&main);
+    other->SetParent(&main);
+    auto* ok = new TWinControl(&box);
+    ok->SetParent(&box);
+    std::vector<QString> log;
+    field->OnEnter = [&](TObject*) { log.push_back("enter field"); };
+    field->OnExit = [&](TObject*) { log.push_back("exit field"); };
+    other->OnEnter = [&](TObject*) { log.push_back("enter other"); };
+
+    field->SetFocus();
+    ok->SetFocus();
+    field->SetFocus();
+    EXPECT_EQ(log, (std::vector<QString>{"enter field"}));
+
+    // Leaving for the box and coming back to another control of the window leaves the field.
+    ok->SetFocus();
+    other->SetFocus();
+    EXPECT_EQ(log, (std::vector<QString>{"enter field", "exit field", "enter other"}));
+}
+
 TEST(Application, ExceptionsEscapingAHandlerAreShownAsAnErrorBox) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 10, 10);
