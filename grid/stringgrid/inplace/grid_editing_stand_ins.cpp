@@ -1,6 +1,6 @@
-// The least answers of the navigation after an edit and of the Tab key that the in-place editors
-// call, until the grid's keyboard and navigation handling gives them their whole behaviour and
-// takes their place.
+// The least answers of the navigation after an edit that the in-place editors call, until the
+// grid's navigation handling gives them their whole behaviour and takes their place. The Tab
+// step is the grid's own (grid/stringgrid/input/).
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
