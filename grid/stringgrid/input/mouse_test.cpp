@@ -358,3 +358,33 @@ TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridDrags, HeadersSelectWholeRowsColumnsOrAll) {
+    auto selection = [&] {
+        const TGridRect s = grid->Selection();
+        return QList<int>{s.Left, s.Top, s.Right, s.Bottom};
+    };
+    grid->MouseActions().RowSelect = true;
+    grid->MouseActions().ColSelect = true;
+    grid->MouseActions().AllSelect = true;
+    clickCell(0, 3);
+    EXPECT_EQ(selection(), (QList<int>{1, 3, 5, 3}));
+    const TPoint from = middle(0, 2), to = middle(0, 5);
+    drag(from.X, from.Y, to.X, to.Y);
+    EXPECT_EQ(selection(), (QList<int>{1, 2, 5, 5}));
+    clickCell(4, 0);
+    EXPECT_EQ(selection(), (QList<int>{4, 1, 4, 7}));
+    const TPoint c1 = middle(2, 0), c2 = middle(3, 0);
+    drag(c1.X, c1.Y, c2.X, c2.Y);
+    EXPECT_EQ(selection(), (QList<int>{2, 1, 3, 7}));
+    clickCell(0, 0);
+    EXPECT_EQ(selection(), (QList<int>{1, 1, 5, 7}));
+
+    grid->MouseActions().RowSelect = false;
+    clickCell(0, 3);
+    EXPECT_EQ(selection(), (QList<int>{1, 1, 5, 7})) << "a row header without RowSelect selects nothing";
+}
+
+}  // namespace
