@@ -1,6 +1,6 @@
 #include "config/network/master_access_form.h"
 
-#include "config/server/table_window_fixture.h"
+#include "config/tables/table_window_fixture.h"
 #include "grid/columngrid/ex_column_grid.h"
 
 namespace {
@@ -26,14 +26,8 @@ QByteArray document(const std::vector<QStringList>& rows) {
 class MasterAccessWindow : public TableWindowFixture<TFPROFINET_Master_Access> {
 protected:
     TExColumnGrid& grid() { return *window->ACG; }
-    void fill(int r, const QStringList& cells) {
-        for (int c = 0; c < cells.size(); ++c) grid().SetCellEx(c + 1, r, cells[c]);
-    }
-    QStringList cells(int r) {
-        QStringList out;
-        for (int c = TCol::mcEnable; c <= TCol::mcMnemonic; ++c) out << grid().GetCellEx(c, r);
-        return out;
-    }
+    void fill(int r, const QStringList& cells) { fillRow(grid(), r, cells); }
+    QStringList cells(int r) { return rowCells(grid(), r, TCol::mcEnable, TCol::mcMnemonic); }
     // Fills rows and presses OK; the texts of the boxes shown.
     QStringList okWith(const std::vector<QStringList>& rows) {
         driver().reset();

@@ -16,6 +16,12 @@ TFPROFINET_Modules_Def* FPROFINET_Modules_Def = nullptr;
 
 namespace {
 
+// The drop-down list of the cell about to be edited.
+void Fill_Combo(TExStringGrid& Grid, const QStringList& Items) {
+    Grid.ClearComboString();
+    for (const QString& item : Items) Grid.AddComboString(item);
+}
+
 constexpr int Client_Width = 1150;
 constexpr int Client_Height = 589;
 constexpr int Slot_Grid_Height = 280;
@@ -248,10 +254,11 @@ void TFPROFINET_Modules_Def::ASG_SlotModuleGetEditorType(TObject*, int ACol, int
     if (!slot) return;
     if (ACol == scModule) {
         Combo_Items = With_Empty_Item(slot->ModNameList);
-        return;
+    } else {
+        const TPROFINET_Subslot* subslot = Row_Subslot(ARow);
+        Combo_Items = With_Empty_Item(subslot ? subslot->SubModNameList : QStringList());
     }
-    const TPROFINET_Subslot* subslot = Row_Subslot(ARow);
-    Combo_Items = With_Empty_Item(subslot ? subslot->SubModNameList : QStringList());
+    Fill_Combo(*ASG_SlotModule, Combo_Items);
 }
 
 void TFPROFINET_Modules_Def::ASG_SlotModuleComboChange(TObject*, int ACol, int ARow, int, QString ASelection) {
@@ -380,6 +387,7 @@ void TFPROFINET_Modules_Def::ASG_ModPropGetEditorType(TObject*, int ACol, int AR
     if (param && !param->DiscreteList.empty()) {
         AEditor = edComboList;
         Combo_Items = param->DiscreteSL;
+        Fill_Combo(*ASG_ModProp, Combo_Items);
     } else {
         AEditor = edNormal;
     }

@@ -3,6 +3,7 @@
 #include "config/network/modules_def_form.h"
 #include "config/network/network_access_form.h"
 #include "grid/columngrid/ex_column_grid.h"
+#include "grid/stringgrid/inplace/grid_combo.h"
 #include "platform/controls/application.h"
 #include "platform/controls/check_box.h"
 #include "platform/controls/combo_box.h"
@@ -126,6 +127,8 @@ protected:
         TEditorType editor = edNormal;
         grid.OnGetEditorType(&grid, col, row, editor);
         EXPECT_EQ(editor, edComboList);
+        // What the window offers is what the grid's drop-down list holds.
+        EXPECT_EQ(grid.Combobox()->Items(), m().Combo_Items);
         return m().Combo_Items;
     }
     void choose(TExStringGrid& grid, int col, int row, const QString& text) {

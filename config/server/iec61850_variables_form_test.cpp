@@ -1,7 +1,7 @@
 #include "config/server/iec61850_variables_form.h"
 
 #include "config/server/iec61850_variables_check.h"
-#include "config/server/table_window_fixture.h"
+#include "config/tables/table_window_fixture.h"
 #include "grid/columngrid/ex_column_grid.h"
 
 namespace {
@@ -26,14 +26,8 @@ const QStringList Valid{"Y", "Temp", "Float", "4", "N", "10", "", "Int to Float"
 class IEC61850VariablesWindow : public TableWindowFixture<TFIEC61850_Variables> {
 protected:
     TExColumnGrid& grid() { return *window->ACG; }
-    void fill(int r, const QStringList& cells) {
-        for (int c = 0; c < cells.size(); ++c) grid().SetCellEx(c + 1, r, cells[c]);
-    }
-    QStringList cells(int r) {
-        QStringList out;
-        for (int c = 1; c <= icMnemonic; ++c) out << grid().GetCellEx(c, r);
-        return out;
-    }
+    void fill(int r, const QStringList& cells) { fillRow(grid(), r, cells); }
+    QStringList cells(int r) { return rowCells(grid(), r, 1, icMnemonic); }
 };
 
 TEST_F(IEC61850VariablesWindow, TheTableHasFiftyRowsOfTwelveColumnsWithTheirEditors) {

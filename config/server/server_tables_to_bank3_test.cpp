@@ -2,7 +2,7 @@
 #include "config/banks/bank_builder.h"
 #include "config/banks/bank_files.h"
 #include "config/server/iec61850_variables_form.h"
-#include "config/server/table_window_fixture.h"
+#include "config/tables/table_window_fixture.h"
 #include "config/server/tls_known_cert_form.h"
 #include "grid/columngrid/ex_column_grid.h"
 #include "platform/system/files.h"

@@ -1,6 +1,6 @@
 #include "config/server/tls_known_cert_form.h"
 
-#include "config/server/table_window_fixture.h"
+#include "config/tables/table_window_fixture.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 
 namespace {

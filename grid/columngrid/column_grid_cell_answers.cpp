@@ -4,6 +4,8 @@
 
 #include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/number_routines.h"
+#include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/paint/control_look.h"
@@ -181,6 +183,15 @@ void TExColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {
     const TGridColumnItem* item = itemOf(ACol);
     if (isInner(ACol, ARow)) {
         AEditor = item->Editor();
+        TGridCombo& combo = *Combobox();
+        combo.ClearItems();
+        const TStringList& items = item->ComboItems();
+        for (int i = 0; i < items.Count(); ++i) combo.AddItemObject(items.Strings(i), items.Objects(i));
+        combo.DropDownCount = item->DropDownCount;
+        TGridSpin& spin = *SpinEdit();
+        spin.MinValue = item->SpinMin;
+        spin.MaxValue = item->SpinMax;
+        spin.Increment = item->SpinStep;
         EditLink = item->EditLink;
         ControlLook().DropDownCount = item->DropDownCount;
     }
@@ -231,24 +242,10 @@ int TExColumnGrid::GetEditLimit() {
     return limit;
 }
 
-QString TExColumnGrid::GetColumnEditMask(int ACol, int ARow) {
+QString TExColumnGrid::GetEditMask(int ACol, int ARow) {
     QString mask;
-    if (ACol >= FixedCols() && itemOf(ACol))
-        if (const TGridColumnItem* item = itemOf(RealColIndex(ACol))) mask = item->EditMask;
+    if (ACol >= FixedCols())
+        if (const TGridColumnItem* item = itemOf(ACol)) mask = item->EditMask;
     const QString own = TExStringGrid::GetEditMask(ACol, ARow);
     return own.isEmpty() ? mask : own;
-}
-
-// ---- filter drop-down
-
-bool TExColumnGrid::GetFilterValues(int ACol) {
-    TStringList& list = FilterList();
-    list.SetSorted(false);
-    const bool own = TExStringGrid::GetFilterValues(ACol);
-    const TGridColumnItem* item = itemOf(ACol);
-    // A column without entries of its own offers the string grid's values.
-    if (!item || item->Filter().Count() == 0) return own;
-    list.Clear();
-    for (int i = 0; i < item->Filter().Count(); ++i) list.Add(item->Filter().Strings(i).section(QLatin1Char('='), 0, 0));
-    return true;
 }

@@ -1,6 +1,9 @@
 #include "grid/columngrid/column_grid_fixture.h"
 #include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/cell_graphic.h"
+#include "grid/stringgrid/model/cell_model_records.h"
 #include "grid/stringgrid/model/exchange_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
 
@@ -28,10 +31,26 @@ TEST_F(ColumnGridFixture, EachColumnAnswersItsEditorEditabilityComboAndCheckBox)
         EXPECT_FALSE(canEdit(e.col, 0));
         EXPECT_FALSE(grid->HasComboBox(e.col, 0));
     }
-    // The definitions the editors are set up from.
-    EXPECT_EQ(item(Combo).ComboItems().ToStringList(), (QStringList{"Off", "On", "Auto"}));
-    EXPECT_EQ(item(Spin).SpinMin, 1);
-    EXPECT_EQ(item(Spin).SpinMax, 10);
+}
+
+TEST_F(ColumnGridFixture, EditorAnswerSetsUpTheGridsEditorsFromTheColumn) {
+    item(Combo).DropDownCount = 3;
+    editorOf(Combo, 2);
+    EXPECT_EQ(grid->Combobox()->Items(), (QStringList{"Off", "On", "Auto"}));
+    EXPECT_EQ(grid->Combobox()->DropDownCount, 3);
+    EXPECT_EQ(grid->ControlLook().DropDownCount, 3);
+
+    item(Spin).SpinStep = 2;
+    editorOf(Spin, 3);
+    EXPECT_EQ(grid->SpinEdit()->MinValue, 1);
+    EXPECT_EQ(grid->SpinEdit()->MaxValue, 10);
+    EXPECT_EQ(grid->SpinEdit()->Increment, 2);
+
+    // Another column brings its own (empty) items; a header cell sets nothing up.
+    editorOf(Plain, 2);
+    EXPECT_TRUE(grid->Combobox()->Items().isEmpty());
+    editorOf(Combo, 0);
+    EXPECT_TRUE(grid->Combobox()->Items().isEmpty());
 }
 
 TEST_F(ColumnGridFixture, EditabilityIgnoresGoEditingButHonoursCellsAndTheEvent) {
@@ -207,6 +226,23 @@ TEST_F(ColumnGridFixture, FilterEntriesOfAColumnReplaceTheGridsValues) {
     EXPECT_TRUE(grid->GetFilterValues(Combo));
     EXPECT_EQ(grid->FilterList().ToStringList(), (QStringList{"Small", "Big", "Exact"}));
 
+    // Choosing an entry filters on its condition and names the column after it.
+    const char* values[] = {"5", "150", "50", "200"};
+    for (int r = 1; r < 5; ++r) grid->SetCells(Combo, r, values[r - 1]);
+    grid->AutoFilterDisplay = true;
+    QString selected;
+    grid->OnFilterSelect = [&](TObject*, int, int, QString Name, QString&) { selected = Name; };
+    grid->SetFilterColumn(Combo);
+    grid->FilterDropDownSelect(nullptr, 1);
+    EXPECT_EQ(selected, "Big");
+    EXPECT_EQ(item(Combo).Header(), "Big");
+    EXPECT_EQ(grid->Cells(Combo, 0), "Big");
+    EXPECT_EQ(grid->Filter().GetColFilter(Combo)->Condition, ">100");
+    EXPECT_TRUE(grid->FilterActive);
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->FilterColumn(), -1);
+    grid->SetFilterActive(false);
+
     // A column without entries offers the string grid's own values.
     grid->FilterDropDownAuto = true;
     grid->SetCells(Plain, 1, "b");
@@ -232,9 +268,9 @@ TEST_F(ColumnGridFixture, SortFormatPasswordAndEditLimitsComeFromTheColumn) {
     item(Plain).EditMask = "999";
     grid->SetCol(Plain);
     EXPECT_EQ(grid->GetEditLimit(), 12);
-    EXPECT_EQ(grid->GetColumnEditMask(Plain, 2), "999");
+    EXPECT_EQ(grid->GetEditMask(Plain, 2), "999");
     grid->EditMask = "AAA";
-    EXPECT_EQ(grid->GetColumnEditMask(Plain, 2), "AAA");
+    EXPECT_EQ(grid->GetEditMask(Plain, 2), "AAA");
 }
 
 }  // namespace

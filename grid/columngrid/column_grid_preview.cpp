@@ -1,5 +1,6 @@
 // Opens the table-shaped sample window on the display, to look at the column grid by eye.
-// With an argument, closes it after that many milliseconds.
+// Arguments: the milliseconds after which it closes (none: stays open), then "combo" to open
+// the drop-down editor of the Kind column in row 2 once shown.
 #include "grid/columngrid/table_shape_sample.h"
 #include "platform/controls/application.h"
 #include "platform/controls/timer.h"
@@ -14,6 +15,15 @@ int main(int argc, char** argv) {
         auto* timer = new TTimer(sample.Form);
         timer->SetInterval(QString::fromLocal8Bit(argv[1]).toUInt());
         timer->OnTimer = [&sample](TObject*) { sample.Form->Close(); };
+    }
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("combo")) {
+        sample.Form->OnShow = [&sample](TObject*) {
+            TExColumnGrid& grid = *sample.Grid;
+            grid.SetFocus();
+            grid.SetRow(2);
+            grid.SetCol(TTableShapeSample::Kind);
+            grid.SetEditorMode(true);
+        };
     }
     Application->Run();
     return 0;

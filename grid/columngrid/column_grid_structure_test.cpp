@@ -12,24 +12,25 @@ struct Answers {
 
 class ColumnGridStructure : public ColumnGridFixture {
 protected:
+    void SetUp() override {
+        ColumnGridFixture::SetUp();
+        grid->OnAfterColumnMoved = [this](TObject*, int FromIndex, int ToIndex) { lastMove = {FromIndex, ToIndex}; };
+    }
+
     // The answers of real column c (cells are stored by real column).
     Answers answers(int c) const { return {grid->Cells(c, 0), editorOf(c, 2), canEdit(c, 2)}; }
 
     const Answers plain{"Name", edNormal, true}, combo{"Mode", edComboList, true}, check{"Enabled", edDataCheckBox, true},
         spin{"Count", edSpinEdit, true}, readOnly{"Status", edNormal, false};
+    // The real indexes OnAfterColumnMoved last gave.
+    std::pair<int, int> lastMove{-1, -1};
 };
 
 TEST_F(ColumnGridStructure, MovingAColumnMovesItsDefinition) {
     item(Check).ColumnPopupType = cpAllCellsLClick;
     item(Check).PrintFontCustom = false;
-    int from = -1, to = -1;
-    grid->OnAfterColumnMoved = [&](TObject*, int F, int T) {
-        from = F;
-        to = T;
-    };
     grid->MoveColumn(Check, Plain);
-    EXPECT_EQ(from, Check);
-    EXPECT_EQ(to, Plain);
+    EXPECT_EQ(lastMove, std::pair(int(Check), int(Plain)));
     EXPECT_EQ(answers(Plain), check);
     EXPECT_EQ(answers(Combo), plain);
     EXPECT_EQ(answers(Check), combo);
@@ -52,14 +53,8 @@ TEST_F(ColumnGridStructure, HiddenColumnsKeepTheirDefinitions) {
     EXPECT_EQ(grid->RealColIndex(Combo), Check);
 
     // Moving while a column is hidden maps display to real indexes.
-    int from = -1, to = -1;
-    grid->OnAfterColumnMoved = [&](TObject*, int F, int T) {
-        from = F;
-        to = T;
-    };
     grid->MoveColumn(Combo, Plain);
-    EXPECT_EQ(from, Check);
-    EXPECT_EQ(to, Plain);
+    EXPECT_EQ(lastMove, std::pair(int(Check), int(Plain)));
     grid->UnHideColumnsAll();
     EXPECT_EQ(grid->ColCount(), ColumnCount);
     EXPECT_EQ(answers(Plain), check);
@@ -123,13 +118,38 @@ TEST_F(ColumnGridStructure, WidthsScaleAndLookupsFollowTheGrid) {
     EXPECT_EQ(grid->GetVersionString(), "3.1.3.1 Aug, 2012");
 }
 
-TEST_F(ColumnGridStructure, GroupingKeepsTheGroupedColumnsDefinition) {
+TEST_F(ColumnGridStructure, GroupingTakesTheColumnsDefinitionOutAndBack) {
+    const char* values[] = {"Off", "Off", "On", "Auto"};
+    for (int r = 1; r < 5; ++r) grid->SetCells(Combo, r, values[r - 1]);
+    item(Combo).DropDownCount = 5;
     grid->Group(Combo);
-    item(Combo).SetEditor(edNormal);
-    item(Combo).ComboItems().Clear();
+    ASSERT_EQ(grid->ColCount(), ColumnCount - 1);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount - 1);
+    EXPECT_EQ(item(Combo).Editor(), edDataCheckBox);
+    EXPECT_EQ(item(ReadOnly - 1).Header(), "Status");
+
     grid->UnGroup();
+    ASSERT_EQ(grid->Columns().Count(), ColumnCount);
     EXPECT_EQ(item(Combo).Editor(), edComboList);
     EXPECT_EQ(item(Combo).ComboItems().Count(), 3);
+    EXPECT_EQ(item(Combo).DropDownCount, 5);
+    EXPECT_EQ(answers(Check), check);
+    EXPECT_EQ(answers(ReadOnly), readOnly);
+}
+
+TEST_F(ColumnGridStructure, InsertionAndRemovalBehindAHiddenColumnKeepRealPlaces) {
+    grid->HideColumn(Plain);
+    // Display column 1 is real column 2 now: the new item goes before the combo column.
+    grid->InsertCols(Plain, 1);
+    ASSERT_EQ(grid->Columns().Count(), ColumnCount + 1);
+    EXPECT_EQ(item(Plain).Header(), "Name");
+    EXPECT_EQ(item(Combo).Header(), "");
+    EXPECT_EQ(answers(Combo + 1), combo);
+    grid->RemoveCols(Plain, 1);
+    ASSERT_EQ(grid->Columns().Count(), ColumnCount);
+    EXPECT_EQ(answers(Combo), combo);
+    grid->UnHideColumnsAll();
+    EXPECT_EQ(answers(Plain), plain);
 }
 
 }  // namespace
@@ -168,6 +188,25 @@ TEST_F(ColumnGridFixture, ColumnPopupEventFollowsButtonAndPopupType) {
     const TRect other = grid->CellRect(Combo, 2);
     grid->MouseDown(mbRight, 0, other.Left + 2, other.Top + 2);
     EXPECT_EQ(fired, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ColumnGridFixture, LoadingFillsMissingDefinitionsAndKeepsTheColumns) {
+    grid->Columns().NoRecursion = true;
+    grid->Columns().Delete(ReadOnly);
+    grid->Columns().Delete(Spin);
+    grid->Columns().NoRecursion = false;
+    grid->SetCells(ReadOnly, 2, "kept");
+    grid->SetColWidths(ReadOnly, 123);
+    grid->Loaded();
+    EXPECT_EQ(grid->ColCount(), ColumnCount);
+    EXPECT_EQ(grid->Columns().Count(), ColumnCount);
+    EXPECT_EQ(grid->Cells(ReadOnly, 2), "kept");
+    EXPECT_EQ(grid->ColWidths(ReadOnly), 123);
+    EXPECT_EQ(item(ReadOnly).DefIdx, ReadOnly);
 }
 
 }  // namespace

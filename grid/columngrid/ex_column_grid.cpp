@@ -2,11 +2,13 @@
 // insertion, removal, moves, grouping, widths, headers and scaling.
 #include "grid/columngrid/ex_column_grid.h"
 
+#include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 TExColumnGrid::TExColumnGrid(TComponent* AOwner)
     : TExStringGrid(AOwner), FColumns(std::make_unique<TGridColumnCollection>(this)),
@@ -36,8 +38,8 @@ TGridColumnItem* TExColumnGrid::itemOf(int ACol) const {
 
 void TExColumnGrid::Loaded() {
     TExStringGrid::Loaded();
-    // Quietly: a change told while items are still missing would shrink the grid to them
-    // and drop the cells of the columns beyond.
+    // Quietly: a change told while items are still missing would shrink the grid to them and
+    // grow it back, and the columns beyond would lose their widths.
     syncQuietly();
     FColumns->SetOrganization();
 }
@@ -99,22 +101,33 @@ void TExColumnGrid::ColumnHeadersChanged() {
 
 // ---- structure
 
+// The items follow the real columns: with columns hidden, display and real places differ.
 void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
+    const int at = ColIndex >= 0 && ColIndex < ColCount() ? RealColIndex(ColIndex) : FColumns->Count();
+    const int before = TotalColCount();
     FRearranging = true;
     TExStringGrid::InsertCols(ColIndex, CCount);
     FRearranging = false;
     FColumns->NoRecursion = true;
-    for (int i = 0; i < CCount; ++i) FColumns->Insert(ColIndex);
+    for (int i = 0; i < TotalColCount() - before; ++i) FColumns->Insert(at);
+    // Whatever else the string grid did to the count, one item per column stays.
+    SyncColumns();
     FColumns->NoRecursion = false;
 }
 
 void TExColumnGrid::RemoveCols(int ColIndex, int CCount) {
+    std::vector<int> reals;
+    for (int d = ColIndex; d < ColIndex + CCount && d >= 0 && d < ColCount(); ++d) reals.push_back(RealColIndex(d));
+    std::sort(reals.begin(), reals.end());
+    const int before = TotalColCount();
     FRearranging = true;
     TExStringGrid::RemoveCols(ColIndex, CCount);
     FRearranging = false;
     FColumns->NoRecursion = true;
-    for (int i = 0; i < CCount && ColIndex >= 0 && ColIndex < FColumns->Count(); ++i) FColumns->Delete(ColIndex);
-    // A grid keeps one column even when all were removed; its definition stays with it.
+    // Only as many as the string grid removed (it keeps one column at the least).
+    const int removed = before - TotalColCount();
+    for (int i = static_cast<int>(reals.size()) - 1, n = 0; i >= 0 && n < removed; --i, ++n)
+        if (reals[static_cast<size_t>(i)] < FColumns->Count()) FColumns->Delete(reals[static_cast<size_t>(i)]);
     SyncColumns();
     FColumns->NoRecursion = false;
 }
@@ -188,11 +201,12 @@ void TExColumnGrid::ChangeScale(int M, int D) {
 void TExColumnGrid::Notification(TComponent* AComponent, TOperation Operation) {
     TExStringGrid::Notification(AComponent, Operation);
     if (Operation != opRemove || !AComponent || !FColumns) return;
-    const void* gone = AComponent;
     for (int i = 0; i < FColumns->Count(); ++i) {
         TGridColumnItem* item = FColumns->Items(i);
-        if (static_cast<const void*>(item->EditLink) == gone) item->EditLink = nullptr;
-        if (static_cast<const void*>(item->ColumnPopup) == gone) item->ColumnPopup = nullptr;
+        if (item->EditLink == AComponent) item->EditLink = nullptr;
+        // The popup menu is known by address only: this platform has no menu component yet.
+        if (static_cast<const void*>(item->ColumnPopup) == static_cast<const void*>(AComponent))
+            item->ColumnPopup = nullptr;
     }
 }
 

@@ -83,10 +83,14 @@ public:
     void GetCheckTrue(int ACol, int ARow, QString& Value) override;
     void GetCheckFalse(int ACol, int ARow, QString& Value) override;
     bool GetFilterValues(int ACol) override;
+    // A column with filter entries of its own applies the chosen entry (and with
+    // AutoFilterDisplay shows its name as the header); other columns take the string grid's way.
+    void FilterDropDownSelect(TObject* Sender, int ItemIndex) override;
     // The edit length of the current column's definition; 0: no limit.
-    int GetEditLimit();
-    // The column's mask, unless the string grid has one of its own.
-    QString GetColumnEditMask(int ACol, int ARow);
+    int GetEditLimit() override;
+    // The mask of real column ACol (the text editor asks with the real column), unless the
+    // string grid has one of its own.
+    QString GetEditMask(int ACol, int ARow) override;
 
     // ---- structure
     void RemoveCols(int ColIndex, int CCount) override;

@@ -38,9 +38,13 @@ void TApplication::Run() {
         MainForm->Show();
         if (native_ && !terminated_) native_->app->exec();
     }
-    // Forms go before the toolkit does.
+    // Forms go before the toolkit does, and the toolkit before static destruction begins: torn
+    // down among the program's statics it reads what is already gone.
     DestroyForms();
-    if (native_) native_->backend->Uninstall();
+    if (native_) {
+        native_->backend->Uninstall();
+        native_.reset();
+    }
 }
 
 void TApplication::DestroyForms() {

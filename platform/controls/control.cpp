@@ -476,8 +476,9 @@ void TWinControl::SetFocus() {
     if (focusedControl == this) return;
     TWinControl* old = focusedControl;
     focusedControl = this;
-    if (old) old->Perform(WM_KILLFOCUS);
-    Perform(WM_SETFOCUS);
+    // Each side is told the other window, as the native messages tell it.
+    if (old) old->Perform(WM_KILLFOCUS, reinterpret_cast<uintptr_t>(this));
+    Perform(WM_SETFOCUS, reinterpret_cast<uintptr_t>(old));
     if (handleAllocated_) WindowBackend().SetFocus(*this);
 }
 

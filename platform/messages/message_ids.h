@@ -29,6 +29,8 @@ enum : uint32_t {
     WM_NCLBUTTONDOWN = 0x00A1,
     EM_GETRECT = 0x00B2,
     EM_SETRECTNP = 0x00B4,
+    // A balloon tip on an edit control; lParam points at the caller's tip record.
+    EM_SHOWBALLOONTIP = 0x1503,
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,

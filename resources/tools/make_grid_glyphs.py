@@ -1,6 +1,7 @@
 # Writes the grid's built-in pictures as PNG files into ../grid: check boxes and radio buttons
-# of the two bitmap control styles (ASGCHK01 .. 08, ASGRAD01 .. 08), the leaf and XP node
-# glyphs (ASGLEAFCLOSE, ASGLEAFOPEN, XPNODEC, XPNODEO) and the filter mark (ASGFILT). Drawn
+# of the two bitmap control styles (ASGCHK01 .. 08, ASGRAD01 .. 08) and of the flat colour-tone
+# look (metrocheckon, metrocheckoff, metroradioon, metroradiooff), the leaf and XP node glyphs
+# (ASGLEAFCLOSE, ASGLEAFOPEN, XPNODEC, XPNODEO) and the filter mark (ASGFILT). Drawn
 # here from simple shapes; the top-left pixel of each is the colour the painters leave out.
 import os
 
@@ -102,6 +103,26 @@ def filter_mark():
     return p
 
 
+def metro_check(checked):
+    p = Picture(16, 16)
+    if checked:
+        p.paint((51, 51, 51), box(1.5, 1.5, 14.5, 14.5))
+        check_mark(p, 3, 3, 1.4, (255, 255, 255))
+    else:
+        p.paint((255, 255, 255), box(1.5, 1.5, 14.5, 14.5))
+        frame(p, 1, 1, 14, 14, (120, 120, 120))
+    return p
+
+
+def metro_radio(checked):
+    p = Picture(16, 16)
+    p.paint((120, 120, 120), disc(8, 8, 7))
+    p.paint((255, 255, 255), disc(8, 8, 6))
+    if checked:
+        p.paint((51, 51, 51), disc(8, 8, 3.5))
+    return p
+
+
 def write(name, picture):
     with open(os.path.join(OUT, name + ".png"), "wb") as f:
         f.write(picture.png())
@@ -121,6 +142,10 @@ def main():
     write("XPNODEC", xp_node(True))
     write("XPNODEO", xp_node(False))
     write("ASGFILT", filter_mark())
+    write("metrocheckon", metro_check(True))
+    write("metrocheckoff", metro_check(False))
+    write("metroradioon", metro_radio(True))
+    write("metroradiooff", metro_radio(False))
 
 
 if __name__ == "__main__":

@@ -32,6 +32,8 @@ bool TExStringGrid::CanEditShow() {
     if (answer && !p->EditMode) {
         p->FNoEditChange = true;
         p->FCellCache = GetCurrentCell();
+        // Validation compares the edited value with the cell as it was before this edit.
+        SaveCellState(Col(), Row());
         p->EditControl = DefaultEditor;
         GetCellEditor(base.X, base.Y, p->EditControl);
         if (p->EditControl == edNone) return false;
@@ -67,13 +69,6 @@ void TExStringGrid::SetEditText(int ACol, int ARow, const QString& Value) {
 void TExStringGrid::EditorTextChanged() {
     // Live update: the cell follows the typing for the text kinds that take any text.
     if (p->FShowEditProcess && p->EditMode && IsLiveTextKind(p->EditControl)) TBaseGrid::EditorTextChanged();
-}
-
-void TExStringGrid::KeyPress(QChar& Key) {
-    TBaseGrid::KeyPress(Key);
-    // The character that starts an edit is typed into the control the edit opens.
-    const bool starts = (Options() & goEditing) && !p->EditMode && (Key == QChar('\b') || Key.unicode() >= 0x20);
-    if (starts) p->FStartEditChar = Key;
 }
 
 void TExStringGrid::DoEditingDone(int ACol, int ARow) {
@@ -158,7 +153,7 @@ bool TExStringGrid::allowEditOnTarget(int ACol, int ARow, QString& TargetText) {
         p->FEditDisable = false;
         if (!(Options() & goEditing)) {
             p->FEditChange = true;
-            if (!p->EditMode) SaveCellState(realCol, ARow);
+            if (!p->EditMode) SaveCellState(ACol, ARow);
             if (p->MouseActions->RangeSelectAndEdit) SetOptions(Options() & ~goRowSelect);
             SetOptions(Options() | goEditing);
         }
@@ -178,6 +173,7 @@ bool TExStringGrid::allowEditOnTarget(int ACol, int ARow, QString& TargetText) {
 }
 
 bool TExStringGrid::SelectCell(int ACol, int ARow) {
+    if (p->FForceSel) return true;
     if (!Parent()) return TBaseGrid::SelectCell(ACol, ARow);
     if (ACol < 0 || ARow < 0) return false;
     p->FEditText = GetCellEx(RealColIndex(ACol), ARow);
@@ -207,9 +203,12 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
         if (IsFixed(ACol, ARow) || !allow)
             answer = (allow && (Options() & goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
         else answer = TBaseGrid::SelectCell(ACol, ARow);
+    } else if (p->EditMode && p->EditCtrl && p->EditCtrl->Visible()) {
+        // A control is open again after its value was refused: the move waits for its commit.
+        answer = false;
+        targetText = GetCurrentCell();
     } else {
         // The edit of a control ended: its committed value is validated before the move.
-        p->FEditing = false;
         const bool valid = ValidateCell(GetCurrentCell());
         bool changing = true;
         DoCellChanging(Row(), Col(), ARow, ACol, changing);

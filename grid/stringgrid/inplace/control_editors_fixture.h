@@ -15,6 +15,7 @@ protected:
         control.SetVisible(true);
         control.SetFocus();
         state().FEditActive = true;
+        state().EditCtrl = &control;
         return control;
     }
 };

@@ -213,9 +213,10 @@ TEST_F(EditLinkTest, EnterCommitsAndMovesOnlyWithAdvanceOnEnter) {
 
 TEST_F(EditLinkTest, RefusedCommitReopensTheEditorOnTheSameCell) {
     grid->OnCellValidate = [](TObject*, int, int, QString& Value, bool& Valid) { Valid = Value != "bad"; };
+    // The editor that opens again is the one the cell asks for.
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edCustom; };
     show(2, 3);
     link->edit->SetText("bad");
-    state().FLastValidation = false;
     uint16_t key = VK_DOWN;
     link->EditKeyDown(link->edit, key, 0);
     EXPECT_TRUE(state().FLastValidation);

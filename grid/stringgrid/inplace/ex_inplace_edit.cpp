@@ -252,6 +252,16 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
             m.Result = 1;
             return false;
         }
+        // The validated value, which the handler may have changed, is what the closing editor
+        // writes back.
+        SetText(p.FNewCellText);
+        // Enter goes on as the grid's character: it advances and closes or reopens the editor.
+        QChar enter('\r');
+        p.FEnterFromEditor = true;
+        grid.KeyPress(enter);
+        p.FEnterFromEditor = false;
+        m.Result = 1;
+        return false;
     }
     if (!ctrl && !(shift & ssShift)) {
         if (key == VK_HOME) SetSelStart(0);

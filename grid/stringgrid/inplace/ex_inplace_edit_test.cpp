@@ -74,6 +74,7 @@ TEST_F(TextEditorTest, PasswordCellsHideTheirCharactersOnlyWhileTheyAreEdited) {
 
 TEST_F(TextEditorTest, TabWithGoTabsValidatesAndMovesOnBothWays) {
     grid->SetOptions(grid->Options() | goTabs);
+    grid->AlwaysValidate = true;
     int validations = 0;
     grid->OnCellValidate = [&](TObject*, int, int, QString&, bool&) { ++validations; };
     keyDown(open(edNormal, 2, 3), VK_TAB);
@@ -265,6 +266,7 @@ TEST_F(TextEditorTest, RefusedValidationKeepsTheEditorOpenWithTheValidatorsText)
 
 TEST_F(TextEditorTest, UpLeavesOnlyFromTheFirstLine) {
     grid->Multilinecells = true;
+    grid->AlwaysValidate = true;
     int validations = 0;
     grid->OnCellValidate = [&](TObject*, int, int, QString&, bool&) { ++validations; };
     TExInplaceEdit& edit = open(edNormal, 2, 3, "one\r\ntwo");

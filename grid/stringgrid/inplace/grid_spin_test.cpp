@@ -104,7 +104,7 @@ TEST_F(SpinEditorTest, EnterWritesTheCellAndARefusalKeepsTheEditorOnTheCellText)
     TGridSpin& again = open(sptNormal, "40");
     again.SetText("99");
     keyDown(again, VK_DOWN);
-    EXPECT_EQ(again.Text(), "99");
+    EXPECT_EQ(again.Text(), "40");
     EXPECT_TRUE(state().FNoAutoAdvance);
     EXPECT_EQ(grid->Row(), 3);
     EXPECT_TRUE(again.Focused());

@@ -19,6 +19,8 @@ protected:
     void beginEdit(TEditorType Kind, int ACol, int ARow) {
         grid->SetCol(ACol);
         grid->SetRow(ARow);
+        // Validation compares with the cell as it was when its edit began.
+        grid->SaveCellState(ACol, ARow);
         TExStringGridPrivate& p = grid->Private();
         p.EditControl = Kind;
         p.FCellCache = grid->GetCurrentCell();

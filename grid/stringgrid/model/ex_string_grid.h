@@ -48,6 +48,7 @@ class TMouseActions;
 class TNavigation;
 class TPictureContainer;
 class TPrintSettings;
+class TRowSorter;
 class TSearchFooter;
 class TSearchPanel;
 class TShowModified;
@@ -718,6 +719,8 @@ public:
     // clipped to R.
     void DrawBackgroundBitmapAt(TCanvas& ACanvas, TRect R);
     void TileBackgroundBitmap(TCanvas& ACanvas, TRect R);
+    // The direction mark of a sorted column, or its position in the sort index list, at (X, Y).
+    void DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y);
 
     // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
     // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.
@@ -836,7 +839,8 @@ public:
     virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
     bool IsPassword(int ACol, int ARow);
-    QString GetEditMask(int ACol, int ARow);
+    // The text editor asks with the real column; a column grid answers its column's mask.
+    virtual QString GetEditMask(int ACol, int ARow);
     virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
     virtual bool HasComboBox(int ACol, int ARow);
     virtual bool HasSpinEdit(int ACol, int ARow);
@@ -952,7 +956,8 @@ public:
     void HideCellEdit();
     void ShowCellEdit();
     bool WantsTabFromEditor();
-    int GetEditLimit();
+    // A column grid answers its column's edit length.
+    virtual int GetEditLimit();
     QString GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     void EditorTextChanged() override;
@@ -982,6 +987,12 @@ public:
     // One Tab step; false when the Tab went on to the parent control.
     bool TabNavigate(bool Backward);
 
+    // ---- navigation after editing, validation and focus (grid/stringgrid/navigation/)
+    // A left click 2 pixels inside the cell's top-left corner that moves without editing logic.
+    void SimulateCellClick(int ACol, int ARow);
+    // The grid's answers to focus messages; false for any other message.
+    bool FocusMessage(TMessage& Message);
+
     // Notifications with no property.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
@@ -1006,8 +1017,12 @@ protected:
     // The grid's own text editor (NormalEdit).
     TInplaceEdit* CreateEditor() override;
     bool SelectCell(int ACol, int ARow) override;
-    // Typing notes the character that starts an edit for the control it opens.
+    // Escape restores the edited cell, Enter advances, typing jumps to a sorted row, and the
+    // character that starts an edit is noted for the control it opens.
     void KeyPress(QChar& Key) override;
+    void Click() override;
+    void DoEnter() override;
+    void DoExit() override;
     // The editor control follows its cell while the grid scrolls or sizes.
     void UpdateEditorPlace() override;
     void PlaceEditControl(int ACol, int ARow);
@@ -1076,9 +1091,6 @@ protected:
 private:
     friend class TExStringGridPrivate;
     friend class TCellPainter;
-    friend class TFooterPanel;
-    // The row and column store operations and grouping of grid/stringgrid/data/.
-    friend class TGridRowColumnStore;
     // The in-place editors work on the grid's edit state.
     friend class TInplaceEdit;
     friend class TExInplaceEdit;
@@ -1086,7 +1098,12 @@ private:
     friend class TGridCheckBox;
     friend class TGridSpin;
     friend class TGridCombo;
+    friend class TFooterPanel;
+    // The row and column store operations and grouping of grid/stringgrid/data/.
+    friend class TGridRowColumnStore;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
+    void paintEditFrame(TCanvas& ACanvas);
+    void setSortHeaderColours(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
     void createOwnedObjects();
     // The text a filter condition tests in a row.
     QString filterText(const TFilterData& Item, int ARow);
@@ -1125,6 +1142,8 @@ private:
     // The control of the open edit, the check box editor included; nullptr for none.
     TWinControl* shownEditControl() const;
 
+    // Sorting: orders rows Left .. Right (clipped to the rows) by Sort and moves them.
+    void sortRange(int Left, int Right, const std::function<void(TRowSorter&)>& Sort);
     // Sorting: row Rows[k] takes the row that stood at Rows[From[k]], as row exchanges would.
     void moveSortedRows(const std::vector<int>& Rows, const std::vector<int>& From);
     // A sort of the normal rows with the work around it: column 0, update lock, current row.

@@ -183,6 +183,23 @@ public:
     bool LButFlg = false;
     TPoint FClickPos;
 
+    // ---- navigation after editing, validation and focus (grid/stringgrid/navigation/)
+    // The cell the last advance started from.
+    int FAECol = 0, FAERow = 0;
+    // OnCellChanging is not fired while an advance moves the current cell itself.
+    bool FDisableChange = false;
+    // An editor control is handing the focus back to the grid.
+    bool FBlockFocus = false;
+    // The incremental search text and its age in timer ticks.
+    QString SearchInc;
+    int SearchTics = 0;
+    // The cell as it was before its edit: display column and row, stored texts, modified flag.
+    int FOldCol = 0, FOldRow = 0;
+    QString FOldCellTextWide;
+    bool FOldModifiedValue = false;
+    // The text editor hands Enter to the grid's character handling.
+    bool FEnterFromEditor = false;
+
     // ---- mouse sizing and moving
     int Colclicked = -1, Rowclicked = -1;
     // The width (height) of the sized column (row) when the sizing started.

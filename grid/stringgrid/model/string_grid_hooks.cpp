@@ -54,8 +54,6 @@ void TExStringGrid::CellsPasted(TGridCoord, TGridRect, int) {}
 QString TExStringGrid::GetCalculatedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 
 
-void TExStringGrid::ColumnChanged(int ACol) { CalcFooterCells(ACol); }
-void TExStringGrid::SaveCellState(int ACol, int ARow) { p->FOldCellText = GetGridCell(ACol, ARow); }
 void TExStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) { OnCanEditCell(this, ARow, ACol, CanEdit); }
 
 void TExStringGrid::DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction) {
@@ -74,13 +72,6 @@ void TExStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y) {
     SetCursor(cursor);
 }
 
-void TExStringGrid::CellsChanged(TRect R) {
-    for (TGridChangeNotifier* notifier : p->FNotifierList) notifier->CellsChanged(R);
-    OnCellsChanged(this, R);
-    CalcFooter(-1);
-}
-
-void TExStringGrid::AllCellsChanged() { CalcFooter(-1); }
 
 void TExStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
     OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
@@ -120,7 +111,8 @@ void TExStringGrid::ImageDropDownSelect(TObject*) {}
 void TExStringGrid::DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow) {
     if (OldRow != NewRow) OnRowChanging(this, OldRow, NewRow, Allow);
     if (OldCol != NewCol) OnColChanging(this, OldCol, NewCol, Allow);
-    OnCellChanging(this, OldRow, OldCol, NewRow, NewCol, Allow);
+    // An advance moving the current cell has asked OnCellChanging itself.
+    if (!p->FDisableChange) OnCellChanging(this, OldRow, OldCol, NewRow, NewCol, Allow);
 }
 
 void TExStringGrid::DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax) {
@@ -137,26 +129,6 @@ void TExStringGrid::DoStartBlockFocus() { FOnStartBlockFocus(this); }
 void TExStringGrid::DoEndBlockFocus() { FOnEndBlockFocus(this); }
 TImageList* TExStringGrid::GetGridImages() { return GridImages; }
 
-bool TExStringGrid::ValidateCell(const QString& NewValue) {
-    // Validation ends the editing of the cell.
-    p->FEditing = false;
-    QString value = NewValue;
-    bool valid = true;
-    OnCellValidate(this, RealCol(), Row(), value, valid);
-    // The editors show this text after the answer, accepted or refused.
-    p->FNewCellText = value;
-    if (valid) SetCurrentCell(value);
-    return valid;
-}
-
-bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
-    p->FEditing = false;
-    QString value = NewValue;
-    bool valid = true;
-    OnCellValidateWide(this, RealCol(), Row(), value, valid);
-    if (valid) SetCurrentCell(value);
-    return valid;
-}
 
 
 bool TExStringGrid::IsFixed(int ACol, int ARow) {

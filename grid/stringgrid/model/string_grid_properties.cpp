@@ -234,4 +234,4 @@ void TExStringGrid::SetComponentStyle(TExStyle AStyle) {
     SetStyle(TExGridStyle(AStyle));
     if (AStyle != tsCustom && ScrollType() == ssMetro) SetScrollType(ssNormal);
 }
-void TExStringGrid::SetColorTones(const TColorTones& ATones) { p->FTones = ATones; }
+

@@ -2,8 +2,10 @@
 
 #include "grid/foundation/codings.h"
 #include "grid/foundation/color_routines.h"
+#include "grid/foundation/grid_options.h"
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/link_routines.h"
+#include "grid/foundation/visual_styles.h"
 #include "grid/foundation/number_routines.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/text_line.h"
@@ -47,11 +49,13 @@ void TCellPainter::Paint() {
     if ((AState & gdSelected) && !(AState & gdFocused) && d.SelectionColor == clNone) canvas.Brush.Color = clHighlight;
     if (g.ZoomFactor != 0) canvas.Font.SetSize(canvas.Font.Size() + g.ZoomFactor);
     takeGraphicExtent();
+    FilterGlyph = filterGlyphWanted();
     SavedBrush = canvas.Brush.Color;
     SavedFontColor = canvas.Font.Color();
 
     if (FixedLook) drawFixedBackground();
     const int indicatorWidth = drawRowIndicator();
+    if (FixedLook && g.Look == glListView && !d.Flat) drawListViewHeader();
     drawModifiedMark();
     g.OnCustomCellBkgDraw(&g, canvas, RealCol, ARow, AState, ARect, false);
 
@@ -91,7 +95,7 @@ void TCellPainter::drawFixedBackground() {
             return;
         }
     }
-    if (d.Flat) return;
+    if (drawSortedHeaderBackground() || d.Flat) return;
     DrawMirroredGradient(canvas, Rect, canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo, true,
                          look == glVista ? clWhite : clNone, true, true);
 }
@@ -100,6 +104,45 @@ void TCellPainter::fireDrawCell() {
     if (!g.OnDrawCell) return;
     const int lw = g.GridLineWidth();
     g.OnDrawCell(&g, RealCol, ARow, {Rect.Left + 1, Rect.Top + 1, Rect.Right - lw, Rect.Bottom - lw}, AState);
+}
+
+// A list-view header is the platform's header item, or without visual styles a plain face
+// with a light edge.
+void TCellPainter::drawListViewHeader() {
+    if (ExXPVS().IsThemeActive()) {
+        if (HTHEME theme = ExXPVS().OpenThemeData(g.Handle(), QStringLiteral("header"))) {
+            // The hover and pressed states follow the mouse, which this painter is not told of yet.
+            ExXPVS().DrawThemeBackground(theme, canvas, 3, 1, {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1}, nullptr);
+            ExXPVS().CloseThemeData(theme);
+            const TPen savedPen = canvas.Pen;
+            canvas.Pen.Color = clWhite;
+            canvas.MoveTo(Rect.Left, Rect.Top);
+            canvas.LineTo(Rect.Right, Rect.Top);
+            canvas.Pen = savedPen;
+            return;
+        }
+    }
+    const TPen savedPen = canvas.Pen;
+    canvas.Brush.Color = clBtnFace;
+    canvas.Pen.Color = clWhite;
+    canvas.Pen.Width = 1;
+    canvas.Rectangle({Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1});
+    canvas.Pen = savedPen;
+}
+
+// With disjunct row or column selection the base grid's selection is not what the user chose:
+// cells of rows (columns) outside the chosen set are painted as unselected.
+void TCellPainter::unselectOutsideDisjunctSelection() {
+    const TMouseActions& mouse = g.MouseActions();
+    const int selRow = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? g.DisplToRealRow(ARow) : ARow;
+    const bool outside = (mouse.DisjunctRowSelect() && !g.RowSelect(selRow)) ||
+                         (mouse.DisjunctColSelect() && !g.ColSelect(ACol));
+    if (!outside) return;
+    urlColor = g.URLColor;
+    canvas.Brush.Color = g.Color();
+    canvas.Font.SetColor(g.Font().Color());
+    g.GetCellColor(RealCol, ARow, AState, canvas.Brush, canvas.Font);
+    if (g.ZoomFactor != 0) canvas.Font.SetSize(canvas.Font.Size() + g.ZoomFactor);
 }
 
 void TCellPainter::drawCellText(TRect TR) {
@@ -128,6 +171,7 @@ void TCellPainter::drawCellText(TRect TR) {
     g.IsPasswordCell(RealCol, ARow, password);
     if (password) text = QString(text.size(), g.PasswordChar);
 
+    if (!fixedCell && ARow >= g.FixedRows() && !d.FMouseDown) unselectOutsideDisjunctSelection();
     drawBackgroundPicture(TR);
     drawSelectionRectangle(TR);
     // Decorations that replace the text (data check boxes and the like) still get the above.
@@ -136,6 +180,7 @@ void TCellPainter::drawCellText(TRect TR) {
         TR.Left += g.GridLineWidth();
         TR.Top += g.GridLineWidth();
     }
+    if (FilterGlyph) drawFilterGlyph();
     if (!g.XYOffsetTopLeftOnly) TR.Right -= g.XYOffset.X;
     TR.Left += g.XYOffset.X;
     TR.Top += g.XYOffset.Y;
@@ -146,7 +191,10 @@ void TCellPainter::drawCellText(TRect TR) {
 }
 
 void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
+    const bool sortHeader = isSortHeaderCell();
+    if (FilterGlyph) TR.Right -= 18;
     TR.Left -= 1;
+    if (sortHeader) TR.Right -= 10;
     THTMLDrawOptions options;
     options.Images = g.GetGridImages();
     options.PictureCache = g.ImageCache();
@@ -161,6 +209,7 @@ void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
     canvas.Brush.Style = bsClear;
     DrawHTMLText(canvas, Text, TR, options, results);
     canvas.Brush.Style = bsSolid;
+    if (sortHeader && sortIndicatorShown()) g.DrawSortIndicator(canvas, RealCol, TR.Right + 2, sortIndicatorY());
 }
 
 void TCellPainter::drawPlainText(QString Text, TRect TR) {
@@ -183,6 +232,9 @@ void TCellPainter::drawPlainText(QString Text, TRect TR) {
     }
     if (WW || g.Multilinecells) flags |= DT_WORDBREAK;
     else flags |= DT_SINGLELINE;
+    const bool sortHeader = isSortHeaderCell();
+    if (sortHeader && HA == taCenter) TR.Left += 10;
+    if (FilterGlyph) TR.Right -= 16;
     canvas.Brush.Style = bsClear;
     if (Graphic) {
         // Decorations beside the text are placed by its width.
@@ -192,7 +244,25 @@ void TCellPainter::drawPlainText(QString Text, TRect TR) {
     }
     canvas.DrawText(Text, TR, flags);
     canvas.Brush.Style = bsSolid;
+    if (sortHeader && sortIndicatorShown()) drawPlainSortIndicator(Text, flags);
     if (url) canvas.Font.SetStyle(style);
+}
+
+// Beside the text: after it when left-aligned, before it when right-aligned, at the left when
+// centred.
+void TCellPainter::drawPlainSortIndicator(const QString& Text, unsigned Flags) {
+    TRect cell = Rect;
+    if (FilterGlyph) cell.Right -= 16;
+    TRect measured = cell;
+    canvas.DrawText(Text, measured, Flags | unsigned(DT_CALCRECT));
+    const int q = std::max(0, std::min(cell.Width() - 16, measured.Width()));
+    const bool graphicFirst =
+        Graphic && (Graphic->CellHAlign == haLeft || (Graphic->CellHAlign == haBeforeText && HA == taLeftJustify));
+    const int G = graphicFirst ? GW : 0;
+    int x = cell.Left + q + G + 10;
+    if (HA == taRightJustify) x = cell.Right - q - 10;
+    else if (HA == taCenter) x = cell.Left + 8;
+    g.DrawSortIndicator(canvas, RealCol, x, sortIndicatorY());
 }
 
 void TCellPainter::drawCellBorders() {

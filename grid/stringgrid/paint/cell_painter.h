@@ -21,12 +21,22 @@ private:
     void drawLookEdges();
     void drawFocusRect();
     void fireDrawCell();
+    void drawListViewHeader();
+    void unselectOutsideDisjunctSelection();
     // Marks and buttons around the text (cell_painter_marks.cpp).
     int drawRowIndicator();
     void drawModifiedMark();
     void drawAlwaysVisibleButtons();
     void drawRightFixedLines();
     uint8_t buttonStyle() const;
+    // Sorting and filtering marks of header cells (cell_sort_filter_marks.cpp).
+    bool isSortHeaderCell() const;
+    bool sortIndicatorShown() const;
+    int sortIndicatorY() const;
+    bool drawSortedHeaderBackground();
+    void drawPlainSortIndicator(const QString& Text, unsigned Flags);
+    bool filterGlyphWanted();
+    void drawFilterGlyph();
     // What lies under the text (cell_background_picture.cpp).
     void drawBackgroundPicture(TRect TR);
     void drawBackgroundTiled(TRect R);
@@ -74,6 +84,8 @@ private:
     // Anchors and URLs: the grid's colour, the selection text colour on selected cells.
     TColor urlColor = clBlue;
     bool FixedLook;
+    // The filter button of the filter row is drawn at the right of the cell.
+    bool FilterGlyph = false;
     TCellGraphic* Graphic = nullptr;
     // False for decorations that replace the cell's text.
     bool TextToo = true;

@@ -1,3 +1,5 @@
+#include "grid/foundation/grid_options.h"
+#include "grid/foundation/grid_lists.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
 #include "grid/stringgrid/paint/progress_and_background.h"
@@ -99,6 +101,87 @@ TEST_F(CellMarks, NoDefaultDrawWithADrawHandlerHidesOnlyTheText) {
     grid->NoDefaultDraw = false;
     const QImage shown = paint();
     EXPECT_GT(inkIn(shown, {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2}).Right, r.Left + 2);
+}
+
+// Pixels of colour c in r.
+int countColor(const QImage& image, TRect r, TColor c) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x) n += colorAt(image, x, y) == c;
+    return n;
+}
+
+TEST_F(CellMarks, TheSortedColumnsHeaderShowsItsDirection) {
+    for (int c = 1; c < 5; ++c) grid->SetCells(c, 0, QStringLiteral("Ab"));
+    TSortSettings& sort = grid->SortSettings();
+    sort.Show = true;
+    sort.Column = 2;
+    const QImage up = paint();
+    const TRect header = cell(2, 0), other = cell(3, 0);
+    EXPECT_GT(countColor(up, header, clGray), 3);
+    EXPECT_EQ(countColor(up, other, clGray), 0);
+    sort.Direction = sdDescending;
+    const QImage down = paint();
+    EXPECT_NE(up.copy(header.Left, header.Top, header.Width(), header.Height()),
+              down.copy(header.Left, header.Top, header.Width(), header.Height()));
+    // An index sort numbers its columns instead.
+    sort.IndexShow = true;
+    grid->SortIndexes().AddIndex(3, true);
+    grid->SortIndexes().AddIndex(2, false);
+    const QImage indexed = paint();
+    EXPECT_GT(countColor(indexed, other, ColorToRGB(sort.IndexColor)), 3) << "first in the list";
+    EXPECT_GT(countColor(indexed, header, ColorToRGB(sort.IndexColor)), 3) << "second in the list";
+    EXPECT_EQ(countColor(indexed, cell(4, 0), ColorToRGB(sort.IndexColor)), 0);
+}
+
+TEST_F(CellMarks, TheSortedHeaderTakesItsColoursInGradientLooks) {
+    grid->Look = glXP;
+    TSortSettings& sort = grid->SortSettings();
+    sort.Column = 2;
+    sort.SetHeaderColor(Mark);
+    sort.SetHeaderColorTo(Mark);
+    const QImage image = paint();
+    EXPECT_EQ(colorAt(image, cell(2, 0).Left + 10, cell(2, 0).Top + 12), Mark);
+    EXPECT_NE(colorAt(image, cell(3, 0).Left + 10, cell(3, 0).Top + 12), Mark);
+}
+
+TEST_F(CellMarks, FilterRowCellsWithValuesShowTheFilterButton) {
+    constexpr TColor FunnelInk = 0x3C3C3C;  // the built-in mark's colour
+    for (int r = 1; r < 5; ++r) grid->SetCells(2, r, QString::number(r));
+    grid->FilterDropDownColumns = fdNormal;
+    grid->SetFilterDropDownAuto(true);
+    const QImage image = paint();
+    const TRect header = cell(2, 0);
+    EXPECT_GT(countColor(image, {header.Right - 17, header.Top, header.Right, header.Top + 16}, FunnelInk), 10);
+    EXPECT_EQ(countColor(image, {cell(0, 0).Right - 17, cell(0, 0).Top, cell(0, 0).Right, cell(0, 0).Top + 16},
+                         FunnelInk),
+              0)
+        << "fixed columns offer no filter";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CellMarks, OnlyTheChosenRowsOfADisjunctSelectionLookSelected) {
+    grid->SetSelectionTextColor(Mark);
+    for (int r = 1; r < 4; ++r) grid->SetCells(2, r, QStringLiteral("WWW"));
+    grid->SetSelection({1, 1, 4, 3});
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->SetRowSelect(2, true);
+    const QImage image = paint();
+    EXPECT_GT(countColor(image, cell(2, 2), Mark), 5) << "chosen row";
+    EXPECT_EQ(countColor(image, cell(2, 1), Mark), 0) << "inside the selection, not chosen";
+    EXPECT_EQ(countColor(image, cell(2, 3), Mark), 0);
+}
+
+TEST_F(CellMarks, ListViewHeadersAreAPlainFaceWithALightEdge) {
+    grid->Look = glListView;
+    const QImage image = paint();
+    // Row 1's fixed cell: the control's border covers the top of row 0.
+    const TRect r = cell(0, 1);
+    EXPECT_EQ(colorAt(image, r.Left + 10, r.Top + 10), ColorToRGB(clBtnFace));
+    EXPECT_EQ(colorAt(image, r.Left + 10, r.Top), clWhite);
 }
 
 }  // namespace

@@ -14,9 +14,25 @@ constexpr int SearchFooterHeight = 32;
 
 void TExStringGrid::Paint() {
     TBaseGrid::Paint();
+    if (EditorMode()) paintEditFrame(Canvas());
     const TBackGround& back = BackGround();
     if (!back.Bitmap.Empty() || back.ColorTo != clNone) PaintBackgroundArea(Canvas());
     if (OnPainted) OnPainted(this);
+}
+
+// The cell under an open editor keeps its grid lines, drawn over whatever the editor left.
+void TExStringGrid::paintEditFrame(TCanvas& ACanvas) {
+    const bool lines = GridLineWidth() >= 1 && (Options() & (goHorzLine | goVertLine));
+    const TPen savedPen = ACanvas.Pen;
+    const TBrush savedBrush = ACanvas.Brush;
+    ACanvas.Pen.Style = psSolid;
+    ACanvas.Pen.Width = 1;
+    ACanvas.Pen.Color = lines ? GridLineColor() : Color();
+    ACanvas.Brush.Style = bsClear;
+    ACanvas.Rectangle(CellRect(Col(), Row()));
+    ACanvas.Pen = savedPen;
+    ACanvas.Brush = savedBrush;
+    ACanvas.Pen.Color = clBlack;
 }
 
 void TExStringGrid::PaintBackgroundArea(TCanvas& ACanvas) {

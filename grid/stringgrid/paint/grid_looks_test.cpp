@@ -1,6 +1,8 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/scripted_theme_service.h"
+#include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/graphics/canvas.h"
@@ -52,7 +54,7 @@ TEST_F(GridLooks, EachLookPaintsItsHeaderSelectionAndLineColours) {
     const TColor face = ColorToRGB(clBtnFace), highlight = ColorToRGB(clHighlight);
     const LookPixels cases[] = {
         {glStandard, face, highlight},   {glSoft, face, highlight},     {glClassic, face, highlight},
-        {glListView, Paper, highlight},  {glDUD, Paper, 0xEACAB6},      {glXP, Paper, 0xEACAB6},
+        {glListView, face, highlight},   {glDUD, Paper, 0xEACAB6},      {glXP, Paper, 0xEACAB6},
         {glVista, Paper, clNone},        {glWin7, 0xFDFCFA, clNone},    {glOffice2007, 0xFBF9F6, clNone},
     };
     for (const LookPixels& c : cases) {
@@ -131,11 +133,13 @@ TEST_F(GridLooks, StylesTakeTheirLookAndSelectionStyle) {
     EXPECT_EQ(grid->DUDGradientMirrorTo(), 0xF7E9DD);
     EXPECT_EQ(grid->ControlLook().FixedGradientFrom(), clNone) << "look cleared, the grid keeps them";
     EXPECT_EQ(grid->SearchFooter().ColorTo(), 0xF7E9DD);
+    EXPECT_EQ(grid->SortSettings().HeaderMirrorColorTo(), 0xF6ECD8);
 
     grid->SetActiveCellColor(0x111111);
     grid->SetStyle(gsCustom);
     EXPECT_EQ(grid->Look, glWin7);
     EXPECT_EQ(grid->SelectionColor(), clHighlight);
+    EXPECT_EQ(grid->SortSettings().HeaderColor(), clNone) << "sort header colours are reset too";
     EXPECT_EQ(grid->ActiveCellColor(), 0x111111) << "gsCustom only resets the selection and the control look";
 }
 
@@ -255,6 +259,38 @@ TEST_F(GridLooks, TheBackgroundPictureContinuesPastTheLastCell) {
         EXPECT_EQ(colorAt(renderToImage(g), 410, 60) == green, display == bdFixed) << "tiles only for normal cells";
         delete &g;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridLooks, ColourTonesMakeTheFlatLookFromTheirColours) {
+    TColorTones tones;
+    tones.Background = {0xF0F0F0, 0x808080, 0x202020};
+    tones.Foreground = {0x703010, 0x703010, clWhite};
+    tones.Selected = {0xD0A070, 0xD0A070, clBlack};
+    tones.Hover = {0xE0C0A0, 0xE0C0A0, clBlack};
+    tones.Disabled = {0xC0C0C0, 0xC0C0C0, 0x808080};
+    grid->SetLook(glXP);
+    grid->SetColorTones(tones);
+    EXPECT_EQ(grid->Look, glClassic);
+    EXPECT_TRUE(grid->Flat());
+    EXPECT_EQ(grid->FixedColor(), 0x703010);
+    EXPECT_EQ(grid->Color(), 0xF0F0F0);
+    EXPECT_EQ(grid->SelectionColor(), 0xD0A070);
+    EXPECT_EQ(grid->GridLineColor(), 0xE6E6E6);
+    EXPECT_EQ(grid->ControlLook().ControlStyle, csGlyph);
+    EXPECT_FALSE(grid->ControlLook().CheckedGlyph().Empty()) << "the flat check glyphs come with the program";
+    EXPECT_EQ(grid->Combobox()->ButtonColors.ButtonColorHot, 0xE0C0A0);
+    EXPECT_EQ(grid->CellNode().NodeType(), cnFlat);
+    // A checked box shows the dark flat glyph.
+    grid->AddCheckBox(2, 2, true, false);
+    const QImage image = renderToImage(*grid);
+    const TRect r = grid->CellRect(2, 2);
+    bool dark = false;
+    for (int x = r.Left; x < r.Left + 20; ++x) dark |= colorAt(image, x, r.Top + r.Height() / 2) == 0x333333;
+    EXPECT_TRUE(dark);
 }
 
 }  // namespace

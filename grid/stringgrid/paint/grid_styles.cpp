@@ -3,6 +3,7 @@
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/theme_detection.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/paint/fixed_cell_gradients.h"
 
@@ -31,6 +32,7 @@ struct StyleTable {
     std::optional<TColor> GridLine, FixedLine;
     std::optional<Gradient> Hover, Down;
     std::optional<TGridSelectionStyle> SelectionStyle;
+    std::optional<Colours> SortHeader;
 };
 
 StyleTable base(std::optional<TGridLook> look, Fixed mode, Colours fixed) {
@@ -79,10 +81,11 @@ StyleTable windows(TGridLook look, Colours fixed, TColor activeCell, TColor acti
     t.Hover = hover;
     t.Down = down;
     t.SelectionStyle = selectionStyle;
+    t.SortHeader = Colours{0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8};
     return t;
 }
 
-StyleTable office2010(TColor fixed, TColor fixedLine) {
+StyleTable office2010(TColor fixed, TColor fixedLine, TColor sortHeader) {
     StyleTable t = base(glOffice2007, Fixed::LookCleared, {fixed, fixed, fixed, fixed});
     t.ActiveCell = 0x5BD5FF;
     t.ActiveCellTo = 0x71EFFF;
@@ -93,6 +96,7 @@ StyleTable office2010(TColor fixed, TColor fixedLine) {
     t.Hover = Gradient{0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8};
     t.Down = Gradient{0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2};
     t.SelectionStyle = ssDefault;
+    t.SortHeader = Colours{sortHeader, sortHeader, sortHeader, sortHeader};
     return t;
 }
 
@@ -147,15 +151,23 @@ StyleTable styleTable(TExGridStyle style) {
                        {0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, 0xEEE8E3},
                        {0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA}, ssWin7);
     case gsTerminal: return base(glStandard, Fixed::None, {});
-    case gsOffice2010Blue: return office2010(0xF5E7DA, 0xC7B0A0);
-    case gsOffice2010Silver: return office2010(0xE8E3DF, 0xBAB5B1);
-    case gsOffice2010Black: return office2010(0x6A6A6A, 0x444444);
+    case gsOffice2010Blue: return office2010(0xF5E7DA, 0xC7B0A0, 0xD6CEC7);
+    case gsOffice2010Silver: return office2010(0xE8E3DF, 0xBAB5B1, 0xAAAAAA);
+    case gsOffice2010Black: return office2010(0x6A6A6A, 0x444444, 0xBABABA);
     case gsCustom: break;
     }
     return StyleTable{};
 }
 
 } // namespace
+
+void TExStringGrid::setSortHeaderColours(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo) {
+    TSortSettings& sort = SortSettings();
+    sort.SetHeaderColor(From);
+    sort.SetHeaderColorTo(To);
+    sort.SetHeaderMirrorColor(MirrorFrom);
+    sort.SetHeaderMirrorColorTo(MirrorTo);
+}
 
 void SetFixedHoverAndDown(TControlLook& look, const TFixedCellGradient& hover, const TFixedCellGradient& down) {
     look.SetFixedGradientHoverFrom(hover.From);
@@ -175,6 +187,7 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle) {
     SetSelectionColorTo(clNone);
     SetSelectionTextColor(clHighlightText);
     SetSelectionStyle(ssDefault);
+    setSortHeaderColours(clNone, clNone, clNone, clNone);
     TControlLook& look = ControlLook();
     look.Init();
 
@@ -204,6 +217,8 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle) {
     if (t.FixedLine) SetGridFixedLineColor(*t.FixedLine);
     if (t.Hover && t.Down) SetFixedHoverAndDown(look, *t.Hover, *t.Down);
     if (t.SelectionStyle) SetSelectionStyle(*t.SelectionStyle);
+    if (t.SortHeader) setSortHeaderColours(t.SortHeader->From, t.SortHeader->To, t.SortHeader->MirrorFrom,
+                                           t.SortHeader->MirrorTo);
     if (AStyle == gsOffice2007Luna && Look == glOffice2007) SetSelectionStyle(ssOffice2007);
     if (AStyle != gsCustom && AStyle != gsTerminal) {
         SearchFooter().SetColor(DUDGradientFrom());

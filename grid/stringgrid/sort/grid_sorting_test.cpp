@@ -265,6 +265,13 @@ TEST_F(GridSortingTest, UnSortRestoresTheOrderOfTheLastReset) {
     grid->Sort(0, sdDescending);  // the row count changed: the order restarts from here
     grid->QUnSort();
     EXPECT_EQ(column(1), "b c a d");
+
+    // Rows added after the last sort stay where they are; the others go back.
+    grid->Sort(1, sdDescending);
+    grid->SetRowCount(grid->RowCount() + 1);
+    grid->SetCells(1, 5, "e");
+    grid->QUnSort();
+    EXPECT_EQ(column(1), "b c a d e");
 }
 
 TEST_F(GridSortingTest, FooterRowsAndRowHeadersStayInPlace) {

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <numeric>
 
-TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right)
+TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right, std::function<void(int ACol, int ARow)> Ahead)
     : grid_(Grid), left_(Left), count_(std::max(Right - Left + 1, 0)), totalCols_(Grid.TotalColCount()),
-      full_(Grid.SortSettings().Full), order_(static_cast<size_t>(count_)) {
+      full_(Grid.SortSettings().Full), order_(static_cast<size_t>(count_)), ahead_(std::move(Ahead)) {
     std::iota(order_.begin(), order_.end(), 0);
 }
 
@@ -60,12 +60,14 @@ void TRowSorter::SortOnColumn(int ACol, TSortDirection Direction) {
 template <class Item, class Primary>
 void TRowSorter::sortOnUniformColumn(int ACol, std::vector<Item> Items, const Primary& primary, int Target) {
     const bool tail = full_ && ACol <= totalCols_ - 2;
+    int compares = 0;
     std::stable_sort(Items.begin(), Items.end(), [&](const Item& A, const Item& B) {
-        ++compares_;
-        int result = primary(A, B);
-        if (result == 0 && tail) result = compareRows(ACol + 1, A.Id, B.Id);
-        return result == -Target;
+        ++compares;
+        const int result = primary(A, B);
+        if (result != 0) return result == -Target;
+        return tail && compareRows(ACol + 1, A.Id, B.Id) == -Target;
     });
+    compares_ += compares;
     for (size_t k = 0; k < Items.size(); ++k) {
         swaps_ += Items[k].Id != static_cast<int>(k);
         order_[k] = Items[k].Id;
@@ -115,7 +117,7 @@ TSortColumn& TRowSorter::column(int ACol, bool ReadAll) {
     std::unique_ptr<TSortColumn>& c = columns_[static_cast<size_t>(ACol)];
     if (!c) {
         c = std::make_unique<TSortColumn>(grid_, ACol);
-        if (ReadAll) c->Read(left_, count_);
+        if (ReadAll) c->Read(left_, count_, ahead_);
         else c->Prepare(left_, count_);
     }
     return *c;

@@ -3,6 +3,7 @@
 #include "grid/stringgrid/model/string_grid_types.h"
 #include "grid/stringgrid/sort/sort_keys.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,7 +18,8 @@ class TSortIndexList;
 // are read row by row as ties first need them.
 class TRowSorter {
 public:
-    TRowSorter(TExStringGrid& Grid, int Left, int Right);
+    // Ahead is told of the rows of the sort column as they are about to be read.
+    TRowSorter(TExStringGrid& Grid, int Left, int Right, std::function<void(int ACol, int ARow)> Ahead = {});
 
     // On a column and, with Full, the columns to its right.
     void SortOnColumn(int ACol, TSortDirection Direction);
@@ -54,6 +56,7 @@ private:
     // Per column: 0 unknown, 1 compared, 2 ignored.
     std::vector<char> ignored_;
     std::vector<int> order_;
+    std::function<void(int ACol, int ARow)> ahead_;
     int compares_ = 0;
     int swaps_ = 0;
 };

@@ -180,11 +180,14 @@ const TSortCellKey& TSortColumn::key(int Offset) {
     return made_[static_cast<size_t>(slot)];
 }
 
-void TSortColumn::Read(int First, int Count) {
+void TSortColumn::Read(int First, int Count, const std::function<void(int ACol, int ARow)>& Ahead) {
     first_ = First;
     keys_.clear();
     keys_.reserve(static_cast<size_t>(Count));
-    for (int k = 0; k < Count; ++k) keys_.push_back(lightKey(First + k));
+    for (int k = 0; k < Count; ++k) {
+        if (Ahead) Ahead(col_, First + k);
+        keys_.push_back(lightKey(First + k));
+    }
     makeUniform();
     if (uniform_ == Uniform::None && needKind_)
         for (int k = 0; k < Count; ++k) completeKey(keys_[static_cast<size_t>(k)], First + k);

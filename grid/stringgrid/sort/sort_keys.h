@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -51,7 +52,8 @@ public:
     // The keys of rows First .. First + Count - 1, by offset from First: Read reads them all
     // (for the sort column), Prepare one by one as comparisons first need them (for columns
     // that only break ties).
-    void Read(int First, int Count);
+    // Ahead, when set, is told of each row a little before its cell is read.
+    void Read(int First, int Count, const std::function<void(int ACol, int ARow)>& Ahead = {});
     void Prepare(int First, int Count);
     TSortCellKey MakeKey(int ARow) const;
     // Whether two reads of one cell always compare equal (no event decides).

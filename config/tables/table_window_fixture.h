@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/controls/form.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
@@ -58,6 +59,15 @@ protected:
         ServerProjectFixture::TearDown();
     }
     TModalResult show(const std::function<void(TWindow&)>& inside) { return ServerProjectFixture::show(*window, inside); }
+    // Row r's cells from column 1 on, as a user would have typed them.
+    static void fillRow(TExStringGrid& Grid, int r, const QStringList& Cells) {
+        for (int c = 0; c < Cells.size(); ++c) Grid.SetCellEx(c + 1, r, Cells[c]);
+    }
+    static QStringList rowCells(TExStringGrid& Grid, int r, int First, int Last) {
+        QStringList out;
+        for (int c = First; c <= Last; ++c) out << Grid.GetCellEx(c, r);
+        return out;
+    }
 
     std::unique_ptr<TWindow> window;
 };
