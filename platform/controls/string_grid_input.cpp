@@ -99,34 +99,25 @@ int TStringGrid::sizingLineAt(bool columns, int pixel) const {
 
 bool TStringGrid::startSizingOrMoving(int X, int Y) {
     const TGridCoord cell = MouseCoord(X, Y);
-    const bool inFixedRow = cell.Y >= 0 && cell.Y < d->Rows.Fixed;
-    const bool inFixedCol = cell.X >= 0 && cell.X < d->Cols.Fixed;
-    if (inFixedRow && (d->Options & goColSizing)) {
-        const int c = sizingLineAt(true, X);
-        if (c >= 0) {
-            d->State = gsColSizing;
-            d->DragIndex = c;
-            d->DragStart = colLayout().Position(c);
-            return true;
-        }
-    }
-    if (inFixedCol && (d->Options & goRowSizing)) {
-        const int r = sizingLineAt(false, Y);
-        if (r >= 0) {
-            d->State = gsRowSizing;
-            d->DragIndex = r;
-            d->DragStart = rowLayout().Position(r);
-            return true;
-        }
-    }
-    if (inFixedRow && cell.X >= d->Cols.Fixed && (d->Options & goColMoving)) {
-        d->State = gsColMoving;
-        d->DragIndex = cell.X;
+    // Columns are sized and moved from the fixed rows, rows from the fixed columns.
+    auto grabbedFrom = [&](bool columns) {
+        return columns ? cell.Y >= 0 && cell.Y < d->Rows.Fixed : cell.X >= 0 && cell.X < d->Cols.Fixed;
+    };
+    for (const bool columns : {true, false}) {
+        if (!grabbedFrom(columns) || !(d->Options & (columns ? goColSizing : goRowSizing))) continue;
+        const int i = sizingLineAt(columns, columns ? X : Y);
+        if (i < 0) continue;
+        d->State = columns ? gsColSizing : gsRowSizing;
+        d->DragIndex = i;
+        d->DragStart = (columns ? colLayout() : rowLayout()).Position(i);
         return true;
     }
-    if (inFixedCol && cell.Y >= d->Rows.Fixed && (d->Options & goRowMoving)) {
-        d->State = gsRowMoving;
-        d->DragIndex = cell.Y;
+    for (const bool columns : {true, false}) {
+        const int i = columns ? cell.X : cell.Y;
+        const int fixed = columns ? d->Cols.Fixed : d->Rows.Fixed;
+        if (!grabbedFrom(columns) || i < fixed || !(d->Options & (columns ? goColMoving : goRowMoving))) continue;
+        d->State = columns ? gsColMoving : gsRowMoving;
+        d->DragIndex = i;
         return true;
     }
     return false;

@@ -415,3 +415,32 @@ TEST_F(StringGridTest, ASelectionOutsideTheGridShowsNothingSelected) {
 }
 
 }  // namespace
+
+namespace {
+
+// Columns start at 0, 65, 130 ...: the line of column 1 is at x = 129.
+TEST_F(StringGridTest, HeaderDragsSizeAndMoveColumnsAndRows) {
+    auto drag = [&](int X1, int Y1, int X2, int Y2) {
+        mouseMessage(*grid, WM_LBUTTONDOWN, X1, Y1, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, X2, Y2, MK_LBUTTON);
+        mouseMessage(*grid, WM_LBUTTONUP, X2, Y2);
+    };
+    drag(129, 10, 150, 10);
+    EXPECT_EQ(grid->ColWidths(1), 64) << "no sizing without goColSizing";
+
+    grid->SetOptions(grid->Options() | goColSizing | goRowSizing | goColMoving | goRowMoving);
+    drag(129, 10, 150, 10);
+    EXPECT_EQ(grid->ColWidths(1), 85);
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    drag(10, 49, 10, 60);  // the line of row 1
+    EXPECT_EQ(grid->RowHeights(1), 35);
+
+    grid->SetCells(1, 3, "moved");
+    drag(100, 10, 170, 10);  // from column 1's header to column 2's
+    EXPECT_EQ(grid->Cells(2, 3), "moved");
+    EXPECT_EQ(grid->ColWidths(2), 85);
+    drag(100, 10, 100, 10);  // a click moves nothing
+    EXPECT_EQ(grid->Cells(2, 3), "moved");
+}
+
+}  // namespace

@@ -197,11 +197,13 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
         return;
     }
 
+    const uint16_t pressed = key;
     if (nav.SkipFixedCells && skipFixedCells(key)) {
         ownEvent();
         key = 0;
     }
-    if (key == VK_DOWN && nav.AppendOnArrowDown &&
+    // Judged on the key pressed: stepping over the footer row below must not stop the append.
+    if (pressed == VK_DOWN && nav.AppendOnArrowDown &&
         (Row() == lastNormalRow || (p->FloatingFooter->Visible && Row() == RowCount() - 2)))
         AppendRowOnArrowDown();
 

@@ -1,4 +1,5 @@
 #include "grid/stringgrid/input/input_fixture.h"
+#include "grid/stringgrid/model/owned_settings.h"
 
 namespace {
 
@@ -248,6 +249,26 @@ TEST_F(GridKeys, ShiftArrowsWidenTheSelectionAndReportIt) {
     const TGridRect s = grid->Selection();
     EXPECT_EQ((QList<int>{s.Left, s.Top, s.Right, s.Bottom}), (QList<int>{2, 2, 3, 3}));
     EXPECT_EQ(reported, (QList<int>{2, 2, 3, 3}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridKeys, AppendingUnderAFloatingFooterKeepsTheFooterLast) {
+    grid->FloatingFooter().SetFooterStyle(fsFixedLastRow);
+    grid->FloatingFooter().SetVisible(true);
+    grid->Navigation().AppendOnArrowDown = true;
+    grid->SetCells(2, 7, "total");
+    int added = -1;
+    grid->OnAutoAddRow = [&](TObject*, int ARow) { added = ARow; };
+    grid->FocusCell(2, 6);
+    press(VK_DOWN);
+    EXPECT_EQ(grid->RowCount(), 9);
+    EXPECT_EQ(grid->Cells(2, 8), "total");
+    EXPECT_EQ(grid->Cells(2, 7), "");
+    EXPECT_EQ(cell(), "2,7");
+    EXPECT_EQ(added, 7);
 }
 
 }  // namespace

@@ -177,6 +177,8 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         return;
     }
 
+    if (fixedArea) headerSelectPress(col, row, shift);
+
     const bool fixedOutside = !fixedArea && IsFixed(col, row);
     if (fixedOutside) {
         const bool footerRow = p->FloatingFooter->Visible && p->FloatingFooter->FooterStyle == fsFixedLastRow &&
@@ -240,6 +242,8 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     TMouseActions& mouse = *p->MouseActions;
     p->ColMoveFlg = p->ColSizeFlg = false;
     p->FMouseDown = p->FMouseKeepDown = p->FMouseDownMove = false;
+    p->FMouseSelectMode = TExStringGridPrivate::msNormal;
+    p->FMouseSelectStart = -1;
     bool deselected = false;
     int col = -1, row = -1;
     MouseToCell(pt.X, pt.Y, col, row);

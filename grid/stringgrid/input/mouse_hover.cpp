@@ -37,6 +37,11 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         if (bc != p->FLastHintPos.X || br != p->FLastHintPos.Y) p->FLastHintPos = {-1, -1};
     }
 
+    if (p->FMouseSelectStart >= 0) {
+        headerSelectDrag(col, row);
+    } else if (!(Shift & ssLeft)) {
+        updateMouseSelectMode(col, row, X, Y);
+    }
     if (GridState() == gsColSizing) p->ColSized = true;
     if (GridState() == gsRowSizing) p->Rowsized = true;
     if (GridState() == gsColSizing && p->Colclicked >= 0 && p->Rowclicked >= 0) {
@@ -52,6 +57,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TExStringGrid::CMMouseLeave(TMessage& m) {
     TBaseGrid::WndProc(m);
+    p->FMouseSelectMode = TExStringGridPrivate::msNormal;
     if (!p->FNoMouseLeave && HoverFixedCells != hfNone && p->FHoverFixedX >= 0) {
         const int x = p->FHoverFixedX, y = p->FHoverFixedY;
         p->FHoverFixedX = p->FHoverFixedY = -1;

@@ -301,3 +301,90 @@ TEST_F(HeaderSorting, TheFilterButtonOpensTheValueListAndClosesItAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridMouse, ANodeButtonClickContractsAndARefusalKeepsItOpen) {
+    grid->AddNode(2, 3);
+    bool allow = false;
+    grid->OnBeforeContractNode = [&](TObject*, int, int, bool& Allow) { Allow = allow; };
+    grid->OnContractNode = [this](TObject*, int ARow, int) { note(QStringLiteral("Contract %1").arg(ARow)); };
+    const TRect r = grid->CellRect(0, 2);
+    click(*grid, r.Left + 6, (r.Top + r.Bottom) / 2);
+    EXPECT_FALSE(grid->GetNodeState(2));
+    EXPECT_EQ(log, QStringList{"ClickCell 0,2"});
+    allow = true;
+    click(*grid, r.Left + 6, (r.Top + r.Bottom) / 2);
+    EXPECT_TRUE(grid->GetNodeState(2));
+    EXPECT_EQ(grid->Cells(1, 3), "1:5");
+    EXPECT_EQ(log.last(), "Contract 2");
+}
+
+TEST_F(GridMouse, DirectEditAndEditOnDoubleClickOnlyOpenTheEditor) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->MouseActions().DirectEdit = true;
+    clickCell(3, 4);
+    EXPECT_TRUE(grid->EditorMode());
+    keyPress(*FocusedControl(), VK_ESCAPE);
+
+    grid->MouseActions().DirectEdit = false;
+    grid->MouseActions().SetEditOnDblClickOnly(true);
+    grid->SetOptions(grid->Options() & ~goEditing);
+    clickCell(2, 2);
+    EXPECT_FALSE(grid->EditorMode());
+    const TPoint p = middle(2, 2);
+    mouseMessage(*grid, WM_LBUTTONDBLCLK, p.X, p.Y, MK_LBUTTON);
+    mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y);
+    EXPECT_TRUE(grid->EditorMode());
+}
+
+TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->SetOptions(grid->Options() | goRowSelect);
+    auto ctrlClick = [&](int ARow) {
+        const TPoint p = middle(2, ARow);
+        mouseMessage(*grid, WM_LBUTTONDOWN, p.X, p.Y, MK_LBUTTON | MK_CONTROL);
+        mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y, MK_CONTROL);
+    };
+    clickCell(2, 2);
+    ctrlClick(4);
+    EXPECT_TRUE(grid->RowSelect(2));
+    EXPECT_TRUE(grid->RowSelect(4));
+    ctrlClick(4);
+    EXPECT_FALSE(grid->RowSelect(4));
+    clickCell(2, 6);
+    EXPECT_FALSE(grid->RowSelect(2));
+    EXPECT_TRUE(grid->RowSelect(6));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridDrags, HeadersSelectWholeRowsColumnsOrAll) {
+    auto selection = [&] {
+        const TGridRect s = grid->Selection();
+        return QList<int>{s.Left, s.Top, s.Right, s.Bottom};
+    };
+    grid->MouseActions().RowSelect = true;
+    grid->MouseActions().ColSelect = true;
+    grid->MouseActions().AllSelect = true;
+    clickCell(0, 3);
+    EXPECT_EQ(selection(), (QList<int>{1, 3, 5, 3}));
+    const TPoint from = middle(0, 2), to = middle(0, 5);
+    drag(from.X, from.Y, to.X, to.Y);
+    EXPECT_EQ(selection(), (QList<int>{1, 2, 5, 5}));
+    clickCell(4, 0);
+    EXPECT_EQ(selection(), (QList<int>{4, 1, 4, 7}));
+    const TPoint c1 = middle(2, 0), c2 = middle(3, 0);
+    drag(c1.X, c1.Y, c2.X, c2.Y);
+    EXPECT_EQ(selection(), (QList<int>{2, 1, 3, 7}));
+    clickCell(0, 0);
+    EXPECT_EQ(selection(), (QList<int>{1, 1, 5, 7}));
+
+    grid->MouseActions().RowSelect = false;
+    clickCell(0, 3);
+    EXPECT_EQ(selection(), (QList<int>{1, 1, 5, 7})) << "a row header without RowSelect selects nothing";
+}
+
+}  // namespace

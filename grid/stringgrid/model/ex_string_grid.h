@@ -1079,6 +1079,10 @@ protected:
     void headerClickSort(int ACol, int ARow, int X);
     bool fitColumnOnDblClick(int ACol);
     bool filterButtonRelease(int X, int Y);
+    // A press on the headers that selects whole rows, columns or all; the drag that extends it.
+    void headerSelectPress(int ACol, int ARow, TShiftState Shift);
+    void headerSelectDrag(int ACol, int ARow);
+    void updateMouseSelectMode(int ACol, int ARow, int X, int Y);
     void openFilterDropDown(int ACol, int RealCol);
     void closeFilterDropDown();
 

@@ -266,6 +266,11 @@ public:
     int FHoverFixedX = -1, FHoverFixedY = -1;
     bool FNoMouseLeave = false;
     TPoint FLastHintPos{-1, -1};
+    // What a press on the headers selects, as the last move over them found; the first row
+    // (column) of a header drag selection, -1 when none runs.
+    enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    int FMouseSelectStart = -1;
     // Milliseconds the last header-click sort took.
     int SortTime = 0;
     // Set by the mouse handling while a button is held on the cells.
