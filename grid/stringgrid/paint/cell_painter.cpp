@@ -86,6 +86,7 @@ void TCellPainter::Paint() {
 void TCellPainter::drawFixedBackground() {
     const TGridLook look = g.Look;
     if (look != glDUD && look != glXP && look != glVista && look != glWin7 && look != glOffice2007) return;
+    if (drawHoveredHeader()) return;
     if (d.ActiveCellShow) {
         const int d0 = ACol;
         if ((ARow == g.Row() && d0 == g.FixedCols() - 1 && g.FixedCols() > 0) ||
@@ -98,6 +99,41 @@ void TCellPainter::drawFixedBackground() {
     if (drawSortedHeaderBackground() || d.Flat) return;
     DrawMirroredGradient(canvas, Rect, canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo, true,
                          look == glVista ? clWhite : clNone, true, true);
+}
+
+// The fixed cell under the mouse in the hover colours, pressed in the down colours; a column
+// with a drop-down button splits the two at its button.
+bool TCellPainter::drawHoveredHeader() {
+    if (!g.IsHoverFixedCell(ACol, ARow) || ACol != d.FHoverFixedX || ARow != d.FHoverFixedY) return false;
+    if (g.GridState() == gsColMoving) return false;
+    const TRect r{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1};
+    auto hover = [&](TRect R) {
+        DrawMirroredGradient(canvas, R, g.DUDGradientHoverFrom, g.DUDGradientHoverTo, g.DUDGradientHoverMirrorFrom,
+                             g.DUDGradientHoverMirrorTo, true, g.DUDGradientHoverBorder, false, true);
+    };
+    auto down = [&](TRect R) {
+        DrawMirroredGradient(canvas, R, g.DUDGradientDownFrom, g.DUDGradientDownTo, g.DUDGradientDownMirrorFrom,
+                             g.DUDGradientDownMirrorTo, true, g.DUDGradientDownBorder, false, true);
+    };
+    const bool dropButton = d.ControlLook->FixedDropDownButton && g.CanShowFixedDropDown(RealCol);
+    const TRect button{r.Right - 16, r.Top, r.Right, r.Bottom}, rest{r.Left, r.Top, r.Right - 16, r.Bottom};
+    if (!d.FMouseDown) hover(r);
+    else if (dropButton) {
+        down(rest);
+        hover(button);
+    } else {
+        down(r);
+    }
+    if (dropButton) {
+        const TPen saved = canvas.Pen;
+        canvas.Pen.Color = d.FMouseDown ? g.DUDGradientDownBorder : g.DUDGradientHoverBorder;
+        canvas.MoveTo(r.Right - 16, r.Top);
+        canvas.LineTo(r.Right - 16, r.Bottom);
+        canvas.Pen = saved;
+        DrawDownTriangle(canvas, r.Right - 8, r.Top + 8, clBlack);
+        Rect.Right -= 16;
+    }
+    return true;
 }
 
 void TCellPainter::fireDrawCell() {

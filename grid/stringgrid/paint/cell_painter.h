@@ -21,6 +21,7 @@ private:
     void drawLookEdges();
     void drawFocusRect();
     void fireDrawCell();
+    bool drawHoveredHeader();
     void drawListViewHeader();
     void unselectOutsideDisjunctSelection();
     // Marks and buttons around the text (cell_painter_marks.cpp).

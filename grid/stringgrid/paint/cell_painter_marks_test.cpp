@@ -185,3 +185,20 @@ TEST_F(CellMarks, ListViewHeadersAreAPlainFaceWithALightEdge) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CellMarks, TheHeaderUnderTheMouseTakesTheHoverColours) {
+    grid->Look = glXP;
+    grid->HoverFixedCells = hfAll;
+    grid->DUDGradientHoverFrom = grid->DUDGradientHoverTo = Mark;
+    const TRect header = cell(2, 0);
+    mouseMove(*grid, header.Left + 20, header.Top + 10);
+    const QImage image = paint();
+    EXPECT_EQ(colorAt(image, header.Left + 30, header.Top + 6), Mark);
+    EXPECT_NE(colorAt(image, cell(3, 0).Left + 30, header.Top + 6), Mark);
+    mouseMove(*grid, cell(3, 2).Left + 5, cell(3, 2).Top + 5);
+    EXPECT_NE(colorAt(paint(), header.Left + 30, header.Top + 6), Mark) << "the mouse went on";
+}
+
+}  // namespace
