@@ -52,3 +52,12 @@ void TGridFocusWindow::CreateParams(TCreateParams& Params) {
     Params.Style = WS_POPUP | WS_DISABLED;
     Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
 }
+
+void TGridFocusWindow::SetContent(const TBitmap& Content) {
+    content_.Assign(Content);
+    Invalidate();
+}
+
+void TGridFocusWindow::Paint() {
+    if (!content_.Empty()) Canvas().Draw(0, 0, content_);
+}
