@@ -46,6 +46,8 @@ void TArrowWindow::Paint() {
 TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) {
     SetBounds(Left(), Top(), 0, 0);
     SetColor(clRed);
+    // Shown only around an editor's cell.
+    SetVisible(false);
 }
 
 void TGridFocusWindow::CreateParams(TCreateParams& Params) {

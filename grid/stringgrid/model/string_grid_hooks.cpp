@@ -145,7 +145,10 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
     OnCellValidate(this, RealCol(), Row(), value, valid);
     // The editors show this text after the answer, accepted or refused.
     p->FNewCellText = value;
-    if (valid) SetCurrentCell(value);
+    if (valid) {
+        SetCurrentCell(value);
+        HideFocusWindow();
+    }
     return valid;
 }
 

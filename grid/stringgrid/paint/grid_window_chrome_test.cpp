@@ -1,4 +1,4 @@
-#include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/stringgrid/editing/editing_fixture.h"
 #include "grid/foundation/codings.h"
 #include "grid/foundation/style_interfaces.h"
 #include "grid/stringgrid/model/owned_settings.h"
@@ -156,6 +156,32 @@ TEST_F(FocusFrame, TheShownFrameFollowsWindowMovesUntilAnyGridHidesItsFrame) {
     a.ShowFocusWindow(a.CellRect(2, 3));
     delete &a;  // a destroyed grid is forgotten, so later moves reach no freed grid
     panel->SetBounds(0, 0, 500, 400);
+}
+
+using EditorFocusFrame = EditingFixture;
+
+TEST_F(EditorFocusFrame, WithTheFocusHelperAnOpenEditorIsFramedAndAnAcceptedValueHidesTheFrame) {
+    TGridFocusWindow& frame = *grid->Private().FFocusWindow;
+    clickCell(2, 3);
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    EXPECT_FALSE(frame.Visible()) << "off unless the focus helper is on";
+    keyPress(focused(), VK_ESCAPE);
+
+    grid->FocusHelper().Enabled = true;
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    EXPECT_TRUE(frame.Visible());
+    const TPoint cell = grid->ClientToScreen({grid->CellRect(2, 3).Left, grid->CellRect(2, 3).Top});
+    EXPECT_EQ((TPoint{frame.Left(), frame.Top()}), (TPoint{cell.X - 4, cell.Y - 4}));
+
+    form->SetBounds(40, 30, 800, 600);
+    const TPoint moved = grid->ClientToScreen({grid->CellRect(2, 3).Left, grid->CellRect(2, 3).Top});
+    EXPECT_EQ((TPoint{frame.Left(), frame.Top()}), (TPoint{moved.X - 4, moved.Y - 4})) << "the frame follows the form";
+
+    typeChar(focused(), 'x');
+    keyPress(focused(), VK_RETURN);
+    EXPECT_FALSE(frame.Visible());
 }
 
 class Balloons : public GridChrome {
