@@ -2,6 +2,7 @@
 
 #include "grid/foundation/grid_types.h"
 #include "platform/controls/panel.h"
+#include "platform/graphics/graphic.h"
 
 #include <array>
 
@@ -30,6 +31,14 @@ class TGridFocusWindow : public TCustomControl {
 public:
     explicit TGridFocusWindow(TComponent* AOwner);
 
+    // What the window shows where the platform cannot blend per pixel: the frame's mask.
+    void SetContent(const TBitmap& Content);
+    const TBitmap& Content() const { return content_; }
+
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void Paint() override;
+
+private:
+    TBitmap content_;
 };

@@ -398,8 +398,11 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    const TRect before = BoundsRect();
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (handleAllocated_) WindowBackend().BoundsChanged(*this);
+    // Sent so that call-window hooks learn of every move and resize of a window.
+    if (BoundsRect() != before) SendMessage(this, WM_WINDOWPOSCHANGED);
 }
 
 void TWinControl::Invalidate() { InvalidateRect(ClientRect()); }

@@ -219,6 +219,7 @@ public:
         HandleNeeded();
         return this;
     }
+    // A change of place or size sends WM_WINDOWPOSCHANGED to the control.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void WndProc(TMessage& Message) override;
     void Invalidate() override;

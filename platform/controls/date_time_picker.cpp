@@ -147,7 +147,7 @@ void TDateTimePicker::SetDroppedDown(bool Value) {
     calendar_->SetBounds(std::max(0, origin.X), origin.Y, calendar_->Width(), calendar_->Height());
     droppedDown_ = true;
     TNMHdr note{this, 0, DTN_DROPDOWN};
-    Perform(CN_NOTIFY, 0, reinterpret_cast<intptr_t>(&note));
+    notify(note);
     ShowPopup(*calendar_, true);
     Invalidate();
 }
@@ -158,18 +158,24 @@ void TDateTimePicker::CloseUp(bool Accept) {
     ShowPopup(*calendar_, false);
     if (Accept && DateOf(calendar_->Date()) != Date()) UserChange(ComposeDateTime(DateOf(calendar_->Date()), Time()), true);
     TNMHdr note{this, 0, DTN_CLOSEUP};
-    Perform(CN_NOTIFY, 0, reinterpret_cast<intptr_t>(&note));
+    notify(note);
     Invalidate();
 }
 
 void TDateTimePicker::Change() { OnChange(this); }
+
+void TDateTimePicker::notify(TNMHdr& Note) {
+    const auto lParam = reinterpret_cast<intptr_t>(&Note);
+    if (Parent()) Parent()->Perform(WM_NOTIFY, Note.idFrom, lParam);
+    Perform(CN_NOTIFY, 0, lParam);
+}
 
 void TDateTimePicker::UserChange(TDateTime Value, bool Checked) {
     TNMDateTimeChange note;
     note.hdr = {this, 0, DTN_DATETIMECHANGE};
     note.dwFlags = Checked ? GDT_VALID : GDT_NONE;
     note.st = Value;
-    Perform(CN_NOTIFY, 0, reinterpret_cast<intptr_t>(&note));
+    notify(note.hdr);
 }
 
 void TDateTimePicker::WndProc(TMessage& m) {

@@ -33,6 +33,7 @@ struct TNMDateTimeChange {
 // Alt+Down or a click on its button; while dropped, the arrow keys, Page Up, Page Down and Enter
 // go to the calendar and Esc closes it. A time picker (or dmUpDown) has up and down buttons.
 //
+// Notifications go first to the parent as WM_NOTIFY, then to the picker itself as CN_NOTIFY.
 // Every change by the user sends the picker CN_NOTIFY with DTN_DATETIMECHANGE (flags GDT_NONE
 // when unticked), whose handling takes the value and fires OnChange. DTM_SETSYSTEMTIME (lParam a
 // TDateTime*) sets the value (GDT_VALID, which also ticks the box) or unticks it (GDT_NONE);
@@ -105,6 +106,7 @@ protected:
     void UserChange(TDateTime Value, bool Checked);
 
 private:
+    void notify(TNMHdr& Note);
     class Popup;
     void rebuildFields();
     void moveField(int step);

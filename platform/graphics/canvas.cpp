@@ -189,9 +189,18 @@ void TCanvas::strokeLine(int x1, int y1, int x2, int y2) {
     const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
     int err = dx + dy;
     const QTransform& t = painter_->transform();
-    const bool plain = image && t.isIdentity() && !painter_->hasClipping();
-    while (!(x1 == x2 && y1 == y2)) {
-        if (plain) {
+    const bool mixing = Pen.Mode != pmCopy;
+    const bool plain = image && t.isIdentity() && !painter_->hasClipping() && !mixing;
+    if (mixing) {
+        painter_->save();
+        painter_->setCompositionMode(Pen.Mode == pmXor ? QPainter::RasterOp_SourceXorDestination
+                                                       : QPainter::RasterOp_NotSourceXorDestination);
+    }
+    // A dotted pen sets every other pixel, starting with the first.
+    const bool dotted = Pen.Style == psDot;
+    for (bool on = true; !(x1 == x2 && y1 == y2); on = !dotted || !on) {
+        if (!on) {
+        } else if (plain) {
             if (x1 >= 0 && y1 >= 0 && x1 < image->width() && y1 < image->height()) image->setPixelColor(x1, y1, c);
         } else {
             painter_->fillRect(QRect(x1, y1, 1, 1), c);
@@ -200,6 +209,7 @@ void TCanvas::strokeLine(int x1, int y1, int x2, int y2) {
         if (e2 >= dy) { err += dy; x1 += sx; }
         if (e2 <= dx) { err += dx; y1 += sy; }
     }
+    if (mixing) painter_->restore();
 }
 
 void TCanvas::applyFont() {

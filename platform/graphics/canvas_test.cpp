@@ -26,6 +26,23 @@ TEST_F(CanvasTest, RectangleCoversLeftToRightMinusOneWithPenInside) {
     EXPECT_EQ(at(6, 7), clYellow);
 }
 
+TEST_F(CanvasTest, ADottedNotXorLineInvertsEveryOtherPixelAndASecondStrokeRestoresThem) {
+    canvas.Brush.Color = 0x336699;
+    canvas.FillRect({0, 0, 20, 20});
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psDot;
+    canvas.Pen.Mode = pmNotXor;
+    canvas.MoveTo(2, 5);
+    canvas.LineTo(2, 12);
+    EXPECT_EQ(at(2, 5), TColor(0xCC9966));
+    EXPECT_EQ(at(2, 6), TColor(0x336699));
+    EXPECT_EQ(at(2, 7), TColor(0xCC9966));
+    EXPECT_EQ(at(2, 12), TColor(0x336699)) << "the end pixel is left out";
+    canvas.MoveTo(2, 5);
+    canvas.LineTo(2, 12);
+    for (int y = 5; y < 12; ++y) EXPECT_EQ(at(2, y), TColor(0x336699)) << y;
+}
+
 TEST_F(CanvasTest, FillRectAndFrameRectStopBeforeRightAndBottom) {
     canvas.Brush.Color = clBlue;
     canvas.FillRect(Rect(0, 0, 4, 4));

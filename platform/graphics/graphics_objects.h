@@ -47,11 +47,16 @@ private:
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
+// How a line's pixels meet what lies under them: pmNotXor inverts where the pen is black, so a
+// second stroke restores the pixels.
+enum TPenMode { pmCopy, pmXor, pmNotXor };
+
 class TPen {
 public:
     TColor Color = clBlack;
     int Width = 1;
     TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
 };
 
 enum TBrushStyle { bsSolid, bsClear };

@@ -44,12 +44,14 @@ bool TExStringGrid::CanEditShow() {
         } else {
             ShowEditControl(RealToDisplCol(base.X), base.Y);
             p->FEntered = true;
+            if (p->FocusHelper->Enabled) ShowFocusWindow(CellRect(Col(), Row()));
             answer = false;
         }
     }
     if (answer) {
         p->FEntered = true;
         p->FEditing = true;
+        if (p->FocusHelper->Enabled) ShowFocusWindow(CellRect(Col(), Row()));
     }
     return answer;
 }

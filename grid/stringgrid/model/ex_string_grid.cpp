@@ -150,6 +150,7 @@ TExStringGrid::~TExStringGrid() {
         delete *arrow;
         *arrow = nullptr;
     }
+    ForgetFocusGrid(this);
     delete p->FFocusWindow;
     p->FFocusWindow = nullptr;
     // The base grid frees every record left in the store.

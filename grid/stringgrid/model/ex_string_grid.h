@@ -2,6 +2,7 @@
 
 #include "grid/foundation/base_grid.h"
 #include "grid/foundation/style_interfaces.h"
+#include "platform/controls/form.h"
 #include "grid/stringgrid/model/string_grid_events.h"
 #include "grid/stringgrid/model/string_grid_options.h"
 #include "grid/stringgrid/model/string_grid_streaming.h"
@@ -36,6 +37,13 @@ class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
+class TRichEdit;
+// The title, text and icon a balloon tool-tip shows for a cell.
+struct TBalloonTip {
+    QString Title;
+    QString Text;
+    int Icon = 1;
+};
 class TFooterPanel;
 class TGridProgressAppearance;
 class TGridItem;
@@ -722,6 +730,25 @@ public:
     // The direction mark of a sorted column, or its position in the sort index list, at (X, Y).
     void DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y);
 
+    // ---- window chrome: border style, sizing lines, rich-text cells, focus frame, balloons
+    // bsSingle or bsNone; with bsNone the look paints no border.
+    TFormBorderStyle BorderStyle() const;
+    void SetBorderStyle(TFormBorderStyle Value);
+    // Dotted lines that invert what lies under them, so drawing one again takes it away.
+    void DrawColSizingLine(TCanvas& ACanvas, int X);
+    void DrawRowSizingLine(TCanvas& ACanvas, int Y);
+    // Renders the cell's rich text inside R, less the XYOffset margin on every side.
+    void DrawRichTextCell(int ACol, int ARow, TRect R, TCanvas& ACanvas);
+    // The hidden rich edit that renders and converts rich-text cells, made on first use.
+    TRichEdit* RichEdit();
+    // The glowing frame around R (client coordinates), 4 pixels wide outside it.
+    void ShowFocusWindow(TRect R);
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    // The balloon of a cell as the tool-tip shows it; sets LastBalloonPos.
+    TBalloonTip CellBalloonTip(int ACol, int ARow);
+    TPoint LastBalloonPos{-1, -1};
+
     // ---- sizing to the content, fitting to the control and numbering. Widths and heights are
     // kept within MinColWidth .. MaxColWidth and MinRowHeight .. MaxRowHeight.
     void AutoSizeColumns(bool DoFixedCols, int Padding);
@@ -1103,6 +1130,8 @@ private:
     friend class TGridRowColumnStore;
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void paintEditFrame(TCanvas& ACanvas);
+    // Child notifications: the date picker's change and the balloon's text request.
+    void WMNotify(TMessage& Message);
     void setSortHeaderColours(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
     void createOwnedObjects();
     // The text a filter condition tests in a row.

@@ -39,6 +39,9 @@ class THTMLHintWindow;
 class THeaderDragButton;
 class TScrollBar;
 
+// A grid being destroyed stops its focus frame from following window moves.
+void ForgetFocusGrid(const TExStringGrid* Grid);
+
 class TExStringGridPrivate {
 public:
     explicit TExStringGridPrivate(TExStringGrid& grid);
@@ -98,6 +101,12 @@ public:
     // grid, freed by its destructor.
     TGridFocusWindow* FFocusWindow = nullptr;
     TArrowWindow *ArwU = nullptr, *ArwD = nullptr, *ArwL = nullptr, *ArwR = nullptr;
+
+    // ---- window chrome: the border style, the hidden rich edit (owned by the grid) and the
+    // text last handed to a balloon tool-tip
+    TFormBorderStyle FBorderStyle = bsSingle;
+    TRichEdit* FRichEdit = nullptr;
+    QString FHintBuffer;
 
     // Parts of the grid built by other pieces of the suite: the search bar and footer panel,
     // the hint window, the shared row check-box record, the filter drop-down lists and the

@@ -105,7 +105,7 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
             p->FOldCellText = GetGridCell(acol, arow);
         }
     }
-    if (valid && p->FFocusWindow) p->FFocusWindow->SetVisible(false);
+    if (valid) HideFocusWindow();
     return valid;
 }
 

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int TextTypeHTML = 1, TextTypeFormula = 3;
+constexpr int TextTypeHTML = 1, TextTypeRTF = 2, TextTypeFormula = 3;
 
 unsigned horizontalFlag(TAlignment HA) {
     switch (HA) {
@@ -217,6 +217,11 @@ void TCellPainter::drawCellText(TRect TR) {
         TR.Top += g.GridLineWidth();
     }
     if (FilterGlyph) drawFilterGlyph();
+    // Rich text keeps its own margin of XYOffset on every side.
+    if (type == TextTypeRTF && !password) {
+        g.DrawRichTextCell(ACol, ARow, TR, canvas);
+        return;
+    }
     if (!g.XYOffsetTopLeftOnly) TR.Right -= g.XYOffset.X;
     TR.Left += g.XYOffset.X;
     TR.Top += g.XYOffset.Y;

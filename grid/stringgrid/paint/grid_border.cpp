@@ -32,7 +32,7 @@ void outline(TCanvas& canvas, TColor color, int left, int top, int right, int bo
 } // namespace
 
 void TExStringGrid::PaintBorder(TCanvas& Canvas) {
-    if (!looksHaveBorder(Look) || BorderColor() == clNone || Flat()) return;
+    if (!looksHaveBorder(Look) || p->FBorderStyle == bsNone || BorderColor() == clNone || Flat()) return;
     const int w = Width(), h = Height();
     if (FitCellsInGrid) {
         outline(Canvas, BorderColor(), 1, 1, w - 2, h - 2);
@@ -42,6 +42,14 @@ void TExStringGrid::PaintBorder(TCanvas& Canvas) {
     }
 }
 
+TFormBorderStyle TExStringGrid::BorderStyle() const { return p->FBorderStyle; }
+
+void TExStringGrid::SetBorderStyle(TFormBorderStyle Value) {
+    if (p->FBorderStyle == Value) return;
+    p->FBorderStyle = Value;
+    Invalidate();
+}
+
 void TExStringGrid::WndProc(TMessage& Message) {
     if (Message.Msg == GridEditDoneMessage()) {
         GridEditDone(Message);
@@ -49,6 +57,7 @@ void TExStringGrid::WndProc(TMessage& Message) {
     }
     if (FocusMessage(Message)) return;
     if (InputMessage(Message)) return;
+    if (Message.Msg == WM_NOTIFY) WMNotify(Message);
     TBaseGrid::WndProc(Message);
     if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));
 }

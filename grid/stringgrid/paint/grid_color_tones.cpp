@@ -45,6 +45,7 @@ void TExStringGrid::SetColorTones(const TColorTones& ATones) {
     SetSelectionColorTo(clNone);
     SetGridLineColor(0xE6E6E6);
     SetGridFixedLineColor(BrightenColor(ATones.Foreground.BrushColor, -20));
+    SetBorderStyle(bsNone);
 
     TControlLook& look = ControlLook();
     look.ControlStyle = csGlyph;

@@ -96,6 +96,7 @@ void TExStringGrid::SetLook(TGridLook Value) {
         break;
     }
     SetScrollType(ssNormal);
+    SetBorderStyle(bsSingle);
     SetBorderColor(0xB99D7F);
     Invalidate();
 }
