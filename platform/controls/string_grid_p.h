@@ -21,6 +21,10 @@ public:
     TGridState State = gsNormal;
     TInplaceEdit* Editor = nullptr;
     bool EditorMode = false;
+    TScrollStyle ScrollBars = ssBoth;
+    // The window's own bars, made on first use; owned by the grid.
+    TScrollBar* Bars[2] = {nullptr, nullptr};
+    bool BarShown[2] = {false, false};
 
     // The axis of columns or rows with the coordinate that runs along it.
     struct AxisRef {
