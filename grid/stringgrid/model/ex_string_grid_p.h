@@ -251,6 +251,27 @@ public:
     // The row OnRowUpdate last reported.
     int FOldRowSel = -1;
 
+    // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
+    bool FIsFlat = false;
+    bool FScrollLock = false;
+    TScrollControl *vscrlctrl = nullptr, *hscrlctrl = nullptr;
+    bool FScrollHintShow = false;
+    QString FScrollHintText;
+    int FOldLeftCol = 1, FOldTopRow = 1;
+    bool wheelpan = false;
+    TPoint wheelpanpos;
+    // Where the pointer is while panning, from the mouse moves the grid sees.
+    TPoint wheelpancursor;
+    TCursor prevcurs = crDefault;
+    int FTimerTicks = 0;
+    // The pointer over the grid as its mouse moves tell, for hovering; -1 when outside.
+    TPoint FTimerMousePos{-1, -1};
+    int SearchTics = 0;
+    bool FGridBlink = false;
+    int FPaintCount = 0;
+    bool FDisableSize = false;
+    bool FUseVCLStyles = false;
+
     // ---- row and column operations and grouping (grid/stringgrid/data/)
     // Clearing drops cell objects without freeing them while scratch rows share them.
     bool FClearObjectsOnly = false;

@@ -47,6 +47,7 @@ void TExStringGrid::WndProc(TMessage& Message) {
         GridEditDone(Message);
         return;
     }
+    if (ScrollingMessage(Message)) return;
     TBaseGrid::WndProc(Message);
     if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));
 }
