@@ -233,8 +233,8 @@ void TExStringGrid::TopLeftChanged() {
     TBaseGrid::TopLeftChanged();
     if (!p) return;
     if (SelectionRectangle() && Selection().Bottom > Selection().Top) Invalidate();
-    // A control edit does not follow its cell: it ends with its value kept.
-    if (p->EditMode && EditControl() != edNormal) HideInplaceEdit();
+    // An open edit of any kind follows its cell while it stays in view and ends with its value
+    // kept when it leaves (UpdateEditorPlace): a scroll alone does not end it.
     UpdateFlatVScrollBar();
     UpdateFlatHScrollBar();
     if (p->FFooterPanel) FloatingFooterChanged();

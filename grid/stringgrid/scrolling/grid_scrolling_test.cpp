@@ -207,3 +207,27 @@ TEST_F(GridScrolling, NothingIsPaintedWhileUpdatesAreHeld) {
 }
 
 }  // namespace
+
+#include "grid/stringgrid/editing/editing_fixture.h"
+
+namespace {
+
+using ScrollingWhileEditing = EditingFixture;
+
+TEST_F(ScrollingWhileEditing, TheBarKeepsAnEditOnItsCellOrCommitsIt) {
+    grid->SetBounds(0, 0, 300, 150);
+    grid->SetRowCount(40);
+    clickCell(2, 2);
+    clickCell(2, 2);
+    ASSERT_TRUE(textEditorOpen());
+    typeChar(focused(), '!');
+    const auto lineDown = [&] { grid->Perform(WM_VSCROLL, SB_LINEDOWN); };
+    lineDown();  // row 2 still shows: the editor moves up with it
+    EXPECT_TRUE(textEditorOpen());
+    EXPECT_EQ(textEditor()->Top(), grid->CellRect(2, 2).Top);
+    lineDown();  // row 2 has left the view
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "2:2!");
+}
+
+}  // namespace
