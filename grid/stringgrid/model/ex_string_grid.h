@@ -1060,6 +1060,10 @@ protected:
     bool SizeColumnsToWidth();
     void WMHScroll(TMessage& Message);
     void WMVScroll(TMessage& Message);
+    // The hint beside a dragged thumb: "Row : " or "Col : " (Prefix) and the index it stands for.
+    void ScrollHint(uint16_t Code, int Index, const QString& Prefix);
+    // The base grid's wheel step with direct editing off and the left column or focus kept.
+    bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
     // The wheel message: zoom, scroll or move the current row.
     void WheelStep(TMessage& Message);
     // Middle-button panning: its start, its timer and what ends it; false for other messages.

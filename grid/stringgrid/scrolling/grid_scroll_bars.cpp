@@ -122,62 +122,63 @@ void TExStringGrid::ScrollBarAlwaysUpdate(bool Force) {
 
 // ---- proportional thumbs
 
-void TExStringGrid::UpdateHScrollProportional() {
-    if (!p || IsLoading() || !ScrollProportional || p->FScrollLock) return;
-    TScrollInfo info = GetScrollInfo(SB_HORZ);
-    const int L = GridLineWidth();
-    int F = L, C = L, D = L, S = 0;
-    for (int c = 0; c < ColCount(); ++c) {
-        const int w = ColWidths(c);
-        S += w;
-        if (c < FixedCols()) F += L + w;
+namespace {
+// The pixel extents of one direction, each size with its line L: the fixed part F (one line
+// more), the scrollable part C and the scrolled-off part D (each from one line), the sizes alone S.
+struct Extents {
+    int F, C, D, S = 0;
+};
+
+template <class SizeOf>
+Extents extents(int count, int fixed, int first, int L, SizeOf sizeOf) {
+    Extents e{L, L, L};
+    for (int i = 0; i < count; ++i) {
+        const int size = sizeOf(i);
+        e.S += size;
+        if (i < fixed) e.F += L + size;
         else {
-            C += L + w;
-            if (c < LeftCol()) D += L + w;
+            e.C += L + size;
+            if (i < first) e.D += L + size;
         }
     }
-    const int W = Width();
-    if (C == 0) return;
-    const float E = static_cast<float>(W - F) / C;
-    if (E >= 0.9999f) return;
-    const float max = (E + 127) / (1 - E);
-    const float pos = W < C ? static_cast<float>(D) / (C - W) * 128 : info.Pos;
-    if (F + C - W < 5) return;
-    info.Min = 0;
-    info.Max = static_cast<int>(std::lround(max));
+    return e;
+}
+
+// A range whose page is the visible share E of 128 positions, at the position pos.
+TScrollInfo proportionalInfo(float E, float pos) {
+    TScrollInfo info;
+    info.Max = static_cast<int>(std::lround((E + 127) / (1 - E)));
     info.Page = info.Max - 126;
     info.Pos = static_cast<int>(std::lround(pos));
-    SetScrollInfo(SB_HORZ, info);
+    return info;
+}
+}  // namespace
+
+void TExStringGrid::UpdateHScrollProportional() {
+    if (!p || IsLoading() || !ScrollProportional || p->FScrollLock) return;
+    const Extents e = extents(ColCount(), FixedCols(), LeftCol(), GridLineWidth(), [this](int c) { return ColWidths(c); });
+    const int W = Width();
+    if (e.C == 0) return;
+    const float E = static_cast<float>(W - e.F) / e.C;
+    if (E >= 0.9999f) return;
+    const float pos = W < e.C ? static_cast<float>(e.D) / (e.C - W) * 128 : GetScrollInfo(SB_HORZ).Pos;
+    if (e.F + e.C - W < 5) return;
+    SetScrollInfo(SB_HORZ, proportionalInfo(E, pos));
     UpdateFlatHScrollBar();
     if (p->ScrollBarAlways != saHorz && p->ScrollBarAlways != saBoth)
-        ShowScrollBar(SB_HORZ, S >= W && allowsHorizontal(p->ScrollBars) && ScrollBarVisible(SB_HORZ));
+        ShowScrollBar(SB_HORZ, e.S >= W && allowsHorizontal(p->ScrollBars) && ScrollBarVisible(SB_HORZ));
 }
 
 void TExStringGrid::UpdateVScrollProportional() {
     if (!p || IsLoading() || !ScrollProportional || p->FScrollLock) return;
     if (VisibleRowCount() + FixedRows() >= RowCount()) return;
-    TScrollInfo info = GetScrollInfo(SB_VERT);
-    const int L = GridLineWidth();
-    int F = L, C = L, D = L;
-    for (int r = 0; r < RowCount(); ++r) {
-        const int h = RowHeights(r);
-        if (r < FixedRows()) F += L + h;
-        else {
-            C += L + h;
-            if (r < TopRow()) D += L + h;
-        }
-    }
+    const Extents e = extents(RowCount(), FixedRows(), TopRow(), GridLineWidth(), [this](int r) { return RowHeights(r); });
     const int H = Height();
-    if (C == 0) return;
-    const float E = static_cast<float>(H - F) / C;
-    const float max = (E + 127) / (1 - E);
-    const float pos = H < C ? static_cast<float>(D) / (C - H) * 128 : 127;
+    if (e.C == 0) return;
+    const float E = static_cast<float>(H - e.F) / e.C;
     if (E >= 0.9999f) return;
-    info.Min = 0;
-    info.Max = static_cast<int>(std::lround(max));
-    info.Page = info.Max - 126;
-    info.Pos = static_cast<int>(std::lround(pos));
-    SetScrollInfo(SB_VERT, info);
+    const float pos = H < e.C ? static_cast<float>(e.D) / (e.C - H) * 128 : 127;
+    SetScrollInfo(SB_VERT, proportionalInfo(E, pos));
     UpdateFlatVScrollBar();
 }
 
@@ -188,18 +189,19 @@ int thumbPos(const TMessage& m) { return static_cast<int>((m.WParam >> 16) & 0xF
 uint16_t scrollCode(const TMessage& m) { return static_cast<uint16_t>(m.WParam & 0xFFFF); }
 }  // namespace
 
+void TExStringGrid::ScrollHint(uint16_t Code, int Index, const QString& Prefix) {
+    if (Code == SB_ENDSCROLL) p->FScrollHintShow = false;
+    if (Code != SB_THUMBTRACK) return;
+    QString text = Prefix + QString::number(Index);
+    OnScrollHint(this, Index, text);
+    p->FScrollHintText = text;
+    p->FScrollHintShow = true;
+}
+
 void TExStringGrid::WMHScroll(TMessage& m) {
     const uint16_t code = scrollCode(m);
     const int col = ScrollPosToIndex(SB_HORZ, thumbPos(m));
-    if (ScrollHints == shHorizontal || ScrollHints == shBoth) {
-        if (code == SB_ENDSCROLL) p->FScrollHintShow = false;
-        if (code == SB_THUMBTRACK) {
-            QString text = QStringLiteral("Col : %1").arg(col);
-            OnScrollHint(this, col, text);
-            p->FScrollHintText = text;
-            p->FScrollHintShow = true;
-        }
-    }
+    if (ScrollHints == shHorizontal || ScrollHints == shBoth) ScrollHint(code, col, QStringLiteral("Col : "));
     if (code == SB_THUMBTRACK && ScrollSynch) SetLeftCol(col);
     // Scrolling away from the column being edited ends the edit first.
     if (FixedCols() == 0 && col >= Col() && p->EditMode) HideInplaceEdit();
@@ -212,15 +214,7 @@ void TExStringGrid::WMHScroll(TMessage& m) {
 void TExStringGrid::WMVScroll(TMessage& m) {
     const uint16_t code = scrollCode(m);
     const int row = ScrollPosToIndex(SB_VERT, thumbPos(m));
-    if (ScrollHints == shVertical || ScrollHints == shBoth) {
-        if (code == SB_ENDSCROLL) p->FScrollHintShow = false;
-        if (code == SB_THUMBTRACK) {
-            QString text = QStringLiteral("Row : %1").arg(row);
-            OnScrollHint(this, row, text);
-            p->FScrollHintText = text;
-            p->FScrollHintShow = true;
-        }
-    }
+    if (ScrollHints == shVertical || ScrollHints == shBoth) ScrollHint(code, row, QStringLiteral("Row : "));
     if (code == SB_THUMBTRACK && ScrollSynch) SetTopRow(row);
     TBaseGrid::WndProc(m);
     UpdateFlatVScrollBar();

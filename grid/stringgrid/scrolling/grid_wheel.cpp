@@ -103,16 +103,7 @@ bool TExStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
         OnMouseWheelDown(this, Shift, MousePos, handled);
         return handled;
     }
-    TMouseActions& mouse = MouseActions();
-    const bool directEdit = mouse.DirectEdit;
-    mouse.DirectEdit = false;
-    const bool editing = p->EditMode;
-    const int leftCol = LeftCol();
-    const bool handled = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-    if ((Options() & goRowSelect) && Navigation().KeepHorizScroll) SetLeftCol(leftCol);
-    else if (editing && CanFocus()) SetFocus();
-    mouse.DirectEdit = directEdit;
-    return handled;
+    return BaseWheelStep(true, Shift, MousePos);
 }
 
 bool TExStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
@@ -123,12 +114,16 @@ bool TExStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     }
     // Outside the grid there is nothing to step from.
     if (Row() >= RowCount() || Col() >= ColCount()) return true;
+    return BaseWheelStep(false, Shift, MousePos);
+}
+
+bool TExStringGrid::BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos) {
     TMouseActions& mouse = MouseActions();
     const bool directEdit = mouse.DirectEdit;
     mouse.DirectEdit = false;
     const bool editing = p->EditMode;
     const int leftCol = LeftCol();
-    const bool handled = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    const bool handled = Down ? TBaseGrid::DoMouseWheelDown(Shift, MousePos) : TBaseGrid::DoMouseWheelUp(Shift, MousePos);
     if ((Options() & goRowSelect) && Navigation().KeepHorizScroll) SetLeftCol(leftCol);
     else if (editing && CanFocus()) SetFocus();
     mouse.DirectEdit = directEdit;
