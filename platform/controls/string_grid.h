@@ -186,9 +186,11 @@ public:
     TScrollBar* ScrollBarControl(int Bar);
     // The first column (Bar SB_HORZ) or row that a thumb at position Pos stands for.
     int ScrollPosToIndex(int Bar, int Pos) const;
-    // Width and height of the area the cells are laid out in: the client area less the bars.
+    // Width and height of the area the cells are laid out in: the control less its bars. The
+    // client area is that area.
     int GridWidth() const;
     int GridHeight() const;
+    TRect ClientRect() const override { return {0, 0, GridWidth(), GridHeight()}; }
 
     int Col() const;
     void SetCol(int Value);

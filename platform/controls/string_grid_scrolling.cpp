@@ -31,11 +31,11 @@ void TStringGrid::SetScrollBars(TScrollStyle Value) {
 }
 
 int TStringGrid::GridWidth() const {
-    return std::max(0, ClientWidth() - (d->BarShown[SB_VERT] ? GetSystemMetrics(SM_CXVSCROLL) : 0));
+    return std::max(0, Width() - (d->BarShown[SB_VERT] ? GetSystemMetrics(SM_CXVSCROLL) : 0));
 }
 
 int TStringGrid::GridHeight() const {
-    return std::max(0, ClientHeight() - (d->BarShown[SB_HORZ] ? GetSystemMetrics(SM_CYHSCROLL) : 0));
+    return std::max(0, Height() - (d->BarShown[SB_HORZ] ? GetSystemMetrics(SM_CYHSCROLL) : 0));
 }
 
 bool TStringGrid::ScrollBarVisible(int Bar) const { return (Bar == SB_HORZ || Bar == SB_VERT) && d->BarShown[Bar]; }
@@ -92,8 +92,8 @@ void TStringGrid::SetScrollInfo(int Bar, const TScrollInfo& Info) {
 void TStringGrid::layoutScrollBars() {
     const int sw = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
     const bool v = d->BarShown[SB_VERT], h = d->BarShown[SB_HORZ];
-    if (v) d->Bars[SB_VERT]->SetBounds(ClientWidth() - sw, 0, sw, std::max(0, ClientHeight() - (h ? sh : 0)));
-    if (h) d->Bars[SB_HORZ]->SetBounds(0, ClientHeight() - sh, std::max(0, ClientWidth() - (v ? sw : 0)), sh);
+    if (v) d->Bars[SB_VERT]->SetBounds(Width() - sw, 0, sw, std::max(0, Height() - (h ? sh : 0)));
+    if (h) d->Bars[SB_HORZ]->SetBounds(0, Height() - sh, std::max(0, Width() - (v ? sw : 0)), sh);
 }
 
 void TStringGrid::UpdateScrollBars() {
@@ -106,8 +106,8 @@ void TStringGrid::UpdateScrollBars() {
     bool h = false, v = false;
     // Each bar takes room from the other direction; three rounds settle it.
     for (int round = 0; round < 3; ++round) {
-        v = allows(d->ScrollBars, SB_VERT) && needs(d->Rows, ClientHeight() - (h ? sh : 0));
-        h = allows(d->ScrollBars, SB_HORZ) && needs(d->Cols, ClientWidth() - (v ? sw : 0));
+        v = allows(d->ScrollBars, SB_VERT) && needs(d->Rows, Height() - (h ? sh : 0));
+        h = allows(d->ScrollBars, SB_HORZ) && needs(d->Cols, Width() - (v ? sw : 0));
     }
     ShowScrollBar(SB_HORZ, h);
     ShowScrollBar(SB_VERT, v);

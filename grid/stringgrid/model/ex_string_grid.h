@@ -1080,6 +1080,8 @@ protected:
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     // Called after each wheel step; Handled preset to true.
     virtual void WheelScroll(int RowsMoved, bool& Handled) {}
+    // The painter insets the selection by a pixel when cells get borders from OnGetCellBorder.
+    bool HasCellBorderEvent() override { return static_cast<bool>(OnGetCellBorder); }
 
     TExStringGridPrivate& Private() const { return *p; }
 
