@@ -1053,6 +1053,8 @@ public:
 protected:
     // The messages of this part: false for any other.
     bool ScrollingMessage(TMessage& Message);
+    // After a message moved the current row: a grid synchronised by rows follows it.
+    void SyncRowAfterMessage(int OldRow);
     void WMTimer(TMessage& Message);
     void WMPaint(TMessage& Message);
     // The column widths follow the control's width (SynchWithGrid, Stretch); true when the

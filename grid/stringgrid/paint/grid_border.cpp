@@ -48,6 +48,8 @@ void TExStringGrid::WndProc(TMessage& Message) {
         return;
     }
     if (ScrollingMessage(Message)) return;
+    const int row = Row();
     TBaseGrid::WndProc(Message);
+    SyncRowAfterMessage(row);
     if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));
 }

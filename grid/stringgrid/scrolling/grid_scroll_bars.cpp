@@ -221,6 +221,11 @@ void TExStringGrid::WMVScroll(TMessage& m) {
     UpdateFlatHScrollBar();
 }
 
+void TExStringGrid::SyncRowAfterMessage(int OldRow) {
+    if (FDestroying || !p || Row() == OldRow || !p->SyncGrid->SelectionRow) return;
+    if (TStringGrid* partner = p->SyncGrid->Grid()) partner->TStringGrid::SetRow(Row());
+}
+
 // ---- after the visible area scrolled
 
 void TExStringGrid::TopLeftChanged() {

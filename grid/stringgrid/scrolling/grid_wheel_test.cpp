@@ -37,6 +37,18 @@ TEST_F(GridWheel, ANotchMovesTheRowOrTheView) {
     }
 }
 
+TEST_F(GridWheel, ARowSynchronisedGridFollowsTheWheelAndTheKeys) {
+    TStringGrid partner(form);
+    partner.SetRowCount(50);
+    grid->SyncGrid().SetGrid(&partner);
+    grid->SyncGrid().SelectionRow = true;
+    wheel(true);
+    EXPECT_EQ(partner.Row(), 4);
+    keyDown(*grid, VK_DOWN);
+    EXPECT_EQ(partner.Row(), 5);
+    grid->SyncGrid().SetGrid(nullptr);
+}
+
 TEST_F(GridWheel, TheWheelReportsAndCanBeSwitchedOff) {
     std::vector<bool> downs;
     grid->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool&) { downs.push_back(true); };
