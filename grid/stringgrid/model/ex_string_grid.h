@@ -57,6 +57,7 @@ class TSortSettings;
 class TStringList;
 class TSyncGrid;
 class TScrollControl;
+class TScrollHintWindow;
 // Shift state, mouse position, Handled.
 using TMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
@@ -1044,8 +1045,8 @@ public:
     // The slim bars of ssMetro; nullptr otherwise.
     TScrollControl* VScrollControl() const;
     TScrollControl* HScrollControl() const;
-    // The text shown beside a dragged thumb; empty while none shows.
-    QString ScrollHintText() const;
+    // The window beside a dragged thumb; nullptr until a hint first shows.
+    TScrollHintWindow* ScrollHintWindow() const;
     // Stores the flag and sets the bounds again, which fits the height to whole rows.
     void SetIntegralHeight(bool Value);
     TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
@@ -1063,7 +1064,7 @@ protected:
     void WMHScroll(TMessage& Message);
     void WMVScroll(TMessage& Message);
     // The hint beside a dragged thumb: "Row : " or "Col : " (Prefix) and the index it stands for.
-    void ScrollHint(uint16_t Code, int Index, const QString& Prefix);
+    void ScrollHint(uint16_t Code, int Index, const QString& Prefix, bool Vertical);
     // The base grid's wheel step with direct editing off and the left column or focus kept.
     bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
     // The wheel message: zoom, scroll or move the current row.

@@ -38,6 +38,7 @@ class TGridUnitEditBtn;
 class THTMLHintWindow;
 class THeaderDragButton;
 class TScrollBar;
+class TScrollHintWindow;
 
 class TExStringGridPrivate {
 public:
@@ -256,7 +257,8 @@ public:
     bool FScrollLock = false;
     TScrollControl *vscrlctrl = nullptr, *hscrlctrl = nullptr;
     bool FScrollHintShow = false;
-    QString FScrollHintText;
+    // The hint window beside a dragged thumb, made on first use; owned by the grid.
+    TScrollHintWindow* FScrollHint = nullptr;
     int FOldLeftCol = 1, FOldTopRow = 1;
     bool wheelpan = false;
     TPoint wheelpanpos;

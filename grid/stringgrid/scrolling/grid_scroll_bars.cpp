@@ -3,6 +3,7 @@
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/scrolling/scroll_control.h"
+#include "grid/stringgrid/scrolling/scroll_hint_window.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/model/cell_model_records.h"
 
@@ -10,6 +11,7 @@
 
 namespace {
 constexpr int slimBarThickness = 6;
+constexpr int scrollHintMaxWidth = 100;
 
 bool allowsHorizontal(TScrollStyle s) { return s == ssHorizontal || s == ssBoth; }
 bool allowsVertical(TScrollStyle s) { return s == ssVertical || s == ssBoth; }
@@ -34,7 +36,7 @@ void TExStringGrid::SetScrollWidth(int Value) {
 
 TScrollControl* TExStringGrid::VScrollControl() const { return p->vscrlctrl; }
 TScrollControl* TExStringGrid::HScrollControl() const { return p->hscrlctrl; }
-QString TExStringGrid::ScrollHintText() const { return p->FScrollHintShow ? p->FScrollHintText : QString(); }
+TScrollHintWindow* TExStringGrid::ScrollHintWindow() const { return p->FScrollHint; }
 
 void TExStringGrid::SetScrollType(TScrollType Value) {
     if (Value == p->ScrollType) return;
@@ -189,19 +191,33 @@ int thumbPos(const TMessage& m) { return static_cast<int>((m.WParam >> 16) & 0xF
 uint16_t scrollCode(const TMessage& m) { return static_cast<uint16_t>(m.WParam & 0xFFFF); }
 }  // namespace
 
-void TExStringGrid::ScrollHint(uint16_t Code, int Index, const QString& Prefix) {
-    if (Code == SB_ENDSCROLL) p->FScrollHintShow = false;
+void TExStringGrid::ScrollHint(uint16_t Code, int Index, const QString& Prefix, bool Vertical) {
+    if (Code == SB_ENDSCROLL) {
+        p->FScrollHintShow = false;
+        if (p->FScrollHint) p->FScrollHint->Close();
+    }
     if (Code != SB_THUMBTRACK) return;
     QString text = Prefix + QString::number(Index);
     OnScrollHint(this, Index, text);
-    p->FScrollHintText = text;
+    if (!p->FScrollHint) {
+        p->FScrollHint = new TScrollHintWindow(this);
+        p->FScrollHint->SetVisible(false);
+        p->FScrollHint->SetParent(this);
+    }
+    // Beside the thumb: left of the vertical bar, above the horizontal one.
+    TPoint at{0, 0};
+    if (TScrollBar* bar = ScrollBarControl(Vertical ? SB_VERT : SB_HORZ)) {
+        const TRect thumb = bar->ThumbRect();
+        at = Vertical ? TPoint{bar->Left() - 110, bar->Top() + thumb.Top} : TPoint{bar->Left() + thumb.Left, bar->Top() - 24};
+    }
+    p->FScrollHint->ShowAt(text, HintColor, ClientToScreen(at), scrollHintMaxWidth);
     p->FScrollHintShow = true;
 }
 
 void TExStringGrid::WMHScroll(TMessage& m) {
     const uint16_t code = scrollCode(m);
     const int col = ScrollPosToIndex(SB_HORZ, thumbPos(m));
-    if (ScrollHints == shHorizontal || ScrollHints == shBoth) ScrollHint(code, col, QStringLiteral("Col : "));
+    if (ScrollHints == shHorizontal || ScrollHints == shBoth) ScrollHint(code, col, QStringLiteral("Col : "), false);
     if (code == SB_THUMBTRACK && ScrollSynch) SetLeftCol(col);
     // Scrolling away from the column being edited ends the edit first.
     if (FixedCols() == 0 && col >= Col() && p->EditMode) HideInplaceEdit();
@@ -214,7 +230,7 @@ void TExStringGrid::WMHScroll(TMessage& m) {
 void TExStringGrid::WMVScroll(TMessage& m) {
     const uint16_t code = scrollCode(m);
     const int row = ScrollPosToIndex(SB_VERT, thumbPos(m));
-    if (ScrollHints == shVertical || ScrollHints == shBoth) ScrollHint(code, row, QStringLiteral("Row : "));
+    if (ScrollHints == shVertical || ScrollHints == shBoth) ScrollHint(code, row, QStringLiteral("Row : "), true);
     if (code == SB_THUMBTRACK && ScrollSynch) SetTopRow(row);
     TBaseGrid::WndProc(m);
     UpdateFlatVScrollBar();
