@@ -1,6 +1,8 @@
 // One full repaint of a 1280 x 1024 string grid window of plain text cells, for a grid of 100
 // rows and one of 1,000,000 rows (the cost should follow the visible cells only, a ratio near
-// 1), and the same frame with markup cells against plain ones.
+// 1), and the same frame with markup cells against plain ones. A scroll step (one wheel notch,
+// or the thumb dragged to a new place) followed by the frame it asks for costs the same for
+// both sizes too.
 #include <benchmark/benchmark.h>
 
 #include <QString>
@@ -10,6 +12,7 @@
 #include "platform/controls/form.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
+#include "platform/controls/scroll_bar.h"
 #include "platform/messages/message_ids.h"
 
 namespace {
@@ -52,5 +55,26 @@ void BM_RepaintMarkup(benchmark::State& state) {
     state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RepaintMarkup)->Unit(benchmark::kMillisecond);
+
+// Every iteration scrolls: a wheel notch down (back to the top at the end), or the thumb to the
+// next of its 128 places; then the frame is painted.
+void BM_ScrollStep(benchmark::State& state) {
+    Window window(int(state.range(0)), false);
+    const bool byThumb = state.range(1) != 0;
+    TExStringGrid& grid = *window.grid;
+    int thumb = 0;
+    for (auto _ : state) {
+        if (byThumb) {
+            thumb = (thumb + 1) % 128;
+            grid.Perform(WM_VSCROLL, (uintptr_t(thumb) << 16) | SB_THUMBPOSITION);
+        } else {
+            if (grid.Row() >= grid.RowCount() - 1) grid.SetRow(1);
+            grid.Perform(WM_MOUSEWHEEL, uintptr_t(uint16_t(-120)) << 16, 0);
+        }
+        window.paint();
+    }
+    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ScrollStep)->Args({100, 0})->Args({1000000, 0})->Args({100, 1})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
 
 }  // namespace

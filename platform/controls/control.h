@@ -64,11 +64,13 @@ public:
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
     TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
-    TRect ClientRect() const { return Rect(0, 0, width_, height_); }
-    int ClientWidth() const { return width_; }
-    int ClientHeight() const { return height_; }
-    void SetClientWidth(int v) { SetWidth(v); }
-    void SetClientHeight(int v) { SetHeight(v); }
+    // The area inside the control that its contents use: the whole control, less what a window
+    // keeps for itself (its scroll bars).
+    virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+    int ClientWidth() const { return ClientRect().Right; }
+    int ClientHeight() const { return ClientRect().Bottom; }
+    void SetClientWidth(int v) { SetWidth(v + width_ - ClientWidth()); }
+    void SetClientHeight(int v) { SetHeight(v + height_ - ClientHeight()); }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool v);

@@ -24,8 +24,8 @@ TStringGrid::TStringGrid(TComponent* AOwner) : TCustomControl(AOwner), d(std::ma
 
 TStringGrid::~TStringGrid() = default;
 
-TAxisLayout TStringGrid::colLayout() const { return {d->Cols, d->GridLineWidth, ClientWidth()}; }
-TAxisLayout TStringGrid::rowLayout() const { return {d->Rows, d->GridLineWidth, ClientHeight()}; }
+TAxisLayout TStringGrid::colLayout() const { return {d->Cols, d->GridLineWidth, GridWidth()}; }
+TAxisLayout TStringGrid::rowLayout() const { return {d->Rows, d->GridLineWidth, GridHeight()}; }
 
 const TGridCellStore& TStringGrid::CellStore() const { return d->Store; }
 
@@ -82,6 +82,7 @@ void TStringGrid::countsChanged() {
         p->Y = std::min(p->Y, d->Rows.Count - 1);
     }
     setTopLeft(d->Cols.First, d->Rows.First);
+    UpdateScrollBars();
     Invalidate();
 }
 
@@ -90,11 +91,13 @@ int TStringGrid::DefaultRowHeight() const { return d->Rows.DefaultSize; }
 
 void TStringGrid::SetDefaultColWidth(int Value) {
     d->Cols.SetDefaultSize(std::max(0, Value));
+    UpdateScrollBars();
     Invalidate();
 }
 
 void TStringGrid::SetDefaultRowHeight(int Value) {
     d->Rows.SetDefaultSize(std::max(0, Value));
+    UpdateScrollBars();
     Invalidate();
 }
 
@@ -107,6 +110,7 @@ void TStringGrid::setSize(bool columns, int Index, int Value) {
     TGridAxis& axis = columns ? d->Cols : d->Rows;
     if (Index < 0 || Index >= axis.Count) throw EInvalidGridOperation(indexOutOfRange);
     axis.Sizes[static_cast<size_t>(Index)] = std::max(0, Value);
+    UpdateScrollBars();
     Invalidate();
     UpdateEditorPlace();
     if (columns) ColWidthsChanged();
@@ -132,6 +136,7 @@ int TStringGrid::GridLineWidth() const { return d->GridLineWidth; }
 
 void TStringGrid::SetGridLineWidth(int Value) {
     d->GridLineWidth = std::max(0, Value);
+    UpdateScrollBars();
     Invalidate();
 }
 
@@ -174,6 +179,7 @@ void TStringGrid::setTopLeft(int ALeft, int ATop) {
     d->Cols.First = left;
     d->Rows.First = top;
     Invalidate();
+    updateScrollPositions();
     UpdateEditorPlace();
     TopLeftChanged();
 }

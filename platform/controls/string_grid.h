@@ -2,6 +2,7 @@
 
 #include "platform/controls/control.h"
 #include "platform/controls/grid_cell_store.h"
+#include "platform/controls/scroll_bar.h"
 #include "platform/core/exception.h"
 
 #include <memory>
@@ -45,6 +46,7 @@ enum TGridOption : uint32_t {
     goTabs = 1u << 11,
     goRowSelect = 1u << 12,
     goAlwaysShowEditor = 1u << 13,
+    goThumbTracking = 1u << 14,
 };
 using TGridOptions = uint32_t;
 
@@ -109,6 +111,17 @@ struct TAxisLayout;
 // scrollable column moves the pressed column there (MoveColumn). Rows likewise with
 // goRowMoving on fixed-column cells.
 //
+// Scroll bars. The grid shows the bars that ScrollBars allows in the directions whose
+// scrollable columns (rows) do not all fit; a shown bar takes its width (SM_CXVSCROLL) or
+// height (SM_CYHSCROLL) from the area the cells are laid out in, which may make the other one
+// needed too. Each bar runs over the positions 0 .. 127: position P stands for the first index
+// Fixed + P x (Count - VisibleCount - Fixed) / 127, rounded to the nearest, and the bar is set
+// back to the position of the first index whenever LeftCol or TopRow change. WM_VSCROLL and
+// WM_HSCROLL scroll: SB_LINEUP / SB_LINEDOWN by one shown index, SB_PAGEUP / SB_PAGEDOWN by
+// VisibleRowCount (VisibleColCount), SB_TOP / SB_BOTTOM to the ends, SB_THUMBPOSITION to the
+// thumb's position, SB_THUMBTRACK likewise with goThumbTracking only. Range and page set
+// through SetScrollInfo stay until the bar is hidden; the grid sets only the position.
+//
 // Painting walks only the cells that meet the canvas's clip rectangle (the area to repaint).
 //
 // Editing. With goEditing the current cell is edited in place by a text editor (TInplaceEdit)
@@ -172,6 +185,23 @@ public:
     void SetTopRow(int Value);
     int VisibleColCount() const;
     int VisibleRowCount() const;
+
+    TScrollStyle ScrollBars() const;
+    void SetScrollBars(TScrollStyle Value);
+    // The window's own scroll bars (SB_HORZ, SB_VERT): shown or not, and their range and
+    // position. A bar is made on first use.
+    bool ScrollBarVisible(int Bar) const;
+    void ShowScrollBar(int Bar, bool Show);
+    TScrollInfo GetScrollInfo(int Bar) const;
+    void SetScrollInfo(int Bar, const TScrollInfo& Info);
+    TScrollBar* ScrollBarControl(int Bar);
+    // The first column (Bar SB_HORZ) or row that a thumb at position Pos stands for.
+    int ScrollPosToIndex(int Bar, int Pos) const;
+    // Width and height of the area the cells are laid out in: the control less its bars. The
+    // client area is that area.
+    int GridWidth() const;
+    int GridHeight() const;
+    TRect ClientRect() const override { return {0, 0, GridWidth(), GridHeight()}; }
 
     int Col() const;
     void SetCol(int Value);
@@ -243,6 +273,11 @@ protected:
     // The current cell goes to (ACol, ARow) when SelectCell allows it; MoveAnchor moves the
     // anchor too (always so without goRangeSelect); Show scrolls the cell into view.
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
+    // Shows or hides the scroll bars as the cells need them and sets their positions; a
+    // descendant extends it to keep bars of its own choice.
+    virtual void UpdateScrollBars();
+    // WM_VSCROLL / WM_HSCROLL of the window's own bars.
+    void ScrollMessage(bool vertical, uint16_t Code, int Pos);
     void InvalidateGridRect(const TGridRect& ARect);
 
     // Whole rows for a descendant that moves rows in and out of the grid (hiding, filtering),
@@ -287,6 +322,8 @@ private:
     TAxisLayout rowLayout() const;
 
     void setTopLeft(int ALeft, int ATop);
+    void updateScrollPositions();
+    void layoutScrollBars();
     void scrollInView(int ACol, int ARow);
     void checkCell(int ACol, int ARow) const;
     // WM_CHAR: typing starts an edit.

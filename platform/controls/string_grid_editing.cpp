@@ -85,6 +85,7 @@ void TStringGrid::WndProcChar(TMessage& Message) {
 }
 
 void TStringGrid::Resize() {
+    UpdateScrollBars();
     UpdateEditorPlace();
     TCustomControl::Resize();
 }

@@ -67,6 +67,12 @@ void TStringGrid::WndProc(TMessage& m) {
         m.Result = handled ? 1 : 0;
         return;
     }
+    // The window's own bars report with lParam 0; a bar control placed in the grid names itself.
+    if ((m.Msg == WM_VSCROLL || m.Msg == WM_HSCROLL) && m.LParam == 0) {
+        ScrollMessage(m.Msg == WM_VSCROLL, static_cast<uint16_t>(m.WParam & 0xFFFF), static_cast<int>((m.WParam >> 16) & 0xFFFF));
+        m.Result = 0;
+        return;
+    }
     if (m.Msg == WM_CHAR) {
         WndProcChar(m);
         return;

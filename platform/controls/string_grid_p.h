@@ -24,6 +24,10 @@ public:
     // The column or row being sized or moved, and where a sized one starts.
     int DragIndex = -1;
     int DragStart = 0;
+    TScrollStyle ScrollBars = ssBoth;
+    // The window's own bars, made on first use; owned by the grid.
+    TScrollBar* Bars[2] = {nullptr, nullptr};
+    bool BarShown[2] = {false, false};
 
     // The axis of columns or rows with the coordinate that runs along it.
     struct AxisRef {

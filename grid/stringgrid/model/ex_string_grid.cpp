@@ -281,6 +281,8 @@ void TExStringGrid::Invalidate() {
 }
 
 void TExStringGrid::Resize() {
+    // The columns follow the new width before the bars are reckoned.
+    SizeColumnsToWidth();
     TBaseGrid::Resize();
     if ((p->BackGround->Display == bdGradientHorz || p->BackGround->Display == bdGradientVert) &&
         p->BackGround->ColorTo != clNone)
@@ -301,10 +303,6 @@ void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
-void TExStringGrid::ScrollBarAlwaysUpdate(bool Force) {
-    // The platform's grid shows no scroll bars of its own yet; the answer is kept for them.
-    if (p->ScrollBarAlways == saNone && !Force) return;
-}
 
 TForm* TExStringGrid::FindParentForm(TControl* AControl) {
     for (TControl* c = AControl; c; c = c->Parent())
@@ -339,5 +337,4 @@ void TExStringGrid::OwnerFormResize(TObject* Sender) {
 
 void TExStringGrid::SearchFooterChanged(TObject*) {}
 
-void TExStringGrid::CellControlsUpdate(bool) {}
 

@@ -65,6 +65,10 @@ class TSortIndexList;
 class TSortSettings;
 class TStringList;
 class TSyncGrid;
+class TScrollControl;
+class TScrollHintWindow;
+// Shift state, mouse position, Handled.
+using TMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
 // The grid control of the grid suite: cells with texts and per-cell properties, hidden rows
 // and columns, decorations, sorting, filtering, grouping, searching, footers, editors and
@@ -878,7 +882,6 @@ public:
     virtual void RemoveRowsInternal(int ARow, int ACount);
     virtual void DoCanAddRow(bool& Allow);
     virtual void DoCanInsertRow(int ARow, bool& Allow);
-    virtual void WheelScroll() {}
     virtual void AppendRow();
     virtual void CellSelectorClick(int ACol, int ARow) {}
     virtual void EditorFormulaState(bool Formula) {}
@@ -1112,6 +1115,65 @@ protected:
     void updateMouseSelectMode(int ACol, int ARow, int X, int Y);
     void openFilterDropDown(int ACol, int RealCol);
     void closeFilterDropDown();
+    // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
+public:
+    void SetScrollProportional(bool Value);
+    // Thumbs sized to the pixel extent of the cells, while ScrollProportional is on.
+    void UpdateHScrollProportional();
+    void UpdateVScrollProportional();
+    // The flat bars of the common controls: not on this platform, so FIsFlat stays false and
+    // these leave the window's bars as they are.
+    void InitFlatScrollBars();
+    void DoneFlatScrollBars();
+    void UpdateFlatScrollBars();
+    void UpdateFlatVScrollBar();
+    void UpdateFlatHScrollBar();
+    void FlatShowScrollBar(int Bar, bool Show);
+    // Changes ZoomFactor and every column width and row height by X pixels.
+    void Zoom(int X);
+    // The slim bars of ssMetro; nullptr otherwise.
+    TScrollControl* VScrollControl() const;
+    TScrollControl* HScrollControl() const;
+    // The window beside a dragged thumb; nullptr until a hint first shows.
+    TScrollHintWindow* ScrollHintWindow() const;
+    // Stores the flag and sets the bounds again, which fits the height to whole rows.
+    void SetIntegralHeight(bool Value);
+    TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
+
+protected:
+    // The messages of this part: false for any other.
+    bool ScrollingMessage(TMessage& Message);
+    // After a message moved the current row: a grid synchronised by rows follows it.
+    void SyncRowAfterMessage(int OldRow);
+    void WMTimer(TMessage& Message);
+    void WMPaint(TMessage& Message);
+    // The column widths follow the control's width (SynchWithGrid, Stretch); true when the
+    // stretch column took the rest and OnResize fired.
+    bool SizeColumnsToWidth();
+    void WMHScroll(TMessage& Message);
+    void WMVScroll(TMessage& Message);
+    // The hint beside a dragged thumb: "Row : " or "Col : " (Prefix) and the index it stands for.
+    void ScrollHint(uint16_t Code, int Index, const QString& Prefix, bool Vertical);
+    // The base grid's wheel step with direct editing off and the left column or focus kept.
+    bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
+    // The wheel message: zoom, scroll or move the current row.
+    void WheelStep(TMessage& Message);
+    // Middle-button panning: its start, its timer and what ends it; false for other messages.
+    bool PanMessage(TMessage& Message);
+    void PanStep();
+    void StopPanning();
+    // The pan origin mark, drawn over the cells while panning.
+    void PaintPanOrigin(TCanvas& Canvas);
+    void InvalidatePanOrigin();
+    void UpdateScrollBars() override;
+    void TopLeftChanged() override;
+    void KeyUp(uint16_t& Key, TShiftState Shift) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    // Called after each wheel step; Handled preset to true.
+    virtual void WheelScroll(int RowsMoved, bool& Handled) {}
+    // The painter insets the selection by a pixel when cells get borders from OnGetCellBorder.
+    bool HasCellBorderEvent() override { return static_cast<bool>(OnGetCellBorder); }
 
     TExStringGridPrivate& Private() const { return *p; }
 

@@ -38,6 +38,7 @@ class TGridUnitEditBtn;
 class THTMLHintWindow;
 class THeaderDragButton;
 class TScrollBar;
+class TScrollHintWindow;
 
 // A grid being destroyed stops its focus frame from following window moves.
 void ForgetFocusGrid(const TExStringGrid* Grid);
@@ -298,6 +299,28 @@ public:
     bool FFindBusy = false;
     // The row OnRowUpdate last reported.
     int FOldRowSel = -1;
+
+    // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
+    bool FIsFlat = false;
+    bool FScrollLock = false;
+    TScrollControl *vscrlctrl = nullptr, *hscrlctrl = nullptr;
+    bool FScrollHintShow = false;
+    // The hint window beside a dragged thumb, made on first use; owned by the grid.
+    TScrollHintWindow* FScrollHint = nullptr;
+    int FOldLeftCol = 1, FOldTopRow = 1;
+    bool wheelpan = false;
+    TPoint wheelpanpos;
+    // Where the pointer is while panning, from the mouse moves the grid sees.
+    TPoint wheelpancursor;
+    TCursor prevcurs = crDefault;
+    int FTimerTicks = 0;
+    // The pointer over the grid as its mouse moves tell, for hovering; -1 when outside.
+    TPoint FTimerMousePos{-1, -1};
+    int SearchTics = 0;
+    bool FGridBlink = false;
+    int FPaintCount = 0;
+    bool FDisableSize = false;
+    bool FUseVCLStyles = false;
 
     // ---- row and column operations and grouping (grid/stringgrid/data/)
     // Clearing drops cell objects without freeing them while scratch rows share them.

@@ -1,4 +1,5 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/window_backend.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ TEST_F(Dimensions, MoveRowsPutsTheBlockBeforeTheRowNamedBeforeTheMove) {
 TEST_F(Dimensions, ScrollInViewCentresAndSelectsACellOutOfView) {
     grid->SetColCount(100);
     grid->SetRowCount(300);
-    grid->SetBounds(0, 0, 9 * 65 + 5, 11 * 23 + 5);  // one fixed and 8 normal columns, 10 normal rows
+    // One fixed and 8 normal columns, 10 normal rows, beside the two scroll bars.
+    grid->SetBounds(0, 0, 9 * 65 + 5 + GetSystemMetrics(SM_CXVSCROLL), 11 * 23 + 5 + GetSystemMetrics(SM_CYHSCROLL));
     ASSERT_EQ(grid->VisibleColCount(), 8);
     ASSERT_EQ(grid->VisibleRowCount(), 10);
     grid->ScrollInView(50, 200);

@@ -149,13 +149,9 @@ void TExStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
 }
 
 TScrollStyle TExStringGrid::ScrollBars() const { return p->ScrollBars; }
-void TExStringGrid::SetScrollBars(TScrollStyle Value) { p->ScrollBars = Value; }
 TColor TExStringGrid::ScrollColor() const { return p->ScrollColor; }
-void TExStringGrid::SetScrollColor(TColor Value) { p->ScrollColor = Value; }
 TScrollType TExStringGrid::ScrollType() const { return p->ScrollType; }
-void TExStringGrid::SetScrollType(TScrollType Value) { p->ScrollType = Value; }
 int TExStringGrid::ScrollWidth() const { return p->ScrollWidth; }
-void TExStringGrid::SetScrollWidth(int Value) { p->ScrollWidth = Value; }
 TColor TExStringGrid::SelectionColor() const { return p->SelectionColor; }
 void TExStringGrid::SetSelectionColor(TColor Value) { setAndRepaint(p->SelectionColor, Value); }
 TColor TExStringGrid::SelectionColorTo() const { return p->SelectionColorTo; }

@@ -5,6 +5,8 @@
 
 #include "grid/foundation/char_set.h"
 #include "grid/foundation/grid_types.h"
+// TScrollStyle comes with the platform's scroll bars.
+#include "platform/controls/scroll_bar.h"
 
 enum TGridLook { glStandard, glSoft, glClassic, glDUD, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum THintShowLargeTextPos { hpCell, hpCursor };
@@ -13,7 +15,6 @@ enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TSortDirection { sdAscending, sdDescending };

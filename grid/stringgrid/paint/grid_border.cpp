@@ -55,9 +55,14 @@ void TExStringGrid::WndProc(TMessage& Message) {
         GridEditDone(Message);
         return;
     }
-    if (FocusMessage(Message)) return;
-    if (InputMessage(Message)) return;
+    if (ScrollingMessage(Message)) return;
+    const int row = Row();
+    if (FocusMessage(Message) || InputMessage(Message)) {
+        SyncRowAfterMessage(row);
+        return;
+    }
     if (Message.Msg == WM_NOTIFY) WMNotify(Message);
     TBaseGrid::WndProc(Message);
+    SyncRowAfterMessage(row);
     if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));
 }

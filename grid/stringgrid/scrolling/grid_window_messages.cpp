@@ -1,0 +1,192 @@
+// The grid's window messages of timer, paint, size and scrolling, the key-up handling and the
+// placement of controls that live in cells.
+#include "grid/foundation/grid_lists.h"
+#include "grid/foundation/grid_options.h"
+#include "grid/foundation/cell_properties.h"
+#include "grid/stringgrid/model/cell_model_records.h"
+#include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+#include "platform/graphics/canvas.h"
+
+#include <algorithm>
+
+namespace {
+// The message the parent may answer to take the wheel itself.
+constexpr uint32_t CM_PARENTWHEEL = 0xB043;
+// Ticks of the grid timer after which the incremental search text is forgotten.
+constexpr int searchTicks = 4;
+}  // namespace
+
+bool TExStringGrid::ScrollingMessage(TMessage& m) {
+    if (PanMessage(m)) return true;
+    switch (m.Msg) {
+    case WM_MOUSEWHEEL:
+        if (p->wheelpan) return false;
+        if (Parent() && Parent()->Perform(CM_PARENTWHEEL, m.WParam, m.LParam) != 0) return false;
+        WheelStep(m);
+        return true;
+    case WM_VSCROLL:
+        if (m.LParam != 0) return false;
+        WMVScroll(m);
+        return true;
+    case WM_HSCROLL:
+        if (m.LParam != 0) return false;
+        WMHScroll(m);
+        return true;
+    case WM_TIMER:
+        if (static_cast<int>(m.WParam) != p->FGridTimerID) return false;
+        WMTimer(m);
+        return true;
+    case WM_PAINT:
+        WMPaint(m);
+        return true;
+    case WM_ERASEBKGND:
+        // The paint covers the whole client area.
+        m.Result = 0;
+        return true;
+    case WM_MOUSEMOVE:
+        p->FTimerMousePos = {LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
+        return false;
+    case CM_MOUSELEAVE:
+        p->FTimerMousePos = {-1, -1};
+        return false;
+    default: return false;
+    }
+}
+
+void TExStringGrid::WMTimer(TMessage&) {
+    ++p->FTimerTicks;
+    if (Navigation().AutoGotoIncremental && ++p->SearchTics >= searchTicks) {
+        IncrSearchText.clear();
+        p->SearchTics = 0;
+    }
+    if (Hovering && p->FTimerMousePos.X >= 0) {
+        const TGridCoord cell = MouseCoord(p->FTimerMousePos.X, p->FTimerMousePos.Y);
+        if (cell.X >= FixedCols() && cell.Y >= FixedRows() && cell.X < ColCount() && cell.Y < RowCount()) {
+            if (CanFocus() && !Focused()) SetFocus();
+            if (cell.Y != Row()) SetRow(cell.Y);
+            if (cell.X != Col()) SetCol(cell.X);
+        }
+    }
+    if (EnableBlink) {
+        p->FGridBlink = !p->FGridBlink;
+        auto blinking = [this](int c, int r) {
+            if (c < ColCount() && r < RowCount() && Cells(c, r).contains(QStringLiteral("<BLI"), Qt::CaseInsensitive))
+                RepaintCell(c, r);
+        };
+        const int lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
+        const int lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
+        for (int r = TopRow(); r <= lastRow; ++r)
+            for (int c = LeftCol(); c <= lastCol; ++c) blinking(c, r);
+        for (int r = 0; r < FixedRows(); ++r)
+            for (int c = LeftCol(); c <= lastCol; ++c) blinking(c, r);
+        for (int c = 0; c < FixedCols(); ++c)
+            for (int r = TopRow(); r <= lastRow; ++r) blinking(c, r);
+    }
+}
+
+void TExStringGrid::WMPaint(TMessage& m) {
+    if (p->FUpdateCount >= 1) {
+        m.Result = 0;
+        return;
+    }
+    if (ScrollProportional) {
+        UpdateVScrollProportional();
+        UpdateHScrollProportional();
+    }
+    // Painting goes to an off-screen surface already in this platform; no second buffer.
+    TBaseGrid::WndProc(m);
+    if (p->wheelpan && m.LParam) PaintPanOrigin(*reinterpret_cast<TCanvas*>(m.LParam));
+    if (!TabStop && p->FPaintCount == 0) {
+        p->FPaintCount = 1;
+        UpdateVScrollProportional();
+    }
+}
+
+bool TExStringGrid::SizeColumnsToWidth() {
+    if (!p || !p->ColumnSize) return false;
+    TColumnSize& size = *p->ColumnSize;
+    if (size.SynchWithGrid && p->FOldSize > 0) {
+        HideInplaceEdit();
+        const double factor = static_cast<double>(Width()) / p->FOldSize;
+        const int first = size.SynchNormalCellsOnly ? FixedCols() : 0;
+        const int last = size.SynchNormalCellsOnly ? ColCount() - FixedRightCols() - 1 : ColCount() - 1;
+        for (int c = first; c <= last && c < p->FOrigColSizes->Count(); ++c)
+            SetColWidths(c, static_cast<int>(p->FOrigColSizes->GetInteger(c) * factor));
+    }
+    if (!size.Stretch || (p->ScrollBarAlways != saNone && p->ScrollBarAlways != saVert)) return false;
+    const int column = size.StretchColumn == -1 ? ColCount() - 1 : size.StretchColumn;
+    int others = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        if (c != column) others += ColWidths(c);
+    if (others >= Width()) return false;
+    StretchColumn(column);
+    return true;
+}
+
+void TExStringGrid::SetIntegralHeight(bool Value) {
+    IntegralHeight = Value;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TExStringGrid::KeyUp(uint16_t& Key, TShiftState Shift) {
+    switch (Key) {
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_INSERT:
+    case VK_DELETE: IncrSearchText.clear(); break;
+    default: break;
+    }
+    const uint16_t key = Key;
+    TBaseGrid::KeyUp(Key, Shift);
+    const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+    if (Navigation().AlwaysEdit && (arrow || (key == VK_TAB && (Options() & goTabs))) &&
+        !IsControlCell(RealCol(), Row()) && CellEditable(Col(), Row()) && !EditMode())
+        ShowInplaceEdit();
+}
+
+void TExStringGrid::CellControlsUpdate(bool RebuildList) {
+    if (!HandleAllocated() || !p->FControlList) return;
+    TControlList& list = *p->FControlList;
+    if (RebuildList) {
+        while (list.Count() > 0) list.RemoveControl(list.Count() - 1);
+        for (int r = 0; r < RowCount(); ++r)
+            for (int c = 0; c < ColCount(); ++c)
+                if (HasCellProperties(c, r))
+                    if (TControl* control = GetCellProperties(c, r)->Control()) list.AddControl(c, r, control);
+        p->FNumCellControls = list.Count();
+    }
+    if (p->FNumCellControls == 0) return;
+    for (int i = 0; i < list.Count(); ++i) {
+        TControlItem* item = list.GetControl(i);
+        TControl* control = item->Control();
+        if (!control) continue;
+        if (IsHiddenColumn(item->X()) || IsHiddenRow(item->Y())) {
+            control->Hide();
+            continue;
+        }
+        const int c = DisplToRealCol(item->X());
+        const int r = RealToDisplRow(item->Y());
+        // Controls of fixed cells stay where they are.
+        if (c < FixedCols() || r < FixedRows()) continue;
+        const bool inView = c >= LeftCol() && c <= LeftCol() + VisibleColCount() && r >= TopRow() &&
+                            r <= TopRow() + VisibleRowCount() && r >= 0;
+        if (!inView) {
+            control->Hide();
+            continue;
+        }
+        const TRect rect = CellRect(c, r);
+        control->SetBounds(rect.Left - 1, rect.Top - 1, rect.Width() + 1, rect.Height() + 1);
+        control->Show();
+        // A full redraw of the control: a change of width makes it paint itself anew.
+        control->Invalidate();
+        control->SetWidth(control->Width() + 1);
+        control->SetWidth(control->Width() - 1);
+    }
+}
