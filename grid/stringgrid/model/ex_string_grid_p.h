@@ -316,7 +316,6 @@ public:
     int FTimerTicks = 0;
     // The pointer over the grid as its mouse moves tell, for hovering; -1 when outside.
     TPoint FTimerMousePos{-1, -1};
-    int SearchTics = 0;
     bool FGridBlink = false;
     int FPaintCount = 0;
     bool FDisableSize = false;
