@@ -171,6 +171,8 @@ void TFPROFINETCatalog::Loaded() {
     TW_Catalog->Indent = 19;
     TW_Catalog->Images = IL_Catalog;
     TW_Catalog->OnClick = [this](TObject* s) { TW_CatalogClick(s); };
+    // A device reached with the arrow keys is chosen as well as one clicked.
+    TW_Catalog->OnChange = [this](TObject* s, TTreeNode*) { TW_CatalogClick(s); };
 
     OD_GSDML = new TOpenDialog(this);
     OD_GSDML->Name = "OD_GSDML";

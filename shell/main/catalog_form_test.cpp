@@ -227,7 +227,7 @@ TEST_F(CatalogCategoryTest, AClickedDeviceIsTheSelectionAfterOK) {
     }
 }
 
-TEST_F(CatalogCategoryTest, GroupClicksClearTheSelectionAndKeysDoNotChangeIt) {
+TEST_F(CatalogCategoryTest, GroupClicksClearTheSelection) {
     for (int group : {0, 1, 2, 4, 6}) {
         showThenOK([&] {
             clickNode(nodeAt(3));
@@ -235,12 +235,24 @@ TEST_F(CatalogCategoryTest, GroupClicksClearTheSelectionAndKeysDoNotChangeIt) {
         });
         expectSelection(nullptr, "", "");
     }
+}
+
+// OK adds the highlighted device, not the one last clicked before the arrow keys moved on.
+TEST_F(CatalogCategoryTest, TheArrowKeysChooseAsAClickDoes) {
     showThenOK([&] {
         clickNode(nodeAt(3));
         keyPress(tree(), VK_DOWN);
         EXPECT_EQ(tree().Selected(), nodeAt(4));
     });
-    expectSelection(filed("GSDML-one.xml"), "Device 1", "");
+    expectSelection(nullptr, "", "");
+    showThenOK([&] {
+        clickNode(nodeAt(3));
+        keyPress(tree(), VK_DOWN);
+        keyPress(tree(), VK_RIGHT);
+        keyPress(tree(), VK_RIGHT);
+        EXPECT_EQ(tree().Selected(), nodeAt(5));
+    });
+    expectSelection(filed("GSDML-one.xml"), "Device 2", "Category A");
 }
 
 TEST_F(CatalogCategoryTest, EachShowingStartsWithoutADevice) {

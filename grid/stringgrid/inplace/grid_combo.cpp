@@ -160,8 +160,10 @@ void TGridCombo::KeyPress(QChar& Key) {
     if (Key == QChar('\r')) OnReturnKey(this);
     if (Key == QChar('\r') || Key == QChar('\t')) Key = QChar();
     const int before = ItemIndex();
+    const int picksBefore = FPicks;
     TAsgComboBox::KeyPress(Key);
-    if (ItemIndex() != before) comboChanged(Text());
+    // A pick by type-search was reported already.
+    if (ItemIndex() != before && FPicks == picksBefore) comboChanged(Text());
 }
 
 bool TGridCombo::walk(uint16_t& Key) {
@@ -235,6 +237,14 @@ void TGridCombo::WndProc(TMessage& m) {
     if (FGrid && m.Msg == WM_MOUSEWHEEL) {
         wheel(static_cast<int16_t>(m.WParam >> 16));
         m.Result = 0;
+        return;
+    }
+    if (FGrid && m.Msg == CN_COMMAND && (m.WParam >> 16) == CBN_SELCHANGE) {
+        // An item picked in the dropped list or with the keys: the windows fill the rest of
+        // the row from it.
+        TAsgComboBox::WndProc(m);
+        ++FPicks;
+        comboChanged(Text());
         return;
     }
     if (FGrid && m.Msg == WM_GETDLGCODE) {

@@ -54,4 +54,6 @@ private:
 
     TExStringGrid* FGrid = nullptr;
     std::vector<TObject*> FObjects;
+    // Counts the picks reported through CBN_SELCHANGE.
+    int FPicks = 0;
 };

@@ -139,6 +139,26 @@ TEST_F(ComboEditorTest, SelectionChangesReportTheRealColumnTheItemAndItsObject) 
     EXPECT_EQ(events, (QStringList{"change 3,3 3 white", "object", "change 3,3 3 white", "object"}));
 }
 
+// A pick in the dropped list, by the mouse or the arrow keys, is reported once; the windows
+// fill the rest of the row from it.
+TEST_F(ComboEditorTest, EveryPickInTheListIsReportedOnce) {
+    QStringList events;
+    grid->OnComboChange = [&](TObject*, int, int, int Index, QString Selection) {
+        events << QStringLiteral("%1 %2").arg(Index).arg(Selection);
+    };
+    grid->SetCells(2, 3, "red");
+    TGridCombo& combo = open(csDropDownList);
+    combo.SetDroppedDown(true);
+    combo.PickItem(2);
+    combo.CloseUp(true);
+    EXPECT_EQ(events, QStringList{"2 blue"});
+    combo.SetDroppedDown(true);
+    keyDown(combo, VK_UP);
+    EXPECT_EQ(events, (QStringList{"2 blue", "1 green"}));
+    combo.CloseUp(true);
+    EXPECT_EQ(events.size(), 2);
+}
+
 TEST_F(ComboEditorTest, ReturnKeyEventAndTheGridsKeyPressSeeTypedCharacters) {
     QString pressed;
     bool returned = false;
