@@ -2,6 +2,7 @@
 
 #include "config/network/modules_def_form.h"
 #include "config/network/network_access_form.h"
+#include "config/tables/table_window_fixture.h"
 #include "grid/columngrid/ex_column_grid.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
 #include "platform/controls/application.h"
@@ -10,7 +11,6 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
 #include "platform/system/files.h"
-#include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
 #include "profinet/catalog/catalog_form.h"
 #include "profinet/gsdml/gsdml.h"
@@ -34,20 +34,17 @@ inline const QString Own_File = QStringLiteral("GSDML-V2.4-Test-Network.xml");
 
 // An open configuration in a fresh folder with the catalog, module definition and network
 // windows; the network window is driven while it is open, as the user drives it.
-class NetworkWindowTest : public ::testing::Test {
+class NetworkWindowTest : public ProjectFixture {
 protected:
     void SetUp() override {
-        Reset_Program_State();
-        Load_Default_Texts();
-        Project_Path = folder.path();
-        Set_Project_Files();
+        ProjectFixture::SetUp();
         Application->CreateForm(FPROFINETCatalog);
         Application->CreateForm(FPROFINET_Modules_Def);
         Application->CreateForm(FPROFINET_Network_Access);
     }
     void TearDown() override {
         Application->DestroyForms();
-        Reset_Program_State();
+        ProjectFixture::TearDown();
     }
 
     TFPROFINET_Network_Access& w() { return *FPROFINET_Network_Access; }
@@ -94,17 +91,11 @@ protected:
     void pick(TComboBox& combo, int index) { combo.ItemSelectedNatively(index); }
 
     TPROFINET_Device& device(size_t i) { return *w().List_PROFINET_Device.at(i); }
-    QStringList boxTexts() const {
-        QStringList texts;
-        for (const auto& box : driver().boxes()) texts << box.text;
-        return texts;
-    }
     QByteArray networkFile() const {
         QFile f(File_PROFINET_Master_Network);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    TempFolder folder;
     std::vector<std::unique_ptr<TGSDML>> catalogFiles;
 };
 

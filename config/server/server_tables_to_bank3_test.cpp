@@ -33,10 +33,10 @@ struct Bytes {
     }
 };
 
-class ServerTablesToBank3 : public ServerProjectFixture {
+class ServerTablesToBank3 : public ProjectFixture {
 protected:
     void SetUp() override {
-        ServerProjectFixture::SetUp();
+        ProjectFixture::SetUp();
         ASSERT_TRUE(ForceDirectories(folder.file("bin")));
         variables.Create();
         certificates.Create();

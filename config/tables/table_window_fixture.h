@@ -14,7 +14,7 @@
 #include <memory>
 
 // An open configuration in a fresh folder, with the English texts.
-class ServerProjectFixture : public ::testing::Test {
+class ProjectFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         Reset_Program_State();
@@ -47,18 +47,18 @@ protected:
 
 // One table window of such a configuration.
 template <typename TWindow>
-class TableWindowFixture : public ServerProjectFixture {
+class TableWindowFixture : public ProjectFixture {
 protected:
     void SetUp() override {
-        ServerProjectFixture::SetUp();
+        ProjectFixture::SetUp();
         window = std::make_unique<TWindow>(nullptr);
         window->Create();
     }
     void TearDown() override {
         window.reset();
-        ServerProjectFixture::TearDown();
+        ProjectFixture::TearDown();
     }
-    TModalResult show(const std::function<void(TWindow&)>& inside) { return ServerProjectFixture::show(*window, inside); }
+    TModalResult show(const std::function<void(TWindow&)>& inside) { return ProjectFixture::show(*window, inside); }
     // Row r's cells from column 1 on, as a user would have typed them.
     static void fillRow(TExStringGrid& Grid, int r, const QStringList& Cells) {
         for (int c = 0; c < Cells.size(); ++c) Grid.SetCellEx(c + 1, r, Cells[c]);

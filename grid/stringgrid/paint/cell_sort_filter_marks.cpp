@@ -66,12 +66,13 @@ void TCellPainter::drawFilterGlyph() {
 void TExStringGrid::DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y) {
     const TSortSettings& sort = SortSettings();
     const TSortIndexList& indexes = SortIndexes();
+    // Only a column in the index list gets a mark while positions are shown.
+    const int position = indexes.FindIndex(ACol);
+    if (sort.IndexShow && position < 0) return;
     const TPen savedPen = ACanvas.Pen;
     const TBrush savedBrush = ACanvas.Brush;
     ACanvas.Pen.Width = 1;
     if (sort.IndexShow) {
-        const int position = indexes.FindIndex(ACol);
-        if (position < 0) return;
         const bool glyphs = !sort.IndexUpGlyph().Empty() && !sort.IndexDownGlyph().Empty();
         const bool ascending = indexes.SortDirections(position);
         ACanvas.Brush.Color = sort.IndexColor;
