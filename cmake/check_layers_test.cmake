@@ -16,9 +16,12 @@ set(cases
   "2|#include \"shell/common/program_state.h\"|ok"
   "2|#include \"platform/controls/form.h\"|ok"
   "3|#include \"shell/main/main_window.h\"|ok"
-  "2|#include \"beside.h\"|ok")
+  "2|#include \"beside.h\"|ok"
+  "2|#include \"pugixml.hpp\"|fault"
+  "2|#include \"unistd.h\"|fault")
 
 file(MAKE_DIRECTORY "${WORK}")
+file(WRITE "${WORK}/beside.h" "")
 set(wrong)
 set(n 0)
 foreach(case IN LISTS cases)
