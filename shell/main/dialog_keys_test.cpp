@@ -147,17 +147,21 @@ TEST_F(DialogKeysTest, TabWalksTheGeneralParametersPanelByPanel) {
                                 "E_PROFINET_Master_GAT1", "E_PROFINET_Master_GAT2", "E_PROFINET_Master_GAT3",
                                 "E_PROFINET_Master_GAT4", "E_PROFINET_Master_NameStation"};
     const QStringList server = {"E_IEC61850_Server_Port", "E_IEC61850_Server_Password"};
-    QStringList expanded, collapsed, tlsOn;
+    QStringList expanded, collapsed, tlsOn, backExpanded, backCollapsed;
     QString first;
     driver().onNextModal([&](TForm&) {
         TFParGen& f = *FParGen;
         first = focused();
         // TLS off: its panel shows only the enable box.
         expanded = walk(master.size() + server.size() + 3);
-        // A collapsed panel's fields are passed over.
+        f.CB_TLS_Server_Enable->SetFocus();
+        backExpanded = walk(3, ssShift);
+        // A collapsed panel's fields are passed over, both ways.
         f.CP_IEC61850_Server->Collapse();
         f.E_PROFINET_Master_NameStation->SetFocus();
         collapsed = walk(2);
+        f.CB_TLS_Server_Enable->SetFocus();
+        backCollapsed = walk(2, ssShift);
         f.CP_IEC61850_Server->Expand();
         // TLS on: its fields follow the enable box.
         f.CB_TLS_Server_Enable->SetFocus();
@@ -171,7 +175,10 @@ TEST_F(DialogKeysTest, TabWalksTheGeneralParametersPanelByPanel) {
     EXPECT_EQ(first, master.first());
     const QStringList tail = {"CB_TLS_Server_Enable", "Btn_OK", "Btn_Cancel", master.first()};
     EXPECT_EQ(expanded, master.mid(1) + server + tail);
+    EXPECT_EQ(backExpanded, (QStringList{"E_IEC61850_Server_Password", "E_IEC61850_Server_Port",
+                                         "E_PROFINET_Master_NameStation"}));
     EXPECT_EQ(collapsed, (QStringList{"CB_TLS_Server_Enable", "Btn_OK"}));
+    EXPECT_EQ(backCollapsed, (QStringList{"E_PROFINET_Master_NameStation", "E_PROFINET_Master_GAT4"}));
     EXPECT_EQ(tlsOn, (QStringList{"E_TLS_Server_Key", "E_TLS_Server_Key_Pass", "E_TLS_Server_Server_Cert",
                                   "E_TLS_Server_Root_Cert", "CB_TLS_Server_En_Known_Cert", "Btn_OK"}));
 }
