@@ -330,3 +330,35 @@ TEST_F(SoftOptionsTest, TheAboutBoxShowsTheBuildAndOpensTheHomePage) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tab enters the shown page only, its controls top to bottom, then the buttons and the tabs.
+TEST_F(SoftOptionsTest, TabWalksTheShownPageThenTheButtons) {
+    start();
+    Enable_Internet = true;
+    Enable_Update = true;
+    QStringList connection, settings;
+    const auto walk = [](int steps) {
+        QStringList names;
+        for (int i = 0; i < steps; ++i) {
+            keyPress(*FocusedControl(), VK_TAB);
+            names << FocusedControl()->Name;
+        }
+        return names;
+    };
+    withOptions(
+        [&](TFSoftOptions& d) {
+            d.PC_Options->SetActivePage(d.TS_Con_Options);
+            d.PC_Options->SetFocus();
+            connection = walk(6);
+            d.PC_Options->SetActivePage(d.TS_Soft_Settings);
+            settings = walk(3);
+        },
+        &TFSoftOptions::Btn_Cancel);
+    EXPECT_EQ(connection,
+              (QStringList{"CB_En_Con", "CB_Update", "Btn_Check_Update", "Btn_OK", "Btn_Cancel", "PC_Options"}));
+    EXPECT_EQ(settings, (QStringList{"CB_Soft_Set_Jump_Table", "CB_DoubleClick_Auto_Size", "Btn_OK"}));
+}
+
+}  // namespace
