@@ -217,7 +217,7 @@ void TExStringGrid::Assign(const TObject& Source) {
     AnchorHint = src->AnchorHint;
     AutoNumAlign = src->AutoNumAlign;
     p->AutoSize = s.AutoSize;
-    p->AutoThemeAdapt = s.AutoThemeAdapt;
+    SetAutoThemeAdapt(s.AutoThemeAdapt);
     AutoFilterUpdate = src->AutoFilterUpdate;
     p->MouseActions->Assign(*s.MouseActions);
     p->Navigation->Assign(*s.Navigation);
