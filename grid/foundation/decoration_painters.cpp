@@ -21,13 +21,18 @@ QString groupThousands(const QString& number) {
     return grouped;
 }
 
+// The nearest whole number, however large; never "-0".
+QString wholeNumber(double value) { return QString::number(std::nearbyint(value) + 0.0, 'f', 0); }
+
 // One conversion: flags, width and precision as written, the value as the type wants it.
 QString formatOne(QChar type, const QString& flags, int width, int precision, double value) {
     const char16_t kind = type.toLower().unicode();
     QString text;
     if (kind == u'd') {
-        text = QString::number(NearestInt(value));
-        if (precision > 0) text = text.rightJustified(precision, u'0');
+        text = wholeNumber(value);
+        // The precision counts digits: a sign stands before the zeros.
+        const QString sign = text.startsWith(u'-') ? QStringLiteral("-") : QString();
+        if (precision > 0) text = sign + text.mid(sign.size()).rightJustified(precision, u'0');
     } else if (kind == u'u' || kind == u'x') {
         text = QString::number(static_cast<uint32_t>(NearestInt(value)), kind == u'x' ? 16 : 10).toUpper();
     } else {
@@ -171,19 +176,19 @@ void DrawProgressBar(TCanvas& Canvas, TRect R, TColor Color, TColor TextColor, T
     const TColor remembered = Canvas.Brush.Color;
     penAndBrush(Canvas, Color);
     Canvas.Font.SetColor(TextColor);
-    const int v = NearestInt(Value);
     QString text;
-    int percent = 0;
+    // Kept to 0..100 before it is rounded to an integer, so that values beyond the integers fill
+    // or empty the bar instead of wrapping.
+    double share = 0;
     if (Fmt.isEmpty()) {
-        text = QString::number(v) + u'%';
-        percent = v;
+        text = wholeNumber(Value) + u'%';
+        share = Value;
     } else {
         text = FormatProgressValue(Fmt, Value);
         // An empty range would divide by zero: the bar is then empty or full.
-        percent = MaxValue != MinValue ? NearestInt((Value - MinValue) * 100 / (MaxValue - MinValue))
-                                       : (Value >= MaxValue ? 100 : 0);
+        share = MaxValue != MinValue ? (Value - MinValue) * 100 / (MaxValue - MinValue) : (Value >= MaxValue ? 100 : 0);
     }
-    percent = std::clamp(percent, 0, 100);
+    const int percent = NearestInt(std::clamp(share, 0.0, 100.0));
     R = inflate(R, -MarginX, -MarginY);
     TRect done = R;
     done.Right = R.Left + NearestInt((R.Right - R.Left) * percent / 100.0);

@@ -74,6 +74,18 @@ TEST(ProgressBar, AnEmptyRangeGivesAnEmptyOrAFullBar) {
     EXPECT_EQ(s.at(1, 1), Rest);
 }
 
+TEST(ProgressBar, ValuesBeyondTheIntegerRangeFillTheBarAndKeepTheirNumber) {
+    for (const QString& fmt : {QString(), QStringLiteral("%d")}) {
+        Surface s;
+        DrawProgressBar(s.canvas(), {0, 0, 100, 30}, Done, TextDone, Rest, TextRest, 1e12, 2, 2, 0, 100, fmt, clNone,
+                        false);
+        EXPECT_EQ(s.at(3, 3), Done) << qPrintable(fmt);
+        EXPECT_EQ(s.at(97, 3), Done) << qPrintable(fmt);
+    }
+    EXPECT_EQ(FormatProgressValue(QStringLiteral("%d%%"), 1e12), QStringLiteral("1000000000000%"));
+    EXPECT_EQ(FormatProgressValue(QStringLiteral("%d"), -3e9), QStringLiteral("-3000000000"));
+}
+
 class ProgressFormat : public FormatSettingsFixture {};
 
 TEST_F(ProgressFormat, ConversionsOfOneValue) {
@@ -85,6 +97,8 @@ TEST_F(ProgressFormat, ConversionsOfOneValue) {
     } cases[] = {
         {"%d%%", 42.5, "42%"},  // ties to even
         {"%.3d", 7, "007"},
+        {"%d", -0.3, "0"},
+        {"%.3d", -7, "-007"},
         {"%5d|", 12, "   12|"},
         {"%-5d|", 12, "12   |"},
         {"%.1f kg", 2.26, "2,3 kg"},

@@ -128,3 +128,5 @@ TThemeNotifier* GetThemeNotifier(TComponent* AOwner) {
     }
     return instance;
 }
+
+TThemeNotifier* ThemeNotifierInstance() { return instance; }

@@ -96,3 +96,5 @@ private:
 // The process's one notifier, made on first use: owned by the main form when that has its
 // window already, else by AOwner; it goes with its owner.
 TThemeNotifier* GetThemeNotifier(TComponent* AOwner);
+// The notifier when one was made and has not gone yet, else nullptr; makes none.
+TThemeNotifier* ThemeNotifierInstance();

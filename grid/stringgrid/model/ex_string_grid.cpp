@@ -151,6 +151,7 @@ TExStringGrid::~TExStringGrid() {
         *arrow = nullptr;
     }
     ForgetFocusGrid(this);
+    WatchOfficeTheme();
     delete p->FFocusWindow;
     p->FFocusWindow = nullptr;
     // The base grid frees every record left in the store.
@@ -166,6 +167,7 @@ void TExStringGrid::CreateWnd() {
     p->FGridTimerID = static_cast<int>(GridTimerID);
     // Themed painting only while the platform's visual styles are on.
     if (p->FIsWinXP) p->FIsWinXP = ExXPVS().IsThemeActive();
+    WatchOfficeTheme();
 }
 
 void TExStringGrid::Loaded() {
@@ -187,6 +189,7 @@ void TExStringGrid::Loaded() {
     p->FOrigColSizes->Clear();
     for (int c = 0; c < ColCount(); ++c) p->FOrigColSizes->Insert(c, ColWidths(c));
     SetColumnOrder();
+    WatchOfficeTheme();
 }
 
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
@@ -214,7 +217,7 @@ void TExStringGrid::Assign(const TObject& Source) {
     AnchorHint = src->AnchorHint;
     AutoNumAlign = src->AutoNumAlign;
     p->AutoSize = s.AutoSize;
-    p->AutoThemeAdapt = s.AutoThemeAdapt;
+    SetAutoThemeAdapt(s.AutoThemeAdapt);
     AutoFilterUpdate = src->AutoFilterUpdate;
     p->MouseActions->Assign(*s.MouseActions);
     p->Navigation->Assign(*s.Navigation);

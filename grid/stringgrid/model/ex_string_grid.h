@@ -723,6 +723,9 @@ public:
     void PaintBorder(TCanvas& Canvas);
     // With AutoThemeAdapt: takes the component style of the office theme when that has changed.
     void AdaptToOfficeTheme();
+    // Office theme watching: while AutoThemeAdapt is on and the window exists, the window is
+    // registered with the process's theme notifier and takes the office theme; else it is not.
+    void WatchOfficeTheme();
     // The older colour schemes: fixed gradient, active cell and search footer colours.
     void SetTheme(TXPColorScheme Scheme);
     // A gradient background in the area right of the last column and below the last row.

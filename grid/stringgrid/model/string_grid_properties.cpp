@@ -127,7 +127,11 @@ void TExStringGrid::SetAutoSize(bool Value) {
 }
 
 bool TExStringGrid::AutoThemeAdapt() const { return p->AutoThemeAdapt; }
-void TExStringGrid::SetAutoThemeAdapt(bool Value) { p->AutoThemeAdapt = Value; }
+void TExStringGrid::SetAutoThemeAdapt(bool Value) {
+    if (p->AutoThemeAdapt == Value) return;
+    p->AutoThemeAdapt = Value;
+    WatchOfficeTheme();
+}
 TColor TExStringGrid::BorderColor() const { return p->BorderColor; }
 void TExStringGrid::SetBorderColor(TColor Value) { setAndRepaint(p->BorderColor, Value); }
 TAlignment TExStringGrid::DefaultAlignment() const { return p->DefaultAlignment; }

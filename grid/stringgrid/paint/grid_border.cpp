@@ -1,4 +1,5 @@
 // The look's border around the grid, painted after the cells on the window's frame.
+#include "grid/foundation/theme_notifier.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_unit.h"
 #include "platform/graphics/canvas.h"
@@ -62,6 +63,7 @@ void TExStringGrid::WndProc(TMessage& Message) {
         return;
     }
     if (Message.Msg == WM_NOTIFY) WMNotify(Message);
+    if (Message.Msg == WM_OFFICETHEMECHANGE || Message.Msg == WM_THEMECHANGED) AdaptToOfficeTheme();
     TBaseGrid::WndProc(Message);
     SyncRowAfterMessage(row);
     if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));

@@ -1,11 +1,14 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/scripted_theme_service.h"
+#include "grid/foundation/theme_detection.h"
+#include "grid/foundation/theme_notifier.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/graphics/canvas.h"
+#include "platform/system/scripted_registry.h"
 #include "platform/testkit/testkit.h"
 
 #include <QImage>
@@ -217,6 +220,36 @@ TEST_F(GridLooks, AdaptingToAnUnchangedOfficeThemeKeepsTheUsersColours) {
     grid->SetSelectionColor(0x123456);
     grid->AdaptToOfficeTheme();
     EXPECT_EQ(grid->SelectionColor(), 0x123456);
+}
+
+TEST_F(GridLooks, AGridFollowingTheOfficeThemeIsToldOfItsChanges) {
+    const QString office2010 = Office2010CommonKey;
+    TScriptedRegistry registry;
+    registry.AddKey(HKEY_CURRENT_USER, office2010 + "\\General");
+    registry.SetInteger(HKEY_CURRENT_USER, office2010, "Theme", 2);
+    TTestStringGrid* other = makeGrid();
+    EXPECT_EQ(ThemeNotifierInstance(), nullptr) << "made only by a grid that follows the theme";
+
+    grid->SetAutoThemeAdapt(true);
+    TThemeNotifier* notifier = ThemeNotifierInstance();
+    ASSERT_NE(notifier, nullptr);
+    ASSERT_NE(notifier->RegMonitorThread(), nullptr);
+    EXPECT_TRUE(notifier->RegMonitorThread()->WinList().HasValue(grid));
+    EXPECT_FALSE(notifier->RegMonitorThread()->WinList().HasValue(other));
+    EXPECT_EQ(grid->DUDGradientFrom(), 0xE8E3DFu) << "the theme taken at once";
+
+    ASSERT_TRUE(serveUntil([&] { return registry.Armed() == 1; }));
+    registry.SetInteger(HKEY_CURRENT_USER, office2010, "Theme", 3);
+    ASSERT_TRUE(serveUntil([&] { return grid->DUDGradientFrom() == 0x6A6A6A; }));
+    SendMessage(other, WM_OFFICETHEMECHANGE);
+    EXPECT_NE(other->DUDGradientFrom(), 0x6A6A6Au) << "a grid that does not follow stays";
+
+    grid->SetAutoThemeAdapt(false);
+    EXPECT_FALSE(notifier->RegMonitorThread()->WinList().HasValue(grid));
+    grid->SetAutoThemeAdapt(true);
+    delete grid;
+    grid = nullptr;
+    EXPECT_EQ(ThemeNotifierInstance(), nullptr) << "it went with the grid that owned it";
 }
 
 TEST_F(GridLooks, ColourSchemesWriteTheFixedGradientAndTheActiveCell) {

@@ -2,6 +2,7 @@
 // names, then writes its own colour table.
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/theme_detection.h"
+#include "grid/foundation/theme_notifier.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
@@ -240,4 +241,14 @@ void TExStringGrid::AdaptToOfficeTheme() {
     };
     if (const auto it = styles.find(theme); it != styles.end()) SetComponentStyle(it->second);
     p->FOfficeTheme = theme;
+}
+
+void TExStringGrid::WatchOfficeTheme() {
+    // Only a grid that follows the office theme makes the notifier.
+    if (AutoThemeAdapt() && HandleAllocated() && !FDestroying) {
+        GetThemeNotifier(this)->RegisterWindow(this);
+        AdaptToOfficeTheme();
+    } else if (TThemeNotifier* notifier = ThemeNotifierInstance()) {
+        notifier->UnRegisterWindow(this);
+    }
 }
