@@ -327,4 +327,24 @@ TEST_F(EditorControls, ACustomEditLinkIsPlacedMovedAndCommitted) {
     grid->EditLink = nullptr;
 }
 
+TEST_F(EditorControls, SortingCommitsTheOpenEditIntoItsOwnRow) {
+    // Column 2 holds v7 .. v1 downwards; the edit on row 2 (v6) must not land on the row that
+    // the sort brings there.
+    grid->ValidChars = "!";
+    for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+        for (int r = 1; r < 8; ++r) grid->SetCells(2, r, QString("v%1").arg(8 - r));
+        openWith(kind, 2, 2);
+        typeChar(focused(), '!');
+        grid->Sort(2, sdAscending);
+        processPosted();
+        EXPECT_FALSE(grid->EditMode()) << kind;
+        QStringList column;
+        for (int r = 1; r < 8; ++r) column << grid->Cells(2, r);
+        EXPECT_EQ(column, QStringList({"v1", "v2", "v3", "v4", "v5", "v6!", "v7"})) << kind;
+        TearDown();
+        SetUp();
+        grid->ValidChars = "!";
+    }
+}
+
 } // namespace
