@@ -347,4 +347,58 @@ TEST_F(EditorControls, SortingCommitsTheOpenEditIntoItsOwnRow) {
     }
 }
 
+TEST_F(EditorControls, RowsShiftingUnderAnOpenEditTakeItsValueAlong) {
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> change;
+        int row;  // where the edited cell's value ends
+    };
+    const Case cases[] = {
+        {"a row removed above", [](TExStringGrid& g) { g.RemoveRows(1, 1); }, 5},
+        {"a row inserted above", [](TExStringGrid& g) { g.InsertRows(1, 1, true); }, 7},
+        {"the edited row cut off", [](TExStringGrid& g) { g.SetRowCount(4); }, -1},
+    };
+    grid->ValidChars = "!";
+    for (const Case& c : cases)
+        for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+            SCOPED_TRACE(testing::Message() << c.name << " " << kind);
+            grid->SetRowCount(10);
+            openWith(kind, 2, 6);
+            typeChar(focused(), '!');
+            c.change(*grid);
+            EXPECT_FALSE(grid->EditMode());
+            // Enter afterwards writes nothing into the row now at the editor's place.
+            keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
+            processPosted();
+            QStringList column;
+            for (int r = 1; r < grid->RowCount(); ++r) column << grid->Cells(2, r);
+            EXPECT_EQ(column.count("2:6!"), c.row < 0 ? 0 : 1);
+            if (c.row >= 0) EXPECT_EQ(grid->Cells(2, c.row), "2:6!");
+            EXPECT_EQ(column.count("2:7"), c.row < 0 ? 0 : 1);
+            TearDown();
+            SetUp();
+            grid->ValidChars = "!";
+        }
+}
+
+TEST_F(EditorControls, ColumnsShiftingUnderAnOpenEditTakeItsValueAlong) {
+    grid->ValidChars = "!";
+    for (bool insert : {false, true})
+        for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+            SCOPED_TRACE(testing::Message() << (insert ? "inserted" : "removed") << " " << kind);
+            openWith(kind, 3, 2);
+            typeChar(focused(), '!');
+            if (insert) grid->InsertCols(1, 1);
+            else grid->RemoveCols(1, 1);
+            EXPECT_FALSE(grid->EditMode());
+            keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
+            processPosted();
+            EXPECT_EQ(grid->Cells(insert ? 4 : 2, 2), "3:2!");
+            EXPECT_EQ(grid->Cells(3, 2), insert ? "2:2" : "4:2");
+            TearDown();
+            SetUp();
+            grid->ValidChars = "!";
+        }
+}
+
 } // namespace
