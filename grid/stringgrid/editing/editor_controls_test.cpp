@@ -357,6 +357,8 @@ TEST_F(EditorControls, RowsShiftingUnderAnOpenEditTakeItsValueAlong) {
         {"a row removed above", [](TExStringGrid& g) { g.RemoveRows(1, 1); }, 5},
         {"a row inserted above", [](TExStringGrid& g) { g.InsertRows(1, 1, true); }, 7},
         {"the edited row cut off", [](TExStringGrid& g) { g.SetRowCount(4); }, -1},
+        {"a row moved from above to below", [](TExStringGrid& g) { g.MoveRow(1, 8); }, 5},
+        {"the edited row moved", [](TExStringGrid& g) { g.MoveRow(6, 2); }, 2},
     };
     grid->ValidChars = "!";
     for (const Case& c : cases)
@@ -382,19 +384,29 @@ TEST_F(EditorControls, RowsShiftingUnderAnOpenEditTakeItsValueAlong) {
 }
 
 TEST_F(EditorControls, ColumnsShiftingUnderAnOpenEditTakeItsValueAlong) {
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> change;
+        int col;         // where the edited cell's value ends
+        QString atCol3;  // what then stands where the editor was
+    };
+    const Case cases[] = {
+        {"a column removed left", [](TExStringGrid& g) { g.RemoveCols(1, 1); }, 2, "4:2"},
+        {"a column inserted left", [](TExStringGrid& g) { g.InsertCols(1, 1); }, 4, "2:2"},
+        {"the edited column moved", [](TExStringGrid& g) { g.MoveColumn(3, 5); }, 5, "4:2"},
+    };
     grid->ValidChars = "!";
-    for (bool insert : {false, true})
+    for (const Case& c : cases)
         for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
-            SCOPED_TRACE(testing::Message() << (insert ? "inserted" : "removed") << " " << kind);
+            SCOPED_TRACE(testing::Message() << c.name << " " << kind);
             openWith(kind, 3, 2);
             typeChar(focused(), '!');
-            if (insert) grid->InsertCols(1, 1);
-            else grid->RemoveCols(1, 1);
+            c.change(*grid);
             EXPECT_FALSE(grid->EditMode());
             keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
             processPosted();
-            EXPECT_EQ(grid->Cells(insert ? 4 : 2, 2), "3:2!");
-            EXPECT_EQ(grid->Cells(3, 2), insert ? "2:2" : "4:2");
+            EXPECT_EQ(grid->Cells(c.col, 2), "3:2!");
+            EXPECT_EQ(grid->Cells(3, 2), c.atCol3);
             TearDown();
             SetUp();
             grid->ValidChars = "!";
