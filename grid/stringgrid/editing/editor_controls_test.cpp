@@ -253,6 +253,29 @@ TEST_F(EditorControls, ScrollingTheCellOutOfViewCommitsTheEdit) {
     }
 }
 
+TEST_F(EditorControls, TheFocusLeavingForAnotherControlCommitsTheEdit) {
+    // As when a button of the window is pressed: the value is in the cell before its click runs.
+    struct Case {
+        TEditorType kind;
+        QChar typed;
+        QString written;  // the spin editor opens with its text selected
+    };
+    const Case cases[] = {{edComboEdit, '7', "57"}, {edSpinEdit, '7', "7"}, {edValidChars, '!', "5!"}};
+    for (const Case& c : cases) {
+        grid->ValidChars = "!";
+        auto* other = new TEdit(form);
+        other->SetParent(form);
+        grid->SetCells(2, 2, "5");
+        openWith(c.kind, 2, 2);
+        typeChar(focused(), c.typed);
+        other->SetFocus();
+        EXPECT_FALSE(grid->EditMode()) << c.kind;
+        EXPECT_EQ(grid->Cells(2, 2), c.written) << c.kind;
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(EditorControls, AGridDestroyedDuringAControlEditKeepsTheValue) {
     openWith(edComboEdit, 2, 2);
     typeChar(*grid->Combobox(), '?');
