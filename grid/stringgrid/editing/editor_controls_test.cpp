@@ -374,7 +374,13 @@ TEST_F(EditorControls, RowsShiftingUnderAnOpenEditTakeItsValueAlong) {
     struct Case {
         const char* name;
         std::function<void(TExStringGrid&)> change;
-        int row;  // where the edited cell's value ends
+        int row;  // where the edited cell's value ends (once unfiltered); -1: its row is cut off
+    };
+    const auto filterOn = [](TExStringGrid& g, const QString& condition) {
+        TFilterData& item = *g.Filter().Add();
+        item.Column = 3;
+        item.Condition = condition;
+        g.SetFilterActive(true);
     };
     const Case cases[] = {
         {"a row removed above", [](TExStringGrid& g) { g.RemoveRows(1, 1); }, 5},
@@ -382,6 +388,8 @@ TEST_F(EditorControls, RowsShiftingUnderAnOpenEditTakeItsValueAlong) {
         {"the edited row cut off", [](TExStringGrid& g) { g.SetRowCount(4); }, -1},
         {"a row moved from above to below", [](TExStringGrid& g) { g.MoveRow(1, 8); }, 5},
         {"the edited row moved", [](TExStringGrid& g) { g.MoveRow(6, 2); }, 2},
+        {"a filter keeping only the row below", [&](TExStringGrid& g) { filterOn(g, "3:7"); }, 6},
+        {"a filter keeping only the edited row", [&](TExStringGrid& g) { filterOn(g, "3:6"); }, 6},
     };
     grid->ValidChars = "!";
     for (const Case& c : cases)
@@ -395,11 +403,51 @@ TEST_F(EditorControls, RowsShiftingUnderAnOpenEditTakeItsValueAlong) {
             // Enter afterwards writes nothing into the row now at the editor's place.
             keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
             processPosted();
+            grid->SetFilterActive(false);
             QStringList column;
             for (int r = 1; r < grid->RowCount(); ++r) column << grid->Cells(2, r);
             EXPECT_EQ(column.count("2:6!"), c.row < 0 ? 0 : 1);
-            if (c.row >= 0) EXPECT_EQ(grid->Cells(2, c.row), "2:6!");
+            if (c.row >= 0) {
+                EXPECT_EQ(grid->Cells(2, c.row), "2:6!");
+            }
             EXPECT_EQ(column.count("2:7"), c.row < 0 ? 0 : 1);
+            TearDown();
+            SetUp();
+            grid->ValidChars = "!";
+        }
+}
+
+TEST_F(EditorControls, RowsShownAgainAboveAnOpenEditLeaveItsValueInItsRow) {
+    // Row 6 stands at display row 4 with rows 2 and 3 hidden, at display row 1 when filtered.
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> hide, show;
+        int openAt;
+    };
+    const Case cases[] = {
+        {"hidden rows", [](TExStringGrid& g) { g.HideRows(2, 3); }, [](TExStringGrid& g) { g.UnHideRows(2, 3); }, 4},
+        {"a filter level",
+         [](TExStringGrid& g) {
+             TFilterData& item = *g.Filter().Add();
+             item.Column = 3;
+             item.Condition = "3:6";
+             g.SetFilterActive(true);
+         },
+         [](TExStringGrid& g) { g.SetFilterActive(false); }, 1},
+    };
+    grid->ValidChars = "!";
+    for (const Case& c : cases)
+        for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+            SCOPED_TRACE(testing::Message() << c.name << " " << kind);
+            c.hide(*grid);
+            openWith(kind, 2, c.openAt);
+            typeChar(focused(), '!');
+            c.show(*grid);
+            EXPECT_FALSE(grid->EditMode());
+            keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
+            processPosted();
+            EXPECT_EQ(grid->Cells(2, 6), "2:6!");
+            EXPECT_EQ(grid->Cells(2, c.openAt), QString("2:%1").arg(c.openAt));
             TearDown();
             SetUp();
             grid->ValidChars = "!";
