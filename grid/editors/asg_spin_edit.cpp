@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -15,6 +16,11 @@ template <typename T>
 T clampTo(T value, T low, T high) {
     if (low == high) return value;
     return value < low ? low : value > high ? high : value;
+}
+
+// Value + Step kept within the integers: a typed value at the end of their range steps no further.
+int stepped(int Value, long long Step) {
+    return static_cast<int>(std::clamp<long long>(Value + Step, INT_MIN, INT_MAX));
 }
 
 TDateTime now() {
@@ -173,7 +179,7 @@ void TAsgSpinEdit::IncreaseValue(bool Page) {
         return;
     }
     switch (spinType_) {
-    case sptNormal: SetValue(Value() + Increment); break;
+    case sptNormal: SetValue(stepped(Value(), Increment)); break;
     case sptFloat: SetFloatValue(FloatValue() + (Page ? IncrementFloatPage : IncrementFloat)); break;
     case sptDate: stepDate(1); break;
     case sptTime: stepTime(1); break;
@@ -186,7 +192,7 @@ void TAsgSpinEdit::DecreaseValue(bool Page) {
         return;
     }
     switch (spinType_) {
-    case sptNormal: SetValue(Value() - Increment); break;
+    case sptNormal: SetValue(stepped(Value(), -static_cast<long long>(Increment))); break;
     case sptFloat: SetFloatValue(FloatValue() - (Page ? IncrementFloatPage : IncrementFloat)); break;
     case sptDate: stepDate(-1); break;
     case sptTime: stepTime(-1); break;

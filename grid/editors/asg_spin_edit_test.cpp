@@ -6,6 +6,7 @@
 #include "platform/system/date_time_text.h"
 #include "platform/testkit/testkit.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,6 +65,20 @@ TEST_F(AsgSpinEditTest, KeysAndArrowButtonsStepAndTheEndsHold) {
     keyPress(*spin, VK_UP);
     EXPECT_EQ(spin->Value(), 98);
     EXPECT_EQ(BeepCount(), beeps + 1);
+}
+
+TEST_F(AsgSpinEditTest, StepsFromTheEndsOfTheIntegerRangeStayInIt) {
+    // A typed value beyond the limits steps to the nearest limit; without limits it stays.
+    spin->SetText("2147483647");
+    keyPress(*spin, VK_UP);
+    EXPECT_EQ(spin->Value(), 100);
+    spin->MaxValue = 0;
+    spin->SetText("2147483647");
+    keyPress(*spin, VK_UP);
+    EXPECT_EQ(spin->Value(), INT_MAX);
+    spin->SetText("-2147483648");
+    keyPress(*spin, VK_DOWN);
+    EXPECT_EQ(spin->Value(), INT_MIN);
 }
 
 TEST_F(AsgSpinEditTest, AHeldArrowRepeatsAfter400MsThenEvery100) {

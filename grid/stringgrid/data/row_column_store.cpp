@@ -110,6 +110,8 @@ void TGridRowColumnStore::RemoveRows(TExStringGrid& Grid, std::vector<int> Rows,
     std::sort(Rows.begin(), Rows.end());
     Rows.erase(std::unique(Rows.begin(), Rows.end()), Rows.end());
     if (Rows.empty()) return;
+    // An open edit goes into its own cell before the rows under it shift or go.
+    if (Rows.front() <= Grid.Row()) Grid.HideInplaceEdit();
     TGridUpdateLock lock(Grid);
     const int n = static_cast<int>(Rows.size());
     std::vector<int> reals;
@@ -153,6 +155,7 @@ void TGridRowColumnStore::InsertRows(TExStringGrid& Grid, int At, int Count, boo
     // New rows go before a shown floating footer's row.
     const int limit = p.FloatingFooter->Visible ? Grid.RowCount() - 1 : Grid.RowCount();
     At = std::clamp(At, 0, std::max(limit, 0));
+    if (At <= Grid.Row()) Grid.HideInplaceEdit();
     if (p.FSelHidden || Grid.Row() >= Grid.RowCount() || Grid.Col() >= Grid.ColCount()) Grid.UnHideSelection();
     const int real = At < Grid.RowCount() ? Grid.RealRowIndex(At) : Grid.TotalRowCount();
 
@@ -215,6 +218,7 @@ void TGridRowColumnStore::InsertCols(TExStringGrid& Grid, int At, int Count) {
     if (Count <= 0) return;
     TExStringGridPrivate& p = *Grid.p;
     At = std::clamp(At, 0, Grid.ColCount());
+    if (At <= Grid.Col()) Grid.HideInplaceEdit();
     TRealColumns cols = realColumns(Grid);
     const int total = static_cast<int>(cols.Width.size());
     const int real = At < Grid.ColCount() ? Grid.RealColIndex(At) : total;
@@ -245,6 +249,7 @@ void TGridRowColumnStore::RemoveCols(TExStringGrid& Grid, int From, int Count) {
     if (From < 0 || From >= Grid.ColCount() || Count <= 0) return;
     TExStringGridPrivate& p = *Grid.p;
     Count = std::min(Count, Grid.ColCount() - From);
+    if (From <= Grid.Col()) Grid.HideInplaceEdit();
     std::vector<int> reals, displayed;
     for (int d = From; d < From + Count; ++d) {
         reals.push_back(Grid.RealColIndex(d));

@@ -253,6 +253,29 @@ TEST_F(EditorControls, ScrollingTheCellOutOfViewCommitsTheEdit) {
     }
 }
 
+TEST_F(EditorControls, TheFocusLeavingForAnotherControlCommitsTheEdit) {
+    // As when a button of the window is pressed: the value is in the cell before its click runs.
+    struct Case {
+        TEditorType kind;
+        QChar typed;
+        QString written;  // the spin editor opens with its text selected
+    };
+    const Case cases[] = {{edComboEdit, '7', "57"}, {edSpinEdit, '7', "7"}, {edValidChars, '!', "5!"}};
+    for (const Case& c : cases) {
+        grid->ValidChars = "!";
+        auto* other = new TEdit(form);
+        other->SetParent(form);
+        grid->SetCells(2, 2, "5");
+        openWith(c.kind, 2, 2);
+        typeChar(focused(), c.typed);
+        other->SetFocus();
+        EXPECT_FALSE(grid->EditMode()) << c.kind;
+        EXPECT_EQ(grid->Cells(2, 2), c.written) << c.kind;
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(EditorControls, AGridDestroyedDuringAControlEditKeepsTheValue) {
     openWith(edComboEdit, 2, 2);
     typeChar(*grid->Combobox(), '?');
@@ -325,6 +348,140 @@ TEST_F(EditorControls, ACustomEditLinkIsPlacedMovedAndCommitted) {
     EXPECT_FALSE(link.edit->Visible());
     EXPECT_EQ(grid->Cells(2, 2), "2:2+");
     grid->EditLink = nullptr;
+}
+
+TEST_F(EditorControls, SortingCommitsTheOpenEditIntoItsOwnRow) {
+    // Column 2 holds v7 .. v1 downwards; the edit on row 2 (v6) must not land on the row that
+    // the sort brings there.
+    grid->ValidChars = "!";
+    for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+        for (int r = 1; r < 8; ++r) grid->SetCells(2, r, QString("v%1").arg(8 - r));
+        openWith(kind, 2, 2);
+        typeChar(focused(), '!');
+        grid->Sort(2, sdAscending);
+        processPosted();
+        EXPECT_FALSE(grid->EditMode()) << kind;
+        QStringList column;
+        for (int r = 1; r < 8; ++r) column << grid->Cells(2, r);
+        EXPECT_EQ(column, QStringList({"v1", "v2", "v3", "v4", "v5", "v6!", "v7"})) << kind;
+        TearDown();
+        SetUp();
+        grid->ValidChars = "!";
+    }
+}
+
+TEST_F(EditorControls, RowsShiftingUnderAnOpenEditTakeItsValueAlong) {
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> change;
+        int row;  // where the edited cell's value ends (once unfiltered); -1: its row is cut off
+    };
+    const auto filterOn = [](TExStringGrid& g, const QString& condition) {
+        TFilterData& item = *g.Filter().Add();
+        item.Column = 3;
+        item.Condition = condition;
+        g.SetFilterActive(true);
+    };
+    const Case cases[] = {
+        {"a row removed above", [](TExStringGrid& g) { g.RemoveRows(1, 1); }, 5},
+        {"a row inserted above", [](TExStringGrid& g) { g.InsertRows(1, 1, true); }, 7},
+        {"the edited row cut off", [](TExStringGrid& g) { g.SetRowCount(4); }, -1},
+        {"a row moved from above to below", [](TExStringGrid& g) { g.MoveRow(1, 8); }, 5},
+        {"the edited row moved", [](TExStringGrid& g) { g.MoveRow(6, 2); }, 2},
+        {"a filter keeping only the row below", [&](TExStringGrid& g) { filterOn(g, "3:7"); }, 6},
+        {"a filter keeping only the edited row", [&](TExStringGrid& g) { filterOn(g, "3:6"); }, 6},
+    };
+    grid->ValidChars = "!";
+    for (const Case& c : cases)
+        for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+            SCOPED_TRACE(testing::Message() << c.name << " " << kind);
+            grid->SetRowCount(10);
+            openWith(kind, 2, 6);
+            typeChar(focused(), '!');
+            c.change(*grid);
+            EXPECT_FALSE(grid->EditMode());
+            // Enter afterwards writes nothing into the row now at the editor's place.
+            keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
+            processPosted();
+            grid->SetFilterActive(false);
+            QStringList column;
+            for (int r = 1; r < grid->RowCount(); ++r) column << grid->Cells(2, r);
+            EXPECT_EQ(column.count("2:6!"), c.row < 0 ? 0 : 1);
+            if (c.row >= 0) {
+                EXPECT_EQ(grid->Cells(2, c.row), "2:6!");
+            }
+            EXPECT_EQ(column.count("2:7"), c.row < 0 ? 0 : 1);
+            TearDown();
+            SetUp();
+            grid->ValidChars = "!";
+        }
+}
+
+TEST_F(EditorControls, RowsShownAgainAboveAnOpenEditLeaveItsValueInItsRow) {
+    // Row 6 stands at display row 4 with rows 2 and 3 hidden, at display row 1 when filtered.
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> hide, show;
+        int openAt;
+    };
+    const Case cases[] = {
+        {"hidden rows", [](TExStringGrid& g) { g.HideRows(2, 3); }, [](TExStringGrid& g) { g.UnHideRows(2, 3); }, 4},
+        {"a filter level",
+         [](TExStringGrid& g) {
+             TFilterData& item = *g.Filter().Add();
+             item.Column = 3;
+             item.Condition = "3:6";
+             g.SetFilterActive(true);
+         },
+         [](TExStringGrid& g) { g.SetFilterActive(false); }, 1},
+    };
+    grid->ValidChars = "!";
+    for (const Case& c : cases)
+        for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+            SCOPED_TRACE(testing::Message() << c.name << " " << kind);
+            c.hide(*grid);
+            openWith(kind, 2, c.openAt);
+            typeChar(focused(), '!');
+            c.show(*grid);
+            EXPECT_FALSE(grid->EditMode());
+            keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
+            processPosted();
+            EXPECT_EQ(grid->Cells(2, 6), "2:6!");
+            EXPECT_EQ(grid->Cells(2, c.openAt), QString("2:%1").arg(c.openAt));
+            TearDown();
+            SetUp();
+            grid->ValidChars = "!";
+        }
+}
+
+TEST_F(EditorControls, ColumnsShiftingUnderAnOpenEditTakeItsValueAlong) {
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> change;
+        int col;         // where the edited cell's value ends
+        QString atCol3;  // what then stands where the editor was
+    };
+    const Case cases[] = {
+        {"a column removed left", [](TExStringGrid& g) { g.RemoveCols(1, 1); }, 2, "4:2"},
+        {"a column inserted left", [](TExStringGrid& g) { g.InsertCols(1, 1); }, 4, "2:2"},
+        {"the edited column moved", [](TExStringGrid& g) { g.MoveColumn(3, 5); }, 5, "4:2"},
+    };
+    grid->ValidChars = "!";
+    for (const Case& c : cases)
+        for (TEditorType kind : {edNormal, edValidChars, edComboEdit}) {
+            SCOPED_TRACE(testing::Message() << c.name << " " << kind);
+            openWith(kind, 3, 2);
+            typeChar(focused(), '!');
+            c.change(*grid);
+            EXPECT_FALSE(grid->EditMode());
+            keyPress(focused().Visible() ? focused() : *grid, VK_RETURN);
+            processPosted();
+            EXPECT_EQ(grid->Cells(c.col, 2), "3:2!");
+            EXPECT_EQ(grid->Cells(3, 2), c.atCol3);
+            TearDown();
+            SetUp();
+            grid->ValidChars = "!";
+        }
 }
 
 } // namespace

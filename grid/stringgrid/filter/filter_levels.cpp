@@ -4,6 +4,8 @@
 #include <QtMath>
 
 void TExStringGrid::ApplyFilter() {
+    // The rows are matched with what an open editor holds.
+    HideInplaceEdit();
     p->FFilterFixedRows = FixedRows();
     const int first = FixedRows(), end = RowCount() - FixedFooters();
     const int total = end - first;

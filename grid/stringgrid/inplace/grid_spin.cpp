@@ -3,15 +3,19 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/keyboard.h"
 
+#include <type_traits>
+
 namespace {
 
 // The value a paging key gives: Page Up and Page Down step unless the step would cross a
 // limit, End goes to the minimum and Home to the maximum.
 template <class T>
 T paged(uint16_t Key, T Value, T Step, T Min, T Max) {
+    // Compared in a wider type, so a typed value at the end of the integers does not overflow.
+    using Wide = std::common_type_t<T, long long>;
     switch (Key) {
-    case VK_PRIOR: return Value + Step <= Max ? Value + Step : Value;
-    case VK_NEXT: return Value - Step >= Min ? Value - Step : Value;
+    case VK_PRIOR: return Wide(Value) + Step <= Max ? T(Value + Step) : Value;
+    case VK_NEXT: return Wide(Value) - Step >= Min ? T(Value - Step) : Value;
     case VK_END: return Min;
     case VK_HOME: return Max;
     default: return Value;

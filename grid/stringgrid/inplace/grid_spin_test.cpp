@@ -4,6 +4,8 @@
 #include "platform/controls/message_beep.h"
 #include "platform/system/regional.h"
 
+#include <climits>
+
 namespace {
 
 class SpinEditorTest : public ControlEditorFixture {
@@ -41,6 +43,8 @@ TEST_F(SpinEditorTest, PagingKeysStepWithinTheLimits) {
         {"Page Down crossing the minimum stays", 15, VK_NEXT, 15},
         {"Home goes to the maximum", 95, VK_HOME, 100},
         {"End goes to the minimum", 95, VK_END, 10},
+        {"Page Up from the largest integer stays", INT_MAX, VK_PRIOR, INT_MAX},
+        {"Page Down from the smallest integer stays", INT_MIN, VK_NEXT, INT_MIN},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

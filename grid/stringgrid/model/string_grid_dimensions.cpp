@@ -8,6 +8,7 @@
 // ---- counts
 
 void TExStringGrid::SetColCount(int Value) {
+    if (Value <= Col()) HideInplaceEdit();
     TBaseGrid::SetColCount(Value);
     if (p->FFixedColsMin < ColCount() && FixedColAlways && FixedCols() != p->FFixedColsMin)
         TBaseGrid::SetFixedCols(p->FFixedColsMin);
@@ -18,6 +19,8 @@ void TExStringGrid::SetColCount(int Value) {
 
 void TExStringGrid::SetRowCount(int Value) {
     const int old = RowCount();
+    // An open edit goes into its cell before its row goes.
+    if (Value <= Row()) HideInplaceEdit();
     if (RowCount() == FixedRows() && FixedRowAlways && p->FSelHidden) UnHideSelection();
     TBaseGrid::SetRowCount(Value);
     if (p->FFixedRowsMin < RowCount() && FixedRowAlways && TBaseGrid::FixedRows() != p->FFixedRowsMin)

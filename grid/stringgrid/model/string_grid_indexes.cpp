@@ -147,6 +147,7 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow) {
         if (!item->FromRowList && item->Idx() >= FromRow && item->Idx() <= ToRow) found.push_back(i);
     }
     if (!found.empty()) {
+        HideInplaceEdit();
         std::stable_sort(found.begin(), found.end(), [&](int a, int b) { return items.Items(a)->Idx() < items.Items(b)->Idx(); });
         const bool showModified = p->ShowModified->Enabled;
         p->ShowModified->Enabled = false;
@@ -191,6 +192,8 @@ void TExStringGrid::HideRowList(const TIntList& RowList) {
         if (r >= 0 && r < RowCount() && (rows.empty() || r > rows.back())) rows.push_back(r);
     }
     keepOneRow(rows, RowCount());
+    // An open edit goes into its cell before rows move under it, as with every hiding and showing.
+    if (!rows.empty()) HideInplaceEdit();
     // Each item keeps the row's real index, so that rows of every level and rows hidden by
     // range share one numbering and each comes back in its own place.
     std::vector<int> reals;
@@ -218,6 +221,7 @@ void TExStringGrid::UnHideRowList() {
     for (int i = 0; i < items.Count(); ++i)
         if (items.Items(i)->FromRowList && items.Items(i)->Level() == level) found.push_back(i);
     if (level < 0 || found.empty()) return;
+    HideInplaceEdit();
     if (Row() >= RowCount()) MoveColRow(FixedCols(), FixedRows(), true, true);
     // Each row of the level comes back at its real index less the rows that stay hidden below it.
     std::vector<int> places;

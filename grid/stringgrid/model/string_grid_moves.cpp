@@ -24,12 +24,15 @@ void TExStringGrid::shiftCellControls(bool Columns, int FromIndex, int ToIndex) 
 }
 
 void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
+    // An open edit goes into its own cell before that cell moves away from under the editor.
+    if (shifted(Col(), FromIndex, ToIndex) != Col()) HideInplaceEdit();
     if (p->FColumnOrder->Count() == 0) SetColumnOrder();
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
     shiftCellControls(true, FromIndex, ToIndex);
 }
 
 void TExStringGrid::MoveRow(int FromIndex, int ToIndex) {
+    if (shifted(Row(), FromIndex, ToIndex) != Row()) HideInplaceEdit();
     TBaseGrid::MoveRow(FromIndex, ToIndex);
     shiftCellControls(false, FromIndex, ToIndex);
 }

@@ -215,6 +215,8 @@ void TExStringGrid::sortRange(int Left, int Right, const std::function<void(TRow
 // ---- sorts of the normal rows
 
 void TExStringGrid::sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows) {
+    // An open editor's value goes to its own row before the rows move under it.
+    HideInplaceEdit();
     if (p->FSortRowXRef->Count() != RowCount()) InitSortXRef();
     const std::vector<QString> column0 = keptColumn0(*this);
     const int topRow = TopRow();
@@ -298,6 +300,7 @@ void TExStringGrid::QSortGroupIndexed() {
 }
 
 void TExStringGrid::QUnSort() {
+    HideInplaceEdit();
     TIntList& x = *p->FSortRowXRef;
     TIntList& copy = *p->FUnSortRowXRef;
     copy.Clear();
