@@ -45,6 +45,48 @@ struct DecorationCase {
     std::vector<Probe> probes;
 };
 
+// An interfaced cell that fills what it is given and notes how it was asked.
+class TFillingCell : public TInterfacedPersistent, public IGridCellInterface {
+public:
+    explicit TFillingCell(bool First) : first(First) {}
+    int GetExtentX() override { return 0; }
+    int GetExtentY() override { return 0; }
+    void Draw(TCanvas& Canvas, const TRect& R, TExStringGrid&, bool Selected, int ARow, int ACol) override {
+        ++calls;
+        selected = Selected;
+        row = ARow;
+        col = ACol;
+        Canvas.Brush.Color = Silver;
+        Canvas.FillRect(R);
+    }
+    bool DrawFirst() override { return first; }
+
+    bool first;
+    int calls = 0, row = -1, col = -1;
+    bool selected = false;
+};
+
+TEST_F(DecorationPainting, AnInterfacedCellDrawsItselfUnderOrOverTheText) {
+    grid->SetCells(2, 2, QStringLiteral("WWWW"));
+    grid->Font().SetColor(Red);
+    for (const bool first : {true, false}) {
+        SCOPED_TRACE(first ? "drawn first" : "drawn as the decoration");
+        TFillingCell object(first);
+        grid->CreateCellGraphic(2, 2)->SetInterfacedCell(&object);
+        const QImage image = paint();
+        EXPECT_EQ(object.calls, 1);
+        EXPECT_EQ(object.row, 2);
+        EXPECT_EQ(object.col, 2);
+        EXPECT_FALSE(object.selected);
+        const TRect r = cell(2, 2);
+        const TRect inner{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
+        EXPECT_GT(countColor(image, inner, Silver), inner.Width() * inner.Height() / 2);
+        EXPECT_EQ(countColor(image, inner, Red) > 0, first) << "the text stays over what lies under it";
+        EXPECT_TRUE(cleanAround(image));
+        grid->RemoveCellGraphic(2, 2);
+    }
+}
+
 TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
     TBitmap redSquare(10, 10);
     redSquare.Canvas().Brush.Color = Red;

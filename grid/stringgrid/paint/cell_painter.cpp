@@ -61,6 +61,15 @@ void TCellPainter::Paint() {
 
     const int rightBeforeButtons = Rect.Right;
     drawAlwaysVisibleButtons();
+    // An interfaced cell may ask to lie under the text.
+    IGridCellInterface* const interfaced = interfacedCell();
+    const bool drawnFirst = interfaced && interfaced->DrawFirst();
+    if (drawnFirst) {
+        const TRect kept = Rect;
+        Rect = {Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1};
+        drawCellGraphic();
+        Rect = kept;
+    }
     const bool hidesText = g.NoDefaultDraw && (static_cast<bool>(g.OnCustomCellDraw) || static_cast<bool>(g.OnDrawCell));
     if (!hidesText && !(Graphic && g.NoImageAndText)) drawCellText(Rect);
     Rect.Right = rightBeforeButtons;
@@ -72,7 +81,7 @@ void TCellPainter::Paint() {
     drawCellBorders();
     if (FixedLook && !d.Flat) drawLookEdges();
     drawRightFixedLines();
-    if (Graphic) {
+    if (Graphic && !drawnFirst) {
         if (FixedLook) ++Rect.Top;
         drawCellGraphic();
     }

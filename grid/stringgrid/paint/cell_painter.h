@@ -46,6 +46,7 @@ private:
     // Decorations (cell_decorations.cpp).
     void takeGraphicExtent();
     void drawCellGraphic();
+    IGridCellInterface* interfacedCell() const;
     TRect placeGraphic(TRect R) const;
     void drawProgress(const TCellGraphic& Graphic, TRect R);
     void drawClassicProgress(const TCellGraphic& Graphic, TRect R);
