@@ -87,6 +87,30 @@ TEST_F(DecorationPainting, AnInterfacedCellDrawsItselfUnderOrOverTheText) {
     }
 }
 
+TEST_F(DecorationPainting, AnErrorMarkerUnderlinesItsCharactersInRed) {
+    grid->SetCells(2, 2, QStringLiteral("abcdefgh"));
+    const struct {
+        TCellType type;
+        int length;
+        bool marked;
+    } cases[] = {{ctEmpty, 3, true}, {ctValue, 3, true}, {ctEmpty, 0, false}, {ctImageList, 3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << " " << c.length);
+        TCellGraphic& G = decorate(c.type);
+        G.CellErrFrom = 2;
+        G.CellErrLen = c.length;
+        const QImage image = paint();
+        const TRect r = cell(2, 2);
+        EXPECT_EQ(countColor(image, r, Red) > 0, c.marked);
+        const int twoChars = grid->Canvas().TextWidth(QStringLiteral("ab"));
+        EXPECT_EQ(countColor(image, {r.Left, r.Top, r.Left + twoChars, r.Bottom}, Red), 0) << "from the third character";
+        const int line = grid->Canvas().TextHeight(QStringLiteral("a"));
+        EXPECT_EQ(countColor(image, {r.Left, r.Top, r.Right, r.Top + line}, Red), 0) << "under the text";
+        EXPECT_TRUE(cleanAround(image));
+        grid->RemoveCellGraphic(2, 2);
+    }
+}
+
 TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
     TBitmap redSquare(10, 10);
     redSquare.Canvas().Brush.Color = Red;

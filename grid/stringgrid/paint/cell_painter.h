@@ -17,6 +17,7 @@ private:
     void drawCellText(TRect TR);
     void drawMarkupText(const QString& Text, TRect TR);
     void drawPlainText(QString Text, TRect TR);
+    void drawErrorMarker(const QString& Text, TRect TR, unsigned Flags);
     void drawCellBorders();
     void drawLookEdges();
     void drawFocusRect();
