@@ -225,6 +225,8 @@ TEST_F(ColumnGridFixture, FilterEntriesOfAColumnReplaceTheGridsValues) {
     item(Combo).Filter().Assign(QStringList{"Small=<10", "Big=>100", "Exact"});
     EXPECT_TRUE(grid->GetFilterValues(Combo));
     EXPECT_EQ(grid->FilterList().ToStringList(), (QStringList{"Small", "Big", "Exact"}));
+    EXPECT_TRUE(grid->HasFilterValues(Combo)) << "the header shows the filter button";
+    EXPECT_FALSE(grid->HasFilterValues(Plain));
 
     // Choosing an entry filters on its condition and names the column after it.
     const char* values[] = {"5", "150", "50", "200"};

@@ -15,6 +15,11 @@ bool TExColumnGrid::GetFilterValues(int ACol) {
     return true;
 }
 
+bool TExColumnGrid::HasFilterValues(int ACol) {
+    const TGridColumnItem* item = itemOf(ACol);
+    return (item && item->Filter().Count() > 0) || TExStringGrid::HasFilterValues(ACol);
+}
+
 void TExColumnGrid::FilterDropDownSelect(TObject* Sender, int ItemIndex) {
     const int col = FilterColumn();
     TGridColumnItem* item = itemOf(col);

@@ -83,6 +83,7 @@ public:
     void GetCheckTrue(int ACol, int ARow, QString& Value) override;
     void GetCheckFalse(int ACol, int ARow, QString& Value) override;
     bool GetFilterValues(int ACol) override;
+    bool HasFilterValues(int ACol) override;
     // A column with filter entries of its own applies the chosen entry (and with
     // AutoFilterDisplay shows its name as the header); other columns take the string grid's way.
     void FilterDropDownSelect(TObject* Sender, int ItemIndex) override;

@@ -287,7 +287,7 @@ void TExStringGrid::headerClickSort(int ACol, int ARow, int X) {
     MouseToCell(p->Clickposx, p->Clickposy, pressCol, pressRow);
     const int realCol = RealColIndex(ACol);
     if (X > r.Right - 16 &&
-        ((p->ControlLook->FixedDropDownButton && CanShowFixedDropDown(realCol)) || GetFilterValues(realCol)))
+        ((p->ControlLook->FixedDropDownButton && CanShowFixedDropDown(realCol)) || HasFilterValues(realCol)))
         return;
     const bool sortable = ARow == ss.Row && pressRow == ss.Row && FixedRows() > 0 &&
                           !IsInCheckBox(realCol, ARow, X, p->Clickposy) && ss.Show && RowCount() > 2;

@@ -9,6 +9,8 @@
 #include <variant>
 
 class TBitmap;
+class TCanvas;
+class TExStringGrid;
 class TFilePicture;
 class TGraphic;
 class TIntList;
@@ -23,12 +25,16 @@ enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWi
 // An object that draws a cell itself, held by an interfaced cell; whoever adds it owns it.
 class TInterfacedPersistent : public TObject {};
 
-// The cell interface such an object may offer: the space it takes in its cell.
+// The cell interface such an object may offer: the space it takes in its cell and its drawing,
+// under the text when it asks to be drawn first, else as the cell's decoration.
 class IGridCellInterface {
 public:
     virtual ~IGridCellInterface() = default;
     virtual int GetExtentX() = 0;
     virtual int GetExtentY() = 0;
+    // Canvas, the rectangle, the grid, whether the cell is selected, its row and real column.
+    virtual void Draw(TCanvas&, const TRect&, TExStringGrid&, bool, int, int) {}
+    virtual bool DrawFirst() { return false; }
 };
 
 // The object a graphic record holds, by the kind of the record: a bitmap, a picture, a file

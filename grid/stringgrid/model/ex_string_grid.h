@@ -881,6 +881,9 @@ public:
     virtual void GetCheckTrue(int ACol, int ARow, QString& Value);
     virtual void GetCheckFalse(int ACol, int ARow, QString& Value);
     virtual bool GetFilterValues(int ACol);
+    // Whether the column offers filter values, without building the list where no event can change it:
+    // painting asks this for every header cell of the filter row.
+    virtual bool HasFilterValues(int ACol);
     virtual TGridRect GetUsedCells();
     virtual void RemoveRowsInternal(int ARow, int ACount);
     virtual void DoCanAddRow(bool& Allow);

@@ -134,6 +134,35 @@ TEST_F(CellQueries, FilterValuesListEachTextOnceAfterTheClearEntry) {
     EXPECT_TRUE(grid->GetFilterValues(0));
 }
 
+// Painting asks HasFilterValues for every filter-row cell; it must answer as the built list would.
+TEST_F(CellQueries, HasFilterValuesAnswersAsTheBuiltListWould) {
+    const auto check = [&](int Col, bool Expected, const char* Case) {
+        EXPECT_EQ(grid->HasFilterValues(Col), Expected) << Case;
+        EXPECT_EQ(grid->GetFilterValues(Col), Expected) << Case;
+    };
+    check(2, false, "automatic values off");
+    grid->FilterDropDownAuto = true;
+    grid->FilterDropDownClear = "";
+    check(2, true, "a normal column");
+    check(0, false, "a fixed column");
+    grid->FilterDropDownColumns = fdAll;
+    check(0, true, "a fixed column with fdAll");
+    grid->HideRows(2, 11);
+    grid->SetFixedFooters(1);
+    ASSERT_EQ(grid->RowCount(), 2);
+    ASSERT_EQ(grid->FixedRows(), 1);
+    check(2, true, "only hidden rows hold texts");
+    grid->FilterIncremental = true;
+    check(2, false, "hidden rows left out");
+    grid->FilterDropDownClear = "(All)";
+    check(2, true, "the clear entry alone");
+    grid->OnGetColumnFilter = [](TObject*, int, TStringList* List) { List->Clear(); };
+    check(2, false, "the event empties the list");
+    grid->FilterDropDownAuto = false;
+    grid->OnGetColumnFilter = [](TObject*, int, TStringList* List) { List->Add("own"); };
+    check(2, true, "the event alone fills it");
+}
+
 TEST_F(CellQueries, TheDeleteKeyEmptiesTheLastNormalRowInsteadOfRemovingIt) {
     std::vector<int> deleted;
     grid->OnAutoDeleteRow = [&](TObject*, int ARow) { deleted.push_back(ARow); };

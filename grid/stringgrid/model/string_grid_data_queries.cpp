@@ -40,3 +40,13 @@ bool TExStringGrid::GetFilterValues(int ACol) {
     OnGetColumnFilter(this, ACol, &list);
     return list.Count() > 0;
 }
+
+bool TExStringGrid::HasFilterValues(int ACol) {
+    if (OnGetColumnFilter) return GetFilterValues(ACol);
+    if (!FilterDropDownAuto || (ACol < FixedCols() && FilterDropDownColumns != fdAll)) return false;
+    if (!FilterDropDownClear.isEmpty() || RowCount() - FixedFooters() > FixedRows()) return true;
+    if (FilterIncremental) return false;
+    for (int i = 0; i < p->FGridItems.Count(); ++i)
+        if (ACol < p->FGridItems.Items(i)->Items().Count()) return true;
+    return false;
+}

@@ -45,6 +45,72 @@ struct DecorationCase {
     std::vector<Probe> probes;
 };
 
+// An interfaced cell that fills what it is given and notes how it was asked.
+class TFillingCell : public TInterfacedPersistent, public IGridCellInterface {
+public:
+    explicit TFillingCell(bool First) : first(First) {}
+    int GetExtentX() override { return 0; }
+    int GetExtentY() override { return 0; }
+    void Draw(TCanvas& Canvas, const TRect& R, TExStringGrid&, bool Selected, int ARow, int ACol) override {
+        ++calls;
+        selected = Selected;
+        row = ARow;
+        col = ACol;
+        Canvas.Brush.Color = Silver;
+        Canvas.FillRect(R);
+    }
+    bool DrawFirst() override { return first; }
+
+    bool first;
+    int calls = 0, row = -1, col = -1;
+    bool selected = false;
+};
+
+TEST_F(DecorationPainting, AnInterfacedCellDrawsItselfUnderOrOverTheText) {
+    grid->SetCells(2, 2, QStringLiteral("WWWW"));
+    grid->Font().SetColor(Red);
+    for (const bool first : {true, false}) {
+        SCOPED_TRACE(first ? "drawn first" : "drawn as the decoration");
+        TFillingCell object(first);
+        grid->CreateCellGraphic(2, 2)->SetInterfacedCell(&object);
+        const QImage image = paint();
+        EXPECT_EQ(object.calls, 1);
+        EXPECT_EQ(object.row, 2);
+        EXPECT_EQ(object.col, 2);
+        EXPECT_FALSE(object.selected);
+        const TRect r = cell(2, 2);
+        const TRect inner{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
+        EXPECT_GT(countColor(image, inner, Silver), inner.Width() * inner.Height() / 2);
+        EXPECT_EQ(countColor(image, inner, Red) > 0, first) << "the text stays over what lies under it";
+        EXPECT_TRUE(cleanAround(image));
+        grid->RemoveCellGraphic(2, 2);
+    }
+}
+
+TEST_F(DecorationPainting, AnErrorMarkerUnderlinesItsCharactersInRed) {
+    grid->SetCells(2, 2, QStringLiteral("abcdefgh"));
+    const struct {
+        TCellType type;
+        int length;
+        bool marked;
+    } cases[] = {{ctEmpty, 3, true}, {ctValue, 3, true}, {ctEmpty, 0, false}, {ctImageList, 3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << " " << c.length);
+        TCellGraphic& G = decorate(c.type);
+        G.CellErrFrom = 2;
+        G.CellErrLen = c.length;
+        const QImage image = paint();
+        const TRect r = cell(2, 2);
+        EXPECT_EQ(countColor(image, r, Red) > 0, c.marked);
+        const int twoChars = grid->Canvas().TextWidth(QStringLiteral("ab"));
+        EXPECT_EQ(countColor(image, {r.Left, r.Top, r.Left + twoChars, r.Bottom}, Red), 0) << "from the third character";
+        const int line = grid->Canvas().TextHeight(QStringLiteral("a"));
+        EXPECT_EQ(countColor(image, {r.Left, r.Top, r.Right, r.Top + line}, Red), 0) << "under the text";
+        EXPECT_TRUE(cleanAround(image));
+        grid->RemoveCellGraphic(2, 2);
+    }
+}
+
 TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
     TBitmap redSquare(10, 10);
     redSquare.Canvas().Brush.Color = Red;

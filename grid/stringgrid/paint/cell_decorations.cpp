@@ -200,8 +200,17 @@ void TCellPainter::drawCellGraphic() {
     case ctButton: case ctBitButton: case ctExpand:
         drawButton(*Graphic, type == ctExpand ? TRect{R.Right - 13, R.Top, R.Right, R.Top + 13} : P);
         break;
+    case ctInterface:
+        if (IGridCellInterface* cell = interfacedCell())
+            cell->Draw(canvas, {R.Left - 1, R.Top - 1, R.Right, R.Bottom}, g, AState & gdSelected, ARow, RealCol);
+        break;
     default: break;
     }
+}
+
+IGridCellInterface* TCellPainter::interfacedCell() const {
+    if (!Graphic || Graphic->CellType != ctInterface) return nullptr;
+    return dynamic_cast<IGridCellInterface*>(Graphic->Held<TInterfacedPersistent>());
 }
 
 // Bitmaps, icons, image-list images and pictures at the placement's top-left; a missing

@@ -2,6 +2,7 @@
 
 #include "grid/foundation/codings.h"
 #include "grid/foundation/color_routines.h"
+#include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/link_routines.h"
@@ -61,6 +62,15 @@ void TCellPainter::Paint() {
 
     const int rightBeforeButtons = Rect.Right;
     drawAlwaysVisibleButtons();
+    // An interfaced cell may ask to lie under the text.
+    IGridCellInterface* const interfaced = interfacedCell();
+    const bool drawnFirst = interfaced && interfaced->DrawFirst();
+    if (drawnFirst) {
+        const TRect kept = Rect;
+        Rect = {Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1};
+        drawCellGraphic();
+        Rect = kept;
+    }
     const bool hidesText = g.NoDefaultDraw && (static_cast<bool>(g.OnCustomCellDraw) || static_cast<bool>(g.OnDrawCell));
     if (!hidesText && !(Graphic && g.NoImageAndText)) drawCellText(Rect);
     Rect.Right = rightBeforeButtons;
@@ -72,7 +82,7 @@ void TCellPainter::Paint() {
     drawCellBorders();
     if (FixedLook && !d.Flat) drawLookEdges();
     drawRightFixedLines();
-    if (Graphic) {
+    if (Graphic && !drawnFirst) {
         if (FixedLook) ++Rect.Top;
         drawCellGraphic();
     }
@@ -285,8 +295,24 @@ void TCellPainter::drawPlainText(QString Text, TRect TR) {
     }
     canvas.DrawText(Text, TR, flags);
     canvas.Brush.Style = bsSolid;
+    if (Graphic && (Graphic->CellType == ctEmpty || Graphic->CellType == ctValue) && Graphic->CellErrLen > 0)
+        drawErrorMarker(Text, TR, flags);
     if (sortHeader && sortIndicatorShown()) drawPlainSortIndicator(Text, flags);
     if (url) canvas.Font.SetStyle(style);
+}
+
+// The marked characters get a red zigzag under the line where the text was put.
+void TCellPainter::drawErrorMarker(const QString& Text, TRect TR, unsigned Flags) {
+    TRect measured = TR;
+    canvas.DrawText(Text, measured, Flags | unsigned(DT_CALCRECT));
+    const int w = measured.Width(), h = measured.Height();
+    if (HA == taRightJustify) TR.Left = TR.Right - w;
+    else if (HA == taCenter) TR.Left += (TR.Width() - w) / 2;
+    if (VA == vtaBottom) TR.Top = TR.Bottom - h;
+    else if (VA == vtaCenter) TR.Top += (TR.Height() - h) / 2;
+    const TPen saved = canvas.Pen;
+    DrawErrorUnderline(&g, canvas, Text, TR, h, Graphic->CellErrFrom, Graphic->CellErrLen);
+    canvas.Pen = saved;
 }
 
 // Beside the text: after it when left-aligned, before it when right-aligned, at the left when

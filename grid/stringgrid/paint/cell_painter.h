@@ -17,6 +17,7 @@ private:
     void drawCellText(TRect TR);
     void drawMarkupText(const QString& Text, TRect TR);
     void drawPlainText(QString Text, TRect TR);
+    void drawErrorMarker(const QString& Text, TRect TR, unsigned Flags);
     void drawCellBorders();
     void drawLookEdges();
     void drawFocusRect();
@@ -46,6 +47,7 @@ private:
     // Decorations (cell_decorations.cpp).
     void takeGraphicExtent();
     void drawCellGraphic();
+    IGridCellInterface* interfacedCell() const;
     TRect placeGraphic(TRect R) const;
     void drawProgress(const TCellGraphic& Graphic, TRect R);
     void drawClassicProgress(const TCellGraphic& Graphic, TRect R);

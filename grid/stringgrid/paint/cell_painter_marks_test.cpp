@@ -103,14 +103,6 @@ TEST_F(CellMarks, NoDefaultDrawWithADrawHandlerHidesOnlyTheText) {
     EXPECT_GT(inkIn(shown, {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2}).Right, r.Left + 2);
 }
 
-// Pixels of colour c in r.
-int countColor(const QImage& image, TRect r, TColor c) {
-    int n = 0;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x) n += colorAt(image, x, y) == c;
-    return n;
-}
-
 TEST_F(CellMarks, TheSortedColumnsHeaderShowsItsDirection) {
     for (int c = 1; c < 5; ++c) grid->SetCells(c, 0, QStringLiteral("Ab"));
     TSortSettings& sort = grid->SortSettings();

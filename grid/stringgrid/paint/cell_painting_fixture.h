@@ -14,6 +14,14 @@ inline TColor colorAt(const QImage& image, int x, int y) {
     return TColor(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
 }
 
+// Pixels of colour c in r.
+inline int countColor(const QImage& image, TRect r, TColor c) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x) n += colorAt(image, x, y) == c;
+    return n;
+}
+
 // The box of the non-paper pixels inside r.
 inline TRect inkIn(const QImage& image, const TRect& r) {
     TRect box{r.Right, r.Bottom, r.Left, r.Top};

@@ -49,10 +49,7 @@ bool TCellPainter::drawSortedHeaderBackground() {
 }
 
 bool TCellPainter::filterGlyphWanted() {
-    if (ARow != g.FilterDropDownRow) return false;
-    // Building the column's value list reads every row: ask only when something can fill it.
-    if (!g.FilterDropDownAuto && !g.OnGetColumnFilter) return false;
-    return g.GetFilterValues(RealCol);
+    return ARow == g.FilterDropDownRow && g.HasFilterValues(RealCol);
 }
 
 void TCellPainter::drawFilterGlyph() {
