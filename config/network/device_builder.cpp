@@ -260,10 +260,11 @@ void TPROFINET_Device::SetGSDML(std::shared_ptr<TGSDML> Value) {
     if (!FGSDML) return;
     const TDeviceAccessPointList* daps = FGSDML->ProfileBody.ApplicationProcess.DeviceAccessPointList.get();
     if (daps == nullptr) return;
-    // The last access point of that name gives the default.
+    // The last access point of that name gives the default, in the lower case that names of
+    // station take: descriptions often write capitals, which the network window refuses.
     for (const auto& dap : daps->DevAccPointItemList)
         if (FGSDML->GetString_ExternalTextList(dap->ModuleInfo.Name()) == FDeviceName)
-            FNameOfStation = dap->DNS_CompatibleName();
+            FNameOfStation = dap->DNS_CompatibleName().toLower();
 }
 
 void TPROFINET_Device::ReadInfoFromGSDML() {

@@ -1,4 +1,5 @@
 #include "config/network/device_builder.h"
+#include "config/network/network_entry_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -275,6 +276,10 @@ TEST_F(DeviceBuilderTest, TheSharedDescriptionsBuildConsistentDevices) {
             const auto device = Built(gsdml, name, dap->ModuleInfo.CategoryRef().isEmpty() ? QString() : category);
             ++built;
             ASSERT_FALSE(device->SlotList.empty());
+            // The default name of station is one the network window takes.
+            QString fault;
+            EXPECT_FALSE(Name_Of_Station_Fault(device->FNameOfStation, fault))
+                << device->FNameOfStation.toStdString() << ": " << fault.toStdString();
             EXPECT_TRUE(device->SlotList[0]->FFixed);
             EXPECT_EQ(device->SlotList[0]->FSlotNum, device->FFixedInSlots);
             EXPECT_EQ(device->UpdateTimeVal.size(),

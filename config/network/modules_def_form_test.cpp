@@ -160,6 +160,27 @@ TEST_F(ModulesWindowTest, FlagsAddressesAndMnemonicsAreStoredForEveryRow) {
     });
 }
 
+// The user's mouse: a press on a subslot's read-only cell and then one press on its flag's box
+// sets the flag; the next press clears it.
+TEST_F(ModulesWindowTest, OnePressOnAFlagsBoxSetsItAfterAReadOnlyCell) {
+    open([&] {
+        addOwn();
+        defineModules(1, [&] {
+            const int row = slotRow(1, 1);
+            const auto press = [&](int col) {
+                const TRect r = slots_().CellRect(slots_().RealToDisplCol(col), row);
+                click(slots_(), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+            };
+            const TPROFINET_Subslot& fixed = *m().SlotList[1]->SubSlotList[0];
+            press(TSlotColumn::scSubslot);
+            press(TSlotColumn::scMapOnlyData);
+            EXPECT_TRUE(fixed.FStatus);
+            press(TSlotColumn::scMapOnlyData);
+            EXPECT_FALSE(fixed.FStatus);
+        });
+    });
+}
+
 TEST_F(ModulesWindowTest, CancelLeavesTheDeviceExactlyAsItWas) {
     open([&] {
         addOwn();

@@ -251,13 +251,15 @@ bool TFPROFINET_Network_Access::Show_Answer_Time(const TPROFINET_Device& Device,
 }
 
 void TFPROFINET_Network_Access::Refuse(const QString& Text, TWinControl* Control) {
+    Refusing = true;
     Error_Box(Text);
     if (Control->CanFocus()) Control->SetFocus();
+    Refusing = false;
 }
 
 void TFPROFINET_Network_Access::E_Dev_DevProp_Exit(TObject* Sender) {
     TPROFINET_Device* device = Selected_Device();
-    if (!device) return;
+    if (!device || Refusing) return;
     auto* edit = static_cast<TEdit*>(Sender);
     const QString text = edit->Text();
     const bool isName = edit == E_Dev_DevProp_NameStation;

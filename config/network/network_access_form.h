@@ -97,6 +97,10 @@ private:
     TMaster_Subnet Subnet;
     // Set while the window itself fills the panel, so that no handler stores what it shows.
     bool Showing_Data = false;
+    // Set while a refusal sends the user back to a field: a field the focus only passes through
+    // meanwhile is neither checked nor stored, so two refused fields never send it to each
+    // other for ever.
+    bool Refusing = false;
 };
 
 extern TFPROFINET_Network_Access* FPROFINET_Network_Access;

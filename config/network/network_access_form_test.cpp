@@ -153,6 +153,30 @@ TEST_F(NetworkWindowTest, AddressesMustBeValidInTheMastersSubnetAndUnique) {
     });
 }
 
+// Leaving a refused address for a name that is refused too (a description's default name, a
+// file edited by hand): the address is refused once and keeps the focus, with no box for the
+// name that the focus only passed through.
+TEST_F(NetworkWindowTest, LeavingARefusedFieldForAnotherRefusedOneAsksOnce) {
+    open([&] {
+        addOwn();
+        device(0).FIPAddress = "192.168.0.40";
+        addOwn();
+        device(1).FNameOfStation = "Bad_Name";
+        device(1).FIPAddress = "before";
+        clickRow(2);
+        TEdit& address = *w().E_Dev_DevProp_IPAddress;
+        list().SetFocus();
+        address.SetFocus();
+        address.TextEditedNatively("192.168.0.40");
+        driver().reset();
+        w().E_Dev_DevProp_NameStation->SetFocus();
+        EXPECT_EQ(boxTexts(), QStringList{"IP Address is already used by Device # 0"});
+        EXPECT_TRUE(address.Focused());
+        EXPECT_EQ(device(1).FIPAddress, "before");
+        EXPECT_EQ(device(1).FNameOfStation, "Bad_Name");
+    });
+}
+
 TEST_F(NetworkWindowTest, TheSubnetComesFromTheGeneralParameters) {
     TParGen_Values values;
     const QString address[] = {"10", "1", "0", "1"};

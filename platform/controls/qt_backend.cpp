@@ -127,6 +127,19 @@ Qt::CursorShape cursorShape(TCursor c) {
     }
 }
 
+// A window made active again (a message box closing, say) gives the keyboard back to the
+// control that the program focused last in it, not to the widget the toolkit remembered: the
+// program may have moved the focus meanwhile, and that widget taking it would end an edit the
+// program has just sent the user back to.
+bool focusGivenBackToControl(QWidget& self, const QFocusEvent& e) {
+    if (e.reason() != Qt::ActiveWindowFocusReason) return false;
+    TWinControl* focused = FocusedControl();
+    QWidget* w = focused ? widgetOf(*focused) : nullptr;
+    if (!w || w == &self || w->window() != self.window() || !w->isVisible() || !w->isEnabled()) return false;
+    w->setFocus(Qt::ActiveWindowFocusReason);
+    return true;
+}
+
 // The native window of one windowed control: every event becomes a message to the control.
 class NativeWindow : public QWidget {
 public:
@@ -171,7 +184,8 @@ protected:
     void leaveEvent(QEvent*) override { DeliverMessage(control_, CM_MOUSELEAVE); }
     void keyPressEvent(QKeyEvent* e) override { deliverKeyDown(control_, e); }
     void keyReleaseEvent(QKeyEvent* e) override { deliverKeyUp(control_, e); }
-    void focusInEvent(QFocusEvent*) override {
+    void focusInEvent(QFocusEvent* e) override {
+        if (focusGivenBackToControl(*this, *e)) return;
         if (!control_.Focused()) control_.SetFocus();
     }
     void closeEvent(QCloseEvent* e) override {
@@ -237,6 +251,7 @@ protected:
         if (!deliverKeyUp(control_, e)) Widget::keyReleaseEvent(e);
     }
     void focusInEvent(QFocusEvent* e) override {
+        if (focusGivenBackToControl(*this, *e)) return;
         if (!control_.Focused()) control_.SetFocus();
         Widget::focusInEvent(e);
     }

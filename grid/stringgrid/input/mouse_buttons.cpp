@@ -141,9 +141,10 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
 
     // The press on a check box or radio button toggles it without OnClickCell.
     const bool radio = HasRadioButton(realCol, row);
-    // Only a box or button asks whether its cell may be edited.
+    // Only a box or button asks whether its cell may be edited. Editing switched off only
+    // because the current cell is read-only still lets another cell's box take the press.
     auto boxActive = [&] {
-        bool editable = (Options() & goEditing) || mouse.RangeSelectAndEdit;
+        bool editable = (Options() & goEditing) || mouse.RangeSelectAndEdit || p->FEditDisable;
         CanEditCell(realCol, row, editable);
         return editable || p->ControlLook->CheckAlwaysActive || (col == 0 && mouse.HotmailRowSelect());
     };

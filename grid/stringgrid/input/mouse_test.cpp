@@ -72,6 +72,19 @@ TEST_F(GridMouse, ACheckBoxTogglesOnAPressWhereItMayBeEdited) {
     EXPECT_FALSE(state);
 }
 
+// Leaving a read-only cell for a check box: the first press toggles it, as any press does.
+TEST_F(GridMouse, ACheckBoxTogglesOnTheFirstPressComingFromAReadOnlyCell) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddCheckBox(2, 3, false, false);
+    grid->SetReadOnly(1, 3, true);
+    clickCell(1, 3);
+    clickCell(2, 3);
+    bool state = false;
+    grid->GetCheckBoxState(2, 3, state);
+    EXPECT_TRUE(state);
+    EXPECT_EQ(cell(), "2,3");
+}
+
 TEST_F(GridMouse, ARadioButtonPressChecksItAlone) {
     grid->SetOptions(grid->Options() | goEditing);
     grid->AddRadioButtonColumn(2);
