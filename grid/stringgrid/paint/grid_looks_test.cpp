@@ -109,11 +109,14 @@ TEST_F(GridLooks, TheCustomLookKeepsTheUsersColours) {
     grid->SetLook(glStandard);
     grid->SetDUDGradientFrom(0x00C000);
     grid->SetSelectionColor(0x123456);
+    grid->SortSettings().SetHeaderColor(0x00A0FF);
     grid->SetLook(glCustom);
     EXPECT_EQ(grid->DUDGradientFrom(), 0x00C000);
     EXPECT_EQ(grid->SelectionColor(), 0x123456);
+    EXPECT_EQ(grid->SortSettings().HeaderColor(), 0x00A0FF);
     grid->SetLook(glXP);
     EXPECT_EQ(grid->DUDGradientFrom(), clWhite) << "other looks overwrite the fixed gradient";
+    EXPECT_EQ(grid->SortSettings().HeaderColor(), clNone) << "and the sorted header's colour";
 }
 
 TEST_F(GridLooks, StylesTakeTheirLookAndSelectionStyle) {
