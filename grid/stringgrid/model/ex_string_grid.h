@@ -1039,6 +1039,8 @@ protected:
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
+    // OnColumnSize and OnRowSize may refuse a sizing that a press on a header border starts.
+    void CalcSizingState(int X, int Y, TGridState& State) override;
 
     // Closes the open edit: the text editor or the control commits its value, then the current
     // cell is validated through SelectCell.

@@ -127,7 +127,14 @@ void TExStringGrid::SetAutoSize(bool Value) {
 }
 
 bool TExStringGrid::AutoThemeAdapt() const { return p->AutoThemeAdapt; }
-void TExStringGrid::SetAutoThemeAdapt(bool Value) { p->AutoThemeAdapt = Value; }
+void TExStringGrid::SetAutoThemeAdapt(bool Value) {
+    if (Value == p->AutoThemeAdapt) return;
+    p->AutoThemeAdapt = Value;
+    p->SearchFooter->SetAutoThemeAdapt(Value);
+    if (!Value) return;
+    AdaptToOfficeTheme();
+    TBaseGrid::Invalidate();
+}
 TColor TExStringGrid::BorderColor() const { return p->BorderColor; }
 void TExStringGrid::SetBorderColor(TColor Value) { setAndRepaint(p->BorderColor, Value); }
 TAlignment TExStringGrid::DefaultAlignment() const { return p->DefaultAlignment; }

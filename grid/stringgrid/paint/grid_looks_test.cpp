@@ -215,8 +215,8 @@ TEST_F(GridLooks, AdaptingToAnUnchangedOfficeThemeKeepsTheUsersColours) {
     grid->AdaptToOfficeTheme();
     EXPECT_EQ(grid->DUDGradientFrom(), clWhite) << "off without AutoThemeAdapt";
     grid->SetAutoThemeAdapt(true);
-    grid->AdaptToOfficeTheme();
-    EXPECT_EQ(grid->DUDGradientFrom(), 0xCFF0EA);
+    EXPECT_EQ(grid->DUDGradientFrom(), 0xCFF0EA) << "switching it on adapts at once";
+    EXPECT_TRUE(grid->SearchFooter().AutoThemeAdapt());
     grid->SetSelectionColor(0x123456);
     grid->AdaptToOfficeTheme();
     EXPECT_EQ(grid->SelectionColor(), 0x123456);
