@@ -642,6 +642,14 @@ public:
     void SetAutoSize(bool Value);
     bool AutoThemeAdapt() const;
     void SetAutoThemeAdapt(bool Value);
+    // Spreadsheet use and the arrows shown while a column or row is moved: their writes do more
+    // than store a value.
+    bool SpreadSheet() const;
+    // On: the range selection with its rectangle and resizer, smart pasting, editing of ranges.
+    void SetSpreadSheet(bool Value);
+    // The colour of the four arrows (read from the up arrow).
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor Value);
     TColor BorderColor() const;
     void SetBorderColor(TColor Value);
     TAlignment DefaultAlignment() const;

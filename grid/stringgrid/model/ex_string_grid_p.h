@@ -236,6 +236,7 @@ public:
     TColor ActiveCellColorTo = clNone;
     bool AutoSize = false;
     bool AutoThemeAdapt = false;
+    bool SpreadSheet = false;
     TColor BorderColor = 0xB99D7F;
     TAlignment DefaultAlignment = taLeftJustify;
     bool Flat = false;

@@ -135,6 +135,23 @@ void TExStringGrid::SetAutoThemeAdapt(bool Value) {
     AdaptToOfficeTheme();
     TBaseGrid::Invalidate();
 }
+bool TExStringGrid::SpreadSheet() const { return p->SpreadSheet; }
+// Switching it off leaves the options it switched on: they may have been chosen on their own.
+void TExStringGrid::SetSpreadSheet(bool Value) {
+    p->SpreadSheet = Value;
+    if (!Value) return;
+    SetSelectionRectangle(true);
+    SetSelectionResizer(true);
+    Navigation().AllowSmartClipboard = true;
+    MouseActions().RangeSelectAndEdit = true;
+    SetOptions(Options() | goRangeSelect | goEditing);
+}
+
+TColor TExStringGrid::ArrowColor() const { return p->ArwU->Color(); }
+void TExStringGrid::SetArrowColor(TColor Value) {
+    for (TArrowWindow* arrow : {p->ArwU, p->ArwD, p->ArwL, p->ArwR}) arrow->SetColor(Value);
+}
+
 TColor TExStringGrid::BorderColor() const { return p->BorderColor; }
 void TExStringGrid::SetBorderColor(TColor Value) { setAndRepaint(p->BorderColor, Value); }
 TAlignment TExStringGrid::DefaultAlignment() const { return p->DefaultAlignment; }

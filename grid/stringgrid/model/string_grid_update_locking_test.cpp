@@ -70,6 +70,27 @@ TEST_F(UpdateLocking, ANotifierRegisteredTwiceIsToldOnce) {
     EXPECT_EQ(counter.calls, 1);
 }
 
+TEST_F(UpdateLocking, SpreadSheetUseSwitchesOnRangesAndOffLeavesThem) {
+    grid->SetOptions(grid->Options() & ~(goRangeSelect | goEditing));
+    grid->SetSpreadSheet(true);
+    EXPECT_TRUE(grid->SpreadSheet());
+    EXPECT_TRUE(grid->SelectionRectangle());
+    EXPECT_TRUE(grid->SelectionResizer());
+    EXPECT_TRUE(grid->Navigation().AllowSmartClipboard);
+    EXPECT_TRUE(grid->MouseActions().RangeSelectAndEdit);
+    EXPECT_EQ(grid->Options() & (goRangeSelect | goEditing), goRangeSelect | goEditing);
+    grid->SetSpreadSheet(false);
+    EXPECT_FALSE(grid->SpreadSheet());
+    EXPECT_TRUE(grid->Options() & goEditing);
+}
+
+TEST_F(UpdateLocking, TheArrowColourIsThatOfAllFourArrows) {
+    grid->SetArrowColor(clRed);
+    EXPECT_EQ(grid->ArrowColor(), clRed);
+    const auto& d = grid->Private();
+    for (const TArrowWindow* arrow : {d.ArwU, d.ArwD, d.ArwL, d.ArwR}) EXPECT_EQ(arrow->Color(), clRed);
+}
+
 TEST_F(UpdateLocking, SizingPositionsLieNearTheEdgesOfTheHeaderCells) {
     grid->SetOptions(grid->Options() | goColSizing);
     const TRect header = grid->CellRect(2, 0);
