@@ -1050,6 +1050,15 @@ protected:
     // OnColumnSize and OnRowSize may refuse a sizing that a press on a header border starts.
     void CalcSizingState(int X, int Y, TGridState& State) override;
 
+public:
+    // With DragScrollOptions.Active, a drag held near an edge scrolls the grid towards it: first
+    // after the initial delay, then once per repeat delay.
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+
+protected:
+    void DragScrollTimer(TObject* Sender);
+    void stopDragScroll();
+
     // Closes the open edit: the text editor or the control commits its value, then the current
     // cell is validated through SelectCell.
     void HideInplaceEdit();
