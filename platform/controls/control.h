@@ -16,6 +16,7 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = uint8_t;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
@@ -135,6 +136,10 @@ public:
     bool MouseInControl() const { return mouseInControl_; }
     // The control holds the mouse capture (the left button went down on it and is held).
     bool MouseCapture() const;
+
+    // Told while something dragged from Source enters, moves over or leaves the control at
+    // (X, Y); Accept says whether it may be dropped here. Nothing is accepted by default.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {}
 
 protected:
     virtual void Click();

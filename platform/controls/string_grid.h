@@ -260,6 +260,9 @@ protected:
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
     virtual void SizeChanged(int OldColCount, int OldRowCount) {}
+    // Asked when a press at (X, Y) would start sizing a column or row (State gsColSizing or
+    // gsRowSizing); State set to gsNormal refuses it, and the press may then move or select.
+    virtual void CalcSizingState(int X, int Y, TGridState& State) {}
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     // Whether the editor may open now: goEditing without goRowSelect, and the grid focused or

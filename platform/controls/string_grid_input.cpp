@@ -113,7 +113,10 @@ bool TStringGrid::startSizingOrMoving(int X, int Y) {
         if (!grabbedFrom(columns) || !(d->Options & (columns ? goColSizing : goRowSizing))) continue;
         const int i = sizingLineAt(columns, columns ? X : Y);
         if (i < 0) continue;
-        d->State = columns ? gsColSizing : gsRowSizing;
+        TGridState state = columns ? gsColSizing : gsRowSizing;
+        CalcSizingState(X, Y, state);
+        if (state == gsNormal) break;
+        d->State = state;
         d->DragIndex = i;
         d->DragStart = (columns ? colLayout() : rowLayout()).Position(i);
         return true;

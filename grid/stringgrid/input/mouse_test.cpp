@@ -150,7 +150,8 @@ TEST_F(HeaderSorting, DoubleClickOnAHeaderBorderFitsTheColumnWithoutSorting) {
     const TRect h = grid->CellRect(2, 0);
     doubleClick(h.Right, 10);
     EXPECT_GT(grid->ColWidths(2), 60);
-    EXPECT_EQ(log.filter("Size"), (QStringList{"Size 2", "EndSize 2"}));
+    // The press asks whether it may size, the double click whether it may fit.
+    EXPECT_EQ(log.filter("Size"), (QStringList{"Size 2", "Size 2", "EndSize 2"}));
     EXPECT_TRUE(log.filter("Sort").isEmpty());
 
     log.clear();
@@ -276,6 +277,22 @@ TEST_F(GridDrags, DraggingARowBorderInTheFixedColumnSizesTheRow) {
     const TRect r = grid->CellRect(0, 3);
     drag(20, r.Bottom, 20, r.Bottom + 15);
     EXPECT_EQ(grid->RowHeights(3), 35);
+}
+
+TEST_F(GridDrags, TheSizeEventsMayRefuseASizingByTheBorder) {
+    grid->SetOptions(grid->Options() | goColSizing | goRowSizing);
+    QList<int> asked;
+    grid->OnColumnSize = [&](TObject*, int ACol, bool& Allow) { asked << ACol; Allow = ACol != 2; };
+    grid->OnRowSize = [&](TObject*, int ARow, bool& Allow) { asked << -ARow; Allow = false; };
+    const TRect h2 = grid->CellRect(2, 0), h3 = grid->CellRect(3, 0), r3 = grid->CellRect(0, 3);
+    drag(h2.Right, 10, h2.Right + 40, 10);
+    EXPECT_EQ(grid->ColWidths(2), 60);
+    drag(h3.Right, 10, h3.Right + 40, 10);
+    EXPECT_EQ(grid->ColWidths(3), 100);
+    drag(20, r3.Bottom, 20, r3.Bottom + 15);
+    EXPECT_EQ(grid->RowHeights(3), 20);
+    EXPECT_EQ(asked.mid(0, 2), (QList<int>{2, 3}));
+    EXPECT_TRUE(asked.contains(-3));
 }
 
 TEST_F(GridDrags, DraggingAHeaderMovesTheColumnAndTheSortFollows) {

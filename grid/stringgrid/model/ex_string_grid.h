@@ -642,6 +642,14 @@ public:
     void SetAutoSize(bool Value);
     bool AutoThemeAdapt() const;
     void SetAutoThemeAdapt(bool Value);
+    // Spreadsheet use and the arrows shown while a column or row is moved: their writes do more
+    // than store a value.
+    bool SpreadSheet() const;
+    // On: the range selection with its rectangle and resizer, smart pasting, editing of ranges.
+    void SetSpreadSheet(bool Value);
+    // The colour of the four arrows (read from the up arrow).
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor Value);
     TColor BorderColor() const;
     void SetBorderColor(TColor Value);
     TAlignment DefaultAlignment() const;
@@ -1045,6 +1053,17 @@ protected:
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
+    // OnColumnSize and OnRowSize may refuse a sizing that a press on a header border starts.
+    void CalcSizingState(int X, int Y, TGridState& State) override;
+
+public:
+    // With DragScrollOptions.Active, a drag held near an edge scrolls the grid towards it: first
+    // after the initial delay, then once per repeat delay.
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+
+protected:
+    void DragScrollTimer(TObject* Sender);
+    void stopDragScroll();
 
     // Closes the open edit: the text editor or the control commits its value, then the current
     // cell is validated through SelectCell.

@@ -39,6 +39,7 @@ class THTMLHintWindow;
 class THeaderDragButton;
 class TScrollBar;
 class TScrollHintWindow;
+class TTimer;
 
 // A grid being destroyed stops its focus frame from following window moves.
 void ForgetFocusGrid(const TExStringGrid* Grid);
@@ -236,6 +237,10 @@ public:
     TColor ActiveCellColorTo = clNone;
     bool AutoSize = false;
     bool AutoThemeAdapt = false;
+    bool SpreadSheet = false;
+    // A drag near an edge: the timer that scrolls (owned by the grid), and towards where.
+    TTimer* FDragTmr = nullptr;
+    TDragScrollDirection FDragScrollDirection = 0;
     TColor BorderColor = 0xB99D7F;
     TAlignment DefaultAlignment = taLeftJustify;
     bool Flat = false;

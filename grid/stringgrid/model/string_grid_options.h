@@ -98,12 +98,10 @@ struct TExStringGridOptions {
     bool NoImageAndText = false;
     bool ClearTextOnly = false;
     QString IncrSearchText;
-    bool SpreadSheet = false;
     bool PrinterDriverFix = false;
     bool Modified = false;
     bool ExcelClipboardFormat = false;
     int PreviewPage = 0;
-    TColor ArrowColor = clNone;
     bool QuoteEmptyCells = true;
     bool AlwaysQuotes = false;
     TColor SelectionRectangleColor = clBlack;

@@ -128,10 +128,31 @@ void TExStringGrid::SetAutoSize(bool Value) {
 
 bool TExStringGrid::AutoThemeAdapt() const { return p->AutoThemeAdapt; }
 void TExStringGrid::SetAutoThemeAdapt(bool Value) {
-    if (p->AutoThemeAdapt == Value) return;
+    if (Value == p->AutoThemeAdapt) return;
     p->AutoThemeAdapt = Value;
+    p->SearchFooter->SetAutoThemeAdapt(Value);
     WatchOfficeTheme();
+    if (!Value) return;
+    AdaptToOfficeTheme();
+    TBaseGrid::Invalidate();
 }
+bool TExStringGrid::SpreadSheet() const { return p->SpreadSheet; }
+// Switching it off leaves the options it switched on: they may have been chosen on their own.
+void TExStringGrid::SetSpreadSheet(bool Value) {
+    p->SpreadSheet = Value;
+    if (!Value) return;
+    SetSelectionRectangle(true);
+    SetSelectionResizer(true);
+    Navigation().AllowSmartClipboard = true;
+    MouseActions().RangeSelectAndEdit = true;
+    SetOptions(Options() | goRangeSelect | goEditing);
+}
+
+TColor TExStringGrid::ArrowColor() const { return p->ArwU->Color(); }
+void TExStringGrid::SetArrowColor(TColor Value) {
+    for (TArrowWindow* arrow : {p->ArwU, p->ArwD, p->ArwL, p->ArwR}) arrow->SetColor(Value);
+}
+
 TColor TExStringGrid::BorderColor() const { return p->BorderColor; }
 void TExStringGrid::SetBorderColor(TColor Value) { setAndRepaint(p->BorderColor, Value); }
 TAlignment TExStringGrid::DefaultAlignment() const { return p->DefaultAlignment; }

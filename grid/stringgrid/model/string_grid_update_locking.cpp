@@ -92,6 +92,22 @@ void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
     if (p->ColumnSize->Stretch) StretchColumn(p->ColumnSize->StretchColumn);
 }
 
+void TExStringGrid::CalcSizingState(int X, int Y, TGridState& State) {
+    int col = -1, row = -1;
+    MouseToCell(X - 6, Y, col, row);
+    if (OnColumnSize && row >= 0 && row < FixedRows() && col >= 0) {
+        bool allow = true;
+        OnColumnSize(this, col, allow);
+        if (!allow) State = gsNormal;
+    }
+    MouseToCell(X, Y - 6, col, row);
+    if (OnRowSize && col >= 0 && col < FixedCols() && row >= 0) {
+        bool allow = true;
+        OnRowSize(this, row, allow);
+        if (!allow) State = gsNormal;
+    }
+}
+
 void TExStringGrid::ColWidthsChanged() {
     if (p->ColchgFlg && p->ColumnSize->Stretch) StretchColumn(p->ColumnSize->StretchColumn);
     const int sized = p->Colclicked;

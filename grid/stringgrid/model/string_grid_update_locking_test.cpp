@@ -1,6 +1,7 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "platform/controls/invalidation_recorder.h"
 #include "platform/core/exception.h"
+#include "platform/testkit/testkit.h"
 
 namespace {
 
@@ -68,6 +69,70 @@ TEST_F(UpdateLocking, ANotifierRegisteredTwiceIsToldOnce) {
     grid->UnRegisterNotifier(&counter);
     grid->CellsChanged(TRect{0, 0, 1, 1});
     EXPECT_EQ(counter.calls, 1);
+}
+
+TEST_F(UpdateLocking, SpreadSheetUseSwitchesOnRangesAndOffLeavesThem) {
+    grid->SetOptions(grid->Options() & ~(goRangeSelect | goEditing));
+    grid->SetSpreadSheet(true);
+    EXPECT_TRUE(grid->SpreadSheet());
+    EXPECT_TRUE(grid->SelectionRectangle());
+    EXPECT_TRUE(grid->SelectionResizer());
+    EXPECT_TRUE(grid->Navigation().AllowSmartClipboard);
+    EXPECT_TRUE(grid->MouseActions().RangeSelectAndEdit);
+    EXPECT_EQ(grid->Options() & (goRangeSelect | goEditing), goRangeSelect | goEditing);
+    grid->SetSpreadSheet(false);
+    EXPECT_FALSE(grid->SpreadSheet());
+    EXPECT_TRUE(grid->Options() & goEditing);
+}
+
+TEST_F(UpdateLocking, TheArrowColourIsThatOfAllFourArrows) {
+    grid->SetArrowColor(clRed);
+    EXPECT_EQ(grid->ArrowColor(), clRed);
+    const auto& d = grid->Private();
+    for (const TArrowWindow* arrow : {d.ArwU, d.ArwD, d.ArwL, d.ArwR}) EXPECT_EQ(arrow->Color(), clRed);
+}
+
+TEST_F(UpdateLocking, ADragHeldNearTheTopScrollsUpOneRowPerRepeatDelay) {
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetRowCount(100);
+    grid->SetTopRow(4);
+    TDragScrollOptions& options = grid->DragScrollOptions();
+    options.InitialDelay = 100;
+    options.RepeatDelay = 50;
+    bool accept = false;
+    grid->DragOver(nullptr, 200, 100, dsDragEnter, accept);  // in the middle: nothing
+    advance(200);
+    EXPECT_EQ(grid->TopRow(), 4);
+    grid->DragOver(nullptr, 200, 10, dsDragMove, accept);
+    advance(200);
+    EXPECT_EQ(grid->TopRow(), 4) << "off without Active";
+
+    options.Active = true;
+    grid->DragOver(nullptr, 200, 10, dsDragMove, accept);
+    advance(99);
+    EXPECT_EQ(grid->TopRow(), 4);
+    advance(1);
+    EXPECT_EQ(grid->TopRow(), 3);
+    advance(50);
+    EXPECT_EQ(grid->TopRow(), 2);
+    advance(200);
+    EXPECT_EQ(grid->TopRow(), grid->FixedRows()) << "up to the first normal row";
+
+    int asked = 0;
+    grid->OnDragScroll = [&](TObject*, int, int, TDragScrollDirection& Direction, bool& CanScroll) {
+        ++asked;
+        CanScroll = Direction == dsdDown;
+    };
+    grid->DragOver(nullptr, 200, 10, dsDragMove, accept);
+    advance(200);
+    EXPECT_GT(asked, 0);
+    EXPECT_EQ(grid->TopRow(), grid->FixedRows()) << "the event refused";
+    grid->DragOver(nullptr, 200, 195, dsDragMove, accept);
+    advance(150);
+    EXPECT_EQ(grid->TopRow(), grid->FixedRows() + 2) << "down after 100 and 150";
+    grid->DragOver(nullptr, 200, 195, dsDragLeave, accept);
+    advance(500);
+    EXPECT_EQ(grid->TopRow(), grid->FixedRows() + 2) << "a drag that left stops";
 }
 
 TEST_F(UpdateLocking, SizingPositionsLieNearTheEdgesOfTheHeaderCells) {

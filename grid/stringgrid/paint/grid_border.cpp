@@ -67,4 +67,6 @@ void TExStringGrid::WndProc(TMessage& Message) {
     TBaseGrid::WndProc(Message);
     SyncRowAfterMessage(row);
     if (Message.Msg == WM_NCPAINT && Message.LParam) PaintBorder(*reinterpret_cast<TCanvas*>(Message.LParam));
+    // The footer strip takes the grid's colour.
+    if (Message.Msg == CM_COLORCHANGED && FloatingFooter().Visible) FloatingFooter().Invalidate();
 }

@@ -50,6 +50,7 @@ void TExStringGrid::SetLook(TGridLook Value) {
         SetDUDGradientTo(clNone);
         SetDUDGradientMirrorFrom(clNone);
         SetDUDGradientMirrorTo(clNone);
+        SortSettings().SetHeaderColor(clNone);
     }
     if (const auto named = styleOfLook(Value)) {
         SetStyle(named->Grid);

@@ -112,11 +112,14 @@ TEST_F(GridLooks, TheCustomLookKeepsTheUsersColours) {
     grid->SetLook(glStandard);
     grid->SetDUDGradientFrom(0x00C000);
     grid->SetSelectionColor(0x123456);
+    grid->SortSettings().SetHeaderColor(0x00A0FF);
     grid->SetLook(glCustom);
     EXPECT_EQ(grid->DUDGradientFrom(), 0x00C000);
     EXPECT_EQ(grid->SelectionColor(), 0x123456);
+    EXPECT_EQ(grid->SortSettings().HeaderColor(), 0x00A0FF);
     grid->SetLook(glXP);
     EXPECT_EQ(grid->DUDGradientFrom(), clWhite) << "other looks overwrite the fixed gradient";
+    EXPECT_EQ(grid->SortSettings().HeaderColor(), clNone) << "and the sorted header's colour";
 }
 
 TEST_F(GridLooks, StylesTakeTheirLookAndSelectionStyle) {
@@ -215,8 +218,8 @@ TEST_F(GridLooks, AdaptingToAnUnchangedOfficeThemeKeepsTheUsersColours) {
     grid->AdaptToOfficeTheme();
     EXPECT_EQ(grid->DUDGradientFrom(), clWhite) << "off without AutoThemeAdapt";
     grid->SetAutoThemeAdapt(true);
-    grid->AdaptToOfficeTheme();
-    EXPECT_EQ(grid->DUDGradientFrom(), 0xCFF0EA);
+    EXPECT_EQ(grid->DUDGradientFrom(), 0xCFF0EA) << "switching it on adapts at once";
+    EXPECT_TRUE(grid->SearchFooter().AutoThemeAdapt());
     grid->SetSelectionColor(0x123456);
     grid->AdaptToOfficeTheme();
     EXPECT_EQ(grid->SelectionColor(), 0x123456);

@@ -3,6 +3,7 @@
 #include "grid/foundation/style_interfaces.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/controls/date_time_picker.h"
+#include "platform/controls/invalidation_recorder.h"
 #include "platform/controls/tool_tip_notes.h"
 #include "platform/graphics/canvas.h"
 #include "platform/testkit/testkit.h"
@@ -268,6 +269,17 @@ TEST_F(Balloons, NothingIsAnsweredWhenBalloonsAreOffOrNoCellIsUnderTheMouse) {
     g->Perform(WM_NOTIFY, 0, reinterpret_cast<intptr_t>(&outside));
     EXPECT_EQ(outside.Text, "");
     EXPECT_EQ(outside.MaxWidth, -1);
+}
+
+TEST_F(GridChrome, AColourChangeRepaintsTheFooterStrip) {
+    auto repaintsOfAColourChange = [this](TColor color) {
+        TInvalidationRecorder recorder;
+        grid->SetColor(color);
+        return recorder.Rects.size();
+    };
+    const size_t withoutFooter = repaintsOfAColourChange(clYellow);
+    grid->FloatingFooter().SetVisible(true);
+    EXPECT_EQ(repaintsOfAColourChange(clAqua), withoutFooter + 1);
 }
 
 TEST_F(GridChrome, APickedDateReachesTheEventWithTheCurrentCellAndNoDateIsZero) {
