@@ -1100,13 +1100,16 @@ protected:
     void reportSelection();
     bool homeEndKey(uint16_t key, TShiftState shift);
     bool skipFixedCells(uint16_t key);
+    bool clipboardKey(uint16_t key, TShiftState shift);
+    void hoverRowTo(int ARow);
     void insertRowByKey();
     bool deleteRowByKey();
     void selectAllByKey();
     bool tabStep(bool Backward, bool& Again);
     void tabToNextRow(int ARow);
     void tabPastLastRow();
-    void headerClickSort(int ACol, int ARow, int X);
+    void headerClickSort(int ACol, int ARow, int X, TShiftState Shift);
+    void sortOnIndexes(int RealCol, bool AddKey);
     bool fitColumnOnDblClick(int ACol);
     bool filterButtonRelease(int X, int Y);
     // A press on the headers that selects whole rows, columns or all; the drag that extends it.
