@@ -17,6 +17,11 @@ protected:
         mouseMessage(*grid, WM_LBUTTONDBLCLK, X, Y, MK_LBUTTON);
         mouseMessage(*grid, WM_LBUTTONUP, X, Y);
     }
+    void ctrlClick(int ACol, int ARow) {
+        const TPoint p = middle(ACol, ARow);
+        mouseMessage(*grid, WM_LBUTTONDOWN, p.X, p.Y, MK_LBUTTON | MK_CONTROL);
+        mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y, MK_CONTROL);
+    }
     void rightClick(int X, int Y) {
         mouseMessage(*grid, WM_RBUTTONDOWN, X, Y, MK_RBUTTON);
         mouseMessage(*grid, WM_RBUTTONUP, X, Y);
@@ -129,6 +134,37 @@ TEST_F(HeaderSorting, ClicksThatDoNotSort) {
     EXPECT_EQ(grid->Cells(1, 1), "c") << "two rows never sort";
 }
 
+TEST_F(HeaderSorting, IndexSortingAddsColumnsWithItsKeyAndFlipsTheOnlyOne) {
+    const char* second[] = {"2", "1", "2", "1", "2", "1", "2"};
+    for (int r = 1; r < 8; ++r) grid->SetCells(2, r, second[r - 1]);
+    grid->SortSettings().IndexShow = true;
+    auto headerClick = [&](int ACol, intptr_t keys) {
+        const TPoint at = middle(ACol, 0);
+        mouseMessage(*grid, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON | keys);
+        mouseMessage(*grid, WM_LBUTTONUP, at.X, at.Y, keys);
+    };
+    QStringList rows;
+    auto table = [&] {
+        rows.clear();
+        for (int r = 1; r < 8; ++r) rows << grid->Cells(2, r) + grid->Cells(1, r);
+        return rows.join(' ');
+    };
+    headerClick(2, 0);
+    EXPECT_EQ(grid->SortIndexes().SaveToString(), "u2");
+    headerClick(1, MK_SHIFT);
+    EXPECT_EQ(table(), "1a 1b 1e 2c 2d 2f 2g");
+    headerClick(1, MK_SHIFT);
+    EXPECT_EQ(table(), "1e 1b 1a 2g 2f 2d 2c");
+    EXPECT_EQ(grid->SortSettings().Column, 2);
+    // A plain click leaves the clicked column alone in the list; a second one flips it.
+    headerClick(1, 0);
+    EXPECT_EQ(grid->SortIndexes().SaveToString(), "u1");
+    headerClick(1, 0);
+    EXPECT_EQ(grid->SortIndexes().SaveToString(), "d1");
+    EXPECT_EQ(column1(), "g f e d c b a");
+    EXPECT_EQ(grid->SortSettings().Column, 1);
+}
+
 TEST_F(HeaderSorting, DoubleClickOnAHeaderBorderFitsTheColumnWithoutSorting) {
     grid->SetOptions(grid->Options() | goColSizing);
     grid->SetCells(2, 3, "a text far wider than sixty pixels");
@@ -200,6 +236,23 @@ TEST_F(GridMouse, HoveredFixedCellsFollowThePointerAndClearOnLeaving) {
     EXPECT_EQ(grid->Private().FHoverFixedY, 0);
     grid->Perform(CM_MOUSELEAVE);
     EXPECT_EQ(grid->Private().FHoverFixedX, -1);
+}
+
+TEST_F(GridMouse, TheRowUnderThePointerTakesTheHoverColourUntilThePointerLeaves) {
+    grid->HoverRow = true;
+    grid->HoverRowColor = clRed;
+    auto redAt = [&](int ARow) {
+        const TRect r = grid->CellRect(3, ARow);
+        return renderToImage(*grid).pixelColor(r.Left + 3, r.Top + 3) == QColor(Qt::red);
+    };
+    const TPoint over3 = middle(2, 3), over5 = middle(4, 5);
+    mouseMove(*grid, over3.X, over3.Y);
+    EXPECT_TRUE(redAt(3));
+    mouseMove(*grid, over5.X, over5.Y);
+    EXPECT_FALSE(redAt(3));
+    EXPECT_TRUE(redAt(5));
+    grid->Perform(CM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(redAt(5));
 }
 
 TEST_F(GridMouse, CellHintsComeFromOnGridHintBelowTheCell) {
@@ -341,16 +394,11 @@ TEST_F(GridMouse, DirectEditAndEditOnDoubleClickOnlyOpenTheEditor) {
 TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
     grid->MouseActions().SetDisjunctRowSelect(true);
     grid->SetOptions(grid->Options() | goRowSelect);
-    auto ctrlClick = [&](int ARow) {
-        const TPoint p = middle(2, ARow);
-        mouseMessage(*grid, WM_LBUTTONDOWN, p.X, p.Y, MK_LBUTTON | MK_CONTROL);
-        mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y, MK_CONTROL);
-    };
     clickCell(2, 2);
-    ctrlClick(4);
+    ctrlClick(2, 4);
     EXPECT_TRUE(grid->RowSelect(2));
     EXPECT_TRUE(grid->RowSelect(4));
-    ctrlClick(4);
+    ctrlClick(2, 4);
     EXPECT_FALSE(grid->RowSelect(4));
     clickCell(2, 6);
     EXPECT_FALSE(grid->RowSelect(2));
@@ -360,6 +408,20 @@ TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
 }  // namespace
 
 namespace {
+
+TEST_F(GridMouse, DisjunctColumnsAreMarkedAndUnmarkedWithCtrl) {
+    grid->MouseActions().SetDisjunctColSelect(true);
+    clickCell(2, 3);
+    EXPECT_TRUE(grid->ColSelect(2));
+    ctrlClick(4, 3);
+    EXPECT_TRUE(grid->ColSelect(2));
+    EXPECT_TRUE(grid->ColSelect(4));
+    ctrlClick(4, 3);
+    EXPECT_FALSE(grid->ColSelect(4));
+    clickCell(5, 3);
+    EXPECT_FALSE(grid->ColSelect(2));
+    EXPECT_TRUE(grid->ColSelect(5));
+}
 
 TEST_F(GridDrags, HeadersSelectWholeRowsColumnsOrAll) {
     auto selection = [&] {
