@@ -745,6 +745,10 @@ public:
     void DrawRichTextCell(int ACol, int ARow, TRect R, TCanvas& ACanvas);
     // The hidden rich edit that renders and converts rich-text cells, made on first use.
     TRichEdit* RichEdit();
+    // Rich text between a cell and a rich edit control: the cell holds the control's rich text.
+    void CellToRich(int Col, int Row, TRichEdit& Richeditor);
+    void RichToCell(int Col, int Row, TRichEdit& Richeditor);
+    QString RichToString(TRichEdit& Richeditor);
     // The glowing frame around R (client coordinates), 4 pixels wide outside it.
     void ShowFocusWindow(TRect R);
     void MoveFocusWindow();
