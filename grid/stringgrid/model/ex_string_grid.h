@@ -1106,6 +1106,8 @@ protected:
     bool skipFixedCells(uint16_t key);
     bool clipboardKey(uint16_t key, TShiftState shift);
     void hoverRowTo(int ARow);
+    TGridRect normalisedSelection();
+    void disjunctCellsByKey(uint16_t Key, TShiftState Shift, TGridRect Before);
     void insertRowByKey();
     bool deleteRowByKey();
     void selectAllByKey();
