@@ -104,6 +104,13 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         if (mouse.MoveRowOnNodeClick) SetRow(row);
         return;
     }
+    if (IsRadio(realCol, row) && (IsEditable(col, row) || p->ControlLook->RadioAlwaysActive)) {
+        HideInplaceEdit();
+        const TRect cell = CellRect(baseCol, baseRow);
+        RadioGroupClick(realCol, row, X - cell.Left, Y - cell.Top);
+        if (CanFocus()) SetFocus();
+        return;
+    }
     if (col == 0 && row >= FixedRows() && NumNodes() > 0 && !mouse.RowSelect && !(Options() & goRowSizing)) {
         OnMouseDown(this, mbLeft, shift, X, Y);
         OnClickCell(this, row, col);

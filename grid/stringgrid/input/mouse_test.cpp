@@ -2,6 +2,8 @@
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/filter/drop_lists.h"
 #include "grid/stringgrid/model/cell_graphic.h"
+#include "platform/core/string_list.h"
+#include "platform/graphics/canvas.h"
 
 namespace {
 
@@ -87,6 +89,36 @@ TEST_F(GridMouse, ARadioButtonPressChecksItAlone) {
     EXPECT_EQ(clicked, 5);
     EXPECT_FALSE(grid->IsRadioButtonChecked(2, 4));
     EXPECT_TRUE(grid->IsRadioButtonChecked(2, 5));
+}
+
+TEST_F(GridMouse, AClickOnARadioGroupChoosesTheOptionUnderThePointer) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetRowHeights(3, 60);
+    grid->SetColWidths(2, 200);
+    for (TStringList* options : {grid->CreateRadio(2, 3, 0, 0), grid->CreateRadio(3, 4, 1, -1)})
+        for (const char* text : {"one", "two", "three"}) options->Add(text);
+    QStringList clicks;
+    grid->OnRadioClick = [&](TObject*, int ACol, int ARow, int AIdx) {
+        clicks << QStringLiteral("%1,%2:%3").arg(ACol).arg(ARow).arg(AIdx);
+    };
+    // Options under each other take a line each, beside each other their text and button.
+    const int line = std::max(16, grid->Canvas().TextHeight("gh"));
+    const TRect down = grid->CellRect(2, 3);
+    click(*grid, down.Left + 5, down.Top + line * 2 + line / 2);
+    int idx = -1;
+    EXPECT_TRUE(grid->GetRadioIdx(2, 3, idx));
+    EXPECT_EQ(idx, 2);
+    EXPECT_EQ(cell(), "2,3");
+
+    const TRect across = grid->CellRect(3, 4);
+    click(*grid, across.Left + grid->Canvas().TextWidth("one") + 16 + 3, across.Top + 5);
+    EXPECT_EQ(grid->Cells(3, 4), "two");
+    EXPECT_EQ(clicks, (QStringList{"2,3:2", "3,4:1"}));
+    EXPECT_TRUE(log.filter("ClickCell").isEmpty());
+
+    grid->SetOptions(grid->Options() & ~goEditing);
+    click(*grid, down.Left + 5, down.Top + line / 2);
+    EXPECT_EQ(clicks.size(), 2) << "a group that may not be edited keeps its choice";
 }
 
 class HeaderSorting : public GridMouse {

@@ -1106,6 +1106,9 @@ protected:
     bool skipFixedCells(uint16_t key);
     bool clipboardKey(uint16_t key, TShiftState shift);
     void hoverRowTo(int ARow);
+    // Chooses the option of a cell's radio group under the click (offsets from the cell's
+    // top-left corner); ACol is a real column.
+    void RadioGroupClick(int ACol, int ARow, int OffsetX, int OffsetY);
     TGridRect normalisedSelection();
     void disjunctCellsByKey(uint16_t Key, TShiftState Shift, TGridRect Before);
     void insertRowByKey();
