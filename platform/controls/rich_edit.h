@@ -18,6 +18,10 @@ public:
     static QString RTFToPlainText(const QString& Rtf);
     // Loads rich text (its plain text, see above); the colour of all text returns to the font's.
     void LoadRTF(const QString& Rtf);
+    // Rich text of Text in 7-bit characters: line breaks become \par, tabs \tab, characters
+    // beyond ASCII \uN with "?" as their ANSI fallback. RTFToPlainText reads it back unchanged.
+    static QString PlainTextToRTF(const QString& Text);
+    QString SaveRTF() const { return PlainTextToRTF(Text()); }
     // Colours all text; clNone gives back the font's colour.
     void SetAllTextColor(TColor Value) { textColor_ = Value; }
     TColor AllTextColor() const { return textColor_; }

@@ -1,4 +1,4 @@
-// Reading rich text as its plain text.
+// Reading rich text as its plain text, and writing plain text as rich text.
 #include "platform/controls/rich_edit.h"
 
 #include <QStringList>
@@ -70,4 +70,18 @@ QString TRichEdit::RTFToPlainText(const QString& Rtf) {
     }
     while (out.endsWith('\n')) out.chop(1);
     return out;
+}
+
+QString TRichEdit::PlainTextToRTF(const QString& Text) {
+    QString out = QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs16 ");
+    for (const QChar c : Text) {
+        const char16_t u = c.unicode();
+        if (c == '\\' || c == '{' || c == '}') out += QString(QChar('\\')) + c;
+        else if (c == '\n') out += QStringLiteral("\\par ");
+        else if (c == '\t') out += QStringLiteral("\\tab ");
+        else if (c == '\r') continue;
+        else if (u < 0x80) out += c;
+        else out += QStringLiteral("\\u%1?").arg(int(int16_t(u)));
+    }
+    return out + QChar('}');
 }

@@ -221,6 +221,7 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
     }
 
     const int disjunctRow = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? DisplToRealRow(Row()) : Row();
+    if (nav.AllowClipboardShortCuts && clipboardKey(key, shift)) return;
     if (key == VK_INSERT && !ctrl && !shiftDown && !alt && nav.AllowInsertRow) {
         insertRowByKey();
     } else if (key == 'A' && ctrl && (Options() & (goRowSelect | goRangeSelect))) {
@@ -232,11 +233,18 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
             if (shiftDown) UpdateRowSelect(true);
             else SetRowSelect(disjunctRow, true);
         }
+        if (key >= VK_PRIOR && key <= VK_DOWN && mouse.DisjunctColSelect()) {
+            if (!shiftDown && !ctrl) ClearColSelect();
+            if (shiftDown) UpdateColSelect(true);
+            else SetColSelect(Col(), true);
+        }
         if (key == VK_SPACE && mouse.DisjunctRowSelect()) SetRowSelect(disjunctRow, !RowSelect(disjunctRow));
+        if (key == VK_SPACE && mouse.DisjunctColSelect()) SetColSelect(Col(), !ColSelect(Col()));
         if (key == VK_DELETE && !alt && nav.AllowDeleteRow && RowCount() - FixedFooters() - FixedRows() >= 1) {
             if (!deleteRowByKey()) return;
         }
         if (editKey) SaveCellState(RealCol(), Row());
+        if (key == VK_F2) DoF2Key();
     }
     if (Selection() != p->FMoveSelection) reportSelection();
 }
@@ -245,6 +253,20 @@ void TExStringGrid::reportSelection() {
     const TGridRect s = Selection();
     DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     p->FMoveSelection = s;
+}
+
+// The clipboard keys: cut, paste and copy, each asked of its event first; true when the key was
+// one of them, which ends the key's handling (Shift+Delete cuts and never deletes the row).
+bool TExStringGrid::clipboardKey(uint16_t key, TShiftState shift) {
+    const bool ctrl = shift & ssCtrl, shiftDown = shift & ssShift;
+    TClipboardEvent* event = nullptr;
+    if ((ctrl && key == 'X') || (shiftDown && key == VK_DELETE)) event = &OnClipboardCut;
+    else if ((ctrl && key == 'V') || (shiftDown && key == VK_INSERT)) event = &OnClipboardPaste;
+    else if ((ctrl && key == 'C') || (ctrl && key == VK_INSERT)) event = &OnClipboardCopy;
+    if (!event) return false;
+    bool allow = true;
+    (*event)(this, allow);
+    return true;
 }
 
 // Home and End as HomeEndKey places them; false for the combinations left to the platform grid.

@@ -240,6 +240,49 @@ TEST_F(GridKeys, ClipboardCharactersDoNotStartAnEdit) {
     EXPECT_EQ(grid->Cells(2, 2), "2:2");
 }
 
+TEST_F(GridKeys, ClipboardKeysAskTheirEventsAndNeverDeleteOrInsertARow) {
+    grid->Navigation().AllowClipboardShortCuts = true;
+    grid->Navigation().AllowDeleteRow = true;
+    grid->Navigation().AllowInsertRow = true;
+    grid->OnClipboardCut = [&](TObject*, bool&) { note("cut"); };
+    grid->OnClipboardPaste = [&](TObject*, bool&) { note("paste"); };
+    grid->OnClipboardCopy = [&](TObject*, bool&) { note("copy"); };
+    grid->FocusCell(2, 3);
+    press(VK_DELETE, ssShift);
+    press(VK_INSERT, ssShift);
+    press(VK_INSERT, ssCtrl);
+    press('X', ssCtrl);
+    press('V', ssCtrl);
+    press('C', ssCtrl);
+    EXPECT_EQ(log, (QStringList{"cut", "paste", "copy", "cut", "paste", "copy"}));
+    EXPECT_EQ(grid->RowCount(), 8);
+    EXPECT_EQ(grid->Cells(2, 3), "2:3");
+    // Without the shortcuts Shift+Delete is the row delete it always was.
+    grid->Navigation().AllowClipboardShortCuts = false;
+    press(VK_DELETE, ssShift);
+    EXPECT_EQ(grid->RowCount(), 7);
+}
+
+TEST_F(GridKeys, DisjunctColumnMarksFollowTheArrowsAndSpace) {
+    grid->MouseActions().SetDisjunctColSelect(true);
+    grid->FocusCell(2, 2);
+    press(VK_RIGHT);
+    EXPECT_FALSE(grid->ColSelect(2));
+    EXPECT_TRUE(grid->ColSelect(3));
+    // Ctrl keeps the marks and adds the column reached.
+    press(VK_DOWN, ssCtrl);
+    press(VK_LEFT, ssCtrl);
+    const int reached = grid->Col();
+    ASSERT_NE(reached, 3);
+    EXPECT_TRUE(grid->ColSelect(3));
+    EXPECT_TRUE(grid->ColSelect(reached));
+    press(VK_SPACE);
+    EXPECT_FALSE(grid->ColSelect(reached));
+    press(VK_DOWN);
+    EXPECT_FALSE(grid->ColSelect(3));
+    EXPECT_TRUE(grid->ColSelect(reached));
+}
+
 TEST_F(GridKeys, ShiftArrowsWidenTheSelectionAndReportIt) {
     QList<int> reported;
     grid->OnSelectionChanged = [&](TObject*, int L, int T, int R, int B) { reported = {L, T, R, B}; };

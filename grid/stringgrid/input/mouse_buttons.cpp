@@ -104,6 +104,13 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         if (mouse.MoveRowOnNodeClick) SetRow(row);
         return;
     }
+    if (IsRadio(realCol, row) && (IsEditable(col, row) || p->ControlLook->RadioAlwaysActive)) {
+        HideInplaceEdit();
+        const TRect cell = CellRect(baseCol, baseRow);
+        RadioGroupClick(realCol, row, X - cell.Left, Y - cell.Top);
+        if (CanFocus()) SetFocus();
+        return;
+    }
     if (col == 0 && row >= FixedRows() && NumNodes() > 0 && !mouse.RowSelect && !(Options() & goRowSizing)) {
         OnMouseDown(this, mbLeft, shift, X, Y);
         OnClickCell(this, row, col);
@@ -136,6 +143,16 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         } else {
             p->FMouseDown = true;
             if (!(shift & ssAlt)) ClearRowSelect();
+        }
+    }
+
+    // Disjunct column selection likewise.
+    if (mouse.DisjunctColSelect() && col >= FixedCols()) {
+        if (shift & ssCtrl) {
+            if (ColSelect(col)) p->FDeselectState = true;
+        } else {
+            p->FMouseDown = true;
+            ClearColSelect();
         }
     }
 
@@ -256,6 +273,11 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
             SetRowSelect(mouse.RowSelectPersistent ? DisplToRealRow(row) : row, false);
             deselected = true;
         }
+        p->FDeselectState = false;
+    }
+    if (mouse.DisjunctColSelect()) {
+        UpdateColSelect(false);
+        if (col >= FixedCols() && col < ColCount() - FixedRightCols() && p->FDeselectState) SetColSelect(col, false);
     }
     p->FDeselectState = false;
 
@@ -271,12 +293,12 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
             OnCheckBoxMouseUp(this, realCol, row, state);
         int idx = -1;
         if (IsRadio(realCol, row) && GetRadioIdx(realCol, row, idx)) OnRadioMouseUp(this, realCol, row, idx);
-        headerClickSort(col, row, pt.X);
+        headerClickSort(col, row, pt.X, mouseShift(m));
     }
 }
 
 // A release on the sort row's header cell sorts on its column.
-void TExStringGrid::headerClickSort(int ACol, int ARow, int X) {
+void TExStringGrid::headerClickSort(int ACol, int ARow, int X, TShiftState Shift) {
     TSortSettings& ss = *p->SortSettings;
     if (p->FDblClk) {
         p->FDblClk = false;
@@ -307,14 +329,18 @@ void TExStringGrid::headerClickSort(int ACol, int ARow, int X) {
     const int leftCol = LeftCol();
     if (keepHoriz) BeginUpdate();
     bool undo = false;
-    if (ss.Column == realCol) {
+    if (ss.IndexShow) {
+        sortOnIndexes(realCol, Shift & (ss.IndexSortKey == ikShift ? ssShift : ssCtrl));
+    } else if (ss.Column == realCol) {
         undo = ss.Direction != ss.InitSortDirection && ss.UndoSort;
         ss.ToggleDirection();
     } else {
         ss.Direction = ss.InitSortDirection;
         ss.Column = realCol;
     }
-    if (HasNodes()) {
+    if (ss.IndexShow) {
+        // Sorted above.
+    } else if (HasNodes()) {
         QSortGroup();
     } else if (undo) {
         QUnSort();
@@ -328,6 +354,24 @@ void TExStringGrid::headerClickSort(int ACol, int ARow, int X) {
     }
     p->SortTime = static_cast<int>(timer.elapsed());
     DoClickSort(ss.Column);
+}
+
+// A header click with index sorting: the modifier adds the column to the sort columns or flips
+// its direction there; a plain click makes the column the only one, flipping it when it
+// already was.
+void TExStringGrid::sortOnIndexes(int RealCol, bool AddKey) {
+    TSortIndexList& indexes = SortIndexes();
+    const bool ascending = p->SortSettings->InitSortDirection == sdAscending;
+    const bool onlyThis = indexes.Count() == 1 && indexes.SortColumns(0) == RealCol;
+    if (AddKey ? indexes.FindIndex(RealCol) >= 0 : onlyThis) {
+        indexes.ToggleIndex(RealCol);
+    } else {
+        if (!AddKey) indexes.Clear();
+        indexes.AddIndex(RealCol, ascending);
+    }
+    if (HasNodes()) QSortGroupIndexed();
+    else QSortIndexed();
+    p->SortSettings->Column = indexes.Count() > 0 ? indexes.SortColumns(0) : -1;
 }
 
 void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

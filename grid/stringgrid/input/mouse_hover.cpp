@@ -22,6 +22,8 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     int col = -1, row = -1;
     MouseToCell(X, Y, col, row);
 
+    if (HoverRow && col >= 0 && row >= 0) hoverRowTo(row);
+
     if (HoverFixedCells != hfNone && !p->FNoMouseLeave && (col != p->FHoverFixedX || row != p->FHoverFixedY)) {
         const int oldX = p->FHoverFixedX, oldY = p->FHoverFixedY;
         p->FHoverFixedX = col;
@@ -63,6 +65,16 @@ void TExStringGrid::CMMouseLeave(TMessage& m) {
         p->FHoverFixedX = p->FHoverFixedY = -1;
         if (y >= 0) RepaintCell(x, y);
     }
+    if (HoverRow) hoverRowTo(-1);
+}
+
+// The row highlighted under the pointer: the old and the new one are repainted.
+void TExStringGrid::hoverRowTo(int ARow) {
+    const int old = FHoverRowIdx;
+    if (old == ARow) return;
+    FHoverRowIdx = ARow;
+    if (old >= 0 && old < RowCount()) InvalidateGridRect({0, old, ColCount() - 1, old});
+    if (ARow >= 0) InvalidateGridRect({0, ARow, ColCount() - 1, ARow});
 }
 
 bool TExStringGrid::PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPos, TColor& HintColorOut) {

@@ -2,6 +2,8 @@
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/filter/drop_lists.h"
 #include "grid/stringgrid/model/cell_graphic.h"
+#include "platform/core/string_list.h"
+#include "platform/graphics/canvas.h"
 
 namespace {
 
@@ -16,6 +18,11 @@ protected:
         mouseMessage(*grid, WM_LBUTTONUP, X, Y);
         mouseMessage(*grid, WM_LBUTTONDBLCLK, X, Y, MK_LBUTTON);
         mouseMessage(*grid, WM_LBUTTONUP, X, Y);
+    }
+    void ctrlClick(int ACol, int ARow) {
+        const TPoint p = middle(ACol, ARow);
+        mouseMessage(*grid, WM_LBUTTONDOWN, p.X, p.Y, MK_LBUTTON | MK_CONTROL);
+        mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y, MK_CONTROL);
     }
     void rightClick(int X, int Y) {
         mouseMessage(*grid, WM_RBUTTONDOWN, X, Y, MK_RBUTTON);
@@ -97,6 +104,36 @@ TEST_F(GridMouse, ARadioButtonPressChecksItAlone) {
     EXPECT_TRUE(grid->IsRadioButtonChecked(2, 5));
 }
 
+TEST_F(GridMouse, AClickOnARadioGroupChoosesTheOptionUnderThePointer) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetRowHeights(3, 60);
+    grid->SetColWidths(2, 200);
+    for (TStringList* options : {grid->CreateRadio(2, 3, 0, 0), grid->CreateRadio(3, 4, 1, -1)})
+        for (const char* text : {"one", "two", "three"}) options->Add(text);
+    QStringList clicks;
+    grid->OnRadioClick = [&](TObject*, int ACol, int ARow, int AIdx) {
+        clicks << QStringLiteral("%1,%2:%3").arg(ACol).arg(ARow).arg(AIdx);
+    };
+    // Options under each other take a line each, beside each other their text and button.
+    const int line = std::max(16, grid->Canvas().TextHeight("gh"));
+    const TRect down = grid->CellRect(2, 3);
+    click(*grid, down.Left + 5, down.Top + line * 2 + line / 2);
+    int idx = -1;
+    EXPECT_TRUE(grid->GetRadioIdx(2, 3, idx));
+    EXPECT_EQ(idx, 2);
+    EXPECT_EQ(cell(), "2,3");
+
+    const TRect across = grid->CellRect(3, 4);
+    click(*grid, across.Left + grid->Canvas().TextWidth("one") + 16 + 3, across.Top + 5);
+    EXPECT_EQ(grid->Cells(3, 4), "two");
+    EXPECT_EQ(clicks, (QStringList{"2,3:2", "3,4:1"}));
+    EXPECT_TRUE(log.filter("ClickCell").isEmpty());
+
+    grid->SetOptions(grid->Options() & ~goEditing);
+    click(*grid, down.Left + 5, down.Top + line / 2);
+    EXPECT_EQ(clicks.size(), 2) << "a group that may not be edited keeps its choice";
+}
+
 class HeaderSorting : public GridMouse {
 protected:
     void SetUp() override {
@@ -140,6 +177,37 @@ TEST_F(HeaderSorting, ClicksThatDoNotSort) {
     allow = true;
     clickCell(1, 0);
     EXPECT_EQ(grid->Cells(1, 1), "c") << "two rows never sort";
+}
+
+TEST_F(HeaderSorting, IndexSortingAddsColumnsWithItsKeyAndFlipsTheOnlyOne) {
+    const char* second[] = {"2", "1", "2", "1", "2", "1", "2"};
+    for (int r = 1; r < 8; ++r) grid->SetCells(2, r, second[r - 1]);
+    grid->SortSettings().IndexShow = true;
+    auto headerClick = [&](int ACol, intptr_t keys) {
+        const TPoint at = middle(ACol, 0);
+        mouseMessage(*grid, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON | keys);
+        mouseMessage(*grid, WM_LBUTTONUP, at.X, at.Y, keys);
+    };
+    QStringList rows;
+    auto table = [&] {
+        rows.clear();
+        for (int r = 1; r < 8; ++r) rows << grid->Cells(2, r) + grid->Cells(1, r);
+        return rows.join(' ');
+    };
+    headerClick(2, 0);
+    EXPECT_EQ(grid->SortIndexes().SaveToString(), "u2");
+    headerClick(1, MK_SHIFT);
+    EXPECT_EQ(table(), "1a 1b 1e 2c 2d 2f 2g");
+    headerClick(1, MK_SHIFT);
+    EXPECT_EQ(table(), "1e 1b 1a 2g 2f 2d 2c");
+    EXPECT_EQ(grid->SortSettings().Column, 2);
+    // A plain click leaves the clicked column alone in the list; a second one flips it.
+    headerClick(1, 0);
+    EXPECT_EQ(grid->SortIndexes().SaveToString(), "u1");
+    headerClick(1, 0);
+    EXPECT_EQ(grid->SortIndexes().SaveToString(), "d1");
+    EXPECT_EQ(column1(), "g f e d c b a");
+    EXPECT_EQ(grid->SortSettings().Column, 1);
 }
 
 TEST_F(HeaderSorting, DoubleClickOnAHeaderBorderFitsTheColumnWithoutSorting) {
@@ -214,6 +282,23 @@ TEST_F(GridMouse, HoveredFixedCellsFollowThePointerAndClearOnLeaving) {
     EXPECT_EQ(grid->Private().FHoverFixedY, 0);
     grid->Perform(CM_MOUSELEAVE);
     EXPECT_EQ(grid->Private().FHoverFixedX, -1);
+}
+
+TEST_F(GridMouse, TheRowUnderThePointerTakesTheHoverColourUntilThePointerLeaves) {
+    grid->HoverRow = true;
+    grid->HoverRowColor = clRed;
+    auto redAt = [&](int ARow) {
+        const TRect r = grid->CellRect(3, ARow);
+        return renderToImage(*grid).pixelColor(r.Left + 3, r.Top + 3) == QColor(Qt::red);
+    };
+    const TPoint over3 = middle(2, 3), over5 = middle(4, 5);
+    mouseMove(*grid, over3.X, over3.Y);
+    EXPECT_TRUE(redAt(3));
+    mouseMove(*grid, over5.X, over5.Y);
+    EXPECT_FALSE(redAt(3));
+    EXPECT_TRUE(redAt(5));
+    grid->Perform(CM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(redAt(5));
 }
 
 TEST_F(GridMouse, CellHintsComeFromOnGridHintBelowTheCell) {
@@ -371,16 +456,11 @@ TEST_F(GridMouse, DirectEditAndEditOnDoubleClickOnlyOpenTheEditor) {
 TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
     grid->MouseActions().SetDisjunctRowSelect(true);
     grid->SetOptions(grid->Options() | goRowSelect);
-    auto ctrlClick = [&](int ARow) {
-        const TPoint p = middle(2, ARow);
-        mouseMessage(*grid, WM_LBUTTONDOWN, p.X, p.Y, MK_LBUTTON | MK_CONTROL);
-        mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y, MK_CONTROL);
-    };
     clickCell(2, 2);
-    ctrlClick(4);
+    ctrlClick(2, 4);
     EXPECT_TRUE(grid->RowSelect(2));
     EXPECT_TRUE(grid->RowSelect(4));
-    ctrlClick(4);
+    ctrlClick(2, 4);
     EXPECT_FALSE(grid->RowSelect(4));
     clickCell(2, 6);
     EXPECT_FALSE(grid->RowSelect(2));
@@ -390,6 +470,20 @@ TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
 }  // namespace
 
 namespace {
+
+TEST_F(GridMouse, DisjunctColumnsAreMarkedAndUnmarkedWithCtrl) {
+    grid->MouseActions().SetDisjunctColSelect(true);
+    clickCell(2, 3);
+    EXPECT_TRUE(grid->ColSelect(2));
+    ctrlClick(4, 3);
+    EXPECT_TRUE(grid->ColSelect(2));
+    EXPECT_TRUE(grid->ColSelect(4));
+    ctrlClick(4, 3);
+    EXPECT_FALSE(grid->ColSelect(4));
+    clickCell(5, 3);
+    EXPECT_FALSE(grid->ColSelect(2));
+    EXPECT_TRUE(grid->ColSelect(5));
+}
 
 TEST_F(GridDrags, HeadersSelectWholeRowsColumnsOrAll) {
     auto selection = [&] {

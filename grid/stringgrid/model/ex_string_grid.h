@@ -756,6 +756,10 @@ public:
     void DrawRichTextCell(int ACol, int ARow, TRect R, TCanvas& ACanvas);
     // The hidden rich edit that renders and converts rich-text cells, made on first use.
     TRichEdit* RichEdit();
+    // Rich text between a cell and a rich edit control: the cell holds the control's rich text.
+    void CellToRich(int Col, int Row, TRichEdit& Richeditor);
+    void RichToCell(int Col, int Row, TRichEdit& Richeditor);
+    QString RichToString(TRichEdit& Richeditor);
     // The glowing frame around R (client coordinates), 4 pixels wide outside it.
     void ShowFocusWindow(TRect R);
     void MoveFocusWindow();
@@ -1125,13 +1129,21 @@ protected:
     void reportSelection();
     bool homeEndKey(uint16_t key, TShiftState shift);
     bool skipFixedCells(uint16_t key);
+    bool clipboardKey(uint16_t key, TShiftState shift);
+    void hoverRowTo(int ARow);
+    // Chooses the option of a cell's radio group under the click (offsets from the cell's
+    // top-left corner); ACol is a real column.
+    void RadioGroupClick(int ACol, int ARow, int OffsetX, int OffsetY);
+    TGridRect normalisedSelection();
+    void disjunctCellsByKey(uint16_t Key, TShiftState Shift, TGridRect Before);
     void insertRowByKey();
     bool deleteRowByKey();
     void selectAllByKey();
     bool tabStep(bool Backward, bool& Again);
     void tabToNextRow(int ARow);
     void tabPastLastRow();
-    void headerClickSort(int ACol, int ARow, int X);
+    void headerClickSort(int ACol, int ARow, int X, TShiftState Shift);
+    void sortOnIndexes(int RealCol, bool AddKey);
     bool fitColumnOnDblClick(int ACol);
     bool filterButtonRelease(int X, int Y);
     // A press on the headers that selects whole rows, columns or all; the drag that extends it.

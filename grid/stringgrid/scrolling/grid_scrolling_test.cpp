@@ -237,3 +237,37 @@ TEST_F(ScrollingWhileEditing, TheBarKeepsAnEditOnItsCellOrCommitsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+using DisjunctCellKeys = ScrollingFixture;
+
+TEST_F(DisjunctCellKeys, ShiftWidensTheMarkedCellsAndSpaceMarksTheCurrentOne) {
+    grid->MouseActions().SetDisjunctCellSelect(true);
+    auto marked = [&] {
+        QStringList cells;
+        for (int i = 0; i < grid->SelectedCellsCount(); ++i)
+            cells << QStringLiteral("%1,%2").arg(grid->SelectedCell(i).X).arg(grid->SelectedCell(i).Y);
+        cells.sort();
+        return cells.join(' ');
+    };
+    grid->FocusCell(1, 2);
+    keyPress(*grid, VK_RIGHT, ssShift);
+    keyPress(*grid, VK_DOWN, ssShift);
+    EXPECT_EQ(marked(), "1,2 1,3 2,2") << "the current cell, where the keys took it, stays unmarked";
+
+    grid->FocusCell(3, 5);
+    keyPress(*grid, VK_SPACE);
+    EXPECT_EQ(marked(), "3,5");
+    grid->FocusCell(3, 6);
+    keyPress(*grid, VK_SPACE, ssCtrl);
+    EXPECT_EQ(marked(), "3,5 3,6");
+    keyPress(*grid, VK_SPACE, ssCtrl);
+    EXPECT_EQ(marked(), "3,5");
+
+    grid->OnSelectCell = [](TObject*, int, int, bool& CanSelect) { CanSelect = false; };
+    keyPress(*grid, VK_SPACE);
+    EXPECT_EQ(marked(), "3,5") << "a refused cell is not marked";
+}
+
+}  // namespace

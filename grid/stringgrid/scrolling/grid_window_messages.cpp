@@ -10,6 +10,7 @@
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 // The message the parent may answer to take the wheel itself.
@@ -144,11 +145,53 @@ void TExStringGrid::KeyUp(uint16_t& Key, TShiftState Shift) {
     default: break;
     }
     const uint16_t key = Key;
+    const TGridRect before = normalisedSelection();
     TBaseGrid::KeyUp(Key, Shift);
     const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
     if (Navigation().AlwaysEdit && (arrow || (key == VK_TAB && (Options() & goTabs))) &&
         !IsControlCell(RealCol(), Row()) && CellEditable(Col(), Row()) && !EditMode())
         ShowInplaceEdit();
+    if (MouseActions().DisjunctCellSelect() && !(Options() & goEditing)) disjunctCellsByKey(key, Shift, before);
+}
+
+TGridRect TExStringGrid::normalisedSelection() {
+    const TGridRect s = Selection();
+    return {std::min(s.Left, s.Right), std::min(s.Top, s.Bottom), std::max(s.Left, s.Right), std::max(s.Top, s.Bottom)};
+}
+
+// Shift widens the selected cells with the selection; Space marks the current cell (Ctrl adds
+// it to or takes it from the marks, without Ctrl it becomes the only one).
+void TExStringGrid::disjunctCellsByKey(uint16_t Key, TShiftState Shift, TGridRect Before) {
+    const TGridRect now = normalisedSelection();
+    auto forEach = [](TGridRect r, const std::function<void(int, int)>& f) {
+        for (int row = r.Top; row <= r.Bottom; ++row)
+            for (int c = r.Left; c <= r.Right; ++c) f(c, row);
+    };
+    if (Shift & ssShift) {
+        forEach(Before, [&](int c, int r) { SetSelectedCells(c, r, false); });
+        forEach(now, [&](int c, int r) {
+            if (c != Col() || r != Row()) SetSelectedCells(c, r, true);
+        });
+    }
+    if (Key != VK_SPACE) return;
+    const TPoint base = BaseCell(RealCol(), Row());
+    const int baseCol = RealToDisplCol(base.X), baseRow = base.Y;
+    if (IsFixed(baseCol, baseRow)) return;
+    bool allow = true;
+    OnSelectCell(this, baseCol, baseRow, allow);
+    if (!allow) return;
+    if (Shift & ssCtrl) {
+        SetSelectedCells(baseCol, baseRow, !SelectedCells(baseCol, baseRow));
+    } else {
+        while (SelectedCellsCount() > 0) {
+            const TGridCoord c = SelectedCell(0);
+            SetSelectedCells(c.X, c.Y, false);
+        }
+        SetSelectedCells(baseCol, baseRow, true);
+    }
+    if (now.Left != now.Right || now.Top != now.Bottom)
+        forEach(now, [&](int c, int r) { SetSelectedCells(c, r, true); });
+    RepaintCell(Col(), Row());
 }
 
 void TExStringGrid::CellControlsUpdate(bool RebuildList) {
