@@ -79,6 +79,7 @@ void TExStringGrid::AutoSizeColWidth(int ACol, bool GrowOnly) {
         useCellFont(*this, canvas, real, r, r < FixedRows() || ACol < FixedCols(), 0);
         int w = GetCellGraphicSize(real, r).X + textExtent(*this, canvas, real, r).X;
         if (p->ControlLook->DropDownAlwaysVisible && HasComboBox(real, r)) w += 16;
+        if (FilterDropDownAuto && r == FilterDropDownRow && HasFilterValues(real)) w += 12;
         if (IsSortIndicatorCell(ACol, r) && ACol == p->SortSettings->Column) w += 10;
         if (const TCellGraphic* g = GetCellGraphic(real, r); g && g->CellHAlign == haFull)
             w = GetCellGraphicSize(real, r).X - (lines + XYOffset.X);

@@ -54,6 +54,16 @@ TEST_F(AutoSizing, TheSortIndicatorColumnIsTenPixelsWider) {
     EXPECT_EQ(grid->ColWidths(2), plain + 10);
 }
 
+TEST_F(AutoSizing, TheFilterButtonCellOfTheFilterRowIsTwelvePixelsWider) {
+    for (int r = 0; r < grid->RowCount(); ++r) grid->SetCells(2, r, "ab");
+    grid->ColumnSize().Rows = arAll;
+    grid->AutoSizeCol(2, 0);
+    const int plain = grid->ColWidths(2);
+    grid->SetFilterDropDownAuto(true);
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), plain + 12);
+}
+
 TEST_F(AutoSizing, RowsWithoutWordWrapTakeWholeLines) {
     grid->WordWrap = false;
     grid->SetCells(3, 4, "one\r\ntwo\r\nthree");
