@@ -9,6 +9,7 @@ void TExStringGrid::updateMouseSelectMode(int ACol, int ARow, int X, int Y) {
     const TMouseActions& mouse = *p->MouseActions;
     auto& mode = p->FMouseSelectMode;
     mode = TExStringGridPrivate::msNormal;
+    if (onSelectionHandle(X, Y)) mode = TExStringGridPrivate::msResize;
     if (ACol < 0 || ARow < 0) return;
     const TRect r = CellRect(ACol, ARow);
     const bool onColBorder = (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4);
@@ -41,6 +42,7 @@ void TExStringGrid::headerSelectPress(int ACol, int ARow, TShiftState Shift) {
         p->FSelHidden = false;
     } else if (ACol < FixedCols() && ARow >= FixedRows() && mouse.RowSelect && mode == TExStringGridPrivate::msRow) {
         takeFocus();
+        if (mouse.DisjunctCellSelect()) clearDisjunctCells();
         const int from = (Shift & ssShift) ? Selection().Top : ARow;
         SetSelection({FixedCols(), std::min(from, ARow), ColCount() - 1, std::max(from, ARow)});
         p->FSelHidden = false;
@@ -48,6 +50,7 @@ void TExStringGrid::headerSelectPress(int ACol, int ARow, TShiftState Shift) {
     } else if (ARow < FixedRows() && ACol >= FixedCols() && mouse.ColSelect && (Options() & goRangeSelect) &&
                mode == TExStringGridPrivate::msColumn) {
         takeFocus();
+        if (mouse.DisjunctCellSelect()) clearDisjunctCells();
         const TGridRect s = Selection();
         TGridRect cols{ACol, FixedRows(), ACol, RowCount() - 1};
         if (Shift & ssShift) {

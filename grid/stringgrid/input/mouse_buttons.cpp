@@ -43,6 +43,7 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     p->FSpinUpClick = p->FSpinDnClick = false;
     int col = -1, row = -1;
     MouseToCell(X, Y, col, row);
+    if (startSelectionResize(m, X, Y, false)) return;
 
     // Range select and edit: a press off the selection selects instead of editing.
     if ((Options() & goEditing) && mouse.RangeSelectAndEdit) {
@@ -53,8 +54,10 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     bool allow = true;
     OnCanClickCell(this, row, col, allow);
     if (!allow) return;
+    if (p->FMouseSelectMode == TExStringGridPrivate::msResize && startSelectionResize(m, X, Y, true)) return;
 
     const TShiftState shift = mouseShift(m);
+    if (mouse.DisjunctCellSelect() && !(shift & ssCtrl) && !IsFixed(col, row)) clearDisjunctCells();
     p->FPushedCellButton = {-1, -1};
     // The cell whose border a sizing drag would take.
     int refCol = -1, refRow = -1;
@@ -275,6 +278,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
         }
         p->FDeselectState = false;
     }
+    autoSelectGroup(col, row);
     if (mouse.DisjunctColSelect()) {
         UpdateColSelect(false);
         if (col >= FixedCols() && col < ColCount() - FixedRightCols() && p->FDeselectState) SetColSelect(col, false);
@@ -284,6 +288,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     TBaseGrid::WndProc(m);
     if (deselected) p->FSelChange = false;
     if (GridState() == gsSelecting) SetGridState(gsNormal);
+    if (p->FMouseResize) endSelectionResize();
 
     if (p->ColMoveFlg || p->ColSizeFlg || wasSizing || col < 0 || row < 0) return;
     if (col >= FixedCols() || p->SortSettings->FixedCols) {
@@ -379,6 +384,7 @@ void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     const bool report = before != TGridRect{0, 0, 0, 0} &&
                         (Button == mbLeft || (Button == mbRight && p->MouseActions->SelectOnRightClick));
     if (!filterButtonRelease(X, Y)) closeFilterDropDown();
+    if (Button == mbLeft && !disjunctCellRelease(Shift, X, Y)) return;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (report && Selection() != p->FMoveSelection) {
         const TGridRect s = Selection();

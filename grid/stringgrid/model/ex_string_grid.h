@@ -1152,6 +1152,19 @@ protected:
     void updateMouseSelectMode(int ACol, int ARow, int X, int Y);
     void openFilterDropDown(int ACol, int RealCol);
     void closeFilterDropDown();
+    // ---- selection by the mouse: the selection handle, disjunct cells, a group's rows
+    // The pointer on the square at the bottom-right corner of the selection.
+    bool onSelectionHandle(int X, int Y);
+    // A press that grabs the selection handle; false when the press is not one.
+    bool startSelectionResize(TMessage& Message, int X, int Y, bool FromHover);
+    void endSelectionResize();
+    // The selection with its anchor at the top-left corner and the current cell at the
+    // bottom-right one, so that a drag grows it from the top-left.
+    void anchorSelection(TGridRect Value);
+    void clearDisjunctCells();
+    // The release's share of the disjunct cells; false when OnSelectCell refused the cell.
+    bool disjunctCellRelease(TShiftState Shift, int X, int Y);
+    void autoSelectGroup(int ACol, int ARow);
     // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
 public:
     void SetScrollProportional(bool Value);

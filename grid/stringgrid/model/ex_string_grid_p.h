@@ -290,6 +290,10 @@ public:
     int SortTime = 0;
     // Set by the mouse handling while a button is held on the cells.
     bool FMouseDown = false;
+    // ---- selection by the mouse: the selection when a drag of its handle began, and whether
+    // that drag runs
+    TGridRect FDropSelection;
+    bool FMouseResize = false;
     TExStyle FStyle = tsWindowsXP;
     // The office theme last followed with AutoThemeAdapt.
     TOfficeTheme FOfficeTheme = otUnknown;
