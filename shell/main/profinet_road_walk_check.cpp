@@ -89,8 +89,14 @@ public:
     RoadWalk(StepRunner& steps, const TempFolder& folder) : steps_(steps), folder_(folder) {}
 
     void plan() {
+        // The network button before any configuration is open: the box that says so is
+        // closed with its OK.
         steps_.add("the main window, the catalog loaded",
                    [] { return robot::idleIn(main_()) && !main_().ILoadCat->Visible(); },
+                   [] { robot::clickCenter(*main_().Btn_PROFINET_Master_Access); });
+        steps_.add("the box: no configuration open", [] { return !robot::messageBoxText().isEmpty(); },
+                   [] { robot::clickMessageBoxButton(mbOK); });
+        steps_.add("the box closed", [] { return robot::idleIn(main_()) && robot::messageBoxText().isEmpty(); },
                    [] { robot::clickCenter(*main_().Btn_New); });
         steps_.add("the new configuration dialog", [] { return modal(FNew_Project); }, [] {
             robot::clickCenter(*FNew_Project->E_New_Proj);
@@ -251,12 +257,31 @@ private:
                 robot::pressKey(Qt::Key_Return);
                 return true;
             });
+        // The parameter's mnemonic typed into its cell's text editor, Enter ends the edit.
         steps_.add(device + ": the value stored",
                    [paramRow, param] {
                        if (*paramRow < 0) return true;
                        const TPROFINET_Subslot* sub = mod().Shown_Subslot();
                        return sub && !param()->FValue.isEmpty() && !params().Combobox()->DroppedDown() &&
                               !textEditorOpen(params());
+                   },
+                   [paramRow] {
+                       if (*paramRow > 0) clickCell(params(), TFPROFINET_Modules_Def::pcMnemonic, 2);
+                   });
+        steps_.add(device + ": the mnemonic cell current",
+                   [paramRow] { return *paramRow < 0 || (params().Row() == 2 && params().RealCol() == TFPROFINET_Modules_Def::pcMnemonic); },
+                   [paramRow] {
+                       if (*paramRow > 0) clickCell(params(), TFPROFINET_Modules_Def::pcMnemonic, 2);
+                   });
+        steps_.add(device + ": the mnemonic's editor", [paramRow] { return *paramRow < 0 || textEditorOpen(params()); },
+                   [paramRow] {
+                       if (*paramRow < 0) return;
+                       robot::typeText("tag1");
+                       robot::pressKey(Qt::Key_Return);
+                   });
+        steps_.add(device + ": the mnemonic stored",
+                   [paramRow, param] {
+                       return *paramRow < 0 || (param()->FMnemonic == "tag1" && !textEditorOpen(params()));
                    },
                    [] { robot::clickCenter(*mod().Btn_OK); });
     }
