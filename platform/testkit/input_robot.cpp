@@ -48,6 +48,13 @@ void postMouse(QEvent::Type type, QWidget* target, QPoint at, Qt::MouseButton bu
                                                        held, Qt::NoModifier));
 }
 
+// The pointer moves onto the point, the left button goes down and up again.
+void postClick(QWidget* target, QPoint at) {
+    postMouse(QEvent::MouseMove, target, at, Qt::NoButton, Qt::NoButton);
+    postMouse(QEvent::MouseButtonPress, target, at, Qt::LeftButton, Qt::LeftButton);
+    postMouse(QEvent::MouseButtonRelease, target, at, Qt::LeftButton, Qt::NoButton);
+}
+
 // The native widget under a client point of the control, and the point in its coordinates. A
 // graphic control is hit through its windowed parent.
 QWidget* widgetAt(TControl& control, int x, int y, QPoint& at) {
@@ -94,11 +101,7 @@ QMessageBox* openMessageBox() { return qobject_cast<QMessageBox*>(QApplication::
 
 void click(TControl& control, int x, int y) {
     QPoint at;
-    QWidget* target = widgetAt(control, x, y, at);
-    if (!target) return;
-    postMouse(QEvent::MouseMove, target, at, Qt::NoButton, Qt::NoButton);
-    postMouse(QEvent::MouseButtonPress, target, at, Qt::LeftButton, Qt::LeftButton);
-    postMouse(QEvent::MouseButtonRelease, target, at, Qt::LeftButton, Qt::NoButton);
+    if (QWidget* target = widgetAt(control, x, y, at)) postClick(target, at);
 }
 
 void clickCenter(TControl& control) { click(control, control.Width() / 2, control.Height() / 2); }
@@ -107,9 +110,7 @@ void doubleClick(TControl& control, int x, int y) {
     QPoint at;
     QWidget* target = widgetAt(control, x, y, at);
     if (!target) return;
-    postMouse(QEvent::MouseMove, target, at, Qt::NoButton, Qt::NoButton);
-    postMouse(QEvent::MouseButtonPress, target, at, Qt::LeftButton, Qt::LeftButton);
-    postMouse(QEvent::MouseButtonRelease, target, at, Qt::LeftButton, Qt::NoButton);
+    postClick(target, at);
     postMouse(QEvent::MouseButtonDblClick, target, at, Qt::LeftButton, Qt::LeftButton);
     postMouse(QEvent::MouseButtonRelease, target, at, Qt::LeftButton, Qt::NoButton);
 }
@@ -184,10 +185,7 @@ bool clickMessageBoxButton(TMsgDlgBtn button) {
     }
     QAbstractButton* widget = box->button(standard);
     if (!widget) return false;
-    const QPoint at = widget->rect().center();
-    postMouse(QEvent::MouseMove, widget, at, Qt::NoButton, Qt::NoButton);
-    postMouse(QEvent::MouseButtonPress, widget, at, Qt::LeftButton, Qt::LeftButton);
-    postMouse(QEvent::MouseButtonRelease, widget, at, Qt::LeftButton, Qt::NoButton);
+    postClick(widget, widget->rect().center());
     return true;
 }
 

@@ -75,6 +75,9 @@ bool textEditorOpen(TExStringGrid& grid) {
     return editor && editor->Visible() && robot::hasKeyboard(*editor);
 }
 
+// A click on the combo box's drop button.
+void dropDown(TGridCombo& combo) { robot::click(combo, combo.Width() - combo.ButtonStripWidth() / 2, combo.Height() / 2); }
+
 // A leaf of the catalog whose text starts with the device's name.
 TTreeNode* catalogLeaf(const QString& device) {
     TTreeView& tree = *FPROFINETCatalog->TW_Catalog;
@@ -180,110 +183,81 @@ private:
     }
 
     // Slot 1 takes its first module from the drop-down list; the first parameter of a
-    // subslot of it that has one takes the last of its listed values or its default; OK.
+    // subslot of it takes the last of its listed values and a mnemonic; OK.
     void placeModuleAndParameter(const QString& device) {
+        using Def = TFPROFINET_Modules_Def;
         auto slotRow = std::make_shared<int>(-1);
         steps_.add(device + ": the module definition", [] { return modal(FPROFINET_Modules_Def); }, [slotRow] {
             int row = 1;
             while (row < slotGrid().RowCount() && slotGrid().GetCellEx(0, row) != "1") ++row;
             *slotRow = row;
-            clickCell(slotGrid(), TFPROFINET_Modules_Def::scModule, row);
         });
-        steps_.add(device + ": slot 1's module cell current",
-                   [slotRow] { return slotGrid().Row() == *slotRow && slotGrid().RealCol() == TFPROFINET_Modules_Def::scModule; },
-                   [slotRow] { clickCell(slotGrid(), TFPROFINET_Modules_Def::scModule, *slotRow); });
+        openCell(device + ": slot 1's module", slotGrid, Def::scModule, [slotRow] { return *slotRow; });
         steps_.add(device + ": the module's combo editor",
-                   [slotRow] { return comboOpenOn(slotGrid(), TFPROFINET_Modules_Def::scModule, *slotRow); }, [] {
-                       TGridCombo& combo = *slotGrid().Combobox();
-                       robot::click(combo, combo.Width() - combo.ButtonStripWidth() / 2, combo.Height() / 2);
-                   });
+                   [slotRow] { return comboOpenOn(slotGrid(), Def::scModule, *slotRow); },
+                   [] { dropDown(*slotGrid().Combobox()); });
         steps_.add(device + ": the module list dropped", [] { return slotGrid().Combobox()->DroppedDown(); }, [] {
             TGridCombo& combo = *slotGrid().Combobox();
             const QString first = mod().SlotList.at(1)->ModNameList.value(0);
-            const int index = static_cast<int>(combo.Items().indexOf(first));
-            const TRect r = combo.DropList()->ItemRect(index);
+            const TRect r = combo.DropList()->ItemRect(static_cast<int>(combo.Items().indexOf(first)));
             robot::click(*combo.DropList(), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
         });
         auto paramRow = std::make_shared<int>(-1);
-        steps_.add(device + ": slot 1's module placed",
-                   [] { return !slotGrid().Combobox()->DroppedDown() && mod().SlotList.at(1)->Selected_Module; },
+        steps_.add(device + ": slot 1's module placed, a subslot of it with a parameter",
                    [slotRow, paramRow] {
-                       // The first subslot of the slot whose records hold a parameter.
-                       for (int r = *slotRow; r < slotGrid().RowCount() && slotGrid().GetCellEx(0, r) == "1"; ++r) {
-                           const TPROFINET_Subslot* sub = mod().Row_Subslot(r);
-                           if (sub && !sub->ParametersList.empty() && !sub->ParametersList[0]->Parameters_List.empty()) {
-                               *paramRow = r;
-                               break;
-                           }
-                       }
-                       if (*paramRow > 0) clickCell(slotGrid(), TFPROFINET_Modules_Def::scSlot, *paramRow);
-                   });
-        const auto param = [] { return mod().Shown_Subslot()->ParametersList[0]->Parameters_List[0].get(); };
+                       if (slotGrid().Combobox()->DroppedDown() || !mod().SlotList.at(1)->Selected_Module) return false;
+                       *paramRow = subslotRowWithParameter(*slotRow);
+                       return *paramRow > 0;
+                   },
+                   [paramRow] { clickCell(slotGrid(), Def::scSlot, *paramRow); });
         steps_.add(device + ": the subslot's parameters shown",
-                   [paramRow] { return *paramRow < 0 || (slotGrid().Row() == *paramRow && !params().GetCellEx(0, 2).isEmpty()); },
-                   [paramRow] {
-                       if (*paramRow > 0) clickCell(params(), TFPROFINET_Modules_Def::pcValue, 2);
-                   });
-        steps_.add(device + ": the value cell current",
-                   [paramRow] { return *paramRow < 0 || (params().Row() == 2 && params().RealCol() == TFPROFINET_Modules_Def::pcValue); },
-                   [paramRow] {
-                       if (*paramRow > 0) clickCell(params(), TFPROFINET_Modules_Def::pcValue, 2);
-                   });
+                   [paramRow] { return slotGrid().Row() == *paramRow && !params().GetCellEx(0, 2).isEmpty(); }, [] {});
+        const auto param = [] { return mod().Shown_Subslot()->ParametersList[0]->Parameters_List[0].get(); };
+        openCell(device + ": the parameter's value", params, Def::pcValue, [] { return 2; });
         steps_.addRepeated(
-            device + ": the value's editor",
-            [paramRow] {
-                return *paramRow < 0 || comboOpenOn(params(), TFPROFINET_Modules_Def::pcValue, 2) || textEditorOpen(params());
-            },
-            [paramRow, param] {
-                if (*paramRow < 0) return true;
+            device + ": the value's combo editor", [] { return comboOpenOn(params(), Def::pcValue, 2); }, [] {
                 TGridCombo& combo = *params().Combobox();
-                if (comboOpenOn(params(), TFPROFINET_Modules_Def::pcValue, 2)) {
-                    if (!combo.DroppedDown()) {
-                        robot::click(combo, combo.Width() - combo.ButtonStripWidth() / 2, combo.Height() / 2);
-                        return false;
-                    }
-                    // The last item, turning the wheel over the list until it shows.
-                    TComboDropList& list = *combo.DropList();
-                    const TRect r = list.ItemRect(combo.Count() - 1);
-                    if (r.Bottom > list.ClientHeight()) {
-                        robot::wheel(list, list.Width() / 2, list.Height() / 2, -1);
-                        return false;
-                    }
-                    robot::click(list, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-                    return true;
+                if (!combo.DroppedDown()) {
+                    dropDown(combo);
+                    return false;
                 }
-                robot::pressKey(Qt::Key_A, Qt::ControlModifier);
-                robot::typeText(param()->FDefaultValue);
-                robot::pressKey(Qt::Key_Return);
+                // The last item, turning the wheel over the list until it shows.
+                TComboDropList& list = *combo.DropList();
+                const TRect r = list.ItemRect(combo.Count() - 1);
+                if (r.Bottom > list.ClientHeight()) {
+                    robot::wheel(list, list.Width() / 2, list.Height() / 2, -1);
+                    return false;
+                }
+                robot::click(list, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
                 return true;
             });
-        // The parameter's mnemonic typed into its cell's text editor, Enter ends the edit.
         steps_.add(device + ": the value stored",
-                   [paramRow, param] {
-                       if (*paramRow < 0) return true;
-                       const TPROFINET_Subslot* sub = mod().Shown_Subslot();
-                       return sub && !param()->FValue.isEmpty() && !params().Combobox()->DroppedDown() &&
-                              !textEditorOpen(params());
-                   },
-                   [paramRow] {
-                       if (*paramRow > 0) clickCell(params(), TFPROFINET_Modules_Def::pcMnemonic, 2);
-                   });
-        steps_.add(device + ": the mnemonic cell current",
-                   [paramRow] { return *paramRow < 0 || (params().Row() == 2 && params().RealCol() == TFPROFINET_Modules_Def::pcMnemonic); },
-                   [paramRow] {
-                       if (*paramRow > 0) clickCell(params(), TFPROFINET_Modules_Def::pcMnemonic, 2);
-                   });
-        steps_.add(device + ": the mnemonic's editor", [paramRow] { return *paramRow < 0 || textEditorOpen(params()); },
-                   [paramRow] {
-                       if (*paramRow < 0) return;
-                       robot::typeText("tag1");
-                       robot::pressKey(Qt::Key_Return);
-                   });
+                   [param] { return !params().Combobox()->DroppedDown() && !param()->FValue.isEmpty(); }, [] {});
+        // The parameter's mnemonic typed into its cell's text editor; Enter ends the edit.
+        openCell(device + ": the parameter's mnemonic", params, Def::pcMnemonic, [] { return 2; });
+        steps_.add(device + ": the mnemonic's editor", [] { return textEditorOpen(params()); }, [] {
+            robot::typeText("tag1");
+            robot::pressKey(Qt::Key_Return);
+        });
         steps_.add(device + ": the mnemonic stored",
-                   [paramRow, param] {
-                       return *paramRow < 0 || (param()->FMnemonic == "tag1" && !textEditorOpen(params()));
-                   },
+                   [param] { return param()->FMnemonic == "tag1" && !textEditorOpen(params()); },
                    [] { robot::clickCenter(*mod().Btn_OK); });
+    }
+
+    // Two clicks on a cell: the first makes it current, the second opens its editor.
+    void openCell(const QString& what, TExStringGrid& (*grid)(), int col, std::function<int()> row) {
+        steps_.add(what + ": the cell clicked", [] { return true; }, [=] { clickCell(grid(), col, row()); });
+        steps_.add(what + ": the cell current", [=] { return grid().Row() == row() && grid().RealCol() == col; },
+                   [=] { clickCell(grid(), col, row()); });
+    }
+
+    // The first row of slot 1 from SlotRow on whose subslot's records hold a parameter.
+    static int subslotRowWithParameter(int SlotRow) {
+        for (int r = SlotRow; r < slotGrid().RowCount() && slotGrid().GetCellEx(0, r) == "1"; ++r) {
+            const TPROFINET_Subslot* sub = mod().Row_Subslot(r);
+            if (sub && !sub->ParametersList.empty() && !sub->ParametersList[0]->Parameters_List.empty()) return r;
+        }
+        return -1;
     }
 
     StepRunner& steps_;
@@ -354,5 +328,6 @@ int main(int argc, char** argv) {
     SetProgramFolder({});
     for (const QString& fault : faults) std::fprintf(stderr, "FAILED: %s\n", qPrintable(fault));
     std::printf("%s\n", faults.isEmpty() ? "the road was walked: bank2.bin carries both devices" : "the walk failed");
+    std::fflush(stdout);
     return faults.isEmpty() ? 0 : 1;
 }
