@@ -150,7 +150,8 @@ private:
         placeModuleAndParameter(device);
     }
 
-    // Expands the leaf's parents one double click at a time, clicks the leaf, then OK.
+    // Expands the leaf's parents one double click at a time, turns the wheel until the leaf
+    // shows, clicks it, then OK.
     void pickInCatalog(const QString& device) {
         steps_.addRepeated(
             device + ": the catalog shows the device",
@@ -161,17 +162,12 @@ private:
                 TTreeNode* collapsed = nullptr;
                 for (TTreeNode* p = leaf->Parent(); p; p = p->Parent())
                     if (!p->Expanded()) collapsed = p;
-                if (!collapsed) return !robot::treeNodeRect(tree, *leaf).IsEmpty();
-                const TRect r = robot::treeNodeRect(tree, *collapsed);
-                if (r.IsEmpty()) return false;
-                robot::doubleClick(tree, r.Left + 20, (r.Top + r.Bottom) / 2);
-                return false;
+                const TRect r = robot::treeNodeRect(tree, collapsed ? *collapsed : *leaf);
+                if (r.IsEmpty()) robot::wheel(tree, tree.Width() / 2, tree.Height() / 2, -1);
+                else if (collapsed) robot::doubleClick(tree, r.Left + 20, (r.Top + r.Bottom) / 2);
+                else robot::click(tree, r.Left + 20, (r.Top + r.Bottom) / 2);
+                return !collapsed && !r.IsEmpty();
             });
-        steps_.add(device + ": the device's row shown", [] { return true; }, [device] {
-            TTreeView& tree = *FPROFINETCatalog->TW_Catalog;
-            const TRect r = robot::treeNodeRect(tree, *catalogLeaf(device));
-            robot::click(tree, r.Left + 20, (r.Top + r.Bottom) / 2);
-        });
         steps_.add(device + ": the device chosen",
                    [device] { return modal(FPROFINETCatalog) && FPROFINETCatalog->Selected_Device.startsWith(device); },
                    [] { robot::clickCenter(*FPROFINETCatalog->Btn_OK); });
