@@ -13,8 +13,8 @@
 namespace {
 constexpr uintptr_t CellHintTimerID = 113;
 constexpr int TextTypeHTML = 1, TextTypeWide = 5;
-// The widest a markup hint is laid out when the grid sets no maximum.
-constexpr int HTMLHintMaxWidth = 1008;
+// The widest a hint is laid out when the grid sets no maximum.
+constexpr int DefaultHintMaxWidth = 1008;
 // Room that markup and wide hints take beside their text.
 constexpr int HTMLExtraWidth = 16, WideExtraWidth = 8, ExtraHeight = 4;
 
@@ -65,7 +65,7 @@ void TExStringGrid::ShowCellHint() {
     window.Font().Assign(Font());
     window.SetColor(color);
     const int type = TextType(hint, true);
-    const int maxWidth = ControlLook().HintMaxWidth > 0 ? ControlLook().HintMaxWidth : HTMLHintMaxWidth;
+    const int maxWidth = ControlLook().HintMaxWidth > 0 ? ControlLook().HintMaxWidth : DefaultHintMaxWidth;
     TRect size;
     if (UseInternalHintClass && type == TextTypeHTML) {
         TCanvas& canvas = window.Canvas();
