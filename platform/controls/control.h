@@ -194,9 +194,10 @@ class TWindowBackend;
 // Styles of a native window, with the platform's numbers. A control without WS_POPUP gets the
 // usual window of its kind (a child window, or a form's frame). WS_POPUP makes a borderless
 // top-level window owned by the parent's window, placed in screen coordinates and never
-// taking the focus; WS_DISABLED keeps input from it; WS_EX_TOPMOST keeps it above other windows.
+// taking the focus; WS_DISABLED keeps input from it; WS_EX_TOPMOST keeps it above other windows;
+// WS_EX_TRANSPARENT lets the mouse pass through a pop-up to the windows beneath (a tool tip).
 enum : uint32_t { WS_POPUP = 0x80000000, WS_DISABLED = 0x08000000 };
-enum : uint32_t { WS_EX_TOPMOST = 0x00000008, WS_EX_TOOLWINDOW = 0x00000080 };
+enum : uint32_t { WS_EX_TOPMOST = 0x00000008, WS_EX_TRANSPARENT = 0x00000020, WS_EX_TOOLWINDOW = 0x00000080 };
 
 struct TCreateParams {
     uint32_t Style = 0;

@@ -505,8 +505,11 @@ void QtBackend::CreateHandle(TWinControl& control) {
     if (params.Style & WS_POPUP) {
         Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
         if (params.ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
+        // A tool tip: the mouse goes through it, so the window beneath keeps its hover and leave.
+        if (params.ExStyle & WS_EX_TRANSPARENT) flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
         w->setWindowFlags(flags);
         w->setAttribute(Qt::WA_ShowWithoutActivating);
+        w->setAttribute(Qt::WA_TransparentForMouseEvents, (params.ExStyle & WS_EX_TRANSPARENT) != 0);
     }
     EnabledChanged(control);
     RegionChanged(control);

@@ -32,12 +32,13 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         if (col >= 0 && row >= 0 && (col < FixedCols() || row < FixedRows())) RepaintCell(col, row);
     }
 
-    // A hint shown for one cell goes when the pointer reaches another base cell.
-    if (p->FLastHintPos.X >= 0 && col >= 0 && row >= 0) {
-        int bc = col, br = row;
-        ResolveBaseCell(col, row, bc, br);
-        if (bc != p->FLastHintPos.X || br != p->FLastHintPos.Y) p->FLastHintPos = {-1, -1};
+    // A hint shown for one cell goes when the pointer reaches another base cell, or no cell.
+    if (p->FLastHintPos.X >= 0) {
+        int bc = -1, br = -1;
+        if (col >= 0 && row >= 0) ResolveBaseCell(col, row, bc, br);
+        if (bc != p->FLastHintPos.X || br != p->FLastHintPos.Y) CancelCellHint();
     }
+    CellHintPointerMoved(Shift, X, Y);
 
     if (p->FMouseSelectStart >= 0) {
         headerSelectDrag(col, row);
@@ -60,6 +61,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 void TExStringGrid::CMMouseLeave(TMessage& m) {
     TBaseGrid::WndProc(m);
     p->FMouseSelectMode = TExStringGridPrivate::msNormal;
+    CancelCellHint();
     if (!p->FNoMouseLeave && HoverFixedCells != hfNone && p->FHoverFixedX >= 0) {
         const int x = p->FHoverFixedX, y = p->FHoverFixedY;
         p->FHoverFixedX = p->FHoverFixedY = -1;

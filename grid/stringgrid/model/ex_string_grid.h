@@ -67,6 +67,7 @@ class TStringList;
 class TSyncGrid;
 class TScrollControl;
 class TScrollHintWindow;
+class THintWindow;
 // Shift state, mouse position, Handled.
 using TMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
@@ -1119,6 +1120,16 @@ public:
     // The hint of the cell under the client point Pos: its text, where it shows (client
     // coordinates) and its colour; false when no cell lies there.
     bool PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPos, TColor& HintColorOut);
+    // The cell hint's window: shown once the pointer rested for the hint pause, gone when the
+    // pointer leaves the grid or its base cell, on a press, or when the hint must change.
+    void CancelCellHint();
+    THintWindow* CellHintWindow() const;
+
+protected:
+    void CellHintPointerMoved(TShiftState Shift, int X, int Y);
+    // Takes the hint pause's timer and what ends a hint; true when the message is used up.
+    bool CellHintMessage(TMessage& Message);
+    void ShowCellHint();
 
 protected:
     int FirstNormalCol();

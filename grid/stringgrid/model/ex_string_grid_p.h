@@ -281,6 +281,9 @@ public:
     int FHoverFixedX = -1, FHoverFixedY = -1;
     bool FNoMouseLeave = false;
     TPoint FLastHintPos{-1, -1};
+    // The cell hint's window (made on first use) and the pointer its pause timer waits on.
+    THintWindow* FCellHintWnd = nullptr;
+    TPoint FCellHintCursor{-1, -1};
     // What a press on the headers selects, as the last move over them found; the first row
     // (column) of a header drag selection, -1 when none runs.
     enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };

@@ -1,0 +1,127 @@
+#include "grid/foundation/html_renderer.h"
+#include "grid/stringgrid/input/input_fixture.h"
+#include "platform/controls/hint_window.h"
+#include "platform/graphics/canvas.h"
+#include "platform/testkit/scripted_screen.h"
+
+namespace {
+
+class CellHintWindow : public InputFixture {
+protected:
+    void SetUp() override {
+        InputFixture::SetUp();
+        screen.Monitors = {{Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 728)}};
+        grid->ShowHint = true;
+        grid->OnGridHint = [](TObject*, int ARow, int ACol, QString& hint) {
+            if (ACol == 3) hint = QStringLiteral("hint of %1,%2").arg(ACol).arg(ARow);
+        };
+    }
+    // Rests the pointer on the cell for the hint pause.
+    TPoint restOn(int ACol, int ARow) {
+        const TPoint p = middle(ACol, ARow);
+        mouseMove(*grid, p.X, p.Y);
+        advance(HintPause);
+        return p;
+    }
+    bool showing() const { return grid->CellHintWindow() && grid->CellHintWindow()->Showing(); }
+    QString shown() const { return showing() ? grid->CellHintWindow()->Caption() : QString(); }
+
+    static int redPixels(const QImage& image) {
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) red += image.pixelColor(x, y) == QColor(Qt::red);
+        return red;
+    }
+
+    TScriptedScreen screen;
+};
+
+TEST_F(CellHintWindow, ShowsAfterThePauseBelowTheCellSizedForItsTextAndGoesWhenThePointerLeaves) {
+    const TPoint p = middle(3, 2);
+    mouseMove(*grid, p.X, p.Y);
+    advance(HintPause - 1);
+    EXPECT_FALSE(showing());
+    advance(1);
+    ASSERT_TRUE(showing());
+    THintWindow& window = *grid->CellHintWindow();
+    EXPECT_EQ(window.Caption(), "hint of 3,2");
+    const TPoint at = grid->ClientToScreen({p.X, grid->CellRect(3, 2).Bottom + 6});
+    EXPECT_EQ(window.Left(), at.X);
+    EXPECT_EQ(window.Top(), at.Y);
+    EXPECT_EQ(window.Color(), grid->HintColor);
+    TCanvas& canvas = window.Canvas();
+    canvas.Font.Assign(grid->Font());
+    EXPECT_EQ(window.Width(), canvas.TextWidth("hint of 3,2") + 2 * THintWindow::MarginX);
+    EXPECT_EQ(window.Height(), canvas.TextHeight("hint of 3,2") + 2 * THintWindow::MarginY);
+
+    // Moving within the cell keeps it; leaving the grid takes it away.
+    mouseMove(*grid, p.X + 5, p.Y + 3);
+    advance(HintPause);
+    EXPECT_EQ(shown(), "hint of 3,2");
+    EXPECT_EQ(window.Left(), at.X);
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_FALSE(showing());
+}
+
+TEST_F(CellHintWindow, APressOrAnotherCellTakesTheHintAwayAndTheNextRestShowsTheNewOne) {
+    struct Case {
+        const char* what;
+        std::function<void()> end;
+    };
+    const TPoint other = middle(3, 4);
+    const Case cases[] = {
+        {"left press", [this] { clickCell(3, 2); }},
+        {"right press", [this] { mouseMessage(*grid, WM_RBUTTONDOWN, 10, 10, MK_RBUTTON); }},
+        {"key", [this] { press(VK_DOWN); }},
+        {"another cell", [&] { mouseMove(*grid, other.X, other.Y); }},
+        {"no cell", [this] { mouseMove(*grid, 450, 250); }},
+    };
+    for (const Case& c : cases) {
+        restOn(3, 2);
+        ASSERT_EQ(shown(), "hint of 3,2") << c.what;
+        c.end();
+        EXPECT_FALSE(showing()) << c.what;
+        grid->Perform(CM_MOUSELEAVE);
+    }
+    restOn(3, 5);
+    EXPECT_EQ(shown(), "hint of 3,5");
+    // A cell without a hint shows none; neither does a grid that shows no hints.
+    restOn(1, 5);
+    EXPECT_FALSE(showing());
+    grid->ShowHint = false;
+    restOn(3, 6);
+    EXPECT_FALSE(showing());
+}
+
+TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {
+    grid->OnGridHint = nullptr;
+    grid->HintShowCells = true;
+    grid->HTMLHint = true;
+    const QString markup = QStringLiteral("<b>Bold</b> and <font color=\"clRed\">red</font>");
+    grid->SetCells(2, 3, markup);
+    restOn(2, 3);
+    ASSERT_EQ(shown(), markup);
+    THintWindow& window = *grid->CellHintWindow();
+
+    TCanvas& canvas = window.Canvas();
+    canvas.Font.Assign(grid->Font());
+    THTMLDrawOptions options;
+    options.MeasureOnly = true;
+    THTMLDrawResults measured;
+    DrawHTMLText(canvas, markup, Rect(0, 0, 1008, 65535), options, measured);
+    EXPECT_EQ(window.Width(), measured.MaxLineWidth + 16);
+    EXPECT_EQ(window.Height(), measured.TotalHeight + 4);
+    EXPECT_LT(window.Width(), canvas.TextWidth(markup));
+
+    // The word in red is drawn red: the tags were rendered, not shown.
+    EXPECT_GT(redPixels(renderToImage(window)), 0);
+
+    // Without the grid's own hint class the text shows as it stands.
+    grid->Perform(CM_MOUSELEAVE);
+    grid->UseInternalHintClass = false;
+    restOn(2, 3);
+    EXPECT_EQ(window.Width(), window.CalcHintRect(1008, markup).Width());
+    EXPECT_EQ(redPixels(renderToImage(window)), 0);
+}
+
+}  // namespace
