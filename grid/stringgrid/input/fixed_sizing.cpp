@@ -1,0 +1,159 @@
+// Fixed columns and rows sized with the mouse: resting on the right (bottom) border of a fixed
+// column (row) arms the sizing, a press starts it, a dotted line follows the pointer, and the
+// release sets the size. Also the events and the hint that report any sizing as it runs.
+#include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/scrolling/scroll_hint_window.h"
+#include "platform/graphics/canvas.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr int borderGrab = 3;
+constexpr int sizingHintWidth = 200;
+
+// The first of Count fixed lines whose trailing border (sizes summed from 0 plus one pixel of
+// line each) lies less than borderGrab pixels from Pos; -1 when none does.
+int fixedLineNear(int Count, const std::function<int(int)>& Size, int Pos) {
+    int border = 0;
+    for (int i = 0; i < Count; ++i) {
+        border += Size(i) + 1;
+        if (std::abs(Pos - border) < borderGrab) return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool TExStringGrid::fixedSizingPress(int X, int Y) {
+    if (p->FSizeFixed) {
+        const int col = fixedLineNear(FixedCols(), [this](int c) { return ColWidths(c); }, X);
+        if (col >= 0) {
+            p->FSizingFixed = true;
+            p->FSizingFixedCol = col;
+            p->FSizeFixedX = p->FSizingFixedStartPos = X;
+            p->FSizingFixedStartSize = ColWidths(col);
+            InvalidateRect({X - 1, 0, X + 2, Height()});
+            return true;
+        }
+    }
+    if (p->FSizeFixedR) {
+        const int row = fixedLineNear(FixedRows(), [this](int r) { return RowHeights(r); }, Y);
+        if (row >= 0) {
+            p->FSizingFixedR = true;
+            p->FSizingFixedRow = row;
+            p->FSizeFixedY = p->FSizingFixedStartPos = Y;
+            p->FSizingFixedStartSize = RowHeights(row);
+            InvalidateRect({0, Y - 1, Width(), Y + 2});
+            return true;
+        }
+    }
+    return false;
+}
+
+void TExStringGrid::fixedSizingMove(int ACol, int ARow, int X, int Y) {
+    const TMouseActions& mouse = *p->MouseActions;
+    const bool onCell = ACol >= 0 && ARow >= 0;
+    p->FSizeFixed = onCell && mouse.SizeFixedCol &&
+                    fixedLineNear(FixedCols(), [this](int c) { return ColWidths(c); }, X) >= 0;
+    p->FSizeFixedR = onCell && mouse.SizeFixedRow &&
+                     fixedLineNear(FixedRows(), [this](int r) { return RowHeights(r); }, Y) >= 0;
+    // The line is painted where the drag stands: the old place and the new one repaint.
+    if (p->FSizingFixed && X != p->FSizeFixedX) {
+        InvalidateRect({p->FSizeFixedX - 1, 0, p->FSizeFixedX + 2, Height()});
+        p->FSizeFixedX = X;
+        InvalidateRect({X - 1, 0, X + 2, Height()});
+    }
+    if (p->FSizingFixedR && Y != p->FSizeFixedY) {
+        InvalidateRect({0, p->FSizeFixedY - 1, Width(), p->FSizeFixedY + 2});
+        p->FSizeFixedY = Y;
+        InvalidateRect({0, Y - 1, Width(), Y + 2});
+    }
+}
+
+// The size the drag gives: the size it began with moved by how far the pointer went, so that a
+// press anywhere in the grab zone and a release on the same spot leave the size as it was.
+int TExStringGrid::fixedSizingSize(int Pos) const {
+    return std::max(0, p->FSizingFixedStartSize + Pos - p->FSizingFixedStartPos);
+}
+
+bool TExStringGrid::fixedSizingRelease(int X, int Y) {
+    if (p->FSizingFixed) {
+        p->FSizeFixed = p->FSizingFixed = false;
+        InvalidateRect({p->FSizeFixedX - 1, 0, p->FSizeFixedX + 2, Height()});
+        const int col = p->FSizingFixedCol;
+        int width = fixedSizingSize(X);
+        SetColWidths(col, width);
+        OnEndColumnSize(this, col);
+        UpdateColumnSize(col, width);
+        if (width != ColWidths(col)) SetColWidths(col, width);
+        p->ColSizeFlg = true;
+        return true;
+    }
+    if (p->FSizingFixedR) {
+        p->FSizeFixedR = p->FSizingFixedR = false;
+        InvalidateRect({0, p->FSizeFixedY - 1, Width(), p->FSizeFixedY + 2});
+        const int row = p->FSizingFixedRow;
+        SetRowHeights(row, fixedSizingSize(Y));
+        OnEndRowSize(this, row);
+        p->ColSizeFlg = true;
+        return true;
+    }
+    return false;
+}
+
+void TExStringGrid::fixedSizingLeave() { p->FSizeFixed = p->FSizeFixedR = false; }
+
+void TExStringGrid::paintFixedSizingLine(TCanvas& ACanvas) {
+    if (p->FSizingFixed) DrawColSizingLine(ACanvas, p->FSizeFixedX);
+    if (p->FSizingFixedR) DrawRowSizingLine(ACanvas, p->FSizeFixedY);
+}
+
+// The events of a fixed sizing and of a row sizing as the pointer moves, then the sizing hint.
+// The border sizing of the platform grid sizes as it goes, and the first size it sets drops the
+// reference cell of the press: it is kept here until the release.
+void TExStringGrid::sizingFeedback(int X, int Y) {
+    const TGridState state = GridState();
+    const bool borderSizing = state == gsColSizing || state == gsRowSizing;
+    if (borderSizing && p->Colclicked >= 0 && p->Rowclicked >= 0) p->FSizingRef = {p->Colclicked, p->Rowclicked};
+    const TPoint ref = p->FSizingRef;
+    if (p->FSizingFixed) OnColumnSizing(this, p->FSizingFixedCol, fixedSizingSize(X));
+    if (p->FSizingFixedR) {
+        OnRowSizing(this, p->FSizingFixedRow, fixedSizingSize(Y));
+    } else if (state == gsRowSizing && ref.Y >= 0) {
+        OnRowSizing(this, ref.Y, Y - CellRect(ref.X, ref.Y).Top - p->Clickposdy);
+    }
+    if (!HintShowSizing) return;
+
+    QString text;
+    TRect at;
+    if (p->FSizingFixed || p->FSizingFixedR) {
+        const int size = fixedSizingSize(p->FSizingFixed ? X : Y);
+        text = QStringLiteral("%1=<b>%2</b>").arg(p->FSizingFixed ? "cw" : "rh").arg(size);
+        at = CellRect(0, 0);
+    } else if (state == gsColSizing) {
+        at = ref.X >= 0 ? CellRect(ref.X, ref.Y) : CellRect(ColCount() - 1, 0);
+        text = QStringLiteral("cw=<b>%1</b>").arg(X - at.Left - p->Clickposdx);
+    } else if (state == gsRowSizing) {
+        at = ref.Y >= 0 ? CellRect(ref.X, ref.Y) : CellRect(0, RowCount() - 1);
+        text = QStringLiteral("rh=<b>%1</b>").arg(Y - at.Top - p->Clickposdy);
+    } else {
+        return;
+    }
+    if (!p->FScrollHint) {
+        p->FScrollHint = new TScrollHintWindow(this);
+        p->FScrollHint->SetVisible(false);
+        p->FScrollHint->SetParent(this);
+    }
+    p->FScrollHint->ShowAt(text, HintColor, ClientToScreen({at.Left, at.Top}), sizingHintWidth, true);
+    p->FScrollHintShow = true;
+}
+
+void TExStringGrid::endSizingFeedback() {
+    p->FSizingRef = {-1, -1};
+    if (!p->FScrollHintShow || !HintShowSizing) return;
+    p->FScrollHintShow = false;
+    if (p->FScrollHint) p->FScrollHint->Close();
+}
