@@ -7,69 +7,62 @@
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
-#include <functional>
+#include <cstdlib>
 
 namespace {
 
 constexpr int borderGrab = 3;
 constexpr int sizingHintWidth = 200;
 
-// The first of Count fixed lines whose trailing border (sizes summed from 0 plus one pixel of
-// line each) lies less than borderGrab pixels from Pos; -1 when none does.
-int fixedLineNear(int Count, const std::function<int(int)>& Size, int Pos) {
+// The first fixed column (row) whose trailing border (sizes summed from 0 plus one pixel of line
+// each) lies less than borderGrab pixels from Pos; -1 when none does.
+int fixedLineAt(const TExStringGrid& grid, bool Columns, int Pos) {
+    const int count = Columns ? grid.FixedCols() : grid.FixedRows();
     int border = 0;
-    for (int i = 0; i < Count; ++i) {
-        border += Size(i) + 1;
+    for (int i = 0; i < count; ++i) {
+        border += (Columns ? grid.ColWidths(i) : grid.RowHeights(i)) + 1;
         if (std::abs(Pos - border) < borderGrab) return i;
     }
     return -1;
 }
 
+// The strip a sizing line at Pos covers, across the whole control.
+TRect sizingStrip(const TExStringGrid& grid, bool Columns, int Pos) {
+    return Columns ? TRect{Pos - 1, 0, Pos + 2, grid.Height()} : TRect{0, Pos - 1, grid.Width(), Pos + 2};
+}
+
 } // namespace
 
 bool TExStringGrid::fixedSizingPress(int X, int Y) {
-    if (p->FSizeFixed) {
-        const int col = fixedLineNear(FixedCols(), [this](int c) { return ColWidths(c); }, X);
-        if (col >= 0) {
-            p->FSizingFixed = true;
-            p->FSizingFixedCol = col;
-            p->FSizeFixedX = p->FSizingFixedStartPos = X;
-            p->FSizingFixedStartSize = ColWidths(col);
-            InvalidateRect({X - 1, 0, X + 2, Height()});
-            return true;
-        }
-    }
-    if (p->FSizeFixedR) {
-        const int row = fixedLineNear(FixedRows(), [this](int r) { return RowHeights(r); }, Y);
-        if (row >= 0) {
-            p->FSizingFixedR = true;
-            p->FSizingFixedRow = row;
-            p->FSizeFixedY = p->FSizingFixedStartPos = Y;
-            p->FSizingFixedStartSize = RowHeights(row);
-            InvalidateRect({0, Y - 1, Width(), Y + 2});
-            return true;
-        }
+    TExStringGridPrivate& d = *p;
+    for (const bool columns : {true, false}) {
+        const int pos = columns ? X : Y;
+        const int line = (columns ? d.FSizeFixed : d.FSizeFixedR) ? fixedLineAt(*this, columns, pos) : -1;
+        if (line < 0) continue;
+        (columns ? d.FSizingFixed : d.FSizingFixedR) = true;
+        (columns ? d.FSizingFixedCol : d.FSizingFixedRow) = line;
+        (columns ? d.FSizeFixedX : d.FSizeFixedY) = d.FSizingFixedStartPos = pos;
+        d.FSizingFixedStartSize = columns ? ColWidths(line) : RowHeights(line);
+        InvalidateRect(sizingStrip(*this, columns, pos));
+        return true;
     }
     return false;
 }
 
 void TExStringGrid::fixedSizingMove(int ACol, int ARow, int X, int Y) {
-    const TMouseActions& mouse = *p->MouseActions;
+    TExStringGridPrivate& d = *p;
+    const TMouseActions& mouse = *d.MouseActions;
     const bool onCell = ACol >= 0 && ARow >= 0;
-    p->FSizeFixed = onCell && mouse.SizeFixedCol &&
-                    fixedLineNear(FixedCols(), [this](int c) { return ColWidths(c); }, X) >= 0;
-    p->FSizeFixedR = onCell && mouse.SizeFixedRow &&
-                     fixedLineNear(FixedRows(), [this](int r) { return RowHeights(r); }, Y) >= 0;
-    // The line is painted where the drag stands: the old place and the new one repaint.
-    if (p->FSizingFixed && X != p->FSizeFixedX) {
-        InvalidateRect({p->FSizeFixedX - 1, 0, p->FSizeFixedX + 2, Height()});
-        p->FSizeFixedX = X;
-        InvalidateRect({X - 1, 0, X + 2, Height()});
-    }
-    if (p->FSizingFixedR && Y != p->FSizeFixedY) {
-        InvalidateRect({0, p->FSizeFixedY - 1, Width(), p->FSizeFixedY + 2});
-        p->FSizeFixedY = Y;
-        InvalidateRect({0, Y - 1, Width(), Y + 2});
+    for (const bool columns : {true, false}) {
+        const int pos = columns ? X : Y;
+        const bool allowed = columns ? mouse.SizeFixedCol : mouse.SizeFixedRow;
+        (columns ? d.FSizeFixed : d.FSizeFixedR) = onCell && allowed && fixedLineAt(*this, columns, pos) >= 0;
+        // The line is painted where the drag stands: the old place and the new one repaint.
+        int& line = columns ? d.FSizeFixedX : d.FSizeFixedY;
+        if (!(columns ? d.FSizingFixed : d.FSizingFixedR) || line == pos) continue;
+        InvalidateRect(sizingStrip(*this, columns, line));
+        line = pos;
+        InvalidateRect(sizingStrip(*this, columns, pos));
     }
 }
 
@@ -82,7 +75,7 @@ int TExStringGrid::fixedSizingSize(int Pos) const {
 bool TExStringGrid::fixedSizingRelease(int X, int Y) {
     if (p->FSizingFixed) {
         p->FSizeFixed = p->FSizingFixed = false;
-        InvalidateRect({p->FSizeFixedX - 1, 0, p->FSizeFixedX + 2, Height()});
+        InvalidateRect(sizingStrip(*this, true, p->FSizeFixedX));
         const int col = p->FSizingFixedCol;
         int width = fixedSizingSize(X);
         SetColWidths(col, width);
@@ -94,7 +87,7 @@ bool TExStringGrid::fixedSizingRelease(int X, int Y) {
     }
     if (p->FSizingFixedR) {
         p->FSizeFixedR = p->FSizingFixedR = false;
-        InvalidateRect({0, p->FSizeFixedY - 1, Width(), p->FSizeFixedY + 2});
+        InvalidateRect(sizingStrip(*this, false, p->FSizeFixedY));
         const int row = p->FSizingFixedRow;
         SetRowHeights(row, fixedSizingSize(Y));
         OnEndRowSize(this, row);
