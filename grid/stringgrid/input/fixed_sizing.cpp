@@ -104,7 +104,7 @@ void TExStringGrid::paintFixedSizingLine(TCanvas& ACanvas) {
     if (p->FSizingFixedR) DrawRowSizingLine(ACanvas, p->FSizeFixedY);
 }
 
-// The events of a fixed sizing and of a row sizing as the pointer moves, then the sizing hint.
+// The sizing events as the pointer moves, then the sizing hint.
 // The border sizing of the platform grid sizes as it goes, and the first size it sets drops the
 // reference cell of the press: it is kept here until the release.
 void TExStringGrid::sizingFeedback(int X, int Y) {
@@ -112,7 +112,11 @@ void TExStringGrid::sizingFeedback(int X, int Y) {
     const bool borderSizing = state == gsColSizing || state == gsRowSizing;
     if (borderSizing && p->Colclicked >= 0 && p->Rowclicked >= 0) p->FSizingRef = {p->Colclicked, p->Rowclicked};
     const TPoint ref = p->FSizingRef;
-    if (p->FSizingFixed) OnColumnSizing(this, p->FSizingFixedCol, fixedSizingSize(X));
+    if (p->FSizingFixed) {
+        OnColumnSizing(this, p->FSizingFixedCol, fixedSizingSize(X));
+    } else if (state == gsColSizing && ref.X >= 0) {
+        OnColumnSizing(this, ref.X, X - CellRect(ref.X, ref.Y).Left - p->Clickposdx);
+    }
     if (p->FSizingFixedR) {
         OnRowSizing(this, p->FSizingFixedRow, fixedSizingSize(Y));
     } else if (state == gsRowSizing && ref.Y >= 0) {

@@ -132,6 +132,18 @@ TEST_F(FixedSizing, TheSizingHintShowsTheSizeUntilTheRelease) {
     EXPECT_EQ(grid->RowHeights(3), 35);
 }
 
+TEST_F(FixedSizing, AHeaderBorderDragReportsEveryStep) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    const TRect h = grid->CellRect(2, 0);
+    hover(h.Right, 10);
+    press(h.Right, 10);
+    moveHeld(h.Right + 10, 10);
+    moveHeld(h.Right + 25, 10);
+    release(h.Right + 25, 10);
+    EXPECT_EQ(grid->ColWidths(2), 85);
+    EXPECT_EQ(log.filter("ColumnSizing"), (QStringList{"ColumnSizing 2 70", "ColumnSizing 2 85"}));
+}
+
 // Rows 2-4 and 5-6 are nodes; the header row carries a node button of its own.
 class HeaderNodeButton : public FixedSizing {
 protected:
