@@ -83,9 +83,11 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     const TPoint base = BaseCell(realCol, row);
     const int baseCol = RealToDisplCol(base.X), baseRow = base.Y;
     if (mouse.CaretPositioning) p->LButFlg = true;
+    if (fixedSizingPress(X, Y)) return;
     const bool fixedArea = col < FixedCols() || row < FixedRows();
     if (fixedArea || IsFixed(col, row)) HideInplaceEdit();
 
+    if (col == 0 && row < FixedRows() && IsNode(row) && IsInNodeButton(row, X)) headerNodeButtonPress(row);
     // The node button of a normal row opens or closes its node.
     if (col == 0 && row >= FixedRows() && IsNode(row) && IsInNodeButton(row, X)) {
         OnMouseDown(this, mbLeft, shift, X, Y);
@@ -120,6 +122,7 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         OnClickCell(this, row, col);
         return;
     }
+    if (expandButtonPress(baseCol, baseRow, base.X, X, Y)) return;
     if (col >= ColCount() || row >= RowCount()) {
         TBaseGrid::WndProc(m);
         return;
@@ -270,6 +273,11 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     int col = -1, row = -1;
     MouseToCell(pt.X, pt.Y, col, row);
     const bool wasSizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+    fixedSizingRelease(pt.X, pt.Y);
+    const bool buttonReleased = pushedButtonRelease(col, row, pt.X, pt.Y);
+    endSizingFeedback();
+    // The press on a button bypassed the standard handling; so does its release there.
+    if (buttonReleased && onExpandButton(col, row, pt.X, pt.Y)) return;
 
     if (mouse.DisjunctRowSelect() && col >= 0 && !(col == 0 && IsNode(row))) {
         if (!(col == 0 && mouse.HotmailRowSelect())) UpdateRowSelect(false);

@@ -45,12 +45,10 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     } else if (!(Shift & ssLeft)) {
         updateMouseSelectMode(col, row, X, Y);
     }
+    fixedSizingMove(col, row, X, Y);
     if (GridState() == gsColSizing) p->ColSized = true;
     if (GridState() == gsRowSizing) p->Rowsized = true;
-    if (GridState() == gsColSizing && p->Colclicked >= 0 && p->Rowclicked >= 0) {
-        const TRect ref = CellRect(p->Colclicked, p->Rowclicked);
-        OnColumnSizing(this, p->Colclicked, X - ref.Left - p->Clickposdx);
-    }
+    sizingFeedback(X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
     if (Selection() != before) {
         const TGridRect s = Selection();
@@ -62,6 +60,7 @@ void TExStringGrid::CMMouseLeave(TMessage& m) {
     TBaseGrid::WndProc(m);
     p->FMouseSelectMode = TExStringGridPrivate::msNormal;
     CancelCellHint();
+    fixedSizingLeave();
     if (!p->FNoMouseLeave && HoverFixedCells != hfNone && p->FHoverFixedX >= 0) {
         const int x = p->FHoverFixedX, y = p->FHoverFixedY;
         p->FHoverFixedX = p->FHoverFixedY = -1;

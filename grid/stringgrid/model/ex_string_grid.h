@@ -540,6 +540,8 @@ public:
     bool GetExpandState(int ACol, int ARow);
     int GetExpandHeight(int ACol, int ARow, bool Expanded);
     void GetExpandButtonRect(int ACol, int ARow, TRect& R);
+    // Draws a cell's button or expand button pushed or released.
+    void PushButton(int ACol, int ARow, bool Pushed);
 
     // ---- typed views of a cell; Ints and Floats read the text without its tags, the All forms
     // the text of the real row as it is
@@ -1176,6 +1178,20 @@ protected:
     // The release's share of the disjunct cells; false when OnSelectCell refused the cell.
     bool disjunctCellRelease(TShiftState Shift, int X, int Y);
     void autoSelectGroup(int ACol, int ARow);
+    // Fixed columns and rows sized by dragging their borders; the sizing events and hint.
+    bool fixedSizingPress(int X, int Y);
+    void fixedSizingMove(int ACol, int ARow, int X, int Y);
+    bool fixedSizingRelease(int X, int Y);
+    void fixedSizingLeave();
+    int fixedSizingSize(int Pos) const;
+    void paintFixedSizingLine(TCanvas& ACanvas);
+    void sizingFeedback(int X, int Y);
+    void endSizingFeedback();
+    // The node button of a header row and the expand buttons of cells.
+    void headerNodeButtonPress(int ARow);
+    bool expandButtonPress(int ACol, int ARow, int RealCol, int X, int Y);
+    bool pushedButtonRelease(int ACol, int ARow, int X, int Y);
+    bool onExpandButton(int ACol, int ARow, int X, int Y);
     // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
 public:
     void SetScrollProportional(bool Value);

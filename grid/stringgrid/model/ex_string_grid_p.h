@@ -297,6 +297,16 @@ public:
     // that drag runs
     TGridRect FDropSelection;
     bool FMouseResize = false;
+    // Sizing a fixed column (row) by its border: the pointer rests on such a border, a drag
+    // runs, where its line stands, which column (row) it sizes, and that one's size and the
+    // pointer's position when the drag began.
+    bool FSizeFixed = false, FSizeFixedR = false;
+    bool FSizingFixed = false, FSizingFixedR = false;
+    int FSizeFixedX = 0, FSizeFixedY = 0;
+    int FSizingFixedCol = -1, FSizingFixedRow = -1;
+    int FSizingFixedStartSize = 0, FSizingFixedStartPos = 0;
+    // The reference cell of a border sizing, kept for its events and hint until the release.
+    TPoint FSizingRef{-1, -1};
     TExStyle FStyle = tsWindowsXP;
     // The office theme last followed with AutoThemeAdapt.
     TOfficeTheme FOfficeTheme = otUnknown;

@@ -61,7 +61,10 @@ void TExStringGrid::DoSearchFooterAction(const QString& Value, int ACol, int ARo
 }
 
 void TExStringGrid::DoButtonClick(int ACol, int ARow) { OnButtonClick(this, ACol, ARow); }
-void TExStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded) { OnExpandClick(this, ACol, ARow, Expanded); }
+void TExStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded) {
+    OnExpandClick(this, ACol, ARow, Expanded);
+    SetRowHeights(ARow, GetExpandHeight(RealColIndex(ACol), ARow, Expanded));
+}
 void TExStringGrid::DoComboCloseUp(int ARow, int ACol) { OnComboCloseUp(this, ARow, ACol); }
 void TExStringGrid::DoComboDropDown(int ARow, int ACol) { OnComboDropDown(this, ARow, ACol); }
 

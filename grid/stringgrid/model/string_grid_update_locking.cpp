@@ -98,7 +98,10 @@ void TExStringGrid::CalcSizingState(int X, int Y, TGridState& State) {
     if (OnColumnSize && row >= 0 && row < FixedRows() && col >= 0) {
         bool allow = true;
         OnColumnSize(this, col, allow);
-        if (!allow) State = gsNormal;
+        if (!allow) {
+            State = gsNormal;
+            p->FSizeFixed = false;
+        }
     }
     MouseToCell(X, Y - 6, col, row);
     if (OnRowSize && col >= 0 && col < FixedCols() && row >= 0) {

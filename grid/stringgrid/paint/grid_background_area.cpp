@@ -17,6 +17,7 @@ void TExStringGrid::Paint() {
     if (EditorMode()) paintEditFrame(Canvas());
     const TBackGround& back = BackGround();
     if (!back.Bitmap.Empty() || back.ColorTo != clNone) PaintBackgroundArea(Canvas());
+    paintFixedSizingLine(Canvas());
     if (OnPainted) OnPainted(this);
 }
 

@@ -1,16 +1,27 @@
 #include "grid/stringgrid/scrolling/scroll_hint_window.h"
 
+#include "grid/foundation/html_renderer.h"
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
 
-void TScrollHintWindow::ShowAt(const QString& AText, TColor AColor, TPoint At, int MaxWidth) {
+void TScrollHintWindow::ShowAt(const QString& AText, TColor AColor, TPoint At, int MaxWidth, bool Markup) {
     text_ = AText;
+    markup_ = Markup;
     SetColor(AColor);
     TCanvas& canvas = Canvas();
     canvas.Font.Assign(Font());
-    const int width = std::min(MaxWidth, canvas.TextWidth(text_) + 8);
-    SetBounds(At.X, At.Y, width, canvas.TextHeight(text_) + 4);
+    int textWidth = canvas.TextWidth(text_), textHeight = canvas.TextHeight(text_);
+    if (markup_) {
+        THTMLDrawOptions options;
+        options.MeasureOnly = true;
+        THTMLDrawResults measured;
+        DrawHTMLText(canvas, text_, {0, 0, MaxWidth - 8, 1000}, options, measured);
+        textWidth = measured.MaxLineWidth;
+        textHeight = measured.TotalHeight;
+    }
+    const int width = std::min(MaxWidth, textWidth + 8);
+    SetBounds(At.X, At.Y, width, textHeight + 4);
     Invalidate();
     Show();
 }
@@ -31,5 +42,11 @@ void TScrollHintWindow::Paint() {
     canvas.FrameRect(ClientRect());
     canvas.Font.Assign(Font());
     canvas.Brush.Style = bsClear;
-    canvas.TextRect(ClientRect(), 4, 2, text_);
+    if (markup_) {
+        THTMLDrawResults drawn;
+        const TRect r = ClientRect();
+        DrawHTMLText(canvas, text_, {r.Left + 4, r.Top + 2, r.Right, r.Bottom}, THTMLDrawOptions(), drawn);
+    } else {
+        canvas.TextRect(ClientRect(), 4, 2, text_);
+    }
 }

@@ -10,8 +10,9 @@ public:
     using TCustomControl::TCustomControl;
     QString Text() const { return text_; }
     // Sets the text and colour and shows the window with its top-left corner at the screen
-    // point At, sized for the text but never wider than MaxWidth.
-    void ShowAt(const QString& AText, TColor AColor, TPoint At, int MaxWidth);
+    // point At, sized for the text but never wider than MaxWidth. Markup text is laid out by the
+    // grids' HTML renderer, plain text as it stands.
+    void ShowAt(const QString& AText, TColor AColor, TPoint At, int MaxWidth, bool Markup = false);
     void Close();
 
 protected:
@@ -20,4 +21,5 @@ protected:
 
 private:
     QString text_;
+    bool markup_ = false;
 };
