@@ -44,6 +44,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     } else if (!(Shift & ssLeft)) {
         updateMouseSelectMode(col, row, X, Y);
     }
+    linkHover(col, row, X, Y);
     if (GridState() == gsColSizing) p->ColSized = true;
     if (GridState() == gsRowSizing) p->Rowsized = true;
     if (GridState() == gsColSizing && p->Colclicked >= 0 && p->Rowclicked >= 0) {
