@@ -7,6 +7,8 @@
 
 namespace {
 
+QRect toQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+
 QString control(const char* type, const char* id, const char* value, const char* width = "80") {
     return QStringLiteral("<CONTROL TYPE=\"%1\" ID=\"%2\" VALUE=\"%3\" WIDTH=\"%4\">")
         .arg(type, id, value, width);
@@ -239,6 +241,53 @@ TEST_F(HTMLCells, UnderlineOnHoverRepaintsOnlyTheCellsWhoseAnchorChanged) {
     const TPoint m = middle(4, 5);
     mouseMove(*grid, m.X, m.Y);
     EXPECT_EQ(grid->Private().FHoverCell, (TPoint{-1, -1}));
+}
+
+TEST_F(HTMLCells, AnAnchorHintShowsItsTitleOrTheAnchorAsTheHandlerLeavesIt) {
+    grid->AnchorHint = true;
+    grid->SetCells(2, 3, "<A HREF=\"one\" TITLE=\"First page\">first</A> plain text here <A HREF=\"two\">second</A>");
+    grid->OnAnchorHint = [](TObject*, int ARow, int ACol, QString& Anchor) {
+        Anchor += QStringLiteral(" @%1,%2").arg(ACol).arg(ARow);
+    };
+    const TRect r = grid->CellRect(2, 3);
+    const struct {
+        int dx;
+        const char* hint;
+        bool nearPointer;
+    } cases[] = {
+        {6, "First page @2,3", true},
+        {grid->Canvas().TextWidth("first plain text here ") + 6, "two @2,3", true},
+        {250, "", false},
+    };
+    for (const auto& c : cases) {
+        const TPoint at = inText(3, c.dx);
+        QString hint;
+        TPoint pos;
+        TColor colour = clNone;
+        ASSERT_TRUE(grid->PrepareCellHint(at, hint, pos, colour));
+        EXPECT_EQ(hint, c.hint) << c.dx;
+        const TPoint expected = c.nearPointer ? TPoint{at.X + 8, at.Y - 16} : TPoint{at.X, r.Bottom + 6};
+        EXPECT_EQ(pos, expected) << c.dx;
+    }
+}
+
+TEST_F(HTMLCells, TheHoveredAnchorAndAHeldButtonAreDrawnSo) {
+    grid->URLUnderlineOnHover = true;
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetCells(2, 3, "<A HREF=\"one\">first</A> and plain text");
+    grid->SetCells(2, 4, control("BUTTON", "b", "Go", "50"));
+    const QImage plain = renderToImage(*grid);
+    moveOver(3, 6);
+    const QImage hovered = renderToImage(*grid);
+    EXPECT_NE(hovered.copy(toQRect(grid->CellRect(2, 3))), plain.copy(toQRect(grid->CellRect(2, 3))));
+
+    const TPoint p = inText(4);
+    mouseMessage(*grid, WM_LBUTTONDOWN, p.X, p.Y, MK_LBUTTON);
+    const QImage held = renderToImage(*grid);
+    mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y);
+    const QImage released = renderToImage(*grid);
+    const QRect button = toQRect(grid->CellRect(2, 4));
+    EXPECT_NE(held.copy(button), released.copy(button));
 }
 
 } // namespace

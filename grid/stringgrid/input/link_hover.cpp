@@ -69,3 +69,16 @@ void TExStringGrid::linkHover(int ACol, int ARow, int X, int Y) {
         if (Cursor() != p->FOldCursor) SetCursor(p->FOldCursor);
     }
 }
+
+bool TExStringGrid::anchorCellHint(int ACol, int ARow, TPoint Pos, QString& HintStr, TPoint& HintPos) {
+    if (!AnchorHint) return false;
+    THTMLDrawResults hit;
+    if (!cellHTMLHitTest(ACol, ARow, Pos.X, Pos.Y, hit) || !hit.ControlType.isEmpty() || hit.HitHref.isEmpty())
+        return false;
+    QString hint = hit.HitTitle.isEmpty() ? hit.HitHref : hit.HitTitle;
+    OnAnchorHint(this, ARow, RealColIndex(ACol), hint);
+    p->FLastAnchorHint = hint;
+    HintStr = hint;
+    HintPos = {Pos.X + 8, Pos.Y - 16};
+    return true;
+}

@@ -91,6 +91,7 @@ bool TExStringGrid::PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPo
     const TRect r = CellRect(col, row);
     const int realCol = RealColIndex(col);
     HintPos = {Pos.X, r.Bottom + 6};
+    anchorCellHint(col, row, Pos, HintStr, HintPos);
     const QString text = Cells(realCol, row);
     const bool normal = col >= FixedCols() && col < ColCount() - FixedRightCols() && row >= FixedRows() &&
                         row < RowCount() - FixedFooters();

@@ -1185,6 +1185,8 @@ protected:
     void htmlButtonRelease();
     // The link under the pointer: hover underline, anchor events and the hand cursor.
     void linkHover(int ACol, int ARow, int X, int Y);
+    // With AnchorHint, the hint of the anchor under the client point Pos; false off an anchor.
+    bool anchorCellHint(int ACol, int ARow, TPoint Pos, QString& HintStr, TPoint& HintPos);
     // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
 public:
     void SetScrollProportional(bool Value);
