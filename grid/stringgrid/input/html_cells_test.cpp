@@ -182,6 +182,26 @@ TEST_F(HTMLCells, AnEditControlOpensABoxThatWritesItsValueBack) {
     EXPECT_EQ(value(2, "f"), "x");
 }
 
+TEST_F(HTMLCells, TabWithAdvanceAutoLeavesTheCellInsteadOfGoingToItsNextControl) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->Navigation().SetAdvanceAuto(true);
+    grid->SetCells(2, 2, control("EDIT", "e", "ab") + control("EDIT", "f", "x"));
+    clickText(2, 20);
+    typeChar(*grid->ControlEdit(), '\t');
+    EXPECT_FALSE(grid->ControlEdit()->Visible());
+    EXPECT_EQ(cell(), "3,2");
+}
+
+TEST_F(HTMLCells, AGridFreedWhileAControlIsEditedTakesItsEditorAlong) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetCells(2, 2, control("EDIT", "e", "ab"));
+    clickText(2, 20);
+    ASSERT_TRUE(grid->ControlEdit()->Focused());
+    delete form;
+    form = nullptr;
+    EXPECT_TRUE(log.contains("ClickCell 2,2"));
+}
+
 TEST_F(HTMLCells, AComboControlListsWhatTheHandlerGivesAndReportsPicks) {
     grid->SetOptions(grid->Options() | goEditing);
     grid->SetCells(2, 2, control("COMBO", "k", "two"));
