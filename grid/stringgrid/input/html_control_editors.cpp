@@ -12,7 +12,7 @@ TControlEdit::TControlEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) { SetVi
 void TControlEdit::WndProc(TMessage& m) {
     // Tab stays with the box; Enter is left to its key press.
     if (m.Msg == WM_GETDLGCODE && (m.WParam == VK_TAB || m.WParam == VK_RETURN)) {
-        m.Result = m.WParam == VK_TAB ? DLGC_WANTTAB : 0;
+        m.Result = m.WParam == VK_TAB ? int(DLGC_WANTTAB) : 0;
         return;
     }
     TCustomMaskEdit::WndProc(m);
