@@ -42,7 +42,9 @@ void OpenHTMLAnchor(THTMLCall& call, THTMLPass& p, QStringView tag) {
         call.S.Href = HTMLAttribute(tag, QLatin1StringView("HREF"));
         call.S.InAnchor = true;
     }
-    if (HasHTMLAttribute(tag, QLatin1StringView("TITLE"))) call.S.Title = HTMLAttribute(tag, QLatin1StringView("TITLE"));
+    // An anchor without a TITLE has none: it does not take the previous anchor's.
+    call.S.Title = HasHTMLAttribute(tag, QLatin1StringView("TITLE")) ? HTMLAttribute(tag, QLatin1StringView("TITLE"))
+                                                                      : QString();
     p.AnchorStart = {AddPixels(p.LineRect.Left, p.X), p.LineRect.Top};
 }
 

@@ -163,6 +163,9 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         }
     }
 
+    // Links and form controls of the cell's text.
+    if (htmlCellPress(col, row, X, Y)) return;
+
     // The press on a check box or radio button toggles it without OnClickCell.
     const bool radio = HasRadioButton(realCol, row);
     // Only a box or button asks whether its cell may be edited. Editing switched off only
@@ -268,6 +271,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     p->ColMoveFlg = p->ColSizeFlg = false;
     p->FMouseDown = p->FMouseKeepDown = p->FMouseDownMove = false;
     p->FMouseSelectMode = TExStringGridPrivate::msNormal;
+    htmlButtonRelease();
     p->FMouseSelectStart = -1;
     bool deselected = false;
     int col = -1, row = -1;

@@ -46,6 +46,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         updateMouseSelectMode(col, row, X, Y);
     }
     fixedSizingMove(col, row, X, Y);
+    linkHover(col, row, X, Y);
     if (GridState() == gsColSizing) p->ColSized = true;
     if (GridState() == gsRowSizing) p->Rowsized = true;
     sizingFeedback(X, Y);
@@ -91,6 +92,7 @@ bool TExStringGrid::PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPo
     const TRect r = CellRect(col, row);
     const int realCol = RealColIndex(col);
     HintPos = {Pos.X, r.Bottom + 6};
+    anchorCellHint(col, row, Pos, HintStr, HintPos);
     const QString text = Cells(realCol, row);
     const bool normal = col >= FixedCols() && col < ColCount() - FixedRightCols() && row >= FixedRows() &&
                         row < RowCount() - FixedFooters();

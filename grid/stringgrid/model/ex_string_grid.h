@@ -68,6 +68,10 @@ class TSyncGrid;
 class TScrollControl;
 class TScrollHintWindow;
 class THintWindow;
+// Anchors and form controls in cells.
+class TControlCombo;
+class TControlEdit;
+struct THTMLDrawResults;
 // Shift state, mouse position, Handled.
 using TMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
@@ -1192,6 +1196,37 @@ protected:
     bool expandButtonPress(int ACol, int ARow, int RealCol, int X, int Y);
     bool pushedButtonRelease(int ACol, int ARow, int X, int Y);
     bool onExpandButton(int ACol, int ARow, int X, int Y);
+    // ---- anchors and form controls in cells (grid/stringgrid/input/)
+public:
+    // Opens the edit box or combo over the form control CtrlID (types EDIT, PASSWORD, MASK and
+    // COMBO; others open nothing) at CtrlRect, a rectangle of the grid's client area.
+    void StartControlEdit(const QString& CellText, const QString& CtrlType, int ARow, int RealCol, int ACol,
+                          TRect CtrlRect, const QString& CtrlValue, const QString& CtrlID);
+    // The exit handler of both editors: the value goes into the cell's control tag.
+    void ControlEditExit(TObject* Sender);
+    void ControlComboSelect(TObject* Sender);
+    // Opens the next editable form control of the cell after ControlID (the first with an
+    // empty id); the grid takes the focus when there is none.
+    void EditNextHTMLControl(int ACol, int ARow, const QString& ControlID);
+    // The editors of form controls, made hidden on first use; owned by the grid.
+    TControlEdit* ControlEdit();
+    TControlCombo* ControlCombo();
+    // Enter or Tab typed in one of them; true when the key was taken.
+    bool ControlEditKey(TWinControl& Editor, QChar& Key);
+
+protected:
+    // The HTML renderer's hit test of a display cell at the client point (X, Y), laid out as
+    // the painter lays the cell out; with ControlID the control with that id is reported.
+    bool cellHTMLHitTest(int ACol, int ARow, int X, int Y, THTMLDrawResults& Results,
+                         const QString& ControlID = QString());
+    // A press on a link or form control of a cell; true when the press ends there.
+    bool htmlCellPress(int ACol, int ARow, int X, int Y);
+    // The release draws a pressed BUTTON control up again.
+    void htmlButtonRelease();
+    // The link under the pointer: hover underline, anchor events and the hand cursor.
+    void linkHover(int ACol, int ARow, int X, int Y);
+    // With AnchorHint, the hint of the anchor under the client point Pos; false off an anchor.
+    bool anchorCellHint(int ACol, int ARow, TPoint Pos, QString& HintStr, TPoint& HintPos);
     // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
 public:
     void SetScrollProportional(bool Value);

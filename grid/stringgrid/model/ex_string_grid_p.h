@@ -307,6 +307,22 @@ public:
     int FSizingFixedStartSize = 0, FSizingFixedStartPos = 0;
     // The reference cell of a border sizing, kept for its events and hint until the release.
     TPoint FSizingRef{-1, -1};
+    // ---- anchors and form controls in cells (grid/stringgrid/input/)
+    // A BUTTON control drawn pressed until the release; the cell (real column, row) of that
+    // control or of the one being edited.
+    bool FCtrlDown = false;
+    TPoint FCtrlXY{-1, -1};
+    // An edit box or combo is open over a form control; that control's id and type.
+    bool FCtrlEditing = false;
+    QString FCtrlID, FCtrlType;
+    // The anchor under the pointer, for its enter and exit events, and the last anchor hint.
+    QString FAnchor, FLastAnchorHint;
+    // The cell and anchor (from 1) underlined with URLUnderlineOnHover; -1 when none.
+    TPoint FHoverCell{-1, -1};
+    int FHoverlink = -1;
+    // A link under the pointer set the hand cursor; FOldCursor is the one it replaced.
+    bool Invokedchange = false;
+    TCursor FOldCursor = crDefault;
     TExStyle FStyle = tsWindowsXP;
     // The office theme last followed with AutoThemeAdapt.
     TOfficeTheme FOfficeTheme = otUnknown;

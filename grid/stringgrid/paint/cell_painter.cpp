@@ -256,6 +256,9 @@ void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
     options.HoverOnly = g.URLUnderlineOnHover;
     options.HitX = TR.Left;
     options.HitY = TR.Top;
+    // The anchor under the pointer and a BUTTON control held down in this cell.
+    if (d.FHoverCell == TPoint{ACol, ARow}) options.HoverAnchor = d.FHoverlink;
+    options.MouseDown = d.FCtrlDown && d.FCtrlXY == TPoint{RealCol, ARow};
     THTMLDrawResults results;
     canvas.Brush.Style = bsClear;
     DrawHTMLText(canvas, Text, TR, options, results);
