@@ -80,7 +80,10 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     const int baseCol = RealToDisplCol(base.X), baseRow = base.Y;
     if (mouse.CaretPositioning) p->LButFlg = true;
     const bool fixedArea = col < FixedCols() || row < FixedRows();
-    if (fixedArea || IsFixed(col, row)) HideInplaceEdit();
+    if (fixedArea || IsFixed(col, row)) {
+        HideInplaceEdit();
+        pressFixedAsButton(baseCol, baseRow, X);
+    }
 
     // The node button of a normal row opens or closes its node.
     if (col == 0 && row >= FixedRows() && IsNode(row) && IsInNodeButton(row, X)) {
@@ -196,6 +199,7 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     }
 
     if (fixedArea) headerSelectPress(col, row, shift);
+    rememberMoveCell(col, row, X, Y);
 
     const bool fixedOutside = !fixedArea && IsFixed(col, row);
     if (fixedOutside) {
@@ -252,6 +256,7 @@ void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
             return;
         }
     }
+    if (fixedDropDownPress(X, Y)) return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
 }
 
@@ -266,6 +271,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     int col = -1, row = -1;
     MouseToCell(pt.X, pt.Y, col, row);
     const bool wasSizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+    releaseFixedAsButton(col, row);
 
     if (mouse.DisjunctRowSelect() && col >= 0 && !(col == 0 && IsNode(row))) {
         if (!(col == 0 && mouse.HotmailRowSelect())) UpdateRowSelect(false);
@@ -281,6 +287,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     }
     p->FDeselectState = false;
 
+    if (endEnhancedMove(col, row)) p->ColMoveFlg = true;
     TBaseGrid::WndProc(m);
     if (deselected) p->FSelChange = false;
     if (GridState() == gsSelecting) SetGridState(gsNormal);
@@ -379,6 +386,7 @@ void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     const bool report = before != TGridRect{0, 0, 0, 0} &&
                         (Button == mbLeft || (Button == mbRight && p->MouseActions->SelectOnRightClick));
     if (!filterButtonRelease(X, Y)) closeFilterDropDown();
+    p->FDropDownDown = false;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (report && Selection() != p->FMoveSelection) {
         const TGridRect s = Selection();

@@ -46,6 +46,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     }
     if (GridState() == gsColSizing) p->ColSized = true;
     if (GridState() == gsRowSizing) p->Rowsized = true;
+    enhancedMoveStep(col, row, X, Y);
     if (GridState() == gsColSizing && p->Colclicked >= 0 && p->Rowclicked >= 0) {
         const TRect ref = CellRect(p->Colclicked, p->Rowclicked);
         OnColumnSizing(this, p->Colclicked, X - ref.Left - p->Clickposdx);

@@ -1152,6 +1152,19 @@ protected:
     void updateMouseSelectMode(int ACol, int ARow, int X, int Y);
     void openFilterDropDown(int ACol, int RealCol);
     void closeFilterDropDown();
+    // Header cells drawn as buttons, the fixed cells' drop-down button, and the enhanced
+    // column and row move (move button and drop arrows).
+    void pressFixedAsButton(int ACol, int ARow, int X);
+    void releaseFixedAsButton(int ACol, int ARow);
+    void paintPushedFixedCell(TCanvas& ACanvas);
+    bool fixedDropDownPress(int X, int Y);
+    void rememberMoveCell(int ACol, int ARow, int X, int Y);
+    void enhancedMoveStep(int ACol, int ARow, int X, int Y);
+    bool endEnhancedMove(int ACol, int ARow);
+    void showMoveButton(const QString& Caption, int AWidth, int AHeight, int X, int Y);
+    void markDropColumn(int ACol);
+    void markDropRow(int ARow);
+    void scrollWhileMoving(bool Columns, int X, int Y);
     // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
 public:
     void SetScrollProportional(bool Value);

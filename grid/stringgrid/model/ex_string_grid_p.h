@@ -290,6 +290,15 @@ public:
     int SortTime = 0;
     // Set by the mouse handling while a button is held on the cells.
     bool FMouseDown = false;
+    // Header buttons and enhanced moving: the fixed cell drawn pushed; the drop-down button of
+    // a fixed cell held down; the column (row) a header press may move, -1 when none, and the
+    // press offset inside its cell; the drop target the arrows mark; the cursor before the move.
+    TRect FPushedFixedCell;
+    bool FFixedCellPushed = false;
+    bool FDropDownDown = false;
+    int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0;
+    int FMoveColInd = -1, FMoveRowInd = -1;
+    TCursor FMoveOldCursor = crDefault;
     TExStyle FStyle = tsWindowsXP;
     // The office theme last followed with AutoThemeAdapt.
     TOfficeTheme FOfficeTheme = otUnknown;
