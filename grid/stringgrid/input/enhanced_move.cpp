@@ -3,6 +3,11 @@
 // refuse the target, and the release moves it or, refused, drops it.
 #include "grid/stringgrid/input/header_drag_button.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphic.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -39,17 +44,27 @@ void TExStringGrid::enhancedMoveStep(int ACol, int ARow, int X, int Y) {
         return;
     }
     if (!EnhRowColMove || RowCount() <= 1 || (X == p->Clickposx && Y == p->Clickposy)) return;
-    const bool starting = !p->MoveButton || !p->MoveButton->Visible();
-    if (starting) {
+    // The cursor marks a move under way from its first step to the release.
+    if (Cursor() != crDrag && Cursor() != crNoDrop) {
         p->FMoveOldCursor = Cursor();
         DoStartBlockFocus();
     }
-    if (columns && p->Movecell >= FixedCols() && ARow >= 0)
-        showMoveButton(Cells(RealColIndex(p->Movecell), 0), ColWidths(p->Movecell), RowHeights(ARow), X, Y);
-    else if (rows && p->Movecell >= FixedRows() && ACol >= 0)
-        showMoveButton(Cells(0, p->Movecell), ColWidths(ACol), RowHeights(p->Movecell), X, Y);
-    else if (p->MoveButton)
-        showMoveButton(p->MoveButton->Caption(), p->MoveButton->Width(), p->MoveButton->Height(), X, Y);
+    const bool showCells = p->DragDropSettings->ShowCells;
+    if (columns && p->Movecell >= FixedCols() && ARow >= 0) {
+        if (showCells && !p->MoveForm) makeMovePicture(true);
+        setMoveButton(Cells(RealColIndex(p->Movecell), 0), ColWidths(p->Movecell), RowHeights(ARow));
+    } else if (rows && p->Movecell >= FixedRows() && ACol >= 0) {
+        if (showCells && !p->MoveForm) makeMovePicture(false);
+        setMoveButton(Cells(0, p->Movecell), ColWidths(ACol), RowHeights(p->Movecell));
+    }
+    const TPoint at = ClientToScreen({X - p->MoveOfsX, Y - p->MoveOfsY});
+    if (showCells && p->MoveForm) {
+        p->MoveForm->SetBounds(at.X, at.Y, p->MoveForm->Width(), p->MoveForm->Height());
+        p->MoveForm->Show();
+    } else if (!showCells && p->MoveButton) {
+        p->MoveButton->SetBounds(at.X, at.Y, p->MoveButton->Width(), p->MoveButton->Height());
+        p->MoveButton->Show();
+    }
 
     allow = true;
     if (columns) {
@@ -67,7 +82,7 @@ void TExStringGrid::enhancedMoveStep(int ACol, int ARow, int X, int Y) {
     SetCursor(allow ? crDrag : crNoDrop);
 }
 
-void TExStringGrid::showMoveButton(const QString& Caption, int AWidth, int AHeight, int X, int Y) {
+void TExStringGrid::setMoveButton(const QString& Caption, int AWidth, int AHeight) {
     if (!p->MoveButton) {
         p->MoveButton = new THeaderDragButton(this);
         p->MoveButton->SetParent(this);
@@ -75,10 +90,43 @@ void TExStringGrid::showMoveButton(const QString& Caption, int AWidth, int AHeig
     THeaderDragButton& button = *p->MoveButton;
     button.Font().Assign(FixedFont());
     button.SetCaption(Caption);
-    const TPoint at = ClientToScreen({X - p->MoveOfsX, Y - p->MoveOfsY});
-    button.SetBounds(at.X, at.Y, AWidth, AHeight);
+    button.SetBounds(button.Left(), button.Top(), AWidth, AHeight);
     button.Invalidate();
-    button.Show();
+}
+
+// The moved column's cells over the visible rows (the moved row's over the visible columns),
+// fixed ones included, as the grid paints them.
+void TExStringGrid::makeMovePicture(bool Columns) {
+    std::vector<TGridCoord> cells;
+    const int fixed = Columns ? FixedRows() : FixedCols();
+    const int first = Columns ? TopRow() : LeftCol();
+    const int last = std::min(Columns ? RowCount() - 1 : ColCount() - 1,
+                              first + (Columns ? VisibleRowCount() : VisibleColCount()));
+    auto add = [&](int i) { cells.push_back(Columns ? TGridCoord{p->Movecell, i} : TGridCoord{i, p->Movecell}); };
+    for (int i = 0; i < fixed; ++i) add(i);
+    for (int i = std::max(fixed, first); i <= last; ++i) add(i);
+    TRect area;
+    bool any = false;
+    for (const TGridCoord& c : cells) {
+        const TRect r = CellRect(c.X, c.Y);
+        if (r.Width() <= 0 || r.Height() <= 0) continue;
+        area = any ? TRect{std::min(area.Left, r.Left), std::min(area.Top, r.Top), std::max(area.Right, r.Right),
+                           std::max(area.Bottom, r.Bottom)}
+                   : r;
+        any = true;
+    }
+    if (!any) return;
+    TBitmap painted(area.Right, area.Bottom);
+    for (const TGridCoord& c : cells) {
+        const bool fixedCell = c.X < FixedCols() || c.Y < FixedRows();
+        PaintCell(painted.Canvas(), c.X, c.Y, CellRect(c.X, c.Y), fixedCell ? gdFixed : 0);
+    }
+    TBitmap picture(area.Width(), area.Height());
+    picture.Canvas().Draw(-area.Left, -area.Top, painted);
+    p->MoveForm = new TPictureWindow(this);
+    p->MoveForm->SetParent(this);
+    p->MoveForm->SetBounds(0, 0, area.Width(), area.Height());
+    p->MoveForm->SetContent(picture);
 }
 
 // The arrows stand above and below the target column's header, on its edge towards which
@@ -139,6 +187,8 @@ bool TExStringGrid::endEnhancedMove(int ACol, int ARow) {
     const TCursor cursor = Cursor();
     if (!EnhRowColMove || !(columns || rows) || (cursor != crDrag && cursor != crNoDrop)) return false;
     if (p->MoveButton) p->MoveButton->Hide();
+    delete p->MoveForm;
+    p->MoveForm = nullptr;
     DoEndBlockFocus();
     SetCursor(p->FMoveOldCursor);
     const int from = p->Movecell;

@@ -120,6 +120,7 @@ protected:
     void SetUp() override {
         HeaderPresses::SetUp();
         grid->SetOptions(grid->Options() | goColMoving | goRowMoving);
+        grid->DragDropSettings().ShowCells = false;
         for (int r = 0; r < grid->RowCount(); ++r)
             for (int c = 0; c < grid->ColCount(); ++c) grid->SetCells(c, r, text(c, r));
     }
@@ -153,6 +154,33 @@ TEST_F(EnhancedMoves, AMovedColumnDragsAHeaderButtonAndArrowsMarkWhereItLands) {
     EXPECT_FALSE(button->Visible());
     EXPECT_FALSE(d().ArwU->Visible() || d().ArwD->Visible());
     EXPECT_EQ(grid->Cursor(), crDefault);
+}
+
+TEST_F(EnhancedMoves, WithShowCellsAPictureOfTheColumnFollowsThePointerInstead) {
+    grid->DragDropSettings().ShowCells = true;
+    const TPoint from = middle(2, 0), to = middle(4, 0);
+    dragTo(from, to);
+    TPictureWindow* picture = d().MoveForm;
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(picture->Visible());
+    EXPECT_TRUE(d().MoveButton == nullptr || !d().MoveButton->Visible());
+    // The header and the visible rows of column 2, as painted in the grid.
+    const TRect h2 = grid->CellRect(2, 0), last = grid->CellRect(2, grid->RowCount() - 1);
+    EXPECT_EQ(picture->Width(), h2.Width());
+    EXPECT_EQ(picture->Height(), last.Bottom - h2.Top);
+    EXPECT_EQ(picture->Content().Width(), h2.Width());
+    const TPoint at = screen(to.X - (from.X - h2.Left), to.Y - (from.Y - h2.Top));
+    EXPECT_EQ(TPoint(picture->Left(), picture->Top()), at);
+    // Inside the grid lines the picture shows what the grid shows.
+    const QRect inner(2, 2, h2.Width() - 4, 56);
+    const QImage shown = renderToImage(*picture).copy(inner).convertToFormat(QImage::Format_RGB32);
+    const QImage painted =
+        renderToImage(*grid).copy(inner.translated(h2.Left, h2.Top)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, painted);
+
+    release(to);
+    EXPECT_EQ(d().MoveForm, nullptr);
+    EXPECT_EQ(grid->Cells(4, 3), "2:3");
 }
 
 TEST_F(EnhancedMoves, MovingLeftMarksTheTargetsLeftEdge) {

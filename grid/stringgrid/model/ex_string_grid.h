@@ -1161,7 +1161,8 @@ protected:
     void rememberMoveCell(int ACol, int ARow, int X, int Y);
     void enhancedMoveStep(int ACol, int ARow, int X, int Y);
     bool endEnhancedMove(int ACol, int ARow);
-    void showMoveButton(const QString& Caption, int AWidth, int AHeight, int X, int Y);
+    void setMoveButton(const QString& Caption, int AWidth, int AHeight);
+    void makeMovePicture(bool Columns);
     void markDropColumn(int ACol);
     void markDropRow(int ARow);
     void scrollWhileMoving(bool Columns, int X, int Y);

@@ -299,6 +299,9 @@ public:
     int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0;
     int FMoveColInd = -1, FMoveRowInd = -1;
     TCursor FMoveOldCursor = crDefault;
+    // The picture of the moved column (row) that follows the pointer with ShowCells; owned by
+    // the grid, made when a move starts and freed when it ends.
+    TPictureWindow* MoveForm = nullptr;
     TExStyle FStyle = tsWindowsXP;
     // The office theme last followed with AutoThemeAdapt.
     TOfficeTheme FOfficeTheme = otUnknown;
