@@ -231,6 +231,18 @@ TEST_F(EnhancedMoves, ARowMovesFromItsFixedCellWithArrowsBesideTheTargetRow) {
     EXPECT_FALSE(d().ArwL->Visible());
 }
 
+TEST_F(EnhancedMoves, AMovedRowsPictureSpansTheVisibleColumns) {
+    grid->DragDropSettings().ShowCells = true;
+    dragTo(middle(0, 2), middle(0, 5));
+    ASSERT_NE(d().MoveForm, nullptr);
+    const TRect first = grid->CellRect(0, 2), last = grid->CellRect(grid->ColCount() - 1, 2);
+    EXPECT_EQ(d().MoveForm->Width(), last.Right - first.Left);
+    EXPECT_EQ(d().MoveForm->Height(), first.Height());
+    release(middle(0, 5));
+    EXPECT_EQ(d().MoveForm, nullptr);
+    EXPECT_EQ(grid->Cells(3, 5), "3:2");
+}
+
 TEST_F(EnhancedMoves, ADragPastTheRightEdgeScrollsHiddenColumnsIn) {
     grid->SetColCount(12);
     const int left = grid->LeftCol();
