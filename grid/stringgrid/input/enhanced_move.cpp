@@ -1,6 +1,7 @@
-// The enhanced column and row move: while the platform grid drags a header, a header-look
-// button follows the pointer, arrows mark where the column (row) would land, the events may
-// refuse the target, and the release moves it or, refused, drops it.
+// The enhanced column and row move: while the platform grid drags a header, a picture of the
+// moved cells (or, without ShowCells, a header-look button) follows the pointer, arrows mark
+// where the column (row) would land, the events may refuse the target, and the release moves
+// it or, refused, drops it.
 #include "grid/stringgrid/input/header_drag_button.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/graphics/canvas.h"
@@ -16,9 +17,9 @@ constexpr TCursor crNoDrop = -13;
 // The timer that scrolls while something is dragged near an edge.
 constexpr uintptr_t dragScrollTimer = 1;
 
-void placeArrow(TArrowWindow& arrow, TPoint at, bool shown) {
+void showArrow(TArrowWindow& arrow, TPoint at) {
     arrow.SetBounds(at.X, at.Y, 11, 11);
-    arrow.SetVisible(shown);
+    arrow.Show();
 }
 
 } // namespace
@@ -141,8 +142,8 @@ void TExStringGrid::markDropColumn(int ACol) {
     }
     const TRect h = CellRect(ACol, 0);
     const int x = (ACol < p->Movecell ? h.Left : h.Right) - 5;
-    placeArrow(*p->ArwU, ClientToScreen({x, h.Bottom}), true);
-    placeArrow(*p->ArwD, ClientToScreen({x, h.Top - 8}), true);
+    showArrow(*p->ArwU, ClientToScreen({x, h.Bottom}));
+    showArrow(*p->ArwD, ClientToScreen({x, h.Top - 8}));
 }
 
 // Rows likewise, left and right of the target row's fixed cell; the last row under a floating
@@ -159,8 +160,8 @@ void TExStringGrid::markDropRow(int ARow) {
     }
     const TRect h = CellRect(0, ARow);
     const int y = (ARow > p->Movecell ? h.Bottom : h.Top) - 5;
-    placeArrow(*p->ArwL, ClientToScreen({h.Left - 10, y}), true);
-    placeArrow(*p->ArwR, ClientToScreen({h.Right, y}), true);
+    showArrow(*p->ArwL, ClientToScreen({h.Left - 10, y}));
+    showArrow(*p->ArwR, ClientToScreen({h.Right, y}));
 }
 
 // A pointer dragged over the fixed columns (rows) or past the far edge brings hidden ones into
