@@ -43,23 +43,24 @@ void TArrowWindow::Paint() {
     canvas.FillRect(ClientRect());
 }
 
-TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) {
-    SetBounds(Left(), Top(), 0, 0);
-    SetColor(clRed);
-    // Shown only around an editor's cell.
-    SetVisible(false);
-}
+TPictureWindow::TPictureWindow(TComponent* AOwner) : TCustomControl(AOwner) { SetVisible(false); }
 
-void TGridFocusWindow::CreateParams(TCreateParams& Params) {
+void TPictureWindow::CreateParams(TCreateParams& Params) {
     Params.Style = WS_POPUP | WS_DISABLED;
     Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
 }
 
-void TGridFocusWindow::SetContent(const TBitmap& Content) {
+void TPictureWindow::SetContent(const TBitmap& Content) {
     content_.Assign(Content);
     Invalidate();
 }
 
-void TGridFocusWindow::Paint() {
+TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TPictureWindow(AOwner) {
+    SetBounds(Left(), Top(), 0, 0);
+    SetColor(clRed);
+    // Shown only around an editor's cell.
+}
+
+void TPictureWindow::Paint() {
     if (!content_.Empty()) Canvas().Draw(0, 0, content_);
 }

@@ -25,13 +25,11 @@ protected:
     void Paint() override;
 };
 
-// The popup of the focus frame: disabled, topmost, a tool window; the grid gives it its shape
-// and its layered content.
-class TGridFocusWindow : public TCustomControl {
+// A popup that shows a picture: disabled, topmost, a tool window, hidden until shown.
+class TPictureWindow : public TCustomControl {
 public:
-    explicit TGridFocusWindow(TComponent* AOwner);
+    explicit TPictureWindow(TComponent* AOwner);
 
-    // What the window shows where the platform cannot blend per pixel: the frame's mask.
     void SetContent(const TBitmap& Content);
     const TBitmap& Content() const { return content_; }
 
@@ -41,4 +39,11 @@ protected:
 
 private:
     TBitmap content_;
+};
+
+// The popup of the focus frame; the grid gives it its shape and its layered content (where the
+// platform cannot blend per pixel, the frame's mask).
+class TGridFocusWindow : public TPictureWindow {
+public:
+    explicit TGridFocusWindow(TComponent* AOwner);
 };

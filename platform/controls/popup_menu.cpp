@@ -12,3 +12,10 @@ int TrackPopupMenu(const QStringList& Items, int X, int Y, HWND Owner) {
     if (Owner) PostMessage(Owner, WM_COMMAND, static_cast<uintptr_t>(chosen), 0);
     return chosen;
 }
+
+int TPopupMenu::Popup(int X, int Y) {
+    OnPopup(this);
+    const int chosen = TrackPopupMenu(Items, X, Y, nullptr) - 1;
+    if (chosen >= 0) OnItemClick(this, chosen);
+    return chosen;
+}

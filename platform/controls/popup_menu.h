@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/component.h"
+#include "platform/core/events.h"
 #include "platform/messages/messages.h"
 
 #include <QStringList>
@@ -9,3 +11,19 @@
 // WM_COMMAND whose wParam is the item's command id, its 1-based place; the id is also returned,
 // 0 when nothing was chosen.
 int TrackPopupMenu(const QStringList& Items, int X, int Y, HWND Owner);
+
+using TMenuItemClickEvent = TEvent<void(TObject* Sender, int Index)>;
+
+// A pop-up menu component: its items' captions, shown at a screen point on demand. The chosen
+// item (0-based) is reported through OnItemClick.
+class TPopupMenu : public TComponent {
+public:
+    explicit TPopupMenu(TComponent* AOwner) : TComponent(AOwner) {}
+
+    QStringList Items;
+    TNotifyEvent OnPopup;
+    TMenuItemClickEvent OnItemClick;
+
+    // Shows the menu until the user chooses or dismisses it; the chosen index, -1 for none.
+    int Popup(int X, int Y);
+};

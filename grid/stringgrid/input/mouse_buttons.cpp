@@ -85,7 +85,10 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     if (mouse.CaretPositioning) p->LButFlg = true;
     if (fixedSizingPress(X, Y)) return;
     const bool fixedArea = col < FixedCols() || row < FixedRows();
-    if (fixedArea || IsFixed(col, row)) HideInplaceEdit();
+    if (fixedArea || IsFixed(col, row)) {
+        HideInplaceEdit();
+        pressFixedAsButton(baseCol, baseRow, X);
+    }
 
     if (col == 0 && row < FixedRows() && IsNode(row) && IsInNodeButton(row, X)) headerNodeButtonPress(row);
     // The node button of a normal row opens or closes its node.
@@ -206,6 +209,7 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     }
 
     if (fixedArea) headerSelectPress(col, row, shift);
+    rememberMoveCell(col, row, X, Y);
 
     const bool fixedOutside = !fixedArea && IsFixed(col, row);
     if (fixedOutside) {
@@ -262,6 +266,7 @@ void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
             return;
         }
     }
+    if (fixedDropDownPress(X, Y)) return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
 }
 
@@ -278,6 +283,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     MouseToCell(pt.X, pt.Y, col, row);
     const bool wasSizing = GridState() == gsColSizing || GridState() == gsRowSizing;
     fixedSizingRelease(pt.X, pt.Y);
+    releaseFixedAsButton(col, row);
     const bool buttonReleased = pushedButtonRelease(col, row, pt.X, pt.Y);
     endSizingFeedback();
     // The press on a button bypassed the standard handling; so does its release there.
@@ -298,6 +304,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     }
     p->FDeselectState = false;
 
+    if (endEnhancedMove(col, row)) p->ColMoveFlg = true;
     TBaseGrid::WndProc(m);
     if (deselected) p->FSelChange = false;
     if (GridState() == gsSelecting) SetGridState(gsNormal);
@@ -397,6 +404,7 @@ void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     const bool report = before != TGridRect{0, 0, 0, 0} &&
                         (Button == mbLeft || (Button == mbRight && p->MouseActions->SelectOnRightClick));
     if (!filterButtonRelease(X, Y)) closeFilterDropDown();
+    p->FDropDownDown = false;
     if (Button == mbLeft && !disjunctCellRelease(Shift, X, Y)) return;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (report && Selection() != p->FMoveSelection) {

@@ -50,6 +50,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     if (GridState() == gsColSizing) p->ColSized = true;
     if (GridState() == gsRowSizing) p->Rowsized = true;
     sizingFeedback(X, Y);
+    enhancedMoveStep(col, row, X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
     if (Selection() != before) {
         const TGridRect s = Selection();

@@ -1227,6 +1227,20 @@ protected:
     void linkHover(int ACol, int ARow, int X, int Y);
     // With AnchorHint, the hint of the anchor under the client point Pos; false off an anchor.
     bool anchorCellHint(int ACol, int ARow, TPoint Pos, QString& HintStr, TPoint& HintPos);
+    // Header cells drawn as buttons, the fixed cells' drop-down button, and the enhanced
+    // column and row move (move button and drop arrows).
+    void pressFixedAsButton(int ACol, int ARow, int X);
+    void releaseFixedAsButton(int ACol, int ARow);
+    void paintPushedFixedCell(TCanvas& ACanvas);
+    bool fixedDropDownPress(int X, int Y);
+    void rememberMoveCell(int ACol, int ARow, int X, int Y);
+    void enhancedMoveStep(int ACol, int ARow, int X, int Y);
+    bool endEnhancedMove(int ACol, int ARow);
+    void setMoveButton(const QString& Caption, int AWidth, int AHeight);
+    void makeMovePicture(bool Columns);
+    void markDropColumn(int ACol);
+    void markDropRow(int ARow);
+    void scrollWhileMoving(bool Columns, int X, int Y);
     // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
 public:
     void SetScrollProportional(bool Value);

@@ -323,6 +323,18 @@ public:
     // A link under the pointer set the hand cursor; FOldCursor is the one it replaced.
     bool Invokedchange = false;
     TCursor FOldCursor = crDefault;
+    // Header buttons and enhanced moving: the fixed cell drawn pushed; the drop-down button of
+    // a fixed cell held down; the column (row) a header press may move, -1 when none, and the
+    // press offset inside its cell; the drop target the arrows mark; the cursor before the move.
+    TRect FPushedFixedCell;
+    bool FFixedCellPushed = false;
+    bool FDropDownDown = false;
+    int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0;
+    int FMoveColInd = -1, FMoveRowInd = -1;
+    TCursor FMoveOldCursor = crDefault;
+    // The picture of the moved column (row) that follows the pointer with ShowCells; owned by
+    // the grid, made when a move starts and freed when it ends.
+    TPictureWindow* MoveForm = nullptr;
     TExStyle FStyle = tsWindowsXP;
     // The office theme last followed with AutoThemeAdapt.
     TOfficeTheme FOfficeTheme = otUnknown;

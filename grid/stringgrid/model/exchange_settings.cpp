@@ -20,6 +20,7 @@ void TDragDropSettings::Assign(const TDragDropSettings& Source) {
     OleDropTarget = Source.OleDropTarget;
     OleDropSource = Source.OleDropSource;
     OleEntireRows = Source.OleEntireRows;
+    ShowCells = Source.ShowCells;
 }
 
 void TDragScrollOptions::Assign(const TDragScrollOptions& Source) {

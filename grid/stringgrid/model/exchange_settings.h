@@ -39,6 +39,8 @@ public:
     bool OleDropTarget = false;
     bool OleDropSource = false;
     bool OleEntireRows = false;
+    // While dragging or moving, a picture of the cells follows the mouse; off: a header button.
+    bool ShowCells = true;
 };
 
 // Scrolling while something is dragged near the grid's edges.

@@ -14,6 +14,7 @@ constexpr int SearchFooterHeight = 32;
 
 void TExStringGrid::Paint() {
     TBaseGrid::Paint();
+    paintPushedFixedCell(Canvas());
     if (EditorMode()) paintEditFrame(Canvas());
     const TBackGround& back = BackGround();
     if (!back.Bitmap.Empty() || back.ColorTo != clNone) PaintBackgroundArea(Canvas());
