@@ -1,6 +1,7 @@
 #include "grid/stringgrid/navigation/invalid_entry_balloon.h"
 
 #include "grid/stringgrid/model/ex_string_grid.h"
+#include "grid/stringgrid/navigation/refusal_balloon.h"
 #include "platform/controls/custom_combo_box.h"
 #include "platform/controls/inplace_edit.h"
 
@@ -16,4 +17,5 @@ void ShowInvalidEntryBalloon(TExStringGrid& Grid) {
     tip.Text = Grid.InvalidEntryText;
     tip.Icon = static_cast<int>(Grid.InvalidEntryIcon);
     target->Perform(EM_SHOWBALLOONTIP, 0, reinterpret_cast<intptr_t>(&tip));
+    RefusalBalloonOf(Grid).ShowUnder(*target, tip.Title, tip.Text, tip.Icon);
 }
