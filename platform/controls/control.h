@@ -26,6 +26,9 @@ constexpr TCursor crArrow = -2;
 constexpr TCursor crIBeam = -4;
 constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crHourGlass = -11;
+// Sizing a column (row) by its line.
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
 constexpr TCursor crHandPoint = -21;
 
 enum TControlStyleFlag : unsigned {

@@ -123,6 +123,8 @@ Qt::CursorShape cursorShape(TCursor c) {
     case crSizeNWSE: return Qt::SizeFDiagCursor;
     case crIBeam: return Qt::IBeamCursor;
     case crHourGlass: return Qt::WaitCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
     default: return Qt::ArrowCursor;
     }
 }

@@ -302,6 +302,10 @@ protected:
 
     TGridState GridState() const;
     void SetGridState(TGridState Value);
+    // What a press at (X, Y) would size: gsColSizing on a column's line in the fixed rows,
+    // gsRowSizing on a row's line in the fixed columns, as the options and CalcSizingState
+    // allow; gsNormal elsewhere. The cursor shows it before the press.
+    TGridState SizingStateAt(int X, int Y);
     bool ColHidden(int ACol) const;
     void SetColHidden(int ACol, bool Value);
     bool RowHidden(int ARow) const;
@@ -333,6 +337,7 @@ private:
     void WndProcChar(TMessage& Message);
     // A sizing or moving press on the fixed cells; false for any other press.
     bool startSizingOrMoving(int X, int Y);
+    bool grabbedFrom(bool columns, TGridCoord cell) const;
     // The index whose line lies within 2 pixels of pixel along the axis, -1 for none.
     int sizingLineAt(bool columns, int pixel) const;
     void countsChanged();

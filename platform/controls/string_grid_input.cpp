@@ -103,19 +103,28 @@ int TStringGrid::sizingLineAt(bool columns, int pixel) const {
     return found;
 }
 
-bool TStringGrid::startSizingOrMoving(int X, int Y) {
+// Columns are sized and moved from the fixed rows, rows from the fixed columns.
+bool TStringGrid::grabbedFrom(bool columns, TGridCoord cell) const {
+    return columns ? cell.Y >= 0 && cell.Y < d->Rows.Fixed : cell.X >= 0 && cell.X < d->Cols.Fixed;
+}
+
+TGridState TStringGrid::SizingStateAt(int X, int Y) {
     const TGridCoord cell = MouseCoord(X, Y);
-    // Columns are sized and moved from the fixed rows, rows from the fixed columns.
-    auto grabbedFrom = [&](bool columns) {
-        return columns ? cell.Y >= 0 && cell.Y < d->Rows.Fixed : cell.X >= 0 && cell.X < d->Cols.Fixed;
-    };
     for (const bool columns : {true, false}) {
-        if (!grabbedFrom(columns) || !(d->Options & (columns ? goColSizing : goRowSizing))) continue;
-        const int i = sizingLineAt(columns, columns ? X : Y);
-        if (i < 0) continue;
+        if (!grabbedFrom(columns, cell) || !(d->Options & (columns ? goColSizing : goRowSizing))) continue;
+        if (sizingLineAt(columns, columns ? X : Y) < 0) continue;
         TGridState state = columns ? gsColSizing : gsRowSizing;
         CalcSizingState(X, Y, state);
-        if (state == gsNormal) break;
+        return state;
+    }
+    return gsNormal;
+}
+
+bool TStringGrid::startSizingOrMoving(int X, int Y) {
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (const TGridState state = SizingStateAt(X, Y); state != gsNormal) {
+        const bool columns = state == gsColSizing;
+        const int i = sizingLineAt(columns, columns ? X : Y);
         d->State = state;
         d->DragIndex = i;
         d->DragStart = (columns ? colLayout() : rowLayout()).Position(i);
@@ -124,7 +133,7 @@ bool TStringGrid::startSizingOrMoving(int X, int Y) {
     for (const bool columns : {true, false}) {
         const int i = columns ? cell.X : cell.Y;
         const int fixed = columns ? d->Cols.Fixed : d->Rows.Fixed;
-        if (!grabbedFrom(columns) || i < fixed || !(d->Options & (columns ? goColMoving : goRowMoving))) continue;
+        if (!grabbedFrom(columns, cell) || i < fixed || !(d->Options & (columns ? goColMoving : goRowMoving))) continue;
         d->State = columns ? gsColMoving : gsRowMoving;
         d->DragIndex = i;
         return true;

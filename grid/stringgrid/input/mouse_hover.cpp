@@ -14,6 +14,7 @@ bool TExStringGrid::IsHoverFixedCell(int ACol, int ARow) const {
 }
 
 void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+    lowerGridCursor();
     TMouseActions& mouse = *p->MouseActions;
     // Dragging with range select and edit selects a range instead of editing.
     if (p->FMouseDownMove && mouse.RangeSelectAndEdit && (Options() & goEditing) && !EditMode())
@@ -52,6 +53,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     sizingFeedback(X, Y);
     enhancedMoveStep(col, row, X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
+    raiseGridCursor(col, row, X, Y);
     if (Selection() != before) {
         const TGridRect s = Selection();
         DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
@@ -60,6 +62,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TExStringGrid::CMMouseLeave(TMessage& m) {
     TBaseGrid::WndProc(m);
+    lowerGridCursor();
     p->FMouseSelectMode = TExStringGridPrivate::msNormal;
     CancelCellHint();
     fixedSizingLeave();

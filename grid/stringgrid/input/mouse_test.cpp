@@ -376,7 +376,9 @@ TEST_F(GridDrags, TheSizeEventsMayRefuseASizingByTheBorder) {
     EXPECT_EQ(grid->ColWidths(3), 100);
     drag(20, r3.Bottom, 20, r3.Bottom + 15);
     EXPECT_EQ(grid->RowHeights(3), 20);
-    EXPECT_EQ(asked.mid(0, 2), (QList<int>{2, 3}));
+    // The cursor asks on the way too, so each column may be asked more than once.
+    EXPECT_EQ(asked.indexOf(2), 0);
+    EXPECT_GT(asked.indexOf(3), asked.lastIndexOf(2));
     EXPECT_TRUE(asked.contains(-3));
 }
 

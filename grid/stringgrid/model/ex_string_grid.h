@@ -1225,6 +1225,11 @@ protected:
     void htmlButtonRelease();
     // The link under the pointer: hover underline, anchor events and the hand cursor.
     void linkHover(int ACol, int ARow, int X, int Y);
+    // ---- the grid's own cursors (grid/stringgrid/input/grid_cursors.cpp): before a move
+    // puts back the cursor the grid's own covers, after it shows the one the place wants.
+    void lowerGridCursor();
+    void raiseGridCursor(int ACol, int ARow, int X, int Y);
+    bool wantedGridCursor(int X, int Y, TCursor& ACursor);
     // With AnchorHint, the hint of the anchor under the client point Pos; false off an anchor.
     bool anchorCellHint(int ACol, int ARow, TPoint Pos, QString& HintStr, TPoint& HintPos);
     // Header cells drawn as buttons, the fixed cells' drop-down button, and the enhanced

@@ -389,6 +389,11 @@ public:
     int Compares = 0;
     int Swaps = 0;
 
+    // ---- the grid's own cursors: the last one it set (valid while FGridCursorSet) and the
+    // cursor that one covers
+    bool FGridCursorSet = false;
+    TCursor FGridCursor = crDefault, FCursorBeneath = crDefault;
+
     // ---- the print engine's layout: printed width and left offset of columns 0 .. 512
     std::array<int, 513> FPrintColWidth{};
     std::array<int, 513> FPrintColOffset{};

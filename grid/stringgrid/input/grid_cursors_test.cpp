@@ -1,0 +1,130 @@
+#include "grid/stringgrid/input/grid_cursors.h"
+#include "grid/stringgrid/input/input_fixture.h"
+#include "grid/stringgrid/model/owned_settings.h"
+
+namespace {
+
+// The grid's own cursor is crIBeam; the fixed column's border lies at 61, the fixed row's at 21,
+// and the line between columns 2 and 3 at 181.
+class GridCursors : public InputFixture {
+protected:
+    void SetUp() override {
+        InputFixture::SetUp();
+        grid->SetCursor(crIBeam);
+    }
+    void hover(int X, int Y) { mouseMessage(*grid, WM_MOUSEMOVE, X, Y); }
+    void hoverCell(int ACol, int ARow) {
+        const TPoint p = middle(ACol, ARow);
+        hover(p.X, p.Y);
+    }
+    void press(int X, int Y) { mouseMessage(*grid, WM_LBUTTONDOWN, X, Y, MK_LBUTTON); }
+    void moveHeld(int X, int Y) { mouseMessage(*grid, WM_MOUSEMOVE, X, Y, MK_LBUTTON); }
+    void release(int X, int Y) { mouseMessage(*grid, WM_LBUTTONUP, X, Y); }
+};
+
+TEST_F(GridCursors, HeadersShowWhatAPressThereSelects) {
+    struct Case {
+        const char* name;
+        bool rowSelect, colSelect, allSelect;
+        TPoint cell;
+        TCursor cursor;
+    };
+    const Case cases[] = {
+        {"column header", false, true, false, {2, 0}, crSelectColumn},
+        {"row header", true, false, false, {0, 3}, crSelectRow},
+        {"corner", false, false, true, {0, 0}, crSelectAll},
+        {"column header without ColSelect", true, false, true, {2, 0}, crIBeam},
+        {"row header without RowSelect", false, true, true, {0, 3}, crIBeam},
+        {"normal cell", true, true, true, {2, 3}, crIBeam},
+    };
+    for (const Case& c : cases) {
+        TMouseActions& mouse = grid->MouseActions();
+        mouse.RowSelect = c.rowSelect;
+        mouse.ColSelect = c.colSelect;
+        mouse.AllSelect = c.allSelect;
+        hoverCell(c.cell.X, c.cell.Y);
+        EXPECT_EQ(grid->Cursor(), c.cursor) << c.name;
+        // The grid's own cursor is back as soon as the pointer is elsewhere.
+        hoverCell(3, 4);
+        EXPECT_EQ(grid->Cursor(), crIBeam) << c.name;
+    }
+}
+
+TEST_F(GridCursors, SizableLinesShowTheSplitCursors) {
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> set;
+        TPoint at;
+        TCursor cursor;
+    };
+    const Case cases[] = {
+        {"fixed column border", [](TExStringGrid& g) { g.MouseActions().SizeFixedCol = true; }, {61, 70}, crHSplit},
+        {"fixed row border", [](TExStringGrid& g) { g.MouseActions().SizeFixedRow = true; }, {150, 21}, crVSplit},
+        {"fixed column border, not sizable", [](TExStringGrid&) {}, {61, 70}, crIBeam},
+        {"column line in the header", [](TExStringGrid& g) { g.SetOptions(g.Options() | goColSizing); }, {181, 10},
+         crHSplit},
+        {"row line in the row header", [](TExStringGrid& g) { g.SetOptions(g.Options() | goRowSizing); }, {30, 81},
+         crVSplit},
+        {"column line the handler refuses",
+         [](TExStringGrid& g) {
+             g.SetOptions(g.Options() | goColSizing);
+             g.OnColumnSize = [](TObject*, int, bool& Allow) { Allow = false; };
+         },
+         {181, 10}, crIBeam},
+        {"column line among normal cells", [](TExStringGrid& g) { g.SetOptions(g.Options() | goColSizing); },
+         {181, 70}, crIBeam},
+    };
+    for (const Case& c : cases) {
+        c.set(*grid);
+        hover(c.at.X, c.at.Y);
+        EXPECT_EQ(grid->Cursor(), c.cursor) << c.name;
+        hoverCell(3, 4);
+        EXPECT_EQ(grid->Cursor(), crIBeam) << c.name;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(GridCursors, TheSplitCursorStaysWhileAFixedColumnIsDragged) {
+    grid->MouseActions().SizeFixedCol = true;
+    hover(61, 70);
+    press(61, 70);
+    moveHeld(150, 70);
+    EXPECT_EQ(grid->Cursor(), crHSplit);
+    release(150, 70);
+    // The border now lies under the pointer; away from it the grid's cursor is back.
+    hover(150, 70);
+    EXPECT_EQ(grid->Cursor(), crHSplit);
+    hover(250, 100);
+    EXPECT_EQ(grid->Cursor(), crIBeam);
+}
+
+TEST_F(GridCursors, LinksAndCellCursorsComposeWithTheGridsOwn) {
+    grid->MouseActions().ColSelect = true;
+    grid->URLShow = true;
+    grid->SetCells(2, 3, "http://example.com");
+    grid->OnGetCellCursor = [](TObject*, int ACol, int ARow, int, int, TCursor& ACursor) {
+        if (ACol == 4 && ARow == 5) ACursor = crHourGlass;
+    };
+    hoverCell(2, 3);
+    EXPECT_EQ(grid->Cursor(), crHandPoint);
+    hoverCell(2, 0);
+    EXPECT_EQ(grid->Cursor(), crSelectColumn);
+    hoverCell(2, 3);
+    EXPECT_EQ(grid->Cursor(), crHandPoint);
+    hoverCell(4, 5);
+    EXPECT_EQ(grid->Cursor(), crHourGlass);
+    // The handler's cursor holds for its cell only.
+    hoverCell(3, 4);
+    EXPECT_EQ(grid->Cursor(), crIBeam);
+}
+
+TEST_F(GridCursors, LeavingTheGridPutsItsCursorBack) {
+    grid->MouseActions().ColSelect = true;
+    hoverCell(2, 0);
+    ASSERT_EQ(grid->Cursor(), crSelectColumn);
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(grid->Cursor(), crIBeam);
+}
+
+}  // namespace
