@@ -4,6 +4,7 @@
 
 #include "platform/controls/check_box.h"
 #include "platform/controls/combo_box.h"
+#include "platform/controls/cursors.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image_list.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -712,7 +714,20 @@ void QtBackend::RegionChanged(TWinControl& control) {
 }
 
 void QtBackend::CursorChanged(TWinControl& control) {
-    if (QWidget* w = widgetOf(control)) w->setCursor(cursorShape(control.Cursor()));
+    QWidget* w = widgetOf(control);
+    if (!w) return;
+    if (const TRegisteredCursor* own = FindRegisteredCursor(control.Cursor())) {
+        const TBitmap& picture = own->Picture;
+        QPixmap pixmap = QPixmap::fromImage(picture.Image());
+        if (picture.TransparentColor != clNone) {
+            const TColor key = ColorToRGB(picture.TransparentColor);
+            const QColor see(GetRValue(key), GetGValue(key), GetBValue(key));
+            pixmap.setMask(pixmap.createMaskFromColor(see, Qt::MaskInColor));
+        }
+        w->setCursor(QCursor(pixmap, own->HotSpot.X, own->HotSpot.Y));
+        return;
+    }
+    w->setCursor(cursorShape(control.Cursor()));
 }
 
 void QtBackend::Invalidate(TWinControl& control, const TRect& r) {

@@ -47,6 +47,7 @@ void TExStringGrid::raiseGridCursor(int ACol, int ARow, int X, int Y) {
     const TGridState state = GridState();
     // A column or row move and wheel panning show cursors of their own.
     if (state == gsColMoving || state == gsRowMoving || d.wheelpan) return;
+    RegisterGridCursorPictures();
     const TCursor beneath = Cursor();
     TCursor wanted = beneath;
     if (!wantedGridCursor(X, Y, wanted) && ACol >= 0 && ARow >= 0) {

@@ -7,3 +7,6 @@
 constexpr TCursor crSelectRow = 8010;
 constexpr TCursor crSelectColumn = 8011;
 constexpr TCursor crSelectAll = 8012;
+
+// Gives the cursors above their pictures, once; later calls do nothing.
+void RegisterGridCursorPictures();

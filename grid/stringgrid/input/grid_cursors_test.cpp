@@ -1,8 +1,11 @@
 #include "grid/stringgrid/input/grid_cursors.h"
 #include "grid/stringgrid/input/input_fixture.h"
 #include "grid/stringgrid/model/owned_settings.h"
+#include "platform/controls/cursors.h"
 
 namespace {
+
+constexpr int PictureCorner = 31;
 
 // The grid's own cursor is crIBeam; the fixed column's border lies at 61, the fixed row's at 21,
 // and the line between columns 2 and 3 at 181.
@@ -125,6 +128,17 @@ TEST_F(GridCursors, LeavingTheGridPutsItsCursorBack) {
     ASSERT_EQ(grid->Cursor(), crSelectColumn);
     grid->Perform(CM_MOUSELEAVE);
     EXPECT_EQ(grid->Cursor(), crIBeam);
+}
+
+TEST_F(GridCursors, EachOwnCursorHasAPictureThatPointsWithItsHotSpot) {
+    hoverCell(3, 4);
+    for (const TCursor id : {crSelectRow, crSelectColumn, crSelectAll}) {
+        const TRegisteredCursor* cursor = FindRegisteredCursor(id);
+        ASSERT_NE(cursor, nullptr) << id;
+        const QColor hot = cursor->Picture.Image().pixelColor(cursor->HotSpot.X, cursor->HotSpot.Y);
+        EXPECT_NE(hot, QColor(255, 0, 255)) << id;
+        EXPECT_EQ(cursor->Picture.Image().pixelColor(PictureCorner, 0), QColor(255, 0, 255)) << id;
+    }
 }
 
 }  // namespace
