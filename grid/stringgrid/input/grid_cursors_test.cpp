@@ -53,6 +53,16 @@ TEST_F(GridCursors, HeadersShowWhatAPressThereSelects) {
     }
 }
 
+TEST_F(GridCursors, TheSelectionHandleShowsTheSelectAllCursor) {
+    grid->SetSelectionRectangle(true);
+    grid->SetSelectionResizer(true);
+    const TRect corner = grid->CellRect(grid->Selection().Right, grid->Selection().Bottom);
+    hover(corner.Right - 2, corner.Bottom - 2);
+    EXPECT_EQ(grid->Cursor(), crSelectAll);
+    hover(corner.Right - 10, corner.Bottom - 10);
+    EXPECT_EQ(grid->Cursor(), crIBeam);
+}
+
 TEST_F(GridCursors, SizableLinesShowTheSplitCursors) {
     struct Case {
         const char* name;
