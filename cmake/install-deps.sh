@@ -7,7 +7,7 @@ packages=(
   libpugixml-dev libcurl4-openssl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth libxtst-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -312,6 +312,8 @@ void TFPROFINET_Modules_Def::ASG_SlotModuleEditCellDone(TObject*, int ACol, int 
 }
 
 void TFPROFINET_Modules_Def::ASG_SlotModuleClickCell(TObject*, int ARow, int) {
+    // A click on the header leaves the selected row, and so the parameters it shows.
+    if (ARow < ASG_SlotModule->FixedRows()) return;
     Show_Submodule_Parameters(Row_Subslot(ARow));
 }
 

@@ -109,6 +109,24 @@ TEST_F(ModulesWindowTest, TheParameterGridAlwaysShowsTheSelectedRowsRecords) {
     });
 }
 
+// A press on a header cell of the slot grid, as the user makes it: the selected row stays,
+// and with it the parameters it shows.
+TEST_F(ModulesWindowTest, AHeaderClickKeepsTheSelectedRowsParameters) {
+    open([&] {
+        addOwn();
+        defineModules(1, [&] {
+            clickSlotRow(slotRow(0, 2));
+            const QString first = params().GetCellEx(0, 1);
+            ASSERT_EQ(params().RowCount(), 4);
+            const TRect r = slots_().CellRect(slots_().RealToDisplCol(TSlotColumn::scModule), 0);
+            click(slots_(), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+            EXPECT_EQ(params().RowCount(), 4);
+            EXPECT_EQ(params().GetCellEx(0, 1), first);
+            EXPECT_EQ(slots_().Row(), slotRow(0, 2));
+        });
+    });
+}
+
 TEST_F(ModulesWindowTest, ADeviceWithoutSlotsShowsOneEmptyRow) {
     open([&] {
         addOwn();

@@ -3,6 +3,7 @@
 #include "config/server/iec61850_variables_check.h"
 #include "config/tables/table_window_fixture.h"
 #include "grid/columngrid/ex_column_grid.h"
+#include "platform/controls/hint_window.h"
 
 namespace {
 
@@ -44,6 +45,22 @@ TEST_F(IEC61850VariablesWindow, TheTableHasFiftyRowsOfTwelveColumnsWithTheirEdit
     window->GridHint(nullptr, 0, icStartBit, hint);
     EXPECT_EQ(hint, "Select the bit to set in the Internal Data Array (Valid only for Digital (Bit))");
     EXPECT_EQ(window->Caption(), "Set Variables Access for IEC61850");
+}
+
+// The pointer resting on a header cell shows what the column holds; on a data cell nothing.
+TEST_F(IEC61850VariablesWindow, TheHeaderCellsShowTheirColumnsHintWhereThePointerRests) {
+    show([&](TFIEC61850_Variables& w) {
+        const auto restOn = [&](int col, int row) {
+            const TRect r = grid().CellRect(grid().RealToDisplCol(col), row);
+            mouseMove(grid(), (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+            advance(HintPause);
+            THintWindow* hint = grid().CellHintWindow();
+            return hint && hint->Showing() ? hint->Caption() : QString();
+        };
+        EXPECT_EQ(restOn(icStartBit, 0), "Select the bit to set in the Internal Data Array (Valid only for Digital (Bit))");
+        EXPECT_EQ(restOn(icName, 3), "");
+        press(w.Btn_Cancel);
+    });
 }
 
 TEST_F(IEC61850VariablesWindow, OkWritesTheRowsUpToTheFirstEmptyNameAndChecksOnlyThose) {

@@ -146,3 +146,20 @@ TEST_F(TlsKnownCertWindow, RowButtonsMoveBoxesAndTextsAndPasteNeedsACopyInThisSh
 }
 
 }  // namespace
+
+// Dragging a row's lower border in the number column sizes the row and selects nothing: the
+// press grabbed the border, not the row's number cell.
+TEST_F(TlsKnownCertWindow, DraggingARowBorderSizesTheRowWithoutSelectingIt) {
+    show([&](TFTLS_Server_Known_Cert& w) {
+        TExStringGrid& g = grid();
+        const TGridRect before = g.Selection();
+        const TRect r = g.CellRect(0, 2);
+        const int x = (r.Left + r.Right) / 2;
+        mouseMessage(g, WM_LBUTTONDOWN, x, r.Bottom - 1, MK_LBUTTON);
+        mouseMessage(g, WM_MOUSEMOVE, x, r.Bottom - 21, MK_LBUTTON);
+        mouseMessage(g, WM_LBUTTONUP, x, r.Bottom - 21);
+        EXPECT_LT(g.RowHeights(2), 60);
+        EXPECT_EQ(g.Selection(), before);
+        press(w.Btn_Cancel);
+    });
+}

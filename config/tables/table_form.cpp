@@ -50,6 +50,8 @@ void TTableForm::Loaded() {
     const int top = P_Title->Height();
     grid_ = Build_Grid(0, top, clientWidth_, clientHeight_ - top - P_Button->Height());
     grid_->Anchors = akLeft | akTop | akRight | akBottom;
+    // The header cells tell what each column holds.
+    grid_->ShowHint = true;
     grid_->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
     grid_->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
     grid_->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };

@@ -509,8 +509,11 @@ void QtBackend::CreateHandle(TWinControl& control) {
     if (params.Style & WS_POPUP) {
         Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
         if (params.ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
-        // A tool tip: the mouse goes through it, so the window beneath keeps its hover and leave.
-        if (params.ExStyle & WS_EX_TRANSPARENT) flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+        // A tool tip: the mouse goes through it, so the window beneath keeps its hover and leave
+        // and gets the click. The window system must be told: the attribute below only keeps
+        // the toolkit from handling what still lands in the tip.
+        if (params.ExStyle & WS_EX_TRANSPARENT)
+            flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput;
         w->setWindowFlags(flags);
         w->setAttribute(Qt::WA_ShowWithoutActivating);
         w->setAttribute(Qt::WA_TransparentForMouseEvents, (params.ExStyle & WS_EX_TRANSPARENT) != 0);
@@ -552,12 +555,24 @@ void QtBackend::BoundsChanged(TWinControl& control) {
     w->setGeometry(control.Left(), control.Top(), control.Width(), control.Height());
 }
 
+// A window that lets the mouse through: the window system is told so once the window shows.
+// Given only with the flags before the native window exists, the X server still delivered the
+// clicks to it, so a tool tip over a grid swallowed the click meant for the cell beneath.
+static void passInputThrough(QWidget* w) {
+    if (!w->isWindow() || !(w->windowFlags() & Qt::WindowTransparentForInput)) return;
+    QWindow* handle = w->windowHandle();
+    if (!handle) return;
+    handle->setFlag(Qt::WindowTransparentForInput, false);
+    handle->setFlag(Qt::WindowTransparentForInput, true);
+}
+
 void QtBackend::VisibleChanged(TWinControl& control) {
     QWidget* w = widgetOf(control);
     if (!w) return;
     auto* form = dynamic_cast<TForm*>(&control);
     if (!form || !w->isWindow()) {
         w->setVisible(control.Visible());
+        if (control.Visible()) passInputThrough(w);
         return;
     }
     if (control.Visible()) {

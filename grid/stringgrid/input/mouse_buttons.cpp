@@ -228,9 +228,11 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         TBaseGrid::WndProc(m);
         p->Navigation->AlwaysEdit = alwaysEdit;
     }
-    // A press on a header cell's side border grabs the border for sizing, not the cell.
+    // A press on a header cell's side border grabs the border for sizing, not the cell; so
+    // does any press the platform grid took to size a column or a row (a fixed cell's border).
     const TRect r = CellRect(col, row);
-    const bool sizingGrab = row < FixedRows() && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4);
+    const bool sizingGrab = GridState() == gsColSizing || GridState() == gsRowSizing ||
+                            (row < FixedRows() && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4));
     if (!sizingGrab) OnClickCell(this, row, col);
     if (OnCellValidate) {
         p->FEntered = false;
