@@ -282,12 +282,13 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     int col = -1, row = -1;
     MouseToCell(pt.X, pt.Y, col, row);
     const bool wasSizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+    const bool buttonDown = p->FPushedCellButton.X >= 0;
     fixedSizingRelease(pt.X, pt.Y);
     releaseFixedAsButton(col, row);
-    const bool buttonReleased = pushedButtonRelease(col, row, pt.X, pt.Y);
+    pushedButtonRelease(col, row, pt.X, pt.Y);
     endSizingFeedback();
     // The press on a button bypassed the standard handling; so does its release there.
-    if (buttonReleased && onExpandButton(col, row, pt.X, pt.Y)) return;
+    if (buttonDown && onExpandButton(col, row, pt.X, pt.Y)) return;
 
     if (mouse.DisjunctRowSelect() && col >= 0 && !(col == 0 && IsNode(row))) {
         if (!(col == 0 && mouse.HotmailRowSelect())) UpdateRowSelect(false);
