@@ -90,6 +90,11 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         pressFixedAsButton(baseCol, baseRow, X);
     }
 
+    // Spin buttons drawn in the cell: the editor this press opens steps its value once.
+    if (p->ControlLook->SpinButtonsAlwaysVisible && HasSpinEdit(realCol, row)) {
+        const TRect cell = CellRect(baseCol, baseRow);
+        if (X > cell.Right - 18) (Y > (cell.Top + cell.Bottom) / 2 ? p->FSpinDnClick : p->FSpinUpClick) = true;
+    }
     if (col == 0 && row < FixedRows() && IsNode(row) && IsInNodeButton(row, X)) headerNodeButtonPress(row);
     // The node button of a normal row opens or closes its node.
     if (col == 0 && row >= FixedRows() && IsNode(row) && IsInNodeButton(row, X)) {
@@ -275,6 +280,8 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     TMouseActions& mouse = *p->MouseActions;
     p->ColMoveFlg = p->ColSizeFlg = false;
     p->FMouseDown = p->FMouseKeepDown = p->FMouseDownMove = false;
+    // A spin button press that opened no editor must not step the next one, opened by a key.
+    p->FSpinUpClick = p->FSpinDnClick = false;
     p->FMouseSelectMode = TExStringGridPrivate::msNormal;
     htmlButtonRelease();
     p->FMouseSelectStart = -1;

@@ -1,6 +1,7 @@
 #include "grid/stringgrid/input/input_fixture.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/filter/drop_lists.h"
+#include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "platform/core/string_list.h"
 #include "platform/graphics/canvas.h"
@@ -451,6 +452,34 @@ TEST_F(GridMouse, DirectEditAndEditOnDoubleClickOnlyOpenTheEditor) {
     mouseMessage(*grid, WM_LBUTTONDBLCLK, p.X, p.Y, MK_LBUTTON);
     mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y);
     EXPECT_TRUE(grid->EditorMode());
+}
+
+TEST_F(GridMouse, APressOnAlwaysVisibleSpinButtonsStepsTheValueOfTheEditorItOpens) {
+    grid->ControlLook().SpinButtonsAlwaysVisible = true;
+    grid->DefaultEditor = edSpinEdit;
+    grid->MouseActions().DirectEdit = true;
+    grid->SetCells(3, 4, "5");
+    const TRect r = grid->CellRect(3, 4);
+    auto editValueAfterPressAt = [&](int X, int Y) {
+        click(*grid, X, Y);
+        TGridSpin* spin = grid->SpinEdit();
+        if (!spin || !spin->Visible()) return -1;
+        const int value = spin->Value();
+        keyPress(*spin, VK_ESCAPE);
+        return value;
+    };
+    grid->SetOptions(grid->Options() | goEditing);
+    EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Top + 4), 6);
+    EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Bottom - 4), 4);
+    EXPECT_EQ(editValueAfterPressAt(r.Left + 10, r.Top + 4), 5);
+
+    // Without editing the press steps nothing, not even the editor that a key opens later.
+    grid->SetOptions(grid->Options() & ~goEditing);
+    click(*grid, r.Right - 5, r.Top + 4);
+    grid->SetOptions(grid->Options() | goEditing);
+    press(VK_F2);
+    ASSERT_TRUE(grid->SpinEdit()->Visible());
+    EXPECT_EQ(grid->SpinEdit()->Value(), 5);
 }
 
 TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
