@@ -472,6 +472,10 @@ TEST_F(GridMouse, APressOnAlwaysVisibleSpinButtonsStepsTheValueOfTheEditorItOpen
     EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Top + 4), 6);
     EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Bottom - 4), 4);
     EXPECT_EQ(editValueAfterPressAt(r.Left + 10, r.Top + 4), 5);
+    grid->MouseActions().DirectEdit = false;
+    grid->FocusCell(3, 4);
+    EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Top + 4), 6) << "a press on the current cell";
+    grid->MouseActions().DirectEdit = true;
 
     // Without editing the press steps nothing, not even the editor that a key opens later.
     grid->SetOptions(grid->Options() & ~goEditing);
