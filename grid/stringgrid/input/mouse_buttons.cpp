@@ -224,14 +224,23 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         return;
     }
 
+    // A cell only partly in view, or at the left edge of a scrolled view.
+    const bool edgeCell = row == TopRow() + VisibleRowCount() || col == LeftCol() + VisibleColCount() ||
+                          (col == LeftCol() && LeftCol() > FixedCols());
     const bool keepHoriz = (Options() & goRowSelect) && p->Navigation->KeepHorizScroll;
-    const int leftCol = LeftCol();
+    const int leftCol = LeftCol(), topRow = TopRow();
     if (keepHoriz) BeginUpdate();
     if (!p->FSelHidden) {
         const bool alwaysEdit = p->Navigation->AlwaysEdit;
         p->Navigation->AlwaysEdit = false;
         TBaseGrid::WndProc(m);
         p->Navigation->AlwaysEdit = alwaysEdit;
+    }
+    if (mouse.NoAutoRangeScroll && GridState() == gsSelecting && edgeCell) SetGridState(gsNormal);
+    // The press on a partly shown row does not scroll it in; the drag it began ends there.
+    if (mouse.NoScrollOnPartialRow && TopRow() != topRow) {
+        SetTopRow(topRow);
+        Perform(WM_LBUTTONUP, m.WParam & ~MK_LBUTTON, m.LParam);
     }
     // A press on a header cell's side border grabs the border for sizing, not the cell.
     const TRect r = CellRect(col, row);

@@ -486,6 +486,40 @@ TEST_F(GridMouse, APressOnAlwaysVisibleSpinButtonsStepsTheValueOfTheEditorItOpen
     EXPECT_EQ(grid->SpinEdit()->Value(), 5);
 }
 
+// A press on the row cut off at the bottom scrolls it in, unless NoScrollOnPartialRow keeps the
+// view; NoAutoRangeScroll keeps the view from running on while the button is held there.
+TEST_F(GridMouse, APressOnAPartlyShownRowScrollsOnlyWhereAllowed) {
+    grid->SetRowCount(40);
+    grid->SetBounds(0, 0, 500, 290);
+    grid->SetOptions(grid->Options() | goRangeSelect);
+    const int partial = grid->TopRow() + grid->VisibleRowCount();
+    const TPoint at{middle(2, partial).X, grid->CellRect(2, partial).Top + 3};
+    auto topAfterPressAndHold = [&] {
+        grid->SetTopRow(1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, at.X, at.Y + 1, MK_LBUTTON);
+        const int top = grid->TopRow();
+        mouseMessage(*grid, WM_LBUTTONUP, at.X, at.Y + 1);
+        return top;
+    };
+    EXPECT_GT(topAfterPressAndHold(), 1);
+    grid->MouseActions().NoScrollOnPartialRow = true;
+    EXPECT_EQ(topAfterPressAndHold(), 1);
+    EXPECT_EQ(cell(), QStringLiteral("2,%1").arg(partial)) << "the press still selects the row";
+
+    grid->MouseActions().NoScrollOnPartialRow = false;
+    auto rowsAfterDragDown = [&] {
+        grid->SetTopRow(1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, at.X, at.Y - 45, MK_LBUTTON);
+        mouseMessage(*grid, WM_LBUTTONUP, at.X, at.Y - 45);
+        return grid->Selection().Bottom - grid->Selection().Top + 1;
+    };
+    EXPECT_GT(rowsAfterDragDown(), 1);
+    grid->MouseActions().NoAutoRangeScroll = true;
+    EXPECT_EQ(rowsAfterDragDown(), 1);
+}
+
 TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
     grid->MouseActions().SetDisjunctRowSelect(true);
     grid->SetOptions(grid->Options() | goRowSelect);
