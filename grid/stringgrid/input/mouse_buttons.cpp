@@ -60,6 +60,7 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     const TShiftState shift = mouseShift(m);
     if (mouse.DisjunctCellSelect() && !(shift & ssCtrl) && !IsFixed(col, row)) clearDisjunctCells();
     p->FPushedCellButton = {-1, -1};
+    p->FOldKeepLeftCol = LeftCol();
     // The cell whose border a sizing drag would take.
     int refCol = -1, refRow = -1;
     if (row != 0 && col != 0) MouseToCell(X - 5, Y - 4, refCol, refRow);

@@ -52,6 +52,13 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     sizingFeedback(X, Y);
     enhancedMoveStep(col, row, X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
+    // A drag with KeepHorizScroll selects without scrolling the columns; a column move scrolls.
+    if (p->Navigation->KeepHorizScroll && p->FMouseKeepDown && GridState() != gsColMoving &&
+        LeftCol() != p->FOldKeepLeftCol) {
+        BeginUpdate();
+        SetLeftCol(p->FOldKeepLeftCol);
+        EndUpdate();
+    }
     if (Selection() != before) {
         const TGridRect s = Selection();
         DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);

@@ -520,6 +520,23 @@ TEST_F(GridMouse, APressOnAPartlyShownRowScrollsOnlyWhereAllowed) {
     EXPECT_EQ(rowsAfterDragDown(), 1);
 }
 
+TEST_F(GridMouse, ADragPastTheRightEdgeScrollsTheColumnsOnlyWithoutKeepHorizScroll) {
+    grid->SetColCount(20);
+    grid->SetOptions(grid->Options() | goRangeSelect);
+    const TPoint from = middle(2, 2);
+    auto leftColAfterDragOut = [&] {
+        grid->SetLeftCol(1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, from.X, from.Y, MK_LBUTTON);
+        for (int i = 0; i < 3; ++i) mouseMessage(*grid, WM_MOUSEMOVE, grid->ClientWidth() + 10 + i, from.Y, MK_LBUTTON);
+        const int left = grid->LeftCol();
+        mouseMessage(*grid, WM_LBUTTONUP, grid->ClientWidth() + 12, from.Y);
+        return left;
+    };
+    EXPECT_GT(leftColAfterDragOut(), 1);
+    grid->Navigation().KeepHorizScroll = true;
+    EXPECT_EQ(leftColAfterDragOut(), 1);
+}
+
 TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
     grid->MouseActions().SetDisjunctRowSelect(true);
     grid->SetOptions(grid->Options() | goRowSelect);

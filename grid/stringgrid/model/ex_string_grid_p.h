@@ -273,6 +273,8 @@ public:
     bool FForceSel = false;
     bool FGridModified = false;
     bool FDoOnClick = false, FMouseKeepDown = false, FMouseDownMove = false;
+    // The left column at the press, kept through a drag with KeepHorizScroll.
+    int FOldKeepLeftCol = 0;
     int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
     TPoint FPushedCellButton{-1, -1};
     bool ColMoveFlg = false, ColSizeFlg = false;
