@@ -55,6 +55,10 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     bool allow = true;
     OnCanClickCell(this, row, col, allow);
     if (!allow) return;
+    if (CellSelectorMode) {
+        CellSelectorClick(col, row);
+        return;
+    }
     if (p->FMouseSelectMode == TExStringGridPrivate::msResize && startSelectionResize(m, X, Y, true)) return;
 
     const TShiftState shift = mouseShift(m);

@@ -537,6 +537,14 @@ TEST_F(GridMouse, ADragPastTheRightEdgeScrollsTheColumnsOnlyWithoutKeepHorizScro
     EXPECT_EQ(leftColAfterDragOut(), 1);
 }
 
+TEST_F(GridMouse, InCellSelectorModeAPressIsLeftToTheSelector) {
+    grid->CellSelectorMode = true;
+    grid->FocusCell(1, 1);
+    clickCell(3, 4);
+    EXPECT_EQ(cell(), "1,1");
+    EXPECT_TRUE(log.isEmpty());
+}
+
 TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {
     grid->MouseActions().SetDisjunctRowSelect(true);
     grid->SetOptions(grid->Options() | goRowSelect);
