@@ -136,6 +136,12 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         return;
     }
     if (expandButtonPress(baseCol, baseRow, base.X, X, Y)) return;
+    // A press anywhere in a merged cell acts on its base cell: the standard handling is given a
+    // point inside that one. A handler of OnMouseDown is left the real point.
+    if ((baseCol != col || baseRow != row) && !fixedArea && !IsFixed(col, row) && !OnMouseDown) {
+        const TRect b = CellRect(baseCol, baseRow);
+        if (b.Width() > 0 && b.Height() > 0) m.LParam = MakeLParam(b.Left + 2, b.Top + 2);
+    }
     if (col >= ColCount() || row >= RowCount()) {
         TBaseGrid::WndProc(m);
         return;
@@ -250,7 +256,7 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     // A press on a header cell's side border grabs the border for sizing, not the cell.
     const TRect r = CellRect(col, row);
     const bool sizingGrab = row < FixedRows() && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4);
-    if (!sizingGrab) OnClickCell(this, row, col);
+    if (!sizingGrab) OnClickCell(this, baseRow, baseCol);
     if (OnCellValidate) {
         p->FEntered = false;
         SaveCellState(RealCol(), Row());

@@ -537,6 +537,14 @@ TEST_F(GridMouse, ADragPastTheRightEdgeScrollsTheColumnsOnlyWithoutKeepHorizScro
     EXPECT_EQ(leftColAfterDragOut(), 1);
 }
 
+TEST_F(GridMouse, APressAnywhereInAMergedCellSelectsAndReportsItsBaseCell) {
+    grid->MergeCells(2, 2, 2, 2);
+    grid->FocusCell(1, 1);
+    clickCell(3, 3);
+    EXPECT_EQ(cell(), "2,2");
+    EXPECT_EQ(log, QStringList{"ClickCell 2,2"});
+}
+
 TEST_F(GridMouse, InCellSelectorModeAPressIsLeftToTheSelector) {
     grid->CellSelectorMode = true;
     grid->FocusCell(1, 1);
