@@ -32,6 +32,8 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         if (col >= 0 && row >= 0 && (col < FixedCols() || row < FixedRows())) RepaintCell(col, row);
     }
 
+    hoverExpandButton(col, row, X, Y);
+
     // A hint shown for one cell goes when the pointer reaches another base cell, or no cell.
     if (p->FLastHintPos.X >= 0) {
         int bc = -1, br = -1;
@@ -76,6 +78,7 @@ void TExStringGrid::CMMouseLeave(TMessage& m) {
         if (y >= 0) RepaintCell(x, y);
     }
     if (HoverRow) hoverRowTo(-1);
+    hoverExpandButton(-1, -1, 0, 0);
 }
 
 // The row highlighted under the pointer: the old and the new one are repainted.

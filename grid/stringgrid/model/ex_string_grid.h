@@ -1195,6 +1195,8 @@ protected:
     void headerNodeButtonPress(int ARow);
     bool expandButtonPress(int ACol, int ARow, int RealCol, int X, int Y);
     bool pushedButtonRelease(int ACol, int ARow, int X, int Y);
+    // The hovered look of the expand button under the pointer; -1, -1 clears it.
+    void hoverExpandButton(int ACol, int ARow, int X, int Y);
     bool onExpandButton(int ACol, int ARow, int X, int Y);
     // ---- anchors and form controls in cells (grid/stringgrid/input/)
 public:
