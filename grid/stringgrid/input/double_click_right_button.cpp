@@ -25,6 +25,13 @@ bool TExStringGrid::fitColumnOnDblClick(int ACol) {
     return true;
 }
 
+// Under the last row, within the columns: the point misses every cell only because of its Y.
+bool TExStringGrid::belowTheRows(int X, int Y) {
+    int col = -1, row = -1;
+    MouseToCell(X, CellRect(0, TopRow()).Top + 1, col, row);
+    return col >= 0 && Y > CellRect(0, TopRow()).Top;
+}
+
 void TExStringGrid::WMLButtonDblClk(TMessage& m) {
     const TPoint pt = messagePos(m);
     TMouseActions& mouse = *p->MouseActions;
@@ -32,6 +39,14 @@ void TExStringGrid::WMLButtonDblClk(TMessage& m) {
     MouseToCell(pt.X, pt.Y, col, row);
     if (mouse.RangeSelectAndEdit && col >= 0 && row >= 0 && !IsControlCell(RealColIndex(col), row))
         p->FForceSel = true;
+    if (col < 0 && belowTheRows(pt.X, pt.Y)) {
+        // A double click under the last row is reported as row -1 (a window may add a row for
+        // it); nothing there can be edited.
+        TBaseGrid::WndProc(m);
+        OnDblClickCell(this, -1, col);
+        p->FForceSel = false;
+        return;
+    }
     if (col < 0) {
         if (FixedRowAlways) {
             TBaseGrid::WndProc(m);

@@ -68,3 +68,17 @@ bool TExStringGrid::pushedButtonRelease(int ACol, int ARow, int X, int Y) {
     }
     return true;
 }
+
+// The expand button under the pointer is drawn hovered; the one left is drawn plain again.
+void TExStringGrid::hoverExpandButton(int ACol, int ARow, int X, int Y) {
+    TPoint hovered{-1, -1};
+    if (onExpandButton(ACol, ARow, X, Y)) {
+        const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+        hovered = {RealToDisplCol(base.X), base.Y};
+    }
+    const TPoint old = p->FHoverButton;
+    if (hovered == old) return;
+    p->FHoverButton = hovered;
+    if (old.X >= 0) RepaintCell(old.X, old.Y);
+    if (hovered.X >= 0) RepaintCell(hovered.X, hovered.Y);
+}

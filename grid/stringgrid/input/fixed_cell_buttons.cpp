@@ -25,14 +25,17 @@ void TExStringGrid::paintPushedFixedCell(TCanvas& ACanvas) {
 }
 
 // The release draws the cell up again. Like any button it clicks only when released over the
-// cell that was pushed; a drag to another cell (a column move) is no click.
+// cell that was pushed; a drag to another cell (a column move) is no click, and neither is a
+// press on the cell's drop-down button.
 void TExStringGrid::releaseFixedAsButton(int ACol, int ARow) {
     if (!p->FFixedCellPushed) return;
     p->FFixedCellPushed = false;
     const TPoint pushed = p->FPushedCellButton;
     p->FPushedCellButton = {-1, -1};
+    // An expand button pressed in the cell comes up with it.
+    PushButton(pushed.X, pushed.Y, false);
     RepaintCell(pushed.X, pushed.Y);
-    if (ACol < 0 || ARow < 0) return;
+    if (ACol < 0 || ARow < 0 || p->FDropDownDown) return;
     const int realCol = RealColIndex(ACol);
     const TPoint base = BaseCell(realCol, ARow);
     if (RealToDisplCol(base.X) != pushed.X || base.Y != pushed.Y) return;

@@ -238,6 +238,28 @@ TEST_F(ExpandButton, WorksInACellThatMayNotBeEdited) {
     EXPECT_EQ(grid->RowHeights(3), 60);
 }
 
+TEST_F(ExpandButton, TheButtonUnderThePointerIsDrawnHoveredUntilThePointerGoes) {
+    // Flat with colour tones: the buttons are drawn in the tone of their state.
+    TColorTones tones;
+    tones.Background.BrushColor = 0xF0F0F0;
+    tones.Hover.BrushColor = 0x40C0F0;
+    grid->SetColorTones(tones);
+    grid->SetFlat(true);
+    TRect r;
+    grid->GetExpandButtonRect(2, 3, r);
+    auto face = [&] { return renderToImage(*grid).copy(r.Left, r.Top, r.Width(), r.Height()); };
+    const QImage plain = face();
+    const TPoint b = button();
+    mouseMessage(*grid, WM_MOUSEMOVE, b.X, b.Y);
+    EXPECT_NE(face(), plain);
+    EXPECT_EQ(grid->Private().FHoverButton, (TPoint{2, 3}));
+    mouseMessage(*grid, WM_MOUSEMOVE, middle(4, 3).X, middle(4, 3).Y);
+    EXPECT_EQ(face(), plain);
+    mouseMessage(*grid, WM_MOUSEMOVE, b.X, b.Y);
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(face(), plain);
+}
+
 TEST_F(ExpandButton, APressBesideTheButtonIsAPlainPress) {
     const TRect r = grid->CellRect(2, 3);
     click(*grid, r.Left + 5, r.Bottom - 3);

@@ -58,6 +58,41 @@ TEST_F(FixedAsButtons, NoClickWhenReleasedElsewhereOrWhenOffOrWithoutFixedLines)
     EXPECT_EQ(d().FPushedCellButton, (TPoint{-1, -1}));
 }
 
+// A header cell that is a button and also drops down or expands: one press, one action.
+TEST_F(FixedAsButtons, PressingItsDropDownButtonIsNoClick) {
+    grid->FixedAsButtons = true;
+    QList<QPoint> clicks;
+    grid->OnButtonClick = [&](TObject*, int ACol, int ARow) { clicks << QPoint(ACol, ARow); };
+    grid->ControlLook().FixedDropDownButton = true;
+    grid->HoverFixedCells = hfFixedRows;
+    TPopupMenu menu{nullptr};
+    menu.Items = {"Sort"};
+    grid->FixedDropDownMenu = &menu;
+    const TRect h3 = grid->CellRect(3, 0);
+    mouseMessage(*grid, WM_MOUSEMOVE, h3.Right - 8, h3.Top + 5);
+    click(*grid, h3.Right - 8, h3.Top + 5);
+    EXPECT_EQ(driver().menus().size(), 1u);
+    EXPECT_TRUE(clicks.isEmpty());
+    EXPECT_FALSE(d().FFixedCellPushed);
+}
+
+TEST_F(FixedAsButtons, AnExpandButtonInAHeaderCellTogglesOnceComesUpAndDoesNotSort) {
+    grid->FixedAsButtons = true;
+    grid->SortSettings().Show = true;
+    grid->AddExpand(2, 0, 60);
+    QStringList expands;
+    grid->OnExpandClick = [&](TObject*, int ACol, int ARow, bool Expanded) {
+        expands << QStringLiteral("%1,%2 %3").arg(ACol).arg(ARow).arg(Expanded);
+    };
+    TRect b;
+    grid->GetExpandButtonRect(2, 0, b);
+    const TPoint at{(b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2};
+    click(*grid, at.X, at.Y);
+    EXPECT_EQ(expands, (QStringList{"2,0 1"}));
+    EXPECT_FALSE(grid->GetCellGraphic(2, 0)->CellBoolean) << "the expand button came up";
+    EXPECT_EQ(grid->SortSettings().Column, -1);
+}
+
 class FixedDropDown : public HeaderPresses {
 protected:
     void SetUp() override {

@@ -55,11 +55,16 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
     bool allow = true;
     OnCanClickCell(this, row, col, allow);
     if (!allow) return;
+    if (CellSelectorMode) {
+        CellSelectorClick(col, row);
+        return;
+    }
     if (p->FMouseSelectMode == TExStringGridPrivate::msResize && startSelectionResize(m, X, Y, true)) return;
 
     const TShiftState shift = mouseShift(m);
     if (mouse.DisjunctCellSelect() && !(shift & ssCtrl) && !IsFixed(col, row)) clearDisjunctCells();
     p->FPushedCellButton = {-1, -1};
+    p->FOldKeepLeftCol = LeftCol();
     // The cell whose border a sizing drag would take.
     int refCol = -1, refRow = -1;
     if (row != 0 && col != 0) MouseToCell(X - 5, Y - 4, refCol, refRow);
@@ -90,6 +95,11 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         pressFixedAsButton(baseCol, baseRow, X);
     }
 
+    // Spin buttons drawn in the cell: the editor this press opens steps its value once.
+    if (p->ControlLook->SpinButtonsAlwaysVisible && HasSpinEdit(realCol, row)) {
+        const TRect cell = CellRect(baseCol, baseRow);
+        if (X > cell.Right - 18) (Y > (cell.Top + cell.Bottom) / 2 ? p->FSpinDnClick : p->FSpinUpClick) = true;
+    }
     if (col == 0 && row < FixedRows() && IsNode(row) && IsInNodeButton(row, X)) headerNodeButtonPress(row);
     // The node button of a normal row opens or closes its node.
     if (col == 0 && row >= FixedRows() && IsNode(row) && IsInNodeButton(row, X)) {
@@ -126,6 +136,12 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         return;
     }
     if (expandButtonPress(baseCol, baseRow, base.X, X, Y)) return;
+    // A press anywhere in a merged cell acts on its base cell: the standard handling is given a
+    // point inside that one. A handler of OnMouseDown is left the real point.
+    if ((baseCol != col || baseRow != row) && !fixedArea && !IsFixed(col, row) && !OnMouseDown) {
+        const TRect b = CellRect(baseCol, baseRow);
+        if (b.Width() > 0 && b.Height() > 0) m.LParam = MakeLParam(b.Left + 2, b.Top + 2);
+    }
     if (col >= ColCount() || row >= RowCount()) {
         TBaseGrid::WndProc(m);
         return;
@@ -219,8 +235,11 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         return;
     }
 
+    // A cell only partly in view, or at the left edge of a scrolled view.
+    const bool edgeCell = row == TopRow() + VisibleRowCount() || col == LeftCol() + VisibleColCount() ||
+                          (col == LeftCol() && LeftCol() > FixedCols());
     const bool keepHoriz = (Options() & goRowSelect) && p->Navigation->KeepHorizScroll;
-    const int leftCol = LeftCol();
+    const int leftCol = LeftCol(), topRow = TopRow();
     if (keepHoriz) BeginUpdate();
     if (!p->FSelHidden) {
         const bool alwaysEdit = p->Navigation->AlwaysEdit;
@@ -228,12 +247,18 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         TBaseGrid::WndProc(m);
         p->Navigation->AlwaysEdit = alwaysEdit;
     }
+    if (mouse.NoAutoRangeScroll && GridState() == gsSelecting && edgeCell) SetGridState(gsNormal);
+    // The press on a partly shown row does not scroll it in; the drag it began ends there.
+    if (mouse.NoScrollOnPartialRow && TopRow() != topRow) {
+        SetTopRow(topRow);
+        Perform(WM_LBUTTONUP, m.WParam & ~MK_LBUTTON, m.LParam);
+    }
     // A press on a header cell's side border grabs the border for sizing, not the cell; so
     // does any press the platform grid took to size a column or a row (a fixed cell's border).
     const TRect r = CellRect(col, row);
     const bool sizingGrab = GridState() == gsColSizing || GridState() == gsRowSizing ||
                             (row < FixedRows() && (Options() & goColSizing) && (X - r.Left < 4 || r.Right - X < 4));
-    if (!sizingGrab) OnClickCell(this, row, col);
+    if (!sizingGrab) OnClickCell(this, baseRow, baseCol);
     if (OnCellValidate) {
         p->FEntered = false;
         SaveCellState(RealCol(), Row());
@@ -277,6 +302,8 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     TMouseActions& mouse = *p->MouseActions;
     p->ColMoveFlg = p->ColSizeFlg = false;
     p->FMouseDown = p->FMouseKeepDown = p->FMouseDownMove = false;
+    // A spin button press that opened no editor must not step the next one, opened by a key.
+    p->FSpinUpClick = p->FSpinDnClick = false;
     p->FMouseSelectMode = TExStringGridPrivate::msNormal;
     htmlButtonRelease();
     p->FMouseSelectStart = -1;
@@ -284,12 +311,13 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     int col = -1, row = -1;
     MouseToCell(pt.X, pt.Y, col, row);
     const bool wasSizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+    const bool buttonDown = p->FPushedCellButton.X >= 0;
     fixedSizingRelease(pt.X, pt.Y);
     releaseFixedAsButton(col, row);
-    const bool buttonReleased = pushedButtonRelease(col, row, pt.X, pt.Y);
+    pushedButtonRelease(col, row, pt.X, pt.Y);
     endSizingFeedback();
     // The press on a button bypassed the standard handling; so does its release there.
-    if (buttonReleased && onExpandButton(col, row, pt.X, pt.Y)) return;
+    if (buttonDown && onExpandButton(col, row, pt.X, pt.Y)) return;
 
     if (mouse.DisjunctRowSelect() && col >= 0 && !(col == 0 && IsNode(row))) {
         if (!(col == 0 && mouse.HotmailRowSelect())) UpdateRowSelect(false);

@@ -33,6 +33,8 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         if (col >= 0 && row >= 0 && (col < FixedCols() || row < FixedRows())) RepaintCell(col, row);
     }
 
+    hoverExpandButton(col, row, X, Y);
+
     // A hint shown for one cell goes when the pointer reaches another base cell, or no cell.
     if (p->FLastHintPos.X >= 0) {
         int bc = -1, br = -1;
@@ -53,6 +55,13 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     sizingFeedback(X, Y);
     enhancedMoveStep(col, row, X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
+    // A drag with KeepHorizScroll selects without scrolling the columns; a column move scrolls.
+    if (p->Navigation->KeepHorizScroll && p->FMouseKeepDown && GridState() != gsColMoving &&
+        LeftCol() != p->FOldKeepLeftCol) {
+        BeginUpdate();
+        SetLeftCol(p->FOldKeepLeftCol);
+        EndUpdate();
+    }
     raiseGridCursor(col, row, X, Y);
     if (Selection() != before) {
         const TGridRect s = Selection();
@@ -72,6 +81,7 @@ void TExStringGrid::CMMouseLeave(TMessage& m) {
         if (y >= 0) RepaintCell(x, y);
     }
     if (HoverRow) hoverRowTo(-1);
+    hoverExpandButton(-1, -1, 0, 0);
 }
 
 // The row highlighted under the pointer: the old and the new one are repainted.

@@ -1,6 +1,7 @@
 #include "grid/stringgrid/input/input_fixture.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/filter/drop_lists.h"
+#include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "platform/core/string_list.h"
 #include "platform/graphics/canvas.h"
@@ -238,6 +239,15 @@ TEST_F(GridMouse, DoubleClickOnACellReportsItAfterOnDblClick) {
     EXPECT_EQ(log.filter("Dbl"), (QStringList{"DblClick", "DblClickCell 3,2"}));
 }
 
+TEST_F(GridMouse, DoubleClickBelowTheLastRowIsReportedAsRowMinusOne) {
+    grid->SetRowCount(3);
+    int reportedRow = 0;
+    grid->OnDblClickCell = [&](TObject*, int ARow, int) { reportedRow = ARow; };
+    const TRect last = grid->CellRect(2, 2);
+    doubleClick(last.Left + 5, last.Bottom + 20);
+    EXPECT_EQ(reportedRow, -1);
+}
+
 TEST_F(GridMouse, RightClickSelectsWithSelectOnRightClick) {
     QStringList right;
     grid->FocusCell(1, 1);
@@ -453,6 +463,105 @@ TEST_F(GridMouse, DirectEditAndEditOnDoubleClickOnlyOpenTheEditor) {
     mouseMessage(*grid, WM_LBUTTONDBLCLK, p.X, p.Y, MK_LBUTTON);
     mouseMessage(*grid, WM_LBUTTONUP, p.X, p.Y);
     EXPECT_TRUE(grid->EditorMode());
+}
+
+TEST_F(GridMouse, APressOnAlwaysVisibleSpinButtonsStepsTheValueOfTheEditorItOpens) {
+    grid->ControlLook().SpinButtonsAlwaysVisible = true;
+    grid->DefaultEditor = edSpinEdit;
+    grid->MouseActions().DirectEdit = true;
+    grid->SetCells(3, 4, "5");
+    const TRect r = grid->CellRect(3, 4);
+    auto editValueAfterPressAt = [&](int X, int Y) {
+        click(*grid, X, Y);
+        TGridSpin* spin = grid->SpinEdit();
+        if (!spin || !spin->Visible()) return -1;
+        const int value = spin->Value();
+        keyPress(*spin, VK_ESCAPE);
+        return value;
+    };
+    grid->SetOptions(grid->Options() | goEditing);
+    EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Top + 4), 6);
+    EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Bottom - 4), 4);
+    EXPECT_EQ(editValueAfterPressAt(r.Left + 10, r.Top + 4), 5);
+    grid->MouseActions().DirectEdit = false;
+    grid->FocusCell(3, 4);
+    EXPECT_EQ(editValueAfterPressAt(r.Right - 5, r.Top + 4), 6) << "a press on the current cell";
+    grid->MouseActions().DirectEdit = true;
+
+    // Without editing the press steps nothing, not even the editor that a key opens later.
+    grid->SetOptions(grid->Options() & ~goEditing);
+    click(*grid, r.Right - 5, r.Top + 4);
+    grid->SetOptions(grid->Options() | goEditing);
+    press(VK_F2);
+    ASSERT_TRUE(grid->SpinEdit()->Visible());
+    EXPECT_EQ(grid->SpinEdit()->Value(), 5);
+}
+
+// A press on the row cut off at the bottom scrolls it in, unless NoScrollOnPartialRow keeps the
+// view; NoAutoRangeScroll keeps the view from running on while the button is held there.
+TEST_F(GridMouse, APressOnAPartlyShownRowScrollsOnlyWhereAllowed) {
+    grid->SetRowCount(40);
+    grid->SetBounds(0, 0, 500, 290);
+    grid->SetOptions(grid->Options() | goRangeSelect);
+    const int partial = grid->TopRow() + grid->VisibleRowCount();
+    const TPoint at{middle(2, partial).X, grid->CellRect(2, partial).Top + 3};
+    auto topAfterPressAndHold = [&] {
+        grid->SetTopRow(1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, at.X, at.Y + 1, MK_LBUTTON);
+        const int top = grid->TopRow();
+        mouseMessage(*grid, WM_LBUTTONUP, at.X, at.Y + 1);
+        return top;
+    };
+    EXPECT_GT(topAfterPressAndHold(), 1);
+    grid->MouseActions().NoScrollOnPartialRow = true;
+    EXPECT_EQ(topAfterPressAndHold(), 1);
+    EXPECT_EQ(cell(), QStringLiteral("2,%1").arg(partial)) << "the press still selects the row";
+
+    grid->MouseActions().NoScrollOnPartialRow = false;
+    auto rowsAfterDragDown = [&] {
+        grid->SetTopRow(1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
+        mouseMessage(*grid, WM_MOUSEMOVE, at.X, at.Y - 45, MK_LBUTTON);
+        mouseMessage(*grid, WM_LBUTTONUP, at.X, at.Y - 45);
+        return grid->Selection().Bottom - grid->Selection().Top + 1;
+    };
+    EXPECT_GT(rowsAfterDragDown(), 1);
+    grid->MouseActions().NoAutoRangeScroll = true;
+    EXPECT_EQ(rowsAfterDragDown(), 1);
+}
+
+TEST_F(GridMouse, ADragPastTheRightEdgeScrollsTheColumnsOnlyWithoutKeepHorizScroll) {
+    grid->SetColCount(20);
+    grid->SetOptions(grid->Options() | goRangeSelect);
+    const TPoint from = middle(2, 2);
+    auto leftColAfterDragOut = [&] {
+        grid->SetLeftCol(1);
+        mouseMessage(*grid, WM_LBUTTONDOWN, from.X, from.Y, MK_LBUTTON);
+        for (int i = 0; i < 3; ++i) mouseMessage(*grid, WM_MOUSEMOVE, grid->ClientWidth() + 10 + i, from.Y, MK_LBUTTON);
+        const int left = grid->LeftCol();
+        mouseMessage(*grid, WM_LBUTTONUP, grid->ClientWidth() + 12, from.Y);
+        return left;
+    };
+    EXPECT_GT(leftColAfterDragOut(), 1);
+    grid->Navigation().KeepHorizScroll = true;
+    EXPECT_EQ(leftColAfterDragOut(), 1);
+}
+
+TEST_F(GridMouse, APressAnywhereInAMergedCellSelectsAndReportsItsBaseCell) {
+    grid->MergeCells(2, 2, 2, 2);
+    grid->FocusCell(1, 1);
+    clickCell(3, 3);
+    EXPECT_EQ(cell(), "2,2");
+    EXPECT_EQ(log, QStringList{"ClickCell 2,2"});
+}
+
+TEST_F(GridMouse, InCellSelectorModeAPressIsLeftToTheSelector) {
+    grid->CellSelectorMode = true;
+    grid->FocusCell(1, 1);
+    clickCell(3, 4);
+    EXPECT_EQ(cell(), "1,1");
+    EXPECT_TRUE(log.isEmpty());
 }
 
 TEST_F(GridMouse, DisjunctRowsAreMarkedAndUnmarkedWithCtrl) {

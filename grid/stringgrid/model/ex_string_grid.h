@@ -1162,6 +1162,7 @@ protected:
     void headerClickSort(int ACol, int ARow, int X, TShiftState Shift);
     void sortOnIndexes(int RealCol, bool AddKey);
     bool fitColumnOnDblClick(int ACol);
+    bool belowTheRows(int X, int Y);
     bool filterButtonRelease(int X, int Y);
     // A press on the headers that selects whole rows, columns or all; the drag that extends it.
     void headerSelectPress(int ACol, int ARow, TShiftState Shift);
@@ -1195,6 +1196,8 @@ protected:
     void headerNodeButtonPress(int ARow);
     bool expandButtonPress(int ACol, int ARow, int RealCol, int X, int Y);
     bool pushedButtonRelease(int ACol, int ARow, int X, int Y);
+    // The hovered look of the expand button under the pointer; -1, -1 clears it.
+    void hoverExpandButton(int ACol, int ARow, int X, int Y);
     bool onExpandButton(int ACol, int ARow, int X, int Y);
     // ---- anchors and form controls in cells (grid/stringgrid/input/)
 public:

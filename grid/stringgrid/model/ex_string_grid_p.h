@@ -273,6 +273,10 @@ public:
     bool FForceSel = false;
     bool FGridModified = false;
     bool FDoOnClick = false, FMouseKeepDown = false, FMouseDownMove = false;
+    // The left column at the press, kept through a drag with KeepHorizScroll.
+    int FOldKeepLeftCol = 0;
+    // The cell whose expand button is under the pointer, drawn hovered; (-1, -1) when none.
+    TPoint FHoverButton{-1, -1};
     int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
     TPoint FPushedCellButton{-1, -1};
     bool ColMoveFlg = false, ColSizeFlg = false;

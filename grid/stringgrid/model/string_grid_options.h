@@ -22,6 +22,8 @@ struct TExStringGridOptions {
     bool AnchorHint = false;
     bool AutoNumAlign = false;
     bool AutoFilterUpdate = true;
+    // A press only calls CellSelectorClick (for descendants that pick cells their own way).
+    bool CellSelectorMode = false;
     TEditorType DefaultEditor = edNormal;
     TColor DisabledFontColor = 0xC0C0C0;
     bool EditWithTags = false;

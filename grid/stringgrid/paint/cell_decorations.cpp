@@ -315,7 +315,7 @@ void TCellPainter::drawButton(TCellGraphic& G, TRect P) {
     g.CanEditCell(RealCol, ARow, enabled);
     if (look.NoDisabledButtonLook) enabled = true;
     const uint8_t style = buttonStyle();
-    uint8_t state = G.CellBoolean ? 2 : 0;
+    uint8_t state = G.CellBoolean ? 2 : d.FHoverButton == TPoint{ACol, ARow} ? 1 : 0;
     if (!enabled && G.CellType != ctExpand) state = 3;
     DrawPushButton(canvas, g.Handle(), P, style, state, d.FTones);
     if (G.CellBoolean) P = {P.Left + 1, P.Top + 1, P.Right + 1, P.Bottom + 1};
