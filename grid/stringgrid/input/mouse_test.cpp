@@ -43,6 +43,22 @@ TEST_F(GridMouse, AClickSelectsTheCellAndReportsIt) {
     EXPECT_EQ(log, QStringList{"ClickCell 3,4"});
 }
 
+TEST_F(GridMouse, AReleaseOnAHeaderCellIsAClickUnlessItEndsASizing) {
+    grid->OnClick = [this](TObject*) { note("Click"); };
+    clickCell(2, 0);
+    clickCell(0, 3);
+    EXPECT_EQ(log.filter("Click"), (QStringList{"ClickCell 2,0", "Click", "ClickCell 0,3", "Click"}));
+
+    log.clear();
+    grid->SetOptions(grid->Options() | goColSizing);
+    const TRect h = grid->CellRect(2, 0);
+    mouseMessage(*grid, WM_MOUSEMOVE, h.Right, 10);
+    mouseMessage(*grid, WM_LBUTTONDOWN, h.Right, 10, MK_LBUTTON);
+    mouseMessage(*grid, WM_MOUSEMOVE, h.Right + 10, 10, MK_LBUTTON);
+    mouseMessage(*grid, WM_LBUTTONUP, h.Right + 10, 10);
+    EXPECT_FALSE(log.contains("Click"));
+}
+
 TEST_F(GridMouse, ARefusedClickDoesNothing) {
     grid->OnCanClickCell = [](TObject*, int, int, bool& Allow) { Allow = false; };
     grid->FocusCell(1, 1);
