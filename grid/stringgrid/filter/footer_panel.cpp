@@ -179,11 +179,7 @@ void TFooterPanel::paintTemplate(TCanvas& canvas, TRect area) {
     const QString text = ExpandFooterTemplate(FGrid->FloatingFooter().CustomTemplate, [&](int c) {
         return c >= 0 && c < FGrid->TotalColCount() ? FGrid->GetCellEx(c, row) : QString();
     });
-    THTMLDrawOptions options;
-    options.Images = FGrid->GetGridImages();
-    options.PictureCache = FGrid->ImageCache();
-    options.PictureContainer = FGrid->PictureContainer();
-    options.URLColor = FGrid->URLColor;
+    THTMLDrawOptions options = FGrid->HTMLDrawOptions();
     THTMLDrawResults results;
     canvas.Font.Assign(FGrid->Font());
     canvas.Brush.Style = bsClear;

@@ -70,10 +70,7 @@ void TExStringGrid::ShowCellHint() {
     if (UseInternalHintClass && type == TextTypeHTML) {
         TCanvas& canvas = window.Canvas();
         canvas.Font.Assign(Font());
-        THTMLDrawOptions options;
-        options.Images = GetGridImages();
-        options.PictureContainer = PictureContainer();
-        options.PictureCache = ImageCache();
+        THTMLDrawOptions options = HTMLDrawOptions();
         options.ShadowColor = clGray;
         options.URLColor = clBlue;
         THTMLDrawOptions measuring = options;

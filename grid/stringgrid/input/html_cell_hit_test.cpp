@@ -32,15 +32,11 @@ bool TExStringGrid::cellHTMLHitTest(int ACol, int ARow, int X, int Y, THTMLDrawR
     r.Top += XYOffset.Y;
     if (realCol == 0 && HasNodes() && !IsNode(ARow)) r.Left += GetRowIndent(ARow);
 
-    THTMLDrawOptions options;
+    THTMLDrawOptions options = HTMLDrawOptions();
     options.HitTestOnly = true;
     options.HitX = X;
     options.HitY = Y;
     options.ControlID = ControlID;
-    options.Images = GetGridImages();
-    options.PictureCache = ImageCache();
-    options.PictureContainer = p->PictureContainer;
-    options.URLColor = URLColor;
     options.WordWrap = !EnhTextSize;
     const bool hit = DrawHTMLText(canvas, text, r, options, Results);
     if (!ControlID.isEmpty()) return Results.ControlID == ControlID && !Results.ControlType.isEmpty();

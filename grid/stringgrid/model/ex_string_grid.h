@@ -45,6 +45,7 @@ struct TBalloonTip {
     int Icon = 1;
 };
 class TFooterPanel;
+struct THTMLDrawOptions;
 class TGridProgressAppearance;
 class TGridItem;
 class TGrouping;
@@ -635,6 +636,8 @@ public:
     // The named pictures of the HTML texts; the grid lets go of it when it is freed.
     TPictureContainer* PictureContainer() const;
     void SetPictureContainer(TPictureContainer* Value);
+    // Options to draw the grid's markup with: its images, pictures and link colour.
+    THTMLDrawOptions HTMLDrawOptions();
     TColor HighlightColor() const;
     void SetHighlightColor(TColor Value);
     TColor HighlightTextColor() const;

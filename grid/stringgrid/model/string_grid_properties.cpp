@@ -80,6 +80,14 @@ TExStringGridCheck* TExStringGrid::CellChecker() const { return p->CellChecker; 
 void TExStringGrid::SetCellChecker(TExStringGridCheck* Value) { refer(*this, p->CellChecker, Value); }
 
 TPictureContainer* TExStringGrid::PictureContainer() const { return p->PictureContainer; }
+THTMLDrawOptions TExStringGrid::HTMLDrawOptions() {
+    THTMLDrawOptions options;
+    options.Images = GetGridImages();
+    options.PictureCache = ImageCache();
+    options.PictureContainer = p->PictureContainer;
+    options.URLColor = URLColor;
+    return options;
+}
 
 void TExStringGrid::SetPictureContainer(TPictureContainer* Value) { refer(*this, p->PictureContainer, Value); }
 

@@ -246,10 +246,7 @@ void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
     if (FilterGlyph) TR.Right -= 18;
     TR.Left -= 1;
     if (sortHeader) TR.Right -= 10;
-    THTMLDrawOptions options;
-    options.Images = g.GetGridImages();
-    options.PictureCache = g.ImageCache();
-    options.PictureContainer = d.PictureContainer;
+    THTMLDrawOptions options = g.HTMLDrawOptions();
     options.ShadowColor = clGray;
     options.URLColor = urlColor;
     options.WordWrap = !g.EnhTextSize;

@@ -104,12 +104,8 @@ void TExStringGrid::CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool
     if (type == TextTypeHTML) {
         R.Bottom = 65535;
         if (!VS) R.Right = 65535;
-        THTMLDrawOptions options;
+        THTMLDrawOptions options = HTMLDrawOptions();
         options.MeasureOnly = true;
-        options.Images = GetGridImages();
-        options.PictureCache = ImageCache();
-        options.PictureContainer = p->PictureContainer;
-        options.URLColor = URLColor;
         options.WordWrap = !EnhTextSize;
         THTMLDrawResults results;
         DrawHTMLText(canvas, text, R, options, results);
