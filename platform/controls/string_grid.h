@@ -320,6 +320,8 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // The release that ends sizing a column or row by its border is no click.
+    void Click() override;
     void Resize() override;
     void DoEnter() override;
     void DoExit() override;

@@ -188,6 +188,11 @@ void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
+void TStringGrid::Click() {
+    if (d->State == gsColSizing || d->State == gsRowSizing) return;
+    TCustomControl::Click();
+}
+
 // The focus changes how the current cell and the selection look.
 void TStringGrid::invalidateFocusCells() {
     InvalidateGridRect(Selection());

@@ -335,10 +335,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     p->FDeselectState = false;
 
     if (endEnhancedMove(col, row)) p->ColMoveFlg = true;
-    // The release that ends sizing a column or row by its border is no click of the grid.
-    p->FSizingRelease = wasSizing;
     TBaseGrid::WndProc(m);
-    p->FSizingRelease = false;
     if (deselected) p->FSelChange = false;
     if (GridState() == gsSelecting) SetGridState(gsNormal);
     if (p->FMouseResize) endSelectionResize();

@@ -273,8 +273,6 @@ public:
     bool FForceSel = false;
     bool FGridModified = false;
     bool FDoOnClick = false, FMouseKeepDown = false, FMouseDownMove = false;
-    // Set while the release that ends a border sizing is handled.
-    bool FSizingRelease = false;
     // The left column at the press, kept through a drag with KeepHorizScroll.
     int FOldKeepLeftCol = 0;
     // The cell whose expand button is under the pointer, drawn hovered; (-1, -1) when none.

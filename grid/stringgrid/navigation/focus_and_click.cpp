@@ -3,7 +3,6 @@
 #include "platform/controls/inplace_edit.h"
 
 void TExStringGrid::Click() {
-    if (p->FSizingRelease) return;
     TBaseGrid::Click();
     p->FEntered = false;
     SaveCellState(Col(), Row());
