@@ -9,7 +9,7 @@
 #include "config/banks/bank_files.h"
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

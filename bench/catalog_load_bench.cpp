@@ -17,7 +17,7 @@
 #include "bench/parse_timing.h"
 #include "profinet/catalog/catalog.h"
 #include "profinet/catalog/catalog_loader.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #   cmake -DFLOOR=<1..3> -DKIND=<library|tests> -DFILES_LIST=<file of paths> -DALLOWED_LIST=<file of
 #         header names> -P check_layers.cmake
 #
-# Floors: 0 platform/, 1 the shared floor (shell/common/, shell/buttons/), 2 grid/, profinet/,
-# config/, tables/, 3 the main window (shell/main/). A file includes project headers of its own
+# Floors: 0 platform/, 1 the shared floor (common/state/, common/buttons/), 2 grid/, profinet/,
+# config/, tables/, 3 the main window (shell/). A file includes project headers of its own
 # floor and below. Above platform/, angle includes are the C++ standard library, QtCore and the
 # names in ALLOWED_LIST (tests: also the test framework); QtGui, QtWidgets, pugixml, curl and
 # the system's own headers stay behind platform/.
@@ -12,9 +12,9 @@ cmake_policy(VERSION 3.25)
 
 set(floor_prefixes
   "platform/"
-  "shell/common/,shell/buttons/"
+  "common/state/,common/buttons/"
   "grid/,profinet/,config/,tables/"
-  "shell/main/")
+  "shell/")
 
 set(standard_headers
   algorithm any array atomic barrier bit bitset cassert cctype cerrno cfenv cfloat charconv chrono

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/common/text_block_form.h"
+#include "common/state/text_block_form.h"
 
 // The picker of a BACnet engineering unit.
 class TFBACnet_Eng_Unit : public TTextBlockForm {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/common/text_block_form.h"
+#include "common/state/text_block_form.h"
 
 // The MQTT topics table (MQTT_Set_Topic.xml).
 class TFMQTT_Set_Topic : public TTextBlockForm {

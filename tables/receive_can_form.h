@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/common/text_block_form.h"
+#include "common/state/text_block_form.h"
 
 // The CAN receive frames table (CAN_Rec_Frames.xml).
 class TFReceiveCAN : public TTextBlockForm {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/common/text_block_form.h"
+#include "common/state/text_block_form.h"
 
 // The SNMP trap tables (SNMP_Trap.xml).
 class TFSNMP_Trap_Access : public TTextBlockForm {

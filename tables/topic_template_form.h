@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/common/text_block_form.h"
+#include "common/state/text_block_form.h"
 
 // The editor of an MQTT topic template.
 class TFTopicTemplate : public TTextBlockForm {

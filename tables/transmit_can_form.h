@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/common/text_block_form.h"
+#include "common/state/text_block_form.h"
 
 // The CAN transmit frames table (CAN_Send_Frames.xml).
 class TFTransmitCAN : public TTextBlockForm {

@@ -4,7 +4,7 @@
 #include "config/general/par_gen_file.h"
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 #include <array>
 

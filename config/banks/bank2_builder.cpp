@@ -5,7 +5,7 @@
 #include "config/network/network_file_reader.h"
 #include "platform/core/exception.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

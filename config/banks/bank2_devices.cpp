@@ -3,7 +3,7 @@
 #include "config/banks/bank_buffers.h"
 #include "platform/core/exception.h"
 #include "platform/system/regional.h"
-#include "shell/common/text_helpers.h"
+#include "common/state/text_helpers.h"
 
 #include <QStringList>
 #include <algorithm>

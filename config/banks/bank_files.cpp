@@ -3,7 +3,7 @@
 #include "config/banks/bank_buffers.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 QString Bank_File_Path(int Bank) {
     return Project_Path + PathDelim + QStringLiteral("bin") + PathDelim + QStringLiteral("bank%1.bin").arg(Bank);

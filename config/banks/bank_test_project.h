@@ -3,7 +3,7 @@
 #include "platform/system/files.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/xml/xml_document.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

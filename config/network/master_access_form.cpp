@@ -5,8 +5,8 @@
 #include "grid/columngrid/ex_column_grid.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/regional.h"
-#include "shell/common/program_state.h"
-#include "shell/common/text_helpers.h"
+#include "common/state/program_state.h"
+#include "common/state/text_helpers.h"
 
 #include <iterator>
 

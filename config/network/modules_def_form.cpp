@@ -7,8 +7,8 @@
 #include "platform/controls/panel.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/regional.h"
-#include "shell/buttons/lb_button.h"
-#include "shell/common/program_state.h"
+#include "common/buttons/lb_button.h"
+#include "common/state/program_state.h"
 
 #include <algorithm>
 

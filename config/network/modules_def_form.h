@@ -3,7 +3,7 @@
 #include "config/network/profinet_device.h"
 #include "grid/foundation/grid_types.h"
 #include "platform/controls/form.h"
-#include "shell/common/dialog_frame.h"
+#include "common/state/dialog_frame.h"
 
 #include <QStringList>
 

@@ -14,8 +14,8 @@
 #include "platform/xml/xml_document.h"
 #include "profinet/catalog/catalog_form.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/buttons/lb_button.h"
-#include "shell/common/program_state.h"
+#include "common/buttons/lb_button.h"
+#include "common/state/program_state.h"
 
 #include <algorithm>
 

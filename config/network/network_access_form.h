@@ -3,7 +3,7 @@
 #include "config/network/network_entry_checks.h"
 #include "config/network/profinet_device.h"
 #include "platform/controls/form.h"
-#include "shell/common/dialog_frame.h"
+#include "common/state/dialog_frame.h"
 
 #include <memory>
 

@@ -4,8 +4,8 @@
 #include "platform/core/exception.h"
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
-#include "shell/common/program_state.h"
-#include "shell/common/text_helpers.h"
+#include "common/state/program_state.h"
+#include "common/state/text_helpers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "platform/core/exception.h"
 #include "platform/system/files.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 #include <limits>
 

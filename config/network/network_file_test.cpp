@@ -12,7 +12,7 @@
 #include "platform/xml/xml_document.h"
 #include "profinet/gsdml/device_access_point.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

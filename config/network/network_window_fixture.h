@@ -14,9 +14,9 @@
 #include "platform/testkit/testkit.h"
 #include "profinet/catalog/catalog_form.h"
 #include "profinet/gsdml/gsdml.h"
-#include "shell/buttons/lb_button.h"
-#include "shell/common/language.h"
-#include "shell/common/program_state.h"
+#include "common/buttons/lb_button.h"
+#include "common/state/language.h"
+#include "common/state/program_state.h"
 
 #include <gtest/gtest.h>
 

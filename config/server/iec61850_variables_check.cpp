@@ -1,7 +1,7 @@
 #include "config/server/iec61850_variables_check.h"
 
 #include "platform/system/regional.h"
-#include "shell/common/text_helpers.h"
+#include "common/state/text_helpers.h"
 
 namespace {
 

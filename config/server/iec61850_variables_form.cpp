@@ -3,7 +3,7 @@
 #include "config/server/iec61850_variables_check.h"
 #include "config/tables/row_operations.h"
 #include "grid/columngrid/ex_column_grid.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 #include <iterator>
 

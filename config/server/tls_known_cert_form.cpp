@@ -2,7 +2,7 @@
 
 #include "config/tables/row_operations.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert = nullptr;
 

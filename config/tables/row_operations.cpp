@@ -2,7 +2,7 @@
 
 #include "grid/columngrid/ex_column_grid.h"
 #include "platform/dialogs/message_box.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "grid/columngrid/ex_column_grid.h"
 #include "platform/controls/form.h"
 #include "platform/testkit/testkit.h"
-#include "shell/common/language.h"
-#include "shell/common/program_state.h"
+#include "common/state/language.h"
+#include "common/state/program_state.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
-#include "shell/buttons/lb_button.h"
-#include "shell/buttons/lb_button_look.h"
-#include "shell/common/program_state.h"
+#include "common/buttons/lb_button.h"
+#include "common/buttons/lb_button_look.h"
+#include "common/state/program_state.h"
 
 namespace {
 

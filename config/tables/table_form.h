@@ -2,7 +2,7 @@
 
 #include "config/tables/table_file.h"
 #include "platform/controls/form.h"
-#include "shell/common/dialog_frame.h"
+#include "common/state/dialog_frame.h"
 
 #include <QStringList>
 #include <vector>

@@ -4,9 +4,9 @@
 #include "platform/controls/form.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
-#include "shell/buttons/lb_button.h"
-#include "shell/common/language.h"
-#include "shell/common/program_state.h"
+#include "common/buttons/lb_button.h"
+#include "common/state/language.h"
+#include "common/state/program_state.h"
 
 #include <QFile>
 #include <functional>

@@ -11,9 +11,9 @@
 #include "platform/system/files.h"
 #include "profinet/catalog/catalog.h"
 #include "profinet/gsdml/device_access_point.h"
-#include "shell/buttons/lb_button.h"
-#include "shell/buttons/lb_button_look.h"
-#include "shell/common/program_state.h"
+#include "common/buttons/lb_button.h"
+#include "common/buttons/lb_button_look.h"
+#include "common/state/program_state.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/controls/form.h"
-#include "shell/common/dialog_frame.h"
+#include "common/state/dialog_frame.h"
 
 #include <QString>
 

@@ -8,7 +8,7 @@
 #include "platform/graphics/graphic.h"
 #include "platform/system/files.h"
 #include "profinet/catalog/catalog.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
 #include "profinet/catalog/catalog_test_files.h"
-#include "shell/common/program_state.h"
+#include "common/state/program_state.h"
 
 namespace {
 

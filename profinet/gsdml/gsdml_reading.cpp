@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "platform/system/regional.h"
-#include "shell/common/text_helpers.h"
+#include "common/state/text_helpers.h"
 
 namespace {
 

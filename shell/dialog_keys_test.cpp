@@ -1,0 +1,186 @@
+#include "platform/controls/category_panel_group.h"
+#include "platform/controls/check_box.h"
+#include "platform/controls/combo_box.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/keyboard.h"
+#include "platform/controls/rich_edit.h"
+#include "platform/testkit/testkit.h"
+#include "common/buttons/lb_button.h"
+#include "common/state/program_state.h"
+#include "shell/boot_form.h"
+#include "shell/new_project_form.h"
+#include "shell/par_gen_form.h"
+#include "shell/program_test_fixture.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Keys in the program's dialogs as the keyboard delivers them: a press in the dialog, its
+// release wherever the focus is once the dialog has closed.
+class DialogKeysTest : public TProgramTest {
+protected:
+    QStringList configurations() const { return QDir(folder.file("PROJECTS")).entryList(QDir::Dirs | QDir::NoDotAndDotDot); }
+
+    // Enter on a focused main-window button: the button acts on the release.
+    void enterOn(TLbButton& button) {
+        button.SetFocus();
+        keyDown(button, VK_RETURN, 0, "\r");
+        keyUp(button, VK_RETURN);
+    }
+
+    QString focused() const { return FocusedControl() ? FocusedControl()->Name : QString(); }
+    // The focus after each of steps presses of Tab (Shift+Tab with ssShift).
+    QStringList walk(int steps, TShiftState shift = 0) {
+        QStringList names;
+        for (int i = 0; i < steps; ++i) {
+            keyPress(*FocusedControl(), VK_TAB, shift);
+            names << focused();
+        }
+        return names;
+    }
+};
+
+TEST_F(DialogKeysTest, EnterThatCreatesAConfigurationActsOnce) {
+    start();
+    driver().onNextModal([](TForm&) {
+        FNew_Project->E_New_Proj->SetText("Plant A");
+        keyDown(*FNew_Project->E_New_Proj, VK_RETURN, 0, "\r");
+    });
+    enterOn(*w().Btn_New);
+    // The dialog closed on the press; its release lands on the main window's focused button.
+    keyUp(*w().Btn_New, VK_RETURN);
+    EXPECT_EQ(driver().modalForms().size(), 1u);
+    EXPECT_EQ(configurations(), QStringList{"Plant A"});
+    EXPECT_EQ(Project_Name, "Plant A");
+}
+
+TEST_F(DialogKeysTest, EscOnCancelClosesTheDialogOnceAndCreatesNothing) {
+    start();
+    driver().onNextModal([](TForm&) {
+        FNew_Project->E_New_Proj->SetText("Plant A");
+        keyDown(*FNew_Project->E_New_Proj, VK_ESCAPE);
+    });
+    enterOn(*w().Btn_New);
+    keyUp(*w().Btn_New, VK_ESCAPE);
+    EXPECT_EQ(driver().modalForms().size(), 1u);
+    EXPECT_EQ(FNew_Project->ModalResult(), mrCancel);
+    EXPECT_TRUE(configurations().isEmpty());
+}
+
+TEST_F(DialogKeysTest, KeysHeldWhenTheUpdateDialogClosesStayThere) {
+    ForceDirectories(folder.file("PROJECTS/P/bin"));
+    folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    start();
+    driver().onNextModal([](TForm&) {
+        keyDown(*FBoot->E_IP1, VK_RETURN, 0, "\r");  // no default button: Enter does nothing here
+        keyDown(*FBoot->E_IP1, VK_ESCAPE);           // the cancel button closes the dialog
+    });
+    enterOn(*w().Btn_CreateBin);
+    // Still held, the two keys repeat and are released over the main window.
+    DeliverKeyDown(*w().Btn_CreateBin, VK_RETURN, 0, "\r", true);
+    keyUp(*w().Btn_CreateBin, VK_RETURN);
+    keyUp(*w().Btn_CreateBin, VK_ESCAPE);
+    EXPECT_EQ(driver().modalForms().size(), 1u);
+    EXPECT_EQ(FBoot->ModalResult(), mrCancel);
+}
+
+// Each point moves to the next byte field, whose text is selected so that the typing replaces it.
+TEST_F(DialogKeysTest, AnAddressTypedWithPointsFillsTheByteFieldsInTurn) {
+    ForceDirectories(folder.file("PROJECTS/P/bin"));
+    folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    start();
+    const auto typeHere = [](const QString& text) {
+        for (QChar ch : text) typeChar(*FocusedControl(), ch);
+    };
+    QStringList master, device;
+    driver().onNextModal([&](TForm&) {
+        const TFParGen& f = *FParGen;
+        typeHere("10.0.0.7.255.255.0.0");
+        for (const TEdit* e : {f.E_PROFINET_Master_IP1, f.E_PROFINET_Master_IP2, f.E_PROFINET_Master_IP3,
+                               f.E_PROFINET_Master_IP4, f.E_PROFINET_Master_SM1, f.E_PROFINET_Master_SM2,
+                               f.E_PROFINET_Master_SM3, f.E_PROFINET_Master_SM4})
+            master << e->Text();
+        driver().answerNextBox(mrYes);  // leave without saving
+        keyDown(*FocusedControl(), VK_ESCAPE);
+    });
+    w().Btn_Click(w().Btn_Prm_Gen);
+    driver().onNextModal([&](TForm&) {
+        typeHere("127.0.0.1");
+        for (const TEdit* e : {FBoot->E_IP1, FBoot->E_IP2, FBoot->E_IP3, FBoot->E_IP4}) device << e->Text();
+        keyDown(*FocusedControl(), VK_ESCAPE);
+    });
+    w().Btn_Click(w().Btn_CreateBin);
+    EXPECT_EQ(master, (QStringList{"10", "0", "0", "7", "255", "255", "0", "0"}));
+    EXPECT_EQ(device, (QStringList{"127", "0", "0", "1"}));
+}
+
+TEST_F(DialogKeysTest, TabWalksTheUpdateDialogFromTheAddressFields) {
+    ForceDirectories(folder.file("PROJECTS/P/bin"));
+    folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    start();
+    QStringList forward, backward;
+    QString first;
+    driver().onNextModal([&](TForm&) {
+        first = focused();
+        forward = walk(8);
+        backward = walk(3, ssShift);
+        keyDown(*FocusedControl(), VK_ESCAPE);
+    });
+    w().Btn_Click(w().Btn_CreateBin);
+    EXPECT_EQ(first, "E_IP1");
+    EXPECT_EQ(forward, (QStringList{"E_IP2", "E_IP3", "E_IP4", "CB_Update_Options", "CB_Update_Option_Read_Back",
+                                    "Btn_Update", "Btn_Cancel", "E_IP1"}));
+    EXPECT_EQ(backward, (QStringList{"Btn_Cancel", "Btn_Update", "CB_Update_Option_Read_Back"}));
+}
+
+TEST_F(DialogKeysTest, TabWalksTheGeneralParametersPanelByPanel) {
+    ForceDirectories(folder.file("PROJECTS/Demo"));
+    start();
+    Project_Name = "Demo";
+    Project_Path = Projects_Dir + PathDelim + "Demo";
+    Set_Project_Files();
+    const QStringList master = {"E_PROFINET_Master_IP1", "E_PROFINET_Master_IP2", "E_PROFINET_Master_IP3",
+                                "E_PROFINET_Master_IP4", "E_PROFINET_Master_SM1", "E_PROFINET_Master_SM2",
+                                "E_PROFINET_Master_SM3", "E_PROFINET_Master_SM4", "CB_PROFINET_Master_GAT",
+                                "E_PROFINET_Master_GAT1", "E_PROFINET_Master_GAT2", "E_PROFINET_Master_GAT3",
+                                "E_PROFINET_Master_GAT4", "E_PROFINET_Master_NameStation"};
+    const QStringList server = {"E_IEC61850_Server_Port", "E_IEC61850_Server_Password"};
+    QStringList expanded, collapsed, tlsOn, backExpanded, backCollapsed;
+    QString first;
+    driver().onNextModal([&](TForm&) {
+        TFParGen& f = *FParGen;
+        first = focused();
+        // TLS off: its panel shows only the enable box.
+        expanded = walk(master.size() + server.size() + 3);
+        f.CB_TLS_Server_Enable->SetFocus();
+        backExpanded = walk(3, ssShift);
+        // A collapsed panel's fields are passed over, both ways.
+        f.CP_IEC61850_Server->Collapse();
+        f.E_PROFINET_Master_NameStation->SetFocus();
+        collapsed = walk(2);
+        f.CB_TLS_Server_Enable->SetFocus();
+        backCollapsed = walk(2, ssShift);
+        f.CP_IEC61850_Server->Expand();
+        // TLS on: its fields follow the enable box.
+        f.CB_TLS_Server_Enable->SetFocus();
+        f.CB_TLS_Server_Enable->SetChecked(true);
+        f.On_Click(f.CB_TLS_Server_Enable);
+        tlsOn = walk(6);
+        keyDown(*FocusedControl(), VK_ESCAPE);
+    });
+    w().Btn_Click(w().Btn_Prm_Gen);
+
+    EXPECT_EQ(first, master.first());
+    const QStringList tail = {"CB_TLS_Server_Enable", "Btn_OK", "Btn_Cancel", master.first()};
+    EXPECT_EQ(expanded, master.mid(1) + server + tail);
+    EXPECT_EQ(backExpanded, (QStringList{"E_IEC61850_Server_Password", "E_IEC61850_Server_Port",
+                                         "E_PROFINET_Master_NameStation"}));
+    EXPECT_EQ(collapsed, (QStringList{"CB_TLS_Server_Enable", "Btn_OK"}));
+    EXPECT_EQ(backCollapsed, (QStringList{"E_PROFINET_Master_NameStation", "E_PROFINET_Master_GAT4"}));
+    EXPECT_EQ(tlsOn, (QStringList{"E_TLS_Server_Key", "E_TLS_Server_Key_Pass", "E_TLS_Server_Server_Cert",
+                                  "E_TLS_Server_Root_Cert", "CB_TLS_Server_En_Known_Cert", "Btn_OK"}));
+}
+
+}  // namespace
