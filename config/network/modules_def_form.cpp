@@ -319,6 +319,17 @@ void TFPROFINET_Modules_Def::ASG_SlotModuleClickCell(TObject*, int ARow, int) {
 
 // ---- the parameter grid
 
+namespace {
+
+// A parameter not set yet is stored empty and the device takes its default: the grid shows
+// the default then, as the text of its item for a parameter with a value list.
+QString Shown_Value(const TParam& Param) {
+    const QString& value = Param.FValue.isEmpty() ? Param.FDefaultValue : Param.FValue;
+    return Param.DiscreteList.empty() ? value : Param.GetDiscreteByValue(Number_Or(value, 0));
+}
+
+}  // namespace
+
 void TFPROFINET_Modules_Def::Show_Submodule_Parameters(TPROFINET_Subslot* SubSlot) {
     TExStringGrid& grid = *ASG_ModProp;
     for (int r = 1; r < grid.RowCount(); ++r)
@@ -341,11 +352,7 @@ void TFPROFINET_Modules_Def::Show_Submodule_Parameters(TPROFINET_Subslot* SubSlo
         grid.SetCellEx(0, r, group->FGroupName);
         ++r;
         for (const auto& param : group->Parameters_List) {
-            // A parameter not set yet takes its default, so its text is the default's.
-            const QString& stored = param->FValue.isEmpty() ? param->FDefaultValue : param->FValue;
-            const QString value =
-                param->DiscreteList.empty() ? param->FValue : param->GetDiscreteByValue(Number_Or(stored, 0));
-            const QString texts[] = {param->FName, value, param->FAllowedValues, param->FDefaultValue,
+            const QString texts[] = {param->FName, Shown_Value(*param), param->FAllowedValues, param->FDefaultValue,
                                      param->FMnemonic};
             const bool readOnly[] = {true, false, true, true, false};
             for (int c = 0; c < pcCount; ++c) {
@@ -420,6 +427,6 @@ void TFPROFINET_Modules_Def::ASG_ModPropEditCellDone(TObject*, int ACol, int ARo
             return;
         }
         MessageDlg(fault, mtError, mbOK);
-        ASG_ModProp->SetCellEx(ACol, ARow, param->FValue);
+        ASG_ModProp->SetCellEx(ACol, ARow, Shown_Value(*param));
     }
 }
