@@ -9,6 +9,7 @@
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/controls/check_box.h"
 #include "platform/controls/label.h"
+#include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 #include "platform/testkit/testkit.h"
 #include "profinet/catalog/catalog_form.h"
@@ -22,6 +23,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <typeinfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,7 +61,7 @@ int Label_Room(const TLabel& Label) {
 void Check_Headers(TExStringGrid& Grid, std::vector<TCut>& Cuts) {
     auto* columnGrid = dynamic_cast<TExColumnGrid*>(&Grid);
     for (int c = 0; c < Grid.ColCount(); ++c) {
-        const QString text = Grid.Cells(c, 0);
+        const QString text = Grid.Cells(Grid.DisplToRealCol(c), 0);
         const int width = Grid.ColWidths(c);
         if (text.isEmpty() || width <= 0) continue;
         TBitmap bitmap(1, 1);
@@ -98,7 +100,7 @@ void Collect_Cuts(TWinControl& Parent, std::vector<TCut>& Cuts) {
         TControl* control = Parent.Controls(i);
         if (!control->Visible()) continue;
         if (auto* label = dynamic_cast<TLabel*>(control)) {
-            const QString text = label->DisplayText();
+            const QString text = label->Caption();
             const int need = Text_Width(label->Font(), text);
             const int room = label->AutoSize() ? Label_Room(*label) : label->Width();
             if (!text.isEmpty() && !label->WordWrap && need > room) Cuts.push_back({label->Name, text, need, room});
@@ -129,11 +131,12 @@ TEST_F(WindowTextsFitTest, EveryCaptionHeaderAndLabelFitsItsRoom) {
                               FPROFINET_Modules_Def,   FIEC61850_Variables,  FTLS_Server_Known_Cert};
     const QString dump = qEnvironmentVariable("LW_WINDOW_PICTURES");
     for (TForm* form : windows) {
-        SCOPED_TRACE(form->Name.toStdString());
+        const QString name = QString::fromLatin1(typeid(*form).name());
+        SCOPED_TRACE(name.toStdString());
         std::vector<TCut> cuts;
         const auto check = [&] {
             Collect_Cuts(*form, cuts);
-            if (!dump.isEmpty()) renderToImage(*form).save(dump + "/" + form->Name + ".png");
+            if (!dump.isEmpty()) renderToImage(*form).save(dump + "/" + name + ".png");
         };
         if (form == FLoomwrighteFirmWare) {
             form->Show();

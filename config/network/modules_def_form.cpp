@@ -2,6 +2,7 @@
 
 #include "config/network/param_value_checks.h"
 #include "config/network/window_colors.h"
+#include "config/tables/table_form.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
@@ -25,6 +26,8 @@ void Fill_Combo(TExStringGrid& Grid, const QStringList& Items) {
 constexpr int Client_Width = 1150;
 constexpr int Client_Height = 589;
 constexpr int Slot_Grid_Height = 280;
+// "Submodule Desc" does not fit its narrow column on one line: the header row shows two.
+constexpr int Slot_Header_Height = 34;
 
 constexpr TColor Slot_Color = Number_Color;
 constexpr TColor Module_Color = Address_Color;
@@ -62,7 +65,10 @@ void TFPROFINET_Modules_Def::Loaded() {
     ASG_SlotModule = Place_Control<TExStringGrid>(*this, P_Grids, "ASG_SlotModule", 0, 0, Client_Width, Slot_Grid_Height);
     ASG_ModProp = Place_Control<TExStringGrid>(*this, P_Grids, "ASG_ModProp", 0, Slot_Grid_Height + 4, Client_Width,
                                                P_Grids->Height() - Slot_Grid_Height - 4);
-    for (TExStringGrid* grid : {ASG_SlotModule, ASG_ModProp}) grid->SetOptions(grid->Options() | goEditing);
+    for (TExStringGrid* grid : {ASG_SlotModule, ASG_ModProp}) {
+        grid->SetOptions(grid->Options() | goEditing);
+        Set_Grid_Fonts(*grid);
+    }
 
     ASG_SlotModule->OnGetEditorType = [this](TObject* s, int c, int r, TEditorType& e) {
         ASG_SlotModuleGetEditorType(s, c, r, e);
@@ -121,6 +127,7 @@ void TFPROFINET_Modules_Def::Init_Table() {
         slotGrid.SetCellEx(c, 0, Lang(Slot_Header_Ids[c]));
     }
     slotGrid.HideColumns(scAddressIn, scQuantityOut);
+    slotGrid.SetRowHeights(0, Slot_Header_Height);
 
     TExStringGrid& params = *ASG_ModProp;
     params.SetColCount(pcCount);

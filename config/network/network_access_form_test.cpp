@@ -266,17 +266,17 @@ TEST_F(NetworkWindowTest, AnAnswerTimeAbove1920msIsRefusedAndNeverSaved) {
 // not entry 0, and the file stores that entry with the pair.
 TEST_F(NetworkWindowTest, ANewDevicesUpdateTimeIsShownAsItIsStored) {
     const struct {
-        std::function<void(NetworkWindowTest&)> add;
+        std::function<void()> add;
         QString entry;
     } cases[] = {
-        {[](NetworkWindowTest& t) { t.addFena(); }, "2"},
-        {[](NetworkWindowTest& t) { t.addOwn(); }, "2"},
+        {[this] { addFena(); }, "2"},
+        {[this] { addOwn(); }, "2"},
     };
     for (const auto& c : cases) {
         QString shown;
         int index = -1;
         open([&] {
-            c.add(*this);
+            c.add();
             shown = w().CB_Dev_CycTime_Update->Text();
             index = w().CB_Dev_CycTime_Update->ItemIndex();
             addressDevices();
@@ -300,9 +300,9 @@ TEST_F(NetworkWindowTest, OKRefusesADeviceWithoutAddressAndDuplicateNamesOrAddre
         bool nameField;
     } cases[] = {
         {{"a", "b"}, {"192.168.0.20", ""}, "Device # 1: IP Address must be Valid (Ex. 192.168.1.112)", 2, false},
-        {{"a", "b"}, {"192.168.0.20", "192.168.0.20"}, "Device # 1: IP Address is already used by Device # 0", 2, false},
+        {{"a", "b"}, {"192.168.0.20", "192.168.0.20"}, "Device # 0: IP Address is already used by Device # 1", 1, false},
         {{"io-a", "io-a"}, {"192.168.0.20", "192.168.0.21"},
-         "Device # 1: PROFINET Name of Station is already used by Device # 0", 2, true},
+         "Device # 0: PROFINET Name of Station is already used by Device # 1", 1, true},
         {{QString(32, 'a'), "b"}, {"192.168.0.20", "192.168.0.21"},
          "Device # 0: PROFINET Name of Station must have 31 characters or less", 1, true},
         {{"a", "b"}, {"192.168.0.20", "192.168.0.21"}, "", 0, false},

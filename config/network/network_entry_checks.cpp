@@ -117,8 +117,8 @@ TDevice_Fault Network_Fault(const TMaster_Subnet& Subnet, const TPROFINET_Device
         fault.Field = TDevice_Field::NameOfStation;
         if (Name_Of_Station_Fault(device.FNameOfStation, fault.Message)) return fault;
         if (!device.FNameOfStation.isEmpty())
-            for (size_t j = 0; j < i; ++j)
-                if (Devices[j]->FNameOfStation.compare(device.FNameOfStation, Qt::CaseInsensitive) == 0) {
+            for (size_t j = 0; j < Devices.size(); ++j)
+                if (j != i && Devices[j]->FNameOfStation.compare(device.FNameOfStation, Qt::CaseInsensitive) == 0) {
                     fault.Message = QStringLiteral("PROFINET Name of Station is already used by Device # %1").arg(j);
                     return fault;
                 }

@@ -40,6 +40,6 @@ struct TDevice_Fault {
 };
 
 // The first device, in list order, whose name of station or address leaving its field would
-// refuse, or whose name of station an earlier device has too. A device never given an address
-// is refused with the rest: it would run as 0.0.0.0.
+// refuse (an address another device has among them), or whose name of station another device
+// has too. A device never given an address is refused with the rest: it would run as 0.0.0.0.
 TDevice_Fault Network_Fault(const TMaster_Subnet& Subnet, const TPROFINET_Device_List& Devices);
