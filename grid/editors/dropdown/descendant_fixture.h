@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-// A drop-down of kind T, 200 x 21 at (10, 20) on a shown form, focused, on one 1024 x 768
-// screen.
+// A drop-down of kind T on a form at (100, 100) of one 1024 by 768 screen whose task bar takes
+// the bottom 40 pixels; the edit, 200 x 21, stands at (10, 20) and has the focus.
 template <typename T>
 class DescendantFixture : public FormatSettingsFixture {
 protected:

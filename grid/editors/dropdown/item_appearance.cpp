@@ -24,6 +24,28 @@ const Preset* presetOf(TSelectionColorStyle Style) {
     }
 }
 
+// The twelve colours a preset writes.
+Preset colorsOf(const TItemAppearance& a) {
+    return {a.ColorHot,      a.ColorHotTo,      a.ColorMirrorHot,      a.ColorMirrorHotTo,
+            a.BorderColorTop, a.BorderColorBottom, a.BorderColor,        a.EdgeColor,
+            a.ColorSelected, a.ColorSelectedTo, a.ColorMirrorSelected, a.ColorMirrorSelectedTo};
+}
+
+void setColors(TItemAppearance& a, const Preset& p) {
+    a.ColorHot = p.ColorHot;
+    a.ColorHotTo = p.ColorHotTo;
+    a.ColorMirrorHot = p.ColorMirrorHot;
+    a.ColorMirrorHotTo = p.ColorMirrorHotTo;
+    a.BorderColorTop = p.BorderColorTop;
+    a.BorderColorBottom = p.BorderColorBottom;
+    a.BorderColor = p.BorderColor;
+    a.EdgeColor = p.EdgeColor;
+    a.ColorSelected = p.ColorSelected;
+    a.ColorSelectedTo = p.ColorSelectedTo;
+    a.ColorMirrorSelected = p.ColorMirrorSelected;
+    a.ColorMirrorSelectedTo = p.ColorMirrorSelectedTo;
+}
+
 }  // namespace
 
 TItemAppearance::TItemAppearance() {
@@ -34,35 +56,11 @@ TItemAppearance::TItemAppearance() {
 void TItemAppearance::SetColorStyle(TSelectionColorStyle Value) {
     if (Value == colorStyle_) return;
     colorStyle_ = Value;
-    const Preset* p = presetOf(Value);
-    if (!p) return;
-    ColorHot = p->ColorHot;
-    ColorHotTo = p->ColorHotTo;
-    ColorMirrorHot = p->ColorMirrorHot;
-    ColorMirrorHotTo = p->ColorMirrorHotTo;
-    BorderColorTop = p->BorderColorTop;
-    BorderColorBottom = p->BorderColorBottom;
-    BorderColor = p->BorderColor;
-    EdgeColor = p->EdgeColor;
-    ColorSelected = p->ColorSelected;
-    ColorSelectedTo = p->ColorSelectedTo;
-    ColorMirrorSelected = p->ColorMirrorSelected;
-    ColorMirrorSelectedTo = p->ColorMirrorSelectedTo;
+    if (const Preset* p = presetOf(Value)) setColors(*this, *p);
 }
 
 void TItemAppearance::Assign(const TItemAppearance& Source) {
-    ColorHot = Source.ColorHot;
-    ColorHotTo = Source.ColorHotTo;
-    ColorMirrorHot = Source.ColorMirrorHot;
-    ColorMirrorHotTo = Source.ColorMirrorHotTo;
-    BorderColorTop = Source.BorderColorTop;
-    BorderColorBottom = Source.BorderColorBottom;
-    BorderColor = Source.BorderColor;
-    EdgeColor = Source.EdgeColor;
-    ColorSelected = Source.ColorSelected;
-    ColorSelectedTo = Source.ColorSelectedTo;
-    ColorMirrorSelected = Source.ColorMirrorSelected;
-    ColorMirrorSelectedTo = Source.ColorMirrorSelectedTo;
+    setColors(*this, colorsOf(Source));
     Font.Assign(Source.Font);
     SetColorStyle(Source.colorStyle_);
     ColorSelectedText = Source.ColorSelectedText;
@@ -77,18 +75,9 @@ void SetItemAppearanceStyle(TItemAppearance* Appearance, TExStyle AStyle) {
     TItemAppearance& a = *Appearance;
     a.BorderColorHot = clNone;
     a.BorderColorSelected = clNone;
-    a.ColorHot = c.ColorHot;
-    a.ColorHotTo = c.ColorHotTo;
-    a.ColorMirrorHot = c.ColorMirrorHot;
-    a.ColorMirrorHotTo = c.ColorMirrorHotTo;
-    a.ColorSelected = c.ColorSelected;
-    a.ColorSelectedTo = c.ColorSelectedTo;
-    a.ColorMirrorSelected = c.ColorMirrorSelected;
-    a.ColorMirrorSelectedTo = c.ColorMirrorSelectedTo;
-    a.BorderColor = c.BorderColor;
-    a.BorderColorTop = c.BorderColorTop;
-    a.BorderColorBottom = c.BorderColorBottom;
-    a.EdgeColor = c.EdgeColor;
+    setColors(a, {c.ColorHot, c.ColorHotTo, c.ColorMirrorHot, c.ColorMirrorHotTo, c.BorderColorTop, c.BorderColorBottom,
+                  c.BorderColor, c.EdgeColor, c.ColorSelected, c.ColorSelectedTo, c.ColorMirrorSelected,
+                  c.ColorMirrorSelectedTo});
     a.ColorSelectedText = c.ColorSelectedText;
     a.ColorHotText = c.ColorHotText;
 }
