@@ -4,33 +4,27 @@
 #include "grid/editors/dropdown/color_palette.h"
 #include "grid/editors/dropdown/color_spectrum.h"
 #include "grid/editors/dropdown/dropdown_form.h"
-#include "platform/controls/timer.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/color.h"
 #include "platform/graphics/web_colors.h"
 
-TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner) : TExCustomDropDown(AOwner) {
+TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner)
+    : TExCustomDropDown(AOwner),
+      keys_(this, {[this] { return static_cast<int>(colors_.size()); }, [this] { fillColorList(); },
+                   [this](bool Last) { Last ? SelectLast() : SelectFirst(); },
+                   [this](bool Next) { Next ? SelectNext() : SelectPrevious(); }}) {
     SetEditorEnabled(false);
     DropDownEnabled = true;
     SetDropDownHeight(200);
     DropDownHeader().SetVisible(false);
     DropDownFooter().SetVisible(false);
     SetCursor(crArrow);
-    keyTimer_ = new TTimer(this);
-    keyTimer_->SetEnabled(false);
-    keyTimer_->SetInterval(500);
-    keyTimer_->OnTimer = [this](TObject*) {
-        keyTimer_->SetEnabled(false);
-        curSearch_.clear();
-    };
     // The base made its pop-up before this class existed: the list joins it now.
     CreateDropDownForm();
 }
 
-TExColorPickerDropDown::~TExColorPickerDropDown() {
-    if (keyTimer_) keyTimer_->SetEnabled(false);
-}
+TExColorPickerDropDown::~TExColorPickerDropDown() = default;
 
 // ---- the value
 
@@ -248,7 +242,7 @@ void TExColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) 
     if (!DropDownForm()) return;
     preparePanel(true);
     if (style_ == csList) {
-        sizeList();
+        SizeToSelector(*list_);
         list_->Align = alClient;
     } else {
         sizeToPanel();
@@ -262,19 +256,6 @@ void TExColorPickerDropDown::PlaceDropDownControl() {
     TExCustomDropDown::PlaceDropDownControl();
     // Only the list may be sized by the user.
     if (DropDownForm() && style_ != csList) DropDownForm()->Sizeable = false;
-}
-
-void TExColorPickerDropDown::sizeList() {
-    list_->Align = alNone;
-    TSize size{};
-    list_->GetSelectorSize(size);
-    list_->SetBounds(list_->Left(), list_->Top(), DropDownWidth() < 1 ? size.cx : list_->Width(),
-                     DropDownHeight() < 1 ? size.cy : list_->Height());
-    TExCustomDropDown::SetDropDownSize();
-    if (list_->VertScrollBar().Visible()) {
-        TDropDownForm& form = *DropDownForm();
-        form.SetBounds(form.Left(), form.Top(), form.Width() + GetSystemMetrics(SM_CXVSCROLL), form.Height());
-    }
 }
 
 void TExColorPickerDropDown::sizeToPanel() {
@@ -293,7 +274,7 @@ void TExColorPickerDropDown::sizeToPanel() {
 void TExColorPickerDropDown::SetDropDownSize() {
     if (!DropDownForm()) return;
     if (style_ != csList) sizeToPanel();
-    else if (list_) sizeList();
+    else if (list_) SizeToSelector(*list_);
     else TExCustomDropDown::SetDropDownSize();
 }
 
@@ -318,21 +299,13 @@ void TExColorPickerDropDown::DropDownFormDestroy() {
 
 void TExColorPickerDropDown::selectorItemSelect() {
     SetItemIndex(list_->ItemIndex());
-    if (!internalCall_) DoHideDropDown(false);
+    if (!keys_.InternalCall) DoHideDropDown(false);
 }
 
 void TExColorPickerDropDown::panelSelect(TColor Color, bool AlwaysClose) {
     SetSelectedColor(Color);
     SetItemIndex(-1);
-    if (AlwaysClose || !internalCall_) DoHideDropDown(false);
-}
-
-void TExColorPickerDropDown::setListIndex(int Value) {
-    if (Value >= list_->Items().Count()) return;
-    internalCall_ = true;
-    list_->SetItemIndex(Value);
-    internalCall_ = false;
-    list_->ScrollItemInView(Value);
+    if (AlwaysClose || !keys_.InternalCall) DoHideDropDown(false);
 }
 
 void TExColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle) {
@@ -349,15 +322,14 @@ void TExColorPickerDropDown::SetComponentStyle(TExStyle AStyle) {
 
 void TExColorPickerDropDown::wheel(bool Down) {
     if (!Enabled() || ReadOnly) return;
-    internalCall_ = true;
     if (style_ == csList && list_) {
-        if (DroppedDown()) Down ? list_->HotNext() : list_->HotPrevious();
-        else Down ? list_->SelectNext() : list_->SelectPrevious();
+        keys_.Wheel(*list_, Down, DroppedDown());
     } else if (style_ == csDiscrete && palette_) {
+        keys_.InternalCall = true;
         if (DroppedDown()) Down ? palette_->HotNext() : palette_->HotPrevious();
         else Down ? palette_->SelectNext() : palette_->SelectPrevious();
+        keys_.InternalCall = false;
     }
-    internalCall_ = false;
 }
 
 void TExColorPickerDropDown::HandleWheelDown() {
@@ -382,9 +354,8 @@ void TExColorPickerDropDown::keyDownMessage(TMessage& Message) {
     // Enter over a hot item in the open pop-up chooses it.
     bool tookHot = false;
     if (Enabled() && DroppedDown() && key == VK_RETURN) {
-        if (style_ == csList && list_ && list_->ItemHot() >= 0) {
-            list_->SetItemIndex(list_->ItemHot());
-            tookHot = true;
+        if (style_ == csList && list_) {
+            tookHot = keys_.TakeHot(*list_);
         } else if (style_ == csDiscrete && palette_ && palette_->ItemHot() >= 0) {
             palette_->SetItemIndex(palette_->ItemHot());
             tookHot = true;
@@ -394,61 +365,11 @@ void TExColorPickerDropDown::keyDownMessage(TMessage& Message) {
     TExCustomDropDown::WndProc(Message);
     if (!*alive || !Enabled() || (shift & ssAlt)) return;
     if (style_ == csList && list_) {
-        const int count = static_cast<int>(colors_.size());
-        switch (key) {
-        case VK_RETURN:
-            if (!tookHot) OnSelect(this);
-            break;
-        case VK_PRIOR:
-        case VK_NEXT: {
-            if (list_->Items().Count() != count) fillColorList();
-            const int n = list_->GetVisibleItemCount();
-            if (n < 1) break;
-            if (key == VK_PRIOR) setListIndex(std::max(0, list_->ItemIndex() - n));
-            else if (const int v = std::min(list_->ItemIndex() + n, count - 1); v >= 0) setListIndex(v);
-            break;
-        }
-        case VK_END:
-        case VK_HOME:
-            if (DroppedDown()) {
-                internalCall_ = true;
-                key == VK_END ? list_->SelectLast() : list_->SelectFirst();
-                internalCall_ = false;
-            } else {
-                key == VK_END ? SelectLast() : SelectFirst();
-            }
-            break;
-        case VK_LEFT:
-        case VK_RIGHT:
-            if (!EditorEnabled() && DroppedDown()) {
-                internalCall_ = true;
-                key == VK_LEFT ? list_->SelectPrevious() : list_->SelectNext();
-                internalCall_ = false;
-            }
-            break;
-        case VK_UP:
-        case VK_DOWN:
-            if (DroppedDown()) {
-                const int v = list_->ItemIndex() < 0 ? 0 : list_->ItemIndex() + (key == VK_UP ? -Columns : Columns);
-                if (v >= 0) setListIndex(v);
-            } else {
-                key == VK_UP ? SelectPrevious() : SelectNext();
-            }
-            break;
-        default:
-            if (shift & ssCtrl) break;
-            curSearch_ += QChar(key);
-            internalCall_ = true;
-            list_->LookupItem(curSearch_);
-            internalCall_ = false;
-            keyTimer_->SetEnabled(false);
-            keyTimer_->SetEnabled(true);
-            break;
-        }
+        if (keys_.KeyDown(*list_, key, shift, tookHot, Columns, DroppedDown(), EditorEnabled())) OnSelect(this);
     } else if (style_ == csDiscrete && palette_) {
-        internalCall_ = true;
+        keys_.InternalCall = true;
         palette_->KeySelect(key, EditorEnabled(), DroppedDown());
-        internalCall_ = false;
+        keys_.InternalCall = false;
         if (key == VK_RETURN && !tookHot) OnSelect(this);
     }
 }

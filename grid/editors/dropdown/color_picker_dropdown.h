@@ -2,13 +2,13 @@
 
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
 #include "grid/editors/dropdown/item_selector.h"
+#include "grid/editors/dropdown/selector_list_keys.h"
 
 #include <vector>
 
 class TCustomColorSelector;
 class TExColorCubePanel;
 class TExColorSpectrumPanel;
-class TTimer;
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
@@ -21,7 +21,6 @@ struct TColorItem {
     QString Hint;
 };
 
-using TOnDrawSelectedItem = TEvent<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
 // A drop-down that picks a colour: the edit area shows a box of SelectedColor and its text,
 // and the pop-up offers a list of named colours, a palette, a colour cube or a spectrum
@@ -93,11 +92,9 @@ private:
     void preparePanel(bool Switching);
     void hideOthers(TControl* Keep);
     void fillColorList();
-    void sizeList();
     void sizeToPanel();
     void selectorItemSelect();
     void panelSelect(TColor Color, bool AlwaysClose);
-    void setListIndex(int Value);
     void keyDownMessage(TMessage& Message);
     void wheel(bool Down);
     void PaintSelectedColor(TCanvas& Canvas);
@@ -112,9 +109,7 @@ private:
     TExColorCubePanel* cube_ = nullptr;
     TExColorSpectrumPanel* spectrum_ = nullptr;
     TCustomColorSelector* palette_ = nullptr;
-    bool internalCall_ = false;
-    TTimer* keyTimer_ = nullptr;
-    QString curSearch_;
+    TSelectorListKeys keys_;
     int oldItemIndex_ = -1;
     TColor oldSelectedColor_ = clNone;
 };
