@@ -1,3 +1,57 @@
 #include "tables/receive_can_form.h"
 
+#include "tables/can_frame_columns.h"
+#include "common/state/program_state.h"
+
 TFReceiveCAN* FReceiveCAN = nullptr;
+
+const TTable_File CAN_Rec_Frames_File{"Receive_Frames",
+                                      "SW_VERSION = 1.001",
+                                      {{"Enable", "Y"},
+                                       {"COBID", ""},
+                                       {"CAN_Type", ""},
+                                       {"Dim", ""},
+                                       {"TimeOut", "0"},
+                                       {"Byte1", ""},
+                                       {"Byte2", ""},
+                                       {"Byte3", ""},
+                                       {"Byte4", ""},
+                                       {"Byte5", ""},
+                                       {"Byte6", ""},
+                                       {"Byte7", ""},
+                                       {"Byte8", ""},
+                                       {"Mnemonic", ""}}};
+
+const TCAN_Frames_Shape CAN_Receive_Shape{crEnable, crCobID, crType, crDimension, crTimeOut, 0, crByte1,
+                                          2245,     2246,    2247,   2248,        2249,      2250};
+
+namespace {
+
+std::vector<TColumn_Def> columnDefs() {
+    std::vector<TColumn_Def> defs{{30, edNormal, {}},          {50, edDataCheckBox, {}}, {80, edNormal, {}},
+                                  {110, edComboList, CAN_Types}, {70, edNormal, {}},       {70, edNormal, {}}};
+    for (int k = 0; k < CAN_Max_Dimension; ++k) defs.push_back({60, edComboList, {}});
+    defs.push_back({120, edNormal, {}});
+    return defs;
+}
+
+const TTable_Texts Texts{2200,
+                         2244,
+                         2258,
+                         {2208, 2209, 2210, 2211, 2212, 2213, 2214, 2215, 2216, 2217, 2218, 2219, 2220, 2221, 2222},
+                         {2229, 2230, 2231, 2232, 2234, 2235, 2236, 2237, 2238, 2239, 2240, 2241, 2242, 2243}};
+
+}  // namespace
+
+TFReceiveCAN::TFReceiveCAN(TComponent* AOwner)
+    : TColumnTableForm(AOwner, Texts, CAN_Rec_Frames_File, crCobID, 1010, 337, "ACG_CAN_Receive", columnDefs(),
+                       CAN_Data_Rows) {}
+
+QString TFReceiveCAN::File_Name() const { return File_CAN_Rec_Frames; }
+
+void TFReceiveCAN::Prepare_Show() {
+    MAX_Byte = CAN_Receive_Image_Size;
+    Fill_Positions(crByte1, crByte1 + CAN_Max_Dimension - 1, MAX_Byte, true);
+}
+
+bool TFReceiveCAN::Controllo_dati() { return Report(Check_CAN_Frames(Used_Rows(), CAN_Receive_Shape, MAX_Byte)); }
