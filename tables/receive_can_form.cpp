@@ -1,6 +1,5 @@
 #include "tables/receive_can_form.h"
 
-#include "tables/can_frame_columns.h"
 #include "common/state/program_state.h"
 
 TFReceiveCAN* FReceiveCAN = nullptr;
@@ -27,14 +26,6 @@ const TCAN_Frames_Shape CAN_Receive_Shape{crEnable, crCobID, crType, crDimension
 
 namespace {
 
-std::vector<TColumn_Def> columnDefs() {
-    std::vector<TColumn_Def> defs{{30, edNormal, {}},          {50, edDataCheckBox, {}}, {80, edNormal, {}},
-                                  {110, edComboList, CAN_Types}, {70, edNormal, {}},       {70, edNormal, {}}};
-    for (int k = 0; k < CAN_Max_Dimension; ++k) defs.push_back({60, edComboList, {}});
-    defs.push_back({120, edNormal, {}});
-    return defs;
-}
-
 const TTable_Texts Texts{2200,
                          2244,
                          2258,
@@ -44,14 +35,9 @@ const TTable_Texts Texts{2200,
 }  // namespace
 
 TFReceiveCAN::TFReceiveCAN(TComponent* AOwner)
-    : TColumnTableForm(AOwner, Texts, CAN_Rec_Frames_File, crCobID, 1010, 337, "ACG_CAN_Receive", columnDefs(),
-                       CAN_Data_Rows) {}
+    : TCANFramesForm(AOwner, Texts, CAN_Rec_Frames_File, 1010, "ACG_CAN_Receive",
+                     {{30, edNormal, {}}, {50, edDataCheckBox, {}}, {80, edNormal, {}}, {110, edComboList, CAN_Types},
+                      {70, edNormal, {}}, {70, edNormal, {}}},
+                     60, CAN_Receive_Shape, CAN_Receive_Image_Size) {}
 
 QString TFReceiveCAN::File_Name() const { return File_CAN_Rec_Frames; }
-
-void TFReceiveCAN::Prepare_Show() {
-    MAX_Byte = CAN_Receive_Image_Size;
-    Fill_Positions(crByte1, crByte1 + CAN_Max_Dimension - 1, MAX_Byte, true);
-}
-
-bool TFReceiveCAN::Controllo_dati() { return Report(Check_CAN_Frames(Used_Rows(), CAN_Receive_Shape, MAX_Byte)); }

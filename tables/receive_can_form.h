@@ -1,27 +1,21 @@
 #pragma once
 
-#include "config/tables/column_table_form.h"
-#include "tables/can_frames_check.h"
+#include "tables/can_frames_form.h"
 
 class TExColumnGrid;
 
 // The CAN frames the gateway receives (CAN_Rec_Frames.xml): per row whether it is enabled, its
 // COB-ID, frame format, data length, a timeout, where each data byte goes in the data image,
 // and a description.
-class TFReceiveCAN : public TColumnTableForm {
+class TFReceiveCAN : public TCANFramesForm {
 public:
     explicit TFReceiveCAN(TComponent* AOwner);
 
     TExColumnGrid* ACG_CAN_Receive = nullptr;
-    // The size of the data image the byte positions point into.
-    int MAX_Byte = 0;
-
-    bool Controllo_dati() override;
 
 protected:
     void Grid_Built(TExColumnGrid& Grid) override { ACG_CAN_Receive = &Grid; }
     QString File_Name() const override;
-    void Prepare_Show() override;
 };
 
 // The columns of the receive table, as in the grid (column 0 is the row number).

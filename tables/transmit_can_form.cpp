@@ -1,6 +1,5 @@
 #include "tables/transmit_can_form.h"
 
-#include "tables/can_frame_columns.h"
 #include "common/state/program_state.h"
 
 TFTransmitCAN* FTransmitCAN = nullptr;
@@ -40,15 +39,6 @@ const TCAN_Frames_Shape CAN_Transmit_Shape{ctEnable, ctCobID, ctType, ctDimensio
 
 namespace {
 
-std::vector<TColumn_Def> columnDefs() {
-    std::vector<TColumn_Def> defs{{30, edNormal, {}},         {50, edDataCheckBox, {}}, {80, edNormal, {}},
-                                  {110, edComboList, CAN_Types}, {70, edNormal, {}},      {65, edDataCheckBox, {}},
-                                  {55, edDataCheckBox, {}},   {60, edDataCheckBox, {}}, {60, edNormal, {}}};
-    for (int k = 0; k < CAN_Max_Dimension; ++k) defs.push_back({50, edComboList, {}});
-    defs.push_back({120, edNormal, {}});
-    return defs;
-}
-
 const TTable_Texts Texts{
     2300,
     2347,
@@ -59,14 +49,16 @@ const TTable_Texts Texts{
 }  // namespace
 
 TFTransmitCAN::TFTransmitCAN(TComponent* AOwner)
-    : TColumnTableForm(AOwner, Texts, CAN_Send_Frames_File, ctCobID, 1100, 337, "ACG_CAN_Transmit", columnDefs(),
-                       CAN_Data_Rows) {}
+    : TCANFramesForm(AOwner, Texts, CAN_Send_Frames_File, 1100, "ACG_CAN_Transmit",
+                     {{30, edNormal, {}},
+                      {50, edDataCheckBox, {}},
+                      {80, edNormal, {}},
+                      {110, edComboList, CAN_Types},
+                      {70, edNormal, {}},
+                      {65, edDataCheckBox, {}},
+                      {55, edDataCheckBox, {}},
+                      {60, edDataCheckBox, {}},
+                      {60, edNormal, {}}},
+                     50, CAN_Transmit_Shape, CAN_Transmit_Image_Size) {}
 
 QString TFTransmitCAN::File_Name() const { return File_CAN_Send_Frames; }
-
-void TFTransmitCAN::Prepare_Show() {
-    MAX_Byte = CAN_Transmit_Image_Size;
-    Fill_Positions(ctByte1, ctByte1 + CAN_Max_Dimension - 1, MAX_Byte, true);
-}
-
-bool TFTransmitCAN::Controllo_dati() { return Report(Check_CAN_Frames(Used_Rows(), CAN_Transmit_Shape, MAX_Byte)); }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "config/tables/column_table_form.h"
-#include "tables/can_frames_check.h"
+#include "tables/can_frames_form.h"
 
 class TExColumnGrid;
 
@@ -9,20 +8,15 @@ class TExColumnGrid;
 // COB-ID, frame format, data length, when it is sent (on a changed byte, on command, on a
 // timer with its period), where each data byte comes from in the data image, and a
 // description.
-class TFTransmitCAN : public TColumnTableForm {
+class TFTransmitCAN : public TCANFramesForm {
 public:
     explicit TFTransmitCAN(TComponent* AOwner);
 
     TExColumnGrid* ACG_CAN_Transmit = nullptr;
-    // The size of the data image the byte positions point into.
-    int MAX_Byte = 0;
-
-    bool Controllo_dati() override;
 
 protected:
     void Grid_Built(TExColumnGrid& Grid) override { ACG_CAN_Transmit = &Grid; }
     QString File_Name() const override;
-    void Prepare_Show() override;
 };
 
 // The columns of the transmit table, as in the grid (column 0 is the row number).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/tables/row_fault.h"
+#include "config/tables/table_check.h"
 #include "config/tables/table_form.h"
 #include "grid/foundation/grid_types.h"
 
