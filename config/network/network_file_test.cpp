@@ -60,6 +60,12 @@ protected:
 
     void Write_Network(const QByteArray& text) { project_.write("PROFINET_Master_Network.xml", text); }
 
+    static QStringList boxTexts() {
+        QStringList texts;
+        for (const auto& box : driver().boxes()) texts << box.text;
+        return texts;
+    }
+
     QByteArray Fixture_Network() const { return Read_File(QStringLiteral(LW_TESTDATA "/PROFINET_Master_Network.xml")); }
 
     TempFolder project_;
@@ -205,20 +211,78 @@ TEST_F(NetworkFileTest, AFileInTheOriginalsLayoutLoadsAndSavesBackToTheSameConte
     EXPECT_EQ(QString::fromUtf8(Save(loaded)), expected);
 }
 
-TEST_F(NetworkFileTest, DevicesWhoseDescriptionCopyIsMissingOrUnreadableAreDropped) {
+// A device that cannot be rebuilt is not shown, but it is named in one message and goes back
+// into the file, at its place and as the file held it, when the network is saved.
+TEST_F(NetworkFileTest, DevicesWhoseDescriptionCopyIsMissingOrUnreadableAreReportedAndKeptInTheFile) {
+    Write_Network(Fixture_Network());
+    const QByteArray savedWhole = Save(Load());
     QByteArray text = Fixture_Network();
-    text.replace("GSDML_FileName=\"GSDML-V2.4-Test-Network.xml\" NameOfStation=\"press-1\"",
-                 "GSDML_FileName=\"GSDML-V2.4-Gone.xml\" NameOfStation=\"press-1\"");
-    Write_Network(text);
-    TPROFINET_Device_List loaded = Load();
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0]->FNameOfStation, "head-2");
+    const QByteArray present = "GSDML_FileName=\"GSDML-V2.4-Test-Network.xml\" NameOfStation=\"press-1\"";
+    const QByteArray gone = "GSDML_FileName=\"GSDML-V2.4-Gone.xml\" NameOfStation=\"press-1\"";
+    text.replace(present, gone);
 
-    project_.write("GSDML/GSDML-V2.4-Gone.xml", "<ISO15745Profile><broken");
-    loaded = Load();
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0]->FNameOfStation, "head-2");
-    EXPECT_TRUE(driver().boxes().empty());
+    const struct {
+        const char* what;
+        QByteArray copy;  // the description copy GSDML-V2.4-Gone.xml; empty: none
+        QString reason;
+    } cases[] = {
+        {"missing", "", "its GSDML file \"GSDML-V2.4-Gone.xml\" is missing from the configuration"},
+        {"no description", "<Other/>", "its GSDML file \"GSDML-V2.4-Gone.xml\" is no device description"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        driver().reset();
+        if (!c.copy.isEmpty()) project_.write("GSDML/GSDML-V2.4-Gone.xml", c.copy);
+        Write_Network(text);
+        TXMLDocument doc(nullptr);
+        TPROFINET_Device_List devices;
+        TUnread_Network unread;
+        Load_PROFINET_Network_Project(doc, devices, unread);
+        ASSERT_EQ(devices.size(), 1u);
+        EXPECT_EQ(devices[0]->FNameOfStation, "head-2");
+        ASSERT_EQ(unread.Devices().size(), 1u);
+        EXPECT_EQ(unread.Devices()[0].Position, 0);
+        EXPECT_EQ(unread.Devices()[0].Name, "press-1");
+        EXPECT_EQ(boxTexts(), QStringList({"These PROFINET devices cannot be read; they are kept in the network file as "
+                                           "they are, but not shown:\nDevice #0 \"press-1\": " +
+                                           c.reason}));
+
+        Save_PROFINET_Netword_Project(doc, devices, unread);
+        EXPECT_EQ(Read_File(File_PROFINET_Master_Network), QByteArray(savedWhole).replace(present, gone));
+    }
+}
+
+// An attribute that cannot be read costs that device only; the devices after it load.
+TEST_F(NetworkFileTest, ADeviceWithAnUnreadableAttributeIsKeptAndTheOthersLoad) {
+    QByteArray text = Fixture_Network();
+    text.replace("UpdateTime=\"4\" SendClock=\"32\"", "UpdateTime=\"4\" SendClock=\"fast\"");
+    Write_Network(text);
+    TXMLDocument doc(nullptr);
+    TPROFINET_Device_List devices;
+    TUnread_Network unread;
+    Load_PROFINET_Network_Project(doc, devices, unread);
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_EQ(devices[0]->FNameOfStation, "head-2");
+    ASSERT_EQ(unread.Devices().size(), 1u);
+    EXPECT_EQ(unread.Devices()[0].Reason, "PROFINET network: SendClock \"fast\" is not a valid integer value");
+    Save_PROFINET_Netword_Project(doc, devices, unread);
+    const QByteArray saved = Read_File(File_PROFINET_Master_Network);
+    EXPECT_LT(saved.indexOf("SendClock=\"fast\""), saved.indexOf("NameOfStation=\"head-2\""));
+}
+
+// A file that cannot be read at all is kept beside the new one before the first save.
+TEST_F(NetworkFileTest, AFileThatCannotBeReadIsKeptBeforeItIsSavedOver) {
+    Write_Network("<PROFINET_Master_Network><Network>");
+    TXMLDocument doc(nullptr);
+    TPROFINET_Device_List devices;
+    TUnread_Network unread;
+    Load_PROFINET_Network_Project(doc, devices, unread);
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_TRUE(driver().boxes()[0].text.endsWith("The file will be kept as " + File_PROFINET_Master_Network +
+                                                  ".damaged before it is saved over."));
+    Save_PROFINET_Netword_Project(doc, devices, unread);
+    EXPECT_EQ(Read_File(File_PROFINET_Master_Network + ".damaged"), "<PROFINET_Master_Network><Network>");
+    EXPECT_TRUE(Read_File(File_PROFINET_Master_Network).startsWith("<PROFINET_Master_Network>"));
 }
 
 TEST_F(NetworkFileTest, AStoredNameWithAFolderDecodesTheFileInThatFolder) {

@@ -9,24 +9,7 @@
 
 TFIEC61850_Variables* FIEC61850_Variables = nullptr;
 
-const TTable_File IEC61850_Variables_File{"IEC61850_Variables",
-                                          "SW_VERSION = 1.001",
-                                          {{"Enable", "Y"},
-                                           {"Name", ""},
-                                           {"Type", ""},
-                                           {"Length", ""},
-                                           {"ReadOnly", "N"},
-                                           {"Position", ""},
-                                           {"StartBit", ""},
-                                           {"Conversion", ""},
-                                           {"MultiplicationFactor", ""},
-                                           {"Swap", "N"},
-                                           {"SwapWord", "N"},
-                                           {"Mnemonic", ""}}};
-
 namespace {
-
-constexpr int Data_Rows = 50;
 
 struct TColumnDef {
     int Width;
@@ -61,7 +44,7 @@ const TTable_Texts Texts{2400,
 }  // namespace
 
 TFIEC61850_Variables::TFIEC61850_Variables(TComponent* AOwner)
-    : TTableForm(AOwner, Texts, IEC61850_Variables_File, icName, 1055, 337) {}
+    : TTableForm(AOwner, Texts, IEC61850_Variables_File, 1055, 337) {}
 
 TExStringGrid* TFIEC61850_Variables::Build_Grid(int Left, int Top, int Width, int Height) {
     ACG = new TExColumnGrid(this);
@@ -81,7 +64,7 @@ TExStringGrid* TFIEC61850_Variables::Build_Grid(int Left, int Top, int Width, in
     return ACG;
 }
 
-void TFIEC61850_Variables::Init_Table() { ACG->SetRowCount(Data_Rows + 1); }
+void TFIEC61850_Variables::Init_Table() { ACG->SetRowCount(IEC61850_Variables_File.Rows + 1); }
 
 QString TFIEC61850_Variables::File_Name() const { return File_IEC61850_Variables; }
 
