@@ -141,10 +141,12 @@ TEST_F(Bank2NetworkTest, ADeviceIsBuiltIntoItsSlotWithRulesRecordsAndConnections
                   device(Fena, QString(40, QLatin1Char('n')), fenaSlots(moduleSubslots))});
     Create_Bin_Data(xml);
 
-    EXPECT_EQ(U32(Bank1_Buf.Bytes(2048), 0x618), 1u);
+    EXPECT_EQ(U32(Bank1_Buf.Bytes(2048), 0x618), 2u);
     ASSERT_EQ(Bank2_Len, 0x5A6);
     const QByteArray b = bank();
-    EXPECT_EQ(b.mid(0x10, 56).left(4) + b.mid(0x10 + 12, 44), QByteArray(48, '\0'));  // slot 0 stays empty
+    // Slot 0: the address of a device without name, slots or data.
+    EXPECT_EQ(b.mid(0x10, 4).toHex(), QByteArray("0a000007"));
+    EXPECT_EQ(b.mid(0x10 + 12, 36), QByteArray(36, '\0'));
 
     const QByteArray rule = b.mid(0x10 + 56, 56);
     EXPECT_EQ(rule.left(4).toHex(), QByteArray("0a000007"));

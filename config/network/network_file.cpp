@@ -133,7 +133,7 @@ std::unique_ptr<TPROFINET_Device> Read_Device(const TNetwork_Device_Record& stor
     const QString& fileName = stored.GSDML_FileName.Text();
     if (Find_GSDML_Copy(fileName).isEmpty())
         throw Exception(QStringLiteral("its GSDML file \"%1\" is missing from the configuration").arg(fileName));
-    const std::shared_ptr<TGSDML> gsdml = Decode_GSDML_Copy(fileName);
+    std::shared_ptr<TGSDML> gsdml = Decode_GSDML_Copy(fileName);
     if (!gsdml) throw Exception(QStringLiteral("its GSDML file \"%1\" is no device description").arg(fileName));
     auto device = std::make_unique<TPROFINET_Device>();
     device->FDeviceName = stored.DeviceName.Text();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/network/profinet_device.h"
+#include "platform/xml/xml_document.h"
 #include "common/state/unread_file.h"
 
 #include <QString>

@@ -361,7 +361,7 @@ TEST_F(NetworkFileTest, UnreadableFilesAndBadNumbersAreReported) {
         {"no network", "<PROFINET_Master_Network><Devices/></PROFINET_Master_Network>", 0},
         {"non-numeric update time", badUpdate, 1},
         {"hexadecimal send clock", hexClock, 0},
-        {"missing address of a used subslot", missingAddress, 0},
+        {"missing address of a used subslot", missingAddress, 1},  // the device without it only
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,5 +1,6 @@
 #include "platform/system/atomic_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>

@@ -89,7 +89,7 @@ bool CopyFile(const QString& from, const QString& to, bool failIfExists, QString
         if (!out.Write(buffer, n)) return failWith(Reason, out.Error());
     }
     // Only the owner/group/other bits: the "user" flags describe the caller, not the file.
-    const int mode = int(source.permissions() & QFileDevice::Permissions::fromInt(0x7077));
+    const int mode = (source.permissions() & QFileDevice::Permissions::fromInt(0x7077)).toInt();
     // Qt's bits are 0xUGO-style nibbles (owner 0x7000, group 0x70, other 0x7).
     const int posix = ((mode >> 12) & 7) << 6 | ((mode >> 4) & 7) << 3 | (mode & 7);
     if (!out.Commit(posix)) return failWith(Reason, out.Error());

@@ -300,8 +300,7 @@ TEST(XMLDocument, AppendCopyTakesANodeWithAllItHoldsFromAnotherDocument) {
     EXPECT_TRUE(root.AppendCopy(IXMLNode()).IsNull());
     source.reset();
     EXPECT_EQ(copy.Attribute("a"), "1");
-    EXPECT_EQ(target.XML(), "<n>\n  <Device a=\"1\">\n    <Slots>\n      <Slot b=\"x &amp; y\" />\n      <!--c-->\n    "
-                            "</Slots>\n  </Device>\n</n>\n");
+    EXPECT_EQ(target.XML(), "<n><Device a=\"1\"><Slots><Slot b=\"x &amp; y\"/><!--c--></Slots></Device></n>");
 }
 
 TEST(XMLDocument, ClearAndActive) {
