@@ -211,29 +211,30 @@ TEST_F(NetworkFileTest, AFileInTheOriginalsLayoutLoadsAndSavesBackToTheSameConte
     EXPECT_EQ(QString::fromUtf8(Save(loaded)), expected);
 }
 
-// A device that cannot be rebuilt is not shown, but it is named in one message and goes back
-// into the file, at its place and as the file held it, when the network is saved.
-TEST_F(NetworkFileTest, DevicesWhoseDescriptionCopyIsMissingOrUnreadableAreReportedAndKeptInTheFile) {
+// A device that cannot be rebuilt (its copy missing or no description, an attribute that is no
+// number) is not shown, and the devices after it load; it is named in one message and goes
+// back into the file, at its place and as the file held it, when the network is saved.
+TEST_F(NetworkFileTest, DevicesThatCannotBeReadAreReportedAndKeptInTheFile) {
     Write_Network(Fixture_Network());
     const QByteArray savedWhole = Save(Load());
-    QByteArray text = Fixture_Network();
     const QByteArray present = "GSDML_FileName=\"GSDML-V2.4-Test-Network.xml\" NameOfStation=\"press-1\"";
     const QByteArray gone = "GSDML_FileName=\"GSDML-V2.4-Gone.xml\" NameOfStation=\"press-1\"";
-    text.replace(present, gone);
-
     const struct {
         const char* what;
+        QByteArray from, to;
         QByteArray copy;  // the description copy GSDML-V2.4-Gone.xml; empty: none
         QString reason;
     } cases[] = {
-        {"missing", "", "its GSDML file \"GSDML-V2.4-Gone.xml\" is missing from the configuration"},
-        {"no description", "<Other/>", "its GSDML file \"GSDML-V2.4-Gone.xml\" is no device description"},
+        {"missing", present, gone, "", "its GSDML file \"GSDML-V2.4-Gone.xml\" is missing from the configuration"},
+        {"no description", present, gone, "<Other/>", "its GSDML file \"GSDML-V2.4-Gone.xml\" is no device description"},
+        {"no number", "UpdateTime=\"4\" SendClock=\"32\"", "UpdateTime=\"4\" SendClock=\"fast\"", "",
+         "PROFINET network: SendClock \"fast\" is not a valid integer value"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         driver().reset();
         if (!c.copy.isEmpty()) project_.write("GSDML/GSDML-V2.4-Gone.xml", c.copy);
-        Write_Network(text);
+        Write_Network(Fixture_Network().replace(c.from, c.to));
         TXMLDocument doc(nullptr);
         TPROFINET_Device_List devices;
         TUnread_Network unread;
@@ -248,26 +249,8 @@ TEST_F(NetworkFileTest, DevicesWhoseDescriptionCopyIsMissingOrUnreadableAreRepor
                                            c.reason}));
 
         Save_PROFINET_Netword_Project(doc, devices, unread);
-        EXPECT_EQ(Read_File(File_PROFINET_Master_Network), QByteArray(savedWhole).replace(present, gone));
+        EXPECT_EQ(Read_File(File_PROFINET_Master_Network), QByteArray(savedWhole).replace(c.from, c.to));
     }
-}
-
-// An attribute that cannot be read costs that device only; the devices after it load.
-TEST_F(NetworkFileTest, ADeviceWithAnUnreadableAttributeIsKeptAndTheOthersLoad) {
-    QByteArray text = Fixture_Network();
-    text.replace("UpdateTime=\"4\" SendClock=\"32\"", "UpdateTime=\"4\" SendClock=\"fast\"");
-    Write_Network(text);
-    TXMLDocument doc(nullptr);
-    TPROFINET_Device_List devices;
-    TUnread_Network unread;
-    Load_PROFINET_Network_Project(doc, devices, unread);
-    ASSERT_EQ(devices.size(), 1u);
-    EXPECT_EQ(devices[0]->FNameOfStation, "head-2");
-    ASSERT_EQ(unread.Devices().size(), 1u);
-    EXPECT_EQ(unread.Devices()[0].Reason, "PROFINET network: SendClock \"fast\" is not a valid integer value");
-    Save_PROFINET_Netword_Project(doc, devices, unread);
-    const QByteArray saved = Read_File(File_PROFINET_Master_Network);
-    EXPECT_LT(saved.indexOf("SendClock=\"fast\""), saved.indexOf("NameOfStation=\"head-2\""));
 }
 
 // A file that cannot be read at all is kept beside the new one before the first save.
