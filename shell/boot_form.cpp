@@ -293,7 +293,7 @@ QString TFBoot::Update_Options(const QString& Text) {
 int TFBoot::Get_Type_Dev() {
     if (FileExists(File_ParGen)) {
         XML1->LoadFromFile(File_ParGen);
-        XML1->ChildNodes().First();
+        XML1->DocumentElement();
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "platform/controls/tree_view.h"
 #include "platform/dialogs/file_dialogs.h"
 #include "platform/system/files.h"
+#include "platform/testkit/full_disk.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
 #include "profinet/catalog/catalog.h"
@@ -290,6 +291,11 @@ protected:
     static QByteArray device(const QString& family, const QString& text) {
         return Dap_GSDML(family, {{"D", "", ""}}, {"D=" + text});
     }
+    static QStringList boxTexts() {
+        QStringList texts;
+        for (const auto& box : driver().boxes()) texts << box.text;
+        return texts;
+    }
 };
 
 TEST_F(CatalogAddDeviceTest, ANewFileIsCopiedToTheCatalogFolderAndShown) {
@@ -303,16 +309,19 @@ TEST_F(CatalogAddDeviceTest, ANewFileIsCopiedToTheCatalogFolderAndShown) {
     EXPECT_TRUE(treeLines().contains("      New device (GSDML-new.xml) *"));
 }
 
+// A cancelled choice changes nothing silently; a file that is no description is said to be one.
 TEST_F(CatalogAddDeviceTest, ACancelledOrUndecodableChoiceChangesNothing) {
     folder.write("in/GSDML-bad.xml", "<?xml version=\"1.0\"?><NotAProfile/>");
     folder.write("in/GSDML-broken.xml", "<ISO15745Profile><ProfileBody>");
     addDevice(std::nullopt);
-    addDevice(folder.file("in/GSDML-bad.xml"));
     EXPECT_TRUE(driver().boxes().empty());
+    addDevice(folder.file("in/GSDML-bad.xml"));
+    EXPECT_EQ(boxTexts(), QStringList({"The file " + folder.file("in/GSDML-bad.xml") +
+                                       " is no GSDML device description: it has not been added to the catalog."}));
     // Not well-formed: the parser's error is shown as any other error.
     addDevice(folder.file("in/GSDML-broken.xml"));
-    ASSERT_EQ(driver().boxes().size(), 1u);
-    EXPECT_EQ(driver().boxes()[0].type, mtError);
+    ASSERT_EQ(driver().boxes().size(), 2u);
+    EXPECT_EQ(driver().boxes()[1].type, mtError);
     EXPECT_FALSE(FileExists(folder.file("PROFINET_Catalog/GSDML-bad.xml")));
     EXPECT_FALSE(FileExists(folder.file("PROFINET_Catalog/GSDML-broken.xml")));
     EXPECT_TRUE(PROFINET_Catalog_Obj->MainFamily_list.empty());
@@ -345,6 +354,20 @@ TEST_F(CatalogAddDeviceTest, AFileOfTheSameNameAsksBeforeItIsOverwritten) {
     addDevice(folder.file("in/GSDML-dev.xml"));
     EXPECT_TRUE(treeLines().contains("      Old (GSDML-dev.xml) *"));
     EXPECT_TRUE(treeLines().contains("      Moved (GSDML-dev.xml) *"));
+}
+
+// A copy that fails is said, with the system's reason, and nothing is filed.
+TEST_F(CatalogAddDeviceTest, ACopyThatFailsIsReportedAndAddsNothing) {
+    folder.write("in/GSDML-new.xml", device("Family", "New device"));
+    FullDisk disk(Catalog_Dir);
+    SKIP_WITHOUT_FULL_DISK(disk);
+    disk.Fill();
+    addDevice(folder.file("in/GSDML-new.xml"));
+    EXPECT_EQ(boxTexts(), QStringList({"The file " + folder.file("in/GSDML-new.xml") + " cannot be copied into the catalog as " +
+                                       Catalog_Dir + "/GSDML-new.xml: No space left on device."}));
+    EXPECT_FALSE(FileExists(folder.file("PROFINET_Catalog/GSDML-new.xml")));
+    EXPECT_EQ(filed("GSDML-new.xml"), nullptr);
+    EXPECT_EQ(tree().Items().Count(), 0);
 }
 
 TEST_F(CatalogAddDeviceTest, AddingAFileFromTheCatalogFolderItselfKeepsIt) {

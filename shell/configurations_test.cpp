@@ -70,7 +70,8 @@ TEST_F(ConfigurationsTest, BadNamesAreRefusedAndNothingChanges) {
         int text;
     };
     for (const Case& c : {Case{"", 107}, Case{"Existing", 106}, Case{"../Escaped", 105}, Case{"a/b", 105},
-                          Case{"..", 105}, Case{".", 105}, Case{"x\\y", 105}, Case{"AFile", 105}}) {
+                          Case{"..", 105}, Case{".", 105}, Case{".hidden", 105}, Case{"x\\y", 105},
+                          Case{"AFile", 105}}) {
         driver().reset();
         createNamed(c.name, true);
         ASSERT_EQ(driver().boxes().size(), 1u) << c.name.toStdString();

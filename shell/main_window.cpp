@@ -298,7 +298,8 @@ void TFLoomwrighteFirmWare::FormCreate(TObject*) {
     Load_Language();
 
     const QString lastFolder = Projects_Dir + PathDelim + Project_Name;
-    if (!Project_Name.isEmpty() && DirectoryExists(lastFolder)) {
+    // The settings file is the user's to edit: a name that leaves PROJECTS opens nothing.
+    if (!Project_Name.isEmpty() && Is_Safe_Configuration_Name(Project_Name) && DirectoryExists(lastFolder)) {
         Project_Path = lastFolder;
     } else {
         Project_Name.clear();
@@ -338,6 +339,10 @@ void TFLoomwrighteFirmWare::WaitForCatalog() {
     if (catalogLoader_) catalogLoader_->WaitFor();
 }
 
+void TFLoomwrighteFirmWare::WaitForVersionCheck() {
+    if (versionCheck_) versionCheck_->WaitFor();
+}
+
 void TFLoomwrighteFirmWare::FormClose(TObject*, TCloseAction&) {
     // A settings file that cannot be written must not keep the program from closing.
     try {
@@ -358,8 +363,12 @@ void TFLoomwrighteFirmWare::Btn_Click(TObject* Sender) {
     }
     if (Sender == Btn_Opz) {
         if (FSoftOptions->ShowModal() == mrOk) {
-            Save_Setting();
             Timer_Update->SetEnabled(Enable_Internet && Enable_Update);
+            try {
+                Save_Setting();
+            } catch (const Exception& e) {
+                MessageDlg(e.Message, mtError, mbOK);
+            }
         }
         return;
     }
@@ -480,14 +489,19 @@ void TFLoomwrighteFirmWare::Save_Setting() { Write_Settings(*XML1); }
 // hours after the previous.
 void TFLoomwrighteFirmWare::Timer_UpdateTimer(TObject*) {
     Timer_Update->SetEnabled(false);
-    if (FSoftOptions->Check_Version()) {
+    // The answer comes later, on a thread of its own: the windows go on meanwhile.
+    versionCheck_ = std::make_unique<TVersion_Check_Thread>(*HTTP1, [this](bool newer) { Show_Version_Check(newer); });
+}
+
+void TFLoomwrighteFirmWare::Show_Version_Check(bool Newer) {
+    if (Newer) {
         LL_Update->SetCaption(Update_Link_Caption(Lang(19)));
         LL_Update->Show();
     } else {
         LL_Update->Hide();
     }
     Timer_Update->SetInterval(7200000);
-    Timer_Update->SetEnabled(true);
+    Timer_Update->SetEnabled(Enable_Internet && Enable_Update);
 }
 
 void TFLoomwrighteFirmWare::LL_UpdateLinkClick(TObject*, const QString& Link, TSysLinkType) { ShellOpenUrl(Link); }
@@ -542,7 +556,7 @@ int TFLoomwrighteFirmWare::Get_Type_BACnet() {
     try {
         XML1->SetActive(true);
         XML1->LoadFromFile(File_ParGen);
-        const IXMLNode node = XML1->ChildNodes().First().ChildNodes().FindNode("BACnet_Type");
+        const IXMLNode node = XML1->DocumentElement().ChildNodes().FindNode("BACnet_Type");
         int value = 0;
         return node && TryStrToInt(node.Text(), value) ? value : 0;
     } catch (const std::exception&) {

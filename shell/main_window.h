@@ -3,6 +3,8 @@
 #include "platform/controls/form.h"
 #include "platform/controls/link_label.h"
 
+#include "shell/version_check.h"
+
 #include <memory>
 
 class TLabel;
@@ -91,6 +93,8 @@ public:
 
     // Waits for the catalog loader, when one was started, to finish.
     void WaitForCatalog();
+    // Waits for the timer's version check, when one runs, and its result.
+    void WaitForVersionCheck();
 
 protected:
     void Loaded() override;
@@ -100,7 +104,11 @@ private:
     void Layout_Steps();
     void Show_Configuration_State();
 
+    // The timer's result of a version check, on the GUI thread.
+    void Show_Version_Check(bool Newer);
+
     std::unique_ptr<TPROFINETCatLoad> catalogLoader_;
+    std::unique_ptr<TVersion_Check_Thread> versionCheck_;
 };
 
 extern TFLoomwrighteFirmWare* FLoomwrighteFirmWare;

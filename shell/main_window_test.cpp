@@ -10,6 +10,7 @@
 #include "platform/controls/shape.h"
 #include "platform/controls/shell_execute.h"
 #include "platform/controls/timer.h"
+#include "platform/net/http_client.h"
 #include "platform/system/files.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
@@ -22,10 +23,13 @@
 #include "shell/par_gen_form.h"
 #include "common/state/program_state.h"
 #include "shell/soft_options_form.h"
+#include "platform/testkit/full_disk.h"
 #include "shell/program_test_fixture.h"
 
 #include <QFile>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <mutex>
 
 namespace {
 
@@ -34,6 +38,10 @@ protected:
     void TearDown() override {
         TProgramTest::TearDown();
         SetUrlOpener({});
+    }
+    static QByteArray readAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
     void writeSettings(const QString& projectName) {
         folder.write("Loomwright.xml", QString("<Conf_Settings><lastproj><projectname>%1</projectname></lastproj>"
@@ -146,6 +154,87 @@ TEST_F(MainWindowTest, AConfigurationWhoseFolderIsGoneIsForgotten) {
     const QString written = QString::fromUtf8(settings.readAll());
     EXPECT_FALSE(written.contains("Deleted"));
     EXPECT_TRUE(written.contains("<projectname"));
+}
+
+// The last configuration of the settings file opens only when it is one folder inside PROJECTS.
+TEST_F(MainWindowTest, SettingsNamingAFolderOutsideTheConfigurationsOpenNone) {
+    ForceDirectories(folder.file("PROJECTS/.hidden"));
+    for (const char* name : {"..", ".", "../PROJECTS", ".hidden", "../MASTER"}) {
+        Application->DestroyForms();
+        Reset_Program_State();
+        SetProgramFolder(folder.path());
+        writeSettings(name);
+        start();
+        EXPECT_EQ(Project_Name, "") << name;
+        EXPECT_EQ(Project_Path, "") << name;
+        EXPECT_EQ(w().L_Name_Conf->Caption(), "None Configuration Opened ") << name;
+    }
+}
+
+TEST_F(MainWindowTest, OptionsOkOnAFullDiskSaysSoAndKeepsTheSettingsFile) {
+    FullDisk disk(folder.path());
+    SKIP_WITHOUT_FULL_DISK(disk);
+    writeSettings("");
+    const QByteArray old = readAll(folder.file("Loomwright.xml"));
+    start();
+    disk.Fill();
+    driver().onNextModal([](TForm& f) { f.SetModalResult(mrOk); });
+    w().Btn_Click(w().Btn_Opz);
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_EQ(driver().boxes()[0].text,
+              "Cannot write " + folder.file("Loomwright.xml") + ": No space left on device");
+    EXPECT_EQ(readAll(folder.file("Loomwright.xml")), old);
+}
+
+// A server that answers only when the test lets it.
+class TSilentServer : public THttpClient {
+public:
+    THttpReply Get(const THttpRequest&) override {
+        std::unique_lock<std::mutex> lock(m_);
+        ++requests_;
+        asked_.notify_all();
+        released_.wait(lock, [this] { return answer_; });
+        return {200, "VER. 9.999"};
+    }
+    void waitForRequest() {
+        std::unique_lock<std::mutex> lock(m_);
+        asked_.wait(lock, [this] { return requests_ > 0; });
+    }
+    void release() {
+        std::lock_guard<std::mutex> lock(m_);
+        answer_ = true;
+        released_.notify_all();
+    }
+
+private:
+    std::mutex m_;
+    std::condition_variable asked_, released_;
+    int requests_ = 0;
+    bool answer_ = false;
+};
+
+// The timer's version check waits for the server on a thread of its own: the windows go on
+// meanwhile, and the link shows once the answer came.
+TEST_F(MainWindowTest, TheVersionCheckNeverHoldsTheWindows) {
+    TSilentServer server;
+    SetHttpClient(&server);
+    start();
+    Enable_Internet = Enable_Update = true;
+    w().Timer_UpdateTimer(nullptr);
+    server.waitForRequest();
+    // The server has not answered, yet the windows go on.
+    w().Btn_Click(w().Btn_Info);
+    EXPECT_EQ(driver().modalForms(), std::vector<TForm*>{FAbout});
+    EXPECT_FALSE(w().LL_Update->Visible());
+    EXPECT_FALSE(w().Timer_Update->Enabled());
+
+    server.release();
+    w().WaitForVersionCheck();
+    EXPECT_TRUE(w().LL_Update->Visible());
+    EXPECT_TRUE(w().Timer_Update->Enabled());
+    EXPECT_EQ(w().Timer_Update->Interval(), 7200000u);
+    Application->DestroyForms();
+    SetHttpClient(nullptr);
 }
 
 TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenDoesNotKeepTheProgramOpen) {

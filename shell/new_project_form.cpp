@@ -10,7 +10,8 @@
 TFNew_Project* FNew_Project = nullptr;
 
 bool Is_Safe_Configuration_Name(const QString& name) {
-    if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    // A leading "." also makes a hidden folder, which the open dialog never lists.
+    if (name.startsWith(QLatin1Char('.'))) return false;
     for (QChar ch : name)
         if (ch == '/' || ch == '\\' || ch.isNull()) return false;
     return true;

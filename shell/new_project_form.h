@@ -25,5 +25,5 @@ protected:
 
 extern TFNew_Project* FNew_Project;
 
-// True when a configuration name stays one folder inside PROJECTS.
+// True when a configuration name stays one visible folder inside PROJECTS.
 bool Is_Safe_Configuration_Name(const QString& name);

@@ -190,10 +190,12 @@ void TFParGen::FormCreate(TObject*) {
 
 TParGen_Values TFParGen::Load_File() {
     TParGen_Values values;
+    Unread.Clear();
     try {
         values.Read(*XML1, File_ParGen);
-    } catch (const std::exception& e) {
-        Application->HandleException(e);
+    } catch (const Exception& e) {
+        Unread.Mark(File_ParGen);
+        Application->HandleException(Exception(Unread.Report(e.Message)));
     }
     XML1->SetActive(false);
     return values;
@@ -237,6 +239,7 @@ void TFParGen::Save_File() {
         if (auto* field = dynamic_cast<TCustomEdit*>(controls[i])) values.SetText(item, field->Text());
         else if (auto* box = dynamic_cast<TCheckBox*>(controls[i])) values.SetFlag(item, box->Checked());
     }
+    Unread.Keep();
     values.Write(*XML1, File_ParGen);
 }
 

@@ -3,6 +3,7 @@
 #include "config/general/par_gen_file.h"
 #include "platform/controls/form.h"
 #include "common/state/dialog_frame.h"
+#include "common/state/unread_file.h"
 #include "shell/par_gen_layout.h"
 
 #include <array>
@@ -78,6 +79,8 @@ public:
 
     // True once a field or check box was edited since the form was loaded.
     bool Is_Change = false;
+    // The file when it could not be read: kept beside it before OK saves over it.
+    TUnread_File Unread;
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);

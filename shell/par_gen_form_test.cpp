@@ -8,6 +8,7 @@
 #include "platform/controls/rich_edit.h"
 #include "platform/controls/scroll_codes.h"
 #include "platform/system/files.h"
+#include "platform/testkit/full_disk.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
 #include "platform/xml/xml_document.h"
@@ -20,6 +21,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -109,6 +111,10 @@ protected:
         Elements out;
         for (const IXMLNode& node : root.ChildNodes()) out.emplace_back(node.NodeName(), node.Text());
         return out;
+    }
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
     static QString value(const Elements& elements, const QString& name) {
         for (const auto& [n, v] : elements)
@@ -213,9 +219,26 @@ TEST_F(ParGenFormTest, ElementsAreFoundByNameUnderAnyRootAndFlagsReadByTheirOwnR
         open([&](TFParGen& f) { EXPECT_EQ(f.CB_TLS_Server_En_Known_Cert->Checked(), checked) << text.toStdString(); });
     }
 
-    // The first node is taken as the root: a comment ahead of the element gives all defaults.
-    writeParGen("<!--note--><Par_Gen><IEC61850_Server_Port>4840</IEC61850_Server_Port></Par_Gen>");
-    open([](TFParGen& f) { EXPECT_EQ(f.E_IEC61850_Server_Port->Text(), "102"); });
+    // The root is the first element: a declaration or a comment ahead of it changes nothing.
+    writeParGen("<?xml version=\"1.0\"?><!--note--><Par_Gen><IEC61850_Server_Port>4840</IEC61850_Server_Port></Par_Gen>");
+    open([](TFParGen& f) { EXPECT_EQ(f.E_IEC61850_Server_Port->Text(), "4840"); });
+    EXPECT_TRUE(driver().boxes().empty());
+}
+
+// Files in other encodings always begin with their declaration; they read whole all the same.
+TEST_F(ParGenFormTest, FilesInOtherEncodingsAreReadWhole) {
+    const QString body = QString::fromUtf8("<Par_Gen><IEC61850_Server_Password>caf\u00E9</IEC61850_Server_Password></Par_Gen>");
+    const std::pair<const char*, QStringConverter::Encoding> encodings[] = {{"ISO-8859-1", QStringConverter::Latin1},
+                                                                            {"UTF-16", QStringConverter::Utf16LE}};
+    for (const auto& [name, encoding] : encodings) {
+        QStringEncoder encode(encoding, QStringConverter::Flag::WriteBom);
+        const QByteArray bytes = encode(QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\r\n").arg(name) + body);
+        QFile file(File_ParGen);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        open([&](TFParGen& f) { EXPECT_EQ(f.E_IEC61850_Server_Password->Text(), QString::fromUtf8("caf\u00E9")) << name; });
+    }
     EXPECT_TRUE(driver().boxes().empty());
 }
 
@@ -392,6 +415,46 @@ TEST_F(ParGenFormTest, AFileThatCannotBeParsedShowsTheErrorAndOpensWithTheDefaul
     ASSERT_EQ(driver().boxes().size(), 1u);
     EXPECT_EQ(driver().boxes()[0].type, mtError);
     EXPECT_TRUE(driver().boxes()[0].text.contains("ParGen.xml")) << driver().boxes()[0].text.toStdString();
+    EXPECT_TRUE(driver().boxes()[0].text.endsWith("The file will be kept as " + File_ParGen + ".damaged before it is saved over."))
+        << driver().boxes()[0].text.toStdString();
+}
+
+// OK over a file that could not be read first keeps it beside the new one, byte for byte; a
+// second damaged file is kept under a name of its own.
+TEST_F(ParGenFormTest, OkOverADamagedFileKeepsItBesideTheNewOne) {
+    const QByteArray broken = "<Par_Gen><PROFINET_Master_IP1>11</PROFINET_Master_IP1>";
+    writeParGen(broken);
+    EXPECT_EQ(open(pressOK), mrOk);
+    EXPECT_EQ(readFile(File_ParGen + ".damaged"), broken);
+    EXPECT_EQ(value(written(), "PROFINET_Master_IP1"), "192");
+
+    writeParGen("<Par_Gen>");
+    EXPECT_EQ(open(pressOK), mrOk);
+    ASSERT_EQ(driver().boxes().size(), 2u);
+    EXPECT_TRUE(driver().boxes()[1].text.contains(File_ParGen + ".damaged2"));
+    EXPECT_EQ(readFile(File_ParGen + ".damaged2"), "<Par_Gen>");
+    EXPECT_EQ(readFile(File_ParGen + ".damaged"), broken);
+
+    // Once saved, the file reads again: nothing more is kept.
+    EXPECT_EQ(open(pressOK), mrOk);
+    EXPECT_EQ(QDir(Project_Path).entryList({"ParGen.xml*"}, QDir::Files).size(), 3);
+}
+
+TEST_F(ParGenFormTest, OkOnAFullDiskSaysSoAndKeepsTheOldFile) {
+    FullDisk disk(Project_Path);
+    SKIP_WITHOUT_FULL_DISK(disk);
+    writeParGen("<Par_Gen><PROFINET_Master_IP1>10</PROFINET_Master_IP1></Par_Gen><!--SW_VERSION = 1.001-->");
+    const QByteArray old = readFile(File_ParGen);
+    disk.Fill();
+    open([](TFParGen& f) {
+        f.E_PROFINET_Master_IP1->SetText("11");
+        pressOK(f);
+        EXPECT_EQ(f.ModalResult(), mrNone);
+    });
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_EQ(driver().boxes()[0].type, mtError);
+    EXPECT_EQ(driver().boxes()[0].text, "Cannot write " + File_ParGen + ": No space left on device");
+    EXPECT_EQ(readFile(File_ParGen), old);
 }
 
 TEST_F(ParGenFormTest, ASaveThatFailsShowsTheErrorAndKeepsTheDialogOpen) {

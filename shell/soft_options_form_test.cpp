@@ -286,11 +286,15 @@ TEST_F(SoftOptionsTest, TheManualCheckShowsTheDownloadLinkOrNoUpdate) {
 TEST_F(SoftOptionsTest, TheUpdateTimerChecksAfterAMinuteThenEveryTwoHours) {
     start();
     TFLoomwrighteFirmWare& w = *FLoomwrighteFirmWare;
+    // The timer runs while the options allow internet access and the check.
+    Enable_Internet = Enable_Update = true;
     w.Timer_Update->SetEnabled(true);
     http.reply("VER. 1.002");
     advance(59999);
     EXPECT_TRUE(http.requests().empty());
     advance(1);
+    // The check asks on a thread of its own; its answer shows once it came.
+    w.WaitForVersionCheck();
     ASSERT_EQ(http.requests().size(), 1u);
     EXPECT_TRUE(w.LL_Update->Visible());
     EXPECT_EQ(w.LL_Update->Caption(), Update_Link_Caption("New Version Available. Click Here for more Details"));
@@ -305,6 +309,7 @@ TEST_F(SoftOptionsTest, TheUpdateTimerChecksAfterAMinuteThenEveryTwoHours) {
     advance(7199999);
     EXPECT_EQ(http.requests().size(), 1u);
     advance(1);
+    w.WaitForVersionCheck();
     EXPECT_EQ(http.requests().size(), 2u);
     EXPECT_FALSE(w.LL_Update->Visible());
 }

@@ -55,7 +55,8 @@ TEST_F(UpdateDeviceTest, AnUnwritableBinFolderShowsAnErrorAndNoUpdateDialog) {
     ASSERT_EQ(driver().boxes().size(), 1u);
     EXPECT_EQ(driver().boxes()[0].type, mtError);
     EXPECT_EQ(driver().boxes()[0].text,
-              "Error! The file " + bin("bank1.bin") + " cannot be written. The device has not been updated.");
+              "Error! The file " + bin("bank1.bin") +
+                  " cannot be written: Not a directory. The device has not been updated.");
     EXPECT_TRUE(driver().modalForms().empty());
 }
 

@@ -6,7 +6,7 @@
 #include "common/state/program_state.h"
 
 namespace {
-// The check runs on the GUI thread, which waits for it.
+// The timer's check waits on a thread of its own; the options dialog's button waits for it.
 constexpr unsigned Version_Request_Timeout_Ms = 10000;
 }
 
@@ -51,4 +51,22 @@ void Set_Up_Version_Client(THTTP& http) {
     http.Accept = QStringLiteral("text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8");
     http.UserAgent = QStringLiteral("Mozilla/3.0 (compatible; Indy Library)");
     http.TimeoutMs = Version_Request_Timeout_Ms;
+}
+
+TVersion_Check_Thread::TVersion_Check_Thread(THTTP& Http, std::function<void(bool)> Done)
+    : TThread(true), http_(Http), done_(std::move(Done)) {
+    Start();
+}
+
+TVersion_Check_Thread::~TVersion_Check_Thread() {
+    // Ends the check before its members go: the base class would wait too late.
+    Terminate();
+    WaitFor();
+}
+
+void TVersion_Check_Thread::Execute() {
+    const bool newer = Is_Newer_Version(Request_Newest_Version(http_));
+    Synchronize([this, newer] {
+        if (!Terminated()) done_(newer);
+    });
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/system/thread.h"
+
 #include <QString>
+#include <functional>
 
 class THTTP;
 
@@ -32,3 +35,19 @@ QString Update_Link_Caption(const QString& text);
 // Sets up the main window's HTTP client for the version service: the request headers and a
 // time-out, so that a dead network cannot hold the program for long.
 void Set_Up_Version_Client(THTTP& http);
+
+// One version check on a thread of its own, so that a server that does not answer holds this
+// thread and never the windows. Done runs on the GUI thread with the result of
+// Is_Newer_Version, unless the check was terminated first.
+class TVersion_Check_Thread : public TThread {
+public:
+    TVersion_Check_Thread(THTTP& Http, std::function<void(bool)> Done);
+    ~TVersion_Check_Thread() override;
+
+protected:
+    void Execute() override;
+
+private:
+    THTTP& http_;
+    std::function<void(bool)> done_;
+};

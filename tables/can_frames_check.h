@@ -20,6 +20,8 @@ struct TCAN_Frames_Shape {
 
 // The data length a CAN frame may carry.
 constexpr int CAN_Max_Dimension = 8;
+// The rows of either CAN frames table.
+constexpr int CAN_Frames_Rows = 512;
 
 // The first fault of the enabled rows (texts of columns 1 .. n, in grid order from row 1);
 // nothing when every row may be saved. Byte positions run from 0 to MAX_Byte - 1 or are

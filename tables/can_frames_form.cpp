@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr int Data_Rows = 512;
 constexpr int Client_Height = 337;
 constexpr int Mnemonic_Width = 120;
 
@@ -17,8 +16,8 @@ std::vector<TColumn_Def> withBytes(std::vector<TColumn_Def> Columns, int Byte_Wi
 TCANFramesForm::TCANFramesForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape,
                                int Client_Width, const char* Grid_Name, std::vector<TColumn_Def> Leading,
                                int Byte_Width, const TCAN_Frames_Shape& Shape, int Image_Size)
-    : TColumnTableForm(AOwner, Texts, File_Shape, Shape.CobID, Client_Width, Client_Height, Grid_Name,
-                       withBytes(std::move(Leading), Byte_Width), Data_Rows),
+    : TColumnTableForm(AOwner, Texts, File_Shape, Client_Width, Client_Height, Grid_Name,
+                       withBytes(std::move(Leading), Byte_Width)),
       shape_(Shape), imageSize_(Image_Size) {}
 
 void TCANFramesForm::Prepare_Show() {

@@ -19,7 +19,9 @@ const TTable_File CAN_Rec_Frames_File{"Receive_Frames",
                                        {"Byte6", ""},
                                        {"Byte7", ""},
                                        {"Byte8", ""},
-                                       {"Mnemonic", ""}}};
+                                       {"Mnemonic", ""}},
+                                      CAN_Frames_Rows,
+                                      1};
 
 const TCAN_Frames_Shape CAN_Receive_Shape{crEnable, crCobID, crType, crDimension, crTimeOut, 0, crByte1,
                                           2245,     2246,    2247,   2248,        2249,      2250};

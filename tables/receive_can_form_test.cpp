@@ -57,18 +57,25 @@ TEST_F(ReceiveCANWindow, TheTableHas512RowsOfFourteenColumnsAndPositionDropDowns
     show([&](TFReceiveCAN&) { EXPECT_EQ(grid().Columns().Items(crByte1)->ComboItems().Count(), 1441); });
 }
 
-TEST_F(ReceiveCANWindow, OkWritesTheRowsUpToTheFirstEmptyCobID) {
+TEST_F(ReceiveCANWindow, AnEmptyCobIDAmidFilledRowsIsRefusedAndOkWritesTheRowsUpToTheLastCobID) {
     const QStringList disabled{"N", "bad", "", "", "", "", "", "", "", "", "", "", "", ""};
     const TModalResult result = show([&](TFReceiveCAN& w) {
         EXPECT_EQ(cells(1), QStringList({"Y", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
         EXPECT_EQ(grid().GetCellEx(0, 512), "512");
         fill(1, Valid);
         fill(2, disabled);
-        fill(4, {"Y", "9", "x"});  // after the empty CobID of row 3: neither checked nor saved
+        fill(4, {"Y", "9", "x"});  // after the empty CobID of row 3: the row would be lost
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        ASSERT_EQ(boxTexts().size(), 1);
+        EXPECT_TRUE(boxTexts()[0].startsWith("Error row 3!! ")) << boxTexts()[0].toStdString();
+        EXPECT_EQ(fileBytes(File), "<missing>");
+
+        fill(4, {"Y", "", "x"});  // after the last CobID: neither checked nor saved
         press(w.Btn_OK);
     });
     EXPECT_EQ(result, mrOk);
-    EXPECT_TRUE(driver().boxes().empty());
+    EXPECT_EQ(driver().boxes().size(), 1u);
     EXPECT_EQ(fileBytes(File),
               document({Valid_Xml, "Enable=\"N\" COBID=\"bad\" CAN_Type=\"\" Dim=\"\" TimeOut=\"\" Byte1=\"\" "
                                    "Byte2=\"\" Byte3=\"\" Byte4=\"\" Byte5=\"\" Byte6=\"\" Byte7=\"\" Byte8=\"\" "

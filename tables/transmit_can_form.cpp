@@ -32,7 +32,9 @@ const TTable_File CAN_Send_Frames_File{"Transmit_Frames",
                                         {"Byte6", ""},
                                         {"Byte7", ""},
                                         {"Byte8", ""},
-                                        {"Mnemonic", ""}}};
+                                        {"Mnemonic", ""}},
+                                      CAN_Frames_Rows,
+                                      1};
 
 const TCAN_Frames_Shape CAN_Transmit_Shape{ctEnable, ctCobID, ctType, ctDimension, ctTime, ctOnTimer, ctByte1,
                                            2348,     2349,    2350,   2351,        2352,   2353};

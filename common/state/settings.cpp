@@ -46,8 +46,9 @@ void Read_Settings(TXMLDocument& xml) {
         // A damaged settings file is as good as none.
         return;
     }
-    // The first node of the document is the root, whatever its name.
-    const IXMLNode root = xml.ChildNodes().First();
+    // The root is the document's first element, whatever its name: a declaration or a
+    // comment may come before it.
+    const IXMLNode root = xml.DocumentElement();
     if (!root) return;
     Project_Name = textOf(root, "lastproj", "projectname").value_or(QString());
     IP_Address_Device = textOf(root, "lastipadd", "ipaddress").value_or(kDefaultIpAddress);

@@ -61,13 +61,19 @@ TEST_F(SettingsTest, MissingFileOrValuesGiveTheDefaults) {
     EXPECT_FALSE(Enable_Jump_Field_Tables);
 }
 
-TEST_F(SettingsTest, AFileThatDoesNotStartWithItsRootOrIsDamagedGivesDefaults) {
-    for (const char* content : {"<!-- note --><Conf_Settings><lastlang><language>German</language></lastlang>"
-                                "</Conf_Settings>",
-                                "<Conf_Settings><lastlang><language>German</language>"}) {
+// The root is the first element: a declaration or a comment before it changes nothing; a
+// damaged file gives the defaults.
+TEST_F(SettingsTest, TheRootIsTheFirstElementAndADamagedFileGivesDefaults) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"<?xml version=\"1.0\"?><!-- note --><Conf_Settings><lastlang><language>German</language></lastlang>"
+         "</Conf_Settings>",
+         "German"},
+        {"<Conf_Settings><lastlang><language>German</language>", "English"},
+    };
+    for (const auto& [content, language] : cases) {
         writeSettings(content);
         Read_Settings(xml);
-        EXPECT_EQ(Language_Name, "English") << content;
+        EXPECT_EQ(Language_Name, language) << content;
     }
 }
 

@@ -48,10 +48,10 @@ void Read_ParGen_Bin(TXMLDocument& XML) {
     TParGen_Values par;
     par.Read(XML, File_ParGen);
 
-    writeAddress(Master_IP, par.Address(PROFINET_Master_IP1));
-    writeAddress(Master_Subnet_Mask, par.Address(PROFINET_Master_SM1));
-    writeAddress(Master_Gateway,
-                 par.Flag(PROFINET_Master_EN_GAT) ? par.Address(PROFINET_Master_GAT1) : TAddress{255, 255, 255, 255});
+    writeAddress(Master_IP, par.Checked_Address(PROFINET_Master_IP1));
+    writeAddress(Master_Subnet_Mask, par.Checked_Address(PROFINET_Master_SM1));
+    writeAddress(Master_Gateway, par.Flag(PROFINET_Master_EN_GAT) ? par.Checked_Address(PROFINET_Master_GAT1)
+                                                                  : TAddress{255, 255, 255, 255});
 
     // A name edited outside the program may be longer than the field: it is cut, never overrun.
     const QString& name = par.Text(PROFINET_Master_NAME_STA);

@@ -65,15 +65,16 @@ TEST_F(Bank1Test, TheGeneralBlockFromParGen) {
         {"no elements", "", {}, [](QByteArray& b) { b = elementDefaults(); }},
         {"changed addresses, gateway off",
          "",
-         {{"PROFINET_Master_IP1", "10"}, {"PROFINET_Master_IP2", "20"}, {"PROFINET_Master_IP3", "300"},
+         {{"PROFINET_Master_IP1", "10"}, {"PROFINET_Master_IP2", "20"}, {"PROFINET_Master_IP3", "255"},
           {"PROFINET_Master_IP4", "abc"}, {"PROFINET_Master_SM1", "255"}, {"PROFINET_Master_SM2", "255"},
-          {"PROFINET_Master_SM3", "-1"}, {"PROFINET_Master_SM4", ""}, {"PROFINET_Master_GAT1", "10"},
-          {"PROFINET_Master_GAT2", "0"}, {"PROFINET_Master_GAT3", "0"}, {"PROFINET_Master_GAT4", "254"},
+          {"PROFINET_Master_SM3", "0"}, {"PROFINET_Master_SM4", ""}, {"PROFINET_Master_GAT1", "10"},
+          {"PROFINET_Master_GAT2", "0"}, {"PROFINET_Master_GAT3", "999"}, {"PROFINET_Master_GAT4", "254"},
           {"PROFINET_Master_EN_GAT", "0"}, {"PROFINET_Master_NAME_STA", "plc-north"}},
          [](QByteArray& b) {
              b = elementDefaults();
-             put(b, 0x028, {10, 20, 44, 10});  // 300 keeps its low 8 bits, "abc" its default
-             put(b, 0x02C, {255, 255, 255, 0});
+             // "abc" takes its default; the gateway, off, is not read at all.
+             put(b, 0x028, {10, 20, 255, 10});
+             put(b, 0x02C, {255, 255, 0, 0});
              putName(b, "plc-north");
          }},
         {"gateway on",
@@ -120,10 +121,13 @@ TEST_F(Bank1Test, TheGeneralBlockFromParGen) {
              b = elementDefaults();
              b[0x028] = 7;
          }},
-        {"comment ahead of the root",
-         "<!--x--><Par_Gen><PROFINET_Master_IP1>7</PROFINET_Master_IP1></Par_Gen>",
+        {"declaration and comment ahead of the root",
+         "<?xml version=\"1.0\"?><!--x--><Par_Gen><PROFINET_Master_IP1>7</PROFINET_Master_IP1></Par_Gen>",
          {},
-         [](QByteArray& b) { b = elementDefaults(); }},
+         [](QByteArray& b) {
+             b = elementDefaults();
+             b[0x028] = 7;
+         }},
     };
     for (const Case& c : cases) {
         QFile::remove(File_ParGen);
@@ -138,6 +142,31 @@ TEST_F(Bank1Test, TheGeneralBlockFromParGen) {
                               << ", expected " << int(uint8_t(expected[i]));
                 break;
             }
+    }
+}
+
+// An address byte out of 0 .. 255 stops the build with the element named: the device never
+// gets a byte cut to its low 8 bits.
+TEST_F(Bank1Test, AnAddressByteOutOfRangeIsRefused) {
+    const struct {
+        Elements elements;
+        const char* message;
+    } cases[] = {
+        {{{"PROFINET_Master_IP3", "999"}},
+         "Error! PROFINET_Master_IP3 of ParGen.xml holds 999: an address byte must be between 0 and 255."},
+        {{{"PROFINET_Master_SM1", "-1"}},
+         "Error! PROFINET_Master_SM1 of ParGen.xml holds -1: an address byte must be between 0 and 255."},
+        {{{"PROFINET_Master_EN_GAT", "1"}, {"PROFINET_Master_GAT4", "256"}},
+         "Error! PROFINET_Master_GAT4 of ParGen.xml holds 256: an address byte must be between 0 and 255."},
+    };
+    for (const auto& c : cases) {
+        writeParGen(c.elements);
+        try {
+            readBlock();
+            ADD_FAILURE() << c.message;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message, c.message);
+        }
     }
 }
 

@@ -9,17 +9,28 @@
 
 namespace {
 
-// The description copy of a device; nullptr when it is missing or is no description. A copy
-// that cannot be read as XML would leave a configured station out of the banks: it ends the
-// build, naming the station and the file.
-std::shared_ptr<TGSDML> decodeDescription(const TNetwork_Device_Record& Device) {
+// The description copy of a device. A device that cannot be built would be left out of the
+// banks while the network file names it: it ends the build, naming the station and the file.
+std::shared_ptr<TGSDML> decodeDescription(const TNetwork_Device_Record& Device, int Slot) {
+    const QString& fileName = Device.GSDML_FileName.Text();
+    const auto refuse = [&](const QString& why) {
+        return Exception(QStringLiteral("Error! The PROFINET device #%1 \"%2\" cannot be built: %3. The device has not "
+                                        "been updated.")
+                             .arg(Slot)
+                             .arg(Device.NameOfStation.Text(), why));
+    };
+    if (fileName.isEmpty() || Device.DeviceName.Text().isEmpty())
+        throw refuse(QStringLiteral("it names no device or no GSDML file"));
+    if (Find_GSDML_Copy(fileName).isEmpty())
+        throw refuse(QStringLiteral("its GSDML file \"%1\" is missing from the configuration").arg(fileName));
+    std::shared_ptr<TGSDML> description;
     try {
-        return Decode_GSDML_Copy(Device.GSDML_FileName.Text());
+        description = Decode_GSDML_Copy(fileName);
     } catch (const Exception& e) {
-        throw Exception(QStringLiteral("Error! The GSDML file \"%1\" of the PROFINET device \"%2\" cannot be read: %3. "
-                                       "The device has not been updated.")
-                            .arg(Device.GSDML_FileName.Text(), Device.NameOfStation.Text(), e.Message));
+        throw refuse(QStringLiteral("its GSDML file \"%1\" cannot be read: %2").arg(fileName, e.Message));
     }
+    if (!description) throw refuse(QStringLiteral("its GSDML file \"%1\" is no device description").arg(fileName));
+    return description;
 }
 
 int readDevices(TXMLDocument& XML) {
@@ -35,9 +46,7 @@ int readDevices(TXMLDocument& XML) {
     for (int slot = 0; slot < int(devices.size()); ++slot) {
         const TNetwork_Device_Record& device = devices[size_t(slot)];
         const QString& deviceName = device.DeviceName.Text();
-        if (device.GSDML_FileName.Text().isEmpty() || deviceName.isEmpty()) continue;
-        const std::shared_ptr<TGSDML> description = decodeDescription(device);
-        if (!description) continue;
+        const std::shared_ptr<TGSDML> description = decodeDescription(device, slot);
         ++count;
         Build_Device_Rule(device, slot, inOffset, outOffset);
         Build_ESMB(*description, deviceName, device.DeviceCategoryRef.Text(), device.Slots, slot);

@@ -123,8 +123,8 @@ protected:
     QString gsdmlFolder;
 };
 
-// A device left out keeps its slot empty; the next device keeps its own slot. Every table of
-// the device in slot 1 is checked at the addresses the bank gives for it.
+// A device without slots builds an empty rule; the next device keeps its own slot. Every table
+// of the device in slot 1 is checked at the addresses the bank gives for it.
 TEST_F(Bank2NetworkTest, ADeviceIsBuiltIntoItsSlotWithRulesRecordsAndConnections) {
     const QString parameters =
         "<ParamGroup Index=\"100\" Length=\"6\" DataConst=\"1, 2, x, 300, 4\" DataByteOffset=\"2\">"
@@ -137,14 +137,16 @@ TEST_F(Bank2NetworkTest, ADeviceIsBuiltIntoItsSlotWithRulesRecordsAndConnections
                 "ParameterizationDisallowed=\"true\" Status=\"N\" Word_Pos=\"N\"") +
         subslot(2, "ID_STD_STD_TGM1_1", 17, 4, 4, 14848,
                 "ParameterizationDisallowed=\"false\" Status=\"Y\" Word_Pos=\"Y\"", parameters);
-    writeNetwork({device("Missing.xml", "lost", fenaSlots(moduleSubslots)),
+    writeNetwork({device(Fena, "", ""),
                   device(Fena, QString(40, QLatin1Char('n')), fenaSlots(moduleSubslots))});
     Create_Bin_Data(xml);
 
-    EXPECT_EQ(U32(Bank1_Buf.Bytes(2048), 0x618), 1u);
+    EXPECT_EQ(U32(Bank1_Buf.Bytes(2048), 0x618), 2u);
     ASSERT_EQ(Bank2_Len, 0x5A6);
     const QByteArray b = bank();
-    EXPECT_EQ(b.mid(0x10, 56).left(4) + b.mid(0x10 + 12, 44), QByteArray(48, '\0'));  // slot 0 stays empty
+    // Slot 0: the address of a device without name, slots or data.
+    EXPECT_EQ(b.mid(0x10, 4).toHex(), QByteArray("0a000007"));
+    EXPECT_EQ(b.mid(0x10 + 12, 36), QByteArray(36, '\0'));
 
     const QByteArray rule = b.mid(0x10 + 56, 56);
     EXPECT_EQ(rule.left(4).toHex(), QByteArray("0a000007"));
@@ -248,8 +250,12 @@ TEST_F(Bank2NetworkTest, TheWindowAndTheBuilderFindTheSameDescriptionCopies) {
         TPROFINET_Device_List devices;
         Load_PROFINET_Network_Project(doc, devices);
         EXPECT_EQ(devices.size(), c.found ? 1u : 0u);
-        Create_Bin_Data(xml);
-        EXPECT_EQ(U32(Bank1_Buf.Bytes(2048), 0x618), c.found ? 1u : 0u);
+        if (c.found) {
+            Create_Bin_Data(xml);
+            EXPECT_EQ(U32(Bank1_Buf.Bytes(2048), 0x618), 1u);
+        } else {
+            EXPECT_THROW(Create_Bin_Data(xml), Exception);
+        }
     }
 }
 
@@ -259,11 +265,32 @@ TEST_F(Bank2NetworkTest, ADescriptionCopyThatIsNoXmlEndsTheBuild) {
     folder.write("GSDML/GSDML-V2.3-Broken.xml", "<ISO15745Profile><ProfileHeader>");
     writeNetwork({device(Fena, "press-1", fenaSlots("")), device("gsdml-v2.3-broken.xml", "press-2", "")});
     const QString message = messageOf([&] { Create_Bin_Data(xml); });
-    EXPECT_TRUE(message.startsWith("Error! The GSDML file \"gsdml-v2.3-broken.xml\" of the PROFINET device \"press-2\" "
-                                   "cannot be read: "))
+    EXPECT_TRUE(message.startsWith("Error! The PROFINET device #1 \"press-2\" cannot be built: its GSDML file "
+                                   "\"gsdml-v2.3-broken.xml\" cannot be read: "))
         << message.toStdString();
     EXPECT_TRUE(message.contains("GSDML-V2.3-Broken.xml")) << "the parser names the copy it read";
     EXPECT_TRUE(message.endsWith("The device has not been updated.")) << message.toStdString();
+}
+
+// A device of the network that cannot be built stops the build, named: the device would
+// otherwise run without a station the user configured.
+TEST_F(Bank2NetworkTest, ADeviceThatCannotBeBuiltStopsTheBuild) {
+    folder.write("GSDML/GSDML-Other.xml", "<Other/>");
+    const struct {
+        QString device;
+        QString why;
+    } cases[] = {
+        {device("GSDML-Gone.xml", "press-2", ""), "its GSDML file \"GSDML-Gone.xml\" is missing from the configuration"},
+        {device("GSDML-Other.xml", "press-2", ""), "its GSDML file \"GSDML-Other.xml\" is no device description"},
+        {device("", "press-2", ""), "it names no device or no GSDML file"},
+        {device(Fena, "press-2", "", ""), "it names no device or no GSDML file"},
+    };
+    for (const auto& c : cases) {
+        writeNetwork({device(Fena, "press-1", fenaSlots("")), c.device});
+        EXPECT_EQ(messageOf([&] { Create_Bin_Data(xml); }),
+                  "Error! The PROFINET device #1 \"press-2\" cannot be built: " + c.why +
+                      ". The device has not been updated.");
+    }
 }
 
 TEST_F(Bank2NetworkTest, MoreThanTenDevicesAreRefused) {

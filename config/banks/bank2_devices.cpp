@@ -21,8 +21,15 @@ void setByte(TData_Prm_Description& Record, int64_t Position, uint8_t Value) {
     if (Position >= 0 && Position < Record.Data.size()) Record.Data[qsizetype(Position)] = char(Value);
 }
 
+// Puts byte Index of a field that starts at Position; the file's offsets may be as large as
+// the integer allows, so a field beyond the record is left out before any sum is taken.
+void setFieldByte(TData_Prm_Description& Record, int64_t Position, int64_t Index, uint8_t Value) {
+    if (Position > Record.Data.size() - Index) return;
+    setByte(Record, Position + Index, Value);
+}
+
 void setBigEndian(TData_Prm_Description& Record, int64_t Position, uint64_t Value, int Width) {
-    for (int i = 0; i < Width; ++i) setByte(Record, Position + i, uint8_t(Value >> (8 * (Width - 1 - i))));
+    for (int i = 0; i < Width; ++i) setFieldByte(Record, Position, i, uint8_t(Value >> (8 * (Width - 1 - i))));
 }
 
 // Comma-separated bytes from Position on; parts that are no byte value are passed over.
@@ -31,7 +38,8 @@ void setOctets(const QString& Text, TData_Prm_Description& Record, int64_t Posit
     for (const QString& part : Text.split(QLatin1Char(','))) {
         int64_t value = 0;
         if (!integerText(part, value) || value < 0 || value > 255) continue;
-        if (Position + k < 0 || Position + k >= Record.Data.size()) continue;
+        // Compared without the sum, which a huge offset would overflow.
+        if (Position < -k || Position > Record.Data.size() - 1 - k) continue;
         setByte(Record, Position + k, uint8_t(value));
         ++k;
     }
@@ -187,5 +195,5 @@ void Set_Prm_Octets(const QString& Text, TData_Prm_Description& Record, int64_t 
 }
 
 void Set_Prm_String(const QString& Text, TData_Prm_Description& Record, int64_t Position) {
-    for (qsizetype i = 0; i < Text.size(); ++i) setByte(Record, Position + i, uint8_t(Text[i].unicode()));
+    for (qsizetype i = 0; i < Text.size(); ++i) setFieldByte(Record, Position, i, uint8_t(Text[i].unicode()));
 }

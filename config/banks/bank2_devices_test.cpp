@@ -4,18 +4,19 @@
 #include "platform/system/regional.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
 // One parameter element of the network file, with the attributes the network window writes.
 class ParamTest : public ::testing::Test {
 protected:
-    QByteArray apply(const QString& Type, const QString& Value, int ByteOffset, QByteArray Data, int BitOffset = 0,
+    QByteArray apply(const QString& Type, const QString& Value, int64_t ByteOffset, QByteArray Data, int BitOffset = 0,
                      int BitLength = 0, const QString& Default = QString()) {
         doc.LoadFromXML(QString("<Param DataType=\"%1\" Value=\"%2\" DefaultValue=\"%3\" ByteOffset=\"%4\" "
                                 "BitOffset=\"%5\" BitLength=\"%6\"/>")
                             .arg(Type, Value, Default)
-                            .arg(ByteOffset)
+                            .arg(qint64(ByteOffset))
                             .arg(BitOffset)
                             .arg(BitLength));
         TData_Prm_Description record;
@@ -31,9 +32,10 @@ TEST_F(ParamTest, ValuesAreStoredBigEndianInTheirTypesWidth) {
     struct Case {
         const char* Type;
         const char* Value;
-        int Offset;
+        int64_t Offset;
         QByteArray Expected;
     };
+    constexpr int64_t Huge = std::numeric_limits<int64_t>::max();
     const Case cases[] = {
         {"Unsigned16", "513", 0, QByteArray::fromHex("02010000")},
         {"Integer8", "-1", 1, QByteArray::fromHex("00ff0000")},
@@ -49,6 +51,10 @@ TEST_F(ParamTest, ValuesAreStoredBigEndianInTheirTypesWidth) {
         {"Integer64", "1", 0, QByteArray::fromHex("00000000")},
         {"VisibleString", "abcdef", 2, QByteArray::fromHex("00006162")},
         {"OctetString", "1,2,3,4", 3, QByteArray::fromHex("00000001")},
+        // An offset at the integer's limit is far beyond the record, and no sum overflows.
+        {"Unsigned64", "1", Huge, QByteArray(4, '\0')},
+        {"VisibleString", "abc", Huge - 1, QByteArray(4, '\0')},
+        {"OctetString", "1,2,3", Huge, QByteArray(4, '\0')},
         // Descriptions write values in hexadecimal too.
         {"Unsigned16", "0x0201", 0, QByteArray::fromHex("02010000")},
         {"Unsigned8", "$FF", 3, QByteArray::fromHex("000000ff")},
@@ -88,7 +94,7 @@ TEST(ConstantDataTest, EachPartIsADecimalOrHexadecimalByte) {
     struct Case {
         const char* what;
         const char* constant;
-        int offset;
+        int64_t offset;
         QByteArray expected;
     };
     const Case cases[] = {
@@ -99,6 +105,7 @@ TEST(ConstantDataTest, EachPartIsADecimalOrHexadecimalByte) {
         {"out of range", "0x100, 256, -1, -0x01, 0xFF", 0, QByteArray::fromHex("ff0000000000000000")},
         {"not numbers", "0xG1, abc, 1.5, 0x, 1 2, 9", 0, QByteArray::fromHex("090000000000000000")},
         {"from an offset, cut at the end", "0x01,0x02,0x03", 7, QByteArray::fromHex("000000000000000102")},
+        {"offset at the integer's limit", "1,2,3", std::numeric_limits<int64_t>::max(), QByteArray(9, '\0')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -107,7 +114,7 @@ TEST(ConstantDataTest, EachPartIsADecimalOrHexadecimalByte) {
                                 "<Parameters><ParamGroup Index=\"128\" Length=\"9\" DataConst=\"%1\" "
                                 "DataByteOffset=\"%2\"/></Parameters></Subslot></Subslots></Slot></Slots></Device>")
                             .arg(c.constant)
-                            .arg(c.offset));
+                            .arg(qint64(c.offset)));
         Build_Prm_Records(TNetwork_Device_Record::Read(doc.DocumentElement()), 0);
         ASSERT_EQ(Prm_Tables[0].Device_Data.size(), 1u);
         EXPECT_EQ(Prm_Tables[0].Device_Data[0].Data.toHex(), c.expected.toHex());

@@ -4,7 +4,9 @@ class TXMLDocument;
 
 // The two tables of bank 3, read from the project files into IEC61850_Data through XML (left
 // loaded with the file). Only rows whose Enable is exactly "Y" are taken; a missing file gives
-// an empty table and a malformed one raises the parser's exception.
+// an empty table and a malformed one raises the parser's exception. A file whose rows its
+// window cannot show (more rows than the table holds, a row with an empty key amid filled
+// ones) raises Exception naming it.
 
 // File_IEC61850_Variables: the server variables, each attribute falling back to its default
 // when missing or unreadable.

@@ -237,18 +237,47 @@ TEST_F(Bank3TablesTest, AMalformedTableFileStopsTheBuild) {
     }
 }
 
-// 4094 variables and a name of eight characters fill bank 3 to its last byte.
+// The builder takes the rows the table windows show: a file with more rows than its table, or
+// with a row without its key amid rows with one, is refused, the file named.
+TEST_F(Bank3TablesTest, RowsTheTableCannotShowStopTheBuild) {
+    const auto expectRefused = [&](const QString& message) {
+        try {
+            Create_Bin_Data(xml);
+            ADD_FAILURE() << message.toStdString() << ": no error";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message, message);
+        }
+    };
+    writeVariables(std::vector<TRow>(51, TRow{{"Enable", "N"}, {"Name", "v"}}));
+    expectRefused("Error! IEC61850_Variables.xml holds 51 rows, more than the 50 of its table: the banks are not built.");
+    writeVariables({{{"Enable", "Y"}, {"Name", "a"}}, {{"Enable", "N"}, {"Name", " "}}, {{"Enable", "Y"}, {"Name", "c"}}});
+    expectRefused("Error! Row 2 of IEC61850_Variables.xml has no Name while the rows below it have one: the banks are not "
+                  "built.");
+    // Rows without a name after the last named one end the table, as in the window.
+    writeVariables(std::vector<TRow>(50, TRow{{"Enable", "Y"}, {"Name", "v"}}));
+    EXPECT_EQ(U32(build(), 46), 50u);
+    writeVariables({{{"Enable", "Y"}, {"Name", "a"}}, {{"Enable", "N"}, {"Name", ""}}});
+    EXPECT_EQ(U32(build(), 46), 1u);
+
+    ASSERT_TRUE(QFile::remove(folder.file("IEC61850_Variables.xml")));
+    writeCertificates(std::vector<TRow>(11, TRow{{"Enable", "Y"}, {"Certificate", "c"}}));
+    expectRefused("Error! TLS_Known_Cert.xml holds 11 rows, more than the 10 of its table: the banks are not built.");
+}
+
+// The table's fifty variables with long names fill bank 3 to its last byte.
 TEST_F(Bank3TablesTest, TablesTooLargeForBank3StopTheBuildAtTheFirstByteTooMany) {
-    const auto variables = [&](const QString& lastName) {
-        std::vector<TRow> rows(4093, TRow{{"Enable", "Y"}});
-        rows.push_back({{"Enable", "Y"}, {"Name", lastName}});
+    // The head, fifty records, the zero byte before the names and 49 names of 2000 characters.
+    const int lastLength = Bank3_Buf_Size - 54 - 50 * 32 - 1 - 49 * 2001 - 1;
+    const auto variables = [&](int length) {
+        std::vector<TRow> rows(49, TRow{{"Enable", "Y"}, {"Name", QString(2000, 'n')}});
+        rows.push_back({{"Enable", "Y"}, {"Name", QString(length - 8, 'x') + "ABCDEFGH"}});
         writeVariables(rows);
     };
-    variables("ABCDEFGH");
+    variables(lastLength);
     const QByteArray bank = build();
     ASSERT_EQ(bank.size(), Bank3_Buf_Size);
-    EXPECT_EQ(U32(bank, 46), 4094u);
-    EXPECT_EQ(bank.right(10), QByteArray("\0ABCDEFGH\0", 10));
+    EXPECT_EQ(U32(bank, 46), 50u);
+    EXPECT_EQ(bank.right(10), QByteArray("xABCDEFGH\0", 10));
 
     const auto expectTooLarge = [&](const char* what) {
         try {
@@ -260,7 +289,7 @@ TEST_F(Bank3TablesTest, TablesTooLargeForBank3StopTheBuildAtTheFirstByteTooMany)
         }
         EXPECT_EQ(Bank3_Len, 0) << what;
     };
-    variables("ABCDEFGHI");
+    variables(lastLength + 1);
     expectTooLarge("one character more");
 
     ASSERT_TRUE(QFile::remove(folder.file("IEC61850_Variables.xml")));

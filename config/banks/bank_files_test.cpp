@@ -2,6 +2,7 @@
 
 #include "config/banks/bank_buffers.h"
 #include "config/banks/bank_test_project.h"
+#include "platform/testkit/full_disk.h"
 #include "platform/testkit/testkit.h"
 
 #include <QDir>
@@ -55,8 +56,26 @@ TEST_F(BankFilesTest, ABinFolderThatIsAFileIsReportedAndNothingIsWritten) {
     EXPECT_EQ(driver().boxes()[0].type, mtError);
     EXPECT_EQ(driver().boxes()[0].buttons, mbOK);
     EXPECT_EQ(driver().boxes()[0].text, "Error! The file " + folder.file("bin/bank1.bin") +
-                                            " cannot be written. The device has not been updated.");
+                                            " cannot be written: Not a directory. The device has not been updated.");
     EXPECT_EQ(readFile("bin"), "not a folder");
+}
+
+// A full disk is no success: the update stops with the system's reason, and the bank files of
+// the last update stay as they were, byte for byte.
+TEST_F(BankFilesTest, AFullDiskStopsTheUpdateAndKeepsTheOldBanks) {
+    FullDisk disk(folder.file("bin"));
+    SKIP_WITHOUT_FULL_DISK(disk);
+    for (const char* name : {"bank1.bin", "bank2.bin", "bank3.bin"}) folder.write(QString("bin/") + name, name);
+    disk.Fill();
+    Create_Bin_Data(xml);
+    EXPECT_FALSE(Save_Bin());
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_EQ(driver().boxes()[0].text, "Error! The file " + folder.file("bin/bank1.bin") +
+                                            " cannot be written: No space left on device. The device has not been "
+                                            "updated.");
+    for (const char* name : {"bank1.bin", "bank2.bin", "bank3.bin"})
+        EXPECT_EQ(readFile(QString("bin/") + name), name);
+    EXPECT_EQ(binFiles(), QStringList({".filler", "bank1.bin", "bank2.bin", "bank3.bin"}));
 }
 
 // A bank that cannot be written stops the writing there; the files already there stay whole.

@@ -1,5 +1,6 @@
 #include "config/general/par_gen_file.h"
 
+#include "platform/core/exception.h"
 #include "platform/system/files.h"
 #include "platform/system/regional.h"
 #include "platform/xml/xml_document.h"
@@ -58,7 +59,7 @@ void TParGen_Values::Read(TXMLDocument& XML, const QString& File) {
     }
     XML.SetActive(true);
     XML.LoadFromFile(File);
-    const IXMLNode root = XML.ChildNodes().First();
+    const IXMLNode root = XML.DocumentElement();
     for (size_t i = 0; i < texts_.size(); ++i) {
         const IXMLNode node = root.ChildNodes().FindNode(ParGen_Elements[i].Name);
         texts_[i] = node ? node.Text() : QString::fromLatin1(ParGen_Elements[i].Default);
@@ -96,6 +97,17 @@ std::array<uint8_t, 4> TParGen_Values::Address(TParGen_Item First) const {
     std::array<uint8_t, 4> bytes{};
     for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = Byte(TParGen_Item(indexOf(First) + i));
     return bytes;
+}
+
+std::array<uint8_t, 4> TParGen_Values::Checked_Address(TParGen_Item First) const {
+    for (size_t i = 0; i < 4; ++i) {
+        const auto item = TParGen_Item(indexOf(First) + i);
+        int value = 0;
+        if (ParGen_Decimal(Text(item), value) && (value < 0 || value > 255))
+            throw Exception(QStringLiteral("Error! %1 of ParGen.xml holds %2: an address byte must be between 0 and 255.")
+                                .arg(QString::fromLatin1(ParGen_Element(item).Name), Text(item)));
+    }
+    return Address(First);
 }
 
 void TParGen_Values::SetText(TParGen_Item Item, const QString& Text) { texts_[indexOf(Item)] = Text; }

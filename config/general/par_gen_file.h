@@ -51,7 +51,7 @@ struct TParGen_Element {
     TParGen_Value Value;
 };
 
-// The root element; readers take the first node of the document whatever its name.
+// The root element; readers take the first element of the document whatever its name.
 inline constexpr char ParGen_Root[] = "Par_Gen";
 // The comment that follows the root element.
 inline constexpr char ParGen_Version_Comment[] = "SW_VERSION = 1.001";
@@ -71,7 +71,7 @@ public:
     // Every element at its default.
     TParGen_Values();
 
-    // Reads File through XML, which stays loaded with it: the document's first node is the
+    // Reads File through XML, which stays loaded with it: the document's first element is the
     // root, each element is found below it by name, a missing one takes its default and one
     // that is present but empty gives an empty text. A missing file gives every default. A
     // file that cannot be read raises the parser's Exception and leaves the values as they were.
@@ -89,6 +89,9 @@ public:
     uint8_t Byte(TParGen_Item Item) const;
     // Four address bytes from First on.
     std::array<uint8_t, 4> Address(TParGen_Item First) const;
+    // The same for the device: a number outside 0 .. 255 is refused with Exception naming the
+    // element, never cut to its low 8 bits.
+    std::array<uint8_t, 4> Checked_Address(TParGen_Item First) const;
 
     void SetText(TParGen_Item Item, const QString& Text);
     // Writes the flag as "1" or "0".

@@ -24,11 +24,12 @@ const TTable_File PROFINET_Master_File{"EtherNetIP_Master_Access",
                                         {"PROFINET_Name_of_Station", ""},
                                         {"PROFINET_Num_Input", ""},
                                         {"PROFINET_Num_Output", ""},
-                                        {"Mnemonic", ""}}};
+                                        {"Mnemonic", ""}},
+                                       10,
+                                       TFPROFINET_Master_Access::mcIPAddress - 1};
 
 namespace {
 
-constexpr int Data_Rows = 10;
 constexpr int Byte_Limit = 1438;
 
 constexpr TColor Orange = Number_Color;
@@ -86,7 +87,7 @@ constexpr TRange_Check After_Name[] = {
 }  // namespace
 
 TFPROFINET_Master_Access::TFPROFINET_Master_Access(TComponent* AOwner)
-    : TTableForm(AOwner, Texts, PROFINET_Master_File, mcIPAddress, 1180, 337) {}
+    : TTableForm(AOwner, Texts, PROFINET_Master_File, 1180, 337) {}
 
 TExStringGrid* TFPROFINET_Master_Access::Build_Grid(int Left, int Top, int Width, int Height) {
     ACG = new TExColumnGrid(this);
@@ -106,7 +107,7 @@ TExStringGrid* TFPROFINET_Master_Access::Build_Grid(int Left, int Top, int Width
     return ACG;
 }
 
-void TFPROFINET_Master_Access::Init_Table() { ACG->SetRowCount(Data_Rows + 1); }
+void TFPROFINET_Master_Access::Init_Table() { ACG->SetRowCount(PROFINET_Master_File.Rows + 1); }
 
 QString TFPROFINET_Master_Access::File_Name() const { return File_PROFINET_Master; }
 
@@ -134,7 +135,7 @@ void TFPROFINET_Master_Access::Paste_Row(int Row) { Grid_Paste_Row(*ACG, Row, Do
 bool TFPROFINET_Master_Access::Controllo_dati() {
     int64_t sumIn = 0;
     int64_t sumOut = 0;
-    for (int r = 1; r <= Data_Rows && r < ACG->RowCount(); ++r) {
+    for (int r = 1; r <= PROFINET_Master_File.Rows && r < ACG->RowCount(); ++r) {
         const auto cell = [&](int c) { return ACG->GetCellEx(c, r); };
         if (cell(mcEnable).toUpper() != QLatin1String("Y")) continue;
         if (cell(mcIPAddress).trimmed().isEmpty()) break;

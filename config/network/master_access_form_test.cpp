@@ -52,6 +52,8 @@ TEST_F(MasterAccessWindow, TheTableHasTenRowsOfTwelveColumns) {
     EXPECT_EQ(window->Caption(), "Set EtherNet/IP Slaves Access");
 }
 
+// An empty address ends the table: OK writes the rows above it and refuses to drop filled
+// rows below it.
 TEST_F(MasterAccessWindow, OkWritesRowsUpToTheFirstEmptyAddressAndShowsThemAgain) {
     const QStringList disabled{"N", "not an address", "", "", "", "", "", "", "", "", ""};
     show([&](TFPROFINET_Master_Access& w) {
@@ -59,7 +61,12 @@ TEST_F(MasterAccessWindow, OkWritesRowsUpToTheFirstEmptyAddressAndShowsThemAgain
         EXPECT_EQ(cells(3), QStringList({"Y", "", "", "", "", "", "", "", "", "", ""}));
         fill(1, Valid);
         fill(2, disabled);
-        fill(4, Valid);  // after the empty address of row 3: not written
+        fill(4, Valid);  // after the empty address of row 3: refused
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts(), QStringList{"Error row 3!! IP Address must not be empty while the rows below it are filled"});
+        driver().reset();
+        fill(4, {"Y", ""});
         press(w.Btn_OK);
         EXPECT_EQ(w.ModalResult(), mrOk);
     });
@@ -71,7 +78,7 @@ TEST_F(MasterAccessWindow, OkWritesRowsUpToTheFirstEmptyAddressAndShowsThemAgain
         EXPECT_EQ(cells(4)[0], "Y");
     });
 
-    EXPECT_TRUE(okWith({{"Y", "  "}, Valid}).isEmpty());
+    EXPECT_TRUE(okWith({{"Y", "  "}, {"Y", ""}}).isEmpty());
     EXPECT_EQ(fileBytes(File), document({}));
 }
 

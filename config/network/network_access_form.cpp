@@ -319,7 +319,9 @@ void TFPROFINET_Network_Access::P_Device_PropertiesResize(TObject*) {
 // ---- adding, deleting, modules
 
 void TFPROFINET_Network_Access::Add_Device() {
-    if (static_cast<int>(List_PROFINET_Device.size()) >= Max_Devices) return Error_Box(Lang(1129));
+    // The devices that could not be read stay in the network and count.
+    if (static_cast<int>(List_PROFINET_Device.size() + Unread_Network.Devices().size()) >= Max_Devices)
+        return Error_Box(Lang(1129));
     Select_Device_From_Catalog();
 }
 
@@ -379,11 +381,11 @@ void TFPROFINET_Network_Access::Modules_Definition() {
 // ---- the network file
 
 void TFPROFINET_Network_Access::Load_PROFINET_Network_Project() {
-    ::Load_PROFINET_Network_Project(*XML1, List_PROFINET_Device);
+    ::Load_PROFINET_Network_Project(*XML1, List_PROFINET_Device, Unread_Network);
 }
 
 void TFPROFINET_Network_Access::Save_PROFINET_Netword_Project() {
-    ::Save_PROFINET_Netword_Project(*XML1, List_PROFINET_Device);
+    ::Save_PROFINET_Netword_Project(*XML1, List_PROFINET_Device, Unread_Network);
 }
 
 void TFPROFINET_Network_Access::Btn_OKClick(TObject*) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/network/network_entry_checks.h"
+#include "config/network/network_file.h"
 #include "config/network/profinet_device.h"
 #include "platform/controls/form.h"
 #include "common/state/dialog_frame.h"
@@ -47,6 +48,8 @@ public:
 
     // Row r of the device grid (r >= 1) shows entry r - 1.
     TPROFINET_Device_List List_PROFINET_Device;
+    // The devices of the file that could not be read: not shown, but kept in the file on OK.
+    TUnread_Network Unread_Network;
 
     void Show_Device_List();
     // Shows the device Index in the properties panel; an index outside the list empties it.

@@ -2,6 +2,7 @@
 
 #include "config/general/par_gen_file.h"
 #include "platform/system/regional.h"
+#include "platform/testkit/full_disk.h"
 #include "platform/xml/xml_document.h"
 
 namespace {
@@ -374,6 +375,60 @@ TEST_F(NetworkWindowTest, ADescriptionThatDoesNotDecodeAddsNothing) {
         EXPECT_TRUE(boxTexts().isEmpty());
         EXPECT_TRUE(FileExists(folder.file("GSDML/" + Own_File)));
     });
+}
+
+// A device whose description copy has gone is named when the window opens and is not shown,
+// but OK keeps it in the file as it was; it still counts against the ten devices.
+TEST_F(NetworkWindowTest, ADeviceThatCannotBeReadIsNamedAndKeptOnOk) {
+    open([&] {
+        addFena();
+        enter(*w().E_Dev_DevProp_NameStation, "drive-1");
+        addOwn();
+        click(*w().Btn_OK, 5, 5);
+    });
+    const QByteArray saved = networkFile();
+    ASSERT_TRUE(QFile::remove(folder.file("GSDML/" + Fena_File)));
+    driver().reset();
+    const TModalResult result = open([&] {
+        ASSERT_EQ(w().List_PROFINET_Device.size(), 1u);
+        EXPECT_EQ(list().Cells(4, 1), Own_File);
+        EXPECT_EQ(boxTexts(), QStringList({"These PROFINET devices cannot be read; they are kept in the network file as "
+                                           "they are, but not shown:\nDevice #0 \"drive-1\": its GSDML file \"" +
+                                           Fena_File + "\" is missing from the configuration"}));
+        for (int i = 0; i < 8; ++i) addOwn();
+        driver().reset();
+        driver().onNextModal([](TForm&) { ADD_FAILURE() << "the catalog opened"; });
+        click(*w().Btn_Add_Catalog, 5, 5);
+        EXPECT_EQ(boxTexts(), QStringList{"Error!! Maximun number devices are already present"});
+        driver().reset();
+        for (int i = 0; i < 8; ++i) {
+            clickRow(2);
+            click(*w().Btn_Delete_Device, 5, 5);
+        }
+        click(*w().Btn_OK, 5, 5);
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(networkFile(), saved);
+}
+
+TEST_F(NetworkWindowTest, OkOnAFullDiskSaysSoAndKeepsTheOldFile) {
+    FullDisk disk(folder.path());
+    SKIP_WITHOUT_FULL_DISK(disk);
+    open([&] {
+        addOwn();
+        click(*w().Btn_OK, 5, 5);
+    });
+    const QByteArray saved = networkFile();
+    disk.Fill();
+    driver().reset();
+    const TModalResult result = open([&] {
+        enter(*w().E_Dev_DevProp_NameStation, "renamed");
+        click(*w().Btn_OK, 5, 5);
+        EXPECT_EQ(w().ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts(), QStringList{"Cannot write " + File_PROFINET_Master_Network + ": No space left on device"});
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(networkFile(), saved);
 }
 
 // Files that cannot be written are reported, and nothing is taken as if it had been.

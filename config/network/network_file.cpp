@@ -128,15 +128,13 @@ void Read_Slot(const TNetwork_Slot_Record& stored, TPROFINET_Slot& slot) {
     for (size_t i = 0; i < stored.Subslots.size(); ++i) Read_Subslot(stored.Subslots[i], *slot.SubSlotList[i]);
 }
 
-// The device of one stored entry; nullptr when its description copy is missing or unreadable.
+// The device of one stored entry; Exception with the reason when it cannot be rebuilt.
 std::unique_ptr<TPROFINET_Device> Read_Device(const TNetwork_Device_Record& stored) {
-    std::shared_ptr<TGSDML> gsdml;
-    try {
-        gsdml = Decode_GSDML_Copy(stored.GSDML_FileName.Text());
-    } catch (const Exception&) {
-        return nullptr;
-    }
-    if (!gsdml) return nullptr;
+    const QString& fileName = stored.GSDML_FileName.Text();
+    if (Find_GSDML_Copy(fileName).isEmpty())
+        throw Exception(QStringLiteral("its GSDML file \"%1\" is missing from the configuration").arg(fileName));
+    std::shared_ptr<TGSDML> gsdml = Decode_GSDML_Copy(fileName);
+    if (!gsdml) throw Exception(QStringLiteral("its GSDML file \"%1\" is no device description").arg(fileName));
     auto device = std::make_unique<TPROFINET_Device>();
     device->FDeviceName = stored.DeviceName.Text();
     device->FDeviceCategoryRef = stored.DeviceCategoryRef.Text();
@@ -157,20 +155,81 @@ std::unique_ptr<TPROFINET_Device> Read_Device(const TNetwork_Device_Record& stor
 
 }  // namespace
 
-void Save_PROFINET_Netword_Project(TXMLDocument& Doc, const TPROFINET_Device_List& Devices) {
+TUnread_Network::TUnread_Network() : kept_(std::make_unique<TXMLDocument>(nullptr)) {}
+TUnread_Network::~TUnread_Network() = default;
+
+void TUnread_Network::Clear() {
+    devices_.clear();
+    kept_->Clear();
+    File.Clear();
+}
+
+void TUnread_Network::Add(int Position, const QString& Name, const QString& Reason, const IXMLNode& Element) {
+    IXMLNode holder = kept_->DocumentElement();
+    if (!holder) holder = kept_->AddChild("Network");
+    holder.AppendCopy(Element);
+    devices_.push_back({Position, Name, Reason});
+}
+
+IXMLNode TUnread_Network::Element(size_t Index) const {
+    return kept_->DocumentElement().ChildNodes().Nodes(int(Index));
+}
+
+void Save_PROFINET_Netword_Project(TXMLDocument& Doc, const TPROFINET_Device_List& Devices,
+                                   TUnread_Network& Unread) {
+    Unread.File.Keep();
     Doc.Clear();
     IXMLNode root = Doc.AddChild("PROFINET_Master_Network");
     Doc.AddComment("SW_VERSION = 1.001");
     IXMLNode network = root.AddChild("Network");
-    for (const auto& device : Devices) Write_Device(network.AddChild("Device"), *device);
+    // Each unread device takes its old place again, as far as the devices before it allow.
+    size_t next = 0;
+    size_t unread = 0;
+    const size_t unreadCount = Unread.Devices().size();
+    for (int place = 0; next < Devices.size() || unread < unreadCount; ++place) {
+        if (unread < unreadCount && (Unread.Devices()[unread].Position <= place || next == Devices.size()))
+            network.AppendCopy(Unread.Element(unread++));
+        else
+            Write_Device(network.AddChild("Device"), *Devices[next++]);
+    }
     Doc.SaveToFile(File_PROFINET_Master_Network);
 }
 
-void Load_PROFINET_Network_Project(TXMLDocument& Doc, TPROFINET_Device_List& Devices) {
+void Save_PROFINET_Netword_Project(TXMLDocument& Doc, const TPROFINET_Device_List& Devices) {
+    TUnread_Network none;
+    Save_PROFINET_Netword_Project(Doc, Devices, none);
+}
+
+void Load_PROFINET_Network_Project(TXMLDocument& Doc, TPROFINET_Device_List& Devices, TUnread_Network& Unread) {
+    Unread.Clear();
+    std::vector<TNetwork_Device_Record> records;
     try {
-        for (const TNetwork_Device_Record& stored : Read_Network_File(Doc, File_PROFINET_Master_Network))
-            if (auto device = Read_Device(stored)) Devices.push_back(std::move(device));
+        records = Read_Network_File(Doc, File_PROFINET_Master_Network);
     } catch (const Exception& e) {
-        MessageDlg(e.Message, mtError, mbOK);
+        Unread.File.Mark(File_PROFINET_Master_Network);
+        MessageDlg(Unread.File.Report(e.Message), mtError, mbOK);
+        return;
     }
+    QString report;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const TNetwork_Device_Record& stored = records[i];
+        try {
+            Devices.push_back(Read_Device(stored));
+        } catch (const Exception& e) {
+            const QString& station = stored.NameOfStation.Text();
+            const QString name = station.isEmpty() ? stored.DeviceName.Text() : station;
+            Unread.Add(int(i), name, e.Message, stored.Node);
+            report += QStringLiteral("\nDevice #%1 \"%2\": %3").arg(i).arg(name, e.Message);
+        }
+    }
+    if (!report.isEmpty())
+        MessageDlg(QStringLiteral("These PROFINET devices cannot be read; they are kept in the network file as "
+                                  "they are, but not shown:") +
+                       report,
+                   mtError, mbOK);
+}
+
+void Load_PROFINET_Network_Project(TXMLDocument& Doc, TPROFINET_Device_List& Devices) {
+    TUnread_Network unread;
+    Load_PROFINET_Network_Project(Doc, Devices, unread);
 }

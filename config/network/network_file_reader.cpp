@@ -123,7 +123,8 @@ TNetwork_Device_Record TNetwork_Device_Record::Read(IXMLNode Node) {
             a("SendClock"),
             a("ReductionRadio"),
             a("AnswerTime"),
-            elementRecords<TNetwork_Slot_Record>(childOf(Node, "Slots"))};
+            elementRecords<TNetwork_Slot_Record>(childOf(Node, "Slots")),
+            Node};
 }
 
 std::vector<TNetwork_Device_Record> Read_Network_File(TXMLDocument& XML, const QString& File) {

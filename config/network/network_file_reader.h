@@ -83,6 +83,8 @@ struct TNetwork_Device_Record {
     TNetwork_Attribute GSDML_FileName, NameOfStation, DeviceName, DeviceCategoryRef, IPAddress, NewSessionSPI,
         UpdateTime, SendClock, ReductionRadio, AnswerTime;
     std::vector<TNetwork_Slot_Record> Slots;
+    // The element itself, valid while its document holds the file.
+    IXMLNode Node;
     static TNetwork_Device_Record Read(IXMLNode Node);
 };
 

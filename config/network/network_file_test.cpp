@@ -60,6 +60,12 @@ protected:
 
     void Write_Network(const QByteArray& text) { project_.write("PROFINET_Master_Network.xml", text); }
 
+    static QStringList boxTexts() {
+        QStringList texts;
+        for (const auto& box : driver().boxes()) texts << box.text;
+        return texts;
+    }
+
     QByteArray Fixture_Network() const { return Read_File(QStringLiteral(LW_TESTDATA "/PROFINET_Master_Network.xml")); }
 
     TempFolder project_;
@@ -205,20 +211,61 @@ TEST_F(NetworkFileTest, AFileInTheOriginalsLayoutLoadsAndSavesBackToTheSameConte
     EXPECT_EQ(QString::fromUtf8(Save(loaded)), expected);
 }
 
-TEST_F(NetworkFileTest, DevicesWhoseDescriptionCopyIsMissingOrUnreadableAreDropped) {
-    QByteArray text = Fixture_Network();
-    text.replace("GSDML_FileName=\"GSDML-V2.4-Test-Network.xml\" NameOfStation=\"press-1\"",
-                 "GSDML_FileName=\"GSDML-V2.4-Gone.xml\" NameOfStation=\"press-1\"");
-    Write_Network(text);
-    TPROFINET_Device_List loaded = Load();
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0]->FNameOfStation, "head-2");
+// A device that cannot be rebuilt (its copy missing or no description, an attribute that is no
+// number) is not shown, and the devices after it load; it is named in one message and goes
+// back into the file, at its place and as the file held it, when the network is saved.
+TEST_F(NetworkFileTest, DevicesThatCannotBeReadAreReportedAndKeptInTheFile) {
+    Write_Network(Fixture_Network());
+    const QByteArray savedWhole = Save(Load());
+    const QByteArray present = "GSDML_FileName=\"GSDML-V2.4-Test-Network.xml\" NameOfStation=\"press-1\"";
+    const QByteArray gone = "GSDML_FileName=\"GSDML-V2.4-Gone.xml\" NameOfStation=\"press-1\"";
+    const struct {
+        const char* what;
+        QByteArray from, to;
+        QByteArray copy;  // the description copy GSDML-V2.4-Gone.xml; empty: none
+        QString reason;
+    } cases[] = {
+        {"missing", present, gone, "", "its GSDML file \"GSDML-V2.4-Gone.xml\" is missing from the configuration"},
+        {"no description", present, gone, "<Other/>", "its GSDML file \"GSDML-V2.4-Gone.xml\" is no device description"},
+        {"no number", "UpdateTime=\"4\" SendClock=\"32\"", "UpdateTime=\"4\" SendClock=\"fast\"", "",
+         "PROFINET network: SendClock \"fast\" is not a valid integer value"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        driver().reset();
+        if (!c.copy.isEmpty()) project_.write("GSDML/GSDML-V2.4-Gone.xml", c.copy);
+        Write_Network(Fixture_Network().replace(c.from, c.to));
+        TXMLDocument doc(nullptr);
+        TPROFINET_Device_List devices;
+        TUnread_Network unread;
+        Load_PROFINET_Network_Project(doc, devices, unread);
+        ASSERT_EQ(devices.size(), 1u);
+        EXPECT_EQ(devices[0]->FNameOfStation, "head-2");
+        ASSERT_EQ(unread.Devices().size(), 1u);
+        EXPECT_EQ(unread.Devices()[0].Position, 0);
+        EXPECT_EQ(unread.Devices()[0].Name, "press-1");
+        EXPECT_EQ(boxTexts(), QStringList({"These PROFINET devices cannot be read; they are kept in the network file as "
+                                           "they are, but not shown:\nDevice #0 \"press-1\": " +
+                                           c.reason}));
 
-    project_.write("GSDML/GSDML-V2.4-Gone.xml", "<ISO15745Profile><broken");
-    loaded = Load();
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0]->FNameOfStation, "head-2");
-    EXPECT_TRUE(driver().boxes().empty());
+        Save_PROFINET_Netword_Project(doc, devices, unread);
+        EXPECT_EQ(Read_File(File_PROFINET_Master_Network), QByteArray(savedWhole).replace(c.from, c.to));
+    }
+}
+
+// A file that cannot be read at all is kept beside the new one before the first save.
+TEST_F(NetworkFileTest, AFileThatCannotBeReadIsKeptBeforeItIsSavedOver) {
+    Write_Network("<PROFINET_Master_Network><Network>");
+    TXMLDocument doc(nullptr);
+    TPROFINET_Device_List devices;
+    TUnread_Network unread;
+    Load_PROFINET_Network_Project(doc, devices, unread);
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_TRUE(driver().boxes()[0].text.endsWith("The file will be kept as " + File_PROFINET_Master_Network +
+                                                  ".damaged before it is saved over."));
+    Save_PROFINET_Netword_Project(doc, devices, unread);
+    EXPECT_EQ(Read_File(File_PROFINET_Master_Network + ".damaged"), "<PROFINET_Master_Network><Network>");
+    EXPECT_TRUE(Read_File(File_PROFINET_Master_Network).startsWith("<PROFINET_Master_Network>"));
 }
 
 TEST_F(NetworkFileTest, AStoredNameWithAFolderDecodesTheFileInThatFolder) {
@@ -297,7 +344,7 @@ TEST_F(NetworkFileTest, UnreadableFilesAndBadNumbersAreReported) {
         {"no network", "<PROFINET_Master_Network><Devices/></PROFINET_Master_Network>", 0},
         {"non-numeric update time", badUpdate, 1},
         {"hexadecimal send clock", hexClock, 0},
-        {"missing address of a used subslot", missingAddress, 0},
+        {"missing address of a used subslot", missingAddress, 1},  // the device without it only
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -6,24 +6,7 @@
 
 TFIEC61850_Variables* FIEC61850_Variables = nullptr;
 
-const TTable_File IEC61850_Variables_File{"IEC61850_Variables",
-                                          "SW_VERSION = 1.001",
-                                          {{"Enable", "Y"},
-                                           {"Name", ""},
-                                           {"Type", ""},
-                                           {"Length", ""},
-                                           {"ReadOnly", "N"},
-                                           {"Position", ""},
-                                           {"StartBit", ""},
-                                           {"Conversion", ""},
-                                           {"MultiplicationFactor", ""},
-                                           {"Swap", "N"},
-                                           {"SwapWord", "N"},
-                                           {"Mnemonic", ""}}};
-
 namespace {
-
-constexpr int Data_Rows = 50;
 
 // Columns 0 .. 12 in order.
 const std::vector<TColumn_Def> Column_Defs = {
@@ -51,7 +34,7 @@ const TTable_Texts Texts{2400,
 }  // namespace
 
 TFIEC61850_Variables::TFIEC61850_Variables(TComponent* AOwner)
-    : TColumnTableForm(AOwner, Texts, IEC61850_Variables_File, icName, 1055, 337, "ACG", Column_Defs, Data_Rows) {}
+    : TColumnTableForm(AOwner, Texts, IEC61850_Variables_File, 1055, 337, "ACG", Column_Defs) {}
 
 QString TFIEC61850_Variables::File_Name() const { return File_IEC61850_Variables; }
 

@@ -23,7 +23,4 @@ protected:
     void Prepare_Show() override;
 };
 
-// IEC61850_Variables.xml: the root, the attributes in column order and their defaults.
-extern const TTable_File IEC61850_Variables_File;
-
 extern TFIEC61850_Variables* FIEC61850_Variables;

@@ -4,6 +4,7 @@
 #include "config/tables/table_window_fixture.h"
 #include "grid/columngrid/ex_column_grid.h"
 #include "platform/controls/hint_window.h"
+#include "platform/testkit/full_disk.h"
 
 namespace {
 
@@ -63,7 +64,9 @@ TEST_F(IEC61850VariablesWindow, TheHeaderCellsShowTheirColumnsHintWhereThePointe
     });
 }
 
-TEST_F(IEC61850VariablesWindow, OkWritesTheRowsUpToTheFirstEmptyNameAndChecksOnlyThose) {
+// A row whose Name is empty ends the table; with filled rows below it, OK refuses rather than
+// drop them. Rows after the last name are neither checked nor saved.
+TEST_F(IEC61850VariablesWindow, AnEmptyNameAmidFilledRowsIsRefusedAndOkWritesTheNamedRows) {
     const QStringList disabled{"N", " Spare ", "Int", "0", "", "", "", "", "", "", "", ""};
     const QStringList digital{"Y", "Alarm", "Digital (Bit)", "1", "Y", "1437", "7", "None", "NONE", "N", "Y", ""};
     const TModalResult result = show([&](TFIEC61850_Variables& w) {
@@ -73,12 +76,61 @@ TEST_F(IEC61850VariablesWindow, OkWritesTheRowsUpToTheFirstEmptyNameAndChecksOnl
         fill(2, disabled);
         fill(3, digital);
         fill(4, {"Y", "   ", "Int", "9"});
-        fill(5, {"Y", "Never", "Int", "9"});  // beyond the end: neither checked nor saved
+        fill(5, {"Y", "Kept", "Int", "9"});
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts(), QStringList({"Error row 4!! Name must not be empty while the rows below it are filled"}));
+        EXPECT_EQ(fileBytes(File), "<missing>");
+
+        fill(5, {"Y", "", "Int", "x"});  // after the last name: neither checked nor saved
         press(w.Btn_OK);
     });
     EXPECT_EQ(result, mrOk);
-    EXPECT_TRUE(driver().boxes().empty());
+    EXPECT_EQ(driver().boxes().size(), 1u);
     EXPECT_EQ(fileBytes(File), document({Valid, disabled, digital}));
+}
+
+// A file with more rows than the table is reported when the window opens; OK then keeps the
+// whole file beside the one it writes.
+TEST_F(IEC61850VariablesWindow, FileRowsBeyondTheTableAreReportedAndKeptBesideTheSavedFile) {
+    std::vector<QStringList> rows;
+    for (int i = 1; i <= 52; ++i) {
+        QStringList row = Valid;
+        row[1] = "V" + QString::number(i);
+        rows.push_back(row);
+    }
+    const QByteArray original = document(rows);
+    folder.write(File, original);
+    const TModalResult result = show([&](TFIEC61850_Variables& w) {
+        EXPECT_EQ(grid().GetCellEx(icName, 50), "V50");
+        press(w.Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_EQ(driver().boxes()[0].type, mtWarning);
+    EXPECT_EQ(driver().boxes()[0].text, "The file " + folder.file(File) +
+                                            " holds 52 rows: this table shows only the first 50.\n\nThe file will be "
+                                            "kept as " +
+                                            folder.file(File) + ".damaged before it is saved over.");
+    EXPECT_EQ(fileBytes(QString(File) + ".damaged"), original);
+    rows.resize(50);
+    EXPECT_EQ(fileBytes(File), document(rows));
+}
+
+TEST_F(IEC61850VariablesWindow, OkOnAFullDiskSaysSoAndKeepsTheOldFile) {
+    FullDisk disk(folder.path());
+    SKIP_WITHOUT_FULL_DISK(disk);
+    const QByteArray original = document({Valid});
+    folder.write(File, original);
+    disk.Fill();
+    const TModalResult result = show([&](TFIEC61850_Variables& w) {
+        fill(2, Valid);
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(boxTexts(), QStringList({"Cannot write " + folder.file(File) + ": No space left on device"}));
+    EXPECT_EQ(fileBytes(File), original);
 }
 
 TEST_F(IEC61850VariablesWindow, AnInvalidRowIsReportedWithItsNumberAndNothingIsWritten) {

@@ -6,12 +6,8 @@
 
 TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert = nullptr;
 
-const TTable_File TLS_Known_Cert_File{
-    "TLS_Server_Known_Cert", "SW_VERSION = 1.001", {{"Enable", "Y"}, {"Certificate", ""}, {"Mnemonic", ""}}};
-
 namespace {
 
-constexpr int Data_Rows = 10;
 constexpr int Row_Height = 60;  // several lines of a certificate show
 
 struct TColumnLook {
@@ -25,7 +21,7 @@ const TTable_Texts Texts{2500, 0, 2521, {2514, 2515, 2516, 2517}, {2518, 2519, 2
 }  // namespace
 
 TFTLS_Server_Known_Cert::TFTLS_Server_Known_Cert(TComponent* AOwner)
-    : TTableForm(AOwner, Texts, TLS_Known_Cert_File, 2, 800, 337) {}
+    : TTableForm(AOwner, Texts, TLS_Known_Cert_File, 800, 337) {}
 
 TExStringGrid* TFTLS_Server_Known_Cert::Build_Grid(int Left, int Top, int Width, int Height) {
     ASG = new TExStringGrid(this);
@@ -38,14 +34,14 @@ TExStringGrid* TFTLS_Server_Known_Cert::Build_Grid(int Left, int Top, int Width,
 
 void TFTLS_Server_Known_Cert::Init_Table() {
     ASG->SetColCount(4);
-    ASG->SetRowCount(Data_Rows + 1);
+    ASG->SetRowCount(TLS_Known_Cert_File.Rows + 1);
     ASG->SetOptions(ASG->Options() | goEditing | goColSizing | goRowSizing);
     for (int c = 0; c < 4; ++c) {
         ASG->SetCellEx(c, 0, Lang(2514 + c));
         ASG->SetColWidths(c, Column_Looks[c].Width);
     }
     ASG->AddCheckBoxColumn(1, true, false);
-    for (int r = 1; r <= Data_Rows; ++r) {
+    for (int r = 1; r <= TLS_Known_Cert_File.Rows; ++r) {
         ASG->SetRowHeights(r, Row_Height);
         ASG->SetCellEx(0, r, QString::number(r));
         for (int c = 1; c < 4; ++c) ASG->SetColors(c, r, Column_Looks[c].Color);

@@ -26,7 +26,4 @@ protected:
     void Paste_Row(int Row) override;
 };
 
-// TLS_Known_Cert.xml: the root, the attributes in column order and their defaults.
-extern const TTable_File TLS_Known_Cert_File;
-
 extern TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert;

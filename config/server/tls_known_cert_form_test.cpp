@@ -46,13 +46,18 @@ TEST_F(TlsKnownCertWindow, TheTableHasTenNumberedRowsOfCertificatesUnderItsHeade
     EXPECT_TRUE(grid().IsSelected(3, 4));
 }
 
-TEST_F(TlsKnownCertWindow, OkWritesTheRowsUpToTheFirstBlankCertificate) {
+TEST_F(TlsKnownCertWindow, OkWritesTheRowsUpToTheLastCertificateAndRefusesABlankOneAmidThem) {
     const TModalResult result = show([&](TFTLS_Server_Known_Cert& w) {
         EXPECT_EQ(row(1), "X||");
         fill(1, true, Pem, "");
         fill(2, false, "  second  ", "Mine");
         fill(3, true, "   ", "ends here");
-        fill(4, true, "never saved", "");
+        fill(4, true, "not to be dropped", "");
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts(), QStringList({"Error row 3!! Certificate must not be empty while the rows below it are filled"}));
+
+        fill(4, true, "", "");
         press(w.Btn_OK);
     });
     EXPECT_EQ(result, mrOk);
@@ -88,23 +93,39 @@ TEST_F(TlsKnownCertWindow, OnlyAnUpperCaseNUnchecksAndLoadingThenOkGivesTheSameF
     EXPECT_EQ(fileBytes(File), written);
 }
 
-TEST_F(TlsKnownCertWindow, FileRowsBeyondTheTableAreLeftOut) {
+TEST_F(TlsKnownCertWindow, FileRowsBeyondTheTableAreReportedAndKeptOnOk) {
     QByteArray xml = "<TLS_Server_Known_Cert>";
     for (int i = 1; i <= 12; ++i) xml += "<row Enable=\"Y\" Certificate=\"c" + QByteArray::number(i) + "\" Mnemonic=\"\"/>";
-    folder.write(File, xml + "</TLS_Server_Known_Cert>");
+    xml += "</TLS_Server_Known_Cert>";
+    folder.write(File, xml);
     show([&](TFTLS_Server_Known_Cert& w) {
+        ASSERT_EQ(driver().boxes().size(), 1u);
+        EXPECT_TRUE(driver().boxes()[0].text.startsWith("The file " + folder.file(File) +
+                                                        " holds 12 rows: this table shows only the first 10."));
         EXPECT_EQ(row(10), "X|c10|");
         EXPECT_EQ(w.Used_Rows().size(), 10u);
     });
+    EXPECT_EQ(fileBytes(File), xml);  // Cancel writes and keeps nothing
+    EXPECT_EQ(fileBytes(QString(File) + ".damaged"), "<missing>");
+    show([&](TFTLS_Server_Known_Cert& w) { press(w.Btn_OK); });
+    EXPECT_EQ(fileBytes(QString(File) + ".damaged"), xml);
+    EXPECT_TRUE(fileBytes(File).contains("c10") && !fileBytes(File).contains("c11"));
 }
 
-TEST_F(TlsKnownCertWindow, ADamagedFileIsReportedAndOpensAnEmptyTable) {
-    folder.write(File, "<TLS_Server_Known_Cert><row Certificate=\"a\"></TLS_Server_Known_Cert>");
-    show([&](TFTLS_Server_Known_Cert&) {
+TEST_F(TlsKnownCertWindow, ADamagedFileIsReportedOpensAnEmptyTableAndIsKeptBeforeOk) {
+    const QByteArray damaged = "<TLS_Server_Known_Cert><row Certificate=\"a\"></TLS_Server_Known_Cert>";
+    folder.write(File, damaged);
+    show([&](TFTLS_Server_Known_Cert& w) {
         ASSERT_EQ(driver().boxes().size(), 1u);
         EXPECT_EQ(driver().boxes()[0].type, mtError);
+        EXPECT_TRUE(driver().boxes()[0].text.endsWith("The file will be kept as " + folder.file(File) +
+                                                      ".damaged before it is saved over."));
         EXPECT_EQ(row(1), "X||");
+        fill(1, true, "new", "");
+        press(w.Btn_OK);
     });
+    EXPECT_EQ(fileBytes(QString(File) + ".damaged"), damaged);
+    EXPECT_TRUE(fileBytes(File).contains("Certificate=\"new\""));
 }
 
 TEST_F(TlsKnownCertWindow, AFailedSaveIsReportedAndKeepsTheWindowOpen) {

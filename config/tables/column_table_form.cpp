@@ -4,10 +4,10 @@
 #include "grid/columngrid/ex_column_grid.h"
 
 TColumnTableForm::TColumnTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape,
-                                   int Key_Column, int Client_Width, int Client_Height, const char* Grid_Name,
-                                   std::vector<TColumn_Def> Columns, int Data_Rows)
-    : TTableForm(AOwner, Texts, File_Shape, Key_Column, Client_Width, Client_Height), gridName_(Grid_Name),
-      columns_(std::move(Columns)), dataRows_(Data_Rows) {}
+                                   int Client_Width, int Client_Height, const char* Grid_Name,
+                                   std::vector<TColumn_Def> Columns)
+    : TTableForm(AOwner, Texts, File_Shape, Client_Width, Client_Height), gridName_(Grid_Name),
+      columns_(std::move(Columns)), dataRows_(File_Shape.Rows) {}
 
 TExStringGrid* TColumnTableForm::Build_Grid(int Left, int Top, int Width, int Height) {
     auto* grid = new TExColumnGrid(this);

@@ -21,9 +21,9 @@ struct TColumn_Def {
 // number, read-only), headers on the definitions, and a row's texts in columns 1 .. n.
 class TColumnTableForm : public TTableForm {
 public:
-    TColumnTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape, int Key_Column,
-                     int Client_Width, int Client_Height, const char* Grid_Name, std::vector<TColumn_Def> Columns,
-                     int Data_Rows);
+    // The grid holds File_Shape.Rows data rows, keyed by File_Shape's key column.
+    TColumnTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape, int Client_Width,
+                     int Client_Height, const char* Grid_Name, std::vector<TColumn_Def> Columns);
 
     QStringList Row_Texts(int Row) override;
     void Set_Row_Texts(int Row, const QStringList& Texts) override;

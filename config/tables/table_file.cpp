@@ -12,13 +12,32 @@ struct TInactiveAfter {
 
 }  // namespace
 
-TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, int Max_Rows) {
+const TTable_File IEC61850_Variables_File{"IEC61850_Variables",
+                                          "SW_VERSION = 1.001",
+                                          {{"Enable", "Y"},
+                                           {"Name", ""},
+                                           {"Type", ""},
+                                           {"Length", ""},
+                                           {"ReadOnly", "N"},
+                                           {"Position", ""},
+                                           {"StartBit", ""},
+                                           {"Conversion", ""},
+                                           {"MultiplicationFactor", ""},
+                                           {"Swap", "N"},
+                                           {"SwapWord", "N"},
+                                           {"Mnemonic", ""}},
+                                          50,
+                                          1};
+
+const TTable_File TLS_Known_Cert_File{
+    "TLS_Server_Known_Cert", "SW_VERSION = 1.001", {{"Enable", "Y"}, {"Certificate", ""}, {"Mnemonic", ""}}, 10, 1};
+
+TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape) {
     TInactiveAfter inactive{XML};
     XML.SetActive(true);
     XML.LoadFromFile(File);
     TTable_Rows rows;
-    for (const IXMLNode node : XML.ChildNodes().First().ChildNodes()) {
-        if (int(rows.size()) >= Max_Rows) break;
+    for (const IXMLNode node : XML.DocumentElement().ChildNodes()) {
         if (node.NodeType() != ntElement) continue;
         QStringList cells;
         for (const TTable_Column& column : Shape.Columns) {
@@ -29,6 +48,18 @@ TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable
         rows.push_back(cells);
     }
     return rows;
+}
+
+int First_Key_Gap(const QStringList& Keys) {
+    int gap = -1;
+    for (int i = 0; i < Keys.size(); ++i) {
+        if (Keys[i].trimmed().isEmpty()) {
+            if (gap < 0) gap = i;
+        } else if (gap >= 0) {
+            return gap;
+        }
+    }
+    return -1;
 }
 
 void Write_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, const TTable_Rows& Rows) {

@@ -23,15 +23,26 @@ struct TTable_File {
     const char* Root;
     const char* Version;
     std::vector<TTable_Column> Columns;
+    // The data rows of the window's table: the most a file may hold.
+    int Rows;
+    // The column (an index of Columns) whose emptiness ends the table.
+    int Key;
 };
+
+// The files of the two server tables, read by their windows and by the bank builder.
+extern const TTable_File IEC61850_Variables_File;
+extern const TTable_File TLS_Known_Cert_File;
 
 using TTable_Rows = std::vector<QStringList>;
 
-// The rows of File, at most Max_Rows, each with one text per column. The root is the
-// document's first node, as the bank builder takes it; its child elements are the rows in
-// order, other nodes are skipped. Throws Exception for a file that cannot be read or parsed.
-// XML is left inactive.
-TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, int Max_Rows);
+// The rows of File, each with one text per column. The root is the document's first element;
+// its child elements are the rows in order, other nodes are skipped. Throws Exception for a
+// file that cannot be read or parsed. XML is left inactive.
+TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape);
+
+// The first of Keys (from 0) that is empty, trimmed, while a later one is not: a row that
+// would end the table before rows that follow it; -1 when there is none.
+int First_Key_Gap(const QStringList& Keys);
 
 // Writes Rows (one text per column each) as the whole new content of File, or nothing when it
 // cannot: the old file then stays as it was and Exception is thrown. XML is left inactive.

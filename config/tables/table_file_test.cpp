@@ -9,7 +9,7 @@
 
 namespace {
 
-const TTable_File Shape{"Things", "SW_VERSION = 1.001", {{"Enable", "Y"}, {"Name", ""}, {"Swap", "N"}}};
+const TTable_File Shape{"Things", "SW_VERSION = 1.001", {{"Enable", "Y"}, {"Name", ""}, {"Swap", "N"}}, 3, 1};
 
 class TableFile : public ::testing::Test {
 protected:
@@ -33,15 +33,16 @@ TEST_F(TableFile, WritesTheRootTheVersionCommentAndOneRowPerTableRow) {
 TEST_F(TableFile, ReadsBackEveryTextExactly) {
     const TTable_Rows rows{{"Y", "  two blanks  ", "N"}, {"N", "-----BEGIN-----\nAB\r\n\tCD\n-----END-----", ""}};
     Write_Table_File(xml, file, Shape, rows);
-    EXPECT_EQ(Read_Table_File(xml, file, Shape, 10), rows);
+    EXPECT_EQ(Read_Table_File(xml, file, Shape), rows);
 }
 
-TEST_F(TableFile, MissingAttributesTakeTheirDefaultsAndOnlyElementsBelowTheFirstNodeAreRows) {
+// Every row is read, also beyond the table's size: the window decides what to do with them.
+TEST_F(TableFile, MissingAttributesTakeTheirDefaultsAndOnlyElementsBelowTheFirstElementAreRows) {
     folder.write("t.xml",
-                 "<Things><row Name=\"a\"/><!--note--><row Enable=\"N\" Other=\"1\"/>text<row/><row/></Things>"
-                 "<Other><row Name=\"never\"/></Other>");
-    EXPECT_EQ(Read_Table_File(xml, file, Shape, 3),
-              TTable_Rows({{"Y", "a", "N"}, {"N", "", "N"}, {"Y", "", "N"}}));
+                 "<?xml version=\"1.0\"?><!--head--><Things><row Name=\"a\"/><!--note--><row Enable=\"N\" "
+                 "Other=\"1\"/>text<row/><row/></Things><Other><row Name=\"never\"/></Other>");
+    EXPECT_EQ(Read_Table_File(xml, file, Shape),
+              TTable_Rows({{"Y", "a", "N"}, {"N", "", "N"}, {"Y", "", "N"}, {"Y", "", "N"}}));
     EXPECT_FALSE(xml.Active());
 }
 
@@ -50,14 +51,24 @@ TEST_F(TableFile, ARowDefaultSeesTheCellsReadBeforeIt) {
     const TTable_File shape{"Things", "SW_VERSION = 1.001",
                             {{"Timer", "N"}, {"Time", "", [](const QStringList& earlier) {
                                   return earlier.value(0) == "Y" ? QString("0") : QString();
-                              }}}};
+                              }}}, 10, 0};
     folder.write("t.xml", "<Things><row Timer=\"Y\"/><row/><row Timer=\"Y\" Time=\"\"/></Things>");
-    EXPECT_EQ(Read_Table_File(xml, file, shape, 10), TTable_Rows({{"Y", "0"}, {"N", ""}, {"Y", ""}}));
+    EXPECT_EQ(Read_Table_File(xml, file, shape), TTable_Rows({{"Y", "0"}, {"N", ""}, {"Y", ""}}));
+}
+
+TEST_F(TableFile, AKeyGapIsAnEmptyKeyBeforeAFilledOne) {
+    const struct {
+        QStringList keys;
+        int gap;
+    } cases[] = {
+        {{}, -1}, {{"a", "b"}, -1}, {{"a", "", " "}, -1}, {{"a", " ", "c"}, 1}, {{"", "", "c", "", "e"}, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(First_Key_Gap(c.keys), c.gap) << c.keys.join('|').toStdString();
 }
 
 TEST_F(TableFile, ADamagedFileRaisesAndAFailedWriteKeepsTheOldFile) {
     folder.write("t.xml", "<Things><row Name=\"a\"></Things>");
-    EXPECT_FALSE(messageOf([&] { Read_Table_File(xml, file, Shape, 10); }).isEmpty());
+    EXPECT_FALSE(messageOf([&] { Read_Table_File(xml, file, Shape); }).isEmpty());
     EXPECT_FALSE(xml.Active());
 
     Write_Table_File(xml, file, Shape, {{"Y", "kept", "N"}});

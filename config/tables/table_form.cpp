@@ -5,6 +5,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
+#include "platform/core/exception.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
@@ -19,9 +20,9 @@ constexpr int Row_Button_Step = 100;
 
 }  // namespace
 
-TTableForm::TTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape, int Key_Column,
-                       int Client_Width, int Client_Height)
-    : TForm(AOwner), texts_(Texts), file_(File_Shape), keyColumn_(Key_Column), clientWidth_(Client_Width),
+TTableForm::TTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape, int Client_Width,
+                       int Client_Height)
+    : TForm(AOwner), texts_(Texts), file_(File_Shape), keyColumn_(File_Shape.Key + 1), clientWidth_(Client_Width),
       clientHeight_(Client_Height) {}
 
 TLbButton* TTableForm::Row_Button(const char* Name, int Left, void (TTableForm::*Click)(TObject*)) {
@@ -96,14 +97,26 @@ void TTableForm::Reset_Rows() {
 }
 
 void TTableForm::Load_File() {
+    Unread.Clear();
     const QString file = File_Name();
     if (!FileExists(file)) return;
     TTable_Rows rows;
     try {
-        rows = Read_Table_File(*XML1, file, file_, grid_->RowCount() - 1);
-    } catch (const std::exception& e) {
-        Application->HandleException(e);
+        rows = Read_Table_File(*XML1, file, file_);
+    } catch (const Exception& e) {
+        Unread.Mark(file);
+        Application->HandleException(Exception(Unread.Report(e.Message)));
         return;
+    }
+    const size_t shown = size_t(grid_->RowCount() - 1);
+    if (rows.size() > shown) {
+        Unread.Mark(file);
+        MessageDlg(Unread.Report(QStringLiteral("The file %1 holds %2 rows: this table shows only the first %3.")
+                                     .arg(file)
+                                     .arg(rows.size())
+                                     .arg(shown)),
+                   mtWarning, mbOK);
+        rows.resize(shown);
     }
     for (size_t i = 0; i < rows.size(); ++i) Set_Row_Texts(int(i) + 1, rows[i]);
 }
@@ -124,9 +137,22 @@ TTable_Rows TTableForm::Used_Rows() {
     return rows;
 }
 
+bool TTableForm::Check_Key_Gap() {
+    QStringList keys;
+    for (int r = 1; r < grid_->RowCount(); ++r) keys << grid_->GetCellEx(keyColumn_, r);
+    const int gap = First_Key_Gap(keys);
+    if (gap < 0) return true;
+    const QString key = Lang(texts_.Header_Ids.at(size_t(keyColumn_)));
+    MessageDlg(Row_Prefix() + QString::number(gap + 1) +
+                   QStringLiteral("!! %1 must not be empty while the rows below it are filled").arg(key),
+               mtError, mbOK);
+    return false;
+}
+
 void TTableForm::Btn_OKClick(TObject*) {
-    if (!Controllo_dati()) return;
+    if (!Check_Key_Gap() || !Controllo_dati()) return;
     try {
+        Unread.Keep();
         Write_Table_File(*XML1, File_Name(), file_, Used_Rows());
     } catch (const std::exception& e) {
         Application->HandleException(e);
@@ -135,8 +161,12 @@ void TTableForm::Btn_OKClick(TObject*) {
     SetModalResult(mrOk);
 }
 
+QString TTableForm::Row_Prefix() const {
+    return texts_.Error_Prefix_Id ? Lang(texts_.Error_Prefix_Id) : QStringLiteral("Error row ");
+}
+
 bool TTableForm::Row_Error(int Row, int Fault_Id, const QString& Suffix) const {
-    MessageDlg(Lang(texts_.Error_Prefix_Id) + QString::number(Row) + Lang(Fault_Id) + Suffix, mtError, mbOK);
+    MessageDlg(Row_Prefix() + QString::number(Row) + Lang(Fault_Id) + Suffix, mtError, mbOK);
     return false;
 }
 

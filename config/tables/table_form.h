@@ -3,6 +3,7 @@
 #include "config/tables/table_file.h"
 #include "platform/controls/form.h"
 #include "common/state/dialog_frame.h"
+#include "common/state/unread_file.h"
 
 #include <QStringList>
 #include <vector>
@@ -28,8 +29,8 @@ struct TTable_Texts {
 // read, checked and filled.
 class TTableForm : public TForm, public TDialogFrame {
 public:
-    TTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape, int Key_Column,
-               int Client_Width, int Client_Height);
+    TTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape, int Client_Width,
+               int Client_Height);
 
     TLbButton* Btn_DelRow = nullptr;
     TLbButton* Btn_InsRow = nullptr;
@@ -40,6 +41,8 @@ public:
     QStringList Hint_List;
     // A row was copied in this window since it was shown.
     bool Do_Copy = false;
+    // The file when it could not be read whole: kept beside it before OK saves over it.
+    TUnread_File Unread;
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -62,6 +65,9 @@ public:
     virtual void Set_Row_Texts(int Row, const QStringList& Texts) = 0;
     // The rows up to the first whose key column, trimmed, is empty: what OK saves and checks.
     TTable_Rows Used_Rows();
+    // False, with the row shown, when a row with an empty key column has filled rows below
+    // it: OK would drop them.
+    bool Check_Key_Gap();
 
 protected:
     using TForm::KeyPress;
@@ -89,8 +95,10 @@ protected:
 private:
     void Reset_Rows();
     // The file's rows into the grid; a file that cannot be read is reported and leaves the
-    // rows reset.
+    // rows reset, one with more rows than the grid is reported and shows the first ones.
     void Load_File();
+    // "Error row " in the window's language.
+    QString Row_Prefix() const;
     TLbButton* Row_Button(const char* Name, int Left, void (TTableForm::*Click)(TObject*));
 
     TTable_Texts texts_;

@@ -1,10 +1,11 @@
 #include "platform/system/files.h"
 
+#include "platform/system/atomic_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <mutex>
 
@@ -65,38 +66,40 @@ bool ForceDirectories(const QString& dir) {
     return DirectoryExists(dir);
 }
 
-bool CopyFile(const QString& from, const QString& to, bool failIfExists) {
+namespace {
+bool failWith(QString* Reason, const QString& Text) {
+    if (Reason) *Reason = Text;
+    return false;
+}
+}  // namespace
+
+bool CopyFile(const QString& from, const QString& to, bool failIfExists, QString* Reason) {
     const QFileInfo source(from);
-    if (!source.isFile()) return false;
-    if (failIfExists && QFileInfo::exists(to)) return false;
+    if (!source.isFile()) return failWith(Reason, QStringLiteral("No such file or directory"));
+    if (failIfExists && QFileInfo::exists(to)) return failWith(Reason, QStringLiteral("File exists"));
     QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly)) return false;
+    if (!in.open(QIODevice::ReadOnly)) return failWith(Reason, in.errorString());
+    TAtomic_File out(to);
+    if (!out.Open()) return failWith(Reason, out.Error());
     char buffer[64 * 1024];
     for (;;) {
         const qint64 n = in.read(buffer, sizeof buffer);
         if (n == 0) break;
-        if (n < 0 || out.write(buffer, n) != n) {
-            out.cancelWriting();
-            return false;
-        }
+        if (n < 0) return failWith(Reason, in.errorString());
+        if (!out.Write(buffer, n)) return failWith(Reason, out.Error());
     }
-    if (!out.commit()) return false;
     // Only the owner/group/other bits: the "user" flags describe the caller, not the file.
-    const auto modeBits = QFileDevice::Permissions::fromInt(0x7077);
-    QFile::setPermissions(to, source.permissions() & modeBits);
+    const int mode = (source.permissions() & QFileDevice::Permissions::fromInt(0x7077)).toInt();
+    // Qt's bits are 0xUGO-style nibbles (owner 0x7000, group 0x70, other 0x7).
+    const int posix = ((mode >> 12) & 7) << 6 | ((mode >> 4) & 7) << 3 | (mode & 7);
+    if (!out.Commit(posix)) return failWith(Reason, out.Error());
     return true;
 }
 
-bool WriteFileAtomic(const QString& path, const QByteArray& bytes) {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes, QString* Reason) {
+    TAtomic_File out(path);
+    if (!out.Open() || !out.Write(bytes) || !out.Commit()) return failWith(Reason, out.Error());
+    return true;
 }
 
 bool DeleteFile(const QString& fileName) { return FileExists(fileName) && QFile::remove(fileName); }

@@ -34,12 +34,14 @@ bool CreateDir(const QString& dir);
 bool ForceDirectories(const QString& dir);
 // Copies the contents and the permission bits. The target is written under a temporary name
 // beside it and renamed over it, so a failed copy never leaves a half-written target. With
-// failIfExists an existing target is left alone and the call fails.
-bool CopyFile(const QString& from, const QString& to, bool failIfExists);
+// failIfExists an existing target is left alone and the call fails. On failure Reason, when
+// given, gets the system's reason ("No space left on device").
+bool CopyFile(const QString& from, const QString& to, bool failIfExists, QString* Reason = nullptr);
 // Writes bytes as the whole contents of a file, replacing it. The bytes go to a temporary file
-// beside the target that is then renamed over it, so the target is either complete or, when
-// the write fails, left as it was; no temporary file stays behind.
-bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
+// beside the target, are flushed to the disk and then renamed over it, so the target is either
+// complete or, when any step fails, left as it was; no temporary file stays behind. On failure
+// Reason, when given, gets the system's reason.
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes, QString* Reason = nullptr);
 // Deletes a file (not a folder).
 bool DeleteFile(const QString& fileName);
 

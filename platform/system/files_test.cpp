@@ -7,6 +7,7 @@
 #include <QFile>
 #include <functional>
 
+#include "platform/testkit/full_disk.h"
 #include "platform/testkit/temp_folder.h"
 
 namespace {
@@ -172,6 +173,32 @@ TEST(WriteFileAtomic, WritesWholeFilesAndLeavesTheOldOneOnFailure) {
     EXPECT_FALSE(WriteFileAtomic(tmp.file("out/a.bin/c.bin"), "x"));  // the folder is a file
     EXPECT_EQ(readAll(target), QByteArray("\x00\x01new", 5));
     EXPECT_EQ(names(FindFiles(tmp.file("out"), "*")), QStringList({"a.bin", "b.bin", "dir.bin"}));
+}
+
+// On a full disk neither writer passes for a success: each says the system's reason, and the
+// old file stays whole, small or large, with no temporary file left beside it.
+TEST(WriteFileAtomic, AndCopyFileFailOnAFullDiskAndKeepTheOldFile) {
+    TempFolder tmp;
+    FullDisk disk(tmp.path());
+    SKIP_WITHOUT_FULL_DISK(disk);
+    const QByteArray old = "old contents";
+    const QString target = tmp.write("a.bin", old);
+    const QString source = tmp.write("src.bin", QByteArray(200, 's'));
+    disk.Fill();
+    for (const qsizetype size : {qsizetype(10), qsizetype(300 * 1024)}) {
+        QString reason;
+        EXPECT_FALSE(WriteFileAtomic(target, QByteArray(size, 'n'), &reason)) << size;
+        EXPECT_EQ(reason, "No space left on device");
+    }
+    QString reason;
+    EXPECT_FALSE(CopyFile(source, target, false, &reason));
+    EXPECT_EQ(reason, "No space left on device");
+    EXPECT_EQ(readAll(target), old);
+    EXPECT_EQ(names(FindFiles(tmp.path(), "*")), QStringList({".filler", "a.bin", "src.bin"}));
+
+    disk.Free();
+    EXPECT_TRUE(CopyFile(source, target, false));
+    EXPECT_EQ(readAll(target), QByteArray(200, 's'));
 }
 
 TEST(DeleteFile, FilesOnly) {

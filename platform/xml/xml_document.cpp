@@ -1,7 +1,6 @@
 #include "platform/xml/xml_document.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <atomic>
@@ -19,6 +18,7 @@
 #include "platform/core/exception.h"
 #include "platform/xml/node_records.h"
 #include "platform/xml/shared_text.h"
+#include "platform/system/files.h"
 
 // Handles carry pugixml's node pointer under an opaque type so the header stays free of it.
 struct XmlAccess {
@@ -374,6 +374,11 @@ IXMLNode IXMLNode::AddComment(const QString& text) {
     return toHandle(child);
 }
 
+IXMLNode IXMLNode::AppendCopy(const IXMLNode& source) {
+    if (source.IsNull()) return IXMLNode();
+    return toHandle(toPugi(*this).append_copy(toPugi(source)));
+}
+
 IXMLNode IXMLNode::ParentNode() const { return toHandle(toPugi(*this).parent()); }
 
 IXMLNode IXMLNode::NextSibling() const {
@@ -590,9 +595,8 @@ IXMLNode TXMLDocument::AddComment(const QString& text) {
 
 void TXMLDocument::SaveToFile(const QString& path) const {
     const QByteArray bytes = impl_->serialise();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Exception(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    QString reason;
+    if (!WriteFileAtomic(path, bytes, &reason)) throw Exception(QStringLiteral("Cannot write %1: %2").arg(path, reason));
 }
 
 QString TXMLDocument::XML() const { return QString::fromUtf8(impl_->serialise()); }

@@ -71,6 +71,9 @@ public:
     // Appends a child element / comment; a null handle when this node cannot take one.
     IXMLNode AddChild(const QString& name);
     IXMLNode AddComment(const QString& text);
+    // Appends a copy of source with all it holds; source may belong to another document. A null
+    // handle when this node cannot take it.
+    IXMLNode AppendCopy(const IXMLNode& source);
 
     // The root element's parent is the document node (ntDocument).
     IXMLNode ParentNode() const;

@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
+#include <memory>
 
 #include "platform/core/exception.h"
+#include "platform/testkit/full_disk.h"
 #include "platform/testkit/temp_folder.h"
 
 namespace {
@@ -288,6 +290,19 @@ TEST(XMLNode, AValueOfBlanksOnlySurvivesAndLayoutDoesNot) {
     EXPECT_EQ(root.ChildNodes().FindNode("empty").Text(), "");
 }
 
+// A copy taken from a loaded file outlives that file's document.
+TEST(XMLDocument, AppendCopyTakesANodeWithAllItHoldsFromAnotherDocument) {
+    auto source = std::make_unique<TXMLDocument>(nullptr);
+    source->LoadFromXML("<r><Device a=\"1\"><Slots><Slot b=\"x &amp; y\"/><!--c--></Slots></Device></r>");
+    TXMLDocument target(nullptr);
+    IXMLNode root = target.AddChild("n");
+    const IXMLNode copy = root.AppendCopy(source->DocumentElement().ChildNodes().First());
+    EXPECT_TRUE(root.AppendCopy(IXMLNode()).IsNull());
+    source.reset();
+    EXPECT_EQ(copy.Attribute("a"), "1");
+    EXPECT_EQ(target.XML(), "<n><Device a=\"1\"><Slots><Slot b=\"x &amp; y\"/><!--c--></Slots></Device></n>");
+}
+
 TEST(XMLDocument, ClearAndActive) {
     TXMLDocument doc(nullptr);
     EXPECT_FALSE(doc.Active());
@@ -351,6 +366,18 @@ TEST(XMLDocument, FailedSaveLeavesNothingBehind) {
               QStringList({"folder.xml", "keep.xml"}));
     doc.SaveToFile(existing);
     EXPECT_EQ(readAll(existing), "<r/>");
+}
+
+TEST(XMLDocument, ASaveOnAFullDiskFailsWithTheSystemsReasonAndKeepsTheOldFile) {
+    TempFolder tmp;
+    FullDisk disk(tmp.path());
+    SKIP_WITHOUT_FULL_DISK(disk);
+    const QString target = tmp.write("ParGen.xml", "<Par_Gen><x>1</x></Par_Gen>");
+    disk.Fill();
+    TXMLDocument doc(nullptr);
+    doc.AddChild("Par_Gen").AddChild("x").SetText("2");
+    EXPECT_EQ(messageOf([&] { doc.SaveToFile(target); }), "Cannot write " + target + ": No space left on device");
+    EXPECT_EQ(readAll(target), "<Par_Gen><x>1</x></Par_Gen>");
 }
 
 }  // namespace

@@ -256,7 +256,12 @@ void TFPROFINETCatalog::Btn_AddDeviceClick(TObject*) {
     {
         // Only whether the chosen file decodes matters; a malformed one raises.
         TGSDML probe;
-        if (!probe.Decode_GSDML(ExtractFilePath(chosen), name)) return;
+        if (!probe.Decode_GSDML(ExtractFilePath(chosen), name)) {
+            MessageDlg(QStringLiteral("The file %1 is no GSDML device description: it has not been added to the catalog.")
+                           .arg(chosen),
+                       mtError, mbOK);
+            return;
+        }
     }
 
     // Names in the catalog folder match regardless of case: an existing file of the name is
@@ -268,7 +273,12 @@ void TFPROFINETCatalog::Btn_AddDeviceClick(TObject*) {
     } else {
         target = Catalog_Dir + PathDelim + name;
     }
-    CopyFile(chosen, target, false);
+    QString reason;
+    if (!CopyFile(chosen, target, false, &reason)) {
+        MessageDlg(QStringLiteral("The file %1 cannot be copied into the catalog as %2: %3.").arg(chosen, target, reason),
+                   mtError, mbOK);
+        return;
+    }
 
     auto added = std::make_unique<TGSDML>();
     if (added->Decode_GSDML(IncludeTrailingPathDelimiter(Catalog_Dir), ExtractFileName(target)) && PROFINET_Catalog_Obj)
