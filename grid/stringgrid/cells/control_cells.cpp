@@ -1,6 +1,7 @@
 // Cells that carry a progress bar or pie, a range indicator, a comment mark, a shape, a star
 // rating, a scroll bar of their own, an error marker under part of the text, or a push button.
 // Adding replaces the cell's decoration; removing takes only the named kind away.
+#include "grid/stringgrid/cells/owned_decorations.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "platform/graphics/graphic.h"
@@ -8,11 +9,6 @@
 #include <cmath>
 
 namespace {
-TCellGraphic* recordOf(TExStringGrid& grid, int ACol, int ARow, TCellType kind) {
-    TCellGraphic* graphic = grid.GetCellGraphic(ACol, ARow);
-    return graphic && graphic->CellType == kind ? graphic : nullptr;
-}
-
 bool baseCellIs(TExStringGrid& grid, int ACol, int ARow, TCellType kind) {
     const TPoint base = grid.BaseCell(ACol, ARow);
     return grid.GetCellType(base.X, base.Y) == kind;
@@ -30,7 +26,7 @@ void forEveryCell(TExStringGrid& grid, Each each) {
 
 void TExStringGrid::AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor) {
     AddProgressFormatted(ACol, ARow, FGColor, clNone, BKColor, clNone, QString(), 0, 100);
-    if (TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctProgress)) graphic->CellBoolean = false;
+    if (TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctProgress)) graphic->CellBoolean = false;
 }
 
 void TExStringGrid::AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
@@ -84,7 +80,7 @@ void TExStringGrid::AddProgressPie(int ACol, int ARow, TColor Color, int Value) 
 }
 
 void TExStringGrid::SetProgressPie(int ACol, int ARow, int Value) {
-    TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctProgressPie);
+    TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctProgressPie);
     if (!graphic) return;
     graphic->CellAngle = Value;
     RepaintCell(RealToDisplCol(ACol), ARow);
@@ -132,12 +128,12 @@ void TExStringGrid::AddColorComment(int ACol, int ARow, const QString& Comment, 
 }
 
 QString TExStringGrid::CellComment(int ACol, int ARow) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctComment);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctComment);
     return graphic ? graphic->CellText : QString();
 }
 
 void TExStringGrid::SetCellComment(int ACol, int ARow, const QString& Value) {
-    if (TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctComment)) {
+    if (TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctComment)) {
         graphic->CellText = Value;
         return;
     }
@@ -145,7 +141,7 @@ void TExStringGrid::SetCellComment(int ACol, int ARow, const QString& Value) {
 }
 
 bool TExStringGrid::IsComment(int ACol, int ARow, QString& comment) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctComment);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctComment);
     if (!graphic) return false;
     comment = graphic->CellText;
     return true;
@@ -172,11 +168,11 @@ void TExStringGrid::AddShape(int ACol, int ARow, TCellShape Shape, TColor FillCo
 }
 
 void TExStringGrid::SetShapeColor(int ACol, int ARow, TColor FillColor) {
-    if (TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctShape)) graphic->CellIndex = int(FillColor);
+    if (TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctShape)) graphic->CellIndex = int(FillColor);
 }
 
 TColor TExStringGrid::GetShapeColor(int ACol, int ARow) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctShape);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctShape);
     return graphic ? TColor(graphic->CellIndex) : clNone;
 }
 
@@ -212,7 +208,7 @@ bool TExStringGrid::HasScrollBar(int ACol, int ARow) { return baseCellIs(*this, 
 
 bool TExStringGrid::HasAutoRangeScrollBar(int ACol, int ARow) {
     const TPoint base = BaseCell(ACol, ARow);
-    const TCellGraphic* graphic = recordOf(*this, base.X, base.Y, ctScrollbar);
+    const TCellGraphic* graphic = RecordOfKind(*this, base.X, base.Y, ctScrollbar);
     return graphic && graphic->CellBoolean;
 }
 
@@ -220,7 +216,7 @@ void TExStringGrid::RemoveScrollBar(int ACol, int ARow) { RemoveCellGraphicOfTyp
 
 void TExStringGrid::SetScrollPosition(int ACol, int ARow, int Pos) {
     const TPoint base = BaseCell(ACol, ARow);
-    TCellGraphic* graphic = recordOf(*this, base.X, base.Y, ctScrollbar);
+    TCellGraphic* graphic = RecordOfKind(*this, base.X, base.Y, ctScrollbar);
     if (!graphic) return;
     graphic->CellIndex = Pos;
     RepaintCell(RealToDisplCol(base.X), base.Y);
@@ -228,13 +224,13 @@ void TExStringGrid::SetScrollPosition(int ACol, int ARow, int Pos) {
 
 int TExStringGrid::GetScrollPosition(int ACol, int ARow) {
     const TPoint base = BaseCell(ACol, ARow);
-    const TCellGraphic* graphic = recordOf(*this, base.X, base.Y, ctScrollbar);
+    const TCellGraphic* graphic = RecordOfKind(*this, base.X, base.Y, ctScrollbar);
     return graphic ? graphic->CellIndex : -1;
 }
 
 void TExStringGrid::SetScrollProp(int ACol, int ARow, TScrollProp Prop) {
     const TPoint base = BaseCell(ACol, ARow);
-    TCellGraphic* graphic = recordOf(*this, base.X, base.Y, ctScrollbar);
+    TCellGraphic* graphic = RecordOfKind(*this, base.X, base.Y, ctScrollbar);
     if (!graphic) return;
     graphic->CellAngle = Prop.PageSize;
     graphic->CellErrFrom = Prop.Range;
@@ -242,7 +238,7 @@ void TExStringGrid::SetScrollProp(int ACol, int ARow, TScrollProp Prop) {
 
 TScrollProp TExStringGrid::GetScrollProp(int ACol, int ARow) {
     const TPoint base = BaseCell(ACol, ARow);
-    const TCellGraphic* graphic = recordOf(*this, base.X, base.Y, ctScrollbar);
+    const TCellGraphic* graphic = RecordOfKind(*this, base.X, base.Y, ctScrollbar);
     return graphic ? TScrollProp{graphic->CellAngle, graphic->CellErrFrom} : TScrollProp{-1, -1};
 }
 
@@ -303,12 +299,9 @@ void TExStringGrid::AddBitButton(int ACol, int ARow, int bw, int bh, const QStri
 
 TBitmap* TExStringGrid::CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
                                         TCellVAlign val) {
-    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
-    if (!graphic) return nullptr;
-    auto* glyph = new TBitmap;
-    graphic->SetBitButton(bw, bh, Caption, glyph, hal, val);
-    graphic->CellCreated = true;
-    return glyph;
+    return CreateOwnedDecoration<TBitmap>(*this, ACol, ARow, [&](TCellGraphic& g, TBitmap* glyph) {
+        g.SetBitButton(bw, bh, Caption, glyph, hal, val);
+    });
 }
 
 void TExStringGrid::SetButtonText(int ACol, int ARow, const QString& Caption) {

@@ -3,35 +3,24 @@
 // removing takes only the named kind away. The Create forms hand out an object the grid owns.
 #include "grid/foundation/file_picture.h"
 #include "grid/foundation/grid_lists.h"
+#include "grid/stringgrid/cells/owned_decorations.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/image.h"
 #include "platform/graphics/graphic.h"
-
-namespace {
-// The cell's own record when it is of the given kind.
-TCellGraphic* recordOf(TExStringGrid& grid, int ACol, int ARow, TCellType kind) {
-    TCellGraphic* graphic = grid.GetCellGraphic(ACol, ARow);
-    return graphic && graphic->CellType == kind ? graphic : nullptr;
-}
-}  // namespace
 
 void TExStringGrid::AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val) {
     if (TCellGraphic* graphic = CreateCellGraphic(ACol, ARow)) graphic->SetBitmap(ABmp, Transparent, hal, val);
 }
 
 TBitmap* TExStringGrid::CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val) {
-    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
-    if (!graphic) return nullptr;
-    auto* bitmap = new TBitmap;
-    graphic->SetBitmap(bitmap, Transparent, hal, val);
-    graphic->CellCreated = true;
-    return bitmap;
+    return CreateOwnedDecoration<TBitmap>(*this, ACol, ARow,
+                                          [&](TCellGraphic& g, TBitmap* b) { g.SetBitmap(b, Transparent, hal, val); });
 }
 
-bool TExStringGrid::HasBitmap(int ACol, int ARow) { return recordOf(*this, ACol, ARow, ctBitmap); }
+bool TExStringGrid::HasBitmap(int ACol, int ARow) { return RecordOfKind(*this, ACol, ARow, ctBitmap); }
 
 TBitmap* TExStringGrid::GetBitmap(int ACol, int ARow) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctBitmap);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctBitmap);
     return graphic ? graphic->Held<TBitmap>() : nullptr;
 }
 
@@ -43,12 +32,7 @@ void TExStringGrid::AddIcon(int ACol, int ARow, TGraphic* AIcon, TCellHAlign hal
 
 // Icons are kept as the bitmap they decode to.
 TBitmap* TExStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val) {
-    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
-    if (!graphic) return nullptr;
-    auto* icon = new TBitmap;
-    graphic->SetIcon(icon, hal, val);
-    graphic->CellCreated = true;
-    return icon;
+    return CreateOwnedDecoration<TBitmap>(*this, ACol, ARow, [&](TCellGraphic& g, TBitmap* i) { g.SetIcon(i, hal, val); });
 }
 
 void TExStringGrid::RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
@@ -61,18 +45,15 @@ void TExStringGrid::AddPicture(int ACol, int ARow, TPicture* APicture, bool Tran
 
 TPicture* TExStringGrid::CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
                                        TCellHAlign hal, TCellVAlign val) {
-    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
-    if (!graphic) return nullptr;
-    auto* picture = new TPicture;
-    graphic->SetPicture(picture, Transparent, StretchMode, Padding, hal, val);
-    graphic->CellCreated = true;
-    return picture;
+    return CreateOwnedDecoration<TPicture>(*this, ACol, ARow, [&](TCellGraphic& g, TPicture* picture) {
+        g.SetPicture(picture, Transparent, StretchMode, Padding, hal, val);
+    });
 }
 
-bool TExStringGrid::HasPicture(int ACol, int ARow) { return recordOf(*this, ACol, ARow, ctPicture); }
+bool TExStringGrid::HasPicture(int ACol, int ARow) { return RecordOfKind(*this, ACol, ARow, ctPicture); }
 
 TPicture* TExStringGrid::GetPicture(int ACol, int ARow) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctPicture);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctPicture);
     return graphic ? graphic->Held<TPicture>() : nullptr;
 }
 
@@ -86,16 +67,13 @@ void TExStringGrid::AddFilePicture(int ACol, int ARow, TFilePicture* APicture, b
 
 TFilePicture* TExStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
                                                int Padding, TCellHAlign hal, TCellVAlign val) {
-    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
-    if (!graphic) return nullptr;
-    auto* picture = new TFilePicture;
-    graphic->SetFilePicture(picture, Transparent, StretchMode, Padding, hal, val);
-    graphic->CellCreated = true;
-    return picture;
+    return CreateOwnedDecoration<TFilePicture>(*this, ACol, ARow, [&](TCellGraphic& g, TFilePicture* picture) {
+        g.SetFilePicture(picture, Transparent, StretchMode, Padding, hal, val);
+    });
 }
 
 TFilePicture* TExStringGrid::GetFilePicture(int ACol, int ARow) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctFilePicture);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctFilePicture);
     return graphic ? graphic->Held<TFilePicture>() : nullptr;
 }
 
@@ -109,14 +87,14 @@ void TExStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, T
 }
 
 bool TExStringGrid::GetImageIdx(int ACol, int ARow, int& idx) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctImageList);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctImageList);
     if (!GridImages || !graphic) return false;
     idx = graphic->CellIndex;
     return true;
 }
 
 void TExStringGrid::SetImageIdx(int ACol, int ARow, int Idx) {
-    if (TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctImageList); graphic && GridImages)
+    if (TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctImageList); graphic && GridImages)
         graphic->CellIndex = Idx;
 }
 
@@ -158,7 +136,7 @@ void TExStringGrid::AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent*
 }
 
 TInterfacedPersistent* TExStringGrid::GetInterfacedCell(int ACol, int ARow) {
-    const TCellGraphic* graphic = recordOf(*this, ACol, ARow, ctInterface);
+    const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctInterface);
     return graphic ? graphic->Held<TInterfacedPersistent>() : nullptr;
 }
 

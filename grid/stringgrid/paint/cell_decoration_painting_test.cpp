@@ -39,6 +39,21 @@ struct Probe {
     TColor colour;
 };
 
+// The colours at the probes of cell (2, 2), nothing drawn around it.
+class DecorationProbes : public DecorationPainting {
+protected:
+    void expectProbes(const std::vector<Probe>& probes) {
+        const TRect r = grid->CellRect(2, 2);
+        const QImage image = renderToImage(*grid);
+        for (const Probe& p : probes) {
+            const int x = p.dx >= 0 ? r.Left + p.dx : r.Right + p.dx;
+            const int y = p.dy >= 0 ? r.Top + p.dy : r.Bottom + p.dy;
+            EXPECT_EQ(colorAt(image, x, y), p.colour) << "at " << p.dx << ", " << p.dy;
+        }
+        EXPECT_TRUE(cleanAround(image));
+    }
+};
+
 struct DecorationCase {
     const char* name;
     std::function<void(TExStringGrid&, TCellGraphic&)> make;
@@ -111,7 +126,7 @@ TEST_F(DecorationPainting, AnErrorMarkerUnderlinesItsCharactersInRed) {
     }
 }
 
-TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
+TEST_F(DecorationProbes, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
     TBitmap redSquare(10, 10);
     redSquare.Canvas().Brush.Color = Red;
     redSquare.Canvas().FillRect({0, 0, 10, 10});
@@ -161,18 +176,11 @@ TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
          },
          {{40, 12, Red}, {33, 12, Paper}, {47, 12, Paper}}},
     };
-    const TRect r = grid->CellRect(2, 2);
     for (const DecorationCase& c : cases) {
         SCOPED_TRACE(c.name);
         TCellGraphic& G = decorate(ctNone);
         c.make(*grid, G);
-        const QImage image = renderToImage(*grid);
-        for (const Probe& p : c.probes) {
-            const int x = p.dx >= 0 ? r.Left + p.dx : r.Right + p.dx;
-            const int y = p.dy >= 0 ? r.Top + p.dy : r.Bottom + p.dy;
-            EXPECT_EQ(colorAt(image, x, y), p.colour) << "at " << p.dx << ", " << p.dy;
-        }
-        EXPECT_TRUE(cleanAround(image));
+        expectProbes(c.probes);
         G.CellBitmap = std::monostate{};
         grid->SetCells(2, 2, QString());
     }
@@ -350,7 +358,7 @@ TEST_F(DecorationPainting, AFilePictureGoneSinceItWasAddedDrawsNothing) {
 namespace {
 
 // The kinds added through the grid's operations land where the painter looks for them.
-TEST_F(DecorationPainting, KindsAddedByTheGridsOperationsDrawTheirColours) {
+TEST_F(DecorationProbes, KindsAddedByTheGridsOperationsDrawTheirColours) {
     TBitmap redSquare(10, 10);
     redSquare.Canvas().Brush.Color = Red;
     redSquare.Canvas().FillRect({0, 0, 10, 10});
@@ -377,17 +385,10 @@ TEST_F(DecorationPainting, KindsAddedByTheGridsOperationsDrawTheirColours) {
          [](TExStringGrid& g) { g.SetCells(2, 2, "1"); g.AddRating(2, 2, 2, Red, Silver); },
          {{10, 10, Red}, {28, 10, Silver}}},
     };
-    const TRect r = grid->CellRect(2, 2);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         c.add(*grid);
-        const QImage image = renderToImage(*grid);
-        for (const Probe& p : c.probes) {
-            const int x = p.dx >= 0 ? r.Left + p.dx : r.Right + p.dx;
-            const int y = p.dy >= 0 ? r.Top + p.dy : r.Bottom + p.dy;
-            EXPECT_EQ(colorAt(image, x, y), p.colour) << "at " << p.dx << ", " << p.dy;
-        }
-        EXPECT_TRUE(cleanAround(image));
+        expectProbes(c.probes);
         grid->RemoveCellGraphic(2, 2);
         grid->SetCells(2, 2, QString());
     }
