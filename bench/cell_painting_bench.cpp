@@ -2,7 +2,7 @@
 // rows and one of 1,000,000 rows (the cost should follow the visible cells only, a ratio near
 // 1), and the same frame with markup cells against plain ones. A scroll step (one wheel notch,
 // or the thumb dragged to a new place) followed by the frame it asks for costs the same for
-// both sizes too.
+// both sizes too. A frame of mixed decorated cells is measured against the plain one.
 #include <benchmark/benchmark.h>
 
 #include <QString>
@@ -90,5 +90,35 @@ void BM_ScrollStep(benchmark::State& state) {
     state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ScrollStep)->Args({100, 0})->Args({1000000, 0})->Args({100, 1})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
+
+// The same frame with every cell a decorated kind, ten kinds in turn, against plain text cells:
+// decorations should cost a small multiple of the text alone.
+void BM_RepaintMixedKinds(benchmark::State& state) {
+    Window window(100, false);
+    TExStringGrid& grid = *window.grid;
+    TBitmap glyph(16, 16);
+    glyph.Canvas().Brush.Color = clRed;
+    glyph.Canvas().FillRect({0, 0, 16, 16});
+    for (int r = 1; r < kShownRows; ++r)
+        for (int c = 1; c < kCols; ++c) {
+            switch ((r + c) % 10) {
+            case 0: grid.AddProgress(c, r, clGreen, clWhite); break;
+            case 1: grid.AddRating(c, r, 5, clYellow, clSilver); break;
+            case 2: grid.AddShape(c, r, csCircle, clRed, clBlack, haBeforeText, vaCenter); break;
+            case 3: grid.AddComment(c, r, QStringLiteral("note")); break;
+            case 4: grid.AddButton(c, r, 40, 16, QStringLiteral("Go"), haRight, vaCenter); break;
+            case 5: grid.AddCheckBox(c, r, (r & 1) != 0, false); break;
+            case 6: grid.AddBitmap(c, r, &glyph, true, haBeforeText, vaCenter); break;
+            case 7: grid.AddProgressPie(c, r, clBlue, 60); break;
+            case 8: grid.AddRangeIndicator(c, r, 100, clRed, clGreen, true); break;
+            default: grid.AddExProgress(c, r, 0, 100); break;
+            }
+            if ((r + c) % 10 == 0 || (r + c) % 10 == 1 || (r + c) % 10 == 8 || (r + c) % 10 == 9)
+                grid.SetCells(c, r, QString::number((r * 7 + c) % 100));
+        }
+    for (auto _ : state) window.paint();
+    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RepaintMixedKinds)->Unit(benchmark::kMillisecond);
 
 }  // namespace

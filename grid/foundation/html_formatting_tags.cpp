@@ -123,12 +123,13 @@ void horizontalRule(THTMLCall& call, THTMLPass& p) {
     canvas.Pen.Color = penColor;
 }
 
-void indent(THTMLPass& p, QStringView tag) {
+// Measured from the left edge of the whole text's rectangle, wherever the line was aligned.
+void indent(const THTMLCall& call, THTMLPass& p, QStringView tag) {
     int n = 0;
     if (!TryStrToInt(HTMLAttribute(tag, QLatin1StringView("X")), n) || n <= p.X) return;
     n = std::min(n, MaxMarkupPixels);
     p.X = n;
-    p.Run.Left = AddPixels(p.LineRect.Left, n);
+    p.Run.Left = AddPixels(call.Rect.Left, n);
 }
 
 // A list item: indented by its level, with a bullet in the 12 pixels before its text.
@@ -211,7 +212,7 @@ void openingTag(THTMLCall& call, THTMLLine& line, THTMLPass& p, QStringView tag)
         break;
     case 'I':
         if (third == '>') setStyle(canvas, fsItalic, true);
-        else if (third == 'N') indent(p, tag);
+        else if (third == 'N') indent(call, p, tag);
         else if (third == 'M') PlaceHTMLImage(call, line, p, tag);
         break;
     case 'L': listItem(call, p); break;

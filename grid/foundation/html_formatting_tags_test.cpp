@@ -178,6 +178,13 @@ TEST_F(HTMLFormattingTest, IndentsMoveTheNextRunOnlyForward) {
     EXPECT_EQ(indented, inked(clBlack));
 }
 
+TEST_F(HTMLFormattingTest, AnIndentCountsFromTheLeftOfTheTextsRectangleOnAnAlignedLine) {
+    draw("<P ALIGN=\"CENTER\">a<IND x=\"50\"><FONT COLOR=\"clRed\">WW</FONT></P>");
+    const TRect red = inked(clRed);
+    EXPECT_GE(red.Left, 50);
+    EXPECT_LT(red.Left, 54);
+}
+
 TEST_F(HTMLFormattingTest, BackgroundsOfParagraphsAndBodies) {
     draw("<P BGCOLOR=\"clYellow\">text</P>next");
     EXPECT_EQ(at(0, 0), clYellow);

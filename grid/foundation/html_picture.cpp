@@ -3,9 +3,11 @@
 #include "grid/foundation/gif_frames.h"
 #include "platform/core/exception.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/device_caps.h"
 #include "platform/system/files.h"
 #include "platform/system/resources.h"
 
+#include <cstdint>
 #include <exception>
 
 THTMLPicture::THTMLPicture() = default;
@@ -34,12 +36,21 @@ void THTMLPicture::Assign(const TGraphic* Source) {
     OnChange(nullptr);
 }
 
+// At its natural size on the device: a printer's page takes more pixels for the same inch.
 void THTMLPicture::Draw(TCanvas& Canvas, const TRect& Rect) const {
     if (FIsEmpty || !gpPicture) return;
-    if (Stretch)
+    if (Stretch) {
         Canvas.StretchDraw(Rect, *gpPicture);
-    else
+        return;
+    }
+    const int dpiX = DevicePixelsPerInchX(Canvas), dpiY = DevicePixelsPerInchY(Canvas);
+    if (dpiX == ScreenPixelsPerInch && dpiY == ScreenPixelsPerInch) {
         Canvas.Draw(Rect.Left, Rect.Top, *gpPicture);
+        return;
+    }
+    const int w = int(int64_t(Width()) * dpiX / ScreenPixelsPerInch);
+    const int h = int(int64_t(Height()) * dpiY / ScreenPixelsPerInch);
+    Canvas.StretchDraw({Rect.Left, Rect.Top, Rect.Left + w, Rect.Top + h}, *gpPicture);
 }
 
 int THTMLPicture::Width() const { return gpPicture ? gpPicture->Width() : 0; }

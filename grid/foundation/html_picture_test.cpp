@@ -6,7 +6,12 @@
 #include "platform/testkit/exception_message.h"
 
 #include <QImage>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -31,6 +36,45 @@ QByteArray savedData(const THTMLPicture& p) {
 }
 
 QRgb pixel(const THTMLPicture& p, int x, int y) { return p.Image().pixel(x, y); }
+
+// A printer of a given resolution that notes where images go instead of printing them.
+class RecordingPrinter : public QPaintDevice {
+public:
+    explicit RecordingPrinter(int Dpi) : dpi(Dpi) {}
+    QPaintEngine* paintEngine() const override { return &engine; }
+    int devType() const override { return QInternal::Printer; }
+    const std::vector<QRectF>& imageTargets() const { return engine.targets; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: case PdmHeight: return 8 * dpi;
+        case PdmWidthMM: case PdmHeightMM: return 203;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return dpi;
+        case PdmDepth: return 32;
+        case PdmNumColors: return 0x7FFFFFFF;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+
+private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override { targets.push_back(r); }
+        void drawImage(const QRectF& r, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {
+            targets.push_back(r);
+        }
+        Type type() const override { return User; }
+        std::vector<QRectF> targets;
+    };
+    const int dpi;
+    mutable Engine engine;
+};
 
 }  // namespace
 
@@ -293,4 +337,21 @@ TEST(HTMLPicture, DrawsAtItsOwnSizeOrStretched) {
     empty.Stretch = true;
     empty.Draw(canvas, Rect(0, 0, 10, 10));
     EXPECT_EQ(canvas.Pixel(0, 0), clWhite);
+}
+
+TEST(HTMLPicture, APrinterPageTakesThePictureAtItsOwnResolution) {
+    PictureFiles files;
+    THTMLPicture p;
+    p.LoadFromFile(files.write("p.png", MakePicture("PNG", 8, 6)));
+    RecordingPrinter printer(600);
+    {
+        QPainter painter(&printer);
+        TCanvas canvas(&painter);
+        p.Draw(canvas, Rect(10, 20, 11, 21));
+        p.Stretch = true;
+        p.Draw(canvas, Rect(0, 0, 30, 30));
+    }
+    ASSERT_EQ(printer.imageTargets().size(), 2u);
+    EXPECT_EQ(printer.imageTargets()[0], QRectF(10, 20, 8 * 600 / 96, 6 * 600 / 96));
+    EXPECT_EQ(printer.imageTargets()[1], QRectF(0, 0, 30, 30)) << "stretched fills its rectangle";
 }

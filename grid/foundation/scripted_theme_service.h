@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/foundation/visual_styles.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/theme_service.h"
 
@@ -36,4 +37,11 @@ public:
 private:
     QString colorScheme_;
     bool active_;
+};
+
+// The scripted service with the grid suite's visual-styles binding bound to it while it lives.
+class TBoundThemeService : public TScriptedThemeService {
+public:
+    TBoundThemeService() { ExXPVS().InitThemeLibrary(); }
+    ~TBoundThemeService() override { ExXPVS().FreeThemeLibrary(); }
 };

@@ -75,16 +75,18 @@ ArrowDirection arrowOf(unsigned part) {
     }
 }
 
-// A check box: the sunken frame, its well and, when checked, the tick.
+// A check box: the sunken frame, its well and, when checked, the tick. The three-state part
+// checked is the mixed state: a grey tick in a grey well.
 void checkBox(TCanvas& canvas, const TRect& r, unsigned state) {
+    const bool mixed = (state & 0xFF) == DFCS_BUTTON3STATE && (state & DFCS_CHECKED);
     edge(canvas, r, clBtnShadow, clBtnHighlight);
     edge(canvas, inset(r), cl3DDkShadow, cl3DLight);
     const TRect well = inset(inset(r));
-    canvas.Brush.Color = (state & DFCS_INACTIVE) ? clBtnFace : clWindow;
+    canvas.Brush.Color = (state & DFCS_INACTIVE) || mixed ? clBtnFace : clWindow;
     canvas.FillRect(well);
     if (!(state & DFCS_CHECKED) || well.Width() < 7 || well.Height() < 7) return;
     // Down from the left for three columns, then up for four, each column three pixels high.
-    canvas.Brush.Color = (state & DFCS_INACTIVE) ? clGrayText : clWindowText;
+    canvas.Brush.Color = (state & DFCS_INACTIVE) ? clGrayText : mixed ? clBtnShadow : clWindowText;
     const int x0 = well.Left + (well.Width() - 7) / 2, y0 = well.Top + (well.Height() - 7) / 2;
     const int drops[7] = {2, 3, 4, 3, 2, 1, 0};
     for (int i = 0; i < 7; ++i) canvas.FillRect({x0 + i, y0 + drops[i], x0 + i + 1, y0 + drops[i] + 3});
@@ -109,7 +111,7 @@ bool DrawFrameControl(TCanvas& canvas, TRect& r, unsigned kind, unsigned state) 
     const unsigned part = state & 0xFF;
     const bool scrollPart = kind == DFC_SCROLL && (part <= DFCS_SCROLLRIGHT || part == DFCS_SCROLLCOMBOBOX);
     const bool pushButton = kind == DFC_BUTTON && part == DFCS_BUTTONPUSH;
-    const bool checkButton = kind == DFC_BUTTON && part == DFCS_BUTTONCHECK;
+    const bool checkButton = kind == DFC_BUTTON && (part == DFCS_BUTTONCHECK || part == DFCS_BUTTON3STATE);
     const bool radioButton = kind == DFC_BUTTON && part == DFCS_BUTTONRADIO;
     if (!(scrollPart || pushButton || checkButton || radioButton) || r.IsEmpty()) return false;
     if (radioButton) {

@@ -15,6 +15,7 @@ enum : unsigned {
     DFCS_SCROLLRIGHT = 0x3,
     DFCS_SCROLLCOMBOBOX = 0x5,
     DFCS_BUTTONCHECK = 0x0,
+    DFCS_BUTTON3STATE = 0x8,
     DFCS_BUTTONRADIO = 0x4,
     DFCS_BUTTONPUSH = 0x10,
 
@@ -42,7 +43,8 @@ enum : unsigned {
 //   pixel right and down; the left and right arrows lie on their side;
 // - check boxes: a sunken edge (clBtnShadow / clBtnHighlight outside, cl3DDkShadow / cl3DLight
 //   inside) around clWindow, clBtnFace when inactive; checked, a tick of three pixels' thickness
-//   in clWindowText, clGrayText when inactive.
+//   in clWindowText, clGrayText when inactive; the three-state part checked (mixed) has the
+//   well in clBtnFace and the tick in clBtnShadow.
 // - radio buttons: a round clBtnShadow outline around clWindow, clBtnFace when inactive;
 //   checked, a dot of a third of the size in clWindowText, clGrayText when inactive.
 // With DFCS_ADJUSTRECT r is shrunk by the two pixels of the raised (or pushed) edges.

@@ -116,6 +116,13 @@ TEST_F(FrameControlTest, CheckBoxesAreSunkenWellsWithATickWhenChecked) {
     ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE));
     EXPECT_EQ(glyphRows(box, clGrayText), (std::vector<int>{1, 2, 4, 5, 5, 3, 1}));
     EXPECT_EQ(at(5, 5), rgb(clBtnFace));
+
+    // Mixed: the three-state part checked.
+    ASSERT_TRUE(DrawFrameControl(canvas, box, DFC_BUTTON, DFCS_BUTTON3STATE | DFCS_CHECKED));
+    const TRect well{4, 4, 13, 13};
+    EXPECT_EQ(glyphRows(well, clBtnShadow), (std::vector<int>{1, 2, 4, 5, 5, 3, 1}));
+    EXPECT_TRUE(glyphRows(box, clWindowText).empty());
+    EXPECT_EQ(at(5, 5), rgb(clBtnFace));
 }
 
 TEST_F(FrameControlTest, SideArrowsPointLeftAndRight) {
@@ -169,7 +176,7 @@ TEST_F(FrameControlTest, RadioButtonsAreRoundWellsWithADotWhenChecked) {
 TEST_F(FrameControlTest, UnknownKindsAndPartsDrawNothing) {
     EXPECT_FALSE(DrawFrameControl(canvas, r, 1, 0));
     EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_SCROLL, 8));  // the size grip
-    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_BUTTON, 0x8));
+    EXPECT_FALSE(DrawFrameControl(canvas, r, DFC_BUTTON, 0x1));  // the radio image
     EXPECT_FALSE(DrawFrameControl(canvas, TRect{5, 5, 5, 9}, DFC_BUTTON, DFCS_BUTTONPUSH));
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) ASSERT_EQ(at(x, y), Paper) << x << "," << y;

@@ -5,7 +5,7 @@
 
 void TExStringGrid::GetDisplText(int ACol, int ARow, QString& Value) {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (URLShowInText) {
+    if (URLShowInText()) {
         // Only the first kind of address found, in this order, is linked.
         static const char* const prefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
         for (const char* prefix : prefixes) {

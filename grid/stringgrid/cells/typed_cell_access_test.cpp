@@ -169,7 +169,7 @@ TEST_F(TypedAccess, ThePrintLayoutTakesColumns0To511) {
 TEST_F(TypedAccess, AddressesInTextBecomeLinksWithURLShowInText) {
     grid->SetCells(4, 4, "see WWW.x.org and http://y.org");
     EXPECT_EQ(grid->GetCellEx(4, 4), "see WWW.x.org and http://y.org");
-    grid->URLShowInText = true;
+    grid->SetURLShowInText(true);
     // HTTP:// comes before WWW. in the order of prefixes, so the second address is linked.
     EXPECT_EQ(grid->GetCellEx(4, 4), "see WWW.x.org and <a href=\"http://y.org\">http://y.org</a>");
     grid->SetCells(4, 4, "at www.x.org");

@@ -155,7 +155,7 @@ void TExStringGrid::WMRButtonDown(TMessage& m) {
         }
     }
     OnRightClickCell(this, row, col);
-    if (URLShow && URLEdit && valid && IsURL(Cells(RealColIndex(col), row))) {
+    if (URLShow() && URLEdit && valid && IsURL(Cells(RealColIndex(col), row))) {
         FocusCell(col, row);
         ShowEditor();
     }

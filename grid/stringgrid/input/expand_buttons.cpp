@@ -59,6 +59,7 @@ bool TExStringGrid::pushedButtonRelease(int ACol, int ARow, int X, int Y) {
     p->FPushedCellButton = {-1, -1};
     PushButton(pushed.X, pushed.Y, false);
     if (ACol < 0 || ARow < 0) return true;
+    cellButtonRelease(pushed, ACol, ARow, X, Y);
     const bool fixedButton = pushed.Y < FixedRows() || (pushed.X < FixedCols() && FixedAsButtons);
     const TPoint base = BaseCell(RealColIndex(ACol), ARow);
     const bool samePlace = TPoint{RealToDisplCol(base.X), base.Y} == pushed;
@@ -72,7 +73,7 @@ bool TExStringGrid::pushedButtonRelease(int ACol, int ARow, int X, int Y) {
 // The expand button under the pointer is drawn hovered; the one left is drawn plain again.
 void TExStringGrid::hoverExpandButton(int ACol, int ARow, int X, int Y) {
     TPoint hovered{-1, -1};
-    if (onExpandButton(ACol, ARow, X, Y)) {
+    if (onExpandButton(ACol, ARow, X, Y) || onCellButton(ACol, ARow, X, Y)) {
         const TPoint base = BaseCell(RealColIndex(ACol), ARow);
         hovered = {RealToDisplCol(base.X), base.Y};
     }

@@ -114,7 +114,7 @@ TEST_F(GridCursors, TheSplitCursorStaysWhileAFixedColumnIsDragged) {
 
 TEST_F(GridCursors, LinksAndCellCursorsComposeWithTheGridsOwn) {
     grid->MouseActions().ColSelect = true;
-    grid->URLShow = true;
+    grid->SetURLShow(true);
     grid->SetCells(2, 3, "http://example.com");
     grid->OnGetCellCursor = [](TObject*, int ACol, int ARow, int, int, TCursor& ACursor) {
         if (ACol == 4 && ARow == 5) ACursor = crHourGlass;

@@ -18,7 +18,7 @@ bool TExStringGrid::htmlCellPress(int ACol, int ARow, int X, int Y) {
     const int realCol = RealColIndex(ACol);
     QString text = GetCellEx(realCol, ARow);
     const bool html = TextType(text, EnableHTML) == TextTypeHTML;
-    if (!URLShow && !html) return false;
+    if (!URLShow() && !html) return false;
     THTMLDrawResults hit;
     QString anchor;
     bool control = false;

@@ -91,7 +91,7 @@ TEST_F(HTMLCells, APlainAddressOpensOnlyWithURLShow) {
     EXPECT_EQ(log, QStringList{"ClickCell 2,4"});
 
     log.clear();
-    grid->URLShow = true;
+    grid->SetURLShow(true);
     clickText(4, 200);
     EXPECT_EQ(log, (QStringList{"AnchorClick 2,4 http://example.test/b", "open http://example.test/b"}));
 }

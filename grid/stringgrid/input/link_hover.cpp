@@ -16,7 +16,7 @@ void TExStringGrid::linkHover(int ACol, int ARow, int X, int Y) {
     const bool valid = ACol >= 0 && ARow >= 0 && ACol < ColCount() && ARow < RowCount();
     const QString text = valid ? GetFormattedCell(RealColIndex(ACol), ARow) : QString();
     const bool html = valid && TextType(text, EnableHTML) == TextTypeHTML;
-    if (valid && URLShow && !html && IsURL(text)) onLink = true;
+    if (valid && URLShow() && !html && IsURL(text)) onLink = true;
 
     QString anchor;
     int index = -1;

@@ -135,6 +135,8 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         OnClickCell(this, row, col);
         return;
     }
+    if (ratingPress(baseCol, baseRow, base.X, X)) return;
+    if (cellButtonPress(baseCol, baseRow, base.X, X, Y)) return;
     if (expandButtonPress(baseCol, baseRow, base.X, X, Y)) return;
     // A press anywhere in a merged cell acts on its base cell: the standard handling is given a
     // point inside that one. A handler of OnMouseDown is left the real point.
@@ -317,7 +319,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     pushedButtonRelease(col, row, pt.X, pt.Y);
     endSizingFeedback();
     // The press on a button bypassed the standard handling; so does its release there.
-    if (buttonDown && onExpandButton(col, row, pt.X, pt.Y)) return;
+    if (buttonDown && (onExpandButton(col, row, pt.X, pt.Y) || onCellButton(col, row, pt.X, pt.Y))) return;
 
     if (mouse.DisjunctRowSelect() && col >= 0 && !(col == 0 && IsNode(row))) {
         if (!(col == 0 && mouse.HotmailRowSelect())) UpdateRowSelect(false);

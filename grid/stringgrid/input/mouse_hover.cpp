@@ -34,6 +34,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     }
 
     hoverExpandButton(col, row, X, Y);
+    hoverCellScrollBar(col, row);
 
     // A hint shown for one cell goes when the pointer reaches another base cell, or no cell.
     if (p->FLastHintPos.X >= 0) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "grid/foundation/base_grid.h"
+#include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/style_interfaces.h"
 #include "platform/controls/form.h"
+#include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/string_grid_events.h"
 #include "grid/stringgrid/model/string_grid_options.h"
 #include "grid/stringgrid/model/string_grid_streaming.h"
@@ -13,6 +15,9 @@
 
 class TBackGround;
 class TBitmap;
+class TFilePicture;
+class TGraphic;
+class TPicture;
 class TBalloonSettings;
 class TBands;
 class TCellGraphic;
@@ -422,6 +427,117 @@ public:
     void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
     TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
     void RemoveRadio(int ACol, int ARow);
+    // ---- turned text: AAngle in degrees, counter-clockwise. SetRotated makes a cell turned.
+    void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    void RemoveRotated(int ACol, int ARow);
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+
+    // ---- pictures and images. Adding replaces the cell's decoration and does not repaint; the
+    // Create forms make an object the grid owns and frees with the cell. Image-list kinds need
+    // GridImages and do nothing without it.
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    bool HasBitmap(int ACol, int ARow);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    void RemoveBitmap(int ACol, int ARow);
+    void AddIcon(int ACol, int ARow, TGraphic* AIcon, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    bool HasPicture(int ACol, int ARow);
+    TPicture* GetPicture(int ACol, int ARow);
+    void RemovePicture(int ACol, int ARow);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void RemoveFilePicture(int ACol, int ARow);
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow);
+    // The image shown is the cell's number; an empty cell gets Aidx.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow);
+    // Empties the cell's text whatever its decoration.
+    void RemoveDataImage(int ACol, int ARow);
+    // Dir 0 lays the images across; GetCellImages gives the list, whose changes repaint the cell.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow);
+    // An image list of a cell (real column) changed.
+    void MultiImageChanged(TObject* Sender, int ACol, int ARow);
+    void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent* AObject);
+    TInterfacedPersistent* GetInterfacedCell(int ACol, int ARow);
+    void RemoveInterfacedCell(int ACol, int ARow);
+    void SetGridImages(TImageList* Value);
+
+    // ---- progress, comments, shapes, ratings, scroll bars, markers and buttons. The value shown
+    // is the cell's number, but for the pie.
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow);
+    void RemoveProgress(int ACol, int ARow);
+    void AddExProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveExProgress(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddComment(int ACol, int ARow, const QString& Comment);
+    void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+    // Writing gives a cell without decoration a comment; a cell with another decoration keeps it.
+    QString CellComment(int ACol, int ARow);
+    void SetCellComment(int ACol, int ARow, const QString& Value);
+    bool IsComment(int ACol, int ARow, QString& comment);
+    void RemoveComment(int ACol, int ARow);
+    void RemoveAllComments();
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow);
+    void RemoveShape(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int ACol, int ARow);
+    void RemoveRating(int ACol, int ARow);
+    // Position 0, page size 0, range 100; with AutoRange the range follows the cell's text.
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void RemoveScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    // -1 for a cell without scroll bar.
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    // (-1, -1) for a cell without scroll bar.
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void UpdateAutoRangeScrollBar(int ACol, int ARow) override;
+    // ErrLen characters from ErrPos are underlined as wrong.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    // Display columns.
+    void SetButtonText(int ACol, int ARow, const QString& Caption);
+    void GetButtonText(int ACol, int ARow, QString& Caption);
+    bool HasButton(int ACol, int ARow);
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow);
+    void RemoveAllButtons();
+    // The button of a cell (display column) in client coordinates; empty without decoration.
+    void GetCellButtonRect(int ACol, int ARow, TRect& R);
     bool HasCheckBox(int ACol, int ARow);
     bool HasDataCheckBox(int ACol, int ARow);
     bool HasRadioButton(int ACol, int ARow);
@@ -703,6 +819,15 @@ public:
     void SetShowSelection(bool Value);
     bool ShowDesignHelper() const;
     void SetShowDesignHelper(bool Value);
+    // Addresses shown as links: the colour and the full form repaint only while links are shown.
+    TColor URLColor() const;
+    void SetURLColor(TColor Value);
+    bool URLShow() const;
+    void SetURLShow(bool Value);
+    bool URLShowInText() const;
+    void SetURLShowInText(bool Value);
+    bool URLFull() const;
+    void SetURLFull(bool Value);
     TVAlignment VAlignment() const;
     void SetVAlignment(TVAlignment Value);
     // The base grid keeps the value; the grid also repaints.
@@ -1202,6 +1327,13 @@ protected:
     // The hovered look of the expand button under the pointer; -1, -1 clears it.
     void hoverExpandButton(int ACol, int ARow, int X, int Y);
     bool onExpandButton(int ACol, int ARow, int X, int Y);
+    // Cell buttons, ratings and the scroll bar of a hovered cell (input/cell_controls_by_mouse.cpp).
+    bool ratingPress(int ACol, int ARow, int RealCol, int X);
+    bool onCellButton(int ACol, int ARow, int X, int Y);
+    bool cellButtonPress(int ACol, int ARow, int RealCol, int X, int Y);
+    void cellButtonRelease(TPoint Pushed, int ACol, int ARow, int X, int Y);
+    void hoverCellScrollBar(int ACol, int ARow);
+    void cellScrollBarScrolled(TMessage& m);
     // ---- anchors and form controls in cells (grid/stringgrid/input/)
 public:
     // Opens the edit box or combo over the form control CtrlID (types EDIT, PASSWORD, MASK and

@@ -128,7 +128,10 @@ public:
     THeaderDragButton* MoveButton = nullptr;
     TControlEdit* FEditControl = nullptr;
     TControlCombo* FComboControl = nullptr;
+    // The bar laid over the hovered cell that has a scroll bar of its own (FScrollCol, FScrollRow,
+    // a real column), and the one whose picture the painter copies into such cells.
     TScrollBar *FScrollBar = nullptr, *FPaintScrollBar = nullptr;
+    int FScrollCol = -1, FScrollRow = -1;
 
     // ---- hidden columns and rows, column order, selection hiding
     THiddenColumns FHiddenCols;
@@ -258,6 +261,10 @@ public:
     bool SelectionRectangle = false;
     bool SelectionResizer = false;
     bool SelectionRTFKeep = false;
+    TColor URLColor = clBlue;
+    bool URLShow = false;
+    bool URLShowInText = false;
+    bool URLFull = false;
     TColor SelectionTextColor = clBlack;
     bool ShowDesignHelper = true;
     TVAlignment VAlignment = vtaTop;

@@ -5,6 +5,8 @@
 #include "platform/controls/invalidation_recorder.h"
 #include "platform/core/exception.h"
 
+#include <functional>
+
 namespace {
 
 TEST(StringGridClass, AGridMadeAtRunTimeHasItsDefaults) {
@@ -220,6 +222,23 @@ TEST_F(StringGridWiring, SettingsObjectsRepaintTheGridAndHeadersReachTheirCells)
     EXPECT_EQ(grid->Cells(1, 0), "B");
     grid->RowHeaders().Assign(QStringList{"", "first"});
     EXPECT_EQ(grid->Cells(0, 1), "first");
+}
+
+TEST_F(StringGridWiring, LinkPropertiesRepaintWhenTheyChangeWhatIsShown) {
+    TInvalidationRecorder recorder;
+    auto repainted = [&](const std::function<void()>& write) {
+        recorder.Rects.clear();
+        write();
+        return !recorder.Rects.empty();
+    };
+    EXPECT_FALSE(repainted([&] { grid->SetURLColor(clRed); })) << "links not shown";
+    EXPECT_FALSE(repainted([&] { grid->SetURLFull(true); }));
+    EXPECT_TRUE(repainted([&] { grid->SetURLShow(true); }));
+    EXPECT_FALSE(repainted([&] { grid->SetURLShow(true); })) << "unchanged";
+    EXPECT_TRUE(repainted([&] { grid->SetURLColor(clGreen); }));
+    EXPECT_TRUE(repainted([&] { grid->SetURLFull(false); }));
+    EXPECT_TRUE(repainted([&] { grid->SetURLShowInText(true); }));
+    EXPECT_EQ(grid->URLColor(), clGreen);
 }
 
 TEST_F(StringGridWiring, RelaysHandTheirEventsTheParametersInTheEventsOrder) {

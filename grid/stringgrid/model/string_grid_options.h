@@ -63,11 +63,7 @@ struct TExStringGridOptions {
     bool ScrollSynch = false;
     TScrollHintType ScrollHints = shNone;
     bool SizeWithForm = false;
-    TColor URLColor = clBlue;
-    bool URLShow = false;
-    bool URLShowInText = false;
     bool URLUnderlineOnHover = false;
-    bool URLFull = false;
     bool URLEdit = false;
     bool UseInternalHintClass = true;
     QString ValidChars;

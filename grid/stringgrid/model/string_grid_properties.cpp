@@ -85,7 +85,7 @@ THTMLDrawOptions TExStringGrid::HTMLDrawOptions() {
     options.Images = GetGridImages();
     options.PictureCache = ImageCache();
     options.PictureContainer = p->PictureContainer;
-    options.URLColor = URLColor;
+    options.URLColor = p->URLColor;
     return options;
 }
 
@@ -209,6 +209,21 @@ bool TExStringGrid::SelectionRTFKeep() const { return p->SelectionRTFKeep; }
 void TExStringGrid::SetSelectionRTFKeep(bool Value) { setAndRepaint(p->SelectionRTFKeep, Value); }
 TColor TExStringGrid::SelectionTextColor() const { return p->SelectionTextColor; }
 void TExStringGrid::SetSelectionTextColor(TColor Value) { setAndRepaint(p->SelectionTextColor, Value); }
+
+TColor TExStringGrid::URLColor() const { return p->URLColor; }
+void TExStringGrid::SetURLColor(TColor Value) {
+    p->URLColor = Value;
+    if (p->URLShow) repaintIfNotUpdating();
+}
+bool TExStringGrid::URLShow() const { return p->URLShow; }
+void TExStringGrid::SetURLShow(bool Value) { setAndRepaint(p->URLShow, Value); }
+bool TExStringGrid::URLShowInText() const { return p->URLShowInText; }
+void TExStringGrid::SetURLShowInText(bool Value) { setAndRepaint(p->URLShowInText, Value); }
+bool TExStringGrid::URLFull() const { return p->URLFull; }
+void TExStringGrid::SetURLFull(bool Value) {
+    p->URLFull = Value;
+    if (p->URLShow) repaintIfNotUpdating();
+}
 
 void TExStringGrid::SetShowSelection(bool Value) {
     FShowSel = Value;

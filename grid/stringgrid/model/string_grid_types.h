@@ -18,6 +18,11 @@ enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TSortDirection { sdAscending, sdDescending };
+// The page size and range of a cell's own scroll bar.
+struct TScrollProp {
+    int PageSize = 0;
+    int Range = 0;
+};
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };

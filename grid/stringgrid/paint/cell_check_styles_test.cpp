@@ -44,6 +44,19 @@ TEST_F(CheckStyles, BitmapAndDrawnStylesShowTheStateInsideTheCell) {
     }
 }
 
+// A grayed box in the classic style used to look checked.
+TEST_F(CheckStyles, AGrayedClassicBoxShowsAGreyTickInAGreyWell) {
+    grid->ControlLook().ControlStyle = csClassic;
+    grid->ControlLook().CheckAlwaysActive = true;
+    grid->AddCheckBox(2, 2, cbGrayed);
+    const QImage grayed = paint();
+    const TRect r = cell(2, 2);
+    EXPECT_GT(countColor(grayed, r, ColorToRGB(clBtnFace)), 20) << "the well";
+    EXPECT_EQ(countColor(grayed, r, ColorToRGB(clWindowText)), 0);
+    grid->SetCheckBoxState(2, 2, cbChecked);
+    EXPECT_GT(countColor(paint(), r, ColorToRGB(clWindowText)), 10) << "checked has the black tick";
+}
+
 // An unchecked radio button in an empty cell used to match the empty cell text and show checked.
 TEST_F(CheckStyles, RadioButtonsDifferByStateInEveryStyle) {
     for (TControlStyle style : {csClassic, csWinXP, csDUD, csBorland}) {

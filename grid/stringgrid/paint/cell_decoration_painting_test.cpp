@@ -39,6 +39,21 @@ struct Probe {
     TColor colour;
 };
 
+// The colours at the probes of cell (2, 2), nothing drawn around it.
+class DecorationProbes : public DecorationPainting {
+protected:
+    void expectProbes(const std::vector<Probe>& probes) {
+        const TRect r = grid->CellRect(2, 2);
+        const QImage image = renderToImage(*grid);
+        for (const Probe& p : probes) {
+            const int x = p.dx >= 0 ? r.Left + p.dx : r.Right + p.dx;
+            const int y = p.dy >= 0 ? r.Top + p.dy : r.Bottom + p.dy;
+            EXPECT_EQ(colorAt(image, x, y), p.colour) << "at " << p.dx << ", " << p.dy;
+        }
+        EXPECT_TRUE(cleanAround(image));
+    }
+};
+
 struct DecorationCase {
     const char* name;
     std::function<void(TExStringGrid&, TCellGraphic&)> make;
@@ -111,7 +126,7 @@ TEST_F(DecorationPainting, AnErrorMarkerUnderlinesItsCharactersInRed) {
     }
 }
 
-TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
+TEST_F(DecorationProbes, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
     TBitmap redSquare(10, 10);
     redSquare.Canvas().Brush.Color = Red;
     redSquare.Canvas().FillRect({0, 0, 10, 10});
@@ -161,18 +176,11 @@ TEST_F(DecorationPainting, EachKindDrawsItsColoursWhereItsPlacementPutsIt) {
          },
          {{40, 12, Red}, {33, 12, Paper}, {47, 12, Paper}}},
     };
-    const TRect r = grid->CellRect(2, 2);
     for (const DecorationCase& c : cases) {
         SCOPED_TRACE(c.name);
         TCellGraphic& G = decorate(ctNone);
         c.make(*grid, G);
-        const QImage image = renderToImage(*grid);
-        for (const Probe& p : c.probes) {
-            const int x = p.dx >= 0 ? r.Left + p.dx : r.Right + p.dx;
-            const int y = p.dy >= 0 ? r.Top + p.dy : r.Bottom + p.dy;
-            EXPECT_EQ(colorAt(image, x, y), p.colour) << "at " << p.dx << ", " << p.dy;
-        }
-        EXPECT_TRUE(cleanAround(image));
+        expectProbes(c.probes);
         G.CellBitmap = std::monostate{};
         grid->SetCells(2, 2, QString());
     }
@@ -343,6 +351,67 @@ TEST_F(DecorationPainting, AFilePictureGoneSinceItWasAddedDrawsNothing) {
     EXPECT_NO_THROW(image = renderToImage(*grid));
     EXPECT_EQ(colorAt(image, inside.X, inside.Y), Paper);
     G.CellBitmap = std::monostate{};
+}
+
+}  // namespace
+
+namespace {
+
+// The kinds added through the grid's operations land where the painter looks for them.
+TEST_F(DecorationProbes, KindsAddedByTheGridsOperationsDrawTheirColours) {
+    TBitmap redSquare(10, 10);
+    redSquare.Canvas().Brush.Color = Red;
+    redSquare.Canvas().FillRect({0, 0, 10, 10});
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> add;
+        std::vector<Probe> probes;
+    };
+    const std::vector<Case> cases = {
+        {"progress at half", [](TExStringGrid& g) { g.SetCells(2, 2, "50"); g.AddProgress(2, 2, Green, Silver); },
+         {{12, 12, Green}, {-12, 12, Silver}}},
+        {"full pie", [](TExStringGrid& g) { g.AddProgressPie(2, 2, Red, 100); }, {{11, 11, Red}, {40, 11, Paper}}},
+        {"range, positive half",
+         [](TExStringGrid& g) { g.SetCells(2, 2, "50"); g.AddRangeIndicator(2, 2, 100, Red, Green, false); },
+         {{55, 12, Green}, {25, 12, Paper}}},
+        {"square at the bottom right",
+         [](TExStringGrid& g) { g.AddShape(2, 2, csRectangle, Blue, Blue, haRight, vaBottom); },
+         {{-6, -6, Blue}, {-26, -6, Paper}, {6, 6, Paper}}},
+        {"bitmap centred", [&](TExStringGrid& g) { g.AddBitmap(2, 2, &redSquare, false, haCenter, vaCenter); },
+         {{40, 12, Red}, {33, 12, Paper}}},
+        {"comment of its own colour", [](TExStringGrid& g) { g.AddColorComment(2, 2, "x", Green); },
+         {{-4, 1, Green}, {-12, 1, Paper}}},
+        {"rating of two stars",
+         [](TExStringGrid& g) { g.SetCells(2, 2, "1"); g.AddRating(2, 2, 2, Red, Silver); },
+         {{10, 10, Red}, {28, 10, Silver}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.add(*grid);
+        expectProbes(c.probes);
+        grid->RemoveCellGraphic(2, 2);
+        grid->SetCells(2, 2, QString());
+    }
+}
+
+TEST_F(DecorationPainting, ACellsScrollBarShowsAtItsRightEdgeAndMovesTheTextUp) {
+    grid->SetRowHeights(2, 40);
+    grid->SetCells(2, 2, QStringLiteral("WWW"));
+    const TRect r = grid->CellRect(2, 2);
+    const TRect textArea{r.Left + 1, r.Top + 1, r.Right - 20, r.Bottom - 1};
+    const TRect barArea{r.Right - 18, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    grid->AddScrollBar(2, 2, false);
+    grid->SetScrollProp(2, 2, {100, 100});
+    QImage image = renderToImage(*grid);
+    EXPECT_EQ(countColor(image, barArea, Paper), barArea.Width() * barArea.Height()) << "the page holds the range";
+    const TRect still = inkIn(image, textArea);
+    grid->SetScrollProp(2, 2, {20, 100});
+    grid->SetScrollPosition(2, 2, 5);
+    image = renderToImage(*grid);
+    EXPECT_LT(countColor(image, barArea, Paper), barArea.Width() * barArea.Height() / 2) << "the bar";
+    const TRect moved = inkIn(image, textArea);
+    EXPECT_EQ(moved.Bottom, still.Bottom - 5);
+    EXPECT_TRUE(cleanAround(image));
 }
 
 }  // namespace

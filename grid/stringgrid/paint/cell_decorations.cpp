@@ -362,12 +362,30 @@ void TCellPainter::drawButton(TCellGraphic& G, TRect P) {
 void TCellPainter::drawClassicProgress(const TCellGraphic& G, TRect R) {
     const TControlLook& look = *d.ControlLook;
     const double value = numberOrZero([&] { return g.Floats(RealCol, ARow); });
+    const bool themedStyle = look.ControlStyle == csWinXP || look.ControlStyle == csTheme;
+    if (themedStyle && look.ProgressXP && ExXPVS().IsThemeActive() && drawThemedProgress(value, R)) return;
     R = {R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2};
     const TColor complete = G.CellColor, incomplete = G.CellIconColor;
     const TColor completeText = G.CellBoolean ? TColor(G.CellIndex) : TColor(ColorToRGB(complete) ^ 0xFFFFFF);
     const TColor incompleteText = G.CellBoolean ? TColor(G.CellAngle) : TColor(ColorToRGB(incomplete) ^ 0xFFFFFF);
     DrawProgressBar(canvas, R, complete, completeText, incomplete, incompleteText, value, look.ProgressMarginX,
                     look.ProgressMarginY, G.CellErrFrom, G.CellErrLen, G.CellText, look.ProgressBorderColor, false);
+}
+
+// The platform's progress bar: its frame over the cell less the margins, its chunk over the done
+// share of the inside.
+bool TCellPainter::drawThemedProgress(double Value, TRect R) {
+    HTHEME theme = ExXPVS().OpenThemeData(g.Handle(), QStringLiteral("Progress"));
+    if (!theme) return false;
+    const TControlLook& look = *d.ControlLook;
+    R = {R.Left + look.ProgressMarginX, R.Top + look.ProgressMarginY, R.Right - look.ProgressMarginX,
+         R.Bottom - look.ProgressMarginY};
+    ExXPVS().DrawThemeBackground(theme, canvas, 1, 0, R, nullptr);
+    R = {R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2};
+    R.Right = R.Left + int(std::lround(std::clamp(Value, 0.0, 100.0) * R.Width() / 100));
+    ExXPVS().DrawThemeBackground(theme, canvas, 3, 1, R, nullptr);
+    ExXPVS().CloseThemeData(theme);
+    return true;
 }
 
 void TCellPainter::drawProgress(const TCellGraphic& G, TRect R) {
@@ -523,7 +541,8 @@ void TCellPainter::drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed
         }
     }
     unsigned state = DFCS_BUTTONCHECK;
-    if (Checked || Grayed) state |= DFCS_CHECKED;
+    if (Checked) state |= DFCS_CHECKED;
+    if (Grayed) state |= unsigned(DFCS_CHECKED) | unsigned(DFCS_BUTTON3STATE);
     if (style == csFlat) state |= DFCS_FLAT;
     if (!Enabled) state |= DFCS_INACTIVE;
     DrawFrameControl(canvas, R, DFC_BUTTON, state);

@@ -27,6 +27,40 @@ void TCellPainter::drawTreeLines(TRect R, int Indent) {
     }
 }
 
+// The tree through column 0 of every row under a node: a branch to the row's text (across the
+// cell with ShowTreeFull), the trunk down to the next child, and the trunks of the outer levels.
+void TCellPainter::drawRowTreeLines() {
+    const TCellNode& node = g.CellNode();
+    const int step = node.NodeIndent();
+    if (RealCol != 0 || ARow < g.FixedRows() || !g.HasNodes() || !node.ShowTree() || step <= 0) return;
+    const int indent = g.GetRowIndent(ARow), level = indent / step;
+    // Rows outside every node have no tree; their lines would lie left of the cell.
+    if (level <= 0) return;
+    const TPen saved = canvas.Pen;
+    canvas.Pen.Color = node.TreeColor();
+    canvas.Pen.Width = 1;
+    canvas.Pen.Style = psSolid;
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        canvas.MoveTo(x1, y1);
+        canvas.LineTo(x2, y2);
+    };
+    const int x = Rect.Left + indent - step + step / 2 + 2, mid = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
+    line(x, mid, node.ShowTreeFull() ? Rect.Right : Rect.Left + indent + 4, mid);
+    switch (g.GetNodeSpanType(ARow)) {
+    case 1: line(x, Rect.Top, x, mid); break;
+    case 2: line(x, Rect.Top, x, Rect.Bottom + 4); break;
+    default: break;
+    }
+    const bool last = ARow + 1 >= g.RowCount();
+    const bool nextInTree = !last && g.GetRowIndent(ARow + 1) > 0;
+    for (int i = 1; i <= level; ++i) {
+        const int outer = x - step * i;
+        line(outer, Rect.Top, outer, nextInTree ? Rect.Bottom + 4 : mid);
+        if (!nextInTree && i < level) line(outer, mid, x + step - step * i, mid);
+    }
+    canvas.Pen = saved;
+}
+
 TColor TCellPainter::nodeBackground() const {
     if (g.ShowSelection() && (AState & gdSelected)) return g.SelectionColor();
     if (SavedBrush != clNone) return SavedBrush;

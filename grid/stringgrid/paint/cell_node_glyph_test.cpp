@@ -65,6 +65,24 @@ TEST_F(NodeGlyphPainting, TreeLineRunsDownFromAnExpandedNodeToItsChild) {
     EXPECT_EQ(colorAt(image, x, cell(0, 3).Top + 1), Red);
 }
 
+TEST_F(NodeGlyphPainting, ChildRowsCarryTheTreeWithABranchToTheirText) {
+    grid->CellNode().SetShowTree(true);
+    grid->CellNode().SetShowTreeFull(true);
+    const TRect c = cell(0, 2);
+    const int x = c.Left + 8;
+    QImage image = paint();
+    EXPECT_EQ(colorAt(image, x, c.Top + 1), Red) << "the trunk from the node above";
+    EXPECT_EQ(colorAt(image, x, c.Bottom - 2), Red) << "on to the next row";
+    const TRect farRight{c.Left + 30, c.Top, c.Right - 3, c.Bottom};
+    EXPECT_GT(countColor(image, farRight, Red), 20) << "the branch runs across the cell";
+    grid->CellNode().SetShowTreeFull(false);
+    image = paint();
+    EXPECT_EQ(countColor(image, farRight, Red), 0);
+    EXPECT_GT(countColor(image, {x + 1, c.Top, x + 8, c.Bottom}, Red), 3) << "a short branch";
+    EXPECT_EQ(countColor(paint(), {c.Left, cell(0, 0).Top, c.Right - 1, cell(0, 0).Bottom}, Red), 0)
+        << "none in the fixed row";
+}
+
 TEST_F(NodeGlyphPainting, RaisedAndSunkenBoxesDifferWithoutLeavingTheCell) {
     grid->CellNode().SetNodeType(cnGlyph);  // no glyphs set: the edged box
     const QImage image = paint();

@@ -9,9 +9,11 @@
 #include "grid/foundation/visual_styles.h"
 #include "grid/foundation/number_routines.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/clip_scope.h"
 #include "platform/graphics/text_line.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 constexpr int TextTypeHTML = 1, TextTypeRTF = 2, TextTypeFormula = 3;
@@ -45,11 +47,12 @@ TCellPainter::TCellPainter(TExStringGrid& Grid, TCanvas& Canvas, int Col, int Ro
 }
 
 void TCellPainter::Paint() {
+    takeGraphicExtent();
+    drawCellScrollBar();
     g.GetVisualProperties(ACol, ARow, AState, false, false, true, canvas.Brush, ColorTo, MirrorColor, MirrorColorTo,
                           canvas.Font, HA, VA, WW, GD);
     if ((AState & gdSelected) && !(AState & gdFocused) && d.SelectionColor == clNone) canvas.Brush.Color = clHighlight;
     if (g.ZoomFactor != 0) canvas.Font.SetSize(canvas.Font.Size() + g.ZoomFactor);
-    takeGraphicExtent();
     FilterGlyph = filterGlyphWanted();
     SavedBrush = canvas.Brush.Color;
     SavedFontColor = canvas.Font.Color();
@@ -82,6 +85,7 @@ void TCellPainter::Paint() {
     drawCellBorders();
     if (FixedLook && !d.Flat) drawLookEdges();
     drawRightFixedLines();
+    drawRowTreeLines();
     if (Graphic && !drawnFirst) {
         if (FixedLook) ++Rect.Top;
         drawCellGraphic();
@@ -157,8 +161,14 @@ void TCellPainter::fireDrawCell() {
 void TCellPainter::drawListViewHeader() {
     if (ExXPVS().IsThemeActive()) {
         if (HTHEME theme = ExXPVS().OpenThemeData(g.Handle(), QStringLiteral("header"))) {
-            // The hover and pressed states follow the mouse, which this painter is not told of yet.
-            ExXPVS().DrawThemeBackground(theme, canvas, 3, 1, {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1}, nullptr);
+            // The item under the pointer is hot, pressed while the left button is held on it.
+            const TPoint mouse = d.FTimerMousePos;
+            const TGridCoord under = mouse.X >= 0 ? g.MouseCoord(mouse.X, mouse.Y) : TGridCoord{-1, -1};
+            const bool over = under.X == ACol && under.Y == ARow;
+            const bool pressed = over && GetCaptureControl() == &g;
+            const int part = over ? 1 : 3, state = !over ? 1 : pressed ? 3 : 2;
+            ExXPVS().DrawThemeBackground(theme, canvas, part, state, {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom + 1},
+                                         nullptr);
             ExXPVS().CloseThemeData(theme);
             const TPen savedPen = canvas.Pen;
             canvas.Pen.Color = clWhite;
@@ -184,7 +194,7 @@ void TCellPainter::unselectOutsideDisjunctSelection() {
     const bool outside = (mouse.DisjunctRowSelect() && !g.RowSelect(selRow)) ||
                          (mouse.DisjunctColSelect() && !g.ColSelect(ACol));
     if (!outside) return;
-    urlColor = g.URLColor;
+    urlColor = g.URLColor();
     canvas.Brush.Color = g.Color();
     canvas.Font.SetColor(g.Font().Color());
     g.GetCellColor(RealCol, ARow, AState, canvas.Brush, canvas.Font);
@@ -193,7 +203,7 @@ void TCellPainter::unselectOutsideDisjunctSelection() {
 
 void TCellPainter::drawCellText(TRect TR) {
     const bool fixedCell = g.IsFixed(RealCol, ARow) || (AState & gdFixed);
-    urlColor = g.URLColor;
+    urlColor = g.URLColor();
     const bool rowSelected = (g.Options() & goRowSelect) && ARow == g.Row() && ACol >= g.FixedCols() &&
                              ACol < g.ColCount() - g.FixedRightCols();
     if (((AState & gdSelected) || rowSelected) && !fixedCell) {
@@ -221,12 +231,12 @@ void TCellPainter::drawCellText(TRect TR) {
     drawBackgroundPicture(TR);
     drawSelectionRectangle(TR);
     // Decorations that replace the text (data check boxes and the like) still get the above.
+    if (FilterGlyph) drawFilterGlyph();
     if (!TextToo) return;
     if (fixedCell) {
         TR.Left += g.GridLineWidth();
         TR.Top += g.GridLineWidth();
     }
-    if (FilterGlyph) drawFilterGlyph();
     // Rich text keeps its own margin of XYOffset on every side.
     if (type == TextTypeRTF && !password) {
         g.DrawRichTextCell(ACol, ARow, TR, canvas);
@@ -237,6 +247,11 @@ void TCellPainter::drawCellText(TRect TR) {
     TR.Top += g.XYOffset.Y;
     if (RealCol == 0 && g.HasNodes() && !g.IsNode(ARow)) TR.Left += g.GetRowIndent(ARow);
 
+    std::optional<TClipScope> scrolled;
+    if (ScrollBarShown) {
+        scrolled.emplace(canvas, Rect);
+        TR.Top -= ScrollPos;
+    }
     if (type == TextTypeHTML) drawMarkupText(text, TR);
     else drawPlainText(text, TR);
 }
@@ -264,10 +279,10 @@ void TCellPainter::drawMarkupText(const QString& Text, TRect TR) {
 }
 
 void TCellPainter::drawPlainText(QString Text, TRect TR) {
-    const bool url = g.URLShow && IsURL(Text);
+    const bool url = g.URLShow() && IsURL(Text);
     const TFontStyles style = canvas.Font.Style();
     if (url) {
-        if (!g.URLFull) StripURLProtocol(Text);
+        if (!g.URLFull()) StripURLProtocol(Text);
         canvas.Font.SetStyle(style | fsUnderline);
         canvas.Font.SetColor(urlColor);
     }

@@ -51,6 +51,7 @@ private:
     TRect placeGraphic(TRect R) const;
     void drawProgress(const TCellGraphic& Graphic, TRect R);
     void drawClassicProgress(const TCellGraphic& Graphic, TRect R);
+    bool drawThemedProgress(double Value, TRect R);
     void drawImage(const TCellGraphic& Graphic, TRect P);
     void drawRating(const TCellGraphic& Graphic, TRect P);
     void drawRotatedText(const TCellGraphic& Graphic, TRect R);
@@ -67,6 +68,9 @@ private:
     // Node rows (cell_node_glyph.cpp).
     void drawNodeGlyph(const TCellGraphic& Graphic, TRect R);
     void drawTreeLines(TRect R, int Indent);
+    void drawRowTreeLines();
+    // A cell's own scroll bar (cell_scroll_bar.cpp).
+    void drawCellScrollBar();
     void drawNodeBox(bool Collapsed, int L, TRect R);
     TColor nodeBackground() const;
 
@@ -96,4 +100,8 @@ private:
     int GW = 0, GH = 0;
     // Width of the drawn text plus 2; 0 while no text is drawn.
     int TextWidth = 0;
+    // The cell's own scroll bar is shown: the text is clipped to the cell and moved up by
+    // ScrollPos.
+    bool ScrollBarShown = false;
+    int ScrollPos = 0;
 };

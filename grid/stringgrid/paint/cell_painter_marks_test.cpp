@@ -1,10 +1,12 @@
-#include "grid/foundation/grid_options.h"
 #include "grid/foundation/grid_lists.h"
+#include "grid/foundation/grid_options.h"
+#include "grid/foundation/scripted_theme_service.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
 #include "grid/stringgrid/paint/progress_and_background.h"
 #include "platform/graphics/canvas.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -151,6 +153,16 @@ TEST_F(CellMarks, FilterRowCellsWithValuesShowTheFilterButton) {
         << "fixed columns offer no filter";
 }
 
+TEST_F(CellMarks, AFilterCellThatShowsNoTextStillShowsTheFilterButton) {
+    constexpr TColor FunnelInk = 0x3C3C3C;
+    for (int r = 1; r < 5; ++r) grid->SetCells(3, r, QString::number(r));
+    grid->AddCheckBox(3, 0, true, true);
+    grid->FilterDropDownColumns = fdNormal;
+    grid->SetFilterDropDownAuto(true);
+    const TRect header = cell(3, 0);
+    EXPECT_GT(countColor(paint(), {header.Right - 17, header.Top, header.Right, header.Top + 16}, FunnelInk), 10);
+}
+
 }  // namespace
 
 namespace {
@@ -165,6 +177,20 @@ TEST_F(CellMarks, OnlyTheChosenRowsOfADisjunctSelectionLookSelected) {
     EXPECT_GT(countColor(image, cell(2, 2), Mark), 5) << "chosen row";
     EXPECT_EQ(countColor(image, cell(2, 1), Mark), 0) << "inside the selection, not chosen";
     EXPECT_EQ(countColor(image, cell(2, 3), Mark), 0);
+}
+
+TEST_F(CellMarks, ThemedListViewHeadersShowTheItemUnderThePointerHot) {
+    TBoundThemeService theme;
+    grid->Look = glListView;
+    const TRect header = cell(2, 0);
+    mouseMove(*grid, header.Left + 10, header.Top + 5);
+    theme.calls.clear();
+    paint();
+    auto drawn = [&](const QString& prefix) {
+        return std::count_if(theme.calls.begin(), theme.calls.end(), [&](const QString& c) { return c.startsWith(prefix); });
+    };
+    EXPECT_EQ(drawn("draw 1 2 "), 1) << "the hot item";
+    EXPECT_GT(drawn("draw 3 1 "), 1) << "the other header cells";
 }
 
 TEST_F(CellMarks, ListViewHeadersAreAPlainFaceWithALightEdge) {

@@ -1,4 +1,8 @@
+#include "grid/foundation/scripted_theme_service.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
+#include "grid/stringgrid/paint/control_look.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -159,6 +163,18 @@ TEST_F(CellPainting, SelectedCellsShowTheSelectionColours) {
     EXPECT_EQ(colorAt(image, cell(3, 3).Left + 4, cell(3, 3).Top + 4), Paper);
 }
 
+TEST_F(CellPainting, TheTextOfADisabledRowIsGreyed) {
+    grid->SetCells(2, 1, QStringLiteral("WWW"));
+    grid->SetCells(2, 2, QStringLiteral("WWW"));
+    grid->SetRowEnabled(2, false);
+    const QImage image = paint();
+    EXPECT_FALSE(empty(inkBox(image, cell(2, 1))));
+    EXPECT_TRUE(empty(inkBox(image, cell(2, 2))));
+    EXPECT_GT(countColor(image, cell(2, 2), grid->DisabledFontColor), 5);
+    grid->UseDisabledFont = false;
+    EXPECT_FALSE(empty(inkBox(paint(), cell(2, 2))));
+}
+
 TEST_F(CellPainting, TheFocusRectangleFramesTheCurrentCellOfAFocusedGrid) {
     grid->SetSelection(TGridRect{2, 2, 2, 2});
     grid->SetSelectionColor(Paper);
@@ -189,6 +205,36 @@ TEST_F(CellPainting, ACommentMarkSitsInTheTopRightCornerUnlessItsColourIsNone) {
     EXPECT_EQ(colorAt(image, r.Right - 12, r.Top + 1), Paper);
     grid->ControlLook().SetCommentColor(clNone);
     EXPECT_EQ(colorAt(paint(), r.Right - 4, r.Top + 1), Paper);
+}
+
+TEST_F(CellPainting, WithProgressXPAThemedStyleDrawsThePlatformsProgressBar) {
+    TBoundThemeService theme;
+    grid->SetCells(2, 2, QStringLiteral("50"));
+    TCellGraphic& bar = *grid->CreateCellGraphic(2, 2);
+    bar.CellType = ctProgress;
+    bar.CellErrLen = 100;
+    grid->ControlLook().ControlStyle = csTheme;
+    paint();
+    EXPECT_FALSE(theme.calls.contains("open Progress")) << "not without ProgressXP";
+    grid->ControlLook().SetProgressXP(true);
+    theme.calls.clear();
+    paint();
+    ASSERT_TRUE(theme.calls.contains("open Progress")) << theme.calls.join(" / ").toStdString();
+    // The frame's rectangle and the chunk's: the chunk is the inside's left half.
+    std::vector<TRect> parts;
+    for (const int part : {1, 3}) {
+        const QRegularExpression draw(QStringLiteral("^draw %1 \\d+ \\((-?\\d+),(-?\\d+),(-?\\d+),(-?\\d+)\\)$").arg(part));
+        for (const QString& call : theme.calls)
+            if (const QRegularExpressionMatch m = draw.match(call); m.hasMatch())
+                parts.push_back({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt()});
+    }
+    ASSERT_EQ(parts.size(), 2u);
+    const TRect frame = parts[0], chunk = parts[1], c = cell(2, 2);
+    EXPECT_GE(frame.Left, c.Left);
+    EXPECT_LE(frame.Right, c.Right);
+    EXPECT_EQ(chunk.Left, frame.Left + 2);
+    EXPECT_EQ(chunk.Top, frame.Top + 2);
+    EXPECT_NEAR(chunk.Width(), (frame.Width() - 4) / 2.0, 1);
 }
 
 TEST_F(CellPainting, AnAppearanceProgressBarReplacesTheTextAndShowsItsShare) {

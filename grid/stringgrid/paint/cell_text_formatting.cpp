@@ -7,6 +7,8 @@
 #include "grid/foundation/link_routines.h"
 #include "grid/foundation/number_routines.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/paint/rotated_text.h"
+#include "platform/controls/rich_edit.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/text_line.h"
 
@@ -49,8 +51,13 @@ QString TExStringGrid::SaveCell(int ACol, int ARow) {
     }
     const int type = TextType(value, true);
     if (type == TextTypeHTML && !SaveWithHTML) value = StripHTMLTags(value);
-    // Without a rich-text control on this platform an RTF text is exported as stored.
-    if (type == TextTypeRTF && SaveWithRTF) value.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    if (type == TextTypeRTF) {
+        if (SaveWithRTF) value.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        else {
+            RichEdit()->LoadRTF(value);
+            value = RichEdit()->Text();
+        }
+    }
     OnSaveCell(this, ACol, ARow, value);
     return value;
 }
@@ -112,24 +119,40 @@ void TExStringGrid::CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool
         Size = {results.MaxLineWidth + 2, results.TotalHeight + 2};
         return;
     }
+    // Rich text is measured as its plain text in the rich edit's font, a line per paragraph.
+    const bool rich = type == TextTypeRTF;
+    if (rich) {
+        TRichEdit& edit = *RichEdit();
+        edit.LoadRTF(text);
+        canvas.Font.SetName(edit.Font().Name());
+        canvas.Font.SetSize(edit.Font().Size());
+        canvas.Font.SetStyle(edit.Font().Style());
+        text = edit.Text();
+    }
+    int angle = 0;
+    const bool rotated = IsRotated(ACol, ARow, angle);
     if (VS) {
         R = {R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2};
         const int width = R.Width();
         if (EditActive() && ACol == RealCol() && ARow == Row() && text.endsWith(QLatin1Char('\n')))
             text += QLatin1Char('w');
         TRect measured = R;
-        const int height = canvas.DrawText(
-            text, measured, unsigned(DT_CALCRECT) | unsigned(DT_WORDBREAK) | unsigned(DT_EXPANDTABS) | unsigned(DT_NOPREFIX));
+        const unsigned breaking = rotated ? unsigned(DT_SINGLELINE) : unsigned(DT_WORDBREAK);
+        const int height =
+            canvas.DrawText(text, measured, unsigned(DT_CALCRECT) | breaking | unsigned(DT_EXPANDTABS) | unsigned(DT_NOPREFIX));
         Size = {width, height};
-        return;
+    } else {
+        const QChar breakAt = rich ? QLatin1Char('\n') : QLatin1Char('\r');
+        const QStringList lines = Multilinecells || rich ? text.split(breakAt) : QStringList{text};
+        int widest = 0;
+        for (QString line : lines) {
+            if (line.endsWith(QLatin1Char('\n'))) line.chop(1);
+            if (line.startsWith(QLatin1Char('\n'))) line.remove(0, 1);
+            if (!rich && URLShow() && !URLFull() && IsURL(line)) StripURLProtocol(line);
+            widest = std::max(widest, canvas.TextWidth(line));
+        }
+        Size = {widest, canvas.TextHeight(QStringLiteral("gh")) * int(lines.size())};
     }
-    const QStringList lines = Multilinecells ? text.split(QLatin1Char('\r')) : QStringList{text};
-    int widest = 0;
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\n'))) line.chop(1);
-        if (line.startsWith(QLatin1Char('\n'))) line.remove(0, 1);
-        if (URLShow && !URLFull && IsURL(line)) StripURLProtocol(line);
-        widest = std::max(widest, canvas.TextWidth(line));
-    }
-    Size = {widest, canvas.TextHeight(QStringLiteral("gh")) * int(lines.size())};
+    if (rotated) Size = TurnedTextExtent(Size, angle);
+    if (rich) Size.cy += 4;
 }

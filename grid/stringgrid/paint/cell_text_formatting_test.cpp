@@ -31,6 +31,40 @@ TEST_F(CellTextFormatting, ExportTextDropsMarkupWhenAskedAndHasTheLastWordInTheE
     EXPECT_EQ(grid->SaveCell(2, 2), "x!");
 }
 
+TEST_F(CellTextFormatting, RichTextExportsAsItsPlainTextUnlessKeptAsRichText) {
+    const QString rtf = QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par\r\nWorld}");
+    grid->SetCells(2, 2, rtf);
+    EXPECT_EQ(grid->SaveCell(2, 2), "Hello\nWorld");
+    grid->SaveWithRTF = true;
+    EXPECT_EQ(grid->SaveCell(2, 2), QString(rtf).remove('\r').remove('\n'));
+}
+
+TEST_F(CellTextFormatting, TurnedAndRichTextsAreMeasuredAsDrawn) {
+    grid->SetCells(2, 2, QStringLiteral("Hello"));
+    const TSize flat = grid->GetCellTextSize(2, 2, false, false);
+    int angle = 0;
+    EXPECT_FALSE(grid->IsRotated(2, 2, angle));
+    grid->AddRotated(2, 2, 90, QStringLiteral("Hello"));
+    ASSERT_TRUE(grid->IsRotated(2, 2, angle));
+    EXPECT_EQ(angle, 90);
+    const TSize turned = grid->GetCellTextSize(2, 2, false, false);
+    EXPECT_EQ(turned.cx, flat.cy + 12);
+    EXPECT_EQ(turned.cy, flat.cx + 12);
+    grid->SetRotated(2, 2, 0);
+    EXPECT_EQ(grid->GetCellTextSize(2, 2, false, false).cx, flat.cx + 12);
+    grid->RemoveRotated(2, 2);
+    EXPECT_FALSE(grid->IsRotated(2, 2, angle));
+    EXPECT_EQ(grid->GetCellTextSize(2, 2, false, false).cx, flat.cx);
+
+    grid->SetCells(2, 2, QStringLiteral("{\\rtf1 Hello}"));
+    const TSize one = grid->GetCellTextSize(2, 2, false, false);
+    grid->SetCells(2, 2, QStringLiteral("{\\rtf1 Hello\\par Hello}"));
+    const TSize two = grid->GetCellTextSize(2, 2, false, false);
+    EXPECT_EQ(two.cy - 4, 2 * (one.cy - 4)) << "a line per paragraph";
+    EXPECT_EQ(two.cx, one.cx);
+    EXPECT_LT(one.cx, 2 * flat.cx) << "measured as its plain text";
+}
+
 TEST_F(CellTextFormatting, AnEmptyCheckBoxCellExportsItsCheckText) {
     grid->SetCells(2, 2, QString());
     grid->AddCheckBox(2, 2, cbChecked);

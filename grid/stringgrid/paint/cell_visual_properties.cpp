@@ -41,7 +41,9 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
     else AFont.Assign(printFonts ? d.PrintSettings->FixedFont : FixedFont());
 
     const int RCol = Remap ? DisplToRealCol(ACol) : ACol;
-    const int SelRow = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? DisplToRealRow(ARow) : ARow;
+    const int SelRow = (mouse.DisjunctRowSelect() && mouse.RowSelectPersistent) || d.UseEnabledRows
+                           ? DisplToRealRow(ARow)
+                           : ARow;
 
     ABrush.Color = clNone;
     AColorTo = AMirrorColor = AMirrorColorTo = clNone;
@@ -133,9 +135,8 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
             AFont.SetColor(unselectedFont);
         }
     }
-    // Disabled rows belong to the row states kept with row selection; only the grid's own state
-    // is read here.
-    if (UseDisabledFont && !Enabled()) AFont.SetColor(DisabledFontColor);
+    if (UseDisabledFont && ((d.UseEnabledRows && !RowEnabled(SelRow)) || !Enabled()))
+        AFont.SetColor(DisabledFontColor);
     if ((AState & gdSelected) && ARow != Row() && mouse.DisjunctRowSelect() && d.SelectionColorTo == clNone)
         ABrush.Color = BrightenColor(ABrush.Color, 7);
 

@@ -46,3 +46,9 @@ TPoint RotatedTextOrigin(TCanvas& Canvas, TRect R, int Angle, TVAlignment VA, TA
     return AlignRotatedText(R, Angle, VA, HA, {len(std::cos(a) * CY), len(std::sin(a) * CX), len(std::sin(a) * CY),
                                                len(std::cos(a) * CX)});
 }
+
+TSize TurnedTextExtent(TSize Extent, int Angle) {
+    const double a = Angle * std::numbers::pi / 180, S = std::sin(a), C = std::cos(a);
+    auto len = [](double v) { return std::abs(int(std::lround(v))); };
+    return {std::abs(len(Extent.cy * S) - len(Extent.cx * C)) + 12, std::abs(len(Extent.cy * C) - len(Extent.cx * S)) + 12};
+}

@@ -28,6 +28,10 @@ bool TExStringGrid::ScrollingMessage(TMessage& m) {
         WheelStep(m);
         return true;
     case WM_VSCROLL:
+        if (p->FScrollBar && m.LParam == reinterpret_cast<intptr_t>(p->FScrollBar)) {
+            cellScrollBarScrolled(m);
+            return true;
+        }
         if (m.LParam != 0) return false;
         WMVScroll(m);
         return true;
