@@ -198,7 +198,7 @@ void TExStringGrid::CellControlsUpdate(bool RebuildList) {
     if (!HandleAllocated() || !p->FControlList) return;
     TControlList& list = *p->FControlList;
     if (RebuildList) {
-        while (list.Count() > 0) list.RemoveControl(list.Count() - 1);
+        list.Clear();
         for (int r = 0; r < RowCount(); ++r)
             for (int c = 0; c < ColCount(); ++c)
                 if (HasCellProperties(c, r))
