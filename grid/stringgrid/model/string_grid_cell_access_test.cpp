@@ -102,6 +102,10 @@ TEST_F(CellLooks, AControlReplacedBelowAHiddenRowHasOneEntry) {
     EXPECT_EQ(second->Left(), cell.Left - 1 + 30);
     grid->SetRowHeights(1, grid->RowHeights(1) + 10);
     EXPECT_EQ(second->Top(), cell.Top - 1 + 10);
+    // Behind a hidden column the control stands on the cell as shown.
+    grid->HideColumn(1);
+    grid->SetColWidths(0, grid->ColWidths(0) + 1);
+    EXPECT_EQ(second->Left(), grid->CellRect(2, 5).Left - 1);
     grid->SetCellControls(3, 5, nullptr);
     grid->SetCellControls(3, 5, nullptr);
     EXPECT_EQ(grid->NumCellControls(), 0);
