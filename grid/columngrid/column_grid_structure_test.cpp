@@ -139,13 +139,13 @@ TEST_F(ColumnGridStructure, GroupingTakesTheColumnsDefinitionOutAndBack) {
 
 TEST_F(ColumnGridStructure, InsertionAndRemovalBehindAHiddenColumnKeepRealPlaces) {
     grid->HideColumn(Plain);
-    // Display column 1 is real column 2 now: the new item goes before the combo column.
-    grid->InsertCols(Plain, 1);
+    // Real places: the new item goes before the combo column, after the hidden one.
+    grid->InsertCols(Combo, 1);
     ASSERT_EQ(grid->Columns().Count(), ColumnCount + 1);
     EXPECT_EQ(item(Plain).Header(), "Name");
     EXPECT_EQ(item(Combo).Header(), "");
     EXPECT_EQ(answers(Combo + 1), combo);
-    grid->RemoveCols(Plain, 1);
+    grid->RemoveCols(Combo, 1);
     ASSERT_EQ(grid->Columns().Count(), ColumnCount);
     EXPECT_EQ(answers(Combo), combo);
     grid->UnHideColumnsAll();

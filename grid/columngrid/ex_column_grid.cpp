@@ -103,7 +103,7 @@ void TExColumnGrid::ColumnHeadersChanged() {
 
 // The items follow the real columns: with columns hidden, display and real places differ.
 void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
-    const int at = ColIndex >= 0 && ColIndex < ColCount() ? RealColIndex(ColIndex) : FColumns->Count();
+    const int at = std::clamp(ColIndex, 0, FColumns->Count());
     const int before = TotalColCount();
     FRearranging = true;
     TExStringGrid::InsertCols(ColIndex, CCount);
@@ -117,8 +117,7 @@ void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
 
 void TExColumnGrid::RemoveCols(int ColIndex, int CCount) {
     std::vector<int> reals;
-    for (int d = ColIndex; d < ColIndex + CCount && d >= 0 && d < ColCount(); ++d) reals.push_back(RealColIndex(d));
-    std::sort(reals.begin(), reals.end());
+    for (int c = std::max(ColIndex, 0); c < ColIndex + CCount && c < TotalColCount(); ++c) reals.push_back(c);
     const int before = TotalColCount();
     FRearranging = true;
     TExStringGrid::RemoveCols(ColIndex, CCount);

@@ -189,6 +189,10 @@ void TControlList::RemoveControl(int i) {
     items_.erase(items_.begin() + i);
 }
 
+void TControlList::Clear() {
+    items_.clear();
+}
+
 void TFileStringList::Reset() {
     fp = 0;
     cache.clear();

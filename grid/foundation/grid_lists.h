@@ -100,6 +100,8 @@ public:
     // Whether some item's control is a windowed control with this window handle.
     bool HasHandle(HWND Handle) const;
     void RemoveControl(int i);
+    // Removes every item; the controls themselves stay.
+    void Clear();
 
 private:
     std::vector<std::unique_ptr<TControlItem>> items_;

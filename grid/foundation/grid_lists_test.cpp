@@ -155,6 +155,11 @@ TEST(ControlList, FindsControlsByCellAndWindow) {
     EXPECT_FALSE(list.HasHandle(windowed.Handle()));
     EXPECT_EQ(list.ControlIndex(1, 2), 1);
     EXPECT_THROW(list.GetControl(2), Exception);
+
+    // Clearing drops every item and leaves the controls alive.
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.ControlIndex(3, 4), -1);
 }
 
 TEST(FileStringList, ReadsLineByLineAfterReset) {

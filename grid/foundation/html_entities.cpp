@@ -41,7 +41,9 @@ QString DecodeHTMLEntities(const QString& S, bool AccentedLetters) {
 
 QString EncodeHTMLEntities(const QString& S, bool AccentedLetters) {
     QString s = S;
-    s.replace(QLatin1String("&"), QLatin1String("&amp;"));
+    // Through a marker, so a text already holding the marker also comes out as "&amp;".
+    s.replace(QLatin1String("&"), QLatin1String("*amp;"));
+    s.replace(QLatin1String("*amp;"), QLatin1String("&amp;"));
     s.replace(QLatin1String("\""), QLatin1String("&quot;"));
     s.replace(QLatin1String("<"), QLatin1String("&lt;"));
     s.replace(QLatin1String(">"), QLatin1String("&gt;"));

@@ -374,6 +374,11 @@ TControl* TWinControl::ControlAtPos(TPoint p) const {
     return nullptr;
 }
 
+void TWinControl::SetExStyle(uint32_t Value) {
+    addedExStyle_ = Value;
+    if (handleAllocated_) WindowBackend().StyleChanged(*this);
+}
+
 void TWinControl::HandleNeeded() {
     if (handleAllocated_) return;
     if (Parent()) Parent()->HandleNeeded();

@@ -240,8 +240,17 @@ public:
     void Invalidate() override;
     void InvalidateRect(const TRect& r);
 
-    // The styles the window was (or will be) made with.
-    TCreateParams WindowParams() { TCreateParams p; CreateParams(p); return p; }
+    // The styles the window was (or will be) made with, and the extended ones added since.
+    TCreateParams WindowParams() {
+        TCreateParams p;
+        CreateParams(p);
+        p.ExStyle |= addedExStyle_;
+        return p;
+    }
+    // The extended style of the window; writing adds bits to those CreateParams gives, and the
+    // window follows at once (WS_EX_TRANSPARENT: the mouse goes through to what lies beneath).
+    uint32_t ExStyle() { return WindowParams().ExStyle; }
+    void SetExStyle(uint32_t Value);
     // The window's shape: a polygon in client coordinates filled by the winding rule; an empty
     // one gives back the whole window.
     void SetWindowRegion(const std::vector<TPoint>& Polygon);
@@ -301,6 +310,7 @@ private:
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;  // the windowed children in tab order
     std::vector<TPoint> region_;
+    uint32_t addedExStyle_ = 0;
     bool handleAllocated_ = false;
     // WM_SETREDRAW: false stops the requests for repaints.
     bool redraw_ = true;

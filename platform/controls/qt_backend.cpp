@@ -529,6 +529,7 @@ void QtBackend::CreateHandle(TWinControl& control) {
         w->setAttribute(Qt::WA_ShowWithoutActivating);
         w->setAttribute(Qt::WA_TransparentForMouseEvents, (params.ExStyle & WS_EX_TRANSPARENT) != 0);
     }
+    if (!(params.Style & WS_POPUP)) StyleChanged(control);
     EnabledChanged(control);
     RegionChanged(control);
     TextChanged(control);
@@ -739,6 +740,12 @@ void QtBackend::RegionChanged(TWinControl& control) {
     QPolygon polygon;
     for (const TPoint& p : region) polygon << QPoint(p.X, p.Y);
     w->setMask(QRegion(polygon, Qt::WindingFill));
+}
+
+void QtBackend::StyleChanged(TWinControl& control) {
+    QWidget* w = widgetOf(control);
+    if (!w) return;
+    w->setAttribute(Qt::WA_TransparentForMouseEvents, (control.ExStyle() & WS_EX_TRANSPARENT) != 0);
 }
 
 void QtBackend::CursorChanged(TWinControl& control) {

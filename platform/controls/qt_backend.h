@@ -33,6 +33,7 @@ public:
     void TextChanged(TWinControl& control) override;
     void EnabledChanged(TWinControl& control) override;
     void CursorChanged(TWinControl& control) override;
+    void StyleChanged(TWinControl& control) override;
     void Invalidate(TWinControl& control, const TRect& r) override;
     void SetFocus(TWinControl& control) override;
     void HintChanged(TWinControl& control) override;

@@ -50,6 +50,24 @@ protected:
     TForm* form = nullptr;
 };
 
+TEST_F(QtBackendTest, AWindowMadeTransparentLetsTheMouseThroughBeforeAndAfterItsWidgetExists) {
+    auto* made = new TRichEdit(form);
+    made->SetParent(form);
+    made->HandleNeeded();
+    QWidget* widget = static_cast<QWidget*>(made->BackendData);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_FALSE(widget->testAttribute(Qt::WA_TransparentForMouseEvents));
+    made->SetExStyle(made->ExStyle() | WS_EX_TRANSPARENT);
+    EXPECT_TRUE(made->ExStyle() & WS_EX_TRANSPARENT);
+    EXPECT_TRUE(widget->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+    auto* later = new TRichEdit(form);
+    later->SetParent(form);
+    later->SetExStyle(WS_EX_TRANSPARENT);
+    later->HandleNeeded();
+    EXPECT_TRUE(static_cast<QWidget*>(later->BackendData)->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
 TEST_F(QtBackendTest, ANativeEditTypesWhatTheControlLetsThroughAndIgnoresTextSetByCode) {
     auto* edit = new TEdit(form);
     edit->SetParent(form);

@@ -18,6 +18,8 @@ public:
     virtual void TextChanged(TWinControl&) {}
     virtual void EnabledChanged(TWinControl&) {}
     virtual void CursorChanged(TWinControl&) {}
+    // The extended style changed after the window was made (TWinControl::SetExStyle).
+    virtual void StyleChanged(TWinControl&) {}
     virtual void Invalidate(TWinControl&, const TRect&) {}
     virtual void SetFocus(TWinControl&) {}
     virtual void HintChanged(TWinControl&) {}

@@ -21,6 +21,7 @@ enum : uint32_t {
     WM_ERASEBKGND = 0x0014,
     WM_SHOWWINDOW = 0x0018,
     WM_SETCURSOR = 0x0020,
+    WM_MOUSEACTIVATE = 0x0021,
     WM_WINDOWPOSCHANGED = 0x0047,
     WM_NOTIFY = 0x004E,
     WM_NCHITTEST = 0x0084,
@@ -97,6 +98,8 @@ enum : uint32_t {
 
 // WM_ACTIVATE's wParam: the window lost or gained activation; lParam is the other window.
 enum : uint32_t { WA_INACTIVE = 0, WA_ACTIVE = 1 };
+// WM_MOUSEACTIVATE answers: a click activates the window, or leaves the active one as it is.
+enum : intptr_t { MA_ACTIVATE = 1, MA_NOACTIVATE = 3 };
 // Hit-test codes of WM_NCHITTEST and WM_NCLBUTTONDOWN.
 enum : int { HTNOWHERE = 0, HTBOTTOMRIGHT = 17 };
 // WM_GETDLGCODE answers.

@@ -59,6 +59,32 @@ QString classicDateFormat(const QString& format, QChar separator) {
     return out;
 }
 
+// Qt's "HH.mm.ss AP" becomes "hh:nn:ss ampm"; quoted literals and time zones are left out.
+QString classicTimeFormat(const QString& format, QChar separator) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (quoted || c == u't') {
+            continue;
+        } else if (c == separator) {
+            out += u':';
+        } else if (c == u'm') {
+            out += u'n';
+        } else if (c == u'H') {
+            out += u'h';
+        } else if (c.toUpper() == u'A') {
+            out += QStringLiteral("ampm");
+            if (i + 1 < format.size() && format.at(i + 1).toUpper() == u'P') ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out.trimmed();
+}
+
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 int hexValue(QChar c) {
@@ -96,6 +122,8 @@ TFormatSettings GetLocaleFormatSettings() {
     fs.DateSeparator = formatSeparator(dateFormat, u'/');
     fs.TimeSeparator = formatSeparator(locale.timeFormat(QLocale::ShortFormat), u':');
     fs.ShortDateFormat = classicDateFormat(dateFormat, fs.DateSeparator);
+    fs.ShortTimeFormat = classicTimeFormat(locale.timeFormat(QLocale::ShortFormat), fs.TimeSeparator);
+    fs.LongTimeFormat = classicTimeFormat(locale.timeFormat(QLocale::LongFormat), fs.TimeSeparator);
     return fs;
 }
 

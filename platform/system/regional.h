@@ -22,6 +22,10 @@ struct TFormatSettings {
     QChar TimeSeparator;
     // Classic notation: d, m and y for day, month and year; "/" stands for DateSeparator.
     QString ShortDateFormat;
+    // Classic notation: h, n and s for hour, minute and second, "ampm" for the half of the day;
+    // ":" stands for TimeSeparator.
+    QString ShortTimeFormat;
+    QString LongTimeFormat;
 };
 
 // The settings of the system locale, as read now.

@@ -241,5 +241,9 @@ TEST(FormatSettings, LocaleSettingsAreFilled) {
     EXPECT_FALSE(fs.DateSeparator.isNull());
     EXPECT_FALSE(fs.TimeSeparator.isNull());
     EXPECT_FALSE(fs.ShortDateFormat.isEmpty());
+    // Time formats in the classic notation: minutes are "n", and only the long one has seconds.
+    EXPECT_TRUE(fs.ShortTimeFormat.contains('h') && fs.ShortTimeFormat.contains('n')) << fs.ShortTimeFormat.toStdString();
+    EXPECT_FALSE(fs.ShortTimeFormat.contains('m')) << fs.ShortTimeFormat.toStdString();
+    EXPECT_TRUE(fs.LongTimeFormat.contains('s')) << fs.LongTimeFormat.toStdString();
     EXPECT_NE(fs.DecimalSeparator, fs.ThousandSeparator);
 }

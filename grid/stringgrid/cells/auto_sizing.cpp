@@ -80,7 +80,7 @@ void TExStringGrid::AutoSizeColWidth(int ACol, bool GrowOnly) {
         int w = GetCellGraphicSize(real, r).X + textExtent(*this, canvas, real, r).X;
         if (p->ControlLook->DropDownAlwaysVisible && HasComboBox(real, r)) w += 16;
         if (FilterDropDownAuto && r == FilterDropDownRow && HasFilterValues(real)) w += 12;
-        if (IsSortIndicatorCell(ACol, r) && ACol == p->SortSettings->Column) w += 10;
+        if (IsSortIndicatorCell(ACol, r) && real == p->SortSettings->Column) w += 10;
         if (const TCellGraphic* g = GetCellGraphic(real, r); g && g->CellHAlign == haFull)
             w = GetCellGraphicSize(real, r).X - (lines + XYOffset.X);
         widest = std::max(widest, w);
@@ -188,7 +188,7 @@ void TExStringGrid::AutoFitColumns(bool DoFixedCells) {
     const bool vertBar = ScrollBarAlways() == saVert ||
                          (ScrollBars() != ssNone && VisibleRowCount() + FixedRows() < RowCount());
     const int s = vertBar ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-    const int b = 0;
+    const int b = BorderStyle() == bsSingle ? (Ctl3D ? 4 : 2) : 0;
     const int first = DoFixedCells ? 0 : FixedCols();
     const int last = DoFixedCells ? ColCount() - 1 : ColCount() - FixedRightCols() - 1;
     int available = Width();

@@ -54,6 +54,21 @@ TEST_F(AutoSizing, TheSortIndicatorColumnIsTenPixelsWider) {
     EXPECT_EQ(grid->ColWidths(2), plain + 10);
 }
 
+TEST_F(AutoSizing, TheSortIndicatorWidensTheSortedRealColumnBehindAHiddenOne) {
+    for (int r = 0; r < grid->RowCount(); ++r) grid->SetCells(3, r, "ab");
+    grid->HideColumn(1);
+    // Display column 2 shows real column 3.
+    grid->AutoSizeCol(2, 0);
+    const int plain = grid->ColWidths(2);
+    grid->SortSettings().Show = true;
+    grid->SortSettings().Column = 3;
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), plain + 10);
+    grid->SortSettings().Column = 2;
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), plain);
+}
+
 TEST_F(AutoSizing, TheFilterButtonCellOfTheFilterRowIsTwelvePixelsWider) {
     for (int r = 0; r < grid->RowCount(); ++r) grid->SetCells(2, r, "ab");
     grid->ColumnSize().Rows = arAll;
@@ -71,17 +86,33 @@ TEST_F(AutoSizing, RowsWithoutWordWrapTakeWholeLines) {
     EXPECT_EQ(grid->RowHeights(4), 3 * grid->RowHeights(5));
 }
 
-TEST_F(AutoSizing, FittingColumnsThatFillTheWidthChangesNothing) {
+TEST_F(AutoSizing, FittingColumnsThatFillTheWidthInsideTheBorderChangesNothing) {
     grid->SetBounds(0, 0, 400, 600);
     grid->SetColCount(4);
-    for (int c = 0; c < 4; ++c) grid->SetColWidths(c, 100);
+    // The sunken single border takes 4 pixels.
+    for (int c = 0; c < 4; ++c) grid->SetColWidths(c, 99);
     grid->AutoFitColumns(true);
-    for (int c = 0; c < 4; ++c) EXPECT_EQ(grid->ColWidths(c), 100);
-    grid->SetBounds(0, 0, 600, 600);
-    grid->AutoFitColumns(true);
-    int sum = 0;
-    for (int c = 0; c < 4; ++c) sum += grid->ColWidths(c);
-    EXPECT_EQ(sum, 600);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(grid->ColWidths(c), 99);
+}
+
+TEST_F(AutoSizing, FittedColumnsLeaveOutTheBorder) {
+    struct Case {
+        TFormBorderStyle border;
+        bool ctl3D;
+        int sum;
+    } cases[] = {{bsSingle, true, 596}, {bsSingle, false, 598}, {bsNone, true, 600}};
+    for (const Case& c : cases) {
+        grid->SetBorderStyle(c.border);
+        grid->Ctl3D = c.ctl3D;
+        grid->SetBounds(0, 0, 400, 600);
+        grid->SetColCount(4);
+        for (int i = 0; i < 4; ++i) grid->SetColWidths(i, 100);
+        grid->SetBounds(0, 0, 600, 600);
+        grid->AutoFitColumns(true);
+        int sum = 0;
+        for (int i = 0; i < 4; ++i) sum += grid->ColWidths(i);
+        EXPECT_EQ(sum, c.sum) << c.border << c.ctl3D;
+    }
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ int height(const TGraphic* graphic) { return graphic ? graphic->Height() : 0; }
 // screen size the printed one starts from.
 TPoint TExStringGrid::decorationExtent(int ACol, int ARow, const TCellGraphic& g, int Margin) {
     const bool hasText = !GetCellEx(ACol, ARow).isEmpty();
-    const int imageWidth = GridImages ? GridImages->Width : 0;
-    const int imageHeight = GridImages ? GridImages->Height : 0;
+    const int imageWidth = p->GridImages ? p->GridImages->Width : 0;
+    const int imageHeight = p->GridImages ? p->GridImages->Height : 0;
     // A picture beside the text, or in a cell without text, takes its width; one over or under
     // the text, or without text, its height.
     const bool takesWidth = besideText(g) || !hasText;
@@ -113,8 +113,8 @@ void TExStringGrid::GetCellGraphicPrintSize(int ACol, int ARow, int CW, int CH, 
     Size = {};
     const TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (!g) return;
-    const int imageWidth = GridImages ? GridImages->Width : 0;
-    const int imageHeight = GridImages ? GridImages->Height : 0;
+    const int imageWidth = p->GridImages ? p->GridImages->Width : 0;
+    const int imageHeight = p->GridImages ? p->GridImages->Height : 0;
     switch (g->CellType) {
     case ctBitmap: Size = {width(g->Held<TBitmap>()), height(g->Held<TBitmap>())}; break;
     case ctIcon: Size = {width(g->CellIcon), height(g->CellIcon)}; break;

@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         StringGridFixture::SetUp();
         images = new TImageList(form);
-        grid->GridImages = images;
+        grid->SetGridImages(images);
         grid->SetCells(2, 2, QString());
     }
     TCellGraphic& decorate(const std::function<void(TCellGraphic&)>& set, const char* text = "") {

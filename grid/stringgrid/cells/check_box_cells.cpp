@@ -107,6 +107,11 @@ bool TExStringGrid::HasDataCheckBox(int ACol, int ARow) {
 bool TExStringGrid::HasRadioButton(int ACol, int ARow) { return GetCellType(ACol, ARow) == ctRadioButton; }
 bool TExStringGrid::IsRadio(int ACol, int ARow) { return GetCellType(ACol, ARow) == ctRadio; }
 
+bool IsDataGraphicCell(TExStringGrid& Grid, int ACol, int ARow) {
+    const TCellType t = Grid.GetCellType(ACol, ARow);
+    return t == ctDataCheckBox || t == ctDataImage || t == ctVirtCheckBox || t == ctRowCheckBox;
+}
+
 bool TExStringGrid::IsControlCell(int ACol, int ARow) {
     if (ACol < 0 || ARow < 0) return false;
     const TCellType t = GetCellType(ACol, ARow);
@@ -298,13 +303,14 @@ bool TExStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
     int top = r.Top + 2;
     if (graphic->CellVAlign == vaBottom) top = r.Bottom - s - 2;
     else if (graphic->CellVAlign == vaCenter) top = r.Top + (r.Bottom - r.Top - s) / 2;
+    // The cell's own alignment counts too, not only the grid's answer for it.
     TAlignment halign = taLeftJustify;
     TVAlignment valign = vtaTop;
-    GetCellAlign(ACol, ARow, halign, valign);
+    GetCellAlignment(ACol, ARow, halign, valign);
     int left = r.Left + 2;
     if (halign == taRightJustify) {
         left = r.Right - s - 2;
-        if (const QString text = GetCellEx(ACol, ARow); !text.isEmpty()) left -= Canvas().TextWidth(text);
+        if (!GetCellEx(ACol, ARow).isEmpty()) left -= GetCellTextSize(ACol, ARow, false, false).cx;
     } else if (halign == taCenter) {
         left = r.Left + (r.Right - r.Left - s) / 2;
     }

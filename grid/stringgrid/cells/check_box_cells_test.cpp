@@ -1,4 +1,6 @@
+#include "grid/stringgrid/cells/cell_lookup.h"
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/stringgrid/paint/control_look.h"
 #include "grid/foundation/grid_undo.h"
 #include "platform/core/exception.h"
 
@@ -202,6 +204,41 @@ TEST_F(CheckBoxCells, RowCheckBoxesShareOneRecordThatRemovalKeeps) {
     EXPECT_EQ(changes, std::vector<Change>({{0, 3, true}}));
 }
 
+TEST_F(CheckBoxCells, TheSharedRowCheckBoxShowsTheRowAskedFor) {
+    grid->MouseActions().SetHotmailRowSelect(true);
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->SetRowSelect(4, true);
+    EXPECT_TRUE(grid->GetCellGraphic(0, 4)->CellBoolean);
+    EXPECT_FALSE(grid->GetCellGraphic(0, 5)->CellBoolean);
+    // The header box: half checked with some rows selected, checked with all.
+    const TCellGraphic* header = grid->GetCellGraphic(0, 0);
+    EXPECT_FALSE(header->CellBoolean);
+    EXPECT_EQ(header->CellAngle, 1);
+    for (int r = 1; r < grid->RowCount(); ++r) grid->SetRowSelect(r, true);
+    header = grid->GetCellGraphic(0, 0);
+    EXPECT_TRUE(header->CellBoolean);
+    EXPECT_EQ(header->CellAngle, 0);
+    // A hidden row before it: display row 4 is real row 5.
+    grid->SetRowSelect(5, false);
+    grid->HideRow(2);
+    EXPECT_FALSE(grid->GetCellGraphic(0, 4)->CellBoolean);
+    EXPECT_TRUE(grid->GetCellGraphic(0, 3)->CellBoolean);
+    grid->ControlLook().ControlStyle = csFlat;
+    EXPECT_TRUE(grid->GetCellGraphic(0, 3)->CellTransparent);
+}
+
+TEST_F(CheckBoxCells, DataGraphicCellsShowTheirTextAsAGraphic) {
+    grid->AddCheckBox(1, 2, false, true);
+    grid->AddCheckBox(1, 3, false, false);
+    grid->CreateCellGraphic(1, 4)->SetDataImage(0, haBeforeText, vaTop);
+    EXPECT_TRUE(IsDataGraphicCell(*grid, 1, 2));
+    EXPECT_FALSE(IsDataGraphicCell(*grid, 1, 3));
+    EXPECT_TRUE(IsDataGraphicCell(*grid, 1, 4));
+    EXPECT_FALSE(IsDataGraphicCell(*grid, 1, 5));
+    grid->MouseActions().SetHotmailRowSelect(true);
+    EXPECT_TRUE(IsDataGraphicCell(*grid, 0, 5));
+}
+
 TEST_F(CheckBoxCells, PreciseHitTestUsesTheCheckSizeSquare) {
     grid->AddCheckBox(1, 2, false, false);
     const TRect r = grid->CellRect(1, 2);
@@ -211,6 +248,26 @@ TEST_F(CheckBoxCells, PreciseHitTestUsesTheCheckSizeSquare) {
     EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Left + 16, r.Top + 16));
     EXPECT_FALSE(grid->IsInCheckBox(1, 2, r.Left + 17, r.Top + 2));
     EXPECT_FALSE(grid->IsInCheckBox(1, 3, r.Left + 2, r.Top + 2 + r.Height()));
+}
+
+TEST_F(CheckBoxCells, PreciseHitTestFollowsTheCellsOwnAlignment) {
+    grid->MouseActions().PreciseCheckBoxCheck = true;
+    const int s = grid->ControlLook().CheckSize;
+    grid->SetCells(1, 2, QString());
+    grid->AddCheckBox(1, 2, false, false);
+    grid->SetAlignments(1, 2, taRightJustify);
+    const TRect r = grid->CellRect(1, 2);
+    EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Right - 3, r.Top + 2));
+    EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Right - s - 2, r.Top + 2));
+    EXPECT_FALSE(grid->IsInCheckBox(1, 2, r.Left + 2, r.Top + 2));
+    // The text stands at the right edge: the box moves left by its painted width.
+    grid->SetCells(1, 2, "abc");
+    const int text = grid->GetCellTextSize(1, 2, false, false).cx;
+    EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Right - s - 2 - text, r.Top + 2));
+    EXPECT_FALSE(grid->IsInCheckBox(1, 2, r.Right - 3, r.Top + 2));
+    grid->SetAlignments(1, 2, taCenter);
+    EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Left + (r.Right - r.Left - s) / 2, r.Top + 2));
+    EXPECT_FALSE(grid->IsInCheckBox(1, 2, r.Left + 2, r.Top + 2));
 }
 
 }  // namespace

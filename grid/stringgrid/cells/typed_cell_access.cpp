@@ -1,6 +1,7 @@
 // Cells read and written as integers, floating-point numbers, dates and times, and the print
 // layout of the columns.
 #include "grid/foundation/decoration_painters.h"
+#include "grid/foundation/html_controls.h"
 #include "grid/foundation/number_routines.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
@@ -82,3 +83,15 @@ int printLayout(const std::array<int, 513>& layout, int ACol) {
 
 int TExStringGrid::PrintColWidth(int ACol) const { return printLayout(p->FPrintColWidth, ACol); }
 int TExStringGrid::PrintColOffset(int ACol) const { return printLayout(p->FPrintColOffset, ACol); }
+
+// ---- form controls in markup cells
+
+QString TExStringGrid::ControlValues(int ACol, int ARow, const QString& ID) {
+    QString value;
+    return GetHTMLControlValue(Cells(ACol, ARow), ID, value) ? value : QString();
+}
+
+void TExStringGrid::SetControlValues(int ACol, int ARow, const QString& ID, const QString& Value) {
+    QString text = Cells(ACol, ARow);
+    if (SetHTMLControlValue(text, ID, Value)) SetCells(ACol, ARow, text);
+}

@@ -157,6 +157,18 @@ TEST_F(TypedAccess, DatesAndTimesInTheRegionalFormat) {
     EXPECT_THROW(grid->Times(5, 4), Exception);
 }
 
+TEST_F(TypedAccess, ControlValuesReadAndWriteTheNamedFormControlOfACell) {
+    const QString markup = R"(Name <CONTROL TYPE="EDIT" ID="n" VALUE="Ann" WIDTH="60"> ok)";
+    grid->SetCells(2, 3, markup);
+    EXPECT_EQ(grid->ControlValues(2, 3, "n"), "Ann");
+    EXPECT_EQ(grid->ControlValues(2, 3, "x"), "");
+    grid->SetControlValues(2, 3, "x", "Bob");
+    EXPECT_EQ(grid->Cells(2, 3), markup);
+    grid->SetControlValues(2, 3, "n", "Bob");
+    EXPECT_EQ(grid->ControlValues(2, 3, "n"), "Bob");
+    EXPECT_TRUE(grid->Cells(2, 3).startsWith("Name <CONTROL"));
+}
+
 TEST_F(TypedAccess, ThePrintLayoutTakesColumns0To511) {
     EXPECT_EQ(grid->PrintColWidth(511), 0);
     EXPECT_EQ(grid->PrintColOffset(0), 0);

@@ -72,7 +72,8 @@ void TExStringGrid::Group(int Colindex) {
     p->FGroupCaption = FixedRows() > 0 ? GetGridCell(col, 0) : QString();
     p->FGroupFooter = FixedFooters() > 0 ? GetGridCell(col, RowCount() - 1) : QString();
     if (p->SortSettings->AutoSortForGrouping) {
-        p->SortSettings->Column = Colindex;
+        // The sort reads real columns.
+        p->SortSettings->Column = col;
         QSort();
     }
     // The value lands in column 1 once the grouping column is gone.
@@ -104,7 +105,8 @@ void TExStringGrid::Group(int Colindex) {
         const TGridItem* item = p->FGridItems.Items(i);
         p->FGroupHeldTexts.emplace_back(item, col < item->Items().Count() ? item->Items().Strings(col) : QString());
     }
-    RemoveCols(Colindex, 1);
+    p->FGroupRealColumn = col;
+    RemoveCols(col, 1);
 
     if (grouping.MergeHeader)
         for (int h : headers) mergeRow(*this, h, grouping.HeaderColor, grouping.HeaderColorTo, grouping.HeaderTextColor);
@@ -126,9 +128,10 @@ void TExStringGrid::UnGroup() {
             SubUnGroup(node->CellVar.toInt());
 
     const int group = p->FGroupColumn;
-    InsertCols(group, 1);
-    SetColWidths(group, p->FGroupWidth);
-    const int col = RealColIndex(group);
+    // Back at its real place: hidden columns beside it stay where they were.
+    const int col = p->FGroupRealColumn >= 0 ? p->FGroupRealColumn : RealColIndex(group);
+    InsertCols(col, 1);
+    SetColWidths(DisplColIndex(col), p->FGroupWidth);
     if (FixedRows() > 0) SetGridCell(col, 0, p->FGroupCaption);
     if (FixedFooters() > 0) SetGridCell(col, RowCount() - 1, p->FGroupFooter);
     for (const auto& [item, text] : p->FGroupHeldTexts)
@@ -154,6 +157,7 @@ void TExStringGrid::UnGroup() {
         DeleteRowRange(r, 1, true);
     }
     p->FGroupColumn = -1;
+    p->FGroupRealColumn = -1;
     TBaseGrid::Invalidate();
 }
 

@@ -69,6 +69,19 @@ TEST_F(Grouping, GroupingSortsOnTheColumnFirst) {
     EXPECT_EQ(grid->GetNodeSpan(4), 2);
 }
 
+TEST_F(Grouping, GroupingBehindAHiddenColumnSortsOnTheGroupedColumn) {
+    grid->SortSettings().AutoSortForGrouping = true;
+    grid->SetRowCount(4);
+    for (const auto& [r, value] : {std::pair{1, "A"}, {2, "B"}, {3, "A"}}) grid->SetCells(2, r, value);
+    grid->HideColumn(1);
+    // Display column 1 is real column 2 now.
+    grid->Group(1);
+    EXPECT_EQ(grid->SortSettings().Column, 2);
+    EXPECT_EQ(grid->NumNodes(), 2);
+    EXPECT_EQ(grid->GetNodeSpan(1), 3);
+    EXPECT_EQ(grid->GetNodeSpan(4), 2);
+}
+
 TEST_F(Grouping, RowsHiddenWhileGroupedKeepTheirValue) {
     const QStringList before = snapshot();
     grid->HideRow(3);

@@ -97,25 +97,30 @@ void hideRows(TExStringGrid& Grid, const std::vector<int>& Rows) {
 void TExStringGrid::HideSelectedRows() { hideRows(*this, normalRows(*this, true)); }
 void TExStringGrid::HideUnSelectedRows() { hideRows(*this, normalRows(*this, false)); }
 
+// The shown columns From..To, right to left; hidden columns among them stay.
+void TExStringGrid::removeShownCols(int From, int To) {
+    for (int c = To; c >= From; --c) RemoveCols(RealColIndex(c), 1);
+}
+
 void TExStringGrid::RemoveSelectedCols() {
     if (!p->MouseActions->DisjunctColSelect()) {
         const TGridRect s = normalised(Selection());
-        RemoveCols(s.Left, s.Right - s.Left + 1);
+        removeShownCols(s.Left, s.Right);
         return;
     }
     // RemoveCols drops the selection entries of the columns it removes.
     for (int c = ColCount() - 1; c >= FixedCols(); --c)
-        if (ColSelect(c)) RemoveCols(c, 1);
+        if (ColSelect(c)) RemoveCols(RealColIndex(c), 1);
 }
 
 void TExStringGrid::RemoveUnSelectedCols() {
     if (p->MouseActions->DisjunctColSelect()) {
         for (int c = ColCount() - 1; c >= FixedCols(); --c)
-            if (!ColSelect(c)) RemoveCols(c, 1);
+            if (!ColSelect(c)) RemoveCols(RealColIndex(c), 1);
     } else {
         const TGridRect s = normalised(Selection());
-        if (s.Right + 1 < ColCount()) RemoveCols(s.Right + 1, ColCount() - s.Right - 1);
-        if (s.Left > FixedCols()) RemoveCols(FixedCols(), s.Left - FixedCols());
+        removeShownCols(s.Right + 1, ColCount() - 1);
+        removeShownCols(FixedCols(), s.Left - 1);
     }
     ClearColSelect();
 }

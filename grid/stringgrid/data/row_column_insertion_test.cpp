@@ -133,10 +133,32 @@ TEST_F(RowColumnInsertion, ColumnsMoveWithHiddenOnesWidthsAndSelection) {
 
     // Removing every shown column leaves a hidden one to show.
     grid->HideColumn(4);
-    grid->RemoveCols(0, grid->ColCount());
+    grid->RemoveCols(5, 4);
+    grid->RemoveCols(0, 4);
     EXPECT_EQ(grid->ColCount(), 1);
     EXPECT_EQ(grid->TotalColCount(), 1);
     EXPECT_EQ(grid->Cells(0, 5), "5:5");
+}
+
+TEST_F(RowColumnInsertion, ColumnsAreInsertedAndRemovedAtTheirRealPlaces) {
+    grid->HideColumn(3);
+    // Real column 3 is the hidden one: the new column goes before it and is shown.
+    grid->InsertCols(3, 1);
+    EXPECT_EQ(columns(), "0 1 2  3 4 5 6 7 8 9");
+    EXPECT_FALSE(grid->IsHiddenColumn(3));
+    EXPECT_TRUE(grid->IsHiddenColumn(4));
+    EXPECT_EQ(grid->ColCount(), 10);
+    // Removing the hidden column itself.
+    grid->RemoveCols(4, 1);
+    EXPECT_EQ(columns(), "0 1 2  4 5 6 7 8 9");
+    EXPECT_EQ(grid->NumHiddenColumns(), 0);
+    EXPECT_EQ(grid->ColCount(), 10);
+    // A new column is added after every stored one, a hidden last one too.
+    grid->HideColumn(9);
+    grid->AddColumn();
+    EXPECT_EQ(columns(), "0 1 2  4 5 6 7 8 9 ");
+    EXPECT_TRUE(grid->IsHiddenColumn(9));
+    EXPECT_FALSE(grid->IsHiddenColumn(10));
 }
 
 TEST_F(RowColumnInsertion, HiddenRowsFollowInsertedAndRemovedColumns) {

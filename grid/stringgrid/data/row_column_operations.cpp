@@ -18,12 +18,13 @@ void TExStringGrid::AddRow() {
     InsertRows(at, 1, true);
 }
 
-void TExStringGrid::AddColumn() { InsertCols(ColCount(), 1); }
+// After every stored column, so a hidden last column keeps its place.
+void TExStringGrid::AddColumn() { InsertCols(TotalColCount(), 1); }
 
 void TExStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
     std::vector<int> rows;
     for (int r = FixedRows(); r < RowCount(); ++r)
-        if (IsChecked(CheckBoxColumn, r) == RemoveChecked) rows.push_back(r);
+        if (IsChecked(CheckBoxColumn, RealRowIndex(r)) == RemoveChecked) rows.push_back(r);
     removeRowList(rows);
 }
 

@@ -68,6 +68,15 @@ TEST_F(RowColumnOperations, RemoveCheckedRowsRemovesThoseInTheAskedState) {
     EXPECT_EQ(rows(), "0");
 }
 
+TEST_F(RowColumnOperations, RemoveCheckedRowsReadsTheStateOfTheRowsShown) {
+    for (int r = 1; r < 12; ++r) grid->AddCheckBox(0, r, r % 3 == 0, false);
+    grid->HideRow(2);
+    grid->RemoveCheckedRows(0, true);
+    EXPECT_EQ(rows(), "0 1 4 5 7 8 10 11");
+    grid->UnHideRowsAll();
+    EXPECT_EQ(rows(), "0 1 2 4 5 7 8 10 11");
+}
+
 TEST_F(RowColumnOperations, ClearingRowsAndColumnsKeepsTheFixedAndTheRestAndClipsTheRange) {
     grid->SetFixedCols(1);
     grid->ClearNormalRows(10, 5);

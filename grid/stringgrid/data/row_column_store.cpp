@@ -217,11 +217,12 @@ void applyRealColumns(TExStringGrid& Grid, THiddenColumns& Hidden, TRealColumns 
 void TGridRowColumnStore::InsertCols(TExStringGrid& Grid, int At, int Count) {
     if (Count <= 0) return;
     TExStringGridPrivate& p = *Grid.p;
-    At = std::clamp(At, 0, Grid.ColCount());
-    if (At <= Grid.Col()) Grid.HideInplaceEdit();
     TRealColumns cols = realColumns(Grid);
     const int total = static_cast<int>(cols.Width.size());
-    const int real = At < Grid.ColCount() ? Grid.RealColIndex(At) : total;
+    const int real = std::clamp(At, 0, total);
+    // Where the new columns show: after the shown columns before them.
+    const int shown = static_cast<int>(std::count(cols.Hidden.begin(), cols.Hidden.begin() + real, false));
+    if (shown <= Grid.Col()) Grid.HideInplaceEdit();
     TGridUpdateLock lock(Grid);
     // With every stored column counted, display and store indexes are one.
     Grid.TStringGrid::SetColCount(total + Count);
@@ -241,21 +242,23 @@ void TGridRowColumnStore::InsertCols(TExStringGrid& Grid, int At, int Count) {
     TControlList& controls = *p.FControlList;
     for (int i = 0; i < controls.Count(); ++i)
         if (TControlItem* item = controls.GetControl(i); item->X() >= real) item->SetX(item->X() + Count);
-    insertEntries(p.FColSelect, At, Count);
-    if (!Grid.FDestroying) Grid.CellsChanged(TRect{At, 0, At + Count, Grid.RowCount() - 1});
+    insertEntries(p.FColSelect, shown, Count);
+    if (!Grid.FDestroying) Grid.CellsChanged(TRect{real, 0, real + Count, Grid.RowCount() - 1});
 }
 
 void TGridRowColumnStore::RemoveCols(TExStringGrid& Grid, int From, int Count) {
-    if (From < 0 || From >= Grid.ColCount() || Count <= 0) return;
-    TExStringGridPrivate& p = *Grid.p;
-    Count = std::min(Count, Grid.ColCount() - From);
-    if (From <= Grid.Col()) Grid.HideInplaceEdit();
-    std::vector<int> reals, displayed;
-    for (int d = From; d < From + Count; ++d) {
-        reals.push_back(Grid.RealColIndex(d));
-        displayed.push_back(d);
-    }
     TRealColumns cols = realColumns(Grid);
+    const int total = static_cast<int>(cols.Width.size());
+    if (From < 0 || From >= total || Count <= 0) return;
+    TExStringGridPrivate& p = *Grid.p;
+    Count = std::min(Count, total - From);
+    std::vector<int> reals, displayed;
+    for (int c = From, d = Grid.DisplColIndex(From); c < From + Count; ++c) {
+        reals.push_back(c);
+        // Hidden columns hold no place on screen.
+        if (!cols.Hidden[static_cast<size_t>(c)]) displayed.push_back(d++);
+    }
+    if (!displayed.empty() && displayed.front() <= Grid.Col()) Grid.HideInplaceEdit();
     TGridUpdateLock lock(Grid);
     Grid.TStringGrid::SetColCount(static_cast<int>(cols.Width.size()));
     for (auto it = reals.rbegin(); it != reals.rend(); ++it) {

@@ -24,7 +24,7 @@ public:
     static void RemoveRows(TExStringGrid& Grid, std::vector<int> Rows, TRowRemoval How);
     // Hidden rows after the new ones move down.
     static void InsertRows(TExStringGrid& Grid, int At, int Count, bool UpdateCellControls);
-    // Display columns; hidden columns keep their cells, widths and places among the real ones.
+    // Real columns, hidden ones counted; hidden columns keep their cells, widths and places.
     static void InsertCols(TExStringGrid& Grid, int At, int Count);
     static void RemoveCols(TExStringGrid& Grid, int From, int Count);
 };

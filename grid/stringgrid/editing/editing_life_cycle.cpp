@@ -217,6 +217,8 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
         answer = valid && changing && TBaseGrid::SelectCell(ACol, ARow);
         if (!answer) targetText = GetCurrentCell();
     }
+    // The listener hears of every asked move, also of a refused one.
+    if (p->FISelect) p->FISelect->CellSelected(Col(), ARow);
     if (!IsLoading() && ARow != p->FOldRowSel && OnRowUpdate) {
         OnRowUpdate(this, p->FOldRowSel, ARow);
         p->FOldRowSel = ARow;

@@ -126,6 +126,25 @@ TEST_F(EditingLifeCycle, MovesTheGridRefusesOrRedirects) {
     EXPECT_EQ(grid->Row(), 4);
 }
 
+TEST_F(EditingLifeCycle, TheSelectionListenerHearsOfEveryMoveUntilDropped) {
+    struct Listener : ITExStringGridSelect {
+        std::vector<std::pair<int, int>> calls;
+        void CellSelected(int ACol, int ARow) override { calls.emplace_back(ACol, ARow); }
+    } first, second;
+    grid->RegisterSelListener(&first);
+    grid->SetRow(3);
+    // A new listener takes the place of the first.
+    grid->RegisterSelListener(&second);
+    grid->SetCol(2);
+    grid->SetRow(4);
+    // Dropping any listener drops the one held.
+    grid->UnRegisterSelListener(&first);
+    grid->SetRow(5);
+    EXPECT_EQ(first.calls, (std::vector<std::pair<int, int>>{{1, 3}}));
+    // The column is the current one when the move is asked.
+    EXPECT_EQ(second.calls, (std::vector<std::pair<int, int>>{{1, 3}, {2, 4}}));
+}
+
 TEST_F(EditingLifeCycle, EditCellDoneReportsTheRealColumn) {
     grid->HideColumn(1);
     // Display column 1 is real column 2.

@@ -40,6 +40,24 @@ TEST_F(ComboEditorTest, WindowsFillTheGridsOneCombo) {
     EXPECT_EQ(combo->Objects(0), nullptr);
 }
 
+TEST_F(ComboEditorTest, ComboIndexReadsAndWritesACellThroughTheItemsTheEventGives) {
+    std::vector<std::pair<int, int>> asked;
+    grid->OnGetEditorProp = [&](TObject*, int ACol, int ARow, TEditLink*) {
+        asked.emplace_back(ACol, ARow);
+        grid->ClearComboString();
+        for (const char* item : {"red", "green", "blue"}) grid->AddComboString(item);
+    };
+    grid->SetCells(2, 3, "green");
+    EXPECT_EQ(grid->ComboIndex(2, 3), 1);
+    EXPECT_EQ(grid->GetComboCount(), 3);
+    EXPECT_EQ(grid->ComboIndex(2, 4), -1);
+    grid->SetComboIndex(2, 4, 2);
+    EXPECT_EQ(grid->Cells(2, 4), "blue");
+    grid->SetComboIndex(2, 4, 7);
+    EXPECT_EQ(grid->Cells(2, 4), "blue");
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{2, 3}, {2, 4}, {2, 4}, {2, 4}}));
+}
+
 TEST_F(ComboEditorTest, ListStyleLeftAndRightCloseTheEditorAndMove) {
     grid->SetCells(2, 3, "green");
     keyDown(open(csDropDownList), VK_RIGHT);

@@ -39,6 +39,19 @@ bool TExStringGrid::RemoveComboString(const QString& S) {
     return true;
 }
 
+int TExStringGrid::GetComboCount() { return Combobox()->Count(); }
+
+int TExStringGrid::ComboIndex(int ACol, int ARow) {
+    DoGetEditorProp(ACol, ARow, nullptr);
+    return static_cast<int>(Combobox()->Items().indexOf(GetCellEx(ACol, ARow)));
+}
+
+void TExStringGrid::SetComboIndex(int ACol, int ARow, int Value) {
+    DoGetEditorProp(ACol, ARow, nullptr);
+    if (Value < 0 || Value >= Combobox()->Count()) return;
+    SetCellEx(ACol, ARow, Combobox()->Items().at(Value));
+}
+
 int TExStringGrid::GetEditLimit() { return MaxEditLength(); }
 
 bool TExStringGrid::WantsTabFromEditor() {

@@ -54,9 +54,9 @@ bool TExStringGrid::fixedDropDownPress(int X, int Y) {
     if (!IsHoverFixedCell(col, row) || !p->ControlLook->FixedDropDownButton || !CanShowFixedDropDown(RealColIndex(col)))
         return false;
     p->FDropDownDown = true;
-    if (!FixedDropDownMenu && !OnFixedDropDownClick) return false;
+    if (!p->FixedDropDownMenu && !OnFixedDropDownClick) return false;
     p->FNoMouseLeave = true;
-    TPopupMenu* menu = FixedDropDownMenu;
+    TPopupMenu* menu = p->FixedDropDownMenu;
     if (menu) menu->Tag = col;
     bool keepHighlighted = false;
     OnFixedDropDownClick(this, col, row, menu, keepHighlighted);

@@ -67,7 +67,7 @@ TEST_F(FixedAsButtons, PressingItsDropDownButtonIsNoClick) {
     grid->HoverFixedCells = hfFixedRows;
     TPopupMenu menu{nullptr};
     menu.Items = {"Sort"};
-    grid->FixedDropDownMenu = &menu;
+    grid->SetFixedDropDownMenu(&menu);
     const TRect h3 = grid->CellRect(3, 0);
     mouseMessage(*grid, WM_MOUSEMOVE, h3.Right - 8, h3.Top + 5);
     click(*grid, h3.Right - 8, h3.Top + 5);
@@ -102,7 +102,7 @@ protected:
         grid->SortSettings().Show = true;
         menu.Items = {"Sort", "Hide"};
         menu.OnItemClick = [this](TObject*, int Index) { note(QStringLiteral("item %1").arg(Index)); };
-        grid->FixedDropDownMenu = &menu;
+        grid->SetFixedDropDownMenu(&menu);
     }
     TPoint onButton(int ACol) const {
         const TRect h = grid->CellRect(ACol, 0);
@@ -136,6 +136,13 @@ TEST_F(FixedDropDown, TheEventMayTakeTheMenuAwayOrKeepTheCellHighlighted) {
     click(*grid, onButton(2).X, onButton(2).Y);
     EXPECT_TRUE(driver().menus().empty());
     EXPECT_TRUE(d().FNoMouseLeave);
+    // The pointer leaving keeps the highlight; only a reset ends it.
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(d().FHoverFixedX, 2);
+    grid->ResetFixedCellHighlight();
+    EXPECT_FALSE(d().FNoMouseLeave);
+    EXPECT_EQ(d().FHoverFixedX, -1);
+    EXPECT_EQ(d().FHoverFixedY, -1);
 }
 
 TEST_F(FixedDropDown, NoMenuBesideTheButtonOrWhereTheColumnShowsNone) {

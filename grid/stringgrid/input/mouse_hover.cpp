@@ -85,6 +85,15 @@ void TExStringGrid::CMMouseLeave(TMessage& m) {
     hoverExpandButton(-1, -1, 0, 0);
 }
 
+void TExStringGrid::ResetFixedCellHighlight() {
+    p->FSizeFixed = p->FSizeFixedR = false;
+    p->FNoMouseLeave = false;
+    if (HoverFixedCells == hfNone || p->FHoverFixedX < 0) return;
+    const int x = p->FHoverFixedX, y = p->FHoverFixedY;
+    p->FHoverFixedX = p->FHoverFixedY = -1;
+    if (y >= 0) RepaintCell(x, y);
+}
+
 // The row highlighted under the pointer: the old and the new one are repainted.
 void TExStringGrid::hoverRowTo(int ARow) {
     const int old = FHoverRowIdx;

@@ -6,6 +6,8 @@
 #include "grid/foundation/theme_detection.h"
 #include "grid/foundation/visual_styles.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/image_list.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/controls/form.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
@@ -186,8 +188,7 @@ void TExStringGrid::Loaded() {
     SearchFooterChanged(p->SearchFooter.get());
     ScrollBarAlwaysUpdate(false);
     // The widths after loading are the ones column stretching returns to.
-    p->FOrigColSizes->Clear();
-    for (int c = 0; c < ColCount(); ++c) p->FOrigColSizes->Insert(c, ColWidths(c));
+    InitOrigColSizes();
     SetColumnOrder();
     WatchOfficeTheme();
 }
@@ -196,6 +197,8 @@ void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent) {
         if (AComponent == p->CellChecker) p->CellChecker = nullptr;
         if (AComponent == p->PictureContainer) p->PictureContainer = nullptr;
+        if (AComponent == p->GridImages) p->GridImages = nullptr;
+        if (AComponent == p->FixedDropDownMenu) p->FixedDropDownMenu = nullptr;
         if (!FDestroying && p->SyncGrid && p->SyncGrid->Grid() == AComponent)
             p->SyncGrid->SetGrid(nullptr);
     }
@@ -300,7 +303,7 @@ void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     // With IntegralHeight the height takes whole rows.
     if (p && IntegralHeight && p->FUpdateCount == 0 && DefaultRowHeight() > 0) {
         const int s = VisibleColCount() + FixedCols() < ColCount() ? GetSystemMetrics(SM_CYHSCROLL) : 0;
-        const int b = 0;
+        const int b = p->FBorderStyle == bsSingle ? 2 : 0;
         AHeight = AHeight + b - (AHeight - s - b) % DefaultRowHeight();
     }
     TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);

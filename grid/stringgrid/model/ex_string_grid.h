@@ -382,6 +382,9 @@ public:
     // -1 beyond the selected rows.
     int SelectedRow(int Index);
     void ClearSelectedCells();
+    // A see-through picture of the cells of ARect on a pop-up that takes no activation, owned by
+    // the grid; the caller shows, moves and frees it.
+    TForm* SelectionToForm(TGridRect ARect);
     void ClearModifiedRows();
 
     // ---- cell graphics: the decoration record of a cell, owned by the cell's record
@@ -615,6 +618,8 @@ public:
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
     void InitOrigColSizes();
+    // Ends a fixed-cell sizing look and a highlight kept after a fixed drop-down closed.
+    void ResetFixedCellHighlight();
     // One listener at a time hears of the selected cells; a new one replaces it.
     void RegisterSelListener(ITExStringGridSelect* AListener);
     // Drops the held listener, whichever is passed.
@@ -666,6 +671,10 @@ public:
 
     // ---- typed views of a cell; Ints and Floats read the text without its tags, the All forms
     // the text of the real row as it is
+    // The VALUE of the form control named ID in the cell's markup; empty when there is none.
+    // Writing changes the cell only when the control is found.
+    QString ControlValues(int ACol, int ARow, const QString& ID);
+    void SetControlValues(int ACol, int ARow, const QString& ID, const QString& Value);
     int Ints(int ACol, int ARow);
     void SetInts(int ACol, int ARow, int Value);
     int AllInts(int ACol, int ARow);
@@ -752,6 +761,11 @@ public:
     // The named pictures of the HTML texts; the grid lets go of it when it is freed.
     TPictureContainer* PictureContainer() const;
     void SetPictureContainer(TPictureContainer* Value);
+    // Components the grid refers to but does not own; it lets go of them when they are freed.
+    TImageList* GridImages() const;
+    void SetGridImages(TImageList* Value);
+    TPopupMenu* FixedDropDownMenu() const;
+    void SetFixedDropDownMenu(TPopupMenu* Value);
     // Options to draw the grid's markup with: its images, pictures and link colour.
     THTMLDrawOptions HTMLDrawOptions();
     TColor HighlightColor() const;
@@ -999,6 +1013,13 @@ public:
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
     virtual void DoButtonClick(int ACol, int ARow);
+    // What the editors tell the grid, handed on as the grid's events for the current cell.
+    // Sender is the editor: a date picker for the date relays.
+    void DateTimePickerChange(TObject* Sender);
+    void DatePickerChange(TObject* Sender);
+    void DatePickerCloseUp(TObject* Sender);
+    void DatePickerDropDown(TObject* Sender);
+    void GridButtonClick(TObject* Sender);
     virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
     virtual void DoComboCloseUp(int ARow, int ACol);
     virtual void DoComboDropDown(int ARow, int ACol);
@@ -1164,6 +1185,11 @@ public:
     void AddComboStringObject(const QString& S, TObject* AObject);
     // False when no item equals S.
     bool RemoveComboString(const QString& S);
+    int GetComboCount();
+    // The item of the combo editor the cell shows, -1 when none; the cell's editor properties are
+    // asked for first, so OnGetEditorProp can fill the items.
+    int ComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
     // The navigation after an edit.
     void DoneInplaceEdit(uint16_t& Key, TShiftState Shift);
     void AdvanceCell(int ACol, int ARow, bool Edit, bool Recursive, bool Forward, bool FromEditor, bool ByTab);
@@ -1490,6 +1516,8 @@ private:
     void rowsChanged();
     // Removes the rows listed (ascending, distinct) with their cell properties.
     void removeRowList(const std::vector<int>& Rows);
+    TCellGraphic* rowCheckBoxGraphic(int ARow);
+    void removeShownCols(int From, int To);
     void repaintIfNotUpdating();
     // Expands one node, without closing the others.
     void expandNodeOnly(int ARow);

@@ -137,6 +137,8 @@ public:
     THiddenColumns FHiddenCols;
     int FFilterLevel = 0;
     int FGroupColumn = -1;
+    // The real column the grouped column was taken from.
+    int FGroupRealColumn = -1;
     TGridRect FOldSelection;
     bool FSelHidden = false;
 
@@ -233,6 +235,8 @@ public:
     // ---- published values with effects
     TExStringGridCheck* CellChecker = nullptr;
     TPictureContainer* PictureContainer = nullptr;
+    TImageList* GridImages = nullptr;
+    TPopupMenu* FixedDropDownMenu = nullptr;
     TColor HighlightColor = clHighlight;
     TColor HighlightTextColor = clHighlightText;
     bool ActiveCellShow = false;

@@ -2,7 +2,9 @@
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/image_list.h"
 #include "platform/controls/invalidation_recorder.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/core/exception.h"
 
 #include <functional>
@@ -113,11 +115,30 @@ TEST(StringGridClass, FixedRowHeightResetsEveryRowOnlyAtTheDefaultHeight) {
     EXPECT_EQ(grid.RowHeights(4), 22);
 }
 
-TEST(StringGridClass, IntegralHeightFitsWholeRows) {
+TEST(StringGridClass, IntegralHeightFitsWholeRowsInsideTheBorder) {
     TExStringGrid grid(nullptr);
     grid.IntegralHeight = true;
+    // The single border takes 2 pixels: 100 + 2 - (98 mod 22).
+    grid.SetBounds(0, 0, 400, 100);
+    EXPECT_EQ(grid.Height(), 92);
+    grid.SetBorderStyle(bsNone);
     grid.SetBounds(0, 0, 400, 100);
     EXPECT_EQ(grid.Height(), 88);
+}
+
+TEST(StringGridClass, LoadingRecordsTheWidthsThatColumnsScaleFrom) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 800, 600);
+    auto* grid = new TExStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetColCount(4);
+    for (int c = 0; c < 4; ++c) grid->SetColWidths(c, 50);
+    grid->Loaded();
+    grid->ColumnSize().SynchWithGrid = true;
+    grid->SetBounds(0, 0, 600, 200);
+    EXPECT_EQ(grid->ColWidths(0), 75);
+    EXPECT_EQ(grid->ColWidths(3), 75);
 }
 
 TEST(StringGridClass, TheOwnerFormsResizeRunsAfterTheGridsAndComesBack) {
@@ -178,6 +199,24 @@ TEST(StringGridClass, TheGridLetsGoOfAFreedCheckerOrPictureContainer) {
     EXPECT_EQ(grid.PictureContainer(), nullptr);
     ASSERT_NE(grid.ImageCache(), nullptr);
     EXPECT_EQ(grid.ImageCache()->Count(), 0);
+}
+
+TEST(StringGridClass, AFreedImageListOrMenuIsNoLongerReached) {
+    TExStringGrid grid(nullptr);
+    auto* images = new TImageList(nullptr);
+    images->Width = 40;
+    auto* menu = new TPopupMenu(nullptr);
+    grid.CreateCellGraphic(2, 2)->SetImageIdx(0, haBeforeText, vaTop);
+    const int bare = grid.GetCellGraphicSize(2, 2).X;
+    grid.SetGridImages(images);
+    grid.SetFixedDropDownMenu(menu);
+    EXPECT_EQ(grid.GetCellGraphicSize(2, 2).X, bare + 40);
+    delete images;
+    delete menu;
+    EXPECT_EQ(grid.GridImages(), nullptr);
+    EXPECT_EQ(grid.FixedDropDownMenu(), nullptr);
+    // Measuring the image cell again reads no freed list.
+    EXPECT_EQ(grid.GetCellGraphicSize(2, 2).X, bare);
 }
 
 TEST(StringGridClass, HighlightColoursAreTheMarkupsForEveryGrid) {

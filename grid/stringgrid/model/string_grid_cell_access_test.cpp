@@ -1,5 +1,9 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/image.h"
 #include "platform/controls/panel.h"
+#include "platform/testkit/testkit.h"
+
+#include <memory>
 
 namespace {
 
@@ -93,6 +97,15 @@ TEST_F(CellLooks, AControlReplacedBelowAHiddenRowHasOneEntry) {
     const TRect cell = grid->CellRect(3, 5);
     EXPECT_EQ(second->Left(), cell.Left - 1);
     EXPECT_EQ(second->Width(), cell.Width() + 1);
+    // The control follows its cell when a column or row before it is sized.
+    grid->SetColWidths(1, grid->ColWidths(1) + 30);
+    EXPECT_EQ(second->Left(), cell.Left - 1 + 30);
+    grid->SetRowHeights(1, grid->RowHeights(1) + 10);
+    EXPECT_EQ(second->Top(), cell.Top - 1 + 10);
+    // Behind a hidden column the control stands on the cell as shown.
+    grid->HideColumn(1);
+    grid->SetColWidths(0, grid->ColWidths(0) + 1);
+    EXPECT_EQ(second->Left(), grid->CellRect(2, 5).Left - 1);
     grid->SetCellControls(3, 5, nullptr);
     grid->SetCellControls(3, 5, nullptr);
     EXPECT_EQ(grid->NumCellControls(), 0);
@@ -150,6 +163,35 @@ TEST_F(Selections, RowAndColumnCountsTakeMergedCellsIn) {
     grid->SetFixedFooters(0);
     grid->MergeCells(1, 3, 1, 8);  // rows 3 .. 10 as one
     EXPECT_EQ(grid->SelectedRowCount(), 8);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StringGridFixture, ASelectionBecomesAPictureOnAPopupThatTakesNoActivation) {
+    grid->SetColWidths(2, 70);
+    grid->SetRowHeights(3, 30);
+    std::unique_ptr<TForm> form(grid->SelectionToForm(TGridRect{1, 2, 2, 3}));
+    const TRect first = grid->CalcCellRect(1, 2), last = grid->CalcCellRect(2, 3);
+    EXPECT_EQ(form->Width(), last.Right - first.Left + 1);
+    EXPECT_EQ(form->Height(), last.Bottom - first.Top + 1);
+    EXPECT_EQ(form->Owner(), grid);
+    EXPECT_TRUE(form->WindowParams().Style & WS_POPUP);
+    EXPECT_TRUE(form->WindowParams().ExStyle & WS_EX_TOPMOST);
+    EXPECT_EQ(form->Perform(WM_MOUSEACTIVATE), MA_NOACTIVATE);
+    ASSERT_EQ(form->ControlCount(), 1);
+    auto* image = dynamic_cast<TImage*>(form->Controls(0));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->Align, alClient);
+    ASSERT_NE(image->Picture().Graphic(), nullptr);
+    // The cells' pixels, taken from just inside the first cell's corner.
+    const QImage cells = image->Picture().Graphic()->Image();
+    EXPECT_EQ(cells.width(), form->Width());
+    const QImage shown = renderToImage(*grid);
+    EXPECT_EQ(cells.pixel(5, 5), shown.pixel(first.Left + 6, first.Top + 6));
+    EXPECT_EQ(cells.pixel(cells.width() - 5, cells.height() - 5),
+              shown.pixel(first.Left + cells.width() - 4, first.Top + cells.height() - 4));
 }
 
 }  // namespace

@@ -14,8 +14,26 @@ bool TExStringGrid::answersRowCheckBox(int ACol, int ARow) const {
 }
 
 TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow) {
-    if (answersRowCheckBox(ACol, ARow)) return p->FCellGraphic.get();
+    if (answersRowCheckBox(ACol, ARow)) return rowCheckBoxGraphic(ARow);
     return ownCellGraphic(ACol, ARow);
+}
+
+// One record answers every row; it is brought up to date with the row asked for.
+TCellGraphic* TExStringGrid::rowCheckBoxGraphic(int ARow) {
+    TCellGraphic& g = *p->FCellGraphic;
+    g.CellType = ctRowCheckBox;
+    if (ARow == 0) {
+        // The header box: checked with every row selected, half checked with some.
+        const int rows = RowCount() - FixedRows();
+        const int selected = RowSelectCount();
+        g.CellBoolean = selected >= rows;
+        g.CellAngle = selected > 0 && selected < rows ? 1 : 0;
+    } else {
+        g.CellAngle = 0;
+        g.CellBoolean = RowSelect(RealRowIndex(ARow));
+    }
+    g.CellTransparent = p->ControlLook->ControlStyle == csFlat;
+    return &g;
 }
 
 TCellType TExStringGrid::GetCellType(int ACol, int ARow) {

@@ -142,4 +142,8 @@ void TExStringGrid::GetCheckFalse(int ACol, int ARow, QString& Value) {
     OnGetCheckFalse(this, ACol, ARow, Value);
 }
 
-QString TExStringGrid::GetEditMask(int, int) { return EditMask; }
+QString TExStringGrid::GetEditMask(int ACol, int ARow) {
+    QString mask = EditMask;
+    OnGetEditMask(this, ACol, ARow, mask);
+    return mask;
+}

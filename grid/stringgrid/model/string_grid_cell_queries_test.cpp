@@ -1,5 +1,8 @@
 #include "grid/foundation/codings.h"
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/date_time_picker.h"
+#include "platform/system/conversions.h"
+#include "platform/system/date_time_text.h"
 
 namespace {
 
@@ -176,6 +179,66 @@ TEST_F(CellQueries, TheDeleteKeyEmptiesTheLastNormalRowInsteadOfRemovingIt) {
     EXPECT_EQ(deleted, (std::vector<int>{4, 1}));
     grid->AutoInsertRow(1);
     EXPECT_EQ(grid->RowCount(), 3);
+}
+
+TEST_F(CellQueries, TheInsertAndDeleteKeysWorkOnTheRealRowAndKeepNodesWhole) {
+    // A hidden row before it: real row 5 is shown as row 4.
+    grid->HideRow(2);
+    grid->AutoDeleteRow(5);
+    EXPECT_EQ(grid->Cells(1, 4), "1:6");
+    EXPECT_EQ(grid->Cells(1, 3), "1:4");
+    grid->UnHideRowsAll();
+
+    grid->AddNode(3, 3);
+    grid->AutoInsertRow(4);
+    EXPECT_EQ(grid->GetNodeSpan(3), 4) << "a row inserted within the node joins it";
+    grid->AutoDeleteRow(5);
+    EXPECT_EQ(grid->GetNodeSpan(3), 3) << "a child row removed leaves the node";
+    const int rows = grid->RowCount();
+    grid->AutoInsertRow(8);
+    EXPECT_EQ(grid->RowCount(), rows + 1);
+    EXPECT_EQ(grid->GetNodeSpan(3), 3);
+    grid->AutoDeleteRow(8);
+    EXPECT_EQ(grid->RowCount(), rows);
+    EXPECT_EQ(grid->GetNodeSpan(3), 3);
+}
+
+TEST_F(CellQueries, TheEditMaskEventMayChangeTheMaskOfACell) {
+    grid->EditMask = "000";
+    grid->OnGetEditMask = [](TObject*, int ACol, int ARow, QString& Value) {
+        if (ACol == 2 && ARow == 3) Value = "!99:99";
+    };
+    EXPECT_EQ(grid->GetEditMask(2, 3), "!99:99");
+    EXPECT_EQ(grid->GetEditMask(3, 2), "000");
+}
+
+TEST_F(CellQueries, EditorNotificationsBecomeTheGridsEventsForTheCurrentCell) {
+    grid->SetCol(2);
+    grid->SetRow(3);
+    QStringList log;
+    grid->OnEditChange = [&](TObject*, int ACol, int ARow, QString Value) {
+        log << QStringLiteral("change %1,%2 %3").arg(ACol).arg(ARow).arg(Value);
+    };
+    grid->OnDateTimeChange = [&](TObject*, int ACol, int ARow, TDateTime Value) {
+        log << QStringLiteral("datetime %1,%2 %3").arg(ACol).arg(ARow).arg(static_cast<double>(Value));
+    };
+    // The two date picker events name the row first.
+    grid->OnDatePickerCloseUp = [&](TObject*, int ARow, int ACol) { log << QStringLiteral("closeup %1,%2").arg(ARow).arg(ACol); };
+    grid->OnDatePickerDropDown = [&](TObject*, int ARow, int ACol) { log << QStringLiteral("dropdown %1,%2").arg(ARow).arg(ACol); };
+    grid->OnButtonClick = [&](TObject*, int ACol, int ARow) { log << QStringLiteral("button %1,%2").arg(ACol).arg(ARow); };
+
+    TDateTimePicker picker(nullptr);
+    picker.SetDateTime(EncodeDate(2026, 12, 11) + 0.5);
+    grid->DatePickerChange(&picker);
+    picker.SetKind(dtkTime);
+    grid->DatePickerChange(&picker);
+    grid->DateTimePickerChange(&picker);
+    grid->DatePickerDropDown(&picker);
+    grid->DatePickerCloseUp(&picker);
+    grid->GridButtonClick(nullptr);
+    const QString when = QString::number(static_cast<double>(picker.DateTime()));
+    EXPECT_EQ(log, (QStringList{"change 2,3 " + DateToStr(picker.Date()), "change 2,3 " + TimeToStr(picker.Time()),
+                                "datetime 2,3 " + when, "dropdown 3,2", "closeup 3,2", "button 2,3"}));
 }
 
 TEST_F(CellQueries, FooterCountsAndCustomTexts) {

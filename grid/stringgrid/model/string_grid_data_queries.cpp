@@ -7,12 +7,25 @@ void TExStringGrid::LoadCell(int ACol, int ARow, const QString& Value) {
     SetGridCell(ACol, ARow, value);
 }
 
-void TExStringGrid::AutoInsertRow(int ARow) { InsertRows(ARow, 1, true); }
+// ARow is a real row: the keys hand on the row as it stands with hidden rows counted.
+void TExStringGrid::AutoInsertRow(int ARow) {
+    if (!HasNodes()) InsertRows(ARow, 1, true);
+    // A row within a node's rows joins that node.
+    else if (GetParentRow(DisplRowIndex(ARow)) == -1) InsertNormalRow(ARow);
+    else InsertChildRow(ARow, 0);
+}
 
 void TExStringGrid::AutoDeleteRow(int ARow) {
-    // The last normal row is emptied rather than removed, unless fixed rows are kept anyway.
-    if (RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways) ClearRect(0, ARow, TotalColCount() - 1, ARow);
-    else RemoveRowsInternal(ARow, 1);
+    const int shown = DisplRowIndex(ARow);
+    if (HasNodes()) {
+        if (GetParentRow(shown) == -1) RemoveNormalRow(shown);
+        else RemoveChildRow(ARow);
+    } else if (RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways) {
+        // The last normal row is emptied rather than removed, unless fixed rows are kept anyway.
+        ClearRows(shown, 1);
+    } else {
+        RemoveRowsInternal(shown, 1);
+    }
     OnAutoDeleteRow(this, ARow);
 }
 

@@ -66,6 +66,7 @@ using TFixedEditEvent =
 using TFloatSpinClickEvent = TEvent<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TFooterPaintEvent = TEvent<void(TObject* Sender, int AColumn, TCanvas& Canvas, TRect ARect)>;
 using TGetCheckEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
+using TGetEditEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TGetColumnFilterEvent = TEvent<void(TObject* Sender, int Column, TStringList* Filter)>;
 using TGetEditorPropEvent = TEvent<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
 using TGridPrintCancelEvent = TEvent<void(TObject* Sender, int PageNr, bool& Cancel)>;
@@ -170,6 +171,8 @@ struct TExStringGridEvents {
     TDropDownButtonClickEvent OnDropDownHeaderButtonClick, OnDropDownFooterButtonClick;
     TEditCellDoneEvent OnEditCellDone;
     TEditChangeEvent OnEditChange;
+    // May change the edit mask a cell's text editor gets (EditMask to begin with).
+    TGetEditEvent OnGetEditMask;
     TEllipsClickEvent OnEllipsClick;
     TEndColumnSizeEvent OnEndColumnSize;
     TEndRowSizeEvent OnEndRowSize;

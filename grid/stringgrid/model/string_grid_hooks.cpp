@@ -130,7 +130,7 @@ bool TExStringGrid::CanShowFixedDropDown(int ACol) {
 
 void TExStringGrid::DoStartBlockFocus() { FOnStartBlockFocus(this); }
 void TExStringGrid::DoEndBlockFocus() { FOnEndBlockFocus(this); }
-TImageList* TExStringGrid::GetGridImages() { return GridImages; }
+TImageList* TExStringGrid::GetGridImages() { return p->GridImages; }
 
 
 

@@ -40,6 +40,8 @@ struct TExStringGridOptions {
     TFilterDropDownColumns FilterDropDownColumns = fdNormal;
     int FilterDropDownRow = 0;
     bool FilterNormalCellsOnly = true;
+    // A single border drawn sunken takes 2 pixels on each side instead of 1.
+    bool Ctl3D = true;
     bool FixedAsButtons = false;
     bool FixedRowAlways = false;
     bool FixedColAlways = false;
@@ -67,9 +69,6 @@ struct TExStringGridOptions {
     bool URLEdit = false;
     bool UseInternalHintClass = true;
     QString ValidChars;
-    // Components the grid refers to but does not own.
-    TPopupMenu* FixedDropDownMenu = nullptr;
-    TImageList* GridImages = nullptr;
 
     // ---- run time
     bool IsPrintPreview = false;

@@ -3,6 +3,8 @@
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/image_list.h"
+#include "platform/controls/popup_menu.h"
 
 #include <algorithm>
 
@@ -90,6 +92,14 @@ THTMLDrawOptions TExStringGrid::HTMLDrawOptions() {
 }
 
 void TExStringGrid::SetPictureContainer(TPictureContainer* Value) { refer(*this, p->PictureContainer, Value); }
+
+TImageList* TExStringGrid::GridImages() const { return p->GridImages; }
+
+void TExStringGrid::SetGridImages(TImageList* Value) { refer(*this, p->GridImages, Value); }
+
+TPopupMenu* TExStringGrid::FixedDropDownMenu() const { return p->FixedDropDownMenu; }
+
+void TExStringGrid::SetFixedDropDownMenu(TPopupMenu* Value) { refer(*this, p->FixedDropDownMenu, Value); }
 
 // ---- values that repaint
 

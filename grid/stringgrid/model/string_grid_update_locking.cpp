@@ -1,4 +1,5 @@
 // Update locking, the stretched column and the change subscribers of the grid.
+#include "grid/stringgrid/filter/footer_panel.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/application.h"
 #include "platform/core/exception.h"
@@ -130,7 +131,16 @@ void TExStringGrid::ColWidthsChanged() {
         if (width != ColWidths(sized)) SetColWidths(sized, width);
         p->Colclicked = p->Rowclicked = -1;
     }
+    // What stands on the cells follows their new places.
+    if (p->EditMode && p->EditCtrl && p->EditCtrl->Visible()) {
+        const TRect r = CellRect(Col(), Row());
+        p->EditCtrl->SetBounds(r.Left, r.Top, r.Right - 1 - r.Left, r.Bottom - 1 - r.Top);
+    }
     p->ColSized = false;
+    if (HasCheckBox(RealCol(), Row())) TBaseGrid::HideEditor();
+    if (p->FFooterPanel && p->FloatingFooter->Visible) p->FFooterPanel->Invalidate();
+    CellControlsUpdate(false);
+    if (p->ColumnSize->Stretch && ScrollProportional) UpdateVScrollProportional();
 }
 
 void TExStringGrid::RowHeightsChanged() {
@@ -144,4 +154,6 @@ void TExStringGrid::RowHeightsChanged() {
         p->Colclicked = p->Rowclicked = -1;
     }
     p->Rowsized = false;
+    if (HasCheckBox(RealCol(), Row())) TBaseGrid::HideEditor();
+    CellControlsUpdate(false);
 }

@@ -212,14 +212,14 @@ TEST_F(DecorationPainting, AnImageIndexBeyondTheListDrawsNothing) {
     red.Canvas().Brush.Color = Red;
     red.Canvas().FillRect({0, 0, 10, 10});
     images.Add(red);
-    grid->GridImages = &images;
+    grid->SetGridImages(&images);
     TCellGraphic& G = decorate(ctImageList);
     G.CellVAlign = vaCenter;
     const TRect r = grid->CellRect(2, 2);
     EXPECT_EQ(colorAt(renderToImage(*grid), r.Left + 6, r.Top + 12), Red);
     G.CellIndex = 1;
     EXPECT_EQ(colorAt(renderToImage(*grid), r.Left + 6, r.Top + 12), Paper);
-    grid->GridImages = nullptr;
+    grid->SetGridImages(nullptr);
 }
 
 }  // namespace

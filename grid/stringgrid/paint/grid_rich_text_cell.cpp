@@ -1,6 +1,7 @@
 // Cells of rich text, rendered through the grid's hidden rich edit.
 #include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/model/string_grid_unit.h"
 #include "platform/controls/rich_edit.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/device_caps.h"
@@ -12,6 +13,8 @@ TRichEdit* TExStringGrid::RichEdit() {
         p->FRichEdit = new TRichEdit(this);
         p->FRichEdit->SetVisible(false);
         p->FRichEdit->SetBounds(0, 0, 0, 0);
+        // It only renders and measures: no click may land on it.
+        SetWindowTransparent(p->FRichEdit);
     }
     return p->FRichEdit;
 }

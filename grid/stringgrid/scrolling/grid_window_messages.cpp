@@ -202,11 +202,12 @@ void TExStringGrid::CellControlsUpdate(bool RebuildList) {
     if (!HandleAllocated() || !p->FControlList) return;
     TControlList& list = *p->FControlList;
     if (RebuildList) {
-        while (list.Count() > 0) list.RemoveControl(list.Count() - 1);
+        list.Clear();
         for (int r = 0; r < RowCount(); ++r)
-            for (int c = 0; c < ColCount(); ++c)
+            for (int c = 0; c < TotalColCount(); ++c)
                 if (HasCellProperties(c, r))
-                    if (TControl* control = GetCellProperties(c, r)->Control()) list.AddControl(c, r, control);
+                    if (TControl* control = GetCellProperties(c, r)->Control())
+                        list.AddControl(c, RealRowIndex(r), control);
         p->FNumCellControls = list.Count();
     }
     if (p->FNumCellControls == 0) return;
@@ -218,7 +219,8 @@ void TExStringGrid::CellControlsUpdate(bool RebuildList) {
             control->Hide();
             continue;
         }
-        const int c = DisplToRealCol(item->X());
+        // The list holds real columns and rows; the control stands where its cell shows.
+        const int c = RealToDisplCol(item->X());
         const int r = RealToDisplRow(item->Y());
         // Controls of fixed cells stay where they are.
         if (c < FixedCols() || r < FixedRows()) continue;
