@@ -1,5 +1,6 @@
 #include "platform/graphics/graphic.h"
 #include "platform/graphics/image_decoder.h"
+#include "platform/graphics/image_encoder.h"
 #include "platform/testkit/test_pictures.h"
 
 #include <QImage>
@@ -88,4 +89,23 @@ TEST(DecodePicture, GivesAGifItsFirstImageAloneAndOtherPicturesWhole) {
     ASSERT_TRUE(png);
     EXPECT_EQ(png->Width(), 5);
     EXPECT_FALSE(DecodePicture("not a picture"));
+}
+
+TEST(EncodeJpeg, WritesAJpegTheDecoderReadsBack) {
+    TBitmap bitmap(8, 6);
+    bitmap.MutableImage().fill(qRgb(200, 30, 40));
+    const QByteArray jpeg = EncodeJpeg(bitmap, 95);
+    ASSERT_TRUE(jpeg.startsWith("\xFF\xD8"));
+    const QImage back = DecodeImage(jpeg);
+    ASSERT_EQ(back.size(), QSize(8, 6));
+    EXPECT_TRUE(near(back.pixel(4, 3), qRgb(200, 30, 40)));
+    EXPECT_TRUE(EncodeJpeg(TBitmap()).isEmpty());
+}
+
+TEST(EncodePng, KeepsEveryPixel) {
+    TBitmap bitmap(3, 2);
+    bitmap.MutableImage().fill(qRgb(1, 2, 3));
+    const QImage back = DecodeImage(EncodePng(bitmap));
+    ASSERT_EQ(back.size(), QSize(3, 2));
+    EXPECT_EQ(back.pixel(2, 1) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFF);
 }

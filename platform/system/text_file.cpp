@@ -61,6 +61,40 @@ QString DecodeText(const QByteArray& bytes, TTextEncoding* encoding) {
     return text;
 }
 
+QByteArray EncodeText(const QString& text, TTextEncoding encoding, bool ByteOrderMark) {
+    QByteArray bytes;
+    switch (encoding) {
+    case TTextEncoding::Utf8:
+        if (ByteOrderMark) bytes = QByteArray("\xEF\xBB\xBF", 3);
+        return bytes + text.toUtf8();
+    case TTextEncoding::Utf16LE:
+    case TTextEncoding::Utf16BE: {
+        const bool little = encoding == TTextEncoding::Utf16LE;
+        bytes.reserve(text.size() * 2 + 2);
+        auto put = [&](char16_t u) {
+            bytes.append(char(little ? u & 0xFF : u >> 8));
+            bytes.append(char(little ? u >> 8 : u & 0xFF));
+        };
+        if (ByteOrderMark) put(0xFEFF);
+        for (QChar c : text) put(c.unicode());
+        return bytes;
+    }
+    case TTextEncoding::Windows1252:
+        bytes.resize(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
+            char b = '?';
+            if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) b = char(u);
+            else
+                for (int k = 0; k < 32; ++k)
+                    if (Cp1252High[k] == u) b = char(0x80 + k);
+            bytes[i] = b;
+        }
+        return bytes;
+    }
+    return bytes;
+}
+
 QStringList SplitTextLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;

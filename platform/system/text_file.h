@@ -21,6 +21,10 @@ struct TTextFileLines {
 // file is refused ("¶" is 0xB6 there).
 QString DecodeText(const QByteArray& bytes, TTextEncoding* encoding = nullptr);
 
+// The bytes of a text in an encoding, with the byte-order mark of the Unicode ones when
+// ByteOrderMark. Windows-1252 writes "?" for a character it cannot hold.
+QByteArray EncodeText(const QString& text, TTextEncoding encoding, bool ByteOrderMark);
+
 // Splits a text into lines at CR, LF and CR LF. A line end closes its line, so a text that ends
 // with one has no empty last line, and the empty text has no lines at all.
 QStringList SplitTextLines(const QString& text);

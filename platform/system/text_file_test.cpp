@@ -55,6 +55,16 @@ TEST(DecodeText, ByteOrderMarkOrValidUtf8ElseWindows1252) {
     }
 }
 
+TEST(EncodeText, EachEncodingReadsBackAndAnsiMarksWhatItCannotHold) {
+    const QString text = u"a\u00B6\u20AC\u201C"_s;
+    for (TTextEncoding e : {TTextEncoding::Utf8, TTextEncoding::Utf16LE, TTextEncoding::Utf16BE})
+        EXPECT_EQ(DecodeText(EncodeText(text, e, true)), text) << encodingName(e);
+    EXPECT_EQ(EncodeText(u"a\u00B6"_s, TTextEncoding::Utf8, true), bytes({0xEF, 0xBB, 0xBF, 'a', 0xC2, 0xB6}));
+    EXPECT_EQ(EncodeText(u"a"_s, TTextEncoding::Utf16LE, true), bytes({0xFF, 0xFE, 'a', 0}));
+    EXPECT_EQ(EncodeText(u"a"_s, TTextEncoding::Utf16LE, false), bytes({'a', 0}));
+    EXPECT_EQ(EncodeText(u"\u20ACx\u00E4\u0416"_s, TTextEncoding::Windows1252, false), bytes({0x80, 'x', 0xE4, '?'}));
+}
+
 TEST(SplitTextLines, CrLfAndCrLfEachEndALine) {
     struct Case {
         QString in;

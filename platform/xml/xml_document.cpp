@@ -323,6 +323,12 @@ QString IXMLNode::Attribute(const QString& name) const {
     return fromUtf8(toPugi(*this).attribute(name.toUtf8().constData()).value());
 }
 
+std::vector<std::pair<QString, QString>> IXMLNode::Attributes() const {
+    std::vector<std::pair<QString, QString>> out;
+    for (const pugi::xml_attribute& a : toPugi(*this).attributes()) out.emplace_back(fromUtf8(a.name()), fromUtf8(a.value()));
+    return out;
+}
+
 void IXMLNode::SetAttribute(const QString& name, const QString& value) {
     pugi::xml_node n = toPugi(*this);
     const QByteArray key = name.toUtf8();

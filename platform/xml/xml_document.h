@@ -5,6 +5,8 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/core/component.h"
 
@@ -54,6 +56,8 @@ public:
     bool HasAttribute(const QString& name) const;
     // "" when missing.
     QString Attribute(const QString& name) const;
+    // The attributes in document order as name and value pairs.
+    std::vector<std::pair<QString, QString>> Attributes() const;
     // Adds the attribute or replaces its value (elements and the declaration only).
     void SetAttribute(const QString& name, const QString& value);
 

@@ -89,6 +89,14 @@ TEST(XMLDocument, DeclarationIsTheFirstNode) {
     EXPECT_EQ(top.Nodes(0).Attribute("encoding"), "iso-8859-1");
 }
 
+TEST(XMLDocument, AttributesComeInDocumentOrder) {
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML("<r b=\"2\" a=\"&lt;1\"/>");
+    using Pairs = std::vector<std::pair<QString, QString>>;
+    EXPECT_EQ(doc.DocumentElement().Attributes(), (Pairs{{"b", "2"}, {"a", "<1"}}));
+    EXPECT_TRUE(IXMLNode().Attributes().empty());
+}
+
 TEST(XMLDocument, MalformedXmlThrowsWithPositionAndLeavesDocumentEmpty) {
     struct Case {
         const char* xml;

@@ -69,6 +69,8 @@ class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
+class TStream;
+class THTMLImageWriter;
 class TStringList;
 class TSyncGrid;
 class TScrollControl;
@@ -316,6 +318,46 @@ public:
     void GroupCustomCalc(int Colindex);
     void GroupDistinct(int Colindex);
     void GroupStdDev(int Colindex);
+
+    // ---- exchange with files and streams (grid/stringgrid/data/). A load that fails leaves the
+    // grid as it was; a save that fails leaves the old file whole.
+    // The grid text file: counts, column widths and every non-empty cell as "col,row,text".
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    void LoadFromFile(const QString& FileName);
+    // The same scheme as UTF-16 lines at the stream's position, indexes relative to the save range.
+    void SaveToStream(TStream& Stream);
+    void LoadFromStream(TStream& Stream);
+    // The binary cell stream: texts, cell properties and decorations.
+    void SaveToBinFile(const QString& FileName);
+    void SaveToBinStream(TStream& Stream);
+    // Rect holds inclusive cell indexes.
+    void SaveRectToBinStream(TRect Rect, TStream& Stream);
+    void LoadFromBinFile(const QString& FileName);
+    void LoadFromBinStream(TStream& Stream);
+    // The first stored cell lands on Point (X column, Y row), unless the stream holds a full grid.
+    void LoadAtPointFromBinStream(TPoint Point, TStream& Stream);
+    double CellToReal(int ACol, int ARow);
+    // CSV: Unicode writes UTF-8 with a byte-order mark, else the ANSI code page. MaxRows <= 0 reads all.
+    void SaveToCSV(const QString& FileName, bool Unicode = false);
+    void AppendToCSV(const QString& FileName, bool Unicode = false);
+    void LoadFromCSV(const QString& FileName, int MaxRows = 0);
+    void InsertFromCSV(const QString& FileName, int MaxRows = 0);
+    void LoadFromCSVStream(TStream& AStream, int MaxRows = 0);
+    // The aligned listing for people to read; Unicode writes UTF-16 with a byte-order mark.
+    void SaveToASCII(const QString& FileName, bool Unicode = false);
+    void AppendToASCII(const QString& FileName, bool Unicode = false);
+    // Fixed-width text: the writer fills Positions with missing field widths; the reader takes
+    // the 1-based positions where fields start (the last ends the last field). MaxRows -1 reads all.
+    void SaveToFixed(const QString& FileName, TIntList& Positions);
+    void LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+    // HTML: Dir is the folder (with "/" and a final "/") the images go under.
+    QString SaveToHTMLString(const QString& Dir);
+    void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    // Record-oriented XML; FieldDescr may be nullptr.
+    void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                   const TStringList* FieldDescr, bool ExportEmptyCells);
+    void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
 
     // ---- cells by real column and real row
     QString AllCells(int i, int j);
@@ -1538,6 +1580,17 @@ private:
     // Plain (the column sort) leaves the current row alone under disjunct row selection and
     // reports it through OnRowUpdate.
     void sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows);
+    // Exchange with files (grid/stringgrid/data/): the save range as CSV lines; the records of a
+    // CSV text stored from SaveStartRow, or after the last row with Insert.
+    QStringList csvLines();
+    // SaveCell, and nothing for a cell covered by a merged range.
+    QString exportCell(int ACol, int ARow);
+    void loadCSVText(const QString& Text, bool Insert, int MaxRows);
+    // The aligned listing after the text Before.
+    void writeASCII(const QString& FileName, bool Unicode, const QString& Before);
+    void writeHTML(const QString& FileName, bool Show, bool Unicode, bool Append);
+    // A cell's HTML content with its decoration's pictures written beside the page.
+    QString htmlCellContent(int ACol, int ARow, const QString& Text, THTMLImageWriter& Images);
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

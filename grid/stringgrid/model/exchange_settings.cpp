@@ -8,9 +8,25 @@ void TPrintSettings::Assign(const TPrintSettings& Source) {
 }
 
 void THTMLSettings::Assign(const THTMLSettings& Source) {
-    Width = Source.Width;
+    AutoPreview = Source.AutoPreview;
+    BorderSize = Source.BorderSize;
+    CellSpacing = Source.CellSpacing;
+    CellPadding = Source.CellPadding;
+    ConvertSpecialChars = Source.ConvertSpecialChars;
+    ExportImages = Source.ExportImages;
+    FooterFile = Source.FooterFile;
+    HeaderFile = Source.HeaderFile;
+    NonBreakingText = Source.NonBreakingText;
+    PrefixTag = Source.PrefixTag;
     SaveColor = Source.SaveColor;
     SaveFonts = Source.SaveFonts;
+    SuffixTag = Source.SuffixTag;
+    Summary = Source.Summary;
+    TableStyle = Source.TableStyle;
+    Width = Source.Width;
+    XHTML = Source.XHTML;
+    ColWidths.Clear();
+    for (int i = 0; i < Source.ColWidths.Count(); ++i) ColWidths.Add(Source.ColWidths.GetInteger(i));
 }
 
 void TDragDropSettings::Assign(const TDragDropSettings& Source) {

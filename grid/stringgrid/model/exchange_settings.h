@@ -3,6 +3,7 @@
 // The settings of the grid's data exchange: printing, HTML export, OLE drag and drop and
 // scrolling while dragging. The exchange code completes them.
 
+#include "grid/foundation/grid_lists.h"
 #include "platform/core/component.h"
 #include "platform/graphics/graphics_objects.h"
 
@@ -19,13 +20,33 @@ public:
     TFont FixedFont;
 };
 
+// How the grid writes its cells as HTML.
 class THTMLSettings : public TObject {
 public:
+    THTMLSettings() = default;
+    THTMLSettings(const THTMLSettings&) = delete;
+    THTMLSettings& operator=(const THTMLSettings&) = delete;
     void Assign(const THTMLSettings& Source);
 
-    int Width = 100;
+    bool AutoPreview = false;
+    int BorderSize = 1;
+    int CellSpacing = 0;
+    int CellPadding = 0;
+    bool ConvertSpecialChars = false;
+    bool ExportImages = true;
+    QString FooterFile;
+    QString HeaderFile;
+    bool NonBreakingText = false;
+    QString PrefixTag;
     bool SaveColor = true;
     bool SaveFonts = true;
+    QString SuffixTag;
+    QString Summary;
+    QString TableStyle;
+    int Width = 100;
+    bool XHTML = false;
+    // Pixel widths of the first columns.
+    TIntList ColWidths{0, 0};
 };
 
 class TDragDropSettings : public TObject {

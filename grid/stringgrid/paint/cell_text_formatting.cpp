@@ -65,7 +65,9 @@ QString TExStringGrid::SaveCell(int ACol, int ARow) {
 int TExStringGrid::GetMaxColTextLen(int ACol) {
     int longest = 0;
     for (int r = 0; r < RowCount(); ++r) {
-        const QString text = SaveCell(ACol, r);
+        QString text = SaveCell(ACol, r);
+        // A CR LF ends a line as one break.
+        if (Multilinecells) text.replace(QLatin1String("\r\n"), QLatin1String("\r"));
         const QStringList lines = Multilinecells ? text.split(QLatin1Char('\r')) : QStringList{text};
         for (const QString& line : lines) longest = std::max(longest, int(line.size()));
     }
