@@ -386,7 +386,7 @@ void TFLoomwrighteFirmWare::Btn_Click(TObject* Sender) {
     } else if (Sender == Btn_SNMP_Trap) {
         FSNMP_Trap_Access->ShowModal();
     } else if (Sender == Btn_SNMP_MIB) {
-        Create_MIB_File();
+        Create_MIB_File(*SaveMIB);
     } else if (Sender == Btn_MQTT_Set_Topic) {
         FMQTT_Set_Topic->ShowModal();
     } else if (Sender == Btn_BACnet_SetAccess) {

@@ -1,5 +1,7 @@
 #include "tables/can_frames_form.h"
 
+#include "grid/stringgrid/model/ex_string_grid.h"
+
 namespace {
 
 constexpr int Client_Height = 337;
@@ -19,6 +21,12 @@ TCANFramesForm::TCANFramesForm(TComponent* AOwner, const TTable_Texts& Texts, co
     : TColumnTableForm(AOwner, Texts, File_Shape, Client_Width, Client_Height, Grid_Name,
                        withBytes(std::move(Leading), Byte_Width)),
       shape_(Shape), imageSize_(Image_Size) {}
+
+// A click in the number column leaves the selection to the grid here.
+void TCANFramesForm::Loaded() {
+    TColumnTableForm::Loaded();
+    Grid().OnClickCell = nullptr;
+}
 
 void TCANFramesForm::Prepare_Show() {
     MAX_Byte = imageSize_;

@@ -19,6 +19,7 @@ public:
     bool Controllo_dati() override;
 
 protected:
+    void Loaded() override;
     void Prepare_Show() override;
 
 private:

@@ -1,6 +1,13 @@
 #include "tables/gsd_export.h"
 
 #include "tables/export_file.h"
+#include "tables/exports.h"
+#include "platform/dialogs/file_dialogs.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/system/files.h"
+#include "platform/system/regional.h"
+#include "platform/xml/xml_document.h"
+#include "common/state/program_state.h"
 
 #include <QStringList>
 
@@ -154,4 +161,41 @@ void Write_GSD_File(const QString& FileName, int Input_Len, int Output_Len) {
 
 QString GSD_File_Name(const QString& Chosen) {
     return Chosen.endsWith(QLatin1String(".gsd"), Qt::CaseInsensitive) ? Chosen : Chosen + QStringLiteral(".gsd");
+}
+
+namespace {
+
+constexpr int Text_Overwrite_GSD = 903;
+constexpr int Text_No_ParGen = 904;
+
+// An element of the root as a number; 0 when it is missing or no number.
+int rootNumber(const IXMLNode& Root, const char* Name) {
+    int value = 0;
+    const IXMLNode node = Root.ChildNodes().FindNode(Name);
+    return node && TryStrToInt(node.Text(), value) ? value : 0;
+}
+
+}  // namespace
+
+void Create_GSD_File() {
+    if (!FileExists(File_ParGen)) {
+        MessageDlg(Lang(Text_No_ParGen), mtError, mbOK);
+        return;
+    }
+    int input_len = 0, output_len = 0;
+    {
+        TXMLDocument par_gen(nullptr);
+        par_gen.LoadFromFile(File_ParGen);
+        const IXMLNode root = par_gen.ChildNodes().First();
+        // The slave's inputs are what the PROFINET side sends, its outputs what it receives.
+        output_len = rootNumber(root, "PROFINET_NB_IN");
+        input_len = rootNumber(root, "PROFINET_NB_OUT");
+    }
+    TSaveDialog dialog(nullptr);
+    dialog.InitialDir = Project_Path;
+    dialog.Filter = QStringLiteral("Generic Station Description (*.gsd)|*.gsd");
+    if (!dialog.Execute()) return;
+    const QString file = GSD_File_Name(dialog.FileName);
+    if (FileExists(file) && MessageDlg(Lang(Text_Overwrite_GSD), mtConfirmation, mbYes | mbNo) != mrYes) return;
+    Write_GSD_File(file, input_len, output_len);
 }
