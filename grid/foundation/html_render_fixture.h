@@ -7,8 +7,8 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-// An off-screen canvas of 300 x 200 white pixels in a 13-pixel Tahoma (DejaVu Sans here), black,
-// with the three kinds of call the grids make.
+// An off-screen canvas of 300 x 200 white pixels in a 13-pixel Verdana (DejaVu Sans here), black,
+// with the three kinds of call the grids make. The expectations below count DejaVu's pixels.
 class HTMLRenderTest : public ::testing::Test {
 protected:
     static constexpr TColor Paper = clWhite;
@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         canvas.Brush.Color = Paper;
         canvas.FillRect(area);
-        canvas.Font.SetName("Tahoma");
+        canvas.Font.SetName("Verdana");
         canvas.Font.SetHeight(-13);
         canvas.Font.SetColor(clBlack);
     }

@@ -156,14 +156,14 @@ TEST_F(HTMLRenderTest, TheCanvasIsGivenBackAsItWas) {
     canvas.Pen.Width = 3;
     canvas.Brush.Color = clSilver;
     canvas.Font.SetStyle(fsItalic);
-    draw("<B><FONT COLOR=\"clred\" SIZE=\"5\" FACE=\"Verdana\"><HI>x<P BGCOLOR=\"clblue\"><E>y<R a=\"90\">z");
+    draw("<B><FONT COLOR=\"clred\" SIZE=\"5\" FACE=\"Tahoma\"><HI>x<P BGCOLOR=\"clblue\"><E>y<R a=\"90\">z");
     EXPECT_EQ(canvas.Pen.Color, clTeal);
     EXPECT_EQ(canvas.Pen.Width, 3);
     EXPECT_EQ(canvas.Brush.Color, clSilver);
     EXPECT_EQ(canvas.Brush.Style, bsSolid);
     EXPECT_EQ(canvas.Font.Style(), fsItalic);
     EXPECT_EQ(canvas.Font.Height(), -13);
-    EXPECT_EQ(canvas.Font.Name(), "Tahoma");
+    EXPECT_EQ(canvas.Font.Name(), "Verdana");
     EXPECT_EQ(canvas.Font.Orientation(), 0);
 }
 
