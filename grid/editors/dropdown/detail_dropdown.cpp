@@ -46,24 +46,8 @@ void TExDetailDropDown::SetItemIndex(int Value) {
     }
 }
 
-void TExDetailDropDown::SelectFirst() {
-    if (!items_.empty()) SetItemIndex(0);
-}
-
-void TExDetailDropDown::SelectLast() {
-    if (!items_.empty()) SetItemIndex(static_cast<int>(items_.size()) - 1);
-}
-
-void TExDetailDropDown::SelectNext() {
-    if (items_.empty()) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ + 1 < static_cast<int>(items_.size())) SetItemIndex(itemIndex_ + 1);
-}
-
-void TExDetailDropDown::SelectPrevious() {
-    if (items_.empty()) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ - 1 >= 0) SetItemIndex(itemIndex_ - 1);
+void TExDetailDropDown::step(TListStep Step) {
+    if (const int v = SteppedIndex(Step, itemIndex_, static_cast<int>(items_.size())); v >= 0) SetItemIndex(v);
 }
 
 // ---- the list

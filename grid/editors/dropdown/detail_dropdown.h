@@ -49,10 +49,10 @@ public:
     bool MatchCase = false;
     bool MatchStart = false;
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
+    void SelectFirst() { step(lsFirst); }
+    void SelectLast() { step(lsLast); }
+    void SelectNext() { step(lsNext); }
+    void SelectPrevious() { step(lsPrevious); }
     TExCustomItemSelector* List() const { return list_; }
 
     TNotifyEvent OnSelect;
@@ -77,6 +77,7 @@ protected:
     void Change() override;
 
 private:
+    void step(TListStep Step);
     void fillList();
     void drawDetailItem(TCanvas& Canvas, TRect R, int Index);
     void wheel(bool Down);
