@@ -45,6 +45,16 @@ TEST_F(TableFile, MissingAttributesTakeTheirDefaultsAndOnlyElementsBelowTheFirst
     EXPECT_FALSE(xml.Active());
 }
 
+// A default may follow the cells read before it in the row.
+TEST_F(TableFile, ARowDefaultSeesTheCellsReadBeforeIt) {
+    const TTable_File shape{"Things", "SW_VERSION = 1.001",
+                            {{"Timer", "N"}, {"Time", "", [](const QStringList& earlier) {
+                                  return earlier.value(0) == "Y" ? QString("0") : QString();
+                              }}}};
+    folder.write("t.xml", "<Things><row Timer=\"Y\"/><row/><row Timer=\"Y\" Time=\"\"/></Things>");
+    EXPECT_EQ(Read_Table_File(xml, file, shape, 10), TTable_Rows({{"Y", "0"}, {"N", ""}, {"Y", ""}}));
+}
+
 TEST_F(TableFile, ADamagedFileRaisesAndAFailedWriteKeepsTheOldFile) {
     folder.write("t.xml", "<Things><row Name=\"a\"></Things>");
     EXPECT_FALSE(messageOf([&] { Read_Table_File(xml, file, Shape, 10); }).isEmpty());
