@@ -82,24 +82,8 @@ void TExColorPickerDropDown::SetShowText(bool Value) {
     Invalidate();
 }
 
-void TExColorPickerDropDown::SelectFirst() {
-    if (!colors_.empty()) SetItemIndex(0);
-}
-
-void TExColorPickerDropDown::SelectLast() {
-    if (!colors_.empty()) SetItemIndex(static_cast<int>(colors_.size()) - 1);
-}
-
-void TExColorPickerDropDown::SelectNext() {
-    if (colors_.empty()) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ + 1 < static_cast<int>(colors_.size())) SetItemIndex(itemIndex_ + 1);
-}
-
-void TExColorPickerDropDown::SelectPrevious() {
-    if (colors_.empty()) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ - 1 >= 0) SetItemIndex(itemIndex_ - 1);
+void TExColorPickerDropDown::step(TListStep Step) {
+    if (const int v = SteppedIndex(Step, itemIndex_, static_cast<int>(colors_.size())); v >= 0) SetItemIndex(v);
 }
 
 // ---- the panels

@@ -52,10 +52,10 @@ public:
     bool ShowText() const { return showText_; }
     void SetShowText(bool Value);
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
+    void SelectFirst() { step(lsFirst); }
+    void SelectLast() { step(lsLast); }
+    void SelectNext() { step(lsNext); }
+    void SelectPrevious() { step(lsPrevious); }
 
     // The panels, once made.
     TExCustomItemSelector* ItemSelector() const { return list_; }
@@ -84,6 +84,7 @@ protected:
     void PaintEditArea(TCanvas& Canvas) override;
 
 private:
+    void step(TListStep Step);
     void createStylePanel();
     void createListPanel();
     void createPalettePanel();

@@ -54,24 +54,8 @@ void TExImagePickerDropDown::AddImagesFromImageList() {
     for (int i = 0; i < Images()->Count(); ++i) items_.emplace_back().ImageIndex = i;
 }
 
-void TExImagePickerDropDown::SelectFirst() {
-    if (!items_.empty()) SetItemIndex(0);
-}
-
-void TExImagePickerDropDown::SelectLast() {
-    if (!items_.empty()) SetItemIndex(static_cast<int>(items_.size()) - 1);
-}
-
-void TExImagePickerDropDown::SelectNext() {
-    if (items_.empty()) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ + 1 < static_cast<int>(items_.size())) SetItemIndex(itemIndex_ + 1);
-}
-
-void TExImagePickerDropDown::SelectPrevious() {
-    if (items_.empty()) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ - 1 >= 0) SetItemIndex(itemIndex_ - 1);
+void TExImagePickerDropDown::step(TListStep Step) {
+    if (const int v = SteppedIndex(Step, itemIndex_, static_cast<int>(items_.size())); v >= 0) SetItemIndex(v);
 }
 
 // ---- the list

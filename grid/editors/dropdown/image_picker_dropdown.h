@@ -42,10 +42,10 @@ public:
     TItemLayout Layout = ilCaptionRight;
     TItemAppearance& ItemAppearance() { return appearance_; }
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
+    void SelectFirst() { step(lsFirst); }
+    void SelectLast() { step(lsLast); }
+    void SelectNext() { step(lsNext); }
+    void SelectPrevious() { step(lsPrevious); }
     TExCustomItemSelector* List() const { return list_; }
 
     TNotifyEvent OnSelect;
@@ -66,6 +66,7 @@ protected:
     void PaintEditArea(TCanvas& Canvas) override;
 
 private:
+    void step(TListStep Step);
     void fillList();
     void wheel(bool Down);
 

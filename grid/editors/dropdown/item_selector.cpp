@@ -1,6 +1,7 @@
 #include "grid/editors/dropdown/item_selector.h"
 
 #include "grid/editors/dropdown/dropdown_text.h"
+#include "grid/editors/dropdown/selector_list_keys.h"
 #include "grid/foundation/html_text.h"
 #include "platform/controls/image_list.h"
 #include "platform/core/exception.h"
@@ -165,38 +166,19 @@ void TCustomItemSelector::SetItemHot(int Index) {
     if (Index >= 0) InvalidateItem(Index);
 }
 
-void TCustomItemSelector::SelectFirst() {
-    if (exItemSelector_->Items().Count() > 0) SetItemIndex(0);
-}
-
-void TCustomItemSelector::SelectLast() {
-    if (const int count = exItemSelector_->Items().Count(); count > 0) SetItemIndex(count - 1);
-}
-
-void TCustomItemSelector::SelectNext() {
-    const int count = exItemSelector_->Items().Count();
-    if (count == 0) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ + 1 < count) SetItemIndex(itemIndex_ + 1);
-}
-
+void TCustomItemSelector::SelectFirst() { stepTo(SteppedIndex(lsFirst, itemIndex_, exItemSelector_->Items().Count()), false); }
+void TCustomItemSelector::SelectLast() { stepTo(SteppedIndex(lsLast, itemIndex_, exItemSelector_->Items().Count()), false); }
+void TCustomItemSelector::SelectNext() { stepTo(SteppedIndex(lsNext, itemIndex_, exItemSelector_->Items().Count()), false); }
 void TCustomItemSelector::SelectPrevious() {
-    if (exItemSelector_->Items().Count() == 0) return;
-    if (itemIndex_ < 0) SetItemIndex(0);
-    else if (itemIndex_ - 1 >= 0) SetItemIndex(itemIndex_ - 1);
+    stepTo(SteppedIndex(lsPrevious, itemIndex_, exItemSelector_->Items().Count()), false);
 }
+void TCustomItemSelector::HotNext() { stepTo(SteppedIndex(lsNext, itemHot_, exItemSelector_->Items().Count()), true); }
+void TCustomItemSelector::HotPrevious() { stepTo(SteppedIndex(lsPrevious, itemHot_, exItemSelector_->Items().Count()), true); }
 
-void TCustomItemSelector::HotNext() {
-    const int count = exItemSelector_->Items().Count();
-    if (count == 0) return;
-    if (itemHot_ < 0) SetItemHot(0);
-    else if (itemHot_ + 1 < count) SetItemHot(itemHot_ + 1);
-}
-
-void TCustomItemSelector::HotPrevious() {
-    if (exItemSelector_->Items().Count() == 0) return;
-    if (itemHot_ < 0) SetItemHot(0);
-    else if (itemHot_ - 1 >= 0) SetItemHot(itemHot_ - 1);
+void TCustomItemSelector::stepTo(int Index, bool Hot) {
+    if (Index < 0) return;
+    if (Hot) SetItemHot(Index);
+    else SetItemIndex(Index);
 }
 
 bool TCustomItemSelector::LookupItem(const QString& s) {

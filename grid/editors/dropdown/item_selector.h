@@ -65,6 +65,7 @@ protected:
     void Resize() override;
 
 private:
+    void stepTo(int Index, bool Hot);
     bool inRange(int Index) const;
     bool itemEnabled(int Index) const;
     const TGraphic* pictureOf(int Index) const;

@@ -5,6 +5,17 @@
 
 #include <algorithm>
 
+int SteppedIndex(TListStep Step, int Index, int Count) {
+    if (Count <= 0) return -1;
+    switch (Step) {
+    case lsFirst: return 0;
+    case lsLast: return Count - 1;
+    case lsNext: return Index < 0 ? 0 : Index + 1 < Count ? Index + 1 : -1;
+    case lsPrevious: return Index < 0 ? 0 : Index - 1;
+    }
+    return -1;
+}
+
 TSelectorListKeys::TSelectorListKeys(TComponent* Owner, TOwnerSteps Steps) : steps_(std::move(Steps)) {
     keyTimer_ = new TTimer(Owner);
     keyTimer_->SetEnabled(false);

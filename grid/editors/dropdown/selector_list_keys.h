@@ -7,6 +7,11 @@
 #include <functional>
 
 class TComponent;
+
+// A step of a list's selection: to the first or last item, or on or back by one, where none
+// selected (-1) goes to the first item. The index it goes to, -1 where it goes nowhere.
+enum TListStep { lsFirst, lsLast, lsNext, lsPrevious };
+int SteppedIndex(TListStep Step, int Index, int Count);
 class TExCustomItemSelector;
 class TTimer;
 
