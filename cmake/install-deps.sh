@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpugixml-dev libcurl4-openssl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   xvfb xauth libxtst-dev
 )
 missing=()

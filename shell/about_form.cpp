@@ -52,6 +52,8 @@ void TFAbout::Loaded() {
     LbButton1->SetCaption("OK");
     LbButton1->ModalResult = mrOk;
     LbButton1->Default = true;
+    // The box's one button is also the way out by Esc: it has nothing to cancel.
+    LbButton1->Cancel = true;
     Set_Window_Button_Look(*LbButton1);
     Set_Button_Glyph(*LbButton1, "BTN_OK");
     OnShow = [this](TObject* s) { FormShow(s); };

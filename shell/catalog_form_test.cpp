@@ -144,7 +144,19 @@ TEST_F(CatalogFormTest, TheWindowHasItsFrameTextsAndControls) {
         EXPECT_EQ(button->Hint(), hint);
     }
     EXPECT_EQ(tree().BoundsRect(), Bounds(4, 4, 792, 383));
-    EXPECT_FALSE(tree().ShowRoot);
+    EXPECT_TRUE(tree().ShowRoot);
+}
+
+TEST_F(CatalogFormTest, AFamilyAtTheTopOpensByItsArrow) {
+    insertShared();
+    driver().onNextModal([&](TForm&) {
+        TTreeNode* family = nodeAt(0);
+        ASSERT_FALSE(family->Expanded());
+        click(tree(), tree().ButtonLeft(*family) + tree().Indent / 2, TTreeView::RowHeight / 2);
+        EXPECT_TRUE(family->Expanded());
+        EXPECT_EQ(form().Selected_GSDML, nullptr);
+    });
+    form().ShowModal();
     EXPECT_EQ(form().OD_GSDML->Filter, "GSDML File (*.xml)|*.xml|All File (*.*)|*.*");
 }
 

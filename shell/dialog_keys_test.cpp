@@ -7,12 +7,21 @@
 #include "platform/testkit/testkit.h"
 #include "common/buttons/lb_button.h"
 #include "common/state/program_state.h"
+#include "config/network/network_access_form.h"
+#include "config/network/modules_def_form.h"
+#include "config/server/iec61850_variables_form.h"
+#include "config/server/tls_known_cert_form.h"
+#include "profinet/catalog/catalog_form.h"
+#include "shell/about_form.h"
 #include "shell/boot_form.h"
+#include "shell/open_conf_form.h"
+#include "shell/soft_options_form.h"
 #include "shell/new_project_form.h"
 #include "shell/par_gen_form.h"
 #include "shell/program_test_fixture.h"
 
 #include <QDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,6 +76,74 @@ TEST_F(DialogKeysTest, EscOnCancelClosesTheDialogOnceAndCreatesNothing) {
     EXPECT_EQ(driver().modalForms().size(), 1u);
     EXPECT_EQ(FNew_Project->ModalResult(), mrCancel);
     EXPECT_TRUE(configurations().isEmpty());
+}
+
+// Esc with a push button focused cancels the dialog, as it does from an edit or a grid, and the
+// focused button is not clicked; Enter clicks the focused button itself.
+TEST_F(DialogKeysTest, EscCancelsAndEnterClicksTheFocusedButtonInEveryDialog) {
+    ForceDirectories(folder.file("PROJECTS/P/bin"));
+    folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    start();
+    const struct {
+        const char* name;
+        std::function<TForm*()> form;
+        std::function<TLbButton*()> focused;  // a button that is not the cancel button
+        TModalResult escResult;
+    } dialogs[] = {
+        {"new configuration", [] { return FNew_Project; }, [] { return FNew_Project->Btn_OK; }, mrCancel},
+        {"open configuration", [] { return FOpenConf; }, [] { return FOpenConf->Btn_OK; }, mrCancel},
+        {"about box", [] { return FAbout; }, [] { return FAbout->LbButton1; }, mrOk},
+        {"options", [] { return FSoftOptions; }, [] { return FSoftOptions->Btn_Next; }, mrCancel},
+        {"update", [] { return FBoot; }, [] { return FBoot->Btn_Search; }, mrCancel},
+        {"general parameters", [] { return FParGen; }, [] { return FParGen->Btn_OK; }, mrCancel},
+        {"catalog", [] { return FPROFINETCatalog; }, [] { return FPROFINETCatalog->Btn_AddDevice; }, mrCancel},
+        {"network", [] { return FPROFINET_Network_Access; }, [] { return FPROFINET_Network_Access->Btn_Add_Catalog; },
+         mrCancel},
+        {"modules", [] { return FPROFINET_Modules_Def; }, [] { return FPROFINET_Modules_Def->Btn_OK; }, mrCancel},
+        {"IEC 61850 variables", [] { return FIEC61850_Variables; }, [] { return FIEC61850_Variables->Btn_InsRow; },
+         mrCancel},
+        {"TLS certificates", [] { return FTLS_Server_Known_Cert; }, [] { return FTLS_Server_Known_Cert->Btn_InsRow; },
+         mrCancel},
+    };
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.name);
+        TForm& form = *d.form();
+        driver().reset();
+        TModalResult afterEsc = mrNone;
+        driver().onNextModal([&](TForm& shown) {
+            EXPECT_EQ(&shown, &form);
+            TLbButton& button = *d.focused();
+            button.SetFocus();
+            ASSERT_TRUE(button.Focused());
+            keyPress(button, VK_ESCAPE);
+            afterEsc = form.ModalResult();
+            // The focused button was not clicked: it opened nothing and asked nothing.
+            EXPECT_EQ(driver().modalForms().size(), 1u);
+            EXPECT_TRUE(driver().boxes().empty());
+            if (afterEsc == mrNone) form.SetModalResult(mrCancel);
+        });
+        form.ShowModal();
+        EXPECT_EQ(afterEsc, d.escResult);
+    }
+
+    // Enter on a focused button clicks that button, once: here the cancel button of the
+    // network window and the about box's one button.
+    for (TLbButton* button : {FPROFINET_Network_Access->Btn_Cancel, FAbout->LbButton1}) {
+        TForm& form = *static_cast<TForm*>(button->Owner());
+        int clicks = 0;
+        const TNotifyEvent click = button->OnClick;
+        button->OnClick = [&](TObject* s) {
+            ++clicks;
+            if (click) click(s);
+        };
+        driver().onNextModal([&](TForm&) {
+            button->SetFocus();
+            keyPress(*button, VK_RETURN);
+        });
+        EXPECT_EQ(form.ShowModal(), TModalResult(button->ModalResult));
+        EXPECT_EQ(clicks, 1);
+        button->OnClick = click;
+    }
 }
 
 TEST_F(DialogKeysTest, KeysHeldWhenTheUpdateDialogClosesStayThere) {

@@ -281,8 +281,8 @@ void TLbButton::MouseLeave() {
     if (Enabled() && Visible() && ParentShowing()) OnMouseExit(this);
 }
 
-// A focused push button keeps Enter and Esc for itself; a focused radio button does not. The
-// button is recognised by its class name, so that every kind of push button counts.
+// A focused push button keeps Enter for itself; a focused radio button does not. The button
+// is recognised by its class name, so that every kind of push button counts.
 bool TLbButton::FocusedControlIsButton() const {
     TForm* form = nullptr;
     for (TComponent* c = Owner(); c && !form; c = c->Owner()) form = dynamic_cast<TForm*>(c);
@@ -297,7 +297,8 @@ void TLbButton::DialogKey(TMessage& m) {
     const bool enter = m.WParam == VK_RETURN && Default;
     const bool escape = m.WParam == VK_ESCAPE && Cancel && !(shift & (ssShift | ssCtrl | ssAlt)) && Visible() &&
                         Enabled();
-    if ((enter || escape) && !FocusedControlIsButton()) {
+    // Esc cancels whatever has the focus: a focused button has no use of its own for it.
+    if ((enter && !FocusedControlIsButton()) || escape) {
         bDown = true;
         Click();
         m.Result = 1;

@@ -356,6 +356,8 @@ TEST(LbButtonPainter, CaptionIsCutAtItsEndUntilItFitsUnlessItWraps) {
 TEST(LbButtonPainter, CaptionIsDrawnInItsRectangleShiftedWhenPressedAndBoldForEncarta) {
     TLbButtonFace f = face(80, 30);
     f.Caption = "HH";
+    // The windows' font: at this size the stand-in for Tahoma draws a bold H like a plain one.
+    f.Font.SetName("Verdana");
     f.Alignment = taLeftJustify;
     auto up = paint(f);
     TBitmap scratch(1, 1);

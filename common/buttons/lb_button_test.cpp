@@ -213,7 +213,7 @@ TEST_F(LbButtonTest, ModalResultEndsTheModalWindowAfterOnClick) {
     EXPECT_EQ(clicks, (std::vector<QString>{"Plain"}));
 }
 
-TEST_F(LbButtonTest, EnterAndEscReachTheDefaultAndCancelButtonsUnlessAButtonHasTheFocus) {
+TEST_F(LbButtonTest, EnterReachesTheDefaultButtonUnlessAButtonHasTheFocusEscAlwaysTheCancelButton) {
     TLbButton& ok = add("OK");
     ok.Default = true;
     TLbButton& cancel = add("Cancel", 130);
@@ -238,6 +238,8 @@ TEST_F(LbButtonTest, EnterAndEscReachTheDefaultAndCancelButtonsUnlessAButtonHasT
         {radio, VK_RETURN, 0, {"OK"}},
         {&other, VK_RETURN, 0, {"Other"}},  // the focused button keeps Enter for itself
         {&other, VK_SPACE, 0, {"Other"}},
+        {&other, VK_ESCAPE, 0, {"Cancel"}},  // Esc cancels from a focused button too
+        {&other, VK_ESCAPE, ssShift, {}},
         {&ok, VK_RETURN, 0, {"OK"}},        // once, through its own key
     };
     for (const Case& k : cases) {

@@ -2,6 +2,7 @@
 
 #include "config/network/param_value_checks.h"
 #include "config/network/window_colors.h"
+#include "config/tables/table_form.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
@@ -25,6 +26,8 @@ void Fill_Combo(TExStringGrid& Grid, const QStringList& Items) {
 constexpr int Client_Width = 1150;
 constexpr int Client_Height = 589;
 constexpr int Slot_Grid_Height = 280;
+// "Submodule Desc" does not fit its narrow column on one line: the header row shows two.
+constexpr int Slot_Header_Height = 34;
 
 constexpr TColor Slot_Color = Number_Color;
 constexpr TColor Module_Color = Address_Color;
@@ -62,7 +65,10 @@ void TFPROFINET_Modules_Def::Loaded() {
     ASG_SlotModule = Place_Control<TExStringGrid>(*this, P_Grids, "ASG_SlotModule", 0, 0, Client_Width, Slot_Grid_Height);
     ASG_ModProp = Place_Control<TExStringGrid>(*this, P_Grids, "ASG_ModProp", 0, Slot_Grid_Height + 4, Client_Width,
                                                P_Grids->Height() - Slot_Grid_Height - 4);
-    for (TExStringGrid* grid : {ASG_SlotModule, ASG_ModProp}) grid->SetOptions(grid->Options() | goEditing);
+    for (TExStringGrid* grid : {ASG_SlotModule, ASG_ModProp}) {
+        grid->SetOptions(grid->Options() | goEditing);
+        Set_Grid_Fonts(*grid);
+    }
 
     ASG_SlotModule->OnGetEditorType = [this](TObject* s, int c, int r, TEditorType& e) {
         ASG_SlotModuleGetEditorType(s, c, r, e);
@@ -121,6 +127,7 @@ void TFPROFINET_Modules_Def::Init_Table() {
         slotGrid.SetCellEx(c, 0, Lang(Slot_Header_Ids[c]));
     }
     slotGrid.HideColumns(scAddressIn, scQuantityOut);
+    slotGrid.SetRowHeights(0, Slot_Header_Height);
 
     TExStringGrid& params = *ASG_ModProp;
     params.SetColCount(pcCount);
@@ -319,6 +326,17 @@ void TFPROFINET_Modules_Def::ASG_SlotModuleClickCell(TObject*, int ARow, int) {
 
 // ---- the parameter grid
 
+namespace {
+
+// A parameter not set yet is stored empty and the device takes its default: the grid shows
+// the default then, as the text of its item for a parameter with a value list.
+QString Shown_Value(const TParam& Param) {
+    const QString& value = Param.FValue.isEmpty() ? Param.FDefaultValue : Param.FValue;
+    return Param.DiscreteList.empty() ? value : Param.GetDiscreteByValue(Number_Or(value, 0));
+}
+
+}  // namespace
+
 void TFPROFINET_Modules_Def::Show_Submodule_Parameters(TPROFINET_Subslot* SubSlot) {
     TExStringGrid& grid = *ASG_ModProp;
     for (int r = 1; r < grid.RowCount(); ++r)
@@ -341,11 +359,7 @@ void TFPROFINET_Modules_Def::Show_Submodule_Parameters(TPROFINET_Subslot* SubSlo
         grid.SetCellEx(0, r, group->FGroupName);
         ++r;
         for (const auto& param : group->Parameters_List) {
-            // A parameter not set yet takes its default, so its text is the default's.
-            const QString& stored = param->FValue.isEmpty() ? param->FDefaultValue : param->FValue;
-            const QString value =
-                param->DiscreteList.empty() ? param->FValue : param->GetDiscreteByValue(Number_Or(stored, 0));
-            const QString texts[] = {param->FName, value, param->FAllowedValues, param->FDefaultValue,
+            const QString texts[] = {param->FName, Shown_Value(*param), param->FAllowedValues, param->FDefaultValue,
                                      param->FMnemonic};
             const bool readOnly[] = {true, false, true, true, false};
             for (int c = 0; c < pcCount; ++c) {
@@ -420,6 +434,6 @@ void TFPROFINET_Modules_Def::ASG_ModPropEditCellDone(TObject*, int ACol, int ARo
             return;
         }
         MessageDlg(fault, mtError, mbOK);
-        ASG_ModProp->SetCellEx(ACol, ARow, param->FValue);
+        ASG_ModProp->SetCellEx(ACol, ARow, Shown_Value(*param));
     }
 }

@@ -45,8 +45,10 @@ TEST_F(ModulesWindowTest, ModulesAndSubmodulesArePlacedByTheDescriptionsRules) {
             EXPECT_TRUE(params().IsMergedCell(0, 1));
             EXPECT_EQ(params().Colors(0, 1), RGB(255, 255, 0));
             EXPECT_EQ(params().GetCellEx(0, 2), "Mode");
-            // Not set yet: the default's text.
+            // Not set yet: what the device will get, the default (its item's text in a list).
             EXPECT_EQ(params().GetCellEx(1, 2), "On");
+            EXPECT_EQ(params().GetCellEx(1, 3), "0");
+            EXPECT_EQ(m().Shown_Subslot()->ParametersList[0]->Parameters_List[1]->FValue, "");
             EXPECT_EQ(editorItems(params(), 1, 2), QStringList({"Off", "On", "Bad"}));
             choose(params(), 1, 2, "Off");
             const TParam& mode = *m().Shown_Subslot()->ParametersList[0]->Parameters_List[0];
@@ -168,6 +170,7 @@ TEST_F(ModulesWindowTest, FlagsAddressesAndMnemonicsAreStoredForEveryRow) {
         EXPECT_FALSE(fixed.FWord_Pos);
         EXPECT_TRUE(d.SlotList[0]->SubSlotList[4]->FWord_Pos);
         EXPECT_TRUE(d.SlotList[4]->SubSlotList.empty());
+        addressDevices();
         click(*w().Btn_OK, 5, 5);
     });
     open([&] {
@@ -202,6 +205,7 @@ TEST_F(ModulesWindowTest, OnePressOnAFlagsBoxSetsItAfterAReadOnlyCell) {
 TEST_F(ModulesWindowTest, CancelLeavesTheDeviceExactlyAsItWas) {
     open([&] {
         addOwn();
+        addressDevices();
         click(*w().Btn_OK, 5, 5);
     });
     const QByteArray before = networkFile();
@@ -214,6 +218,7 @@ TEST_F(ModulesWindowTest, CancelLeavesTheDeviceExactlyAsItWas) {
             choose(params(), 1, 2, "Bad");
             click(*m().Btn_Cancel, 5, 5);
         });
+        addressDevices();
         click(*w().Btn_OK, 5, 5);
     });
     EXPECT_EQ(networkFile(), before);

@@ -343,6 +343,7 @@ void TFPROFINET_Network_Access::Select_Device_From_Catalog() {
     device->FDeviceCategoryRef = FPROFINETCatalog->Selected_CategoryRef;
     device->SetGSDML(std::move(gsdml));
     device->ReadInfoFromGSDML();
+    device->Take_Initial_Update_Time();
     List_PROFINET_Device.push_back(std::move(device));
     Show_Device_List();
     const int index = static_cast<int>(List_PROFINET_Device.size()) - 1;
@@ -388,6 +389,15 @@ void TFPROFINET_Network_Access::Save_PROFINET_Netword_Project() {
 }
 
 void TFPROFINET_Network_Access::Btn_OKClick(TObject*) {
+    // The fields are checked as the user leaves them; one never entered, or a name or address
+    // another device took since, is caught here, before the network is saved.
+    const TDevice_Fault fault = Network_Fault(Subnet, List_PROFINET_Device);
+    if (fault.Index >= 0) {
+        Select_Row(fault.Index + 1);
+        Show_Data_Device(fault.Index);
+        TEdit* field = fault.Field == TDevice_Field::NameOfStation ? E_Dev_DevProp_NameStation : E_Dev_DevProp_IPAddress;
+        return Refuse(QStringLiteral("Device # %1: ").arg(fault.Index) + fault.Message, field);
+    }
     // A new update time may have left a device's answer time-out above its limit; such a
     // network is not saved.
     for (size_t i = 0; i < List_PROFINET_Device.size(); ++i) {

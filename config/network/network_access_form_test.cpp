@@ -50,6 +50,7 @@ TEST_F(NetworkWindowTest, DevicesAreAddedEditedAndDeletedThroughTheCatalog) {
         // With no device in the row, edits store nothing and nothing is refused.
         enter(*w().E_Dev_DevProp_IPAddress, "nonsense");
         addLeuze();
+        enter(*w().E_Dev_DevProp_IPAddress, "192.168.0.32");
         click(*w().Btn_OK, 5, 5);
     });
     EXPECT_TRUE(boxTexts().isEmpty()) << boxTexts().join('\n').toStdString();
@@ -251,28 +252,94 @@ TEST_F(NetworkWindowTest, AnAnswerTimeAbove1920msIsRefusedAndNeverSaved) {
         pick(*w().CB_Dev_CycTime_Update, entry1024);
         EXPECT_EQ(boxTexts(), QStringList{"Answer Time must be lower or equal to 1920"});
         EXPECT_EQ(w().L_Dev_CycTime_Answer_Real->Caption(), "3072");
+        addressDevices();
         click(*w().Btn_OK, 5, 5);
         EXPECT_EQ(w().ModalResult(), mrNone);
         EXPECT_FALSE(FileExists(File_PROFINET_Master_Network));
         pick(*w().CB_Dev_CycTime_Update, entry512);
+        addressDevices();
         click(*w().Btn_OK, 5, 5);
     });
     EXPECT_TRUE(FileExists(File_PROFINET_Master_Network));
 }
 
-TEST_F(NetworkWindowTest, ADeviceSavedUntouchedKeepsTheFirstTimingPair) {
-    open([&] {
-        addFena();
-        click(*w().Btn_OK, 5, 5);
-    });
-    const QByteArray file = networkFile();
-    EXPECT_TRUE(file.contains("UpdateTime=\"0\" SendClock=\"32\" ReductionRadio=\"2\"")) << file.toStdString();
+// A new device runs at send clock 32 and reduction ratio 2, 2 ms: its list shows that entry,
+// not entry 0, and the file stores that entry with the pair.
+TEST_F(NetworkWindowTest, ANewDevicesUpdateTimeIsShownAsItIsStored) {
+    const struct {
+        std::function<void()> add;
+        QString entry;
+    } cases[] = {
+        {[this] { addFena(); }, "2"},
+        {[this] { addOwn(); }, "2"},
+    };
+    for (const auto& c : cases) {
+        QString shown;
+        int index = -1;
+        open([&] {
+            c.add();
+            shown = w().CB_Dev_CycTime_Update->Text();
+            index = w().CB_Dev_CycTime_Update->ItemIndex();
+            addressDevices();
+            click(*w().Btn_OK, 5, 5);
+        });
+        EXPECT_EQ(shown, c.entry);
+        const QByteArray file = networkFile();
+        EXPECT_TRUE(file.contains(QString("UpdateTime=\"%1\" SendClock=\"32\" ReductionRadio=\"2\"").arg(index).toUtf8()))
+            << file.toStdString();
+        QFile::remove(File_PROFINET_Master_Network);
+    }
+}
+
+// OK checks every device as leaving its fields would, and names and addresses across devices:
+// the first fault is shown with its device, whose row and field take the selection and focus.
+TEST_F(NetworkWindowTest, OKRefusesADeviceWithoutAddressAndDuplicateNamesOrAddresses) {
+    const struct {
+        QString names[2], addresses[2];
+        QString message;
+        int row;
+        bool nameField;
+    } cases[] = {
+        {{"a", "b"}, {"192.168.0.20", ""}, "Device # 1: IP Address must be Valid (Ex. 192.168.1.112)", 2, false},
+        {{"a", "b"}, {"192.168.0.20", "192.168.0.20"}, "Device # 0: IP Address is already used by Device # 1", 1, false},
+        {{"io-a", "io-a"}, {"192.168.0.20", "192.168.0.21"},
+         "Device # 0: PROFINET Name of Station is already used by Device # 1", 1, true},
+        {{QString(32, 'a'), "b"}, {"192.168.0.20", "192.168.0.21"},
+         "Device # 0: PROFINET Name of Station must have 31 characters or less", 1, true},
+        {{"a", "b"}, {"192.168.0.20", "192.168.0.21"}, "", 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        open([&] {
+            addOwn();
+            addOwn();
+            for (size_t i = 0; i < 2; ++i) {
+                device(i).FNameOfStation = c.names[i];
+                device(i).FIPAddress = c.addresses[i];
+            }
+            driver().reset();
+            click(*w().Btn_OK, 5, 5);
+            if (c.message.isEmpty()) {
+                EXPECT_EQ(w().ModalResult(), mrOk);
+                EXPECT_TRUE(boxTexts().isEmpty());
+                return;
+            }
+            EXPECT_EQ(boxTexts(), QStringList{c.message});
+            EXPECT_EQ(w().ModalResult(), mrNone);
+            EXPECT_EQ(list().Row(), c.row);
+            EXPECT_EQ(FocusedControl(), c.nameField ? static_cast<TWinControl*>(w().E_Dev_DevProp_NameStation)
+                                                    : static_cast<TWinControl*>(w().E_Dev_DevProp_IPAddress));
+            click(*w().Btn_Cancel, 5, 5);
+        });
+        EXPECT_EQ(FileExists(File_PROFINET_Master_Network), c.message.isEmpty());
+    }
 }
 
 TEST_F(NetworkWindowTest, CancelKeepsTheFileAndTheNextOpeningShowsTheOldNetwork) {
     open([&] {
         addOwn();
         enter(*w().E_Dev_DevProp_NameStation, "kept");
+        addressDevices();
         click(*w().Btn_OK, 5, 5);
     });
     const QByteArray saved = networkFile();
@@ -316,8 +383,12 @@ TEST_F(NetworkWindowTest, ADeviceThatCannotBeReadIsNamedAndKeptOnOk) {
     open([&] {
         addFena();
         enter(*w().E_Dev_DevProp_NameStation, "drive-1");
+        enter(*w().E_Dev_DevProp_IPAddress, "192.168.0.31");
         addOwn();
+        enter(*w().E_Dev_DevProp_NameStation, "own-1");
+        enter(*w().E_Dev_DevProp_IPAddress, "192.168.0.32");
         click(*w().Btn_OK, 5, 5);
+        EXPECT_TRUE(boxTexts().isEmpty()) << boxTexts().join('\n').toStdString();
     });
     const QByteArray saved = networkFile();
     ASSERT_TRUE(QFile::remove(folder.file("GSDML/" + Fena_File)));
@@ -378,6 +449,7 @@ TEST_F(NetworkWindowTest, AFolderOrFileThatCannotBeWrittenIsReported) {
     driver().reset();
     open([&] {
         addOwn();
+        addressDevices();
         click(*w().Btn_OK, 5, 5);
         EXPECT_EQ(w().ModalResult(), mrNone);
         EXPECT_EQ(boxTexts().size(), 1);

@@ -108,3 +108,22 @@ bool IP_Address_Fault(const QString& Text, const TMaster_Subnet& Subnet, const T
     }
     return false;
 }
+
+TDevice_Fault Network_Fault(const TMaster_Subnet& Subnet, const TPROFINET_Device_List& Devices) {
+    for (size_t i = 0; i < Devices.size(); ++i) {
+        const TPROFINET_Device& device = *Devices[i];
+        TDevice_Fault fault;
+        fault.Index = static_cast<int>(i);
+        fault.Field = TDevice_Field::NameOfStation;
+        if (Name_Of_Station_Fault(device.FNameOfStation, fault.Message)) return fault;
+        if (!device.FNameOfStation.isEmpty())
+            for (size_t j = 0; j < Devices.size(); ++j)
+                if (j != i && Devices[j]->FNameOfStation.compare(device.FNameOfStation, Qt::CaseInsensitive) == 0) {
+                    fault.Message = QStringLiteral("PROFINET Name of Station is already used by Device # %1").arg(j);
+                    return fault;
+                }
+        fault.Field = TDevice_Field::IPAddress;
+        if (IP_Address_Fault(device.FIPAddress, Subnet, Devices, &device, fault.Message)) return fault;
+    }
+    return {};
+}

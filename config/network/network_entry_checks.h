@@ -29,3 +29,17 @@ bool Name_Of_Station_Fault(const QString& Name, QString& Message);
 // or last, nor that of another device of Devices than Self.
 bool IP_Address_Fault(const QString& Text, const TMaster_Subnet& Subnet, const TPROFINET_Device_List& Devices,
                       const TPROFINET_Device* Self, QString& Message);
+
+// What a network's check found: the device (its position in the list, -1 for none), the field
+// to correct and the message.
+enum class TDevice_Field { NameOfStation, IPAddress };
+struct TDevice_Fault {
+    int Index = -1;
+    TDevice_Field Field = TDevice_Field::IPAddress;
+    QString Message;
+};
+
+// The first device, in list order, whose name of station or address leaving its field would
+// refuse (an address another device has among them), or whose name of station another device
+// has too. A device never given an address is refused with the rest: it would run as 0.0.0.0.
+TDevice_Fault Network_Fault(const TMaster_Subnet& Subnet, const TPROFINET_Device_List& Devices);

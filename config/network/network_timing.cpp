@@ -38,6 +38,25 @@ bool TPROFINET_Device::CheckAnswerTime(int Index, long double& AnsTime) const {
     return AnsTime <= Max_Answer_Time_ms;
 }
 
+void TPROFINET_Device::Take_Initial_Update_Time() {
+    const int entries = static_cast<int>(Values_SendClock.size() * Values_ReductionRadio.size());
+    for (int i = 0; i < entries; ++i) {
+        int sendClock = 0, reductionRadio = 0;
+        Update_Time_Entry(*this, i, sendClock, reductionRadio);
+        if (sendClock == FSendClock && reductionRadio == FReductionRadio) {
+            FUpdateTime = i;
+            return;
+        }
+    }
+    for (int i = 0; i < entries; ++i)
+        if (CheckUpdateTime(i)) {
+            FUpdateTime = i;
+            return;
+        }
+    FUpdateTime = 0;
+    CheckUpdateTime(0);
+}
+
 void TPROFINET_Device::Fill_UpdateTimeVal() {
     for (const int sendClock : Values_SendClock)
         for (const int reductionRadio : Values_ReductionRadio) {

@@ -91,6 +91,12 @@ protected:
     void pick(TComboBox& combo, int index) { combo.ItemSelectedNatively(index); }
 
     TPROFINET_Device& device(size_t i) { return *w().List_PROFINET_Device.at(i); }
+    // Gives every device without an address one of its own in the master's subnet, as OK
+    // takes no device without one.
+    void addressDevices() {
+        for (size_t i = 0; i < w().List_PROFINET_Device.size(); ++i)
+            if (device(i).FIPAddress.isEmpty()) device(i).FIPAddress = QStringLiteral("192.168.0.%1").arg(20 + i);
+    }
     QByteArray networkFile() const {
         QFile f(File_PROFINET_Master_Network);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -243,6 +243,10 @@ public:
     // The answer time-out of factor Index + 3 at the chosen update time, into AnsTime; true
     // when it is at most 1920 ms. False with AnsTime 0 when FUpdateTime lies outside the list.
     bool CheckAnswerTime(int Index, long double& AnsTime) const;
+    // For a device just added: FUpdateTime := the entry of the timing pair it has, so that the
+    // list shows the update time that is stored. Without such an entry, the first entry the
+    // device can run (or entry 0) is taken, pair and all.
+    void Take_Initial_Update_Time();
     // Appends the update times of Values_SendClock x Values_ReductionRadio to UpdateTimeVal.
     void Fill_UpdateTimeVal();
 

@@ -11,12 +11,6 @@ constexpr int Text_Conversion = 2439;
 constexpr int Text_Factor = 2440;
 constexpr int Text_Length = 2441;
 
-// A cell that is no number reads -1, which fails every range.
-int number(const QString& Cell) {
-    int value = -1;
-    return TryStrToInt(Cell, value) ? value : -1;
-}
-
 }  // namespace
 
 std::optional<TRow_Fault> Check_IEC61850_Variables(const TTable_Rows& Rows, int NByte_IN) {
@@ -27,9 +21,9 @@ std::optional<TRow_Fault> Check_IEC61850_Variables(const TTable_Rows& Rows, int 
         const int r = int(i) + 1;
         if (cell(icEnable).trimmed() != QLatin1String("Y")) continue;
 
-        const int length = number(cell(icLength));
+        const int length = Cell_Number(cell(icLength));
         if (length < 1 || length > 4) return TRow_Fault{r, Text_Length, {}};
-        const int position = number(cell(icPosition));
+        const int position = Cell_Number(cell(icPosition));
         if (position < 0 || position > NByte_IN - 1) return TRow_Fault{r, Text_Position, QString::number(NByte_IN - 1)};
         if (cell(icType) == QLatin1String("Digital (Bit)") && cell(icStartBit).trimmed().isEmpty())
             return TRow_Fault{r, Text_Start_Bit, {}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/tables/table_check.h"
 #include "config/tables/table_file.h"
 
 #include <QString>
@@ -13,13 +14,6 @@ enum TIEC61850_Column {
 
 // The size of the gateway's data image that positions point into.
 constexpr int IEC61850_NByte_IN = 1438;
-
-struct TRow_Fault {
-    int Row;  // the grid row, 1 for the first data row
-    int Text_Id;
-    QString Suffix;
-    bool operator==(const TRow_Fault&) const = default;
-};
 
 // The first fault of the enabled rows (texts of columns 1 .. 12, in grid order from row 1);
 // nothing when every row may be saved. Name, Read Only, the swaps and Mnemonic are free.

@@ -28,6 +28,7 @@ TExStringGrid* TFTLS_Server_Known_Cert::Build_Grid(int Left, int Top, int Width,
     ASG->Name = "ASG";
     ASG->SetBounds(Left, Top, Width, Height);
     ASG->SetParent(this);
+    Set_Grid_Fonts(*ASG);
     return ASG;
 }
 

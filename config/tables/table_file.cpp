@@ -42,7 +42,8 @@ TTable_Rows Read_Table_File(TXMLDocument& XML, const QString& File, const TTable
         QStringList cells;
         for (const TTable_Column& column : Shape.Columns) {
             const QString name = QString::fromLatin1(column.Attribute);
-            cells << (node.HasAttribute(name) ? node.Attribute(name) : QString::fromLatin1(column.Default));
+            if (node.HasAttribute(name)) cells << node.Attribute(name);
+            else cells << (column.Row_Default ? column.Row_Default(cells) : QString::fromLatin1(column.Default));
         }
         rows.push_back(cells);
     }

@@ -14,6 +14,9 @@ struct TTable_Column {
     const char* Attribute;
     // The cell's text when a row of the file lacks the attribute.
     const char* Default;
+    // Where set, a missing attribute takes what this answers for the row's cells read before
+    // it, in place of Default.
+    QString (*Row_Default)(const QStringList& Earlier) = nullptr;
 };
 
 struct TTable_File {

@@ -56,6 +56,18 @@ TEST_F(TableFile, AKeyGapIsAnEmptyKeyBeforeAFilledOne) {
     for (const auto& c : cases) EXPECT_EQ(First_Key_Gap(c.keys), c.gap) << c.keys.join('|').toStdString();
 }
 
+// A default may follow the cells read before it in the row.
+TEST_F(TableFile, ARowDefaultSeesTheCellsReadBeforeIt) {
+    const TTable_File shape{"Things", "SW_VERSION = 1.001",
+                            {{"Timer", "N"}, {"Time", "", [](const QStringList& earlier) {
+                                  return earlier.value(0) == "Y" ? QString("0") : QString();
+                              }}},
+                            3,
+                            0};
+    folder.write("t.xml", "<Things><row Timer=\"Y\"/><row/><row Timer=\"Y\" Time=\"\"/></Things>");
+    EXPECT_EQ(Read_Table_File(xml, file, shape), TTable_Rows({{"Y", "0"}, {"N", ""}, {"Y", ""}}));
+}
+
 TEST_F(TableFile, ADamagedFileRaisesAndAFailedWriteKeepsTheOldFile) {
     folder.write("t.xml", "<Things><row Name=\"a\"></Things>");
     EXPECT_FALSE(messageOf([&] { Read_Table_File(xml, file, Shape); }).isEmpty());

@@ -201,3 +201,11 @@ void TTableForm::GridHint(TObject*, int ARow, int ACol, QString& Hint) {
 void TTableForm::ClickCell(TObject*, int ARow, int ACol) {
     if (ACol == 0) grid_->SelectRows(ARow, 1);
 }
+
+void Set_Grid_Fonts(TExStringGrid& Grid) {
+    Grid.SetParentFont(false);
+    for (TFont* font : {&Grid.Font(), &Grid.FixedFont()}) {
+        font->SetName(QStringLiteral("Tahoma"));
+        font->SetHeight(-11);
+    }
+}

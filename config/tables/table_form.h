@@ -108,3 +108,7 @@ private:
     int clientHeight_;
     TExStringGrid* grid_ = nullptr;
 };
+
+// The program's string grids write in Tahoma of 11 pixels, cells and headers alike, whatever
+// their window's font: their columns are measured for it.
+void Set_Grid_Fonts(TExStringGrid& Grid);

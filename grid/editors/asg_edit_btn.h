@@ -33,6 +33,10 @@ public:
     void SetFlat(bool Value);
     QString ButtonCaption() const { return button_->Caption(); }
     void SetButtonCaption(const QString& Value) { button_->SetCaption(Value); }
+    const TBitmap& Glyph() const { return button_->Glyph(); }
+    void SetGlyph(const TGraphic* Value) { button_->SetGlyph(Value); }
+    int NumGlyphs() const { return button_->NumGlyphs(); }
+    void SetNumGlyphs(int Value) { button_->SetNumGlyphs(Value); }
 
     TColor ButtonColor = clNone;
     TColor ButtonColorHot = clNone;
@@ -73,6 +77,11 @@ public:
     void SetIsWinXP(bool Value);
     QString ButtonCaption() const { return button_->ButtonCaption(); }
     void SetButtonCaption(const QString& Value) { button_->SetButtonCaption(Value); }
+    // The button's picture and how many it holds side by side.
+    const TBitmap& Glyph() const { return button_->Glyph(); }
+    void SetGlyph(const TGraphic* Value) { button_->SetGlyph(Value); }
+    int NumGlyphs() const { return button_->NumGlyphs(); }
+    void SetNumGlyphs(int Value) { button_->SetNumGlyphs(Value); }
 
     TNotifyEvent OnClickBtn;
 

@@ -1,6 +1,8 @@
 #include "grid/editors/asg_unit_edit_btn.h"
 
 #include "platform/controls/form.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphic.h"
 #include "platform/testkit/testkit.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +94,35 @@ TEST_F(EditBtnTest, TheTextEndsLeftOfTheUnitStripAndTheButton) {
     edit->Perform(EM_GETRECT, 0, reinterpret_cast<intptr_t>(&r));
     EXPECT_EQ(r.Right, 116 - 18 - 5);
     EXPECT_EQ(edit->Button()->BoundsRect(), (TRect{2 + 120 - 18 - 5, 2, 2 + 120 - 5, 2 + 21 - 5}));
+}
+
+}  // namespace
+
+namespace {
+
+TColor pixelOf(TControl& control, int x, int y) {
+    const QColor c = renderToImage(control).pixelColor(x, y);
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+TEST_F(EditBtnTest, TheGlyphAndItsCountReachTheButtonThatDrawsIt) {
+    form.Show();
+    // Two pictures side by side: red for up, blue for disabled; the white bottom-left pixel is
+    // the transparent colour.
+    TBitmap glyph(8, 4);
+    glyph.Canvas().Brush.Color = 0x0000FF;
+    glyph.Canvas().FillRect({0, 0, 4, 4});
+    glyph.Canvas().Brush.Color = 0xFF0000;
+    glyph.Canvas().FillRect({4, 0, 8, 4});
+    glyph.Canvas().SetPixel(0, 3, 0xFFFFFF);
+    edit->SetGlyph(&glyph);
+    edit->SetNumGlyphs(2);
+    TExSpeedButton& button = *edit->Button()->Button();
+    EXPECT_EQ(button.NumGlyphs(), 2);
+    EXPECT_EQ(edit->NumGlyphs(), 2);
+    EXPECT_EQ(button.Glyph().Width(), 8);
+    // The up picture, centred on the 18 x 16 face.
+    EXPECT_EQ(pixelOf(button, button.Width() / 2, button.Height() / 2), 0x0000FF);
 }
 
 }  // namespace

@@ -216,10 +216,8 @@ void TAsgSpinEdit::stepDate(int Delta) {
     case Year: {
         int y = 0, m = 0, d = 0;
         DecodeDate(date, y, m, d);
-        y += Delta;
-        // 29 February steps to the 28th in a year without it.
-        TDateTime next = 0;
-        if (TryEncodeDate(y, m, std::min(d, DaysInAMonth(std::clamp(y, 1, 9999), m)), next)) SetDateValue(next);
+        // A day the other year lacks (29 February) raises the date encoding error.
+        SetDateValue(EncodeDate(y + Delta, m, d));
         break;
     }
     }
@@ -229,14 +227,14 @@ void TAsgSpinEdit::stepTime(int Delta) {
     const QString text = Text();
     const int t1 = position(text, FormatSettings.TimeSeparator);
     const int s = SelStart();
-    // The increments count as 16-bit numbers of their unit, any size of them.
-    double seconds = 0;
-    if (s < t1) seconds = 3600.0 * uint16_t(IncrementHours);
+    // The increments count as 16-bit numbers of their unit; one beyond its unit (25 hours,
+    // 60 minutes) raises the time encoding error and the value stays.
+    TDateTime step = 0;
+    if (s < t1) step = EncodeTime(uint16_t(IncrementHours), 0, 0, 0);
     else if (ShowSeconds && t1 && s >= position(text, FormatSettings.TimeSeparator, t1 + 1) &&
              position(text, FormatSettings.TimeSeparator, t1 + 1) > 0)
-        seconds = uint16_t(IncrementSeconds);
-    else seconds = 60.0 * uint16_t(IncrementMinutes);
-    const TDateTime step = seconds / 86400.0;
+        step = EncodeTime(0, 0, uint16_t(IncrementSeconds), 0);
+    else step = EncodeTime(0, uint16_t(IncrementMinutes), 0, 0);
     if (Delta > 0) {
         SetTimeValue(TimeValue() + step);
     } else {

@@ -167,10 +167,18 @@ TEST_F(AsgSpinEditTest, DatesStepTheFieldUnderTheCaret) {
     keyPress(*spin, VK_UP);  // the second field of a day-first format: the month
     EXPECT_EQ(spin->Text(), "01/03/2024");
     EXPECT_FALSE(spin->UsDates());
+    // No 29 February in 2025: the step fails with the date error and the value stays.
     spin->SetDateValue(EncodeDate(2024, 2, 29));
     caretAt(8);
-    keyPress(*spin, VK_UP);  // no 29 February in 2025: its last day
-    EXPECT_EQ(spin->Text(), "28/02/2025");
+    const size_t boxes = driver().boxes().size();
+    keyPress(*spin, VK_UP);
+    EXPECT_EQ(spin->Text(), "29/02/2024");
+    ASSERT_EQ(driver().boxes().size(), boxes + 1);
+    EXPECT_EQ(driver().boxes().back().text, "Invalid argument to date encode");
+    spin->SetDateValue(EncodeDate(2023, 3, 31));
+    caretAt(8);
+    keyPress(*spin, VK_UP);  // any other day steps its year
+    EXPECT_EQ(spin->Text(), "31/03/2024");
     spin->SetText("0");
     EXPECT_NEAR(spin->DateValue(), DateOf(spin->DateValue()) + TimeOf(spin->DateValue()), 1e-9);
     EXPECT_GT(spin->DateValue(), EncodeDate(2020, 1, 1));  // "0" reads as now
@@ -186,13 +194,25 @@ TEST_F(AsgSpinEditTest, TimesStepByTheirUnitAndWrapAtMidnight) {
     caretAt(0);
     keyPress(*spin, VK_UP);
     EXPECT_EQ(spin->Text(), "00:59:00");
-    spin->IncrementMinutes = 90;  // more than an hour of minutes
-    caretAt(3);
-    keyPress(*spin, VK_UP);
-    EXPECT_EQ(spin->Text(), "02:29:00");
     spin->ShowSeconds = false;
     spin->SetTimeValue(spin->TimeValue());
-    EXPECT_EQ(spin->Text(), "2:29");
+    EXPECT_EQ(spin->Text(), "0:59");
+
+    // An increment beyond its unit fails with the time error and the value stays.
+    struct Case {
+        int hours, minutes, seconds, caret;
+    } cases[] = {{24, 1, 1, 0}, {1, 60, 1, 3}, {1, 90, 1, 3}};
+    for (const Case& c : cases) {
+        spin->IncrementHours = c.hours;
+        spin->IncrementMinutes = c.minutes;
+        spin->IncrementSeconds = c.seconds;
+        const size_t boxes = driver().boxes().size();
+        caretAt(c.caret);
+        keyPress(*spin, VK_UP);
+        EXPECT_EQ(spin->Text(), "0:59");
+        ASSERT_EQ(driver().boxes().size(), boxes + 1);
+        EXPECT_EQ(driver().boxes().back().text, "Invalid argument to time encode");
+    }
 }
 
 TEST_F(AsgSpinEditTest, LeavingRewritesAValueOutsideItsLimits) {

@@ -2,6 +2,8 @@
 
 #include "grid/foundation/format_settings_fixture.h"
 #include "platform/controls/form.h"
+#include "platform/controls/label.h"
+#include "platform/controls/panel.h"
 #include "platform/system/date_time_text.h"
 #include "platform/testkit/testkit.h"
 
@@ -139,6 +141,68 @@ TEST_F(DatePickersTest, AutoTabLeavesTheLastDateFieldForTheTimePart) {
         EXPECT_TRUE(picker->TimePart()->Focused());
         delete picker;
     }
+}
+
+TEST_F(DatePickersTest, TheDateTimePickersLabelTakesItsSettingsAndFollowsThePicker) {
+    auto* picker = make<TExDateTimePicker>();
+    picker->SetParentFont(false);
+    picker->SetLabelCaption("When");
+    TLabel& label = *picker->PickerLabel();
+    picker->SetLabelPosition(lpTopLeft);
+    picker->SetLabelMargin(6);
+    EXPECT_EQ(picker->LabelMargin(), 6);
+    EXPECT_EQ(label.Top(), 20 - label.Height() - 6);
+    picker->SetLabelTransparent(true);
+    EXPECT_TRUE(label.Transparent);
+    TFont font;
+    font.SetSize(14);
+    picker->SetLabelFont(font);
+    EXPECT_EQ(label.Font().Size(), 14);
+
+    // Disabled with the picker unless always enabled, which enables it at once.
+    picker->SetEnabled(false);
+    EXPECT_FALSE(label.Enabled());
+    picker->SetLabelAlwaysEnabled(true);
+    EXPECT_TRUE(label.Enabled());
+
+    QStringList events;
+    picker->OnLabelClick = [&](TObject* sender) { events << (sender == picker ? "click" : "?"); };
+    picker->OnLabelDblClick = [&](TObject* sender) { events << (sender == picker ? "double click" : "?"); };
+    picker->OnClick = [&](TObject* sender) { events << (sender == picker ? "picker click" : "?"); };
+    label.Perform(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    label.Perform(WM_LBUTTONUP, 0, 0);
+    label.Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+    picker->SetEnabled(true);
+    click(*picker->TimePart(), 3, 3);
+    EXPECT_TRUE(events.contains("click"));
+    EXPECT_TRUE(events.contains("double click"));
+    EXPECT_TRUE(events.contains("picker click"));
+    EXPECT_FALSE(events.contains("?"));
+
+    // The label goes with the picker to a new parent, and hides and shows with it.
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 100, 300, 80);
+    picker->SetParent(panel);
+    EXPECT_EQ(label.Parent(), panel);
+    picker->Hide();
+    EXPECT_FALSE(label.Visible());
+    picker->Show();
+    EXPECT_TRUE(label.Visible());
+}
+
+TEST_F(DatePickersTest, LoadingAnUntickedDateTimePickerLeavesItUnticked) {
+    auto* picker = make<TExDateTimePicker>();
+    picker->SetShowCheckBox(true);
+    picker->SetDateTime(at(2024, 5, 6, 7, 8, 9));
+    picker->SetLabelCaption("Start");
+    picker->SetChecked(false);
+    picker->Loaded();
+    EXPECT_FALSE(picker->Checked());
+    EXPECT_FALSE(picker->TimePart()->Enabled());
+    // With the parent's font the label takes the picker's, also when the parent's changes.
+    form.Font().SetSize(15);
+    EXPECT_EQ(picker->PickerLabel()->Font().Size(), 15);
 }
 
 }  // namespace

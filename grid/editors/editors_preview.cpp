@@ -1,10 +1,13 @@
 // Opens a window holding one of each editor control, to look at them by eye on a display
 // (xvfb-run -a editors_preview 3000). Argument: the milliseconds after which it closes (none:
-// stays open).
+// stays open). When it closes it checks that every control stood shown on the display with
+// the value it was given, and says which did not (exit code 1).
 #include "grid/editors/asg_combo.h"
 #include "grid/editors/asg_edit_btn.h"
 #include "grid/editors/asg_spin_edit.h"
 #include "grid/editors/asg_unit_edit_btn.h"
+#include "grid/editors/dropdown/memo_dropdown.h"
+#include "grid/editors/dropdown/trackbar_dropdown.h"
 #include "grid/editors/ex_date_time_picker.h"
 #include "grid/editors/own_border_date_picker.h"
 #include "platform/controls/application.h"
@@ -14,6 +17,7 @@
 #include "platform/system/conversions.h"
 
 #include <QString>
+#include <cstdio>
 
 namespace {
 
@@ -40,7 +44,7 @@ int main(int argc, char** argv) {
     Application->Initialize(argc, argv);
     auto* form = new TForm(Application);
     form->SetCaption(QStringLiteral("Editor controls"));
-    form->SetBounds(0, 0, 380, 16 + 8 * Step + 16);
+    form->SetBounds(0, 0, 380, 16 + 10 * Step + 16);
     Application->MainForm = form;
 
     auto* combo = place<TAsgComboBox>(form, 0);
@@ -73,12 +77,43 @@ int main(int argc, char** argv) {
     dateTime->SetDateTime(EncodeDate(2026, 12, 10) + 0.5);
     dateTime->SetLabelCaption(QStringLiteral("Date and time"));
 
+    auto* track = place<TExTrackBarDropDown>(form, 7, "Track bar drop-down");
+    track->SetPosition(4);
+    track->SetTextDirect(QStringLiteral("4"));
+
+    auto* memo = place<TExMemoDropDown>(form, 8, "Memo drop-down");
+    memo->MemoText().SetText(QStringLiteral("first line\nsecond line"));
+
+    // What the user saw, taken while the window still stands.
+    QStringList faults;
+    const auto check = [&faults](bool ok, const char* what) {
+        if (!ok) faults << QString::fromLatin1(what);
+    };
+    const auto look = [&] {
+        for (int i = 0; i < form->ControlCount(); ++i) {
+            auto* control = dynamic_cast<TWinControl*>(form->Controls(i));
+            if (control && (!control->Showing() || !control->HandleAllocated()))
+                faults << QStringLiteral("a control was not shown: ") + control->ClassName();
+        }
+        check(combo->Text() == "Output", "the combo box lost its item");
+        check(spin->Text() == "42", "the spin edit lost its value");
+        check(floatSpin->Text() == "3.25" || floatSpin->Text() == "3,25", "the float spin edit lost its value");
+        check(unit->UnitID() == "ms" && unit->Text() == "250", "the unit edit lost its value or unit");
+        check(dateTime->TimePart() && dateTime->TimePart()->Showing(), "the time part was not shown");
+        check(dateTime->PickerLabel() && dateTime->PickerLabel()->Showing(), "the date-time label was not shown");
+        check(track->EditText() == "4", "the track bar drop-down lost its value");
+        check(memo->EditText().startsWith("first line"), "the memo drop-down does not show its first line");
+    };
     if (argc > 1) {
         auto* timer = new TTimer(form);
         timer->SetInterval(QString::fromLocal8Bit(argv[1]).toUInt());
-        timer->OnTimer = [form](TObject*) { form->Close(); };
+        timer->OnTimer = [form, look](TObject*) {
+            look();
+            form->Close();
+        };
     }
     form->Show();
     Application->Run();
-    return 0;
+    for (const QString& fault : faults) std::fprintf(stderr, "%s\n", qPrintable(fault));
+    return faults.isEmpty() ? 0 : 1;
 }

@@ -53,7 +53,8 @@ void TExDateTimePicker::createTimePart() {
         DoChange();
         OnTimeChange(this);
     };
-    timePicker_->OnClick = [this](TObject*) { OnClick(this); };
+    timePicker_->OnClick = [this](TObject*) { DoClick(); };
+    timePicker_->OnKeyPress = [this](TObject* Sender, QChar& key) { TimePartKeyPress(Sender, key); };
     timePicker_->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState shift) { KeyDown(key, shift); };
 }
 
@@ -150,6 +151,7 @@ bool TExDateTimePicker::MsgSetDateTime(TDateTime Value) {
 }
 
 void TExDateTimePicker::DoChange() { OnChange(this); }
+void TExDateTimePicker::DoClick() { OnClick(this); }
 
 void TExDateTimePicker::KeyPress(QChar& Key) {
     if (autoTab_ && Key >= u'0' && Key <= u'9') {
@@ -186,15 +188,49 @@ void TExDateTimePicker::AutoAdvance() {
 void TExDateTimePicker::Loaded() {
     createTimePart();
     layoutTimePart();
-    if (ShowCheckBox() && !Checked() && timePicker_) timePicker_->SetEnabled(false);
+    // An unticked value stays unticked in the picker, and the time part waits for the tick.
+    if (ShowCheckBox() && !Checked()) {
+        SetChecked(false);
+        if (timePicker_) timePicker_->SetEnabled(false);
+    }
     if (TLabel* label = label_.Label(); label && !label_.AlwaysEnabled) label->SetEnabled(Enabled());
+    placeLabel();
+    if (TLabel* label = label_.Label(); label && ParentFont()) label->Font().Assign(Font());
+    parentFnt_ = ParentFont();
     placeLabel();
 }
 
 void TExDateTimePicker::SetLabelCaption(const QString& Value) {
     label_.SetCaption(Value);
-    if (TLabel* label = label_.Label()) label->OnClick = [this](TObject*) { OnLabelClick(this); };
+    if (TLabel* label = label_.Label()) {
+        label->OnClick = [this](TObject*) { OnLabelClick(this); };
+        label->OnDblClick = [this](TObject*) { OnLabelDblClick(this); };
+    }
     placeLabel();
+}
+
+void TExDateTimePicker::SetLabelTransparent(bool Value) {
+    label_.Transparent = Value;
+    placeLabel();
+}
+
+void TExDateTimePicker::SetLabelAlwaysEnabled(bool Value) {
+    label_.AlwaysEnabled = Value;
+    if (TLabel* label = label_.Label(); label && Value) label->SetEnabled(true);
+    Invalidate();
+}
+
+void TExDateTimePicker::SetLabelFont(const TFont& Value) {
+    if (!ParentFont()) label_.Font.Assign(Value);
+    placeLabel();
+}
+
+void TExDateTimePicker::SetParent(TWinControl* AParent) {
+    TCustomDateTimePicker::SetParent(AParent);
+    if (TLabel* label = label_.Label()) {
+        label->SetParent(AParent);
+        placeLabel();
+    }
 }
 
 void TExDateTimePicker::SetLabelPosition(TLabelPosition Value) {
@@ -207,7 +243,7 @@ void TExDateTimePicker::SetLabelMargin(int Value) {
     placeLabel();
 }
 
-void TExDateTimePicker::placeLabel() { label_.Place(ParentFont() ? &Font() : &label_.Font); }
+void TExDateTimePicker::placeLabel() { label_.Place(parentFnt_ ? &Font() : &label_.Font); }
 
 void TExDateTimePicker::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TCustomDateTimePicker::SetBounds(ALeft, ATop, AWidth, AHeight);
@@ -251,7 +287,11 @@ void TExDateTimePicker::WndProc(TMessage& m) {
         if (TLabel* label = label_.Label(); label && !label_.AlwaysEnabled) label->SetEnabled(Enabled());
         break;
     case CM_VISIBLECHANGED:
+    case CM_SHOWINGCHANGED:
         if (TLabel* label = label_.Label()) label->SetVisible(Visible());
+        break;
+    case CM_PARENTFONTCHANGED:
+        if (TLabel* label = label_.Label(); label && ParentFont()) label->Font().Assign(Font());
         break;
     default: break;
     }

@@ -37,12 +37,25 @@ public:
     void SetLabelCaption(const QString& Value);
     TLabelPosition LabelPosition() const { return label_.Position; }
     void SetLabelPosition(TLabelPosition Value);
+    int LabelMargin() const { return label_.Margin; }
     void SetLabelMargin(int Value);
+    bool LabelTransparent() const { return label_.Transparent; }
+    void SetLabelTransparent(bool Value);
+    bool LabelAlwaysEnabled() const { return label_.AlwaysEnabled; }
+    // True also enables a label made already.
+    void SetLabelAlwaysEnabled(bool Value);
+    TFont& LabelFont() { return label_.Font; }
+    // Taken only while the picker does not use its parent's font.
+    void SetLabelFont(const TFont& Value);
     TLabel* PickerLabel() const { return label_.Label(); }
     bool FocusLabel = false;
 
     TNotifyEvent OnTimeChange;
     TNotifyEvent OnLabelClick;
+    TNotifyEvent OnLabelDblClick;
+
+    // The label moves to the new parent with the picker.
+    void SetParent(TWinControl* AParent) override;
 
     void Loaded();
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -55,6 +68,9 @@ protected:
     bool MsgSetDateTime(TDateTime Value) override;
     void KeyPress(QChar& Key) override;
     virtual void DoChange();
+    virtual void DoClick();
+    // The time part's OnKeyPress; nothing here.
+    virtual void TimePartKeyPress(TObject* /*Sender*/, QChar& /*Key*/) {}
     void Resize() override;
 
 private:
@@ -67,6 +83,8 @@ private:
     QString timeFormat_;
     uint16_t Fy = 0, Fm = 0, Fd = 0;
     bool ignoreTimePickerCheck_ = false;
+    // ParentFont as it was when loading ended: the label then takes the picker's font.
+    bool parentFnt_ = false;
     bool firstRun_ = true;
     TCustomDateTimePicker* timePicker_ = nullptr;
     TAttachedLabel label_;

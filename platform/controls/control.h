@@ -202,9 +202,13 @@ class TWindowBackend;
 enum : uint32_t { WS_POPUP = 0x80000000, WS_DISABLED = 0x08000000 };
 enum : uint32_t { WS_EX_TOPMOST = 0x00000008, WS_EX_TRANSPARENT = 0x00000020, WS_EX_TOOLWINDOW = 0x00000080 };
 
+// The class style CS_DROPSHADOW gives a pop-up the desktop's drop shadow while it shows.
+enum : uint32_t { CS_DROPSHADOW = 0x00020000 };
+
 struct TCreateParams {
     uint32_t Style = 0;
     uint32_t ExStyle = 0;
+    uint32_t ClassStyle = 0;
 };
 
 // What kind of native window stands behind a windowed control in the program.

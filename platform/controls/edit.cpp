@@ -55,6 +55,11 @@ void TCustomEdit::SelectAll() {
 
 void TCustomEdit::TextEditedNatively(const QString& text) {
     if (text == Text()) return;
+    // A read-only field shows its own text again.
+    if (ReadOnly) {
+        if (HandleAllocated()) WindowBackend().TextChanged(*this);
+        return;
+    }
     userEdit(text);
 }
 

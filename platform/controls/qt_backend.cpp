@@ -11,6 +11,7 @@
 #include "platform/controls/key_state.h"
 #include "platform/controls/keyboard.h"
 #include "platform/controls/list_box.h"
+#include "platform/controls/memo.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/clock.h"
@@ -279,6 +280,16 @@ public:
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         document()->setDocumentMargin(1);
+        // A memo shows the bars it asks for, and no frame when it has no border.
+        if (const auto* memo = dynamic_cast<const TMemo*>(&control)) {
+            const TScrollStyle bars = memo->ScrollBars();
+            if (bars == ssVertical || bars == ssBoth) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            if (bars == ssHorizontal || bars == ssBoth) {
+                setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+                setLineWrapMode(QPlainTextEdit::NoWrap);
+            }
+            if (memo->BorderStyle == TMemo::bsNone) setFrameShape(QFrame::NoFrame);
+        }
         QObject::connect(this, &QPlainTextEdit::textChanged,
                          [this] { control_.TextEditedNatively(toPlainText()); });
     }
@@ -691,7 +702,9 @@ void QtBackend::PopupChanged(TWinControl& control, bool shown) {
     QWidget* w = widgetOf(control);
     if (!w || !w->isWindow()) return;
     if (shown) {
-        w->setWindowFlags(Qt::Popup);
+        // The shadow is asked for again at every showing: the pop-up may have changed its mind.
+        const bool shadow = control.WindowParams().ClassStyle & CS_DROPSHADOW;
+        w->setWindowFlags(shadow ? Qt::Popup : Qt::Popup | Qt::NoDropShadowWindowHint);
         w->setGeometry(control.Left(), control.Top(), control.Width(), control.Height());
         w->show();
     } else {

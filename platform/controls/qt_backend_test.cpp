@@ -3,6 +3,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
 #include "platform/controls/list_box.h"
+#include "platform/controls/popup.h"
 #include "platform/controls/qt_backend.h"
 #include "platform/controls/rich_edit.h"
 
@@ -251,6 +252,21 @@ TEST_F(QtBackendTest, ADisabledTopmostPopupTakesNoInputAndStaysOnTopAndCanBeLaye
     TWindowOpacity layered;
     EXPECT_TRUE(layered.SetLayeredWindowAttributes(popup->Handle(), clNone, 230, LWA_ALPHA));
     EXPECT_NEAR(w->windowOpacity(), 230 / 255.0, 0.01);
+}
+
+TEST_F(QtBackendTest, APopupHasTheDropShadowOnlyWhenItsClassStyleAsksForIt) {
+    form->HandleNeeded();
+    for (const uint32_t classStyle : {uint32_t(CS_DROPSHADOW), uint32_t(0)}) {
+        auto* popup = new StyledWindow(form, {WS_POPUP, 0, classStyle});
+        popup->SetVisible(false);
+        popup->SetBounds(400, 150, 20, 20);
+        popup->HandleNeeded();
+        ShowPopup(*popup, true);
+        auto* w = static_cast<QWidget*>(popup->BackendData);
+        EXPECT_EQ(!(w->windowFlags() & Qt::NoDropShadowWindowHint), classStyle == CS_DROPSHADOW);
+        ShowPopup(*popup, false);
+        delete popup;
+    }
 }
 
 }  // namespace

@@ -20,13 +20,29 @@ QColor toQColor(TColor c) {
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
+// The Debian font that stands in for a font the windows name, chosen for its widths: a
+// stand-in wider than the named font cuts captions and headers that fit in the windows' room.
+QString standInFamily(const QString& name) {
+    static const std::pair<const char*, const char*> standIns[] = {
+        {"Tahoma", "Liberation Sans"},          {"MS Sans Serif", "Liberation Sans"},
+        {"Microsoft Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
+        {"Segoe UI", "Liberation Sans"},        {"Verdana", "DejaVu Sans"},
+        {"Courier New", "Liberation Mono"},     {"Courier", "Liberation Mono"},
+        {"Times New Roman", "Liberation Serif"},
+    };
+    for (const auto& [named, standIn] : standIns)
+        if (name.compare(QLatin1String(named), Qt::CaseInsensitive) == 0 && QFontDatabase::hasFamily(standIn))
+            return QString::fromLatin1(standIn);
+    return QStringLiteral("DejaVu Sans");
+}
+
 QString resolveFamily(const QString& name) {
     static std::mutex lock;
     static std::unordered_map<QString, QString> cache;
     std::lock_guard<std::mutex> guard(lock);
     auto it = cache.find(name);
     if (it != cache.end()) return it->second;
-    const QString family = QFontDatabase::hasFamily(name) ? name : QStringLiteral("DejaVu Sans");
+    const QString family = QFontDatabase::hasFamily(name) ? name : standInFamily(name);
     cache.emplace(name, family);
     return family;
 }

@@ -1,6 +1,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -247,6 +248,20 @@ TEST(Font, SizeAndHeightConvertAt96Dpi) {
     font.SetStyle(fsBold);
     font.SetStyle(fsBold);
     EXPECT_EQ(changes, 1);
+}
+
+// The machine has none of the fonts the windows name: each takes a Debian font of its widths,
+// the one the text is really drawn and measured with.
+TEST(Font, ANamedFontTheMachineLacksTakesAStandInOfItsWidths) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Tahoma", "Liberation Sans"},     {"MS Sans Serif", "Liberation Sans"}, {"Verdana", "DejaVu Sans"},
+        {"Courier New", "Liberation Mono"}, {"No Such Font", "DejaVu Sans"},
+    };
+    for (const auto& [named, standIn] : cases) {
+        TFont font;
+        font.SetName(named);
+        EXPECT_EQ(QFontInfo(ToQFont(font)).family(), standIn) << named;
+    }
 }
 
 }  // namespace

@@ -51,6 +51,12 @@ bool TryEncodeTime(int Hour, int Min, int Sec, int MSec, TDateTime& time) {
     return true;
 }
 
+TDateTime EncodeTime(int Hour, int Min, int Sec, int MSec) {
+    TDateTime time = 0;
+    if (!TryEncodeTime(Hour, Min, Sec, MSec, time)) throw Exception(QStringLiteral("Invalid argument to time encode"));
+    return time;
+}
+
 void DecodeDate(TDateTime date, int& Year, int& Month, int& Day) {
     // Whole days toward zero after rounding to the millisecond, as the runtime counts them.
     const double ms = std::round(date * double(msecsPerDay));

@@ -19,5 +19,8 @@ TDateTime EncodeDate(int Year, int Month, int Day);
 // Hours 0..23, minutes and seconds 0..59, milliseconds 0..999; false leaves time untouched.
 bool TryEncodeTime(int Hour, int Min, int Sec, int MSec, TDateTime& time);
 
+// As TryEncodeTime; a time outside those ranges raises Exception "Invalid argument to time encode".
+TDateTime EncodeTime(int Hour, int Min, int Sec, int MSec);
+
 // The calendar date of a date value (its time of day ignored); 0, 0, 0 before year 1.
 void DecodeDate(TDateTime date, int& Year, int& Month, int& Day);

@@ -71,5 +71,12 @@ TEST(TryEncodeTime, FractionOfADay) {
         time = 5;
         EXPECT_FALSE(TryEncodeTime(t[0], t[1], t[2], t[3], time));
         EXPECT_EQ(time, 5);
+        try {
+            EncodeTime(t[0], t[1], t[2], t[3]);
+            ADD_FAILURE() << "no error for " << t[0] << ":" << t[1] << ":" << t[2] << "." << t[3];
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message, "Invalid argument to time encode");
+        }
     }
+    EXPECT_DOUBLE_EQ(EncodeTime(13, 45, 10, 0), (13 * 3600 + 45 * 60 + 10) / 86400.0);
 }

@@ -167,7 +167,8 @@ void TFPROFINETCatalog::Loaded() {
                                           PCatalog->Height() - 8);
     TW_Catalog->Anchors = akLeft | akTop | akRight | akBottom;
     TW_Catalog->ReadOnly = true;
-    TW_Catalog->ShowRoot = false;
+    // The families at the top show their expand arrows like every other group.
+    TW_Catalog->ShowRoot = true;
     TW_Catalog->Indent = 19;
     TW_Catalog->Images = IL_Catalog;
     TW_Catalog->OnClick = [this](TObject* s) { TW_CatalogClick(s); };

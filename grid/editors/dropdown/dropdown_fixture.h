@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/editors/dropdown/dropdown_form.h"
+#include "grid/editors/dropdown/descendant_fixture.h"
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
 #include "grid/foundation/format_settings_fixture.h"
 #include "platform/controls/form.h"
@@ -13,15 +13,9 @@
 // A drop-down on a form at (100, 100) of one 1024 by 768 screen whose task bar takes the
 // bottom 40 pixels; the edit stands at (10, 20), so its top-left is (110, 120) on the screen.
 // Its events are written to log, with whether the pop-up counted as open at that moment.
-class DropDownFixture : public FormatSettingsFixture {
+class DropDownFixture : public DescendantFixture<TExCustomDropDown> {
 protected:
     DropDownFixture() {
-        Use(u'.', u',');
-        screen.Monitors.push_back({Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 728)});
-        owner.SetBounds(100, 100, 400, 300);
-        dd = new TExCustomDropDown(&owner);
-        dd->SetParent(&owner);
-        dd->SetBounds(10, 20, 200, 21);
         dd->OnBeforeDropDown = [this](TObject*) { note("before drop down"); };
         dd->OnDropDown = [this](TObject*, bool& accept) {
             note("drop down");
@@ -29,16 +23,10 @@ protected:
         };
         dd->OnBeforeDropUp = [this](TObject*) { note("before drop up"); };
         dd->OnDropUp = [this](TObject*, bool cancelled) { note(cancelled ? "drop up cancelled" : "drop up"); };
-        owner.Show();
-        dd->SetFocus();
     }
     void note(const QString& event) { log << event + (dd->DroppedDown() ? " (open)" : ""); }
-    TDropDownForm& popup() { return *dd->DropDownForm(); }
     TPoint popupAt() { return {popup().Left(), popup().Top()}; }
 
-    TScriptedScreen screen;
-    TForm owner{nullptr};
-    TExCustomDropDown* dd = nullptr;
     QStringList log;
     bool acceptDrop = true;
 };

@@ -19,6 +19,7 @@ void TDropDownForm::CreateParams(TCreateParams& Params) {
     TForm::CreateParams(Params);
     Params.Style |= WS_POPUP;
     Params.ExStyle |= WS_EX_TOPMOST;
+    if (Shadow) Params.ClassStyle |= CS_DROPSHADOW;
 }
 
 TRect TDropDownForm::AdjustedClientRect() const {

@@ -3,8 +3,10 @@
 #include "grid/editors/dropdown/dropdown_placement.h"
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
 #include "grid/editors/dropdown/ex_strips.h"
+#include "grid/editors/dropdown/item_selector.h"
 #include "platform/controls/activation.h"
 #include "platform/controls/popup.h"
+#include "platform/controls/window_backend.h"
 #include "platform/messages/clock.h"
 
 // Opening, placing, sizing and closing the pop-up.
@@ -24,6 +26,17 @@ void TExCustomDropDown::SetDropDownSize() {
         if (control_ && control_->Visible()) height += control_->Height();
     }
     form_->SetBounds(form_->Left(), form_->Top(), width, height);
+}
+
+void TExCustomDropDown::SizeToSelector(TExCustomItemSelector& List) {
+    List.Align = alNone;
+    TSize size{};
+    List.GetSelectorSize(size);
+    List.SetBounds(List.Left(), List.Top(), dropDownWidth_ < 1 ? size.cx : List.Width(),
+                   dropDownHeight_ < 1 ? size.cy : List.Height());
+    TExCustomDropDown::SetDropDownSize();
+    if (form_ && List.VertScrollBar().Visible())
+        form_->SetBounds(form_->Left(), form_->Top(), form_->Width() + GetSystemMetrics(SM_CXVSCROLL), form_->Height());
 }
 
 void TExCustomDropDown::PlaceDropDownControl() {

@@ -74,6 +74,19 @@ TEST_F(DropDownPopup, BlockedActivationChangesAreIgnored) {
     EXPECT_FALSE(dd->DroppedDown());
 }
 
+TEST_F(DropDownPopup, CastsTheDesktopsShadowOnlyWithDropDownShadow) {
+    EXPECT_TRUE(dd->DropDownShadow);
+    dd->ShowDropDown();
+    EXPECT_TRUE(popup().Shadow);
+    EXPECT_TRUE(popup().WindowParams().ClassStyle & CS_DROPSHADOW);
+    keyPress(*dd, VK_ESCAPE);
+    dd->DropDownShadow = false;
+    dd->ForceShadow = true;  // forces nothing without the shadow
+    dd->ShowDropDown();
+    EXPECT_FALSE(popup().Shadow);
+    EXPECT_FALSE(popup().WindowParams().ClassStyle & CS_DROPSHADOW);
+}
+
 // ---- the strips
 
 class DropDownStrips : public DropDownFixture {

@@ -36,3 +36,4 @@ using TClipboardEvent = TEvent<void(TObject* Sender, QString value, bool& allow)
 using TDropDownButtonItemClick = TEvent<void(TObject* Sender, int ButtonIndex)>;
 using TDrawBackGroundEvent = TEvent<void(TObject* Sender, TCanvas& ACanvas, TRect ARect)>;
 using TGetTextEvent = TEvent<void(TObject* Sender, QString& Text)>;
+using TOnDrawSelectedItem = TEvent<void(TObject* Sender, TCanvas& Canvas, TRect R)>;

@@ -11,6 +11,7 @@
 #include <memory>
 
 class TDropDownEditButton;
+class TExCustomItemSelector;
 class TDropDownForm;
 class TGraphic;
 class TImageList;
@@ -214,6 +215,9 @@ protected:
     void Resize() override;
 
     TRect GetEditRect() const { return editRect_; }
+    // The pop-up sized around an item selector: its natural size where DropDownWidth and
+    // DropDownHeight leave it, and room for its scroll bar.
+    void SizeToSelector(TExCustomItemSelector& List);
     // Its direct write.
     void SetEditText(const QString& Value);
     // The value can be typed into.

@@ -1,0 +1,8 @@
+#include "config/tables/table_check.h"
+
+#include "platform/system/regional.h"
+
+int Cell_Number(const QString& Cell) {
+    int value = -1;
+    return TryStrToInt(Cell, value) ? value : -1;
+}
