@@ -383,8 +383,12 @@ TEST_F(NetworkWindowTest, ADeviceThatCannotBeReadIsNamedAndKeptOnOk) {
     open([&] {
         addFena();
         enter(*w().E_Dev_DevProp_NameStation, "drive-1");
+        enter(*w().E_Dev_DevProp_IPAddress, "192.168.0.31");
         addOwn();
+        enter(*w().E_Dev_DevProp_NameStation, "own-1");
+        enter(*w().E_Dev_DevProp_IPAddress, "192.168.0.32");
         click(*w().Btn_OK, 5, 5);
+        EXPECT_TRUE(boxTexts().isEmpty()) << boxTexts().join('\n').toStdString();
     });
     const QByteArray saved = networkFile();
     ASSERT_TRUE(QFile::remove(folder.file("GSDML/" + Fena_File)));
