@@ -27,7 +27,8 @@ void writeFont(TCustomIniFile& ini, const QString& section, const TFontEntries& 
 void readFont(TCustomIniFile& ini, const QString& section, const TFontEntries& e, TFont& font) {
     font.SetName(ini.ReadString(section, e.name, QStringLiteral("Arial")));
     const int size = ini.ReadInteger(section, e.size, 10);
-    font.SetSize(size > 0 ? size : 10);
+    // A size no printer font has is taken for a damaged entry.
+    font.SetSize(size > 0 && size <= 1000 ? size : 10);
     font.SetStyle(font.Style() | static_cast<TFontStyles>(ini.ReadInteger(section, e.style, 0) & 0x0F));
     font.SetColor(ini.ReadInteger(section, e.color, 0));
 }

@@ -171,10 +171,19 @@ TGridPrintEngine::Size TGridPrintEngine::cellSize(int c, int r) {
     Size size{0, 0};
     if (html) {
         // The markup is laid out in device pixels with the print font's size there.
-        const QString plain = StripHTMLTags(text);
-        const QStringList lines = linesOf(plain.isEmpty() ? QStringLiteral("gh") : plain, true);
-        for (const QString& l : lines) size.w = std::max(size.w, canvas.TextWidth(l));
-        size.h = canvas.TextHeight("gh") * static_cast<int>(lines.size());
+        const int height = canvas.Font.Height();
+        const double perUnitX = DevicePixelsPerInchX(canvas) / 254.0, perUnitY = DevicePixelsPerInchY(canvas) / 254.0;
+        canvas.SetMapMode(MM_TEXT);
+        canvas.Font.SetHeight(static_cast<int>(std::lround(height * perUnitY)));
+        THTMLDrawOptions options = g.HTMLDrawOptions();
+        options.MeasureOnly = true;
+        options.WordWrap = false;
+        THTMLDrawResults results;
+        DrawHTMLText(canvas, text, TRect{0, 0, 65535, 65535}, options, results);
+        canvas.SetMapMode(MM_LOMETRIC);
+        canvas.Font.SetHeight(height);
+        size.w = static_cast<int>(std::lround(results.MaxLineWidth / perUnitX)) + 2 * xOffset_;
+        size.h = std::max(canvas.TextHeight("gh"), static_cast<int>(std::lround(results.TotalHeight / perUnitY)));
     } else if (wrap && ps.NoAutoSize) {
         const int width = g.IsXMergedCell(c, r) ? 65535 : widths_[c];
         TRect r2{0, 0, width, -65535};

@@ -87,6 +87,18 @@ TEST_F(PrintToPdf, PagesCarryTitleHeaderRowPageNumbersAndEveryCellOnce) {
     EXPECT_GT(first.indexOf("Page 1/"), first.indexOf("r1c2"));
 }
 
+TEST_F(PrintToPdf, MarkupAndCheckBoxesPrintAsWhatTheyShow) {
+    fill(2, 3);
+    grid->SetCells(1, 1, "<B>bold</B> and plain");
+    grid->AddCheckBox(0, 2, true, false);
+    grid->PrintSettings().PrintGraphics = true;
+    grid->Print();
+    const QString text = PdfPageTexts(pdf).join("");
+    EXPECT_TRUE(text.simplified().contains("bold and plain")) << text.toStdString();
+    EXPECT_FALSE(text.contains("<B>"));
+    EXPECT_TRUE(text.contains("r2c0"));
+}
+
 TEST_F(PrintToPdf, PrintCoversAllCellsAndReportsEachRow) {
     fill(3, 10);
     grid->Print();
