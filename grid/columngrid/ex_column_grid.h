@@ -51,6 +51,14 @@ public:
     void UpdateColumnHeaders();
     // Font sizes of the items follow a change of the screen's scale M / D.
     void ChangeScale(int M, int D);
+
+    // ---- column positions: with ColumnSize's Location clIniFile, the DefIdx of every item as
+    // "CP" + i in the INI file Key, section Section; else as the string grid keeps them.
+    void SaveColPositions() override;
+    void LoadColPositions() override;
+    void SaveColumnPositions(const QString& Key, const QString& Section);
+    // Stored positions that are not each place once leave the order as it is.
+    void LoadColumnPositions(const QString& Key, const QString& Section);
     // True while a column move shifts the items.
     bool IsColumnMoving() const { return FColumnMoving; }
 

@@ -1,5 +1,6 @@
 #include "platform/graphics/canvas.h"
 
+#include "platform/graphics/device_caps.h"
 #include "platform/graphics/graphic.h"
 
 #include <QFontDatabase>
@@ -10,6 +11,7 @@
 #include <QPolygon>
 #include <QRegion>
 #include <QStringList>
+#include <cmath>
 #include <mutex>
 #include <unordered_map>
 
@@ -116,31 +118,82 @@ TCanvas::TCanvas(QPainter* painter) : painter_(painter) {
 
 TCanvas::~TCanvas() = default;
 
+// ---- mapping modes
+
+int TCanvas::SetMapMode(int mode) {
+    const int before = mapMode_;
+    mapMode_ = mode == MM_LOMETRIC ? MM_LOMETRIC : MM_TEXT;
+    return before;
+}
+
+double TCanvas::scaleX() const { return mapMode_ == MM_LOMETRIC ? DevicePixelsPerInchX(*this) / 254.0 : 1.0; }
+double TCanvas::scaleY() const { return mapMode_ == MM_LOMETRIC ? DevicePixelsPerInchY(*this) / 254.0 : 1.0; }
+
+TPoint TCanvas::LPtoDP(TPoint p) const {
+    if (mapMode_ == MM_TEXT) return p;
+    return {static_cast<int>(std::lround(p.X * scaleX())), static_cast<int>(std::lround(-p.Y * scaleY()))};
+}
+
+TPoint TCanvas::DPtoLP(TPoint p) const {
+    if (mapMode_ == MM_TEXT) return p;
+    return {static_cast<int>(std::lround(p.X / scaleX())), static_cast<int>(std::lround(-p.Y / scaleY()))};
+}
+
+TRect TCanvas::LPtoDP(const TRect& r) const {
+    const TPoint a = LPtoDP(TPoint{r.Left, r.Top}), b = LPtoDP(TPoint{r.Right, r.Bottom});
+    return {a.X, a.Y, b.X, b.Y};
+}
+
+TRect TCanvas::DPtoLP(const TRect& r) const {
+    const TPoint a = DPtoLP(TPoint{r.Left, r.Top}), b = DPtoLP(TPoint{r.Right, r.Bottom});
+    return {a.X, a.Y, b.X, b.Y};
+}
+
+QRect TCanvas::devRect(const TRect& r) const {
+    if (mapMode_ == MM_TEXT) return QRect(r.Left, r.Top, r.Width(), r.Height());
+    const TRect d = LPtoDP(r);
+    return QRect(QPoint(std::min(d.Left, d.Right), std::min(d.Top, d.Bottom)),
+                 QSize(std::abs(d.Right - d.Left), std::abs(d.Bottom - d.Top)));
+}
+
+QFont TCanvas::deviceFont() const {
+    QFont f = ToQFont(Font);
+    if (mapMode_ == MM_LOMETRIC) {
+        const int height = Font.Height() == 0 ? 35 : std::abs(Font.Height());
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(height * scaleY()))));
+    }
+    return f;
+}
+
 void TCanvas::FillRect(const TRect& r) {
-    if (r.IsEmpty() || Brush.Style == bsClear) return;
-    painter_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), toQColor(Brush.Color));
+    if (Brush.Style == bsClear) return;
+    const QRect q = devRect(r);
+    if (q.isEmpty()) return;
+    painter_->fillRect(q, toQColor(Brush.Color));
 }
 
 void TCanvas::FrameRect(const TRect& r) {
-    if (r.IsEmpty()) return;
+    const QRect q = devRect(r);
+    if (q.isEmpty()) return;
     const QColor c = toQColor(Brush.Color);
-    painter_->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
-    painter_->fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
-    painter_->fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
-    painter_->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
+    painter_->fillRect(QRect(q.left(), q.top(), q.width(), 1), c);
+    painter_->fillRect(QRect(q.left(), q.bottom(), q.width(), 1), c);
+    painter_->fillRect(QRect(q.left(), q.top(), 1, q.height()), c);
+    painter_->fillRect(QRect(q.right(), q.top(), 1, q.height()), c);
 }
 
 void TCanvas::Rectangle(const TRect& r) {
-    if (r.IsEmpty()) return;
-    const int w = Pen.Style == psClear ? 0 : std::max(1, Pen.Width);
+    const QRect d = devRect(r);
+    if (d.isEmpty()) return;
+    const int w = Pen.Style == psClear ? 0 : std::max(1, static_cast<int>(std::lround(std::max(1, Pen.Width) * scaleX())));
     if (Brush.Style != bsClear) {
-        const TRect inner{r.Left + w, r.Top + w, r.Right - w, r.Bottom - w};
-        FillRect(inner);
+        const QRect inner = d.adjusted(w, w, -w, -w);
+        if (!inner.isEmpty()) painter_->fillRect(inner, toQColor(Brush.Color));
     }
     if (w == 0) return;
     const QColor c = toQColor(Pen.Color);
-    for (int i = 0; i < w && r.Left + 2 * i < r.Right && r.Top + 2 * i < r.Bottom; ++i) {
-        const QRect q(r.Left + i, r.Top + i, r.Width() - 2 * i, r.Height() - 2 * i);
+    for (int i = 0; i < w && 2 * i < d.width() && 2 * i < d.height(); ++i) {
+        const QRect q = d.adjusted(i, i, -i, -i);
         painter_->fillRect(QRect(q.left(), q.top(), q.width(), 1), c);
         painter_->fillRect(QRect(q.left(), q.bottom(), q.width(), 1), c);
         painter_->fillRect(QRect(q.left(), q.top(), 1, q.height()), c);
@@ -149,7 +202,7 @@ void TCanvas::Rectangle(const TRect& r) {
 }
 
 void TCanvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
-    if (r.IsEmpty()) return;
+    if (r.IsEmpty() || mapMode_ != MM_TEXT) return;
     painter_->save();
     // A wide pen is centred on the outline.
     painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), Pen.Width > 1 ? Pen.Width : 0));
@@ -160,7 +213,7 @@ void TCanvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
 }
 
 void TCanvas::Ellipse(const TRect& r) {
-    if (r.IsEmpty()) return;
+    if (r.IsEmpty() || mapMode_ != MM_TEXT) return;
     painter_->save();
     painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), 0));
     painter_->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(toQColor(Brush.Color)));
@@ -172,7 +225,10 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
     if (points.empty()) return;
     if (Brush.Style != bsClear) {
         QPolygon shape;
-        for (const TPoint& p : points) shape << QPoint(p.X, p.Y);
+        for (const TPoint& p : points) {
+            const TPoint d = LPtoDP(p);
+            shape << QPoint(d.X, d.Y);
+        }
         painter_->save();
         painter_->setPen(Qt::NoPen);
         painter_->setBrush(toQColor(Brush.Color));
@@ -198,6 +254,21 @@ void TCanvas::LineTo(int x, int y) {
 // Bresenham from (x1, y1) up to, not including, (x2, y2).
 void TCanvas::strokeLine(int x1, int y1, int x2, int y2) {
     if (Pen.Style == psClear) return;
+    if (mapMode_ == MM_LOMETRIC) {
+        // Paper wants real lines of the pen's width, not pixels one by one.
+        const TPoint a = LPtoDP(TPoint{x1, y1}), b = LPtoDP(TPoint{x2, y2});
+        QPen pen(toQColor(Pen.Color), std::max(1.0, Pen.Width * scaleX()));
+        pen.setCapStyle(Qt::FlatCap);
+        if (Pen.Style == psDash) pen.setStyle(Qt::DashLine);
+        else if (Pen.Style == psDot) pen.setStyle(Qt::DotLine);
+        else if (Pen.Style == psDashDot) pen.setStyle(Qt::DashDotLine);
+        else if (Pen.Style == psDashDotDot) pen.setStyle(Qt::DashDotDotLine);
+        painter_->save();
+        painter_->setPen(pen);
+        painter_->drawLine(a.X, a.Y, b.X, b.Y);
+        painter_->restore();
+        return;
+    }
     QPaintDevice* device = painter_->device();
     QImage* image = device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
     const QColor c = toQColor(Pen.Color);
@@ -229,7 +300,7 @@ void TCanvas::strokeLine(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::applyFont() {
-    painter_->setFont(ToQFont(Font));
+    painter_->setFont(deviceFont());
     painter_->setPen(toQColor(Font.Color()));
 }
 
@@ -237,19 +308,20 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     applyFont();
     const QFontMetrics fm(painter_->font());
     const int turned = Font.Orientation();
+    const TPoint d = LPtoDP(TPoint{x, y});
     painter_->save();
-    painter_->translate(x, y);
+    painter_->translate(d.X, d.Y);
     if (turned) painter_->rotate(-turned / 10.0);
     if (Brush.Style != bsClear)
         painter_->fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), toQColor(Brush.Color));
     painter_->drawText(0, fm.ascent(), text);
     painter_->restore();
-    penPos_ = {x + fm.horizontalAdvance(text), y};
+    penPos_ = {x + static_cast<int>(std::lround(fm.horizontalAdvance(text) / scaleX())), y};
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
     painter_->save();
-    painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+    painter_->setClipRect(devRect(r), Qt::IntersectClip);
     if (Brush.Style != bsClear) FillRect(r);
     const TBrushStyle keep = Brush.Style;
     Brush.Style = bsClear;
@@ -258,47 +330,57 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
     painter_->restore();
 }
 
-int TCanvas::TextWidth(const QString& text) { return QFontMetrics(ToQFont(Font)).horizontalAdvance(text); }
+int TCanvas::TextWidth(const QString& text) {
+    if (mapMode_ == MM_TEXT) return QFontMetrics(ToQFont(Font)).horizontalAdvance(text);
+    return static_cast<int>(std::lround(QFontMetrics(deviceFont()).horizontalAdvance(text) / scaleX()));
+}
 
-int TCanvas::TextHeight(const QString& text) { return QFontMetrics(ToQFont(Font)).height(); }
+int TCanvas::TextHeight(const QString& text) {
+    if (mapMode_ == MM_TEXT) return QFontMetrics(ToQFont(Font)).height();
+    return static_cast<int>(std::lround(QFontMetrics(deviceFont()).height() / scaleY()));
+}
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
     applyFont();
     const QFontMetrics fm(painter_->font());
-    const std::vector<Line> lines = layoutLines(fm, text, r.Width(), flags);
+    const QRect d = devRect(r);
+    const std::vector<Line> lines = layoutLines(fm, text, d.width(), flags);
     const int lineHeight = fm.height();
     const int total = lineHeight * static_cast<int>(lines.size());
+    const int logicalTotal = static_cast<int>(std::lround(total / scaleY()));
     if (flags & DT_CALCRECT) {
         int widest = 0;
         for (const Line& line : lines) widest = std::max(widest, line.width);
-        r.Right = r.Left + widest;
-        r.Bottom = r.Top + total;
-        return total;
+        r.Right = r.Left + static_cast<int>(std::lround(widest / scaleX()));
+        r.Bottom = mapMode_ == MM_LOMETRIC ? r.Top - logicalTotal : r.Top + total;
+        return logicalTotal;
     }
-    int y = r.Top;
-    if ((flags & DT_SINGLELINE) && (flags & DT_VCENTER)) y = r.Top + (r.Height() - lineHeight) / 2;
-    else if ((flags & DT_SINGLELINE) && (flags & DT_BOTTOM)) y = r.Bottom - lineHeight;
+    int y = d.top();
+    if ((flags & DT_SINGLELINE) && (flags & DT_VCENTER)) y = d.top() + (d.height() - lineHeight) / 2;
+    else if ((flags & DT_SINGLELINE) && (flags & DT_BOTTOM)) y = d.top() + d.height() - lineHeight;
     painter_->save();
-    if (!(flags & DT_NOCLIP)) painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+    if (!(flags & DT_NOCLIP)) painter_->setClipRect(d, Qt::IntersectClip);
     for (const Line& line : lines) {
-        int x = r.Left;
-        if (flags & DT_CENTER) x = r.Left + (r.Width() - line.width) / 2;
-        else if (flags & DT_RIGHT) x = r.Right - line.width;
+        int x = d.left();
+        if (flags & DT_CENTER) x = d.left() + (d.width() - line.width) / 2;
+        else if (flags & DT_RIGHT) x = d.left() + d.width() - line.width;
         painter_->drawText(x, y + fm.ascent(), line.text);
         y += lineHeight;
     }
     painter_->restore();
-    return total;
+    return logicalTotal;
 }
 
 void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
     if (graphic.Empty()) return;
-    painter_->drawImage(x, y, graphic.Image());
+    const TPoint d = LPtoDP(TPoint{x, y});
+    painter_->drawImage(d.X, d.Y, graphic.Image());
 }
 
 void TCanvas::StretchDraw(const TRect& r, const TGraphic& graphic) {
-    if (graphic.Empty() || r.IsEmpty()) return;
-    painter_->drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), graphic.Image());
+    const QRect d = devRect(r);
+    if (graphic.Empty() || d.isEmpty()) return;
+    painter_->drawImage(d, graphic.Image());
 }
 
 void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap) {
@@ -374,15 +456,11 @@ void TCanvas::DrawFocusRect(const TRect& r) {
     painter_->restore();
 }
 
-void TCanvas::SetClipRect(const TRect& r) {
-    painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
-}
+void TCanvas::SetClipRect(const TRect& r) { painter_->setClipRect(devRect(r)); }
 
 void TCanvas::ResetClip() { painter_->setClipping(false); }
 
-void TCanvas::IntersectClipRect(const TRect& r) {
-    painter_->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
-}
+void TCanvas::IntersectClipRect(const TRect& r) { painter_->setClipRect(devRect(r), Qt::IntersectClip); }
 
 void TCanvas::SaveDC() { painter_->save(); }
 void TCanvas::RestoreDC() { painter_->restore(); }
@@ -394,7 +472,7 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
         const QTransform toLogical = painter_->worldTransform().inverted();
         area = QRegion(toLogical.mapRect(painter_->device() ? QRect(0, 0, painter_->device()->width(), painter_->device()->height()) : QRect()));
     }
-    painter_->setClipRegion(area.subtracted(QRegion(r.Left, r.Top, r.Width(), r.Height())));
+    painter_->setClipRegion(area.subtracted(QRegion(devRect(r))));
 }
 
 TRect TCanvas::ClipRect() const {
@@ -404,5 +482,5 @@ TRect TCanvas::ClipRect() const {
     } else if (const QPaintDevice* device = painter_->device()) {
         r = painter_->transform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
     }
-    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    return DPtoLP(TRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
 }

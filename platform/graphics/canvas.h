@@ -9,6 +9,7 @@ class TBitmap;
 
 class QPainter;
 class QFont;
+class QRect;
 class TGraphic;
 
 // DrawText flags: the layer's own layout of alignment, word breaks and ellipsis.
@@ -27,6 +28,10 @@ enum : unsigned {
 };
 
 enum TFillStyle { fsSurface, fsBorder };
+
+// Mapping modes: MM_TEXT, one unit a device pixel with y growing downwards; MM_LOMETRIC, one
+// unit 0.1 mm at the device's resolution with y growing upwards, so a page's points have y <= 0.
+enum : int { MM_TEXT = 1, MM_LOMETRIC = 2 };
 
 // Drawing surface with the classic pixel rules on a non-antialiased painter: a rectangle covers
 // Left..Right-1 with its pen inside, a line leaves out its end pixel, text is placed by its top.
@@ -94,12 +99,29 @@ public:
 
     QPainter* Painter() const { return painter_; }
 
+    // Sets the mapping of the coordinates, pen widths and font heights given to the canvas;
+    // returns the mode before. Pixels, flood fills and focus frames stay in device units.
+    int SetMapMode(int mode);
+    int MapMode() const { return mapMode_; }
+    // Logical and device coordinates of the current mapping.
+    TPoint LPtoDP(TPoint p) const;
+    TPoint DPtoLP(TPoint p) const;
+    TRect LPtoDP(const TRect& r) const;
+    TRect DPtoLP(const TRect& r) const;
+
 private:
     void applyFont();
     void strokeLine(int x1, int y1, int x2, int y2);
 
+    // Device pixels per logical unit across and down (1 in MM_TEXT).
+    double scaleX() const;
+    double scaleY() const;
+    QRect devRect(const TRect& r) const;
+    QFont deviceFont() const;
+
     QPainter* painter_;
     TPoint penPos_;
+    int mapMode_ = MM_TEXT;
 };
 
 // The pixel height of a font whose Height is 0.

@@ -3,6 +3,7 @@
 #include "platform/system/sync_event.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -31,13 +32,26 @@ public:
     // in filter; false when the key does not exist.
     virtual bool NotifyChange(HKEY root, const QString& path, bool watchSubtree, uint32_t filter,
                               std::shared_ptr<TSyncEvent> event) = 0;
+    // Strings, writes and removal; a store that keeps nothing finds no string and refuses writes.
+    virtual std::optional<QString> ReadString(HKEY, const QString&, const QString&) { return std::nullopt; }
+    virtual bool WriteInteger(HKEY, const QString&, const QString&, int32_t) { return false; }
+    virtual bool WriteString(HKEY, const QString&, const QString&, const QString&) { return false; }
+    // The value names of a key in the order they were first written.
+    virtual QStringList ValueNames(HKEY, const QString&) { return {}; }
+    // Removes the key with its values and the keys below it.
+    virtual bool DeleteKey(HKEY, const QString&) { return false; }
 };
 
-// The store in use. This platform has no registry: its own store holds no key, so every
-// look-up finds nothing. Tests install one of their own.
+// The store in use. This platform has no system registry: its own store keeps what the
+// program writes in a file of the program's settings (RegistryFile), so keys of other programs
+// are never found. Tests may install a store of their own.
 TRegistryStore& RegistryStore();
-// Installs a store (not owned); nullptr returns to the platform's empty one.
+// Installs a store (not owned); nullptr returns to the platform's own.
 void SetRegistryStore(TRegistryStore* store);
+// The file of the platform's own store: Registry.json in the program folder unless set.
+QString RegistryFile();
+// Points the platform's store at another file ("" returns to the default); read anew on next use.
+void SetRegistryFile(const QString& fileName);
 
 // Read access to the registry: open a key under RootKey, read its values, watch it for changes.
 // Key paths are absolute under RootKey; a leading "\" is allowed.

@@ -8,6 +8,7 @@
 #include "platform/messages/message_loop.h"
 #include "platform/net/echo_client.h"
 #include "platform/net/http_client.h"
+#include "platform/system/registry.h"
 #include "platform/testkit/testkit.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ HeadlessApp::HeadlessApp(int& argc, char** argv) {
     app_ = std::make_unique<QApplication>(argc, argv);
     SetClock(&fakeClock());
     SetModalDriver(&driver());
+    SetRegistryFile(settings_.file("Registry.json"));
     Restrict_Echo_To_Loopback(true);
     Restrict_Http_To_Loopback(true);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetBetweenTests);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/testkit/temp_folder.h"
+
 #include <memory>
 
 class QApplication;
@@ -12,4 +14,6 @@ public:
 
 private:
     std::unique_ptr<QApplication> app_;
+    // Holds the registry file, so no test writes settings beside the build.
+    TempFolder settings_;
 };

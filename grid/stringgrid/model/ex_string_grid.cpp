@@ -9,6 +9,7 @@
 #include "platform/controls/image_list.h"
 #include "platform/controls/popup_menu.h"
 #include "platform/controls/form.h"
+#include "platform/core/exception.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/messages.h"
@@ -135,6 +136,13 @@ void TExStringGrid::createOwnedObjects() {
 TExStringGrid::~TExStringGrid() {
     // What the user typed into an open editor reaches its cell before the grid goes.
     if (p->EditMode) HideInplaceEdit();
+    // The widths as the user left them, for the next start; a store that fails keeps the old ones.
+    if (p->ColumnSize->Save) {
+        try {
+            SaveColSizes();
+        } catch (const Exception&) {
+        }
+    }
     FDestroying = true;
     if (HandleAllocated()) KillTimer(this, GridTimerID);
     // Give the owner form its own resize handler back, unless the form is already going.
@@ -170,6 +178,7 @@ void TExStringGrid::CreateWnd() {
     // Themed painting only while the platform's visual styles are on.
     if (p->FIsWinXP) p->FIsWinXP = ExXPVS().IsThemeActive();
     WatchOfficeTheme();
+    if (p->ColumnSize->Save) LoadColSizes();
 }
 
 void TExStringGrid::Loaded() {
@@ -191,6 +200,7 @@ void TExStringGrid::Loaded() {
     InitOrigColSizes();
     SetColumnOrder();
     WatchOfficeTheme();
+    if (p->ColumnSize->Save) LoadColSizes();
 }
 
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {

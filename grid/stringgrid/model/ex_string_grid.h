@@ -737,6 +737,49 @@ public:
     int PrintColWidth(int ACol) const;
     int PrintColOffset(int ACol) const;
 
+    // ---- printing (grid/stringgrid/print/): all cells, a range, the selection, or only the
+    // selected rows or columns, on the printer or as a preview on a canvas (rectangles in its
+    // device pixels). Printer errors (no printer, a refused job) raise EPrinter.
+    void Print();
+    void PrintRect(TGridRect Gridrect);
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    void PrintPreview(TCanvas& Canvas, TRect Displayrect);
+    void PrintPreviewRect(TCanvas& Canvas, TRect Displayrect, TGridRect Gridrect);
+    void PrintPreviewSelection(TCanvas& Canvas, TRect Displayrect);
+    void PrintPreviewSelectedRows(TCanvas& Canvas, TRect Displayrect);
+    void PrintPreviewSelectedCols(TCanvas& Canvas, TRect Displayrect);
+    // The first page on Canvas, whose clipping rectangle is the page.
+    void PrintDraw(TCanvas& Canvas, TRect DrawRect);
+    void PrintDrawRect(TCanvas& Canvas, TRect DrawRect, TGridRect Gridrect);
+    // The last layout: the pages counted (after printing, the last page printed), the width and
+    // columns of the last column band, the page rectangle in 0.1 mm.
+    int PrintNrOfPages() const;
+    int PrintPageWidth() const;
+    TRect PrintPageRect() const;
+    int PrintColStart() const;
+    int PrintColEnd() const;
+    // The height in 0.1 mm of a font of pointsize points (negative), scaled while a fitted print
+    // lays out its cells; and the point size of such a height.
+    int MapFontHeight(int pointsize) const;
+    int MapFontSize(int Height) const;
+
+    // ---- settings persistence (grid/stringgrid/persist/)
+    // Widths, order and visibility of all columns in one line: n#widths#order#visible.
+    QString ColumnStatesToString();
+    // A text without "#" changes nothing.
+    void StringToColumnStates(const QString& Value);
+    // Column widths under ColumnSize's Key and Section, in an INI file or the registry store.
+    void SaveColSizes();
+    void LoadColSizes();
+    // The grid's colours, fonts and looks as a text file of name=value lines.
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
+    // PrintSettings in a section of an INI file.
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
+
     // ---- owned objects; writing one copies the given settings into it
     TBalloonSettings& Balloon() const;
     void SetBalloon(const TBalloonSettings& Value);
@@ -1143,8 +1186,9 @@ public:
     virtual void SortSwapRows(int ARow1, int ARow2);
     virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
     virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
-    virtual void SaveColPositions() {}
-    virtual void LoadColPositions() {}
+    // The recorded column order under ColumnSize's Key and Section.
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
     virtual void SetStyle(TExGridStyle AStyle);
     virtual void QSort();
     virtual void QSortIndexed();
@@ -1527,6 +1571,14 @@ private:
     friend class TFooterPanel;
     // The row and column store operations and grouping of grid/stringgrid/data/.
     friend class TGridRowColumnStore;
+    // The print engine lays out and draws with the grid's print state.
+    friend class TGridPrintEngine;
+    TGridRect allCellsRect() const;
+    void printOnPrinter(TGridRect Range, bool SelectedOnly);
+    void printPreview(TCanvas& Canvas, TRect Displayrect, TGridRect Range, bool SelectedOnly);
+    // Puts the columns in the order of Positions (the designed position of each column now at
+    // each place, -1 skipped) and records it; false when the entries are not 0 .. n - 1 once each.
+    bool applyColumnOrder(const std::vector<int>& Positions);
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void paintEditFrame(TCanvas& ACanvas);
     // Child notifications: the date picker's change and the balloon's text request.

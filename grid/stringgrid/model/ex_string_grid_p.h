@@ -412,4 +412,15 @@ public:
     // ---- the print engine's layout: printed width and left offset of columns 0 .. 512
     std::array<int, 513> FPrintColWidth{};
     std::array<int, 513> FPrintColOffset{};
+    // The print range, the pages to output (from 1), the page rectangle for counting, the
+    // preview's rectangle (device pixels) and the results of the last layout.
+    TGridRect FPrintRect;
+    int FPrintPageFrom = 1, FPrintPageTo = 1;
+    TRect FPrintPageRect;
+    TRect FPreviewRect;
+    int FPrintNrOfPages = 0;
+    int FPrintPageWidth = 0;
+    int FPrintColStart = 0, FPrintColEnd = 0;
+    // MapFontHeight's scale: the fit factor while a fitted print lays out cells, else 1.
+    double FFontScaleFactor = 1.0;
 };

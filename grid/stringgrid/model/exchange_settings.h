@@ -5,19 +5,83 @@
 
 #include "grid/foundation/grid_lists.h"
 #include "platform/core/component.h"
+#include "platform/core/string_list.h"
 #include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/printer.h"
 
 #include <QString>
+#include <memory>
 
+enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
+enum TPrintBorders {
+    pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround, pbAroundVertical, pbAroundHorizontal, pbCustom
+};
+enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
+
+// How the grid prints. Lengths are in tenths of a millimetre, the unit of the print mapping.
 class TPrintSettings : public TObject {
 public:
-    explicit TPrintSettings(TComponent* AOwner) {}
+    explicit TPrintSettings(TComponent* AOwner);
+    // Every setting but FixedCellsAlways; fonts and title lines by content.
     void Assign(const TPrintSettings& Source);
+    // Raises "Invalid class typecast" for anything but print settings.
+    void Assign(const TObject& Source);
+    void SetFont(const TFont& Value) { Font.Assign(Value); }
+    void SetFixedFont(const TFont& Value) { FixedFont.Assign(Value); }
+    void SetHeaderFont(const TFont& Value) { HeaderFont.Assign(Value); }
+    void SetFooterFont(const TFont& Value) { FooterFont.Assign(Value); }
+    void SetTitleLines(const TStringList& Value) { TitleLines->Assign(Value); }
 
-    QString Title;
-    bool UseDisplayFont = true;
+    int FooterSize = 0;
+    // Also the header text's distance from the top edge.
+    int HeaderSize = 0;
+    TPrintPosition Time = ppNone;
+    TPrintPosition Date = ppNone;
+    QString DateFormat = QStringLiteral("dd/mm/yyyy");
+    TPrintPosition PageNr = ppNone;
+    TPrintPosition Title = ppNone;
+    // One title line; when empty, TitleLines (several lines, or one HTML title).
+    QString TitleText;
+    std::unique_ptr<TStringList> TitleLines;
     TFont Font;
     TFont FixedFont;
+    TFont HeaderFont;
+    TFont FooterFont;
+    TPrintBorders Borders = pbSingle;
+    TPenStyle BorderStyle = psSolid;
+    TColor BorderColor = clBlack;
+    bool Centered = true;
+    bool RepeatFixedRows = false;
+    bool RepeatFixedCols = false;
+    // Left margin when not Centered, and x of the left header and footer texts.
+    int LeftSize = 0;
+    int RightSize = 0;
+    // Added to the fixed gap of 20 between columns.
+    int ColumnSpacing = 0;
+    int RowSpacing = 0;
+    // Between the header area and the first row.
+    int TitleSpacing = 0;
+    TPrinterOrientation Orientation = poPortrait;
+    QString PagePrefix;
+    QString PageSuffix;
+    int PageNumberOffset = 0;
+    int MaxPagesOffset = 0;
+    int FixedWidth = 0;
+    int FixedHeight = 0;
+    bool UseFixedHeight = false;
+    bool UseFixedWidth = false;
+    TFitToPage FitToPage = fpNever;
+    QString JobName;
+    QString PageNumSep = QStringLiteral("/");
+    // Columns keep their screen widths, word-wrapped cells wrap inside them.
+    bool NoAutoSize = false;
+    bool NoAutoSizeRow = false;
+    bool PrintGraphics = false;
+    // Cells print with the grid's own fonts rather than Font and FixedFont.
+    bool UseDisplayFont = true;
+    bool UseDefaultOrientation = false;
+    // Fixed rows and columns print also when only the selected ones are printed.
+    bool FixedCellsAlways = false;
 };
 
 // How the grid writes its cells as HTML.
@@ -26,7 +90,10 @@ public:
     THTMLSettings() = default;
     THTMLSettings(const THTMLSettings&) = delete;
     THTMLSettings& operator=(const THTMLSettings&) = delete;
+    // Everything but ExportImages and ColWidths.
     void Assign(const THTMLSettings& Source);
+    // Any source but HTML settings is ignored.
+    void Assign(const TObject& Source);
 
     bool AutoPreview = false;
     int BorderSize = 1;
