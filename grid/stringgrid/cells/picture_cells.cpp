@@ -82,19 +82,19 @@ void TExStringGrid::RemoveFilePicture(int ACol, int ARow) { RemoveCellGraphicOfT
 // ---- images of the grid's image list; nothing without one
 
 void TExStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val) {
-    if (!GridImages) return;
+    if (!GridImages()) return;
     if (TCellGraphic* graphic = CreateCellGraphic(ACol, ARow)) graphic->SetImageIdx(Aidx, hal, val);
 }
 
 bool TExStringGrid::GetImageIdx(int ACol, int ARow, int& idx) {
     const TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctImageList);
-    if (!GridImages || !graphic) return false;
+    if (!GridImages() || !graphic) return false;
     idx = graphic->CellIndex;
     return true;
 }
 
 void TExStringGrid::SetImageIdx(int ACol, int ARow, int Idx) {
-    if (TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctImageList); graphic && GridImages)
+    if (TCellGraphic* graphic = RecordOfKind(*this, ACol, ARow, ctImageList); graphic && GridImages())
         graphic->CellIndex = Idx;
 }
 
@@ -102,7 +102,7 @@ void TExStringGrid::RemoveImageIdx(int ACol, int ARow) { RemoveCellGraphicOfType
 
 // The cell's number picks the image; an empty cell gets the index as its number.
 void TExStringGrid::AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val) {
-    if (!GridImages) return;
+    if (!GridImages()) return;
     TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
     if (!graphic) return;
     graphic->SetDataImage(Aidx, hal, val);
@@ -120,7 +120,7 @@ void TExStringGrid::RemoveDataImage(int ACol, int ARow) {
 }
 
 void TExStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val) {
-    if (!GridImages) return;
+    if (!GridImages()) return;
     TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
     if (!graphic) return;
     graphic->SetMultiImage(ACol, ARow, Dir, hal, val,
@@ -142,4 +142,3 @@ TInterfacedPersistent* TExStringGrid::GetInterfacedCell(int ACol, int ARow) {
 
 void TExStringGrid::RemoveInterfacedCell(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
 
-void TExStringGrid::SetGridImages(TImageList* Value) { GridImages = Value; }

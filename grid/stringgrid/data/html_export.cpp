@@ -150,7 +150,7 @@ QString TExStringGrid::SaveToHTMLString(const QString& Dir) {
         if (!wrap) td += QStringLiteral(" nowrap");
         return td + Width + u'>' + Content + QStringLiteral("</td>");
     };
-    auto links = [&](const QString& Text) { return URLShow ? linked(Text, URLFull) : Text; };
+    auto links = [&](const QString& Text) { return URLShow() ? linked(Text, URLFull()) : Text; };
 
     THTMLImageWriter images(Dir);
     QStringList table;

@@ -46,7 +46,7 @@ TEST_F(HTML, TextsBreaksLinksWidthsAndSpans) {
     grid->SetCells(3, 1, "x < y & z");
     grid->SetCells(1, 2, "wide");
     grid->MergeCells(1, 2, 3, 2);
-    grid->URLShow = true;
+    grid->SetURLShow(true);
     grid->HTMLSettings().ConvertSpecialChars = true;
     grid->HTMLSettings().ColWidths.Add(40);
     grid->HTMLSettings().ColWidths.Add(50);

@@ -519,7 +519,6 @@ public:
     void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent* AObject);
     TInterfacedPersistent* GetInterfacedCell(int ACol, int ARow);
     void RemoveInterfacedCell(int ACol, int ARow);
-    void SetGridImages(TImageList* Value);
 
     // ---- progress, comments, shapes, ratings, scroll bars, markers and buttons. The value shown
     // is the cell's number, but for the pie.

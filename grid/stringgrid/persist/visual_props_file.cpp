@@ -94,9 +94,9 @@ private:
         colour("SelectionMirrorColor", [&] { return g.SelectionMirrorColor(); }, [&](TColor c) { g.SetSelectionMirrorColor(c); });
         colour("SelectionMirrorColorTo", [&] { return g.SelectionMirrorColorTo(); }, [&](TColor c) { g.SetSelectionMirrorColorTo(c); });
         colour("SelectionTextColor", [&] { return g.SelectionTextColor(); }, [&](TColor c) { g.SetSelectionTextColor(c); });
-        colour("URLColor", [&] { return g.URLColor; }, [&](TColor c) { g.URLColor = c; g.Invalidate(); });
-        flag("URLShow", [&] { return g.URLShow; }, [&](bool v) { g.URLShow = v; g.Invalidate(); });
-        flag("URLShowInText", [&] { return g.URLShowInText; }, [&](bool v) { g.URLShowInText = v; g.Invalidate(); });
+        colour("URLColor", [&] { return g.URLColor(); }, [&](TColor c) { g.SetURLColor(c); });
+        flag("URLShow", [&] { return g.URLShow(); }, [&](bool v) { g.SetURLShow(v); });
+        flag("URLShowInText", [&] { return g.URLShowInText(); }, [&](bool v) { g.SetURLShowInText(v); });
         colour("ScrollColor", [&] { return g.ScrollColor(); }, [&](TColor c) { g.SetScrollColor(c); });
         colour("ActiveRowColor", [&] { return g.ActiveRowColor(); }, [&](TColor c) { g.SetActiveRowColor(c); });
         flag("ActiveRowShow", [&] { return g.ActiveRowShow(); }, [&](bool v) { g.SetActiveRowShow(v); });

@@ -152,7 +152,7 @@ QString TGridPrintEngine::cellText(int rc, int r, bool& html) {
     bool password = false;
     g.IsPasswordCell(rc, r, password);
     if (password) text = QString(text.size(), g.PasswordChar);
-    if (!html && g.URLShow && !g.URLFull && IsURL(text)) StripURLProtocol(text);
+    if (!html && g.URLShow() && !g.URLFull() && IsURL(text)) StripURLProtocol(text);
     return text;
 }
 
