@@ -11,7 +11,8 @@ using TFontStyles = uint8_t;
 constexpr int ScreenPixelsPerInch = 96;
 
 // Font of a control or canvas. Height is in pixels (negative: character height, the usual
-// form), Size in points at 96 pixels per inch. Names the machine lacks fall back to DejaVu Sans.
+// form), Size in points at 96 pixels per inch. A name the machine lacks takes a stand-in of
+// its widths (canvas.cpp), else DejaVu Sans.
 class TFont {
 public:
     QString Name() const { return name_; }
