@@ -30,6 +30,11 @@ QString mapChars(QString S, std::initializer_list<std::pair<QChar, QChar>> pairs
 }  // namespace
 
 int TextType(const QString& S, bool CheckHTML) {
+    // Most cells are plain: answer them without building the padded copy.
+    if (S.isEmpty()) return 0;
+    const QChar first = S.front();
+    if (first != u'=' && first != u'{' && first != wideTextPrefix.front() && !(CheckHTML && S.contains(u'<')))
+        return 0;
     const QString text = S + u' ';
     if (text.size() < 2) return 0;
     if (text.startsWith(u'=')) return 3;
@@ -120,6 +125,7 @@ QString CRToLF(const QString& S) { return mapChars(S, {{CR, LF}}); }
 void CRLFToLF(QString& S) { S.replace(crlf, QString(LF)); }
 
 QString DoubleQuoteChars(const QString& S) {
+    if (!S.contains(u'"')) return S;
     QString out = S;
     return out.replace(QChar(u'"'), QStringLiteral("\"\""));
 }

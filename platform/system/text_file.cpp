@@ -81,14 +81,16 @@ QByteArray EncodeText(const QString& text, TTextEncoding encoding, bool ByteOrde
     }
     case TTextEncoding::Windows1252:
         bytes.resize(text.size());
+        char* out = bytes.data();
+        const QChar* in = text.constData();
         for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t u = text[i].unicode();
+            const char16_t u = in[i].unicode();
             char b = '?';
             if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) b = char(u);
             else
                 for (int k = 0; k < 32; ++k)
                     if (Cp1252High[k] == u) b = char(0x80 + k);
-            bytes[i] = b;
+            out[i] = b;
         }
         return bytes;
     }
