@@ -1,6 +1,6 @@
 #include "grid/editors/dropdown/color_cube.h"
 #include "grid/editors/dropdown/color_palette.h"
-#include "grid/editors/dropdown/color_spectrum.h"
+#include "grid/editors/dropdown/hue_lightness_panel.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image.h"
 #include "platform/testkit/testkit.h"

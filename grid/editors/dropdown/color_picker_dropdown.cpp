@@ -2,7 +2,7 @@
 
 #include "grid/editors/dropdown/color_cube.h"
 #include "grid/editors/dropdown/color_palette.h"
-#include "grid/editors/dropdown/color_spectrum.h"
+#include "grid/editors/dropdown/hue_lightness_panel.h"
 #include "grid/editors/dropdown/dropdown_form.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"

@@ -1,4 +1,4 @@
-#include "grid/editors/dropdown/color_spectrum.h"
+#include "grid/editors/dropdown/hue_lightness_panel.h"
 
 #include "platform/controls/cursors.h"
 #include "platform/controls/image.h"
