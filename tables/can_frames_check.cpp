@@ -2,6 +2,8 @@
 
 #include "common/state/program_state.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int Max_CobID_11 = 2047;
@@ -42,4 +44,12 @@ std::optional<TRow_Fault> Check_CAN_Frames(const TTable_Rows& Rows, const TCAN_F
         }
     }
     return std::nullopt;
+}
+
+TTable_File CAN_Frames_File(const char* Root, std::vector<TTable_Column> Leading) {
+    static const char* const Byte_Attributes[CAN_Max_Dimension] = {"Byte1", "Byte2", "Byte3", "Byte4",
+                                                                   "Byte5", "Byte6", "Byte7", "Byte8"};
+    for (const char* name : Byte_Attributes) Leading.push_back({name, ""});
+    Leading.push_back({"Mnemonic", ""});
+    return {Root, "SW_VERSION = 1.001", std::move(Leading), CAN_Frames_Rows, 1};
 }

@@ -4,6 +4,7 @@
 #include "config/tables/table_file.h"
 
 #include <optional>
+#include <vector>
 
 // Where a CAN frames table keeps what its check reads (grid columns, 0 for none) and the ids
 // of its fault texts.
@@ -22,6 +23,10 @@ struct TCAN_Frames_Shape {
 constexpr int CAN_Max_Dimension = 8;
 // The rows of either CAN frames table.
 constexpr int CAN_Frames_Rows = 512;
+
+// The file of a CAN frames table: the Leading attributes, then the eight bytes and the
+// description, keyed by the COB-ID that follows Enable.
+TTable_File CAN_Frames_File(const char* Root, std::vector<TTable_Column> Leading);
 
 // The first fault of the enabled rows (texts of columns 1 .. n, in grid order from row 1);
 // nothing when every row may be saved. Byte positions run from 0 to MAX_Byte - 1 or are

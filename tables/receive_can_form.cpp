@@ -4,24 +4,8 @@
 
 TFReceiveCAN* FReceiveCAN = nullptr;
 
-const TTable_File CAN_Rec_Frames_File{"Receive_Frames",
-                                      "SW_VERSION = 1.001",
-                                      {{"Enable", "Y"},
-                                       {"COBID", ""},
-                                       {"CAN_Type", ""},
-                                       {"Dim", ""},
-                                       {"TimeOut", "0"},
-                                       {"Byte1", ""},
-                                       {"Byte2", ""},
-                                       {"Byte3", ""},
-                                       {"Byte4", ""},
-                                       {"Byte5", ""},
-                                       {"Byte6", ""},
-                                       {"Byte7", ""},
-                                       {"Byte8", ""},
-                                       {"Mnemonic", ""}},
-                                      CAN_Frames_Rows,
-                                      1};
+const TTable_File CAN_Rec_Frames_File = CAN_Frames_File(
+    "Receive_Frames", {{"Enable", "Y"}, {"COBID", ""}, {"CAN_Type", ""}, {"Dim", ""}, {"TimeOut", "0"}});
 
 const TCAN_Frames_Shape CAN_Receive_Shape{crEnable, crCobID, crType, crDimension, crTimeOut, 0, crByte1,
                                           2245,     2246,    2247,   2248,        2249,      2250};

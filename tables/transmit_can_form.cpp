@@ -14,27 +14,14 @@ QString timeDefault(const QStringList& Earlier) {
 
 }  // namespace
 
-const TTable_File CAN_Send_Frames_File{"Transmit_Frames",
-                                       "SW_VERSION = 1.001",
-                                       {{"Enable", "Y"},
-                                        {"COBID", ""},
-                                        {"CAN_Type", "2.0A (11 bits)"},
-                                        {"Dim", ""},
-                                        {"OnChange", "Y"},
-                                        {"OnCMD", "N"},
-                                        {"OnTimer", "N"},
-                                        {"Time", "", timeDefault},
-                                        {"Byte1", ""},
-                                        {"Byte2", ""},
-                                        {"Byte3", ""},
-                                        {"Byte4", ""},
-                                        {"Byte5", ""},
-                                        {"Byte6", ""},
-                                        {"Byte7", ""},
-                                        {"Byte8", ""},
-                                        {"Mnemonic", ""}},
-                                      CAN_Frames_Rows,
-                                      1};
+const TTable_File CAN_Send_Frames_File = CAN_Frames_File("Transmit_Frames", {{"Enable", "Y"},
+                                                                              {"COBID", ""},
+                                                                              {"CAN_Type", "2.0A (11 bits)"},
+                                                                              {"Dim", ""},
+                                                                              {"OnChange", "Y"},
+                                                                              {"OnCMD", "N"},
+                                                                              {"OnTimer", "N"},
+                                                                              {"Time", "", timeDefault}});
 
 const TCAN_Frames_Shape CAN_Transmit_Shape{ctEnable, ctCobID, ctType, ctDimension, ctTime, ctOnTimer, ctByte1,
                                            2348,     2349,    2350,   2351,        2352,   2353};
