@@ -155,6 +155,14 @@ void TCustomItemSelector::SetItemIndex(int Value) {
     OnItemSelect(this);
 }
 
+TSelectionColorStyle TCustomItemSelector::ItemColorStyle() const {
+    return exItemSelector_->ItemAppearance().ColorStyle();
+}
+TColor TCustomItemSelector::ItemColorHot() const { return exItemSelector_->ItemAppearance().ColorHot; }
+TColor TCustomItemSelector::ItemColorHotTo() const { return exItemSelector_->ItemAppearance().ColorHotTo; }
+TColor TCustomItemSelector::ItemColorSelected() const { return exItemSelector_->ItemAppearance().ColorSelected; }
+TColor TCustomItemSelector::ItemColorSelectedTo() const { return exItemSelector_->ItemAppearance().ColorSelectedTo; }
+
 void TCustomItemSelector::SetItemHot(int Index) {
     if (Index == itemHot_ || (inRange(Index) && !itemEnabled(Index))) return;
     if (itemHot_ >= 0) {

@@ -24,6 +24,12 @@ public:
     explicit TCustomItemSelector(TComponent* AOwner);
 
     TExCustomItemSelector* ExItemSelector() const { return exItemSelector_; }
+    // The outer control's item colours, as the panel paints with them.
+    TSelectionColorStyle ItemColorStyle() const;
+    TColor ItemColorHot() const;
+    TColor ItemColorHotTo() const;
+    TColor ItemColorSelected() const;
+    TColor ItemColorSelectedTo() const;
     int ItemIndex() const { return itemIndex_; }
     // A disabled item is refused; any other value is stored (also one outside the items) and
     // OnItemSelect fires, also for the item already selected.

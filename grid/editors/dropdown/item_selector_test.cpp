@@ -166,6 +166,9 @@ TEST_F(ItemSelectorTest, PaintsHotAndSelectedItemsInTheirColoursSelectedWinning)
     selector->Items().Items(2)->SetColor(0x00FF00);
     selector->SetItemIndex(1);
     mouseMove(panel(), inside(0).X, inside(0).Y);
+    EXPECT_EQ(panel().ItemColorHot(), 0x00FFFF);
+    EXPECT_EQ(panel().ItemColorSelected(), 0xFF00FF);
+    EXPECT_EQ(panel().ItemColorSelectedTo(), clNone);
 
     QImage image = renderToImage(panel());
     const TRect hot = rectOf(0), sel = rectOf(1), plain = rectOf(2);
