@@ -14,6 +14,24 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Text as an XML attribute value holds it.
+inline QByteArray Xml_Attribute_Text(const QString& Text) {
+    QByteArray out;
+    for (const char c : Text.toUtf8()) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\r': out += "&#13;"; break;
+            case '\n': out += "&#10;"; break;
+            case '\t': out += "&#9;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
 // The text a table-groups file of Shape holds for Rows (one table per group, texts in
 // attribute order), as the windows write it.
 inline QByteArray Table_Groups_Xml(const TTable_Groups_File& Shape, const std::vector<TTable_Rows>& Rows) {
@@ -29,7 +47,7 @@ inline QByteArray Table_Groups_Xml(const TTable_Groups_File& Shape, const std::v
         for (const QStringList& row : rows) {
             xml += "<row";
             for (int c = 0; c < row.size(); ++c)
-                xml += " " + QByteArray(Shape.Groups[g].Columns[size_t(c)].Attribute) + "=\"" + row[c].toUtf8() + "\"";
+                xml += " " + QByteArray(Shape.Groups[g].Columns[size_t(c)].Attribute) + "=\"" + Xml_Attribute_Text(row[c]) + "\"";
             xml += "/>";
         }
         xml += "</" + name + ">";
