@@ -16,9 +16,9 @@
 
 TPagedTableForm::TPagedTableForm(TComponent* AOwner, const TPaged_Texts& Texts, const TTable_Groups_File& File_Shape,
                                  std::vector<TTable_Page> Pages, int Client_Width, int Client_Height,
-                                 bool Enable_Column)
+                                 bool Enable_Column, const char* Font_Name)
     : TForm(AOwner), texts_(Texts), file_(File_Shape), pages_(std::move(Pages)), clientWidth_(Client_Width),
-      clientHeight_(Client_Height), enableColumn_(Enable_Column), hints_(pages_.size()) {
+      clientHeight_(Client_Height), enableColumn_(Enable_Column), fontName_(Font_Name), hints_(pages_.size()) {
     for (TTable_Page& page : pages_)
         if (page.Stored.empty())
             for (int c = 1; c < int(page.Columns.size()); ++c) page.Stored.push_back(c);
@@ -30,7 +30,7 @@ void TPagedTableForm::Loaded() {
         &TPagedTableForm::Btn_PasteRowClick};
     const TRow_Buttons buttons = Build_Table_Frame(
         *this, *this, clientWidth_, clientHeight_, [this] { Btn_OKClick(this); },
-        [this, clicks](int k) { (this->*clicks[k])(this); });
+        [this, clicks](int k) { (this->*clicks[k])(this); }, fontName_);
     Btn_DelRow = buttons[0];
     Btn_InsRow = buttons[1];
     Btn_CopyRow = buttons[2];

@@ -48,7 +48,8 @@ struct TPaged_Texts {
 class TPagedTableForm : public TForm, public TDialogFrame {
 public:
     TPagedTableForm(TComponent* AOwner, const TPaged_Texts& Texts, const TTable_Groups_File& File_Shape,
-                    std::vector<TTable_Page> Pages, int Client_Width, int Client_Height, bool Enable_Column);
+                    std::vector<TTable_Page> Pages, int Client_Width, int Client_Height, bool Enable_Column,
+                    const char* Font_Name = "Verdana");
 
     TLbButton* Btn_DelRow = nullptr;
     TLbButton* Btn_InsRow = nullptr;
@@ -116,6 +117,7 @@ private:
     int clientWidth_;
     int clientHeight_;
     bool enableColumn_;
+    const char* fontName_;
     std::vector<TTabSheet*> sheets_;
     std::vector<TExColumnGrid*> grids_;
     std::vector<QStringList> hints_;

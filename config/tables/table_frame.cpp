@@ -17,8 +17,9 @@ constexpr int Row_Button_Step = 100;
 }  // namespace
 
 TRow_Buttons Build_Table_Frame(TForm& Form, TDialogFrame& Frame, int Client_Width, int Client_Height,
-                               const std::function<void()>& Ok, const std::function<void(int)>& Row_Click) {
-    Frame = Build_Dialog_Frame(Form, Client_Width, Client_Height);
+                               const std::function<void()>& Ok, const std::function<void(int)>& Row_Click,
+                               const char* Font_Name) {
+    Frame = Build_Dialog_Frame(Form, Client_Width, Client_Height, Font_Name);
     Frame.Btn_OK->ModalResult = mrNone;
     Frame.Btn_OK->ShowHint = true;
     Frame.Btn_Cancel->ShowHint = true;

@@ -16,7 +16,8 @@ using TRow_Buttons = std::array<TLbButton*, 4>;
 
 // Builds the frame on Form; OK calls Ok, row button k calls Row_Click(k).
 TRow_Buttons Build_Table_Frame(TForm& Form, TDialogFrame& Frame, int Client_Width, int Client_Height,
-                               const std::function<void()>& Ok, const std::function<void(int)>& Row_Click);
+                               const std::function<void()>& Ok, const std::function<void(int)>& Row_Click,
+                               const char* Font_Name = "Verdana");
 
 // The caption and description (First_Id, First_Id + 1), the six button captions from
 // First_Id + 2 and their hints from Hint_Id, OK and Cancel first.
