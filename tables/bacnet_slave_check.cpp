@@ -54,16 +54,12 @@ const TBACnet_Table Write_Table{2047,
 
 std::optional<TRow_Fault> checkTable(const TTable_Rows& Rows, int NByte, const TBACnet_Table& T) {
     for (size_t i = 0; i < Rows.size(); ++i) {
-        const QStringList& row = Rows[i];
-        const int r = int(i) + 1;
-        const auto cell = [&](int c) { return row.value(c - 1); };
-        const auto fault = [&](int id, const QString& suffix = QString()) {
-            return std::optional<TRow_Fault>(TRow_Fault{r, id, suffix});
-        };
-        const int unit = Cell_Number(cell(bcEngUnit));
-        if (unit < 0 || unit > Max_Eng_Unit) return fault(T.Text_Eng_Unit);
+        const TChecked_Row row{Rows[i], int(i) + 1};
+        const auto cell = [&](int c) { return row.Cell(c); };
+        const auto fault = [&](int id, const QString& suffix = QString()) { return row.Fault(id, suffix); };
+        if (!Cell_In_Range(cell(bcEngUnit), 0, Max_Eng_Unit)) return fault(T.Text_Eng_Unit);
+        if (!Cell_In_Range(cell(bcPosition), 0, NByte - 1)) return fault(T.Text_Position, QString::number(NByte - 1));
         const int position = Cell_Number(cell(bcPosition));
-        if (position < 0 || position > NByte - 1) return fault(T.Text_Position, QString::number(NByte - 1));
         const QString type = cell(bcDataType);
         if (T.Binary.contains(type)) {
             if (cell(bcBit).isEmpty()) return fault(T.Text_Bit);

@@ -25,11 +25,6 @@ constexpr TSNMP_Columns Read_Columns{srEnable, srCommunity, srType, srPosition, 
 constexpr TSNMP_Columns Write_Columns{swEnable, swCommunity, swType, swPosition, swBit, swNumBits, swDescription,
                                       swConversion};
 
-bool inRange(const QString& Cell, int Low, int High) {
-    const int value = Cell_Number(Cell);
-    return value >= Low && value <= High;
-}
-
 bool validIP(const QString& Text) {
     QString p1, p2, p3, p4;
     return Split_IP_Address(Text, p1, p2, p3, p4);
@@ -37,20 +32,20 @@ bool validIP(const QString& Text) {
 
 // The checks both tables share, in their order; Timer and Address run between them for the
 // read table.
-std::optional<TRow_Fault> checkRow(const QStringList& Row, int R, const TSNMP_Columns& Col, const TSNMP_Texts& Text,
-                                   bool Read, QStringList& Descriptions) {
-    const auto cell = [&](int c) { return Row.value(c - 1); };
-    const auto fault = [&](int id) { return std::optional<TRow_Fault>(TRow_Fault{R, id, {}}); };
+std::optional<TRow_Fault> checkRow(const TChecked_Row& Row, const TSNMP_Columns& Col, const TSNMP_Texts& Text, bool Read,
+                                   QStringList& Descriptions) {
+    const auto cell = [&](int c) { return Row.Cell(c); };
+    const auto fault = [&](int id) { return Row.Fault(id); };
     if (Check_Error_CommName_Desc(cell(Col.Community), 0)) return fault(Text.Community);
     if (cell(Col.Type).trimmed().isEmpty()) return fault(Text.Type);
-    if (Read && cell(srOnTimer).toUpper() == QLatin1String("Y") && !inRange(cell(srTime), 1, Max_Time))
+    if (Read && cell(srOnTimer).toUpper() == QLatin1String("Y") && !Cell_In_Range(cell(srTime), 1, Max_Time))
         return fault(1462);
     if (cell(Col.Position).trimmed().isEmpty()) return fault(Text.Position);
     if (cell(Col.Bit).trimmed().isEmpty()) return fault(Text.Start_Bit);
     const bool is_int = cell(Col.Type).toUpper() == QLatin1String("INT");
     if (!is_int && cell(Col.Bit).trimmed() != QLatin1String("0")) return fault(Text.String_Bit);
-    if (is_int && !inRange(cell(Col.NumBits), 1, 64)) return fault(Text.Int_Bits);
-    if (!is_int && !inRange(cell(Col.NumBits), 1, 16)) return fault(Text.String_Bytes);
+    if (is_int && !Cell_In_Range(cell(Col.NumBits), 1, 64)) return fault(Text.Int_Bits);
+    if (!is_int && !Cell_In_Range(cell(Col.NumBits), 1, 16)) return fault(Text.String_Bytes);
     if (Check_Error_CommName_Desc(cell(Col.Description), 1)) return fault(Text.Description);
     Descriptions << cell(Col.Description);
     if (Read && !validIP(cell(srIPAddress))) return fault(1468);
@@ -62,7 +57,7 @@ std::optional<TRow_Fault> checkTable(const TTable_Rows& Rows, const TSNMP_Column
                                      bool Read, QStringList& Descriptions) {
     for (size_t i = 0; i < Rows.size(); ++i) {
         if (Rows[i].value(Col.Enable - 1).toUpper() != QLatin1String("Y")) continue;
-        if (auto fault = checkRow(Rows[i], int(i) + 1, Col, Text, Read, Descriptions)) return fault;
+        if (auto fault = checkRow({Rows[i], int(i) + 1}, Col, Text, Read, Descriptions)) return fault;
     }
     return std::nullopt;
 }

@@ -123,13 +123,7 @@ void TPagedTableForm::Load_File() {
     const QString file = File_Name();
     if (!FileExists(file)) return;
     TTable_Groups_Read read;
-    try {
-        read = Read_Table_Groups(*XML1, file, file_);
-    } catch (const Exception& e) {
-        Unread.Mark(file);
-        Application->HandleException(Exception(Unread.Report(e.Message)));
-        return;
-    }
+    if (!Read_Or_Report(Unread, file, [&] { read = Read_Table_Groups(*XML1, file, file_); })) return;
     QString problem = read.Error;
     for (int p = 0; p < Page_Count(); ++p) {
         TTable_Rows& rows = read.Rows[size_t(p)];

@@ -79,13 +79,7 @@ void TTableForm::Load_File() {
     const QString file = File_Name();
     if (!FileExists(file)) return;
     TTable_Rows rows;
-    try {
-        rows = Read_Table_File(*XML1, file, file_);
-    } catch (const Exception& e) {
-        Unread.Mark(file);
-        Application->HandleException(Exception(Unread.Report(e.Message)));
-        return;
-    }
+    if (!Read_Or_Report(Unread, file, [&] { rows = Read_Table_File(*XML1, file, file_); })) return;
     const size_t shown = size_t(grid_->RowCount() - 1);
     if (rows.size() > shown) {
         Unread.Mark(file);

@@ -2,12 +2,15 @@
 
 #include "config/tables/table_file.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
+#include "platform/controls/application.h"
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
+#include "platform/core/exception.h"
 #include "platform/dialogs/message_box.h"
 #include "common/buttons/lb_button.h"
 #include "common/buttons/lb_button_look.h"
 #include "common/state/program_state.h"
+#include "common/state/unread_file.h"
 
 namespace {
 
@@ -58,6 +61,17 @@ bool Check_Grid_Key_Gap(TExStringGrid& Grid, int Key_Col, const QString& Prefix,
                    QStringLiteral("!! %1 must not be empty while the rows below it are filled").arg(Key_Name),
                mtError, mbOK);
     return false;
+}
+
+bool Read_Or_Report(TUnread_File& Unread, const QString& File, const std::function<void()>& Read) {
+    try {
+        Read();
+        return true;
+    } catch (const Exception& e) {
+        Unread.Mark(File);
+        Application->HandleException(Exception(Unread.Report(e.Message)));
+        return false;
+    }
 }
 
 QString Too_Many_Rows_Text(const QString& File, size_t Rows, size_t Shown) {

@@ -8,6 +8,7 @@
 
 class TExStringGrid;
 class TLbButton;
+class TUnread_File;
 
 // What the frame of every table window shares: the dialog frame whose OK closes only once the
 // window has checked and saved its rows, and the four row buttons (delete, insert, copy,
@@ -27,6 +28,10 @@ void Set_Table_Frame_Texts(TForm& Form, const TDialogFrame& Frame, const TRow_Bu
 // False, with "Error row " (Prefix) + the row + a line naming Key_Name shown, when a row whose
 // Key_Col is empty has filled rows below it: saving would drop them.
 bool Check_Grid_Key_Gap(TExStringGrid& Grid, int Key_Col, const QString& Prefix, const QString& Key_Name);
+
+// Runs Read on File; when it throws, File is marked in Unread and the error reported with
+// where the file will be kept, and the answer is false.
+bool Read_Or_Report(TUnread_File& Unread, const QString& File, const std::function<void()>& Read);
 
 // The warning for a file with more rows than its table shows.
 QString Too_Many_Rows_Text(const QString& File, size_t Rows, size_t Shown);
