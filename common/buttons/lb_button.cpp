@@ -1,11 +1,24 @@
 #include "common/buttons/lb_button.h"
 
+#include "platform/controls/action.h"
 #include "platform/controls/form.h"
+#include "platform/controls/image_list.h"
 #include "platform/controls/keyboard.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 #include "platform/messages/clock.h"
 #include "platform/system/resources.h"
+
+// The button's own link: the plain control's, and the picture on every change.
+class TLbButtonActionLink : public TControlActionLink {
+public:
+    explicit TLbButtonActionLink(TLbButton& Button) : TControlActionLink(Button), FButton(Button) {}
+    void Changed() override { FButton.ActionChange(); }
+
+private:
+    TLbButton& FButton;
+};
 
 
 namespace {
@@ -257,7 +270,50 @@ void TLbButton::Click() {
         // Read after OnClick: the handler may still change it.
         if (ModalResult != mrNone)
             if (TForm* form = ParentForm()) form->SetModalResult(ModalResult);
+        if (FPopupMenu) {
+            const TPoint corner = ClientToScreen(TPoint{0, Height()});
+            FPopupMenu->Popup(corner.X, corner.Y);
+        }
     }
+    if (FActionLink) FActionLink->Execute();
+}
+
+void TLbButton::SetPopupMenu(TPopupMenu* Value) {
+    if (FPopupMenu == Value) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = Value;
+    if (FPopupMenu) FPopupMenu->FreeNotification(this);
+    Invalidate();
+}
+
+TCustomAction* TLbButton::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TLbButton::SetAction(TCustomAction* Value) {
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) FActionLink = std::make_unique<TLbButtonActionLink>(*this);
+    FActionLink->Assign(Value);
+    ActionChange();
+}
+
+void TLbButton::ActionChange() {
+    const TCustomAction* action = Action();
+    if (!action || !FGlyph->Empty() || !action->ActionList) return;
+    const TImageList* images = action->ActionList->Images;
+    if (!images || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
+    FGlyph = std::make_unique<TBitmap>(images->Width, images->Height);
+    FGlyph->Canvas().Brush.Color = clFuchsia;
+    FGlyph->Canvas().FillRect(TRect{0, 0, images->Width, images->Height});
+    images->Draw(FGlyph->Canvas(), 0, 0, action->ImageIndex());
+    FNumGlyphs = 1;
+    Invalidate();
+}
+
+void TLbButton::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
 bool TLbButton::ParentShowing() const { return Parent() && Parent()->Showing(); }
@@ -397,6 +453,7 @@ TLbButtonFace TLbButton::Face(bool Hot) const {
     f.Glyph = FGlyph.get();
     f.NumGlyphs = FNumGlyphs;
     f.HotTrackStep = FHotTrackStep;
+    f.HasPopupMenu = FPopupMenu != nullptr;
     return f;
 }
 

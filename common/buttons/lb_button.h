@@ -8,7 +8,10 @@
 #include <memory>
 
 class TBitmap;
+class TCustomAction;
 class TLbButton;
+class TLbButtonActionLink;
+class TPopupMenu;
 
 enum TLbButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 enum TLbColorStyle {
@@ -104,12 +107,20 @@ public:
     // OnClick and OnMouseEnter are the control's; the button fires OnMouseEnter only when it can
     // light up, and OnMouseExit is its own.
     TNotifyEvent OnMouseExit;
+    // The menu a click pops up below the button; a freed menu is forgotten.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
+    // The action a click executes after OnClick; the button follows its caption, hint, enabled
+    // and visible states and, while it has no glyph, takes the action's picture.
+    TCustomAction* Action() const;
+    void SetAction(TCustomAction* Value);
 
     void Click() override;
     void WndProc(TMessage& Message) override;
 
 protected:
     void Paint() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
@@ -117,6 +128,9 @@ protected:
 
 private:
     friend class TLbModalResult;
+    friend class TLbButtonActionLink;
+    // The glyph from the action's picture, when the button has none.
+    void ActionChange();
     friend struct TLbButtonProbe;  // the tests' view of the hot-track state
 
     void MouseEnter();
@@ -148,4 +162,6 @@ private:
     std::unique_ptr<TLbButtonThread> FThread;
     int FHotTrackStep = 0;
     bool FDestroying = false;
+    TPopupMenu* FPopupMenu = nullptr;
+    std::unique_ptr<TLbButtonActionLink> FActionLink;
 };

@@ -1,6 +1,9 @@
 #include "common/buttons/lb_button.h"
 
+#include "platform/controls/action.h"
 #include "platform/controls/form.h"
+#include "platform/controls/image_list.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/controls/panel.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
@@ -483,6 +486,78 @@ TEST_F(LbButtonTest, SwitchingSlowDeceaseOffStopsAndDropsTheThread) {
     b.SetSlowDecease(true);
     ASSERT_NE(Probe::thread(b), nullptr);
     EXPECT_TRUE(Probe::thread(b)->Suspended());
+}
+
+// A click pops the button's menu up below its bottom-left corner, after OnClick; the chosen
+// item executes its action. A freed menu is forgotten.
+TEST_F(LbButtonTest, AClickPopsTheMenuUpBelowTheButtonAndTheChosenItemRunsItsAction) {
+    TLbButton& b = add("B", 40);
+    auto* menu = new TPopupMenu(&form);
+    menu->Items = {"Export", "Import"};
+    TCustomAction import_action(nullptr);
+    import_action.OnExecute = [&](TObject*) { clicks.push_back("import"); };
+    menu->SetItemAction(1, &import_action);
+    b.SetPopupMenu(menu);
+    form.Show();
+    driver().answerNextMenu(2);
+    click(b, 5, 5);
+    ASSERT_EQ(driver().menus().size(), 1u);
+    const TPoint corner = b.ClientToScreen(TPoint{0, 28});
+    EXPECT_EQ(driver().menus()[0].X, corner.X);
+    EXPECT_EQ(driver().menus()[0].Y, corner.Y);
+    EXPECT_EQ(driver().menus()[0].Items, QStringList({"Export", "Import"}));
+    EXPECT_EQ(clicks, std::vector<QString>({"B", "import"}));
+
+    delete menu;
+    EXPECT_EQ(b.PopupMenu(), nullptr);
+    click(b, 5, 5);
+    EXPECT_EQ(driver().menus().size(), 1u);
+}
+
+// The button follows its action: caption and hint while it still shows the action's, enabled
+// always; a click executes the action after OnClick; the action's picture becomes the glyph of
+// a button without one.
+TEST_F(LbButtonTest, AButtonFollowsItsActionAndTakesItsPicture) {
+    TLbButton& b = add("B");
+    TActionList list(nullptr);
+    TImageList images(nullptr);
+    TBitmap picture(16, 16);
+    picture.Canvas().Brush.Color = clRed;
+    picture.Canvas().FillRect(TRect{0, 0, 16, 16});
+    images.Add(picture);
+    list.Images = &images;
+    TCustomAction action(nullptr);
+    action.ActionList = &list;
+    action.SetCaption("Save");
+    action.SetHint("Saves the table");
+    action.OnExecute = [&](TObject*) { clicks.push_back("save"); };
+    b.SetAction(&action);
+    EXPECT_EQ(b.Caption(), "Save");
+    EXPECT_EQ(b.Hint(), "Saves the table");
+    EXPECT_EQ(b.NumGlyphs(), 0) << "no picture chosen yet";
+
+    action.SetImageIndex(0);
+    EXPECT_EQ(b.NumGlyphs(), 1);
+    EXPECT_EQ(b.Glyph().Width(), 16);
+    EXPECT_EQ(b.Glyph().Image().pixelColor(3, 3), QColor(Qt::red));
+
+    action.SetCaption("Store");
+    EXPECT_EQ(b.Caption(), "Store");
+    b.SetCaption("Mine");
+    action.SetCaption("Keep");
+    EXPECT_EQ(b.Caption(), "Mine");
+
+    form.Show();
+    click(b, 5, 5);
+    EXPECT_EQ(clicks, std::vector<QString>({"B", "save"}));
+    action.SetEnabled(false);
+    EXPECT_FALSE(b.Enabled());
+    click(b, 5, 5);
+    EXPECT_EQ(clicks.size(), 2u);
+
+    b.SetAction(nullptr);
+    action.SetEnabled(true);
+    EXPECT_FALSE(b.Enabled());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/controls/action.h"
 
+#include "platform/controls/control.h"
+
 #include <algorithm>
 
 TCustomAction::~TCustomAction() {
@@ -16,6 +18,7 @@ void TCustomAction::change(T& Field, const T& Value, Tell tell) {
     const std::vector<TActionLink*> links = links_;
     for (TActionLink* link : links) tell(*link);
     Field = Value;
+    for (TActionLink* link : links) link->Changed();
 }
 
 void TCustomAction::SetCaption(const QString& Value) {
@@ -49,3 +52,23 @@ void TActionLink::SetAction(TCustomAction* Value) {
     action_ = Value;
     if (action_) action_->links_.push_back(this);
 }
+
+void TControlActionLink::Assign(TCustomAction* Value) {
+    SetAction(Value);
+    if (!Value) return;
+    FClient.SetCaption(Value->Caption());
+    FClient.SetHint(Value->Hint());
+    FClient.SetEnabled(Value->Enabled());
+    FClient.SetVisible(Value->Visible());
+}
+
+void TControlActionLink::SetCaption(const QString& Value) {
+    if (FClient.Caption() == Action()->Caption()) FClient.SetCaption(Value);
+}
+
+void TControlActionLink::SetHint(const QString& Value) {
+    if (FClient.Hint() == Action()->Hint()) FClient.SetHint(Value);
+}
+
+void TControlActionLink::SetEnabled(bool Value) { FClient.SetEnabled(Value); }
+void TControlActionLink::SetVisible(bool Value) { FClient.SetVisible(Value); }

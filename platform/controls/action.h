@@ -80,10 +80,32 @@ public:
     virtual void SetChecked(bool) {}
     virtual void SetGroupIndex(int) {}
     virtual void SetImageIndex(int) {}
+    // After any change has been stored.
+    virtual void Changed() {}
     // The action is being destroyed: the link has none from now on.
     virtual void ActionFreed() {}
 
 private:
     friend class TCustomAction;
     TCustomAction* action_ = nullptr;
+};
+
+class TControl;
+
+// The link of a plain control: a new action gives the control its caption, hint, enabled and
+// visible states; later the enabled and visible states always follow, the caption and hint
+// only while the control still shows the action's old text.
+class TControlActionLink : public TActionLink {
+public:
+    explicit TControlActionLink(TControl& Client) : FClient(Client) {}
+    // Links Value and, when there is one, gives its states to the control.
+    void Assign(TCustomAction* Value);
+
+    void SetCaption(const QString& Value) override;
+    void SetHint(const QString& Value) override;
+    void SetEnabled(bool Value) override;
+    void SetVisible(bool Value) override;
+
+protected:
+    TControl& FClient;
 };
