@@ -3,11 +3,32 @@
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/theme_detection.h"
 #include "grid/foundation/visual_styles.h"
+#include "platform/controls/action.h"
 #include "platform/controls/keyboard.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/frame_control.h"
 
 #include <algorithm>
+
+// The grid button's link: the caption while the button shows the action's, the checked state
+// while the button is a group's and may go all up and shows the action's state, and the group
+// while the button is in the action's.
+class TExGridButtonActionLink : public TControlActionLink {
+public:
+    explicit TExGridButtonActionLink(TExGridButton& Button) : TControlActionLink(Button), FButton(Button) {}
+
+    void SetChecked(bool Value) override {
+        if (FButton.GroupIndex() != 0 && FButton.AllowAllUp() && Action()->Checked() == FButton.Down())
+            FButton.SetDown(Value);
+    }
+    void SetGroupIndex(int Value) override {
+        if (Action()->GroupIndex() == FButton.GroupIndex()) FButton.SetGroupIndex(Value);
+    }
+
+private:
+    TExGridButton& FButton;
+};
 
 namespace {
 
@@ -141,6 +162,7 @@ void TExGridButton::ButtonPressed(int Group, TExGridButton* Sender) {
     if (Sender->Down() && FDown) {
         FDown = false;
         FState = bsUp;
+        if (TCustomAction* action = Action()) action->SetChecked(false);
         Invalidate();
     }
     FAllowAllUp = Sender->AllowAllUp();
@@ -331,7 +353,36 @@ void TExGridButton::UpdateTracking(int X, int Y) {
     }
 }
 
-void TExGridButton::Click() { TGraphicControl::Click(); }
+TExGridButton::~TExGridButton() = default;
+
+// The standard click: OnClick where it is set, else the action.
+void TExGridButton::Click() {
+    if (OnClick || !FActionLink) TGraphicControl::Click();
+    else FActionLink->Execute();
+}
+
+void TExGridButton::SetDropDownMenu(TPopupMenu* v) {
+    if (FDropDownMenu == v) return;
+    if (FDropDownMenu) FDropDownMenu->RemoveFreeNotification(this);
+    FDropDownMenu = v;
+    if (FDropDownMenu) FDropDownMenu->FreeNotification(this);
+}
+
+TCustomAction* TExGridButton::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TExGridButton::SetAction(TCustomAction* v) {
+    if (!v) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) FActionLink = std::make_unique<TExGridButtonActionLink>(*this);
+    FActionLink->Assign(v);
+}
+
+void TExGridButton::Notification(TComponent* AComponent, TOperation Operation) {
+    TGraphicControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FDropDownMenu) FDropDownMenu = nullptr;
+}
 
 void TExGridButton::DblClick() {
     if (FDown) TGraphicControl::DblClick();
@@ -343,6 +394,10 @@ void TExGridButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
     if (FDropDownButton && X > ClientWidth() - 12) {
         FState = bsUp;
         OnDropDown(this);
+        if (FDropDownMenu) {
+            const TPoint corner = ClientToScreen(TPoint{0, Height()});
+            FDropDownMenu->Popup(corner.X, corner.Y);
+        }
         return;
     }
     if (!FDown) {

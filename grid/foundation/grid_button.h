@@ -4,6 +4,12 @@
 #include "platform/controls/control.h"
 #include "platform/graphics/graphic.h"
 
+#include <memory>
+
+class TCustomAction;
+class TExGridButtonActionLink;
+class TPopupMenu;
+
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
@@ -14,6 +20,7 @@ enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 class TExGridButton : public TGraphicControl {
 public:
     explicit TExGridButton(TComponent* AOwner);
+    ~TExGridButton() override;
 
     // Builds the glyph's shadow and follows the desktop's look, as set up by the owner.
     void Loaded();
@@ -75,8 +82,15 @@ public:
     TBitmap& GlyphDisabled() { return FGlyphDisabled; }
     void SetGlyphDisabled(const TBitmap& v) { FGlyphDisabled.Assign(v); }
 
-    // Fired by a press on the drop-down part (the last 12 pixels).
+    // Fired by a press on the drop-down part (the last 12 pixels), which then pops up
+    // DropDownMenu below the button's bottom-left corner. A freed menu is forgotten.
     TNotifyEvent OnDropDown;
+    TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+    void SetDropDownMenu(TPopupMenu* v);
+    // The action a click executes when OnClick is not set; the caption, Down and GroupIndex
+    // follow it as its link says.
+    TCustomAction* Action() const;
+    void SetAction(TCustomAction* v);
 
     void WndProc(TMessage& Message) override;
 
@@ -87,6 +101,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void Paint(TCanvas& Canvas) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     TButtonState FState = bsUp;
 
@@ -125,4 +140,6 @@ private:
     bool FDropDownButton = false;
     bool FAutoThemeAdapt = false;
     bool FShowCaption = true;
+    TPopupMenu* FDropDownMenu = nullptr;
+    std::unique_ptr<TExGridButtonActionLink> FActionLink;
 };

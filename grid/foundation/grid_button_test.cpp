@@ -2,7 +2,9 @@
 
 #include "grid/foundation/scripted_theme_service.h"
 #include "grid/foundation/visual_styles.h"
+#include "platform/controls/action.h"
 #include "platform/controls/form.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/graphics/canvas.h"
 #include "platform/testkit/testkit.h"
 
@@ -113,6 +115,66 @@ TEST_F(GridButtonTest, APressOnTheDropDownPartOpensItAndDoesNotPress) {
     mouseMessage(*b, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
     mouseMessage(*b, WM_LBUTTONUP, 60, 5);
     EXPECT_EQ(clicks, 1);
+}
+
+// The drop-down part pops the menu up below the button's bottom-left corner; a freed menu is
+// forgotten.
+TEST_F(GridButtonTest, TheDropDownPartPopsItsMenuUpBelowTheButton) {
+    TExGridButton* b = button(30);
+    b->SetDropDownButton(true);
+    auto* menu = new TPopupMenu(&form);
+    menu->Items = {"Sort", "Filter"};
+    b->SetDropDownMenu(menu);
+    form.Show();
+    click(*b, 35, 5);
+    ASSERT_EQ(driver().menus().size(), 1u);
+    const TPoint corner = b->ClientToScreen(TPoint{0, 20});
+    EXPECT_EQ(driver().menus()[0].X, corner.X);
+    EXPECT_EQ(driver().menus()[0].Y, corner.Y);
+    click(*b, 5, 5);
+    EXPECT_EQ(driver().menus().size(), 1u) << "the button part opens no menu";
+    delete menu;
+    EXPECT_EQ(b->DropDownMenu(), nullptr);
+    click(*b, 35, 5);
+    EXPECT_EQ(driver().menus().size(), 1u);
+}
+
+// The link passes on the caption while the button shows the action's, the checked state to a
+// group button that may go all up, and the group while the button is in the action's; a click
+// without OnClick executes the action, and a button released by its group unchecks it.
+TEST_F(GridButtonTest, AButtonFollowsItsActionAsItsLinkSays) {
+    TExGridButton* b = button(0, 1);
+    TExGridButton* other = button(50, 1);
+    TCustomAction action(nullptr);
+    action.SetCaption("Bold");
+    action.SetGroupIndex(1);
+    int runs = 0;
+    action.OnExecute = [&](TObject*) { ++runs; };
+    b->SetAction(&action);
+    EXPECT_EQ(b->Caption(), "Bold");
+    action.SetCaption("Heavy");
+    EXPECT_EQ(b->Caption(), "Heavy");
+
+    action.SetChecked(true);
+    EXPECT_FALSE(b->Down()) << "AllowAllUp is off";
+    action.SetChecked(false);
+    b->SetAllowAllUp(true);
+    action.SetChecked(true);
+    EXPECT_TRUE(b->Down());
+
+    form.Show();
+    click(*other, 5, 5);
+    EXPECT_TRUE(other->Down());
+    EXPECT_FALSE(b->Down());
+    EXPECT_FALSE(action.Checked());
+
+    action.SetGroupIndex(2);
+    EXPECT_EQ(b->GroupIndex(), 2);
+    click(*b, 5, 5);
+    EXPECT_EQ(runs, 1);
+    b->OnClick = [&](TObject*) {};
+    click(*b, 5, 5);
+    EXPECT_EQ(runs, 1) << "OnClick takes the action's place";
 }
 
 TEST_F(GridButtonTest, TheDisabledGlyphIsAGreyCopy) {
