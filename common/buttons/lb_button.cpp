@@ -289,12 +289,7 @@ void TLbButton::SetPopupMenu(TPopupMenu* Value) {
 TCustomAction* TLbButton::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TLbButton::SetAction(TCustomAction* Value) {
-    if (!Value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) FActionLink = std::make_unique<TLbButtonActionLink>(*this);
-    FActionLink->Assign(Value);
+    Set_Control_Action(FActionLink, *this, Value);
     ActionChange();
 }
 

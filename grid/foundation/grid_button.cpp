@@ -370,14 +370,7 @@ void TExGridButton::SetDropDownMenu(TPopupMenu* v) {
 
 TCustomAction* TExGridButton::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
-void TExGridButton::SetAction(TCustomAction* v) {
-    if (!v) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) FActionLink = std::make_unique<TExGridButtonActionLink>(*this);
-    FActionLink->Assign(v);
-}
+void TExGridButton::SetAction(TCustomAction* v) { Set_Control_Action(FActionLink, *this, v); }
 
 void TExGridButton::Notification(TComponent* AComponent, TOperation Operation) {
     TGraphicControl::Notification(AComponent, Operation);

@@ -4,6 +4,7 @@
 #include "platform/core/events.h"
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 class TActionLink;
@@ -109,3 +110,14 @@ public:
 protected:
     TControl& FClient;
 };
+
+// Links Client to Value through Link, made as an L on demand; nullptr drops the link.
+template <typename L, typename C>
+void Set_Control_Action(std::unique_ptr<L>& Link, C& Client, TCustomAction* Value) {
+    if (!Value) {
+        Link.reset();
+        return;
+    }
+    if (!Link) Link = std::make_unique<L>(Client);
+    Link->Assign(Value);
+}
