@@ -89,7 +89,7 @@ TEST_F(TimePickerDropDown, UpAndDownStepThePartUnderTheCaret) {
 TEST_F(TimePickerDropDown, ReadsACompleteTypedTime) {
     dd->SetEditorEnabled(true);
     const auto type = [this](const QString& text) {
-        dd->SelectAll();
+        dd->SetTextDirect(QString());
         for (QChar ch : text) typeChar(*dd, ch);
     };
     type("07:05:09");
