@@ -265,6 +265,7 @@ void TExCalculatorDropdown::CalcKeyPress(QChar Key) {
     if (Key == decimal && !Text().contains(decimal)) SetText(Text() + decimal);
     if (isDigit(Key) && lengthFull()) return;
     const auto alive = alive_.Watch();
+    if (operatorChar(Key)) return;
     switch (Key.unicode()) {
     case u'\r':
         DoEquals();
@@ -272,24 +273,6 @@ void TExCalculatorDropdown::CalcKeyPress(QChar Key) {
         break;
     case 27:
         HideDropDown(true);
-        break;
-    case u'%':
-        DoPercent();
-        break;
-    case u'*':
-        doOperation(opMul);
-        break;
-    case u'+':
-        doOperation(opAdd);
-        break;
-    case u'-':
-        doOperation(opSub);
-        break;
-    case u'/':
-        doOperation(opDiv);
-        break;
-    case u'=':
-        DoEquals();
         break;
     case u'C':
     case u'c':
@@ -299,6 +282,31 @@ void TExCalculatorDropdown::CalcKeyPress(QChar Key) {
     default:
         if (isDigit(Key) && (Text() == QStringLiteral("0") || newval_)) newval_ = false;
         break;
+    }
+}
+
+bool TExCalculatorDropdown::operatorChar(QChar Key) {
+    switch (Key.unicode()) {
+    case u'%':
+        DoPercent();
+        return true;
+    case u'*':
+        doOperation(opMul);
+        return true;
+    case u'+':
+        doOperation(opAdd);
+        return true;
+    case u'-':
+        doOperation(opSub);
+        return true;
+    case u'/':
+        doOperation(opDiv);
+        return true;
+    case u'=':
+        DoEquals();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -321,35 +329,13 @@ void TExCalculatorDropdown::DropDownFormKeyDown(uint16_t& Key, TShiftState Shift
 }
 
 bool TExCalculatorDropdown::editKeyPress(QChar& Key) {
-    if (calcClosed_ || popupHidden()) {
-        switch (Key.unicode()) {
-        case u'\r':
-        case u'=':
+    if ((calcClosed_ || popupHidden()) && !operatorChar(Key)) {
+        if (Key == u'\r') {
             DoEquals();
-            break;
-        case u'%':
-            DoPercent();
-            break;
-        case u'*':
-            doOperation(opMul);
-            break;
-        case u'+':
-            doOperation(opAdd);
-            break;
-        case u'-':
-            doOperation(opSub);
-            break;
-        case u'/':
-            doOperation(opDiv);
-            break;
-        case u'C':
-        case u'c':
+        } else if (Key == u'C' || Key == u'c') {
             SetText(QStringLiteral("0"));
             newval_ = true;
             prevop_ = opNone;
-            break;
-        default:
-            break;
         }
     }
     const QChar decimal = FormatSettings.DecimalSeparator;

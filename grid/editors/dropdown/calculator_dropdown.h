@@ -47,6 +47,8 @@ private:
     void DoEquals();
     void DoPercent();
     void CalcKeyPress(QChar Key);
+    // The operator characters, wherever they are typed; false for any other.
+    bool operatorChar(QChar Key);
     // The character typed in the edit, before the framework's filter; false drops it.
     bool editKeyPress(QChar& Key);
     void doOperation(TCalcOperation Operation);
