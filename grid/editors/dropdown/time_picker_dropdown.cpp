@@ -6,6 +6,8 @@
 #include "platform/controls/panel.h"
 #include "platform/system/date_time_text.h"
 
+#include <algorithm>
+
 namespace {
 
 QChar separator() { return FormatSettings.TimeSeparator; }
@@ -142,11 +144,13 @@ void TExTimePickerDropDown::CreateDropDownForm() {
         panel_->BevelInner = bvNone;
         panel_->ShowCaption = false;
         panel_->SetBounds(0, 0, panel_->Width(), 180);
+        panel_->OnResize = [this](TObject*) { layoutPanel(); };
     }
     if (!watch_) {
         watch_ = new TExWatch(this);
         watch_->SetParent(panel_);
         watch_->Align = alClient;
+        layoutPanel();
     }
     SetControl(panel_);
 }
@@ -173,6 +177,7 @@ void TExTimePickerDropDown::BeforeDropDown() {
     watch_->OnChange = [this](TObject*) { watchChange(); };
     if (!ShowTimePicker) {
         if (picker_) picker_->SetVisible(false);
+        layoutPanel();
         return;
     }
     if (!picker_) {
@@ -190,6 +195,15 @@ void TExTimePickerDropDown::BeforeDropDown() {
     picker_->OnKeyPress = [this](TObject*, QChar& Key) { ControlKeyPress(Key); };
     picker_->SetFormat(showSeconds_ ? "HH:mm:ss" : "HH:mm");
     panel_->SetBounds(panel_->Left(), panel_->Top(), panel_->Width(), picker_->Height() + 170);
+    layoutPanel();
+}
+
+void TExTimePickerDropDown::layoutPanel() {
+    if (!panel_ || !watch_) return;
+    const bool row = picker_ && picker_->Visible();
+    const int rowHeight = row ? picker_->Height() : 0;
+    watch_->SetBounds(0, 0, panel_->Width(), std::max(0, panel_->Height() - rowHeight));
+    if (row) picker_->SetBounds(0, panel_->Height() - rowHeight, panel_->Width(), rowHeight);
 }
 
 void TExTimePickerDropDown::watchChange() {

@@ -61,6 +61,8 @@ protected:
 
 private:
     void writeText(const QString& Text);
+    // The watch fills the panel above the time picker row.
+    void layoutPanel();
     void setPart(int Part, int Value);
     void watchChange();
     void pickerChange();

@@ -2,6 +2,7 @@
 #include "grid/editors/dropdown/time_picker_dropdown.h"
 #include "platform/controls/activation.h"
 #include "platform/controls/date_time_picker.h"
+#include "platform/controls/panel.h"
 #include "platform/core/exception.h"
 #include "platform/system/date_time_text.h"
 
@@ -110,6 +111,8 @@ TEST_F(TimePickerDropDown, TheWatchStepsAcrossMidnightByKeysAndMouse) {
     open();
     TExWatch& watch = *dd->ExWatch();
     EXPECT_EQ(watch.Time(), dd->Time());
+    EXPECT_EQ(watch.Width(), dd->PanelCtrl()->Width());  // the watch fills its panel
+    EXPECT_EQ(watch.Height(), dd->PanelCtrl()->Height());
     EXPECT_FALSE(popup().CancelOnDeActivate);
     keyInPopup(VK_PRIOR);
     EXPECT_EQ(shown(), "00:30:00");  // handed back when the watch arrived
@@ -161,6 +164,8 @@ TEST_F(TimePickerDropDown, ThePickerRowFollowsTheWatch) {
     open();
     TDateTimePicker& row = *dd->DateTimePicker();
     EXPECT_TRUE(row.Visible());
+    EXPECT_EQ(row.Top() + row.Height(), dd->PanelCtrl()->Height());  // under the watch
+    EXPECT_EQ(dd->ExWatch()->Height(), row.Top());
     EXPECT_EQ(row.Format(), "HH:mm:ss");
     EXPECT_EQ(FormatDateTime("hh:nn", row.Time()), "06:40");
     keyInPopup(VK_PRIOR);
