@@ -41,12 +41,9 @@ IXMLNode toHandle(pugi::xml_node_struct* n) { return XmlAccess::handle(n); }
 
 QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
 
-// Names are short and mostly differ in their first character, where this stops.
-bool sameName(const char* a, const char* b) {
-    for (; *a == *b; ++a, ++b)
-        if (*a == '\0') return true;
-    return false;
-}
+// Names mostly differ in their first character, which is compared here; the rest of a name
+// that starts alike, often long ("ParameterRecordDataItem"), is compared many bytes at a time.
+bool sameName(const char* a, const char* b) { return *a == *b && std::strcmp(a, b) == 0; }
 
 // Bumped whenever nodes are freed (children replaced, document cleared, reloaded or destroyed),
 // so a remembered list position is never followed into freed memory. Appending frees nothing.
@@ -509,20 +506,18 @@ bool readFile(const QString& path, QByteArray& bytes, QString& error) {
     bool read = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     if (read) {
         const auto size = static_cast<qsizetype>(status.st_size);
-        bytes.reserve(size + size / 16 + 64);
-        bytes.resize(size);
+        bytes.resize(size + size / 16 + 64);
         qsizetype done = 0;
-        char more[4096];
         for (;;) {
-            char* at = done < size ? bytes.data() + done : more;
-            const ssize_t got = ::read(fd, at, done < size ? size_t(size - done) : sizeof more);
+            if (done == bytes.size()) bytes.resize(done + done / 2);  // the file grew
+            const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
             if (got < 0 && errno == EINTR) continue;
-            if (got <= 0) {
-                read = got == 0;
-                break;
-            }
-            if (at == more) bytes.append(more, got);  // the file grew
+            if (got < 0) read = false;
+            if (got <= 0) break;
             done += got;
+            // Asked for more than the file held when it was opened, a regular file answers
+            // short only at its end: that spares a further read to find the end.
+            if (done >= size && done < bytes.size()) break;
         }
         bytes.resize(done);
     }
