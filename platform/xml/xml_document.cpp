@@ -516,8 +516,9 @@ bool readFile(const QString& path, QByteArray& bytes, QString& error) {
             if (got <= 0) break;
             done += got;
             // Asked for more than the file held when it was opened, a regular file answers
-            // short only at its end: that spares a further read to find the end.
-            if (done >= size && done < bytes.size()) break;
+            // short only at its end: that spares a further read to find the end. Files that
+            // give no size (those the system makes up as they are read) are read until empty.
+            if (size > 0 && done >= size && done < bytes.size()) break;
         }
         bytes.resize(done);
     }
