@@ -41,9 +41,12 @@ IXMLNode toHandle(pugi::xml_node_struct* n) { return XmlAccess::handle(n); }
 
 QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
 
-// Names mostly differ in their first character, which is compared here; the rest of a name
-// that starts alike, often long ("ParameterRecordDataItem"), is compared many bytes at a time.
-bool sameName(const char* a, const char* b) { return *a == *b && std::strcmp(a, b) == 0; }
+// Names are short and mostly differ in their first character, where this stops.
+bool sameName(const char* a, const char* b) {
+    for (; *a == *b; ++a, ++b)
+        if (*a == '\0') return true;
+    return false;
+}
 
 // Bumped whenever nodes are freed (children replaced, document cleared, reloaded or destroyed),
 // so a remembered list position is never followed into freed memory. Appending frees nothing.
