@@ -118,7 +118,8 @@ TEST(GSDML, DecodesTheSmallDescriptions) {
         const char* vendorName;
         std::pair<const char*, const char*> text;
         size_t modules, submodules, valueItems, primaryTexts;
-        const TIOData* (*firstIOData)(const TApplicationProcess&);
+        // One submodule's I/O data, with its lengths in bytes.
+        const TIOData* (*ioData)(const TApplicationProcess&);
         int input, output;
     } files[] = {
         {"GSDML-V2.35-KESTREL-DIO16-20250301.xml", 0x7A31, "Kestrel Feldgeräte GmbH",
@@ -150,7 +151,7 @@ TEST(GSDML, DecodesTheSmallDescriptions) {
         EXPECT_EQ(process.SubmoduleList ? process.SubmoduleList->SubmoduleList.size() : 0, f.submodules);
         EXPECT_EQ(process.ValueList->ValueItemList.size(), f.valueItems);
         EXPECT_EQ(process.ExternalTextList->PrimaryLanguage.TextList.size(), f.primaryTexts);
-        const TIOData* ioData = f.firstIOData(process);
+        const TIOData* ioData = f.ioData(process);
         EXPECT_EQ(ioData->Get_Input(), f.input);
         EXPECT_EQ(ioData->Get_Output(), f.output);
     }
