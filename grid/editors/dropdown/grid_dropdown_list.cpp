@@ -1,0 +1,188 @@
+#include "grid/editors/dropdown/grid_dropdown_list.h"
+
+#include "grid/editors/dropdown/column_list_sizing.h"
+#include "grid/editors/dropdown/dropdown_form.h"
+#include "grid/editors/dropdown/grid_dropdown.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphic.h"
+
+namespace GridDropDown {
+
+namespace {
+uintptr_t itemObject(int Index) { return static_cast<uintptr_t>(static_cast<intptr_t>(Index)); }
+}  // namespace
+
+TExColGrid::TExColGrid(TComponent* AOwner) : TExStringGrid(AOwner) {
+    FixedRowAlways = true;
+    SetFixedRows(1);
+    SetFixedCols(0);
+    SetOptions((Options() | goHorzLine | goRowSelect) & ~goRangeSelect);
+    oldRow_ = Row();
+}
+
+TExColGrid::~TExColGrid() = default;
+
+void TExColGrid::SyncFromDropDown(TCustomExGridDropDown& D) {
+    dropDown_ = &D;
+    Columns = D.Columns();
+    if (ColCount() < Columns.Count()) SetColCount(Columns.Count());
+    if (D.UseItems) SetRowCount(D.Items().Count() + 1);
+    for (int i = 0; i < Columns.Count(); ++i) SetColWidths(i, Columns[static_cast<size_t>(i)].Width);
+    LineColor = D.LineColor;
+    FixedLineColor = D.FixedLineColor;
+    HeaderColor = D.HeaderColor;
+    HeaderColorTo = D.HeaderColorTo;
+    HeaderHeight = D.HeaderHeight;
+    HeaderFont.Assign(D.HeaderFont());
+    HoverRow = D.HoverRow;
+    HoverRowColor = D.HoverRowColor;
+    HoverRowColorTo = D.HoverRowColorTo;
+    Images = D.Images();
+    SetDefaultRowHeight(D.DropDownRowHeight);
+    SetRowHeights(0, D.HeaderHeight);
+    TGridOptions options = Options() & ~(goColSizing | goColMoving | goRowSizing | goRowMoving);
+    if (D.ColumnSizing) options |= goColSizing;
+    if (D.ColumnMoving) options |= goColMoving;
+    if (D.RowSizing) options |= goRowSizing;
+    if (D.RowMoving) options |= goRowMoving;
+    SetOptions(options);
+    if (D.AutoSizeColumns) {
+        if (D.UseItems) SizeColumnsToItems();
+        else TExStringGrid::AutoSizeColumns(true, 4);
+    }
+    SizeRowsToWordWrap();
+}
+
+void TExColGrid::FillFromItems() {
+    if (!dropDown_) return;
+    const TDropDownItems& items = dropDown_->Items();
+    if (ColCount() != Columns.Count()) SetColCount(Columns.Count());
+    for (int i = 0; i < Columns.Count(); ++i) {
+        SetCells(i, 0, Columns[static_cast<size_t>(i)].Header);
+        SetObjectEx(i, 0, itemObject(-1));
+    }
+    if (items.empty()) return;
+    SetRowCount(FixedRows() + items.Count());
+    for (int k = 0; k < items.Count(); ++k) {
+        const TDropDownItem& item = items[static_cast<size_t>(k)];
+        for (int i = 0; i < Columns.Count(); ++i) SetCells(i, k + 1, item.Line(i));
+        SetObjectEx(0, k + 1, itemObject(k));
+    }
+}
+
+int TExColGrid::ItemOfRow(int ARow) const {
+    if (ARow < 0 || ARow >= RowCount()) return ARow;
+    return static_cast<int>(static_cast<intptr_t>(GetObjectEx(0, ARow)));
+}
+
+int TExColGrid::RowOfItem(int Index) const {
+    const int current = dropDown_ ? dropDown_->ItemIndex() : -1;
+    if (Index < 0) return current;
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        if (ItemOfRow(r) == Index) return r;
+    return current;
+}
+
+bool TExColGrid::measurable() const {
+    return dropDown_ && dropDown_->DropDownForm() && Parent() == dropDown_->DropDownForm();
+}
+
+void TExColGrid::SizeColumnToItems(int Index) {
+    if (Index < 0 || Index >= Columns.Count() || !Columns[static_cast<size_t>(Index)].AutoSize || !measurable()) return;
+    TBitmap measure(1, 1);
+    const int w = ColumnWidthForItems(measure.Canvas(), Columns, Index, dropDown_->Items(), RowCount() - 1, Images);
+    Columns[static_cast<size_t>(Index)].Width = w;
+    dropDown_->Columns()[static_cast<size_t>(Index)].Width = w;
+    SetColWidths(Index, w);
+}
+
+void TExColGrid::SizeColumnsToItems() {
+    for (int i = 0; i < Columns.Count(); ++i) SizeColumnToItems(i);
+}
+
+void TExColGrid::SizeRowsToWordWrap() {
+    if (!AnyWordwrap(Columns) || !measurable()) return;
+    TBitmap measure(1, 1);
+    const TDropDownItems& items = dropDown_->Items();
+    for (int r = FixedRows(); r < RowCount() && r - 1 < items.Count(); ++r)
+        SetRowHeights(r, RowHeightForWordWrap(measure.Canvas(), Columns, items[static_cast<size_t>(r - 1)],
+                                              [this](int c) { return ColWidths(c); }, Images));
+}
+
+// ---- input
+
+void TExColGrid::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return;
+    if (Message.Msg == WM_CHAR && Message.WParam == VK_RETURN) {
+        Message.Result = 1;
+        return;
+    }
+    if (Message.Msg == WM_GETDLGCODE) {
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
+        return;
+    }
+    TExStringGrid::WndProc(Message);
+}
+
+void TExColGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
+    ConfirmSelection = true;
+    if ((Key == VK_UP || Key == VK_DOWN) && (Shift & ssAlt)) {
+        // Alt and the arrows open and close the list from the edit.
+        if (dropDown_) dropDown_->Perform(WM_KEYDOWN, Key, Shift);
+        return;
+    }
+    if (Key != VK_RETURN) {
+        TExStringGrid::KeyDown(Key, Shift);
+        return;
+    }
+    Key = 0;
+    TExStringGrid::KeyDown(Key, Shift);
+    DoSelect();
+}
+
+void TExColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    ConfirmSelection = true;
+    oldRow_ = Row();
+    TExStringGrid::MouseDown(Button, Shift, X, Y);
+}
+
+void TExColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TExStringGrid::MouseUp(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (cell.Y >= FixedRows() && cell.Y < RowCount() && !HasCheckBox(cell.X, cell.Y)) DoSelect();
+}
+
+bool TExColGrid::wheel(bool Down, TShiftState Shift, TPoint MousePos) {
+    wheelSelection_ = true;
+    ConfirmSelection = false;
+    const bool handled =
+        Down ? TExStringGrid::DoMouseWheelDown(Shift, MousePos) : TExStringGrid::DoMouseWheelUp(Shift, MousePos);
+    wheelSelection_ = false;
+    return handled;
+}
+
+bool TExColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) { return wheel(true, Shift, MousePos); }
+bool TExColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) { return wheel(false, Shift, MousePos); }
+
+void TExColGrid::TopLeftChanged() {
+    TExStringGrid::TopLeftChanged();
+    if (dropDown_) dropDown_->OnGridTopLeftChanged(dropDown_);
+}
+
+// A drag or a move with the mouse may open a window of its own: the list stays open meanwhile.
+void TExColGrid::blockActivate(bool Value) {
+    if (dropDown_ && dropDown_->DropDownForm()) dropDown_->DropDownForm()->BlockActivate = Value;
+}
+
+void TExColGrid::DoStartBlockFocus() {
+    TExStringGrid::DoStartBlockFocus();
+    blockActivate(true);
+}
+
+void TExColGrid::DoEndBlockFocus() {
+    TExStringGrid::DoEndBlockFocus();
+    blockActivate(false);
+}
+
+}  // namespace GridDropDown
