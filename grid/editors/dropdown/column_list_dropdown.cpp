@@ -211,6 +211,8 @@ void TColumnListDropDown::Change() {
     SetIsModified(!text.isEmpty());
     if (lookupItems_.isEmpty()) return;
     const int typedLength = std::min(SelStart(), static_cast<int>(text.size()));
+    // Nothing typed before the caret (a text written whole): nothing to complete.
+    if (typedLength == 0) return;
     const QString typed = text.left(typedLength);
     const QString key = (MatchCase ? text : text.toUpper()).left(typedLength);
     const QStringList& entries = MatchCase ? lookupItems_ : lookupUpper_;

@@ -113,12 +113,28 @@ void TExColGrid::SizeRowsToWordWrap() {
 
 void TExColGrid::WndProc(TMessage& Message) {
     if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return;
+    // Enter in a list that edits no cells chooses the row; the string grid would hand it on
+    // to the form's buttons instead.
+    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_RETURN && !(Options() & goEditing)) {
+        uint16_t key = VK_RETURN;
+        KeyDown(key, static_cast<TShiftState>(Message.LParam));
+        Message.Result = 1;
+        return;
+    }
     if (Message.Msg == WM_CHAR && Message.WParam == VK_RETURN) {
         Message.Result = 1;
         return;
     }
     if (Message.Msg == WM_GETDLGCODE) {
         Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
+        return;
+    }
+    if (Message.Msg == WM_MOUSEWHEEL) {
+        // The wheel moves the row without choosing it.
+        wheelSelection_ = true;
+        ConfirmSelection = false;
+        TExStringGrid::WndProc(Message);
+        wheelSelection_ = false;
         return;
     }
     TExStringGrid::WndProc(Message);
@@ -152,18 +168,6 @@ void TExColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.Y >= FixedRows() && cell.Y < RowCount() && !HasCheckBox(cell.X, cell.Y)) DoSelect();
 }
-
-bool TExColGrid::wheel(bool Down, TShiftState Shift, TPoint MousePos) {
-    wheelSelection_ = true;
-    ConfirmSelection = false;
-    const bool handled =
-        Down ? TExStringGrid::DoMouseWheelDown(Shift, MousePos) : TExStringGrid::DoMouseWheelUp(Shift, MousePos);
-    wheelSelection_ = false;
-    return handled;
-}
-
-bool TExColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) { return wheel(true, Shift, MousePos); }
-bool TExColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) { return wheel(false, Shift, MousePos); }
 
 void TExColGrid::TopLeftChanged() {
     TExStringGrid::TopLeftChanged();

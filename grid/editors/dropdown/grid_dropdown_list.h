@@ -53,14 +53,11 @@ protected:
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void TopLeftChanged() override;
     void DoStartBlockFocus() override;
     void DoEndBlockFocus() override;
 
 private:
-    bool wheel(bool Down, TShiftState Shift, TPoint MousePos);
     bool measurable() const;
     void blockActivate(bool Value);
 
