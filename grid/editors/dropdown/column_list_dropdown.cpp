@@ -4,6 +4,7 @@
 #include "grid/editors/dropdown/dropdown_form.h"
 #include "grid/editors/dropdown/ex_strips.h"
 #include "grid/editors/dropdown/selector_list_keys.h"
+#include "grid/editors/dropdown/typed_completion.h"
 #include "platform/controls/string_grid.h"
 #include "platform/controls/window_backend.h"
 
@@ -207,28 +208,15 @@ void TColumnListDropDown::Change() {
     itemChange_ = false;
     TExCustomDropDown::Change();
     if (!workMode_) return;
-    const QString text = EditText();
-    SetIsModified(!text.isEmpty());
+    SetIsModified(!EditText().isEmpty());
     if (lookupItems_.isEmpty()) return;
-    const int typedLength = std::min(SelStart(), static_cast<int>(text.size()));
-    // Nothing typed before the caret (a text written whole): nothing to complete.
-    if (typedLength == 0) return;
-    const QString typed = text.left(typedLength);
-    const QString key = (MatchCase ? text : text.toUpper()).left(typedLength);
-    const QStringList& entries = MatchCase ? lookupItems_ : lookupUpper_;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!entries[i].startsWith(key)) continue;
-        // The typed start keeps its letters; the entry completes it.
-        SetTextDirect(text.left(key.size()) + lookupItems_[i].mid(key.size(), 255));
-        itemIndex_ = static_cast<int>(i);
-        itemIdx_ = itemIndex_;
-        itemSel_ = static_cast<int>(key.size());
-        itemChange_ = true;
-        SelectRest(itemSel_);
-        return;
-    }
-    if (!typed.isEmpty()) {
-        SetTextDirect(typed);
-        SetSelStart(static_cast<int>(typed.size()));
-    }
+    int typed = 0;
+    const int i = CompleteTypedStart(
+        *this, static_cast<int>(lookupItems_.size()), [this](int i) { return lookupItems_[i]; },
+        [this](int i) { return lookupUpper_[i]; }, MatchCase, typed);
+    if (i < 0) return;
+    itemIndex_ = i;
+    itemIdx_ = i;
+    itemSel_ = typed;
+    itemChange_ = true;
 }

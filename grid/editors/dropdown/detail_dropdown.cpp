@@ -2,6 +2,7 @@
 
 #include "grid/editors/dropdown/dropdown_form.h"
 #include "grid/editors/dropdown/dropdown_text.h"
+#include "grid/editors/dropdown/typed_completion.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
@@ -262,28 +263,14 @@ void TExDetailDropDown::Change() {
     itemChange_ = false;
     TExCustomDropDown::Change();
     if (!workMode_) return;
-    const QString text = EditText();
-    SetIsModified(!text.isEmpty());
-    const int typedLength = std::min(SelStart(), static_cast<int>(text.size()));
-    const QString typed = text.left(typedLength);
-    const auto norm = [this](const QString& s) { return MatchCase ? s : s.toUpper(); };
-    const QString key = norm(text).left(typedLength);
-    for (size_t i = 0; i < items_.size(); ++i) {
-        const QString caption = items_[i].Caption;
-        if (!norm(caption).startsWith(key)) continue;
-        // The typed start keeps its letters; the item's caption completes it.
-        const QString completed = text.left(key.size()) + caption.mid(key.size(), 255);
-        SetTextDirect(completed);
-        itemIndex_ = static_cast<int>(i);
-        itemIdx_ = itemIndex_;
-        itemSel_ = static_cast<int>(key.size());
-        itemChange_ = true;
-        SetSelStart(itemSel_);
-        SetSelLength(static_cast<int>(completed.size()) - itemSel_);
-        return;
-    }
-    if (!typed.isEmpty()) {
-        SetTextDirect(typed);
-        SetSelStart(static_cast<int>(typed.size()));
-    }
+    SetIsModified(!EditText().isEmpty());
+    if (items_.empty()) return;
+    const auto caption = [this](int i) { return items_[static_cast<size_t>(i)].Caption; };
+    const int i = CompleteTypedStart(
+        *this, static_cast<int>(items_.size()), caption, [&](int i) { return caption(i).toUpper(); }, MatchCase,
+        itemSel_);
+    if (i < 0) return;
+    itemIndex_ = i;
+    itemIdx_ = i;
+    itemChange_ = true;
 }

@@ -59,6 +59,13 @@ TEST_F(DetailDropDown, TypingCompletesTheCaptionAndEnterTakesOnlyAnExactOne) {
     type("G");
     keyPress(*dd, VK_RETURN);  // "Green" is, but it is chosen already
     EXPECT_TRUE(selects.empty());
+    // A chosen caption, selected whole, stays itself on Enter: nothing typed, nothing completed.
+    dd->SetItemIndex(2);
+    selects.clear();
+    keyPress(*dd, VK_RETURN);
+    EXPECT_EQ(dd->EditText(), "Blue");
+    EXPECT_EQ(dd->ItemIndex(), 2);
+    EXPECT_TRUE(selects.empty());
     EXPECT_EQ(dd->Items().IndexOf("Green"), 1);
     EXPECT_EQ(dd->Items().IndexOf("green"), -1);
 }
