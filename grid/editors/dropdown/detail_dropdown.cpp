@@ -159,7 +159,9 @@ void TExDetailDropDown::drawDetailItem(TCanvas& Canvas, TRect R, int Index) {
     // A picture wins over the glyph; without a caption the graphic stands centred.
     if (!item.Image->Empty()) {
         const int w = item.Image->Width(), h = item.Image->Height();
-        Canvas.Draw(captioned ? R.Left + 2 : R.Left + (R.Width() - w) / 2, R.Top + (R.Height() - h) / 2, *item.Image);
+        // The picture's bottom-left colour lets the row show through.
+        Canvas.DrawTransparent(captioned ? R.Left + 2 : R.Left + (R.Width() - w) / 2, R.Top + (R.Height() - h) / 2,
+                               *item.Image);
         R.Left += w + 4;
     } else if (Images() && item.ImageIndex >= 0) {
         const int w = Images()->Width, h = Images()->Height;

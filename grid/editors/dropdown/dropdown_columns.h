@@ -44,6 +44,10 @@ struct TDropDownItem {
     QString Line(int Column) const { return HasLine(Column) ? Text[Column] : QString(); }
 };
 
+// Whether Text upper-cased starts with UpperKey (already upper-cased), without upper-casing
+// all of Text.
+bool StartsWithUpper(const QString& Text, const QString& UpperKey);
+
 class TDropDownItems : public std::vector<TDropDownItem> {
 public:
     TDropDownItem& Add() { return emplace_back(); }

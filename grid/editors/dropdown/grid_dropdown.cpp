@@ -92,7 +92,7 @@ bool TCustomExGridDropDown::LookupText(const QString& Value, QString& FullText, 
     const QString key = CaseSensitive ? Value : Value.toUpper();
     for (int r = grid_->FixedRows(); r < grid_->RowCount(); ++r) {
         const QString cell = grid_->Cells(LookupColumn, r);
-        if ((CaseSensitive ? cell : cell.toUpper()).startsWith(key)) {
+        if (CaseSensitive ? cell.startsWith(key) : StartsWithUpper(cell, key)) {
             FullText = cell;
             Row = r;
             return true;

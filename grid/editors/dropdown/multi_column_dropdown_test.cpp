@@ -183,6 +183,28 @@ TEST_F(MultiColumnDropDown, TheClosedEditStepsThroughTheItems) {
     EXPECT_EQ(dd->EditText(), "Apple");
 }
 
+TEST(ColumnListLookup, ComparesStartsUpperCasedAsTheWholeTextWould) {
+    struct Case {
+        QString text, key;
+        bool starts;
+    } cases[] = {
+        {"apple", "AP", true},     {"Apple", "APPLE", true},  {"ab", "ABC", false}, {"abc", "ABD", false},
+        {"Straße", "STRASS", true},  // one letter becomes two
+        {"ßx", "SSX", true},         {"ıi", "II", true},        // a letter outside ASCII becomes I
+        {"Äpfel", "ÄP", true},     {"äpfel", "AP", false},    {"", "A", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StartsWithUpper(c.text, c.key), c.starts) << c.text.toStdString() << " " << c.key.toStdString();
+    TDropDownItems items;
+    items.Add({"Pear"});
+    items.Add({"x", "apple"});
+    items.Add({"y", "Apricot"});
+    EXPECT_EQ(items.IndexStartingWith(1, "ap", false), 1);
+    EXPECT_EQ(items.IndexStartingWith(1, "Ap", true), 2);
+    EXPECT_EQ(items.IndexStartingWith(1, "", false), -1);  // an empty start matches nothing
+    EXPECT_EQ(items.IndexStartingWith(2, "a", false), -1); // no item has a third line
+}
+
 TEST(ColumnListSizing, FitsHeightsToRowsAndStretchesWidthsInProportion) {
     EXPECT_EQ(FitHeightToRows(200, 27, 22, 0), 181);
     EXPECT_EQ(FitHeightToRows(200, 27, 22, 4), 185);
