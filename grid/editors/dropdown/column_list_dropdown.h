@@ -28,16 +28,19 @@ public:
     // The column widths follow the pop-up's width in proportion.
     bool ColumnSizeWithDropDown = true;
     TDropDownColumns& Columns() { return columns_; }
+    const TDropDownColumns& Columns() const { return columns_; }
     void SetColumns(const TDropDownColumns& Value) { columns_ = Value; }
     TColor HeaderColor = clWhite;
     TColor HeaderColorTo = clGray;
     int HeaderHeight = 25;
     TFont& HeaderFont() { return headerFont_; }
+    const TFont& HeaderFont() const { return headerFont_; }
     void SetHeaderFont(const TFont& Value) { headerFont_.Assign(Value); }
     // The column whose text is looked up and written into the edit.
     int LookupColumn = 0;
     TColor SelectionTextColor = clBlack;
     TDropDownItems& Items() { return items_; }
+    const TDropDownItems& Items() const { return items_; }
     void SetItems(const TDropDownItems& Value) { items_ = Value; }
     int RowCount() const { return items_.Count(); }
     // The completion compares letters in their case.

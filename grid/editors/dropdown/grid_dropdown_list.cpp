@@ -24,20 +24,13 @@ TExColGrid::~TExColGrid() = default;
 
 void TExColGrid::SyncFromDropDown(TCustomExGridDropDown& D) {
     dropDown_ = &D;
-    Columns = D.Columns();
+    TakeLooks(D);
     if (ColCount() < Columns.Count()) SetColCount(Columns.Count());
     if (D.UseItems) SetRowCount(D.Items().Count() + 1);
     for (int i = 0; i < Columns.Count(); ++i) SetColWidths(i, Columns[static_cast<size_t>(i)].Width);
-    LineColor = D.LineColor;
-    FixedLineColor = D.FixedLineColor;
-    HeaderColor = D.HeaderColor;
-    HeaderColorTo = D.HeaderColorTo;
-    HeaderHeight = D.HeaderHeight;
-    HeaderFont.Assign(D.HeaderFont());
     HoverRow = D.HoverRow;
     HoverRowColor = D.HoverRowColor;
     HoverRowColorTo = D.HoverRowColorTo;
-    Images = D.Images();
     SetDefaultRowHeight(D.DropDownRowHeight);
     SetRowHeights(0, D.HeaderHeight);
     TGridOptions options = Options() & ~(goColSizing | goColMoving | goRowSizing | goRowMoving);
@@ -83,17 +76,8 @@ int TExColGrid::RowOfItem(int Index) const {
     return current;
 }
 
-bool TExColGrid::measurable() const {
-    return dropDown_ && dropDown_->DropDownForm() && Parent() == dropDown_->DropDownForm();
-}
-
 void TExColGrid::SizeColumnToItems(int Index) {
-    if (Index < 0 || Index >= Columns.Count() || !Columns[static_cast<size_t>(Index)].AutoSize || !measurable()) return;
-    TBitmap measure(1, 1);
-    const int w = ColumnWidthForItems(measure.Canvas(), Columns, Index, dropDown_->Items(), RowCount() - 1, Images);
-    Columns[static_cast<size_t>(Index)].Width = w;
-    dropDown_->Columns()[static_cast<size_t>(Index)].Width = w;
-    SetColWidths(Index, w);
+    if (dropDown_) SizeListColumnToItems(*this, *this, *dropDown_, Index);
 }
 
 void TExColGrid::SizeColumnsToItems() {
@@ -101,12 +85,7 @@ void TExColGrid::SizeColumnsToItems() {
 }
 
 void TExColGrid::SizeRowsToWordWrap() {
-    if (!AnyWordwrap(Columns) || !measurable()) return;
-    TBitmap measure(1, 1);
-    const TDropDownItems& items = dropDown_->Items();
-    for (int r = FixedRows(); r < RowCount() && r - 1 < items.Count(); ++r)
-        SetRowHeights(r, RowHeightForWordWrap(measure.Canvas(), Columns, items[static_cast<size_t>(r - 1)],
-                                              [this](int c) { return ColWidths(c); }, Images));
+    if (dropDown_) SizeListRowsToWordWrap(*this, *this, *dropDown_);
 }
 
 // ---- input

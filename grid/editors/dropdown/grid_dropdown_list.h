@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/editors/dropdown/dropdown_columns.h"
+#include "grid/editors/dropdown/column_list_grid.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 
 class TCustomExGridDropDown;
@@ -10,7 +10,7 @@ namespace GridDropDown {
 // The list in the grid drop-down's pop-up: a whole string grid, filled from the drop-down's
 // items and columns or by the application. The object of each data row's first cell names
 // the item the row shows, also once the rows are sorted or moved.
-class TExColGrid : public TExStringGrid {
+class TExColGrid : public TExStringGrid, public TColumnListLooks {
 public:
     explicit TExColGrid(TComponent* AOwner);
     ~TExColGrid() override;
@@ -18,19 +18,7 @@ public:
     void SetDropDown(TCustomExGridDropDown* DropDown) { dropDown_ = DropDown; }
     TCustomExGridDropDown* DropDown() const { return dropDown_; }
 
-    TDropDownColumns Columns;
-    // Kept for the drop-down's settings; the string grid paints the list in its own looks.
-    TColor HeaderColor = clWhite;
-    TColor HeaderColorTo = clGray;
-    TColor LineColor = clGray;
-    TColor FixedLineColor = clGray;
-    TImageList* Images = nullptr;
-    int HeaderHeight = 25;
-    TFont HeaderFont;
-
-    TNotifyEvent OnSelect;
-    // A key or button went down in the list: its row is to be taken over; a wheel move clears it.
-    bool ConfirmSelection = false;
+    // The colours and header font are kept only: the string grid paints the list in its own looks.
     bool MouseWheelSelection() const { return wheelSelection_; }
 
     void SyncFromDropDown(TCustomExGridDropDown& DropDown);
@@ -58,7 +46,6 @@ protected:
     void DoEndBlockFocus() override;
 
 private:
-    bool measurable() const;
     void blockActivate(bool Value);
 
     TCustomExGridDropDown* dropDown_ = nullptr;

@@ -36,7 +36,7 @@ TRect TExColGrid::GetCellRect(int ACol, int ARow) const {
 
 void TExColGrid::SyncFromDropDown(TExMultiColumnDropDown& D) {
     dropDown_ = &D;
-    Columns = D.Columns();
+    TakeLooks(D);
     SetColCount(std::max(1, Columns.Count()));
     SetRowCount(D.Items().Count() + 1);
     if (RowCount() > 1) {
@@ -45,13 +45,6 @@ void TExColGrid::SyncFromDropDown(TExMultiColumnDropDown& D) {
         SetRowCount(D.Items().Count() + 1);
     }
     for (int i = 0; i < Columns.Count(); ++i) SetColWidths(i, Columns[static_cast<size_t>(i)].Width);
-    LineColor = D.LineColor;
-    FixedLineColor = D.FixedLineColor;
-    HeaderColor = D.HeaderColor;
-    HeaderColorTo = D.HeaderColorTo;
-    HeaderHeight = D.HeaderHeight;
-    HeaderFont.Assign(D.HeaderFont());
-    Images = D.Images();
     SetDefaultRowHeight(D.DropDownRowHeight);
     SetRowHeights(0, D.HeaderHeight);
     SetOptions(D.ColumnSizing ? Options() | goColSizing : Options() & ~goColSizing);
@@ -59,17 +52,8 @@ void TExColGrid::SyncFromDropDown(TExMultiColumnDropDown& D) {
     SizeRowsToWordWrap();
 }
 
-bool TExColGrid::measurable() const {
-    return dropDown_ && dropDown_->DropDownForm() && Parent() == dropDown_->DropDownForm();
-}
-
 void TExColGrid::SizeColumnToItems(int Index) {
-    if (Index < 0 || Index >= Columns.Count() || !Columns[static_cast<size_t>(Index)].AutoSize || !measurable()) return;
-    TBitmap measure(1, 1);
-    const int w = ColumnWidthForItems(measure.Canvas(), Columns, Index, dropDown_->Items(), RowCount() - 1, Images);
-    Columns[static_cast<size_t>(Index)].Width = w;
-    dropDown_->Columns()[static_cast<size_t>(Index)].Width = w;
-    SetColWidths(Index, w);
+    if (dropDown_) SizeListColumnToItems(*this, *this, *dropDown_, Index);
 }
 
 void TExColGrid::SizeColumnsToItems() {
@@ -77,12 +61,7 @@ void TExColGrid::SizeColumnsToItems() {
 }
 
 void TExColGrid::SizeRowsToWordWrap() {
-    if (!AnyWordwrap(Columns) || !measurable()) return;
-    TBitmap measure(1, 1);
-    const TDropDownItems& items = dropDown_->Items();
-    for (int r = FixedRows(); r < RowCount() && r - 1 < items.Count(); ++r)
-        SetRowHeights(r, RowHeightForWordWrap(measure.Canvas(), Columns, items[static_cast<size_t>(r - 1)],
-                                              [this](int c) { return ColWidths(c); }, Images));
+    if (dropDown_) SizeListRowsToWordWrap(*this, *this, *dropDown_);
 }
 
 // ---- input

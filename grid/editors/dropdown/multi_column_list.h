@@ -1,17 +1,16 @@
 #pragma once
 
-#include "grid/editors/dropdown/dropdown_columns.h"
+#include "grid/editors/dropdown/column_list_grid.h"
 #include "platform/controls/string_grid.h"
 
 class TExMultiColumnDropDown;
-class TImageList;
 
 namespace MultiColumnList {
 
 // The list in the multi-column drop-down's pop-up: a light string grid that holds no texts of
 // its own and paints every cell from its drop-down's columns and items, with a header row and
 // lines of its own.
-class TExColGrid : public TStringGrid {
+class TExColGrid : public TStringGrid, public TColumnListLooks {
 public:
     explicit TExColGrid(TComponent* AOwner);
     ~TExColGrid() override;
@@ -19,22 +18,10 @@ public:
     void SetDropDown(TExMultiColumnDropDown* DropDown) { dropDown_ = DropDown; }
     TExMultiColumnDropDown* DropDown() const { return dropDown_; }
 
-    TDropDownColumns Columns;
-    TColor HeaderColor = clWhite;
-    TColor HeaderColorTo = clGray;
-    TColor LineColor = clGray;
-    TColor FixedLineColor = clGray;
-    TImageList* Images = nullptr;
-    int HeaderHeight = 25;
-    TFont HeaderFont;
     // The width of the lines the list paints itself; the platform's own lines stay at 0.
     int GridLineWidth() const override { return lineWidth_; }
     void SetGridLineWidth(int Value) override;
 
-    // Fired by Enter in the list and by a button released over a data row.
-    TNotifyEvent OnSelect;
-    // A key or button went down in the list: its row is to be taken over; a wheel move clears it.
-    bool ConfirmSelection = false;
     bool MouseWheelSelection() const { return wheelSelection_; }
 
     // Columns, counts, sizes and colours from the drop-down.
@@ -58,7 +45,6 @@ protected:
 
 private:
     bool wheel(bool Down, TShiftState Shift, TPoint MousePos);
-    bool measurable() const;
 
     TExMultiColumnDropDown* dropDown_ = nullptr;
     int lineWidth_ = 1;
