@@ -18,21 +18,36 @@ void TColumnListLooks::TakeLooks(const TColumnListDropDown& D) {
     Images = D.Images();
 }
 
+bool TColumnListLooks::ListKeyDown(TColumnListDropDown* DropDown, uint16_t Key, TShiftState Shift) {
+    ConfirmSelection = true;
+    if ((Key != VK_UP && Key != VK_DOWN) || !(Shift & ssAlt)) return false;
+    if (DropDown) DropDown->Perform(WM_KEYDOWN, Key, Shift);
+    return true;
+}
+
+bool TColumnListLooks::ListMessage(TMessage& Message) {
+    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return true;
+    if (Message.Msg != WM_GETDLGCODE) return false;
+    Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
+    return true;
+}
+
 namespace {
 bool inPopUp(const TStringGrid& Grid, const TColumnListDropDown& D) {
     return D.DropDownForm() && Grid.Parent() == D.DropDownForm();
 }
 }  // namespace
 
-void SizeListColumnToItems(TStringGrid& Grid, TColumnListLooks& List, TColumnListDropDown& D, int Index) {
-    if (Index < 0 || Index >= List.Columns.Count() || !List.Columns[static_cast<size_t>(Index)].AutoSize ||
-        !inPopUp(Grid, D))
-        return;
+void SizeListColumnsToItems(TStringGrid& Grid, TColumnListLooks& List, TColumnListDropDown& D) {
+    if (!inPopUp(Grid, D)) return;
     TBitmap measure(1, 1);
-    const int w = ColumnWidthForItems(measure.Canvas(), List.Columns, Index, D.Items(), Grid.RowCount() - 1, List.Images);
-    List.Columns[static_cast<size_t>(Index)].Width = w;
-    if (Index < D.Columns().Count()) D.Columns()[static_cast<size_t>(Index)].Width = w;
-    Grid.SetColWidths(Index, w);
+    for (int i = 0; i < List.Columns.Count(); ++i) {
+        if (!List.Columns[static_cast<size_t>(i)].AutoSize) continue;
+        const int w = ColumnWidthForItems(measure.Canvas(), List.Columns, i, D.Items(), Grid.RowCount() - 1, List.Images);
+        List.Columns[static_cast<size_t>(i)].Width = w;
+        if (i < D.Columns().Count()) D.Columns()[static_cast<size_t>(i)].Width = w;
+        Grid.SetColWidths(i, w);
+    }
 }
 
 void SizeListRowsToWordWrap(TStringGrid& Grid, const TColumnListLooks& List, const TColumnListDropDown& D) {

@@ -40,10 +40,10 @@ void TExColGrid::SyncFromDropDown(TCustomExGridDropDown& D) {
     if (D.RowMoving) options |= goRowMoving;
     SetOptions(options);
     if (D.AutoSizeColumns) {
-        if (D.UseItems) SizeColumnsToItems();
+        if (D.UseItems) SizeListColumnsToItems(*this, *this, D);
         else TExStringGrid::AutoSizeColumns(true, 4);
     }
-    SizeRowsToWordWrap();
+    SizeListRowsToWordWrap(*this, *this, D);
 }
 
 void TExColGrid::FillFromItems() {
@@ -76,22 +76,10 @@ int TExColGrid::RowOfItem(int Index) const {
     return current;
 }
 
-void TExColGrid::SizeColumnToItems(int Index) {
-    if (dropDown_) SizeListColumnToItems(*this, *this, *dropDown_, Index);
-}
-
-void TExColGrid::SizeColumnsToItems() {
-    for (int i = 0; i < Columns.Count(); ++i) SizeColumnToItems(i);
-}
-
-void TExColGrid::SizeRowsToWordWrap() {
-    if (dropDown_) SizeListRowsToWordWrap(*this, *this, *dropDown_);
-}
-
 // ---- input
 
 void TExColGrid::WndProc(TMessage& Message) {
-    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return;
+    if (ListMessage(Message)) return;
     // Enter in a list that edits no cells chooses the row; the string grid would hand it on
     // to the form's buttons instead.
     if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_RETURN && !(Options() & goEditing)) {
@@ -102,10 +90,6 @@ void TExColGrid::WndProc(TMessage& Message) {
     }
     if (Message.Msg == WM_CHAR && Message.WParam == VK_RETURN) {
         Message.Result = 1;
-        return;
-    }
-    if (Message.Msg == WM_GETDLGCODE) {
-        Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
         return;
     }
     if (Message.Msg == WM_MOUSEWHEEL) {
@@ -120,12 +104,7 @@ void TExColGrid::WndProc(TMessage& Message) {
 }
 
 void TExColGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
-    ConfirmSelection = true;
-    if ((Key == VK_UP || Key == VK_DOWN) && (Shift & ssAlt)) {
-        // Alt and the arrows open and close the list from the edit.
-        if (dropDown_) dropDown_->Perform(WM_KEYDOWN, Key, Shift);
-        return;
-    }
+    if (ListKeyDown(dropDown_, Key, Shift)) return;
     if (Key != VK_RETURN) {
         TExStringGrid::KeyDown(Key, Shift);
         return;

@@ -24,9 +24,6 @@ public:
     void SyncFromDropDown(TCustomExGridDropDown& DropDown);
     // Header texts, cell texts and the items' numbers from the drop-down's columns and items.
     void FillFromItems();
-    void SizeColumnToItems(int Index);
-    void SizeColumnsToItems();
-    void SizeRowsToWordWrap();
     // The item a row shows, and the first data row showing an item.
     int ItemOfRow(int ARow) const;
     int RowOfItem(int Index) const;

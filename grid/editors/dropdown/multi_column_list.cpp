@@ -48,40 +48,19 @@ void TExColGrid::SyncFromDropDown(TExMultiColumnDropDown& D) {
     SetDefaultRowHeight(D.DropDownRowHeight);
     SetRowHeights(0, D.HeaderHeight);
     SetOptions(D.ColumnSizing ? Options() | goColSizing : Options() & ~goColSizing);
-    SizeColumnsToItems();
-    SizeRowsToWordWrap();
-}
-
-void TExColGrid::SizeColumnToItems(int Index) {
-    if (dropDown_) SizeListColumnToItems(*this, *this, *dropDown_, Index);
-}
-
-void TExColGrid::SizeColumnsToItems() {
-    for (int i = 0; i < Columns.Count(); ++i) SizeColumnToItems(i);
-}
-
-void TExColGrid::SizeRowsToWordWrap() {
-    if (dropDown_) SizeListRowsToWordWrap(*this, *this, *dropDown_);
+    SizeListColumnsToItems(*this, *this, D);
+    SizeListRowsToWordWrap(*this, *this, D);
 }
 
 // ---- input
 
 void TExColGrid::WndProc(TMessage& Message) {
-    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return;
-    if (Message.Msg == WM_GETDLGCODE) {
-        Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
-        return;
-    }
+    if (ListMessage(Message)) return;
     TStringGrid::WndProc(Message);
 }
 
 void TExColGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
-    ConfirmSelection = true;
-    if ((Key == VK_UP || Key == VK_DOWN) && (Shift & ssAlt)) {
-        // Alt and the arrows open and close the list from the edit.
-        if (dropDown_) dropDown_->Perform(WM_KEYDOWN, Key, Shift);
-        return;
-    }
+    if (ListKeyDown(dropDown_, Key, Shift)) return;
     TStringGrid::KeyDown(Key, Shift);
     if (Key == VK_RETURN) DoSelect();
 }

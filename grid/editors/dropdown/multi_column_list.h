@@ -26,9 +26,6 @@ public:
 
     // Columns, counts, sizes and colours from the drop-down.
     void SyncFromDropDown(TExMultiColumnDropDown& DropDown);
-    void SizeColumnToItems(int Index);
-    void SizeColumnsToItems();
-    void SizeRowsToWordWrap();
     // The cell with the room of its lines.
     TRect GetCellRect(int ACol, int ARow) const;
 
