@@ -137,12 +137,31 @@ TEST_F(MultiColumnDropDown, EnterAndClickChooseARowAndEscapeChangesNothing) {
     EXPECT_EQ(dd->EditText(), "apricot");
     EXPECT_EQ(selects, (std::vector<int>{1, 2}));
 
+    // The release of the right button over a data row closes the list on its current row.
+    dd->ShowDropDown();
+    const TRect r0 = list().GetCellRect(0, 1);
+    mouseMessage(list(), WM_RBUTTONDOWN, r0.Left + 5, r0.Top + 5, MK_RBUTTON);
+    mouseMessage(list(), WM_RBUTTONUP, r0.Left + 5, r0.Top + 5);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(dd->ItemIndex(), 2);
+
+    // The wheel moves the list's row without choosing it; Enter takes it.
+    dd->ShowDropDown();
+    const TPoint screen = list().ClientToScreen({r0.Left + 5, r0.Top + 5});
+    DeliverMessage(list(), WM_MOUSEWHEEL, static_cast<uintptr_t>(120) << 16, MakeLParam(screen.X, screen.Y));
+    EXPECT_EQ(list().Row(), 2);
+    EXPECT_EQ(dd->ItemIndex(), 2);
+    EXPECT_EQ(dd->EditText(), "apricot");
+    keyPress(list(), VK_RETURN);
+    EXPECT_EQ(dd->ItemIndex(), 1);
+    EXPECT_EQ(selects, (std::vector<int>{1, 2, 2, 1}));
+
     // A click on the header chooses nothing.
     dd->ShowDropDown();
     click(list(), 5, 5);
     EXPECT_TRUE(dd->DroppedDown());
     dd->HideDropDown(true);
-    EXPECT_EQ(dd->ItemIndex(), 2);
+    EXPECT_EQ(dd->ItemIndex(), 1);
 }
 
 TEST_F(MultiColumnDropDown, EscapeKeepsATypedTextThatNamesNoItem) {
