@@ -2,6 +2,7 @@
 
 #include "grid/editors/dropdown/dropdown_form.h"
 #include "grid/editors/dropdown/dropdown_text.h"
+#include "grid/editors/dropdown/selector_list.h"
 #include "grid/editors/dropdown/typed_completion.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/window_backend.h"
@@ -55,44 +56,23 @@ void TExDetailDropDown::step(TListStep Step) {
 
 void TExDetailDropDown::CreateDropDownForm() {
     TExCustomDropDown::CreateDropDownForm();
-    if (!DropDownForm()) return;
-    if (!list_) {
-        list_ = new TExCustomItemSelector(this);
-        list_->SetParent(DropDownForm());
-        list_->SetSelectorType(stImage);
-        list_->SetBounds(0, 0, list_->Width(), 150);
-        list_->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { drawDetailItem(Canvas, R, Index); };
-        list_->OnItemSize = [this](TObject*, TSize& Size) {
-            int width = DropDownWidth() > 0 ? DropDownWidth() : DropDownForm()->Width();
-            if (list_->VertScrollBar().Visible()) width -= GetSystemMetrics(SM_CXVSCROLL);
-            Size = {width - 2 * GetSystemMetrics(SM_CYBORDER) - 4, ItemHeight};
-        };
-        list_->UpdateSelectorPanel();
-        list_->OnResize = [this](TObject*) { list_->UpdateSelectorPanel(); };
-    }
-    list_->SetColor(DropDownColor());
+    bool made = false;
+    list_ = PlaceSelectorList(*this, list_, made);
+    if (!made) return;
+    list_->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { drawDetailItem(Canvas, R, Index); };
+    list_->OnItemSize = [this](TObject*, TSize& Size) {
+        int width = DropDownWidth() > 0 ? DropDownWidth() : DropDownForm()->Width();
+        if (list_->VertScrollBar().Visible()) width -= GetSystemMetrics(SM_CXVSCROLL);
+        Size = {width - 2 * GetSystemMetrics(SM_CYBORDER) - 4, ItemHeight};
+    };
     list_->UpdateSelectorPanel();
-    SetControl(list_);
+    list_->OnResize = [this](TObject*) { list_->UpdateSelectorPanel(); };
 }
 
 void TExDetailDropDown::fillList() {
-    list_->OnItemSelect = nullptr;
-    list_->SetColumns(1);
-    list_->SetImages(Images());
-    list_->SetItemLayout(Layout);
-    list_->SetColor(DropDownColor());
-    list_->SetItemAppearance(appearance_);
-    TSelectorItems& items = list_->Items();
-    items.Clear();
-    for (const TDetailItem& detail : items_) {
-        TSelectorItem* item = items.Add();
-        item->SetCaption(detail.Caption);
-        item->SetImage(*detail.Image);
-        item->SetImageIndex(detail.ImageIndex);
-    }
-    list_->UpdateSelectorPanel();
-    list_->SetItemIndex(itemIndex_);
-    list_->OnItemSelect = [this](TObject*) {
+    ResetSelectorList(*list_, 1, Images(), Layout, DropDownColor(), appearance_);
+    for (const TDetailItem& detail : items_) AddSelectorItem(*list_, detail.Caption, *detail.Image, detail.ImageIndex);
+    FinishSelectorList(*list_, itemIndex_, [this](TObject*) {
         SetItemIndex(list_->ItemIndex());
         if (itemIndex_ >= 0) {
             const QString caption = items_[static_cast<size_t>(itemIndex_)].Caption;
@@ -101,7 +81,7 @@ void TExDetailDropDown::fillList() {
             SetSelLength(static_cast<int>(caption.size()));
         }
         if (!keys_.InternalCall) DoHideDropDown(false);
-    };
+    });
 }
 
 void TExDetailDropDown::BeforeDropDown() {
