@@ -52,6 +52,16 @@ TEST_F(GridDropDownTest, TypingInTheEditLooksUpAndCompletesTheItem) {
         EXPECT_EQ(dd->SelLength(), c.text.size() - c.selStart) << label;
     }
     EXPECT_TRUE(selects.empty());
+
+    // With AutoShowDropDown a typed letter opens the list on the row it found.
+    dd->CaseSensitive = dd->MatchCase = false;
+    dd->AutoShowDropDown = true;
+    dd->SetItemIndex(-1);
+    dd->Perform(CM_ENTER);
+    type("o");
+    EXPECT_TRUE(dd->DroppedDown());
+    EXPECT_EQ(list().Row(), 4);
+    EXPECT_EQ(dd->EditText(), "Orange");
 }
 
 TEST_F(GridDropDownTest, TypingInTheOpenListGoesToTheRowAndRestartsOnlyInAList) {
@@ -237,6 +247,29 @@ TEST_F(GridDropDownTest, ThePopUpTakesWholeRowsAndTheStyles) {
     // The Office 2010 family changes nothing of the grid drop-down's own colours.
     dd->SetComponentStyle(tsOffice2010Blue);
     EXPECT_EQ(dd->HeaderColor, 0xD68759);
+}
+
+}  // namespace
+
+namespace {
+
+// Lists without items or columns open, take keys and close.
+TEST_F(GridDropDownTest, EmptyListsOpenAndClose) {
+    dd->Items().clear();
+    dd->ShowDropDown();
+    EXPECT_TRUE(dd->DroppedDown());
+    QChar ch = 'a';
+    list().OnKeyPress(&list(), ch);
+    keyPress(list(), VK_DOWN);
+    keyPress(list(), VK_RETURN);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(dd->ItemIndex(), -1);
+    dd->Columns().clear();
+    dd->ShowDropDown();
+    keyPress(list(), VK_ESCAPE);
+    EXPECT_FALSE(dd->DroppedDown());
+    keyPress(*dd, VK_DOWN);
+    EXPECT_EQ(dd->ItemIndex(), -1);
 }
 
 }  // namespace

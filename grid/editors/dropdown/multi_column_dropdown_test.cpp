@@ -304,3 +304,24 @@ TEST_F(MultiColumnDropDown, WrappedColumnsMakeTallRowsAndEllipsisCutsLongTexts) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MultiColumnDropDown, EmptyListsOpenAndClose) {
+    dd->Items().clear();
+    dd->ShowDropDown();
+    EXPECT_TRUE(dd->DroppedDown());
+    QChar ch = 'a';
+    list().OnKeyPress(&list(), ch);
+    keyPress(list(), VK_DOWN);
+    keyPress(list(), VK_RETURN);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(dd->ItemIndex(), -1);
+    dd->Columns().clear();
+    dd->ShowDropDown();
+    (void)renderToImage(list());
+    keyPress(list(), VK_ESCAPE);
+    EXPECT_FALSE(dd->DroppedDown());
+}
+
+}  // namespace
