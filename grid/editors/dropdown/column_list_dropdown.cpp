@@ -114,7 +114,8 @@ void TColumnListDropDown::ResizeColumnsToForm() {
     if (!ColumnSizeWithDropDown || !grid || !DropDownForm()) return;
     grid->SetScrollBars(ssVertical);
     if (columns_.empty()) return;
-    int avail = DropDownForm()->Width();
+    // The list's own width: the pop-up's less its border, so that the columns fill it exactly.
+    int avail = grid->Width();
     if (grid->VisibleRowCount() < grid->RowCount() - grid->FixedRows()) avail -= GetSystemMetrics(SM_CXVSCROLL);
     std::vector<int> widths;
     for (const TDropDownColumn& column : columns_) widths.push_back(column.Width);

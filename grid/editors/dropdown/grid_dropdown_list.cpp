@@ -16,6 +16,7 @@ TExColGrid::TExColGrid(TComponent* AOwner) : TExStringGrid(AOwner) {
     FixedRowAlways = true;
     SetFixedRows(1);
     SetFixedCols(0);
+    SetCol(0);
     SetOptions((Options() | goHorzLine | goRowSelect) & ~goRangeSelect);
     oldRow_ = Row();
 }

@@ -234,6 +234,8 @@ TEST_F(GridDropDownTest, WithoutItemsTheGridItselfIsTheList) {
 }
 
 TEST_F(GridDropDownTest, ThePopUpTakesWholeRowsAndTheStyles) {
+    dd->DropDownHeader().SetVisible(false);
+    dd->DropDownFooter().SetVisible(false);
     dd->ShowDropDown();
     // 200 asked: 25 + 2 for the list's header, 7 rows of 22 and 4 more.
     EXPECT_EQ(popup().Height(), 185);

@@ -239,8 +239,10 @@ TEST_F(MultiColumnDropDown, ThePopUpTakesWholeRowsAndTheColumnsTheirWidths) {
     dd->Columns()[1].AutoSize = true;
     dd->Items()[2].Text[1] = "a much longer colour name";
     dd->ColumnSizeWithDropDown = false;
+    dd->DropDownHeader().SetVisible(false);
+    dd->DropDownFooter().SetVisible(false);
     dd->ShowDropDown();
-    // 200 asked: the header strip is hidden, 25 + 2 for the list's header, 7 rows of 22.
+    // 200 asked: 25 + 2 for the list's header, 7 rows of 22.
     EXPECT_EQ(popup().Height(), 181);
     EXPECT_EQ(list().ColCount(), 2);
     EXPECT_EQ(list().ColWidths(0), 60);
@@ -261,8 +263,18 @@ TEST_F(MultiColumnDropDown, ThePopUpTakesWholeRowsAndTheColumnsTheirWidths) {
     dd->SetDropDownWidth(362);
     dd->ShowDropDown();
     EXPECT_EQ(popup().Width(), 362);
-    EXPECT_EQ(list().ColWidths(0), 120);
-    EXPECT_EQ(list().ColWidths(1), 240);
+    // The list is 360 wide inside the pop-up's border: 60 and 120 of 181 of it.
+    EXPECT_EQ(list().Width(), 360);
+    EXPECT_EQ(list().ColWidths(0), 119);
+    EXPECT_EQ(list().ColWidths(1), 239);
+    EXPECT_EQ(list().LeftCol(), 0);
+}
+
+TEST_F(MultiColumnDropDown, TheStripsTakeTheirRoomFromTheRows) {
+    dd->DropDownHeader().Height = 30;
+    dd->DropDownFooter().SetVisible(false);
+    dd->ShowDropDown();
+    EXPECT_EQ(popup().Height(), 30 + 27 + 6 * 22);
 }
 
 TEST_F(MultiColumnDropDown, PaintsHeadersRowsAndTheSelectionInTheStyleColours) {

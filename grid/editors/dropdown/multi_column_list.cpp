@@ -13,6 +13,7 @@ namespace MultiColumnList {
 TExColGrid::TExColGrid(TComponent* AOwner) : TStringGrid(AOwner) {
     SetFixedRows(1);
     SetFixedCols(0);
+    SetCol(0);
     SetOptions((Options() | goHorzLine | goRowSelect) & ~(goRangeSelect | goDrawFocusSelected));
     TStringGrid::SetDefaultDrawing(false);
     TStringGrid::SetGridLineWidth(0);
