@@ -1,6 +1,7 @@
 #include "grid/editors/dropdown/descendant_fixture.h"
 #include "grid/editors/dropdown/grid_dropdown.h"
 #include "grid/stringgrid/model/owned_settings.h"
+#include "platform/controls/inplace_edit.h"
 
 namespace {
 
@@ -170,12 +171,23 @@ TEST_F(GridDropDownTest, EnterClickAndEscapeInTheList) {
 
 TEST_F(GridDropDownTest, AnEditableListStaysOpenOnAChoice) {
     dd->GridEditable = true;
+    dd->RowSelect = false;  // cells are edited one at a time
     dd->ShowDropDown();
     const TRect r = list().CellRect(0, 4);
     click(list(), r.Left + 4, r.Top + 4);
     EXPECT_TRUE(dd->DroppedDown());
     EXPECT_EQ(selects, (std::vector<int>{3}));
     EXPECT_EQ(dd->EditText(), "Orange");
+
+    // An Enter that reaches the edit while a cell is edited ends the edit and takes its row.
+    keyPress(list(), VK_F2);
+    ASSERT_TRUE(list().EditMode());
+    ASSERT_NE(list().InplaceEditor(), nullptr);
+    list().InplaceEditor()->SetText("Blood orange");
+    dd->Perform(WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_FALSE(list().EditMode());
+    EXPECT_EQ(dd->EditText(), "Blood orange");
+    EXPECT_EQ(dd->ItemIndex(), 3);
 }
 
 TEST_F(GridDropDownTest, AHeaderClickSortKeepsTheChosenItem) {
