@@ -7,6 +7,8 @@
 #include "shell/par_gen_layout.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class TCategoryPanel;
 class TCategoryPanelGroup;
@@ -123,13 +125,27 @@ private:
     void Build_PROFINET_Master();
     void Build_IEC61850_Server();
     void Build_TLS_Server();
+    // The rows of the family's panels whose rows stay where the design puts them.
+    void Build_Fixed_Panels();
+    void Set_Lang_Fixed_Panels();
 
     void RePosition_Object_TLS_Server();
+    void RePosition_Object_Ethernet();
     // A panel as high as its header and its rows down to the last visible one, with a margin.
     void Fit_Panel(TCategoryPanel* Target, int LastTop, int LastHeight);
     void Fit_Panel(TCategoryPanel* Target, const TControl* Last);
     // The check boxes and combo boxes whose changes lay the panels out again.
     bool Is_Layout_Sender(const TObject* Sender) const;
+
+    // What Set_Lang gives the controls of a fixed-row panel: texts from First on, each a
+    // caption (true) or a hint.
+    struct TFixed_Texts {
+        int First = 0;
+        std::vector<std::pair<TControl*, bool>> Targets;
+    };
+    std::array<TFixed_Texts, ParGen_Panel_Count> fixedTexts_{};
+    // The lowest control of each fixed-row panel.
+    std::array<TControl*, ParGen_Panel_Count> fixedLast_{};
 };
 
 extern TFParGen* FParGen;

@@ -14,49 +14,30 @@ namespace {
 
 using namespace ParGen_Grid;
 
-// The place of a panel's last row: the top and height of its lowest control.
-struct TRow_Place {
-    int Top = 0;
-    int Height = 0;  // 0: the panel's rows follow its fields, no fixed last row
-};
-constexpr TRow_Place editRow(int row) { return {Field_Top(row), Edit_Height}; }
-constexpr TRow_Place comboRow(int row) { return {Field_Top(row), Combo_Height}; }
-constexpr TRow_Place checkBoxRow(int row) { return {Row_Top(row), Check_Box_Height}; }
-
 struct TPanel_Design {
     TCategoryPanel* TFParGen::*Field;
     const char* Name;
     int Caption;                // text id of the caption
     const char* Fixed_Caption;  // a caption of its own, neither from the texts nor numbered
-    // For the panels whose fields this build does not make: where their last row stands
-    // once laid out, which is all their height depends on.
-    TRow_Place Last;
 };
 
 // The fifteen panels in design order, as TParGen_Panel counts them.
 const std::array<TPanel_Design, ParGen_Panel_Count> Panel_Designs = {{
-    {&TFParGen::CP_PROFINET_Master, "CP_PROFINET_Master", 406, nullptr, {}},
-    {&TFParGen::CP_IEC61850_Server, "CP_IEC61850_Server", 1767, nullptr, {}},
-    {&TFParGen::CP_TLS_Server, "CP_TLS_Server", 1773, nullptr, {}},
-    // Port in the fourth row, below address, mask and gateway.
-    {&TFParGen::CP_Modbus_TCP_Slave, "CP_Modbus_TCP_Slave", 425, nullptr, editRow(3)},
-    // The read-input check box below serial, baud rate, parity, stop bits and device id.
-    {&TFParGen::CP_Modbus_Slave, "CP_Modbus_Slave", 470, nullptr, checkBoxRow(5)},
-    // The DNS row is always hidden and the UDP port moves up into the fifth row.
-    {&TFParGen::CP_Ethernet, "CP_Ethernet", 483, nullptr, editRow(4)},
-    // Output bytes below address, mask, gateway, port and input bytes.
-    {&TFParGen::CP_EtherNetIP, "CP_EtherNetIP", 0, "2. EtherNet/IP", editRow(5)},
-    // Output bytes below device id, baud rate and input bytes.
-    {&TFParGen::CP_PROFIBUS, "CP_PROFIBUS", 572, nullptr, editRow(3)},
-    {&TFParGen::CP_SNMP_Agent, "CP_SNMP_Agent", 584, nullptr, {}},
-    {&TFParGen::CP_MQTT, "CP_MQTT", 635, nullptr, {}},
-    {&TFParGen::CP_WiFi, "CP_WiFi", 662, nullptr, {}},
-    {&TFParGen::CP_TLS, "CP_TLS", 738, nullptr, {}},
-    // Poll time below the server address.
-    {&TFParGen::CP_NTP, "CP_NTP", 753, nullptr, editRow(1)},
-    {&TFParGen::CP_BACnet_Slave, "CP_BACnet_Slave", 1700, nullptr, {}},
-    // The baud rate alone.
-    {&TFParGen::CP_CAN, "CP_CAN", 1764, nullptr, comboRow(0)},
+    {&TFParGen::CP_PROFINET_Master, "CP_PROFINET_Master", 406, nullptr},
+    {&TFParGen::CP_IEC61850_Server, "CP_IEC61850_Server", 1767, nullptr},
+    {&TFParGen::CP_TLS_Server, "CP_TLS_Server", 1773, nullptr},
+    {&TFParGen::CP_Modbus_TCP_Slave, "CP_Modbus_TCP_Slave", 425, nullptr},
+    {&TFParGen::CP_Modbus_Slave, "CP_Modbus_Slave", 470, nullptr},
+    {&TFParGen::CP_Ethernet, "CP_Ethernet", 483, nullptr},
+    {&TFParGen::CP_EtherNetIP, "CP_EtherNetIP", 0, "2. EtherNet/IP"},
+    {&TFParGen::CP_PROFIBUS, "CP_PROFIBUS", 572, nullptr},
+    {&TFParGen::CP_SNMP_Agent, "CP_SNMP_Agent", 584, nullptr},
+    {&TFParGen::CP_MQTT, "CP_MQTT", 635, nullptr},
+    {&TFParGen::CP_WiFi, "CP_WiFi", 662, nullptr},
+    {&TFParGen::CP_TLS, "CP_TLS", 738, nullptr},
+    {&TFParGen::CP_NTP, "CP_NTP", 753, nullptr},
+    {&TFParGen::CP_BACnet_Slave, "CP_BACnet_Slave", 1700, nullptr},
+    {&TFParGen::CP_CAN, "CP_CAN", 1764, nullptr},
 }};
 
 // The height of a panel before it is first laid out.
@@ -147,10 +128,10 @@ void TFParGen::RePosition_Object(TParGen_Panel Which) {
     case ppPROFINET_Master: Fit_Panel(CP_PROFINET_Master, E_PROFINET_Master_NameStation); break;
     case ppIEC61850_Server: Fit_Panel(CP_IEC61850_Server, E_IEC61850_Server_Password); break;
     case ppTLS_Server: RePosition_Object_TLS_Server(); break;
+    case ppEthernet: RePosition_Object_Ethernet(); break;
     default:
         // The panels whose rows follow fields this build does not make keep their height.
-        if (const TRow_Place last = Panel_Designs.at(Which).Last; last.Height > 0)
-            Fit_Panel(Panel(Which), last.Top, last.Height);
+        if (const TControl* last = fixedLast_.at(Which)) Fit_Panel(Panel(Which), last);
         break;
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/category_panel_group.h"
 #include "platform/controls/check_box.h"
+#include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
 #include "platform/controls/rich_edit.h"
@@ -167,6 +168,88 @@ TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
             top += shown[i]->Height();
         }
     }
+}
+
+// The panels of the other devices whose rows stay put carry their fields, defaults and texts;
+// the texts run on through each panel's rows from its first id.
+TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTexts) {
+    for (int id = 426; id <= 443; ++id) Lang_List[id] = QString("T%1").arg(id);
+    Lang_List[1765] = "Baud";
+    Lang_List[1766] = "Baud hint";
+    TFParGen& form = f();
+    form.Set_Lang();
+    const auto control = [&](const char* name) {
+        TControl* c = static_cast<TControl*>(form.FindComponent(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    };
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    } texts[] = {
+        {"E_ModbusTCPSlave_IP1", "", "T426"},      {"E_ModbusTCPSlave_IP4", "", "T429"},
+        {"L_ModbusTCPSlave_IP", "T430", ""},       {"E_ModbusTCPSlave_SM1", "", "T431"},
+        {"L_ModbusTCPSlave_SM", "T435", ""},       {"CB_ModbusTCPSlave_En_GAT", "T436", "T437"},
+        {"E_ModbusTCPSlave_GAT4", "", "T441"},     {"L_ModbusTCPSlave_Port", "T442", ""},
+        {"E_ModbusTCPSlave_Port", "", "T443"},     {"L_CAN_Baudrate", "Baud", ""},
+        {"CB_CAN_Baudrate", "", "Baud hint"},
+    };
+    for (const auto& t : texts) {
+        TControl* c = control(t.name);
+        if (!c) continue;
+        if (*t.caption) {
+            EXPECT_EQ(c->Caption(), t.caption) << t.name;
+        }
+        if (*t.hint) {
+            EXPECT_EQ(c->Hint(), t.hint) << t.name;
+        }
+    }
+    EXPECT_EQ(static_cast<TEdit*>(control("E_ModbusTCPSlave_Port"))->Text(), "502");
+    EXPECT_EQ(static_cast<TEdit*>(control("E_ModbusTCPSlave_GAT3"))->Text(), "0");
+    EXPECT_EQ(static_cast<TComboBox*>(control("CB_ModbusSlave_Baudrate"))->Text(), "115200");
+    EXPECT_EQ(static_cast<TComboBox*>(control("CB_ModbusSlave_Baudrate"))->Items().size(), 8);
+    EXPECT_EQ(static_cast<TComboBox*>(control("CB_CAN_Baudrate"))->Text(), "1000K");
+    EXPECT_FALSE(control("E_EtherNetIP_TunnelPort")->Enabled());
+    EXPECT_FALSE(control("CB_PROFIBUS_Baudrate")->Enabled());
+    EXPECT_EQ(static_cast<TEdit*>(control("E_PROFIBUS_NByte_Out"))->Text(), "244");
+
+    // Their fields count as changes like the build's own.
+    form.Is_Change = false;
+    typeChar(*static_cast<TEdit*>(control("E_NTP_Poll_Time")), '6');
+    EXPECT_TRUE(form.Is_Change);
+}
+
+// The Ethernet panel leaves its DNS row out and moves the ports up; Tab walks the rows of a
+// panel in order.
+TEST_F(ParGenLayoutTest, TheEthernetPanelLeavesItsDnsRowOutAndTabWalksTheRowsInOrder) {
+    TFParGen& form = f();
+    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
+    form.Order_TAB_Panels_Of(dvQX694);
+    form.RePosition_Objects_Of(dvQX694);
+    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    for (const char* hidden : {"CB_Ethernet_DNS", "E_Ethernet_DNS1", "E_Ethernet_DNS4"})
+        EXPECT_FALSE(control(hidden)->Visible()) << hidden;
+    EXPECT_EQ(control("L_Ethernet_TCP_Port")->Top(), 96);
+    EXPECT_EQ(control("E_Ethernet_TCP_Port")->Top(), 93);
+    EXPECT_EQ(control("L_Ethernet_UDP_Port")->Top(), 124);
+    EXPECT_EQ(control("E_Ethernet_UDP_Port")->Top(), 121);
+    EXPECT_EQ(form.CP_Ethernet->Height(), 178);
+    int shown_dots = 0;
+    for (int i = 0; i < form.CP_Ethernet->ControlCount(); ++i) {
+        const TControl* c = form.CP_Ethernet->Controls(i);
+        if (c->Caption() == "." && c->Visible()) ++shown_dots;
+    }
+    EXPECT_EQ(shown_dots, 9);
+
+    QStringList order;
+    for (const TWinControl* c : form.CP_Modbus_TCP_Slave->TabOrderList())
+        if (!c->Name.isEmpty()) order << c->Name;
+    EXPECT_EQ(order, QStringList({"E_ModbusTCPSlave_IP1", "E_ModbusTCPSlave_IP2", "E_ModbusTCPSlave_IP3",
+                                  "E_ModbusTCPSlave_IP4", "E_ModbusTCPSlave_SM1", "E_ModbusTCPSlave_SM2",
+                                  "E_ModbusTCPSlave_SM3", "E_ModbusTCPSlave_SM4", "CB_ModbusTCPSlave_En_GAT",
+                                  "E_ModbusTCPSlave_GAT1", "E_ModbusTCPSlave_GAT2", "E_ModbusTCPSlave_GAT3",
+                                  "E_ModbusTCPSlave_GAT4", "E_ModbusTCPSlave_Port"}));
 }
 
 }  // namespace

@@ -1,0 +1,180 @@
+#include "shell/par_gen_form.h"
+
+#include "platform/controls/category_panel_group.h"
+#include "platform/controls/check_box.h"
+#include "platform/controls/combo_box.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/label.h"
+#include "common/state/program_state.h"
+
+using namespace ParGen_Grid;
+
+namespace {
+
+// The kinds of row of the panels whose rows never move.
+enum TRow_Kind {
+    rkEdit,          // label and edit
+    rkCombo,         // label and drop-down list
+    rkCheck,         // a check box alone
+    rkAddress,       // label and four byte fields
+    rkCheckAddress,  // check box and four byte fields
+};
+
+struct TRow_Def {
+    TRow_Kind Kind;
+    // The label's name follows "L_", an edit's "E_", a combo box's and check box's "CB_".
+    const char* Name;
+    // The byte fields of an address row: Fields + "1" .. "4", after "E_".
+    const char* Fields = nullptr;
+    const char* Text = "";  // an edit's text, a combo box's chosen item
+    QStringList Items = {};
+    bool Disabled = false;
+};
+
+struct TFixed_Panel {
+    TParGen_Panel Panel;
+    int First_Text;
+    std::vector<TRow_Def> Rows;
+};
+
+TRow_Def address(const char* Label, const char* Fields) { return {rkAddress, Label, Fields}; }
+TRow_Def gateway(const char* Check, const char* Fields) { return {rkCheckAddress, Check, Fields}; }
+
+const QStringList Modbus_Baudrates{"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
+const QStringList CAN_Baudrates{"10K", "20K", "50K", "83.3K", "100K", "125K", "250K", "500K", "800K", "1000K"};
+
+// The panels of the family's other devices whose rows stay where the design puts them, with
+// the first text of each; the texts run on through the rows in order.
+const std::vector<TFixed_Panel>& Fixed_Panels() {
+    static const std::vector<TFixed_Panel> panels = {
+        {ppModbus_TCP_Slave,
+         426,
+         {address("ModbusTCPSlave_IP", "ModbusTCPSlave_IP"), address("ModbusTCPSlave_SM", "ModbusTCPSlave_SM"),
+          gateway("ModbusTCPSlave_En_GAT", "ModbusTCPSlave_GAT"), {rkEdit, "ModbusTCPSlave_Port", nullptr, "502"}}},
+        {ppModbus_Slave,
+         471,
+         {{rkCombo, "ModbusSlave_Serial", nullptr, "RS232", {"RS232", "RS485"}},
+          {rkCombo, "ModbusSlave_Baudrate", nullptr, "115200", Modbus_Baudrates},
+          {rkCombo, "ModbusSlave_Parity", nullptr, "NONE", {"NONE", "ODD", "EVEN"}},
+          {rkCombo, "ModbusSlave_StopBits", nullptr, "1 Stop Bits", {"1 Stop Bits", "2 Stop Bits"}},
+          {rkEdit, "ModbusSlave_IDDevice", nullptr, "1"},
+          {rkCheck, "ModbusSlave_ReadInput"}}},
+        {ppEthernet,
+         484,
+         {address("Ethernet_IP", "Ethernet_IP"), address("Ethernet_SM", "Ethernet_SM"),
+          gateway("Ethernet_En_GAT", "Ethernet_GAT"), gateway("Ethernet_DNS", "Ethernet_DNS"),
+          {rkEdit, "Ethernet_TCP_Port"}, {rkEdit, "Ethernet_UDP_Port"}}},
+        {ppEtherNetIP,
+         531,
+         {address("EtherNetIP_IP", "EtherNetIP_IP"), address("EtherNetIP_SM", "EtherNetIP_SM"),
+          gateway("EtherNetIP_GAT", "EtherNetIP_GAT"), {rkEdit, "EtherNetIP_TunnelPort", nullptr, "44818", {}, true},
+          {rkEdit, "EtherNetIP_NByte_In", nullptr, "496"}, {rkEdit, "EtherNetIP_NByte_Out", nullptr, "496"}}},
+        {ppPROFIBUS,
+         573,
+         {{rkEdit, "PROFIBUS_IDDevice", nullptr, "0"},
+          {rkCombo, "PROFIBUS_Baudrate", nullptr, "Auto Baudrate", {"Auto Baudrate"}, true},
+          {rkEdit, "PROFIBUS_NByte_In", nullptr, "244"},
+          {rkEdit, "PROFIBUS_NByte_Out", nullptr, "244"}}},
+        {ppNTP, 754, {{rkEdit, "NTP_Server_URL"}, {rkEdit, "NTP_Poll_Time"}}},
+        {ppCAN, 1765, {{rkCombo, "CAN_Baudrate", nullptr, "1000K", CAN_Baudrates}}},
+    };
+    return panels;
+}
+
+QByteArray name(const char* Prefix, const char* Base, const char* Suffix = "") {
+    return QByteArray(Prefix) + Base + Suffix;
+}
+
+}  // namespace
+
+void TFParGen::Build_Fixed_Panels() {
+    constexpr int address_lefts[] = {191, 252, 313, 374};
+    for (const TFixed_Panel& design : Fixed_Panels()) {
+        TCategoryPanel* panel = Panel(design.Panel);
+        TFixed_Texts& texts = fixedTexts_.at(design.Panel);
+        texts.First = design.First_Text;
+        TControl* last = nullptr;
+        for (int row = 0; row < int(design.Rows.size()); ++row) {
+            const TRow_Def& def = design.Rows[size_t(row)];
+            const auto field = [&](TControl* control) {
+                control->ShowHint = true;
+                control->SetEnabled(!def.Disabled);
+                last = control;
+            };
+            if (def.Kind == rkCheck || def.Kind == rkCheckAddress) {
+                auto* box = Place_Control<TCheckBox>(*this, panel, name("CB_", def.Name).constData(), Label_Left,
+                                                     Row_Top(row), def.Kind == rkCheck ? 400 : 170, Check_Box_Height);
+                box->OnClick = [this](TObject* s) { On_Click(s); };
+                field(box);
+                texts.Targets.push_back({box, true});
+                texts.Targets.push_back({box, false});
+            }
+            TLabel* label = nullptr;
+            if (def.Kind == rkEdit || def.Kind == rkCombo || def.Kind == rkAddress)
+                label = Place_Control<TLabel>(*this, panel, name("L_", def.Name).constData(), Label_Left, Row_Top(row), 0, 0);
+            if (def.Kind == rkEdit) {
+                auto* edit = Place_Control<TEdit>(*this, panel, name("E_", def.Name).constData(), Field_Left,
+                                                  Field_Top(row), Field_Width, Edit_Height);
+                edit->SetText(QString::fromLatin1(def.Text));
+                edit->OnChange = [this](TObject* s) { On_Change(s); };
+                field(edit);
+            } else if (def.Kind == rkCombo) {
+                auto* combo = Place_Control<TComboBox>(*this, panel, name("CB_", def.Name).constData(), Field_Left,
+                                                       Field_Top(row), Field_Width, Combo_Height);
+                combo->SetItems(def.Items);
+                combo->SetItemIndex(int(def.Items.indexOf(QString::fromLatin1(def.Text))));
+                combo->OnChange = [this](TObject* s) { On_Change(s); };
+                field(combo);
+            } else if (def.Kind == rkAddress || def.Kind == rkCheckAddress) {
+                // A check box leading the row stands one pixel above its points.
+                const int dot_top = Row_Top(row) + (def.Kind == rkCheckAddress ? 1 : 0);
+                for (int i = 0; i < 4; ++i) {
+                    auto* byte = Place_Control<TEdit>(*this, panel, name("E_", def.Fields, QByteArray::number(i + 1)).constData(),
+                                                      address_lefts[i], Field_Top(row), 55, Edit_Height);
+                    byte->SetText(QStringLiteral("192.168.0.5").split('.')[i]);
+                    byte->OnChange = [this](TObject* s) { On_Change(s); };
+                    byte->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+                    field(byte);
+                    texts.Targets.push_back({byte, false});
+                    if (i == 0) continue;
+                    auto* dot = Place_Control<TLabel>(*this, panel, "", address_lefts[i] - 5, dot_top, 0, 0);
+                    dot->SetCaption(QStringLiteral("."));
+                }
+            }
+            // Texts in the form's order: a label's caption, then its field's hint; an address
+            // row's byte hints before its label.
+            if (label) texts.Targets.push_back({label, true});
+            if (def.Kind == rkEdit || def.Kind == rkCombo) texts.Targets.push_back({last, false});
+        }
+        fixedLast_.at(design.Panel) = last;
+    }
+}
+
+void TFParGen::Set_Lang_Fixed_Panels() {
+    for (const TFixed_Texts& texts : fixedTexts_) {
+        int id = texts.First;
+        for (const auto& [control, caption] : texts.Targets) {
+            if (caption) control->SetCaption(Lang(id++));
+            else control->SetHint(Lang(id++));
+        }
+    }
+}
+
+// The DNS row is left out and the two ports move up into its place.
+void TFParGen::RePosition_Object_Ethernet() {
+    for (const char* hidden : {"CB_Ethernet_DNS", "E_Ethernet_DNS1", "E_Ethernet_DNS2", "E_Ethernet_DNS3", "E_Ethernet_DNS4"})
+        static_cast<TControl*>(FindComponent(QString::fromLatin1(hidden)))->Hide();
+    TWinControl* panel = CP_Ethernet;
+    const TControl* dns = static_cast<TControl*>(FindComponent(QStringLiteral("CB_Ethernet_DNS")));
+    for (int i = 0; i < panel->ControlCount(); ++i) {
+        TControl* dot = panel->Controls(i);
+        if (dot->Caption() == QLatin1String(".") && dot->Top() == dns->Top() + 1) dot->Hide();
+    }
+    const auto place = [this](const char* Label, const char* Field, int Top) {
+        static_cast<TControl*>(FindComponent(QString::fromLatin1(Label)))->SetTop(Top);
+        static_cast<TControl*>(FindComponent(QString::fromLatin1(Field)))->SetTop(Top - 3);
+    };
+    place("L_Ethernet_TCP_Port", "E_Ethernet_TCP_Port", 96);
+    place("L_Ethernet_UDP_Port", "E_Ethernet_UDP_Port", 124);
+    Fit_Panel(CP_Ethernet, fixedLast_.at(ppEthernet));
+}
