@@ -65,7 +65,7 @@ void TFParGen::Loaded() {
     Build_PROFINET_Master();
     Build_IEC61850_Server();
     Build_TLS_Server();
-    Build_Fixed_Panels();
+    Build_Other_Panels();
 
     for (TEdit* field : Address_Fields()) field->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
     for (TControl* control : Element_Controls()) {
@@ -340,5 +340,5 @@ void TFParGen::Set_Lang() {
     E_TLS_Server_Root_Cert->SetHint(Lang(1783));
     CB_TLS_Server_En_Known_Cert->SetCaption(Lang(1784));
     CB_TLS_Server_En_Known_Cert->SetHint(Lang(1785));
-    Set_Lang_Fixed_Panels();
+    Set_Lang_Other_Panels();
 }

@@ -126,11 +126,12 @@ private:
     void Build_IEC61850_Server();
     void Build_TLS_Server();
     // The rows of the family's panels whose rows stay where the design puts them.
-    void Build_Fixed_Panels();
-    void Set_Lang_Fixed_Panels();
+    void Build_Other_Panels();
+    void Set_Lang_Other_Panels();
 
     void RePosition_Object_TLS_Server();
     void RePosition_Object_Ethernet();
+    void RePosition_Object_MQTT();
     // A panel as high as its header and its rows down to the last visible one, with a margin.
     void Fit_Panel(TCategoryPanel* Target, int LastTop, int LastHeight);
     void Fit_Panel(TCategoryPanel* Target, const TControl* Last);
@@ -139,13 +140,13 @@ private:
 
     // What Set_Lang gives the controls of a fixed-row panel: texts from First on, each a
     // caption (true) or a hint.
-    struct TFixed_Texts {
+    struct TOther_Texts {
         int First = 0;
         std::vector<std::pair<TControl*, bool>> Targets;
     };
-    std::array<TFixed_Texts, ParGen_Panel_Count> fixedTexts_{};
+    std::array<TOther_Texts, ParGen_Panel_Count> otherTexts_{};
     // The lowest control of each fixed-row panel.
-    std::array<TControl*, ParGen_Panel_Count> fixedLast_{};
+    std::array<TControl*, ParGen_Panel_Count> otherLast_{};
 };
 
 extern TFParGen* FParGen;

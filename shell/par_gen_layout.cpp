@@ -129,9 +129,10 @@ void TFParGen::RePosition_Object(TParGen_Panel Which) {
     case ppIEC61850_Server: Fit_Panel(CP_IEC61850_Server, E_IEC61850_Server_Password); break;
     case ppTLS_Server: RePosition_Object_TLS_Server(); break;
     case ppEthernet: RePosition_Object_Ethernet(); break;
+    case ppMQTT: RePosition_Object_MQTT(); break;
     default:
         // The panels whose rows follow fields this build does not make keep their height.
-        if (const TControl* last = fixedLast_.at(Which)) Fit_Panel(Panel(Which), last);
+        if (const TControl* last = otherLast_.at(Which)) Fit_Panel(Panel(Which), last);
         break;
     }
 }
@@ -154,6 +155,7 @@ void TFParGen::Fit_Panel(TCategoryPanel* Target, const TControl* Last) { Fit_Pan
 
 bool TFParGen::Is_Layout_Sender(const TObject* Sender) const {
     // Of the family's layout senders (the SNMP security level, the Wi-Fi types, the BACnet
-    // type and the SNMP, MQTT, TLS and Wi-Fi check boxes) this build makes only this one.
-    return Sender != nullptr && Sender == CB_TLS_Server_Enable;
+    // type and the SNMP, MQTT, TLS and Wi-Fi check boxes) this build makes these; only the
+    // first is shown.
+    return Sender != nullptr && (Sender == CB_TLS_Server_Enable || Sender == FindComponent(QStringLiteral("CB_MQTT_WillFlag")));
 }

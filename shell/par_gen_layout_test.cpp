@@ -144,7 +144,7 @@ TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
         {dvQX587, {pm, "2. EtherNet/IP"}, {150, 206}},
         {dvQX463,
          {pm, "2. MQTT", "3. Ethernet", "4. Wi-Fi", "5. TLS (Transport Layer Security)", "6. NTP (Network Time Protocol)"},
-         {150, -1, 178, -1, -1, 94}},
+         {150, 264, 178, -1, -1, 94}},
         {dvQX809, {pm, "2. BACnet Slave"}, {150, -1}},
         {dvQX372, {pm, "2. IEC61850 Server", "3. TLS (Transport Layer Security) Server"}, {150, 94, 65}},
         {dvQX694, {pm, "2. Ethernet"}, {150, 178}},
@@ -174,6 +174,7 @@ TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
 // the texts run on through each panel's rows from its first id.
 TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTexts) {
     for (int id = 426; id <= 443; ++id) Lang_List[id] = QString("T%1").arg(id);
+    for (int id = 636; id <= 661; ++id) Lang_List[id] = QString("T%1").arg(id);
     Lang_List[1765] = "Baud";
     Lang_List[1766] = "Baud hint";
     TFParGen& form = f();
@@ -193,7 +194,8 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
         {"L_ModbusTCPSlave_SM", "T435", ""},       {"CB_ModbusTCPSlave_En_GAT", "T436", "T437"},
         {"E_ModbusTCPSlave_GAT4", "", "T441"},     {"L_ModbusTCPSlave_Port", "T442", ""},
         {"E_ModbusTCPSlave_Port", "", "T443"},     {"L_CAN_Baudrate", "Baud", ""},
-        {"CB_CAN_Baudrate", "", "Baud hint"},
+        {"CB_CAN_Baudrate", "", "Baud hint"},      {"CB_MQTT_WillFlag", "T646", "T647"},
+        {"L_MQTT_Password", "T658", ""},           {"E_MQTT_ASync_Send_Time", "", "T661"},
     };
     for (const auto& t : texts) {
         TControl* c = control(t.name);
@@ -250,6 +252,32 @@ TEST_F(ParGenLayoutTest, TheEthernetPanelLeavesItsDnsRowOutAndTabWalksTheRowsInO
                                   "E_ModbusTCPSlave_SM3", "E_ModbusTCPSlave_SM4", "CB_ModbusTCPSlave_En_GAT",
                                   "E_ModbusTCPSlave_GAT1", "E_ModbusTCPSlave_GAT2", "E_ModbusTCPSlave_GAT3",
                                   "E_ModbusTCPSlave_GAT4", "E_ModbusTCPSlave_Port"}));
+}
+
+// Ticking the will flag shows the will rows and moves the user rows below them.
+TEST_F(ParGenLayoutTest, TheMqttWillRowsFollowTheirCheckBox) {
+    TFParGen& form = f();
+    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
+    form.Order_TAB_Panels_Of(dvQX463);
+    form.RePosition_Objects_Of(dvQX463);
+    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    EXPECT_FALSE(control("E_MQTT_Topic_Name_Will")->Visible());
+    EXPECT_FALSE(control("CB_MQTT_Will_QoS")->Visible());
+    EXPECT_FALSE(control("E_MQTT_ASync_Send_Time")->Visible());
+    EXPECT_EQ(control("L_MQTT_Username")->Top(), 180);
+    EXPECT_EQ(control("E_MQTT_Password")->Top(), 205);
+    EXPECT_EQ(form.CP_MQTT->Height(), 264);
+
+    auto* will = static_cast<TCheckBox*>(control("CB_MQTT_WillFlag"));
+    will->SetChecked(true);
+    form.RePosition_Objects_Of(dvQX463);
+    EXPECT_TRUE(control("E_MQTT_Topic_Name_Will")->Visible());
+    EXPECT_TRUE(control("CB_MQTT_Will_Retained")->Visible());
+    EXPECT_EQ(control("L_MQTT_Username")->Top(), 292);
+    EXPECT_EQ(control("E_MQTT_Username")->Top(), 289);
+    EXPECT_EQ(control("L_MQTT_Password")->Top(), 320);
+    EXPECT_EQ(form.CP_MQTT->Height(), 376);
+    EXPECT_FALSE(control("E_MQTT_ASync_Send_Time")->Visible());
 }
 
 }  // namespace

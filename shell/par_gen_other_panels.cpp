@@ -5,15 +5,17 @@
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
+#include "platform/controls/rich_edit.h"
 #include "common/state/program_state.h"
 
 using namespace ParGen_Grid;
 
 namespace {
 
-// The kinds of row of the panels whose rows never move.
+// The kinds of row of the other devices' panels.
 enum TRow_Kind {
     rkEdit,          // label and edit
+    rkRichEdit,      // label and multi-line edit
     rkCombo,         // label and drop-down list
     rkCheck,         // a check box alone
     rkAddress,       // label and four byte fields
@@ -31,7 +33,7 @@ struct TRow_Def {
     bool Disabled = false;
 };
 
-struct TFixed_Panel {
+struct TOther_Panel {
     TParGen_Panel Panel;
     int First_Text;
     std::vector<TRow_Def> Rows;
@@ -43,10 +45,10 @@ TRow_Def gateway(const char* Check, const char* Fields) { return {rkCheckAddress
 const QStringList Modbus_Baudrates{"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
 const QStringList CAN_Baudrates{"10K", "20K", "50K", "83.3K", "100K", "125K", "250K", "500K", "800K", "1000K"};
 
-// The panels of the family's other devices whose rows stay where the design puts them, with
-// the first text of each; the texts run on through the rows in order.
-const std::vector<TFixed_Panel>& Fixed_Panels() {
-    static const std::vector<TFixed_Panel> panels = {
+// The panels of the family's other devices built so far, their rows at their design places,
+// with the first text of each; the texts run on through the rows in order.
+const std::vector<TOther_Panel>& Other_Panels() {
+    static const std::vector<TOther_Panel> panels = {
         {ppModbus_TCP_Slave,
          426,
          {address("ModbusTCPSlave_IP", "ModbusTCPSlave_IP"), address("ModbusTCPSlave_SM", "ModbusTCPSlave_SM"),
@@ -75,6 +77,13 @@ const std::vector<TFixed_Panel>& Fixed_Panels() {
           {rkCombo, "PROFIBUS_Baudrate", nullptr, "Auto Baudrate", {"Auto Baudrate"}, true},
           {rkEdit, "PROFIBUS_NByte_In", nullptr, "244"},
           {rkEdit, "PROFIBUS_NByte_Out", nullptr, "244"}}},
+        {ppMQTT,
+         636,
+         {{rkEdit, "MQTT_Server_URL"}, {rkEdit, "MQTT_Server_Port", nullptr, "1883"}, {rkEdit, "MQTT_Client_ID"},
+          {rkEdit, "MQTT_Keep_Alive"}, {rkCheck, "MQTT_Clean_Session"}, {rkCheck, "MQTT_WillFlag"},
+          {rkEdit, "MQTT_Topic_Name_Will"}, {rkEdit, "MQTT_Message_Will"}, {rkCheck, "MQTT_Will_Retained"},
+          {rkCombo, "MQTT_Will_QoS", nullptr, "0", {"0", "1", "2"}}, {rkEdit, "MQTT_Username"},
+          {rkRichEdit, "MQTT_Password"}, {rkEdit, "MQTT_ASync_Send_Time"}}},
         {ppNTP, 754, {{rkEdit, "NTP_Server_URL"}, {rkEdit, "NTP_Poll_Time"}}},
         {ppCAN, 1765, {{rkCombo, "CAN_Baudrate", nullptr, "1000K", CAN_Baudrates}}},
     };
@@ -87,11 +96,11 @@ QByteArray name(const char* Prefix, const char* Base, const char* Suffix = "") {
 
 }  // namespace
 
-void TFParGen::Build_Fixed_Panels() {
+void TFParGen::Build_Other_Panels() {
     constexpr int address_lefts[] = {191, 252, 313, 374};
-    for (const TFixed_Panel& design : Fixed_Panels()) {
+    for (const TOther_Panel& design : Other_Panels()) {
         TCategoryPanel* panel = Panel(design.Panel);
-        TFixed_Texts& texts = fixedTexts_.at(design.Panel);
+        TOther_Texts& texts = otherTexts_.at(design.Panel);
         texts.First = design.First_Text;
         TControl* last = nullptr;
         for (int row = 0; row < int(design.Rows.size()); ++row) {
@@ -110,12 +119,18 @@ void TFParGen::Build_Fixed_Panels() {
                 texts.Targets.push_back({box, false});
             }
             TLabel* label = nullptr;
-            if (def.Kind == rkEdit || def.Kind == rkCombo || def.Kind == rkAddress)
+            const bool field_row = def.Kind == rkEdit || def.Kind == rkRichEdit || def.Kind == rkCombo;
+            if (field_row || def.Kind == rkAddress)
                 label = Place_Control<TLabel>(*this, panel, name("L_", def.Name).constData(), Label_Left, Row_Top(row), 0, 0);
             if (def.Kind == rkEdit) {
                 auto* edit = Place_Control<TEdit>(*this, panel, name("E_", def.Name).constData(), Field_Left,
                                                   Field_Top(row), Field_Width, Edit_Height);
                 edit->SetText(QString::fromLatin1(def.Text));
+                edit->OnChange = [this](TObject* s) { On_Change(s); };
+                field(edit);
+            } else if (def.Kind == rkRichEdit) {
+                auto* edit = Place_Control<TRichEdit>(*this, panel, name("E_", def.Name).constData(), Field_Left,
+                                                      Field_Top(row), Field_Width, Rich_Edit_Height);
                 edit->OnChange = [this](TObject* s) { On_Change(s); };
                 field(edit);
             } else if (def.Kind == rkCombo) {
@@ -144,14 +159,14 @@ void TFParGen::Build_Fixed_Panels() {
             // Texts in the form's order: a label's caption, then its field's hint; an address
             // row's byte hints before its label.
             if (label) texts.Targets.push_back({label, true});
-            if (def.Kind == rkEdit || def.Kind == rkCombo) texts.Targets.push_back({last, false});
+            if (field_row) texts.Targets.push_back({last, false});
         }
-        fixedLast_.at(design.Panel) = last;
+        otherLast_.at(design.Panel) = last;
     }
 }
 
-void TFParGen::Set_Lang_Fixed_Panels() {
-    for (const TFixed_Texts& texts : fixedTexts_) {
+void TFParGen::Set_Lang_Other_Panels() {
+    for (const TOther_Texts& texts : otherTexts_) {
         int id = texts.First;
         for (const auto& [control, caption] : texts.Targets) {
             if (caption) control->SetCaption(Lang(id++));
@@ -176,5 +191,22 @@ void TFParGen::RePosition_Object_Ethernet() {
     };
     place("L_Ethernet_TCP_Port", "E_Ethernet_TCP_Port", 96);
     place("L_Ethernet_UDP_Port", "E_Ethernet_UDP_Port", 124);
-    Fit_Panel(CP_Ethernet, fixedLast_.at(ppEthernet));
+    Fit_Panel(CP_Ethernet, otherLast_.at(ppEthernet));
+}
+
+// The will rows follow their check box, and the user rows follow the will rows; the send
+// time is never shown.
+void TFParGen::RePosition_Object_MQTT() {
+    const auto control = [this](const char* Name) { return static_cast<TControl*>(FindComponent(QString::fromLatin1(Name))); };
+    const bool will = static_cast<TCheckBox*>(control("CB_MQTT_WillFlag"))->Checked();
+    for (const char* row : {"L_MQTT_Topic_Name_Will", "E_MQTT_Topic_Name_Will", "L_MQTT_Message_Will", "E_MQTT_Message_Will",
+                            "CB_MQTT_Will_Retained", "L_MQTT_Will_QoS", "CB_MQTT_Will_QoS"})
+        control(row)->SetVisible(will);
+    for (const char* row : {"L_MQTT_ASync_Send_Time", "E_MQTT_ASync_Send_Time"}) control(row)->Hide();
+    const int v = will ? control("L_MQTT_Will_QoS")->Top() + Row_Pitch : control("L_MQTT_Topic_Name_Will")->Top();
+    control("L_MQTT_Username")->SetTop(v);
+    control("E_MQTT_Username")->SetTop(v - 3);
+    control("L_MQTT_Password")->SetTop(v + Row_Pitch);
+    control("E_MQTT_Password")->SetTop(v + Row_Pitch - 3);
+    Fit_Panel(CP_MQTT, control("E_MQTT_Password"));
 }
