@@ -130,6 +130,7 @@ void TFParGen::RePosition_Object(TParGen_Panel Which) {
     case ppTLS_Server: RePosition_Object_TLS_Server(); break;
     case ppEthernet: RePosition_Object_Ethernet(); break;
     case ppMQTT: RePosition_Object_MQTT(); break;
+    case ppTLS: RePosition_Object_TLS(); break;
     default:
         // The panels whose rows follow fields this build does not make keep their height.
         if (const TControl* last = otherLast_.at(Which)) Fit_Panel(Panel(Which), last);
@@ -157,5 +158,9 @@ bool TFParGen::Is_Layout_Sender(const TObject* Sender) const {
     // Of the family's layout senders (the SNMP security level, the Wi-Fi types, the BACnet
     // type and the SNMP, MQTT, TLS and Wi-Fi check boxes) this build makes these; only the
     // first is shown.
-    return Sender != nullptr && (Sender == CB_TLS_Server_Enable || Sender == FindComponent(QStringLiteral("CB_MQTT_WillFlag")));
+    if (Sender == nullptr) return false;
+    if (Sender == CB_TLS_Server_Enable) return true;
+    for (const char* name : {"CB_MQTT_WillFlag", "CB_TLS_Enable", "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth"})
+        if (Sender == FindComponent(QString::fromLatin1(name))) return true;
+    return false;
 }

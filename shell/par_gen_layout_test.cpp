@@ -144,7 +144,7 @@ TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
         {dvQX587, {pm, "2. EtherNet/IP"}, {150, 206}},
         {dvQX463,
          {pm, "2. MQTT", "3. Ethernet", "4. Wi-Fi", "5. TLS (Transport Layer Security)", "6. NTP (Network Time Protocol)"},
-         {150, 264, 178, -1, -1, 94}},
+         {150, 264, 178, -1, 65, 94}},
         {dvQX809, {pm, "2. BACnet Slave"}, {150, -1}},
         {dvQX372, {pm, "2. IEC61850 Server", "3. TLS (Transport Layer Security) Server"}, {150, 94, 65}},
         {dvQX694, {pm, "2. Ethernet"}, {150, 178}},
@@ -278,6 +278,50 @@ TEST_F(ParGenLayoutTest, TheMqttWillRowsFollowTheirCheckBox) {
     EXPECT_EQ(control("L_MQTT_Password")->Top(), 320);
     EXPECT_EQ(form.CP_MQTT->Height(), 376);
     EXPECT_FALSE(control("E_MQTT_ASync_Send_Time")->Visible());
+}
+
+// The TLS panel's rows follow its three check boxes; the client rows move up when the
+// server certificate is left out.
+TEST_F(ParGenLayoutTest, TheTlsRowsFollowTheirCheckBoxes) {
+    TFParGen& form = f();
+    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
+    form.Order_TAB_Panels_Of(dvQX463);
+    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    const auto tick = [&](const char* name, bool on) {
+        static_cast<TCheckBox*>(control(name))->SetChecked(on);
+        form.RePosition_Objects_Of(dvQX463);
+    };
+    tick("CB_TLS_Enable", false);
+    EXPECT_FALSE(control("CB_TLS_En_Server_Auth")->Visible());
+    EXPECT_FALSE(control("E_TLS_Client_Key")->Visible());
+    EXPECT_EQ(form.CP_TLS->Height(), 65);
+
+    tick("CB_TLS_Enable", true);
+    EXPECT_TRUE(control("CB_TLS_En_Server_Auth")->Visible());
+    EXPECT_FALSE(control("E_TLS_Server_Cert")->Visible());
+    EXPECT_EQ(control("CB_TLS_En_Client_Auth")->Top(), 68);
+    EXPECT_EQ(form.CP_TLS->Height(), 121);
+
+    tick("CB_TLS_En_Server_Auth", true);
+    EXPECT_TRUE(control("E_TLS_Server_Cert")->Visible());
+    EXPECT_EQ(control("E_TLS_Server_Cert")->Top(), 63);
+    EXPECT_EQ(control("CB_TLS_En_Client_Auth")->Top(), 91);
+
+    tick("CB_TLS_En_Client_Auth", true);
+    EXPECT_TRUE(control("E_TLS_Client_Cert")->Visible());
+    EXPECT_EQ(control("L_TLS_Client_Cert")->Top(), 119);
+    EXPECT_EQ(control("E_TLS_Client_Key")->Top(), 144);
+    EXPECT_EQ(control("E_TLS_Client_Cert_Key_Pass")->Top(), 172);
+    EXPECT_EQ(form.CP_TLS->Height(), 229);
+
+    tick("CB_TLS_En_Server_Auth", false);
+    EXPECT_EQ(control("L_TLS_Client_Cert_Key_Pass")->Top(), 68 + 84);
+    EXPECT_EQ(form.CP_TLS->Height(), 149 + 21 + 36);
+
+    // Their clicks lay the panels out again, as the TLS Server's box does.
+    form.Is_Change = false;
+    click(*control("CB_TLS_Enable"), 3, 3);
+    EXPECT_TRUE(form.Is_Change);
 }
 
 }  // namespace

@@ -84,6 +84,11 @@ const std::vector<TOther_Panel>& Other_Panels() {
           {rkEdit, "MQTT_Topic_Name_Will"}, {rkEdit, "MQTT_Message_Will"}, {rkCheck, "MQTT_Will_Retained"},
           {rkCombo, "MQTT_Will_QoS", nullptr, "0", {"0", "1", "2"}}, {rkEdit, "MQTT_Username"},
           {rkRichEdit, "MQTT_Password"}, {rkEdit, "MQTT_ASync_Send_Time"}}},
+        {ppTLS,
+         739,
+         {{rkCheck, "TLS_Enable"}, {rkCheck, "TLS_En_Server_Auth"}, {rkRichEdit, "TLS_Server_Cert"},
+          {rkCheck, "TLS_En_Client_Auth"}, {rkRichEdit, "TLS_Client_Cert"}, {rkRichEdit, "TLS_Client_Key"},
+          {rkEdit, "TLS_Client_Cert_Key_Pass"}}},
         {ppNTP, 754, {{rkEdit, "NTP_Server_URL"}, {rkEdit, "NTP_Poll_Time"}}},
         {ppCAN, 1765, {{rkCombo, "CAN_Baudrate", nullptr, "1000K", CAN_Baudrates}}},
     };
@@ -209,4 +214,38 @@ void TFParGen::RePosition_Object_MQTT() {
     control("L_MQTT_Password")->SetTop(v + Row_Pitch);
     control("E_MQTT_Password")->SetTop(v + Row_Pitch - 3);
     Fit_Panel(CP_MQTT, control("E_MQTT_Password"));
+}
+
+// Below the enabling box: the server authentication box, its certificate while it is ticked,
+// then the client authentication box with its certificate, key and password while that one is.
+void TFParGen::RePosition_Object_TLS() {
+    const auto control = [this](const char* Name) { return static_cast<TControl*>(FindComponent(QString::fromLatin1(Name))); };
+    const auto ticked = [&](const char* Name) { return static_cast<TCheckBox*>(control(Name))->Checked(); };
+    const char* const server_rows[] = {"L_TLS_Server_Cert", "E_TLS_Server_Cert"};
+    const char* const client_rows[][2] = {{"L_TLS_Client_Cert", "E_TLS_Client_Cert"},
+                                          {"L_TLS_Client_Key", "E_TLS_Client_Key"},
+                                          {"L_TLS_Client_Cert_Key_Pass", "E_TLS_Client_Cert_Key_Pass"}};
+    const bool enabled = ticked("CB_TLS_Enable");
+    const bool server = enabled && ticked("CB_TLS_En_Server_Auth");
+    const bool client = enabled && ticked("CB_TLS_En_Client_Auth");
+    control("CB_TLS_En_Server_Auth")->SetVisible(enabled);
+    control("CB_TLS_En_Client_Auth")->SetVisible(enabled);
+    for (const char* row : server_rows) control(row)->SetVisible(server);
+    for (const auto& row : client_rows)
+        for (const char* part : row) control(part)->SetVisible(client);
+    if (!enabled) {
+        Fit_Panel(CP_TLS, control("CB_TLS_Enable"));
+        return;
+    }
+    // The certificate's edit stands five pixels above its label in this panel.
+    TControl* server_cert = control("E_TLS_Server_Cert");
+    server_cert->SetTop(control("L_TLS_Server_Cert")->Top() - 5);
+    const int v = (server ? server_cert->Top() : control("CB_TLS_En_Server_Auth")->Top()) + Row_Pitch;
+    control("CB_TLS_En_Client_Auth")->SetTop(v);
+    for (int i = 0; i < 3; ++i) {
+        const int top = v + Row_Pitch * (i + 1);
+        control(client_rows[i][0])->SetTop(top);
+        control(client_rows[i][1])->SetTop(top - 3);
+    }
+    Fit_Panel(CP_TLS, control(client ? "E_TLS_Client_Cert_Key_Pass" : "CB_TLS_En_Client_Auth"));
 }
