@@ -133,6 +133,7 @@ private:
     void RePosition_Object_Ethernet();
     void RePosition_Object_MQTT();
     void RePosition_Object_TLS();
+    void RePosition_Object_BACnet_Slave();
     // A panel as high as its header and its rows down to the last visible one, with a margin.
     void Fit_Panel(TCategoryPanel* Target, int LastTop, int LastHeight);
     void Fit_Panel(TCategoryPanel* Target, const TControl* Last);

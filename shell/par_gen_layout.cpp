@@ -131,6 +131,7 @@ void TFParGen::RePosition_Object(TParGen_Panel Which) {
     case ppEthernet: RePosition_Object_Ethernet(); break;
     case ppMQTT: RePosition_Object_MQTT(); break;
     case ppTLS: RePosition_Object_TLS(); break;
+    case ppBACnet_Slave: RePosition_Object_BACnet_Slave(); break;
     default:
         // The panels whose rows follow fields this build does not make keep their height.
         if (const TControl* last = otherLast_.at(Which)) Fit_Panel(Panel(Which), last);
@@ -160,7 +161,8 @@ bool TFParGen::Is_Layout_Sender(const TObject* Sender) const {
     // first is shown.
     if (Sender == nullptr) return false;
     if (Sender == CB_TLS_Server_Enable) return true;
-    for (const char* name : {"CB_MQTT_WillFlag", "CB_TLS_Enable", "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth"})
+    for (const char* name :
+         {"CB_MQTT_WillFlag", "CB_TLS_Enable", "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth", "CB_BACnet_Slave_Type"})
         if (Sender == FindComponent(QString::fromLatin1(name))) return true;
     return false;
 }

@@ -145,7 +145,7 @@ TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
         {dvQX463,
          {pm, "2. MQTT", "3. Ethernet", "4. Wi-Fi", "5. TLS (Transport Layer Security)", "6. NTP (Network Time Protocol)"},
          {150, 264, 178, -1, 65, 94}},
-        {dvQX809, {pm, "2. BACnet Slave"}, {150, -1}},
+        {dvQX809, {pm, "2. BACnet Slave"}, {150, 261}},
         {dvQX372, {pm, "2. IEC61850 Server", "3. TLS (Transport Layer Security) Server"}, {150, 94, 65}},
         {dvQX694, {pm, "2. Ethernet"}, {150, 178}},
     };
@@ -322,6 +322,37 @@ TEST_F(ParGenLayoutTest, TheTlsRowsFollowTheirCheckBoxes) {
     form.Is_Change = false;
     click(*control("CB_TLS_Enable"), 3, 3);
     EXPECT_TRUE(form.Is_Change);
+}
+
+// BACnet/IP shows the address rows; MS/TP puts its own rows in their place.
+TEST_F(ParGenLayoutTest, TheBacnetRowsFollowTheType) {
+    TFParGen& form = f();
+    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
+    form.Order_TAB_Panels_Of(dvQX809);
+    form.RePosition_Objects_Of(dvQX809);
+    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    EXPECT_TRUE(control("E_BACnet_IP_Slave_GAT4")->Visible());
+    EXPECT_FALSE(control("CB_BACnet_MSTP_Baudrate")->Visible());
+    EXPECT_EQ(control("CB_BACnet_Slave_Desc_32_Chars")->Top(), 208);
+    EXPECT_EQ(form.CP_BACnet_Slave->Height(), 261);
+
+    auto* type = static_cast<TComboBox*>(control("CB_BACnet_Slave_Type"));
+    type->SetItemIndex(1);
+    form.RePosition_Objects_Of(dvQX809);
+    EXPECT_FALSE(control("E_BACnet_IP_Slave_IP1")->Visible());
+    EXPECT_FALSE(control("L_BACnet_IP_Slave_Device_ID")->Visible());
+    EXPECT_TRUE(control("CB_BACnet_MSTP_Baudrate")->Visible());
+    EXPECT_EQ(control("L_BACnet_MSTP_Baudrate")->Top(), 40);
+    EXPECT_EQ(control("CB_BACnet_MSTP_Baudrate")->Top(), 37);
+    EXPECT_EQ(control("L_BACnet_MSTP_NetWork")->Top(), 40 + 7 * 28);
+    EXPECT_EQ(control("CB_BACnet_Slave_Desc_32_Chars")->Top(), 264);
+    EXPECT_EQ(form.CP_BACnet_Slave->Height(), 317);
+    int shown_dots = 0;
+    for (int i = 0; i < form.CP_BACnet_Slave->ControlCount(); ++i) {
+        const TControl* c = form.CP_BACnet_Slave->Controls(i);
+        if (c->Caption() == "." && c->Visible()) ++shown_dots;
+    }
+    EXPECT_EQ(shown_dots, 0);
 }
 
 }  // namespace

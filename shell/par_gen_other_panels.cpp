@@ -43,6 +43,7 @@ TRow_Def address(const char* Label, const char* Fields) { return {rkAddress, Lab
 TRow_Def gateway(const char* Check, const char* Fields) { return {rkCheckAddress, Check, Fields}; }
 
 const QStringList Modbus_Baudrates{"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
+const QStringList MSTP_Baudrates{"9600", "19200", "38400", "57600", "76800", "115200"};
 const QStringList CAN_Baudrates{"10K", "20K", "50K", "83.3K", "100K", "125K", "250K", "500K", "800K", "1000K"};
 
 // The panels of the family's other devices built so far, their rows at their design places,
@@ -90,6 +91,18 @@ const std::vector<TOther_Panel>& Other_Panels() {
           {rkCheck, "TLS_En_Client_Auth"}, {rkRichEdit, "TLS_Client_Cert"}, {rkRichEdit, "TLS_Client_Key"},
           {rkEdit, "TLS_Client_Cert_Key_Pass"}}},
         {ppNTP, 754, {{rkEdit, "NTP_Server_URL"}, {rkEdit, "NTP_Poll_Time"}}},
+        {ppBACnet_Slave,
+         1701,
+         {{rkCombo, "BACnet_Slave_Type", nullptr, "BACnet/IP", {"BACnet/IP", "BACnet MS/TP"}},
+          address("BACnet_IP_Slave_IP", "BACnet_IP_Slave_IP"), address("BACnet_IP_Slave_SM", "BACnet_IP_Slave_SM"),
+          gateway("BACnet_IP_Slave_GAT", "BACnet_IP_Slave_GAT"), {rkEdit, "BACnet_IP_Slave_Port", nullptr, "502"},
+          {rkEdit, "BACnet_IP_Slave_Device_Name", nullptr, "devicename1"},
+          {rkEdit, "BACnet_IP_Slave_Device_ID", nullptr, "502"},
+          {rkCombo, "BACnet_MSTP_Baudrate", nullptr, "115200", MSTP_Baudrates},
+          {rkCombo, "BACnet_MSTP_Parity", nullptr, "NONE", {"NONE", "ODD", "EVEN"}},
+          {rkEdit, "BACnet_MSTP_Device_Name"}, {rkEdit, "BACnet_MSTP_MAC"}, {rkEdit, "BACnet_MSTP_Max_Master"},
+          {rkEdit, "BACnet_MSTP_Max_Info_Frame"}, {rkEdit, "BACnet_MSTP_Device_Instance"},
+          {rkEdit, "BACnet_MSTP_NetWork"}, {rkCheck, "BACnet_Slave_Desc_32_Chars"}}},
         {ppCAN, 1765, {{rkCombo, "CAN_Baudrate", nullptr, "1000K", CAN_Baudrates}}},
     };
     return panels;
@@ -248,4 +261,42 @@ void TFParGen::RePosition_Object_TLS() {
         control(client_rows[i][1])->SetTop(top - 3);
     }
     Fit_Panel(CP_TLS, control(client ? "E_TLS_Client_Cert_Key_Pass" : "CB_TLS_En_Client_Auth"));
+}
+
+// BACnet/IP shows the address rows, port, name and identifier; MS/TP shows its own rows from
+// the address row down instead. The 32-character box follows the last row shown.
+void TFParGen::RePosition_Object_BACnet_Slave() {
+    const auto control = [this](const QString& Name) { return static_cast<TControl*>(FindComponent(Name)); };
+    const bool ip = static_cast<TComboBox*>(control("CB_BACnet_Slave_Type"))->ItemIndex() == 0;
+    QStringList ip_rows{"L_BACnet_IP_Slave_IP", "L_BACnet_IP_Slave_SM", "CB_BACnet_IP_Slave_GAT",
+                        "L_BACnet_IP_Slave_Port", "E_BACnet_IP_Slave_Port", "L_BACnet_IP_Slave_Device_Name",
+                        "E_BACnet_IP_Slave_Device_Name", "L_BACnet_IP_Slave_Device_ID", "E_BACnet_IP_Slave_Device_ID"};
+    for (const char* fields : {"E_BACnet_IP_Slave_IP", "E_BACnet_IP_Slave_SM", "E_BACnet_IP_Slave_GAT"})
+        for (int i = 1; i <= 4; ++i) ip_rows << fields + QString::number(i);
+    for (const QString& row : ip_rows) control(row)->SetVisible(ip);
+    // The address rows' points stand between the first address label and the gateway box.
+    const int first = control("L_BACnet_IP_Slave_IP")->Top();
+    const int gateway = control("CB_BACnet_IP_Slave_GAT")->Top();
+    for (int i = 0; i < CP_BACnet_Slave->ControlCount(); ++i) {
+        TControl* dot = CP_BACnet_Slave->Controls(i);
+        if (dot->Caption() == QLatin1String(".") && dot->Top() >= first && dot->Top() <= gateway + 1) dot->SetVisible(ip);
+    }
+    const char* const mstp[] = {"BACnet_MSTP_Baudrate",   "BACnet_MSTP_Parity",         "BACnet_MSTP_Device_Name",
+                                "BACnet_MSTP_MAC",        "BACnet_MSTP_Max_Master",     "BACnet_MSTP_Max_Info_Frame",
+                                "BACnet_MSTP_Device_Instance", "BACnet_MSTP_NetWork"};
+    int last_label = control("L_BACnet_IP_Slave_Device_ID")->Top();
+    const int field_top = control("E_BACnet_IP_Slave_IP1")->Top();
+    for (int k = 0; k < 8; ++k) {
+        TControl* label = control(QStringLiteral("L_") + QLatin1String(mstp[k]));
+        TControl* field = control((k < 2 ? QStringLiteral("CB_") : QStringLiteral("E_")) + QLatin1String(mstp[k]));
+        label->SetVisible(!ip);
+        field->SetVisible(!ip);
+        if (ip) continue;
+        label->SetTop(first + Row_Pitch * k);
+        field->SetTop(field_top + Row_Pitch * k);
+        last_label = label->Top();
+    }
+    TControl* desc = control("CB_BACnet_Slave_Desc_32_Chars");
+    desc->SetTop(last_label + Row_Pitch);
+    Fit_Panel(CP_BACnet_Slave, desc);
 }
