@@ -47,6 +47,22 @@ protected:
                 form.E_TLS_Server_Key_Pass,    form.L_TLS_Server_Server_Cert, form.E_TLS_Server_Server_Cert,
                 form.L_TLS_Server_Root_Cert,   form.E_TLS_Server_Root_Cert, form.CB_TLS_Server_En_Known_Cert};
     }
+    // Shows the variant's panels alone, laid out.
+    void showVariant(TDevice_Variant Variant) {
+        for (int i = 0; i < ParGen_Panel_Count; ++i) f().Panel(static_cast<TParGen_Panel>(i))->Hide();
+        f().Order_TAB_Panels_Of(Variant);
+        f().RePosition_Objects_Of(Variant);
+    }
+    TControl* control(const char* name) { return static_cast<TControl*>(f().FindComponent(name)); }
+    // The address points of a panel that are shown.
+    static int shownDots(const TWinControl& panel) {
+        int n = 0;
+        for (int i = 0; i < panel.ControlCount(); ++i) {
+            const TControl* c = panel.Controls(i);
+            if (c->Caption() == "." && c->Visible()) ++n;
+        }
+        return n;
+    }
     void expectTlsRowsVisible(bool visible) {
         for (TControl* row : tlsRows()) EXPECT_EQ(row->Visible(), visible) << row->Name.toStdString();
     }
@@ -179,11 +195,6 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
     Lang_List[1766] = "Baud hint";
     TFParGen& form = f();
     form.Set_Lang();
-    const auto control = [&](const char* name) {
-        TControl* c = static_cast<TControl*>(form.FindComponent(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    };
     const struct {
         const char* name;
         const char* caption;
@@ -199,7 +210,7 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
     };
     for (const auto& t : texts) {
         TControl* c = control(t.name);
-        if (!c) continue;
+        ASSERT_NE(c, nullptr) << t.name;
         if (*t.caption) {
             EXPECT_EQ(c->Caption(), t.caption) << t.name;
         }
@@ -226,10 +237,7 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
 // panel in order.
 TEST_F(ParGenLayoutTest, TheEthernetPanelLeavesItsDnsRowOutAndTabWalksTheRowsInOrder) {
     TFParGen& form = f();
-    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
-    form.Order_TAB_Panels_Of(dvQX694);
-    form.RePosition_Objects_Of(dvQX694);
-    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    showVariant(dvQX694);
     for (const char* hidden : {"CB_Ethernet_DNS", "E_Ethernet_DNS1", "E_Ethernet_DNS4"})
         EXPECT_FALSE(control(hidden)->Visible()) << hidden;
     EXPECT_EQ(control("L_Ethernet_TCP_Port")->Top(), 96);
@@ -237,12 +245,7 @@ TEST_F(ParGenLayoutTest, TheEthernetPanelLeavesItsDnsRowOutAndTabWalksTheRowsInO
     EXPECT_EQ(control("L_Ethernet_UDP_Port")->Top(), 124);
     EXPECT_EQ(control("E_Ethernet_UDP_Port")->Top(), 121);
     EXPECT_EQ(form.CP_Ethernet->Height(), 178);
-    int shown_dots = 0;
-    for (int i = 0; i < form.CP_Ethernet->ControlCount(); ++i) {
-        const TControl* c = form.CP_Ethernet->Controls(i);
-        if (c->Caption() == "." && c->Visible()) ++shown_dots;
-    }
-    EXPECT_EQ(shown_dots, 9);
+    EXPECT_EQ(shownDots(*form.CP_Ethernet), 9);
 
     QStringList order;
     for (const TWinControl* c : form.CP_Modbus_TCP_Slave->TabOrderList())
@@ -257,10 +260,7 @@ TEST_F(ParGenLayoutTest, TheEthernetPanelLeavesItsDnsRowOutAndTabWalksTheRowsInO
 // Ticking the will flag shows the will rows and moves the user rows below them.
 TEST_F(ParGenLayoutTest, TheMqttWillRowsFollowTheirCheckBox) {
     TFParGen& form = f();
-    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
-    form.Order_TAB_Panels_Of(dvQX463);
-    form.RePosition_Objects_Of(dvQX463);
-    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    showVariant(dvQX463);
     EXPECT_FALSE(control("E_MQTT_Topic_Name_Will")->Visible());
     EXPECT_FALSE(control("CB_MQTT_Will_QoS")->Visible());
     EXPECT_FALSE(control("E_MQTT_ASync_Send_Time")->Visible());
@@ -284,9 +284,7 @@ TEST_F(ParGenLayoutTest, TheMqttWillRowsFollowTheirCheckBox) {
 // server certificate is left out.
 TEST_F(ParGenLayoutTest, TheTlsRowsFollowTheirCheckBoxes) {
     TFParGen& form = f();
-    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
-    form.Order_TAB_Panels_Of(dvQX463);
-    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    showVariant(dvQX463);
     const auto tick = [&](const char* name, bool on) {
         static_cast<TCheckBox*>(control(name))->SetChecked(on);
         form.RePosition_Objects_Of(dvQX463);
@@ -327,10 +325,7 @@ TEST_F(ParGenLayoutTest, TheTlsRowsFollowTheirCheckBoxes) {
 // BACnet/IP shows the address rows; MS/TP puts its own rows in their place.
 TEST_F(ParGenLayoutTest, TheBacnetRowsFollowTheType) {
     TFParGen& form = f();
-    for (int i = 0; i < ParGen_Panel_Count; ++i) form.Panel(static_cast<TParGen_Panel>(i))->Hide();
-    form.Order_TAB_Panels_Of(dvQX809);
-    form.RePosition_Objects_Of(dvQX809);
-    const auto control = [&](const char* name) { return static_cast<TControl*>(form.FindComponent(name)); };
+    showVariant(dvQX809);
     EXPECT_TRUE(control("E_BACnet_IP_Slave_GAT4")->Visible());
     EXPECT_FALSE(control("CB_BACnet_MSTP_Baudrate")->Visible());
     EXPECT_EQ(control("CB_BACnet_Slave_Desc_32_Chars")->Top(), 208);
@@ -347,12 +342,7 @@ TEST_F(ParGenLayoutTest, TheBacnetRowsFollowTheType) {
     EXPECT_EQ(control("L_BACnet_MSTP_NetWork")->Top(), 40 + 7 * 28);
     EXPECT_EQ(control("CB_BACnet_Slave_Desc_32_Chars")->Top(), 264);
     EXPECT_EQ(form.CP_BACnet_Slave->Height(), 317);
-    int shown_dots = 0;
-    for (int i = 0; i < form.CP_BACnet_Slave->ControlCount(); ++i) {
-        const TControl* c = form.CP_BACnet_Slave->Controls(i);
-        if (c->Caption() == "." && c->Visible()) ++shown_dots;
-    }
-    EXPECT_EQ(shown_dots, 0);
+    EXPECT_EQ(shownDots(*form.CP_BACnet_Slave), 0);
 }
 
 }  // namespace
