@@ -35,6 +35,7 @@ class TGridCombo;
 class TGridSpin;
 class TInplaceEdit;
 class TExStringGridPrivate;
+class TExchangeFileWriter;
 class ITExStringGridSelect;
 class TGridChangeNotifier;
 class TFilter;
@@ -1631,9 +1632,11 @@ private:
     // Plain (the column sort) leaves the current row alone under disjunct row selection and
     // reports it through OnRowUpdate.
     void sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows);
-    // Exchange with files (grid/stringgrid/data/): the save range as CSV lines; the records of a
-    // CSV text stored from SaveStartRow, or after the last row with Insert.
-    QStringList csvLines();
+    // Exchange with files (grid/stringgrid/data/): the save range as CSV lines, each ended by CR
+    // LF, after what Out holds, and the file committed; the records of a CSV text stored from
+    // SaveStartRow, or after the last row with Insert.
+    void writeCSV(TExchangeFileWriter& Out);
+    void appendCSVField(QString& Text, const QString& Cell, QChar Delimiter);
     // SaveCell, and nothing for a cell covered by a merged range.
     QString exportCell(int ACol, int ARow);
     void loadCSVText(const QString& Text, bool Insert, int MaxRows);
