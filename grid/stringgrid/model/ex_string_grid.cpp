@@ -179,6 +179,11 @@ void TExStringGrid::CreateWnd() {
     if (p->FIsWinXP) p->FIsWinXP = ExXPVS().IsThemeActive();
     WatchOfficeTheme();
     if (p->ColumnSize->Save) LoadColSizes();
+    if (p->ScrollType == ssMetro) {
+        CreateScrollControls();
+        SetScrollBars(ssNone);
+        UpdateScrollBars();
+    }
 }
 
 void TExStringGrid::Loaded() {
@@ -201,6 +206,11 @@ void TExStringGrid::Loaded() {
     SetColumnOrder();
     WatchOfficeTheme();
     if (p->ColumnSize->Save) LoadColSizes();
+    if (p->ScrollType == ssMetro) {
+        CreateScrollControls();
+        SetScrollBars(ssNone);
+        UpdateScrollBars();
+    }
 }
 
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {

@@ -1534,6 +1534,9 @@ public:
     void FlatShowScrollBar(int Bar, bool Show);
     // Changes ZoomFactor and every column width and row height by X pixels.
     void Zoom(int X);
+    // Makes the slim bars of ssMetro where they are missing: a vertical one 6 pixels wide at
+    // the right edge and a horizontal one 6 pixels high at the bottom.
+    void CreateScrollControls();
     // The slim bars of ssMetro; nullptr otherwise.
     TScrollControl* VScrollControl() const;
     TScrollControl* HScrollControl() const;
@@ -1603,6 +1606,8 @@ private:
     bool applyColumnOrder(const std::vector<int>& Positions);
     friend void ReadGridProperties(TExStringGrid& Grid, const TFormProperties& Properties);
     void paintEditFrame(TCanvas& ACanvas);
+    // The slim bars of ssMetro at the right and bottom edges.
+    void placeScrollControls();
     // Child notifications: the date picker's change and the balloon's text request.
     void WMNotify(TMessage& Message);
     void setSortHeaderColours(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
