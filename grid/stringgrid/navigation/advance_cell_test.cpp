@@ -265,6 +265,24 @@ TEST_F(AdvanceFromControl, DownInTheLastRowAppendsAnEmptyRowWhenAsked) {
     EXPECT_EQ(grid->RowCount(), 9);
 }
 
+// With the last row shown as a fixed footer, the data row above it is the one Down appends from.
+TEST_F(AdvanceFromControl, DownAboveAFixedLastRowFooterAppendsOnlyFromTheLastDataRow) {
+    nav().AppendOnArrowDown = true;
+    grid->FloatingFooter().SetFooterStyle(fsFixedLastRow);
+    grid->FloatingFooter().SetVisible(true);
+    grid->SetCells(2, 7, "footer");
+
+    keyPress(openSpin(2, 5), VK_DOWN);
+    EXPECT_EQ(grid->RowCount(), 8) << "a row above the last data row adds nothing";
+
+    keyPress(openSpin(2, 6), VK_DOWN);
+    ASSERT_EQ(grid->RowCount(), 9);
+    EXPECT_EQ(grid->Cells(2, 6), "7");
+    EXPECT_EQ(grid->Cells(2, 7), "");
+    EXPECT_EQ(grid->Cells(2, 8), "footer");
+    EXPECT_EQ(grid->Row(), 7);
+}
+
 TEST_F(AdvanceCell, TypingOnASortedGridJumpsToTheFirstRowStartingWithTheText) {
     grid->SetOptions(grid->Options() & ~goEditing);
     nav().AutoGotoWhenSorted = true;
