@@ -1,4 +1,6 @@
 #include "grid/columngrid/column_grid_fixture.h"
+#include "platform/controls/popup_menu.h"
+#include "platform/testkit/testkit.h"
 
 namespace {
 
@@ -156,11 +158,10 @@ TEST_F(ColumnGridStructure, InsertionAndRemovalBehindAHiddenColumnKeepRealPlaces
 
 namespace {
 
-TEST_F(ColumnGridFixture, ColumnPopupEventFollowsButtonAndPopupType) {
-    // The menu is only handed on, never used, in these tests.
-    int menuStandIn = 0;
-    auto* menu = reinterpret_cast<TPopupMenu*>(&menuStandIn);
-    item(Plain).ColumnPopup = menu;
+TEST_F(ColumnGridFixture, ColumnPopupFollowsButtonPopupTypeAndRow) {
+    TPopupMenu menu(nullptr);
+    menu.Items = {"Hide", "Sort"};
+    item(Plain).ColumnPopup = &menu;
     int fired = 0;
     TPopupMenu* given = nullptr;
     grid->OnColumnPopup = [&](TObject*, int ACol, int ARow, TPopupMenu* PopupMenu) {
@@ -168,21 +169,32 @@ TEST_F(ColumnGridFixture, ColumnPopupEventFollowsButtonAndPopupType) {
         given = PopupMenu;
         EXPECT_EQ(ACol, Plain);
     };
-    const TRect data = grid->CellRect(Plain, 2);
+    const TRect data = grid->CellRect(Plain, 2), header = grid->CellRect(Plain, 0);
     struct Case {
         TColumnPopupType type;
         TMouseButton button;
-        bool fires;
-    } cases[] = {{cpFixedCellsRClick, mbRight, true}, {cpFixedCellsRClick, mbLeft, false},
-                 {cpNormalCellsLClick, mbLeft, true}, {cpAllCellsLClick, mbRight, false},
-                 {cpAllCellsRClick, mbMiddle, false}};
+        int row;
+        bool fires, pops;
+    } cases[] = {{cpFixedCellsRClick, mbRight, 2, true, false}, {cpFixedCellsRClick, mbRight, 0, true, true},
+                 {cpFixedCellsRClick, mbLeft, 0, false, false}, {cpNormalCellsLClick, mbLeft, 2, true, true},
+                 {cpNormalCellsLClick, mbLeft, 0, true, false},  {cpAllCellsRClick, mbRight, 0, true, true},
+                 {cpAllCellsRClick, mbRight, 2, true, true},      {cpAllCellsLClick, mbRight, 2, false, false},
+                 {cpAllCellsRClick, mbMiddle, 2, false, false}};
     for (const Case& c : cases) {
         item(Plain).ColumnPopupType = c.type;
         fired = 0;
-        grid->MouseDown(c.button, 0, data.Left + 2, data.Top + 2);
-        EXPECT_EQ(fired, c.fires ? 1 : 0) << c.type << " " << c.button;
+        driver().reset();
+        const TRect& r = c.row == 0 ? header : data;
+        grid->MouseDown(c.button, 0, r.Left + 2, r.Top + 2);
+        EXPECT_EQ(fired, c.fires ? 1 : 0) << c.type << " " << c.button << " row " << c.row;
+        ASSERT_EQ(driver().menus().size(), c.pops ? 1u : 0u) << c.type << " " << c.button << " row " << c.row;
+        if (!c.pops) continue;
+        // Under the cell, at its left edge.
+        const TPoint at = grid->ClientToScreen({r.Left, r.Bottom});
+        EXPECT_EQ(TPoint(driver().menus()[0].X, driver().menus()[0].Y), at);
+        EXPECT_EQ(driver().menus()[0].Items, menu.Items);
     }
-    EXPECT_EQ(given, menu);
+    EXPECT_EQ(given, &menu);
     // Columns without a menu stay quiet.
     fired = 0;
     const TRect other = grid->CellRect(Combo, 2);

@@ -5,6 +5,7 @@
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/popup_menu.h"
 
 #include <algorithm>
 #include <cmath>
@@ -203,9 +204,7 @@ void TExColumnGrid::Notification(TComponent* AComponent, TOperation Operation) {
     for (int i = 0; i < FColumns->Count(); ++i) {
         TGridColumnItem* item = FColumns->Items(i);
         if (item->EditLink == AComponent) item->EditLink = nullptr;
-        // The popup menu is known by address only: this platform has no menu component yet.
-        if (static_cast<const void*>(item->ColumnPopup) == static_cast<const void*>(AComponent))
-            item->ColumnPopup = nullptr;
+        if (item->ColumnPopup == AComponent) item->ColumnPopup = nullptr;
     }
 }
 
@@ -220,6 +219,15 @@ void TExColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
     const bool left = type == cpFixedCellsLClick || type == cpNormalCellsLClick || type == cpAllCellsLClick;
     if ((Button == mbLeft) != left || (Button != mbLeft && Button != mbRight)) return;
     OnColumnPopup(this, c, r, item->ColumnPopup);
+    const bool fixedType = type == cpFixedCellsLClick || type == cpFixedCellsRClick;
+    const bool normalType = type == cpNormalCellsLClick || type == cpNormalCellsRClick;
+    const bool header = r < FixedRows();
+    if (header ? normalType : fixedType) return;
+    // The handler may have taken the menu away from the column.
+    if (!item->ColumnPopup) return;
+    const TRect cell = CellRect(c, r);
+    const TPoint at = ClientToScreen({cell.Left, cell.Bottom});
+    item->ColumnPopup->Popup(at.X, at.Y);
 }
 
 // ---- the object the definitions stream as

@@ -294,6 +294,11 @@ void TControl::WndProc(TMessage& m) {
 
 bool TControl::MouseCapture() const { return captureControl == this; }
 
+void TControl::SetMouseCapture(bool Value) {
+    if (Value) captureControl = this;
+    else if (captureControl == this) captureControl = nullptr;
+}
+
 void TControl::Click() { OnClick(this); }
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::MouseDown(TMouseButton b, TShiftState s, int x, int y) { OnMouseDown(this, b, s, x, y); }

@@ -11,6 +11,7 @@
 class TCanvas;
 class TWinControl;
 class TForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
@@ -107,6 +108,8 @@ public:
     // The sides of the parent whose distance the control keeps when the parent is resized.
     TAnchors Anchors = akLeft | akTop;
     unsigned ControlStyle = csClickEvents | csCaptureMouse | csDoubleClicks;
+    // The menu of the control's right click; not owned.
+    TPopupMenu* PopupMenu = nullptr;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -139,6 +142,8 @@ public:
     bool MouseInControl() const { return mouseInControl_; }
     // The control holds the mouse capture (the left button went down on it and is held).
     bool MouseCapture() const;
+    // Takes the mouse for this control (or gives it back) whatever button is held.
+    void SetMouseCapture(bool Value);
 
     // Told while something dragged from Source enters, moves over or leaves the control at
     // (X, Y); Accept says whether it may be dropped here. Nothing is accepted by default.

@@ -22,7 +22,6 @@ public:
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle Value);
     TMemoBorder BorderStyle = bsSingle;
-    TPopupMenu* PopupMenu = nullptr;
 
 protected:
     QChar ReturnChar() const override { return QChar('\n'); }

@@ -245,6 +245,8 @@ public:
     void CharFromEditor(QChar& Key) { KeyPress(Key); }
 
     TSelectCellEvent OnSelectCell;
+    // The view scrolled: LeftCol or TopRow changed.
+    TNotifyEvent OnTopLeftChanged;
 
 protected:
     // Paints one cell in view; the base writes its text when default drawing is on.
@@ -254,8 +256,8 @@ protected:
     // After a move of the sizes; the base moves the cells.
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
-    // After LeftCol or TopRow changed.
-    virtual void TopLeftChanged() {}
+    // After LeftCol or TopRow changed; the base fires OnTopLeftChanged.
+    virtual void TopLeftChanged() { OnTopLeftChanged(this); }
     // After a column width or row height was set, and after the counts changed.
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}

@@ -18,6 +18,8 @@ enum : uint32_t {
     WM_GETTEXT = 0x000D,
     WM_PAINT = 0x000F,
     WM_CLOSE = 0x0010,
+    // The window loses the mouse to something else: a drag under way is abandoned.
+    WM_CANCELMODE = 0x001F,
     WM_ERASEBKGND = 0x0014,
     WM_SHOWWINDOW = 0x0018,
     WM_SETCURSOR = 0x0020,

@@ -33,6 +33,15 @@ void TExStringGrid::MergeRowCells(int RowIndex, bool MainMerge) {
         [&](int start, int count) { MergeCells(start, RowIndex, count, 1); });
 }
 
+void TExStringGrid::SplitAllColumnCells() {
+    for (int c = 0; c < TotalColCount(); ++c) SplitColumnCells(c);
+}
+
+void TExStringGrid::RestoreMergedColumns() {
+    const TIntList& columns = *p->FMergedColumns;
+    for (int i = 0; i < columns.Count(); ++i) MergeColumnCells(columns.GetInteger(i), i == 0);
+}
+
 void TExStringGrid::SplitColumnCells(int ColIndex) {
     for (int r = 0; r <= RowCount() - FixedFooters() - 2; ++r) {
         const int span = IsBaseCell(ColIndex, r) ? CellSpan(ColIndex, r).Y : 0;

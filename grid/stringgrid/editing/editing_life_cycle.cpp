@@ -174,14 +174,29 @@ bool TExStringGrid::allowEditOnTarget(int ACol, int ARow, QString& TargetText) {
     return allow;
 }
 
+// A cell that would lie under the floating footer is scrolled up above it.
+void TExStringGrid::scrollClearOfFooter(int ACol, int ARow) {
+    TFloatingFooter& footer = *p->FloatingFooter;
+    const bool lastRowStyle = footer.FooterStyle == fsFixedLastRow;
+    if (!lastRowStyle) footer.Invalidate();
+    else if (ARow >= TopRow() + VisibleRowCount())
+        SetTopRow(std::max(FixedRows(), ARow + FixedRows() - VisibleRowCount()));
+    const int bound = lastRowStyle ? RowCount() - 1 : RowCount();
+    if (ARow < bound && CellRect(ACol, ARow).Bottom > ClientRect().Bottom - footer.Height + 2 &&
+        TopRow() < RowCount() - 1)
+        SetTopRow(TopRow() + 1);
+}
+
 bool TExStringGrid::SelectCell(int ACol, int ARow) {
     if (p->FForceSel) return true;
     if (!Parent()) return TBaseGrid::SelectCell(ACol, ARow);
     if (ACol < 0 || ARow < 0) return false;
     p->FEditText = GetCellEx(RealColIndex(ACol), ARow);
-    // The footer row of a fixed-last-row floating footer takes no selection.
-    if (p->FloatingFooter->Visible && p->FloatingFooter->FooterStyle == fsFixedLastRow && ARow == RowCount() - 1)
-        return false;
+    if (p->FloatingFooter->Visible) {
+        scrollClearOfFooter(ACol, ARow);
+        // The footer row of a fixed-last-row floating footer takes no selection.
+        if (p->FloatingFooter->FooterStyle == fsFixedLastRow && ARow == RowCount() - 1) return false;
+    }
     const int realCol = RealColIndex(ACol);
     if (IsMergedCell(realCol, ARow) && !IsBaseCell(realCol, ARow) && !(Options() & goRangeSelect)) {
         const TPoint base = BaseCell(realCol, ARow);

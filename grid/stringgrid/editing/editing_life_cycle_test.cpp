@@ -126,6 +126,25 @@ TEST_F(EditingLifeCycle, MovesTheGridRefusesOrRedirects) {
     EXPECT_EQ(grid->Row(), 4);
 }
 
+// Walking down, the current cell is never left under the floating footer's panel.
+TEST_F(EditingLifeCycle, MovingDownKeepsTheCellClearOfTheFloatingFooter) {
+    grid->SetRowCount(30);
+    grid->SetBounds(0, 0, 300, 200);
+    for (TFooterStyle style : {fsFixedLastRow, fsColumnPreview}) {
+        grid->FloatingFooter().SetFooterStyle(style);
+        grid->FloatingFooter().SetVisible(true);
+        grid->SetTopRow(1);
+        grid->SetRow(1);
+        const int panelTop = grid->ClientRect().Bottom - grid->FloatingFooter().Height + 2;
+        // Row 29 is the footer row of the last-row style; the view's own range ends there too.
+        for (int r = 2; r <= 28; ++r) {
+            keyPress(*grid, VK_DOWN);
+            ASSERT_EQ(grid->Row(), r) << style;
+            EXPECT_LE(grid->CellRect(grid->Col(), r).Bottom, panelTop) << style << " row " << r;
+        }
+    }
+}
+
 TEST_F(EditingLifeCycle, TheSelectionListenerHearsOfEveryMoveUntilDropped) {
     struct Listener : ITExStringGridSelect {
         std::vector<std::pair<int, int>> calls;

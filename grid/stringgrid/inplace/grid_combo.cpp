@@ -166,6 +166,21 @@ void TGridCombo::KeyPress(QChar& Key) {
     if (ItemIndex() != before && FPicks == picksBefore) comboChanged(Text());
 }
 
+void TGridCombo::closedUp() {
+    TExStringGrid& grid = *FGrid;
+    TExStringGridPrivate& p = grid.Private();
+    const int row = grid.Row(), col = grid.RealColIndex(grid.Col());
+    // A direct close commits the picked item at once, as an editable combo would.
+    if (grid.MouseActions().DirectComboClose && p.EditMode && p.EditCtrl == this) {
+        if (ItemIndex() >= 0) SetText(Items().at(ItemIndex()));
+        comboChanged(Text());
+        p.EditControl = edComboEdit;
+        withOptionOff(grid.MouseActions().DirectEdit, [&] { grid.HideInplaceEdit(); });
+        grid.SetFocus();
+    }
+    grid.DoComboCloseUp(row, col);
+}
+
 bool TGridCombo::walk(uint16_t& Key) {
     TExStringGrid& grid = *FGrid;
     TNavigation& nav = grid.Navigation();
@@ -245,6 +260,16 @@ void TGridCombo::WndProc(TMessage& m) {
         TAsgComboBox::WndProc(m);
         ++FPicks;
         comboChanged(Text());
+        return;
+    }
+    if (FGrid && m.Msg == CN_COMMAND && (m.WParam >> 16) == CBN_DROPDOWN) {
+        TAsgComboBox::WndProc(m);
+        FGrid->DoComboDropDown(FGrid->Row(), FGrid->RealColIndex(FGrid->Col()));
+        return;
+    }
+    if (FGrid && m.Msg == CN_COMMAND && (m.WParam >> 16) == CBN_CLOSEUP) {
+        TAsgComboBox::WndProc(m);
+        closedUp();
         return;
     }
     if (FGrid && m.Msg == WM_GETDLGCODE) {

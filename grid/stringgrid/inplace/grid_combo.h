@@ -49,6 +49,8 @@ private:
     // Selection changes reported to the grid.
     void comboChanged(const QString& Selection);
     void wheel(int Delta);
+    // The dropped list closed: a direct close commits the item; the grid hears of it.
+    void closedUp();
     // The cursor walk of the key-up; true when the key walked.
     bool walk(uint16_t& Key);
 

@@ -177,6 +177,38 @@ TEST_F(ComboEditorTest, EveryPickInTheListIsReportedOnce) {
     EXPECT_EQ(events.size(), 2);
 }
 
+// The grid hears of the list opening and closing (row, real column); with DirectComboClose the
+// close-up also commits the picked item and ends the edit.
+TEST_F(ComboEditorTest, DropDownAndCloseUpAreReportedAndADirectCloseCommits) {
+    grid->HideColumn(1);  // display column 2 is real column 3
+    QStringList events;
+    grid->OnComboDropDown = [&](TObject*, int ARow, int ACol) {
+        events << QStringLiteral("drop %1,%2").arg(ACol).arg(ARow);
+    };
+    grid->OnComboCloseUp = [&](TObject*, int ARow, int ACol) {
+        events << QStringLiteral("close %1,%2 %3").arg(ACol).arg(ARow).arg(grid->Cells(3, 3));
+    };
+    grid->OnComboChange = [&](TObject*, int, int, int Index, QString Selection) {
+        events << QStringLiteral("change %1 %2").arg(Index).arg(Selection);
+    };
+    grid->SetCells(3, 3, "red");
+    TGridCombo& combo = open(csDropDownList);
+    combo.SetDroppedDown(true);
+    combo.SetDroppedDown(false);
+    EXPECT_EQ(events, (QStringList{"drop 3,3", "close 3,3 red"}));
+    EXPECT_TRUE(grid->EditMode());
+
+    events.clear();
+    grid->MouseActions().DirectComboClose = true;
+    combo.SetDroppedDown(true);
+    combo.PickItem(2);
+    combo.CloseUp(true);
+    EXPECT_EQ(events, (QStringList{"drop 3,3", "change 2 blue", "change 2 blue", "close 3,3 blue"}));
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_FALSE(combo.Visible());
+    EXPECT_TRUE(grid->Focused());
+}
+
 TEST_F(ComboEditorTest, ReturnKeyEventAndTheGridsKeyPressSeeTypedCharacters) {
     QString pressed;
     bool returned = false;

@@ -1,5 +1,6 @@
 #include "grid/foundation/html_renderer.h"
 #include "grid/stringgrid/input/input_fixture.h"
+#include "grid/stringgrid/model/owned_settings.h"
 #include "platform/controls/hint_window.h"
 #include "platform/graphics/canvas.h"
 #include "platform/testkit/scripted_screen.h"
@@ -91,6 +92,19 @@ TEST_F(CellHintWindow, APressOrAnotherCellTakesTheHintAwayAndTheNextRestShowsThe
     grid->ShowHint = false;
     restOn(3, 6);
     EXPECT_FALSE(showing());
+}
+
+// The balloon of a cell is forgotten once the pointer reaches another base cell, so the tool-tip
+// asks for the new cell's balloon.
+TEST_F(CellHintWindow, TheBalloonOfACellGoesWhenThePointerReachesAnotherCell) {
+    grid->Balloon().SetEnable(true);
+    grid->MergeCells(2, 2, 2, 1);
+    grid->CellBalloonTip(2, 2);
+    ASSERT_EQ(grid->LastBalloonPos, (TPoint{2, 2}));
+    mouseMove(*grid, middle(3, 2).X, middle(3, 2).Y);  // the same merged cell
+    EXPECT_EQ(grid->LastBalloonPos, (TPoint{2, 2}));
+    mouseMove(*grid, middle(3, 4).X, middle(3, 4).Y);
+    EXPECT_EQ(grid->LastBalloonPos, (TPoint{-1, -1}));
 }
 
 TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {

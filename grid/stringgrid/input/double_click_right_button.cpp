@@ -148,6 +148,8 @@ void TExStringGrid::WMRButtonDown(TMessage& m) {
             const bool ctrl = MouseShiftState(m.WParam) & ssCtrl;
             if (ctrl || mouse.DisjunctRowSelectNoCtrl) {
                 SetRowSelect(row, !RowSelect(row));
+            } else if (RowSelectCount() > 1 && PopupMenu && RowSelect(row)) {
+                // The marked rows stay marked for the menu that is about to open on them.
             } else {
                 ClearRowSelect();
                 SetRowSelect(row, true);

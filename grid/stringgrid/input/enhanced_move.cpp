@@ -91,6 +91,7 @@ void TExStringGrid::setMoveButton(const QString& Caption, int AWidth, int AHeigh
     THeaderDragButton& button = *p->MoveButton;
     button.Font().Assign(FixedFont());
     button.SetCaption(Caption);
+    button.SetEnabled(true);
     button.SetBounds(button.Left(), button.Top(), AWidth, AHeight);
     button.Invalidate();
 }
@@ -178,6 +179,22 @@ void TExStringGrid::scrollWhileMoving(bool Columns, int X, int Y) {
         if (Y < fixedHeight && TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
         else if (Y > Height() && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
     }
+}
+
+void TExStringGrid::cancelEnhancedMove() {
+    const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
+    if (!EnhRowColMove || !moving || (Cursor() != crDrag && Cursor() != crNoDrop)) return;
+    SetCursor(p->FMoveOldCursor);
+    if (p->MoveButton) {
+        p->MoveButton->SetEnabled(false);
+        p->MoveButton->Hide();
+    }
+    for (TArrowWindow* arrow : {p->ArwU, p->ArwD, p->ArwL, p->ArwR}) arrow->Hide();
+    delete p->MoveForm;
+    p->MoveForm = nullptr;
+    DoEndBlockFocus();
+    if (HandleAllocated()) KillTimer(this, dragScrollTimer);
+    SetGridState(gsNormal);
 }
 
 // Ends a move that the enhanced move took over: the column (row) goes to the release cell unless

@@ -64,6 +64,10 @@ void TExStringGrid::AppendRowOnArrowDown() {
     OnAutoAddRow(this, RowCount() - FixedFooters() - 1);
 }
 
+bool TExStringGrid::InLastAppendRow() {
+    return Row() == RowCount() - FixedFooters() - 1 || (p->FloatingFooter->Visible && Row() == RowCount() - 2);
+}
+
 void TExStringGrid::WMKeyDown(TMessage& m) {
     uint16_t key = static_cast<uint16_t>(m.WParam);
     const TShiftState shift = static_cast<TShiftState>(m.LParam);
@@ -72,7 +76,6 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
     TMouseActions& mouse = *p->MouseActions;
     p->FMoveSelection = Selection();
     const int leftCol = LeftCol();
-    const int lastNormalRow = RowCount() - FixedFooters() - 1;
     auto ownEvent = [&] {
         uint16_t k = key;
         OnKeyDown(this, k, shift);
@@ -127,9 +130,12 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
             consume();
             return;
         }
-        // The cell's form controls take the key.
+        // The cell's form controls take the key: the first of them opens for editing.
         const QString text = Cells(RealCol(), Row());
         if (EnableHTML && TextType(text, true) == 1 && text.toUpper().contains(QStringLiteral("<CONTROL"))) {
+            SaveCellState(RealCol(), Row());
+            EditNextHTMLControl(Col(), Row(), QString());
+            if (key == VK_F2) DoF2Key();
             m.Result = 1;
             return;
         }
@@ -203,9 +209,7 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
         key = 0;
     }
     // Judged on the key pressed: stepping over the footer row below must not stop the append.
-    if (pressed == VK_DOWN && nav.AppendOnArrowDown &&
-        (Row() == lastNormalRow || (p->FloatingFooter->Visible && Row() == RowCount() - 2)))
-        AppendRowOnArrowDown();
+    if (pressed == VK_DOWN && nav.AppendOnArrowDown && InLastAppendRow()) AppendRowOnArrowDown();
 
     // The platform grid's navigation, which calls KeyDown below.
     const bool keepHoriz = isOneOf(key, {VK_PRIOR, VK_NEXT, VK_UP, VK_DOWN}) && (Options() & goRowSelect) &&

@@ -198,6 +198,20 @@ TEST_F(EnhancedMoves, AMovedColumnDragsAHeaderButtonAndArrowsMarkWhereItLands) {
     EXPECT_EQ(grid->Cursor(), crDefault);
 }
 
+// The grid losing the mouse (a window popping up, the button released elsewhere) abandons the move.
+TEST_F(EnhancedMoves, CancelModeAbandonsTheMove) {
+    dragTo(middle(2, 0), middle(4, 0));
+    ASSERT_EQ(grid->Cursor(), crDrag);
+    grid->Perform(WM_CANCELMODE);
+    EXPECT_EQ(grid->Cursor(), crDefault);
+    EXPECT_FALSE(d().MoveButton->Visible());
+    EXPECT_FALSE(d().MoveButton->Enabled());
+    EXPECT_FALSE(d().ArwU->Visible() || d().ArwD->Visible());
+    release(middle(4, 0));
+    EXPECT_EQ(grid->Cells(2, 3), "2:3");
+    EXPECT_EQ(grid->Cells(4, 3), "4:3");
+}
+
 TEST_F(EnhancedMoves, WithShowCellsAPictureOfTheColumnFollowsThePointerInstead) {
     grid->DragDropSettings().ShowCells = true;
     const TPoint from = middle(2, 0), to = middle(4, 0);
@@ -271,6 +285,37 @@ TEST_F(EnhancedMoves, ARowMovesFromItsFixedCellWithArrowsBesideTheTargetRow) {
     EXPECT_EQ(grid->Cells(3, 5), "3:2");
     EXPECT_EQ(grid->Cells(3, 2), "3:3");
     EXPECT_FALSE(d().ArwL->Visible());
+}
+
+// A moved row is reported; a synchronised grid repeats row and column moves, once even when it
+// is synchronised back.
+TEST_F(EnhancedMoves, MovesAreReportedAndRepeatedInTheSynchronisedGrid) {
+    TTestStringGrid partner(form);
+    partner.SetColCount(grid->ColCount());
+    partner.SetRowCount(grid->RowCount());
+    for (int r = 0; r < partner.RowCount(); ++r)
+        for (int c = 0; c < partner.ColCount(); ++c) partner.SetCells(c, r, "p" + text(c, r));
+    grid->SyncGrid().SetGrid(&partner);
+    grid->SyncGrid().MoveRow = grid->SyncGrid().MoveColumn = true;
+    partner.SyncGrid().SetGrid(grid);
+    partner.SyncGrid().MoveRow = partner.SyncGrid().MoveColumn = true;
+    QStringList moved;
+    grid->OnRowMoved = [&](TObject*, int From, int To) { moved << QStringLiteral("grid %1>%2").arg(From).arg(To); };
+    partner.OnRowMoved = [&](TObject*, int From, int To) { moved << QStringLiteral("partner %1>%2").arg(From).arg(To); };
+
+    dragTo(middle(0, 2), middle(0, 5));
+    release(middle(0, 5));
+    EXPECT_EQ(grid->Cells(3, 5), "3:2");
+    EXPECT_EQ(partner.Cells(3, 5), "p3:2");
+    EXPECT_EQ(partner.Cells(3, 2), "p3:3");
+    EXPECT_EQ(moved, (QStringList{"grid 2>5", "partner 2>5"}));
+
+    dragTo(middle(2, 0), middle(4, 0));
+    release(middle(4, 0));
+    EXPECT_EQ(partner.Cells(4, 1), "p2:1");
+    EXPECT_EQ(partner.Cells(2, 1), "p3:1");
+    grid->SyncGrid().SetGrid(nullptr);
+    partner.SyncGrid().SetGrid(nullptr);
 }
 
 TEST_F(EnhancedMoves, AMovedRowsPictureSpansTheVisibleColumns) {

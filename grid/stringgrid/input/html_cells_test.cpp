@@ -182,6 +182,25 @@ TEST_F(HTMLCells, AnEditControlOpensABoxThatWritesItsValueBack) {
     EXPECT_EQ(value(2, "f"), "x");
 }
 
+TEST_F(HTMLCells, EnterOrF2OpensTheCellsFirstFormControl) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetCells(2, 2, "Name " + control("CHECK", "c", "FALSE", "16") + control("EDIT", "e", "ab") +
+                             control("EDIT", "f", "x"));
+    for (uint16_t key : {VK_RETURN, VK_F2}) {
+        grid->SetFocus();
+        grid->SetCol(2);
+        grid->SetRow(2);
+        keyPress(*grid, key);
+        TControlEdit* edit = grid->ControlEdit();
+        ASSERT_TRUE(edit->Visible()) << key;
+        EXPECT_TRUE(edit->Focused()) << key;
+        EXPECT_EQ(edit->Text(), "ab") << key << ": the check box is no edit stop";
+        EXPECT_FALSE(grid->EditMode()) << key << ": no text edit of the markup";
+        typeChar(*edit, '\r');
+        EXPECT_FALSE(edit->Visible());
+    }
+}
+
 TEST_F(HTMLCells, TabWithAdvanceAutoLeavesTheCellInsteadOfGoingToItsNextControl) {
     grid->SetOptions(grid->Options() | goEditing);
     grid->Navigation().SetAdvanceAuto(true);

@@ -32,6 +32,7 @@ bool TExStringGrid::InputMessage(TMessage& m) {
     case WM_RBUTTONDOWN: WMRButtonDown(m); return true;
     case WM_RBUTTONUP: WMRButtonUp(m); return true;
     case CM_MOUSELEAVE: CMMouseLeave(m); return true;
+    case WM_CANCELMODE: cancelEnhancedMove(); return false;
     default: return false;
     }
 }
@@ -380,6 +381,8 @@ void TExStringGrid::headerClickSort(int ACol, int ARow, int X, TShiftState Shift
     }
     HideInplaceEdit();
     if (p->FSortRowXRef->Count() != RowCount()) InitSortXRef();
+    // Merges by content would straddle rows that the sort takes apart: split now, merge after.
+    if (ss.AutoColumnMerge) SplitAllColumnCells();
     QElapsedTimer timer;
     timer.start();
     const bool keepHoriz = (Options() & goRowSelect) && p->Navigation->KeepHorizScroll;
@@ -410,6 +413,8 @@ void TExStringGrid::headerClickSort(int ACol, int ARow, int X, TShiftState Shift
         EndUpdate();
     }
     p->SortTime = static_cast<int>(timer.elapsed());
+    if (ss.AutoColumnMerge) RestoreMergedColumns();
+    CellControlsUpdate(true);
     DoClickSort(ss.Column);
 }
 

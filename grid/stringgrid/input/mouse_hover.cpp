@@ -42,6 +42,11 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         if (col >= 0 && row >= 0) ResolveBaseCell(col, row, bc, br);
         if (bc != p->FLastHintPos.X || br != p->FLastHintPos.Y) CancelCellHint();
     }
+    // Likewise the balloon: the tool-tip window asks for the balloon of LastBalloonPos again.
+    if (p->Balloon->Enable() && LastBalloonPos.X >= 0) {
+        const TPoint base = col >= 0 && row >= 0 ? BaseCell(RealColIndex(col), row) : TPoint{-1, -1};
+        if (base != LastBalloonPos) LastBalloonPos = {-1, -1};
+    }
     CellHintPointerMoved(Shift, X, Y);
 
     if (p->FMouseSelectStart >= 0) {

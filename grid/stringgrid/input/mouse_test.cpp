@@ -1,4 +1,5 @@
 #include "grid/stringgrid/input/input_fixture.h"
+#include "platform/controls/popup_menu.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/filter/drop_lists.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
@@ -174,6 +175,21 @@ TEST_F(HeaderSorting, ClicksSortUpThenDownAndUndoRestores) {
     EXPECT_EQ(log.filter("Sort"), (QStringList{"Sort 1", "Sort 1", "Sort -1"}));
 }
 
+// With AutoColumnMerge the merged columns are merged again by their sorted content.
+TEST_F(HeaderSorting, AutoColumnMergeMergesTheSortedColumnsAgain) {
+    const char* kinds[] = {"x", "x", "y", "y", "x", "x", "y"};
+    for (int r = 1; r < 8; ++r) grid->SetCells(2, r, kinds[r - 1]);
+    grid->MergeColumnCells(2, true);
+    ASSERT_TRUE(grid->IsMergedCell(2, 1));
+    grid->MergedColumns().Add(2);
+    grid->SortSettings().AutoColumnMerge = true;
+    clickCell(1, 0);
+    EXPECT_EQ(column1(), "a b c d e f g");
+    // Now x y x y x x y: only rows 5 and 6 share a text.
+    for (int r = 1; r < 8; ++r) EXPECT_EQ(grid->IsMergedCell(2, r), r == 5 || r == 6) << "row " << r;
+    EXPECT_EQ(grid->CellSpan(2, 5).Y, 1);
+}
+
 TEST_F(HeaderSorting, ClicksThatDoNotSort) {
     grid->SetOptions(grid->Options() | goColSizing);
     const TRect h = grid->CellRect(1, 0);
@@ -282,6 +298,35 @@ TEST_F(GridMouse, RightClickSelectsWithSelectOnRightClick) {
     EXPECT_TRUE(log.isEmpty());
     rightClick(490, 290);
     EXPECT_EQ(right, (QStringList{"2,3", "-1,-1"}));
+}
+
+// A right click on one of several marked rows keeps them all for the grid's pop-up menu.
+TEST_F(GridMouse, RightClickKeepsTheMarkedRowsForThePopupMenu) {
+    grid->MouseActions().SelectOnRightClick = true;
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->OnRightClickCell = [](TObject*, int, int) {};
+    auto marked = [this] {
+        QList<int> rows;
+        for (int r = 1; r < grid->RowCount(); ++r)
+            if (grid->RowSelect(r)) rows << r;
+        return rows;
+    };
+    auto markTwoToFour = [this] {
+        grid->ClearRowSelect();
+        for (int r : {2, 3, 4}) grid->SetRowSelect(r, true);
+    };
+    TPopupMenu menu(nullptr);
+    grid->PopupMenu = &menu;
+    markTwoToFour();
+    rightClick(middle(2, 3).X, middle(2, 3).Y);
+    EXPECT_EQ(marked(), (QList<int>{2, 3, 4}));
+    rightClick(middle(2, 6).X, middle(2, 6).Y);
+    EXPECT_EQ(marked(), QList<int>{6}) << "an unmarked row takes the mark alone";
+
+    grid->PopupMenu = nullptr;
+    markTwoToFour();
+    rightClick(middle(2, 3).X, middle(2, 3).Y);
+    EXPECT_EQ(marked(), QList<int>{3}) << "without a menu there is nothing to keep them for";
 }
 
 TEST_F(GridMouse, HoveredFixedCellsFollowThePointerAndClearOnLeaving) {

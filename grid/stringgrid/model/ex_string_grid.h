@@ -293,6 +293,10 @@ public:
     void MergeColumnCells(int ColIndex, bool MainMerge);
     void MergeRowCells(int RowIndex, bool MainMerge);
     void SplitColumnCells(int ColIndex);
+    // Splits the merged cells of every column; merges again the columns of MergedColumns, the
+    // first listed by text alone, the others following it.
+    void SplitAllColumnCells();
+    void RestoreMergedColumns();
     void SplitRowCells(int RowIndex);
     void SplitAllCells();
     // FromRow or ToRow -1 takes the normal rows. A ToRow beyond the shown rows counts the hidden
@@ -1321,6 +1325,7 @@ protected:
     void CreateWnd() override;
     void Resize() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
     void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
     // A stretched column follows; a user sizing that just ended is reported and may size all.
     void ColWidthsChanged() override;
@@ -1382,6 +1387,8 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void AppendRowOnArrowDown();
+    // Down here appends a row: the last normal row, or the row above a floating footer.
+    bool InLastAppendRow();
 
 public:
     bool IsHoverFixedCell(int ACol, int ARow) const;
@@ -1513,6 +1520,8 @@ protected:
     void rememberMoveCell(int ACol, int ARow, int X, int Y);
     void enhancedMoveStep(int ACol, int ARow, int X, int Y);
     bool endEnhancedMove(int ACol, int ARow);
+    // Abandons an enhanced move under way: nothing moves.
+    void cancelEnhancedMove();
     void setMoveButton(const QString& Caption, int AWidth, int AHeight);
     void makeMovePicture(bool Columns);
     void markDropColumn(int ACol);
@@ -1558,6 +1567,7 @@ protected:
     bool SizeColumnsToWidth();
     void WMHScroll(TMessage& Message);
     void WMVScroll(TMessage& Message);
+    void WMGetDlgCode(TMessage& Message);
     // The hint beside a dragged thumb: "Row : " or "Col : " (Prefix) and the index it stands for.
     void ScrollHint(uint16_t Code, int Index, const QString& Prefix, bool Vertical);
     // The base grid's wheel step with direct editing off and the left column or focus kept.
@@ -1646,6 +1656,9 @@ private:
     void setAndRepaint(T& field, T Value);
     // The edit permission of a cell the current cell moves to (grid/stringgrid/editing/).
     bool allowEditOnTarget(int ACol, int ARow, QString& TargetText);
+    void scrollClearOfFooter(int ACol, int ARow);
+    // The synchronised grid repeats a column (row) move made here.
+    void syncMove(bool Columns, int FromIndex, int ToIndex);
     // The check box editor, made on first use.
     TGridCheckBox* checkEditor();
     // The control of the open edit, the check box editor included; nullptr for none.

@@ -297,6 +297,8 @@ public:
     int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
     TPoint FPushedCellButton{-1, -1};
     bool ColMoveFlg = false, ColSizeFlg = false;
+    // This move repeats one of the synchronised grid: it is not handed back.
+    bool FSyncedMove = false;
     bool FDblClk = false;
     bool FDeselectState = false;
     int FHoverFixedX = -1, FHoverFixedY = -1;

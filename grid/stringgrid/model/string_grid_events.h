@@ -18,6 +18,8 @@ using TAfterCellPasteEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QS
 using TAfterCellPasteWideEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString Value)>;
 using TBeforeCellPasteEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
 using TBeforeCellPasteWideEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+// A row or column moved from FromIndex to ToIndex.
+using TMovedEvent = TEvent<void(TObject* Sender, int FromIndex, int ToIndex)>;
 using TCalcFooterEvent = TEvent<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TCanClickCellEvent = TEvent<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
 // The cell's content is drawn; Rect is the cell less its lines.
@@ -233,6 +235,7 @@ struct TExStringGridEvents {
     TRowChangingEvent OnRowChanging;
     TRowDisjunctSelectEvent OnRowDisjunctSelect;
     TRowSizeEvent OnRowSize, OnRowMove, OnRowMoving;
+    TMovedEvent OnRowMoved;
     TRowSizingEvent OnRowSizing;
     TScrollCellEvent OnScrollCell;
     TScrollHintEvent OnScrollHint;

@@ -279,6 +279,24 @@ void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     if (sorted == from) sorted = to;
     else if (from < sorted && sorted <= to) --sorted;
     else if (to <= sorted && sorted < from) ++sorted;
+    syncMove(true, FromIndex, ToIndex);
+}
+
+void TExStringGrid::RowMoved(int FromIndex, int ToIndex) {
+    TBaseGrid::RowMoved(FromIndex, ToIndex);
+    if (EnhRowColMove) p->ColMoveFlg = true;
+    OnRowMoved(this, FromIndex, ToIndex);
+    syncMove(false, FromIndex, ToIndex);
+}
+
+void TExStringGrid::syncMove(bool Columns, int FromIndex, int ToIndex) {
+    auto* partner = dynamic_cast<TExStringGrid*>(p->SyncGrid->Grid());
+    if (!partner || p->FSyncedMove || !(Columns ? p->SyncGrid->MoveColumn : p->SyncGrid->MoveRow)) return;
+    // The partner's own synchronisation may point back here: the flag stops the echo.
+    p->FSyncedMove = partner->p->FSyncedMove = true;
+    if (Columns) partner->MoveColumn(FromIndex, ToIndex);
+    else partner->MoveRow(FromIndex, ToIndex);
+    p->FSyncedMove = partner->p->FSyncedMove = false;
 }
 
 int TExStringGrid::ColumnPosition(int ACol) const {

@@ -265,6 +265,30 @@ TEST_F(AdvanceFromControl, DownInTheLastRowAppendsAnEmptyRowWhenAsked) {
     EXPECT_EQ(grid->RowCount(), 9);
 }
 
+// With the last row shown as a fixed footer, the data row above it is the one Down appends from.
+TEST_F(AdvanceFromControl, DownAboveAFixedLastRowFooterAppendsOnlyFromTheLastDataRow) {
+    nav().AppendOnArrowDown = true;
+    grid->FloatingFooter().SetFooterStyle(fsFixedLastRow);
+    grid->FloatingFooter().SetVisible(true);
+    grid->SetCells(2, 7, "footer");
+    editorOf[{2, 6}] = edSpinEdit;
+    grid->SetCells(2, 6, "8");
+
+    keyPress(openSpin(2, 5), VK_DOWN);
+    EXPECT_EQ(grid->RowCount(), 8) << "a row above the last data row adds nothing";
+    ASSERT_EQ(grid->Row(), 6);
+    if (!grid->SpinEdit()->Visible()) keyPress(*grid, VK_F2);
+    TGridSpin& spin = *grid->SpinEdit();
+    ASSERT_TRUE(spin.Focused());
+    spin.SetText("9");
+    keyPress(spin, VK_DOWN);
+    ASSERT_EQ(grid->RowCount(), 9);
+    EXPECT_EQ(grid->Cells(2, 6), "9");
+    EXPECT_EQ(grid->Cells(2, 7), "");
+    EXPECT_EQ(grid->Cells(2, 8), "footer");
+    EXPECT_EQ(grid->Row(), 7);
+}
+
 TEST_F(AdvanceCell, TypingOnASortedGridJumpsToTheFirstRowStartingWithTheText) {
     grid->SetOptions(grid->Options() & ~goEditing);
     nav().AutoGotoWhenSorted = true;

@@ -5,8 +5,7 @@ void TExStringGrid::DoneInplaceEdit(uint16_t& Key, TShiftState Shift) {
     p->FBlockFocus = true;
     p->FEditing = false;
     HideInplaceEdit();
-    const int lastRow = RowCount() - FixedFooters() - 1 - (p->FloatingFooter->Visible ? 1 : 0);
-    if (p->Navigation->AppendOnArrowDown && Key == VK_DOWN && Row() == lastRow) AppendRowOnArrowDown();
+    if (p->Navigation->AppendOnArrowDown && Key == VK_DOWN && InLastAppendRow()) AppendRowOnArrowDown();
     if (Key == VK_TAB || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN) KeyDown(Key, Shift);
     TNavigation& nav = Navigation();
     const bool alwaysEdit = nav.AlwaysEdit;

@@ -152,6 +152,41 @@ TEST_F(GridScrolling, ThumbDragHintsAndSynchronousScrolling) {
     EXPECT_EQ(grid->TopRow(), 22);
 }
 
+TEST_F(GridScrolling, EveryScrollOfTheViewIsReported) {
+    QList<TPoint> views;
+    grid->SetColCount(12);
+    grid->OnTopLeftChanged = [&](TObject*) { views << TPoint{grid->LeftCol(), grid->TopRow()}; };
+    vscroll(SB_LINEDOWN);
+    grid->SetLeftCol(3);
+    grid->SetTopRow(10);
+    grid->SetTopRow(10);  // no change, no report
+    EXPECT_EQ(views, (QList<TPoint>{{1, 2}, {3, 2}, {3, 10}}));
+}
+
+TEST_F(GridScrolling, TheDialogCodeKeepsArrowsCharactersAndTabsWithGoTabs) {
+    struct Case {
+        TGridOptions add;
+        bool autoGoto;
+        bool chars, tab;
+    } cases[] = {{0, false, true, false},
+                 {goEditing, false, true, false},
+                 {goEditing, true, true, false},
+                 {goTabs, false, true, true},
+                 {goTabs | goRowSelect, false, true, false}};
+    const TGridOptions base = grid->Options() & ~(goEditing | goTabs | goRowSelect);
+    for (const Case& c : cases) {
+        grid->SetOptions(base | c.add);
+        grid->Navigation().AutoGotoWhenSorted = c.autoGoto;
+        const intptr_t all = grid->Perform(WM_GETDLGCODE);
+        EXPECT_TRUE(all & DLGC_WANTARROWS) << c.add;
+        EXPECT_EQ(bool(all & DLGC_WANTCHARS), c.chars) << c.add;
+        EXPECT_EQ(grid->Perform(WM_GETDLGCODE, VK_TAB) != 0, c.tab) << c.add;
+        // Enter and Escape stay with the form's default and cancel buttons.
+        EXPECT_EQ(grid->Perform(WM_GETDLGCODE, VK_RETURN), 0) << c.add;
+        EXPECT_EQ(grid->Perform(WM_GETDLGCODE, VK_ESCAPE), 0) << c.add;
+    }
+}
+
 TEST_F(GridScrolling, TheUsersBarScrollsTheGrid) {
     TScrollBar* bar = grid->ScrollBarControl(SB_VERT);
     ASSERT_TRUE(bar->Visible());

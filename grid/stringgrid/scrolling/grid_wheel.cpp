@@ -168,6 +168,7 @@ void TExStringGrid::InvalidatePanOrigin() {
 }
 
 void TExStringGrid::StopPanning() {
+    SetMouseCapture(false);
     KillTimer(this, PanTimerID);
     SetCursor(p->prevcurs);
     ShowHint = true;
@@ -236,6 +237,8 @@ bool TExStringGrid::PanMessage(TMessage& m) {
         p->wheelpan = true;
         p->wheelpanpos = p->wheelpancursor = {LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
         SetTimer(this, PanTimerID, PanTimerInterval);
+        // The pointer may leave the grid while panning; its moves still steer the pan.
+        SetMouseCapture(true);
         ShowHint = false;
         InvalidatePanOrigin();
         return true;

@@ -100,6 +100,7 @@ TEST_F(GridWheel, MiddleButtonPanning) {
     const TCursor before = grid->Cursor();
     mouseMessage(*grid, WM_MBUTTONDOWN, 100, 100, MK_MBUTTON);
     EXPECT_EQ(grid->Cursor(), 8000);
+    EXPECT_TRUE(grid->MouseCapture());  // the pan follows the pointer outside the grid too
     mouseMessage(*grid, WM_MOUSEMOVE, 160, 104);  // sideways and within the dead zone
     advance(10);
     EXPECT_EQ(grid->Row(), 1);
@@ -111,6 +112,7 @@ TEST_F(GridWheel, MiddleButtonPanning) {
     // Any button ends it and gives the cursor back.
     mouseMessage(*grid, WM_LBUTTONDOWN, 100, 130, MK_LBUTTON);
     EXPECT_EQ(grid->Cursor(), before);
+    EXPECT_FALSE(grid->MouseCapture());
     advance(30);
     EXPECT_EQ(grid->Row(), 4);
     // No panning where it is switched off.

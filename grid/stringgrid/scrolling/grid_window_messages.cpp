@@ -46,6 +46,9 @@ bool TExStringGrid::ScrollingMessage(TMessage& m) {
     case WM_PAINT:
         WMPaint(m);
         return true;
+    case WM_GETDLGCODE:
+        WMGetDlgCode(m);
+        return true;
     case WM_ERASEBKGND:
         // The paint covers the whole client area.
         m.Result = 0;
@@ -57,6 +60,24 @@ bool TExStringGrid::ScrollingMessage(TMessage& m) {
         p->FTimerMousePos = {-1, -1};
         return false;
     default: return false;
+    }
+}
+
+// The keys the grid keeps from its form. Asked about one key (wParam), the answer holds only the
+// flag that decides that key: Tab with goTabs stays in the grid; Enter and Escape are never kept
+// from the form's default and cancel buttons.
+void TExStringGrid::WMGetDlgCode(TMessage& m) {
+    const TGridOptions options = Options();
+    uintptr_t flags = DLGC_WANTARROWS;
+    if ((options & goTabs) && !(options & goRowSelect)) flags |= DLGC_WANTTAB;
+    if (options & goEditing) flags |= DLGC_WANTCHARS;
+    // Every typed character reaches the grid for the incremental jump and to start an edit.
+    if (p->Navigation->AutoGotoWhenSorted || !(options & goEditing)) flags |= DLGC_WANTCHARS;
+    switch (m.WParam) {
+    case VK_TAB: m.Result = static_cast<intptr_t>(flags & DLGC_WANTTAB); break;
+    case VK_RETURN:
+    case VK_ESCAPE: m.Result = static_cast<intptr_t>(flags & DLGC_WANTALLKEYS); break;
+    default: m.Result = static_cast<intptr_t>(flags); break;
     }
 }
 
