@@ -57,6 +57,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner), p(std::mak
         *arrows[d] = new TArrowWindow(this);
         (*arrows[d])->Init(this, d);
     }
+    makeSearchPanel();
 }
 
 void TExStringGrid::createOwnedObjects() {
@@ -111,7 +112,7 @@ void TExStringGrid::createOwnedObjects() {
     for (auto* list : {&d.FSortRowXRef, &d.FUnSortRowXRef, &d.FMergedColumns, &d.FSelectedCells, &d.FSelectedRows,
                        &d.FModifiedRows, &d.FEnabledRows})
         *list = std::make_unique<TIntList>(0, 0);
-    d.FMergedColumns->OnChange = [this](TObject*, int, int) { TBaseGrid::Invalidate(); };
+    d.FMergedColumns->OnChange = [this](TObject*, int, int) { MergedColumnsChanged(); };
     d.RowIndicator = std::make_unique<TBitmap>();
     d.BackGround = std::make_unique<TBackGround>(this);
     d.FControlList = std::make_unique<TControlList>();
@@ -305,8 +306,9 @@ void TExStringGrid::Resize() {
         TBaseGrid::Invalidate();
     ScrollBarAlwaysUpdate(false);
     CellControlsUpdate(false);
-    // The footer strip stays docked under the cells.
+    // The footer strip and the search panel stay docked under the cells.
     if (p->FFooterPanel) FloatingFooterChanged();
+    placeSearchPanel();
 }
 
 void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -351,6 +353,5 @@ void TExStringGrid::OwnerFormResize(TObject* Sender) {
     }
 }
 
-void TExStringGrid::SearchFooterChanged(TObject*) {}
 
 

@@ -1049,6 +1049,85 @@ public:
     // The footer's Visible and FooterStyle applied: footer row count, last row, panel height.
     void FloatingFooterChanged();
 
+    // ---- searching and replacing (grid/stringgrid/search/). A found cell is (display column,
+    // row): with fnIncludeHiddenColumns the column is real, with fnIncludeHiddenRows the row
+    // counts the hidden rows. (-1, -1) when nothing is found; a search text of two double quotes
+    // finds an empty cell.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    // Find without scrolling.
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    // Find from the start; FindNext goes on from the last found cell with the same text and
+    // options, and does not wrap.
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    TPoint FindNext();
+    // Replaces every occurrence of OrigStr, any case, in each found cell; the number of cells.
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    // The type-ahead lookup: the first row whose sort-column text starts with s; -1 for none.
+    int Search(const QString& s);
+    // The last found cell; (-1, -1) when none.
+    TPoint SearchCell() const;
+    void SetSearchCell(TPoint Value);
+
+    // ---- highlighting and error marks: matches wrapped in <hi> or <e> tags (grid/stringgrid/search/)
+    QString HilightText(bool DoCase, const QString& S, const QString& Text);
+    QString UnHilightText(const QString& S);
+    QString MarkText(bool DoCase, const QString& S, const QString& Text);
+    QString UnMarkText(const QString& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    // Without DoFixed the hidden columns are visited too.
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
+    // ---- the search panel under the cells (grid/stringgrid/search/)
+    // The last row lies clear of the visible search panel.
+    bool IsLastRowAboveSearchPanel();
+    // Scrolls down a row at a time until the last row clears the visible search panel.
+    void ScrollLastRowAboveSearchPanel();
+    // The panel's handlers: typing, find next and previous, close and highlight.
+    void SearchPanelEditChange(TObject* Sender);
+    void SearchPanelForwardClick(TObject* Sender);
+    void SearchPanelBackwardClick(TObject* Sender);
+    void SearchPanelExitClick(TObject* Sender);
+    void SearchPanelHighLightClick(TObject* Sender);
+    // The fixed-cell editor's change, handed on as OnEditChange of the fixed cell being edited.
+    void FixedEditChange(TObject* Sender);
+
+    // ---- fills, exchanges, moving the current cell and repainting (grid/stringgrid/cells/).
+    // Fills take the normal cells, or all with DoFixed.
+    void TextFill(bool DoFixed, const QString& Txt);
+    // Fmt takes the column, then the row ("%d" and the other integer formats).
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    // "column:row" in every cell.
+    void LinearFill(bool DoFixed);
+    // Texts and cell records (with their decorations) change places.
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    // Whole columns (rows) with their widths (heights) and the controls placed in them.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    void GotoCell(int ACol, int ARow);
+    // Focuses the grid, makes the cell current and opens its editor.
+    void EditCell(int ACol, int ARow);
+    // Moves the current cell and its anchor and scrolls it into view.
+    void MoveToCell(int ACol, int ARow);
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    // R holds cell coordinates; nothing for a negative one.
+    void RepaintRect(TRect R);
+
     // ---- virtual operations introduced by the grid, in their order; descendants override them
     virtual void CalcFooterCells(int ACol);
     virtual void DoClickSort(int ACol);
@@ -1098,6 +1177,12 @@ public:
     virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
     virtual void DoButtonClick(int ACol, int ARow);
     // What the editors tell the grid, handed on as the grid's events for the current cell.
+    void RichEditSelectionChanged(TObject* Sender);
+    // The merged-columns list changed: every column is split, then the listed ones merged again
+    // (the first as the main merge).
+    void MergedColumnsChanged();
+    // Sender is the unit editor.
+    void UnitEditChanged(TObject* Sender);
     // Sender is the editor: a date picker for the date relays.
     void DateTimePickerChange(TObject* Sender);
     void DatePickerChange(TObject* Sender);
@@ -1547,6 +1632,8 @@ protected:
     void InvalidatePanOrigin();
     void UpdateScrollBars() override;
     void TopLeftChanged() override;
+    // The visible search panel's height.
+    int DockedBottomHeight() const override;
     void KeyUp(uint16_t& Key, TShiftState Shift) override;
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
@@ -1642,6 +1729,24 @@ private:
     void writeHTML(const QString& FileName, bool Show, bool Unicode, bool Append);
     // A cell's HTML content with its decoration's pictures written beside the page.
     QString htmlCellContent(int ACol, int ARow, const QString& Text, THTMLImageWriter& Images);
+
+    // Searching: the engine over the area of the options, and the test of one cell.
+    TPoint findInRange(TPoint StartCell, const QString& s, TFindParams FindParams);
+    bool matchFindCell(int ACol, int ARow);
+    void gotoFoundCell(int ACol, int ARow, TFindParams FindParams);
+    // The text a search tests and writes back at a found cell.
+    QString foundCellText(TPoint Cell, TFindParams FindParams);
+    void setFoundCellText(TPoint Cell, TFindParams FindParams, const QString& Value);
+    // Wraps matches of Text in Tag, or with Remove takes Tag out, in the base cells of Area
+    // (columns Left .. Right, rows Top .. Bottom).
+    void tagCells(TRect Area, const QString& Tag, bool DoCase, const QString& Text, bool Remove);
+    // The search panel's find parameters and the found cell's scrolling for its buttons.
+    TFindParams searchPanelParams(bool Typing);
+    void searchPanelStep(bool Backward);
+    void searchPanelHilight(bool On);
+    TSearchPanel& makeSearchPanel();
+    // Docks the search panel at the bottom of the client area, 0 high while hidden.
+    void placeSearchPanel();
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

@@ -206,8 +206,7 @@ public:
     bool FDisableChange = false;
     // An editor control is handing the focus back to the grid.
     bool FBlockFocus = false;
-    // The incremental search text and its age in timer ticks.
-    QString SearchInc;
+    // The age of the type-ahead text (IncrSearchText) in timer ticks.
     int SearchTics = 0;
     // The cell as it was before its edit: display column and row, stored texts, modified flag.
     int FOldCol = 0, FOldRow = 0;
@@ -362,6 +361,13 @@ public:
     int FGridTimerID = 0;
     int FWheelScrollLines = 3;
     bool FFindBusy = false;
+    // ---- searching (grid/stringgrid/search/): the options and text of the last search (upper
+    // case unless fnMatchCase) and the last found cell
+    TFindParams FFindParams = 0;
+    QString FFindText;
+    TPoint FSearchCell{-1, -1};
+    // The fixed cell whose editor is open, for FixedEditChange.
+    int FFixedEditCol = -1, FFixedEditRow = -1;
     // The row OnRowUpdate last reported.
     int FOldRowSel = -1;
 

@@ -110,6 +110,8 @@ void TExStringGrid::UpdateScrollBars() {
         p->vscrlctrl->Invalidate();
         p->hscrlctrl->Invalidate();
     }
+    // A bar shown or hidden moves the bottom of the client area.
+    placeSearchPanel();
 }
 
 void TExStringGrid::ScrollBarAlwaysUpdate(bool Force) {
