@@ -43,6 +43,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         if (bc != p->FLastHintPos.X || br != p->FLastHintPos.Y) CancelCellHint();
     }
     CellHintPointerMoved(Shift, X, Y);
+    BalloonPointerMoved(X, Y);
 
     if (p->FMouseSelectStart >= 0) {
         headerSelectDrag(col, row);

@@ -121,6 +121,7 @@ void TExStringGrid::createOwnedObjects() {
     d.SyncGrid = std::make_unique<TSyncGrid>(this);
     d.Filter = std::make_unique<TFilter>(this);
     d.Balloon = std::make_unique<TBalloonSettings>();
+    d.Balloon->OnEnableChange = [this](TObject* Sender) { BalloonEnableChanged(Sender); };
     d.ShowModified = std::make_unique<TShowModified>();
     d.ShowModified->OnChange = [this](TObject*) {
         if (HandleAllocated()) InvalidateGridRect({0, 0, 0, RowCount() - 1});
@@ -180,6 +181,7 @@ void TExStringGrid::CreateWnd() {
     if (p->FIsWinXP) p->FIsWinXP = ExXPVS().IsThemeActive();
     WatchOfficeTheme();
     if (p->ColumnSize->Save) LoadColSizes();
+    if (p->Balloon->Enable()) BalloonInit();
 }
 
 void TExStringGrid::Loaded() {
@@ -196,6 +198,7 @@ void TExStringGrid::Loaded() {
     if (!p->FIsWinXP && p->ControlLook->ControlStyle == csTheme) p->ControlLook->ControlStyle = csClassic;
     p->SearchFooter->SetAutoThemeAdapt(p->AutoThemeAdapt);
     SearchFooterChanged(p->SearchFooter.get());
+    if (p->Balloon->Enable() && HandleAllocated()) BalloonInit();
     ScrollBarAlwaysUpdate(false);
     // The widths after loading are the ones column stretching returns to.
     InitOrigColSizes();

@@ -835,7 +835,7 @@ public:
     TFont& ScratchFont() const;
     // The pictures the grid's HTML texts loaded themselves.
     THTMLPictureCache* ImageCache() const;
-    // The search bar; nullptr until the search panel is built.
+    // The search bar under the cells, made with the grid; shown while SearchFooter.Visible.
     TSearchPanel* SearchPanel() const;
 
     // ---- published properties whose write does more than store
@@ -997,6 +997,18 @@ public:
     void ShowFocusWindow(TRect R);
     void MoveFocusWindow();
     void HideFocusWindow();
+    // ---- balloons attached to cells (real columns): to a check box, data check box or radio
+    // button, or as a balloon record on a cell without decoration; other decorations keep theirs.
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    // A balloon record of its own (balloons on check boxes do not count).
+    bool HasBalloon(int ACol, int ARow);
+    // The balloon of the cell, on its own or on a check box; false leaves the outputs alone.
+    bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+    // The balloon tool-tip window, made once while Balloon().Enable is on; nullptr without.
+    THintWindow* BalloonWindow() const;
+    void BalloonInit();
+    void BalloonDone();
     // The balloon of a cell as the tool-tip shows it; sets LastBalloonPos.
     TBalloonTip CellBalloonTip(int ACol, int ARow);
     TPoint LastBalloonPos{-1, -1};
@@ -1068,7 +1080,8 @@ public:
     TPoint SearchCell() const;
     void SetSearchCell(TPoint Value);
 
-    // ---- highlighting and error marks: matches wrapped in <hi> or <e> tags (grid/stringgrid/search/)
+    // ---- highlighting, error marks and cell checking: matches wrapped in <hi> or <e> tags
+    // (grid/stringgrid/search/)
     QString HilightText(bool DoCase, const QString& S, const QString& Text);
     QString UnHilightText(const QString& S);
     QString MarkText(bool DoCase, const QString& S, const QString& Text);
@@ -1090,6 +1103,13 @@ public:
     void UnMarkInCol(bool DoFixed, int Col);
     void UnMarkInRow(bool DoFixed, int Row);
     void UnMarkInGrid(bool DoFixed);
+    // Cell checking with CellChecker: each text, its error marks taken off, is corrected or
+    // marked and written back; true when no text changed (also without a checker).
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
 
     // ---- the search panel under the cells (grid/stringgrid/search/)
     // The last row lies clear of the visible search panel.
@@ -1457,6 +1477,13 @@ public:
 
 protected:
     void CellHintPointerMoved(TShiftState Shift, int X, int Y);
+    // The balloon tool-tip: its timers and what hides it (true when the message is used up),
+    // the pointer's moves, showing and hiding, and the handler of Balloon's OnEnableChange.
+    bool BalloonMessage(TMessage& Message);
+    void BalloonPointerMoved(int X, int Y);
+    void ShowBalloon();
+    void HideBalloon();
+    void BalloonEnableChanged(TObject* Sender);
     // Takes the hint pause's timer and what ends a hint; true when the message is used up.
     bool CellHintMessage(TMessage& Message);
     void ShowCellHint();

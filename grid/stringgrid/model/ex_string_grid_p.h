@@ -298,6 +298,11 @@ public:
     // The cell hint's window (made on first use) and the pointer its pause timer waits on.
     THintWindow* FCellHintWnd = nullptr;
     TPoint FCellHintCursor{-1, -1};
+    // The balloon tool-tip (owned by the grid) while balloons are enabled, the pointer it waits
+    // on and the cell it shows for.
+    THintWindow* FBalloonWnd = nullptr;
+    TPoint FBalloonCursor{-1, -1};
+    TPoint FBalloonCell{-1, -1};
     // What a press on the headers selects, as the last move over them found; the first row
     // (column) of a header drag selection, -1 when none runs.
     enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };

@@ -26,6 +26,8 @@ struct TScrollProp {
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// The icon of a balloon's title.
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 // The options of a search, one bit each (bit n is option n).
 enum TFindParameter : uint32_t {
     fnMatchCase = 1u << 0,
