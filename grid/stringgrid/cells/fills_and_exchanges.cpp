@@ -31,6 +31,16 @@ QString formatIntegers(const QString& Fmt, std::initializer_list<int> Args) {
     }
     return out + Fmt.mid(from);
 }
+// The controls placed in column (row) A go to B and the reverse; indexes are real.
+void swapControlPlaces(TControlList& Controls, bool Columns, int A, int B) {
+    for (int i = 0; i < Controls.Count(); ++i) {
+        TControlItem* item = Controls.GetControl(i);
+        const int at = Columns ? item->X() : item->Y();
+        const int to = at == A ? B : at == B ? A : at;
+        if (Columns) item->SetX(to);
+        else item->SetY(to);
+    }
+}
 }  // namespace
 
 void TExStringGrid::TextFill(bool DoFixed, const QString& Txt) {
@@ -80,12 +90,7 @@ void TExStringGrid::SwapColumns(int ACol1, int ACol2) {
     TSortSettings& sort = *p->SortSettings;
     if (sort.Column == c1) sort.Column = c2;
     else if (sort.Column == c2) sort.Column = c1;
-    TControlList& controls = *p->FControlList;
-    for (int i = 0; i < controls.Count(); ++i) {
-        TControlItem* item = controls.GetControl(i);
-        if (item->X() == c1) item->SetX(c2);
-        else if (item->X() == c2) item->SetX(c1);
-    }
+    swapControlPlaces(*p->FControlList, true, c1, c2);
     CellControlsUpdate(false);
     InvalidateGridRect({std::min(ACol1, ACol2), 0, std::max(ACol1, ACol2), RowCount() - 1});
 }
@@ -100,12 +105,7 @@ void TExStringGrid::SwapRows(int ARow1, int ARow2) {
     SetRowHeights(ARow1, RowHeights(ARow2));
     SetRowHeights(ARow2, height);
     const int r1 = RealRowIndex(ARow1), r2 = RealRowIndex(ARow2);
-    TControlList& controls = *p->FControlList;
-    for (int i = 0; i < controls.Count(); ++i) {
-        TControlItem* item = controls.GetControl(i);
-        if (item->Y() == r1) item->SetY(r2);
-        else if (item->Y() == r2) item->SetY(r1);
-    }
+    swapControlPlaces(*p->FControlList, false, r1, r2);
     CellControlsUpdate(false);
     InvalidateGridRect({0, std::min(ARow1, ARow2), ColCount() - 1, std::max(ARow1, ARow2)});
 }

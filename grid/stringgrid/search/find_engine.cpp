@@ -39,10 +39,12 @@ bool TExStringGrid::matchFindCell(int ACol, int ARow) {
     if (find == emptyCellText) return text.isEmpty();
     const bool matchCase = params & fnMatchCase;
     if (params & fnMatchRegular) return ::MatchFilter(find, text, matchCase);
-    if (!matchCase) text = text.toUpper();
-    if (params & fnMatchFull) return text == find;
-    if (params & fnMatchStart) return text.startsWith(find);
-    return text.contains(find);
+    // Without case, the cell text is compared case-folded against the upper-cased search text,
+    // which upper-casing every cell would give too, without copying each one.
+    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (params & fnMatchFull) return text.compare(find, cs) == 0;
+    if (params & fnMatchStart) return text.startsWith(find, cs);
+    return text.contains(find, cs);
 }
 
 TPoint TExStringGrid::findInRange(TPoint StartCell, const QString& s, TFindParams FindParams) {

@@ -14,13 +14,10 @@ namespace {
 //  3     merged         (merged)  abc
 //  4     hidden abc     x         y        <- hidden (real row 4)
 //  5     last           ABC       zz       <- display row 4
-class FindEngine : public ::testing::Test {
+class FindEngine : public StringGridFixture {
 protected:
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->SetBounds(0, 0, 800, 600);
-        grid = new TTestStringGrid(form);
-        grid->SetParent(form);
+        StringGridFixture::SetUp();
         grid->SetColCount(4);
         grid->SetRowCount(6);
         const char* rows[6][4] = {{"", "H1", "H2", "H3"},
@@ -33,12 +30,7 @@ protected:
             for (int c = 0; c < 4; ++c) grid->SetCells(c, r, QString::fromUtf8(rows[r][c]));
         grid->MergeCells(1, 3, 2, 1);
         grid->HideRow(4);
-        form->HandleNeeded();
     }
-    void TearDown() override { delete form; }
-
-    TForm* form = nullptr;
-    TTestStringGrid* grid = nullptr;
 };
 
 TEST_F(FindEngine, FindsTheCellEachSearchMustFind) {

@@ -3,10 +3,10 @@
 #include "grid/editors/dropdown/dropdown_drawing.h"
 #include "grid/foundation/grid_button.h"
 #include "grid/foundation/grid_check_box.h"
+#include "grid/foundation/resource_glyph.h"
 #include "grid/foundation/base_grid.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/message_ids.h"
-#include "platform/system/resources.h"
 
 // ---- TRetEdit
 
@@ -39,16 +39,6 @@ void TRetEdit::KeyPress(QChar& Key) {
 
 // ---- TSearchPanel
 
-namespace {
-// Glyph setters copy the bitmap.
-template <class Setter>
-void setGlyph(Setter Set, const char* Name) {
-    TBitmap bitmap;
-    bitmap.LoadFromData(LoadResourceData(QLatin1String(Name)));
-    Set(bitmap);
-}
-}  // namespace
-
 TSearchPanel::TSearchPanel(TBaseGrid* AGrid) : TPanel(AGrid), FGrid(AGrid) {
     SetBounds(0, 0, Width(), 0);
     BevelOuter = bvNone;
@@ -59,8 +49,8 @@ TSearchPanel::TSearchPanel(TBaseGrid* AGrid) : TPanel(AGrid), FGrid(AGrid) {
     FEdit->OnReturn = [this](TObject*) { OnForwardClick(this); };
     FEdit->OnCtrlReturn = [this](TObject*) { OnBackwardClick(this); };
     FExitButton = makeButton("ASGCLOSE", nullptr);
-    setGlyph([this](const TBitmap& b) { FExitButton->SetGlyphHot(b); }, "ASGCLOSEH");
-    setGlyph([this](const TBitmap& b) { FExitButton->SetGlyphDown(b); }, "ASGCLOSED");
+    SetResourceGlyph([this](const TBitmap& b) { FExitButton->SetGlyphHot(b); }, "ASGCLOSEH");
+    SetResourceGlyph([this](const TBitmap& b) { FExitButton->SetGlyphDown(b); }, "ASGCLOSED");
     FExitButton->OnClick = [this](TObject*) { OnExitClick(this); };
     FForwardButton = makeButton("ASGARDOWN", "ASGARDOWND");
     FForwardButton->OnClick = [this](TObject*) { OnForwardClick(this); };
@@ -77,8 +67,8 @@ TSearchPanel::TSearchPanel(TBaseGrid* AGrid) : TPanel(AGrid), FGrid(AGrid) {
 TExGridButton* TSearchPanel::makeButton(const char* Glyph, const char* DisabledGlyph) {
     auto* button = new TExGridButton(this);
     button->SetParent(this);
-    if (Glyph) setGlyph([button](const TBitmap& b) { button->SetGlyph(b); }, Glyph);
-    if (DisabledGlyph) setGlyph([button](const TBitmap& b) { button->SetGlyphDisabled(b); }, DisabledGlyph);
+    if (Glyph) SetResourceGlyph([button](const TBitmap& b) { button->SetGlyph(b); }, Glyph);
+    if (DisabledGlyph) SetResourceGlyph([button](const TBitmap& b) { button->SetGlyphDisabled(b); }, DisabledGlyph);
     return button;
 }
 
