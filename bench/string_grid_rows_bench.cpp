@@ -1,11 +1,13 @@
 // Rows inserted into and removed from the middle of a string grid of 100,000 rows of 5 columns
 // (texts, integers, decimals, dates and a mix): 1,000 rows at once and one row at a time, with
 // the time per row beside the time. Each iteration inserts the rows and removes them again, so the
-// grid is the same before every iteration.
+// grid is the same before every iteration. Then grouping and ungrouping against a sort.
 #include <benchmark/benchmark.h>
 
 #include <QDate>
 #include <QString>
+#include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "grid/stringgrid/model/ex_string_grid.h"
@@ -82,6 +84,37 @@ void BM_GroupAndUnGroup(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_GroupAndUnGroup)->Unit(benchmark::kMillisecond);
+
+// Grouping by a column of 1,000 shuffled values (with its sort and a summary row per group) and
+// ungrouping again, each against a sort of the same column from the same order, best runs of
+// each: "x_sort" is the ratio.
+void BM_GroupAgainstSort(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    const auto ms = [](auto&& work) {
+        const Clock::time_point start = Clock::now();
+        work();
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+    auto grid = filledGrid();
+    for (int r = 1; r <= kRows; ++r) grid->SetCells(2, r, QString::number(r * 7919 % 1000));
+    grid->Grouping().Summary = true;
+    grid->SortSettings().AutoSortForGrouping = true;
+    double sortBest = 1e9, groupBest = 1e9, ungroupBest = 1e9;
+    for (auto _ : state) {
+        sortBest = std::min(sortBest, ms([&] { grid->Sort(2, sdAscending); }));
+        grid->QUnSort();
+        groupBest = std::min(groupBest, ms([&] { grid->Group(2); }));
+        ungroupBest = std::min(ungroupBest, ms([&] { grid->UnGroup(); }));
+        grid->QUnSort();
+        if (grid->RowCount() != kRows + 1) state.SkipWithError("the grouping lost rows");
+    }
+    state.counters["sort_ms"] = sortBest;
+    state.counters["group_ms"] = groupBest;
+    state.counters["ungroup_ms"] = ungroupBest;
+    state.counters["group_x_sort"] = groupBest / sortBest;
+    state.counters["ungroup_x_sort"] = ungroupBest / sortBest;
+}
+BENCHMARK(BM_GroupAgainstSort)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -390,7 +390,7 @@ void TFLoomwrighteFirmWare::Btn_Click(TObject* Sender) {
     } else if (Sender == Btn_MQTT_Set_Topic) {
         FMQTT_Set_Topic->ShowModal();
     } else if (Sender == Btn_BACnet_SetAccess) {
-        // No action in this build.
+        FBACnetSlaveSetAccess->ShowModal();
     } else if (Sender == Btn_CAN_Rec_Frame) {
         FReceiveCAN->ShowModal();
     } else if (Sender == Btn_CAN_Send_Frame) {

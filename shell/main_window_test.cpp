@@ -4,6 +4,11 @@
 #include "config/network/network_access_form.h"
 #include "config/server/iec61850_variables_form.h"
 #include "config/server/tls_known_cert_form.h"
+#include "tables/bacnet_slave_set_access_form.h"
+#include "tables/mqtt_set_topic_form.h"
+#include "tables/receive_can_form.h"
+#include "tables/snmp_trap_form.h"
+#include "tables/transmit_can_form.h"
 #include "platform/controls/application.h"
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
@@ -141,6 +146,19 @@ TEST_F(MainWindowTest, SettingsNamingAnExistingConfigurationReopenIt) {
     EXPECT_TRUE(driver().boxes().empty());
     EXPECT_EQ(driver().modalForms(),
               (std::vector<TForm*>{FParGen, FIEC61850_Variables, FTLS_Server_Known_Cert, FBoot}));
+}
+
+// The steps of the further tables (hidden on this variant) open their windows.
+TEST_F(MainWindowTest, TheFurtherTableStepsOpenTheirWindows) {
+    ForceDirectories(folder.file("PROJECTS/Plant A/bin"));
+    writeSettings("Plant A");
+    start();
+    for (TLbButton* step : {w().Btn_SNMP_Trap, w().Btn_MQTT_Set_Topic, w().Btn_BACnet_SetAccess,
+                            w().Btn_CAN_Rec_Frame, w().Btn_CAN_Send_Frame})
+        w().Btn_Click(step);
+    EXPECT_TRUE(driver().boxes().empty());
+    EXPECT_EQ(driver().modalForms(), (std::vector<TForm*>{FSNMP_Trap_Access, FMQTT_Set_Topic, FBACnetSlaveSetAccess,
+                                                          FReceiveCAN, FTransmitCAN}));
 }
 
 TEST_F(MainWindowTest, AConfigurationWhoseFolderIsGoneIsForgotten) {

@@ -4,6 +4,7 @@
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
 #include "platform/controls/rich_edit.h"
+#include "platform/controls/splitter.h"
 #include "common/buttons/lb_button.h"
 #include "common/state/program_state.h"
 
@@ -14,6 +15,7 @@ namespace {
 constexpr int Client_Width = 635;
 constexpr int Client_Height = 396;
 constexpr int Legend_Height = 108;
+constexpr int Splitter_Height = 3;
 
 }  // namespace
 
@@ -22,12 +24,13 @@ void TFTopicTemplate::Loaded() {
     Btn_OK->ModalResult = mrOk;
     const int top = P_Title->Height();
     const int legend_top = P_Button->Top() - Legend_Height;
+    const int splitter_top = legend_top - Splitter_Height;
 
-    Panel1 = Place_Control<TPanel>(*this, this, "Panel1", 0, top, Client_Width, legend_top - top);
+    Panel1 = Place_Control<TPanel>(*this, this, "Panel1", 0, top, Client_Width, splitter_top - top);
     Panel1->BevelOuter = bvNone;
     Panel1->Anchors = akLeft | akTop | akRight | akBottom;
     RE_TopicTemplate = Place_Control<TRichEdit>(*this, Panel1, "RE_TopicTemplate", 8, 8, Client_Width - 16,
-                                                legend_top - top - 16);
+                                                splitter_top - top - 16);
     RE_TopicTemplate->Font().SetName("Tahoma");
     RE_TopicTemplate->Font().SetSize(8);
     RE_TopicTemplate->Anchors = akLeft | akTop | akRight | akBottom;
@@ -35,6 +38,11 @@ void TFTopicTemplate::Loaded() {
     P_Legend = Place_Control<TPanel>(*this, this, "P_Legend", 0, legend_top, Client_Width, Legend_Height);
     P_Legend->BevelOuter = bvNone;
     P_Legend->Anchors = akLeft | akRight | akBottom;
+    // The user moves the border between the text and the legend.
+    Splitter1 = Place_Control<TSplitter>(*this, this, "Splitter1", 0, splitter_top, Client_Width, Splitter_Height);
+    Splitter1->Anchors = akLeft | akRight | akBottom;
+    Splitter1->Above = Panel1;
+    Splitter1->Below = P_Legend;
     L_List_Keywords = Place_Control<TLabel>(*this, P_Legend, "L_List_Keywords", 8, 2, 0, 0);
     ASG_Keywords = Place_Control<TExStringGrid>(*this, P_Legend, "ASG_Keywords", 8, 18, Client_Width - 16,
                                                 Legend_Height - 22);

@@ -7,6 +7,7 @@ class TExStringGrid;
 class TLabel;
 class TPanel;
 class TRichEdit;
+class TSplitter;
 
 // The editor of one MQTT topic or template text, with a legend of keywords below it. The
 // caller sets the fields and the text, shows it modally and on OK takes the whole text back.
@@ -23,6 +24,7 @@ public:
 
     TPanel* Panel1 = nullptr;
     TRichEdit* RE_TopicTemplate = nullptr;
+    TSplitter* Splitter1 = nullptr;
     TPanel* P_Legend = nullptr;
     TLabel* L_List_Keywords = nullptr;
     TExStringGrid* ASG_Keywords = nullptr;

@@ -3,6 +3,8 @@
 #include "config/tables/table_window_fixture.h"
 #include "platform/controls/label.h"
 #include "platform/controls/rich_edit.h"
+#include "platform/controls/panel.h"
+#include "platform/controls/splitter.h"
 
 namespace {
 
@@ -36,6 +38,22 @@ TEST_F(TopicTemplateEditor, OkGivesBackTheWholeTextWithItsKeywordsAndLineBreaks)
     EXPECT_EQ(result, mrOk);
     EXPECT_EQ(window->RE_TopicTemplate->Text(), "$VALUE$\n{\"t\": $TIME$}");
     EXPECT_EQ(show([&](TFTopicTemplate& w) { press(w.Btn_Cancel); }), mrCancel);
+}
+
+// The splitter above the legend moves the border between the text and the legend.
+TEST_F(TopicTemplateEditor, TheSplitterMovesTheBorderBetweenTextAndLegend) {
+    show([&](TFTopicTemplate& w) {
+        const int bottom = w.P_Legend->Top() + w.P_Legend->Height();
+        EXPECT_EQ(w.Splitter1->Top() + w.Splitter1->Height(), w.P_Legend->Top());
+        EXPECT_EQ(w.P_Legend->Height(), 108);
+        const int text_height = w.RE_TopicTemplate->Height();
+        mouseMessage(*w.Splitter1, WM_LBUTTONDOWN, 10, 1, MK_LBUTTON);
+        mouseMessage(*w.Splitter1, WM_MOUSEMOVE, 10, -49, MK_LBUTTON);
+        mouseMessage(*w.Splitter1, WM_LBUTTONUP, 10, 1);
+        EXPECT_EQ(w.P_Legend->Height(), 158);
+        EXPECT_EQ(w.P_Legend->Top() + w.P_Legend->Height(), bottom);
+        EXPECT_EQ(w.RE_TopicTemplate->Height(), text_height - 50);
+    });
 }
 
 }  // namespace

@@ -14,16 +14,7 @@ TExStringGrid* TColumnTableForm::Build_Grid(int Left, int Top, int Width, int He
     grid->Name = QString::fromLatin1(gridName_);
     grid->SetBounds(Left, Top, Width, Height);
     grid->SetParent(this);
-    grid->SetColCount(int(columns_.size()));
-    for (int c = 0; c < int(columns_.size()); ++c) {
-        TGridColumnItem* column = grid->Columns().Items(c);
-        const TColumn_Def& def = columns_[size_t(c)];
-        column->SetWidth(def.Width);
-        column->SetEditor(def.Editor);
-        for (const QString& item : def.Items) column->ComboItems().Add(item);
-        if (def.Editor == edDataCheckBox) column->SetAlignment(taCenter);
-    }
-    grid->Columns().Items(0)->ReadOnly = true;
+    Set_Grid_Columns(*grid, columns_);
     columnGrid_ = grid;
     Grid_Built(*grid);
     return grid;
@@ -58,4 +49,19 @@ void TColumnTableForm::Fill_Positions(int First, int Last, int Size, bool None_F
 
 bool TColumnTableForm::Report(const std::optional<TRow_Fault>& Fault) const {
     return !Fault || Row_Error(Fault->Row, Fault->Text_Id, Fault->Suffix);
+}
+
+void Set_Grid_Columns(TExColumnGrid& Grid, const std::vector<TColumn_Def>& Columns) {
+    Grid.SetColCount(int(Columns.size()));
+    for (int c = 0; c < int(Columns.size()); ++c) {
+        TGridColumnItem* column = Grid.Columns().Items(c);
+        const TColumn_Def& def = Columns[size_t(c)];
+        column->SetWidth(def.Width);
+        column->SetEditor(def.Editor);
+        for (const QString& item : def.Items) column->ComboItems().Add(item);
+        if (def.Editor == edDataCheckBox) column->SetAlignment(taCenter);
+        column->EditLength = def.Edit_Length;
+        column->SetColor(def.Color);
+    }
+    Grid.Columns().Items(0)->ReadOnly = true;
 }

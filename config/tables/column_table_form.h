@@ -3,6 +3,7 @@
 #include "config/tables/table_check.h"
 #include "config/tables/table_form.h"
 #include "grid/foundation/grid_types.h"
+#include "platform/graphics/color.h"
 
 #include <QStringList>
 #include <optional>
@@ -15,7 +16,13 @@ struct TColumn_Def {
     int Width;
     TEditorType Editor;
     QStringList Items;
+    int Edit_Length = 0;  // 0: any length
+    TColor Color = clWindow;
 };
+
+// Gives Grid one column per definition (column 0 read-only) with its width, editor, drop-down
+// items, edit length and colour; check-box columns centred.
+void Set_Grid_Columns(TExColumnGrid& Grid, const std::vector<TColumn_Def>& Columns);
 
 // A table window whose grid is a column grid: one definition per column (column 0 the row
 // number, read-only), headers on the definitions, and a row's texts in columns 1 .. n.

@@ -12,12 +12,16 @@ class TXMLDocument;
 
 struct TTable_Column {
     const char* Attribute;
-    // The cell's text when a row of the file lacks the attribute.
+    // The cell's text when a row of the file lacks the attribute; Required where a row may
+    // not lack it.
     const char* Default;
     // Where set, a missing attribute takes what this answers for the row's cells read before
     // it, in place of Default.
     QString (*Row_Default)(const QStringList& Earlier) = nullptr;
 };
+
+// The Default of an attribute every row must have.
+inline constexpr const char* Required = nullptr;
 
 struct TTable_File {
     const char* Root;
@@ -47,3 +51,32 @@ int First_Key_Gap(const QStringList& Keys);
 // Writes Rows (one text per column each) as the whole new content of File, or nothing when it
 // cannot: the old file then stays as it was and Exception is thrown. XML is left inactive.
 void Write_Table_File(TXMLDocument& XML, const QString& File, const TTable_File& Shape, const TTable_Rows& Rows);
+
+// A file of several tables: the root element, the version comment, and in the root one group
+// element per table, in order, holding that table's "row" elements.
+struct TTable_Group {
+    const char* Name;
+    std::vector<TTable_Column> Columns;
+};
+struct TTable_Groups_File {
+    const char* Root;
+    const char* Version;
+    std::vector<TTable_Group> Groups;
+};
+
+struct TTable_Groups_Read {
+    // One entry per group of the shape: its rows up to the first that lacks a required
+    // attribute. A group missing from the file has no rows.
+    std::vector<TTable_Rows> Rows;
+    // Why reading stopped early; empty when every row was read.
+    QString Error;
+};
+
+// The groups of File. Throws Exception for a file that cannot be read or parsed. XML is left
+// inactive.
+TTable_Groups_Read Read_Table_Groups(TXMLDocument& XML, const QString& File, const TTable_Groups_File& Shape);
+
+// Writes Rows (one table per group, one text per column each) as the whole new content of
+// File, or nothing when it cannot: the old file then stays as it was and Exception is thrown.
+void Write_Table_Groups(TXMLDocument& XML, const QString& File, const TTable_Groups_File& Shape,
+                        const std::vector<TTable_Rows>& Rows);

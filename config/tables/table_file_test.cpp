@@ -77,4 +77,33 @@ TEST_F(TableFile, ADamagedFileRaisesAndAFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(read(), before);
 }
 
+const TTable_Groups_File Groups{"Both",
+                                "SW_VERSION = 1.000",
+                                {{"First", {{"Name", Required}, {"Swap", "N"}}}, {"Second", {{"Type", ""}}}}};
+
+TEST_F(TableFile, GroupsAreWrittenInTheirOrderAndReadBack) {
+    const std::vector<TTable_Rows> rows{{{"a", "Y"}, {" b ", ""}}, {}};
+    Write_Table_Groups(xml, file, Groups, rows);
+    EXPECT_EQ(read(),
+              "<Both><First><row Name=\"a\" Swap=\"Y\"/><row Name=\" b \" Swap=\"\"/></First><Second/></Both>"
+              "<!--SW_VERSION = 1.000-->");
+    const TTable_Groups_Read back = Read_Table_Groups(xml, file, Groups);
+    EXPECT_EQ(back.Rows, rows);
+    EXPECT_TRUE(back.Error.isEmpty());
+    EXPECT_FALSE(xml.Active());
+}
+
+// A row without a required attribute ends the reading: the rows before it stay, the error
+// says which attribute and row; a missing group has no rows.
+TEST_F(TableFile, AMissingRequiredAttributeStopsTheReadingAtItsRow) {
+    folder.write("t.xml", "<Both><First><row Name=\"a\"/><row Swap=\"Y\"/><row Name=\"c\"/></First>"
+                          "<Second><row Type=\"t\"/></Second></Both>");
+    const TTable_Groups_Read read = Read_Table_Groups(xml, file, Groups);
+    EXPECT_EQ(read.Rows, std::vector<TTable_Rows>({{{"a", "N"}}, {}}));
+    EXPECT_EQ(read.Error, "Attribute \"Name\" is missing in row 2 of " + file + ".");
+
+    folder.write("t.xml", "<Both><Second><row/></Second></Both>");
+    EXPECT_EQ(Read_Table_Groups(xml, file, Groups).Rows, std::vector<TTable_Rows>({{}, {{""}}}));
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "config/tables/table_form.h"
 
 #include "config/tables/row_operations.h"
+#include "config/tables/table_frame.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/controls/application.h"
 #include "platform/controls/label.h"
@@ -10,40 +11,23 @@
 #include "platform/system/files.h"
 #include "platform/xml/xml_document.h"
 #include "common/buttons/lb_button.h"
-#include "common/buttons/lb_button_look.h"
 #include "common/state/program_state.h"
-
-namespace {
-
-constexpr int Row_Button_Width = 90;
-constexpr int Row_Button_Step = 100;
-
-}  // namespace
 
 TTableForm::TTableForm(TComponent* AOwner, const TTable_Texts& Texts, const TTable_File& File_Shape, int Client_Width,
                        int Client_Height)
     : TForm(AOwner), texts_(Texts), file_(File_Shape), keyColumn_(File_Shape.Key + 1), clientWidth_(Client_Width),
       clientHeight_(Client_Height) {}
 
-TLbButton* TTableForm::Row_Button(const char* Name, int Left, void (TTableForm::*Click)(TObject*)) {
-    auto* button = Place_Control<TLbButton>(*this, P_Button, Name, Left, 7, Row_Button_Width, 26);
-    Set_Window_Button_Look(*button);
-    button->ShowHint = true;
-    button->OnClick = [this, Click](TObject* s) { (this->*Click)(s); };
-    return button;
-}
-
 void TTableForm::Loaded() {
-    static_cast<TDialogFrame&>(*this) = Build_Dialog_Frame(*this, clientWidth_, clientHeight_);
-    // OK closes only once the rows are checked and saved.
-    Btn_OK->ModalResult = mrNone;
-    Btn_OK->ShowHint = true;
-    Btn_Cancel->ShowHint = true;
-    Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-    Btn_DelRow = Row_Button("Btn_DelRow", 10, &TTableForm::Btn_DelRowClick);
-    Btn_InsRow = Row_Button("Btn_InsRow", 10 + Row_Button_Step, &TTableForm::Btn_InsRowClick);
-    Btn_CopyRow = Row_Button("Btn_CopyRow", 10 + 2 * Row_Button_Step, &TTableForm::Btn_CopyRowClick);
-    Btn_PasteRow = Row_Button("Btn_PasteRow", 10 + 3 * Row_Button_Step, &TTableForm::Btn_PasteRowClick);
+    void (TTableForm::*const clicks[])(TObject*) = {&TTableForm::Btn_DelRowClick, &TTableForm::Btn_InsRowClick,
+                                                    &TTableForm::Btn_CopyRowClick, &TTableForm::Btn_PasteRowClick};
+    const TRow_Buttons buttons = Build_Table_Frame(
+        *this, *this, clientWidth_, clientHeight_, [this] { Btn_OKClick(this); },
+        [this, clicks](int k) { (this->*clicks[k])(this); });
+    Btn_DelRow = buttons[0];
+    Btn_InsRow = buttons[1];
+    Btn_CopyRow = buttons[2];
+    Btn_PasteRow = buttons[3];
 
     XML1 = new TXMLDocument(this);
     XML1->Name = "XML1";
@@ -71,14 +55,8 @@ void TTableForm::FormCreate(TObject*) {
 }
 
 void TTableForm::Set_Lang() {
-    const int first = texts_.First_Id;
-    SetCaption(Lang(first));
-    L_SW_Desc->SetCaption(Lang(first + 1));
-    TLbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
-    for (int i = 0; i < 6; ++i) {
-        buttons[i]->SetCaption(Lang(first + 2 + i));
-        buttons[i]->SetHint(Lang(first + 8 + i));
-    }
+    Set_Table_Frame_Texts(*this, *this, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow}, texts_.First_Id,
+                          texts_.First_Id + 8);
     QStringList headers;
     for (int id : texts_.Header_Ids) headers << Lang(id);
     Set_Headers(headers);
@@ -101,21 +79,11 @@ void TTableForm::Load_File() {
     const QString file = File_Name();
     if (!FileExists(file)) return;
     TTable_Rows rows;
-    try {
-        rows = Read_Table_File(*XML1, file, file_);
-    } catch (const Exception& e) {
-        Unread.Mark(file);
-        Application->HandleException(Exception(Unread.Report(e.Message)));
-        return;
-    }
+    if (!Read_Or_Report(Unread, file, [&] { rows = Read_Table_File(*XML1, file, file_); })) return;
     const size_t shown = size_t(grid_->RowCount() - 1);
     if (rows.size() > shown) {
         Unread.Mark(file);
-        MessageDlg(Unread.Report(QStringLiteral("The file %1 holds %2 rows: this table shows only the first %3.")
-                                     .arg(file)
-                                     .arg(rows.size())
-                                     .arg(shown)),
-                   mtWarning, mbOK);
+        MessageDlg(Unread.Report(Too_Many_Rows_Text(file, rows.size(), shown)), mtWarning, mbOK);
         rows.resize(shown);
     }
     for (size_t i = 0; i < rows.size(); ++i) Set_Row_Texts(int(i) + 1, rows[i]);
@@ -138,15 +106,7 @@ TTable_Rows TTableForm::Used_Rows() {
 }
 
 bool TTableForm::Check_Key_Gap() {
-    QStringList keys;
-    for (int r = 1; r < grid_->RowCount(); ++r) keys << grid_->GetCellEx(keyColumn_, r);
-    const int gap = First_Key_Gap(keys);
-    if (gap < 0) return true;
-    const QString key = Lang(texts_.Header_Ids.at(size_t(keyColumn_)));
-    MessageDlg(Row_Prefix() + QString::number(gap + 1) +
-                   QStringLiteral("!! %1 must not be empty while the rows below it are filled").arg(key),
-               mtError, mbOK);
-    return false;
+    return Check_Grid_Key_Gap(*grid_, keyColumn_, Row_Prefix(), Lang(texts_.Header_Ids.at(size_t(keyColumn_))));
 }
 
 void TTableForm::Btn_OKClick(TObject*) {

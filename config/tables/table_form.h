@@ -99,7 +99,6 @@ private:
     void Load_File();
     // "Error row " in the window's language.
     QString Row_Prefix() const;
-    TLbButton* Row_Button(const char* Name, int Left, void (TTableForm::*Click)(TObject*));
 
     TTable_Texts texts_;
     TTable_File file_;

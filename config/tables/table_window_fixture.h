@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/tables/table_file.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/controls/form.h"
 #include "platform/testkit/temp_folder.h"
@@ -12,6 +13,47 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
+// Text as an XML attribute value holds it.
+inline QByteArray Xml_Attribute_Text(const QString& Text) {
+    QByteArray out;
+    for (const char c : Text.toUtf8()) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\r': out += "&#13;"; break;
+            case '\n': out += "&#10;"; break;
+            case '\t': out += "&#9;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+// The text a table-groups file of Shape holds for Rows (one table per group, texts in
+// attribute order), as the windows write it.
+inline QByteArray Table_Groups_Xml(const TTable_Groups_File& Shape, const std::vector<TTable_Rows>& Rows) {
+    QByteArray xml = "<" + QByteArray(Shape.Root) + ">";
+    for (size_t g = 0; g < Shape.Groups.size(); ++g) {
+        const QByteArray name(Shape.Groups[g].Name);
+        const TTable_Rows rows = g < Rows.size() ? Rows[g] : TTable_Rows();
+        if (rows.empty()) {
+            xml += "<" + name + "/>";
+            continue;
+        }
+        xml += "<" + name + ">";
+        for (const QStringList& row : rows) {
+            xml += "<row";
+            for (int c = 0; c < row.size(); ++c)
+                xml += " " + QByteArray(Shape.Groups[g].Columns[size_t(c)].Attribute) + "=\"" + Xml_Attribute_Text(row[c]) + "\"";
+            xml += "/>";
+        }
+        xml += "</" + name + ">";
+    }
+    return xml + "</" + QByteArray(Shape.Root) + "><!--" + QByteArray(Shape.Version) + "-->";
+}
 
 // An open configuration in a fresh folder, with the English texts.
 class ProjectFixture : public ::testing::Test {

@@ -16,3 +16,16 @@ public:
 private:
     TCanvas& canvas_;
 };
+
+// Narrows the clipping to the rounded rectangle r with corners of CornerWidth x CornerHeight
+// (r's own size makes an ellipse), as an elliptic or rounded region would, while it lives.
+class TShapeClipScope {
+public:
+    TShapeClipScope(TCanvas& canvas, const TRect& r, int CornerWidth, int CornerHeight);
+    ~TShapeClipScope();
+    TShapeClipScope(const TShapeClipScope&) = delete;
+    TShapeClipScope& operator=(const TShapeClipScope&) = delete;
+
+private:
+    TCanvas& canvas_;
+};

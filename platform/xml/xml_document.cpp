@@ -509,20 +509,19 @@ bool readFile(const QString& path, QByteArray& bytes, QString& error) {
     bool read = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     if (read) {
         const auto size = static_cast<qsizetype>(status.st_size);
-        bytes.reserve(size + size / 16 + 64);
-        bytes.resize(size);
+        bytes.resize(size + size / 16 + 64);
         qsizetype done = 0;
-        char more[4096];
         for (;;) {
-            char* at = done < size ? bytes.data() + done : more;
-            const ssize_t got = ::read(fd, at, done < size ? size_t(size - done) : sizeof more);
+            if (done == bytes.size()) bytes.resize(done + done / 2);  // the file grew
+            const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
             if (got < 0 && errno == EINTR) continue;
-            if (got <= 0) {
-                read = got == 0;
-                break;
-            }
-            if (at == more) bytes.append(more, got);  // the file grew
+            if (got < 0) read = false;
+            if (got <= 0) break;
             done += got;
+            // Asked for more than the file held when it was opened, a regular file answers
+            // short only at its end: that spares a further read to find the end. Files that
+            // give no size (those the system makes up as they are read) are read until empty.
+            if (size > 0 && done >= size && done < bytes.size()) break;
         }
         bytes.resize(done);
     }

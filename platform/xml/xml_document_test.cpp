@@ -139,6 +139,29 @@ TEST(XMLDocument, MissingFileThrows) {
     EXPECT_FALSE(messageOf([&] { doc.LoadFromFile(tmp.path()); }).isEmpty());  // a folder
 }
 
+// A file is read to its last byte at every size around the room the read asks for, also when
+// its Latin-1 text grows on the way to UTF-8.
+TEST(XMLDocument, ReadsFilesOfEverySizeToTheirEnd) {
+    const QByteArray latin1 = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>";
+    const struct {
+        QByteArray head;
+        char pad;
+    } kinds[] = {{"", 'x'}, {latin1, 'x'}, {latin1, '\xFC'}};
+    TempFolder tmp;
+    for (const auto& kind : kinds) {
+        for (const qsizetype size : {80, 127, 128, 4095, 4096, 4097, 65536, 200001}) {
+            // A comment pads the text to its size; the element behind it must be there.
+            const QByteArray open = kind.head + "<r><!--", close = "--><e v=\"end\"/></r>";
+            const QByteArray text = open + QByteArray(size - open.size() - close.size(), kind.pad) + close;
+            const QString path = tmp.write("sized.xml", text);
+            TXMLDocument doc(nullptr);
+            doc.LoadFromFile(path);
+            const IXMLNode last = doc.DocumentElement().ChildNodes().FindNode("e");
+            EXPECT_EQ(last.Attribute("v"), "end") << size << " " << kind.pad;
+        }
+    }
+}
+
 TEST(XMLDocument, DecodesByByteOrderMarkOrDeclaration) {
     struct Case {
         const char* what;

@@ -17,13 +17,22 @@ QStringView trimmed(QStringView text) {
 
 bool TGSDML::Decode_GSDML(const QString& GSDML_Path, const QString& GSDML_FileName) {
     const QString fileName = GSDML_Path + GSDML_FileName;
-    if (!FileExists(fileName)) return false;
-    FGSDML_FileName = GSDML_FileName;
-    FGSDML_Path = GSDML_Path;
-
+    const auto keepNames = [&] {
+        FGSDML_FileName = GSDML_FileName;
+        FGSDML_Path = GSDML_Path;
+    };
     // Lives for this call only, so nothing of the document outlasts it, even on an error.
     TXMLDocument Xml1(nullptr);
-    Xml1.LoadFromFile(fileName);
+    try {
+        Xml1.LoadFromFile(fileName);
+    } catch (...) {
+        // Whether the file is there is asked only when it could not be loaded, which spares a
+        // look-up of the path per file; a file that is there passes its error on.
+        if (!FileExists(fileName)) return false;
+        keepNames();
+        throw;
+    }
+    keepNames();
     const IXMLNode profile = Xml1.ChildNodes().FindNode("ISO15745Profile");
     const IXMLNode header = Child(profile, "ProfileHeader");
     if (!header || !ProfileHeader.Read_ProfileHeader(header)) return false;

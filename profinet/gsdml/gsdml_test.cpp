@@ -11,6 +11,9 @@
 
 #include "platform/core/exception.h"
 #include "platform/testkit/temp_folder.h"
+#include "profinet/gsdml/device_access_point.h"
+#include "profinet/gsdml/module_list.h"
+#include "profinet/gsdml/submodule_list.h"
 
 namespace {
 
@@ -102,6 +105,55 @@ TEST(GSDML, DecodesTheSharedFiles) {
         QStringList languages;
         for (const auto& language : textList->LanguageList) languages << language->Lang();
         EXPECT_EQ(languages, f.languages);
+    }
+}
+
+// The project's own small descriptions of invented devices, about 10 KB: one access point, a
+// few modules and parameters; one Latin-1 with CRLF line ends, one UTF-8 with pluggable
+// submodules.
+TEST(GSDML, DecodesTheSmallDescriptions) {
+    const struct {
+        const char* name;
+        uint16_t vendorID;
+        const char* vendorName;
+        std::pair<const char*, const char*> text;
+        size_t modules, submodules, valueItems, primaryTexts;
+        // One submodule's I/O data, with its lengths in bytes.
+        const TIOData* (*ioData)(const TApplicationProcess&);
+        int input, output;
+    } files[] = {
+        {"GSDML-V2.35-KESTREL-DIO16-20250301.xml", 0x7A31, "Kestrel Feldgeräte GmbH",
+         {"IDT_Filter_10ms", "10 ms"}, 3, 0, 2, 34,
+         [](const TApplicationProcess& a) -> const TIOData* {
+             return &a.ModuleList->ModuleItemList.at(2)->VirtualSubmoduleList->VirtualSubmoduleItelList.at(0)->IOData;
+         },
+         1, 1},
+        {"GSDML-V2.43-MOSSBANK-TC4-20260115.xml", 0x7B02, "Mossbank Instruments Ltd.",
+         {"T_Device", "Temperature input, 4 thermocouples, −200 °C to 1370 °C"}, 1, 2, 2, 35,
+         [](const TApplicationProcess& a) -> const TIOData* {
+             return &dynamic_cast<const TSubmoduleItem&>(*a.SubmoduleList->SubmoduleList.at(0)).IOData;
+         },
+         5, 0},
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        TGSDML gsdml;
+        ASSERT_TRUE(gsdml.Decode_GSDML(fixtureFolder + "small/", f.name));
+        const TProfileBody& body = gsdml.ProfileBody;
+        EXPECT_EQ(body.DeviceIdentity.VendorID(), f.vendorID);
+        EXPECT_EQ(body.DeviceIdentity.VendorName(), QString::fromUtf8(f.vendorName));
+        EXPECT_EQ(gsdml.GetString_ExternalTextList(f.text.first), QString::fromUtf8(f.text.second));
+
+        const TApplicationProcess& process = body.ApplicationProcess;
+        ASSERT_EQ(process.DeviceAccessPointList->DevAccPointItemList.size(), 1u);
+        ASSERT_TRUE(process.ModuleList);
+        EXPECT_EQ(process.ModuleList->ModuleItemList.size(), f.modules);
+        EXPECT_EQ(process.SubmoduleList ? process.SubmoduleList->SubmoduleList.size() : 0, f.submodules);
+        EXPECT_EQ(process.ValueList->ValueItemList.size(), f.valueItems);
+        EXPECT_EQ(process.ExternalTextList->PrimaryLanguage.TextList.size(), f.primaryTexts);
+        const TIOData* ioData = f.ioData(process);
+        EXPECT_EQ(ioData->Get_Input(), f.input);
+        EXPECT_EQ(ioData->Get_Output(), f.output);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "grid/editors/dropdown/dropdown_colors.h"
 #include "grid/editors/dropdown/dropdown_text.h"
+#include "grid/editors/dropdown/watched_reference.h"
+#include "platform/controls/edit.h"
 #include "grid/foundation/visual_styles.h"
 #include "platform/controls/image_list.h"
 #include "platform/graphics/canvas.h"
@@ -27,8 +29,20 @@ void TCustomButtonPanel::Loaded() {
 
 void TCustomButtonPanel::SetImages(TImageList* Value) {
     if (Value == images_) return;
-    images_ = Value;
+    SetWatched<TImageList>(*this, images_, Value);
     LayoutButtons();
+}
+
+void TCustomButtonPanel::SetEdit(TCustomEdit* Value) { SetWatched<TCustomEdit>(*this, edit_, Value); }
+
+void TCustomButtonPanel::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation != opRemove || IsDestroying()) return;
+    if (AComponent == images_) {
+        images_ = nullptr;
+        LayoutButtons();
+    }
+    if (AComponent == edit_) edit_ = nullptr;
 }
 
 void TCustomButtonPanel::SetButtonPanelType(TButtonPanelType Value) {

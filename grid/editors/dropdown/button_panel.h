@@ -70,7 +70,8 @@ public:
     TSelectionColorStyle ItemColorStyle = scCustom;
     TImageList* Images() const { return images_; }
     void SetImages(TImageList* Value);
-    TCustomEdit* Edit = nullptr;
+    TCustomEdit* Edit() const { return edit_; }
+    void SetEdit(TCustomEdit* Value);
     TButtonPanelType ButtonPanelType() const { return type_; }
     void SetButtonPanelType(TButtonPanelType Value);
     TExCustomDropDown* ExDropDown() const { return exDropDown_; }
@@ -101,6 +102,8 @@ public:
     // A panel on its own builds its keys here.
     void Loaded();
     void WndProc(TMessage& Message) override;
+    // Forgets the image list or the edit when it goes.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
     void Paint() override;
@@ -116,6 +119,7 @@ private:
     std::vector<TButtonItem> buttons_;
     TButtonAppearance appearance_;
     TImageList* images_ = nullptr;
+    TCustomEdit* edit_ = nullptr;
     TButtonPanelType type_ = plCalculator;
     TExCustomDropDown* exDropDown_ = nullptr;
     int buttonHot_ = -1;

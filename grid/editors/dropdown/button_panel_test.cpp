@@ -1,5 +1,7 @@
 #include "grid/editors/dropdown/button_panel.h"
+#include "platform/controls/edit.h"
 #include "platform/controls/form.h"
+#include "platform/controls/image_list.h"
 #include "platform/testkit/testkit.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +104,19 @@ TEST_F(ButtonPanelTest, KeysAreDrawnAsButtonsWithTheirCaptionColour) {
     EXPECT_GT(inkOf(11, QColor(0, 255, 0)), 0);  // "7" is not
     // The panel on its own has a black frame.
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 0, 0));
+}
+
+TEST_F(ButtonPanelTest, ForgetsItsImageListAndEditWhenTheyGo) {
+    auto* images = new TImageList(&form);
+    auto* edit = new TEdit(&form);
+    panel->SetImages(images);
+    panel->SetEdit(edit);
+    panel->Buttons()[11].ImageIndex = 0;
+    delete images;
+    delete edit;
+    EXPECT_EQ(panel->Images(), nullptr);
+    EXPECT_EQ(panel->Edit(), nullptr);
+    renderToImage(*panel);  // paints without the list
 }
 
 }  // namespace

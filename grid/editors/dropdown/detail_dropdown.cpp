@@ -2,6 +2,8 @@
 
 #include "grid/editors/dropdown/dropdown_form.h"
 #include "grid/editors/dropdown/dropdown_text.h"
+#include "grid/editors/dropdown/selector_list.h"
+#include "grid/editors/dropdown/typed_completion.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
@@ -54,44 +56,23 @@ void TExDetailDropDown::step(TListStep Step) {
 
 void TExDetailDropDown::CreateDropDownForm() {
     TExCustomDropDown::CreateDropDownForm();
-    if (!DropDownForm()) return;
-    if (!list_) {
-        list_ = new TExCustomItemSelector(this);
-        list_->SetParent(DropDownForm());
-        list_->SetSelectorType(stImage);
-        list_->SetBounds(0, 0, list_->Width(), 150);
-        list_->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { drawDetailItem(Canvas, R, Index); };
-        list_->OnItemSize = [this](TObject*, TSize& Size) {
-            int width = DropDownWidth() > 0 ? DropDownWidth() : DropDownForm()->Width();
-            if (list_->VertScrollBar().Visible()) width -= GetSystemMetrics(SM_CXVSCROLL);
-            Size = {width - 2 * GetSystemMetrics(SM_CYBORDER) - 4, ItemHeight};
-        };
-        list_->UpdateSelectorPanel();
-        list_->OnResize = [this](TObject*) { list_->UpdateSelectorPanel(); };
-    }
-    list_->SetColor(DropDownColor());
+    bool made = false;
+    list_ = PlaceSelectorList(*this, list_, made);
+    if (!made) return;
+    list_->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { drawDetailItem(Canvas, R, Index); };
+    list_->OnItemSize = [this](TObject*, TSize& Size) {
+        int width = DropDownWidth() > 0 ? DropDownWidth() : DropDownForm()->Width();
+        if (list_->VertScrollBar().Visible()) width -= GetSystemMetrics(SM_CXVSCROLL);
+        Size = {width - 2 * GetSystemMetrics(SM_CYBORDER) - 4, ItemHeight};
+    };
     list_->UpdateSelectorPanel();
-    SetControl(list_);
+    list_->OnResize = [this](TObject*) { list_->UpdateSelectorPanel(); };
 }
 
 void TExDetailDropDown::fillList() {
-    list_->OnItemSelect = nullptr;
-    list_->SetColumns(1);
-    list_->SetImages(Images());
-    list_->SetItemLayout(Layout);
-    list_->SetColor(DropDownColor());
-    list_->SetItemAppearance(appearance_);
-    TSelectorItems& items = list_->Items();
-    items.Clear();
-    for (const TDetailItem& detail : items_) {
-        TSelectorItem* item = items.Add();
-        item->SetCaption(detail.Caption);
-        item->SetImage(*detail.Image);
-        item->SetImageIndex(detail.ImageIndex);
-    }
-    list_->UpdateSelectorPanel();
-    list_->SetItemIndex(itemIndex_);
-    list_->OnItemSelect = [this](TObject*) {
+    ResetSelectorList(*list_, 1, Images(), Layout, DropDownColor(), appearance_);
+    for (const TDetailItem& detail : items_) AddSelectorItem(*list_, detail.Caption, *detail.Image, detail.ImageIndex);
+    FinishSelectorList(*list_, itemIndex_, [this](TObject*) {
         SetItemIndex(list_->ItemIndex());
         if (itemIndex_ >= 0) {
             const QString caption = items_[static_cast<size_t>(itemIndex_)].Caption;
@@ -100,7 +81,7 @@ void TExDetailDropDown::fillList() {
             SetSelLength(static_cast<int>(caption.size()));
         }
         if (!keys_.InternalCall) DoHideDropDown(false);
-    };
+    });
 }
 
 void TExDetailDropDown::BeforeDropDown() {
@@ -158,7 +139,9 @@ void TExDetailDropDown::drawDetailItem(TCanvas& Canvas, TRect R, int Index) {
     // A picture wins over the glyph; without a caption the graphic stands centred.
     if (!item.Image->Empty()) {
         const int w = item.Image->Width(), h = item.Image->Height();
-        Canvas.Draw(captioned ? R.Left + 2 : R.Left + (R.Width() - w) / 2, R.Top + (R.Height() - h) / 2, *item.Image);
+        // The picture's bottom-left colour lets the row show through.
+        Canvas.DrawTransparent(captioned ? R.Left + 2 : R.Left + (R.Width() - w) / 2, R.Top + (R.Height() - h) / 2,
+                               *item.Image);
         R.Left += w + 4;
     } else if (Images() && item.ImageIndex >= 0) {
         const int w = Images()->Width, h = Images()->Height;
@@ -262,28 +245,14 @@ void TExDetailDropDown::Change() {
     itemChange_ = false;
     TExCustomDropDown::Change();
     if (!workMode_) return;
-    const QString text = EditText();
-    SetIsModified(!text.isEmpty());
-    const int typedLength = std::min(SelStart(), static_cast<int>(text.size()));
-    const QString typed = text.left(typedLength);
-    const auto norm = [this](const QString& s) { return MatchCase ? s : s.toUpper(); };
-    const QString key = norm(text).left(typedLength);
-    for (size_t i = 0; i < items_.size(); ++i) {
-        const QString caption = items_[i].Caption;
-        if (!norm(caption).startsWith(key)) continue;
-        // The typed start keeps its letters; the item's caption completes it.
-        const QString completed = text.left(key.size()) + caption.mid(key.size(), 255);
-        SetTextDirect(completed);
-        itemIndex_ = static_cast<int>(i);
-        itemIdx_ = itemIndex_;
-        itemSel_ = static_cast<int>(key.size());
-        itemChange_ = true;
-        SetSelStart(itemSel_);
-        SetSelLength(static_cast<int>(completed.size()) - itemSel_);
-        return;
-    }
-    if (!typed.isEmpty()) {
-        SetTextDirect(typed);
-        SetSelStart(static_cast<int>(typed.size()));
-    }
+    SetIsModified(!EditText().isEmpty());
+    if (items_.empty()) return;
+    const auto caption = [this](int i) { return items_[static_cast<size_t>(i)].Caption; };
+    const int i = CompleteTypedStart(
+        *this, static_cast<int>(items_.size()), caption, [&](int i) { return caption(i).toUpper(); }, MatchCase,
+        itemSel_);
+    if (i < 0) return;
+    itemIndex_ = i;
+    itemIdx_ = i;
+    itemChange_ = true;
 }

@@ -59,6 +59,13 @@ TEST_F(DetailDropDown, TypingCompletesTheCaptionAndEnterTakesOnlyAnExactOne) {
     type("G");
     keyPress(*dd, VK_RETURN);  // "Green" is, but it is chosen already
     EXPECT_TRUE(selects.empty());
+    // A chosen caption, selected whole, stays itself on Enter: nothing typed, nothing completed.
+    dd->SetItemIndex(2);
+    selects.clear();
+    keyPress(*dd, VK_RETURN);
+    EXPECT_EQ(dd->EditText(), "Blue");
+    EXPECT_EQ(dd->ItemIndex(), 2);
+    EXPECT_TRUE(selects.empty());
     EXPECT_EQ(dd->Items().IndexOf("Green"), 1);
     EXPECT_EQ(dd->Items().IndexOf("green"), -1);
 }
@@ -123,6 +130,7 @@ TEST_F(DetailDropDown, RowsShowThePictureTheCaptionAndTheNotesBelowIt) {
     dd->Items()[1].Image->SetSize(10, 10);
     dd->Items()[1].Image->Canvas().Brush.Color = 0xFF0000;
     dd->Items()[1].Image->Canvas().FillRect({0, 0, 10, 10});
+    dd->Items()[1].Image->Canvas().SetPixel(0, 9, 0x0000FF);  // its transparent colour
     dd->Items()[2].Caption.clear();
     dd->Items()[2].ImageIndex = 0;
     dd->ItemHeight = 40;
@@ -135,6 +143,7 @@ TEST_F(DetailDropDown, RowsShowThePictureTheCaptionAndTheNotesBelowIt) {
     panel.GetItemRect(2, r2);
     EXPECT_EQ(pixelAt(image, r0.Left + 2 + 8, r0.Top + 20), 0x00FF00);   // the glyph at the left
     EXPECT_EQ(pixelAt(image, r1.Left + 2 + 5, r1.Top + 20), 0xFF0000);   // the picture wins
+    EXPECT_NE(pixelAt(image, r1.Left + 2, r1.Top + 15 + 9), 0x0000FF);   // without its transparent pixel
     EXPECT_EQ(pixelAt(image, r2.Left + r2.Width() / 2, r2.Top + 20), 0x00FF00);  // centred without caption
     // Caption and notes: ink in two lines right of the glyph.
     int captionInk = 0, notesInk = 0;

@@ -32,7 +32,8 @@ enum TDropDownEditType {
 
 using TDropDownEvent = TEvent<void(TObject* Sender, bool& acceptdrop)>;
 using TDropUpEvent = TEvent<void(TObject* Sender, bool Cancelled)>;
-using TClipboardEvent = TEvent<void(TObject* Sender, QString value, bool& allow)>;
+// Named apart from the string grid's clipboard event, which has no value: both meet in the grid drop-down.
+using TDropDownClipboardEvent = TEvent<void(TObject* Sender, QString value, bool& allow)>;
 using TDropDownButtonItemClick = TEvent<void(TObject* Sender, int ButtonIndex)>;
 using TDrawBackGroundEvent = TEvent<void(TObject* Sender, TCanvas& ACanvas, TRect ARect)>;
 using TGetTextEvent = TEvent<void(TObject* Sender, QString& Text)>;

@@ -164,9 +164,9 @@ public:
     TDrawBackGroundEvent OnDrawFooter;
     TGetTextEvent OnGetHeaderText;
     TGetTextEvent OnGetFooterText;
-    TClipboardEvent OnClipboardCopy;
-    TClipboardEvent OnClipboardCut;
-    TClipboardEvent OnClipboardPaste;
+    TDropDownClipboardEvent OnClipboardCopy;
+    TDropDownClipboardEvent OnClipboardCut;
+    TDropDownClipboardEvent OnClipboardPaste;
     TNotifyEvent OnLabelClick;
     TNotifyEvent OnLabelDblClick;
 

@@ -1,6 +1,7 @@
 #include "grid/editors/dropdown/image_picker_dropdown.h"
 
 #include "grid/editors/dropdown/dropdown_form.h"
+#include "grid/editors/dropdown/selector_list.h"
 #include "platform/controls/image_list.h"
 #include "platform/graphics/canvas.h"
 #include "platform/system/files.h"
@@ -62,40 +63,18 @@ void TExImagePickerDropDown::step(TListStep Step) {
 
 void TExImagePickerDropDown::CreateDropDownForm() {
     TExCustomDropDown::CreateDropDownForm();
-    if (!DropDownForm()) return;
-    if (!list_) {
-        list_ = new TExCustomItemSelector(this);
-        list_->SetParent(DropDownForm());
-        list_->SetSelectorType(stImage);
-        list_->SetBounds(0, 0, list_->Width(), 150);
-    }
-    list_->SetColor(DropDownColor());
-    list_->UpdateSelectorPanel();
-    SetControl(list_);
+    bool made = false;
+    list_ = PlaceSelectorList(*this, list_, made);
 }
 
 void TExImagePickerDropDown::fillList() {
-    list_->OnItemSelect = nullptr;
-    list_->SetColumns(Columns);
-    list_->SetImages(Images());
-    list_->SetItemLayout(Layout);
-    list_->SetColor(DropDownColor());
-    list_->SetItemAppearance(appearance_);
-    TSelectorItems& items = list_->Items();
-    items.Clear();
-    for (const TImageItem& image : items_) {
-        TSelectorItem* item = items.Add();
-        item->SetCaption(image.Caption);
-        item->SetImage(*image.Image);
-        item->SetImageIndex(image.ImageIndex);
-        item->Hint = image.Hint;
-    }
-    list_->UpdateSelectorPanel();
-    list_->SetItemIndex(itemIndex_);
-    list_->OnItemSelect = [this](TObject*) {
+    ResetSelectorList(*list_, Columns, Images(), Layout, DropDownColor(), appearance_);
+    for (const TImageItem& image : items_)
+        AddSelectorItem(*list_, image.Caption, *image.Image, image.ImageIndex)->Hint = image.Hint;
+    FinishSelectorList(*list_, itemIndex_, [this](TObject*) {
         SetItemIndex(list_->ItemIndex());
         if (!keys_.InternalCall) DoHideDropDown(false);
-    };
+    });
     list_->ShowHint = ShowHint;
 }
 

@@ -79,25 +79,31 @@ void TExStringGrid::Group(int Colindex) {
     // The value lands in column 1 once the grouping column is gone.
     const int valueCol = RealColIndex(Colindex == 1 ? 2 : 1);
 
+    // Every header and summary row goes in at once; each run's rows then take their looks.
+    const std::vector<TGroupRun> runs = groupRuns(*this, col);
+    const int perRun = grouping.Summary ? 2 : 1;
+    std::vector<int> places;
+    places.reserve(runs.size() * static_cast<size_t>(perRun));
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const int header = runs[i].First + static_cast<int>(i) * perRun;
+        places.push_back(header);
+        if (grouping.Summary) places.push_back(header + runs[i].Count + 1);
+    }
+    TGridRowColumnStore::InsertRowList(*this, places, true);
     std::vector<int> headers, summaries;
-    int added = 0;
-    for (const TGroupRun& run : groupRuns(*this, col)) {
-        const int header = run.First + added;
-        InsertRows(header, 1, true);
-        SetGridCell(valueCol, header, run.Value);
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const int header = places[i * static_cast<size_t>(perRun)];
+        SetGridCell(valueCol, header, runs[i].Value);
         if (!grouping.MergeHeader) applyRowLook(*this, header, grouping.HeaderColor, grouping.HeaderColorTo, grouping.HeaderTextColor);
         headers.push_back(header);
-        ++added;
         if (grouping.Summary) {
-            const int summary = header + run.Count + 1;
-            InsertRows(summary, 1, true);
+            const int summary = header + runs[i].Count + 1;
             SetSummaryRow(RealRowIndex(summary));
             if (!grouping.MergeSummary)
                 applyRowLook(*this, summary, grouping.SummaryColor, grouping.SummaryColorTo, grouping.SummaryTextColor);
             summaries.push_back(summary);
-            ++added;
         }
-        AddNode(RealRowIndex(header), run.Count + 1);
+        AddNode(RealRowIndex(header), runs[i].Count + 1);
     }
     // Hidden rows are not grouped; their texts of the column wait for UnGroup.
     p->FGroupHeldTexts.clear();
@@ -141,21 +147,25 @@ void TExStringGrid::UnGroup() {
     const int valueCol = RealColIndex(group == 1 ? 2 : 1);
 
     TFlagScope busy(p->FIsGrouping, true);
+    // The members take their group's value; the headers and summaries go together at the end.
     QString value;
-    for (int r = FixedRows(); r < RowCount() - FixedFooters();) {
+    std::vector<int> gone;
+    const int end = RowCount() - FixedFooters();
+    for (int r = FixedRows(); r < end; ++r) {
+        if (!gone.empty() && gone.back() == r) continue;
         if (!IsNode(r)) {
             SetGridCell(col, r, value);
-            ++r;
             continue;
         }
         // The summary row and the header go with their looks and records; rows still hidden
         // keep their places among the others.
         const int summary = r + GetNodeSpan(r);
-        if (summary < RowCount() - FixedFooters() && IsSummary(summary)) DeleteRowRange(summary, 1, true);
         value = GetGridCell(valueCol, r);
         RemoveNode(RealRowIndex(r));
-        DeleteRowRange(r, 1, true);
+        gone.push_back(r);
+        if (summary < end && IsSummary(summary)) gone.push_back(summary);
     }
+    removeRowList(gone);
     p->FGroupColumn = -1;
     p->FGroupRealColumn = -1;
     TBaseGrid::Invalidate();

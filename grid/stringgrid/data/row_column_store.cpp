@@ -55,6 +55,41 @@ void insertEntries(std::vector<bool>& Flags, int At, int Count) {
     Flags.insert(Flags.begin() + At, static_cast<size_t>(Count), false);
 }
 
+// Cleared entries where one-by-one inserts at the places (ascending, each counted once all are
+// in) would put them; an insert at or beyond the list's end adds nothing, nor do those after it.
+void insertEntriesAt(TIntList& List, const std::vector<int>& Places) {
+    std::vector<int> out;
+    out.reserve(static_cast<size_t>(List.Count()) + Places.size());
+    int src = 0;
+    for (int place : Places) {
+        while (static_cast<int>(out.size()) < place && src < List.Count()) out.push_back(List.GetInteger(src++));
+        if (place >= static_cast<int>(out.size()) + List.Count() - src) break;
+        out.push_back(0);
+    }
+    if (out.size() == static_cast<size_t>(src)) return;
+    while (src < List.Count()) out.push_back(List.GetInteger(src++));
+    List.Clear();
+    for (int v : out) List.Insert(List.Count(), v);
+}
+
+void insertEntriesAt(std::vector<bool>& Flags, const std::vector<int>& Places) {
+    std::vector<bool> out;
+    size_t src = 0;
+    for (int place : Places) {
+        while (static_cast<int>(out.size()) < place && src < Flags.size()) out.push_back(Flags[src++]);
+        if (static_cast<size_t>(place) >= out.size() + Flags.size() - src) break;
+        out.push_back(false);
+    }
+    if (out.size() == src) return;
+    while (src < Flags.size()) out.push_back(Flags[src++]);
+    Flags.swap(out);
+}
+
+// Where an index before the inserts lies after them: one further per insert at or before it.
+int shiftedBy(const std::vector<int>& Before, int Index) {
+    return Index + static_cast<int>(std::upper_bound(Before.begin(), Before.end(), Index) - Before.begin());
+}
+
 // The controls in the removed rows (columns) go; those after them follow their cells.
 void dropControls(TExStringGridPrivate& p, bool Columns, const std::vector<int>& Removed) {
     TControlList& controls = *p.FControlList;
@@ -178,6 +213,49 @@ void TGridRowColumnStore::InsertRows(TExStringGrid& Grid, int At, int Count, boo
         Grid.CellControlsUpdate(false);
     }
     if (!Grid.FDestroying) Grid.CellsChanged(TRect{0, At, Grid.ColCount() - 1, At + Count});
+}
+
+void TGridRowColumnStore::InsertRowList(TExStringGrid& Grid, std::vector<int> Places, bool UpdateCellControls) {
+    if (Places.empty()) return;
+    TExStringGridPrivate& p = *Grid.p;
+    const int n = static_cast<int>(Places.size());
+    // Each place as the row before which it goes in the grid as it is now, new rows going
+    // before a shown floating footer's row; then the places again, counted with all rows in.
+    const int limit = p.FloatingFooter->Visible ? Grid.RowCount() - 1 : Grid.RowCount();
+    std::vector<int> before(Places.size()), realBefore(Places.size());
+    for (int k = 0; k < n; ++k) {
+        before[k] = std::clamp(Places[k] - k, 0, std::max(limit, 0));
+        if (k > 0) before[k] = std::max(before[k], before[k - 1]);
+        Places[k] = before[k] + k;
+        realBefore[k] = before[k] < Grid.RowCount() ? Grid.RealRowIndex(before[k]) : Grid.TotalRowCount();
+    }
+    if (Places.front() <= Grid.Row()) Grid.HideInplaceEdit();
+    if (p.FSelHidden || Grid.Row() >= Grid.RowCount() || Grid.Col() >= Grid.ColCount()) Grid.UnHideSelection();
+
+    insertEntriesAt(*p.FModifiedRows, Places);
+    insertEntriesAt(*p.FEnabledRows, Places);
+    const bool persistent = p.MouseActions->RowSelectPersistent;
+    std::vector<int> realPlaces(Places.size());
+    for (int k = 0; k < n; ++k) realPlaces[k] = realBefore[k] + k;
+    insertEntriesAt(p.FRowSelect, persistent ? realPlaces : Places);
+    const std::vector<int>& keys = persistent ? realBefore : before;
+    TIntList& selected = *p.FSelectedRows;
+    for (int i = 0; i < selected.Count(); ++i) selected.SetInteger(i, shiftedBy(keys, selected.GetInteger(i)));
+
+    for (int i = 0; i < p.FGridItems.Count(); ++i)
+        if (TGridItem* item = p.FGridItems.Items(i); item->Idx() >= realBefore.front())
+            item->SetIdx(shiftedBy(realBefore, item->Idx()));
+    Grid.InsertRowsAt(Places);
+    Grid.rowsChanged();
+    if (UpdateCellControls) {
+        TControlList& controls = *p.FControlList;
+        for (int i = 0; i < controls.Count(); ++i)
+            if (TControlItem* item = controls.GetControl(i); item->Y() >= realBefore.front())
+                item->SetY(shiftedBy(realBefore, item->Y()));
+        Grid.CellControlsUpdate(false);
+    }
+    if (!Grid.FDestroying)
+        for (int place : Places) Grid.CellsChanged(TRect{0, place, Grid.ColCount() - 1, place + 1});
 }
 
 // ---- columns

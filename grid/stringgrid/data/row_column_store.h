@@ -24,6 +24,9 @@ public:
     static void RemoveRows(TExStringGrid& Grid, std::vector<int> Rows, TRowRemoval How);
     // Hidden rows after the new ones move down.
     static void InsertRows(TExStringGrid& Grid, int At, int Count, bool UpdateCellControls);
+    // One new row at each of the places (ascending, distinct), each place counted once all are
+    // in: the same as inserting them one by one from the top, in one pass over the rows.
+    static void InsertRowList(TExStringGrid& Grid, std::vector<int> Places, bool UpdateCellControls);
     // Real columns, hidden ones counted; hidden columns keep their cells, widths and places.
     static void InsertCols(TExStringGrid& Grid, int At, int Count);
     static void RemoveCols(TExStringGrid& Grid, int From, int Count);

@@ -15,7 +15,11 @@ void TExStringGrid::ApplyFilter() {
     };
     TIntList failing(0, 0);
     for (int r = first; r < end; ++r) {
-        if (FilterNormalCellsOnly && (IsNode(r) || IsSummary(r))) continue;
+        if (FilterNormalCellsOnly) {
+            // Node and summary rows are told by the decoration of their first cell.
+            const TCellType type = GetCellType(0, r);
+            if (type == ctNode || type == ctSummary) continue;
+        }
         if (!MatchFilter(r)) failing.Add(r);
         ++counted;
         progress();

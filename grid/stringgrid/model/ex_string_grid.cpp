@@ -181,6 +181,11 @@ void TExStringGrid::CreateWnd() {
     if (p->FIsWinXP) p->FIsWinXP = ExXPVS().IsThemeActive();
     WatchOfficeTheme();
     if (p->ColumnSize->Save) LoadColSizes();
+    if (p->ScrollType == ssMetro) {
+        CreateScrollControls();
+        SetScrollBars(ssNone);
+        UpdateScrollBars();
+    }
     if (p->Balloon->Enable()) BalloonInit();
 }
 
@@ -205,6 +210,11 @@ void TExStringGrid::Loaded() {
     SetColumnOrder();
     WatchOfficeTheme();
     if (p->ColumnSize->Save) LoadColSizes();
+    if (p->ScrollType == ssMetro) {
+        CreateScrollControls();
+        SetScrollBars(ssNone);
+        UpdateScrollBars();
+    }
 }
 
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {

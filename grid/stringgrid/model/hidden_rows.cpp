@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 void TGridItem::SetIdx(int Value) {
     if (FCollection) {
@@ -11,8 +12,33 @@ void TGridItem::SetIdx(int Value) {
     FIdx = Value;
 }
 
+TStringList& TGridItem::Items() const {
+    if (!FItems) {
+        FItems = std::make_unique<TStringList>();
+        FItems->BeginUpdate();
+        for (const TGridCellStore::Cell& cell : FCells) FItems->AddObject(cell.Text, cell.Object);
+        FItems->EndUpdate();
+        FCells = {};
+    }
+    return *FItems;
+}
+
 void TGridItem::SetItems(std::unique_ptr<TStringList> Value) {
-    if (Value) FItems = std::move(Value);
+    if (!Value) return;
+    FItems = std::move(Value);
+    FCells = {};
+}
+
+void TGridItem::HoldCells(TGridCellStore::Row Cells) {
+    FItems.reset();
+    FCells = std::move(Cells);
+}
+
+TGridCellStore::Row TGridItem::TakeCells() {
+    if (!FItems) return std::exchange(FCells, {});
+    TGridCellStore::Row cells(static_cast<size_t>(FItems->Count()));
+    for (int c = 0; c < FItems->Count(); ++c) cells[static_cast<size_t>(c)] = {FItems->Strings(c), FItems->Objects(c)};
+    return cells;
 }
 
 TGridItem* THiddenRows::Insert(int Index) {
@@ -32,6 +58,8 @@ void THiddenRows::Delete(int Index) {
 
 void THiddenRows::AddRange(const std::vector<int>& Idxs) {
     const size_t oldCount = sorted_.size();
+    items_.reserve(items_.size() + Idxs.size());
+    sorted_.reserve(sorted_.size() + Idxs.size());
     for (int idx : Idxs) {
         items_.push_back(std::make_unique<TGridItem>(nullptr));
         items_.back()->SetIdx(idx);

@@ -3,6 +3,7 @@
 // The rows a string grid keeps out of view: one item per hidden row, holding the row's cells
 // for every real column, its height, and the index and filter level it was hidden at.
 
+#include "platform/controls/grid_cell_store.h"
 #include "platform/core/component.h"
 #include "platform/core/string_list.h"
 
@@ -13,7 +14,7 @@ class THiddenRows;
 
 class TGridItem : public TObject {
 public:
-    explicit TGridItem(THiddenRows* ACollection) : FCollection(ACollection), FItems(std::make_unique<TStringList>()) {}
+    explicit TGridItem(THiddenRows* ACollection) : FCollection(ACollection) {}
 
     // The real row it had when hidden.
     int Idx() const { return FIdx; }
@@ -23,10 +24,15 @@ public:
     // The filter level a row list hid it at; 0 for rows hidden by range.
     int Level() const { return FLevel; }
     void SetLevel(int Value) { FLevel = Value; }
-    // The texts and objects of the row's cells, indexed by real column.
-    TStringList& Items() const { return *FItems; }
+    // The texts and objects of the row's cells, indexed by real column. The list is made from
+    // the held cells when first asked for; from then on it is what the row holds.
+    TStringList& Items() const;
     // Takes the given list in place of the held one, which is freed.
     void SetItems(std::unique_ptr<TStringList> Value);
+    // The row's cells, moved in when the row is hidden and out when it is shown again: most
+    // hidden rows are never looked at, so they need no list of their own.
+    void HoldCells(TGridCellStore::Row Cells);
+    TGridCellStore::Row TakeCells();
 
     // Hidden by a row list (filtering or nodes) rather than by range; such rows come back only
     // with their own level.
@@ -38,7 +44,8 @@ private:
     int FIdx = 0;
     int FHeight = 0;
     int FLevel = 0;
-    std::unique_ptr<TStringList> FItems;
+    mutable std::unique_ptr<TStringList> FItems;
+    mutable TGridCellStore::Row FCells;
 };
 
 // The collection of hidden rows with the mappings between real and display rows. The mappings

@@ -71,26 +71,18 @@ void TExStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHidden
 // ---- whole rows in and out of the store
 
 void TExStringGrid::holdRow(TGridItem& Item, int DisplRow) {
-    std::vector<TGridCellStore::Cell> cells = TakeRowCells(DisplRow);
-    // The texts of every real column, also those beyond the ones in use.
-    const int width = std::max(TotalColCount(), static_cast<int>(cells.size()));
-    TStringList& items = Item.Items();
-    items.BeginUpdate();
-    items.Clear();
-    for (int c = 0; c < width; ++c) {
-        if (c < static_cast<int>(cells.size())) items.AddObject(cells[static_cast<size_t>(c)].Text, cells[static_cast<size_t>(c)].Object);
-        else items.Add(QString());
-    }
-    items.EndUpdate();
+    TGridCellStore::Row cells = TakeRowCells(DisplRow);
+    // The cells of every real column, also those beyond the ones in use.
+    cells.resize(std::max(static_cast<size_t>(TotalColCount()), cells.size()));
+    Item.HoldCells(std::move(cells));
     Item.SetHeight(RowHeights(DisplRow));
 }
 
 void TExStringGrid::restoreRow(TGridItem& Item, int DisplRow) {
-    const TStringList& items = Item.Items();
-    std::vector<TGridCellStore::Cell> cells(static_cast<size_t>(items.Count()));
-    for (int c = 0; c < items.Count(); ++c) cells[static_cast<size_t>(c)] = {items.Strings(c), items.Objects(c)};
-    PutRowCells(DisplRow, std::move(cells));
-    SetRowHeights(DisplRow, Item.Height());
+    PutRowCells(DisplRow, Item.TakeCells());
+    // Most rows come back at the height a new row has; setting it again would lay the scroll
+    // bars out once per row.
+    if (RowHeights(DisplRow) != Item.Height()) SetRowHeights(DisplRow, Item.Height());
 }
 
 namespace {

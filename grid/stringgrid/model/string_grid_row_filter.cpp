@@ -20,6 +20,11 @@ QString withoutAffixes(QString text, const TFilterData& item) {
     return text;
 }
 
+bool matchValue(const TFilterData& item, const QString& value) {
+    return item.Method == fmLiteral ? item.Condition == value
+                                    : ::MatchFilter(item.Condition, value, item.CaseSensitive);
+}
+
 bool combine(TFilterOperation op, bool result, bool match) {
     switch (op) {
     case foAND: return result && match;
@@ -41,8 +46,11 @@ QString TExStringGrid::filterText(const TFilterData& Item, int ARow) {
         for (int c = 0; c < ColCount(); ++c) text += GetGridCell(RealColIndex(c), ARow) + QStringLiteral("\r\n");
         break;
     }
-    text = text.trimmed();
-    return text.contains(QStringLiteral("|\\")) ? DecodeWideText(text) : text;
+    // Trimming a text shared with its cell would copy it even with nothing to trim.
+    if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace())) text = text.trimmed();
+    // Wide text is rare: a scan for the marker's first character comes before the full test.
+    if (text.contains(u'|') && text.contains(QStringLiteral("|\\"))) return DecodeWideText(text);
+    return text;
 }
 
 bool TExStringGrid::MatchFilter(int ARow) {
@@ -56,11 +64,11 @@ bool TExStringGrid::MatchFilter(int ARow) {
         } else if (item.Condition.isEmpty()) {
             match = true;
         } else {
-            const QString value = withoutAffixes(text, item);
             // A condition the matcher cannot take counts as no match.
             try {
-                match = item.Method == fmLiteral ? item.Condition == value
-                                                 : ::MatchFilter(item.Condition, value, item.CaseSensitive);
+                // Most conditions have no affixes: the text is matched as it is, without a copy.
+                if (item.Prefix.isEmpty() && item.Suffix.isEmpty()) match = matchValue(item, text);
+                else match = matchValue(item, withoutAffixes(text, item));
             } catch (...) {
                 match = false;
             }

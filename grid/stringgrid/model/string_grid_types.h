@@ -25,6 +25,7 @@ struct TScrollProp {
 };
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+enum TClipOperation { coCut, coCopy };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 // The icon of a balloon's title.
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };

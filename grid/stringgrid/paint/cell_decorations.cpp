@@ -133,14 +133,27 @@ TRect TCellPainter::placeGraphic(TRect R) const {
 }
 
 void TCellPainter::drawCellGraphic() {
-    const TRect outer = Rect;
-    const TControlLook& look = *d.ControlLook;
     const TCellType type = Graphic->CellType;
     const bool fillsCell = type == ctNode || type == ctProgress || type == ctRangeIndicator || type == ctXPProgress;
     const TRect R = fillsCell ? Rect
                               : TRect{Rect.Left + g.XYOffset.X - 1, Rect.Top + g.XYOffset.Y - 1,
                                       Rect.Right - g.XYOffset.X + 1, Rect.Bottom - g.XYOffset.Y + 1};
-    const TRect P = placeGraphic(R);
+    drawGraphicKind(Rect, R, placeGraphic(R));
+}
+
+// A printed decoration: drawn alone into a bitmap whose room is its own extent with a pixel
+// around it, in the record's own vertical placement.
+void TCellPainter::PaintDecoration(TRect Room) {
+    takeGraphicExtent();
+    if (!Graphic) return;
+    VA = d.VAlignment;
+    Rect = Room;
+    drawGraphicKind(Room, Room, {Room.Left + 1, Room.Top + 1, Room.Right - 1, Room.Bottom - 1});
+}
+
+void TCellPainter::drawGraphicKind(TRect outer, TRect R, TRect P) {
+    const TControlLook& look = *d.ControlLook;
+    const TCellType type = Graphic->CellType;
     switch (type) {
     case ctComment: {
         if (look.CommentColor == clNone) break;

@@ -11,6 +11,9 @@ class TCellPainter {
 public:
     TCellPainter(TExStringGrid& Grid, TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
     void Paint();
+    // Only the cell's decoration, filling Room: printing draws it so into a bitmap of the
+    // decoration's size and stretches that onto the page.
+    void PaintDecoration(TRect Room);
 
 private:
     void drawFixedBackground();
@@ -47,6 +50,7 @@ private:
     // Decorations (cell_decorations.cpp).
     void takeGraphicExtent();
     void drawCellGraphic();
+    void drawGraphicKind(TRect Outer, TRect R, TRect P);
     IGridCellInterface* interfacedCell() const;
     TRect placeGraphic(TRect R) const;
     void drawProgress(const TCellGraphic& Graphic, TRect R);

@@ -2,7 +2,6 @@
 
 #include "grid/foundation/codings.h"
 #include "grid/foundation/html_renderer.h"
-#include "grid/foundation/html_text.h"
 #include "grid/foundation/link_routines.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
@@ -27,8 +26,6 @@ TDateTime now() {
     return EncodeDate(t.date().year(), t.date().month(), t.date().day()) + time;
 }
 
-bool isTop(TPrintPosition p) { return p == ppTopLeft || p == ppTopRight || p == ppTopCenter; }
-bool isBottom(TPrintPosition p) { return p == ppBottomLeft || p == ppBottomRight || p == ppBottomCenter; }
 
 // Lines of a cell text: at line breaks when the grid shows several lines in a cell.
 QStringList linesOf(const QString& text, bool multiLine) {
@@ -135,11 +132,12 @@ TGridPrintEngine::Looks TGridPrintEngine::cellLooks(int rc, int r, TGridDrawStat
     g.GetCellAlignment(rc, r, looks.HA, looks.VA);
     useFont(font);
     looks.brush = brush.Color;
+    looks.colorTo = colorTo;
     return looks;
 }
 
-QString TGridPrintEngine::cellText(int rc, int r, bool& html) {
-    html = false;
+QString TGridPrintEngine::cellText(int rc, int r, TextKind& kind) {
+    kind = tkPlain;
     if (g.HasDataCheckBox(rc, r)) return QString();
     QString text = g.GetFormattedCell(rc, r);
     int type = TextType(text, g.EnableHTML);
@@ -147,8 +145,12 @@ QString TGridPrintEngine::cellText(int rc, int r, bool& html) {
         text = g.GetCalculatedCell(rc, r);
         type = TextType(text, g.EnableHTML);
     }
-    if (type == TextTypeRTF) return g.StrippedCells(rc, r);
-    html = type == TextTypeHTML;
+    if (type == TextTypeRTF) {
+        kind = tkRich;
+        return g.StrippedCells(rc, r);
+    }
+    const bool html = type == TextTypeHTML;
+    if (html) kind = tkHTML;
     bool password = false;
     g.IsPasswordCell(rc, r, password);
     if (password) text = QString(text.size(), g.PasswordChar);
@@ -158,10 +160,13 @@ QString TGridPrintEngine::cellText(int rc, int r, bool& html) {
 
 TGridPrintEngine::Size TGridPrintEngine::cellSize(int c, int r) {
     const int rc = g.RealColIndex(c);
-    bool html = false;
-    const QString text = cellText(rc, r, html);
+    TextKind kind = tkPlain;
+    const QString text = cellText(rc, r, kind);
+    const bool html = kind == tkHTML;
     const Looks looks = cellLooks(rc, r, 0);
     const bool wrap = looks.wrap;
+    int angle = 0;
+    const bool rotated = g.IsRotated(rc, r, angle);
 
     TPoint graphic{0, 0};
     if (ps.PrintGraphics && g.CellGraphics(rc, r)) {
@@ -184,16 +189,24 @@ TGridPrintEngine::Size TGridPrintEngine::cellSize(int c, int r) {
         canvas.Font.SetHeight(height);
         size.w = static_cast<int>(std::lround(results.MaxLineWidth / perUnitX)) + 2 * xOffset_;
         size.h = std::max(canvas.TextHeight("gh"), static_cast<int>(std::lround(results.TotalHeight / perUnitY)));
-    } else if (wrap && ps.NoAutoSize) {
+    } else if (wrap && ps.NoAutoSize && !rotated) {
         const int width = g.IsXMergedCell(c, r) ? 65535 : widths_[c];
         TRect r2{0, 0, width, -65535};
         canvas.DrawText(text.isEmpty() ? QStringLiteral("gh") : text, r2, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         size = {width, r2.Top - r2.Bottom};
     } else {
         const QStringList lines = linesOf(text.isEmpty() ? QStringLiteral("gh") : text, g.Multilinecells);
-        for (const QString& l : lines) size.w = std::max(size.w, canvas.TextWidth(l));
-        size.w += graphic.X;
+        int widest = 0;
+        for (const QString& l : lines) widest = std::max(widest, canvas.TextWidth(l));
+        size.w = widest + graphic.X;
         size.h = canvas.TextHeight("gh") * static_cast<int>(lines.size());
+        if (rotated) {
+            const double a = angle * M_PI / 180.0;
+            const auto nearest = [](double v) { return static_cast<int>(std::lround(std::abs(v))); };
+            const Size turned{nearest(size.w * std::cos(a)) + nearest(size.h * std::sin(a)),
+                              nearest(widest * std::sin(a)) + nearest(size.h * std::cos(a))};
+            size = turned;
+        }
     }
     size.w = std::max(size.w, graphic.X);
     size.h = std::max(size.h, graphic.Y);
@@ -309,13 +322,17 @@ void TGridPrintEngine::placeBand(const Band& band) {
 
 void TGridPrintEngine::areaHeights() {
     const TPrintPosition items[] = {ps.Time, ps.Date, ps.PageNr, ps.Title};
-    const bool anyTop = std::any_of(std::begin(items), std::end(items), isTop);
-    const bool anyBottom = std::any_of(std::begin(items), std::end(items), isBottom);
-    const int extraLines = ps.TitleText.isEmpty() ? std::max(0, ps.TitleLines->Count() - 1) : 0;
-    headerArea_ = anyTop ? yOffset_ + headerText_ + ps.HeaderSize + (isTop(ps.Title) ? extraLines * headerText_ : 0)
+    const bool anyTop = std::any_of(std::begin(items), std::end(items), IsTopPosition);
+    const bool anyBottom = std::any_of(std::begin(items), std::end(items), IsBottomPosition);
+    const bool markupTitle = !htmlTitle_.isEmpty();
+    const int extraLines = ps.TitleText.isEmpty() && !markupTitle ? std::max(0, ps.TitleLines->Count() - 1) : 0;
+    // A markup title takes its own room on every page, so that counting and drawing agree.
+    const int titleRoom = markupTitle ? htmlTitleHeight_ + ps.HeaderSize : 0;
+    headerArea_ = anyTop ? yOffset_ + headerText_ + ps.HeaderSize +
+                               (IsTopPosition(ps.Title) ? extraLines * headerText_ + titleRoom : 0)
                          : ps.HeaderSize;
     footerArea_ = anyBottom ? 2 * yOffset_ + 2 * footerText_ + ps.FooterSize +
-                                  (isBottom(ps.Title) ? extraLines * footerText_ : 0)
+                                  (IsBottomPosition(ps.Title) ? extraLines * footerText_ + titleRoom : 0)
                             : yOffset_ + footerText_ + ps.FooterSize;
 }
 
@@ -464,14 +481,14 @@ void TGridPrintEngine::headerFooter() {
     QStringList titleLines;
     if (!ps.TitleText.isEmpty()) {
         titleLines << ps.TitleText;
-    } else if (ps.TitleLines->Count() > 0) {
-        // A title in markup prints as its text.
-        for (int i = 0; i < ps.TitleLines->Count(); ++i) titleLines << StripHTMLTags(ps.TitleLines->Strings(i));
+    } else if (htmlTitle_.isEmpty()) {
+        for (int i = 0; i < ps.TitleLines->Count(); ++i) titleLines << ps.TitleLines->Strings(i);
     }
     if (!titleLines.isEmpty()) add(ps.Title, titleLines.first());
+    drawHTMLTitle();
 
     for (int pos = ppTopLeft; pos <= ppBottomCenter; ++pos) {
-        const bool top = isTop(TPrintPosition(pos));
+        const bool top = IsTopPosition(TPrintPosition(pos));
         useFont(top ? ps.HeaderFont : ps.FooterFont);
         const int lineHeight = top ? headerText_ : footerText_;
         const int y = top ? -ps.HeaderSize : B_ + footerText_ + yOffset_ + ps.FooterSize;
@@ -523,32 +540,22 @@ void TGridPrintEngine::printCell(int c, int r, int y, int adv, int lastCol) {
         const int rc = g.RealColIndex(c);
         const TGridDrawState state = (c < g.FixedCols() || r < g.FixedRows()) ? TGridDrawState(gdFixed) : 0;
         const Looks looks = cellLooks(rc, r, state);
-        canvas.Brush.Color = looks.brush == clNone ? clWhite : looks.brush;
-        canvas.Brush.Style = bsSolid;
-        canvas.FillRect(offset(rect));
+        fillBackground(c, r, rect, looks);
 
-        bool html = false;
-        QString text = cellText(rc, r, html);
+        TextKind kind = tkPlain;
+        QString text = cellText(rc, r, kind);
         TRect textRect = rect;
-        if (ps.PrintGraphics && g.HasCheckBox(rc, r)) {
-            // A check box: a framed square, crossed when checked, at the left of the text.
-            bool checked = false;
-            g.GetCheckBoxState(rc, r, checked);
-            const int side = static_cast<int>(13 * screenFactor_);
-            const int top = rect.Top - (rect.Top - rect.Bottom - side) / 2;
-            const TRect box{rect.Left + xOffset_, top, rect.Left + xOffset_ + side, top - side};
-            line(box.Left, box.Top, box.Right, box.Top);
-            line(box.Right, box.Top, box.Right, box.Bottom);
-            line(box.Right, box.Bottom, box.Left, box.Bottom);
-            line(box.Left, box.Bottom, box.Left, box.Top);
-            if (checked) {
-                line(box.Left, box.Top, box.Right, box.Bottom);
-                line(box.Left, box.Bottom, box.Right, box.Top);
-            }
-            textRect.Left = box.Right + xOffset_;
-        }
+        if (ps.PrintGraphics) printGraphic(c, r, rect, looks, textRect, text);
         textRect.Right = std::min(textRect.Right, indents_[bandLast_ + 1]);
-        if (!text.isEmpty()) drawCellText(text, html, textRect, looks.HA, looks.VA, looks.wrap);
+        int angle = 0;
+        if (text.isEmpty()) {
+        } else if (kind == tkRich) {
+            drawRichText(c, r, textRect);
+        } else if (kind == tkPlain && g.IsRotated(rc, r, angle)) {
+            drawRotatedText(text, textRect, looks, angle);
+        } else {
+            drawCellText(text, kind == tkHTML, textRect, looks.HA, looks.VA, looks.wrap);
+        }
         TRect device = canvas.LPtoDP(offset(rect));
         canvas.SetMapMode(MM_TEXT);
         g.OnCustomCellDraw(&g, canvas, rc, r, state, device, true);
@@ -593,7 +600,7 @@ void TGridPrintEngine::drawCellText(const QString& text, bool html, TRect rect, 
             unsigned flags = DT_SINGLELINE | DT_NOPREFIX;
             if (HA == taRightJustify) flags |= DT_RIGHT;
             else if (HA == taCenter) flags |= DT_CENTER;
-            if (lines.size() == 1) flags |= VA == vtaCenter ? DT_VCENTER : VA == vtaBottom ? DT_BOTTOM : 0;
+            if (lines.size() == 1) flags |= VA == vtaCenter ? DT_VCENTER : VA == vtaBottom ? unsigned(DT_BOTTOM) : 0u;
             TRect r = lines.size() == 1 ? offset(inner) : offset(TRect{inner.Left, top, inner.Right, top - lineHeight});
             canvas.DrawText(l, r, flags);
             top -= lineHeight;
@@ -607,7 +614,7 @@ void TGridPrintEngine::line(int x1, int y1, int x2, int y2) {
     canvas.LineTo(x2 + ox_, y2 + oy_);
 }
 
-void TGridPrintEngine::cellLines(int c, int r, TRect rect, bool bottomLine) {
+TCellBorders TGridPrintEngine::lineSides(int c, int r, TPen& pen) {
     TCellBorders sides;
     switch (ps.Borders) {
     case pbSingle:
@@ -618,11 +625,16 @@ void TGridPrintEngine::cellLines(int c, int r, TRect rect, bool bottomLine) {
     case pbAroundVertical: sides = {cbLeft, cbRight}; break;
     default: break;
     }
-    TPen pen;
     pen.Width = 1;
     pen.Color = ps.BorderColor;
     pen.Style = ps.BorderStyle;
     g.GetCellPrintBorder(g.RealColIndex(c), r, pen, sides);
+    return sides;
+}
+
+void TGridPrintEngine::cellLines(int c, int r, TRect rect, bool bottomLine) {
+    TPen pen;
+    TCellBorders sides = lineSides(c, r, pen);
     if (g.IsMergedCell(c, r)) {
         const TRect full = g.FullCell(c, r);
         if (c < full.Right) {
@@ -673,6 +685,7 @@ void TGridPrintEngine::frameLines() {
 
 int TGridPrintEngine::Run() {
     setUp();
+    measureHTMLTitle();
     choosePrintable();
     if (R_ < L_ || Bm_ < T_) return 0;
     measureColumns();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/foundation/grid_types.h"
+#include "grid/stringgrid/model/exchange_settings.h"
 #include "platform/controls/string_grid.h"
 #include "platform/graphics/canvas.h"
 
@@ -10,6 +11,11 @@
 class TExStringGrid;
 class TExStringGridPrivate;
 class TPrintSettings;
+
+inline bool IsTopPosition(TPrintPosition p) { return p == ppTopLeft || p == ppTopRight || p == ppTopCenter; }
+inline bool IsBottomPosition(TPrintPosition p) {
+    return p == ppBottomLeft || p == ppBottomRight || p == ppBottomCenter;
+}
 
 // What one run of the print engine does: draw pages on a canvas (preview) or on the printer,
 // or only count the pages a printer or a preview would get.
@@ -35,6 +41,7 @@ private:
     };
     struct Looks {
         TColor brush = clNone;
+        TColor colorTo = clNone;
         TAlignment HA = taLeftJustify;
         TVAlignment VA = vtaTop;
         bool wrap = false;
@@ -49,7 +56,8 @@ private:
     void useFont(const TFont& font);
     Looks cellLooks(int rc, int r, TGridDrawState state);
     Size cellSize(int c, int r);
-    QString cellText(int rc, int r, bool& html);
+    enum TextKind { tkPlain, tkHTML, tkRich };
+    QString cellText(int rc, int r, TextKind& kind);
     void measureColumns();
     void fitToPage();
     std::vector<Band> splitBands();
@@ -66,7 +74,16 @@ private:
     int printRow(int r, int y, int firstCol, int lastCol);
     void printCell(int c, int r, int y, int adv, int lastCol);
     void drawCellText(const QString& text, bool html, TRect rect, TAlignment HA, TVAlignment VA, bool wrap);
+    // Cell contents beyond plain text (print_cell_content.cpp).
+    void fillBackground(int c, int r, TRect rect, const Looks& looks);
+    void printGraphic(int c, int r, TRect rect, const Looks& looks, TRect& textRect, QString& text);
+    void drawRotatedText(const QString& text, TRect rect, const Looks& looks, int angle);
+    void drawRichText(int c, int r, TRect rect);
+    TCellBorders lineSides(int c, int r, TPen& pen);
     void cellLines(int c, int r, TRect rect, bool bottomLine);
+    // A title of markup lines, measured once a run and drawn apart from the other texts.
+    void measureHTMLTitle();
+    void drawHTMLTitle();
     void frameLines();
     void line(int x1, int y1, int x2, int y2);
     TRect offset(TRect r) const { return {r.Left + ox_, r.Top + oy_, r.Right + ox_, r.Bottom + oy_}; }
@@ -92,6 +109,8 @@ private:
     int fixedOrigin_ = 0, fixedPart_ = 0;
     bool repeatFixed_ = false;
     int headerArea_ = 0, footerArea_ = 0, bandFirstArea_ = 0;
+    QString htmlTitle_;
+    int htmlTitleHeight_ = 0;
     int bands_ = 0, bandNr_ = 0, pageInBand_ = 0;
     int pageIndex_ = 0;
     bool cancelled_ = false;

@@ -36,10 +36,12 @@ protected:
 
     // Previews the page PreviewPage on a 96 dpi picture of width x height pixels (960 pixels
     // are 254 mm); the number of pages the preview counted.
-    int preview(int width = 960, int height = 960) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
+    int preview(int width = 960, int height = 960) { return previewOn(image, width, height); }
+
+    int previewOn(QImage& out, int width, int height) {
+        out = QImage(width, height, QImage::Format_RGB32);
+        out.fill(Qt::white);
+        QPainter painter(&out);
         TCanvas canvas(&painter);
         int pages = -1;
         grid->OnPrintStart = [&](TObject*, int NrOfPages, int&, int&) { pages = NrOfPages; };
@@ -47,6 +49,9 @@ protected:
         grid->OnPrintStart = nullptr;
         return pages;
     }
+
+    // The last preview.
+    QImage image;
 
     TForm* form = nullptr;
     TExStringGrid* grid = nullptr;

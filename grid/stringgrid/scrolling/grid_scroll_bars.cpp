@@ -47,15 +47,10 @@ void TExStringGrid::SetScrollType(TScrollType Value) {
     } else {
         DoneFlatScrollBars();
     }
+    // Without a window the slim bars wait for it (CreateWnd).
     if (Value == ssMetro) {
-        if (!p->vscrlctrl) {
-            p->vscrlctrl = new TScrollControl(this);
-            p->vscrlctrl->SetDirection(sdVertical);
-            p->vscrlctrl->SetParent(this);
-            p->hscrlctrl = new TScrollControl(this);
-            p->hscrlctrl->SetDirection(sdHorizontal);
-            p->hscrlctrl->SetParent(this);
-        }
+        if (!HandleAllocated()) return;
+        CreateScrollControls();
         SetScrollBars(ssNone);
         UpdateScrollBars();
     } else if (p->vscrlctrl) {
@@ -64,6 +59,29 @@ void TExStringGrid::SetScrollType(TScrollType Value) {
         p->vscrlctrl = p->hscrlctrl = nullptr;
         SetScrollBars(ssBoth);
     }
+}
+
+void TExStringGrid::CreateScrollControls() {
+    const auto make = [this](TScrollControl*& bar, TScrollDirection direction) {
+        if (bar) return;
+        bar = new TScrollControl(this);
+        bar->SetDirection(direction);
+        bar->Align = direction == sdVertical ? alRight : alBottom;
+        bar->SetParent(this);
+        bar->SetVisible(true);
+    };
+    make(p->vscrlctrl, sdVertical);
+    make(p->hscrlctrl, sdHorizontal);
+    placeScrollControls();
+}
+
+// The platform lays out no aligned children: the bars are placed at their edges here.
+void TExStringGrid::placeScrollControls() {
+    if (!p->vscrlctrl || !p->hscrlctrl) return;
+    p->vscrlctrl->SetBounds(Width() - slimBarThickness, 0, slimBarThickness, Height());
+    p->hscrlctrl->SetBounds(0, Height() - slimBarThickness, Width() - slimBarThickness, slimBarThickness);
+    p->vscrlctrl->Invalidate();
+    p->hscrlctrl->Invalidate();
 }
 
 void TExStringGrid::SetScrollProportional(bool Value) {
@@ -104,12 +122,7 @@ void TExStringGrid::UpdateScrollBars() {
     ScrollBarAlwaysUpdate(false);
     UpdateVScrollProportional();
     UpdateHScrollProportional();
-    if (p->vscrlctrl) {
-        p->vscrlctrl->SetBounds(Width() - slimBarThickness, 0, slimBarThickness, Height());
-        p->hscrlctrl->SetBounds(0, Height() - slimBarThickness, Width() - slimBarThickness, slimBarThickness);
-        p->vscrlctrl->Invalidate();
-        p->hscrlctrl->Invalidate();
-    }
+    placeScrollControls();
     // A bar shown or hidden moves the bottom of the client area.
     placeSearchPanel();
 }

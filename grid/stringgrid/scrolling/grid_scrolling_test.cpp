@@ -66,6 +66,45 @@ TEST_F(GridScrolling, SlimBarsTakeThePlaceOfTheWindowBars) {
     EXPECT_TRUE(grid->ScrollBarVisible(SB_VERT));
 }
 
+TEST_F(GridScrolling, SlimBarsAreMadeWithTheWindowAndShowTheGridBeneath) {
+    // Set before the grid has a window, the slim bars come with the window.
+    auto* later = new TScrollingGrid(nullptr);
+    later->SetBounds(0, 0, 300, 200);
+    later->SetRowCount(50);
+    later->SetScrollType(ssMetro);
+    EXPECT_EQ(later->VScrollControl(), nullptr);
+    later->SetParent(form);
+    later->HandleNeeded();
+    ASSERT_NE(later->VScrollControl(), nullptr);
+    ASSERT_NE(later->HScrollControl(), nullptr);
+    EXPECT_EQ(later->ScrollBars(), ssNone);
+    EXPECT_FALSE(later->ScrollBarVisible(SB_VERT));
+    const TScrollControl& v = *later->VScrollControl();
+    const TScrollControl& h = *later->HScrollControl();
+    EXPECT_EQ(v.Direction(), sdVertical);
+    EXPECT_EQ(v.Align, alRight);
+    EXPECT_EQ(v.BoundsRect(), (TRect{294, 0, 300, 200}));
+    EXPECT_EQ(h.Direction(), sdHorizontal);
+    EXPECT_EQ(h.Align, alBottom);
+    EXPECT_EQ(h.BoundsRect(), (TRect{0, 194, 294, 200}));
+    EXPECT_TRUE(v.Visible() && h.Visible());
+    // Making them again keeps the ones there are.
+    later->CreateScrollControls();
+    EXPECT_EQ(later->VScrollControl(), &v);
+    delete later;
+
+    // Beside the thumb the bar shows the cells under it; the thumb is drawn in its colour.
+    grid->SetScrollType(ssMetro);
+    TScrollControl& bar = *grid->VScrollControl();
+    bar.SetThumbColor(0x0000FF);
+    int start = 0, size = 0;
+    ASSERT_TRUE(bar.Thumb(start, size));
+    const QImage image = renderToImage(*grid);
+    EXPECT_EQ(image.pixelColor(297, 150), image.pixelColor(290, 150));
+    EXPECT_NE(image.pixelColor(297, 150), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(296, start + size / 2), QColor(255, 0, 0));
+}
+
 TEST_F(GridScrolling, ProportionalThumbsMeasureTheCells) {
     grid->SetScrollProportional(true);
     // Fixed 1 + 23, cells 1 + 49 x 23 = 1128 pixels, 200 shown: E = 176 / 1128.
