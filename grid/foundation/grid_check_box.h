@@ -1,9 +1,8 @@
 #pragma once
 
+#include "grid/foundation/grid_types.h"
 #include "platform/controls/control.h"
 #include "platform/graphics/graphic.h"
-
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // An owner-drawn three-state check box of the grid: a themed or classic box beside a caption,
 // optionally transparent over its parent (with a cached background), with caption ellipsis,

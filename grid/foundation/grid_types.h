@@ -40,6 +40,8 @@ enum TCellGradientDirection { GradientVertical, GradientHorizontal };
 enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
 enum TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
 enum TExGridButtonStyle { tasButton, tasCheck };
+// The state of a three-state check box.
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TSearchDirection { sdTopBottom, sdLeftRight };
 enum THomeEndAction { heFirstLastColumn, heFirstLastRow, heFirstLastCell };
 enum TClipboardPasteAction { paReplace, paInsert };

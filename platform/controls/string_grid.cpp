@@ -25,7 +25,9 @@ TStringGrid::TStringGrid(TComponent* AOwner) : TCustomControl(AOwner), d(std::ma
 TStringGrid::~TStringGrid() = default;
 
 TAxisLayout TStringGrid::colLayout() const { return {d->Cols, d->GridLineWidth, GridWidth()}; }
-TAxisLayout TStringGrid::rowLayout() const { return {d->Rows, d->GridLineWidth, GridHeight()}; }
+TAxisLayout TStringGrid::rowLayout() const {
+    return {d->Rows, d->GridLineWidth, std::max(0, GridHeight() - DockedBottomHeight())};
+}
 
 const TGridCellStore& TStringGrid::CellStore() const { return d->Store; }
 

@@ -258,6 +258,9 @@ protected:
     virtual void RowMoved(int FromIndex, int ToIndex);
     // After LeftCol or TopRow changed; the base fires OnTopLeftChanged.
     virtual void TopLeftChanged() { OnTopLeftChanged(this); }
+    // The height of a strip docked along the bottom of the client area: the rows end above it,
+    // so that the last row can scroll clear of it.
+    virtual int DockedBottomHeight() const { return 0; }
     // After a column width or row height was set, and after the counts changed.
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}

@@ -1,11 +1,12 @@
 # Writes the grid's built-in pictures as PNG files into ../grid: check boxes and radio buttons
 # of the two bitmap control styles (ASGCHK01 .. 08, ASGRAD01 .. 08) and of the flat colour-tone
 # look (metrocheckon, metrocheckoff, metroradioon, metroradiooff), the leaf and XP node glyphs
-# (ASGLEAFCLOSE, ASGLEAFOPEN, XPNODEC, XPNODEO) and the filter mark (ASGFILT). Drawn
+# (ASGLEAFCLOSE, ASGLEAFOPEN, XPNODEC, XPNODEO), the filter mark (ASGFILT) and the search
+# panel's close cross, arrows and highlighter (ASGCLOSE[H|D], ASGARDOWN[D], ASGARUP[D], ASGHI[D]). Drawn
 # here from simple shapes; the top-left pixel of each is the colour the painters leave out.
 import os
 
-from make_button_glyphs import Picture, box, disc, polygon
+from make_button_glyphs import Picture, box, disc, polygon, stroke
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "grid")
 KEY = (255, 0, 255)
@@ -123,6 +124,33 @@ def metro_radio(checked):
     return p
 
 
+def close_cross(colour, back=None):
+    p = Picture(14, 14)
+    if back:
+        p.paint(back, box(0.5, 0.5, 13.5, 13.5))
+    p.paint(colour, stroke([(3.5, 3.5), (10.5, 10.5)], 1.8))
+    p.paint(colour, stroke([(10.5, 3.5), (3.5, 10.5)], 1.8))
+    return p
+
+
+def arrow(down, colour):
+    p = Picture(16, 16)
+    head = [(3, 9), (13, 9), (8, 14)] if down else [(3, 7), (13, 7), (8, 2)]
+    shaft = box(6, 2, 10, 9.5) if down else box(6, 6.5, 10, 14)
+    p.paint(colour, shaft)
+    p.paint(colour, polygon(head))
+    return p
+
+
+def highlighter(enabled):
+    p = Picture(16, 16)
+    marker = (230, 200, 0) if enabled else (170, 170, 170)
+    p.paint((120, 120, 120) if enabled else (200, 200, 200), polygon([(4, 10), (10, 4), (13, 7), (7, 13)]))
+    p.paint(marker, polygon([(2, 14), (4, 10), (7, 13)]))
+    p.paint(marker, box(1, 14.5, 10, 15.5))
+    return p
+
+
 def write(name, picture):
     with open(os.path.join(OUT, name + ".png"), "wb") as f:
         f.write(picture.png())
@@ -146,6 +174,15 @@ def main():
     write("metrocheckoff", metro_check(False))
     write("metroradioon", metro_radio(True))
     write("metroradiooff", metro_radio(False))
+    write("ASGCLOSE", close_cross((90, 90, 90)))
+    write("ASGCLOSEH", close_cross((200, 30, 30)))
+    write("ASGCLOSED", close_cross((255, 255, 255), (200, 30, 30)))
+    write("ASGARDOWN", arrow(True, (40, 90, 170)))
+    write("ASGARDOWND", arrow(True, (170, 170, 170)))
+    write("ASGARUP", arrow(False, (40, 90, 170)))
+    write("ASGARUPD", arrow(False, (170, 170, 170)))
+    write("ASGHI", highlighter(True))
+    write("ASGHID", highlighter(False))
 
 
 if __name__ == "__main__":

@@ -86,6 +86,7 @@ void TExStringGrid::enhancedMoveStep(int ACol, int ARow, int X, int Y) {
 void TExStringGrid::setMoveButton(const QString& Caption, int AWidth, int AHeight) {
     if (!p->MoveButton) {
         p->MoveButton = new THeaderDragButton(this);
+        p->MoveButton->Grid = this;
         p->MoveButton->SetParent(this);
     }
     THeaderDragButton& button = *p->MoveButton;

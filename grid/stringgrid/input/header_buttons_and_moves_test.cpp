@@ -351,3 +351,28 @@ TEST_F(EnhancedMoves, WithoutTheEnhancedMoveThePlatformGridMovesAlone) {
 }
 
 } // namespace
+
+namespace {
+
+int darkPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += qGray(image.pixel(x, y)) < 100;
+    return n;
+}
+
+TEST_F(EnhancedMoves, TheDragButtonTakesTheHeaderLookAndRendersMarkupCaptions) {
+    grid->SetCells(2, 0, "<b>W</b>");
+    dragTo(middle(2, 0), middle(4, 0));
+    THeaderDragButton* button = d().MoveButton;
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Grid, grid);
+    const int markup = darkPixels(renderToImage(*button));
+    button->SetCaption("<b>W<b>");
+    const int plain = darkPixels(renderToImage(*button));
+    EXPECT_GT(markup, 0);
+    EXPECT_GT(plain, markup * 2) << "a caption without a closing tag shows its tags as text";
+    release(middle(4, 0));
+}
+
+}  // namespace

@@ -1,9 +1,9 @@
 #include "grid/stringgrid/input/header_drag_button.h"
 
+#include "grid/foundation/html_renderer.h"
+#include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/frame_control.h"
-
-#include <algorithm>
 
 THeaderDragButton::THeaderDragButton(TComponent* AOwner) : TCustomControl(AOwner) {
     SetColor(clBtnFace);
@@ -18,13 +18,24 @@ void THeaderDragButton::CreateParams(TCreateParams& Params) {
 void THeaderDragButton::Paint() {
     TCanvas& canvas = Canvas();
     TRect r = ClientRect();
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = Color();
-    canvas.FillRect(r);
-    DrawEdge(canvas, r, EDGE_RAISED, BF_RECT);
+    if (Grid) {
+        Grid->PaintCellExt(canvas, 0, 0, r, gdFixed);
+    } else {
+        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Color = Color();
+        canvas.FillRect(r);
+        DrawEdge(canvas, r, EDGE_RAISED, BF_RECT);
+    }
     canvas.Font.Assign(Font());
     canvas.Brush.Style = bsClear;
-    const int x = (r.Width() - canvas.TextWidth(Caption())) / 2;
-    const int y = (r.Height() - canvas.TextHeight(Caption())) / 2;
-    canvas.TextRect(r, r.Left + std::max(2, x), r.Top + std::max(0, y), Caption());
+    if (!Caption().contains(QLatin1String("</"))) {
+        canvas.DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        return;
+    }
+    THTMLDrawOptions options;
+    options.Images = Grid ? Grid->GridImages() : nullptr;
+    options.ShadowColor = clGray;
+    options.URLColor = clBlue;
+    THTMLDrawResults results;
+    DrawHTMLText(canvas, Caption(), r, options, results);
 }

@@ -22,7 +22,7 @@ TShiftState mouseShift(const TMessage& m) {
 } // namespace
 
 bool TExStringGrid::InputMessage(TMessage& m) {
-    if (CellHintMessage(m)) return true;
+    if (CellHintMessage(m) || BalloonMessage(m)) return true;
     switch (m.Msg) {
     case WM_KEYDOWN: WMKeyDown(m); return true;
     case WM_CHAR: WMChar(m); return true;

@@ -48,6 +48,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         if (base != LastBalloonPos) LastBalloonPos = {-1, -1};
     }
     CellHintPointerMoved(Shift, X, Y);
+    BalloonPointerMoved(X, Y);
 
     if (p->FMouseSelectStart >= 0) {
         headerSelectDrag(col, row);

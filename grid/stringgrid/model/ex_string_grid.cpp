@@ -57,6 +57,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner), p(std::mak
         *arrows[d] = new TArrowWindow(this);
         (*arrows[d])->Init(this, d);
     }
+    makeSearchPanel();
 }
 
 void TExStringGrid::createOwnedObjects() {
@@ -111,7 +112,7 @@ void TExStringGrid::createOwnedObjects() {
     for (auto* list : {&d.FSortRowXRef, &d.FUnSortRowXRef, &d.FMergedColumns, &d.FSelectedCells, &d.FSelectedRows,
                        &d.FModifiedRows, &d.FEnabledRows})
         *list = std::make_unique<TIntList>(0, 0);
-    d.FMergedColumns->OnChange = [this](TObject*, int, int) { TBaseGrid::Invalidate(); };
+    d.FMergedColumns->OnChange = [this](TObject*, int, int) { MergedColumnsChanged(); };
     d.RowIndicator = std::make_unique<TBitmap>();
     d.BackGround = std::make_unique<TBackGround>(this);
     d.FControlList = std::make_unique<TControlList>();
@@ -120,6 +121,7 @@ void TExStringGrid::createOwnedObjects() {
     d.SyncGrid = std::make_unique<TSyncGrid>(this);
     d.Filter = std::make_unique<TFilter>(this);
     d.Balloon = std::make_unique<TBalloonSettings>();
+    d.Balloon->OnEnableChange = [this](TObject* Sender) { BalloonEnableChanged(Sender); };
     d.ShowModified = std::make_unique<TShowModified>();
     d.ShowModified->OnChange = [this](TObject*) {
         if (HandleAllocated()) InvalidateGridRect({0, 0, 0, RowCount() - 1});
@@ -184,6 +186,7 @@ void TExStringGrid::CreateWnd() {
         SetScrollBars(ssNone);
         UpdateScrollBars();
     }
+    if (p->Balloon->Enable()) BalloonInit();
 }
 
 void TExStringGrid::Loaded() {
@@ -200,6 +203,7 @@ void TExStringGrid::Loaded() {
     if (!p->FIsWinXP && p->ControlLook->ControlStyle == csTheme) p->ControlLook->ControlStyle = csClassic;
     p->SearchFooter->SetAutoThemeAdapt(p->AutoThemeAdapt);
     SearchFooterChanged(p->SearchFooter.get());
+    if (p->Balloon->Enable() && HandleAllocated()) BalloonInit();
     ScrollBarAlwaysUpdate(false);
     // The widths after loading are the ones column stretching returns to.
     InitOrigColSizes();
@@ -315,8 +319,9 @@ void TExStringGrid::Resize() {
         TBaseGrid::Invalidate();
     ScrollBarAlwaysUpdate(false);
     CellControlsUpdate(false);
-    // The footer strip stays docked under the cells.
+    // The footer strip and the search panel stay docked under the cells.
     if (p->FFooterPanel) FloatingFooterChanged();
+    placeSearchPanel();
 }
 
 void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -361,6 +366,5 @@ void TExStringGrid::OwnerFormResize(TObject* Sender) {
     }
 }
 
-void TExStringGrid::SearchFooterChanged(TObject*) {}
 
 

@@ -862,7 +862,7 @@ public:
     TFont& ScratchFont() const;
     // The pictures the grid's HTML texts loaded themselves.
     THTMLPictureCache* ImageCache() const;
-    // The search bar; nullptr until the search panel is built.
+    // The search bar under the cells, made with the grid; shown while SearchFooter.Visible.
     TSearchPanel* SearchPanel() const;
 
     // ---- published properties whose write does more than store
@@ -1024,6 +1024,18 @@ public:
     void ShowFocusWindow(TRect R);
     void MoveFocusWindow();
     void HideFocusWindow();
+    // ---- balloons attached to cells (real columns): to a check box, data check box or radio
+    // button, or as a balloon record on a cell without decoration; other decorations keep theirs.
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    // A balloon record of its own (balloons on check boxes do not count).
+    bool HasBalloon(int ACol, int ARow);
+    // The balloon of the cell, on its own or on a check box; false leaves the outputs alone.
+    bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+    // The balloon tool-tip window, made once while Balloon().Enable is on; nullptr without.
+    THintWindow* BalloonWindow() const;
+    void BalloonInit();
+    void BalloonDone();
     // The balloon of a cell as the tool-tip shows it; sets LastBalloonPos.
     TBalloonTip CellBalloonTip(int ACol, int ARow);
     TPoint LastBalloonPos{-1, -1};
@@ -1076,6 +1088,93 @@ public:
     // The footer's Visible and FooterStyle applied: footer row count, last row, panel height.
     void FloatingFooterChanged();
 
+    // ---- searching and replacing (grid/stringgrid/search/). A found cell is (display column,
+    // row): with fnIncludeHiddenColumns the column is real, with fnIncludeHiddenRows the row
+    // counts the hidden rows. (-1, -1) when nothing is found; a search text of two double quotes
+    // finds an empty cell.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    // Find without scrolling.
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    // Find from the start; FindNext goes on from the last found cell with the same text and
+    // options, and does not wrap.
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    TPoint FindNext();
+    // Replaces every occurrence of OrigStr, any case, in each found cell; the number of cells.
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    // The type-ahead lookup: the first row whose sort-column text starts with s; -1 for none.
+    int Search(const QString& s);
+    // The last found cell; (-1, -1) when none.
+    TPoint SearchCell() const;
+    void SetSearchCell(TPoint Value);
+
+    // ---- highlighting, error marks and cell checking: matches wrapped in <hi> or <e> tags
+    // (grid/stringgrid/search/)
+    QString HilightText(bool DoCase, const QString& S, const QString& Text);
+    QString UnHilightText(const QString& S);
+    QString MarkText(bool DoCase, const QString& S, const QString& Text);
+    QString UnMarkText(const QString& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    // Without DoFixed the hidden columns are visited too.
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+    // Cell checking with CellChecker: each text, its error marks taken off, is corrected or
+    // marked and written back; true when no text changed (also without a checker).
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+
+    // ---- the search panel under the cells (grid/stringgrid/search/)
+    // The last row lies clear of the visible search panel.
+    bool IsLastRowAboveSearchPanel();
+    // Scrolls down a row at a time until the last row clears the visible search panel.
+    void ScrollLastRowAboveSearchPanel();
+    // The panel's handlers: typing, find next and previous, close and highlight.
+    void SearchPanelEditChange(TObject* Sender);
+    void SearchPanelForwardClick(TObject* Sender);
+    void SearchPanelBackwardClick(TObject* Sender);
+    void SearchPanelExitClick(TObject* Sender);
+    void SearchPanelHighLightClick(TObject* Sender);
+    // The fixed-cell editor's change, handed on as OnEditChange of the fixed cell being edited.
+    void FixedEditChange(TObject* Sender);
+
+    // ---- fills, exchanges, moving the current cell and repainting (grid/stringgrid/cells/).
+    // Fills take the normal cells, or all with DoFixed.
+    void TextFill(bool DoFixed, const QString& Txt);
+    // Fmt takes the column, then the row ("%d" and the other integer formats).
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    // "column:row" in every cell.
+    void LinearFill(bool DoFixed);
+    // Texts and cell records (with their decorations) change places.
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    // Whole columns (rows) with their widths (heights) and the controls placed in them.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    void GotoCell(int ACol, int ARow);
+    // Focuses the grid, makes the cell current and opens its editor.
+    void EditCell(int ACol, int ARow);
+    // Moves the current cell and its anchor and scrolls it into view.
+    void MoveToCell(int ACol, int ARow);
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    // R holds cell coordinates; nothing for a negative one.
+    void RepaintRect(TRect R);
+
     // ---- virtual operations introduced by the grid, in their order; descendants override them
     virtual void CalcFooterCells(int ACol);
     virtual void DoClickSort(int ACol);
@@ -1125,6 +1224,12 @@ public:
     virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
     virtual void DoButtonClick(int ACol, int ARow);
     // What the editors tell the grid, handed on as the grid's events for the current cell.
+    void RichEditSelectionChanged(TObject* Sender);
+    // The merged-columns list changed: every column is split, then the listed ones merged again
+    // (the first as the main merge).
+    void MergedColumnsChanged();
+    // Sender is the unit editor.
+    void UnitEditChanged(TObject* Sender);
     // Sender is the editor: a date picker for the date relays.
     void DateTimePickerChange(TObject* Sender);
     void DatePickerChange(TObject* Sender);
@@ -1402,6 +1507,13 @@ public:
 
 protected:
     void CellHintPointerMoved(TShiftState Shift, int X, int Y);
+    // The balloon tool-tip: its timers and what hides it (true when the message is used up),
+    // the pointer's moves, showing and hiding, and the handler of Balloon's OnEnableChange.
+    bool BalloonMessage(TMessage& Message);
+    void BalloonPointerMoved(int X, int Y);
+    void ShowBalloon();
+    void HideBalloon();
+    void BalloonEnableChanged(TObject* Sender);
     // Takes the hint pause's timer and what ends a hint; true when the message is used up.
     bool CellHintMessage(TMessage& Message);
     void ShowCellHint();
@@ -1583,6 +1695,8 @@ protected:
     void InvalidatePanOrigin();
     void UpdateScrollBars() override;
     void TopLeftChanged() override;
+    // The visible search panel's height.
+    int DockedBottomHeight() const override;
     void KeyUp(uint16_t& Key, TShiftState Shift) override;
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
@@ -1696,6 +1810,24 @@ private:
     void writeHTML(const QString& FileName, bool Show, bool Unicode, bool Append);
     // A cell's HTML content with its decoration's pictures written beside the page.
     QString htmlCellContent(int ACol, int ARow, const QString& Text, THTMLImageWriter& Images);
+
+    // Searching: the engine over the area of the options, and the test of one cell.
+    TPoint findInRange(TPoint StartCell, const QString& s, TFindParams FindParams);
+    bool matchFindCell(int ACol, int ARow);
+    void gotoFoundCell(int ACol, int ARow, TFindParams FindParams);
+    // The text a search tests and writes back at a found cell.
+    QString foundCellText(TPoint Cell, TFindParams FindParams);
+    void setFoundCellText(TPoint Cell, TFindParams FindParams, const QString& Value);
+    // Wraps matches of Text in Tag, or with Remove takes Tag out, in the base cells of Area
+    // (columns Left .. Right, rows Top .. Bottom).
+    void tagCells(TRect Area, const QString& Tag, bool DoCase, const QString& Text, bool Remove);
+    // The search panel's find parameters and the found cell's scrolling for its buttons.
+    TFindParams searchPanelParams(bool Typing);
+    void searchPanelStep(bool Backward);
+    void searchPanelHilight(bool On);
+    TSearchPanel& makeSearchPanel();
+    // Docks the search panel at the bottom of the client area, 0 high while hidden.
+    void placeSearchPanel();
 
     std::unique_ptr<TExStringGridPrivate> p;
 };

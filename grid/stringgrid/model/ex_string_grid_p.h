@@ -212,8 +212,7 @@ public:
     bool FDisableChange = false;
     // An editor control is handing the focus back to the grid.
     bool FBlockFocus = false;
-    // The incremental search text and its age in timer ticks.
-    QString SearchInc;
+    // The age of the type-ahead text (IncrSearchText) in timer ticks.
     int SearchTics = 0;
     // The cell as it was before its edit: display column and row, stored texts, modified flag.
     int FOldCol = 0, FOldRow = 0;
@@ -307,6 +306,11 @@ public:
     // The cell hint's window (made on first use) and the pointer its pause timer waits on.
     THintWindow* FCellHintWnd = nullptr;
     TPoint FCellHintCursor{-1, -1};
+    // The balloon tool-tip (owned by the grid) while balloons are enabled, the pointer it waits
+    // on and the cell it shows for.
+    THintWindow* FBalloonWnd = nullptr;
+    TPoint FBalloonCursor{-1, -1};
+    TPoint FBalloonCell{-1, -1};
     // What a press on the headers selects, as the last move over them found; the first row
     // (column) of a header drag selection, -1 when none runs.
     enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
@@ -370,6 +374,13 @@ public:
     int FGridTimerID = 0;
     int FWheelScrollLines = 3;
     bool FFindBusy = false;
+    // ---- searching (grid/stringgrid/search/): the options and text of the last search (upper
+    // case unless fnMatchCase) and the last found cell
+    TFindParams FFindParams = 0;
+    QString FFindText;
+    TPoint FSearchCell{-1, -1};
+    // The fixed cell whose editor is open, for FixedEditChange.
+    int FFixedEditCol = -1, FFixedEditRow = -1;
     // The row OnRowUpdate last reported.
     int FOldRowSel = -1;
 

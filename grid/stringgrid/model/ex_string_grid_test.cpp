@@ -2,6 +2,7 @@
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/picture_container.h"
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "grid/stringgrid/search/search_panel.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/invalidation_recorder.h"
 #include "platform/controls/popup_menu.h"
@@ -40,7 +41,8 @@ TEST(StringGridClass, AGridMadeAtRunTimeHasItsDefaults) {
     EXPECT_EQ(grid.Version(), "6.2.1.3");
     EXPECT_EQ(grid.VersionNr(), 100794627);
     EXPECT_EQ(grid.VersionString(), "6.2.1.3 Sep, 2012");
-    EXPECT_EQ(grid.SearchPanel(), nullptr);
+    ASSERT_NE(grid.SearchPanel(), nullptr);
+    EXPECT_FALSE(grid.SearchPanel()->Visible()) << "the search panel waits for SearchFooter.Visible";
 }
 
 TEST(StringGridClass, EveryPublishedValueStartsAtItsStoredDefault) {

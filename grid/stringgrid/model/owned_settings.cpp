@@ -6,8 +6,8 @@ void TBalloonSettings::Assign(const TBalloonSettings& Source) {
     ReshowDelay = Source.ReshowDelay;
     InitialDelay = Source.InitialDelay;
     AutoHideDelay = Source.AutoHideDelay;
-    Transparency = Source.Transparency;
-    SetEnable(Source.FEnable);
+    // Transparency stays; Enable is taken without its event.
+    FEnable = Source.FEnable;
 }
 
 void TBalloonSettings::SetEnable(bool Value) {

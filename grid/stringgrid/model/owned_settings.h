@@ -17,6 +17,7 @@ class TExStringGrid;
 // Balloon tool-tips on cells.
 class TBalloonSettings : public TObject {
 public:
+    // Copies the colours, the delays and Enable (without its event); not Transparency.
     void Assign(const TBalloonSettings& Source);
 
     bool Enable() const { return FEnable; }

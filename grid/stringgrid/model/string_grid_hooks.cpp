@@ -106,9 +106,6 @@ bool TExStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate) {
     return allow;
 }
 
-void TExStringGrid::ColorDropDownSelect(TObject*) {}
-void TExStringGrid::ImageDropDownSelect(TObject*) {}
-
 void TExStringGrid::DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow) {
     if (OldRow != NewRow) OnRowChanging(this, OldRow, NewRow, Allow);
     if (OldCol != NewCol) OnColChanging(this, OldCol, NewCol, Allow);

@@ -27,9 +27,30 @@ enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSel
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 enum TClipOperation { coCut, coCopy };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// The icon of a balloon's title.
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+// The options of a search, one bit each (bit n is option n).
+enum TFindParameter : uint32_t {
+    fnMatchCase = 1u << 0,
+    fnMatchFull = 1u << 1,
+    fnMatchRegular = 1u << 2,
+    fnDirectionLeftRight = 1u << 3,
+    fnMatchStart = 1u << 4,
+    fnFindInCurrentRow = 1u << 5,
+    fnFindInCurrentCol = 1u << 6,
+    fnIncludeFixed = 1u << 7,
+    fnAutoGoto = 1u << 8,
+    fnIgnoreHTMLTags = 1u << 9,
+    fnBackward = 1u << 10,
+    fnIncludeHiddenColumns = 1u << 11,
+    fnFindInPresetCol = 1u << 12,
+    fnFindInPresetRow = 1u << 13,
+    fnSelectedCells = 1u << 14,
+    fnIncludeHiddenRows = 1u << 15,
+};
+using TFindParams = uint32_t;
 enum TDragScrollDirectionFlag : uint8_t { dsdUp = 1, dsdDown = 2, dsdLeft = 4, dsdRight = 8 };
 using TDragScrollDirection = uint8_t;
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // The kind of a cell's decoration record.
 enum TCellType {

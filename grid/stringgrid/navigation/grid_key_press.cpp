@@ -1,28 +1,20 @@
 // The grid's character keys: Escape restores an edit, Enter advances, typing on a sorted grid
-// jumps to the first row that starts with what was typed.
+// jumps to the first row that starts with what was typed (IncrSearchText).
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/controls/inplace_edit.h"
 
-// The first normal row whose sort column starts with Text (upper case); -1 for none.
-static int findSortedRow(TExStringGrid& Grid, const QString& Text) {
-    const int col = Grid.SortSettings().Column;
-    if (col < 0 || col >= Grid.TotalColCount()) return -1;
-    for (int r = Grid.FixedRows(); r < Grid.RowCount() - Grid.FixedFooters(); ++r)
-        if (Grid.GetCellEx(col, r).toUpper().startsWith(Text)) return r;
-    return -1;
-}
-
 static void incrementalJump(TExStringGrid& Grid, TExStringGridPrivate& p, QChar Key) {
+    QString& text = Grid.IncrSearchText;
     if (Grid.Navigation().AutoGotoIncremental) {
-        if (Key == QChar('\b')) p.SearchInc.chop(1);
-        else p.SearchInc += Key;
+        if (Key == QChar('\b')) text.chop(1);
+        else text += Key;
         p.SearchTics = 0;
     } else {
-        p.SearchInc = Key;
+        text = Key;
     }
-    const int row = findSortedRow(Grid, p.SearchInc.toUpper());
-    if (row < 0) p.SearchInc.clear();
+    const int row = Grid.Search(text.toUpper());
+    if (row < 0) text.clear();
     else Grid.SetRow(row);
 }
 

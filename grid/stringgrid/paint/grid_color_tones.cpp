@@ -2,6 +2,7 @@
 // glyphs and the buttons of its editors.
 #include "grid/foundation/color_routines.h"
 #include "grid/foundation/grid_options.h"
+#include "grid/foundation/resource_glyph.h"
 #include "grid/foundation/theme_detection.h"
 #include "grid/editors/asg_spin_button.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
@@ -9,17 +10,8 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
-#include "platform/system/resources.h"
 
 namespace {
-// Glyph setters copy the bitmap.
-template <class Setter>
-void setResourceGlyph(Setter Set, const char* Name) {
-    TBitmap bitmap;
-    bitmap.LoadFromData(LoadResourceData(QLatin1String(Name)));
-    Set(bitmap);
-}
-
 void colourButtons(TDropButtonColors& Buttons, const TColorTones& Tones) {
     Buttons.ButtonColor = Tones.Background.BrushColor;
     Buttons.ButtonColorHot = Tones.Hover.BrushColor;
@@ -49,10 +41,10 @@ void TExStringGrid::SetColorTones(const TColorTones& ATones) {
 
     TControlLook& look = ControlLook();
     look.ControlStyle = csGlyph;
-    setResourceGlyph([&](const TBitmap& b) { look.SetCheckedGlyph(b); }, "metrocheckon");
-    setResourceGlyph([&](const TBitmap& b) { look.SetUnCheckedGlyph(b); }, "metrocheckoff");
-    setResourceGlyph([&](const TBitmap& b) { look.SetRadioOnGlyph(b); }, "metroradioon");
-    setResourceGlyph([&](const TBitmap& b) { look.SetRadioOffGlyph(b); }, "metroradiooff");
+    SetResourceGlyph([&](const TBitmap& b) { look.SetCheckedGlyph(b); }, "metrocheckon");
+    SetResourceGlyph([&](const TBitmap& b) { look.SetUnCheckedGlyph(b); }, "metrocheckoff");
+    SetResourceGlyph([&](const TBitmap& b) { look.SetRadioOnGlyph(b); }, "metroradioon");
+    SetResourceGlyph([&](const TBitmap& b) { look.SetRadioOffGlyph(b); }, "metroradiooff");
     look.SetFlatButton(true);
 
     TGridCombo& combo = *Combobox();

@@ -46,6 +46,8 @@ TBalloonTip TExStringGrid::CellBalloonTip(int ACol, int ARow) {
     TBalloonTip tip;
     tip.Text = cutWithEllipsis(balloonLayout(text), MaxBalloonText);
     tip.Title = QStringLiteral(" ");
+    TBalloonIcon icon = biNone;
+    if (IsBalloon(base.X, base.Y, tip.Title, tip.Text, icon)) tip.Icon = icon;
     OnCellBalloon(this, base.X, base.Y, tip.Title, tip.Text, tip.Icon);
     LastBalloonPos = base;
     return tip;

@@ -123,6 +123,8 @@ void TExStringGrid::UpdateScrollBars() {
     UpdateVScrollProportional();
     UpdateHScrollProportional();
     placeScrollControls();
+    // A bar shown or hidden moves the bottom of the client area.
+    placeSearchPanel();
 }
 
 void TExStringGrid::ScrollBarAlwaysUpdate(bool Force) {
