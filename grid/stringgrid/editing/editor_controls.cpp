@@ -6,6 +6,7 @@
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/editors/dropdown/ex_custom_dropdown.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/paint/control_look.h"
@@ -194,6 +195,15 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         }
         break;
     default:
+        if (TExCustomDropDown* dropDown = dropDownEditor(p->EditControl)) {
+            DoGetEditorProp(realCol, ARow, nullptr);
+            // The track bar follows its text; the others take it as it stands.
+            if (p->EditControl == edTrackbarDropDown) dropDown->SetText(editText);
+            else dropDown->SetTextDirect(editText);
+            showOver(*dropDown, r, color, start);
+            p->EditCtrl = dropDown;
+            break;
+        }
         // Kinds without a control of their own (a data check box, or a kind whose control
         // this build lacks) open the edit with nothing shown.
         p->FEditActive = false;
@@ -208,7 +218,7 @@ TWinControl* TExStringGrid::shownEditControl() const {
     if (IsSpinKind(p->EditControl)) return p->FEditSpin;
     if (p->EditControl == edCheckBox) return p->EditCheck;
     if (p->EditControl == edCustom && EditLink) return EditLink->GetEditControl();
-    return nullptr;
+    return shownDropDown();
 }
 
 void TExStringGrid::PlaceEditControl(int ACol, int ARow) {
@@ -264,6 +274,12 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         p->EditMode = false;
         break;
     default:
+        if (TExCustomDropDown* dropDown = shownDropDown()) {
+            p->EditMode = false;
+            if (dropDown->DroppedDown()) dropDown->HideDropDown(false);
+            CommitEditValue(realCol, ARow, dropDown->Text());
+            putAway(*dropDown);
+        }
         p->EditMode = false;
         break;
     }

@@ -26,14 +26,7 @@ TEditorType AvailableEditorKind(TEditorType Kind) {
     switch (Kind) {
     case edEditBtn:
     case edMaskEditBtn:
-    case edUnitEditBtn:
-    case edTrackbarDropDown:
-    case edMemoDropDown:
-    case edCalculatorDropDown:
-    case edTimePickerDropDown:
-    case edDetailDropDown:
-    case edGridDropDown:
-    case edExGridDropDown: return edNormal;
+    case edUnitEditBtn: return edNormal;
     case edNumericEditBtn:
     case edNumericUnitEditBtn: return edNumeric;
     case edFloatEditBtn:

@@ -33,6 +33,16 @@ class TExInplaceEdit;
 class TGridCheckBox;
 class TGridCombo;
 class TGridSpin;
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridDetailPickerDropDown;
+class TGridGridDropDown;
+class TGridColorDropDown;
+class TGridImageDropDown;
+class TGridExGridDropDown;
+class TExCustomDropDown;
 class TInplaceEdit;
 class TExStringGridPrivate;
 class ITExStringGridSelect;
@@ -1265,6 +1275,16 @@ public:
     // The public combo editor the windows fill in OnGetEditorType; the spin editor.
     TGridCombo* Combobox();
     TGridSpin* SpinEdit();
+    // The drop-down editors, each made on first use.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridExGridDropDown* ExGridDropDown();
     void ClearComboString();
     void AddComboString(const QString& S);
     void AddComboStringObject(const QString& S, TObject* AObject);
@@ -1569,6 +1589,12 @@ private:
     friend class TEditLink;
     friend class TGridCheckBox;
     friend class TGridSpin;
+    template <class>
+    friend class TGridDropDownEditor;
+    // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
+    TExCustomDropDown* dropDownEditor(TEditorType Kind);
+    // The open drop-down editor, nullptr when none is open.
+    TExCustomDropDown* shownDropDown() const;
     friend class TGridCombo;
     friend class TFooterPanel;
     // The row and column store operations and grouping of grid/stringgrid/data/.
