@@ -4,6 +4,7 @@
 #include "grid/stringgrid/editing/editor_kinds.h"
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
+#include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
@@ -178,6 +179,31 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         p->EditCtrl = &spin;
         break;
     }
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn: {
+        TGridEditBtn& edit = *BtnEdit();
+        edit.SetText(editText);
+        edit.MaxLength = GetEditLimit();
+        showOver(edit, r, color, start);
+        p->EditCtrl = &edit;
+        break;
+    }
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn: {
+        TGridUnitEditBtn& edit = *BtnUnitEdit();
+        edit.MaxLength = GetEditLimit();
+        edit.SetUnitID(QString());
+        edit.SetText(QString());
+        DoGetEditorProp(realCol, ARow, nullptr);
+        edit.SetText(editText);
+        edit.SetTextAndUnit(editText);
+        showOver(edit, r, color, start);
+        p->EditCtrl = &edit;
+        break;
+    }
     case edCheckBox: {
         TGridCheckBox& check = *checkEditor();
         check.ReCreate();
@@ -217,6 +243,8 @@ TWinControl* TExStringGrid::shownEditControl() const {
     if (IsComboKind(p->EditControl)) return p->EditCombo;
     if (IsSpinKind(p->EditControl)) return p->FEditSpin;
     if (p->EditControl == edCheckBox) return p->EditCheck;
+    if (IsEditButtonKind(p->EditControl)) return p->EditBtn;
+    if (IsUnitKind(p->EditControl)) return p->UnitEditBtn;
     if (p->EditControl == edCustom && EditLink) return EditLink->GetEditControl();
     return shownDropDown();
 }
@@ -263,6 +291,27 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         if (p->EditControl == edComboEdit || p->EditCombo->ItemIndex() >= 0)
             CommitEditValue(realCol, ARow, p->EditCombo->Text());
         putAway(*p->EditCombo);
+        break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+        if (p->EditMode && p->EditBtn) {
+            p->EditMode = false;
+            CommitEditValue(realCol, ARow, p->EditBtn->Text());
+            putAway(*p->EditBtn);
+        }
+        p->EditMode = false;
+        break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+        if (p->EditMode && p->UnitEditBtn) {
+            p->EditMode = false;
+            CommitEditValue(realCol, ARow, p->UnitEditBtn->TextAndUnit());
+            putAway(*p->UnitEditBtn);
+        }
+        p->EditMode = false;
         break;
     case edCheckBox:
         if (p->EditCheck) putAway(*p->EditCheck);

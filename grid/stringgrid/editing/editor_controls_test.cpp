@@ -236,13 +236,14 @@ TEST_F(EditorControls, ControlsCoverTheirCellAndFollowItAsTheGridScrollsAndSizes
 }
 
 TEST_F(EditorControls, ScrollingTheCellOutOfViewCommitsTheEdit) {
-    // The combo, a drop-down, and edValidChars, whose text reaches the cell only when the edit ends.
+    // Controls, and edValidChars, whose text reaches the cell only when the edit ends.
     struct Case {
         TEditorType kind;
-        QString written;  // the drop-down opens with its text selected
+        QString written;  // the drop-down and button editors open with their text selected
     };
     grid->ValidChars = "!";
-    for (const Case& c : {Case{edComboEdit, "2:2!"}, Case{edMemoDropDown, "!"}, Case{edValidChars, "2:2!"}}) {
+    for (const Case& c : {Case{edComboEdit, "2:2!"}, Case{edMemoDropDown, "!"}, Case{edEditBtn, "!"},
+                          Case{edUnitEditBtn, "!"}, Case{edValidChars, "2:2!"}}) {
         grid->SetRowCount(60);
         openWith(c.kind, 2, 2);
         typeChar(focused(), '!');
@@ -305,7 +306,6 @@ TEST_F(EditorControls, KindsWithoutTheirControlInThisBuild) {
         bool textEditor;
     };
     const Case cases[] = {
-        {edEditBtn, true}, {edNumericUnitEditBtn, true},
         {edDateEdit, false}, {edRichEdit, false}, {edDataCheckBox, false}, {edCustom, false},
     };
     for (const Case& c : cases) {

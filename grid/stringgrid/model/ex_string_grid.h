@@ -33,6 +33,8 @@ class TExInplaceEdit;
 class TGridCheckBox;
 class TGridCombo;
 class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
 class TGridTrackbarDropDown;
 class TGridMemoDropDown;
 class TGridCalculatorDropDown;
@@ -1275,6 +1277,9 @@ public:
     // The public combo editor the windows fill in OnGetEditorType; the spin editor.
     TGridCombo* Combobox();
     TGridSpin* SpinEdit();
+    // The edit-with-button and value-and-unit editors.
+    TGridEditBtn* BtnEdit();
+    TGridUnitEditBtn* BtnUnitEdit();
     // The drop-down editors, each made on first use.
     TGridTrackbarDropDown* TrackbarDropDown();
     TGridMemoDropDown* MemoDropDown();
@@ -1591,6 +1596,8 @@ private:
     friend class TGridSpin;
     template <class>
     friend class TGridDropDownEditor;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
     // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
     TExCustomDropDown* dropDownEditor(TEditorType Kind);
     // The open drop-down editor, nullptr when none is open.
