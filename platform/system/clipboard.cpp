@@ -59,4 +59,10 @@ TClipboard* installed = &systemClipboard;
 
 TClipboard& Clipboard() { return *installed; }
 
+QString DesktopClipboardHTML() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    return data ? data->html() : QString();
+}
+
 void SetClipboard(TClipboard* clipboard) { installed = clipboard ? clipboard : &systemClipboard; }

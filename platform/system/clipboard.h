@@ -27,5 +27,7 @@ public:
 // platform; "HTML Format" is also offered as the desktop's own HTML (the document between its
 // StartHTML and EndHTML offsets), so that other programs paste it as HTML.
 TClipboard& Clipboard();
+// The HTML the desktop's clipboard offers other programs, whichever clipboard is installed.
+QString DesktopClipboardHTML();
 // Installs a clipboard (not owned); nullptr returns to the system clipboard.
 void SetClipboard(TClipboard* clipboard);

@@ -197,6 +197,46 @@ void readObject(TStream& Stream, TStreamCell& Cell, TCellType Type) {
 
 }  // namespace
 
+namespace {
+
+// The header and cells of the rest of a stream. A stream cut short or garbled raises, with its
+// position put back.
+TCellRecord readCellStream(TStream& Stream, std::vector<TStreamCell>& Cells) {
+    const qint64 start = Stream.Position();
+    try {
+        TCellRecord header = TCellRecord::Read(Stream);
+        while (Stream.Size() - Stream.Position() >= 2) {
+            TStreamCell& cell = Cells.emplace_back();
+            cell.Cell = TCellRecord::Read(Stream);
+            if (!cell.Cell.Bool("HasProp")) continue;
+            cell.Properties = TCellRecord::Read(Stream);
+            if (!cell.Properties->Bool("HasGraphic")) continue;
+            cell.Graphic = TCellRecord::Read(Stream);
+            const auto type = static_cast<TCellType>(cell.Graphic->Int("CellType"));
+            if (hasDataRecord(type)) readObject(Stream, cell, type);
+        }
+        // A stream cut at a record's end still lacks cells the header counts.
+        if (static_cast<qint64>(Cells.size()) != header.Int("ColCount") * header.Int("RowCount"))
+            throw Exception(QStringLiteral("Stream read error"));
+        return header;
+    } catch (...) {
+        Stream.SetPosition(start);
+        throw;
+    }
+}
+
+}  // namespace
+
+qint64 TExStringGrid::cellStreamID() const { return static_cast<qint64>(reinterpret_cast<uintptr_t>(this) & 0x7FFFFFFF); }
+
+TCellRecord TExStringGrid::checkedCellStream(TStream& Stream) {
+    std::vector<TStreamCell> cells;
+    const qint64 start = Stream.Position();
+    TCellRecord header = readCellStream(Stream, cells);
+    Stream.SetPosition(start);
+    return header;
+}
+
 void TExStringGrid::SaveToBinFile(const QString& FileName) {
     TMemoryStream stream;
     SaveToBinStream(stream);
@@ -219,7 +259,7 @@ void TExStringGrid::SaveRectToBinStream(TRect Rect, TStream& Stream) {
     header.SetText("RowHeights", joinNumbers(heights));
     header.Set("FullGrid", SaveFixedCells ? rows == RowCount() && cols == ColCount()
                                           : rows == RowCount() - FixedRows() && cols == ColCount() - FixedCols());
-    header.Set("ID", static_cast<qint64>(reinterpret_cast<uintptr_t>(this) & 0x7FFFFFFF));
+    header.Set("ID", cellStreamID());
     header.Write(Stream);
     TExchangeProgress progress(*this);
     ExportNotification(esExportStart, Rect.Top);
@@ -267,28 +307,8 @@ void TExStringGrid::LoadFromBinStream(TStream& Stream) {
 
 void TExStringGrid::LoadAtPointFromBinStream(TPoint Point, TStream& Stream) {
     // The whole stream is read first: one that is cut short or garbled leaves the grid as it was.
-    const qint64 start = Stream.Position();
-    TCellRecord header;
     std::vector<TStreamCell> cells;
-    try {
-        header = TCellRecord::Read(Stream);
-        while (Stream.Size() - Stream.Position() >= 2) {
-            TStreamCell& cell = cells.emplace_back();
-            cell.Cell = TCellRecord::Read(Stream);
-            if (!cell.Cell.Bool("HasProp")) continue;
-            cell.Properties = TCellRecord::Read(Stream);
-            if (!cell.Properties->Bool("HasGraphic")) continue;
-            cell.Graphic = TCellRecord::Read(Stream);
-            const auto type = static_cast<TCellType>(cell.Graphic->Int("CellType"));
-            if (hasDataRecord(type)) readObject(Stream, cell, type);
-        }
-        // A stream cut at a record's end still lacks cells the header counts.
-        if (static_cast<qint64>(cells.size()) != header.Int("ColCount") * header.Int("RowCount"))
-            throw Exception(QStringLiteral("Stream read error"));
-    } catch (...) {
-        Stream.SetPosition(start);
-        throw;
-    }
+    const TCellRecord header = readCellStream(Stream, cells);
     const bool full = header.Bool("FullGrid");
     if (full) {
         Clear();

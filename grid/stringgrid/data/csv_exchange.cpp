@@ -15,50 +15,69 @@ TTextEncoding csvEncoding(bool Unicode) { return Unicode ? TTextEncoding::Utf8 :
 
 }  // namespace
 
-QStringList TExStringGrid::csvLines() {
-    TExStringGrid& Grid = *this;
+namespace {
+
+// Most cells hold none of the characters that need quoting: one scan tells.
+bool plainField(QStringView t, QChar d) {
+    for (QChar c : t)
+        if (c == d || c == u'"' || c == u'\r') return false;
+    return !t.isEmpty();
+}
+
+}  // namespace
+
+void TExStringGrid::appendCSVField(QString& Text, const QString& Cell, QChar d) {
+    if (!AlwaysQuotes && plainField(Cell, d)) {
+        Text += Cell;
+        return;
+    }
+    QString t = DoubleQuoteChars(Cell);
+    bool quoted = false;
+    if (AlwaysQuotes || (!t.contains(d) && t.contains(u'"'))) {
+        t = u'"' + t + u'"';
+        quoted = true;
+    }
+    if (t.isEmpty()) t = JavaCSV ? QStringLiteral("^") : QuoteEmptyCells ? QStringLiteral("\"\"") : QString();
+    if (t.contains(d) || t.contains(u'\r')) {
+        if (JavaCSV) CRToTilde(t);
+        else if (quoted) CRLFToLF(t);
+        else LinesToCSVField(t);
+    }
+    Text += t;
+}
+
+void TExStringGrid::writeCSV(TExchangeFileWriter& Out) {
     TExchangeProgress Progress(*this);
-    const QChar d = Grid.Delimiter.isNull() ? QChar(u',') : Grid.Delimiter;
-    const int hidden = Grid.SaveHiddenCells ? Grid.NumHiddenColumns() : 0;
-    const int lastCol = Grid.SaveEndCol() + hidden;
-    QStringList lines;
-    lines.reserve(std::max(0, Grid.SaveRowCount()));
-    ExportNotification(esExportStart, Grid.SaveStartRow());
-    for (int r = Grid.SaveStartRow(); r <= Grid.SaveEndRow(); ++r) {
+    const QChar d = Delimiter.isNull() ? QChar(u',') : Delimiter;
+    const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
+    const int firstCol = SaveStartCol(), lastCol = SaveEndCol() + hidden;
+    ExportNotification(esExportStart, SaveStartRow());
+    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(esExportNextRow, r);
-        QString line;
-        for (int c = Grid.SaveStartCol(); c <= lastCol; ++c) {
-            if (c > Grid.SaveStartCol()) line += d;
-            QString t = DoubleQuoteChars(exportCell(Grid.SaveHiddenCells ? c : Grid.RealColIndex(c), r));
-            bool quoted = false;
-            if (Grid.AlwaysQuotes || (!t.contains(d) && t.contains(u'"'))) {
-                t = u'"' + t + u'"';
-                quoted = true;
-            }
-            if (t.isEmpty()) t = Grid.JavaCSV ? QStringLiteral("^") : Grid.QuoteEmptyCells ? QStringLiteral("\"\"") : QString();
-            if (t.contains(d) || t.contains(u'\r')) {
-                if (Grid.JavaCSV) CRToTilde(t);
-                else if (quoted) CRLFToLF(t);
-                else LinesToCSVField(t);
-            }
-            line += t;
+        QString& text = Out.Text();
+        for (int c = firstCol; c <= lastCol; ++c) {
+            if (c > firstCol) text += d;
+            appendCSVField(text, exportCell(SaveHiddenCells ? c : RealColIndex(c), r), d);
         }
-        lines << line;
-        Progress.Report(r, std::max(1, Grid.RowCount() - 1));
+        text += QLatin1String("\r\n");
+        Out.LineDone();
+        Progress.Report(r, std::max(1, RowCount() - 1));
     }
     ExportNotification(esExportDone, -1);
-    return lines;
+    Out.Commit();
 }
 
 void TExStringGrid::SaveToCSV(const QString& FileName, bool Unicode) {
-    WriteExchangeFile(FileName, ExchangeLines(csvLines(), csvEncoding(Unicode), Unicode));
+    TExchangeFileWriter out(FileName, csvEncoding(Unicode), Unicode);
+    writeCSV(out);
 }
 
 void TExStringGrid::AppendToCSV(const QString& FileName, bool Unicode) {
     QString text = ReadExchangeText(FileName);
     if (!text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r')) text += QLatin1String("\r\n");
-    const QByteArray added = ExchangeLines(csvLines(), csvEncoding(Unicode), false);
-    WriteExchangeFile(FileName, EncodeText(text, csvEncoding(Unicode), Unicode) + added);
+    TExchangeFileWriter out(FileName, csvEncoding(Unicode), Unicode);
+    out.Text() = text;
+    writeCSV(out);
 }
 
 void TExStringGrid::LoadFromCSV(const QString& FileName, int MaxRows) {

@@ -2,6 +2,8 @@
 #include "grid/stringgrid/data/exchange_fixture.h"
 #include "platform/core/stream.h"
 
+#include <QDir>
+
 namespace {
 
 class CSV : public ExchangeFixture {
@@ -106,6 +108,41 @@ TEST_F(CSV, RoundTripsARichGridInBothEncodings) {
         other->LoadFromCSV(name);
         EXPECT_EQ(cells(*other), cells()) << unicode;
     }
+}
+
+TEST_F(CSV, LargeSavesReplaceTheFileWhole) {
+    grid->SetFixedRows(0);
+    grid->SetFixedCols(0);
+    grid->SetColCount(3);
+    grid->SetRowCount(20000);
+    // Enough text for many pieces; a character outside the 16-bit range must not be cut apart.
+    const QString wide = QString::fromUtf8("M\xC3\xBCller \xF0\x9F\x98\x80");
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        grid->SetCells(0, r, QString::number(r));
+        grid->SetCells(1, r, wide);
+        grid->SetCells(2, r, "x,y");
+    }
+    const QString name = folder.write("big.csv", "old\r\n");
+    grid->SaveToCSV(name, true);
+    const QByteArray saved = fileBytes(name);
+    EXPECT_EQ(saved.count("\xEF\xBB\xBF"), 1);
+    TTestStringGrid* back = makeGrid();
+    back->SetFixedRows(0);
+    back->SetFixedCols(0);
+    back->SetColCount(1);
+    back->LoadFromCSV(name);
+    EXPECT_TRUE(cells(*back) == cells());  // too long to print
+
+    // A save that fails half way leaves the old file and nothing beside it.
+    grid->OnSaveCell = [](TObject*, int, int ARow, QString&) {
+        if (ARow == 15000) throw Exception("stopped");
+    };
+    EXPECT_EQ(messageOf([&] { grid->SaveToCSV(name, true); }), "stopped");
+    EXPECT_EQ(messageOf([&] { grid->AppendToCSV(name); }), "stopped");
+    EXPECT_EQ(fileBytes(name), saved);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    const QString nowhere = folder.file("missing/out.csv");
+    EXPECT_EQ(messageOf([&] { grid->SaveToCSV(nowhere); }), "Cannot create file \"" + nowhere + "\".");
 }
 
 TEST_F(CSV, RowsLimitsInsertAndAppend) {

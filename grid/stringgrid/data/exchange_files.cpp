@@ -7,6 +7,10 @@
 
 #include <cmath>
 
+namespace {
+Exception fileError(const QString& FileName) { return Exception(QStringLiteral("Cannot create file \"%1\".").arg(FileName)); }
+}  // namespace
+
 QByteArray ReadExchangeBytes(const QString& FileName) {
     if (DirectoryExists(FileName)) throw Exception(QStringLiteral("Cannot open file \"%1\". Is a directory").arg(FileName));
     TMemoryStream stream;
@@ -20,7 +24,7 @@ QString ReadExchangeText(const QString& FileName, TTextEncoding* Encoding) {
 
 void WriteExchangeFile(const QString& FileName, const QByteArray& Bytes, const QString& Failure) {
     if (FileName.isEmpty() || DirectoryExists(FileName) || !WriteFileAtomic(FileName, Bytes))
-        throw Exception(Failure.isEmpty() ? QStringLiteral("Cannot create file \"%1\".").arg(FileName) : Failure);
+        throw Failure.isEmpty() ? fileError(FileName) : Exception(Failure);
 }
 
 QByteArray ExchangeLines(const QStringList& Lines, TTextEncoding Encoding, bool BOM) {
@@ -34,6 +38,24 @@ QByteArray ExchangeLines(const QStringList& Lines, TTextEncoding Encoding, bool 
     }
     return EncodeText(text, Encoding, BOM);
 }
+
+TExchangeFileWriter::TExchangeFileWriter(const QString& FileName, TTextEncoding Encoding, bool BOM)
+    : fileName_(FileName), encoding_(Encoding), bom_(BOM), file_(FileName) {
+    if (FileName.isEmpty() || DirectoryExists(FileName) || !file_.Open()) fail();
+}
+
+void TExchangeFileWriter::flush() {
+    if (!file_.Write(EncodeText(text_, encoding_, bom_))) fail();
+    bom_ = false;
+    text_.resize(0);
+}
+
+void TExchangeFileWriter::Commit() {
+    flush();
+    if (!file_.Commit()) fail();
+}
+
+void TExchangeFileWriter::fail() { throw fileError(fileName_); }
 
 bool TExchangeProgress::Wanted() const { return static_cast<bool>(grid_.OnFileProgress); }
 

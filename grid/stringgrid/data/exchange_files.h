@@ -3,6 +3,7 @@
 // What the grid's exchange formats share: whole files read and written at once, the text
 // encodings they are written in, and the progress they report.
 
+#include "platform/system/atomic_file.h"
 #include "platform/system/text_file.h"
 
 #include <QByteArray>
@@ -21,6 +22,33 @@ QByteArray ReadExchangeBytes(const QString& FileName);
 void WriteExchangeFile(const QString& FileName, const QByteArray& Bytes, const QString& Failure = QString());
 // Each line ended by CR LF, in the encoding, with a byte-order mark when BOM.
 QByteArray ExchangeLines(const QStringList& Lines, TTextEncoding Encoding, bool BOM);
+
+// A file written in pieces while its text is made, so that a large export never holds the
+// whole text at once; like WriteExchangeFile it replaces the file only on Commit. A writer
+// destroyed before Commit leaves the old file as it was.
+class TExchangeFileWriter {
+public:
+    // Raises the file error when the file cannot be written.
+    TExchangeFileWriter(const QString& FileName, TTextEncoding Encoding, bool BOM);
+    // Text waiting to be written; whole lines only, so that a piece never splits a character.
+    QString& Text() { return text_; }
+    // Writes the waiting text once it has grown large.
+    void LineDone() {
+        if (text_.size() >= PieceSize) flush();
+    }
+    void Commit();
+
+private:
+    static constexpr qsizetype PieceSize = 1 << 16;
+    void flush();
+    void fail();
+
+    QString fileName_;
+    TTextEncoding encoding_;
+    bool bom_;
+    TAtomic_File file_;
+    QString text_;
+};
 
 // OnFileProgress of one operation: a percentage, sent only when it changed.
 class TExchangeProgress {

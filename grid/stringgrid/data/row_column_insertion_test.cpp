@@ -1,4 +1,5 @@
 #include "grid/stringgrid/data/row_column_fixture.h"
+#include "grid/stringgrid/data/row_column_store.h"
 
 namespace {
 
@@ -43,6 +44,41 @@ TEST_F(RowColumnInsertion, RowStateTravelsWithItsRow) {
     grid->RemoveRows(7, 1);
     EXPECT_EQ(grid->NumCellControls(), 0);
     EXPECT_EQ(grid->CellControls(3, 7), nullptr);
+}
+
+// Rows put in at several places at once end as if put in one by one from the top: their
+// texts, heights, flags, selections, controls and the hidden rows among them.
+TEST_F(RowColumnInsertion, AListOfNewRowsIsTheSameAsTheRowsOneByOne) {
+    const std::vector<int> places{1, 2, 5, 9, 13};
+    for (const bool persistent : {false, true}) {
+        SCOPED_TRACE(persistent);
+        QStringList results;
+        for (const bool atOnce : {false, true}) {
+            reset();
+            TControl* control = new TControl(form);
+            grid->MouseActions().SetDisjunctRowSelect(true);
+            grid->MouseActions().RowSelectPersistent = persistent;
+            grid->SetRowModified(3, true);
+            grid->SetRowEnabled(6, false);
+            grid->SetRowSelect(7, true);
+            grid->SetCellControls(3, 8, control);
+            for (int r = 1; r < 12; ++r) grid->SetRowHeights(r, 20 + r);
+            grid->HideRow(4);
+            if (atOnce) {
+                TGridRowColumnStore::InsertRowList(*grid, places, true);
+            } else {
+                for (int place : places) grid->InsertRows(place, 1, true);
+            }
+            QStringList state{rows()};
+            for (int r = 0; r < grid->RowCount(); ++r)
+                state << QStringLiteral("%1:%2%3%4%5").arg(grid->RowHeights(r)).arg(grid->RowModified(r)).arg(grid->RowEnabled(r))
+                             .arg(grid->RowSelect(r)).arg(grid->CellControls(3, r) == control);
+            grid->UnHideRowsAll();
+            state << rows();
+            results << state.join(' ');
+        }
+        EXPECT_EQ(results[1], results[0]);
+    }
 }
 
 TEST_F(RowColumnInsertion, HiddenRowsKeepTheirPlacesAcrossRemovals) {

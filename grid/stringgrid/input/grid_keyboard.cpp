@@ -260,12 +260,21 @@ void TExStringGrid::reportSelection() {
 bool TExStringGrid::clipboardKey(uint16_t key, TShiftState shift) {
     const bool ctrl = shift & ssCtrl, shiftDown = shift & ssShift;
     TClipboardEvent* event = nullptr;
-    if ((ctrl && key == 'X') || (shiftDown && key == VK_DELETE)) event = &OnClipboardCut;
-    else if ((ctrl && key == 'V') || (shiftDown && key == VK_INSERT)) event = &OnClipboardPaste;
-    else if ((ctrl && key == 'C') || (ctrl && key == VK_INSERT)) event = &OnClipboardCopy;
+    void (TExStringGrid::*action)() = nullptr;
+    if ((ctrl && key == 'X') || (shiftDown && key == VK_DELETE)) {
+        event = &OnClipboardCut;
+        action = &TExStringGrid::CutSelectionToClipboard;
+    } else if ((ctrl && key == 'V') || (shiftDown && key == VK_INSERT)) {
+        event = &OnClipboardPaste;
+        action = &TExStringGrid::PasteSelectionFromClipboard;
+    } else if ((ctrl && key == 'C') || (ctrl && key == VK_INSERT)) {
+        event = &OnClipboardCopy;
+        action = &TExStringGrid::CopySelectionToClipboard;
+    }
     if (!event) return false;
     bool allow = true;
     (*event)(this, allow);
+    if (allow) (this->*action)();
     return true;
 }
 

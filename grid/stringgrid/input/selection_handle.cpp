@@ -1,5 +1,6 @@
 // The small square at the bottom-right corner of the selection: a drag from it resizes the
-// selection, and the release reports the old and the new selection.
+// selection, the release pastes the cells it started from over the new one and reports the old
+// and the new selection.
 #include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
@@ -21,6 +22,8 @@ bool TExStringGrid::startSelectionResize(TMessage& m, int X, int Y, bool FromHov
     SetGridState(gsSelecting);
     const TGridRect s = Selection();
     p->FDropSelection = s;
+    // The release pastes these cells over the enlarged selection.
+    CopySelectionToClipboard();
     p->FMouseResize = true;
     // The platform's press focuses the grid; editing would open an editor instead.
     const bool editing = Options() & goEditing;
@@ -38,6 +41,16 @@ void TExStringGrid::anchorSelection(TGridRect Value) {
 
 void TExStringGrid::endSelectionResize() {
     OnSelectionResize(this, p->FDropSelection, Selection());
+    const bool editDisable = p->FEditDisable;
+    p->FEditDisable = true;
+    try {
+        PasteSelectionFromClipboard();
+    } catch (...) {
+        p->FEditDisable = editDisable;
+        p->FMouseResize = false;
+        throw;
+    }
+    p->FEditDisable = editDisable;
     p->FMouseResize = false;
     OnSelectionResized(this, p->FDropSelection, Selection());
 }

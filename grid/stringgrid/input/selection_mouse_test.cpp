@@ -62,6 +62,19 @@ TEST_F(SelectionMouse, DraggingTheHandleGrowsTheSelectionFromItsTopLeftCorner) {
     EXPECT_EQ(log, (QStringList{"Resize 1,1-2,2 1,1-4,5", "Resized 1,1-2,2 1,1-4,5"}));
 }
 
+TEST_F(SelectionMouse, DraggingTheHandleFillsTheNewCellsFromTheOldOnes) {
+    withResizer();
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->Navigation().AllowSmartClipboard = true;
+    grid->SetCells(2, 1, "1");
+    grid->SetCells(2, 2, "3");
+    grid->SetSelection({2, 1, 2, 2});
+    drag(handleOf(2, 2), middle(2, 5));
+    QStringList column;
+    for (int r = 1; r <= 5; ++r) column << grid->Cells(2, r);
+    EXPECT_EQ(column, (QStringList{"1", "3", "5", "7", "9"}));
+}
+
 TEST_F(SelectionMouse, DraggingTheHandleInwardsShrinksTheSelection) {
     withResizer();
     grid->SetSelection({1, 1, 4, 4});

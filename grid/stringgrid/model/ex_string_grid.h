@@ -47,6 +47,8 @@ class TGridExGridDropDown;
 class TExCustomDropDown;
 class TInplaceEdit;
 class TExStringGridPrivate;
+class TExchangeFileWriter;
+class TCellRecord;
 class ITExStringGridSelect;
 class TGridChangeNotifier;
 class TFilter;
@@ -366,6 +368,27 @@ public:
     QString SaveToHTMLString(const QString& Dir);
     void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
     void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    // ---- the clipboard (grid/stringgrid/clipboard/): text, rich text, HTML and the grid's own
+    // cell block. Rectangles hold inclusive display indexes.
+    void CopySelectionToClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void CutSelectionToClipboard();
+    void CopyToClipBoardAsHTML();
+    void ExtendSelectionToMergedCells();
+    // Tab-separated columns; CR LF after every row when there are several.
+    QString GetRectAsText(TRect Rect, bool Disjunct);
+    void CopyRectToClipboard(TRect Rect, bool Disjunct);
+    QString GetSelectionAsText();
+    // Spreads Value over the cells from the selection's top-left cell, without events or undo.
+    void SetSelectionAsText(const QString& Value);
+    void PasteFromClipboard();
+    void PasteSelectionFromClipboard();
+    // The number of cells pasted; Cols and Rows get the extent of what was pasted.
+    int PasteFromClipboardAt(int ACol, int ARow, int& Cols, int& Rows);
+    int PasteText(int ACol, int ARow, int& Cols, int& Rows, const QString& Text);
+    // X: the most tab-separated fields of a line; Y: the line breaks less the empty lines.
+    TPoint CountTextCells(const QString& Text);
     // Record-oriented XML; FieldDescr may be nullptr.
     void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
                    const TStringList* FieldDescr, bool ExportEmptyCells);
@@ -1669,9 +1692,22 @@ private:
     // Plain (the column sort) leaves the current row alone under disjunct row selection and
     // reports it through OnRowUpdate.
     void sortNormalRows(bool Plain, const std::function<void(int First, int Last)>& SortRows);
-    // Exchange with files (grid/stringgrid/data/): the save range as CSV lines; the records of a
-    // CSV text stored from SaveStartRow, or after the last row with Insert.
-    QStringList csvLines();
+    // Exchange with files (grid/stringgrid/data/): the save range as CSV lines, each ended by CR
+    // LF, after what Out holds, and the file committed; the records of a CSV text stored from
+    // SaveStartRow, or after the last row with Insert.
+    void writeCSV(TExchangeFileWriter& Out);
+    void appendCSVField(QString& Text, const QString& Cell, QChar Delimiter);
+    // The clipboard: one field of a pasted text through the paste events and PasteCell, false
+    // when refused; one cell of a selection fill the same way (no events for the top-left cell);
+    // the fill of a single row or column from its first cells, true for a number or date series,
+    // false for texts repeated every Period cells; the ID the binary stream's header carries.
+    bool pasteTextField(int ACol, int ARow, const QString& Field);
+    bool fillCell(int ACol, int ARow, const QString& Value, bool TopLeft);
+    bool fillSeries(const TGridRect& S, int Period);
+    qint64 cellStreamID() const;
+    // The header of a whole, well-formed binary cell stream; raises for any other. The stream's
+    // position is left where it was.
+    TCellRecord checkedCellStream(TStream& Stream);
     // SaveCell, and nothing for a cell covered by a merged range.
     QString exportCell(int ACol, int ARow);
     void loadCSVText(const QString& Text, bool Insert, int MaxRows);

@@ -187,6 +187,12 @@ public:
     bool FEditDisable = false;
     int FMaxEditLength = 0;
 
+    // ---- the clipboard: the top-left cell and kind (TClipOperation) of the last copy or cut;
+    // whether the paste under way goes to the save range rather than the selection.
+    TGridCoord FClipTopLeft;
+    int FClipLastOp = coCopy;
+    bool FPasteAll = false;
+
     // ---- editing life cycle (grid/stringgrid/editing/)
     TWinControl* EditCtrl = nullptr;
     bool FSpecialEditor = false;

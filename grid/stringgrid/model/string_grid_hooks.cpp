@@ -5,7 +5,6 @@
 #include <algorithm>
 
 void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
-void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
 
 QString TExStringGrid::GetCurrentCell() {
     const TPoint b = BaseCell(RealCol(), Row());
@@ -50,7 +49,6 @@ void TExStringGrid::DoFilterDone() { OnFilterDone(this); }
 void TExStringGrid::UpdateColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
 void TExStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth) { OnUpdateColumnSize(this, ACol, AWidth); }
 void TExStringGrid::DoEllipsClick(int ACol, int ARow, QString& S) { OnEllipsClick(this, ACol, ARow, S); }
-void TExStringGrid::CellsPasted(TGridCoord, TGridRect, int) {}
 QString TExStringGrid::GetCalculatedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
 
 

@@ -25,6 +25,7 @@ struct TScrollProp {
 };
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+enum TClipOperation { coCut, coCopy };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 enum TDragScrollDirectionFlag : uint8_t { dsdUp = 1, dsdDown = 2, dsdLeft = 4, dsdRight = 8 };
 using TDragScrollDirection = uint8_t;
