@@ -1,6 +1,7 @@
 #include "grid/stringgrid/inplace/grid_button_editors.h"
 
 #include "grid/stringgrid/inplace/typing_filter.h"
+#include "grid/stringgrid/inplace/editor_tab.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/message_beep.h"
 #include "platform/system/regional.h"
@@ -103,13 +104,7 @@ void TGridEditBtn::KeyDown(uint16_t& Key, TShiftState Shift) {
     if (Key == VK_TAB && grid.WantsTabFromEditor()) {
         // The edit was ended by the first validation: this one accepts at once.
         validate();
-        if (grid.Options() & goTabs) {
-            grid.HideInplaceEdit();
-            grid.SetFocus();
-            grid.TabNavigate(Shift & ssShift);
-            return;
-        }
-        PostMessage(&grid, WM_KEYDOWN, VK_TAB, Shift);
+        if (HandTabToGrid(grid, Shift)) return;
     }
     if (Key == VK_ESCAPE) SetText(grid.Private().FCellCache);
     grid.DoneInplaceEdit(Key, Shift);

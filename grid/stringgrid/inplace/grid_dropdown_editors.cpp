@@ -1,5 +1,6 @@
 #include "grid/stringgrid/inplace/grid_dropdown_editors.h"
 
+#include "grid/stringgrid/inplace/editor_tab.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 template <class Base>
@@ -70,13 +71,7 @@ void TGridDropDownEditor<Base>::KeyDown(uint16_t& Key, TShiftState Shift) {
             Key = 0;
             return;
         }
-        if (grid.Options() & goTabs) {
-            grid.HideInplaceEdit();
-            grid.SetFocus();
-            grid.TabNavigate(Shift & ssShift);
-            return;
-        }
-        PostMessage(&grid, WM_KEYDOWN, VK_TAB, Shift);
+        if (HandTabToGrid(grid, Shift)) return;
     }
     if (this->DroppedDown()) {
         grid.HideInplaceEdit();

@@ -1620,6 +1620,7 @@ private:
     template <class>
     friend class TGridDropDownEditor;
     friend class TGridEditBtn;
+    friend bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
     friend class TGridUnitEditBtn;
     // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
     TExCustomDropDown* dropDownEditor(TEditorType Kind);
