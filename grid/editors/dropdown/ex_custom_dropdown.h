@@ -215,6 +215,8 @@ protected:
     void Resize() override;
 
     TRect GetEditRect() const { return editRect_; }
+    // Counts the change notices given; a change swallowed for a replaced selection does not count.
+    int ChangeCount() const { return changeCount_; }
     // The pop-up sized around an item selector: its natural size where DropDownWidth and
     // DropDownHeight leave it, and room for its scroll bar.
     void SizeToSelector(TExCustomItemSelector& List);

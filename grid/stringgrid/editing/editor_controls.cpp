@@ -4,8 +4,10 @@
 #include "grid/stringgrid/editing/editor_kinds.h"
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
+#include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/editors/dropdown/ex_custom_dropdown.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/paint/control_look.h"
@@ -177,6 +179,31 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         p->EditCtrl = &spin;
         break;
     }
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn: {
+        TGridEditBtn& edit = *BtnEdit();
+        edit.SetText(editText);
+        edit.MaxLength = GetEditLimit();
+        showOver(edit, r, color, start);
+        p->EditCtrl = &edit;
+        break;
+    }
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn: {
+        TGridUnitEditBtn& edit = *BtnUnitEdit();
+        edit.MaxLength = GetEditLimit();
+        edit.SetUnitID(QString());
+        edit.SetText(QString());
+        DoGetEditorProp(realCol, ARow, nullptr);
+        edit.SetText(editText);
+        edit.SetTextAndUnit(editText);
+        showOver(edit, r, color, start);
+        p->EditCtrl = &edit;
+        break;
+    }
     case edCheckBox: {
         TGridCheckBox& check = *checkEditor();
         check.ReCreate();
@@ -194,6 +221,15 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         }
         break;
     default:
+        if (TExCustomDropDown* dropDown = dropDownEditor(p->EditControl)) {
+            DoGetEditorProp(realCol, ARow, nullptr);
+            // The track bar follows its text; the others take it as it stands.
+            if (p->EditControl == edTrackbarDropDown) dropDown->SetText(editText);
+            else dropDown->SetTextDirect(editText);
+            showOver(*dropDown, r, color, start);
+            p->EditCtrl = dropDown;
+            break;
+        }
         // Kinds without a control of their own (a data check box, or a kind whose control
         // this build lacks) open the edit with nothing shown.
         p->FEditActive = false;
@@ -207,8 +243,10 @@ TWinControl* TExStringGrid::shownEditControl() const {
     if (IsComboKind(p->EditControl)) return p->EditCombo;
     if (IsSpinKind(p->EditControl)) return p->FEditSpin;
     if (p->EditControl == edCheckBox) return p->EditCheck;
+    if (IsEditButtonKind(p->EditControl)) return p->EditBtn;
+    if (IsUnitKind(p->EditControl)) return p->UnitEditBtn;
     if (p->EditControl == edCustom && EditLink) return EditLink->GetEditControl();
-    return nullptr;
+    return shownDropDown();
 }
 
 void TExStringGrid::PlaceEditControl(int ACol, int ARow) {
@@ -254,6 +292,27 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
             CommitEditValue(realCol, ARow, p->EditCombo->Text());
         putAway(*p->EditCombo);
         break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+        if (p->EditMode && p->EditBtn) {
+            p->EditMode = false;
+            CommitEditValue(realCol, ARow, p->EditBtn->Text());
+            putAway(*p->EditBtn);
+        }
+        p->EditMode = false;
+        break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+        if (p->EditMode && p->UnitEditBtn) {
+            p->EditMode = false;
+            CommitEditValue(realCol, ARow, p->UnitEditBtn->TextAndUnit());
+            putAway(*p->UnitEditBtn);
+        }
+        p->EditMode = false;
+        break;
     case edCheckBox:
         if (p->EditCheck) putAway(*p->EditCheck);
         p->EditMode = false;
@@ -264,6 +323,12 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         p->EditMode = false;
         break;
     default:
+        if (TExCustomDropDown* dropDown = shownDropDown()) {
+            p->EditMode = false;
+            if (dropDown->DroppedDown()) dropDown->HideDropDown(false);
+            CommitEditValue(realCol, ARow, dropDown->Text());
+            putAway(*dropDown);
+        }
         p->EditMode = false;
         break;
     }

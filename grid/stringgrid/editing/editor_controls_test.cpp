@@ -219,7 +219,7 @@ TEST_F(EditorControls, ControlsAreMadeOnFirstUseAndReused) {
 }
 
 TEST_F(EditorControls, ControlsCoverTheirCellAndFollowItAsTheGridScrollsAndSizes) {
-    for (TEditorType kind : {edComboEdit, edSpinEdit, edCheckBox}) {
+    for (TEditorType kind : {edComboEdit, edSpinEdit, edCheckBox, edMemoDropDown}) {
         openWith(kind, 2, 2);
         TWinControl& control = *FocusedControl();
         EXPECT_EQ(control.BoundsRect(), insideCell(2, 2)) << kind;
@@ -236,17 +236,22 @@ TEST_F(EditorControls, ControlsCoverTheirCellAndFollowItAsTheGridScrollsAndSizes
 }
 
 TEST_F(EditorControls, ScrollingTheCellOutOfViewCommitsTheEdit) {
-    // The combo, and edValidChars, whose text reaches the cell only when the edit ends.
+    // Controls, and edValidChars, whose text reaches the cell only when the edit ends.
+    struct Case {
+        TEditorType kind;
+        QString written;  // the drop-down and button editors open with their text selected
+    };
     grid->ValidChars = "!";
-    for (TEditorType kind : {edComboEdit, edValidChars}) {
+    for (const Case& c : {Case{edComboEdit, "2:2!"}, Case{edMemoDropDown, "!"}, Case{edEditBtn, "!"},
+                          Case{edUnitEditBtn, "!"}, Case{edValidChars, "2:2!"}}) {
         grid->SetRowCount(60);
-        openWith(kind, 2, 2);
+        openWith(c.kind, 2, 2);
         typeChar(focused(), '!');
         grid->SetTopRow(30);
-        EXPECT_FALSE(focused().Visible() && &focused() != grid) << kind;
-        EXPECT_FALSE(grid->EditMode()) << kind;
-        EXPECT_EQ(grid->Cells(2, 2), "2:2!") << kind;
-        EXPECT_TRUE(log.contains("EditingDone 2:2!")) << kind;
+        EXPECT_FALSE(focused().Visible() && &focused() != grid) << c.kind;
+        EXPECT_FALSE(grid->EditMode()) << c.kind;
+        EXPECT_EQ(grid->Cells(2, 2), c.written) << c.kind;
+        EXPECT_TRUE(log.contains("EditingDone " + c.written)) << c.kind;
         TearDown();
         SetUp();
         grid->ValidChars = "!";
@@ -258,9 +263,10 @@ TEST_F(EditorControls, TheFocusLeavingForAnotherControlCommitsTheEdit) {
     struct Case {
         TEditorType kind;
         QChar typed;
-        QString written;  // the spin editor opens with its text selected
+        QString written;  // the spin and drop-down editors open with their text selected
     };
-    const Case cases[] = {{edComboEdit, '7', "57"}, {edSpinEdit, '7', "7"}, {edValidChars, '!', "5!"}};
+    const Case cases[] = {
+        {edComboEdit, '7', "57"}, {edSpinEdit, '7', "7"}, {edMemoDropDown, '7', "7"}, {edValidChars, '!', "5!"}};
     for (const Case& c : cases) {
         grid->ValidChars = "!";
         auto* other = new TEdit(form);
@@ -277,13 +283,21 @@ TEST_F(EditorControls, TheFocusLeavingForAnotherControlCommitsTheEdit) {
 }
 
 TEST_F(EditorControls, AGridDestroyedDuringAControlEditKeepsTheValue) {
-    openWith(edComboEdit, 2, 2);
-    typeChar(*grid->Combobox(), '?');
-    QString written;
-    grid->OnEditingDone = [&](TObject*) { written = grid->Cells(2, 2); };
-    delete grid;
-    grid = nullptr;
-    EXPECT_EQ(written, "2:2?");
+    struct Case {
+        TEditorType kind;
+        QString written;  // the drop-down opens with its text selected
+    };
+    for (const Case& c : {Case{edComboEdit, "2:2?"}, Case{edImagePickerDropDown, "?"}}) {
+        openWith(c.kind, 2, 2);
+        typeChar(focused(), '?');
+        QString written;
+        grid->OnEditingDone = [&](TObject*) { written = grid->Cells(2, 2); };
+        delete grid;
+        grid = nullptr;
+        EXPECT_EQ(written, c.written) << c.kind;
+        TearDown();
+        SetUp();
+    }
 }
 
 TEST_F(EditorControls, KindsWithoutTheirControlInThisBuild) {
@@ -292,7 +306,6 @@ TEST_F(EditorControls, KindsWithoutTheirControlInThisBuild) {
         bool textEditor;
     };
     const Case cases[] = {
-        {edEditBtn, true}, {edNumericUnitEditBtn, true}, {edMemoDropDown, true},
         {edDateEdit, false}, {edRichEdit, false}, {edDataCheckBox, false}, {edCustom, false},
     };
     for (const Case& c : cases) {

@@ -22,22 +22,12 @@ bool IsSpinKind(TEditorType Kind) {
 
 bool IsComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList; }
 
-TEditorType AvailableEditorKind(TEditorType Kind) {
-    switch (Kind) {
-    case edEditBtn:
-    case edMaskEditBtn:
-    case edUnitEditBtn:
-    case edTrackbarDropDown:
-    case edMemoDropDown:
-    case edCalculatorDropDown:
-    case edTimePickerDropDown:
-    case edDetailDropDown:
-    case edGridDropDown:
-    case edExGridDropDown: return edNormal;
-    case edNumericEditBtn:
-    case edNumericUnitEditBtn: return edNumeric;
-    case edFloatEditBtn:
-    case edFloatUnitEditBtn: return edFloat;
-    default: return Kind;
-    }
+bool IsEditButtonKind(TEditorType Kind) {
+    return Kind == edEditBtn || Kind == edNumericEditBtn || Kind == edFloatEditBtn || Kind == edMaskEditBtn;
 }
+
+bool IsUnitKind(TEditorType Kind) {
+    return Kind == edUnitEditBtn || Kind == edNumericUnitEditBtn || Kind == edFloatUnitEditBtn;
+}
+
+TEditorType AvailableEditorKind(TEditorType Kind) { return Kind; }

@@ -9,8 +9,9 @@
 bool IsLiveTextKind(TEditorType Kind);
 bool IsSpinKind(TEditorType Kind);
 bool IsComboKind(TEditorType Kind);
+bool IsEditButtonKind(TEditorType Kind);
+bool IsUnitKind(TEditorType Kind);
 // Kinds whose editor controls this build does not have: the kind the edit opens with instead.
-// Edit-with-button and value-and-unit editors fall back to the text editor of the same typing
-// rules, the plain drop-downs to the text editor; date, time, rich-text, button, colour and
-// image kinds open without a control (nothing is written), as with no date pickers.
+// Date, time, rich-text and button kinds open without a control (nothing is written), as with
+// no date pickers.
 TEditorType AvailableEditorKind(TEditorType Kind);

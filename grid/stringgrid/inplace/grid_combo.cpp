@@ -1,6 +1,7 @@
 #include "grid/stringgrid/inplace/grid_combo.h"
 
 #include "grid/stringgrid/inplace/typing_filter.h"
+#include "grid/stringgrid/inplace/editor_tab.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/graphics/canvas.h"
 
@@ -127,13 +128,7 @@ void TGridCombo::KeyDown(uint16_t& Key, TShiftState Shift) {
             Key = 0;
             return;
         }
-        if (grid.Options() & goTabs) {
-            grid.HideInplaceEdit();
-            grid.SetFocus();
-            grid.TabNavigate(Shift & ssShift);
-            return;
-        }
-        PostMessage(&grid, WM_KEYDOWN, VK_TAB, Shift);
+        if (HandTabToGrid(grid, Shift)) return;
     }
     if (listMode) {
         withOptionOff(grid.MouseActions().DirectComboClose, [&] { grid.HideInplaceEdit(); });

@@ -1,6 +1,7 @@
 // The grid's editor controls as its public properties give them: each made on first use, owned
 // by the grid and reused for every edit.
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
+#include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
@@ -27,6 +28,23 @@ TGridSpin* TExStringGrid::SpinEdit() {
     }
     return p->FEditSpin;
 }
+
+// Borderless, with the button caption "...".
+template <class Editor>
+Editor* madeButtonEditor(Editor*& Field, TExStringGrid& Grid) {
+    if (!Field) {
+        Field = new Editor(&Grid);
+        Field->SetParent(&Grid);
+        Field->SetVisible(false);
+        Field->SetEnabled(false);
+        Field->SetBorderStyle(bsNone);
+        Field->SetButtonCaption("...");
+    }
+    return Field;
+}
+
+TGridEditBtn* TExStringGrid::BtnEdit() { return madeButtonEditor(p->EditBtn, *this); }
+TGridUnitEditBtn* TExStringGrid::BtnUnitEdit() { return madeButtonEditor(p->UnitEditBtn, *this); }
 
 void TExStringGrid::ClearComboString() { Combobox()->ClearItems(); }
 void TExStringGrid::AddComboString(const QString& S) { Combobox()->AddItem(S); }

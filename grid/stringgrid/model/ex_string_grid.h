@@ -33,6 +33,18 @@ class TExInplaceEdit;
 class TGridCheckBox;
 class TGridCombo;
 class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridDetailPickerDropDown;
+class TGridGridDropDown;
+class TGridColorDropDown;
+class TGridImageDropDown;
+class TGridExGridDropDown;
+class TExCustomDropDown;
 class TInplaceEdit;
 class TExStringGridPrivate;
 class TExchangeFileWriter;
@@ -1397,6 +1409,19 @@ public:
     // The public combo editor the windows fill in OnGetEditorType; the spin editor.
     TGridCombo* Combobox();
     TGridSpin* SpinEdit();
+    // The edit-with-button and value-and-unit editors.
+    TGridEditBtn* BtnEdit();
+    TGridUnitEditBtn* BtnUnitEdit();
+    // The drop-down editors, each made on first use.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridExGridDropDown* ExGridDropDown();
     void ClearComboString();
     void AddComboString(const QString& S);
     void AddComboStringObject(const QString& S, TObject* AObject);
@@ -1716,6 +1741,15 @@ private:
     friend class TEditLink;
     friend class TGridCheckBox;
     friend class TGridSpin;
+    template <class>
+    friend class TGridDropDownEditor;
+    friend class TGridEditBtn;
+    friend bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
+    friend class TGridUnitEditBtn;
+    // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
+    TExCustomDropDown* dropDownEditor(TEditorType Kind);
+    // The open drop-down editor, nullptr when none is open.
+    TExCustomDropDown* shownDropDown() const;
     friend class TGridCombo;
     friend class TFooterPanel;
     // The row and column store operations and grouping of grid/stringgrid/data/.

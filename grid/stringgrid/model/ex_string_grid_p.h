@@ -122,6 +122,15 @@ public:
     TGridTransEdit* EditTrans = nullptr;
     TGridTransCombo* ComboTrans = nullptr;
     TGridCheckBox* EditCheck = nullptr;
+    TGridTrackbarDropDown* FTrackbarDropDown = nullptr;
+    TGridMemoDropDown* FMemoDropDown = nullptr;
+    TGridCalculatorDropDown* FCalculatorDropDown = nullptr;
+    TGridTimepickerDropDown* FTimePickerDropDown = nullptr;
+    TGridDetailPickerDropDown* FDetailPickerDropDown = nullptr;
+    TGridGridDropDown* FGridDropDown = nullptr;
+    TGridColorDropDown* FColorPickerDropDown = nullptr;
+    TGridImageDropDown* FImagePickerDropDown = nullptr;
+    TGridExGridDropDown* FExGridDropDown = nullptr;
     TGridEditBtn* EditBtn = nullptr;
     TGridUnitEditBtn* UnitEditBtn = nullptr;
     TGridButton* GridButton = nullptr;

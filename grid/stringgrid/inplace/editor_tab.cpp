@@ -1,0 +1,14 @@
+#include "grid/stringgrid/inplace/editor_tab.h"
+
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift) {
+    if (Grid.Options() & goTabs) {
+        Grid.HideInplaceEdit();
+        Grid.SetFocus();
+        Grid.TabNavigate(Shift & ssShift);
+        return true;
+    }
+    PostMessage(&Grid, WM_KEYDOWN, VK_TAB, Shift);
+    return false;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/controls/control.h"
+
+class TExStringGrid;
+
+// A validated Tab that leaves a cell editor: with goTabs the edit ends and the grid moves on
+// (true: the key is handled); without, the Tab is posted to the grid and the editor's key
+// handling goes on (false).
+bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);

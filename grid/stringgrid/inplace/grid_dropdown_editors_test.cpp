@@ -1,0 +1,211 @@
+#include "grid/stringgrid/editing/editing_fixture.h"
+#include "grid/stringgrid/inplace/grid_dropdown_editors.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
+
+#include <functional>
+
+namespace {
+
+// Editing cells of the drop-down kinds; OnEditChange joins the log.
+class DropDownEditors : public EditingFixture {
+protected:
+    void SetUp() override {
+        EditingFixture::SetUp();
+        grid->OnEditChange = [this](TObject*, int ACol, int ARow, QString Value) {
+            log << QStringLiteral("EditChange %1,%2 %3").arg(ACol).arg(ARow).arg(Value);
+        };
+    }
+    void select(TEditorType kind, int ACol, int ARow) {
+        editorOf[{ACol, ARow}] = kind;
+        grid->SetCol(ACol);
+        grid->SetRow(ARow);
+        log.clear();
+    }
+    // Opens the editor of the cell with F2.
+    TExCustomDropDown& openWith(TEditorType kind, int ACol = 1, int ARow = 1) {
+        select(kind, ACol, ARow);
+        keyPress(*grid, VK_F2);
+        processPosted();
+        return editor();
+    }
+    TExCustomDropDown& editor() { return dynamic_cast<TExCustomDropDown&>(*grid->EditCtrl()); }
+    void typeText(TWinControl& control, const QString& text) {
+        for (QChar ch : text) typeChar(control, ch);
+    }
+};
+
+struct Kind {
+    TEditorType kind;
+    std::function<TExCustomDropDown*(TExStringGrid&)> accessor;
+    QString committed;  // the cell after "3" is typed over "12" and Enter pressed
+};
+
+const Kind kinds[] = {
+    {edTrackbarDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.TrackbarDropDown(); }, "3"},
+    {edMemoDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.MemoDropDown(); }, "3"},
+    // The calculator shows its result with its precision.
+    {edCalculatorDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.CalculatorDropDown(); }, "3.00"},
+    {edTimePickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.TimePickerDropDown(); }, "3"},
+    {edDetailDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.DetailPickerDropDown(); }, "3"},
+    {edGridDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.GridDropDown(); }, "3"},
+    {edColorPickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.ColorPickerDropDown(); }, "3"},
+    {edImagePickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.ImagePickerDropDown(); }, "3"},
+    {edExGridDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.ExGridDropDown(); }, "3"},
+};
+
+TEST_F(DropDownEditors, EachKindOpensChangesAndCommits) {
+    for (const Kind& k : kinds) {
+        grid->SetCells(1, 1, "12");
+        TExCustomDropDown& dd = openWith(k.kind);
+        ASSERT_EQ(&dd, k.accessor(*grid)) << k.kind;
+        EXPECT_TRUE(dd.Visible()) << k.kind;
+        EXPECT_TRUE(dd.Focused()) << k.kind;
+        EXPECT_EQ(dd.Text(), "12") << k.kind;
+        typeChar(dd, '3');
+        EXPECT_EQ(grid->Cells(1, 1), "12") << k.kind;  // nothing written while typing
+        keyPress(dd, VK_RETURN);
+        processPosted();
+        EXPECT_FALSE(dd.Visible()) << k.kind;
+        EXPECT_TRUE(grid->Focused()) << k.kind;
+        EXPECT_EQ(grid->Cells(1, 1), k.committed) << k.kind;
+        EXPECT_EQ(log, QStringList({"CanEdit 1,1", "GetEditorType 1,1", "EditChange 1,1 3", "EditingDone " + k.committed,
+                                    "CanEdit 1,1", "EditCellDone 1,1"}))
+            << k.kind;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(DropDownEditors, EscapeGivesTheCellItsTextBack) {
+    for (const Kind& k : kinds) {
+        grid->SetCells(1, 1, "12");
+        TExCustomDropDown& dd = openWith(k.kind);
+        typeChar(dd, '3');
+        keyPress(dd, VK_ESCAPE);
+        processPosted();
+        EXPECT_FALSE(dd.Visible()) << k.kind;
+        EXPECT_FALSE(grid->EditMode()) << k.kind;
+        EXPECT_TRUE(grid->Focused()) << k.kind;
+        EXPECT_EQ(grid->Cells(1, 1), "12") << k.kind;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(DropDownEditors, AMouseClickOpensTheEditorWithTheCaretUnderThePointer) {
+    struct Case {
+        TEditorType kind;
+        bool caretAtClick;
+    };
+    for (const Case c : {Case{edTrackbarDropDown, true}, Case{edMemoDropDown, true}, Case{edCalculatorDropDown, true},
+                         Case{edDetailDropDown, false}, Case{edColorPickerDropDown, false}}) {
+        grid->MouseActions().CaretPositioning = true;
+        grid->SetCells(1, 1, "123456");
+        select(c.kind, 1, 1);
+        const TRect r = grid->CellRect(1, 1);
+        click(*grid, r.Left + 10, (r.Top + r.Bottom) / 2);
+        processPosted();
+        TExCustomDropDown& dd = editor();
+        EXPECT_TRUE(dd.Visible()) << c.kind;
+        EXPECT_TRUE(dd.Focused()) << c.kind;
+        EXPECT_EQ(dd.Text(), "123456") << c.kind;
+        // The caret lands inside the text rather than the whole text being selected.
+        EXPECT_EQ(dd.SelLength() == 0 && dd.SelStart() > 0 && dd.SelStart() < 6, c.caretAtClick) << c.kind;
+        EXPECT_FALSE(grid->Private().LButFlg) << c.kind;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(DropDownEditors, DownCommitsAndMovesWhileAltDownOpensTheDropDown) {
+    grid->SetCells(1, 1, "12");
+    TExCustomDropDown& dd = openWith(edTrackbarDropDown);
+    typeChar(dd, '7');
+    keyPress(dd, VK_DOWN, ssAlt);
+    EXPECT_TRUE(dd.DroppedDown());
+    EXPECT_TRUE(grid->EditMode());
+    dd.HideDropDown(false);
+    keyPress(dd, VK_DOWN);
+    processPosted();
+    EXPECT_FALSE(dd.Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "7");
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+TEST_F(DropDownEditors, TheColourPickerLeavesOnlyByItsOwnKeys) {
+    grid->SetCells(1, 1, "12");
+    TExCustomDropDown& dd = openWith(edColorPickerDropDown);
+    typeChar(dd, '5');
+    dd.ShowDropDown();
+    keyPress(dd, VK_DOWN);
+    processPosted();
+    EXPECT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "12");
+    keyPress(dd, VK_RETURN);
+    processPosted();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "5");
+
+    // Home leaves the closed colour picker; it stays in every other drop-down.
+    for (TEditorType kind : {edColorPickerDropDown, edTrackbarDropDown}) {
+        grid->SetCol(1);
+        TExCustomDropDown& other = openWith(kind, 2, 2);
+        keyPress(other, VK_HOME);
+        processPosted();
+        EXPECT_EQ(grid->EditMode(), kind != edColorPickerDropDown) << kind;
+        if (grid->EditMode()) keyPress(other, VK_ESCAPE);
+    }
+}
+
+TEST_F(DropDownEditors, EnterWritesTheCalculatorsPendingResult) {
+    TExCustomDropDown& dd = openWith(edCalculatorDropDown);
+    dd.SetTextDirect(QString());
+    typeText(dd, "12+3");
+    keyPress(dd, VK_RETURN);
+    processPosted();
+    EXPECT_EQ(grid->Cells(1, 1), "15.00");
+}
+
+TEST_F(DropDownEditors, ARefusedValueKeepsTheEditorOpenWithTheValidatorsText) {
+    for (uint16_t key : {uint16_t(VK_RETURN), uint16_t(VK_DOWN), uint16_t(VK_TAB)}) {
+        grid->OnCellValidate = [](TObject*, int, int, QString& Value, bool& Valid) {
+            Valid = Value != "bad";
+            if (!Valid) Value = "fix me";
+        };
+        grid->SetCells(1, 1, "12");
+        TExCustomDropDown& dd = openWith(edMemoDropDown);
+        dd.SetTextDirect(QString());
+        typeText(dd, "bad");
+        keyPress(dd, key);
+        processPosted();
+        EXPECT_TRUE(dd.Visible()) << key;
+        EXPECT_TRUE(grid->EditMode()) << key;
+        EXPECT_EQ(dd.Text(), "fix me") << key;
+        EXPECT_EQ(grid->Row(), 1) << key;
+        EXPECT_EQ(grid->Col(), 1) << key;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(DropDownEditors, TabWithoutTabOptionIsValidatedThenHandedToTheGrid) {
+    QStringList validated, gridKeys;
+    grid->OnKeyDown = [&](TObject* Sender, uint16_t& Key, TShiftState) {
+        if (Sender == grid) gridKeys << QString::number(Key);
+    };
+    grid->OnCellValidate = [&](TObject*, int ACol, int ARow, QString& Value, bool&) {
+        validated << QStringLiteral("%1,%2 %3").arg(ACol).arg(ARow).arg(Value);
+    };
+    ASSERT_FALSE(grid->Options() & goTabs);
+    TExCustomDropDown& dd = openWith(edDetailDropDown);
+    EXPECT_EQ(dd.Perform(WM_GETDLGCODE, VK_TAB), 1);
+    typeChar(dd, '9');
+    keyPress(dd, VK_TAB);
+    processPosted();
+    EXPECT_EQ(validated.value(0), "1,1 9");
+    EXPECT_FALSE(dd.Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "9");
+    EXPECT_TRUE(gridKeys.contains(QString::number(VK_TAB)));
+}
+
+}  // namespace
