@@ -17,11 +17,11 @@ TRect fillArea(const TExStringGrid& g, bool DoFixed) {
 // Fmt with its integer formats taking Args in turn; a format beyond the arguments stays as
 // written, and "%%" is a percent sign.
 QString formatIntegers(const QString& Fmt, std::initializer_list<int> Args) {
-    static const QRegularExpression spec(QStringLiteral("%%|%[-+ #0]*\\d*(?:\\.\\d+)?[a-zA-Z]"));
+    static const QRegularExpression directive(QStringLiteral("%%|%[-+ #0]*\\d*(?:\\.\\d+)?[a-zA-Z]"));
     QString out;
     qsizetype from = 0;
     auto arg = Args.begin();
-    for (auto it = spec.globalMatch(Fmt); it.hasNext();) {
+    for (auto it = directive.globalMatch(Fmt); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         out += Fmt.mid(from, m.capturedStart() - from);
         from = m.capturedEnd();
