@@ -7,8 +7,13 @@
 
 // The base of this platform's own automation objects: members are registered by name (matched
 // without regard to case, as late binding does) with what a call, a read and a write do.
-class TAutoObject : public IAutoDispatch, public std::enable_shared_from_this<TAutoObject> {
+class TAutoObject : public IAutoDispatch {
 public:
+    TAutoObject() = default;
+    // The members hold the object's own address.
+    TAutoObject(const TAutoObject&) = delete;
+    TAutoObject& operator=(const TAutoObject&) = delete;
+
     using TMethod = std::function<OleVariant(const TOleArgs& Args)>;
     using TSetter = std::function<void(const OleVariant& Value)>;
 

@@ -22,7 +22,7 @@ public:
     void Answer(const QString& Member, OleVariant Value) {
         answers_[Member.toLower()] = [Value](const TOleArgs&) { return Value; };
     }
-    void Answer(const QString& Member, TAnswer Fn) { answers_[Member.toLower()] = std::move(Fn); }
+    void AnswerWith(const QString& Member, TAnswer Fn) { answers_[Member.toLower()] = std::move(Fn); }
     // A call of Member raises an error with Message.
     void Fails(const QString& Member, const QString& Message) {
         answers_[Member.toLower()] = [Message](const TOleArgs&) -> OleVariant { throw EOleError(Message); };
