@@ -8,7 +8,7 @@
 
 // An automation object for tests that serves any member: every call, read and write is written
 // to a log shared by the whole tree of objects, as "Name.Member(arguments)" (a read without
-// arguments shows no brackets) or "Name.Member=value". A member answers what the test scripted
+// arguments shows no brackets, a call neither) or "Name.Member=value". A member answers what the test scripted
 // for it, else a child object named "Name.Member", made on first use.
 class TScriptedAutoObject : public IAutoDispatch {
 public:
@@ -32,6 +32,8 @@ public:
         if (!child) child = std::make_shared<TScriptedAutoObject>(log_, name_ + u'.' + Member);
         return child;
     }
+    // Another object that writes to the same log, to be handed out by a scripted answer.
+    std::shared_ptr<TScriptedAutoObject> Sibling(const QString& Name) const { return std::make_shared<TScriptedAutoObject>(log_, Name); }
     // The last value written to the property; Empty when none was.
     OleVariant Written(const QString& Member) const { return written_.value(Member.toLower()); }
 
@@ -47,7 +49,7 @@ public:
             written_[Member.toLower()] = Args.empty() ? OleVariant() : Args.back();
             return {};
         }
-        log_->append(name_ + u'.' + Member + (Args.empty() && Kind == ikGet ? QString() : u'(' + args.join(QStringLiteral(", ")) + u')'));
+        log_->append(name_ + u'.' + Member + (Args.empty() ? QString() : u'(' + args.join(QStringLiteral(", ")) + u')'));
         const auto it = answers_.constFind(Member.toLower());
         if (it != answers_.constEnd()) return (*it)(Args);
         return std::shared_ptr<IAutoDispatch>(Child(Member));

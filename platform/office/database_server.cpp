@@ -1,19 +1,13 @@
 #include "platform/office/database_server.h"
 
 #include "platform/automation/auto_object.h"
+#include "platform/office/odbc_connection.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QUuid>
 
 namespace {
 
-// The mdbtools ODBC driver by its file: it needs no entry in the driver manager's list. The
-// wide-character build, as Qt's ODBC module speaks the wide calls.
+// The mdbtools ODBC driver by its file: it needs no entry in the driver manager's list.
 QString mdbDriver() {
     const QStringList folders = {QStringLiteral("/usr/lib/x86_64-linux-gnu/odbc"), QStringLiteral("/usr/lib/aarch64-linux-gnu/odbc"),
                                  QStringLiteral("/usr/lib/odbc"), QStringLiteral("/usr/local/lib/odbc"), QStringLiteral("/usr/lib64/odbc")};
@@ -28,17 +22,6 @@ bool isAccessDriver(QString Name) {
     if (Name.startsWith(u'{') && Name.endsWith(u'}')) Name = Name.mid(1, Name.size() - 2);
     return Name.startsWith(QLatin1String("Microsoft Access Driver"), Qt::CaseInsensitive);
 }
-
-// A database opened through Qt SQL under a name of its own; removed with the last reference.
-struct TConnection {
-    QString Name;
-    ~TConnection() {
-        if (Name.isEmpty()) return;
-        QSqlDatabase::database(Name, false).close();
-        QSqlDatabase::removeDatabase(Name);
-    }
-    QSqlDatabase Database() const { return QSqlDatabase::database(Name, false); }
-};
 
 class TConnectionObject : public TAutoObject {
 public:
@@ -55,7 +38,7 @@ public:
         });
         Property(QStringLiteral("State"), [this] { return connection_ ? 1 : 0; });
     }
-    std::shared_ptr<TConnection> Connection() const { return connection_; }
+    std::shared_ptr<TOdbcConnection> Connection() const { return connection_; }
 
 private:
     void open(const QString& ConnectionString, const QString& User, const QString& Password) {
@@ -66,65 +49,38 @@ private:
                 const QString file = part.trimmed().mid(4);
                 if (!QFileInfo(file).isFile()) throw EOleError(QStringLiteral("Could not find file '%1'.").arg(file));
             }
-        auto connection = std::make_shared<TConnection>();
-        connection->Name = QStringLiteral("lw-ado-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connection->Name);
-        if (!db.isValid()) throw EOleError(QStringLiteral("The ODBC database driver is not installed"));
-        db.setDatabaseName(OdbcConnectionString(ConnectionString));
-        if (!db.open(User, Password)) throw EOleError(db.lastError().text());
+        auto connection = std::make_shared<TOdbcConnection>(
+            OdbcConnectionString(ConnectionString) + (User.isEmpty() ? QString() : QStringLiteral(";UID=") + User) +
+            (Password.isEmpty() ? QString() : QStringLiteral(";PWD=") + Password));
         connection_ = std::move(connection);
     }
 
-    std::shared_ptr<TConnection> connection_;
+    std::shared_ptr<TOdbcConnection> connection_;
 };
 
-// ADO's type of the field's value: its byte count, 0 for null.
-int64_t actualSize(const QVariant& v) {
-    if (v.isNull()) return 0;
-    switch (v.typeId()) {
-    case QMetaType::QString: return v.toString().size() * 2;
-    case QMetaType::QByteArray: return v.toByteArray().size();
-    case QMetaType::Bool: return 2;
-    case QMetaType::Int:
-    case QMetaType::UInt: return 4;
-    default: return 8;
-    }
-}
-
-OleVariant fromQVariant(const QVariant& v) {
-    if (v.isNull()) return OleVariant::Null();
-    switch (v.typeId()) {
-    case QMetaType::Bool: return v.toBool();
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong: return int64_t(v.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float: return v.toDouble();
-    default: return v.toString();
-    }
-}
-
+// The open record set's rows; Eof once the last one is passed.
 struct TCursor {
-    std::shared_ptr<TConnection> Connection;  // kept open while the records are read
-    QSqlQuery Query;
-    QSqlRecord Record;
-    bool Open = false;
+    std::unique_ptr<TOdbcQuery> Query;
+    bool Eof = true;
 };
 
 class TFieldObject : public TAutoObject {
 public:
     TFieldObject(std::shared_ptr<TCursor> Cursor, int Index) : cursor_(std::move(Cursor)), index_(Index) {
-        Property(QStringLiteral("Name"), [this] { return cursor_->Record.fieldName(index_); });
-        Property(QStringLiteral("Value"), [this] { return fromQVariant(current()); });
-        Property(QStringLiteral("ActualSize"), [this] { return actualSize(current()); });
+        Property(QStringLiteral("Name"), [this] { return query().Columns()[index_]; });
+        Property(QStringLiteral("Value"), [this] { return current().Value(index_); });
+        Property(QStringLiteral("ActualSize"), [this] { return current().Size(index_); });
     }
 
 private:
-    QVariant current() {
-        if (!cursor_->Open || !cursor_->Query.isValid())
+    TOdbcQuery& query() {
+        if (!cursor_->Query) throw EOleError(QStringLiteral("Operation is not allowed when the object is closed."));
+        return *cursor_->Query;
+    }
+    TOdbcQuery& current() {
+        if (query().Columns().isEmpty() || cursor_->Eof)
             throw EOleError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
-        return cursor_->Query.value(index_);
+        return *cursor_->Query;
     }
     std::shared_ptr<TCursor> cursor_;
     int index_;
@@ -133,15 +89,16 @@ private:
 class TFieldsObject : public TAutoObject {
 public:
     explicit TFieldsObject(std::shared_ptr<TCursor> Cursor) : cursor_(std::move(Cursor)) {
-        Property(QStringLiteral("Count"), [this] { return cursor_->Record.count(); });
+        Property(QStringLiteral("Count"), [this] { return int(cursor_->Query->Columns().size()); });
         Method(QStringLiteral("Item"), [this](const TOleArgs& a) {
             NeedArgs(QStringLiteral("Item"), a, 1);
             return item(a[0]);
         });
     }
     OleVariant item(const OleVariant& Key) {
-        const int i = Key.Kind() == OleVariant::vkString ? cursor_->Record.indexOf(Key.ToString()) : Key.ToInt();
-        if (i < 0 || i >= cursor_->Record.count())
+        const QStringList& columns = cursor_->Query->Columns();
+        const int i = Key.Kind() == OleVariant::vkString ? int(columns.indexOf(Key.ToString())) : Key.ToInt();
+        if (i < 0 || i >= columns.size())
             throw EOleError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."));
         return std::shared_ptr<IAutoDispatch>(std::make_shared<TFieldObject>(cursor_, i));
     }
@@ -173,45 +130,34 @@ public:
         });
         Property(QStringLiteral("Eof"), [this] {
             needOpen();
-            return !cursor_->Query.isValid();
+            return cursor_->Eof;
         });
         Method(QStringLiteral("MoveNext"), [this](const TOleArgs&) {
             needOpen();
-            if (!cursor_->Query.isValid()) throw EOleError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
-            if (!cursor_->Query.next() && cursor_->Query.lastError().isValid()) throw EOleError(cursor_->Query.lastError().text());
+            if (cursor_->Eof) throw EOleError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+            cursor_->Eof = !cursor_->Query->Next();
             return OleVariant();
         });
         Method(QStringLiteral("Close"), [this](const TOleArgs&) {
             needOpen();
-            cursor_->Query = QSqlQuery();
-            cursor_->Record = QSqlRecord();
-            cursor_->Connection.reset();
-            cursor_->Open = false;
+            cursor_->Query.reset();
+            cursor_->Eof = true;
             return OleVariant();
         });
     }
 
 private:
     void needOpen() const {
-        if (!cursor_->Open) throw EOleError(QStringLiteral("Operation is not allowed when the object is closed."));
+        if (!cursor_->Query) throw EOleError(QStringLiteral("Operation is not allowed when the object is closed."));
     }
     void open(const QString& Sql) {
-        if (cursor_->Open) throw EOleError(QStringLiteral("Operation is not allowed when the object is open."));
+        if (cursor_->Query) throw EOleError(QStringLiteral("Operation is not allowed when the object is open."));
         auto* connection = connectionObject_.IsObject() ? dynamic_cast<TConnectionObject*>(&connectionObject_.Object()) : nullptr;
         if (!connection || !connection->Connection())
             throw EOleError(QStringLiteral("The connection cannot be used to perform this operation."));
-        cursor_->Connection = connection->Connection();
-        cursor_->Query = QSqlQuery(cursor_->Connection->Database());
-        cursor_->Query.setForwardOnly(true);
-        if (!cursor_->Query.exec(Sql)) {
-            const QString error = cursor_->Query.lastError().text();
-            cursor_->Query = QSqlQuery();
-            cursor_->Connection.reset();
-            throw EOleError(error);
-        }
-        cursor_->Record = cursor_->Query.record();
-        cursor_->Query.next();
-        cursor_->Open = true;
+        auto query = std::make_unique<TOdbcQuery>(connection->Connection(), Sql);
+        cursor_->Eof = query->Columns().isEmpty() || !query->Next();
+        cursor_->Query = std::move(query);
     }
 
     std::shared_ptr<TCursor> cursor_;

@@ -2,8 +2,9 @@
 
 #include "platform/automation/ole_variant.h"
 
-// The database server of this platform, with the members of the classic data objects, on Qt
-// SQL's ODBC module:
+// The database server of this platform, with the members of the classic data objects, on the
+// system's ODBC driver manager (unixODBC; Qt's ODBC module needs statement calls that the
+// mdbtools driver lacks):
 //   connection: Open (connection string), Close, State
 //   record set: ActiveConnection, Open (SQL text), Fields (Count, Item; each field Name,
 //               ActualSize, Value), RecordCount, Eof, MoveNext, Close
