@@ -7,9 +7,9 @@
 #include <functional>
 
 // An automation object for tests that serves any member: every call, read and write is written
-// to a log shared by the whole tree of objects, as "Name.Member(arguments)" (a read without
-// arguments shows no brackets, a call neither) or "Name.Member=value". A member answers what the test scripted
-// for it, else a child object named "Name.Member", made on first use.
+// to a log shared by the whole tree of objects, as "Name.Member(arguments)" (no brackets without
+// arguments) or "Name.Member=value". A member answers what the test scripted for it, else a
+// child object named "Name.Member", made on first use.
 class TScriptedAutoObject : public IAutoDispatch {
 public:
     using TAnswer = std::function<OleVariant(const TOleArgs& Args)>;

@@ -76,8 +76,16 @@ TEST_F(SpreadsheetExchange, FailedImportsLeaveTheGridAndCloseTheWorkbook) {
     const QString before = cells();
 
     scriptWorkbook(QStringLiteral("$B$2:$D$5"), OleVariant());
+    // The hourglass shows while the workbook is in use and goes again after the failure.
+    TCursor during = crDefault;
+    book->AnswerWith(QStringLiteral("Close"), [&](const TOleArgs&) {
+        during = grid->Cursor();
+        return OleVariant();
+    });
     EXPECT_EQ(messageOf([&] { grid->LoadFromXLSSheet(QStringLiteral("in.xlsx"), QStringLiteral("Missing")); }),
               "Excel worksheet Missing not found");
+    EXPECT_EQ(during, crHourGlass);
+    EXPECT_EQ(grid->Cursor(), crDefault);
     EXPECT_EQ(excel->Log().mid(excel->Log().size() - 2), QStringList({"Book.Close(False)", "Excel.Quit"}));
     EXPECT_EQ(cells(), before);
 
