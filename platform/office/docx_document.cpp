@@ -194,7 +194,7 @@ void fillRun(pugi::xml_node r, const QString& Text) {
 
 int insertRun(pugi::xml_node p, int Offset, const QString& Text) {
     const pugi::xml_node before = boundary(p, Offset);
-    // A run inside a hyperlink or field is split there; the new text goes beside it.
+    // Text amid a hyperlink or field goes into it, as typing there would.
     pugi::xml_node parent = before ? before.parent() : p;
     pugi::xml_node r = before ? parent.insert_child_before("w:r", before) : p.append_child("w:r");
     fillRun(r, Text);

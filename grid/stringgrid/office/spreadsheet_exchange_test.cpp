@@ -221,4 +221,13 @@ TEST_F(SpreadsheetExchange, AFileThatIsNoWorkbookIsRefusedAndLeftAlone) {
     EXPECT_EQ(fileBytes(file), "just text");
 }
 
+TEST_F(SpreadsheetExchange, SavesThatCannotBeWrittenSaySoAndWriteNothing) {
+    realServers();
+    const QString workbook = folder.file(QStringLiteral("missing/out.xlsx")), document = folder.file(QStringLiteral("missing/out.docx"));
+    EXPECT_EQ(messageOf([&] { grid->SaveToXLS(workbook, true); }), QStringLiteral("Cannot save the workbook as '%1'.").arg(workbook));
+    EXPECT_EQ(messageOf([&] { grid->SaveToDOC(document, true); }), QStringLiteral("Cannot save the document as '%1'.").arg(document));
+    EXPECT_FALSE(QFile::exists(workbook));
+    EXPECT_FALSE(QFile::exists(document));
+}
+
 }  // namespace
