@@ -111,7 +111,11 @@ public:
 private:
     TSheetData& sheet() { return book_->Data.Sheets[size_t(index_)]; }
     void rename(const QString& Name) {
-        if (Name.trimmed().isEmpty() || Name.size() > 31) throw EOleError(QStringLiteral("Invalid sheet name: '%1'").arg(Name));
+        // The names a workbook file can hold.
+        static const QString forbidden = QStringLiteral("[]:*?/\\");
+        bool bad = Name.trimmed().isEmpty() || Name.size() > 31 || Name.startsWith(u'\'') || Name.endsWith(u'\'');
+        for (QChar c : Name) bad = bad || forbidden.contains(c);
+        if (bad) throw EOleError(QStringLiteral("Invalid sheet name: '%1'").arg(Name));
         for (size_t i = 0; i < book_->Data.Sheets.size(); ++i)
             if (int(i) != index_ && book_->Data.Sheets[i].Name.compare(Name, Qt::CaseInsensitive) == 0)
                 throw EOleError(QStringLiteral("A sheet named '%1' exists already").arg(Name));

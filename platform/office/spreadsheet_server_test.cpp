@@ -55,7 +55,8 @@ TEST(SpreadsheetServer, SheetsAddedFoundByNameAndSavedInPlace) {
     OleVariant book = app.Get(QStringLiteral("WorkBooks")).Call(QStringLiteral("Add"));
     OleVariant added = book.Get(QStringLiteral("WorkSheets")).Call(QStringLiteral("Add"));
     added.Set(QStringLiteral("Name"), "Second");
-    EXPECT_THROW(book.Get(QStringLiteral("Sheets"), {1}).Set(QStringLiteral("Name"), "second"), EOleError);
+    for (const char* bad : {"second", "a/b", "what?", "", "'quoted'"})
+        EXPECT_THROW(book.Get(QStringLiteral("Sheets"), {1}).Set(QStringLiteral("Name"), bad), EOleError) << bad;
     book.Get(QStringLiteral("Sheets"), {"SECOND"}).Get(QStringLiteral("Range"), {"A1"}).Set(QStringLiteral("Value"), 7);
     EXPECT_THROW(book.Call(QStringLiteral("Save")), EOleError);  // no file yet
     book.Call(QStringLiteral("SaveAs"), {file});
