@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/stringgrid/model/string_grid_types.h"
+#include "grid/stringgrid/sort/keyed_rows.h"
 #include "grid/stringgrid/sort/sort_keys.h"
 
 #include <functional>
@@ -38,6 +39,9 @@ private:
     // The sort column's own comparison on keys held in the items, the next columns on ties.
     template <class Item, class Primary>
     void sortOnUniformColumn(int ACol, std::vector<Item> Items, const Primary& primary, int Target);
+    // The sort column's values ordered by their keys; rows of equal value by the next columns.
+    void sortOnValues(int ACol, const TSortColumn& Column, int Target);
+    void breakTies(int ACol, std::vector<TKeyedRow>& Rows, int Target);
     int compareCells(int ACol, int A, int B, TSortDirection Direction);
     int compareRows(int ACol, int A, int B);
     int compareIndexed(int A, int B);

@@ -56,6 +56,10 @@ public:
     void Read(int First, int Count, const std::function<void(int ACol, int ARow)>& Ahead = {});
     void Prepare(int First, int Count);
     TSortCellKey MakeKey(int ARow) const;
+    // After Prepare: makes the keys of the rows at these offsets (ascending) now.
+    void ReadAhead(const std::vector<int>& Offsets) {
+        for (int offset : Offsets) key(offset);
+    }
     // Whether two reads of one cell always compare equal (no event decides).
     bool ComparesItselfEqual() const { return style_ != ssCustom && style_ != ssRaw; }
     // The grid's cell comparison of two keys; ARow1 and ARow2 are where the cells stand, for
