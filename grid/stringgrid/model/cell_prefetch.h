@@ -15,8 +15,13 @@ inline void PrefetchMemory(const void* P) {
 #endif
 }
 
+// The cell of one row and the text of another, nearer one, whose cell came earlier.
+inline void PrefetchCells(const TGridCellStore& Store, int ACol, int ACellRow, int ATextRow) {
+    PrefetchMemory(&Store.Text(ACol, ACellRow));
+    PrefetchMemory(Store.Text(ACol, ATextRow).constData());
+}
+
 // Called for each row as it is read, in ascending order.
 inline void PrefetchColumnAhead(const TGridCellStore& Store, int ACol, int ARow) {
-    PrefetchMemory(&Store.Text(ACol, ARow + 32));
-    PrefetchMemory(Store.Text(ACol, ARow + 16).constData());
+    PrefetchCells(Store, ACol, ARow + 32, ARow + 16);
 }

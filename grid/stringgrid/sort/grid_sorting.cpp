@@ -193,7 +193,8 @@ void TExStringGrid::sortRange(int Left, int Right, const std::function<void(TRow
     if (Left >= Right) return;
     // Rows that sorts have scattered over memory are read with the cells ahead fetched early.
     const TGridCellStore& store = CellStore();
-    TRowSorter sorter(*this, Left, Right, [&store](int ACol, int ARow) { PrefetchColumnAhead(store, ACol, ARow); });
+    TRowSorter sorter(*this, Left, Right,
+                      [&store](int ACol, int ACellRow, int ATextRow) { PrefetchCells(store, ACol, ACellRow, ATextRow); });
     Sort(sorter);
     p->Compares += sorter.Compares();
     p->Swaps += sorter.Swaps();

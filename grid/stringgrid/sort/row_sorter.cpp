@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <numeric>
 
-TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right, std::function<void(int ACol, int ARow)> Ahead)
+TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right, TSortColumn::TFetch Fetch)
     : grid_(Grid), left_(Left), count_(std::max(Right - Left + 1, 0)), totalCols_(Grid.TotalColCount()),
-      full_(Grid.SortSettings().Full), order_(static_cast<size_t>(count_)), ahead_(std::move(Ahead)) {
+      full_(Grid.SortSettings().Full), order_(static_cast<size_t>(count_)), fetch_(std::move(Fetch)) {
     std::iota(order_.begin(), order_.end(), 0);
 }
 
@@ -101,7 +101,7 @@ void TRowSorter::breakTies(int ACol, std::vector<TKeyedRow>& Rows, int Target) {
     std::sort(tied.begin(), tied.end());
     for (int c = ACol + 1; c < totalCols_; ++c)
         if (!ignored(c)) {
-            column(c, false).ReadAhead(tied);
+            column(c, false).ReadAhead(tied, fetch_);
             break;
         }
     for (const auto& [start, end] : runs)
@@ -152,7 +152,7 @@ TSortColumn& TRowSorter::column(int ACol, bool ReadAll) {
     std::unique_ptr<TSortColumn>& c = columns_[static_cast<size_t>(ACol)];
     if (!c) {
         c = std::make_unique<TSortColumn>(grid_, ACol);
-        if (ReadAll) c->Read(left_, count_, ahead_);
+        if (ReadAll) c->Read(left_, count_, fetch_);
         else c->Prepare(left_, count_);
     }
     return *c;

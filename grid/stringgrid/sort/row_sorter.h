@@ -19,8 +19,8 @@ class TSortIndexList;
 // are read row by row as ties first need them.
 class TRowSorter {
 public:
-    // Ahead is told of the rows of the sort column as they are about to be read.
-    TRowSorter(TExStringGrid& Grid, int Left, int Right, std::function<void(int ACol, int ARow)> Ahead = {});
+    // Fetch is asked to bring cells into the cache shortly before they are read.
+    TRowSorter(TExStringGrid& Grid, int Left, int Right, TSortColumn::TFetch Fetch = {});
 
     // On a column and, with Full, the columns to its right.
     void SortOnColumn(int ACol, TSortDirection Direction);
@@ -60,7 +60,7 @@ private:
     // Per column: 0 unknown, 1 compared, 2 ignored.
     std::vector<char> ignored_;
     std::vector<int> order_;
-    std::function<void(int ACol, int ARow)> ahead_;
+    TSortColumn::TFetch fetch_;
     int compares_ = 0;
     int swaps_ = 0;
 };
