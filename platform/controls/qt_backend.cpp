@@ -309,8 +309,9 @@ public:
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setFrameShape(QFrame::NoFrame);
         setDocument(control.Document());
-        QObject::connect(this, &QTextEdit::textChanged,
-                         [this] { control_.TextEditedNatively(DocumentPlainText(*document())); });
+        QObject::connect(this, &QTextEdit::textChanged, [this] {
+            if (!rich_.DocumentChanging()) control_.TextEditedNatively(DocumentPlainText(*document()));
+        });
         QObject::connect(this, &QTextEdit::cursorPositionChanged, [this] { selectionToControl(); });
         QObject::connect(this, &QTextEdit::selectionChanged, [this] { selectionToControl(); });
     }
@@ -322,6 +323,7 @@ public:
 
 private:
     void selectionToControl() {
+        if (rich_.DocumentChanging()) return;
         const QTextCursor c = textCursor();
         rich_.SelectionChangedNatively(c.selectionStart(), c.selectionEnd() - c.selectionStart());
     }

@@ -54,6 +54,7 @@ TRichEdit::TRichEdit(TComponent* AOwner) : TCustomEdit(AOwner), d_(std::make_uni
 TRichEdit::~TRichEdit() { DestroyHandle(); }
 
 QTextDocument* TRichEdit::Document() const { return &d_->Doc; }
+bool TRichEdit::DocumentChanging() const { return d_->Storing; }
 
 QString TRichEdit::RTFToPlainText(const QString& Rtf) {
     QTextDocument doc;
@@ -83,8 +84,10 @@ void TRichEdit::WndProc(TMessage& m) {
     // Text set by code replaces the document with plain text in the control's font.
     if (m.Msg == CM_TEXTCHANGED && !d_->Storing && DocumentPlainText(d_->Doc) != Text()) {
         d_->CaretFormat.reset();
+        d_->Storing = true;
         d_->Doc.clear();
         QTextCursor(&d_->Doc).insertText(Text(), QTextCharFormat());
+        d_->Storing = false;
     }
     TCustomEdit::WndProc(m);
 }

@@ -46,6 +46,9 @@ public:
 
     // The document the native field shows and edits in place.
     QTextDocument* Document() const;
+    // True while the document changes by the control's own doing: the native field's change
+    // notes are not the user's edits then.
+    bool DocumentChanging() const;
     // The native field moved its selection.
     void SelectionChangedNatively(int Start, int Length);
     void WndProc(TMessage& Message) override;
