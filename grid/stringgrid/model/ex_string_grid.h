@@ -57,6 +57,7 @@ class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
 class TRichEdit;
+class TExRichEdit;
 // The title, text and icon a balloon tool-tip shows for a cell.
 struct TBalloonTip {
     QString Title;
@@ -1028,6 +1029,8 @@ public:
     void DrawRichTextCell(int ACol, int ARow, TRect R, TCanvas& ACanvas);
     // The hidden rich edit that renders and converts rich-text cells, made on first use.
     TRichEdit* RichEdit();
+    // The in-place editor of rich-text cells, made on first use.
+    TExRichEdit* InplaceRichEdit();
     // Rich text between a cell and a rich edit control: the cell holds the control's rich text.
     void CellToRich(int Col, int Row, TRichEdit& Richeditor);
     void RichToCell(int Col, int Row, TRichEdit& Richeditor);
@@ -1746,6 +1749,7 @@ private:
     friend class TGridEditBtn;
     friend bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
     friend class TGridUnitEditBtn;
+    friend class TExRichEdit;
     // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
     TExCustomDropDown* dropDownEditor(TEditorType Kind);
     // The open drop-down editor, nullptr when none is open.
