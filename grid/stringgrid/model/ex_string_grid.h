@@ -1389,6 +1389,9 @@ public:
     // OnEditingDone now, OnEditCellDone (real column) once the posted "GridEditDone" arrives.
     void DoEditingDone(int ACol, int ARow);
     void ShowInplaceEdit();
+    // Opens the borderless edit box or combo over a fixed cell (display column), once the one
+    // still open there has taken its value.
+    void EditFixedCell(int ACol, int ARow);
     void HideCellEdit();
     void ShowCellEdit();
     bool WantsTabFromEditor();
@@ -1750,6 +1753,10 @@ private:
     friend bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
     friend class TGridUnitEditBtn;
     friend class TExRichEdit;
+    // Whether a press of the given kind on a fixed cell opens its editor.
+    bool opensFixedEditor(int ACol, int ARow, TGridFixedCellEdit How, int X, int Y);
+    // Ends an open fixed-cell edit with its value; false when validation refused it.
+    bool stopFixedCellEdit();
     // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
     TExCustomDropDown* dropDownEditor(TEditorType Kind);
     // The open drop-down editor, nullptr when none is open.
