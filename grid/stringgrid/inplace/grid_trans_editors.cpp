@@ -5,74 +5,52 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/core/string_list.h"
 
-namespace {
+template <class Base>
+TGridTransEditor<Base>::TGridTransEditor(TComponent* AOwner)
+    : Base(AOwner), FGrid(static_cast<TExStringGrid*>(dynamic_cast<TWinControl*>(AOwner))) {
+    this->SetVisible(false);
+}
 
-// Validates and writes the editor's text; false keeps the editor open on its cell.
-bool stopFixedEdit(TWinControl& Editor, TExStringGrid* Grid, int ACol, int ARow, const QString& Text, bool& Stopping) {
-    // The cell being written may make the grid close its edits: this one is closing already.
-    if (Stopping) return true;
-    if (!Grid) {
-        Editor.Hide();
+template <class Base>
+bool TGridTransEditor<Base>::StopEdit() {
+    if (FStopping) return true;
+    if (!FGrid) {
+        this->Hide();
         return true;
     }
-    QString value = Text;
+    QString value = this->Text();
     bool valid = true;
-    Grid->OnCellValidate(Grid, ACol, ARow, value, valid);
+    FGrid->OnCellValidate(FGrid, Col, Row, value, valid);
     if (!valid) {
         // The grid's current cell follows where it can: a fixed cell is never current.
-        const int col = Grid->RealToDisplCol(ACol);
-        if (col >= Grid->FixedCols() && col < Grid->ColCount()) Grid->SetCol(col);
-        if (ARow >= Grid->FixedRows() && ARow < Grid->RowCount()) Grid->SetRow(ARow);
-        Editor.SetFocus();
+        const int col = FGrid->RealToDisplCol(Col);
+        if (col >= FGrid->FixedCols() && col < FGrid->ColCount()) FGrid->SetCol(col);
+        if (Row >= FGrid->FixedRows() && Row < FGrid->RowCount()) FGrid->SetRow(Row);
+        this->SetFocus();
         return false;
     }
-    Stopping = true;
-    Grid->OnEditingDone(Grid);
-    Grid->SetCellEx(ACol, ARow, value);
-    Editor.Hide();
-    Stopping = false;
+    FStopping = true;
+    FGrid->OnEditingDone(FGrid);
+    FGrid->SetCellEx(Col, Row, value);
+    this->Hide();
+    FStopping = false;
     return true;
 }
 
-}  // namespace
-
-// ---- TGridTransEdit
-
-TGridTransEdit::TGridTransEdit(TComponent* AOwner)
-    : TCustomMaskEdit(AOwner), FGrid(static_cast<TExStringGrid*>(dynamic_cast<TWinControl*>(AOwner))) {
-    SetVisible(false);
-}
-
-bool TGridTransEdit::StopEdit() { return stopFixedEdit(*this, FGrid, Col, Row, Text(), FStopping); }
-
-void TGridTransEdit::KeyPress(QChar& Key) {
+template <class Base>
+void TGridTransEditor<Base>::KeyPress(QChar& Key) {
     if (Key == QChar('\r')) Key = QChar();
-    TCustomMaskEdit::KeyPress(Key);
+    Base::KeyPress(Key);
 }
 
-void TGridTransEdit::DoExit() {
-    TCustomMaskEdit::DoExit();
-    if (Visible()) StopEdit();
+template <class Base>
+void TGridTransEditor<Base>::DoExit() {
+    Base::DoExit();
+    if (this->Visible()) StopEdit();
 }
 
-// ---- TGridTransCombo
-
-TGridTransCombo::TGridTransCombo(TComponent* AOwner)
-    : TCustomComboBox(AOwner), FGrid(static_cast<TExStringGrid*>(dynamic_cast<TWinControl*>(AOwner))) {
-    SetVisible(false);
-}
-
-bool TGridTransCombo::StopEdit() { return stopFixedEdit(*this, FGrid, Col, Row, Text(), FStopping); }
-
-void TGridTransCombo::KeyPress(QChar& Key) {
-    if (Key == QChar('\r')) Key = QChar();
-    TCustomComboBox::KeyPress(Key);
-}
-
-void TGridTransCombo::DoExit() {
-    TCustomComboBox::DoExit();
-    if (Visible()) StopEdit();
-}
+template class TGridTransEditor<TCustomMaskEdit>;
+template class TGridTransEditor<TCustomComboBox>;
 
 // ---- the grid's side
 

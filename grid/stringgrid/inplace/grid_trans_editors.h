@@ -10,10 +10,10 @@ class TExStringGrid;
 // OnCellValidate: a refused text keeps the editor open and focused on its cell, an accepted one
 // (as the handler may have changed it) fires OnEditingDone and goes into the cell. Leaving the
 // editor stops the edit; Enter is dropped.
-
-class TGridTransEdit : public TCustomMaskEdit {
+template <class Base>
+class TGridTransEditor : public Base {
 public:
-    explicit TGridTransEdit(TComponent* AOwner);
+    explicit TGridTransEditor(TComponent* AOwner);
     int Col = -1;
     int Row = -1;
     bool StopEdit();
@@ -24,21 +24,16 @@ protected:
 
 private:
     TExStringGrid* FGrid;
+    // Set while the value goes into the cell, which may make the grid close its edits.
     bool FStopping = false;
 };
 
-class TGridTransCombo : public TCustomComboBox {
+class TGridTransEdit : public TGridTransEditor<TCustomMaskEdit> {
 public:
-    explicit TGridTransCombo(TComponent* AOwner);
-    int Col = -1;
-    int Row = -1;
-    bool StopEdit();
+    using TGridTransEditor::TGridTransEditor;
+};
 
-protected:
-    void KeyPress(QChar& Key) override;
-    void DoExit() override;
-
-private:
-    TExStringGrid* FGrid;
-    bool FStopping = false;
+class TGridTransCombo : public TGridTransEditor<TCustomComboBox> {
+public:
+    using TGridTransEditor::TGridTransEditor;
 };
