@@ -77,13 +77,20 @@ TEST_F(RichTextEditor, OpensByKeyOrMouseAndCommitsOrCancels) {
         processPosted();
         EXPECT_FALSE(rich().Visible()) << c.end;
         EXPECT_EQ(plainOf(grid->Cells(1, 1)), c.plain) << c.end;
-        if (c.end == byEscape) EXPECT_EQ(grid->Cells(1, 1), BoldCell) << "cancelled: the cell as it was";
-        else EXPECT_TRUE(boldAt(grid->Cells(1, 1), int(c.plain.size()) - 1)) << "typed text takes the bold of its place";
+        if (c.end == byEscape) {
+            EXPECT_EQ(grid->Cells(1, 1), BoldCell) << "cancelled: the cell as it was";
+        } else {
+            EXPECT_TRUE(boldAt(grid->Cells(1, 1), int(c.plain.size()) - 1)) << "typed text takes the bold of its place";
+        }
         EXPECT_FALSE(boldAt(grid->Cells(1, 1), 0)) << c.end;
         EXPECT_TRUE(log.contains("EditingDone " + grid->Cells(1, 1))) << c.end;
         EXPECT_TRUE(log.contains("EditCellDone 1,1")) << c.end;
-        if (c.end == byTab) EXPECT_EQ(grid->Col(), 2);
-        if (c.end == byDown) EXPECT_EQ(grid->Row(), 2);
+        if (c.end == byTab) {
+            EXPECT_EQ(grid->Col(), 2);
+        }
+        if (c.end == byDown) {
+            EXPECT_EQ(grid->Row(), 2);
+        }
         TearDown();
         SetUp();
     }
@@ -192,7 +199,9 @@ TEST_F(RichTextEditor, TheEditIsCommittedBeforeTheGridScrollsSortsOrGoes) {
             break;
         }
         EXPECT_EQ(plainOf(written), "v6!") << e;
-        if (grid) EXPECT_FALSE(grid->EditMode()) << e;
+        if (grid) {
+            EXPECT_FALSE(grid->EditMode()) << e;
+        }
         TearDown();
         SetUp();
     }

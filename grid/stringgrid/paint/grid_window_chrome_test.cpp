@@ -389,7 +389,9 @@ TEST_F(RichTextCells, ACellShowsItsBoldItsSizeAndItsColours) {
     for (const auto& c : cases) {
         g.SetCells(2, 2, head + c.body);
         const QImage image = renderToImage(g);
-        if (c.heavier) EXPECT_GT(dark(image, cell), plain + plain / 5) << c.body;
+        if (c.heavier) {
+            EXPECT_GT(dark(image, cell), plain + plain / 5) << c.body;
+        }
         EXPECT_EQ(count(image, cell, clRed) > 20, c.red) << c.body;
     }
 }
