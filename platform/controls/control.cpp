@@ -387,6 +387,8 @@ void TWinControl::SetExStyle(uint32_t Value) {
 void TWinControl::HandleNeeded() {
     if (handleAllocated_) return;
     if (Parent()) Parent()->HandleNeeded();
+    // Making the parent's window made the children's too.
+    if (handleAllocated_) return;
     CreateWnd();
 }
 

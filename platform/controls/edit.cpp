@@ -34,10 +34,12 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
 void TCustomEdit::SetSelStart(int v) {
     selStart_ = std::clamp(v, 0, static_cast<int>(Text().size()));
     selLength_ = 0;
+    SelectionMoved();
 }
 
 void TCustomEdit::SetSelLength(int v) {
     selLength_ = std::clamp(v, 0, static_cast<int>(Text().size()) - selStart_);
+    SelectionMoved();
 }
 
 void TCustomEdit::ReplaceSel(const QString& text) {
@@ -51,6 +53,7 @@ void TCustomEdit::SelectAll() {
     selStart_ = 0;
     selLength_ = static_cast<int>(Text().size());
     if (HandleAllocated()) WindowBackend().SelectionChanged(*this);
+    SelectionMoved();
 }
 
 void TCustomEdit::TextEditedNatively(const QString& text) {
@@ -69,10 +72,11 @@ void TCustomEdit::userEdit(const QString& text) {
     const bool changed = kept != Text();
     selStart_ = caret;
     selLength_ = 0;
-    if (changed) TControl::SetCaption(kept);
+    if (changed) StoreEditedText(kept);
     // The native editor holds what the user typed; it must show what was kept.
     else if (kept != text && HandleAllocated()) WindowBackend().TextChanged(*this);
     if (changed) Change();
+    SelectionMoved();
 }
 
 void TCustomEdit::typeChar(QChar ch) {

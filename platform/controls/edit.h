@@ -39,6 +39,10 @@ protected:
     void ReplaceSel(const QString& text);
     // The user changed the text: fires OnChange. Text set by code does not come here.
     virtual void Change() { OnChange(this); }
+    // Takes the text of the user's edit as the field's text.
+    virtual void StoreEditedText(const QString& text) { TControl::SetCaption(text); }
+    // The selection or the caret moved.
+    virtual void SelectionMoved() {}
 
 private:
     void typeChar(QChar ch);

@@ -12,6 +12,8 @@
 #include "platform/controls/keyboard.h"
 #include "platform/controls/list_box.h"
 #include "platform/controls/memo.h"
+#include "platform/controls/rich_edit.h"
+#include "platform/controls/rtf_codec.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/clock.h"
@@ -43,6 +45,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QAbstractTextDocumentLayout>
+#include <QTextEdit>
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidget>
@@ -295,6 +299,37 @@ public:
     }
 };
 
+// The rich edit's field shows and edits the control's own document; the control follows the
+// text and the selection.
+class NativeRichText : public NativeInput<QTextEdit, TCustomEdit> {
+public:
+    NativeRichText(TRichEdit& control, QWidget* parent) : NativeInput(control, parent), rich_(control) {
+        setTabChangesFocus(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFrameShape(QFrame::NoFrame);
+        setDocument(control.Document());
+        QObject::connect(this, &QTextEdit::textChanged, [this] {
+            if (!rich_.DocumentChanging()) control_.TextEditedNatively(DocumentPlainText(*document()));
+        });
+        QObject::connect(this, &QTextEdit::cursorPositionChanged, [this] { selectionToControl(); });
+        QObject::connect(this, &QTextEdit::selectionChanged, [this] { selectionToControl(); });
+    }
+    ~NativeRichText() override {
+        // The document outlives this field: it must not keep the field as its paint device.
+        blockSignals(true);
+        if (QAbstractTextDocumentLayout* layout = document()->documentLayout()) layout->setPaintDevice(nullptr);
+    }
+
+private:
+    void selectionToControl() {
+        if (rich_.DocumentChanging()) return;
+        const QTextCursor c = textCursor();
+        rich_.SelectionChangedNatively(c.selectionStart(), c.selectionEnd() - c.selectionStart());
+    }
+    TRichEdit& rich_;
+};
+
 class NativeCheck : public NativeInput<QCheckBox, TCheckBox> {
 public:
     NativeCheck(TCheckBox& control, QWidget* parent) : NativeInput(control, parent) {
@@ -495,7 +530,10 @@ void QtBackend::CreateHandle(TWinControl& control) {
     QWidget* w = nullptr;
     switch (control.NativeKind()) {
     case nkEdit: w = new NativeEdit(static_cast<TCustomEdit&>(control), parent); break;
-    case nkRichEdit: w = new NativeRichEdit(static_cast<TCustomEdit&>(control), parent); break;
+    case nkRichEdit:
+        if (auto* rich = dynamic_cast<TRichEdit*>(&control)) w = new NativeRichText(*rich, parent);
+        else w = new NativeRichEdit(static_cast<TCustomEdit&>(control), parent);
+        break;
     case nkListBox: w = new NativeList(static_cast<TListBox&>(control), parent); break;
     case nkCheckBox: w = new NativeCheck(static_cast<TCheckBox&>(control), parent); break;
     case nkComboBox: w = new NativeCombo(static_cast<TComboBox&>(control), parent); break;
@@ -671,12 +709,21 @@ void QtBackend::SelectionChanged(TWinControl& control) {
     const auto* field = dynamic_cast<const TCustomEdit*>(&control);
     auto* edit = dynamic_cast<QLineEdit*>(widgetOf(control));
     if (field && edit) edit->setSelection(field->SelStart(), field->SelLength());
+    auto* rich = dynamic_cast<QTextEdit*>(widgetOf(control));
+    if (field && rich) {
+        const QSignalBlocker quiet(rich);
+        QTextCursor c = rich->textCursor();
+        c.setPosition(field->SelStart());
+        c.setPosition(field->SelStart() + field->SelLength(), QTextCursor::KeepAnchor);
+        rich->setTextCursor(c);
+    }
 }
 
 void QtBackend::ReplaceSelection(TWinControl& control, const QString& text) {
     QWidget* w = widgetOf(control);
     if (auto* edit = dynamic_cast<QLineEdit*>(w)) edit->insert(text);
     if (auto* plain = dynamic_cast<QPlainTextEdit*>(w)) plain->insertPlainText(text);
+    if (auto* rich = dynamic_cast<QTextEdit*>(w)) rich->insertPlainText(text);
 }
 
 bool QtBackend::ScreenOrigin(const TWinControl& control, TPoint& origin) {

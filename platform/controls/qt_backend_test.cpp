@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QRegion>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -133,11 +134,31 @@ TEST_F(QtBackendTest, NativeChoicesReportTheUsersPicksOnlyAndFollowTheCode) {
     emit native<QComboBox>(*combo)->activated(1);
     EXPECT_EQ(combo->Text(), "RS485");
     memo->SetText("line 1\nline 2");
-    EXPECT_EQ(native<QPlainTextEdit>(*memo)->toPlainText(), "line 1\nline 2");
+    EXPECT_EQ(native<QTextEdit>(*memo)->toPlainText(), "line 1\nline 2");
     EXPECT_EQ(events, (QStringList{"box 1", "box 0", "combo RS485"}));
-    native<QPlainTextEdit>(*memo)->moveCursor(QTextCursor::End);
-    typeNatively(native<QPlainTextEdit>(*memo), "\rx");
+    native<QTextEdit>(*memo)->moveCursor(QTextCursor::End);
+    typeNatively(native<QTextEdit>(*memo), "\rx");
     EXPECT_EQ(memo->Text(), "line 1\nline 2\nx");
+}
+
+TEST_F(QtBackendTest, ANativeRichFieldEditsTheControlsFormattedText) {
+    auto* rich = new TRichEdit(form);
+    rich->SetParent(form);
+    form->HandleNeeded();
+    rich->LoadRTF(R"({\rtf1{\fonttbl{\f0 Tahoma;}}\f0\fs16 plain {\b bold}})");
+    auto* field = native<QTextEdit>(*rich);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->toPlainText(), "plain bold");
+    field->moveCursor(QTextCursor::End);
+    typeNatively(field, "x");
+    EXPECT_EQ(rich->Text(), "plain boldx");
+    EXPECT_TRUE(rich->SaveRTF().contains(R"(\b boldx)")) << rich->SaveRTF().toStdString();
+    QTextCursor c = field->textCursor();
+    c.setPosition(1);
+    c.setPosition(4, QTextCursor::KeepAnchor);
+    field->setTextCursor(c);
+    EXPECT_EQ(rich->SelStart(), 1);
+    EXPECT_EQ(rich->SelLength(), 3);
 }
 
 TEST_F(QtBackendTest, ANativeListReportsAPickByTheKeysAsByTheMouseButNotTheCodesChanges) {

@@ -96,6 +96,7 @@ void TExStringGrid::ShowInplaceEdit() {
 }
 
 void TExStringGrid::HideInplaceEdit() {
+    stopFixedCellEdit();
     if (!p->EditMode) return;
     HideEditor();
     HideEditControl(Col(), Row());
@@ -120,6 +121,8 @@ void TExStringGrid::CommitEditValue(int ACol, int ARow, const QString& Value) {
 
 void TExStringGrid::UpdateEditorPlace() {
     TBaseGrid::UpdateEditorPlace();
+    // A fixed-cell editor keeps no place of its own: the grid moving ends its edit.
+    stopFixedCellEdit();
     // An open editor stays on its cell; once the cell is scrolled out of view the edit is
     // committed rather than left open on no cell.
     TWinControl* control = shownEditControl();

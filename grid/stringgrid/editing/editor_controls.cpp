@@ -4,6 +4,7 @@
 #include "grid/stringgrid/editing/editor_kinds.h"
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
+#include "grid/stringgrid/inplace/ex_rich_edit.h"
 #include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
@@ -212,6 +213,21 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         showOver(check, r, clNone, QChar());
         break;
     }
+    case edRichEdit: {
+        TExRichEdit& rich = *InplaceRichEdit();
+        rich.ReCreate();
+        DoGetEditorProp(realCol, ARow, nullptr);
+        // Loading the cell sizes no row.
+        rich.Lock();
+        CellToRich(realCol, ARow, rich);
+        rich.Modified = false;
+        if (p->Navigation->EditSelectAll) rich.SelectAll();
+        else rich.SetSelStart(int(rich.Text().size()));
+        showOver(rich, r, color, start);
+        rich.Unlock();
+        p->EditCtrl = &rich;
+        break;
+    }
     case edCustom:
         if (EditLink) {
             EditLink->ShowInGrid(*this, ACol, ARow, color, font, start);
@@ -246,6 +262,7 @@ TWinControl* TExStringGrid::shownEditControl() const {
     if (IsEditButtonKind(p->EditControl)) return p->EditBtn;
     if (IsUnitKind(p->EditControl)) return p->UnitEditBtn;
     if (p->EditControl == edCustom && EditLink) return EditLink->GetEditControl();
+    if (p->EditControl == edRichEdit) return p->FInplaceRichEdit;
     return shownDropDown();
 }
 
@@ -315,6 +332,15 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         break;
     case edCheckBox:
         if (p->EditCheck) putAway(*p->EditCheck);
+        p->EditMode = false;
+        break;
+    case edRichEdit:
+        // Only an edited text is written back: the cell keeps its own rich text otherwise.
+        if (p->EditMode && p->FInplaceRichEdit) {
+            p->EditMode = false;
+            if (p->FInplaceRichEdit->Modified) CommitEditValue(realCol, ARow, RichToString(*p->FInplaceRichEdit));
+            putAway(*p->FInplaceRichEdit);
+        }
         p->EditMode = false;
         break;
     case edCustom:

@@ -110,6 +110,7 @@ void TExStringGrid::WMLButtonDblClk(TMessage& m) {
         MouseDown(mbLeft, 0, r.Left + 4, r.Top + 4);
     }
     p->FForceSel = false;
+    if (opensFixedEditor(col, row, fceDblClick, pt.X, pt.Y)) EditFixedCell(col, row);
 }
 
 void TExStringGrid::WMRButtonDown(TMessage& m) {

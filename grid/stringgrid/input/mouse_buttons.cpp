@@ -298,6 +298,22 @@ void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
     }
     if (fixedDropDownPress(X, Y)) return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
+    if ((Button == mbLeft && opensFixedEditor(cell.X, cell.Y, fceLeftClick, X, Y)) ||
+        (Button == mbRight && opensFixedEditor(cell.X, cell.Y, fceRightClick, X, Y)))
+        EditFixedCell(cell.X, cell.Y);
+}
+
+bool TExStringGrid::opensFixedEditor(int ACol, int ARow, TGridFixedCellEdit How, int X, int Y) {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return false;
+    const TMouseActions& mouse = *p->MouseActions;
+    // With sizing on, a left press near the cell's borders sizes rather than edits.
+    const TRect r = CellRect(ACol, ARow);
+    const bool inside = X >= r.Left + 4 && X < r.Right - 4 && Y >= r.Top + 4 && Y < r.Bottom - 4;
+    if (ARow < FixedRows() && mouse.FixedRowsEdit == How)
+        return How != fceLeftClick || !(Options() & goColSizing) || inside;
+    if (ACol < FixedCols() && mouse.FixedColsEdit == How)
+        return How != fceLeftClick || !(Options() & goRowSizing) || inside;
+    return false;
 }
 
 void TExStringGrid::WMLButtonUp(TMessage& m) {

@@ -137,6 +137,7 @@ void TExStringGrid::createOwnedObjects() {
 
 TExStringGrid::~TExStringGrid() {
     // What the user typed into an open editor reaches its cell before the grid goes.
+    stopFixedCellEdit();
     if (p->EditMode) HideInplaceEdit();
     // The widths as the user left them, for the next start; a store that fails keeps the old ones.
     if (p->ColumnSize->Save) {

@@ -57,6 +57,7 @@ class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
 class TRichEdit;
+class TExRichEdit;
 // The title, text and icon a balloon tool-tip shows for a cell.
 struct TBalloonTip {
     QString Title;
@@ -1048,6 +1049,8 @@ public:
     void DrawRichTextCell(int ACol, int ARow, TRect R, TCanvas& ACanvas);
     // The hidden rich edit that renders and converts rich-text cells, made on first use.
     TRichEdit* RichEdit();
+    // The in-place editor of rich-text cells, made on first use.
+    TExRichEdit* InplaceRichEdit();
     // Rich text between a cell and a rich edit control: the cell holds the control's rich text.
     void CellToRich(int Col, int Row, TRichEdit& Richeditor);
     void RichToCell(int Col, int Row, TRichEdit& Richeditor);
@@ -1406,6 +1409,9 @@ public:
     // OnEditingDone now, OnEditCellDone (real column) once the posted "GridEditDone" arrives.
     void DoEditingDone(int ACol, int ARow);
     void ShowInplaceEdit();
+    // Opens the borderless edit box or combo over a fixed cell (display column), once the one
+    // still open there has taken its value.
+    void EditFixedCell(int ACol, int ARow);
     void HideCellEdit();
     void ShowCellEdit();
     bool WantsTabFromEditor();
@@ -1766,6 +1772,11 @@ private:
     friend class TGridEditBtn;
     friend bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
     friend class TGridUnitEditBtn;
+    friend class TExRichEdit;
+    // Whether a press of the given kind on a fixed cell opens its editor.
+    bool opensFixedEditor(int ACol, int ARow, TGridFixedCellEdit How, int X, int Y);
+    // Ends an open fixed-cell edit with its value; false when validation refused it.
+    bool stopFixedCellEdit();
     // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
     TExCustomDropDown* dropDownEditor(TEditorType Kind);
     // The open drop-down editor, nullptr when none is open.

@@ -33,6 +33,7 @@ class TGridCombo;
 class TGridEditBtn;
 class TGridSpin;
 class TGridTransCombo;
+class TExRichEdit;
 class TGridTransEdit;
 class TGridUnitEditBtn;
 class THTMLHintWindow;
@@ -109,6 +110,8 @@ public:
     TFormBorderStyle FBorderStyle = bsSingle;
     TRichEdit* FRichEdit = nullptr;
     QString FHintBuffer;
+    // The in-place editor of rich-text cells, made on first use.
+    TExRichEdit* FInplaceRichEdit = nullptr;
 
     // Parts of the grid built by other pieces of the suite: the search bar and footer panel,
     // the hint window, the shared row check-box record, the filter drop-down lists and the

@@ -1,5 +1,6 @@
 // Cells of rich text, rendered through the grid's hidden rich edit.
 #include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/inplace/ex_rich_edit.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_unit.h"
 #include "platform/controls/rich_edit.h"
@@ -10,7 +11,7 @@
 
 TRichEdit* TExStringGrid::RichEdit() {
     if (!p->FRichEdit) {
-        p->FRichEdit = new TRichEdit(this);
+        p->FRichEdit = new TExRichEdit(this);
         p->FRichEdit->SetVisible(false);
         p->FRichEdit->SetBounds(0, 0, 0, 0);
         // It only renders and measures: no click may land on it.

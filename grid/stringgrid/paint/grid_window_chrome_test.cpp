@@ -365,4 +365,35 @@ TEST_F(RichTextCells, ASelectedCellTakesTheSelectionTextColourUnlessKept) {
     EXPECT_EQ(count(renderToImage(g), cell, clRed), 0);
 }
 
+TEST_F(RichTextCells, ACellShowsItsBoldItsSizeAndItsColours) {
+    TTestStringGrid& g = *makeGrid();
+    g.SetDefaultColWidth(120);
+    g.SetDefaultRowHeight(40);
+    g.SetOptions(g.Options() & ~(goHorzLine | goVertLine));
+    g.Font().SetColor(clBlack);
+    g.SetSelection({1, 1, 1, 1});
+    const QString head = R"({\rtf1{\fonttbl{\f0 DejaVu Sans;}}{\colortbl ;\red255\green0\blue0;}\f0\fs20 )";
+    const struct {
+        const char* body;
+        bool heavier;  // more ink than the plain text
+        bool red;
+    } cases[] = {
+        {R"(\b Weight test})", true, false},
+        {R"(\fs28 Weight test})", true, false},
+        {R"(\cf1 Weight test})", false, true},
+    };
+    g.SetCells(2, 2, head + "Weight test}");
+    const TRect cell = g.CellRect(2, 2);
+    const int plain = dark(renderToImage(g), cell);
+    EXPECT_GT(plain, 20);
+    for (const auto& c : cases) {
+        g.SetCells(2, 2, head + c.body);
+        const QImage image = renderToImage(g);
+        if (c.heavier) {
+            EXPECT_GT(dark(image, cell), plain + plain / 5) << c.body;
+        }
+        EXPECT_EQ(count(image, cell, clRed) > 20, c.red) << c.body;
+    }
+}
+
 } // namespace

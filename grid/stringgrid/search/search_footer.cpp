@@ -6,6 +6,7 @@
 #include "grid/stringgrid/model/owned_settings.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "grid/stringgrid/search/search_panel.h"
+#include "platform/controls/custom_combo_box.h"
 
 namespace {
 constexpr int panelHeight = 32;
@@ -214,4 +215,6 @@ void TExStringGrid::SearchPanelHighLightClick(TObject*) { searchPanelHilight(p->
 void TExStringGrid::FixedEditChange(TObject* Sender) {
     if (const auto* editor = dynamic_cast<const TCustomEdit*>(Sender))
         OnEditChange(this, p->FFixedEditCol, p->FFixedEditRow, editor->Text());
+    else if (const auto* combo = dynamic_cast<const TCustomComboBox*>(Sender))
+        OnEditChange(this, p->FFixedEditCol, p->FFixedEditRow, combo->Text());
 }
