@@ -12,6 +12,7 @@
 #include "platform/controls/keyboard.h"
 #include "platform/controls/list_box.h"
 #include "platform/controls/memo.h"
+#include "platform/controls/ole_drag_drop_qt.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/clock.h"
@@ -185,6 +186,10 @@ protected:
         if (isWindow() && (size.width() != control_.Width() || size.height() != control_.Height()))
             control_.SetBounds(control_.Left(), control_.Top(), size.width(), size.height());
     }
+    void dragEnterEvent(QDragEnterEvent* e) override { DeliverDragEvent(control_, e); }
+    void dragMoveEvent(QDragMoveEvent* e) override { DeliverDragEvent(control_, e); }
+    void dragLeaveEvent(QDragLeaveEvent* e) override { DeliverDragEvent(control_, e); }
+    void dropEvent(QDropEvent* e) override { DeliverDragEvent(control_, e); }
     void enterEvent(QEnterEvent*) override { DeliverMessage(control_, CM_MOUSEENTER); }
     void leaveEvent(QEvent*) override { DeliverMessage(control_, CM_MOUSELEAVE); }
     void keyPressEvent(QKeyEvent* e) override { deliverKeyDown(control_, e); }
@@ -531,6 +536,7 @@ void QtBackend::CreateHandle(TWinControl& control) {
     }
     if (!(params.Style & WS_POPUP)) StyleChanged(control);
     EnabledChanged(control);
+    DropTargetChanged(control);
     RegionChanged(control);
     TextChanged(control);
     BoundsChanged(control);
@@ -711,6 +717,10 @@ void QtBackend::PopupChanged(TWinControl& control, bool shown) {
     } else {
         w->hide();
     }
+}
+
+void QtBackend::DropTargetChanged(TWinControl& control) {
+    if (QWidget* w = widgetOf(control)) w->setAcceptDrops(RegisteredDropTarget(control) != nullptr);
 }
 
 void QtBackend::BeginUserSizing(TWinControl& control) {
