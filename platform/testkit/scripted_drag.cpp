@@ -3,6 +3,11 @@
 #include "platform/controls/control.h"
 #include "platform/messages/message_ids.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QWidget>
+
 namespace {
 
 TDragDriver* installed = nullptr;
@@ -115,4 +120,23 @@ uint32_t dropOn(TWinControl& window, IDataObject& data, TPoint pos, uint32_t key
     effect = okEffects;
     target->Drop(data, keys, pt, effect);
     return effect;
+}
+
+Qt::DropAction dropThroughToolkit(TWinControl& window, QMimeData& data, TPoint pos) {
+    auto* widget = static_cast<QWidget*>(window.BackendData);
+    if (!widget) return Qt::IgnoreAction;
+    const QPoint at(pos.X, pos.Y);
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    QDragMoveEvent move(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QDropEvent drop(QPointF(at), offered, &data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
+bool nativeAcceptsDrops(const TWinControl& window) {
+    const auto* widget = static_cast<const QWidget*>(window.BackendData);
+    return widget && widget->acceptDrops();
 }

@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtCore/qnamespace.h>
 #include <memory>
 #include <vector>
 
+class QMimeData;
 class TWinControl;
 
 // A drag loop the test walks in place of the desktop's: each step is what the user does while
@@ -58,3 +60,10 @@ uint32_t dropOn(TWinControl& window, IDataObject& data, TPoint pos, uint32_t key
 // The name of a format for assertions: "CF_TEXT", "CF_UNICODETEXT", "CF_HDROP" or its
 // registered name.
 QString formatName(TClipFormat format);
+
+// Another program's drag through the toolkit's own events on the window's native widget: it
+// enters at pos (client coordinates), moves there and drops. The action the drop took,
+// Qt::IgnoreAction when refused. Needs the Qt window backend.
+Qt::DropAction dropThroughToolkit(TWinControl& window, QMimeData& data, TPoint pos);
+// The window's native widget takes drops.
+bool nativeAcceptsDrops(const TWinControl& window);
