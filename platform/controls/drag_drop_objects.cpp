@@ -253,40 +253,20 @@ HRESULT TSourceDataObject::EnumFormatEtc(uint32_t Direction, std::shared_ptr<IEn
     return S_OK;
 }
 
-TFormatEtc TSourceEnumFormatEtc::entry(uint32_t Index) const {
+namespace {
+
+std::vector<TFormatEtc> sourceFormats(bool HasCol, bool HasGridCells) {
     const TDragFormats& f = DragFormats();
-    TClipFormat list[5] = {CF_TEXT, CF_UNICODETEXT, f.fRTF, 0, 0};
-    uint32_t n = 3;
-    if (FHasCol) list[n++] = f.fCol;
-    if (FHasGridCells) list[n++] = f.fCells;
-    return TFormatEtc{list[Index]};
+    std::vector<TFormatEtc> list{TFormatEtc{CF_TEXT}, TFormatEtc{CF_UNICODETEXT}, TFormatEtc{f.fRTF}};
+    if (HasCol) list.push_back(TFormatEtc{f.fCol});
+    if (HasGridCells) list.push_back(TFormatEtc{f.fCells});
+    return list;
 }
 
-HRESULT TSourceEnumFormatEtc::Next(uint32_t Count, TFormatEtc* Entries, uint32_t* Fetched) {
-    uint32_t copied = 0;
-    while (copied < Count && FIndex < entryCount()) Entries[copied++] = entry(FIndex++);
-    if (Fetched) *Fetched = copied;
-    return copied == Count ? S_OK : S_FALSE;
-}
+}  // namespace
 
-HRESULT TSourceEnumFormatEtc::Skip(uint32_t Count) {
-    FIndex += Count;
-    if (FIndex > entryCount()) {
-        FIndex = entryCount();
-        return S_FALSE;
-    }
-    return S_OK;
-}
-
-HRESULT TSourceEnumFormatEtc::Reset() {
-    FIndex = 0;
-    return S_OK;
-}
-
-HRESULT TSourceEnumFormatEtc::Clone(std::shared_ptr<IEnumFORMATETC>& Enum) {
-    Enum = std::make_shared<TSourceEnumFormatEtc>(FHasCol, FHasGridCells, FIndex);
-    return S_OK;
-}
+TSourceEnumFormatEtc::TSourceEnumFormatEtc(bool HasCol, bool HasGridCells, uint32_t Index)
+    : TFormatListEnum(sourceFormats(HasCol, HasGridCells), Index) {}
 
 // ---- starting a drag
 

@@ -155,21 +155,9 @@ private:
 
 // The formats of a TSourceDataObject: text, Unicode text, rich text, then the column and the
 // cells when the object has them.
-class TSourceEnumFormatEtc : public IEnumFORMATETC {
+class TSourceEnumFormatEtc : public TFormatListEnum {
 public:
-    TSourceEnumFormatEtc(bool HasCol, bool HasGridCells, uint32_t Index = 0)
-        : FIndex(Index), FHasCol(HasCol), FHasGridCells(HasGridCells) {}
-    HRESULT Next(uint32_t Count, TFormatEtc* Entries, uint32_t* Fetched) override;
-    HRESULT Skip(uint32_t Count) override;
-    HRESULT Reset() override;
-    HRESULT Clone(std::shared_ptr<IEnumFORMATETC>& Enum) override;
-
-private:
-    uint32_t entryCount() const { return 3 + (FHasCol ? 1 : 0) + (FHasGridCells ? 1 : 0); }
-    TFormatEtc entry(uint32_t Index) const;
-    uint32_t FIndex;
-    bool FHasCol;
-    bool FHasGridCells;
+    TSourceEnumFormatEtc(bool HasCol, bool HasGridCells, uint32_t Index = 0);
 };
 
 // Drags text (with its rich text and, Stream not nullptr, a block of grid cells); Effect

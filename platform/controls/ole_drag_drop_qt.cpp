@@ -53,16 +53,6 @@ Qt::DropAction actionOf(uint32_t effect) {
     return Qt::IgnoreAction;
 }
 
-uint32_t keyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
-    uint32_t k = 0;
-    if (buttons & Qt::LeftButton) k |= MK_LBUTTON;
-    if (buttons & Qt::RightButton) k |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton) k |= MK_MBUTTON;
-    if (mods & Qt::ShiftModifier) k |= MK_SHIFT;
-    if (mods & Qt::ControlModifier) k |= MK_CONTROL;
-    return k;
-}
-
 // Answers the toolkit's event with the effect the target chose.
 void answer(QDropEvent& e, uint32_t effect) {
     const Qt::DropAction action = actionOf(effect & effectsOf(e.possibleActions()));
@@ -93,7 +83,7 @@ public:
         // The toolkit ends the drag itself; the source still hears of every step, and may stop it.
         QTimer steps;
         QObject::connect(&steps, &QTimer::timeout, [&] {
-            const uint32_t keys = MK_LBUTTON | keyStateOf({}, QGuiApplication::queryKeyboardModifiers());
+            const uint32_t keys = MK_LBUTTON | MouseKeyState({}, QGuiApplication::queryKeyboardModifiers());
             if (DropSource->QueryContinueDrag(false, keys) == DRAGDROP_S_CANCEL) QDrag::cancel();
         });
         steps.start(15);
@@ -111,6 +101,16 @@ public:
 };
 
 }  // namespace
+
+uint32_t MouseKeyState(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers) {
+    uint32_t k = 0;
+    if (Buttons & Qt::LeftButton) k |= MK_LBUTTON;
+    if (Buttons & Qt::RightButton) k |= MK_RBUTTON;
+    if (Buttons & Qt::MiddleButton) k |= MK_MBUTTON;
+    if (Modifiers & Qt::ShiftModifier) k |= MK_SHIFT;
+    if (Modifiers & Qt::ControlModifier) k |= MK_CONTROL;
+    return k;
+}
 
 TDragDriver& ToolkitDragDriver() {
     static QtDragDriver driver;
@@ -183,7 +183,7 @@ bool DeliverDragEvent(TWinControl& Control, QEvent* Event) {
     auto* e = static_cast<QDropEvent*>(Event);
     const QPoint at = e->position().toPoint();
     const TPoint pt = Control.ClientToScreen({at.x(), at.y()});
-    const uint32_t keys = keyStateOf(e->buttons(), e->modifiers());
+    const uint32_t keys = MouseKeyState(e->buttons(), e->modifiers());
     uint32_t effect = effectsOf(e->possibleActions());
     switch (Event->type()) {
     case QEvent::DragEnter: {

@@ -6,12 +6,16 @@
 
 #include "platform/controls/ole_drag_drop.h"
 
+#include <QtCore/qnamespace.h>
+#include <cstdint>
 #include <memory>
 
 class QEvent;
 class QMimeData;
 class TWinControl;
 
+// The MK_ flags of the buttons and modifiers.
+uint32_t MouseKeyState(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers);
 // Text as text, files as the drop-files block, other links as a URL with their text, rich text
 // and registered formats by name.
 std::shared_ptr<TMemoryDataObject> DataObjectFromMimeData(const QMimeData& Data);

@@ -57,15 +57,7 @@ namespace {
 
 QWidget* widgetOf(const TWinControl& c) { return static_cast<QWidget*>(c.BackendData); }
 
-uintptr_t mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
-    uintptr_t w = 0;
-    if (buttons & Qt::LeftButton) w |= MK_LBUTTON;
-    if (buttons & Qt::RightButton) w |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton) w |= MK_MBUTTON;
-    if (mods & Qt::ShiftModifier) w |= MK_SHIFT;
-    if (mods & Qt::ControlModifier) w |= MK_CONTROL;
-    return w;
-}
+uintptr_t mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) { return MouseKeyState(buttons, mods); }
 
 TShiftState keyShift(Qt::KeyboardModifiers mods) {
     TShiftState s = 0;

@@ -169,23 +169,19 @@ void TGridDropTarget::DropStream(TPoint Pt, TMemoryStream& Stream) {
     g.OnOleDropped(&g, g.Selection());
 }
 
-void TGridDropTarget::DropRTF(TPoint Pt, const QString& RTF) {
-    TExStringGrid& g = FGrid;
-    int ACol = -1, ARow = -1;
-    g.ScreenToCell(Pt, ACol, ARow);
-    bool allow = true;
-    g.OnOleDrop(&g, ARow, ACol, RTF, allow);
-    if (allow && ACol >= 0 && ARow >= 0) g.SetCellEx(g.RealColIndex(ACol), ARow, RTF);
-    hideMarks();
-}
+void TGridDropTarget::DropRTF(TPoint Pt, const QString& RTF) { dropIntoCell(Pt, RTF, FGrid.OnOleDrop); }
 
-void TGridDropTarget::DropURL(TPoint Pt, const QString& URL) {
+void TGridDropTarget::DropURL(TPoint Pt, const QString& URL) { dropIntoCell(Pt, URL, FGrid.OnOleDropURL); }
+
+// The cell under the point takes the text unless the event refuses.
+template <class Event>
+void TGridDropTarget::dropIntoCell(TPoint Pt, const QString& Text, Event& Ask) {
     TExStringGrid& g = FGrid;
     int ACol = -1, ARow = -1;
     g.ScreenToCell(Pt, ACol, ARow);
     bool allow = true;
-    g.OnOleDropURL(&g, ARow, ACol, URL, allow);
-    if (allow && ACol >= 0 && ARow >= 0) g.SetCellEx(g.RealColIndex(ACol), ARow, URL);
+    Ask(&g, ARow, ACol, Text, allow);
+    if (allow && ACol >= 0 && ARow >= 0) g.SetCellEx(g.RealColIndex(ACol), ARow, Text);
     hideMarks();
 }
 

@@ -28,6 +28,8 @@ private:
     void scrollTowards(int ACol, int ARow, TPoint Client);
     void showMarks(int ACol, int ARow, bool Column, bool Append);
     void hideMarks();
+    template <class Event>
+    void dropIntoCell(TPoint Pt, const QString& Text, Event& Ask);
     TExStringGrid& FGrid;
 };
 
