@@ -241,11 +241,6 @@ HRESULT TSourceDataObject::GetData(const TFormatEtc& Format, TStgMedium& Medium)
     return S_OK;
 }
 
-HRESULT TSourceDataObject::GetCanonicalFormatEtc(const TFormatEtc&, TFormatEtc& Out) {
-    Out.ptd = nullptr;
-    return E_NOTIMPL;
-}
-
 HRESULT TSourceDataObject::EnumFormatEtc(uint32_t Direction, std::shared_ptr<IEnumFORMATETC>& Enum) {
     Enum.reset();
     if (Direction != DATADIR_GET) return E_NOTIMPL;

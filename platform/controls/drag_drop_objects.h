@@ -140,10 +140,7 @@ public:
     TSourceDataObject(const QString& Text, const QString& RTF, int ColumnIndex, const TMemoryStream* Stream);
 
     HRESULT GetData(const TFormatEtc& Format, TStgMedium& Medium) override;
-    HRESULT GetDataHere(const TFormatEtc&, TStgMedium&) override { return DV_E_FORMATETC; }
     HRESULT QueryGetData(const TFormatEtc& Format) override;
-    HRESULT GetCanonicalFormatEtc(const TFormatEtc& In, TFormatEtc& Out) override;
-    HRESULT SetData(const TFormatEtc&, const TStgMedium&, bool) override { return DV_E_FORMATETC; }
     HRESULT EnumFormatEtc(uint32_t Direction, std::shared_ptr<IEnumFORMATETC>& Enum) override;
 
 private:

@@ -144,11 +144,6 @@ HRESULT TMemoryDataObject::GetData(const TFormatEtc& Format, TStgMedium& Medium)
     return S_OK;
 }
 
-HRESULT TMemoryDataObject::GetCanonicalFormatEtc(const TFormatEtc&, TFormatEtc& Out) {
-    Out.ptd = nullptr;
-    return E_NOTIMPL;
-}
-
 HRESULT TMemoryDataObject::EnumFormatEtc(uint32_t Direction, std::shared_ptr<IEnumFORMATETC>& Enum) {
     Enum.reset();
     if (Direction != DATADIR_GET) return E_NOTIMPL;

@@ -78,10 +78,14 @@ class IDataObject {
 public:
     virtual ~IDataObject() = default;
     virtual HRESULT GetData(const TFormatEtc& Format, TStgMedium& Medium) = 0;
-    virtual HRESULT GetDataHere(const TFormatEtc& Format, TStgMedium& Medium) = 0;
+    virtual HRESULT GetDataHere(const TFormatEtc&, TStgMedium&) { return DV_E_FORMATETC; }
     virtual HRESULT QueryGetData(const TFormatEtc& Format) = 0;
-    virtual HRESULT GetCanonicalFormatEtc(const TFormatEtc& In, TFormatEtc& Out) = 0;
-    virtual HRESULT SetData(const TFormatEtc& Format, const TStgMedium& Medium, bool Release) = 0;
+    // Every format is its own canonical one.
+    virtual HRESULT GetCanonicalFormatEtc(const TFormatEtc&, TFormatEtc& Out) {
+        Out.ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    virtual HRESULT SetData(const TFormatEtc&, const TStgMedium&, bool) { return DV_E_FORMATETC; }
     virtual HRESULT EnumFormatEtc(uint32_t Direction, std::shared_ptr<IEnumFORMATETC>& Enum) = 0;
 };
 
@@ -112,10 +116,7 @@ public:
     bool Has(TClipFormat Format) const;
 
     HRESULT GetData(const TFormatEtc& Format, TStgMedium& Medium) override;
-    HRESULT GetDataHere(const TFormatEtc&, TStgMedium&) override { return DV_E_FORMATETC; }
     HRESULT QueryGetData(const TFormatEtc& Format) override;
-    HRESULT GetCanonicalFormatEtc(const TFormatEtc&, TFormatEtc& Out) override;
-    HRESULT SetData(const TFormatEtc&, const TStgMedium&, bool) override { return E_NOTIMPL; }
     HRESULT EnumFormatEtc(uint32_t Direction, std::shared_ptr<IEnumFORMATETC>& Enum) override;
 
 private:
