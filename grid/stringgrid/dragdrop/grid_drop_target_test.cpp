@@ -55,6 +55,17 @@ INSTANTIATE_TEST_SUITE_P(
                      "r1,|r2,|r3,|r4,|r5,|r6,|r7,", 8, "1,1-1,1", DROPEFFECT_NONE}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(GridDropTarget, BesideTheRowsOfAGridWhoseLastRowIsOutOfViewNothingIsAppended) {
+    TDragDropSettings& s = target->DragDropSettings();
+    s.OleInsertRows = s.OleEntireRows = s.OleAppendRows = true;
+    target->SetRowCount(40);
+    // Right of the last column, level with the visible rows.
+    TMemoryDataObject data;
+    data.Add(CF_UNICODETEXT, UnicodeTextBlock("a"));
+    EXPECT_EQ(dropOn(*target, data, {350, 100}), DROPEFFECT_NONE);
+    EXPECT_EQ(target->RowCount(), 40);
+}
+
 TEST_F(GridDropTarget, AFixedRowTakesNoDropButTheOnlyRowOfAGridWithFixedRowAlwaysDoes) {
     EXPECT_EQ(dropText("a", 2, 0), DROPEFFECT_NONE);
     EXPECT_EQ(target->Cells(2, 0), "");
@@ -169,12 +180,18 @@ TEST_F(GridDropTarget, OneCSVFileIsLoadedOtherFilesAndSeveralFilesAreNot) {
     struct {
         QStringList files;
         QString firstRow;
-    } cases[] = {{{csv, other}, ","}, {{other}, ","}, {{csv}, "a,b"}, {{upper}, "e,f"}};
+        uint32_t effect;
+    } cases[] = {{{csv, other}, ",", DROPEFFECT_MOVE},
+                 {{other}, ",", DROPEFFECT_MOVE},
+                 {{csv}, "a,b", DROPEFFECT_MOVE},
+                 {{upper}, "e,f", DROPEFFECT_MOVE},
+                 // A file that cannot be read leaves the grid as it was and takes nothing.
+                 {{folder.file("gone.csv")}, ",", DROPEFFECT_NONE}};
     for (const auto& c : cases) {
         target->Clear();
         TMemoryDataObject data;
         data.Add(CF_HDROP, DropFilesBlock(c.files));
-        EXPECT_NE(dropOn(*target, data, middle(*target, 1, 1)), DROPEFFECT_NONE);
+        EXPECT_EQ(dropOn(*target, data, middle(*target, 1, 1)), c.effect);
         EXPECT_EQ(block(*target, 0, 0, 1, 0), c.firstRow) << c.files.join(' ').toStdString();
     }
     // The handlers may refuse: by the file, or by the loading.
