@@ -30,8 +30,8 @@ void TGridDropTarget::targetCell(TPoint Pt, bool Column, int& ACol, int& ARow, b
     g.ScreenToCell(Pt, ACol, ARow);
     if (ARow != -1 || Column || !s.OleEntireRows || !s.OleAppendRows) return;
     // Measured in the left column; a last row out of view has no bottom to drop below.
-    const TRect last = g.CellRect(g.LeftCol(), g.RowCount() - 1);
-    if (last.Height() <= 0 || g.ScreenToClient(Pt).Y < last.Bottom) return;
+    const int last = g.RowCount() - 1;
+    if (last > g.TopRow() + g.VisibleRowCount() || g.ScreenToClient(Pt).Y < g.CellRect(g.LeftCol(), last).Bottom) return;
     ACol = g.FixedCols();
     ARow = g.RowCount() - 1;
     Append = true;
@@ -200,6 +200,11 @@ void TGridDropTarget::DropFiles(TPoint Pt, const QStringList& Files) {
         allow = true;
         g.OnOleDrop(&g, -1, -1, name, allow);
         if (allow) g.LoadFromCSV(name, -1);
+    }
+    if (upper.contains(QLatin1String(".XLS"))) {
+        allow = true;
+        g.OnOleDrop(&g, -1, -1, name, allow);
+        if (allow) g.LoadFromXLS(name);
     }
 }
 

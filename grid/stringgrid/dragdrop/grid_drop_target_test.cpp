@@ -5,7 +5,11 @@
 #include "platform/controls/qt_backend.h"
 #include "platform/core/stream.h"
 #include "platform/messages/message_ids.h"
+#include "platform/office/office_servers.h"
+#include "platform/office/spreadsheet_server.h"
 #include "platform/testkit/temp_folder.h"
+
+#include <QFile>
 
 #include <QMimeData>
 #include <QUrl>
@@ -209,6 +213,19 @@ TEST_F(GridDropTarget, OneCSVFileIsLoadedOtherFilesAndSeveralFilesAreNot) {
     dropOn(*target, data, middle(*target, 1, 1));
     EXPECT_EQ(block(*target, 0, 0, 1, 0), ",");
     EXPECT_EQ(asked, QStringList{"-1,-1"});
+}
+
+TEST_F(GridDropTarget, ASpreadsheetFileIsLoadedFromItsActiveSheet) {
+    TAutomationServers servers;
+    TOfficeServersOverride scope{servers};
+    servers.Register(QStringLiteral("excel.application"), CreateSpreadsheetApplication);
+    TempFolder folder;
+    const QString book = folder.file("dropped.xlsx");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LW_TESTDATA "/measures.xlsx"), book));
+    TMemoryDataObject data;
+    data.Add(CF_HDROP, DropFilesBlock({book}));
+    EXPECT_EQ(dropOn(*target, data, middle(*target, 1, 1)), DROPEFFECT_MOVE);
+    EXPECT_EQ(block(*target, 0, 0, 2, 1), "Name,Value,Ratio|alpha,12,");
 }
 
 TEST_F(GridDropTarget, AColumnDroppedOnItsOwnHeaderMovesThereWithOleColumnReorder) {
