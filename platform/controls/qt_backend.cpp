@@ -14,6 +14,7 @@
 #include "platform/controls/memo.h"
 #include "platform/controls/rich_edit.h"
 #include "platform/controls/rtf_codec.h"
+#include "platform/controls/ole_drag_drop_qt.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/clock.h"
@@ -60,15 +61,7 @@ namespace {
 
 QWidget* widgetOf(const TWinControl& c) { return static_cast<QWidget*>(c.BackendData); }
 
-uintptr_t mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
-    uintptr_t w = 0;
-    if (buttons & Qt::LeftButton) w |= MK_LBUTTON;
-    if (buttons & Qt::RightButton) w |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton) w |= MK_MBUTTON;
-    if (mods & Qt::ShiftModifier) w |= MK_SHIFT;
-    if (mods & Qt::ControlModifier) w |= MK_CONTROL;
-    return w;
-}
+uintptr_t mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) { return MouseKeyState(buttons, mods); }
 
 TShiftState keyShift(Qt::KeyboardModifiers mods) {
     TShiftState s = 0;
@@ -189,6 +182,10 @@ protected:
         if (isWindow() && (size.width() != control_.Width() || size.height() != control_.Height()))
             control_.SetBounds(control_.Left(), control_.Top(), size.width(), size.height());
     }
+    void dragEnterEvent(QDragEnterEvent* e) override { DeliverDragEvent(control_, e); }
+    void dragMoveEvent(QDragMoveEvent* e) override { DeliverDragEvent(control_, e); }
+    void dragLeaveEvent(QDragLeaveEvent* e) override { DeliverDragEvent(control_, e); }
+    void dropEvent(QDropEvent* e) override { DeliverDragEvent(control_, e); }
     void enterEvent(QEnterEvent*) override { DeliverMessage(control_, CM_MOUSEENTER); }
     void leaveEvent(QEvent*) override { DeliverMessage(control_, CM_MOUSELEAVE); }
     void keyPressEvent(QKeyEvent* e) override { deliverKeyDown(control_, e); }
@@ -569,6 +566,7 @@ void QtBackend::CreateHandle(TWinControl& control) {
     }
     if (!(params.Style & WS_POPUP)) StyleChanged(control);
     EnabledChanged(control);
+    DropTargetChanged(control);
     RegionChanged(control);
     TextChanged(control);
     BoundsChanged(control);
@@ -758,6 +756,10 @@ void QtBackend::PopupChanged(TWinControl& control, bool shown) {
     } else {
         w->hide();
     }
+}
+
+void QtBackend::DropTargetChanged(TWinControl& control) {
+    if (QWidget* w = widgetOf(control)) w->setAcceptDrops(RegisteredDropTarget(control) != nullptr);
 }
 
 void QtBackend::BeginUserSizing(TWinControl& control) {

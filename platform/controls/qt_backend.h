@@ -48,6 +48,7 @@ public:
     void PopupChanged(TWinControl& control, bool shown) override;
     int SystemMetric(int Index) override;
     void BeginUserSizing(TWinControl& control) override;
+    void DropTargetChanged(TWinControl& control) override;
 
     // TModalDriver
     void RunModal(TForm& form) override;

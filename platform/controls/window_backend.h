@@ -47,6 +47,8 @@ public:
     virtual int SystemMetric(int Index);
     // The user starts sizing a top-level window by its bottom-right corner with the mouse.
     virtual void BeginUserSizing(TWinControl&) {}
+    // The window was registered as drop target, or its registration revoked.
+    virtual void DropTargetChanged(TWinControl&) {}
 };
 
 enum : int { SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYBORDER = 6 };

@@ -6,10 +6,6 @@
 
 namespace {
 
-QString mimeTypeOf(const QString& format) {
-    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(format);
-}
-
 // The number after "Name:" in the header of an HTML clipboard text, or -1.
 qsizetype headerOffset(const QByteArray& data, const QByteArray& name) {
     const qsizetype at = data.indexOf(name + ':');
@@ -29,7 +25,7 @@ public:
         auto* data = new QMimeData;
         data->setText(text);
         for (const auto& [name, bytes] : formats) {
-            data->setData(mimeTypeOf(name), bytes);
+            data->setData(RegisteredFormatMimeType(name), bytes);
             if (name == CF_HTML_FORMAT) {
                 const qsizetype start = headerOffset(bytes, "StartHTML");
                 const qsizetype end = headerOffset(bytes, "EndHTML");
@@ -48,7 +44,7 @@ public:
     QByteArray FormatData(const QString& format) override {
         QClipboard* clipboard = QGuiApplication::clipboard();
         const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-        return data ? data->data(mimeTypeOf(format)) : QByteArray();
+        return data ? data->data(RegisteredFormatMimeType(format)) : QByteArray();
     }
 };
 
@@ -56,6 +52,10 @@ SystemClipboard systemClipboard;
 TClipboard* installed = &systemClipboard;
 
 }  // namespace
+
+QString RegisteredFormatMimeType(const QString& format) {
+    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(format);
+}
 
 TClipboard& Clipboard() { return *installed; }
 

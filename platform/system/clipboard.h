@@ -9,6 +9,10 @@
 // grid's MakeHTMLClipboardText), in single-byte characters.
 inline const QString CF_HTML_FORMAT = QStringLiteral("HTML Format");
 
+// The toolkit's name for data under a registered format name, the same for the clipboard and for
+// drag and drop, so that programs of this platform read each other's formats.
+QString RegisteredFormatMimeType(const QString& format);
+
 // Data under a registered format name.
 using TClipboardFormat = std::pair<QString, QByteArray>;
 

@@ -136,6 +136,7 @@ void TExStringGrid::WMLButtonDown(TMessage& m) {
         OnClickCell(this, row, col);
         return;
     }
+    if (oleDragPress(baseCol, baseRow, X, Y, shift)) return;
     if (ratingPress(baseCol, baseRow, base.X, X)) return;
     if (cellButtonPress(baseCol, baseRow, base.X, X, Y)) return;
     if (expandButtonPress(baseCol, baseRow, base.X, X, Y)) return;
@@ -338,6 +339,7 @@ void TExStringGrid::WMLButtonUp(TMessage& m) {
     // The press on a button bypassed the standard handling; so does its release there.
     if (buttonDown && (onExpandButton(col, row, pt.X, pt.Y) || onCellButton(col, row, pt.X, pt.Y))) return;
 
+    if (oleDragRelease(col, row, mouseShift(m))) return;
     if (mouse.DisjunctRowSelect() && col >= 0 && !(col == 0 && IsNode(row))) {
         if (!(col == 0 && mouse.HotmailRowSelect())) UpdateRowSelect(false);
         if (row >= FixedRows() && row < RowCount() - FixedFooters() && p->FDeselectState) {

@@ -56,6 +56,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         updateMouseSelectMode(col, row, X, Y);
     }
     fixedSizingMove(col, row, X, Y);
+    oleDragMove(col, row, X, Y, Shift);
     linkHover(col, row, X, Y);
     if (GridState() == gsColSizing) p->ColSized = true;
     if (GridState() == gsRowSizing) p->Rowsized = true;

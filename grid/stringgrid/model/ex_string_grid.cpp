@@ -148,6 +148,8 @@ TExStringGrid::~TExStringGrid() {
     }
     FDestroying = true;
     if (HandleAllocated()) KillTimer(this, GridTimerID);
+    // The window takes no more drops once its grid goes.
+    p->DragDropSettings->SetOleDropTarget(false);
     // Give the owner form its own resize handler back, unless the form is already going.
     if (auto* form = dynamic_cast<TForm*>(Owner()); form && !form->IsDestroying()) form->OnResize = p->FOnResize;
 
@@ -201,6 +203,7 @@ void TExStringGrid::Loaded() {
     MinColWidth = 10;
     p->FMaxRowCount = RowCount();
     p->FLoaded = true;
+    p->DragDropSettings->Loaded();
     if (!p->FIsWinXP && p->ControlLook->ControlStyle == csTheme) p->ControlLook->ControlStyle = csClassic;
     p->SearchFooter->SetAutoThemeAdapt(p->AutoThemeAdapt);
     SearchFooterChanged(p->SearchFooter.get());

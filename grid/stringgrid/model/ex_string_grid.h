@@ -46,6 +46,7 @@ class TGridImageDropDown;
 class TGridExGridDropDown;
 class TExCustomDropDown;
 class TInplaceEdit;
+class TListBox;
 class TExStringGridPrivate;
 class TExchangeFileWriter;
 class TCellRecord;
@@ -487,6 +488,9 @@ public:
     // A see-through picture of the cells of ARect on a pop-up that takes no activation, owned by
     // the grid; the caller shows, moves and frees it.
     TForm* SelectionToForm(TGridRect ARect);
+    // Column ACol (real) is being dragged from item AIndex of AList, a list of hidden columns:
+    // its drop on the header shows it there and takes it off the list.
+    void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
     void ClearModifiedRows();
 
     // ---- cell graphics: the decoration record of a cell, owned by the cell's record
@@ -1783,6 +1787,15 @@ private:
     TExCustomDropDown* shownDropDown() const;
     friend class TGridCombo;
     friend class TFooterPanel;
+    // OLE drag and drop (grid/stringgrid/dragdrop/): the drop target and source work on the grid;
+    // a press on a selected cell that a move may turn into a drag, the move that starts it, and
+    // the release of a press that did not (true where the handler ends).
+    friend class TGridDropTarget;
+    friend class TGridDropSource;
+    friend class TDragDropSettings;
+    bool oleDragPress(int ACol, int ARow, int X, int Y, TShiftState Shift);
+    void oleDragMove(int ACol, int ARow, int X, int Y, TShiftState Shift);
+    bool oleDragRelease(int ACol, int ARow, TShiftState Shift);
     // The row and column store operations and grouping of grid/stringgrid/data/.
     friend class TGridRowColumnStore;
     // The print engine lays out and draws with the grid's print state.

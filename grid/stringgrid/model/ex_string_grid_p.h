@@ -30,6 +30,7 @@ class TFooterPanel;
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
+class TGridDropTarget;
 class TGridEditBtn;
 class TGridSpin;
 class TGridTransCombo;
@@ -38,6 +39,7 @@ class TGridTransEdit;
 class TGridUnitEditBtn;
 class THTMLHintWindow;
 class THeaderDragButton;
+class TListBox;
 class TScrollBar;
 class TScrollHintWindow;
 class TTimer;
@@ -395,6 +397,16 @@ public:
     int FFixedEditCol = -1, FFixedEditRow = -1;
     // The row OnRowUpdate last reported.
     int FOldRowSel = -1;
+
+    // ---- OLE drag and drop (grid/stringgrid/dragdrop/): a press on a selected cell that a move
+    // turns into a drag; the registered drop target; the column dragged from a column list; the
+    // picture of the dragged cells that follows the pointer with ShowCells (owned by the grid).
+    bool FSelectionClick = false;
+    std::shared_ptr<TGridDropTarget> FGridDropTarget;
+    bool FOleDropTargetAssigned = false;
+    int FOleDragCol = -1, FOleDragIndex = -1;
+    TListBox* FOleDragList = nullptr;
+    TForm* FOleMoveForm = nullptr;
 
     // ---- timer, paint and size, wheel, zoom and scrolling (grid/stringgrid/scrolling/)
     bool FIsFlat = false;

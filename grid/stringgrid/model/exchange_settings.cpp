@@ -78,13 +78,21 @@ void THTMLSettings::Assign(const TObject& Source) {
 }
 
 void TDragDropSettings::Assign(const TDragDropSettings& Source) {
-    OleAcceptText = Source.OleAcceptText;
+    ShowCells = Source.ShowCells;
     OleAcceptFiles = Source.OleAcceptFiles;
+    OleAcceptText = Source.OleAcceptText;
     OleAcceptURLs = Source.OleAcceptURLs;
-    OleDropTarget = Source.OleDropTarget;
+    OleAppendRows = Source.OleAppendRows;
+    OleColumnDragDrop = Source.OleColumnDragDrop;
+    OleColumnReorder = Source.OleColumnReorder;
+    OleColumnsOnly = Source.OleColumnsOnly;
+    OleCopyAlways = Source.OleCopyAlways;
+    FOleDropTarget = Source.FOleDropTarget;
     OleDropSource = Source.OleDropSource;
     OleEntireRows = Source.OleEntireRows;
-    ShowCells = Source.ShowCells;
+    OleInsertRows = Source.OleInsertRows;
+    OleRemoveRows = Source.OleRemoveRows;
+    FOleDropRTF = Source.FOleDropRTF;
 }
 
 void TDragScrollOptions::Assign(const TDragScrollOptions& Source) {

@@ -116,19 +116,52 @@ public:
     TIntList ColWidths{0, 0};
 };
 
+class TExStringGrid;
+
+// How the grid takes part in the desktop's drag and drop. Switching OleDropTarget on registers
+// the grid's window as drop target (off revokes it); OleDropRTF switches rich text on for every
+// grid (the drag-and-drop unit's own switch).
 class TDragDropSettings : public TObject {
 public:
-    explicit TDragDropSettings(TComponent* AOwner) {}
+    explicit TDragDropSettings(TComponent* AOwner);
+    // All fifteen values, without the setters' effects.
     void Assign(const TDragDropSettings& Source);
 
-    bool OleAcceptText = true;
-    bool OleAcceptFiles = true;
-    bool OleAcceptURLs = true;
-    bool OleDropTarget = false;
-    bool OleDropSource = false;
-    bool OleEntireRows = false;
+    bool OleDropTarget() const { return FOleDropTarget; }
+    void SetOleDropTarget(bool Value);
+    bool OleDropRTF() const { return FOleDropRTF; }
+    void SetOleDropRTF(bool Value);
+    // The grid was loaded: the registered target takes the accept options.
+    void Loaded();
+
     // While dragging or moving, a picture of the cells follows the mouse; off: a header button.
     bool ShowCells = true;
+    bool OleAcceptFiles = true;
+    // Text and rich text.
+    bool OleAcceptText = true;
+    bool OleAcceptURLs = true;
+    // With OleEntireRows, a drop below the last row appends rows.
+    bool OleAppendRows = false;
+    // Columns can be dragged by their header.
+    bool OleColumnDragDrop = false;
+    // A column dropped on the grid's own header moves there.
+    bool OleColumnReorder = false;
+    // Only header (column) drags start.
+    bool OleColumnsOnly = false;
+    // A drag from the grid never removes the source cells.
+    bool OleCopyAlways = false;
+    bool OleDropSource = false;
+    // Drags and drops work on whole rows.
+    bool OleEntireRows = false;
+    // Dropped text is inserted as new rows.
+    bool OleInsertRows = false;
+    // Rows moved away by a drag are removed from the source.
+    bool OleRemoveRows = false;
+
+private:
+    TExStringGrid* FGrid;
+    bool FOleDropTarget = false;
+    bool FOleDropRTF = false;
 };
 
 // Scrolling while something is dragged near the grid's edges.
