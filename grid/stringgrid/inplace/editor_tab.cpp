@@ -12,3 +12,8 @@ bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift) {
     PostMessage(&Grid, WM_KEYDOWN, VK_TAB, Shift);
     return false;
 }
+
+void ClaimEditorKeys(TMessage& m, bool WantsTab) {
+    const auto key = static_cast<uint16_t>(m.WParam);
+    if (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && WantsTab)) m.Result = 1;
+}

@@ -8,3 +8,6 @@ class TExStringGrid;
 // (true: the key is handled); without, the Tab is posted to the grid and the editor's key
 // handling goes on (false).
 bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
+
+// The answer to WM_GETDLGCODE of an editor that takes Enter and Escape, and Tab when WantsTab.
+void ClaimEditorKeys(TMessage& Message, bool WantsTab);

@@ -475,7 +475,7 @@ void TExInplaceEdit::wmSetFocus() {
     if (grid.Navigation().EditSelectAll) SelectAll();
     else SetSelStart(static_cast<int>(Text().size()));
     if (p.LButFlg) {
-        SetSelStart(CharFromPos(p.FClickPos.X - Left()));
+        SetSelStart(CharFromPos(p.Clickposx - Left()));
         p.LButFlg = false;
     }
 }

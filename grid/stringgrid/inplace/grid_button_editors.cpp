@@ -42,12 +42,6 @@ bool typed(TExStringGrid& Grid, TCustomEdit& Edit, QChar& Key) {
     return false;
 }
 
-// The claims of an editor that takes Enter and Escape, and Tab when WantsTab.
-void claimKeys(TMessage& m, bool WantsTab) {
-    const auto key = static_cast<uint16_t>(m.WParam);
-    if (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && WantsTab)) m.Result = 1;
-}
-
 }  // namespace
 
 // ---- TGridEditBtn
@@ -162,7 +156,7 @@ void TGridEditBtn::DoExit() {
 void TGridEditBtn::WndProc(TMessage& m) {
     if (FGrid && m.Msg == WM_GETDLGCODE) {
         TAsgEditBtn::WndProc(m);
-        claimKeys(m, FGrid->WantsTabFromEditor());
+        ClaimEditorKeys(m, FGrid->WantsTabFromEditor());
         return;
     }
     TAsgEditBtn::WndProc(m);
@@ -244,7 +238,7 @@ void TGridUnitEditBtn::DoExit() {
 void TGridUnitEditBtn::WndProc(TMessage& m) {
     if (FGrid && m.Msg == WM_GETDLGCODE) {
         TAsgUnitEditBtn::WndProc(m);
-        claimKeys(m, FGrid->Options() & goTabs);
+        ClaimEditorKeys(m, FGrid->Options() & goTabs);
         return;
     }
     TAsgUnitEditBtn::WndProc(m);

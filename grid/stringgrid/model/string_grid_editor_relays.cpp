@@ -1,5 +1,6 @@
 // The editors' notifications, handed on as the grid's events for the current cell.
 #include "grid/editors/asg_unit_edit_btn.h"
+#include "grid/editors/ex_date_time_picker.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/picker_values.h"
 #include "platform/controls/date_time_picker.h"
@@ -7,7 +8,9 @@
 #include "platform/system/date_time_text.h"
 
 void TExStringGrid::DateTimePickerChange(TObject* Sender) {
-    if (const auto* picker = dynamic_cast<const TDateTimePicker*>(Sender))
+    // The date-and-time editor's value joins its date and its time part.
+    if (auto* both = dynamic_cast<TExDateTimePicker*>(Sender)) OnDateTimeChange(this, Col(), Row(), both->DateTime());
+    else if (const auto* picker = dynamic_cast<const TDateTimePicker*>(Sender))
         OnDateTimeChange(this, Col(), Row(), picker->DateTime());
 }
 
