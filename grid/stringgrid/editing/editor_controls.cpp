@@ -202,12 +202,7 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         break;
     default:
         if (TExCustomDropDown* dropDown = dropDownEditor(p->EditControl)) {
-            DoGetEditorProp(realCol, ARow, nullptr);
-            // The track bar follows its text; the others take it as it stands.
-            if (p->EditControl == edTrackbarDropDown) dropDown->SetText(editText);
-            else dropDown->SetTextDirect(editText);
-            ShowOver(*dropDown, r, color, start);
-            p->EditCtrl = dropDown;
+            showDropDownControl(*dropDown, ACol, ARow, color, start);
             break;
         }
         // Kinds without a control of their own (a data check box, or a kind whose control
@@ -315,12 +310,7 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         p->EditMode = false;
         break;
     default:
-        if (TExCustomDropDown* dropDown = shownDropDown()) {
-            p->EditMode = false;
-            if (dropDown->DroppedDown()) dropDown->HideDropDown(false);
-            CommitEditValue(realCol, ARow, dropDown->Text());
-            PutAway(*dropDown);
-        }
+        if (TExCustomDropDown* dropDown = shownDropDown()) hideDropDownControl(*dropDown, realCol, ARow);
         p->EditMode = false;
         break;
     }

@@ -1759,6 +1759,9 @@ private:
     // The date, time, date-and-time and button editors over a cell, and their commit.
     void showDateOrButtonControl(int ACol, int ARow, TColor Color, QChar Start);
     void hideDateOrButtonControl(int RealCol, int ARow);
+    // The drop-down editors over a cell, loaded by kind, and their commit.
+    void showDropDownControl(TExCustomDropDown& DropDown, int ACol, int ARow, TColor Color, QChar Start);
+    void hideDropDownControl(TExCustomDropDown& DropDown, int RealCol, int ARow);
     // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
     TExCustomDropDown* dropDownEditor(TEditorType Kind);
     // The open drop-down editor, nullptr when none is open.
