@@ -17,3 +17,23 @@ void ClaimEditorKeys(TMessage& m, bool WantsTab) {
     const auto key = static_cast<uint16_t>(m.WParam);
     if (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && WantsTab)) m.Result = 1;
 }
+
+void WalkFromEditor(TExStringGrid& Grid, bool Right, const QString& Text) {
+    TNavigation& nav = Grid.Navigation();
+    const int col = Grid.Col(), row = Grid.Row();
+    const int target = Right ? col + Grid.CellSpan(Grid.RealColIndex(col), row).X + 1 : col - 1;
+    const bool direct = Right ? col < Grid.ColCount() - Grid.FixedRightCols() - 1 : col > Grid.FixedCols();
+    if (direct && Grid.IsControlCell(Grid.RealColIndex(target), row)) {
+        if (Grid.ValidateCell(Text)) {
+            Grid.HideInplaceEdit();
+            Grid.SetCol(target);
+        }
+        return;
+    }
+    Grid.SetFocus();
+    const TAdvanceDirection direction = nav.AdvanceDirection();
+    nav.SetAdvanceDirection(adLeftRight);
+    Grid.AdvanceCell(col, row, true, false, Right, true, true);
+    nav.SetAdvanceDirection(direction);
+    if (nav.CursorWalkAlwaysEdit) Grid.ShowEditor();
+}

@@ -11,3 +11,9 @@ bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
 
 // The answer to WM_GETDLGCODE of an editor that takes Enter and Escape, and Tab when WantsTab.
 void ClaimEditorKeys(TMessage& Message, bool WantsTab);
+
+// Right from the end or Left from the start of an editor's text (CursorWalkEditor): a
+// neighbouring control cell is entered directly once the text validates; otherwise the grid
+// takes the focus and walks to the next cell left or right, opening its editor with
+// CursorWalkAlwaysEdit.
+void WalkFromEditor(TExStringGrid& Grid, bool Right, const QString& Text);

@@ -4,6 +4,7 @@
 #include "grid/stringgrid/inplace/editor_tab.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/message_beep.h"
+#include "platform/system/clipboard.h"
 #include "platform/system/regional.h"
 
 namespace {
@@ -110,8 +111,37 @@ void TGridEditBtn::KeyUp(uint16_t& Key, TShiftState Shift) {
         return;
     }
     FGrid->OnKeyUp(FGrid, Key, Shift);
+    const bool plain = !(Shift & (ssShift | ssCtrl | ssAlt)) && SelLength() == 0;
+    const bool left = Key == VK_LEFT && FSelKeyDown == 0;
+    const bool right = Key == VK_RIGHT && SelStart() == Text().size();
+    if (plain && (left || right) && FGrid->Navigation().CursorWalkEditor) {
+        Key = 0;
+        WalkFromEditor(*FGrid, right, Text());
+        return;
+    }
     if (Key != VK_RETURN) TAsgEditBtn::KeyUp(Key, Shift);
     complete();
+}
+
+// The clipboard's text replaces the selection or goes in at the caret, as the grid's paste
+// events allow, without a length limit or a check by kind.
+void TGridEditBtn::paste() {
+    TExStringGrid& grid = *FGrid;
+    QString pasted = Clipboard().AsText();
+    bool allow = !pasted.isEmpty();
+    grid.OnClipboardPaste(this, allow);
+    if (!allow) return;
+    grid.OnClipboardBeforePasteCell(this, grid.Col(), grid.Row(), pasted, allow);
+    if (!allow) return;
+    pasted = StripFinalLineBreak(pasted);
+    QString text = Text();
+    const int start = SelStart();
+    const bool selection = SelLength() > 0;
+    text.replace(start, SelLength(), pasted);
+    SetText(text);
+    grid.SetCurrentEditText(Text());
+    SetSelStart(selection ? start : start + static_cast<int>(pasted.size()));
+    SetSelLength(selection ? static_cast<int>(pasted.size()) : 0);
 }
 
 void TGridEditBtn::complete() {
@@ -154,6 +184,10 @@ void TGridEditBtn::DoExit() {
 }
 
 void TGridEditBtn::WndProc(TMessage& m) {
+    if (FGrid && m.Msg == WM_PASTE) {
+        if (EditorEnabled && !ReadOnly) paste();
+        return;
+    }
     if (FGrid && m.Msg == WM_GETDLGCODE) {
         TAsgEditBtn::WndProc(m);
         ClaimEditorKeys(m, FGrid->WantsTabFromEditor());

@@ -1752,6 +1752,7 @@ private:
     friend class TGridDropDownEditor;
     friend class TGridEditBtn;
     friend bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
+    friend void WalkFromEditor(TExStringGrid& Grid, bool Right, const QString& Text);
     friend class TGridUnitEditBtn;
     friend class TGridDatePicker;
     friend class TGridDateTimePicker;
