@@ -1,6 +1,7 @@
 #include "grid/stringgrid/inplace/editor_tab.h"
 
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/system/clipboard.h"
 
 bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift) {
     if (Grid.Options() & goTabs) {
@@ -36,4 +37,13 @@ void WalkFromEditor(TExStringGrid& Grid, bool Right, const QString& Text) {
     Grid.AdvanceCell(col, row, true, false, Right, true, true);
     nav.SetAdvanceDirection(direction);
     if (nav.CursorWalkAlwaysEdit) Grid.ShowEditor();
+}
+
+bool TextToPaste(TExStringGrid& Grid, TObject* Sender, QString& Pasted) {
+    Pasted = Clipboard().AsText();
+    bool allow = !Pasted.isEmpty();
+    Grid.OnClipboardPaste(Sender, allow);
+    if (!allow) return false;
+    Grid.OnClipboardBeforePasteCell(Sender, Grid.Col(), Grid.Row(), Pasted, allow);
+    return allow;
 }

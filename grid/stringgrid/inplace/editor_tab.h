@@ -17,3 +17,7 @@ void ClaimEditorKeys(TMessage& Message, bool WantsTab);
 // takes the focus and walks to the next cell left or right, opening its editor with
 // CursorWalkAlwaysEdit.
 void WalkFromEditor(TExStringGrid& Grid, bool Right, const QString& Text);
+
+// The clipboard's text as the grid's paste events let it be pasted into the current cell's
+// editor (Sender); false when there is none or an event refuses it.
+bool TextToPaste(TExStringGrid& Grid, TObject* Sender, QString& Pasted);

@@ -4,7 +4,6 @@
 #include "grid/stringgrid/inplace/editor_tab.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/message_beep.h"
-#include "platform/system/clipboard.h"
 #include "platform/system/regional.h"
 
 namespace {
@@ -127,12 +126,8 @@ void TGridEditBtn::KeyUp(uint16_t& Key, TShiftState Shift) {
 // events allow, without a length limit or a check by kind.
 void TGridEditBtn::paste() {
     TExStringGrid& grid = *FGrid;
-    QString pasted = Clipboard().AsText();
-    bool allow = !pasted.isEmpty();
-    grid.OnClipboardPaste(this, allow);
-    if (!allow) return;
-    grid.OnClipboardBeforePasteCell(this, grid.Col(), grid.Row(), pasted, allow);
-    if (!allow) return;
+    QString pasted;
+    if (!TextToPaste(grid, this, pasted)) return;
     pasted = StripFinalLineBreak(pasted);
     QString text = Text();
     const int start = SelStart();

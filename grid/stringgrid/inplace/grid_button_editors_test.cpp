@@ -1,7 +1,7 @@
 #include "grid/stringgrid/editing/editing_fixture.h"
 #include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
-#include "platform/system/clipboard.h"
+#include "grid/stringgrid/inplace/held_clipboard.h"
 
 namespace {
 
@@ -151,14 +151,6 @@ TEST_F(ButtonEditors, TheUnitEditorSplitsTheCellAndReportsUnitChanges) {
     edit.OnUnitChanged(&edit, "mm");
     EXPECT_EQ(units, QStringList{"1,1 mm"});
 }
-
-class HeldClipboard : public TClipboard {
-public:
-    void SetContent(const QString& t, const std::vector<TClipboardFormat>&) override { text = t; }
-    QString AsText() override { return text; }
-    QByteArray FormatData(const QString&) override { return {}; }
-    QString text;
-};
 
 TEST_F(ButtonEditors, PasteReplacesTheSelectionOrGoesInAtTheCaretWithoutAKindCheck) {
     HeldClipboard clipboard;

@@ -28,13 +28,24 @@ protected:
 };
 
 TEST_F(ButtonEditor, ItCoversTheCellWithItsGridLinesAndShowsItsText) {
-    TGridButton& button = open();
-    EXPECT_EQ(grid->EditCtrl(), &button);
-    EXPECT_TRUE(button.Visible());
-    EXPECT_TRUE(button.Focused());
-    EXPECT_EQ(button.Caption(), "1:1");
-    const TRect cell = grid->CellRect(1, 1);
-    EXPECT_EQ(button.BoundsRect(), (TRect{cell.Left - 1, cell.Top - 1, cell.Right, cell.Bottom}));
+    for (const bool byMouse : {false, true}) {
+        TGridButton& button = *grid->Btn();
+        if (byMouse) clickCell(1, 1);
+        else open();
+        processPosted();
+        EXPECT_EQ(grid->EditCtrl(), &button) << byMouse;
+        EXPECT_TRUE(button.Visible()) << byMouse;
+        EXPECT_TRUE(button.Focused()) << byMouse;
+        EXPECT_EQ(button.Caption(), "1:1");
+        const TRect cell = grid->CellRect(1, 1);
+        EXPECT_EQ(button.BoundsRect(), (TRect{cell.Left - 1, cell.Top - 1, cell.Right, cell.Bottom}));
+        // Nothing is written when the edit ends.
+        keyPress(button, VK_ESCAPE);
+        processPosted();
+        EXPECT_EQ(grid->Cells(1, 1), "1:1");
+        TearDown();
+        SetUp();
+    }
 }
 
 TEST_F(ButtonEditor, ReleasingItBySpaceOrMousePassesTheCaptionThroughOnEllipsClickIntoTheCell) {

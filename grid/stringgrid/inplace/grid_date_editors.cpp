@@ -174,10 +174,15 @@ QString TGridDateTimePicker::CellText() {
 }
 
 void TGridDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
-    if (!FGrid) {
-        TExDateTimePicker::KeyDown(Key, Shift);
-        return;
-    }
+    if (!leaves(Key, Shift)) TExDateTimePicker::KeyDown(Key, Shift);
+}
+
+void TGridDateTimePicker::TimePartKeyDown(uint16_t& Key, TShiftState Shift) {
+    if (!leaves(Key, Shift)) TExDateTimePicker::TimePartKeyDown(Key, Shift);
+}
+
+bool TGridDateTimePicker::leaves(uint16_t& Key, TShiftState Shift) {
+    if (!FGrid) return false;
     TExStringGrid& grid = *FGrid;
     switch (Key) {
     case VK_ESCAPE: {
@@ -187,25 +192,23 @@ void TGridDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
         KeepCell = !TryStrToDateTime(grid.GetCurrentCell(), cell);
         grid.HideInplaceEdit();
         grid.SetFocus();
-        return;
+        return true;
     }
     case VK_RETURN:
         grid.HideInplaceEdit();
         grid.SetFocus();
         if (grid.Navigation().AdvanceOnEnter)
             grid.AdvanceCell(grid.Col(), grid.Row(), grid.Navigation().AdvanceAutoEdit, false, true, true, false);
-        return;
-    case VK_TAB:
-        if (!grid.WantsTabFromEditor()) break;
-        {
-            const QString text = CellText();
-            grid.HideInplaceEdit();
-            grid.SetFocus();
-            grid.SetCurrentCell(text);
-            grid.TabNavigate(Shift & ssShift);
-        }
-        return;
-    default: break;
+        return true;
+    case VK_TAB: {
+        if (!grid.WantsTabFromEditor()) return false;
+        const QString text = CellText();
+        grid.HideInplaceEdit();
+        grid.SetFocus();
+        grid.SetCurrentCell(text);
+        grid.TabNavigate(Shift & ssShift);
+        return true;
     }
-    TExDateTimePicker::KeyDown(Key, Shift);
+    default: return false;
+    }
 }

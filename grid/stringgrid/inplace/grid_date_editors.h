@@ -61,8 +61,12 @@ public:
 
 protected:
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void TimePartKeyDown(uint16_t& Key, TShiftState Shift) override;
 
 private:
+    // Escape, Enter and Tab end the edit, in the date fields and in the time part alike.
+    bool leaves(uint16_t& Key, TShiftState Shift);
+
     TExStringGrid* FGrid = nullptr;
 };
 

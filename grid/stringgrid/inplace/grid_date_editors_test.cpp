@@ -272,4 +272,21 @@ TEST_F(DateEditors, TheValueIsCommittedBeforeTheGridSortsScrollsSizesOrGoes) {
     }
 }
 
+TEST_F(DateEditors, TheDateAndTimeEditorReportsItsWholeValue) {
+    QList<TDateTime> values;
+    grid->OnDateTimeChange = [&](TObject*, int, int, TDateTime Value) { values << Value; };
+    grid->SetCells(1, 1, "15.01.2024 10:30");
+    auto& picker = dynamic_cast<TGridDateTimePicker&>(openWith(edDateTimeEdit));
+    keyPress(picker, VK_UP);
+    ASSERT_FALSE(values.isEmpty());
+    TDateTime time = 0;
+    TryEncodeTime(10, 30, 0, 0, time);
+    for (TDateTime value : values) EXPECT_DOUBLE_EQ(value, EncodeDate(2024, 1, 16) + time);
+    values.clear();
+    keyPress(*picker.TimePart(), VK_UP);
+    ASSERT_FALSE(values.isEmpty());
+    TryEncodeTime(11, 30, 0, 0, time);
+    for (TDateTime value : values) EXPECT_DOUBLE_EQ(value, EncodeDate(2024, 1, 16) + time);
+}
+
 }  // namespace
