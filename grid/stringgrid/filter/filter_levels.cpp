@@ -1,4 +1,5 @@
 // Applying the filter as stacked levels of hidden rows, and taking the levels off again.
+#include "grid/stringgrid/model/cell_prefetch.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <QtMath>
@@ -14,7 +15,10 @@ void TExStringGrid::ApplyFilter() {
         if (total > 0) OnFilterProgress(this, static_cast<int16_t>(qRound(counted * 100.0 / total)));
     };
     TIntList failing(0, 0);
+    const TGridCellStore& store = CellStore();
+    const TFilter& filter = *p->Filter;
     for (int r = first; r < end; ++r) {
+        for (int i = 0; i < filter.Count(); ++i) PrefetchColumnAhead(store, filter.Items(i)->Column, r);
         if (FilterNormalCellsOnly) {
             // Node and summary rows are told by the decoration of their first cell.
             const TCellType type = GetCellType(0, r);

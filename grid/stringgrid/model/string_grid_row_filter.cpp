@@ -46,8 +46,10 @@ QString TExStringGrid::filterText(const TFilterData& Item, int ARow) {
         for (int c = 0; c < ColCount(); ++c) text += GetGridCell(RealColIndex(c), ARow) + QStringLiteral("\r\n");
         break;
     }
-    // Trimming a text shared with its cell would copy it even with nothing to trim.
-    if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace())) text = text.trimmed();
+    // Trimming a text shared with its cell would copy it even with nothing to trim; so would
+    // looking at its ends through the text itself, which is why they are read as constants.
+    const QString& ends = text;
+    if (!ends.isEmpty() && (ends.front().isSpace() || ends.back().isSpace())) text = text.trimmed();
     // Wide text is rare: a scan for the marker's first character comes before the full test.
     if (text.contains(u'|') && text.contains(QStringLiteral("|\\"))) return DecodeWideText(text);
     return text;

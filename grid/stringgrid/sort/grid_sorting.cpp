@@ -1,6 +1,7 @@
 // The string grid's sorts: on a column, on the index list, inside node groups, and back to the
 // order before the first sort. The order is found on keys read once per cell (TRowSorter) and
 // the rows are then moved in one pass, with what row exchanges carry along.
+#include "grid/stringgrid/model/cell_prefetch.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
 #include "grid/stringgrid/sort/row_sorter.h"
@@ -10,15 +11,6 @@
 #include <unordered_map>
 
 namespace {
-
-// A hint to the processor to load the memory at P; nothing where the compiler has no such hint.
-inline void prefetch(const void* P) {
-#if defined(__GNUC__)
-    __builtin_prefetch(P);
-#else
-    (void)P;
-#endif
-}
 
 std::vector<int> rowRange(int First, int Count) {
     std::vector<int> rows(static_cast<size_t>(Count));
@@ -199,13 +191,10 @@ void TExStringGrid::sortRange(int Left, int Right, const std::function<void(TRow
     Left = std::max(Left, 0);
     Right = std::min(Right, RowCount() - 1);
     if (Left >= Right) return;
-    // Reading a column of rows that sorts have scattered over memory waits on the memory more
-    // than it works: the cell and then its text are fetched some rows ahead.
+    // Rows that sorts have scattered over memory are read with the cells ahead fetched early.
     const TGridCellStore& store = CellStore();
-    TRowSorter sorter(*this, Left, Right, [&store](int ACol, int ARow) {
-        prefetch(&store.Text(ACol, ARow + 32));
-        prefetch(store.Text(ACol, ARow + 16).constData());
-    });
+    TRowSorter sorter(*this, Left, Right,
+                      [&store](int ACol, int ACellRow, int ATextRow) { PrefetchCells(store, ACol, ACellRow, ATextRow); });
     Sort(sorter);
     p->Compares += sorter.Compares();
     p->Swaps += sorter.Swaps();

@@ -3,21 +3,18 @@
 #include "grid/foundation/grid_lists.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/owned_settings.h"
+#include "grid/stringgrid/sort/keyed_rows.h"
 
 #include <algorithm>
 #include <numeric>
 
-TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right, std::function<void(int ACol, int ARow)> Ahead)
+TRowSorter::TRowSorter(TExStringGrid& Grid, int Left, int Right, TSortColumn::TFetch Fetch)
     : grid_(Grid), left_(Left), count_(std::max(Right - Left + 1, 0)), totalCols_(Grid.TotalColCount()),
-      full_(Grid.SortSettings().Full), order_(static_cast<size_t>(count_)), ahead_(std::move(Ahead)) {
+      full_(Grid.SortSettings().Full), order_(static_cast<size_t>(count_)), fetch_(std::move(Fetch)) {
     std::iota(order_.begin(), order_.end(), 0);
 }
 
 namespace {
-struct ValueItem {
-    double Value;
-    int Id;
-};
 struct TextItem {
     uint64_t Prefix;
     int Id;
@@ -36,9 +33,7 @@ void TRowSorter::SortOnColumn(int ACol, TSortDirection Direction) {
         // The sort column is read whole: most comparisons are decided there.
         TSortColumn& c = column(ACol, true);
         if (c.Kind() == TSortColumn::Uniform::Values) {
-            std::vector<ValueItem> items(static_cast<size_t>(count_));
-            for (int k = 0; k < count_; ++k) items[static_cast<size_t>(k)] = {c.Value(k), k};
-            sortOnUniformColumn(ACol, std::move(items), [](const ValueItem& a, const ValueItem& b) { return sign(a.Value, b.Value); }, target);
+            sortOnValues(ACol, c, target);
             return;
         }
         if (c.Kind() == TSortColumn::Uniform::Texts) {
@@ -72,6 +67,46 @@ void TRowSorter::sortOnUniformColumn(int ACol, std::vector<Item> Items, const Pr
         swaps_ += Items[k].Id != static_cast<int>(k);
         order_[k] = Items[k].Id;
     }
+}
+
+// The values need no comparison: their keys order the rows, and the rows keep their order where
+// the values are equal. That is the order the comparison sort finds, rows equal on every
+// compared column included; only rows of equal value are compared, on the columns after.
+void TRowSorter::sortOnValues(int ACol, const TSortColumn& Column, int Target) {
+    std::vector<TKeyedRow> rows(static_cast<size_t>(count_));
+    for (int k = 0; k < count_; ++k) {
+        const uint64_t key = OrderKey(Column.Value(k));
+        rows[static_cast<size_t>(k)] = {Target < 0 ? ~key : key, k};
+    }
+    SortByKey(rows);
+    if (full_ && ACol <= totalCols_ - 2) breakTies(ACol, rows, Target);
+    for (size_t k = 0; k < rows.size(); ++k) {
+        swaps_ += rows[k].Id != static_cast<int>(k);
+        order_[k] = rows[k].Id;
+    }
+}
+
+void TRowSorter::breakTies(int ACol, std::vector<TKeyedRow>& Rows, int Target) {
+    std::vector<std::pair<size_t, size_t>> runs;
+    std::vector<int> tied;
+    for (size_t start = 0, end = 0; start < Rows.size(); start = end) {
+        for (end = start + 1; end < Rows.size() && Rows[end].Key == Rows[start].Key;) ++end;
+        if (end - start < 2) continue;
+        runs.emplace_back(start, end);
+        for (size_t k = start; k < end; ++k) tied.push_back(Rows[k].Id);
+    }
+    if (runs.empty()) return;
+    // Every tied row is compared on the next column that counts: its cells are read at once, in
+    // the order the rows stand, rather than scattered over the comparisons.
+    std::sort(tied.begin(), tied.end());
+    for (int c = ACol + 1; c < totalCols_; ++c)
+        if (!ignored(c)) {
+            column(c, false).ReadAhead(tied, fetch_);
+            break;
+        }
+    for (const auto& [start, end] : runs)
+        std::stable_sort(Rows.begin() + static_cast<std::ptrdiff_t>(start), Rows.begin() + static_cast<std::ptrdiff_t>(end),
+                         [&](const TKeyedRow& A, const TKeyedRow& B) { return compareRows(ACol + 1, A.Id, B.Id) == -Target; });
 }
 
 void TRowSorter::SortIndexed(const TSortIndexList& Indexes) {
@@ -117,7 +152,7 @@ TSortColumn& TRowSorter::column(int ACol, bool ReadAll) {
     std::unique_ptr<TSortColumn>& c = columns_[static_cast<size_t>(ACol)];
     if (!c) {
         c = std::make_unique<TSortColumn>(grid_, ACol);
-        if (ReadAll) c->Read(left_, count_, ahead_);
+        if (ReadAll) c->Read(left_, count_, fetch_);
         else c->Prepare(left_, count_);
     }
     return *c;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/stringgrid/model/string_grid_types.h"
+#include "grid/stringgrid/sort/keyed_rows.h"
 #include "grid/stringgrid/sort/sort_keys.h"
 
 #include <functional>
@@ -18,8 +19,8 @@ class TSortIndexList;
 // are read row by row as ties first need them.
 class TRowSorter {
 public:
-    // Ahead is told of the rows of the sort column as they are about to be read.
-    TRowSorter(TExStringGrid& Grid, int Left, int Right, std::function<void(int ACol, int ARow)> Ahead = {});
+    // Fetch is asked to bring cells into the cache shortly before they are read.
+    TRowSorter(TExStringGrid& Grid, int Left, int Right, TSortColumn::TFetch Fetch = {});
 
     // On a column and, with Full, the columns to its right.
     void SortOnColumn(int ACol, TSortDirection Direction);
@@ -38,6 +39,9 @@ private:
     // The sort column's own comparison on keys held in the items, the next columns on ties.
     template <class Item, class Primary>
     void sortOnUniformColumn(int ACol, std::vector<Item> Items, const Primary& primary, int Target);
+    // The sort column's values ordered by their keys; rows of equal value by the next columns.
+    void sortOnValues(int ACol, const TSortColumn& Column, int Target);
+    void breakTies(int ACol, std::vector<TKeyedRow>& Rows, int Target);
     int compareCells(int ACol, int A, int B, TSortDirection Direction);
     int compareRows(int ACol, int A, int B);
     int compareIndexed(int A, int B);
@@ -56,7 +60,7 @@ private:
     // Per column: 0 unknown, 1 compared, 2 ignored.
     std::vector<char> ignored_;
     std::vector<int> order_;
-    std::function<void(int ACol, int ARow)> ahead_;
+    TSortColumn::TFetch fetch_;
     int compares_ = 0;
     int swaps_ = 0;
 };

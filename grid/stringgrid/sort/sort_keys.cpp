@@ -8,6 +8,7 @@
 #include "platform/system/date_time_text.h"
 #include "platform/system/regional.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -180,12 +181,21 @@ const TSortCellKey& TSortColumn::key(int Offset) {
     return made_[static_cast<size_t>(slot)];
 }
 
-void TSortColumn::Read(int First, int Count, const std::function<void(int ACol, int ARow)>& Ahead) {
+void TSortColumn::ReadAhead(const std::vector<int>& Offsets, const TFetch& Fetch) {
+    // Rows far apart: each is fetched some rows before its turn, as the hardware cannot guess them.
+    const size_t n = Offsets.size();
+    for (size_t k = 0; k < n; ++k) {
+        if (Fetch && k + 8 < n) Fetch(col_, first_ + Offsets[std::min(k + 16, n - 1)], first_ + Offsets[k + 8]);
+        key(Offsets[k]);
+    }
+}
+
+void TSortColumn::Read(int First, int Count, const TFetch& Fetch) {
     first_ = First;
     keys_.clear();
     keys_.reserve(static_cast<size_t>(Count));
     for (int k = 0; k < Count; ++k) {
-        if (Ahead) Ahead(col_, First + k);
+        if (Fetch) Fetch(col_, First + k + 32, First + k + 16);
         keys_.push_back(lightKey(First + k));
     }
     makeUniform();

@@ -52,10 +52,14 @@ public:
     // The keys of rows First .. First + Count - 1, by offset from First: Read reads them all
     // (for the sort column), Prepare one by one as comparisons first need them (for columns
     // that only break ties).
-    // Ahead, when set, is told of each row a little before its cell is read.
-    void Read(int First, int Count, const std::function<void(int ACol, int ARow)>& Ahead = {});
+    // Fetch, when set, is asked to bring the cell of a row and the text of a nearer one into
+    // the cache a little before they are read.
+    using TFetch = std::function<void(int ACol, int ACellRow, int ATextRow)>;
+    void Read(int First, int Count, const TFetch& Fetch = {});
     void Prepare(int First, int Count);
     TSortCellKey MakeKey(int ARow) const;
+    // After Prepare: makes the keys of the rows at these offsets (ascending) now.
+    void ReadAhead(const std::vector<int>& Offsets, const TFetch& Fetch = {});
     // Whether two reads of one cell always compare equal (no event decides).
     bool ComparesItselfEqual() const { return style_ != ssCustom && style_ != ssRaw; }
     // The grid's cell comparison of two keys; ARow1 and ARow2 are where the cells stand, for
