@@ -224,7 +224,11 @@ TEST_F(DropDownEditors, TabWithoutTabOptionIsValidatedThenHandedToTheGrid) {
 TEST_F(DropDownEditors, TheListsOpenOnTheItemOfTheCellText) {
     grid->SetCells(1, 1, "Banana");
     auto& detail = *grid->DetailPickerDropDown();
-    for (const char* caption : {"Apple", "Banana", "Cherry"}) detail.Items().push_back({caption});
+    for (const char* caption : {"Apple", "Banana", "Cherry"}) {
+        TDetailItem item;
+        item.Caption = caption;
+        detail.Items().push_back(item);
+    }
     openWith(edDetailDropDown);
     EXPECT_EQ(detail.ItemIndex(), 1);
     keyPress(detail, VK_ESCAPE);
