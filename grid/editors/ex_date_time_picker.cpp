@@ -55,7 +55,7 @@ void TExDateTimePicker::createTimePart() {
     };
     timePicker_->OnClick = [this](TObject*) { DoClick(); };
     timePicker_->OnKeyPress = [this](TObject* Sender, QChar& key) { TimePartKeyPress(Sender, key); };
-    timePicker_->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState shift) { KeyDown(key, shift); };
+    timePicker_->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState shift) { TimePartKeyDown(key, shift); };
 }
 
 void TExDateTimePicker::layoutTimePart() {

@@ -71,6 +71,9 @@ protected:
     virtual void DoClick();
     // The time part's OnKeyPress; nothing here.
     virtual void TimePartKeyPress(TObject* /*Sender*/, QChar& /*Key*/) {}
+    // A key down in the time part, after the time part's own handling: the picker's OnKeyDown
+    // (not its own field keys, which would step the date).
+    virtual void TimePartKeyDown(uint16_t& Key, TShiftState Shift) { OnKeyDown(this, Key, Shift); }
     void Resize() override;
 
 private:

@@ -143,11 +143,14 @@ void TDateTimePicker::SetDroppedDown(bool Value) {
     if (!calendar_) calendar_ = std::make_unique<Popup>(*this);
     calendar_->Font().Assign(Font());
     calendar_->SetDate(value_);
-    const TPoint origin = ClientToScreen({Width() - calendar_->Width(), Height()});
-    calendar_->SetBounds(std::max(0, origin.X), origin.Y, calendar_->Width(), calendar_->Height());
+    calendar_->SetCalendarStyle(static_cast<uint32_t>(Perform(DTM_GETMCSTYLE)));
+    const TRect size = calendar_->MinReqRect();
+    calendar_->SetBounds(0, 0, size.Width(), size.Height());
     droppedDown_ = true;
     TNMHdr note{this, 0, DTN_DROPDOWN};
     notify(note);
+    const TPoint origin = ClientToScreen({Width() - calendar_->Width(), Height()});
+    calendar_->SetBounds(std::max(0, origin.X), origin.Y, calendar_->Width(), calendar_->Height());
     ShowPopup(*calendar_, true);
     Invalidate();
 }
@@ -171,6 +174,8 @@ void TDateTimePicker::notify(TNMHdr& Note) {
 }
 
 void TDateTimePicker::UserChange(TDateTime Value, bool Checked) {
+    if (minDate_ != 0 && Value < minDate_) Value = minDate_;
+    if (maxDate_ != 0 && Value > maxDate_) Value = maxDate_;
     TNMDateTimeChange note;
     note.hdr = {this, 0, DTN_DATETIMECHANGE};
     note.dwFlags = Checked ? GDT_VALID : GDT_NONE;
@@ -191,6 +196,12 @@ void TDateTimePicker::WndProc(TMessage& m) {
         pending_.clear();
         m.Result = 1;
         Invalidate();
+        return;
+    case DTM_GETMONTHCAL:
+        m.Result = droppedDown_ ? reinterpret_cast<intptr_t>(calendar_.get()) : 0;
+        return;
+    case DTM_GETMCSTYLE:
+        m.Result = 0;
         return;
     case DTM_GETSYSTEMTIME:
         if (m.LParam) *reinterpret_cast<TDateTime*>(m.LParam) = value_;

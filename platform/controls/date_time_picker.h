@@ -12,6 +12,9 @@ enum TDTDateMode { dmComboBox, dmUpDown };
 
 // DTM_SETSYSTEMTIME's wParam and the flags of a date change: a value, or no value (unchecked).
 enum : uintptr_t { GDT_VALID = 0, GDT_NONE = 1 };
+// The calendar of a dropped picker (its TMonthCalendar*, 0 while closed), and the style bits
+// (MCS_*) the picker's calendar takes when it drops.
+enum : uint32_t { DTM_GETMONTHCAL = 0x1008, DTM_GETMCSTYLE = 0x100C };
 // Notifications of the picker, sent to itself as CN_NOTIFY.
 enum : int { DTN_CLOSEUP = -753, DTN_DROPDOWN = -754, DTN_DATETIMECHANGE = -759 };
 
@@ -38,7 +41,8 @@ struct TNMDateTimeChange {
 // when unticked), whose handling takes the value and fires OnChange. DTM_SETSYSTEMTIME (lParam a
 // TDateTime*) sets the value (GDT_VALID, which also ticks the box) or unticks it (GDT_NONE);
 // DTM_GETSYSTEMTIME answers GDT_NONE while unticked, else GDT_VALID and the value. Values set in
-// code fire nothing.
+// code fire nothing. The calendar drops with the style DTM_GETMCSTYLE answers (none here), and
+// the DTN_DROPDOWN handlers may restyle and resize it before it shows, right-aligned below.
 class TDateTimePicker : public TWinControl {
 public:
     explicit TDateTimePicker(TComponent* AOwner);
@@ -55,6 +59,11 @@ public:
     void SetDate(TDateTime Value);
     TDateTime Time() const;
     void SetTime(TDateTime Value);
+    // The bounds of the values the user picks; 0 for none.
+    TDateTime MinDate() const { return minDate_; }
+    void SetMinDate(TDateTime Value) { minDate_ = Value; }
+    TDateTime MaxDate() const { return maxDate_; }
+    void SetMaxDate(TDateTime Value) { maxDate_ = Value; }
 
     // The picker's format; empty takes the regional date format or the default time format.
     QString Format() const { return format_; }
@@ -118,6 +127,7 @@ private:
     TDateTimeKind kind_ = dtkDate;
     TDTDateMode dateMode_ = dmComboBox;
     TDateTime value_ = 0;
+    TDateTime minDate_ = 0, maxDate_ = 0;
     QString format_;
     bool showCheckBox_ = false;
     bool checked_ = true;

@@ -105,3 +105,73 @@ TEST_F(DateTimePickerTest, AnUntickedPickerTakesNoInputAndReportsNoValue) {
 }
 
 }  // namespace
+
+namespace {
+
+// A picker whose calendar drops in the style it names.
+class StyledPicker : public TDateTimePicker {
+public:
+    using TDateTimePicker::TDateTimePicker;
+    uint32_t style = 0;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == DTM_GETMCSTYLE) {
+            m.Result = style;
+            return;
+        }
+        TDateTimePicker::WndProc(m);
+    }
+};
+
+TEST(MonthCalendarStyle, TheTodayLineTheRingAndWeekNumbersFollowTheStyle) {
+    TForm form(nullptr);
+    auto* picker = new StyledPicker(&form);
+    picker->SetParent(&form);
+    picker->SetDateTime(EncodeDate(2024, 1, 31));
+    EXPECT_EQ(picker->Perform(DTM_GETMONTHCAL), 0);
+
+    struct Case {
+        uint32_t style;
+        bool todayLine, ring, weekNumbers;
+    };
+    const Case cases[] = {
+        {0, true, true, false},
+        {MCS_NOTODAY, false, true, false},
+        {MCS_NOTODAYCIRCLE, true, false, false},
+        {MCS_WEEKNUMBERS, true, true, true},
+    };
+    for (const Case& c : cases) {
+        picker->style = c.style;
+        keyPress(*picker, VK_F4);
+        auto* calendar = reinterpret_cast<TMonthCalendar*>(picker->Perform(DTM_GETMONTHCAL));
+        ASSERT_EQ(calendar, picker->Calendar()) << c.style;
+        EXPECT_EQ(calendar->CalendarStyle(), c.style);
+        calendar->SetToday(EncodeDate(2024, 1, 10));
+        EXPECT_EQ(calendar->Width(), calendar->MinReqRect().Width()) << c.style;
+        const TRect lastDay = calendar->DayRect(EncodeDate(2024, 2, 11));
+        EXPECT_EQ(calendar->Height() > lastDay.Bottom + 10, c.todayLine) << c.style;
+        EXPECT_EQ(calendar->DayRect(EncodeDate(2024, 1, 1)).Left > TMonthCalendar::WeekNumberWidth, c.weekNumbers)
+            << c.style;
+
+        const QImage image = renderToImage(*calendar);
+        const TRect today = calendar->DayRect(EncodeDate(2024, 1, 10));
+        EXPECT_EQ(image.pixelColor(today.Left, today.Top + 5) == QColor(Qt::red), c.ring) << c.style;
+        // A week number stands left of the first Monday shown (1 January 2024, week 1).
+        const TRect monday = calendar->DayRect(EncodeDate(2024, 1, 1));
+        EXPECT_EQ(paintedAround(image, clWindow, TRect{4, monday.Top, monday.Left - 1, monday.Bottom}).first > 0,
+                  c.weekNumbers)
+            << c.style;
+        keyPress(*picker, VK_ESCAPE);
+    }
+}
+
+TEST_F(DateTimePickerTest, UserChangesKeepWithinTheBounds) {
+    picker->SetMaxDate(EncodeDate(2024, 2, 2));
+    keyPress(*picker, VK_RIGHT);  // the month
+    keyPress(*picker, VK_UP);
+    EXPECT_EQ(picker->Date(), EncodeDate(2024, 2, 2));
+    picker->SetMinDate(EncodeDate(2024, 1, 30));
+    keyPress(*picker, VK_DOWN);
+    EXPECT_EQ(picker->DateTime(), EncodeDate(2024, 1, 30));
+}
+
+}  // namespace

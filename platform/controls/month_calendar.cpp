@@ -4,6 +4,7 @@
 #include "platform/graphics/frame_control.h"
 #include "platform/system/date_time_text.h"
 
+#include <QDate>
 #include <QLocale>
 #include <cmath>
 
@@ -11,10 +12,23 @@ namespace {
 constexpr int margin = 4;
 // Monday 0 .. Sunday 6; 30 December 1899 was a Saturday.
 int weekday(TDateTime day) { return (static_cast<int>(std::floor(day)) % 7 + 7 + 5) % 7; }
+
+TDateTime systemToday() {
+    const QDate d = QDate::currentDate();
+    return EncodeDate(d.year(), d.month(), d.day());
+}
+
+// The ISO week of the week that starts on Monday.
+int weekNumber(TDateTime Monday) {
+    int y = 0, m = 0, d = 0;
+    DecodeDate(Monday + 3, y, m, d);
+    return QDate(y, m, d).weekNumber();
+}
 }  // namespace
 
 TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TCustomControl(AOwner) {
-    SetBounds(0, 0, 7 * CellWidth + 2 * margin, TitleHeight + 7 * CellHeight + 2 * margin);
+    const TRect size = MinReqRect();
+    SetBounds(0, 0, size.Width(), size.Height());
     SetColor(clWindow);
     TabStop = true;
     // OnClick tells of a picked day only.
@@ -28,6 +42,26 @@ void TMonthCalendar::SetDate(TDateTime Value) {
     Invalidate();
 }
 
+void TMonthCalendar::SetCalendarStyle(uint32_t Value) {
+    if (style_ == Value) return;
+    style_ = Value;
+    Invalidate();
+}
+
+TRect TMonthCalendar::MinReqRect() const {
+    const int todayLine = (style_ & MCS_NOTODAY) ? 0 : CellHeight;
+    return {0, 0, daysLeft() + 7 * CellWidth + margin, TitleHeight + 7 * CellHeight + todayLine + 2 * margin};
+}
+
+TDateTime TMonthCalendar::Today() const { return today_ ? today_ : systemToday(); }
+
+void TMonthCalendar::SetToday(TDateTime Value) {
+    today_ = std::floor(Value);
+    Invalidate();
+}
+
+int TMonthCalendar::daysLeft() const { return margin + ((style_ & MCS_WEEKNUMBERS) ? WeekNumberWidth : 0); }
+
 TDateTime TMonthCalendar::firstShown() const {
     int y = 0, m = 0, d = 0;
     DecodeDate(date_, y, m, d);
@@ -38,7 +72,7 @@ TDateTime TMonthCalendar::firstShown() const {
 TRect TMonthCalendar::DayRect(TDateTime Day) const {
     const int index = static_cast<int>(std::floor(Day) - firstShown());
     if (index < 0 || index >= 42) return {};
-    const int left = margin + index % 7 * CellWidth;
+    const int left = daysLeft() + index % 7 * CellWidth;
     const int top = margin + TitleHeight + CellHeight + index / 7 * CellHeight;
     return {left, top, left + CellWidth, top + CellHeight};
 }
@@ -49,9 +83,9 @@ TDateTime TMonthCalendar::DayAtPos(TPoint p) const {
         if (p.X >= Width() - margin - CellWidth) return -3;
         return -1;
     }
-    const int col = (p.X - margin) / CellWidth;
+    const int col = (p.X - daysLeft()) / CellWidth;
     const int row = (p.Y - margin - TitleHeight - CellHeight) / CellHeight;
-    if (p.X < margin || col > 6 || p.Y < margin + TitleHeight + CellHeight || row > 5) return -1;
+    if (p.X < daysLeft() || col > 6 || p.Y < margin + TitleHeight + CellHeight || row > 5) return -1;
     return firstShown() + row * 7 + col;
 }
 
@@ -106,11 +140,20 @@ void TMonthCalendar::Paint() {
     canvas.DrawText(QString("%1 %2").arg(locale.standaloneMonthName(std::max(m, 1)), QString::number(y)), caption,
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     for (int i = 0; i < 7; ++i) {
-        TRect r{margin + i * CellWidth, title.Bottom, margin + (i + 1) * CellWidth, title.Bottom + CellHeight};
+        TRect r{daysLeft() + i * CellWidth, title.Bottom, daysLeft() + (i + 1) * CellWidth, title.Bottom + CellHeight};
         canvas.Font.SetColor(clGrayText);
         canvas.DrawText(locale.dayName(i + 1, QLocale::NarrowFormat), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     const TDateTime first = firstShown();
+    const TDateTime today = Today();
+    if (style_ & MCS_WEEKNUMBERS) {
+        canvas.Font.SetColor(clGrayText);
+        for (int week = 0; week < 6; ++week) {
+            const TRect day = DayRect(first + week * 7);
+            TRect r{margin, day.Top, daysLeft(), day.Bottom};
+            canvas.DrawText(QString::number(weekNumber(first + week * 7)), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+    }
     for (int i = 0; i < 42; ++i) {
         const TDateTime day = first + i;
         TRect r = DayRect(day);
@@ -124,6 +167,18 @@ void TMonthCalendar::Paint() {
         }
         canvas.Font.SetColor(day == date_ ? clHighlightText : (dm == m ? clWindowText : clGrayText));
         canvas.DrawText(QString::number(dd), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        if (day == today && !(style_ & MCS_NOTODAYCIRCLE)) {
+            canvas.Brush.Style = bsSolid;
+            canvas.Brush.Color = clRed;
+            canvas.FrameRect(r);
+            canvas.Brush.Style = bsClear;
+        }
+    }
+    if (!(style_ & MCS_NOTODAY)) {
+        const TRect lastDay = DayRect(first + 41);
+        TRect r{daysLeft(), lastDay.Bottom, Width() - margin, lastDay.Bottom + CellHeight};
+        canvas.Font.SetColor(clWindowText);
+        canvas.DrawText("Today: " + DateToStr(today), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     canvas.Brush.Style = bsSolid;
 }

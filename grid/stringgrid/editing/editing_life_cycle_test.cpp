@@ -1,4 +1,5 @@
 #include "grid/stringgrid/editing/editing_fixture.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
 
 namespace {
 
@@ -201,4 +202,22 @@ TEST_F(EditingLifeCycle, AGridDestroyedDuringAnEditKeepsWhatWasTyped) {
     EXPECT_EQ(written, "1:1y");
 }
 
-} // namespace
+TEST_F(EditingLifeCycle, AClickThatStartsTheTextEditorPutsItsCaretUnderThePointer) {
+    for (const bool caretPositioning : {true, false}) {
+        grid->MouseActions().CaretPositioning = caretPositioning;
+        grid->SetCells(1, 1, "123456");
+        const TRect r = grid->CellRect(1, 1);
+        click(*grid, r.Left + 12, (r.Top + r.Bottom) / 2);
+        processPosted();
+        ASSERT_TRUE(textEditorOpen()) << caretPositioning;
+        auto& edit = dynamic_cast<TCustomEdit&>(focused());
+        // Under the pointer, two or three characters in; without, at the end of the text.
+        EXPECT_EQ(edit.SelStart() > 0 && edit.SelStart() < 6, caretPositioning) << edit.SelStart();
+        EXPECT_EQ(edit.SelLength(), 0);
+        EXPECT_FALSE(grid->Private().LButFlg);
+        TearDown();
+        SetUp();
+    }
+}
+
+}  // namespace

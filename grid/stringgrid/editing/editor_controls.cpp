@@ -2,27 +2,22 @@
 // the grid scrolls or sizes, and committed back into the cell when the edit ends.
 #include "grid/foundation/number_routines.h"
 #include "grid/stringgrid/editing/editor_kinds.h"
+#include "grid/stringgrid/editing/editor_placement.h"
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
 #include "grid/stringgrid/inplace/ex_rich_edit.h"
+#include "grid/stringgrid/inplace/grid_button.h"
 #include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_date_editors.h"
 #include "grid/editors/dropdown/ex_custom_dropdown.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/paint/control_look.h"
 #include "platform/system/date_time_text.h"
 
-#include <QDateTime>
-
 namespace {
-
-// Where a control covers the cell: inside its grid lines.
-TRect controlRect(TExStringGrid& grid, int ACol, int ARow) {
-    const TRect r = grid.CellRect(ACol, ARow);
-    return {r.Left, r.Top, r.Right - 1, r.Bottom - 1};
-}
 
 // The background the painter gives the cell, and its font.
 TColor cellLook(TExStringGrid& grid, int ACol, int ARow, TFont& font) {
@@ -38,28 +33,6 @@ TColor cellLook(TExStringGrid& grid, int ACol, int ARow, TFont& font) {
     return brush.Color;
 }
 
-TDateTime now() {
-    const QDateTime t = QDateTime::currentDateTime();
-    TDateTime time = 0;
-    TryEncodeTime(t.time().hour(), t.time().minute(), t.time().second(), 0, time);
-    return EncodeDate(t.date().year(), t.date().month(), t.date().day()) + time;
-}
-
-// Shown, enabled and focused over r, the starting character typed into it.
-void showOver(TWinControl& control, const TRect& r, TColor color, QChar start) {
-    control.SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
-    if (color != clNone) control.SetColor(color);
-    control.SetEnabled(true);
-    control.SetVisible(true);
-    control.SetFocus();
-    if (!start.isNull()) PostMessage(&control, WM_CHAR, start.unicode());
-}
-
-void putAway(TWinControl& control) {
-    control.SetEnabled(false);
-    control.SetVisible(false);
-}
-
 }  // namespace
 
 TInplaceEdit* TExStringGrid::CreateEditor() {
@@ -71,7 +44,7 @@ TGridCheckBox* TExStringGrid::checkEditor() {
     if (!p->EditCheck) {
         p->EditCheck = new TGridCheckBox(this);
         p->EditCheck->SetParent(this);
-        putAway(*p->EditCheck);
+        PutAway(*p->EditCheck);
     }
     return p->EditCheck;
 }
@@ -89,7 +62,7 @@ bool TExStringGrid::SetComboSelectionString(const QString& S) {
 
 void TExStringGrid::ShowEditControl(int ACol, int ARow) {
     p->FEditing = p->FSpecialEditor = p->FEditActive = true;
-    const TRect r = controlRect(*this, ACol, ARow);
+    const TRect r = ControlRect(*this, ACol, ARow);
     const int realCol = RealColIndex(ACol);
     const QString editText = GetEditText(ACol, ARow);
     TFont font;
@@ -135,7 +108,7 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         combo.SetFlat(flat);
         combo.SetEtched(flat);
         if (p->Navigation->AutoComboDropSize) combo.SizeDropDownWidth();
-        showOver(combo, r, color, start);
+        ShowOver(combo, r, color, start);
         if (p->MouseActions->DirectComboDrop || p->ControlLook->DropDownAlwaysVisible) combo.SetDroppedDown(true);
         p->EditCtrl = &combo;
         if (unmatched && combo.Count() > 0) {
@@ -169,11 +142,11 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         default: {
             spin.SetSpinType(sptDate);
             TDateTime date = 0;
-            spin.SetDateValue(!editText.isEmpty() && TryStrToDate(editText, date) ? date : now());
+            spin.SetDateValue(!editText.isEmpty() && TryStrToDate(editText, date) ? date : Now());
             break;
         }
         }
-        showOver(spin, r, color, start);
+        ShowOver(spin, r, color, start);
         if (p->FSpinUpClick) spin.IncreaseValue(false);
         if (p->FSpinDnClick) spin.DecreaseValue(false);
         p->FSpinUpClick = p->FSpinDnClick = false;
@@ -187,7 +160,7 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         TGridEditBtn& edit = *BtnEdit();
         edit.SetText(editText);
         edit.MaxLength = GetEditLimit();
-        showOver(edit, r, color, start);
+        ShowOver(edit, r, color, start);
         p->EditCtrl = &edit;
         break;
     }
@@ -201,16 +174,23 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         DoGetEditorProp(realCol, ARow, nullptr);
         edit.SetText(editText);
         edit.SetTextAndUnit(editText);
-        showOver(edit, r, color, start);
+        ShowOver(edit, r, color, start);
         p->EditCtrl = &edit;
         break;
     }
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+    case edDateTimeEdit:
+    case edButton:
+        showDateOrButtonControl(ACol, ARow, color, start);
+        break;
     case edCheckBox: {
         TGridCheckBox& check = *checkEditor();
         check.ReCreate();
         check.SetCaption(editText);
         check.SetChecked(false);
-        showOver(check, r, clNone, QChar());
+        ShowOver(check, r, clNone, QChar());
         break;
     }
     case edRichEdit: {
@@ -238,12 +218,7 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         break;
     default:
         if (TExCustomDropDown* dropDown = dropDownEditor(p->EditControl)) {
-            DoGetEditorProp(realCol, ARow, nullptr);
-            // The track bar follows its text; the others take it as it stands.
-            if (p->EditControl == edTrackbarDropDown) dropDown->SetText(editText);
-            else dropDown->SetTextDirect(editText);
-            showOver(*dropDown, r, color, start);
-            p->EditCtrl = dropDown;
+            showDropDownControl(*dropDown, ACol, ARow, color, start);
             break;
         }
         // Kinds without a control of their own (a data check box, or a kind whose control
@@ -261,6 +236,9 @@ TWinControl* TExStringGrid::shownEditControl() const {
     if (p->EditControl == edCheckBox) return p->EditCheck;
     if (IsEditButtonKind(p->EditControl)) return p->EditBtn;
     if (IsUnitKind(p->EditControl)) return p->UnitEditBtn;
+    if (IsDateKind(p->EditControl)) return p->FEditDate;
+    if (p->EditControl == edDateTimeEdit) return p->FEditDateTime;
+    if (p->EditControl == edButton) return p->GridButton;
     if (p->EditControl == edCustom && EditLink) return EditLink->GetEditControl();
     if (p->EditControl == edRichEdit) return p->FInplaceRichEdit;
     return shownDropDown();
@@ -273,7 +251,9 @@ void TExStringGrid::PlaceEditControl(int ACol, int ARow) {
     }
     TWinControl* control = shownEditControl();
     if (!control) return;
-    const TRect r = controlRect(*this, ACol, ARow);
+    TRect r = ControlRect(*this, ACol, ARow);
+    // The button covers the grid lines too.
+    if (p->EditControl == edButton) r = {r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1};
     control->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
 }
 
@@ -296,7 +276,7 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         else if (p->EditControl == edFloatSpinEdit) SetFloats(realCol, ARow, spin.FloatValue());
         else if (p->EditControl == edTimeSpinEdit) CommitEditValue(realCol, ARow, spin.Text());
         else SetDates(realCol, ARow, spin.DateValue());
-        putAway(spin);
+        PutAway(spin);
         break;
     }
     case edComboEdit:
@@ -307,7 +287,7 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         // item) holds no value: the cell keeps its text rather than being emptied.
         if (p->EditControl == edComboEdit || p->EditCombo->ItemIndex() >= 0)
             CommitEditValue(realCol, ARow, p->EditCombo->Text());
-        putAway(*p->EditCombo);
+        PutAway(*p->EditCombo);
         break;
     case edEditBtn:
     case edNumericEditBtn:
@@ -316,7 +296,7 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         if (p->EditMode && p->EditBtn) {
             p->EditMode = false;
             CommitEditValue(realCol, ARow, p->EditBtn->Text());
-            putAway(*p->EditBtn);
+            PutAway(*p->EditBtn);
         }
         p->EditMode = false;
         break;
@@ -326,12 +306,19 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         if (p->EditMode && p->UnitEditBtn) {
             p->EditMode = false;
             CommitEditValue(realCol, ARow, p->UnitEditBtn->TextAndUnit());
-            putAway(*p->UnitEditBtn);
+            PutAway(*p->UnitEditBtn);
         }
         p->EditMode = false;
         break;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+    case edDateTimeEdit:
+    case edButton:
+        hideDateOrButtonControl(realCol, ARow);
+        break;
     case edCheckBox:
-        if (p->EditCheck) putAway(*p->EditCheck);
+        if (p->EditCheck) PutAway(*p->EditCheck);
         p->EditMode = false;
         break;
     case edRichEdit:
@@ -349,12 +336,7 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         p->EditMode = false;
         break;
     default:
-        if (TExCustomDropDown* dropDown = shownDropDown()) {
-            p->EditMode = false;
-            if (dropDown->DroppedDown()) dropDown->HideDropDown(false);
-            CommitEditValue(realCol, ARow, dropDown->Text());
-            putAway(*dropDown);
-        }
+        if (TExCustomDropDown* dropDown = shownDropDown()) hideDropDownControl(*dropDown, realCol, ARow);
         p->EditMode = false;
         break;
     }

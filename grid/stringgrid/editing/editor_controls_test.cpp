@@ -306,7 +306,7 @@ TEST_F(EditorControls, KindsWithoutTheirControlInThisBuild) {
         bool textEditor;
     };
     const Case cases[] = {
-        {edDateEdit, false}, {edDataCheckBox, false}, {edCustom, false},
+        {edDataCheckBox, false}, {edCustom, false},
     };
     for (const Case& c : cases) {
         openWith(c.kind);

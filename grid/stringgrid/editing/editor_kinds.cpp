@@ -30,4 +30,6 @@ bool IsUnitKind(TEditorType Kind) {
     return Kind == edUnitEditBtn || Kind == edNumericUnitEditBtn || Kind == edFloatUnitEditBtn;
 }
 
+bool IsDateKind(TEditorType Kind) { return Kind == edDateEdit || Kind == edDateEditUpDown || Kind == edTimeEdit; }
+
 TEditorType AvailableEditorKind(TEditorType Kind) { return Kind; }

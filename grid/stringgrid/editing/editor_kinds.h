@@ -11,7 +11,8 @@ bool IsSpinKind(TEditorType Kind);
 bool IsComboKind(TEditorType Kind);
 bool IsEditButtonKind(TEditorType Kind);
 bool IsUnitKind(TEditorType Kind);
+// The kinds of the date picker: edDateEdit, edDateEditUpDown and edTimeEdit.
+bool IsDateKind(TEditorType Kind);
 // Kinds whose editor controls this build does not have: the kind the edit opens with instead.
-// Date, time, rich-text and button kinds open without a control (nothing is written), as with
-// no date pickers.
+// Rich-text kinds open without a control (nothing is written).
 TEditorType AvailableEditorKind(TEditorType Kind);

@@ -2,11 +2,11 @@
 
 #include "grid/foundation/codings.h"
 #include "grid/foundation/text_routines.h"
+#include "grid/stringgrid/inplace/editor_tab.h"
 #include "grid/stringgrid/inplace/typing_filter.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/keyboard.h"
 #include "platform/controls/message_beep.h"
-#include "platform/system/clipboard.h"
 #include "platform/system/regional.h"
 
 namespace {
@@ -435,12 +435,8 @@ bool TExInplaceEdit::wmChar(TMessage& m) {
 
 void TExInplaceEdit::wmPaste() {
     TExStringGrid& grid = *FInplaceGrid;
-    QString pasted = Clipboard().AsText();
-    bool allow = !pasted.isEmpty();
-    grid.OnClipboardPaste(this, allow);
-    if (!allow) return;
-    grid.OnClipboardBeforePasteCell(this, grid.Col(), grid.Row(), pasted, allow);
-    if (!allow) return;
+    QString pasted;
+    if (!TextToPaste(grid, this, pasted)) return;
     if (FLengthLimit > 0 && pasted.size() > FLengthLimit) return;
     pasted = StripFinalLineBreak(pasted);
     QString text = Text();
@@ -475,7 +471,7 @@ void TExInplaceEdit::wmSetFocus() {
     if (grid.Navigation().EditSelectAll) SelectAll();
     else SetSelStart(static_cast<int>(Text().size()));
     if (p.LButFlg) {
-        SetSelStart(CharFromPos(p.FClickPos.X - Left()));
+        SetSelStart(CharFromPos(p.Clickposx - Left()));
         p.LButFlg = false;
     }
 }

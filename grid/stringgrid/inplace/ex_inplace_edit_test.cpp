@@ -3,18 +3,10 @@
 #include "grid/stringgrid/inplace/inplace_test_fixture.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/message_beep.h"
-#include "platform/system/clipboard.h"
+#include "grid/stringgrid/inplace/held_clipboard.h"
 #include "platform/system/regional.h"
 
 namespace {
-
-class HeldClipboard : public TClipboard {
-public:
-    void SetContent(const QString& t, const std::vector<TClipboardFormat>&) override { text = t; }
-    QString AsText() override { return text; }
-    QByteArray FormatData(const QString&) override { return {}; }
-    QString text;
-};
 
 class TextEditorTest : public InplaceFixture {
 protected:

@@ -42,12 +42,6 @@ bool typed(TExStringGrid& Grid, TCustomEdit& Edit, QChar& Key) {
     return false;
 }
 
-// The claims of an editor that takes Enter and Escape, and Tab when WantsTab.
-void claimKeys(TMessage& m, bool WantsTab) {
-    const auto key = static_cast<uint16_t>(m.WParam);
-    if (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && WantsTab)) m.Result = 1;
-}
-
 }  // namespace
 
 // ---- TGridEditBtn
@@ -116,8 +110,33 @@ void TGridEditBtn::KeyUp(uint16_t& Key, TShiftState Shift) {
         return;
     }
     FGrid->OnKeyUp(FGrid, Key, Shift);
+    const bool plain = !(Shift & (ssShift | ssCtrl | ssAlt)) && SelLength() == 0;
+    const bool left = Key == VK_LEFT && FSelKeyDown == 0;
+    const bool right = Key == VK_RIGHT && SelStart() == Text().size();
+    if (plain && (left || right) && FGrid->Navigation().CursorWalkEditor) {
+        Key = 0;
+        WalkFromEditor(*FGrid, right, Text());
+        return;
+    }
     if (Key != VK_RETURN) TAsgEditBtn::KeyUp(Key, Shift);
     complete();
+}
+
+// The clipboard's text replaces the selection or goes in at the caret, as the grid's paste
+// events allow, without a length limit or a check by kind.
+void TGridEditBtn::paste() {
+    TExStringGrid& grid = *FGrid;
+    QString pasted;
+    if (!TextToPaste(grid, this, pasted)) return;
+    pasted = StripFinalLineBreak(pasted);
+    QString text = Text();
+    const int start = SelStart();
+    const bool selection = SelLength() > 0;
+    text.replace(start, SelLength(), pasted);
+    SetText(text);
+    grid.SetCurrentEditText(Text());
+    SetSelStart(selection ? start : start + static_cast<int>(pasted.size()));
+    SetSelLength(selection ? static_cast<int>(pasted.size()) : 0);
 }
 
 void TGridEditBtn::complete() {
@@ -160,9 +179,13 @@ void TGridEditBtn::DoExit() {
 }
 
 void TGridEditBtn::WndProc(TMessage& m) {
+    if (FGrid && m.Msg == WM_PASTE) {
+        if (EditorEnabled && !ReadOnly) paste();
+        return;
+    }
     if (FGrid && m.Msg == WM_GETDLGCODE) {
         TAsgEditBtn::WndProc(m);
-        claimKeys(m, FGrid->WantsTabFromEditor());
+        ClaimEditorKeys(m, FGrid->WantsTabFromEditor());
         return;
     }
     TAsgEditBtn::WndProc(m);
@@ -244,7 +267,7 @@ void TGridUnitEditBtn::DoExit() {
 void TGridUnitEditBtn::WndProc(TMessage& m) {
     if (FGrid && m.Msg == WM_GETDLGCODE) {
         TAsgUnitEditBtn::WndProc(m);
-        claimKeys(m, FGrid->Options() & goTabs);
+        ClaimEditorKeys(m, FGrid->Options() & goTabs);
         return;
     }
     TAsgUnitEditBtn::WndProc(m);

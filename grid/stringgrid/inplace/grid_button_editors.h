@@ -31,6 +31,7 @@ private:
     // Writes the text into the current cell and validates it; false when refused.
     bool validate();
     void complete();
+    void paste();
 
     TExStringGrid* FGrid = nullptr;
     int FSelKeyDown = 0;

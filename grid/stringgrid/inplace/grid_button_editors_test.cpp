@@ -1,6 +1,7 @@
 #include "grid/stringgrid/editing/editing_fixture.h"
 #include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/inplace/held_clipboard.h"
 
 namespace {
 
@@ -149,6 +150,72 @@ TEST_F(ButtonEditors, TheUnitEditorSplitsTheCellAndReportsUnitChanges) {
     EXPECT_EQ(edit.UnitID(), "cm");
     edit.OnUnitChanged(&edit, "mm");
     EXPECT_EQ(units, QStringList{"1,1 mm"});
+}
+
+TEST_F(ButtonEditors, PasteReplacesTheSelectionOrGoesInAtTheCaretWithoutAKindCheck) {
+    HeldClipboard clipboard;
+    SetClipboard(&clipboard);
+    bool after = false;
+    grid->OnClipboardAfterPasteCell = [&](TObject*, int, int, QString) { after = true; };
+    grid->SetCells(1, 1, "12");
+    TCustomMaskEdit& edit = openWith(edNumericEditBtn);
+    clipboard.text = "3-4\r\n";
+    edit.SetSelStart(1);
+    edit.SetSelLength(0);
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), "13-42");
+    EXPECT_EQ(edit.SelStart(), 4);
+    EXPECT_EQ(edit.SelLength(), 0);
+    EXPECT_EQ(grid->Cells(1, 1), "13-42");
+    EXPECT_FALSE(after);
+
+    clipboard.text = "9";
+    edit.SetSelStart(0);
+    edit.SetSelLength(2);
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), "9-42");
+    EXPECT_EQ(edit.SelStart(), 0);
+    EXPECT_EQ(edit.SelLength(), 1);
+
+    grid->OnClipboardBeforePasteCell = [](TObject*, int, int, QString& Value, bool& Allow) {
+        Allow = Value != "no";
+        Value = "<" + Value + ">";
+    };
+    clipboard.text = "no";
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), "9-42");
+    clipboard.text = "yes";
+    edit.SelectAll();
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), "<yes>");
+    grid->OnClipboardPaste = [](TObject*, bool& Allow) { Allow = false; };
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), "<yes>");
+    SetClipboard(nullptr);
+}
+
+TEST_F(ButtonEditors, LeftAtTheStartAndRightAtTheEndWalkToTheNeighbourCell) {
+    struct Case {
+        bool cursorWalk;
+        uint16_t key;
+        int caret;  // where the caret stands before the key
+        int col;    // the current column afterwards
+    };
+    const Case cases[] = {
+        {true, VK_RIGHT, 3, 3}, {true, VK_LEFT, 0, 1}, {true, VK_RIGHT, 1, 2}, {false, VK_RIGHT, 3, 2},
+    };
+    for (const Case& c : cases) {
+        grid->Navigation().CursorWalkEditor = c.cursorWalk;
+        TCustomMaskEdit& edit = openWith(edEditBtn, 2, 1);
+        edit.SetSelStart(c.caret);
+        edit.SetSelLength(0);
+        keyPress(edit, c.key);
+        processPosted();
+        EXPECT_EQ(grid->Col(), c.col) << c.cursorWalk << c.key << c.caret;
+        EXPECT_EQ(grid->BtnEdit()->Visible(), c.col == 2) << c.cursorWalk << c.key << c.caret;
+        TearDown();
+        SetUp();
+    }
 }
 
 }  // namespace

@@ -177,28 +177,11 @@ void TGridCombo::closedUp() {
 }
 
 bool TGridCombo::walk(uint16_t& Key) {
-    TExStringGrid& grid = *FGrid;
-    TNavigation& nav = grid.Navigation();
     const bool left = Key == VK_LEFT && SelLength() == 0 && SelStart() == 0;
     const bool right = Key == VK_RIGHT && SelLength() == 0 && SelStart() == Text().size();
     if (!left && !right) return false;
     Key = 0;
-    const int col = grid.Col(), row = grid.Row();
-    const int target = left ? col - 1 : col + grid.CellSpan(grid.RealColIndex(col), row).X + 1;
-    const bool direct = left ? col > grid.FixedCols() : col < grid.ColCount() - grid.FixedRightCols() - 1;
-    if (direct && grid.IsControlCell(grid.RealColIndex(target), row)) {
-        if (grid.ValidateCell(Text())) {
-            grid.HideInplaceEdit();
-            grid.SetCol(target);
-        }
-        return true;
-    }
-    grid.SetFocus();
-    const TAdvanceDirection direction = nav.AdvanceDirection();
-    nav.SetAdvanceDirection(adLeftRight);
-    grid.AdvanceCell(col, row, true, false, right, true, true);
-    nav.SetAdvanceDirection(direction);
-    if (nav.CursorWalkAlwaysEdit) grid.ShowEditor();
+    WalkFromEditor(*FGrid, right, Text());
     return true;
 }
 

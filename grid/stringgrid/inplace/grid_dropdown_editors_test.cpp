@@ -1,6 +1,8 @@
 #include "grid/stringgrid/editing/editing_fixture.h"
 #include "grid/stringgrid/inplace/grid_dropdown_editors.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/image_list.h"
+#include "platform/graphics/graphic.h"
 
 #include <functional>
 
@@ -48,7 +50,6 @@ const Kind kinds[] = {
     {edTimePickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.TimePickerDropDown(); }, "3"},
     {edDetailDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.DetailPickerDropDown(); }, "3"},
     {edGridDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.GridDropDown(); }, "3"},
-    {edColorPickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.ColorPickerDropDown(); }, "3"},
     {edImagePickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.ImagePickerDropDown(); }, "3"},
     {edExGridDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.ExGridDropDown(); }, "3"},
 };
@@ -98,7 +99,7 @@ TEST_F(DropDownEditors, AMouseClickOpensTheEditorWithTheCaretUnderThePointer) {
         bool caretAtClick;
     };
     for (const Case c : {Case{edTrackbarDropDown, true}, Case{edMemoDropDown, true}, Case{edCalculatorDropDown, true},
-                         Case{edDetailDropDown, false}, Case{edColorPickerDropDown, false}}) {
+                         Case{edDetailDropDown, false}, Case{edGridDropDown, false}}) {
         grid->MouseActions().CaretPositioning = true;
         grid->SetCells(1, 1, "123456");
         select(c.kind, 1, 1);
@@ -134,17 +135,29 @@ TEST_F(DropDownEditors, DownCommitsAndMovesWhileAltDownOpensTheDropDown) {
 
 TEST_F(DropDownEditors, TheColourPickerLeavesOnlyByItsOwnKeys) {
     grid->SetCells(1, 1, "12");
-    TExCustomDropDown& dd = openWith(edColorPickerDropDown);
-    typeChar(dd, '5');
+    grid->SetColors(1, 1, clRed);
+    grid->OnColorSelected = [this](TObject*, int ACol, int ARow, TColor& Color, QString& Value) {
+        note("ColorSelected", ACol, ARow);
+        Value = "chosen " + Value;
+        if (Color == clLime) Color = clGreen;
+    };
+    auto& dd = dynamic_cast<TGridColorDropDown&>(openWith(edColorPickerDropDown));
+    // It opens on the cell's colour, not its text.
+    EXPECT_EQ(dd.SelectedColor(), clRed);
     dd.ShowDropDown();
+    dd.SetSelectedColor(clLime);
     keyPress(dd, VK_DOWN);
     processPosted();
     EXPECT_TRUE(grid->EditMode());
     EXPECT_EQ(grid->Cells(1, 1), "12");
+    EXPECT_EQ(grid->Colors(1, 1), clRed);
     keyPress(dd, VK_RETURN);
     processPosted();
     EXPECT_FALSE(grid->EditMode());
-    EXPECT_EQ(grid->Cells(1, 1), "5");
+    // The event may change the colour and the text the cell takes.
+    EXPECT_EQ(grid->Cells(1, 1), "chosen " + dd.SelectedColorText());
+    EXPECT_EQ(grid->Colors(1, 1), clGreen);
+    EXPECT_EQ(log.filter("ColorSelected"), QStringList{"ColorSelected 1,1"});
 
     // Home leaves the closed colour picker; it stays in every other drop-down.
     for (TEditorType kind : {edColorPickerDropDown, edTrackbarDropDown}) {
@@ -206,6 +219,82 @@ TEST_F(DropDownEditors, TabWithoutTabOptionIsValidatedThenHandedToTheGrid) {
     EXPECT_FALSE(dd.Visible());
     EXPECT_EQ(grid->Cells(1, 1), "9");
     EXPECT_TRUE(gridKeys.contains(QString::number(VK_TAB)));
+}
+
+TEST_F(DropDownEditors, TheListsOpenOnTheItemOfTheCellText) {
+    grid->SetCells(1, 1, "Banana");
+    auto& detail = *grid->DetailPickerDropDown();
+    for (const char* caption : {"Apple", "Banana", "Cherry"}) {
+        TDetailItem item;
+        item.Caption = caption;
+        detail.Items().push_back(item);
+    }
+    openWith(edDetailDropDown);
+    EXPECT_EQ(detail.ItemIndex(), 1);
+    keyPress(detail, VK_ESCAPE);
+
+    auto& list = *grid->GridDropDown();
+    for (const char* name : {"Apple", "Banana", "Cherry"}) list.Items().Add({name, "fruit"});
+    openWith(edGridDropDown);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    EXPECT_EQ(list.Text(), "Banana");
+    keyPress(list, VK_ESCAPE);
+
+    // The grid with items looks the text up by its start; an empty cell opens on the first item.
+    auto& exGrid = *grid->ExGridDropDown();
+    for (const char* name : {"Apple", "Banana", "Cherry"}) exGrid.Items().Add({name, "fruit"});
+    grid->SetCells(1, 1, "Ch");
+    openWith(edExGridDropDown);
+    EXPECT_EQ(exGrid.ItemIndex(), 2);
+    EXPECT_TRUE(exGrid.Grid()->FixedRowAlways);
+    keyPress(exGrid, VK_ESCAPE);
+    grid->SetCells(1, 1, "");
+    openWith(edExGridDropDown);
+    EXPECT_EQ(exGrid.ItemIndex(), 0);
+    keyPress(exGrid, VK_ESCAPE);
+}
+
+TEST_F(DropDownEditors, TheMemoOpensWithItsCaretAtTheStart) {
+    grid->SetCells(1, 1, "first line");
+    auto& memo = *grid->MemoDropDown();
+    memo.AutoSelect = false;
+    openWith(edMemoDropDown);
+    EXPECT_EQ(memo.SelStart(), 0);
+    EXPECT_EQ(memo.SelLength(), 0);
+}
+
+TEST_F(DropDownEditors, TheImagePickerOpensOnTheCellsImageAndWritesTheChosenOne) {
+    TImageList images(nullptr);
+    for (int i = 0; i < 3; ++i) images.Add(TBitmap(16, 16));
+    grid->SetGridImages(&images);
+    grid->AddImageIdx(1, 1, 1, haLeft, vaTop);
+    grid->SetCells(2, 1, "2");
+    grid->AddDataImage(2, 1, 0, haLeft, vaTop);
+    grid->OnImageSelected = [this](TObject*, int ACol, int ARow, int& Index) {
+        note("ImageSelected", ACol, ARow);
+        if (Index == 0) Index = 2;
+    };
+    auto& picker = *grid->ImagePickerDropDown();
+    openWith(edImagePickerDropDown);
+    EXPECT_EQ(picker.Images(), &images);
+    EXPECT_EQ(picker.Items().size(), 3u);
+    EXPECT_EQ(picker.ImageIndex(), 1);
+    picker.SetImageIndex(0);
+    keyPress(picker, VK_RETURN);
+    processPosted();
+    int index = -1;
+    grid->GetImageIdx(1, 1, index);
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(log.filter("ImageSelected"), QStringList{"ImageSelected 1,1"});
+
+    // A data image cell holds the index as its text.
+    openWith(edImagePickerDropDown, 2, 1);
+    EXPECT_EQ(picker.ImageIndex(), 2);
+    picker.SetImageIndex(1);
+    keyPress(picker, VK_RETURN);
+    processPosted();
+    EXPECT_EQ(grid->Cells(2, 1), "1");
+    grid->SetGridImages(nullptr);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The grid's editor controls as its public properties give them: each made on first use, owned
 // by the grid and reused for every edit.
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
+#include "grid/stringgrid/inplace/grid_button.h"
 #include "grid/stringgrid/inplace/grid_button_editors.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_date_editors.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
@@ -45,6 +47,44 @@ Editor* madeButtonEditor(Editor*& Field, TExStringGrid& Grid) {
 
 TGridEditBtn* TExStringGrid::BtnEdit() { return madeButtonEditor(p->EditBtn, *this); }
 TGridUnitEditBtn* TExStringGrid::BtnUnitEdit() { return madeButtonEditor(p->UnitEditBtn, *this); }
+
+TGridDatePicker* TExStringGrid::DateTimePicker() {
+    if (!p->FEditDate) {
+        auto* picker = new TGridDatePicker(this);
+        picker->SetParent(this);
+        picker->SetEnabled(false);
+        picker->SetVisible(false);
+        picker->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
+        picker->OnDropDown = [this](TObject* Sender) { DatePickerDropDown(Sender); };
+        picker->OnChange = [this](TObject* Sender) { DatePickerChange(Sender); };
+        p->FEditDate = picker;
+    }
+    return p->FEditDate;
+}
+
+TGridDateTimePicker* TExStringGrid::DateAndTimePicker() {
+    if (!p->FEditDateTime) {
+        auto* picker = new TGridDateTimePicker(this);
+        picker->SetParent(this);
+        picker->SetVisible(false);
+        picker->SetEnabled(false);
+        picker->SetAutoTab(true);
+        picker->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
+        picker->OnTimeChange = [this](TObject* Sender) { DateTimePickerChange(Sender); };
+        p->FEditDateTime = picker;
+    }
+    return p->FEditDateTime;
+}
+
+TGridButton* TExStringGrid::Btn() {
+    if (!p->GridButton) {
+        p->GridButton = new TGridButton(this);
+        p->GridButton->SetParent(this);
+        p->GridButton->SetVisible(false);
+        p->GridButton->SetEnabled(false);
+    }
+    return p->GridButton;
+}
 
 void TExStringGrid::ClearComboString() { Combobox()->ClearItems(); }
 void TExStringGrid::AddComboString(const QString& S) { Combobox()->AddItem(S); }

@@ -32,6 +32,9 @@ class TExStringGridCheck;
 class TExInplaceEdit;
 class TGridCheckBox;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridButton;
 class TGridSpin;
 class TGridEditBtn;
 class TGridUnitEditBtn;
@@ -1442,6 +1445,10 @@ public:
     // The edit-with-button and value-and-unit editors.
     TGridEditBtn* BtnEdit();
     TGridUnitEditBtn* BtnUnitEdit();
+    // The date and time editor, the date-and-time editor and the button editor.
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    TGridButton* Btn();
     // The drop-down editors, each made on first use.
     TGridTrackbarDropDown* TrackbarDropDown();
     TGridMemoDropDown* MemoDropDown();
@@ -1775,12 +1782,22 @@ private:
     friend class TGridDropDownEditor;
     friend class TGridEditBtn;
     friend bool HandTabToGrid(TExStringGrid& Grid, TShiftState Shift);
+    friend void WalkFromEditor(TExStringGrid& Grid, bool Right, const QString& Text);
     friend class TGridUnitEditBtn;
     friend class TExRichEdit;
     // Whether a press of the given kind on a fixed cell opens its editor.
     bool opensFixedEditor(int ACol, int ARow, TGridFixedCellEdit How, int X, int Y);
     // Ends an open fixed-cell edit with its value; false when validation refused it.
     bool stopFixedCellEdit();
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    friend class TGridButton;
+    // The date, time, date-and-time and button editors over a cell, and their commit.
+    void showDateOrButtonControl(int ACol, int ARow, TColor Color, QChar Start);
+    void hideDateOrButtonControl(int RealCol, int ARow);
+    // The drop-down editors over a cell, loaded by kind, and their commit.
+    void showDropDownControl(TExCustomDropDown& DropDown, int ACol, int ARow, TColor Color, QChar Start);
+    void hideDropDownControl(TExCustomDropDown& DropDown, int RealCol, int ARow);
     // The drop-down editor of a drop-down kind, made on first use; nullptr for other kinds.
     TExCustomDropDown* dropDownEditor(TEditorType Kind);
     // The open drop-down editor, nullptr when none is open.

@@ -30,6 +30,8 @@ class TFooterPanel;
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TGridDropTarget;
 class TGridEditBtn;
 class TGridSpin;
@@ -213,11 +215,14 @@ public:
     // ---- in-place editing state shared with the editors (grid/stringgrid/inplace/)
     TExInplaceEdit* FNormalEdit = nullptr;
     TGridSpin* FEditSpin = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    // The date-and-time editor's value when its edit began: Escape goes back to it.
+    TDateTime FOriginalDateTime = 0;
     bool FNoAutoAdvance = false;
     bool InvokedFocusChange = false;
     // Editing was started by a mouse click: the editor puts its caret under the pointer.
     bool LButFlg = false;
-    TPoint FClickPos;
 
     // ---- navigation after editing, validation and focus (grid/stringgrid/navigation/)
     // The cell the last advance started from.
