@@ -1,6 +1,7 @@
 #include "grid/foundation/html_renderer.h"
 #include "grid/stringgrid/input/input_fixture.h"
 #include "grid/stringgrid/model/owned_settings.h"
+#include "grid/stringgrid/paint/html_hint_window.h"
 #include "platform/controls/hint_window.h"
 #include "platform/graphics/canvas.h"
 #include "platform/testkit/scripted_screen.h"
@@ -115,7 +116,9 @@ TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {
     grid->SetCells(2, 3, markup);
     restOn(2, 3);
     ASSERT_EQ(shown(), markup);
-    THintWindow& window = *grid->CellHintWindow();
+    auto* html = dynamic_cast<THTMLHintWindow*>(grid->CellHintWindow());
+    ASSERT_NE(html, nullptr) << "markup shows in the markup hint window";
+    THTMLHintWindow& window = *html;
 
     TCanvas& canvas = window.Canvas();
     canvas.Font.Assign(grid->Font());
@@ -123,6 +126,7 @@ TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {
     options.MeasureOnly = true;
     THTMLDrawResults measured;
     DrawHTMLText(canvas, markup, Rect(0, 0, 1008, 65535), options, measured);
+    EXPECT_EQ(window.TextWidth(), measured.MaxLineWidth);
     EXPECT_EQ(window.Width(), measured.MaxLineWidth + 16);
     EXPECT_EQ(window.Height(), measured.TotalHeight + 4);
     EXPECT_LT(window.Width(), canvas.TextWidth(markup));
@@ -134,8 +138,10 @@ TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {
     grid->Perform(CM_MOUSELEAVE);
     grid->UseInternalHintClass = false;
     restOn(2, 3);
-    EXPECT_EQ(window.Width(), window.CalcHintRect(1008, markup).Width());
-    EXPECT_EQ(redPixels(renderToImage(window)), 0);
+    THintWindow& plain = *grid->CellHintWindow();
+    EXPECT_EQ(dynamic_cast<THTMLHintWindow*>(&plain), nullptr);
+    EXPECT_EQ(plain.Width(), plain.CalcHintRect(1008, markup).Width());
+    EXPECT_EQ(redPixels(renderToImage(plain)), 0);
 }
 
 }  // namespace
