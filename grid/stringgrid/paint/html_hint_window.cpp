@@ -55,6 +55,15 @@ void THTMLHintWindow::CreateParams(TCreateParams& Params) {
     if (IsWinXPOrLater()) Params.ClassStyle |= CS_DROPSHADOW;
 }
 
+THTMLDrawOptions THTMLHintWindow::drawOptions() const {
+    THTMLDrawOptions options;
+    options.Images = images_;
+    options.PictureContainer = pictures_;
+    options.ShadowColor = clGray;
+    options.URLColor = clBlue;
+    return options;
+}
+
 int THTMLHintWindow::measure(const QString& AHint, const TRect& R) {
     TCanvas& canvas = Canvas();
     canvas.Font.Assign(Font());
@@ -67,12 +76,8 @@ int THTMLHintWindow::measure(const QString& AHint, const TRect& R) {
         textHeight_ = r.Height();
         return WideExtraWidth;
     }
-    THTMLDrawOptions options;
+    THTMLDrawOptions options = drawOptions();
     options.MeasureOnly = true;
-    options.Images = images_;
-    options.PictureContainer = pictures_;
-    options.ShadowColor = clGray;
-    options.URLColor = clBlue;
     THTMLDrawResults measured;
     DrawHTMLText(canvas, AHint, R, options, measured);
     textWidth_ = measured.MaxLineWidth;
@@ -123,11 +128,6 @@ void THTMLHintWindow::Paint() {
         canvas.DrawText(wideCaption_, r, DT_SINGLELINE | DT_NOPREFIX);
         return;
     }
-    THTMLDrawOptions options;
-    options.Images = images_;
-    options.PictureContainer = pictures_;
-    options.ShadowColor = clGray;
-    options.URLColor = clBlue;
     THTMLDrawResults drawn;
-    DrawHTMLText(canvas, text, r, options, drawn);
+    DrawHTMLText(canvas, text, r, drawOptions(), drawn);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/controls/hint_window.h"
 
+struct THTMLDrawOptions;
 class TImageList;
 class TPictureContainer;
 
@@ -43,6 +44,7 @@ private:
     // Measures AHint laid out in R into textWidth_ and textHeight_; returns the room the kind of
     // text takes beside it.
     int measure(const QString& AHint, const TRect& R);
+    THTMLDrawOptions drawOptions() const;
 
     TImageList* images_ = nullptr;
     TPictureContainer* pictures_ = nullptr;
