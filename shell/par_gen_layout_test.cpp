@@ -96,6 +96,20 @@ protected:
         }
         return rows;
     }
+    // Controls by name with the caption and hint Set_Lang gave them ("" where not checked).
+    struct TText_Case {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    void expectTexts(std::initializer_list<TText_Case> texts) {
+        for (const TText_Case& t : texts) {
+            TControl* c = control(t.name);
+            ASSERT_NE(c, nullptr) << t.name;
+            if (*t.caption) EXPECT_EQ(c->Caption(), t.caption) << t.name;
+            if (*t.hint) EXPECT_EQ(c->Hint(), t.hint) << t.name;
+        }
+    }
     void expectTlsRowsVisible(bool visible) {
         for (TControl* row : tlsRows()) EXPECT_EQ(row->Visible(), visible) << row->Name.toStdString();
     }
@@ -225,11 +239,7 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
     Lang_List[1766] = "Baud hint";
     TFParGen& form = f();
     form.Set_Lang();
-    const struct {
-        const char* name;
-        const char* caption;
-        const char* hint;
-    } texts[] = {
+    expectTexts({
         {"E_ModbusTCPSlave_IP1", "", "T426"},      {"E_ModbusTCPSlave_IP4", "", "T429"},
         {"L_ModbusTCPSlave_IP", "T430", ""},       {"E_ModbusTCPSlave_SM1", "", "T431"},
         {"L_ModbusTCPSlave_SM", "T435", ""},       {"CB_ModbusTCPSlave_En_GAT", "T436", "T437"},
@@ -237,17 +247,7 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
         {"E_ModbusTCPSlave_Port", "", "T443"},     {"L_CAN_Baudrate", "Baud", ""},
         {"CB_CAN_Baudrate", "", "Baud hint"},      {"CB_MQTT_WillFlag", "T646", "T647"},
         {"L_MQTT_Password", "T658", ""},           {"E_MQTT_ASync_Send_Time", "", "T661"},
-    };
-    for (const auto& t : texts) {
-        TControl* c = control(t.name);
-        ASSERT_NE(c, nullptr) << t.name;
-        if (*t.caption) {
-            EXPECT_EQ(c->Caption(), t.caption) << t.name;
-        }
-        if (*t.hint) {
-            EXPECT_EQ(c->Hint(), t.hint) << t.name;
-        }
-    }
+    });
     EXPECT_EQ(static_cast<TEdit*>(control("E_ModbusTCPSlave_Port"))->Text(), "502");
     EXPECT_EQ(static_cast<TEdit*>(control("E_ModbusTCPSlave_GAT3"))->Text(), "0");
     EXPECT_EQ(static_cast<TComboBox*>(control("CB_ModbusSlave_Baudrate"))->Text(), "115200");
@@ -419,23 +419,13 @@ TEST_F(ParGenLayoutTest, TheSnmpRowsFollowVersionThreeAndTheSecurityLevel) {
                            "E_SNMP_Agent_Location", "CB_SNMP_Agent_Version1", "CB_SNMP_Agent_Version2",
                            "CB_SNMP_Agent_Version3"}));
 
-    const struct {
-        const char* name;
-        const char* caption;
-        const char* hint;
-    } texts[] = {
+    expectTexts({
         {"E_SNMP_Agent_IP1", "", "T585"},       {"L_SNMP_Agent_IP", "T589", ""},
         {"CB_SNMP_Agent_GAT", "T595", "T596"},  {"E_SNMP_Agent_GAT4", "", "T600"},
         {"L_SNMP_Agent_NameStation", "T601", ""}, {"E_SNMP_Agent_Location", "", "T606"},
         {"L_SNMP_Agent_Version", "T607", ""},   {"CB_SNMP_Agent_Version3", "T610", ""},
         {"L_SNMP_Agent_User", "T611", ""},      {"CB_SNMP_Agent_PrivacyMode", "", "T622"},
-    };
-    for (const auto& t : texts) {
-        TControl* c = control(t.name);
-        ASSERT_NE(c, nullptr) << t.name;
-        if (*t.caption) EXPECT_EQ(c->Caption(), t.caption) << t.name;
-        if (*t.hint) EXPECT_EQ(c->Hint(), t.hint) << t.name;
-    }
+    });
     auto* station = static_cast<TEdit*>(control("E_SNMP_Agent_NameStation"));
     EXPECT_EQ(station->Text(), "devicename1");
     EXPECT_EQ(station->MaxLength, 15);
