@@ -6,11 +6,9 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/controls/hint_window.h"
-#include "platform/controls/tool_tip_icons.h"
+#include "platform/controls/tool_tip_content.h"
 #include "platform/controls/tool_tip_notes.h"
 #include "platform/graphics/canvas.h"
-
-#include <algorithm>
 
 namespace {
 constexpr uintptr_t BalloonShowTimerID = 114, BalloonHideTimerID = 115;
@@ -19,8 +17,6 @@ constexpr uintptr_t BalloonShowTimerID = 114, BalloonHideTimerID = 115;
 constexpr int DefaultReshow = HintPause / 5, DefaultAutoHide = HintPause * 10;
 constexpr int PointerOffset = 20;
 constexpr int BalloonMaxWidth = 300;
-// Between the icon and the title, and below the title line.
-constexpr int IconGap = 4, TitleGap = 4;
 
 int delayOr(int Delay, int Default) { return Delay >= 0 ? Delay : Default; }
 }  // namespace
@@ -85,47 +81,6 @@ void TExStringGrid::HideBalloon() {
     p->FBalloonCell = {-1, -1};
 }
 
-namespace {
-// The balloon's title line: the icon the answer names, then the title in bold; the text below.
-struct TBalloonLayout {
-    QString Title;
-    int Icon = 0;
-    QString Text;
-
-    bool titled() const { return Icon != 0 || !Title.isEmpty(); }
-    int iconRoom() const { return Icon != 0 ? ToolTipIconSize + IconGap : 0; }
-    int titleHeight(TCanvas& Canvas) const {
-        return titled() ? std::max(Canvas.TextHeight(Title + 'X'), Icon != 0 ? ToolTipIconSize : 0) + TitleGap : 0;
-    }
-    static void bold(TCanvas& Canvas) { Canvas.Font.SetStyle(Canvas.Font.Style() | fsBold); }
-
-    TSize measure(TCanvas& Canvas, int MaxWidth) const {
-        TRect body = Rect(0, 0, MaxWidth, 0);
-        Canvas.DrawText(Text, body, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-        int width = body.Width();
-        const int plain = Canvas.Font.Style();
-        bold(Canvas);
-        if (titled()) width = std::max(width, iconRoom() + Canvas.TextWidth(Title));
-        const int height = titleHeight(Canvas) + body.Height();
-        Canvas.Font.SetStyle(plain);
-        return {width, height};
-    }
-    void paint(TCanvas& Canvas, const TRect& Area) const {
-        TRect body = Area;
-        if (titled()) {
-            const int plain = Canvas.Font.Style();
-            bold(Canvas);
-            DrawToolTipIcon(Canvas, Rect(Area.Left, Area.Top, Area.Left + ToolTipIconSize, Area.Top + ToolTipIconSize), Icon);
-            const int textTop = Area.Top + std::max(0, (ToolTipIconSize - Canvas.TextHeight(Title + 'X')) / 2);
-            Canvas.TextOut(Area.Left + iconRoom(), Icon != 0 ? textTop : Area.Top, Title);
-            body.Top += titleHeight(Canvas);
-            Canvas.Font.SetStyle(plain);
-        }
-        Canvas.DrawText(Text, body, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    }
-};
-}  // namespace
-
 void TExStringGrid::ShowBalloon() {
     TNMTTDispInfo info;
     info.hdr.code = TTN_GETDISPINFO;
@@ -139,11 +94,11 @@ void TExStringGrid::ShowBalloon() {
     // A blank title shows only with an icon beside it.
     const QString title = info.Title.trimmed();
     const int icon = info.Icon >= biInfo && info.Icon <= biError ? info.Icon : 0;
-    const TBalloonLayout layout{title, icon, info.Text};
+    const TToolTipContent content{title, icon, info.Text};
     TCanvas& canvas = window.Canvas();
     canvas.Font.Assign(window.Font());
-    const TSize size = layout.measure(canvas, info.MaxWidth > 0 ? info.MaxWidth : BalloonMaxWidth);
-    window.OnPaintText = [layout](TCanvas& Canvas, const TRect& Area, const QString&) { layout.paint(Canvas, Area); };
+    const TSize size = content.Measure(canvas, info.MaxWidth > 0 ? info.MaxWidth : BalloonMaxWidth);
+    window.OnPaintText = [content](TCanvas& Canvas, const TRect& Area, const QString&) { content.Paint(Canvas, Area); };
     const QString shown = title.isEmpty() ? info.Text : title + QLatin1Char('\n') + info.Text;
     const int width = size.cx + 2 * THintWindow::MarginX, height = size.cy + 2 * THintWindow::MarginY;
     const TPoint at = ClientToScreen({p->FBalloonCursor.X, p->FBalloonCursor.Y + PointerOffset});
