@@ -106,8 +106,12 @@ protected:
         for (const TText_Case& t : texts) {
             TControl* c = control(t.name);
             ASSERT_NE(c, nullptr) << t.name;
-            if (*t.caption) EXPECT_EQ(c->Caption(), t.caption) << t.name;
-            if (*t.hint) EXPECT_EQ(c->Hint(), t.hint) << t.name;
+            if (*t.caption) {
+                EXPECT_EQ(c->Caption(), t.caption) << t.name;
+            }
+            if (*t.hint) {
+                EXPECT_EQ(c->Hint(), t.hint) << t.name;
+            }
         }
     }
     void expectTlsRowsVisible(bool visible) {
