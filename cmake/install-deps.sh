@@ -5,6 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libpugixml-dev libcurl4-openssl-dev libjpeg-dev
+  libxlsxwriter-dev libfreexl-dev libzip-dev unixodbc-dev odbc-mdbtools
   libgtest-dev libbenchmark-dev poppler-utils
   fonts-dejavu-core fonts-liberation2
   xvfb xauth libxtst-dev

@@ -188,6 +188,7 @@ void TExColumnGrid::UpdateAutoColumnSize(int ACol, int& AWidth) {
 }
 
 void TExColumnGrid::ChangeScale(int M, int D) {
+    TExStringGrid::ChangeScale(M, D);
     if (M == D || D == 0) return;
     for (int i = 0; i < std::min(ColCount(), FColumns->Count()); ++i) {
         TGridColumnItem* item = FColumns->Items(i);

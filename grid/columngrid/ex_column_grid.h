@@ -50,7 +50,7 @@ public:
     // The item header texts into ColumnHeaders (row 0 fills empty headers first).
     void UpdateColumnHeaders();
     // Font sizes of the items follow a change of the screen's scale M / D.
-    void ChangeScale(int M, int D);
+    void ChangeScale(int M, int D) override;
 
     // ---- column positions: with ColumnSize's Location clIniFile, the DefIdx of every item as
     // "CP" + i in the INI file Key, section Section; else as the string grid keeps them.

@@ -397,6 +397,26 @@ public:
     void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
                    const TStringList* FieldDescr, bool ExportEmptyCells);
     void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // ---- exchange with a spreadsheet, a database and a word processor through their automation
+    // servers (grid/stringgrid/office/). A load that fails leaves the grid as it was.
+    // The names of the workbook's worksheets.
+    std::unique_ptr<TStringList> GetXLSSheets(const QString& FileName);
+    // The active sheet of a workbook (.xlsx or .xls), or the sheet named SheetName.
+    void LoadFromXLS(const QString& FileName);
+    void LoadFromXLSSheet(const QString& FileName, const QString& SheetName);
+    // Into a new workbook, or with CreateNewSheet false into the open one from its cursor row.
+    void SaveToXLS(const QString& FileName, bool CreateNewSheet = true);
+    // Into the sheet SheetName of FileName, which is opened when it exists.
+    void SaveToXLSSheet(const QString& FileName, const QString& SheetName);
+    // An Access database's table or query result; field names go into the last fixed row.
+    void LoadFromMDBTable(const QString& FileName, const QString& Table);
+    void LoadFromMDBSQL(const QString& FileName, const QString& SQL);
+    // The grid as a table of a new (or the open) document, or added to a document at a bookmark
+    // (at its end when Bookmark is empty or missing).
+    void SaveToDOC(const QString& FileName, bool CreateNewDocument = true);
+    void AppendToDoc(const QString& FileName, const QString& Bookmark = QString());
+    // The fixed-cell and active-cell fonts follow the form's scaling by M / D.
+    virtual void ChangeScale(int M, int D);
 
     // ---- cells by real column and real row
     QString AllCells(int i, int j);

@@ -3,6 +3,7 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <algorithm>
+#include <cmath>
 
 void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
 
@@ -139,3 +140,9 @@ bool TExStringGrid::IsFixed(int ACol, int ARow) {
     return fixed;
 }
 
+
+void TExStringGrid::ChangeScale(int M, int D) {
+    if (M == D || D == 0 || MouseActionsIsDesigning(this)) return;
+    for (TFont* font : {&FixedFont(), &ActiveCellFont()})
+        font->SetSize(static_cast<int>(std::lround(static_cast<double>(font->Size()) * M / D)));
+}

@@ -1,0 +1,142 @@
+// Workbooks in the Office Open XML form: the zip package's workbook, relationships, shared
+// strings and sheet parts, read through pugixml.
+#include "platform/office/workbook_data.h"
+#include "platform/office/zip_package.h"
+
+#include <pugixml.hpp>
+
+#include <QDir>
+
+namespace {
+
+// Element names without their namespace prefix: writers differ in the prefixes they use.
+bool named(const pugi::xml_node& n, const char* local) {
+    const char* name = n.name();
+    const char* colon = std::strrchr(name, ':');
+    return std::strcmp(colon ? colon + 1 : name, local) == 0;
+}
+
+pugi::xml_node child(const pugi::xml_node& n, const char* local) {
+    for (pugi::xml_node c : n.children())
+        if (named(c, local)) return c;
+    return {};
+}
+
+pugi::xml_attribute attribute(const pugi::xml_node& n, const char* local) {
+    for (pugi::xml_attribute a : n.attributes()) {
+        const char* name = a.name();
+        const char* colon = std::strrchr(name, ':');
+        if (std::strcmp(colon ? colon + 1 : name, local) == 0) return a;
+    }
+    return {};
+}
+
+QString text(const pugi::xml_node& n) { return QString::fromUtf8(n.child_value()); }
+
+// A rich or plain string item: its "t" text, or the texts of its runs.
+QString stringItem(const pugi::xml_node& si) {
+    if (pugi::xml_node t = child(si, "t")) return text(t);
+    QString out;
+    for (pugi::xml_node r : si.children())
+        if (named(r, "r")) out += text(child(r, "t"));
+    return out;
+}
+
+EOleError notWorkbook(const QString& FileName) { return EOleError(QStringLiteral("'%1' is not a workbook.").arg(FileName)); }
+
+void parse(pugi::xml_document& Doc, const QByteArray& Bytes, const QString& FileName) {
+    if (!Doc.load_buffer(Bytes.constData(), size_t(Bytes.size()))) throw notWorkbook(FileName);
+}
+
+// A part's target relative to the workbook's folder, or absolute from the package root.
+QString partName(const QString& Target) {
+    if (Target.startsWith(u'/')) return Target.mid(1);
+    return QDir::cleanPath(QStringLiteral("xl/") + Target);
+}
+
+OleVariant cellValue(const pugi::xml_node& c, const std::vector<QString>& Shared) {
+    const QString type = QString::fromUtf8(attribute(c, "t").value());
+    if (type == QLatin1String("inlineStr")) return stringItem(child(c, "is"));
+    // A formula that is an error constant ("=#DIV/0!") holds that error, whatever value was cached.
+    if (const pugi::xml_node f = child(c, "f")) {
+        const int code = SheetErrorCode(text(f).trimmed());
+        if (code != 0) return TOleErrorValue{code};
+    }
+    const pugi::xml_node v = child(c, "v");
+    if (!v) return {};
+    const QString value = text(v);
+    if (type == QLatin1String("s")) {
+        const size_t i = value.toULongLong();
+        return i < Shared.size() ? OleVariant(Shared[i]) : OleVariant();
+    }
+    if (type == QLatin1String("str") || type == QLatin1String("d")) return value;
+    if (type == QLatin1String("b")) return value.trimmed() == QLatin1String("1");
+    if (type == QLatin1String("e")) return TOleErrorValue{SheetErrorCode(value.trimmed())};
+    bool ok = false;
+    const double d = value.toDouble(&ok);
+    return ok ? OleVariant(d) : OleVariant(value);
+}
+
+void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QString>& Shared, const QString& FileName) {
+    pugi::xml_document doc;
+    parse(doc, Bytes, FileName);
+    const pugi::xml_node root = doc.document_element();
+    if (pugi::xml_node selection = child(child(child(root, "sheetViews"), "sheetView"), "selection")) {
+        TCellBlock at;
+        if (ParseCellBlock(QString::fromUtf8(attribute(selection, "activeCell").value()), at)) {
+            Sheet.ActiveRow = at.Row1;
+            Sheet.ActiveCol = at.Col1;
+        }
+    }
+    int row = 0;
+    for (pugi::xml_node r : child(root, "sheetData").children()) {
+        if (!named(r, "row")) continue;
+        row = attribute(r, "r") ? attribute(r, "r").as_int() : row + 1;
+        int col = 0;
+        for (pugi::xml_node c : r.children()) {
+            if (!named(c, "c")) continue;
+            TCellBlock at;
+            if (ParseCellBlock(QString::fromUtf8(attribute(c, "r").value()), at)) col = at.Col1;
+            else ++col;
+            if (row < 1 || col < 1) continue;
+            Sheet.SetValue(row, col, cellValue(c, Shared));
+        }
+    }
+}
+
+}  // namespace
+
+TWorkbookData ReadXlsxWorkbook(const QString& FileName) {
+    TZipPackage package;
+    if (!package.Load(FileName) || !package.Has(QStringLiteral("xl/workbook.xml"))) throw notWorkbook(FileName);
+
+    std::vector<QString> shared;
+    pugi::xml_document doc;
+    if (package.Has(QStringLiteral("xl/sharedStrings.xml"))) {
+        parse(doc, package.Part(QStringLiteral("xl/sharedStrings.xml")), FileName);
+        for (pugi::xml_node si : doc.document_element().children())
+            if (named(si, "si")) shared.push_back(stringItem(si));
+    }
+
+    std::map<QString, QString> targets;
+    parse(doc, package.Part(QStringLiteral("xl/_rels/workbook.xml.rels")), FileName);
+    for (pugi::xml_node rel : doc.document_element().children())
+        targets[QString::fromUtf8(attribute(rel, "Id").value())] = partName(QString::fromUtf8(attribute(rel, "Target").value()));
+
+    TWorkbookData book;
+    parse(doc, package.Part(QStringLiteral("xl/workbook.xml")), FileName);
+    const pugi::xml_node workbook = doc.document_element();
+    book.ActiveSheet = attribute(child(child(workbook, "bookViews"), "workbookView"), "activeTab").as_int();
+    for (pugi::xml_node s : child(workbook, "sheets").children()) {
+        if (!named(s, "sheet")) continue;
+        TSheetData sheet;
+        sheet.Name = QString::fromUtf8(attribute(s, "name").value());
+        const QString part = targets[QString::fromUtf8(attribute(s, "id").value())];
+        if (!package.Has(part)) throw notWorkbook(FileName);
+        readSheet(sheet, package.Part(part), shared, FileName);
+        book.Sheets.push_back(std::move(sheet));
+    }
+    if (book.Sheets.empty()) throw notWorkbook(FileName);
+    if (book.ActiveSheet < 0 || book.ActiveSheet >= int(book.Sheets.size())) book.ActiveSheet = 0;
+    return book;
+}

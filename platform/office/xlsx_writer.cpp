@@ -1,0 +1,57 @@
+// Workbooks written as .xlsx through libxlsxwriter: values and sheet names.
+#include "platform/office/workbook_data.h"
+#include "platform/system/files.h"
+
+#include <xlsxwriter.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+lxw_error writeCell(lxw_worksheet* Sheet, int Row, int Col, const OleVariant& v) {
+    const auto r = lxw_row_t(Row - 1);
+    const auto c = lxw_col_t(Col - 1);
+    switch (v.Kind()) {
+    case OleVariant::vkBool: return worksheet_write_boolean(Sheet, r, c, v.ToBool(), nullptr);
+    case OleVariant::vkInteger:
+    case OleVariant::vkDouble: return worksheet_write_number(Sheet, r, c, v.ToDouble(), nullptr);
+    case OleVariant::vkError: {
+        // An error value is kept as the formula of that error constant.
+        const QString text = SheetErrorText(v.ToError().Code);
+        if (text.isEmpty()) return LXW_NO_ERROR;
+        return worksheet_write_formula(Sheet, r, c, (u'=' + text).toUtf8().constData(), nullptr);
+    }
+    default: return worksheet_write_string(Sheet, r, c, v.ToString().toUtf8().constData(), nullptr);
+    }
+}
+
+}  // namespace
+
+void WriteWorkbook(const TWorkbookData& Book, const QString& FileName) {
+    const EOleError failure(QStringLiteral("Cannot save the workbook as '%1'.").arg(FileName));
+    QTemporaryDir dir;
+    if (!dir.isValid()) throw failure;
+    const QString temp = dir.filePath(QStringLiteral("book.xlsx"));
+    lxw_workbook* workbook = workbook_new(QFile::encodeName(temp).constData());
+    if (!workbook) throw failure;
+    lxw_error error = LXW_NO_ERROR;
+    for (size_t i = 0; i < Book.Sheets.size() && error == LXW_NO_ERROR; ++i) {
+        const TSheetData& data = Book.Sheets[i];
+        lxw_worksheet* sheet = workbook_add_worksheet(workbook, data.Name.toUtf8().constData());
+        if (!sheet) {
+            error = LXW_ERROR_MEMORY_MALLOC_FAILED;
+            break;
+        }
+        if (int(i) == Book.ActiveSheet) worksheet_activate(sheet);
+        for (const auto& [at, value] : data.Cells) {
+            error = writeCell(sheet, at.first, at.second, value);
+            if (error != LXW_NO_ERROR) break;
+        }
+    }
+    const lxw_error closed = workbook_close(workbook);
+    QFile written(temp);
+    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR || !written.open(QIODevice::ReadOnly) ||
+        !WriteFileAtomic(FileName, written.readAll()))
+        throw failure;
+}
