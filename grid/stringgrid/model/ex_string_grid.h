@@ -1549,6 +1549,9 @@ public:
     // pointer leaves the grid or its base cell, on a press, or when the hint must change.
     void CancelCellHint();
     THintWindow* CellHintWindow() const;
+    // Every cursor the grid sets itself goes through here, so CM_CURSORCHANGED can tell its
+    // own changes from those of others (which end a mouse selection mode).
+    void SetGridCursor(TCursor Value);
 
 protected:
     void CellHintPointerMoved(TShiftState Shift, int X, int Y);
@@ -1667,9 +1670,6 @@ protected:
     // puts back the cursor the grid's own covers, after it shows the one the place wants.
     void lowerGridCursor();
     void raiseGridCursor(int ACol, int ARow, int X, int Y);
-    // Every cursor the grid sets itself goes through here, so CM_CURSORCHANGED can tell its
-    // own changes from those of others (which end a mouse selection mode).
-    void SetGridCursor(TCursor Value);
     void CMCursorChanged(TMessage& Message);
     bool wantedGridCursor(int X, int Y, TCursor& ACursor);
     // With AnchorHint, the hint of the anchor under the client point Pos; false off an anchor.
