@@ -7,6 +7,7 @@
 #include "shell/par_gen_layout.h"
 
 #include <array>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -134,21 +135,36 @@ private:
     void RePosition_Object_MQTT();
     void RePosition_Object_TLS();
     void RePosition_Object_BACnet_Slave();
+    void RePosition_Object_SNMP_Agent();
+    void RePosition_Object_WiFi();
+    // A row of the other devices' panels by its name: shown with its label (or leading check
+    // box) at Top, its fields and points where they stand beside it; or hidden.
+    void Show_Row(const QString& Row, int Top);
+    void Show_Row(const QString& Row);
+    void Hide_Row(const QString& Row);
     // A panel as high as its header and its rows down to the last visible one, with a margin.
     void Fit_Panel(TCategoryPanel* Target, int LastTop, int LastHeight);
     void Fit_Panel(TCategoryPanel* Target, const TControl* Last);
     // The check boxes and combo boxes whose changes lay the panels out again.
     bool Is_Layout_Sender(const TObject* Sender) const;
 
-    // What Set_Lang gives the controls of a fixed-row panel: texts from First on, each a
-    // caption (true) or a hint.
+    // What Set_Lang gives the controls of the other devices' panels: texts from First on,
+    // each a caption, a hint, or Count items that refill a list, whose first is then chosen.
+    enum TText_Use { tuCaption, tuHint, tuItems };
+    struct TText_Target {
+        TControl* Control;
+        TText_Use Use;
+        int Count = 1;
+    };
     struct TOther_Texts {
         int First = 0;
-        std::vector<std::pair<TControl*, bool>> Targets;
+        std::vector<TText_Target> Targets;
     };
     std::array<TOther_Texts, ParGen_Panel_Count> otherTexts_{};
     // The lowest control of each fixed-row panel.
     std::array<TControl*, ParGen_Panel_Count> otherLast_{};
+    // The controls of each named row with their offsets from the row's top.
+    std::map<QString, std::vector<std::pair<TControl*, int>>> rows_;
 };
 
 extern TFParGen* FParGen;

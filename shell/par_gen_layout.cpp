@@ -132,9 +132,10 @@ void TFParGen::RePosition_Object(TParGen_Panel Which) {
     case ppMQTT: RePosition_Object_MQTT(); break;
     case ppTLS: RePosition_Object_TLS(); break;
     case ppBACnet_Slave: RePosition_Object_BACnet_Slave(); break;
+    case ppSNMP_Agent: RePosition_Object_SNMP_Agent(); break;
+    case ppWiFi: RePosition_Object_WiFi(); break;
     default:
-        // The panels whose rows follow fields this build does not make keep their height.
-        if (const TControl* last = otherLast_.at(Which)) Fit_Panel(Panel(Which), last);
+        Fit_Panel(Panel(Which), otherLast_.at(Which));
         break;
     }
 }
@@ -156,13 +157,12 @@ void TFParGen::Fit_Panel(TCategoryPanel* Target, int LastTop, int LastHeight) {
 void TFParGen::Fit_Panel(TCategoryPanel* Target, const TControl* Last) { Fit_Panel(Target, Last->Top(), Last->Height()); }
 
 bool TFParGen::Is_Layout_Sender(const TObject* Sender) const {
-    // Of the family's layout senders (the SNMP security level, the Wi-Fi types, the BACnet
-    // type and the SNMP, MQTT, TLS and Wi-Fi check boxes) this build makes these; only the
-    // first is shown.
+    // The family's layout senders; of them this build shows only the TLS Server's box.
     if (Sender == nullptr) return false;
     if (Sender == CB_TLS_Server_Enable) return true;
-    for (const char* name :
-         {"CB_MQTT_WillFlag", "CB_TLS_Enable", "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth", "CB_BACnet_Slave_Type"})
+    for (const char* name : {"CB_SNMP_Agent_SecurityLevel", "CB_WiFi_Type", "CB_WiFi_Secure_Type", "CB_BACnet_Slave_Type",
+                             "CB_SNMP_Agent_Version3", "CB_MQTT_WillFlag", "CB_TLS_Enable", "CB_TLS_En_Server_Auth",
+                             "CB_TLS_En_Client_Auth", "CB_WiFi_IP_Auto", "CB_WiFi_En_DHCP"})
         if (Sender == FindComponent(QString::fromLatin1(name))) return true;
     return false;
 }

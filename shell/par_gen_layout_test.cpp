@@ -63,6 +63,57 @@ protected:
         }
         return n;
     }
+    // The named tab stops a Tab walk through the panel group meets, in order, with the panel
+    // each stands on.
+    std::vector<std::pair<QString, TCategoryPanel*>> tabWalk() {
+        std::vector<std::pair<QString, TCategoryPanel*>> out;
+        for (TWinControl* c : f().CPG->TabOrderList()) {
+            TCategoryPanel* panel = nullptr;
+            bool shown = c->TabStop && !c->Name.isEmpty();
+            for (TControl* up = c; up && up != f().CPG; up = up->Parent()) {
+                shown = shown && up->Visible();
+                if (auto* p = dynamic_cast<TCategoryPanel*>(up)) panel = p;
+            }
+            if (shown) out.push_back({c->Name, panel});
+        }
+        return out;
+    }
+    QStringList walkedNames(const TCategoryPanel* Panel) {
+        QStringList names;
+        for (const auto& [name, panel] : tabWalk())
+            if (panel == Panel) names << name;
+        return names;
+    }
+    // The rows shown in a panel, by their labels and leading check boxes, with their tops.
+    QStringList shownRows(const TCategoryPanel* Panel) {
+        QStringList rows;
+        for (int i = 0; i < f().ComponentCount(); ++i) {
+            auto* c = dynamic_cast<TControl*>(f().Components(i));
+            if (!c || !c->Visible() || c->Left() != ParGen_Grid::Label_Left) continue;
+            bool inside = false;
+            for (const TControl* up = c->Parent(); up; up = up->Parent()) inside = inside || up == Panel;
+            if (inside) rows << QString("%1@%2").arg(c->Name).arg(c->Top());
+        }
+        return rows;
+    }
+    // Controls by name with the caption and hint Set_Lang gave them ("" where not checked).
+    struct TText_Case {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    void expectTexts(std::initializer_list<TText_Case> texts) {
+        for (const TText_Case& t : texts) {
+            TControl* c = control(t.name);
+            ASSERT_NE(c, nullptr) << t.name;
+            if (*t.caption) {
+                EXPECT_EQ(c->Caption(), t.caption) << t.name;
+            }
+            if (*t.hint) {
+                EXPECT_EQ(c->Hint(), t.hint) << t.name;
+            }
+        }
+    }
     void expectTlsRowsVisible(bool visible) {
         for (TControl* row : tlsRows()) EXPECT_EQ(row->Visible(), visible) << row->Name.toStdString();
     }
@@ -144,7 +195,6 @@ TEST_F(ParGenLayoutTest, LoadingLaysTheTlsServerPanelOutForTheLoadedState) {
 }
 
 TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
-    // Heights of -1: panels whose rows follow fields this build does not make.
     struct Case {
         TDevice_Variant variant;
         QStringList captions;
@@ -156,11 +206,11 @@ TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
         {dvQX930, {pm, "2. PROFIBUS"}, {150, 150}},
         {dvQX358, {pm, "2. CAN"}, {150, 67}},
         {dvQX741, {pm, "2. Modbus TCP Slave"}, {150, 150}},
-        {dvQX126, {pm, "2. SNMP Agent"}, {150, -1}},
+        {dvQX126, {pm, "2. SNMP Agent"}, {150, 233}},
         {dvQX587, {pm, "2. EtherNet/IP"}, {150, 206}},
         {dvQX463,
          {pm, "2. MQTT", "3. Ethernet", "4. Wi-Fi", "5. TLS (Transport Layer Security)", "6. NTP (Network Time Protocol)"},
-         {150, 264, 178, -1, 65, 94}},
+         {150, 264, 178, 347, 65, 94}},
         {dvQX809, {pm, "2. BACnet Slave"}, {150, 261}},
         {dvQX372, {pm, "2. IEC61850 Server", "3. TLS (Transport Layer Security) Server"}, {150, 94, 65}},
         {dvQX694, {pm, "2. Ethernet"}, {150, 178}},
@@ -178,9 +228,7 @@ TEST_F(ParGenLayoutTest, EveryVariantShowsItsOwnPanelsNumberedAndStacked) {
         for (size_t i = 0; i < shown.size(); ++i) {
             EXPECT_EQ(shown[i], form.Panel(Variant_Panels(c.variant)[i]));
             EXPECT_EQ(shown[i]->Top(), top);
-            if (c.heights[i] >= 0) {
-                EXPECT_EQ(shown[i]->Height(), c.heights[i]) << i;
-            }
+            EXPECT_EQ(shown[i]->Height(), c.heights[i]) << i;
             top += shown[i]->Height();
         }
     }
@@ -195,11 +243,7 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
     Lang_List[1766] = "Baud hint";
     TFParGen& form = f();
     form.Set_Lang();
-    const struct {
-        const char* name;
-        const char* caption;
-        const char* hint;
-    } texts[] = {
+    expectTexts({
         {"E_ModbusTCPSlave_IP1", "", "T426"},      {"E_ModbusTCPSlave_IP4", "", "T429"},
         {"L_ModbusTCPSlave_IP", "T430", ""},       {"E_ModbusTCPSlave_SM1", "", "T431"},
         {"L_ModbusTCPSlave_SM", "T435", ""},       {"CB_ModbusTCPSlave_En_GAT", "T436", "T437"},
@@ -207,17 +251,7 @@ TEST_F(ParGenLayoutTest, TheFixedRowPanelsOfTheOtherDevicesCarryTheirFieldsAndTe
         {"E_ModbusTCPSlave_Port", "", "T443"},     {"L_CAN_Baudrate", "Baud", ""},
         {"CB_CAN_Baudrate", "", "Baud hint"},      {"CB_MQTT_WillFlag", "T646", "T647"},
         {"L_MQTT_Password", "T658", ""},           {"E_MQTT_ASync_Send_Time", "", "T661"},
-    };
-    for (const auto& t : texts) {
-        TControl* c = control(t.name);
-        ASSERT_NE(c, nullptr) << t.name;
-        if (*t.caption) {
-            EXPECT_EQ(c->Caption(), t.caption) << t.name;
-        }
-        if (*t.hint) {
-            EXPECT_EQ(c->Hint(), t.hint) << t.name;
-        }
-    }
+    });
     EXPECT_EQ(static_cast<TEdit*>(control("E_ModbusTCPSlave_Port"))->Text(), "502");
     EXPECT_EQ(static_cast<TEdit*>(control("E_ModbusTCPSlave_GAT3"))->Text(), "0");
     EXPECT_EQ(static_cast<TComboBox*>(control("CB_ModbusSlave_Baudrate"))->Text(), "115200");
@@ -343,6 +377,176 @@ TEST_F(ParGenLayoutTest, TheBacnetRowsFollowTheType) {
     EXPECT_EQ(control("CB_BACnet_Slave_Desc_32_Chars")->Top(), 264);
     EXPECT_EQ(form.CP_BACnet_Slave->Height(), 317);
     EXPECT_EQ(shownDots(*form.CP_BACnet_Slave), 0);
+}
+
+// The SNMP rows keep their places; version 3 brings the user and security level, and the
+// level the authority and privacy rows. Its fields take their limits and texts.
+TEST_F(ParGenLayoutTest, TheSnmpRowsFollowVersionThreeAndTheSecurityLevel) {
+    for (int id = 585; id <= 622; ++id) Lang_List[id] = QString("T%1").arg(id);
+    TFParGen& form = f();
+    form.Set_Lang();
+    showVariant(dvQX126);
+    const QStringList base{"L_SNMP_Agent_IP@12", "L_SNMP_Agent_SM@40", "CB_SNMP_Agent_GAT@68",
+                           "L_SNMP_Agent_NameStation@96", "L_SNMP_Agent_Contact@124", "L_SNMP_Agent_Location@152",
+                           "L_SNMP_Agent_Version@180"};
+    EXPECT_EQ(shownRows(form.CP_SNMP_Agent), base);
+    EXPECT_EQ(form.CP_SNMP_Agent->Height(), 180 + 17 + 36);
+
+    struct Case {
+        int level;
+        QStringList more;
+        int height;
+    };
+    const QStringList v3{"L_SNMP_Agent_User@208", "L_SNMP_Agent_SecurityLevel@236"};
+    const QStringList authority{"L_SNMP_Agent_Authority@264", "L_SNMP_Agent_AuthorityMode@292"};
+    const QStringList privacy{"L_SNMP_Agent_Privacy@320", "L_SNMP_Agent_PrivacyMode@348"};
+    const Case cases[] = {{0, v3, 233 + 22 + 36}, {1, v3 + authority, 289 + 22 + 36}, {2, v3 + authority + privacy, 345 + 22 + 36}};
+    auto* version3 = static_cast<TCheckBox*>(control("CB_SNMP_Agent_Version3"));
+    auto* level = static_cast<TComboBox*>(control("CB_SNMP_Agent_SecurityLevel"));
+    version3->SetChecked(true);
+    for (const Case& c : cases) {
+        level->SetItemIndex(c.level);
+        form.RePosition_Objects_Of(dvQX126);
+        EXPECT_EQ(shownRows(form.CP_SNMP_Agent), base + c.more) << c.level;
+        EXPECT_EQ(form.CP_SNMP_Agent->Height(), c.height) << c.level;
+    }
+    version3->SetChecked(false);
+    form.RePosition_Objects_Of(dvQX126);
+    EXPECT_EQ(shownRows(form.CP_SNMP_Agent), base);
+
+    // Tab walks the rows shown, in order.
+    EXPECT_EQ(walkedNames(form.CP_SNMP_Agent),
+              (QStringList{"E_SNMP_Agent_IP1", "E_SNMP_Agent_IP2", "E_SNMP_Agent_IP3", "E_SNMP_Agent_IP4",
+                           "E_SNMP_Agent_SM1", "E_SNMP_Agent_SM2", "E_SNMP_Agent_SM3", "E_SNMP_Agent_SM4",
+                           "CB_SNMP_Agent_GAT", "E_SNMP_Agent_GAT1", "E_SNMP_Agent_GAT2", "E_SNMP_Agent_GAT3",
+                           "E_SNMP_Agent_GAT4", "E_SNMP_Agent_NameStation", "E_SNMP_Agent_Contact",
+                           "E_SNMP_Agent_Location", "CB_SNMP_Agent_Version1", "CB_SNMP_Agent_Version2",
+                           "CB_SNMP_Agent_Version3"}));
+
+    expectTexts({
+        {"E_SNMP_Agent_IP1", "", "T585"},       {"L_SNMP_Agent_IP", "T589", ""},
+        {"CB_SNMP_Agent_GAT", "T595", "T596"},  {"E_SNMP_Agent_GAT4", "", "T600"},
+        {"L_SNMP_Agent_NameStation", "T601", ""}, {"E_SNMP_Agent_Location", "", "T606"},
+        {"L_SNMP_Agent_Version", "T607", ""},   {"CB_SNMP_Agent_Version3", "T610", ""},
+        {"L_SNMP_Agent_User", "T611", ""},      {"CB_SNMP_Agent_PrivacyMode", "", "T622"},
+    });
+    auto* station = static_cast<TEdit*>(control("E_SNMP_Agent_NameStation"));
+    EXPECT_EQ(station->Text(), "devicename1");
+    EXPECT_EQ(station->MaxLength, 15);
+    EXPECT_EQ(station->CharCase, ecLowerCase);
+    EXPECT_EQ(static_cast<TEdit*>(control("E_SNMP_Agent_User"))->MaxLength, 19);
+    EXPECT_EQ(static_cast<TEdit*>(control("E_SNMP_Agent_Contact"))->MaxLength, 16);
+    EXPECT_EQ(static_cast<TComboBox*>(control("CB_SNMP_Agent_PrivacyMode"))->Items(), (QStringList{"DES", "AES"}));
+}
+
+// The Wi-Fi rows by type: an access point with its secure type and DHCP rows, a client with
+// its own address or the name; the three lists take their items from the texts.
+TEST_F(ParGenLayoutTest, TheWifiRowsFollowTheTypeTheAddressTheSecurityAndDhcp) {
+    for (int id = 663; id <= 737; ++id) Lang_List[id] = QString("T%1").arg(id);
+    TFParGen& form = f();
+    form.Set_Lang();
+    auto* type = static_cast<TComboBox*>(control("CB_WiFi_Type"));
+    auto* secure = static_cast<TComboBox*>(control("CB_WiFi_Secure_Type"));
+    auto* channel = static_cast<TComboBox*>(control("CB_WiFi_Channel"));
+    EXPECT_EQ(type->Items(), (QStringList{"T665", "T666", "T667"}));
+    EXPECT_EQ(secure->Items(), (QStringList{"T702", "T703", "T704", "T705"}));
+    EXPECT_EQ(channel->Items().size(), 12);
+    EXPECT_EQ(channel->Items().last(), "T737");
+    EXPECT_EQ(channel->ItemIndex(), 0);
+    EXPECT_EQ(static_cast<TComboBox*>(control("CB_WiFi_Max_Client"))->Text(), "10");
+    EXPECT_EQ(control("L_WiFi_Type")->Caption(), "T663");
+    EXPECT_EQ(control("CB_WiFi_IP_Auto")->Hint(), "T669");
+    EXPECT_EQ(control("CB_WiFi_En_DNS")->Caption(), "T686");
+    EXPECT_EQ(control("L_WiFi_DHCP_SM")->Caption(), "T717");
+    EXPECT_EQ(control("CB_WiFi_Channel")->Hint(), "T725");
+
+    showVariant(dvQX463);
+    const auto layout = [&](int Type, int Secure, bool Dhcp, bool Auto) {
+        type->SetItemIndex(Type);
+        secure->SetItemIndex(Secure);
+        static_cast<TCheckBox*>(control("CB_WiFi_En_DHCP"))->SetChecked(Dhcp);
+        static_cast<TCheckBox*>(control("CB_WiFi_IP_Auto"))->SetChecked(Auto);
+        form.RePosition_Objects_Of(dvQX463);
+    };
+    const QStringList addresses{"L_WiFi_IP@40", "L_WiFi_SM@68", "CB_WiFi_En_Gat@96", "CB_WiFi_En_DNS@124"};
+    struct Case {
+        const char* what;
+        int type, secure;
+        bool dhcp, automatic;
+        QStringList rows;
+        int height;
+    };
+    const Case cases[] = {
+        {"access point, unsecured", 0, 0, false, false,
+         QStringList{"L_WiFi_Type@12"} + addresses +
+             QStringList{"L_WiFi_Port@152", "L_WiFi_SSID@180", "L_WiFi_Secure_Type@208", "CB_WiFi_En_DHCP@236",
+                         "L_WiFi_Max_Client@264", "L_WiFi_Channel@292"},
+         289 + 22 + 36},
+        {"access point, WPA with DHCP", 0, 1, true, false,
+         QStringList{"L_WiFi_Type@12"} + addresses +
+             QStringList{"L_WiFi_Port@152", "L_WiFi_SSID@180", "L_WiFi_Secure_Type@208", "L_WiFi_Password@236",
+                         "CB_WiFi_En_DHCP@264", "L_WiFi_DHCP_IP@292", "L_WiFi_DHCP_SM@320", "L_WiFi_Lease_Time@348",
+                         "L_WiFi_Max_Client@376", "L_WiFi_Channel@404"},
+         401 + 22 + 36},
+        {"client with its address", 1, 1, true, false,
+         QStringList{"L_WiFi_Type@12", "CB_WiFi_IP_Auto@40", "L_WiFi_IP@68", "L_WiFi_SM@96", "CB_WiFi_En_Gat@124",
+                     "CB_WiFi_En_DNS@152", "L_WiFi_Port@180", "L_WiFi_SSID@208", "L_WiFi_Password@236"},
+         233 + 21 + 36},
+        {"client taking its address", 1, 0, false, true,
+         QStringList{"L_WiFi_Type@12", "CB_WiFi_IP_Auto@40", "L_WiFi_Name@68", "L_WiFi_Port@96", "L_WiFi_SSID@124",
+                     "L_WiFi_Password@152"},
+         149 + 21 + 36},
+    };
+    for (const Case& c : cases) {
+        layout(c.type, c.secure, c.dhcp, c.automatic);
+        QStringList rows = shownRows(form.CP_WiFi);
+        rows.sort();
+        QStringList expected = c.rows;
+        expected.sort();
+        EXPECT_EQ(rows, expected) << c.what;
+        EXPECT_EQ(form.CP_WiFi->Height(), c.height) << c.what;
+    }
+    // The address points move with their rows.
+    layout(1, 0, false, false);
+    EXPECT_EQ(shownDots(*form.CP_WiFi), 12);
+    EXPECT_EQ(control("E_WiFi_GAT1")->Top(), 121);
+    // A third type leaves everything as it was.
+    const int height = form.CP_WiFi->Height();
+    type->SetItemIndex(2);
+    form.RePosition_Objects_Of(dvQX463);
+    EXPECT_EQ(form.CP_WiFi->Height(), height);
+    EXPECT_TRUE(control("L_WiFi_Name")->Visible() == false && control("E_WiFi_IP1")->Visible());
+
+    // Tab walks a client's rows in order.
+    layout(1, 0, false, true);
+    EXPECT_EQ(walkedNames(form.CP_WiFi), (QStringList{"CB_WiFi_Type", "CB_WiFi_IP_Auto", "E_WiFi_Port", "E_WiFi_SSID",
+                                                      "E_WiFi_Password", "E_WiFi_Name"}));
+}
+
+// Tab leads through the shown panels in the variant's order, every variant.
+TEST_F(ParGenLayoutTest, TabWalksThePanelsOfEveryVariantInOrder) {
+    for (int v = 0; v < Device_Variant_Count; ++v) {
+        const auto variant = static_cast<TDevice_Variant>(v);
+        SCOPED_TRACE(Variant_Code(variant));
+        showVariant(variant);
+        std::vector<TCategoryPanel*> met;
+        for (const auto& [name, panel] : tabWalk())
+            if (met.empty() || met.back() != panel) met.push_back(panel);
+        std::vector<TCategoryPanel*> expected;
+        for (TParGen_Panel which : Variant_Panels(variant)) expected.push_back(f().Panel(which));
+        EXPECT_EQ(met, expected);
+    }
+}
+
+// The spare MQTT password field is there and never shown.
+TEST_F(ParGenLayoutTest, TheSpareMqttPasswordIsNeverShown) {
+    showVariant(dvQX463);
+    for (bool will : {false, true}) {
+        static_cast<TCheckBox*>(control("CB_MQTT_WillFlag"))->SetChecked(will);
+        f().RePosition_Objects_Of(dvQX463);
+        ASSERT_NE(control("E_MQTT_Password__"), nullptr);
+        EXPECT_FALSE(control("E_MQTT_Password__")->Visible());
+    }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ enum TRow_Kind {
     rkCheck,         // a check box alone
     rkAddress,       // label and four byte fields
     rkCheckAddress,  // check box and four byte fields
+    rkChecks,        // label and three check boxes side by side
 };
 
 struct TRow_Def {
@@ -31,6 +32,11 @@ struct TRow_Def {
     const char* Text = "";  // an edit's text, a combo box's chosen item
     QStringList Items = {};
     bool Disabled = false;
+    // An edit's limit on what the user types, and whether typed letters turn lower case.
+    int Max_Length = 0;
+    bool Lower_Case = false;
+    // A combo box whose items Set_Lang refills from this many texts after its hint.
+    int Item_Texts = 0;
 };
 
 struct TOther_Panel {
@@ -45,6 +51,19 @@ TRow_Def gateway(const char* Check, const char* Fields) { return {rkCheckAddress
 const QStringList Modbus_Baudrates{"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
 const QStringList MSTP_Baudrates{"9600", "19200", "38400", "57600", "76800", "115200"};
 const QStringList CAN_Baudrates{"10K", "20K", "50K", "83.3K", "100K", "125K", "250K", "500K", "800K", "1000K"};
+const QStringList WiFi_Max_Clients{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+
+TRow_Def limited(const char* Name, int Max_Length, const char* Text = "", bool Lower_Case = false) {
+    TRow_Def row{rkEdit, Name, nullptr, Text};
+    row.Max_Length = Max_Length;
+    row.Lower_Case = Lower_Case;
+    return row;
+}
+TRow_Def translated_list(const char* Name, int Item_Texts) {
+    TRow_Def row{rkCombo, Name};
+    row.Item_Texts = Item_Texts;
+    return row;
+}
 
 // The panels of the family's other devices built so far, their rows at their design places,
 // with the first text of each; the texts run on through the rows in order.
@@ -85,6 +104,27 @@ const std::vector<TOther_Panel>& Other_Panels() {
           {rkEdit, "MQTT_Topic_Name_Will"}, {rkEdit, "MQTT_Message_Will"}, {rkCheck, "MQTT_Will_Retained"},
           {rkCombo, "MQTT_Will_QoS", nullptr, "0", {"0", "1", "2"}}, {rkEdit, "MQTT_Username"},
           {rkRichEdit, "MQTT_Password"}, {rkEdit, "MQTT_ASync_Send_Time"}}},
+        {ppSNMP_Agent,
+         585,
+         {address("SNMP_Agent_IP", "SNMP_Agent_IP"), address("SNMP_Agent_SM", "SNMP_Agent_SM"),
+          gateway("SNMP_Agent_GAT", "SNMP_Agent_GAT"), limited("SNMP_Agent_NameStation", 15, "devicename1", true),
+          limited("SNMP_Agent_Contact", 16), limited("SNMP_Agent_Location", 16),
+          {rkChecks, "SNMP_Agent_Version", "SNMP_Agent_Version"}, limited("SNMP_Agent_User", 19),
+          {rkCombo,
+           "SNMP_Agent_SecurityLevel",
+           nullptr,
+           "NoAuthority NoPrivacy",
+           {"NoAuthority NoPrivacy", "Authority NoPrivacy", "Authority Privacy"}},
+          limited("SNMP_Agent_Authority", 15), {rkCombo, "SNMP_Agent_AuthorityMode", nullptr, "MD5", {"MD5", "SHA"}},
+          limited("SNMP_Agent_Privacy", 15), {rkCombo, "SNMP_Agent_PrivacyMode", nullptr, "DES", {"DES", "AES"}}}},
+        {ppWiFi,
+         663,
+         {translated_list("WiFi_Type", 3), {rkCheck, "WiFi_IP_Auto"}, address("WiFi_IP", "WiFi_IP"),
+          address("WiFi_SM", "WiFi_SM"), gateway("WiFi_En_Gat", "WiFi_GAT"), gateway("WiFi_En_DNS", "WiFi_DNS"),
+          {rkEdit, "WiFi_Port"}, {rkCheck, "WiFi_En_WPS"}, {rkEdit, "WiFi_SSID"}, {rkEdit, "WiFi_Password"},
+          translated_list("WiFi_Secure_Type", 4), {rkCheck, "WiFi_En_DHCP"}, address("WiFi_DHCP_IP", "WiFi_DHCP_IP"),
+          address("WiFi_DHCP_SM", "WiFi_DHCP_SM"), {rkEdit, "WiFi_Lease_Time"}, {rkEdit, "WiFi_Name"},
+          {rkCombo, "WiFi_Max_Client", nullptr, "10", WiFi_Max_Clients}, translated_list("WiFi_Channel", 12)}},
         {ppTLS,
          739,
          {{rkCheck, "TLS_Enable"}, {rkCheck, "TLS_En_Server_Auth"}, {rkRichEdit, "TLS_Server_Cert"},
@@ -116,6 +156,7 @@ QByteArray name(const char* Prefix, const char* Base, const char* Suffix = "") {
 
 void TFParGen::Build_Other_Panels() {
     constexpr int address_lefts[] = {191, 252, 313, 374};
+    constexpr int version_lefts[] = {191, 270, 349};
     for (const TOther_Panel& design : Other_Panels()) {
         TCategoryPanel* panel = Panel(design.Panel);
         TOther_Texts& texts = otherTexts_.at(design.Panel);
@@ -123,27 +164,37 @@ void TFParGen::Build_Other_Panels() {
         TControl* last = nullptr;
         for (int row = 0; row < int(design.Rows.size()); ++row) {
             const TRow_Def& def = design.Rows[size_t(row)];
+            auto& members = rows_[QString::fromLatin1(def.Name)];
+            const auto member = [&](TControl* control) { members.push_back({control, control->Top() - Row_Top(row)}); };
             const auto field = [&](TControl* control) {
                 control->ShowHint = true;
                 control->SetEnabled(!def.Disabled);
+                member(control);
                 last = control;
             };
-            if (def.Kind == rkCheck || def.Kind == rkCheckAddress) {
-                auto* box = Place_Control<TCheckBox>(*this, panel, name("CB_", def.Name).constData(), Label_Left,
-                                                     Row_Top(row), def.Kind == rkCheck ? 400 : 170, Check_Box_Height);
+            const auto check_box = [&](const QByteArray& Name, int Left, int Width) {
+                auto* box = Place_Control<TCheckBox>(*this, panel, Name.constData(), Left, Row_Top(row), Width, Check_Box_Height);
                 box->OnClick = [this](TObject* s) { On_Click(s); };
                 field(box);
-                texts.Targets.push_back({box, true});
-                texts.Targets.push_back({box, false});
+                return box;
+            };
+            if (def.Kind == rkCheck || def.Kind == rkCheckAddress) {
+                TCheckBox* box = check_box(name("CB_", def.Name), Label_Left, def.Kind == rkCheck ? 400 : 170);
+                texts.Targets.push_back({box, tuCaption});
+                texts.Targets.push_back({box, tuHint});
             }
             TLabel* label = nullptr;
             const bool field_row = def.Kind == rkEdit || def.Kind == rkRichEdit || def.Kind == rkCombo;
-            if (field_row || def.Kind == rkAddress)
+            if (field_row || def.Kind == rkAddress || def.Kind == rkChecks) {
                 label = Place_Control<TLabel>(*this, panel, name("L_", def.Name).constData(), Label_Left, Row_Top(row), 0, 0);
+                member(label);
+            }
             if (def.Kind == rkEdit) {
                 auto* edit = Place_Control<TEdit>(*this, panel, name("E_", def.Name).constData(), Field_Left,
                                                   Field_Top(row), Field_Width, Edit_Height);
                 edit->SetText(QString::fromLatin1(def.Text));
+                edit->MaxLength = def.Max_Length;
+                if (def.Lower_Case) edit->CharCase = ecLowerCase;
                 edit->OnChange = [this](TObject* s) { On_Change(s); };
                 field(edit);
             } else if (def.Kind == rkRichEdit) {
@@ -158,6 +209,13 @@ void TFParGen::Build_Other_Panels() {
                 combo->SetItemIndex(int(def.Items.indexOf(QString::fromLatin1(def.Text))));
                 combo->OnChange = [this](TObject* s) { On_Change(s); };
                 field(combo);
+            } else if (def.Kind == rkChecks) {
+                if (label) texts.Targets.push_back({label, tuCaption});
+                label = nullptr;
+                for (int i = 0; i < 3; ++i) {
+                    TCheckBox* box = check_box(name("CB_", def.Fields, QByteArray::number(i + 1)), version_lefts[i], 70);
+                    texts.Targets.push_back({box, tuCaption});
+                }
             } else if (def.Kind == rkAddress || def.Kind == rkCheckAddress) {
                 // A check box leading the row stands one pixel above its points.
                 const int dot_top = Row_Top(row) + (def.Kind == rkCheckAddress ? 1 : 0);
@@ -168,29 +226,61 @@ void TFParGen::Build_Other_Panels() {
                     byte->OnChange = [this](TObject* s) { On_Change(s); };
                     byte->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
                     field(byte);
-                    texts.Targets.push_back({byte, false});
+                    texts.Targets.push_back({byte, tuHint});
                     if (i == 0) continue;
                     auto* dot = Place_Control<TLabel>(*this, panel, "", address_lefts[i] - 5, dot_top, 0, 0);
                     dot->SetCaption(QStringLiteral("."));
+                    member(dot);
                 }
             }
-            // Texts in the form's order: a label's caption, then its field's hint; an address
-            // row's byte hints before its label.
-            if (label) texts.Targets.push_back({label, true});
-            if (field_row) texts.Targets.push_back({last, false});
+            // Texts in the form's order: a label's caption, then its field's hint and the items
+            // of a list that takes them from the texts; an address row's byte hints before its
+            // label.
+            if (label) texts.Targets.push_back({label, tuCaption});
+            if (field_row) texts.Targets.push_back({last, tuHint});
+            if (def.Item_Texts > 0) texts.Targets.push_back({last, tuItems, def.Item_Texts});
         }
         otherLast_.at(design.Panel) = last;
     }
+    // A spare password field of the MQTT panel, never shown.
+    auto* spare = Place_Control<TEdit>(*this, CP_MQTT, "E_MQTT_Password__", Field_Left, Field_Top(11), Field_Width, Edit_Height);
+    spare->OnChange = [this](TObject* s) { On_Change(s); };
+    spare->Hide();
 }
 
 void TFParGen::Set_Lang_Other_Panels() {
     for (const TOther_Texts& texts : otherTexts_) {
         int id = texts.First;
-        for (const auto& [control, caption] : texts.Targets) {
-            if (caption) control->SetCaption(Lang(id++));
-            else control->SetHint(Lang(id++));
+        for (const TText_Target& target : texts.Targets) {
+            switch (target.Use) {
+            case tuCaption: target.Control->SetCaption(Lang(id++)); break;
+            case tuHint: target.Control->SetHint(Lang(id++)); break;
+            case tuItems: {
+                QStringList items;
+                for (int i = 0; i < target.Count; ++i) items << Lang(id++);
+                auto* list = static_cast<TComboBox*>(target.Control);
+                list->SetItems(items);
+                list->SetItemIndex(0);
+                break;
+            }
+            }
         }
     }
+}
+
+void TFParGen::Show_Row(const QString& Row, int Top) {
+    for (const auto& [control, offset] : rows_.at(Row)) {
+        control->SetTop(Top + offset);
+        control->Show();
+    }
+}
+
+void TFParGen::Show_Row(const QString& Row) {
+    for (const auto& member : rows_.at(Row)) member.first->Show();
+}
+
+void TFParGen::Hide_Row(const QString& Row) {
+    for (const auto& member : rows_.at(Row)) member.first->Hide();
 }
 
 // The DNS row is left out and the two ports move up into its place.

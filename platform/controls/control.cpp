@@ -2,6 +2,7 @@
 
 #include "platform/controls/activation.h"
 #include "platform/controls/application.h"
+#include "platform/controls/control_hint.h"
 #include "platform/controls/form.h"
 #include "platform/controls/window_backend.h"
 #include "platform/core/exception.h"
@@ -53,6 +54,7 @@ TShiftState MouseShiftState(uintptr_t w) {
 }
 
 intptr_t DeliverMessage(TControl& control, uint32_t msg, uintptr_t wParam, intptr_t lParam) {
+    ControlHintInput(control, msg, lParam);
     try {
         return control.Perform(msg, wParam, lParam);
     } catch (const std::exception& e) {
@@ -72,6 +74,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 
 TControl::~TControl() {
     if (captureControl == this) captureControl = nullptr;
+    ForgetControlHint(this);
     if (parent_) parent_->removeControl(this);
 }
 
@@ -157,8 +160,10 @@ void TControl::SetParentColor(bool v) {
 }
 
 void TControl::SetCursor(TCursor v) {
+    if (cursor_ == v) return;
     cursor_ = v;
     if (auto* w = dynamic_cast<TWinControl*>(this)) WindowBackend().CursorChanged(*w);
+    Perform(CM_CURSORCHANGED);
 }
 
 void TControl::parentFontOrColorChanged() {

@@ -13,7 +13,7 @@ void THintWindow::CreateParams(TCreateParams& Params) {
     Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT;
 }
 
-TRect THintWindow::CalcHintRect(int MaxWidth, const QString& AHint) {
+TRect THintWindow::CalcHintRect(int MaxWidth, const QString& AHint, TObject*) {
     TCanvas& canvas = Canvas();
     canvas.Font.Assign(Font());
     TRect r = Rect(0, 0, MaxWidth, 0);
@@ -40,12 +40,22 @@ void THintWindow::ActivateHint(TRect ARect, const QString& AHint) {
     Show();
 }
 
+void THintWindow::ActivateHintData(TRect ARect, const QString& AHint, TObject*) { ActivateHint(ARect, AHint); }
+
+THintWindow* NewPlainHintWindow(TComponent* AOwner) { return new THintWindow(AOwner); }
+
+namespace {
+THintWindowClass hintWindowClass = &NewPlainHintWindow;
+}
+
+THintWindowClass HintWindowClass() { return hintWindowClass; }
+void SetHintWindowClass(THintWindowClass AClass) { hintWindowClass = AClass ? AClass : &NewPlainHintWindow; }
+
 void THintWindow::HideHint() {
     if (Visible()) Hide();
 }
 
-void THintWindow::Paint() {
-    TCanvas& canvas = Canvas();
+void THintWindow::PaintBackground(TCanvas& canvas) {
     const TRect client = ClientRect();
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = Color();
@@ -59,6 +69,12 @@ void THintWindow::Paint() {
     canvas.MoveTo(client.Left, client.Bottom - 1);
     canvas.LineTo(client.Right - 1, client.Bottom - 1);
     canvas.LineTo(client.Right - 1, client.Top - 1);
+}
+
+void THintWindow::Paint() {
+    TCanvas& canvas = Canvas();
+    const TRect client = ClientRect();
+    PaintBackground(canvas);
     canvas.Font.Assign(Font());
     canvas.Brush.Style = bsClear;
     TRect text = Rect(client.Left + MarginX, client.Top + MarginY, client.Right - MarginX, client.Bottom - MarginY);

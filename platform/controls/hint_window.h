@@ -21,12 +21,14 @@ public:
     explicit THintWindow(TComponent* AOwner);
 
     // The window rectangle, at (0, 0), that the plain text needs when its lines are broken
-    // at MaxWidth.
-    virtual TRect CalcHintRect(int MaxWidth, const QString& AHint);
+    // at MaxWidth. AData is what the hint's control handed along (THintInfo::HintData).
+    virtual TRect CalcHintRect(int MaxWidth, const QString& AHint, TObject* AData = nullptr);
     // Shows AHint in ARect, in screen coordinates. A rectangle that reaches past the right or
     // bottom edge of the monitor nearest its top-left corner is moved back to end 2 pixels
     // inside it.
     virtual void ActivateHint(TRect ARect, const QString& AHint);
+    // As ActivateHint, with the control's data; the plain window has no use for it.
+    virtual void ActivateHintData(TRect ARect, const QString& AHint, TObject* AData);
     void HideHint();
     bool Showing() const { return Visible(); }
     QString Caption() const { return caption_; }
@@ -39,7 +41,32 @@ public:
 protected:
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
+    // The window colour and the raised one-pixel frame.
+    void PaintBackground(TCanvas& Canvas);
 
 private:
     QString caption_;
+};
+
+// A kind of hint window: makes one for an owner.
+using THintWindowClass = THintWindow* (*)(TComponent* AOwner);
+// The platform's plain hint window.
+THintWindow* NewPlainHintWindow(TComponent* AOwner);
+// The kind of window the program's hints show in, the plain one until a caller sets another.
+THintWindowClass HintWindowClass();
+void SetHintWindowClass(THintWindowClass AClass);
+
+// What CM_HINTSHOW hands a control (lParam): a hint about to show, which the control may
+// change. Points are in screen coordinates but CursorPos and CursorRect, which are the
+// control's client coordinates; the hint goes once the pointer leaves CursorRect.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    THintWindowClass HintWindowClass = nullptr;
+    TPoint HintPos;
+    int HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    TRect CursorRect;
+    TPoint CursorPos;
+    QString HintStr;
+    TObject* HintData = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "platform/controls/check_box.h"
 #include "platform/controls/combo_box.h"
+#include "platform/controls/control_hint.h"
 #include "platform/controls/cursors.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
@@ -51,7 +52,6 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -214,8 +214,9 @@ protected:
             auto* help = static_cast<QHelpEvent*>(e);
             TControl* c = control_.ControlAtPos({help->pos().x(), help->pos().y()});
             if (!c) c = &control_;
-            if (c->ShowHint && !c->Hint().isEmpty()) QToolTip::showText(help->globalPos(), c->Hint(), this);
-            else QToolTip::hideText();
+            const QPoint at = help->globalPos();
+            const TPoint client = c->ScreenToClient({at.x(), at.y()});
+            ActivateControlHint(*c, client);
             return true;
         }
         return QWidget::event(e);

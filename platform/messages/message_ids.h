@@ -74,6 +74,8 @@ enum : uint32_t {
     CM_ENABLEDCHANGED = CM_BASE + 12,
     CM_COLORCHANGED = CM_BASE + 13,
     CM_FONTCHANGED = CM_BASE + 14,
+    // The control's Cursor changed (TControl::SetCursor sends it after the change).
+    CM_CURSORCHANGED = CM_BASE + 15,
     CM_VISIBLECHANGED = CM_BASE + 16,
     CM_MOUSEENTER = CM_BASE + 19,
     CM_MOUSELEAVE = CM_BASE + 20,
@@ -89,6 +91,9 @@ enum : uint32_t {
     CM_EXIT = CM_BASE + 41,
     CM_CTL3DCHANGED = CM_BASE + 42,
     CM_PARENTFONTCHANGED = CM_BASE + 43,
+    // A hint is about to show: lParam points at the THintInfo the control may change; a
+    // result other than 0 keeps the hint from showing.
+    CM_HINTSHOW = CM_BASE + 48,
 
     // Notifications a control sends itself where the original platform reflected them from
     // its parent: CN_COMMAND carries the code in the high word of wParam, CN_NOTIFY a

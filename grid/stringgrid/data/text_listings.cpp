@@ -45,11 +45,11 @@ void TExStringGrid::AppendToASCII(const QString& FileName, bool Unicode) {
 void TExStringGrid::writeASCII(const QString& FileName, bool Unicode, const QString& Before) {
     // The grid shows the hourglass while it works.
     struct TBusy {
-        TControl& Control;
+        TExStringGrid& Grid;
         TCursor Old;
-        ~TBusy() { Control.SetCursor(Old); }
+        ~TBusy() { Grid.SetGridCursor(Old); }
     } busy{*this, Cursor()};
-    SetCursor(crHourGlass);
+    SetGridCursor(crHourGlass);
     const int fc = SaveFixedCells || SaveFixedCols ? 0 : FixedCols();
     const int fr = SaveFixedCells || SaveFixedRows ? 0 : FixedRows();
     // Hidden columns are written as the real columns they are, without changing the grid.

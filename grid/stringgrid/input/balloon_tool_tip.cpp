@@ -6,6 +6,7 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/controls/hint_window.h"
+#include "platform/controls/tool_tip_content.h"
 #include "platform/controls/tool_tip_notes.h"
 #include "platform/graphics/canvas.h"
 
@@ -15,6 +16,7 @@ constexpr uintptr_t BalloonShowTimerID = 114, BalloonHideTimerID = 115;
 // between cells, ten times it shown.
 constexpr int DefaultReshow = HintPause / 5, DefaultAutoHide = HintPause * 10;
 constexpr int PointerOffset = 20;
+constexpr int BalloonMaxWidth = 300;
 
 int delayOr(int Delay, int Default) { return Delay >= 0 ? Delay : Default; }
 }  // namespace
@@ -89,11 +91,18 @@ void TExStringGrid::ShowBalloon() {
     window.Font().Assign(Font());
     window.SetColor(info.BkColor != clNone ? info.BkColor : clInfoBk);
     window.Font().SetColor(info.TextColor != clNone ? info.TextColor : clInfoText);
+    // A blank title shows only with an icon beside it.
     const QString title = info.Title.trimmed();
+    const int icon = info.Icon >= biInfo && info.Icon <= biError ? info.Icon : 0;
+    const TToolTipContent content{title, icon, info.Text};
+    TCanvas& canvas = window.Canvas();
+    canvas.Font.Assign(window.Font());
+    const TSize size = content.Measure(canvas, info.MaxWidth > 0 ? info.MaxWidth : BalloonMaxWidth);
+    window.OnPaintText = [content](TCanvas& Canvas, const TRect& Area, const QString&) { content.Paint(Canvas, Area); };
     const QString shown = title.isEmpty() ? info.Text : title + QLatin1Char('\n') + info.Text;
-    const TRect size = window.CalcHintRect(info.MaxWidth > 0 ? info.MaxWidth : 300, shown);
+    const int width = size.cx + 2 * THintWindow::MarginX, height = size.cy + 2 * THintWindow::MarginY;
     const TPoint at = ClientToScreen({p->FBalloonCursor.X, p->FBalloonCursor.Y + PointerOffset});
-    window.ActivateHint(Rect(at.X, at.Y, at.X + size.Width(), at.Y + size.Height()), shown);
+    window.ActivateHint(Rect(at.X, at.Y, at.X + width, at.Y + height), shown);
     MouseToCell(p->FBalloonCursor.X, p->FBalloonCursor.Y, p->FBalloonCell.X, p->FBalloonCell.Y);
     SetTimer(this, BalloonHideTimerID, delayOr(p->Balloon->AutoHideDelay, DefaultAutoHide));
 }

@@ -3,6 +3,8 @@
 #include "platform/controls/hint_window.h"
 #include "platform/testkit/scripted_screen.h"
 
+#include <QSet>
+
 namespace {
 
 class BalloonToolTip : public InputFixture {
@@ -111,6 +113,39 @@ TEST_F(BalloonToolTip, ShowsAfterTheDelayFollowsToAnotherCellAndHides) {
     EXPECT_EQ(shown(), "From the event\ntext");
     clickCell(1, 1);
     EXPECT_FALSE(showing());
+}
+
+// The title line carries the icon the balloon names: the information icon unless the cell's
+// balloon or the event names another, and none when the event clears it.
+TEST_F(BalloonToolTip, TheTitleCarriesTheBalloonsIcon) {
+    grid->Balloon().SetEnable(true);
+    grid->Balloon().InitialDelay = 10;
+    const auto iconArea = [this](int ACol, int ARow) {
+        grid->Perform(CM_MOUSELEAVE);
+        moveTo(ACol, ARow);
+        advance(10);
+        EXPECT_TRUE(showing());
+        const QImage image = renderToImage(*grid->BalloonWindow());
+        const QColor back = image.pixelColor(image.width() - 3, image.height() - 3);
+        QSet<QRgb> colours;
+        int marked = 0;
+        for (int y = THintWindow::MarginY; y < THintWindow::MarginY + 16; ++y)
+            for (int x = THintWindow::MarginX; x < THintWindow::MarginX + 16; ++x) {
+                colours << image.pixel(x, y);
+                marked += image.pixelColor(x, y) != back;
+            }
+        return std::pair{static_cast<int>(colours.size()), marked};
+    };
+    grid->AddBalloon(2, 2, "Warning", "Check the value", biWarning);
+    grid->AddBalloon(2, 4, "Plain", "No icon", biNone);
+    const auto [warningColours, warningMarked] = iconArea(2, 2);
+    EXPECT_EQ(shown(), "Warning\nCheck the value");
+    EXPECT_GT(warningColours, 2) << "a picture, not a letter";
+    const auto [infoColours, infoMarked] = iconArea(3, 3);  // a cell's text: the default icon
+    EXPECT_GT(infoColours, 2);
+    const auto [plainColours, plainMarked] = iconArea(2, 4);
+    EXPECT_LT(plainMarked, warningMarked / 2) << "no icon before the title";
+    EXPECT_LT(plainMarked, infoMarked / 2);
 }
 
 }  // namespace

@@ -1,23 +1,17 @@
-// The window that shows a cell's hint: it waits for the pointer to rest, asks PrepareCellHint
-// for the text and place, renders markup with the grid's HTML renderer, and goes away when the
-// pointer leaves, a press comes or the hint no longer fits the pointer's place.
+// The window that shows a cell's hint: it waits for the pointer to rest, asks the grid through
+// CM_HINTSHOW (answered by PrepareCellHint) for the text, place and kind of window, and goes
+// away when the pointer leaves, a press comes or the hint no longer fits the pointer's place.
 #include "grid/foundation/codings.h"
-#include "grid/foundation/html_renderer.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/paint/control_look.h"
+#include "grid/stringgrid/paint/html_hint_window.h"
 #include "platform/controls/hint_window.h"
-#include "platform/graphics/canvas.h"
-
-#include <algorithm>
 
 namespace {
 constexpr uintptr_t CellHintTimerID = 113;
 constexpr int TextTypeHTML = 1, TextTypeWide = 5;
 // The widest a hint is laid out when the grid sets no maximum.
 constexpr int DefaultHintMaxWidth = 1008;
-// Room that markup and wide hints take beside their text.
-constexpr int HTMLExtraWidth = 16, WideExtraWidth = 8, ExtraHeight = 4;
-
 }  // namespace
 
 THintWindow* TExStringGrid::CellHintWindow() const { return p->FCellHintWnd; }
@@ -43,6 +37,7 @@ bool TExStringGrid::CellHintMessage(TMessage& m) {
         KillTimer(this, CellHintTimerID);
         ShowCellHint();
         return true;
+    case CM_HINTSHOW: CMHintShow(m); return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -55,46 +50,50 @@ bool TExStringGrid::CellHintMessage(TMessage& m) {
     }
 }
 
-void TExStringGrid::ShowCellHint() {
-    QString hint;
-    TPoint at;
+void TExStringGrid::CMHintShow(TMessage& m) {
+    m.Result = 0;
+    auto& info = *reinterpret_cast<THintInfo*>(m.LParam);
+    if (ControlLook().HintMaxWidth > 0) info.HintMaxWidth = ControlLook().HintMaxWidth;
+    SetHTMLHintFontName(Font().Name());
+    TPoint at = info.CursorPos;
     TColor color = HintColor;
-    if (!ShowHint || !PrepareCellHint(p->FCellHintCursor, hint, at, color) || hint.isEmpty()) return;
-    if (!p->FCellHintWnd) p->FCellHintWnd = new THintWindow(this);
+    if (PrepareCellHint(info.CursorPos, info.HintStr, at, color)) info.HintPos = ClientToScreen(at);
+    info.HintColor = color;
+    const int type = TextType(info.HintStr, true);
+    if (UseInternalHintClass && (type == TextTypeHTML || type == TextTypeWide)) {
+        info.HintWindowClass = &THTMLHintWindow::New;
+        info.HintData = this;
+    }
+}
+
+void TExStringGrid::ShowCellHint() {
+    if (!ShowHint) return;
+    THintInfo info;
+    info.HintControl = this;
+    info.HintWindowClass = HintWindowClass();
+    info.HintMaxWidth = DefaultHintMaxWidth;
+    info.CursorPos = p->FCellHintCursor;
+    info.CursorRect = ClientRect();
+    info.HintPos = ClientToScreen(info.CursorPos);
+    if (Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info)) != 0 || info.HintStr.isEmpty()) return;
+    if (!info.HintWindowClass) info.HintWindowClass = &NewPlainHintWindow;
+    if (!p->FCellHintWnd || p->FCellHintKind != info.HintWindowClass) {
+        delete p->FCellHintWnd;
+        p->FCellHintWnd = info.HintWindowClass(this);
+        p->FCellHintKind = info.HintWindowClass;
+    }
     THintWindow& window = *p->FCellHintWnd;
     window.Font().Assign(Font());
-    window.SetColor(color);
-    const int type = TextType(hint, true);
-    const int maxWidth = ControlLook().HintMaxWidth > 0 ? ControlLook().HintMaxWidth : DefaultHintMaxWidth;
-    TRect size;
-    if (UseInternalHintClass && type == TextTypeHTML) {
-        TCanvas& canvas = window.Canvas();
-        canvas.Font.Assign(Font());
-        THTMLDrawOptions options = HTMLDrawOptions();
-        options.ShadowColor = clGray;
-        options.URLColor = clBlue;
-        THTMLDrawOptions measuring = options;
-        measuring.MeasureOnly = true;
-        THTMLDrawResults measured;
-        DrawHTMLText(canvas, hint, Rect(0, 0, maxWidth, 65535), measuring, measured);
-        size = Rect(0, 0, measured.MaxLineWidth + HTMLExtraWidth, measured.TotalHeight + ExtraHeight);
-        window.OnPaintText = [options](TCanvas& Canvas, const TRect& Area, const QString& Text) {
-            THTMLDrawResults results;
-            DrawHTMLText(Canvas, Text, Area, options, results);
-        };
-    } else if (UseInternalHintClass && type == TextTypeWide) {
-        hint = DecodeWideText(hint);
-        TCanvas& canvas = window.Canvas();
-        canvas.Font.Assign(Font());
-        size = Rect(0, 0, canvas.TextWidth(hint) + WideExtraWidth, canvas.TextHeight(hint) + ExtraHeight);
-        window.OnPaintText = [](TCanvas& Canvas, const TRect& Area, const QString& Text) {
-            TRect r = Area;
-            Canvas.DrawText(Text, r, DT_SINGLELINE | DT_NOPREFIX);
-        };
-    } else {
-        size = window.CalcHintRect(maxWidth, hint);
-        window.OnPaintText = nullptr;
-    }
-    const TPoint screen = ClientToScreen(at);
-    window.ActivateHint(Rect(screen.X, screen.Y, screen.X + size.Width(), screen.Y + size.Height()), hint);
+    window.SetColor(info.HintColor);
+    const TRect size = window.CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+    const TPoint at = info.HintPos;
+    window.ActivateHintData(Rect(at.X, at.Y, at.X + size.Width(), at.Y + size.Height()), info.HintStr, info.HintData);
+}
+
+bool TExStringGrid::UseHTMLHints() const { return p->FUseHTMLHints; }
+
+// One setting for the whole program: the last grid to set it decides.
+void TExStringGrid::SetUseHTMLHints(bool Value) {
+    p->FUseHTMLHints = Value;
+    SetHintWindowClass(Value ? &THTMLHintWindow::New : &NewPlainHintWindow);
 }

@@ -1,7 +1,10 @@
 #include "grid/foundation/html_renderer.h"
 #include "grid/stringgrid/input/input_fixture.h"
 #include "grid/stringgrid/model/owned_settings.h"
+#include "grid/stringgrid/paint/html_hint_window.h"
+#include "platform/controls/control_hint.h"
 #include "platform/controls/hint_window.h"
+#include "platform/controls/panel.h"
 #include "platform/graphics/canvas.h"
 #include "platform/testkit/scripted_screen.h"
 
@@ -115,7 +118,9 @@ TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {
     grid->SetCells(2, 3, markup);
     restOn(2, 3);
     ASSERT_EQ(shown(), markup);
-    THintWindow& window = *grid->CellHintWindow();
+    auto* html = dynamic_cast<THTMLHintWindow*>(grid->CellHintWindow());
+    ASSERT_NE(html, nullptr) << "markup shows in the markup hint window";
+    THTMLHintWindow& window = *html;
 
     TCanvas& canvas = window.Canvas();
     canvas.Font.Assign(grid->Font());
@@ -123,6 +128,7 @@ TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {
     options.MeasureOnly = true;
     THTMLDrawResults measured;
     DrawHTMLText(canvas, markup, Rect(0, 0, 1008, 65535), options, measured);
+    EXPECT_EQ(window.TextWidth(), measured.MaxLineWidth);
     EXPECT_EQ(window.Width(), measured.MaxLineWidth + 16);
     EXPECT_EQ(window.Height(), measured.TotalHeight + 4);
     EXPECT_LT(window.Width(), canvas.TextWidth(markup));
@@ -134,8 +140,60 @@ TEST_F(CellHintWindow, MarkupIsRenderedAndMeasuredByTheHTMLRenderer) {
     grid->Perform(CM_MOUSELEAVE);
     grid->UseInternalHintClass = false;
     restOn(2, 3);
-    EXPECT_EQ(window.Width(), window.CalcHintRect(1008, markup).Width());
-    EXPECT_EQ(redPixels(renderToImage(window)), 0);
+    THintWindow& plain = *grid->CellHintWindow();
+    EXPECT_EQ(dynamic_cast<THTMLHintWindow*>(&plain), nullptr);
+    EXPECT_EQ(plain.Width(), plain.CalcHintRect(1008, markup).Width());
+    EXPECT_EQ(redPixels(renderToImage(plain)), 0);
+}
+
+// The grid answers the platform's hint question with the cell's hint: text, place below the
+// cell, the grid's colour, and for markup the markup window with the grid as its data.
+TEST_F(CellHintWindow, TheHintQuestionIsAnsweredWithTheCellsHint) {
+    const auto ask = [this](TPoint at) {
+        THintInfo info;
+        info.HintControl = grid;
+        info.HintWindowClass = HintWindowClass();
+        info.CursorPos = at;
+        info.HintStr = "the grid's hint";
+        EXPECT_EQ(grid->Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info)), 0);
+        return info;
+    };
+    const TPoint p = middle(3, 2);
+    THintInfo info = ask(p);
+    EXPECT_EQ(info.HintStr, "hint of 3,2");
+    EXPECT_EQ(info.HintPos, grid->ClientToScreen({p.X, grid->CellRect(3, 2).Bottom + 6}));
+    EXPECT_EQ(info.HintColor, grid->HintColor);
+    EXPECT_EQ(info.HintWindowClass, &NewPlainHintWindow);
+    EXPECT_EQ(info.HintData, nullptr);
+
+    grid->OnGridHint = [](TObject*, int, int, QString& hint) { hint = "<b>bold</b> hint"; };
+    grid->Font().SetName("DejaVu Serif");
+    info = ask(p);
+    EXPECT_EQ(info.HintWindowClass, &THTMLHintWindow::New);
+    EXPECT_EQ(info.HintData, grid);
+    EXPECT_EQ(HTMLHintFontName(), "DejaVu Serif");
+    grid->UseInternalHintClass = false;
+    EXPECT_EQ(ask(p).HintWindowClass, &NewPlainHintWindow);
+
+    // Off the cells the grid's own hint stays.
+    EXPECT_EQ(ask({490, 290}).HintStr, "the grid's hint");
+}
+
+// UseHTMLHints makes the markup window the kind every control's hint shows in.
+TEST_F(CellHintWindow, UseHTMLHintsSetsTheProgramsHintWindow) {
+    grid->SetUseHTMLHints(true);
+    EXPECT_TRUE(grid->UseHTMLHints());
+    TPanel panel(nullptr);
+    panel.SetBounds(0, 0, 100, 40);
+    panel.ShowHint = true;
+    panel.SetHint("<b>Panel</b>");
+    ASSERT_TRUE(ActivateControlHint(panel, {5, 5}));
+    auto* window = dynamic_cast<THTMLHintWindow*>(ControlHintWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_LT(window->Width(), window->Canvas().TextWidth("<b>Panel</b>"));
+    CancelControlHint();
+    grid->SetUseHTMLHints(false);
+    EXPECT_EQ(HintWindowClass(), &NewPlainHintWindow);
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ void TExStringGrid::enhancedMoveStep(int ACol, int ARow, int X, int Y) {
         OnRowMoving(this, ARow, allow);
     }
     scrollWhileMoving(columns, X, Y);
-    SetCursor(allow ? crDrag : crNoDrop);
+    SetGridCursor(allow ? crDrag : crNoDrop);
 }
 
 void TExStringGrid::setMoveButton(const QString& Caption, int AWidth, int AHeight) {
@@ -185,7 +185,7 @@ void TExStringGrid::scrollWhileMoving(bool Columns, int X, int Y) {
 void TExStringGrid::cancelEnhancedMove() {
     const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
     if (!EnhRowColMove || !moving || (Cursor() != crDrag && Cursor() != crNoDrop)) return;
-    SetCursor(p->FMoveOldCursor);
+    SetGridCursor(p->FMoveOldCursor);
     if (p->MoveButton) {
         p->MoveButton->SetEnabled(false);
         p->MoveButton->Hide();
@@ -209,7 +209,7 @@ bool TExStringGrid::endEnhancedMove(int ACol, int ARow) {
     delete p->MoveForm;
     p->MoveForm = nullptr;
     DoEndBlockFocus();
-    SetCursor(p->FMoveOldCursor);
+    SetGridCursor(p->FMoveOldCursor);
     const int from = p->Movecell;
     if (cursor == crNoDrop) {
         if (from >= 0) {

@@ -3,7 +3,6 @@
 // release sets the size. Also the events and the hint that report any sizing as it runs.
 #include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
-#include "grid/stringgrid/scrolling/scroll_hint_window.h"
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
@@ -139,18 +138,11 @@ void TExStringGrid::sizingFeedback(int X, int Y) {
     } else {
         return;
     }
-    if (!p->FScrollHint) {
-        p->FScrollHint = new TScrollHintWindow(this);
-        p->FScrollHint->SetVisible(false);
-        p->FScrollHint->SetParent(this);
-    }
-    p->FScrollHint->ShowAt(text, HintColor, ClientToScreen({at.Left, at.Top}), sizingHintWidth, true);
-    p->FScrollHintShow = true;
+    ShowScrollHintAt(text, ClientToScreen({at.Left, at.Top}), sizingHintWidth);
 }
 
 void TExStringGrid::endSizingFeedback() {
     p->FSizingRef = {-1, -1};
     if (!p->FScrollHintShow || !HintShowSizing) return;
-    p->FScrollHintShow = false;
-    if (p->FScrollHint) p->FScrollHint->Close();
+    CloseScrollHint();
 }

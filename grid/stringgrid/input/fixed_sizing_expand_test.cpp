@@ -1,7 +1,7 @@
 #include "grid/stringgrid/input/input_fixture.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/owned_settings.h"
-#include "grid/stringgrid/scrolling/scroll_hint_window.h"
+#include "grid/stringgrid/paint/html_hint_window.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ protected:
         release(X2, Y2);
     }
     QString hintText() const {
-        const TScrollHintWindow* hint = grid->ScrollHintWindow();
-        return hint && hint->Visible() ? hint->Text() : QString();
+        const THTMLHintWindow* hint = grid->ScrollHintWindow();
+        return hint && hint->Visible() ? hint->Caption() : QString();
     }
 };
 

@@ -21,7 +21,7 @@ void TExStringGrid::lowerGridCursor() {
     // A cursor someone else set stays; ours may come back under it and is put back then.
     if (!d.FGridCursorSet || Cursor() != d.FGridCursor) return;
     d.FGridCursorSet = false;
-    SetCursor(d.FCursorBeneath);
+    SetGridCursor(d.FCursorBeneath);
 }
 
 // The grid's own cursor for the place, in the order of precedence; false when the place wants
@@ -59,5 +59,18 @@ void TExStringGrid::raiseGridCursor(int ACol, int ARow, int X, int Y) {
     d.FGridCursorSet = true;
     d.FGridCursor = wanted;
     d.FCursorBeneath = beneath;
-    if (Cursor() != wanted) SetCursor(wanted);
+    if (Cursor() != wanted) SetGridCursor(wanted);
+}
+
+void TExStringGrid::SetGridCursor(TCursor Value) {
+    if (Cursor() == Value) return;
+    p->Invokedchange = true;
+    SetCursor(Value);
+}
+
+// A cursor someone else set (the program, a drag) ends a mouse selection mode the grid was in.
+void TExStringGrid::CMCursorChanged(TMessage& Message) {
+    TBaseGrid::WndProc(Message);
+    if (!p->Invokedchange) p->FMouseSelectMode = TExStringGridPrivate::msNormal;
+    p->Invokedchange = false;
 }

@@ -152,3 +152,27 @@ TEST_F(GridCursors, EachOwnCursorHasAPictureThatPointsWithItsHotSpot) {
 }
 
 }  // namespace
+
+namespace {
+
+// The row header's cursor is the grid's own: a press there still selects the row. A cursor the
+// program sets meanwhile ends the mode, and the press selects the one cell.
+TEST_F(GridCursors, ACursorSetByOthersEndsTheHeaderSelectMode) {
+    grid->MouseActions().RowSelect = true;
+    grid->SetOptions(grid->Options() | goRangeSelect);
+    for (const bool program : {false, true}) {
+        grid->SetSelection({2, 2, 2, 2});
+        hoverCell(0, 3);
+        ASSERT_EQ(grid->Cursor(), crSelectRow);
+        if (program) grid->SetCursor(crHourGlass);
+        const TPoint p = middle(0, 3);
+        press(p.X, p.Y);
+        release(p.X, p.Y);
+        const TGridRect row{grid->FixedCols(), 3, grid->ColCount() - 1, 3};
+        if (program) EXPECT_NE(grid->Selection(), row);
+        else EXPECT_EQ(grid->Selection(), row);
+        grid->SetCursor(crIBeam);
+    }
+}
+
+}  // namespace

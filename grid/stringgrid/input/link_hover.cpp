@@ -61,12 +61,12 @@ void TExStringGrid::linkHover(int ACol, int ARow, int X, int Y) {
     }
 
     if (onLink) {
-        if (!p->Invokedchange) p->FOldCursor = Cursor();
-        p->Invokedchange = true;
-        SetCursor(crHandPoint);
-    } else if (p->Invokedchange) {
-        p->Invokedchange = false;
-        if (Cursor() != p->FOldCursor) SetCursor(p->FOldCursor);
+        if (!p->FLinkCursor) p->FOldCursor = Cursor();
+        p->FLinkCursor = true;
+        SetGridCursor(crHandPoint);
+    } else if (p->FLinkCursor) {
+        p->FLinkCursor = false;
+        SetGridCursor(p->FOldCursor);
     }
 }
 

@@ -32,6 +32,7 @@ bool TExStringGrid::InputMessage(TMessage& m) {
     case WM_RBUTTONDOWN: WMRButtonDown(m); return true;
     case WM_RBUTTONUP: WMRButtonUp(m); return true;
     case CM_MOUSELEAVE: CMMouseLeave(m); return true;
+    case CM_CURSORCHANGED: CMCursorChanged(m); return true;
     case WM_CANCELMODE: cancelEnhancedMove(); return false;
     default: return false;
     }

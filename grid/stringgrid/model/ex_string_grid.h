@@ -93,7 +93,7 @@ class THTMLImageWriter;
 class TStringList;
 class TSyncGrid;
 class TScrollControl;
-class TScrollHintWindow;
+class THTMLHintWindow;
 class THintWindow;
 // Anchors and form controls in cells.
 class TControlCombo;
@@ -1566,6 +1566,9 @@ public:
     // pointer leaves the grid or its base cell, on a press, or when the hint must change.
     void CancelCellHint();
     THintWindow* CellHintWindow() const;
+    // Every cursor the grid sets itself goes through here, so CM_CURSORCHANGED can tell its
+    // own changes from those of others (which end a mouse selection mode).
+    void SetGridCursor(TCursor Value);
 
 protected:
     void CellHintPointerMoved(TShiftState Shift, int X, int Y);
@@ -1579,6 +1582,8 @@ protected:
     // Takes the hint pause's timer and what ends a hint; true when the message is used up.
     bool CellHintMessage(TMessage& Message);
     void ShowCellHint();
+    // CM_HINTSHOW: the hint of the cell under the pointer, through PrepareCellHint.
+    void CMHintShow(TMessage& Message);
 
 protected:
     int FirstNormalCol();
@@ -1682,6 +1687,7 @@ protected:
     // puts back the cursor the grid's own covers, after it shows the one the place wants.
     void lowerGridCursor();
     void raiseGridCursor(int ACol, int ARow, int X, int Y);
+    void CMCursorChanged(TMessage& Message);
     bool wantedGridCursor(int X, int Y, TCursor& ACursor);
     // With AnchorHint, the hint of the anchor under the client point Pos; false off an anchor.
     bool anchorCellHint(int ACol, int ARow, TPoint Pos, QString& HintStr, TPoint& HintPos);
@@ -1723,8 +1729,12 @@ public:
     // The slim bars of ssMetro; nullptr otherwise.
     TScrollControl* VScrollControl() const;
     TScrollControl* HScrollControl() const;
-    // The window beside a dragged thumb; nullptr until a hint first shows.
-    TScrollHintWindow* ScrollHintWindow() const;
+    // The window of the hints beside a dragged thumb and of the sizing hints; nullptr until
+    // one first shows.
+    THTMLHintWindow* ScrollHintWindow() const;
+    // Whether every hint of the program shows in the markup hint window (else the plain one).
+    bool UseHTMLHints() const;
+    void SetUseHTMLHints(bool Value);
     // Stores the flag and sets the bounds again, which fits the height to whole rows.
     void SetIntegralHeight(bool Value);
     TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
@@ -1744,6 +1754,10 @@ protected:
     void WMGetDlgCode(TMessage& Message);
     // The hint beside a dragged thumb: "Row : " or "Col : " (Prefix) and the index it stands for.
     void ScrollHint(uint16_t Code, int Index, const QString& Prefix, bool Vertical);
+    // Shows Text in the scroll hint's window at the screen point At, measured within MaxWidth;
+    // and takes it away.
+    void ShowScrollHintAt(const QString& Text, TPoint At, int MaxWidth);
+    void CloseScrollHint();
     // The base grid's wheel step with direct editing off and the left column or focus kept.
     bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
     // The wheel message: zoom, scroll or move the current row.

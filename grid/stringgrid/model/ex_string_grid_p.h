@@ -14,6 +14,7 @@
 #include "grid/stringgrid/model/hidden_columns.h"
 #include "grid/stringgrid/model/hidden_rows.h"
 #include "grid/stringgrid/model/owned_settings.h"
+#include "platform/controls/hint_window.h"
 #include "platform/core/string_list.h"
 
 #include <array>
@@ -43,7 +44,6 @@ class THTMLHintWindow;
 class THeaderDragButton;
 class TListBox;
 class TScrollBar;
-class TScrollHintWindow;
 class TTimer;
 
 // A grid being destroyed stops its focus frame from following window moves.
@@ -122,7 +122,6 @@ public:
     // editors. Each stays nullptr until its piece makes it here; the grid owns what is made.
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* FSearchPanel = nullptr;
-    THTMLHintWindow* FScrollHintWnd = nullptr;
     TDropList* FDropList = nullptr;
     TDropCheckList* FDropCheckList = nullptr;
     TGridCombo* EditCombo = nullptr;
@@ -322,8 +321,10 @@ public:
     int FHoverFixedX = -1, FHoverFixedY = -1;
     bool FNoMouseLeave = false;
     TPoint FLastHintPos{-1, -1};
-    // The cell hint's window (made on first use) and the pointer its pause timer waits on.
+    // The cell hint's window (made on first use, again when the kind of window a hint asks
+    // for changes), its kind, and the pointer its pause timer waits on.
     THintWindow* FCellHintWnd = nullptr;
+    THintWindowClass FCellHintKind = nullptr;
     TPoint FCellHintCursor{-1, -1};
     // The balloon tool-tip (owned by the grid) while balloons are enabled, the pointer it waits
     // on and the cell it shows for.
@@ -367,8 +368,10 @@ public:
     TPoint FHoverCell{-1, -1};
     int FHoverlink = -1;
     // A link under the pointer set the hand cursor; FOldCursor is the one it replaced.
-    bool Invokedchange = false;
+    bool FLinkCursor = false;
     TCursor FOldCursor = crDefault;
+    // The grid itself is changing its cursor (SetGridCursor), until CM_CURSORCHANGED.
+    bool Invokedchange = false;
     // Header buttons and enhanced moving: the fixed cell drawn pushed; the drop-down button of
     // a fixed cell held down; the column (row) a header press may move, -1 when none, and the
     // press offset inside its cell; the drop target the arrows mark; the cursor before the move.
@@ -418,8 +421,9 @@ public:
     bool FScrollLock = false;
     TScrollControl *vscrlctrl = nullptr, *hscrlctrl = nullptr;
     bool FScrollHintShow = false;
-    // The hint window beside a dragged thumb, made on first use; owned by the grid.
-    TScrollHintWindow* FScrollHint = nullptr;
+    // The window of the thumb and sizing hints, made on first use; owned by the grid.
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    bool FUseHTMLHints = false;
     int FOldLeftCol = 1, FOldTopRow = 1;
     bool wheelpan = false;
     TPoint wheelpanpos;

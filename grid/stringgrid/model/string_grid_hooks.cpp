@@ -71,7 +71,7 @@ void TExStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y) {
     if (!OnGetCellCursor) return;
     TCursor cursor = Cursor();
     OnGetCellCursor(this, ACol, ARow, X, Y, cursor);
-    SetCursor(cursor);
+    SetGridCursor(cursor);
 }
 
 

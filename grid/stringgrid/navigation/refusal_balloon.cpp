@@ -1,14 +1,13 @@
 #include "grid/stringgrid/navigation/refusal_balloon.h"
 
+#include "platform/controls/tool_tip_content.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/message_ids.h"
 
-#include <algorithm>
 
 namespace {
 constexpr int MaxTextWidth = 300;
-constexpr int TitleGap = 4;
-// Title, text and glyph stand a little away from the frame.
+// Title, text and icon stand a little away from the frame.
 constexpr int Padding = 4;
 
 bool isModifierKey(uintptr_t Key) { return Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU; }
@@ -47,15 +46,6 @@ TRefusalBalloon::TRefusalBalloon(TComponent* AOwner) : THintWindow(AOwner) {
 }
 
 TRefusalBalloon::~TRefusalBalloon() { unwatch(); }
-
-QString TRefusalBalloon::IconGlyph(int Icon) {
-    switch (Icon) {
-    case 1: return QStringLiteral("i");
-    case 2: return QStringLiteral("!");
-    case 3: return QStringLiteral("x");
-    default: return {};
-    }
-}
 
 void TRefusalBalloon::ShowUnder(TWinControl& Editor, const QString& Title, const QString& Text, int Icon) {
     unwatch();
@@ -99,35 +89,17 @@ void TRefusalBalloon::Notification(TComponent* AComponent, TOperation Operation)
     }
 }
 
-// The glyph's column, the bold title beside it, the text broken at MaxTextWidth below.
+// The icon and the bold title on the first line, the text broken at MaxTextWidth below.
 TRect TRefusalBalloon::contentSize() {
     TCanvas& canvas = Canvas();
     canvas.Font.Assign(Font());
-    const QString glyph = IconGlyph(icon_);
-    TRect text = Rect(0, 0, MaxTextWidth, 0);
-    if (!text_.isEmpty()) canvas.DrawText(text_, text, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    canvas.Font.SetStyle(fsBold);
-    const int glyphWidth = glyph.isEmpty() ? 0 : canvas.TextWidth(glyph) + TitleGap;
-    const int titleWidth = title_.isEmpty() ? 0 : canvas.TextWidth(title_);
-    const int titleHeight = title_.isEmpty() && glyph.isEmpty() ? 0 : canvas.TextHeight(title_ + glyph) + TitleGap;
-    const int width = std::max(glyphWidth + titleWidth, text.Width());
-    const int height = titleHeight + text.Height();
-    return Rect(0, 0, width + 2 * (MarginX + Padding), height + 2 * (MarginY + Padding));
+    const TSize size = TToolTipContent{title_, icon_, text_}.Measure(canvas, MaxTextWidth);
+    return Rect(0, 0, size.cx + 2 * (MarginX + Padding), size.cy + 2 * (MarginY + Padding));
 }
 
 void TRefusalBalloon::paintContent(TCanvas& Canvas, const TRect& Area) {
-    TRect inner = Rect(Area.Left + Padding, Area.Top + Padding, Area.Right - Padding, Area.Bottom - Padding);
-    Canvas.Font.SetStyle(fsBold);
-    const QString glyph = IconGlyph(icon_);
-    int x = inner.Left;
-    if (!glyph.isEmpty()) {
-        Canvas.TextOut(x, inner.Top, glyph);
-        x += Canvas.TextWidth(glyph) + TitleGap;
-    }
-    if (!title_.isEmpty()) Canvas.TextOut(x, inner.Top, title_);
-    if (!title_.isEmpty() || !glyph.isEmpty()) inner.Top += Canvas.TextHeight(title_ + glyph) + TitleGap;
-    Canvas.Font.SetStyle(0);
-    if (!text_.isEmpty()) Canvas.DrawText(text_, inner, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    const TRect inner = Rect(Area.Left + Padding, Area.Top + Padding, Area.Right - Padding, Area.Bottom - Padding);
+    TToolTipContent{title_, icon_, text_}.Paint(Canvas, inner);
 }
 
 TRefusalBalloon* FindRefusalBalloon(const TComponent& Owner) {

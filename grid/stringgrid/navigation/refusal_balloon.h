@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// The balloon a refused value shows under its editor: the icon's glyph and the title in bold on
+// The balloon a refused value shows under its editor: the icon and the title in bold on
 // the first line, the text below. It goes as soon as the user types, the editor loses the focus
 // or is hidden, or the editor itself goes away.
 class TRefusalBalloon : public THintWindow {
@@ -20,9 +20,6 @@ public:
     QString Text() const { return text_; }
     int Icon() const { return icon_; }
     TWinControl* Editor() const { return editor_; }
-
-    // The glyph drawn for an icon; empty for none.
-    static QString IconGlyph(int Icon);
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -3,8 +3,8 @@
 // What the grid's spreadsheet, database and word processor exchange share: reaching the
 // automation servers, the hourglass while they work, and the spreadsheet's addresses.
 
+#include "grid/stringgrid/model/ex_string_grid.h"
 #include "platform/automation/ole_variant.h"
-#include "platform/controls/control.h"
 
 #include <QString>
 
@@ -12,13 +12,13 @@
 // also on failure.
 class TBusyCursor {
 public:
-    explicit TBusyCursor(TControl& Control) : control_(Control), old_(Control.Cursor()) { Control.SetCursor(crHourGlass); }
-    ~TBusyCursor() { control_.SetCursor(old_); }
+    explicit TBusyCursor(TExStringGrid& Grid) : grid_(Grid), old_(Grid.Cursor()) { Grid.SetGridCursor(crHourGlass); }
+    ~TBusyCursor() { grid_.SetGridCursor(old_); }
     TBusyCursor(const TBusyCursor&) = delete;
     TBusyCursor& operator=(const TBusyCursor&) = delete;
 
 private:
-    TControl& control_;
+    TExStringGrid& grid_;
     TCursor old_;
 };
 

@@ -3,7 +3,7 @@
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/scrolling/scroll_control.h"
-#include "grid/stringgrid/scrolling/scroll_hint_window.h"
+#include "grid/stringgrid/paint/html_hint_window.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/model/cell_model_records.h"
 
@@ -36,7 +36,22 @@ void TExStringGrid::SetScrollWidth(int Value) {
 
 TScrollControl* TExStringGrid::VScrollControl() const { return p->vscrlctrl; }
 TScrollControl* TExStringGrid::HScrollControl() const { return p->hscrlctrl; }
-TScrollHintWindow* TExStringGrid::ScrollHintWindow() const { return p->FScrollHint; }
+THTMLHintWindow* TExStringGrid::ScrollHintWindow() const { return p->FScrollHintWnd; }
+
+void TExStringGrid::ShowScrollHintAt(const QString& Text, TPoint At, int MaxWidth) {
+    if (!p->FScrollHintWnd) p->FScrollHintWnd = new THTMLHintWindow(this);
+    THTMLHintWindow& window = *p->FScrollHintWnd;
+    window.Font().Assign(Font());
+    window.SetColor(HintColor);
+    const TRect size = window.CalcHintRect(MaxWidth, Text, this);
+    window.ActivateHintData(Rect(At.X, At.Y, At.X + size.Width(), At.Y + size.Height()), Text, this);
+    p->FScrollHintShow = true;
+}
+
+void TExStringGrid::CloseScrollHint() {
+    p->FScrollHintShow = false;
+    if (p->FScrollHintWnd) p->FScrollHintWnd->HideHint();
+}
 
 void TExStringGrid::SetScrollType(TScrollType Value) {
     if (Value == p->ScrollType) return;
@@ -207,26 +222,17 @@ uint16_t scrollCode(const TMessage& m) { return static_cast<uint16_t>(m.WParam &
 }  // namespace
 
 void TExStringGrid::ScrollHint(uint16_t Code, int Index, const QString& Prefix, bool Vertical) {
-    if (Code == SB_ENDSCROLL) {
-        p->FScrollHintShow = false;
-        if (p->FScrollHint) p->FScrollHint->Close();
-    }
+    if (Code == SB_ENDSCROLL) CloseScrollHint();
     if (Code != SB_THUMBTRACK) return;
     QString text = Prefix + QString::number(Index);
     OnScrollHint(this, Index, text);
-    if (!p->FScrollHint) {
-        p->FScrollHint = new TScrollHintWindow(this);
-        p->FScrollHint->SetVisible(false);
-        p->FScrollHint->SetParent(this);
-    }
     // Beside the thumb: left of the vertical bar, above the horizontal one.
     TPoint at{0, 0};
     if (TScrollBar* bar = ScrollBarControl(Vertical ? SB_VERT : SB_HORZ)) {
         const TRect thumb = bar->ThumbRect();
         at = Vertical ? TPoint{bar->Left() - 110, bar->Top() + thumb.Top} : TPoint{bar->Left() + thumb.Left, bar->Top() - 24};
     }
-    p->FScrollHint->ShowAt(text, HintColor, ClientToScreen(at), scrollHintMaxWidth);
-    p->FScrollHintShow = true;
+    ShowScrollHintAt(text, ClientToScreen(at), scrollHintMaxWidth);
 }
 
 void TExStringGrid::WMHScroll(TMessage& m) {

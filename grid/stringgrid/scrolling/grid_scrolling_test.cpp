@@ -3,7 +3,7 @@
 #include "grid/foundation/cell_properties.h"
 #include "grid/stringgrid/model/cell_model_records.h"
 #include "grid/stringgrid/scrolling/scroll_control.h"
-#include "grid/stringgrid/scrolling/scroll_hint_window.h"
+#include "grid/stringgrid/paint/html_hint_window.h"
 #include "platform/controls/invalidation_recorder.h"
 #include "platform/controls/panel.h"
 
@@ -134,14 +134,14 @@ TEST_F(GridScrolling, ThumbDragHintsAndSynchronousScrolling) {
         if (ARow > 40) text = "near the end";
     };
     vscroll(SB_THUMBTRACK, 64);
-    TScrollHintWindow* hint = grid->ScrollHintWindow();
+    THTMLHintWindow* hint = grid->ScrollHintWindow();
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->Visible());
-    EXPECT_EQ(hint->Text(), "Row : 22");
+    EXPECT_EQ(hint->Caption(), "Row : 22");
     EXPECT_LE(hint->Width(), 100);
     EXPECT_EQ(grid->TopRow(), 1);  // without ScrollSynch only the release scrolls
     vscroll(SB_THUMBTRACK, 127);
-    EXPECT_EQ(hint->Text(), "near the end");
+    EXPECT_EQ(hint->Caption(), "near the end");
     vscroll(SB_THUMBPOSITION, 127);
     vscroll(SB_ENDSCROLL);
     EXPECT_FALSE(hint->Visible());

@@ -170,7 +170,7 @@ void TExStringGrid::InvalidatePanOrigin() {
 void TExStringGrid::StopPanning() {
     SetMouseCapture(false);
     KillTimer(this, PanTimerID);
-    SetCursor(p->prevcurs);
+    SetGridCursor(p->prevcurs);
     ShowHint = true;
     p->wheelpan = false;
     InvalidatePanOrigin();
@@ -211,7 +211,7 @@ void TExStringGrid::PanStep() {
             if (top != TopRow() || left != LeftCol()) InvalidatePanOrigin();
         }
     }
-    SetCursor(byDirection[v + 1][h + 1]);
+    SetGridCursor(byDirection[v + 1][h + 1]);
     InvalidatePanOrigin();
     const TGridRect now = Selection();
     if (now != oldSelection) DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
@@ -233,7 +233,7 @@ bool TExStringGrid::PanMessage(TMessage& m) {
     }
     if (m.Msg == WM_MBUTTONDOWN && IntelliPan != ipNone && RowCount() > FixedRows()) {
         p->prevcurs = Cursor();
-        SetCursor(crPanOrigin);
+        SetGridCursor(crPanOrigin);
         p->wheelpan = true;
         p->wheelpanpos = p->wheelpancursor = {LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
         SetTimer(this, PanTimerID, PanTimerInterval);
