@@ -203,7 +203,7 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         rich.Modified = false;
         if (p->Navigation->EditSelectAll) rich.SelectAll();
         else rich.SetSelStart(int(rich.Text().size()));
-        showOver(rich, r, color, start);
+        ShowOver(rich, r, color, start);
         rich.Unlock();
         p->EditCtrl = &rich;
         break;
@@ -326,7 +326,7 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         if (p->EditMode && p->FInplaceRichEdit) {
             p->EditMode = false;
             if (p->FInplaceRichEdit->Modified) CommitEditValue(realCol, ARow, RichToString(*p->FInplaceRichEdit));
-            putAway(*p->FInplaceRichEdit);
+            PutAway(*p->FInplaceRichEdit);
         }
         p->EditMode = false;
         break;
