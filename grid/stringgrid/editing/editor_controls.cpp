@@ -263,6 +263,15 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
     p->FBlockKill = true;
     p->FStartEditChar = QChar();
     const int realCol = RealColIndex(ACol);
+    // Writes an open control's value (when it has one to write) and puts the control away.
+    const auto commitAndPutAway = [&](TWinControl* Control, bool Write, auto Value) {
+        if (p->EditMode && Control) {
+            p->EditMode = false;
+            if (Write) CommitEditValue(realCol, ARow, Value());
+            PutAway(*Control);
+        }
+        p->EditMode = false;
+    };
     switch (p->EditControl) {
     case edSpinEdit:
     case edFloatSpinEdit:
@@ -293,22 +302,12 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
     case edNumericEditBtn:
     case edFloatEditBtn:
     case edMaskEditBtn:
-        if (p->EditMode && p->EditBtn) {
-            p->EditMode = false;
-            CommitEditValue(realCol, ARow, p->EditBtn->Text());
-            PutAway(*p->EditBtn);
-        }
-        p->EditMode = false;
+        commitAndPutAway(p->EditBtn, true, [&] { return p->EditBtn->Text(); });
         break;
     case edUnitEditBtn:
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:
-        if (p->EditMode && p->UnitEditBtn) {
-            p->EditMode = false;
-            CommitEditValue(realCol, ARow, p->UnitEditBtn->TextAndUnit());
-            PutAway(*p->UnitEditBtn);
-        }
-        p->EditMode = false;
+        commitAndPutAway(p->UnitEditBtn, true, [&] { return p->UnitEditBtn->TextAndUnit(); });
         break;
     case edDateEdit:
     case edDateEditUpDown:
@@ -323,12 +322,8 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
         break;
     case edRichEdit:
         // Only an edited text is written back: the cell keeps its own rich text otherwise.
-        if (p->EditMode && p->FInplaceRichEdit) {
-            p->EditMode = false;
-            if (p->FInplaceRichEdit->Modified) CommitEditValue(realCol, ARow, RichToString(*p->FInplaceRichEdit));
-            PutAway(*p->FInplaceRichEdit);
-        }
-        p->EditMode = false;
+        commitAndPutAway(p->FInplaceRichEdit, p->FInplaceRichEdit && p->FInplaceRichEdit->Modified,
+                         [&] { return RichToString(*p->FInplaceRichEdit); });
         break;
     case edCustom:
         if (p->ControlLook->DropDownAlwaysVisible) QueryEditorType(realCol, ARow, p->EditControl);
