@@ -59,10 +59,10 @@ def data_page(owner, rows):
 TYPES = {"long": (0x04, 4), "double": (0x07, 8), "text": (0x0A, 510), "ole": (0x0B, 0), "int": (0x03, 2)}
 
 
-def columns(spec):
+def columns(pairs):
     """(name, type) pairs: fixed ones first in the row, then the variable ones."""
     cols, fixed_off, var_no = [], 0, 0
-    for num, (name, kind) in enumerate(spec):
+    for num, (name, kind) in enumerate(pairs):
         code, size = TYPES[kind]
         fixed = kind in ("long", "double", "int")
         cols.append(dict(name=name, kind=kind, code=code, size=size, num=num, fixed=fixed,
