@@ -64,8 +64,8 @@ bool NativeWindowExposed(const TWinControl& control) {
 }
 
 bool ToolkitDragRunning() {
-    // The drag object lives from the start of its loop to the end; its owner is the widget the
-    // drag began on, or the application.
+    // The drag object is made just before its loop starts and goes soon after it ends; its owner
+    // is the widget the drag began on, or the application.
     if (!qApp->findChildren<QDrag*>().isEmpty()) return true;
     for (const QWidget* top : QApplication::topLevelWidgets())
         if (!top->findChildren<QDrag*>().isEmpty()) return true;
