@@ -39,29 +39,28 @@ TreeArena::Use::Use(TreeArena& arena) : previous_(current) { current = &arena; }
 
 TreeArena::Use::~Use() { current = previous_; }
 
-void* TreeArena::carve(std::size_t size) {
-    if (room_ < size) {
-        const std::size_t blockSize = blocks_.empty() ? firstBlock : std::min(blocks_.back().size * 2, largestBlock);
-        if (size > blockSize / 4) return nullptr;
-        char* block = static_cast<char*>(std::malloc(blockSize));
-        if (!block) throw std::bad_alloc();
-        blocks_.push_back({block, blockSize});
-        ASAN_POISON_MEMORY_REGION(block, blockSize);
-        next_ = block;
-        room_ = blockSize;
-    }
-    char* at = next_;
-    next_ += size;
-    room_ -= size;
-    ASAN_UNPOISON_MEMORY_REGION(at, size);
-    return at;
+bool TreeArena::renew(std::size_t size) {
+    const std::size_t blockSize = blocks_.empty() ? firstBlock : std::min(blocks_.back().size * 2, largestBlock);
+    if (size > blockSize / 4) return false;
+    char* block = static_cast<char*>(std::malloc(blockSize));
+    if (!block) throw std::bad_alloc();
+    blocks_.push_back({block, blockSize});
+    ASAN_POISON_MEMORY_REGION(block, blockSize);
+    next_ = block;
+    room_ = blockSize;
+    return true;
 }
 
 void* TreeArena::Allocate(std::size_t size) {
     const std::size_t whole = headerSize + rounded(size);
     TreeArena* arena = current;
-    char* at = arena ? static_cast<char*>(arena->carve(whole)) : nullptr;
-    if (!at) {
+    char* at;
+    if (arena && (arena->room_ >= whole || arena->renew(whole))) {
+        at = arena->next_;
+        arena->next_ += whole;
+        arena->room_ -= whole;
+        ASAN_UNPOISON_MEMORY_REGION(at, whole);
+    } else {
         arena = nullptr;
         at = static_cast<char*>(::operator new(whole));
     }

@@ -43,8 +43,8 @@ private:
         char* memory;
         std::size_t size;
     };
-    // size bytes from the current block or a new one; nullptr for an object too large to share.
-    void* carve(std::size_t size);
+    // Starts a new block with room for size bytes; false for an object too large to share one.
+    bool renew(std::size_t size);
 
     std::vector<Block> blocks_;
     char* next_ = nullptr;

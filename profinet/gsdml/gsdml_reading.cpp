@@ -69,5 +69,5 @@ void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field) {
 }
 
 void Read_ChildText(IXMLNode node, const char* name, QString& field) {
-    if (const IXMLNode child = Child(node, name)) field = child.Text();
+    if (const IXMLNode child = Child(node, name)) field = child.ReadText();
 }
