@@ -1,9 +1,12 @@
 #include "platform/xml/shared_text.h"
 
 #include <QArrayData>
-#include <bit>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -54,32 +57,40 @@ qsizetype decodeUtf8(const unsigned char* in, qsizetype n, char16_t* out) {
     return o;
 }
 
-// Widens n bytes into out one by one; false when one of them is beyond ASCII. Eight at a time
-// where bytes and characters are little-endian, as texts are short and too many for the
-// compiler's own vector loops to start up.
+// Widens n bytes into out one by one; false when one of them is beyond ASCII. Texts are short
+// and too many for the compiler's own vector loops to start up: whole words at a time, the
+// last one overlapping the one before rather than finishing byte by byte.
 bool widen(const unsigned char* in, qsizetype n, char16_t* out) {
-    uint64_t high = 0;
-    qsizetype i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        // Spreads four bytes into four 16-bit lanes.
-        const auto spread = [](uint64_t x) {
-            x = (x | (x << 16)) & 0x0000FFFF0000FFFFull;
-            return (x | (x << 8)) & 0x00FF00FF00FF00FFull;
+#if defined(__SSE2__)
+    if (n >= 8) {
+        const __m128i zero = _mm_setzero_si128();
+        __m128i high = zero;
+        const auto eight = [&](qsizetype at) {
+            const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + at));
+            high = _mm_or_si128(high, bytes);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_unpacklo_epi8(bytes, zero));
         };
-        for (uint64_t word, lanes; i + 8 <= n; i += 8) {
-            std::memcpy(&word, in + i, 8);
-            high |= word;
-            lanes = spread(word & 0xFFFFFFFFu);
-            std::memcpy(out + i, &lanes, 8);
-            lanes = spread(word >> 32);
-            std::memcpy(out + i + 4, &lanes, 8);
+        qsizetype i = 0;
+        for (; i + 16 <= n; i += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+            high = _mm_or_si128(high, bytes);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(bytes, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(bytes, zero));
         }
+        if (i + 8 <= n) {
+            eight(i);
+            i += 8;
+        }
+        if (i < n) eight(n - 8);
+        return _mm_movemask_epi8(high) == 0;
     }
-    for (; i < n; ++i) {
+#endif
+    unsigned high = 0;
+    for (qsizetype i = 0; i < n; ++i) {
         high |= in[i];
         out[i] = in[i];
     }
-    return !(high & 0x8080808080808080ull);
+    return high < 0x80;
 }
 
 // The block texts are being copied into. Each text holds a reference to it, and the block

@@ -181,20 +181,21 @@ QByteArray singleByteToUtf8(QByteArray text) {
     return text;
 }
 
-// The encoding named by a leading "<?xml ... encoding='...'?>", lower case; "" when none.
-QByteArray declaredEncoding(const QByteArray& raw) {
-    if (!raw.startsWith("<?xml")) return QByteArray();
-    const qsizetype end = raw.indexOf("?>");
-    if (end < 0 || end > 512) return QByteArray();
-    const QByteArray decl = raw.left(end);
+// The encoding named by a leading "<?xml ... encoding='...'?>" as written; empty when none.
+// A view into raw: every file is asked, and most name no encoding or UTF-8.
+QByteArrayView declaredEncoding(QByteArrayView raw) {
+    if (!raw.startsWith("<?xml")) return {};
+    const qsizetype end = raw.first(std::min<qsizetype>(raw.size(), 514)).indexOf("?>");
+    if (end < 0) return {};
+    const QByteArrayView decl = raw.first(end);
     qsizetype i = decl.indexOf("encoding");
-    if (i < 0) return QByteArray();
+    if (i < 0) return {};
     i += 8;
     while (i < decl.size() && (decl[i] == ' ' || decl[i] == '=' || decl[i] == '\t' || decl[i] == '\r' || decl[i] == '\n'))
         ++i;
-    if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\'')) return QByteArray();
+    if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\'')) return {};
     const qsizetype close = decl.indexOf(decl[i], i + 1);
-    return close < 0 ? QByteArray() : decl.mid(i + 1, close - i - 1).toLower();
+    return close < 0 ? QByteArrayView() : decl.sliced(i + 1, close - i - 1);
 }
 
 QByteArray decodeWith(const QByteArray& raw, QStringConverter::Encoding encoding) {
@@ -222,9 +223,10 @@ QByteArray toUtf8(QByteArray raw) {
     if (zero(0) && nonZero(1)) return decodeWith(raw, QStringConverter::Utf16BE);
     static const QByteArray singleByte[] = {"iso-8859-1", "iso8859-1", "iso_8859-1", "latin1", "latin-1",
                                             "l1",         "windows-1252", "cp1252", "us-ascii", "ascii"};
-    const QByteArray declared = declaredEncoding(raw);
+    const QByteArrayView declared = declaredEncoding(raw);
     for (const QByteArray& name : singleByte)
-        if (declared == name) return singleByteToUtf8(std::move(raw));
+        if (declared.size() == name.size() && declared.compare(name, Qt::CaseInsensitive) == 0)
+            return singleByteToUtf8(std::move(raw));
     return raw;
 }
 
@@ -301,6 +303,16 @@ QString IXMLNode::Text() const {
         }
         default: return fromUtf8(n.value());
     }
+}
+
+QString IXMLNode::ReadText() const {
+    // The common case, an element holding one text and nothing else.
+    const pugi::xml_node n = toPugi(*this);
+    const pugi::xml_node only = n.first_child();
+    if (n.type() == pugi::node_element && only && !only.next_sibling() &&
+        (only.type() == pugi::node_pcdata || only.type() == pugi::node_cdata) && *only.value())
+        return SharedText(only.value());
+    return Text();
 }
 
 void IXMLNode::SetText(const QString& text) {

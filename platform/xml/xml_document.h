@@ -50,6 +50,8 @@ public:
     // An element: its direct text and CDATA children joined. Text, CDATA, comment and
     // instruction: their value. The declaration: its attributes as written.
     QString Text() const;
+    // Text(), made as ReadAttribute makes values: for readers of whole documents.
+    QString ReadText() const;
     // An element: replaces all its children by one text node. Others: sets their value.
     void SetText(const QString& text);
 

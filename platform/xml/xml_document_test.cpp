@@ -312,6 +312,41 @@ TEST(XMLNode, TextJoinsTextAndCData) {
     EXPECT_EQ(a.ChildNodes().Nodes(1).Text(), " <two> ");
 }
 
+TEST(XMLNode, ReadTextGivesWhatTextGives) {
+    TXMLDocument doc(nullptr);
+    doc.LoadFromXML(QString::fromUtf8("<r><one>plain</one><cdata><![CDATA[ <x> ]]></cdata><mixed>a<![CDATA[b]]>c</mixed>"
+                                      "<nested>before<b>inner</b>after</nested><child><b>inner</b></child>"
+                                      "<blanks>   </blanks><empty/><emptyCData><![CDATA[]]></emptyCData>"
+                                      "<wide>Grüße €</wide><comment><!--c-->text</comment></r>"));
+    const IXMLNode root = doc.DocumentElement();
+    for (const IXMLNode node : root.ChildNodes()) {
+        EXPECT_EQ(node.ReadText(), node.Text()) << node.NodeName().toStdString();
+        EXPECT_EQ(node.ReadText().isNull(), node.Text().isNull()) << node.NodeName().toStdString();
+        EXPECT_EQ(node.ChildNodes().First().ReadText(), node.ChildNodes().First().Text()) << node.NodeName().toStdString();
+    }
+    EXPECT_EQ(root.ChildNodes().FindNode("wide").ReadText(), QString::fromUtf8("Grüße €"));
+    EXPECT_EQ(IXMLNode().ReadText(), "");
+}
+
+TEST(XMLDocument, TheDeclaredEncodingIsReadInAnyCaseAndQuoting) {
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        QString value;
+    } cases[] = {
+        {"single quotes, blanks around", "<?xml version='1.0' encoding = 'Latin1' ?><r v=\"\xFC\"/>", QString::fromUtf8("ü")},
+        {"mixed case", "<?xml version=\"1.0\" encoding=\"Windows-1252\"?><r v=\"\x80\"/>", QString::fromUtf8("€")},
+        {"no encoding named", "<?xml version=\"1.0\"?><r v=\"\xC3\xBC\"/>", QString::fromUtf8("ü")},
+        {"another one named", "<?xml version=\"1.0\" encoding=\"utf-8\"?><r v=\"\xC3\xBC\"/>", QString::fromUtf8("ü")},
+    };
+    TempFolder tmp;
+    for (const auto& c : cases) {
+        TXMLDocument doc(nullptr);
+        doc.LoadFromFile(tmp.write("f.xml", c.bytes));
+        EXPECT_EQ(doc.DocumentElement().Attribute("v"), c.value) << c.what;
+    }
+}
+
 TEST(XMLNode, AValueOfBlanksOnlySurvivesAndLayoutDoesNot) {
     TXMLDocument doc(nullptr);
     doc.LoadFromXML("<root>\n  <password>   </password>\n  <empty></empty>\n</root>");

@@ -21,7 +21,7 @@ class TSubmoduleList;
 
 // The device's access points, modules, submodules and the lists they refer to. Each list
 // exists only when the file has its element; readers of a decoded tree test for that.
-class TApplicationProcess : public TObject {
+class TApplicationProcess : public TArenaObject {
 public:
     TApplicationProcess();
     ~TApplicationProcess() override;

@@ -4,7 +4,7 @@
 
 // A category into which modules and submodules are sorted. The catalog window resolves a
 // module's category reference as a text id directly and does not come here.
-class TCategoryItem : public TObject {
+class TCategoryItem : public TArenaObject {
 public:
     bool Read_CategoryItem(IXMLNode node);
 
@@ -14,7 +14,7 @@ public:
     GSDML_PROPERTY(QString, InfoText);
 };
 
-class TCategoryList : public TObject {
+class TCategoryList : public TArenaObject {
 public:
     bool Read_CategoryList(IXMLNode node);
 

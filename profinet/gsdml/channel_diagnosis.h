@@ -6,7 +6,7 @@
 // in the program reads them beyond holding the file's content.
 
 // One added value of an extended channel error ("DataItem" inside "ExtChannelAddValue").
-class TExtChannelAddValue : public TObject {
+class TExtChannelAddValue : public TArenaObject {
 public:
     bool Read_ExtChannelAddValue(IXMLNode node);
 
@@ -14,7 +14,7 @@ public:
     GSDML_PROPERTY(QString, DataType);
 };
 
-class TExtChannelDiagItem : public TObject {
+class TExtChannelDiagItem : public TArenaObject {
 public:
     bool Read_ExtChannelDiagItem(IXMLNode node);
 
@@ -28,7 +28,7 @@ public:
     TItemList<TExtChannelAddValue> ExtChannelAddValueList;
 };
 
-class TChannelDiagItem : public TObject {
+class TChannelDiagItem : public TArenaObject {
 public:
     bool Read_ChannelDiagItem(IXMLNode node);
 
@@ -42,7 +42,7 @@ public:
 };
 
 // An error type the profile defines, without texts of its own.
-class TSystemDefinedChannelDiagItem : public TObject {
+class TSystemDefinedChannelDiagItem : public TArenaObject {
 public:
     bool Read_SystemDefinedChannelDiagItem(IXMLNode node);
 
@@ -60,7 +60,7 @@ public:
     GSDML_PROPERTY(uint32_t, API) = 0;
 };
 
-class TProfileChannelDiagItem : public TObject {
+class TProfileChannelDiagItem : public TArenaObject {
 public:
     bool Read_ProfileChannelDiagItem(IXMLNode node);
 
@@ -75,7 +75,7 @@ public:
 };
 
 // Each item name fills its own list.
-class TChannelDiagList : public TObject {
+class TChannelDiagList : public TArenaObject {
 public:
     bool Read_ChannelDiagList(IXMLNode node);
 

@@ -8,7 +8,7 @@
 // access point's reader ignores their results.
 
 // The limits of the cyclic data, in bytes.
-class TIOConfigData : public TObject {
+class TIOConfigData : public TArenaObject {
 public:
     bool Read_IOConfigData(IXMLNode node);
 
@@ -21,7 +21,7 @@ public:
     GSDML_PROPERTY(uint16_t, MaxApplicationDataLength) = 0;
 };
 
-class TCertificationInfo : public TObject {
+class TCertificationInfo : public TArenaObject {
 public:
     bool Read_CertificationInfo(IXMLNode node);
 
@@ -32,7 +32,7 @@ public:
 
 // The access point's own timing. The defaults hold when the element is there without the
 // attribute; the interface submodule's timing has none.
-class TTimingPropertiesAppRel : public TObject {
+class TTimingPropertiesAppRel : public TArenaObject {
 public:
     bool Read_TimingProperties(IXMLNode node);
 
@@ -41,7 +41,7 @@ public:
 };
 
 // The access point's application relations (the interface submodule has its own class).
-class TApplicationRelations : public TObject {
+class TApplicationRelations : public TArenaObject {
 public:
     bool Read_ApplicationRelations(IXMLNode node);
 
@@ -55,7 +55,7 @@ public:
 };
 
 // Its integers read 1, not 0, when their text is no number.
-class TSystemRedundancy : public TObject {
+class TSystemRedundancy : public TArenaObject {
 public:
     bool Read_SystemRedundancy(IXMLNode node);
 
@@ -70,7 +70,7 @@ public:
     GSDML_PROPERTY(uint16_t, R2MaxInputOnBackupDelay) = 1;
 };
 
-class TRequest : public TObject {
+class TRequest : public TArenaObject {
 public:
     bool Read_Request(IXMLNode node);
 
@@ -79,7 +79,7 @@ public:
 };
 
 // The vendor blocks the access point asks for when a connection is set up.
-class TARVendorBlock : public TObject {
+class TARVendorBlock : public TArenaObject {
 public:
     bool Read_ARVendorBlock(IXMLNode node);
 

@@ -16,7 +16,7 @@ class TGSDML;
 // One way of using the device on the network: its identity and order data, its built-in
 // submodules, the modules that may be plugged next to it, its slot layout and timing.
 // ModuleInfo and IOConfigData always exist; the other children only when the file has them.
-class TDeviceAccessPointItem : public TObject {
+class TDeviceAccessPointItem : public TArenaObject {
 public:
     // False when an attribute raises, or when "ModuleInfo" is missing or fails, or
     // "IOConfigData" is missing. The other children are kept with what they could read, and
@@ -85,7 +85,7 @@ public:
     std::unique_ptr<TFieldbusIntegrationSlots> FieldbusIntegrationSlots;
 };
 
-class TDeviceAccessPointList : public TObject {
+class TDeviceAccessPointList : public TArenaObject {
 public:
     // False at the first access point that fails, the ones before it kept, and no later one
     // read; an error raised anywhere below makes it false as well.

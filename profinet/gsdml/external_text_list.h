@@ -3,7 +3,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // One text of a language: its id and the text itself.
-class TTextItem : public TObject {
+class TTextItem : public TArenaObject {
 public:
     bool Read_TextItem(IXMLNode node);
 
@@ -12,7 +12,7 @@ public:
 };
 
 // The texts looked up by id; the only language the program shows.
-class TPrimaryLanguage : public TObject {
+class TPrimaryLanguage : public TArenaObject {
 public:
     bool Read_PrimaryLanguage(IXMLNode node);
 
@@ -20,7 +20,7 @@ public:
 };
 
 // A further language of the file; kept, never looked up.
-class TLanguage : public TObject {
+class TLanguage : public TArenaObject {
 public:
     bool Read_Language(IXMLNode node);
 
@@ -29,7 +29,7 @@ public:
     GSDML_PROPERTY(QString, Lang);
 };
 
-class TExternalTextList : public TObject {
+class TExternalTextList : public TArenaObject {
 public:
     bool Read_ExternalTextList(IXMLNode node);
 

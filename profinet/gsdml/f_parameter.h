@@ -7,7 +7,7 @@
 // The four attributes every PROFIsafe F-parameter element has. The members of the family
 // differ only in the type of their default value and in the defaults of the two flags.
 template <class TValue, bool ChangeableDefault, bool VisibleDefault>
-class TF_Parameter : public TObject {
+class TF_Parameter : public TArenaObject {
 public:
     GSDML_PROPERTY(TValue, DefaultValue) = TValue();
     GSDML_PROPERTY(QString, AllowedValues);
@@ -89,7 +89,7 @@ public:
 // The PROFIsafe parameter record of a safety submodule. The parameters a safety submodule
 // must describe exist from construction; F_CRC_Seed, F_Passivation and F_iPar_CRC only when
 // the file has them.
-class TF_ParameterRecordDataItem : public TObject {
+class TF_ParameterRecordDataItem : public TArenaObject {
 public:
     bool Read_F_ParameterRecordDataItem(IXMLNode node);
 

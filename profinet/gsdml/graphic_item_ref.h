@@ -3,7 +3,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // A reference to a graphic item of the graphics list, by its ID.
-class TGraphicItemRef : public TObject {
+class TGraphicItemRef : public TArenaObject {
 public:
     bool Read_GraphicItemRef(IXMLNode node);
 
@@ -13,7 +13,7 @@ public:
 };
 
 // The pictures of a device access point, module or submodule.
-class TGraphics : public TObject {
+class TGraphics : public TArenaObject {
 public:
     bool Read_Graphics(IXMLNode node);
 

@@ -3,7 +3,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // A graphic file of the description, referred to by its ID.
-class TGraphicItem : public TObject {
+class TGraphicItem : public TArenaObject {
 public:
     bool Read_GraphicItem(IXMLNode node);
 
@@ -11,7 +11,7 @@ public:
     GSDML_PROPERTY(QString, GraphicFile);
 };
 
-class TGraphicsList : public TObject {
+class TGraphicsList : public TArenaObject {
 public:
     bool Read_GraphicsList(IXMLNode node);
 

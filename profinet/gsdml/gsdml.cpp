@@ -21,6 +21,7 @@ bool TGSDML::Decode_GSDML(const QString& GSDML_Path, const QString& GSDML_FileNa
         FGSDML_FileName = GSDML_FileName;
         FGSDML_Path = GSDML_Path;
     };
+    const TreeArena::Use arena(FArena);
     // Lives for this call only, so nothing of the document outlasts it, even on an error.
     TXMLDocument Xml1(nullptr);
     try {

@@ -29,6 +29,12 @@ public:
     const QString& GSDML_FileName() const { return FGSDML_FileName; }
     const QString& GSDML_Path() const { return FGSDML_Path; }
 
+private:
+    // The memory of the objects below the header and the body; declared before them so that it
+    // goes after them.
+    TreeArena FArena;
+
+public:
     TProfileHeader ProfileHeader;
     TProfileBody ProfileBody;
     std::vector<int32_t> ArrValueList;

@@ -22,6 +22,13 @@ auto withText(const char* utf8, F&& convert) {
 }
 
 int toInteger(const char* utf8, int conversionDefault) {
+    // Most numbers are a few plain digits: up to nine, which cannot overflow, are read straight
+    // away.
+    int value = 0;
+    int digits = 0;
+    for (; digits < 9 && utf8[digits] >= '0' && utf8[digits] <= '9'; ++digits)
+        value = value * 10 + (utf8[digits] - '0');
+    if (digits > 0 && utf8[digits] == '\0') return value;
     return withText(utf8,
                     [conversionDefault](const QString& text) { return GSDML_To_Integer(text, conversionDefault); });
 }
@@ -69,5 +76,5 @@ void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field) {
 }
 
 void Read_ChildText(IXMLNode node, const char* name, QString& field) {
-    if (const IXMLNode child = Child(node, name)) field = child.Text();
+    if (const IXMLNode child = Child(node, name)) field = child.ReadText();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/core/component.h"
+#include "platform/xml/tree_arena.h"
 #include "platform/xml/xml_document.h"
 
 // What every GSDML element class shares: its attributes as typed fields, its item lists, and

@@ -112,6 +112,18 @@ TEST(GSDMLReading, IntegersConvertWithTheirDefaultAndKeepTheFieldWidth) {
     EXPECT_EQ(u, 4294967295u);
 }
 
+TEST(GSDMLReading, PlainDigitsOfAnyLengthConvertAsTheIntegerRuleSays) {
+    const char* const texts[] = {"0", "7", "007", "65535", "999999999", "0999999999", "1000000000",
+                                 "2147483647", "2147483648", "99999999999", "12a", "1-"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        Doc doc(QStringLiteral("<e a=\"%1\"/>").arg(QString::fromLatin1(text)));
+        int32_t value = 9;
+        Read_Attribute(doc.root(), "a", value, -5);
+        EXPECT_EQ(value, GSDML_To_Integer(QString::fromLatin1(text), -5));
+    }
+}
+
 TEST(GSDMLReading, BooleansAreTrueOnlyForTrueInAnyCase) {
     const struct {
         const char* text;

@@ -9,7 +9,7 @@
 
 // The general abilities of the interface: the text id of the unit that flashes when the
 // controller asks the device to show itself.
-class TGeneral : public TObject {
+class TGeneral : public TArenaObject {
 public:
     bool Read_General(IXMLNode node);
 
@@ -17,7 +17,7 @@ public:
 };
 
 // The interface's abilities for isochronous real-time traffic.
-class TRT_Class3Properties : public TObject {
+class TRT_Class3Properties : public TArenaObject {
 public:
     bool Read_RT_Class3Properties(IXMLNode node);
 
@@ -42,7 +42,7 @@ public:
 };
 
 // How the interface keeps its clock in step with the others.
-class TSynchronisationMode : public TObject {
+class TSynchronisationMode : public TArenaObject {
 public:
     bool Read_SynchronisationMode(IXMLNode node);
 
@@ -55,7 +55,7 @@ public:
 
 // The submodule of the device's Ethernet interface. Its children exist only when the file has
 // them; the first one that fails leaves the later ones unread.
-class TInterfaceSubmoduleItem : public TObject {
+class TInterfaceSubmoduleItem : public TArenaObject {
 public:
     bool Read_InterfaceSubmoduleItem(IXMLNode node);
 

@@ -7,7 +7,7 @@
 // The timing a controller may choose for the interface. The value lists (send clock factors in
 // units of 31.25 us, reduction ratios) stay texts as written and have no defaults here: the
 // network editor keeps its own when they are missing.
-class TTimingProperties : public TObject {
+class TTimingProperties : public TArenaObject {
 public:
     bool Read_TimingProperties(IXMLNode node);
 
@@ -21,7 +21,7 @@ public:
 };
 
 // The same for isochronous real-time traffic.
-class TRT_Class3TimingProperties : public TObject {
+class TRT_Class3TimingProperties : public TArenaObject {
 public:
     bool Read_RT_Class3TimingProperties(IXMLNode node);
 
@@ -33,7 +33,7 @@ public:
 };
 
 // The interface submodule's application relations; the access point's own are another class.
-class TApplicationRelationsIntSubItem : public TObject {
+class TApplicationRelationsIntSubItem : public TArenaObject {
 public:
     bool Read_ApplicationRelationsIntSubItem(IXMLNode node);
 

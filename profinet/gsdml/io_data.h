@@ -5,7 +5,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // One described bit of a data item used as bits.
-class TBitDataItem : public TObject {
+class TBitDataItem : public TArenaObject {
 public:
     bool Read_BitDataItem(IXMLNode node);
 
@@ -14,7 +14,7 @@ public:
 };
 
 // One item of cyclic data; its byte length comes from Length or else from its data type.
-class TDataItem : public TObject {
+class TDataItem : public TArenaObject {
 public:
     bool Read_DataItem(IXMLNode node);
 
@@ -31,7 +31,7 @@ public:
 };
 
 // Where a channel's value lies in the data.
-class TData : public TObject {
+class TData : public TArenaObject {
 public:
     bool Read_Data(IXMLNode node);
 
@@ -40,7 +40,7 @@ public:
 };
 
 // Where a channel's quality bits lie.
-class TQuality : public TObject {
+class TQuality : public TArenaObject {
 public:
     bool Read_Quality(IXMLNode node);
 
@@ -49,7 +49,7 @@ public:
     GSDML_PROPERTY(bool, OppositeDirection) = false;
 };
 
-class TChannel : public TObject {
+class TChannel : public TArenaObject {
 public:
     bool Read_Channel(IXMLNode node);
 
@@ -60,7 +60,7 @@ public:
 };
 
 // One half of the cyclic data, "Input" or "Output".
-class TInputOutput : public TObject {
+class TInputOutput : public TArenaObject {
 public:
     bool Read_InputOutput(IXMLNode node);
 
@@ -72,7 +72,7 @@ public:
 
 // A submodule's cyclic data. The lengths of its halves size the device's cyclic data, so
 // they count byte for byte as the data items state them.
-class TIOData : public TObject {
+class TIOData : public TArenaObject {
 public:
     bool Read_IOData(IXMLNode node);
 

@@ -3,7 +3,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // The timing limits of a submodule that runs in step with the bus cycle.
-class TIsochroneMode : public TObject {
+class TIsochroneMode : public TArenaObject {
 public:
     bool Read_IsochroneMode(IXMLNode node);
 

@@ -7,7 +7,7 @@
 // The logbook entries a device may report, with their error codes. Nothing in the program
 // reads them beyond holding the file's content.
 
-class TErrorCode2Value : public TObject {
+class TErrorCode2Value : public TArenaObject {
 public:
     bool Read_ErrorCode2Value(IXMLNode node);
 
@@ -16,7 +16,7 @@ public:
     GSDML_PROPERTY(QString, Help);
 };
 
-class TErrorCode2Item : public TObject {
+class TErrorCode2Item : public TArenaObject {
 public:
     bool Read_ErrorCode2Item(IXMLNode node);
 
@@ -25,7 +25,7 @@ public:
     GSDML_PROPERTY(QString, Help);
 };
 
-class TLogBookEntryItem : public TObject {
+class TLogBookEntryItem : public TArenaObject {
 public:
     bool Read_LogBookEntryItem(IXMLNode node);
 
@@ -38,7 +38,7 @@ public:
     TItemList<TErrorCode2Item> ErrorCode2List;
 };
 
-class TLogBookEntryList : public TObject {
+class TLogBookEntryList : public TArenaObject {
 public:
     bool Read_LogBookEntryList(IXMLNode node);
 

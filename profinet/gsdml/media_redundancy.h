@@ -5,7 +5,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // How the interface joins two redundant rings.
-class TInterconnection : public TObject {
+class TInterconnection : public TArenaObject {
 public:
     bool Read_Interconnection(IXMLNode node);
 
@@ -14,7 +14,7 @@ public:
 };
 
 // The interface's roles in a redundant ring.
-class TMediaRedundancy : public TObject {
+class TMediaRedundancy : public TArenaObject {
 public:
     bool Read_MediaRedundancy(IXMLNode node);
 

@@ -8,7 +8,7 @@
 // What the catalog and the network editor show of a device access point, module or
 // submodule. Name and InfoText hold text ids; CategoryRef and SubCategory1Ref the IDs of
 // category items.
-class TModuleInfo : public TObject {
+class TModuleInfo : public TArenaObject {
 public:
     // False when the children "Name" or "InfoText" are missing.
     bool Read_ModuleInfo(IXMLNode node);

@@ -12,7 +12,7 @@
 
 // A module that can be plugged into a slot of the device. Its ModuleInfo always exists; the
 // other children only when the file has them.
-class TModuleItem : public TObject {
+class TModuleItem : public TArenaObject {
 public:
     // False when "ModuleInfo" is missing or a child that is there fails; the children after a
     // failing one stay unread.
@@ -34,7 +34,7 @@ public:
     std::unique_ptr<TGraphics> Graphics;
 };
 
-class TModuleList : public TObject {
+class TModuleList : public TArenaObject {
 public:
     // False at the first module that fails; the ones before it stay.
     bool Read_ModuleList(IXMLNode node);

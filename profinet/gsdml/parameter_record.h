@@ -7,7 +7,7 @@
 
 // One parameter inside a record: where it lies, its type, default and allowed values, and
 // the value list that names its values. Values stay texts as written.
-class TRecordDataReference : public TObject {
+class TRecordDataReference : public TArenaObject {
 public:
     bool Read_RecordDataReference(IXMLNode node);
 
@@ -27,7 +27,7 @@ public:
 
 // A parameter record the controller writes to the submodule. Name holds a text id; ConstData
 // the constant bytes as written, placed at ByteOffset.
-class TParameterRecordDataItem : public TObject {
+class TParameterRecordDataItem : public TArenaObject {
 public:
     bool Read_ParameterRecordDataItem(IXMLNode node);
 
@@ -43,7 +43,7 @@ public:
 };
 
 // A submodule's parameter records, and the PROFIsafe record of a safety submodule.
-class TRecordDataList : public TObject {
+class TRecordDataList : public TArenaObject {
 public:
     bool Read_RecordDataList(IXMLNode node);
 

@@ -4,7 +4,7 @@
 #include "profinet/gsdml/parameter_record.h"
 
 // One medium attachment unit type a port supports.
-class TMAUTypeItem : public TObject {
+class TMAUTypeItem : public TArenaObject {
 public:
     bool Read_MAUTypeItem(IXMLNode node);
 
@@ -13,7 +13,7 @@ public:
     GSDML_PROPERTY(bool, AdjustSupported) = false;
 };
 
-class TMAUTypeList : public TObject {
+class TMAUTypeList : public TArenaObject {
 public:
     // False at the first item that fails; the items before it stay.
     bool Read_MAUTypeList(IXMLNode node);
@@ -26,7 +26,7 @@ public:
 
 // The content of a port submodule, of an access point or module or pluggable. Its MAU types
 // and records always exist, empty when the file has none, and never fail the port.
-class TPortSubmoduleItemBase : public TObject {
+class TPortSubmoduleItemBase : public TArenaObject {
 public:
     // False when an attribute fails: the port delays must be integers (blanks around them
     // allowed), where other numbers fall back to 0.

@@ -6,7 +6,7 @@
 // Nothing in the program reads them beyond holding the file's content.
 
 // One added value of an extended reason ("DataItem" inside "ProcessAlarmReasonAddValue").
-class TProcessAlarmReasonAddValue : public TObject {
+class TProcessAlarmReasonAddValue : public TArenaObject {
 public:
     bool Read_ProcessAlarmReasonAddValue(IXMLNode node);
 
@@ -15,7 +15,7 @@ public:
 };
 
 // Its fields are public as well as its properties.
-class TExtChannelProcessAlarmItem : public TObject {
+class TExtChannelProcessAlarmItem : public TArenaObject {
 public:
     bool Read_ExtChannelProcessAlarmItem(IXMLNode node);
 
@@ -33,7 +33,7 @@ public:
     TItemList<TProcessAlarmReasonAddValue> ProcessAlarmReasonAddValueList;
 };
 
-class TChannelProcessAlarmItem : public TObject {
+class TChannelProcessAlarmItem : public TArenaObject {
 public:
     bool Read_ChannelProcessAlarmItem(IXMLNode node);
 
@@ -46,7 +46,7 @@ public:
 };
 
 // A reason the profile defines, without texts of its own.
-class TSystemDefinedChannelProcessAlarmItem : public TObject {
+class TSystemDefinedChannelProcessAlarmItem : public TArenaObject {
 public:
     bool Read_SystemDefinedChannelProcessAlarmItem(IXMLNode node);
 
@@ -65,7 +65,7 @@ public:
     GSDML_PROPERTY(uint32_t, API) = 0;
 };
 
-class TProfileChannelProcessAlarmItem : public TObject {
+class TProfileChannelProcessAlarmItem : public TArenaObject {
 public:
     bool Read_ProfileChannelProcessAlarmItem(IXMLNode node);
 
@@ -81,7 +81,7 @@ public:
 };
 
 // Each item name fills its own list.
-class TChannelProcessAlarmList : public TObject {
+class TChannelProcessAlarmList : public TArenaObject {
 public:
     bool Read_ChannelProcessAlarmList(IXMLNode node);
 

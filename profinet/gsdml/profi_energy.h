@@ -5,7 +5,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // One energy-saving mode: how long the device takes into and out of it and what it draws.
-class TEnergySavingModeItem : public TObject {
+class TEnergySavingModeItem : public TArenaObject {
 public:
     bool Read_EnergySavingModeItem(IXMLNode node);
 
@@ -18,14 +18,14 @@ public:
     GSDML_PROPERTY(float, EnergyConsumptionToOperation) = 0.0f;
 };
 
-class TEnergySavingModeList : public TObject {
+class TEnergySavingModeList : public TArenaObject {
 public:
     bool Read_EnergySavingModeList(IXMLNode node);
 
     TItemList<TEnergySavingModeItem> EnergySavingModeItemList;
 };
 
-class TMeasurementValue : public TObject {
+class TMeasurementValue : public TArenaObject {
 public:
     bool Read_MeasurementValue(IXMLNode node);
 
@@ -34,7 +34,7 @@ public:
     GSDML_PROPERTY(uint8_t, AccuracyClass) = 0;
 };
 
-class TMeasurementItem : public TObject {
+class TMeasurementItem : public TArenaObject {
 public:
     // False when "Number" is there but no number.
     bool Read_MeasurementItem(IXMLNode node);
@@ -44,7 +44,7 @@ public:
     GSDML_PROPERTY(uint16_t, Number) = 0;
 };
 
-class TMeasurementList : public TObject {
+class TMeasurementList : public TArenaObject {
 public:
     bool Read_MeasurementList(IXMLNode node);
 
@@ -53,7 +53,7 @@ public:
 
 // The energy management of a submodule. Its lists exist only when the file has them; a
 // list that fails to read does not fail the element.
-class TPROFIenergy : public TObject {
+class TPROFIenergy : public TArenaObject {
 public:
     bool Read_PROFIenergy(IXMLNode node);
 

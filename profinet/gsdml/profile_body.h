@@ -4,7 +4,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // Who makes the device and which device it is. InfoText holds a text id.
-class TDeviceIdentity : public TObject {
+class TDeviceIdentity : public TArenaObject {
 public:
     bool Read_DeviceIdentity(IXMLNode node);
 
@@ -15,7 +15,7 @@ public:
 };
 
 // The families by which the catalog sorts its devices.
-class TFamily : public TObject {
+class TFamily : public TArenaObject {
 public:
     bool Read_Family(IXMLNode node);
 
@@ -23,14 +23,14 @@ public:
     GSDML_PROPERTY(QString, ProductFamily);
 };
 
-class TDeviceFunction : public TObject {
+class TDeviceFunction : public TArenaObject {
 public:
     bool Read_DeviceFunction(IXMLNode node);
 
     TFamily Family;
 };
 
-class TProfileBody : public TObject {
+class TProfileBody : public TArenaObject {
 public:
     bool Read_ProfileBody(IXMLNode node);
 

@@ -14,7 +14,7 @@ bool TProfileHeader::Read_ProfileHeader(IXMLNode node) {
             Read_ChildText(reference, "ProfileTechnology", ISO15745Reference.FISO15745Technology);
         }
         return Read_Items(node, {"IASInterfaceType"}, [this](IXMLNode type, int) {
-            IASInterfaceType.append(type.Text());
+            IASInterfaceType.append(type.ReadText());
             return true;
         });
     });

@@ -5,7 +5,7 @@
 #include "profinet/gsdml/gsdml_reading.h"
 
 // The ISO 15745 part, edition and technology the profile names; filled by the header.
-class TISO15745Reference : public TObject {
+class TISO15745Reference : public TArenaObject {
     friend class TProfileHeader;
 
     GSDML_PROPERTY(QString, ISO15745Part);
@@ -14,7 +14,7 @@ class TISO15745Reference : public TObject {
 };
 
 // The profile's own description; nothing in it is required.
-class TProfileHeader : public TObject {
+class TProfileHeader : public TArenaObject {
 public:
     bool Read_ProfileHeader(IXMLNode node);
 

@@ -2,7 +2,7 @@
 
 #include "profinet/gsdml/gsdml_reading.h"
 
-class TObserver : public TObject {
+class TObserver : public TArenaObject {
 public:
     bool Read_Observer(IXMLNode node);
 
@@ -10,7 +10,7 @@ public:
 };
 
 // The observers whose system events a submodule reports.
-class TReportingSystemEvents : public TObject {
+class TReportingSystemEvents : public TArenaObject {
 public:
     bool Read_ReportingSystemEvents(IXMLNode node);
 

@@ -2,7 +2,7 @@
 
 #include "profinet/gsdml/gsdml_reading.h"
 
-class TSlotCluster : public TObject {
+class TSlotCluster : public TArenaObject {
 public:
     bool Read_SlotCluster(IXMLNode node);
 

@@ -6,7 +6,7 @@
 // groups and the slots it keeps for fieldbus integration. The slot texts are value lists
 // kept as written; the network editor parses the ones it uses.
 
-class TSlotItem : public TObject {
+class TSlotItem : public TArenaObject {
 public:
     bool Read_SlotItem(IXMLNode node);
 
@@ -14,14 +14,14 @@ public:
     GSDML_PROPERTY(QString, TextId);
 };
 
-class TSlotList : public TObject {
+class TSlotList : public TArenaObject {
 public:
     bool Read_SlotList(IXMLNode node);
 
     TItemList<TSlotItem> SlotItemList;
 };
 
-class TSubslotItem : public TObject {
+class TSubslotItem : public TArenaObject {
 public:
     bool Read_SubSlotItem(IXMLNode node);
 
@@ -29,7 +29,7 @@ public:
     GSDML_PROPERTY(QString, TextId);
 };
 
-class TSubslotList : public TObject {
+class TSubslotList : public TArenaObject {
 public:
     // Unlike the other lists it contains no error: one passes on to its caller.
     bool Read_SubslotList(IXMLNode node);
@@ -39,7 +39,7 @@ public:
 
 // Name and InfoText are attributes of the element itself here, not the text ids of child
 // elements as in a module information; nothing reads them.
-class TSlotGroup : public TObject {
+class TSlotGroup : public TArenaObject {
 public:
     bool Read_SlotGroup(IXMLNode node);
 
@@ -48,7 +48,7 @@ public:
     GSDML_PROPERTY(QString, InfoText);
 };
 
-class TSlotGroups : public TObject {
+class TSlotGroups : public TArenaObject {
 public:
     bool Read_SlotGroups(IXMLNode node);
 
@@ -56,7 +56,7 @@ public:
 };
 
 // MaxSupported reads 1, not 0, when its text is no number.
-class TFieldbusIntegrationSlots : public TObject {
+class TFieldbusIntegrationSlots : public TArenaObject {
 public:
     bool Read_FieldbusIntegrationSlots(IXMLNode node);
 

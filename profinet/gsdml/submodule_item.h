@@ -15,7 +15,7 @@
 // What a virtual submodule of an access point or module and a pluggable submodule share: the
 // cyclic data, the parameter records and the descriptions. The optional children exist only
 // when the file has them; unlike an access point's, a submodule's ModuleInfo may be missing.
-class TSubmoduleItemBase : public TObject {
+class TSubmoduleItemBase : public TArenaObject {
 public:
     // False when "IOData" is missing or a child that is there fails; the children after a
     // failing one stay unread.

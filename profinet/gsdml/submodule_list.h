@@ -14,7 +14,7 @@ public:
 };
 
 // The pluggable submodules and ports of the device, in one list in document order.
-class TSubmoduleList : public TObject {
+class TSubmoduleList : public TArenaObject {
 public:
     // False at the first item that fails; the ones before it stay.
     bool Read_SubModuleList(IXMLNode node);

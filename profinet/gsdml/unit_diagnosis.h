@@ -6,7 +6,7 @@
 // reads them beyond holding the file's content.
 
 // One value of a diagnosis block ("Ref" inside a unit diagnosis item).
-class TValueItemReference : public TObject {
+class TValueItemReference : public TArenaObject {
 public:
     bool Read_ValueItemReference(IXMLNode node);
 
@@ -20,7 +20,7 @@ public:
     GSDML_PROPERTY(QString, DefaultValue);
 };
 
-class TUnitDiagTypeItem : public TObject {
+class TUnitDiagTypeItem : public TArenaObject {
 public:
     bool Read_UnitDiagTypeItem(IXMLNode node);
 
@@ -41,7 +41,7 @@ public:
     GSDML_PROPERTY(uint32_t, API) = 0;
 };
 
-class TUnitDiagTypeList : public TObject {
+class TUnitDiagTypeList : public TArenaObject {
 public:
     bool Read_UnitDiagTypeList(IXMLNode node);
 

@@ -7,7 +7,7 @@
 // lists; the slot texts are value lists kept as written. Where FixedInSlots is given the
 // network editor takes it and ignores the other two.
 
-class TModulesItemRef : public TObject {
+class TModulesItemRef : public TArenaObject {
 public:
     bool Read_ModulesItemRef(IXMLNode node);
 
@@ -17,14 +17,14 @@ public:
     GSDML_PROPERTY(QString, FixedInSlots);
 };
 
-class TUseableModules : public TObject {
+class TUseableModules : public TArenaObject {
 public:
     bool Read_UseableModules(IXMLNode node);
 
     TItemList<TModulesItemRef> ModuleItemRefList;
 };
 
-class TSubmoduleItemRef : public TObject {
+class TSubmoduleItemRef : public TArenaObject {
 public:
     bool Read_SubmoduleItemRef(IXMLNode node);
 
@@ -34,7 +34,7 @@ public:
     GSDML_PROPERTY(QString, FixedInSubslots);
 };
 
-class TUseableSubmodules : public TObject {
+class TUseableSubmodules : public TArenaObject {
 public:
     bool Read_UseableSubmodules(IXMLNode node);
 

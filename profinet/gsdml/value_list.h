@@ -4,7 +4,7 @@
 
 // One choice of an enumerated value: the number as written and the text id of its label.
 // Content stays text ("0x10" included); users of the tree convert it.
-class TAssign : public TObject {
+class TAssign : public TArenaObject {
 public:
     bool Read_Assign(IXMLNode Assig);
 
@@ -13,7 +13,7 @@ public:
 };
 
 // The values a parameter may take, named once and referred to by ID.
-class TValueItem : public TObject {
+class TValueItem : public TArenaObject {
 public:
     bool Read_ValueItem(IXMLNode ValItem);
 
@@ -26,7 +26,7 @@ public:
     TItemList<TAssign> AssignmentsList;
 };
 
-class TValueList : public TObject {
+class TValueList : public TArenaObject {
 public:
     bool Read_ValueList(IXMLNode ValList);
 

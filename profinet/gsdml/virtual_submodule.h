@@ -12,7 +12,7 @@ public:
     GSDML_PROPERTY(QString, FixedInSubslots) = QStringLiteral("1");
 };
 
-class TVirtualSubmoduleList : public TObject {
+class TVirtualSubmoduleList : public TArenaObject {
 public:
     // False at the first submodule that fails; the ones before it stay.
     bool Read_VirtualSubmoduleList(IXMLNode node);
