@@ -28,7 +28,9 @@ void TArrowWindow::Init(TWinControl* AOwner, TArrowDirection Direction) {
 
 void TArrowWindow::CreateParams(TCreateParams& Params) {
     Params.Style = WS_POPUP;
-    Params.ExStyle = 0;
+    // A mark beside the pointer: what the pointer lands on goes to the grid beneath, or a drop
+    // there would end on the mark.
+    Params.ExStyle = WS_EX_TRANSPARENT;
 }
 
 void TArrowWindow::CreateWnd() {

@@ -9,7 +9,8 @@
 // Small borderless top-level windows of the string grid: the arrows that mark where a dragged
 // column or row lands, and the window of the glowing focus frame.
 
-// A lime arrow-shaped popup; the grid makes one per direction and moves and shows it itself.
+// A lime arrow-shaped popup that the pointer passes through; the grid makes one per direction
+// and moves and shows it itself.
 class TArrowWindow : public TPanel {
 public:
     explicit TArrowWindow(TComponent* AOwner);

@@ -17,7 +17,7 @@ std::vector<TPoint> arrowOf(TArrowDirection d) {
     }
 }
 
-TEST(ArrowWindow, AHiddenLimePopupShapedAsItsArrow) {
+TEST(ArrowWindow, AHiddenLimePopupShapedAsItsArrowThatThePointerPassesThrough) {
     for (TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight}) {
         TForm grid(nullptr);
         auto* arrow = new TArrowWindow(&grid);
@@ -28,7 +28,7 @@ TEST(ArrowWindow, AHiddenLimePopupShapedAsItsArrow) {
         EXPECT_FALSE(arrow->Visible());
         EXPECT_EQ(arrow->Color(), clLime);
         EXPECT_EQ(arrow->WindowParams().Style, uint32_t(WS_POPUP));
-        EXPECT_EQ(arrow->WindowParams().ExStyle, 0u);
+        EXPECT_EQ(arrow->WindowParams().ExStyle, uint32_t(WS_EX_TRANSPARENT));
         EXPECT_TRUE(arrow->WindowRegion().empty());
         arrow->HandleNeeded();
         EXPECT_EQ(arrow->WindowRegion(), arrowOf(d));

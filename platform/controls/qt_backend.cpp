@@ -631,6 +631,7 @@ void QtBackend::VisibleChanged(TWinControl& control) {
             w->setWindowModality(Qt::ApplicationModal);
         }
         w->setVisible(true);
+        passInputThrough(w);
         return;
     }
     // Hidden under the mouse, a window hears no leave: its controls lose the mouse with it, or

@@ -19,6 +19,8 @@ public:
     void moveTo(TPoint screen);
     void press();
     void release();
+    // Where the server has the pointer now.
+    TPoint position() const;
 
 private:
     void* display_ = nullptr;
@@ -26,3 +28,7 @@ private:
 
 // Where a client point of the control lies on the screen, as the window system placed it.
 TPoint NativeScreenPoint(const TWinControl& control, TPoint client);
+// The control's window is mapped and the window system has shown it (its first expose came).
+bool NativeWindowExposed(const TWinControl& control);
+// A drag of the toolkit's own runs: its loop is entered and holds the pointer.
+bool ToolkitDragRunning();

@@ -1,5 +1,8 @@
 #include "grid/stringgrid/dragdrop/drag_drop_fixture.h"
 
+#include "grid/foundation/arrow_and_focus_windows.h"
+#include "grid/stringgrid/input/header_drag_button.h"
+#include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/messages/message_ids.h"
 
@@ -130,6 +133,44 @@ TEST_F(OleDragStart, OleColumnsOnlyDragsHeadersAloneAndAHeaderDragCarriesItsColu
     EXPECT_EQ(drag.drags, 1);
     EXPECT_EQ(drag.offered.last(), "Grid Column");
     EXPECT_EQ(block(*source, 0, 0, 4, 0), "0:0,2:0,3:0,1:0,4:0");
+}
+
+// The picture of the dragged cells, the header button and the target's arrows stand beside the
+// pointer while it moves: each lets the pointer through, so a drop where one of them lies still
+// lands on the grid beneath.
+TEST_F(OleDragStart, WhatTheDragShowsBesideThePointerLetsThePointerThrough) {
+    QStringList shown;
+    auto look = [&](const char* name, TWinControl* window) {
+        if (window && window->Visible())
+            shown << QString("%1 %2").arg(name, window->ExStyle() & WS_EX_TRANSPARENT ? "passes" : "stops");
+    };
+    auto lookAll = [&](TObject*, int, int, bool&) {
+        TExStringGridPrivate& s = source->Private();
+        TExStringGridPrivate& t = target->Private();
+        look("picture", s.FOleMoveForm);
+        look("button", s.MoveButton);
+        for (TArrowWindow* arrow : {t.ArwU, t.ArwD, t.ArwL, t.ArwR}) look("arrow", arrow);
+    };
+    target->OnOleDragOver = lookAll;
+    ScriptedDrag drag;
+    drag.moveTo(*target, middle(*target, 2, 2)).moveTo(*target, middle(*target, 2, 3)).dropAt(*target, middle(*target, 2, 3));
+    pressAndMove(1, 1);
+    shown.removeDuplicates();
+    EXPECT_EQ(shown, QStringList({"picture passes", "arrow passes"}));
+
+    // A column dragged by its header without the picture of its cells shows the header button.
+    shown.clear();
+    source->DragDropSettings().ShowCells = false;
+    source->DragDropSettings().OleColumnDragDrop = true;
+    source->EnhRowColMove = false;
+    target->DragDropSettings().OleColumnReorder = true;
+    drag.script.clear();
+    drag.moveTo(*target, middle(*target, 2, 0)).moveTo(*target, middle(*target, 3, 0)).escape();
+    const TPoint at = middle(*source, 1, 0);
+    mouseMessage(*source, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON);
+    mouseMessage(*source, WM_MOUSEMOVE, at.X + 10, at.Y, MK_LBUTTON);
+    shown.removeDuplicates();
+    EXPECT_EQ(shown, QStringList({"button passes", "arrow passes"}));
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ THeaderDragButton::THeaderDragButton(TComponent* AOwner) : TCustomControl(AOwner
 
 void THeaderDragButton::CreateParams(TCreateParams& Params) {
     Params.Style = WS_POPUP | WS_DISABLED;
-    Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    // It follows the pointer: the pointer passes through to the window beneath.
+    Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT;
 }
 
 void THeaderDragButton::Paint() {

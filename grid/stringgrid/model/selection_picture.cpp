@@ -36,6 +36,9 @@ TForm* TExStringGrid::SelectionToForm(TGridRect ARect) {
     form->StayOnTop = true;
     form->AlphaBlend = true;
     form->AlphaBlendValue = 192;
+    // The picture follows the pointer: a pointer that lands on it must reach the window beneath,
+    // or a drag dropped there would end on the picture.
+    form->SetExStyle(WS_EX_TRANSPARENT);
     form->SetBounds(0, 0, part->Width(), part->Height());
     auto* image = new TImage(form);
     image->SetParent(form);
