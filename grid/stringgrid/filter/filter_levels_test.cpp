@@ -20,6 +20,32 @@ TEST_F(Filtering, UnfilteringRestoresTheExactRowsTextsAndHeights) {
     EXPECT_EQ(grid->Filter().Count(), 1);  // the conditions stay for the next time
 }
 
+TEST_F(Filtering, LevelsComeBackInOrderWithWhatWasChangedWhileHidden) {
+    QStringList before = snapshot();
+    condition(1, "*a*").CaseSensitive = false;
+    grid->SetFilterActive(true);
+    EXPECT_EQ(shown(), "1 2 4 5 7");
+    grid->Filter().Clear();
+    condition(3, "*fruit");
+    grid->ApplyFilter();
+    EXPECT_EQ(shown(), "1 7");
+    // Hidden rows of both levels read and written, then the shown ones hidden by range over them.
+    EXPECT_EQ(grid->AllGridCells(1, 3), "cherry");
+    EXPECT_EQ(grid->AllGridCells(1, 5), "Apricot");
+    grid->SetAllGridCells(3, 6, "changed");
+    grid->HideRows(1, 8);
+    EXPECT_EQ(grid->RowCount(), 1);
+
+    grid->RemoveLastFilter();
+    EXPECT_EQ(shown(), "2 4 5");
+    grid->RemoveLastFilter();
+    EXPECT_EQ(shown(), "2 3 4 5 6 8");
+    grid->UnHideRowsAll();
+    before[6].replace("purple", "changed");
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(grid->NumHiddenRows(), 0);
+}
+
 TEST_F(Filtering, ConditionsCombineAndFollowCaseRules) {
     struct Case {
         const char* name;

@@ -72,6 +72,7 @@ class TFooterPanel;
 struct THTMLDrawOptions;
 class TGridProgressAppearance;
 class TGridItem;
+struct THeldRow;
 class TGrouping;
 class THTMLPictureCache;
 class THTMLSettings;
@@ -1864,8 +1865,8 @@ private:
     void colourRow(int ARow, TColor AColor, void (TCellProperties::*Set)(TColor),
                    const std::function<bool(int)>& mayDrop);
     // Moves whole display rows out of the store into hidden-row items.
-    void holdRow(TGridItem& Item, int DisplRow);
-    void restoreRow(TGridItem& Item, int DisplRow);
+    THeldRow takeRow(int DisplRow);
+    void restoreRow(int Item, int DisplRow);
     // The display rows were inserted or removed: the grid's own counts follow.
     void rowsChanged();
     // Removes the rows listed (ascending, distinct) with their cell properties.
