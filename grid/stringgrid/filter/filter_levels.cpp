@@ -21,9 +21,7 @@ void TExStringGrid::ApplyFilter() {
         for (int i = 0; i < filter.Count(); ++i) PrefetchColumnAhead(store, filter.Items(i)->Column, r);
         if (FilterNormalCellsOnly) {
             PrefetchColumnAhead(store, 0, r);
-            // Node and summary rows are told by the decoration of their first cell.
-            const TCellType type = GetCellType(0, r);
-            if (type == ctNode || type == ctSummary) continue;
+            if (isNodeOrSummaryRow(r)) continue;
         }
         if (!MatchFilter(r)) failing.Add(r);
         ++counted;

@@ -1846,8 +1846,16 @@ private:
     void WMNotify(TMessage& Message);
     void setSortHeaderColours(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
     void createOwnedObjects();
-    // The text a filter condition tests in a row.
-    QString filterText(const TFilterData& Item, int ARow);
+    // The text a filter condition tests in a row: the stored text itself where it is that, else
+    // Held, made from it.
+    const QString& filterText(const TFilterData& Item, int ARow, QString& Held);
+    // The text GetCellEx gives, without a copy where that is the stored text; nullptr elsewhere.
+    const QString* storedDisplayText(int ACol, int ARow) const;
+    // Whether the row's first cell makes it a node or a summary row.
+    bool isNodeOrSummaryRow(int ARow);
+    // Whether the object is of this class itself, whose virtual operations answer as defined
+    // here; a descendant may override them.
+    bool isOwnClass() const;
     // Shows the newest filter level again, with the fixed rows and selection of before.
     void popFilterLevel();
     // The cell's own graphic record, nullptr without.
