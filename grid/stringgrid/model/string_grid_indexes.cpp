@@ -181,6 +181,7 @@ void TExStringGrid::UnHideRowsAll() {
 
 void TExStringGrid::HideRowList(const TIntList& RowList) {
     std::vector<int> rows;
+    rows.reserve(static_cast<size_t>(RowList.Count()));
     for (int i = 0; i < RowList.Count(); ++i) {
         const int r = RowList.GetInteger(i);
         if (r >= 0 && r < RowCount() && (rows.empty() || r > rows.back())) rows.push_back(r);
