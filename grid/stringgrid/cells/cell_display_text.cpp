@@ -24,3 +24,13 @@ void TExStringGrid::GetDisplText(int ACol, int ARow, QString& Value) {
                                                      : FormatProgressValue(grouping.GroupCountFormat, count);
     }
 }
+
+// Mirrors GetCellEx and GetDisplText above: keep the two in step.
+const QString* TExStringGrid::storedDisplayText(int ACol, int ARow) const {
+    // A cell with a record may be merged into another; hooks and links change texts, group
+    // counts the headers' texts, and a descendant may change any of them.
+    if (ACol < 0 || ARow < 0 || !isOwnClass() || OnGetDisplText || OnGetDisplWideText || URLShowInText()) return nullptr;
+    if (p->Grouping->ShowGroupCount && ACol == 1) return nullptr;
+    const TGridCellStore& store = CellStore();
+    return store.Object(ACol, ARow) ? nullptr : &store.Text(ACol, ARow);
+}

@@ -155,10 +155,8 @@ void TGridRowColumnStore::RemoveRows(TExStringGrid& Grid, std::vector<int> Rows,
 
     if (How.AdjustControls) dropControls(p, false, reals);
     if (How.AdjustHiddenRows)
-        for (int i = 0; i < p.FGridItems.Count(); ++i) {
-            TGridItem* item = p.FGridItems.Items(i);
-            if (const int below = countBelow(reals, item->Idx())) item->SetIdx(item->Idx() - below);
-        }
+        for (int i = 0; i < p.FGridItems.Count(); ++i)
+            if (const int below = countBelow(reals, p.FGridItems.Idx(i))) p.FGridItems.SetIdx(i, p.FGridItems.Idx(i) - below);
 
     eraseEntries(*p.FModifiedRows, Rows);
     eraseEntries(*p.FEnabledRows, Rows);
@@ -203,7 +201,7 @@ void TGridRowColumnStore::InsertRows(TExStringGrid& Grid, int At, int Count, boo
         if (selected.GetInteger(i) >= selectionKey) selected.SetInteger(i, selected.GetInteger(i) + Count);
 
     for (int i = 0; i < p.FGridItems.Count(); ++i)
-        if (TGridItem* item = p.FGridItems.Items(i); item->Idx() >= real) item->SetIdx(item->Idx() + Count);
+        if (const int idx = p.FGridItems.Idx(i); idx >= real) p.FGridItems.SetIdx(i, idx + Count);
     Grid.InsertRowsAt(At, Count);
     Grid.rowsChanged();
     if (UpdateCellControls) {
@@ -243,8 +241,7 @@ void TGridRowColumnStore::InsertRowList(TExStringGrid& Grid, std::vector<int> Pl
     for (int i = 0; i < selected.Count(); ++i) selected.SetInteger(i, shiftedBy(keys, selected.GetInteger(i)));
 
     for (int i = 0; i < p.FGridItems.Count(); ++i)
-        if (TGridItem* item = p.FGridItems.Items(i); item->Idx() >= realBefore.front())
-            item->SetIdx(shiftedBy(realBefore, item->Idx()));
+        if (const int idx = p.FGridItems.Idx(i); idx >= realBefore.front()) p.FGridItems.SetIdx(i, shiftedBy(realBefore, idx));
     Grid.InsertRowsAt(Places);
     Grid.rowsChanged();
     if (UpdateCellControls) {

@@ -20,9 +20,8 @@ void TExStringGrid::ApplyFilter() {
     for (int r = first; r < end; ++r) {
         for (int i = 0; i < filter.Count(); ++i) PrefetchColumnAhead(store, filter.Items(i)->Column, r);
         if (FilterNormalCellsOnly) {
-            // Node and summary rows are told by the decoration of their first cell.
-            const TCellType type = GetCellType(0, r);
-            if (type == ctNode || type == ctSummary) continue;
+            PrefetchColumnAhead(store, 0, r);
+            if (isNodeOrSummaryRow(r)) continue;
         }
         if (!MatchFilter(r)) failing.Add(r);
         ++counted;

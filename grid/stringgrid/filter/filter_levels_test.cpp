@@ -20,6 +20,32 @@ TEST_F(Filtering, UnfilteringRestoresTheExactRowsTextsAndHeights) {
     EXPECT_EQ(grid->Filter().Count(), 1);  // the conditions stay for the next time
 }
 
+TEST_F(Filtering, LevelsComeBackInOrderWithWhatWasChangedWhileHidden) {
+    QStringList before = snapshot();
+    condition(1, "*a*").CaseSensitive = false;
+    grid->SetFilterActive(true);
+    EXPECT_EQ(shown(), "1 2 4 5 7");
+    grid->Filter().Clear();
+    condition(3, "*fruit");
+    grid->ApplyFilter();
+    EXPECT_EQ(shown(), "1 7");
+    // Hidden rows of both levels read and written, then the shown ones hidden by range over them.
+    EXPECT_EQ(grid->AllGridCells(1, 3), "cherry");
+    EXPECT_EQ(grid->AllGridCells(1, 5), "Apricot");
+    grid->SetAllGridCells(3, 6, "changed");
+    grid->HideRows(1, 8);
+    EXPECT_EQ(grid->RowCount(), 1);
+
+    grid->RemoveLastFilter();
+    EXPECT_EQ(shown(), "2 4 5");
+    grid->RemoveLastFilter();
+    EXPECT_EQ(shown(), "2 3 4 5 6 8");
+    grid->UnHideRowsAll();
+    before[6].replace("purple", "changed");
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(grid->NumHiddenRows(), 0);
+}
+
 TEST_F(Filtering, ConditionsCombineAndFollowCaseRules) {
     struct Case {
         const char* name;
@@ -235,6 +261,104 @@ TEST_F(Filtering, DropDownRowMustBeAFixedRow) {
     EXPECT_EQ(grid->FilterDropDownRow, 1);
     grid->SetFilterDropDownRow(2);
     EXPECT_EQ(grid->FilterDropDownRow, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The grid's own class reads most cells straight from its store and tells most rows apart from
+// nodes without asking for their cell type; a descendant is always asked. Both filter alike.
+class OwnClassFiltering : public FruitGridFixture {
+protected:
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> setUp;
+        const char* shown;
+    };
+
+    void expectBothShow(const Case& c) {
+        SCOPED_TRACE(c.name);
+        auto* own = new TExStringGrid(form);
+        auto* descendant = new TTestStringGrid(form);
+        for (TExStringGrid* g : {static_cast<TExStringGrid*>(descendant), own}) {
+            g->SetParent(form);
+            fill(*g);
+            c.setUp(*g);
+            g->ApplyFilter();
+            EXPECT_EQ(shown(*g), c.shown) << (g == own ? "own class" : "descendant");
+        }
+    }
+};
+
+TEST_F(OwnClassFiltering, ShownTextsAndRowKindsAreThoseOfTheVirtualOperations) {
+    const Case cases[] = {
+        {"stored texts", [](TExStringGrid& g) { condition(g, 1, "fig"); }, "6"},
+        {"display hook",
+         [](TExStringGrid& g) {
+             g.OnGetDisplText = [](TObject*, int, int, QString& Value) { Value += QStringLiteral("!"); };
+             condition(g, 1, "fig!");
+         },
+         "6"},
+        {"wide display hook",
+         [](TExStringGrid& g) {
+             g.OnGetDisplWideText = [](TObject*, int, int, QString& Value) { Value = Value.toUpper(); };
+             condition(g, 1, "FIG");
+         },
+         "6"},
+        {"merged cells show their base cell's text",
+         [](TExStringGrid& g) {
+             g.MergeCells(1, 5, 1, 2);
+             condition(g, 1, "Apricot");
+         },
+         "5 6"},
+        {"linked addresses",
+         [](TExStringGrid& g) {
+             g.SetCells(1, 3, "www.cherry.test");
+             g.SetURLShowInText(true);
+             condition(g, 1, "*href*");
+         },
+         "3"},
+        {"group headers show their size",
+         [](TExStringGrid& g) {
+             g.AddNode(1, 4);
+             g.Grouping().ShowGroupCount = true;
+             g.FilterNormalCellsOnly = false;
+             condition(g, 1, "!apple");  // the header shows "apple (3)"
+         },
+         "1 2 3 4 5 6 7 8"},
+        {"node and summary rows stay",
+         [](TExStringGrid& g) {
+             g.AddNode(3, 2);
+             g.SetSummaryRow(8);
+             condition(g, 1, "fig");
+         },
+         "3 6 8"},
+    };
+    for (const Case& c : cases) expectBothShow(c);
+}
+
+// Marks row 2 as a node and adds a star to every shown text, without records in any cell.
+class TMarkingGrid : public TExStringGrid {
+public:
+    using TExStringGrid::TExStringGrid;
+    TCellType GetCellType(int ACol, int ARow) override {
+        return ACol == 0 && ARow == 2 ? ctNode : TExStringGrid::GetCellType(ACol, ARow);
+    }
+    void GetDisplText(int ACol, int ARow, QString& Value) override {
+        TExStringGrid::GetDisplText(ACol, ARow, Value);
+        Value += QLatin1Char('*');
+    }
+};
+
+TEST_F(OwnClassFiltering, DescendantsAnswerForTheirOwnRowsAndTexts) {
+    auto* g = new TMarkingGrid(form);
+    g->SetParent(form);
+    fill(*g);
+    condition(*g, 1, "fig\\*");
+    condition(*g, 1, "fig*").Operation = foOR;
+    g->ApplyFilter();
+    EXPECT_EQ(shown(*g), "2 6");
 }
 
 }  // namespace

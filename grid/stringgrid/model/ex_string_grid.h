@@ -72,6 +72,7 @@ class TFooterPanel;
 struct THTMLDrawOptions;
 class TGridProgressAppearance;
 class TGridItem;
+struct THeldRow;
 class TGrouping;
 class THTMLPictureCache;
 class THTMLSettings;
@@ -1845,8 +1846,16 @@ private:
     void WMNotify(TMessage& Message);
     void setSortHeaderColours(TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo);
     void createOwnedObjects();
-    // The text a filter condition tests in a row.
-    QString filterText(const TFilterData& Item, int ARow);
+    // The text a filter condition tests in a row: the stored text itself where it is that, else
+    // Held, made from it.
+    const QString& filterText(const TFilterData& Item, int ARow, QString& Held);
+    // The text GetCellEx gives, without a copy where that is the stored text; nullptr elsewhere.
+    const QString* storedDisplayText(int ACol, int ARow) const;
+    // Whether the row's first cell makes it a node or a summary row.
+    bool isNodeOrSummaryRow(int ARow);
+    // Whether the object is of this class itself, whose virtual operations answer as defined
+    // here; a descendant may override them.
+    bool isOwnClass() const;
     // Shows the newest filter level again, with the fixed rows and selection of before.
     void popFilterLevel();
     // The cell's own graphic record, nullptr without.
@@ -1864,8 +1873,8 @@ private:
     void colourRow(int ARow, TColor AColor, void (TCellProperties::*Set)(TColor),
                    const std::function<bool(int)>& mayDrop);
     // Moves whole display rows out of the store into hidden-row items.
-    void holdRow(TGridItem& Item, int DisplRow);
-    void restoreRow(TGridItem& Item, int DisplRow);
+    THeldRow takeRow(int DisplRow);
+    void restoreRow(int Item, int DisplRow);
     // The display rows were inserted or removed: the grid's own counts follow.
     void rowsChanged();
     // Removes the rows listed (ascending, distinct) with their cell properties.

@@ -4,21 +4,17 @@
 #include <iterator>
 #include <utility>
 
-void TGridItem::SetIdx(int Value) {
-    if (FCollection) {
-        FCollection->removed(FIdx);
-        FCollection->added(Value);
-    }
-    FIdx = Value;
-}
+// ---- the item of an entry
+
+void TGridItem::SetIdx(int Value) { FCollection->changeIdx(*FEntry, Value); }
 
 TStringList& TGridItem::Items() const {
     if (!FItems) {
         FItems = std::make_unique<TStringList>();
         FItems->BeginUpdate();
-        for (const TGridCellStore::Cell& cell : FCells) FItems->AddObject(cell.Text, cell.Object);
+        for (const TGridCellStore::Cell& cell : FEntry->Held.Cells) FItems->AddObject(cell.Text, cell.Object);
         FItems->EndUpdate();
-        FCells = {};
+        FEntry->Held.Cells = {};
     }
     return *FItems;
 }
@@ -26,47 +22,61 @@ TStringList& TGridItem::Items() const {
 void TGridItem::SetItems(std::unique_ptr<TStringList> Value) {
     if (!Value) return;
     FItems = std::move(Value);
-    FCells = {};
+    FEntry->Held.Cells = {};
 }
 
 void TGridItem::HoldCells(TGridCellStore::Row Cells) {
     FItems.reset();
-    FCells = std::move(Cells);
+    FEntry->Held.Cells = std::move(Cells);
 }
 
 TGridCellStore::Row TGridItem::TakeCells() {
-    if (!FItems) return std::exchange(FCells, {});
+    if (!FItems) return std::exchange(FEntry->Held.Cells, {});
     TGridCellStore::Row cells(static_cast<size_t>(FItems->Count()));
     for (int c = 0; c < FItems->Count(); ++c) cells[static_cast<size_t>(c)] = {FItems->Strings(c), FItems->Objects(c)};
     return cells;
 }
 
+// ---- entries
+
+TGridItem* THiddenRows::Items(int Index) {
+    THiddenRowEntry& e = entry(Index);
+    if (!e.Item) e.Item.reset(new TGridItem(*this, e));
+    return e.Item.get();
+}
+
+void THiddenRows::rebind(size_t From) {
+    for (size_t i = From; i < entries_.size(); ++i)
+        if (TGridItem* item = entries_[i].Item.get()) item->FEntry = &entries_[i];
+}
+
 TGridItem* THiddenRows::Insert(int Index) {
     Index = std::clamp(Index, 0, Count());
-    auto item = std::make_unique<TGridItem>(this);
-    TGridItem* p = item.get();
-    items_.insert(items_.begin() + Index, std::move(item));
-    added(p->Idx());
-    return p;
+    const THiddenRowEntry* before = entries_.data();
+    entries_.emplace(entries_.begin() + Index);
+    rebind(entries_.data() == before ? static_cast<size_t>(Index) : 0);
+    added(entries_[static_cast<size_t>(Index)].Idx);
+    return Items(Index);
 }
 
 void THiddenRows::Delete(int Index) {
     if (Index < 0 || Index >= Count()) return;
-    removed(items_[static_cast<size_t>(Index)]->Idx());
-    items_.erase(items_.begin() + Index);
+    removed(entries_[static_cast<size_t>(Index)].Idx);
+    entries_.erase(entries_.begin() + Index);
+    rebind(static_cast<size_t>(Index));
 }
 
-void THiddenRows::AddRange(const std::vector<int>& Idxs) {
-    const size_t oldCount = sorted_.size();
-    items_.reserve(items_.size() + Idxs.size());
-    sorted_.reserve(sorted_.size() + Idxs.size());
-    for (int idx : Idxs) {
-        items_.push_back(std::make_unique<TGridItem>(nullptr));
-        items_.back()->SetIdx(idx);
-        items_.back()->FCollection = this;
-        sorted_.push_back(idx);
-    }
-    std::inplace_merge(sorted_.begin(), sorted_.begin() + static_cast<std::ptrdiff_t>(oldCount), sorted_.end());
+void THiddenRows::reserveMore(size_t Count) {
+    const THiddenRowEntry* before = entries_.data();
+    entries_.reserve(entries_.size() + Count);
+    if (entries_.data() != before) rebind(0);
+}
+
+void THiddenRows::mergeAppended(size_t OldCount) {
+    const size_t oldSorted = sorted_.size();
+    sorted_.reserve(entries_.size());
+    for (size_t i = OldCount; i < entries_.size(); ++i) sorted_.push_back(entries_[i].Idx);
+    std::inplace_merge(sorted_.begin(), sorted_.begin() + static_cast<std::ptrdiff_t>(oldSorted), sorted_.end());
     distinct_ = sorted_;
     distinct_.erase(std::unique(distinct_.begin(), distinct_.end()), distinct_.end());
 }
@@ -75,15 +85,17 @@ void THiddenRows::DeleteRange(const std::vector<int>& Indexes) {
     std::vector<int> gone;
     gone.reserve(Indexes.size());
     size_t next = 0, kept = 0;
-    for (size_t i = 0; i < items_.size(); ++i) {
+    for (size_t i = 0; i < entries_.size(); ++i) {
         if (next < Indexes.size() && static_cast<size_t>(Indexes[next]) == i) {
-            gone.push_back(items_[i]->Idx());
+            gone.push_back(entries_[i].Idx);
             ++next;
             continue;
         }
-        items_[kept++] = std::move(items_[i]);
+        if (kept != i) entries_[kept] = std::move(entries_[i]);
+        if (TGridItem* item = entries_[kept].Item.get()) item->FEntry = &entries_[kept];
+        ++kept;
     }
-    items_.resize(kept);
+    entries_.resize(kept);
     // What is left of the sorted indexes: the multiset difference.
     std::sort(gone.begin(), gone.end());
     std::vector<int> left;
@@ -95,9 +107,30 @@ void THiddenRows::DeleteRange(const std::vector<int>& Indexes) {
 }
 
 void THiddenRows::Clear() {
-    items_.clear();
+    entries_.clear();
     sorted_.clear();
     distinct_.clear();
+}
+
+void THiddenRows::SetIdx(int Index, int Value) { changeIdx(entry(Index), Value); }
+
+void THiddenRows::Hold(int Index, THeldRow Held) {
+    THiddenRowEntry& e = entry(Index);
+    if (e.Item) e.Item->FItems.reset();
+    e.Held = std::move(Held);
+}
+
+TGridCellStore::Row THiddenRows::TakeCells(int Index) {
+    THiddenRowEntry& e = entry(Index);
+    return e.Item ? e.Item->TakeCells() : std::exchange(e.Held.Cells, {});
+}
+
+// ---- mappings
+
+void THiddenRows::changeIdx(THiddenRowEntry& Entry, int Value) {
+    removed(Entry.Idx);
+    added(Value);
+    Entry.Idx = Value;
 }
 
 void THiddenRows::added(int Idx) {
@@ -117,7 +150,7 @@ void THiddenRows::removed(int Idx) {
 int THiddenRows::Find(int RealRow) const {
     if (!IsHidden(RealRow)) return -1;
     for (int i = 0; i < Count(); ++i)
-        if (items_[static_cast<size_t>(i)]->Idx() == RealRow) return i;
+        if (entries_[static_cast<size_t>(i)].Idx == RealRow) return i;
     return -1;
 }
 
@@ -130,7 +163,7 @@ int THiddenRows::CountBelow(int Row) const {
 }
 
 int THiddenRows::DisplToReal(int DisplRow) const {
-    if (items_.empty()) return DisplRow;
+    if (entries_.empty()) return DisplRow;
     // With the distinct hidden rows h0 < h1 < ..., the answer is DisplRow plus the number of
     // them below it; hk lies below it exactly when hk - k <= DisplRow, which grows with k.
     int lo = 0, hi = static_cast<int>(distinct_.size());

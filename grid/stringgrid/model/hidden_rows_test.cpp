@@ -92,3 +92,77 @@ TEST(HiddenRows, RangesComeAndGoInOnePass) {
 }
 
 }  // namespace
+
+namespace {
+
+TGridCellStore::Row cellsOf(std::initializer_list<const char*> texts) {
+    TGridCellStore::Row cells;
+    for (const char* text : texts) cells.push_back({QString::fromLatin1(text), nullptr});
+    return cells;
+}
+
+QString firstText(const TGridCellStore::Row& cells) { return cells.empty() ? QString() : cells.front().Text; }
+
+TEST(HiddenRows, ItemsAskedForAfterHidingReadAndWriteTheirRows) {
+    THiddenRows rows;
+    rows.AddRange({3, 8}, [](size_t k) {
+        THeldRow held;
+        held.Cells = cellsOf({k == 0 ? "three" : "eight", "x"});
+        held.Height = 30 + static_cast<int>(k);
+        held.Level = 1;
+        held.FromRowList = true;
+        return held;
+    });
+    TGridItem* item = rows.Items(1);
+    EXPECT_EQ(item->Idx(), 8);
+    EXPECT_EQ(item->Height(), 31);
+    EXPECT_EQ(item->Level(), 1);
+    EXPECT_TRUE(item->FromRowList());
+    EXPECT_EQ(item->Items().Strings(0), "eight");
+
+    // Changes made through the item are the collection's.
+    item->SetIdx(2);
+    item->SetHeight(40);
+    item->Items().SetStrings(0, "changed");
+    EXPECT_EQ(rows.Idx(1), 2);
+    EXPECT_EQ(rows.Height(1), 40);
+    EXPECT_TRUE(rows.IsHidden(2));
+    EXPECT_FALSE(rows.IsHidden(8));
+    EXPECT_EQ(firstText(rows.TakeCells(1)), "changed");
+    // An entry never asked for keeps its cells as they were held.
+    EXPECT_EQ(firstText(rows.TakeCells(0)), "three");
+
+    // What is held anew replaces the item's list.
+    THeldRow again;
+    again.Cells = cellsOf({"again"});
+    rows.Hold(1, std::move(again));
+    EXPECT_EQ(item->Items().Strings(0), "again");
+    EXPECT_FALSE(item->FromRowList());
+}
+
+TEST(HiddenRows, ItemsStayTheirRowsAsEntriesComeAndGoAroundThem) {
+    THiddenRows rows;
+    rows.AddRange({5});
+    TGridItem* item = rows.Items(0);
+    item->SetLevel(2);
+    // Entries in front, a range large enough to move the array, then removals on both sides.
+    rows.Insert(0)->SetIdx(1);
+    std::vector<int> many;
+    for (int r = 10; r < 1010; ++r) many.push_back(r);
+    rows.AddRange(many);
+    EXPECT_EQ(rows.Items(1), item);
+    rows.Delete(0);
+    EXPECT_EQ(rows.Items(0), item);
+    std::vector<int> others;
+    for (int i = 1; i < rows.Count(); i += 2) others.push_back(i);
+    rows.DeleteRange(others);
+    ASSERT_EQ(rows.Count(), 501);
+    EXPECT_EQ(rows.Items(0), item);
+    EXPECT_EQ(item->Idx(), 5);
+    EXPECT_EQ(item->Level(), 2);
+    EXPECT_EQ(rows.Idx(1), 11);
+    EXPECT_EQ(rows.Items(1)->Idx(), 11);
+    EXPECT_EQ(rows.CountBelow(12), 2);
+}
+
+}  // namespace

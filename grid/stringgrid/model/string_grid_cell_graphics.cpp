@@ -46,6 +46,14 @@ TCellType TExStringGrid::GetCellType(int ACol, int ARow) {
 bool TExStringGrid::IsNode(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
 bool TExStringGrid::IsSummary(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
 
+bool TExStringGrid::isNodeOrSummaryRow(int ARow) {
+    // This class finds a node or summary only in a cell with a record; a descendant may find
+    // its own anywhere, so it is always asked.
+    if (ARow >= 0 && isOwnClass() && !CellStore().Object(0, ARow)) return false;
+    const TCellType type = GetCellType(0, ARow);
+    return type == ctNode || type == ctSummary;
+}
+
 TCellGraphic* TExStringGrid::CreateCellGraphic(int ACol, int ARow) {
     if (FDestroying) return nullptr;
     if (OwnsGraphicObject(ACol, ARow)) {

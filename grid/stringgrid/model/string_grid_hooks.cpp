@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <typeinfo>
+
+bool TExStringGrid::isOwnClass() const { return typeid(*this) == typeid(TExStringGrid); }
 
 void TExStringGrid::DoClickSort(int ACol) { OnClickSort(this, ACol); }
 

@@ -70,19 +70,24 @@ void TExStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHidden
 
 // ---- whole rows in and out of the store
 
-void TExStringGrid::holdRow(TGridItem& Item, int DisplRow) {
-    TGridCellStore::Row cells = TakeRowCells(DisplRow);
+// The cells and height of a display row, taken out of the grid's store.
+THeldRow TExStringGrid::takeRow(int DisplRow) {
+    THeldRow held;
+    held.Cells = TakeRowCells(DisplRow);
     // The cells of every real column, also those beyond the ones in use.
-    cells.resize(std::max(static_cast<size_t>(TotalColCount()), cells.size()));
-    Item.HoldCells(std::move(cells));
-    Item.SetHeight(RowHeights(DisplRow));
+    held.Cells.resize(std::max(static_cast<size_t>(TotalColCount()), held.Cells.size()));
+    held.Height = RowHeights(DisplRow);
+    return held;
 }
 
-void TExStringGrid::restoreRow(TGridItem& Item, int DisplRow) {
-    PutRowCells(DisplRow, Item.TakeCells());
+// Item is the index of the hidden row's entry.
+void TExStringGrid::restoreRow(int Item, int DisplRow) {
+    THiddenRows& items = p->FGridItems;
+    PutRowCells(DisplRow, items.TakeCells(Item));
     // Most rows come back at the height a new row has; setting it again would lay the scroll
     // bars out once per row.
-    if (RowHeights(DisplRow) != Item.Height()) SetRowHeights(DisplRow, Item.Height());
+    const int height = items.Height(Item);
+    if (RowHeights(DisplRow) != height) SetRowHeights(DisplRow, height);
 }
 
 namespace {
@@ -109,11 +114,11 @@ void TExStringGrid::HideRows(int FromRow, int ToRow) {
     if (HasCellProperties(1, d))
         if (TControl* control = GetCellProperties(1, d)->Control()) control->Hide();
     std::vector<int> rows;
-    for (size_t k = 0; k < shown.size(); ++k) {
-        TGridItem* item = items.Insert(pos++);
+    for (size_t k = 0; k < shown.size(); ++k, ++pos) {
+        items.Insert(pos);
         const int displ = d + static_cast<int>(k);
-        holdRow(*item, displ);
-        item->SetIdx(shown[k]);
+        items.Hold(pos, takeRow(displ));
+        items.SetIdx(pos, shown[k]);
         rows.push_back(displ);
     }
     DeleteRowsAt(rows);
@@ -134,24 +139,22 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow) {
     THiddenRows& items = p->FGridItems;
     // The items hidden by range in the range, in order of their rows.
     std::vector<int> found;
-    for (int i = 0; i < items.Count(); ++i) {
-        const TGridItem* item = items.Items(i);
-        if (!item->FromRowList && item->Idx() >= FromRow && item->Idx() <= ToRow) found.push_back(i);
-    }
+    for (int i = 0; i < items.Count(); ++i)
+        if (!items.FromRowList(i) && items.Idx(i) >= FromRow && items.Idx(i) <= ToRow) found.push_back(i);
     if (!found.empty()) {
         HideInplaceEdit();
-        std::stable_sort(found.begin(), found.end(), [&](int a, int b) { return items.Items(a)->Idx() < items.Items(b)->Idx(); });
+        std::stable_sort(found.begin(), found.end(), [&](int a, int b) { return items.Idx(a) < items.Idx(b); });
         const bool showModified = p->ShowModified->Enabled;
         p->ShowModified->Enabled = false;
         // Each comes back at its row less the rows that stay hidden below it.
         std::vector<int> places;
         for (size_t j = 0; j < found.size(); ++j) {
-            const int idx = items.Items(found[j])->Idx();
+            const int idx = items.Idx(found[j]);
             places.push_back(idx - (items.CountBelow(idx) - static_cast<int>(j)));
         }
         InsertRowsAt(places);
         for (size_t j = 0; j < found.size(); ++j) {
-            restoreRow(*items.Items(found[j]), places[j]);
+            restoreRow(found[j], places[j]);
             if (HasCellProperties(1, places[j]))
                 if (TControl* control = GetCellProperties(1, places[j])->Control()) control->Show();
         }
@@ -167,10 +170,9 @@ void TExStringGrid::UnHideRowsAll() {
     const THiddenRows& items = p->FGridItems;
     int lo = -1, hi = -1;
     for (int i = 0; i < items.Count(); ++i) {
-        const TGridItem* item = items.Items(i);
-        if (item->FromRowList) continue;
-        lo = lo < 0 ? item->Idx() : std::min(lo, item->Idx());
-        hi = std::max(hi, item->Idx());
+        if (items.FromRowList(i)) continue;
+        lo = lo < 0 ? items.Idx(i) : std::min(lo, items.Idx(i));
+        hi = std::max(hi, items.Idx(i));
     }
     if (lo >= 0) UnHideRows(lo, hi);
 }
@@ -179,6 +181,7 @@ void TExStringGrid::UnHideRowsAll() {
 
 void TExStringGrid::HideRowList(const TIntList& RowList) {
     std::vector<int> rows;
+    rows.reserve(static_cast<size_t>(RowList.Count()));
     for (int i = 0; i < RowList.Count(); ++i) {
         const int r = RowList.GetInteger(i);
         if (r >= 0 && r < RowCount() && (rows.empty() || r > rows.back())) rows.push_back(r);
@@ -192,14 +195,13 @@ void TExStringGrid::HideRowList(const TIntList& RowList) {
     reals.reserve(rows.size());
     for (int r : rows) reals.push_back(RealRowIndex(r));
     THiddenRows& items = p->FGridItems;
-    const int first = items.Count();
-    items.AddRange(reals);
-    for (size_t k = 0; k < rows.size(); ++k) {
-        TGridItem* item = items.Items(first + static_cast<int>(k));
-        holdRow(*item, rows[k]);
-        item->SetLevel(p->FFilterLevel);
-        item->FromRowList = true;
-    }
+    const int level = p->FFilterLevel;
+    items.AddRange(reals, [&](size_t k) {
+        THeldRow held = takeRow(rows[k]);
+        held.Level = level;
+        held.FromRowList = true;
+        return held;
+    });
     ++p->FFilterLevel;
     DeleteRowsAt(rows);
     rowsChanged();
@@ -211,18 +213,18 @@ void TExStringGrid::UnHideRowList() {
     const int level = p->FFilterLevel - 1;
     std::vector<int> found;
     for (int i = 0; i < items.Count(); ++i)
-        if (items.Items(i)->FromRowList && items.Items(i)->Level() == level) found.push_back(i);
+        if (items.FromRowList(i) && items.Level(i) == level) found.push_back(i);
     if (level < 0 || found.empty()) return;
     HideInplaceEdit();
     if (Row() >= RowCount()) MoveColRow(FixedCols(), FixedRows(), true, true);
     // Each row of the level comes back at its real index less the rows that stay hidden below it.
     std::vector<int> places;
     for (size_t j = 0; j < found.size(); ++j) {
-        const int idx = items.Items(found[j])->Idx();
+        const int idx = items.Idx(found[j]);
         places.push_back(idx - (items.CountBelow(idx) - static_cast<int>(j)));
     }
     InsertRowsAt(places);
-    for (size_t j = 0; j < found.size(); ++j) restoreRow(*items.Items(found[j]), places[j]);
+    for (size_t j = 0; j < found.size(); ++j) restoreRow(found[j], places[j]);
     // Only the rows put back go: an item of another level still holds a row of the grid.
     items.DeleteRange(found);
     rowsChanged();

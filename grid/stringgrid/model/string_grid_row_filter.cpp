@@ -35,31 +35,39 @@ bool combine(TFilterOperation op, bool result, bool match) {
 }
 }  // namespace
 
-QString TExStringGrid::filterText(const TFilterData& Item, int ARow) {
-    QString text;
+const QString& TExStringGrid::filterText(const TFilterData& Item, int ARow, QString& Held) {
+    const QString* text = &Held;
     switch (Item.Data) {
-    case fcVirtual: text = GetCellEx(Item.Column, ARow); break;
-    case fcNormal: text = GetGridCell(Item.Column, ARow); break;
-    case fcStripHTML: text = StrippedCells(Item.Column, ARow); break;
-    case fcCalculated: text = GetCalculatedCell(Item.Column, ARow); break;
+    case fcVirtual:
+        // Most cells show what they store: those are read without a copy.
+        if (const QString* stored = storedDisplayText(Item.Column, ARow)) text = stored;
+        else Held = GetCellEx(Item.Column, ARow);
+        break;
+    case fcNormal: Held = GetGridCell(Item.Column, ARow); break;
+    case fcStripHTML: Held = StrippedCells(Item.Column, ARow); break;
+    case fcCalculated: Held = GetCalculatedCell(Item.Column, ARow); break;
     case fcRow:
-        for (int c = 0; c < ColCount(); ++c) text += GetGridCell(RealColIndex(c), ARow) + QStringLiteral("\r\n");
+        for (int c = 0; c < ColCount(); ++c) Held += GetGridCell(RealColIndex(c), ARow) + QStringLiteral("\r\n");
         break;
     }
-    // Trimming a text shared with its cell would copy it even with nothing to trim; so would
-    // looking at its ends through the text itself, which is why they are read as constants.
-    const QString& ends = text;
-    if (!ends.isEmpty() && (ends.front().isSpace() || ends.back().isSpace())) text = text.trimmed();
+    if (!text->isEmpty() && (text->front().isSpace() || text->back().isSpace())) {
+        Held = text->trimmed();
+        text = &Held;
+    }
     // Wide text is rare: a scan for the marker's first character comes before the full test.
-    if (text.contains(u'|') && text.contains(QStringLiteral("|\\"))) return DecodeWideText(text);
-    return text;
+    if (text->contains(u'|') && text->contains(QStringLiteral("|\\"))) {
+        Held = DecodeWideText(*text);
+        text = &Held;
+    }
+    return *text;
 }
 
 bool TExStringGrid::MatchFilter(int ARow) {
     bool result = true;
     for (int i = 0; i < p->Filter->Count(); ++i) {
         const TFilterData& item = *p->Filter->Items(i);
-        const QString text = filterText(item, ARow);
+        QString held;
+        const QString& text = filterText(item, ARow, held);
         bool match = false;
         if (item.Data == fcRow) {
             match = asciiUpper(text).contains(asciiUpper(item.Condition));
