@@ -95,12 +95,20 @@ void TDragDropSettings::Assign(const TDragDropSettings& Source) {
     FOleDropRTF = Source.FOleDropRTF;
 }
 
-void TDragScrollOptions::Assign(const TDragScrollOptions& Source) {
-    Active = Source.Active;
+void TDragScrollDelays::Assign(const TDragScrollDelays& Source) {
     InitialDelay = Source.InitialDelay;
     RepeatDelay = Source.RepeatDelay;
+}
+
+void TDragScrollMargins::Assign(const TDragScrollMargins& Source) {
     TopMargin = Source.TopMargin;
     BottomMargin = Source.BottomMargin;
     LeftMargin = Source.LeftMargin;
     RightMargin = Source.RightMargin;
+}
+
+void TDragScrollOptions::Assign(const TDragScrollOptions& Source) {
+    Active = Source.Active;
+    Delays.Assign(Source.Delays);
+    Margins.Assign(Source.Margins);
 }

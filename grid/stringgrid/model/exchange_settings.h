@@ -164,16 +164,32 @@ private:
     bool FOleDropRTF = false;
 };
 
+// How long a drag waits near an edge before the grid scrolls, and between scrolls, in ms.
+class TDragScrollDelays : public TObject {
+public:
+    void Assign(const TDragScrollDelays& Source);
+
+    int InitialDelay = 1000;
+    int RepeatDelay = 250;
+};
+
+// How near each edge, in pixels, a drag makes the grid scroll.
+class TDragScrollMargins : public TObject {
+public:
+    void Assign(const TDragScrollMargins& Source);
+
+    int TopMargin = 50;
+    int BottomMargin = 50;
+    int LeftMargin = 50;
+    int RightMargin = 50;
+};
+
 // Scrolling while something is dragged near the grid's edges.
 class TDragScrollOptions : public TObject {
 public:
     void Assign(const TDragScrollOptions& Source);
 
     bool Active = false;
-    int InitialDelay = 1000;
-    int RepeatDelay = 250;
-    int TopMargin = 50;
-    int BottomMargin = 50;
-    int LeftMargin = 50;
-    int RightMargin = 50;
+    TDragScrollDelays Delays;
+    TDragScrollMargins Margins;
 };

@@ -14,10 +14,10 @@ void TExStringGrid::DragOver(TObject* Source, int X, int Y, TDragState State, bo
     } else {
         const TDragScrollDirection previous = p->FDragScrollDirection;
         TDragScrollDirection direction = 0;
-        if (Y < options.TopMargin) direction |= dsdUp;
-        else if (Y > Height() - options.BottomMargin) direction |= dsdDown;
-        if (X < options.LeftMargin) direction |= dsdLeft;
-        else if (X > Width() - options.RightMargin) direction |= dsdRight;
+        if (Y < options.Margins.TopMargin) direction |= dsdUp;
+        else if (Y > Height() - options.Margins.BottomMargin) direction |= dsdDown;
+        if (X < options.Margins.LeftMargin) direction |= dsdLeft;
+        else if (X > Width() - options.Margins.RightMargin) direction |= dsdRight;
         p->FDragScrollDirection = direction;
         if (!direction) {
             stopDragScroll();
@@ -27,11 +27,11 @@ void TExStringGrid::DragOver(TObject* Source, int X, int Y, TDragState State, bo
                 p->FDragTmr->SetEnabled(false);
                 p->FDragTmr->OnTimer = [this](TObject* Sender) { DragScrollTimer(Sender); };
             }
-            p->FDragTmr->SetInterval(static_cast<unsigned>(options.InitialDelay));
+            p->FDragTmr->SetInterval(static_cast<unsigned>(options.Delays.InitialDelay));
             p->FDragTmr->SetEnabled(true);
         } else if (previous) {
             // A drag that keeps moving waits the initial delay again.
-            p->FDragTmr->SetInterval(static_cast<unsigned>(options.InitialDelay));
+            p->FDragTmr->SetInterval(static_cast<unsigned>(options.Delays.InitialDelay));
         }
     }
     TBaseGrid::DragOver(Source, X, Y, State, Accept);
@@ -43,7 +43,7 @@ void TExStringGrid::DragScrollTimer(TObject*) {
         stopDragScroll();
         return;
     }
-    p->FDragTmr->SetInterval(static_cast<unsigned>(options.RepeatDelay));
+    p->FDragTmr->SetInterval(static_cast<unsigned>(options.Delays.RepeatDelay));
     bool canScroll = true;
     OnDragScroll(this, TopRow(), LeftCol(), p->FDragScrollDirection, canScroll);
     if (!canScroll) return;

@@ -92,13 +92,40 @@ TEST_F(UpdateLocking, TheArrowColourIsThatOfAllFourArrows) {
     for (const TArrowWindow* arrow : {d.ArwU, d.ArwD, d.ArwL, d.ArwR}) EXPECT_EQ(arrow->Color(), clRed);
 }
 
+TEST_F(UpdateLocking, SettingTheDragScrollOptionsCopiesTheirDelaysMarginsAndSwitch) {
+    TDragScrollOptions source;
+    source.Active = true;
+    source.Delays.InitialDelay = 300;
+    source.Delays.RepeatDelay = 30;
+    source.Margins.TopMargin = 5;
+    source.Margins.RightMargin = 7;
+    grid->SetDragScrollOptions(source);
+    const TDragScrollOptions& options = grid->DragScrollOptions();
+    EXPECT_NE(&options, &source);
+    EXPECT_TRUE(options.Active);
+    EXPECT_EQ(options.Delays.InitialDelay, 300);
+    EXPECT_EQ(options.Delays.RepeatDelay, 30);
+    EXPECT_EQ(options.Margins.TopMargin, 5);
+    EXPECT_EQ(options.Margins.BottomMargin, 50);
+    EXPECT_EQ(options.Margins.RightMargin, 7);
+
+    // A drag 10 pixels below the top is now outside the top margin: nothing scrolls.
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetRowCount(100);
+    grid->SetTopRow(4);
+    bool accept = false;
+    grid->DragOver(nullptr, 200, 10, dsDragEnter, accept);
+    advance(400);
+    EXPECT_EQ(grid->TopRow(), 4);
+}
+
 TEST_F(UpdateLocking, ADragHeldNearTheTopScrollsUpOneRowPerRepeatDelay) {
     grid->SetBounds(0, 0, 400, 200);
     grid->SetRowCount(100);
     grid->SetTopRow(4);
     TDragScrollOptions& options = grid->DragScrollOptions();
-    options.InitialDelay = 100;
-    options.RepeatDelay = 50;
+    options.Delays.InitialDelay = 100;
+    options.Delays.RepeatDelay = 50;
     bool accept = false;
     grid->DragOver(nullptr, 200, 100, dsDragEnter, accept);  // in the middle: nothing
     advance(200);
