@@ -15,7 +15,11 @@ TColor pixelAt(const QImage& image, int x, int y) {
 class DetailDropDown : public DescendantFixture<TExDetailDropDown> {
 protected:
     DetailDropDown() {
-        for (const char* caption : {"Red", "Green", "Blue", "Black"}) dd->Items().push_back({caption});
+        for (const char* caption : {"Red", "Green", "Blue", "Black"}) {
+            TDetailItem item;
+            item.Caption = caption;
+            dd->Items().push_back(item);
+        }
         dd->OnSelect = [this](TObject*) { selects.push_back(dd->ItemIndex()); };
     }
     void type(const QString& text) {

@@ -78,7 +78,9 @@ TEST_F(TrackBarDropDown, UpAndDownStepByFrequencyWithinTheRange) {
         keyPress(*dd, c.key);
         EXPECT_EQ(dd->Position(), c.expected) << c.from << " " << c.key;
         // A step shows in the edit.
-        if (c.expected != c.from) EXPECT_EQ(dd->Text(), QString::number(c.expected));
+        if (c.expected != c.from) {
+            EXPECT_EQ(dd->Text(), QString::number(c.expected));
+        }
     }
     dd->SetPosition(5);
     keyPress(*dd, VK_UP, ssAlt);  // Alt+Up opens and closes the pop-up instead
