@@ -40,35 +40,9 @@ int GSDML_To_Integer(const QString& text, int conversionDefault) {
     return TryStrToInt(text, value) ? value : conversionDefault;
 }
 
-void Read_Attribute(IXMLNode node, const char* name, QString& field) { node.ReadAttribute(name, field); }
+int GSDML_AttributeInteger(const char* value, int conversionDefault) { return toInteger(value, conversionDefault); }
 
-void Read_Attribute(IXMLNode node, const char* name, bool& field) {
-    if (const char* value = node.FindAttribute(name)) field = withText(value, Is_True_Text);
-}
-
-namespace {
-// Integers convert to 32 bits first and then keep the field's width.
-template <typename T>
-void readInteger(IXMLNode node, const char* name, T& field, int conversionDefault) {
-    if (const char* value = node.FindAttribute(name)) field = static_cast<T>(toInteger(value, conversionDefault));
-}
-}  // namespace
-
-void Read_Attribute(IXMLNode node, const char* name, uint8_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
-
-void Read_Attribute(IXMLNode node, const char* name, uint16_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
-
-void Read_Attribute(IXMLNode node, const char* name, uint32_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
-
-void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
+bool GSDML_AttributeFlag(const char* value) { return withText(value, Is_True_Text); }
 
 void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field) {
     if (const char* value = node.FindAttribute(name))
