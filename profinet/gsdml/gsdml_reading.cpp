@@ -21,6 +21,13 @@ auto withText(const char* utf8, F&& convert) {
     return convert(QString::fromRawData(reinterpret_cast<const QChar*>(wide), n));
 }
 
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 int toInteger(const char* utf8, int conversionDefault) {
     // Most numbers are a few plain digits: up to nine, which cannot overflow, are read straight
     // away.
@@ -29,6 +36,14 @@ int toInteger(const char* utf8, int conversionDefault) {
     for (; digits < 9 && utf8[digits] >= '0' && utf8[digits] <= '9'; ++digits)
         value = value * 10 + (utf8[digits] - '0');
     if (digits > 0 && utf8[digits] == '\0') return value;
+    // Identifiers are written "0x" and up to eight hex digits, which give the 32 bits as they
+    // stand.
+    if (digits == 1 && value == 0 && (utf8[1] == 'x' || utf8[1] == 'X')) {
+        uint32_t bits = 0;
+        int hex = 0;
+        for (int digit; hex < 8 && (digit = hexDigit(utf8[2 + hex])) >= 0; ++hex) bits = bits * 16 + uint32_t(digit);
+        if (hex > 0 && utf8[2 + hex] == '\0') return static_cast<int32_t>(bits);
+    }
     return withText(utf8,
                     [conversionDefault](const QString& text) { return GSDML_To_Integer(text, conversionDefault); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <initializer_list>
@@ -126,6 +127,10 @@ bool Read_Item(IXMLNode node, TItemList<TBase>& list, bool (TItem::*read)(IXMLNo
 // The common list: items of one name and class.
 template <class TItem>
 bool Read_ItemList(IXMLNode list, const char* name, TItemList<TItem>& items, bool (TItem::*read)(IXMLNode)) {
+    // Counted first, so that the list is allocated once rather than grown step by step.
+    std::size_t count = 0;
+    for (IXMLNode node = list.ChildNodes().First(); node; node = node.NextSibling()) count += node.NameIs(name);
+    items.reserve(items.size() + count);
     return Read_Items(list, {name}, [&](IXMLNode node, int) { return Read_Item(node, items, read); });
 }
 
