@@ -26,27 +26,17 @@ struct XmlAccess {
     static IXMLNode handle(pugi::xml_node_struct* n) { return IXMLNode(reinterpret_cast<TXMLNodeData*>(n)); }
     static pugi::xml_node node(const IXMLNode& n) { return pugi::xml_node(record(n)); }
     static IXMLNode handle(pugi::xml_node n) { return handle(n.internal_object()); }
-    static pugi::xml_node_struct* parentRecord(const TXMLNodeList& list) { return record(list.parent_); }
     static pugi::xml_node parent(const TXMLNodeList& list) { return node(list.parent_); }
-    static TXMLNodeList list(const IXMLNode& parent) { return TXMLNodeList(parent); }
 };
 
 namespace {
 
 pugi::xml_node toPugi(const IXMLNode& n) { return XmlAccess::node(n); }
 IXMLNode toHandle(pugi::xml_node n) { return XmlAccess::handle(n); }
-// The same without a call into the library, for the readers' hot paths.
-pugi::xml_node_struct* toRecord(const IXMLNode& n) { return XmlAccess::record(n); }
-IXMLNode toHandle(pugi::xml_node_struct* n) { return XmlAccess::handle(n); }
 
 QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
 
-// Names are short and mostly differ in their first character, where this stops.
-bool sameName(const char* a, const char* b) {
-    for (; *a == *b; ++a, ++b)
-        if (*a == '\0') return true;
-    return false;
-}
+bool sameName(const char* a, const char* b) { return node_records::SameName(a, b); }
 
 // Bumped whenever nodes are freed (children replaced, document cleared, reloaded or destroyed),
 // so a remembered list position is never followed into freed memory. Appending frees nothing.
@@ -349,36 +339,17 @@ void IXMLNode::SetAttribute(const QString& name, const QString& value) {
     a.set_value(value.toUtf8().constData());
 }
 
-bool IXMLNode::NameIs(const char* name) const {
-    pugi::xml_node_struct* n = toRecord(*this);
-    if (!node_records::Direct()) {
-        const pugi::xml_node node(n);
-        return (node.type() == pugi::node_element || node.type() == pugi::node_pi) && sameName(node.name(), name);
-    }
-    if (!n || !sameName(node_records::Name(n), name)) return false;
-    const pugi::xml_node_type type = node_records::Type(n);
-    return type == pugi::node_element || type == pugi::node_pi;
+bool IXMLNode::nameIsThroughLibrary(const char* name) const {
+    const pugi::xml_node node = toPugi(*this);
+    return (node.type() == pugi::node_element || node.type() == pugi::node_pi) && sameName(node.name(), name);
 }
 
-const char* IXMLNode::FindAttribute(const char* name) const {
-    pugi::xml_node_struct* n = toRecord(*this);
-    if (!node_records::Direct()) {
-        const pugi::xml_attribute a = pugi::xml_node(n).attribute(name);
-        return a ? a.value() : nullptr;
-    }
-    if (!n) return nullptr;
-    for (const node_records::Attribute* a = node_records::FirstAttribute(n); a; a = a->next)
-        if (sameName(node_records::orEmpty(a->name), name)) return node_records::orEmpty(a->value);
-    return nullptr;
+const char* IXMLNode::findAttributeThroughLibrary(const char* name) const {
+    const pugi::xml_attribute a = toPugi(*this).attribute(name);
+    return a ? a.value() : nullptr;
 }
 
-bool IXMLNode::ReadAttribute(const char* name, QString& value) const {
-    const char* text = FindAttribute(name);
-    if (text) value = SharedText(text);
-    return text != nullptr;
-}
-
-TXMLNodeList IXMLNode::ChildNodes() const { return XmlAccess::list(*this); }
+QString IXMLNode::ReadValue(const char* value) { return SharedText(value); }
 
 IXMLNode IXMLNode::AddChild(const QString& name) {
     pugi::xml_node child = toPugi(*this).append_child(pugi::node_element);
@@ -399,10 +370,14 @@ IXMLNode IXMLNode::AppendCopy(const IXMLNode& source) {
 
 IXMLNode IXMLNode::ParentNode() const { return toHandle(toPugi(*this).parent()); }
 
-IXMLNode IXMLNode::NextSibling() const {
-    pugi::xml_node_struct* n = toRecord(*this);
-    if (!node_records::Direct()) return toHandle(pugi::xml_node(n).next_sibling());
-    return n ? toHandle(node_records::NextSibling(n)) : IXMLNode();
+IXMLNode IXMLNode::nextSiblingThroughLibrary() const { return toHandle(toPugi(*this).next_sibling()); }
+
+IXMLNode IXMLNode::firstChildThroughLibrary() const { return toHandle(toPugi(*this).first_child()); }
+
+IXMLNode IXMLNode::findChildThroughLibrary(const char* name) const {
+    for (pugi::xml_node n = toPugi(*this).first_child(); n; n = n.next_sibling())
+        if (n.type() == pugi::node_element && sameName(n.name(), name)) return toHandle(n);
+    return IXMLNode();
 }
 
 // ---- TXMLNodeList
@@ -443,26 +418,7 @@ IXMLNode TXMLNodeList::Nodes(int index) const {
     return toHandle(n);
 }
 
-IXMLNode TXMLNodeList::First() const {
-    pugi::xml_node_struct* parent = XmlAccess::parentRecord(*this);
-    if (!node_records::Direct()) return toHandle(pugi::xml_node(parent).first_child());
-    return parent ? toHandle(node_records::FirstChild(parent)) : IXMLNode();
-}
-
 IXMLNode TXMLNodeList::FindNode(const QString& name) const { return FindNode(name.toUtf8().constData()); }
-
-IXMLNode TXMLNodeList::FindNode(const char* name) const {
-    pugi::xml_node_struct* parent = XmlAccess::parentRecord(*this);
-    if (!node_records::Direct()) {
-        for (pugi::xml_node n = pugi::xml_node(parent).first_child(); n; n = n.next_sibling())
-            if (n.type() == pugi::node_element && sameName(n.name(), name)) return toHandle(n);
-        return IXMLNode();
-    }
-    if (!parent) return IXMLNode();
-    for (pugi::xml_node_struct* n = node_records::FirstChild(parent); n; n = node_records::NextSibling(n))
-        if (sameName(node_records::Name(n), name) && node_records::Type(n) == pugi::node_element) return toHandle(n);
-    return IXMLNode();
-}
 
 TXMLNodeList::Iterator TXMLNodeList::begin() const { return Iterator(First()); }
 

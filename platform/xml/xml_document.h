@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/core/component.h"
+#include "platform/xml/record_layout.h"
 
 // An XML DOM with the original platform's names. Nodes are small value handles into a
 // document: a missing node is a null handle, and every call on a null handle does nothing or
@@ -65,13 +66,32 @@ public:
 
     // For readers of large documents: the name is UTF-8 and is neither converted nor copied.
     // True when this element or instruction is named name, exactly.
-    bool NameIs(const char* name) const;
-    // The attribute's value as UTF-8, owned by the document; nullptr when it is missing.
-    const char* FindAttribute(const char* name) const;
+    bool NameIs(const char* name) const {
+        if (!node_records::Direct()) return nameIsThroughLibrary(name);
+        if (!node_ || !node_records::SameName(node_records::orEmpty(record()->name), name)) return false;
+        const uintptr_t type = node_records::TypeOf(record());
+        return type == node_records::elementType || type == node_records::instructionType;
+    }
+    // The attribute's value as UTF-8, owned by the document; nullptr when it is missing. Inline,
+    // so that each reader's search is specialised for its name and its branches are foreseen
+    // apart from other readers'.
+    const char* FindAttribute(const char* name) const {
+        if (!node_records::Direct()) return findAttributeThroughLibrary(name);
+        if (!node_) return nullptr;
+        for (const node_records::Attribute* a = record()->first_attribute; a; a = a->next)
+            if (node_records::SameName(node_records::orEmpty(a->name), name)) return node_records::orEmpty(a->value);
+        return nullptr;
+    }
     // The attribute's value into value when the element has it; false, value unchanged, when not.
     // Made for reading documents whole: the values share blocks of memory, cheap to make and to
     // free in great numbers, and a value kept long after the others keeps its block.
-    bool ReadAttribute(const char* name, QString& value) const;
+    bool ReadAttribute(const char* name, QString& value) const {
+        const char* text = FindAttribute(name);
+        if (text) value = ReadValue(text);
+        return text != nullptr;
+    }
+    // A value FindAttribute gave, made as ReadAttribute makes values.
+    static QString ReadValue(const char* value);
 
     TXMLNodeList ChildNodes() const;
     // Appends a child element / comment; a null handle when this node cannot take one.
@@ -83,11 +103,24 @@ public:
 
     // The root element's parent is the document node (ntDocument).
     IXMLNode ParentNode() const;
-    IXMLNode NextSibling() const;
+    IXMLNode NextSibling() const {
+        if (!node_records::Direct()) return nextSiblingThroughLibrary();
+        return node_ ? IXMLNode(record()->next_sibling) : IXMLNode();
+    }
 
 private:
     friend struct XmlAccess;
+    friend class TXMLNodeList;
     explicit IXMLNode(TXMLNodeData* node) : node_(node) {}
+    explicit IXMLNode(const node_records::Node* node)
+        : node_(reinterpret_cast<TXMLNodeData*>(const_cast<node_records::Node*>(node))) {}
+    const node_records::Node* record() const { return reinterpret_cast<const node_records::Node*>(node_); }
+    // The same answers through the library, where the records are laid out otherwise.
+    const char* findAttributeThroughLibrary(const char* name) const;
+    bool nameIsThroughLibrary(const char* name) const;
+    IXMLNode nextSiblingThroughLibrary() const;
+    IXMLNode firstChildThroughLibrary() const;
+    IXMLNode findChildThroughLibrary(const char* name) const;
     TXMLNodeData* node_ = nullptr;
 };
 
@@ -126,20 +159,34 @@ public:
     int Count() const;
     // Null when index is out of range.
     IXMLNode Nodes(int index) const;
-    IXMLNode First() const;
+    IXMLNode First() const {
+        if (!node_records::Direct()) return parent_.firstChildThroughLibrary();
+        return parent_ ? IXMLNode(parent_.record()->first_child) : IXMLNode();
+    }
     // The first child element named name (exact case); null when none.
     IXMLNode FindNode(const QString& name) const;
     // The same for a UTF-8 name, which is neither converted nor copied.
-    IXMLNode FindNode(const char* name) const;
+    IXMLNode FindNode(const char* name) const {
+        if (!node_records::Direct()) return parent_.findChildThroughLibrary(name);
+        if (!parent_) return IXMLNode();
+        for (const node_records::Node* n = parent_.record()->first_child; n; n = n->next_sibling)
+            if (node_records::SameName(node_records::orEmpty(n->name), name) &&
+                node_records::TypeOf(n) == node_records::elementType)
+                return IXMLNode(n);
+        return IXMLNode();
+    }
 
     Iterator begin() const;
     Iterator end() const { return Iterator(); }
 
 private:
     friend struct XmlAccess;
+    friend class IXMLNode;
     explicit TXMLNodeList(IXMLNode parent) : parent_(parent) {}
     IXMLNode parent_;
 };
+
+inline TXMLNodeList IXMLNode::ChildNodes() const { return TXMLNodeList(*this); }
 
 // A whole XML file. An inactive document is empty; loading or adding nodes activates it.
 class TXMLDocument : public TComponent {

@@ -21,6 +21,13 @@ auto withText(const char* utf8, F&& convert) {
     return convert(QString::fromRawData(reinterpret_cast<const QChar*>(wide), n));
 }
 
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 int toInteger(const char* utf8, int conversionDefault) {
     // Most numbers are a few plain digits: up to nine, which cannot overflow, are read straight
     // away.
@@ -29,6 +36,14 @@ int toInteger(const char* utf8, int conversionDefault) {
     for (; digits < 9 && utf8[digits] >= '0' && utf8[digits] <= '9'; ++digits)
         value = value * 10 + (utf8[digits] - '0');
     if (digits > 0 && utf8[digits] == '\0') return value;
+    // Identifiers are written "0x" and up to eight hex digits, which give the 32 bits as they
+    // stand.
+    if (digits == 1 && value == 0 && (utf8[1] == 'x' || utf8[1] == 'X')) {
+        uint32_t bits = 0;
+        int hex = 0;
+        for (int digit; hex < 8 && (digit = hexDigit(utf8[2 + hex])) >= 0; ++hex) bits = bits * 16 + uint32_t(digit);
+        if (hex > 0 && utf8[2 + hex] == '\0') return static_cast<int32_t>(bits);
+    }
     return withText(utf8,
                     [conversionDefault](const QString& text) { return GSDML_To_Integer(text, conversionDefault); });
 }
@@ -40,35 +55,9 @@ int GSDML_To_Integer(const QString& text, int conversionDefault) {
     return TryStrToInt(text, value) ? value : conversionDefault;
 }
 
-void Read_Attribute(IXMLNode node, const char* name, QString& field) { node.ReadAttribute(name, field); }
+int GSDML_AttributeInteger(const char* value, int conversionDefault) { return toInteger(value, conversionDefault); }
 
-void Read_Attribute(IXMLNode node, const char* name, bool& field) {
-    if (const char* value = node.FindAttribute(name)) field = withText(value, Is_True_Text);
-}
-
-namespace {
-// Integers convert to 32 bits first and then keep the field's width.
-template <typename T>
-void readInteger(IXMLNode node, const char* name, T& field, int conversionDefault) {
-    if (const char* value = node.FindAttribute(name)) field = static_cast<T>(toInteger(value, conversionDefault));
-}
-}  // namespace
-
-void Read_Attribute(IXMLNode node, const char* name, uint8_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
-
-void Read_Attribute(IXMLNode node, const char* name, uint16_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
-
-void Read_Attribute(IXMLNode node, const char* name, uint32_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
-
-void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int conversionDefault) {
-    readInteger(node, name, field, conversionDefault);
-}
+bool GSDML_AttributeFlag(const char* value) { return withText(value, Is_True_Text); }
 
 void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field) {
     if (const char* value = node.FindAttribute(name))

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <initializer_list>
 #include <memory>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,21 +34,31 @@ private:                                                             \
 template <class T>
 using TItemList = std::vector<std::unique_ptr<T>>;
 
-// ---- Attributes: a missing attribute leaves the field as it is.
+// ---- Attributes: a missing attribute leaves the field as it is. Inline, as readers make
+// them by the thousand: each search is specialised for its name.
+
+// An attribute's text converted as the integer fields below convert it, and as the flag does.
+int GSDML_AttributeInteger(const char* value, int conversionDefault);
+bool GSDML_AttributeFlag(const char* value);
 
 // The text exactly as it stands.
-void Read_Attribute(IXMLNode node, const char* name, QString& field);
+inline void Read_Attribute(IXMLNode node, const char* name, QString& field) { node.ReadAttribute(name, field); }
 // True when the trimmed text is "TRUE" in any case.
-void Read_Attribute(IXMLNode node, const char* name, bool& field);
+inline void Read_Attribute(IXMLNode node, const char* name, bool& field) {
+    if (const char* value = node.FindAttribute(name)) field = GSDML_AttributeFlag(value);
+}
 // Integers convert to 32 bits (conversionDefault when the text is no number) and keep the
 // field's width: 70000 gives 4464 in a Word, -1 gives 4294967295 in a Cardinal.
-void Read_Attribute(IXMLNode node, const char* name, uint8_t& field, int conversionDefault = 0);
-void Read_Attribute(IXMLNode node, const char* name, uint16_t& field, int conversionDefault = 0);
+template <class T>
+    requires std::is_same_v<T, uint8_t> || std::is_same_v<T, uint16_t> || std::is_same_v<T, uint32_t> ||
+             std::is_same_v<T, int32_t>
+inline void Read_Attribute(IXMLNode node, const char* name, T& field, int conversionDefault = 0) {
+    if (const char* value = node.FindAttribute(name))
+        field = static_cast<T>(GSDML_AttributeInteger(value, conversionDefault));
+}
 // An integer in any form the integer rule takes, blanks around it allowed, kept in 16 bits;
 // any other text raises instead of falling back to a default.
 void Read_StrictAttribute(IXMLNode node, const char* name, uint16_t& field);
-void Read_Attribute(IXMLNode node, const char* name, uint32_t& field, int conversionDefault = 0);
-void Read_Attribute(IXMLNode node, const char* name, int32_t& field, int conversionDefault = 0);
 
 // The program's integer conversion, with conversionDefault for a text that is no number.
 int GSDML_To_Integer(const QString& text, int conversionDefault);
@@ -115,6 +127,10 @@ bool Read_Item(IXMLNode node, TItemList<TBase>& list, bool (TItem::*read)(IXMLNo
 // The common list: items of one name and class.
 template <class TItem>
 bool Read_ItemList(IXMLNode list, const char* name, TItemList<TItem>& items, bool (TItem::*read)(IXMLNode)) {
+    // Counted first, so that the list is allocated once rather than grown step by step.
+    std::size_t count = 0;
+    for (IXMLNode node = list.ChildNodes().First(); node; node = node.NextSibling()) count += node.NameIs(name);
+    items.reserve(items.size() + count);
     return Read_Items(list, {name}, [&](IXMLNode node, int) { return Read_Item(node, items, read); });
 }
 

@@ -124,6 +124,23 @@ TEST(GSDMLReading, PlainDigitsOfAnyLengthConvertAsTheIntegerRuleSays) {
     }
 }
 
+TEST(GSDMLReading, HexIdentifiersConvertAsTheIntegerRuleSays) {
+    const char* const texts[] = {"0x0",        "0xA",         "0X00ff",      "0xabcdef01", "0x7FFFFFFF",
+                                 "0x80000000", "0xFFFFFFFF",  "0x00000000F", "0x100000000", "0x1g",
+                                 "0x-1",       "0x 1",        "0x1 ",        "00x1",        "0xx1"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        Doc doc(QStringLiteral("<e a=\"%1\"/>").arg(QString::fromLatin1(text)));
+        const int expected = GSDML_To_Integer(QString::fromLatin1(text), -5);
+        int32_t value = 9;
+        uint16_t word = 9;
+        Read_Attribute(doc.root(), "a", value, -5);
+        Read_Attribute(doc.root(), "a", word, -5);
+        EXPECT_EQ(value, expected);
+        EXPECT_EQ(word, uint16_t(expected));
+    }
+}
+
 TEST(GSDMLReading, BooleansAreTrueOnlyForTrueInAnyCase) {
     const struct {
         const char* text;
