@@ -186,6 +186,10 @@ void TExStringGrid::HideRowList(const TIntList& RowList) {
         const int r = RowList.GetInteger(i);
         if (r >= 0 && r < RowCount() && (rows.empty() || r > rows.back())) rows.push_back(r);
     }
+    hideRowLevel(rows);
+}
+
+void TExStringGrid::hideRowLevel(std::vector<int>& rows) {
     keepOneRow(rows, RowCount());
     // An open edit goes into its cell before rows move under it, as with every hiding and showing.
     if (!rows.empty()) HideInplaceEdit();

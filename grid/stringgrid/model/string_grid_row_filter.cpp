@@ -20,9 +20,8 @@ QString withoutAffixes(QString text, const TFilterData& item) {
     return text;
 }
 
-bool matchValue(const TFilterData& item, const QString& value) {
-    return item.Method == fmLiteral ? item.Condition == value
-                                    : ::MatchFilter(item.Condition, value, item.CaseSensitive);
+bool matchValue(const TFilterData& item, const TPreparedFilter& condition, const QString& value) {
+    return item.Method == fmLiteral ? item.Condition == value : condition.Match(value);
 }
 
 bool combine(TFilterOperation op, bool result, bool match) {
@@ -62,6 +61,14 @@ const QString& TExStringGrid::filterText(const TFilterData& Item, int ARow, QStr
     return *text;
 }
 
+const TPreparedFilter& TExStringGrid::preparedCondition(int Index, const TFilterData& Item) {
+    std::vector<TPreparedFilter>& prepared = p->FPreparedFilters;
+    if (prepared.size() <= static_cast<size_t>(Index)) prepared.resize(static_cast<size_t>(Index) + 1);
+    TPreparedFilter& condition = prepared[static_cast<size_t>(Index)];
+    if (!condition.PreparedFrom(Item.Condition, Item.CaseSensitive)) condition = TPreparedFilter(Item.Condition, Item.CaseSensitive);
+    return condition;
+}
+
 bool TExStringGrid::MatchFilter(int ARow) {
     bool result = true;
     for (int i = 0; i < p->Filter->Count(); ++i) {
@@ -77,8 +84,9 @@ bool TExStringGrid::MatchFilter(int ARow) {
             // A condition the matcher cannot take counts as no match.
             try {
                 // Most conditions have no affixes: the text is matched as it is, without a copy.
-                if (item.Prefix.isEmpty() && item.Suffix.isEmpty()) match = matchValue(item, text);
-                else match = matchValue(item, withoutAffixes(text, item));
+                const TPreparedFilter& condition = preparedCondition(i, item);
+                if (item.Prefix.isEmpty() && item.Suffix.isEmpty()) match = matchValue(item, condition, text);
+                else match = matchValue(item, condition, withoutAffixes(text, item));
             } catch (...) {
                 match = false;
             }
