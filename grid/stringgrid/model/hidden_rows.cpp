@@ -162,6 +162,23 @@ int THiddenRows::CountBelow(int Row) const {
     return static_cast<int>(std::lower_bound(sorted_.begin(), sorted_.end(), Row) - sorted_.begin());
 }
 
+std::vector<int> THiddenRows::PlacesOf(const std::vector<int>& Indexes) const {
+    std::vector<int> places;
+    places.reserve(Indexes.size());
+    // The rows mostly ascend, so the count of entries below follows them along the sorted
+    // indexes; a row below the one before is looked up afresh.
+    size_t below = 0;
+    int last = 0;
+    for (size_t j = 0; j < Indexes.size(); ++j) {
+        const int idx = Idx(Indexes[j]);
+        if (j > 0 && idx < last) below = static_cast<size_t>(CountBelow(idx));
+        while (below < sorted_.size() && sorted_[below] < idx) ++below;
+        places.push_back(idx - (static_cast<int>(below) - static_cast<int>(j)));
+        last = idx;
+    }
+    return places;
+}
+
 int THiddenRows::DisplToReal(int DisplRow) const {
     if (entries_.empty()) return DisplRow;
     // With the distinct hidden rows h0 < h1 < ..., the answer is DisplRow plus the number of
