@@ -97,7 +97,8 @@ void THiddenRows::DeleteRange(const std::vector<int>& Indexes) {
     }
     entries_.resize(kept);
     // What is left of the sorted indexes: the multiset difference.
-    std::sort(gone.begin(), gone.end());
+    // A level's rows go in the order of their rows, already sorted.
+    if (!std::is_sorted(gone.begin(), gone.end())) std::sort(gone.begin(), gone.end());
     std::vector<int> left;
     left.reserve(sorted_.size() - std::min(sorted_.size(), gone.size()));
     std::set_difference(sorted_.begin(), sorted_.end(), gone.begin(), gone.end(), std::back_inserter(left));
