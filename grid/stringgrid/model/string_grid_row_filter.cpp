@@ -3,6 +3,8 @@
 #include "grid/foundation/filter_matching.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
+#include <algorithm>
+
 namespace {
 QString asciiUpper(QString s) {
     for (QChar& ch : s)
@@ -53,8 +55,9 @@ const QString& TExStringGrid::filterText(const TFilterData& Item, int ARow, QStr
         Held = text->trimmed();
         text = &Held;
     }
-    // Wide text is rare: a scan for the marker's first character comes before the full test.
-    if (text->contains(u'|') && text->contains(QStringLiteral("|\\"))) {
+    // Wide text is rare: a scan for the marker's first character comes before the full test, in
+    // place, as most cell texts are a few characters long.
+    if (std::find(text->cbegin(), text->cend(), u'|') != text->cend() && text->contains(QStringLiteral("|\\"))) {
         Held = DecodeWideText(*text);
         text = &Held;
     }
