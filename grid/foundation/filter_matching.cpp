@@ -173,9 +173,17 @@ bool MatchFilterTerm(const QString& Term, const QString& Value, bool CaseSensiti
     return MatchFilterCondition(Term.toUpper(), Value.toUpper());
 }
 
-bool MatchFilter(const QString& Expr, const QString& Value, bool CaseSensitive) {
+namespace {
+// The expression as it is evaluated: without blanks outside quotes and without a leading "=".
+QString normalExpression(const QString& Expr) {
     QString rest = StripSpacesOutsideQuotes(Trim(Expr));
     if (rest.startsWith(u'=')) rest.remove(0, 1);
+    return rest;
+}
+}  // namespace
+
+bool MatchFilter(const QString& Expr, const QString& Value, bool CaseSensitive) {
+    QString rest = normalExpression(Expr);
     bool result = true;
     QChar previous(0);
     const auto combine = [&previous](bool sofar, bool next) {
@@ -200,4 +208,21 @@ bool MatchFilter(const QString& Expr, const QString& Value, bool CaseSensitive) 
         result = combine(result, d);
     }
     return combine(result, MatchFilterTerm(rest, Value, CaseSensitive));
+}
+
+TPreparedFilter::TPreparedFilter(const QString& Expr, bool CaseSensitive) : expr_(Expr), caseSensitive_(CaseSensitive), prepared_(true) {
+    const QString rest = normalExpression(Expr);
+    int p = 0;
+    // Without a separator the whole expression is one term, evaluated alone.
+    single_ = FindFirstCharOf(ExpressionSeparators, rest, p) == QChar(0);
+    term_ = CaseSensitive ? rest : rest.toUpper();
+}
+
+bool TPreparedFilter::Match(const QString& Value) const {
+    if (!single_) return MatchFilter(expr_, Value, caseSensitive_);
+    return MatchFilterCondition(term_, caseSensitive_ ? Value : Value.toUpper());
+}
+
+bool TPreparedFilter::PreparedFrom(const QString& Expr, bool CaseSensitive) const {
+    return prepared_ && CaseSensitive == caseSensitive_ && Expr == expr_;
 }

@@ -25,3 +25,22 @@ int MatchingParenPos(const QString& S);
 // The first character of S in Chars that stands outside double quotes, with its position in P;
 // character 0 and P = -1 when there is none.
 QChar FindFirstCharOf(const TCharSet& Chars, const QString& S, int& P);
+
+// A condition read once and then matched against many values, as MatchFilter would match it:
+// the blanks, the "=" and the separators of the condition are dealt with once, not per value.
+class TPreparedFilter {
+public:
+    TPreparedFilter() = default;
+    TPreparedFilter(const QString& Expr, bool CaseSensitive);
+
+    bool Match(const QString& Value) const;
+    // Whether this was prepared from that condition, so that it can be used for it.
+    bool PreparedFrom(const QString& Expr, bool CaseSensitive) const;
+
+private:
+    QString expr_;
+    QString term_;
+    bool caseSensitive_ = true;
+    bool single_ = false;
+    bool prepared_ = false;
+};

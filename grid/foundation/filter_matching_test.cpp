@@ -136,6 +136,29 @@ TEST_F(FilterMatching, ManyStarsOnALongTextEndQuickly) {
     EXPECT_TRUE(MatchFilter(QStringLiteral("*a*a*a*a*a*a*a*a*"), text, true));
 }
 
+// A condition read once answers for every value as the matcher does when it reads the condition
+// with each value: single terms, quoted separators, groups, blanks, "=" and both cases.
+TEST_F(FilterMatching, PreparedConditionsMatchAsTheMatcherDoes) {
+    const char* conditions[] = {"ab*", "  A?C ", "=abc", "!a*", "\"a;b\"", "\"a b\"", "a b", ">10", ">=b", "<=10",
+                                "*3", ">5&<10", "a;b&c", "(a*;b*)&*z", ">5^<2", "(abc", "", "&abc", ";abc"};
+    const char* values[] = {"abc", "ABC", "a b", "ab", "a;b", "7", "12", "10", "c", "abz", "tag3", "", "=abc"};
+    for (const char* c : conditions)
+        for (bool caseSensitive : {true, false}) {
+            const TPreparedFilter prepared(QString::fromUtf8(c), caseSensitive);
+            for (const char* v : values)
+                EXPECT_EQ(prepared.Match(QString::fromUtf8(v)), MatchFilter(QString::fromUtf8(c), QString::fromUtf8(v), caseSensitive))
+                    << "'" << c << "' on '" << v << "' case " << caseSensitive;
+        }
+}
+
+TEST(PreparedFilter, KnowsTheConditionItWasReadFrom) {
+    const TPreparedFilter prepared(QStringLiteral("*3"), true);
+    EXPECT_TRUE(prepared.PreparedFrom(QStringLiteral("*3"), true));
+    EXPECT_FALSE(prepared.PreparedFrom(QStringLiteral("*3"), false));
+    EXPECT_FALSE(prepared.PreparedFrom(QStringLiteral("*4"), true));
+    EXPECT_FALSE(TPreparedFilter().PreparedFrom(QString(), true));
+}
+
 TEST(FilterHelpers, QuotesParenthesesAndSeparators) {
     EXPECT_EQ(StripSpacesOutsideQuotes(QStringLiteral(" a \" b c\" d ")), QStringLiteral("a\" b c\"d"));
     EXPECT_EQ(MatchingParenPos(QStringLiteral("(a(b)c)d")), 7);

@@ -3,14 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-const QString emptyText;
-}  // namespace
-
-const TGridCellStore::Cell* TGridCellStore::find(int ACol, int ARow) const {
-    if (ARow < 0 || ACol < 0 || static_cast<size_t>(ARow) >= rows_.size()) return nullptr;
-    const Row& row = rows_[static_cast<size_t>(ARow)];
-    return static_cast<size_t>(ACol) < row.size() ? &row[static_cast<size_t>(ACol)] : nullptr;
+const QString& TGridCellStore::emptyText() {
+    static const QString empty;
+    return empty;
 }
 
 TGridCellStore::Cell& TGridCellStore::cellFor(int ACol, int ARow) {
@@ -24,16 +19,6 @@ TGridCellStore::Cell& TGridCellStore::cellFor(int ACol, int ARow) {
         width_ = std::max(width_, c + 1);
     }
     return row[c];
-}
-
-const QString& TGridCellStore::Text(int ACol, int ARow) const {
-    const Cell* cell = find(ACol, ARow);
-    return cell ? cell->Text : emptyText;
-}
-
-TObject* TGridCellStore::Object(int ACol, int ARow) const {
-    const Cell* cell = find(ACol, ARow);
-    return cell ? cell->Object : nullptr;
 }
 
 void TGridCellStore::SetText(int ACol, int ARow, const QString& Value) {

@@ -26,9 +26,16 @@ public:
     };
     using Row = std::vector<Cell>;
 
-    // Empty text and nullptr for cells never written; indexes must not be negative.
-    const QString& Text(int ACol, int ARow) const;
-    TObject* Object(int ACol, int ARow) const;
+    // Empty text and nullptr for cells never written; indexes must not be negative. Read in
+    // place: a pass over many rows asks for each cell once.
+    const QString& Text(int ACol, int ARow) const {
+        const Cell* cell = find(ACol, ARow);
+        return cell ? cell->Text : emptyText();
+    }
+    TObject* Object(int ACol, int ARow) const {
+        const Cell* cell = find(ACol, ARow);
+        return cell ? cell->Object : nullptr;
+    }
     void SetText(int ACol, int ARow, const QString& Value);
     void SetObject(int ACol, int ARow, TObject* Value);
 
@@ -55,9 +62,13 @@ public:
     void PutRow(int ARow, Row Cells);
 
 private:
-
+    static const QString& emptyText();
     Cell& cellFor(int ACol, int ARow);
-    const Cell* find(int ACol, int ARow) const;
+    const Cell* find(int ACol, int ARow) const {
+        if (ARow < 0 || ACol < 0 || static_cast<size_t>(ARow) >= rows_.size()) return nullptr;
+        const Row& row = rows_[static_cast<size_t>(ARow)];
+        return static_cast<size_t>(ACol) < row.size() ? &row[static_cast<size_t>(ACol)] : nullptr;
+    }
 
     std::vector<Row> rows_;
     size_t width_ = 0;

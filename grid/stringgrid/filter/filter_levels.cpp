@@ -3,6 +3,8 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
 #include <QtMath>
+#include <algorithm>
+#include <vector>
 
 void TExStringGrid::ApplyFilter() {
     // The rows are matched with what an open editor holds.
@@ -11,24 +13,29 @@ void TExStringGrid::ApplyFilter() {
     const int first = FixedRows(), end = RowCount() - FixedFooters();
     const int total = end - first;
     int counted = 0;
+    // The percentage is worked out only for a handler that hears it.
     auto progress = [&] {
-        if (total > 0) OnFilterProgress(this, static_cast<int16_t>(qRound(counted * 100.0 / total)));
+        if (total > 0 && OnFilterProgress) OnFilterProgress(this, static_cast<int16_t>(qRound(counted * 100.0 / total)));
     };
-    TIntList failing(0, 0);
     const TGridCellStore& store = CellStore();
-    const TFilter& filter = *p->Filter;
+    // The columns read for each row, fetched ahead; the first one holds the node test's record.
+    std::vector<int> read;
+    for (int i = 0; i < p->Filter->Count(); ++i) read.push_back(p->Filter->Items(i)->Column);
+    if (FilterNormalCellsOnly) read.push_back(0);
+    std::sort(read.begin(), read.end());
+    read.erase(std::unique(read.begin(), read.end()), read.end());
+    // In this class only a first cell with a record makes a node or summary row.
+    const bool recordsMakeNodes = isOwnClass();
+    std::vector<int> failing;
     for (int r = first; r < end; ++r) {
-        for (int i = 0; i < filter.Count(); ++i) PrefetchColumnAhead(store, filter.Items(i)->Column, r);
-        if (FilterNormalCellsOnly) {
-            PrefetchColumnAhead(store, 0, r);
-            if (isNodeOrSummaryRow(r)) continue;
-        }
-        if (!MatchFilter(r)) failing.Add(r);
+        for (int c : read) PrefetchColumnAhead(store, c, r);
+        if (FilterNormalCellsOnly && (!recordsMakeNodes || store.Object(0, r)) && isNodeOrSummaryRow(r)) continue;
+        if (!MatchFilter(r)) failing.push_back(r);
         ++counted;
         progress();
     }
     // One call for all rows: hiding them one by one would move the rows below once per row.
-    HideRowList(failing);
+    hideRowLevel(failing);
     progress();
 }
 

@@ -78,6 +78,7 @@ class THTMLPictureCache;
 class THTMLSettings;
 class THiddenRows;
 class TIntList;
+class TPreparedFilter;
 class TMouseActions;
 class TNavigation;
 class TPictureContainer;
@@ -1849,6 +1850,8 @@ private:
     // The text a filter condition tests in a row: the stored text itself where it is that, else
     // Held, made from it.
     const QString& filterText(const TFilterData& Item, int ARow, QString& Held);
+    // The condition of the filter's item at Index, read once for the rows it is matched with.
+    const TPreparedFilter& preparedCondition(int Index, const TFilterData& Item);
     // The text GetCellEx gives, without a copy where that is the stored text; nullptr elsewhere.
     const QString* storedDisplayText(int ACol, int ARow) const;
     // Whether the row's first cell makes it a node or a summary row.
@@ -1874,6 +1877,8 @@ private:
                    const std::function<bool(int)>& mayDrop);
     // Moves whole display rows out of the store into hidden-row items.
     THeldRow takeRow(int DisplRow);
+    // Hides the display rows (ascending, distinct, all in the grid) as a new filter level.
+    void hideRowLevel(std::vector<int>& Rows);
     void restoreRow(int Item, int DisplRow);
     // The display rows were inserted or removed: the grid's own counts follow.
     void rowsChanged();

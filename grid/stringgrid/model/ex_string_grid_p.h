@@ -4,6 +4,7 @@
 // flags of editing, sizing and loading. The grid's own files and its descendants include it.
 
 #include "grid/foundation/arrow_and_focus_windows.h"
+#include "grid/foundation/filter_matching.h"
 #include "grid/foundation/grid_lists.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/foundation/picture_cache.h"
@@ -93,6 +94,9 @@ public:
     std::unique_ptr<TSyncGrid> SyncGrid;
     THiddenRows FGridItems;
     std::unique_ptr<TFilter> Filter;
+    // The filter's conditions as last read, by item index; each is read again when its item's
+    // condition changes.
+    std::vector<TPreparedFilter> FPreparedFilters;
     std::unique_ptr<TBalloonSettings> Balloon;
     std::unique_ptr<TShowModified> ShowModified;
     std::vector<TGridChangeNotifier*> FNotifierList;

@@ -97,7 +97,8 @@ void THiddenRows::DeleteRange(const std::vector<int>& Indexes) {
     }
     entries_.resize(kept);
     // What is left of the sorted indexes: the multiset difference.
-    std::sort(gone.begin(), gone.end());
+    // A level's rows go in the order of their rows, already sorted.
+    if (!std::is_sorted(gone.begin(), gone.end())) std::sort(gone.begin(), gone.end());
     std::vector<int> left;
     left.reserve(sorted_.size() - std::min(sorted_.size(), gone.size()));
     std::set_difference(sorted_.begin(), sorted_.end(), gone.begin(), gone.end(), std::back_inserter(left));
@@ -160,6 +161,23 @@ bool THiddenRows::IsHidden(int RealRow) const {
 
 int THiddenRows::CountBelow(int Row) const {
     return static_cast<int>(std::lower_bound(sorted_.begin(), sorted_.end(), Row) - sorted_.begin());
+}
+
+std::vector<int> THiddenRows::PlacesOf(const std::vector<int>& Indexes) const {
+    std::vector<int> places;
+    places.reserve(Indexes.size());
+    // The rows mostly ascend, so the count of entries below follows them along the sorted
+    // indexes; a row below the one before is looked up afresh.
+    size_t below = 0;
+    int last = 0;
+    for (size_t j = 0; j < Indexes.size(); ++j) {
+        const int idx = Idx(Indexes[j]);
+        if (j > 0 && idx < last) below = static_cast<size_t>(CountBelow(idx));
+        while (below < sorted_.size() && sorted_[below] < idx) ++below;
+        places.push_back(idx - (static_cast<int>(below) - static_cast<int>(j)));
+        last = idx;
+    }
+    return places;
 }
 
 int THiddenRows::DisplToReal(int DisplRow) const {

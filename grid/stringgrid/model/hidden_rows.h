@@ -112,6 +112,9 @@ public:
     bool IsHidden(int RealRow) const;
     // The number of entries whose Idx lies below Row.
     int CountBelow(int Row) const;
+    // The display rows the entries at Indexes (in order of their rows) take when they are shown
+    // again together: each one's Idx less the entries below it that stay hidden.
+    std::vector<int> PlacesOf(const std::vector<int>& Indexes) const;
     // The real row of a display row: the display row-th shown one.
     int DisplToReal(int DisplRow) const;
     // The display row of a real row: the row less the entries below it.

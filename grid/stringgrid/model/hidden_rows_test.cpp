@@ -1,6 +1,7 @@
 #include "grid/stringgrid/model/hidden_rows.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -163,6 +164,32 @@ TEST(HiddenRows, ItemsStayTheirRowsAsEntriesComeAndGoAroundThem) {
     EXPECT_EQ(rows.Idx(1), 11);
     EXPECT_EQ(rows.Items(1)->Idx(), 11);
     EXPECT_EQ(rows.CountBelow(12), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The places rows shown together come back at, against a count of the entries below each one,
+// for rows in order and out of order (two levels may hold the same row).
+TEST(HiddenRows, PlacesOfRowsShownTogetherCountTheRowsThatStay) {
+    std::mt19937 random(68);
+    for (int round = 0; round < 50; ++round) {
+        THiddenRows rows;
+        const int n = 1 + static_cast<int>(random() % 40);
+        for (int i = 0; i < n; ++i) rows.Add()->SetIdx(static_cast<int>(random() % 60));
+        std::vector<int> shown;
+        for (int i = 0; i < n; ++i)
+            if (random() % 2) shown.push_back(i);
+        if (round % 2 == 0)
+            std::stable_sort(shown.begin(), shown.end(), [&](int a, int b) { return rows.Idx(a) < rows.Idx(b); });
+        const std::vector<int> places = rows.PlacesOf(shown);
+        ASSERT_EQ(places.size(), shown.size());
+        for (size_t j = 0; j < shown.size(); ++j) {
+            const int idx = rows.Idx(shown[j]);
+            ASSERT_EQ(places[j], idx - (rows.CountBelow(idx) - static_cast<int>(j))) << "round " << round << " at " << j;
+        }
+    }
 }
 
 }  // namespace

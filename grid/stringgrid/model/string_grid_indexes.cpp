@@ -146,12 +146,7 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow) {
         std::stable_sort(found.begin(), found.end(), [&](int a, int b) { return items.Idx(a) < items.Idx(b); });
         const bool showModified = p->ShowModified->Enabled;
         p->ShowModified->Enabled = false;
-        // Each comes back at its row less the rows that stay hidden below it.
-        std::vector<int> places;
-        for (size_t j = 0; j < found.size(); ++j) {
-            const int idx = items.Idx(found[j]);
-            places.push_back(idx - (items.CountBelow(idx) - static_cast<int>(j)));
-        }
+        const std::vector<int> places = items.PlacesOf(found);
         InsertRowsAt(places);
         for (size_t j = 0; j < found.size(); ++j) {
             restoreRow(found[j], places[j]);
@@ -186,6 +181,10 @@ void TExStringGrid::HideRowList(const TIntList& RowList) {
         const int r = RowList.GetInteger(i);
         if (r >= 0 && r < RowCount() && (rows.empty() || r > rows.back())) rows.push_back(r);
     }
+    hideRowLevel(rows);
+}
+
+void TExStringGrid::hideRowLevel(std::vector<int>& rows) {
     keepOneRow(rows, RowCount());
     // An open edit goes into its cell before rows move under it, as with every hiding and showing.
     if (!rows.empty()) HideInplaceEdit();
@@ -217,12 +216,7 @@ void TExStringGrid::UnHideRowList() {
     if (level < 0 || found.empty()) return;
     HideInplaceEdit();
     if (Row() >= RowCount()) MoveColRow(FixedCols(), FixedRows(), true, true);
-    // Each row of the level comes back at its real index less the rows that stay hidden below it.
-    std::vector<int> places;
-    for (size_t j = 0; j < found.size(); ++j) {
-        const int idx = items.Idx(found[j]);
-        places.push_back(idx - (items.CountBelow(idx) - static_cast<int>(j)));
-    }
+    const std::vector<int> places = items.PlacesOf(found);
     InsertRowsAt(places);
     for (size_t j = 0; j < found.size(); ++j) restoreRow(found[j], places[j]);
     // Only the rows put back go: an item of another level still holds a row of the grid.

@@ -3,6 +3,8 @@
 #include "grid/foundation/filter_matching.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 
+#include <algorithm>
+
 namespace {
 QString asciiUpper(QString s) {
     for (QChar& ch : s)
@@ -20,9 +22,8 @@ QString withoutAffixes(QString text, const TFilterData& item) {
     return text;
 }
 
-bool matchValue(const TFilterData& item, const QString& value) {
-    return item.Method == fmLiteral ? item.Condition == value
-                                    : ::MatchFilter(item.Condition, value, item.CaseSensitive);
+bool matchValue(const TFilterData& item, const TPreparedFilter& condition, const QString& value) {
+    return item.Method == fmLiteral ? item.Condition == value : condition.Match(value);
 }
 
 bool combine(TFilterOperation op, bool result, bool match) {
@@ -54,12 +55,21 @@ const QString& TExStringGrid::filterText(const TFilterData& Item, int ARow, QStr
         Held = text->trimmed();
         text = &Held;
     }
-    // Wide text is rare: a scan for the marker's first character comes before the full test.
-    if (text->contains(u'|') && text->contains(QStringLiteral("|\\"))) {
+    // Wide text is rare: a scan for the marker's first character comes before the full test, in
+    // place, as most cell texts are a few characters long.
+    if (std::find(text->cbegin(), text->cend(), u'|') != text->cend() && text->contains(QStringLiteral("|\\"))) {
         Held = DecodeWideText(*text);
         text = &Held;
     }
     return *text;
+}
+
+const TPreparedFilter& TExStringGrid::preparedCondition(int Index, const TFilterData& Item) {
+    std::vector<TPreparedFilter>& prepared = p->FPreparedFilters;
+    if (prepared.size() <= static_cast<size_t>(Index)) prepared.resize(static_cast<size_t>(Index) + 1);
+    TPreparedFilter& condition = prepared[static_cast<size_t>(Index)];
+    if (!condition.PreparedFrom(Item.Condition, Item.CaseSensitive)) condition = TPreparedFilter(Item.Condition, Item.CaseSensitive);
+    return condition;
 }
 
 bool TExStringGrid::MatchFilter(int ARow) {
@@ -77,8 +87,9 @@ bool TExStringGrid::MatchFilter(int ARow) {
             // A condition the matcher cannot take counts as no match.
             try {
                 // Most conditions have no affixes: the text is matched as it is, without a copy.
-                if (item.Prefix.isEmpty() && item.Suffix.isEmpty()) match = matchValue(item, text);
-                else match = matchValue(item, withoutAffixes(text, item));
+                const TPreparedFilter& condition = preparedCondition(i, item);
+                if (item.Prefix.isEmpty() && item.Suffix.isEmpty()) match = matchValue(item, condition, text);
+                else match = matchValue(item, condition, withoutAffixes(text, item));
             } catch (...) {
                 match = false;
             }
