@@ -1,10 +1,17 @@
-#include "platform/xml/node_records.h"
-
+// Checks once that the parser lays its records out as the readers step through them.
 #include <cstring>
+#include <pugixml.hpp>
+
+#include "platform/xml/record_layout.h"
 
 namespace node_records {
 
+static_assert(elementType == pugi::node_element && instructionType == pugi::node_pi);
+
 namespace {
+
+const Node* record(pugi::xml_node_struct* n) { return reinterpret_cast<const Node*>(n); }
+const Attribute* record(pugi::xml_attribute_struct* a) { return reinterpret_cast<const Attribute*>(a); }
 
 // The same text: the very same characters where the record holds any.
 bool sameText(const char* own, const char* library) {
@@ -22,7 +29,7 @@ bool sameAttributes(pugi::xml_node n) {
 
 bool sameTree(pugi::xml_node n) {
     const Node* own = record(n.internal_object());
-    if (static_cast<pugi::xml_node_type>(own->header & 15) != n.type() || !sameText(own->name, n.name()) ||
+    if (static_cast<pugi::xml_node_type>(TypeOf(own)) != n.type() || !sameText(own->name, n.name()) ||
         !sameText(own->value, n.value()) || own->parent != record(n.parent().internal_object()) ||
         own->first_child != record(n.first_child().internal_object()) ||
         own->next_sibling != record(n.next_sibling().internal_object()) || !sameAttributes(n))

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/xml/node_records.h"
+#include "platform/xml/record_layout.h"
 #include "platform/xml/xml_document.h"
 
 namespace {

@@ -16,7 +16,6 @@
 #include <unistd.h>
 
 #include "platform/core/exception.h"
-#include "platform/xml/node_records.h"
 #include "platform/xml/shared_text.h"
 #include "platform/system/files.h"
 
@@ -35,8 +34,6 @@ pugi::xml_node toPugi(const IXMLNode& n) { return XmlAccess::node(n); }
 IXMLNode toHandle(pugi::xml_node n) { return XmlAccess::handle(n); }
 
 QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
-
-bool sameName(const char* a, const char* b) { return node_records::SameName(a, b); }
 
 // Bumped whenever nodes are freed (children replaced, document cleared, reloaded or destroyed),
 // so a remembered list position is never followed into freed memory. Appending frees nothing.
@@ -341,7 +338,7 @@ void IXMLNode::SetAttribute(const QString& name, const QString& value) {
 
 bool IXMLNode::nameIsThroughLibrary(const char* name) const {
     const pugi::xml_node node = toPugi(*this);
-    return (node.type() == pugi::node_element || node.type() == pugi::node_pi) && sameName(node.name(), name);
+    return (node.type() == pugi::node_element || node.type() == pugi::node_pi) && node_records::SameName(node.name(), name);
 }
 
 const char* IXMLNode::findAttributeThroughLibrary(const char* name) const {
@@ -376,7 +373,7 @@ IXMLNode IXMLNode::firstChildThroughLibrary() const { return toHandle(toPugi(*th
 
 IXMLNode IXMLNode::findChildThroughLibrary(const char* name) const {
     for (pugi::xml_node n = toPugi(*this).first_child(); n; n = n.next_sibling())
-        if (n.type() == pugi::node_element && sameName(n.name(), name)) return toHandle(n);
+        if (n.type() == pugi::node_element && node_records::SameName(n.name(), name)) return toHandle(n);
     return IXMLNode();
 }
 

@@ -24,12 +24,10 @@ void TExStringGrid::ApplyFilter() {
     if (FilterNormalCellsOnly) read.push_back(0);
     std::sort(read.begin(), read.end());
     read.erase(std::unique(read.begin(), read.end()), read.end());
-    // In this class only a first cell with a record makes a node or summary row.
-    const bool recordsMakeNodes = isOwnClass();
     std::vector<int> failing;
     for (int r = first; r < end; ++r) {
         for (int c : read) PrefetchColumnAhead(store, c, r);
-        if (FilterNormalCellsOnly && (!recordsMakeNodes || store.Object(0, r)) && isNodeOrSummaryRow(r)) continue;
+        if (FilterNormalCellsOnly && isNodeOrSummaryRow(r)) continue;
         if (!MatchFilter(r)) failing.push_back(r);
         ++counted;
         progress();
