@@ -2,11 +2,11 @@
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libgl-dev
   libpugixml-dev libcurl4-openssl-dev libjpeg-dev
-  libxlsxwriter-dev libfreexl-dev libzip-dev unixodbc-dev odbc-mdbtools
-  libgtest-dev libbenchmark-dev poppler-utils
+  libxlsxwriter-dev libfreexl-dev libzip-dev unixodbc-dev odbc-mdbtools libgsf-1-dev
+  libgtest-dev libbenchmark-dev poppler-utils smitools
   fonts-dejavu-core fonts-liberation2
   xvfb xauth libxtst-dev
 )
