@@ -10,6 +10,7 @@
 #include "platform/controls/popup_menu.h"
 #include "platform/controls/form.h"
 #include "platform/core/exception.h"
+#include "platform/core/stream.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/messages.h"
@@ -196,6 +197,12 @@ void TExStringGrid::Loaded() {
     p->FRecordedCursor = Cursor();
     ShowColumnHeaders();
     ShowRowHeaders();
+    // The look's colours are not applied while loading; glDUD's are applied now (the stored look
+    // is moved off first so that the setter sees a change).
+    if (Look == glDUD) {
+        Look = glCustom;
+        SetLook(glDUD);
+    }
     if (p->AutoSize) AutoSizeColumns(false, 4);
     p->FFixedRowsMin = FixedRows();
     p->FFixedColsMin = FixedCols();
@@ -204,6 +211,11 @@ void TExStringGrid::Loaded() {
     p->FMaxRowCount = RowCount();
     p->FLoaded = true;
     p->DragDropSettings->Loaded();
+    // The platform option becomes the grid's own editing behaviour.
+    if (Options() & goAlwaysShowEditor) {
+        p->Navigation->AlwaysEdit = true;
+        SetOptions(Options() & ~goAlwaysShowEditor);
+    }
     if (!p->FIsWinXP && p->ControlLook->ControlStyle == csTheme) p->ControlLook->ControlStyle = csClassic;
     p->SearchFooter->SetAutoThemeAdapt(p->AutoThemeAdapt);
     SearchFooterChanged(p->SearchFooter.get());
@@ -297,12 +309,11 @@ void TExStringGrid::Assign(const TObject& Source) {
 void TExStringGrid::AssignCells(const TObject& Source) {
     auto* src = const_cast<TExStringGrid*>(dynamic_cast<const TExStringGrid*>(&Source));
     if (!src || src == this) return;
-    // Cell by cell as the exported texts of the source, into the same places.
-    for (int r = 0; r < std::min(src->RowCount(), RowCount()); ++r)
-        for (int c = 0; c < std::min(src->ColCount(), ColCount()); ++c) {
-            const QString text = src->SaveCell(c, r);
-            if (!text.isEmpty() || !GetCellEx(c, r).isEmpty()) LoadCell(c, r, text);
-        }
+    // Through the grid's own stream, as the source saves its cells and this grid reads them.
+    TMemoryStream stream;
+    src->SaveToStream(stream);
+    stream.SetPosition(0);
+    LoadFromStream(stream);
 }
 
 void TExStringGrid::Invalidate() {

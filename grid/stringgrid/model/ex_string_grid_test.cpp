@@ -96,6 +96,37 @@ TEST(StringGridClass, LoadingFixesTheRequestedCountsAndTheColumnOrder) {
     EXPECT_EQ(grid.Private().FOrigColSizes->Count(), 5);
 }
 
+TEST(StringGridClass, LoadingAppliesTheDUDLookAndTurnsAlwaysShowEditorIntoAlwaysEdit) {
+    TExStringGrid dud(nullptr);
+    ReadGridProperties(dud, {{"Look", int(glDUD)}});
+    EXPECT_EQ(dud.Look, glDUD);
+    EXPECT_EQ(dud.DUDGradientTo(), TColor(0xC0C0C0));  // the look's colours, not the constructor's
+    EXPECT_EQ(dud.ControlLook().FixedGradientTo(), clSilver);
+
+    TExStringGrid editing(nullptr);
+    ReadGridProperties(editing, {{"Options", QVariant::fromValue(TGridOptions(DefaultGridOptions | goEditing | goAlwaysShowEditor))}});
+    EXPECT_TRUE(editing.Navigation().AlwaysEdit);
+    EXPECT_FALSE(editing.Options() & goAlwaysShowEditor);
+    EXPECT_TRUE(editing.Options() & goEditing);
+}
+
+TEST(StringGridClass, AssignCellsGoesThroughTheStreamAndTakesTheSourceSize) {
+    TExStringGrid source(nullptr), target(nullptr);
+    source.SetColCount(7);
+    source.SetRowCount(12);
+    source.SetColWidths(6, 77);
+    source.SetCells(6, 11, "far corner");
+    source.SetCells(1, 1, "two\nlines");
+    target.SetCells(2, 2, "kept");  // empty in the source: the stream carries nothing for it
+    target.AssignCells(source);
+    EXPECT_EQ(target.ColCount(), 7);
+    EXPECT_EQ(target.RowCount(), 12);
+    EXPECT_EQ(target.ColWidths(6), 77);
+    EXPECT_EQ(target.Cells(6, 11), "far corner");
+    EXPECT_EQ(target.Cells(1, 1), source.Cells(1, 1));
+    EXPECT_EQ(target.Cells(2, 2), "kept");
+}
+
 TEST(StringGridClass, FixedRowsKeptByFixedRowAlwaysComeBackAsTheGridGrows) {
     TExStringGrid grid(nullptr);
     grid.FixedRowAlways = true;

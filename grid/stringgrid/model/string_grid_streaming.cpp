@@ -105,7 +105,8 @@ const std::vector<TPublished>& published() {
         LW_FIELD(InvalidEntryTitle),
         LW_FIELD(InvalidEntryIcon),
         LW_FIELD(InvalidEntryText),
-        LW_FIELD(Look),
+        // Through the setter, which leaves the look's colours alone while loading.
+        property<TGridLook>("Look", glXP, [](const G& g) { return g.Look; }, [](G& g, TGridLook v) { g.SetLook(v); }),
         LW_LIST(LookupItems),
         LW_FIELD(Lookup),
         LW_FIELD(LookupCaseSensitive),
