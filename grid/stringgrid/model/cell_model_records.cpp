@@ -24,11 +24,17 @@ void TColumnSize::Assign(const TColumnSize& Source) {
     Save = Source.Save;
     Key = Source.Key;
     Section = Source.Section;
-    Stretch = Source.Stretch;
+    FStretch = Source.FStretch;
     StretchColumn = Source.StretchColumn;
     SynchWithGrid = Source.SynchWithGrid;
     SynchNormalCellsOnly = Source.SynchNormalCellsOnly;
     Location = Source.Location;
+}
+
+void TColumnSize::SetStretch(bool Value) {
+    FStretch = Value;
+    auto* grid = dynamic_cast<TExStringGrid*>(FOwner);
+    if (grid && grid->Parent()) grid->StretchColumn(StretchColumn);
 }
 
 void TFilterData::Assign(const TFilterData& Source) {

@@ -71,7 +71,9 @@ public:
     bool Save = false;
     QString Key;
     QString Section;
-    bool Stretch = false;
+    bool Stretch() const { return FStretch; }
+    // Stores the flag and, once the grid is placed in a parent, stretches StretchColumn at once.
+    void SetStretch(bool Value);
     int StretchColumn = -1;
     bool SynchWithGrid = false;
     bool SynchNormalCellsOnly = false;
@@ -79,7 +81,9 @@ public:
     TAutoSizeRows Rows = arAll;
 
 private:
+    friend class TExStringGrid;  // loading saved widths holds stretching off without stretching
     TComponent* FOwner;
+    bool FStretch = false;
 };
 
 // Growing the row or the column while the editor's text grows.

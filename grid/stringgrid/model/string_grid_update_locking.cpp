@@ -36,7 +36,7 @@ void TExStringGrid::StretchColumn(int Index) {
     if (IsLoading() || FDestroying || (Application && Application->Terminated())) return;
     if (Index == -1) Index = ColCount() - 1;
     if (Index >= ColCount()) throw Exception(QStringLiteral("Stretch column index out of range"));
-    if (ColCount() == 0 || Index < 0 || !p->ColumnSize->Stretch || p->FIsColChanging) return;
+    if (ColCount() == 0 || Index < 0 || !p->ColumnSize->Stretch() || p->FIsColChanging) return;
     p->FIsColChanging = true;
     p->ColchgFlg = false;
     if (ColCount() == 1) {
@@ -90,7 +90,7 @@ static void scaleOthers(int Count, int First, int Sized, double Factor, const st
 
 void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
     if (!Parent() || IsLoading() || (Application && Application->Terminated())) return;
-    if (p->ColumnSize->Stretch) StretchColumn(p->ColumnSize->StretchColumn);
+    if (p->ColumnSize->Stretch()) StretchColumn(p->ColumnSize->StretchColumn);
 }
 
 void TExStringGrid::CalcSizingState(int X, int Y, TGridState& State) {
@@ -113,7 +113,7 @@ void TExStringGrid::CalcSizingState(int X, int Y, TGridState& State) {
 }
 
 void TExStringGrid::ColWidthsChanged() {
-    if (p->ColchgFlg && p->ColumnSize->Stretch) StretchColumn(p->ColumnSize->StretchColumn);
+    if (p->ColchgFlg && p->ColumnSize->Stretch()) StretchColumn(p->ColumnSize->StretchColumn);
     const int sized = p->Colclicked;
     if (p->ColSized && sized >= 0 && sized < ColCount()) {
         // Cleared first: the widths set here are no user sizing.
@@ -140,7 +140,7 @@ void TExStringGrid::ColWidthsChanged() {
     if (HasCheckBox(RealCol(), Row())) TBaseGrid::HideEditor();
     if (p->FFooterPanel && p->FloatingFooter->Visible) p->FFooterPanel->Invalidate();
     CellControlsUpdate(false);
-    if (p->ColumnSize->Stretch && ScrollProportional) UpdateVScrollProportional();
+    if (p->ColumnSize->Stretch() && ScrollProportional) UpdateVScrollProportional();
 }
 
 void TExStringGrid::RowHeightsChanged() {

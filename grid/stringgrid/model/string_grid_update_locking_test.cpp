@@ -47,13 +47,29 @@ TEST_F(UpdateLocking, StretchColumnFillsTheClientWidth) {
     grid->SetBounds(0, 0, 500, 300);
     grid->SetColCount(3);
     for (int c = 0; c < 3; ++c) grid->SetColWidths(c, 100);
-    grid->ColumnSize().Stretch = true;
+    grid->ColumnSize().SetStretch(true);
     grid->StretchColumn(-1);
     EXPECT_EQ(grid->ColWidths(2), 299);
     EXPECT_THROW(grid->StretchColumn(3), Exception);
     for (int c = 0; c < 2; ++c) grid->SetColWidths(c, 400);
     grid->StretchColumn(2);
     EXPECT_EQ(grid->ColWidths(2), grid->DefaultColWidth());
+}
+
+TEST_F(UpdateLocking, TurningStretchOnStretchesAtOnceOnlyInAPlacedGrid) {
+    grid->SetBounds(0, 0, 500, 300);
+    grid->SetColCount(3);
+    for (int c = 0; c < 3; ++c) grid->SetColWidths(c, 100);
+    grid->ColumnSize().SetStretch(true);
+    EXPECT_EQ(grid->ColWidths(2), 299);
+
+    TExStringGrid loose(nullptr);  // no parent: the flag alone
+    loose.SetBounds(0, 0, 500, 300);
+    loose.SetColCount(3);
+    for (int c = 0; c < 3; ++c) loose.SetColWidths(c, 100);
+    loose.ColumnSize().SetStretch(true);
+    EXPECT_TRUE(loose.ColumnSize().Stretch());
+    EXPECT_EQ(loose.ColWidths(2), 100);
 }
 
 TEST_F(UpdateLocking, ANotifierRegisteredTwiceIsToldOnce) {
@@ -176,7 +192,7 @@ TEST_F(UpdateLocking, SizingPositionsLieNearTheEdgesOfTheHeaderCells) {
 TEST_F(UpdateLocking, AStretchedColumnFollowsOtherWidthsAndCounts) {
     grid->SetBounds(0, 0, 500, 300);
     grid->SetColCount(3);
-    grid->ColumnSize().Stretch = true;
+    grid->ColumnSize().SetStretch(true);
     grid->SetColWidths(0, 100);
     grid->SetColWidths(1, 150);
     EXPECT_EQ(grid->ColWidths(2), 249);

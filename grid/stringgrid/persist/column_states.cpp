@@ -82,13 +82,13 @@ void TExStringGrid::StringToColumnStates(const QString& Value) {
             if (visible[c].trimmed() == QLatin1String("0")) HideColumn(c);
 
     TColumnSize& size = *p->ColumnSize;
-    const bool stretch = size.Stretch;
-    size.Stretch = false;
+    const bool stretch = size.FStretch;
+    size.FStretch = false;
     if (stretch) {
         const int column = size.StretchColumn == -1 ? ColCount() - 1 : size.StretchColumn;
         if (column >= 0 && column < ColCount()) SetDefaultColWidth(ColWidths(column));
     }
     for (int c = 0; c < ColCount() && c < static_cast<int>(widths->size()); ++c)
         if ((*widths)[c] > 0) SetColWidths(c, (*widths)[c]);
-    size.Stretch = stretch;
+    size.FStretch = stretch;
 }

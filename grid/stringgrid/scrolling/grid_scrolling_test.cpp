@@ -208,7 +208,7 @@ TEST_F(GridScrolling, TheUsersBarScrollsTheGrid) {
 TEST_F(GridScrolling, ColumnsFollowTheWidthOfTheGrid) {
     int resized = 0;
     grid->OnResize = [&](TObject*) { ++resized; };
-    grid->ColumnSize().Stretch = true;
+    grid->ColumnSize().SetStretch(true);
     grid->SetBounds(0, 0, 400, 200);
     EXPECT_GE(resized, 1);
     int sum = 0;
@@ -216,7 +216,7 @@ TEST_F(GridScrolling, ColumnsFollowTheWidthOfTheGrid) {
     // The last column takes the rest beside the vertical bar, and nothing needs a horizontal one.
     EXPECT_EQ(sum, 400 - 17 - 1);
     EXPECT_FALSE(grid->ScrollBarVisible(SB_HORZ));
-    grid->ColumnSize().Stretch = false;
+    grid->ColumnSize().SetStretch(false);
     // SynchWithGrid scales the widths taken at the reference width.
     for (int c = 0; c < 4; ++c) grid->SetColWidths(c, 50);
     grid->InitOrigColSizes();

@@ -141,7 +141,7 @@ bool TExStringGrid::SizeColumnsToWidth() {
         for (int c = first; c <= last && c < p->FOrigColSizes->Count(); ++c)
             SetColWidths(c, static_cast<int>(p->FOrigColSizes->GetInteger(c) * factor));
     }
-    if (!size.Stretch || (p->ScrollBarAlways != saNone && p->ScrollBarAlways != saVert)) return false;
+    if (!size.Stretch() || (p->ScrollBarAlways != saNone && p->ScrollBarAlways != saVert)) return false;
     const int column = size.StretchColumn == -1 ? ColCount() - 1 : size.StretchColumn;
     int others = 0;
     for (int c = 0; c < ColCount(); ++c)
