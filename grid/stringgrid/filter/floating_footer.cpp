@@ -75,6 +75,17 @@ TFooterPanel& TExStringGrid::FooterPanel() {
     return *p->FFooterPanel;
 }
 
+TCanvas& TExStringGrid::FooterCanvas() { return FooterPanel().Canvas(); }
+
+void TExStringGrid::UpdateFooter() {
+    if (p->FFooterPanel) p->FFooterPanel->Invalidate();
+}
+
+void TExStringGrid::LastRowChanged() {
+    TBaseGrid::LastRowChanged();
+    UpdateFooter();
+}
+
 void TExStringGrid::FloatingFooterChanged() {
     const TFloatingFooter& footer = *p->FloatingFooter;
     // Only the last-row style shows the grid's last row as the footer.

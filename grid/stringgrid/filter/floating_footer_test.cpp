@@ -1,7 +1,37 @@
 #include "grid/stringgrid/filter/footer_panel.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
+#include "platform/controls/control_hint.h"
+#include "platform/controls/window_backend.h"
 
 namespace {
+
+// Stands for the screen under one control: it keeps the picture last shown and takes a new one
+// only where the control asked to be repainted.
+class ControlScreen : public TWindowBackend {
+public:
+    explicit ControlScreen(TControl& Control) : control(Control), shown(renderToImage(Control)) {
+        SetWindowBackend(this);
+    }
+    ~ControlScreen() override { SetWindowBackend(nullptr); }
+    void Invalidate(TWinControl& c, const TRect& r) override {
+        if (&c == &control) dirty.push_back(r);
+    }
+    // The picture once the pending repaints are done.
+    const QImage& refresh() {
+        const QImage fresh = renderToImage(control);
+        for (const TRect& r : dirty)
+            for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, fresh.height()); ++y)
+                for (int x = std::max(r.Left, 0); x < std::min(r.Right, fresh.width()); ++x)
+                    shown.setPixel(x, y, fresh.pixel(x, y));
+        dirty.clear();
+        return shown;
+    }
+
+private:
+    TControl& control;
+    QImage shown;
+    std::vector<TRect> dirty;
+};
 
 // Four columns of 60 pixels, a header row, rows 1 .. 3 with 1, 2 and 3 in column 2 and a name
 // in column 1, and the footer row 4.
@@ -105,6 +135,48 @@ TEST_F(FloatingFooter, ChangedCellsRecalculateTheFooter) {
     grid->InsertRows(2, 2, true);
     EXPECT_EQ(grid->RowCount(), 7);
     EXPECT_EQ(footerCell(3), "5");
+}
+
+TEST_F(FloatingFooter, AnEditedCellShowsItsNewTotalInTheStrip) {
+    grid->SetOptions(grid->Options() | goEditing);
+    footer().SetVisible(true);
+    footer().SetColumnCalc(2, acSUM);
+    TFooterPanel& panel = grid->FooterPanel();
+    panel.HandleNeeded();
+    EXPECT_EQ(&grid->FooterCanvas(), &panel.Canvas());
+    grid->SetFocus();
+    ControlScreen screen(panel);
+    const QImage before = renderToImage(panel);
+
+    const TRect cell = grid->CellRect(2, 1);
+    click(*grid, cell.Left + 5, cell.Top + 5);
+    typeChar(*grid, '7');
+    keyPress(*FocusedControl(), VK_RETURN);
+    ASSERT_EQ(footerCell(2), "12.00");
+    const QImage after = renderToImage(panel);
+    ASSERT_NE(after, before);
+    EXPECT_EQ(screen.refresh(), after);
+}
+
+TEST_F(FloatingFooter, MovingToAnotherColumnTakesTheShownHintAway) {
+    footer().SetVisible(true);
+    footer().SetShowHint(true);
+    TFooterPanel& panel = grid->FooterPanel();
+    panel.SetHint("footer");
+    grid->OnGridHint = [&](TObject*, int, int ACol, QString& hint) { hint = QStringLiteral("column %1").arg(ACol); };
+    ASSERT_TRUE(ActivateControlHint(panel, {5, 5}));
+    ASSERT_TRUE(ControlHintWindow()->Showing());
+    EXPECT_EQ(ControlHintWindow()->Caption(), "column 0");
+    mouseMove(panel, 20, 5);  // the same column
+    EXPECT_TRUE(ControlHintWindow()->Showing());
+    mouseMove(panel, 130, 5);
+    EXPECT_FALSE(ControlHintWindow()->Showing());
+    EXPECT_EQ(panel.HintColumn(), 2);
+    ASSERT_TRUE(ActivateControlHint(panel, {130, 5}));
+    EXPECT_EQ(ControlHintWindow()->Caption(), "column 2");
+    CancelControlHint();
+    footer().SetShowHint(false);
+    EXPECT_FALSE(ActivateControlHint(panel, {5, 5}));
 }
 
 TEST_F(FloatingFooter, NothingIsCalculatedUnlessTheFooterRowShows) {

@@ -2,6 +2,7 @@
 
 #include "grid/foundation/html_renderer.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/control_hint.h"
 #include "platform/graphics/canvas.h"
 #include "platform/messages/message_ids.h"
 
@@ -199,7 +200,10 @@ void TFooterPanel::MouseMove(TShiftState Shift, int X, int Y) {
     TCustomControl::MouseMove(Shift, X, Y);
     // Another column asks for its own hint.
     const int col = ColumnAt(X);
-    if (ShowHint && FHintCol != -1 && col != FHintCol) FHintCol = col;
+    if (ShowHint && FHintCol != -1 && col != FHintCol) {
+        CancelControlHint();
+        FHintCol = col;
+    }
 }
 
 void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -210,5 +214,10 @@ void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 void TFooterPanel::WndProc(TMessage& Message) {
     if (Message.Msg == CM_MOUSELEAVE) FHintCol = -1;
+    if (Message.Msg == CM_HINTSHOW) {
+        auto& info = *reinterpret_cast<THintInfo*>(Message.LParam);
+        Message.Result = GetHint(info.CursorPos, info.HintStr) ? 0 : 1;
+        return;
+    }
     TCustomControl::WndProc(Message);
 }

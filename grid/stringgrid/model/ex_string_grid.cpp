@@ -323,6 +323,7 @@ void TExStringGrid::Invalidate() {
         return;
     }
     TBaseGrid::Invalidate();
+    if (p && !IsLoading() && p->FloatingFooter->Visible) UpdateFooter();
 }
 
 void TExStringGrid::Resize() {

@@ -1129,6 +1129,12 @@ public:
     TDropCheckList& FilterCheckList();
     // The strip under the cells that shows the floating footer, made on first use.
     TFooterPanel& FooterPanel();
+    // The canvas of that strip.
+    TCanvas& FooterCanvas();
+    // Repaints the strip.
+    void UpdateFooter();
+    // A write into the hidden footer row shows in the strip.
+    void LastRowChanged() override;
     // The footer's Visible and FooterStyle applied: footer row count, last row, panel height.
     void FloatingFooterChanged();
 
@@ -1443,6 +1449,8 @@ public:
     TExInplaceEdit* GetNormalEdit() const { return NormalEdit(); }
     // The public combo editor the windows fill in OnGetEditorType; the spin editor.
     TGridCombo* Combobox();
+    // The same combo editor under its other name.
+    TGridCombo* UniCombo() { return Combobox(); }
     TGridSpin* SpinEdit();
     // The edit-with-button and value-and-unit editors.
     TGridEditBtn* BtnEdit();

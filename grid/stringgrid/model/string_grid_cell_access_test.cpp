@@ -195,3 +195,25 @@ TEST_F(StringGridFixture, ASelectionBecomesAPictureOnAPopupThatTakesNoActivation
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CellLooks, AnOpenEditorTakesANewLengthLimitAtOnce) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->Navigation().EditSelectAll = false;
+    grid->SetFocus();
+    const TRect cell = grid->CellRect(2, 3);
+    click(*grid, cell.Left + 5, cell.Top + 5);
+    keyPress(*grid, VK_F2);
+    TInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    grid->SetMaxEditLength(3);
+    typeChar(*FocusedControl(), 'x');
+    EXPECT_EQ(editor->Text(), "2:3");
+    grid->SetMaxEditLength(0);
+    typeChar(*FocusedControl(), 'x');
+    EXPECT_EQ(editor->Text(), "2:3x");
+    EXPECT_EQ(grid->UniCombo(), grid->Combobox());  // one combo editor, two names
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 #include "grid/foundation/cell_checker.h"
 #include "grid/foundation/html_renderer.h"
 #include "grid/foundation/picture_container.h"
+#include "grid/stringgrid/inplace/ex_inplace_edit.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/popup_menu.h"
@@ -183,7 +184,14 @@ void TExStringGrid::SetFlat(bool Value) {
 }
 
 int TExStringGrid::MaxEditLength() const { return p->FMaxEditLength; }
-void TExStringGrid::SetMaxEditLength(int Value) { p->FMaxEditLength = Value; }
+void TExStringGrid::SetMaxEditLength(int Value) {
+    p->FMaxEditLength = Value;
+    // An open editor takes the new limit at once.
+    if (auto* editor = dynamic_cast<TExInplaceEdit*>(InplaceEditor())) {
+        editor->SetLengthLimit(Value);
+        editor->MaxLength = Value;
+    }
+}
 TScrollBarAlways TExStringGrid::ScrollBarAlways() const { return p->ScrollBarAlways; }
 
 void TExStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
