@@ -33,6 +33,16 @@ TEST_F(RowSelection, DisjunctRowsAskTheHandlerAndKeepTheSelectedList) {
     EXPECT_THROW(grid->SetRowSelect(-1, true), VEriRodiVizev);
 }
 
+TEST_F(RowSelection, MovingTheCurrentRowFlagsItWithDisjunctRowSelect) {
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->SetRow(5);
+    EXPECT_TRUE(grid->RowSelect(5));
+    grid->SetRow(7);
+    EXPECT_TRUE(grid->RowSelect(7));
+    EXPECT_TRUE(grid->RowSelect(5));  // flags outside the selection stay
+    EXPECT_EQ(grid->RowSelectCount(), 2);
+}
+
 TEST_F(RowSelection, ColumnFlagsAreCheckedAgainstTheColumns) {
     grid->MouseActions().SetDisjunctColSelect(true);
     grid->SelectCols(2, 2);

@@ -110,7 +110,9 @@ void TExStringGrid::SetRow(int Value) {
         OnRowUpdate(this, p->FOldRowSel, Row());
         p->FOldRowSel = Row();
     }
+    if (p->MouseActions->DisjunctRowSelect()) UpdateRowSelect(false);
     if (TStringGrid* other = p->SyncGrid->Grid(); other && p->SyncGrid->SelectionRow) other->TStringGrid::SetRow(Row());
+    if (Value == RowCount() - 1 && p->SearchFooter->Visible()) ScrollLastRowAboveSearchPanel();
 }
 
 void TExStringGrid::SetTopRow(int Value) {
