@@ -93,6 +93,7 @@ class TSortSettings;
 class TStream;
 class THTMLImageWriter;
 class TStringList;
+enum TControlStyle : int;
 class TSyncGrid;
 class TScrollControl;
 class THTMLHintWindow;
@@ -1046,6 +1047,20 @@ public:
     void TileBackgroundBitmap(TCanvas& ACanvas, TRect R);
     // The direction mark of a sorted column, or its position in the sort index list, at (X, Y).
     void DrawSortIndicator(TCanvas& ACanvas, int ACol, int X, int Y);
+    // A check box glyph in R (at its top-left, centred in it for the frame-control styles) in
+    // Style; ThreeState takes Checked and Grayed from State. The first form paints on the
+    // grid's canvas.
+    void DrawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed, TControlStyle Style, bool ThreeState,
+                      TCheckBoxState State);
+    void DrawCheckBox(TCanvas& ACanvas, TRect R, bool Checked, bool Enabled, bool Grayed, TControlStyle Style,
+                      bool ThreeState, TCheckBoxState State);
+    // Count radio options with the texts of Options (none without), across when Horizontal,
+    // else downwards (upwards with Upward). CheckedIndex -1 checks the option whose text is
+    // the text of cell (ACol, ARow). Scale sizes the glyphs of the classic and flat styles, as
+    // the printer needs them.
+    void DrawRadioGroup(TCanvas& ACanvas, TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
+                        const TStringList* Options, bool Selected, int ACol, int ARow, TControlStyle Style,
+                        double Scale, bool Upward);
 
     // ---- window chrome: border style, sizing lines, rich-text cells, focus frame, balloons
     // bsSingle or bsNone; with bsNone the look paints no border.

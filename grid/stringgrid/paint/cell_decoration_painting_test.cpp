@@ -1,6 +1,7 @@
 #include "grid/foundation/decoration_painters.h"
 #include "grid/foundation/file_picture.h"
 #include "grid/stringgrid/paint/cell_painting_fixture.h"
+#include "grid/stringgrid/paint/control_look.h"
 #include "platform/controls/image_list.h"
 #include "platform/core/string_list.h"
 #include "platform/graphics/canvas.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -412,6 +415,81 @@ TEST_F(DecorationPainting, ACellsScrollBarShowsAtItsRightEdgeAndMovesTheTextUp) 
     const TRect moved = inkIn(image, textArea);
     EXPECT_EQ(moved.Bottom, still.Bottom - 5);
     EXPECT_TRUE(cleanAround(image));
+}
+
+}  // namespace
+
+namespace {
+
+// A white page for the grid's drawing operations, as the printer hands them its canvas.
+struct Page {
+    Page() {
+        bitmap.SetSize(200, 200);
+        bitmap.Canvas().Brush.Color = Paper;
+        bitmap.Canvas().FillRect({0, 0, 200, 200});
+    }
+    TRect ink() const { return inkIn(bitmap.Image(), {0, 0, 200, 200}); }
+    TBitmap bitmap;
+};
+
+TEST_F(DecorationPainting, TheRadioGroupOperationScalesItsGlyphsAndRunsUpwards) {
+    const int S = grid->ControlLook().RadioSize;
+    struct Case {
+        const char* name;
+        double scale;
+        bool upward;
+        int count;
+    } cases[] = {{"one glyph", 1.0, false, 1}, {"twice the size", 2.0, false, 1}, {"downwards", 1.0, false, 2},
+                 {"upwards", 1.0, true, 2}};
+    std::map<std::string, TRect> inks;
+    for (const Case& c : cases) {
+        Page page;
+        grid->DrawRadioGroup(page.bitmap.Canvas(), {50, 100, 150, 190}, c.count, 0, false, false, nullptr, false, 2,
+                             2, csClassic, c.scale, c.upward);
+        inks[c.name] = page.ink();
+    }
+    EXPECT_LE(inks["one glyph"].Width(), S);
+    EXPECT_GT(inks["twice the size"].Width(), S + S / 2);
+    EXPECT_GE(inks["downwards"].Top, 100);
+    EXPECT_GT(inks["downwards"].Bottom, inks["one glyph"].Bottom);
+    EXPECT_LT(inks["upwards"].Top, 100);  // the second option stands above the first
+    EXPECT_EQ(inks["upwards"].Bottom, inks["one glyph"].Bottom);
+}
+
+TEST_F(DecorationPainting, AThreeStateCheckBoxTakesItsLookFromTheState) {
+    const TRect box{10, 10, 10 + grid->ControlLook().CheckSize, 10 + grid->ControlLook().CheckSize};
+    auto draw = [&](bool checked, bool grayed, bool threeState, TCheckBoxState state) {
+        Page page;
+        grid->DrawCheckBox(page.bitmap.Canvas(), box, checked, true, grayed, csClassic, threeState, state);
+        return page.bitmap.Image().copy();
+    };
+    EXPECT_EQ(draw(false, false, true, cbChecked), draw(true, false, false, cbUnchecked));
+    EXPECT_EQ(draw(true, false, true, cbGrayed), draw(false, true, false, cbUnchecked));
+    EXPECT_EQ(draw(true, true, true, cbUnchecked), draw(false, false, false, cbUnchecked));
+    EXPECT_NE(draw(true, false, false, cbUnchecked), draw(false, false, false, cbUnchecked));
+}
+
+TEST_F(DecorationPainting, ATurnedHeaderOfTheSortedColumnCarriesTheSortMark) {
+    grid->SetRowHeights(0, 60);
+    grid->SetCells(2, 0, QStringLiteral("Hi"));
+    TCellGraphic& G = *grid->CreateCellGraphic(2, 0);
+    G.CellType = ctRotated;
+    G.CellAngle = 90;
+    grid->SortSettings().Column = 2;
+    const TRect r = grid->CellRect(2, 0);
+    // Around (right - 10, top + 8) of the cell inside its margins.
+    const TRect mark{r.Right - 20, r.Top, r.Right, r.Top + 20};
+    const QImage plain = renderToImage(*grid);
+    grid->SortSettings().Show = true;
+    const QImage sorted = renderToImage(*grid);
+    int differing = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != sorted.pixel(x, y)) {
+                EXPECT_TRUE(mark.Contains({x, y})) << x << "," << y;
+                ++differing;
+            }
+    EXPECT_GT(differing, 0);
 }
 
 }  // namespace

@@ -317,6 +317,8 @@ void TCellPainter::drawRotatedText(const TCellGraphic& G, TRect R) {
     canvas.TextRect(R, origin.X, origin.Y, text);
     canvas.Brush.Style = bsSolid;
     canvas.Font = saved;
+    // A turned header of the sorted column keeps its mark in the top-right corner.
+    if (isSortHeaderCell() && sortIndicatorShown()) g.DrawSortIndicator(canvas, RealCol, R.Right - 10, R.Top + 8);
 }
 
 // A push-button face with its caption (or, for an expand button, a chevron); the record keeps
@@ -469,94 +471,11 @@ void TCellPainter::drawCheckKind(const TCellGraphic& G, TRect R) {
         checked = G.CellCheckBoxState == cbChecked;
         grayed = G.CellCheckBoxState == cbGrayed || G.CellAngle > 0;
     }
-    drawCheckBox(box, checked, enabled, grayed);
+    g.DrawCheckBox(canvas, box, checked, enabled, grayed, d.ControlLook->ControlStyle, false, cbUnchecked);
 }
 
-// Radio options with their texts, across or downwards; CheckedIndex -1 checks the option whose
-// text is the cell's. The classic and flat styles size the glyph by RadioSize, the others take
-// a 16-pixel glyph (cell_check_styles.cpp).
 void TCellPainter::drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
                                   const TStringList* Options, bool Selected) {
-    const TControlLook& look = *d.ControlLook;
-    if (look.NoDisabledCheckRadioLook || look.RadioAlwaysActive) Disabled = false;
-    const TColor savedFont = canvas.Font.Color();
-    if (Selected && g.ShowSelection()) canvas.Font.SetColor(g.SelectionTextColor());
-    canvas.Brush.Style = bsClear;
-    const QString cellText = g.GetCellEx(RealCol, ARow);
-    const TControlStyle style = look.ControlStyle;
-    const bool sized = style == csClassic || style == csFlat || (style == csTheme && !ExXPVS().IsThemeActive());
-    const bool bitmapStyle = style == csWinXP || style == csDUD || style == csGlyph;
-    const int S = sized ? look.RadioSize : 16, LH = canvas.TextHeight(QStringLiteral("gh"));
-    const int lineHeight = sized ? LH : std::max(16, LH);
-    const bool flat = style == csFlat;
-    int W = 0;
-    for (int i = 1; i <= Count; ++i) {
-        const QString text = Options ? Options->Strings(i - 1) : QString();
-        // Without options there is no text to match: a lone unchecked button stays unchecked
-        // in an empty cell.
-        const bool checked = CheckedIndex == -1 ? Options && text == cellText : i == CheckedIndex + 1;
-        int L, T;
-        TPoint textAt;
-        if (Horizontal) {
-            L = sized ? R.Left + 2 + (i - 1) * S + W : R.Left + 16 * i - 14 + W;
-            T = R.Top + (R.Height() - S) / 2;
-            textAt = {L + S, bitmapStyle ? T + 1 : T - 2};
-            W += canvas.TextWidth(text);
-        } else {
-            T = R.Top + lineHeight * (i - 1) + 2;
-            L = Options ? R.Left + 2 : R.Left + (R.Width() - S) / 2;
-            textAt = sized ? TPoint{L + S + 4, T - 2} : bitmapStyle ? TPoint{R.Left + 18, T + 1} : TPoint{R.Left + 20, T - 2};
-        }
-        if (sized) {
-            unsigned state = DFCS_BUTTONRADIO;
-            if (checked) state |= DFCS_CHECKED;
-            if (flat) state |= DFCS_FLAT;
-            if (Disabled) state |= DFCS_INACTIVE;
-            const int side = flat ? S + 2 : S;
-            DrawFrameControl(canvas, TRect{L, T, L + side, T + side}, DFC_BUTTON, state);
-        } else {
-            drawStyledRadio(L, T, checked, !Disabled);
-        }
-        if (!text.isEmpty()) {
-            canvas.Brush.Style = bsClear;
-            canvas.TextOut(textAt.X, textAt.Y, text);
-        }
-    }
-    canvas.Brush.Style = bsSolid;
-    canvas.Font.SetColor(savedFont);
-}
-
-// The themed style without visual styles is drawn as the classic frame control.
-void TCellPainter::drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed) {
-    const TControlLook& look = *d.ControlLook;
-    if (look.NoDisabledCheckRadioLook || look.CheckAlwaysActive) Enabled = true;
-    const TControlStyle style = look.ControlStyle;
-    if (style == csWinXP || style == csDUD) {
-        drawBitmapCheck(R, Checked, Enabled);
-        return;
-    }
-    if (style == csBorland) {
-        drawBorlandCheck(R, Checked, Enabled);
-        return;
-    }
-    if (style == csGlyph) {
-        TBitmap glyph;
-        glyph.Assign(Checked ? look.CheckedGlyph() : look.UnCheckedGlyph());
-        if (!glyph.Empty()) DrawTransparentBitmap(canvas, glyph, canvas.Brush.Color, R);
-        return;
-    }
-    if (style == csTheme && ExXPVS().IsThemeActive()) {
-        if (HTHEME theme = ExXPVS().OpenThemeData(g.Handle(), QStringLiteral("button"))) {
-            const int state = (Grayed ? 9 : Checked ? 5 : 1) + (Enabled ? 0 : 3);
-            ExXPVS().DrawThemeBackground(theme, canvas, 3, state, R, nullptr);
-            ExXPVS().CloseThemeData(theme);
-            return;
-        }
-    }
-    unsigned state = DFCS_BUTTONCHECK;
-    if (Checked) state |= DFCS_CHECKED;
-    if (Grayed) state |= unsigned(DFCS_CHECKED) | unsigned(DFCS_BUTTON3STATE);
-    if (style == csFlat) state |= DFCS_FLAT;
-    if (!Enabled) state |= DFCS_INACTIVE;
-    DrawFrameControl(canvas, R, DFC_BUTTON, state);
+    g.DrawRadioGroup(canvas, R, Count, CheckedIndex, Horizontal, Disabled, Options, Selected, RealCol, ARow,
+                     d.ControlLook->ControlStyle, 1.0, false);
 }

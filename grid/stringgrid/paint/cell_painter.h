@@ -64,11 +64,6 @@ private:
     void drawCheckKind(const TCellGraphic& Graphic, TRect R);
     void drawRadioGroup(TRect R, int Count, int CheckedIndex, bool Horizontal, bool Disabled,
                         const TStringList* Options, bool Selected);
-    void drawCheckBox(TRect R, bool Checked, bool Enabled, bool Grayed);
-    // The bitmap and drawn control styles (cell_check_styles.cpp).
-    void drawBitmapCheck(TRect R, bool Checked, bool Enabled);
-    void drawBorlandCheck(TRect R, bool Checked, bool Enabled);
-    void drawStyledRadio(int L, int T, bool Checked, bool Enabled);
     // Node rows (cell_node_glyph.cpp).
     void drawNodeGlyph(const TCellGraphic& Graphic, TRect R);
     void drawTreeLines(TRect R, int Indent);

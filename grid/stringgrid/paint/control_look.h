@@ -11,7 +11,7 @@ class TFooterAppearance;
 class THeaderAppearance;
 
 // How check boxes, radio buttons and progress bars in cells are drawn.
-enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csDUD, csGlyph, csTheme };
+enum TControlStyle : int { csClassic, csFlat, csWinXP, csBorland, csDUD, csGlyph, csTheme };
 
 // The look of the controls drawn in cells, the fixed-cell gradients of the gradient looks and
 // the header and footer of the grid's drop-down editors. The plain fields are read by painting;
