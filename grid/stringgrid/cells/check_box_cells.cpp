@@ -14,6 +14,17 @@ bool isCheckBoxKind(TCellType t) {
 }
 
 bool isTextCheckBox(TCellType t) { return t == ctDataCheckBox || t == ctVirtCheckBox; }
+
+// A merged range answers with its base cell's decoration.
+TCellType baseCellType(TExStringGrid& Grid, int ACol, int ARow) {
+    const TPoint base = Grid.BaseCell(ACol, ARow);
+    return Grid.GetCellType(base.X, base.Y);
+}
+
+TCellGraphic* baseCellGraphic(TExStringGrid& Grid, int ACol, int ARow) {
+    const TPoint base = Grid.BaseCell(ACol, ARow);
+    return Grid.GetCellGraphic(base.X, base.Y);
+}
 }  // namespace
 
 static void requireCellInGrid(const TExStringGrid& grid, int ACol, int ARow) {
@@ -97,24 +108,24 @@ void TExStringGrid::RemoveRadio(int ACol, int ARow) { RemoveCellGraphicOfType(AC
 
 // ---- kinds
 
-bool TExStringGrid::HasCheckBox(int ACol, int ARow) { return isCheckBoxKind(GetCellType(ACol, ARow)); }
+bool TExStringGrid::HasCheckBox(int ACol, int ARow) { return isCheckBoxKind(baseCellType(*this, ACol, ARow)); }
 
 bool TExStringGrid::HasDataCheckBox(int ACol, int ARow) {
-    const TCellType t = GetCellType(ACol, ARow);
+    const TCellType t = baseCellType(*this, ACol, ARow);
     return isTextCheckBox(t) || t == ctRowCheckBox;
 }
 
-bool TExStringGrid::HasRadioButton(int ACol, int ARow) { return GetCellType(ACol, ARow) == ctRadioButton; }
-bool TExStringGrid::IsRadio(int ACol, int ARow) { return GetCellType(ACol, ARow) == ctRadio; }
+bool TExStringGrid::HasRadioButton(int ACol, int ARow) { return baseCellType(*this, ACol, ARow) == ctRadioButton; }
+bool TExStringGrid::IsRadio(int ACol, int ARow) { return baseCellType(*this, ACol, ARow) == ctRadio; }
 
 bool IsDataGraphicCell(TExStringGrid& Grid, int ACol, int ARow) {
-    const TCellType t = Grid.GetCellType(ACol, ARow);
+    const TCellType t = baseCellType(Grid, ACol, ARow);
     return t == ctDataCheckBox || t == ctDataImage || t == ctVirtCheckBox || t == ctRowCheckBox;
 }
 
 bool TExStringGrid::IsControlCell(int ACol, int ARow) {
     if (ACol < 0 || ARow < 0) return false;
-    const TCellType t = GetCellType(ACol, ARow);
+    const TCellType t = baseCellType(*this, ACol, ARow);
     return isCheckBoxKind(t) || t == ctRadio || t == ctButton || t == ctRadioButton;
 }
 
@@ -320,12 +331,12 @@ bool TExStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
 // ---- radio buttons
 
 bool TExStringGrid::IsRadioButtonChecked(int ACol, int ARow) {
-    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    const TCellGraphic* graphic = baseCellGraphic(*this, ACol, ARow);
     return graphic && graphic->CellType == ctRadioButton && graphic->CellBoolean;
 }
 
 bool TExStringGrid::SetRadioButtonState(int ACol, int ARow, bool State) {
-    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    TCellGraphic* graphic = baseCellGraphic(*this, ACol, ARow);
     if (!graphic || graphic->CellType != ctRadioButton) return false;
     if (graphic->CellBoolean != State) {
         graphic->CellBoolean = State;
@@ -379,7 +390,7 @@ bool TExStringGrid::SetRadioIdx(int ACol, int ARow, int IdxRadio) {
 }
 
 TStringList* TExStringGrid::GetRadioStrings(int ACol, int ARow) {
-    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    const TCellGraphic* graphic = baseCellGraphic(*this, ACol, ARow);
     return graphic && graphic->CellType == ctRadio ? graphic->Held<TStringList>() : nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "grid/foundation/grid_undo.h"
 #include "platform/core/exception.h"
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -268,6 +269,47 @@ TEST_F(CheckBoxCells, PreciseHitTestFollowsTheCellsOwnAlignment) {
     grid->SetAlignments(1, 2, taCenter);
     EXPECT_TRUE(grid->IsInCheckBox(1, 2, r.Left + (r.Right - r.Left - s) / 2, r.Top + 2));
     EXPECT_FALSE(grid->IsInCheckBox(1, 2, r.Left + 2, r.Top + 2));
+}
+
+}  // namespace
+
+namespace {
+
+// Every decoration query of a covered cell of a merged range answers for the range's base cell.
+TEST_F(CheckBoxCells, TheCoveredHalfOfAMergedCellAnswersForItsBaseCell) {
+    struct Case {
+        const char* name;
+        std::function<void()> decorate;
+        std::function<bool(int, int)> ask;
+    };
+    TStringList options;
+    options.Add("a");
+    const Case cases[] = {
+        {"check box", [&] { grid->AddCheckBox(2, 2, true, false); }, [&](int c, int r) { return grid->HasCheckBox(c, r); }},
+        {"data check box", [&] { grid->AddCheckBox(2, 2, true, true); },
+         [&](int c, int r) { return grid->HasDataCheckBox(c, r) && IsDataGraphicCell(*grid, c, r); }},
+        {"radio button", [&] { grid->AddRadioButton(2, 2, true); },
+         [&](int c, int r) { return grid->HasRadioButton(c, r) && grid->IsRadioButtonChecked(c, r); }},
+        {"radio group", [&] { grid->AddRadio(2, 2, 0, 0, &options); },
+         [&](int c, int r) { return grid->IsRadio(c, r) && grid->GetRadioStrings(c, r) == &options; }},
+        {"control cell", [&] { grid->AddButton(2, 2, 40, 20, "go", haLeft, vaTop); },
+         [&](int c, int r) { return grid->IsControlCell(c, r); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->MergeCells(2, 2, 2, 1);
+        c.decorate();
+        EXPECT_TRUE(c.ask(2, 2));
+        EXPECT_TRUE(c.ask(3, 2));
+        EXPECT_FALSE(c.ask(4, 2));
+        grid->RemoveCellGraphic(2, 2);
+        grid->SplitCells(2, 2);
+    }
+    // Writing through the covered cell reaches the base cell's button.
+    grid->MergeCells(2, 2, 2, 1);
+    grid->AddRadioButton(2, 2, true);
+    EXPECT_TRUE(grid->SetRadioButtonState(3, 2, false));
+    EXPECT_FALSE(grid->IsRadioButtonChecked(2, 2));
 }
 
 }  // namespace
