@@ -136,7 +136,14 @@ void TExStringGrid::GetCellGraphicPrintSize(int ACol, int ARow, int CW, int CH, 
         break;
     }
     case ctRating: break;
-    case ctInterface:
+    case ctInterface: {
+        // The object's own size; only a dimension it leaves at 0 comes from the cell.
+        auto* cell = dynamic_cast<IGridCellInterface*>(g->Held<TInterfacedPersistent>());
+        const TPoint own = cell ? TPoint{cell->GetExtentX(), cell->GetExtentY()} : TPoint{};
+        const TPoint whole = CellSize(ACol, ARow);
+        Size = {own.X ? own.X : whole.X, own.Y ? own.Y : whole.Y};
+        break;
+    }
     case ctCheckBox:
     case ctDataCheckBox:
     case ctVirtCheckBox:

@@ -120,6 +120,12 @@ TEST_F(DecorationSizes, PrintedByKind) {
     EXPECT_EQ(printed(), TPoint{});
     decorate([](auto& g) { g.SetCheckBox(true, false, false, haFull, vaFull); });
     EXPECT_EQ(printed(), (TPoint{15, 15}));  // no widening when printed
+    // An interfaced object keeps the dimensions it gives; a missing one is the cell's.
+    TExtentCell wide(30, 0), tall(0, 12), own(7, 9);
+    for (auto [cell, size] : {std::pair{&wide, TPoint{30, 22}}, std::pair{&tall, TPoint{64, 12}}, std::pair{&own, TPoint{7, 9}}}) {
+        decorate([cell](auto& g) { g.SetInterfacedCell(cell); });
+        EXPECT_EQ(printed(), size);
+    }
 }
 
 TEST_F(DecorationSizes, SortingComparesTheDecorationsIdentity) {
