@@ -1,6 +1,7 @@
 // Disjunct row and column selection, the selection's text, modified and disabled rows.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
+#include "platform/controls/rich_edit.h"
 
 #include <algorithm>
 
@@ -203,6 +204,11 @@ QString TExStringGrid::SelectedText() {
         QStringList cells;
         for (int c = s.Left; c <= s.Right; ++c) {
             QString text = Cells(RealColIndex(c), rows[i]);
+            // Rich text goes out as the text a reader sees.
+            if (text.contains(QLatin1String("{\\"))) {
+                CellToRich(RealColIndex(c), rows[i], *RichEdit());
+                text = RichEdit()->Text();
+            }
             // Several lines go to spreadsheets as one quoted field.
             if (ExcelClipboardFormat && text.contains('\n'))
                 text = '"' + QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\v")).replace('\n', '\v') + '"';

@@ -43,6 +43,13 @@ TEST_F(RowSelection, MovingTheCurrentRowFlagsItWithDisjunctRowSelect) {
     EXPECT_EQ(grid->RowSelectCount(), 2);
 }
 
+TEST_F(RowSelection, SelectedTextGivesRichTextAsItsPlainText) {
+    grid->SetCells(2, 3, QStringLiteral("{\\rtf1\\ansi \\b bold\\b0  words}"));
+    grid->SetCells(3, 3, QStringLiteral("plain {x}"));
+    grid->SelectCells(2, 3, 3, 4);
+    EXPECT_EQ(grid->SelectedText(), "bold words\tplain {x}\r\n2:4\t3:4");
+}
+
 TEST_F(RowSelection, ColumnFlagsAreCheckedAgainstTheColumns) {
     grid->MouseActions().SetDisjunctColSelect(true);
     grid->SelectCols(2, 2);
