@@ -84,6 +84,15 @@ void TExStringGrid::SwapColumns(int ACol1, int ACol2) {
     if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= ColCount() || ACol2 >= ColCount()) return;
     const int c1 = RealColIndex(ACol1), c2 = RealColIndex(ACol2);
     for (int r = 0; r < RowCount(); ++r) SwapCells({ACol1, r}, {ACol2, r});
+    // Hidden rows and the rows of collapsed nodes keep their cells apart; they change too.
+    THiddenRows& hidden = p->FGridItems;
+    for (int i = 0; i < hidden.Count(); ++i) {
+        THeldRow held{hidden.TakeCells(i), hidden.Height(i), hidden.Level(i), hidden.FromRowList(i)};
+        const size_t needed = static_cast<size_t>(std::max(c1, c2)) + 1;
+        if (held.Cells.size() < needed) held.Cells.resize(needed);
+        std::swap(held.Cells[static_cast<size_t>(c1)], held.Cells[static_cast<size_t>(c2)]);
+        hidden.Hold(i, std::move(held));
+    }
     const int width = ColWidths(ACol1);
     SetColWidths(ACol1, ColWidths(ACol2));
     SetColWidths(ACol2, width);

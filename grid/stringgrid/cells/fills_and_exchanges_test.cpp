@@ -66,6 +66,29 @@ TEST_F(CellLevel, SwapsTakeTextsRecordsSizesAndControls) {
     EXPECT_EQ(grid->Cells(5, 5), "6:6");
 }
 
+TEST_F(CellLevel, SwappedColumnsChangeInRowsOutOfViewToo) {
+    struct Case {
+        const char* name;
+        std::function<void()> hide, show;
+    } cases[] = {
+        {"hidden row", [&] { grid->HideRow(4); }, [&] { grid->UnHideRow(4); }},
+        {"collapsed node", [&] { grid->AddNode(3, 3); grid->ContractNode(3); },
+         [&] { grid->ExpandNode(3); grid->RemoveNode(3); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int r = 0; r < 12; ++r)
+            for (int col = 0; col < 10; ++col) grid->SetCells(col, r, text(col, r));
+        c.hide();
+        grid->SwapColumns(1, 2);
+        c.show();
+        for (int r = 0; r < 12; ++r) {
+            EXPECT_EQ(grid->Cells(1, r), text(2, r)) << r;
+            EXPECT_EQ(grid->Cells(2, r), text(1, r)) << r;
+        }
+    }
+}
+
 TEST_F(CellLevel, GotoAndEditMoveTheCurrentCell) {
     grid->GotoCell(3, 4);
     EXPECT_EQ(grid->Col(), 3);
