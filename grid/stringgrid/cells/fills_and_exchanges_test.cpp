@@ -5,6 +5,8 @@
 #include "platform/controls/invalidation_recorder.h"
 #include "platform/controls/inplace_edit.h"
 
+#include <functional>
+
 namespace {
 
 using CellLevel = StringGridFixture;

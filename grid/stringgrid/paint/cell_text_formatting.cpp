@@ -121,7 +121,8 @@ void TExStringGrid::CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool
         Size = {results.MaxLineWidth + 2, results.TotalHeight + 2};
         return;
     }
-    // Rich text is measured as its plain text in the rich edit's font, a line per paragraph.
+    // Rich text is laid out by the rich edit at the end; its plain text in the edit's font
+    // stands in until then.
     const bool rich = type == TextTypeRTF;
     if (rich) {
         TRichEdit& edit = *RichEdit();
@@ -156,5 +157,10 @@ void TExStringGrid::CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool
         Size = {widest, canvas.TextHeight(QStringLiteral("gh")) * int(lines.size())};
     }
     if (rotated) Size = TurnedTextExtent(Size, angle);
-    if (rich) Size.cy += 4;
+    // The size the rich edit asks for its formatted text: wrapped at the cell's width with the
+    // grid's word wrap, else its widest line.
+    if (rich) {
+        const TSize wanted = RichEdit()->ContentSize(WordWrap ? R.Width() : 0);
+        Size = {wanted.cx, wanted.cy + 4};
+    }
 }

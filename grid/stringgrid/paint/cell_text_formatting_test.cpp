@@ -56,13 +56,29 @@ TEST_F(CellTextFormatting, TurnedAndRichTextsAreMeasuredAsDrawn) {
     EXPECT_FALSE(grid->IsRotated(2, 2, angle));
     EXPECT_EQ(grid->GetCellTextSize(2, 2, false, false).cx, flat.cx);
 
+}
+
+// Rich text is measured as the rich edit lays out its formatting, not as plain text in one font.
+TEST_F(CellTextFormatting, RichTextIsMeasuredWithItsFormatting) {
+    grid->WordWrap = false;
     grid->SetCells(2, 2, QStringLiteral("{\\rtf1 Hello}"));
     const TSize one = grid->GetCellTextSize(2, 2, false, false);
     grid->SetCells(2, 2, QStringLiteral("{\\rtf1 Hello\\par Hello}"));
     const TSize two = grid->GetCellTextSize(2, 2, false, false);
-    EXPECT_EQ(two.cy - 4, 2 * (one.cy - 4)) << "a line per paragraph";
+    EXPECT_GT(two.cy, one.cy) << "a line per paragraph";
     EXPECT_EQ(two.cx, one.cx);
-    EXPECT_LT(one.cx, 2 * flat.cx) << "measured as its plain text";
+    grid->SetCells(2, 2, QStringLiteral("{\\rtf1 \\fs72 Hello}"));  // 36 points
+    const TSize large = grid->GetCellTextSize(2, 2, false, false);
+    EXPECT_GT(large.cx, 2 * one.cx);
+    EXPECT_GT(large.cy, 2 * one.cy);
+    // Sizing the column makes room for the large text.
+    grid->AutoSizeCol(2, 0);
+    EXPECT_GE(grid->ColWidths(2), large.cx);
+    // With word wrap the edit lays the text out in the cell's width and asks for the height.
+    grid->WordWrap = true;
+    grid->SetCells(2, 2, QStringLiteral("{\\rtf1 \\fs72 Hello Hello Hello}"));
+    grid->SetColWidths(2, large.cx + 20);
+    EXPECT_GT(grid->GetCellTextSize(2, 2, true, false).cy, 2 * large.cy - 8);
 }
 
 TEST_F(CellTextFormatting, AnEmptyCheckBoxCellExportsItsCheckText) {
