@@ -1,6 +1,7 @@
 // Columns and rows sized to their content, columns fitted to the control, rows and columns
 // numbered.
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/inplace_edit.h"
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 
@@ -123,8 +124,17 @@ void TExStringGrid::AutoSizeRowHeight(int ARow, bool GrowOnly, int Margin) {
     }
     int height = TExStringGridPrivate::verticalMargin(*this) + tallest + 2 * GridLineWidth();
     if (XYOffsetTopLeftOnly) height += 2;
+    const bool allRowsShown = VisibleRowCount() + FixedRows() >= RowCount();
     if (!GrowOnly || RowHeights(ARow) < height)
         SetRowHeights(ARow, limited(height, MinRowHeight, MaxRowHeight));
+    // A row grown while typing that pushes rows out of view brings the editor back over its
+    // cell, the caret after the last character.
+    if (allRowsShown && EditMode() && p->SizeWhileTyping->Height && VisibleRowCount() + FixedRows() < RowCount()) {
+        TInplaceEdit* editor = InplaceEditor();
+        if (editor && editor->Visible()) UpdateEditorPlace();
+        else ShowInplaceEdit();
+        if ((editor = InplaceEditor())) editor->SetSelStart(static_cast<int>(editor->Text().size()));
+    }
 }
 
 void TExStringGrid::SetRowHeightLines(int ARow, int Lines, int Extra) {

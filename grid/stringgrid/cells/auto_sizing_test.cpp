@@ -1,5 +1,8 @@
+#include "grid/stringgrid/model/cell_model_records.h"
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
+#include "platform/controls/inplace_edit.h"
 #include "platform/graphics/canvas.h"
+#include "platform/testkit/testkit.h"
 
 namespace {
 
@@ -77,6 +80,31 @@ TEST_F(AutoSizing, TheFilterButtonCellOfTheFilterRowIsTwelvePixelsWider) {
     grid->SetFilterDropDownAuto(true);
     grid->AutoSizeCol(2, 0);
     EXPECT_EQ(grid->ColWidths(2), plain + 12);
+}
+
+TEST_F(AutoSizing, ARowGrownWhileTypingPastTheViewBringsTheEditorBackWithTheCaretAtTheEnd) {
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetRowCount(4);
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SizeWhileTyping().Height = true;
+    grid->Navigation().EditSelectAll = false;
+    grid->SetFocus();
+    const TRect cell = grid->CellRect(2, 1);
+    click(*grid, cell.Left + 5, cell.Top + 5);
+    keyPress(*grid, VK_F2);
+    TInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    ASSERT_GE(grid->VisibleRowCount() + grid->FixedRows(), grid->RowCount());
+    editor->SetSelStart(0);
+    for (int i = 0; i < 60; ++i) {
+        typeChar(*editor, 'w');
+        typeChar(*editor, ' ');
+    }
+    keyUp(*editor, VK_SHIFT);  // the key's release sizes the row
+    ASSERT_LT(grid->VisibleRowCount() + grid->FixedRows(), grid->RowCount());
+    EXPECT_TRUE(editor->Visible());
+    EXPECT_EQ(editor->SelStart(), editor->Text().size());
+    EXPECT_TRUE(editor->Text().endsWith("2:1"));
 }
 
 TEST_F(AutoSizing, RowsWithoutWordWrapTakeWholeLines) {
