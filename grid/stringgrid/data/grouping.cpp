@@ -33,6 +33,15 @@ void applyRowLook(TExStringGrid& Grid, int ARow, TColor Color, TColor ColorTo, T
     if (TextColor != clNone) Grid.SetRowFontColor(ARow, TextColor);
 }
 
+// Colours of the row's cells from column From on, where the colour is set at all.
+void applyCellsLook(TExStringGrid& Grid, int ARow, int From, TColor Color, TColor ColorTo, TColor TextColor) {
+    for (int c = From; c < Grid.ColCount(); ++c) {
+        if (Color != clNone) Grid.SetColors(c, ARow, Color);
+        if (ColorTo != clNone) Grid.SetColorsTo(c, ARow, ColorTo);
+        if (TextColor != clNone) Grid.SetFontColors(c, ARow, TextColor);
+    }
+}
+
 // Columns 1 .. the last become one cell in the given colours.
 void mergeRow(TExStringGrid& Grid, int ARow, TColor Color, TColor ColorTo, TColor TextColor) {
     if (Grid.ColCount() < 2) return;
@@ -200,10 +209,20 @@ void TExStringGrid::SubGroup(int Colindex) {
             SetColorsTo(Colindex + 1, header, grouping.HeaderColorTo);
             SetFontColors(Colindex + 1, header, grouping.HeaderTextColor);
         } else {
-            applyRowLook(*this, header, grouping.HeaderColor, grouping.HeaderColorTo, grouping.HeaderTextColor);
+            // The sub-header's look starts after the column it groups by.
+            applyCellsLook(*this, header, Colindex + 1, grouping.HeaderColor, grouping.HeaderColorTo,
+                           grouping.HeaderTextColor);
         }
         AddNode(RealRowIndex(header), run.Count + 1);
         GetCellGraphic(0, header)->CellVar = Colindex;
+    }
+    // The last sub-group is closed by a summary row unless a group's summary closes it already.
+    const int last = RowCount() - FixedFooters() - 1;
+    if (grouping.Summary && !runs.empty() && last >= FixedRows() && !IsSummary(last)) {
+        InsertRows(last + 1, 1, true);
+        SetSummaryRow(RealRowIndex(last + 1));
+        applyCellsLook(*this, last + 1, Colindex + 1, grouping.SummaryColor, grouping.SummaryColorTo,
+                       grouping.SummaryTextColor);
     }
     if (FixedRows() < RowCount()) SetRow(FixedRows());
 }

@@ -166,6 +166,29 @@ TEST_F(Grouping, MergedHeadersAndColouredSummariesGoAgain) {
         }
 }
 
+TEST_F(Grouping, SubHeadersTakeTheHeaderLookAfterTheirColumnAndTheLastOneGetsASummary) {
+    TGrouping& grouping = grid->Grouping();
+    grouping.HeaderColor = clRed;
+    grouping.Summary = true;
+    grouping.SummaryColor = clYellow;
+    grid->SubGroup(2);  // an ungrouped grid: no group summary closes the last run
+    EXPECT_EQ(layout(3), "HA x y HB x HC x x y S");
+    EXPECT_TRUE(grid->IsSummary(grid->RowCount() - 1));
+    for (int c = 0; c < grid->ColCount(); ++c) {
+        EXPECT_EQ(grid->Colors(c, 1), c > 2 ? clRed : clNone) << c;
+        EXPECT_EQ(grid->Colors(c, grid->RowCount() - 1), c > 2 ? clYellow : clNone) << c;
+    }
+
+    // In a grid grouped with summaries the group's summary closes the last run.
+    TearDown();
+    SetUp();
+    grid->Grouping().Summary = true;
+    grid->Group(2);
+    const int rows = grid->RowCount();
+    grid->SubGroup(2);
+    EXPECT_EQ(grid->RowCount(), rows + 5);  // the sub-headers only
+}
+
 TEST_F(Grouping, SubGroupsComeAndGoWithinTheGroups) {
     const QStringList before = snapshot();
     grid->Group(2);
