@@ -323,7 +323,7 @@ void TExStringGrid::Invalidate() {
         return;
     }
     TBaseGrid::Invalidate();
-    if (p && !IsLoading() && p->FloatingFooter->Visible) UpdateFooter();
+    if (p && p->FloatingFooter && !IsLoading() && p->FloatingFooter->Visible) UpdateFooter();
 }
 
 void TExStringGrid::Resize() {

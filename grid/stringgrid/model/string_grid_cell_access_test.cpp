@@ -1,5 +1,6 @@
 #include "grid/stringgrid/model/string_grid_test_fixture.h"
 #include "platform/controls/image.h"
+#include "platform/controls/inplace_edit.h"
 #include "platform/controls/panel.h"
 #include "platform/testkit/testkit.h"
 
