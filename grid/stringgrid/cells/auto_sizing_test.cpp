@@ -100,7 +100,7 @@ TEST_F(AutoSizing, ARowGrownWhileTypingPastTheViewBringsTheEditorBackWithTheCare
         typeChar(*editor, 'w');
         typeChar(*editor, ' ');
     }
-    keyUp(*editor, VK_SHIFT);  // the key's release sizes the row
+    keyPress(*editor, VK_SHIFT);  // the key's release sizes the row
     ASSERT_LT(grid->VisibleRowCount() + grid->FixedRows(), grid->RowCount());
     EXPECT_TRUE(editor->Visible());
     EXPECT_EQ(editor->SelStart(), editor->Text().size());
