@@ -93,6 +93,59 @@ TEST_F(AnalogWatch, HandsPointWhereTheTimePutsThem) {
     EXPECT_NE(image.pixelColor(3, 3), QColor(255, 255, 255));
 }
 
+// Wide hands, their shadows and the face border are solid strokes: on slanted hands no pixel
+// of the face shows through the middle of a stroke.
+TEST_F(AnalogWatch, WideHandsShadowsAndBorderAreSolid) {
+    TWatchAppearance& a = watch->Appearance();
+    a.HourPointer = clRed;
+    a.MinutePointer = 0xFF0000;
+    a.HourPointerShadow = 0x00FF00;
+    a.MinutePointerShadow = 0x00FFFF;
+    a.HourPointerSize = 4;
+    a.MinutePointerSize = 3;
+    a.BorderWidth = 4;
+    a.BorderColor = clBlack;
+    a.TickMarks = tmNone;
+    watch->ShowNumbers = false;
+    watch->ShowAMPM = false;
+    a.Changed();
+    const QColor face(255, 255, 255), black(0, 0, 0);
+    const double r = watch->GetRadius();
+    // The face's pixels inside a stroke along Angle from From to To (distances from the
+    // centre), Across pixels either side of its axis, shifted by DX, DY.
+    const auto holes = [&](const QImage& image, double angle, double from, double to, double across, int dx, int dy) {
+        int n = 0;
+        const double s = std::sin(angle * M_PI / 180), c = std::cos(angle * M_PI / 180);
+        for (double d = from; d <= to; d += 0.5)
+            for (double k = -across; k <= across; k += 0.25) {
+                const int x = static_cast<int>(std::lround(90 + dx + d * s + k * c));
+                const int y = static_cast<int>(std::lround(90 + dy - d * c + k * s));
+                n += image.pixelColor(x, y) == face;
+            }
+        return n;
+    };
+    for (const auto& [h, m] : {std::pair{10, 8}, std::pair{1, 38}, std::pair{4, 22}, std::pair{7, 53}}) {
+        setTime(h, m);
+        const QImage image = renderToImage(*watch);
+        const double hourAngle = (h % 12) * 30 + m * 0.5, minuteAngle = m * 6;
+        // Inside each stroke: its width less a pixel and a half for rounding at the edges.
+        EXPECT_EQ(holes(image, hourAngle, 0.15 * r, 0.45 * r, 1.25, 0, 0), 0) << h << ":" << m << " hour";
+        EXPECT_EQ(holes(image, minuteAngle, 0.15 * r, 0.65 * r, 0.75, 0, 0), 0) << h << ":" << m << " minute";
+        EXPECT_EQ(holes(image, hourAngle, 0.15 * r, 0.4 * r, 1.25, -1, 3), 0) << h << ":" << m << " hour shadow";
+        EXPECT_EQ(holes(image, minuteAngle, 0.15 * r, 0.6 * r, 0.75, 0, 3), 0) << h << ":" << m << " minute shadow";
+    }
+    // The border: a ring of four pixels on the face's edge, without a gap around it.
+    const QImage image = renderToImage(*watch);
+    int gaps = 0;
+    for (double angle = 0; angle < 360; angle += 1)
+        for (double d = r - 2; d <= r - 1; d += 0.5) {
+            const int x = static_cast<int>(std::lround(90 + d * std::sin(angle * M_PI / 180)));
+            const int y = static_cast<int>(std::lround(90 - d * std::cos(angle * M_PI / 180)));
+            gaps += image.pixelColor(x, y) != black;
+        }
+    EXPECT_EQ(gaps, 0);
+}
+
 TEST_F(AnalogWatch, ClicksSetTheHourTheMinuteAndTheHalfOfTheDay) {
     setTime(1, 20);
     click(*watch, 172, 90);  // outside the circle: the minute

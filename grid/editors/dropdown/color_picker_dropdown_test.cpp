@@ -96,6 +96,20 @@ TEST_F(ColorPicker, TheListChoosesByClickKeysAndTypedNamesAndEscapeRestores) {
     EXPECT_EQ(selects, (std::vector<int>{14, 14}));
 }
 
+// The window leaves room for its border: the items fit across the list, with no horizontal
+// scroll bar.
+TEST_F(ColorPicker, TheListWindowFitsItsItemsInsideItsBorder) {
+    dd->ShowDropDown();
+    TExCustomItemSelector& list = *dd->ItemSelector();
+    TSize natural{};
+    list.GetSelectorSize(natural);
+    EXPECT_FALSE(list.HorzScrollBar().Visible());
+    EXPECT_GE(list.ClientWidth(), natural.cx);
+    EXPECT_EQ(dd->DropDownForm()->Width(), natural.cx + 2 * dd->DropDownBorderWidth +
+                                               (list.VertScrollBar().Visible() ? GetSystemMetrics(SM_CXVSCROLL) : 0));
+    dd->HideDropDown(true);
+}
+
 TEST_F(ColorPicker, ThePaletteFollowsTheKeysAndEscapeSetsItBack) {
     dd->SetColorSelectionStyle(csDiscrete);
     dd->SetSelectedColor(0x7F7F7F);  // not a named colour: box 11 of the palette
