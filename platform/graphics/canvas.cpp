@@ -278,7 +278,8 @@ void TCanvas::strokeLine(int x1, int y1, int x2, int y2) {
         painter_->save();
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setPen(pen);
-        painter_->drawLine(x1, y1, x2, y2);
+        // Centred on the pixels' middles, as the one-pixel lines are.
+        painter_->drawLine(QLineF(x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5));
         painter_->restore();
         return;
     }

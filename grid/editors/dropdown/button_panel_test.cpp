@@ -1,5 +1,5 @@
 #include "grid/editors/dropdown/button_panel.h"
-#include "grid/editors/dropdown/calculator_dropdown.h"
+#include "grid/editors/dropdown/color_picker_dropdown.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image_list.h"
@@ -128,8 +128,8 @@ TEST_F(ButtonPanelTest, APanelOnItsOwnRepaintsWhenItsKeysOrTheirLookChange) {
         panel->ButtonAppearance().Changed();
     }));
     EXPECT_TRUE(repaintsOn([&] { panel->SetButtonAppearance(TButtonAppearance()); }));
-    auto* calculator = new TExCalculatorDropdown(&form);
-    panel->SetExDropDown(calculator);
+    auto* owner = new TExColorPickerDropDown(&form);
+    panel->SetExDropDown(owner);
     EXPECT_FALSE(repaintsOn([&] { panel->Buttons().Changed(); }));
     EXPECT_FALSE(repaintsOn([&] { panel->ButtonAppearance().Changed(); }));
     panel->SetExDropDown(nullptr);

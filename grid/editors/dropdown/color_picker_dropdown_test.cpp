@@ -2,6 +2,7 @@
 #include "grid/editors/dropdown/color_palette.h"
 #include "grid/editors/dropdown/color_picker_dropdown.h"
 #include "grid/editors/dropdown/descendant_fixture.h"
+#include "platform/controls/window_backend.h"
 
 #include <QImage>
 

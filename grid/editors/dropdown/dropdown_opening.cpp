@@ -38,7 +38,7 @@ void TExCustomDropDown::SizeToSelector(TExCustomItemSelector& List) {
     if (!form_) return;
     int width = form_->Width();
     // A width taken from the list leaves room for the window's border around it.
-    if (dropDownWidth_ < 1) width += 2 * DropDownBorderWidth;
+    if (dropDownWidth_ < 1 && control_ == &List && List.Visible()) width += 2 * DropDownBorderWidth;
     if (List.VertScrollBar().Visible()) width += GetSystemMetrics(SM_CXVSCROLL);
     form_->SetBounds(form_->Left(), form_->Top(), width, form_->Height());
 }
