@@ -17,7 +17,7 @@ struct TLength_Range {
 
 // The fault texts and length ranges of one table.
 struct TBACnet_Table {
-    int Text_Eng_Unit, Text_Position, Text_Bit, Text_End;
+    int Text_Eng_Unit, Text_Position, Text_Bit, Text_End, Text_Mnemonic;
     QStringList Binary;
     std::vector<TLength_Range> Ranges;
 };
@@ -26,6 +26,7 @@ const TBACnet_Table Read_Table{2033,
                                2034,
                                2045,
                                2046,
+                               2061,
                                {"Binary Input", "Binary Value"},
                                {{"Analog Input", 1, 4, 2035},
                                 {"Positive Integer Value", 1, 4, 2036},
@@ -42,6 +43,7 @@ const TBACnet_Table Write_Table{2047,
                                 2048,
                                 2057,
                                 2058,
+                                2062,
                                 {"Binary Out", "Binary Value"},
                                 {{"Analog Out", 1, 4, 2049},
                                  {"Analog Value", 1, 4, 2050},
@@ -57,6 +59,10 @@ std::optional<TRow_Fault> checkTable(const TTable_Rows& Rows, int NByte, const T
         const TChecked_Row row{Rows[i], int(i) + 1};
         const auto cell = [&](int c) { return row.Cell(c); };
         const auto fault = [&](int id, const QString& suffix = QString()) { return row.Fault(id, suffix); };
+        // The mnemonic becomes a field of the EDE export's lines.
+        const QString mnemonic = cell(bcMnemonic);
+        if (mnemonic.contains(u';') || mnemonic.contains(u'\r') || mnemonic.contains(u'\n'))
+            return fault(T.Text_Mnemonic);
         if (!Cell_In_Range(cell(bcEngUnit), 0, Max_Eng_Unit)) return fault(T.Text_Eng_Unit);
         if (!Cell_In_Range(cell(bcPosition), 0, NByte - 1)) return fault(T.Text_Position, QString::number(NByte - 1));
         const int position = Cell_Number(cell(bcPosition));

@@ -63,6 +63,20 @@ TEST(BACnetObjectsCheck, WriteObjectsHaveTheirOwnRangesAndTexts) {
     for (const auto& c : cases) EXPECT_EQ(checkWrite(c.row), c.expected) << c.row.join('|').toStdString();
 }
 
+// The mnemonic is a field of the EDE file's lines, which a separator or a line break would break.
+TEST(BACnetObjectsCheck, AMnemonicWithASeparatorOrALineBreakIsRefused) {
+    for (const char* mnemonic : {"in;out", "first\nsecond", "first\r\nsecond", ";"}) {
+        QStringList row = object("Analog Input", "0", "4");
+        row[bcMnemonic - 1] = mnemonic;
+        EXPECT_EQ(checkRead(row), fault(2, 2061)) << mnemonic;
+        row[bcDataType - 1] = "Analog Out";
+        EXPECT_EQ(checkWrite(row), fault(1, 2062)) << mnemonic;
+    }
+    QStringList row = object("Analog Input", "0", "4");
+    row[bcMnemonic - 1] = "in, out: \"x\"";
+    EXPECT_EQ(checkRead(row), std::nullopt);
+}
+
 // The objects of both tables count against the limit, once every row has passed.
 TEST(BACnetObjectsCheck, MoreObjectsThanTheLimitAreAFaultOfTheWholeTable) {
     const TTable_Rows read(600, object("Analog Input", "0", "4"));

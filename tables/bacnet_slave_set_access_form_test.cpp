@@ -58,6 +58,13 @@ TEST_F(BACnetObjectsWindow, TwoTablesOfObjectsWhoseSizeFollowsTheGeneralParamete
         EXPECT_EQ(read().RowCount(), 1001);
         EXPECT_EQ(write().RowCount(), 1001);
     });
+    // A declaration and a comment before the root change nothing.
+    folder.write("ParGen.xml", "<?xml version=\"1.0\"?>\r\n<!--SW_VERSION = 1.001-->\r\n"
+                               "<Par_Gen><BACnet_Desc_Chars_Limit>1</BACnet_Desc_Chars_Limit></Par_Gen>");
+    show([&](TFBACnetSlaveSetAccess& w) {
+        EXPECT_TRUE(w.Desc_Lenght);
+        EXPECT_EQ(read().RowCount(), 1001);
+    });
 }
 
 TEST_F(BACnetObjectsWindow, ObjectsReadBackUnchangedAndARowWithoutARequiredAttributeEndsTheLoading) {
@@ -94,6 +101,21 @@ TEST_F(BACnetObjectsWindow, TooManyObjectsAreRefusedWithTheLimit) {
     });
     EXPECT_EQ(boxTexts(), QStringList({"Error!! Too many Requests. Max requests 1000",
                                        "Error row 1!! [BACnet in Write] Position must be between 0 and 1499"}));
+    EXPECT_EQ(fileBytes(File), "<missing>");
+}
+
+TEST_F(BACnetObjectsWindow, AMnemonicWithASeparatorIsRefusedOnOK) {
+    show([&](TFBACnetSlaveSetAccess& w) {
+        fillRow(read(), 1, {"Analog Input", "62", "0", "", "4", "N", "in;out"});
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        fillRow(read(), 1, {"Analog Input", "62", "0", "", "4", "N", "in out"});
+        fillRow(write(), 1, {"Analog Out", "62", "0", "", "4", "N", "line\nbreak"});
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+    });
+    EXPECT_EQ(boxTexts(), QStringList({"Error row 1!! [BACnet in Read] Mnemonic must not contain \";\" or a line break",
+                                       "Error row 1!! [BACnet in Write] Mnemonic must not contain \";\" or a line break"}));
     EXPECT_EQ(fileBytes(File), "<missing>");
 }
 

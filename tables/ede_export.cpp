@@ -38,6 +38,17 @@ QString required(const IXMLNode& Row, const char* Name) {
     return QString::fromUtf8(value);
 }
 
+// One field of a line: quoted when it holds the separator or a quote, as CSV readers expect.
+// A line break would end the record in the middle whatever the quoting, so it is refused.
+QString field(const QString& Text) {
+    if (Text.contains(u'\r') || Text.contains(u'\n'))
+        throw Exception(QStringLiteral("\"%1\" holds a line break, which an EDE file cannot carry.").arg(Text.simplified()));
+    if (!Text.contains(u';') && !Text.contains(u'"')) return Text;
+    QString quoted = Text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
 }  // namespace
 
 int Get_BACnet_Object_Type(const QString& Text) {
@@ -52,7 +63,7 @@ TEDE_Device Read_ParGen_EDE(TXMLDocument& XML, const QString& File) {
     if (!FileExists(File)) return device;
     TInactiveAfter inactive{XML};
     XML.LoadFromFile(File);
-    const IXMLNode root = XML.ChildNodes().First();
+    const IXMLNode root = XML.DocumentElement();
     int bacnet_type = 0;
     if (!TryStrToInt(childText(root, "BACnet_Type"), bacnet_type)) bacnet_type = 0;
     device.Dev_Instance = childText(root, bacnet_type == 1 ? "BACnet_Ser_DEV_IDE" : "BACnet_DEV_IDE");
@@ -65,7 +76,7 @@ std::vector<TBACnet_EDE_Obj> Read_BACnet_Slave_List(TXMLDocument& XML, const QSt
     if (!FileExists(File)) return objects;
     TInactiveAfter inactive{XML};
     XML.LoadFromFile(File);
-    const IXMLNode root = XML.ChildNodes().First();
+    const IXMLNode root = XML.DocumentElement();
     std::map<int, int> counters;
     for (const char* group_name : {"BACnet_in_Read", "BACnet_in_Write"}) {
         const IXMLNode group = root.ChildNodes().FindNode(group_name);
@@ -95,15 +106,18 @@ std::vector<TBACnet_EDE_Obj> Read_BACnet_Slave_List(TXMLDocument& XML, const QSt
 
 QByteArray EDE_File_Text(const QString& Project, const QDateTime& Time, const std::vector<TBACnet_EDE_Obj>& Objects) {
     QStringList l;
-    l << QStringLiteral("PROJECT_NAME; Korvexline--%1;;;;;;").arg(Project) << "VERSION_OF_REFERENCEFILE;1.0;;;;;;"
+    l << QStringLiteral("PROJECT_NAME;%1;;;;;;").arg(field(QStringLiteral(" Korvexline--") + Project)) << "VERSION_OF_REFERENCEFILE;1.0;;;;;;"
       << QStringLiteral("TIMESTAMP_OF_LAST_CHANGE;%1;;;;;;").arg(Time.toString(QStringLiteral("HH:mm:ss dd/MM/yyyy")))
       << "AUTHOR_OF_LAST_CHANGE;Korvexline;;;;;;" << "VERSION_OF_LAYOUT;2;;;;;;"
       << "# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;"
       << "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;";
-    for (const TBACnet_EDE_Obj& o : Objects)
-        l << QStringList{o.Keyname, o.DevObjInstance, o.ObjectName, o.ObjectType, o.ObjectInstance, o.Description,
-                         o.UnitCode, QString()}
-                 .join(u';');
+    for (const TBACnet_EDE_Obj& o : Objects) {
+        QStringList fields;
+        for (const QString* text : {&o.Keyname, &o.DevObjInstance, &o.ObjectName, &o.ObjectType, &o.ObjectInstance,
+                                    &o.Description, &o.UnitCode})
+            fields << field(*text);
+        l << fields.join(u';') + u';';
+    }
     return Export_Lines(l);
 }
 

@@ -37,5 +37,6 @@ TEDE_Device Read_ParGen_EDE(TXMLDocument& XML, const QString& File);
 std::vector<TBACnet_EDE_Obj> Read_BACnet_Slave_List(TXMLDocument& XML, const QString& File, const TEDE_Device& Device);
 
 // The EDE file (CSV, layout 2) of the objects for the configuration named Project, stamped
-// with Time. Lines end in CR LF.
+// with Time. Lines end in CR LF. A field holding ";" or a double quote is quoted; one holding a
+// line break raises Exception.
 QByteArray EDE_File_Text(const QString& Project, const QDateTime& Time, const std::vector<TBACnet_EDE_Obj>& Objects);

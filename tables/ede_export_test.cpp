@@ -84,4 +84,18 @@ TEST_F(EDEExport, AFaultyTableWritesNothing) {
     EXPECT_EQ(fileBytes("empty.csv").count("\r\n"), 7);
 }
 
+// A mnemonic is the object's name in three fields of its line: a separator in it must not add
+// fields, and a line break must not split the line.
+TEST_F(EDEExport, ASeparatorInAMnemonicIsQuotedAndALineBreakRefused) {
+    writeParGen("<BACnet_DEV_IDE>5</BACnet_DEV_IDE>");
+    writeSlave(row("Analog Input", "62", "in;out") + row("Analog Input", "62", "say &quot;hi&quot;"), "");
+    const QStringList lines = exported();
+    EXPECT_EQ(lines, QStringList({"\"5_in;out_0\";5;\"in;out\";0;0;\"in;out\";62;",
+                                  "\"5_say \"\"hi\"\"_1\";5;\"say \"\"hi\"\"\";0;1;\"say \"\"hi\"\"\";62;"}));
+
+    writeSlave(row("Analog Input", "62", "first&#10;second"), "");
+    EXPECT_FALSE(messageOf([&] { Create_EDE_File(folder.file("broken.csv")); }).isEmpty());
+    EXPECT_FALSE(QFile::exists(folder.file("broken.csv")));
+}
+
 }  // namespace

@@ -186,7 +186,7 @@ void Create_GSD_File() {
     {
         TXMLDocument par_gen(nullptr);
         par_gen.LoadFromFile(File_ParGen);
-        const IXMLNode root = par_gen.ChildNodes().First();
+        const IXMLNode root = par_gen.DocumentElement();
         // The slave's inputs are what the PROFINET side sends, its outputs what it receives.
         output_len = rootNumber(root, "PROFINET_NB_IN");
         input_len = rootNumber(root, "PROFINET_NB_OUT");

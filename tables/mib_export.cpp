@@ -8,6 +8,9 @@
 #include "platform/xml/xml_document.h"
 #include "common/state/program_state.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
 namespace {
 
 constexpr int Text_Overwrite_MIB = 905;
@@ -33,16 +36,51 @@ void readGroup(const IXMLNode& Group, QStringList& Descriptions, std::vector<boo
 
 QString syntax(bool Int) { return Int ? QStringLiteral("INTEGER") : QStringLiteral("OCTET STRING"); }
 
-// One object line per entry: its name (the description, or Prefix + n without one), access
-// and place under Parent.
-void addEntries(QStringList& Lines, const QStringList& Descriptions, const std::vector<bool>& Int,
-                const QString& Prefix, const char* Access) {
+// A description as a quoted MIB text: a double quote would end it early.
+QString quoted(QString Text) { return u'"' + Text.replace(u'"', u'\'') + u'"'; }
+
+// The descriptors of the module's own nodes, which an entry may not take.
+QStringList fixedNames(const TSNMP_Entries& Entries) {
+    QStringList names{"identity", "korvex",      "gateway",  "application", "data",   "hellostring", "countin",
+                      "countout", "bufferin",    "bufferinval", "bufferout", "bufferoutval", "traps", "trapsval",
+                      "enterprises"};
+    for (int b = 1; b <= Data_Blocks; ++b) names << QStringLiteral("bufferinblk%1").arg(b) << QStringLiteral("bufferoutblk%1").arg(b);
+    // The names an entry without a usable description gets, so that none can be taken first.
+    for (int n = 1; n <= Entries.Read.size(); ++n)
+        names << QStringLiteral("bufferinval%1").arg(n) << QStringLiteral("trapval%1").arg(n);
+    for (int n = 1; n <= Entries.Write.size(); ++n) names << QStringLiteral("bufferoutval%1").arg(n);
+    return names;
+}
+
+// An SMIv2 descriptor: a lower-case letter, then letters, digits and single inner hyphens, at
+// most 64 characters.
+bool isDescriptor(const QString& Name) {
+    static const QRegularExpression form(QStringLiteral("^[a-z](?:-?[A-Za-z0-9])*$"));
+    return Name.size() <= 64 && form.match(Name).hasMatch();
+}
+
+// Each entry's object name: its description where that is a descriptor no other node has
+// (descriptors differing only in case clash too), else Prefix + n.
+QStringList entryNames(const QStringList& Descriptions, const QString& Prefix, QSet<QString>& Taken) {
+    QStringList names;
     for (int i = 0; i < Descriptions.size(); ++i) {
-        const QString n = QString::number(i + 1);
         const QString& d = Descriptions[i];
-        Lines << QStringLiteral("%1 OBJECT-TYPE SYNTAX %2 MAX-ACCESS %3 STATUS current DESCRIPTION \"%4\" ::= { %5 %6 }")
-                     .arg(d.isEmpty() ? Prefix + n : d, syntax(Int[size_t(i)]), QLatin1String(Access), d, Prefix, n);
+        const bool own = isDescriptor(d) && !Taken.contains(d.toLower());
+        names << (own ? d : Prefix + QString::number(i + 1));
+        Taken.insert(names.last().toLower());
     }
+    return names;
+}
+
+// One object line per entry, placed as entry n under Prefix.
+void addEntries(QStringList& Lines, const QStringList& Names, const TSNMP_Entries& Entries, bool Read) {
+    const QStringList& descriptions = Read ? Entries.Read : Entries.Write;
+    const std::vector<bool>& ints = Read ? Entries.Read_Int : Entries.Write_Int;
+    for (int i = 0; i < Names.size(); ++i)
+        Lines << QStringLiteral("%1 OBJECT-TYPE SYNTAX %2 MAX-ACCESS %3 STATUS current DESCRIPTION %4 ::= { %5 %6 }")
+                     .arg(Names[i], syntax(ints[size_t(i)]), Read ? QStringLiteral("read-only") : QStringLiteral("read-write"),
+                          quoted(descriptions[i]), Read ? QStringLiteral("bufferinval") : QStringLiteral("bufferoutval"))
+                     .arg(i + 1);
 }
 
 void addBlocks(QStringList& Lines, const QString& Buffer, const char* Access) {
@@ -66,7 +104,7 @@ TSNMP_Entries Read_SNMP_Trap_List(TXMLDocument& XML, const QString& File) {
         ~Inactive() { XML.SetActive(false); }
     } inactive{XML};
     XML.LoadFromFile(File);
-    const IXMLNode root = XML.ChildNodes().First();
+    const IXMLNode root = XML.DocumentElement();
     readGroup(root.ChildNodes().FindNode("SNMP_Trap_Read"), entries.Read, entries.Read_Int);
     readGroup(root.ChildNodes().FindNode("SNMP_Trap_Write"), entries.Write, entries.Write_Int);
     SNMP_Read_List = entries.Read;
@@ -75,10 +113,14 @@ TSNMP_Entries Read_SNMP_Trap_List(TXMLDocument& XML, const QString& File) {
 }
 
 QByteArray MIB_File_Text(const TSNMP_Entries& Entries) {
+    QSet<QString> taken;
+    for (const QString& name : fixedNames(Entries)) taken.insert(name.toLower());
+    const QStringList read = entryNames(Entries.Read, QStringLiteral("bufferinval"), taken);
+    const QStringList write = entryNames(Entries.Write, QStringLiteral("bufferoutval"), taken);
     QStringList l;
-    l << "GATEWAY DEFINITIONS ::= BEGIN" << "IMPORTS" << "       MODULE-IDENTITY,OBJECT-TYPE"
-      << "         FROM SNMPv2-SMI" << "         DisplayString, TimeStamp" << "         FROM SNMPv2-TC"
-      << "         enterprises" << "         FROM RFC1155-SMI;" << QString();
+    // Everything from the SMIv2 modules: enterprises too, which SMIv1's module also offers.
+    l << "GATEWAY DEFINITIONS ::= BEGIN" << "IMPORTS" << "       MODULE-IDENTITY,OBJECT-TYPE,NOTIFICATION-TYPE,enterprises"
+      << "         FROM SNMPv2-SMI" << "         DisplayString, TimeStamp" << "         FROM SNMPv2-TC;" << QString();
     l << "identity MODULE-IDENTITY" << "    LAST-UPDATED \"201701310000Z\""
       << QStringLiteral("    ORGANIZATION \"%1\"").arg(QLatin1String(Organization)) << "    CONTACT-INFO"
       << QStringLiteral("\t \"%1").arg(QLatin1String(Street)) << QStringLiteral("    %1").arg(QLatin1String(Town))
@@ -96,17 +138,17 @@ QByteArray MIB_File_Text(const TSNMP_Entries& Entries) {
     l << "bufferin OBJECT IDENTIFIER::= { data 4 }";
     addBlocks(l, QStringLiteral("bufferin"), "read-only");
     l << " bufferinval OBJECT IDENTIFIER::= { bufferin 9 }";
-    addEntries(l, Entries.Read, Entries.Read_Int, QStringLiteral("bufferinval"), "read-only");
+    addEntries(l, read, Entries, true);
     l << "bufferout OBJECT IDENTIFIER::= { data 5 }";
     addBlocks(l, QStringLiteral("bufferout"), "read-write");
     l << " bufferoutval OBJECT IDENTIFIER::= { bufferout 9 }";
-    addEntries(l, Entries.Write, Entries.Write_Int, QStringLiteral("bufferoutval"), "read-write");
+    addEntries(l, write, Entries, false);
     l << "traps OBJECT IDENTIFIER::= { application 2 }" << " trapsval OBJECT IDENTIFIER::= { traps 1 }";
-    for (int i = 0; i < Entries.Read.size(); ++i)
-        l << QStringLiteral("trapval%1 NOTIFICATION-TYPE SYNTAX %2 MAX-ACCESS read-only STATUS current DESCRIPTION "
-                            "\"%3\" ::= { trapsval %1 }")
+    // Each notification carries its read entry's object.
+    for (int i = 0; i < read.size(); ++i)
+        l << QStringLiteral("trapval%1 NOTIFICATION-TYPE OBJECTS { %2 } STATUS current DESCRIPTION %3 ::= { trapsval %1 }")
                  .arg(i + 1)
-                 .arg(syntax(Entries.Read_Int[size_t(i)]), Entries.Read[i]);
+                 .arg(read[i], quoted(Entries.Read[i]));
     l << "END";
     return Export_Lines(l);
 }

@@ -6,6 +6,11 @@
 #include "platform/testkit/exception_message.h"
 #include "platform/xml/xml_document.h"
 
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 namespace {
 
 QStringList lines(const QByteArray& text) {
@@ -20,12 +25,10 @@ QStringList expectedMib(const QStringList& Read, const QStringList& Write, const
     QStringList l{
         "GATEWAY DEFINITIONS ::= BEGIN",
         "IMPORTS",
-        "       MODULE-IDENTITY,OBJECT-TYPE",
+        "       MODULE-IDENTITY,OBJECT-TYPE,NOTIFICATION-TYPE,enterprises",
         "         FROM SNMPv2-SMI",
         "         DisplayString, TimeStamp",
-        "         FROM SNMPv2-TC",
-        "         enterprises",
-        "         FROM RFC1155-SMI;",
+        "         FROM SNMPv2-TC;",
         "",
         "identity MODULE-IDENTITY",
         "    LAST-UPDATED \"201701310000Z\"",
@@ -86,10 +89,10 @@ TEST(MIBText, EveryEntryIsAnObjectAndEveryReadEntryANotification) {
                            "DESCRIPTION \"\" ::= { bufferoutval 1 }",
                            "setpoint OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write STATUS current DESCRIPTION "
                            "\"setpoint\" ::= { bufferoutval 2 }"},
-                          {"trapval1 NOTIFICATION-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current "
-                           "DESCRIPTION \"temp\" ::= { trapsval 1 }",
-                           "trapval2 NOTIFICATION-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS current "
-                           "DESCRIPTION \"\" ::= { trapsval 2 }"}));
+                          {"trapval1 NOTIFICATION-TYPE OBJECTS { temp } STATUS current DESCRIPTION \"temp\" "
+                           "::= { trapsval 1 }",
+                           "trapval2 NOTIFICATION-TYPE OBJECTS { bufferinval2 } STATUS current DESCRIPTION \"\" "
+                           "::= { trapsval 2 }"}));
 }
 
 TEST(MIBText, AFullTableOf256EntriesIsNumberedTo256) {
@@ -102,8 +105,65 @@ TEST(MIBText, AFullTableOf256EntriesIsNumberedTo256) {
     EXPECT_EQ(l.size(), int(expectedMib({}, {}, {}).size()) + 512);
     EXPECT_TRUE(l.contains("v256 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS current DESCRIPTION "
                            "\"v256\" ::= { bufferinval 256 }"));
-    EXPECT_TRUE(l.contains("trapval256 NOTIFICATION-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS current "
-                           "DESCRIPTION \"v256\" ::= { trapsval 256 }"));
+    EXPECT_TRUE(l.contains("trapval256 NOTIFICATION-TYPE OBJECTS { v256 } STATUS current DESCRIPTION \"v256\" "
+                           "::= { trapsval 256 }"));
+}
+
+// Descriptions that cannot name an object: a fixed node's name (in any case), another
+// entry's, a generated one, or no descriptor at all. They keep their text as description.
+TEST(MIBText, EntriesWhoseDescriptionCannotBeANameTakeTheirNumberedName) {
+    TSNMP_Entries entries;
+    entries.Read = {"countin", "Temp sensor", "temp", "bufferinval1", "TEMP", "x\"y", "trapval1"};
+    entries.Read_Int.assign(size_t(entries.Read.size()), true);
+    entries.Write = {"temp", "Countout", "ok-name", "bad--name", "9lives"};
+    entries.Write_Int.assign(size_t(entries.Write.size()), false);
+    QStringList names;
+    for (const QString& line : lines(MIB_File_Text(entries)))
+        if (line.contains("OBJECT-TYPE") && line.contains("bufferinval ") != line.contains("bufferoutval "))
+            names << line.section(' ', 0, 0);
+    EXPECT_EQ(names, QStringList({"bufferinval1", "bufferinval2", "temp", "bufferinval4", "bufferinval5", "bufferinval6",
+                                  "bufferinval7", "bufferoutval1", "bufferoutval2", "ok-name", "bufferoutval4",
+                                  "bufferoutval5"}));
+    const QStringList l = lines(MIB_File_Text(entries));
+    EXPECT_TRUE(l.contains("bufferinval2 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "
+                           "\"Temp sensor\" ::= { bufferinval 2 }"));
+    EXPECT_TRUE(l.contains("trapval6 NOTIFICATION-TYPE OBJECTS { bufferinval6 } STATUS current DESCRIPTION \"x'y\" "
+                           "::= { trapsval 6 }"));
+}
+
+// An SNMP manager's checker reads the module without an error, beside the base modules it
+// imports from; warnings (such as objects outside conformance groups) are allowed.
+TEST(MIBText, PassesTheMibChecker) {
+    const QString smilint = QStandardPaths::findExecutable("smilint");
+    ASSERT_FALSE(smilint.isEmpty()) << "smilint (smitools) is not installed";
+    TSNMP_Entries entries;
+    entries.Read = {"temp", "", "countin", "Temp sensor", "say \"hi\""};
+    entries.Read_Int = {true, false, true, false, true};
+    entries.Write = {"setpoint", "", "temp"};
+    entries.Write_Int = {true, false, false};
+    for (const TSNMP_Entries& e : {TSNMP_Entries{}, entries}) {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("GATEWAY.mib"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(MIB_File_Text(e));
+        file.close();
+        QProcess lint;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SMIPATH", QStringLiteral(LW_TESTDATA "/mibs"));
+        lint.setProcessEnvironment(env);
+        lint.setProcessChannelMode(QProcess::MergedChannels);
+        lint.start(smilint, {"-s", "-l", "9", file.fileName()});
+        ASSERT_TRUE(lint.waitForFinished(30000));
+        const QString report = QString::fromLocal8Bit(lint.readAll());
+        EXPECT_EQ(lint.exitCode(), 0) << report.toStdString();
+        // Severities 0 to 3 are errors; 4 and above warnings.
+        static const QRegularExpression error(R"(: \[[0-3]\] )");
+        EXPECT_FALSE(error.match(report).hasMatch()) << report.toStdString();
+        // Every object and notification reached the checker.
+        EXPECT_EQ(report.count("must be contained in at least one conformance group"),
+                  3 + 16 + e.Read.size() + e.Write.size() + e.Read.size())
+            << report.toStdString();
+    }
 }
 
 class MIBExport : public ProjectFixture {
@@ -152,6 +212,13 @@ TEST_F(MIBExport, WritesTheChosenFileAndAsksBeforeReplacingOne) {
     Create_MIB_File(saveMIB);
     EXPECT_EQ(boxTexts(), QStringList({"File already exists. Do you want to overwrite?"}));
     EXPECT_EQ(fileBytes("gateway.mib"), "old");
+
+    // A name typed without an extension gets the dialog's own.
+    saveMIB.DefaultExt = "*.mib";
+    driver().answerNextFileDialog(folder.file("device"));
+    Create_MIB_File(saveMIB);
+    EXPECT_EQ(fileBytes("device.mib"), MIB_File_Text(Read_SNMP_Trap_List(xml, File_SNMP_Trap)));
+    EXPECT_EQ(fileBytes("device"), "<missing>");
 
     // Without tables the module holds its fixed lines.
     QFile::remove(folder.file("SNMP_Trap.xml"));

@@ -410,6 +410,12 @@ void TLbButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
+void TLbButton::DoStartDrag(TObject*& DragObject) {
+    bDown = false;
+    Invalidate();
+    TCustomControl::DoStartDrag(DragObject);
+}
+
 void TLbButton::KeyDown(uint16_t& Key, TShiftState Shift) {
     if ((Key == VK_RETURN || Key == VK_SPACE) && Enabled()) {
         bDown = true;

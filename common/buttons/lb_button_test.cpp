@@ -12,6 +12,7 @@
 #include "platform/testkit/testkit.h"
 #include "common/buttons/lb_button_look.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <chrono>
 #include <thread>
@@ -167,6 +168,78 @@ TEST_F(LbButtonTest, ReleaseAfterPressClicksOnceWhereverThePointerIs) {
     mouseMessage(b, WM_RBUTTONDOWN, 5, 5);
     mouseMessage(b, WM_RBUTTONUP, 5, 5);
     EXPECT_EQ(clicks.size(), 2u);
+}
+
+// With DragMode automatic the button is dragged once the pointer moves past the threshold:
+// each control under it is asked, the one that accepts gets the drop, and the press clicks
+// nothing; a press released in place still clicks.
+TEST_F(LbButtonTest, AnAutomaticDragDropsTheButtonOnAControlThatAcceptsIt) {
+    TLbButton& b = add("B");
+    auto* bin = new TPanel(&form);
+    bin->SetParent(&form);
+    bin->SetBounds(10, 100, 200, 80);
+    form.Show();
+    QStringList events;
+    b.DragMode = dmAutomatic;
+    b.DragCursor = crHandPoint;
+    b.OnStartDrag = [&](TObject* sender, TObject*&) { events << "start " + static_cast<TLbButton*>(sender)->Name; };
+    b.OnEndDrag = [&](TObject*, TObject* target, int x, int y) {
+        events << QString("end %1 %2,%3").arg(target == bin ? "bin" : target ? "other" : "none").arg(x).arg(y);
+    };
+    bin->OnDragOver = [&](TObject*, TObject* source, int x, int y, TDragState state, bool& accept) {
+        events << QString("over %1 %2,%3").arg(state).arg(x).arg(y);
+        accept = source == &b && y >= 10;
+    };
+    bin->OnDragDrop = [&](TObject*, TObject* source, int x, int y) {
+        events << QString("drop %1 %2,%3").arg(source == &b ? "B" : "?").arg(x).arg(y);
+    };
+
+    // A small move stays a press: the release clicks.
+    mouseMessage(b, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    mouseMessage(b, WM_MOUSEMOVE, 7, 6, MK_LBUTTON);
+    EXPECT_FALSE(b.Dragging());
+    mouseMessage(b, WM_LBUTTONUP, 7, 6);
+    EXPECT_EQ(clicks.size(), 1u);
+    EXPECT_TRUE(events.isEmpty());
+
+    mouseMessage(b, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    mouseMessage(b, WM_MOUSEMOVE, 5, 40, MK_LBUTTON);  // over the form: nobody takes it
+    EXPECT_TRUE(b.Dragging());
+    EXPECT_EQ(b.Cursor(), crNoDrop);
+    EXPECT_FALSE(Probe::down(b));
+    mouseMessage(b, WM_MOUSEMOVE, 5, 95, MK_LBUTTON);  // over the bin, too near its top
+    EXPECT_EQ(b.Cursor(), crNoDrop);
+    mouseMessage(b, WM_MOUSEMOVE, 5, 120, MK_LBUTTON);
+    EXPECT_EQ(b.Cursor(), crHandPoint);
+    mouseMessage(b, WM_LBUTTONUP, 5, 120);
+    EXPECT_FALSE(b.Dragging());
+    EXPECT_EQ(b.Cursor(), crDefault);
+    EXPECT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(events, QStringList({"start B", "over 0 5,5", "over 2 5,30", "drop B 5,30", "end bin 5,30"}));
+
+    // Dropped where nobody accepts it, the drag ends on no target.
+    events.clear();
+    mouseMessage(b, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    mouseMessage(b, WM_MOUSEMOVE, 5, 95, MK_LBUTTON);
+    mouseMessage(b, WM_MOUSEMOVE, 5, 40, MK_LBUTTON);
+    mouseMessage(b, WM_LBUTTONUP, 5, 40);
+    EXPECT_EQ(events, QStringList({"start B", "over 0 5,5", "over 1 5,-50", "end none 5,40"}));
+    EXPECT_EQ(clicks.size(), 1u);
+}
+
+// ParentShowHint: the button shows hints as its window does until its own ShowHint is set.
+TEST_F(LbButtonTest, ParentShowHintFollowsTheWindow) {
+    TLbButton& b = add("B");
+    b.SetHint("Save");
+    EXPECT_FALSE(b.ParentShowHint());
+    b.SetParentShowHint(true);
+    form.ShowHint = true;
+    EXPECT_TRUE(b.HintShown());
+    form.ShowHint = false;
+    EXPECT_FALSE(b.HintShown());
+    b.SetShowHint(true);
+    EXPECT_FALSE(b.ParentShowHint());
+    EXPECT_TRUE(b.HintShown());
 }
 
 TEST_F(LbButtonTest, ADisabledButtonIgnoresThePressAndNeverClicks) {

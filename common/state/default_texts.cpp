@@ -598,6 +598,8 @@ constexpr TDefaultText Texts[] = {
     {2058, "!! [BACnet in Write] Too many bytes to save starting from the Position indicate"},
     {2059, "Error!! Too many Requests. Max requests "},
     {2060, "Are you sure to delete the Row number "},
+    {2061, "!! [BACnet in Read] Mnemonic must not contain \";\" or a line break"},
+    {2062, "!! [BACnet in Write] Mnemonic must not contain \";\" or a line break"},
 
     // BACnet engineering unit picker
     {2100, "Select the BACnet Engineering Unit"},

@@ -37,12 +37,16 @@ int selectionSegment(int left, int right, int col) {
 
 // A grid line of a pen of the given width, centred on the line as a wide pen draws it.
 void gridLine(TCanvas& canvas, int width, TPoint from, TPoint to) {
+    // Side by side one-pixel lines: a wide pen's round ends would reach into the next cells.
+    const int penWidth = canvas.Pen.Width;
+    canvas.Pen.Width = 1;
     const bool horizontal = from.Y == to.Y;
     for (int d = -(width / 2); d <= (width - 1) / 2; ++d) {
         const int dx = horizontal ? 0 : d, dy = horizontal ? d : 0;
         canvas.MoveTo(from.X + dx, from.Y + dy);
         canvas.LineTo(to.X + dx, to.Y + dy);
     }
+    canvas.Pen.Width = penWidth;
 }
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "platform/controls/control.h"
 
+#include "platform/controls/control_drag.h"
+
 #include "platform/controls/activation.h"
 #include "platform/controls/application.h"
 #include "platform/controls/control_hint.h"
@@ -73,6 +75,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+    ForgetDrag(*this);
     if (captureControl == this) captureControl = nullptr;
     ForgetControlHint(this);
     if (parent_) parent_->removeControl(this);
@@ -238,6 +241,7 @@ TPoint TControl::ScreenToClient(TPoint p) const {
 }
 
 void TControl::WndProc(TMessage& m) {
+    if (DragMessage(*this, m)) return;
     switch (m.Msg) {
     case WM_MOUSEWHEEL: {
         const int delta = HiWordSigned(static_cast<intptr_t>(m.WParam));

@@ -18,6 +18,10 @@ enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = uint8_t;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// dmAutomatic: a left press that moves on past the drag threshold drags the control.
+enum TDragMode { dmManual, dmAutomatic };
+// What a drag of the control does; docking has no dock sites here, so only dkDrag drags.
+enum TDragKind { dkDrag, dkDock };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
@@ -31,6 +35,9 @@ constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHSplit = -14;
 constexpr TCursor crVSplit = -15;
 constexpr TCursor crHandPoint = -21;
+// Over a target that accepts a drag, and over one that does not.
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
 
 enum TControlStyleFlag : unsigned {
     csClickEvents = 0x1,
@@ -47,6 +54,13 @@ using TKeyPressEvent = TEvent<void(TObject*, QChar&)>;
 // Shift state, wheel delta (120 a notch, positive away from the user), pointer in screen
 // coordinates, Handled.
 using TMouseWheelEvent = TEvent<void(TObject*, TShiftState, int, TPoint, bool&)>;
+// Sender is the target, Source what is dragged (the control, or the object OnStartDrag gave).
+using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TDragOverEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+// Sender is the dragged control; Target is where it was dropped, nullptr when nowhere.
+using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
+// May give another object to drag in the control's place.
+using TStartDragEvent = TEvent<void(TObject* Sender, TObject*& DragObject)>;
 
 // A visual element with bounds, caption, font and colour. A plain TControl has no window of its
 // own: its parent paints it and hands it the mouse messages that fall on it.
@@ -92,6 +106,13 @@ public:
     QString Hint() const { return hint_; }
     void SetHint(const QString& v);
     bool ShowHint = false;
+    // With ParentShowHint the control shows hints when its parent does, whatever ShowHint
+    // says; SetShowHint sets ShowHint and clears ParentShowHint.
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v) { parentShowHint_ = v; }
+    void SetShowHint(bool v);
+    // Whether the control's hint is shown, after ParentShowHint.
+    bool HintShown() const;
 
     TColor Color() const { return color_; }
     void SetColor(TColor v);
@@ -146,8 +167,29 @@ public:
     void SetMouseCapture(bool Value);
 
     // Told while something dragged from Source enters, moves over or leaves the control at
-    // (X, Y); Accept says whether it may be dropped here. Nothing is accepted by default.
-    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {}
+    // (X, Y); Accept says whether it may be dropped here. By default it is accepted when
+    // OnDragOver is assigned, which may change that.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    // Source was dropped at (X, Y) after DragOver accepted it; fires OnDragDrop.
+    virtual void DragDrop(TObject* Source, int X, int Y);
+
+    // Dragging this control onto others (or itself): the pointer moves with the button held,
+    // each control under it is asked through DragOver, and the release drops on the last one
+    // that accepted. The pointer shows DragCursor over such a control and crNoDrop elsewhere.
+    TDragMode DragMode = dmManual;
+    TDragKind DragKind = dkDrag;
+    TCursor DragCursor = crDrag;
+    // Starts a drag while the left button is held: at once, or once the pointer has moved
+    // Threshold pixels (-1: the system's threshold); until then a release is a plain click.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    bool Dragging() const;
+    // Ends the drag: dropped where the pointer is when Drop, else cancelled.
+    void EndDrag(bool Drop);
+
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TEndDragEvent OnEndDrag;
+    TStartDragEvent OnStartDrag;
 
 protected:
     virtual void Click();
@@ -161,12 +203,16 @@ protected:
     virtual void Paint(TCanvas&) {}
     virtual void FontChanged();
     virtual void VisibleChanged();
+    // Fire OnStartDrag and OnEndDrag.
+    virtual void DoStartDrag(TObject*& DragObject);
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
 
     // Set while the left button went down on this control and not yet up.
     bool clicked_ = false;
 
 private:
     friend class TWinControl;
+    friend struct TControlDrag;
     void parentFontOrColorChanged();
     // Children that take their parent's colour follow a change of it.
     void colorChangedForChildren();
@@ -178,6 +224,7 @@ private:
     bool parentFont_ = true;
     bool parentColor_ = false;
     bool mouseInControl_ = false;
+    bool parentShowHint_ = false;
     QString caption_;
     QString hint_;
     TColor color_ = clBtnFace;

@@ -16,7 +16,7 @@ TRect hintCursorRect;
 
 bool ActivateControlHint(TControl& Control, TPoint Cursor) {
     CancelControlHint();
-    if (!Control.ShowHint || Control.Hint().isEmpty()) return false;
+    if (!Control.HintShown() || Control.Hint().isEmpty()) return false;
     THintInfo info;
     info.HintControl = &Control;
     info.HintWindowClass = HintWindowClass();

@@ -31,6 +31,11 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
     if (index >= 0 && index < Count()) canvas.Draw(x, y, *images_[static_cast<size_t>(index)]);
 }
 
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
+    if (enabled) Draw(canvas, x, y, index);
+    else if (index >= 0 && index < Count()) canvas.DrawDisabled(x, y, *images_[static_cast<size_t>(index)]);
+}
+
 void TImageList::StretchDraw(TCanvas& canvas, const TRect& r, int index) const {
     if (index >= 0 && index < Count()) canvas.StretchDraw(r, *images_[static_cast<size_t>(index)]);
 }

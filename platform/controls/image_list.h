@@ -28,6 +28,8 @@ public:
     // Draws the picture at index with its top-left corner at x, y; nothing for an index
     // outside the list.
     void Draw(TCanvas& canvas, int x, int y, int index) const;
+    // The same, grey and faded when not enabled.
+    void Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const;
     // Draws the picture at index stretched into r; nothing for an index outside the list.
     void StretchDraw(TCanvas& canvas, const TRect& r, int index) const;
 

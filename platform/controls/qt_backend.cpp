@@ -675,7 +675,7 @@ void QtBackend::TextChanged(TWinControl& control) {
 void QtBackend::HintChanged(TWinControl& control) {
     // Custom windows look the hint up when Qt asks for a tool tip.
     QWidget* w = widgetOf(control);
-    if (w && hasNativeWidget(control)) w->setToolTip(control.ShowHint ? control.Hint() : QString());
+    if (w && hasNativeWidget(control)) w->setToolTip(control.HintShown() ? control.Hint() : QString());
 }
 
 void QtBackend::ItemsChanged(TWinControl& control) {

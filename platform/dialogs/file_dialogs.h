@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// Open and save dialogs: Execute asks the user and, when confirmed, FileName holds the file.
+// Open and save dialogs: Execute asks the user and, when confirmed, FileName holds the file,
+// with DefaultExt added when the name was given without an extension.
 class TFileDialog : public TComponent {
 public:
     using TComponent::TComponent;

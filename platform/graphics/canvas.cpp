@@ -215,7 +215,8 @@ void TCanvas::RoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
 void TCanvas::Ellipse(const TRect& r) {
     if (r.IsEmpty() || mapMode_ != MM_TEXT) return;
     painter_->save();
-    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), 0));
+    // A wide pen is centred on the outline, as for the rounded rectangle.
+    painter_->setPen(Pen.Style == psClear ? QPen(Qt::NoPen) : QPen(toQColor(Pen.Color), Pen.Width > 1 ? Pen.Width : 0));
     painter_->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(toQColor(Brush.Color)));
     painter_->drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
     painter_->restore();
@@ -266,6 +267,19 @@ void TCanvas::strokeLine(int x1, int y1, int x2, int y2) {
         painter_->save();
         painter_->setPen(pen);
         painter_->drawLine(a.X, a.Y, b.X, b.Y);
+        painter_->restore();
+        return;
+    }
+    if (Pen.Width > 1 && Pen.Style == psSolid && Pen.Mode == pmCopy) {
+        // A wide pen is one solid stroke with round ends, not one-pixel lines side by side.
+        QPen pen(toQColor(Pen.Color), Pen.Width);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter_->save();
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setPen(pen);
+        // Centred on the pixels' middles, as the one-pixel lines are.
+        painter_->drawLine(QLineF(x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5));
         painter_->restore();
         return;
     }
@@ -375,6 +389,21 @@ void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
     if (graphic.Empty()) return;
     const TPoint d = LPtoDP(TPoint{x, y});
     painter_->drawImage(d.X, d.Y, graphic.Image());
+}
+
+void TCanvas::DrawDisabled(int x, int y, const TGraphic& graphic) {
+    if (graphic.Empty()) return;
+    // Grey and faded toward white, its transparency kept.
+    QImage image = graphic.Image().convertToFormat(QImage::Format_ARGB32);
+    for (int row = 0; row < image.height(); ++row) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int col = 0; col < image.width(); ++col) {
+            const int grey = 128 + qGray(line[col]) / 2;
+            line[col] = qRgba(grey, grey, grey, qAlpha(line[col]));
+        }
+    }
+    const TPoint d = LPtoDP(TPoint{x, y});
+    painter_->drawImage(d.X, d.Y, image);
 }
 
 void TCanvas::StretchDraw(const TRect& r, const TGraphic& graphic) {

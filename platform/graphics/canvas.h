@@ -73,6 +73,8 @@ public:
     // Draws bitmap with the pixels of its transparent colour left out: TransparentColor, or the
     // colour of its bottom-left pixel when that is clNone.
     void DrawTransparent(int x, int y, const TBitmap& bitmap);
+    // The graphic as a disabled control shows it: grey and faded.
+    void DrawDisabled(int x, int y, const TGraphic& graphic);
 
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);

@@ -24,34 +24,30 @@ TPoint polar(TPoint C, double Angle, double Distance) {
 
 TPoint shifted(TPoint P, int DX, int DY) { return {P.X + DX, P.Y + DY}; }
 
-// A line of Width pixels: as many one-pixel lines side by side, across its direction.
+// A line with a pen of Width pixels.
 void wideLine(TCanvas& Canvas, TPoint From, TPoint To, int Width, TColor Color) {
     Canvas.Pen.Color = Color;
     Canvas.Pen.Style = psSolid;
+    Canvas.Pen.Width = std::max(1, Width);
+    Canvas.MoveTo(From.X, From.Y);
+    Canvas.LineTo(To.X, To.Y);
     Canvas.Pen.Width = 1;
-    const double dx = To.X - From.X, dy = To.Y - From.Y;
-    const double length = std::hypot(dx, dy);
-    const double nx = length > 0 ? -dy / length : 0, ny = length > 0 ? dx / length : 0;
-    for (int i = 0; i < std::max(1, Width); ++i) {
-        const double k = i - (Width - 1) / 2.0;
-        const int ox = roundHalfEven(k * nx), oy = roundHalfEven(k * ny);
-        Canvas.MoveTo(From.X + ox, From.Y + oy);
-        Canvas.LineTo(To.X + ox, To.Y + oy);
-    }
 }
 
 // A shape's outline with a pen of Width pixels centred on it.
 void wideOutline(TCanvas& Canvas, const TRect& R, int Width, TColor Color, int Corner, bool Ellipse) {
     Canvas.Pen.Color = Color;
-    Canvas.Pen.Width = 1;
+    Canvas.Pen.Style = psSolid;
+    Canvas.Pen.Width = std::max(1, Width);
     Canvas.Brush.Style = bsClear;
-    for (int i = 0; i < Width; ++i) {
-        const int inset = i - Width / 2;
-        const TRect r{R.Left + inset, R.Top + inset, R.Right - inset, R.Bottom - inset};
-        if (Ellipse) Canvas.Ellipse(r);
-        else if (Corner > 0) Canvas.RoundRect(r, Corner, Corner);
-        else Canvas.Rectangle(r);
+    if (Ellipse) Canvas.Ellipse(R);
+    else if (Corner > 0) Canvas.RoundRect(R, Corner, Corner);
+    else {
+        // The canvas keeps a rectangle's pen inside it: widened, the pen straddles the outline.
+        const int half = Width / 2;
+        Canvas.Rectangle(TRect{R.Left - half, R.Top - half, R.Right + half, R.Bottom + half});
     }
+    Canvas.Pen.Width = 1;
     Canvas.Brush.Style = bsSolid;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/system/date_time_text.h"
 #include "platform/testkit/testkit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -91,6 +92,70 @@ TEST_F(AnalogWatch, HandsPointWhereTheTimePutsThem) {
     EXPECT_EQ(image.pixelColor(90, 30), QColor(255, 255, 255));
     EXPECT_EQ(image.pixelColor(90, 10), QColor(0, 0, 0));
     EXPECT_NE(image.pixelColor(3, 3), QColor(255, 255, 255));
+}
+
+// Wide hands, their shadows and the face border are solid strokes: on slanted hands no pixel
+// of the face shows through the middle of a stroke.
+TEST_F(AnalogWatch, WideHandsShadowsAndBorderAreSolid) {
+    TWatchAppearance& a = watch->Appearance();
+    a.HourPointer = clRed;
+    a.MinutePointer = 0xFF0000;
+    a.HourPointerShadow = 0x00FF00;
+    a.MinutePointerShadow = 0x00FFFF;
+    a.HourPointerSize = 4;
+    a.MinutePointerSize = 3;
+    a.BorderWidth = 4;
+    a.BorderColor = clBlack;
+    a.TickMarks = tmNone;
+    watch->SetShowNumbers(false);
+    watch->SetShowAMPM(false);
+    a.Changed();
+    const QColor face(255, 255, 255);
+    const double r = watch->GetRadius();
+    const auto pixelAt = [](const QImage& image, double x, double y) {
+        return image.pixelColor(static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5)));
+    };
+    // The face's pixels between the first and the last pixel of Ink on a line of samples from
+    // From, Steps steps of Step.
+    const auto holesAcross = [&](const QImage& image, QPointF from, QPointF step, int steps, QColor ink) {
+        std::vector<QColor> line;
+        for (int i = 0; i <= steps; ++i) line.push_back(pixelAt(image, from.x() + i * step.x(), from.y() + i * step.y()));
+        const auto first = std::find(line.begin(), line.end(), ink);
+        const auto last = std::find(line.rbegin(), line.rend(), ink).base();
+        return first < last ? static_cast<int>(std::count(first, last, face)) : -1;
+    };
+    // Across a stroke along Angle, from From to To from the centre shifted by DX, DY: the face
+    // pixels between its edges, and one for each place the stroke does not show where it must.
+    const auto holes = [&](const QImage& image, double angle, double from, double to, int dx, int dy, QColor ink,
+                           bool mayBeHidden = false) {
+        const double s = std::sin(angle * M_PI / 180), c = std::cos(angle * M_PI / 180);
+        int n = 0;
+        for (double d = from; d <= to; d += 1) {
+            const QPointF axis(90 + dx + d * s, 90 + dy - d * c);
+            const int found = holesAcross(image, axis - 4 * QPointF(c, s), QPointF(c, s) / 4, 32, ink);
+            n += found >= 0 ? found : mayBeHidden ? 0 : 1;
+        }
+        return n;
+    };
+    const QColor red(255, 0, 0), blue(0, 0, 255), green(0, 255, 0), yellow(255, 255, 0), black(0, 0, 0);
+    for (const auto& [h, m] : {std::pair{10, 8}, std::pair{1, 38}, std::pair{4, 22}, std::pair{7, 53}}) {
+        setTime(h, m);
+        const QImage image = renderToImage(*watch);
+        const double hourAngle = (h % 12) * 30 + m * 0.5, minuteAngle = m * 6;
+        EXPECT_EQ(holes(image, hourAngle, 0.15 * r, 0.45 * r, 0, 0, red), 0) << h << ":" << m << " hour";
+        EXPECT_EQ(holes(image, minuteAngle, 0.15 * r, 0.65 * r, 0, 0, blue), 0) << h << ":" << m << " minute";
+        // The shadows where their hands leave them in sight.
+        EXPECT_EQ(holes(image, hourAngle, 0.2 * r, 0.4 * r, -1, 3, green, true), 0) << h << ":" << m << " hour shadow";
+        EXPECT_EQ(holes(image, minuteAngle, 0.2 * r, 0.6 * r, 0, 3, yellow, true), 0) << h << ":" << m << " minute shadow";
+    }
+    // The border: a ring of four pixels on the face's edge, unbroken along every ray.
+    const QImage image = renderToImage(*watch);
+    int gaps = 0;
+    for (double angle = 0; angle < 360; angle += 0.5) {
+        const double s = std::sin(angle * M_PI / 180), c = std::cos(angle * M_PI / 180);
+        gaps += std::abs(holesAcross(image, QPointF(90 + (r - 6) * s, 90 - (r - 6) * c), QPointF(s, -c) / 4, 36, black));
+    }
+    EXPECT_EQ(gaps, 0);
 }
 
 TEST_F(AnalogWatch, ClicksSetTheHourTheMinuteAndTheHalfOfTheDay) {

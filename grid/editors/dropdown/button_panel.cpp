@@ -21,7 +21,69 @@ TButtonAppearance::TButtonAppearance()
     Font.SetStyle(fsBold);
 }
 
-TCustomButtonPanel::TCustomButtonPanel(TComponent* AOwner) : TCustomControl(AOwner) {}
+void TButtonAppearance::Assign(const TButtonAppearance& Source) {
+    if (&Source != this) {
+        BorderColor = Source.BorderColor;
+        BorderColorHot = Source.BorderColorHot;
+        BorderColorDown = Source.BorderColorDown;
+        BorderColorChecked = Source.BorderColorChecked;
+        Color = Source.Color;
+        ColorTo = Source.ColorTo;
+        ColorDown = Source.ColorDown;
+        ColorDownTo = Source.ColorDownTo;
+        ColorHot = Source.ColorHot;
+        ColorHotTo = Source.ColorHotTo;
+        ColorCheckedTo = Source.ColorCheckedTo;
+        ColorDisabled = Source.ColorDisabled;
+        ColorDisabledTo = Source.ColorDisabledTo;
+        ColorChecked = Source.ColorChecked;
+        Font.Assign(Source.Font);
+        ShineColor = Source.ShineColor;
+        GlowColorHot = Source.GlowColorHot;
+        GlowColorDown = Source.GlowColorDown;
+        TextColor = Source.TextColor;
+        SpecialTextColor = Source.SpecialTextColor;
+    }
+    Changed();
+}
+
+TButtonItem& TButtonItems::Add() {
+    TButtonItem& item = items_.emplace_back();
+    Changed();
+    return item;
+}
+
+TButtonItem& TButtonItems::Insert(int Index) {
+    const auto at = items_.begin() + std::clamp(Index, 0, Count());
+    TButtonItem& item = *items_.emplace(at);
+    Changed();
+    return item;
+}
+
+void TButtonItems::Delete(int Index) {
+    if (Index < 0 || Index >= Count()) return;
+    items_.erase(items_.begin() + Index);
+    Changed();
+}
+
+void TButtonItems::Clear() {
+    if (items_.empty()) return;
+    items_.clear();
+    Changed();
+}
+
+TCustomButtonPanel::TCustomButtonPanel(TComponent* AOwner) : TCustomControl(AOwner) {
+    buttons_.OnChange = [this](TObject* Sender) { ButtonsChanged(Sender); };
+    appearance_.OnChange = [this](TObject* Sender) { ButtonAppearanceChanged(Sender); };
+}
+
+void TCustomButtonPanel::ButtonsChanged(TObject*) {
+    if (!exDropDown_) Invalidate();
+}
+
+void TCustomButtonPanel::ButtonAppearanceChanged(TObject*) {
+    if (!exDropDown_) Invalidate();
+}
 
 void TCustomButtonPanel::Loaded() {
     if (!exDropDown_) BuildButtons();
@@ -142,7 +204,7 @@ void TCustomButtonPanel::BuildButtons() {
             {"sqrt", "BTN_sqrt", 37, true},
         };
         for (const auto& k : keys) {
-            TButtonItem& b = buttons_.emplace_back();
+            TButtonItem& b = buttons_.Add();
             b.Caption = QString::fromLatin1(k.caption);
             b.Name = QString::fromLatin1(k.name);
             b.Tag = k.tag;
@@ -218,8 +280,9 @@ void TCustomButtonPanel::DrawButton(int Index, TCanvas& Canvas) {
     Canvas.Font.SetColor(b.Special ? appearance_.SpecialTextColor : appearance_.TextColor);
     Canvas.Brush.Style = bsClear;
     const auto drawGraphic = [&](int x, int y) {
-        if (picture) Canvas.Draw(x, y, *b.Image);
-        else if (graphic) images_->Draw(Canvas, x, y, b.ImageIndex);
+        if (picture && b.Enabled) Canvas.Draw(x, y, *b.Image);
+        else if (picture) Canvas.DrawDisabled(x, y, *b.Image);
+        else if (graphic) images_->Draw(Canvas, x, y, b.ImageIndex, b.Enabled);
     };
     const unsigned line = DT_SINGLELINE | DT_VCENTER | (graphic ? 0u : unsigned(DT_CENTER));
     const int middle = content.Top + (content.Height() - g.cy) / 2;
@@ -265,9 +328,13 @@ void TCustomButtonPanel::Paint() {
         canvas.Brush.Color = Color();
     }
     // The hot key last, so that its look lies over its neighbours' shared edges.
-    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i)
-        if (i != buttonHot_) DrawButton(i, canvas);
+    DrawAllButtons(canvas);
     if (inRange(buttonHot_)) DrawButton(buttonHot_, canvas);
+}
+
+void TCustomButtonPanel::DrawAllButtons(TCanvas& Canvas) {
+    for (int i = 0; i < buttons_.Count(); ++i)
+        if (i != buttonHot_) DrawButton(i, Canvas);
 }
 
 void TCustomButtonPanel::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

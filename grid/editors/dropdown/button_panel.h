@@ -28,10 +28,48 @@ struct TButtonItem {
     TRect Rect() const { return {Left, Top, Left + Width, Top + Height}; }
 };
 
+// The keys of a button panel. Adding, inserting, deleting and clearing keys fire OnChange;
+// whoever changes a key's fields calls Changed.
+class TButtonItems {
+public:
+    TButtonItem& Add();
+    TButtonItem& Insert(int Index);
+    void Delete(int Index);
+    void Clear();
+    int Count() const { return static_cast<int>(items_.size()); }
+    TButtonItem& Items(int Index) { return items_[static_cast<size_t>(Index)]; }
+    const TButtonItem& Items(int Index) const { return items_[static_cast<size_t>(Index)]; }
+    TButtonItem& operator[](size_t Index) { return items_[Index]; }
+    const TButtonItem& operator[](size_t Index) const { return items_[Index]; }
+    size_t size() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
+    auto begin() { return items_.begin(); }
+    auto end() { return items_.end(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+    void Changed() { OnChange(nullptr); }
+
+    TNotifyEvent OnChange;
+
+private:
+    std::vector<TButtonItem> items_;
+};
+
 // The colours and font of the keys. The keypad paints with Font, TextColor and
-// SpecialTextColor; the other colours are carried for its owner.
+// SpecialTextColor; the other colours are carried for its owner. Whoever changes fields calls
+// Changed, which fires OnChange.
 struct TButtonAppearance {
     TButtonAppearance();
+    TButtonAppearance(const TButtonAppearance& Other) { Assign(Other); }
+    TButtonAppearance& operator=(const TButtonAppearance& Other) {
+        Assign(Other);
+        return *this;
+    }
+    // Every colour and the font; fires OnChange.
+    void Assign(const TButtonAppearance& Source);
+    void Changed() { OnChange(nullptr); }
+    TNotifyEvent OnChange;
+
     TColor BorderColor = clBlack;
     TColor BorderColorHot = clBlack;
     TColor BorderColorDown = clBlack;
@@ -64,8 +102,9 @@ class TCustomButtonPanel : public TCustomControl {
 public:
     explicit TCustomButtonPanel(TComponent* AOwner);
 
-    std::vector<TButtonItem>& Buttons() { return buttons_; }
+    TButtonItems& Buttons() { return buttons_; }
     TButtonAppearance& ButtonAppearance() { return appearance_; }
+    void SetButtonAppearance(const TButtonAppearance& Value) { appearance_.Assign(Value); }
     TItemLayout ButtonLayout = ilCaptionRight;
     TSelectionColorStyle ItemColorStyle = scCustom;
     TImageList* Images() const { return images_; }
@@ -90,7 +129,7 @@ public:
     virtual void DrawButton(int Index, TCanvas& Canvas);
     virtual void GetButtonsRect(TRect& R);
     virtual void GetButtonSize(TSize& ASize);
-    virtual void ClearButtons() { buttons_.clear(); }
+    virtual void ClearButtons() { buttons_.Clear(); }
     virtual void ResetButtons();
     virtual void BuildButtons();
     virtual void LayoutButtons();
@@ -106,6 +145,12 @@ public:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
+    // A panel on its own repaints when its keys or their look change; in a drop-down the
+    // drop-down decides.
+    void ButtonsChanged(TObject* Sender);
+    void ButtonAppearanceChanged(TObject* Sender);
+    // Every key but the hot one, in index order.
+    void DrawAllButtons(TCanvas& Canvas);
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -116,7 +161,7 @@ private:
     bool inRange(int Index) const { return Index >= 0 && Index < static_cast<int>(buttons_.size()); }
     bool enabled(int Index) const { return inRange(Index) && buttons_[static_cast<size_t>(Index)].Enabled; }
 
-    std::vector<TButtonItem> buttons_;
+    TButtonItems buttons_;
     TButtonAppearance appearance_;
     TImageList* images_ = nullptr;
     TCustomEdit* edit_ = nullptr;

@@ -1,7 +1,10 @@
 #include "grid/editors/dropdown/button_panel.h"
+#include "grid/editors/dropdown/color_picker_dropdown.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/form.h"
 #include "platform/controls/image_list.h"
+#include "platform/controls/invalidation_recorder.h"
+#include "platform/graphics/canvas.h"
 #include "platform/testkit/testkit.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +59,7 @@ TEST_F(ButtonPanelTest, LaysTheCalculatorKeysOutInSixColumnsAndFiveRows) {
 
     panel->BuildButtons();
     EXPECT_EQ(panel->Buttons().size(), 28u);
-    panel->Buttons().pop_back();
+    panel->Buttons().Delete(panel->Buttons().Count() - 1);
     panel->ResetButtons();
     EXPECT_EQ(panel->Buttons().size(), 28u);
 
@@ -104,6 +107,59 @@ TEST_F(ButtonPanelTest, KeysAreDrawnAsButtonsWithTheirCaptionColour) {
     EXPECT_GT(inkOf(11, QColor(0, 255, 0)), 0);  // "7" is not
     // The panel on its own has a black frame.
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 0, 0));
+}
+
+// On its own the keypad repaints when its keys or their look change; inside a drop-down it
+// leaves that to the drop-down.
+TEST_F(ButtonPanelTest, APanelOnItsOwnRepaintsWhenItsKeysOrTheirLookChange) {
+    const auto repaintsOn = [&](const std::function<void()>& change) {
+        TInvalidationRecorder recorder;
+        change();
+        return recorder.Covers({panel->Width() / 2, panel->Height() / 2});
+    };
+    EXPECT_TRUE(repaintsOn([&] { panel->Buttons().Add().Caption = "x"; }));
+    EXPECT_TRUE(repaintsOn([&] { panel->Buttons().Delete(28); }));
+    EXPECT_TRUE(repaintsOn([&] {
+        panel->Buttons()[11].Enabled = false;
+        panel->Buttons().Changed();
+    }));
+    EXPECT_TRUE(repaintsOn([&] {
+        panel->ButtonAppearance().TextColor = clRed;
+        panel->ButtonAppearance().Changed();
+    }));
+    EXPECT_TRUE(repaintsOn([&] { panel->SetButtonAppearance(TButtonAppearance()); }));
+    auto* owner = new TExColorPickerDropDown(&form);
+    panel->SetExDropDown(owner);
+    EXPECT_FALSE(repaintsOn([&] { panel->Buttons().Changed(); }));
+    EXPECT_FALSE(repaintsOn([&] { panel->ButtonAppearance().Changed(); }));
+    panel->SetExDropDown(nullptr);
+}
+
+// A disabled key's glyph is drawn grey, from the image list or its own picture.
+TEST_F(ButtonPanelTest, ADisabledKeysGlyphIsDrawnDisabled) {
+    auto* images = new TImageList(&form);
+    TBitmap red(16, 16);
+    red.Canvas().Brush.Color = clRed;
+    red.Canvas().FillRect({0, 0, 16, 16});
+    images->Add(red);
+    panel->SetImages(images);
+    panel->Buttons()[11].ImageIndex = 0;
+    panel->Buttons()[12].Image->Assign(red);
+    panel->Buttons().Changed();
+    const auto redIn = [&](int index) {
+        const QImage image = renderToImage(*panel);
+        int n = 0;
+        const TRect r = rectOf(index);
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x) n += image.pixelColor(x, y) == QColor(255, 0, 0);
+        return n;
+    };
+    EXPECT_GE(redIn(11), 100);
+    EXPECT_GE(redIn(12), 100);
+    for (int index : {11, 12}) panel->Buttons()[size_t(index)].Enabled = false;
+    panel->Buttons().Changed();
+    EXPECT_EQ(redIn(11), 0);
+    EXPECT_EQ(redIn(12), 0);
 }
 
 TEST_F(ButtonPanelTest, ForgetsItsImageListAndEditWhenTheyGo) {

@@ -2,6 +2,7 @@
 #include "grid/editors/dropdown/color_palette.h"
 #include "grid/editors/dropdown/color_picker_dropdown.h"
 #include "grid/editors/dropdown/descendant_fixture.h"
+#include "platform/controls/window_backend.h"
 
 #include <QImage>
 
@@ -94,6 +95,20 @@ TEST_F(ColorPicker, TheListChoosesByClickKeysAndTypedNamesAndEscapeRestores) {
     EXPECT_EQ(dd->ItemIndex(), 14);
     keyPress(*dd, VK_RETURN);
     EXPECT_EQ(selects, (std::vector<int>{14, 14}));
+}
+
+// The window leaves room for its border: the items fit across the list, with no horizontal
+// scroll bar.
+TEST_F(ColorPicker, TheListWindowFitsItsItemsInsideItsBorder) {
+    dd->ShowDropDown();
+    TExCustomItemSelector& list = *dd->ItemSelector();
+    TSize natural{};
+    list.GetSelectorSize(natural);
+    EXPECT_FALSE(list.HorzScrollBar().Visible());
+    EXPECT_GE(list.ClientWidth(), natural.cx);
+    EXPECT_EQ(dd->DropDownForm()->Width(), natural.cx + 2 * dd->DropDownBorderWidth +
+                                               (list.VertScrollBar().Visible() ? GetSystemMetrics(SM_CXVSCROLL) : 0));
+    dd->HideDropDown(true);
 }
 
 TEST_F(ColorPicker, ThePaletteFollowsTheKeysAndEscapeSetsItBack) {

@@ -35,8 +35,12 @@ void TExCustomDropDown::SizeToSelector(TExCustomItemSelector& List) {
     List.SetBounds(List.Left(), List.Top(), dropDownWidth_ < 1 ? size.cx : List.Width(),
                    dropDownHeight_ < 1 ? size.cy : List.Height());
     TExCustomDropDown::SetDropDownSize();
-    if (form_ && List.VertScrollBar().Visible())
-        form_->SetBounds(form_->Left(), form_->Top(), form_->Width() + GetSystemMetrics(SM_CXVSCROLL), form_->Height());
+    if (!form_) return;
+    int width = form_->Width();
+    // A width taken from the list leaves room for the window's border around it.
+    if (dropDownWidth_ < 1 && control_ == &List && List.Visible()) width += 2 * DropDownBorderWidth;
+    if (List.VertScrollBar().Visible()) width += GetSystemMetrics(SM_CXVSCROLL);
+    form_->SetBounds(form_->Left(), form_->Top(), width, form_->Height());
 }
 
 void TExCustomDropDown::PlaceDropDownControl() {

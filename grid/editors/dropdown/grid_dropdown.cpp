@@ -258,13 +258,13 @@ void TCustomExGridDropDown::WndProc(TMessage& Message) {
 
 void TCustomExGridDropDown::ControlKeyDown(uint16_t& Key, TShiftState Shift) {
     if (Key && (!rowKey(Key) || (Shift & ssAlt))) Perform(WM_KEYDOWN, Key, Shift);
-    OnGridKeyDown(this, Key, Shift);
+    DoKeyDown(this, Key, Shift);
 }
 
 void TCustomExGridDropDown::ControlKeyUp(uint16_t& Key, TShiftState Shift) {
     if (rowKey(Key) && !(Shift & ssAlt)) ClearLookupEntry();
     else if (Key) Perform(WM_KEYUP, Key, Shift);
-    OnGridKeyUp(this, Key, Shift);
+    DoKeyUp(this, Key, Shift);
 }
 
 void TCustomExGridDropDown::ControlKeyPress(QChar& Key) {
@@ -290,7 +290,7 @@ void TCustomExGridDropDown::ControlKeyPress(QChar& Key) {
         }
         Key = QChar();
     }
-    OnGridKeyPress(this, Key);
+    DoKeyPress(this, Key);
 }
 
 // ---- looking up typed letters

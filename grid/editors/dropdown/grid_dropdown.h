@@ -80,6 +80,7 @@ public:
     decltype(TExStringGrid::OnCanSort) OnGridCanSort;
     decltype(TExStringGrid::OnClickSort) OnGridClickSort;
     decltype(TExStringGrid::OnCustomCompare) OnGridCustomCompare;
+    decltype(TExStringGrid::OnRawCompare) OnGridRawCompare;
     decltype(TExStringGrid::OnColumnSize) OnGridColumnSize;
     decltype(TExStringGrid::OnColumnSizing) OnGridColumnSizing;
     decltype(TExStringGrid::OnEndColumnSize) OnGridEndColumnSize;
@@ -88,6 +89,7 @@ public:
     decltype(TExStringGrid::OnEndRowSize) OnGridEndRowSize;
     decltype(TExStringGrid::OnRowMove) OnGridRowMove;
     decltype(TExStringGrid::OnRowMoving) OnGridRowMoving;
+    decltype(TExStringGrid::OnRowMoved) OnGridRowMoved;
     decltype(TExStringGrid::OnColumnMove) OnGridColumnMove;
     decltype(TExStringGrid::OnColumnMoving) OnGridColumnMoving;
     decltype(TExStringGrid::OnCustomCellDraw) OnGridCustomCellDraw;
@@ -116,6 +118,7 @@ public:
     // Sender: the drop-down.
     TNotifyEvent OnGridTopLeftChanged;
     decltype(TExStringGrid::OnSearchEditChange) OnGridSearchEditChange;
+    decltype(TExStringGrid::OnSpinClick) OnGridSpinClick;
     decltype(TExStringGrid::OnAutoAddRow) OnGridAutoAddRow;
     decltype(TExStringGrid::OnAutoInsertRow) OnGridInsertRow;
     decltype(TExStringGrid::OnAutoInsertCol) OnGridInsertCol;
@@ -141,6 +144,66 @@ protected:
     void ControlKeyDown(uint16_t& Key, TShiftState Shift) override;
     void ControlKeyUp(uint16_t& Key, TShiftState Shift) override;
     void ControlKeyPress(QChar& Key) override;
+
+    // The list grid's events reach the OnGrid events through these; a descendant overrides
+    // one to act on the event itself. Those marked "unbound" have no grid event behind them.
+    virtual void DoAnchorClick(TObject* Sender, int ARow, int ACol, QString Anchor, bool& AutoHandle);
+    virtual void DoAnchorEnter(TObject* Sender, int ARow, int ACol, QString Anchor);
+    virtual void DoAnchorExit(TObject* Sender, int ARow, int ACol, QString Anchor);
+    virtual void DoAnchorHint(TObject* Sender, int ARow, int ACol, QString& Anchor);
+    virtual void DoButtonClick(TObject* Sender, int ACol, int ARow);
+    virtual void DoCanSort(TObject* Sender, int ACol, bool& DoSort);
+    virtual void DoClickSort(TObject* Sender, int ACol);
+    virtual void DoCustomCompare(TObject* Sender, QString Str1, QString Str2, int& Res);  // unbound
+    virtual void DoRawCompare(TObject* Sender, int ACol, int Row1, int Row2, int& Res);   // unbound
+    virtual void DoColumnSize(TObject* Sender, int ACol, bool& Allow);
+    virtual void DoColumnSizing(TObject* Sender, int ACol, int ColumnSize);
+    virtual void DoEndColumnSize(TObject* Sender, int ACol);
+    virtual void DoRowSize(TObject* Sender, int ARow, bool& Allow);
+    virtual void DoRowSizing(TObject* Sender, int ARow, int RowSize);
+    virtual void DoEndRowSize(TObject* Sender, int ARow);
+    virtual void DoRowMove(TObject* Sender, int ARow, bool& Allow);
+    virtual void DoRowMoving(TObject* Sender, int ARow, bool& Allow);
+    virtual void DoRowMoved(TObject* Sender, int FromIndex, int ToIndex);
+    virtual void DoColumnMove(TObject* Sender, int ACol, bool& Allow);
+    virtual void DoColumnMoving(TObject* Sender, int ACol, bool& Allow);
+    virtual void DoCustomCellDraw(TObject* Sender, TCanvas& Canvas, int ACol, int ARow, TGridDrawState AState,
+                                  TRect ARect, bool Printing);
+    virtual void DoCustomCellBkgDraw(TObject* Sender, TCanvas& Canvas, int ACol, int ARow, TGridDrawState AState,
+                                     TRect ARect, bool Printing);
+    virtual void DoCellBalloon(TObject* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon);
+    virtual void DoGetAlignment(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void DoGetCellColor(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush& ABrush,
+                                TFont& AFont);
+    virtual void DoGetCellGradient(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                                   TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD);
+    virtual void DoGetFloatFormat(TObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat);
+    virtual void DoGetEditorType(TObject* Sender, int ACol, int ARow, TEditorType& AEditor);
+    virtual void DoGetEditorProp(TObject* Sender, int ARow, int ACol);
+    virtual void DoCanEditCell(TObject* Sender, int ARow, int ACol, bool& CanEdit);
+    virtual void DoEllipsClick(TObject* Sender, int ACol, int ARow, QString& S);
+    virtual void DoGetDisplText(TObject* Sender, int ACol, int ARow, QString& Value);
+    virtual void DoGetFormat(TObject* Sender, int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix);
+    virtual void DoGridHint(TObject* Sender, int ARow, int ACol, QString& HintStr);
+    virtual void DoMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    virtual void DoMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void DoMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void DoKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);  // unbound
+    virtual void DoKeyUp(TObject* Sender, uint16_t& Key, TShiftState Shift);
+    virtual void DoKeyPress(TObject* Sender, QChar& Key);  // unbound
+    virtual void DoRightClickCell(TObject* Sender, int ARow, int ACol);
+    virtual void DoScrollHint(TObject* Sender, int ARow, QString& HintStr);
+    virtual void DoTopLeftChanged(TObject* Sender);
+    virtual void DoSearchEditChange(TObject* Sender, QString Value, bool& DefaultSearch);
+    virtual void DoSpinClick(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown);  // unbound
+    virtual void DoAutoAddRow(TObject* Sender, int ARow);
+    virtual void DoAutoInsertRow(TObject* Sender, int ARow);
+    virtual void DoAutoInsertCol(TObject* Sender, int ACol);
+    virtual void DoAutoDeleteRow(TObject* Sender, int ARow);
+    virtual void DoCanAddRow(TObject* Sender, bool& CanAdd);
+    virtual void DoCanInsertRow(TObject* Sender, int ARow, bool& CanInsert);
+    virtual void DoCanDeleteRow(TObject* Sender, int ARow, bool& CanDelete);
+    void DoCheckBoxClick(TObject* Sender, int ACol, int ARow, bool State);
 
 private:
     friend class GridDropDown::TExColGrid;

@@ -130,7 +130,7 @@ void TExColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 
 void TExColGrid::TopLeftChanged() {
     TExStringGrid::TopLeftChanged();
-    if (dropDown_) dropDown_->OnGridTopLeftChanged(dropDown_);
+    if (dropDown_) dropDown_->DoTopLeftChanged(dropDown_);
 }
 
 // A drag or a move with the mouse may open a window of its own: the list stays open meanwhile.

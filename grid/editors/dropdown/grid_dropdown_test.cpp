@@ -287,3 +287,52 @@ TEST_F(GridDropDownTest, EmptyListsOpenAndClose) {
 }
 
 }  // namespace
+
+namespace {
+
+// A descendant that acts on list events itself, through the forwarders it overrides.
+class WatchingGridDropDown : public TExGridDropDown {
+public:
+    using TExGridDropDown::TExGridDropDown;
+    QStringList seen;
+
+protected:
+    void DoRowMoved(TObject* Sender, int FromIndex, int ToIndex) override {
+        seen << QString("moved %1>%2").arg(FromIndex).arg(ToIndex);
+        TExGridDropDown::DoRowMoved(Sender, FromIndex, ToIndex);
+    }
+    void DoGetDisplText(TObject* Sender, int ACol, int ARow, QString& Value) override {
+        if (ARow > 0 && ACol == 1) Value = Value.toUpper();
+        TExGridDropDown::DoGetDisplText(Sender, ACol, ARow, Value);
+    }
+};
+
+class GridDropDownDescendant : public DescendantFixture<WatchingGridDropDown> {
+protected:
+    GridDropDownDescendant() {
+        for (const char* header : {"Name", "Colour"}) dd->Columns().Add().Header = header;
+        for (const char* name : {"Apple", "Banana", "Mango"}) dd->Items().Add({name, "colour"});
+        dd->EndUpdate();
+    }
+};
+
+TEST_F(GridDropDownDescendant, OverriddenForwardersSeeTheListsEventsBeforeTheApplication) {
+    QStringList events;
+    dd->OnGridRowMoved = [&](TObject* Sender, int FromIndex, int ToIndex) {
+        EXPECT_EQ(Sender, dd->Grid());
+        events << QString("moved %1>%2").arg(FromIndex).arg(ToIndex);
+    };
+    dd->RowMoving = true;
+    dd->ShowDropDown();
+    dd->Grid()->MoveRow(1, 3);
+    EXPECT_EQ(dd->seen, QStringList({"moved 1>3"}));
+    EXPECT_EQ(events, QStringList({"moved 1>3"}));
+    EXPECT_EQ(dd->Grid()->Cells(0, 3), "Apple");
+    // The descendant's display text reaches the painted list.
+    QString shown = dd->Grid()->Cells(1, 1);
+    dd->Grid()->OnGetDisplText(dd->Grid(), 1, 1, shown);
+    EXPECT_EQ(shown, "COLOUR");
+    dd->HideDropDown(true);
+}
+
+}  // namespace

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr TCursor crDrag = -12;
-constexpr TCursor crNoDrop = -13;
 // The timer that scrolls while something is dragged near an edge.
 constexpr uintptr_t dragScrollTimer = 1;
 

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr TCursor crDrag = -12;
-constexpr TCursor crNoDrop = -13;
-
 class HeaderPresses : public InputFixture {
 protected:
     void press(TPoint at) { mouseMessage(*grid, WM_LBUTTONDOWN, at.X, at.Y, MK_LBUTTON); }
