@@ -216,3 +216,45 @@ TEST_F(IEC61850VariablesWindow, EnterMovesToTheNextCellWhenTheOptionIsOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A new row with only its name: OK names every missing field of the row in one message.
+TEST_F(IEC61850VariablesWindow, OkNamesEveryFaultOfARowInOneMessage) {
+    show([&](TFIEC61850_Variables& w) {
+        fill(1, {"Y", "Temp"});
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts(), QStringList({"Error row 1!! Length must be between 1 and 4\n"
+                                           "!! Position must be between 0 and 1437\n"
+                                           "!! Conversion must be Selected "}));
+        driver().answerNextBox(mrYes);
+        press(w.Btn_Cancel);
+    });
+}
+
+// Esc, from any focused control, leaves an unchanged table at once; changed rows are left only
+// once the user says so, and nothing is written either way.
+TEST_F(IEC61850VariablesWindow, EscAsksBeforeThrowingChangedRowsAway) {
+    const auto esc = [](TFIEC61850_Variables& w) {
+        w.Btn_InsRow->SetFocus();
+        keyPress(*w.Btn_InsRow, VK_ESCAPE);
+    };
+    EXPECT_EQ(show(esc), mrCancel);
+    EXPECT_TRUE(driver().boxes().empty());
+
+    const TModalResult result = show([&](TFIEC61850_Variables& w) {
+        fill(1, Valid);
+        driver().answerNextBox(mrNo);
+        esc(w);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts(), QStringList({"Do you want to exit without saving changes?"}));
+        driver().answerNextBox(mrYes);
+        esc(w);
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(driver().boxes().size(), 2u);
+    EXPECT_EQ(fileBytes(File), "<missing>");
+}
+
+}  // namespace
