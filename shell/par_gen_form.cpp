@@ -53,6 +53,8 @@ void TFParGen::Loaded() {
     BorderStyle = bsSizeable;
     Btn_OK->ModalResult = mrNone;
     Btn_Cancel->ModalResult = mrNone;
+    // Enter confirms from any one-line field; the certificate fields keep it for their lines.
+    Btn_OK->Default = true;
 
     XML1 = new TXMLDocument(this);
     XML1->Name = "XML1";
