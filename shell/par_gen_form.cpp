@@ -70,6 +70,10 @@ void TFParGen::Loaded() {
     Build_Other_Panels();
 
     for (TEdit* field : Address_Fields()) field->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+    // A port is a number: letters never enter it (control keys such as Backspace still work).
+    E_IEC61850_Server_Port->OnKeyPress = [](TObject*, QChar& k) {
+        if (k >= QChar(' ') && !k.isDigit()) k = QChar();
+    };
     for (TControl* control : Element_Controls()) {
         control->ShowHint = true;
         if (auto* field = dynamic_cast<TCustomEdit*>(control)) field->OnChange = [this](TObject* s) { On_Change(s); };

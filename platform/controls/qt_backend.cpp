@@ -260,6 +260,9 @@ protected:
     void focusInEvent(QFocusEvent* e) override {
         if (focusGivenBackToControl(*this, *e)) return;
         if (!control_.Focused()) control_.SetFocus();
+        // The window moves the focus itself, Tab included: the style then marks the focused
+        // field as it does after Tab among its own widgets.
+        if (QWidget* top = this->window()) top->setAttribute(Qt::WA_KeyboardFocusChange);
         Widget::focusInEvent(e);
     }
     Control& control_;
@@ -305,7 +308,8 @@ public:
         setTabChangesFocus(true);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setFrameShape(QFrame::NoFrame);
+        // A field with a frame, like every other field of the window.
+        setFrameShape(QFrame::StyledPanel);
         setDocument(control.Document());
         QObject::connect(this, &QTextEdit::textChanged, [this] {
             if (!rich_.DocumentChanging()) control_.TextEditedNatively(DocumentPlainText(*document()));
