@@ -27,7 +27,7 @@ constexpr int Form_Width = 449;
 constexpr unsigned Echo_Timeout_Ms = 400;
 constexpr uint64_t Echo_Test_Ms = 5000;
 constexpr int Good_Replies_Wanted = 2;
-constexpr int Text_Missing_File = 1038;
+constexpr int Text_Missing_File = 1040;
 constexpr unsigned Wait_Step_Ms = 10;
 
 TPanel* addPanel(TForm& form, const char* name, int height) {

@@ -81,13 +81,15 @@ void Check_Headers(TExStringGrid& Grid, std::vector<TCut>& Cuts) {
 // The data cells of a grid: each text fits its column on one line. A cell of several lines is
 // the grid's to wrap.
 void Check_Cells(TExStringGrid& Grid, std::vector<TCut>& Cuts) {
+    auto* columnGrid = dynamic_cast<TExColumnGrid*>(&Grid);
     for (int c = 0; c < Grid.ColCount(); ++c) {
+        const TFont& font = columnGrid ? columnGrid->Columns().Items(c)->Font() : Grid.Font();
         const int real = Grid.DisplToRealCol(c);
         const int room = Grid.ColWidths(c) - 2 * Grid.XYOffset.X;
         for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r) {
             const QString text = Grid.Cells(real, r);
             if (text.isEmpty() || text.contains('\n') || Grid.IsXMergedCell(real, r)) continue;
-            const int need = Text_Width(Grid.Font(), text);
+            const int need = Text_Width(font, text);
             if (need > room) Cuts.push_back({Grid.Name + QString(" cell %1,%2").arg(real).arg(r), text, need, room});
         }
     }

@@ -236,9 +236,9 @@ constexpr TDefaultText Texts[] = {
     {1020, "Execute Update Firmware"},
     {1036, "Device Not Found!"},
     {1037, "Error!!! Check the Ip Address"},
-    {1038, "The update cannot start: a file it must load does not exist: "},
     {1038, "Error!!! Update program not started: "},
     {1039, "Error!!! Update program ended with exit code "},
+    {1040, "The update cannot start: a file it must load does not exist: "},
 
     // PROFINET network
     {1100, "PROFINET Network Access"},

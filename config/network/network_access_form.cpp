@@ -111,7 +111,7 @@ void TFPROFINET_Network_Access::Loaded() {
     ScrollBox1->VertScrollBar().Increment = 16;
     Splitter1->Above = P_Device;
     Splitter1->Below = ScrollBox1;
-    Splitter1->OnMoved = [this](TObject*) { ScrollBox1->UpdateScrollBars(); };
+    Splitter1->OnMoved = [this](TObject*) { Fit_Properties(); };
     P_Device_Properties =
         Place_Control<TPanel>(*this, ScrollBox1, "P_Device_Properties", 0, 0, Client_Width, Properties_Height);
     P_Device_Properties->BevelOuter = bvNone;
@@ -148,7 +148,7 @@ void TFPROFINET_Network_Access::Loaded() {
     P_Device_Properties->OnResize = [this](TObject* s) { P_Device_PropertiesResize(s); };
     P_Device_PropertiesResize(P_Device_Properties);
 
-    ScrollBox1->UpdateScrollBars();
+    Fit_Properties();
 
     OnMouseWheel = [this](TObject* s, TShiftState sh, int d, TPoint p, bool& h) { FormMouseWheel(s, sh, d, p, h); };
     Buttons_Last_In_Tab_Order();
@@ -372,6 +372,14 @@ void TFPROFINET_Network_Access::P_Device_PropertiesResize(TObject*) {
     const int width = P_Device_Properties->Width() - 191;
     E_Dev_DevProp_NameStation->SetWidth(width);
     E_Dev_DevProp_IPAddress->SetWidth(width);
+}
+
+void TFPROFINET_Network_Access::Fit_Properties() {
+    // The properties scroll up and down only: they take the width the box leaves them beside
+    // its vertical bar.
+    ScrollBox1->UpdateScrollBars();
+    P_Device_Properties->SetWidth(ScrollBox1->ClientWidth());
+    ScrollBox1->UpdateScrollBars();
 }
 
 void TFPROFINET_Network_Access::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint MousePos, bool& Handled) {

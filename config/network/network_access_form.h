@@ -97,6 +97,8 @@ protected:
 
 private:
     void Update_Time_Change();
+    // The properties panel as wide as the scroll box's client area, bars set again.
+    void Fit_Properties();
     // Fills the update list with the device's times, each once, and selects its own.
     void Show_Update_Times(const TPROFINET_Device& Device);
     void Answer_Time_Change();

@@ -227,7 +227,8 @@ TEST_F(IEC61850VariablesWindow, OkNamesEveryFaultOfARowInOneMessage) {
         EXPECT_EQ(w.ModalResult(), mrNone);
         EXPECT_EQ(boxTexts(), QStringList({"Error row 1!! Length must be between 1 and 4\n"
                                            "!! Position must be between 0 and 1437\n"
-                                           "!! Conversion must be Selected "}));
+                                           "!! Conversion must be Selected \n"
+                                           "!! Molt. Factor must be a valid Float"}));
         driver().answerNextBox(mrYes);
         press(w.Btn_Cancel);
     });
