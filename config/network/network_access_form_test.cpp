@@ -550,3 +550,27 @@ TEST_F(NetworkWindowTest, TheNameAndAddressRefusalsFollowTheLanguage) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tab onto the session box and the update list marks them, so the user sees where the keys go.
+TEST_F(NetworkWindowTest, TheCheckBoxAndTheListsShowTheFocusWhenTabbedTo) {
+    open([&] {
+        addOwn();
+        TCheckBox& box = *w().CB_Dev_DevProp_New_Session_SPI;
+        TComboBox& update = *w().CB_Dev_CycTime_Update;
+        const QImage boxBefore = renderToImage(box);
+        const QImage updateBefore = renderToImage(update);
+        w().E_Dev_DevProp_IPAddress->SetFocus();
+        w().E_Dev_DevProp_IPAddress->SetText("192.168.0.20");
+        keyPress(*w().E_Dev_DevProp_IPAddress, VK_TAB);
+        ASSERT_EQ(FocusedControl(), &box);
+        EXPECT_NE(renderToImage(box), boxBefore);
+        keyPress(box, VK_TAB);
+        ASSERT_EQ(FocusedControl(), &update);
+        EXPECT_EQ(renderToImage(box), boxBefore);
+        EXPECT_NE(renderToImage(update), updateBefore);
+    });
+}
+
+}  // namespace

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QFontMetrics>
 #include <QTextEdit>
 #include <QRegion>
 #include <QTimer>
@@ -306,6 +307,26 @@ TEST_F(QtBackendTest, APopupHasTheDropShadowOnlyWhenItsClassStyleAsksForIt) {
         ShowPopup(*popup, false);
         delete popup;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A rich field one line high, as the certificate fields of the general parameters are, has a
+// frame like every other field and shows its whole line inside it.
+TEST_F(QtBackendTest, ANativeRichFieldHasAFrameAndShowsALineOfItsHeight) {
+    auto* rich = new TRichEdit(form);
+    rich->SetParent(form);
+    rich->SetBounds(10, 10, 238, 23);
+    form->HandleNeeded();
+    rich->SetText("-----BEGIN CERTIFICATE-----");
+    auto* field = native<QTextEdit>(*rich);
+    ASSERT_NE(field, nullptr);
+    EXPECT_NE(field->frameShape(), QFrame::NoFrame);
+    EXPECT_GT(field->frameWidth(), 0);
+    const int line = QFontMetrics(field->font()).height();
+    EXPECT_GE(field->viewport()->height(), line + 2 * int(field->document()->documentMargin()));
 }
 
 }  // namespace
