@@ -5,10 +5,8 @@
 #include "platform/controls/check_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
-#include "platform/controls/mouse.h"
 #include "platform/controls/panel.h"
 #include "platform/controls/rich_edit.h"
-#include "platform/controls/scroll_codes.h"
 #include "platform/core/exception.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
@@ -289,14 +287,7 @@ void TFParGen::On_Click(TObject* Sender) {
 }
 
 void TFParGen::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint MousePos, bool& Handled) {
-    const TPoint p = CPG->ScreenToClient(MousePos);
-    Handled = CPG->ClientRect().Contains(p);
-    if (!Handled) return;
-    const uint16_t code = WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
-    for (int line = 0; line < Mouse.WheelScrollLines(); ++line) {
-        SendMessage(CPG->Handle(), WM_VSCROLL, code, 0);
-        SendMessage(CPG->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
-    }
+    Handled = Wheel_Scrolls(*CPG, WheelDelta, MousePos);
 }
 
 void TFParGen::FormResize(TObject*) {

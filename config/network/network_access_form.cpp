@@ -7,9 +7,7 @@
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
-#include "platform/controls/mouse.h"
 #include "platform/controls/panel.h"
-#include "platform/controls/scroll_codes.h"
 #include "platform/controls/scrolling_win_control.h"
 #include "platform/controls/splitter.h"
 #include "platform/graphics/canvas.h"
@@ -344,7 +342,10 @@ void TFPROFINET_Network_Access::Update_Time_Change() {
     const int reductionRadio = device->ReductionRadio();
     const int shown = CB_Dev_CycTime_Update->ItemIndex();
     if (shown < 0 || shown >= int(Update_Time_Entries.size())) return;
-    const int entry = Update_Time_Entries[size_t(shown)];
+    // The same time again keeps the device's own pair of send clock and reduction ratio.
+    const QString time = CB_Dev_CycTime_Update->Text();
+    const int entry = device->UpdateTimeVal.value(device->FUpdateTime) == time ? device->FUpdateTime
+                                                                               : Update_Time_Entries[size_t(shown)];
     if (!device->CheckUpdateTime(entry)) {
         // The check took the refused entry's timing; the device keeps what it had, so that a
         // refused update time is never saved.
@@ -383,13 +384,7 @@ void TFPROFINET_Network_Access::Fit_Properties() {
 }
 
 void TFPROFINET_Network_Access::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint MousePos, bool& Handled) {
-    Handled = ScrollBox1->ClientRect().Contains(ScrollBox1->ScreenToClient(MousePos));
-    if (!Handled) return;
-    const uint16_t code = WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
-    for (int line = 0; line < Mouse.WheelScrollLines(); ++line) {
-        SendMessage(ScrollBox1->Handle(), WM_VSCROLL, code, 0);
-        SendMessage(ScrollBox1->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
-    }
+    Handled = Wheel_Scrolls(*ScrollBox1, WheelDelta, MousePos);
 }
 
 // ---- adding, deleting, modules

@@ -89,7 +89,8 @@ public:
     void Btn_OKClick(TObject* Sender);
 
     // The update list shows each time once; entry i of the list is entry Update_Time_Entries[i]
-    // of the device's UpdateTimeVal, the first that gives the time.
+    // of the device's UpdateTimeVal, the first that gives the time (the device's own entry is
+    // kept when the user picks its time again).
     std::vector<int> Update_Time_Entries;
 
 protected:

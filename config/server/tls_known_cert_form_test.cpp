@@ -190,24 +190,7 @@ namespace {
 // Esc leaves an unchanged table at once; a row changed, even only its box, is left only once
 // the user says so.
 TEST_F(TlsKnownCertWindow, EscAsksBeforeThrowingChangedRowsAway) {
-    const auto esc = [](TFTLS_Server_Known_Cert& w) {
-        w.Btn_InsRow->SetFocus();
-        keyPress(*w.Btn_InsRow, VK_ESCAPE);
-    };
-    EXPECT_EQ(show(esc), mrCancel);
-    EXPECT_TRUE(driver().boxes().empty());
-
-    const TModalResult result = show([&](TFTLS_Server_Known_Cert& w) {
-        grid().SetCheckBoxState(1, 1, false);
-        driver().answerNextBox(mrNo);
-        esc(w);
-        EXPECT_EQ(w.ModalResult(), mrNone);
-        EXPECT_EQ(boxTexts(), QStringList({"Do you want to exit without saving changes?"}));
-        driver().answerNextBox(mrYes);
-        esc(w);
-    });
-    EXPECT_EQ(result, mrCancel);
-    EXPECT_EQ(fileBytes("TLS_Known_Cert.xml"), "<missing>");
+    expectEscAsksAfter([&](TFTLS_Server_Known_Cert&) { grid().SetCheckBoxState(1, 1, false); }, "TLS_Known_Cert.xml");
 }
 
 }  // namespace
