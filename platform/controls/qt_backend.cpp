@@ -351,6 +351,10 @@ public:
     NativeList(TListBox& control, QWidget* parent) : QListWidget(parent), control_(control) {
         // The user picks with the mouse or the keys; the code's own changes come with signals blocked.
         QObject::connect(this, &QListWidget::currentRowChanged, [this](int row) { control_.ItemSelectedNatively(row); });
+        // A double click on an item is the control's, as on the platform's own list.
+        QObject::connect(this, &QListWidget::itemDoubleClicked, [this](QListWidgetItem*) {
+            if (control_.OnDblClick) control_.OnDblClick(&control_);
+        });
     }
 
 private:
@@ -372,6 +376,9 @@ public:
         });
         QObject::connect(this, &QTreeWidget::itemClicked,
                          [this](QTreeWidgetItem* item, int) { control_.NodeClickedNatively(nodeOf(item)); });
+        QObject::connect(this, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem*, int) {
+            if (control_.OnDblClick) control_.OnDblClick(&control_);
+        });
         QObject::connect(this, &QTreeWidget::itemExpanded,
                          [this](QTreeWidgetItem* item) { control_.NodeExpandedNatively(nodeOf(item), true); });
         QObject::connect(this, &QTreeWidget::itemCollapsed,
