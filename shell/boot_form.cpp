@@ -27,6 +27,7 @@ constexpr int Form_Width = 449;
 constexpr unsigned Echo_Timeout_Ms = 400;
 constexpr uint64_t Echo_Test_Ms = 5000;
 constexpr int Good_Replies_Wanted = 2;
+constexpr int Text_Missing_File = 1040;
 constexpr unsigned Wait_Step_Ms = 10;
 
 TPanel* addPanel(TForm& form, const char* name, int height) {
@@ -211,6 +212,12 @@ void TFBoot::Btn_UpdateClick(TObject*) {
 }
 
 void TFBoot::Run_Ethernet_Update() {
+    // The updater cannot load a file that is not there: said before the device is bothered.
+    const QStringList missing = Update_Job_Missing_Files(CB_Update_Options->ItemIndex());
+    if (!missing.isEmpty()) {
+        MessageDlg(Lang(Text_Missing_File) + missing.join(QStringLiteral(", ")), mtError, mbOK);
+        return;
+    }
     const bool answered = Send_Ping();
     // Closed while the test ran: nothing is stored, written or run.
     if (Closing()) return;

@@ -35,6 +35,7 @@ protected:
         TProgramTest::SetUp();
         ForceDirectories(folder.file("PROJECTS/P/bin"));
         folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+        folder.write("MASTER/SimQX372.sim", "firmware image");
         Create_Program_Windows();
     }
     void TearDown() override {
@@ -127,6 +128,28 @@ TEST_F(BootTest, APointMovesToTheNextAddressField) {
         typeChar(*f.E_IP4, '.');
         EXPECT_TRUE(f.E_IP4->Focused());
         EXPECT_EQ(fields(), (QStringList{"192", "168", "2", "20"}));
+    });
+}
+
+// The firmware image the job names is not there: said before anything is tested or run; an
+// update of the configuration alone does not need it.
+TEST_F(BootTest, AMissingFirmwareImageIsSaidBeforeTheUpdaterStarts) {
+    writeStub(0);
+    DeleteFile(folder.file("MASTER/SimQX372.sim"));
+    updateStep([&] {
+        pressUpdate();
+        EXPECT_EQ(boxTexts(), QStringList({"The update cannot start: a file it must load does not exist: " +
+                                           Master_Dir + PathDelim + "SimQX372.sim"}));
+        EXPECT_TRUE(echo.requests().empty());
+        EXPECT_FALSE(jobWritten());
+        EXPECT_EQ(stubRuns(), 0);
+
+        driver().reset();
+        boot().CB_Update_Options->SetItemIndex(2);
+        echo.reply(), echo.reply();
+        click(*boot().Btn_Update, 5, 5);
+        EXPECT_TRUE(boxTexts().isEmpty());
+        EXPECT_EQ(stubRuns(), 1);
     });
 }
 

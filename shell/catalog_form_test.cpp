@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <functional>
@@ -376,6 +377,86 @@ TEST_F(CatalogAddDeviceTest, AddingAFileFromTheCatalogFolderItselfKeepsIt) {
     addDevice(folder.file("PROFINET_Catalog/GSDML-dev.xml"));
     EXPECT_EQ(catalogFile("GSDML-dev.xml"), device("Family", "Same"));
     EXPECT_TRUE(treeLines().contains("      Same (GSDML-dev.xml) *"));
+}
+
+}  // namespace
+
+namespace {
+
+// Enter takes the highlighted device as OK does; a double click on a device takes it, one on a
+// group only opens or closes the group.
+TEST_F(CatalogCategoryTest, EnterAndADoubleClickOnADeviceChooseIt) {
+    driver().onNextModal([&](TForm&) {
+        clickNode(nodeAt(3));
+        keyPress(tree(), VK_RETURN);
+    });
+    EXPECT_EQ(form().ShowModal(), mrOk);
+    expectSelection(filed("GSDML-one.xml"), "Device 1", "");
+
+    const auto doubleClick = [&](TTreeNode* node) {
+        clickNode(node);
+        const auto rows = tree().VisibleNodes();
+        const int row = static_cast<int>(std::find(rows.begin(), rows.end(), node) - rows.begin());
+        mouseMessage(tree(), WM_LBUTTONDBLCLK, tree().TextLeft(*node) + 3,
+                     row * TTreeView::RowHeight + TTreeView::RowHeight / 2, MK_LBUTTON);
+        mouseMessage(tree(), WM_LBUTTONUP, tree().TextLeft(*node) + 3,
+                     row * TTreeView::RowHeight + TTreeView::RowHeight / 2);
+    };
+    TModalResult afterGroup = mrNone;
+    driver().onNextModal([&](TForm&) {
+        doubleClick(nodeAt(4));
+        afterGroup = form().ModalResult();
+        doubleClick(nodeAt(5));
+    });
+    EXPECT_EQ(form().ShowModal(), mrOk);
+    EXPECT_EQ(afterGroup, mrNone);
+    expectSelection(filed("GSDML-one.xml"), "Device 2", "Category A");
+}
+
+// A description whose name the loader would pass over at the next start is refused with the
+// reason, so that the catalog never shows a device it loses on a restart.
+TEST_F(CatalogAddDeviceTest, AFileTheLoaderWouldNotReadIsRefusedWithTheReason) {
+    for (const char* name : {"device.xml", "my-GSDML-device.xml", "GSDML-device.xml.bak"}) {
+        SCOPED_TRACE(name);
+        driver().reset();
+        folder.write(QString("in/") + name, device("Family", "Renamed"));
+        addDevice(folder.file(QString("in/") + name));
+        EXPECT_EQ(boxTexts(),
+                  QStringList({"Only files named GSDML*.xml are read into the catalog when the program starts; rename "
+                               "the file so that its name begins with GSDML and ends with .xml. Not added: " +
+                               folder.file(QString("in/") + name)}));
+        EXPECT_FALSE(FileExists(folder.file(QString("PROFINET_Catalog/") + name)));
+        EXPECT_TRUE(PROFINET_Catalog_Obj->MainFamily_list.empty());
+    }
+    // Any letter case is read.
+    driver().reset();
+    folder.write("in/gsdml-lower.XML", device("Family", "Lower"));
+    addDevice(folder.file("in/gsdml-lower.XML"));
+    EXPECT_TRUE(driver().boxes().empty());
+    EXPECT_NE(filed("gsdml-lower.XML"), nullptr);
+}
+
+// The empty catalog says where its files go; the file dialog opens in the home folder and
+// then where the last file came from.
+TEST_F(CatalogAddDeviceTest, AnEmptyCatalogSaysWhereFilesGoAndTheDialogStartsHomeThenWhereItWasLeft) {
+    bool hintShown = false;
+    QString hint;
+    driver().onNextModal([&](TForm&) {
+        hintShown = form().L_Empty_Catalog->Visible();
+        hint = form().L_Empty_Catalog->Caption();
+    });
+    form().ShowModal();
+    EXPECT_TRUE(hintShown);
+    EXPECT_TRUE(hint.endsWith(Catalog_Dir)) << hint.toStdString();
+    EXPECT_TRUE(hint.contains("GSDML*.xml"));
+
+    folder.write("in/GSDML-new.xml", device("Family", "New device"));
+    addDevice(folder.file("in/GSDML-new.xml"));
+    addDevice(std::nullopt);
+    ASSERT_EQ(driver().fileDialogs().size(), 2u);
+    EXPECT_EQ(driver().fileDialogs()[0].InitialDir, QDir::homePath());
+    EXPECT_EQ(driver().fileDialogs()[1].InitialDir, folder.file("in"));
+    EXPECT_FALSE(form().L_Empty_Catalog->Visible());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/keyboard.h"
+#include "platform/controls/list_box.h"
 #include "platform/controls/rich_edit.h"
 #include "platform/testkit/testkit.h"
 #include "common/buttons/lb_button.h"
@@ -258,6 +259,76 @@ TEST_F(DialogKeysTest, TabWalksTheGeneralParametersPanelByPanel) {
     EXPECT_EQ(backCollapsed, (QStringList{"E_PROFINET_Master_NameStation", "E_PROFINET_Master_GAT4"}));
     EXPECT_EQ(tlsOn, (QStringList{"E_TLS_Server_Key", "E_TLS_Server_Key_Pass", "E_TLS_Server_Server_Cert",
                                   "E_TLS_Server_Root_Cert", "CB_TLS_Server_En_Known_Cert", "Btn_OK"}));
+}
+
+}  // namespace
+
+namespace {
+
+// Where the user chooses from a list, Enter confirms the choice and a double click on an item
+// chooses it; a double click beside the items chooses nothing.
+TEST_F(DialogKeysTest, EnterOrADoubleClickOpensTheConfigurationChosen) {
+    ForceDirectories(folder.file("PROJECTS/A"));
+    ForceDirectories(folder.file("PROJECTS/B"));
+    start();
+    TListBox* list = FOpenConf->ListBox1;
+    const auto rowOf = [&](const QString& name) {
+        return int(FOpenConf->SL.indexOf(name)) * list->ItemHeight() + list->ItemHeight() / 2;
+    };
+    driver().onNextModal([&](TForm&) {
+        click(*list, 5, rowOf("B"));
+        keyPress(*list, VK_RETURN);
+    });
+    w().Btn_Click(w().Btn_Open);
+    EXPECT_EQ(FOpenConf->ModalResult(), mrOk);
+    EXPECT_EQ(Project_Name, "B");
+
+    TModalResult besideItems = mrNone;
+    driver().onNextModal([&](TForm&) {
+        const auto doubleClick = [&](int y) {
+            mouseMessage(*list, WM_LBUTTONDOWN, 5, y, MK_LBUTTON);
+            mouseMessage(*list, WM_LBUTTONUP, 5, y);
+            mouseMessage(*list, WM_LBUTTONDBLCLK, 5, y, MK_LBUTTON);
+            mouseMessage(*list, WM_LBUTTONUP, 5, y);
+        };
+        list->SetItemIndex(-1);
+        doubleClick(list->Height() - 5);
+        besideItems = FOpenConf->ModalResult();
+        doubleClick(rowOf("A"));
+    });
+    w().Btn_Click(w().Btn_Open);
+    EXPECT_EQ(besideItems, mrNone);
+    EXPECT_EQ(FOpenConf->ModalResult(), mrOk);
+    EXPECT_EQ(Project_Name, "A");
+}
+
+// Enter in a field of Set Communication saves and closes, as OK; in a certificate field it
+// starts a new line. The port takes digits only.
+TEST_F(DialogKeysTest, EnterConfirmsSetCommunicationAndThePortTakesDigitsOnly) {
+    ForceDirectories(folder.file("PROJECTS/P/bin"));
+    folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    start();
+    TModalResult afterCertificateEnter = mrNone;
+    QString port;
+    driver().onNextModal([&](TForm&) {
+        TFParGen& f = *FParGen;
+        f.CB_TLS_Server_Enable->SetChecked(true);
+        f.On_Click(f.CB_TLS_Server_Enable);
+        f.E_TLS_Server_Root_Cert->SetFocus();
+        keyPress(*f.E_TLS_Server_Root_Cert, VK_RETURN);
+        afterCertificateEnter = f.ModalResult();
+
+        f.E_IEC61850_Server_Port->SetFocus();
+        f.E_IEC61850_Server_Port->SetText("");
+        for (QChar ch : QString("1x0-2 ")) typeChar(*f.E_IEC61850_Server_Port, ch);
+        port = f.E_IEC61850_Server_Port->Text();
+        keyPress(*f.E_IEC61850_Server_Port, VK_RETURN);
+    });
+    w().Btn_Click(w().Btn_Prm_Gen);
+    EXPECT_EQ(afterCertificateEnter, mrNone);
+    EXPECT_EQ(port, "102");
+    EXPECT_EQ(FParGen->ModalResult(), mrOk);
+    EXPECT_TRUE(FileExists(File_ParGen));
 }
 
 }  // namespace

@@ -20,7 +20,10 @@ void TFOpenConf::Loaded() {
     ListBox1->Anchors = akLeft | akTop | akRight | akBottom;
     ListBox1->ShowHint = true;
     ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
+    ListBox1->OnDblClick = [this](TObject* s) { ListBox1DblClick(s); };
     Btn_OK->ModalResult = mrOk;
+    // Enter opens the configuration chosen, as a double click on it does.
+    Btn_OK->Default = true;
     Buttons_Last_In_Tab_Order();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
@@ -47,6 +50,12 @@ void TFOpenConf::FormShow(TObject*) {
 
 void TFOpenConf::ListBox1Click(TObject*) {
     if (ListBox1->ItemIndex() >= 0) Name_Conf = ListBox1->Items()[ListBox1->ItemIndex()];
+}
+
+void TFOpenConf::ListBox1DblClick(TObject* Sender) {
+    if (ListBox1->ItemIndex() < 0) return;
+    ListBox1Click(Sender);
+    SetModalResult(mrOk);
 }
 
 void TFOpenConf::Load_Existing_Configuration() {

@@ -20,6 +20,8 @@ public:
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void ListBox1Click(TObject* Sender);
+    // A double click on a configuration opens it, as OK would.
+    void ListBox1DblClick(TObject* Sender);
     void Load_Existing_Configuration();
     int Search_Open_Conf(const QString& snc) const;
     void Set_Lang();

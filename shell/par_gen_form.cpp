@@ -5,10 +5,8 @@
 #include "platform/controls/check_box.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
-#include "platform/controls/mouse.h"
 #include "platform/controls/panel.h"
 #include "platform/controls/rich_edit.h"
-#include "platform/controls/scroll_codes.h"
 #include "platform/core/exception.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
@@ -53,6 +51,8 @@ void TFParGen::Loaded() {
     BorderStyle = bsSizeable;
     Btn_OK->ModalResult = mrNone;
     Btn_Cancel->ModalResult = mrNone;
+    // Enter confirms from any one-line field; the certificate fields keep it for their lines.
+    Btn_OK->Default = true;
 
     XML1 = new TXMLDocument(this);
     XML1->Name = "XML1";
@@ -68,6 +68,10 @@ void TFParGen::Loaded() {
     Build_Other_Panels();
 
     for (TEdit* field : Address_Fields()) field->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+    // A port is a number: letters never enter it (control keys such as Backspace still work).
+    E_IEC61850_Server_Port->OnKeyPress = [](TObject*, QChar& k) {
+        if (k >= QChar(' ') && !k.isDigit()) k = QChar();
+    };
     for (TControl* control : Element_Controls()) {
         control->ShowHint = true;
         if (auto* field = dynamic_cast<TCustomEdit*>(control)) field->OnChange = [this](TObject* s) { On_Change(s); };
@@ -283,14 +287,7 @@ void TFParGen::On_Click(TObject* Sender) {
 }
 
 void TFParGen::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint MousePos, bool& Handled) {
-    const TPoint p = CPG->ScreenToClient(MousePos);
-    Handled = CPG->ClientRect().Contains(p);
-    if (!Handled) return;
-    const uint16_t code = WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
-    for (int line = 0; line < Mouse.WheelScrollLines(); ++line) {
-        SendMessage(CPG->Handle(), WM_VSCROLL, code, 0);
-        SendMessage(CPG->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
-    }
+    Handled = Wheel_Scrolls(*CPG, WheelDelta, MousePos);
 }
 
 void TFParGen::FormResize(TObject*) {

@@ -154,7 +154,8 @@ void TFSoftOptions::Set_Lang() {
 }
 
 int TFSoftOptions::Page_Count() const {
-    return (static_cast<int>(SL_Languages.size()) + Slots_Per_Page - 1) / Slots_Per_Page;
+    // Without language files the one page shown is still a page.
+    return std::max(1, (static_cast<int>(SL_Languages.size()) + Slots_Per_Page - 1) / Slots_Per_Page);
 }
 
 QString TFSoftOptions::Page_Line(int Num_Page, int Pages) const {

@@ -153,14 +153,14 @@ TEST_F(SoftOptionsTest, SevenLanguagesMakeTwoPagesSortedWithoutRegardToCase) {
     });
 }
 
-TEST_F(SoftOptionsTest, WithoutLanguageFilesNoSlotShowsAndNextStaysPut) {
+TEST_F(SoftOptionsTest, WithoutLanguageFilesNoSlotShowsAndThePagerShowsOnePage) {
     start();
     withOptions([&](TFSoftOptions& d) {
         EXPECT_TRUE(slotNames().empty());
         for (TImage* image : d.I_L) EXPECT_FALSE(image->Visible());
-        EXPECT_EQ(d.L_Page_Lang->Caption(), "Page 1 / 0");
-        EXPECT_TRUE(d.Btn_Next->Visible());
-        click(*d.Btn_Next, 5, 5);
+        EXPECT_EQ(d.L_Page_Lang->Caption(), "Page 1 / 1");
+        EXPECT_FALSE(d.Btn_Next->Visible());
+        EXPECT_FALSE(d.Btn_Prev->Visible());
         EXPECT_EQ(d.Show_Page, 1);
         EXPECT_EQ(d.L_Sel_Lang->Caption(), "Selected Language : English");
     });

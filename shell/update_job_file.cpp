@@ -99,7 +99,9 @@ QString Updater_Program() {
     return Exe_Dir + PathDelim + QStringLiteral("Vivazova_Rorozi");
 }
 
-void Build_Update_Job(TXMLDocument& XML, const QString& IP_Address, int Option, bool Read_Back) {
+namespace {
+
+TJobLayout New_Boot_Layout(int Option) {
     TJobLayout layout{QStringLiteral("Korvexline - %1 Ethernet Update").arg(Build_SW_Update_Code), "0x07800", "0x244", {}};
     // The last step starts the application again.
     if (loadsFirmware(Option))
@@ -111,7 +113,20 @@ void Build_Update_Job(TXMLDocument& XML, const QString& IP_Address, int Option, 
             layout.Steps.push_back(
                 {Bank_File_Path(bank), addresses[bank - 1], false, bank == 3, "0x07A00", "0x02", "0x07810", "0x02"});
     }
-    writeJob(XML, layout, IP_Address, Read_Back);
+    return layout;
+}
+
+}  // namespace
+
+void Build_Update_Job(TXMLDocument& XML, const QString& IP_Address, int Option, bool Read_Back) {
+    writeJob(XML, New_Boot_Layout(Option), IP_Address, Read_Back);
+}
+
+QStringList Update_Job_Missing_Files(int Option) {
+    QStringList missing;
+    for (const TLoadStep& step : New_Boot_Layout(Option).Steps)
+        if (!FileExists(step.FileName)) missing << step.FileName;
+    return missing;
 }
 
 void Build_Update_Job_Old(TXMLDocument& XML, const QString& IP_Address, int Option, bool Read_Back) {

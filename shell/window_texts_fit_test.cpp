@@ -13,6 +13,7 @@
 #include "platform/graphics/graphic.h"
 #include "platform/testkit/testkit.h"
 #include "profinet/catalog/catalog_form.h"
+#include "profinet/gsdml/gsdml.h"
 #include "shell/about_form.h"
 #include "shell/boot_form.h"
 #include "shell/new_project_form.h"
@@ -23,6 +24,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <memory>
 #include <typeinfo>
 #include <gtest/gtest.h>
 
@@ -76,6 +78,23 @@ void Check_Headers(TExStringGrid& Grid, std::vector<TCut>& Cuts) {
     }
 }
 
+// The data cells of a grid: each text fits its column on one line. A cell of several lines is
+// the grid's to wrap.
+void Check_Cells(TExStringGrid& Grid, std::vector<TCut>& Cuts) {
+    auto* columnGrid = dynamic_cast<TExColumnGrid*>(&Grid);
+    for (int c = 0; c < Grid.ColCount(); ++c) {
+        const TFont& font = columnGrid ? columnGrid->Columns().Items(c)->Font() : Grid.Font();
+        const int real = Grid.DisplToRealCol(c);
+        const int room = Grid.ColWidths(c) - 2 * Grid.XYOffset.X;
+        for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r) {
+            const QString text = Grid.Cells(real, r);
+            if (text.isEmpty() || text.contains('\n') || Grid.IsXMergedCell(real, r)) continue;
+            const int need = Text_Width(font, text);
+            if (need > room) Cuts.push_back({Grid.Name + QString(" cell %1,%2").arg(real).arg(r), text, need, room});
+        }
+    }
+}
+
 void Check_Button(const TLbButton& Button, std::vector<TCut>& Cuts) {
     if (Button.Caption().isEmpty() || Button.WordWrap()) return;
     TLbButtonFace face;
@@ -112,12 +131,20 @@ void Collect_Cuts(TWinControl& Parent, std::vector<TCut>& Cuts) {
             if (need > box->Width()) Cuts.push_back({box->Name, box->Caption(), need, box->Width()});
         } else if (auto* grid = dynamic_cast<TExStringGrid*>(control)) {
             Check_Headers(*grid, Cuts);
+            Check_Cells(*grid, Cuts);
         }
         if (auto* child = dynamic_cast<TWinControl*>(control)) Collect_Cuts(*child, Cuts);
     }
 }
 
-class WindowTextsFitTest : public TProgramTest {};
+class WindowTextsFitTest : public TProgramTest {
+protected:
+    static void Report(const std::vector<TCut>& Cuts) {
+        for (const TCut& cut : Cuts)
+            ADD_FAILURE() << cut.control.toStdString() << ": \"" << cut.text.toStdString() << "\" needs " << cut.need
+                          << " pixels, has " << cut.room;
+    }
+};
 
 // Each window of the main road at its own size, as it is shown: with the fonts that stand in
 // for the windows' own, no caption, header or label is cut.
@@ -148,10 +175,51 @@ TEST_F(WindowTextsFitTest, EveryCaptionHeaderAndLabelFitsItsRoom) {
             });
             form->ShowModal();
         }
-        for (const TCut& cut : cuts)
-            ADD_FAILURE() << cut.control.toStdString() << ": \"" << cut.text.toStdString() << "\" needs " << cut.need
-                          << " pixels, has " << cut.room;
+        Report(cuts);
     }
+}
+
+// The network and module grids hold the vendors', files' and subslots' own names: each fits its
+// cell, for devices of several makers.
+TEST_F(WindowTextsFitTest, TheNetworkAndModuleGridsFitTheirDevicesTexts) {
+    ForceDirectories(folder.file("PROJECTS/P/bin"));
+    folder.write("Loomwright.xml", "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    start();
+    const QString vendors = QStringLiteral(LW_VENDOR_TESTDATA "/gsdml/");
+    const struct {
+        const char* file;
+        const char* device;
+    } devices[] = {{"GSDML-V2.25-ABB-FENA-20130603.xml", "FENA All Telegrams"},
+                   {"GSDML-V2.41-LEUZE-BCL248i-20211213.xml", "BCL248i"}};
+    std::vector<std::unique_ptr<TGSDML>> catalog;
+    std::vector<TCut> network, modules;
+    driver().onNextModal([&](TForm&) {
+        TFPROFINET_Network_Access& n = *FPROFINET_Network_Access;
+        for (const auto& d : devices) {
+            TGSDML* entry = catalog.emplace_back(std::make_unique<TGSDML>()).get();
+            ASSERT_TRUE(entry->Decode_GSDML(vendors, d.file));
+            driver().onNextModal([&](TForm&) {
+                FPROFINETCatalog->Selected_GSDML = entry;
+                FPROFINETCatalog->Selected_Device = d.device;
+                click(*FPROFINETCatalog->Btn_OK, 5, 5);
+            });
+            click(*n.Btn_Add_Catalog, 5, 5);
+        }
+        ASSERT_EQ(n.List_PROFINET_Device.size(), 2u);
+        Collect_Cuts(n, network);
+        for (int row = 1; row <= 2; ++row) {
+            n.ACG_ListDevice->OnClickCell(n.ACG_ListDevice, row, 0);
+            driver().onNextModal([&](TForm& shown) {
+                Collect_Cuts(shown, modules);
+                shown.SetModalResult(mrCancel);
+            });
+            n.ACG_ListDevice->OnDblClickCell(n.ACG_ListDevice, row, 1);
+        }
+        n.SetModalResult(mrCancel);
+    });
+    FPROFINET_Network_Access->ShowModal();
+    Report(network);
+    Report(modules);
 }
 
 }  // namespace

@@ -238,6 +238,7 @@ constexpr TDefaultText Texts[] = {
     {1037, "Error!!! Check the Ip Address"},
     {1038, "Error!!! Update program not started: "},
     {1039, "Error!!! Update program ended with exit code "},
+    {1040, "The update cannot start: a file it must load does not exist: "},
 
     // PROFINET network
     {1100, "PROFINET Network Access"},
@@ -278,6 +279,16 @@ constexpr TDefaultText Texts[] = {
     {1135, "Answer Time must be lower or equal to 1920"},
     {1136, "Automatic new session when StationProblemIndicator is active"},
     {1137, "Automatic new session when StationProblemIndicator is active"},
+    {1138, "PROFINET Name of Station cannot be empty"},
+    {1139, "PROFINET Name of Station may hold only the letters a to z, the digits 0 to 9, '-' and '.', in parts separated by '.' that neither are empty nor start or end with '-'"},
+    {1140, "PROFINET Name of Station cannot have the form of an IP Address"},
+    {1141, "PROFINET Name of Station is already used by Device # "},
+    {1142, "IP Address must be in the subnet of the PROFINET Master "},
+    {1143, "IP Address cannot be the first or the last address of the subnet"},
+    {1144, "IP Address is the address of the PROFINET Master"},
+    {1145, "IP Address is already used by Device # "},
+    {1146, "Device # "},
+    {1147, "The GSDML file cannot be copied into the configuration: "},
 
     // Module definition
     {1200, "PROFINET Modules/Submodules Definition"},
@@ -316,6 +327,8 @@ constexpr TDefaultText Texts[] = {
     {1305, "Exit without insert PROFINET Device"},
     {1306, "Add Device"},
     {1307, "Insert a PROFINET Device in Catalog"},
+    {1308, "Only files named GSDML*.xml are read into the catalog when the program starts; rename the file so that its name begins with GSDML and ends with .xml. Not added: "},
+    {1309, "The catalog is empty. Device description files named GSDML*.xml are read from this folder when the program starts, or added with Add Device: "},
 
     // SNMP traps
     {1400, "Set SNMP Trap Access"},
@@ -785,6 +798,7 @@ constexpr TDefaultText Texts[] = {
     {2443, "Swap Word"},
     {2444, "Enable/Disable the possibility to swap the Byte"},
     {2445, "Enable/Disable the possibility to swap the Word"},
+    {2446, "Do you want to exit without saving changes?"},
 
     // TLS known certificates
     {2500, "Definition the list of Known Certificates"},
@@ -809,6 +823,7 @@ constexpr TDefaultText Texts[] = {
     {2519, "Insert the TLS Certificate"},
     {2520, "Insert a Description of TLS Certificate"},
     {2521, "Are you sure to delete the Row number "},
+    {2522, "Do you want to exit without saving changes?"},
 };
 
 // Readers walk the table in id order and stop at its end.

@@ -2,7 +2,9 @@
 
 #include "platform/controls/form.h"
 #include "platform/controls/label.h"
+#include "platform/controls/mouse.h"
 #include "platform/controls/panel.h"
+#include "platform/controls/scroll_codes.h"
 #include "common/buttons/lb_button.h"
 #include "common/buttons/lb_button_look.h"
 
@@ -77,4 +79,14 @@ void TDialogFrame::Buttons_Last_In_Tab_Order() const { P_Button->SetTabOrder(INT
 void Set_Tab_Order(std::initializer_list<TWinControl*> Controls) {
     int order = 0;
     for (TWinControl* control : Controls) control->SetTabOrder(order++);
+}
+
+bool Wheel_Scrolls(TWinControl& Box, int WheelDelta, TPoint MousePos) {
+    if (!Box.ClientRect().Contains(Box.ScreenToClient(MousePos))) return false;
+    const uint16_t code = WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int line = 0; line < Mouse.WheelScrollLines(); ++line) {
+        SendMessage(Box.Handle(), WM_VSCROLL, code, 0);
+        SendMessage(Box.Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
+    }
+    return true;
 }

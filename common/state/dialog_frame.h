@@ -25,6 +25,11 @@ struct TDialogFrame {
     void Buttons_Last_In_Tab_Order() const;
 };
 
+// The wheel of a window over Box: when MousePos (on the screen) lies in Box's client area,
+// Box scrolls one line per line of the system's wheel setting, up for a positive delta and
+// down otherwise, each line ended by an end-of-scroll note; true then, false elsewhere.
+bool Wheel_Scrolls(TWinControl& Box, int WheelDelta, TPoint MousePos);
+
 // Sets the tab order of controls (siblings) to 0, 1, 2 ... in the order given.
 void Set_Tab_Order(std::initializer_list<TWinControl*> Controls);
 

@@ -215,6 +215,14 @@ void TFPROFINET_Modules_Def::Compile_Def_Val_Table() {
         }
         for (const auto& subslot : slot->SubSlotList) Write_Subslot_Row(row++, *slot, *subslot);
     }
+    // Subslot names and module descriptions run longer than the designed columns: those grow
+    // to their texts, and start again from the design for the next device.
+    for (int c = 0; c < scCount; ++c) {
+        if (ASG_SlotModule->IsHiddenColumn(c)) continue;
+        const int shown = ASG_SlotModule->RealToDisplCol(c);
+        ASG_SlotModule->SetColWidths(shown, Slot_Widths[c]);
+        ASG_SlotModule->AutoSizeColWidth(shown, true);
+    }
 }
 
 int TFPROFINET_Modules_Def::GetSlotIndex(int ID_Slot) const {

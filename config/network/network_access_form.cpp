@@ -8,6 +8,10 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
+#include "platform/controls/scrolling_win_control.h"
+#include "platform/controls/splitter.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphic.h"
 #include "platform/core/exception.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/system/files.h"
@@ -26,14 +30,25 @@ namespace {
 constexpr int Client_Width = 1150;
 constexpr int Client_Height = 583;
 constexpr int Properties_Height = 193;
-constexpr int Device_Panel_Height = Client_Height - 69 - 40 - Properties_Height;
+constexpr int Splitter_Height = 4;
+constexpr int Device_Panel_Height = Client_Height - 69 - 40 - Properties_Height - Splitter_Height;
 constexpr int Button_Row_Height = 40;
+// Room of a drop-down list beside its longest item: the frame, the text's margin and the arrow.
+constexpr int Combo_Extra = 3 + 4 + 21;
 constexpr int Column_Widths[] = {65, 200, 200, 200, 200, 158};
 // The answer time-out factors the answer list offers.
 constexpr int First_Answer_Factor = 3;
 constexpr int Last_Answer_Factor = 255;
+constexpr int Text_Device = 1146;
+constexpr int Text_Copy_Failed = 1147;
 
 void Error_Box(const QString& Text) { MessageDlg(Text, mtError, mbOK); }
+
+int Text_Width(const TFont& Font, const QString& Text) {
+    TBitmap bitmap(1, 1);
+    bitmap.Canvas().Font.Assign(Font);
+    return bitmap.Canvas().TextWidth(Text);
+}
 
 }  // namespace
 
@@ -50,8 +65,10 @@ void TFPROFINET_Network_Access::Loaded() {
     const int top = P_Title->Height();
     P_Device = Place_Control<TPanel>(*this, this, "P_Device", 0, top, Client_Width, Device_Panel_Height);
     P_Device->BevelOuter = bvNone;
+    P_Device->Anchors = akLeft | akTop | akRight;
     ACG_ListDevice = Place_Control<TExColumnGrid>(*this, P_Device, "ACG_ListDevice", 0, 0, Client_Width,
                                                   Device_Panel_Height - Button_Row_Height);
+    ACG_ListDevice->Anchors = akLeft | akTop | akRight | akBottom;
     ACG_ListDevice->SetColCount(6);
     ACG_ListDevice->SetRowCount(2);
     ACG_ListDevice->SetFixedCols(0);
@@ -68,6 +85,7 @@ void TFPROFINET_Network_Access::Loaded() {
     P_Device_Buttons = Place_Control<TPanel>(*this, P_Device, "P_Device_Buttons", 0,
                                              Device_Panel_Height - Button_Row_Height, Client_Width, Button_Row_Height);
     P_Device_Buttons->BevelOuter = bvNone;
+    P_Device_Buttons->Anchors = akLeft | akRight | akBottom;
     int left = 16;
     for (auto [button, name] : {std::pair{&Btn_Add_Catalog, "Btn_Add_Catalog"},
                                 std::pair{&Btn_Delete_Device, "Btn_Delete_Device"},
@@ -80,9 +98,18 @@ void TFPROFINET_Network_Access::Loaded() {
     Btn_Delete_Device->OnClick = [this](TObject* s) { Btn_Delete_DeviceClick(s); };
     Btn_Modules->OnClick = [this](TObject* s) { Btn_ModulesClick(s); };
 
-    ScrollBox1 = Place_Control<TPanel>(*this, this, "ScrollBox1", 0, top + Device_Panel_Height, Client_Width,
-                                       Properties_Height);
-    ScrollBox1->BevelOuter = bvNone;
+    // The user shares the height between the device list and the properties, which scroll
+    // when they get less than they need.
+    Splitter1 = Place_Control<TSplitter>(*this, this, "Splitter1", 0, top + Device_Panel_Height, Client_Width,
+                                         Splitter_Height);
+    ScrollBox1 = Place_Control<TScrollingWinControl>(*this, this, "ScrollBox1", 0,
+                                                     top + Device_Panel_Height + Splitter_Height, Client_Width,
+                                                     Properties_Height);
+    ScrollBox1->SetParentColor(true);
+    ScrollBox1->VertScrollBar().Increment = 16;
+    Splitter1->Above = P_Device;
+    Splitter1->Below = ScrollBox1;
+    Splitter1->OnMoved = [this](TObject*) { Fit_Properties(); };
     P_Device_Properties =
         Place_Control<TPanel>(*this, ScrollBox1, "P_Device_Properties", 0, 0, Client_Width, Properties_Height);
     P_Device_Properties->BevelOuter = bvNone;
@@ -119,6 +146,9 @@ void TFPROFINET_Network_Access::Loaded() {
     P_Device_Properties->OnResize = [this](TObject* s) { P_Device_PropertiesResize(s); };
     P_Device_PropertiesResize(P_Device_Properties);
 
+    Fit_Properties();
+
+    OnMouseWheel = [this](TObject* s, TShiftState sh, int d, TPoint p, bool& h) { FormMouseWheel(s, sh, d, p, h); };
     Buttons_Last_In_Tab_Order();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
@@ -190,6 +220,11 @@ void TFPROFINET_Network_Access::Show_Device_List() {
         ACG_ListDevice->SetCells(4, r, gsdml->GSDML_FileName());
         ACG_ListDevice->SetCells(5, r, QString());
     }
+    // Vendors and file names run longer than the designed columns: those grow to their texts.
+    for (int c = 0; c < 6; ++c) {
+        ACG_ListDevice->Columns().Items(c)->SetWidth(Column_Widths[c]);
+        ACG_ListDevice->AutoSizeColWidth(c, true);
+    }
 }
 
 int TFPROFINET_Network_Access::Selected_Row() const { return ACG_ListDevice->Row(); }
@@ -226,14 +261,14 @@ void TFPROFINET_Network_Access::Show_Data_Device(int Index) {
         E_Dev_DevProp_NameStation->SetText(device.FNameOfStation);
         E_Dev_DevProp_IPAddress->SetText(device.FIPAddress);
         CB_Dev_DevProp_New_Session_SPI->SetChecked(device.FNewSessionSPI);
-        CB_Dev_CycTime_Update->SetItems(device.UpdateTimeVal);
-        CB_Dev_CycTime_Update->SetItemIndex(device.FUpdateTime);
+        Show_Update_Times(device);
         CB_Dev_CycTime_Answer->SetItemIndex(device.FAnswerTime);
         Show_Answer_Time(device, CB_Dev_CycTime_Answer->ItemIndex());
     } else {
         E_Dev_DevProp_NameStation->SetText(QString());
         E_Dev_DevProp_IPAddress->SetText(QString());
         CB_Dev_DevProp_New_Session_SPI->SetChecked(false);
+        Update_Time_Entries.clear();
         CB_Dev_CycTime_Update->Clear();
         CB_Dev_CycTime_Update->SetItemIndex(-1);
         CB_Dev_CycTime_Answer->SetItemIndex(-1);
@@ -241,6 +276,24 @@ void TFPROFINET_Network_Access::Show_Data_Device(int Index) {
     }
     P_Device_Properties->SetHeight(Properties_Height);
     Showing_Data = false;
+}
+
+void TFPROFINET_Network_Access::Show_Update_Times(const TPROFINET_Device& Device) {
+    // Send clocks and reduction ratios with the same product give the same time: the user
+    // picks a time, once.
+    QStringList times;
+    Update_Time_Entries.clear();
+    int width = 0;
+    for (int k = 0; k < Device.UpdateTimeVal.size(); ++k) {
+        const QString& time = Device.UpdateTimeVal[k];
+        if (times.contains(time)) continue;
+        times << time;
+        Update_Time_Entries.push_back(k);
+        width = std::max(width, Text_Width(CB_Dev_CycTime_Update->Font(), time));
+    }
+    CB_Dev_CycTime_Update->SetItems(times);
+    CB_Dev_CycTime_Update->SetItemIndex(times.indexOf(Device.UpdateTimeVal.value(Device.FUpdateTime)));
+    CB_Dev_CycTime_Update->SetWidth(std::max(width, Text_Width(CB_Dev_CycTime_Update->Font(), "0000")) + Combo_Extra);
 }
 
 bool TFPROFINET_Network_Access::Show_Answer_Time(const TPROFINET_Device& Device, int Index) {
@@ -287,14 +340,20 @@ void TFPROFINET_Network_Access::Update_Time_Change() {
     if (!device) return;
     const int sendClock = device->SendClock();
     const int reductionRadio = device->ReductionRadio();
-    if (!device->CheckUpdateTime(CB_Dev_CycTime_Update->ItemIndex())) {
+    const int shown = CB_Dev_CycTime_Update->ItemIndex();
+    if (shown < 0 || shown >= int(Update_Time_Entries.size())) return;
+    // The same time again keeps the device's own pair of send clock and reduction ratio.
+    const QString time = CB_Dev_CycTime_Update->Text();
+    const int entry = device->UpdateTimeVal.value(device->FUpdateTime) == time ? device->FUpdateTime
+                                                                               : Update_Time_Entries[size_t(shown)];
+    if (!device->CheckUpdateTime(entry)) {
         // The check took the refused entry's timing; the device keeps what it had, so that a
         // refused update time is never saved.
         device->Restore_Timing(device->FUpdateTime, sendClock, reductionRadio, device->FAnswerTime);
         return Refuse(Lang(1133) + Milliseconds_Text(Send_Clock_Units_ms(device->FMinDevInterval)),
                       CB_Dev_CycTime_Update);
     }
-    device->FUpdateTime = CB_Dev_CycTime_Update->ItemIndex();
+    device->FUpdateTime = entry;
     if (!Show_Answer_Time(*device, CB_Dev_CycTime_Answer->ItemIndex())) {
         Error_Box(Lang(1134));
         if (CB_Dev_CycTime_Answer->CanFocus()) CB_Dev_CycTime_Answer->SetFocus();
@@ -310,10 +369,22 @@ void TFPROFINET_Network_Access::Answer_Time_Change() {
 }
 
 void TFPROFINET_Network_Access::P_Device_PropertiesResize(TObject*) {
+    // The update list is as wide as its longest time (Show_Update_Times).
     const int width = P_Device_Properties->Width() - 191;
     E_Dev_DevProp_NameStation->SetWidth(width);
     E_Dev_DevProp_IPAddress->SetWidth(width);
-    CB_Dev_CycTime_Update->SetWidth(width);
+}
+
+void TFPROFINET_Network_Access::Fit_Properties() {
+    // The properties scroll up and down only: they take the width the box leaves them beside
+    // its vertical bar.
+    ScrollBox1->UpdateScrollBars();
+    P_Device_Properties->SetWidth(ScrollBox1->ClientWidth());
+    ScrollBox1->UpdateScrollBars();
+}
+
+void TFPROFINET_Network_Access::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint MousePos, bool& Handled) {
+    Handled = Wheel_Scrolls(*ScrollBox1, WheelDelta, MousePos);
 }
 
 // ---- adding, deleting, modules
@@ -331,7 +402,7 @@ void TFPROFINET_Network_Access::Select_Device_From_Catalog() {
     const QString folder = IncludeTrailingPathDelimiter(Project_Path) + "GSDML" + PathDelim;
     const QString fileName = chosen.GSDML_FileName();
     if (!ForceDirectories(folder) || !CopyFile(chosen.GSDML_Path() + fileName, folder + fileName, false))
-        return Error_Box(QStringLiteral("The GSDML file cannot be copied into the configuration: ") + folder + fileName);
+        return Error_Box(Lang(Text_Copy_Failed) + folder + fileName);
     auto gsdml = std::make_shared<TGSDML>();
     try {
         if (!gsdml->Decode_GSDML(folder, fileName)) return;
@@ -396,7 +467,7 @@ void TFPROFINET_Network_Access::Btn_OKClick(TObject*) {
         Select_Row(fault.Index + 1);
         Show_Data_Device(fault.Index);
         TEdit* field = fault.Field == TDevice_Field::NameOfStation ? E_Dev_DevProp_NameStation : E_Dev_DevProp_IPAddress;
-        return Refuse(QStringLiteral("Device # %1: ").arg(fault.Index) + fault.Message, field);
+        return Refuse(Lang(Text_Device) + QString::number(fault.Index) + ": " + fault.Message, field);
     }
     // A new update time may have left a device's answer time-out above its limit; such a
     // network is not saved.

@@ -7,12 +7,15 @@
 #include "common/state/dialog_frame.h"
 
 #include <memory>
+#include <vector>
 
 class TCheckBox;
 class TComboBox;
 class TEdit;
 class TExColumnGrid;
 class TLabel;
+class TScrollingWinControl;
+class TSplitter;
 class TXMLDocument;
 
 // The PROFINET network editor: the IO devices of the network (PROFINET_Master_Network.xml),
@@ -31,7 +34,8 @@ public:
     TLbButton* Btn_Add_Catalog = nullptr;
     TLbButton* Btn_Delete_Device = nullptr;
     TLbButton* Btn_Modules = nullptr;
-    TPanel* ScrollBox1 = nullptr;
+    TSplitter* Splitter1 = nullptr;
+    TScrollingWinControl* ScrollBox1 = nullptr;
     TPanel* P_Device_Properties = nullptr;
     TLabel* L_Dev_DevProp = nullptr;
     TLabel* L_Dev_DevProp_NameStation = nullptr;
@@ -81,13 +85,23 @@ public:
     void CB_Dev_Change(TObject* Sender);
     void CB_Dev_DevProp_New_Session_SPIClick(TObject* Sender);
     void P_Device_PropertiesResize(TObject* Sender);
+    void FormMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled);
     void Btn_OKClick(TObject* Sender);
+
+    // The update list shows each time once; entry i of the list is entry Update_Time_Entries[i]
+    // of the device's UpdateTimeVal, the first that gives the time (the device's own entry is
+    // kept when the user picks its time again).
+    std::vector<int> Update_Time_Entries;
 
 protected:
     void Loaded() override;
 
 private:
     void Update_Time_Change();
+    // The properties panel as wide as the scroll box's client area, bars set again.
+    void Fit_Properties();
+    // Fills the update list with the device's times, each once, and selects its own.
+    void Show_Update_Times(const TPROFINET_Device& Device);
     void Answer_Time_Change();
     // Shows the answer time-out of answer entry Index at the device's update time; true when
     // it is allowed.

@@ -1,5 +1,12 @@
 #include "config/network/network_window_fixture.h"
 
+#include <QSet>
+
+#include "platform/controls/mouse.h"
+#include "platform/controls/panel.h"
+#include "platform/controls/scrolling_win_control.h"
+#include "platform/controls/splitter.h"
+
 #include "config/general/par_gen_file.h"
 #include "platform/system/regional.h"
 #include "platform/testkit/full_disk.h"
@@ -134,7 +141,7 @@ TEST_F(NetworkWindowTest, AddressesMustBeValidInTheMastersSubnetAndUnique) {
         {"192.168.0.256", invalid},
         {"192.168.0", invalid},
         {"", invalid},
-        {"192.168.1.12", "IP Address must be in the subnet of the PROFINET Master (192.168.0.10, mask 255.255.255.0)"},
+        {"192.168.1.12", "IP Address must be in the subnet of the PROFINET Master 192.168.0.10 / 255.255.255.0"},
         {"192.168.0.10", "IP Address is the address of the PROFINET Master"},
         {"192.168.0.0", edge},
         {"192.168.0.255", edge},
@@ -200,13 +207,13 @@ TEST_F(NetworkWindowTest, TheSubnetComesFromTheGeneralParameters) {
 }
 
 // The own description's head station needs 2 ms; its update times are 0.25, 0.5, 1, 1, 2
-// and 4 ms.
+// and 4 ms, of which the list shows 1 once.
 TEST_F(NetworkWindowTest, AnUpdateTimeBelowTheDevicesMinimumIsRefusedAndNotKept) {
     open([&] {
         addOwn();
         TPROFINET_Device& d = device(0);
-        ASSERT_EQ(w().CB_Dev_CycTime_Update->Items(), QStringList({"0,25", "0,5", "1", "1", "2", "4"}).replaceInStrings(",", QString(FormatSettings.DecimalSeparator)));
-        pick(*w().CB_Dev_CycTime_Update, 5);
+        ASSERT_EQ(w().CB_Dev_CycTime_Update->Items(), QStringList({"0,25", "0,5", "1", "2", "4"}).replaceInStrings(",", QString(FormatSettings.DecimalSeparator)));
+        pick(*w().CB_Dev_CycTime_Update, 4);
         EXPECT_EQ(d.FUpdateTime, 5);
         EXPECT_EQ(d.SendClock(), 32);
         EXPECT_EQ(d.ReductionRadio(), 4);
@@ -220,7 +227,7 @@ TEST_F(NetworkWindowTest, AnUpdateTimeBelowTheDevicesMinimumIsRefusedAndNotKept)
         EXPECT_EQ(d.SendClock(), 32);
         EXPECT_EQ(d.ReductionRadio(), 4);
 
-        pick(*w().CB_Dev_CycTime_Update, 4);
+        pick(*w().CB_Dev_CycTime_Update, 3);
         EXPECT_EQ(boxTexts().size(), 1);
         EXPECT_EQ(d.FUpdateTime, 4);
         EXPECT_EQ(d.ReductionRadio(), 2);
@@ -234,7 +241,7 @@ TEST_F(NetworkWindowTest, AnAnswerTimeAbove1920msIsRefusedAndNeverSaved) {
     open([&] {
         addFena();
         TPROFINET_Device& d = device(0);
-        const int entry512 = int(d.UpdateTimeVal.indexOf("512"));
+        const int entry512 = int(w().CB_Dev_CycTime_Update->Items().indexOf("512"));
         ASSERT_GE(entry512, 0);
         pick(*w().CB_Dev_CycTime_Update, entry512);
         EXPECT_EQ(w().L_Dev_CycTime_Answer_Real->Caption(), "1536");
@@ -247,7 +254,7 @@ TEST_F(NetworkWindowTest, AnAnswerTimeAbove1920msIsRefusedAndNeverSaved) {
         // refuses to save it until the user lowers one of them.
         driver().reset();
         pick(*w().CB_Dev_CycTime_Answer, 0);
-        const int entry1024 = int(d.UpdateTimeVal.indexOf("1024"));
+        const int entry1024 = int(w().CB_Dev_CycTime_Update->Items().indexOf("1024"));
         ASSERT_GE(entry1024, 0);
         pick(*w().CB_Dev_CycTime_Update, entry1024);
         EXPECT_EQ(boxTexts(), QStringList{"Answer Time must be lower or equal to 1920"});
@@ -261,6 +268,27 @@ TEST_F(NetworkWindowTest, AnAnswerTimeAbove1920msIsRefusedAndNeverSaved) {
         click(*w().Btn_OK, 5, 5);
     });
     EXPECT_TRUE(FileExists(File_PROFINET_Master_Network));
+}
+
+// FENA's send clocks and reduction ratios give many times twice or more: the list offers each
+// time once and is as wide as its longest time, not as the panel. A time
+// picked is stored as the first pair that gives it.
+TEST_F(NetworkWindowTest, TheUpdateListShowsEachTimeOnceAtTheWidthOfItsLongest) {
+    open([&] {
+        addFena();
+        const TPROFINET_Device& d = device(0);
+        const QStringList items = w().CB_Dev_CycTime_Update->Items();
+        EXPECT_LT(items.size(), d.UpdateTimeVal.size());
+        EXPECT_EQ(QSet<QString>(items.begin(), items.end()).size(), items.size());
+        for (const QString& time : d.UpdateTimeVal) EXPECT_TRUE(items.contains(time)) << time.toStdString();
+        EXPECT_LT(w().CB_Dev_CycTime_Update->Width(), 120);
+        EXPECT_LT(w().CB_Dev_CycTime_Update->Width(), w().E_Dev_DevProp_NameStation->Width());
+
+        const int shown = int(items.indexOf("8"));
+        pick(*w().CB_Dev_CycTime_Update, shown);
+        EXPECT_EQ(d.FUpdateTime, int(d.UpdateTimeVal.indexOf("8")));
+        EXPECT_EQ(w().CB_Dev_CycTime_Update->Text(), "8");
+    });
 }
 
 // A new device runs at send clock 32 and reduction ratio 2, 2 ms: its list shows that entry,
@@ -279,7 +307,7 @@ TEST_F(NetworkWindowTest, ANewDevicesUpdateTimeIsShownAsItIsStored) {
         open([&] {
             c.add();
             shown = w().CB_Dev_CycTime_Update->Text();
-            index = w().CB_Dev_CycTime_Update->ItemIndex();
+            index = device(0).FUpdateTime;
             addressDevices();
             click(*w().Btn_OK, 5, 5);
         });
@@ -293,7 +321,7 @@ TEST_F(NetworkWindowTest, ANewDevicesUpdateTimeIsShownAsItIsStored) {
 
 // OK checks every device as leaving its fields would, and names and addresses across devices:
 // the first fault is shown with its device, whose row and field take the selection and focus.
-TEST_F(NetworkWindowTest, OKRefusesADeviceWithoutAddressAndDuplicateNamesOrAddresses) {
+TEST_F(NetworkWindowTest, OKRefusesADeviceWithoutNameOrAddressAndDuplicateNamesOrAddresses) {
     const struct {
         QString names[2], addresses[2];
         QString message;
@@ -301,6 +329,7 @@ TEST_F(NetworkWindowTest, OKRefusesADeviceWithoutAddressAndDuplicateNamesOrAddre
         bool nameField;
     } cases[] = {
         {{"a", "b"}, {"192.168.0.20", ""}, "Device # 1: IP Address must be Valid (Ex. 192.168.1.112)", 2, false},
+        {{"a", ""}, {"192.168.0.20", "192.168.0.21"}, "Device # 1: PROFINET Name of Station cannot be empty", 2, true},
         {{"a", "b"}, {"192.168.0.20", "192.168.0.20"}, "Device # 0: IP Address is already used by Device # 1", 1, false},
         {{"io-a", "io-a"}, {"192.168.0.20", "192.168.0.21"},
          "Device # 0: PROFINET Name of Station is already used by Device # 1", 1, true},
@@ -454,6 +483,93 @@ TEST_F(NetworkWindowTest, AFolderOrFileThatCannotBeWrittenIsReported) {
         EXPECT_EQ(w().ModalResult(), mrNone);
         EXPECT_EQ(boxTexts().size(), 1);
         click(*w().Btn_Cancel, 5, 5);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+// The bar under the device list shares the height with the properties; once they get less
+// than they need they scroll, by the bar or by the wheel over them, while the wheel elsewhere
+// is left to the window.
+TEST_F(NetworkWindowTest, TheSplitterSharesTheHeightAndThePropertiesScrollByTheWheel) {
+    open([&] {
+        addOwn();
+        TSplitter& bar = *w().Splitter1;
+        TScrollingWinControl& box = *w().ScrollBox1;
+        const int listHeight = w().P_Device->Height();
+        EXPECT_FALSE(box.VertScrollBar().Visible());
+        // The bar follows the pointer: the release lands on it where it went.
+        mouseMessage(bar, WM_LBUTTONDOWN, 5, 1, MK_LBUTTON);
+        mouseMessage(bar, WM_MOUSEMOVE, 5, 101, MK_LBUTTON);
+        mouseMessage(bar, WM_LBUTTONUP, 5, 1);
+        EXPECT_EQ(w().P_Device->Height(), listHeight + 100);
+        EXPECT_EQ(box.Top(), bar.Top() + bar.Height());
+        EXPECT_EQ(box.Top() + box.Height(), w().P_Button->Top());
+        // The device list and its buttons follow the bar.
+        EXPECT_EQ(w().P_Device_Buttons->Top() + w().P_Device_Buttons->Height(), w().P_Device->Height());
+        ASSERT_TRUE(box.VertScrollBar().Visible());
+        EXPECT_FALSE(box.HorzScrollBar().Visible());
+
+        const auto wheel = [&](TControl& over, int delta) {
+            const TPoint p = over.ClientToScreen({5, 5});
+            return DeliverMessage(over, WM_MOUSEWHEEL, static_cast<uintptr_t>(static_cast<uint16_t>(delta)) << 16,
+                                  MakeLParam(p.X, p.Y));
+        };
+        Mouse.SetWheelScrollLines(3);
+        const int top = w().P_Device_Properties->Top();
+        EXPECT_EQ(wheel(*w().L_Dev_DevProp, -120), 1);
+        EXPECT_LT(w().P_Device_Properties->Top(), top);
+        EXPECT_EQ(wheel(*w().L_Dev_CycTime_Update, 120), 1);
+        EXPECT_EQ(w().P_Device_Properties->Top(), top);
+        EXPECT_EQ(wheel(*w().P_Title, -120), 0);
+        EXPECT_EQ(w().P_Device_Properties->Top(), top);
+    });
+}
+
+// The window's own refusals follow a language change as its captions do.
+TEST_F(NetworkWindowTest, TheNameAndAddressRefusalsFollowTheLanguage) {
+    const QString file = folder.write("Lingua.lng", "STR1138 = Nome vuoto\nSTR1145 = Indirizzo usato dal dispositivo\n"
+                                                    "STR1146 = Dispositivo \n");
+    Load_Lang_File(file);
+    open([&] {
+        addOwn();
+        addOwn();
+        device(0).FNameOfStation = "";
+        device(0).FIPAddress = "192.168.0.20";
+        device(1).FIPAddress = "192.168.0.20";
+        click(*w().Btn_OK, 5, 5);
+        EXPECT_EQ(boxTexts(), QStringList{"Dispositivo0: Nome vuoto"});
+        driver().reset();
+        w().E_Dev_DevProp_NameStation->SetText("a");
+        click(*w().Btn_OK, 5, 5);
+        EXPECT_EQ(boxTexts(), QStringList{"Dispositivo0: Indirizzo usato dal dispositivo1"});
+        click(*w().Btn_Cancel, 5, 5);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+// Tab onto the session box and the update list marks them, so the user sees where the keys go.
+TEST_F(NetworkWindowTest, TheCheckBoxAndTheListsShowTheFocusWhenTabbedTo) {
+    open([&] {
+        addOwn();
+        TCheckBox& box = *w().CB_Dev_DevProp_New_Session_SPI;
+        TComboBox& update = *w().CB_Dev_CycTime_Update;
+        const QImage boxBefore = renderToImage(box);
+        const QImage updateBefore = renderToImage(update);
+        w().E_Dev_DevProp_IPAddress->SetFocus();
+        w().E_Dev_DevProp_IPAddress->SetText("192.168.0.20");
+        keyPress(*w().E_Dev_DevProp_IPAddress, VK_TAB);
+        ASSERT_EQ(FocusedControl(), &box);
+        EXPECT_NE(renderToImage(box), boxBefore);
+        keyPress(box, VK_TAB);
+        ASSERT_EQ(FocusedControl(), &update);
+        EXPECT_EQ(renderToImage(box), boxBefore);
+        EXPECT_NE(renderToImage(update), updateBefore);
     });
 }
 

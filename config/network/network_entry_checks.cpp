@@ -11,6 +11,16 @@ namespace {
 
 using TAddress = std::array<uint8_t, 4>;
 
+// The network window's messages beyond those of its first design.
+constexpr int Text_Name_Empty = 1138;
+constexpr int Text_Name_Rule = 1139;
+constexpr int Text_Name_Like_Address = 1140;
+constexpr int Text_Name_Used = 1141;
+constexpr int Text_Outside_Subnet = 1142;
+constexpr int Text_Subnet_Edge = 1143;
+constexpr int Text_Master_Address = 1144;
+constexpr int Text_Address_Used = 1145;
+
 QString Dotted(const TAddress& a) {
     return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
 }
@@ -66,9 +76,7 @@ TMaster_Subnet Read_Master_Subnet() {
 bool Name_Of_Station_Fault(const QString& Name, QString& Message) {
     if (Name.size() >= 32) return Refused(Message, Lang(1131));
     if (Name.isEmpty()) return false;
-    const QString rule = QStringLiteral(
-        "PROFINET Name of Station may hold only the letters a to z, the digits 0 to 9, '-' and '.', "
-        "in parts separated by '.' that neither are empty nor start or end with '-'");
+    const QString rule = Lang(Text_Name_Rule);
     for (const QString& label : Name.split(QLatin1Char('.'))) {
         if (label.isEmpty() || label.startsWith(QLatin1Char('-')) || label.endsWith(QLatin1Char('-')))
             return Refused(Message, rule);
@@ -76,7 +84,7 @@ bool Name_Of_Station_Fault(const QString& Name, QString& Message) {
             if (!Is_Label_Char(c)) return Refused(Message, rule);
     }
     if (Looks_Like_Address(Name))
-        return Refused(Message, QStringLiteral("PROFINET Name of Station cannot have the form of an IP Address"));
+        return Refused(Message, Lang(Text_Name_Like_Address));
     return false;
 }
 
@@ -94,17 +102,14 @@ bool IP_Address_Fault(const QString& Text, const TMaster_Subnet& Subnet, const T
         hostOnes = hostOnes && (address[i] | mask) == 0xFF;
     }
     if (!inSubnet)
-        return Refused(Message, QStringLiteral("IP Address must be in the subnet of the PROFINET Master (%1, mask %2)")
-                                    .arg(Dotted(Subnet.Address), Dotted(Subnet.Mask)));
-    if (hostZero || hostOnes)
-        return Refused(Message, QStringLiteral("IP Address cannot be the first or the last address of the subnet"));
-    if (address == Subnet.Address)
-        return Refused(Message, QStringLiteral("IP Address is the address of the PROFINET Master"));
+        return Refused(Message, Lang(Text_Outside_Subnet) + Dotted(Subnet.Address) + " / " + Dotted(Subnet.Mask));
+    if (hostZero || hostOnes) return Refused(Message, Lang(Text_Subnet_Edge));
+    if (address == Subnet.Address) return Refused(Message, Lang(Text_Master_Address));
     for (size_t i = 0; i < Devices.size(); ++i) {
         if (Devices[i].get() == Self) continue;
         TAddress other{};
         if (Parse_Address(Devices[i]->FIPAddress, other) && other == address)
-            return Refused(Message, QStringLiteral("IP Address is already used by Device # %1").arg(i));
+            return Refused(Message, Lang(Text_Address_Used) + QString::number(i));
     }
     return false;
 }
@@ -115,13 +120,17 @@ TDevice_Fault Network_Fault(const TMaster_Subnet& Subnet, const TPROFINET_Device
         TDevice_Fault fault;
         fault.Index = static_cast<int>(i);
         fault.Field = TDevice_Field::NameOfStation;
+        // A device runs under its name of station: one without a name is never found.
+        if (device.FNameOfStation.isEmpty()) {
+            fault.Message = Lang(Text_Name_Empty);
+            return fault;
+        }
         if (Name_Of_Station_Fault(device.FNameOfStation, fault.Message)) return fault;
-        if (!device.FNameOfStation.isEmpty())
-            for (size_t j = 0; j < Devices.size(); ++j)
-                if (j != i && Devices[j]->FNameOfStation.compare(device.FNameOfStation, Qt::CaseInsensitive) == 0) {
-                    fault.Message = QStringLiteral("PROFINET Name of Station is already used by Device # %1").arg(j);
-                    return fault;
-                }
+        for (size_t j = 0; j < Devices.size(); ++j)
+            if (j != i && Devices[j]->FNameOfStation.compare(device.FNameOfStation, Qt::CaseInsensitive) == 0) {
+                fault.Message = Lang(Text_Name_Used) + QString::number(j);
+                return fault;
+            }
         fault.Field = TDevice_Field::IPAddress;
         if (IP_Address_Fault(device.FIPAddress, Subnet, Devices, &device, fault.Message)) return fault;
     }

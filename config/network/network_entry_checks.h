@@ -39,7 +39,7 @@ struct TDevice_Fault {
     QString Message;
 };
 
-// The first device, in list order, whose name of station or address leaving its field would
-// refuse (an address another device has among them), or whose name of station another device
-// has too. A device never given an address is refused with the rest: it would run as 0.0.0.0.
+// The first device, in list order, that has no name of station, whose name of station or
+// address leaving its field would refuse (an address another device has among them), or whose
+// name of station another device has too. A device never given an address is refused with the rest: it would run as 0.0.0.0.
 TDevice_Fault Network_Fault(const TMaster_Subnet& Subnet, const TPROFINET_Device_List& Devices);

@@ -41,6 +41,7 @@ TEST_F(ModulesWindowTest, ASavedNetworkReloadsByteEqualAndBuildsTheBankOfItsDevi
     QString leuzeModule;
     QString leuzeValue;
     int leuzeSubslot = -1;
+    int leuzeEntry = -1;  // the update time of 8 ms, as the list offers it
     open([&] {
         addFromCatalog(Vendor_Folder, Fena_File, "FENA PPO Types");
         enter(*w().E_Dev_DevProp_NameStation, "drive-1");
@@ -52,7 +53,8 @@ TEST_F(ModulesWindowTest, ASavedNetworkReloadsByteEqualAndBuildsTheBankOfItsDevi
         addLeuze();
         enter(*w().E_Dev_DevProp_NameStation, "scanner");
         enter(*w().E_Dev_DevProp_IPAddress, "192.168.2.21");
-        pick(*w().CB_Dev_CycTime_Update, 12);
+        leuzeEntry = int(device(1).UpdateTimeVal.indexOf("8"));
+        pick(*w().CB_Dev_CycTime_Update, int(w().CB_Dev_CycTime_Update->Items().indexOf("8")));
         pick(*w().CB_Dev_CycTime_Answer, 4);
         defineModules(2, [&] {
             TPROFINET_Slot& slot = *m().SlotList[1];
@@ -80,7 +82,7 @@ TEST_F(ModulesWindowTest, ASavedNetworkReloadsByteEqualAndBuildsTheBankOfItsDevi
 
     open([&] {
         ASSERT_EQ(w().List_PROFINET_Device.size(), 2u);
-        EXPECT_EQ(device(1).FUpdateTime, 12);
+        EXPECT_EQ(device(1).FUpdateTime, leuzeEntry);
         click(*w().Btn_OK, 5, 5);
     });
     EXPECT_EQ(networkFile(), saved);
@@ -103,8 +105,8 @@ TEST_F(ModulesWindowTest, ASavedNetworkReloadsByteEqualAndBuildsTheBankOfItsDevi
     TPROFINET_Device& leuze = built(Leuze_File, "BCL248i");
     leuze.FNameOfStation = "scanner";
     leuze.FIPAddress = "192.168.2.21";
-    leuze.CheckUpdateTime(12);
-    leuze.FUpdateTime = 12;
+    leuze.CheckUpdateTime(leuzeEntry);
+    leuze.FUpdateTime = leuzeEntry;
     leuze.FAnswerTime = 4;
     TPROFINET_Slot& slot = *leuze.SlotList[1];
     slot.Select_Module(slot.ModulesList[size_t(slot.GetIndexModule(leuzeModule))]);

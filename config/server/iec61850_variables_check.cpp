@@ -1,6 +1,7 @@
 #include "config/server/iec61850_variables_check.h"
 
 #include "platform/system/regional.h"
+#include "common/state/program_state.h"
 #include "common/state/text_helpers.h"
 
 namespace {
@@ -21,16 +22,23 @@ std::optional<TRow_Fault> Check_IEC61850_Variables(const TTable_Rows& Rows, int 
         const int r = int(i) + 1;
         if (cell(icEnable).trimmed() != QLatin1String("Y")) continue;
 
+        // Every fault of the row at once, in rule order: the first names the row, the others
+        // follow it line by line.
+        std::optional<TRow_Fault> fault;
+        const auto add = [&](int id, const QString& suffix = QString()) {
+            if (!fault) fault = TRow_Fault{r, id, suffix};
+            else fault->Suffix += QLatin1Char('\n') + Lang(id) + suffix;
+        };
         const int length = Cell_Number(cell(icLength));
-        if (length < 1 || length > 4) return TRow_Fault{r, Text_Length, {}};
+        if (length < 1 || length > 4) add(Text_Length);
         const int position = Cell_Number(cell(icPosition));
-        if (position < 0 || position > NByte_IN - 1) return TRow_Fault{r, Text_Position, QString::number(NByte_IN - 1)};
-        if (cell(icType) == QLatin1String("Digital (Bit)") && cell(icStartBit).trimmed().isEmpty())
-            return TRow_Fault{r, Text_Start_Bit, {}};
-        if (cell(icConversion).trimmed().isEmpty()) return TRow_Fault{r, Text_Conversion, {}};
+        if (position < 0 || position > NByte_IN - 1) add(Text_Position, QString::number(NByte_IN - 1));
+        if (cell(icType) == QLatin1String("Digital (Bit)") && cell(icStartBit).trimmed().isEmpty()) add(Text_Start_Bit);
+        if (cell(icConversion).trimmed().isEmpty()) add(Text_Conversion);
         float factor = 1.0f;
         if (cell(icFactor).trimmed().toUpper() != QLatin1String("NONE") && !Text_To_Float(cell(icFactor), separator, factor))
-            return TRow_Fault{r, Text_Factor, {}};
+            add(Text_Factor);
+        if (fault) return fault;
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "config/server/iec61850_variables_check.h"
 
 #include "platform/system/regional.h"
+#include "common/state/program_state.h"
 
 #include <gtest/gtest.h>
 
@@ -53,10 +54,13 @@ TEST_F(IEC61850Check, TheFirstFailingRuleOfAnEnabledRowGivesItsText) {
     EXPECT_EQ(Check_IEC61850_Variables({digital}, IEC61850_NByte_IN), (TRow_Fault{1, 2438, {}}));
     digital[icStartBit - 1] = "3";
     EXPECT_EQ(Check_IEC61850_Variables({digital}, IEC61850_NByte_IN), std::nullopt);
-    // Length first, then position.
-    QStringList both = rowWith(icLength, "0");
-    both[icPosition - 1] = "9999";
-    EXPECT_EQ(Check_IEC61850_Variables({both}, IEC61850_NByte_IN), (TRow_Fault{1, 2441, {}}));
+    // Every fault of the row in one message, in rule order: the length names the row, the
+    // position and the conversion follow on lines of their own.
+    QStringList three = rowWith(icLength, "0");
+    three[icPosition - 1] = "9999";
+    three[icConversion - 1] = "";
+    EXPECT_EQ(Check_IEC61850_Variables({three}, IEC61850_NByte_IN),
+              (TRow_Fault{1, 2441, "\n" + Lang(2430) + "1437\n" + Lang(2439)}));
 }
 
 TEST_F(IEC61850Check, DisabledRowsAreNotCheckedAndFaultsNameTheirGridRow) {

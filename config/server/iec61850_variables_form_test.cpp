@@ -216,3 +216,27 @@ TEST_F(IEC61850VariablesWindow, EnterMovesToTheNextCellWhenTheOptionIsOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A new row with only its name: OK names every missing field of the row in one message.
+TEST_F(IEC61850VariablesWindow, OkNamesEveryFaultOfARowInOneMessage) {
+    show([&](TFIEC61850_Variables& w) {
+        fill(1, {"Y", "Temp"});
+        press(w.Btn_OK);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        EXPECT_EQ(boxTexts(), QStringList({"Error row 1!! Length must be between 1 and 4\n"
+                                           "!! Position must be between 0 and 1437\n"
+                                           "!! Conversion must be Selected \n"
+                                           "!! Molt. Factor must be a valid Float"}));
+        driver().answerNextBox(mrYes);
+        press(w.Btn_Cancel);
+    });
+}
+
+// Esc leaves an unchanged table at once; changed rows are left only once the user says so.
+TEST_F(IEC61850VariablesWindow, EscAsksBeforeThrowingChangedRowsAway) {
+    expectEscAsksAfter([&](TFIEC61850_Variables&) { fill(1, Valid); }, File);
+}
+
+}  // namespace

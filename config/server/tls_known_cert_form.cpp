@@ -16,7 +16,7 @@ struct TColumnLook {
 };
 constexpr TColumnLook Column_Looks[] = {{40, clNone}, {50, TColor(11589887)}, {500, TColor(16710368)}, {160, TColor(16777215)}};
 
-const TTable_Texts Texts{2500, 0, 2521, {2514, 2515, 2516, 2517}, {2518, 2519, 2520}};
+const TTable_Texts Texts{2500, 0, 2521, {2514, 2515, 2516, 2517}, {2518, 2519, 2520}, 2522};
 
 }  // namespace
 

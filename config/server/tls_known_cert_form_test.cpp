@@ -184,3 +184,13 @@ TEST_F(TlsKnownCertWindow, DraggingARowBorderSizesTheRowWithoutSelectingIt) {
         press(w.Btn_Cancel);
     });
 }
+
+namespace {
+
+// Esc leaves an unchanged table at once; a row changed, even only its box, is left only once
+// the user says so.
+TEST_F(TlsKnownCertWindow, EscAsksBeforeThrowingChangedRowsAway) {
+    expectEscAsksAfter([&](TFTLS_Server_Known_Cert&) { grid().SetCheckBoxState(1, 1, false); }, "TLS_Known_Cert.xml");
+}
+
+}  // namespace

@@ -28,6 +28,10 @@ void TTableForm::Loaded() {
     Btn_InsRow = buttons[1];
     Btn_CopyRow = buttons[2];
     Btn_PasteRow = buttons[3];
+    if (texts_.Leave_Question_Id) {
+        Btn_Cancel->ModalResult = mrNone;
+        Btn_Cancel->OnClick = [this](TObject* s) { Btn_CancelClick(s); };
+    }
 
     XML1 = new TXMLDocument(this);
     XML1->Name = "XML1";
@@ -94,6 +98,20 @@ void TTableForm::FormShow(TObject*) {
     Prepare_Show();
     Load_File();
     Do_Copy = false;
+    shownRows_ = All_Rows();
+}
+
+TTable_Rows TTableForm::All_Rows() {
+    TTable_Rows rows;
+    for (int r = 1; r < grid_->RowCount(); ++r) rows.push_back(Row_Texts(r));
+    return rows;
+}
+
+bool TTableForm::Rows_Changed() { return All_Rows() != shownRows_; }
+
+void TTableForm::Btn_CancelClick(TObject*) {
+    if (Rows_Changed() && MessageDlg(Lang(texts_.Leave_Question_Id), mtConfirmation, mbYes | mbNo) != mrYes) return;
+    SetModalResult(mrCancel);
 }
 
 TTable_Rows TTableForm::Used_Rows() {

@@ -20,6 +20,8 @@ struct TTable_Texts {
     int Delete_Question_Id;
     std::vector<int> Header_Ids;  // columns 0 .. n
     std::vector<int> Hint_Ids;    // columns 1 .. n
+    // Asked before Cancel or Esc throws changed rows away (0: leave at once).
+    int Leave_Question_Id = 0;
 };
 
 // What the windows of the tables share: a grid of fixed size with the row number in column 0
@@ -55,6 +57,11 @@ public:
     void KeyPress(TObject* Sender, QChar& Key);
     void GridHint(TObject* Sender, int ARow, int ACol, QString& Hint);
     void ClickCell(TObject* Sender, int ARow, int ACol);
+    // Leaves without saving; rows changed since the window was shown are left only once the
+    // user confirms.
+    void Btn_CancelClick(TObject* Sender);
+    // The rows differ from those the window showed when it opened.
+    bool Rows_Changed();
 
     virtual void Set_Lang();
     // True when the rows may be saved; otherwise the first fault has been shown.
@@ -99,6 +106,7 @@ private:
     void Load_File();
     // "Error row " in the window's language.
     QString Row_Prefix() const;
+    TTable_Rows All_Rows();
 
     TTable_Texts texts_;
     TTable_File file_;
@@ -106,6 +114,7 @@ private:
     int clientWidth_;
     int clientHeight_;
     TExStringGrid* grid_ = nullptr;
+    TTable_Rows shownRows_;
 };
 
 // The program's string grids write in Tahoma of 11 pixels, cells and headers alike, whatever

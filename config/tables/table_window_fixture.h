@@ -110,6 +110,28 @@ protected:
         for (int c = First; c <= Last; ++c) out << Grid.GetCellEx(c, r);
         return out;
     }
+    // Esc from a focused row button: an unchanged table closes at once; after change, the user
+    // is asked, No keeps the window open and Yes leaves; the file File is never written.
+    void expectEscAsksAfter(const std::function<void(TWindow&)>& change, const QString& File) {
+        const auto esc = [](TWindow& w) {
+            w.Btn_InsRow->SetFocus();
+            keyPress(*w.Btn_InsRow, VK_ESCAPE);
+        };
+        EXPECT_EQ(show(esc), mrCancel);
+        EXPECT_TRUE(driver().boxes().empty());
+        const TModalResult result = show([&](TWindow& w) {
+            change(w);
+            driver().answerNextBox(mrNo);
+            esc(w);
+            EXPECT_EQ(w.ModalResult(), mrNone);
+            EXPECT_EQ(boxTexts(), QStringList({"Do you want to exit without saving changes?"}));
+            driver().answerNextBox(mrYes);
+            esc(w);
+        });
+        EXPECT_EQ(result, mrCancel);
+        EXPECT_EQ(driver().boxes().size(), 2u);
+        EXPECT_EQ(fileBytes(File), "<missing>");
+    }
 
     std::unique_ptr<TWindow> window;
 };

@@ -1,5 +1,7 @@
 #include "platform/controls/check_box.h"
 
+#include <algorithm>
+
 #include "platform/controls/window_backend.h"
 #include "platform/graphics/canvas.h"
 
@@ -55,4 +57,11 @@ void TCheckBox::PaintWindow(TCanvas& canvas) {
     if (!Enabled()) canvas.Font.SetColor(clGrayText);
     TRect r{Box_Size + 4, 0, Width(), Height()};
     canvas.DrawText(Caption(), r, DT_SINGLELINE | DT_VCENTER);
+    // The focused box marks its caption, so that Tab shows where it went.
+    if (Focused()) {
+        TRect text = r;
+        canvas.DrawText(Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_CALCRECT);
+        canvas.DrawFocusRect(TRect{text.Left - 1, std::max(0, text.Top - 1), std::min(Width(), text.Right + 1),
+                                   std::min(Height(), text.Bottom + 1)});
+    }
 }

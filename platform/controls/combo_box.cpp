@@ -40,5 +40,14 @@ void TComboBox::PaintWindow(TCanvas& canvas) {
     canvas.Font.Assign(Font());
     if (!Enabled()) canvas.Font.SetColor(clGrayText);
     TRect r{3, 0, arrow.Left, Height()};
+    // The focused list shows its choice highlighted, as a list the user can type into does.
+    if (Focused()) {
+        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Color = clHighlight;
+        canvas.FillRect(TRect{2, 2, arrow.Left - 1, Height() - 2});
+        canvas.DrawFocusRect(TRect{2, 2, arrow.Left - 1, Height() - 2});
+        canvas.Brush.Style = bsClear;
+        if (Enabled()) canvas.Font.SetColor(clHighlightText);
+    }
     canvas.DrawText(Text(), r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }

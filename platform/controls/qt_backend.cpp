@@ -260,6 +260,9 @@ protected:
     void focusInEvent(QFocusEvent* e) override {
         if (focusGivenBackToControl(*this, *e)) return;
         if (!control_.Focused()) control_.SetFocus();
+        // The window moves the focus itself, Tab included: the style then marks the focused
+        // field as it does after Tab among its own widgets.
+        if (QWidget* top = this->window()) top->setAttribute(Qt::WA_KeyboardFocusChange);
         Widget::focusInEvent(e);
     }
     Control& control_;
@@ -305,7 +308,8 @@ public:
         setTabChangesFocus(true);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setFrameShape(QFrame::NoFrame);
+        // A field with a frame, like every other field of the window.
+        setFrameShape(QFrame::StyledPanel);
         setDocument(control.Document());
         QObject::connect(this, &QTextEdit::textChanged, [this] {
             if (!rich_.DocumentChanging()) control_.TextEditedNatively(DocumentPlainText(*document()));
@@ -347,6 +351,10 @@ public:
     NativeList(TListBox& control, QWidget* parent) : QListWidget(parent), control_(control) {
         // The user picks with the mouse or the keys; the code's own changes come with signals blocked.
         QObject::connect(this, &QListWidget::currentRowChanged, [this](int row) { control_.ItemSelectedNatively(row); });
+        // A double click on an item is the control's, as on the platform's own list.
+        QObject::connect(this, &QListWidget::itemDoubleClicked, [this](QListWidgetItem*) {
+            if (control_.OnDblClick) control_.OnDblClick(&control_);
+        });
     }
 
 private:
@@ -368,6 +376,9 @@ public:
         });
         QObject::connect(this, &QTreeWidget::itemClicked,
                          [this](QTreeWidgetItem* item, int) { control_.NodeClickedNatively(nodeOf(item)); });
+        QObject::connect(this, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem*, int) {
+            if (control_.OnDblClick) control_.OnDblClick(&control_);
+        });
         QObject::connect(this, &QTreeWidget::itemExpanded,
                          [this](QTreeWidgetItem* item) { control_.NodeExpandedNatively(nodeOf(item), true); });
         QObject::connect(this, &QTreeWidget::itemCollapsed,

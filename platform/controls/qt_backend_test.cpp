@@ -6,6 +6,7 @@
 #include "platform/controls/popup.h"
 #include "platform/controls/qt_backend.h"
 #include "platform/controls/rich_edit.h"
+#include "platform/controls/tree_view.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,7 +15,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QFontMetrics>
 #include <QTextEdit>
+#include <QTreeWidget>
 #include <QRegion>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -306,6 +309,57 @@ TEST_F(QtBackendTest, APopupHasTheDropShadowOnlyWhenItsClassStyleAsksForIt) {
         ShowPopup(*popup, false);
         delete popup;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A rich field one line high, as the certificate fields of the general parameters are, has a
+// frame like every other field and shows its whole line inside it.
+TEST_F(QtBackendTest, ANativeRichFieldHasAFrameAndShowsALineOfItsHeight) {
+    auto* rich = new TRichEdit(form);
+    rich->SetParent(form);
+    rich->SetBounds(10, 10, 238, 23);
+    form->HandleNeeded();
+    rich->SetText("-----BEGIN CERTIFICATE-----");
+    auto* field = native<QTextEdit>(*rich);
+    ASSERT_NE(field, nullptr);
+    EXPECT_NE(field->frameShape(), QFrame::NoFrame);
+    EXPECT_GT(field->frameWidth(), 0);
+    const int line = QFontMetrics(field->font()).height();
+    EXPECT_GE(field->viewport()->height(), line + 2 * int(field->document()->documentMargin()));
+}
+
+}  // namespace
+
+namespace {
+
+// A double click on an item of a native list or tree reaches the control's double-click event,
+// as on the platform's own controls: the dialogs choose the item with it.
+TEST_F(QtBackendTest, ADoubleClickOnANativeListOrTreeItemReachesTheControl) {
+    auto* list = new TListBox(form);
+    list->SetParent(form);
+    auto* tree = new TTreeView(form);
+    tree->SetParent(form);
+    tree->SetBounds(0, 100, 200, 100);
+    int listClicks = 0, treeClicks = 0;
+    list->OnDblClick = [&](TObject*) { ++listClicks; };
+    tree->OnDblClick = [&](TObject*) { ++treeClicks; };
+    form->HandleNeeded();
+    list->SetItems({"Plant A"});
+    tree->Items().AddChild(nullptr, "Device");
+    auto* nativeList = native<QListWidget>(*list);
+    auto* nativeTree = native<QTreeWidget>(*tree);
+    ASSERT_NE(nativeList, nullptr);
+    ASSERT_NE(nativeTree, nullptr);
+    ASSERT_NE(nativeList->item(0), nullptr);
+    ASSERT_NE(nativeTree->topLevelItem(0), nullptr);
+    // What the native widgets report of a double click on an item.
+    emit nativeList->itemDoubleClicked(nativeList->item(0));
+    emit nativeTree->itemDoubleClicked(nativeTree->topLevelItem(0), 0);
+    EXPECT_EQ(listClicks, 1);
+    EXPECT_EQ(treeClicks, 1);
 }
 
 }  // namespace

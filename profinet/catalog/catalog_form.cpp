@@ -15,11 +15,20 @@
 #include "common/buttons/lb_button_look.h"
 #include "common/state/program_state.h"
 
+#include <QDir>
 #include <memory>
 
 TFPROFINETCatalog* FPROFINETCatalog = nullptr;
 
 namespace {
+
+constexpr int Text_Not_Read_At_Start = 1308;
+constexpr int Text_Empty_Catalog = 1309;
+constexpr int Tree_Margin = 4;
+constexpr int Empty_Hint_Height = 40;
+
+// The names the loader reads at start.
+bool Read_At_Start(const QString& Name) { return MatchesMask(Name, QStringLiteral("GSDML*.xml")); }
 
 // Calls visit(entry) for every filed GSDML file, in catalog order, until it returns true.
 template <typename Visit>
@@ -147,6 +156,8 @@ void TFPROFINETCatalog::Loaded() {
         left += 118;
     }
     Btn_OK->ModalResult = mrOk;
+    // Enter takes the device chosen, as a double click on it does.
+    Btn_OK->Default = true;
     Btn_AddDevice = Place_Control<TLbButton>(*this, P_Button, "Btn_AddDevice", left, 6, 110, 28);
     Set_Window_Button_Look(*Btn_AddDevice);
     Set_Button_Glyph(*Btn_AddDevice, "BTN_NEW");
@@ -172,6 +183,13 @@ void TFPROFINETCatalog::Loaded() {
     TW_Catalog->Indent = 19;
     TW_Catalog->Images = IL_Catalog;
     TW_Catalog->OnClick = [this](TObject* s) { TW_CatalogClick(s); };
+    TW_Catalog->OnDblClick = [this](TObject* s) { TW_CatalogDblClick(s); };
+    L_Empty_Catalog = Place_Control<TLabel>(*this, PCatalog, "L_Empty_Catalog", Tree_Margin + 4, Tree_Margin,
+                                            PCatalog->Width() - 2 * Tree_Margin - 8, Empty_Hint_Height);
+    L_Empty_Catalog->SetAutoSize(false);
+    L_Empty_Catalog->WordWrap = true;
+    L_Empty_Catalog->Anchors = akLeft | akTop | akRight;
+    L_Empty_Catalog->SetVisible(false);
     // A device reached with the arrow keys is chosen as well as one clicked.
     TW_Catalog->OnChange = [this](TObject* s, TTreeNode*) { TW_CatalogClick(s); };
 
@@ -231,6 +249,13 @@ void TFPROFINETCatalog::Show_Catalog() {
         }
     }
     nodes.EndUpdate();
+    // An empty catalog says where its files go; the tree makes room for the words.
+    const bool empty = !PROFINET_Catalog_Obj || PROFINET_Catalog_Obj->MainFamily_list.empty();
+    L_Empty_Catalog->SetCaption(empty ? Lang(Text_Empty_Catalog) + Catalog_Dir : QString());
+    L_Empty_Catalog->SetVisible(empty);
+    const int top = Tree_Margin + (empty ? Empty_Hint_Height : 0);
+    TW_Catalog->SetBounds(Tree_Margin, top, PCatalog->Width() - 2 * Tree_Margin,
+                          PCatalog->Height() - top - Tree_Margin);
 }
 
 void TFPROFINETCatalog::TW_CatalogClick(TObject*) {
@@ -249,10 +274,23 @@ void TFPROFINETCatalog::TW_CatalogClick(TObject*) {
     });
 }
 
+void TFPROFINETCatalog::TW_CatalogDblClick(TObject* Sender) {
+    TW_CatalogClick(Sender);
+    if (Selected_GSDML) SetModalResult(mrOk);
+}
+
 void TFPROFINETCatalog::Btn_AddDeviceClick(TObject*) {
+    OD_GSDML->InitialDir = Last_Folder.isEmpty() ? QDir::homePath() : Last_Folder;
     if (!OD_GSDML->Execute()) return;
     const QString chosen = OD_GSDML->FileName;
     const QString name = ExtractFileName(chosen);
+    Last_Folder = ExcludeTrailingPathDelimiter(ExtractFilePath(chosen));
+    // The catalog keeps what it shows: a file the loader would pass over at the next start is
+    // not filed now.
+    if (!Read_At_Start(name)) {
+        MessageDlg(Lang(Text_Not_Read_At_Start) + chosen, mtError, mbOK);
+        return;
+    }
     {
         // Only whether the chosen file decodes matters; a malformed one raises.
         TGSDML probe;

@@ -7,6 +7,7 @@
 
 class TGSDML;
 class TImageList;
+class TLabel;
 class TOpenDialog;
 class TTreeView;
 
@@ -22,6 +23,10 @@ public:
     TTreeView* TW_Catalog = nullptr;
     TImageList* IL_Catalog = nullptr;
     TOpenDialog* OD_GSDML = nullptr;
+    // Shown over the tree while the catalog is empty: where description files go.
+    TLabel* L_Empty_Catalog = nullptr;
+    // The folder Add Device last took a file from; the dialog opens there next time.
+    QString Last_Folder;
 
     // What the last click on a device leaf picked; read by the network editor after OK.
     // Selected_GSDML is the catalog's own document, not owned here.
@@ -35,6 +40,8 @@ public:
     // Rebuilds the tree and the catalog's display records from the catalog.
     void Show_Catalog();
     void TW_CatalogClick(TObject* Sender);
+    // A double click on a device chooses it, as OK would.
+    void TW_CatalogDblClick(TObject* Sender);
     void Btn_AddDeviceClick(TObject* Sender);
 
     // The pictures of IL_Catalog.
