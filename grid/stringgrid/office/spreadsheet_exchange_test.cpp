@@ -1,5 +1,6 @@
 #include "grid/stringgrid/office/office_fixture.h"
 #include "platform/core/string_list.h"
+#include "platform/office/workbook_data.h"
 
 #include <QFile>
 
@@ -169,6 +170,24 @@ TEST_F(SpreadsheetExchange, GridSavedAsAWorkbookLoadsBackAsItWas) {
     std::unique_ptr<TStringList> sheets = other->GetXLSSheets(file);
     ASSERT_EQ(sheets->Count(), 1);
     EXPECT_EQ(sheets->Strings(0), "Sheet1");
+}
+
+TEST_F(SpreadsheetExchange, CellsThatReadAsNumbersAreSavedAsNumbers) {
+    realServers();
+    const struct {
+        const char* Text;
+        OleVariant Stored;
+    } cases[] = {
+        {"1.5", 1.5}, {"-3", -3.0}, {"0", 0.0}, {"12abc", "12abc"}, {"1.2.3", "1.2.3"}, {"-", "-"},
+    };
+    grid->SetRowCount(1);
+    grid->SetColCount(int(std::size(cases)));
+    grid->SaveFixedCells = true;
+    for (int c = 0; c < int(std::size(cases)); ++c) grid->SetCells(c, 0, QLatin1String(cases[c].Text));
+    const QString file = folder.file(QStringLiteral("numbers.xlsx"));
+    grid->SaveToXLS(file, true);
+    const TWorkbookData book = ReadWorkbook(file);
+    for (int c = 0; c < int(std::size(cases)); ++c) EXPECT_EQ(book.Sheets[0].Value(1, c + 1), cases[c].Stored) << cases[c].Text;
 }
 
 TEST_F(SpreadsheetExchange, WorkbooksOfAnotherProgramLoadWithTheirUsedRange) {
