@@ -248,7 +248,9 @@ public:
         });
         Method(QStringLiteral("Add"), [this](const TOleArgs&) {
             auto book = std::make_shared<TBook>();
-            book->Data.Sheets.push_back({QStringLiteral("Sheet1"), {}, 1, 1});
+            TSheetData sheet;
+            sheet.Name = QStringLiteral("Sheet1");
+            book->Data.Sheets.push_back(sheet);
             book->Name = QStringLiteral("Book%1").arg(++app_->Made);
             app_->Books.push_back(book);
             return workbook(app_, book);
