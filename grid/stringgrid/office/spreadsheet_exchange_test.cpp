@@ -198,8 +198,8 @@ TEST_F(SpreadsheetExchange, WorkbooksOfAnotherProgramLoadWithTheirUsedRange) {
         const char* Cells;
     } cases[] = {
         {"measures.xlsx", "", "3x4 0,0=Name|1,0=Value|2,0=Ratio|0,1=alpha|1,1=12|0,2=beta|1,2=2.5|2,2=1.25|0,3=gamma & co|1,3=-7|2,3=x"},
-        // The legacy reader gives no formula results: D4 stays empty too.
-        {"measures.xls", "Measures", "3x4 0,0=Name|1,0=Value|2,0=Ratio|0,1=alpha|1,1=12|0,2=beta|1,2=2.5|0,3=gamma & co|1,3=-7|2,3=x"},
+        // The legacy form gives the same: the formula's result, and nothing for the division error.
+        {"measures.xls", "Measures", "3x4 0,0=Name|1,0=Value|2,0=Ratio|0,1=alpha|1,1=12|0,2=beta|1,2=2.5|2,2=1.25|0,3=gamma & co|1,3=-7|2,3=x"},
         // The legacy workbook's active sheet is its first, a single cell.
         {"measures.xls", "", "1x1 0,0=first sheet"},
     };
