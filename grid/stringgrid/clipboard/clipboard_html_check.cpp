@@ -11,26 +11,29 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 const QString Euro = QStringLiteral("\u20ac 5");
 const QString Japanese = QStringLiteral("\u65e5\u672c\u8a9e");
 
-int readClipboard() {
+[[noreturn]] void readClipboard() {
     const QByteArray html = DesktopClipboardHTML().toUtf8();
     const QByteArray format = Clipboard().FormatData(CF_HTML_FORMAT);
     std::fwrite(html.constData(), 1, size_t(html.size()), stdout);
     std::fputs("\n--\n", stdout);
     std::fwrite(format.constData(), 1, size_t(format.size()), stdout);
-    return 0;
+    std::fflush(stdout);
+    // Out without the toolkit's teardown: this side never ran its event loop.
+    std::_Exit(0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     Application->Initialize(argc, argv);
-    if (argc > 1 && QByteArray(argv[1]) == "--read") return readClipboard();
+    if (argc > 1 && QByteArray(argv[1]) == "--read") readClipboard();
 
     auto* form = new TForm(Application);
     Application->MainForm = form;
@@ -44,6 +47,7 @@ int main(int argc, char** argv) {
     grid->CopyToClipBoardAsHTML();
 
     QProcess reader;
+    reader.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     reader.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--read")});
     bool passed = false;
     auto* timer = new TTimer(form);
