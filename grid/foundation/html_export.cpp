@@ -6,7 +6,7 @@ namespace {
 
 const QString DocumentStart = QStringLiteral(
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"
-    "<html><head><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\"></head>"
+    "<html><head><META http-equiv=Content-Type content=\"text/html; charset=utf-8\"></head>"
     "<body><!--StartFragment-->");
 const QString DocumentEnd = QStringLiteral("<!--EndFragment--></body></html>");
 
@@ -32,14 +32,15 @@ void MakeHTMLClipboardText(QString& S) {
         return QStringLiteral("Version:1.0\r\nStartHTML:%1\r\nEndHTML:%2\r\nStartFragment:%3\r\nEndFragment:%4\r\n")
             .arg(eightDigits(startHTML), eightDigits(endHTML), eightDigits(startFragment), eightDigits(endFragment));
     };
+    // The offsets count the bytes of the UTF-8 form, the form the clipboard carries.
     const qsizetype startHTML = header(0, 0, 0, 0).size();
-    const qsizetype startFragment = startHTML + DocumentStart.size();
-    const qsizetype endFragment = startFragment + S.size();
-    S = header(startHTML, endFragment + DocumentEnd.size(), startFragment, endFragment) + DocumentStart + S + DocumentEnd;
+    const qsizetype startFragment = startHTML + DocumentStart.toUtf8().size();
+    const qsizetype endFragment = startFragment + S.toUtf8().size();
+    S = header(startHTML, endFragment + DocumentEnd.toUtf8().size(), startFragment, endFragment) + DocumentStart + S + DocumentEnd;
 }
 
 void CopyHTMLToClipboard(const QString& Fragment, const QString& PlainText) {
     QString html = Fragment;
     MakeHTMLClipboardText(html);
-    Clipboard().SetContent(PlainText, {{CF_HTML_FORMAT, html.toLatin1()}});
+    Clipboard().SetContent(PlainText, {{CF_HTML_FORMAT, html.toUtf8()}});
 }

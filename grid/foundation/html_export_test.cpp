@@ -21,18 +21,22 @@ TEST(HtmlExport, LineEndsAndColours) {
 }
 
 TEST(HtmlExport, ClipboardTextOffsetsPointAtTheDocumentAndTheFragment) {
+    // Offsets count bytes of the UTF-8 form: "\u00e9" takes two, "\u20ac" three.
     for (const QString& fragment : {QString(), QStringLiteral("<b>0123</b>"), QStringLiteral("<td>\u00e9\u20ac</td>")}) {
         QString text = fragment;
         MakeHTMLClipboardText(text);
+        const QByteArray bytes = text.toUtf8();
+        const qsizetype length = fragment.toUtf8().size();
         EXPECT_EQ(offset(text, QStringLiteral("StartHTML")), 97);
-        EXPECT_EQ(offset(text, QStringLiteral("StartFragment")), 274);
-        EXPECT_EQ(offset(text, QStringLiteral("EndFragment")), 274 + fragment.size());
-        EXPECT_EQ(offset(text, QStringLiteral("EndHTML")), 306 + fragment.size());
-        EXPECT_EQ(text.size(), 306 + fragment.size());
+        EXPECT_EQ(offset(text, QStringLiteral("StartFragment")), 269);
+        EXPECT_EQ(offset(text, QStringLiteral("EndFragment")), 269 + length);
+        EXPECT_EQ(offset(text, QStringLiteral("EndHTML")), 301 + length);
+        EXPECT_EQ(bytes.size(), 301 + length);
         EXPECT_TRUE(text.startsWith(QStringLiteral("Version:1.0\r\nStartHTML:00000097\r\nEndHTML:00000")));
-        EXPECT_TRUE(text.mid(97).startsWith(QStringLiteral("<!DOCTYPE HTML PUBLIC")));
-        EXPECT_EQ(text.mid(274, fragment.size()), fragment);
-        EXPECT_TRUE(text.mid(274 - 20).startsWith(QStringLiteral("<!--StartFragment-->")));
+        EXPECT_TRUE(bytes.mid(97).startsWith("<!DOCTYPE HTML PUBLIC"));
+        EXPECT_TRUE(bytes.mid(97).contains("charset=utf-8"));
+        EXPECT_EQ(bytes.mid(269, length), fragment.toUtf8());
+        EXPECT_TRUE(bytes.mid(269 - 20).startsWith("<!--StartFragment-->"));
         EXPECT_TRUE(text.endsWith(QStringLiteral("<!--EndFragment--></body></html>")));
     }
 }
@@ -52,15 +56,15 @@ public:
     std::vector<TClipboardFormat> formats;
 };
 
-TEST(HtmlExport, CellsGoToTheClipboardAsSingleByteHtml) {
+TEST(HtmlExport, CellsGoToTheClipboardAsUtf8Html) {
     KeptClipboard clipboard;
-    CopyHTMLToClipboard(QStringLiteral("<td>\u00e9\u20ac</td>"), QStringLiteral("\u00e9\u20ac"));
-    EXPECT_EQ(clipboard.text, QStringLiteral("\u00e9\u20ac"));
+    CopyHTMLToClipboard(QStringLiteral("<td>\u00e9\u20ac\u65e5</td>"), QStringLiteral("\u00e9\u20ac\u65e5"));
+    EXPECT_EQ(clipboard.text, QStringLiteral("\u00e9\u20ac\u65e5"));
     ASSERT_EQ(clipboard.formats.size(), 1u);
     EXPECT_EQ(clipboard.formats[0].first, QStringLiteral("HTML Format"));
     const QByteArray& bytes = clipboard.formats[0].second;
-    EXPECT_EQ(bytes.size(), 306 + 11);
-    EXPECT_EQ(bytes.mid(274, 11), QByteArray("<td>\xe9?</td>"));
+    EXPECT_EQ(bytes.size(), 301 + 17);
+    EXPECT_EQ(bytes.mid(269, 17), QByteArray("<td>\xc3\xa9\xe2\x82\xac\xe6\x97\xa5</td>"));
 }
 
 }  // namespace

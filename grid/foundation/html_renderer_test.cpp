@@ -25,6 +25,7 @@ TEST_F(HTMLRenderTest, MeasuresATableOfSamples) {
         {"plain text", "plain |text", 1, "plain text", 0},
         {"a&amp;b", "a&b", 1, "a&&b", 0},
         {"A&B", "AB", 1, "A&B", 0},                     // the single "&" underlines B
+        {"a & b", "a |& |b", 1, "a & b", 0},              // nothing to underline: the "&" shows
         {"&lt;B&gt;", "<B>", 1, "<B>", 0},              // shown, not a tag
         {"x&COPY;&euro;", "x\u00A9\u20AC", 1, "x\u00A9\u20AC", 0},
         {"<#12>", "#12", 1, "#12", 0},

@@ -2,6 +2,7 @@
 
 #include "platform/graphics/device_caps.h"
 #include "platform/graphics/graphic.h"
+#include "platform/graphics/text_line.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -61,6 +62,27 @@ QString ellipsize(const QFontMetrics& fm, const QString& text, int width) {
     QString cut = text;
     while (!cut.isEmpty() && fm.horizontalAdvance(cut + dots) > width) cut.chop(1);
     return cut + dots;
+}
+
+// Tabs as blanks: up to the next stop of eight characters with DT_EXPANDTABS, else one blank
+// each. Left to the toolkit, a tab jumps to a stop of its own that the measuring does not know
+// and the text after it lands outside the rectangle.
+QString withoutTabs(const QString& text, unsigned flags) {
+    if (!text.contains(u'\t')) return text;
+    if (!(flags & DT_EXPANDTABS)) return QString(text).replace(u'\t', u' ');
+    QString out;
+    qsizetype column = 0;
+    for (const QChar c : text) {
+        if (c == u'\t') {
+            const qsizetype blanks = 8 - column % 8;
+            out += QString(blanks, u' ');
+            column += blanks;
+            continue;
+        }
+        out += c;
+        column = c == u'\n' || c == u'\r' ? 0 : column + 1;
+    }
+    return out;
 }
 
 // Splits text into lines at line breaks and, with word breaking, at blanks so that each
@@ -358,7 +380,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
     applyFont();
     const QFontMetrics fm(painter_->font());
     const QRect d = devRect(r);
-    const std::vector<Line> lines = layoutLines(fm, text, d.width(), flags);
+    const std::vector<Line> lines = layoutLines(fm, withoutTabs(text, flags), d.width(), flags);
     const int lineHeight = fm.height();
     const int total = lineHeight * static_cast<int>(lines.size());
     const int logicalTotal = static_cast<int>(std::lround(total / scaleY()));

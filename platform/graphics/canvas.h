@@ -66,6 +66,8 @@ public:
     int TextHeight(const QString& text);
     // Lays out text in r by the DT_ flags; returns the text height. With DT_CALCRECT only
     // measures: r gets the extent of the laid-out text.
+    // Tabs show as blanks: up to the next stop of eight characters with DT_EXPANDTABS
+    // (text_line.h), one blank each without it.
     int DrawText(const QString& text, TRect& r, unsigned flags);
 
     void Draw(int x, int y, const TGraphic& graphic);

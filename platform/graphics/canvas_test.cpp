@@ -1,5 +1,6 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
+#include "platform/graphics/text_line.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -96,6 +97,26 @@ TEST_F(CanvasTest, ClipRectIsTheClipBoundsOrTheWholeSurface) {
     canvas.Painter()->translate(5, 5);
     EXPECT_EQ(canvas.ClipRect(), Rect(-5, -5, 15, 15));
     canvas.Painter()->resetTransform();
+}
+
+TEST(CanvasText, TabsAreBlanksThatTheMeasuringKnows) {
+    // Drawn and measured as the blanks they stand for, the text after a tab stays in the cell.
+    const auto drawn = [](const QString& text, unsigned flags, int* width) {
+        TBitmap bitmap(120, 20);
+        TCanvas& canvas = bitmap.Canvas();
+        canvas.Font.SetColor(clBlack);
+        TRect r{0, 0, 120, 20};
+        canvas.DrawText(text, r, flags);
+        TRect calc{0, 0, 120, 20};
+        canvas.DrawText(text, calc, flags | DT_CALCRECT);
+        *width = calc.Width();
+        return bitmap.Image().copy();
+    };
+    int tabbed = 0, blanks = 0;
+    EXPECT_EQ(drawn("ab\tc", DT_SINGLELINE, &tabbed), drawn("ab c", DT_SINGLELINE, &blanks));
+    EXPECT_EQ(tabbed, blanks);
+    EXPECT_EQ(drawn("ab\tc\nd\te", unsigned(DT_EXPANDTABS) | unsigned(DT_WORDBREAK), &tabbed), drawn("ab      c\nd       e", DT_WORDBREAK, &blanks));
+    EXPECT_EQ(tabbed, blanks);
 }
 
 TEST(CanvasText, DrawTextAlignsAndMeasures) {

@@ -52,11 +52,13 @@ ShownText shownText(const QString& text, unsigned flags) {
     const bool tabs = flags & DT_EXPANDTABS;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (prefixes && c == '&') {
-            if (i + 1 < text.size() && text[i + 1] == '&') {
+        // An "&" with no character after it to underline (a blank, a tab, the end) is shown:
+        // "Smith & co" keeps its "&".
+        if (prefixes && c == '&' && i + 1 < text.size() && !text[i + 1].isSpace()) {
+            if (text[i + 1] == '&') {
                 shown.text += '&';
                 ++i;
-            } else if (i + 1 < text.size()) {
+            } else {
                 shown.underlined.push_back(int(shown.text.size()));
             }
             continue;

@@ -15,7 +15,7 @@ enum : unsigned {
 
 // One line of text in r in the canvas's font, as the platform draws a run of a formatted text.
 // Unless DT_NOPREFIX, "&&" shows one "&" and a single "&" is not shown and underlines the
-// character after it. The line goes to r's left, centre (DT_CENTER) or right (DT_RIGHT) and to
+// character after it; an "&" before a blank or at the end has nothing to underline and shows. The line goes to r's left, centre (DT_CENTER) or right (DT_RIGHT) and to
 // its top, middle (DT_VCENTER) or bottom (DT_BOTTOM); it is clipped to r unless DT_NOCLIP, and
 // DT_END_ELLIPSIS cuts it with "..." to r's width. DT_EXPANDTABS sets tab stops every eight
 // characters, DT_EXTERNALLEADING adds the font's leading to the line height and DT_RTLREADING

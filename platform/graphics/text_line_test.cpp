@@ -40,7 +40,10 @@ protected:
 TEST_F(TextLineTest, MnemonicPrefixesAreNotMeasured) {
     EXPECT_EQ(width("A&&B"), width("A&B", DT_NOPREFIX));
     EXPECT_EQ(width("A&B"), width("AB"));
-    EXPECT_EQ(width("AB&"), width("AB"));
+    // An "&" with nothing after it to underline stays.
+    EXPECT_EQ(width("AB&"), width("AB&", DT_NOPREFIX));
+    EXPECT_EQ(width("A & B"), width("A & B", DT_NOPREFIX));
+    EXPECT_EQ(width("A&\tB"), width("A&\tB", DT_NOPREFIX));
     EXPECT_EQ(width("A&B", DT_NOPREFIX), width("A&&B"));
     EXPECT_EQ(width("a\tb", DT_EXPANDTABS), width("a       b"));
     TRect r{5, 7, 200, 60};

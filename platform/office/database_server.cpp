@@ -155,7 +155,15 @@ private:
         auto* connection = connectionObject_.IsObject() ? dynamic_cast<TConnectionObject*>(&connectionObject_.Object()) : nullptr;
         if (!connection || !connection->Connection())
             throw EOleError(QStringLiteral("The connection cannot be used to perform this operation."));
-        auto query = std::make_unique<TOdbcQuery>(connection->Connection(), Sql);
+        std::unique_ptr<TOdbcQuery> query;
+        try {
+            query = std::make_unique<TOdbcQuery>(connection->Connection(), Sql);
+        } catch (const EOleError& e) {
+            // The mdbtools driver parses a small part of SQL and says no more than this.
+            if (!e.Message.contains(QLatin1String("Couldn't parse SQL"))) throw;
+            throw EOleError(QStringLiteral("The query is not supported by the Access driver, or names a table or column the "
+                                           "database does not have: %1").arg(Sql));
+        }
         cursor_->Eof = query->Columns().isEmpty() || !query->Next();
         cursor_->Query = std::move(query);
     }

@@ -57,6 +57,7 @@ private:
     void setValue(const OleVariant& v) {
         const int64_t count = int64_t(block_.Rows()) * block_.Cols();
         if (count > 4 * 1024 * 1024) throw EOleError(QStringLiteral("The range is too large to assign"));
+        sheet().Written.push_back(block_);
         for (int r = 0; r < block_.Rows(); ++r)
             for (int c = 0; c < block_.Cols(); ++c) {
                 OleVariant item = v;
@@ -247,7 +248,9 @@ public:
         });
         Method(QStringLiteral("Add"), [this](const TOleArgs&) {
             auto book = std::make_shared<TBook>();
-            book->Data.Sheets.push_back({QStringLiteral("Sheet1"), {}, 1, 1});
+            TSheetData sheet;
+            sheet.Name = QStringLiteral("Sheet1");
+            book->Data.Sheets.push_back(sheet);
             book->Name = QStringLiteral("Book%1").arg(++app_->Made);
             app_->Books.push_back(book);
             return workbook(app_, book);

@@ -1,6 +1,8 @@
-// Legacy binary workbooks, read through FreeXL. FreeXL hands out the stored values of texts
-// and numbers; cells it gives no value for (formulas, error values) stay empty.
+// Legacy binary workbooks, read through FreeXL. FreeXL hands out the stored values of texts,
+// numbers and dates; the results of formulas and which Boolean-or-error cells hold errors come
+// from the workbook stream's own records.
 #include "platform/office/workbook_data.h"
+#include "platform/office/xls_records.h"
 
 #include <freexl.h>
 
@@ -56,5 +58,9 @@ TWorkbookData ReadXlsWorkbook(const QString& FileName) {
             }
         book.Sheets.push_back(std::move(sheet));
     }
+    for (const TXlsSheetResults& results : ReadXlsFormulaResults(FileName))
+        for (TSheetData& sheet : book.Sheets)
+            if (sheet.Name == results.Name)
+                for (const auto& [at, value] : results.Cells) sheet.SetValue(at.first, at.second, value);
     return book;
 }

@@ -1,6 +1,8 @@
 // Workbooks in the Office Open XML form: the zip package's workbook, relationships, shared
 // strings and sheet parts, read through pugixml.
+#include "platform/office/ooxml_nodes.h"
 #include "platform/office/workbook_data.h"
+#include "platform/office/xlsx_styles.h"
 #include "platform/office/zip_package.h"
 
 #include <pugixml.hpp>
@@ -9,27 +11,9 @@
 
 namespace {
 
-// Element names without their namespace prefix: writers differ in the prefixes they use.
-bool named(const pugi::xml_node& n, const char* local) {
-    const char* name = n.name();
-    const char* colon = std::strrchr(name, ':');
-    return std::strcmp(colon ? colon + 1 : name, local) == 0;
-}
-
-pugi::xml_node child(const pugi::xml_node& n, const char* local) {
-    for (pugi::xml_node c : n.children())
-        if (named(c, local)) return c;
-    return {};
-}
-
-pugi::xml_attribute attribute(const pugi::xml_node& n, const char* local) {
-    for (pugi::xml_attribute a : n.attributes()) {
-        const char* name = a.name();
-        const char* colon = std::strrchr(name, ':');
-        if (std::strcmp(colon ? colon + 1 : name, local) == 0) return a;
-    }
-    return {};
-}
+bool named(const pugi::xml_node& n, const char* local) { return IsNamed(n, local); }
+pugi::xml_node child(const pugi::xml_node& n, const char* local) { return ChildNamed(n, local); }
+pugi::xml_attribute attribute(const pugi::xml_node& n, const char* local) { return AttributeNamed(n, local); }
 
 QString text(const pugi::xml_node& n) { return QString::fromUtf8(n.child_value()); }
 
@@ -54,7 +38,13 @@ QString partName(const QString& Target) {
     return QDir::cleanPath(QStringLiteral("xl/") + Target);
 }
 
-OleVariant cellValue(const pugi::xml_node& c, const std::vector<QString>& Shared) {
+// How the workbook shows numbers: the date kind of each cell style and the date system.
+struct TNumberStyles {
+    std::vector<TDateKind> Kinds;
+    bool Date1904 = false;
+};
+
+OleVariant cellValue(const pugi::xml_node& c, const std::vector<QString>& Shared, const TNumberStyles& Styles) {
     const QString type = QString::fromUtf8(attribute(c, "t").value());
     if (type == QLatin1String("inlineStr")) return stringItem(child(c, "is"));
     // A formula that is an error constant ("=#DIV/0!") holds that error, whatever value was cached.
@@ -74,10 +64,15 @@ OleVariant cellValue(const pugi::xml_node& c, const std::vector<QString>& Shared
     if (type == QLatin1String("e")) return TOleErrorValue{SheetErrorCode(value.trimmed())};
     bool ok = false;
     const double d = value.toDouble(&ok);
-    return ok ? OleVariant(d) : OleVariant(value);
+    if (!ok) return value;
+    // Dates and times come as text, as the legacy reader gives them.
+    const size_t style = attribute(c, "s").as_uint();
+    if (style < Styles.Kinds.size() && Styles.Kinds[style] != TDateKind::None) return SerialDateText(d, Styles.Kinds[style], Styles.Date1904);
+    return d;
 }
 
-void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QString>& Shared, const QString& FileName) {
+void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QString>& Shared, const TNumberStyles& Styles,
+               const QString& FileName) {
     pugi::xml_document doc;
     parse(doc, Bytes, FileName);
     const pugi::xml_node root = doc.document_element();
@@ -99,7 +94,7 @@ void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QSt
             if (ParseCellBlock(QString::fromUtf8(attribute(c, "r").value()), at)) col = at.Col1;
             else ++col;
             if (row < 1 || col < 1) continue;
-            Sheet.SetValue(row, col, cellValue(c, Shared));
+            Sheet.SetValue(row, col, cellValue(c, Shared, Styles));
         }
     }
 }
@@ -107,7 +102,8 @@ void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QSt
 }  // namespace
 
 TWorkbookData ReadXlsxWorkbook(const QString& FileName) {
-    TZipPackage package;
+    auto kept = std::make_shared<TZipPackage>();
+    TZipPackage& package = *kept;
     if (!package.Load(FileName) || !package.Has(QStringLiteral("xl/workbook.xml"))) throw notWorkbook(FileName);
 
     std::vector<QString> shared;
@@ -126,6 +122,10 @@ TWorkbookData ReadXlsxWorkbook(const QString& FileName) {
     TWorkbookData book;
     parse(doc, package.Part(QStringLiteral("xl/workbook.xml")), FileName);
     const pugi::xml_node workbook = doc.document_element();
+    TNumberStyles styles;
+    styles.Date1904 = attribute(child(workbook, "workbookPr"), "date1904").as_bool();
+    for (const auto& [id, part] : targets)
+        if (part.endsWith(QLatin1String("/styles.xml")) && package.Has(part)) styles.Kinds = XlsxStyleDateKinds(package.Part(part));
     book.ActiveSheet = attribute(child(child(workbook, "bookViews"), "workbookView"), "activeTab").as_int();
     for (pugi::xml_node s : child(workbook, "sheets").children()) {
         if (!named(s, "sheet")) continue;
@@ -133,10 +133,12 @@ TWorkbookData ReadXlsxWorkbook(const QString& FileName) {
         sheet.Name = QString::fromUtf8(attribute(s, "name").value());
         const QString part = targets[QString::fromUtf8(attribute(s, "id").value())];
         if (!package.Has(part)) throw notWorkbook(FileName);
-        readSheet(sheet, package.Part(part), shared, FileName);
+        readSheet(sheet, package.Part(part), shared, styles, FileName);
+        sheet.Part = part;
         book.Sheets.push_back(std::move(sheet));
     }
     if (book.Sheets.empty()) throw notWorkbook(FileName);
     if (book.ActiveSheet < 0 || book.ActiveSheet >= int(book.Sheets.size())) book.ActiveSheet = 0;
+    book.Package = std::move(kept);
     return book;
 }

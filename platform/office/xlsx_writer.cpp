@@ -1,4 +1,5 @@
-// Workbooks written as .xlsx through libxlsxwriter: values and sheet names.
+// Workbooks written as .xlsx: new ones through libxlsxwriter with values and sheet names, and
+// those read from a package back into it.
 #include "platform/office/workbook_data.h"
 #include "platform/system/files.h"
 
@@ -28,8 +29,9 @@ lxw_error writeCell(lxw_worksheet* Sheet, int Row, int Col, const OleVariant& v)
 
 }  // namespace
 
-void WriteWorkbook(const TWorkbookData& Book, const QString& FileName) {
-    const EOleError failure(QStringLiteral("Cannot save the workbook as '%1'.").arg(FileName));
+namespace {
+
+void writeNewWorkbook(const TWorkbookData& Book, const QString& FileName, const EOleError& failure) {
     QTemporaryDir dir;
     if (!dir.isValid()) throw failure;
     const QString temp = dir.filePath(QStringLiteral("book.xlsx"));
@@ -54,4 +56,21 @@ void WriteWorkbook(const TWorkbookData& Book, const QString& FileName) {
     if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR || !written.open(QIODevice::ReadOnly) ||
         !WriteFileAtomic(FileName, written.readAll()))
         throw failure;
+}
+
+}  // namespace
+
+void WriteWorkbook(TWorkbookData& Book, const QString& FileName) {
+    const EOleError failure(QStringLiteral("Cannot save the workbook as '%1'.").arg(FileName));
+    if (!Book.Package) {
+        writeNewWorkbook(Book, FileName, failure);
+    } else {
+        TWorkbookData updated = Book;
+        updated.Package = std::make_shared<TZipPackage>(*Book.Package);
+        UpdateXlsxPackage(updated);
+        const QByteArray bytes = updated.Package->Save();
+        if (bytes.isEmpty() || !WriteFileAtomic(FileName, bytes)) throw failure;
+        Book = std::move(updated);
+    }
+    for (TSheetData& sheet : Book.Sheets) sheet.Written.clear();
 }

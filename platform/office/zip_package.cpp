@@ -57,6 +57,10 @@ void TZipPackage::SetPart(const QString& Name, const QByteArray& Bytes) {
     parts_.emplace_back(Name, Bytes);
 }
 
+void TZipPackage::RemovePart(const QString& Name) {
+    std::erase_if(parts_, [&](const auto& part) { return part.first == Name; });
+}
+
 QByteArray TZipPackage::Save() const {
     zip_error_t error;
     zip_error_init(&error);

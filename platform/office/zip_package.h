@@ -17,6 +17,7 @@ public:
     QByteArray Part(const QString& Name) const;
     // Replaces the part or adds it at the end.
     void SetPart(const QString& Name, const QByteArray& Bytes);
+    void RemovePart(const QString& Name);
 
     // The archive's bytes; empty when libzip cannot make it.
     QByteArray Save() const;

@@ -30,7 +30,7 @@ public:
                 const qsizetype start = headerOffset(bytes, "StartHTML");
                 const qsizetype end = headerOffset(bytes, "EndHTML");
                 if (start >= 0 && end >= start && end <= bytes.size())
-                    data->setHtml(QString::fromLatin1(bytes.mid(start, end - start)));
+                    data->setHtml(QString::fromUtf8(bytes.mid(start, end - start)));
             }
         }
         clipboard->setMimeData(data);

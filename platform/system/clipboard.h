@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-// The registered format of HTML fragments: a header of offsets, then the document (see the
-// grid's MakeHTMLClipboardText), in single-byte characters.
+// The registered format of HTML fragments: a header of byte offsets, then the document (see the
+// grid's MakeHTMLClipboardText), in UTF-8.
 inline const QString CF_HTML_FORMAT = QStringLiteral("HTML Format");
 
 // The toolkit's name for data under a registered format name, the same for the clipboard and for

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(SystemClipboard, KeepsTextAndRegisteredFormatsAndOffersHtml) {
-    const QByteArray document = "<html><body>x &amp; \xe9</body></html>";
+    const QByteArray document = "<html><body>x &amp; \xc3\xa9 \xe2\x82\xac</body></html>";
     QByteArray html = "Version:1.0\r\nStartHTML:00000050\r\nEndHTML:00000000\r\n";
     html.resize(50, ' ');
     html += document;
@@ -21,7 +21,7 @@ TEST(SystemClipboard, KeepsTextAndRegisteredFormatsAndOffersHtml) {
     EXPECT_TRUE(Clipboard().FormatData(QStringLiteral("Missing")).isEmpty());
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
-    EXPECT_EQ(data->html(), QString::fromLatin1(document));
+    EXPECT_EQ(data->html(), QString::fromUtf8(document));
 
     Clipboard().SetContent(QStringLiteral("plain"), {});
     EXPECT_EQ(Clipboard().AsText(), QStringLiteral("plain"));

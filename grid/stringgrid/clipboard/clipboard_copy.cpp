@@ -145,7 +145,7 @@ void TExStringGrid::CutSelectionToClipboard() {
 void TExStringGrid::CopyToClipBoardAsHTML() {
     QString html = SaveToHTMLString(QString());
     MakeHTMLClipboardText(html);
-    Clipboard().SetContent(html, {{CF_HTML_FORMAT, html.toLatin1()}});
+    Clipboard().SetContent(html, {{CF_HTML_FORMAT, html.toUtf8()}});
 }
 
 void TExStringGrid::ExtendSelectionToMergedCells() {

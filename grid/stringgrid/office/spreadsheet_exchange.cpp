@@ -1,5 +1,6 @@
 // The grid's cells to and from a spreadsheet through its automation server.
 #include "grid/foundation/codings.h"
+#include "grid/foundation/number_routines.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
 #include "grid/stringgrid/office/office_calls.h"
@@ -33,8 +34,17 @@ bool cellText(const OleVariant& Value, QString& Text) {
     }
 }
 
-// The save range as one array of texts, assigned in one call to the sheet's cells from column A
-// of FirstRow on.
+// A cell as the sheet gets it: a text that reads as a number by the grid's own rules as that
+// number, so that the sheet can reckon with it.
+OleVariant sheetValue(const QString& Text) {
+    if (NumericType(Text) == 2) return Text;
+    bool ok = false;
+    const double number = ExtractNumber(Text).toDouble(&ok);
+    return ok ? OleVariant(number) : OleVariant(Text);
+}
+
+// The save range as one array of values, assigned in one call to the sheet's cells from column
+// A of FirstRow on.
 void writeSheet(TExStringGrid& Grid, const OleVariant& Sheet, int FirstRow) {
     const int startCol = Grid.SaveStartCol(), startRow = Grid.SaveStartRow();
     const int rows = Grid.RowCount() - startRow, cols = Grid.ColCount() - startCol;
@@ -43,7 +53,7 @@ void writeSheet(TExStringGrid& Grid, const OleVariant& Sheet, int FirstRow) {
     Grid.ExportNotification(esExportStart, startRow);
     for (int r = 0; r < rows; ++r) {
         Grid.ExportNotification(esExportNextRow, r + startRow);
-        for (int c = 0; c < cols; ++c) values->At(r, c) = RemoveCR(Grid.SaveCell(Grid.RealColIndex(c + startCol), r + startRow));
+        for (int c = 0; c < cols; ++c) values->At(r, c) = sheetValue(RemoveCR(Grid.SaveCell(Grid.RealColIndex(c + startCol), r + startRow)));
     }
     Grid.ExportNotification(esExportDone, -1);
     const QString address = RangeAddress(1, FirstRow, cols, FirstRow + rows - 1);

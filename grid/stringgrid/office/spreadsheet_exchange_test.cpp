@@ -1,5 +1,6 @@
 #include "grid/stringgrid/office/office_fixture.h"
 #include "platform/core/string_list.h"
+#include "platform/office/workbook_data.h"
 
 #include <QFile>
 
@@ -171,6 +172,24 @@ TEST_F(SpreadsheetExchange, GridSavedAsAWorkbookLoadsBackAsItWas) {
     EXPECT_EQ(sheets->Strings(0), "Sheet1");
 }
 
+TEST_F(SpreadsheetExchange, CellsThatReadAsNumbersAreSavedAsNumbers) {
+    realServers();
+    const struct {
+        const char* Text;
+        OleVariant Stored;
+    } cases[] = {
+        {"1.5", 1.5}, {"-3", -3.0}, {"0", 0.0}, {"12abc", "12abc"}, {"1.2.3", "1.2.3"}, {"-", "-"},
+    };
+    grid->SetRowCount(1);
+    grid->SetColCount(int(std::size(cases)));
+    grid->SaveFixedCells = true;
+    for (int c = 0; c < int(std::size(cases)); ++c) grid->SetCells(c, 0, QLatin1String(cases[c].Text));
+    const QString file = folder.file(QStringLiteral("numbers.xlsx"));
+    grid->SaveToXLS(file, true);
+    const TWorkbookData book = ReadWorkbook(file);
+    for (int c = 0; c < int(std::size(cases)); ++c) EXPECT_EQ(book.Sheets[0].Value(1, c + 1), cases[c].Stored) << cases[c].Text;
+}
+
 TEST_F(SpreadsheetExchange, WorkbooksOfAnotherProgramLoadWithTheirUsedRange) {
     realServers();
     const struct {
@@ -179,8 +198,8 @@ TEST_F(SpreadsheetExchange, WorkbooksOfAnotherProgramLoadWithTheirUsedRange) {
         const char* Cells;
     } cases[] = {
         {"measures.xlsx", "", "3x4 0,0=Name|1,0=Value|2,0=Ratio|0,1=alpha|1,1=12|0,2=beta|1,2=2.5|2,2=1.25|0,3=gamma & co|1,3=-7|2,3=x"},
-        // The legacy reader gives no formula results: D4 stays empty too.
-        {"measures.xls", "Measures", "3x4 0,0=Name|1,0=Value|2,0=Ratio|0,1=alpha|1,1=12|0,2=beta|1,2=2.5|0,3=gamma & co|1,3=-7|2,3=x"},
+        // The legacy form gives the same: the formula's result, and nothing for the division error.
+        {"measures.xls", "Measures", "3x4 0,0=Name|1,0=Value|2,0=Ratio|0,1=alpha|1,1=12|0,2=beta|1,2=2.5|2,2=1.25|0,3=gamma & co|1,3=-7|2,3=x"},
         // The legacy workbook's active sheet is its first, a single cell.
         {"measures.xls", "", "1x1 0,0=first sheet"},
     };

@@ -7,6 +7,7 @@
 #include "grid/stringgrid/model/string_grid_errors.h"
 #include "platform/graphics/device_caps.h"
 #include "platform/graphics/printer.h"
+#include "platform/graphics/text_line.h"
 #include "platform/system/conversions.h"
 #include "platform/system/date_time_text.h"
 
@@ -582,7 +583,7 @@ void TGridPrintEngine::drawCellText(const QString& text, bool html, TRect rect, 
         canvas.SetMapMode(MM_LOMETRIC);
         canvas.Font.SetHeight(height);
     } else if (wrap && ps.NoAutoSize) {
-        unsigned flags = DT_WORDBREAK | DT_NOPREFIX;
+        unsigned flags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
         if (HA == taRightJustify) flags |= DT_RIGHT;
         else if (HA == taCenter) flags |= DT_CENTER;
         TRect r = offset(inner);

@@ -99,6 +99,30 @@ TEST_F(PrintToPdf, MarkupAndCheckBoxesPrintAsWhatTheyShow) {
     EXPECT_TRUE(text.contains("r2c0"));
 }
 
+TEST_F(PrintToPdf, AnAmpersandAndTheTextAfterATabReachThePaper) {
+    fill(3, 4);
+    grid->SetCells(1, 1, "<b>bold</b> & co");
+    grid->SetCells(1, 2, "before\tafter");
+    grid->SetCells(2, 2, "wrapped\ttail");
+    grid->SetCells(1, 3, "Smith &");
+    grid->Print();
+    QString text = PdfPageTexts(pdf).join("").simplified();
+    EXPECT_TRUE(text.contains("bold & co")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Smith &")) << text.toStdString();
+    EXPECT_TRUE(QRegularExpression("before\\s+after").match(text).hasMatch()) << text.toStdString();
+    EXPECT_TRUE(text.contains("tail")) << text.toStdString();
+
+    // Word-wrapped cells in their screen widths take the other road of the text drawing.
+    QFile::remove(pdf);
+    grid->SetWordWrap(true);
+    grid->PrintSettings().NoAutoSize = true;
+    for (int c = 0; c < 3; ++c) grid->SetColWidths(c, 300);
+    grid->Print();
+    text = PdfPageTexts(pdf).join("").simplified();
+    EXPECT_TRUE(QRegularExpression("wrapped\\s+tail").match(text).hasMatch()) << text.toStdString();
+    EXPECT_TRUE(QRegularExpression("before\\s+after").match(text).hasMatch()) << text.toStdString();
+}
+
 TEST_F(PrintToPdf, PrintCoversAllCellsAndReportsEachRow) {
     fill(3, 10);
     grid->Print();
