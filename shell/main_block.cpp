@@ -25,6 +25,7 @@
 #include "tables/topic_template_form.h"
 #include "tables/transmit_can_form.h"
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -42,10 +43,13 @@ bool Take_Program_Folder() {
     switch (lock->Take()) {
     case TFolder_Lock::lsInUse: {
         const QString owner = lock->Owner() > 0 ? QStringLiteral(" (process %1)").arg(lock->Owner()) : QString();
-        MessageDlg(QStringLiteral("The program folder %1 is in use by another copy of the configurator%2.\n\n"
-                                  "Close that copy before starting the configurator again.")
-                       .arg(folder, owner),
-                   mtError, mbOK);
+        const QString message = QStringLiteral("The program folder %1 is in use by another copy of the configurator%2.\n\n"
+                                               "Close that copy before starting the configurator again.")
+                                    .arg(folder, owner);
+        // Also for a start from a terminal, where the box may go unseen.
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        std::fflush(stderr);
+        MessageDlg(message, mtError, mbOK);
         return false;
     }
     case TFolder_Lock::lsTaken: programFolderLock() = std::move(lock); return true;
