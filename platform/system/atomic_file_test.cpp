@@ -26,6 +26,9 @@ QStringList hidden(const TempFolder& tmp) {
 TEST(AtomicFile, AKilledSavesTemporaryFileGoesWithTheNextSave) {
     TempFolder tmp;
     const QString target = tmp.write("ParGen.xml", "old");
+    // A writer at work in this program meanwhile.
+    TAtomic_File atWork(target);
+    ASSERT_TRUE(atWork.Open());
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
@@ -42,16 +45,12 @@ TEST(AtomicFile, AKilledSavesTemporaryFileGoesWithTheNextSave) {
     ::waitpid(child, nullptr, 0);
     ::close(ready[0]);
     ::close(ready[1]);
-    ASSERT_EQ(hidden(tmp).size(), 1);
-    EXPECT_TRUE(hidden(tmp).front().startsWith(".ParGen.xml."));
+    // The killed writer's file and the one at work.
+    ASSERT_EQ(hidden(tmp).size(), 2);
     EXPECT_EQ(readAll(target), "old");
 
     tmp.write(".Other.xml.Ab12Cd", "another file's");
     tmp.write(".ParGen.xml.notes", "the user's");
-    TAtomic_File atWork(target);
-    ASSERT_TRUE(atWork.Open());
-    const QStringList before = hidden(tmp);
-    ASSERT_EQ(before.size(), 4);
 
     ASSERT_TRUE(WriteFileAtomic(target, "new"));
     EXPECT_EQ(readAll(target), "new");
