@@ -82,7 +82,9 @@ int main(int argc, char** argv) {
     const QByteArray written = Read(File_MQTT_Set_Topic);
     if (!written.contains("Template=\"" + Xml_Attribute_Text(New_Template) + "\""))
         faults << QStringLiteral("the file does not hold the new template: ") + QString::fromUtf8(written);
-    Application->DestroyForms();
+    // The windows and the toolkit go now, as at the end of the program's own run.
+    Application->MainForm = nullptr;
+    Application->Run();
     for (const QString& fault : faults) std::fprintf(stderr, "FAILED: %s\n", qPrintable(fault));
     std::printf("%s\n", faults.isEmpty() ? "the template edited by a double click was saved" : "the walk failed");
     std::fflush(stdout);
