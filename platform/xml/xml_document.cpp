@@ -501,7 +501,14 @@ namespace {
 bool readFile(const QString& path, QByteArray& bytes, QString& error) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     struct stat status {};
-    bool read = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const bool known = fd >= 0 && ::fstat(fd, &status) == 0;
+    if (known && S_ISDIR(status.st_mode)) {
+        // Said in the system's words, as the writers say it.
+        ::close(fd);
+        error = QString::fromLocal8Bit(std::strerror(EISDIR));
+        return false;
+    }
+    bool read = known && S_ISREG(status.st_mode);
     if (read) {
         const auto size = static_cast<qsizetype>(status.st_size);
         bytes.resize(size + size / 16 + 64);
