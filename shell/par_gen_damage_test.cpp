@@ -66,11 +66,16 @@ TEST_F(ParGenDamageTest, AZeroByteIsReportedAsDamageAndTheFileIsKept) {
 // cannot write over it either.
 TEST_F(ParGenDamageTest, AFolderInTheFilesPlaceIsReportedAndNotSavedOver) {
     ForceDirectories(File_ParGen);
-    openAndOk([](TFParGen& f) { f.E_PROFINET_Master_IP1->SetText("10"); });
+    driver().onNextModal([](TForm&) {
+        FParGen->E_PROFINET_Master_IP1->SetText("10");
+        click(*FParGen->Btn_OK, 5, 5);
+        // The dialog stays open with the edit.
+        EXPECT_EQ(FParGen->ModalResult(), mrNone);
+    });
+    w().Btn_Click(w().Btn_Prm_Gen);
     ASSERT_EQ(driver().boxes().size(), 2u);
     EXPECT_EQ(driver().boxes()[0].text, "Cannot read " + File_ParGen + ": Is a directory" + keptNote());
     EXPECT_EQ(driver().boxes()[1].text, "Cannot write " + File_ParGen + ": Is a directory");
-    EXPECT_EQ(FParGen->ModalResult(), mrNone);
     EXPECT_TRUE(DirectoryExists(File_ParGen));
 }
 
