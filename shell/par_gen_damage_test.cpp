@@ -30,10 +30,6 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    static QByteArray readFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     // Opens the window from the main window, runs action in it, then presses OK.
     void openAndOk(const std::function<void(TFParGen&)>& action) {
         driver().onNextModal([&](TForm&) {
@@ -58,7 +54,7 @@ TEST_F(ParGenDamageTest, AZeroByteIsReportedAsDamageAndTheFileIsKept) {
     ASSERT_EQ(driver().boxes().size(), 1u);
     EXPECT_EQ(driver().boxes()[0].text,
               File_ParGen + ": The file is damaged: a zero byte at line 1, column 82" + keptNote());
-    EXPECT_EQ(readFile(File_ParGen + ".damaged"), damaged);
+    EXPECT_EQ(readFileBytes(File_ParGen + ".damaged"), damaged);
     EXPECT_EQ(FParGen->ModalResult(), mrOk);
 }
 
@@ -88,7 +84,7 @@ TEST_F(ParGenDamageTest, ASingleByteFileWithoutADeclarationShowsItsLetters) {
         EXPECT_EQ(f.E_IEC61850_Server_Password->Text(), QString::fromUtf8("caf\u00E9"));
     });
     EXPECT_TRUE(driver().boxes().empty());
-    EXPECT_TRUE(readFile(File_ParGen).contains("<IEC61850_Server_Password>caf\xC3\xA9</IEC61850_Server_Password>"));
+    EXPECT_TRUE(readFileBytes(File_ParGen).contains("<IEC61850_Server_Password>caf\xC3\xA9</IEC61850_Server_Password>"));
 }
 
 }  // namespace

@@ -5,15 +5,9 @@
 #include "platform/testkit/temp_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A failed export says why, in the system's words, and leaves the old file as it was.
 TEST(ExportFile, AFailedWriteSaysTheSystemsReason) {
@@ -37,7 +31,7 @@ TEST(ExportFile, AFullDiskIsNamedAndTheOldFileStaysWhole) {
     disk.Fill();
     EXPECT_EQ(messageOf([&] { Write_Export_File(file, QByteArray(64 * 1024, 'n')); }),
               "Cannot create file \"" + file + "\": No space left on device.");
-    EXPECT_EQ(readAll(file), "old contents\r\n");
+    EXPECT_EQ(readFileBytes(file), "old contents\r\n");
     EXPECT_EQ(QDir(tmp.path()).entryList({"*Slave.mib*"}, QDir::Files | QDir::Hidden), QStringList{"Slave.mib"});
 }
 

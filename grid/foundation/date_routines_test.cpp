@@ -83,8 +83,9 @@ TEST_F(TextToDateTimeTest, MonthNamesAndBlanksOfTheRegionalFormat) {
     FormatSettings.LongMonthNames = GetLocaleFormatSettings("C").LongMonthNames;
     expectParses({{"2 Feb 2024", true, at(2024, 2, 2)},
                   {"31 Dec 2024 13:45", true, at(2024, 12, 31, 13, 45)},
+                  {"31/12/2024", true, at(2024, 12, 31)},
                   {"31 Feb 2024", false, untouched},
-                  {"31/12/2024", false, untouched}});
+                  {"31-12-2024", false, untouched}});
 }
 
 TEST(SortDates, TwoDigitYearsAndSeparators) {

@@ -3,18 +3,12 @@
 #include "platform/testkit/temp_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QStringList hidden(const TempFolder& tmp) {
     return QDir(tmp.path()).entryList({".*"}, QDir::Files | QDir::Hidden, QDir::Name);
@@ -47,13 +41,13 @@ TEST(AtomicFile, AKilledSavesTemporaryFileGoesWithTheNextSave) {
     ::close(ready[1]);
     // The killed writer's file and the one at work.
     ASSERT_EQ(hidden(tmp).size(), 2);
-    EXPECT_EQ(readAll(target), "old");
+    EXPECT_EQ(readFileBytes(target), "old");
 
     tmp.write(".Other.xml.Ab12Cd", "another file's");
     tmp.write(".ParGen.xml.notes", "the user's");
 
     ASSERT_TRUE(WriteFileAtomic(target, "new"));
-    EXPECT_EQ(readAll(target), "new");
+    EXPECT_EQ(readFileBytes(target), "new");
     QStringList left = hidden(tmp);
     EXPECT_EQ(left.size(), 3) << left.join(' ').toStdString();
     EXPECT_TRUE(left.contains(".Other.xml.Ab12Cd"));
@@ -61,7 +55,7 @@ TEST(AtomicFile, AKilledSavesTemporaryFileGoesWithTheNextSave) {
 
     // The writer at work still finishes its save.
     ASSERT_TRUE(atWork.Write("newer") && atWork.Commit());
-    EXPECT_EQ(readAll(target), "newer");
+    EXPECT_EQ(readFileBytes(target), "newer");
     EXPECT_EQ(hidden(tmp), (QStringList{".Other.xml.Ab12Cd", ".ParGen.xml.notes"}));
 }
 

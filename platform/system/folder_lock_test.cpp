@@ -9,11 +9,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A folder held by another running program is in use, with that program named; once it is gone,
 // killed or ended, its lock file is taken over.
 TEST(FolderLock, AFolderIsHeldByOneProgramAndTakenOverWhenItsOwnerIsGone) {
@@ -36,13 +31,13 @@ TEST(FolderLock, AFolderIsHeldByOneProgramAndTakenOverWhenItsOwnerIsGone) {
     TFolder_Lock second(tmp.path(), "Program.lock");
     EXPECT_EQ(second.Take(), TFolder_Lock::lsInUse);
     EXPECT_EQ(second.Owner(), child);
-    EXPECT_EQ(readAll(tmp.file("Program.lock")), QByteArray::number(child) + "\n");
+    EXPECT_EQ(readFileBytes(tmp.file("Program.lock")), QByteArray::number(child) + "\n");
 
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     // The killed owner's file names a process that is gone.
     EXPECT_EQ(second.Take(), TFolder_Lock::lsTaken);
-    EXPECT_EQ(readAll(tmp.file("Program.lock")), QByteArray::number(::getpid()) + "\n");
+    EXPECT_EQ(readFileBytes(tmp.file("Program.lock")), QByteArray::number(::getpid()) + "\n");
 
     // Within one program too, a second taker finds the folder in use.
     {
@@ -59,7 +54,7 @@ TEST(FolderLock, AStaleFileIsTakenOverAndAnEndedOwnerLeavesNone) {
     {
         TFolder_Lock lock(tmp.path(), "Program.lock");
         EXPECT_EQ(lock.Take(), TFolder_Lock::lsTaken);
-        EXPECT_EQ(readAll(tmp.file("Program.lock")), QByteArray::number(::getpid()) + "\n");
+        EXPECT_EQ(readFileBytes(tmp.file("Program.lock")), QByteArray::number(::getpid()) + "\n");
     }
     EXPECT_FALSE(QFile::exists(tmp.file("Program.lock")));
 
