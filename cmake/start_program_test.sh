@@ -54,6 +54,20 @@ if [ -n "$real" ]; then
     [ -d "$LOOMWRIGHT_HOME/PROJECTS" ] && [ -d "$LOOMWRIGHT_HOME/PROFINET_Catalog" ] && break
     sleep 0.1
   done
+  # A second copy on the same program folder is told that the folder is in use and leaves it
+  # to the first; it ends when its message is answered.
+  [ "$(cat "$LOOMWRIGHT_HOME/Loomwright.lock" 2>/dev/null)" = "$pid" ] || fail "the program holds no lock on its folder"
+  QT_QPA_PLATFORM=offscreen "$LOOMWRIGHT_HOME/loomwright" > "$work/second.out" 2>&1 &
+  second=$!
+  for _ in $(seq 1 300); do
+    grep -q "is in use by another copy of the configurator (process $pid)" "$work/second.out" && break
+    sleep 0.1
+  done
+  kill "$second" 2>/dev/null || true
+  wait "$second" 2>/dev/null || true
+  grep -q "is in use by another copy of the configurator (process $pid)" "$work/second.out" ||
+    fail "the second copy did not say that the folder is in use: $(cat "$work/second.out")"
+  [ "$(cat "$LOOMWRIGHT_HOME/Loomwright.lock")" = "$pid" ] || fail "the second copy took the folder"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   [ -d "$LOOMWRIGHT_HOME/PROJECTS" ] || fail "the program made no folders in its program folder"

@@ -6,6 +6,9 @@
 #include "config/server/iec61850_variables_form.h"
 #include "config/server/tls_known_cert_form.h"
 #include "platform/controls/application.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/system/files.h"
+#include "platform/system/folder_lock.h"
 #include "profinet/catalog/catalog_form.h"
 #include "shell/about_form.h"
 #include "shell/boot_form.h"
@@ -21,6 +24,43 @@
 #include "tables/snmp_trap_form.h"
 #include "tables/topic_template_form.h"
 #include "tables/transmit_can_form.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<TFolder_Lock>& programFolderLock() {
+    static std::unique_ptr<TFolder_Lock> lock;
+    return lock;
+}
+
+}  // namespace
+
+bool Take_Program_Folder() {
+    const QString folder = ExcludeTrailingPathDelimiter(ProgramFolder());
+    auto lock = std::make_unique<TFolder_Lock>(folder, QStringLiteral("Loomwright.lock"));
+    switch (lock->Take()) {
+    case TFolder_Lock::lsInUse: {
+        const QString owner = lock->Owner() > 0 ? QStringLiteral(" (process %1)").arg(lock->Owner()) : QString();
+        const QString message = QStringLiteral("The program folder %1 is in use by another copy of the configurator%2.\n\n"
+                                               "Close that copy before starting the configurator again.")
+                                    .arg(folder, owner);
+        // Also for a start from a terminal, where the box may go unseen.
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        std::fflush(stderr);
+        MessageDlg(message, mtError, mbOK);
+        return false;
+    }
+    case TFolder_Lock::lsTaken: programFolderLock() = std::move(lock); return true;
+    // A folder where no lock file can be made cannot take the configurations either: the
+    // first save says why.
+    case TFolder_Lock::lsNoLock: return true;
+    }
+    return true;
+}
+
+void Release_Program_Folder() { programFolderLock().reset(); }
 
 void Create_Program_Windows() {
     Application->CreateForm(FLoomwrighteFirmWare);

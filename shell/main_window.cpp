@@ -18,6 +18,7 @@
 #include "platform/dialogs/message_box.h"
 #include "platform/messages/clock.h"
 #include "platform/net/http_client.h"
+#include "platform/system/atomic_file.h"
 #include "platform/system/files.h"
 #include "platform/system/process.h"
 #include "platform/system/regional.h"
@@ -309,6 +310,10 @@ void TFLoomwrighteFirmWare::FormCreate(TObject*) {
 
     Set_Lang();
     Set_Files();
+    // A save that was killed left its temporary file beside the file it was replacing.
+    TAtomic_File::Remove_Stale(Settings_File());
+    for (const QString& file : Project_Files())
+        if (!file.isEmpty()) TAtomic_File::Remove_Stale(file);
 
     Row_Clipboard.clear();
     Row_Clipboard_Is_Check.clear();

@@ -17,6 +17,7 @@
 #include "platform/controls/timer.h"
 #include "platform/net/http_client.h"
 #include "platform/system/files.h"
+#include "platform/system/folder_lock.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
 #include "shell/about_form.h"
@@ -31,6 +32,8 @@
 #include "platform/testkit/full_disk.h"
 #include "shell/program_test_fixture.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <condition_variable>
 #include <gtest/gtest.h>
@@ -55,6 +58,47 @@ protected:
                                            .toUtf8());
     }
 };
+
+// A second copy of the program on the same folder says that the folder is in use and takes
+// nothing: the settings and configurations stay as the first copy has them. Once the first copy
+// is gone the folder is free again.
+TEST_F(MainWindowTest, ASecondCopyOnTheSameFolderIsRefused) {
+    writeSettings("P");
+    const QByteArray settings = readAll(folder.file("Loomwright.xml"));
+    {
+        TFolder_Lock first(folder.path(), "Loomwright.lock");
+        ASSERT_EQ(first.Take(), TFolder_Lock::lsTaken);
+        EXPECT_FALSE(Take_Program_Folder());
+        ASSERT_EQ(driver().boxes().size(), 1u);
+        EXPECT_EQ(driver().boxes()[0].type, mtError);
+        EXPECT_EQ(driver().boxes()[0].text,
+                  QString("The program folder %1 is in use by another copy of the configurator (process %2).\n\n"
+                          "Close that copy before starting the configurator again.")
+                      .arg(folder.path())
+                      .arg(QCoreApplication::applicationPid()));
+        EXPECT_EQ(readAll(folder.file("Loomwright.xml")), settings);
+    }
+    EXPECT_TRUE(Take_Program_Folder());
+    EXPECT_EQ(readAll(folder.file("Loomwright.lock")), QByteArray::number(QCoreApplication::applicationPid()) + "\n");
+    TFolder_Lock other(folder.path(), "Loomwright.lock");
+    EXPECT_EQ(other.Take(), TFolder_Lock::lsInUse);
+    Release_Program_Folder();
+    EXPECT_EQ(driver().boxes().size(), 1u);
+}
+
+// Saves killed on the way left their temporary files beside the settings and the configuration
+// files; the next start removes them, and nothing else.
+TEST_F(MainWindowTest, StartRemovesTheTemporaryFilesOfKilledSaves) {
+    ForceDirectories(folder.file("PROJECTS/P"));
+    writeSettings("P");
+    for (const char* name : {".Loomwright.xml.k3Jd9Q", "PROJECTS/P/.ParGen.xml.aB12cD", "PROJECTS/P/.MQTT_Set_Topic.xml.Zz00Zz"})
+        folder.write(name, QByteArray(4096, 'x'));
+    folder.write("PROJECTS/P/.ParGen.xml.notes", "the user's");
+    start();
+    EXPECT_EQ(QDir(folder.path()).entryList({".*"}, QDir::Files | QDir::Hidden), QStringList{});
+    EXPECT_EQ(QDir(folder.file("PROJECTS/P")).entryList({".*"}, QDir::Files | QDir::Hidden),
+              QStringList{".ParGen.xml.notes"});
+}
 
 TEST_F(MainWindowTest, FirstStartMakesTheFoldersAndOpensNoConfiguration) {
     start();

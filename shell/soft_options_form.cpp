@@ -17,6 +17,11 @@
 
 #include <algorithm>
 
+TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {}
+
+// A check still waiting for its server ends before the window goes.
+TFSoftOptions::~TFSoftOptions() = default;
+
 TFSoftOptions* FSoftOptions = nullptr;
 
 namespace {
@@ -220,14 +225,37 @@ void TFSoftOptions::LangClick(TObject* Sender) {
 
 void TFSoftOptions::Update_CheckBox() {
     CB_Update->SetEnabled(CB_En_Con->Checked());
-    Btn_Check_Update->SetEnabled(CB_Update->Enabled() && CB_Update->Checked());
+    Btn_Check_Update->SetEnabled(CB_Update->Enabled() && CB_Update->Checked() && !checking_);
 }
 
 void TFSoftOptions::CB_En_ConClick(TObject*) { Update_CheckBox(); }
 
 void TFSoftOptions::Btn_Check_UpdateClick(TObject*) {
-    LL_Check_Update->SetCaption(Check_Version() ? Update_Link_Caption(Lang(314)) : Lang(315));
+    if (checking_) return;
+    if (!Version_Client) {
+        Show_Check_Result(false);
+        return;
+    }
+    // The answer comes later, as for the main window's timer: a server that does not answer
+    // holds the check's own thread, never the window. The button waits for that answer.
+    checking_ = true;
+    LL_Check_Update->Hide();
+    Update_CheckBox();
+    versionCheck_.reset();
+    versionCheck_ = std::make_unique<TVersion_Check_Thread>(*Version_Client, [this](bool newer) {
+        checking_ = false;
+        Update_CheckBox();
+        Show_Check_Result(newer);
+    });
+}
+
+void TFSoftOptions::Show_Check_Result(bool Newer) {
+    LL_Check_Update->SetCaption(Newer ? Update_Link_Caption(Lang(314)) : Lang(315));
     LL_Check_Update->Show();
+}
+
+void TFSoftOptions::WaitForVersionCheck() {
+    if (versionCheck_) versionCheck_->WaitFor();
 }
 
 void TFSoftOptions::LL_Check_UpdateLinkClick(TObject*, const QString& Link, TSysLinkType) { ShellOpenUrl(Link); }

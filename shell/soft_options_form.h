@@ -6,12 +6,14 @@
 
 #include <QStringList>
 #include <array>
+#include <memory>
 
 class TCheckBox;
 class THTTP;
 class TImage;
 class TPageControl;
 class TTabSheet;
+class TVersion_Check_Thread;
 
 // The software options: the language, taken into use at once in every window, the internet
 // access and version check, and two table behaviours; OK makes them the stored settings.
@@ -19,7 +21,8 @@ class TFSoftOptions : public TForm, public TDialogFrame {
 public:
     static constexpr int Slots_Per_Page = 6;
 
-    explicit TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {}
+    explicit TFSoftOptions(TComponent* AOwner);
+    ~TFSoftOptions() override;
 
     TPageControl* PC_Options = nullptr;
     TTabSheet* TS_Language = nullptr;
@@ -61,6 +64,8 @@ public:
     void Btn_OKClick(TObject* Sender);
     bool Check_Version();
     int Conv_Version(const QString& Ver_str);
+    // Waits until a check started by the button has shown its answer (for tests).
+    void WaitForVersionCheck();
 
 protected:
     void Loaded() override;
@@ -71,6 +76,11 @@ private:
     void Build_Settings_Page();
     int Page_Count() const;
     QString Page_Line(int Num_Page, int Pages) const;
+    void Show_Check_Result(bool Newer);
+
+    // The button's check, which waits for the server on a thread of its own.
+    std::unique_ptr<TVersion_Check_Thread> versionCheck_;
+    bool checking_ = false;
 };
 
 extern TFSoftOptions* FSoftOptions;

@@ -9,6 +9,7 @@
 #include "platform/net/http_client.h"
 #include "platform/net/scripted_http_client.h"
 #include "platform/system/files.h"
+#include "platform/testkit/loopback_http_server.h"
 #include "platform/testkit/temp_folder.h"
 #include "platform/testkit/testkit.h"
 #include "shell/about_form.h"
@@ -269,6 +270,7 @@ TEST_F(SoftOptionsTest, TheManualCheckShowsTheDownloadLinkOrNoUpdate) {
         EXPECT_FALSE(d.LL_Check_Update->Visible());
         http.reply("VER. 1.002");
         click(*d.Btn_Check_Update, 5, 5);
+        d.WaitForVersionCheck();
         EXPECT_TRUE(d.LL_Check_Update->Visible());
         EXPECT_EQ(d.LL_Check_Update->Caption(),
                   "<a href=\"http://www.korvex.example/Home/download/download.asp#HDQX372\">"
@@ -278,9 +280,36 @@ TEST_F(SoftOptionsTest, TheManualCheckShowsTheDownloadLinkOrNoUpdate) {
 
         http.fail();
         click(*d.Btn_Check_Update, 5, 5);
+        d.WaitForVersionCheck();
         EXPECT_EQ(d.LL_Check_Update->Caption(), "No Update Available");
     });
     withOptions([&](TFSoftOptions& d) { EXPECT_FALSE(d.LL_Check_Update->Visible()); });
+}
+
+// Against a server that takes the connection and never answers, the button's check waits on a
+// thread of its own: the click returns at once and the window goes on, the button waiting for
+// the answer; the time-out then gives no update.
+TEST_F(SoftOptionsTest, TheManualCheckNeverHoldsTheWindowAgainstASilentServer) {
+    LoopbackHttpServer silent("");
+    ASSERT_TRUE(silent.listening());
+    LoopbackRedirect toSilent(silent, 1500);
+    SetHttpClient(&toSilent);
+    start();
+    Enable_Internet = Enable_Update = true;
+    withOptions([&](TFSoftOptions& d) {
+        click(*d.Btn_Check_Update, 5, 5);
+        // The request is still waiting for the server.
+        EXPECT_FALSE(d.LL_Check_Update->Visible());
+        EXPECT_FALSE(d.Btn_Check_Update->Enabled());
+        click(*d.CB_Soft_Set_Jump_Table, 5, 5);
+        EXPECT_TRUE(d.CB_Soft_Set_Jump_Table->Checked());
+        d.WaitForVersionCheck();
+        EXPECT_TRUE(d.LL_Check_Update->Visible());
+        EXPECT_EQ(d.LL_Check_Update->Caption(), "No Update Available");
+        EXPECT_TRUE(d.Btn_Check_Update->Enabled());
+    });
+    EXPECT_TRUE(silent.request().startsWith("GET /home/download/GetversionSW.asp?nomesw=SWQX372 HTTP/1.0\r\n"));
+    SetHttpClient(nullptr);
 }
 
 TEST_F(SoftOptionsTest, TheUpdateTimerChecksAfterAMinuteThenEveryTwoHours) {

@@ -10,5 +10,7 @@ QByteArray Export_Lines(const QStringList& Lines) {
 }
 
 void Write_Export_File(const QString& FileName, const QByteArray& Bytes) {
-    if (!WriteFileAtomic(FileName, Bytes)) throw Exception(QStringLiteral("Cannot create file \"%1\".").arg(FileName));
+    QString reason;
+    if (!WriteFileAtomic(FileName, Bytes, &reason))
+        throw Exception(QStringLiteral("Cannot create file \"%1\": %2.").arg(FileName, reason));
 }

@@ -162,7 +162,8 @@ TEST_F(GSDExport, AnExistingFileIsReplacedOnlyAfterYes) {
 TEST_F(GSDExport, AFileThatCannotBeWrittenIsReportedAndNothingIsLeftBehind) {
     writeParGen("");
     driver().answerNextFileDialog(folder.file("missing/Slave.gsd"));
-    EXPECT_EQ(messageOf([] { Create_GSD_File(); }), "Cannot create file \"" + folder.file("missing/Slave.gsd") + "\".");
+    EXPECT_EQ(messageOf([] { Create_GSD_File(); }), "Cannot create file \"" + folder.file("missing/Slave.gsd") +
+                                                    "\": No such file or directory.");
     EXPECT_FALSE(QFile::exists(folder.file("missing/Slave.gsd")));
 }
 

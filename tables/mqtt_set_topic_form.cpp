@@ -123,6 +123,10 @@ void TFMQTT_Set_Topic::DblClickCell(TObject* Sender, int ARow, int ACol) {
 }
 
 void TFMQTT_Set_Topic::Show_Form_Topic(TExColumnGrid& Grid, int Row, int Col) {
+    // The double click has opened the cell's own editor as well. It ends here, keeping what was
+    // typed in it, so that it has nothing left to write back over the edited template.
+    if (Grid.EditMode()) Grid.HideCellEdit();
+    Grid.SetEditorMode(false);
     const bool publish = &Grid == ACG_Pub;
     FTopicTemplate->TopicTemplate = Col == (publish ? int(mpTemplate) : int(msTemplate)) ? 1 : 0;
     FTopicTemplate->Working_Mode = Working_Mode;

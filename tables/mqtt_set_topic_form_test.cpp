@@ -97,6 +97,24 @@ TEST_F(MQTTTopicsWindow, ARowWithoutARequiredAttributeEndsTheLoadingWithTheError
         << driver().boxes()[0].text.toStdString();
 }
 
+// A group under another name opens as an empty table, but not without a word: the window says
+// which group is missing, and OK keeps the file byte for byte before it saves over it.
+TEST_F(MQTTTopicsWindow, AMisnamedGroupIsReportedAndTheFileIsKeptBeforeTheSave) {
+    QByteArray text = document({Publish_Stored}, {Subscribe_Stored});
+    text.replace("<MQTT_Publish>", "<MQTT_Publis>").replace("</MQTT_Publish>", "</MQTT_Publis>");
+    folder.write(File, text);
+    show([&](TFMQTT_Set_Topic& w) {
+        EXPECT_EQ(pub().GetCellEx(mpTopic, 1), "");
+        EXPECT_EQ(sub().GetCellEx(msTopic, 1), "plant/sp");
+        press(w.Btn_OK);
+    });
+    ASSERT_EQ(driver().boxes().size(), 1u);
+    EXPECT_EQ(driver().boxes()[0].text, "Group \"MQTT_Publish\" is missing in " + folder.file(File) +
+                                            ".\n\nThe file will be kept as " + folder.file(File) +
+                                            ".damaged before it is saved over.");
+    EXPECT_EQ(fileBytes(QString(File) + ".damaged"), text);
+}
+
 TEST_F(MQTTTopicsWindow, AFaultIsShownWithItsRowAndNothingIsWritten) {
     show([&](TFMQTT_Set_Topic& w) {
         fillRow(pub(), 1, {"a", "N", "0", "Int", "4", "0"});

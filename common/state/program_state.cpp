@@ -41,24 +41,37 @@ QString File_TLS_Known_Cert;
 
 QString Lang(int id) { return Lang_List.value(id); }
 
+namespace {
+
+struct TProject_File {
+    QString* path;
+    const char* name;
+};
+
+const TProject_File Project_File_Table[] = {
+    {&File_ParGen, "ParGen.xml"},
+    {&File_PROFINET_Master, "PROFINET_Master.xml"},
+    {&File_PROFINET_Master_Network, "PROFINET_Master_Network.xml"},
+    {&File_SNMP_Trap, "SNMP_Trap.xml"},
+    {&File_MQTT_Set_Topic, "MQTT_Set_Topic.xml"},
+    {&File_BACnet_Slave, "BACnet_Slave.xml"},
+    {&File_CAN_Rec_Frames, "CAN_Rec_Frames.xml"},
+    {&File_CAN_Send_Frames, "CAN_Send_Frames.xml"},
+    {&File_IEC61850_Variables, "IEC61850_Variables.xml"},
+    {&File_TLS_Known_Cert, "TLS_Known_Cert.xml"},
+};
+
+}  // namespace
+
 void Set_Project_Files() {
-    const struct {
-        QString* path;
-        const char* name;
-    } files[] = {
-        {&File_ParGen, "ParGen.xml"},
-        {&File_PROFINET_Master, "PROFINET_Master.xml"},
-        {&File_PROFINET_Master_Network, "PROFINET_Master_Network.xml"},
-        {&File_SNMP_Trap, "SNMP_Trap.xml"},
-        {&File_MQTT_Set_Topic, "MQTT_Set_Topic.xml"},
-        {&File_BACnet_Slave, "BACnet_Slave.xml"},
-        {&File_CAN_Rec_Frames, "CAN_Rec_Frames.xml"},
-        {&File_CAN_Send_Frames, "CAN_Send_Frames.xml"},
-        {&File_IEC61850_Variables, "IEC61850_Variables.xml"},
-        {&File_TLS_Known_Cert, "TLS_Known_Cert.xml"},
-    };
-    for (const auto& f : files)
+    for (const auto& f : Project_File_Table)
         *f.path = Project_Path.isEmpty() ? QString() : Project_Path + PathDelim + QString::fromLatin1(f.name);
+}
+
+QStringList Project_Files() {
+    QStringList files;
+    for (const auto& f : Project_File_Table) files << *f.path;
+    return files;
 }
 
 void Reset_Program_State() {

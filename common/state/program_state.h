@@ -61,6 +61,8 @@ QString Lang(int id);
 // Every project file path from Project_Path; all empty while no configuration is open, so that
 // nothing is ever read from or written to the root of the disk.
 void Set_Project_Files();
+// The project file paths as Set_Project_Files set them, in its order.
+QStringList Project_Files();
 
 // Back to the values the program starts with.
 void Reset_Program_State();

@@ -66,13 +66,13 @@ TEST_F(Bank1Test, TheGeneralBlockFromParGen) {
         {"changed addresses, gateway off",
          "",
          {{"PROFINET_Master_IP1", "10"}, {"PROFINET_Master_IP2", "20"}, {"PROFINET_Master_IP3", "255"},
-          {"PROFINET_Master_IP4", "abc"}, {"PROFINET_Master_SM1", "255"}, {"PROFINET_Master_SM2", "255"},
-          {"PROFINET_Master_SM3", "0"}, {"PROFINET_Master_SM4", ""}, {"PROFINET_Master_GAT1", "10"},
+          {"PROFINET_Master_IP4", "10"}, {"PROFINET_Master_SM1", "255"}, {"PROFINET_Master_SM2", "255"},
+          {"PROFINET_Master_SM3", "0"}, {"PROFINET_Master_SM4", "0"}, {"PROFINET_Master_GAT1", "10"},
           {"PROFINET_Master_GAT2", "0"}, {"PROFINET_Master_GAT3", "999"}, {"PROFINET_Master_GAT4", "254"},
           {"PROFINET_Master_EN_GAT", "0"}, {"PROFINET_Master_NAME_STA", "plc-north"}},
          [](QByteArray& b) {
              b = elementDefaults();
-             // "abc" takes its default; the gateway, off, is not read at all.
+             // The gateway, off, is not read at all.
              put(b, 0x028, {10, 20, 255, 10});
              put(b, 0x02C, {255, 255, 0, 0});
              putName(b, "plc-north");
@@ -85,12 +85,12 @@ TEST_F(Bank1Test, TheGeneralBlockFromParGen) {
              b = elementDefaults();
              put(b, 0x030, {10, 0, 0, 254});
          }},
-        {"hexadecimal forms are not numbers",
+        {"leading blanks are allowed",
          "",
-         {{"PROFINET_Master_IP1", "$0A"}, {"PROFINET_Master_IP2", "0x14"}, {"PROFINET_Master_IP3", " 7"}},
+         {{"PROFINET_Master_IP3", " 7"}},
          [](QByteArray& b) {
              b = elementDefaults();
-             b[0x02A] = 7;  // leading blanks are allowed
+             b[0x02A] = 7;
          }},
         {"gateway on without its address", "", {{"PROFINET_Master_EN_GAT", "1"}},
          [](QByteArray& b) {
@@ -145,8 +145,8 @@ TEST_F(Bank1Test, TheGeneralBlockFromParGen) {
     }
 }
 
-// An address byte out of 0 .. 255 stops the build with the element named: the device never
-// gets a byte cut to its low 8 bits.
+// An address byte out of 0 .. 255, or a text that is no decimal number, stops the build with the
+// element named: the device never gets a byte cut to its low 8 bits or a default in its place.
 TEST_F(Bank1Test, AnAddressByteOutOfRangeIsRefused) {
     const struct {
         Elements elements;
@@ -158,6 +158,16 @@ TEST_F(Bank1Test, AnAddressByteOutOfRangeIsRefused) {
          "Error! PROFINET_Master_SM1 of ParGen.xml holds -1: an address byte must be between 0 and 255."},
         {{{"PROFINET_Master_EN_GAT", "1"}, {"PROFINET_Master_GAT4", "256"}},
          "Error! PROFINET_Master_GAT4 of ParGen.xml holds 256: an address byte must be between 0 and 255."},
+        {{{"PROFINET_Master_IP1", "99999999999"}},
+         "Error! PROFINET_Master_IP1 of ParGen.xml holds 99999999999: an address byte must be between 0 and 255."},
+        {{{"PROFINET_Master_IP2", "0x0A"}},
+         "Error! PROFINET_Master_IP2 of ParGen.xml holds 0x0A: an address byte must be between 0 and 255."},
+        {{{"PROFINET_Master_IP4", "$0A"}},
+         "Error! PROFINET_Master_IP4 of ParGen.xml holds $0A: an address byte must be between 0 and 255."},
+        {{{"PROFINET_Master_SM2", "abc"}},
+         "Error! PROFINET_Master_SM2 of ParGen.xml holds abc: an address byte must be between 0 and 255."},
+        {{{"PROFINET_Master_SM4", ""}},
+         "Error! PROFINET_Master_SM4 of ParGen.xml is empty: an address byte must be between 0 and 255."},
     };
     for (const auto& c : cases) {
         writeParGen(c.elements);

@@ -5,6 +5,8 @@
 #include "platform/system/regional.h"
 #include "platform/xml/xml_document.h"
 
+#include <QFileInfo>
+
 const std::array<TParGen_Element, ParGen_Item_Count> ParGen_Elements{{
     {"PROFINET_Master_IP1", "192", pvByte},
     {"PROFINET_Master_IP2", "168", pvByte},
@@ -53,7 +55,9 @@ TParGen_Values::TParGen_Values() {
 }
 
 void TParGen_Values::Read(TXMLDocument& XML, const QString& File) {
-    if (!FileExists(File)) {
+    // Only a file that is not there at all gives the defaults; anything else in its place (a
+    // folder) is read and fails with the reason.
+    if (!QFileInfo::exists(File) && !QFileInfo(File).isSymLink()) {
         *this = TParGen_Values();
         return;
     }
@@ -102,10 +106,13 @@ std::array<uint8_t, 4> TParGen_Values::Address(TParGen_Item First) const {
 std::array<uint8_t, 4> TParGen_Values::Checked_Address(TParGen_Item First) const {
     for (size_t i = 0; i < 4; ++i) {
         const auto item = TParGen_Item(indexOf(First) + i);
-        int value = 0;
-        if (ParGen_Decimal(Text(item), value) && (value < 0 || value > 255))
-            throw Exception(QStringLiteral("Error! %1 of ParGen.xml holds %2: an address byte must be between 0 and 255.")
-                                .arg(QString::fromLatin1(ParGen_Element(item).Name), Text(item)));
+        // A text that is not a decimal byte (too large for a number, hex, empty) is refused as
+        // a byte out of range is: the device must never get a default in its place.
+        int value = -1;
+        if (ParGen_Decimal(Text(item), value) && value >= 0 && value <= 255) continue;
+        const QString holds = Text(item).isEmpty() ? QStringLiteral("is empty") : QStringLiteral("holds ") + Text(item);
+        throw Exception(QStringLiteral("Error! %1 of ParGen.xml %2: an address byte must be between 0 and 255.")
+                            .arg(QString::fromLatin1(ParGen_Element(item).Name), holds));
     }
     return Address(First);
 }

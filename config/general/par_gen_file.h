@@ -74,7 +74,8 @@ public:
     // Reads File through XML, which stays loaded with it: the document's first element is the
     // root, each element is found below it by name, a missing one takes its default and one
     // that is present but empty gives an empty text. A missing file gives every default. A
-    // file that cannot be read raises the parser's Exception and leaves the values as they were.
+    // file that cannot be read (a folder of that name, a damaged file) raises Exception and
+    // leaves the values as they were.
     void Read(TXMLDocument& XML, const QString& File);
     // Replaces File with the root, the version comment after it and the elements in their
     // order, each holding its text unchanged. A file that cannot be written raises Exception.
@@ -89,8 +90,8 @@ public:
     uint8_t Byte(TParGen_Item Item) const;
     // Four address bytes from First on.
     std::array<uint8_t, 4> Address(TParGen_Item First) const;
-    // The same for the device: a number outside 0 .. 255 is refused with Exception naming the
-    // element, never cut to its low 8 bits.
+    // The same for the device: a text that is not a decimal number from 0 to 255 is refused
+    // with Exception naming the element, never cut to its low 8 bits or taken as the default.
     std::array<uint8_t, 4> Checked_Address(TParGen_Item First) const;
 
     void SetText(TParGen_Item Item, const QString& Text);

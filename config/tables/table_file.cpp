@@ -83,9 +83,17 @@ TTable_Groups_Read Read_Table_Groups(TXMLDocument& XML, const QString& File, con
     for (const TTable_Group& group : Shape.Groups) {
         read.Rows.emplace_back();
         const IXMLNode node = root.ChildNodes().FindNode(group.Name);
-        if (!node) continue;
-        read.Error = readRows(node, group.Columns, File, read.Rows.back());
-        if (!read.Error.isEmpty()) break;
+        if (!node) {
+            // Every save writes every group: one that is missing was renamed or lost, and its
+            // table would be saved empty over the file.
+            if (read.Error.isEmpty())
+                read.Error = QStringLiteral("Group \"%1\" is missing in %2.").arg(QString::fromLatin1(group.Name), File);
+            continue;
+        }
+        const QString error = readRows(node, group.Columns, File, read.Rows.back());
+        if (error.isEmpty()) continue;
+        read.Error = error;
+        break;
     }
     read.Rows.resize(Shape.Groups.size());
     return read;

@@ -68,7 +68,7 @@ struct TTable_Groups_Read {
     // One entry per group of the shape: its rows up to the first that lacks a required
     // attribute. A group missing from the file has no rows.
     std::vector<TTable_Rows> Rows;
-    // Why reading stopped early; empty when every row was read.
+    // Why reading stopped early or a group is missing; empty when every group and row was read.
     QString Error;
 };
 

@@ -94,7 +94,7 @@ TEST_F(TableFile, GroupsAreWrittenInTheirOrderAndReadBack) {
 }
 
 // A row without a required attribute ends the reading: the rows before it stay, the error
-// says which attribute and row; a missing group has no rows.
+// says which attribute and row; a missing group has no rows and is named.
 TEST_F(TableFile, AMissingRequiredAttributeStopsTheReadingAtItsRow) {
     folder.write("t.xml", "<Both><First><row Name=\"a\"/><row Swap=\"Y\"/><row Name=\"c\"/></First>"
                           "<Second><row Type=\"t\"/></Second></Both>");
@@ -102,8 +102,11 @@ TEST_F(TableFile, AMissingRequiredAttributeStopsTheReadingAtItsRow) {
     EXPECT_EQ(read.Rows, std::vector<TTable_Rows>({{{"a", "N"}}, {}}));
     EXPECT_EQ(read.Error, "Attribute \"Name\" is missing in row 2 of " + file + ".");
 
-    folder.write("t.xml", "<Both><Second><row/></Second></Both>");
-    EXPECT_EQ(Read_Table_Groups(xml, file, Groups).Rows, std::vector<TTable_Rows>({{}, {{""}}}));
+    // A group of another name is no group: its table reads empty, and the reader says so.
+    folder.write("t.xml", "<Both><Frist><row Name=\"a\"/></Frist><Second><row/></Second></Both>");
+    const TTable_Groups_Read misnamed = Read_Table_Groups(xml, file, Groups);
+    EXPECT_EQ(misnamed.Rows, std::vector<TTable_Rows>({{}, {{""}}}));
+    EXPECT_EQ(misnamed.Error, "Group \"First\" is missing in " + file + ".");
 }
 
 }  // namespace

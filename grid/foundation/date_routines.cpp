@@ -1,5 +1,6 @@
 #include "grid/foundation/date_routines.h"
 
+#include "platform/system/date_time_text.h"
 #include "platform/system/regional.h"
 
 #include <algorithm>
@@ -66,6 +67,11 @@ TDateTime separatedDate(const QString& S, bool monthFirst) {
 
 bool TextToDateTime(const QString& S, TDateTime& DT) {
     const TFormatSettings fs = FormatSettings;
+    // A short date format that names the month or parts its fields otherwise than by the date
+    // separator ("d mmm yyyy") is read as the regional date and time editors write it.
+    if (fs.ShortDateFormat.contains(QLatin1String("mmm"), Qt::CaseInsensitive) ||
+        (!fs.ShortDateFormat.contains(u'/') && !fs.ShortDateFormat.contains(fs.DateSeparator)))
+        return TryStrToDateTime(S, DT);
     QString fields[3];
     if (!splitDate(S, fs.DateSeparator, fields)) return false;
 

@@ -10,6 +10,8 @@
 // A date in the field order of the short date format, then optionally a blank and a time
 // (hours, minutes, optional seconds). False for a malformed or impossible text; DT keeps its
 // value then, except for a time without a time separator, where DT gets the date alone.
+// Under a short date format with month names or without date separators ("d mmm yyyy") the
+// text is read as TryStrToDateTime reads it.
 bool TextToDateTime(const QString& S, TDateTime& DT);
 
 // Month/day/year and day/month/year with "/", "." or "-" between, for date sorting; the year

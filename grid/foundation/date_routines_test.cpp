@@ -75,6 +75,19 @@ TEST_F(TextToDateTimeTest, FieldOrderAndSeparatorsFollowTheSettingsAtEachCall) {
                   {"31/12/2024", false, untouched}});
 }
 
+// The system's own format may name the month and part the fields by blanks: dates written in
+// it sort and filter as dates.
+TEST_F(TextToDateTimeTest, MonthNamesAndBlanksOfTheRegionalFormat) {
+    Use(u'.', u',', u'/', u':', q("d mmm yyyy"));
+    FormatSettings.ShortMonthNames = GetLocaleFormatSettings("C").ShortMonthNames;
+    FormatSettings.LongMonthNames = GetLocaleFormatSettings("C").LongMonthNames;
+    expectParses({{"2 Feb 2024", true, at(2024, 2, 2)},
+                  {"31 Dec 2024 13:45", true, at(2024, 12, 31, 13, 45)},
+                  {"31/12/2024", true, at(2024, 12, 31)},
+                  {"31 Feb 2024", false, untouched},
+                  {"31-12-2024", false, untouched}});
+}
+
 TEST(SortDates, TwoDigitYearsAndSeparators) {
     const struct {
         const char* text;

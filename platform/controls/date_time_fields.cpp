@@ -2,7 +2,6 @@
 
 #include "platform/system/date_time_text.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -93,21 +92,22 @@ QString DefaultTimeFormat() {
 
 QString FieldText(const TDateTimeField& Field, TDateTime Value) {
     const Parts p = split(Value);
-    const QLocale locale;
+    // Names as the regional settings give them, so that the picker shows what DateToStr writes.
+    const TFormatSettings& fs = FormatSettings;
     switch (Field.Kind) {
     case dfDay: return digits(p.d, Field.Width);
     case dfDayName: {
-        const int dow = (static_cast<int>(std::floor(Value)) % 7 + 7 + 5) % 7 + 1;  // 30 Dec 1899 was a Saturday
-        return locale.dayName(dow, Field.Width >= 4 ? QLocale::LongFormat : QLocale::ShortFormat);
+        const auto sunday0 = size_t((static_cast<long long>(std::floor(Value)) % 7 + 7 + 6) % 7);  // 30 Dec 1899 was a Saturday
+        return Field.Width >= 4 ? fs.LongDayNames[sunday0] : fs.ShortDayNames[sunday0];
     }
     case dfMonth: return digits(p.mo, Field.Width);
-    case dfMonthName: return locale.monthName(p.mo, Field.Width >= 4 ? QLocale::LongFormat : QLocale::ShortFormat);
+    case dfMonthName: return Field.Width >= 4 ? fs.LongMonthNames[size_t(p.mo - 1)] : fs.ShortMonthNames[size_t(p.mo - 1)];
     case dfYear: return Field.Width <= 2 ? digits(p.y % 100, 2) : QString::number(p.y).rightJustified(4, u'0');
     case dfHour12: return digits(p.h % 12 == 0 ? 12 : p.h % 12, Field.Width);
     case dfHour: return digits(p.h, Field.Width);
     case dfMinute: return digits(p.mi, Field.Width);
     case dfSecond: return digits(p.s, Field.Width);
-    case dfAmPm: return (p.h < 12 ? locale.amText() : locale.pmText()).left(Field.Width == 1 ? 1 : -1);
+    case dfAmPm: return (p.h < 12 ? fs.TimeAMString : fs.TimePMString).left(Field.Width == 1 ? 1 : -1);
     default: return Field.Literal;
     }
 }

@@ -1,78 +1,11 @@
 #include "platform/net/http_client.h"
 #include "platform/net/scripted_http_client.h"
 #include "platform/testkit/exception_message.h"
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include "platform/testkit/loopback_http_server.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace {
-
-// A one-connection HTTP server on 127.0.0.1: it records the request head it receives and
-// sends the prepared answer; with no answer it holds the connection until the client leaves.
-class LoopbackHttpServer {
-public:
-    explicit LoopbackHttpServer(QByteArray answer) : answer_(std::move(answer)) {
-        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-            ::listen(listener_, 1) != 0 || ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-            return;
-        port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { serve(); });
-    }
-    ~LoopbackHttpServer() {
-        if (thread_.joinable()) thread_.join();
-        if (listener_ >= 0) ::close(listener_);
-    }
-
-    QString url(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(port_).arg(path); }
-    bool listening() const { return port_ != 0; }
-    // The request head as received; read it after the client's call returned.
-    QByteArray request() {
-        if (thread_.joinable()) thread_.join();
-        return request_;
-    }
-
-private:
-    // Every wait is bounded, so a client that never comes cannot hang the test.
-    static bool readable(int fd) {
-        pollfd wait{fd, POLLIN, 0};
-        return ::poll(&wait, 1, 5000) > 0;
-    }
-    void serve() {
-        if (!readable(listener_)) return;
-        const int connection = ::accept(listener_, nullptr, nullptr);
-        if (connection < 0) return;
-        char buffer[4096];
-        while (!request_.contains("\r\n\r\n") && readable(connection)) {
-            const ssize_t n = ::recv(connection, buffer, sizeof buffer, 0);
-            if (n <= 0) break;
-            request_.append(buffer, n);
-        }
-        if (!answer_.isEmpty()) {
-            ::send(connection, answer_.constData(), static_cast<size_t>(answer_.size()), MSG_NOSIGNAL);
-        } else {
-            while (readable(connection) && ::recv(connection, buffer, sizeof buffer, 0) > 0) {
-            }
-        }
-        ::close(connection);
-    }
-
-    QByteArray answer_;
-    QByteArray request_;
-    int listener_ = -1;
-    uint16_t port_ = 0;
-    std::thread thread_;
-};
 
 THttpRequest versionRequest(const QString& url) {
     THttpRequest request;
@@ -82,7 +15,7 @@ THttpRequest versionRequest(const QString& url) {
     return request;
 }
 
-// The only tests that send HTTP, and only to a server of their own on loopback.
+// HTTP goes only to a server of the test's own on loopback.
 TEST(HttpClient, GetSpeaksHttp10WithTheGivenHeadersAndReturnsStatusAndBody) {
     struct Case {
         const char* answer;

@@ -1,10 +1,13 @@
 #include "platform/system/atomic_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,13 +22,35 @@ mode_t defaultMode() {
     return 0666 & ~mask;
 }
 
+// The target a path names: a link is followed, so the file it names is replaced and the link stays.
+QString resolved(const QString& Path) {
+    const QFileInfo info(Path);
+    return info.isSymLink() ? info.symLinkTarget() : Path;
+}
+
+// The temporary files of a target: "." + its name + "." + the six characters mkstemp adds.
+QString tempPattern(const QFileInfo& Target) {
+    return QStringLiteral("^\\.%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(Target.fileName()));
+}
+
 }  // namespace
 
-TAtomic_File::TAtomic_File(const QString& Path) : target_(Path) {
-    // A link is followed: the file it names is replaced, the link stays.
-    const QFileInfo info(Path);
-    if (info.isSymLink()) target_ = info.symLinkTarget();
+void TAtomic_File::Remove_Stale(const QString& Path) {
+    const QFileInfo target(resolved(Path));
+    const QDir folder = target.absoluteDir();
+    const QRegularExpression pattern(tempPattern(target));
+    for (const QString& name : folder.entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!pattern.match(name).hasMatch()) continue;
+        const QByteArray path = native(folder.filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0) continue;
+        // A writer at work holds its lock; a killed one has lost it.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.constData());
+        ::close(fd);
+    }
 }
+
+TAtomic_File::TAtomic_File(const QString& Path) : target_(resolved(Path)) {}
 
 TAtomic_File::~TAtomic_File() { discard(); }
 
@@ -44,11 +69,15 @@ void TAtomic_File::discard() {
 
 bool TAtomic_File::Open() {
     if (QFileInfo(target_).isDir()) return fail(EISDIR);
+    Remove_Stale(target_);
     const QFileInfo info(target_);
     QByteArray pattern = native(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0) return fail(errno);
     temp_ = QFile::decodeName(pattern);
+    // Held until the file is renamed or removed: it tells this file from one a killed writer
+    // left. A file system without locks leaves its temporary files to the user.
+    ::flock(fd_, LOCK_EX | LOCK_NB);
     return true;
 }
 

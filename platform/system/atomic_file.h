@@ -6,7 +6,9 @@
 // A file replaced whole or not at all. The bytes go to a temporary file beside the target,
 // written straight to the system without a buffer of its own, so that every failed write is
 // seen where it happens; Commit flushes it to the disk and renames it over the target. A
-// writer that is not committed removes its temporary file.
+// writer that is not committed removes its temporary file. A writer holds a lock on its
+// temporary file while it lives, so that one left by a writer that was killed is told from one
+// in use: Open removes those of its target that nobody holds.
 class TAtomic_File {
 public:
     explicit TAtomic_File(const QString& Path);
@@ -24,6 +26,10 @@ public:
 
     // The system's reason of the first failure, such as "No space left on device".
     const QString& Error() const { return error_; }
+
+    // Removes the temporary files of Path that a killed writer left behind; those of a writer
+    // at work stay.
+    static void Remove_Stale(const QString& Path);
 
 private:
     bool fail(int Errno);

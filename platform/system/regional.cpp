@@ -112,8 +112,9 @@ void SetProfileStringForTests(const QString& section, const QString& key, std::o
         overrides.erase(profileKey(section, key));
 }
 
-TFormatSettings GetLocaleFormatSettings() {
-    const QLocale locale = QLocale::system();
+namespace {
+
+TFormatSettings localeSettings(const QLocale& locale) {
     TFormatSettings fs;
     // Same source as the "sDecimal" answer, so the two never disagree.
     fs.DecimalSeparator = firstOr(locale.decimalPoint(), u'.');
@@ -124,8 +125,25 @@ TFormatSettings GetLocaleFormatSettings() {
     fs.ShortDateFormat = classicDateFormat(dateFormat, fs.DateSeparator);
     fs.ShortTimeFormat = classicTimeFormat(locale.timeFormat(QLocale::ShortFormat), fs.TimeSeparator);
     fs.LongTimeFormat = classicTimeFormat(locale.timeFormat(QLocale::LongFormat), fs.TimeSeparator);
+    for (int m = 1; m <= 12; ++m) {
+        fs.ShortMonthNames[size_t(m - 1)] = locale.monthName(m, QLocale::ShortFormat);
+        fs.LongMonthNames[size_t(m - 1)] = locale.monthName(m, QLocale::LongFormat);
+    }
+    for (int d = 0; d < 7; ++d) {
+        const int weekday = d == 0 ? 7 : d;  // the locale counts from Monday, 7 is Sunday
+        fs.ShortDayNames[size_t(d)] = locale.dayName(weekday, QLocale::ShortFormat);
+        fs.LongDayNames[size_t(d)] = locale.dayName(weekday, QLocale::LongFormat);
+    }
+    fs.TimeAMString = locale.amText();
+    fs.TimePMString = locale.pmText();
     return fs;
 }
+
+}  // namespace
+
+TFormatSettings GetLocaleFormatSettings() { return localeSettings(QLocale::system()); }
+
+TFormatSettings GetLocaleFormatSettings(const QString& LocaleName) { return localeSettings(QLocale(LocaleName)); }
 
 TFormatSettings FormatSettings = GetLocaleFormatSettings();
 

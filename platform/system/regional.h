@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -26,10 +27,17 @@ struct TFormatSettings {
     // ":" stands for TimeSeparator.
     QString ShortTimeFormat;
     QString LongTimeFormat;
+    // The names that "mmm", "mmmm", "ddd" and "dddd" stand for, January and Sunday first, and
+    // the texts of the two halves of the day that "ampm" stands for.
+    std::array<QString, 12> ShortMonthNames, LongMonthNames;
+    std::array<QString, 7> ShortDayNames, LongDayNames;
+    QString TimeAMString, TimePMString;
 };
 
 // The settings of the system locale, as read now.
 TFormatSettings GetLocaleFormatSettings();
+// The settings of a locale named as the system names them ("de_DE", "C").
+TFormatSettings GetLocaleFormatSettings(const QString& LocaleName);
 
 // Filled from the system locale at start, so DecimalSeparator agrees with "sDecimal".
 // Tests may assign it.

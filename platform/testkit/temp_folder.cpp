@@ -25,3 +25,8 @@ QString TempFolder::write(const QString& name, const QByteArray& bytes) const {
     f.write(bytes);
     return full;
 }
+
+QByteArray readFileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}

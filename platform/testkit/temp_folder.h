@@ -19,3 +19,6 @@ public:
 private:
     QString path_;
 };
+
+// The bytes of a file; "<missing>" when it cannot be read, so that a comparison shows why.
+QByteArray readFileBytes(const QString& path);

@@ -168,6 +168,33 @@ QByteArray singleByteToUtf8(QByteArray text) {
     return text;
 }
 
+// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
+// beyond U+10FFFF. ASCII runs are skipped many bytes at a time.
+bool isValidUtf8(const QByteArray& text) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.constData());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        i += asciiRun(text.constData() + i, n - i);
+        if (i == n) return true;
+        const unsigned char lead = p[i];
+        int extra = 0;
+        char32_t c = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) extra = 1, c = lead & 0x1F;
+        else if (lead >= 0xE0 && lead <= 0xEF) extra = 2, c = lead & 0x0F;
+        else if (lead >= 0xF0 && lead <= 0xF4) extra = 3, c = lead & 0x07;
+        else return false;
+        if (n - i <= extra) return false;
+        for (int k = 1; k <= extra; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+            c = (c << 6) | (p[i + k] & 0x3F);
+        }
+        if ((extra == 2 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) || (extra == 3 && (c < 0x10000 || c > 0x10FFFF)))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
 // The encoding named by a leading "<?xml ... encoding='...'?>" as written; empty when none.
 // A view into raw: every file is asked, and most name no encoding or UTF-8.
 QByteArrayView declaredEncoding(QByteArrayView raw) {
@@ -214,6 +241,9 @@ QByteArray toUtf8(QByteArray raw) {
     for (const QByteArray& name : singleByte)
         if (declared.size() == name.size() && declared.compare(name, Qt::CaseInsensitive) == 0)
             return singleByteToUtf8(std::move(raw));
+    // A file that names no encoding and is not UTF-8 came from a single-byte editor: read as
+    // such, its accented letters stay letters instead of becoming replacement characters.
+    if (declared.isEmpty() && !isValidUtf8(raw)) return singleByteToUtf8(std::move(raw));
     return raw;
 }
 
@@ -471,7 +501,14 @@ namespace {
 bool readFile(const QString& path, QByteArray& bytes, QString& error) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     struct stat status {};
-    bool read = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const bool known = fd >= 0 && ::fstat(fd, &status) == 0;
+    if (known && S_ISDIR(status.st_mode)) {
+        // Said in the system's words, as the writers say it.
+        ::close(fd);
+        error = QString::fromLocal8Bit(std::strerror(EISDIR));
+        return false;
+    }
+    bool read = known && S_ISREG(status.st_mode);
     if (read) {
         const auto size = static_cast<qsizetype>(status.st_size);
         bytes.resize(size + size / 16 + 64);
@@ -530,6 +567,14 @@ void TXMLDocument::load(QByteArray utf8, const std::function<QByteArray()>& orig
     // A text of blanks only is a value (a password, say), not layout between elements.
     const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi |
                              pugi::parse_ws_pcdata_single;
+    // A zero byte is never text: the file was damaged (a write cut short, a disk fault). The
+    // parser would stop there and blame the tags instead.
+    if (const qsizetype zero = utf8.indexOf('\0'); zero >= 0) {
+        SetActive(false);
+        QString message = QStringLiteral("The file is damaged: a zero byte at %1").arg(positionText(utf8, zero));
+        if (!source.isEmpty()) message = source + QStringLiteral(": ") + message;
+        throw Exception(message);
+    }
     // Parsed in place: the document keeps the buffer, and its nodes point into it.
     impl_->buffer = std::move(utf8);
     const pugi::xml_parse_result result = impl_->doc.load_buffer_inplace(

@@ -208,6 +208,34 @@ TEST(XMLDocument, DecodesByByteOrderMarkOrDeclaration) {
     }
 }
 
+// A file that names no encoding is UTF-8 when it is valid UTF-8 and single-byte text when it is
+// not; a zero byte anywhere is damage, said to be, never a complaint about the tags.
+TEST(XMLDocument, UndeclaredSingleByteTextAndZeroBytes) {
+    TempFolder tmp;
+    TXMLDocument doc(nullptr);
+    const struct {
+        QByteArray text;  // the content of <a>
+        QString read;
+    } cases[] = {
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", QString::fromUtf8("caf\u00E9 \u20AC \U0001F600")},
+        {"caf\xE9", QString::fromUtf8("caf\u00E9")},
+        {"\xC3", QString::fromUtf8("\u00C3")},                         // cut short
+        {"\xC0\xAF", QString::fromUtf8("\u00C0\u00AF")},               // overlong
+        {"\xED\xA0\x80", QString::fromUtf8("\u00ED\u00A0\u20AC")},    // a surrogate; 0x80 is the euro sign
+        {"\x80 and \x99", QString::fromUtf8("\u20AC and \u2122")},
+    };
+    for (const auto& c : cases) {
+        const QString file = tmp.write("a.xml", "<a>" + c.text + "</a>");
+        doc.LoadFromFile(file);
+        EXPECT_EQ(doc.DocumentElement().Text(), c.read) << c.text.toHex().constData();
+    }
+    const QString file = tmp.write("z.xml", QByteArray("<a>\n<b>x@</b></a>").replace('@', '\0'));
+    EXPECT_EQ(messageOf([&] { doc.LoadFromFile(file); }), file + ": The file is damaged: a zero byte at line 2, column 5");
+    EXPECT_FALSE(doc.Active());
+    QDir().mkpath(tmp.file("d.xml"));
+    EXPECT_EQ(messageOf([&] { doc.LoadFromFile(tmp.file("d.xml")); }), "Cannot read " + tmp.file("d.xml") + ": Is a directory");
+}
+
 TEST(XMLNodeList, FindNodeAndIndexAreNullSafe) {
     TXMLDocument doc(nullptr);
     doc.LoadFromXML("<r><!--Item--><?Item x?>text<item/><Item n=\"1\"/><Item n=\"2\"/></r>");

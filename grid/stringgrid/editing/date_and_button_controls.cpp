@@ -11,14 +11,16 @@
 namespace {
 
 // The date a date editor opens on: the custom conversion's, else the text's within the
-// picker's bounds; now for a text that is no date.
-TDateTime openingDate(TExStringGrid& Grid, const TDateTimePicker& Picker, const QString& Text) {
+// picker's bounds; now for a text that is no date, and Readable false then.
+TDateTime openingDate(TExStringGrid& Grid, const TDateTimePicker& Picker, const QString& Text, bool& Readable) {
     TDateTime date = Now();
+    Readable = true;
     if (Grid.OnCustomStrToDate) {
         Grid.OnCustomStrToDate(&Grid, Text, date);
         return date;
     }
-    if (Text.isEmpty() || !TryStrToDateTime(Text, date)) return Now();
+    Readable = !Text.isEmpty() && TryStrToDateTime(Text, date);
+    if (!Readable) return Now();
     if (Picker.MaxDate() != 0 && date > Picker.MaxDate()) date = Picker.MaxDate() - 1;
     if (Picker.MinDate() != 0 && date <= Picker.MinDate()) date = Picker.MinDate() + 1;
     return date;
@@ -45,30 +47,35 @@ void TExStringGrid::showDateOrButtonControl(int ACol, int ARow, TColor Color, QC
     if (p->EditControl == edDateTimeEdit) {
         TGridDateTimePicker& picker = *DateAndTimePicker();
         TDateTime value = Now();
-        if (!editText.isEmpty()) TryStrToDateTime(editText, value);
+        const bool readable = !editText.isEmpty() && TryStrToDateTime(editText, value);
         p->FOriginalDateTime = value;
-        picker.KeepCell = false;
         picker.SetKind(dkDateTime);
         picker.SetDateTime(value);
+        // Now only stands in for a text the picker cannot read: unchanged, it is not written.
+        picker.KeepCell = !readable;
         picker.SetBorderStyle(bsNone);
         DoGetEditorProp(realCol, ARow, nullptr);
         ShowOver(picker, r, Color, QChar());
         return;
     }
     TGridDatePicker& picker = *DateTimePicker();
-    picker.KeepCell = false;
+    // Now only stands in for a text the picker cannot read: unchanged, it is not written.
+    bool readable = true;
     if (p->EditControl == edTimeEdit) {
         TDateTime time = 0;
-        if (editText.isEmpty() || !TryStrToTime(editText, time)) time = TimeOf(Now());
+        readable = !editText.isEmpty() && TryStrToTime(editText, time);
+        if (!readable) time = TimeOf(Now());
         picker.SetKind(dtkTime);
         picker.ReCreate();
         picker.SetTime(time);
+        picker.KeepCell = !readable;
         ShowOver(picker, r, Color, QChar());
         DoGetEditorProp(realCol, ARow, nullptr);
     } else {
         picker.SetKind(dtkDate);
         picker.ReCreate();
-        picker.SetDateTime(openingDate(*this, picker, editText));
+        picker.SetDateTime(openingDate(*this, picker, editText, readable));
+        picker.KeepCell = !readable;
         picker.SetDateMode(p->EditControl == edDateEditUpDown ? dmUpDown : dmComboBox);
         DoGetEditorProp(realCol, ARow, nullptr);
         ShowOver(picker, r, Color, QChar());

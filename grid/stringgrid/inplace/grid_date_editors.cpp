@@ -16,16 +16,6 @@ TDateTime Now() {
     return EncodeDate(t.date().year(), t.date().month(), t.date().day()) + time;
 }
 
-bool TryStrToDateTime(const QString& Text, TDateTime& Value) {
-    const QString text = Text.trimmed();
-    const qsizetype space = text.indexOf(u' ');
-    TDateTime date = 0, time = 0;
-    if (!TryStrToDate(space < 0 ? text : text.left(space), date)) return false;
-    if (space >= 0 && !TryStrToTime(text.mid(space + 1).trimmed(), time)) return false;
-    Value = date + time;
-    return true;
-}
-
 // ---- TGridDatePicker
 
 TGridDatePicker::TGridDatePicker(TComponent* AOwner)
@@ -80,6 +70,11 @@ void TGridDatePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
         // Completes the part being typed.
         Perform(WM_KEYDOWN, VK_RIGHT);
         Perform(WM_KEYUP, VK_RIGHT);
+        if (KeepCell) {
+            // Nothing was changed over a text the picker could not read: the cell stays.
+            grid.DoneInplaceEdit(Key, Shift);
+            return;
+        }
         if (!validate()) {
             Key = 0;
             grid.Private().FNoAutoAdvance = true;
@@ -88,7 +83,7 @@ void TGridDatePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
         SetText(grid.GetCurrentCell());
     }
     if (Key == VK_TAB && grid.WantsTabFromEditor()) {
-        if (!validate()) {
+        if (!KeepCell && !validate()) {
             Key = 0;
             return;
         }
@@ -132,6 +127,11 @@ void TGridDatePicker::shiftFocus() {
     if (moveOn) PostMessage(this, WM_KEYDOWN, VK_RIGHT);
 }
 
+void TGridDatePicker::Change() {
+    KeepCell = false;
+    TAsgDateTimePicker::Change();
+}
+
 void TGridDatePicker::DoExit() {
     if (FGrid) FGrid->HideInplaceEdit();
     TAsgDateTimePicker::DoExit();
@@ -173,6 +173,16 @@ QString TGridDateTimePicker::CellText() {
     return FormatDateTime(FormatSettings.ShortDateFormat + " " + FormatSettings.ShortTimeFormat, DateTime());
 }
 
+void TGridDateTimePicker::Change() {
+    KeepCell = false;
+    TExDateTimePicker::Change();
+}
+
+void TGridDateTimePicker::DoChange() {
+    KeepCell = false;
+    TExDateTimePicker::DoChange();
+}
+
 void TGridDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
     if (!leaves(Key, Shift)) TExDateTimePicker::KeyDown(Key, Shift);
 }
@@ -202,7 +212,7 @@ bool TGridDateTimePicker::leaves(uint16_t& Key, TShiftState Shift) {
         return true;
     case VK_TAB: {
         if (!grid.WantsTabFromEditor()) return false;
-        const QString text = CellText();
+        const QString text = KeepCell ? grid.GetCurrentCell() : CellText();
         grid.HideInplaceEdit();
         grid.SetFocus();
         grid.SetCurrentCell(text);

@@ -2,6 +2,7 @@
 
 #include "grid/editors/ex_date_time_picker.h"
 #include "grid/editors/own_border_date_picker.h"
+#include "platform/system/date_time_text.h"
 
 class TExStringGrid;
 
@@ -25,12 +26,14 @@ public:
     void SetShowToday(bool Value) { FShowToday = Value; }
     bool ShowTodayCircle() const { return FShowTodayCircle; }
     void SetShowTodayCircle(bool Value) { FShowTodayCircle = Value; }
-    // Escape ended the edit over a cell that holds no date or time: nothing is written.
+    // Nothing is written when the edit ends: the cell holds no text the picker reads, and the
+    // user has not changed the value it stood in with (or left with Escape).
     bool KeepCell = false;
 
     void WndProc(TMessage& Message) override;
 
 protected:
+    void Change() override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void DoExit() override;
@@ -56,10 +59,13 @@ public:
 
     // The value as the cell takes it: short date and short time, empty when unticked.
     QString CellText();
-    // Escape ended the edit over a cell that holds no date and time: nothing is written.
+    // Nothing is written when the edit ends: the cell holds no date and time the picker reads,
+    // and the user has not changed the value it stood in with (or left with Escape).
     bool KeepCell = false;
 
 protected:
+    void Change() override;
+    void DoChange() override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void TimePartKeyDown(uint16_t& Key, TShiftState Shift) override;
 
@@ -70,8 +76,5 @@ private:
     TExStringGrid* FGrid = nullptr;
 };
 
-// A date and optional time of day in the regional formats ("date time"); false for anything
-// else, and Value keeps its value.
-bool TryStrToDateTime(const QString& Text, TDateTime& Value);
 // This moment.
 TDateTime Now();

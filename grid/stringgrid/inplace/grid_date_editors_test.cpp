@@ -114,6 +114,73 @@ TEST_F(DateEditors, ACellWithoutADateOpensOnNowAndEscapeKeepsItsText) {
     }
 }
 
+// Under every regional format each editor opens on the value its cell holds and writes what it
+// reads back again: opened and left with Enter, the cell keeps its value, and stays so.
+TEST_F(DateEditors, EveryEditorReadsBackWhatItWritesInEveryRegionalFormat) {
+    TDateTime time = 0;
+    ASSERT_TRUE(TryEncodeTime(15, 4, 0, 0, time));
+    const TDateTime value = EncodeDate(2024, 2, 2) + time;
+    struct Case {
+        const char* locale;
+        const char* dateFormat;  // replaces the locale's own where set
+    };
+    const Case cases[] = {{"C", nullptr},     {"en_GB", nullptr}, {"en_US", nullptr},           {"de_DE", nullptr},
+                          {"ja_JP", nullptr}, {"ko_KR", nullptr}, {"fr_FR", "dddd d mmmm yyyy"}, {"es_ES", "d mmm yy"}};
+    for (const Case& c : cases) {
+        FormatSettings = GetLocaleFormatSettings(c.locale);
+        if (c.dateFormat) FormatSettings.ShortDateFormat = c.dateFormat;
+        const TFormatSettings& fs = FormatSettings;
+        const struct {
+            TEditorType kind;
+            QString cell;
+            TDateTime value;
+        } kinds[] = {{edDateEdit, DateToStr(value), DateOf(value)},
+                     {edTimeEdit, FormatDateTime(fs.ShortTimeFormat, value), TimeOf(value)},
+                     {edDateTimeEdit, FormatDateTime(fs.ShortDateFormat + " " + fs.ShortTimeFormat, value), value}};
+        for (const auto& k : kinds) {
+            SCOPED_TRACE(std::string(c.locale) + " " + std::to_string(k.kind) + " " + k.cell.toStdString());
+            grid->SetCells(1, 1, k.cell);
+            QString written;
+            for (int round = 0; round < 2; ++round) {
+                auto& picker = dynamic_cast<TDateTimePicker&>(openWith(k.kind));
+                const TDateTime shown = k.kind == edTimeEdit ? TimeOf(picker.DateTime())
+                                        : k.kind == edDateEdit ? DateOf(picker.DateTime())
+                                                               : picker.DateTime();
+                EXPECT_NEAR(shown, k.value, 1e-9) << "round " << round;
+                keyPress(picker, VK_RETURN);
+                processPosted();
+                EXPECT_FALSE(grid->EditMode());
+                if (round == 0) written = grid->Cells(1, 1);
+                else EXPECT_EQ(grid->Cells(1, 1), written);
+            }
+        }
+    }
+}
+
+// A text the editor cannot read is kept unless the user changes the value the editor opened on:
+// Enter, Tab or leaving the cell never write the date or time of now over it.
+TEST_F(DateEditors, ACellTheEditorCannotReadIsKeptUnlessTheValueIsChanged) {
+    for (TEditorType kind : {edDateEdit, edTimeEdit, edDateTimeEdit}) {
+        for (const QString& cell : {QString("soon"), QString(), QString("31.02.2024")}) {
+            SCOPED_TRACE(std::to_string(kind) + " " + cell.toStdString());
+            grid->SetCells(1, 1, cell);
+            auto& picker = dynamic_cast<TDateTimePicker&>(openWith(kind));
+            keyPress(picker, VK_RETURN);
+            processPosted();
+            EXPECT_FALSE(grid->EditMode());
+            EXPECT_EQ(grid->Cells(1, 1), cell);
+
+            auto& again = dynamic_cast<TDateTimePicker&>(openWith(kind));
+            keyPress(again, VK_UP);
+            keyPress(again, VK_RETURN);
+            processPosted();
+            TDateTime read = 0;
+            EXPECT_TRUE(kind == edTimeEdit ? TryStrToTime(grid->Cells(1, 1), read) : TryStrToDateTime(grid->Cells(1, 1), read))
+                << grid->Cells(1, 1).toStdString();
+        }
+    }
+}
+
 TEST_F(DateEditors, TheDateIsConvertedByTheEventOrKeptWithinThePickersBounds) {
     TGridDatePicker& picker = *grid->DateTimePicker();
     picker.SetMinDate(EncodeDate(2024, 1, 10));
