@@ -1,5 +1,6 @@
 #include "platform/controls/mask_edit.h"
 
+#include "platform/controls/message_beep.h"
 #include "platform/system/clipboard.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/frame_control.h"
@@ -37,6 +38,102 @@ void TCustomMaskEdit::SetPasswordChar(QChar Value) {
     Invalidate();
 }
 
+void TCustomMaskEdit::SetEditMask(const QString& Value) {
+    if (Value == editMask_) return;
+    editMask_ = Value;
+    mask_ = ParseEditMask(Value);
+    if (IsMasked()) {
+        formatting_ = true;
+        SetCaption(mask_.Format(Text()));
+        formatting_ = false;
+    }
+    Invalidate();
+}
+
+QString TCustomMaskEdit::MaskedText() const { return IsMasked() ? mask_.ReadBack(Text()) : Text(); }
+
+QString TCustomMaskEdit::blanked(int From, int Count) const {
+    QString shown = Text();
+    for (int i = From; i < From + Count && i < shown.size(); ++i)
+        if (mask_.IsInput(i)) shown[i] = mask_.Blank;
+    return shown;
+}
+
+namespace {
+
+// Places Ch in Shown at or after Caret, as typing it there does; Caret moves on past it and
+// past the literals after it. A literal typed is taken as a step over the next literal equal
+// to it, or as already typed when the caret has just skipped one. False when the mask takes
+// no such character there.
+bool placeChar(const TEditMask& Mask, QString& Shown, int& Caret, QChar Ch) {
+    auto literalAt = [&](int Pos) { return !Mask.IsInput(Pos) && Mask.Places.at(Pos).Literal == Ch; };
+    if (Caret < Mask.Length() && literalAt(Caret)) {
+        Caret = Mask.NextInput(Caret + 1);
+        return true;
+    }
+    const int at = Mask.NextInput(Caret);
+    QChar typed = Ch;
+    if (at < Mask.Length() && Mask.Accepts(at, typed)) {
+        Shown[at] = typed;
+        Caret = Mask.NextInput(at + 1);
+        return true;
+    }
+    for (int i = Caret; i < Mask.Length(); ++i) {
+        if (!literalAt(i)) continue;
+        Caret = Mask.NextInput(i + 1);
+        return true;
+    }
+    for (int i = std::min(Caret, Mask.Length()) - 1; i >= 0 && !Mask.IsInput(i); --i)
+        if (literalAt(i)) return true;
+    return false;
+}
+
+}  // namespace
+
+void TCustomMaskEdit::maskEdit(const QString& Shown, int Caret) {
+    const bool changed = Shown != Text();
+    if (changed) StoreEditedText(Shown);
+    moveCaret(Caret, false);
+    if (changed) Change();
+}
+
+bool TCustomMaskEdit::maskType(QChar Ch) {
+    QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : Text();
+    int caret = SelStart();
+    if (!placeChar(mask_, shown, caret, Ch)) return false;
+    maskEdit(shown, caret);
+    return true;
+}
+
+int TCustomMaskEdit::maskStep(int Caret, bool Forward) const {
+    if (Forward) return mask_.NextInput(Caret + 1);
+    const int before = mask_.PreviousInput(Caret - 1);
+    return before < 0 ? Caret : before;
+}
+
+void TCustomMaskEdit::KeyPress(QChar& Key) {
+    TCustomEdit::KeyPress(Key);
+    MaskKeyPress(Key);
+}
+
+void TCustomMaskEdit::MaskKeyPress(QChar& Key) {
+    if (!IsMasked() || Key.isNull()) return;
+    if (Key != QChar('\b') && Key.unicode() < 0x20) return;
+    const QChar typed = Key;
+    Key = QChar();
+    if (ReadOnly) return;
+    if (typed != QChar('\b')) {
+        if (!maskType(typed)) MessageBeep(0);
+        return;
+    }
+    if (SelLength() > 0) {
+        maskEdit(blanked(SelStart(), SelLength()), SelStart());
+        return;
+    }
+    const int before = mask_.PreviousInput(SelStart() - 1);
+    if (before >= 0) maskEdit(blanked(before, 1), before);
+}
+
 QString TCustomMaskEdit::displayText() const {
     return passwordChar_.isNull() ? Text() : QString(Text().size(), passwordChar_);
 }
@@ -62,6 +159,36 @@ void TCustomMaskEdit::WndProc(TMessage& m) {
             Invalidate();
         }
         return;
+    case CM_TEXTCHANGED:
+        // Text set by code takes the mask's shape.
+        if (IsMasked() && !formatting_) {
+            formatting_ = true;
+            SetCaption(mask_.Format(Text()));
+            formatting_ = false;
+        }
+        break;
+    case WM_CUT:
+        if (!IsMasked()) break;
+        if (SelLength() > 0 && !ReadOnly) {
+            Clipboard().SetContent(SelText(), {});
+            maskEdit(blanked(SelStart(), SelLength()), SelStart());
+        }
+        return;
+    case WM_PASTE:
+        if (!IsMasked()) break;
+        if (!ReadOnly) {
+            const QString pasted = Clipboard().AsText();
+            QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : Text();
+            int caret = SelStart();
+            for (const QChar ch : pasted)
+                if (!placeChar(mask_, shown, caret, ch)) break;
+            maskEdit(shown, caret);
+        }
+        return;
+    default:
+        break;
+    }
+    switch (m.Msg) {
     case WM_COPY:
         if (SelLength() > 0) Clipboard().SetContent(SelText(), {});
         return;
@@ -115,15 +242,21 @@ void TCustomMaskEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
     const int caret = SelLength() > 0 && anchor_ == end ? SelStart() : end;
     switch (Key) {
     case VK_LEFT:
-        moveCaret(!extend && SelLength() > 0 ? SelStart() : caret - 1, extend);
+        if (!extend && SelLength() > 0) moveCaret(SelStart(), false);
+        else moveCaret(IsMasked() && !extend ? maskStep(caret, false) : caret - 1, extend);
         break;
     case VK_RIGHT:
-        moveCaret(!extend && SelLength() > 0 ? end : caret + 1, extend);
+        if (!extend && SelLength() > 0) moveCaret(end, false);
+        else moveCaret(IsMasked() && !extend ? maskStep(caret, true) : caret + 1, extend);
         break;
-    case VK_HOME: moveCaret(0, extend); break;
+    case VK_HOME: moveCaret(IsMasked() && !extend ? mask_.NextInput(0) : 0, extend); break;
     case VK_END: moveCaret(static_cast<int>(Text().size()), extend); break;
     case VK_DELETE:
         if (ReadOnly) break;
+        if (IsMasked()) {
+            maskEdit(blanked(SelStart(), std::max(SelLength(), 1)), SelStart());
+            break;
+        }
         if (SelLength() == 0) {
             if (SelStart() >= Text().size()) break;
             SetSelLength(1);
