@@ -105,6 +105,14 @@ bool TCustomMaskEdit::maskType(QChar Ch) {
     return true;
 }
 
+void TCustomMaskEdit::MaskPaste(const QString& Text) {
+    QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : this->Text();
+    int caret = SelStart();
+    for (const QChar ch : Text)
+        if (!placeChar(mask_, shown, caret, ch)) break;
+    maskEdit(shown, caret);
+}
+
 int TCustomMaskEdit::maskStep(int Caret, bool Forward) const {
     if (Forward) return mask_.NextInput(Caret + 1);
     const int before = mask_.PreviousInput(Caret - 1);
@@ -176,14 +184,7 @@ void TCustomMaskEdit::WndProc(TMessage& m) {
         return;
     case WM_PASTE:
         if (!IsMasked()) break;
-        if (!ReadOnly) {
-            const QString pasted = Clipboard().AsText();
-            QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : Text();
-            int caret = SelStart();
-            for (const QChar ch : pasted)
-                if (!placeChar(mask_, shown, caret, ch)) break;
-            maskEdit(shown, caret);
-        }
+        if (!ReadOnly) MaskPaste(Clipboard().AsText());
         return;
     default:
         break;

@@ -220,4 +220,26 @@ TEST_F(EditingLifeCycle, AClickThatStartsTheTextEditorPutsItsCaretUnderThePointe
     }
 }
 
+TEST_F(EditingLifeCycle, TheTextEditorOfAVerticallyCentredCellEditsItsLineInTheMiddle) {
+    grid->SetRowHeights(1, 40);
+    grid->OnGetAlignment = [](TObject*, int, int ACol, TAlignment&, TVAlignment& VAlign) {
+        if (ACol == 2) VAlign = vtaCenter;
+    };
+    auto textTop = [this] {
+        TRect r;
+        textEditor()->Perform(EM_GETRECT, 0, reinterpret_cast<intptr_t>(&r));
+        return r.Top;
+    };
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    EXPECT_EQ(textTop(), 3) << "a top-aligned cell";
+    keyPress(focused(), VK_ESCAPE);
+    grid->SetCol(2);
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    const int top = textTop();
+    EXPECT_GT(top, 10);
+    EXPECT_LT(top, 20);
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
+#include "grid/stringgrid/inplace/grid_dropdown_editors.h"
+#include "platform/controls/memo.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 
 namespace {
@@ -495,6 +497,68 @@ TEST_F(EditorControls, ColumnsShiftingUnderAnOpenEditTakeItsValueAlong) {
             SetUp();
             grid->ValidChars = "!";
         }
+}
+
+TEST_F(EditorControls, TextTypedIntoAnEditableComboIsReportedAsAComboChange) {
+    grid->HideColumn(1);
+    // Display column 1 shows real column 2: the item report names the real column, the extra
+    // edit-change report the display one.
+    editorOf[{2, 3}] = edComboEdit;
+    grid->SetRow(3);
+    grid->SetCol(1);
+    keyPress(*grid, VK_F2);
+    TGridCombo& combo = *grid->Combobox();
+    ASSERT_TRUE(combo.Focused());
+    log.clear();
+    typeChar(combo, 'x');
+    const QString typed = combo.Text();
+    EXPECT_EQ(log.filter("ComboChange"),
+              (QStringList{"ComboChange 2,3 -1 " + typed, "ComboChange 1,3 -1 " + typed}));
+}
+
+TEST_F(EditorControls, AClickThatStartsAnEditableComboPutsItsCaretUnderThePointer) {
+    grid->MouseActions().CaretPositioning = true;
+    editorOf[{1, 1}] = edComboEdit;
+    grid->SetCells(1, 1, "123456");
+    const TRect r = grid->CellRect(1, 1);
+    click(*grid, r.Left + 12, (r.Top + r.Bottom) / 2);
+    processPosted();
+    TGridCombo& combo = *grid->Combobox();
+    ASSERT_TRUE(combo.Focused());
+    EXPECT_EQ(combo.Text(), "123456");
+    EXPECT_EQ(combo.SelLength(), 0);
+    EXPECT_TRUE(combo.SelStart() > 0 && combo.SelStart() < 6) << combo.SelStart();
+    typeChar(combo, 'x');
+    EXPECT_NE(combo.Text(), "x") << "typing goes in at the caret, it does not replace the text";
+}
+
+TEST_F(EditorControls, DirectEditWithDirectComboDropReportsTheSelectionWhenTheComboOpens) {
+    int reports = 0;
+    grid->OnSelectionChanged = [&](TObject*, int, int, int, int) { ++reports; };
+    grid->MouseActions().DirectEdit = true;
+    grid->MouseActions().DirectComboDrop = true;
+    editorOf[{2, 2}] = edComboList;
+    grid->SetCol(2);
+    grid->SetRow(2);
+    reports = 0;
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(grid->Combobox()->Focused());
+    EXPECT_EQ(reports, 1);
+}
+
+TEST_F(EditorControls, TheMemoDropDownWritesItsLinesIntoTheCellWhileItEdits) {
+    openWith(edMemoDropDown, 1, 2);
+    TGridMemoDropDown& memo = *grid->MemoDropDown();
+    ASSERT_TRUE(memo.Focused());
+    memo.SetSelStart(static_cast<int>(memo.Text().size()));
+    typeChar(memo, 'x');
+    EXPECT_EQ(grid->Cells(1, 2), "1:2x") << "before the edit ends";
+    keyDown(memo, VK_DOWN, ssAlt);
+    ASSERT_TRUE(memo.DroppedDown());
+    TMemo& lines = *memo.Memo();
+    lines.SetSelStart(static_cast<int>(lines.Text().size()));
+    typeChar(lines, 'y');
+    EXPECT_EQ(grid->Cells(1, 2), "1:2xy") << "typed in the open memo";
 }
 
 } // namespace

@@ -15,6 +15,8 @@ public:
     void UpdateContents() override;
     void BoundsChanged() override;
 
+    // The text stands in the middle of the editor's height, as in a vertically centred cell;
+    // the grid sets it from the cell's alignment each time it loads the editor.
     bool VAlign() const { return FValign; }
     void SetVAlign(bool Value);
     bool WordWrap() const { return FWordWrap; }
