@@ -142,6 +142,40 @@ void TCustomMaskEdit::MaskKeyPress(QChar& Key) {
     if (before >= 0) maskEdit(blanked(before, 1), before);
 }
 
+void TCustomMaskEdit::SetWordWrap(bool Value) {
+    if (wordWrap_ == Value) return;
+    wordWrap_ = Value;
+    Invalidate();
+}
+
+QVector<TCustomMaskEdit::TLine> TCustomMaskEdit::lines(const QString& Text, int Width,
+                                                       const std::function<int(const QString&)>& Measure) const {
+    QVector<TLine> out;
+    int start = 0;
+    while (true) {
+        int end = static_cast<int>(Text.indexOf(QChar('\n'), start));
+        const bool lastParagraph = end < 0;
+        if (lastParagraph) end = static_cast<int>(Text.size());
+        // A paragraph, without the carriage return before its line feed.
+        int paragraphEnd = end;
+        if (paragraphEnd > start && Text.at(paragraphEnd - 1) == QChar('\r')) --paragraphEnd;
+        int from = start;
+        while (wordWrap_ && from < paragraphEnd && Measure(Text.mid(from, paragraphEnd - from)) > Width) {
+            // The longest head that fits, broken after its last blank when it has one.
+            int fits = 1;
+            while (from + fits < paragraphEnd && Measure(Text.mid(from, fits + 1)) <= Width) ++fits;
+            const int blank = static_cast<int>(Text.lastIndexOf(QChar(' '), from + fits - 1));
+            const int length = blank >= from && blank < from + fits ? blank - from + 1 : fits;
+            out.append({from, length});
+            from += length;
+        }
+        out.append({from, paragraphEnd - from});
+        if (lastParagraph) break;
+        start = end + 1;
+    }
+    return out;
+}
+
 QString TCustomMaskEdit::displayText() const {
     return passwordChar_.isNull() ? Text() : QString(Text().size(), passwordChar_);
 }
@@ -327,28 +361,41 @@ void TCustomMaskEdit::PaintWindow(TCanvas& Canvas) {
     Canvas.Font.Assign(Font());
     if (!Enabled()) Canvas.Font.SetColor(clGrayText);
     const QString text = displayText();
-    const int width = Canvas.TextWidth(text);
-    const int left = textLeft(width);
     const TRect area = textArea();
+    const int height = Canvas.TextHeight("Wg");
+    const QVector<TLine> shown = lines(text, area.Width(), [&](const QString& t) { return Canvas.TextWidth(t); });
+    const int selStart = SelStart(), selEnd = SelStart() + SelLength();
+    const TColor textColor = Canvas.Font.Color();
     Canvas.SaveDC();
     Canvas.IntersectClipRect(area);
-    Canvas.Brush.Style = bsClear;
-    Canvas.TextOut(left, area.Top, text);
-    if (Focused()) {
-        const int from = left + Canvas.TextWidth(text.left(SelStart()));
-        const int to = left + Canvas.TextWidth(text.left(SelStart() + SelLength()));
-        const int height = Canvas.TextHeight("Wg");
-        if (SelLength() > 0) {
+    for (int i = 0; i < shown.size(); ++i) {
+        const TLine line = shown.at(i);
+        const QString part = text.mid(line.Start, line.Length);
+        const int left = textLeft(Canvas.TextWidth(part));
+        const int top = area.Top + i * height;
+        Canvas.Brush.Style = bsClear;
+        Canvas.Font.SetColor(textColor);
+        Canvas.TextOut(left, top, part);
+        if (!Focused()) continue;
+        const int lineEnd = line.Start + line.Length;
+        // A caret where a long line broke stands at the start of the next.
+        const bool wrapsOn = i + 1 < shown.size() && shown.at(i + 1).Start == lineEnd;
+        const bool caretHere = SelLength() == 0 && selStart >= line.Start && selStart <= lineEnd &&
+                               !(wrapsOn && selStart == lineEnd);
+        const int from = std::clamp(selStart, line.Start, lineEnd), to = std::clamp(selEnd, line.Start, lineEnd);
+        const int x = left + Canvas.TextWidth(text.mid(line.Start, from - line.Start));
+        if (SelLength() > 0 && to > from) {
+            const int xTo = left + Canvas.TextWidth(text.mid(line.Start, to - line.Start));
             Canvas.Brush.Style = bsSolid;
             Canvas.Brush.Color = clHighlight;
-            Canvas.FillRect({from, area.Top, to, area.Top + height});
+            Canvas.FillRect({x, top, xTo, top + height});
             Canvas.Font.SetColor(clHighlightText);
             Canvas.Brush.Style = bsClear;
-            Canvas.TextOut(from, area.Top, text.mid(SelStart(), SelLength()));
-        } else {
+            Canvas.TextOut(x, top, text.mid(from, to - from));
+        } else if (caretHere) {
             Canvas.Brush.Style = bsSolid;
             Canvas.Brush.Color = clWindowText;
-            Canvas.FillRect({from, area.Top, from + 1, area.Top + height});
+            Canvas.FillRect({x, top, x + 1, top + height});
         }
     }
     Canvas.RestoreDC();

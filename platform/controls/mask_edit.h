@@ -4,6 +4,9 @@
 #include "platform/controls/edit_mask.h"
 #include "platform/controls/form.h"
 
+#include <QVector>
+#include <functional>
+
 // Border of an edit: none or a single line (sunken with Ctl3D).
 using TBorderStyle = TFormBorderStyle;
 
@@ -35,6 +38,12 @@ public:
     // Set: every character is shown as this one (a password).
     QChar PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(QChar Value);
+
+    // Long lines break at the last blank that fits the formatting rectangle (a word wider than
+    // it at a character) and go on in the next line. Line breaks in the text always start a
+    // new line.
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool Value);
 
     QString EditMask() const { return editMask_; }
     void SetEditMask(const QString& Value);
@@ -71,6 +80,13 @@ protected:
     TRect DefaultEditRect() const;
 
 private:
+    // One line as painted: where it starts in the text and how many characters it shows.
+    struct TLine {
+        int Start = 0;
+        int Length = 0;
+    };
+    // The lines of the shown text within Width, as measured by Measure.
+    QVector<TLine> lines(const QString& Text, int Width, const std::function<int(const QString&)>& Measure) const;
     // The text as shown.
     QString displayText() const;
     // The formatting rectangle in the control's own coordinates.
@@ -96,4 +112,5 @@ private:
     QString editMask_;
     TEditMask mask_;
     bool formatting_ = false;
+    bool wordWrap_ = false;
 };

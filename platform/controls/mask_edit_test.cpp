@@ -160,4 +160,24 @@ TEST_F(MaskEditTest, CutEmptiesThePlacesAndPasteTypesUntilACharacterDoesNotFit) 
     EXPECT_EQ(changes, (QStringList{"1__-_56", "178-_56"}));
 }
 
+TEST_F(MaskEditTest, WordWrapBreaksLongLinesAtBlanksAndLineBreaksAlwaysStartALine) {
+    edit->SetBounds(0, 0, 70, 70);
+    edit->SetColor(clWhite);
+    // Ink in the lower half of the field: a second line or more.
+    auto lowerInk = [this] {
+        const QImage image = renderToImage(*edit);
+        int ink = 0;
+        for (int y = 35; y < 66; ++y)
+            for (int x = 3; x < 66; ++x) ink += image.pixelColor(x, y) != QColor(Qt::white);
+        return ink;
+    };
+    edit->SetText("alpha beta gamma delta");
+    EXPECT_EQ(lowerInk(), 0) << "one line, cut at the edge";
+    edit->SetWordWrap(true);
+    EXPECT_GT(lowerInk(), 0);
+    edit->SetWordWrap(false);
+    edit->SetText("a\nb\nc\nd");
+    EXPECT_GT(lowerInk(), 0);
+}
+
 }  // namespace

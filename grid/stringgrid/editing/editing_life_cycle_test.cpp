@@ -242,4 +242,18 @@ TEST_F(EditingLifeCycle, TheTextEditorOfAVerticallyCentredCellEditsItsLineInTheM
     EXPECT_LT(top, 20);
 }
 
+TEST_F(EditingLifeCycle, TheTextEditorOfAWordWrapGridBreaksLongLines) {
+    grid->WordWrap = true;
+    grid->SetRowHeights(1, 70);
+    grid->SetCells(1, 1, "alpha beta gamma delta epsilon");
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    const QImage image = renderToImage(*textEditor());
+    const QColor paper = image.pixelColor(1, 1);
+    int ink = 0;
+    for (int y = image.height() / 2; y < image.height() - 2; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) ink += image.pixelColor(x, y) != paper;
+    EXPECT_GT(ink, 0) << "the text goes on in the lines below";
+}
+
 }  // namespace

@@ -40,14 +40,6 @@ void TExInplaceEdit::SetVAlign(bool Value) {
     if (Visible()) BoundsChanged();
 }
 
-void TExInplaceEdit::SetWordWrap(bool Value) {
-    FWordWrap = Value;
-    if (HandleAllocated()) {
-        DestroyHandle();
-        HandleNeeded();
-    }
-}
-
 int TExInplaceEdit::lineOf(int Pos) const {
     return static_cast<int>(Text().left(Pos).count(QChar('\n')));
 }
@@ -60,7 +52,7 @@ void TExInplaceEdit::CreateWnd() {
     GotKey_ = false;
     Workmode = true;
     if (!FInplaceGrid) return;
-    FWordWrap = FInplaceGrid->WordWrap;
+    SetWordWrap(FInplaceGrid->WordWrap);
     FLengthLimit = static_cast<int16_t>(FInplaceGrid->GetEditLimit());
 }
 

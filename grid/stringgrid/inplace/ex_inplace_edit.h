@@ -19,8 +19,6 @@ public:
     // the grid sets it from the cell's alignment each time it loads the editor.
     bool VAlign() const { return FValign; }
     void SetVAlign(bool Value);
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool Value);
     // The largest text length; 0 or less: no limit.
     int LengthLimit() const { return FLengthLimit; }
     void SetLengthLimit(int Value) { FLengthLimit = static_cast<int16_t>(Value); }
@@ -66,7 +64,6 @@ private:
     int FOldSelStart = 0;
     int16_t FLengthLimit = 0;
     bool FValign = false;
-    bool FWordWrap = false;
     bool GotKey_ = false;
     bool FGotFocus = false;
     bool Workmode = true;
