@@ -105,10 +105,10 @@ bool TCustomMaskEdit::maskType(QChar Ch) {
     return true;
 }
 
-void TCustomMaskEdit::MaskPaste(const QString& Text) {
-    QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : this->Text();
+void TCustomMaskEdit::MaskPaste(const QString& Pasted) {
+    QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : Text();
     int caret = SelStart();
-    for (const QChar ch : Text)
+    for (const QChar ch : Pasted)
         if (!placeChar(mask_, shown, caret, ch)) break;
     maskEdit(shown, caret);
 }

@@ -70,9 +70,9 @@ protected:
     // Types a printable character or Backspace through the mask and takes the key (leaves it
     // null); other keys, and every key without a mask, stay as they are.
     void MaskKeyPress(QChar& Key);
-    // Types Text at the caret through the mask (over the selection), up to its first character
+    // Types Pasted at the caret through the mask (over the selection), up to its first character
     // that does not fit, as one edit.
-    void MaskPaste(const QString& Text);
+    void MaskPaste(const QString& Pasted);
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void PaintWindow(TCanvas& Canvas) override;
     void Resize() override;

@@ -171,12 +171,12 @@ TEST_F(MaskEditTest, WordWrapBreaksLongLinesAtBlanksAndLineBreaksAlwaysStartALin
             for (int x = 3; x < 66; ++x) ink += image.pixelColor(x, y) != QColor(Qt::white);
         return ink;
     };
-    edit->SetText("alpha beta gamma delta");
+    edit->SetText("alpha beta gamma delta epsilon zeta eta theta iota kappa");
     EXPECT_EQ(lowerInk(), 0) << "one line, cut at the edge";
     edit->SetWordWrap(true);
     EXPECT_GT(lowerInk(), 0);
     edit->SetWordWrap(false);
-    edit->SetText("a\nb\nc\nd");
+    edit->SetText("a\nb\nc\nd\ne\nf");
     EXPECT_GT(lowerInk(), 0);
 }
 

@@ -245,7 +245,7 @@ TEST_F(EditingLifeCycle, TheTextEditorOfAVerticallyCentredCellEditsItsLineInTheM
 TEST_F(EditingLifeCycle, TheTextEditorOfAWordWrapGridBreaksLongLines) {
     grid->WordWrap = true;
     grid->SetRowHeights(1, 70);
-    grid->SetCells(1, 1, "alpha beta gamma delta epsilon");
+    grid->SetCells(1, 1, "alpha beta gamma delta epsilon zeta eta theta iota kappa");
     keyPress(*grid, VK_F2);
     ASSERT_TRUE(textEditorOpen());
     const QImage image = renderToImage(*textEditor());
