@@ -133,6 +133,13 @@ QString TEditMask::ReadBack(const QString& Shown) const {
     return filled ? value : QString();
 }
 
+int TEditMask::TextEnd(const QString& Shown) const {
+    int last = -1;
+    for (int i = 0; i < Length() && i < Shown.size(); ++i)
+        if (IsInput(i) && Shown.at(i) != Blank) last = i;
+    return NextInput(last + 1);
+}
+
 bool TEditMask::Complete(const QString& Shown) const {
     for (int i = 0; i < Length(); ++i)
         if (IsInput(i) && Places.at(i).Required && (i >= Shown.size() || Shown.at(i) == Blank)) return false;

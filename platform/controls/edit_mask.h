@@ -48,6 +48,9 @@ struct TEditMask {
     // The value of a shown text: empty places read as blanks (spaces), the literals kept or
     // left out by the save-literals flag. A text with no place filled reads back empty.
     QString ReadBack(const QString& Shown) const;
+    // Where typing goes on in a shown text: the input place after the last filled one (the
+    // end when that was the last), or the first input place when none is filled.
+    int TextEnd(const QString& Shown) const;
     // Every required place of the shown text is filled.
     bool Complete(const QString& Shown) const;
 };

@@ -26,7 +26,7 @@ void TInplaceEdit::BoundsChanged() {
     if (grid_) Move(grid_->CellRect(editCell_.X, editCell_.Y));
 }
 
-void TInplaceEdit::Deselect() { SetSelStart(static_cast<int>(Text().size())); }
+void TInplaceEdit::Deselect() { SetSelStart(TextEnd()); }
 
 void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
     TCustomMaskEdit::KeyDown(Key, Shift);

@@ -50,6 +50,9 @@ public:
     bool IsMasked() const { return !mask_.IsEmpty(); }
     // The text read back through the mask (TEditMask::ReadBack); the text itself without one.
     QString MaskedText() const;
+    // Where the caret stands at the end of the text: after the last character, or with a mask
+    // where typing goes on (TEditMask::TextEnd).
+    int TextEnd() const { return IsMasked() ? mask_.TextEnd(Text()) : static_cast<int>(Text().size()); }
     // Every required place of the mask is filled (true without a mask).
     bool MaskComplete() const { return mask_.Complete(Text()); }
 

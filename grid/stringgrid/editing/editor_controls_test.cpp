@@ -2,8 +2,6 @@
 #include "grid/stringgrid/inplace/edit_link.h"
 #include "grid/stringgrid/inplace/grid_check_box_editor.h"
 #include "grid/stringgrid/inplace/grid_combo.h"
-#include "grid/stringgrid/inplace/grid_dropdown_editors.h"
-#include "platform/controls/memo.h"
 #include "grid/stringgrid/inplace/grid_spin.h"
 
 namespace {
@@ -544,21 +542,6 @@ TEST_F(EditorControls, DirectEditWithDirectComboDropReportsTheSelectionWhenTheCo
     keyPress(*grid, VK_F2);
     ASSERT_TRUE(grid->Combobox()->Focused());
     EXPECT_EQ(reports, 1);
-}
-
-TEST_F(EditorControls, TheMemoDropDownWritesItsLinesIntoTheCellWhileItEdits) {
-    openWith(edMemoDropDown, 1, 2);
-    TGridMemoDropDown& memo = *grid->MemoDropDown();
-    ASSERT_TRUE(memo.Focused());
-    memo.SetSelStart(static_cast<int>(memo.Text().size()));
-    typeChar(memo, 'x');
-    EXPECT_EQ(grid->Cells(1, 2), "1:2x") << "before the edit ends";
-    keyDown(memo, VK_DOWN, ssAlt);
-    ASSERT_TRUE(memo.DroppedDown());
-    TMemo& lines = *memo.Memo();
-    lines.SetSelStart(static_cast<int>(lines.Text().size()));
-    typeChar(lines, 'y');
-    EXPECT_EQ(grid->Cells(1, 2), "1:2xy") << "typed in the open memo";
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "grid/stringgrid/editing/editing_fixture.h"
 #include "grid/stringgrid/inplace/ex_inplace_edit.h"
 #include "grid/stringgrid/inplace/grid_button_editors.h"
-#include "grid/stringgrid/inplace/grid_dropdown_editors.h"
 #include "platform/controls/message_beep.h"
-#include "platform/system/regional.h"
 
 namespace {
 
@@ -77,25 +75,6 @@ TEST_F(MaskedEditors, TheMaskEditButtonEditorTakesTheMaskTheOtherButtonEditorsNo
     ASSERT_TRUE(edit.Focused());
     EXPECT_EQ(edit.EditMask(), "");
     EXPECT_EQ(edit.Text(), "2:1");
-}
-
-TEST_F(MaskedEditors, TheTimePickerEditorTypesOverItsDigitsAndSkipsTheSeparators) {
-    const QString sep = FormatSettings.TimeSeparator;
-    editorOf[{3, 1}] = edTimePickerDropDown;
-    grid->SetCells(3, 1, "12" + sep + "34" + sep + "56");
-    grid->SetCol(3);
-    keyPress(*grid, VK_F2);
-    TGridTimepickerDropDown& picker = *grid->TimePickerDropDown();
-    ASSERT_TRUE(picker.Focused());
-    picker.SetSelStart(0);
-    picker.SetSelLength(0);
-    const int beeps = BeepCount();
-    type("09x15");
-    EXPECT_EQ(BeepCount() - beeps, 1);
-    EXPECT_EQ(picker.Text(), "09" + sep + "15" + sep + "56");
-    keyPress(picker, VK_RETURN);
-    processPosted();
-    EXPECT_EQ(grid->Cells(3, 1), "09" + sep + "15" + sep + "56");
 }
 
 }  // namespace

@@ -257,10 +257,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
         // writes back.
         SetText(p.FNewCellText);
         // Enter goes on as the grid's character: it advances and closes or reopens the editor.
-        QChar enter('\r');
-        p.FEnterFromEditor = true;
-        grid.KeyPress(enter);
-        p.FEnterFromEditor = false;
+        enterToGrid();
         m.Result = 1;
         return false;
     }
@@ -370,6 +367,14 @@ void TExInplaceEdit::KeyUp(uint16_t& Key, TShiftState Shift) {
     }
 }
 
+void TExInplaceEdit::enterToGrid() {
+    TExStringGridPrivate& p = FInplaceGrid->Private();
+    QChar enter = kEnter;
+    p.FEnterFromEditor = true;
+    FInplaceGrid->KeyPress(enter);
+    p.FEnterFromEditor = false;
+}
+
 void TExInplaceEdit::KeyPress(QChar& Key) {
     TExStringGrid& grid = *FInplaceGrid;
     if (Key == kEnter && !grid.Navigation().LineFeedOnEnter && !grid.ValidateCell(MaskedText())) {
@@ -380,10 +385,7 @@ void TExInplaceEdit::KeyPress(QChar& Key) {
     TInplaceEdit::KeyPress(Key);
     // The mask is filled: no place of the value is blank and the caret has passed the last.
     const bool filled = IsMasked() && !MaskedText().contains(QChar(' ')) && SelStart() == Text().size();
-    if (grid.Navigation().AdvanceAuto() && filled) {
-        QChar enter = kEnter;
-        grid.KeyPress(enter);
-    }
+    if (grid.Navigation().AdvanceAuto() && filled) enterToGrid();
 }
 
 bool TExInplaceEdit::wmChar(TMessage& m) {
@@ -427,10 +429,8 @@ bool TExInplaceEdit::wmChar(TMessage& m) {
     }
     const int maxLength = grid.MaxEditLength();
     if (nav.AdvanceAuto() && nav.AdvanceOnEnter && maxLength > 0 && Text().size() == maxLength &&
-        SelLength() == 0 && SelStart() == Text().size()) {
-        QChar enter = kEnter;
-        grid.KeyPress(enter);
-    }
+        SelLength() == 0 && SelStart() == Text().size())
+        enterToGrid();
     return true;
 }
 
@@ -476,7 +476,7 @@ void TExInplaceEdit::wmSetFocus() {
         return;
     }
     if (grid.Navigation().EditSelectAll) SelectAll();
-    else SetSelStart(static_cast<int>(Text().size()));
+    else SetSelStart(TextEnd());
     if (p.LButFlg) {
         SetSelStart(CharFromPos(p.Clickposx - Left()));
         p.LButFlg = false;

@@ -52,6 +52,8 @@ private:
     bool storeAndValidate(TMessage& Message, const QString& OldCellText);
     // The cursor walk of the key-up; true when the key walked.
     bool walk(uint16_t& Key, TShiftState Shift);
+    // Enter handed to the grid as from this editor: the grid advances as for Enter.
+    void enterToGrid();
     // Completes the text from the grid's lookup items.
     void DoChange();
     // The line of the text a position lies on.
