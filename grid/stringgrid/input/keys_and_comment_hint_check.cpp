@@ -4,6 +4,7 @@
 // pointer resting on a cell with a comment shows the comment as the hint at the cell's
 // top-right corner. Keys are queued to the toolkit as the window system delivers them; the
 // pointer is the X server's own, moved through its test extension.
+#include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/search/search_panel.h"
 #include "platform/controls/application.h"
@@ -66,20 +67,23 @@ int main(int argc, char** argv) {
         std::printf("- %s\n", qPrintable(what));
         std::fflush(stdout);
     };
+    const auto cellCenter = [&](int ACol, int ARow) {
+        const TRect r = grid->CellRect(ACol, ARow);
+        return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    };
+    const auto on = [&](int ACol, int ARow) { return robot::hasKeyboard(*grid) && grid->Col() == ACol && grid->Row() == ARow; };
     script.add("the window shown", [&] { return NativeWindowExposed(*form); },
                [&] {
-                   grid->SetFocus();
-                   grid->FocusCell(1, 1);
+                   const TPoint at = cellCenter(2, 1);
+                   robot::click(*grid, at.X, at.Y);
                });
-    script.add("the grid has the keyboard on the button cell",
-               [&] { return robot::hasKeyboard(*grid) && grid->Col() == 1 && grid->Row() == 1; },
-               [] { robot::pressKey(Qt::Key_Space); });
+    script.add("the grid has the keyboard on the cell beside the button", [&] { return on(2, 1); },
+               [] { robot::pressKey(Qt::Key_Left); });
+    script.add("the current cell on the button", [&] { return on(1, 1); }, [] { robot::pressKey(Qt::Key_Space); });
     script.add("Space pressed the cell's button", [&] { return clicks == 1; }, [] { robot::pressKey(Qt::Key_Return); });
-    script.add("Enter pressed it again", [&] { return clicks == 2; },
-               [&] {
-                   grid->FocusCell(2, 1);
-                   robot::pressKey(Qt::Key_F, Qt::ControlModifier);
-               });
+    script.add("Enter pressed it again", [&] { return clicks == 2; }, [] { robot::pressKey(Qt::Key_Right); });
+    script.add("the current cell on a text cell", [&] { return on(2, 1); },
+               [] { robot::pressKey(Qt::Key_F, Qt::ControlModifier); });
     script.add("Ctrl+F gave the keyboard to the search edit",
                [&] {
                    search = grid->SearchPanel() ? grid->SearchPanel()->EditControl() : nullptr;
