@@ -11,14 +11,20 @@ namespace {
 constexpr int PictureSize = 32;
 constexpr TColor SeeThrough = clFuchsia;
 
-void registerArrow(TCursor Id, const std::vector<std::vector<TPoint>>& Shapes, TPoint HotSpot) {
-    TBitmap picture(PictureSize, PictureSize);
-    picture.TransparentColor = SeeThrough;
-    TCanvas& canvas = picture.Canvas();
+// A see-through picture whose canvas paints black shapes with a white rim.
+TCanvas& clearPicture(TBitmap& Picture) {
+    Picture.TransparentColor = SeeThrough;
+    TCanvas& canvas = Picture.Canvas();
     canvas.Brush.Color = SeeThrough;
     canvas.FillRect(Rect(0, 0, PictureSize, PictureSize));
     canvas.Brush.Color = clBlack;
     canvas.Pen.Color = clWhite;
+    return canvas;
+}
+
+void registerArrow(TCursor Id, const std::vector<std::vector<TPoint>>& Shapes, TPoint HotSpot) {
+    TBitmap picture(PictureSize, PictureSize);
+    TCanvas& canvas = clearPicture(picture);
     for (const auto& shape : Shapes) canvas.Polygon(shape);
     RegisterCursor(Id, picture, HotSpot);
 }
@@ -26,12 +32,7 @@ void registerArrow(TCursor Id, const std::vector<std::vector<TPoint>>& Shapes, T
 // moves in; the dot points.
 void registerPan(TCursor Id, const std::vector<TPoint>& Directions) {
     TBitmap picture(PictureSize, PictureSize);
-    picture.TransparentColor = SeeThrough;
-    TCanvas& canvas = picture.Canvas();
-    canvas.Brush.Color = SeeThrough;
-    canvas.FillRect(Rect(0, 0, PictureSize, PictureSize));
-    canvas.Brush.Color = clBlack;
-    canvas.Pen.Color = clWhite;
+    TCanvas& canvas = clearPicture(picture);
     const TPoint c{PictureSize / 2, PictureSize / 2};
     for (const TPoint d : Directions) {
         const bool diagonal = d.X != 0 && d.Y != 0;
