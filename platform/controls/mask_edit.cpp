@@ -62,8 +62,8 @@ QString TCustomMaskEdit::blanked(int From, int Count) const {
 namespace {
 
 // Places Ch in Shown at or after Caret, as typing it there does; Caret moves on past it and
-// past the literals after it. A literal typed is taken as a step over the next literal equal
-// to it, or as already typed when the caret has just skipped one. False when the mask takes
+// past the literals after it. A literal typed is taken as already typed when the caret has
+// just skipped one equal to it, else as a step over the next literal equal to it. False when the mask takes
 // no such character there.
 bool placeChar(const TEditMask& Mask, QString& Shown, int& Caret, QChar Ch) {
     auto literalAt = [&](int Pos) { return !Mask.IsInput(Pos) && Mask.Places.at(Pos).Literal == Ch; };
@@ -78,13 +78,13 @@ bool placeChar(const TEditMask& Mask, QString& Shown, int& Caret, QChar Ch) {
         Caret = Mask.NextInput(at + 1);
         return true;
     }
+    for (int i = std::min(Caret, Mask.Length()) - 1; i >= 0 && !Mask.IsInput(i); --i)
+        if (literalAt(i)) return true;
     for (int i = Caret; i < Mask.Length(); ++i) {
         if (!literalAt(i)) continue;
         Caret = Mask.NextInput(i + 1);
         return true;
     }
-    for (int i = std::min(Caret, Mask.Length()) - 1; i >= 0 && !Mask.IsInput(i); --i)
-        if (literalAt(i)) return true;
     return false;
 }
 
