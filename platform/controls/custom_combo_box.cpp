@@ -63,6 +63,17 @@ void TCustomComboBox::SelectAll() {
     Invalidate();
 }
 
+int TCustomComboBox::CharFromPos(int X) const {
+    // The field's text starts inside the sunken edge and a pixel of margin, as painted.
+    constexpr int textLeft = 4;
+    const QFontMetrics metrics(ToQFont(Font()));
+    for (int i = 0; i < text_.size(); ++i) {
+        const int mid = textLeft + (metrics.horizontalAdvance(text_.left(i)) + metrics.horizontalAdvance(text_.left(i + 1))) / 2;
+        if (X < mid) return i;
+    }
+    return static_cast<int>(text_.size());
+}
+
 int TCustomComboBox::ItemHeight() const {
     if (itemHeight_ > 0) return itemHeight_;
     return QFontMetrics(ToQFont(Font())).height();
@@ -199,6 +210,7 @@ void TCustomComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
             text_.remove(selStart_, std::max(selLength_, 1));
             selLength_ = 0;
             TCustomListControl::SetItemIndex(-1);
+            Perform(CN_COMMAND, MakeWParam(0, CBN_EDITCHANGE));
             Change();
             Invalidate();
         }
@@ -252,6 +264,7 @@ void TCustomComboBox::typeInto(QChar ch) {
     TCustomListControl::SetItemIndex(-1);
     if (AutoComplete && ch != QChar('\b') && atEnd) completeText();
     Invalidate();
+    Perform(CN_COMMAND, MakeWParam(0, CBN_EDITCHANGE));
     Change();
 }
 

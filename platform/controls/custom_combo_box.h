@@ -49,6 +49,8 @@ public:
     void SetSelStart(int Value);
     void SetSelLength(int Value);
     void SelectAll();
+    // The caret position in the field's text nearest X, in the control's coordinates.
+    int CharFromPos(int X) const;
     int MaxLength = 0;
 
     bool AutoComplete = true;

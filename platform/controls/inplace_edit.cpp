@@ -26,7 +26,7 @@ void TInplaceEdit::BoundsChanged() {
     if (grid_) Move(grid_->CellRect(editCell_.X, editCell_.Y));
 }
 
-void TInplaceEdit::Deselect() { SetSelStart(static_cast<int>(Text().size())); }
+void TInplaceEdit::Deselect() { SetSelStart(TextEnd()); }
 
 void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
     TCustomMaskEdit::KeyDown(Key, Shift);
@@ -51,10 +51,12 @@ void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
 }
 
 void TInplaceEdit::KeyPress(QChar& Key) {
-    TCustomMaskEdit::KeyPress(Key);
+    TCustomEdit::KeyPress(Key);
     if (grid_ && !Key.isNull()) grid_->CharFromEditor(Key);
     // Tab, Enter and Escape are keys of the grid, not characters of the text.
     if (Key == QChar('\t') || Key == QChar('\r') || Key == QChar(0x1B)) Key = QChar();
+    // The grid sees a character before the mask places it.
+    MaskKeyPress(Key);
 }
 
 void TInplaceEdit::Change() {

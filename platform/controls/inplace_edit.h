@@ -11,8 +11,9 @@ class TStringGrid;
 // Page Up, Page Down, Enter and F2 go on to the grid's key handling (which moves the current
 // cell or switches editing off); Escape puts the loaded text back and closes the editor, so
 // the cell keeps the text it had; every other key stays in the editor. Typed characters go to
-// the grid's KeyPress first (OnKeyPress may change or drop them). Each change the user makes is handed
-// to the grid at once (TStringGrid::EditorTextChanged).
+// the grid's KeyPress first (OnKeyPress may change or drop them), then through the edit mask
+// when there is one. Each change the user makes is handed to the grid at once
+// (TStringGrid::EditorTextChanged), as the text read back through the mask.
 class TInplaceEdit : public TCustomMaskEdit {
 public:
     explicit TInplaceEdit(TComponent* AOwner);

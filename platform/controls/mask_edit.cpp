@@ -1,5 +1,6 @@
 #include "platform/controls/mask_edit.h"
 
+#include "platform/controls/message_beep.h"
 #include "platform/system/clipboard.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/frame_control.h"
@@ -37,6 +38,144 @@ void TCustomMaskEdit::SetPasswordChar(QChar Value) {
     Invalidate();
 }
 
+void TCustomMaskEdit::SetEditMask(const QString& Value) {
+    if (Value == editMask_) return;
+    editMask_ = Value;
+    mask_ = ParseEditMask(Value);
+    if (IsMasked()) {
+        formatting_ = true;
+        SetCaption(mask_.Format(Text()));
+        formatting_ = false;
+    }
+    Invalidate();
+}
+
+QString TCustomMaskEdit::MaskedText() const { return IsMasked() ? mask_.ReadBack(Text()) : Text(); }
+
+QString TCustomMaskEdit::blanked(int From, int Count) const {
+    QString shown = Text();
+    for (int i = From; i < From + Count && i < shown.size(); ++i)
+        if (mask_.IsInput(i)) shown[i] = mask_.Blank;
+    return shown;
+}
+
+namespace {
+
+// Places Ch in Shown at or after Caret, as typing it there does; Caret moves on past it and
+// past the literals after it. A literal typed is taken as already typed when the caret has
+// just skipped one equal to it, else as a step over the next literal equal to it. False when the mask takes
+// no such character there.
+bool placeChar(const TEditMask& Mask, QString& Shown, int& Caret, QChar Ch) {
+    auto literalAt = [&](int Pos) { return !Mask.IsInput(Pos) && Mask.Places.at(Pos).Literal == Ch; };
+    if (Caret < Mask.Length() && literalAt(Caret)) {
+        Caret = Mask.NextInput(Caret + 1);
+        return true;
+    }
+    const int at = Mask.NextInput(Caret);
+    QChar typed = Ch;
+    if (at < Mask.Length() && Mask.Accepts(at, typed)) {
+        Shown[at] = typed;
+        Caret = Mask.NextInput(at + 1);
+        return true;
+    }
+    for (int i = std::min(Caret, Mask.Length()) - 1; i >= 0 && !Mask.IsInput(i); --i)
+        if (literalAt(i)) return true;
+    for (int i = Caret; i < Mask.Length(); ++i) {
+        if (!literalAt(i)) continue;
+        Caret = Mask.NextInput(i + 1);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void TCustomMaskEdit::maskEdit(const QString& Shown, int Caret) {
+    const bool changed = Shown != Text();
+    if (changed) StoreEditedText(Shown);
+    moveCaret(Caret, false);
+    if (changed) Change();
+}
+
+bool TCustomMaskEdit::maskType(QChar Ch) {
+    QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : Text();
+    int caret = SelStart();
+    if (!placeChar(mask_, shown, caret, Ch)) return false;
+    maskEdit(shown, caret);
+    return true;
+}
+
+void TCustomMaskEdit::MaskPaste(const QString& Pasted) {
+    QString shown = SelLength() > 0 ? blanked(SelStart(), SelLength()) : Text();
+    int caret = SelStart();
+    for (const QChar ch : Pasted)
+        if (!placeChar(mask_, shown, caret, ch)) break;
+    maskEdit(shown, caret);
+}
+
+int TCustomMaskEdit::maskStep(int Caret, bool Forward) const {
+    if (Forward) return mask_.NextInput(Caret + 1);
+    const int before = mask_.PreviousInput(Caret - 1);
+    return before < 0 ? Caret : before;
+}
+
+void TCustomMaskEdit::KeyPress(QChar& Key) {
+    TCustomEdit::KeyPress(Key);
+    MaskKeyPress(Key);
+}
+
+void TCustomMaskEdit::MaskKeyPress(QChar& Key) {
+    if (!IsMasked() || Key.isNull()) return;
+    if (Key != QChar('\b') && Key.unicode() < 0x20) return;
+    const QChar typed = Key;
+    Key = QChar();
+    if (ReadOnly) return;
+    if (typed != QChar('\b')) {
+        if (!maskType(typed)) MessageBeep(0);
+        return;
+    }
+    if (SelLength() > 0) {
+        maskEdit(blanked(SelStart(), SelLength()), SelStart());
+        return;
+    }
+    const int before = mask_.PreviousInput(SelStart() - 1);
+    if (before >= 0) maskEdit(blanked(before, 1), before);
+}
+
+void TCustomMaskEdit::SetWordWrap(bool Value) {
+    if (wordWrap_ == Value) return;
+    wordWrap_ = Value;
+    Invalidate();
+}
+
+QVector<TCustomMaskEdit::TLine> TCustomMaskEdit::lines(const QString& Text, int Width,
+                                                       const std::function<int(const QString&)>& Measure) const {
+    QVector<TLine> out;
+    int start = 0;
+    while (true) {
+        int end = static_cast<int>(Text.indexOf(QChar('\n'), start));
+        const bool lastParagraph = end < 0;
+        if (lastParagraph) end = static_cast<int>(Text.size());
+        // A paragraph, without the carriage return before its line feed.
+        int paragraphEnd = end;
+        if (paragraphEnd > start && Text.at(paragraphEnd - 1) == QChar('\r')) --paragraphEnd;
+        int from = start;
+        while (wordWrap_ && from < paragraphEnd && Measure(Text.mid(from, paragraphEnd - from)) > Width) {
+            // The longest head that fits, broken after its last blank when it has one.
+            int fits = 1;
+            while (from + fits < paragraphEnd && Measure(Text.mid(from, fits + 1)) <= Width) ++fits;
+            const int blank = static_cast<int>(Text.lastIndexOf(QChar(' '), from + fits - 1));
+            const int length = blank >= from && blank < from + fits ? blank - from + 1 : fits;
+            out.append({from, length});
+            from += length;
+        }
+        out.append({from, paragraphEnd - from});
+        if (lastParagraph) break;
+        start = end + 1;
+    }
+    return out;
+}
+
 QString TCustomMaskEdit::displayText() const {
     return passwordChar_.isNull() ? Text() : QString(Text().size(), passwordChar_);
 }
@@ -62,6 +201,29 @@ void TCustomMaskEdit::WndProc(TMessage& m) {
             Invalidate();
         }
         return;
+    case CM_TEXTCHANGED:
+        // Text set by code takes the mask's shape.
+        if (IsMasked() && !formatting_) {
+            formatting_ = true;
+            SetCaption(mask_.Format(Text()));
+            formatting_ = false;
+        }
+        break;
+    case WM_CUT:
+        if (!IsMasked()) break;
+        if (SelLength() > 0 && !ReadOnly) {
+            Clipboard().SetContent(SelText(), {});
+            maskEdit(blanked(SelStart(), SelLength()), SelStart());
+        }
+        return;
+    case WM_PASTE:
+        if (!IsMasked()) break;
+        if (!ReadOnly) MaskPaste(Clipboard().AsText());
+        return;
+    default:
+        break;
+    }
+    switch (m.Msg) {
     case WM_COPY:
         if (SelLength() > 0) Clipboard().SetContent(SelText(), {});
         return;
@@ -115,15 +277,21 @@ void TCustomMaskEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
     const int caret = SelLength() > 0 && anchor_ == end ? SelStart() : end;
     switch (Key) {
     case VK_LEFT:
-        moveCaret(!extend && SelLength() > 0 ? SelStart() : caret - 1, extend);
+        if (!extend && SelLength() > 0) moveCaret(SelStart(), false);
+        else moveCaret(IsMasked() && !extend ? maskStep(caret, false) : caret - 1, extend);
         break;
     case VK_RIGHT:
-        moveCaret(!extend && SelLength() > 0 ? end : caret + 1, extend);
+        if (!extend && SelLength() > 0) moveCaret(end, false);
+        else moveCaret(IsMasked() && !extend ? maskStep(caret, true) : caret + 1, extend);
         break;
-    case VK_HOME: moveCaret(0, extend); break;
+    case VK_HOME: moveCaret(IsMasked() && !extend ? mask_.NextInput(0) : 0, extend); break;
     case VK_END: moveCaret(static_cast<int>(Text().size()), extend); break;
     case VK_DELETE:
         if (ReadOnly) break;
+        if (IsMasked()) {
+            maskEdit(blanked(SelStart(), std::max(SelLength(), 1)), SelStart());
+            break;
+        }
         if (SelLength() == 0) {
             if (SelStart() >= Text().size()) break;
             SetSelLength(1);
@@ -193,28 +361,41 @@ void TCustomMaskEdit::PaintWindow(TCanvas& Canvas) {
     Canvas.Font.Assign(Font());
     if (!Enabled()) Canvas.Font.SetColor(clGrayText);
     const QString text = displayText();
-    const int width = Canvas.TextWidth(text);
-    const int left = textLeft(width);
     const TRect area = textArea();
+    const int height = Canvas.TextHeight("Wg");
+    const QVector<TLine> shown = lines(text, area.Width(), [&](const QString& t) { return Canvas.TextWidth(t); });
+    const int selStart = SelStart(), selEnd = SelStart() + SelLength();
+    const TColor textColor = Canvas.Font.Color();
     Canvas.SaveDC();
     Canvas.IntersectClipRect(area);
-    Canvas.Brush.Style = bsClear;
-    Canvas.TextOut(left, area.Top, text);
-    if (Focused()) {
-        const int from = left + Canvas.TextWidth(text.left(SelStart()));
-        const int to = left + Canvas.TextWidth(text.left(SelStart() + SelLength()));
-        const int height = Canvas.TextHeight("Wg");
-        if (SelLength() > 0) {
+    for (int i = 0; i < shown.size(); ++i) {
+        const TLine line = shown.at(i);
+        const QString part = text.mid(line.Start, line.Length);
+        const int left = textLeft(Canvas.TextWidth(part));
+        const int top = area.Top + i * height;
+        Canvas.Brush.Style = bsClear;
+        Canvas.Font.SetColor(textColor);
+        Canvas.TextOut(left, top, part);
+        if (!Focused()) continue;
+        const int lineEnd = line.Start + line.Length;
+        // A caret where a long line broke stands at the start of the next.
+        const bool wrapsOn = i + 1 < shown.size() && shown.at(i + 1).Start == lineEnd;
+        const bool caretHere = SelLength() == 0 && selStart >= line.Start && selStart <= lineEnd &&
+                               !(wrapsOn && selStart == lineEnd);
+        const int from = std::clamp(selStart, line.Start, lineEnd), to = std::clamp(selEnd, line.Start, lineEnd);
+        const int x = left + Canvas.TextWidth(text.mid(line.Start, from - line.Start));
+        if (SelLength() > 0 && to > from) {
+            const int xTo = left + Canvas.TextWidth(text.mid(line.Start, to - line.Start));
             Canvas.Brush.Style = bsSolid;
             Canvas.Brush.Color = clHighlight;
-            Canvas.FillRect({from, area.Top, to, area.Top + height});
+            Canvas.FillRect({x, top, xTo, top + height});
             Canvas.Font.SetColor(clHighlightText);
             Canvas.Brush.Style = bsClear;
-            Canvas.TextOut(from, area.Top, text.mid(SelStart(), SelLength()));
-        } else {
+            Canvas.TextOut(x, top, text.mid(from, to - from));
+        } else if (caretHere) {
             Canvas.Brush.Style = bsSolid;
             Canvas.Brush.Color = clWindowText;
-            Canvas.FillRect({from, area.Top, from + 1, area.Top + height});
+            Canvas.FillRect({x, top, x + 1, top + height});
         }
     }
     Canvas.RestoreDC();

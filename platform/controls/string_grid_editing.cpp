@@ -23,7 +23,7 @@ void TStringGrid::SetEditText(int ACol, int ARow, const QString& Value) { SetCel
 
 void TStringGrid::EditorTextChanged() {
     const TPoint cell = d->Editor->EditCell();
-    SetEditText(cell.X, cell.Y, d->Editor->Text());
+    SetEditText(cell.X, cell.Y, d->Editor->MaskedText());
 }
 
 void TStringGrid::ShowEditor() {
@@ -60,7 +60,7 @@ void TStringGrid::HideEditor() {
     if (!d->Editor || !d->Editor->Visible()) return;
     const bool hadFocus = d->Editor->Focused();
     const TPoint cell = d->Editor->EditCell();
-    SetEditText(cell.X, cell.Y, d->Editor->Text());
+    SetEditText(cell.X, cell.Y, d->Editor->MaskedText());
     // Writing the text may have closed the editor by other means already.
     if (!d->Editor->Visible()) return;
     d->Editor->SetVisible(false);

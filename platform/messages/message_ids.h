@@ -115,6 +115,7 @@ enum : uint32_t { DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 
 // Notification codes.
 enum : uint32_t {
     CBN_SELCHANGE = 1,
+    CBN_EDITCHANGE = 5,
     CBN_DROPDOWN = 7,
     CBN_CLOSEUP = 8,
     EN_CHANGE = 0x0300,

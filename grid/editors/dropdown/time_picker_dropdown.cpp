@@ -32,6 +32,14 @@ bool leadingDigits(const QString& Part, int& Value) {
 
 enum { partHour, partMinute, partSecond };
 
+// Hours with an optional first digit, minutes and seconds with two; the regional separator
+// stands as a literal and is saved with the text; an empty place shows a blank.
+QString timeMask(bool ShowSeconds) {
+    const QString literal = QStringLiteral("\\") + separator();
+    return QStringLiteral("!90") + literal + QStringLiteral("00") + (ShowSeconds ? literal + QStringLiteral("00") : QString()) +
+           QStringLiteral(";1; ");
+}
+
 }  // namespace
 
 TExTimePickerDropDown::TExTimePickerDropDown(TComponent* AOwner) : TExCustomDropDown(AOwner) {
@@ -41,6 +49,9 @@ TExTimePickerDropDown::TExTimePickerDropDown(TComponent* AOwner) : TExCustomDrop
     SetComponentStyle(GetComponentStyle());
     SetEditorEnabled(false);
     DropDownEnabled = true;
+    internalCall_ = true;
+    SetEditMask(timeMask(true));
+    internalCall_ = false;
     writeText(FormatTime(0));
     DropDownHeader().SetVisible(false);
     DropDownFooter().SetVisible(false);
@@ -88,6 +99,11 @@ void TExTimePickerDropDown::SetSecondValue(int Value) { setPart(partSecond, Valu
 void TExTimePickerDropDown::SetShowSeconds(bool Value) {
     if (Value == showSeconds_) return;
     showSeconds_ = Value;
+    internalCall_ = true;
+    SetEditMask(QString());
+    SetTextDirect(QString());
+    SetEditMask(timeMask(Value));
+    internalCall_ = false;
     // Read back as typed text: without seconds the time loses them.
     writeText(FormatTime(time_));
     Change();

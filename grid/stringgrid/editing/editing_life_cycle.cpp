@@ -2,6 +2,7 @@
 // current cell may move meanwhile.
 #include "grid/foundation/html_text.h"
 #include "grid/stringgrid/editing/editor_kinds.h"
+#include "grid/stringgrid/inplace/ex_inplace_edit.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_unit.h"
 #include "platform/controls/inplace_edit.h"
@@ -58,6 +59,13 @@ bool TExStringGrid::CanEditShow() {
 
 QString TExStringGrid::GetEditText(int ACol, int ARow) {
     p->FNoEditChange = true;
+    // The text editor follows the cell's vertical alignment.
+    if (TExInplaceEdit* edit = NormalEdit()) {
+        TAlignment horizontal = taLeftJustify;
+        TVAlignment vertical = vtaTop;
+        GetCellAlignment(RealColIndex(ACol), ARow, horizontal, vertical);
+        edit->SetVAlign(vertical == vtaCenter);
+    }
     const TPoint base = BaseCell(RealColIndex(ACol), ARow);
     const QString text = TBaseGrid::GetEditText(base.X, base.Y);
     return EditWithTags ? text : HTMLToPlainText(text);

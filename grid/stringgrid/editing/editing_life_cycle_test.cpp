@@ -220,4 +220,40 @@ TEST_F(EditingLifeCycle, AClickThatStartsTheTextEditorPutsItsCaretUnderThePointe
     }
 }
 
+TEST_F(EditingLifeCycle, TheTextEditorOfAVerticallyCentredCellEditsItsLineInTheMiddle) {
+    grid->SetRowHeights(1, 40);
+    grid->OnGetAlignment = [](TObject*, int, int ACol, TAlignment&, TVAlignment& VAlign) {
+        if (ACol == 2) VAlign = vtaCenter;
+    };
+    auto textTop = [this] {
+        TRect r;
+        textEditor()->Perform(EM_GETRECT, 0, reinterpret_cast<intptr_t>(&r));
+        return r.Top;
+    };
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    EXPECT_EQ(textTop(), 3) << "a top-aligned cell";
+    keyPress(focused(), VK_ESCAPE);
+    grid->SetCol(2);
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    const int top = textTop();
+    EXPECT_GT(top, 10);
+    EXPECT_LT(top, 20);
+}
+
+TEST_F(EditingLifeCycle, TheTextEditorOfAWordWrapGridBreaksLongLines) {
+    grid->WordWrap = true;
+    grid->SetRowHeights(1, 70);
+    grid->SetCells(1, 1, "alpha beta gamma delta epsilon zeta eta theta iota kappa");
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(textEditorOpen());
+    const QImage image = renderToImage(*textEditor());
+    const QColor paper = image.pixelColor(1, 1);
+    int ink = 0;
+    for (int y = image.height() / 2; y < image.height() - 2; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) ink += image.pixelColor(x, y) != paper;
+    EXPECT_GT(ink, 0) << "the text goes on in the lines below";
+}
+
 }  // namespace

@@ -110,6 +110,10 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
         if (p->Navigation->AutoComboDropSize) combo.SizeDropDownWidth();
         ShowOver(combo, r, color, start);
         if (p->MouseActions->DirectComboDrop || p->ControlLook->DropDownAlwaysVisible) combo.SetDroppedDown(true);
+        if (p->MouseActions->DirectEdit && p->MouseActions->DirectComboDrop) {
+            const TGridRect s = Selection();
+            DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+        }
         p->EditCtrl = &combo;
         if (unmatched && combo.Count() > 0) {
             const QString first = combo.Items().at(0);
@@ -158,6 +162,7 @@ void TExStringGrid::ShowEditControl(int ACol, int ARow) {
     case edFloatEditBtn:
     case edMaskEditBtn: {
         TGridEditBtn& edit = *BtnEdit();
+        edit.SetEditMask(p->EditControl == edMaskEditBtn ? GetEditMask(realCol, ARow) : QString());
         edit.SetText(editText);
         edit.MaxLength = GetEditLimit();
         ShowOver(edit, r, color, start);
@@ -302,7 +307,7 @@ void TExStringGrid::HideEditControl(int ACol, int ARow) {
     case edNumericEditBtn:
     case edFloatEditBtn:
     case edMaskEditBtn:
-        commitAndPutAway(p->EditBtn, true, [&] { return p->EditBtn->Text(); });
+        commitAndPutAway(p->EditBtn, true, [&] { return p->EditBtn->MaskedText(); });
         break;
     case edUnitEditBtn:
     case edNumericUnitEditBtn:

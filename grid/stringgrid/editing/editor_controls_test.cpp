@@ -497,4 +497,51 @@ TEST_F(EditorControls, ColumnsShiftingUnderAnOpenEditTakeItsValueAlong) {
         }
 }
 
+TEST_F(EditorControls, TextTypedIntoAnEditableComboIsReportedAsAComboChange) {
+    grid->HideColumn(1);
+    // Display column 1 shows real column 2: the item report names the real column, the extra
+    // edit-change report the display one.
+    editorOf[{2, 3}] = edComboEdit;
+    grid->SetRow(3);
+    grid->SetCol(1);
+    keyPress(*grid, VK_F2);
+    TGridCombo& combo = *grid->Combobox();
+    ASSERT_TRUE(combo.Focused());
+    log.clear();
+    typeChar(combo, 'x');
+    const QString typed = combo.Text();
+    EXPECT_EQ(log.filter("ComboChange"),
+              (QStringList{"ComboChange 2,3 -1 " + typed, "ComboChange 1,3 -1 " + typed}));
+}
+
+TEST_F(EditorControls, AClickThatStartsAnEditableComboPutsItsCaretUnderThePointer) {
+    grid->MouseActions().CaretPositioning = true;
+    editorOf[{1, 1}] = edComboEdit;
+    grid->SetCells(1, 1, "123456");
+    const TRect r = grid->CellRect(1, 1);
+    click(*grid, r.Left + 12, (r.Top + r.Bottom) / 2);
+    processPosted();
+    TGridCombo& combo = *grid->Combobox();
+    ASSERT_TRUE(combo.Focused());
+    EXPECT_EQ(combo.Text(), "123456");
+    EXPECT_EQ(combo.SelLength(), 0);
+    EXPECT_TRUE(combo.SelStart() > 0 && combo.SelStart() < 6) << combo.SelStart();
+    typeChar(combo, 'x');
+    EXPECT_NE(combo.Text(), "x") << "typing goes in at the caret, it does not replace the text";
+}
+
+TEST_F(EditorControls, DirectEditWithDirectComboDropReportsTheSelectionWhenTheComboOpens) {
+    int reports = 0;
+    grid->OnSelectionChanged = [&](TObject*, int, int, int, int) { ++reports; };
+    grid->MouseActions().DirectEdit = true;
+    grid->MouseActions().DirectComboDrop = true;
+    editorOf[{2, 2}] = edComboList;
+    grid->SetCol(2);
+    grid->SetRow(2);
+    reports = 0;
+    keyPress(*grid, VK_F2);
+    ASSERT_TRUE(grid->Combobox()->Focused());
+    EXPECT_EQ(reports, 1);
+}
+
 } // namespace

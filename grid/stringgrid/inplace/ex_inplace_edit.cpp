@@ -7,7 +7,10 @@
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/keyboard.h"
 #include "platform/controls/message_beep.h"
+#include "platform/graphics/canvas.h"
 #include "platform/system/regional.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -32,19 +35,9 @@ TExInplaceEdit::TExInplaceEdit(TComponent* AOwner)
     : TInplaceEdit(AOwner), FInplaceGrid(dynamic_cast<TExStringGrid*>(AOwner)) {}
 
 void TExInplaceEdit::SetVAlign(bool Value) {
+    if (FValign == Value) return;
     FValign = Value;
-    if (HandleAllocated()) {
-        DestroyHandle();
-        HandleNeeded();
-    }
-}
-
-void TExInplaceEdit::SetWordWrap(bool Value) {
-    FWordWrap = Value;
-    if (HandleAllocated()) {
-        DestroyHandle();
-        HandleNeeded();
-    }
+    if (Visible()) BoundsChanged();
 }
 
 int TExInplaceEdit::lineOf(int Pos) const {
@@ -59,7 +52,7 @@ void TExInplaceEdit::CreateWnd() {
     GotKey_ = false;
     Workmode = true;
     if (!FInplaceGrid) return;
-    FWordWrap = FInplaceGrid->WordWrap;
+    SetWordWrap(FInplaceGrid->WordWrap);
     FLengthLimit = static_cast<int16_t>(FInplaceGrid->GetEditLimit());
 }
 
@@ -67,6 +60,8 @@ void TExInplaceEdit::UpdateContents() {
     if (!FInplaceGrid) return;
     TExStringGrid& grid = *FInplaceGrid;
     grid.Private().FNoEditChange = true;
+    // The mask first: the text loaded next takes its shape.
+    SetEditMask(grid.GetEditMask(grid.RealColIndex(grid.Col()), grid.Row()));
     // The kind may differ from the last edit's: a password cell hides its characters.
     SetPasswordChar(grid.Private().EditControl == edPassword ? grid.PasswordChar : QChar());
     TInplaceEdit::UpdateContents();
@@ -95,13 +90,19 @@ void TExInplaceEdit::BoundsChanged() {
     const TRect r = FInplaceGrid->CellRect(FInplaceGrid->Col(), FInplaceGrid->Row());
     SetBounds(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1);
     TRect text{3, 3, Width() - 2, Height()};
+    // A vertically centred cell edits its line in the middle, where the cell shows it.
+    if (FValign) {
+        TBitmap measure(1, 1);
+        measure.Canvas().Font.Assign(Font());
+        text.Top = std::max(text.Top, (Height() - measure.Canvas().TextHeight("Wg")) / 2);
+    }
     Perform(EM_SETRECTNP, 0, reinterpret_cast<intptr_t>(&text));
 }
 
 void TExInplaceEdit::Change() {
     TInplaceEdit::Change();
     if (!FInplaceGrid || FInplaceGrid->Private().FNoEditChange) return;
-    FInplaceGrid->OnEditChange(FInplaceGrid, FInplaceGrid->Col(), FInplaceGrid->Row(), Text());
+    FInplaceGrid->OnEditChange(FInplaceGrid, FInplaceGrid->Col(), FInplaceGrid->Row(), MaskedText());
 }
 
 void TExInplaceEdit::DblClick() {
@@ -183,9 +184,9 @@ bool TExInplaceEdit::storeAndValidate(TMessage& m, const QString& OldCellText) {
     TExStringGrid& grid = *FInplaceGrid;
     TExStringGridPrivate& p = grid.Private();
     p.FValidating = true;
-    grid.SetCurrentCell(Text());
+    grid.SetCurrentCell(MaskedText());
     p.FValidating = false;
-    if (grid.ValidateCell(Text())) return true;
+    if (grid.ValidateCell(MaskedText())) return true;
     refused(true, OldCellText);
     m.Result = 1;
     return false;
@@ -218,7 +219,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
     }
     const QString oldCellText = p.FOldCellText;
     if (key == VK_TAB && grid.WantsTabFromEditor()) {
-        if (!grid.ValidateCell(Text())) {
+        if (!grid.ValidateCell(MaskedText())) {
             refused(false, oldCellText);
             m.Result = 1;
             return false;
@@ -247,7 +248,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
         moved = true;
     }
     if (key == VK_RETURN && !nav.LineFeedOnEnter && !ctrl) {
-        if (!grid.ValidateCell(Text())) {
+        if (!grid.ValidateCell(MaskedText())) {
             refused(false, oldCellText);
             m.Result = 1;
             return false;
@@ -256,10 +257,7 @@ bool TExInplaceEdit::wmKeyDown(TMessage& m, bool& moved) {
         // writes back.
         SetText(p.FNewCellText);
         // Enter goes on as the grid's character: it advances and closes or reopens the editor.
-        QChar enter('\r');
-        p.FEnterFromEditor = true;
-        grid.KeyPress(enter);
-        p.FEnterFromEditor = false;
+        enterToGrid();
         m.Result = 1;
         return false;
     }
@@ -327,7 +325,7 @@ bool TExInplaceEdit::walk(uint16_t& Key, TShiftState Shift) {
     Key = 0;
     const int col = grid.Col(), row = grid.Row();
     if (left && col > grid.FixedCols() && grid.IsControlCell(grid.RealColIndex(col - 1), row)) {
-        if (grid.ValidateCell(Text())) {
+        if (grid.ValidateCell(MaskedText())) {
             grid.HideInplaceEdit();
             grid.SetCol(col - 1);
         }
@@ -336,13 +334,13 @@ bool TExInplaceEdit::walk(uint16_t& Key, TShiftState Shift) {
     const int target = col + grid.CellSpan(grid.RealColIndex(col), row).X + 1;
     if (right && col < grid.ColCount() - 1 - grid.FixedRightCols() &&
         grid.IsControlCell(grid.RealColIndex(target), row)) {
-        if (grid.ValidateCell(Text())) {
+        if (grid.ValidateCell(MaskedText())) {
             grid.HideInplaceEdit();
             grid.SetCol(target);
         }
         return true;
     }
-    if (left && grid.ValidateCell(Text())) grid.HideInplaceEdit();
+    if (left && grid.ValidateCell(MaskedText())) grid.HideInplaceEdit();
     const TAdvanceDirection direction = nav.AdvanceDirection();
     nav.SetAdvanceDirection(adLeftRight);
     grid.AdvanceCell(col, row, true, false, right, true, true);
@@ -369,20 +367,25 @@ void TExInplaceEdit::KeyUp(uint16_t& Key, TShiftState Shift) {
     }
 }
 
+void TExInplaceEdit::enterToGrid() {
+    TExStringGridPrivate& p = FInplaceGrid->Private();
+    QChar enter = kEnter;
+    p.FEnterFromEditor = true;
+    FInplaceGrid->KeyPress(enter);
+    p.FEnterFromEditor = false;
+}
+
 void TExInplaceEdit::KeyPress(QChar& Key) {
     TExStringGrid& grid = *FInplaceGrid;
-    if (Key == kEnter && !grid.Navigation().LineFeedOnEnter && !grid.ValidateCell(Text())) {
+    if (Key == kEnter && !grid.Navigation().LineFeedOnEnter && !grid.ValidateCell(MaskedText())) {
         SetText(grid.GetCurrentCell());
         Key = QChar();
         return;
     }
     TInplaceEdit::KeyPress(Key);
-    const bool filled = !Text().contains(QChar(' ')) && SelStart() == Text().size() &&
-                        !grid.GetEditMask(grid.RealCol(), grid.Row()).isEmpty();
-    if (grid.Navigation().AdvanceAuto() && filled) {
-        QChar enter = kEnter;
-        grid.KeyPress(enter);
-    }
+    // The mask is filled: no place of the value is blank and the caret has passed the last.
+    const bool filled = IsMasked() && !MaskedText().contains(QChar(' ')) && SelStart() == Text().size();
+    if (grid.Navigation().AdvanceAuto() && filled) enterToGrid();
 }
 
 bool TExInplaceEdit::wmChar(TMessage& m) {
@@ -426,10 +429,8 @@ bool TExInplaceEdit::wmChar(TMessage& m) {
     }
     const int maxLength = grid.MaxEditLength();
     if (nav.AdvanceAuto() && nav.AdvanceOnEnter && maxLength > 0 && Text().size() == maxLength &&
-        SelLength() == 0 && SelStart() == Text().size()) {
-        QChar enter = kEnter;
-        grid.KeyPress(enter);
-    }
+        SelLength() == 0 && SelStart() == Text().size())
+        enterToGrid();
     return true;
 }
 
@@ -439,6 +440,13 @@ void TExInplaceEdit::wmPaste() {
     if (!TextToPaste(grid, this, pasted)) return;
     if (FLengthLimit > 0 && pasted.size() > FLengthLimit) return;
     pasted = StripFinalLineBreak(pasted);
+    if (IsMasked()) {
+        // The mask decides what of the text fits, as if it were typed.
+        MaskPaste(pasted);
+        grid.SetCurrentEditText(MaskedText());
+        grid.OnClipboardAfterPasteCell(this, grid.Col(), grid.Row(), MaskedText());
+        return;
+    }
     QString text = Text();
     const int start = SelStart();
     const bool selection = SelLength() > 0;
@@ -462,14 +470,13 @@ void TExInplaceEdit::wmSetFocus() {
     p.FNoEditChange = false;
     FLengthLimit = static_cast<int16_t>(grid.GetEditLimit());
     MaxLength = grid.GetEditLimit();
-    const bool masked = !grid.GetEditMask(grid.RealCol(), grid.Row()).isEmpty();
-    if (masked && !p.LButFlg && grid.Navigation().ImproveMaskSel) {
+    if (IsMasked() && !p.LButFlg && grid.Navigation().ImproveMaskSel) {
         SetSelStart(0);
         SetSelLength(1);
         return;
     }
     if (grid.Navigation().EditSelectAll) SelectAll();
-    else SetSelStart(static_cast<int>(Text().size()));
+    else SetSelStart(TextEnd());
     if (p.LButFlg) {
         SetSelStart(CharFromPos(p.Clickposx - Left()));
         p.LButFlg = false;
@@ -480,12 +487,13 @@ void TExInplaceEdit::wmKillFocus(TMessage& m) {
     TExStringGrid& grid = *FInplaceGrid;
     TExStringGridPrivate& p = grid.Private();
     p.FStartEditChar = QChar();
-    if (grid.LookupHistory && grid.LookupItems().IndexOf(Text()) < 0) grid.LookupItems().Add(Text());
+    const QString value = MaskedText();
+    if (grid.LookupHistory && grid.LookupItems().IndexOf(value) < 0) grid.LookupItems().Add(value);
     grid.EditorFormulaState(false);
     TInplaceEdit::WndProc(m);
     if (FAltBack) return;
     if (FocusedControl() != &grid) {
-        grid.ValidateCell(Text());
+        grid.ValidateCell(MaskedText());
         SetText(grid.GetCurrentCell());
         grid.HideInplaceEdit();
         p.FEditing = false;

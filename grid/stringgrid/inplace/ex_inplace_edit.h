@@ -15,10 +15,10 @@ public:
     void UpdateContents() override;
     void BoundsChanged() override;
 
+    // The text stands in the middle of the editor's height, as in a vertically centred cell;
+    // the grid sets it from the cell's alignment each time it loads the editor.
     bool VAlign() const { return FValign; }
     void SetVAlign(bool Value);
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool Value);
     // The largest text length; 0 or less: no limit.
     int LengthLimit() const { return FLengthLimit; }
     void SetLengthLimit(int Value) { FLengthLimit = static_cast<int16_t>(Value); }
@@ -52,6 +52,8 @@ private:
     bool storeAndValidate(TMessage& Message, const QString& OldCellText);
     // The cursor walk of the key-up; true when the key walked.
     bool walk(uint16_t& Key, TShiftState Shift);
+    // Enter handed to the grid as from this editor: the grid advances as for Enter.
+    void enterToGrid();
     // Completes the text from the grid's lookup items.
     void DoChange();
     // The line of the text a position lies on.
@@ -64,7 +66,6 @@ private:
     int FOldSelStart = 0;
     int16_t FLengthLimit = 0;
     bool FValign = false;
-    bool FWordWrap = false;
     bool GotKey_ = false;
     bool FGotFocus = false;
     bool Workmode = true;

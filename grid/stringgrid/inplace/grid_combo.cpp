@@ -240,6 +240,14 @@ void TGridCombo::WndProc(TMessage& m) {
         comboChanged(Text());
         return;
     }
+    if (FGrid && m.Msg == CN_COMMAND && (m.WParam >> 16) == CBN_EDITCHANGE) {
+        TAsgComboBox::WndProc(m);
+        const int index = ItemIndex();
+        if (FGrid->Private().EditMode) comboChanged(index >= 0 ? Items().at(index) : Text());
+        // Every edit change is also told by the display column, with no item.
+        FGrid->OnComboChange(FGrid, FGrid->Col(), FGrid->Row(), -1, Text());
+        return;
+    }
     if (FGrid && m.Msg == CN_COMMAND && (m.WParam >> 16) == CBN_DROPDOWN) {
         TAsgComboBox::WndProc(m);
         FGrid->DoComboDropDown(FGrid->Row(), FGrid->RealColIndex(FGrid->Col()));
@@ -269,6 +277,8 @@ void TGridCombo::DoEnter() {
     if (!FGrid) return;
     TExStringGridPrivate& p = FGrid->Private();
     if (!FGrid->Navigation().EditSelectAll && Style() == csDropDown) SetSelStart(static_cast<int>(Text().size()));
+    // A click that started the edit puts the caret where it pointed.
+    if (p.LButFlg && Style() == csDropDown) SetSelStart(CharFromPos(p.Clickposx - Left()));
     p.LButFlg = false;
 }
 

@@ -1,6 +1,7 @@
 // The grid's drop-down editors as its public properties give them.
 #include "grid/stringgrid/inplace/grid_dropdown_editors.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "platform/controls/memo.h"
 
 namespace {
 
@@ -25,7 +26,21 @@ Editor* madeOnce(Editor*& Field, TExStringGrid& Grid, TExStyle Style, const TCol
 TGridTrackbarDropDown* TExStringGrid::TrackbarDropDown() {
     return madeOnce(p->FTrackbarDropDown, *this, p->FStyle, p->FTones);
 }
-TGridMemoDropDown* TExStringGrid::MemoDropDown() { return madeOnce(p->FMemoDropDown, *this, p->FStyle, p->FTones); }
+TGridMemoDropDown* TExStringGrid::MemoDropDown() {
+    if (p->FMemoDropDown) return p->FMemoDropDown;
+    TGridMemoDropDown* memo = madeOnce(p->FMemoDropDown, *this, p->FStyle, p->FTones);
+    // Typed in the edit or in the memo of the open pop-up, the lines follow into the cell.
+    memo->OnChange = [this](TObject*) { MemoDropDownChange(); };
+    memo->OnMemoChange = [this](TObject*) { MemoDropDownChange(); };
+    return memo;
+}
+
+void TExStringGrid::MemoDropDownChange() {
+    TGridMemoDropDown* memo = p->FMemoDropDown;
+    if (!memo || !p->EditMode || p->EditControl != edMemoDropDown) return;
+    const bool open = memo->DroppedDown() && memo->Memo();
+    SetEditText(Col(), Row(), open ? memo->Memo()->Lines().join(QLatin1Char('\n')) : memo->Text());
+}
 TGridCalculatorDropDown* TExStringGrid::CalculatorDropDown() {
     return madeOnce(p->FCalculatorDropDown, *this, p->FStyle, p->FTones);
 }

@@ -53,6 +53,8 @@ void TGridDropDownEditor<Base>::KeyDown(uint16_t& Key, TShiftState Shift) {
         return;
     }
     if (Key == VK_ESCAPE) {
+        // An editor that wrote into the cell as it changed gives the cell its old text back.
+        if (WritesWhileEditing()) grid.SetCurrentCell(grid.Private().FCellCache);
         SetEditorText(grid.GetCurrentCell());
         grid.HideInplaceEdit();
         grid.SetFocus();

@@ -45,6 +45,8 @@ protected:
     virtual bool ClaimsEnterEscape() const { return false; }
     // A mouse click that opened the edit puts the caret under the pointer.
     virtual bool CaretAtClick() const { return false; }
+    // The editor writes its value into the cell whenever it changes.
+    virtual bool WritesWhileEditing() const { return false; }
 
     TExStringGrid* FGrid = nullptr;
 
@@ -73,6 +75,8 @@ public:
 
 protected:
     bool CaretAtClick() const override { return true; }
+    // The grid's MemoDropDownChange.
+    bool WritesWhileEditing() const override { return true; }
 };
 
 class TGridCalculatorDropDown : public TGridDropDownEditor<TExCalculatorDropdown> {

@@ -2,6 +2,9 @@
 #include "grid/stringgrid/inplace/grid_dropdown_editors.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/image_list.h"
+#include "platform/controls/memo.h"
+#include "platform/controls/message_beep.h"
+#include "platform/system/regional.h"
 #include "platform/graphics/graphic.h"
 
 #include <functional>
@@ -40,14 +43,16 @@ struct Kind {
     TEditorType kind;
     std::function<TExCustomDropDown*(TExStringGrid&)> accessor;
     QString committed;  // the cell after "3" is typed over "12" and Enter pressed
+    bool writesWhileTyping = false;
 };
 
+// The time picker keeps a mask of its own: its test is further down.
 const Kind kinds[] = {
     {edTrackbarDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.TrackbarDropDown(); }, "3"},
-    {edMemoDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.MemoDropDown(); }, "3"},
+    // The memo's lines follow into the cell as they change.
+    {edMemoDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.MemoDropDown(); }, "3", true},
     // The calculator shows its result with its precision.
     {edCalculatorDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.CalculatorDropDown(); }, "3.00"},
-    {edTimePickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.TimePickerDropDown(); }, "3"},
     {edDetailDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.DetailPickerDropDown(); }, "3"},
     {edGridDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.GridDropDown(); }, "3"},
     {edImagePickerDropDown, [](TExStringGrid& g) -> TExCustomDropDown* { return g.ImagePickerDropDown(); }, "3"},
@@ -63,7 +68,7 @@ TEST_F(DropDownEditors, EachKindOpensChangesAndCommits) {
         EXPECT_TRUE(dd.Focused()) << k.kind;
         EXPECT_EQ(dd.Text(), "12") << k.kind;
         typeChar(dd, '3');
-        EXPECT_EQ(grid->Cells(1, 1), "12") << k.kind;  // nothing written while typing
+        EXPECT_EQ(grid->Cells(1, 1), k.writesWhileTyping ? "3" : "12") << k.kind;
         keyPress(dd, VK_RETURN);
         processPosted();
         EXPECT_FALSE(dd.Visible()) << k.kind;
@@ -295,6 +300,48 @@ TEST_F(DropDownEditors, TheImagePickerOpensOnTheCellsImageAndWritesTheChosenOne)
     processPosted();
     EXPECT_EQ(grid->Cells(2, 1), "1");
     grid->SetGridImages(nullptr);
+}
+
+TEST_F(DropDownEditors, TheTimePickerTypesOverItsDigitsThroughItsMask) {
+    const QString sep = FormatSettings.TimeSeparator;
+    const QString time = "12" + sep + "34" + sep + "56";
+    grid->SetCells(1, 1, time);
+    TExCustomDropDown& dd = openWith(edTimePickerDropDown);
+    ASSERT_EQ(&dd, grid->TimePickerDropDown());
+    dd.SetSelStart(0);
+    const int beeps = BeepCount();
+    typeText(dd, "09x15");
+    EXPECT_EQ(BeepCount() - beeps, 1) << "a letter in a digit place";
+    EXPECT_EQ(dd.Text(), "09" + sep + "15" + sep + "56") << "the caret skipped the separator";
+    keyPress(dd, VK_ESCAPE);
+    processPosted();
+    EXPECT_EQ(grid->Cells(1, 1), time);
+    openWith(edTimePickerDropDown);
+    dd.SetSelStart(3);
+    typeText(dd, "0");
+    keyPress(dd, VK_RETURN);
+    processPosted();
+    EXPECT_EQ(grid->Cells(1, 1), "12" + sep + "04" + sep + "56");
+}
+
+TEST_F(DropDownEditors, TheMemoWritesItsLinesIntoTheCellAlsoFromItsOpenPopUpAndEscapeTakesThemBack) {
+    grid->SetCells(1, 2, "1:2");
+    TExCustomDropDown& dd = openWith(edMemoDropDown, 1, 2);
+    TGridMemoDropDown& memo = *grid->MemoDropDown();
+    ASSERT_EQ(&dd, &memo);
+    memo.SetSelStart(static_cast<int>(memo.Text().size()));
+    typeChar(memo, 'x');
+    EXPECT_EQ(grid->Cells(1, 2), "1:2x");
+    keyPress(memo, VK_DOWN, ssAlt);
+    ASSERT_TRUE(memo.DroppedDown());
+    TMemo& lines = *memo.Memo();
+    lines.SetSelStart(static_cast<int>(lines.Text().size()));
+    typeChar(lines, 'y');
+    EXPECT_EQ(grid->Cells(1, 2), "1:2xy") << "typed in the open memo";
+    memo.HideDropDown(true);
+    keyPress(memo, VK_ESCAPE);
+    processPosted();
+    EXPECT_EQ(grid->Cells(1, 2), "1:2") << "Escape gives the cell the text it had";
 }
 
 }  // namespace

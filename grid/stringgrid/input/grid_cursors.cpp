@@ -64,6 +64,7 @@ void TExStringGrid::raiseGridCursor(int ACol, int ARow, int X, int Y) {
 
 void TExStringGrid::SetGridCursor(TCursor Value) {
     if (Cursor() == Value) return;
+    RegisterGridCursorPictures();
     p->Invokedchange = true;
     SetCursor(Value);
 }

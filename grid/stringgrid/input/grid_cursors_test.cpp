@@ -151,6 +151,35 @@ TEST_F(GridCursors, EachOwnCursorHasAPictureThatPointsWithItsHotSpot) {
     }
 }
 
+TEST_F(GridCursors, PanningShowsAPictureOfTheOriginAndOfEachDirection) {
+    grid->IntelliPan = ipBoth;
+    const TPoint origin = middle(2, 3);
+    mouseMessage(*grid, WM_MBUTTONDOWN, origin.X, origin.Y, MK_MBUTTON);
+    ASSERT_EQ(grid->Cursor(), crPanOrigin);
+    const QColor seeThrough(255, 0, 255);
+    struct Pan {
+        TCursor id;
+        TPoint direction;
+    };
+    for (const Pan pan : {Pan{crPanOrigin, {0, 0}}, Pan{crPanDown, {0, 1}}, Pan{crPanLeft, {-1, 0}},
+                          Pan{crPanRight, {1, 0}}, Pan{crPanUp, {0, -1}}, Pan{crPanUpRight, {1, -1}},
+                          Pan{crPanUpLeft, {-1, -1}}, Pan{crPanDownRight, {1, 1}}, Pan{crPanDownLeft, {-1, 1}}}) {
+        const TRegisteredCursor* cursor = FindRegisteredCursor(pan.id);
+        ASSERT_NE(cursor, nullptr) << pan.id;
+        const QImage picture = cursor->Picture.Image();
+        const TPoint c = cursor->HotSpot;
+        EXPECT_NE(picture.pixelColor(c.X, c.Y), seeThrough) << pan.id << ": the dot where the pan started";
+        EXPECT_EQ(picture.pixelColor(PictureCorner, 0), seeThrough) << pan.id;
+        const TPoint d = pan.direction;
+        if (d.X == 0 && d.Y == 0) continue;
+        // An arrow head on the side the view moves to, none on the other.
+        const int reach = d.X != 0 && d.Y != 0 ? 7 : 10;
+        EXPECT_NE(picture.pixelColor(c.X + d.X * reach, c.Y + d.Y * reach), seeThrough) << pan.id;
+        EXPECT_EQ(picture.pixelColor(c.X - d.X * reach, c.Y - d.Y * reach), seeThrough) << pan.id;
+    }
+    mouseMessage(*grid, WM_MBUTTONDOWN, origin.X, origin.Y, MK_MBUTTON);
+}
+
 }  // namespace
 
 namespace {

@@ -3,6 +3,7 @@
 #include "grid/foundation/codings.h"
 #include "grid/foundation/grid_options.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
+#include "grid/stringgrid/search/search_panel.h"
 #include "platform/controls/form.h"
 #include "platform/controls/keyboard.h"
 
@@ -122,6 +123,9 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
         SetOptions(Options() | goEditing);
         ShowInplaceEdit();
     }
+    // Ctrl+F finds: the search panel's edit takes the typing.
+    if (key == 'F' && ctrl && p->SearchFooter->Visible())
+        if (TSearchPanel* panel = SearchPanel(); panel && panel->EditControl()->CanFocus()) panel->EditControl()->SetFocus();
     // Asked once: nothing below changes it before the key is handled.
     const bool editable = (key == VK_RETURN || key == VK_F2) ? currentEditable() : true;
     if (editKey) {
@@ -175,6 +179,7 @@ void TExStringGrid::WMKeyDown(TMessage& m) {
             SetRadioButtonColumnIndex(realCol, row);
             OnRadioButtonClick(this, realCol, row);
         }
+        if (userAction && HasButton(realCol, row)) DoButtonClick(realCol, row);
         RepaintCell(Col(), Row());
     }
 

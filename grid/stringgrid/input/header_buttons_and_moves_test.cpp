@@ -372,4 +372,28 @@ TEST_F(EnhancedMoves, TheDragButtonTakesTheHeaderLookAndRendersMarkupCaptions) {
     release(middle(4, 0));
 }
 
+using RowMoves = InputFixture;
+
+TEST_F(RowMoves, CtrlDownMovesNoRowOntoTheFooterRowOfAFixedLastRowFooter) {
+    grid->SetFixedRows(1);
+    TFloatingFooter& footer = grid->FloatingFooter();
+    footer.FooterStyle = fsFixedLastRow;
+    footer.Visible = true;
+    grid->Navigation().CursorMoveRows = true;
+    int moves = 0;
+    grid->OnRowMoved = [&](TObject*, int, int) { ++moves; };
+    const int last = grid->RowCount() - 1;
+    grid->SetCol(1);
+    grid->SetRow(last - 2);
+    // Down first steps onto the row above the footer; that row would then move onto it.
+    press(VK_DOWN, ssCtrl);
+    EXPECT_EQ(grid->Row(), last - 1);
+    EXPECT_EQ(grid->Cells(1, last - 1), text(1, last - 1)) << "the row stays above the footer";
+    EXPECT_EQ(grid->Cells(1, last), text(1, last));
+    EXPECT_EQ(moves, 0);
+    // Away from the footer rows still move.
+    press(VK_UP, ssCtrl);
+    EXPECT_EQ(moves, 1);
+}
+
 }  // namespace

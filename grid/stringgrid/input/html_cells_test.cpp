@@ -1,6 +1,7 @@
 #include "grid/foundation/html_controls.h"
 #include "grid/stringgrid/input/html_control_editors.h"
 #include "grid/stringgrid/input/input_fixture.h"
+#include "platform/controls/edit.h"
 #include "platform/controls/shell_execute.h"
 #include "platform/core/string_list.h"
 #include "platform/graphics/canvas.h"
@@ -327,6 +328,35 @@ TEST_F(HTMLCells, TheHoveredAnchorAndAHeldButtonAreDrawnSo) {
     const QImage released = renderToImage(*grid);
     const QRect button = toQRect(grid->CellRect(2, 4));
     EXPECT_NE(held.copy(button), released.copy(button));
+}
+
+TEST_F(HTMLCells, AMaskControlOpensItsBoxWithTheControlsMask) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetCells(2, 2, R"(<CONTROL TYPE="MASK" ID="m" VALUE="" WIDTH="80" PROP="00-00;0;_">)");
+    clickText(2, 20);
+    TControlEdit* edit = grid->ControlEdit();
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), "__-__");
+    for (const QChar ch : QStringLiteral("12x34")) typeChar(*edit, ch);
+    EXPECT_EQ(edit->Text(), "12-34");
+    typeChar(*edit, '\r');
+    EXPECT_EQ(value(2, "m"), "1234") << "the value read back, without the literal";
+    EXPECT_TRUE(log.contains("EditDone 2,2 m MASK 1234"));
+}
+
+TEST_F(HTMLCells, LosingTheFocusLetsAHeldButtonControlGo) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetCells(2, 4, control("BUTTON", "b", "Go", "50"));
+    auto* other = new TEdit(form);
+    other->SetParent(form);
+    other->SetBounds(0, 400, 100, 21);
+    const TPoint p = inText(4);
+    mouseMessage(*grid, WM_LBUTTONDOWN, p.X, p.Y, MK_LBUTTON);
+    ASSERT_TRUE(grid->Private().FCtrlDown);
+    // The focus goes elsewhere before the button comes up.
+    other->SetFocus();
+    ASSERT_TRUE(other->Focused());
+    EXPECT_FALSE(grid->Private().FCtrlDown) << "the button is drawn released again";
 }
 
 } // namespace

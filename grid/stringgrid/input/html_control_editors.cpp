@@ -84,7 +84,7 @@ void TExStringGrid::StartControlEdit(const QString& CellText, const QString& Ctr
         TControlEdit& edit = *ControlEdit();
         edit.SetWidth(0);
         edit.SetPasswordChar(CtrlType == "PASSWORD" ? QChar('*') : QChar());
-        edit.EditMask = CtrlType == "MASK" ? GetHTMLControlProp(CellText, CtrlID) : QString();
+        edit.SetEditMask(CtrlType == "MASK" ? GetHTMLControlProp(CellText, CtrlID) : QString());
         edit.SetText(CtrlValue);
         edit.SetBorderStyle(bsNone);
         edit.SetParent(this);
@@ -122,7 +122,7 @@ void TExStringGrid::ControlEditExit(TObject* /*Sender*/) {
     const TPoint cell = p->FCtrlXY;
     const bool combo = p->FCtrlType == "COMBO";
     TWinControl* editor = combo ? static_cast<TWinControl*>(ControlCombo()) : ControlEdit();
-    const QString value = combo ? ControlCombo()->Text() : ControlEdit()->Text();
+    const QString value = combo ? ControlCombo()->Text() : ControlEdit()->MaskedText();
     QString text = GetCellEx(cell.X, cell.Y);
     if (SetHTMLControlValue(text, p->FCtrlID, value)) SetCellEx(cell.X, cell.Y, text);
     editor->Hide();

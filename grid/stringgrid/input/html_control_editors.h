@@ -10,9 +10,6 @@
 class TControlEdit : public TCustomMaskEdit {
 public:
     explicit TControlEdit(TComponent* AOwner);
-    // The PROP attribute of a MASK control. Kept for the caller: the platform's edit applies
-    // no input mask.
-    QString EditMask;
 
     void WndProc(TMessage& Message) override;
 

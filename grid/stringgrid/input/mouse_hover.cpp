@@ -122,7 +122,8 @@ bool TExStringGrid::PrepareCellHint(TPoint Pos, QString& HintStr, TPoint& HintPo
     p->FLastHintPos = {col, row};
     const TRect r = CellRect(col, row);
     const int realCol = RealColIndex(col);
-    HintPos = {Pos.X, r.Bottom + 6};
+    // A cell's comment is its hint, shown at the top-right corner where its mark sits.
+    HintPos = IsComment(realCol, row, HintStr) ? TPoint{r.Right, r.Top} : TPoint{Pos.X, r.Bottom + 6};
     anchorCellHint(col, row, Pos, HintStr, HintPos);
     const QString text = Cells(realCol, row);
     const bool normal = col >= FixedCols() && col < ColCount() - FixedRightCols() && row >= FixedRows() &&

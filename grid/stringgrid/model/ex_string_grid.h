@@ -1477,6 +1477,8 @@ public:
     // The drop-down editors, each made on first use.
     TGridTrackbarDropDown* TrackbarDropDown();
     TGridMemoDropDown* MemoDropDown();
+    // The memo drop-down's lines, as one text, into the current cell while it edits it.
+    void MemoDropDownChange();
     TGridCalculatorDropDown* CalculatorDropDown();
     TGridTimepickerDropDown* TimePickerDropDown();
     TGridDetailPickerDropDown* DetailPickerDropDown();

@@ -32,6 +32,9 @@ void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
 }
 
 void TExStringGrid::MoveRow(int FromIndex, int ToIndex) {
+    // The last row is the floating footer's own: no row moves onto it.
+    const TFloatingFooter& footer = *p->FloatingFooter;
+    if (footer.Visible && footer.FooterStyle == fsFixedLastRow && ToIndex == RowCount() - 1) return;
     if (shifted(Row(), FromIndex, ToIndex) != Row()) HideInplaceEdit();
     TBaseGrid::MoveRow(FromIndex, ToIndex);
     shiftCellControls(false, FromIndex, ToIndex);

@@ -43,6 +43,8 @@ bool TExStringGrid::FocusMessage(TMessage& Message) {
         }
         TBaseGrid::WndProc(Message);
         if (IsMergedCell(RealCol(), Row())) RepaintCell(Col(), Row());
+        // A form button held down in a cell is let go: the release will never come here.
+        htmlButtonRelease();
         return true;
     }
     if (Message.Msg != WM_SETFOCUS) return false;

@@ -1,5 +1,6 @@
 // The mouse wheel, Ctrl + wheel zoom and panning with the middle button.
 #include "grid/foundation/grid_options.h"
+#include "grid/stringgrid/input/grid_cursors.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/keyboard.h"
@@ -14,9 +15,6 @@ namespace {
 constexpr uint32_t CM_PARENTWHEEL = 0xB043;
 constexpr uintptr_t PanTimerID = 999;
 constexpr unsigned PanTimerInterval = 10;
-// The pan cursors: origin, then by direction.
-constexpr TCursor crPanOrigin = 8000, crPanDown = 8001, crPanLeft = 8002, crPanRight = 8003, crPanUp = 8004,
-                  crPanUpRight = 8005, crPanUpLeft = 8006, crPanDownRight = 8007, crPanDownLeft = 8008;
 constexpr int panDeadZone = 5;
 
 // Rows a notch moves: the system's setting, a page when the system says so.
