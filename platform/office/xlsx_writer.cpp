@@ -29,12 +29,15 @@ lxw_error writeCell(lxw_worksheet* Sheet, int Row, int Col, const OleVariant& v)
 }  // namespace
 
 void WriteWorkbook(const TWorkbookData& Book, const QString& FileName) {
-    const EOleError failure(QStringLiteral("Cannot save the workbook as '%1'.").arg(FileName));
+    // The failure names the system's or the library's reason.
+    auto failure = [&](const QString& Reason) {
+        return EOleError(QStringLiteral("Cannot save the workbook as '%1': %2.").arg(FileName, Reason));
+    };
     QTemporaryDir dir;
-    if (!dir.isValid()) throw failure;
+    if (!dir.isValid()) throw failure(dir.errorString());
     const QString temp = dir.filePath(QStringLiteral("book.xlsx"));
     lxw_workbook* workbook = workbook_new(QFile::encodeName(temp).constData());
-    if (!workbook) throw failure;
+    if (!workbook) throw failure(QStringLiteral("the workbook cannot be made"));
     lxw_error error = LXW_NO_ERROR;
     for (size_t i = 0; i < Book.Sheets.size() && error == LXW_NO_ERROR; ++i) {
         const TSheetData& data = Book.Sheets[i];
@@ -50,8 +53,10 @@ void WriteWorkbook(const TWorkbookData& Book, const QString& FileName) {
         }
     }
     const lxw_error closed = workbook_close(workbook);
+    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR)
+        throw failure(QString::fromUtf8(lxw_strerror(error != LXW_NO_ERROR ? error : closed)));
     QFile written(temp);
-    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR || !written.open(QIODevice::ReadOnly) ||
-        !WriteFileAtomic(FileName, written.readAll()))
-        throw failure;
+    if (!written.open(QIODevice::ReadOnly)) throw failure(written.errorString());
+    QString reason;
+    if (!WriteFileAtomic(FileName, written.readAll(), &reason)) throw failure(reason);
 }

@@ -1,9 +1,10 @@
 #include "platform/system/atomic_file.h"
 
+#include "platform/system/files.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,7 +31,7 @@ TAtomic_File::TAtomic_File(const QString& Path) : target_(Path) {
 TAtomic_File::~TAtomic_File() { discard(); }
 
 bool TAtomic_File::fail(int Errno) {
-    if (error_.isEmpty()) error_ = QString::fromLocal8Bit(std::strerror(Errno));
+    if (error_.isEmpty()) error_ = SystemErrorText(Errno);
     discard();
     return false;
 }
@@ -43,6 +44,7 @@ void TAtomic_File::discard() {
 }
 
 bool TAtomic_File::Open() {
+    if (target_.isEmpty()) return fail(ENOENT);
     if (QFileInfo(target_).isDir()) return fail(EISDIR);
     const QFileInfo info(target_);
     QByteArray pattern = native(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));

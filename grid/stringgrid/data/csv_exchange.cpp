@@ -97,43 +97,43 @@ void TExStringGrid::LoadFromCSVStream(TStream& AStream, int MaxRows) {
 }
 
 void TExStringGrid::loadCSVText(const QString& Text, bool Insert, int MaxRows) {
-    int row = Insert ? RowCount() : SaveStartRow();
-    // An insert goes before a shown floating footer, whose cells end up in the new last row.
-    QStringList footer;
-    const bool keepFooter = Insert && FloatingFooter().Visible && RowCount() > FixedRows();
-    if (keepFooter) {
-        row = RowCount() - 1;
-        for (int c = 0; c < TotalColCount(); ++c) footer << GetGridCell(c, row), SetGridCell(c, row, QString());
-    }
     const QChar d = Delimiter.isNull() ? DetectCSVDelimiter(Text) : Delimiter;
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
-    TExchangeProgress progress(*this);
-    int counted = 0;
-    if (progress.Wanted()) {
-        TCSVReader counter(Text, d);
-        if (!LoadFirstRow) counter.Skip();
-        while (counter.Skip()) ++counted;
-        SetRowCount(Insert ? RowCount() + counted : row + counted + FixedFooters());
-    }
+    // Every record is read before the grid changes: the grid is sized once, and a file it
+    // cannot hold leaves it as it was.
     TCSVReader reader(Text, d);
     if (!LoadFirstRow) reader.Skip();
     std::vector<TCSVField> fields;
-    int done = 0;
-    while ((MaxRows <= 0 || done < MaxRows) && reader.Next(fields)) {
-        if (row >= RowCount() - FixedFooters()) SetRowCount(row + 1000);
-        int col = SaveStartCol();
-        for (TCSVField& field : fields) {
-            if (JavaCSV) TildeToCRLF(field.Text);
-            else CSVFieldToLines(field.Text);
-            LoadCell(col, row, field.Text);
-            if (ColCount() < col + 1 - hidden) SetColCount(col + 1 - hidden);
-            ++col;
-        }
-        ++row;
-        ++done;
-        if (counted > 0) progress.Report(done, counted);
+    std::vector<size_t> ends;
+    size_t widest = 0;
+    while ((MaxRows <= 0 || qint64(ends.size()) < MaxRows) && reader.Next(fields)) {
+        widest = std::max(widest, fields.size() - (ends.empty() ? 0 : ends.back()));
+        ends.push_back(fields.size());
     }
-    SetRowCount(row + FixedFooters());
+    int row = Insert ? RowCount() : SaveStartRow();
+    const bool keepFooter = Insert && FloatingFooter().Visible && RowCount() > FixedRows();
+    if (keepFooter) row = RowCount() - 1;
+    const qint64 cols = std::max<qint64>(ColCount(), qint64(SaveStartCol()) + qint64(widest) - hidden);
+    CheckImportSize(cols, row + qint64(ends.size()) + FixedFooters(), QStringLiteral("The CSV text"));
+
+    // An insert goes before a shown floating footer, whose cells end up in the new last row.
+    QStringList footer;
+    if (keepFooter)
+        for (int c = 0; c < TotalColCount(); ++c) footer << GetGridCell(c, row), SetGridCell(c, row, QString());
+    SetColCount(static_cast<int>(cols));
+    SetRowCount(row + static_cast<int>(ends.size()) + FixedFooters());
+    TExchangeProgress progress(*this);
+    size_t field = 0;
+    for (size_t record = 0; record < ends.size(); ++record, ++row) {
+        int col = SaveStartCol();
+        for (; field < ends[record]; ++field, ++col) {
+            QString& text = fields[field].Text;
+            if (JavaCSV) TildeToCRLF(text);
+            else CSVFieldToLines(text);
+            LoadCell(col, row, text);
+        }
+        progress.Report(double(record + 1), double(ends.size()));
+    }
     p->FMaxRowCount = RowCount();
     if (keepFooter)
         for (int c = 0; c < footer.size(); ++c) SetGridCell(c, RowCount() - 1, footer[c]);

@@ -108,12 +108,13 @@ bool TCSVReader::Skip() {
 }
 
 bool TCSVReader::Next(std::vector<TCSVField>& Fields) {
-    Fields.clear();
     if (AtEnd()) return false;
     const QChar* data = text_.constData();
     const bool hasDelimiter = !delimiter_.isNull();
+    // The end of the line is found once per line, not once per field: a line of many fields
+    // stays linear.
+    qsizetype end = lineEnd(pos_);
     for (;;) {
-        const qsizetype end = lineEnd(pos_);
         qsizetype q = pos_;
         while (q < end && data[q] == u' ') ++q;
         if (q < end && data[q] == u'"') {
@@ -130,15 +131,16 @@ bool TCSVReader::Next(std::vector<TCSVField>& Fields) {
                 field.replace(u'\n', QLatin1String("\r\n"));
             }
             Fields.push_back({field, true});
-            // Text between the closing quote and the next delimiter is dropped.
-            const qsizetype rowEnd = lineEnd(close + 1);
+            // Text between the closing quote and the next delimiter is dropped; a quoted field
+            // may have run on across line ends.
+            if (close >= end) end = lineEnd(close + 1);
             qsizetype next = close + 1;
-            while (next < rowEnd && (!hasDelimiter || data[next] != delimiter_)) ++next;
-            if (next < rowEnd) {
+            while (next < end && (!hasDelimiter || data[next] != delimiter_)) ++next;
+            if (next < end) {
                 pos_ = next + 1;
                 continue;
             }
-            pos_ = afterLineEnd(rowEnd);
+            pos_ = afterLineEnd(end);
             return true;
         }
         qsizetype d = pos_;

@@ -23,7 +23,7 @@ class TCSVReader {
 public:
     TCSVReader(const QString& Text, QChar Delimiter) : text_(Text), delimiter_(Delimiter) {}
     bool AtEnd() const { return pos_ >= text_.size(); }
-    // The next record's fields; false at the end.
+    // Appends the next record's fields; false at the end.
     bool Next(std::vector<TCSVField>& Fields);
     // Skips a record.
     bool Skip();
