@@ -13,21 +13,30 @@ namespace {
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
 QString filler(const QString& folder) { return folder + QStringLiteral("/.filler"); }
 
-}  // namespace
-
-FullDisk::FullDisk(const QString& Folder) : folder_(Folder) {
+// Mounts a small tmpfs over Folder; false with the reason in WhyNot when it cannot.
+bool mountSmall(const QString& Folder, unsigned long Flags, QString& WhyNot) {
     if (::geteuid() != 0) {
-        whyNot_ = QStringLiteral("mounting a small file system needs root");
-        return;
+        WhyNot = QStringLiteral("mounting a small file system needs root");
+        return false;
     }
-    if (::mount("tmpfs", native(Folder).constData(), "tmpfs", 0, "size=512k") != 0) {
-        whyNot_ = QStringLiteral("mounting a small file system failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return;
+    if (::mount("tmpfs", native(Folder).constData(), "tmpfs", Flags, "size=512k") != 0) {
+        WhyNot = QStringLiteral("mounting a small file system failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
     }
-    mounted_ = true;
+    return true;
 }
 
+}  // namespace
+
+FullDisk::FullDisk(const QString& Folder) : folder_(Folder) { mounted_ = mountSmall(Folder, 0, whyNot_); }
+
 FullDisk::~FullDisk() {
+    if (mounted_) ::umount2(native(folder_).constData(), MNT_DETACH);
+}
+
+ReadOnlyDisk::ReadOnlyDisk(const QString& Folder) : folder_(Folder) { mounted_ = mountSmall(Folder, MS_RDONLY, whyNot_); }
+
+ReadOnlyDisk::~ReadOnlyDisk() {
     if (mounted_) ::umount2(native(folder_).constData(), MNT_DETACH);
 }
 

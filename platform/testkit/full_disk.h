@@ -26,6 +26,24 @@ private:
     QString whyNot_;
 };
 
+// An empty file system mounted read-only over a folder: nothing can be made in it, by root
+// either. Mounted() and Why_Not() as for FullDisk.
+class ReadOnlyDisk {
+public:
+    explicit ReadOnlyDisk(const QString& Folder);
+    ~ReadOnlyDisk();
+    ReadOnlyDisk(const ReadOnlyDisk&) = delete;
+    ReadOnlyDisk& operator=(const ReadOnlyDisk&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    const QString& Why_Not() const { return whyNot_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+    QString whyNot_;
+};
+
 // Skips the test, with the reason printed, where no full disk can be made.
 #define SKIP_WITHOUT_FULL_DISK(disk) \
     if (!(disk).Mounted()) GTEST_SKIP() << "no full disk for this test: " << qPrintable((disk).Why_Not())

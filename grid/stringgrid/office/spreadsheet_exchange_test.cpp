@@ -1,6 +1,8 @@
 #include "grid/stringgrid/office/office_fixture.h"
 #include "platform/core/string_list.h"
+#include "platform/testkit/full_disk.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -221,13 +223,48 @@ TEST_F(SpreadsheetExchange, AFileThatIsNoWorkbookIsRefusedAndLeftAlone) {
     EXPECT_EQ(fileBytes(file), "just text");
 }
 
-TEST_F(SpreadsheetExchange, SavesThatCannotBeWrittenSaySoAndWriteNothing) {
+TEST_F(SpreadsheetExchange, SavesThatCannotBeWrittenSayWhyAndWriteNothing) {
     realServers();
     const QString workbook = folder.file(QStringLiteral("missing/out.xlsx")), document = folder.file(QStringLiteral("missing/out.docx"));
-    EXPECT_EQ(messageOf([&] { grid->SaveToXLS(workbook, true); }), QStringLiteral("Cannot save the workbook as '%1'.").arg(workbook));
-    EXPECT_EQ(messageOf([&] { grid->SaveToDOC(document, true); }), QStringLiteral("Cannot save the document as '%1'.").arg(document));
+    EXPECT_EQ(messageOf([&] { grid->SaveToXLS(workbook, true); }),
+              QStringLiteral("Cannot save the workbook as '%1': No such file or directory.").arg(workbook));
+    EXPECT_EQ(messageOf([&] { grid->SaveToDOC(document, true); }),
+              QStringLiteral("Cannot save the document as '%1': No such file or directory.").arg(document));
     EXPECT_FALSE(QFile::exists(workbook));
     EXPECT_FALSE(QFile::exists(document));
+}
+
+TEST_F(SpreadsheetExchange, AFullDiskOrAReadOnlyFolderIsNamedInTheMessage) {
+    realServers();
+    grid->SetCells(1, 1, QString(4000, u'w'));
+    const QString full = folder.file(QStringLiteral("full")), readOnly = folder.file(QStringLiteral("readonly"));
+    QDir().mkpath(full);
+    QDir().mkpath(readOnly);
+    FullDisk disk(full);
+    SKIP_WITHOUT_FULL_DISK(disk);
+    ReadOnlyDisk locked(readOnly);
+    if (!locked.Mounted()) GTEST_SKIP() << qPrintable(locked.Why_Not());
+    const struct {
+        QString folder;
+        const char* reason;
+    } places[] = {{full, "No space left on device"}, {readOnly, "Read-only file system"}};
+    for (const auto& place : places) {
+        disk.Free();
+        if (place.folder == full) {
+            folder.write(QStringLiteral("full/old.xlsx"), "old");
+            folder.write(QStringLiteral("full/old.docx"), "old");
+            disk.Fill();
+        }
+        for (const char* name : {"old.xlsx", "old.docx"}) {
+            const QString file = place.folder + u'/' + QLatin1String(name);
+            const QString message = messageOf([&] {
+                if (file.endsWith(QLatin1String("xlsx"))) grid->SaveToXLS(file, true);
+                else grid->SaveToDOC(file, true);
+            });
+            EXPECT_TRUE(message.contains(QLatin1String(place.reason))) << message.toStdString();
+            if (place.folder == full) EXPECT_EQ(fileBytes(file), "old");
+        }
+    }
 }
 
 }  // namespace
