@@ -8,10 +8,10 @@
 
 namespace {
 
-// A part inflates to at most this many bytes, and to at most Ratio times what it takes in the
+// A part inflates to at most this many bytes, and to at most MaxRatio times what it takes in the
 // archive: beyond either it is a bomb, not a document.
 constexpr zip_uint64_t MaxPartSize = zip_uint64_t(256) << 20;
-constexpr zip_uint64_t MaxRatio = 1000;
+constexpr zip_uint64_t MaxRatio = 250;
 
 // The part's bytes as really read, never more than the limits allow whatever the archive says.
 bool readPart(zip_t* Archive, zip_uint64_t Index, const zip_stat_t& Stat, QByteArray& Bytes, QString& Error) {

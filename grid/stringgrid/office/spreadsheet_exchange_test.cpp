@@ -173,6 +173,35 @@ TEST_F(SpreadsheetExchange, GridSavedAsAWorkbookLoadsBackAsItWas) {
     EXPECT_EQ(sheets->Strings(0), "Sheet1");
 }
 
+// A workbook of the cells given, made through the spreadsheet server.
+QString makeWorkbook(const QString& File, const std::vector<std::pair<QString, QString>>& Cells) {
+    OleVariant app(CreateSpreadsheetApplication());
+    OleVariant book = app.Get(QStringLiteral("WorkBooks")).Call(QStringLiteral("Add"));
+    OleVariant sheet = book.Get(QStringLiteral("Sheets"), {1});
+    for (const auto& [address, text] : Cells) sheet.Get(QStringLiteral("Range"), {address}).Set(QStringLiteral("Value"), text);
+    book.Call(QStringLiteral("SaveAs"), {File});
+    app.Call(QStringLiteral("Quit"));
+    return File;
+}
+
+TEST_F(SpreadsheetExchange, AUsedRangeTheGridCannotHoldIsRefusedAndASparseOneLoads) {
+    realServers();
+    grid->SetCells(1, 1, "before");
+    const QString before = cells();
+    const QString corners = makeWorkbook(folder.file(QStringLiteral("corners.xlsx")), {{"A1", "first"}, {"XFD1048576", "last"}});
+    const QString message = messageOf([&] { grid->LoadFromXLS(corners); });
+    EXPECT_TRUE(message.contains(QLatin1String("The used range A1:XFD1048576 asks for 16385 columns and 1048577 rows"))) << message.toStdString();
+    EXPECT_EQ(cells(), before);
+
+    // A tall sparse sheet is read in blocks, keeping only the cells that hold something.
+    const QString tall = makeWorkbook(folder.file(QStringLiteral("tall.xlsx")), {{"A1", "top"}, {"C500000", "bottom"}});
+    grid->LoadFromXLS(tall);
+    EXPECT_EQ(grid->ColCount(), 4);
+    EXPECT_EQ(grid->RowCount(), 500001);
+    EXPECT_EQ(grid->Cells(1, 1), "top");
+    EXPECT_EQ(grid->Cells(3, 500000), "bottom");
+}
+
 TEST_F(SpreadsheetExchange, WorkbooksOfAnotherProgramLoadWithTheirUsedRange) {
     realServers();
     const struct {
