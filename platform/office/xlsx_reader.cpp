@@ -100,8 +100,9 @@ void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QSt
         for (pugi::xml_node c : r.children()) {
             if (!named(c, "c")) continue;
             TCellBlock at;
-            if (ParseCellBlock(QString::fromUtf8(attribute(c, "r").value()), at)) col = at.Col1;
-            else ++col;
+            if (!attribute(c, "r")) ++col;
+            else if (ParseCellBlock(QString::fromUtf8(attribute(c, "r").value()), at) && at.Rows() == 1 && at.Cols() == 1) col = at.Col1;
+            else col = 0;
             if (col < 1 || col > MaxSheetCols) throw notWorkbook(FileName, QStringLiteral("a cell lies outside the sheet"));
             Sheet.SetValue(row, col, cellValue(c, Shared));
         }

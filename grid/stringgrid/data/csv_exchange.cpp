@@ -2,6 +2,7 @@
 #include "grid/foundation/codings.h"
 #include "grid/stringgrid/data/csv_reader.h"
 #include "grid/stringgrid/data/exchange_files.h"
+#include "grid/stringgrid/data/import_limits.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/core/exception.h"

@@ -6,6 +6,8 @@
 #include "platform/graphics/graphic.h"
 #include "platform/testkit/full_disk.h"
 
+#include <QDir>
+
 #include <functional>
 
 namespace {
