@@ -53,6 +53,8 @@ public:
         Property(QStringLiteral("State"), [this] { return connection_ ? 1 : 0; });
     }
     std::shared_ptr<TOdbcConnection> Connection() const { return connection_; }
+    // The database file the connection names; empty for a data source.
+    const QString& File() const { return file_; }
 
 private:
     void open(const QString& ConnectionString, const QString& User, const QString& Password) {
@@ -172,7 +174,15 @@ private:
         auto* connection = connectionObject_.IsObject() ? dynamic_cast<TConnectionObject*>(&connectionObject_.Object()) : nullptr;
         if (!connection || !connection->Connection())
             throw EOleError(QStringLiteral("The connection cannot be used to perform this operation."));
-        auto query = std::make_unique<TOdbcQuery>(connection->Connection(), Sql);
+        std::unique_ptr<TOdbcQuery> query;
+        try {
+            query = std::make_unique<TOdbcQuery>(connection->Connection(), Sql);
+        } catch (const EOleError& e) {
+            // A damaged file opens but shows no tables: every query then fails to parse, which
+            // says nothing of the file.
+            if (!connection->File().isEmpty() && connection->Connection()->TableCount() == 0) throw notAccessFile(connection->File(), e.Message);
+            throw;
+        }
         cursor_->Eof = query->Columns().isEmpty() || !query->Next();
         cursor_->Query = std::move(query);
     }
