@@ -100,40 +100,40 @@ void TExStringGrid::LoadFromCSVStream(TStream& AStream, int MaxRows) {
 void TExStringGrid::loadCSVText(const QString& Text, bool Insert, int MaxRows) {
     const QChar d = Delimiter.isNull() ? DetectCSVDelimiter(Text) : Delimiter;
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
-    // Every record is read before the grid changes: the grid is sized once, and a file it
-    // cannot hold leaves it as it was.
-    TCSVReader reader(Text, d);
-    if (!LoadFirstRow) reader.Skip();
-    std::vector<TCSVField> fields;
-    std::vector<size_t> ends;
-    size_t widest = 0;
-    while ((MaxRows <= 0 || qint64(ends.size()) < MaxRows) && reader.Next(fields)) {
-        widest = std::max(widest, fields.size() - (ends.empty() ? 0 : ends.back()));
-        ends.push_back(fields.size());
+    // A first walk counts the records and the widest of them, allocating nothing: the grid is
+    // sized once, and a text it cannot hold leaves it as it was.
+    TCSVReader counter(Text, d);
+    if (!LoadFirstRow) counter.Skip();
+    qsizetype records = 0, widest = 0;
+    for (qsizetype fields = 0; (MaxRows <= 0 || records < MaxRows) && counter.Count(fields); fields = 0) {
+        widest = std::max(widest, fields);
+        ++records;
     }
     int row = Insert ? RowCount() : SaveStartRow();
     const bool keepFooter = Insert && FloatingFooter().Visible && RowCount() > FixedRows();
     if (keepFooter) row = RowCount() - 1;
-    const qint64 cols = std::max<qint64>(ColCount(), qint64(SaveStartCol()) + qint64(widest) - hidden);
-    CheckImportSize(cols, row + qint64(ends.size()) + FixedFooters(), QStringLiteral("The CSV text"));
+    const qint64 cols = std::max<qint64>(ColCount(), qint64(SaveStartCol()) + widest - hidden);
+    CheckImportSize(cols, row + qint64(records) + FixedFooters(), QStringLiteral("The CSV text"));
 
     // An insert goes before a shown floating footer, whose cells end up in the new last row.
     QStringList footer;
     if (keepFooter)
         for (int c = 0; c < TotalColCount(); ++c) footer << GetGridCell(c, row), SetGridCell(c, row, QString());
     SetColCount(static_cast<int>(cols));
-    SetRowCount(row + static_cast<int>(ends.size()) + FixedFooters());
+    SetRowCount(row + static_cast<int>(records) + FixedFooters());
     TExchangeProgress progress(*this);
-    size_t field = 0;
-    for (size_t record = 0; record < ends.size(); ++record, ++row) {
+    TCSVReader reader(Text, d);
+    if (!LoadFirstRow) reader.Skip();
+    std::vector<TCSVField> fields;
+    for (qsizetype record = 0; record < records && reader.Next(fields); ++record, ++row) {
         int col = SaveStartCol();
-        for (; field < ends[record]; ++field, ++col) {
-            QString& text = fields[field].Text;
-            if (JavaCSV) TildeToCRLF(text);
-            else CSVFieldToLines(text);
-            LoadCell(col, row, text);
+        for (TCSVField& field : fields) {
+            if (JavaCSV) TildeToCRLF(field.Text);
+            else CSVFieldToLines(field.Text);
+            LoadCell(col++, row, field.Text);
         }
-        progress.Report(double(record + 1), double(ends.size()));
+        fields.clear();
+        progress.Report(double(record + 1), double(records));
     }
     p->FMaxRowCount = RowCount();
     if (keepFooter)
