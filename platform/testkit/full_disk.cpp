@@ -13,30 +13,21 @@ namespace {
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
 QString filler(const QString& folder) { return folder + QStringLiteral("/.filler"); }
 
-// Mounts a small tmpfs over Folder; false with the reason in WhyNot when it cannot.
-bool mountSmall(const QString& Folder, unsigned long Flags, QString& WhyNot) {
-    if (::geteuid() != 0) {
-        WhyNot = QStringLiteral("mounting a small file system needs root");
-        return false;
-    }
-    if (::mount("tmpfs", native(Folder).constData(), "tmpfs", Flags, "size=512k") != 0) {
-        WhyNot = QStringLiteral("mounting a small file system failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
-FullDisk::FullDisk(const QString& Folder) : folder_(Folder) { mounted_ = mountSmall(Folder, 0, whyNot_); }
-
-FullDisk::~FullDisk() {
-    if (mounted_) ::umount2(native(folder_).constData(), MNT_DETACH);
+SmallDisk::SmallDisk(const QString& Folder, bool ReadOnly) : folder_(Folder) {
+    if (::geteuid() != 0) {
+        whyNot_ = QStringLiteral("mounting a small file system needs root");
+        return;
+    }
+    if (::mount("tmpfs", native(Folder).constData(), "tmpfs", ReadOnly ? MS_RDONLY : 0, "size=512k") != 0) {
+        whyNot_ = QStringLiteral("mounting a small file system failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    mounted_ = true;
 }
 
-ReadOnlyDisk::ReadOnlyDisk(const QString& Folder) : folder_(Folder) { mounted_ = mountSmall(Folder, MS_RDONLY, whyNot_); }
-
-ReadOnlyDisk::~ReadOnlyDisk() {
+SmallDisk::~SmallDisk() {
     if (mounted_) ::umount2(native(folder_).constData(), MNT_DETACH);
 }
 
