@@ -105,7 +105,7 @@ int TGridAxis::Shown(int i, int step, int lo, int hi) const {
 
 int TAxisLayout::FixedExtent() const {
     int p = 0;
-    for (int i = 0; i < Axis.Fixed; ++i) p += Step(i);
+    for (int i = 0; i < Axis.Fixed; ++i) p = AddPixels(p, Step(i));
     return p;
 }
 
@@ -122,7 +122,7 @@ int TAxisLayout::Position(int i) const {
 int TAxisLayout::At(int pixel) const {
     int found = -1;
     ForEachInView([&](int i, int p) {
-        if (pixel >= p && pixel < p + Step(i)) found = i;
+        if (pixel >= p && pixel < AddPixels(p, Step(i))) found = i;
         return found < 0 && p <= pixel;
     });
     return found;
@@ -134,18 +134,18 @@ int TAxisLayout::VisibleCount() const {
     for (int i = Axis.First; i < Axis.Count; ++i) {
         if (Axis.IsHidden(i)) continue;
         any = true;
-        if (p + Axis.Size(i) > Client) break;
+        if (AddPixels(p, Axis.Size(i)) > Client) break;
         ++n;
-        p += Step(i);
+        p = AddPixels(p, Step(i));
     }
     return std::max(n, any ? 1 : 0);
 }
 
 int TAxisLayout::MaxFirst() const {
-    int total = FixedExtent() - Line, result = -1;
+    int total = AddPixels(FixedExtent(), -Line), result = -1;
     for (int i = Axis.Count - 1; i >= Axis.Fixed; --i) {
         if (Axis.IsHidden(i)) continue;
-        total += Step(i);
+        total = AddPixels(total, Step(i));
         if (result >= 0 && total > Client) break;
         result = i;
     }
@@ -155,11 +155,11 @@ int TAxisLayout::MaxFirst() const {
 int TAxisLayout::FirstShowing(int i) const {
     if (i < Axis.Fixed) return Axis.First;
     if (i <= Axis.First) return i;
-    int total = FixedExtent() + Axis.Size(i), result = i;
+    int total = AddPixels(FixedExtent(), Axis.Size(i)), result = i;
     for (int j = i - 1; j >= Axis.First; --j) {
         if (Axis.IsHidden(j)) continue;
-        if (total + Step(j) > Client) break;
-        total += Step(j);
+        if (AddPixels(total, Step(j)) > Client) break;
+        total = AddPixels(total, Step(j));
         result = j;
     }
     return result;
@@ -171,7 +171,7 @@ bool TAxisLayout::Span(int lo, int hi, int& from, int& to) const {
     ForEachInView([&](int i, int p) {
         if (i >= lo && i <= hi) {
             from = std::min(from, p);
-            to = std::max(to, p + Step(i));
+            to = std::max(to, AddPixels(p, Step(i)));
         }
         return true;
     });

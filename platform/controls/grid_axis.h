@@ -1,7 +1,15 @@
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <vector>
+
+// a + b for pixel extents, held at INT_MAX instead of overflowing: sizes come from files and
+// callers, and a sum of huge ones must still compare as huge.
+inline int AddPixels(int a, int b) {
+    const long long sum = static_cast<long long>(a) + b;
+    return sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : static_cast<int>(sum);
+}
 
 // One dimension of a grid: its columns or its rows. Every operation on columns or rows is
 // written once against this record.
@@ -48,7 +56,7 @@ struct TAxisLayout {
     int Client;
 
     // Pixels index i takes with its line; 0 for a hidden one.
-    int Step(int i) const { return Axis.IsHidden(i) ? 0 : Axis.Size(i) + Line; }
+    int Step(int i) const { return Axis.IsHidden(i) ? 0 : AddPixels(Axis.Size(i), Line); }
     int FixedExtent() const;
 
     // Calls f(index, start) for the shown indexes in view, fixed ones first, while f returns true.
@@ -58,7 +66,7 @@ struct TAxisLayout {
         for (int i = 0; i < Axis.Fixed; ++i) {
             if (Axis.IsHidden(i)) continue;
             if (!f(i, p)) return;
-            p += Step(i);
+            p = AddPixels(p, Step(i));
         }
         // The first scrollable one counts as in view even in a window too small to show it.
         bool first = true;
@@ -67,7 +75,7 @@ struct TAxisLayout {
             if (!first && p >= Client) return;
             first = false;
             if (!f(i, p)) return;
-            p += Step(i);
+            p = AddPixels(p, Step(i));
         }
     }
 

@@ -13,8 +13,9 @@ TGridCellStore::Cell& TGridCellStore::cellFor(int ACol, int ARow) {
     if (r >= rows_.size()) rows_.resize(r + 1);
     Row& row = rows_[r];
     if (c >= row.size()) {
-        // A new row takes the widest width seen at once, so filling does not regrow it cell by cell.
-        if (row.capacity() <= c) row.reserve(std::max(c + 1, width_));
+        // A new row takes the widest width seen at once, and a row wider than any before grows by
+        // doubling, so filling does not regrow it cell by cell.
+        if (row.capacity() <= c) row.reserve(std::max({c + 1, width_, 2 * row.capacity()}));
         row.resize(c + 1);
         width_ = std::max(width_, c + 1);
     }

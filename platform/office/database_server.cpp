@@ -3,6 +3,7 @@
 #include "platform/automation/auto_object.h"
 #include "platform/office/odbc_connection.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -15,6 +16,19 @@ QString mdbDriver() {
         for (const char* name : {"libmdbodbcW.so", "libmdbodbc.so"})
             if (QFileInfo::exists(folder + u'/' + QLatin1String(name))) return folder + u'/' + QLatin1String(name);
     return QStringLiteral("MDBTools");
+}
+
+// An Access database opens with its format's name; a file without it (empty, text, cut
+// short) is refused here, where the driver would only say that it cannot parse the query.
+bool isAccessFile(const QString& FileName) {
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(32);
+    return head.size() == 32 && (head.mid(4).startsWith("Standard Jet DB") || head.mid(4).startsWith("Standard ACE DB"));
+}
+
+EOleError notAccessFile(const QString& FileName, const QString& Reason = QString()) {
+    return EOleError(QStringLiteral("'%1' is not a readable Access database%2.").arg(FileName, Reason.isEmpty() ? QString() : QStringLiteral(": ") + Reason));
 }
 
 bool isAccessDriver(QString Name) {
@@ -39,15 +53,19 @@ public:
         Property(QStringLiteral("State"), [this] { return connection_ ? 1 : 0; });
     }
     std::shared_ptr<TOdbcConnection> Connection() const { return connection_; }
+    // The database file the connection names; empty for a data source.
+    const QString& File() const { return file_; }
 
 private:
     void open(const QString& ConnectionString, const QString& User, const QString& Password) {
         if (connection_) throw EOleError(QStringLiteral("Operation is not allowed when the object is open."));
-        // The file is looked for first: the driver's own message for a missing file says little.
+        // The file is looked at first: the driver's own message for a missing or foreign file says little.
         for (const QString& part : ConnectionString.split(u';'))
             if (part.trimmed().startsWith(QLatin1String("DBQ="), Qt::CaseInsensitive)) {
                 const QString file = part.trimmed().mid(4);
                 if (!QFileInfo(file).isFile()) throw EOleError(QStringLiteral("Could not find file '%1'.").arg(file));
+                if (!isAccessFile(file)) throw notAccessFile(file);
+                file_ = file;
             }
         auto connection = std::make_shared<TOdbcConnection>(
             OdbcConnectionString(ConnectionString) + (User.isEmpty() ? QString() : QStringLiteral(";UID=") + User) +
@@ -56,6 +74,7 @@ private:
     }
 
     std::shared_ptr<TOdbcConnection> connection_;
+    QString file_;
 };
 
 // The open record set's rows; Eof once the last one is passed.
@@ -159,6 +178,9 @@ private:
         try {
             query = std::make_unique<TOdbcQuery>(connection->Connection(), Sql);
         } catch (const EOleError& e) {
+            // A damaged file opens but shows no tables: every query then fails to parse, which
+            // says nothing of the file.
+            if (!connection->File().isEmpty() && connection->Connection()->TableCount() == 0) throw notAccessFile(connection->File(), e.Message);
             // The mdbtools driver parses a small part of SQL and says no more than this.
             if (!e.Message.contains(QLatin1String("Couldn't parse SQL"))) throw;
             throw EOleError(QStringLiteral("The query is not supported by the Access driver, or names a table or column the "

@@ -291,8 +291,9 @@ void TDocxDocument::Save(const QString& FileName) {
     d->Main.save(out, "", pugi::format_raw, pugi::encoding_utf8);
     d->Package.SetPart(QLatin1String(mainPart), QByteArray::fromStdString(out.str()));
     const QByteArray bytes = d->Package.Save();
-    if (bytes.isEmpty() || !WriteFileAtomic(FileName, bytes))
-        throw EOleError(QStringLiteral("Cannot save the document as '%1'.").arg(FileName));
+    QString reason = QStringLiteral("the package cannot be made");
+    if (bytes.isEmpty() || !WriteFileAtomic(FileName, bytes, &reason))
+        throw EOleError(QStringLiteral("Cannot save the document as '%1': %2.").arg(FileName, reason));
 }
 
 int TDocxDocument::End() const { return storyLength(d->Body()); }

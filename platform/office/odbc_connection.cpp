@@ -51,6 +51,16 @@ TOdbcConnection::TOdbcConnection(const QString& ConnectionString) {
     }
 }
 
+int TOdbcConnection::TableCount() const {
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) return 0;
+    int count = 0;
+    if (SQL_SUCCEEDED(SQLTables(stmt, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0)))
+        while (SQL_SUCCEEDED(SQLFetch(stmt))) ++count;
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    return count;
+}
+
 TOdbcConnection::~TOdbcConnection() {
     SQLDisconnect(dbc_);
     SQLFreeHandle(SQL_HANDLE_DBC, dbc_);

@@ -17,6 +17,8 @@ public:
     TOdbcConnection& operator=(const TOdbcConnection&) = delete;
 
     void* Handle() const { return dbc_; }
+    // The tables the driver lists; 0 also when it cannot list them.
+    int TableCount() const;
 
 private:
     void* env_ = nullptr;

@@ -21,6 +21,20 @@ struct TApp {
 
 EOleError subscript() { return EOleError(QStringLiteral("Subscript out of range")); }
 
+// The most cells one Value call reads or writes as an array: a block of whole rows or columns
+// is mostly empty, and an array of all its cells would take the memory of the machine.
+constexpr int64_t MaxArrayCells = 4 * 1024 * 1024;
+
+void checkArraySize(const TCellBlock& Block, const char* What) {
+    const int64_t count = int64_t(Block.Rows()) * Block.Cols();
+    if (count > MaxArrayCells)
+        throw EOleError(QStringLiteral("The range %1 has %2 cells, too many to %3 at once (at most %4)")
+                            .arg(AbsoluteAddress(Block))
+                            .arg(count)
+                            .arg(QLatin1String(What))
+                            .arg(MaxArrayCells));
+}
+
 std::shared_ptr<IAutoDispatch> makeSheet(std::shared_ptr<TBook> Book, int Index);
 
 class TRangeObject : public TAutoObject {
@@ -45,6 +59,7 @@ private:
 
     OleVariant value() {
         if (block_.Rows() == 1 && block_.Cols() == 1) return sheet().Value(block_.Row1, block_.Col1);
+        checkArraySize(block_, "read");
         auto array = TVariantArray::Create(1, block_.Rows(), 1, block_.Cols());
         // Only the stored cells: a block of whole rows is mostly empty.
         const auto& cells = sheet().Cells;
@@ -55,8 +70,7 @@ private:
     }
 
     void setValue(const OleVariant& v) {
-        const int64_t count = int64_t(block_.Rows()) * block_.Cols();
-        if (count > 4 * 1024 * 1024) throw EOleError(QStringLiteral("The range is too large to assign"));
+        checkArraySize(block_, "assign");
         sheet().Written.push_back(block_);
         for (int r = 0; r < block_.Rows(); ++r)
             for (int c = 0; c < block_.Cols(); ++c) {

@@ -27,6 +27,9 @@ QString stringItem(const pugi::xml_node& si) {
 }
 
 EOleError notWorkbook(const QString& FileName) { return EOleError(QStringLiteral("'%1' is not a workbook.").arg(FileName)); }
+EOleError notWorkbook(const QString& FileName, const QString& Reason) {
+    return EOleError(QStringLiteral("'%1' is not a workbook: %2.").arg(FileName, Reason));
+}
 
 void parse(pugi::xml_document& Doc, const QByteArray& Bytes, const QString& FileName) {
     if (!Doc.load_buffer(Bytes.constData(), size_t(Bytes.size()))) throw notWorkbook(FileName);
@@ -87,13 +90,15 @@ void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QSt
     for (pugi::xml_node r : child(root, "sheetData").children()) {
         if (!named(r, "row")) continue;
         row = attribute(r, "r") ? attribute(r, "r").as_int() : row + 1;
+        if (row < 1 || row > MaxSheetRows) throw notWorkbook(FileName, QStringLiteral("a row lies outside the sheet"));
         int col = 0;
         for (pugi::xml_node c : r.children()) {
             if (!named(c, "c")) continue;
             TCellBlock at;
-            if (ParseCellBlock(QString::fromUtf8(attribute(c, "r").value()), at)) col = at.Col1;
-            else ++col;
-            if (row < 1 || col < 1) continue;
+            if (!attribute(c, "r")) ++col;
+            else if (ParseCellBlock(QString::fromUtf8(attribute(c, "r").value()), at) && at.Rows() == 1 && at.Cols() == 1) col = at.Col1;
+            else col = 0;
+            if (col < 1 || col > MaxSheetCols) throw notWorkbook(FileName, QStringLiteral("a cell lies outside the sheet"));
             Sheet.SetValue(row, col, cellValue(c, Shared, Styles));
         }
     }
@@ -104,7 +109,9 @@ void readSheet(TSheetData& Sheet, const QByteArray& Bytes, const std::vector<QSt
 TWorkbookData ReadXlsxWorkbook(const QString& FileName) {
     auto kept = std::make_shared<TZipPackage>();
     TZipPackage& package = *kept;
-    if (!package.Load(FileName) || !package.Has(QStringLiteral("xl/workbook.xml"))) throw notWorkbook(FileName);
+    QString why;
+    if (!package.Load(FileName, &why)) throw notWorkbook(FileName, why);
+    if (!package.Has(QStringLiteral("xl/workbook.xml"))) throw notWorkbook(FileName);
 
     std::vector<QString> shared;
     pugi::xml_document doc;

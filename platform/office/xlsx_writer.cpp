@@ -27,16 +27,18 @@ lxw_error writeCell(lxw_worksheet* Sheet, int Row, int Col, const OleVariant& v)
     }
 }
 
-}  // namespace
+// The failure names the system's or the library's reason.
+EOleError saveFailure(const QString& FileName, const QString& Reason) {
+    return EOleError(QStringLiteral("Cannot save the workbook as '%1': %2.").arg(FileName, Reason));
+}
 
-namespace {
-
-void writeNewWorkbook(const TWorkbookData& Book, const QString& FileName, const EOleError& failure) {
+void writeNewWorkbook(const TWorkbookData& Book, const QString& FileName) {
+    auto failure = [&](const QString& Reason) { return saveFailure(FileName, Reason); };
     QTemporaryDir dir;
-    if (!dir.isValid()) throw failure;
+    if (!dir.isValid()) throw failure(dir.errorString());
     const QString temp = dir.filePath(QStringLiteral("book.xlsx"));
     lxw_workbook* workbook = workbook_new(QFile::encodeName(temp).constData());
-    if (!workbook) throw failure;
+    if (!workbook) throw failure(QStringLiteral("the workbook cannot be made"));
     lxw_error error = LXW_NO_ERROR;
     for (size_t i = 0; i < Book.Sheets.size() && error == LXW_NO_ERROR; ++i) {
         const TSheetData& data = Book.Sheets[i];
@@ -52,24 +54,27 @@ void writeNewWorkbook(const TWorkbookData& Book, const QString& FileName, const 
         }
     }
     const lxw_error closed = workbook_close(workbook);
+    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR)
+        throw failure(QString::fromUtf8(lxw_strerror(error != LXW_NO_ERROR ? error : closed)));
     QFile written(temp);
-    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR || !written.open(QIODevice::ReadOnly) ||
-        !WriteFileAtomic(FileName, written.readAll()))
-        throw failure;
+    if (!written.open(QIODevice::ReadOnly)) throw failure(written.errorString());
+    QString reason;
+    if (!WriteFileAtomic(FileName, written.readAll(), &reason)) throw failure(reason);
 }
 
 }  // namespace
 
 void WriteWorkbook(TWorkbookData& Book, const QString& FileName) {
-    const EOleError failure(QStringLiteral("Cannot save the workbook as '%1'.").arg(FileName));
     if (!Book.Package) {
-        writeNewWorkbook(Book, FileName, failure);
+        writeNewWorkbook(Book, FileName);
     } else {
         TWorkbookData updated = Book;
         updated.Package = std::make_shared<TZipPackage>(*Book.Package);
         UpdateXlsxPackage(updated);
         const QByteArray bytes = updated.Package->Save();
-        if (bytes.isEmpty() || !WriteFileAtomic(FileName, bytes)) throw failure;
+        if (bytes.isEmpty()) throw saveFailure(FileName, QStringLiteral("the package cannot be written"));
+        QString reason;
+        if (!WriteFileAtomic(FileName, bytes, &reason)) throw saveFailure(FileName, reason);
         Book = std::move(updated);
     }
     for (TSheetData& sheet : Book.Sheets) sheet.Written.clear();

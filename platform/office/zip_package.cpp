@@ -4,6 +4,48 @@
 
 #include <QFile>
 
+#include <algorithm>
+
+namespace {
+
+// A part inflates to at most this many bytes, and to at most MaxRatio times what it takes in the
+// archive: beyond either it is a bomb, not a document.
+constexpr zip_uint64_t MaxPartSize = zip_uint64_t(256) << 20;
+constexpr zip_uint64_t MaxRatio = 250;
+
+// The part's bytes as really read, never more than the limits allow whatever the archive says.
+bool readPart(zip_t* Archive, zip_uint64_t Index, const zip_stat_t& Stat, QByteArray& Bytes, QString& Error) {
+    const zip_uint64_t stored = (Stat.valid & ZIP_STAT_COMP_SIZE) ? Stat.comp_size : 0;
+    const zip_uint64_t limit = std::min(MaxPartSize, std::max<zip_uint64_t>(stored, 1024) * MaxRatio);
+    zip_file_t* file = zip_fopen_index(Archive, Index, 0);
+    if (!file) {
+        Error = QString::fromUtf8(zip_strerror(Archive));
+        return false;
+    }
+    Bytes.clear();
+    char chunk[64 * 1024];
+    bool ok = true;
+    for (;;) {
+        const zip_int64_t n = zip_fread(file, chunk, sizeof chunk);
+        if (n < 0) {
+            Error = QString::fromUtf8(zip_file_strerror(file));
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        if (zip_uint64_t(Bytes.size()) + zip_uint64_t(n) > limit) {
+            Error = QStringLiteral("The part '%1' inflates to more than %2 bytes").arg(QString::fromUtf8(Stat.name)).arg(limit);
+            ok = false;
+            break;
+        }
+        Bytes.append(chunk, qsizetype(n));
+    }
+    zip_fclose(file);
+    return ok;
+}
+
+}  // namespace
+
 bool TZipPackage::Load(const QString& FileName, QString* Error) {
     parts_.clear();
     int code = 0;
@@ -18,20 +60,29 @@ bool TZipPackage::Load(const QString& FileName, QString* Error) {
         return false;
     }
     bool ok = true;
+    QString why;
+    zip_uint64_t total = 0;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count && ok; ++i) {
         zip_stat_t stat;
-        zip_file_t* file = nullptr;
-        if (zip_stat_index(archive, zip_uint64_t(i), 0, &stat) != 0 || !(file = zip_fopen_index(archive, zip_uint64_t(i), 0))) {
+        QByteArray bytes;
+        if (zip_stat_index(archive, zip_uint64_t(i), 0, &stat) != 0) {
+            why = QString::fromUtf8(zip_strerror(archive));
             ok = false;
             break;
         }
-        QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
-        ok = zip_fread(file, bytes.data(), stat.size) == zip_int64_t(stat.size);
-        zip_fclose(file);
-        parts_.emplace_back(QString::fromUtf8(stat.name), bytes);
+        ok = readPart(archive, zip_uint64_t(i), stat, bytes, why);
+        total += zip_uint64_t(bytes.size());
+        if (ok && total > 2 * MaxPartSize) {
+            why = QStringLiteral("The package inflates to more than %1 bytes").arg(2 * MaxPartSize);
+            ok = false;
+        }
+        if (ok) parts_.emplace_back(QString::fromUtf8(stat.name), bytes);
     }
-    if (!ok && Error) *Error = QString::fromUtf8(zip_strerror(archive));
+    if (!ok) {
+        parts_.clear();
+        if (Error) *Error = why;
+    }
     zip_discard(archive);
     return ok;
 }

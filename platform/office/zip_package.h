@@ -9,7 +9,8 @@
 // and written whole through libzip.
 class TZipPackage {
 public:
-    // False, with the reason in Error, when the file cannot be read or is no zip archive.
+    // False, with the reason in Error, when the file cannot be read, is no zip archive, or holds
+    // a part that inflates beyond 256 MB or 250 times its stored size.
     bool Load(const QString& FileName, QString* Error = nullptr);
 
     bool Has(const QString& Name) const;

@@ -1,11 +1,12 @@
 #include "platform/system/atomic_file.h"
 
+#include "platform/system/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -55,7 +56,7 @@ TAtomic_File::TAtomic_File(const QString& Path) : target_(resolved(Path)) {}
 TAtomic_File::~TAtomic_File() { discard(); }
 
 bool TAtomic_File::fail(int Errno) {
-    if (error_.isEmpty()) error_ = QString::fromLocal8Bit(std::strerror(Errno));
+    if (error_.isEmpty()) error_ = SystemErrorText(Errno);
     discard();
     return false;
 }
@@ -68,6 +69,7 @@ void TAtomic_File::discard() {
 }
 
 bool TAtomic_File::Open() {
+    if (target_.isEmpty()) return fail(ENOENT);
     if (QFileInfo(target_).isDir()) return fail(EISDIR);
     Remove_Stale(target_);
     const QFileInfo info(target_);

@@ -7,7 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 const QChar PathDelim = QLatin1Char('/');
 
@@ -60,18 +64,32 @@ bool DirectoryExists(const QString& dir) { return !dir.isEmpty() && QFileInfo(di
 
 bool CreateDir(const QString& dir) { return !dir.isEmpty() && QDir().mkdir(dir); }
 
-bool ForceDirectories(const QString& dir) {
-    if (dir.isEmpty()) return false;
-    QDir().mkpath(dir);
-    return DirectoryExists(dir);
-}
-
 namespace {
 bool failWith(QString* Reason, const QString& Text) {
     if (Reason) *Reason = Text;
     return false;
 }
 }  // namespace
+
+QString SystemErrorText(int Errno) { return QString::fromLocal8Bit(std::strerror(Errno)); }
+
+bool ForceDirectories(const QString& dir, QString* Reason) {
+    if (dir.isEmpty()) return failWith(Reason, SystemErrorText(ENOENT));
+    QDir().mkpath(dir);
+    if (DirectoryExists(dir)) return true;
+    if (!Reason) return false;
+    // The first level that is missing tells why it cannot be made.
+    QString missing = QFileInfo(dir).absoluteFilePath();
+    while (!QFileInfo::exists(QFileInfo(missing).absolutePath()) && QFileInfo(missing).absolutePath() != missing)
+        missing = QFileInfo(missing).absolutePath();
+    if (QFileInfo(missing).exists()) return failWith(Reason, SystemErrorText(ENOTDIR));
+    const int made = ::mkdir(QFile::encodeName(missing).constData(), 0777);
+    if (made == 0) {
+        ::rmdir(QFile::encodeName(missing).constData());
+        return failWith(Reason, SystemErrorText(EIO));
+    }
+    return failWith(Reason, SystemErrorText(errno));
+}
 
 bool CopyFile(const QString& from, const QString& to, bool failIfExists, QString* Reason) {
     const QFileInfo source(from);

@@ -30,8 +30,11 @@ bool FileExists(const QString& fileName);
 bool DirectoryExists(const QString& dir);
 // Makes the last level only; false when it exists already or its parent is missing.
 bool CreateDir(const QString& dir);
-// Makes the folder with all its parents; true when the folder exists afterwards.
-bool ForceDirectories(const QString& dir);
+// Makes the folder with all its parents; true when the folder exists afterwards. On failure
+// Reason, when given, gets the system's reason ("Read-only file system").
+bool ForceDirectories(const QString& dir, QString* Reason = nullptr);
+// The system's text for an error number, such as "No space left on device".
+QString SystemErrorText(int Errno);
 // Copies the contents and the permission bits. The target is written under a temporary name
 // beside it and renamed over it, so a failed copy never leaves a half-written target. With
 // failIfExists an existing target is left alone and the call fails. On failure Reason, when

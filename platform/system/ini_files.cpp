@@ -137,8 +137,9 @@ void TMemIniFile::EraseSection(const QString& Section) { sections_.Erase(Section
 void TMemIniFile::UpdateFile() {
     const QString folder = ExtractFileDir(FileName);
     if (!folder.isEmpty()) ForceDirectories(folder);
-    if (!WriteFileAtomic(FileName, sections_.Text().toUtf8()))
-        throw Exception(QStringLiteral("Cannot create file \"%1\"").arg(FileName));
+    QString reason;
+    if (!WriteFileAtomic(FileName, sections_.Text().toUtf8(), &reason))
+        throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(FileName, reason));
 }
 
 void TIniFile::WriteString(const QString& Section, const QString& Ident, const QString& Value) {

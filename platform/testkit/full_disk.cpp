@@ -15,19 +15,19 @@ QString filler(const QString& folder) { return folder + QStringLiteral("/.filler
 
 }  // namespace
 
-FullDisk::FullDisk(const QString& Folder) : folder_(Folder) {
+SmallDisk::SmallDisk(const QString& Folder, bool ReadOnly) : folder_(Folder) {
     if (::geteuid() != 0) {
         whyNot_ = QStringLiteral("mounting a small file system needs root");
         return;
     }
-    if (::mount("tmpfs", native(Folder).constData(), "tmpfs", 0, "size=512k") != 0) {
+    if (::mount("tmpfs", native(Folder).constData(), "tmpfs", ReadOnly ? MS_RDONLY : 0, "size=512k") != 0) {
         whyNot_ = QStringLiteral("mounting a small file system failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
     mounted_ = true;
 }
 
-FullDisk::~FullDisk() {
+SmallDisk::~SmallDisk() {
     if (mounted_) ::umount2(native(folder_).constData(), MNT_DETACH);
 }
 

@@ -5,6 +5,7 @@
 #include "grid/foundation/grid_lists.h"
 #include "grid/stringgrid/data/cell_records.h"
 #include "grid/stringgrid/data/exchange_files.h"
+#include "grid/stringgrid/data/import_limits.h"
 #include "grid/stringgrid/model/cell_graphic.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/controls/image.h"
@@ -14,6 +15,8 @@
 #include "platform/graphics/graphic.h"
 #include "platform/graphics/image_encoder.h"
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <optional>
 
@@ -123,8 +126,9 @@ TCellRecord stringsRecord(const QStringList& Items) {
 
 QStringList stringsOf(const TCellRecord& r) {
     QStringList items;
-    const qint64 count = r.Int("Count");
-    for (qint64 i = 0; i < count && i < (qint64(1) << 24); ++i) items << r.Text("S" + QByteArray::number(i));
+    // Each item is a property of the record: a count beyond them is none the file holds.
+    const qint64 count = std::min<qint64>(r.Int("Count"), static_cast<qint64>(r.Properties.size()));
+    for (qint64 i = 0; i < count; ++i) items << r.Text("S" + QByteArray::number(i));
     return items;
 }
 
@@ -205,9 +209,17 @@ TCellRecord readCellStream(TStream& Stream, std::vector<TStreamCell>& Cells) {
     const qint64 start = Stream.Position();
     try {
         TCellRecord header = TCellRecord::Read(Stream);
+        const qint64 cols = header.Int("ColCount"), rows = header.Int("RowCount");
+        CheckImportSize(cols, rows, QStringLiteral("The cell stream"));
+        // A whole grid brings a width for each of its columns and a height for each of its rows.
+        if (header.Bool("FullGrid") && (header.Text("ColWidths").count(u',') + 1 < cols || header.Text("RowHeights").count(u',') + 1 < rows))
+            throw Exception(QStringLiteral("Stream read error"));
         while (Stream.Size() - Stream.Position() >= 2) {
             TStreamCell& cell = Cells.emplace_back();
             cell.Cell = TCellRecord::Read(Stream);
+            // Grid indexes: anything else is no stream this grid wrote.
+            const qint64 col = cell.Cell.Int("Col"), row = cell.Cell.Int("Row");
+            if (col < 0 || row < 0 || col > INT_MAX || row > INT_MAX) throw Exception(QStringLiteral("Invalid stream format"));
             if (!cell.Cell.Bool("HasProp")) continue;
             cell.Properties = TCellRecord::Read(Stream);
             if (!cell.Properties->Bool("HasGraphic")) continue;
@@ -216,7 +228,7 @@ TCellRecord readCellStream(TStream& Stream, std::vector<TStreamCell>& Cells) {
             if (hasDataRecord(type)) readObject(Stream, cell, type);
         }
         // A stream cut at a record's end still lacks cells the header counts.
-        if (static_cast<qint64>(Cells.size()) != header.Int("ColCount") * header.Int("RowCount"))
+        if (static_cast<qint64>(Cells.size()) != cols * rows)
             throw Exception(QStringLiteral("Stream read error"));
         return header;
     } catch (...) {
@@ -316,8 +328,8 @@ void TExStringGrid::LoadAtPointFromBinStream(TPoint Point, TStream& Stream) {
         SetColCount(static_cast<int>(header.Int("ColCount", ColCount())));
         const QStringList widths = header.Text("ColWidths").split(u',', Qt::SkipEmptyParts);
         const QStringList heights = header.Text("RowHeights").split(u',', Qt::SkipEmptyParts);
-        for (int c = 0; c < ColCount() && c < widths.size(); ++c) SetColWidths(c, widths[c].toInt());
-        for (int r = 0; r < RowCount() && r < heights.size(); ++r) SetRowHeights(r, heights[r].toInt());
+        for (int c = 0; c < ColCount() && c < widths.size(); ++c) SetColWidths(c, ImportedPixels(widths[c].toInt()));
+        for (int r = 0; r < RowCount() && r < heights.size(); ++r) SetRowHeights(r, ImportedPixels(heights[r].toInt()));
     }
     const qint64 ox = full || cells.empty() ? 0 : cells.front().Cell.Int("Col");
     const qint64 oy = full || cells.empty() ? 0 : cells.front().Cell.Int("Row");

@@ -2,6 +2,7 @@
 #include "grid/foundation/codings.h"
 #include "grid/stringgrid/data/csv_reader.h"
 #include "grid/stringgrid/data/exchange_files.h"
+#include "grid/stringgrid/data/import_limits.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/owned_settings.h"
 #include "platform/core/exception.h"
@@ -97,43 +98,43 @@ void TExStringGrid::LoadFromCSVStream(TStream& AStream, int MaxRows) {
 }
 
 void TExStringGrid::loadCSVText(const QString& Text, bool Insert, int MaxRows) {
-    int row = Insert ? RowCount() : SaveStartRow();
-    // An insert goes before a shown floating footer, whose cells end up in the new last row.
-    QStringList footer;
-    const bool keepFooter = Insert && FloatingFooter().Visible && RowCount() > FixedRows();
-    if (keepFooter) {
-        row = RowCount() - 1;
-        for (int c = 0; c < TotalColCount(); ++c) footer << GetGridCell(c, row), SetGridCell(c, row, QString());
-    }
     const QChar d = Delimiter.isNull() ? DetectCSVDelimiter(Text) : Delimiter;
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
-    TExchangeProgress progress(*this);
-    int counted = 0;
-    if (progress.Wanted()) {
-        TCSVReader counter(Text, d);
-        if (!LoadFirstRow) counter.Skip();
-        while (counter.Skip()) ++counted;
-        SetRowCount(Insert ? RowCount() + counted : row + counted + FixedFooters());
+    // A first walk counts the records and the widest of them, allocating nothing: the grid is
+    // sized once, and a text it cannot hold leaves it as it was.
+    TCSVReader counter(Text, d);
+    if (!LoadFirstRow) counter.Skip();
+    qsizetype records = 0, widest = 0;
+    for (qsizetype fields = 0; (MaxRows <= 0 || records < MaxRows) && counter.Count(fields); fields = 0) {
+        widest = std::max(widest, fields);
+        ++records;
     }
+    int row = Insert ? RowCount() : SaveStartRow();
+    const bool keepFooter = Insert && FloatingFooter().Visible && RowCount() > FixedRows();
+    if (keepFooter) row = RowCount() - 1;
+    const qint64 cols = std::max<qint64>(ColCount(), qint64(SaveStartCol()) + widest - hidden);
+    CheckImportSize(cols, row + qint64(records) + FixedFooters(), QStringLiteral("The CSV text"));
+
+    // An insert goes before a shown floating footer, whose cells end up in the new last row.
+    QStringList footer;
+    if (keepFooter)
+        for (int c = 0; c < TotalColCount(); ++c) footer << GetGridCell(c, row), SetGridCell(c, row, QString());
+    SetColCount(static_cast<int>(cols));
+    SetRowCount(row + static_cast<int>(records) + FixedFooters());
+    TExchangeProgress progress(*this);
     TCSVReader reader(Text, d);
     if (!LoadFirstRow) reader.Skip();
     std::vector<TCSVField> fields;
-    int done = 0;
-    while ((MaxRows <= 0 || done < MaxRows) && reader.Next(fields)) {
-        if (row >= RowCount() - FixedFooters()) SetRowCount(row + 1000);
+    for (qsizetype record = 0; record < records && reader.Next(fields); ++record, ++row) {
         int col = SaveStartCol();
         for (TCSVField& field : fields) {
             if (JavaCSV) TildeToCRLF(field.Text);
             else CSVFieldToLines(field.Text);
-            LoadCell(col, row, field.Text);
-            if (ColCount() < col + 1 - hidden) SetColCount(col + 1 - hidden);
-            ++col;
+            LoadCell(col++, row, field.Text);
         }
-        ++row;
-        ++done;
-        if (counted > 0) progress.Report(done, counted);
+        fields.clear();
+        progress.Report(double(record + 1), double(records));
     }
-    SetRowCount(row + FixedFooters());
     p->FMaxRowCount = RowCount();
     if (keepFooter)
         for (int c = 0; c < footer.size(); ++c) SetGridCell(c, RowCount() - 1, footer[c]);

@@ -142,7 +142,7 @@ TEST_F(CSV, LargeSavesReplaceTheFileWhole) {
     EXPECT_EQ(fileBytes(name), saved);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     const QString nowhere = folder.file("missing/out.csv");
-    EXPECT_EQ(messageOf([&] { grid->SaveToCSV(nowhere); }), "Cannot create file \"" + nowhere + "\".");
+    EXPECT_EQ(messageOf([&] { grid->SaveToCSV(nowhere); }), "Cannot create file \"" + nowhere + "\". No such file or directory");
 }
 
 TEST_F(CSV, RowsLimitsInsertAndAppend) {

@@ -77,10 +77,21 @@ QChar DetectCSVDelimiter(const QString& Text) {
 }
 
 qsizetype TCSVReader::lineEnd(qsizetype From) const {
-    const QChar* data = text_.constData();
-    const qsizetype size = text_.size();
-    while (From < size && !isLineEnd(data[From])) ++From;
-    return From;
+    // The next LF is remembered, so a text whose lines end in CR alone is not searched to its
+    // end for every line; the searches are the library's vectorised ones.
+    const QStringView text(text_);
+    if (nextLF_ < From) {
+        nextLF_ = text.indexOf(u'\n', From);
+        if (nextLF_ < 0) nextLF_ = text.size();
+    }
+    const qsizetype cr = text.sliced(From, nextLF_ - From).indexOf(u'\r');
+    return cr < 0 ? nextLF_ : From + cr;
+}
+
+qsizetype TCSVReader::delimiterBefore(qsizetype From, qsizetype End) const {
+    if (delimiter_.isNull()) return End;
+    const qsizetype d = QStringView(text_).sliced(From, End - From).indexOf(delimiter_);
+    return d < 0 ? End : From + d;
 }
 
 qsizetype TCSVReader::afterLineEnd(qsizetype At) const {
@@ -103,55 +114,69 @@ qsizetype TCSVReader::closingQuote(qsizetype From) const {
 }
 
 bool TCSVReader::Skip() {
-    std::vector<TCSVField> ignored;
-    return Next(ignored);
+    qsizetype ignored = 0;
+    return Count(ignored);
+}
+
+bool TCSVReader::Count(qsizetype& Fields) {
+    return record([&](qsizetype, qsizetype, bool) { ++Fields; });
 }
 
 bool TCSVReader::Next(std::vector<TCSVField>& Fields) {
-    Fields.clear();
+    return record([&](qsizetype From, qsizetype Length, bool Quoted) {
+        if (!Quoted) {
+            Fields.push_back({QString(text_.constData() + From, Length), true});
+            return;
+        }
+        QString field = RemoveDoubleChars(u'"', text_.mid(From, Length));
+        if (field.contains(u'\r') || field.contains(u'\n')) {
+            field.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+            field.replace(u'\n', QLatin1String("\r\n"));
+        }
+        Fields.push_back({field, true});
+    });
+}
+
+template <class Field>
+bool TCSVReader::record(Field&& field) {
     if (AtEnd()) return false;
     const QChar* data = text_.constData();
-    const bool hasDelimiter = !delimiter_.isNull();
+    // The end of the line is found once per line, not once per field: a line of many fields
+    // stays linear.
+    qsizetype end = lineEnd(pos_);
     for (;;) {
-        const qsizetype end = lineEnd(pos_);
         qsizetype q = pos_;
         while (q < end && data[q] == u' ') ++q;
         if (q < end && data[q] == u'"') {
             const qsizetype close = closingQuote(q + 1);
             if (close < 0) {
                 // Never closed: an empty field, and the rest of its line goes.
-                Fields.push_back({});
+                field(q, 0, false);
                 pos_ = afterLineEnd(end);
                 return true;
             }
-            QString field = RemoveDoubleChars(u'"', text_.mid(q + 1, close - q - 1));
-            if (field.contains(u'\r') || field.contains(u'\n')) {
-                field.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-                field.replace(u'\n', QLatin1String("\r\n"));
-            }
-            Fields.push_back({field, true});
-            // Text between the closing quote and the next delimiter is dropped.
-            const qsizetype rowEnd = lineEnd(close + 1);
-            qsizetype next = close + 1;
-            while (next < rowEnd && (!hasDelimiter || data[next] != delimiter_)) ++next;
-            if (next < rowEnd) {
+            field(q + 1, close - q - 1, true);
+            // Text between the closing quote and the next delimiter is dropped; a quoted field
+            // may have run on across line ends.
+            if (close >= end) end = lineEnd(close + 1);
+            const qsizetype next = delimiterBefore(close + 1, end);
+            if (next < end) {
                 pos_ = next + 1;
                 continue;
             }
-            pos_ = afterLineEnd(rowEnd);
+            pos_ = afterLineEnd(end);
             return true;
         }
-        qsizetype d = pos_;
-        while (d < end && (!hasDelimiter || data[d] != delimiter_)) ++d;
+        const qsizetype d = delimiterBefore(pos_, end);
         if (d < end) {
             // A field of a single blank stays one.
             const qsizetype from = (q - pos_ == 1 && q == d) ? pos_ : q;
-            Fields.push_back({QString(data + from, d - from), true});
+            field(from, d - from, false);
             pos_ = d + 1;
             continue;
         }
         // The rest of the line is the last field when it is not empty.
-        if (end > pos_) Fields.push_back({QString(data + q, end - q), true});
+        if (end > pos_) field(q, end - q, false);
         pos_ = afterLineEnd(end);
         return true;
     }

@@ -23,13 +23,21 @@ class TCSVReader {
 public:
     TCSVReader(const QString& Text, QChar Delimiter) : text_(Text), delimiter_(Delimiter) {}
     bool AtEnd() const { return pos_ >= text_.size(); }
-    // The next record's fields; false at the end.
+    // Appends the next record's fields; false at the end.
     bool Next(std::vector<TCSVField>& Fields);
     // Skips a record.
     bool Skip();
+    // Skips a record, adding the number of its fields to Fields; nothing is allocated.
+    bool Count(qsizetype& Fields);
 
 private:
+    // Walks the next record, calling field(from, length, quoted) for each field: a quoted
+    // one still holds its doubled quotes and raw line breaks.
+    template <class Field>
+    bool record(Field&& field);
     qsizetype lineEnd(qsizetype From) const;
+    // The first delimiter in From .. End - 1, else End.
+    qsizetype delimiterBefore(qsizetype From, qsizetype End) const;
     qsizetype afterLineEnd(qsizetype At) const;
     // The closing quote of a field whose text starts at From, or -1.
     qsizetype closingQuote(qsizetype From) const;
@@ -37,4 +45,5 @@ private:
     const QString& text_;
     QChar delimiter_;
     qsizetype pos_ = 0;
+    mutable qsizetype nextLF_ = -1;
 };

@@ -8,7 +8,13 @@
 #include <cmath>
 
 namespace {
-Exception fileError(const QString& FileName) { return Exception(QStringLiteral("Cannot create file \"%1\".").arg(FileName)); }
+// The failure names the system's reason, so a full disk or a read-only folder can be told apart.
+Exception fileError(const QString& FileName, const QString& Reason) {
+    return Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(FileName, Reason));
+}
+Exception writeError(const QString& FileName, const QString& Failure, const QString& Reason) {
+    return Failure.isEmpty() ? fileError(FileName, Reason) : Exception(Failure + QStringLiteral(": ") + Reason);
+}
 }  // namespace
 
 QByteArray ReadExchangeBytes(const QString& FileName) {
@@ -23,8 +29,8 @@ QString ReadExchangeText(const QString& FileName, TTextEncoding* Encoding) {
 }
 
 void WriteExchangeFile(const QString& FileName, const QByteArray& Bytes, const QString& Failure) {
-    if (FileName.isEmpty() || DirectoryExists(FileName) || !WriteFileAtomic(FileName, Bytes))
-        throw Failure.isEmpty() ? fileError(FileName) : Exception(Failure);
+    QString reason;
+    if (!WriteFileAtomic(FileName, Bytes, &reason)) throw writeError(FileName, Failure, reason);
 }
 
 QByteArray ExchangeLines(const QStringList& Lines, TTextEncoding Encoding, bool BOM) {
@@ -41,7 +47,7 @@ QByteArray ExchangeLines(const QStringList& Lines, TTextEncoding Encoding, bool 
 
 TExchangeFileWriter::TExchangeFileWriter(const QString& FileName, TTextEncoding Encoding, bool BOM)
     : fileName_(FileName), encoding_(Encoding), bom_(BOM), file_(FileName) {
-    if (FileName.isEmpty() || DirectoryExists(FileName) || !file_.Open()) fail();
+    if (!file_.Open()) fail();
 }
 
 void TExchangeFileWriter::flush() {
@@ -55,7 +61,7 @@ void TExchangeFileWriter::Commit() {
     if (!file_.Commit()) fail();
 }
 
-void TExchangeFileWriter::fail() { throw fileError(fileName_); }
+void TExchangeFileWriter::fail() { throw fileError(fileName_, file_.Error()); }
 
 bool TExchangeProgress::Wanted() const { return static_cast<bool>(grid_.OnFileProgress); }
 

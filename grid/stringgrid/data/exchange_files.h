@@ -18,7 +18,8 @@ QString ReadExchangeText(const QString& FileName, TTextEncoding* Encoding = null
 // The file's bytes, with the same errors.
 QByteArray ReadExchangeBytes(const QString& FileName);
 // Replaces the file as a whole: written beside it and renamed over it, so a failure leaves the
-// old file as it was. Raises Failure (or the file error when empty) when it cannot be written.
+// old file as it was. Raises Failure (or the file error when empty) followed by the system's
+// reason when it cannot be written.
 void WriteExchangeFile(const QString& FileName, const QByteArray& Bytes, const QString& Failure = QString());
 // Each line ended by CR LF, in the encoding, with a byte-order mark when BOM.
 QByteArray ExchangeLines(const QStringList& Lines, TTextEncoding Encoding, bool BOM);
@@ -28,7 +29,7 @@ QByteArray ExchangeLines(const QStringList& Lines, TTextEncoding Encoding, bool 
 // destroyed before Commit leaves the old file as it was.
 class TExchangeFileWriter {
 public:
-    // Raises the file error when the file cannot be written.
+    // Raises the file error with the system's reason when the file cannot be written.
     TExchangeFileWriter(const QString& FileName, TTextEncoding Encoding, bool BOM);
     // Text waiting to be written; whole lines only, so that a piece never splits a character.
     QString& Text() { return text_; }

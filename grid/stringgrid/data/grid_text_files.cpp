@@ -4,6 +4,7 @@
 #include "grid/foundation/grid_lists.h"
 #include "grid/foundation/number_routines.h"
 #include "grid/stringgrid/data/exchange_files.h"
+#include "grid/stringgrid/data/import_limits.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
 #include "platform/core/stream.h"
@@ -18,7 +19,7 @@ namespace {
 struct TCellLine {
     bool Width = false;
     int Col = 0;
-    int Row = 0;
+    int Row = 0;  // the width's pixels for a width line
     QString Text;
 };
 
@@ -37,7 +38,7 @@ bool splitCellLine(const QString& Line, QString& A, QString& B, QString& Rest) {
 TCellLine widthLine(const QString& Line) {
     const QString body = Line.mid(3);
     const qsizetype comma = body.indexOf(u',');
-    return {true, StrToInt(body.left(comma)), 0, QString::number(StrToInt(comma < 0 ? QString() : body.mid(comma + 1)))};
+    return {true, StrToInt(body.left(comma)), ImportedPixels(StrToInt(comma < 0 ? QString() : body.mid(comma + 1))), QString()};
 }
 
 QString countLine(int Cols, int Rows) { return QStringLiteral("%1,%2").arg(Cols).arg(Rows); }
@@ -68,13 +69,14 @@ void TExStringGrid::LoadFromFile(const QString& FileName) {
     if (lines.isEmpty()) RaiseListIndexError(0);
     const int fc = SaveFixedCells || SaveFixedCols ? 0 : FixedCols();
     const int fr = SaveFixedCells || SaveFixedRows ? 0 : FixedRows();
-    int cols = ColCount(), rows = RowCount();
+    qint64 cols = ColCount(), rows = RowCount();
     if (!lines[0].isEmpty()) {
         const qsizetype comma = lines[0].indexOf(u',');
-        cols = fc + StrToInt(lines[0].left(comma));
-        rows = fr + StrToInt(comma < 0 ? QString() : lines[0].mid(comma + 1));
+        cols = fc + qint64(StrToInt(lines[0].left(comma)));
+        rows = fr + qint64(StrToInt(comma < 0 ? QString() : lines[0].mid(comma + 1)));
     }
     if (cols <= 0 || rows <= 0) throw VEriRodiVizev(QStringLiteral("File contains no data or corrupt file ") + FileName);
+    CheckImportSize(cols, rows, QStringLiteral("The file ") + FileName);
     // Every line is read before the grid changes, so a bad one leaves the grid as it was.
     std::vector<TCellLine> items;
     items.reserve(static_cast<size_t>(lines.size()));
@@ -88,12 +90,12 @@ void TExStringGrid::LoadFromFile(const QString& FileName) {
         if (!splitCellLine(line, c, r, rest)) StrToInt(line);  // a line without a cell is no number either
         else items.push_back({false, StrToInt(c), StrToInt(r), rest});
     }
-    SetColCount(cols);
-    SetRowCount(rows);
+    SetColCount(static_cast<int>(cols));
+    SetRowCount(static_cast<int>(rows));
     TExchangeProgress progress(*this);
     for (const TCellLine& item : items) {
         if (item.Width) {
-            if (item.Col >= 0 && item.Col < ColCount()) SetColWidths(item.Col, item.Text.toInt());
+            if (item.Col >= 0 && item.Col < ColCount()) SetColWidths(item.Col, item.Row);
             continue;
         }
         if (item.Col >= 0 && item.Row >= 0 && item.Col < ColCount() && item.Row < RowCount())
@@ -146,15 +148,16 @@ void TExStringGrid::SaveToStream(TStream& Stream) {
 
 void TExStringGrid::LoadFromStream(TStream& Stream) {
     const qint64 start = Stream.Position();
-    int cols = -1, rows = -1;
+    qint64 cols = -1, rows = -1;
     std::vector<TCellLine> items;
     try {
         if (!streamAtEnd(Stream)) {
             const QString first = readStreamLine(Stream);
             if (!first.isEmpty()) {
                 const qsizetype comma = first.indexOf(u',');
-                cols = StrToInt(first.left(comma));
-                rows = StrToInt(comma < 0 ? QString() : first.mid(comma + 1));
+                cols = StrToInt(first.left(comma)) + qint64(SaveStartCol());
+                rows = StrToInt(comma < 0 ? QString() : first.mid(comma + 1)) + qint64(SaveStartRow());
+                CheckImportSize(cols, rows, QStringLiteral("The stream"));
             }
         }
         while (!streamAtEnd(Stream)) {
@@ -177,16 +180,17 @@ void TExStringGrid::LoadFromStream(TStream& Stream) {
         throw;
     }
     if (cols >= 0) {
-        SetColCount(cols + SaveStartCol());
-        SetRowCount(rows + SaveStartRow());
+        SetColCount(static_cast<int>(cols));
+        SetRowCount(static_cast<int>(rows));
     }
     for (const TCellLine& item : items) {
         if (item.Width) {
-            if (item.Col >= 0 && item.Col < ColCount()) SetColWidths(item.Col, item.Text.toInt());
+            if (item.Col >= 0 && item.Col < ColCount()) SetColWidths(item.Col, item.Row);
             continue;
         }
-        const int c = item.Col + SaveStartCol(), r = item.Row + SaveStartRow();
-        if (c >= 0 && r >= 0 && c < TotalColCount() && r < RowCount()) LoadCell(c, r, DecodeLineBreaks(item.Text, Multilinecells));
+        const qint64 c = item.Col + qint64(SaveStartCol()), r = item.Row + qint64(SaveStartRow());
+        if (c >= 0 && r >= 0 && c < TotalColCount() && r < RowCount())
+            LoadCell(static_cast<int>(c), static_cast<int>(r), DecodeLineBreaks(item.Text, Multilinecells));
     }
     CellsChanged(TRect{0, 0, ColCount(), RowCount()});
     AllCellsChanged();

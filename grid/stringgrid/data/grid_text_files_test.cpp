@@ -78,7 +78,7 @@ TEST_F(GridTextFile, BadFilesLeaveTheGridAsItWas) {
 
 TEST_F(GridTextFile, ASaveThatCannotBeWrittenSaysSo) {
     const QString name = folder.write("file", "old") + "/x.grid";
-    EXPECT_EQ(messageOf([&] { grid->SaveToFile(name); }), "Cannot create file \"" + name + "\".");
+    EXPECT_EQ(messageOf([&] { grid->SaveToFile(name); }), "Cannot create file \"" + name + "\". Not a directory");
     EXPECT_EQ(fileBytes(folder.file("file")), "old");
 }
 

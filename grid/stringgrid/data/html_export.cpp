@@ -45,8 +45,9 @@ public:
     int Number = 0;
     QString Write(const TGraphic& Graphic) {
         if (!made_) {
-            if (!DirectoryExists(dir_ + QStringLiteral("images")) && !ForceDirectories(dir_ + QStringLiteral("images")))
-                throw Exception(QStringLiteral("Cannot create ") + dir_ + QStringLiteral("images"));
+            QString reason;
+            if (!DirectoryExists(dir_ + QStringLiteral("images")) && !ForceDirectories(dir_ + QStringLiteral("images"), &reason))
+                throw Exception(QStringLiteral("Cannot create ") + dir_ + QStringLiteral("images: ") + reason);
             made_ = true;
         }
         const QString name = dir_ + QStringLiteral("images/img%1.jpg").arg(Number++);

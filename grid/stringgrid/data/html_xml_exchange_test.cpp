@@ -75,7 +75,7 @@ TEST_F(HTML, PicturesGoBesideThePageAsJpegs) {
     EXPECT_TRUE(html.contains(">pic<img src= \"file://" + dir + "images/img1.jpg\"></td>"));
     EXPECT_TRUE(fileBytes(dir + "images/img1.jpg").startsWith("\xFF\xD8"));
     const QString blocked = folder.write("file", "x") + "/";
-    EXPECT_EQ(messageOf([&] { grid->SaveToHTMLString(blocked); }), "Cannot create " + blocked + "images");
+    EXPECT_EQ(messageOf([&] { grid->SaveToHTMLString(blocked); }), "Cannot create " + blocked + "images: Not a directory");
 }
 
 TEST_F(HTML, FilesXhtmlAndAppend) {
@@ -149,7 +149,7 @@ TEST_F(XML, BadFilesSayWhyAndChangeNothing) {
     EXPECT_TRUE(message.endsWith(" on line 2")) << message.toStdString();
     EXPECT_EQ(cells(), before);
     const QString bad = folder.write("file", "x") + "/out.xml";
-    EXPECT_EQ(messageOf([&] { grid->SaveToXML(bad, "l", "r", nullptr, true); }), "Cannot Create file " + bad);
+    EXPECT_EQ(messageOf([&] { grid->SaveToXML(bad, "l", "r", nullptr, true); }), "Cannot Create file " + bad + ": Not a directory");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // fields, written and read.
 #include "grid/foundation/grid_lists.h"
 #include "grid/stringgrid/data/exchange_files.h"
+#include "grid/stringgrid/data/import_limits.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
 #include "platform/core/exception.h"
@@ -122,14 +123,17 @@ void TExStringGrid::LoadFromFixed(const QString& FileName, TIntList& Positions, 
     for (int v : at) Positions.Add(v);
     // Fewer than two positions mark no field.
     if (at.size() < 2) return;
-    SetColCount(FixedCols() + static_cast<int>(at.size()) - 1);
     int row = SaveStartRow();
     const qsizetype count = MaxRows == -1 ? lines.size() : std::min<qsizetype>(lines.size(), std::max(MaxRows, 1));
+    // The grid is sized once for every line, and only when it can hold them.
+    const qint64 cols = FixedCols() + qint64(at.size()) - 1, rows = std::max<qint64>(RowCount(), row + qint64(count));
+    CheckImportSize(cols, rows, QStringLiteral("The file ") + FileName);
+    SetColCount(static_cast<int>(cols));
+    SetRowCount(static_cast<int>(rows));
     for (qsizetype i = 0; i < count; ++i) {
-        if (row >= RowCount()) SetRowCount(row + 1);
         int col = SaveStartCol();
         for (size_t k = 0; k + 1 < at.size(); ++k) {
-            QString field = lines[i].mid(std::max(at[k] - 1, 0), std::max(at[k + 1] - at[k], 0));
+            QString field = lines[i].mid(std::max<qint64>(at[k] - qint64(1), 0), std::max<qint64>(qint64(at[k + 1]) - at[k], 0));
             if (DoTrim) field = field.trimmed();
             LoadCell(col++, row, field);
         }

@@ -44,7 +44,7 @@ TEST_F(TextListings, FixedWidthWriterFillsMissingWidths) {
     EXPECT_EQ(positions.StrValue(), "3,10,1");
     EXPECT_EQ(fileBytes(name), "ab long text  \r\nabc" + QByteArray(11, ' ') + "\r\n" + QByteArray(14, ' ') + "\r\n");
     const QString bad = folder.write("file", "x") + "/fixed.txt";
-    EXPECT_EQ(messageOf([&] { grid->SaveToFixed(bad, positions); }), "Cannot Create file " + bad);
+    EXPECT_EQ(messageOf([&] { grid->SaveToFixed(bad, positions); }), "Cannot Create file " + bad + ": Not a directory");
 }
 
 TEST_F(TextListings, FixedWidthReaderCutsAtSortedPositions) {

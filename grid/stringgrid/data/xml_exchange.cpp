@@ -1,5 +1,6 @@
 // The grid's rows as records of a simple XML file, written as text and read through the XML DOM.
 #include "grid/stringgrid/data/exchange_files.h"
+#include "grid/stringgrid/data/import_limits.h"
 #include "grid/stringgrid/data/xml_records.h"
 #include "grid/stringgrid/model/ex_string_grid_p.h"
 #include "platform/core/exception.h"
@@ -76,28 +77,30 @@ void TExStringGrid::LoadFromXML(const QString& FileName, bool LevelToRow, bool L
     const bool header = SaveFixedCells || SaveFixedRows;
     const int sc = SaveStartCol();
     const int sr = header && !LoadFieldDescr ? 0 : FixedRows();
-    int col = 0, row = 0, level = 1, maxCol = sc, maxRow = sr;
+    // Two walks of the same records: the first finds the extent, which is checked and set once,
+    // and the second stores the cells, so the grid never grows field by field.
+    bool storing = false;
+    qint64 col = 0, row = 0, level = 1, maxCol = std::max<qint64>(sc, ColCount() - 1), maxRow = std::max<qint64>(sr, RowCount() - 1);
+    qint64 lastCol = sc, lastRow = sr;
     auto store = [&](const QString& Value) {
-        const int c = col + sc, r = row + sr;
+        const qint64 c = col + sc, r = row + sr;
         if (c >= 0 && r >= 0) {
-            if (c >= ColCount()) SetColCount(c + 1);
-            if (r >= RowCount()) SetRowCount(r + 1);
-            LoadCell(c, r, Value);
-            maxCol = std::max(maxCol, c);
-            maxRow = std::max(maxRow, r);
+            if (storing) LoadCell(static_cast<int>(c), static_cast<int>(r), Value);
+            maxCol = std::max(maxCol, c), lastCol = std::max(lastCol, c);
+            maxRow = std::max(maxRow, r), lastRow = std::max(lastRow, r);
         }
         ++col;
     };
     auto headerName = [&](const QString& Name) {
-        const int c = col + sc;
-        if (c >= ColCount()) SetColCount(c + 1);
-        if (GetCellEx(c, 0).isEmpty()) SetCells(c, 0, Name);
+        const int c = static_cast<int>(col + sc);
+        if (storing && GetCellEx(c, 0).isEmpty()) SetCells(c, 0, Name);
+        maxCol = std::max<qint64>(maxCol, c);
     };
     std::function<void(const TXMLRecord&)> walk = [&](const TXMLRecord& N) {
         const auto& attributes = N.Attributes;
         for (const auto& [name, value] : attributes) {
             if (header) headerName(name);
-            store(unescapeField(value));
+            store(storing ? unescapeField(value) : QString());
         }
         bool newRow = false;
         if (LevelToRow && !attributes.empty()) {
@@ -116,22 +119,31 @@ void TExStringGrid::LoadFromXML(const QString& FileName, bool LevelToRow, bool L
         } else if (children.size() == 1) {
             if (header && LoadFieldDescr) headerName(N.Name);
             const QString& text = N.Text;
-            store(QuoteEmptyCells && text == QLatin1String("\"\"") ? QString() : unescapeField(text));
+            store(!storing || (QuoteEmptyCells && text == QLatin1String("\"\"")) ? QString() : unescapeField(text));
         } else {
             store(QString());
         }
     };
-    bool first = true;
-    for (const TXMLRecord& record : root.Children) {
-        if (!record.Element) continue;
-        col = 0;
-        level = 1;
-        if (LevelToRow && first && record.Attributes.empty()) row = -1;
-        first = false;
-        walk(record);
-        if (!LevelToRow) ++row;
-    }
-    SetColCount(maxCol + 1);
-    SetRowCount(maxRow + 1);
+    auto walkAll = [&] {
+        col = 0, row = 0, level = 1;
+        bool first = true;
+        for (const TXMLRecord& record : root.Children) {
+            if (!record.Element) continue;
+            col = 0;
+            level = 1;
+            if (LevelToRow && first && record.Attributes.empty()) row = -1;
+            first = false;
+            walk(record);
+            if (!LevelToRow) ++row;
+        }
+    };
+    walkAll();
+    CheckImportSize(maxCol + 1, maxRow + 1, QStringLiteral("The file ") + FileName);
+    SetColCount(static_cast<int>(maxCol + 1));
+    SetRowCount(static_cast<int>(maxRow + 1));
+    storing = true;
+    walkAll();
+    SetColCount(static_cast<int>(lastCol + 1));
+    SetRowCount(static_cast<int>(lastRow + 1));
     AllCellsChanged();
 }

@@ -1,10 +1,16 @@
 #include "grid/stringgrid/data/xml_records.h"
 
+#include "platform/core/exception.h"
 #include "platform/xml/xml_document.h"
 
 namespace {
 
-TXMLRecord recordOf(const IXMLNode& N) {
+// Records are rows of fields, a few levels deep; a file nested far deeper is refused rather
+// than walked until the stack runs out.
+constexpr int MaxDepth = 256;
+
+TXMLRecord recordOf(const IXMLNode& N, int Depth) {
+    if (Depth > MaxDepth) throw Exception(QStringLiteral("elements nested deeper than %1 levels").arg(MaxDepth));
     TXMLRecord r;
     if (N.NodeType() == ntText || N.NodeType() == ntCData) {
         r.Element = false;
@@ -16,7 +22,7 @@ TXMLRecord recordOf(const IXMLNode& N) {
     for (const IXMLNode& child : N.ChildNodes()) {
         const TNodeType type = child.NodeType();
         if (type != ntElement && type != ntText && type != ntCData) continue;
-        r.Children.push_back(recordOf(child));
+        r.Children.push_back(recordOf(child, Depth + 1));
         r.Text += r.Children.back().Text;
     }
     return r;
@@ -27,5 +33,5 @@ TXMLRecord recordOf(const IXMLNode& N) {
 TXMLRecord ReadXMLRecords(const QString& FileName) {
     TXMLDocument doc(nullptr);
     doc.LoadFromFile(FileName);
-    return recordOf(doc.DocumentElement());
+    return recordOf(doc.DocumentElement(), 1);
 }

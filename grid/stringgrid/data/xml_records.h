@@ -19,5 +19,6 @@ struct TXMLRecord {
 };
 
 // The document element of the file. A file that is not well-formed raises Exception with
-// "<reason> at line N, column M" (and the file name before it).
+// "<reason> at line N, column M" (and the file name before it); one whose elements nest more
+// than 256 levels deep raises Exception too.
 TXMLRecord ReadXMLRecords(const QString& FileName);

@@ -1,5 +1,7 @@
 #include "grid/stringgrid/office/office_fixture.h"
 
+#include <QFile>
+
 namespace {
 
 class DatabaseExchange : public OfficeFixture {};
@@ -85,8 +87,38 @@ TEST_F(DatabaseExchange, AMissingDatabaseOrABadQueryLeavesTheGrid) {
         EXPECT_EQ(messageOf([&] { grid->LoadFromMDBSQL(testdata("devices.mdb"), QLatin1String(refused)); }),
                   QStringLiteral("The query is not supported by the Access driver, or names a table or column the database does not "
                                  "have: %1").arg(QLatin1String(refused)));
+    // A query that fails on a sound database gives the driver's own message.
+    const QString bad = messageOf([&] { grid->LoadFromMDBSQL(testdata("devices.mdb"), QStringLiteral("SELECT * FROM Nowhere")); });
+    EXPECT_FALSE(bad.contains(QLatin1String("Access database"))) << bad.toStdString();
     EXPECT_THROW(grid->LoadFromMDBTable(testdata("measures.xls"), QStringLiteral("Devices")), Exception);
     EXPECT_EQ(cells(), before);
+}
+
+TEST_F(DatabaseExchange, FilesThatAreNoReadableDatabaseAreNamedSo) {
+    realServers();
+    grid->SetCells(1, 1, "before");
+    const QString before = cells();
+    QFile source(testdata("devices.mdb"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray real = source.readAll();
+    QByteArray garbled = real;
+    for (qsizetype i = 2048; i < garbled.size(); i += 7) garbled[i] = char(0xA5);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"empty", QByteArray()},
+        {"text", "ID;Name\r\n1;Pump\r\n"},
+        {"only the head", real.left(2048)},
+        {"cut in half", real.left(real.size() / 2)},
+        {"garbled pages", garbled},
+    };
+    for (const auto& c : cases) {
+        const QString name = folder.write(QStringLiteral("damaged.mdb"), c.bytes);
+        const QString message = messageOf([&] { grid->LoadFromMDBTable(name, QStringLiteral("Devices")); });
+        EXPECT_TRUE(message.startsWith(QStringLiteral("'%1' is not a readable Access database").arg(name))) << c.what << ": " << message.toStdString();
+        EXPECT_EQ(cells(), before) << c.what;
+    }
 }
 
 }  // namespace

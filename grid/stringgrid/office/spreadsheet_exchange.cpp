@@ -1,16 +1,22 @@
 // The grid's cells to and from a spreadsheet through its automation server.
 #include "grid/foundation/codings.h"
 #include "grid/foundation/number_routines.h"
+#include "grid/stringgrid/data/import_limits.h"
 #include "grid/stringgrid/model/ex_string_grid.h"
 #include "grid/stringgrid/model/string_grid_errors.h"
 #include "grid/stringgrid/office/office_calls.h"
 #include "platform/core/string_list.h"
 #include "platform/system/files.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const QString ExcelID = QStringLiteral("excel.application");
 const QString NoExcel = QStringLiteral("Excel OLE server not found");
+// Cells asked of the server in one read: a block far below what it hands out at once.
+constexpr qint64 BlockCells = 1024 * 1024;
 
 // The sheet of the workbook's Sheets whose Name is Name (the last such); Empty when none.
 OleVariant findSheet(const OleVariant& Book, const QString& Name) {
@@ -100,37 +106,46 @@ void TExStringGrid::LoadFromXLSSheet(const QString& FileName, const QString& She
         const int co = SaveFixedCells || SaveFixedCols ? 0 : FixedCols();
         const int ro = SaveFixedCells || SaveFixedRows ? 0 : FixedRows();
 
-        // The values are read before the grid changes, so that a failed read leaves it as it was.
-        OleVariant values;
+        const qint64 rows = qint64(used.LastRow) - used.FirstRow + 1, cols = qint64(used.LastCol) - used.FirstCol + 1;
+        CheckImportSize(cols + co, rows + ro,
+                        QStringLiteral("The used range ") + RangeAddress(used.FirstCol, used.FirstRow, used.LastCol, used.LastRow));
+
+        // The values are read before the grid changes, so that a failed read leaves it as it was;
+        // a large range is read in blocks of rows, keeping only the cells that hold something.
+        struct TItem {
+            int Col, Row;
+            QString Text;
+        };
+        std::vector<TItem> items;
         try {
-            if (used.SingleCell())
-                values = sheet.Get(QStringLiteral("Rows"))
-                             .Get(QStringLiteral("Cells"), {used.FirstRow, used.FirstCol})
-                             .Get(QStringLiteral("Value"));
-            else {
-                const QString address = RangeAddress(used.FirstCol, used.FirstRow, used.LastCol, used.LastRow);
-                values = sheet.Get(QStringLiteral("Range"), {address}).Get(QStringLiteral("Value"));
-                values.Array();
+            QString text;
+            if (used.SingleCell()) {
+                const OleVariant value =
+                    sheet.Get(QStringLiteral("Rows")).Get(QStringLiteral("Cells"), {used.FirstRow, used.FirstCol}).Get(QStringLiteral("Value"));
+                if (cellText(value, text)) items.push_back({co, ro, text});
+            } else {
+                const qint64 blockRows = std::max<qint64>(1, BlockCells / cols);
+                for (qint64 first = used.FirstRow; first <= used.LastRow; first += blockRows) {
+                    const qint64 last = std::min<qint64>(first + blockRows - 1, used.LastRow);
+                    const QString address = RangeAddress(used.FirstCol, static_cast<int>(first), used.LastCol, static_cast<int>(last));
+                    const OleVariant values = sheet.Get(QStringLiteral("Range"), {address}).Get(QStringLiteral("Value"));
+                    const TVariantArray& a = values.Array();
+                    for (int r = 0; r < a.Rows(); ++r)
+                        for (int c = 0; c < a.Cols(); ++c)
+                            if (cellText(a.At(a.LowRow() + r, a.LowCol() + c), text))
+                                items.push_back({c + co, static_cast<int>(first - used.FirstRow) + r + ro, text});
+                }
             }
         } catch (const EOleError&) {
             throw Exception(QStringLiteral("Incorrect XLS file"));
         }
 
         const int fixedCols = FixedCols(), fixedRows = FixedRows();
-        SetColCount(used.LastCol - used.FirstCol + 1 + co);
-        SetRowCount(used.LastRow - used.FirstRow + 1 + ro);
+        SetColCount(static_cast<int>(cols + co));
+        SetRowCount(static_cast<int>(rows + ro));
         if (fixedCols < ColCount()) SetFixedCols(fixedCols);
         if (fixedRows < RowCount()) SetFixedRows(fixedRows);
-
-        QString text;
-        if (used.SingleCell()) {
-            if (cellText(values, text)) LoadCell(co, ro, text);
-        } else {
-            const TVariantArray& a = values.Array();
-            for (int r = 0; r < a.Rows(); ++r)
-                for (int c = 0; c < a.Cols(); ++c)
-                    if (cellText(a.At(a.LowRow() + r, a.LowCol() + c), text)) LoadCell(c + co, r + ro, text);
-        }
+        for (const TItem& item : items) LoadCell(item.Col, item.Row, item.Text);
     } catch (...) {
         finish();
         throw;

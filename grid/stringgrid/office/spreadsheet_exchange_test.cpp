@@ -1,7 +1,10 @@
 #include "grid/stringgrid/office/office_fixture.h"
 #include "platform/core/string_list.h"
 #include "platform/office/workbook_data.h"
+#include "platform/office/cell_address.h"
+#include "platform/testkit/full_disk.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -190,6 +193,35 @@ TEST_F(SpreadsheetExchange, CellsThatReadAsNumbersAreSavedAsNumbers) {
     for (int c = 0; c < int(std::size(cases)); ++c) EXPECT_EQ(book.Sheets[0].Value(1, c + 1), cases[c].Stored) << cases[c].Text;
 }
 
+// A workbook of the cells given, made through the spreadsheet server.
+QString makeWorkbook(const QString& File, const std::vector<std::pair<QString, QString>>& Cells) {
+    OleVariant app(CreateSpreadsheetApplication());
+    OleVariant book = app.Get(QStringLiteral("WorkBooks")).Call(QStringLiteral("Add"));
+    OleVariant sheet = book.Get(QStringLiteral("Sheets"), {1});
+    for (const auto& [address, text] : Cells) sheet.Get(QStringLiteral("Range"), {address}).Set(QStringLiteral("Value"), text);
+    book.Call(QStringLiteral("SaveAs"), {File});
+    app.Call(QStringLiteral("Quit"));
+    return File;
+}
+
+TEST_F(SpreadsheetExchange, AUsedRangeTheGridCannotHoldIsRefusedAndASparseOneLoads) {
+    realServers();
+    grid->SetCells(1, 1, "before");
+    const QString before = cells();
+    const QString corners = makeWorkbook(folder.file(QStringLiteral("corners.xlsx")), {{"A1", "first"}, {"XFD1048576", "last"}});
+    const QString message = messageOf([&] { grid->LoadFromXLS(corners); });
+    EXPECT_TRUE(message.contains(QLatin1String("The used range A1:IV1048576 asks for 256 columns and 1048576 rows"))) << message.toStdString();
+    EXPECT_EQ(cells(), before);
+
+    // A tall sparse sheet is read in blocks, keeping only the cells that hold something.
+    const QString tall = makeWorkbook(folder.file(QStringLiteral("tall.xlsx")), {{"A1", "top"}, {"B600000", "bottom"}});
+    grid->LoadFromXLS(tall);
+    EXPECT_EQ(grid->ColCount(), 2);
+    EXPECT_EQ(grid->RowCount(), 600000);
+    EXPECT_EQ(grid->Cells(0, 0), "top");
+    EXPECT_EQ(grid->Cells(1, 599999), "bottom");
+}
+
 TEST_F(SpreadsheetExchange, WorkbooksOfAnotherProgramLoadWithTheirUsedRange) {
     realServers();
     const struct {
@@ -240,13 +272,50 @@ TEST_F(SpreadsheetExchange, AFileThatIsNoWorkbookIsRefusedAndLeftAlone) {
     EXPECT_EQ(fileBytes(file), "just text");
 }
 
-TEST_F(SpreadsheetExchange, SavesThatCannotBeWrittenSaySoAndWriteNothing) {
+TEST_F(SpreadsheetExchange, SavesThatCannotBeWrittenSayWhyAndWriteNothing) {
     realServers();
     const QString workbook = folder.file(QStringLiteral("missing/out.xlsx")), document = folder.file(QStringLiteral("missing/out.docx"));
-    EXPECT_EQ(messageOf([&] { grid->SaveToXLS(workbook, true); }), QStringLiteral("Cannot save the workbook as '%1'.").arg(workbook));
-    EXPECT_EQ(messageOf([&] { grid->SaveToDOC(document, true); }), QStringLiteral("Cannot save the document as '%1'.").arg(document));
+    EXPECT_EQ(messageOf([&] { grid->SaveToXLS(workbook, true); }),
+              QStringLiteral("Cannot save the workbook as '%1': No such file or directory.").arg(workbook));
+    EXPECT_EQ(messageOf([&] { grid->SaveToDOC(document, true); }),
+              QStringLiteral("Cannot save the document as '%1': No such file or directory.").arg(document));
     EXPECT_FALSE(QFile::exists(workbook));
     EXPECT_FALSE(QFile::exists(document));
+}
+
+TEST_F(SpreadsheetExchange, AFullDiskOrAReadOnlyFolderIsNamedInTheMessage) {
+    realServers();
+    grid->SetCells(1, 1, QString(4000, u'w'));
+    const QString full = folder.file(QStringLiteral("full")), readOnly = folder.file(QStringLiteral("readonly"));
+    QDir().mkpath(full);
+    QDir().mkpath(readOnly);
+    FullDisk disk(full);
+    SKIP_WITHOUT_FULL_DISK(disk);
+    ReadOnlyDisk locked(readOnly);
+    if (!locked.Mounted()) GTEST_SKIP() << qPrintable(locked.Why_Not());
+    const struct {
+        QString folder;
+        const char* reason;
+    } places[] = {{full, "No space left on device"}, {readOnly, "Read-only file system"}};
+    for (const auto& place : places) {
+        disk.Free();
+        if (place.folder == full) {
+            folder.write(QStringLiteral("full/old.xlsx"), "old");
+            folder.write(QStringLiteral("full/old.docx"), "old");
+            disk.Fill();
+        }
+        for (const char* name : {"old.xlsx", "old.docx"}) {
+            const QString file = place.folder + u'/' + QLatin1String(name);
+            const QString message = messageOf([&] {
+                if (file.endsWith(QLatin1String("xlsx"))) grid->SaveToXLS(file, true);
+                else grid->SaveToDOC(file, true);
+            });
+            EXPECT_TRUE(message.contains(QLatin1String(place.reason))) << message.toStdString();
+            if (place.folder == full) {
+                EXPECT_EQ(fileBytes(file), "old");
+            }
+        }
+    }
 }
 
 }  // namespace

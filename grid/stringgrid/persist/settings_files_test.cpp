@@ -150,7 +150,7 @@ TEST_F(SettingsFiles, VisualPropertiesFileErrors) {
         grid->SaveVisualProps(unwritable);
         FAIL();
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message, "Cannot Create " + unwritable);
+        EXPECT_EQ(e.Message, "Cannot Create " + unwritable + ": Not a directory");
     }
     // A bad value stops the load there; what came before it stays applied.
     folder.write("bad.txt", "Color=clRed\r\nBalloon.Transparency=lots\r\nGridLineColor=clBlue\r\nLook=glNone\r\n");

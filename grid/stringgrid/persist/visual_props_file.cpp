@@ -169,7 +169,8 @@ void TExStringGrid::SaveVisualProps(const QString& FileName) {
     QString text;
     for (const TVisualProp& prop : TVisualPropTable(*this).props) text += prop.name + '=' + prop.get() + "\r\n";
     // The file is replaced whole or not at all.
-    if (!WriteFileAtomic(FileName, text.toUtf8())) throw Exception("Cannot Create " + FileName);
+    QString reason;
+    if (!WriteFileAtomic(FileName, text.toUtf8(), &reason)) throw Exception("Cannot Create " + FileName + ": " + reason);
 }
 
 void TExStringGrid::LoadVisualProps(const QString& FileName) {
