@@ -16,7 +16,7 @@ protected:
     // A real workbook of one sheet holding the cells given, as bytes of a package.
     TZipPackage book(const std::vector<std::pair<std::pair<int, int>, QString>>& Cells) {
         TWorkbookData data;
-        data.Sheets.push_back({QStringLiteral("Sheet1"), {}, 1, 1});
+        data.Sheets.emplace_back().Name = QStringLiteral("Sheet1");
         for (const auto& [at, text] : Cells) data.Sheets[0].SetValue(at.first, at.second, text);
         const QString name = folder.file(QStringLiteral("made.xlsx"));
         WriteWorkbook(data, name);
