@@ -1,9 +1,10 @@
 #include "platform/system/folder_lock.h"
 
+#include "platform/system/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -44,7 +45,7 @@ TFolder_Lock::TState TFolder_Lock::Take() {
     for (;;) {
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
         if (fd < 0) {
-            error_ = QString::fromLocal8Bit(std::strerror(errno));
+            error_ = SystemErrorText(errno);
             return lsNoLock;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -52,7 +53,7 @@ TFolder_Lock::TState TFolder_Lock::Take() {
             owner_ = readOwner(fd);
             ::close(fd);
             if (why == EWOULDBLOCK) return lsInUse;
-            error_ = QString::fromLocal8Bit(std::strerror(why));
+            error_ = SystemErrorText(why);
             return lsNoLock;
         }
         if (!stillNamed(fd, path)) {
@@ -62,7 +63,7 @@ TFolder_Lock::TState TFolder_Lock::Take() {
         // Whatever an earlier owner left in the file is stale now.
         const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
         if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.constData(), size_t(pid.size()), 0) != pid.size()) {
-            error_ = QString::fromLocal8Bit(std::strerror(errno));
+            error_ = SystemErrorText(errno);
             ::close(fd);
             return lsNoLock;
         }

@@ -1,6 +1,7 @@
 #include "platform/system/process.h"
 
 #include "platform/core/exception.h"
+#include "platform/system/files.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -112,6 +113,6 @@ std::unique_ptr<TProcess> TSystemProcessRunner::Start(const QString& File, const
     pid_t pid = 0;
     const int error = ::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
     if (error != 0)
-        throw Exception(QStringLiteral("Cannot start \"%1\": %2").arg(File, QString::fromLocal8Bit(std::strerror(error))));
+        throw Exception(QStringLiteral("Cannot start \"%1\": %2").arg(File, SystemErrorText(error)));
     return std::make_unique<SystemProcess>(pid);
 }

@@ -505,7 +505,7 @@ bool readFile(const QString& path, QByteArray& bytes, QString& error) {
     if (known && S_ISDIR(status.st_mode)) {
         // Said in the system's words, as the writers say it.
         ::close(fd);
-        error = QString::fromLocal8Bit(std::strerror(EISDIR));
+        error = SystemErrorText(EISDIR);
         return false;
     }
     bool read = known && S_ISREG(status.st_mode);
