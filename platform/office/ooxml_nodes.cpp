@@ -1,5 +1,7 @@
 #include "platform/office/ooxml_nodes.h"
 
+#include <QDir>
+
 #include <cstring>
 
 namespace {
@@ -23,4 +25,9 @@ pugi::xml_attribute AttributeNamed(const pugi::xml_node& Node, const char* Local
     for (pugi::xml_attribute a : Node.attributes())
         if (localNameIs(a.name(), Local)) return a;
     return {};
+}
+
+QString WorkbookPartName(const QString& Target) {
+    if (Target.startsWith(u'/')) return Target.mid(1);
+    return QDir::cleanPath(QStringLiteral("xl/") + Target);
 }

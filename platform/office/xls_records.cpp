@@ -204,7 +204,7 @@ void readSheet(TRecordReader& Reader, const TGlobals& G, bool Biff8, TXlsSheetRe
             default: Sheet.Cells[at] = OleVariant(); break;
             }
         } else if (r.Type == recString && pendingString.first > 0) {
-            Sheet.Cells[pendingString] = Biff8 ? text(r, 2, field(d, 0, 2), true) : text(r, 2, field(d, 0, 2), false);
+            Sheet.Cells[pendingString] = text(r, 2, field(d, 0, 2), Biff8);
             pendingString = {0, 0};
         } else if (r.Type == recBoolErr && d.size() >= 8) {
             if (field(d, 7, 1)) Sheet.Cells[at] = errorValue(field(d, 6, 1));

@@ -7,7 +7,6 @@
 
 #include <pugixml.hpp>
 
-#include <QDir>
 
 namespace {
 
@@ -33,12 +32,6 @@ EOleError notWorkbook(const QString& FileName, const QString& Reason) {
 
 void parse(pugi::xml_document& Doc, const QByteArray& Bytes, const QString& FileName) {
     if (!Doc.load_buffer(Bytes.constData(), size_t(Bytes.size()))) throw notWorkbook(FileName);
-}
-
-// A part's target relative to the workbook's folder, or absolute from the package root.
-QString partName(const QString& Target) {
-    if (Target.startsWith(u'/')) return Target.mid(1);
-    return QDir::cleanPath(QStringLiteral("xl/") + Target);
 }
 
 // How the workbook shows numbers: the date kind of each cell style and the date system.
@@ -124,7 +117,7 @@ TWorkbookData ReadXlsxWorkbook(const QString& FileName) {
     std::map<QString, QString> targets;
     parse(doc, package.Part(QStringLiteral("xl/_rels/workbook.xml.rels")), FileName);
     for (pugi::xml_node rel : doc.document_element().children())
-        targets[QString::fromUtf8(attribute(rel, "Id").value())] = partName(QString::fromUtf8(attribute(rel, "Target").value()));
+        targets[QString::fromUtf8(attribute(rel, "Id").value())] = WorkbookPartName(QString::fromUtf8(attribute(rel, "Target").value()));
 
     TWorkbookData book;
     parse(doc, package.Part(QStringLiteral("xl/workbook.xml")), FileName);

@@ -6,7 +6,6 @@
 #include "platform/office/ooxml_nodes.h"
 #include "platform/office/workbook_data.h"
 
-#include <QDir>
 
 #include <algorithm>
 #include <cstring>
@@ -202,8 +201,7 @@ public:
           app_(Package, AppPropertiesPart) {
         if (!workbook_.Loaded() || !rels_.Loaded()) throw EOleError(QStringLiteral("The workbook's sheet list cannot be read"));
         for (pugi::xml_node rel : rels_.Root().children()) {
-            const QString target = QString::fromUtf8(AttributeNamed(rel, "Target").value());
-            const QString part = target.startsWith(u'/') ? target.mid(1) : QDir::cleanPath(QStringLiteral("xl/") + target);
+            const QString part = WorkbookPartName(QString::fromUtf8(AttributeNamed(rel, "Target").value()));
             parts_[QString::fromUtf8(AttributeNamed(rel, "Id").value())] = part;
             if (std::strcmp(AttributeNamed(rel, "Type").value(), CalcChainType) == 0) calcChain_ = {part, rel};
         }
