@@ -12,7 +12,6 @@
 #include "tables/mqtt_set_topic_form.h"
 #include "tables/topic_template_form.h"
 
-#include <QFile>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,11 +23,6 @@ const QString New_Template = QStringLiteral("{\"v\":$VALUE$}");
 bool modal(const TForm* form) { return robot::activeModalForm() == form; }
 
 TExColumnGrid& pub() { return *FMQTT_Set_Topic->ACG_Pub; }
-
-QByteArray Read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void plan(StepRunner& steps) {
     steps.add("the topics window", [] { return modal(FMQTT_Set_Topic); }, [] {
@@ -79,7 +73,7 @@ int main(int argc, char** argv) {
     QStringList faults;
     if (!steps.done()) faults << QStringLiteral("the topics window closed before the walk ended");
     if (result != mrOk) faults << QStringLiteral("the topics window was not closed with OK");
-    const QByteArray written = Read(File_MQTT_Set_Topic);
+    const QByteArray written = readFileBytes(File_MQTT_Set_Topic);
     if (!written.contains("Template=\"" + Xml_Attribute_Text(New_Template) + "\""))
         faults << QStringLiteral("the file does not hold the new template: ") + QString::fromUtf8(written);
     // The windows and the toolkit go now, as at the end of the program's own run.

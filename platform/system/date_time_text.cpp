@@ -134,14 +134,6 @@ bool splitWords(const QString& Text, const QString& Separators, std::vector<TDat
     return true;
 }
 
-// The index (0 based) of Name among Names, in any letter case; -1 when it is none of them.
-template <size_t N>
-int nameIndex(const std::array<QString, N>& Names, const QString& Name) {
-    for (size_t i = 0; i < N; ++i)
-        if (!Names[i].isEmpty() && Names[i].compare(Name, Qt::CaseInsensitive) == 0) return int(i);
-    return -1;
-}
-
 // A name may carry a point of its own ("Feb." in some locales): the word is its letters.
 QString lettersOf(const QString& Name) {
     QString out;

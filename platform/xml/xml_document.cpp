@@ -168,33 +168,6 @@ QByteArray singleByteToUtf8(QByteArray text) {
     return text;
 }
 
-// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
-// beyond U+10FFFF. ASCII runs are skipped many bytes at a time.
-bool isValidUtf8(const QByteArray& text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.constData());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n;) {
-        i += asciiRun(text.constData() + i, n - i);
-        if (i == n) return true;
-        const unsigned char lead = p[i];
-        int extra = 0;
-        char32_t c = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) extra = 1, c = lead & 0x1F;
-        else if (lead >= 0xE0 && lead <= 0xEF) extra = 2, c = lead & 0x0F;
-        else if (lead >= 0xF0 && lead <= 0xF4) extra = 3, c = lead & 0x07;
-        else return false;
-        if (n - i <= extra) return false;
-        for (int k = 1; k <= extra; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
-            c = (c << 6) | (p[i + k] & 0x3F);
-        }
-        if ((extra == 2 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) || (extra == 3 && (c < 0x10000 || c > 0x10FFFF)))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 // The encoding named by a leading "<?xml ... encoding='...'?>" as written; empty when none.
 // A view into raw: every file is asked, and most name no encoding or UTF-8.
 QByteArrayView declaredEncoding(QByteArrayView raw) {
@@ -243,7 +216,7 @@ QByteArray toUtf8(QByteArray raw) {
             return singleByteToUtf8(std::move(raw));
     // A file that names no encoding and is not UTF-8 came from a single-byte editor: read as
     // such, its accented letters stay letters instead of becoming replacement characters.
-    if (declared.isEmpty() && !isValidUtf8(raw)) return singleByteToUtf8(std::move(raw));
+    if (declared.isEmpty() && !raw.isValidUtf8()) return singleByteToUtf8(std::move(raw));
     return raw;
 }
 
