@@ -105,10 +105,12 @@ bool TAtomic_File::Commit(int Mode) {
                         : ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777)
                                                                  : defaultMode();
     if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0) return fail(errno);
+    // Renamed while still open: the lock that tells a writer at work from a killed one holds
+    // until the file has its name.
+    if (::rename(native(temp_).constData(), target.constData()) != 0) return fail(errno);
+    temp_.clear();
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) return fail(errno);
-    if (::rename(native(temp_).constData(), target.constData()) != 0) return fail(errno);
-    temp_.clear();
     return true;
 }
