@@ -225,6 +225,15 @@ TEST_F(LbButtonTest, AnAutomaticDragDropsTheButtonOnAControlThatAcceptsIt) {
     mouseMessage(b, WM_LBUTTONUP, 5, 40);
     EXPECT_EQ(events, QStringList({"start B", "over 0 5,5", "over 1 5,-50", "end none 5,40"}));
     EXPECT_EQ(clicks.size(), 1u);
+
+    // A drag the program begins and ends drops where the pointer was last, not where it began.
+    events.clear();
+    b.BeginDrag(true);
+    mouseMessage(b, WM_MOUSEMOVE, 5, 120, MK_LBUTTON);
+    b.EndDrag(true);
+    EXPECT_FALSE(b.Dragging());
+    ASSERT_FALSE(events.isEmpty());
+    EXPECT_EQ(events.mid(events.size() - 2), QStringList({"drop B 5,30", "end bin 5,30"}));
 }
 
 // ParentShowHint: the button shows hints as its window does until its own ShowHint is set.

@@ -38,6 +38,7 @@ struct TControlDrag {
     bool Started = false;
     int Threshold = 0;
     TPoint Start;  // screen point of the press
+    TPoint Last;   // screen point the pointer was last seen at
     TControl* Target = nullptr;
     bool Accepted = false;
     TCursor SourceCursor = crDefault;
@@ -46,7 +47,7 @@ struct TControlDrag {
         *this = TControlDrag{};
         Source = &Control;
         Threshold = AThreshold < 0 ? Default_Threshold : AThreshold;
-        Start = Screen;
+        Start = Last = Screen;
         if (Immediate) start(Screen);
     }
 
@@ -72,6 +73,7 @@ struct TControlDrag {
 
     // The pointer at Screen: the control under it is asked, and the pointer shows its answer.
     void moveTo(TPoint Screen) {
+        Last = Screen;
         TControl* under = controlAt(rootOf(*Source), Screen);
         if (under != Target) leaveTarget(Screen);
         if (under) {
@@ -154,7 +156,7 @@ void TControl::BeginDrag(bool Immediate, int Threshold) {
 bool TControl::Dragging() const { return drag.Source == this && drag.Started; }
 
 void TControl::EndDrag(bool Drop) {
-    if (drag.Source == this) drag.end(Drop, drag.Start);
+    if (drag.Source == this) drag.end(Drop, drag.Last);
 }
 
 void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
