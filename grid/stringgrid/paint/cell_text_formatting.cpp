@@ -121,16 +121,15 @@ void TExStringGrid::CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool
         Size = {results.MaxLineWidth + 2, results.TotalHeight + 2};
         return;
     }
-    // Rich text is laid out by the rich edit at the end; its plain text in the edit's font
-    // stands in until then.
-    const bool rich = type == TextTypeRTF;
-    if (rich) {
+    // Rich text: the size the rich edit asks for its formatted text, wrapped at the cell's
+    // inner width with the grid's word wrap, else its widest line.
+    if (type == TextTypeRTF) {
         TRichEdit& edit = *RichEdit();
         edit.LoadRTF(text);
-        canvas.Font.SetName(edit.Font().Name());
-        canvas.Font.SetSize(edit.Font().Size());
-        canvas.Font.SetStyle(edit.Font().Style());
-        text = edit.Text();
+        const int width = VS ? R.Width() - 4 : R.Width();
+        const TSize wanted = edit.ContentSize(WordWrap ? width : 0);
+        Size = {wanted.cx, wanted.cy + 4};
+        return;
     }
     int angle = 0;
     const bool rotated = IsRotated(ACol, ARow, angle);
@@ -145,22 +144,15 @@ void TExStringGrid::CellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool
             canvas.DrawText(text, measured, unsigned(DT_CALCRECT) | breaking | unsigned(DT_EXPANDTABS) | unsigned(DT_NOPREFIX));
         Size = {width, height};
     } else {
-        const QChar breakAt = rich ? QLatin1Char('\n') : QLatin1Char('\r');
-        const QStringList lines = Multilinecells || rich ? text.split(breakAt) : QStringList{text};
+        const QStringList lines = Multilinecells ? text.split(QLatin1Char('\r')) : QStringList{text};
         int widest = 0;
         for (QString line : lines) {
             if (line.endsWith(QLatin1Char('\n'))) line.chop(1);
             if (line.startsWith(QLatin1Char('\n'))) line.remove(0, 1);
-            if (!rich && URLShow() && !URLFull() && IsURL(line)) StripURLProtocol(line);
+            if (URLShow() && !URLFull() && IsURL(line)) StripURLProtocol(line);
             widest = std::max(widest, canvas.TextWidth(line));
         }
         Size = {widest, canvas.TextHeight(QStringLiteral("gh")) * int(lines.size())};
     }
     if (rotated) Size = TurnedTextExtent(Size, angle);
-    // The size the rich edit asks for its formatted text: wrapped at the cell's width with the
-    // grid's word wrap, else its widest line.
-    if (rich) {
-        const TSize wanted = RichEdit()->ContentSize(WordWrap ? R.Width() : 0);
-        Size = {wanted.cx, wanted.cy + 4};
-    }
 }
