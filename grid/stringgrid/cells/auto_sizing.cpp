@@ -133,7 +133,7 @@ void TExStringGrid::AutoSizeRowHeight(int ARow, bool GrowOnly, int Margin) {
         TInplaceEdit* editor = InplaceEditor();
         if (editor && editor->Visible()) UpdateEditorPlace();
         else ShowInplaceEdit();
-        if ((editor = InplaceEditor())) editor->SetSelStart(static_cast<int>(editor->Text().size()));
+        if ((editor = InplaceEditor())) editor->SetSelStart(editor->TextEnd());
     }
 }
 

@@ -175,7 +175,7 @@ void TExInplaceEdit::refused(bool Repaint, const QString& OldCellText) {
     TExStringGridPrivate& p = FInplaceGrid->Private();
     SetText(p.FNewCellText);
     if (FInplaceGrid->Navigation().EditSelectAll) SelectAll();
-    else SetSelStart(static_cast<int>(Text().size()));
+    else SetSelStart(TextEnd());
     if (Repaint) Invalidate();
     p.FOldCellText = OldCellText;
 }
